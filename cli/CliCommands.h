@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+class CKivvoDoc;
+class CCliMessageHandler;
+class QTextStream;
+
+// The commands of kivvo-cli over the same document and commands as the desktop program.
+class CCliCommands
+{
+public:
+    enum EExit
+    {
+        kExitOk = 0,
+        kExitFailed = 1,
+        kExitUsage = 2,
+    };
+
+    CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandler& messages);
+
+    // Runs one command line (without the program name); returns the exit status.
+    int Run(const QStringList& arguments);
+
+private:
+    int New();
+    int Lists();
+    int Report();
+    int Add();
+    int AddGroup();
+    int Remove();
+    int RenameList();
+    int Draw();
+    int Copy();
+
+    int UsageError(const QString& strWhy);
+    int Fail(int nStringId, std::initializer_list<QVariant> args = {});
+    void Print(const QString& strText);
+    bool Open(CKivvoDoc& doc);
+    int SaveAndReport(CKivvoDoc& doc, const QString& strMessage);
+
+    QTextStream& m_out;
+    QTextStream& m_err;
+    CCliMessageHandler& m_messages;
+    QCommandLineParser m_parser;
+    QString m_strFile;
+    QStringList m_args; // positional arguments after the file
+};

@@ -1,0 +1,248 @@
+#include "KivvoDoc.h"
+
+#include "model/NameList.h"
+#include "platform/Archive.h"
+#include "platform/CmdUI.h"
+#include "platform/Framework.h"
+#include "platform/ListSelector.h"
+#include "platform/UserInterface.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr qint32 kFormatNumber = 1;
+
+} // namespace
+
+CKivvoDoc::CKivvoDoc(QObject* pParent) : CDocument(pParent)
+{
+    CFramework::SeedRandom(CFramework::GetTickCount());
+}
+
+CKivvoDoc::~CKivvoDoc()
+{
+    DeleteLists();
+}
+
+void CKivvoDoc::DeleteLists()
+{
+    while (m_pHead) {
+        CListNode* pNext = m_pHead->m_pNext;
+        delete m_pHead->m_pList;
+        delete m_pHead;
+        m_pHead = pNext;
+    }
+    m_pTail = nullptr;
+    m_pCurrent = nullptr;
+    m_nListCount = 0;
+}
+
+void CKivvoDoc::AppendNode(CNameList* pList)
+{
+    ++m_nListCount;
+    auto* pNode = new CListNode{pList, nullptr};
+    if (m_pTail)
+        m_pTail->m_pNext = pNode;
+    else
+        m_pHead = pNode;
+    m_pTail = pNode;
+    m_pCurrent = pNode;
+}
+
+CListNode* CKivvoDoc::AddList()
+{
+    AppendNode(new CNameList);
+    return m_pTail;
+}
+
+CNameList* CKivvoDoc::GetCurrentList() const
+{
+    return m_pCurrent ? m_pCurrent->m_pList : nullptr;
+}
+
+CNameList* CKivvoDoc::GetNewestList() const
+{
+    return m_pHead ? m_pHead->m_pList : nullptr;
+}
+
+CNameList* CKivvoDoc::GetPreviousList(const CListNode* pNode)
+{
+    return pNode && pNode->m_pNext ? pNode->m_pNext->m_pList : nullptr;
+}
+
+void CKivvoDoc::FillListSelector()
+{
+    CListSelector* pSelector = m_pUi ? m_pUi->GetListSelector() : nullptr;
+    if (!pSelector)
+        return;
+    pSelector->ResetContent();
+    // Selected by position: drawings may share a name, and every one must stay reachable.
+    for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
+        const int nIndex = pSelector->AddString(pNode->m_pList->m_strName);
+        if (pNode == m_pCurrent)
+            pSelector->SetCurSel(nIndex);
+    }
+}
+
+void CKivvoDoc::OnListSelected()
+{
+    CListSelector* pSelector = m_pUi ? m_pUi->GetListSelector() : nullptr;
+    if (!pSelector)
+        return;
+    int nIndex = pSelector->GetCurSel();
+    if (nIndex < 0)
+        return;
+    CListNode* pNode = m_pHead;
+    while (pNode && nIndex-- > 0)
+        pNode = pNode->m_pNext;
+    if (!pNode)
+        return;
+    m_pCurrent = pNode;
+    UpdateAllViews(HINT_LIST_CHANGED);
+}
+
+CPerson* CKivvoDoc::GetPersonItem(HTREEITEM hItem) const
+{
+    const CNameList* pList = GetCurrentList();
+    CListItem* pItem = pList ? pList->FindItem(hItem) : nullptr;
+    return pItem && !pItem->IsGroup() ? static_cast<CPerson*>(pItem) : nullptr;
+}
+
+bool CKivvoDoc::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument())
+        return false;
+    DeleteLists();
+    AddList();
+    FillListSelector();
+    UpdateAllViews(HINT_LIST_CHANGED);
+    return true;
+}
+
+void CKivvoDoc::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+        StoreLists(ar);
+    else
+        LoadLists(ar);
+}
+
+void CKivvoDoc::StoreLists(CArchive& ar) const
+{
+    ar.WriteInt(kFormatNumber);
+    ar.WriteByte(m_nListCount);
+    for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
+        pNode->m_pList->Serialize(ar);
+}
+
+void CKivvoDoc::LoadLists(CArchive& ar)
+{
+    const qint32 nFormat = ar.ReadInt();
+    const quint8 nCount = ar.ReadByte();
+    if (!ar.IsOk())
+        return;
+    if (nFormat != kFormatNumber)
+        return ar.SetError(CStringTable::Load(IDS_ERR_NOT_KIVVO));
+    if (nCount == 0)
+        return ar.SetError(CStringTable::Load(IDS_ERR_NO_LISTS));
+
+    // Read everything aside first, so that a damaged file leaves the open document as it was.
+    std::vector<std::unique_ptr<CNameList>> lists;
+    for (int i = 0; i < nCount; ++i) {
+        lists.push_back(std::make_unique<CNameList>());
+        lists.back()->Serialize(ar);
+        if (!ar.IsOk())
+            return;
+    }
+    DeleteLists();
+    for (auto& pList : lists)
+        AppendNode(pList.release());
+    m_pCurrent = m_pHead;
+    FillListSelector();
+    UpdateAllViews(HINT_LIST_CHANGED);
+}
+
+bool CKivvoDoc::CanDrawNames() const
+{
+    const CNameList* pNewest = GetNewestList();
+    return pNewest && pNewest->CountPersons() > 2;
+}
+
+bool CKivvoDoc::OnUpdateCommand(CCmdUI& cmdUI)
+{
+    switch (cmdUI.m_nID) {
+    case ID_DRAW_NAMES:
+    case ID_COPY_FOR_NEXT:
+        cmdUI.Enable(CanDrawNames());
+        return true;
+    case ID_CONFIGURE:
+        cmdUI.Enable(true);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CKivvoDoc::OnCommand(int nID)
+{
+    switch (nID) {
+    case ID_DRAW_NAMES:
+        OnDrawNames();
+        return true;
+    case ID_COPY_FOR_NEXT:
+        OnCopyForNextExchange();
+        return true;
+    case ID_CONFIGURE:
+        OnConfigure();
+        return true;
+    case ID_LIST_SELECTED:
+        OnListSelected();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CKivvoDoc::OnDrawNames()
+{
+    CNameList* pNewest = GetNewestList();
+    if (!pNewest)
+        return;
+    const int nQuestion = pNewest->HasDrawnNames() ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW;
+    if (CFramework::MessageBox(nQuestion, EBoxKind::YesNoQuestion) != IDYES)
+        return;
+    if (!pNewest->DrawNames(GetPreviousList(m_pHead)))
+        return;
+    if (CFramework::MessageBox(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == IDYES && m_pUi)
+        m_pUi->RunDrawNamesDialog(GetCurrentList(), 0);
+    CFramework::MessageBox(IDS_ASK_SEND_NOW, EBoxKind::YesNoQuestion);
+    SetModifiedFlag();
+}
+
+void CKivvoDoc::OnCopyForNextExchange()
+{
+    if (!m_pHead)
+        return;
+    // The count is one byte in memory and in the file: a 256th list would wrap it to 0 and
+    // the next save would lose every drawing.
+    if (m_nListCount >= kMaxLists) {
+        CFramework::MessageBox(IDS_TOO_MANY_LISTS, EBoxKind::OkExclamation, {kMaxLists});
+        return;
+    }
+    if (CFramework::MessageBox(IDS_ASK_COPY_LIST, EBoxKind::YesNoQuestion) != IDYES)
+        return;
+    ++m_nListCount;
+    const CNameList* pSource = m_pHead->m_pList;
+    auto* pNode = new CListNode{new CNameList, m_pHead};
+    m_pHead = pNode;
+    m_pCurrent = pNode;
+    pNode->m_pList->CopyForNextDrawing(*pSource);
+    UpdateAllViews(HINT_LIST_CHANGED);
+    FillListSelector();
+    SetModifiedFlag();
+    CFramework::MessageBox(IDS_COPY_DONE, EBoxKind::OkInformation);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ListNode.h"
+#include "model/ListItem.h"
+#include "platform/Document.h"
+
+class CCmdUI;
+class CNameList;
+class CPerson;
+class CUserInterface;
+
+// The document: every drawing made with one circle of people, newest first, and the
+// commands that work on the drawings as a whole.
+class CKivvoDoc : public CDocument
+{
+    Q_OBJECT
+
+public:
+    // The list count is one byte in the file.
+    static constexpr int kMaxLists = 255;
+
+    explicit CKivvoDoc(QObject* pParent = nullptr);
+    ~CKivvoDoc() override;
+
+    // Not owned; null leaves the document without list selector and pass-around dialog.
+    void SetUserInterface(CUserInterface* pUi) { m_pUi = pUi; }
+
+    void DeleteLists();
+    CListNode* AddList();
+    CNameList* GetCurrentList() const;
+    CNameList* GetNewestList() const;
+    // The drawing before the given one (the next node), or null.
+    static CNameList* GetPreviousList(const CListNode* pNode);
+    const CListNode* GetHeadNode() const { return m_pHead; }
+    const CListNode* GetCurrentNode() const { return m_pCurrent; }
+    int GetListCount() const { return m_nListCount; }
+
+    void FillListSelector();
+    CPerson* GetPersonItem(HTREEITEM hItem) const;
+
+    bool OnNewDocument() override;
+    void Serialize(CArchive& ar) override;
+
+    bool OnCommand(int nID) override;
+    bool OnUpdateCommand(CCmdUI& cmdUI) override;
+
+    void OnDrawNames();
+    void OnCopyForNextExchange();
+    void OnConfigure() {}
+    void OnListSelected();
+
+    bool CanDrawNames() const;
+
+private:
+    void AppendNode(CNameList* pList);
+    void StoreLists(CArchive& ar) const;
+    void LoadLists(CArchive& ar);
+
+    quint8 m_nListCount = 0;
+    CListNode* m_pHead = nullptr;
+    CListNode* m_pTail = nullptr;
+    CListNode* m_pCurrent = nullptr;
+    CUserInterface* m_pUi = nullptr;
+};

@@ -1,0 +1,98 @@
+#include "Group.h"
+
+#include "platform/Archive.h"
+
+CGroup::~CGroup()
+{
+    RemoveAll();
+}
+
+void CGroup::Store(CArchive& ar) const
+{
+    ar.WriteInt(TAG_GROUP);
+    ar.WriteString(m_strName);
+    ar.WriteInt(m_nCount);
+    for (const CPerson* pPerson = m_pFirst; pPerson; pPerson = pPerson->Next())
+        pPerson->Store(ar);
+}
+
+void CGroup::Load(CArchive& ar)
+{
+    m_strName = ar.ReadString();
+    const qint32 nCount = ar.ReadInt();
+    // The count comes from the file: stop at the first failed read rather than trust it.
+    for (qint32 i = 0; i < nCount && ar.IsOk(); ++i) {
+        ar.ReadInt(); // the person's tag, not looked at
+        auto* pPerson = new CPerson;
+        pPerson->Load(ar);
+        Add(pPerson);
+    }
+}
+
+void CGroup::Add(CPerson* pPerson)
+{
+    pPerson->m_pNext = nullptr;
+    if (m_pLast)
+        m_pLast->m_pNext = pPerson;
+    else
+        m_pFirst = pPerson;
+    m_pLast = pPerson;
+    ++m_nCount;
+}
+
+CPerson* CGroup::Find(HTREEITEM hItem) const
+{
+    for (CPerson* pPerson = m_pFirst; pPerson; pPerson = pPerson->Next()) {
+        if (pPerson->m_hItem == hItem)
+            return pPerson;
+    }
+    return nullptr;
+}
+
+int CGroup::CountPersons() const
+{
+    int nCount = 0;
+    for (const CPerson* pPerson = m_pFirst; pPerson; pPerson = pPerson->Next())
+        ++nCount;
+    return nCount;
+}
+
+bool CGroup::Remove(HTREEITEM hItem)
+{
+    CPerson* pPrevious = nullptr;
+    for (CPerson* pPerson = m_pFirst; pPerson; pPrevious = pPerson, pPerson = pPerson->Next()) {
+        if (pPerson->m_hItem != hItem)
+            continue;
+        if (pPrevious)
+            pPrevious->m_pNext = pPerson->m_pNext;
+        else
+            m_pFirst = pPerson->Next();
+        if (m_pLast == pPerson)
+            m_pLast = pPrevious;
+        delete pPerson;
+        --m_nCount;
+        return true;
+    }
+    return false;
+}
+
+void CGroup::RemoveAll()
+{
+    while (m_pFirst) {
+        CPerson* pNext = m_pFirst->Next();
+        delete m_pFirst;
+        m_pFirst = pNext;
+    }
+    m_pLast = nullptr;
+    m_nCount = 0;
+}
+
+void CGroup::CopyFrom(const CGroup& group)
+{
+    m_strName = group.m_strName;
+    for (const CPerson* pSource = group.m_pFirst; pSource; pSource = pSource->Next()) {
+        auto* pPerson = new CPerson;
+        pPerson->CopyFrom(*pSource);
+        Add(pPerson);
+    }
+}

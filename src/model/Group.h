@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Person.h"
+
+// A named set of persons who must not draw each other. Owns its persons.
+class CGroup : public CListItem
+{
+public:
+    CGroup() = default;
+    explicit CGroup(const QString& strName) : CListItem(strName) {}
+    ~CGroup() override;
+
+    bool IsGroup() const override { return true; }
+    void Store(CArchive& ar) const override;
+
+    // Reads the name, the person count and that many persons; the caller has read the tag.
+    void Load(CArchive& ar);
+
+    // Takes ownership of the person and appends it.
+    void Add(CPerson* pPerson);
+    CPerson* Find(HTREEITEM hItem) const;
+    int CountPersons() const;
+    bool Remove(HTREEITEM hItem);
+    void RemoveAll();
+    void CopyFrom(const CGroup& group);
+
+    CPerson* m_pFirst = nullptr;
+    CPerson* m_pLast = nullptr;
+    qint32 m_nCount = 0;
+};

@@ -1,0 +1,201 @@
+#include "NameList.h"
+
+#include "platform/Archive.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+CNameList::CNameList() : m_strName(CStringTable::Load(IDS_NEW_LIST_NAME)) {}
+
+CNameList::~CNameList()
+{
+    RemoveAll();
+}
+
+void CNameList::Append(CListItem* pItem)
+{
+    pItem->m_pNext = nullptr;
+    if (m_pLast)
+        m_pLast->m_pNext = pItem;
+    else
+        m_pFirst = pItem;
+    m_pLast = pItem;
+}
+
+bool CNameList::AddToGroup(CPerson* pPerson, HTREEITEM hGroupItem)
+{
+    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
+        if (pItem->m_hItem != hGroupItem)
+            continue;
+        if (!pItem->IsGroup())
+            return false;
+        static_cast<CGroup*>(pItem)->Add(pPerson);
+        return true;
+    }
+    return false;
+}
+
+CListItem* CNameList::FindItem(HTREEITEM hItem) const
+{
+    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
+        if (pItem->m_hItem == hItem)
+            return pItem;
+        if (pItem->IsGroup()) {
+            if (CPerson* pPerson = static_cast<CGroup*>(pItem)->Find(hItem))
+                return pPerson;
+        }
+    }
+    return nullptr;
+}
+
+bool CNameList::IsGroupItem(HTREEITEM hItem) const
+{
+    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
+        if (pItem->m_hItem == hItem)
+            return pItem->IsGroup();
+    }
+    return false;
+}
+
+HTREEITEM CNameList::FindGroupItem(HTREEITEM hItem) const
+{
+    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
+        if (pItem->IsGroup() && static_cast<CGroup*>(pItem)->Find(hItem))
+            return pItem->m_hItem;
+    }
+    return nullptr;
+}
+
+bool CNameList::Remove(HTREEITEM hItem)
+{
+    CListItem* pPrevious = nullptr;
+    for (CListItem* pItem = m_pFirst; pItem; pPrevious = pItem, pItem = pItem->m_pNext) {
+        if (pItem->IsGroup() && static_cast<CGroup*>(pItem)->Remove(hItem))
+            return true;
+        if (pItem->m_hItem != hItem)
+            continue;
+        if (pPrevious)
+            pPrevious->m_pNext = pItem->m_pNext;
+        else
+            m_pFirst = pItem->m_pNext;
+        if (m_pLast == pItem)
+            m_pLast = pPrevious;
+        delete pItem; // a group deletes its persons
+        return true;
+    }
+    return false;
+}
+
+void CNameList::RemoveAll()
+{
+    while (m_pFirst) {
+        CListItem* pNext = m_pFirst->m_pNext;
+        delete m_pFirst;
+        m_pFirst = pNext;
+    }
+    m_pLast = nullptr;
+}
+
+int CNameList::CountPersons() const
+{
+    int nCount = 0;
+    ForEachPerson([&nCount](CPerson*) { ++nCount; });
+    return nCount;
+}
+
+bool CNameList::HasDrawnNames() const
+{
+    return FirstPersonWhere([](CPerson* pPerson) { return !pPerson->m_strGiftTo.isEmpty(); });
+}
+
+void CNameList::ResetDrawing()
+{
+    ForEachPerson([](CPerson* pPerson) {
+        pPerson->m_bPicked = false;
+        pPerson->m_strGiftTo.clear();
+    });
+}
+
+CPerson* CNameList::GetPersonAt(int nIndex) const
+{
+    if (nIndex < 0)
+        return nullptr;
+    int nPosition = 0;
+    return FirstPersonWhere([&](CPerson*) { return nPosition++ == nIndex; });
+}
+
+CPerson* CNameList::FindPerson(const QString& strName) const
+{
+    return FirstPersonWhere([&strName](CPerson* pPerson) {
+        return pPerson->m_strName.compare(strName, Qt::CaseInsensitive) == 0;
+    });
+}
+
+void CNameList::FindGiftTo(const QString& strName, QString& strOut) const
+{
+    if (const CPerson* pPerson = FirstPersonWhere(
+            [&strName](CPerson* pCandidate) { return pCandidate->m_strName == strName; }))
+        strOut = pPerson->m_strGiftTo;
+}
+
+QString CNameList::MakeUniqueName(const QString& strName, const QString& strHint) const
+{
+    if (!FindPerson(strName))
+        return strName;
+    if (!strHint.isEmpty()) {
+        // The hint's first character, whole even when it takes two UTF-16 units.
+        const qsizetype nInitial = strHint.at(0).isHighSurrogate() && strHint.size() > 1 ? 2 : 1;
+        const QString strCandidate =
+            CStringTable::Format(IDS_UNIQUE_WITH_INITIAL, {strName, strHint.left(nInitial)});
+        if (!FindPerson(strCandidate))
+            return strCandidate;
+    }
+    for (int n = 1;; ++n) {
+        const QString strCandidate = CStringTable::Format(IDS_UNIQUE_WITH_NUMBER, {strName, n});
+        if (!FindPerson(strCandidate))
+            return strCandidate;
+    }
+}
+
+void CNameList::CopyForNextDrawing(const CNameList& source)
+{
+    m_strName = source.m_strName + CStringTable::Load(IDS_COPY_SUFFIX);
+    for (const CListItem* pItem = source.m_pFirst; pItem; pItem = pItem->m_pNext) {
+        if (pItem->IsGroup()) {
+            auto* pGroup = new CGroup;
+            pGroup->CopyFrom(*static_cast<const CGroup*>(pItem));
+            Append(pGroup);
+        } else {
+            auto* pPerson = new CPerson;
+            pPerson->CopyFrom(*static_cast<const CPerson*>(pItem));
+            Append(pPerson);
+        }
+    }
+}
+
+void CNameList::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteString(m_strName);
+        for (const CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext)
+            pItem->Store(ar);
+        ar.WriteInt(TAG_END_OF_LIST);
+        return;
+    }
+    m_strName = ar.ReadString();
+    while (ar.IsOk()) {
+        const qint32 nTag = ar.ReadInt();
+        if (!ar.IsOk())
+            break;
+        if (nTag == TAG_PERSON) {
+            auto* pPerson = new CPerson;
+            pPerson->Load(ar);
+            Append(pPerson);
+        } else if (nTag == TAG_GROUP) {
+            auto* pGroup = new CGroup;
+            pGroup->Load(ar);
+            Append(pGroup);
+        } else {
+            break; // any other tag ends the list record
+        }
+    }
+}

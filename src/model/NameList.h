@@ -1,0 +1,81 @@
+#pragma once
+
+#include "Group.h"
+
+class CArchive;
+
+// One drawing: a named, ordered list of persons and groups. Owns its entries.
+//
+// The flattened person order, used by counting, indexing and name searches, is the
+// top-level entries in order, where a group contributes its persons at its place.
+class CNameList
+{
+public:
+    CNameList();
+    virtual ~CNameList();
+    CNameList(const CNameList&) = delete;
+    CNameList& operator=(const CNameList&) = delete;
+
+    // Takes ownership of the entry and appends it at the end of the top level.
+    void Append(CListItem* pItem);
+    // Takes ownership of the person and appends it to the top-level group with that handle;
+    // when no top-level entry has the handle, nothing happens and the caller keeps it.
+    bool AddToGroup(CPerson* pPerson, HTREEITEM hGroupItem);
+
+    CListItem* FindItem(HTREEITEM hItem) const;
+    bool IsGroupItem(HTREEITEM hItem) const;
+    HTREEITEM FindGroupItem(HTREEITEM hItem) const;
+    bool Remove(HTREEITEM hItem);
+    void RemoveAll();
+
+    int CountPersons() const;
+    bool HasDrawnNames() const;
+    void ResetDrawing();
+    CPerson* GetPersonAt(int nIndex) const;
+    CPerson* FindPerson(const QString& strName) const;              // ignores case
+    void FindGiftTo(const QString& strName, QString& strOut) const; // exact name
+
+    QString MakeUniqueName(const QString& strName, const QString& strHint) const;
+    void CopyForNextDrawing(const CNameList& source);
+
+    // Draws every person's recipient; 1 on success, 0 when the drawing failed.
+    int DrawNames(const CNameList* pPrevious);
+    // Draws one person's recipient; false when nobody was left to draw.
+    bool DrawNameFor(CPerson* pPerson, const CNameList* pPrevious, const CGroup* pOwnGroup);
+
+    // The text rendering of the list used in the notifications.
+    void FormatReport(QString& strOut, bool bShowGiftTo) const;
+
+    virtual void Serialize(CArchive& ar);
+
+    // Calls fn for every person in the flattened order until it returns true; returns that
+    // person, or null.
+    template <typename Fn> CPerson* FirstPersonWhere(Fn fn) const
+    {
+        for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
+            if (!pItem->IsGroup()) {
+                if (fn(static_cast<CPerson*>(pItem)))
+                    return static_cast<CPerson*>(pItem);
+                continue;
+            }
+            for (CPerson* pPerson = static_cast<CGroup*>(pItem)->m_pFirst; pPerson;
+                 pPerson = pPerson->Next()) {
+                if (fn(pPerson))
+                    return pPerson;
+            }
+        }
+        return nullptr;
+    }
+
+    template <typename Fn> void ForEachPerson(Fn fn) const
+    {
+        FirstPersonWhere([&fn](CPerson* pPerson) {
+            fn(pPerson);
+            return false;
+        });
+    }
+
+    CListItem* m_pFirst = nullptr;
+    CListItem* m_pLast = nullptr;
+    QString m_strName;
+};

@@ -1,0 +1,203 @@
+#include "Archive.h"
+
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <QIODevice>
+#include <QtEndian>
+
+#include <array>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F; undefined codes map to themselves.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString DecodeCp1252(const QByteArray& bytes)
+{
+    QString str(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<quint8>(bytes[i]);
+        str[i] = QChar(byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : char16_t(byte));
+    }
+    return str;
+}
+
+constexpr quint64 kReadChunk = 64 * 1024;
+
+} // namespace
+
+CArchive::CArchive(QIODevice* pDevice, EMode mode) : m_pDevice(pDevice), m_mode(mode) {}
+
+void CArchive::SetError(const QString& strError)
+{
+    if (m_strError.isEmpty())
+        m_strError = strError.isEmpty() ? QStringLiteral("?") : strError;
+}
+
+void CArchive::WriteRaw(const char* pData, qint64 nSize)
+{
+    if (!IsOk())
+        return;
+    if (m_pDevice->write(pData, nSize) != nSize)
+        SetError(CStringTable::Format(IDS_ERR_DEVICE, {m_pDevice->errorString()}));
+}
+
+void CArchive::WriteInt(qint32 nValue)
+{
+    const qint32 nLittle = qToLittleEndian(nValue);
+    WriteRaw(reinterpret_cast<const char*>(&nLittle), sizeof nLittle);
+}
+
+void CArchive::WriteByte(quint8 nValue)
+{
+    WriteRaw(reinterpret_cast<const char*>(&nValue), 1);
+}
+
+void CArchive::WriteString(const QString& str)
+{
+    QByteArray prefix("\xFF\xFE\xFF", 3);
+    const auto nLength = static_cast<quint32>(str.size());
+    if (nLength < 0xFF) {
+        prefix.append(static_cast<char>(nLength));
+    } else if (nLength < 0xFFFE) {
+        const quint16 nWord = qToLittleEndian(static_cast<quint16>(nLength));
+        prefix.append('\xFF').append(reinterpret_cast<const char*>(&nWord), 2);
+    } else {
+        const quint32 nDword = qToLittleEndian(nLength);
+        prefix.append("\xFF\xFF\xFF", 3).append(reinterpret_cast<const char*>(&nDword), 4);
+    }
+    WriteRaw(prefix.constData(), prefix.size());
+
+    QByteArray units(str.size() * 2, Qt::Uninitialized);
+    qToLittleEndian<quint16>(str.utf16(), str.size(), units.data());
+    WriteRaw(units.constData(), units.size());
+}
+
+bool CArchive::ReadRaw(char* pData, qint64 nSize)
+{
+    if (!IsOk())
+        return false;
+    qint64 nDone = 0;
+    while (nDone < nSize) {
+        const qint64 nRead = m_pDevice->read(pData + nDone, nSize - nDone);
+        if (nRead <= 0)
+            break;
+        nDone += nRead;
+    }
+    if (nDone == nSize)
+        return true;
+    SetError(CStringTable::Load(IDS_ERR_TRUNCATED));
+    return false;
+}
+
+bool CArchive::ReadBlock(QByteArray& data, quint64 nSize)
+{
+    // A length comes from the file: check it against what is left before allocating,
+    // and grow the buffer only as data really arrives.
+    if (!m_pDevice->isSequential()) {
+        const qint64 nLeft = m_pDevice->size() - m_pDevice->pos();
+        if (nLeft < 0 || nSize > static_cast<quint64>(nLeft)) {
+            SetError(CStringTable::Load(IDS_ERR_STRING_TOO_LONG));
+            return false;
+        }
+    }
+    data.clear();
+    while (static_cast<quint64>(data.size()) < nSize) {
+        const quint64 nChunk = std::min(kReadChunk, nSize - data.size());
+        const qsizetype nOld = data.size();
+        data.resize(nOld + static_cast<qsizetype>(nChunk));
+        if (!ReadRaw(data.data() + nOld, static_cast<qint64>(nChunk)))
+            return false;
+    }
+    return true;
+}
+
+qint32 CArchive::ReadInt()
+{
+    qint32 nValue = 0;
+    if (!ReadRaw(reinterpret_cast<char*>(&nValue), sizeof nValue))
+        return 0;
+    return qFromLittleEndian(nValue);
+}
+
+quint8 CArchive::ReadByte()
+{
+    quint8 nValue = 0;
+    return ReadRaw(reinterpret_cast<char*>(&nValue), 1) ? nValue : 0;
+}
+
+quint16 CArchive::ReadWord()
+{
+    quint16 nValue = 0;
+    return ReadRaw(reinterpret_cast<char*>(&nValue), 2) ? qFromLittleEndian(nValue) : 0;
+}
+
+quint32 CArchive::ReadDword()
+{
+    quint32 nValue = 0;
+    return ReadRaw(reinterpret_cast<char*>(&nValue), 4) ? qFromLittleEndian(nValue) : 0;
+}
+
+bool CArchive::ReadLengthPrefix(quint64& nLength, bool& bUnicode)
+{
+    bUnicode = false;
+    quint8 nByte = ReadByte();
+    if (!IsOk())
+        return false;
+    if (nByte < 0xFF) {
+        nLength = nByte;
+        return true;
+    }
+    quint16 nWord = ReadWord();
+    if (IsOk() && nWord == 0xFFFE) {
+        // The Unicode marker: the real length follows in the same form.
+        bUnicode = true;
+        nByte = ReadByte();
+        if (IsOk() && nByte < 0xFF) {
+            nLength = nByte;
+            return true;
+        }
+        nWord = ReadWord();
+    }
+    if (!IsOk())
+        return false;
+    if (nWord < 0xFFFF) {
+        nLength = nWord;
+        return true;
+    }
+    const quint32 nDword = ReadDword();
+    if (!IsOk())
+        return false;
+    if (nDword < 0xFFFFFFFF) {
+        nLength = nDword;
+        return true;
+    }
+    const quint64 nLow = ReadDword();
+    const quint64 nHigh = ReadDword();
+    nLength = nLow | (nHigh << 32);
+    return IsOk();
+}
+
+QString CArchive::ReadString()
+{
+    quint64 nLength = 0;
+    bool bUnicode = false;
+    if (!ReadLengthPrefix(nLength, bUnicode))
+        return {};
+    if (bUnicode && nLength > std::numeric_limits<quint64>::max() / 2) {
+        SetError(CStringTable::Load(IDS_ERR_STRING_TOO_LONG));
+        return {};
+    }
+    QByteArray data;
+    if (!ReadBlock(data, bUnicode ? nLength * 2 : nLength))
+        return {};
+    if (!bUnicode)
+        return DecodeCp1252(data);
+    QString str(static_cast<qsizetype>(nLength), Qt::Uninitialized);
+    qFromLittleEndian<quint16>(data.constData(), str.size(), str.data());
+    return str;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+class QIODevice;
+
+// Reads or writes the binary file formats: 32-bit little-endian integers, single bytes and
+// strings in the length-prefixed form of a Unicode archive string. The first failure
+// sticks: later reads return zero values, later writes do nothing, and ErrorString() says
+// what went wrong in words a user can read.
+class CArchive
+{
+public:
+    enum EMode
+    {
+        load,
+        store,
+    };
+
+    CArchive(QIODevice* pDevice, EMode mode);
+
+    bool IsLoading() const { return m_mode == load; }
+    bool IsStoring() const { return m_mode == store; }
+    bool IsOk() const { return m_strError.isEmpty(); }
+    QString ErrorString() const { return m_strError; }
+
+    // Records a failure found by the caller (for example a structure that makes no sense).
+    // Only the first failure is kept.
+    void SetError(const QString& strError);
+
+    void WriteInt(qint32 nValue);
+    void WriteByte(quint8 nValue);
+    void WriteString(const QString& str);
+
+    qint32 ReadInt();
+    quint8 ReadByte();
+    QString ReadString();
+
+private:
+    bool ReadRaw(char* pData, qint64 nSize);
+    bool ReadBlock(QByteArray& data, quint64 nSize);
+    bool ReadLengthPrefix(quint64& nLength, bool& bUnicode);
+    void WriteRaw(const char* pData, qint64 nSize);
+    quint16 ReadWord();
+    quint32 ReadDword();
+
+    QIODevice* m_pDevice;
+    EMode m_mode;
+    QString m_strError;
+};

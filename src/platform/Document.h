@@ -1,0 +1,48 @@
+#pragma once
+
+#include "CmdTarget.h"
+
+#include <QObject>
+#include <QString>
+
+class CArchive;
+
+// The document machinery: a modified flag, the file it belongs to, updates to its views,
+// and opening and saving through an archive. A failed open leaves the contents as they
+// were; a save replaces the file only once everything has been written.
+class CDocument : public QObject, public CCmdTarget
+{
+    Q_OBJECT
+
+public:
+    explicit CDocument(QObject* pParent = nullptr);
+
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool bModified = true);
+
+    QString GetPathName() const { return m_strPathName; }
+    void SetPathName(const QString& strPathName);
+
+    // Tells every view to update; the hint says what changed.
+    void UpdateAllViews(int nHint);
+
+    // Starts an untitled, unmodified document; derived classes fill it.
+    virtual bool OnNewDocument();
+
+    // Both show a message box naming the file when they fail and return false.
+    bool OnOpenDocument(const QString& strPathName);
+    bool OnSaveDocument(const QString& strPathName);
+
+    // Loads or stores the whole document. A load that fails must record its error in the
+    // archive and leave the document unchanged.
+    virtual void Serialize(CArchive& ar) = 0;
+
+signals:
+    void ViewsUpdated(int nHint);
+    void ModifiedChanged(bool bModified);
+    void PathNameChanged(const QString& strPathName);
+
+private:
+    bool m_bModified = false;
+    QString m_strPathName;
+};

@@ -1,0 +1,61 @@
+#include "Framework.h"
+
+#include "res/StringTable.h"
+
+#include <atomic>
+#include <chrono>
+#include <random>
+
+namespace {
+
+std::atomic<CMessageHandler*> g_pMessageHandler{nullptr};
+std::function<quint32()> g_tickSource;
+std::mt19937 g_random;
+
+quint32 SteadyTicks()
+{
+    using namespace std::chrono;
+    return static_cast<quint32>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+} // namespace
+
+void CFramework::SetMessageHandler(CMessageHandler* pHandler)
+{
+    g_pMessageHandler.store(pHandler);
+}
+
+CMessageHandler* CFramework::GetMessageHandler()
+{
+    return g_pMessageHandler.load();
+}
+
+int CFramework::MessageBox(int nId, EBoxKind kind, std::initializer_list<QVariant> args)
+{
+    const QString strText = CStringTable::Format(nId, args);
+    if (CMessageHandler* pHandler = g_pMessageHandler.load())
+        return pHandler->Show(nId, kind, strText);
+    return kind == EBoxKind::YesNoQuestion ? IDNO : IDOK;
+}
+
+quint32 CFramework::GetTickCount()
+{
+    return g_tickSource ? g_tickSource() : SteadyTicks();
+}
+
+void CFramework::SetTickSource(std::function<quint32()> tickSource)
+{
+    g_tickSource = std::move(tickSource);
+}
+
+void CFramework::SeedRandom(quint32 nSeed)
+{
+    g_random.seed(nSeed);
+}
+
+int CFramework::Random()
+{
+    // The top 31 bits: never negative, like the C library's rand().
+    return static_cast<int>(g_random() >> 1);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// The four kinds of message box the program shows.
+enum class EBoxKind
+{
+    YesNoQuestion,
+    OkInformation,
+    OkExclamation,
+    OkPlain,
+};
+
+// Buttons a message box reports; callers test only for IDYES.
+enum EBoxResult
+{
+    IDOK = 1,
+    IDCANCEL = 2,
+    IDYES = 6,
+    IDNO = 7,
+};
+
+// Shows message boxes for the core. Each front end supplies its own: real dialogs,
+// text on a terminal, or a script in the tests.
+class CMessageHandler
+{
+public:
+    virtual ~CMessageHandler() = default;
+
+    // nStringId is the text's number in the string table; strText is already formatted.
+    virtual int Show(int nStringId, EBoxKind kind, const QString& strText) = 0;
+};

@@ -1,0 +1,152 @@
+#pragma once
+
+// Every numeric id of the program: commands, strings, dialogs, controls, menus, icons.
+
+// Update hints sent by the document to its views.
+constexpr int HINT_LIST_CHANGED = 101;
+
+// Resources shared by number (menu bars, icons, templates).
+constexpr int IDR_MAINFRAME = 128;       // menu, accelerators, toolbar, icon, document template
+constexpr int IDR_DOCLIST_MENUBAR = 108; // menu bar while the document chooser is up
+constexpr int IDM_CONTEXT_ROOT = 104;
+constexpr int IDM_CONTEXT_GROUP = 105;
+constexpr int IDM_CONTEXT_PERSON = 106;
+constexpr int IDB_TREE_IMAGES = 103;
+constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDD_LISTBAR = 128;
+constexpr int IDD_PERSON = 143;
+constexpr int IDD_DRAWNAMES = 145;
+
+// Commands.
+constexpr int ID_LIST_SELECTED = 107;
+constexpr int ID_CONTEXT_MENU = 108;
+constexpr int ID_LOAD_CONTACTS = 110; // also: refresh the resolved address inside the person dialog
+constexpr int ID_PERSON_PROPERTIES = 140;
+constexpr int ID_DRAW_NAMES = 32779;
+constexpr int ID_COPY_FOR_NEXT = 32781;
+constexpr int ID_ADD_GROUP = 32782;
+constexpr int ID_ADD_PERSON = 32783;
+constexpr int ID_CONFIGURE = 32795;
+constexpr int ID_SEND_EMAILS = 32796;
+constexpr int ID_ADD_PERSON_TO_GROUP = 32802;
+constexpr int ID_SEND_EMAIL_TO_PERSON = 32805;
+constexpr int ID_DELETE_ITEM = 32814;
+constexpr int ID_RENAME_ITEM = 32815;
+constexpr int ID_VIEW_NOTIFICATIONS = 32818;
+constexpr int ID_FILE_NEW = 57600;
+constexpr int ID_FILE_OPEN = 57601;
+constexpr int ID_FILE_SAVE = 57603;
+constexpr int ID_FILE_SAVE_AS = 57604;
+constexpr int ID_EDIT_COPY = 57634;
+constexpr int ID_EDIT_CUT = 57635;
+constexpr int ID_EDIT_PASTE = 57637;
+constexpr int ID_EDIT_UNDO = 57643;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_APP_EXIT = 57665;
+
+// Controls.
+constexpr int IDC_LIST_COMBO = 1000;
+constexpr int IDC_ADDRESS = 1001;
+constexpr int IDC_SUGGESTIONS = 1002;
+constexpr int IDC_GIFT_TO = 1003;
+constexpr int IDC_RESOLVED_ADDRESS = 1009;
+constexpr int IDC_NAME = 1010;
+constexpr int IDC_PREVIOUS = 1014;
+constexpr int IDC_NEXT = 1015;
+constexpr int IDC_REVEAL = 1016;
+constexpr int IDC_REVEALED_TEXT = 1017;
+constexpr int IDC_DONE = 1018;
+constexpr int IDC_WEB_LINK = 1020;
+
+// Strings numbered by the resources.
+constexpr int IDS_TOOLS_MENU = 103;
+constexpr int IDS_DOC_TEMPLATE = 128;
+constexpr int IDS_SETTINGS_MENU = 32773;
+constexpr int IDS_EXCHANGE_MENU = 32776;
+constexpr int IDS_PROMPT_COPY_FOR_NEXT = ID_COPY_FOR_NEXT;
+constexpr int IDS_PROMPT_SEND_EMAILS = ID_SEND_EMAILS;
+constexpr int IDS_TIP_NEW = 65000;
+constexpr int IDS_TIP_FILE = 65001;
+constexpr int IDS_TIP_HELP = 65002;
+constexpr int IDS_TIP_CUT = 65004;
+constexpr int IDS_TIP_COPY = 65005;
+constexpr int IDS_TIP_PASTE = 65006;
+constexpr int IDS_ASK_PASS_AROUND = 65007;
+constexpr int IDS_ASK_SEND_NOW = 65008;
+constexpr int IDS_ASK_DRAW_AGAIN = 65009;
+constexpr int IDS_ASK_DRAW_NOW = 65010;
+constexpr int IDS_ASK_COPY_LIST = 65011;
+constexpr int IDS_COPY_DONE = 65012;
+constexpr int IDS_ASK_SEND_ALL = 65013;
+constexpr int IDS_SENT_SUMMARY = 65015;
+constexpr int IDS_SEND_ERROR = 65016;
+constexpr int IDS_EMAIL_SENT = 65017;
+constexpr int IDS_LOGON_ERROR = 65018;
+constexpr int IDS_DRAWING_ERROR = 65019;
+constexpr int IDS_CONTACTS_LOGIN_ERROR = 65021;
+constexpr int IDS_CONTACTS_CLSID_ERROR = 65022;
+constexpr int IDS_DRAW_HAT_ERROR = 65023;
+constexpr int IDS_CONTACTS_CREATE_ERROR = 65024;
+
+// Strings of our own (texts the resources carry without a number, and our own messages).
+constexpr int IDS_NEW_LIST_NAME = 20000;
+constexpr int IDS_NEW_GROUP_NAME = 20001;
+constexpr int IDS_NEW_PERSON_NAME = 20002;
+constexpr int IDS_COPY_SUFFIX = 20003;
+constexpr int IDS_UNIQUE_WITH_INITIAL = 20004;
+constexpr int IDS_UNIQUE_WITH_NUMBER = 20005;
+constexpr int IDS_ROOT_PLACEHOLDER = 20006;
+
+constexpr int IDS_REPORT_GIFT_ARROW = 20100;
+constexpr int IDS_REPORT_GROUP_MARK = 20101;
+constexpr int IDS_REPORT_MEMBER_INDENT = 20102;
+constexpr int IDS_REPORT_LINE_END = 20103;
+
+constexpr int IDS_NOTE_GREETING = 20110;
+constexpr int IDS_NOTE_PRIVACY = 20111;
+constexpr int IDS_NOTE_PREVIOUS_GIFT = 20112;
+constexpr int IDS_NOTE_PREVIOUS_LIST = 20113;
+constexpr int IDS_NOTE_CURRENT_LIST = 20114;
+constexpr int IDS_NOTE_DRAWN_NAME = 20115;
+constexpr int IDS_NOTE_SUGGESTIONS = 20116;
+constexpr int IDS_NOTE_BEFORE_FOOTER = 20117;
+
+constexpr int IDS_REVEAL_DRAW = 20200;
+constexpr int IDS_REVEAL_SHOW = 20201;
+constexpr int IDS_REVEAL_SHOWN = 20202;
+constexpr int IDS_REVEAL_INITIAL = 20203;
+constexpr int IDS_GET_GIFT_FOR = 20204;
+constexpr int IDS_REVEAL_SUGGESTIONS = 20205;
+constexpr int IDS_PREVIOUS = 20206;
+constexpr int IDS_NEXT = 20207;
+constexpr int IDS_DONE = 20208;
+constexpr int IDS_REVEAL_NOBODY = 20209;
+
+constexpr int IDS_TOO_MANY_LISTS = 20300;
+constexpr int IDS_FILE_OPEN_ERROR = 20301;
+constexpr int IDS_FILE_READ_ERROR = 20302;
+constexpr int IDS_FILE_SAVE_ERROR = 20303;
+constexpr int IDS_ERR_TRUNCATED = 20304;
+constexpr int IDS_ERR_NOT_KIVVO = 20305;
+constexpr int IDS_ERR_NO_LISTS = 20306;
+constexpr int IDS_ERR_STRING_TOO_LONG = 20307;
+constexpr int IDS_ERR_DEVICE = 20308;
+
+// Command-line tool.
+constexpr int IDS_CLI_USAGE = 20400;
+constexpr int IDS_CLI_DESCRIPTION = 20401;
+constexpr int IDS_CLI_UNKNOWN_COMMAND = 20402;
+constexpr int IDS_CLI_WRONG_ARGUMENTS = 20403;
+constexpr int IDS_CLI_FILE_EXISTS = 20404;
+constexpr int IDS_CLI_NO_SUCH_LIST = 20405;
+constexpr int IDS_CLI_NO_SUCH_GROUP = 20406;
+constexpr int IDS_CLI_NO_SUCH_ENTRY = 20407;
+constexpr int IDS_CLI_DRAW_UNAVAILABLE = 20408;
+constexpr int IDS_CLI_NOT_DRAWN = 20409;
+constexpr int IDS_CLI_DRAWN = 20410;
+constexpr int IDS_CLI_NOT_COPIED = 20411;
+constexpr int IDS_CLI_COPIED = 20412;
+constexpr int IDS_CLI_QUESTION_SUFFIX = 20413;
+constexpr int IDS_CLI_BAD_NUMBER = 20414;
+constexpr int IDS_CLI_REMOVED = 20415;
+constexpr int IDS_CLI_CREATED = 20416;

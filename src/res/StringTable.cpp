@@ -1,0 +1,186 @@
+#include "StringTable.h"
+
+#include "Resource.h"
+
+#include <unordered_map>
+
+namespace {
+
+const std::unordered_map<int, const char16_t*>& Table()
+{
+    static const std::unordered_map<int, const char16_t*> table = {
+        {IDS_TOOLS_MENU, u"Tools"},
+        {IDS_DOC_TEMPLATE, u"Kivvo\n\nKivvo\nKivvo (*.kv)\n.kv\nKivvo.Document\nKivvo Document"},
+        {IDS_SETTINGS_MENU, u"&Settings"},
+        {IDS_EXCHANGE_MENU, u"E&xchange"},
+        {IDS_PROMPT_COPY_FOR_NEXT, u"Copy current list for next exchange\nCopy List"},
+        {IDS_PROMPT_SEND_EMAILS, u"Send email notification of 'who to get gift for' to all "
+                                 u"participants with email adddresses\nSend emails"},
+        {IDS_TIP_NEW, u"New"},
+        {IDS_TIP_FILE, u"File"},
+        {IDS_TIP_HELP, u"Help"},
+        {IDS_TIP_CUT, u"Cut"},
+        {IDS_TIP_COPY, u"Copy"},
+        {IDS_TIP_PASTE, u"Paste"},
+        {IDS_ASK_PASS_AROUND,
+         u"Would you like to pass around the PocketPC for participants to draw their own "
+         u"names? You can skip any participants not present. Tap 'Ok' when finished."},
+        {IDS_ASK_SEND_NOW, u"Name drawing is complete. Would you like to send emails now?"},
+        {IDS_ASK_DRAW_AGAIN,
+         u"Names have already been drawn. Are you sure you want to draw again?\r\n\r\nIf you "
+         u"would like to use the same list of names for a new drawing you should use the 'Copy "
+         u"for new drawing' feature."},
+        {IDS_ASK_DRAW_NOW, u"Are you sure you want to draw names now?\r\n\r\nPlease make sure "
+                           u"all participant names have been entered."},
+        {IDS_ASK_COPY_LIST,
+         u"Are you sure you want to copy the current list to create a new list?\r\n\r\nThis "
+         u"should normally only be performed after the current list is complete and gifts have "
+         u"been exchanged to setup for the next exchange based on the same group of people."},
+        {IDS_COPY_DONE, u"Copy current list for new drawing is complete.\r\nIt is recommended "
+                        u"to rename the root node to identify the drawing such as 'Christmas "
+                        u"2004'"},
+        {IDS_ASK_SEND_ALL,
+         u"Send email now to all participants with email addresses entered.\r\n\r\nYou may "
+         u"repeat the operation as a reminder or if any email addresses are changed."},
+        {IDS_SENT_SUMMARY, u"Sent emails to %d out of %d participants"},
+        {IDS_SEND_ERROR, u"Error sending to [%s] email address [%s]"},
+        {IDS_EMAIL_SENT, u"Email sent to: %s\r\naddress: %s"},
+        {IDS_LOGON_ERROR, u"MAPI Logon error"},
+        {IDS_DRAWING_ERROR, u"Drawing Error\r\n\r\nYou may have too many participants in groups "
+                            u"limiting the available selection."},
+        {IDS_CONTACTS_LOGIN_ERROR, u"Login to Pocket Outlook error"},
+        {IDS_CONTACTS_CLSID_ERROR, u"Fail to load CLSID for Pocket Outlook"},
+        {IDS_DRAW_HAT_ERROR, u"Draw hat error"},
+        {IDS_CONTACTS_CREATE_ERROR, u"Fail to load CoCreateInstance %d"},
+
+        {IDS_NEW_LIST_NAME, u"List"},
+        {IDS_NEW_GROUP_NAME, u"New Group"},
+        {IDS_NEW_PERSON_NAME, u"Person"},
+        {IDS_COPY_SUFFIX, u" New Copy"},
+        {IDS_UNIQUE_WITH_INITIAL, u"%s %s"},
+        {IDS_UNIQUE_WITH_NUMBER, u"%s%d"},
+        {IDS_ROOT_PLACEHOLDER, u"People"},
+
+        {IDS_REPORT_GIFT_ARROW, u" --> "},
+        {IDS_REPORT_GROUP_MARK, u"***"},
+        {IDS_REPORT_MEMBER_INDENT, u"   "},
+        {IDS_REPORT_LINE_END, u"\r\n"},
+
+        {IDS_NOTE_GREETING, u"Hi %s!\r\n\r\nThis is your automatic kivvo name drawing "
+                            u"message\r\n\r\n"},
+        {IDS_NOTE_PRIVACY, u"This message is for %s only.\r\nPlease do not read further if "
+                           u"you are not the designated person.\r\n\r\n"},
+        {IDS_NOTE_PREVIOUS_GIFT, u"In the previous exchange you gave a gift to: %s.\r\nYou "
+                                 u"will not draw the same name in this exchange.\r\n\r\n"},
+        {IDS_NOTE_PREVIOUS_LIST, u"The following list shows who each person gave a gift to "
+                                 u"in the previous exchange.\r\n\r\n"},
+        {IDS_NOTE_CURRENT_LIST, u"\r\nThis is the current list of names.\r\nThe indented "
+                                u"group persons cannot draw a name in the same group.\r\n"},
+        {IDS_NOTE_DRAWN_NAME, u"\r\n\r\n\r\nThe name randomly drawn for %s to give a gift to "
+                              u"is %s.\r\n\r\nThank you.\r\n\r\n"},
+        {IDS_NOTE_SUGGESTIONS, u"\r\n\r\nGift Suggestions: %s\r\n\r\n"},
+        {IDS_NOTE_BEFORE_FOOTER, u"\r\n\r\n\r\n"},
+
+        {IDS_REVEAL_DRAW, u"Draw name\nfor %s"},
+        {IDS_REVEAL_SHOW, u"Show name\nfor %s"},
+        {IDS_REVEAL_SHOWN, u"Name already shown\n for %s"},
+        {IDS_REVEAL_INITIAL, u"Draw Name\nfor XXXXX"},
+        {IDS_GET_GIFT_FOR, u"Get gift for: %s"},
+        {IDS_REVEAL_SUGGESTIONS, u"\r\nSuggestions: "},
+        {IDS_PREVIOUS, u"Previous"},
+        {IDS_NEXT, u"Next"},
+        {IDS_DONE, u"Done"},
+        {IDS_REVEAL_NOBODY, u"No participants\nin this list"},
+
+        {IDS_TOO_MANY_LISTS,
+         u"This document already holds %d drawings, the most one document can keep.\r\n\r\n"
+         u"Nothing was copied. Start a new document for the next exchange."},
+        {IDS_FILE_OPEN_ERROR, u"Cannot open the file \"%s\":\r\n%s"},
+        {IDS_FILE_READ_ERROR, u"Cannot read the file \"%s\":\r\n%s\r\n\r\nNothing was opened."},
+        {IDS_FILE_SAVE_ERROR,
+         u"Cannot save the file \"%s\":\r\n%s\r\n\r\nThe file on disk was not changed."},
+        {IDS_ERR_TRUNCATED, u"The file ends before the document is complete; it is damaged."},
+        {IDS_ERR_NOT_KIVVO, u"It is not a Kivvo document."},
+        {IDS_ERR_NO_LISTS, u"The document holds no list; it is damaged."},
+        {IDS_ERR_STRING_TOO_LONG, u"A text is longer than the rest of the file; it is damaged."},
+        {IDS_ERR_DEVICE, u"%s"},
+
+        {IDS_CLI_USAGE,
+         u"Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]\n"
+         u"\n"
+         u"Commands:\n"
+         u"  new FILE                      a new document with one empty list named \"List\"\n"
+         u"  lists FILE                    the names of the document's drawings, newest first\n"
+         u"  report FILE [--list N] [--gift-to]\n"
+         u"                                the report of drawing N (0 = newest)\n"
+         u"  add FILE NAME [--group GROUP] [--address A] [--suggestions S]\n"
+         u"                                adds a person to the newest drawing\n"
+         u"  add-group FILE NAME           adds a group to the newest drawing\n"
+         u"  remove FILE NAME              removes the first person, else the first group, "
+         u"of that name\n"
+         u"  rename-list FILE NAME         renames the newest drawing\n"
+         u"  draw FILE [--yes]             draws names in the newest drawing and saves\n"
+         u"  copy FILE [--yes]             copies the newest drawing for the next exchange and "
+         u"saves\n"
+         u"\n"
+         u"Questions are answered Yes with --yes, asked on a terminal otherwise, and answered "
+         u"No\nwithout a terminal. Exit status: 0 success, 1 failure, 2 usage error.\n"},
+        {IDS_CLI_DESCRIPTION, u"Kivvo gift-exchange name drawing, command-line tool"},
+        {IDS_CLI_UNKNOWN_COMMAND, u"kivvo-cli: unknown command \"%s\"; see kivvo-cli --help"},
+        {IDS_CLI_WRONG_ARGUMENTS, u"kivvo-cli: %s; see kivvo-cli --help"},
+        {IDS_CLI_FILE_EXISTS, u"kivvo-cli: \"%s\" exists already; it is not overwritten"},
+        {IDS_CLI_NO_SUCH_LIST, u"kivvo-cli: the document has no drawing number %d (it has %d)"},
+        {IDS_CLI_NO_SUCH_GROUP, u"kivvo-cli: the newest drawing has no group named \"%s\""},
+        {IDS_CLI_NO_SUCH_ENTRY,
+         u"kivvo-cli: the newest drawing has no person or group named \"%s\""},
+        {IDS_CLI_DRAW_UNAVAILABLE,
+         u"kivvo-cli: Draw Names needs more than two persons in the newest drawing"},
+        {IDS_CLI_NOT_DRAWN, u"kivvo-cli: no names were drawn; the file was not changed"},
+        {IDS_CLI_DRAWN, u"Names drawn for %d persons; \"%s\" saved"},
+        {IDS_CLI_NOT_COPIED, u"kivvo-cli: nothing was copied; the file was not changed"},
+        {IDS_CLI_COPIED, u"\"%s\" added; \"%s\" saved"},
+        {IDS_CLI_QUESTION_SUFFIX, u" [y/N] "},
+        {IDS_CLI_BAD_NUMBER, u"\"%s\" is not a number"},
+        {IDS_CLI_REMOVED, u"Removed \"%s\""},
+        {IDS_CLI_CREATED, u"Created \"%s\""},
+    };
+    return table;
+}
+
+} // namespace
+
+QString CStringTable::Load(int nId)
+{
+    const auto& table = Table();
+    const auto it = table.find(nId);
+    return it == table.end() ? QString() : QString::fromUtf16(it->second);
+}
+
+QString CStringTable::FormatText(const QString& strFormat, std::initializer_list<QVariant> args)
+{
+    QString strResult;
+    strResult.reserve(strFormat.size() + 32);
+    auto itArg = args.begin();
+    for (qsizetype i = 0; i < strFormat.size(); ++i) {
+        const QChar ch = strFormat.at(i);
+        if (ch != u'%' || i + 1 >= strFormat.size()) {
+            strResult += ch;
+            continue;
+        }
+        const QChar spec = strFormat.at(i + 1);
+        if (spec == u'%') {
+            strResult += u'%';
+        } else if (spec == u'd' || spec == u's') {
+            if (itArg != args.end()) {
+                strResult +=
+                    spec == u'd' ? QString::number(itArg->toLongLong()) : itArg->toString();
+                ++itArg;
+            }
+        } else {
+            strResult += ch;
+            continue;
+        }
+        ++i;
+    }
+    return strResult;
+}
