@@ -15,19 +15,6 @@
 
 namespace {
 
-// The model finds entries by their tree handles; without a tree, each entry stands for itself.
-void BindHandles(CNameList& list)
-{
-    for (CListItem* pItem = list.m_pFirst; pItem; pItem = pItem->m_pNext) {
-        pItem->m_hItem = pItem;
-        if (pItem->IsGroup()) {
-            for (CPerson* pPerson = static_cast<CGroup*>(pItem)->m_pFirst; pPerson;
-                 pPerson = pPerson->Next())
-                pPerson->m_hItem = pPerson;
-        }
-    }
-}
-
 CGroup* FindGroup(const CNameList& list, const QString& strName)
 {
     for (CListItem* pItem = list.m_pFirst; pItem; pItem = pItem->m_pNext) {
@@ -188,7 +175,7 @@ int CCliCommands::Add()
     if (!Open(doc))
         return kExitFailed;
     CNameList& list = *doc.GetNewestList();
-    BindHandles(list);
+    list.UseEntriesAsHandles();
     CGroup* pGroup = nullptr;
     if (m_parser.isSet("group")) {
         pGroup = FindGroup(list, m_parser.value("group"));
@@ -221,7 +208,7 @@ int CCliCommands::Remove()
     if (!Open(doc))
         return kExitFailed;
     CNameList& list = *doc.GetNewestList();
-    BindHandles(list);
+    list.UseEntriesAsHandles();
     const QString& strName = m_args.at(0);
     CListItem* pItem = list.FindPerson(strName);
     if (!pItem)

@@ -34,6 +34,18 @@ bool CNameList::AddToGroup(CPerson* pPerson, HTREEITEM hGroupItem)
     return false;
 }
 
+void CNameList::UseEntriesAsHandles()
+{
+    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
+        pItem->m_hItem = pItem;
+        if (pItem->IsGroup()) {
+            for (CPerson* pPerson = static_cast<CGroup*>(pItem)->m_pFirst; pPerson;
+                 pPerson = pPerson->Next())
+                pPerson->m_hItem = pPerson;
+        }
+    }
+}
+
 CListItem* CNameList::FindItem(HTREEITEM hItem) const
 {
     for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {

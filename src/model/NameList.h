@@ -22,6 +22,10 @@ public:
     // when no top-level entry has the handle, nothing happens and the caller keeps it.
     bool AddToGroup(CPerson* pPerson, HTREEITEM hGroupItem);
 
+    // For front ends without a tree: every entry's handle becomes the entry itself, so the
+    // handle-based operations below can find it.
+    void UseEntriesAsHandles();
+
     CListItem* FindItem(HTREEITEM hItem) const;
     bool IsGroupItem(HTREEITEM hItem) const;
     HTREEITEM FindGroupItem(HTREEITEM hItem) const;

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds Kivvo and runs every test.
+#   KIVVO_SANITIZE=1 scripts/test.sh   the same under AddressSanitizer + UBSan
+#   KIVVO_TSAN=1 scripts/test.sh       the threaded tests under ThreadSanitizer
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh
+
+build=build
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+ctest_args=()
+if [ "${KIVVO_SANITIZE:-0}" = 1 ]; then
+    build=build-asan
+    flags+=(-DKIVVO_SANITIZE=ON -DKIVVO_BUILD_BENCH=OFF)
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
+if [ "${KIVVO_TSAN:-0}" = 1 ]; then
+    build=build-tsan
+    flags+=(-DKIVVO_TSAN=ON -DKIVVO_BUILD_BENCH=OFF)
+    ctest_args+=(-L threads)
+fi
+
+export QT_QPA_PLATFORM=offscreen
+cmake -S . -B "$build" -G Ninja "${flags[@]}"
+cmake --build "$build" --parallel "$(nproc)"
+ctest --test-dir "$build" --output-on-failure --timeout 300 "${ctest_args[@]}"

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/Framework.h"
+
+#include <QHash>
+#include <QList>
+
+// Installs itself as the message handler for its lifetime, answers questions from a script
+// and records every box in order.
+class CRecordingMessageHandler : public CMessageHandler
+{
+public:
+    struct CBox
+    {
+        int m_nId;
+        EBoxKind m_kind;
+        QString m_strText;
+    };
+
+    CRecordingMessageHandler() { CFramework::SetMessageHandler(this); }
+    ~CRecordingMessageHandler() override { CFramework::SetMessageHandler(nullptr); }
+
+    void Answer(int nStringId, int nAnswer) { m_answers.insert(nStringId, nAnswer); }
+    void AnswerAllQuestions(int nAnswer) { m_nDefaultAnswer = nAnswer; }
+
+    int Show(int nStringId, EBoxKind kind, const QString& strText) override
+    {
+        m_boxes.append({nStringId, kind, strText});
+        if (kind != EBoxKind::YesNoQuestion)
+            return IDOK;
+        return m_answers.value(nStringId, m_nDefaultAnswer);
+    }
+
+    QList<int> Ids() const
+    {
+        QList<int> ids;
+        for (const CBox& box : m_boxes)
+            ids.append(box.m_nId);
+        return ids;
+    }
+    void Clear() { m_boxes.clear(); }
+
+    QList<CBox> m_boxes;
+
+private:
+    QHash<int, int> m_answers;
+    int m_nDefaultAnswer = IDNO;
+};
