@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+class CKivvoDoc;
+
+// Replaces the document's lists by these (list notation, newest first), appended one by
+// one, so the oldest ends up current.
+void BuildDocument(CKivvoDoc& doc, const QStringList& lists);
+// The same lists as a file would bring them: loaded, the newest current, selector filled.
+void LoadDocument(CKivvoDoc& doc, const QStringList& lists);
+// "name: notation" of every list, newest first.
+QStringList DescribeDocument(const CKivvoDoc& doc);

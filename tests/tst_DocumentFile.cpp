@@ -1,0 +1,275 @@
+// The document file: exact bytes, round trips, and damaged files that must not be opened.
+#include "app/KivvoDoc.h"
+#include "model/NameList.h"
+#include "platform/Archive.h"
+#include "res/Resource.h"
+#include "support/DocumentNotation.h"
+#include "support/FailingDevice.h"
+#include "support/ListNotation.h"
+#include "support/RecordingMessageHandler.h"
+
+#include <QBuffer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+QByteArray Hex(const char* pHex)
+{
+    return QByteArray::fromHex(pHex);
+}
+
+// A unicode archive string of ASCII text.
+QByteArray Str(const QByteArray& ascii)
+{
+    QByteArray bytes = Hex("FFFEFF");
+    bytes.append(static_cast<char>(ascii.size()));
+    for (const char ch : ascii)
+        bytes.append(ch).append('\0');
+    return bytes;
+}
+
+QByteArray Int(qint32 n)
+{
+    QByteArray bytes(4, Qt::Uninitialized);
+    qToLittleEndian(n, bytes.data());
+    return bytes;
+}
+
+QByteArray Save(CKivvoDoc& doc)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
+    doc.Serialize(ar);
+    return buffer.data();
+}
+
+bool Load(CKivvoDoc& doc, QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(&buffer, CArchive::load);
+    doc.Serialize(ar);
+    return ar.IsOk();
+}
+
+} // namespace
+
+class TestDocumentFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exactBytes_data();
+    void exactBytes();
+    void roundTrip_data();
+    void roundTrip();
+    void readsFilesOfOtherWriters();
+    void unknownTagEndsTheList();
+    void damagedFilesLeaveDocumentAsItWas_data();
+    void damagedFilesLeaveDocumentAsItWas();
+    void everyTruncationFails();
+    void openAndSaveThroughFiles();
+    void failedSaveKeepsTheOldFile();
+    void writeErrorIsReported();
+};
+
+void TestDocumentFile::exactBytes_data()
+{
+    QTest::addColumn<QStringList>("lists");
+    QTest::addColumn<QByteArray>("bytes");
+
+    const QByteArray person = Int(1) + Str("Ann") + Str("") + Str("") + Str("");
+    QTest::newRow("one list, one person")
+        << QStringList{"Ann"} << Int(1) + Hex("01") + Str("List") + person + Int(3);
+    QTest::newRow("empty list") << QStringList{""} << Int(1) + Hex("01") + Str("List") + Int(3);
+    QTest::newRow("empty group") << QStringList{"Fam[]"}
+                                 << Int(1) + Hex("01") + Str("List") + Int(2) + Str("Fam") +
+                                        Int(0) + Int(3);
+    QTest::newRow("group with drawn person")
+        << QStringList{"Fam[Ann>Bo]"}
+        << Int(1) + Hex("01") + Str("List") + Int(2) + Str("Fam") + Int(1) + Int(1) + Str("Ann") +
+               Str("") + Str("") + Str("Bo") + Int(3);
+    QTest::newRow("two lists newest first")
+        << QStringList{"", "Ann"}
+        << Int(1) + Hex("02") + Str("List") + Int(3) + Str("List") + person + Int(3);
+}
+
+void TestDocumentFile::exactBytes()
+{
+    QFETCH(QStringList, lists);
+    QFETCH(QByteArray, bytes);
+    CKivvoDoc doc;
+    BuildDocument(doc, lists);
+    QCOMPARE(Save(doc).toHex(' '), bytes.toHex(' '));
+}
+
+void TestDocumentFile::roundTrip_data()
+{
+    QTest::addColumn<QStringList>("lists");
+
+    QTest::newRow("single empty list") << QStringList{""};
+    QTest::newRow("groups and drawn names")
+        << QStringList{"Ann>Carl, Smiths[Bob>Ann, Carl>Dora], Dora>Bob, Empty[]"};
+    QTest::newRow("history of three drawings")
+        << QStringList{"Ann, Bob, Cid", "Ann>Bob, Bob>Cid, Cid>Ann", "Ann>Cid, Bob>Ann, Cid>Bob"};
+    QTest::newRow("any script") << QStringList{"Zoë>李雷, Łukasz[李雷>Zoë, 😀>Łukasz]"};
+    QTest::newRow("long name") << QStringList{QString(70000, u'x')};
+}
+
+void TestDocumentFile::roundTrip()
+{
+    QFETCH(QStringList, lists);
+    CKivvoDoc doc;
+    BuildDocument(doc, lists);
+    auto* pFirst = static_cast<CPerson*>(doc.GetNewestList()->m_pFirst);
+    if (pFirst && !pFirst->IsGroup()) {
+        pFirst->m_strAddress = QStringLiteral("ann@example.com; Work");
+        pFirst->m_strSuggestions = QStringLiteral("Books\r\nTea");
+    }
+    const QByteArray bytes = Save(doc);
+
+    CKivvoDoc loaded;
+    QSignalSpy updates(&loaded, &CDocument::ViewsUpdated);
+    QVERIFY(Load(loaded, bytes));
+    QCOMPARE(DescribeDocument(loaded), DescribeDocument(doc));
+    QCOMPARE(loaded.GetListCount(), lists.size());
+    QCOMPARE(loaded.GetCurrentNode(), loaded.GetHeadNode());
+    QCOMPARE(updates.count(), 1);
+    QCOMPARE(updates.at(0).at(0).toInt(), HINT_LIST_CHANGED);
+    QCOMPARE(Save(loaded), bytes);
+}
+
+void TestDocumentFile::readsFilesOfOtherWriters()
+{
+    // Single-byte strings, a stored format number other writers may leave, and group counts
+    // are recomputed while reading.
+    const QByteArray bytes = Int(1) + Hex("01") + Hex("0458") + "mas" + Int(2) + Hex("03") + "Fam" +
+                             Int(1) + Int(1) + Hex("03") + "Ren" + Hex("00") + Hex("00") +
+                             Hex("00") + Int(3);
+    CKivvoDoc doc;
+    QVERIFY(Load(doc, bytes));
+    QCOMPARE(DescribeDocument(doc), QStringList{"Xmas: Fam[Ren]"});
+}
+
+void TestDocumentFile::unknownTagEndsTheList()
+{
+    const QByteArray bytes = Int(1) + Hex("02") + Str("A") + Int(1) + Str("Ann") + Str("") +
+                             Str("") + Str("") + Int(9) + Str("B") + Int(3);
+    CKivvoDoc doc;
+    QVERIFY(Load(doc, bytes));
+    QCOMPARE(DescribeDocument(doc), (QStringList{"A: Ann", "B: "}));
+}
+
+void TestDocumentFile::damagedFilesLeaveDocumentAsItWas_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("text file") << QByteArray("Dear Santa, I would like a pony.\n");
+    QTest::newRow("other format number") << Int(2) + Hex("01") + Str("List") + Int(3);
+    QTest::newRow("no lists") << Int(1) + Hex("00");
+    QTest::newRow("more lists than stored") << Int(1) + Hex("02") + Str("List") + Int(3);
+    QTest::newRow("group count beyond the data") << Int(1) + Hex("01") + Str("L") + Int(2) +
+                                                        Str("G") + Int(0x7FFFFFFF) + Int(1) +
+                                                        Str("Ann") + Str("") + Str("") + Str("");
+    QTest::newRow("string longer than the file")
+        << Int(1) + Hex("01") + Hex("FFFEFFFFFFFFFFFFFF7F") + Int(3);
+}
+
+void TestDocumentFile::damagedFilesLeaveDocumentAsItWas()
+{
+    QFETCH(QByteArray, bytes);
+    CRecordingMessageHandler messages;
+    CKivvoDoc doc;
+    BuildDocument(doc, {"Ann>Bob, Fam[Bob>Ann]", "Ann, Bob"});
+    const QStringList before = DescribeDocument(doc);
+    const CListNode* pCurrent = doc.GetCurrentNode();
+    QSignalSpy updates(&doc, &CDocument::ViewsUpdated);
+
+    QVERIFY(!Load(doc, bytes));
+    QCOMPARE(DescribeDocument(doc), before);
+    QCOMPARE(doc.GetCurrentNode(), pCurrent);
+    QCOMPARE(updates.count(), 0);
+    QVERIFY(messages.m_boxes.isEmpty()); // the open reports it, not the reader
+}
+
+void TestDocumentFile::everyTruncationFails()
+{
+    CKivvoDoc doc;
+    BuildDocument(doc, {"Ann>Carl, Smiths[Bob>Ann, Carl>Dora], Dora>Bob, E[]", "Ann, Bob"});
+    const QByteArray bytes = Save(doc);
+    for (qsizetype n = 0; n < bytes.size(); ++n) {
+        CKivvoDoc target;
+        BuildDocument(target, {"Keep"});
+        QVERIFY2(!Load(target, bytes.left(n)), qPrintable(QString::number(n)));
+        QCOMPARE(DescribeDocument(target), QStringList{"List: Keep"});
+    }
+}
+
+void TestDocumentFile::openAndSaveThroughFiles()
+{
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath(QStringLiteral("circle.kv"));
+    CRecordingMessageHandler messages;
+    CKivvoDoc doc;
+    doc.OnNewDocument();
+    doc.GetNewestList()->Append(new CPerson(QStringLiteral("Ann"), {}, {}));
+    doc.SetModifiedFlag();
+    QVERIFY(doc.OnSaveDocument(strPath));
+    QVERIFY(!doc.IsModified());
+    QCOMPARE(doc.GetPathName(), strPath);
+
+    CKivvoDoc reopened;
+    QVERIFY(reopened.OnOpenDocument(strPath));
+    QCOMPARE(DescribeDocument(reopened), QStringList{"List: Ann"});
+
+    QFile damaged(dir.filePath(QStringLiteral("damaged.kv")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(Int(1) + Hex("01"));
+    damaged.close();
+    QVERIFY(!reopened.OnOpenDocument(damaged.fileName()));
+    QCOMPARE(DescribeDocument(reopened), QStringList{"List: Ann"});
+    QCOMPARE(reopened.GetPathName(), strPath);
+    QCOMPARE(messages.Ids(), QList<int>{IDS_FILE_READ_ERROR});
+    QVERIFY(messages.m_boxes.at(0).m_strText.contains(QStringLiteral("damaged.kv")));
+
+    QVERIFY(!reopened.OnOpenDocument(dir.filePath(QStringLiteral("missing.kv"))));
+    QCOMPARE(messages.Ids().last(), IDS_FILE_OPEN_ERROR);
+    QVERIFY(messages.m_boxes.last().m_strText.contains(QStringLiteral("missing.kv")));
+}
+
+void TestDocumentFile::failedSaveKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    CRecordingMessageHandler messages;
+    CKivvoDoc doc;
+    doc.OnNewDocument();
+    doc.SetModifiedFlag();
+    const QString strPath = dir.filePath(QStringLiteral("no-such-folder/circle.kv"));
+    QVERIFY(!doc.OnSaveDocument(strPath));
+    QVERIFY(doc.IsModified());
+    QVERIFY(doc.GetPathName().isEmpty());
+    QCOMPARE(messages.Ids(), QList<int>{IDS_FILE_SAVE_ERROR});
+    QVERIFY(messages.m_boxes.at(0).m_strText.contains(QStringLiteral("circle.kv")));
+}
+
+void TestDocumentFile::writeErrorIsReported()
+{
+    CKivvoDoc doc;
+    BuildDocument(doc, {"Ann, Bob, Cid"});
+    const qsizetype nFull = Save(doc).size();
+    for (qsizetype nLimit : {qsizetype(0), qsizetype(5), nFull / 2, nFull - 1}) {
+        CFailingDevice device({}, nLimit);
+        device.open(QIODevice::WriteOnly);
+        CArchive ar(&device, CArchive::store);
+        doc.Serialize(ar);
+        QVERIFY2(!ar.IsOk(), qPrintable(QString::number(nLimit)));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestDocumentFile)
+#include "tst_DocumentFile.moc"
