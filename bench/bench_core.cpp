@@ -1,0 +1,139 @@
+// Drawing a large circle, and saving and loading a document with a long history.
+#include "app/KivvoDoc.h"
+#include "model/NameList.h"
+#include "platform/Archive.h"
+#include "platform/Framework.h"
+
+#include <QBuffer>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class CSilentMessages : public CMessageHandler
+{
+public:
+    int Show(int, EBoxKind kind, const QString&) override
+    {
+        return kind == EBoxKind::YesNoQuestion ? IDYES : IDOK;
+    }
+};
+
+// 100 households of 5 and 500 persons on their own.
+void FillLargeCircle(CNameList& list)
+{
+    int nPerson = 0;
+    for (int g = 0; g < 100; ++g) {
+        auto* pGroup = new CGroup(QStringLiteral("Household %1").arg(g));
+        for (int i = 0; i < 5; ++i, ++nPerson)
+            pGroup->Add(new CPerson(QStringLiteral("Person %1").arg(nPerson),
+                                    QStringLiteral("p%1@example.com").arg(nPerson), {}));
+        list.Append(pGroup);
+    }
+    for (int i = 0; i < 500; ++i)
+        list.Append(new CPerson(QStringLiteral("Person %1").arg(nPerson++), {},
+                                QStringLiteral("Books")));
+}
+
+void DrawUntilDone(CNameList& list, const CNameList* pPrevious)
+{
+    quint32 nTick = 1;
+    do {
+        CFramework::SetTickSource([nTick] { return nTick; });
+        ++nTick;
+    } while (!list.DrawNames(pPrevious));
+}
+
+void BM_DrawLargeCircleWithHistory(benchmark::State& state)
+{
+    CSilentMessages messages;
+    CFramework::SetMessageHandler(&messages);
+    CNameList previous;
+    FillLargeCircle(previous);
+    DrawUntilDone(previous, nullptr);
+    CNameList list;
+    list.CopyForNextDrawing(previous);
+
+    quint32 nTick = 1000;
+    int nFailed = 0;
+    for (auto _ : state) {
+        CFramework::SetTickSource([nTick] { return nTick; });
+        ++nTick;
+        nFailed += list.DrawNames(&previous) ? 0 : 1;
+    }
+    state.counters["failed"] = nFailed;
+    CFramework::SetTickSource({});
+    CFramework::SetMessageHandler(nullptr);
+}
+BENCHMARK(BM_DrawLargeCircleWithHistory)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// 255 drawings of 100 persons (10 households of 5, 50 on their own), all drawn.
+QByteArray LongHistory()
+{
+    CKivvoDoc doc;
+    for (int n = 0; n < CKivvoDoc::kMaxLists; ++n) {
+        CNameList* pList = doc.AddList()->m_pList;
+        pList->m_strName = QStringLiteral("Christmas %1").arg(2026 - n);
+        for (int g = 0; g < 10; ++g) {
+            auto* pGroup = new CGroup(QStringLiteral("Household %1").arg(g));
+            for (int i = 0; i < 5; ++i) {
+                auto* pPerson = new CPerson(QStringLiteral("Person %1-%2").arg(g).arg(i),
+                                            QStringLiteral("someone@example.com"), {});
+                pPerson->m_strGiftTo = QStringLiteral("Person %1").arg(i);
+                pGroup->Add(pPerson);
+            }
+            pList->Append(pGroup);
+        }
+        for (int i = 0; i < 50; ++i) {
+            auto* pPerson = new CPerson(QStringLiteral("Person %1").arg(i), {},
+                                        QStringLiteral("Books, tea"));
+            pPerson->m_strGiftTo = QStringLiteral("Person 0-%1").arg(i % 5);
+            pList->Append(pPerson);
+        }
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
+    doc.Serialize(ar);
+    return buffer.data();
+}
+
+void BM_SaveLongHistory(benchmark::State& state)
+{
+    const QByteArray bytes = LongHistory();
+    CKivvoDoc doc;
+    QByteArray copy = bytes;
+    QBuffer in(&copy);
+    in.open(QIODevice::ReadOnly);
+    CArchive load(&in, CArchive::load);
+    doc.Serialize(load);
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        CArchive ar(&buffer, CArchive::store);
+        doc.Serialize(ar);
+        benchmark::DoNotOptimize(buffer.data().size());
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_SaveLongHistory)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+void BM_LoadLongHistory(benchmark::State& state)
+{
+    QByteArray bytes = LongHistory();
+    CKivvoDoc doc;
+    for (auto _ : state) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        CArchive ar(&buffer, CArchive::load);
+        doc.Serialize(ar);
+        if (!ar.IsOk())
+            state.SkipWithError("load failed");
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_LoadLongHistory)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+} // namespace
+
+BENCHMARK_MAIN();
