@@ -94,7 +94,8 @@ void TestNameList::getPersonAt()
     QFETCH(QString, list);
     QFETCH(int, index);
     QFETCH(QString, expected);
-    const CPerson* pPerson = ParseList(list)->GetPersonAt(index);
+    const auto pList = ParseList(list);
+    const CPerson* pPerson = pList->GetPersonAt(index);
     QCOMPARE(pPerson ? pPerson->m_strName : QStringLiteral("(none)"), expected);
 }
 
