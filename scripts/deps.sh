@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev
+    libcurl4-openssl-dev
+    python3-aiosmtpd openssl
     libbenchmark-dev
 )
 

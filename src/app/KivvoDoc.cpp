@@ -172,12 +172,21 @@ bool CKivvoDoc::CanDrawNames() const
     return pNewest && pNewest->CountPersons() > 2;
 }
 
+bool CKivvoDoc::CanSendEmails() const
+{
+    const CNameList* pNewest = GetNewestList();
+    return pNewest && pNewest->HasDrawnNames();
+}
+
 bool CKivvoDoc::OnUpdateCommand(CCmdUI& cmdUI)
 {
     switch (cmdUI.m_nID) {
     case ID_DRAW_NAMES:
     case ID_COPY_FOR_NEXT:
         cmdUI.Enable(CanDrawNames());
+        return true;
+    case ID_SEND_EMAILS:
+        cmdUI.Enable(CanSendEmails());
         return true;
     case ID_CONFIGURE:
         cmdUI.Enable(true);
@@ -195,6 +204,9 @@ bool CKivvoDoc::OnCommand(int nID)
         return true;
     case ID_COPY_FOR_NEXT:
         OnCopyForNextExchange();
+        return true;
+    case ID_SEND_EMAILS:
+        OnSendEmails();
         return true;
     case ID_CONFIGURE:
         OnConfigure();
@@ -219,7 +231,8 @@ void CKivvoDoc::OnDrawNames()
         return;
     if (CFramework::MessageBox(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == IDYES && m_pUi)
         m_pUi->RunDrawNamesDialog(GetCurrentList(), 0);
-    CFramework::MessageBox(IDS_ASK_SEND_NOW, EBoxKind::YesNoQuestion);
+    if (CFramework::MessageBox(IDS_ASK_SEND_NOW, EBoxKind::YesNoQuestion) == IDYES)
+        OnSendEmails();
     SetModifiedFlag();
 }
 

@@ -2,6 +2,7 @@
 
 #include "ListNode.h"
 #include "model/ListItem.h"
+#include "notify/MailTransport.h"
 #include "platform/Document.h"
 
 class CCmdUI;
@@ -38,6 +39,14 @@ public:
     void FillListSelector();
     CPerson* GetPersonItem(HTREEITEM hItem) const;
 
+    // Appends the notification text for a person of the current list to strBody.
+    void ComposeNotification(const CPerson* pPerson, QString& strBody) const;
+    // Sends one person's notification; 1 when it went out, 0 otherwise (with a message on
+    // failure, and with a confirmation when bConfirm).
+    int SendEmail(const CPerson* pPerson, bool bConfirm);
+    // Send email for the person behind a tree item of the current list.
+    void SendEmailTo(HTREEITEM hItem);
+
     bool OnNewDocument() override;
     void Serialize(CArchive& ar) override;
 
@@ -48,13 +57,19 @@ public:
     void OnCopyForNextExchange();
     void OnConfigure() {}
     void OnListSelected();
+    void OnSendEmails();
 
     bool CanDrawNames() const;
+    bool CanSendEmails() const;
+
+    // Logged on at the first send and kept for the life of the document.
+    CMailTransport m_mail;
 
 private:
     void AppendNode(CNameList* pList);
     void StoreLists(CArchive& ar) const;
     void LoadLists(CArchive& ar);
+    bool EnsureLoggedOn();
 
     quint8 m_nListCount = 0;
     CListNode* m_pHead = nullptr;

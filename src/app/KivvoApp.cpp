@@ -1,0 +1,260 @@
+#include "KivvoApp.h"
+
+#include "notify/VCardReader.h"
+#include "platform/Archive.h"
+#include "platform/CmdUI.h"
+#include "platform/Framework.h"
+#include "res/Resource.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QMutexLocker>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <cerrno>
+
+namespace {
+
+constexpr int kInitialContacts = 50;
+constexpr int kLoaderStopWaitMs = 5000;
+constexpr qint64 kReadChunk = 64 * 1024;
+
+CKivvoApp* g_pApp = nullptr;
+
+// A ';' would shift the record's fields and a line break would end it.
+QString RecordField(QString str)
+{
+    str.replace(u';', u',');
+    for (QChar& ch : str) {
+        if (ch.category() == QChar::Other_Control)
+            ch = u' ';
+    }
+    return str;
+}
+
+} // namespace
+
+CKivvoApp::CKivvoApp(QObject* pParent)
+    : QObject(pParent), m_arrContacts(kInitialContacts, QString())
+{
+    g_pApp = this;
+}
+
+CKivvoApp::~CKivvoApp()
+{
+    if (m_pLoader) {
+        // The loader writes into this object: it must stop before the object goes. It
+        // checks the flag between contacts and between reads, so the wait is short.
+        m_bClosing = true;
+        if (!m_pLoader->wait(QDeadlineTimer(kLoaderStopWaitMs)))
+            m_pLoader->wait();
+        delete m_pLoader;
+    }
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+CKivvoApp* CKivvoApp::Get()
+{
+    return g_pApp;
+}
+
+QString CKivvoApp::DocumentsFolder()
+{
+    QString strFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (strFolder.isEmpty())
+        strFolder = QDir::homePath();
+    return QDir::toNativeSeparators(strFolder) + QDir::separator();
+}
+
+void CKivvoApp::Initialise()
+{
+    m_strFolder = DocumentsFolder();
+    LoadSettings();
+}
+
+QString CKivvoApp::SettingsPath() const
+{
+    return m_strFolder + QStringLiteral("Kivvo.cfg");
+}
+
+void CKivvoApp::LoadSettings()
+{
+    QFile file(SettingsPath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        SaveSettings();
+        return;
+    }
+    // A file that ends early keeps the defaults of the fields it lacks.
+    CArchive ar(&file, CArchive::load);
+    m_settings.Serialize(ar);
+}
+
+bool CKivvoApp::SaveSettings()
+{
+    QDir().mkpath(m_strFolder);
+    QSaveFile file(SettingsPath());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // It holds the mail password: readable by its owner only, from the first byte on.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    CArchive ar(&file, CArchive::store);
+    m_settings.Serialize(ar);
+    if (!ar.IsOk()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString CKivvoApp::ContactRecord(const CVCardContact& contact)
+{
+    QString strRecord;
+    for (const QString& strField :
+         {contact.m_strFileAs, contact.m_strFirstName, contact.m_strLastName,
+          contact.m_emails.value(0), contact.m_emails.value(1), contact.m_emails.value(2)})
+        strRecord += RecordField(strField) + u';';
+    return strRecord;
+}
+
+void CKivvoApp::OnLoadContacts()
+{
+    if (m_pLoader)
+        return;
+    m_pLoader = QThread::create([this] { LoadContactsProc(this); });
+    m_pLoader->start(QThread::LowPriority);
+}
+
+bool CKivvoApp::WaitForContacts(int nMilliseconds)
+{
+    return !m_pLoader || m_pLoader->wait(QDeadlineTimer(nMilliseconds));
+}
+
+void CKivvoApp::ShowLoaderMessage(int nId, std::initializer_list<QVariant> args)
+{
+    const QVariantList arguments(args);
+    const auto show = [nId, arguments] {
+        CFramework::MessageBox(nId, EBoxKind::OkPlain, {arguments.value(0), arguments.value(1)});
+    };
+    if (QThread::currentThread() == thread())
+        show();
+    else
+        QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
+}
+
+void CKivvoApp::StoreContact(int nIndex, const QString& strRecord)
+{
+    QMutexLocker lock(&m_csContacts);
+    if (nIndex < m_arrContacts.size())
+        m_arrContacts[nIndex] = strRecord;
+    else
+        m_arrContacts.append(strRecord);
+}
+
+int CKivvoApp::LoadContactsProc(CKivvoApp* pApp)
+{
+    QDir folder(pApp->m_strFolder);
+    if (!folder.exists())
+        return 0; // no documents folder yet: no contacts, addresses are typed in full
+    const QStringList files =
+        folder.entryList({QStringLiteral("*.vcf")}, QDir::Files | QDir::Hidden, QDir::Name);
+    int nNextRecord = 0;
+    for (const QString& strFile : files) {
+        if (pApp->m_bClosing)
+            break;
+        pApp->LoadFile(folder.filePath(strFile), nNextRecord);
+    }
+    return 0;
+}
+
+void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
+{
+    QFile file(strPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const int nError = errno;
+        ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {nError ? nError : int(file.error())});
+        return;
+    }
+    QByteArray data;
+    while (!file.atEnd() && !m_bClosing) {
+        const QByteArray chunk = file.read(kReadChunk);
+        if (chunk.isEmpty()) {
+            ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {int(file.error())});
+            return;
+        }
+        data += chunk;
+    }
+    if (m_bClosing)
+        return;
+    if (!CVCardReader::LooksLikeVCard(data)) {
+        ShowLoaderMessage(IDS_CONTACTS_LOGIN_ERROR);
+        return;
+    }
+    for (const CVCardContact& contact : CVCardReader::Parse(data)) {
+        if (m_bClosing)
+            return;
+        QThread::yieldCurrentThread();
+        if (contact.m_emails.isEmpty())
+            continue;
+        StoreContact(nNextRecord++, ContactRecord(contact));
+    }
+}
+
+bool CKivvoApp::LookupContact(const QString& strText, QString& strAddress, QString& strFirstName,
+                              QString& strLastName)
+{
+    QString strKey = strText;
+    QString strSelector;
+    const qsizetype nColon = strText.indexOf(u':');
+    if (nColon >= 1) {
+        strKey = strText.left(nColon);
+        strSelector = strText.mid(nColon + 1);
+    }
+    QMutexLocker lock(&m_csContacts);
+    for (const QString& strRecord : std::as_const(m_arrContacts)) {
+        if (!strRecord.contains(u';'))
+            continue;
+        const QStringList fields = strRecord.split(u';');
+        if (fields.at(0).compare(strKey, Qt::CaseInsensitive) != 0)
+            continue;
+        strFirstName = fields.value(1);
+        strLastName = fields.value(2);
+        if (strSelector == u"1" || strSelector == u"2" || strSelector == u"3") {
+            strAddress = fields.value(2 + strSelector.toInt());
+        } else {
+            strAddress = fields.value(3);
+            for (int i = 4; i <= 5; ++i) {
+                if (!fields.value(i).isEmpty())
+                    strAddress += u';' + fields.value(i);
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+void CKivvoApp::FillContactCombo(QStringList& items)
+{
+    items.clear();
+    QMutexLocker lock(&m_csContacts);
+    for (const QString& strRecord : std::as_const(m_arrContacts)) {
+        const qsizetype nSemicolon = strRecord.indexOf(u';');
+        items.append(nSemicolon < 0 ? QString() : strRecord.left(nSemicolon));
+    }
+}
+
+bool CKivvoApp::OnCommand(int nID)
+{
+    if (nID != ID_LOAD_CONTACTS)
+        return false;
+    OnLoadContacts();
+    return true;
+}
+
+bool CKivvoApp::OnUpdateCommand(CCmdUI&)
+{
+    return false;
+}

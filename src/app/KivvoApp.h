@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Settings.h"
+#include "platform/CmdTarget.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+#include <atomic>
+
+class QThread;
+struct CVCardContact;
+
+// The application's shared state: the settings, the documents folder and the address-book
+// cache that the contacts loader fills on its own thread. One per process; Get() finds it.
+class CKivvoApp : public QObject, public CCmdTarget
+{
+    Q_OBJECT
+
+public:
+    explicit CKivvoApp(QObject* pParent = nullptr);
+    ~CKivvoApp() override;
+
+    static CKivvoApp* Get();
+
+    // The user's documents folder with a separator appended.
+    static QString DocumentsFolder();
+    // Sets m_strFolder to the documents folder and loads the settings file from it.
+    void Initialise();
+
+    QString SettingsPath() const;
+    void LoadSettings();
+    bool SaveSettings();
+
+    // Starts the contacts loader once, below normal priority; later calls do nothing.
+    void OnLoadContacts();
+    // Waits for the loader to finish; false when it is still running after nMilliseconds.
+    bool WaitForContacts(int nMilliseconds);
+    // The loader's work: reads every *.vcf file of m_strFolder, in file-name order.
+    static int LoadContactsProc(CKivvoApp* pApp);
+
+    // text is an address-book name, optionally followed by ":1", ":2" or ":3".
+    bool LookupContact(const QString& strText, QString& strAddress, QString& strFirstName,
+                       QString& strLastName);
+    // Replaces the items with the address-book names of every cache entry.
+    void FillContactCombo(QStringList& items);
+
+    // The cache record of a contact: FileAs;FirstName;LastName;Email1;Email2;Email3;
+    static QString ContactRecord(const CVCardContact& contact);
+
+    bool OnCommand(int nID) override;
+    bool OnUpdateCommand(CCmdUI& cmdUI) override;
+
+    QString m_strFolder;
+    CSettings m_settings;
+    QStringList m_arrContacts; // guarded by m_csContacts
+    QMutex m_csContacts;
+    std::atomic<bool> m_bClosing{false};
+
+private:
+    void StoreContact(int nIndex, const QString& strRecord);
+    // The loader's messages appear on the thread that owns the application object.
+    void ShowLoaderMessage(int nId, std::initializer_list<QVariant> args = {});
+    void LoadFile(const QString& strPath, int& nNextRecord);
+
+    QThread* m_pLoader = nullptr;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class CArchive;
+
+// The settings record, kept in Kivvo.cfg in the documents folder. The fields are stored in
+// this order, with nothing before, between or after them.
+class CSettings
+{
+public:
+    CSettings() { SetDefaults(); }
+
+    void SetDefaults();
+    // Loading keeps the current value of every field the file ends before.
+    void Serialize(CArchive& ar);
+
+    QString m_strServer; // outgoing mail server
+    qint32 m_nPort = 25; // 465 means TLS from the start; otherwise STARTTLS when offered
+    QString m_strFrom;   // sender address
+    QString m_strUser;   // empty: no authentication
+    QString m_strPassword;
+    qint32 m_nReserved1 = 0;
+    qint32 m_nReserved2 = 2;
+    QString m_strFooter; // appended to every notification
+    QString m_strReserved1;
+    QString m_strReserved2;
+    QString m_strReserved3;
+    QString m_strReserved4;
+    QString m_strReserved5;
+    QString m_strReserved6;
+};
