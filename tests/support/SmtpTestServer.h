@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QProcess>
+#include <QStringList>
+
+// A real SMTP server on loopback for the mail tests (tests/smtp/smtp_server.py).
+class CSmtpTestServer
+{
+public:
+    struct CMessage
+    {
+        QString m_strFrom;
+        QStringList m_recipients;
+        QByteArray m_raw;
+        bool m_bTls = false;
+
+        QByteArray Header(const QByteArray& name) const;
+        QString Body() const; // the decoded text
+    };
+
+    // extraArguments: --cert/--key, --auth LOGIN:PASSWORD, --refuse ADDRESS
+    explicit CSmtpTestServer(const QStringList& extraArguments = {});
+    ~CSmtpTestServer();
+
+    bool IsReady() const { return m_nPort > 0; }
+    int Port() const { return m_nPort; }
+
+    // Closes every open connection, as a server that restarts or times out does.
+    bool DropConnections();
+    bool WaitForMessages(int nCount);
+
+    QList<CMessage> Messages();
+    int ConnectionCount();
+    QString ErrorOutput() { return QString::fromUtf8(m_process.readAllStandardError()); }
+
+    // A self-signed certificate for 127.0.0.1 written into the folder; empty on failure.
+    static bool MakeCertificate(const QString& strFolder, QString& strCert, QString& strKey);
+
+private:
+    void ReadEvents();
+    bool WaitFor(const QString& strEvent, int nCount);
+    int CountEvents(const QString& strEvent);
+
+    QProcess m_process;
+    QByteArray m_pending;
+    QList<QJsonObject> m_events;
+    int m_nPort = 0;
+};

@@ -1,0 +1,296 @@
+// The SMTP transport against a real server on loopback.
+#include "notify/MailMessage.h"
+#include "notify/MailTransport.h"
+#include "notify/MapiInit.h"
+#include "support/SmtpTestServer.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+CMapiInit g_mapi;
+
+CSettings Account(int nPort, const QString& strUser = {}, const QString& strPassword = {})
+{
+    CSettings settings;
+    settings.m_strServer = QStringLiteral("127.0.0.1");
+    settings.m_nPort = nPort;
+    settings.m_strFrom = QStringLiteral("santa@example.com");
+    settings.m_strUser = strUser;
+    settings.m_strPassword = strPassword;
+    return settings;
+}
+
+} // namespace
+
+class TestMailTransport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void recipients_data();
+    void recipients();
+    void requiresTls_data();
+    void requiresTls();
+    void encodedSubject_data();
+    void encodedSubject();
+    void messageAsReceived();
+    void severalRecipients();
+    void unsafeOrEmptyAddressSendsNothing_data();
+    void unsafeOrEmptyAddressSendsNothing();
+    void refusedRecipientFailsThatSendOnly();
+    void serverGoingAwayBetweenSends();
+    void serverThatIsNotThere();
+    void sendBeforeLogonFails();
+    void oneConnectionForManySends();
+    void authenticationOverStartTls();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_strCert;
+    QString m_strKey;
+};
+
+void TestMailTransport::initTestCase()
+{
+    QVERIFY(g_mapi.IsOk());
+    QVERIFY(CSmtpTestServer::MakeCertificate(m_dir.path(), m_strCert, m_strKey));
+}
+
+void TestMailTransport::recipients_data()
+{
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("one") << "ann@example.com" << QStringList{"ann@example.com"};
+    QTest::newRow("two") << "a@x.org;b@x.org" << QStringList{"a@x.org", "b@x.org"};
+    QTest::newRow("empty tokens skipped")
+        << ";a@x.org;;b@x.org;" << QStringList{"a@x.org", "b@x.org"};
+    QTest::newRow("blanks kept") << " a@x.org; b@x.org" << QStringList{" a@x.org", " b@x.org"};
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("only separators") << ";;" << QStringList{};
+    QTest::newRow("CRLF injection") << "a@x.org\r\nRCPT TO:<evil@x.org>" << QStringList{};
+    QTest::newRow("bare LF") << "a@x.org;b@x.org\nDATA" << QStringList{};
+    QTest::newRow("NUL") << QString("a@x.org") + QChar(0) << QStringList{};
+}
+
+void TestMailTransport::recipients()
+{
+    QFETCH(QString, to);
+    QFETCH(QStringList, expected);
+    QCOMPARE(CMailTransport::Recipients(to), expected);
+}
+
+void TestMailTransport::requiresTls_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<bool>("required");
+
+    QTest::newRow("remote host with account") << "mail.example.com"
+                                              << "ann" << true;
+    QTest::newRow("remote host without account") << "mail.example.com"
+                                                 << "" << false;
+    QTest::newRow("localhost") << "localhost"
+                               << "ann" << false;
+    QTest::newRow("127.0.0.1") << "127.0.0.1"
+                               << "ann" << false;
+    QTest::newRow("127.8.9.10") << "127.8.9.10"
+                                << "ann" << false;
+    QTest::newRow("::1") << "::1"
+                         << "ann" << false;
+    QTest::newRow("[::1]") << "[::1]"
+                           << "ann" << false;
+    QTest::newRow("private address") << "10.0.0.1"
+                                     << "ann" << true;
+    QTest::newRow("name that starts like loopback") << "127.0.0.1.example.com"
+                                                    << "ann" << true;
+    QTest::newRow("out-of-range octet") << "127.0.0.300"
+                                        << "ann" << true;
+}
+
+void TestMailTransport::requiresTls()
+{
+    QFETCH(QString, host);
+    QFETCH(QString, user);
+    QFETCH(bool, required);
+    QCOMPARE(CMailTransport::RequiresTls(host, user), required);
+}
+
+void TestMailTransport::encodedSubject_data()
+{
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<bool>("plain");
+
+    QTest::newRow("ascii") << "Christmas 2026" << true;
+    QTest::newRow("accent") << "Noël 2026" << false;
+    QTest::newRow("chinese") << QString(40, QChar(0x674E)) << false;
+    QTest::newRow("emoji") << QString("Gifts 🎁").repeated(12) << false;
+}
+
+void TestMailTransport::encodedSubject()
+{
+    QFETCH(QString, subject);
+    QFETCH(bool, plain);
+    const QByteArray encoded = CMailMessage::EncodeHeaderText(subject);
+    QCOMPARE(!encoded.startsWith("=?UTF-8?B?"), plain);
+    QString strDecoded;
+    for (QByteArray word : encoded.split('\n')) {
+        word = word.trimmed();
+        if (word.startsWith("=?UTF-8?B?") && word.endsWith("?="))
+            strDecoded += QString::fromUtf8(QByteArray::fromBase64(word.mid(10, word.size() - 12)));
+        else
+            strDecoded += QString::fromLatin1(word);
+        QVERIFY(word.size() <= 76);
+    }
+    QCOMPARE(strDecoded, subject);
+}
+
+void TestMailTransport::messageAsReceived()
+{
+    CSmtpTestServer server;
+    QVERIFY2(server.IsReady(), qPrintable(server.ErrorOutput()));
+    CMailTransport mail;
+    mail.Configure(Account(server.Port()));
+    QCOMPARE(mail.Logon(), S_OK);
+    const QString strBody =
+        QStringLiteral("Hi Zoë!\r\n\r\nŁukasz gives to 李雷 🎁.\r\n.\r\n..\r\nThank you.\r\n");
+    QCOMPARE(
+        mail.Send("zoe@example.com", QStringLiteral("Noël 2026\r\nBcc: evil@example.com"), strBody),
+        S_OK);
+    QVERIFY(server.WaitForMessages(1));
+    const CSmtpTestServer::CMessage message = server.Messages().at(0);
+    QCOMPARE(message.m_strFrom, "santa@example.com");
+    QCOMPARE(message.m_recipients, QStringList{"zoe@example.com"});
+    QCOMPARE(message.Header("From"), "santa@example.com");
+    QCOMPARE(message.Header("To"), "zoe@example.com");
+    QVERIFY(message.Header("Bcc").isEmpty());
+    const QByteArray subject = message.Header("Subject");
+    QVERIFY(subject.startsWith("=?UTF-8?B?"));
+    QCOMPARE(QString::fromUtf8(QByteArray::fromBase64(subject.mid(10, subject.size() - 12))),
+             "Noël 2026  Bcc: evil@example.com");
+    QVERIFY(!message.Header("Date").isEmpty());
+    QVERIFY(message.Header("Message-ID").endsWith("@example.com>"));
+    QCOMPARE(message.Header("MIME-Version"), "1.0");
+    QCOMPARE(message.Header("Content-Type"), "text/plain; charset=UTF-8");
+    QCOMPARE(message.Body(), strBody);
+}
+
+void TestMailTransport::severalRecipients()
+{
+    CSmtpTestServer server;
+    CMailTransport mail;
+    mail.Configure(Account(server.Port()));
+    QCOMPARE(mail.Logon(), S_OK);
+    QCOMPARE(mail.Send(";ann@example.com;;bob@example.com;", "List", "Body"), S_OK);
+    QVERIFY(server.WaitForMessages(1));
+    const CSmtpTestServer::CMessage message = server.Messages().at(0);
+    QCOMPARE(message.m_recipients, (QStringList{"ann@example.com", "bob@example.com"}));
+    QCOMPARE(message.Header("To"), "ann@example.com, bob@example.com");
+}
+
+void TestMailTransport::unsafeOrEmptyAddressSendsNothing_data()
+{
+    QTest::addColumn<QString>("to");
+    QTest::newRow("empty") << "";
+    QTest::newRow("separators only") << " ;";
+    QTest::newRow("injected command") << "ann@example.com>\r\nRCPT TO:<evil@example.com";
+}
+
+void TestMailTransport::unsafeOrEmptyAddressSendsNothing()
+{
+    QFETCH(QString, to);
+    CSmtpTestServer server;
+    CMailTransport mail;
+    mail.Configure(Account(server.Port()));
+    QCOMPARE(mail.Logon(), S_OK);
+    QVERIFY(FAILED(mail.Send(to, "List", "Body")));
+    QCOMPARE(mail.Send("ok@example.com", "List", "Body"), S_OK);
+    QVERIFY(server.WaitForMessages(1));
+    QCOMPARE(server.Messages().size(), 1);
+    QCOMPARE(server.Messages().at(0).m_recipients, QStringList{"ok@example.com"});
+}
+
+void TestMailTransport::refusedRecipientFailsThatSendOnly()
+{
+    CSmtpTestServer server({"--refuse", "nobody@example.com"});
+    CMailTransport mail;
+    mail.Configure(Account(server.Port()));
+    QCOMPARE(mail.Logon(), S_OK);
+    QVERIFY(FAILED(mail.Send("ann@example.com;nobody@example.com", "List", "Body")));
+    QCOMPARE(mail.Send("bob@example.com", "List", "Body"), S_OK);
+    QVERIFY(server.WaitForMessages(1));
+    const QList<CSmtpTestServer::CMessage> messages = server.Messages();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.at(0).m_recipients, QStringList{"bob@example.com"});
+}
+
+void TestMailTransport::serverGoingAwayBetweenSends()
+{
+    CSmtpTestServer server;
+    CMailTransport mail;
+    mail.Configure(Account(server.Port()));
+    QCOMPARE(mail.Logon(), S_OK);
+    QCOMPARE(mail.Send("ann@example.com", "List", "First"), S_OK);
+    QVERIFY(server.DropConnections());
+    QCOMPARE(mail.Send("bob@example.com", "List", "Second"), S_OK);
+    QVERIFY(server.WaitForMessages(2));
+    QCOMPARE(server.Messages().at(1).Body(), "Second");
+    QCOMPARE(server.ConnectionCount(), 2);
+}
+
+void TestMailTransport::serverThatIsNotThere()
+{
+    int nPort = 0;
+    {
+        CSmtpTestServer gone; // a port that was just free and is closed again
+        nPort = gone.Port();
+    }
+    CMailTransport mail;
+    mail.Configure(Account(nPort));
+    QVERIFY(FAILED(mail.Logon()));
+    QCOMPARE(mail.m_bLoggedOn, 0);
+}
+
+void TestMailTransport::sendBeforeLogonFails()
+{
+    CMailTransport mail;
+    QCOMPARE(mail.Send("ann@example.com", "List", "Body"), E_FAIL);
+}
+
+void TestMailTransport::oneConnectionForManySends()
+{
+    CSmtpTestServer server;
+    CMailTransport mail;
+    mail.Configure(Account(server.Port()));
+    QCOMPARE(mail.Logon(), S_OK);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(mail.Send(QStringLiteral("p%1@example.com").arg(i), "List", "Body"), S_OK);
+    QVERIFY(server.WaitForMessages(5));
+    QCOMPARE(server.ConnectionCount(), 1);
+}
+
+void TestMailTransport::authenticationOverStartTls()
+{
+    qputenv("KIVVO_SMTP_CA_FILE", m_strCert.toLocal8Bit());
+    CSmtpTestServer server({"--cert", m_strCert, "--key", m_strKey, "--auth", "santa:ho ho ho"});
+    QVERIFY2(server.IsReady(), qPrintable(server.ErrorOutput()));
+
+    CMailTransport wrong;
+    wrong.Configure(Account(server.Port(), "santa", "wrong"));
+    QVERIFY(FAILED(wrong.Logon()));
+
+    CMailTransport mail;
+    mail.Configure(Account(server.Port(), "santa", "ho ho ho"));
+    QCOMPARE(mail.Logon(), S_OK);
+    QCOMPARE(mail.Send("ann@example.com", "List", "Über TLS"), S_OK);
+    QVERIFY(server.WaitForMessages(1));
+    QVERIFY(server.Messages().at(0).m_bTls);
+    QCOMPARE(server.Messages().at(0).Body(), "Über TLS");
+    qunsetenv("KIVVO_SMTP_CA_FILE");
+}
+
+QTEST_GUILESS_MAIN(TestMailTransport)
+#include "tst_MailTransport.moc"
