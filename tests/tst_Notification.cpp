@@ -1,0 +1,162 @@
+// The notification e-mail's text.
+#include "app/KivvoApp.h"
+#include "app/KivvoDoc.h"
+#include "model/NameList.h"
+#include "support/DocumentNotation.h"
+
+#include <QTest>
+
+namespace {
+
+// The same text with CRLF line ends.
+QString Crlf(const char* pText)
+{
+    return QString::fromUtf8(pText).replace(u'\n', QStringLiteral("\r\n"));
+}
+
+const char* const kAnnsNotification = R"(Hi Ann!
+
+This is your automatic kivvo name drawing message
+
+This message is for Ann only.
+Please do not read further if you are not the designated person.
+
+In the previous exchange you gave a gift to: Bob.
+You will not draw the same name in this exchange.
+
+The following list shows who each person gave a gift to in the previous exchange.
+
+Ann --> Bob
+***Smiths
+   Bob --> Dora
+   Carl --> Ann
+Dora --> Carl
+
+This is the current list of names.
+The indented group persons cannot draw a name in the same group.
+Ann
+***Smiths
+   Bob
+   Carl
+Dora
+
+
+
+The name randomly drawn for Ann to give a gift to is Carl.
+
+Thank you.
+
+
+
+Gift Suggestions: Books
+
+
+
+
+)";
+
+CPerson* PersonNamed(const CKivvoDoc& doc, const QString& strName)
+{
+    return doc.GetCurrentList()->FirstPersonWhere(
+        [&](CPerson* pPerson) { return pPerson->m_strName == strName; });
+}
+
+} // namespace
+
+class TestNotification : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedExample();
+    void sections_data();
+    void sections();
+    void footerFromSettings();
+};
+
+void TestNotification::workedExample()
+{
+    CKivvoApp app;
+    app.m_settings.m_strFooter.clear();
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann>Carl, Smiths[Bob>Ann, Carl>Dora], Dora>Bob",
+                       "Ann>Bob, Smiths[Bob>Dora, Carl>Ann], Dora>Carl"});
+    PersonNamed(doc, "Carl")->m_strSuggestions = QStringLiteral("Books");
+    PersonNamed(doc, "Ann")->m_strSuggestions = QStringLiteral("not Ann's own");
+
+    QString strBody;
+    doc.ComposeNotification(PersonNamed(doc, "Ann"), strBody);
+    QCOMPARE(strBody, Crlf(kAnnsNotification));
+}
+
+void TestNotification::sections_data()
+{
+    QTest::addColumn<QStringList>("lists");
+    QTest::addColumn<QString>("person");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
+
+    const QString strGave = "In the previous exchange";
+    const QString strHistory = "The following list shows";
+    const QString strSuggestions = "Gift Suggestions:";
+    QTest::newRow("no previous drawing")
+        << QStringList{"Ann>Bob, Bob>Cid, Cid>Ann"} << "Ann"
+        << QStringList{"Hi Ann!", "is Bob.", "Ann\r\nBob\r\nCid\r\n"}
+        << QStringList{strGave, strHistory, " --> "};
+    QTest::newRow("not in the previous drawing")
+        << QStringList{"Ann>Bob, Bob>Cid, Cid>Ann", "Bob>Cid, Cid>Bob"} << "Ann"
+        << QStringList{strHistory, "Bob --> Cid\r\n"} << QStringList{strGave};
+    QTest::newRow("previous name differs in case")
+        << QStringList{"Ann>Bob, Bob>Cid, Cid>Ann", "ann>Cid, Bob>ann, Cid>Bob"} << "Ann"
+        << QStringList{strHistory} << QStringList{strGave};
+    QTest::newRow("nobody drawn before")
+        << QStringList{"Ann>Bob, Bob>Cid, Cid>Ann", "Ann, Bob, Cid"} << "Ann"
+        << QStringList{strHistory, "Ann --> \r\n"} << QStringList{strGave};
+    QTest::newRow("names not drawn yet")
+        << QStringList{"Ann, Bob, Cid"} << "Ann"
+        << QStringList{"The name randomly drawn for Ann to give a gift to is .\r\n"}
+        << QStringList{strSuggestions};
+    QTest::newRow("recipient found ignoring case")
+        << QStringList{"Ann>BOB, Bob>Cid, Cid>Ann"} << "Ann"
+        << QStringList{"is BOB.", "Gift Suggestions: Bob's wish"} << QStringList{};
+    QTest::newRow("recipient renamed since")
+        << QStringList{"Ann>Robert, Bob>Cid, Cid>Ann"} << "Ann" << QStringList{"is Robert."}
+        << QStringList{strSuggestions};
+}
+
+void TestNotification::sections()
+{
+    QFETCH(QStringList, lists);
+    QFETCH(QString, person);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
+    CKivvoDoc doc;
+    LoadDocument(doc, lists);
+    PersonNamed(doc, "Bob")->m_strSuggestions = QStringLiteral("Bob's wish");
+    QString strBody = QStringLiteral("kept\r\n");
+    doc.ComposeNotification(PersonNamed(doc, person), strBody);
+    QVERIFY(strBody.startsWith(QStringLiteral("kept\r\nHi ")));
+    for (const QString& strText : present)
+        QVERIFY2(strBody.contains(strText), qPrintable(strText));
+    for (const QString& strText : absent)
+        QVERIFY2(!strBody.contains(strText), qPrintable(strText));
+}
+
+void TestNotification::footerFromSettings()
+{
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann>Bob, Bob>Ann"});
+    QString strDefault;
+    doc.ComposeNotification(PersonNamed(doc, "Ann"), strDefault);
+    QVERIFY(strDefault.endsWith(QStringLiteral("\r\n\r\n\r\n") + CSettings().m_strFooter));
+
+    CKivvoApp app;
+    app.m_settings.m_strFooter = QStringLiteral("Merry Christmas from the Smiths");
+    QString strBody;
+    doc.ComposeNotification(PersonNamed(doc, "Ann"), strBody);
+    QVERIFY(strBody.endsWith(QStringLiteral("Bob.\r\n\r\nThank you.\r\n\r\n\r\n\r\n\r\nMerry "
+                                            "Christmas from the Smiths")));
+}
+
+QTEST_GUILESS_MAIN(TestNotification)
+#include "tst_Notification.moc"

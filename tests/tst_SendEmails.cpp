@@ -1,0 +1,217 @@
+// Send Emails and Send email to one person, from the document through a real SMTP server.
+#include "app/KivvoApp.h"
+#include "app/KivvoDoc.h"
+#include "model/NameList.h"
+#include "notify/MapiInit.h"
+#include "platform/CmdUI.h"
+#include "res/Resource.h"
+#include "support/DocumentNotation.h"
+#include "support/RecordingMessageHandler.h"
+#include "support/SmtpTestServer.h"
+
+#include <QTest>
+
+namespace {
+
+CMapiInit g_mapi;
+
+CPerson* PersonNamed(const CKivvoDoc& doc, const QString& strName)
+{
+    return doc.GetCurrentList()->FirstPersonWhere(
+        [&](CPerson* pPerson) { return pPerson->m_strName == strName; });
+}
+
+void SetAddress(const CKivvoDoc& doc, const QString& strName, const QString& strAddress)
+{
+    PersonNamed(doc, strName)->m_strAddress = strAddress;
+}
+
+} // namespace
+
+class TestSendEmails : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void fivePersonsOneFailing();
+    void wholeRunOnOneConnection();
+    void logonFailureShowsOneMessage();
+    void sendToOnePerson_data();
+    void sendToOnePerson();
+    void enableRule();
+    void drawThenSend();
+
+private:
+    std::unique_ptr<CSmtpTestServer> m_pServer;
+    std::unique_ptr<CKivvoApp> m_pApp;
+};
+
+void TestSendEmails::init()
+{
+    m_pServer = std::make_unique<CSmtpTestServer>(QStringList{"--refuse", "gone@example.com"});
+    QVERIFY(m_pServer->IsReady());
+    m_pApp = std::make_unique<CKivvoApp>();
+    m_pApp->m_settings.m_strServer = QStringLiteral("127.0.0.1");
+    m_pApp->m_settings.m_nPort = m_pServer->Port();
+    m_pApp->m_settings.m_strUser.clear();
+    m_pApp->m_settings.m_strFrom = QStringLiteral("santa@example.com");
+    // An address book with Ann Smith and her three addresses.
+    m_pApp->m_arrContacts[0] =
+        QStringLiteral("Ann Smith;Ann;Smith;ann@example.com;ann@work.example.com;;");
+}
+
+void TestSendEmails::cleanup()
+{
+    m_pApp.reset();
+    m_pServer.reset();
+}
+
+void TestSendEmails::fivePersonsOneFailing()
+{
+    CRecordingMessageHandler messages;
+    messages.AnswerAllQuestions(IDYES);
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann>Bob, Fam[Bob>Cid, Cid>Dan], Dan>Eve, Eve>Ann"});
+    SetAddress(doc, "Ann", "Ann Smith:1");
+    SetAddress(doc, "Cid", "gone@example.com");
+    SetAddress(doc, "Eve", "eve@example.com");
+
+    doc.OnCommand(ID_SEND_EMAILS);
+
+    QCOMPARE(messages.Ids(), (QList<int>{IDS_ASK_SEND_ALL, IDS_SEND_ERROR, IDS_SENT_SUMMARY}));
+    QCOMPARE(messages.m_boxes.at(1).m_strText,
+             "Error sending to [Cid] email address [gone@example.com]");
+    QCOMPARE(messages.m_boxes.at(2).m_strText, "Sent emails to 2 out of 5 participants");
+    QCOMPARE(messages.m_boxes.at(2).m_kind, EBoxKind::OkInformation);
+    QVERIFY(m_pServer->WaitForMessages(2));
+    const QList<CSmtpTestServer::CMessage> received = m_pServer->Messages();
+    QCOMPARE(received.at(0).m_recipients, QStringList{"ann@example.com"});
+    QCOMPARE(received.at(0).Header("Subject"), "List");
+    QString strAnnsText;
+    doc.ComposeNotification(PersonNamed(doc, "Ann"), strAnnsText);
+    QCOMPARE(received.at(0).Body(), strAnnsText);
+    QCOMPARE(received.at(1).m_recipients, QStringList{"eve@example.com"});
+    QVERIFY(!doc.IsModified());
+}
+
+void TestSendEmails::wholeRunOnOneConnection()
+{
+    CRecordingMessageHandler messages;
+    messages.AnswerAllQuestions(IDYES);
+    CKivvoDoc doc;
+    LoadDocument(doc, {"A>B, B>C, C>D, D>E, E>A"});
+    for (const char* pName : {"A", "B", "C", "D", "E"})
+        SetAddress(doc, pName, QStringLiteral("%1@example.com").arg(pName));
+    doc.OnSendEmails();
+    doc.OnSendEmails(); // a reminder: still logged on, same connection
+    QVERIFY(m_pServer->WaitForMessages(10));
+    QCOMPARE(m_pServer->ConnectionCount(), 1);
+    QCOMPARE(messages.m_boxes.last().m_strText, "Sent emails to 5 out of 5 participants");
+}
+
+void TestSendEmails::logonFailureShowsOneMessage()
+{
+    m_pApp->m_settings.m_nPort = 1; // nothing listens there
+    CRecordingMessageHandler messages;
+    messages.AnswerAllQuestions(IDYES);
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann>Bob, Bob>Cid, Cid>Ann"});
+    SetAddress(doc, "Ann", "ann@example.com");
+    SetAddress(doc, "Bob", "bob@example.com");
+    doc.OnSendEmails();
+    QCOMPARE(messages.Ids(), (QList<int>{IDS_ASK_SEND_ALL, IDS_LOGON_ERROR}));
+    QCOMPARE(messages.m_boxes.at(1).m_strText, "MAPI Logon error");
+    QCOMPARE(doc.m_mail.m_bLoggedOn, 0);
+
+    // The next run tries again and succeeds once the server is right.
+    m_pApp->m_settings.m_nPort = m_pServer->Port();
+    messages.Clear();
+    doc.OnSendEmails();
+    QCOMPARE(messages.Ids(), (QList<int>{IDS_ASK_SEND_ALL, IDS_SENT_SUMMARY}));
+}
+
+void TestSendEmails::sendToOnePerson_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("recipients");
+
+    QTest::newRow("address as typed")
+        << "ann@example.com" << int(IDS_EMAIL_SENT)
+        << "Email sent to: Ann\r\naddress: ann@example.com" << QStringList{"ann@example.com"};
+    QTest::newRow("address-book name, every address")
+        << "ann smith" << int(IDS_EMAIL_SENT)
+        << "Email sent to: Ann\r\naddress: ann@example.com;ann@work.example.com"
+        << QStringList{"ann@example.com", "ann@work.example.com"};
+    QTest::newRow("address-book name, second address")
+        << "Ann Smith:2" << int(IDS_EMAIL_SENT)
+        << "Email sent to: Ann\r\naddress: ann@work.example.com"
+        << QStringList{"ann@work.example.com"};
+    QTest::newRow("leading at-sign is a name")
+        << "@Ann Smith" << int(IDS_SEND_ERROR) << "Error sending to [Ann] email address []"
+        << QStringList{};
+    QTest::newRow("unknown name") << "Nobody" << int(IDS_SEND_ERROR)
+                                  << "Error sending to [Ann] email address []" << QStringList{};
+}
+
+void TestSendEmails::sendToOnePerson()
+{
+    QFETCH(QString, address);
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(QStringList, recipients);
+    CRecordingMessageHandler messages;
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann>Bob, Bob>Ann, Group[Cid]"});
+    SetAddress(doc, "Ann", address);
+    CNameList& list = *doc.GetCurrentList();
+    list.UseEntriesAsHandles();
+
+    doc.SendEmailTo(PersonNamed(doc, "Ann")->m_hItem);
+    QCOMPARE(messages.Ids(), QList<int>{box});
+    QCOMPARE(messages.m_boxes.at(0).m_strText, text);
+    if (!recipients.isEmpty()) {
+        QVERIFY(m_pServer->WaitForMessages(1));
+        QCOMPARE(m_pServer->Messages().at(0).m_recipients, recipients);
+    }
+
+    messages.Clear();
+    doc.SendEmailTo(list.m_pLast->m_hItem); // a group: nothing
+    doc.SendEmailTo(nullptr);
+    QVERIFY(messages.m_boxes.isEmpty());
+}
+
+void TestSendEmails::enableRule()
+{
+    CKivvoDoc doc;
+    doc.OnNewDocument();
+    CCmdUI update(ID_SEND_EMAILS);
+    QVERIFY(doc.OnUpdateCommand(update));
+    QVERIFY(!update.m_bEnabled);
+
+    LoadDocument(doc, {"F[Ann>Cid, Bob>Dan], G[Cid>Ann, Dan>Bob]"});
+    CCmdUI drawn(ID_SEND_EMAILS);
+    doc.OnUpdateCommand(drawn);
+    QVERIFY(drawn.m_bEnabled);
+}
+
+void TestSendEmails::drawThenSend()
+{
+    CRecordingMessageHandler messages;
+    messages.AnswerAllQuestions(IDYES);
+    messages.Answer(IDS_ASK_PASS_AROUND, IDNO);
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann, Dan, Fam[Bob, Cid]"});
+    SetAddress(doc, "Dan", "dan@example.com");
+    doc.OnDrawNames();
+    QCOMPARE(messages.Ids(), (QList<int>{IDS_ASK_DRAW_NOW, IDS_ASK_PASS_AROUND, IDS_ASK_SEND_NOW,
+                                         IDS_ASK_SEND_ALL, IDS_SENT_SUMMARY}));
+    QCOMPARE(messages.m_boxes.last().m_strText, "Sent emails to 1 out of 4 participants");
+    QVERIFY(doc.IsModified());
+}
+
+QTEST_GUILESS_MAIN(TestSendEmails)
+#include "tst_SendEmails.moc"
