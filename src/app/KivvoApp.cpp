@@ -159,13 +159,17 @@ int CKivvoApp::LoadContactsProc(CKivvoApp* pApp)
     QDir folder(pApp->m_strFolder);
     if (!folder.exists())
         return 0; // no documents folder yet: no contacts, addresses are typed in full
-    const QStringList files =
-        folder.entryList({QStringLiteral("*.vcf")}, QDir::Files | QDir::Hidden, QDir::Name);
+    // System entries too, so that a link whose file has gone is reported; pipes and devices
+    // are passed over, since reading them could block.
+    const QFileInfoList files = folder.entryInfoList(
+        {QStringLiteral("*.vcf")}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
     int nNextRecord = 0;
-    for (const QString& strFile : files) {
+    for (const QFileInfo& file : files) {
         if (pApp->m_bClosing)
             break;
-        pApp->LoadFile(folder.filePath(strFile), nNextRecord);
+        if (file.exists() && !file.isFile())
+            continue;
+        pApp->LoadFile(file.filePath(), nNextRecord);
     }
     return 0;
 }

@@ -18,6 +18,7 @@ struct CProperty
 struct CCard
 {
     int m_nOrder = 0;
+    bool m_bVersion21 = false; // 2.1 escapes nothing in unstructured values
     QString m_strFormattedName;
     QStringList m_name; // N: family;given;additional;prefix;suffix
     QString m_strOrganisation;
@@ -208,17 +209,33 @@ int PreferenceRank(const CProperty& property)
     return bOk && nPref >= 1 ? nPref : 101; // unranked addresses after ranked ones
 }
 
+// "Ann" <ann@example.com> as some address books write it: the address inside the brackets.
+QString BareAddress(const QString& str)
+{
+    const qsizetype nOpen = str.lastIndexOf(u'<');
+    const qsizetype nClose = str.lastIndexOf(u'>');
+    if (nOpen >= 0 && nClose > nOpen && str.mid(nOpen, nClose - nOpen).contains(u'@'))
+        return str.mid(nOpen + 1, nClose - nOpen - 1).trimmed();
+    return str;
+}
+
 void Apply(CCard& card, const CProperty& property)
 {
-    if (property.m_name == "FN") {
-        card.m_strFormattedName = Unescaped(PropertyText(property)).trimmed();
+    const auto text = [&] {
+        const QString str = PropertyText(property);
+        return card.m_bVersion21 ? str : Unescaped(str);
+    };
+    if (property.m_name == "VERSION") {
+        card.m_bVersion21 = property.m_value.trimmed() == "2.1";
+    } else if (property.m_name == "FN") {
+        card.m_strFormattedName = text().trimmed();
     } else if (property.m_name == "N") {
         card.m_name = Components(PropertyText(property));
     } else if (property.m_name == "ORG") {
         if (card.m_strOrganisation.isEmpty())
             card.m_strOrganisation = Components(PropertyText(property)).value(0).trimmed();
     } else if (property.m_name == "EMAIL") {
-        QString strAddress = Unescaped(PropertyText(property)).trimmed();
+        QString strAddress = BareAddress(text().trimmed());
         if (strAddress.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive))
             strAddress = strAddress.mid(7);
         if (!strAddress.isEmpty())
@@ -263,7 +280,7 @@ QList<CVCardContact> CVCardReader::Parse(const QByteArray& data)
             continue;
         const QByteArray value = property->m_value.trimmed().toUpper();
         if (property->m_name == "BEGIN" && value == "VCARD") {
-            open.append(CCard{nNextOrder++, {}, {}, {}, {}});
+            open.append(CCard{nNextOrder++, false, {}, {}, {}, {}});
         } else if (property->m_name == "END" && value == "VCARD") {
             if (!open.isEmpty()) {
                 CCard card = open.takeLast();
