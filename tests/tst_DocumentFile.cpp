@@ -3,6 +3,7 @@
 #include "model/NameList.h"
 #include "platform/Archive.h"
 #include "res/Resource.h"
+#include "support/ArchiveBytes.h"
 #include "support/DocumentNotation.h"
 #include "support/FailingDevice.h"
 #include "support/ListNotation.h"
@@ -19,23 +20,6 @@ namespace {
 QByteArray Hex(const char* pHex)
 {
     return QByteArray::fromHex(pHex);
-}
-
-// A unicode archive string of ASCII text.
-QByteArray Str(const QByteArray& ascii)
-{
-    QByteArray bytes = Hex("FFFEFF");
-    bytes.append(static_cast<char>(ascii.size()));
-    for (const char ch : ascii)
-        bytes.append(ch).append('\0');
-    return bytes;
-}
-
-QByteArray Int(qint32 n)
-{
-    QByteArray bytes(4, Qt::Uninitialized);
-    qToLittleEndian(n, bytes.data());
-    return bytes;
 }
 
 QByteArray Save(CKivvoDoc& doc)

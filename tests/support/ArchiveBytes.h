@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtEndian>
+
+// Expected file bytes, written out by hand in the tests.
+
+// A Unicode archive string of ASCII text (shorter than 255 characters).
+inline QByteArray Str(const QByteArray& ascii)
+{
+    QByteArray bytes = QByteArray::fromHex("FFFEFF");
+    bytes.append(static_cast<char>(ascii.size()));
+    for (const char ch : ascii)
+        bytes.append(ch).append('\0');
+    return bytes;
+}
+
+// A 32-bit little-endian integer.
+inline QByteArray Int(qint32 n)
+{
+    QByteArray bytes(4, Qt::Uninitialized);
+    qToLittleEndian(n, bytes.data());
+    return bytes;
+}
