@@ -2,6 +2,7 @@
 
 #include "CliMessageHandler.h"
 #include "CliUserInterface.h"
+#include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "res/Resource.h"
@@ -26,8 +27,9 @@ CGroup* FindGroup(const CNameList& list, const QString& strName)
 
 } // namespace
 
-CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandler& messages)
-    : m_out(out), m_err(err), m_messages(messages)
+CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandler& messages,
+                           CKivvoApp& app)
+    : m_out(out), m_err(err), m_messages(messages), m_app(app)
 {
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addOptions({
@@ -37,6 +39,14 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"address", "", "A"},
         {"suggestions", "", "S"},
         {"yes", ""},
+        {"person", "", "NAME"},
+        {"server", "", "H"},
+        {"port", "", "N"},
+        {"from", "", "A"},
+        {"user", "", "U"},
+        {"password", "", "P"},
+        {"footer", "", "T"},
+        {"lookup", "", "TEXT"},
         {{"h", "help"}, ""},
     });
 }
@@ -74,19 +84,26 @@ int CCliCommands::Run(const QStringList& arguments)
     struct CCommandSpec
     {
         int (CCliCommands::*m_pRun)();
-        int m_nArgs;           // positional arguments after FILE
+        QStringList m_params;  // positional arguments; FILE, when present, comes first
         QStringList m_options; // options the command accepts
     };
-    static const std::map<QString, CCommandSpec> commands = {
-        {"new", {&CCliCommands::New, 0, {}}},
-        {"lists", {&CCliCommands::Lists, 0, {}}},
-        {"report", {&CCliCommands::Report, 0, {"list", "gift-to"}}},
-        {"add", {&CCliCommands::Add, 1, {"group", "address", "suggestions"}}},
-        {"add-group", {&CCliCommands::AddGroup, 1, {}}},
-        {"remove", {&CCliCommands::Remove, 1, {}}},
-        {"rename-list", {&CCliCommands::RenameList, 1, {}}},
-        {"draw", {&CCliCommands::Draw, 0, {"yes"}}},
-        {"copy", {&CCliCommands::Copy, 0, {"yes"}}},
+    const QStringList file{"FILE"};
+    const QStringList fileAndName{"FILE", "NAME"};
+    const std::map<QString, CCommandSpec> commands = {
+        {"new", {&CCliCommands::New, file, {}}},
+        {"lists", {&CCliCommands::Lists, file, {}}},
+        {"report", {&CCliCommands::Report, file, {"list", "gift-to"}}},
+        {"add", {&CCliCommands::Add, fileAndName, {"group", "address", "suggestions"}}},
+        {"add-group", {&CCliCommands::AddGroup, fileAndName, {}}},
+        {"remove", {&CCliCommands::Remove, fileAndName, {}}},
+        {"rename-list", {&CCliCommands::RenameList, fileAndName, {}}},
+        {"draw", {&CCliCommands::Draw, file, {"yes"}}},
+        {"copy", {&CCliCommands::Copy, file, {"yes"}}},
+        {"notification", {&CCliCommands::Notification, {"FILE", "PERSON"}, {"list"}}},
+        {"send", {&CCliCommands::Send, file, {"yes", "person"}}},
+        {"config",
+         {&CCliCommands::Config, {}, {"server", "port", "from", "user", "password", "footer"}}},
+        {"contacts", {&CCliCommands::Contacts, {}, {"lookup"}}},
     };
 
     QStringList positional = m_parser.positionalArguments();
@@ -97,14 +114,17 @@ int CCliCommands::Run(const QStringList& arguments)
         return kExitUsage;
     }
     const CCommandSpec& spec = it->second;
-    if (positional.size() != 1 + spec.m_nArgs)
-        return UsageError(QStringLiteral("%1 takes FILE%2")
-                              .arg(strCommand, spec.m_nArgs ? QStringLiteral(" NAME") : QString()));
+    if (positional.size() != spec.m_params.size())
+        return UsageError(
+            spec.m_params.isEmpty()
+                ? QStringLiteral("%1 takes no arguments besides options").arg(strCommand)
+                : QStringLiteral("%1 takes %2").arg(strCommand, spec.m_params.join(u' ')));
     for (const QString& strOption : m_parser.optionNames()) {
         if (!spec.m_options.contains(strOption))
             return UsageError(QStringLiteral("%1 does not take --%2").arg(strCommand, strOption));
     }
-    m_strFile = positional.takeFirst();
+    if (spec.m_params.value(0) == u"FILE")
+        m_strFile = positional.takeFirst();
     m_args = positional;
     m_messages.SetAssumeYes(m_parser.isSet("yes"));
 
@@ -146,25 +166,39 @@ int CCliCommands::Lists()
     return kExitOk;
 }
 
+bool CCliCommands::ListIndex(int& nList)
+{
+    nList = 0;
+    if (!m_parser.isSet("list"))
+        return true;
+    bool bOk = false;
+    nList = m_parser.value("list").toInt(&bOk);
+    return bOk && nList >= 0;
+}
+
+int CCliCommands::OpenAtList(CKivvoDoc& doc, CCliUserInterface& ui, int nList)
+{
+    doc.SetUserInterface(&ui);
+    if (!Open(doc))
+        return kExitFailed;
+    if (nList >= doc.GetListCount())
+        return Fail(IDS_CLI_NO_SUCH_LIST, {nList, doc.GetListCount()});
+    ui.GetListSelector()->SetCurSel(nList);
+    doc.OnListSelected();
+    return kExitOk;
+}
+
 int CCliCommands::Report()
 {
     int nList = 0;
-    if (m_parser.isSet("list")) {
-        bool bOk = false;
-        nList = m_parser.value("list").toInt(&bOk);
-        if (!bOk || nList < 0)
-            return UsageError(CStringTable::Format(IDS_CLI_BAD_NUMBER, {m_parser.value("list")}));
-    }
+    if (!ListIndex(nList))
+        return UsageError(CStringTable::Format(IDS_CLI_BAD_NUMBER, {m_parser.value("list")}));
+    CCliUserInterface ui;
     CKivvoDoc doc;
-    if (!Open(doc))
-        return kExitFailed;
-    const CListNode* pNode = doc.GetHeadNode();
-    for (int i = 0; pNode && i < nList; ++i)
-        pNode = pNode->m_pNext;
-    if (!pNode)
-        return Fail(IDS_CLI_NO_SUCH_LIST, {nList, doc.GetListCount()});
+    if (const int nExit = OpenAtList(doc, ui, nList))
+        return nExit;
     QString strReport;
-    pNode->m_pList->FormatReport(strReport, m_parser.isSet("gift-to"));
+    doc.GetCurrentList()->FormatReport(strReport, m_parser.isSet("gift-to"));
     Print(strReport);
     return kExitOk;
 }
@@ -258,4 +292,103 @@ int CCliCommands::Copy()
         return Fail(IDS_CLI_NOT_COPIED);
     return SaveAndReport(
         doc, CStringTable::Format(IDS_CLI_COPIED, {doc.GetNewestList()->m_strName, m_strFile}));
+}
+
+int CCliCommands::Notification()
+{
+    int nList = 0;
+    if (!ListIndex(nList))
+        return UsageError(CStringTable::Format(IDS_CLI_BAD_NUMBER, {m_parser.value("list")}));
+    m_app.Initialise(); // the footer comes from the settings
+    CCliUserInterface ui;
+    CKivvoDoc doc;
+    if (const int nExit = OpenAtList(doc, ui, nList))
+        return nExit;
+    const CPerson* pPerson = doc.GetCurrentList()->FindPerson(m_args.at(0));
+    if (!pPerson)
+        return Fail(IDS_CLI_NO_SUCH_PERSON, {nList, m_args.at(0)});
+    QString strBody;
+    doc.ComposeNotification(pPerson, strBody);
+    Print(strBody);
+    return kExitOk;
+}
+
+int CCliCommands::Send()
+{
+    m_app.Initialise();
+    CKivvoApp::LoadContactsProc(&m_app);
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    if (!m_parser.isSet("person")) {
+        doc.OnSendEmails();
+        const bool bAll =
+            m_messages.HasShown(IDS_SENT_SUMMARY) && !m_messages.HasShown(IDS_SEND_ERROR);
+        return bAll ? kExitOk : Fail(IDS_CLI_NOT_SENT);
+    }
+    CNameList& list = *doc.GetCurrentList();
+    CPerson* pPerson = list.FindPerson(m_parser.value("person"));
+    if (!pPerson)
+        return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_parser.value("person")});
+    if (pPerson->m_strAddress.isEmpty())
+        return Fail(IDS_CLI_NO_ADDRESS, {pPerson->m_strName});
+    list.UseEntriesAsHandles();
+    doc.SendEmailTo(pPerson->m_hItem);
+    return m_messages.HasShown(IDS_EMAIL_SENT) ? kExitOk : kExitFailed;
+}
+
+int CCliCommands::Config()
+{
+    m_app.Initialise();
+    CSettings& settings = m_app.m_settings;
+    if (m_parser.optionNames().isEmpty()) {
+        const QString strMasked = QString(settings.m_strPassword.size(), u'*');
+        Print(CStringTable::Format(IDS_CLI_SETTINGS,
+                                   {settings.m_strServer, settings.m_nPort, settings.m_strFrom,
+                                    settings.m_strUser, strMasked, settings.m_strFooter,
+                                    m_app.SettingsPath()}));
+        return kExitOk;
+    }
+    if (m_parser.isSet("port")) {
+        bool bOk = false;
+        const int nPort = m_parser.value("port").toInt(&bOk);
+        if (!bOk || nPort < 1 || nPort > 65535)
+            return UsageError(CStringTable::Format(IDS_CLI_BAD_PORT, {m_parser.value("port")}));
+        settings.m_nPort = nPort;
+    }
+    const std::pair<const char*, QString*> fields[] = {
+        {"server", &settings.m_strServer}, {"from", &settings.m_strFrom},
+        {"user", &settings.m_strUser},     {"password", &settings.m_strPassword},
+        {"footer", &settings.m_strFooter},
+    };
+    for (const auto& [pOption, pField] : fields) {
+        if (m_parser.isSet(pOption))
+            *pField = m_parser.value(pOption);
+    }
+    if (!m_app.SaveSettings())
+        return Fail(IDS_CLI_SETTINGS_NOT_SAVED, {m_app.SettingsPath()});
+    Print(CStringTable::Format(IDS_CLI_SETTINGS_SAVED, {m_app.SettingsPath()}) + u'\n');
+    return kExitOk;
+}
+
+int CCliCommands::Contacts()
+{
+    m_app.Initialise();
+    CKivvoApp::LoadContactsProc(&m_app);
+    if (m_parser.isSet("lookup")) {
+        QString strAddress;
+        QString strFirstName;
+        QString strLastName;
+        if (!m_app.LookupContact(m_parser.value("lookup"), strAddress, strFirstName, strLastName))
+            return Fail(IDS_CLI_NO_CONTACT, {m_parser.value("lookup")});
+        Print(CStringTable::Format(IDS_CLI_LOOKUP, {strAddress, strFirstName, strLastName}));
+        return kExitOk;
+    }
+    QStringList names;
+    m_app.FillContactCombo(names);
+    for (const QString& strName : std::as_const(names)) {
+        if (!strName.isEmpty())
+            Print(strName + u'\n');
+    }
+    return kExitOk;
 }

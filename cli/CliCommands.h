@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+class CCliUserInterface;
+class CKivvoApp;
 class CKivvoDoc;
 class CCliMessageHandler;
 class QTextStream;
@@ -18,7 +20,7 @@ public:
         kExitUsage = 2,
     };
 
-    CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandler& messages);
+    CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandler& messages, CKivvoApp& app);
 
     // Runs one command line (without the program name); returns the exit status.
     int Run(const QStringList& arguments);
@@ -33,16 +35,25 @@ private:
     int RenameList();
     int Draw();
     int Copy();
+    int Notification();
+    int Send();
+    int Config();
+    int Contacts();
 
     int UsageError(const QString& strWhy);
     int Fail(int nStringId, std::initializer_list<QVariant> args = {});
     void Print(const QString& strText);
     bool Open(CKivvoDoc& doc);
+    // The --list option: false when it is not a number of 0 or more.
+    bool ListIndex(int& nList);
+    // Opens the file with drawing nList current; an exit status other than 0 on failure.
+    int OpenAtList(CKivvoDoc& doc, CCliUserInterface& ui, int nList);
     int SaveAndReport(CKivvoDoc& doc, const QString& strMessage);
 
     QTextStream& m_out;
     QTextStream& m_err;
     CCliMessageHandler& m_messages;
+    CKivvoApp& m_app;
     QCommandLineParser m_parser;
     QString m_strFile;
     QStringList m_args; // positional arguments after the file

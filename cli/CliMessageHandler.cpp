@@ -10,6 +10,7 @@
 
 int CCliMessageHandler::Show(int nStringId, EBoxKind kind, const QString& strText)
 {
+    m_shown.insert(nStringId);
     QString strShown = strText;
     strShown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_err << strShown;

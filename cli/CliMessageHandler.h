@@ -3,6 +3,7 @@
 #include "platform/MessageHandler.h"
 
 #include <QHash>
+#include <QSet>
 
 class QTextStream;
 
@@ -17,6 +18,7 @@ public:
     void SetFixedAnswer(int nStringId, int nAnswer) { m_fixedAnswers.insert(nStringId, nAnswer); }
 
     int Show(int nStringId, EBoxKind kind, const QString& strText) override;
+    bool HasShown(int nStringId) const { return m_shown.contains(nStringId); }
 
 private:
     int Ask() const;
@@ -24,4 +26,5 @@ private:
     QTextStream& m_err;
     bool m_bAssumeYes = false;
     QHash<int, int> m_fixedAnswers;
+    QSet<int> m_shown;
 };

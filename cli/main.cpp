@@ -1,11 +1,20 @@
 #include "CliCommands.h"
 #include "CliMessageHandler.h"
+#include "app/KivvoApp.h"
+#include "notify/MapiInit.h"
 #include "platform/Framework.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>
+
+namespace {
+
+// The mail library lives as long as the process.
+CMapiInit g_mapi;
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -18,7 +27,8 @@ int main(int argc, char* argv[])
     CCliMessageHandler messages(err);
     CFramework::SetMessageHandler(&messages);
 
-    CCliCommands commands(out, err, messages);
+    CKivvoApp kivvo;
+    CCliCommands commands(out, err, messages, kivvo);
     const int nExit = commands.Run(app.arguments().mid(1));
     CFramework::SetMessageHandler(nullptr);
     return nExit;

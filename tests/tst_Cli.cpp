@@ -1,4 +1,7 @@
 // kivvo-cli end to end: the real program on real files.
+#include "support/SmtpTestServer.h"
+
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,9 +15,18 @@ struct CRun
     QString m_strErr;
 };
 
+// The documents folder of every run: $HOME/Documents of a home made for the test.
+QString g_strHome;
+
 CRun RunCli(const QStringList& arguments)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!g_strHome.isEmpty()) {
+        environment.insert(QStringLiteral("HOME"), g_strHome);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), g_strHome + "/.config");
+    }
+    process.setProcessEnvironment(environment);
     process.setProgram(QStringLiteral(KIVVO_CLI_PATH));
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice()); // no terminal: questions are No
@@ -38,6 +50,9 @@ private slots:
     void failures();
     void removeAndRename();
     void unreadableFileIsNamed();
+    void config();
+    void contacts();
+    void notificationAndSend();
 
 private:
     std::unique_ptr<QTemporaryDir> m_pDir;
@@ -48,6 +63,8 @@ void TestCli::init()
 {
     m_pDir = std::make_unique<QTemporaryDir>();
     m_strFile = m_pDir->filePath(QStringLiteral("circle.kv"));
+    g_strHome = m_pDir->filePath(QStringLiteral("home"));
+    QDir().mkpath(g_strHome + "/Documents");
 }
 
 void TestCli::buildDrawCopy()
@@ -91,20 +108,20 @@ void TestCli::failures_data()
     QTest::newRow("missing name") << QStringList{"add", "FILE"} << 2 << "add takes FILE NAME";
     QTest::newRow("option of another command")
         << QStringList{"lists", "FILE", "--yes"} << 2 << "does not take --yes";
-    QTest::newRow("bad list number") << QStringList{"report", "FILE", "--list", "x"} << 2
-                                     << "not a number";
-    QTest::newRow("list out of range") << QStringList{"report", "FILE", "--list", "1"} << 1
-                                       << "no drawing number 1";
-    QTest::newRow("new refuses to overwrite") << QStringList{"new", "FILE"} << 1
-                                              << "exists already";
-    QTest::newRow("no such group") << QStringList{"add", "FILE", "Cid", "--group", "X"} << 1
-                                   << "no group named \"X\"";
-    QTest::newRow("draw needs three persons") << QStringList{"draw", "FILE", "--yes"} << 1
-                                              << "more than two persons";
-    QTest::newRow("remove unknown") << QStringList{"remove", "FILE", "Nobody"} << 1
-                                    << "no person or group named";
-    QTest::newRow("copy declined without terminal") << QStringList{"copy", "FILE"} << 1
-                                                    << "nothing was copied";
+    QTest::newRow("bad list number")
+        << QStringList{"report", "FILE", "--list", "x"} << 2 << "not a number";
+    QTest::newRow("list out of range")
+        << QStringList{"report", "FILE", "--list", "1"} << 1 << "no drawing number 1";
+    QTest::newRow("new refuses to overwrite")
+        << QStringList{"new", "FILE"} << 1 << "exists already";
+    QTest::newRow("no such group")
+        << QStringList{"add", "FILE", "Cid", "--group", "X"} << 1 << "no group named \"X\"";
+    QTest::newRow("draw needs three persons")
+        << QStringList{"draw", "FILE", "--yes"} << 1 << "more than two persons";
+    QTest::newRow("remove unknown")
+        << QStringList{"remove", "FILE", "Nobody"} << 1 << "no person or group named";
+    QTest::newRow("copy declined without terminal")
+        << QStringList{"copy", "FILE"} << 1 << "nothing was copied";
 }
 
 void TestCli::failures()
@@ -154,6 +171,74 @@ void TestCli::unreadableFileIsNamed()
     QVERIFY2(run.m_strErr.contains("Cannot read the file") && run.m_strErr.contains("circle.kv"),
              qPrintable(run.m_strErr));
     QVERIFY(run.m_strOut.isEmpty());
+}
+
+void TestCli::config()
+{
+    const CRun defaults = RunCli({"config"});
+    QCOMPARE(defaults.m_nExit, 0);
+    QVERIFY(defaults.m_strOut.contains("port: 25\n"));
+    QVERIFY(defaults.m_strOut.contains("password: ********\n"));
+    QVERIFY(defaults.m_strOut.contains(g_strHome + "/Documents/Kivvo.cfg"));
+
+    QCOMPARE(RunCli({"config", "--server", "mail.example.org", "--port", "587", "--user", "",
+                     "--password", "secret", "--footer", "Ho ho ho"})
+                 .m_nExit,
+             0);
+    const CRun changed = RunCli({"config"});
+    QVERIFY(changed.m_strOut.contains("server: mail.example.org\nport: 587\n"));
+    QVERIFY(changed.m_strOut.contains("user: \npassword: ******\nfooter: Ho ho ho\n"));
+    QVERIFY(!changed.m_strOut.contains("secret"));
+    QCOMPARE(RunCli({"config", "--port", "70000"}).m_nExit, 2);
+    QCOMPARE(RunCli({"config", "extra"}).m_nExit, 2);
+}
+
+void TestCli::contacts()
+{
+    QFile vcf(g_strHome + "/Documents/family.vcf");
+    QVERIFY(vcf.open(QIODevice::WriteOnly));
+    vcf.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Smith\r\nN:Smith;Ann;;;\r\n"
+              "EMAIL:ann@home.org\r\nEMAIL:ann@work.org\r\nEND:VCARD\r\n");
+    vcf.close();
+    QCOMPARE(RunCli({"contacts"}).m_strOut, "Ann Smith\n");
+    const CRun found = RunCli({"contacts", "--lookup", "ann smith:2"});
+    QCOMPARE(found.m_nExit, 0);
+    QCOMPARE(found.m_strOut, "address: ann@work.org\nfirst name: Ann\nlast name: Smith\n");
+    const CRun missing = RunCli({"contacts", "--lookup", "Bob"});
+    QCOMPARE(missing.m_nExit, 1);
+    QVERIFY(missing.m_strErr.contains("no address-book entry matches \"Bob\""));
+}
+
+void TestCli::notificationAndSend()
+{
+    CSmtpTestServer server;
+    QVERIFY(server.IsReady());
+    RunCli({"config", "--server", "127.0.0.1", "--port", QString::number(server.Port()), "--user",
+            "", "--from", "santa@example.com", "--footer", "Footer text"});
+    RunCli({"new", m_strFile});
+    RunCli({"add", m_strFile, "Ann", "--address", "ann@example.com"});
+    RunCli({"add", m_strFile, "Bob", "--address", "bob@example.com"});
+    RunCli({"add", m_strFile, "Cid"});
+    QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
+
+    const CRun text = RunCli({"notification", m_strFile, "ann"});
+    QCOMPARE(text.m_nExit, 0);
+    QVERIFY(text.m_strOut.startsWith("Hi Ann!\n\nThis is your automatic"));
+    QVERIFY(text.m_strOut.endsWith("\n\n\nFooter text"));
+    QVERIFY(!text.m_strOut.contains('\r'));
+    QCOMPARE(RunCli({"notification", m_strFile, "Nobody"}).m_nExit, 1);
+
+    QCOMPARE(RunCli({"send", m_strFile}).m_nExit, 1); // no terminal: the question is No
+    const CRun all = RunCli({"send", m_strFile, "--yes"});
+    QCOMPARE(all.m_nExit, 0);
+    QVERIFY2(all.m_strErr.contains("Sent emails to 2 out of 3 participants"),
+             qPrintable(all.m_strErr));
+    const CRun one = RunCli({"send", m_strFile, "--person", "bob"});
+    QCOMPARE(one.m_nExit, 0);
+    QVERIFY(one.m_strErr.contains("Email sent to: Bob\naddress: bob@example.com"));
+    QCOMPARE(RunCli({"send", m_strFile, "--person", "Cid"}).m_nExit, 1);
+    QVERIFY(server.WaitForMessages(3));
+    QCOMPARE(server.Messages().at(2).m_recipients, QStringList{"bob@example.com"});
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -122,6 +122,16 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"  draw FILE [--yes]             draws names in the newest drawing and saves\n"
          u"  copy FILE [--yes]             copies the newest drawing for the next exchange and "
          u"saves\n"
+         u"  notification FILE PERSON [--list N]\n"
+         u"                                the e-mail text for a person of drawing N\n"
+         u"  send FILE [--yes] [--person NAME]\n"
+         u"                                sends the notifications of the newest drawing, or "
+         u"one\n"
+         u"  config [--server H] [--port N] [--from A] [--user U] [--password P] [--footer T]\n"
+         u"                                shows the mail settings, or changes them\n"
+         u"  contacts [--lookup TEXT]      the address-book names read from the *.vcf files of "
+         u"the\n"
+         u"                                documents folder, or what TEXT resolves to\n"
          u"\n"
          u"Questions are answered Yes with --yes, asked on a terminal otherwise, and answered "
          u"No\nwithout a terminal. Exit status: 0 success, 1 failure, 2 usage error.\n"},
@@ -143,6 +153,16 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CLI_BAD_NUMBER, u"\"%s\" is not a number"},
         {IDS_CLI_REMOVED, u"Removed \"%s\""},
         {IDS_CLI_CREATED, u"Created \"%s\""},
+        {IDS_CLI_NO_SUCH_PERSON, u"kivvo-cli: drawing %d has no person named \"%s\""},
+        {IDS_CLI_NO_ADDRESS, u"kivvo-cli: %s has no e-mail address; nothing was sent"},
+        {IDS_CLI_NOT_SENT, u"kivvo-cli: not every notification was sent"},
+        {IDS_CLI_SETTINGS, u"server: %s\nport: %d\nfrom: %s\nuser: %s\npassword: %s\n"
+                           u"footer: %s\nsettings file: %s\n"},
+        {IDS_CLI_SETTINGS_SAVED, u"Settings saved to \"%s\""},
+        {IDS_CLI_SETTINGS_NOT_SAVED, u"kivvo-cli: the settings could not be saved to \"%s\""},
+        {IDS_CLI_BAD_PORT, u"the port must be a number from 1 to 65535, not \"%s\""},
+        {IDS_CLI_LOOKUP, u"address: %s\nfirst name: %s\nlast name: %s\n"},
+        {IDS_CLI_NO_CONTACT, u"kivvo-cli: no address-book entry matches \"%s\""},
     };
     return table;
 }
