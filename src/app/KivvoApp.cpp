@@ -219,11 +219,12 @@ bool CKivvoApp::LookupContact(const QString& strText, QString& strAddress, QStri
     }
     QMutexLocker lock(&m_csContacts);
     for (const QString& strRecord : std::as_const(m_arrContacts)) {
-        if (!strRecord.contains(u';'))
+        // Only the first field decides; the record is split once it matches.
+        const qsizetype nSemicolon = strRecord.indexOf(u';');
+        if (nSemicolon < 0 ||
+            QStringView(strRecord).left(nSemicolon).compare(strKey, Qt::CaseInsensitive) != 0)
             continue;
         const QStringList fields = strRecord.split(u';');
-        if (fields.at(0).compare(strKey, Qt::CaseInsensitive) != 0)
-            continue;
         strFirstName = fields.value(1);
         strLastName = fields.value(2);
         if (strSelector == u"1" || strSelector == u"2" || strSelector == u"3") {

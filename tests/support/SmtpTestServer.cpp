@@ -2,8 +2,10 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QThread>
 
 namespace {
 
@@ -37,6 +39,7 @@ QString CSmtpTestServer::CMessage::Body() const
 
 CSmtpTestServer::CSmtpTestServer(const QStringList& extraArguments)
 {
+    m_process.setStandardOutputFile(m_dir.filePath(QStringLiteral("events.jsonl")));
     m_process.start(QStringLiteral("/usr/bin/python3"),
                     QStringList{QStringLiteral(KIVVO_SMTP_SERVER_SCRIPT)} + extraArguments);
     if (m_process.waitForStarted(kWaitMs) && WaitFor(QStringLiteral("ready"), 1)) {
@@ -51,6 +54,7 @@ CSmtpTestServer::~CSmtpTestServer()
 {
     if (m_process.state() == QProcess::Running) {
         m_process.write("quit\n");
+        m_process.waitForBytesWritten(kWaitMs);
         if (!m_process.waitForFinished(5000))
             m_process.kill();
     }
@@ -59,7 +63,12 @@ CSmtpTestServer::~CSmtpTestServer()
 
 void CSmtpTestServer::ReadEvents()
 {
-    m_pending += m_process.readAllStandardOutput();
+    QFile events(m_dir.filePath(QStringLiteral("events.jsonl")));
+    if (events.open(QIODevice::ReadOnly) && events.seek(m_nRead)) {
+        const QByteArray data = events.readAll();
+        m_nRead += data.size();
+        m_pending += data;
+    }
     qsizetype nNewline;
     while ((nNewline = m_pending.indexOf('\n')) >= 0) {
         const QJsonDocument document = QJsonDocument::fromJson(m_pending.left(nNewline));
@@ -78,7 +87,7 @@ bool CSmtpTestServer::WaitFor(const QString& strEvent, int nCount)
             return true;
         if (deadline.hasExpired() || m_process.state() != QProcess::Running)
             return false;
-        m_process.waitForReadyRead(100);
+        QThread::msleep(10);
     }
 }
 
@@ -86,6 +95,7 @@ bool CSmtpTestServer::DropConnections()
 {
     const int nDropped = CountEvents(QStringLiteral("dropped"));
     m_process.write("drop\n");
+    m_process.waitForBytesWritten(kWaitMs);
     return WaitFor(QStringLiteral("dropped"), nDropped + 1);
 }
 

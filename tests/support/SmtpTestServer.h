@@ -5,6 +5,7 @@
 #include <QList>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // A real SMTP server on loopback for the mail tests (tests/smtp/smtp_server.py).
 class CSmtpTestServer
@@ -44,7 +45,11 @@ private:
     bool WaitFor(const QString& strEvent, int nCount);
     int CountEvents(const QString& strEvent);
 
+    // The server writes its events into a file, which never blocks it the way a full pipe
+    // would while this side is busy sending.
+    QTemporaryDir m_dir;
     QProcess m_process;
+    qint64 m_nRead = 0;
     QByteArray m_pending;
     QList<QJsonObject> m_events;
     int m_nPort = 0;

@@ -1,0 +1,140 @@
+// Notification texts for a large circle, the address book, and sending to a local server.
+#include "app/KivvoApp.h"
+#include "app/KivvoDoc.h"
+#include "model/NameList.h"
+#include "notify/MapiInit.h"
+#include "platform/Archive.h"
+#include "platform/Framework.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+CMapiInit g_mapi;
+
+class CSilentMessages : public CMessageHandler
+{
+public:
+    int Show(int nId, EBoxKind kind, const QString&) override
+    {
+        m_nLast = nId;
+        return kind == EBoxKind::YesNoQuestion ? IDYES : IDOK;
+    }
+    int m_nLast = 0;
+};
+
+// 100 households of 5 and 500 persons on their own, drawn, with last year's drawing behind.
+void FillCircleWithHistory(CKivvoDoc& doc)
+{
+    doc.DeleteLists();
+    CNameList* pCurrent = doc.AddList()->m_pList;
+    CNameList* pPrevious = doc.AddList()->m_pList;
+    for (CNameList* pList : {pCurrent, pPrevious}) {
+        int nPerson = 0;
+        for (int g = 0; g < 100; ++g) {
+            auto* pGroup = new CGroup(QStringLiteral("Household %1").arg(g));
+            for (int i = 0; i < 5; ++i, ++nPerson)
+                pGroup->Add(new CPerson(QStringLiteral("Person %1").arg(nPerson), {},
+                                        QStringLiteral("Books")));
+            pList->Append(pGroup);
+        }
+        for (int i = 0; i < 500; ++i, ++nPerson)
+            pList->Append(new CPerson(QStringLiteral("Person %1").arg(nPerson), {}, {}));
+    }
+    CSilentMessages messages;
+    CFramework::SetMessageHandler(&messages);
+    quint32 nTick = 1;
+    for (CNameList* pList : {pPrevious, pCurrent}) {
+        do {
+            CFramework::SetTickSource([nTick] { return nTick; });
+            ++nTick;
+        } while (!pList->DrawNames(pList == pCurrent ? pPrevious : nullptr));
+    }
+    CFramework::SetTickSource({});
+    CFramework::SetMessageHandler(nullptr);
+    // Make the newest list current, as after opening the file.
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    CArchive out(&buffer, CArchive::store);
+    doc.Serialize(out);
+    buffer.seek(0);
+    CArchive in(&buffer, CArchive::load);
+    doc.Serialize(in);
+}
+
+void BM_ComposeEveryNotification(benchmark::State& state)
+{
+    CKivvoDoc doc;
+    FillCircleWithHistory(doc);
+    const CNameList& list = *doc.GetCurrentList();
+    qsizetype nBytes = 0;
+    for (auto _ : state) {
+        list.ForEachPerson([&](CPerson* pPerson) {
+            QString strBody;
+            doc.ComposeNotification(pPerson, strBody);
+            nBytes += strBody.size();
+        });
+    }
+    benchmark::DoNotOptimize(nBytes);
+    state.counters["texts"] = list.CountPersons();
+}
+BENCHMARK(BM_ComposeEveryNotification)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+QByteArray ManyContacts(int nCount)
+{
+    QByteArray data;
+    for (int i = 0; i < nCount; ++i) {
+        data += QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Contact %1\r\nN:%1;Contact;;;\r\n"
+                               "item1.EMAIL;TYPE=INTERNET,pref:c%1@example.com\r\n"
+                               "EMAIL;TYPE=HOME:home%1@example.org\r\nTEL:+1 555 %1\r\n"
+                               "END:VCARD\r\n")
+                    .arg(i)
+                    .toUtf8();
+    }
+    return data;
+}
+
+void BM_LoadTenThousandContacts(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("contacts.vcf"));
+    file.open(QIODevice::WriteOnly);
+    file.write(ManyContacts(10000));
+    file.close();
+    for (auto _ : state) {
+        CKivvoApp app;
+        app.m_strFolder = dir.path() + QDir::separator();
+        CKivvoApp::LoadContactsProc(&app);
+        benchmark::DoNotOptimize(app.m_arrContacts.size());
+    }
+}
+BENCHMARK(BM_LoadTenThousandContacts)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+void BM_LookupAmongTenThousand(benchmark::State& state)
+{
+    CKivvoApp app;
+    app.m_arrContacts.clear();
+    for (int i = 0; i < 10000; ++i) {
+        app.m_arrContacts.append(
+            QStringLiteral("Contact %1;Contact;%1;c%1@example.com;home%1@example.org;;").arg(i));
+    }
+    QString strAddress;
+    QString strFirst;
+    QString strLast;
+    for (auto _ : state) {
+        // The last one: the whole cache is walked.
+        benchmark::DoNotOptimize(
+            app.LookupContact(QStringLiteral("contact 9999:2"), strAddress, strFirst, strLast));
+    }
+}
+BENCHMARK(BM_LookupAmongTenThousand)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+} // namespace
+
+BENCHMARK_MAIN();

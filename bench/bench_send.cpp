@@ -1,0 +1,69 @@
+// Send Emails over 200 participants to an SMTP server on loopback.
+#include "app/KivvoApp.h"
+#include "app/KivvoDoc.h"
+#include "model/NameList.h"
+#include "notify/MapiInit.h"
+#include "platform/Framework.h"
+#include "support/SmtpTestServer.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+CMapiInit g_mapi;
+constexpr int kPersons = 200;
+
+class CAgreeingMessages : public CMessageHandler
+{
+public:
+    int Show(int, EBoxKind kind, const QString& strText) override
+    {
+        m_strLast = strText;
+        return kind == EBoxKind::YesNoQuestion ? IDYES : IDOK;
+    }
+    QString m_strLast;
+};
+
+void BM_SendTwoHundredNotifications(benchmark::State& state)
+{
+    CSmtpTestServer server;
+    if (!server.IsReady()) {
+        state.SkipWithError("the SMTP test server did not start");
+        return;
+    }
+    CKivvoApp app;
+    app.m_settings.m_strServer = QStringLiteral("127.0.0.1");
+    app.m_settings.m_nPort = server.Port();
+    app.m_settings.m_strUser.clear();
+    CAgreeingMessages messages;
+    CFramework::SetMessageHandler(&messages);
+
+    int nRuns = 0;
+    for (auto _ : state) {
+        CKivvoDoc doc;
+        doc.OnNewDocument();
+        CNameList& list = *doc.GetCurrentList();
+        for (int i = 0; i < kPersons; ++i) {
+            auto* pPerson = new CPerson(QStringLiteral("Person %1").arg(i),
+                                        QStringLiteral("p%1@example.com").arg(i), {});
+            pPerson->m_strGiftTo = QStringLiteral("Person %1").arg((i + 1) % kPersons);
+            list.Append(pPerson);
+        }
+        doc.OnSendEmails();
+        ++nRuns;
+    }
+    CFramework::SetMessageHandler(nullptr);
+    server.WaitForMessages(nRuns * kPersons);
+    state.counters["messages_per_second"] =
+        benchmark::Counter(double(kPersons), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["connections_per_run"] = double(server.ConnectionCount()) / nRuns;
+    state.SetLabel(messages.m_strLast.toStdString());
+}
+BENCHMARK(BM_SendTwoHundredNotifications)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
+
+} // namespace
+
+BENCHMARK_MAIN();
