@@ -7,10 +7,10 @@ bash scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVVO_BUILD_TESTS=OFF \
     -DKIVVO_BUILD_BENCH=OFF >/dev/null
 cmake --build build --parallel "$(nproc)"
-if [ -x build/src/ui/kivvo ]; then
-    exec build/src/ui/kivvo "$@"
+if [ -x build/bin/kivvo ]; then
+    exec build/bin/kivvo "$@"
 fi
 if [ $# -eq 0 ]; then
-    exec build/cli/kivvo-cli --help
+    exec build/bin/kivvo-cli --help
 fi
-exec build/cli/kivvo-cli "$@"
+exec build/bin/kivvo-cli "$@"

@@ -9,6 +9,7 @@
 namespace {
 
 std::atomic<CMessageHandler*> g_pMessageHandler{nullptr};
+std::atomic<CSoundPlayer*> g_pSoundPlayer{nullptr};
 std::function<quint32()> g_tickSource;
 std::mt19937 g_random;
 
@@ -37,6 +38,17 @@ int CFramework::MessageBox(int nId, EBoxKind kind, std::initializer_list<QVarian
     if (CMessageHandler* pHandler = g_pMessageHandler.load())
         return pHandler->Show(nId, kind, strText);
     return kind == EBoxKind::YesNoQuestion ? IDNO : IDOK;
+}
+
+void CFramework::SetSoundPlayer(CSoundPlayer* pPlayer)
+{
+    g_pSoundPlayer.store(pPlayer);
+}
+
+void CFramework::PlaySound(const QString& strFile)
+{
+    if (CSoundPlayer* pPlayer = g_pSoundPlayer.load())
+        pPlayer->Play(strFile);
 }
 
 quint32 CFramework::GetTickCount()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageHandler.h"
+#include "SoundPlayer.h"
 
 #include <QVariant>
 
@@ -18,6 +19,10 @@ public:
 
     // Loads string nId, formats it with the arguments and shows it; returns the button.
     static int MessageBox(int nId, EBoxKind kind, std::initializer_list<QVariant> args = {});
+
+    // Not owned. Without a player, sounds are silently skipped.
+    static void SetSoundPlayer(CSoundPlayer* pPlayer);
+    static void PlaySound(const QString& strFile);
 
     // Milliseconds since an arbitrary start; replaceable so tests can fix random seeds.
     static quint32 GetTickCount();

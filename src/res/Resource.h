@@ -122,6 +122,17 @@ constexpr int IDS_NEXT = 20207;
 constexpr int IDS_DONE = 20208;
 constexpr int IDS_REVEAL_NOBODY = 20209;
 
+constexpr int IDS_PERSON_TITLE = 20210;
+constexpr int IDS_PERSON_NAME_LABEL = 20211;
+constexpr int IDS_PERSON_GIFT_TO_LABEL = 20212;
+constexpr int IDS_PERSON_ADDRESS_LABEL = 20213;
+constexpr int IDS_PERSON_SUGGESTIONS_LABEL = 20214;
+constexpr int IDS_ABOUT_TITLE = 20220;
+constexpr int IDS_ABOUT_VERSION = 20221;
+constexpr int IDS_ABOUT_COPYRIGHT = 20222;
+constexpr int IDS_ABOUT_WEB_ADDRESS = 20223;
+constexpr int IDS_ABOUT_CLOSE = 20224;
+
 constexpr int IDS_TOO_MANY_LISTS = 20300;
 constexpr int IDS_FILE_OPEN_ERROR = 20301;
 constexpr int IDS_FILE_READ_ERROR = 20302;

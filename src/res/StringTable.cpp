@@ -92,6 +92,17 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_DONE, u"Done"},
         {IDS_REVEAL_NOBODY, u"No participants\nin this list"},
 
+        {IDS_PERSON_TITLE, u"Person Properties"},
+        {IDS_PERSON_NAME_LABEL, u"Name:"},
+        {IDS_PERSON_GIFT_TO_LABEL, u"Gift To:"},
+        {IDS_PERSON_ADDRESS_LABEL, u"E-mail or address book name:"},
+        {IDS_PERSON_SUGGESTIONS_LABEL, u"Gift Suggestions:"},
+        {IDS_ABOUT_TITLE, u"About Kivvo"},
+        {IDS_ABOUT_VERSION, u"Kivvo\nVersion 1.0"},
+        {IDS_ABOUT_COPYRIGHT, u"Copyright \u00A9 2026\nQuorvale"},
+        {IDS_ABOUT_WEB_ADDRESS, u"https://kivvo.example.com"},
+        {IDS_ABOUT_CLOSE, u"Close"},
+
         {IDS_TOO_MANY_LISTS,
          u"This document already holds %d drawings, the most one document can keep.\r\n\r\n"
          u"Nothing was copied. Start a new document for the next exchange."},

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+#include <vector>
+
+class CNameList;
+class CPerson;
+class QPlainTextEdit;
+class QPushButton;
+
+// The pass-around dialog: the screen goes from hand to hand, and each participant reveals
+// his own drawn name, reads it, and hides it again with Done before passing it on.
+class CDrawNamesDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum EMode
+    {
+        kDrawMode = 0,
+        kShowMode = 1,
+    };
+
+    CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent = nullptr);
+
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* pEvent) override;
+
+private:
+    void OnInitDialog();
+    void BringUpPerson();
+    void EnableMoves();
+    void OnPrevious();
+    void OnNext();
+    void OnReveal();
+    void OnDone();
+    void SetRevealText(int nStringId);
+
+    CNameList* m_pList;
+    CPerson* m_pPerson = nullptr;
+    std::vector<quint8> m_pShown; // per person in list order: revealed and closed
+    bool m_bRevealed = false;
+    int m_nMode;
+    int m_nIndex = 0;
+    int m_nCount;
+    bool m_bInitialised = false;
+
+    QPushButton* m_pPrevious;
+    QPushButton* m_pNext;
+    QPushButton* m_pReveal;
+    QPlainTextEdit* m_pText;
+    QPushButton* m_pDone;
+};

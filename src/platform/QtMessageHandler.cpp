@@ -1,0 +1,48 @@
+#include "QtMessageHandler.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+
+int CQtMessageHandler::Show(int, EBoxKind kind, const QString& strText)
+{
+    QCoreApplication* pApp = QCoreApplication::instance();
+    if (!pApp || QThread::currentThread() == pApp->thread())
+        return ShowHere(kind, strText);
+    int nResult = kind == EBoxKind::YesNoQuestion ? IDNO : IDOK;
+    QMetaObject::invokeMethod(
+        pApp, [&] { nResult = ShowHere(kind, strText); }, Qt::BlockingQueuedConnection);
+    return nResult;
+}
+
+int CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QStringLiteral("Kivvo"));
+    box.setText(QString(strText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setObjectName(QStringLiteral("messageBox"));
+    switch (kind) {
+    case EBoxKind::YesNoQuestion: {
+        box.setIcon(QMessageBox::Question);
+        QPushButton* pYes = box.addButton(QMessageBox::Yes);
+        QPushButton* pNo = box.addButton(QMessageBox::No);
+        box.setDefaultButton(pYes);
+        box.setEscapeButton(pNo); // Escape and the close button mean No
+        box.exec();
+        return box.clickedButton() == pYes ? IDYES : IDNO;
+    }
+    case EBoxKind::OkInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case EBoxKind::OkExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case EBoxKind::OkPlain:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    box.addButton(QMessageBox::Ok);
+    box.exec();
+    return IDOK;
+}
