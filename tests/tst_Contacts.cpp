@@ -77,6 +77,7 @@ private slots:
     void folderWithoutVCardsIsNotAnError();
     void loaderStopsWhenClosing();
     void closingWhileLoading();
+    void lookupsWhileLoading();
 };
 
 void TestContacts::reader_data()
@@ -353,6 +354,30 @@ void TestContacts::closingWhileLoading()
         QThread::msleep(static_cast<unsigned long>(nRun * 20));
         pApp.reset();
     }
+}
+
+void TestContacts::lookupsWhileLoading()
+{
+    QTemporaryDir dir;
+    QByteArray many;
+    for (int i = 0; i < 3000; ++i)
+        many += Card(QStringLiteral("FN:P%1\r\nEMAIL:p%1@x.org\r\n").arg(i).toUtf8());
+    WriteFile(dir.filePath("many.vcf"), many);
+    CKivvoApp app;
+    app.m_strFolder = dir.path() + QDir::separator();
+    app.OnLoadContacts();
+    QStringList names;
+    QString strAddress;
+    QString strFirst;
+    QString strLast;
+    while (!app.WaitForContacts(0)) {
+        app.FillContactCombo(names);
+        app.LookupContact(QStringLiteral("P2999"), strAddress, strFirst, strLast);
+    }
+    QVERIFY(app.LookupContact(QStringLiteral("p2999"), strAddress, strFirst, strLast));
+    QCOMPARE(strAddress, "p2999@x.org");
+    app.FillContactCombo(names);
+    QCOMPARE(names.size(), 3000);
 }
 
 QTEST_GUILESS_MAIN(TestContacts)

@@ -6,7 +6,6 @@
 #include "platform/Framework.h"
 #include "res/Resource.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QMutexLocker>
@@ -15,12 +14,15 @@
 #include <QThread>
 
 #include <cerrno>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kInitialContacts = 50;
 constexpr int kLoaderStopWaitMs = 5000;
 constexpr qint64 kReadChunk = 64 * 1024;
+constexpr int kLoaderNice = 10;
 
 CKivvoApp* g_pApp = nullptr;
 
@@ -45,13 +47,12 @@ CKivvoApp::CKivvoApp(QObject* pParent)
 
 CKivvoApp::~CKivvoApp()
 {
-    if (m_pLoader) {
+    if (m_loader.joinable()) {
         // The loader writes into this object: it must stop before the object goes. It
         // checks the flag between contacts and between reads, so the wait is short.
         m_bClosing = true;
-        if (!m_pLoader->wait(QDeadlineTimer(kLoaderStopWaitMs)))
-            m_pLoader->wait();
-        delete m_pLoader;
+        WaitForContacts(kLoaderStopWaitMs);
+        m_loader.join();
     }
     if (g_pApp == this)
         g_pApp = nullptr;
@@ -122,15 +123,25 @@ QString CKivvoApp::ContactRecord(const CVCardContact& contact)
 
 void CKivvoApp::OnLoadContacts()
 {
-    if (m_pLoader)
+    if (m_loader.joinable())
         return;
-    m_pLoader = QThread::create([this] { LoadContactsProc(this); });
-    m_pLoader->start(QThread::LowPriority);
+    m_loader = std::thread([this] {
+        // Below normal priority: the user interface comes first.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kLoaderNice);
+        LoadContactsProc(this);
+        const std::lock_guard lock(m_loaderMutex);
+        m_bLoaderDone = true;
+        m_loaderDone.notify_all();
+    });
 }
 
 bool CKivvoApp::WaitForContacts(int nMilliseconds)
 {
-    return !m_pLoader || m_pLoader->wait(QDeadlineTimer(nMilliseconds));
+    if (!m_loader.joinable())
+        return true;
+    std::unique_lock lock(m_loaderMutex);
+    return m_loaderDone.wait_for(lock, std::chrono::milliseconds(nMilliseconds),
+                                 [this] { return m_bLoaderDone; });
 }
 
 void CKivvoApp::ShowLoaderMessage(int nId, std::initializer_list<QVariant> args)

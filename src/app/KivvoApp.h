@@ -9,8 +9,10 @@
 #include <QVariant>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
-class QThread;
 struct CVCardContact;
 
 // The application's shared state: the settings, the documents folder and the address-book
@@ -65,5 +67,8 @@ private:
     void ShowLoaderMessage(int nId, std::initializer_list<QVariant> args = {});
     void LoadFile(const QString& strPath, int& nNextRecord);
 
-    QThread* m_pLoader = nullptr;
+    std::thread m_loader;
+    std::mutex m_loaderMutex;
+    std::condition_variable m_loaderDone;
+    bool m_bLoaderDone = false; // guarded by m_loaderMutex
 };
