@@ -1,0 +1,169 @@
+// Desktop message boxes and the about box.
+#include "app/AboutDlg.h"
+#include "platform/QtMessageHandler.h"
+#include "platform/QtSoundPlayer.h"
+#include "res/Resource.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Acts on the message box as soon as it is up.
+void WhenBoxIsUp(std::function<void(QMessageBox*)> action)
+{
+    QTimer::singleShot(0, [action] {
+        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!pBox) {
+            WhenBoxIsUp(action);
+            return;
+        }
+        action(pBox);
+    });
+}
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void questionAnswers_data();
+    void questionAnswers();
+    void boxKinds_data();
+    void boxKinds();
+    void boxFromAnotherThread();
+    void aboutBoxOpensTheWebAddress_data();
+    void aboutBoxOpensTheWebAddress();
+    void soundsAreFoundBesideTheProgram();
+};
+
+void TestDialogs::questionAnswers_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("answer");
+
+    QTest::newRow("Yes") << "yes" << int(IDYES);
+    QTest::newRow("No") << "no" << int(IDNO);
+    QTest::newRow("window closed") << "close" << int(IDNO);
+    QTest::newRow("Escape") << "escape" << int(IDNO);
+}
+
+void TestDialogs::questionAnswers()
+{
+    QFETCH(QString, action);
+    QFETCH(int, answer);
+    QString strShown;
+    QString strTitle;
+    WhenBoxIsUp([&](QMessageBox* pBox) {
+        strShown = pBox->text();
+        strTitle = pBox->windowTitle();
+        if (action == "yes")
+            pBox->button(QMessageBox::Yes)->click();
+        else if (action == "no")
+            pBox->button(QMessageBox::No)->click();
+        else if (action == "close")
+            pBox->close();
+        else
+            QTest::keyClick(pBox, Qt::Key_Escape);
+    });
+    CQtMessageHandler handler;
+    QCOMPARE(handler.Show(IDS_ASK_DRAW_NOW, EBoxKind::YesNoQuestion, "Sure?\r\n\r\nReally?"),
+             answer);
+    QCOMPARE(strShown, "Sure?\n\nReally?");
+    QCOMPARE(strTitle, "Kivvo");
+}
+
+void TestDialogs::boxKinds_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("icon");
+
+    QTest::newRow("information") << int(EBoxKind::OkInformation) << int(QMessageBox::Information);
+    QTest::newRow("exclamation") << int(EBoxKind::OkExclamation) << int(QMessageBox::Warning);
+    QTest::newRow("no icon") << int(EBoxKind::OkPlain) << int(QMessageBox::NoIcon);
+    QTest::newRow("question") << int(EBoxKind::YesNoQuestion) << int(QMessageBox::Question);
+}
+
+void TestDialogs::boxKinds()
+{
+    QFETCH(int, kind);
+    QFETCH(int, icon);
+    int nIcon = -1;
+    int nButtons = 0;
+    WhenBoxIsUp([&](QMessageBox* pBox) {
+        nIcon = pBox->icon();
+        nButtons = static_cast<int>(pBox->buttons().size());
+        pBox->buttons().first()->click();
+    });
+    CQtMessageHandler handler;
+    handler.Show(0, static_cast<EBoxKind>(kind), "Text");
+    QCOMPARE(nIcon, icon);
+    QCOMPARE(nButtons, kind == int(EBoxKind::YesNoQuestion) ? 2 : 1);
+}
+
+void TestDialogs::boxFromAnotherThread()
+{
+    QThread* pBoxThread = nullptr;
+    WhenBoxIsUp([&](QMessageBox* pBox) {
+        pBoxThread = pBox->thread();
+        pBox->button(QMessageBox::Yes)->click();
+    });
+    CQtMessageHandler handler;
+    int nAnswer = 0;
+    QThread* pWorker = QThread::create(
+        [&] { nAnswer = handler.Show(0, EBoxKind::YesNoQuestion, "From the loader"); });
+    pWorker->start();
+    QTRY_VERIFY(pWorker->isFinished());
+    delete pWorker;
+    QCOMPARE(nAnswer, int(IDYES));
+    QCOMPARE(pBoxThread, QThread::currentThread());
+}
+
+void TestDialogs::aboutBoxOpensTheWebAddress_data()
+{
+    QTest::addColumn<bool>("browserStarts");
+    QTest::newRow("browser starts") << true;
+    QTest::newRow("no browser") << false;
+}
+
+void TestDialogs::aboutBoxOpensTheWebAddress()
+{
+    QFETCH(bool, browserStarts);
+    QList<QUrl> opened;
+    CAboutDlg about(nullptr, [&](const QUrl& url) {
+        opened.append(url);
+        return browserStarts;
+    });
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCOMPARE(about.windowTitle(), "About Kivvo");
+    auto* pLink = about.findChild<QPushButton*>("webLink");
+    QTest::mouseClick(pLink, Qt::LeftButton);
+    QCOMPARE(opened, QList<QUrl>{QUrl(pLink->text())});
+    QVERIFY(about.isVisible()); // stays open, whatever the browser did
+    QTest::mouseClick(about.findChild<QPushButton*>("close"), Qt::LeftButton);
+    QVERIFY(!about.isVisible());
+}
+
+void TestDialogs::soundsAreFoundBesideTheProgram()
+{
+    CQtSoundPlayer player;
+    for (const char* pSound :
+         {"kvstart.wav", "kvnext.wav", "kvprev.wav", "kvshow.wav", "kvend.wav"})
+        QVERIFY2(!player.Locate(pSound).isEmpty(), pSound);
+    QVERIFY(player.Locate("missing.wav").isEmpty());
+    player.Play("missing.wav"); // silently nothing
+    player.Play("kvnext.wav");  // returns at once, with or without an audio device
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_Dialogs.moc"

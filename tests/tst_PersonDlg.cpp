@@ -1,0 +1,241 @@
+// The person properties dialog, driven through its real fields and buttons.
+#include "app/KivvoApp.h"
+#include "model/NameList.h"
+#include "support/ListNotation.h"
+#include "ui/ContactComboBox.h"
+#include "ui/PersonDlg.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+class TestPersonDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void addressLineOnOpening_data();
+    void addressLineOnOpening();
+    void addressLineFollowsTyping();
+    void nameProposal_data();
+    void nameProposal();
+    void pickingFromTheList();
+    void okStoresWhatWasTyped_data();
+    void okStoresWhatWasTyped();
+    void cancelStoresNothing();
+    void dropDownRefillsContacts();
+
+private:
+    CPerson* Open(const QString& strList, const QString& strPerson);
+    QLineEdit* Name() { return m_pDialog->findChild<QLineEdit*>("name"); }
+    CContactComboBox* Address() { return m_pDialog->findChild<CContactComboBox*>("address"); }
+    QString Resolved() { return m_pDialog->findChild<QLabel*>("resolvedAddress")->text(); }
+    QPlainTextEdit* Suggestions() { return m_pDialog->findChild<QPlainTextEdit*>("suggestions"); }
+    void TypeAddress(const QString& strText)
+    {
+        Address()->lineEdit()->selectAll();
+        QTest::keyClicks(Address()->lineEdit(), strText);
+    }
+
+    std::unique_ptr<CKivvoApp> m_pApp;
+    std::unique_ptr<CNameList> m_pList;
+    std::unique_ptr<CPersonDlg> m_pDialog;
+};
+
+void TestPersonDlg::init()
+{
+    m_pApp = std::make_unique<CKivvoApp>();
+    m_pApp->m_arrContacts[0] = "Ann Smith;Ann;Smith;ann@home.org;ann@work.org;;";
+    m_pApp->m_arrContacts[1] = "Bob Jones;Bob;Jones;bob@jones.org;;;";
+}
+
+void TestPersonDlg::cleanup()
+{
+    m_pDialog.reset();
+    m_pList.reset();
+    m_pApp.reset();
+}
+
+CPerson* TestPersonDlg::Open(const QString& strList, const QString& strPerson)
+{
+    m_pList = ParseList(strList);
+    CPerson* pPerson =
+        m_pList->FirstPersonWhere([&](CPerson* p) { return p->m_strName == strPerson; });
+    m_pDialog = std::make_unique<CPersonDlg>(pPerson, m_pList.get());
+    m_pDialog->show();
+    if (!QTest::qWaitForWindowExposed(m_pDialog.get()))
+        return nullptr;
+    return pPerson;
+}
+
+void TestPersonDlg::addressLineOnOpening_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("resolved");
+
+    QTest::newRow("address-book name") << "ann smith"
+                                       << "ann@home.org;ann@work.org";
+    QTest::newRow("with selector") << "Ann Smith:2"
+                                   << "ann@work.org";
+    QTest::newRow("e-mail address") << "ann@example.com"
+                                    << "";
+    QTest::newRow("unknown name") << "Nobody"
+                                  << "";
+}
+
+void TestPersonDlg::addressLineOnOpening()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, resolved);
+    m_pList = ParseList("Ann");
+    m_pList->GetPersonAt(0)->m_strAddress = address;
+    m_pDialog = std::make_unique<CPersonDlg>(m_pList->GetPersonAt(0), m_pList.get());
+    m_pDialog->show();
+    QTRY_COMPARE(Resolved(), resolved);
+    QCOMPARE(Address()->currentText(), address);
+    QCOMPARE(Name()->text(), "Ann"); // a named person keeps his name
+    QVERIFY(!m_pDialog->findChild<QLineEdit*>("giftTo")->isVisible());
+}
+
+void TestPersonDlg::addressLineFollowsTyping()
+{
+    QVERIFY(Open("Zed", "Zed"));
+    TypeAddress("Bob Jones");
+    QCOMPARE(Resolved(), "bob@jones.org");
+    TypeAddress("bob@elsewhere.org");
+    QCOMPARE(Resolved(), "");
+}
+
+void TestPersonDlg::nameProposal_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("person");
+    QTest::addColumn<QString>("proposed");
+
+    QTest::newRow("first name") << "Person, Zed"
+                                << "Person"
+                                << "Ann";
+    QTest::newRow("numbered default name") << "Person, Person1"
+                                           << "Person1"
+                                           << "Ann";
+    QTest::newRow("first name taken: initial") << "Ann, Person1"
+                                               << "Person1"
+                                               << "Ann S";
+    QTest::newRow("initial taken: number") << "ann, Ann S, Person1"
+                                           << "Person1"
+                                           << "Ann1";
+    QTest::newRow("own name kept") << "Annie"
+                                   << "Annie"
+                                   << "Annie";
+    QTest::newRow("lower-case person is not a default") << "person"
+                                                        << "person"
+                                                        << "person";
+}
+
+void TestPersonDlg::nameProposal()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, person);
+    QFETCH(QString, proposed);
+    CPerson* pPerson = Open(list, person);
+    QVERIFY(pPerson);
+    QTest::keyClicks(Name(), "typed");
+    TypeAddress("Ann Smith");
+    QCOMPARE(Name()->text(), proposed == person ? person + "typed" : proposed);
+    QTest::mouseClick(m_pDialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+    QCOMPARE(pPerson->m_strAddress, "Ann Smith"); // the name, not the address it stands for
+    if (proposed != person)
+        QCOMPARE(pPerson->m_strName, proposed);
+}
+
+void TestPersonDlg::pickingFromTheList()
+{
+    QVERIFY(Open("Person", "Person"));
+    QCOMPARE(Address()->count(), 2); // sorted names, no empty slots
+    QCOMPARE(Address()->itemText(0), "Ann Smith");
+    Address()->setCurrentIndex(1);
+    emit Address()->activated(1);
+    QTRY_COMPARE(Resolved(), "bob@jones.org");
+    QCOMPARE(Name()->text(), "Bob");
+}
+
+void TestPersonDlg::okStoresWhatWasTyped_data()
+{
+    QTest::addColumn<QString>("typedName");
+    QTest::addColumn<QString>("storedName");
+    QTest::addColumn<bool>("nameChanged");
+
+    QTest::newRow("unchanged") << ""
+                               << "Cid" << false;
+    QTest::newRow("another person's name") << "BOB"
+                                           << "BOB1" << true;
+    QTest::newRow("new name") << "Cyd"
+                              << "Cyd" << true;
+    QTest::newRow("case of own name") << "CID"
+                                      << "CID1" << true;
+    QTest::newRow("empty name") << "\b"
+                                << "" << true;
+}
+
+void TestPersonDlg::okStoresWhatWasTyped()
+{
+    QFETCH(QString, typedName);
+    QFETCH(QString, storedName);
+    QFETCH(bool, nameChanged);
+    CPerson* pPerson = Open("Ann, Fam[Bob, Cid>Ann]", "Cid");
+    QVERIFY(pPerson);
+    pPerson->m_strSuggestions = QStringLiteral("old");
+    m_pDialog.reset();
+    pPerson = Open(DescribeList(*m_pList), "Cid");
+    if (!typedName.isEmpty()) {
+        Name()->selectAll();
+        QTest::keyClicks(Name(), typedName == "\b" ? QString() : typedName);
+        if (typedName == "\b")
+            QTest::keyClick(Name(), Qt::Key_Backspace);
+    }
+    TypeAddress("cid@example.com");
+    Suggestions()->setPlainText("Tea\nBooks");
+    QTest::keyClick(m_pDialog.get(), Qt::Key_Return); // Enter confirms
+    QCOMPARE(m_pDialog->result(), QDialog::Accepted);
+    QCOMPARE(pPerson->m_strName, storedName);
+    QCOMPARE(m_pDialog->m_bNameChanged, nameChanged);
+    QCOMPARE(pPerson->m_strAddress, "cid@example.com");
+    QCOMPARE(pPerson->m_strSuggestions, "Tea\nBooks");
+    QCOMPARE(pPerson->m_strGiftTo, "Ann");
+}
+
+void TestPersonDlg::cancelStoresNothing()
+{
+    CPerson* pPerson = Open("Ann, Bob", "Bob");
+    QVERIFY(pPerson);
+    QTest::keyClicks(Name(), "by");
+    TypeAddress("Ann Smith");
+    QTest::keyClick(m_pDialog.get(), Qt::Key_Escape);
+    QCOMPARE(m_pDialog->result(), QDialog::Rejected);
+    QCOMPARE(DescribeList(*m_pList), "Ann, Bob");
+    QVERIFY(pPerson->m_strAddress.isEmpty());
+    QVERIFY(!m_pDialog->m_bNameChanged);
+}
+
+void TestPersonDlg::dropDownRefillsContacts()
+{
+    QVERIFY(Open("Ann", "Ann"));
+    TypeAddress("typed text");
+    {
+        QMutexLocker lock(&m_pApp->m_csContacts);
+        m_pApp->m_arrContacts[2] = "Aaron Abel;Aaron;Abel;aaron@x.org;;;"; // loaded meanwhile
+    }
+    Address()->showPopup();
+    QCOMPARE(Address()->count(), 3);
+    QCOMPARE(Address()->itemText(0), "Aaron Abel");
+    QCOMPARE(Address()->currentText(), "typed text");
+    Address()->hidePopup();
+}
+
+QTEST_MAIN(TestPersonDlg)
+#include "tst_PersonDlg.moc"
