@@ -9,6 +9,7 @@ enum class EBoxKind
     OkInformation,
     OkExclamation,
     OkPlain,
+    YesNoCancelQuestion, // the save question before a document is closed
 };
 
 // Buttons a message box reports; callers test only for IDYES.

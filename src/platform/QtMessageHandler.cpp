@@ -32,6 +32,18 @@ int CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
         box.exec();
         return box.clickedButton() == pYes ? IDYES : IDNO;
     }
+    case EBoxKind::YesNoCancelQuestion: {
+        box.setIcon(QMessageBox::Question);
+        QPushButton* pYes = box.addButton(QMessageBox::Yes);
+        QPushButton* pNo = box.addButton(QMessageBox::No);
+        QPushButton* pCancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(pYes);
+        box.setEscapeButton(pCancel); // closing the box changes nothing
+        box.exec();
+        if (box.clickedButton() == pYes)
+            return IDYES;
+        return box.clickedButton() == pNo ? IDNO : IDCANCEL;
+    }
     case EBoxKind::OkInformation:
         box.setIcon(QMessageBox::Information);
         break;

@@ -41,6 +41,99 @@ QPixmap CIcons::AppPixmap(int nSize)
     return pixmap;
 }
 
+namespace {
+
+// Draws at a 32-unit design size into an icon of several pixel sizes.
+template <typename Fn> QIcon Drawn(Fn draw)
+{
+    QIcon icon;
+    for (const int nSize : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(nSize, nSize);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(nSize / 32.0, nSize / 32.0);
+        draw(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+void Figure(QPainter& painter, qreal x, qreal y, qreal scale, const QColor& color)
+{
+    painter.setPen(QPen(color.darker(150), 1.2));
+    painter.setBrush(color);
+    painter.drawEllipse(QPointF(x, y + 5 * scale), 4.5 * scale, 4.5 * scale);
+    QPainterPath body;
+    body.moveTo(x - 7 * scale, y + 22 * scale);
+    body.cubicTo(x - 7 * scale, y + 10 * scale, x + 7 * scale, y + 10 * scale, x + 7 * scale,
+                 y + 22 * scale);
+    body.closeSubpath();
+    painter.drawPath(body);
+}
+
+} // namespace
+
+QIcon CIcons::PersonIcon()
+{
+    return Drawn([](QPainter& painter) {
+        painter.setPen(QPen(QColor(0xB0, 0x8A, 0x00), 1.5));
+        painter.setBrush(QColor(0xFF, 0xD5, 0x4F));
+        painter.drawEllipse(QRectF(3, 3, 26, 26));
+        painter.setBrush(Qt::black);
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QPointF(11.5, 12.5), 2, 2.5);
+        painter.drawEllipse(QPointF(20.5, 12.5), 2, 2.5);
+        painter.setPen(QPen(Qt::black, 1.8, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(QRectF(9, 12, 14, 11), 200 * 16, 140 * 16);
+    });
+}
+
+QIcon CIcons::GroupIcon()
+{
+    return Drawn([](QPainter& painter) {
+        Figure(painter, 20, 4, 1.0, QColor(0x42, 0x85, 0xF4));
+        Figure(painter, 11, 7, 1.0, QColor(0x34, 0xA8, 0x53));
+    });
+}
+
+QIcon CIcons::DrawNamesIcon()
+{
+    return Drawn([](QPainter& painter) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(QColor(0x21, 0x21, 0x21));
+        painter.drawRect(QRectF(9, 9, 14, 15));              // crown
+        painter.drawRoundedRect(QRectF(3, 23, 26, 4), 2, 2); // brim
+        painter.setBrush(QColor(0xC6, 0x28, 0x28));
+        painter.drawRect(QRectF(9, 19, 14, 3)); // band
+        painter.setPen(QPen(Qt::darkGray, 1));
+        painter.setBrush(Qt::white);
+        painter.save();
+        painter.translate(19, 4);
+        painter.rotate(15);
+        painter.drawRect(QRectF(0, 0, 9, 11)); // the paper note
+        painter.drawLine(QPointF(2, 3), QPointF(7, 3));
+        painter.drawLine(QPointF(2, 6), QPointF(7, 6));
+        painter.restore();
+    });
+}
+
+QIcon CIcons::SendEmailsIcon()
+{
+    return Drawn([](QPainter& painter) {
+        painter.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.2));
+        painter.setBrush(QColor(0xFA, 0xFA, 0xF0));
+        painter.drawRect(QRectF(3, 13, 26, 16)); // the letter
+        painter.drawPolyline(QPolygonF{{3, 13}, {16, 23}, {29, 13}});
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0xD3, 0x2F, 0x2F));
+        painter.drawPolygon(QPolygonF{
+            {6, 8}, {18, 8}, {18, 3}, {28, 10}, {18, 17}, {18, 12}, {6, 12}}); // the arrow
+    });
+}
+
 QIcon CIcons::AppIcon()
 {
     QIcon icon;

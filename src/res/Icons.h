@@ -10,4 +10,12 @@ public:
     // The program icon: a wrapped gift with a name tag.
     static QPixmap AppPixmap(int nSize);
     static QIcon AppIcon();
+
+    // Tree images: a yellow face for a person, two standing figures for a group and the list.
+    static QIcon PersonIcon();
+    static QIcon GroupIcon();
+
+    // Toolbar: a top hat with a paper note (Draw Names), a red arrow over a letter (Send Emails).
+    static QIcon DrawNamesIcon();
+    static QIcon SendEmailsIcon();
 };

@@ -1,0 +1,391 @@
+#include "MainFrame.h"
+
+#include "AboutDlg.h"
+#include "DocListWidget.h"
+#include "KivvoApp.h"
+#include "KivvoDoc.h"
+#include "ListBar.h"
+#include "draw/DrawNamesDlg.h"
+#include "platform/CmdUI.h"
+#include "platform/Framework.h"
+#include "res/Icons.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+#include "ui/KivvoView.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QThread>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kClosePauseMs = 50;
+constexpr qsizetype kMaxTitleNameLength = 60;
+
+QString FileFilter()
+{
+    return CStringTable::Load(IDS_FILE_FILTER);
+}
+
+QString DefaultChooser(QWidget* pParent, bool bSave, const QString& strSuggested)
+{
+    return bSave ? QFileDialog::getSaveFileName(pParent, {}, strSuggested, FileFilter())
+                 : QFileDialog::getOpenFileName(pParent, {}, strSuggested, FileFilter());
+}
+
+// The short form of a prompt string ("prompt\nshort form").
+QString ShortForm(int nStringId)
+{
+    return CStringTable::Load(nStringId).section(u'\n', 1);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
+    : QMainWindow(pParent), m_pDoc(pDoc), m_pApp(pApp)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(CIcons::AppIcon());
+    m_chooseFile = [this](bool bSave, const QString& strSuggested) {
+        return DefaultChooser(this, bSave, strSuggested);
+    };
+
+    m_pView = new CKivvoView(pDoc);
+    m_pDocList = new CDocListWidget;
+    m_pStack = new QStackedWidget;
+    m_pStack->addWidget(m_pView);
+    m_pStack->addWidget(m_pDocList);
+    setCentralWidget(m_pStack);
+    BuildBars();
+    m_pDoc->SetUserInterface(this);
+
+    connect(m_pView, &CKivvoView::CommandChosen, this, &CMainFrame::RouteCommand);
+    connect(m_pView, &CKivvoView::MenuAboutToShow, this, &CMainFrame::UpdateMenu);
+    connect(m_pView, &CKivvoView::StateChanged, this, &CMainFrame::UpdateCommandUI);
+    connect(m_pDoc, &CDocument::ViewsUpdated, this, &CMainFrame::UpdateCommandUI);
+    connect(m_pDoc, &CDocument::ModifiedChanged, this, &CMainFrame::UpdateTitle);
+    connect(m_pDoc, &CDocument::PathNameChanged, this, &CMainFrame::UpdateTitle);
+    connect(m_wndListBar, &CListBar::ListPicked, this, [this] {
+        // Posted, as the list bar's own message must finish first.
+        QTimer::singleShot(0, this, [this] { RouteCommand(ID_LIST_SELECTED); });
+    });
+    connect(m_pDocList, &CDocListWidget::OpenRequested, this, &CMainFrame::OpenDocument);
+    connect(m_pDocList, &CDocListWidget::NewRequested, this, &CMainFrame::OnFileNew);
+
+    UpdateTitle();
+    UpdateCommandUI();
+    // The contacts loader starts once the window exists and the message loop runs.
+    QTimer::singleShot(0, this, [this] { RouteCommand(ID_LOAD_CONTACTS); });
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_pDoc->SetUserInterface(nullptr);
+}
+
+QAction* CMainFrame::AddAction(int nID, int nTextId, const QKeySequence& shortcut)
+{
+    auto* pAction = new QAction(CStringTable::Load(nTextId), this);
+    pAction->setData(nID);
+    pAction->setObjectName(QStringLiteral("command%1").arg(nID));
+    if (!shortcut.isEmpty()) {
+        pAction->setShortcut(shortcut);
+        pAction->setShortcutContext(Qt::WindowShortcut);
+        addAction(pAction);
+    }
+    connect(pAction, &QAction::triggered, this, [this, nID] { RouteCommand(nID); });
+    m_actions.insert(nID, pAction);
+    return pAction;
+}
+
+QMenu* CMainFrame::BuildMenu(const QString& strTitle, const QList<int>& commands)
+{
+    auto* pMenu = new QMenu(strTitle, this);
+    for (const int nID : commands) {
+        if (nID == 0)
+            pMenu->addSeparator();
+        else
+            pMenu->addAction(m_actions.value(nID));
+    }
+    connect(pMenu, &QMenu::aboutToShow, this, [this, pMenu] { UpdateMenu(pMenu); });
+    return pMenu;
+}
+
+void CMainFrame::BuildBars()
+{
+    AddAction(ID_CONFIGURE, IDS_MENU_CONFIGURE);
+    AddAction(ID_ADD_PERSON, IDS_MENU_ADD_PERSON);
+    AddAction(ID_ADD_GROUP, IDS_MENU_ADD_GROUP);
+    AddAction(ID_ADD_PERSON_TO_GROUP, IDS_MENU_ADD_PERSON_TO_GROUP);
+    AddAction(ID_DELETE_ITEM, IDS_MENU_DELETE_ITEM);
+    AddAction(ID_RENAME_ITEM, IDS_MENU_RENAME_ITEM);
+    AddAction(ID_SEND_EMAIL_TO_PERSON, IDS_MENU_SEND_EMAIL_TO_PERSON);
+    AddAction(ID_PERSON_PROPERTIES, IDS_MENU_PERSON_PROPERTIES);
+    AddAction(ID_DRAW_NAMES, IDS_MENU_DRAW_NAMES);
+    AddAction(ID_SEND_EMAILS, IDS_MENU_SEND_EMAILS);
+    AddAction(ID_VIEW_NOTIFICATIONS, IDS_MENU_VIEW_NOTIFICATIONS);
+    AddAction(ID_COPY_FOR_NEXT, IDS_MENU_COPY_FOR_NEXT);
+    AddAction(ID_FILE_NEW, IDS_MENU_NEW, QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddAction(ID_FILE_OPEN, IDS_MENU_OPEN, QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddAction(ID_FILE_SAVE, IDS_MENU_SAVE, QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddAction(ID_FILE_SAVE_AS, IDS_MENU_SAVE_AS);
+    AddAction(ID_APP_EXIT, IDS_MENU_EXIT, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    AddAction(ID_APP_ABOUT, IDS_MENU_ABOUT);
+    m_actions.value(ID_DRAW_NAMES)->setIcon(CIcons::DrawNamesIcon());
+    m_actions.value(ID_DRAW_NAMES)->setToolTip(ShortForm(IDS_TIP_DRAW_NAMES));
+    m_actions.value(ID_SEND_EMAILS)->setIcon(CIcons::SendEmailsIcon());
+    m_actions.value(ID_SEND_EMAILS)->setToolTip(ShortForm(IDS_PROMPT_SEND_EMAILS));
+    m_actions.value(ID_COPY_FOR_NEXT)
+        ->setStatusTip(CStringTable::Load(IDS_PROMPT_COPY_FOR_NEXT).section(u'\n', 0, 0));
+    m_actions.value(ID_FILE_NEW)->setToolTip(CStringTable::Load(IDS_TIP_NEW));
+
+    const QList<QPair<QString, QList<int>>> menus = {
+        {CStringTable::Load(IDS_SETTINGS_MENU), {ID_CONFIGURE}},
+        {CStringTable::Load(IDS_EXCHANGE_MENU),
+         {ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_RENAME_ITEM,
+          ID_SEND_EMAIL_TO_PERSON, ID_PERSON_PROPERTIES, 0, ID_DRAW_NAMES, ID_SEND_EMAILS,
+          ID_VIEW_NOTIFICATIONS, 0, ID_COPY_FOR_NEXT}},
+        {CStringTable::Load(IDS_TOOLS_MENU),
+         {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_APP_ABOUT, 0, ID_APP_EXIT}},
+    };
+    m_wndCommandBar = new QToolBar(this);
+    m_wndCommandBar->setObjectName(QStringLiteral("commandBar"));
+    for (const auto& [strTitle, commands] : menus) {
+        auto* pButton = new QToolButton;
+        pButton->setText(strTitle);
+        pButton->setObjectName(QString(strTitle).remove(u'&').toLower() + QStringLiteral("Menu"));
+        pButton->setMenu(BuildMenu(strTitle, commands));
+        pButton->setPopupMode(QToolButton::InstantPopup);
+        m_wndCommandBar->addWidget(pButton);
+    }
+    m_wndCommandBar->addAction(m_actions.value(ID_FILE_NEW));
+
+    m_wndToolBar = new QToolBar(this);
+    m_wndToolBar->setObjectName(QStringLiteral("toolBar"));
+    m_wndToolBar->setIconSize(QSize(24, 24));
+    m_wndToolBar->addAction(m_actions.value(ID_DRAW_NAMES));
+    m_wndToolBar->addAction(m_actions.value(ID_SEND_EMAILS));
+
+    m_wndListBar = new CListBar;
+    m_wndListBand = new QToolBar(this);
+    m_wndListBand->setObjectName(QStringLiteral("listBand"));
+    m_wndListBand->addWidget(m_wndListBar);
+
+    for (QToolBar* pBar : {m_wndCommandBar, m_wndToolBar, m_wndListBand}) {
+        pBar->setMovable(false);
+        addToolBar(Qt::BottomToolBarArea, pBar);
+    }
+}
+
+bool CMainFrame::RouteUpdate(CCmdUI& cmdUI)
+{
+    const std::array<CCmdTarget*, 4> targets = {m_pView, m_pDoc, this, m_pApp};
+    for (CCmdTarget* pTarget : targets) {
+        if (pTarget && pTarget->OnUpdateCommand(cmdUI))
+            return true;
+    }
+    return false;
+}
+
+bool CMainFrame::RouteCommand(int nID)
+{
+    const std::array<CCmdTarget*, 4> targets = {m_pView, m_pDoc, this, m_pApp};
+    bool bHandled = false;
+    for (CCmdTarget* pTarget : targets) {
+        if (pTarget && pTarget->OnCommand(nID)) {
+            bHandled = true;
+            break;
+        }
+    }
+    UpdateCommandUI();
+    return bHandled;
+}
+
+void CMainFrame::UpdateMenu(QMenu* pMenu)
+{
+    for (QAction* pAction : pMenu->actions()) {
+        if (pAction->isSeparator())
+            continue;
+        CCmdUI cmdUI(pAction->data().toInt());
+        RouteUpdate(cmdUI);
+        pAction->setEnabled(cmdUI.m_bEnabled);
+    }
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    for (QAction* pAction : std::as_const(m_actions)) {
+        CCmdUI cmdUI(pAction->data().toInt());
+        RouteUpdate(cmdUI);
+        pAction->setEnabled(cmdUI.m_bEnabled);
+    }
+}
+
+void CMainFrame::UpdateTitle()
+{
+    QString strName = QFileInfo(m_pDoc->GetPathName()).completeBaseName();
+    if (strName.isEmpty())
+        strName = CStringTable::Load(IDS_UNTITLED);
+    if (strName.size() > kMaxTitleNameLength)
+        strName = strName.left(kMaxTitleNameLength) + u'…';
+    setWindowTitle(CStringTable::Format(IDS_WINDOW_TITLE, {strName}));
+    setWindowModified(m_pDoc->IsModified());
+}
+
+bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
+{
+    switch (cmdUI.m_nID) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_APP_EXIT:
+    case ID_APP_ABOUT:
+        cmdUI.Enable(true);
+        return true;
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+        cmdUI.Enable(!IsDocumentListUp());
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::OnCommand(int nID)
+{
+    switch (nID) {
+    case ID_FILE_NEW:
+        OnFileNew();
+        return true;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        return true;
+    case ID_FILE_SAVE:
+        DoSave(m_pDoc->GetPathName().isEmpty());
+        return true;
+    case ID_FILE_SAVE_AS:
+        DoSave(true);
+        return true;
+    case ID_APP_EXIT:
+        close();
+        return true;
+    case ID_APP_ABOUT: {
+        CAboutDlg about(this);
+        about.exec();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::SaveModified()
+{
+    if (!m_pDoc->IsModified())
+        return true;
+    QString strName = QFileInfo(m_pDoc->GetPathName()).fileName();
+    if (strName.isEmpty())
+        strName = CStringTable::Load(IDS_UNTITLED);
+    switch (
+        CFramework::MessageBox(IDS_ASK_SAVE_CHANGES, EBoxKind::YesNoCancelQuestion, {strName})) {
+    case IDYES:
+        return DoSave(m_pDoc->GetPathName().isEmpty());
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainFrame::DoSave(bool bAskName)
+{
+    QString strPath = m_pDoc->GetPathName();
+    if (bAskName || strPath.isEmpty()) {
+        const QString strSuggested =
+            strPath.isEmpty() ? m_pApp->m_strFolder + CStringTable::Load(IDS_UNTITLED) + ".kv"
+                              : strPath;
+        strPath = m_chooseFile(true, strSuggested);
+        if (strPath.isEmpty())
+            return false;
+        if (QFileInfo(strPath).suffix().isEmpty())
+            strPath += QStringLiteral(".kv");
+    }
+    return m_pDoc->OnSaveDocument(strPath);
+}
+
+void CMainFrame::OnFileNew()
+{
+    if (!SaveModified())
+        return;
+    m_pDoc->OnNewDocument();
+    CloseDocumentList();
+}
+
+void CMainFrame::OnFileOpen()
+{
+    if (!SaveModified())
+        return;
+    const QString strPath = m_chooseFile(false, m_pApp->m_strFolder);
+    if (!strPath.isEmpty())
+        OpenDocument(strPath);
+}
+
+bool CMainFrame::OpenDocument(const QString& strPath)
+{
+    if (!m_pDoc->OnOpenDocument(strPath))
+        return false; // the document that was open stays as it was
+    CloseDocumentList();
+    return true;
+}
+
+void CMainFrame::ShowDocumentList()
+{
+    m_pDocList->Refresh(m_pApp->m_strFolder);
+    m_pStack->setCurrentWidget(m_pDocList);
+    m_wndCommandBar->hide();
+    m_wndToolBar->hide();
+    m_wndListBand->hide();
+    UpdateCommandUI();
+}
+
+void CMainFrame::CloseDocumentList()
+{
+    m_pStack->setCurrentWidget(m_pView);
+    m_wndCommandBar->show();
+    m_wndToolBar->show();
+    m_wndListBand->show();
+    UpdateCommandUI();
+}
+
+bool CMainFrame::IsDocumentListUp() const
+{
+    return m_pStack->currentWidget() == m_pDocList;
+}
+
+CListSelector* CMainFrame::GetListSelector()
+{
+    return m_wndListBar;
+}
+
+void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
+{
+    CDrawNamesDlg dialog(pList, nMode, this);
+    dialog.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* pEvent)
+{
+    // Tell the contacts loader to stop, and give it a moment.
+    m_pApp->m_bClosing = true;
+    QThread::msleep(kClosePauseMs);
+    if (SaveModified())
+        pEvent->accept();
+    else
+        pEvent->ignore();
+}

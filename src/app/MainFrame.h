@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/CmdTarget.h"
+#include "platform/UserInterface.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <functional>
+
+class CDocListWidget;
+class CKivvoApp;
+class CKivvoDoc;
+class CKivvoView;
+class CListBar;
+class QAction;
+class QMenu;
+class QStackedWidget;
+class QToolBar;
+
+// The main window: the list tree in the middle and, docked at the bottom, the command bar
+// (menus and New), the toolbar (Draw Names, Send Emails) and the list bar. Commands go to
+// the view, the document, the frame and the application in turn, and every command's
+// enabled state follows its update handler.
+class CMainFrame : public QMainWindow, public CCmdTarget, public CUserInterface
+{
+    Q_OBJECT
+
+public:
+    // Picks a file to open (bSave false) or to save to; empty when the user gave up.
+    using FileChooser = std::function<QString(bool bSave, const QString& strSuggested)>;
+
+    CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent = nullptr);
+    ~CMainFrame() override;
+
+    CKivvoView* View() const { return m_pView; }
+    CListBar* ListBar() const { return m_wndListBar; }
+    QAction* Action(int nID) const { return m_actions.value(nID); }
+    CDocListWidget* DocumentList() const { return m_pDocList; }
+    void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+
+    // Offers the command to the view, the document, the frame and the application.
+    bool RouteCommand(int nID);
+    void UpdateCommandUI();
+
+    bool OpenDocument(const QString& strPath);
+    void ShowDocumentList();
+    void CloseDocumentList();
+    bool IsDocumentListUp() const;
+
+    bool OnCommand(int nID) override;
+    bool OnUpdateCommand(CCmdUI& cmdUI) override;
+    CListSelector* GetListSelector() override;
+    void RunDrawNamesDialog(CNameList* pList, int nMode) override;
+
+protected:
+    void closeEvent(QCloseEvent* pEvent) override;
+
+private:
+    QAction* AddAction(int nID, int nTextId, const QKeySequence& shortcut = {});
+    QMenu* BuildMenu(const QString& strTitle, const QList<int>& commands);
+    void BuildBars();
+    void UpdateTitle();
+    void UpdateMenu(QMenu* pMenu);
+    bool RouteUpdate(CCmdUI& cmdUI);
+    // The save question; false when the user cancelled or the save failed.
+    bool SaveModified();
+    bool DoSave(bool bAskName);
+
+    void OnFileNew();
+    void OnFileOpen();
+
+    CKivvoDoc* m_pDoc;
+    CKivvoApp* m_pApp;
+    CKivvoView* m_pView;
+    CDocListWidget* m_pDocList;
+    QStackedWidget* m_pStack;
+    QToolBar* m_wndCommandBar;
+    QToolBar* m_wndToolBar;
+    QToolBar* m_wndListBand;
+    CListBar* m_wndListBar;
+    QHash<int, QAction*> m_actions;
+    FileChooser m_chooseFile;
+};

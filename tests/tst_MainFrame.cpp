@@ -1,0 +1,574 @@
+// The main window driven through its real actions, tree, in-place editor and list bar.
+#include "app/DocListWidget.h"
+#include "app/KivvoApp.h"
+#include "app/KivvoDoc.h"
+#include "app/ListBar.h"
+#include "app/MainFrame.h"
+#include "model/NameList.h"
+#include "res/Resource.h"
+#include "support/DocumentNotation.h"
+#include "support/ListNotation.h"
+#include "support/RecordingMessageHandler.h"
+#include "support/RecordingSoundPlayer.h"
+#include "ui/KivvoView.h"
+#include "ui/PersonDlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+// "Root[Ann, Fam[Bob]]": the tree's labels.
+QString TreeText(QTreeWidgetItem* pItem)
+{
+    const QString strText = pItem->text(0);
+    if (pItem->childCount() == 0)
+        return strText;
+    QStringList children;
+    for (int i = 0; i < pItem->childCount(); ++i)
+        children.append(TreeText(pItem->child(i)));
+    return strText + u'[' + children.join(QStringLiteral(", ")) + u']';
+}
+
+QTreeWidgetItem* ItemNamed(QTreeWidget* pTree, const QString& strName)
+{
+    const QList<QTreeWidgetItem*> items =
+        pTree->findItems(strName, Qt::MatchExactly | Qt::MatchRecursive);
+    return items.isEmpty() ? nullptr : items.first();
+}
+
+} // namespace
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void bandsAtTheBottom();
+    void enableRules_data();
+    void enableRules();
+    void addPersonThreeTimes();
+    void addToGroupAndDelete();
+    void renameInPlace_data();
+    void renameInPlace();
+    void renameRootUpdatesListBar();
+    void escapeCancelsRename();
+    void drawNamesThroughTheMenu();
+    void copyAndChooseDrawing();
+    void listBarReachesDrawingsOfTheSameName();
+    void saveCloseReopen();
+    void saveQuestion_data();
+    void saveQuestion();
+    void documentListAtStartUp();
+    void contextMenuFollowsTheItem_data();
+    void contextMenuFollowsTheItem();
+    void screenshot();
+
+private:
+    void Load(const QStringList& lists);
+    void Select(const QString& strLabel);
+    bool Enabled(int nID);
+    void Trigger(int nID) { m_pFrame->Action(nID)->trigger(); }
+    // Closes each person dialog as soon as it appears; returns how many came up.
+    void AnswerPersonDialogs(bool bAccept);
+    void Rename(const QString& strLabel, const QString& strText);
+    QString Tree() { return TreeText(m_pFrame->View()->GetRootItem()); }
+
+    std::unique_ptr<QTemporaryDir> m_pDir;
+    std::unique_ptr<CRecordingMessageHandler> m_pMessages;
+    std::unique_ptr<CRecordingSoundPlayer> m_pSounds;
+    std::unique_ptr<CKivvoApp> m_pApp;
+    std::unique_ptr<CKivvoDoc> m_pDoc;
+    std::unique_ptr<CMainFrame> m_pFrame;
+    QTimer* m_pDialogCloser = nullptr;
+    int m_nPersonDialogs = 0;
+    QString m_strSaveAs; // what the file dialogs answer
+    QString m_strToOpen;
+};
+
+void TestMainFrame::init()
+{
+    m_pDir = std::make_unique<QTemporaryDir>();
+    m_pMessages = std::make_unique<CRecordingMessageHandler>();
+    m_pSounds = std::make_unique<CRecordingSoundPlayer>();
+    m_pApp = std::make_unique<CKivvoApp>();
+    m_pApp->m_strFolder = m_pDir->path() + QDir::separator();
+    m_pDoc = std::make_unique<CKivvoDoc>();
+    m_pFrame = std::make_unique<CMainFrame>(m_pDoc.get(), m_pApp.get());
+    m_pFrame->SetFileChooser(
+        [this](bool bSave, const QString&) { return bSave ? m_strSaveAs : m_strToOpen; });
+    m_pDoc->OnNewDocument();
+    m_pFrame->resize(480, 420);
+    m_pFrame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pFrame.get()));
+    m_nPersonDialogs = 0;
+}
+
+void TestMainFrame::cleanup()
+{
+    delete m_pDialogCloser;
+    m_pDialogCloser = nullptr;
+    m_pDoc->SetModifiedFlag(false);
+    m_pFrame.reset();
+    m_pDoc.reset();
+    m_pApp.reset();
+    m_pSounds.reset();
+    m_pMessages.reset();
+    m_pDir.reset();
+}
+
+void TestMainFrame::Load(const QStringList& lists)
+{
+    LoadDocument(*m_pDoc, lists);
+}
+
+void TestMainFrame::Select(const QString& strLabel)
+{
+    QTreeWidgetItem* pItem = ItemNamed(m_pFrame->View(), strLabel);
+    QVERIFY2(pItem, qPrintable(strLabel));
+    const QRect rect = m_pFrame->View()->visualItemRect(pItem);
+    QTest::mouseClick(m_pFrame->View()->viewport(), Qt::LeftButton, {}, rect.center());
+    QCOMPARE(m_pFrame->View()->selectedItems(), QList<QTreeWidgetItem*>{pItem});
+}
+
+bool TestMainFrame::Enabled(int nID)
+{
+    m_pFrame->UpdateCommandUI();
+    return m_pFrame->Action(nID)->isEnabled();
+}
+
+void TestMainFrame::AnswerPersonDialogs(bool bAccept)
+{
+    m_pDialogCloser = new QTimer;
+    connect(m_pDialogCloser, &QTimer::timeout, this, [this, bAccept] {
+        if (auto* pDialog = qobject_cast<CPersonDlg*>(QApplication::activeModalWidget())) {
+            ++m_nPersonDialogs;
+            bAccept ? pDialog->accept() : pDialog->reject();
+        }
+    });
+    m_pDialogCloser->start(5);
+}
+
+void TestMainFrame::Rename(const QString& strLabel, const QString& strText)
+{
+    Select(strLabel);
+    QTest::keyClick(m_pFrame->View(), Qt::Key_F2);
+    auto* pEditor = m_pFrame->View()->viewport()->findChild<QLineEdit*>();
+    QVERIFY(pEditor);
+    pEditor->selectAll();
+    QTest::keyClick(pEditor, Qt::Key_Backspace);
+    QTest::keyClicks(pEditor, strText);
+    QTest::keyClick(pEditor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the editor hands its text over after the key
+}
+
+void TestMainFrame::bandsAtTheBottom()
+{
+    const QList<QToolBar*> bars = m_pFrame->findChildren<QToolBar*>();
+    QStringList order;
+    for (QToolBar* pBar : bars) {
+        QCOMPARE(m_pFrame->toolBarArea(pBar), Qt::BottomToolBarArea);
+        order.append(pBar->objectName());
+    }
+    QCOMPARE(order, (QStringList{"commandBar", "toolBar", "listBand"}));
+    QVERIFY(m_pFrame->findChild<QObject*>("settingsMenu"));
+    QVERIFY(m_pFrame->findChild<QObject*>("exchangeMenu"));
+    QVERIFY(m_pFrame->findChild<QObject*>("toolsMenu"));
+    QCOMPARE(m_pFrame->Action(ID_SEND_EMAILS)->toolTip(), "Send emails");
+    QCOMPARE(m_pFrame->Action(ID_FILE_SAVE)->shortcut(), QKeySequence("Ctrl+S"));
+    QCOMPARE(m_pFrame->ListBar()->Combo()->currentText(), "List");
+}
+
+void TestMainFrame::enableRules_data()
+{
+    QTest::addColumn<QStringList>("lists");
+    QTest::addColumn<QString>("selected"); // label, or "" for nothing
+    QTest::addColumn<QList<int>>("enabled");
+    QTest::addColumn<QList<int>>("disabled");
+
+    QTest::newRow("new document, nothing selected")
+        << QStringList{""} << ""
+        << QList<int>{ID_ADD_PERSON, ID_ADD_GROUP,   ID_RENAME_ITEM,      ID_VIEW_NOTIFICATIONS,
+                      ID_CONFIGURE,  ID_DELETE_ITEM, ID_PERSON_PROPERTIES}
+        << QList<int>{ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_SEND_EMAILS, ID_ADD_PERSON_TO_GROUP,
+                      ID_SEND_EMAIL_TO_PERSON};
+    QTest::newRow("root selected")
+        << QStringList{"Ann, Bob"} << "List" << QList<int>{ID_ADD_PERSON, ID_RENAME_ITEM}
+        << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_PERSON_PROPERTIES,
+                      ID_SEND_EMAIL_TO_PERSON, ID_DRAW_NAMES};
+    QTest::newRow("top-level group selected")
+        << QStringList{"Ann, Fam[Bob, Cid]"} << "Fam"
+        << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_DRAW_NAMES, ID_COPY_FOR_NEXT}
+        << QList<int>{ID_PERSON_PROPERTIES, ID_SEND_EMAIL_TO_PERSON, ID_SEND_EMAILS};
+    QTest::newRow("grouped person selected")
+        << QStringList{"Ann, Fam[Bob, Cid]"} << "Bob"
+        << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_PERSON_PROPERTIES}
+        << QList<int>{ID_SEND_EMAIL_TO_PERSON};
+    QTest::newRow("top-level person selected")
+        << QStringList{"Ann, Fam[Bob, Cid]"} << "Ann"
+        << QList<int>{ID_DELETE_ITEM, ID_PERSON_PROPERTIES}
+        << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_SEND_EMAIL_TO_PERSON};
+    QTest::newRow("drawn person with address")
+        << QStringList{"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"} << "Cid"
+        << QList<int>{ID_SEND_EMAIL_TO_PERSON, ID_SEND_EMAILS, ID_DRAW_NAMES} << QList<int>{};
+    QTest::newRow("drawn person without address")
+        << QStringList{"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"} << "Bob" << QList<int>{ID_SEND_EMAILS}
+        << QList<int>{ID_SEND_EMAIL_TO_PERSON};
+    QTest::newRow("only the newest list counts")
+        << QStringList{"Ann, Bob", "Ann>Bob, Bob>Cid, Cid>Ann"} << "" << QList<int>{}
+        << QList<int>{ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_SEND_EMAILS};
+}
+
+void TestMainFrame::enableRules()
+{
+    QFETCH(QStringList, lists);
+    QFETCH(QString, selected);
+    QFETCH(QList<int>, enabled);
+    QFETCH(QList<int>, disabled);
+    Load(lists);
+    m_pDoc->GetCurrentList()->FirstPersonWhere([](CPerson* pPerson) {
+        if (pPerson->m_strName == u"Cid")
+            pPerson->m_strAddress = QStringLiteral("cid@example.com");
+        return false;
+    });
+    if (!selected.isEmpty())
+        Select(selected);
+    for (const int nID : enabled)
+        QVERIFY2(Enabled(nID), qPrintable(QString::number(nID)));
+    for (const int nID : disabled)
+        QVERIFY2(!Enabled(nID), qPrintable(QString::number(nID)));
+}
+
+void TestMainFrame::addPersonThreeTimes()
+{
+    AnswerPersonDialogs(false);
+    for (int i = 1; i <= 3; ++i) {
+        Trigger(ID_ADD_PERSON);
+        QTRY_COMPARE(m_nPersonDialogs, i);
+    }
+    QCOMPARE(Tree(), "List[Person, Person1, Person2]");
+    QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()), "Person, Person1, Person2");
+    QCOMPARE(m_pFrame->View()->selectedItems().first()->text(0), "Person2");
+    QVERIFY(m_pDoc->IsModified());
+    QVERIFY(m_pFrame->windowTitle().startsWith("Untitled"));
+    QVERIFY(m_pFrame->isWindowModified());
+}
+
+void TestMainFrame::addToGroupAndDelete()
+{
+    Load({"Ann, Fam[Bob], Solo[Dan]"});
+    AnswerPersonDialogs(false);
+    Select("Bob");
+    Trigger(ID_ADD_PERSON_TO_GROUP);
+    QTRY_COMPARE(m_nPersonDialogs, 1);
+    Select("Fam");
+    Trigger(ID_ADD_PERSON_TO_GROUP);
+    QTRY_COMPARE(m_nPersonDialogs, 2);
+    Select("Bob");
+    Trigger(ID_ADD_PERSON); // at the top level, whatever is selected
+    QTRY_COMPARE(m_nPersonDialogs, 3);
+    Trigger(ID_ADD_GROUP);
+    Trigger(ID_ADD_GROUP);
+    QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()),
+             "Ann, Fam[Bob, Person, Person1], Solo[Dan], Person2, New Group[], New Group[]");
+
+    Select("Fam");
+    Trigger(ID_DELETE_ITEM);
+    Select("Dan");
+    Trigger(ID_DELETE_ITEM);
+    QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()),
+             "Ann, Solo[], Person2, New Group[], New Group[]");
+    QCOMPARE(Tree(), "List[Ann, Solo, Person2, New Group, New Group]");
+}
+
+void TestMainFrame::renameInPlace_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("tree");
+
+    QTest::newRow("new name") << "Ann"
+                              << "Anna"
+                              << "Anna, Bob, Fam[Cid], Fam2[]"
+                              << "List[Anna, Bob, Fam[Cid], Fam2]";
+    QTest::newRow("case-only change") << "Ann"
+                                      << "ANN"
+                                      << "ANN1, Bob, Fam[Cid], Fam2[]"
+                                      << "List[ANN1, Bob, Fam[Cid], Fam2]";
+    QTest::newRow("another person's name") << "Cid"
+                                           << "bob"
+                                           << "Ann, Bob, Fam[bob1], Fam2[]"
+                                           << "List[Ann, Bob, Fam[bob1], Fam2]";
+    QTest::newRow("unchanged") << "Bob"
+                               << "Bob"
+                               << "Ann, Bob, Fam[Cid], Fam2[]"
+                               << "List[Ann, Bob, Fam[Cid], Fam2]";
+    QTest::newRow("group to another group's name") << "Fam2"
+                                                   << "Fam"
+                                                   << "Ann, Bob, Fam[Cid], Fam[]"
+                                                   << "List[Ann, Bob, Fam[Cid], Fam]";
+    QTest::newRow("group to nothing") << "Fam"
+                                      << ""
+                                      << "Ann, Bob, [Cid], Fam2[]"
+                                      << "List[Ann, Bob, [Cid], Fam2]";
+}
+
+void TestMainFrame::renameInPlace()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, typed);
+    QFETCH(QString, list);
+    QFETCH(QString, tree);
+    Load({"Ann, Bob, Fam[Cid], Fam2[]"});
+    Rename(item, typed);
+    QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()), list);
+    QCOMPARE(Tree(), tree);
+    QVERIFY(m_pDoc->IsModified()); // also when nothing changed
+}
+
+void TestMainFrame::renameRootUpdatesListBar()
+{
+    Load({"Ann", "Bob"});
+    Rename("List", "Christmas 2026");
+    QCOMPARE(m_pDoc->GetCurrentList()->m_strName, "Christmas 2026");
+    QComboBox* pCombo = m_pFrame->ListBar()->Combo();
+    QCOMPARE(pCombo->itemText(0), "Christmas 2026");
+    QCOMPARE(pCombo->currentIndex(), 0);
+}
+
+void TestMainFrame::escapeCancelsRename()
+{
+    Load({"Ann, Bob"});
+    Select("Ann");
+    QTest::keyClick(m_pFrame->View(), Qt::Key_F2);
+    auto* pEditor = m_pFrame->View()->viewport()->findChild<QLineEdit*>();
+    QVERIFY(pEditor);
+    QTest::keyClicks(pEditor, "xyz");
+    QTest::keyClick(pEditor, Qt::Key_Escape);
+    QCOMPARE(Tree(), "List[Ann, Bob]");
+    QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()), "Ann, Bob");
+    QVERIFY(!m_pDoc->IsModified());
+}
+
+void TestMainFrame::drawNamesThroughTheMenu()
+{
+    Load({"Ann, Dan, Fam[Bob, Cid]"});
+    m_pMessages->Answer(IDS_ASK_DRAW_NOW, IDYES);
+    Trigger(ID_DRAW_NAMES);
+    QCOMPARE(m_pMessages->Ids(),
+             (QList<int>{IDS_ASK_DRAW_NOW, IDS_ASK_PASS_AROUND, IDS_ASK_SEND_NOW}));
+    QVERIFY(m_pDoc->GetNewestList()->HasDrawnNames());
+    QVERIFY(m_pDoc->IsModified());
+    QVERIFY(Enabled(ID_SEND_EMAILS));
+}
+
+void TestMainFrame::copyAndChooseDrawing()
+{
+    Load({"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"});
+    m_pDoc->GetNewestList()->m_strName = QStringLiteral("Christmas 2025");
+    m_pDoc->FillListSelector();
+    m_pMessages->Answer(IDS_ASK_COPY_LIST, IDYES);
+    Trigger(ID_COPY_FOR_NEXT);
+    QCOMPARE(m_pMessages->Ids(), (QList<int>{IDS_ASK_COPY_LIST, IDS_COPY_DONE}));
+    QComboBox* pCombo = m_pFrame->ListBar()->Combo();
+    QCOMPARE(pCombo->count(), 2);
+    QCOMPARE(pCombo->itemText(0), "Christmas 2025 New Copy");
+    QCOMPARE(pCombo->currentIndex(), 0);
+    QCOMPARE(Tree(), "Christmas 2025 New Copy[Ann, Fam[Bob, Cid]]");
+    QVERIFY(m_pDoc->IsModified());
+
+    // Picking the older drawing in the list bar shows it, groups expanded, nothing selected.
+    pCombo->setCurrentIndex(1);
+    emit pCombo->activated(1);
+    QTRY_COMPARE(Tree(), "Christmas 2025[Ann, Fam[Bob, Cid]]");
+    QCOMPARE(m_pDoc->GetCurrentList(), m_pDoc->GetHeadNode()->m_pNext->m_pList);
+    QVERIFY(ItemNamed(m_pFrame->View(), "Fam")->isExpanded());
+    QVERIFY(m_pFrame->View()->selectedItems().isEmpty());
+}
+
+void TestMainFrame::listBarReachesDrawingsOfTheSameName()
+{
+    Load({"Ann", "Bob", "Cid"}); // all three named "List"
+    QComboBox* pCombo = m_pFrame->ListBar()->Combo();
+    for (const auto& [nIndex, strTree] :
+         {std::pair{2, "List[Cid]"}, std::pair{1, "List[Bob]"}, std::pair{0, "List[Ann]"}}) {
+        pCombo->setCurrentIndex(nIndex);
+        emit pCombo->activated(nIndex);
+        QTRY_COMPARE(Tree(), QString(strTree));
+    }
+}
+
+void TestMainFrame::saveCloseReopen()
+{
+    Load({"Ann>Cid, Fam[Bob>Ann, Cid>Bob], Empty[]", "Ann, Fam[Bob, Cid]"});
+    m_pDoc->SetModifiedFlag();
+    const QString strTree = Tree();
+    m_strSaveAs = m_pDir->filePath("circle"); // ".kv" is added
+    QTest::keyClick(m_pFrame.get(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!m_pDoc->IsModified());
+    QCOMPARE(m_pDoc->GetPathName(), m_pDir->filePath("circle.kv"));
+    QVERIFY(m_pFrame->windowTitle().startsWith("circle"));
+    QVERIFY(m_pFrame->close());
+
+    CKivvoDoc reopenedDoc;
+    CMainFrame reopened(&reopenedDoc, m_pApp.get());
+    QVERIFY(reopened.OpenDocument(m_pDir->filePath("circle.kv")));
+    QCOMPARE(TreeText(reopened.View()->GetRootItem()), strTree);
+    QCOMPARE(reopened.ListBar()->Combo()->count(), 2);
+    QVERIFY(m_pMessages->m_boxes.isEmpty());
+}
+
+void TestMainFrame::saveQuestion_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("kept"); // the modified document is still there afterwards
+
+    for (const char* pCommand : {"new", "open", "close"}) {
+        QTest::addRow("%s, Cancel", pCommand) << pCommand << int(IDCANCEL) << true;
+        QTest::addRow("%s, No", pCommand) << pCommand << int(IDNO) << false;
+        QTest::addRow("%s, Yes", pCommand) << pCommand << int(IDYES) << false;
+    }
+}
+
+void TestMainFrame::saveQuestion()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(bool, kept);
+    Load({"Ann, Bob, Cid"});
+    m_pDoc->SetModifiedFlag();
+    // Open picks another document; Yes saves under a name chosen the same way.
+    CKivvoDoc other;
+    LoadDocument(other, {"Zed"});
+    other.OnSaveDocument(m_pDir->filePath("other.kv"));
+    m_strToOpen = m_pDir->filePath("other.kv");
+    m_strSaveAs = m_pDir->filePath("saved.kv");
+    m_pMessages->Answer(IDS_ASK_SAVE_CHANGES, answer);
+
+    bool bClosed = false;
+    if (command == "new")
+        QTest::keyClick(m_pFrame.get(), Qt::Key_N, Qt::ControlModifier);
+    else if (command == "open")
+        QTest::keyClick(m_pFrame.get(), Qt::Key_O, Qt::ControlModifier);
+    else
+        bClosed = m_pFrame->close();
+
+    QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_ASK_SAVE_CHANGES});
+    QCOMPARE(m_pMessages->m_boxes.at(0).m_strText, "Save changes to Untitled?");
+    QCOMPARE(m_pMessages->m_boxes.at(0).m_kind, EBoxKind::YesNoCancelQuestion);
+    if (kept) {
+        QCOMPARE(Tree(), "List[Ann, Bob, Cid]");
+        QVERIFY(m_pDoc->IsModified());
+        QVERIFY(!bClosed);
+        QVERIFY(m_pFrame->isVisible());
+        return;
+    }
+    if (answer == IDYES) {
+        CKivvoDoc saved;
+        QVERIFY(saved.OnOpenDocument(m_pDir->filePath("saved.kv")));
+        QCOMPARE(DescribeDocument(saved), QStringList{"List: Ann, Bob, Cid"});
+    }
+    if (command == "new")
+        QCOMPARE(Tree(), "List");
+    if (command == "open")
+        QCOMPARE(Tree(), "List[Zed]");
+    if (command == "close")
+        QVERIFY(bClosed);
+    QVERIFY(m_pApp->m_bClosing == (command == "close"));
+}
+
+void TestMainFrame::documentListAtStartUp()
+{
+    QDir(m_pDir->path()).mkpath("2025");
+    CKivvoDoc saved;
+    LoadDocument(saved, {"Ann"});
+    saved.OnSaveDocument(m_pDir->filePath("2025/old.kv"));
+    QFile old(m_pDir->filePath("2025/old.kv"));
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime(QDate(2025, 12, 1), QTime(12, 0)),
+                            QFileDevice::FileModificationTime));
+    old.close();
+    LoadDocument(saved, {"Bob"});
+    saved.OnSaveDocument(m_pDir->filePath("new.kv"));
+
+    m_pFrame->ShowDocumentList();
+    QVERIFY(m_pFrame->IsDocumentListUp());
+    for (const char* pBar : {"commandBar", "toolBar", "listBand"})
+        QVERIFY(!m_pFrame->findChild<QToolBar*>(pBar)->isVisible());
+    QTreeWidget* pList = m_pFrame->DocumentList()->List();
+    QCOMPARE(pList->topLevelItemCount(), 2);
+    QCOMPARE(pList->topLevelItem(0)->text(0), "new"); // newest first
+    QCOMPARE(pList->topLevelItem(1)->text(1), "2025");
+
+    QTest::keyClick(pList, Qt::Key_Down);
+    QTest::keyClick(pList, Qt::Key_Return);
+    QVERIFY(!m_pFrame->IsDocumentListUp());
+    QCOMPARE(Tree(), "List[Ann]");
+    for (const char* pBar : {"commandBar", "toolBar", "listBand"})
+        QVERIFY(m_pFrame->findChild<QToolBar*>(pBar)->isVisible());
+}
+
+void TestMainFrame::contextMenuFollowsTheItem_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("root") << "List"
+                          << "rootMenu";
+    QTest::newRow("group") << "Fam"
+                           << "groupMenu";
+    QTest::newRow("grouped person") << "Bob"
+                                    << "personMenu";
+    QTest::newRow("top-level person") << "Ann"
+                                      << "personMenu";
+}
+
+void TestMainFrame::contextMenuFollowsTheItem()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, menu);
+    Load({"Ann, Fam[Bob]"});
+    CKivvoView* pView = m_pFrame->View();
+    const QRect rect = pView->visualItemRect(ItemNamed(pView, item));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, rect.center(),
+                            pView->viewport()->mapToGlobal(rect.center()));
+    QApplication::sendEvent(pView->viewport(), &event);
+    auto* pMenu = pView->findChild<QMenu*>(menu);
+    QTRY_VERIFY(pMenu->isVisible());
+    QCOMPARE(pView->selectedItems().first()->text(0), item);
+    if (menu == "personMenu") {
+        // The enable rules hold in the context menu too.
+        const QList<QAction*> actions = pMenu->actions();
+        QCOMPARE(actions.at(2)->data().toInt(), ID_SEND_EMAIL_TO_PERSON);
+        QVERIFY(!actions.at(2)->isEnabled());
+    }
+    pMenu->close();
+}
+
+void TestMainFrame::screenshot()
+{
+    const QString strPath = qEnvironmentVariable("KIVVO_SCREENSHOT");
+    if (strPath.isEmpty())
+        QSKIP("set KIVVO_SCREENSHOT to a PNG path to write the README's screenshot");
+    Load({"Ann>Carl, Smiths[Bob>Ann, Carl>Dora], Dora>Bob", "Ann, Smiths[Bob, Carl], Dora"});
+    m_pDoc->GetNewestList()->m_strName = QStringLiteral("Christmas 2026");
+    m_pDoc->FillListSelector();
+    m_pDoc->UpdateAllViews(HINT_LIST_CHANGED);
+    Select("Carl");
+    QVERIFY(m_pFrame->grab().save(strPath));
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_MainFrame.moc"
