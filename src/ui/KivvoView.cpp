@@ -19,6 +19,9 @@ namespace {
 constexpr int kLongPressMs = 600;
 constexpr int kLongPressSlack = 8; // pixels the pointer may wander during a long press
 
+constexpr int kPersonImage = 0;
+constexpr int kGroupImage = 1;
+
 HTREEITEM Handle(QTreeWidgetItem* pItem)
 {
     return pItem;
@@ -26,7 +29,8 @@ HTREEITEM Handle(QTreeWidgetItem* pItem)
 
 } // namespace
 
-CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent) : QTreeWidget(pParent), m_pDoc(pDoc)
+CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
+    : QTreeWidget(pParent), m_pDoc(pDoc), m_imageList{CIcons::PersonIcon(), CIcons::GroupIcon()}
 {
     setObjectName(QStringLiteral("listTree"));
     setHeaderHidden(true);
@@ -51,7 +55,7 @@ CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent) : QTreeWidget(pParent)
 
     // Until the first rebuild the tree shows a placeholder root.
     m_hRootItem = new QTreeWidgetItem(this, {CStringTable::Load(IDS_ROOT_PLACEHOLDER)});
-    m_hRootItem->setIcon(0, CIcons::GroupIcon());
+    m_hRootItem->setIcon(0, m_imageList[kGroupImage]);
 
     m_pLongPress = new QTimer(this);
     m_pLongPress->setSingleShot(true);
@@ -108,7 +112,7 @@ void CKivvoView::SelectItem(QTreeWidgetItem* pItem)
 QTreeWidgetItem* CKivvoView::InsertItem(QTreeWidgetItem* pParent, CListItem* pEntry)
 {
     auto* pItem = new QTreeWidgetItem(pParent, {pEntry->m_strName});
-    pItem->setIcon(0, pEntry->IsGroup() ? CIcons::GroupIcon() : CIcons::PersonIcon());
+    pItem->setIcon(0, m_imageList[pEntry->IsGroup() ? kGroupImage : kPersonImage]);
     pItem->setFlags(pItem->flags() | Qt::ItemIsEditable);
     pEntry->m_hItem = Handle(pItem);
     return pItem;
@@ -126,9 +130,11 @@ void CKivvoView::Rebuild()
     clear();
     m_pEditedItem = nullptr;
     CNameList* pList = m_pDoc->GetCurrentList();
-    m_hRootItem = new QTreeWidgetItem(this, {pList ? pList->m_strName : QString()});
-    m_hRootItem->setIcon(0, CIcons::GroupIcon());
+    // Built apart and handed to the tree whole: one insertion instead of one per entry.
+    m_hRootItem = new QTreeWidgetItem({pList ? pList->m_strName : QString()});
+    m_hRootItem->setIcon(0, m_imageList[kGroupImage]);
     m_hRootItem->setFlags(m_hRootItem->flags() | Qt::ItemIsEditable);
+    QList<QTreeWidgetItem*> groups;
     for (CListItem* pEntry = pList ? pList->m_pFirst : nullptr; pEntry; pEntry = pEntry->m_pNext) {
         QTreeWidgetItem* pItem = InsertItem(m_hRootItem, pEntry);
         if (!pEntry->IsGroup())
@@ -136,8 +142,11 @@ void CKivvoView::Rebuild()
         for (CPerson* pPerson = static_cast<CGroup*>(pEntry)->m_pFirst; pPerson;
              pPerson = pPerson->Next())
             InsertItem(pItem, pPerson);
-        pItem->setExpanded(true);
+        groups.append(pItem);
     }
+    addTopLevelItem(m_hRootItem);
+    for (QTreeWidgetItem* pGroup : std::as_const(groups))
+        pGroup->setExpanded(true);
     m_hRootItem->setExpanded(true);
     setCurrentItem(nullptr);
     clearSelection();

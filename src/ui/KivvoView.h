@@ -3,6 +3,7 @@
 #include "model/ListItem.h"
 #include "platform/CmdTarget.h"
 
+#include <QIcon>
 #include <QTreeWidget>
 
 class CKivvoDoc;
@@ -69,6 +70,7 @@ private:
 
     CKivvoDoc* m_pDoc;
     QTreeWidgetItem* m_hRootItem = nullptr;
+    QList<QIcon> m_imageList; // cell 0 a person, cell 1 a group and the list
     QMenu* m_menuRoot;
     QMenu* m_menuGroup;
     QMenu* m_menuPerson;
