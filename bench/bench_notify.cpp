@@ -5,6 +5,7 @@
 #include "notify/MapiInit.h"
 #include "platform/Archive.h"
 #include "platform/Framework.h"
+#include "support/DocumentNotation.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -58,14 +59,7 @@ void FillCircleWithHistory(CKivvoDoc& doc)
     }
     CFramework::SetTickSource({});
     CFramework::SetMessageHandler(nullptr);
-    // Make the newest list current, as after opening the file.
-    QBuffer buffer;
-    buffer.open(QIODevice::ReadWrite);
-    CArchive out(&buffer, CArchive::store);
-    doc.Serialize(out);
-    buffer.seek(0);
-    CArchive in(&buffer, CArchive::load);
-    doc.Serialize(in);
+    ReloadDocument(doc); // the newest list current, as after opening the file
 }
 
 void BM_ComposeEveryNotification(benchmark::State& state)

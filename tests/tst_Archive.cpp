@@ -1,5 +1,6 @@
 // The binary archive: integers, bytes and both forms of length-prefixed strings.
 #include "platform/Archive.h"
+#include "support/ArchiveBytes.h"
 #include "support/FailingDevice.h"
 
 #include <QBuffer>
@@ -14,11 +15,7 @@ QByteArray Hex(const char* pHex)
 
 QByteArray Stored(const QString& str)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    CArchive ar(&buffer, CArchive::store);
-    ar.WriteString(str);
-    return buffer.data();
+    return StoredBytes([&](CArchive& ar) { ar.WriteString(str); });
 }
 
 } // namespace

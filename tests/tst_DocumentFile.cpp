@@ -24,20 +24,12 @@ QByteArray Hex(const char* pHex)
 
 QByteArray Save(CKivvoDoc& doc)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    CArchive ar(&buffer, CArchive::store);
-    doc.Serialize(ar);
-    return buffer.data();
+    return StoredBytes([&](CArchive& ar) { doc.Serialize(ar); });
 }
 
-bool Load(CKivvoDoc& doc, QByteArray bytes)
+bool Load(CKivvoDoc& doc, const QByteArray& bytes)
 {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    CArchive ar(&buffer, CArchive::load);
-    doc.Serialize(ar);
-    return ar.IsOk();
+    return LoadBytes(bytes, [&](CArchive& ar) { doc.Serialize(ar); });
 }
 
 } // namespace

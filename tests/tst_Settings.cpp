@@ -14,11 +14,7 @@ namespace {
 
 QByteArray Stored(CSettings settings)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    CArchive ar(&buffer, CArchive::store);
-    settings.Serialize(ar);
-    return buffer.data();
+    return StoredBytes([&](CArchive& ar) { settings.Serialize(ar); });
 }
 
 } // namespace

@@ -1,11 +1,10 @@
 #include "DocumentNotation.h"
 
+#include "ArchiveBytes.h"
 #include "ListNotation.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "platform/Archive.h"
-
-#include <QBuffer>
 
 void BuildDocument(CKivvoDoc& doc, const QStringList& lists)
 {
@@ -21,17 +20,16 @@ void BuildDocument(CKivvoDoc& doc, const QStringList& lists)
     }
 }
 
+void ReloadDocument(CKivvoDoc& doc)
+{
+    const QByteArray bytes = StoredBytes([&](CArchive& ar) { doc.Serialize(ar); });
+    LoadBytes(bytes, [&](CArchive& ar) { doc.Serialize(ar); });
+}
+
 void LoadDocument(CKivvoDoc& doc, const QStringList& lists)
 {
-    CKivvoDoc source;
-    BuildDocument(source, lists);
-    QBuffer buffer;
-    buffer.open(QIODevice::ReadWrite);
-    CArchive out(&buffer, CArchive::store);
-    source.Serialize(out);
-    buffer.seek(0);
-    CArchive in(&buffer, CArchive::load);
-    doc.Serialize(in);
+    BuildDocument(doc, lists);
+    ReloadDocument(doc);
 }
 
 QStringList DescribeDocument(const CKivvoDoc& doc)
