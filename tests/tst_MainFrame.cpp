@@ -73,6 +73,7 @@ private slots:
     void documentListAtStartUp();
     void contextMenuFollowsTheItem_data();
     void contextMenuFollowsTheItem();
+    void longPressOpensTheMenu();
     void screenshot();
 
 private:
@@ -555,6 +556,23 @@ void TestMainFrame::contextMenuFollowsTheItem()
         QVERIFY(!actions.at(2)->isEnabled());
     }
     pMenu->close();
+}
+
+void TestMainFrame::longPressOpensTheMenu()
+{
+    Load({"Ann, Fam[Bob]"});
+    CKivvoView* pView = m_pFrame->View();
+    const QPoint ptFam = pView->visualItemRect(ItemNamed(pView, "Fam")).center();
+    QTest::mousePress(pView->viewport(), Qt::LeftButton, {}, ptFam);
+    auto* pMenu = pView->findChild<QMenu*>("groupMenu");
+    QTRY_VERIFY(pMenu->isVisible());
+    pMenu->close();
+    QTest::mouseRelease(pView->viewport(), Qt::LeftButton, {}, ptFam);
+
+    // A short click opens nothing.
+    QTest::mouseClick(pView->viewport(), Qt::LeftButton, {}, ptFam);
+    QTest::qWait(700);
+    QVERIFY(!pMenu->isVisible());
 }
 
 void TestMainFrame::screenshot()
