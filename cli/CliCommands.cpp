@@ -81,7 +81,7 @@ int CCliCommands::Run(const QStringList& arguments)
         Print(CStringTable::Load(IDS_CLI_USAGE));
         return arguments.isEmpty() ? kExitUsage : kExitOk;
     }
-    struct CCommandSpec
+    struct CCommandShape
     {
         int (CCliCommands::*m_pRun)();
         QStringList m_params;  // positional arguments; FILE, when present, comes first
@@ -89,7 +89,7 @@ int CCliCommands::Run(const QStringList& arguments)
     };
     const QStringList file{"FILE"};
     const QStringList fileAndName{"FILE", "NAME"};
-    const std::map<QString, CCommandSpec> commands = {
+    const std::map<QString, CCommandShape> commands = {
         {"new", {&CCliCommands::New, file, {}}},
         {"lists", {&CCliCommands::Lists, file, {}}},
         {"report", {&CCliCommands::Report, file, {"list", "gift-to"}}},
@@ -113,22 +113,22 @@ int CCliCommands::Run(const QStringList& arguments)
         m_err << CStringTable::Format(IDS_CLI_UNKNOWN_COMMAND, {strCommand}) << '\n';
         return kExitUsage;
     }
-    const CCommandSpec& spec = it->second;
-    if (positional.size() != spec.m_params.size())
+    const CCommandShape& command = it->second;
+    if (positional.size() != command.m_params.size())
         return UsageError(
-            spec.m_params.isEmpty()
+            command.m_params.isEmpty()
                 ? QStringLiteral("%1 takes no arguments besides options").arg(strCommand)
-                : QStringLiteral("%1 takes %2").arg(strCommand, spec.m_params.join(u' ')));
+                : QStringLiteral("%1 takes %2").arg(strCommand, command.m_params.join(u' ')));
     for (const QString& strOption : m_parser.optionNames()) {
-        if (!spec.m_options.contains(strOption))
+        if (!command.m_options.contains(strOption))
             return UsageError(QStringLiteral("%1 does not take --%2").arg(strCommand, strOption));
     }
-    if (spec.m_params.value(0) == u"FILE")
+    if (command.m_params.value(0) == u"FILE")
         m_strFile = positional.takeFirst();
     m_args = positional;
     m_messages.SetAssumeYes(m_parser.isSet("yes"));
 
-    return std::invoke(spec.m_pRun, this);
+    return std::invoke(command.m_pRun, this);
 }
 
 bool CCliCommands::Open(CKivvoDoc& doc)

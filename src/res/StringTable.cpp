@@ -241,13 +241,13 @@ QString CStringTable::FormatText(const QString& strFormat, std::initializer_list
             strResult += ch;
             continue;
         }
-        const QChar spec = strFormat.at(i + 1);
-        if (spec == u'%') {
+        const QChar conversion = strFormat.at(i + 1);
+        if (conversion == u'%') {
             strResult += u'%';
-        } else if (spec == u'd' || spec == u's') {
+        } else if (conversion == u'd' || conversion == u's') {
             if (itArg != args.end()) {
                 strResult +=
-                    spec == u'd' ? QString::number(itArg->toLongLong()) : itArg->toString();
+                    conversion == u'd' ? QString::number(itArg->toLongLong()) : itArg->toString();
                 ++itArg;
             }
         } else {
