@@ -1,16 +1,10 @@
 #!/usr/bin/env bash
-# Builds Kivvo and starts it; arguments are passed on to the program.
+# Builds Kivvo and starts the desktop program; arguments (a .kv file) are passed on.
+# kivvo-cli is built beside it, in build/bin.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVVO_BUILD_TESTS=OFF \
-    -DKIVVO_BUILD_BENCH=OFF >/dev/null
-cmake --build build --parallel "$(nproc)"
-if [ -x build/bin/kivvo ]; then
-    exec build/bin/kivvo "$@"
-fi
-if [ $# -eq 0 ]; then
-    exec build/bin/kivvo-cli --help
-fi
-exec build/bin/kivvo-cli "$@"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --parallel "$(nproc)" --target kivvo kivvo-cli
+exec build/bin/kivvo "$@"

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 
 build=build
-flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVVO_BUILD_TESTS=ON -DKIVVO_BUILD_BENCH=ON
+       -DKIVVO_BUILD_GUI=ON -DKIVVO_SANITIZE=OFF -DKIVVO_TSAN=OFF)
 ctest_args=()
 if [ "${KIVVO_SANITIZE:-0}" = 1 ]; then
     build=build-asan

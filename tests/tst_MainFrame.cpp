@@ -74,6 +74,7 @@ private slots:
     void contextMenuFollowsTheItem_data();
     void contextMenuFollowsTheItem();
     void longPressOpensTheMenu();
+    void closingWhileRenaming();
     void screenshot();
 
 private:
@@ -573,6 +574,26 @@ void TestMainFrame::longPressOpensTheMenu()
     QTest::mouseClick(pView->viewport(), Qt::LeftButton, {}, ptFam);
     QTest::qWait(700);
     QVERIFY(!pMenu->isVisible());
+}
+
+void TestMainFrame::closingWhileRenaming()
+{
+    // The typed name is taken before the save question, so it is saved with the rest.
+    Load({"Ann, Bob"});
+    Select("Ann");
+    QTest::keyClick(m_pFrame->View(), Qt::Key_F2);
+    auto* pEditor = m_pFrame->View()->viewport()->findChild<QLineEdit*>();
+    QVERIFY(pEditor);
+    pEditor->selectAll();
+    QTest::keyClicks(pEditor, "Anna");
+    m_pMessages->Answer(IDS_ASK_SAVE_CHANGES, IDYES);
+    m_strSaveAs = m_pDir->filePath("renamed.kv");
+    QVERIFY(m_pFrame->close());
+    QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_ASK_SAVE_CHANGES});
+    CKivvoDoc saved;
+    QVERIFY(saved.OnOpenDocument(m_strSaveAs));
+    QCOMPARE(DescribeDocument(saved), QStringList{"List: Anna, Bob"});
+    m_pFrame.reset(); // with the editor gone, nothing reaches the frame any more
 }
 
 void TestMainFrame::screenshot()

@@ -87,6 +87,8 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
 
 CMainFrame::~CMainFrame()
 {
+    // The document outlives the frame: nothing it says may reach a frame half gone.
+    disconnect(m_pDoc, nullptr, this, nullptr);
     m_pDoc->SetUserInterface(nullptr);
 }
 
@@ -321,6 +323,7 @@ bool CMainFrame::DoSave(bool bAskName)
 
 void CMainFrame::OnFileNew()
 {
+    m_pView->EndEditing();
     if (!SaveModified())
         return;
     m_pDoc->OnNewDocument();
@@ -329,6 +332,7 @@ void CMainFrame::OnFileNew()
 
 void CMainFrame::OnFileOpen()
 {
+    m_pView->EndEditing();
     if (!SaveModified())
         return;
     const QString strPath = m_chooseFile(false, m_pApp->m_strFolder);
@@ -381,6 +385,8 @@ void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent)
 {
+    // A name still being edited is part of the document the save question is about.
+    m_pView->EndEditing();
     // Tell the contacts loader to stop, and give it a moment.
     m_pApp->m_bClosing = true;
     QThread::msleep(kClosePauseMs);

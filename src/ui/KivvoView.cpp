@@ -294,6 +294,16 @@ bool CKivvoView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEv
     return bEditing;
 }
 
+void CKivvoView::EndEditing()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget* pEditor = indexWidget(currentIndex())) {
+        commitData(pEditor);
+        closeEditor(pEditor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void CKivvoView::commitData(QWidget* pEditor)
 {
     // The label's text is applied here, by the naming rules, instead of written as typed.

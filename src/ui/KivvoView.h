@@ -31,6 +31,9 @@ public:
     bool OnCommand(int nID) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 
+    // Takes the text of an in-place edit still open, as if the user had pressed Enter.
+    void EndEditing();
+
     // Opens the context menu of the selected item at a point of the screen.
     void ShowContextMenu(const QPoint& ptScreen);
 
