@@ -476,6 +476,7 @@ void TestMainFrame::saveQuestion()
         QVERIFY(m_pDoc->IsModified());
         QVERIFY(!bClosed);
         QVERIFY(m_pFrame->isVisible());
+        QVERIFY(!m_pApp->m_bClosing); // the address book keeps loading
         return;
     }
     if (answer == IDYES) {

@@ -387,11 +387,12 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
 {
     // A name still being edited is part of the document the save question is about.
     m_pView->EndEditing();
+    if (!SaveModified()) {
+        pEvent->ignore(); // cancelled: everything goes on, the address book keeps loading
+        return;
+    }
     // Tell the contacts loader to stop, and give it a moment.
     m_pApp->m_bClosing = true;
     QThread::msleep(kClosePauseMs);
-    if (SaveModified())
-        pEvent->accept();
-    else
-        pEvent->ignore();
+    pEvent->accept();
 }
