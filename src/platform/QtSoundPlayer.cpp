@@ -1,10 +1,20 @@
 #include "QtSoundPlayer.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kLoadWaitMs = 2000;
+
+} // namespace
 
 CQtSoundPlayer::CQtSoundPlayer()
 {
@@ -15,6 +25,18 @@ CQtSoundPlayer::CQtSoundPlayer()
 
 CQtSoundPlayer::~CQtSoundPlayer()
 {
+    // Qt's sample cache deadlocks at exit when a sound is still being decoded: let every
+    // load finish first (bounded, and loads take milliseconds).
+    QDeadlineTimer deadline(kLoadWaitMs);
+    const auto loading = [this] {
+        return std::any_of(m_effects.cbegin(), m_effects.cend(), [](const QSoundEffect* pEffect) {
+            return pEffect->status() == QSoundEffect::Loading;
+        });
+    };
+    while (loading() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
     qDeleteAll(m_effects);
 }
 
