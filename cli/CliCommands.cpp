@@ -317,14 +317,14 @@ int CCliCommands::Send()
 {
     m_app.Initialise();
     CKivvoApp::LoadContactsProc(&m_app);
+    CCliUserInterface ui(&m_out, &m_err);
     CKivvoDoc doc;
+    doc.SetUserInterface(&ui);
     if (!Open(doc))
         return kExitFailed;
     if (!m_parser.isSet("person")) {
         doc.OnSendEmails();
-        const bool bAll =
-            m_messages.HasShown(IDS_SENT_SUMMARY) && !m_messages.HasShown(IDS_SEND_ERROR);
-        return bAll ? kExitOk : Fail(IDS_CLI_NOT_SENT);
+        return ui.AllSent() ? kExitOk : Fail(IDS_CLI_NOT_SENT);
     }
     CNameList& list = *doc.GetCurrentList();
     CPerson* pPerson = list.FindPerson(m_parser.value("person"));
@@ -334,7 +334,7 @@ int CCliCommands::Send()
         return Fail(IDS_CLI_NO_ADDRESS, {pPerson->m_strName});
     list.UseEntriesAsHandles();
     doc.SendEmailTo(pPerson->m_hItem);
-    return m_messages.HasShown(IDS_EMAIL_SENT) ? kExitOk : kExitFailed;
+    return ui.AllSent() ? kExitOk : kExitFailed;
 }
 
 int CCliCommands::Config()

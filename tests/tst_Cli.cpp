@@ -85,7 +85,7 @@ void TestCli::buildDrawCopy()
 
     const CRun drawn = RunCli({"draw", m_strFile, "--yes"});
     QCOMPARE(drawn.m_nExit, 0);
-    QVERIFY(drawn.m_strErr.contains("pass around the PocketPC"));
+    QVERIFY(drawn.m_strErr.contains("pass around this computer"));
     const QString strReport = RunCli({"report", m_strFile, "--gift-to"}).m_strOut;
     QCOMPARE(strReport.count(" --> "), 4);
     QVERIFY(!strReport.contains(" --> \n"));

@@ -5,6 +5,7 @@
 #include "platform/CmdUI.h"
 #include "platform/Framework.h"
 #include "res/Resource.h"
+#include "res/StringTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,6 +81,11 @@ void CKivvoApp::Initialise()
 QString CKivvoApp::SettingsPath() const
 {
     return m_strFolder + QStringLiteral("Kivvo.cfg");
+}
+
+CSettings CKivvoApp::MailAccount() const
+{
+    return m_settings;
 }
 
 void CKivvoApp::LoadSettings()
@@ -189,15 +195,14 @@ void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
 {
     QFile file(strPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        const int nError = errno;
-        ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {nError ? nError : int(file.error())});
+        ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {strPath, file.errorString()});
         return;
     }
     QByteArray data;
     while (!file.atEnd() && !m_bClosing) {
         const QByteArray chunk = file.read(kReadChunk);
         if (chunk.isEmpty()) {
-            ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {int(file.error())});
+            ShowLoaderMessage(IDS_CONTACTS_CLSID_ERROR, {strPath, file.errorString()});
             return;
         }
         data += chunk;
@@ -205,7 +210,8 @@ void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
     if (m_bClosing)
         return;
     if (!CVCardReader::LooksLikeVCard(data)) {
-        ShowLoaderMessage(IDS_CONTACTS_LOGIN_ERROR);
+        ShowLoaderMessage(IDS_CONTACTS_LOGIN_ERROR,
+                          {strPath, CStringTable::Load(IDS_CONTACTS_NOT_VCARD)});
         return;
     }
     for (const CVCardContact& contact : CVCardReader::Parse(data)) {
