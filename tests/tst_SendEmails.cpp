@@ -3,6 +3,7 @@
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "notify/MapiInit.h"
+#include "notify/SendRun.h"
 #include "platform/CmdUI.h"
 #include "res/Resource.h"
 #include "support/DocumentNotation.h"
@@ -42,6 +43,8 @@ private slots:
     void sendToOnePerson();
     void enableRule();
     void drawThenSend();
+    void serverMisbehaving_data();
+    void serverMisbehaving();
 
 private:
     std::unique_ptr<CSmtpTestServer> m_pServer;
@@ -213,6 +216,71 @@ void TestSendEmails::drawThenSend()
                                          IDS_ASK_SEND_ALL, IDS_SENT_SUMMARY}));
     QCOMPARE(messages.m_boxes.last().m_strText, "Sent emails to 1 out of 4 participants");
     QVERIFY(doc.IsModified());
+}
+
+void TestSendEmails::serverMisbehaving_data()
+{
+    QTest::addColumn<QStringList>("server");
+    QTest::addColumn<QList<ESendOutcome>>("outcomes"); // Ann, Bob
+    QTest::addColumn<QString>("annsReason");
+    QTest::addColumn<int>("bodiesReceived"); // each at most once
+    QTest::addColumn<int>("connections");
+    QTest::addColumn<int>("stopMessage");
+
+    using E = ESendOutcome;
+    QTest::newRow("confirmation later than the time-out")
+        << QStringList{"--data-delay", "1.5"} << QList<E>{E::Failed, E::Failed}
+        << "the server did not confirm the message within 1 seconds; it may have arrived, so it "
+           "is not sent again"
+        << 2 << 2 << 0;
+    QTest::newRow("554 to the message")
+        << QStringList{"--data-reply", "554 5.7.1 Looks like spam"} << QList<E>{E::Failed, E::Failed}
+        << "the server refused the message: 554 5.7.1 Looks like spam" << 2 << 1 << 0;
+    QTest::newRow("sender refused")
+        << QStringList{"--refuse-sender", "santa@example.com"} << QList<E>{E::NotSent, E::NotSent}
+        << "the server refused the sender address santa@example.com: 553 5.7.1 Sender address "
+           "rejected"
+        << 0 << 1 << int(IDS_SENDER_ERROR);
+    QTest::newRow("recipient refused")
+        << QStringList{"--refuse", "ann@example.com"} << QList<E>{E::Failed, E::Sent}
+        << "the server refused the address ann@example.com: 550 5.1.1 Recipient refused" << 1 << 1
+        << 0;
+    QTest::newRow("kept connection gone at MAIL FROM")
+        << QStringList{"--drop-at-mail", "1"} << QList<E>{E::Sent, E::Sent} << "" << 2 << 2 << 0;
+}
+
+void TestSendEmails::serverMisbehaving()
+{
+    QFETCH(QStringList, server);
+    QFETCH(QList<ESendOutcome>, outcomes);
+    QFETCH(QString, annsReason);
+    QFETCH(int, bodiesReceived);
+    QFETCH(int, connections);
+    QFETCH(int, stopMessage);
+    CSmtpTestServer smtp(server);
+    QVERIFY(smtp.IsReady());
+    CSettings account = m_pApp->m_settings;
+    account.m_nPort = smtp.Port();
+    account.m_strFrom = QStringLiteral("Santa Claus <santa@example.com>");
+    const QList<CMailJob> jobs{
+        {"Ann", "Ann <ann@example.com>", " Ann <ann@example.com> ; ", "List", "To Ann"},
+        {"Bob", "bob@example.com", "bob@example.com", "List", "To Bob"}};
+    CSendRun run(account, jobs);
+    run.SetTimeouts({5000, 5000, 1000});
+    run.Run();
+
+    QCOMPARE(QList<ESendOutcome>({run.Result(0).m_outcome, run.Result(1).m_outcome}), outcomes);
+    QCOMPARE(run.Result(0).m_strReason, annsReason);
+    QCOMPARE(run.StopMessageId(), stopMessage);
+    QCOMPARE(run.AllSent(), outcomes == QList<ESendOutcome>({ESendOutcome::Sent, ESendOutcome::Sent}));
+    QTest::qWait(outcomes.contains(ESendOutcome::Failed) ? 1000 : 100); // late copies would show
+    QCOMPARE(smtp.DataCount(), bodiesReceived);
+    QCOMPARE(smtp.ConnectionCount(), connections);
+    for (const CSmtpTestServer::CMessage& message : smtp.Messages()) {
+        QCOMPARE(message.m_strFrom, "santa@example.com");
+        QCOMPARE(message.Header("From"), "Santa Claus <santa@example.com>");
+        QCOMPARE(message.m_recipients.size(), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSendEmails)

@@ -63,7 +63,6 @@ public:
 
     void OnDrawNames();
     void OnCopyForNextExchange();
-    void OnConfigure() {}
     void OnListSelected();
     void OnSendEmails();
 

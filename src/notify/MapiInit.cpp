@@ -6,3 +6,7 @@ bool CMapiInit::IsOk() const
 {
     return QSslSocket::supportsSsl();
 }
+
+CMapiInit::CMapiInit() = default;
+
+CMapiInit::~CMapiInit() = default;

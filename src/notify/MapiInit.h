@@ -5,8 +5,8 @@
 class CMapiInit
 {
 public:
-    CMapiInit() = default;
-    ~CMapiInit() = default;
+    CMapiInit();
+    ~CMapiInit();
     CMapiInit(const CMapiInit&) = delete;
     CMapiInit& operator=(const CMapiInit&) = delete;
 
