@@ -3,13 +3,13 @@
 #include "notify/VCardReader.h"
 #include "platform/Archive.h"
 #include "platform/CmdUI.h"
+#include "platform/DiskFile.h"
 #include "platform/Framework.h"
 #include "res/Resource.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMutexLocker>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -84,9 +84,16 @@ QString CKivvoApp::SettingsPath() const
 
 void CKivvoApp::LoadSettings()
 {
-    QFile file(SettingsPath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        SaveSettings();
+    const QString strPath = SettingsPath();
+    QFile file;
+    QString strError;
+    if (!CDiskFile::OpenForReading(file, strPath, strError)) {
+        // Only a missing file is written anew; anything else in its place is left alone.
+        if (!QFileInfo::exists(strPath) && !QFileInfo(strPath).isSymLink())
+            SaveSettings();
+        else
+            CFramework::MessageBox(IDS_SETTINGS_READ_ERROR, EBoxKind::OkExclamation,
+                                   {QDir::toNativeSeparators(strPath), strError});
         return;
     }
     // A file that ends early keeps the defaults of the fields it lacks.
@@ -96,19 +103,16 @@ void CKivvoApp::LoadSettings()
 
 bool CKivvoApp::SaveSettings()
 {
+    QString strError;
+    return SaveSettings(strError);
+}
+
+bool CKivvoApp::SaveSettings(QString& strError)
+{
     QDir().mkpath(m_strFolder);
-    QSaveFile file(SettingsPath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // It holds the mail password: readable by its owner only, from the first byte on.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    CArchive ar(&file, CArchive::store);
-    m_settings.Serialize(ar);
-    if (!ar.IsOk()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // It holds the mail password: readable by its owner only.
+    return CDiskFile::Save(
+        SettingsPath(), [this](CArchive& ar) { m_settings.Serialize(ar); }, strError, true);
 }
 
 QString CKivvoApp::ContactRecord(const CVCardContact& contact)
@@ -187,8 +191,9 @@ int CKivvoApp::LoadContactsProc(CKivvoApp* pApp)
 
 void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
 {
-    QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    QString strError;
+    if (!CDiskFile::OpenForReading(file, strPath, strError)) {
         const int nError = errno;
         ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {nError ? nError : int(file.error())});
         return;
