@@ -3,6 +3,7 @@
 #include "notify/VCardReader.h"
 #include "platform/Archive.h"
 #include "platform/CmdUI.h"
+#include "platform/DiskFile.h"
 #include "platform/Framework.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMutexLocker>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -90,9 +90,16 @@ CSettings CKivvoApp::MailAccount() const
 
 void CKivvoApp::LoadSettings()
 {
-    QFile file(SettingsPath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        SaveSettings();
+    const QString strPath = SettingsPath();
+    QFile file;
+    QString strError;
+    if (!CDiskFile::OpenForReading(file, strPath, strError)) {
+        // Only a missing file is written anew; anything else in its place is left alone.
+        if (!QFileInfo::exists(strPath) && !QFileInfo(strPath).isSymLink())
+            SaveSettings();
+        else
+            CFramework::MessageBox(IDS_SETTINGS_READ_ERROR, EBoxKind::OkExclamation,
+                                   {QDir::toNativeSeparators(strPath), strError});
         return;
     }
     // A file that ends early keeps the defaults of the fields it lacks.
@@ -102,19 +109,16 @@ void CKivvoApp::LoadSettings()
 
 bool CKivvoApp::SaveSettings()
 {
+    QString strError;
+    return SaveSettings(strError);
+}
+
+bool CKivvoApp::SaveSettings(QString& strError)
+{
     QDir().mkpath(m_strFolder);
-    QSaveFile file(SettingsPath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // It holds the mail password: readable by its owner only, from the first byte on.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    CArchive ar(&file, CArchive::store);
-    m_settings.Serialize(ar);
-    if (!ar.IsOk()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // It holds the mail password: readable by its owner only.
+    return CDiskFile::Save(
+        SettingsPath(), [this](CArchive& ar) { m_settings.Serialize(ar); }, strError, true);
 }
 
 QString CKivvoApp::ContactRecord(const CVCardContact& contact)
@@ -193,9 +197,10 @@ int CKivvoApp::LoadContactsProc(CKivvoApp* pApp)
 
 void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
 {
-    QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {strPath, file.errorString()});
+    QFile file;
+    QString strError;
+    if (!CDiskFile::OpenForReading(file, strPath, strError)) {
+        ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {strPath, strError});
         return;
     }
     QByteArray data;

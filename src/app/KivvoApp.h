@@ -37,6 +37,8 @@ public:
     CSettings MailAccount() const;
     void LoadSettings();
     bool SaveSettings();
+    // False with the reason when the file could not be written; the old file is then intact.
+    bool SaveSettings(QString& strError);
 
     // Starts the contacts loader once, below normal priority; later calls do nothing.
     void OnLoadContacts();

@@ -187,6 +187,16 @@ constexpr int IDS_ERR_NO_LISTS = 20306;
 constexpr int IDS_ERR_STRING_TOO_LONG = 20307;
 constexpr int IDS_ERR_DEVICE = 20308;
 
+// Files that are not read, texts that are not stored, documents in use or changed elsewhere.
+constexpr int IDS_ERR_IS_FOLDER = 20330;
+constexpr int IDS_ERR_NOT_REGULAR = 20331;
+constexpr int IDS_ERR_FILE_TOO_LARGE = 20332;
+constexpr int IDS_ERR_TEXT_TOO_LONG = 20333;
+constexpr int IDS_SETTINGS_READ_ERROR = 20334;
+constexpr int IDS_ASK_OVERWRITE_CHANGED = 20335;
+constexpr int IDS_CLI_LOCKED = 20336;
+constexpr int IDS_CLI_LOCK_ERROR = 20337;
+
 // Command-line tool.
 constexpr int IDS_CLI_USAGE = 20400;
 constexpr int IDS_CLI_DESCRIPTION = 20401;

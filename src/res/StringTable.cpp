@@ -160,6 +160,23 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_ERR_STRING_TOO_LONG, u"A text is longer than the rest of the file; it is damaged."},
         {IDS_ERR_DEVICE, u"%s"},
 
+        {IDS_ERR_IS_FOLDER, u"It is a folder, not a file."},
+        {IDS_ERR_NOT_REGULAR, u"It is not an ordinary file (it is a pipe, a socket or a device)."},
+        {IDS_ERR_FILE_TOO_LARGE, u"The file is %d bytes long, more than the %d bytes any file "
+                                 u"of this program may have; it was not read."},
+        {IDS_ERR_TEXT_TOO_LONG, u"A text is %d characters long, more than the %d characters a "
+                                u"name, address or other text may have."},
+        {IDS_SETTINGS_READ_ERROR, u"Cannot read the settings file \"%s\":\r\n%s\r\n\r\n"
+                                  u"The default settings are used; the file was not changed."},
+        {IDS_ASK_OVERWRITE_CHANGED,
+         u"\"%s\" was changed on disk by another program since it was opened or last saved."
+         u"\r\n\r\nSave anyway and replace the other program's changes?"},
+        {IDS_CLI_LOCKED, u"kivvo-cli: \"%s\" is being changed by another program (lock file "
+                         u"\"%s\"); nothing was changed. Try again later."},
+        {IDS_CLI_LOCK_ERROR,
+         u"kivvo-cli: cannot create the lock file \"%s\" beside the document: %s; nothing was "
+         u"changed."},
+
         {IDS_CLI_USAGE,
          u"Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]\n"
          u"\n"
@@ -214,7 +231,8 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CLI_SETTINGS, u"server: %s\nport: %d\nfrom: %s\nuser: %s\npassword: %s\n"
                            u"footer: %s\nsettings file: %s\n"},
         {IDS_CLI_SETTINGS_SAVED, u"Settings saved to \"%s\""},
-        {IDS_CLI_SETTINGS_NOT_SAVED, u"kivvo-cli: the settings could not be saved to \"%s\""},
+        {IDS_CLI_SETTINGS_NOT_SAVED,
+         u"kivvo-cli: the settings could not be saved to \"%s\": %s; the file was not changed"},
         {IDS_CLI_BAD_PORT, u"the port must be a number from 1 to 65535, not \"%s\""},
         {IDS_CLI_LOOKUP, u"address: %s\nfirst name: %s\nlast name: %s\n"},
         {IDS_CLI_NO_CONTACT, u"kivvo-cli: no address-book entry matches \"%s\""},
