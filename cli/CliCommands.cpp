@@ -16,6 +16,30 @@
 
 namespace {
 
+// How long a writer waits for another one to finish before giving up.
+constexpr int kLockWaitMs = 10000;
+
+// Commands that read the document, change it and save it.
+bool ChangesDocument(const QString& strCommand)
+{
+    static const QStringList changing = {"new",         "add",  "add-group", "remove",
+                                         "rename-list", "draw", "copy"};
+    return changing.contains(strCommand);
+}
+
+// QLockFile does not say why it could not write its file: try the same once more to find out.
+QString LockFileProblem(const QString& strLock)
+{
+    QFile probe(strLock);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return probe.errorString();
+    QString strWhy = QStringLiteral("unknown error");
+    if (probe.write("0\n") != 2 || !probe.flush())
+        strWhy = probe.errorString();
+    probe.remove();
+    return strWhy;
+}
+
 CGroup* FindGroup(const CNameList& list, const QString& strName)
 {
     for (CListItem* pItem = list.m_pFirst; pItem; pItem = pItem->m_pNext) {
@@ -138,8 +162,27 @@ int CCliCommands::Run(const QStringList& arguments)
         m_strFile = positional.takeFirst();
     m_args = positional;
     m_messages.SetAssumeYes(m_parser.isSet("yes"));
+    if (ChangesDocument(strCommand)) {
+        if (const int nExit = LockDocument())
+            return nExit;
+    }
 
     return std::invoke(command.m_pRun, this);
+}
+
+int CCliCommands::LockDocument()
+{
+    // Beside the file a link points to, so that every path to one document meets one lock.
+    const QFileInfo info(m_strFile);
+    const QString strTarget = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QString strLock = strTarget + QStringLiteral(".lock");
+    m_pLock = std::make_unique<QLockFile>(strLock);
+    m_pLock->setStaleLockTime(0); // only the lock of a process that has gone is stale
+    if (m_pLock->tryLock(kLockWaitMs))
+        return kExitOk;
+    if (m_pLock->error() == QLockFile::LockFailedError)
+        return Fail(IDS_CLI_LOCKED, {m_strFile, strLock});
+    return Fail(IDS_CLI_LOCK_ERROR, {strLock, LockFileProblem(strLock)});
 }
 
 bool CCliCommands::Open(CKivvoDoc& doc)
@@ -328,14 +371,14 @@ int CCliCommands::Send()
 {
     m_app.Initialise();
     CKivvoApp::LoadContactsProc(&m_app);
+    CCliUserInterface ui(&m_out, &m_err);
     CKivvoDoc doc;
+    doc.SetUserInterface(&ui);
     if (!Open(doc))
         return kExitFailed;
     if (!m_parser.isSet("person")) {
         doc.OnSendEmails();
-        const bool bAll =
-            m_messages.HasShown(IDS_SENT_SUMMARY) && !m_messages.HasShown(IDS_SEND_ERROR);
-        return bAll ? kExitOk : Fail(IDS_CLI_NOT_SENT);
+        return ui.AllSent() ? kExitOk : Fail(IDS_CLI_NOT_SENT);
     }
     CNameList& list = *doc.GetCurrentList();
     CPerson* pPerson = list.FindPerson(m_parser.value("person"));
@@ -345,7 +388,7 @@ int CCliCommands::Send()
         return Fail(IDS_CLI_NO_ADDRESS, {pPerson->m_strName});
     list.UseEntriesAsHandles();
     doc.SendEmailTo(pPerson->m_hItem);
-    return m_messages.HasShown(IDS_EMAIL_SENT) ? kExitOk : kExitFailed;
+    return ui.AllSent() ? kExitOk : kExitFailed;
 }
 
 int CCliCommands::Config()
@@ -376,8 +419,9 @@ int CCliCommands::Config()
         if (m_parser.isSet(pOption))
             *pField = m_parser.value(pOption);
     }
-    if (!m_app.SaveSettings())
-        return Fail(IDS_CLI_SETTINGS_NOT_SAVED, {m_app.SettingsPath()});
+    QString strError;
+    if (!m_app.SaveSettings(strError))
+        return Fail(IDS_CLI_SETTINGS_NOT_SAVED, {m_app.SettingsPath(), strError});
     Print(CStringTable::Format(IDS_CLI_SETTINGS_SAVED, {m_app.SettingsPath()}) + u'\n');
     return kExitOk;
 }

@@ -6,6 +6,8 @@
 #include "KivvoDoc.h"
 #include "ListBar.h"
 #include "draw/DrawNamesDlg.h"
+#include "notify/SendProgressDlg.h"
+#include "notify/SendRun.h"
 #include "platform/CmdUI.h"
 #include "platform/Framework.h"
 #include "res/Icons.h"
@@ -416,8 +418,33 @@ void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
     dialog.exec();
 }
 
+bool CMainFrame::RunSend(CSendRun* pRun, bool)
+{
+    // Beside the main window, which stays usable; the send commands wait for the run.
+    auto* pDialog = new CSendProgressDlg(pRun, this);
+    connect(pRun, &CSendRun::Finished, this, &CMainFrame::UpdateCommandUI);
+    pDialog->show();
+    pRun->Start();
+    UpdateCommandUI();
+    return true;
+}
+
+bool CMainFrame::StopSendingToClose()
+{
+    if (!m_pDoc->IsSending())
+        return true;
+    if (CFramework::MessageBox(IDS_ASK_STOP_SENDING, EBoxKind::YesNoQuestion) != IDYES)
+        return false;
+    m_pDoc->StopSending();
+    return true;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* pEvent)
 {
+    if (!StopSendingToClose()) {
+        pEvent->ignore();
+        return;
+    }
     // A name still being edited is part of the document the save question is about.
     m_pView->EndEditing();
     if (!SaveModified()) {

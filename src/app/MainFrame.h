@@ -57,6 +57,7 @@ public:
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
     CListSelector* GetListSelector() override;
     void RunDrawNamesDialog(CNameList* pList, int nMode) override;
+    bool RunSend(CSendRun* pRun, bool bConfirm) override;
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
@@ -72,6 +73,8 @@ private:
     // The save question; false when the user cancelled or the save failed.
     bool SaveModified();
     bool DoSave(bool bAskName);
+    // Asked while e-mails are being sent; false when the user wants them to go on.
+    bool StopSendingToClose();
 
     void OnFileNew();
     void OnFileOpen();

@@ -182,7 +182,7 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_SEND_EMAIL_TO_PERSON: {
         const CPerson* pPerson = pSelected ? m_pDoc->GetPersonItem(hSelected) : nullptr;
         cmdUI.Enable(pPerson && !pPerson->m_strAddress.isEmpty() &&
-                     !pPerson->m_strGiftTo.isEmpty());
+                     !pPerson->m_strGiftTo.isEmpty() && !m_pDoc->IsSending());
         return true;
     }
     case ID_PERSON_PROPERTIES:
