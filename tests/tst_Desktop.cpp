@@ -80,6 +80,8 @@ private slots:
     void treeKeys_data();
     void treeKeys();
     void personDialogKeys();
+    void menuKeys_data();
+    void menuKeys();
     void iconsDrawnAtDevicePixels_data();
     void iconsDrawnAtDevicePixels();
     void commandLine_data();
@@ -316,6 +318,33 @@ void TestDesktop::personDialogKeys()
     QVERIFY(QApplication::focusWidget() != pSuggestions);
     dialog.accept();
     QCOMPARE(pList->GetPersonAt(0)->m_strSuggestions, "Socks\nTea");
+}
+
+void TestDesktop::menuKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Alt+S") << int(Qt::Key_S) << "settingsMenu";
+    QTest::newRow("Alt+X") << int(Qt::Key_X) << "exchangeMenu";
+    QTest::newRow("Alt+T") << int(Qt::Key_T) << "toolsMenu";
+}
+
+void TestDesktop::menuKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, button);
+    auto pFrame = NewFrame();
+    pFrame->show();
+    QVERIFY(QTest::qWaitForWindowActive(pFrame.get()));
+    QWidget* pOpened = nullptr;
+    QTimer::singleShot(50, this, [&] {
+        pOpened = QApplication::activePopupWidget();
+        if (pOpened)
+            pOpened->close();
+    });
+    QTest::keyClick(pFrame->View(), Qt::Key(key), Qt::AltModifier);
+    QTRY_VERIFY(pOpened);
+    QCOMPARE(pOpened, pFrame->findChild<QToolButton*>(button)->menu());
 }
 
 void TestDesktop::iconsDrawnAtDevicePixels_data()
