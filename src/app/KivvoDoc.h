@@ -59,6 +59,10 @@ public:
     void OnListSelected();
     void OnSendEmails();
 
+    // Whether the current list's drawing may be revealed or sent; when not, tells the user
+    // what is wrong and to draw again.
+    bool CheckCurrentDrawing() const;
+
     bool CanDrawNames() const;
     bool CanSendEmails() const;
 
@@ -67,6 +71,7 @@ public:
 
 private:
     void AppendNode(CNameList* pList);
+    void MakeNewestCurrent();
     void StoreLists(CArchive& ar) const;
     void LoadLists(CArchive& ar);
     bool EnsureLoggedOn();

@@ -84,13 +84,15 @@ void CKivvoDoc::SendEmailTo(HTREEITEM hItem)
     const CListItem* pItem = pCurrent ? pCurrent->FindItem(hItem) : nullptr;
     if (!pItem || pItem->IsGroup())
         return;
-    if (!EnsureLoggedOn())
+    if (!CheckCurrentDrawing() || !EnsureLoggedOn())
         return;
     SendEmail(static_cast<const CPerson*>(pItem), true);
 }
 
 void CKivvoDoc::OnSendEmails()
 {
+    if (!CheckCurrentDrawing())
+        return;
     if (CFramework::MessageBox(IDS_ASK_SEND_ALL, EBoxKind::YesNoQuestion) != IDYES)
         return;
     if (!EnsureLoggedOn())

@@ -130,11 +130,8 @@ bool CPersonDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 
 void CPersonDlg::accept()
 {
-    const QString strName = m_pName->text();
-    if (strName != m_pPerson->m_strName) {
-        m_pPerson->m_strName = m_pList->MakeUniqueName(strName, QString());
-        m_bNameChanged = true;
-    }
+    const QString strOld = m_pPerson->m_strName;
+    m_bNameChanged = m_pList->RenamePerson(m_pPerson, m_pName->text()) != strOld;
     m_pPerson->m_strAddress = m_pAddress->currentText();
     m_pPerson->m_strSuggestions = m_pSuggestions->toPlainText();
     QDialog::accept();
