@@ -162,6 +162,8 @@ private slots:
     void lawOfTheGreedyDraw();
     void sameSeedSameDrawing();
     void previousRuleComparesNamesExactly();
+    void checkAfterEdits_data();
+    void checkAfterEdits();
 };
 
 void TestDrawing::drawsWheneverPossible_data()
@@ -330,6 +332,49 @@ void TestDrawing::previousRuleComparesNamesExactly()
         bDrewLowerCase |= strAnnGivesTo == u"bob";
     }
     QVERIFY(bDrewLowerCase);
+}
+
+void TestDrawing::checkAfterEdits_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("previous");
+    QTest::addColumn<QString>("problem"); // empty for a valid drawing
+
+    QTest::newRow("valid") << "Ann>Bob, Fam[Bob>Dan, Cid>Ann], Dan>Cid"
+                           << "-" << "";
+    QTest::newRow("nothing drawn") << "Ann, Bob, Cid"
+                                   << "-" << "no names have been drawn";
+    QTest::newRow("person added") << "Ann>Bob, Bob>Cid, Cid>Ann, Eve"
+                                  << "-" << "Eve has no drawn name";
+    QTest::newRow("person removed") << "Ann>Bob, Cid>Ann"
+                                    << "-" << "Bob, drawn by Ann, is no longer in the list";
+    QTest::newRow("person renamed elsewhere") << "Ann>Bob, Rob>Cid, Cid>Ann"
+                                              << "-" << "Bob, drawn by Ann, is no longer";
+    QTest::newRow("moved into a group") << "Fam[Ann>Bob, Bob>Cid], Cid>Ann"
+                                        << "-" << "Ann drew Bob of his own group";
+    QTest::newRow("drawn twice") << "Ann>Cid, Bob>Cid, Cid>Ann"
+                                 << "-" << "Cid is drawn by both Ann and Bob";
+    QTest::newRow("himself") << "Ann>Ann, Bob>Cid, Cid>Bob"
+                             << "-" << "Ann drew himself";
+    QTest::newRow("last time's recipient") << "Ann>Bob, Bob>Cid, Cid>Ann"
+                                           << "Ann>Bob, Bob>Ann, Cid>Ann"
+                                           << "Ann drew Bob, the person he gave to last time";
+    QTest::newRow("a name of two persons") << "Ann>Bob, Bob>Ann, Bob>Ann"
+                                           << "-" << "Bob, drawn by Ann, is the name of more";
+    QTest::newRow("a few named, the rest counted") << "A>V, B>W, C>X, D>Y, E>Z"
+                                                   << "-" << "; and 2 more";
+}
+
+void TestDrawing::checkAfterEdits()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, previous);
+    QFETCH(QString, problem);
+    const auto pList = ParseList(list);
+    const auto pPrevious = previous == u"-" ? nullptr : ParseList(previous);
+    QString strWhy;
+    QCOMPARE(pList->CheckDrawing(pPrevious.get(), strWhy), problem.isEmpty());
+    QVERIFY2(strWhy.contains(problem), qPrintable(strWhy));
 }
 
 QTEST_APPLESS_MAIN(TestDrawing)

@@ -6,8 +6,9 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <QCompleter>
 #include <QDialogButtonBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +39,8 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
     m_pAddress->setObjectName(QStringLiteral("address"));
     m_pAddress->setEditable(true);
     m_pAddress->setInsertPolicy(QComboBox::NoInsert);
+    // Matching entries are offered in a list; what the user typed is never rewritten.
+    m_pAddress->completer()->setCompletionMode(QCompleter::PopupCompletion);
     m_pResolvedAddress = new QLabel;
     m_pResolvedAddress->setObjectName(QStringLiteral("resolvedAddress"));
     m_pResolvedAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -64,7 +67,8 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
     connect(pButtons, &QDialogButtonBox::accepted, this, &CPersonDlg::accept);
     connect(pButtons, &QDialogButtonBox::rejected, this, &CPersonDlg::reject);
     connect(m_pAddress, &QComboBox::activated, this, &CPersonDlg::PostUpdateAddress);
-    connect(m_pAddress, &QComboBox::editTextChanged, this, &CPersonDlg::OnUpdateAddress);
+    connect(m_pAddress->completer(), qOverload<const QString&>(&QCompleter::activated), this,
+            &CPersonDlg::PostUpdateAddress);
     connect(m_pAddress, &CContactComboBox::AboutToShowPopup, this, &CPersonDlg::FillContactCombo);
     m_pAddress->installEventFilter(this);
     m_pAddress->lineEdit()->installEventFilter(this);
@@ -123,7 +127,9 @@ void CPersonDlg::OnUpdateAddress()
 
 bool CPersonDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    if (pEvent->type() == QEvent::FocusOut)
+    // A completion list taking the focus is no leaving of the field.
+    if (pEvent->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(pEvent)->reason() != Qt::PopupFocusReason)
         OnUpdateAddress();
     return QDialog::eventFilter(pWatched, pEvent);
 }
