@@ -16,6 +16,30 @@
 
 namespace {
 
+// How long a writer waits for another one to finish before giving up.
+constexpr int kLockWaitMs = 10000;
+
+// Commands that read the document, change it and save it.
+bool ChangesDocument(const QString& strCommand)
+{
+    static const QStringList changing = {"new",         "add",  "add-group", "remove",
+                                         "rename-list", "draw", "copy"};
+    return changing.contains(strCommand);
+}
+
+// QLockFile does not say why it could not write its file: try the same once more to find out.
+QString LockFileProblem(const QString& strLock)
+{
+    QFile probe(strLock);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return probe.errorString();
+    QString strWhy = QStringLiteral("unknown error");
+    if (probe.write("0\n") != 2 || !probe.flush())
+        strWhy = probe.errorString();
+    probe.remove();
+    return strWhy;
+}
+
 CGroup* FindGroup(const CNameList& list, const QString& strName)
 {
     for (CListItem* pItem = list.m_pFirst; pItem; pItem = pItem->m_pNext) {
@@ -48,6 +72,7 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"footer", "", "T"},
         {"lookup", "", "TEXT"},
         {{"h", "help"}, ""},
+        {{"v", "version"}, ""},
     });
 }
 
@@ -61,7 +86,11 @@ void CCliCommands::Print(const QString& strText)
 
 int CCliCommands::UsageError(const QString& strWhy)
 {
-    m_err << CStringTable::Format(IDS_CLI_WRONG_ARGUMENTS, {strWhy}) << '\n';
+    // The parser's own texts end with a full stop; the message goes on after them.
+    QString strShown = strWhy;
+    if (strShown.endsWith(u'.'))
+        strShown.chop(1);
+    m_err << CStringTable::Format(IDS_CLI_WRONG_ARGUMENTS, {strShown}) << '\n';
     m_err.flush();
     return kExitUsage;
 }
@@ -77,6 +106,12 @@ int CCliCommands::Run(const QStringList& arguments)
 {
     if (!m_parser.parse(QStringList{QStringLiteral("kivvo-cli")} + arguments))
         return UsageError(m_parser.errorText());
+    if (m_parser.isSet("version") && !m_parser.isSet("help")) {
+        Print(CStringTable::Format(IDS_PROGRAM_VERSION,
+                                   {QStringLiteral("kivvo-cli"), QStringLiteral(KIVVO_VERSION)}) +
+              u'\n');
+        return kExitOk;
+    }
     if (m_parser.isSet("help") || arguments.isEmpty()) {
         Print(CStringTable::Load(IDS_CLI_USAGE));
         return arguments.isEmpty() ? kExitUsage : kExitOk;
@@ -128,8 +163,27 @@ int CCliCommands::Run(const QStringList& arguments)
         m_strFile = positional.takeFirst();
     m_args = positional;
     m_messages.SetAssumeYes(m_parser.isSet("yes"));
+    if (ChangesDocument(strCommand)) {
+        if (const int nExit = LockDocument())
+            return nExit;
+    }
 
     return std::invoke(command.m_pRun, this);
+}
+
+int CCliCommands::LockDocument()
+{
+    // Beside the file a link points to, so that every path to one document meets one lock.
+    const QFileInfo info(m_strFile);
+    const QString strTarget = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QString strLock = strTarget + QStringLiteral(".lock");
+    m_pLock = std::make_unique<QLockFile>(strLock);
+    m_pLock->setStaleLockTime(0); // only the lock of a process that has gone is stale
+    if (m_pLock->tryLock(kLockWaitMs))
+        return kExitOk;
+    if (m_pLock->error() == QLockFile::LockFailedError)
+        return Fail(IDS_CLI_LOCKED, {m_strFile, strLock});
+    return Fail(IDS_CLI_LOCK_ERROR, {strLock, LockFileProblem(strLock)});
 }
 
 bool CCliCommands::Open(CKivvoDoc& doc)
@@ -338,14 +392,14 @@ int CCliCommands::Send()
 {
     m_app.Initialise();
     CKivvoApp::LoadContactsProc(&m_app);
+    CCliUserInterface ui(&m_out, &m_err);
     CKivvoDoc doc;
+    doc.SetUserInterface(&ui);
     if (!Open(doc))
         return kExitFailed;
     if (!m_parser.isSet("person")) {
         doc.OnSendEmails();
-        const bool bAll =
-            m_messages.HasShown(IDS_SENT_SUMMARY) && !m_messages.HasShown(IDS_SEND_ERROR);
-        return bAll ? kExitOk : Fail(IDS_CLI_NOT_SENT);
+        return ui.AllSent() ? kExitOk : Fail(IDS_CLI_NOT_SENT);
     }
     CNameList& list = *doc.GetCurrentList();
     CPerson* pPerson = list.FindPerson(m_parser.value("person"));
@@ -355,7 +409,7 @@ int CCliCommands::Send()
         return Fail(IDS_CLI_NO_ADDRESS, {pPerson->m_strName});
     list.UseEntriesAsHandles();
     doc.SendEmailTo(pPerson->m_hItem);
-    return m_messages.HasShown(IDS_EMAIL_SENT) ? kExitOk : kExitFailed;
+    return ui.AllSent() ? kExitOk : kExitFailed;
 }
 
 int CCliCommands::Config()
@@ -386,8 +440,9 @@ int CCliCommands::Config()
         if (m_parser.isSet(pOption))
             *pField = m_parser.value(pOption);
     }
-    if (!m_app.SaveSettings())
-        return Fail(IDS_CLI_SETTINGS_NOT_SAVED, {m_app.SettingsPath()});
+    QString strError;
+    if (!m_app.SaveSettings(strError))
+        return Fail(IDS_CLI_SETTINGS_NOT_SAVED, {m_app.SettingsPath(), strError});
     Print(CStringTable::Format(IDS_CLI_SETTINGS_SAVED, {m_app.SettingsPath()}) + u'\n');
     return kExitOk;
 }

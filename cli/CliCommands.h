@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QLockFile>
 #include <QStringList>
+
+#include <memory>
 
 class CCliUserInterface;
 class CKivvoApp;
@@ -41,6 +44,10 @@ private:
     int Config();
     int Contacts();
 
+    // Takes the lock beside the document for a command that changes it, held until the
+    // command ends, so that writers run one after the other; 0 or the exit status.
+    int LockDocument();
+
     int UsageError(const QString& strWhy);
     int Fail(int nStringId, std::initializer_list<QVariant> args = {});
     void Print(const QString& strText);
@@ -58,4 +65,5 @@ private:
     QCommandLineParser m_parser;
     QString m_strFile;
     QStringList m_args; // positional arguments after the file
+    std::unique_ptr<QLockFile> m_pLock;
 };

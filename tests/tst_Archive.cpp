@@ -35,6 +35,7 @@ private slots:
     void everyTruncationFails();
     void errorSticks();
     void writeFailureIsReported();
+    void overlongTextIsNotWritten();
 };
 
 void TestArchive::writeString_data()
@@ -118,6 +119,9 @@ void TestArchive::damagedInput_data()
     QTest::newRow("huge 64-bit length") << Hex("FFFEFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF4100");
     QTest::newRow("marker only") << Hex("FFFEFF");
     QTest::newRow("odd unicode data") << Hex("FFFEFF02410042");
+    QTest::newRow("text over the length limit")
+        << Hex("FFFEFFFFFFFF") + Int(qint32(CArchive::kMaxTextLength + 1)) +
+               QByteArray(2 * (CArchive::kMaxTextLength + 1), 'a');
 }
 
 void TestArchive::damagedInput()
@@ -167,6 +171,18 @@ void TestArchive::writeFailureIsReported()
     QVERIFY(ar.ErrorString().contains(QStringLiteral("No space left")));
     ar.WriteInt(7); // ignored after the first failure
     QCOMPARE(device.Data().size(), qsizetype(4));
+}
+
+void TestArchive::overlongTextIsNotWritten()
+{
+    // What could not be read back must not reach the file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
+    ar.WriteString(QString(CArchive::kMaxTextLength + 1, u'a'));
+    QVERIFY(!ar.IsOk());
+    QVERIFY2(ar.ErrorString().contains("1048577 characters"), qPrintable(ar.ErrorString()));
+    QVERIFY(buffer.data().isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestArchive)

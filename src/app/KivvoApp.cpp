@@ -3,13 +3,14 @@
 #include "notify/VCardReader.h"
 #include "platform/Archive.h"
 #include "platform/CmdUI.h"
+#include "platform/DiskFile.h"
 #include "platform/Framework.h"
 #include "res/Resource.h"
+#include "res/StringTable.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMutexLocker>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -82,11 +83,23 @@ QString CKivvoApp::SettingsPath() const
     return m_strFolder + QStringLiteral("Kivvo.cfg");
 }
 
+CSettings CKivvoApp::MailAccount() const
+{
+    return m_settings;
+}
+
 void CKivvoApp::LoadSettings()
 {
-    QFile file(SettingsPath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        SaveSettings();
+    const QString strPath = SettingsPath();
+    QFile file;
+    QString strError;
+    if (!CDiskFile::OpenForReading(file, strPath, strError)) {
+        // Only a missing file is written anew; anything else in its place is left alone.
+        if (!QFileInfo::exists(strPath) && !QFileInfo(strPath).isSymLink())
+            SaveSettings();
+        else
+            CFramework::MessageBox(IDS_SETTINGS_READ_ERROR, EBoxKind::OkExclamation,
+                                   {QDir::toNativeSeparators(strPath), strError});
         return;
     }
     // A file that ends early keeps the defaults of the fields it lacks.
@@ -96,19 +109,16 @@ void CKivvoApp::LoadSettings()
 
 bool CKivvoApp::SaveSettings()
 {
+    QString strError;
+    return SaveSettings(strError);
+}
+
+bool CKivvoApp::SaveSettings(QString& strError)
+{
     QDir().mkpath(m_strFolder);
-    QSaveFile file(SettingsPath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // It holds the mail password: readable by its owner only, from the first byte on.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    CArchive ar(&file, CArchive::store);
-    m_settings.Serialize(ar);
-    if (!ar.IsOk()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // It holds the mail password: readable by its owner only.
+    return CDiskFile::Save(
+        SettingsPath(), [this](CArchive& ar) { m_settings.Serialize(ar); }, strError, true);
 }
 
 QString CKivvoApp::ContactRecord(const CVCardContact& contact)
@@ -187,17 +197,17 @@ int CKivvoApp::LoadContactsProc(CKivvoApp* pApp)
 
 void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
 {
-    QFile file(strPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int nError = errno;
-        ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {nError ? nError : int(file.error())});
+    QFile file;
+    QString strError;
+    if (!CDiskFile::OpenForReading(file, strPath, strError)) {
+        ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {strPath, strError});
         return;
     }
     QByteArray data;
     while (!file.atEnd() && !m_bClosing) {
         const QByteArray chunk = file.read(kReadChunk);
         if (chunk.isEmpty()) {
-            ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {int(file.error())});
+            ShowLoaderMessage(IDS_CONTACTS_CLSID_ERROR, {strPath, file.errorString()});
             return;
         }
         data += chunk;
@@ -205,7 +215,8 @@ void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
     if (m_bClosing)
         return;
     if (!CVCardReader::LooksLikeVCard(data)) {
-        ShowLoaderMessage(IDS_CONTACTS_LOGIN_ERROR);
+        ShowLoaderMessage(IDS_CONTACTS_LOGIN_ERROR,
+                          {strPath, CStringTable::Load(IDS_CONTACTS_NOT_VCARD)});
         return;
     }
     for (const CVCardContact& contact : CVCardReader::Parse(data)) {

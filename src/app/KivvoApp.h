@@ -33,8 +33,12 @@ public:
     void Initialise();
 
     QString SettingsPath() const;
+    // The mail settings to send with, password included.
+    CSettings MailAccount() const;
     void LoadSettings();
     bool SaveSettings();
+    // False with the reason when the file could not be written; the old file is then intact.
+    bool SaveSettings(QString& strError);
 
     // Starts the contacts loader once, below normal priority; later calls do nothing.
     void OnLoadContacts();

@@ -7,6 +7,8 @@
 #include <QtEndian>
 
 #include <array>
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -30,7 +32,12 @@ constexpr quint64 kReadChunk = 64 * 1024;
 
 } // namespace
 
-CArchive::CArchive(QIODevice* pDevice, EMode mode) : m_pDevice(pDevice), m_mode(mode) {}
+CArchive::CArchive(QIODevice* pDevice, EMode mode) : m_pDevice(pDevice), m_mode(mode)
+{
+    // The size is asked once: for a file every question is a system call.
+    if (mode == load && !pDevice->isSequential())
+        m_nUnread = std::max<qint64>(0, pDevice->size() - pDevice->pos());
+}
 
 void CArchive::SetError(const QString& strError)
 {
@@ -59,6 +66,9 @@ void CArchive::WriteByte(quint8 nValue)
 
 void CArchive::WriteString(const QString& str)
 {
+    // What could not be read back is not written.
+    if (str.size() > kMaxTextLength)
+        SetError(CStringTable::Format(IDS_ERR_TEXT_TOO_LONG, {str.size(), kMaxTextLength}));
     QByteArray prefix("\xFF\xFE\xFF", 3);
     const auto nLength = static_cast<quint32>(str.size());
     if (nLength < 0xFF) {
@@ -83,11 +93,21 @@ bool CArchive::ReadRaw(char* pData, qint64 nSize)
         return false;
     qint64 nDone = 0;
     while (nDone < nSize) {
-        const qint64 nRead = m_pDevice->read(pData + nDone, nSize - nDone);
-        if (nRead <= 0)
-            break;
-        nDone += nRead;
+        if (m_nBufferPos == m_readBuffer.size()) {
+            m_readBuffer.resize(qsizetype(kReadChunk));
+            const qint64 nRead = m_pDevice->read(m_readBuffer.data(), qint64(kReadChunk));
+            m_readBuffer.resize(std::max<qint64>(nRead, 0));
+            m_nBufferPos = 0;
+            if (nRead <= 0)
+                break;
+        }
+        const qint64 nCopy = std::min<qint64>(nSize - nDone, m_readBuffer.size() - m_nBufferPos);
+        memcpy(pData + nDone, m_readBuffer.constData() + m_nBufferPos, size_t(nCopy));
+        m_nBufferPos += nCopy;
+        nDone += nCopy;
     }
+    if (m_nUnread >= 0)
+        m_nUnread = std::max<qint64>(0, m_nUnread - nDone);
     if (nDone == nSize)
         return true;
     SetError(CStringTable::Load(IDS_ERR_TRUNCATED));
@@ -98,12 +118,9 @@ bool CArchive::ReadBlock(QByteArray& data, quint64 nSize)
 {
     // A length comes from the file: check it against what is left before allocating,
     // and grow the buffer only as data really arrives.
-    if (!m_pDevice->isSequential()) {
-        const qint64 nLeft = m_pDevice->size() - m_pDevice->pos();
-        if (nLeft < 0 || nSize > static_cast<quint64>(nLeft)) {
-            SetError(CStringTable::Load(IDS_ERR_STRING_TOO_LONG));
-            return false;
-        }
+    if (m_nUnread >= 0 && nSize > static_cast<quint64>(m_nUnread)) {
+        SetError(CStringTable::Load(IDS_ERR_STRING_TOO_LONG));
+        return false;
     }
     data.clear();
     while (static_cast<quint64>(data.size()) < nSize) {
@@ -188,8 +205,11 @@ QString CArchive::ReadString()
     bool bUnicode = false;
     if (!ReadLengthPrefix(nLength, bUnicode))
         return {};
-    if (bUnicode && nLength > std::numeric_limits<quint64>::max() / 2) {
-        SetError(CStringTable::Load(IDS_ERR_STRING_TOO_LONG));
+    if (nLength > static_cast<quint64>(kMaxTextLength)) {
+        SetError(CStringTable::Format(
+            IDS_ERR_TEXT_TOO_LONG,
+            {qint64(std::min<quint64>(nLength, std::numeric_limits<qint64>::max())),
+             kMaxTextLength}));
         return {};
     }
     QByteArray data;

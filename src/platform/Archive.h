@@ -7,10 +7,15 @@ class QIODevice;
 // Reads or writes the binary file formats: 32-bit little-endian integers, single bytes and
 // strings in the length-prefixed form of a Unicode archive string. The first failure
 // sticks: later reads return zero values, later writes do nothing, and ErrorString() says
-// what went wrong in words a user can read.
+// what went wrong in words a user can read. Loading reads ahead through its own buffer, so
+// the device's position afterwards says nothing about what was used.
 class CArchive
 {
 public:
+    // No text the program stores is longer; a longer one is refused on reading and writing
+    // alike, before any memory is taken for it.
+    static constexpr qint64 kMaxTextLength = qint64(1) << 20;
+
     enum EMode
     {
         load,
@@ -47,4 +52,7 @@ private:
     QIODevice* m_pDevice;
     EMode m_mode;
     QString m_strError;
+    QByteArray m_readBuffer;
+    qsizetype m_nBufferPos = 0;
+    qint64 m_nUnread = -1; // bytes of the device not yet taken; -1 for a sequential device
 };

@@ -1,12 +1,12 @@
 #include "Document.h"
 
 #include "Archive.h"
+#include "DiskFile.h"
 #include "Framework.h"
 #include "res/Resource.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 CDocument::CDocument(QObject* pParent) : QObject(pParent) {}
 
@@ -41,12 +41,13 @@ bool CDocument::OnNewDocument()
 bool CDocument::OnOpenDocument(const QString& strPathName)
 {
     const QString strShown = QDir::toNativeSeparators(strPathName);
-    QFile file(strPathName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        CFramework::MessageBox(IDS_FILE_OPEN_ERROR, EBoxKind::OkExclamation,
-                               {strShown, file.errorString()});
+    QFile file;
+    QString strError;
+    if (!CDiskFile::OpenForReading(file, strPathName, strError)) {
+        CFramework::MessageBox(IDS_FILE_OPEN_ERROR, EBoxKind::OkExclamation, {strShown, strError});
         return false;
     }
+    const CDiskFile::SStamp stamp = CDiskFile::Stamp(strPathName);
     CArchive ar(&file, CArchive::load);
     Serialize(ar);
     if (!ar.IsOk()) {
@@ -54,31 +55,35 @@ bool CDocument::OnOpenDocument(const QString& strPathName)
                                {strShown, ar.ErrorString()});
         return false;
     }
+    m_stamp = stamp;
     SetPathName(strPathName);
     SetModifiedFlag(false);
     return true;
 }
 
+bool CDocument::ChangedOnDisk() const
+{
+    if (m_strPathName.isEmpty())
+        return false;
+    const CDiskFile::SStamp stamp = CDiskFile::Stamp(m_strPathName);
+    return stamp.m_bExists && stamp != m_stamp;
+}
+
 bool CDocument::OnSaveDocument(const QString& strPathName)
 {
     const QString strShown = QDir::toNativeSeparators(strPathName);
-    QSaveFile file(strPathName);
+    // Another program's change is not thrown away without asking.
+    if (strPathName == m_strPathName && ChangedOnDisk() &&
+        CFramework::MessageBox(IDS_ASK_OVERWRITE_CHANGED, EBoxKind::YesNoQuestion, {strShown}) !=
+            IDYES)
+        return false;
     QString strError;
-    if (file.open(QIODevice::WriteOnly)) {
-        CArchive ar(&file, CArchive::store);
-        Serialize(ar);
-        if (!ar.IsOk())
-            strError = ar.ErrorString();
-        else if (!file.commit())
-            strError = file.errorString();
-    } else {
-        strError = file.errorString();
-    }
-    if (!strError.isEmpty()) {
-        file.cancelWriting();
+    if (!CDiskFile::Save(
+            strPathName, [this](CArchive& ar) { Serialize(ar); }, strError)) {
         CFramework::MessageBox(IDS_FILE_SAVE_ERROR, EBoxKind::OkExclamation, {strShown, strError});
         return false;
     }
+    m_stamp = CDiskFile::Stamp(strPathName);
     SetPathName(strPathName);
     SetModifiedFlag(false);
     return true;

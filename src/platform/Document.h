@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CmdTarget.h"
+#include "DiskFile.h"
 
 #include <QObject>
 #include <QString>
@@ -29,9 +30,13 @@ public:
     // Starts an untitled, unmodified document; derived classes fill it.
     virtual bool OnNewDocument();
 
-    // Both show a message box naming the file when they fail and return false.
+    // Both show a message box naming the file when they fail and return false. Saving over
+    // the document's own file asks first when another program has changed it since.
     bool OnOpenDocument(const QString& strPathName);
     bool OnSaveDocument(const QString& strPathName);
+
+    // Whether the document's file was written or replaced since it was opened or saved here.
+    bool ChangedOnDisk() const;
 
     // Loads or stores the whole document. A load that fails must record its error in the
     // archive and leave the document unchanged.
@@ -45,4 +50,5 @@ signals:
 private:
     bool m_bModified = false;
     QString m_strPathName;
+    CDiskFile::SStamp m_stamp; // the file as this document last read or wrote it
 };

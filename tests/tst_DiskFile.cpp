@@ -1,0 +1,252 @@
+// Files on a real disk: a full file system, files that are not documents at all, links, and
+// documents changed by another program while open.
+#include "app/KivvoApp.h"
+#include "app/KivvoDoc.h"
+#include "model/NameList.h"
+#include "res/Resource.h"
+#include "support/DocumentNotation.h"
+#include "support/RecordingMessageHandler.h"
+#include "support/SmallDisk.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray ReadAll(const QString& strPath)
+{
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& strPath, const QByteArray& bytes)
+{
+    QFile file(strPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// One way of saving over an existing file: prepare() writes the old file and returns its
+// path, change() alters what is to be saved, save() tries it and returns the error text.
+struct CSavePath
+{
+    std::function<QString(const QString& strFolder)> m_prepare;
+    std::function<void()> m_change;
+    std::function<QString()> m_save;
+};
+
+// A text long enough that no save of it fits into one free page.
+const QString g_strLong(3000, u'x');
+
+} // namespace
+
+using FMake = std::function<void(const QString& strPath)>;
+Q_DECLARE_METATYPE(FMake)
+
+class TestDiskFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
+    void oddFilesAreRefused_data();
+    void oddFilesAreRefused();
+    void linkKeepsPointingAtTheSavedFile();
+    void changedOnDiskAsksFirst_data();
+    void changedOnDiskAsksFirst();
+};
+
+void TestDiskFile::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("document") << "document";
+    QTest::newRow("settings") << "settings";
+}
+
+void TestDiskFile::fullDiskKeepsTheOldFile()
+{
+    QFETCH(QString, path);
+    CSmallDisk disk(256);
+    if (!disk.IsMounted())
+        QSKIP("mounting a small tmpfs needs root");
+    CRecordingMessageHandler messages;
+    CKivvoDoc doc;
+    CKivvoApp app;
+    const std::map<QString, CSavePath> paths = {
+        {"document",
+         {[&](const QString& strFolder) {
+              BuildDocument(doc, {"Ann, Bob"});
+              doc.GetNewestList()->m_pFirst->m_strName = g_strLong;
+              const QString strPath = strFolder + "circle.kv";
+              doc.OnSaveDocument(strPath);
+              return strPath;
+          },
+          [&] {
+              doc.GetNewestList()->Append(new CPerson("Cid", {}, {}));
+              doc.SetModifiedFlag();
+          },
+          [&] {
+              // A failed save leaves the document modified, to be saved elsewhere.
+              if (doc.OnSaveDocument(doc.GetPathName()) || !doc.IsModified())
+                  return QString();
+              return messages.m_boxes.value(0).m_strText;
+          }}},
+        {"settings",
+         {[&](const QString& strFolder) {
+              app.m_strFolder = strFolder;
+              app.m_settings.m_strFooter = g_strLong;
+              app.SaveSettings();
+              return app.SettingsPath();
+          },
+          [&] { app.m_settings.m_strServer = "mail.example.org"; },
+          [&] {
+              QString strError;
+              return app.SaveSettings(strError) ? QString() : app.SettingsPath() + strError;
+          }}},
+    };
+    const CSavePath& savePath = paths.at(path);
+    const QString strFile = savePath.m_prepare(disk.FilePath({}) + QDir::separator());
+    const QByteArray before = ReadAll(strFile);
+    QVERIFY(!before.isEmpty());
+    QVERIFY(disk.FillLeaving(4096));
+    const QStringList entries = QDir(disk.FilePath({})).entryList(QDir::Files | QDir::Hidden);
+
+    savePath.m_change();
+    const QString strError = savePath.m_save();
+    QVERIFY2(strError.contains("No space left on device") &&
+                 strError.contains(QFileInfo(strFile).fileName()),
+             qPrintable(strError));
+    QCOMPARE(ReadAll(strFile), before);
+    // Nothing half-written stays behind either.
+    QCOMPARE(QDir(disk.FilePath({})).entryList(QDir::Files | QDir::Hidden), entries);
+}
+
+void TestDiskFile::oddFilesAreRefused_data()
+{
+    QTest::addColumn<FMake>("make");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("folder") << FMake([](const QString& strPath) { QVERIFY(QDir().mkdir(strPath)); })
+                            << "It is a folder";
+    QTest::newRow("pipe without writer") << FMake([](const QString& strPath) {
+        QCOMPARE(mkfifo(QFile::encodeName(strPath).constData(), 0600), 0);
+    }) << "not an ordinary file";
+    QTest::newRow("endless device")
+        << FMake([](const QString& strPath) { QVERIFY(QFile::link("/dev/zero", strPath)); })
+        << "not an ordinary file";
+    QTest::newRow("huge sparse file") << FMake([](const QString& strPath) {
+        QFile file(strPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(qint64(2) << 30));
+    }) << "2147483648 bytes long";
+}
+
+void TestDiskFile::oddFilesAreRefused()
+{
+    QFETCH(FMake, make);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    make(dir.filePath("odd.kv"));
+    make(dir.filePath("Kivvo.cfg"));
+    CRecordingMessageHandler messages;
+
+    CKivvoDoc doc;
+    BuildDocument(doc, {"Ann"});
+    QVERIFY(!doc.OnOpenDocument(dir.filePath("odd.kv")));
+    QCOMPARE(DescribeDocument(doc), QStringList{"List: Ann"});
+
+    CKivvoApp app;
+    app.m_strFolder = dir.path() + QDir::separator();
+    app.m_settings.m_strServer = "kept";
+    struct stat before = {};
+    QCOMPARE(lstat(QFile::encodeName(app.SettingsPath()).constData(), &before), 0);
+    app.LoadSettings();
+    QCOMPARE(app.m_settings.m_strServer, "kept");
+    struct stat after = {}; // and what stands in the place of the settings file stays
+    QCOMPARE(lstat(QFile::encodeName(app.SettingsPath()).constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_size, before.st_size);
+
+    QCOMPARE(messages.Ids(), (QList<int>{IDS_FILE_OPEN_ERROR, IDS_SETTINGS_READ_ERROR}));
+    for (const auto& box : std::as_const(messages.m_boxes))
+        QVERIFY2(box.m_strText.contains(reason), qPrintable(box.m_strText));
+}
+
+void TestDiskFile::linkKeepsPointingAtTheSavedFile()
+{
+    QTemporaryDir dir;
+    CRecordingMessageHandler messages;
+    QVERIFY(QDir().mkdir(dir.filePath("real")));
+    const QString strTarget = dir.filePath("real/circle.kv");
+    const QString strLink = dir.filePath("circle.kv");
+    CKivvoDoc doc;
+    BuildDocument(doc, {"Ann"});
+    QVERIFY(doc.OnSaveDocument(strTarget));
+    QVERIFY(QFile::link(strTarget, strLink));
+
+    CKivvoDoc linked;
+    QVERIFY(linked.OnOpenDocument(strLink));
+    linked.GetNewestList()->Append(new CPerson("Bob", {}, {}));
+    QVERIFY(linked.OnSaveDocument(strLink));
+    QCOMPARE(QFileInfo(strLink).symLinkTarget(), strTarget);
+    CKivvoDoc reread;
+    QVERIFY(reread.OnOpenDocument(strTarget));
+    QCOMPARE(DescribeDocument(reread), QStringList{"List: Ann, Bob"});
+    QVERIFY(messages.m_boxes.isEmpty());
+}
+
+void TestDiskFile::changedOnDiskAsksFirst_data()
+{
+    QTest::addColumn<int>("change"); // 0 none, 1 rewritten in place, 2 replaced
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("saved");
+
+    QTest::newRow("unchanged: no question") << 0 << int(IDNO) << false << true;
+    QTest::newRow("rewritten, No keeps the other change") << 1 << int(IDNO) << true << false;
+    QTest::newRow("replaced, No keeps the other change") << 2 << int(IDNO) << true << false;
+    QTest::newRow("replaced, Yes saves") << 2 << int(IDYES) << true << true;
+}
+
+void TestDiskFile::changedOnDiskAsksFirst()
+{
+    QFETCH(int, change);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath("circle.kv");
+    CRecordingMessageHandler messages;
+    messages.Answer(IDS_ASK_OVERWRITE_CHANGED, answer);
+    CKivvoDoc other;
+    BuildDocument(other, {"Ann"});
+    QVERIFY(other.OnSaveDocument(strPath));
+
+    CKivvoDoc doc;
+    QVERIFY(doc.OnOpenDocument(strPath));
+    other.GetNewestList()->Append(new CPerson("Other", {}, {}));
+    if (change == 1)
+        WriteAll(strPath, ReadAll(strPath) + "more"); // in place: same file, other size
+    if (change == 2)
+        QVERIFY(other.OnSaveDocument(strPath)); // a new file renamed over the old one
+    const QByteArray onDisk = ReadAll(strPath);
+    doc.GetNewestList()->Append(new CPerson("Mine", {}, {}));
+    doc.SetModifiedFlag();
+
+    QCOMPARE(doc.OnSaveDocument(strPath), saved);
+    QCOMPARE(messages.Ids().contains(IDS_ASK_OVERWRITE_CHANGED), asked);
+    QCOMPARE(doc.IsModified(), !saved);
+    QCOMPARE(ReadAll(strPath) == onDisk, !saved);
+    if (saved) // and the next save asks nothing: the file is the document's own again
+        QVERIFY(doc.OnSaveDocument(strPath));
+    QCOMPARE(messages.Ids().count(IDS_ASK_OVERWRITE_CHANGED), asked ? 1 : 0);
+}
+
+QTEST_GUILESS_MAIN(TestDiskFile)
+#include "tst_DiskFile.moc"
