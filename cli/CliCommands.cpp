@@ -78,6 +78,7 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"footer", "", "T"},
         {"lookup", "", "TEXT"},
         {{"h", "help"}, ""},
+        {{"v", "version"}, ""},
     });
 }
 
@@ -91,7 +92,11 @@ void CCliCommands::Print(const QString& strText)
 
 int CCliCommands::UsageError(const QString& strWhy)
 {
-    m_err << CStringTable::Format(IDS_CLI_WRONG_ARGUMENTS, {strWhy}) << '\n';
+    // The parser's own texts end with a full stop; the message goes on after them.
+    QString strShown = strWhy;
+    if (strShown.endsWith(u'.'))
+        strShown.chop(1);
+    m_err << CStringTable::Format(IDS_CLI_WRONG_ARGUMENTS, {strShown}) << '\n';
     m_err.flush();
     return kExitUsage;
 }
@@ -114,6 +119,12 @@ int CCliCommands::Run(const QStringList& arguments)
     }
     if (!m_parser.parse(QStringList{QStringLiteral("kivvo-cli")} + words))
         return UsageError(m_parser.errorText());
+    if (m_parser.isSet("version") && !m_parser.isSet("help")) {
+        Print(CStringTable::Format(IDS_PROGRAM_VERSION,
+                                   {QStringLiteral("kivvo-cli"), QStringLiteral(KIVVO_VERSION)}) +
+              u'\n');
+        return kExitOk;
+    }
     if (m_parser.isSet("help") || arguments.isEmpty()) {
         Print(CStringTable::Load(IDS_CLI_USAGE));
         return arguments.isEmpty() ? kExitUsage : kExitOk;

@@ -94,6 +94,7 @@ void TestCli::init()
 
 void TestCli::buildDrawCopy()
 {
+    QCOMPARE(RunCli({"--version"}).m_strOut, "kivvo-cli " KIVVO_VERSION "\n");
     QCOMPARE(RunCli({"new", m_strFile}).m_nExit, 0);
     QCOMPARE(RunCli({"add", m_strFile, "Ann", "--suggestions", "Books"}).m_strOut, "Ann\n");
     QCOMPARE(RunCli({"add", m_strFile, "ann"}).m_strOut, "ann1\n");
@@ -130,6 +131,8 @@ void TestCli::failures_data()
 
     QTest::newRow("no arguments") << QStringList{} << 2 << "";
     QTest::newRow("unknown command") << QStringList{"shuffle", "FILE"} << 2 << "unknown command";
+    QTest::newRow("unknown option")
+        << QStringList{"--versio"} << 2 << "Unknown option 'versio'; see kivvo-cli --help";
     QTest::newRow("missing name") << QStringList{"add", "FILE"} << 2 << "add takes FILE NAME";
     QTest::newRow("option of another command")
         << QStringList{"lists", "FILE", "--yes"} << 2 << "does not take --yes";

@@ -15,22 +15,29 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "ui/KivvoView.h"
+#include "ui/ScreenFit.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kClosePauseMs = 50;
 constexpr qsizetype kMaxTitleNameLength = 60;
+constexpr int kFirstHeight = 480;
+constexpr int kBarSlack = 24; // the bars' line: margins, separators and a little air
+const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
 
 QString FileFilter()
 {
@@ -168,6 +175,9 @@ void CMainFrame::BuildBars()
         pButton->setObjectName(QString(strTitle).remove(u'&').toLower() + QStringLiteral("Menu"));
         pButton->setMenu(BuildMenu(strTitle, commands));
         pButton->setPopupMode(QToolButton::InstantPopup);
+        // A title without a mnemonic still opens with Alt and its first letter.
+        if (!strTitle.contains(u'&'))
+            pButton->setShortcut(QKeySequence(QStringLiteral("Alt+") + strTitle.left(1)));
         m_wndCommandBar->addWidget(pButton);
     }
     m_wndCommandBar->addAction(m_actions.value(ID_FILE_NEW));
@@ -187,6 +197,29 @@ void CMainFrame::BuildBars()
         pBar->setMovable(false);
         addToolBar(Qt::BottomToolBarArea, pBar);
     }
+}
+
+QSize CMainFrame::FirstSize() const
+{
+    // The bars share one line at the bottom: the window is as wide as all of them together.
+    int nWidth = kBarSlack;
+    for (const QToolBar* pBar : {m_wndCommandBar, m_wndToolBar, m_wndListBand})
+        nWidth += pBar->sizeHint().width();
+    const QSize size(nWidth, std::max(kFirstHeight, nWidth * 3 / 4));
+    const QRect room = CScreenFit::Room(this);
+    return room.isEmpty() ? size : size.boundedTo(room.size());
+}
+
+void CMainFrame::RestoreWindowState()
+{
+    const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(FirstSize());
+}
+
+void CMainFrame::SaveWindowState() const
+{
+    QSettings().setValue(kGeometryKey, saveGeometry());
 }
 
 bool CMainFrame::RouteUpdate(CCmdUI& cmdUI)
@@ -427,6 +460,7 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
     }
     // Tell the contacts loader to stop, and give it a moment.
     m_pApp->m_bClosing = true;
+    SaveWindowState();
     QThread::msleep(kClosePauseMs);
     pEvent->accept();
 }

@@ -43,6 +43,11 @@ public:
     bool RouteCommand(int nID);
     void UpdateCommandUI();
 
+    // The size, place and maximised state of the last run; a first run gets a window in which
+    // every command of the bars is in view.
+    void RestoreWindowState();
+    QSize FirstSize() const;
+
     bool OpenDocument(const QString& strPath);
     void ShowDocumentList();
     void CloseDocumentList();
@@ -61,6 +66,7 @@ private:
     QAction* AddAction(int nID, int nTextId, const QKeySequence& shortcut = {});
     QMenu* BuildMenu(const QString& strTitle, const QList<int>& commands);
     void BuildBars();
+    void SaveWindowState() const;
     void UpdateTitle();
     void UpdateMenu(QMenu* pMenu);
     bool RouteUpdate(CCmdUI& cmdUI);

@@ -177,6 +177,15 @@ constexpr int IDS_DOCLIST_OPEN = 20549;
 constexpr int IDS_DOCLIST_EMPTY = 20550;
 constexpr int IDS_WINDOW_TITLE = 20551;
 
+// The programs' own command lines: help, version and usage errors.
+constexpr int IDS_PROGRAM_VERSION = 20580;
+constexpr int IDS_GUI_DESCRIPTION = 20581;
+constexpr int IDS_GUI_FILE_ARGUMENT = 20582;
+constexpr int IDS_GUI_WRONG_ARGUMENTS = 20583;
+constexpr int IDS_GUI_TOO_MANY_FILES = 20584;
+constexpr int IDS_OPTION_HELP = 20585;
+constexpr int IDS_OPTION_VERSION = 20586;
+
 constexpr int IDS_TOO_MANY_LISTS = 20300;
 constexpr int IDS_FILE_OPEN_ERROR = 20301;
 constexpr int IDS_FILE_READ_ERROR = 20302;

@@ -147,6 +147,16 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_DOCLIST_EMPTY, u"No Kivvo documents in %s yet. Choose New to start one."},
         {IDS_WINDOW_TITLE, u"%s[*] - Kivvo"},
 
+        {IDS_PROGRAM_VERSION, u"%s %s"},
+        {IDS_GUI_DESCRIPTION,
+         u"Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo "
+         u"documents of your documents folder."},
+        {IDS_GUI_FILE_ARGUMENT, u"A Kivvo document (*.kv) to open."},
+        {IDS_GUI_WRONG_ARGUMENTS, u"kivvo: %s; see kivvo --help"},
+        {IDS_GUI_TOO_MANY_FILES, u"only one document can be opened at a time"},
+        {IDS_OPTION_HELP, u"Shows this help and ends."},
+        {IDS_OPTION_VERSION, u"Shows the version and ends."},
+
         {IDS_TOO_MANY_LISTS,
          u"This document already holds %d drawings, the most one document can keep.\r\n\r\n"
          u"Nothing was copied. Start a new document for the next exchange."},
@@ -179,6 +189,7 @@ const std::unordered_map<int, const char16_t*>& Table()
 
         {IDS_CLI_USAGE,
          u"Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]\n"
+         u"       kivvo-cli --help | --version\n"
          u"\n"
          u"Commands:\n"
          u"  new FILE                      a new document with one empty list named \"List\"\n"
