@@ -72,6 +72,7 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"footer", "", "T"},
         {"lookup", "", "TEXT"},
         {{"h", "help"}, ""},
+        {{"v", "version"}, ""},
     });
 }
 
@@ -85,7 +86,11 @@ void CCliCommands::Print(const QString& strText)
 
 int CCliCommands::UsageError(const QString& strWhy)
 {
-    m_err << CStringTable::Format(IDS_CLI_WRONG_ARGUMENTS, {strWhy}) << '\n';
+    // The parser's own texts end with a full stop; the message goes on after them.
+    QString strShown = strWhy;
+    if (strShown.endsWith(u'.'))
+        strShown.chop(1);
+    m_err << CStringTable::Format(IDS_CLI_WRONG_ARGUMENTS, {strShown}) << '\n';
     m_err.flush();
     return kExitUsage;
 }
@@ -101,6 +106,12 @@ int CCliCommands::Run(const QStringList& arguments)
 {
     if (!m_parser.parse(QStringList{QStringLiteral("kivvo-cli")} + arguments))
         return UsageError(m_parser.errorText());
+    if (m_parser.isSet("version") && !m_parser.isSet("help")) {
+        Print(CStringTable::Format(IDS_PROGRAM_VERSION,
+                                   {QStringLiteral("kivvo-cli"), QStringLiteral(KIVVO_VERSION)}) +
+              u'\n');
+        return kExitOk;
+    }
     if (m_parser.isSet("help") || arguments.isEmpty()) {
         Print(CStringTable::Load(IDS_CLI_USAGE));
         return arguments.isEmpty() ? kExitUsage : kExitOk;
@@ -360,14 +371,14 @@ int CCliCommands::Send()
 {
     m_app.Initialise();
     CKivvoApp::LoadContactsProc(&m_app);
+    CCliUserInterface ui(&m_out, &m_err);
     CKivvoDoc doc;
+    doc.SetUserInterface(&ui);
     if (!Open(doc))
         return kExitFailed;
     if (!m_parser.isSet("person")) {
         doc.OnSendEmails();
-        const bool bAll =
-            m_messages.HasShown(IDS_SENT_SUMMARY) && !m_messages.HasShown(IDS_SEND_ERROR);
-        return bAll ? kExitOk : Fail(IDS_CLI_NOT_SENT);
+        return ui.AllSent() ? kExitOk : Fail(IDS_CLI_NOT_SENT);
     }
     CNameList& list = *doc.GetCurrentList();
     CPerson* pPerson = list.FindPerson(m_parser.value("person"));
@@ -377,7 +388,7 @@ int CCliCommands::Send()
         return Fail(IDS_CLI_NO_ADDRESS, {pPerson->m_strName});
     list.UseEntriesAsHandles();
     doc.SendEmailTo(pPerson->m_hItem);
-    return m_messages.HasShown(IDS_EMAIL_SENT) ? kExitOk : kExitFailed;
+    return ui.AllSent() ? kExitOk : kExitFailed;
 }
 
 int CCliCommands::Config()

@@ -21,6 +21,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvale"));
     QCoreApplication::setApplicationName(QStringLiteral("Kivvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KIVVO_VERSION));
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -307,7 +307,11 @@ void TestContacts::loaderReportsFailuresOnTheUserInterfaceThread()
     QVERIFY(app.WaitForContacts(10000));
     QTRY_COMPARE(messages.m_boxes.size(), 2);
     QCOMPARE(messages.Ids(), (QList<int>{IDS_CONTACTS_CREATE_ERROR, IDS_CONTACTS_LOGIN_ERROR}));
-    QCOMPARE(messages.m_boxes.at(0).m_strText, "Fail to load CoCreateInstance 2"); // ENOENT
+    QCOMPARE(messages.m_boxes.at(0).m_strText, "The address book " +
+                                                   dir.filePath("a-broken.vcf") +
+                                                   " cannot be opened: No such file or directory");
+    QVERIFY(messages.m_boxes.at(1).m_strText.endsWith("b-not-a-card.vcf cannot be read: it is not a "
+                                                      "vCard file"));
     QCOMPARE(messages.m_threads,
              (QList<QThread*>{QThread::currentThread(), QThread::currentThread()}));
     QCOMPARE(CachedRecords(app), QStringList{"Ann;;;ann@x.org;;;"}); // the others still load

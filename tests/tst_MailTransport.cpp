@@ -71,7 +71,11 @@ void TestMailTransport::recipients_data()
     QTest::newRow("two") << "a@x.org;b@x.org" << QStringList{"a@x.org", "b@x.org"};
     QTest::newRow("empty tokens skipped")
         << ";a@x.org;;b@x.org;" << QStringList{"a@x.org", "b@x.org"};
-    QTest::newRow("blanks kept") << " a@x.org; b@x.org" << QStringList{" a@x.org", " b@x.org"};
+    QTest::newRow("trimmed") << " a@x.org; b@x.org ; " << QStringList{"a@x.org", "b@x.org"};
+    QTest::newRow("display name") << "Ann <ann@x.org>; Bob Smith<b@x.org>"
+                                  << QStringList{"ann@x.org", "b@x.org"};
+    QTest::newRow("blank inside") << "ann @x.org" << QStringList{};
+    QTest::newRow("name, no address") << "Ann Smith" << QStringList{};
     QTest::newRow("empty") << "" << QStringList{};
     QTest::newRow("only separators") << ";;" << QStringList{};
     QTest::newRow("CRLF injection") << "a@x.org\r\nRCPT TO:<evil@x.org>" << QStringList{};

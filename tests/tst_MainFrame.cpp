@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -53,6 +54,7 @@ class TestMainFrame : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void bandsAtTheBottom();
@@ -98,6 +100,11 @@ private:
     QString m_strSaveAs; // what the file dialogs answer
     QString m_strToOpen;
 };
+
+void TestMainFrame::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true); // closing the window stores its size
+}
 
 void TestMainFrame::init()
 {

@@ -3,6 +3,7 @@
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "notify/MapiInit.h"
+#include "notify/SendRun.h"
 #include "platform/CmdUI.h"
 #include "res/Resource.h"
 #include "support/DocumentNotation.h"
@@ -36,12 +37,14 @@ private slots:
     void init();
     void cleanup();
     void fivePersonsOneFailing();
-    void wholeRunOnOneConnection();
+    void oneConnectionPerRun();
     void logonFailureShowsOneMessage();
     void sendToOnePerson_data();
     void sendToOnePerson();
     void enableRule();
     void drawThenSend();
+    void serverMisbehaving_data();
+    void serverMisbehaving();
 
 private:
     std::unique_ptr<CSmtpTestServer> m_pServer;
@@ -96,7 +99,7 @@ void TestSendEmails::fivePersonsOneFailing()
     QVERIFY(!doc.IsModified());
 }
 
-void TestSendEmails::wholeRunOnOneConnection()
+void TestSendEmails::oneConnectionPerRun()
 {
     CRecordingMessageHandler messages;
     messages.AnswerAllQuestions(IDYES);
@@ -105,9 +108,9 @@ void TestSendEmails::wholeRunOnOneConnection()
     for (const char* pName : {"A", "B", "C", "D", "E"})
         SetAddress(doc, pName, QStringLiteral("%1@example.com").arg(pName));
     doc.OnSendEmails();
-    doc.OnSendEmails(); // a reminder: still logged on, same connection
+    doc.OnSendEmails(); // a reminder logs on afresh, with the settings of the moment
     QVERIFY(m_pServer->WaitForMessages(10));
-    QCOMPARE(m_pServer->ConnectionCount(), 1);
+    QCOMPARE(m_pServer->ConnectionCount(), 2);
     QCOMPARE(messages.m_boxes.last().m_strText, "Sent emails to 5 out of 5 participants");
 }
 
@@ -122,8 +125,10 @@ void TestSendEmails::logonFailureShowsOneMessage()
     SetAddress(doc, "Bob", "bob@example.com");
     doc.OnSendEmails();
     QCOMPARE(messages.Ids(), (QList<int>{IDS_ASK_SEND_ALL, IDS_LOGON_ERROR}));
-    QCOMPARE(messages.m_boxes.at(1).m_strText, "MAPI Logon error");
-    QCOMPARE(doc.m_mail.m_bLoggedOn, 0);
+    QVERIFY2(messages.m_boxes.at(1).m_strText.startsWith(
+                 "The mail server 127.0.0.1:1 could not be reached or refused the login.\r\n"
+                 "cannot connect to 127.0.0.1 port 1: Connection refused"),
+             qPrintable(messages.m_boxes.at(1).m_strText));
 
     // The next run tries again and succeeds once the server is right.
     m_pApp->m_settings.m_nPort = m_pServer->Port();
@@ -211,6 +216,71 @@ void TestSendEmails::drawThenSend()
                                          IDS_ASK_SEND_ALL, IDS_SENT_SUMMARY}));
     QCOMPARE(messages.m_boxes.last().m_strText, "Sent emails to 1 out of 4 participants");
     QVERIFY(doc.IsModified());
+}
+
+void TestSendEmails::serverMisbehaving_data()
+{
+    QTest::addColumn<QStringList>("server");
+    QTest::addColumn<QList<ESendOutcome>>("outcomes"); // Ann, Bob
+    QTest::addColumn<QString>("annsReason");
+    QTest::addColumn<int>("bodiesReceived"); // each at most once
+    QTest::addColumn<int>("connections");
+    QTest::addColumn<int>("stopMessage");
+
+    using E = ESendOutcome;
+    QTest::newRow("confirmation later than the time-out")
+        << QStringList{"--data-delay", "1.5"} << QList<E>{E::Failed, E::Failed}
+        << "the server did not confirm the message within 1 seconds; it may have arrived, so it "
+           "is not sent again"
+        << 2 << 2 << 0;
+    QTest::newRow("554 to the message")
+        << QStringList{"--data-reply", "554 5.7.1 Looks like spam"} << QList<E>{E::Failed, E::Failed}
+        << "the server refused the message: 554 5.7.1 Looks like spam" << 2 << 1 << 0;
+    QTest::newRow("sender refused")
+        << QStringList{"--refuse-sender", "santa@example.com"} << QList<E>{E::NotSent, E::NotSent}
+        << "the server refused the sender address santa@example.com: 553 5.7.1 Sender address "
+           "rejected"
+        << 0 << 1 << int(IDS_SENDER_ERROR);
+    QTest::newRow("recipient refused")
+        << QStringList{"--refuse", "ann@example.com"} << QList<E>{E::Failed, E::Sent}
+        << "the server refused the address ann@example.com: 550 5.1.1 Recipient refused" << 1 << 1
+        << 0;
+    QTest::newRow("kept connection gone at MAIL FROM")
+        << QStringList{"--drop-at-mail", "1"} << QList<E>{E::Sent, E::Sent} << "" << 2 << 2 << 0;
+}
+
+void TestSendEmails::serverMisbehaving()
+{
+    QFETCH(QStringList, server);
+    QFETCH(QList<ESendOutcome>, outcomes);
+    QFETCH(QString, annsReason);
+    QFETCH(int, bodiesReceived);
+    QFETCH(int, connections);
+    QFETCH(int, stopMessage);
+    CSmtpTestServer smtp(server);
+    QVERIFY(smtp.IsReady());
+    CSettings account = m_pApp->m_settings;
+    account.m_nPort = smtp.Port();
+    account.m_strFrom = QStringLiteral("Santa Claus <santa@example.com>");
+    const QList<CMailJob> jobs{
+        {"Ann", "Ann <ann@example.com>", " Ann <ann@example.com> ; ", "List", "To Ann"},
+        {"Bob", "bob@example.com", "bob@example.com", "List", "To Bob"}};
+    CSendRun run(account, jobs);
+    run.SetTimeouts({5000, 5000, 1000});
+    run.Run();
+
+    QCOMPARE(QList<ESendOutcome>({run.Result(0).m_outcome, run.Result(1).m_outcome}), outcomes);
+    QCOMPARE(run.Result(0).m_strReason, annsReason);
+    QCOMPARE(run.StopMessageId(), stopMessage);
+    QCOMPARE(run.AllSent(), outcomes == QList<ESendOutcome>({ESendOutcome::Sent, ESendOutcome::Sent}));
+    QTest::qWait(outcomes.contains(ESendOutcome::Failed) ? 1000 : 100); // late copies would show
+    QCOMPARE(smtp.DataCount(), bodiesReceived);
+    QCOMPARE(smtp.ConnectionCount(), connections);
+    for (const CSmtpTestServer::CMessage& message : smtp.Messages()) {
+        QCOMPARE(message.m_strFrom, "santa@example.com");
+        QCOMPARE(message.Header("From"), "Santa Claus <santa@example.com>");
+        QCOMPARE(message.m_recipients.size(), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSendEmails)

@@ -17,7 +17,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent, UrlOpener opener)
     setWindowTitle(CStringTable::Load(IDS_ABOUT_TITLE));
     setObjectName(QStringLiteral("aboutDialog"));
     auto* pIcon = new QLabel;
-    pIcon->setPixmap(CIcons::AppPixmap(64));
+    pIcon->setPixmap(CIcons::AppPixmap(64, devicePixelRatioF()));
     auto* pVersion = new QLabel(CStringTable::Load(IDS_ABOUT_VERSION));
     pVersion->setObjectName(QStringLiteral("version"));
     auto* pCopyright = new QLabel(CStringTable::Load(IDS_ABOUT_COPYRIGHT));

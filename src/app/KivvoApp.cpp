@@ -6,6 +6,7 @@
 #include "platform/DiskFile.h"
 #include "platform/Framework.h"
 #include "res/Resource.h"
+#include "res/StringTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,6 +81,11 @@ void CKivvoApp::Initialise()
 QString CKivvoApp::SettingsPath() const
 {
     return m_strFolder + QStringLiteral("Kivvo.cfg");
+}
+
+CSettings CKivvoApp::MailAccount() const
+{
+    return m_settings;
 }
 
 void CKivvoApp::LoadSettings()
@@ -194,15 +200,14 @@ void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
     QFile file;
     QString strError;
     if (!CDiskFile::OpenForReading(file, strPath, strError)) {
-        const int nError = errno;
-        ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {nError ? nError : int(file.error())});
+        ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {strPath, strError});
         return;
     }
     QByteArray data;
     while (!file.atEnd() && !m_bClosing) {
         const QByteArray chunk = file.read(kReadChunk);
         if (chunk.isEmpty()) {
-            ShowLoaderMessage(IDS_CONTACTS_CREATE_ERROR, {int(file.error())});
+            ShowLoaderMessage(IDS_CONTACTS_CLSID_ERROR, {strPath, file.errorString()});
             return;
         }
         data += chunk;
@@ -210,7 +215,8 @@ void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
     if (m_bClosing)
         return;
     if (!CVCardReader::LooksLikeVCard(data)) {
-        ShowLoaderMessage(IDS_CONTACTS_LOGIN_ERROR);
+        ShowLoaderMessage(IDS_CONTACTS_LOGIN_ERROR,
+                          {strPath, CStringTable::Load(IDS_CONTACTS_NOT_VCARD)});
         return;
     }
     for (const CVCardContact& contact : CVCardReader::Parse(data)) {

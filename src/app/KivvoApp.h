@@ -33,6 +33,8 @@ public:
     void Initialise();
 
     QString SettingsPath() const;
+    // The mail settings to send with, password included.
+    CSettings MailAccount() const;
     void LoadSettings();
     bool SaveSettings();
     // False with the reason when the file could not be written; the old file is then intact.

@@ -186,10 +186,7 @@ bool CKivvoDoc::OnUpdateCommand(CCmdUI& cmdUI)
         cmdUI.Enable(CanDrawNames());
         return true;
     case ID_SEND_EMAILS:
-        cmdUI.Enable(CanSendEmails());
-        return true;
-    case ID_CONFIGURE:
-        cmdUI.Enable(true);
+        cmdUI.Enable(CanSendEmails() && !IsSending());
         return true;
     default:
         return false;
@@ -207,9 +204,6 @@ bool CKivvoDoc::OnCommand(int nID)
         return true;
     case ID_SEND_EMAILS:
         OnSendEmails();
-        return true;
-    case ID_CONFIGURE:
-        OnConfigure();
         return true;
     case ID_LIST_SELECTED:
         OnListSelected();

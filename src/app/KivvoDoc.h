@@ -2,8 +2,10 @@
 
 #include "ListNode.h"
 #include "model/ListItem.h"
-#include "notify/MailTransport.h"
+#include "notify/SendRun.h"
 #include "platform/Document.h"
+
+#include <QPointer>
 
 class CCmdUI;
 class CNameList;
@@ -41,11 +43,17 @@ public:
 
     // Appends the notification text for a person of the current list to strBody.
     void ComposeNotification(const CPerson* pPerson, QString& strBody) const;
-    // Sends one person's notification; 1 when it went out, 0 otherwise (with a message on
-    // failure, and with a confirmation when bConfirm).
-    int SendEmail(const CPerson* pPerson, bool bConfirm);
+    // The notifications of these persons of the current list, addressed and composed, in
+    // the order given; a person without address gets a job with nothing to send.
+    QList<CMailJob> MailJobs(const QList<const CPerson*>& persons) const;
     // Send email for the person behind a tree item of the current list.
     void SendEmailTo(HTREEITEM hItem);
+    // A send run is working in the background.
+    bool IsSending() const;
+    // Ends the send run at once, without waiting for the server's confirmation.
+    void StopSending();
+    // Time-outs of the SMTP conversation for the runs that follow.
+    void SetMailTimeouts(const CSmtpTimeouts& timeouts) { m_mailTimeouts = timeouts; }
 
     bool OnNewDocument() override;
     void Serialize(CArchive& ar) override;
@@ -55,25 +63,25 @@ public:
 
     void OnDrawNames();
     void OnCopyForNextExchange();
-    void OnConfigure() {}
     void OnListSelected();
     void OnSendEmails();
 
     bool CanDrawNames() const;
     bool CanSendEmails() const;
 
-    // Logged on at the first send and kept for the life of the document.
-    CMailTransport m_mail;
-
 private:
     void AppendNode(CNameList* pList);
     void StoreLists(CArchive& ar) const;
     void LoadLists(CArchive& ar);
-    bool EnsureLoggedOn();
+    // Each run logs on afresh, with the settings of the moment.
+    void StartSending(const QList<CMailJob>& jobs, bool bConfirm);
+    static void ReportInBoxes(const CSendRun& run, bool bConfirm);
 
     quint8 m_nListCount = 0;
     CListNode* m_pHead = nullptr;
     CListNode* m_pTail = nullptr;
     CListNode* m_pCurrent = nullptr;
     CUserInterface* m_pUi = nullptr;
+    QPointer<CSendRun> m_pRun; // owned by whoever shows it
+    CSmtpTimeouts m_mailTimeouts;
 };

@@ -6,28 +6,37 @@
 #include "KivvoDoc.h"
 #include "ListBar.h"
 #include "draw/DrawNamesDlg.h"
+#include "notify/SendProgressDlg.h"
+#include "notify/SendRun.h"
 #include "platform/CmdUI.h"
 #include "platform/Framework.h"
 #include "res/Icons.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "ui/KivvoView.h"
+#include "ui/ScreenFit.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kClosePauseMs = 50;
 constexpr qsizetype kMaxTitleNameLength = 60;
+constexpr int kFirstHeight = 480;
+constexpr int kBarSlack = 24; // the bars' line: margins, separators and a little air
+const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
 
 QString FileFilter()
 {
@@ -165,6 +174,9 @@ void CMainFrame::BuildBars()
         pButton->setObjectName(QString(strTitle).remove(u'&').toLower() + QStringLiteral("Menu"));
         pButton->setMenu(BuildMenu(strTitle, commands));
         pButton->setPopupMode(QToolButton::InstantPopup);
+        // A title without a mnemonic still opens with Alt and its first letter.
+        if (!strTitle.contains(u'&'))
+            pButton->setShortcut(QKeySequence(QStringLiteral("Alt+") + strTitle.left(1)));
         m_wndCommandBar->addWidget(pButton);
     }
     m_wndCommandBar->addAction(m_actions.value(ID_FILE_NEW));
@@ -184,6 +196,29 @@ void CMainFrame::BuildBars()
         pBar->setMovable(false);
         addToolBar(Qt::BottomToolBarArea, pBar);
     }
+}
+
+QSize CMainFrame::FirstSize() const
+{
+    // The bars share one line at the bottom: the window is as wide as all of them together.
+    int nWidth = kBarSlack;
+    for (const QToolBar* pBar : {m_wndCommandBar, m_wndToolBar, m_wndListBand})
+        nWidth += pBar->sizeHint().width();
+    const QSize size(nWidth, std::max(kFirstHeight, nWidth * 3 / 4));
+    const QRect room = CScreenFit::Room(this);
+    return room.isEmpty() ? size : size.boundedTo(room.size());
+}
+
+void CMainFrame::RestoreWindowState()
+{
+    const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(FirstSize());
+}
+
+void CMainFrame::SaveWindowState() const
+{
+    QSettings().setValue(kGeometryKey, saveGeometry());
 }
 
 bool CMainFrame::RouteUpdate(CCmdUI& cmdUI)
@@ -383,8 +418,33 @@ void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
     dialog.exec();
 }
 
+bool CMainFrame::RunSend(CSendRun* pRun, bool)
+{
+    // Beside the main window, which stays usable; the send commands wait for the run.
+    auto* pDialog = new CSendProgressDlg(pRun, this);
+    connect(pRun, &CSendRun::Finished, this, &CMainFrame::UpdateCommandUI);
+    pDialog->show();
+    pRun->Start();
+    UpdateCommandUI();
+    return true;
+}
+
+bool CMainFrame::StopSendingToClose()
+{
+    if (!m_pDoc->IsSending())
+        return true;
+    if (CFramework::MessageBox(IDS_ASK_STOP_SENDING, EBoxKind::YesNoQuestion) != IDYES)
+        return false;
+    m_pDoc->StopSending();
+    return true;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* pEvent)
 {
+    if (!StopSendingToClose()) {
+        pEvent->ignore();
+        return;
+    }
     // A name still being edited is part of the document the save question is about.
     m_pView->EndEditing();
     if (!SaveModified()) {
@@ -393,6 +453,7 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
     }
     // Tell the contacts loader to stop, and give it a moment.
     m_pApp->m_bClosing = true;
+    SaveWindowState();
     QThread::msleep(kClosePauseMs);
     pEvent->accept();
 }

@@ -43,6 +43,11 @@ public:
     bool RouteCommand(int nID);
     void UpdateCommandUI();
 
+    // The size, place and maximised state of the last run; a first run gets a window in which
+    // every command of the bars is in view.
+    void RestoreWindowState();
+    QSize FirstSize() const;
+
     bool OpenDocument(const QString& strPath);
     void ShowDocumentList();
     void CloseDocumentList();
@@ -52,6 +57,7 @@ public:
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
     CListSelector* GetListSelector() override;
     void RunDrawNamesDialog(CNameList* pList, int nMode) override;
+    bool RunSend(CSendRun* pRun, bool bConfirm) override;
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
@@ -60,12 +66,15 @@ private:
     QAction* AddAction(int nID, int nTextId, const QKeySequence& shortcut = {});
     QMenu* BuildMenu(const QString& strTitle, const QList<int>& commands);
     void BuildBars();
+    void SaveWindowState() const;
     void UpdateTitle();
     void UpdateMenu(QMenu* pMenu);
     bool RouteUpdate(CCmdUI& cmdUI);
     // The save question; false when the user cancelled or the save failed.
     bool SaveModified();
     bool DoSave(bool bAskName);
+    // Asked while e-mails are being sent; false when the user wants them to go on.
+    bool StopSendingToClose();
 
     void OnFileNew();
     void OnFileOpen();

@@ -1,4 +1,5 @@
 // The desktop program: kivvo [FILE]
+#include "CommandLine.h"
 #include "KivvoApp.h"
 #include "KivvoDoc.h"
 #include "MainFrame.h"
@@ -7,6 +8,7 @@
 #include "platform/QtMessageHandler.h"
 #include "platform/QtSoundPlayer.h"
 #include "res/Icons.h"
+#include "ui/ScreenFit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,16 +21,48 @@ namespace {
 // The mail library lives as long as the process.
 CMapiInit g_mapi;
 
+// Prints what the command line asked for, or why it was refused; the exit status.
+int Answer(const CCommandLine& commandLine, CCommandLine::EAction action)
+{
+    std::FILE* pStream = action == CCommandLine::kUsageError ? stderr : stdout;
+    QString strText = commandLine.Text();
+    if (!strText.endsWith(u'\n'))
+        strText += u'\n';
+    std::fputs(strText.toLocal8Bit().constData(), pStream);
+    return action == CCommandLine::kUsageError ? CCommandLine::kExitUsage : 0;
+}
+
+void SetNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorvale"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kivvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KIVVO_VERSION));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QElapsedTimer startup;
     startup.start();
+    CCommandLine commandLine;
+    if (CCommandLine::AsksForInformation(argc, argv)) {
+        // Answered without a display. Qt's own options (-style, -platform…) are only known
+        // once the window system is up: when they are in the way, the answer waits for it.
+        const QCoreApplication core(argc, argv);
+        SetNames();
+        const CCommandLine::EAction action = commandLine.Parse(QCoreApplication::arguments());
+        if (action == CCommandLine::kHelp || action == CCommandLine::kVersion)
+            return Answer(commandLine, action);
+    }
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Quorvale"));
-    QApplication::setApplicationName(QStringLiteral("Kivvo"));
+    SetNames();
+    const CCommandLine::EAction action = commandLine.Parse(QApplication::arguments());
+    if (action != CCommandLine::kRun)
+        return Answer(commandLine, action);
     QApplication::setWindowIcon(CIcons::AppIcon());
+    CScreenFit screenFit;
+    application.installEventFilter(&screenFit);
 
     CQtMessageHandler messages;
     CFramework::SetMessageHandler(&messages);
@@ -42,10 +76,10 @@ int main(int argc, char* argv[])
         CKivvoDoc doc;
         doc.OnNewDocument();
         CMainFrame frame(&doc, &app);
-        const QStringList arguments = QApplication::arguments();
         // The document named on the command line, else the chooser of documents.
-        if (arguments.size() < 2 || !frame.OpenDocument(arguments.at(1)))
+        if (commandLine.File().isEmpty() || !frame.OpenDocument(commandLine.File()))
             frame.ShowDocumentList();
+        frame.RestoreWindowState();
         frame.show();
         if (qEnvironmentVariableIsSet("KIVVO_STARTUP_PROBE")) {
             // Reports the time to the shown window, then ends: for measuring start-up.

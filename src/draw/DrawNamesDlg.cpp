@@ -4,6 +4,7 @@
 #include "platform/Framework.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "ui/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -14,6 +15,9 @@
 namespace {
 
 constexpr int kLargeFontPoints = 16;
+constexpr int kSmallestFontPoints = 9;
+// The size the dialog takes with its large font, where the screen has room for it.
+constexpr QSize kLargeSize(420, 520);
 
 QPushButton* MakeButton(const QString& strText, const QString& strName)
 {
@@ -31,14 +35,10 @@ CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent)
     m_pShown.assign(static_cast<size_t>(m_nCount), 0);
     setWindowTitle(QStringLiteral("Dialog"));
     setObjectName(QStringLiteral("drawNamesDialog"));
-    QFont large = font();
-    large.setPointSize(kLargeFontPoints);
-    setFont(large);
 
     m_pPrevious = MakeButton(CStringTable::Load(IDS_PREVIOUS), QStringLiteral("previous"));
     m_pNext = MakeButton(CStringTable::Load(IDS_NEXT), QStringLiteral("next"));
     m_pReveal = MakeButton(CStringTable::Load(IDS_REVEAL_INITIAL), QStringLiteral("reveal"));
-    m_pReveal->setMinimumHeight(4 * fontMetrics().height());
     m_pReveal->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_pText = new QPlainTextEdit;
     m_pText->setObjectName(QStringLiteral("revealedText"));
@@ -57,13 +57,39 @@ CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent)
     pLayout->addWidget(m_pText, 1);
     pLayout->addWidget(m_pDone);
     pLayout->addWidget(pButtons);
-    resize(420, 520);
+    FitToScreen();
 
     connect(m_pPrevious, &QPushButton::clicked, this, &CDrawNamesDlg::OnPrevious);
     connect(m_pNext, &QPushButton::clicked, this, &CDrawNamesDlg::OnNext);
     connect(m_pReveal, &QPushButton::clicked, this, &CDrawNamesDlg::OnReveal);
     connect(m_pDone, &QPushButton::clicked, this, &CDrawNamesDlg::OnDone);
     connect(pButtons, &QDialogButtonBox::accepted, this, &CDrawNamesDlg::accept);
+}
+
+void CDrawNamesDlg::SetFontSize(int nPoints)
+{
+    QFont large = font();
+    large.setPointSize(nPoints);
+    setFont(large);
+    m_pReveal->setMinimumHeight(4 * fontMetrics().height());
+    layout()->invalidate();
+}
+
+void CDrawNamesDlg::FitToScreen()
+{
+    // The large font is for reading across a table; a small screen gets it smaller, so that
+    // every button stays on the screen.
+    const QSize room = CScreenFit::Room(this).size();
+    int nPoints = kLargeFontPoints;
+    QSize size;
+    for (;; --nPoints) {
+        SetFontSize(nPoints);
+        size = (kLargeSize * nPoints / kLargeFontPoints).expandedTo(minimumSizeHint());
+        if (nPoints == kSmallestFontPoints ||
+            (size.width() <= room.width() && size.height() <= room.height()))
+            break;
+    }
+    resize(room.isEmpty() ? size : size.boundedTo(room));
 }
 
 void CDrawNamesDlg::showEvent(QShowEvent* pEvent)

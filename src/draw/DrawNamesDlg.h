@@ -30,6 +30,9 @@ protected:
     void showEvent(QShowEvent* pEvent) override;
 
 private:
+    void SetFontSize(int nPoints);
+    // Chooses the largest font, up to the large one, with which the dialog fits the screen.
+    void FitToScreen();
     void OnInitDialog();
     void BringUpPerson();
     void EnableMoves();

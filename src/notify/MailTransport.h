@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SmtpSession.h"
 #include "app/Settings.h"
 
 #include <QByteArray>
@@ -16,9 +17,11 @@ inline bool FAILED(HRESULT hr)
 }
 
 // Hands finished notifications to the configured SMTP server. Logon opens the connection
-// (TLS and authentication included); the sends that follow reuse it, and a connection the
-// server has closed is opened again. Every failure writes one trace line to stderr; the
-// transport never talks to the user, its callers do.
+// (TLS and authentication included); the sends that follow reuse it. A message is never
+// handed over twice: the only retry is on a fresh connection when a reused one turns out to
+// have been closed before the server accepted the sender. Every failure writes one trace
+// line to stderr and keeps its reason in LastResult(); the transport never talks to the user,
+// its callers do. It lives on one thread, the one that logs on.
 class CMailTransport
 {
 public:
@@ -29,31 +32,30 @@ public:
 
     // Server, port, sender and account; takes effect at the next Logon.
     void Configure(const CSettings& settings) { m_account = settings; }
+    void SetTimeouts(const CSmtpTimeouts& timeouts) { m_session.SetTimeouts(timeouts); }
+    // Raised from another thread, it ends any wait at once.
+    void SetAbortFlag(const std::atomic<bool>* pAbort) { m_session.SetAbortFlag(pAbort); }
 
     HRESULT Logon();
-    // to: one address or several separated by ";"; empty tokens are skipped, blanks kept.
+    // to: one address or several separated by ";"; each is trimmed, empty ones are skipped,
+    // and "Name <address>" goes to the address.
     HRESULT Send(const QString& strTo, const QString& strSubject, const QString& strBody);
+    // Says goodbye to the server; the next Send needs a Logon again.
+    void Logoff();
+    const CSmtpResult& LastResult() const { return m_last; }
 
     // Whether a password may only travel encrypted to this host: every host but loopback.
     static bool RequiresTls(const QString& strHost, const QString& strUser);
-    // The ";"-separated tokens that will become recipients, or an empty list when there is
-    // none or when one could inject protocol text (a control character).
+    // The bare addresses that will become recipients, or an empty list when there is none or
+    // when one is not an address (a control character, a blank, a bracket left over).
     static QStringList Recipients(const QString& strTo);
 
     int m_bLoggedOn = 0;
 
 private:
-    HRESULT SetRecipients(const QString& strTo);
-    HRESULT SetSubjectAndBody(const QString& strSubject, const QString& strBody);
-    HRESULT Submit();
-    HRESULT Perform();
-    bool PrepareHandle();
-    static size_t ReadMessage(char* pBuffer, size_t nSize, size_t nItems, void* pThis);
+    HRESULT Fail(const CSmtpResult& result, int nLine);
 
-    void* m_pCurl = nullptr;       // CURL*
-    void* m_pRecipients = nullptr; // curl_slist*
-    QStringList m_recipients;
-    QByteArray m_message;
-    qsizetype m_nSent = 0;
+    CSmtpSession m_session;
+    CSmtpResult m_last;
     CSettings m_account;
 };

@@ -1,10 +1,12 @@
 #include "MapiInit.h"
 
-#include <curl/curl.h>
+#include <QSslSocket>
 
-CMapiInit::CMapiInit() : m_bOk(curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK) {}
-
-CMapiInit::~CMapiInit()
+bool CMapiInit::IsOk() const
 {
-    curl_global_cleanup();
+    return QSslSocket::supportsSsl();
 }
+
+CMapiInit::CMapiInit() = default;
+
+CMapiInit::~CMapiInit() = default;

@@ -1,7 +1,7 @@
 #pragma once
 
-// Starts the mail library for the process and ends it again; one global instance, built
-// before anything sends and destroyed after everything has.
+// The mail layer's process-wide part; one global instance, built before anything sends and
+// destroyed after everything has. The TLS library is Qt's and loads on first use.
 class CMapiInit
 {
 public:
@@ -10,8 +10,6 @@ public:
     CMapiInit(const CMapiInit&) = delete;
     CMapiInit& operator=(const CMapiInit&) = delete;
 
-    bool IsOk() const { return m_bOk; }
-
-private:
-    bool m_bOk = false;
+    // Whether encrypted connections are possible; loads the TLS library when called first.
+    bool IsOk() const;
 };

@@ -2,9 +2,11 @@
 
 class CListSelector;
 class CNameList;
+class CSendRun;
 
 // What the document needs of the user interface without knowing any widget: the list
-// selector of the main window and the pass-around dialog. Each front end supplies its own.
+// selector of the main window, the pass-around dialog and the progress of sending. Each
+// front end supplies its own.
 class CUserInterface
 {
 public:
@@ -15,4 +17,8 @@ public:
 
     // Runs the pass-around dialog modally on the list; nMode 0 draws, 1 shows.
     virtual void RunDrawNamesDialog(CNameList* pList, int nMode) = 0;
+
+    // Runs the send run and shows its progress, taking the run over (it is a QObject to
+    // parent or delete). false: not taken; the document runs it and reports in message boxes.
+    virtual bool RunSend(CSendRun* /*pRun*/, bool /*bConfirm*/) { return false; }
 };

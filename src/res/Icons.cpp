@@ -1,16 +1,18 @@
 #include "Icons.h"
 
+#include "DrawnIconEngine.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
-QPixmap CIcons::AppPixmap(int nSize)
-{
-    QPixmap pixmap(nSize, nSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(nSize / 64.0, nSize / 64.0);
+namespace {
 
+constexpr qreal kAppDesignSize = 64;
+constexpr qreal kDesignSize = 32;
+
+// The program icon in a 64-unit square: a wrapped gift with a name tag.
+void PaintApp(QPainter& painter)
+{
     const QColor box(0xC6, 0x28, 0x28);
     const QColor ribbon(0xF9, 0xC7, 0x4F);
     painter.setPen(QPen(box.darker(140), 2));
@@ -38,27 +40,24 @@ QPixmap CIcons::AppPixmap(int nSize)
     painter.drawRoundedRect(QRectF(40, 36, 18, 11), 2, 2);
     painter.drawLine(QPointF(43, 40), QPointF(54, 40));
     painter.drawLine(QPointF(43, 43), QPointF(51, 43));
+}
+
+QIcon Drawn(const QString& strName, CDrawnIconEngine::Painter draw, qreal rDesignSize = kDesignSize)
+{
+    return QIcon(new CDrawnIconEngine(strName, draw, rDesignSize));
+}
+
+} // namespace
+
+QPixmap CIcons::AppPixmap(int nSize, qreal rDevicePixelRatio)
+{
+    const CDrawnIconEngine engine(QStringLiteral("app"), PaintApp, kAppDesignSize);
+    QPixmap pixmap = engine.Draw(QSize(nSize, nSize) * rDevicePixelRatio);
+    pixmap.setDevicePixelRatio(rDevicePixelRatio);
     return pixmap;
 }
 
 namespace {
-
-// Draws at a 32-unit design size into an icon of several pixel sizes.
-template <typename Fn> QIcon Drawn(Fn draw)
-{
-    QIcon icon;
-    for (const int nSize : {16, 24, 32, 48, 64}) {
-        QPixmap pixmap(nSize, nSize);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(nSize / 32.0, nSize / 32.0);
-        draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
 
 void Figure(QPainter& painter, qreal x, qreal y, qreal scale, const QColor& color)
 {
@@ -77,7 +76,7 @@ void Figure(QPainter& painter, qreal x, qreal y, qreal scale, const QColor& colo
 
 QIcon CIcons::PersonIcon()
 {
-    return Drawn([](QPainter& painter) {
+    return Drawn(QStringLiteral("person"), [](QPainter& painter) {
         painter.setPen(QPen(QColor(0xB0, 0x8A, 0x00), 1.5));
         painter.setBrush(QColor(0xFF, 0xD5, 0x4F));
         painter.drawEllipse(QRectF(3, 3, 26, 26));
@@ -93,7 +92,7 @@ QIcon CIcons::PersonIcon()
 
 QIcon CIcons::GroupIcon()
 {
-    return Drawn([](QPainter& painter) {
+    return Drawn(QStringLiteral("group"), [](QPainter& painter) {
         Figure(painter, 20, 4, 1.0, QColor(0x42, 0x85, 0xF4));
         Figure(painter, 11, 7, 1.0, QColor(0x34, 0xA8, 0x53));
     });
@@ -101,7 +100,7 @@ QIcon CIcons::GroupIcon()
 
 QIcon CIcons::DrawNamesIcon()
 {
-    return Drawn([](QPainter& painter) {
+    return Drawn(QStringLiteral("drawnames"), [](QPainter& painter) {
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(QColor(0x21, 0x21, 0x21));
         painter.drawRect(QRectF(9, 9, 14, 15));              // crown
@@ -122,7 +121,7 @@ QIcon CIcons::DrawNamesIcon()
 
 QIcon CIcons::SendEmailsIcon()
 {
-    return Drawn([](QPainter& painter) {
+    return Drawn(QStringLiteral("sendemails"), [](QPainter& painter) {
         painter.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.2));
         painter.setBrush(QColor(0xFA, 0xFA, 0xF0));
         painter.drawRect(QRectF(3, 13, 26, 16)); // the letter
@@ -136,8 +135,5 @@ QIcon CIcons::SendEmailsIcon()
 
 QIcon CIcons::AppIcon()
 {
-    QIcon icon;
-    for (const int nSize : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(AppPixmap(nSize));
-    return icon;
+    return Drawn(QStringLiteral("app"), PaintApp, kAppDesignSize);
 }

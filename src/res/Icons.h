@@ -7,8 +7,8 @@
 class CIcons
 {
 public:
-    // The program icon: a wrapped gift with a name tag.
-    static QPixmap AppPixmap(int nSize);
+    // The program icon: a wrapped gift with a name tag, nSize device-independent pixels wide.
+    static QPixmap AppPixmap(int nSize, qreal rDevicePixelRatio = 1.0);
     static QIcon AppIcon();
 
     // Tree images: a yellow face for a person, two standing figures for a group and the list.

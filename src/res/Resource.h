@@ -177,6 +177,15 @@ constexpr int IDS_DOCLIST_OPEN = 20549;
 constexpr int IDS_DOCLIST_EMPTY = 20550;
 constexpr int IDS_WINDOW_TITLE = 20551;
 
+// The programs' own command lines: help, version and usage errors.
+constexpr int IDS_PROGRAM_VERSION = 20580;
+constexpr int IDS_GUI_DESCRIPTION = 20581;
+constexpr int IDS_GUI_FILE_ARGUMENT = 20582;
+constexpr int IDS_GUI_WRONG_ARGUMENTS = 20583;
+constexpr int IDS_GUI_TOO_MANY_FILES = 20584;
+constexpr int IDS_OPTION_HELP = 20585;
+constexpr int IDS_OPTION_VERSION = 20586;
+
 constexpr int IDS_TOO_MANY_LISTS = 20300;
 constexpr int IDS_FILE_OPEN_ERROR = 20301;
 constexpr int IDS_FILE_READ_ERROR = 20302;
@@ -224,3 +233,36 @@ constexpr int IDS_CLI_SETTINGS_NOT_SAVED = 20422;
 constexpr int IDS_CLI_BAD_PORT = 20423;
 constexpr int IDS_CLI_LOOKUP = 20424;
 constexpr int IDS_CLI_NO_CONTACT = 20425;
+
+// Mail: the SMTP conversation, sending in the background, the mail settings.
+constexpr int IDS_SMTP_NO_CONNECTION = 20600;
+constexpr int IDS_SMTP_NO_GREETING = 20601;
+constexpr int IDS_SMTP_TLS_FAILED = 20602;
+constexpr int IDS_SMTP_NO_TLS = 20603;
+constexpr int IDS_SMTP_LOGIN_REFUSED = 20604;
+constexpr int IDS_SMTP_NO_LOGIN_METHOD = 20605;
+constexpr int IDS_SMTP_LOGIN_REQUIRED = 20606;
+constexpr int IDS_SMTP_SENDER_REFUSED = 20607;
+constexpr int IDS_SMTP_RECIPIENT_REFUSED = 20608;
+constexpr int IDS_SMTP_MESSAGE_REFUSED = 20609;
+constexpr int IDS_SMTP_TIMED_OUT = 20610;
+constexpr int IDS_SMTP_UNCONFIRMED = 20611;
+constexpr int IDS_SMTP_LOST = 20612;
+constexpr int IDS_SMTP_LOST_UNCONFIRMED = 20613;
+constexpr int IDS_SMTP_CANCELLED = 20614;
+constexpr int IDS_SMTP_BAD_ADDRESS = 20615;
+constexpr int IDS_SMTP_NO_ADDRESS = 20616;
+constexpr int IDS_SEND_SKIPPED = 20620;
+constexpr int IDS_SEND_NOT_SENT = 20621;
+constexpr int IDS_SEND_LINE_REASON = 20622;
+constexpr int IDS_SENDER_ERROR = 20623;
+constexpr int IDS_SEND_STOPPED = 20624;
+constexpr int IDS_ASK_STOP_SENDING = 20625;
+constexpr int IDS_SEND_TITLE = 20626;
+constexpr int IDS_SEND_CANCEL = 20627;
+constexpr int IDS_SEND_RETRY = 20628;
+constexpr int IDS_SEND_CLOSE = 20629;
+constexpr int IDS_SEND_RUNNING = 20630;
+constexpr int IDS_SEND_CANCELLING = 20631;
+constexpr int IDS_SEND_WAITING = 20632;
+constexpr int IDS_CONTACTS_NOT_VCARD = 20633;

@@ -15,7 +15,7 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_EXCHANGE_MENU, u"E&xchange"},
         {IDS_PROMPT_COPY_FOR_NEXT, u"Copy current list for next exchange\nCopy List"},
         {IDS_PROMPT_SEND_EMAILS, u"Send email notification of 'who to get gift for' to all "
-                                 u"participants with email adddresses\nSend emails"},
+                                 u"participants with email addresses\nSend emails"},
         {IDS_TIP_NEW, u"New"},
         {IDS_TIP_FILE, u"File"},
         {IDS_TIP_HELP, u"Help"},
@@ -23,8 +23,8 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_TIP_COPY, u"Copy"},
         {IDS_TIP_PASTE, u"Paste"},
         {IDS_ASK_PASS_AROUND,
-         u"Would you like to pass around the PocketPC for participants to draw their own "
-         u"names? You can skip any participants not present. Tap 'Ok' when finished."},
+         u"Would you like to pass around this computer for participants to draw their own "
+         u"names? You can skip any participants not present. Click OK when finished."},
         {IDS_ASK_SEND_NOW, u"Name drawing is complete. Would you like to send emails now?"},
         {IDS_ASK_DRAW_AGAIN,
          u"Names have already been drawn. Are you sure you want to draw again?\r\n\r\nIf you "
@@ -45,13 +45,14 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_SENT_SUMMARY, u"Sent emails to %d out of %d participants"},
         {IDS_SEND_ERROR, u"Error sending to [%s] email address [%s]"},
         {IDS_EMAIL_SENT, u"Email sent to: %s\r\naddress: %s"},
-        {IDS_LOGON_ERROR, u"MAPI Logon error"},
+        {IDS_LOGON_ERROR, u"The mail server %s could not be reached or refused the login.\r\n%s"
+                          u"\r\n\r\nCheck the mail settings in Settings > Configure."},
         {IDS_DRAWING_ERROR, u"Drawing Error\r\n\r\nYou may have too many participants in groups "
                             u"limiting the available selection."},
-        {IDS_CONTACTS_LOGIN_ERROR, u"Login to Pocket Outlook error"},
-        {IDS_CONTACTS_CLSID_ERROR, u"Fail to load CLSID for Pocket Outlook"},
+        {IDS_CONTACTS_LOGIN_ERROR, u"The address book %s cannot be read: %s"},
+        {IDS_CONTACTS_CLSID_ERROR, u"The address book %s cannot be read: %s"},
         {IDS_DRAW_HAT_ERROR, u"Draw hat error"},
-        {IDS_CONTACTS_CREATE_ERROR, u"Fail to load CoCreateInstance %d"},
+        {IDS_CONTACTS_CREATE_ERROR, u"The address book %s cannot be opened: %s"},
 
         {IDS_NEW_LIST_NAME, u"List"},
         {IDS_NEW_GROUP_NAME, u"New Group"},
@@ -146,6 +147,16 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_DOCLIST_EMPTY, u"No Kivvo documents in %s yet. Choose New to start one."},
         {IDS_WINDOW_TITLE, u"%s[*] - Kivvo"},
 
+        {IDS_PROGRAM_VERSION, u"%s %s"},
+        {IDS_GUI_DESCRIPTION,
+         u"Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo "
+         u"documents of your documents folder."},
+        {IDS_GUI_FILE_ARGUMENT, u"A Kivvo document (*.kv) to open."},
+        {IDS_GUI_WRONG_ARGUMENTS, u"kivvo: %s; see kivvo --help"},
+        {IDS_GUI_TOO_MANY_FILES, u"only one document can be opened at a time"},
+        {IDS_OPTION_HELP, u"Shows this help and ends."},
+        {IDS_OPTION_VERSION, u"Shows the version and ends."},
+
         {IDS_TOO_MANY_LISTS,
          u"This document already holds %d drawings, the most one document can keep.\r\n\r\n"
          u"Nothing was copied. Start a new document for the next exchange."},
@@ -178,6 +189,7 @@ const std::unordered_map<int, const char16_t*>& Table()
 
         {IDS_CLI_USAGE,
          u"Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]\n"
+         u"       kivvo-cli --help | --version\n"
          u"\n"
          u"Commands:\n"
          u"  new FILE                      a new document with one empty list named \"List\"\n"
@@ -235,6 +247,44 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CLI_BAD_PORT, u"the port must be a number from 1 to 65535, not \"%s\""},
         {IDS_CLI_LOOKUP, u"address: %s\nfirst name: %s\nlast name: %s\n"},
         {IDS_CLI_NO_CONTACT, u"kivvo-cli: no address-book entry matches \"%s\""},
+
+        {IDS_SMTP_NO_CONNECTION, u"cannot connect to %s port %d: %s"},
+        {IDS_SMTP_NO_GREETING, u"the server did not accept this program as a client: %s"},
+        {IDS_SMTP_TLS_FAILED, u"the encrypted connection (TLS) failed: %s"},
+        {IDS_SMTP_NO_TLS, u"the server offers no encryption (STARTTLS), and the password is only "
+                          u"ever sent encrypted"},
+        {IDS_SMTP_LOGIN_REFUSED, u"the server refused the login: %s"},
+        {IDS_SMTP_NO_LOGIN_METHOD,
+         u"the server offers no login method this program knows (PLAIN or LOGIN)"},
+        {IDS_SMTP_LOGIN_REQUIRED, u"the server wants a login: %s"},
+        {IDS_SMTP_SENDER_REFUSED, u"the server refused the sender address %s: %s"},
+        {IDS_SMTP_RECIPIENT_REFUSED, u"the server refused the address %s: %s"},
+        {IDS_SMTP_MESSAGE_REFUSED, u"the server refused the message: %s"},
+        {IDS_SMTP_TIMED_OUT, u"the server did not answer within %d seconds"},
+        {IDS_SMTP_UNCONFIRMED, u"the server did not confirm the message within %d seconds; it "
+                               u"may have arrived, so it is not sent again"},
+        {IDS_SMTP_LOST, u"the server closed the connection"},
+        {IDS_SMTP_LOST_UNCONFIRMED, u"the server closed the connection before it confirmed the "
+                                    u"message; it may have arrived, so it is not sent again"},
+        {IDS_SMTP_CANCELLED, u"sending was stopped"},
+        {IDS_SMTP_BAD_ADDRESS, u"\"%s\" is not an e-mail address"},
+        {IDS_SMTP_NO_ADDRESS, u"no e-mail address: \"%s\" is not in the address book"},
+        {IDS_SEND_SKIPPED, u"Skipped [%s]: no email address"},
+        {IDS_SEND_NOT_SENT, u"Not sent to [%s] email address [%s]"},
+        {IDS_SEND_LINE_REASON, u"%s: %s"},
+        {IDS_SENDER_ERROR, u"The mail server %s refused the sender address.\r\n%s\r\n\r\nCorrect "
+                           u"the sender address in Settings > Configure. Nothing more was sent."},
+        {IDS_SEND_STOPPED, u"Sending stopped; nothing more was sent."},
+        {IDS_ASK_STOP_SENDING, u"E-mails are still being sent. Stop sending and close?\r\n\r\n"
+                               u"Whoever has not been sent his e-mail yet gets none."},
+        {IDS_SEND_TITLE, u"Sending Emails"},
+        {IDS_SEND_CANCEL, u"Cancel"},
+        {IDS_SEND_RETRY, u"Send again to those that failed"},
+        {IDS_SEND_CLOSE, u"Close"},
+        {IDS_SEND_RUNNING, u"Sending %d of %d..."},
+        {IDS_SEND_CANCELLING, u"Stopping after the message being sent..."},
+        {IDS_SEND_WAITING, u"%s: waiting"},
+        {IDS_CONTACTS_NOT_VCARD, u"it is not a vCard file"},
     };
     return table;
 }

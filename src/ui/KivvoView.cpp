@@ -10,6 +10,7 @@
 #include "res/StringTable.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -181,7 +182,7 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_SEND_EMAIL_TO_PERSON: {
         const CPerson* pPerson = pSelected ? m_pDoc->GetPersonItem(hSelected) : nullptr;
         cmdUI.Enable(pPerson && !pPerson->m_strAddress.isEmpty() &&
-                     !pPerson->m_strGiftTo.isEmpty());
+                     !pPerson->m_strGiftTo.isEmpty() && !m_pDoc->IsSending());
         return true;
     }
     case ID_PERSON_PROPERTIES:
@@ -386,6 +387,40 @@ void CKivvoView::contextMenuEvent(QContextMenuEvent* pEvent)
     }
     OnCommand(ID_CONTEXT_MENU);
     pEvent->accept();
+}
+
+bool CKivvoView::ChooseIfEnabled(int nID)
+{
+    CCmdUI cmdUI(nID);
+    if (!OnUpdateCommand(cmdUI) || !cmdUI.m_bEnabled)
+        return false;
+    emit CommandChosen(nID);
+    return true;
+}
+
+void CKivvoView::keyPressEvent(QKeyEvent* pEvent)
+{
+    // The keys of the context menus' commands, taken only while no name is being edited.
+    const bool bPlain =
+        pEvent->modifiers() == Qt::NoModifier || pEvent->modifiers() == Qt::KeypadModifier;
+    int nID = 0;
+    if (bPlain && pEvent->key() == Qt::Key_Insert)
+        nID = ID_ADD_PERSON;
+    else if (bPlain && pEvent->key() == Qt::Key_Delete)
+        nID = SelectedItem() ? ID_DELETE_ITEM : 0;
+    else if (bPlain && (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter))
+        nID = ID_PERSON_PROPERTIES;
+    if (state() != QAbstractItemView::EditingState && nID != 0 && ChooseIfEnabled(nID)) {
+        pEvent->accept();
+        return;
+    }
+    if (pEvent->key() == Qt::Key_F10 && pEvent->modifiers() == Qt::ShiftModifier) {
+        // The other usual key for a context menu, besides the menu key.
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+        contextMenuEvent(&menuEvent);
+        return;
+    }
+    QTreeWidget::keyPressEvent(pEvent);
 }
 
 void CKivvoView::mousePressEvent(QMouseEvent* pEvent)

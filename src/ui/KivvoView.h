@@ -47,6 +47,7 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
@@ -60,6 +61,8 @@ private:
     void SelectItem(QTreeWidgetItem* pItem);
     void Rebuild();
     QMenu* BuildMenu(const QList<QPair<int, int>>& items);
+    // Asks the frame for the command when its update handler enables it; false otherwise.
+    bool ChooseIfEnabled(int nID);
 
     void OnAddPerson();
     void OnAddGroup();

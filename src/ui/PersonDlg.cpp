@@ -44,6 +44,7 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
     m_pSuggestions = new QPlainTextEdit;
     m_pSuggestions->setObjectName(QStringLiteral("suggestions"));
     m_pSuggestions->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_pSuggestions->setTabChangesFocus(true); // Enter still starts a new line
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     pButtons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
     pButtons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
@@ -80,7 +81,8 @@ void CPersonDlg::OnInitDialog()
     m_pName->setText(m_pPerson->m_strName);
     FillContactCombo();
     PostUpdateAddress();
-    m_pAddress->setFocus();
+    m_pName->setFocus(); // the name is what a new person needs first
+    m_pName->selectAll();
 }
 
 void CPersonDlg::FillContactCombo()

@@ -2,7 +2,8 @@
 """A local SMTP server for the mail tests.
 
 Prints one JSON object per line on stdout: {"event": "ready", "port": N} once listening,
-{"event": "connect"} per connection, {"event": "message", ...} per accepted message.
+{"event": "connect"} per connection, {"event": "message", ...} per accepted message, {"event": "data"} per message body received
+(accepted or not).
 Reads commands from stdin: "drop" closes every open connection, "quit" stops.
 """
 import argparse
@@ -27,8 +28,24 @@ def emit(**event):
 
 
 class Handler:
-    def __init__(self, refused):
-        self.refused = set(refused)
+    def __init__(self, args):
+        self.refused = set(args.refuse)
+        self.refused_senders = set(args.refuse_sender)
+        self.drops_at_mail = args.drop_at_mail
+        self.data_delay = args.data_delay
+        self.data_reply = args.data_reply
+
+    async def handle_MAIL(self, server, session, envelope, address, mail_options):
+        if self.drops_at_mail > 0:
+            # Gone before the reply, as an idle connection the server has timed out.
+            self.drops_at_mail -= 1
+            server.transport.close()
+            emit(event="dropped_at_mail")
+            return "421 closing"
+        if address in self.refused_senders:
+            return "553 5.7.1 Sender address rejected"
+        envelope.mail_from = address
+        return "250 OK"
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
         if address in self.refused:
@@ -37,6 +54,11 @@ class Handler:
         return "250 OK"
 
     async def handle_DATA(self, server, session, envelope):
+        emit(event="data")
+        if self.data_delay:
+            await asyncio.sleep(self.data_delay)
+        if self.data_reply:
+            return self.data_reply
         emit(event="message", mail_from=envelope.mail_from, rcpt_tos=envelope.rcpt_tos,
              data=base64.b64encode(envelope.original_content).decode("ascii"),
              tls=session.ssl is not None)
@@ -83,6 +105,12 @@ def main():
     parser.add_argument("--key")
     parser.add_argument("--auth", help="LOGIN:PASSWORD")
     parser.add_argument("--refuse", action="append", default=[])
+    parser.add_argument("--refuse-sender", action="append", default=[])
+    parser.add_argument("--drop-at-mail", type=int, default=0,
+                        help="close the first N connections when MAIL FROM arrives")
+    parser.add_argument("--data-delay", type=float, default=0,
+                        help="seconds before the reply to the end of DATA")
+    parser.add_argument("--data-reply", help="reply to the end of DATA instead of 250")
     args = parser.parse_args()
 
     kwargs = {}
@@ -97,7 +125,7 @@ def main():
         kwargs["auth_required"] = True
 
     port = free_port()
-    controller = CountingController(Handler(args.refuse), hostname="127.0.0.1", port=port,
+    controller = CountingController(Handler(args), hostname="127.0.0.1", port=port,
                                     **kwargs)
     controller.start()
     CountingSMTP.counting = True

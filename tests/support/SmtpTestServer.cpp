@@ -127,6 +127,11 @@ int CSmtpTestServer::ConnectionCount()
     return CountEvents(QStringLiteral("connect"));
 }
 
+int CSmtpTestServer::DataCount()
+{
+    return CountEvents(QStringLiteral("data"));
+}
+
 int CSmtpTestServer::CountEvents(const QString& strEvent)
 {
     ReadEvents();

@@ -22,7 +22,8 @@ public:
         QString Body() const; // the decoded text
     };
 
-    // extraArguments: --cert/--key, --auth LOGIN:PASSWORD, --refuse ADDRESS
+    // extraArguments: --cert/--key, --auth LOGIN:PASSWORD, --refuse ADDRESS,
+    // --refuse-sender ADDRESS, --drop-at-mail N, --data-delay SECONDS, --data-reply TEXT
     explicit CSmtpTestServer(const QStringList& extraArguments = {});
     ~CSmtpTestServer();
 
@@ -35,6 +36,8 @@ public:
 
     QList<CMessage> Messages();
     int ConnectionCount();
+    // Message bodies the server received, whatever it answered to them.
+    int DataCount();
     QString ErrorOutput() { return QString::fromUtf8(m_process.readAllStandardError()); }
 
     // A self-signed certificate for 127.0.0.1 written into the folder; empty on failure.

@@ -1,0 +1,58 @@
+#include "CommandLine.h"
+
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <cstring>
+
+CCommandLine::CCommandLine()
+{
+    m_parser.setApplicationDescription(CStringTable::Load(IDS_GUI_DESCRIPTION));
+    m_parser.addOption({{"h", "help"}, CStringTable::Load(IDS_OPTION_HELP)});
+    m_parser.addOption({{"v", "version"}, CStringTable::Load(IDS_OPTION_VERSION)});
+    m_parser.addPositionalArgument(QStringLiteral("FILE"),
+                                   CStringTable::Load(IDS_GUI_FILE_ARGUMENT),
+                                   QStringLiteral("[FILE]"));
+}
+
+CCommandLine::EAction CCommandLine::Parse(const QStringList& arguments)
+{
+    m_strFile.clear();
+    if (!m_parser.parse(arguments)) {
+        QString strWhy = m_parser.errorText();
+        if (strWhy.endsWith(u'.'))
+            strWhy.chop(1);
+        m_strText = CStringTable::Format(IDS_GUI_WRONG_ARGUMENTS, {strWhy});
+        return kUsageError;
+    }
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        m_strText = m_parser.helpText();
+        return kHelp;
+    }
+    if (m_parser.isSet(QStringLiteral("version"))) {
+        m_strText = CStringTable::Format(IDS_PROGRAM_VERSION,
+                                         {QStringLiteral("kivvo"), QStringLiteral(KIVVO_VERSION)});
+        return kVersion;
+    }
+    const QStringList files = m_parser.positionalArguments();
+    if (files.size() > 1) {
+        m_strText = CStringTable::Format(IDS_GUI_WRONG_ARGUMENTS,
+                                         {CStringTable::Load(IDS_GUI_TOO_MANY_FILES)});
+        return kUsageError;
+    }
+    m_strFile = files.value(0);
+    return kRun;
+}
+
+bool CCommandLine::AsksForInformation(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false; // what follows are file names
+        for (const char* pszOption : {"-h", "--help", "-v", "--version"}) {
+            if (std::strcmp(argv[i], pszOption) == 0)
+                return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,111 @@
+#include "SendProgressDlg.h"
+
+#include "SendRun.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kMinimumWidth = 520;
+
+} // namespace
+
+CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
+    : QDialog(pParent), m_pRun(pRun), m_pList(new QListWidget), m_pStatus(new QLabel),
+      m_pCancel(new QPushButton(CStringTable::Load(IDS_SEND_CANCEL))),
+      m_pRetry(new QPushButton(CStringTable::Load(IDS_SEND_RETRY))),
+      m_pClose(new QPushButton(CStringTable::Load(IDS_SEND_CLOSE)))
+{
+    setObjectName(QStringLiteral("sendProgress"));
+    setWindowTitle(CStringTable::Load(IDS_SEND_TITLE));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMinimumWidth(kMinimumWidth);
+    m_pRun->setParent(this);
+    m_pStatus->setWordWrap(true);
+    auto* pButtons = new QDialogButtonBox;
+    pButtons->addButton(m_pRetry, QDialogButtonBox::ActionRole);
+    pButtons->addButton(m_pCancel, QDialogButtonBox::RejectRole);
+    pButtons->addButton(m_pClose, QDialogButtonBox::AcceptRole);
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addWidget(m_pList);
+    pLayout->addWidget(m_pStatus);
+    pLayout->addWidget(pButtons);
+    for (int i = 0; i < m_pRun->Jobs().size(); ++i)
+        m_pList->addItem(m_pRun->OutcomeLine(i));
+
+    connect(m_pRun, &CSendRun::OutcomeReady, this, &CSendProgressDlg::OnOutcome);
+    connect(m_pRun, &CSendRun::Finished, this, &CSendProgressDlg::OnFinished);
+    connect(m_pCancel, &QPushButton::clicked, this, &CSendProgressDlg::OnCancel);
+    connect(m_pRetry, &QPushButton::clicked, this, &CSendProgressDlg::OnRetry);
+    connect(m_pClose, &QPushButton::clicked, this, &QDialog::accept);
+    ShowRunning();
+}
+
+void CSendProgressDlg::ShowRunning()
+{
+    int nDone = 0;
+    for (int i = 0; i < m_pRun->Jobs().size(); ++i)
+        nDone += m_pRun->Result(i).m_outcome != ESendOutcome::Pending ? 1 : 0;
+    m_pStatus->setText(m_pRun->IsCancelled()
+                           ? CStringTable::Load(IDS_SEND_CANCELLING)
+                           : CStringTable::Format(IDS_SEND_RUNNING,
+                                                  {qMin(nDone + 1, int(m_pRun->Jobs().size())),
+                                                   m_pRun->Jobs().size()}));
+    m_pCancel->setEnabled(!m_pRun->IsCancelled());
+    m_pRetry->setEnabled(false);
+    m_pClose->setEnabled(false);
+}
+
+void CSendProgressDlg::OnOutcome(int nIndex)
+{
+    if (QListWidgetItem* pItem = m_pList->item(nIndex)) {
+        pItem->setText(m_pRun->OutcomeLine(nIndex));
+        m_pList->scrollToItem(pItem);
+    }
+    if (m_pRun->IsRunning())
+        ShowRunning();
+}
+
+void CSendProgressDlg::OnFinished()
+{
+    QString strStatus = m_pRun->Summary();
+    if (m_pRun->StopMessageId())
+        strStatus = m_pRun->StopMessage() + QStringLiteral("\r\n\r\n") + strStatus;
+    m_pStatus->setText(strStatus);
+    m_pCancel->setEnabled(false);
+    m_pRetry->setEnabled(m_pRun->CountOf(ESendOutcome::Failed) +
+                             m_pRun->CountOf(ESendOutcome::NotSent) >
+                         0);
+    m_pClose->setEnabled(true);
+    m_pClose->setDefault(true);
+}
+
+void CSendProgressDlg::OnCancel()
+{
+    m_pRun->Cancel();
+    ShowRunning();
+}
+
+void CSendProgressDlg::OnRetry()
+{
+    m_pClose->setEnabled(false);
+    m_pRun->StartRetry();
+    ShowRunning();
+}
+
+void CSendProgressDlg::reject()
+{
+    // Escape or the window's close button while sending: stop after the message in flight;
+    // the dialog stays until the run has ended, so that nothing half-sent goes unreported.
+    if (m_pRun->IsRunning()) {
+        OnCancel();
+        return;
+    }
+    QDialog::reject();
+}

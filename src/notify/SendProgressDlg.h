@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+class CSendRun;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// The progress of a send run, beside the main window: one line per participant, filled in as
+// his outcome arrives, the summary at the end, Cancel while it runs and "Send again to those
+// that failed" after it. The dialog owns the run.
+class CSendProgressDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CSendProgressDlg(CSendRun* pRun, QWidget* pParent = nullptr);
+
+    CSendRun* Run() const { return m_pRun; }
+    QListWidget* List() const { return m_pList; }
+    QLabel* Status() const { return m_pStatus; }
+    QPushButton* CancelButton() const { return m_pCancel; }
+    QPushButton* RetryButton() const { return m_pRetry; }
+
+    void reject() override;
+
+private:
+    void OnOutcome(int nIndex);
+    void OnFinished();
+    void OnCancel();
+    void OnRetry();
+    void ShowRunning();
+
+    CSendRun* m_pRun;
+    QListWidget* m_pList;
+    QLabel* m_pStatus;
+    QPushButton* m_pCancel;
+    QPushButton* m_pRetry;
+    QPushButton* m_pClose;
+};

@@ -1,0 +1,236 @@
+#include "SendRun.h"
+
+#include "MailTransport.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <QMutexLocker>
+#include <QThread>
+
+namespace {
+
+// Failures after which no other participant can be sent anything either.
+bool StopsTheRun(ESmtpError error)
+{
+    return error == ESmtpError::Unreachable || error == ESmtpError::Tls ||
+           error == ESmtpError::Login || error == ESmtpError::Sender ||
+           error == ESmtpError::Cancelled;
+}
+
+QString ServerName(const CSettings& account)
+{
+    return QStringLiteral("%1:%2").arg(account.m_strServer.trimmed()).arg(account.m_nPort);
+}
+
+} // namespace
+
+CSendRun::CSendRun(const CSettings& account, QList<CMailJob> jobs, QObject* pParent)
+    : QObject(pParent), m_account(account), m_jobs(std::move(jobs)), m_results(m_jobs.size())
+{
+}
+
+CSendRun::~CSendRun()
+{
+    Abort();
+}
+
+void CSendRun::Start()
+{
+    QList<int> indices;
+    for (int i = 0; i < m_jobs.size(); ++i)
+        indices.append(i);
+    Launch(indices);
+}
+
+void CSendRun::StartRetry()
+{
+    if (IsRunning())
+        return;
+    QList<int> indices;
+    {
+        QMutexLocker lock(&m_mutex);
+        for (int i = 0; i < m_results.size(); ++i) {
+            const ESendOutcome outcome = m_results.at(i).m_outcome;
+            if (outcome == ESendOutcome::Failed || outcome == ESendOutcome::NotSent) {
+                m_results[i] = {};
+                indices.append(i);
+            }
+        }
+        m_nStopMessageId = 0;
+        m_stopArguments.clear();
+    }
+    m_bCancel = false;
+    for (const int nIndex : std::as_const(indices))
+        emit OutcomeReady(nIndex);
+    Launch(indices);
+}
+
+void CSendRun::Launch(const QList<int>& indices)
+{
+    if (m_pThread) {
+        m_pThread->wait();
+        delete m_pThread;
+    }
+    m_pThread = QThread::create([this, indices] { Work(indices); });
+    connect(m_pThread, &QThread::finished, this, &CSendRun::Finished);
+    m_pThread->start();
+}
+
+void CSendRun::Run()
+{
+    QList<int> indices;
+    for (int i = 0; i < m_jobs.size(); ++i)
+        indices.append(i);
+    Work(indices);
+    emit Finished();
+}
+
+void CSendRun::Abort()
+{
+    m_bCancel = true;
+    m_bAbort = true;
+    if (m_pThread) {
+        m_pThread->wait();
+        delete m_pThread;
+        m_pThread = nullptr;
+    }
+}
+
+bool CSendRun::IsRunning() const
+{
+    return m_pThread && m_pThread->isRunning();
+}
+
+void CSendRun::SetResult(int nIndex, ESendOutcome outcome, const QString& strReason)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_results[nIndex] = {outcome, strReason};
+    }
+    emit OutcomeReady(nIndex);
+}
+
+void CSendRun::Stop(int nMessageId, const QStringList& arguments)
+{
+    QMutexLocker lock(&m_mutex);
+    m_nStopMessageId = nMessageId;
+    m_stopArguments = arguments;
+}
+
+bool CSendRun::SendOne(CMailTransport& mail, int nIndex, bool& bLoggedOn)
+{
+    const CMailJob& job = m_jobs.at(nIndex);
+    if (job.m_strAddress.trimmed().isEmpty()) {
+        SetResult(nIndex, ESendOutcome::Failed,
+                  CStringTable::Format(IDS_SMTP_NO_ADDRESS, {job.m_strAddressField}));
+        return true;
+    }
+    if (!bLoggedOn && !FAILED(mail.Logon()))
+        bLoggedOn = true;
+    if (bLoggedOn && !FAILED(mail.Send(job.m_strAddress, job.m_strSubject, job.m_strBody))) {
+        SetResult(nIndex, ESendOutcome::Sent);
+        return true;
+    }
+    const CSmtpResult& result = mail.LastResult();
+    if (!StopsTheRun(result.m_error)) {
+        SetResult(nIndex, ESendOutcome::Failed, result.m_strReason);
+        return true;
+    }
+    if (result.m_error == ESmtpError::Cancelled)
+        Stop(IDS_SEND_STOPPED);
+    else
+        Stop(result.m_error == ESmtpError::Sender ? IDS_SENDER_ERROR : IDS_LOGON_ERROR,
+             {ServerName(m_account), result.m_strReason});
+    SetResult(nIndex, ESendOutcome::NotSent, result.m_strReason);
+    return false;
+}
+
+void CSendRun::Work(const QList<int>& indices)
+{
+    CMailTransport mail;
+    mail.Configure(m_account);
+    mail.SetTimeouts(m_timeouts);
+    mail.SetAbortFlag(&m_bAbort);
+    bool bLoggedOn = false;
+    bool bGoOn = true;
+    for (const int nIndex : indices) {
+        if (m_jobs.at(nIndex).m_strAddressField.isEmpty())
+            SetResult(nIndex, ESendOutcome::Skipped);
+        else if (!bGoOn || m_bCancel)
+            SetResult(nIndex, ESendOutcome::NotSent, CStringTable::Load(IDS_SMTP_CANCELLED));
+        else
+            bGoOn = SendOne(mail, nIndex, bLoggedOn);
+    }
+    if (bLoggedOn)
+        mail.Logoff();
+}
+
+CSendRun::CResult CSendRun::Result(int nIndex) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_results.value(nIndex);
+}
+
+int CSendRun::CountOf(ESendOutcome outcome) const
+{
+    QMutexLocker lock(&m_mutex);
+    return int(std::count_if(m_results.cbegin(), m_results.cend(),
+                             [outcome](const CResult& result) { return result.m_outcome == outcome; }));
+}
+
+bool CSendRun::AllSent() const
+{
+    QMutexLocker lock(&m_mutex);
+    for (int i = 0; i < m_results.size(); ++i) {
+        if (!m_jobs.at(i).m_strAddressField.isEmpty() &&
+            m_results.at(i).m_outcome != ESendOutcome::Sent)
+            return false;
+    }
+    return true;
+}
+
+int CSendRun::StopMessageId() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_nStopMessageId;
+}
+
+QStringList CSendRun::StopArguments() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_stopArguments;
+}
+
+QString CSendRun::StopMessage() const
+{
+    const QStringList arguments = StopArguments();
+    return CStringTable::Format(StopMessageId(), {arguments.value(0), arguments.value(1)});
+}
+
+QString CSendRun::OutcomeLine(int nIndex) const
+{
+    const CMailJob& job = m_jobs.at(nIndex);
+    const CResult result = Result(nIndex);
+    QString strLine;
+    switch (result.m_outcome) {
+    case ESendOutcome::Pending:
+        return CStringTable::Format(IDS_SEND_WAITING, {job.m_strName});
+    case ESendOutcome::Sent:
+        strLine = CStringTable::Format(IDS_EMAIL_SENT, {job.m_strName, job.m_strAddress});
+        return strLine.replace(QStringLiteral("\r\n"), QStringLiteral(", "));
+    case ESendOutcome::Skipped:
+        return CStringTable::Format(IDS_SEND_SKIPPED, {job.m_strName});
+    case ESendOutcome::Failed:
+        strLine = CStringTable::Format(IDS_SEND_ERROR, {job.m_strName, job.m_strAddress});
+        break;
+    case ESendOutcome::NotSent:
+        strLine = CStringTable::Format(IDS_SEND_NOT_SENT, {job.m_strName, job.m_strAddress});
+        break;
+    }
+    return CStringTable::Format(IDS_SEND_LINE_REASON, {strLine, result.m_strReason});
+}
+
+QString CSendRun::Summary() const
+{
+    return CStringTable::Format(IDS_SENT_SUMMARY, {CountOf(ESendOutcome::Sent), m_jobs.size()});
+}

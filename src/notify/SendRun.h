@@ -1,0 +1,101 @@
+#pragma once
+
+#include "SmtpSession.h"
+#include "app/Settings.h"
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+
+#include <atomic>
+
+class QThread;
+
+// One participant's notification, composed and addressed before the run starts.
+struct CMailJob
+{
+    QString m_strName;
+    QString m_strAddressField; // as the person holds it; empty: nothing to send
+    QString m_strAddress;      // resolved through the address book
+    QString m_strSubject;
+    QString m_strBody;
+};
+
+enum class ESendOutcome
+{
+    Pending,
+    Sent,
+    Skipped, // no address
+    Failed,
+    NotSent, // the run stopped or was cancelled before his turn
+};
+
+// One run of notifications through the SMTP server: logs on afresh, sends one job after the
+// other and reports each outcome as it arrives. Start() works on a thread of its own and
+// signals on the thread that owns the run; Run() does the same work on the calling thread.
+// A run that cannot go on (server gone, login or sender refused) stops with one message.
+class CSendRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct CResult
+    {
+        ESendOutcome m_outcome = ESendOutcome::Pending;
+        QString m_strReason;
+    };
+
+    CSendRun(const CSettings& account, QList<CMailJob> jobs, QObject* pParent = nullptr);
+    ~CSendRun() override;
+
+    void SetTimeouts(const CSmtpTimeouts& timeouts) { m_timeouts = timeouts; }
+
+    void Start();
+    void Run();
+    // Sends again, in the background, to those that failed or were not sent.
+    void StartRetry();
+    // Stops after the message in flight.
+    void Cancel() { m_bCancel = true; }
+    // Stops now, leaving the message in flight unconfirmed; waits for the thread.
+    void Abort();
+    bool IsRunning() const;
+    bool IsCancelled() const { return m_bCancel; }
+
+    const QList<CMailJob>& Jobs() const { return m_jobs; }
+    CResult Result(int nIndex) const;
+    int CountOf(ESendOutcome outcome) const;
+    // Every participant with an address was sent his notification.
+    bool AllSent() const;
+    // The one message of a run that stopped early: its string id (0 when it did not stop),
+    // the two arguments it is formatted with, and the text.
+    int StopMessageId() const;
+    QStringList StopArguments() const;
+    QString StopMessage() const;
+
+    // The line that tells one participant's outcome, for a list or a terminal.
+    QString OutcomeLine(int nIndex) const;
+    // "Sent emails to %d out of %d participants"
+    QString Summary() const;
+
+signals:
+    void OutcomeReady(int nIndex);
+    void Finished();
+
+private:
+    void Work(const QList<int>& indices);
+    bool SendOne(class CMailTransport& mail, int nIndex, bool& bLoggedOn);
+    void SetResult(int nIndex, ESendOutcome outcome, const QString& strReason = {});
+    void Stop(int nMessageId, const QStringList& arguments = {});
+    void Launch(const QList<int>& indices);
+
+    CSettings m_account;
+    QList<CMailJob> m_jobs;
+    CSmtpTimeouts m_timeouts;
+    mutable QMutex m_mutex; // guards m_results and the stop message
+    QList<CResult> m_results;
+    int m_nStopMessageId = 0;
+    QStringList m_stopArguments;
+    std::atomic<bool> m_bCancel{false};
+    std::atomic<bool> m_bAbort{false};
+    QThread* m_pThread = nullptr;
+};

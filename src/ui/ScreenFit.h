@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMargins>
+#include <QObject>
+#include <QRect>
+
+class QWidget;
+
+// Keeps every window on the screen it opens on: never larger than the screen's available
+// area and never placed partly outside it. Installed once on the application, it serves every
+// window and dialog as it is shown, including those of Qt itself.
+class CScreenFit : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CScreenFit(QObject* pParent = nullptr);
+
+    // The area a window's inside may take on its screen: the available geometry less room
+    // for the window frame.
+    static QRect Room(const QWidget* pWindow);
+    // Shrinks and moves a top-level window so that it, with its frame, lies inside the room.
+    static void Fit(QWidget* pWindow);
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+private:
+    static QMargins FrameMargins(const QWidget* pWindow);
+};

@@ -1,0 +1,160 @@
+// Sending from the main window: the window stays live, the progress dialog shows each outcome,
+// Cancel and closing the window stop the run.
+#include "app/KivvoApp.h"
+#include "app/KivvoDoc.h"
+#include "app/MainFrame.h"
+#include "model/NameList.h"
+#include "notify/SendProgressDlg.h"
+#include "notify/SendRun.h"
+#include "res/Resource.h"
+#include "support/DocumentNotation.h"
+#include "support/RecordingMessageHandler.h"
+#include "support/SmtpTestServer.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestSendProgress : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void windowLiveWhileSendingAndCancel();
+    void closingWhileSending_data();
+    void closingWhileSending();
+
+private:
+    QString Line(int nRow) { return m_pDialog->List()->item(nRow)->text(); }
+    void StartSending();
+
+    std::unique_ptr<QTemporaryDir> m_pDir;
+    std::unique_ptr<CSmtpTestServer> m_pServer;
+    std::unique_ptr<CRecordingMessageHandler> m_pMessages;
+    std::unique_ptr<CKivvoApp> m_pApp;
+    std::unique_ptr<CKivvoDoc> m_pDoc;
+    std::unique_ptr<CMainFrame> m_pFrame;
+    CSendProgressDlg* m_pDialog = nullptr;
+};
+
+void TestSendProgress::init()
+{
+    // Every message takes the server 0.6 s to confirm.
+    m_pServer = std::make_unique<CSmtpTestServer>(QStringList{"--data-delay", "0.6"});
+    QVERIFY(m_pServer->IsReady());
+    m_pDir = std::make_unique<QTemporaryDir>();
+    m_pMessages = std::make_unique<CRecordingMessageHandler>();
+    m_pMessages->AnswerAllQuestions(IDYES);
+    m_pApp = std::make_unique<CKivvoApp>();
+    m_pApp->m_strFolder = m_pDir->path() + u'/';
+    m_pApp->m_settings.m_strServer = QStringLiteral("127.0.0.1");
+    m_pApp->m_settings.m_nPort = m_pServer->Port();
+    m_pApp->m_settings.m_strUser.clear();
+    m_pDoc = std::make_unique<CKivvoDoc>();
+    m_pFrame = std::make_unique<CMainFrame>(m_pDoc.get(), m_pApp.get());
+    m_pDoc->OnNewDocument();
+    m_pFrame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pFrame.get()));
+    LoadDocument(*m_pDoc, {"Ann>Bob, Bob>Cid, Cid>Dan, Dan>Ann"});
+    const QStringList addresses{"ann@example.com", "Bob <bob@example.com>", "cid@example.com", ""};
+    int i = 0;
+    m_pDoc->GetCurrentList()->ForEachPerson(
+        [&](CPerson* pPerson) { pPerson->m_strAddress = addresses.at(i++); });
+}
+
+void TestSendProgress::cleanup()
+{
+    m_pFrame.reset();
+    m_pDoc.reset();
+    m_pApp.reset();
+    m_pMessages.reset();
+    m_pServer.reset();
+    m_pDir.reset();
+}
+
+void TestSendProgress::StartSending()
+{
+    m_pFrame->UpdateCommandUI();
+    QVERIFY(m_pFrame->Action(ID_SEND_EMAILS)->isEnabled());
+    m_pFrame->Action(ID_SEND_EMAILS)->trigger();
+    m_pDialog = m_pFrame->findChild<CSendProgressDlg*>();
+    QVERIFY(m_pDialog);
+    QVERIFY(m_pDialog->isVisible());
+    QVERIFY(m_pDoc->IsSending());
+    QVERIFY(!m_pFrame->Action(ID_SEND_EMAILS)->isEnabled());
+}
+
+void TestSendProgress::windowLiveWhileSendingAndCancel()
+{
+    QElapsedTimer clock;
+    qint64 nLongestGap = 0;
+    qint64 nLastTick = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&] {
+        nLongestGap = qMax(nLongestGap, clock.elapsed() - nLastTick);
+        nLastTick = clock.elapsed();
+    });
+    clock.start();
+    ticker.start(20);
+    StartSending();
+    QCOMPARE(Line(0), "Ann: waiting");
+
+    QTRY_COMPARE_WITH_TIMEOUT(Line(0), "Email sent to: Ann, address: ann@example.com", 10000);
+    // Bob's message is in flight now: it is finished, Cid's is never begun.
+    m_pDialog->CancelButton()->click();
+    QCOMPARE(m_pDialog->Status()->text(), "Stopping after the message being sent...");
+    QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
+    QTRY_VERIFY(m_pDialog->RetryButton()->isEnabled());
+    QCOMPARE(Line(1), "Email sent to: Bob, address: Bob <bob@example.com>");
+    QCOMPARE(Line(2), "Not sent to [Cid] email address [cid@example.com]: sending was stopped");
+    QCOMPARE(Line(3), "Skipped [Dan]: no email address");
+    QCOMPARE(m_pDialog->Status()->text(), "Sent emails to 2 out of 4 participants");
+    QVERIFY(m_pFrame->Action(ID_SEND_EMAILS)->isEnabled());
+    // The timer kept its pace although each message took the server 0.6 s.
+    QVERIFY2(nLongestGap < 400, qPrintable(QString::number(nLongestGap)));
+
+    m_pDialog->RetryButton()->click(); // only Cid
+    QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
+    QTRY_COMPARE(Line(2), "Email sent to: Cid, address: cid@example.com");
+    QVERIFY(m_pServer->WaitForMessages(3));
+    QCOMPARE(m_pServer->DataCount(), 3);
+    QCOMPARE(m_pServer->Messages().at(1).m_recipients, QStringList{"bob@example.com"});
+    QVERIFY(!m_pMessages->Ids().contains(IDS_SEND_ERROR)); // no box per participant
+}
+
+void TestSendProgress::closingWhileSending_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("stop and close") << int(IDYES);
+    QTest::newRow("keep sending") << int(IDNO);
+}
+
+void TestSendProgress::closingWhileSending()
+{
+    QFETCH(int, answer);
+    StartSending();
+    m_pMessages->Answer(IDS_ASK_STOP_SENDING, answer);
+    QTRY_VERIFY_WITH_TIMEOUT(Line(0).startsWith("Email sent to: Ann"), 10000);
+    m_pFrame->close();
+    QVERIFY(m_pMessages->Ids().contains(IDS_ASK_STOP_SENDING));
+    QCOMPARE(m_pFrame->isVisible(), answer != IDYES);
+    if (answer == IDYES) {
+        QVERIFY(!m_pDoc->IsSending()); // stopped at once, Bob's confirmation not waited for
+        QTRY_VERIFY(Line(1).startsWith("Not sent to [Bob]")); // nothing half-sent counts as sent
+        QCOMPARE(Line(2), "Not sent to [Cid] email address [cid@example.com]: sending was stopped");
+        QCOMPARE(m_pServer->DataCount(), 2);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
+        QCOMPARE(m_pServer->DataCount(), 3);
+    }
+}
+
+QTEST_MAIN(TestSendProgress)
+#include "tst_SendProgress.moc"
