@@ -1,10 +1,15 @@
-// Drawing a large circle, and saving and loading a document with a long history.
+// Drawing a large circle, saving and loading a document with a long history, and reading
+// contacts files of arbitrary bytes.
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
+#include "notify/VCardReader.h"
 #include "platform/Archive.h"
 #include "platform/Framework.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -31,8 +36,8 @@ void FillLargeCircle(CNameList& list)
         list.Append(pGroup);
     }
     for (int i = 0; i < 500; ++i)
-        list.Append(new CPerson(QStringLiteral("Person %1").arg(nPerson++), {},
-                                QStringLiteral("Books")));
+        list.Append(
+            new CPerson(QStringLiteral("Person %1").arg(nPerson++), {}, QStringLiteral("Books")));
 }
 
 void DrawUntilDone(CNameList& list, const CNameList* pPrevious)
@@ -161,14 +166,15 @@ void BM_DrawLargeCircleWithHistory(benchmark::State& state)
 }
 BENCHMARK(BM_DrawLargeCircleWithHistory)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
-// 255 drawings of 100 persons (10 households of 5, 50 on their own), all drawn.
-QByteArray LongHistory()
+// 255 drawings of 100 persons (10 households of 5, 50 on their own), all drawn; nScale 10
+// makes them 1,000 persons (100 households, 500 on their own).
+QByteArray LongHistory(int nScale = 1)
 {
     CKivvoDoc doc;
     for (int n = 0; n < CKivvoDoc::kMaxLists; ++n) {
         CNameList* pList = doc.AddList()->m_pList;
         pList->m_strName = QStringLiteral("Christmas %1").arg(2026 - n);
-        for (int g = 0; g < 10; ++g) {
+        for (int g = 0; g < 10 * nScale; ++g) {
             auto* pGroup = new CGroup(QStringLiteral("Household %1").arg(g));
             for (int i = 0; i < 5; ++i) {
                 auto* pPerson = new CPerson(QStringLiteral("Person %1-%2").arg(g).arg(i),
@@ -178,9 +184,9 @@ QByteArray LongHistory()
             }
             pList->Append(pGroup);
         }
-        for (int i = 0; i < 50; ++i) {
-            auto* pPerson = new CPerson(QStringLiteral("Person %1").arg(i), {},
-                                        QStringLiteral("Books, tea"));
+        for (int i = 0; i < 50 * nScale; ++i) {
+            auto* pPerson =
+                new CPerson(QStringLiteral("Person %1").arg(i), {}, QStringLiteral("Books, tea"));
             pPerson->m_strGiftTo = QStringLiteral("Person 0-%1").arg(i % 5);
             pList->Append(pPerson);
         }
@@ -227,6 +233,49 @@ void BM_LoadLongHistory(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 BENCHMARK(BM_LoadLongHistory)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// Opening the document from a real file, as the programs do; the argument is the number of
+// persons in each of the 255 drawings (targets: 100 under 25 ms, 1,000 under 300 ms).
+void BM_OpenLongHistoryFile(benchmark::State& state)
+{
+    CSilentMessages messages;
+    CFramework::SetMessageHandler(&messages);
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath(QStringLiteral("history.kv"));
+    QFile file(strPath);
+    file.open(QIODevice::WriteOnly);
+    const QByteArray bytes = LongHistory(static_cast<int>(state.range(0) / 100));
+    file.write(bytes);
+    file.close();
+    CKivvoDoc doc;
+    for (auto _ : state) {
+        if (!doc.OnOpenDocument(strPath))
+            state.SkipWithError("open failed");
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+    CFramework::SetMessageHandler(nullptr);
+}
+BENCHMARK(BM_OpenLongHistoryFile)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// Arbitrary bytes as a contacts file: 10 MB of one folded line without a colon, and 10 MB of
+// random bytes (target: each under a second).
+void BM_VCardPathological(benchmark::State& state)
+{
+    QByteArray data;
+    if (state.range(0) == 0) {
+        data = "BEGIN:VCARD\r\nNOTE";
+        while (data.size() < 10'000'000)
+            data += "\r\n folded text without a colon, on and on";
+    } else {
+        QRandomGenerator random(42);
+        data.resize(10'000'000);
+        random.fillRange(reinterpret_cast<quint32*>(data.data()), data.size() / 4);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CVCardReader::Parse(data).size());
+    state.SetBytesProcessed(state.iterations() * data.size());
+}
+BENCHMARK(BM_VCardPathological)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -42,6 +42,7 @@ private:
     int Notification();
     int Send();
     int Config();
+    void PrintSettings();
     int Contacts();
 
     // Takes the lock beside the document for a command that changes it, held until the

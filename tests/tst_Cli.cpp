@@ -20,7 +20,9 @@ struct CRun
 // The documents folder of every run: $HOME/Documents of a home made for the test.
 QString g_strHome;
 
-void StartCli(QProcess& process, const QStringList& arguments)
+// strInput: the file standard input reads; none, no terminal: questions are No.
+void StartCli(QProcess& process, const QStringList& arguments,
+              const QString& strInput = QProcess::nullDevice())
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!g_strHome.isEmpty()) {
@@ -30,7 +32,7 @@ void StartCli(QProcess& process, const QStringList& arguments)
     process.setProcessEnvironment(environment);
     process.setProgram(QStringLiteral(KIVVO_CLI_PATH));
     process.setArguments(arguments);
-    process.setStandardInputFile(QProcess::nullDevice()); // no terminal: questions are No
+    process.setStandardInputFile(strInput);
     process.start();
 }
 
@@ -42,10 +44,10 @@ CRun Finish(QProcess& process)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-CRun RunCli(const QStringList& arguments)
+CRun RunCli(const QStringList& arguments, const QString& strInput = QProcess::nullDevice())
 {
     QProcess process;
-    StartCli(process, arguments);
+    StartCli(process, arguments, strInput);
     return Finish(process);
 }
 
@@ -69,6 +71,8 @@ private slots:
     void removeAndRename();
     void unreadableFileIsNamed();
     void config();
+    void configChecksAndPassword_data();
+    void configChecksAndPassword();
     void contacts();
     void notificationAndSend();
     void checkSaysWhy();
@@ -206,7 +210,9 @@ void TestCli::config()
     const CRun defaults = RunCli({"config"});
     QCOMPARE(defaults.m_nExit, 0);
     QVERIFY(defaults.m_strOut.contains("port: 25\n"));
-    QVERIFY(defaults.m_strOut.contains("password: ********\n"));
+    QVERIFY(defaults.m_strOut.contains("password: set\n"));
+    QVERIFY(defaults.m_strOut.contains("No keyring is running: the password is kept in the "
+                                       "settings file " + g_strHome + "/Documents/Kivvo.cfg"));
     QVERIFY(defaults.m_strOut.contains(g_strHome + "/Documents/Kivvo.cfg"));
 
     QCOMPARE(RunCli({"config", "--server", "mail.example.org", "--port", "587", "--user", "",
@@ -215,10 +221,56 @@ void TestCli::config()
              0);
     const CRun changed = RunCli({"config"});
     QVERIFY(changed.m_strOut.contains("server: mail.example.org\nport: 587\n"));
-    QVERIFY(changed.m_strOut.contains("user: \npassword: ******\nfooter: Ho ho ho\n"));
+    QVERIFY(changed.m_strOut.contains("user: \npassword: set\nfooter: Ho ho ho\n"));
     QVERIFY(!changed.m_strOut.contains("secret"));
-    QCOMPARE(RunCli({"config", "--port", "70000"}).m_nExit, 2);
     QCOMPARE(RunCli({"config", "extra"}).m_nExit, 2);
+}
+
+void TestCli::configChecksAndPassword_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("password"); // what the file then holds
+
+    QTest::newRow("password on standard input")
+        << QStringList{"config", "--password-stdin"} << QByteArray("from stdin\n") << 0
+        << "Settings saved" << "from stdin";
+    QTest::newRow("password asked without a terminal")
+        << QStringList{"config", "--password", "--user", "santa"} << QByteArray() << 2
+        << "--password-stdin" << "password";
+    QTest::newRow("two senders")
+        << QStringList{"config", "--from", "a@b.c; d@e.f", "--password", "new"} << QByteArray()
+        << 2 << "--from: Enter one e-mail address" << "password";
+    QTest::newRow("port out of range") << QStringList{"config", "--port", "70000"} << QByteArray()
+                                       << 2 << "--port: The port is a number from 1 to 65535"
+                                       << "password";
+    QTest::newRow("server with a blank")
+        << QStringList{"config", "--server", "smtp example.org"} << QByteArray() << 2
+        << "--server: Enter the name of the mail server" << "password";
+}
+
+void TestCli::configChecksAndPassword()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, exit);
+    QFETCH(QString, said);
+    QFETCH(QString, password);
+    const QString strInput = m_pDir->filePath("input");
+    QFile file(strInput);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(input);
+    file.close();
+    QCOMPARE(RunCli({"config"}).m_nExit, 0); // the defaults, written
+
+    const CRun run = RunCli(arguments, strInput);
+    QCOMPARE(run.m_nExit, exit);
+    QVERIFY2((run.m_strOut + run.m_strErr).contains(said), qPrintable(run.m_strOut + run.m_strErr));
+    const QByteArray stored = ReadAll(g_strHome + "/Documents/Kivvo.cfg");
+    QVERIFY(stored.contains(QByteArray(reinterpret_cast<const char*>(password.utf16()),
+                                       password.size() * 2)));
 }
 
 void TestCli::contacts()

@@ -210,8 +210,10 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"  send FILE [--yes] [--person NAME]\n"
          u"                                sends the notifications of the newest drawing, or "
          u"one\n"
-         u"  config [--server H] [--port N] [--from A] [--user U] [--password P] [--footer T]\n"
-         u"                                shows the mail settings, or changes them\n"
+         u"  config [--server H] [--port N] [--from A] [--user U] [--password [P]]\n"
+         u"         [--password-stdin] [--footer T]\n"
+         u"                                shows the mail settings, or changes them; --password\n"
+         u"                                without a value asks on the terminal\n"
          u"  contacts [--lookup TEXT]      the address-book names read from the *.vcf files of "
          u"the\n"
          u"                                documents folder, or what TEXT resolves to\n"
@@ -312,6 +314,36 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_SEND_CANCELLING, u"Stopping after the message being sent..."},
         {IDS_SEND_WAITING, u"%s: waiting"},
         {IDS_CONTACTS_NOT_VCARD, u"it is not a vCard file"},
+        {IDS_SETTINGS_BAD_SERVER, u"Enter the name of the mail server, such as smtp.example.org."},
+        {IDS_SETTINGS_BAD_PORT, u"The port is a number from 1 to 65535, most often 587 or 465."},
+        {IDS_SETTINGS_BAD_FROM, u"Enter one e-mail address, such as you@example.org or "
+                                u"Your Name <you@example.org>."},
+        {IDS_SETTINGS_TITLE, u"Mail Settings"},
+        {IDS_SETTINGS_SERVER, u"Mail server (SMTP):"},
+        {IDS_SETTINGS_PORT, u"Port:"},
+        {IDS_SETTINGS_FROM, u"Sender address:"},
+        {IDS_SETTINGS_USER, u"User name:"},
+        {IDS_SETTINGS_PASSWORD, u"Password:"},
+        {IDS_SETTINGS_SHOW_PASSWORD, u"Show password"},
+        {IDS_SETTINGS_FOOTER, u"Footer of every e-mail:"},
+        {IDS_SETTINGS_TEST, u"Send test mail"},
+        {IDS_SETTINGS_TESTING, u"Sending a test mail to %s..."},
+        {IDS_SETTINGS_TEST_SENT, u"A test mail was sent to %s."},
+        {IDS_SETTINGS_TEST_FAILED, u"The test mail could not be sent: %s"},
+        {IDS_TEST_MAIL_SUBJECT, u"Kivvo test mail"},
+        {IDS_TEST_MAIL_BODY, u"This test mail shows that Kivvo can send the name drawing's "
+                             u"e-mails with these settings.\r\n"},
+        {IDS_SETTINGS_SAVE_ERROR, u"Cannot save the settings file \"%s\":\r\n%s\r\n\r\nThe new "
+                                  u"settings are used until the program ends."},
+        {IDS_PASSWORD_IN_KEYRING, u"The password is kept in the desktop's keyring."},
+        {IDS_PASSWORD_IN_FILE, u"No keyring is running: the password is kept in the settings "
+                               u"file %s, which only you can read."},
+        {IDS_PASSWORD_NONE, u"not set"},
+        {IDS_CLI_BAD_SETTING, u"kivvo-cli: --%s: %s Nothing was saved."},
+        {IDS_CLI_PASSWORD_PROMPT, u"Password: "},
+        {IDS_CLI_NO_TERMINAL, u"--password without a value asks on a terminal; without one, give "
+                              u"it with --password-stdin"},
+        {IDS_CLI_PASSWORD_SET, u"set"},
     };
     return table;
 }
