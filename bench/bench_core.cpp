@@ -1,10 +1,15 @@
-// Drawing a large circle, and saving and loading a document with a long history.
+// Drawing a large circle, saving and loading a document with a long history, and reading
+// contacts files of arbitrary bytes.
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
+#include "notify/VCardReader.h"
 #include "platform/Archive.h"
 #include "platform/Framework.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -31,18 +36,112 @@ void FillLargeCircle(CNameList& list)
         list.Append(pGroup);
     }
     for (int i = 0; i < 500; ++i)
-        list.Append(new CPerson(QStringLiteral("Person %1").arg(nPerson++), {},
-                                QStringLiteral("Books")));
+        list.Append(
+            new CPerson(QStringLiteral("Person %1").arg(nPerson++), {}, QStringLiteral("Books")));
 }
 
 void DrawUntilDone(CNameList& list, const CNameList* pPrevious)
 {
-    quint32 nTick = 1;
+    quint32 nSeed = 1;
     do {
-        CFramework::SetTickSource([nTick] { return nTick; });
-        ++nTick;
+        CFramework::SetSeedSource([nSeed] { return nSeed; });
+        ++nSeed;
     } while (!list.DrawNames(pPrevious));
 }
+
+// nCount persons: nGrouped of them in households of nHousehold, the rest on their own.
+void FillCircle(CNameList& list, int nCount, int nGrouped, int nHousehold)
+{
+    int nPerson = 0;
+    for (int g = 0; nPerson < nGrouped; ++g) {
+        auto* pGroup = new CGroup(QStringLiteral("Household %1").arg(g));
+        for (int i = 0; i < nHousehold && nPerson < nGrouped; ++i, ++nPerson)
+            pGroup->Add(new CPerson(QStringLiteral("Person %1").arg(nPerson), {}, {}));
+        list.Append(pGroup);
+    }
+    while (nPerson < nCount)
+        list.Append(new CPerson(QStringLiteral("Person %1").arg(nPerson++), {}, {}));
+}
+
+// A circle drawn last time (previous) and its copy for this time (list).
+struct CCircle
+{
+    CCircle(int nCount, int nGrouped, int nHousehold, bool bDrawPrevious = true)
+    {
+        FillCircle(previous, nCount, nGrouped, nHousehold);
+        if (bDrawPrevious)
+            DrawUntilDone(previous, nullptr);
+        list.CopyForNextDrawing(previous);
+    }
+    CNameList previous;
+    CNameList list;
+};
+
+// One Draw Names, from the list to every drawn name, each with its own seed.
+void DrawBench(benchmark::State& state, CCircle& circle, int nExpected)
+{
+    CSilentMessages messages;
+    CFramework::SetMessageHandler(&messages);
+    quint32 nSeed = 1000;
+    int nUnexpected = 0;
+    for (auto _ : state) {
+        CFramework::SetSeedSource([nSeed] { return nSeed; });
+        ++nSeed;
+        nUnexpected += circle.list.DrawNames(&circle.previous) == nExpected ? 0 : 1;
+    }
+    state.counters["unexpected"] = nUnexpected;
+    CFramework::SetSeedSource({});
+    CFramework::SetMessageHandler(nullptr);
+}
+
+// Half the persons in households of 5, with a previous drawing.
+void BM_DrawHalfInHouseholds(benchmark::State& state)
+{
+    const int nCount = int(state.range(0));
+    CCircle circle(nCount, nCount / 2, 5);
+    DrawBench(state, circle, 1);
+}
+BENCHMARK(BM_DrawHalfInHouseholds)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Feasible but tight: one group holds exactly half of 1,000.
+void BM_DrawTightList(benchmark::State& state)
+{
+    CCircle circle(1000, 500, 500);
+    DrawBench(state, circle, 1);
+}
+BENCHMARK(BM_DrawTightList)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Impossible: one group of 600 among 1,000 (no previous drawing could exist either).
+void BM_DrawImpossibleList(benchmark::State& state)
+{
+    CCircle circle(1000, 600, 600, false);
+    DrawBench(state, circle, 0);
+}
+BENCHMARK(BM_DrawImpossibleList)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The exact check alone on 10,000 persons with a previous drawing, half of them in
+// households of the given size (5, or one household of 5,000: tight) or of 6,000 (impossible).
+void BM_ExactCheck(benchmark::State& state)
+{
+    const int nHousehold = int(state.range(0));
+    const bool bPossible = nHousehold <= 5000;
+    CCircle circle(10000, bPossible ? 5000 : nHousehold, nHousehold, bPossible);
+    QString strWhy;
+    int nUnexpected = 0;
+    for (auto _ : state)
+        nUnexpected += circle.list.CanBeDrawn(&circle.previous, strWhy) == bPossible ? 0 : 1;
+    state.counters["unexpected"] = nUnexpected;
+}
+BENCHMARK(BM_ExactCheck)->Arg(5)->Arg(5000)->Arg(6000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_DrawLargeCircleWithHistory(benchmark::State& state)
 {
@@ -54,27 +153,28 @@ void BM_DrawLargeCircleWithHistory(benchmark::State& state)
     CNameList list;
     list.CopyForNextDrawing(previous);
 
-    quint32 nTick = 1000;
+    quint32 nSeed = 1000;
     int nFailed = 0;
     for (auto _ : state) {
-        CFramework::SetTickSource([nTick] { return nTick; });
-        ++nTick;
+        CFramework::SetSeedSource([nSeed] { return nSeed; });
+        ++nSeed;
         nFailed += list.DrawNames(&previous) ? 0 : 1;
     }
     state.counters["failed"] = nFailed;
-    CFramework::SetTickSource({});
+    CFramework::SetSeedSource({});
     CFramework::SetMessageHandler(nullptr);
 }
 BENCHMARK(BM_DrawLargeCircleWithHistory)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
-// 255 drawings of 100 persons (10 households of 5, 50 on their own), all drawn.
-QByteArray LongHistory()
+// 255 drawings of 100 persons (10 households of 5, 50 on their own), all drawn; nScale 10
+// makes them 1,000 persons (100 households, 500 on their own).
+QByteArray LongHistory(int nScale = 1)
 {
     CKivvoDoc doc;
     for (int n = 0; n < CKivvoDoc::kMaxLists; ++n) {
         CNameList* pList = doc.AddList()->m_pList;
         pList->m_strName = QStringLiteral("Christmas %1").arg(2026 - n);
-        for (int g = 0; g < 10; ++g) {
+        for (int g = 0; g < 10 * nScale; ++g) {
             auto* pGroup = new CGroup(QStringLiteral("Household %1").arg(g));
             for (int i = 0; i < 5; ++i) {
                 auto* pPerson = new CPerson(QStringLiteral("Person %1-%2").arg(g).arg(i),
@@ -84,9 +184,9 @@ QByteArray LongHistory()
             }
             pList->Append(pGroup);
         }
-        for (int i = 0; i < 50; ++i) {
-            auto* pPerson = new CPerson(QStringLiteral("Person %1").arg(i), {},
-                                        QStringLiteral("Books, tea"));
+        for (int i = 0; i < 50 * nScale; ++i) {
+            auto* pPerson =
+                new CPerson(QStringLiteral("Person %1").arg(i), {}, QStringLiteral("Books, tea"));
             pPerson->m_strGiftTo = QStringLiteral("Person 0-%1").arg(i % 5);
             pList->Append(pPerson);
         }
@@ -133,6 +233,49 @@ void BM_LoadLongHistory(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
 BENCHMARK(BM_LoadLongHistory)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// Opening the document from a real file, as the programs do; the argument is the number of
+// persons in each of the 255 drawings (targets: 100 under 25 ms, 1,000 under 300 ms).
+void BM_OpenLongHistoryFile(benchmark::State& state)
+{
+    CSilentMessages messages;
+    CFramework::SetMessageHandler(&messages);
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath(QStringLiteral("history.kv"));
+    QFile file(strPath);
+    file.open(QIODevice::WriteOnly);
+    const QByteArray bytes = LongHistory(static_cast<int>(state.range(0) / 100));
+    file.write(bytes);
+    file.close();
+    CKivvoDoc doc;
+    for (auto _ : state) {
+        if (!doc.OnOpenDocument(strPath))
+            state.SkipWithError("open failed");
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+    CFramework::SetMessageHandler(nullptr);
+}
+BENCHMARK(BM_OpenLongHistoryFile)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// Arbitrary bytes as a contacts file: 10 MB of one folded line without a colon, and 10 MB of
+// random bytes (target: each under a second).
+void BM_VCardPathological(benchmark::State& state)
+{
+    QByteArray data;
+    if (state.range(0) == 0) {
+        data = "BEGIN:VCARD\r\nNOTE";
+        while (data.size() < 10'000'000)
+            data += "\r\n folded text without a colon, on and on";
+    } else {
+        QRandomGenerator random(42);
+        data.resize(10'000'000);
+        random.fillRange(reinterpret_cast<quint32*>(data.data()), data.size() / 4);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CVCardReader::Parse(data).size());
+    state.SetBytesProcessed(state.iterations() * data.size());
+}
+BENCHMARK(BM_VCardPathological)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

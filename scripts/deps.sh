@@ -9,6 +9,7 @@ packages=(
     libcurl4-openssl-dev
     python3-aiosmtpd openssl
     libbenchmark-dev
+    qtkeychain-qt6-dev gnome-keyring dbus-daemon libsecret-tools
     dpkg-dev file appstream desktop-file-utils man-db groff-base bash-completion
 )
 

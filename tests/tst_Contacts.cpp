@@ -117,6 +117,9 @@ void TestContacts::reader_data()
     QTest::newRow("organisation when there is no name")
         << Card("ORG:Acme\\, Inc.;Sales\r\nEMAIL:info@acme.com\r\n")
         << QStringList{"Acme, Inc.;;;info@acme.com;;;"};
+    QTest::newRow("no name at all: listed under its address")
+        << Card("EMAIL:anon@x.org\r\nEMAIL:other@x.org\r\n")
+        << QStringList{"anon@x.org;;;anon@x.org;other@x.org;;"};
     QTest::newRow("contact without e-mail is left out")
         << Card("FN:No Mail\r\nTEL:123\r\n") + Card("FN:Mail\r\nEMAIL:m@x.org\r\n")
         << QStringList{"Mail;;;m@x.org;;;"};
@@ -128,6 +131,11 @@ void TestContacts::reader_data()
     QTest::newRow("card without END") << QByteArray("BEGIN:VCARD\r\nFN:Cut\r\nEMAIL:cut@x.org\r\n")
                                       << QStringList{"Cut;;;cut@x.org;;;"};
     QTest::newRow("not a vCard") << QByteArray("FN:Loose\r\nEMAIL:l@x.org\r\n") << QStringList{};
+    // Read in well under a second when each byte is looked at once; minutes otherwise.
+    QTest::newRow("4 MB folded line without a colon")
+        << Card("NOTE" + QByteArray("\r\n folded text, never a colon").repeated(140000) +
+                "\r\nFN:After\r\nEMAIL:after@x.org\r\n")
+        << QStringList{"After;;;after@x.org;;;"};
 }
 
 void TestContacts::reader()
@@ -231,6 +239,10 @@ void TestContacts::lookup_data()
                                                           << "unchanged";
     QTest::newRow("no such name") << "Nobody" << false << "unchanged"
                                   << "unchanged";
+    QTest::newRow("empty text names nobody") << "" << false << "unchanged"
+                                             << "unchanged";
+    QTest::newRow("empty text with selector names nobody") << ":1" << false << "unchanged"
+                                                           << "unchanged";
 }
 
 void TestContacts::lookup()
@@ -244,6 +256,7 @@ void TestContacts::lookup()
     app.m_arrContacts[1] = "Bob Jones;Bob;Jones;;bob@work.org;;";
     app.m_arrContacts[2] = "Cid;First;C;first@x.org;;;";
     app.m_arrContacts[3] = "cid;Second;C;second@x.org;;;";
+    app.m_arrContacts[4] = ";;;nameless@x.org;;;";
     QString strAddress = "unchanged";
     QString strFirst = "unchanged";
     QString strLast = "unchanged";

@@ -2,6 +2,7 @@
 #include "notify/MailMessage.h"
 #include "notify/MailTransport.h"
 #include "notify/MapiInit.h"
+#include "support/MessageCheck.h"
 #include "support/SmtpTestServer.h"
 
 #include <QTemporaryDir>
@@ -36,6 +37,8 @@ private slots:
     void requiresTls();
     void encodedSubject_data();
     void encodedSubject();
+    void composedHeadersAreClean_data();
+    void composedHeadersAreClean();
     void messageAsReceived();
     void severalRecipients();
     void unsafeOrEmptyAddressSendsNothing_data();
@@ -150,6 +153,43 @@ void TestMailTransport::encodedSubject()
         QVERIFY(word.size() <= 76);
     }
     QCOMPARE(strDecoded, subject);
+}
+
+void TestMailTransport::composedHeadersAreClean_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QStringList>("to");
+    QTest::addColumn<QString>("messageId"); // empty: made from the sender
+
+    const QString strInjection = QStringLiteral("\r\nBcc: evil@example.com\r\n");
+    QTest::newRow("line breaks in the sender's domain")
+        << "santa@example.com" + strInjection << QStringList{"ann@example.com"} << QString();
+    QTest::newRow("line breaks in a given id")
+        << "santa@example.com" << QStringList{"ann@example.com"} << "<a@b>" + strInjection;
+    QTest::newRow("NUL and line breaks in sender and recipient")
+        << QStringLiteral("santa\0@example.com\n") << QStringList{"ann@x.org\rBcc: e@x.org"}
+        << QString();
+    QTest::newRow("many recipients")
+        << "santa@example.com" << QStringList(300, QStringLiteral("someone@example.com"))
+        << QString();
+    QTest::newRow("one endless word")
+        << "santa@example.com" << QStringList{QString(3000, u'a') + "@example.com"}
+        << QString(2000, u'x');
+}
+
+void TestMailTransport::composedHeadersAreClean()
+{
+    QFETCH(QString, from);
+    QFETCH(QStringList, to);
+    QFETCH(QString, messageId);
+    if (messageId.isEmpty())
+        messageId = CMailMessage::NewMessageId(from);
+    const QString strBody = QStringLiteral("Hi!\r\nBcc: not a header\r\n");
+    const QByteArray message = CMailMessage::Compose(from, to, "Noël\r\nBcc: x@y", strBody,
+                                                     QDateTime::currentDateTime(), messageId);
+    const QString strProblem = MessageProblem(message, strBody);
+    QVERIFY2(strProblem.isEmpty(), qPrintable(strProblem));
+    QVERIFY(!message.contains("\nBcc:"));
 }
 
 void TestMailTransport::messageAsReceived()

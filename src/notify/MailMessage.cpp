@@ -5,6 +5,8 @@
 namespace {
 
 constexpr qsizetype kBase64LineLength = 76;
+constexpr qsizetype kMaxLineLength = 998;   // without CRLF, the limit of RFC 5322
+constexpr qsizetype kMaxMessageId = 250;    // far more than any real one needs
 constexpr qsizetype kEncodedWordBytes = 45; // 60 base64 characters per encoded word
 
 bool IsPlainAscii(const QString& str)
@@ -23,6 +25,36 @@ QByteArray Base64Lines(const QByteArray& data)
     for (qsizetype i = 0; i < encoded.size(); i += kBase64LineLength)
         lines += encoded.mid(i, kBase64LineLength) + "\r\n";
     return lines;
+}
+
+// "Name: value" with CRLF, folded onto continuation lines where it is too long: before a
+// blank where there is one, else (a single word longer than any real one) anywhere.
+QByteArray HeaderLine(const QByteArray& name, const QByteArray& value)
+{
+    QByteArray rest = name + ": " + value;
+    QByteArray lines;
+    while (rest.size() > kMaxLineLength) {
+        qsizetype nBreak = rest.lastIndexOf(' ', kMaxLineLength);
+        if (nBreak <= name.size() + 1) {
+            nBreak = kMaxLineLength - 1;
+            rest.insert(nBreak, ' ');
+        }
+        lines += rest.left(nBreak) + "\r\n";
+        rest.remove(0, nBreak);
+    }
+    return lines + rest + "\r\n";
+}
+
+// Printable ASCII without blanks: what may stand between the angle brackets of an id, or in
+// a domain name.
+QString Token(const QString& str, const QString& strExtra)
+{
+    QString strToken;
+    for (const QChar ch : str) {
+        if ((ch.isLetterOrNumber() && ch.unicode() < 0x80) || strExtra.contains(ch))
+            strToken += ch;
+    }
+    return strToken;
 }
 
 } // namespace
@@ -61,9 +93,12 @@ QByteArray CMailMessage::EncodeHeaderText(const QString& str)
 
 QString CMailMessage::NewMessageId(const QString& strFrom)
 {
+    // The sender's domain, when it is a plain domain name; anything else could break the
+    // header it goes into.
     QString strDomain = strFrom.section(u'@', -1).trimmed();
     strDomain.remove(u'>');
-    if (!strFrom.contains(u'@') || strDomain.isEmpty())
+    if (!strFrom.contains(u'@') || strDomain.isEmpty() || strDomain.size() > 200 ||
+        Token(strDomain, QStringLiteral(".-")) != strDomain)
         strDomain = QStringLiteral("kivvo.invalid");
     return u'<' + QUuid::createUuid().toString(QUuid::WithoutBraces) + u'@' + strDomain + u'>';
 }
@@ -72,15 +107,21 @@ QByteArray CMailMessage::Compose(const QString& strFrom, const QStringList& reci
                                  const QString& strSubject, const QString& strBody,
                                  const QDateTime& date, const QString& strMessageId)
 {
+    // Every field is cleaned here, whatever the caller checked: no line break, no control
+    // character, no line too long, so that no value can add a header of its own.
     QStringList to;
     for (const QString& strRecipient : recipients)
-        to.append(strRecipient.trimmed());
+        to.append(SingleLine(strRecipient).trimmed());
+    QString strId = Token(strMessageId, QStringLiteral("!#$%&'*+-/=?^_`{|}~.@<>"));
+    if (strId.size() > kMaxMessageId || strId.isEmpty())
+        strId = NewMessageId(QString());
     QByteArray message;
-    message += "From: " + SingleLine(strFrom).toUtf8() + "\r\n";
-    message += "To: " + SingleLine(to.join(QStringLiteral(", "))).toUtf8() + "\r\n";
+    message += HeaderLine("From", SingleLine(strFrom).toUtf8());
+    message += HeaderLine("To", to.join(QStringLiteral(", ")).toUtf8());
+    // Folded into encoded words of its own when long or not plain ASCII.
     message += "Subject: " + EncodeHeaderText(SingleLine(strSubject)) + "\r\n";
-    message += "Date: " + date.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
-    message += "Message-ID: " + strMessageId.toLatin1() + "\r\n";
+    message += HeaderLine("Date", date.toString(Qt::RFC2822Date).toLatin1());
+    message += HeaderLine("Message-ID", strId.toLatin1());
     message += "MIME-Version: 1.0\r\n";
     message += "Content-Type: text/plain; charset=UTF-8\r\n";
     message += "Content-Transfer-Encoding: base64\r\n";

@@ -43,6 +43,45 @@ qsizetype ValueColon(const QByteArray& line)
     return -1;
 }
 
+// Where the value of a logical line begins, found as the line grows: each byte is looked at
+// once, however many folded lines a long line is made of.
+class CColonFinder
+{
+public:
+    void Reset()
+    {
+        m_nColon = -1;
+        m_nScanned = 0;
+        m_bQuoted = false;
+        m_bQuotedPrintable = false;
+    }
+
+    // Call after every change at the end of the line.
+    void Update(const QByteArray& line)
+    {
+        for (; m_nColon < 0 && m_nScanned < line.size(); ++m_nScanned) {
+            if (line[m_nScanned] == '"') {
+                m_bQuoted = !m_bQuoted;
+            } else if (line[m_nScanned] == ':' && !m_bQuoted) {
+                m_nColon = m_nScanned;
+                m_bQuotedPrintable = IsQuotedPrintable(line.left(m_nColon));
+            }
+        }
+    }
+
+    // Whether a line ending in '=' continues on the next one (quoted-printable in vCard 2.1).
+    bool SoftBreak(const QByteArray& line) const
+    {
+        return m_nColon > 0 && m_bQuotedPrintable && line.endsWith('=');
+    }
+
+private:
+    qsizetype m_nColon = -1;
+    qsizetype m_nScanned = 0;
+    bool m_bQuoted = false;
+    bool m_bQuotedPrintable = false;
+};
+
 // Physical lines joined into logical ones: folding by leading white space, and the soft
 // line breaks of quoted-printable values in vCard 2.1.
 QList<QByteArray> LogicalLines(QByteArray data)
@@ -50,6 +89,7 @@ QList<QByteArray> LogicalLines(QByteArray data)
     if (data.startsWith("\xEF\xBB\xBF"))
         data.remove(0, 3);
     QList<QByteArray> lines;
+    CColonFinder finder;
     bool bSoftBreak = false;
     for (QByteArray line : data.split('\n')) {
         if (line.endsWith('\r'))
@@ -58,13 +98,13 @@ QList<QByteArray> LogicalLines(QByteArray data)
             lines.last().chop(1); // the '='
             lines.last().append(line);
         } else if ((line.startsWith(' ') || line.startsWith('\t')) && !lines.isEmpty()) {
-            lines.last().append(line.mid(1));
+            lines.last().append(line.constData() + 1, line.size() - 1);
         } else {
             lines.append(line);
+            finder.Reset();
         }
-        const QByteArray& current = lines.isEmpty() ? line : lines.last();
-        const qsizetype nColon = ValueColon(current);
-        bSoftBreak = nColon > 0 && current.endsWith('=') && IsQuotedPrintable(current.left(nColon));
+        finder.Update(lines.last());
+        bSoftBreak = finder.SoftBreak(lines.last());
     }
     return lines;
 }
@@ -259,6 +299,9 @@ CVCardContact Finish(CCard& card)
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& email : card.m_emails)
         contact.m_emails.append(email.second);
+    // Without any name the card can still be picked by its address.
+    if (contact.m_strFileAs.isEmpty())
+        contact.m_strFileAs = contact.m_emails.value(0);
     return contact;
 }
 
