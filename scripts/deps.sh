@@ -9,6 +9,7 @@ packages=(
     libcurl4-openssl-dev
     python3-aiosmtpd openssl
     libbenchmark-dev
+    clang libclang-rt-14-dev
 )
 
 missing=()
