@@ -8,11 +8,15 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
 #include <functional>
 #include <map>
+
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -69,6 +73,8 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"from", "", "A"},
         {"user", "", "U"},
         {"password", "", "P"},
+        {"password-stdin", ""},
+        {"password-prompt", ""},
         {"footer", "", "T"},
         {"lookup", "", "TEXT"},
         {{"h", "help"}, ""},
@@ -104,7 +110,14 @@ int CCliCommands::Fail(int nStringId, std::initializer_list<QVariant> args)
 
 int CCliCommands::Run(const QStringList& arguments)
 {
-    if (!m_parser.parse(QStringList{QStringLiteral("kivvo-cli")} + arguments))
+    // "--password" with no value after it asks for the password on the terminal.
+    QStringList words = arguments;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (words.at(i) == u"--password" &&
+            (i + 1 == words.size() || words.at(i + 1).startsWith(QStringLiteral("--"))))
+            words[i] = QStringLiteral("--password-prompt");
+    }
+    if (!m_parser.parse(QStringList{QStringLiteral("kivvo-cli")} + words))
         return UsageError(m_parser.errorText());
     if (m_parser.isSet("version") && !m_parser.isSet("help")) {
         Print(CStringTable::Format(IDS_PROGRAM_VERSION,
@@ -134,10 +147,14 @@ int CCliCommands::Run(const QStringList& arguments)
         {"rename-list", {&CCliCommands::RenameList, fileAndName, {}}},
         {"draw", {&CCliCommands::Draw, file, {"yes"}}},
         {"copy", {&CCliCommands::Copy, file, {"yes"}}},
+        {"check", {&CCliCommands::Check, file, {}}},
         {"notification", {&CCliCommands::Notification, {"FILE", "PERSON"}, {"list"}}},
         {"send", {&CCliCommands::Send, file, {"yes", "person"}}},
         {"config",
-         {&CCliCommands::Config, {}, {"server", "port", "from", "user", "password", "footer"}}},
+         {&CCliCommands::Config,
+          {},
+          {"server", "port", "from", "user", "password", "password-stdin", "password-prompt",
+           "footer"}}},
         {"contacts", {&CCliCommands::Contacts, {}, {"lookup"}}},
     };
 
@@ -262,6 +279,8 @@ int CCliCommands::Add()
     CKivvoDoc doc;
     if (!Open(doc))
         return kExitFailed;
+    if (m_args.at(0).trimmed().isEmpty())
+        return UsageError(CStringTable::Load(IDS_CLI_EMPTY_NAME));
     CNameList& list = *doc.GetNewestList();
     list.UseEntriesAsHandles();
     CGroup* pGroup = nullptr;
@@ -341,11 +360,29 @@ int CCliCommands::Copy()
     CKivvoDoc doc;
     if (!Open(doc))
         return kExitFailed;
+    if (!doc.CanDrawNames())
+        return Fail(IDS_CLI_COPY_UNAVAILABLE);
     doc.OnCopyForNextExchange();
     if (!doc.IsModified())
         return Fail(IDS_CLI_NOT_COPIED);
     return SaveAndReport(
         doc, CStringTable::Format(IDS_CLI_COPIED, {doc.GetNewestList()->m_strName, m_strFile}));
+}
+
+int CCliCommands::Check()
+{
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    if (!doc.CanDrawNames())
+        return Fail(IDS_CLI_DRAW_UNAVAILABLE);
+    QString strWhy;
+    if (!doc.GetNewestList()->CanBeDrawn(CKivvoDoc::GetPreviousList(doc.GetHeadNode()), strWhy)) {
+        Print(CStringTable::Format(IDS_DRAWING_ERROR, {strWhy}) + u'\n');
+        return kExitFailed;
+    }
+    Print(CStringTable::Load(IDS_CLI_CAN_DRAW) + u'\n');
+    return kExitOk;
 }
 
 int CCliCommands::Notification()
@@ -391,24 +428,80 @@ int CCliCommands::Send()
     return ui.AllSent() ? kExitOk : kExitFailed;
 }
 
+namespace {
+
+// A line from standard input, without its line end.
+QString ReadLine()
+{
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return {};
+    QString strLine = QString::fromUtf8(in.readLine());
+    while (strLine.endsWith(u'\n') || strLine.endsWith(u'\r'))
+        strLine.chop(1);
+    return strLine;
+}
+
+// Asks on the terminal without showing what is typed.
+QString AskHidden(QTextStream& err, const QString& strPrompt)
+{
+    err << strPrompt;
+    err.flush();
+    termios saved = {};
+    const bool bTerminal = tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (bTerminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    const QString strAnswer = ReadLine();
+    if (bTerminal)
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    err << '\n';
+    err.flush();
+    return strAnswer;
+}
+
+QString OptionOf(ESettingsField field)
+{
+    switch (field) {
+    case ESettingsField::Server:
+        return QStringLiteral("server");
+    case ESettingsField::Port:
+        return QStringLiteral("port");
+    case ESettingsField::From:
+        break;
+    }
+    return QStringLiteral("from");
+}
+
+} // namespace
+
+void CCliCommands::PrintSettings()
+{
+    const CSettings& settings = m_app.m_settings;
+    const QString strPassword = CStringTable::Load(
+        settings.m_strPassword.isEmpty() ? IDS_PASSWORD_NONE : IDS_CLI_PASSWORD_SET);
+    Print(CStringTable::Format(IDS_CLI_SETTINGS,
+                               {settings.m_strServer, settings.m_nPort, settings.m_strFrom,
+                                settings.m_strUser, strPassword, settings.m_strFooter,
+                                m_app.SettingsPath()}) +
+          m_app.PasswordPlace() + u'\n');
+}
+
 int CCliCommands::Config()
 {
     m_app.Initialise();
-    CSettings& settings = m_app.m_settings;
     if (m_parser.optionNames().isEmpty()) {
-        const QString strMasked = QString(settings.m_strPassword.size(), u'*');
-        Print(CStringTable::Format(IDS_CLI_SETTINGS,
-                                   {settings.m_strServer, settings.m_nPort, settings.m_strFrom,
-                                    settings.m_strUser, strMasked, settings.m_strFooter,
-                                    m_app.SettingsPath()}));
+        PrintSettings();
         return kExitOk;
     }
+    CSettings settings = m_app.m_settings;
     if (m_parser.isSet("port")) {
         bool bOk = false;
-        const int nPort = m_parser.value("port").toInt(&bOk);
-        if (!bOk || nPort < 1 || nPort > 65535)
+        settings.m_nPort = m_parser.value("port").toInt(&bOk);
+        if (!bOk)
             return UsageError(CStringTable::Format(IDS_CLI_BAD_PORT, {m_parser.value("port")}));
-        settings.m_nPort = nPort;
     }
     const std::pair<const char*, QString*> fields[] = {
         {"server", &settings.m_strServer}, {"from", &settings.m_strFrom},
@@ -419,10 +512,25 @@ int CCliCommands::Config()
         if (m_parser.isSet(pOption))
             *pField = m_parser.value(pOption);
     }
+    if (m_parser.isSet("password-stdin"))
+        settings.m_strPassword = ReadLine();
+    if (m_parser.isSet("password-prompt")) {
+        if (!isatty(STDIN_FILENO))
+            return UsageError(CStringTable::Load(IDS_CLI_NO_TERMINAL));
+        settings.m_strPassword = AskHidden(m_err, CStringTable::Load(IDS_CLI_PASSWORD_PROMPT));
+    }
+    const QList<CSettingsProblem> problems = settings.Problems();
+    for (const CSettingsProblem& problem : problems)
+        m_err << CStringTable::Format(IDS_CLI_BAD_SETTING,
+                                      {OptionOf(problem.m_field), problem.m_strMessage})
+              << '\n';
+    if (!problems.isEmpty())
+        return kExitUsage;
     QString strError;
-    if (!m_app.SaveSettings(strError))
+    if (!m_app.StoreSettings(settings, strError))
         return Fail(IDS_CLI_SETTINGS_NOT_SAVED, {m_app.SettingsPath(), strError});
-    Print(CStringTable::Format(IDS_CLI_SETTINGS_SAVED, {m_app.SettingsPath()}) + u'\n');
+    Print(CStringTable::Format(IDS_CLI_SETTINGS_SAVED, {m_app.SettingsPath()}) + u'\n' +
+          m_app.PasswordPlace() + u'\n');
     return kExitOk;
 }
 

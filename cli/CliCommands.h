@@ -38,9 +38,11 @@ private:
     int RenameList();
     int Draw();
     int Copy();
+    int Check();
     int Notification();
     int Send();
     int Config();
+    void PrintSettings();
     int Contacts();
 
     // Takes the lock beside the document for a command that changes it, held until the

@@ -9,6 +9,7 @@ packages=(
     libcurl4-openssl-dev
     python3-aiosmtpd openssl
     libbenchmark-dev
+    qtkeychain-qt6-dev gnome-keyring dbus-daemon libsecret-tools
     clang libclang-rt-14-dev
 )
 

@@ -20,7 +20,9 @@ struct CRun
 // The documents folder of every run: $HOME/Documents of a home made for the test.
 QString g_strHome;
 
-void StartCli(QProcess& process, const QStringList& arguments)
+// strInput: the file standard input reads; none, no terminal: questions are No.
+void StartCli(QProcess& process, const QStringList& arguments,
+              const QString& strInput = QProcess::nullDevice())
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!g_strHome.isEmpty()) {
@@ -30,7 +32,7 @@ void StartCli(QProcess& process, const QStringList& arguments)
     process.setProcessEnvironment(environment);
     process.setProgram(QStringLiteral(KIVVO_CLI_PATH));
     process.setArguments(arguments);
-    process.setStandardInputFile(QProcess::nullDevice()); // no terminal: questions are No
+    process.setStandardInputFile(strInput);
     process.start();
 }
 
@@ -42,10 +44,10 @@ CRun Finish(QProcess& process)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-CRun RunCli(const QStringList& arguments)
+CRun RunCli(const QStringList& arguments, const QString& strInput = QProcess::nullDevice())
 {
     QProcess process;
-    StartCli(process, arguments);
+    StartCli(process, arguments, strInput);
     return Finish(process);
 }
 
@@ -69,8 +71,11 @@ private slots:
     void removeAndRename();
     void unreadableFileIsNamed();
     void config();
+    void configChecksAndPassword_data();
+    void configChecksAndPassword();
     void contacts();
     void notificationAndSend();
+    void checkSaysWhy();
     void concurrentWritersKeepEveryChange();
     void fullDiskLeavesFilesAlone_data();
     void fullDiskLeavesFilesAlone();
@@ -144,8 +149,11 @@ void TestCli::failures_data()
         << QStringList{"draw", "FILE", "--yes"} << 1 << "more than two persons";
     QTest::newRow("remove unknown")
         << QStringList{"remove", "FILE", "Nobody"} << 1 << "no person or group named";
-    QTest::newRow("copy declined without terminal")
-        << QStringList{"copy", "FILE"} << 1 << "nothing was copied";
+    QTest::newRow("empty name") << QStringList{"add", "FILE", ""} << 2 << "cannot be empty";
+    QTest::newRow("check needs three persons")
+        << QStringList{"check", "FILE"} << 1 << "more than two persons";
+    QTest::newRow("copy needs three persons, as draw does")
+        << QStringList{"copy", "FILE", "--yes"} << 1 << "more than two persons";
 }
 
 void TestCli::failures()
@@ -202,7 +210,9 @@ void TestCli::config()
     const CRun defaults = RunCli({"config"});
     QCOMPARE(defaults.m_nExit, 0);
     QVERIFY(defaults.m_strOut.contains("port: 25\n"));
-    QVERIFY(defaults.m_strOut.contains("password: ********\n"));
+    QVERIFY(defaults.m_strOut.contains("password: set\n"));
+    QVERIFY(defaults.m_strOut.contains("No keyring is running: the password is kept in the "
+                                       "settings file " + g_strHome + "/Documents/Kivvo.cfg"));
     QVERIFY(defaults.m_strOut.contains(g_strHome + "/Documents/Kivvo.cfg"));
 
     QCOMPARE(RunCli({"config", "--server", "mail.example.org", "--port", "587", "--user", "",
@@ -211,10 +221,56 @@ void TestCli::config()
              0);
     const CRun changed = RunCli({"config"});
     QVERIFY(changed.m_strOut.contains("server: mail.example.org\nport: 587\n"));
-    QVERIFY(changed.m_strOut.contains("user: \npassword: ******\nfooter: Ho ho ho\n"));
+    QVERIFY(changed.m_strOut.contains("user: \npassword: set\nfooter: Ho ho ho\n"));
     QVERIFY(!changed.m_strOut.contains("secret"));
-    QCOMPARE(RunCli({"config", "--port", "70000"}).m_nExit, 2);
     QCOMPARE(RunCli({"config", "extra"}).m_nExit, 2);
+}
+
+void TestCli::configChecksAndPassword_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("password"); // what the file then holds
+
+    QTest::newRow("password on standard input")
+        << QStringList{"config", "--password-stdin"} << QByteArray("from stdin\n") << 0
+        << "Settings saved" << "from stdin";
+    QTest::newRow("password asked without a terminal")
+        << QStringList{"config", "--password", "--user", "santa"} << QByteArray() << 2
+        << "--password-stdin" << "password";
+    QTest::newRow("two senders")
+        << QStringList{"config", "--from", "a@b.c; d@e.f", "--password", "new"} << QByteArray()
+        << 2 << "--from: Enter one e-mail address" << "password";
+    QTest::newRow("port out of range") << QStringList{"config", "--port", "70000"} << QByteArray()
+                                       << 2 << "--port: The port is a number from 1 to 65535"
+                                       << "password";
+    QTest::newRow("server with a blank")
+        << QStringList{"config", "--server", "smtp example.org"} << QByteArray() << 2
+        << "--server: Enter the name of the mail server" << "password";
+}
+
+void TestCli::configChecksAndPassword()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, exit);
+    QFETCH(QString, said);
+    QFETCH(QString, password);
+    const QString strInput = m_pDir->filePath("input");
+    QFile file(strInput);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(input);
+    file.close();
+    QCOMPARE(RunCli({"config"}).m_nExit, 0); // the defaults, written
+
+    const CRun run = RunCli(arguments, strInput);
+    QCOMPARE(run.m_nExit, exit);
+    QVERIFY2((run.m_strOut + run.m_strErr).contains(said), qPrintable(run.m_strOut + run.m_strErr));
+    const QByteArray stored = ReadAll(g_strHome + "/Documents/Kivvo.cfg");
+    QVERIFY(stored.contains(QByteArray(reinterpret_cast<const char*>(password.utf16()),
+                                       password.size() * 2)));
 }
 
 void TestCli::contacts()
@@ -268,6 +324,31 @@ void TestCli::notificationAndSend()
     QCOMPARE(RunCli({"send", m_strFile, "--person", "Cid"}).m_nExit, 1);
     QVERIFY(server.WaitForMessages(3));
     QCOMPARE(server.Messages().at(2).m_recipients, QStringList{"bob@example.com"});
+
+    // A person added after the drawing: nothing goes out until names are drawn again.
+    RunCli({"add", m_strFile, "Eve", "--address", "eve@example.com"});
+    const CRun stale = RunCli({"send", m_strFile, "--yes"});
+    QCOMPARE(stale.m_nExit, 1);
+    QVERIFY2(stale.m_strErr.contains("Eve has no drawn name"), qPrintable(stale.m_strErr));
+    QCOMPARE(RunCli({"send", m_strFile, "--person", "Ann"}).m_nExit, 1);
+    QTest::qWait(200);
+    QCOMPARE(server.Messages().size(), 3);
+}
+
+void TestCli::checkSaysWhy()
+{
+    RunCli({"new", m_strFile});
+    RunCli({"add-group", m_strFile, "Fam"});
+    for (const char* pName : {"Ann", "Bob", "Cid"})
+        RunCli({"add", m_strFile, pName, "--group", "Fam"});
+    RunCli({"add", m_strFile, "Dan"});
+    const CRun blocked = RunCli({"check", m_strFile});
+    QCOMPARE(blocked.m_nExit, 1);
+    QVERIFY2(blocked.m_strOut.contains("Ann, Bob and Cid can only give to Dan"),
+             qPrintable(blocked.m_strOut));
+    RunCli({"add", m_strFile, "Eve"});
+    RunCli({"add", m_strFile, "Fay"});
+    QCOMPARE(RunCli({"check", m_strFile}).m_nExit, 0);
 }
 
 void TestCli::concurrentWritersKeepEveryChange()

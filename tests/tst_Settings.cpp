@@ -1,7 +1,13 @@
 // The settings file Kivvo.cfg.
 #include "app/KivvoApp.h"
 #include "platform/Archive.h"
+#include "platform/DiskFile.h"
+#include "res/Resource.h"
 #include "support/ArchiveBytes.h"
+#include "support/RecordingMessageHandler.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QDir>
@@ -30,6 +36,10 @@ private slots:
     void shortFileKeepsDefaultsForTheRest_data();
     void shortFileKeepsDefaultsForTheRest();
     void documentsFolder();
+    void problems_data();
+    void problems();
+    void unreadableFileLeftAsItWas_data();
+    void unreadableFileLeftAsItWas();
 };
 
 void TestSettings::layout()
@@ -122,6 +132,95 @@ void TestSettings::documentsFolder()
     CKivvoApp app;
     app.m_strFolder = strFolder;
     QCOMPARE(app.SettingsPath(), strFolder + "Kivvo.cfg");
+}
+
+void TestSettings::problems_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QList<ESettingsField>>("wrong");
+
+    using F = ESettingsField;
+    QTest::newRow("usual") << "smtp.example.org" << 587 << "you@example.org" << QList<F>{};
+    QTest::newRow("display name, IP address")
+        << "192.0.2.7" << 465 << "Santa Claus <santa@example.org>" << QList<F>{};
+    QTest::newRow("IPv6 in brackets, international name")
+        << "[2001:db8::1]" << 25 << "Zoë <zoe@bücher.example>" << QList<F>{};
+    QTest::newRow("international host") << "mail.bücher.example" << 25 << "a@b.c" << QList<F>{};
+    QTest::newRow("everything empty") << "" << 0 << "" << QList<F>{F::Server, F::Port, F::From};
+    QTest::newRow("host with blank, port too high")
+        << "smtp example.org" << 65536 << "a@b.c" << QList<F>{F::Server, F::Port};
+    QTest::newRow("URL instead of host") << "smtp://mail.example.org" << 25 << "a@b.c"
+                                         << QList<F>{F::Server};
+    QTest::newRow("two senders") << "mx" << 25 << "a@b.c; d@e.f" << QList<F>{F::From};
+    QTest::newRow("sender without domain") << "mx" << 25 << "santa" << QList<F>{F::From};
+    QTest::newRow("line break in sender") << "mx" << 25 << "a@b.c\r\nBcc: x@y.z"
+                                          << QList<F>{F::From};
+}
+
+void TestSettings::problems()
+{
+    QFETCH(QString, server);
+    QFETCH(int, port);
+    QFETCH(QString, from);
+    QFETCH(QList<ESettingsField>, wrong);
+    CSettings settings;
+    settings.m_strServer = server;
+    settings.m_nPort = port;
+    settings.m_strFrom = from;
+    QList<ESettingsField> fields;
+    for (const CSettingsProblem& problem : settings.Problems()) {
+        fields.append(problem.m_field);
+        QVERIFY(!problem.m_strMessage.isEmpty());
+    }
+    QCOMPARE(fields, wrong);
+}
+
+void TestSettings::unreadableFileLeftAsItWas_data()
+{
+    QTest::addColumn<bool>("tooLarge"); // else: no read permission
+    QTest::newRow("no permission to read") << false;
+    QTest::newRow("larger than any file of the program") << true;
+}
+
+void TestSettings::unreadableFileLeftAsItWas()
+{
+    QFETCH(bool, tooLarge);
+    if (!tooLarge && geteuid() == 0)
+        QSKIP("root reads any file");
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath("Kivvo.cfg");
+    CSettings mine;
+    mine.m_strServer = "mail.example.org";
+    const QByteArray bytes = Stored(mine);
+    {
+        QFile file(strPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        if (tooLarge)
+            QVERIFY(file.resize(CDiskFile::kMaxFileSize + 1)); // sparse: no disk space taken
+        file.setPermissions(tooLarge ? QFile::ReadOwner | QFile::WriteOwner : QFile::WriteOwner);
+    }
+    struct stat before = {};
+    QCOMPARE(stat(QFile::encodeName(strPath).constData(), &before), 0);
+    CRecordingMessageHandler messages;
+    CKivvoApp app;
+    app.m_strFolder = dir.path() + QDir::separator();
+    app.LoadSettings();
+
+    QCOMPARE(app.m_settings.m_strServer, CSettings().m_strServer); // the defaults, for this run
+    QCOMPARE(messages.Ids(), QList<int>{IDS_SETTINGS_READ_ERROR});
+    QVERIFY(messages.m_boxes.at(0).m_strText.contains(strPath));
+    struct stat after = {};
+    QCOMPARE(stat(QFile::encodeName(strPath).constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_size, before.st_size);
+    QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    QFile file(strPath);
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(bytes.size()), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -5,6 +5,7 @@
 #include "platform/CmdUI.h"
 #include "platform/DiskFile.h"
 #include "platform/Framework.h"
+#include "platform/Keyring.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -88,6 +89,38 @@ CSettings CKivvoApp::MailAccount() const
     return m_settings;
 }
 
+bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
+{
+    m_settings = settings;
+    QString strKeyringError;
+    m_bPasswordInKeyring = settings.m_strPassword.isEmpty()
+                               ? CKeyring::Remove(strKeyringError)
+                               : CKeyring::Write(settings.m_strPassword, strKeyringError);
+    return SaveSettings(strError);
+}
+
+QString CKivvoApp::PasswordPlace() const
+{
+    return m_bPasswordInKeyring
+               ? CStringTable::Load(IDS_PASSWORD_IN_KEYRING)
+               : CStringTable::Format(IDS_PASSWORD_IN_FILE, {QDir::toNativeSeparators(SettingsPath())});
+}
+
+void CKivvoApp::ReadKeyringPassword()
+{
+    // A file that still holds the password keeps working; the next save moves it.
+    m_bPasswordInKeyring = false;
+    if (!m_settings.m_strPassword.isEmpty())
+        return;
+    QString strPassword;
+    QString strError;
+    const CKeyring::EStatus status = CKeyring::Read(strPassword, strError);
+    if (status == CKeyring::EStatus::Unavailable)
+        return;
+    m_bPasswordInKeyring = true;
+    m_settings.m_strPassword = strPassword;
+}
+
 void CKivvoApp::LoadSettings()
 {
     const QString strPath = SettingsPath();
@@ -105,6 +138,7 @@ void CKivvoApp::LoadSettings()
     // A file that ends early keeps the defaults of the fields it lacks.
     CArchive ar(&file, CArchive::load);
     m_settings.Serialize(ar);
+    ReadKeyringPassword();
 }
 
 bool CKivvoApp::SaveSettings()
@@ -118,7 +152,14 @@ bool CKivvoApp::SaveSettings(QString& strError)
     QDir().mkpath(m_strFolder);
     // It holds the mail password: readable by its owner only.
     return CDiskFile::Save(
-        SettingsPath(), [this](CArchive& ar) { m_settings.Serialize(ar); }, strError, true);
+        SettingsPath(),
+        [this](CArchive& ar) {
+            CSettings stored = m_settings;
+            if (m_bPasswordInKeyring)
+                stored.m_strPassword.clear();
+            stored.Serialize(ar);
+        },
+        strError, true);
 }
 
 QString CKivvoApp::ContactRecord(const CVCardContact& contact)
@@ -239,6 +280,9 @@ bool CKivvoApp::LookupContact(const QString& strText, QString& strAddress, QStri
         strKey = strText.left(nColon);
         strSelector = strText.mid(nColon + 1);
     }
+    // An entry without name is no match for an empty text: that names nobody.
+    if (strKey.isEmpty())
+        return false;
     QMutexLocker lock(&m_csContacts);
     for (const QString& strRecord : std::as_const(m_arrContacts)) {
         // Only the first field decides; the record is split once it matches.

@@ -35,6 +35,12 @@ public:
     QString SettingsPath() const;
     // The mail settings to send with, password included.
     CSettings MailAccount() const;
+    // Takes new settings into use and saves them: the password into the desktop's keyring
+    // where one runs (the file's field then stays empty), else into the owner-only file.
+    bool StoreSettings(const CSettings& settings, QString& strError);
+    // Where the password is kept, in a sentence for the settings dialog and kivvo-cli config.
+    QString PasswordPlace() const;
+    bool IsPasswordInKeyring() const { return m_bPasswordInKeyring; }
     void LoadSettings();
     bool SaveSettings();
     // False with the reason when the file could not be written; the old file is then intact.
@@ -66,6 +72,7 @@ public:
     std::atomic<bool> m_bClosing{false};
 
 private:
+    void ReadKeyringPassword();
     void StoreContact(int nIndex, const QString& strRecord);
     // The loader's messages appear on the thread that owns the application object.
     void ShowLoaderMessage(int nId, std::initializer_list<QVariant> args = {});
@@ -75,4 +82,5 @@ private:
     std::mutex m_loaderMutex;
     std::condition_variable m_loaderDone;
     bool m_bLoaderDone = false; // guarded by m_loaderMutex
+    bool m_bPasswordInKeyring = false;
 };

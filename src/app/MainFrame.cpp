@@ -5,6 +5,7 @@
 #include "KivvoApp.h"
 #include "KivvoDoc.h"
 #include "ListBar.h"
+#include "SettingsDlg.h"
 #include "draw/DrawNamesDlg.h"
 #include "notify/SendProgressDlg.h"
 #include "notify/SendRun.h"
@@ -283,6 +284,7 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_FILE_OPEN:
     case ID_APP_EXIT:
     case ID_APP_ABOUT:
+    case ID_CONFIGURE:
         cmdUI.Enable(true);
         return true;
     case ID_FILE_SAVE:
@@ -315,6 +317,11 @@ bool CMainFrame::OnCommand(int nID)
     case ID_APP_ABOUT: {
         CAboutDlg about(this);
         about.exec();
+        return true;
+    }
+    case ID_CONFIGURE: {
+        CSettingsDlg settings(m_pApp, this);
+        settings.exec();
         return true;
     }
     default:

@@ -1,6 +1,14 @@
 #include "Settings.h"
 
+#include "notify/MailAddress.h"
 #include "platform/Archive.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <QHostAddress>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,7 +34,64 @@ void Exchange(CArchive& ar, qint32& n)
         n = nRead;
 }
 
+constexpr qsizetype kMaxHostLength = 253;
+constexpr qsizetype kMaxLabelLength = 63;
+constexpr int kMaxPort = 65535;
+
+bool IsHostLabel(const QString& strLabel)
+{
+    if (strLabel.isEmpty() || strLabel.size() > kMaxLabelLength || strLabel.startsWith(u'-') ||
+        strLabel.endsWith(u'-'))
+        return false;
+    return std::all_of(strLabel.cbegin(), strLabel.cend(), [](QChar ch) {
+        return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') ||
+               (ch >= u'0' && ch <= u'9') || ch == u'-';
+    });
+}
+
+// A DNS name (international ones in their ASCII form) or an IP address, IPv6 in brackets or
+// without.
+bool IsHostName(const QString& strText)
+{
+    QString strHost = strText.trimmed();
+    if (strHost.startsWith(u'[') && strHost.endsWith(u']'))
+        strHost = strHost.mid(1, strHost.size() - 2);
+    if (QHostAddress address; address.setAddress(strHost))
+        return true;
+    if (strHost.endsWith(u'.'))
+        strHost.chop(1); // the root label
+    const QString strAce = QString::fromLatin1(QUrl::toAce(strHost));
+    if (strAce.isEmpty() || strAce.size() > kMaxHostLength)
+        return false;
+    const QStringList labels = strAce.split(u'.');
+    return std::all_of(labels.cbegin(), labels.cend(), IsHostLabel);
+}
+
+// One address, bare or after a display name; no list of several.
+bool IsSender(const QString& strText)
+{
+    const QString strBare = CMailAddress::Bare(strText);
+    const qsizetype nOpen = strText.lastIndexOf(u'<');
+    const QString strName = nOpen < 0 ? QString() : strText.left(nOpen);
+    const bool bControl = std::any_of(strText.cbegin(), strText.cend(), [](QChar ch) {
+        return ch.unicode() < 0x20 || ch.unicode() == 0x7F;
+    });
+    return !bControl && CMailAddress::IsValid(strBare) && !strName.contains(u'@');
+}
+
 } // namespace
+
+QList<CSettingsProblem> CSettings::Problems() const
+{
+    QList<CSettingsProblem> problems;
+    if (!IsHostName(m_strServer))
+        problems.append({ESettingsField::Server, CStringTable::Load(IDS_SETTINGS_BAD_SERVER)});
+    if (m_nPort < 1 || m_nPort > kMaxPort)
+        problems.append({ESettingsField::Port, CStringTable::Load(IDS_SETTINGS_BAD_PORT)});
+    if (!IsSender(m_strFrom))
+        problems.append({ESettingsField::From, CStringTable::Load(IDS_SETTINGS_BAD_FROM)});
+    return problems;
+}
 
 void CSettings::SetDefaults()
 {

@@ -1,8 +1,23 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class CArchive;
+
+// The fields a person edits, for messages placed next to them.
+enum class ESettingsField
+{
+    Server,
+    Port,
+    From,
+};
+
+struct CSettingsProblem
+{
+    ESettingsField m_field;
+    QString m_strMessage;
+};
 
 // The settings record, kept in Kivvo.cfg in the documents folder. The fields are stored in
 // this order, with nothing before, between or after them.
@@ -14,6 +29,9 @@ public:
     void SetDefaults();
     // Loading keeps the current value of every field the file ends before.
     void Serialize(CArchive& ar);
+    // What keeps the mail values from being used, field by field; empty when nothing does.
+    // The settings dialog and kivvo-cli config both check with it.
+    QList<CSettingsProblem> Problems() const;
 
     QString m_strServer; // outgoing mail server
     qint32 m_nPort = 25; // 465 means TLS from the start; otherwise STARTTLS when offered

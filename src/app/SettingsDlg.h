@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Settings.h"
+
+#include <QDialog>
+#include <QHash>
+
+class CKivvoApp;
+class CSendRun;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// Settings > Configure: the mail server, the account and the footer. OK checks the values,
+// with a message beside each field that is wrong, then saves them and puts them into use.
+// "Send test mail" sends the values as typed to the sender's own address, in the background.
+class CSettingsDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CSettingsDlg(CKivvoApp* pApp, QWidget* pParent = nullptr);
+
+    // The values as typed; the port is 0 when it is not a number.
+    CSettings Values() const;
+    QLabel* ProblemLabel(ESettingsField field) const { return m_problems.value(field); }
+    QLabel* TestResult() const { return m_pTestResult; }
+    QPushButton* TestButton() const { return m_pTest; }
+    bool IsTesting() const;
+
+    void accept() override;
+
+private:
+    void Build();
+    QLineEdit* AddField(class QFormLayout* pForm, int nLabelId, const QString& strName,
+                        const QString& strText);
+    void AddProblemLabel(class QFormLayout* pForm, ESettingsField field);
+    // Shows the problems beside their fields; true when there are none.
+    bool ShowProblems(const CSettings& values);
+    void OnShowPassword(bool bShow);
+    void OnTest();
+    void OnTestFinished();
+
+    CKivvoApp* m_pApp;
+    QLineEdit* m_pServer = nullptr;
+    QLineEdit* m_pPort = nullptr;
+    QLineEdit* m_pFrom = nullptr;
+    QLineEdit* m_pUser = nullptr;
+    QLineEdit* m_pPassword = nullptr;
+    QCheckBox* m_pShowPassword = nullptr;
+    QPlainTextEdit* m_pFooter = nullptr;
+    QLabel* m_pPasswordPlace = nullptr;
+    QPushButton* m_pTest = nullptr;
+    QLabel* m_pTestResult = nullptr;
+    QHash<ESettingsField, QLabel*> m_problems;
+    CSendRun* m_pTestRun = nullptr;
+};

@@ -1,0 +1,108 @@
+// The mail password in a real Secret Service keyring (run by tests/keyring/with-keyring.sh).
+#include "app/KivvoApp.h"
+#include "platform/Archive.h"
+#include "support/ArchiveBytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray FileBytes(const QString& strPath)
+{
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray Utf16(const QString& str)
+{
+    return QByteArray(reinterpret_cast<const char*>(str.utf16()), str.size() * 2);
+}
+
+} // namespace
+
+class TestKeyring : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void fileWithPasswordMovesIntoKeyring();
+    void roundTrip_data();
+    void roundTrip();
+
+private:
+    std::unique_ptr<CKivvoApp> Started();
+
+    std::unique_ptr<QTemporaryDir> m_pDir;
+};
+
+void TestKeyring::init()
+{
+    m_pDir = std::make_unique<QTemporaryDir>();
+}
+
+std::unique_ptr<CKivvoApp> TestKeyring::Started()
+{
+    auto pApp = std::make_unique<CKivvoApp>();
+    pApp->m_strFolder = m_pDir->path() + QDir::separator();
+    pApp->LoadSettings();
+    return pApp;
+}
+
+void TestKeyring::fileWithPasswordMovesIntoKeyring()
+{
+    // A file from before the keyring, password included.
+    CSettings old;
+    old.m_strServer = QStringLiteral("mail.example.org");
+    old.m_strPassword = QStringLiteral("old secret");
+    {
+        QFile file(m_pDir->filePath("Kivvo.cfg"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(StoredBytes([&](CArchive& ar) { old.Serialize(ar); }));
+    }
+    std::unique_ptr<CKivvoApp> pApp = Started();
+    QCOMPARE(pApp->MailAccount().m_strPassword, "old secret"); // still works
+    QVERIFY(!pApp->IsPasswordInKeyring());
+
+    QString strError;
+    QVERIFY2(pApp->StoreSettings(pApp->m_settings, strError), qPrintable(strError));
+    QVERIFY(pApp->IsPasswordInKeyring());
+    QCOMPARE(pApp->PasswordPlace(), "The password is kept in the desktop's keyring.");
+    QVERIFY(!FileBytes(pApp->SettingsPath()).contains(Utf16("old secret")));
+    std::unique_ptr<CKivvoApp> pNext = Started();
+    QCOMPARE(pNext->MailAccount().m_strPassword, "old secret");
+    QCOMPARE(pNext->m_settings.m_strServer, "mail.example.org");
+}
+
+void TestKeyring::roundTrip_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::newRow("plain") << "ho ho ho";
+    QTest::newRow("unicode") << "Pässwörd 🎁 李";
+    QTest::newRow("none") << "";
+}
+
+void TestKeyring::roundTrip()
+{
+    QFETCH(QString, password);
+    std::unique_ptr<CKivvoApp> pApp = Started();
+    CSettings settings = pApp->m_settings;
+    settings.m_strPassword = password;
+    QString strError;
+    QVERIFY2(pApp->StoreSettings(settings, strError), qPrintable(strError));
+    QVERIFY(pApp->IsPasswordInKeyring());
+    std::unique_ptr<CKivvoApp> pNext = Started();
+    QCOMPARE(pNext->MailAccount().m_strPassword, password);
+    QVERIFY(pNext->IsPasswordInKeyring());
+    // The file's password field is empty: the default fields with "" in its place.
+    CSettings expected = settings;
+    expected.m_strPassword.clear();
+    QCOMPARE(FileBytes(pApp->SettingsPath()),
+             StoredBytes([&](CArchive& ar) { expected.Serialize(ar); }));
+}
+
+QTEST_GUILESS_MAIN(TestKeyring)
+#include "tst_Keyring.moc"
