@@ -42,12 +42,106 @@ void FillLargeCircle(CNameList& list)
 
 void DrawUntilDone(CNameList& list, const CNameList* pPrevious)
 {
-    quint32 nTick = 1;
+    quint32 nSeed = 1;
     do {
-        CFramework::SetTickSource([nTick] { return nTick; });
-        ++nTick;
+        CFramework::SetSeedSource([nSeed] { return nSeed; });
+        ++nSeed;
     } while (!list.DrawNames(pPrevious));
 }
+
+// nCount persons: nGrouped of them in households of nHousehold, the rest on their own.
+void FillCircle(CNameList& list, int nCount, int nGrouped, int nHousehold)
+{
+    int nPerson = 0;
+    for (int g = 0; nPerson < nGrouped; ++g) {
+        auto* pGroup = new CGroup(QStringLiteral("Household %1").arg(g));
+        for (int i = 0; i < nHousehold && nPerson < nGrouped; ++i, ++nPerson)
+            pGroup->Add(new CPerson(QStringLiteral("Person %1").arg(nPerson), {}, {}));
+        list.Append(pGroup);
+    }
+    while (nPerson < nCount)
+        list.Append(new CPerson(QStringLiteral("Person %1").arg(nPerson++), {}, {}));
+}
+
+// A circle drawn last time (previous) and its copy for this time (list).
+struct CCircle
+{
+    CCircle(int nCount, int nGrouped, int nHousehold, bool bDrawPrevious = true)
+    {
+        FillCircle(previous, nCount, nGrouped, nHousehold);
+        if (bDrawPrevious)
+            DrawUntilDone(previous, nullptr);
+        list.CopyForNextDrawing(previous);
+    }
+    CNameList previous;
+    CNameList list;
+};
+
+// One Draw Names, from the list to every drawn name, each with its own seed.
+void DrawBench(benchmark::State& state, CCircle& circle, int nExpected)
+{
+    CSilentMessages messages;
+    CFramework::SetMessageHandler(&messages);
+    quint32 nSeed = 1000;
+    int nUnexpected = 0;
+    for (auto _ : state) {
+        CFramework::SetSeedSource([nSeed] { return nSeed; });
+        ++nSeed;
+        nUnexpected += circle.list.DrawNames(&circle.previous) == nExpected ? 0 : 1;
+    }
+    state.counters["unexpected"] = nUnexpected;
+    CFramework::SetSeedSource({});
+    CFramework::SetMessageHandler(nullptr);
+}
+
+// Half the persons in households of 5, with a previous drawing.
+void BM_DrawHalfInHouseholds(benchmark::State& state)
+{
+    const int nCount = int(state.range(0));
+    CCircle circle(nCount, nCount / 2, 5);
+    DrawBench(state, circle, 1);
+}
+BENCHMARK(BM_DrawHalfInHouseholds)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Feasible but tight: one group holds exactly half of 1,000.
+void BM_DrawTightList(benchmark::State& state)
+{
+    CCircle circle(1000, 500, 500);
+    DrawBench(state, circle, 1);
+}
+BENCHMARK(BM_DrawTightList)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Impossible: one group of 600 among 1,000 (no previous drawing could exist either).
+void BM_DrawImpossibleList(benchmark::State& state)
+{
+    CCircle circle(1000, 600, 600, false);
+    DrawBench(state, circle, 0);
+}
+BENCHMARK(BM_DrawImpossibleList)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The exact check alone on 10,000 persons with a previous drawing, half of them in
+// households of the given size (5, or one household of 5,000: tight) or of 6,000 (impossible).
+void BM_ExactCheck(benchmark::State& state)
+{
+    const int nHousehold = int(state.range(0));
+    const bool bPossible = nHousehold <= 5000;
+    CCircle circle(10000, bPossible ? 5000 : nHousehold, nHousehold, bPossible);
+    QString strWhy;
+    int nUnexpected = 0;
+    for (auto _ : state)
+        nUnexpected += circle.list.CanBeDrawn(&circle.previous, strWhy) == bPossible ? 0 : 1;
+    state.counters["unexpected"] = nUnexpected;
+}
+BENCHMARK(BM_ExactCheck)->Arg(5)->Arg(5000)->Arg(6000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_DrawLargeCircleWithHistory(benchmark::State& state)
 {
@@ -59,15 +153,15 @@ void BM_DrawLargeCircleWithHistory(benchmark::State& state)
     CNameList list;
     list.CopyForNextDrawing(previous);
 
-    quint32 nTick = 1000;
+    quint32 nSeed = 1000;
     int nFailed = 0;
     for (auto _ : state) {
-        CFramework::SetTickSource([nTick] { return nTick; });
-        ++nTick;
+        CFramework::SetSeedSource([nSeed] { return nSeed; });
+        ++nSeed;
         nFailed += list.DrawNames(&previous) ? 0 : 1;
     }
     state.counters["failed"] = nFailed;
-    CFramework::SetTickSource({});
+    CFramework::SetSeedSource({});
     CFramework::SetMessageHandler(nullptr);
 }
 BENCHMARK(BM_DrawLargeCircleWithHistory)->Unit(benchmark::kMillisecond)->Repetitions(5);

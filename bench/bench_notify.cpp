@@ -51,14 +51,14 @@ void FillCircleWithHistory(CKivvoDoc& doc)
     }
     CSilentMessages messages;
     CFramework::SetMessageHandler(&messages);
-    quint32 nTick = 1;
+    quint32 nSeed = 1;
     for (CNameList* pList : {pPrevious, pCurrent}) {
         do {
-            CFramework::SetTickSource([nTick] { return nTick; });
-            ++nTick;
+            CFramework::SetSeedSource([nSeed] { return nSeed; });
+            ++nSeed;
         } while (!pList->DrawNames(pList == pCurrent ? pPrevious : nullptr));
     }
-    CFramework::SetTickSource({});
+    CFramework::SetSeedSource({});
     CFramework::SetMessageHandler(nullptr);
     ReloadDocument(doc); // the newest list current, as after opening the file
 }

@@ -147,6 +147,7 @@ int CCliCommands::Run(const QStringList& arguments)
         {"rename-list", {&CCliCommands::RenameList, fileAndName, {}}},
         {"draw", {&CCliCommands::Draw, file, {"yes"}}},
         {"copy", {&CCliCommands::Copy, file, {"yes"}}},
+        {"check", {&CCliCommands::Check, file, {}}},
         {"notification", {&CCliCommands::Notification, {"FILE", "PERSON"}, {"list"}}},
         {"send", {&CCliCommands::Send, file, {"yes", "person"}}},
         {"config",
@@ -278,6 +279,8 @@ int CCliCommands::Add()
     CKivvoDoc doc;
     if (!Open(doc))
         return kExitFailed;
+    if (m_args.at(0).trimmed().isEmpty())
+        return UsageError(CStringTable::Load(IDS_CLI_EMPTY_NAME));
     CNameList& list = *doc.GetNewestList();
     list.UseEntriesAsHandles();
     CGroup* pGroup = nullptr;
@@ -357,11 +360,29 @@ int CCliCommands::Copy()
     CKivvoDoc doc;
     if (!Open(doc))
         return kExitFailed;
+    if (!doc.CanDrawNames())
+        return Fail(IDS_CLI_COPY_UNAVAILABLE);
     doc.OnCopyForNextExchange();
     if (!doc.IsModified())
         return Fail(IDS_CLI_NOT_COPIED);
     return SaveAndReport(
         doc, CStringTable::Format(IDS_CLI_COPIED, {doc.GetNewestList()->m_strName, m_strFile}));
+}
+
+int CCliCommands::Check()
+{
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    if (!doc.CanDrawNames())
+        return Fail(IDS_CLI_DRAW_UNAVAILABLE);
+    QString strWhy;
+    if (!doc.GetNewestList()->CanBeDrawn(CKivvoDoc::GetPreviousList(doc.GetHeadNode()), strWhy)) {
+        Print(CStringTable::Format(IDS_DRAWING_ERROR, {strWhy}) + u'\n');
+        return kExitFailed;
+    }
+    Print(CStringTable::Load(IDS_CLI_CAN_DRAW) + u'\n');
+    return kExitOk;
 }
 
 int CCliCommands::Notification()

@@ -38,6 +38,7 @@ private:
     int RenameList();
     int Draw();
     int Copy();
+    int Check();
     int Notification();
     int Send();
     int Config();

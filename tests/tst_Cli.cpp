@@ -75,6 +75,7 @@ private slots:
     void configChecksAndPassword();
     void contacts();
     void notificationAndSend();
+    void checkSaysWhy();
     void concurrentWritersKeepEveryChange();
     void fullDiskLeavesFilesAlone_data();
     void fullDiskLeavesFilesAlone();
@@ -148,8 +149,11 @@ void TestCli::failures_data()
         << QStringList{"draw", "FILE", "--yes"} << 1 << "more than two persons";
     QTest::newRow("remove unknown")
         << QStringList{"remove", "FILE", "Nobody"} << 1 << "no person or group named";
-    QTest::newRow("copy declined without terminal")
-        << QStringList{"copy", "FILE"} << 1 << "nothing was copied";
+    QTest::newRow("empty name") << QStringList{"add", "FILE", ""} << 2 << "cannot be empty";
+    QTest::newRow("check needs three persons")
+        << QStringList{"check", "FILE"} << 1 << "more than two persons";
+    QTest::newRow("copy needs three persons, as draw does")
+        << QStringList{"copy", "FILE", "--yes"} << 1 << "more than two persons";
 }
 
 void TestCli::failures()
@@ -320,6 +324,31 @@ void TestCli::notificationAndSend()
     QCOMPARE(RunCli({"send", m_strFile, "--person", "Cid"}).m_nExit, 1);
     QVERIFY(server.WaitForMessages(3));
     QCOMPARE(server.Messages().at(2).m_recipients, QStringList{"bob@example.com"});
+
+    // A person added after the drawing: nothing goes out until names are drawn again.
+    RunCli({"add", m_strFile, "Eve", "--address", "eve@example.com"});
+    const CRun stale = RunCli({"send", m_strFile, "--yes"});
+    QCOMPARE(stale.m_nExit, 1);
+    QVERIFY2(stale.m_strErr.contains("Eve has no drawn name"), qPrintable(stale.m_strErr));
+    QCOMPARE(RunCli({"send", m_strFile, "--person", "Ann"}).m_nExit, 1);
+    QTest::qWait(200);
+    QCOMPARE(server.Messages().size(), 3);
+}
+
+void TestCli::checkSaysWhy()
+{
+    RunCli({"new", m_strFile});
+    RunCli({"add-group", m_strFile, "Fam"});
+    for (const char* pName : {"Ann", "Bob", "Cid"})
+        RunCli({"add", m_strFile, pName, "--group", "Fam"});
+    RunCli({"add", m_strFile, "Dan"});
+    const CRun blocked = RunCli({"check", m_strFile});
+    QCOMPARE(blocked.m_nExit, 1);
+    QVERIFY2(blocked.m_strOut.contains("Ann, Bob and Cid can only give to Dan"),
+             qPrintable(blocked.m_strOut));
+    RunCli({"add", m_strFile, "Eve"});
+    RunCli({"add", m_strFile, "Fay"});
+    QCOMPARE(RunCli({"check", m_strFile}).m_nExit, 0);
 }
 
 void TestCli::concurrentWritersKeepEveryChange()

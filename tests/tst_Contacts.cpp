@@ -117,6 +117,9 @@ void TestContacts::reader_data()
     QTest::newRow("organisation when there is no name")
         << Card("ORG:Acme\\, Inc.;Sales\r\nEMAIL:info@acme.com\r\n")
         << QStringList{"Acme, Inc.;;;info@acme.com;;;"};
+    QTest::newRow("no name at all: listed under its address")
+        << Card("EMAIL:anon@x.org\r\nEMAIL:other@x.org\r\n")
+        << QStringList{"anon@x.org;;;anon@x.org;other@x.org;;"};
     QTest::newRow("contact without e-mail is left out")
         << Card("FN:No Mail\r\nTEL:123\r\n") + Card("FN:Mail\r\nEMAIL:m@x.org\r\n")
         << QStringList{"Mail;;;m@x.org;;;"};
@@ -236,6 +239,10 @@ void TestContacts::lookup_data()
                                                           << "unchanged";
     QTest::newRow("no such name") << "Nobody" << false << "unchanged"
                                   << "unchanged";
+    QTest::newRow("empty text names nobody") << "" << false << "unchanged"
+                                             << "unchanged";
+    QTest::newRow("empty text with selector names nobody") << ":1" << false << "unchanged"
+                                                           << "unchanged";
 }
 
 void TestContacts::lookup()
@@ -249,6 +256,7 @@ void TestContacts::lookup()
     app.m_arrContacts[1] = "Bob Jones;Bob;Jones;;bob@work.org;;";
     app.m_arrContacts[2] = "Cid;First;C;first@x.org;;;";
     app.m_arrContacts[3] = "cid;Second;C;second@x.org;;;";
+    app.m_arrContacts[4] = ";;;nameless@x.org;;;";
     QString strAddress = "unchanged";
     QString strFirst = "unchanged";
     QString strLast = "unchanged";

@@ -37,6 +37,7 @@ private slots:
     void okPlaysEndSoundCancelPlaysNothing_data();
     void okPlaysEndSoundCancelPlaysNothing();
     void emptyListRevealsNothing();
+    void enterTakesTheNextStepNeverEndsTheRound();
 
 private:
     void Open(const QString& strList, int nMode = CDrawNamesDlg::kDrawMode);
@@ -205,6 +206,24 @@ void TestDrawNamesDlg::emptyListRevealsNothing()
     Click("reveal");
     QVERIFY(ShownText().isEmpty());
     QCOMPARE(m_pSounds->Take(), QStringList{"kvstart.wav"});
+}
+
+void TestDrawNamesDlg::enterTakesTheNextStepNeverEndsTheRound()
+{
+    Open("Ann>Bob, Bob>Ann");
+    m_pSounds->Take();
+    const QList<CState> steps = {{false, false, false, true},  // revealed
+                                 {false, true, false, false},  // shown
+                                 {true, false, true, false},   // on to Bob
+                                 {false, false, false, true},  // revealed
+                                 {true, false, false, false}}; // shown; nothing more to do
+    for (const CState& state : steps) {
+        QTest::keyClick(m_pDialog.get(), Qt::Key_Return);
+        CompareState(state);
+    }
+    QTest::keyClick(m_pDialog.get(), Qt::Key_Enter);
+    QVERIFY(m_pDialog->isVisible());
+    QVERIFY(!m_pSounds->Take().contains("kvend.wav"));
 }
 
 QTEST_MAIN(TestDrawNamesDlg)

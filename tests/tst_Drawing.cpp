@@ -1,11 +1,15 @@
-// Name drawing: the three rules over many seeds, all or nothing, and the failure messages.
+// Name drawing: success whenever a drawing exists, the three rules, the law of the choice,
+// and why a list cannot be drawn.
 #include "model/NameList.h"
 #include "res/Resource.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
 
 #include <QSet>
+#include <QStringList>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -52,6 +56,98 @@ QString RuleBroken(const CNameList& list, const CNameList* pPrevious)
     return {};
 }
 
+// "H[H1, H2, …]" with nCount members.
+QString Household(const QString& strName, int nCount)
+{
+    QStringList members;
+    for (int i = 1; i <= nCount; ++i)
+        members.append(strName + QString::number(i));
+    return strName + u'[' + members.join(QStringLiteral(", ")) + u']';
+}
+
+QString Singles(const QString& strPrefix, int nCount)
+{
+    QStringList persons;
+    for (int i = 1; i <= nCount; ++i)
+        persons.append(strPrefix + QString::number(i));
+    return persons.join(QStringLiteral(", "));
+}
+
+// The exact law of the greedy draw: givers of groups first, then the others, each drawing
+// uniformly among the persons the rules allow him and nobody has drawn yet. Keys are the
+// drawn names in person order; the probabilities are those of the drawings that succeed,
+// given that one does.
+class CExactLaw
+{
+public:
+    CExactLaw(const CNameList& list, const CNameList* pPrevious)
+    {
+        const int nCount = list.CountPersons();
+        for (int i = 0; i < nCount; ++i)
+            m_persons.append(list.GetPersonAt(i));
+        for (int nPass = 0; nPass < 2; ++nPass) {
+            for (int i = 0; i < nCount; ++i) {
+                if ((GroupOf(list, m_persons[i]) != nullptr) == (nPass == 0))
+                    m_order.append(i);
+            }
+        }
+        for (const CPerson* pGiver : std::as_const(m_persons)) {
+            QList<bool> allowed;
+            QString strLast;
+            if (pPrevious)
+                pPrevious->FindGiftTo(pGiver->m_strName, strLast);
+            for (const CPerson* pRecipient : std::as_const(m_persons)) {
+                const CGroup* pGroup = GroupOf(list, pGiver);
+                allowed.append(pRecipient != pGiver && (!pGroup || pGroup != GroupOf(list, pRecipient)) &&
+                               (strLast.isEmpty() || strLast != pRecipient->m_strName));
+            }
+            m_allowed.append(allowed);
+        }
+        QList<int> recipients(nCount, -1);
+        QList<bool> picked(nCount, false);
+        Walk(0, 1.0, recipients, picked);
+        for (double& dP : m_law)
+            dP /= m_dSuccess;
+    }
+
+    QString Key(const QList<int>& recipients) const
+    {
+        QStringList names;
+        for (const int n : recipients)
+            names.append(m_persons[n]->m_strName);
+        return names.join(u' ');
+    }
+
+    QHash<QString, double> m_law;
+
+private:
+    void Walk(int nStep, double dP, QList<int>& recipients, QList<bool>& picked)
+    {
+        if (nStep == m_order.size()) {
+            m_law[Key(recipients)] += dP;
+            m_dSuccess += dP;
+            return;
+        }
+        const int nGiver = m_order[nStep];
+        QList<int> hat;
+        for (int j = 0; j < m_persons.size(); ++j) {
+            if (m_allowed[nGiver][j] && !picked[j])
+                hat.append(j);
+        }
+        for (const int j : std::as_const(hat)) {
+            recipients[nGiver] = j;
+            picked[j] = true;
+            Walk(nStep + 1, dP / hat.size(), recipients, picked);
+            picked[j] = false;
+        }
+    }
+
+    QList<const CPerson*> m_persons;
+    QList<int> m_order;
+    QList<QList<bool>> m_allowed;
+    double m_dSuccess = 0;
+};
+
 } // namespace
 
 class TestDrawing : public QObject
@@ -59,96 +155,160 @@ class TestDrawing : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { CFramework::SetTickSource({}); }
-    void rulesHoldOverManySeeds_data();
-    void rulesHoldOverManySeeds();
+    void cleanup() { CFramework::SetSeedSource({}); }
+    void drawsWheneverPossible_data();
+    void drawsWheneverPossible();
+    void lawOfTheGreedyDraw_data();
+    void lawOfTheGreedyDraw();
     void sameSeedSameDrawing();
     void previousRuleComparesNamesExactly();
+    void checkAfterEdits_data();
+    void checkAfterEdits();
 };
 
-void TestDrawing::rulesHoldOverManySeeds_data()
+void TestDrawing::drawsWheneverPossible_data()
 {
     QTest::addColumn<QString>("list");
-    QTest::addColumn<QString>("previous"); // "-" for none
-    QTest::addColumn<QString>("outcome");  // "always", "never" or "sometimes" succeeds
+    QTest::addColumn<QString>("previous"); // "-" none, "drawn" a drawing of the same list
+    QTest::addColumn<QString>("blocked");  // empty when every drawing must succeed
 
     QTest::newRow("three top-level persons") << "Ann, Bob, Cid"
-                                             << "-"
-                                             << "sometimes";
-    QTest::newRow("one group only") << "Fam[Ann, Bob, Cid]"
-                                    << "-"
-                                    << "never";
-    QTest::newRow("group of three and one person") << "Fam[Ann, Bob, Cid], Dan"
-                                                   << "-"
-                                                   << "never";
-    QTest::newRow("two persons who gave to each other") << "Ann, Bob"
-                                                        << "Ann>Bob, Bob>Ann"
-                                                        << "never";
+                                             << "-" << "";
     QTest::newRow("two persons, no history") << "Ann, Bob"
-                                             << "-"
-                                             << "always";
-    // Grouped persons draw first; were the top-level persons first, Ann and Dan could draw
-    // each other and leave the group nobody.
+                                             << "-" << "";
     QTest::newRow("groups draw first whatever the order") << "Ann, Dan, Fam[Bob, Cid]"
-                                                          << "-"
-                                                          << "always";
+                                                          << "-" << "";
     QTest::newRow("households with history")
         << "Ann, Smiths[Bob, Carl], Dora, Lee[Kim, Max, Ned], Oli"
         << "Ann>Bob, Smiths[Bob>Dora, Carl>Ann], Dora>Carl, Lee[Kim>Oli, Max>Ann, Ned>Bob], Oli>Kim"
-        << "sometimes";
+        << "";
     QTest::newRow("newcomer is free of history") << "Ann, Bob, Cid, New"
-                                                 << "Ann>Bob, Bob>Cid, Cid>Ann"
-                                                 << "sometimes";
+                                                 << "Ann>Bob, Bob>Cid, Cid>Ann" << "";
     QTest::newRow("person with empty name can be drawn") << "Ann, , Bob, Cid"
-                                                         << "-"
-                                                         << "sometimes";
+                                                         << "-" << "";
     QTest::newRow("empty groups are harmless") << "E[], Ann, F[], Bob, Cid"
-                                               << "-"
-                                               << "sometimes";
+                                               << "-" << "";
+    QTest::newRow("three couples") << "A[Ann, Abe], B[Bea, Bob], C[Cy, Cat]"
+                                   << "drawn" << "";
+    QTest::newRow("households of 2, 3 and 4 and one more")
+        << Household("H", 2) + ", " + Household("K", 3) + ", " + Household("L", 4) + ", Sol"
+        << "drawn" << "";
+    QTest::newRow("four persons") << Singles("P", 4) << "drawn" << "";
+    QTest::newRow("office of 12") << Singles("P", 12) << "drawn" << "";
+    QTest::newRow("two households of 10")
+        << Household("H", 10) + ", " + Household("K", 10) << "drawn" << "";
+    QTest::newRow("a group of exactly half") << Household("H", 4) + ", " + Singles("P", 4)
+                                             << "drawn" << "";
+
+    QTest::newRow("one group only") << "Fam[Ann, Bob, Cid]"
+                                    << "-" << "Ann, Bob and Cid cannot give to anybody";
+    QTest::newRow("group of three and one person")
+        << "Fam[Ann, Bob, Cid], Dan"
+        << "-" << "Ann, Bob and Cid can only give to Dan";
+    QTest::newRow("a group of more than half")
+        << Household("H", 6) + ", " + Singles("P", 5)
+        << "-" << "H1, H2, H3, H4 and 2 others can only give to P1, P2, P3, P4 and P5";
+    QTest::newRow("two persons who gave to each other")
+        << "Ann, Bob"
+        << "Ann>Bob, Bob>Ann" << "Ann and Bob cannot give to anybody";
 }
 
-void TestDrawing::rulesHoldOverManySeeds()
+void TestDrawing::drawsWheneverPossible()
 {
     QFETCH(QString, list);
     QFETCH(QString, previous);
-    QFETCH(QString, outcome);
+    QFETCH(QString, blocked);
     const auto pList = ParseList(list);
-    const auto pPrevious = previous == u"-" ? nullptr : ParseList(previous);
+    auto pPrevious = previous == u"-" ? nullptr : ParseList(previous == u"drawn" ? list : previous);
+    if (previous == u"drawn") {
+        CFramework::SetSeedSource([] { return 1u; });
+        QVERIFY(pPrevious->DrawNames(nullptr));
+    }
     const QString strPreviousBefore = pPrevious ? DescribeList(*pPrevious) : QString();
+    const QString strBefore = DescribeList(*pList);
 
-    int nSucceeded = 0;
     for (int nSeed = 0; nSeed < kSeeds; ++nSeed) {
-        CFramework::SetTickSource([nSeed] { return quint32(nSeed); });
+        CFramework::SetSeedSource([nSeed] { return quint32(nSeed); });
         CRecordingMessageHandler messages;
-        if (pList->DrawNames(pPrevious.get()) == 1) {
-            ++nSucceeded;
+        const int nResult = pList->DrawNames(pPrevious.get());
+        if (blocked.isEmpty()) {
+            QCOMPARE(nResult, 1);
             const QString strBroken = RuleBroken(*pList, pPrevious.get());
             QVERIFY2(strBroken.isEmpty(), qPrintable(strBroken));
             QVERIFY(messages.m_boxes.isEmpty());
             continue;
         }
-        // All or nothing, and the three messages in order.
-        QVERIFY(!pList->HasDrawnNames());
-        QCOMPARE(messages.Ids(),
-                 (QList<int>{IDS_DRAW_HAT_ERROR, IDS_DRAWING_ERROR, IDS_DRAWING_ERROR}));
-        QCOMPARE(messages.m_boxes.at(0).m_kind, EBoxKind::OkPlain);
-        QCOMPARE(messages.m_boxes.at(1).m_kind, EBoxKind::OkPlain);
-        QCOMPARE(messages.m_boxes.at(2).m_kind, EBoxKind::OkExclamation);
+        // Nothing changes, and one message names the blocking persons.
+        QCOMPARE(nResult, 0);
+        QCOMPARE(DescribeList(*pList), strBefore);
+        QCOMPARE(messages.Ids(), QList<int>{IDS_DRAWING_ERROR});
+        QCOMPARE(messages.m_boxes.at(0).m_kind, EBoxKind::OkExclamation);
+        QVERIFY2(messages.m_boxes.at(0).m_strText.contains(blocked),
+                 qPrintable(messages.m_boxes.at(0).m_strText));
     }
     if (pPrevious)
         QCOMPARE(DescribeList(*pPrevious), strPreviousBefore);
-    if (outcome == u"always")
-        QCOMPARE(nSucceeded, kSeeds);
-    else if (outcome == u"never")
-        QCOMPARE(nSucceeded, 0);
-    else
-        QVERIFY2(nSucceeded > 0 && nSucceeded < kSeeds, qPrintable(QString::number(nSucceeded)));
+}
+
+void TestDrawing::lawOfTheGreedyDraw_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("previous");
+
+    QTest::newRow("three persons") << "Ann, Bob, Cid"
+                                   << "-";
+    QTest::newRow("five persons") << "Ann, Bob, Cid, Dan, Eve"
+                                  << "-";
+    QTest::newRow("four persons with history") << "Ann, Bob, Cid, Dan"
+                                               << "Ann>Bob, Bob>Cid, Cid>Dan, Dan>Ann";
+    QTest::newRow("a couple and three with history")
+        << "Fam[Ann, Bob], Cid, Dan, Eve"
+        << "Fam[Ann>Cid, Bob>Dan], Cid>Eve, Dan>Ann, Eve>Bob";
+    QTest::newRow("two couples and one") << "A[Ann, Abe], B[Bea, Bob], Cid"
+                                         << "-";
+}
+
+void TestDrawing::lawOfTheGreedyDraw()
+{
+    // Each drawing that keeps the rules comes out as often as under the greedy draw repeated
+    // until it succeeds: a chi-square test against the exact probabilities.
+    QFETCH(QString, list);
+    QFETCH(QString, previous);
+    constexpr int kDraws = 6000;
+    const auto pList = ParseList(list);
+    const auto pPrevious = previous == u"-" ? nullptr : ParseList(previous);
+    const CExactLaw law(*pList, pPrevious.get());
+
+    QHash<QString, int> observed;
+    for (int nSeed = 0; nSeed < kDraws; ++nSeed) {
+        CFramework::SetSeedSource([nSeed] { return quint32(nSeed); });
+        QVERIFY(pList->DrawNames(pPrevious.get()));
+        QStringList names;
+        for (int i = 0; i < pList->CountPersons(); ++i)
+            names.append(pList->GetPersonAt(i)->m_strGiftTo);
+        ++observed[names.join(u' ')];
+    }
+    double dChiSquare = 0;
+    for (auto it = law.m_law.cbegin(); it != law.m_law.cend(); ++it) {
+        const double dExpected = it.value() * kDraws;
+        const double dDiff = observed.value(it.key()) - dExpected;
+        dChiSquare += dDiff * dDiff / dExpected;
+    }
+    for (auto it = observed.cbegin(); it != observed.cend(); ++it)
+        QVERIFY2(law.m_law.contains(it.key()), qPrintable(it.key()));
+    // The 99.9 % quantile by Wilson and Hilferty's approximation.
+    const double dFree = law.m_law.size() - 1;
+    const double dTerm = 2.0 / (9.0 * dFree);
+    const double dLimit = dFree * std::pow(1.0 - dTerm + 3.09 * std::sqrt(dTerm), 3.0);
+    QVERIFY2(dChiSquare < dLimit, qPrintable(QStringLiteral("chi-square %1 over %2 outcomes")
+                                                 .arg(dChiSquare)
+                                                 .arg(law.m_law.size())));
 }
 
 void TestDrawing::sameSeedSameDrawing()
 {
     CRecordingMessageHandler messages;
-    CFramework::SetTickSource([] { return 4711u; });
+    CFramework::SetSeedSource([] { return 4711u; });
     const auto pList = ParseList("Ann, Bob, Fam[Cid, Dan], Eve, Fay");
     pList->DrawNames(nullptr);
     const QString strFirst = DescribeList(*pList);
@@ -165,14 +325,56 @@ void TestDrawing::previousRuleComparesNamesExactly()
     CRecordingMessageHandler messages;
     bool bDrewLowerCase = false;
     for (int nSeed = 0; nSeed < kSeeds; ++nSeed) {
-        CFramework::SetTickSource([nSeed] { return quint32(nSeed); });
-        if (!pList->DrawNames(pPrevious.get()))
-            continue;
+        CFramework::SetSeedSource([nSeed] { return quint32(nSeed); });
+        QVERIFY(pList->DrawNames(pPrevious.get()));
         const QString strAnnGivesTo = pList->GetPersonAt(0)->m_strGiftTo;
         QVERIFY(strAnnGivesTo != u"Bob");
         bDrewLowerCase |= strAnnGivesTo == u"bob";
     }
     QVERIFY(bDrewLowerCase);
+}
+
+void TestDrawing::checkAfterEdits_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("previous");
+    QTest::addColumn<QString>("problem"); // empty for a valid drawing
+
+    QTest::newRow("valid") << "Ann>Bob, Fam[Bob>Dan, Cid>Ann], Dan>Cid"
+                           << "-" << "";
+    QTest::newRow("nothing drawn") << "Ann, Bob, Cid"
+                                   << "-" << "no names have been drawn";
+    QTest::newRow("person added") << "Ann>Bob, Bob>Cid, Cid>Ann, Eve"
+                                  << "-" << "Eve has no drawn name";
+    QTest::newRow("person removed") << "Ann>Bob, Cid>Ann"
+                                    << "-" << "Bob, drawn by Ann, is no longer in the list";
+    QTest::newRow("person renamed elsewhere") << "Ann>Bob, Rob>Cid, Cid>Ann"
+                                              << "-" << "Bob, drawn by Ann, is no longer";
+    QTest::newRow("moved into a group") << "Fam[Ann>Bob, Bob>Cid], Cid>Ann"
+                                        << "-" << "Ann drew Bob of his own group";
+    QTest::newRow("drawn twice") << "Ann>Cid, Bob>Cid, Cid>Ann"
+                                 << "-" << "Cid is drawn by both Ann and Bob";
+    QTest::newRow("himself") << "Ann>Ann, Bob>Cid, Cid>Bob"
+                             << "-" << "Ann drew himself";
+    QTest::newRow("last time's recipient") << "Ann>Bob, Bob>Cid, Cid>Ann"
+                                           << "Ann>Bob, Bob>Ann, Cid>Ann"
+                                           << "Ann drew Bob, the person he gave to last time";
+    QTest::newRow("a name of two persons") << "Ann>Bob, Bob>Ann, Bob>Ann"
+                                           << "-" << "Bob, drawn by Ann, is the name of more";
+    QTest::newRow("a few named, the rest counted") << "A>V, B>W, C>X, D>Y, E>Z"
+                                                   << "-" << "; and 2 more";
+}
+
+void TestDrawing::checkAfterEdits()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, previous);
+    QFETCH(QString, problem);
+    const auto pList = ParseList(list);
+    const auto pPrevious = previous == u"-" ? nullptr : ParseList(previous);
+    QString strWhy;
+    QCOMPARE(pList->CheckDrawing(pPrevious.get(), strWhy), problem.isEmpty());
+    QVERIFY2(strWhy.contains(problem), qPrintable(strWhy));
 }
 
 QTEST_APPLESS_MAIN(TestDrawing)

@@ -67,6 +67,7 @@ private slots:
     void renameRootUpdatesListBar();
     void escapeCancelsRename();
     void drawNamesThroughTheMenu();
+    void viewNotificationsChecksTheDrawing();
     void copyAndChooseDrawing();
     void listBarReachesDrawingsOfTheSameName();
     void saveCloseReopen();
@@ -328,6 +329,10 @@ void TestMainFrame::renameInPlace_data()
                                                    << "Fam"
                                                    << "Ann, Bob, Fam[Cid], Fam[]"
                                                    << "List[Ann, Bob, Fam[Cid], Fam]";
+    QTest::newRow("person to nothing keeps his name") << "Ann"
+                                                      << ""
+                                                      << "Ann, Bob, Fam[Cid], Fam2[]"
+                                                      << "List[Ann, Bob, Fam[Cid], Fam2]";
     QTest::newRow("group to nothing") << "Fam"
                                       << ""
                                       << "Ann, Bob, [Cid], Fam2[]"
@@ -381,6 +386,15 @@ void TestMainFrame::drawNamesThroughTheMenu()
     QVERIFY(m_pDoc->GetNewestList()->HasDrawnNames());
     QVERIFY(m_pDoc->IsModified());
     QVERIFY(Enabled(ID_SEND_EMAILS));
+}
+
+void TestMainFrame::viewNotificationsChecksTheDrawing()
+{
+    Load({"Ann>Bob, Bob>Cid, Cid>Ann, Eve"});
+    Trigger(ID_VIEW_NOTIFICATIONS);
+    QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_DRAWING_INVALID});
+    QVERIFY(m_pMessages->m_boxes.at(0).m_strText.contains("Eve has no drawn name"));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 void TestMainFrame::copyAndChooseDrawing()

@@ -43,6 +43,8 @@ private slots:
     void copyForNextDrawing();
     void formatReport_data();
     void formatReport();
+    void renamePerson_data();
+    void renamePerson();
 };
 
 void TestNameList::makeUniqueName_data()
@@ -262,6 +264,38 @@ void TestNameList::formatReport()
     QString strOut = QStringLiteral("replaced");
     ParseList(list)->FormatReport(strOut, giftTo);
     QCOMPARE(strOut, expected);
+}
+
+void TestNameList::renamePerson_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("person");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("drawn name follows") << "Ann>Bob, Fam[Bob>Cid, Cid>Ann]" << "Bob" << "Rob"
+                                        << "Ann>Rob, Fam[Rob>Cid, Cid>Ann]";
+    QTest::newRow("taken name made unique, and followed")
+        << "Ann>Bob, Bob>Cid, Cid>Ann" << "Cid" << "ann" << "Ann>Bob, Bob>ann1, ann1>Ann";
+    QTest::newRow("empty keeps the old name") << "Ann>Bob, Bob>Ann" << "Bob" << ""
+                                              << "Ann>Bob, Bob>Ann";
+    QTest::newRow("blanks keep the old name") << "Ann>Bob, Bob>Ann" << "Bob" << "  "
+                                              << "Ann>Bob, Bob>Ann";
+    QTest::newRow("a name two persons share is left where drawn")
+        << "Ann>Bob, Bob>Ann, Bob" << "Bob" << "Rob" << "Ann>Bob, Rob>Ann, Bob";
+}
+
+void TestNameList::renamePerson()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, person);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    const auto pList = ParseList(list);
+    CPerson* pPerson = pList->FindPerson(person);
+    const QString strStored = pList->RenamePerson(pPerson, name);
+    QCOMPARE(strStored, pPerson->m_strName);
+    QCOMPARE(DescribeList(*pList), expected);
 }
 
 QTEST_APPLESS_MAIN(TestNameList)

@@ -8,6 +8,7 @@
 #include "res/Resource.h"
 #include "support/DocumentNotation.h"
 #include "support/RecordingMessageHandler.h"
+#include "support/RecordingUserInterface.h"
 #include "support/SmtpTestServer.h"
 
 #include <QTest>
@@ -43,6 +44,9 @@ private slots:
     void sendToOnePerson();
     void enableRule();
     void drawThenSend();
+    void invalidDrawingIsNeverSent_data();
+    void invalidDrawingIsNeverSent();
+    void newestIsDrawnAndMailedWithAnOlderSelected();
     void serverMisbehaving_data();
     void serverMisbehaving();
 
@@ -76,7 +80,7 @@ void TestSendEmails::fivePersonsOneFailing()
     CRecordingMessageHandler messages;
     messages.AnswerAllQuestions(IDYES);
     CKivvoDoc doc;
-    LoadDocument(doc, {"Ann>Bob, Fam[Bob>Cid, Cid>Dan], Dan>Eve, Eve>Ann"});
+    LoadDocument(doc, {"Ann>Bob, Fam[Bob>Dan, Cid>Ann], Dan>Eve, Eve>Cid"});
     SetAddress(doc, "Ann", "Ann Smith:1");
     SetAddress(doc, "Cid", "gone@example.com");
     SetAddress(doc, "Eve", "eve@example.com");
@@ -170,7 +174,7 @@ void TestSendEmails::sendToOnePerson()
     QFETCH(QStringList, recipients);
     CRecordingMessageHandler messages;
     CKivvoDoc doc;
-    LoadDocument(doc, {"Ann>Bob, Bob>Ann, Group[Cid]"});
+    LoadDocument(doc, {"Ann>Bob, Bob>Cid, Group[Cid>Ann]"});
     SetAddress(doc, "Ann", address);
     CNameList& list = *doc.GetCurrentList();
     list.UseEntriesAsHandles();
@@ -216,6 +220,57 @@ void TestSendEmails::drawThenSend()
                                          IDS_ASK_SEND_ALL, IDS_SENT_SUMMARY}));
     QCOMPARE(messages.m_boxes.last().m_strText, "Sent emails to 1 out of 4 participants");
     QVERIFY(doc.IsModified());
+}
+
+void TestSendEmails::invalidDrawingIsNeverSent_data()
+{
+    QTest::addColumn<bool>("toOne");
+    QTest::newRow("send emails") << false;
+    QTest::newRow("send email to one person") << true;
+}
+
+void TestSendEmails::invalidDrawingIsNeverSent()
+{
+    // Dan was removed after the drawing, Eve added.
+    QFETCH(bool, toOne);
+    CRecordingMessageHandler messages;
+    messages.AnswerAllQuestions(IDYES);
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann>Bob, Bob>Cid, Cid>Dan, Eve"});
+    SetAddress(doc, "Ann", "ann@example.com");
+    doc.GetCurrentList()->UseEntriesAsHandles();
+    if (toOne)
+        doc.SendEmailTo(PersonNamed(doc, "Ann")->m_hItem);
+    else
+        doc.OnSendEmails();
+    QCOMPARE(messages.Ids(), QList<int>{IDS_DRAWING_INVALID});
+    QVERIFY2(messages.m_boxes.at(0).m_strText.contains(
+                 "Dan, drawn by Cid, is no longer in the list; Eve has no drawn name"),
+             qPrintable(messages.m_boxes.at(0).m_strText));
+    QTest::qWait(100);
+    QCOMPARE(m_pServer->ConnectionCount(), 0);
+}
+
+void TestSendEmails::newestIsDrawnAndMailedWithAnOlderSelected()
+{
+    CRecordingMessageHandler messages;
+    messages.AnswerAllQuestions(IDYES);
+    messages.Answer(IDS_ASK_PASS_AROUND, IDNO);
+    CRecordingUserInterface ui;
+    CKivvoDoc doc;
+    doc.SetUserInterface(&ui);
+    LoadDocument(doc, {"Ann, Bob, Cid", "Ann>Cid, Bob>Ann, Cid>Bob"});
+    doc.GetNewestList()->m_strName = QStringLiteral("2026");
+    SetAddress(doc, "Ann", "ann@example.com");
+    ui.m_selector.SetCurSel(1);
+    doc.OnListSelected();
+
+    doc.OnDrawNames();
+    QCOMPARE(messages.m_boxes.last().m_strText, "Sent emails to 1 out of 3 participants");
+    QVERIFY(m_pServer->WaitForMessages(1));
+    const CSmtpTestServer::CMessage mail = m_pServer->Messages().at(0);
+    QCOMPARE(mail.Header("Subject"), "2026");
+    QVERIFY(mail.Body().contains("Ann to give a gift to is Bob"));
 }
 
 void TestSendEmails::serverMisbehaving_data()

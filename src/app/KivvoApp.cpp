@@ -280,6 +280,9 @@ bool CKivvoApp::LookupContact(const QString& strText, QString& strAddress, QStri
         strKey = strText.left(nColon);
         strSelector = strText.mid(nColon + 1);
     }
+    // An entry without name is no match for an empty text: that names nobody.
+    if (strKey.isEmpty())
+        return false;
     QMutexLocker lock(&m_csContacts);
     for (const QString& strRecord : std::as_const(m_arrContacts)) {
         // Only the first field decides; the record is split once it matches.

@@ -18,10 +18,7 @@ constexpr qint32 kFormatNumber = 1;
 
 } // namespace
 
-CKivvoDoc::CKivvoDoc(QObject* pParent) : CDocument(pParent)
-{
-    CFramework::SeedRandom(CFramework::GetTickCount());
-}
+CKivvoDoc::CKivvoDoc(QObject* pParent) : CDocument(pParent) {}
 
 CKivvoDoc::~CKivvoDoc()
 {
@@ -221,6 +218,8 @@ void CKivvoDoc::OnDrawNames()
     const int nQuestion = pNewest->HasDrawnNames() ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW;
     if (CFramework::MessageBox(nQuestion, EBoxKind::YesNoQuestion) != IDYES)
         return;
+    // What is revealed and sent next is the current list: the one drawn now.
+    MakeNewestCurrent();
     if (!pNewest->DrawNames(GetPreviousList(m_pHead)))
         return;
     if (CFramework::MessageBox(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == IDYES && m_pUi)
@@ -228,6 +227,25 @@ void CKivvoDoc::OnDrawNames()
     if (CFramework::MessageBox(IDS_ASK_SEND_NOW, EBoxKind::YesNoQuestion) == IDYES)
         OnSendEmails();
     SetModifiedFlag();
+}
+
+void CKivvoDoc::MakeNewestCurrent()
+{
+    if (m_pCurrent == m_pHead)
+        return;
+    m_pCurrent = m_pHead;
+    FillListSelector();
+    UpdateAllViews(HINT_LIST_CHANGED);
+}
+
+bool CKivvoDoc::CheckCurrentDrawing() const
+{
+    const CNameList* pCurrent = GetCurrentList();
+    QString strWhy;
+    if (!pCurrent || pCurrent->CheckDrawing(GetPreviousList(m_pCurrent), strWhy))
+        return pCurrent != nullptr;
+    CFramework::MessageBox(IDS_DRAWING_INVALID, EBoxKind::OkExclamation, {strWhy});
+    return false;
 }
 
 void CKivvoDoc::OnCopyForNextExchange()

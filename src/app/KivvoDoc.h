@@ -66,11 +66,16 @@ public:
     void OnListSelected();
     void OnSendEmails();
 
+    // Whether the current list's drawing may be revealed or sent; when not, tells the user
+    // what is wrong and to draw again.
+    bool CheckCurrentDrawing() const;
+
     bool CanDrawNames() const;
     bool CanSendEmails() const;
 
 private:
     void AppendNode(CNameList* pList);
+    void MakeNewestCurrent();
     void StoreLists(CArchive& ar) const;
     void LoadLists(CArchive& ar);
     // Each run logs on afresh, with the settings of the moment.

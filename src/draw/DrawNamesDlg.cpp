@@ -8,6 +8,7 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -47,6 +48,8 @@ CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent)
     m_pDone = MakeButton(CStringTable::Load(IDS_DONE), QStringLiteral("done"));
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok);
     pButtons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
+    // Enter must never end the round for those still waiting; only a click on OK does.
+    pButtons->button(QDialogButtonBox::Ok)->setAutoDefault(false);
 
     auto* pMoves = new QHBoxLayout;
     pMoves->addWidget(m_pPrevious);
@@ -98,6 +101,21 @@ void CDrawNamesDlg::showEvent(QShowEvent* pEvent)
     if (!m_bInitialised) {
         m_bInitialised = true;
         OnInitDialog();
+    }
+}
+
+void CDrawNamesDlg::keyPressEvent(QKeyEvent* pEvent)
+{
+    if (pEvent->key() != Qt::Key_Return && pEvent->key() != Qt::Key_Enter) {
+        QDialog::keyPressEvent(pEvent);
+        return;
+    }
+    // Enter takes the step the participant is at: reveal, hide again, or go on.
+    for (QPushButton* pButton : {m_pReveal, m_pDone, m_pNext}) {
+        if (pButton->isEnabled()) {
+            pButton->click();
+            break;
+        }
     }
 }
 

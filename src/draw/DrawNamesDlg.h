@@ -28,6 +28,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
     void SetFontSize(int nPoints);

@@ -168,6 +168,23 @@ QString CNameList::MakeUniqueName(const QString& strName, const QString& strHint
     }
 }
 
+QString CNameList::RenamePerson(CPerson* pPerson, const QString& strName)
+{
+    const QString strOld = pPerson->m_strName;
+    if (strName.trimmed().isEmpty() || strName == strOld)
+        return strOld;
+    const QString strNew = MakeUniqueName(strName, QString());
+    pPerson->m_strName = strNew;
+    // A name that still names somebody else never was his alone to carry along.
+    if (FirstPersonWhere([&strOld](CPerson* p) { return p->m_strName == strOld; }))
+        return strNew;
+    ForEachPerson([&](CPerson* p) {
+        if (p->m_strGiftTo == strOld)
+            p->m_strGiftTo = strNew;
+    });
+    return strNew;
+}
+
 void CNameList::CopyForNextDrawing(const CNameList& source)
 {
     m_strName = source.m_strName + CStringTable::Load(IDS_COPY_SUFFIX);

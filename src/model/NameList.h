@@ -42,10 +42,18 @@ public:
     QString MakeUniqueName(const QString& strName, const QString& strHint) const;
     void CopyForNextDrawing(const CNameList& source);
 
-    // Draws every person's recipient; 1 on success, 0 when the drawing failed.
+    // Draws every person's recipient; 1 on success, 0 when no drawing exists (with a message
+    // that says why, and the list left as it was).
     int DrawNames(const CNameList* pPrevious);
-    // Draws one person's recipient; false when nobody was left to draw.
-    bool DrawNameFor(CPerson* pPerson, const CNameList* pPrevious, const CGroup* pOwnGroup);
+    // Whether a drawing exists; when none, strWhy says which persons block it and why.
+    bool CanBeDrawn(const CNameList* pPrevious, QString& strWhy) const;
+    // Whether the stored drawn names are a valid drawing of this list as it is now: everybody
+    // gives to exactly one person of the list, nobody is drawn twice, and the rules hold.
+    // When not, strWhy names what is wrong.
+    bool CheckDrawing(const CNameList* pPrevious, QString& strWhy) const;
+    // Renames a person and, where he was drawn in this list, his drawn name with him. An
+    // empty name keeps the old one; a taken one is made unique. Returns the name stored.
+    QString RenamePerson(CPerson* pPerson, const QString& strName);
 
     // The text rendering of the list used in the notifications.
     void FormatReport(QString& strOut, bool bShowGiftTo) const;

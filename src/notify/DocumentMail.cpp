@@ -114,14 +114,14 @@ void CKivvoDoc::SendEmailTo(HTREEITEM hItem)
     if (!pItem || pItem->IsGroup() || IsSending())
         return;
     const auto* pPerson = static_cast<const CPerson*>(pItem);
-    if (pPerson->m_strAddress.isEmpty())
+    if (pPerson->m_strAddress.isEmpty() || !CheckCurrentDrawing())
         return;
     StartSending(MailJobs({pPerson}), true);
 }
 
 void CKivvoDoc::OnSendEmails()
 {
-    if (IsSending())
+    if (IsSending() || !CheckCurrentDrawing())
         return;
     if (CFramework::MessageBox(IDS_ASK_SEND_ALL, EBoxKind::YesNoQuestion) != IDYES)
         return;

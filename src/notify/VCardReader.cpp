@@ -299,6 +299,9 @@ CVCardContact Finish(CCard& card)
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& email : card.m_emails)
         contact.m_emails.append(email.second);
+    // Without any name the card can still be picked by its address.
+    if (contact.m_strFileAs.isEmpty())
+        contact.m_strFileAs = contact.m_emails.value(0);
     return contact;
 }
 

@@ -4,14 +4,13 @@
 
 #include <atomic>
 #include <chrono>
-#include <random>
 
 namespace {
 
 std::atomic<CMessageHandler*> g_pMessageHandler{nullptr};
 std::atomic<CSoundPlayer*> g_pSoundPlayer{nullptr};
 std::function<quint32()> g_tickSource;
-std::mt19937 g_random;
+std::function<quint32()> g_seedSource;
 
 quint32 SteadyTicks()
 {
@@ -61,13 +60,14 @@ void CFramework::SetTickSource(std::function<quint32()> tickSource)
     g_tickSource = std::move(tickSource);
 }
 
-void CFramework::SeedRandom(quint32 nSeed)
+QRandomGenerator CFramework::NewRandomGenerator()
 {
-    g_random.seed(nSeed);
+    if (g_seedSource)
+        return QRandomGenerator(g_seedSource());
+    return QRandomGenerator::securelySeeded();
 }
 
-int CFramework::Random()
+void CFramework::SetSeedSource(std::function<quint32()> seedSource)
 {
-    // The top 31 bits: never negative, like the C library's rand().
-    return static_cast<int>(g_random() >> 1);
+    g_seedSource = std::move(seedSource);
 }

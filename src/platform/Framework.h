@@ -3,13 +3,14 @@
 #include "MessageHandler.h"
 #include "SoundPlayer.h"
 
+#include <QRandomGenerator>
 #include <QVariant>
 
 #include <functional>
 #include <initializer_list>
 
 // Process-wide services the core reaches through this layer, so that each front end
-// (and each test) can supply its own: message boxes, the tick count, the random source.
+// (and each test) can supply its own: message boxes, the tick count, the seed of each drawing.
 class CFramework
 {
 public:
@@ -24,11 +25,13 @@ public:
     static void SetSoundPlayer(CSoundPlayer* pPlayer);
     static void PlaySound(const QString& strFile);
 
-    // Milliseconds since an arbitrary start; replaceable so tests can fix random seeds.
+    // Milliseconds since an arbitrary start; replaceable for tests.
     static quint32 GetTickCount();
     static void SetTickSource(std::function<quint32()> tickSource);
 
-    // The runtime library's pseudo-random generator: seeded explicitly, yields values >= 0.
-    static void SeedRandom(quint32 nSeed);
-    static int Random();
+    // A generator for one drawing, seeded from the operating system's entropy so that nobody
+    // can work out the result from the time it was made. A test may set a seed source
+    // instead, to make drawings repeatable; an empty function restores the entropy.
+    static QRandomGenerator NewRandomGenerator();
+    static void SetSeedSource(std::function<quint32()> seedSource);
 };

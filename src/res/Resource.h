@@ -85,7 +85,6 @@ constexpr int IDS_LOGON_ERROR = 65018;
 constexpr int IDS_DRAWING_ERROR = 65019;
 constexpr int IDS_CONTACTS_LOGIN_ERROR = 65021;
 constexpr int IDS_CONTACTS_CLSID_ERROR = 65022;
-constexpr int IDS_DRAW_HAT_ERROR = 65023;
 constexpr int IDS_CONTACTS_CREATE_ERROR = 65024;
 
 // Strings of our own (texts the resources carry without a number, and our own messages).
@@ -234,6 +233,31 @@ constexpr int IDS_CLI_BAD_PORT = 20423;
 constexpr int IDS_CLI_LOOKUP = 20424;
 constexpr int IDS_CLI_NO_CONTACT = 20425;
 
+// Drawing: why a list cannot be drawn, and why a stored drawing is no longer valid.
+constexpr int IDS_DRAW_BLOCKED = 20800;
+constexpr int IDS_DRAW_BLOCKED_NOBODY = 20801;
+constexpr int IDS_DRAW_BLOCKING_RULES = 20802;
+constexpr int IDS_RULE_HIMSELF = 20803;
+constexpr int IDS_RULE_OWN_GROUP = 20804;
+constexpr int IDS_RULE_LAST_TIME = 20805;
+constexpr int IDS_RULES_SEPARATOR = 20806;
+constexpr int IDS_NAMES_SEPARATOR = 20807;
+constexpr int IDS_NAMES_LAST = 20808;
+constexpr int IDS_NAMES_OTHERS = 20809;
+constexpr int IDS_DRAWING_INVALID = 20810;
+constexpr int IDS_CHECK_NO_NAME = 20811;
+constexpr int IDS_CHECK_GONE = 20812;
+constexpr int IDS_CHECK_AMBIGUOUS = 20813;
+constexpr int IDS_CHECK_TWICE = 20814;
+constexpr int IDS_CHECK_HIMSELF = 20815;
+constexpr int IDS_CHECK_OWN_GROUP = 20816;
+constexpr int IDS_CHECK_LAST_TIME = 20817;
+constexpr int IDS_CHECK_NAMELESS = 20818;
+constexpr int IDS_CHECK_MORE = 20819;
+constexpr int IDS_CHECK_NOT_DRAWN = 20820;
+constexpr int IDS_CLI_CAN_DRAW = 20821;
+constexpr int IDS_CLI_EMPTY_NAME = 20822;
+constexpr int IDS_CLI_COPY_UNAVAILABLE = 20823;
 // Mail: the SMTP conversation, sending in the background, the mail settings.
 constexpr int IDS_SMTP_NO_CONNECTION = 20600;
 constexpr int IDS_SMTP_NO_GREETING = 20601;

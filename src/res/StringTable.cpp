@@ -47,11 +47,9 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_EMAIL_SENT, u"Email sent to: %s\r\naddress: %s"},
         {IDS_LOGON_ERROR, u"The mail server %s could not be reached or refused the login.\r\n%s"
                           u"\r\n\r\nCheck the mail settings in Settings > Configure."},
-        {IDS_DRAWING_ERROR, u"Drawing Error\r\n\r\nYou may have too many participants in groups "
-                            u"limiting the available selection."},
+        {IDS_DRAWING_ERROR, u"No drawing is possible for this list.\r\n\r\n%s"},
         {IDS_CONTACTS_LOGIN_ERROR, u"The address book %s cannot be read: %s"},
         {IDS_CONTACTS_CLSID_ERROR, u"The address book %s cannot be read: %s"},
-        {IDS_DRAW_HAT_ERROR, u"Draw hat error"},
         {IDS_CONTACTS_CREATE_ERROR, u"The address book %s cannot be opened: %s"},
 
         {IDS_NEW_LIST_NAME, u"List"},
@@ -203,6 +201,8 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"of that name\n"
          u"  rename-list FILE NAME         renames the newest drawing\n"
          u"  draw FILE [--yes]             draws names in the newest drawing and saves\n"
+         u"  check FILE                    whether the newest drawing can be drawn, and if "
+         u"not why\n"
          u"  copy FILE [--yes]             copies the newest drawing for the next exchange and "
          u"saves\n"
          u"  notification FILE PERSON [--list N]\n"
@@ -249,6 +249,33 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CLI_BAD_PORT, u"the port must be a number from 1 to 65535, not \"%s\""},
         {IDS_CLI_LOOKUP, u"address: %s\nfirst name: %s\nlast name: %s\n"},
         {IDS_CLI_NO_CONTACT, u"kivvo-cli: no address-book entry matches \"%s\""},
+        {IDS_DRAW_BLOCKED, u"%s can only give to %s."},
+        {IDS_DRAW_BLOCKED_NOBODY, u"%s cannot give to anybody."},
+        {IDS_DRAW_BLOCKING_RULES, u"\r\n\r\nWhat blocks them: %s. Change the groups or add "
+                                  u"persons, then draw again."},
+        {IDS_RULE_HIMSELF, u"nobody draws himself"},
+        {IDS_RULE_OWN_GROUP, u"nobody draws a person of his own group"},
+        {IDS_RULE_LAST_TIME, u"nobody draws the person he gave to last time"},
+        {IDS_RULES_SEPARATOR, u"; "},
+        {IDS_NAMES_SEPARATOR, u", "},
+        {IDS_NAMES_LAST, u"%s and %s"},
+        {IDS_NAMES_OTHERS, u"%s and %d others"},
+        {IDS_DRAWING_INVALID, u"The drawn names no longer match the list: %s.\r\n\r\nPlease "
+                              u"draw names again. Nothing has been shown or sent."},
+        {IDS_CHECK_NO_NAME, u"%s has no drawn name"},
+        {IDS_CHECK_GONE, u"%s, drawn by %s, is no longer in the list"},
+        {IDS_CHECK_AMBIGUOUS, u"%s, drawn by %s, is the name of more than one person"},
+        {IDS_CHECK_TWICE, u"%s is drawn by both %s and %s"},
+        {IDS_CHECK_HIMSELF, u"%s drew himself"},
+        {IDS_CHECK_OWN_GROUP, u"%s drew %s of his own group"},
+        {IDS_CHECK_LAST_TIME, u"%s drew %s, the person he gave to last time"},
+        {IDS_CHECK_NAMELESS, u"a person of the list has no name"},
+        {IDS_CHECK_MORE, u"and %d more"},
+        {IDS_CHECK_NOT_DRAWN, u"no names have been drawn"},
+        {IDS_CLI_CAN_DRAW, u"The newest drawing can be drawn."},
+        {IDS_CLI_EMPTY_NAME, u"a person's name cannot be empty"},
+        {IDS_CLI_COPY_UNAVAILABLE,
+         u"kivvo-cli: Copy for Next Exchange needs more than two persons in the newest drawing"},
 
         {IDS_SMTP_NO_CONNECTION, u"cannot connect to %s port %d: %s"},
         {IDS_SMTP_NO_GREETING, u"the server did not accept this program as a client: %s"},

@@ -321,9 +321,10 @@ void CKivvoView::OnEndLabelEdit(QTreeWidgetItem* pItem, const QString& strText)
         pList->m_strName = strText;
         m_pDoc->FillListSelector();
     } else if (CListItem* pEntry = pList->FindItem(Handle(pItem))) {
-        if (!pEntry->IsGroup() && strText != pEntry->m_strName)
-            strStored = pList->MakeUniqueName(strText, {});
-        pEntry->m_strName = strStored;
+        if (pEntry->IsGroup())
+            pEntry->m_strName = strStored;
+        else
+            strStored = pList->RenamePerson(static_cast<CPerson*>(pEntry), strText);
     } else {
         return;
     }
@@ -355,6 +356,8 @@ void CKivvoView::OnSendEmailToPerson()
 
 void CKivvoView::OnViewNotifications()
 {
+    if (!m_pDoc->CheckCurrentDrawing())
+        return;
     CDrawNamesDlg dialog(m_pDoc->GetCurrentList(), CDrawNamesDlg::kShowMode, this);
     dialog.exec();
 }

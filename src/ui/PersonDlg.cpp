@@ -6,8 +6,9 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <QCompleter>
 #include <QDialogButtonBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +39,8 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
     m_pAddress->setObjectName(QStringLiteral("address"));
     m_pAddress->setEditable(true);
     m_pAddress->setInsertPolicy(QComboBox::NoInsert);
+    // Matching entries are offered in a list; what the user typed is never rewritten.
+    m_pAddress->completer()->setCompletionMode(QCompleter::PopupCompletion);
     m_pResolvedAddress = new QLabel;
     m_pResolvedAddress->setObjectName(QStringLiteral("resolvedAddress"));
     m_pResolvedAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -65,7 +68,8 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
     connect(pButtons, &QDialogButtonBox::accepted, this, &CPersonDlg::accept);
     connect(pButtons, &QDialogButtonBox::rejected, this, &CPersonDlg::reject);
     connect(m_pAddress, &QComboBox::activated, this, &CPersonDlg::PostUpdateAddress);
-    connect(m_pAddress, &QComboBox::editTextChanged, this, &CPersonDlg::OnUpdateAddress);
+    connect(m_pAddress->completer(), qOverload<const QString&>(&QCompleter::activated), this,
+            &CPersonDlg::PostUpdateAddress);
     connect(m_pAddress, &CContactComboBox::AboutToShowPopup, this, &CPersonDlg::FillContactCombo);
     m_pAddress->installEventFilter(this);
     m_pAddress->lineEdit()->installEventFilter(this);
@@ -125,18 +129,17 @@ void CPersonDlg::OnUpdateAddress()
 
 bool CPersonDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    if (pEvent->type() == QEvent::FocusOut)
+    // A completion list taking the focus is no leaving of the field.
+    if (pEvent->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(pEvent)->reason() != Qt::PopupFocusReason)
         OnUpdateAddress();
     return QDialog::eventFilter(pWatched, pEvent);
 }
 
 void CPersonDlg::accept()
 {
-    const QString strName = m_pName->text();
-    if (strName != m_pPerson->m_strName) {
-        m_pPerson->m_strName = m_pList->MakeUniqueName(strName, QString());
-        m_bNameChanged = true;
-    }
+    const QString strOld = m_pPerson->m_strName;
+    m_bNameChanged = m_pList->RenamePerson(m_pPerson, m_pName->text()) != strOld;
     m_pPerson->m_strAddress = m_pAddress->currentText();
     m_pPerson->m_strSuggestions = m_pSuggestions->toPlainText();
     QDialog::accept();

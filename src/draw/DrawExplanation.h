@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class CDrawGraph;
+
+// Puts into the participants' words why a list cannot be drawn.
+class CDrawExplanation
+{
+public:
+    // Givers who together may give only to the recipients (fewer than they are many).
+    static QString Blocked(const CDrawGraph& graph, std::vector<int> givers,
+                           std::vector<int> recipients);
+    // "Ann", "Ann and Bob", "Ann, Bob and Cid", "Ann, Bob, Cid, Dan and 7 others".
+    static QString Names(const CDrawGraph& graph, const std::vector<int>& persons);
+
+private:
+    static QString Rules(const CDrawGraph& graph, const std::vector<int>& givers,
+                         const std::vector<int>& recipients);
+};

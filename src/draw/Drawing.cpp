@@ -1,0 +1,121 @@
+#include "Drawing.h"
+
+#include "DrawExplanation.h"
+#include "DrawMatching.h"
+#include "GreedyDraw.h"
+#include "model/NameList.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr int kProblemsShown = 3;
+
+} // namespace
+
+CDrawing::CDrawing(const CNameList& list, const CNameList* pPrevious) : m_graph(list, pPrevious) {}
+
+bool CDrawing::Run(QRandomGenerator& random, QString& strWhy)
+{
+    CGreedyDraw greedy(m_graph);
+    if (greedy.Run(random, false)) {
+        Apply(greedy.Recipients());
+        return true;
+    }
+    // Settle first whether trying again can succeed at all.
+    std::vector<int> matching;
+    if (!FindMatching(random, matching, strWhy))
+        return false;
+    for (int nAttempt = 1; nAttempt < kMaxAttempts && greedy.Steps() < kMaxSteps; ++nAttempt) {
+        if (greedy.Run(random, false)) {
+            Apply(greedy.Recipients());
+            return true;
+        }
+    }
+    Apply(matching);
+    return true;
+}
+
+bool CDrawing::IsPossible(QRandomGenerator& random, QString& strWhy)
+{
+    std::vector<int> matching;
+    return FindMatching(random, matching, strWhy);
+}
+
+bool CDrawing::FindMatching(QRandomGenerator& random, std::vector<int>& recipients,
+                            QString& strWhy)
+{
+    // A greedy pass that goes on past a giver without candidate leaves few to search for.
+    CGreedyDraw greedy(m_graph);
+    greedy.Run(random, true);
+    recipients = greedy.Recipients();
+    CDrawMatching matching(m_graph);
+    if (matching.Complete(recipients, random))
+        return true;
+    strWhy = CDrawExplanation::Blocked(m_graph, matching.BlockedGivers(),
+                                       matching.TheirRecipients());
+    return false;
+}
+
+void CDrawing::Apply(const std::vector<int>& recipients) const
+{
+    for (int n = 0; n < m_graph.Count(); ++n) {
+        CPerson* pPerson = m_graph.Person(n);
+        pPerson->m_strGiftTo = m_graph.Person(recipients[size_t(n)])->m_strName;
+        pPerson->m_bPicked = true;
+    }
+}
+
+bool CDrawing::CheckStored(QString& strWhy) const
+{
+    QStringList problems;
+    int nProblems = 0;
+    int nUndrawn = 0;
+    std::vector<int> drawnBy(size_t(m_graph.Count()), -1);
+    for (int n = 0; n < m_graph.Count(); ++n) {
+        nUndrawn += m_graph.Person(n)->m_strGiftTo.isEmpty() ? 1 : 0;
+        const QString strProblem = StoredProblem(n, drawnBy);
+        if (strProblem.isEmpty())
+            continue;
+        if (++nProblems <= kProblemsShown)
+            problems.append(strProblem);
+    }
+    if (nProblems == 0)
+        return true;
+    if (nUndrawn == m_graph.Count())
+        problems = QStringList{CStringTable::Load(IDS_CHECK_NOT_DRAWN)};
+    else if (nProblems > kProblemsShown)
+        problems.append(CStringTable::Format(IDS_CHECK_MORE, {nProblems - kProblemsShown}));
+    strWhy = problems.join(CStringTable::Load(IDS_RULES_SEPARATOR));
+    return false;
+}
+
+QString CDrawing::StoredProblem(int nGiver, std::vector<int>& drawnBy) const
+{
+    const CPerson* pGiver = m_graph.Person(nGiver);
+    const QString& strGiver = pGiver->m_strName;
+    if (strGiver.isEmpty())
+        return CStringTable::Load(IDS_CHECK_NAMELESS);
+    if (pGiver->m_strGiftTo.isEmpty())
+        return CStringTable::Format(IDS_CHECK_NO_NAME, {strGiver});
+    const std::vector<int> named = m_graph.PersonsNamed(pGiver->m_strGiftTo);
+    if (named.size() != 1)
+        return CStringTable::Format(named.empty() ? IDS_CHECK_GONE : IDS_CHECK_AMBIGUOUS,
+                                    {pGiver->m_strGiftTo, strGiver});
+    const int nRecipient = named.front();
+    const QString& strRecipient = pGiver->m_strGiftTo;
+    if (drawnBy[size_t(nRecipient)] >= 0)
+        return CStringTable::Format(
+            IDS_CHECK_TWICE,
+            {strRecipient, m_graph.Person(drawnBy[size_t(nRecipient)])->m_strName, strGiver});
+    drawnBy[size_t(nRecipient)] = nGiver;
+    if (nRecipient == nGiver)
+        return CStringTable::Format(IDS_CHECK_HIMSELF, {strGiver});
+    if (m_graph.SameGroup(nGiver, nRecipient))
+        return CStringTable::Format(IDS_CHECK_OWN_GROUP, {strGiver, strRecipient});
+    if (m_graph.WasLastRecipient(nGiver, nRecipient))
+        return CStringTable::Format(IDS_CHECK_LAST_TIME, {strGiver, strRecipient});
+    return {};
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "DrawGraph.h"
+
+#include <QString>
+
+#include <vector>
+
+class CNameList;
+class QRandomGenerator;
+
+// Draws a list whenever it can be drawn. Attempts of the usual greedy drawing are repeated,
+// each with fresh randomness, at most kMaxAttempts times and for no more than kMaxSteps
+// candidates looked at in all; a list whose attempts all fail is settled by an exact search
+// for a drawing, which also says, when there is none, which persons block it and why.
+class CDrawing
+{
+public:
+    static constexpr int kMaxAttempts = 1000;
+    static constexpr qint64 kMaxSteps = 4'000'000;
+
+    CDrawing(const CNameList& list, const CNameList* pPrevious);
+
+    // Gives every person a recipient. When no drawing exists the list stays as it was and
+    // strWhy tells the user why.
+    bool Run(QRandomGenerator& random, QString& strWhy);
+    // Whether any drawing exists; when none, strWhy tells why. Changes nothing.
+    bool IsPossible(QRandomGenerator& random, QString& strWhy);
+    // Whether the drawn names stored in the list form a valid drawing; when not, strWhy
+    // names what is wrong for up to a few persons.
+    bool CheckStored(QString& strWhy) const;
+
+private:
+    bool FindMatching(QRandomGenerator& random, std::vector<int>& recipients, QString& strWhy);
+    void Apply(const std::vector<int>& recipients) const;
+    // The problem of one giver's stored drawn name, or an empty text.
+    QString StoredProblem(int nGiver, std::vector<int>& drawnBy) const;
+
+    CDrawGraph m_graph;
+};
