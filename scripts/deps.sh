@@ -10,6 +10,7 @@ packages=(
     python3-aiosmtpd openssl
     libbenchmark-dev
     qtkeychain-qt6-dev gnome-keyring dbus-daemon libsecret-tools
+    clang libclang-rt-14-dev
 )
 
 missing=()

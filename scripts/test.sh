@@ -2,6 +2,8 @@
 # Builds Kivvo and runs every test.
 #   KIVVO_SANITIZE=1 scripts/test.sh   the same under AddressSanitizer + UBSan
 #   KIVVO_TSAN=1 scripts/test.sh       the threaded tests under ThreadSanitizer
+# The plain run also builds the fuzz targets and runs each briefly (KIVVO_FUZZ_SECONDS, 20 by
+# default; 0 skips them), so that they keep working.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,3 +29,8 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B "$build" -G Ninja "${flags[@]}"
 cmake --build "$build" --parallel "$(nproc)"
 ctest --test-dir "$build" --output-on-failure --timeout 300 "${ctest_args[@]}"
+
+if [ "${KIVVO_SANITIZE:-0}" != 1 ] && [ "${KIVVO_TSAN:-0}" != 1 ] &&
+    [ "${KIVVO_FUZZ_SECONDS:-20}" != 0 ]; then
+    bash scripts/fuzz.sh "${KIVVO_FUZZ_SECONDS:-20}"
+fi
