@@ -3,6 +3,7 @@
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "notify/MapiInit.h"
+#include "notify/NotificationComposer.h"
 #include "platform/Archive.h"
 #include "platform/Framework.h"
 #include "support/DocumentNotation.h"
@@ -62,6 +63,7 @@ void FillCircleWithHistory(CKivvoDoc& doc)
     ReloadDocument(doc); // the newest list current, as after opening the file
 }
 
+// A send run's work: the texts of all 1,000 participants, the reports built once.
 void BM_ComposeEveryNotification(benchmark::State& state)
 {
     CKivvoDoc doc;
@@ -69,9 +71,11 @@ void BM_ComposeEveryNotification(benchmark::State& state)
     const CNameList& list = *doc.GetCurrentList();
     qsizetype nBytes = 0;
     for (auto _ : state) {
+        const CNotificationComposer composer(&list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()),
+                                             CSettings().m_strFooter);
         list.ForEachPerson([&](CPerson* pPerson) {
             QString strBody;
-            doc.ComposeNotification(pPerson, strBody);
+            composer.Compose(pPerson, strBody);
             nBytes += strBody.size();
         });
     }

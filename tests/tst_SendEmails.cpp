@@ -300,6 +300,12 @@ void TestSendEmails::serverMisbehaving_data()
         << QStringList{"--refuse", "ann@example.com"} << QList<E>{E::Failed, E::Sent}
         << "the server refused the address ann@example.com: 550 5.1.1 Recipient refused" << 1 << 1
         << 0;
+    QTest::newRow("server gone after a time-out")
+        << QStringList{"--data-delay", "1.5", "--sessions", "1"}
+        << QList<E>{E::Failed, E::NotSent}
+        << "the server did not confirm the message within 1 seconds; it may have arrived, so it "
+           "is not sent again"
+        << 1 << 2 << int(IDS_LOGON_ERROR);
     QTest::newRow("kept connection gone at MAIL FROM")
         << QStringList{"--drop-at-mail", "1"} << QList<E>{E::Sent, E::Sent} << "" << 2 << 2 << 0;
 }

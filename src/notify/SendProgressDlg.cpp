@@ -57,7 +57,10 @@ void CSendProgressDlg::ShowRunning()
                            : CStringTable::Format(IDS_SEND_RUNNING,
                                                   {qMin(nDone + 1, int(m_pRun->Jobs().size())),
                                                    m_pRun->Jobs().size()}));
-    m_pCancel->setEnabled(!m_pRun->IsCancelled());
+    // Once cancelled, the same button stops at once, without the confirmation of the
+    // message in flight, which the server may take minutes to give.
+    m_pCancel->setText(CStringTable::Load(m_pRun->IsCancelled() ? IDS_SEND_STOP_NOW
+                                                                 : IDS_SEND_CANCEL));
     m_pRetry->setEnabled(false);
     m_pClose->setEnabled(false);
 }
@@ -88,7 +91,10 @@ void CSendProgressDlg::OnFinished()
 
 void CSendProgressDlg::OnCancel()
 {
-    m_pRun->Cancel();
+    if (m_pRun->IsCancelled())
+        m_pRun->Abort();
+    else
+        m_pRun->Cancel();
     ShowRunning();
 }
 

@@ -369,6 +369,10 @@ CSmtpResult CSmtpSession::SendData(const QByteArray& message)
         Drop();
         return Failure(ESmtpError::Lost, CStringTable::Load(IDS_SMTP_LOST_UNCONFIRMED));
     }
+    if (io == EIo::Aborted) {
+        Drop();
+        return Failure(ESmtpError::Cancelled, CStringTable::Load(IDS_SMTP_STOPPED_UNCONFIRMED));
+    }
     if (io != EIo::Ok)
         return IoFailure(io, ESmtpError::Lost);
     if (reply.m_nCode / 100 != 2)

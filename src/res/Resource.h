@@ -315,3 +315,5 @@ constexpr int IDS_CLI_BAD_SETTING = 20661;
 constexpr int IDS_CLI_PASSWORD_PROMPT = 20662;
 constexpr int IDS_CLI_NO_TERMINAL = 20663;
 constexpr int IDS_CLI_PASSWORD_SET = 20664;
+constexpr int IDS_SMTP_STOPPED_UNCONFIRMED = 20665;
+constexpr int IDS_SEND_STOP_NOW = 20666;

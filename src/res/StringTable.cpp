@@ -344,6 +344,9 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CLI_NO_TERMINAL, u"--password without a value asks on a terminal; without one, give "
                               u"it with --password-stdin"},
         {IDS_CLI_PASSWORD_SET, u"set"},
+        {IDS_SMTP_STOPPED_UNCONFIRMED, u"sending was stopped before the server confirmed the "
+                                       u"message; it may have arrived"},
+        {IDS_SEND_STOP_NOW, u"Stop now"},
     };
     return table;
 }

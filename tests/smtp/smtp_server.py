@@ -81,10 +81,17 @@ class CountingSMTP(SMTP):
     sessions = []
     counting = False  # the controller's own start-up probe is not a client
 
+    sessions_left = None  # None: no limit
+
     def connection_made(self, transport):
         if CountingSMTP.counting:
             CountingSMTP.sessions.append(transport)
             emit(event="connect")
+            if CountingSMTP.sessions_left is not None:
+                if CountingSMTP.sessions_left == 0:
+                    transport.close()  # a server that has gone: no greeting
+                    return
+                CountingSMTP.sessions_left -= 1
         super().connection_made(transport)
 
 
@@ -111,6 +118,8 @@ def main():
     parser.add_argument("--data-delay", type=float, default=0,
                         help="seconds before the reply to the end of DATA")
     parser.add_argument("--data-reply", help="reply to the end of DATA instead of 250")
+    parser.add_argument("--sessions", type=int,
+                        help="serve only the first N connections, close later ones at once")
     args = parser.parse_args()
 
     kwargs = {}
@@ -128,6 +137,7 @@ def main():
     controller = CountingController(Handler(args), hostname="127.0.0.1", port=port,
                                     **kwargs)
     controller.start()
+    CountingSMTP.sessions_left = args.sessions
     CountingSMTP.counting = True
     emit(event="ready", port=port)
 

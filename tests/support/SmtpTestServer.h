@@ -23,7 +23,8 @@ public:
     };
 
     // extraArguments: --cert/--key, --auth LOGIN:PASSWORD, --refuse ADDRESS,
-    // --refuse-sender ADDRESS, --drop-at-mail N, --data-delay SECONDS, --data-reply TEXT
+    // --refuse-sender ADDRESS, --drop-at-mail N, --data-delay SECONDS, --data-reply TEXT,
+    // --sessions N
     explicit CSmtpTestServer(const QStringList& extraArguments = {});
     ~CSmtpTestServer();
 
