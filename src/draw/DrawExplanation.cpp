@@ -25,7 +25,8 @@ QString CDrawExplanation::Blocked(const CDrawGraph& graph, std::vector<int> give
                           ? CStringTable::Format(IDS_DRAW_BLOCKED_NOBODY, {Names(graph, givers)})
                           : CStringTable::Format(IDS_DRAW_BLOCKED,
                                                  {Names(graph, givers), Names(graph, recipients)});
-    return strText + CStringTable::Format(IDS_DRAW_BLOCKING_RULES, {Rules(graph, givers, recipients)});
+    return strText +
+           CStringTable::Format(IDS_DRAW_BLOCKING_RULES, {Rules(graph, givers, recipients)});
 }
 
 QString CDrawExplanation::Names(const CDrawGraph& graph, const std::vector<int>& persons)

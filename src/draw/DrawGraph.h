@@ -28,12 +28,14 @@ public:
     }
     bool SameGroup(int nGiver, int nRecipient) const
     {
-        return m_group[size_t(nGiver)] >= 0 && m_group[size_t(nGiver)] == m_group[size_t(nRecipient)];
+        return m_group[size_t(nGiver)] >= 0 &&
+               m_group[size_t(nGiver)] == m_group[size_t(nRecipient)];
     }
     // The recipient bears the exact name the giver gave to last time.
     bool WasLastRecipient(int nGiver, int nRecipient) const
     {
-        return m_avoid[size_t(nGiver)] >= 0 && m_avoid[size_t(nGiver)] == m_nameId[size_t(nRecipient)];
+        return m_avoid[size_t(nGiver)] >= 0 &&
+               m_avoid[size_t(nGiver)] == m_nameId[size_t(nRecipient)];
     }
 
     // The group's number, or -1 for a top-level person; the persons of group nGroup.

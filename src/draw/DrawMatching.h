@@ -33,11 +33,11 @@ private:
     const CDrawGraph& m_graph;
     std::vector<int> m_recipientOf;
     std::vector<int> m_giverOf;
-    std::vector<int> m_order;     // recipients in the random order of the searches
-    std::vector<int> m_next;      // recipients not yet reached, linked; the sentinel is Count()
+    std::vector<int> m_order; // recipients in the random order of the searches
+    std::vector<int> m_next;  // recipients not yet reached, linked; the sentinel is Count()
     std::vector<int> m_prev;
     std::vector<int> m_reachedBy; // per recipient: the giver whose search reached him
-    std::vector<char> m_blocked;  // per person: as giver or recipient in a failed search
+    std::vector<char> m_blocked;  // per recipient: reached in a failed search
     std::vector<char> m_queued;   // per giver in the search under way
     std::vector<int> m_queue;
     std::vector<int> m_reached;

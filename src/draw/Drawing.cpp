@@ -44,8 +44,7 @@ bool CDrawing::IsPossible(QRandomGenerator& random, QString& strWhy)
     return FindMatching(random, matching, strWhy);
 }
 
-bool CDrawing::FindMatching(QRandomGenerator& random, std::vector<int>& recipients,
-                            QString& strWhy)
+bool CDrawing::FindMatching(QRandomGenerator& random, std::vector<int>& recipients, QString& strWhy)
 {
     // A greedy pass that goes on past a giver without candidate leaves few to search for.
     CGreedyDraw greedy(m_graph);
@@ -54,8 +53,8 @@ bool CDrawing::FindMatching(QRandomGenerator& random, std::vector<int>& recipien
     CDrawMatching matching(m_graph);
     if (matching.Complete(recipients, random))
         return true;
-    strWhy = CDrawExplanation::Blocked(m_graph, matching.BlockedGivers(),
-                                       matching.TheirRecipients());
+    strWhy =
+        CDrawExplanation::Blocked(m_graph, matching.BlockedGivers(), matching.TheirRecipients());
     return false;
 }
 
