@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev
-    libcurl4-openssl-dev
     python3-aiosmtpd openssl
     libbenchmark-dev
     qtkeychain-qt6-dev gnome-keyring dbus-daemon libsecret-tools
     clang libclang-rt-14-dev
+    dpkg-dev file appstream desktop-file-utils man-db groff-base bash-completion
 )
 
 missing=()

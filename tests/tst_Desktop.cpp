@@ -5,8 +5,11 @@
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "app/MainFrame.h"
+#include "app/SettingsDlg.h"
 #include "draw/DrawNamesDlg.h"
 #include "model/NameList.h"
+#include "notify/SendProgressDlg.h"
+#include "notify/SendRun.h"
 #include "res/Icons.h"
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
@@ -34,7 +37,7 @@
 
 namespace {
 
-using DialogMaker = std::function<QDialog*(CKivvoDoc& doc, QWidget* pParent)>;
+using DialogMaker = std::function<QDialog*(CKivvoDoc& doc, CKivvoApp& app, QWidget* pParent)>;
 
 QRect Available(const QWidget* pWidget)
 {
@@ -80,6 +83,8 @@ private slots:
     void treeKeys_data();
     void treeKeys();
     void personDialogKeys();
+    void menuKeys_data();
+    void menuKeys();
     void iconsDrawnAtDevicePixels_data();
     void iconsDrawnAtDevicePixels();
     void commandLine_data();
@@ -204,23 +209,34 @@ void TestDesktop::dialogsFitTheScreen_data()
 {
     QTest::addColumn<DialogMaker>("make");
     const QString strLong = QStringLiteral("Ann Smith, who has a rather long name");
-    QTest::newRow("pass-around, draw mode") << DialogMaker([](CKivvoDoc& doc, QWidget* pParent) {
-        return new CDrawNamesDlg(doc.GetCurrentList(), CDrawNamesDlg::kDrawMode, pParent);
-    });
-    QTest::newRow("pass-around, show mode") << DialogMaker([](CKivvoDoc& doc, QWidget* pParent) {
-        return new CDrawNamesDlg(doc.GetCurrentList(), CDrawNamesDlg::kShowMode, pParent);
-    });
-    QTest::newRow("person") << DialogMaker([](CKivvoDoc& doc, QWidget* pParent) {
+    QTest::newRow("pass-around, draw mode")
+        << DialogMaker([](CKivvoDoc& doc, CKivvoApp&, QWidget* pParent) {
+               return new CDrawNamesDlg(doc.GetCurrentList(), CDrawNamesDlg::kDrawMode, pParent);
+           });
+    QTest::newRow("pass-around, show mode")
+        << DialogMaker([](CKivvoDoc& doc, CKivvoApp&, QWidget* pParent) {
+               return new CDrawNamesDlg(doc.GetCurrentList(), CDrawNamesDlg::kShowMode, pParent);
+           });
+    QTest::newRow("person") << DialogMaker([](CKivvoDoc& doc, CKivvoApp&, QWidget* pParent) {
         CNameList* pList = doc.GetCurrentList();
         return new CPersonDlg(pList->GetPersonAt(0), pList, pParent);
     });
-    QTest::newRow("about") << DialogMaker([](CKivvoDoc&, QWidget* pParent) {
+    QTest::newRow("about") << DialogMaker([](CKivvoDoc&, CKivvoApp&, QWidget* pParent) {
         return new CAboutDlg(pParent, [](const QUrl&) { return true; });
     });
-    QTest::newRow("message box") << DialogMaker([strLong](CKivvoDoc&, QWidget* pParent) {
-        return new QMessageBox(QMessageBox::Question, QStringLiteral("Kivvo"),
-                               QStringList(12, strLong).join(QStringLiteral("\n")),
-                               QMessageBox::Yes | QMessageBox::No, pParent);
+    QTest::newRow("message box") << DialogMaker(
+        [strLong](CKivvoDoc&, CKivvoApp&, QWidget* pParent) {
+            return new QMessageBox(QMessageBox::Question, QStringLiteral("Kivvo"),
+                                   QStringList(12, strLong).join(QStringLiteral("\n")),
+                                   QMessageBox::Yes | QMessageBox::No, pParent);
+        });
+    QTest::newRow("settings") << DialogMaker([](CKivvoDoc&, CKivvoApp& app, QWidget* pParent) {
+        app.LoadSettings();
+        return new CSettingsDlg(&app, pParent);
+    });
+    QTest::newRow("sending") << DialogMaker([strLong](CKivvoDoc&, CKivvoApp&, QWidget* pParent) {
+        QList<CMailJob> jobs(40, CMailJob{strLong, {}, {}, {}, {}});
+        return new CSendProgressDlg(new CSendRun(CSettings(), jobs), pParent);
     });
 }
 
@@ -231,7 +247,7 @@ void TestDesktop::dialogsFitTheScreen()
     auto pFrame = NewFrame();
     pFrame->show();
     QVERIFY(QTest::qWaitForWindowExposed(pFrame.get()));
-    std::unique_ptr<QDialog> pDialog(make(*m_pDoc, pFrame.get()));
+    std::unique_ptr<QDialog> pDialog(make(*m_pDoc, *m_pApp, pFrame.get()));
     pDialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(pDialog.get()));
     const QRect available = Available(pDialog.get());
@@ -316,6 +332,33 @@ void TestDesktop::personDialogKeys()
     QVERIFY(QApplication::focusWidget() != pSuggestions);
     dialog.accept();
     QCOMPARE(pList->GetPersonAt(0)->m_strSuggestions, "Socks\nTea");
+}
+
+void TestDesktop::menuKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Alt+S") << int(Qt::Key_S) << "settingsMenu";
+    QTest::newRow("Alt+X") << int(Qt::Key_X) << "exchangeMenu";
+    QTest::newRow("Alt+T") << int(Qt::Key_T) << "toolsMenu";
+}
+
+void TestDesktop::menuKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, button);
+    auto pFrame = NewFrame();
+    pFrame->show();
+    QVERIFY(QTest::qWaitForWindowActive(pFrame.get()));
+    QWidget* pOpened = nullptr;
+    QTimer::singleShot(50, this, [&] {
+        pOpened = QApplication::activePopupWidget();
+        if (pOpened)
+            pOpened->close();
+    });
+    QTest::keyClick(pFrame->View(), Qt::Key(key), Qt::AltModifier);
+    QTRY_VERIFY(pOpened);
+    QCOMPARE(pOpened, pFrame->findChild<QToolButton*>(button)->menu());
 }
 
 void TestDesktop::iconsDrawnAtDevicePixels_data()
