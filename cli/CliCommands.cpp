@@ -482,11 +482,11 @@ void CCliCommands::PrintSettings()
     const CSettings& settings = m_app.m_settings;
     const QString strPassword = CStringTable::Load(
         settings.m_strPassword.isEmpty() ? IDS_PASSWORD_NONE : IDS_CLI_PASSWORD_SET);
-    Print(CStringTable::Format(IDS_CLI_SETTINGS,
-                               {settings.m_strServer, settings.m_nPort, settings.m_strFrom,
-                                settings.m_strUser, strPassword, settings.m_strFooter,
-                                m_app.SettingsPath()}) +
-          m_app.PasswordPlace() + u'\n');
+    Print(
+        CStringTable::Format(IDS_CLI_SETTINGS, {settings.m_strServer, settings.m_nPort,
+                                                settings.m_strFrom, settings.m_strUser, strPassword,
+                                                settings.m_strFooter, m_app.SettingsPath()}) +
+        m_app.PasswordPlace() + u'\n');
 }
 
 int CCliCommands::Config()

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "platform/Archive.h"
+
+#include <QBuffer>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,3 +15,26 @@
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)
+
+// The bytes object.Serialize() stores; storing never fails.
+template <typename T> QByteArray Store(T& object)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
+    object.Serialize(ar);
+    FUZZ_CHECK(ar.IsOk());
+    return buffer.data();
+}
+
+// Lets object.Serialize() load the bytes; true when the archive reports no error, and a
+// reason whenever it does.
+template <typename T> bool Load(T& object, QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(&buffer, CArchive::load);
+    object.Serialize(ar);
+    FUZZ_CHECK(ar.IsOk() || !ar.ErrorString().isEmpty());
+    return ar.IsOk();
+}

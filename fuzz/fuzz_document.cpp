@@ -3,33 +3,6 @@
 #include "FuzzCheck.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
-#include "platform/Archive.h"
-
-#include <QBuffer>
-
-namespace {
-
-QByteArray Store(CKivvoDoc& doc)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    CArchive ar(&buffer, CArchive::store);
-    doc.Serialize(ar);
-    FUZZ_CHECK(ar.IsOk());
-    return buffer.data();
-}
-
-bool Load(CKivvoDoc& doc, QByteArray bytes)
-{
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    CArchive ar(&buffer, CArchive::load);
-    doc.Serialize(ar);
-    FUZZ_CHECK(ar.IsOk() || !ar.ErrorString().isEmpty());
-    return ar.IsOk();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {

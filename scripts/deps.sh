@@ -6,7 +6,6 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev
-    libcurl4-openssl-dev
     python3-aiosmtpd openssl
     libbenchmark-dev
     qtkeychain-qt6-dev gnome-keyring dbus-daemon libsecret-tools

@@ -289,7 +289,8 @@ void TestSendEmails::serverMisbehaving_data()
            "is not sent again"
         << 2 << 2 << 0;
     QTest::newRow("554 to the message")
-        << QStringList{"--data-reply", "554 5.7.1 Looks like spam"} << QList<E>{E::Failed, E::Failed}
+        << QStringList{"--data-reply", "554 5.7.1 Looks like spam"}
+        << QList<E>{E::Failed, E::Failed}
         << "the server refused the message: 554 5.7.1 Looks like spam" << 2 << 1 << 0;
     QTest::newRow("sender refused")
         << QStringList{"--refuse-sender", "santa@example.com"} << QList<E>{E::NotSent, E::NotSent}
@@ -301,8 +302,7 @@ void TestSendEmails::serverMisbehaving_data()
         << "the server refused the address ann@example.com: 550 5.1.1 Recipient refused" << 1 << 1
         << 0;
     QTest::newRow("server gone after a time-out")
-        << QStringList{"--data-delay", "1.5", "--sessions", "1"}
-        << QList<E>{E::Failed, E::NotSent}
+        << QStringList{"--data-delay", "1.5", "--sessions", "1"} << QList<E>{E::Failed, E::NotSent}
         << "the server did not confirm the message within 1 seconds; it may have arrived, so it "
            "is not sent again"
         << 1 << 2 << int(IDS_LOGON_ERROR);
@@ -333,7 +333,8 @@ void TestSendEmails::serverMisbehaving()
     QCOMPARE(QList<ESendOutcome>({run.Result(0).m_outcome, run.Result(1).m_outcome}), outcomes);
     QCOMPARE(run.Result(0).m_strReason, annsReason);
     QCOMPARE(run.StopMessageId(), stopMessage);
-    QCOMPARE(run.AllSent(), outcomes == QList<ESendOutcome>({ESendOutcome::Sent, ESendOutcome::Sent}));
+    QCOMPARE(run.AllSent(),
+             outcomes == QList<ESendOutcome>({ESendOutcome::Sent, ESendOutcome::Sent}));
     QTest::qWait(outcomes.contains(ESendOutcome::Failed) ? 1000 : 100); // late copies would show
     QCOMPARE(smtp.DataCount(), bodiesReceived);
     QCOMPARE(smtp.ConnectionCount(), connections);

@@ -66,11 +66,15 @@ void TestSettingsDlg::okChecksThenSaves_data()
     QTest::addColumn<QList<ESettingsField>>("wrong");
 
     using F = ESettingsField;
-    QTest::newRow("good") << " smtp.example.org " << "587" << "Santa <santa@example.org>"
-                          << QList<F>{};
-    QTest::newRow("port not a number") << "smtp.example.org" << "smtp" << "a@b.c"
-                                       << QList<F>{F::Port};
-    QTest::newRow("all three wrong") << "" << "0" << "santa" << QList<F>{F::Server, F::Port, F::From};
+    QTest::newRow("good") << " smtp.example.org "
+                          << "587"
+                          << "Santa <santa@example.org>" << QList<F>{};
+    QTest::newRow("port not a number") << "smtp.example.org"
+                                       << "smtp"
+                                       << "a@b.c" << QList<F>{F::Port};
+    QTest::newRow("all three wrong") << ""
+                                     << "0"
+                                     << "santa" << QList<F>{F::Server, F::Port, F::From};
 }
 
 void TestSettingsDlg::okChecksThenSaves()
@@ -87,8 +91,8 @@ void TestSettingsDlg::okChecksThenSaves()
     m_pDialog->findChild<QPlainTextEdit*>("footer")->setPlainText("From the North Pole");
     m_pDialog->accept();
 
-    for (const ESettingsField field : {ESettingsField::Server, ESettingsField::Port,
-                                       ESettingsField::From})
+    for (const ESettingsField field :
+         {ESettingsField::Server, ESettingsField::Port, ESettingsField::From})
         QCOMPARE(m_pDialog->ProblemLabel(field)->isVisible(), wrong.contains(field));
     QCOMPARE(m_pDialog->isVisible(), !wrong.isEmpty());
     CKivvoApp reread; // what the file now holds
@@ -115,8 +119,8 @@ void TestSettingsDlg::showPassword()
     QCOMPARE(pPassword->echoMode(), QLineEdit::Password);
     m_pDialog->findChild<QCheckBox*>("showPassword")->click();
     QCOMPARE(pPassword->echoMode(), QLineEdit::Normal);
-    QVERIFY(m_pDialog->findChild<QLabel*>("passwordPlace")->text().contains(
-        m_pApp->SettingsPath()));
+    QVERIFY(
+        m_pDialog->findChild<QLabel*>("passwordPlace")->text().contains(m_pApp->SettingsPath()));
 }
 
 void TestSettingsDlg::testMail_data()

@@ -101,9 +101,9 @@ bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
 
 QString CKivvoApp::PasswordPlace() const
 {
-    return m_bPasswordInKeyring
-               ? CStringTable::Load(IDS_PASSWORD_IN_KEYRING)
-               : CStringTable::Format(IDS_PASSWORD_IN_FILE, {QDir::toNativeSeparators(SettingsPath())});
+    return m_bPasswordInKeyring ? CStringTable::Load(IDS_PASSWORD_IN_KEYRING)
+                                : CStringTable::Format(IDS_PASSWORD_IN_FILE,
+                                                       {QDir::toNativeSeparators(SettingsPath())});
 }
 
 void CKivvoApp::ReadKeyringPassword()

@@ -56,7 +56,8 @@ void CSettingsDlg::Build()
 {
     const CSettings& settings = m_pApp->m_settings;
     auto* pForm = new QFormLayout;
-    m_pServer = AddField(pForm, IDS_SETTINGS_SERVER, QStringLiteral("server"), settings.m_strServer);
+    m_pServer =
+        AddField(pForm, IDS_SETTINGS_SERVER, QStringLiteral("server"), settings.m_strServer);
     AddProblemLabel(pForm, ESettingsField::Server);
     m_pPort = AddField(pForm, IDS_SETTINGS_PORT, QStringLiteral("port"),
                        QString::number(settings.m_nPort));
@@ -64,8 +65,8 @@ void CSettingsDlg::Build()
     m_pFrom = AddField(pForm, IDS_SETTINGS_FROM, QStringLiteral("from"), settings.m_strFrom);
     AddProblemLabel(pForm, ESettingsField::From);
     m_pUser = AddField(pForm, IDS_SETTINGS_USER, QStringLiteral("user"), settings.m_strUser);
-    m_pPassword = AddField(pForm, IDS_SETTINGS_PASSWORD, QStringLiteral("password"),
-                           settings.m_strPassword);
+    m_pPassword =
+        AddField(pForm, IDS_SETTINGS_PASSWORD, QStringLiteral("password"), settings.m_strPassword);
     m_pPassword->setEchoMode(QLineEdit::Password);
     m_pShowPassword = new QCheckBox(CStringTable::Load(IDS_SETTINGS_SHOW_PASSWORD));
     m_pShowPassword->setObjectName(QStringLiteral("showPassword"));
@@ -157,9 +158,10 @@ void CSettingsDlg::OnTestFinished()
     m_pTest->setEnabled(true);
     const CSendRun::CResult result = m_pTestRun->Result(0);
     const QString strTo = m_pTestRun->Jobs().at(0).m_strAddress;
-    m_pTestResult->setText(result.m_outcome == ESendOutcome::Sent
-                               ? CStringTable::Format(IDS_SETTINGS_TEST_SENT, {strTo})
-                               : CStringTable::Format(IDS_SETTINGS_TEST_FAILED, {result.m_strReason}));
+    m_pTestResult->setText(
+        result.m_outcome == ESendOutcome::Sent
+            ? CStringTable::Format(IDS_SETTINGS_TEST_SENT, {strTo})
+            : CStringTable::Format(IDS_SETTINGS_TEST_FAILED, {result.m_strReason}));
 }
 
 void CSettingsDlg::accept()

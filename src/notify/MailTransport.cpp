@@ -109,10 +109,9 @@ HRESULT CMailTransport::Send(const QString& strTo, const QString& strSubject,
         Fail({ESmtpError::Address, CStringTable::Format(IDS_SMTP_BAD_ADDRESS, {strTo})}, __LINE__);
         return E_INVALIDARG;
     }
-    const QByteArray message =
-        CMailMessage::Compose(m_account.m_strFrom, recipients, strSubject, strBody,
-                              QDateTime::currentDateTime(),
-                              CMailMessage::NewMessageId(m_account.m_strFrom));
+    const QByteArray message = CMailMessage::Compose(
+        m_account.m_strFrom, recipients, strSubject, strBody, QDateTime::currentDateTime(),
+        CMailMessage::NewMessageId(m_account.m_strFrom));
     const QString strSender = CMailAddress::Bare(m_account.m_strFrom);
     const bool bReused = m_session.IsOpen();
     CSmtpResult result = bReused ? CSmtpResult() : m_session.Open(m_account);

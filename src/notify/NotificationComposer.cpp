@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-CNotificationComposer::CNotificationComposer(const CNameList* pCurrent,
-                                             const CNameList* pPrevious,
+CNotificationComposer::CNotificationComposer(const CNameList* pCurrent, const CNameList* pPrevious,
                                              const QString& strFooter)
     : m_pCurrent(pCurrent), m_bHasPrevious(pPrevious != nullptr),
       m_strGreeting(CStringTable::Load(IDS_NOTE_GREETING)),

@@ -32,7 +32,7 @@ private:
     QString m_strCurrentSection;  // heading and report of the current list
     QString m_strDrawnName;
     QString m_strSuggestions;
-    QString m_strEnd; // the blank lines and the footer
-    QHash<QString, QString> m_previousGiftTo;      // exact name, first person of that name
+    QString m_strEnd;                               // the blank lines and the footer
+    QHash<QString, QString> m_previousGiftTo;       // exact name, first person of that name
     QHash<QString, const CPerson*> m_currentByName; // case-folded name, first person
 };

@@ -52,15 +52,15 @@ void CSendProgressDlg::ShowRunning()
     int nDone = 0;
     for (int i = 0; i < m_pRun->Jobs().size(); ++i)
         nDone += m_pRun->Result(i).m_outcome != ESendOutcome::Pending ? 1 : 0;
-    m_pStatus->setText(m_pRun->IsCancelled()
-                           ? CStringTable::Load(IDS_SEND_CANCELLING)
-                           : CStringTable::Format(IDS_SEND_RUNNING,
-                                                  {qMin(nDone + 1, int(m_pRun->Jobs().size())),
-                                                   m_pRun->Jobs().size()}));
+    m_pStatus->setText(
+        m_pRun->IsCancelled()
+            ? CStringTable::Load(IDS_SEND_CANCELLING)
+            : CStringTable::Format(IDS_SEND_RUNNING, {qMin(nDone + 1, int(m_pRun->Jobs().size())),
+                                                      m_pRun->Jobs().size()}));
     // Once cancelled, the same button stops at once, without the confirmation of the
     // message in flight, which the server may take minutes to give.
-    m_pCancel->setText(CStringTable::Load(m_pRun->IsCancelled() ? IDS_SEND_STOP_NOW
-                                                                 : IDS_SEND_CANCEL));
+    m_pCancel->setText(
+        CStringTable::Load(m_pRun->IsCancelled() ? IDS_SEND_STOP_NOW : IDS_SEND_CANCEL));
     m_pRetry->setEnabled(false);
     m_pClose->setEnabled(false);
 }
@@ -82,9 +82,8 @@ void CSendProgressDlg::OnFinished()
         strStatus = m_pRun->StopMessage() + QStringLiteral("\r\n\r\n") + strStatus;
     m_pStatus->setText(strStatus);
     m_pCancel->setEnabled(false);
-    m_pRetry->setEnabled(m_pRun->CountOf(ESendOutcome::Failed) +
-                             m_pRun->CountOf(ESendOutcome::NotSent) >
-                         0);
+    m_pRetry->setEnabled(
+        m_pRun->CountOf(ESendOutcome::Failed) + m_pRun->CountOf(ESendOutcome::NotSent) > 0);
     m_pClose->setEnabled(true);
     m_pClose->setDefault(true);
 }

@@ -174,8 +174,9 @@ CSendRun::CResult CSendRun::Result(int nIndex) const
 int CSendRun::CountOf(ESendOutcome outcome) const
 {
     QMutexLocker lock(&m_mutex);
-    return int(std::count_if(m_results.cbegin(), m_results.cend(),
-                             [outcome](const CResult& result) { return result.m_outcome == outcome; }));
+    return int(
+        std::count_if(m_results.cbegin(), m_results.cend(),
+                      [outcome](const CResult& result) { return result.m_outcome == outcome; }));
 }
 
 bool CSendRun::AllSent() const

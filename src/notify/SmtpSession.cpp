@@ -165,8 +165,9 @@ CSmtpResult CSmtpSession::IoFailure(EIo io, ESmtpError lost)
     case EIo::Aborted:
         return Failure(ESmtpError::Cancelled, CStringTable::Load(IDS_SMTP_CANCELLED));
     case EIo::TimedOut:
-        return Failure(ESmtpError::TimedOut, CStringTable::Format(IDS_SMTP_TIMED_OUT,
-                                                                  {Seconds(m_timeouts.m_nCommandMs)}));
+        return Failure(
+            ESmtpError::TimedOut,
+            CStringTable::Format(IDS_SMTP_TIMED_OUT, {Seconds(m_timeouts.m_nCommandMs)}));
     default:
         return Failure(lost, CStringTable::Load(IDS_SMTP_LOST));
     }
@@ -208,13 +209,14 @@ CSmtpResult CSmtpSession::Connect(const QString& strHost, int nPort)
         if (deadline.hasExpired() || m_pSocket->state() == QAbstractSocket::UnconnectedState) {
             const bool bTls = !m_pSocket->sslHandshakeErrors().isEmpty() ||
                               m_pSocket->error() == QAbstractSocket::SslHandshakeFailedError;
-            const QString strWhy = deadline.hasExpired()
-                                       ? CStringTable::Format(IDS_SMTP_TIMED_OUT,
-                                                              {Seconds(m_timeouts.m_nConnectMs)})
-                                       : m_pSocket->errorString();
+            const QString strWhy =
+                deadline.hasExpired()
+                    ? CStringTable::Format(IDS_SMTP_TIMED_OUT, {Seconds(m_timeouts.m_nConnectMs)})
+                    : m_pSocket->errorString();
             Drop();
             if (bTls)
-                return Failure(ESmtpError::Tls, CStringTable::Format(IDS_SMTP_TLS_FAILED, {strWhy}));
+                return Failure(ESmtpError::Tls,
+                               CStringTable::Format(IDS_SMTP_TLS_FAILED, {strWhy}));
             return Failure(ESmtpError::Unreachable,
                            CStringTable::Format(IDS_SMTP_NO_CONNECTION, {strHost, nPort, strWhy}));
         }
@@ -335,9 +337,9 @@ CSmtpResult CSmtpSession::Recipients(const QStringList& recipients)
             return IoFailure(io, ESmtpError::Lost);
         if (reply.m_nCode / 100 != 2) {
             Reset();
-            return Failure(ESmtpError::Recipient, CStringTable::Format(IDS_SMTP_RECIPIENT_REFUSED,
-                                                                       {strRecipient,
-                                                                        reply.m_strText}));
+            return Failure(
+                ESmtpError::Recipient,
+                CStringTable::Format(IDS_SMTP_RECIPIENT_REFUSED, {strRecipient, reply.m_strText}));
         }
     }
     return {};
@@ -361,9 +363,9 @@ CSmtpResult CSmtpSession::SendData(const QByteArray& message)
         io = ReadReply(reply, m_timeouts.m_nFinalReplyMs);
     if (io == EIo::TimedOut) {
         Drop();
-        return Failure(ESmtpError::TimedOut, CStringTable::Format(IDS_SMTP_UNCONFIRMED,
-                                                                  {Seconds(
-                                                                      m_timeouts.m_nFinalReplyMs)}));
+        return Failure(
+            ESmtpError::TimedOut,
+            CStringTable::Format(IDS_SMTP_UNCONFIRMED, {Seconds(m_timeouts.m_nFinalReplyMs)}));
     }
     if (io == EIo::Lost) {
         Drop();
@@ -397,8 +399,8 @@ CSmtpResult CSmtpSession::Deliver(const QString& strSender, const QStringList& r
     }
     if (reply.m_nCode / 100 != 2) {
         Reset();
-        return Failure(ESmtpError::Sender, CStringTable::Format(IDS_SMTP_SENDER_REFUSED,
-                                                                {strSender, reply.m_strText}));
+        return Failure(ESmtpError::Sender,
+                       CStringTable::Format(IDS_SMTP_SENDER_REFUSED, {strSender, reply.m_strText}));
     }
     const CSmtpResult result = Recipients(recipients);
     return result.Ok() ? SendData(message) : result;

@@ -46,7 +46,8 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_SEND_ERROR, u"Error sending to [%s] email address [%s]"},
         {IDS_EMAIL_SENT, u"Email sent to: %s\r\naddress: %s"},
         {IDS_LOGON_ERROR, u"The mail server %s could not be reached or refused the login.\r\n%s"
-                          u"\r\n\r\nCheck the mail settings in Settings > Configure."},
+                          u"\r\n\r\nCheck the mail settings (Settings > Configure, or "
+                          u"kivvo-cli config)."},
         {IDS_DRAWING_ERROR, u"No drawing is possible for this list.\r\n\r\n%s"},
         {IDS_CONTACTS_LOGIN_ERROR, u"The address book %s cannot be read: %s"},
         {IDS_CONTACTS_CLSID_ERROR, u"The address book %s cannot be read: %s"},
@@ -282,10 +283,12 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_SMTP_TLS_FAILED, u"the encrypted connection (TLS) failed: %s"},
         {IDS_SMTP_NO_TLS, u"the server offers no encryption (STARTTLS), and the password is only "
                           u"ever sent encrypted"},
-        {IDS_SMTP_LOGIN_REFUSED, u"the server refused the login: %s"},
+        {IDS_SMTP_LOGIN_REFUSED,
+         u"the server refused the login: %s; check the user name and the password"},
         {IDS_SMTP_NO_LOGIN_METHOD,
          u"the server offers no login method this program knows (PLAIN or LOGIN)"},
-        {IDS_SMTP_LOGIN_REQUIRED, u"the server wants a login: %s"},
+        {IDS_SMTP_LOGIN_REQUIRED,
+         u"the server wants a login: %s; enter the user name and the password"},
         {IDS_SMTP_SENDER_REFUSED, u"the server refused the sender address %s: %s"},
         {IDS_SMTP_RECIPIENT_REFUSED, u"the server refused the address %s: %s"},
         {IDS_SMTP_MESSAGE_REFUSED, u"the server refused the message: %s"},
@@ -302,7 +305,8 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_SEND_NOT_SENT, u"Not sent to [%s] email address [%s]"},
         {IDS_SEND_LINE_REASON, u"%s: %s"},
         {IDS_SENDER_ERROR, u"The mail server %s refused the sender address.\r\n%s\r\n\r\nCorrect "
-                           u"the sender address in Settings > Configure. Nothing more was sent."},
+                           u"the sender address (Settings > Configure, or kivvo-cli config). "
+                           u"Nothing more was sent."},
         {IDS_SEND_STOPPED, u"Sending stopped; nothing more was sent."},
         {IDS_ASK_STOP_SENDING, u"E-mails are still being sent. Stop sending and close?\r\n\r\n"
                                u"Whoever has not been sent his e-mail yet gets none."},
