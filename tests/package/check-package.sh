@@ -58,6 +58,11 @@ for page in kivvo kivvo-cli; do
     [ -z "$warnings" ] || fail "man --warnings $page: $warnings"
 done
 echo "appstreamcli, desktop-file-validate and man report nothing"
+# Every command the tool knows has its entry in the manual page.
+manual=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -E UTF-8 -l "$root/usr/share/man/man1/kivvo-cli.1.gz" 2>/dev/null)
+for command in $("$root/usr/bin/kivvo-cli" --help | sed -n 's/^  \([a-z][a-z-]*\).*/\1/p'); do
+    grep -qE "^ +$command( |\$)" <<<"$manual" || fail "kivvo-cli(1) does not describe $command"
+done
 
 echo "== the programs in the package"
 [ "$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/kivvo" --version)" = "kivvo $version" ] ||
