@@ -395,24 +395,28 @@ void TestDesktop::commandLine_data()
     QTest::addColumn<int>("action");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("qtOption"); // one only the window system takes away
 
     QTest::newRow("nothing") << QStringList{} << int(CCommandLine::kRun) << ""
-                             << "";
+                             << "" << false;
     QTest::newRow("a document") << QStringList{"a.kv"} << int(CCommandLine::kRun) << "a.kv"
-                                << "";
+                                << "" << false;
     QTest::newRow("a document named like an option")
         << QStringList{"--", "--help.kv"} << int(CCommandLine::kRun) << "--help.kv"
-        << "";
+        << "" << false;
     QTest::newRow("help") << QStringList{"--help"} << int(CCommandLine::kHelp) << ""
-                          << "[FILE]";
+                          << "[FILE]" << false;
     QTest::newRow("version") << QStringList{"-v"} << int(CCommandLine::kVersion) << ""
-                             << "kivvo " KIVVO_VERSION;
+                             << "kivvo " KIVVO_VERSION << false;
     QTest::newRow("unknown option")
         << QStringList{"--bogus", "a.kv"} << int(CCommandLine::kUsageError) << ""
-        << "kivvo: Unknown option 'bogus'; see kivvo --help";
+        << "kivvo: Unknown option 'bogus'; see kivvo --help" << false;
     QTest::newRow("two documents")
         << QStringList{"a.kv", "b.kv"} << int(CCommandLine::kUsageError) << ""
-        << "only one";
+        << "only one" << false;
+    QTest::newRow("Qt's own option")
+        << QStringList{"-style", "fusion"} << int(CCommandLine::kUsageError) << ""
+        << "style" << true;
 }
 
 void TestDesktop::commandLine()
@@ -421,10 +425,12 @@ void TestDesktop::commandLine()
     QFETCH(int, action);
     QFETCH(QString, file);
     QFETCH(QString, text);
+    QFETCH(bool, qtOption);
     CCommandLine commandLine;
     QCOMPARE(int(commandLine.Parse(QStringList{"kivvo"} + arguments)), action);
     QCOMPARE(commandLine.File(), file);
     QVERIFY2(commandLine.Text().contains(text), qPrintable(commandLine.Text()));
+    QCOMPARE(commandLine.NamesQtOption(), qtOption);
 }
 
 QTEST_MAIN(TestDesktop)

@@ -73,6 +73,7 @@ private slots:
     void saveCloseReopen();
     void saveQuestion_data();
     void saveQuestion();
+    void fileChangedElsewhereIsNotOverwrittenSilently();
     void documentListAtStartUp();
     void contextMenuFollowsTheItem_data();
     void contextMenuFollowsTheItem();
@@ -451,6 +452,31 @@ void TestMainFrame::saveCloseReopen()
     QCOMPARE(TreeText(reopened.View()->GetRootItem()), strTree);
     QCOMPARE(reopened.ListBar()->Combo()->count(), 2);
     QVERIFY(m_pMessages->m_boxes.isEmpty());
+}
+
+void TestMainFrame::fileChangedElsewhereIsNotOverwrittenSilently()
+{
+    const QString strPath = m_pDir->filePath("circle.kv");
+    CKivvoDoc other;
+    LoadDocument(other, {"Ann"});
+    QVERIFY(other.OnSaveDocument(strPath));
+    QVERIFY(m_pFrame->OpenDocument(strPath));
+    other.GetNewestList()->Append(new CPerson("Theirs", {}, {}));
+    QVERIFY(other.OnSaveDocument(strPath));
+    QFile file(strPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray theirs = file.readAll();
+    file.close();
+
+    m_pDoc->GetNewestList()->Append(new CPerson("Mine", {}, {}));
+    m_pDoc->SetModifiedFlag();
+    m_pMessages->Answer(IDS_ASK_OVERWRITE_CHANGED, IDNO);
+    QTest::keyClick(m_pFrame.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_ASK_OVERWRITE_CHANGED});
+    QVERIFY(m_pMessages->m_boxes.at(0).m_strText.contains("circle.kv"));
+    QVERIFY(m_pDoc->IsModified());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), theirs);
 }
 
 void TestMainFrame::saveQuestion_data()

@@ -3,10 +3,32 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
-#include <cstring>
+namespace {
+
+// The options QGuiApplication and QApplication take out of the command line.
+const QStringList kQtOptions = {"platform",      "platformpluginpath",
+                                "platformtheme", "plugin",
+                                "qmljsdebugger", "qwindowgeometry",
+                                "qwindowtitle",  "qwindowicon",
+                                "reverse",       "session",
+                                "style",         "stylesheet",
+                                "widgetcount",   "display",
+                                "geometry",      "title",
+                                "name",          "visual",
+                                "ncols",         "cmap",
+                                "nograb",        "dograb",
+                                "sync",          "fn",
+                                "font",          "bg",
+                                "background",    "fg",
+                                "foreground",    "btn",
+                                "button",        "im",
+                                "inputstyle",    "testability"};
+
+} // namespace
 
 CCommandLine::CCommandLine()
 {
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.setApplicationDescription(CStringTable::Load(IDS_GUI_DESCRIPTION));
     m_parser.addOption({{"h", "help"}, CStringTable::Load(IDS_OPTION_HELP)});
     m_parser.addOption({{"v", "version"}, CStringTable::Load(IDS_OPTION_VERSION)});
@@ -44,15 +66,11 @@ CCommandLine::EAction CCommandLine::Parse(const QStringList& arguments)
     return kRun;
 }
 
-bool CCommandLine::AsksForInformation(int argc, char* argv[])
+bool CCommandLine::NamesQtOption() const
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--") == 0)
-            return false; // what follows are file names
-        for (const char* pszOption : {"-h", "--help", "-v", "--version"}) {
-            if (std::strcmp(argv[i], pszOption) == 0)
-                return true;
-        }
+    for (const QString& strName : m_parser.unknownOptionNames()) {
+        if (kQtOptions.contains(strName))
+            return true;
     }
     return false;
 }

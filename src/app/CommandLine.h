@@ -24,9 +24,9 @@ public:
     QString File() const { return m_strFile; }
     QString Text() const { return m_strText; }
 
-    // Whether the raw arguments ask for help or the version: those are answered before the
-    // window system is reached, so that they work without a display.
-    static bool AsksForInformation(int argc, char* argv[]);
+    // After a usage error: whether an unknown option may be one of Qt's own (-style,
+    // -platform…), which only the window system takes away.
+    bool NamesQtOption() const;
 
 private:
     QCommandLineParser m_parser;

@@ -46,13 +46,15 @@ int main(int argc, char* argv[])
     QElapsedTimer startup;
     startup.start();
     CCommandLine commandLine;
-    if (CCommandLine::AsksForInformation(argc, argv)) {
-        // Answered without a display. Qt's own options (-style, -platform…) are only known
-        // once the window system is up: when they are in the way, the answer waits for it.
+    if (argc > 1) {
+        // Help, the version and usage errors are answered without a display. Qt's own
+        // options (-style, -platform…) are only known once the window system is up: when
+        // they are in the way, the answer waits for it.
         const QCoreApplication core(argc, argv);
         SetNames();
         const CCommandLine::EAction action = commandLine.Parse(QCoreApplication::arguments());
-        if (action == CCommandLine::kHelp || action == CCommandLine::kVersion)
+        if (action != CCommandLine::kRun &&
+            !(action == CCommandLine::kUsageError && commandLine.NamesQtOption()))
             return Answer(commandLine, action);
     }
     QApplication application(argc, argv);

@@ -2,7 +2,23 @@
 
 #include "model/NameList.h"
 
+#include <algorithm>
+
 CDrawGraph::CDrawGraph(const CNameList& list, const CNameList* pPrevious)
+{
+    const auto nCount = size_t(list.CountPersons());
+    m_persons.reserve(nCount);
+    m_group.reserve(nCount);
+    m_nameId.reserve(nCount);
+    m_nextNamed.reserve(nCount);
+    m_nameIds.reserve(qsizetype(nCount));
+    AddPersons(list);
+    m_avoid.assign(m_persons.size(), -1);
+    if (pPrevious)
+        AvoidLastRecipients(*pPrevious);
+}
+
+void CDrawGraph::AddPersons(const CNameList& list)
 {
     for (CListItem* pItem = list.m_pFirst; pItem; pItem = pItem->m_pNext) {
         if (!pItem->IsGroup()) {
@@ -23,22 +39,23 @@ CDrawGraph::CDrawGraph(const CNameList& list, const CNameList* pPrevious)
         if (m_group[size_t(n)] < 0)
             m_giverOrder.push_back(n);
     }
+}
 
-    m_avoid.assign(m_persons.size(), -1);
-    if (!pPrevious)
-        return;
-    // The first person of the previous list with a name decides, as a search by name would.
-    QHash<QString, QString> lastGiftTo;
-    pPrevious->ForEachPerson([&lastGiftTo](CPerson* pPerson) {
-        if (!lastGiftTo.contains(pPerson->m_strName))
-            lastGiftTo.insert(pPerson->m_strName, pPerson->m_strGiftTo);
-    });
-    for (int n = 0; n < Count(); ++n) {
-        const QString strLast = lastGiftTo.value(m_persons[size_t(n)]->m_strName);
+void CDrawGraph::AvoidLastRecipients(const CNameList& previous)
+{
+    // Per name of this list, last time's recipient; the first person of the previous list
+    // with the name decides, as a search by name would. -2: not met yet.
+    std::vector<int> lastOfName(m_firstNamed.size(), -2);
+    previous.ForEachPerson([&](CPerson* pPerson) {
+        const int nName = m_nameIds.value(pPerson->m_strName, -1);
+        if (nName < 0 || lastOfName[size_t(nName)] != -2)
+            return;
         // An unknown previous recipient leaves nobody to avoid, also a person named "".
-        if (!strLast.isEmpty())
-            m_avoid[size_t(n)] = m_nameIds.value(strLast, -1);
-    }
+        const QString& strLast = pPerson->m_strGiftTo;
+        lastOfName[size_t(nName)] = strLast.isEmpty() ? -1 : m_nameIds.value(strLast, -1);
+    });
+    for (int n = 0; n < Count(); ++n)
+        m_avoid[size_t(n)] = std::max(lastOfName[size_t(m_nameId[size_t(n)])], -1);
 }
 
 void CDrawGraph::AddPerson(CPerson* pPerson, int nGroup)

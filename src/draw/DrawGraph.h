@@ -47,7 +47,9 @@ public:
     std::vector<int> PersonsNamed(const QString& strName) const;
 
 private:
+    void AddPersons(const CNameList& list);
     void AddPerson(CPerson* pPerson, int nGroup);
+    void AvoidLastRecipients(const CNameList& previous);
 
     std::vector<CPerson*> m_persons;
     std::vector<int> m_giverOrder;
