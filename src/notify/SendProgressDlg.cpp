@@ -28,6 +28,10 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     setMinimumWidth(kMinimumWidth);
     m_pRun->setParent(this);
     m_pStatus->setWordWrap(true);
+    // A failure line carries the server's reply: wrap it rather than hide it off to the side.
+    m_pList->setWordWrap(true);
+    m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pList->setResizeMode(QListView::Adjust);
     auto* pButtons = new QDialogButtonBox;
     pButtons->addButton(m_pRetry, QDialogButtonBox::ActionRole);
     pButtons->addButton(m_pCancel, QDialogButtonBox::RejectRole);
