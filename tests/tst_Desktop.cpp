@@ -91,6 +91,7 @@ private slots:
     void commandLine();
 
 private:
+    QTemporaryDir m_settingsDir;
     std::unique_ptr<CMainFrame> NewFrame();
     // Runs the action on the next modal dialog that comes up, then closes it.
     void WhenDialogIsUp(std::function<void(QDialog*)> action);
@@ -105,7 +106,10 @@ private:
 
 void TestDesktop::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true); // settings of the test's own
+    // Closing the window stores its size: keep that in a folder of this process's own, so
+    // test programs running side by side do not read each other's windows.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvale"));
     QCoreApplication::setApplicationName(QStringLiteral("Kivvo"));
     qApp->installEventFilter(&m_screenFit);

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,6 +83,7 @@ private slots:
     void screenshot();
 
 private:
+    QTemporaryDir m_settingsDir;
     void Load(const QStringList& lists);
     void Select(const QString& strLabel);
     bool Enabled(int nID);
@@ -105,7 +107,10 @@ private:
 
 void TestMainFrame::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true); // closing the window stores its size
+    // Closing the window stores its size: keep that in a folder of this process's own, so
+    // test programs running side by side do not read each other's windows.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
 }
 
 void TestMainFrame::init()
