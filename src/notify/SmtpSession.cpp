@@ -173,6 +173,17 @@ CSmtpResult CSmtpSession::IoFailure(EIo io, ESmtpError lost)
     }
 }
 
+CSmtpResult CSmtpSession::SetupStep(EIo io, const CReply& reply, int nExpected, ESmtpError error,
+                                     int nTextId)
+{
+    if (io != EIo::Ok)
+        return IoFailure(io, error);
+    if (reply.m_nCode == nExpected)
+        return {};
+    Drop(); // a connection the server would not set up is of no further use
+    return ReplyFailure(error, nTextId, reply);
+}
+
 CSmtpResult CSmtpSession::ReplyFailure(ESmtpError error, int nTextId, const CReply& reply)
 {
     return Failure(error, CStringTable::Format(nTextId, {reply.m_strText}));
@@ -227,13 +238,7 @@ CSmtpResult CSmtpSession::Connect(const QString& strHost, int nPort)
     }
     CReply greeting;
     const EIo io = ReadReply(greeting, m_timeouts.m_nCommandMs);
-    if (io != EIo::Ok)
-        return IoFailure(io, ESmtpError::Unreachable);
-    if (greeting.m_nCode != 220) {
-        Drop();
-        return ReplyFailure(ESmtpError::Unreachable, IDS_SMTP_NO_GREETING, greeting);
-    }
-    return {};
+    return SetupStep(io, greeting, 220, ESmtpError::Unreachable, IDS_SMTP_NO_GREETING);
 }
 
 CSmtpResult CSmtpSession::Hello(QStringList& extensions)
@@ -246,25 +251,16 @@ CSmtpResult CSmtpSession::Hello(QStringList& extensions)
     } else {
         extensions = reply.m_lines.mid(1);
     }
-    if (io != EIo::Ok)
-        return IoFailure(io, ESmtpError::Unreachable);
-    if (reply.m_nCode != 250) {
-        Drop();
-        return ReplyFailure(ESmtpError::Unreachable, IDS_SMTP_NO_GREETING, reply);
-    }
-    return {};
+    return SetupStep(io, reply, 250, ESmtpError::Unreachable, IDS_SMTP_NO_GREETING);
 }
 
 CSmtpResult CSmtpSession::StartTls(QStringList& extensions)
 {
     CReply reply;
-    const EIo io = Command("STARTTLS", reply);
-    if (io != EIo::Ok)
-        return IoFailure(io, ESmtpError::Tls);
-    if (reply.m_nCode != 220) {
-        Drop();
-        return ReplyFailure(ESmtpError::Tls, IDS_SMTP_TLS_FAILED, reply);
-    }
+    const CSmtpResult started =
+        SetupStep(Command("STARTTLS", reply), reply, 220, ESmtpError::Tls, IDS_SMTP_TLS_FAILED);
+    if (!started.Ok())
+        return started;
     m_pSocket->startClientEncryption();
     const QDeadlineTimer deadline(m_timeouts.m_nConnectMs);
     while (!m_pSocket->isEncrypted()) {
@@ -298,13 +294,7 @@ CSmtpResult CSmtpSession::Login(const CSettings& account, const QStringList& ext
         Drop();
         return Failure(ESmtpError::Login, CStringTable::Load(IDS_SMTP_NO_LOGIN_METHOD));
     }
-    if (io != EIo::Ok)
-        return IoFailure(io, ESmtpError::Login);
-    if (reply.m_nCode != 235) {
-        Drop();
-        return ReplyFailure(ESmtpError::Login, IDS_SMTP_LOGIN_REFUSED, reply);
-    }
-    return {};
+    return SetupStep(io, reply, 235, ESmtpError::Login, IDS_SMTP_LOGIN_REFUSED);
 }
 
 CSmtpResult CSmtpSession::Open(const CSettings& account)

@@ -94,6 +94,9 @@ private:
     CSmtpResult SendData(const QByteArray& message);
     CSmtpResult IoFailure(EIo io, ESmtpError lost);
     CSmtpResult ReplyFailure(ESmtpError error, int nTextId, const CReply& reply);
+    // One step of setting up the connection: the expected reply, or the failure that ends it.
+    CSmtpResult SetupStep(EIo io, const CReply& reply, int nExpected, ESmtpError error,
+                          int nTextId);
     void Reset();
     void Drop();
 
