@@ -12,6 +12,7 @@
 namespace {
 
 constexpr size_t kNamesShown = 4;
+constexpr size_t kExclusionsShown = 3;
 
 } // namespace
 
@@ -25,8 +26,11 @@ QString CDrawExplanation::Blocked(const CDrawGraph& graph, std::vector<int> give
                           ? CStringTable::Format(IDS_DRAW_BLOCKED_NOBODY, {Names(graph, givers)})
                           : CStringTable::Format(IDS_DRAW_BLOCKED,
                                                  {Names(graph, givers), Names(graph, recipients)});
-    return strText +
-           CStringTable::Format(IDS_DRAW_BLOCKING_RULES, {Rules(graph, givers, recipients)});
+    bool bEditable = false;
+    const QString strRules = Rules(graph, givers, recipients, bEditable);
+    return strText + CStringTable::Format(bEditable ? IDS_DRAW_BLOCKING_RULES_EDIT
+                                                    : IDS_DRAW_BLOCKING_RULES,
+                                          {strRules});
 }
 
 QString CDrawExplanation::Names(const CDrawGraph& graph, const std::vector<int>& persons)
@@ -48,7 +52,7 @@ QString CDrawExplanation::Names(const CDrawGraph& graph, const std::vector<int>&
 }
 
 QString CDrawExplanation::Rules(const CDrawGraph& graph, const std::vector<int>& givers,
-                                const std::vector<int>& recipients)
+                                const std::vector<int>& recipients, bool& bEditable)
 {
     // Only the rules that keep a blocked giver from somebody outside the recipients count.
     std::vector<char> inRecipients(size_t(graph.Count()), 0);
@@ -57,7 +61,9 @@ QString CDrawExplanation::Rules(const CDrawGraph& graph, const std::vector<int>&
     const auto outside = [&inRecipients](int n) { return !inRecipients[size_t(n)]; };
     bool bHimself = false;
     bool bGroup = false;
-    bool bLastTime = false;
+    bool bHistory = false;
+    QStringList exclusions;
+    int nMoreExclusions = 0;
     std::vector<char> groupSeen(size_t(graph.Count()), 0);
     for (const int nGiver : givers) {
         const int nGroup = graph.Group(nGiver);
@@ -68,15 +74,38 @@ QString CDrawExplanation::Rules(const CDrawGraph& graph, const std::vector<int>&
             for (const int nMember : graph.Members(nGroup))
                 bGroup |= nMember != nGiver && outside(nMember);
         }
-        for (const int nLast : graph.LastRecipients(nGiver))
-            bLastTime |= outside(nLast) && nLast != nGiver && !graph.SameGroup(nGiver, nLast);
+        for (const CDrawGraph::CBar* pBar = graph.BarsBegin(nGiver); pBar != graph.BarsEnd(nGiver);
+             ++pBar) {
+            const int nRecipient = pBar->m_nRecipient;
+            if (!outside(nRecipient) || nRecipient == nGiver || graph.SameGroup(nGiver, nRecipient))
+                continue;
+            bHistory |= (pBar->m_nWhy & CDrawGraph::barHistory) != 0;
+            if (!(pBar->m_nWhy & CDrawGraph::barExcluded))
+                continue;
+            if (exclusions.size() < qsizetype(kExclusionsShown))
+                exclusions.append(CStringTable::Format(IDS_RULE_EXCLUDED,
+                                                       {graph.Person(nGiver)->m_strName,
+                                                        graph.Person(nRecipient)->m_strName}));
+            else
+                ++nMoreExclusions;
+        }
     }
+    bEditable = bHistory || !exclusions.isEmpty();
     QStringList rules;
-    if (bHimself || !(bGroup || bLastTime))
+    if (bHimself || !(bGroup || bHistory || !exclusions.isEmpty()))
         rules.append(CStringTable::Load(IDS_RULE_HIMSELF));
     if (bGroup)
         rules.append(CStringTable::Load(IDS_RULE_OWN_GROUP));
-    if (bLastTime)
-        rules.append(CStringTable::Load(IDS_RULE_LAST_TIME));
+    if (bHistory)
+        rules.append(HistoryRule(graph.HistoryLength()));
+    rules += exclusions;
+    if (nMoreExclusions > 0)
+        rules.append(CStringTable::Format(IDS_EXCLUSIONS_MORE, {nMoreExclusions}));
     return rules.join(CStringTable::Load(IDS_RULES_SEPARATOR));
+}
+
+QString CDrawExplanation::HistoryRule(int nHistory)
+{
+    return nHistory == 1 ? CStringTable::Load(IDS_RULE_LAST_TIME)
+                         : CStringTable::Format(IDS_RULE_HISTORY, {nHistory});
 }

@@ -16,7 +16,11 @@ public:
     // "Ann", "Ann and Bob", "Ann, Bob and Cid", "Ann, Bob, Cid, Dan and 7 others".
     static QString Names(const CDrawGraph& graph, const std::vector<int>& persons);
 
+    // The history rule in words, for a window of that many exchanges.
+    static QString HistoryRule(int nHistory);
+
 private:
+    // bEditable: rules of the user's own making (exclusions, history) block too.
     static QString Rules(const CDrawGraph& graph, const std::vector<int>& givers,
-                         const std::vector<int>& recipients);
+                         const std::vector<int>& recipients, bool& bEditable);
 };

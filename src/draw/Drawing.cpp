@@ -15,7 +15,11 @@ constexpr int kProblemsShown = 3;
 
 } // namespace
 
-CDrawing::CDrawing(const CNameList& list, const CNameList* pPrevious) : m_graph(list, pPrevious) {}
+CDrawing::CDrawing(const CNameList& list, const std::vector<const CNameList*>& history,
+                   const CDrawRules& rules)
+    : m_graph(list, history), m_rules(rules)
+{
+}
 
 bool CDrawing::Run(QRandomGenerator& random, QString& strWhy)
 {
@@ -82,13 +86,39 @@ bool CDrawing::CheckStored(QString& strWhy) const
             problems.append(strProblem);
     }
     if (nProblems == 0)
-        return true;
+        return CheckShape(drawnBy, strWhy);
     if (nUndrawn == m_graph.Count())
         problems = QStringList{CStringTable::Load(IDS_CHECK_NOT_DRAWN)};
     else if (nProblems > kProblemsShown)
         problems.append(CStringTable::Format(IDS_CHECK_MORE, {nProblems - kProblemsShown}));
     strWhy = problems.join(CStringTable::Load(IDS_RULES_SEPARATOR));
     return false;
+}
+
+bool CDrawing::CheckShape(const std::vector<int>& drawnBy, QString& strWhy) const
+{
+    // Every person gives to one and is drawn by one: drawnBy is the whole drawing, reversed.
+    const int nCount = m_graph.Count();
+    if (m_rules.m_bNoMutual) {
+        for (int nRecipient = 0; nRecipient < nCount; ++nRecipient) {
+            const int nGiver = drawnBy[size_t(nRecipient)];
+            if (drawnBy[size_t(nGiver)] == nRecipient && nGiver < nRecipient) {
+                strWhy = CStringTable::Format(IDS_CHECK_MUTUAL, {m_graph.Person(nGiver)->m_strName,
+                                                                 m_graph.Person(nRecipient)->m_strName});
+                return false;
+            }
+        }
+    }
+    if (m_rules.m_bOneCircle && nCount > 0) {
+        int nLength = 1;
+        for (int n = drawnBy[0]; n != 0 && nLength <= nCount; n = drawnBy[size_t(n)])
+            ++nLength;
+        if (nLength != nCount) {
+            strWhy = CStringTable::Load(IDS_CHECK_NOT_ONE_CIRCLE);
+            return false;
+        }
+    }
+    return true;
 }
 
 QString CDrawing::StoredProblem(int nGiver, std::vector<int>& drawnBy) const
@@ -114,7 +144,13 @@ QString CDrawing::StoredProblem(int nGiver, std::vector<int>& drawnBy) const
         return CStringTable::Format(IDS_CHECK_HIMSELF, {strGiver});
     if (m_graph.SameGroup(nGiver, nRecipient))
         return CStringTable::Format(IDS_CHECK_OWN_GROUP, {strGiver, strRecipient});
-    if (m_graph.WasLastRecipient(nGiver, nRecipient))
-        return CStringTable::Format(IDS_CHECK_LAST_TIME, {strGiver, strRecipient});
+    const unsigned char nBarred = m_graph.Barred(nGiver, nRecipient);
+    if (nBarred & CDrawGraph::barExcluded)
+        return CStringTable::Format(IDS_CHECK_EXCLUDED, {strGiver, strRecipient});
+    if (nBarred & CDrawGraph::barHistory)
+        return m_graph.HistoryLength() == 1
+                   ? CStringTable::Format(IDS_CHECK_LAST_TIME, {strGiver, strRecipient})
+                   : CStringTable::Format(IDS_CHECK_HISTORY,
+                                          {strGiver, strRecipient, m_graph.HistoryLength()});
     return {};
 }

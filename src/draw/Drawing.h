@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrawGraph.h"
+#include "model/DrawRules.h"
 
 #include <QString>
 
@@ -19,7 +20,10 @@ public:
     static constexpr int kMaxAttempts = 1000;
     static constexpr qint64 kMaxSteps = 4'000'000;
 
-    CDrawing(const CNameList& list, const CNameList* pPrevious);
+    // history: the earlier drawings whose recipients are avoided, newest first, as many as
+    // the rules' history window takes.
+    CDrawing(const CNameList& list, const std::vector<const CNameList*>& history,
+             const CDrawRules& rules);
 
     // Gives every person a recipient. When no drawing exists the list stays as it was and
     // strWhy tells the user why.
@@ -33,8 +37,11 @@ public:
 private:
     bool FindMatching(QRandomGenerator& random, std::vector<int>& recipients, QString& strWhy);
     void Apply(const std::vector<int>& recipients) const;
+    // Whether the stored drawing, valid person by person, has the shape the rules ask for.
+    bool CheckShape(const std::vector<int>& drawnBy, QString& strWhy) const;
     // The problem of one giver's stored drawn name, or an empty text.
     QString StoredProblem(int nGiver, std::vector<int>& drawnBy) const;
 
     CDrawGraph m_graph;
+    CDrawRules m_rules;
 };

@@ -5,23 +5,49 @@
 #include "platform/Framework.h"
 #include "res/Resource.h"
 
-int CNameList::DrawNames(const CNameList* pPrevious)
+namespace {
+
+std::vector<const CNameList*> HistoryOf(const CNameList* pPrevious)
+{
+    return pPrevious ? std::vector<const CNameList*>{pPrevious} : std::vector<const CNameList*>{};
+}
+
+} // namespace
+
+int CNameList::DrawNames(const CDrawRules& rules, const std::vector<const CNameList*>& history)
 {
     QRandomGenerator random = CFramework::NewRandomGenerator();
     QString strWhy;
-    if (CDrawing(*this, pPrevious).Run(random, strWhy))
+    if (CDrawing(*this, history, rules).Run(random, strWhy))
         return 1;
     CFramework::MessageBox(IDS_DRAWING_ERROR, EBoxKind::OkExclamation, {strWhy});
     return 0;
 }
 
-bool CNameList::CanBeDrawn(const CNameList* pPrevious, QString& strWhy) const
+int CNameList::DrawNames(const CNameList* pPrevious)
+{
+    return DrawNames(CDrawRules(), HistoryOf(pPrevious));
+}
+
+bool CNameList::CanBeDrawn(const CDrawRules& rules, const std::vector<const CNameList*>& history,
+                           QString& strWhy) const
 {
     QRandomGenerator random = CFramework::NewRandomGenerator();
-    return CDrawing(*this, pPrevious).IsPossible(random, strWhy);
+    return CDrawing(*this, history, rules).IsPossible(random, strWhy);
+}
+
+bool CNameList::CanBeDrawn(const CNameList* pPrevious, QString& strWhy) const
+{
+    return CanBeDrawn(CDrawRules(), HistoryOf(pPrevious), strWhy);
+}
+
+bool CNameList::CheckDrawing(const CDrawRules& rules, const std::vector<const CNameList*>& history,
+                             QString& strWhy) const
+{
+    return CDrawing(*this, history, rules).CheckStored(strWhy);
 }
 
 bool CNameList::CheckDrawing(const CNameList* pPrevious, QString& strWhy) const
 {
-    return CDrawing(*this, pPrevious).CheckStored(strWhy);
+    return CheckDrawing(CDrawRules(), HistoryOf(pPrevious), strWhy);
 }

@@ -79,12 +79,34 @@ HTREEITEM CNameList::FindGroupItem(HTREEITEM hItem) const
 
 bool CNameList::Remove(HTREEITEM hItem)
 {
+    // The exclusions of whoever goes go with him, unless another person bears his name.
+    QStringList removed;
+    const bool bRemoved = RemoveEntry(hItem, removed);
+    for (const QString& strName : removed) {
+        if (!FirstPersonWhere([&strName](CPerson* p) { return p->m_strName == strName; }))
+            m_exclusions.RemovePerson(strName);
+    }
+    return bRemoved;
+}
+
+bool CNameList::RemoveEntry(HTREEITEM hItem, QStringList& removed)
+{
     CListItem* pPrevious = nullptr;
     for (CListItem* pItem = m_pFirst; pItem; pPrevious = pItem, pItem = pItem->m_pNext) {
-        if (pItem->IsGroup() && static_cast<CGroup*>(pItem)->Remove(hItem))
-            return true;
+        if (pItem->IsGroup()) {
+            auto* pGroup = static_cast<CGroup*>(pItem);
+            if (CPerson* pPerson = pGroup->Find(hItem)) {
+                removed.append(pPerson->m_strName);
+                return pGroup->Remove(hItem);
+            }
+        }
         if (pItem->m_hItem != hItem)
             continue;
+        if (!pItem->IsGroup())
+            removed.append(pItem->m_strName);
+        for (CPerson* pPerson = pItem->IsGroup() ? static_cast<CGroup*>(pItem)->m_pFirst : nullptr;
+             pPerson; pPerson = pPerson->Next())
+            removed.append(pPerson->m_strName);
         if (pPrevious)
             pPrevious->m_pNext = pItem->m_pNext;
         else
@@ -105,6 +127,7 @@ void CNameList::RemoveAll()
         m_pFirst = pNext;
     }
     m_pLast = nullptr;
+    m_exclusions.Clear();
 }
 
 int CNameList::CountPersons() const
@@ -149,6 +172,11 @@ void CNameList::FindGiftTo(const QString& strName, QString& strOut) const
         strOut = pPerson->m_strGiftTo;
 }
 
+CPerson* CNameList::FindNameless() const
+{
+    return FirstPersonWhere([](CPerson* pPerson) { return pPerson->m_strName.trimmed().isEmpty(); });
+}
+
 QString CNameList::MakeUniqueName(const QString& strName, const QString& strHint) const
 {
     if (!FindPerson(strName))
@@ -175,9 +203,12 @@ QString CNameList::RenamePerson(CPerson* pPerson, const QString& strName)
         return strOld;
     const QString strNew = MakeUniqueName(strName, QString());
     pPerson->m_strName = strNew;
-    // A name that still names somebody else never was his alone to carry along.
-    if (FirstPersonWhere([&strOld](CPerson* p) { return p->m_strName == strOld; }))
+    // A name that still names somebody else never was his alone to carry along; nor does
+    // an empty one, which an undrawn person's empty drawn name would match.
+    if (strOld.isEmpty() ||
+        FirstPersonWhere([&strOld](CPerson* p) { return p->m_strName == strOld; }))
         return strNew;
+    m_exclusions.RenamePerson(strOld, strNew);
     ForEachPerson([&](CPerson* p) {
         if (p->m_strGiftTo == strOld)
             p->m_strGiftTo = strNew;
@@ -188,6 +219,7 @@ QString CNameList::RenamePerson(CPerson* pPerson, const QString& strName)
 void CNameList::CopyForNextDrawing(const CNameList& source)
 {
     m_strName = source.m_strName + CStringTable::Load(IDS_COPY_SUFFIX);
+    m_exclusions = source.m_exclusions;
     for (const CListItem* pItem = source.m_pFirst; pItem; pItem = pItem->m_pNext) {
         if (pItem->IsGroup()) {
             auto* pGroup = new CGroup;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "DrawRules.h"
+#include "Exclusions.h"
 #include "Group.h"
+
+#include <vector>
 
 class CArchive;
 
@@ -42,23 +46,41 @@ public:
     QString MakeUniqueName(const QString& strName, const QString& strHint) const;
     void CopyForNextDrawing(const CNameList& source);
 
+    // The drawing members take the rules and the earlier drawings whose recipients are
+    // avoided (newest first, as many as the rules' history window takes); the forms with one
+    // previous list draw under the default rules.
+    //
     // Draws every person's recipient; 1 on success, 0 when no drawing exists (with a message
     // that says why, and the list left as it was).
+    int DrawNames(const CDrawRules& rules, const std::vector<const CNameList*>& history);
     int DrawNames(const CNameList* pPrevious);
     // Whether a drawing exists; when none, strWhy says which persons block it and why.
+    bool CanBeDrawn(const CDrawRules& rules, const std::vector<const CNameList*>& history,
+                    QString& strWhy) const;
     bool CanBeDrawn(const CNameList* pPrevious, QString& strWhy) const;
     // Whether the stored drawn names are a valid drawing of this list as it is now: everybody
     // gives to exactly one person of the list, nobody is drawn twice, and the rules hold.
     // When not, strWhy names what is wrong.
+    bool CheckDrawing(const CDrawRules& rules, const std::vector<const CNameList*>& history,
+                      QString& strWhy) const;
     bool CheckDrawing(const CNameList* pPrevious, QString& strWhy) const;
-    // Renames a person and, where he was drawn in this list, his drawn name with him. An
-    // empty name keeps the old one; a taken one is made unique. Returns the name stored.
+    // The first person without a name, or null: he can be neither drawn nor told apart.
+    CPerson* FindNameless() const;
+    // Renames a person and, where he was drawn in this list and in its exclusions, his name
+    // with him. An empty name keeps the old one; a taken one is made unique. Returns the name
+    // stored.
     QString RenamePerson(CPerson* pPerson, const QString& strName);
 
     // The text rendering of the list used in the notifications.
     void FormatReport(QString& strOut, bool bShowGiftTo) const;
 
     virtual void Serialize(CArchive& ar);
+
+private:
+    // Removes the entry; removed receives the names of the persons that went with it.
+    bool RemoveEntry(HTREEITEM hItem, QStringList& removed);
+
+public:
 
     // Calls fn for every person in the flattened order until it returns true; returns that
     // person, or null.
@@ -90,4 +112,5 @@ public:
     CListItem* m_pFirst = nullptr;
     CListItem* m_pLast = nullptr;
     QString m_strName;
+    CExclusions m_exclusions; // who never draws whom in this list
 };

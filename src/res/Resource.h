@@ -258,6 +258,17 @@ constexpr int IDS_CHECK_NOT_DRAWN = 20820;
 constexpr int IDS_CLI_CAN_DRAW = 20821;
 constexpr int IDS_CLI_EMPTY_NAME = 20822;
 constexpr int IDS_CLI_COPY_UNAVAILABLE = 20823;
+// Rules of the drawing: exclusions, the history window, no mutual pairs, one circle.
+constexpr int IDS_RULE_HISTORY = 21000;
+constexpr int IDS_RULE_EXCLUDED = 21001;
+constexpr int IDS_RULE_NO_MUTUAL = 21002;
+constexpr int IDS_RULE_ONE_CIRCLE = 21003;
+constexpr int IDS_DRAW_BLOCKING_RULES_EDIT = 21004;
+constexpr int IDS_CHECK_EXCLUDED = 21005;
+constexpr int IDS_CHECK_HISTORY = 21006;
+constexpr int IDS_CHECK_MUTUAL = 21007;
+constexpr int IDS_CHECK_NOT_ONE_CIRCLE = 21008;
+constexpr int IDS_EXCLUSIONS_MORE = 21009;
 // Mail: the SMTP conversation, sending in the background, the mail settings.
 constexpr int IDS_SMTP_NO_CONNECTION = 20600;
 constexpr int IDS_SMTP_NO_GREETING = 20601;

@@ -277,6 +277,18 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CLI_EMPTY_NAME, u"a person's name cannot be empty"},
         {IDS_CLI_COPY_UNAVAILABLE,
          u"kivvo-cli: Copy for Next Exchange needs more than two persons in the newest drawing"},
+        {IDS_RULE_HISTORY, u"nobody draws a person he gave to in the last %d exchanges"},
+        {IDS_RULE_EXCLUDED, u"%s never draws %s"},
+        {IDS_RULE_NO_MUTUAL, u"nobody draws the person who draws him"},
+        {IDS_RULE_ONE_CIRCLE, u"the gifts go round in one single circle"},
+        {IDS_DRAW_BLOCKING_RULES_EDIT,
+         u"\r\n\r\nWhat blocks them: %s. Change the groups, the exclusions or the rules "
+         u"(Exchange > Rules), or add persons, then draw again."},
+        {IDS_CHECK_EXCLUDED, u"%s drew %s, whom he never draws"},
+        {IDS_CHECK_HISTORY, u"%s drew %s, whom he gave to in the last %d exchanges"},
+        {IDS_CHECK_MUTUAL, u"%s and %s draw each other"},
+        {IDS_CHECK_NOT_ONE_CIRCLE, u"the gifts do not go round in one single circle"},
+        {IDS_EXCLUSIONS_MORE, u"%d more exclusions"},
 
         {IDS_SMTP_NO_CONNECTION, u"cannot connect to %s port %d: %s"},
         {IDS_SMTP_NO_GREETING, u"the server did not accept this program as a client: %s"},
