@@ -4,6 +4,7 @@
 #include "CliUserInterface.h"
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
+#include "draw/DrawExplanation.h"
 #include "model/NameList.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -26,8 +27,8 @@ constexpr int kLockWaitMs = 10000;
 // Commands that read the document, change it and save it.
 bool ChangesDocument(const QString& strCommand)
 {
-    static const QStringList changing = {"new",         "add",  "add-group", "remove",
-                                         "rename-list", "draw", "copy"};
+    static const QStringList changing = {"new",  "add",  "add-group", "remove", "rename-list",
+                                         "draw", "copy", "exclude",   "rules"};
     return changing.contains(strCommand);
 }
 
@@ -77,6 +78,11 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"password-prompt", ""},
         {"footer", "", "T"},
         {"lookup", "", "TEXT"},
+        {"both", ""},
+        {"remove", ""},
+        {"history", "", "N"},
+        {"no-mutual", "", "on|off"},
+        {"one-circle", "", "on|off"},
         {{"h", "help"}, ""},
         {{"v", "version"}, ""},
     });
@@ -148,6 +154,8 @@ int CCliCommands::Run(const QStringList& arguments)
         {"draw", {&CCliCommands::Draw, file, {"yes"}}},
         {"copy", {&CCliCommands::Copy, file, {"yes"}}},
         {"check", {&CCliCommands::Check, file, {}}},
+        {"exclude", {&CCliCommands::Exclude, {"FILE", "GIVER", "RECIPIENT"}, {"both", "remove"}}},
+        {"rules", {&CCliCommands::Rules, file, {"history", "no-mutual", "one-circle"}}},
         {"notification", {&CCliCommands::Notification, {"FILE", "PERSON"}, {"list"}}},
         {"send", {&CCliCommands::Send, file, {"yes", "person"}}},
         {"config",
@@ -377,11 +385,120 @@ int CCliCommands::Check()
     if (!doc.CanDrawNames())
         return Fail(IDS_CLI_DRAW_UNAVAILABLE);
     QString strWhy;
-    if (!doc.GetNewestList()->CanBeDrawn(CKivvoDoc::GetPreviousList(doc.GetHeadNode()), strWhy)) {
+    if (!doc.CanDrawNewest(strWhy)) {
         Print(CStringTable::Format(IDS_DRAWING_ERROR, {strWhy}) + u'\n');
         return kExitFailed;
     }
     Print(CStringTable::Load(IDS_CLI_CAN_DRAW) + u'\n');
+    return kExitOk;
+}
+
+int CCliCommands::Exclude()
+{
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    CNameList& list = *doc.GetNewestList();
+    const CPerson* pGiver = list.FindPerson(m_args.at(0));
+    const CPerson* pRecipient = list.FindPerson(m_args.at(1));
+    if (!pGiver || !pRecipient)
+        return Fail(IDS_CLI_NO_SUCH_PERSON, {0, pGiver ? m_args.at(1) : m_args.at(0)});
+    const QString& strGiver = pGiver->m_strName;
+    const QString& strRecipient = pRecipient->m_strName;
+    if (pGiver == pRecipient)
+        return UsageError(CStringTable::Format(IDS_PERSON_SELF_EXCLUDED, {strGiver}));
+    const bool bBoth = m_parser.isSet("both");
+    CExclusions& exclusions = list.m_exclusions;
+    QStringList done;
+    if (m_parser.isSet("remove")) {
+        bool bRemoved = exclusions.Remove(strGiver, strRecipient);
+        if (bBoth)
+            bRemoved = exclusions.Remove(strRecipient, strGiver) || bRemoved;
+        if (!bRemoved)
+            return Fail(IDS_CLI_NO_SUCH_EXCLUSION, {strGiver, strRecipient});
+        done.append(CStringTable::Format(IDS_CLI_EXCLUSION_REMOVED, {strGiver, strRecipient}));
+        if (bBoth)
+            done.append(CStringTable::Format(IDS_CLI_EXCLUSION_REMOVED, {strRecipient, strGiver}));
+    } else {
+        bool bAdded = exclusions.Add(strGiver, strRecipient);
+        if (bBoth)
+            bAdded = exclusions.Add(strRecipient, strGiver) || bAdded;
+        if (!bAdded)
+            return Fail(IDS_CLI_EXCLUSION_KNOWN, {strGiver, strRecipient});
+        done.append(CStringTable::Format(IDS_RULE_EXCLUDED, {strGiver, strRecipient}));
+        if (bBoth)
+            done.append(CStringTable::Format(IDS_RULE_EXCLUDED, {strRecipient, strGiver}));
+    }
+    doc.SetModifiedFlag();
+    return SaveAndReport(doc, done.join(u'\n'));
+}
+
+namespace {
+
+// "on" or "off" into bValue; false for anything else.
+bool ParseSwitch(const QString& strText, bool& bValue)
+{
+    if (strText != u"on" && strText != u"off")
+        return false;
+    bValue = strText == u"on";
+    return true;
+}
+
+} // namespace
+
+void CCliCommands::PrintRules(const CKivvoDoc& doc)
+{
+    const CDrawRules& rules = doc.GetRules();
+    const auto onOff = [](bool b) { return CStringTable::Load(b ? IDS_CLI_ON : IDS_CLI_OFF); };
+    const QString strHistory =
+        rules.m_nHistory == 0
+            ? CStringTable::Load(IDS_CLI_HISTORY_NONE)
+            : CStringTable::Format(IDS_CLI_HISTORY,
+                                   {rules.m_nHistory, CDrawExplanation::HistoryRule(rules.m_nHistory)});
+    Print(CStringTable::Format(IDS_CLI_RULES,
+                               {strHistory, onOff(rules.m_bNoMutual), onOff(rules.m_bOneCircle)}));
+    const CNameList& list = *doc.GetNewestList();
+    if (list.m_exclusions.IsEmpty()) {
+        Print(CStringTable::Format(IDS_CLI_NO_EXCLUSIONS, {list.m_strName}));
+        return;
+    }
+    Print(CStringTable::Format(IDS_CLI_EXCLUSIONS_IN, {list.m_strName}));
+    for (const CExclusions::CPair& pair : list.m_exclusions.Pairs())
+        Print(QStringLiteral("  ") +
+              CStringTable::Format(IDS_RULE_EXCLUDED, {pair.m_strGiver, pair.m_strRecipient}) +
+              u'\n');
+}
+
+int CCliCommands::Rules()
+{
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    if (m_parser.optionNames().isEmpty()) {
+        PrintRules(doc);
+        return kExitOk;
+    }
+    CDrawRules rules = doc.GetRules();
+    if (m_parser.isSet("history")) {
+        const QString strHistory = m_parser.value("history");
+        bool bOk = true;
+        rules.m_nHistory =
+            strHistory == u"all" ? CDrawRules::kAllExchanges : strHistory.toInt(&bOk);
+        if (!bOk || rules.m_nHistory < 0 || rules.m_nHistory > CDrawRules::kAllExchanges)
+            return UsageError(
+                CStringTable::Format(IDS_CLI_BAD_HISTORY, {CDrawRules::kAllExchanges, strHistory}));
+    }
+    const std::pair<const char*, bool*> switches[] = {{"no-mutual", &rules.m_bNoMutual},
+                                                      {"one-circle", &rules.m_bOneCircle}};
+    for (const auto& [pOption, pValue] : switches) {
+        if (m_parser.isSet(pOption) && !ParseSwitch(m_parser.value(pOption), *pValue))
+            return UsageError(
+                CStringTable::Format(IDS_CLI_BAD_SWITCH, {pOption, m_parser.value(pOption)}));
+    }
+    doc.SetRules(rules);
+    if (const int nExit = SaveAndReport(doc, QString()))
+        return nExit;
+    PrintRules(doc);
     return kExitOk;
 }
 

@@ -39,6 +39,9 @@ private:
     int Draw();
     int Copy();
     int Check();
+    int Exclude();
+    int Rules();
+    void PrintRules(const CKivvoDoc& doc);
     int Notification();
     int Send();
     int Config();

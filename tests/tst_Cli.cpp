@@ -76,6 +76,7 @@ private slots:
     void contacts();
     void notificationAndSend();
     void checkSaysWhy();
+    void rulesAndExclusions();
     void concurrentWritersKeepEveryChange();
     void fullDiskLeavesFilesAlone_data();
     void fullDiskLeavesFilesAlone();
@@ -154,6 +155,17 @@ void TestCli::failures_data()
         << QStringList{"check", "FILE"} << 1 << "more than two persons";
     QTest::newRow("copy needs three persons, as draw does")
         << QStringList{"copy", "FILE", "--yes"} << 1 << "more than two persons";
+    QTest::newRow("exclude somebody unknown")
+        << QStringList{"exclude", "FILE", "Ann", "Nobody"} << 1 << "no person named \"Nobody\"";
+    QTest::newRow("exclude himself")
+        << QStringList{"exclude", "FILE", "Ann", "ann"} << 2 << "Nobody draws himself anyway";
+    QTest::newRow("lift an exclusion not made")
+        << QStringList{"exclude", "FILE", "Ann", "Bob", "--remove"} << 1
+        << "Ann is not kept from drawing Bob";
+    QTest::newRow("history out of range")
+        << QStringList{"rules", "FILE", "--history", "256"} << 2 << "from 0 to 255, or all";
+    QTest::newRow("a rule neither on nor off")
+        << QStringList{"rules", "FILE", "--one-circle", "yes"} << 2 << "takes on or off";
 }
 
 void TestCli::failures()
@@ -348,6 +360,36 @@ void TestCli::checkSaysWhy()
              qPrintable(blocked.m_strOut));
     RunCli({"add", m_strFile, "Eve"});
     RunCli({"add", m_strFile, "Fay"});
+    QCOMPARE(RunCli({"check", m_strFile}).m_nExit, 0);
+}
+
+void TestCli::rulesAndExclusions()
+{
+    RunCli({"new", m_strFile});
+    for (const char* pName : {"Ann", "Bob", "Cid", "Dan"})
+        RunCli({"add", m_strFile, pName});
+    QCOMPARE(RunCli({"exclude", m_strFile, "ann", "BOB", "--both"}).m_strOut,
+             "Ann never draws Bob\nBob never draws Ann\n");
+    const CRun set = RunCli({"rules", m_strFile, "--history", "all", "--no-mutual", "on"});
+    QCOMPARE(set.m_nExit, 0);
+    QCOMPARE(set.m_strOut, "history: 255 (nobody draws a person he gave to in the last 255 "
+                           "exchanges)\nno mutual pairs: on\none circle: off\n"
+                           "exclusions in \"List\":\n  Ann never draws Bob\n  Bob never draws "
+                           "Ann\n");
+    QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
+    const QString strDrawn = RunCli({"report", m_strFile, "--gift-to"}).m_strOut;
+    QVERIFY2(!strDrawn.contains("Ann --> Bob") && !strDrawn.contains("Bob --> Ann"),
+             qPrintable(strDrawn));
+
+    RunCli({"exclude", m_strFile, "Ann", "Cid"});
+    RunCli({"exclude", m_strFile, "Ann", "Dan"});
+    const CRun blocked = RunCli({"check", m_strFile});
+    QCOMPARE(blocked.m_nExit, 1);
+    QVERIFY2(blocked.m_strOut.contains("Ann cannot give to anybody") &&
+                 blocked.m_strOut.contains("Ann never draws Dan"),
+             qPrintable(blocked.m_strOut));
+    QCOMPARE(RunCli({"exclude", m_strFile, "Ann", "Bob", "--both", "--remove"}).m_strOut,
+             "Ann may draw Bob again\nBob may draw Ann again\n");
     QCOMPARE(RunCli({"check", m_strFile}).m_nExit, 0);
 }
 

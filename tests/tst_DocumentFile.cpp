@@ -48,6 +48,7 @@ private slots:
     void damagedFilesLeaveDocumentAsItWas_data();
     void damagedFilesLeaveDocumentAsItWas();
     void everyTruncationFails();
+    void extensionAfterTheLists();
     void openAndSaveThroughFiles();
     void failedSaveKeepsTheOldFile();
     void writeErrorIsReported();
@@ -154,6 +155,25 @@ void TestDocumentFile::damagedFilesLeaveDocumentAsItWas_data()
                                                         Str("Ann") + Str("") + Str("") + Str("");
     QTest::newRow("string longer than the file")
         << Int(1) + Hex("01") + Hex("FFFEFFFFFFFFFFFFFF7F") + Int(3);
+
+    // What follows the lists: the rules and exclusions, checked like the rest.
+    const QByteArray lists = Int(1) + Hex("01") + Str("L") + Int(1) + Str("Ann") + Str("") +
+                             Str("") + Str("") + Int(3);
+    const QByteArray mark = QByteArray("KivvoExt") + Int(1);
+    QTest::newRow("foreign data after the lists") << lists + "garbage after the lists";
+    QTest::newRow("part of the mark") << lists + "Kivvo";
+    QTest::newRow("extension of a newer format") << lists + "KivvoExt" + Int(2);
+    QTest::newRow("section longer than the file") << lists + mark + Int(1) + Int(100) + Int(1);
+    QTest::newRow("negative section length") << lists + mark + Int(1) + Int(-6);
+    QTest::newRow("history out of range")
+        << lists + mark + Int(1) + Int(6) + Int(256) + Hex("0000");
+    QTest::newRow("a rule neither on nor off")
+        << lists + mark + Int(1) + Int(6) + Int(1) + Hex("0200");
+    QTest::newRow("exclusions of a list not there")
+        << lists + mark + Int(2) + Int(9) + Int(1) + Hex("05") + Int(0);
+    QTest::newRow("more exclusions than the section holds")
+        << lists + mark + Int(2) + Int(9) + Int(1) + Hex("00") + Int(0x7FFFFFFF);
+    QTest::newRow("section cut short") << lists + mark + Int(1) + Int(6) + Int(1);
 }
 
 void TestDocumentFile::damagedFilesLeaveDocumentAsItWas()
@@ -184,6 +204,44 @@ void TestDocumentFile::everyTruncationFails()
         QVERIFY2(!Load(target, bytes.left(n)), qPrintable(QString::number(n)));
         QCOMPARE(DescribeDocument(target), QStringList{"List: Keep"});
     }
+}
+
+void TestDocumentFile::extensionAfterTheLists()
+{
+    CKivvoDoc doc;
+    BuildDocument(doc, {"Ann, Bob, Cid", "Ann>Bob, Bob>Cid, Cid>Ann"});
+    const QByteArray listBytes = Save(doc);
+    CDrawRules rules;
+    rules.m_nHistory = 2;
+    rules.m_bNoMutual = true;
+    doc.SetRules(rules);
+    doc.GetNewestList()->m_exclusions.Add(QStringLiteral("Ann"), QStringLiteral("Bob"));
+    const QByteArray bytes = Save(doc);
+
+    // The lists as before, then the mark, the format and two sections of kind and length.
+    const QByteArray exclusions = Int(1) + Hex("00") + Int(1) + Str("Ann") + Str("Bob");
+    QCOMPARE(bytes.toHex(' '), (listBytes + "KivvoExt" + Int(1) + Int(1) + Int(6) + Int(2) +
+                                Hex("0100") + Int(2) + Int(int(exclusions.size())) + exclusions)
+                                   .toHex(' '));
+
+    // A reader that knows only the lists reads them all and stops there.
+    QStringList older;
+    QVERIFY(LoadBytes(bytes, [&](CArchive& ar) {
+        ar.ReadInt();
+        for (int n = ar.ReadByte(); n > 0; --n) {
+            CNameList list;
+            list.Serialize(ar);
+            older.append(DescribeList(list));
+        }
+    }));
+    QCOMPARE(older, (QStringList{"Ann, Bob, Cid", "Ann>Bob, Bob>Cid, Cid>Ann"}));
+
+    // This version reads it all back, and skips a section of a later version.
+    CKivvoDoc loaded;
+    QVERIFY(Load(loaded, bytes + Int(77) + Int(3) + "new"));
+    QCOMPARE(loaded.GetRules(), rules);
+    QVERIFY(loaded.GetNewestList()->m_exclusions.Contains("Ann", "Bob"));
+    QCOMPARE(Save(loaded), bytes);
 }
 
 void TestDocumentFile::openAndSaveThroughFiles()

@@ -164,6 +164,8 @@ private slots:
     void previousRuleComparesNamesExactly();
     void checkAfterEdits_data();
     void checkAfterEdits();
+    void exclusionsAndHistory_data();
+    void exclusionsAndHistory();
 };
 
 void TestDrawing::drawsWheneverPossible_data()
@@ -184,8 +186,9 @@ void TestDrawing::drawsWheneverPossible_data()
         << "";
     QTest::newRow("newcomer is free of history") << "Ann, Bob, Cid, New"
                                                  << "Ann>Bob, Bob>Cid, Cid>Ann" << "";
-    QTest::newRow("person with empty name can be drawn") << "Ann, , Bob, Cid"
-                                                         << "-" << "";
+    QTest::newRow("a person without a name must be named first")
+        << "Ann, , Bob, Cid"
+        << "-" << "has no name";
     QTest::newRow("empty groups are harmless") << "E[], Ann, F[], Bob, Cid"
                                                << "-" << "";
     QTest::newRow("three couples") << "A[Ann, Abe], B[Bea, Bob], C[Cy, Cat]"
@@ -375,6 +378,92 @@ void TestDrawing::checkAfterEdits()
     QString strWhy;
     QCOMPARE(pList->CheckDrawing(pPrevious.get(), strWhy), problem.isEmpty());
     QVERIFY2(strWhy.contains(problem), qPrintable(strWhy));
+}
+
+void TestDrawing::exclusionsAndHistory_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("exclusions"); // "Ann>Bob": Ann never draws Bob
+    QTest::addColumn<QString>("history");    // earlier drawings, newest first, " | " apart
+    QTest::addColumn<int>("years");          // the history window
+    QTest::addColumn<QString>("blocked");    // empty when the list can be drawn
+
+    const QString strOffice = Singles("P", 8);
+    QTest::newRow("office, exclusions and three years")
+        << strOffice << "P1>P2, P2>P1, P3>P4, P5>P6, P5>P7, P8>P1"
+        << "P1>P3, P2>P4, P3>P5, P4>P6, P5>P8, P6>P7, P7>P1, P8>P2 | "
+           "P1>P4, P2>P5, P3>P6, P4>P7, P5>P1, P6>P8, P7>P2, P8>P3 | "
+           "P1>P5, P2>P6, P3>P7, P4>P8, P5>P2, P6>P1, P7>P3, P8>P4"
+        << 3 << "";
+    QTest::newRow("households and a feud") << "Ann, S[Bob, Cid], J[Dan, Eve], Fay"
+                                           << "Ann>Dan, Dan>Ann, Bob>Fay" << "-" << 1 << "";
+    QTest::newRow("no history rule") << "Ann, Bob"
+                                     << "" << "Ann>Bob, Bob>Ann" << 0 << "";
+    QTest::newRow("the window ends the older years")
+        << "Ann, Bob, Cid"
+        << "" << "Ann>Cid, Bob>Ann, Cid>Bob | Ann>Bob, Bob>Cid, Cid>Ann" << 1 << "";
+    QTest::newRow("excluded from everybody")
+        << "Ann, Bob, Cid"
+        << "Ann>Bob, Ann>Cid" << "-" << 1
+        << "Ann cannot give to anybody.\r\n\r\nWhat blocks them: nobody draws himself; Ann "
+           "never draws Bob; Ann never draws Cid. Change the groups, the exclusions";
+    QTest::newRow("two years leave nobody")
+        << "Ann, Bob, Cid"
+        << "" << "Ann>Cid, Bob>Ann, Cid>Bob | Ann>Bob, Bob>Cid, Cid>Ann" << 2
+        << "nobody draws a person he gave to in the last 2 exchanges";
+    QTest::newRow("a household and an exclusion")
+        << "S[Ann, Bob], Cid, Dan"
+        << "Cid>Dan, Dan>Cid, Cid>Ann, Dan>Ann" << "-" << 1
+        << "Cid and Dan can only give to Bob";
+}
+
+void TestDrawing::exclusionsAndHistory()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, exclusions);
+    QFETCH(QString, history);
+    QFETCH(int, years);
+    QFETCH(QString, blocked);
+    const auto pList = ParseList(list);
+    for (const QString& strPair : exclusions.split(QStringLiteral(", "), Qt::SkipEmptyParts))
+        pList->m_exclusions.Add(strPair.section(u'>', 0, 0), strPair.section(u'>', 1));
+    std::vector<std::unique_ptr<CNameList>> earlier;
+    std::vector<const CNameList*> window;
+    for (const QString& strDrawing : history.split(QStringLiteral(" | "))) {
+        if (strDrawing == u"-")
+            continue;
+        earlier.push_back(ParseList(strDrawing));
+        if (int(window.size()) < years)
+            window.push_back(earlier.back().get());
+    }
+    CDrawRules rules;
+    rules.m_nHistory = years;
+
+    for (int nSeed = 0; nSeed < kSeeds; ++nSeed) {
+        CFramework::SetSeedSource([nSeed] { return quint32(nSeed); });
+        CRecordingMessageHandler messages;
+        const int nResult = pList->DrawNames(rules, window);
+        if (!blocked.isEmpty()) {
+            QCOMPARE(nResult, 0);
+            QCOMPARE(messages.Ids(), QList<int>{IDS_DRAWING_ERROR});
+            QVERIFY2(messages.m_boxes.at(0).m_strText.contains(blocked),
+                     qPrintable(messages.m_boxes.at(0).m_strText));
+            continue;
+        }
+        QCOMPARE(nResult, 1);
+        const QString strBroken = RuleBroken(*pList, nullptr);
+        QVERIFY2(strBroken.isEmpty(), qPrintable(strBroken));
+        pList->ForEachPerson([&](CPerson* pGiver) {
+            QVERIFY(!pList->m_exclusions.Contains(pGiver->m_strName, pGiver->m_strGiftTo));
+            for (const CNameList* pEarlier : window) {
+                QString strThen;
+                pEarlier->FindGiftTo(pGiver->m_strName, strThen);
+                QVERIFY2(strThen != pGiver->m_strGiftTo, qPrintable(pGiver->m_strName));
+            }
+        });
+        QString strWhy;
+        QVERIFY2(pList->CheckDrawing(rules, window, strWhy), qPrintable(strWhy));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDrawing)

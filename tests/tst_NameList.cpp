@@ -44,6 +44,8 @@ private slots:
     void formatReport_data();
     void formatReport();
     void renamePerson_data();
+    void exclusionsFollowThePersons_data();
+    void exclusionsFollowThePersons();
     void renamePerson();
 };
 
@@ -283,6 +285,8 @@ void TestNameList::renamePerson_data()
                                               << "Ann>Bob, Bob>Ann";
     QTest::newRow("a name two persons share is left where drawn")
         << "Ann>Bob, Bob>Ann, Bob" << "Bob" << "Rob" << "Ann>Bob, Rob>Ann, Bob";
+    QTest::newRow("naming the nameless draws nobody") << "Ann, , Bob" << ""
+                                                      << "Cid" << "Ann, Cid, Bob";
 }
 
 void TestNameList::renamePerson()
@@ -296,6 +300,54 @@ void TestNameList::renamePerson()
     const QString strStored = pList->RenamePerson(pPerson, name);
     QCOMPARE(strStored, pPerson->m_strName);
     QCOMPARE(DescribeList(*pList), expected);
+}
+
+void TestNameList::exclusionsFollowThePersons_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("expected"); // the exclusions afterwards
+
+    // Each row starts from "Ann, Fam[Bob, Cid], Dan" where Ann never draws Bob or Dan, and
+    // Bob and Dan never draw each other.
+    QTest::newRow("rename") << "rename Bob Rob" << "Ann>Rob, Ann>Dan, Rob>Dan, Dan>Rob";
+    QTest::newRow("remove a person") << "remove Dan" << "Ann>Bob";
+    QTest::newRow("remove a group") << "remove Fam" << "Ann>Dan";
+    QTest::newRow("copy for the next exchange") << "copy" << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Bob";
+    QTest::newRow("set one way") << "set Dan Ann" << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Ann";
+    QTest::newRow("set both ways, names with commas")
+        << "set+ Bob Smith, Dan" << "Ann>Bob, Ann>Dan, Bob>Smith, Dan, Smith, Dan>Bob";
+}
+
+void TestNameList::exclusionsFollowThePersons()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, expected);
+    auto pList = ParseList("Ann, Fam[Bob, Cid], Dan");
+    pList->UseEntriesAsHandles();
+    for (const auto& [strGiver, strRecipient] : {std::pair{"Ann", "Bob"}, {"Ann", "Dan"},
+                                                  {"Bob", "Dan"}, {"Dan", "Bob"}})
+        pList->m_exclusions.Add(strGiver, strRecipient);
+    const QStringList words = edit.split(u' ');
+    if (words[0] == u"rename") {
+        pList->RenamePerson(pList->FindPerson(words[1]), words[2]);
+    } else if (words[0] == u"remove") {
+        pList->Remove(EntryNamed(*pList, words[1])->m_hItem);
+    } else if (words[0] == u"copy") {
+        auto pCopy = std::make_unique<CNameList>();
+        pCopy->CopyForNextDrawing(*pList);
+        pList = std::move(pCopy);
+    } else {
+        // "set GIVER NAMES…", "set+" both ways; a person named "Smith, Dan" joins first.
+        pList->Append(new CPerson(QStringLiteral("Smith, Dan"), {}, {}));
+        QStringList names;
+        QString strError;
+        QVERIFY(pList->ParseNames(words.mid(2).join(u' '), words[1], names, strError));
+        pList->SetExclusionsOf(words[1], names, words[0] == u"set+");
+    }
+    QStringList pairs;
+    for (const CExclusions::CPair& pair : pList->m_exclusions.Pairs())
+        pairs.append(pair.m_strGiver + u'>' + pair.m_strRecipient);
+    QCOMPARE(pairs.join(QStringLiteral(", ")), expected);
 }
 
 QTEST_APPLESS_MAIN(TestNameList)

@@ -1,5 +1,6 @@
 #include "KivvoDoc.h"
 
+#include "model/DocumentExtension.h"
 #include "model/NameList.h"
 #include "platform/Archive.h"
 #include "platform/CmdUI.h"
@@ -71,6 +72,37 @@ CNameList* CKivvoDoc::GetPreviousList(const CListNode* pNode)
     return pNode && pNode->m_pNext ? pNode->m_pNext->m_pList : nullptr;
 }
 
+std::vector<const CNameList*> CKivvoDoc::GetHistory(const CListNode* pNode) const
+{
+    std::vector<const CNameList*> history;
+    for (const CListNode* p = pNode ? pNode->m_pNext : nullptr;
+         p && int(history.size()) < m_rules.m_nHistory; p = p->m_pNext)
+        history.push_back(p->m_pList);
+    return history;
+}
+
+std::vector<CNameList*> CKivvoDoc::GetLists() const
+{
+    std::vector<CNameList*> lists;
+    for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
+        lists.push_back(pNode->m_pList);
+    return lists;
+}
+
+void CKivvoDoc::SetRules(const CDrawRules& rules)
+{
+    if (rules == m_rules)
+        return;
+    m_rules = rules;
+    SetModifiedFlag();
+}
+
+bool CKivvoDoc::CanDrawNewest(QString& strWhy) const
+{
+    const CNameList* pNewest = GetNewestList();
+    return pNewest && pNewest->CanBeDrawn(m_rules, GetHistory(m_pHead), strWhy);
+}
+
 void CKivvoDoc::FillListSelector()
 {
     CListSelector* pSelector = m_pUi ? m_pUi->GetListSelector() : nullptr;
@@ -115,6 +147,7 @@ bool CKivvoDoc::OnNewDocument()
         return false;
     DeleteLists();
     AddList();
+    m_rules = CDrawRules();
     FillListSelector();
     UpdateAllViews(HINT_LIST_CHANGED);
     return true;
@@ -134,6 +167,7 @@ void CKivvoDoc::StoreLists(CArchive& ar) const
     ar.WriteByte(m_nListCount);
     for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
         pNode->m_pList->Serialize(ar);
+    CDocumentExtension::Store(ar, m_rules, GetLists());
 }
 
 void CKivvoDoc::LoadLists(CArchive& ar)
@@ -155,7 +189,15 @@ void CKivvoDoc::LoadLists(CArchive& ar)
         if (!ar.IsOk())
             return;
     }
+    std::vector<CNameList*> loaded;
+    for (auto& pList : lists)
+        loaded.push_back(pList.get());
+    CDrawRules rules;
+    CDocumentExtension::Load(ar, rules, loaded);
+    if (!ar.IsOk())
+        return;
     DeleteLists();
+    m_rules = rules;
     for (auto& pList : lists)
         AppendNode(pList.release());
     m_pCurrent = m_pHead;
@@ -215,12 +257,17 @@ void CKivvoDoc::OnDrawNames()
     CNameList* pNewest = GetNewestList();
     if (!pNewest)
         return;
+    // A person without a name can neither be drawn nor be told whom he drew.
+    if (pNewest->FindNameless()) {
+        CFramework::MessageBox(IDS_NAME_EVERYBODY_FIRST, EBoxKind::OkExclamation);
+        return;
+    }
     const int nQuestion = pNewest->HasDrawnNames() ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW;
     if (CFramework::MessageBox(nQuestion, EBoxKind::YesNoQuestion) != IDYES)
         return;
     // What is revealed and sent next is the current list: the one drawn now.
     MakeNewestCurrent();
-    if (!pNewest->DrawNames(GetPreviousList(m_pHead)))
+    if (!pNewest->DrawNames(m_rules, GetHistory(m_pHead)))
         return;
     if (CFramework::MessageBox(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == IDYES && m_pUi)
         m_pUi->RunDrawNamesDialog(GetCurrentList(), 0);
@@ -242,7 +289,7 @@ bool CKivvoDoc::CheckCurrentDrawing() const
 {
     const CNameList* pCurrent = GetCurrentList();
     QString strWhy;
-    if (!pCurrent || pCurrent->CheckDrawing(GetPreviousList(m_pCurrent), strWhy))
+    if (!pCurrent || pCurrent->CheckDrawing(m_rules, GetHistory(m_pCurrent), strWhy))
         return pCurrent != nullptr;
     CFramework::MessageBox(IDS_DRAWING_INVALID, EBoxKind::OkExclamation, {strWhy});
     return false;

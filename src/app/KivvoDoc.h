@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListNode.h"
+#include "model/DrawRules.h"
 #include "model/ListItem.h"
 #include "notify/SendRun.h"
 #include "platform/Document.h"
@@ -34,6 +35,16 @@ public:
     CNameList* GetNewestList() const;
     // The drawing before the given one (the next node), or null.
     static CNameList* GetPreviousList(const CListNode* pNode);
+    // The drawings whose recipients the given one avoids: those after it, newest first, as
+    // many as the history window of the rules takes.
+    std::vector<const CNameList*> GetHistory(const CListNode* pNode) const;
+    // Every list, newest first.
+    std::vector<CNameList*> GetLists() const;
+
+    const CDrawRules& GetRules() const { return m_rules; }
+    void SetRules(const CDrawRules& rules);
+    // Whether the newest list can be drawn under the rules; when not, strWhy says why.
+    bool CanDrawNewest(QString& strWhy) const;
     const CListNode* GetHeadNode() const { return m_pHead; }
     const CListNode* GetCurrentNode() const { return m_pCurrent; }
     int GetListCount() const { return m_nListCount; }
@@ -82,6 +93,7 @@ private:
     void StartSending(const QList<CMailJob>& jobs, bool bConfirm);
     static void ReportInBoxes(const CSendRun& run, bool bConfirm);
 
+    CDrawRules m_rules;
     quint8 m_nListCount = 0;
     CListNode* m_pHead = nullptr;
     CListNode* m_pTail = nullptr;

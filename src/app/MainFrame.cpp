@@ -5,6 +5,7 @@
 #include "KivvoApp.h"
 #include "KivvoDoc.h"
 #include "ListBar.h"
+#include "RulesDlg.h"
 #include "SettingsDlg.h"
 #include "draw/DrawNamesDlg.h"
 #include "notify/SendProgressDlg.h"
@@ -144,6 +145,7 @@ void CMainFrame::BuildBars()
     AddAction(ID_SEND_EMAILS, IDS_MENU_SEND_EMAILS);
     AddAction(ID_VIEW_NOTIFICATIONS, IDS_MENU_VIEW_NOTIFICATIONS);
     AddAction(ID_COPY_FOR_NEXT, IDS_MENU_COPY_FOR_NEXT);
+    AddAction(ID_RULES, IDS_MENU_RULES);
     AddAction(ID_FILE_NEW, IDS_MENU_NEW, QKeySequence(Qt::CTRL | Qt::Key_N));
     AddAction(ID_FILE_OPEN, IDS_MENU_OPEN, QKeySequence(Qt::CTRL | Qt::Key_O));
     AddAction(ID_FILE_SAVE, IDS_MENU_SAVE, QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -163,7 +165,7 @@ void CMainFrame::BuildBars()
         {CStringTable::Load(IDS_EXCHANGE_MENU),
          {ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_RENAME_ITEM,
           ID_SEND_EMAIL_TO_PERSON, ID_PERSON_PROPERTIES, 0, ID_DRAW_NAMES, ID_SEND_EMAILS,
-          ID_VIEW_NOTIFICATIONS, 0, ID_COPY_FOR_NEXT}},
+          ID_VIEW_NOTIFICATIONS, 0, ID_RULES, ID_COPY_FOR_NEXT}},
         {CStringTable::Load(IDS_TOOLS_MENU),
          {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_APP_ABOUT, 0, ID_APP_EXIT}},
     };
@@ -287,6 +289,9 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_CONFIGURE:
         cmdUI.Enable(true);
         return true;
+    case ID_RULES:
+        cmdUI.Enable(!IsDocumentListUp());
+        return true;
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
         cmdUI.Enable(!IsDocumentListUp());
@@ -322,6 +327,12 @@ bool CMainFrame::OnCommand(int nID)
     case ID_CONFIGURE: {
         CSettingsDlg settings(m_pApp, this);
         settings.exec();
+        return true;
+    }
+    case ID_RULES: {
+        CRulesDlg rules(m_pDoc->GetRules(), this);
+        if (rules.exec() == QDialog::Accepted)
+            m_pDoc->SetRules(rules.Rules());
         return true;
     }
     default:

@@ -4,6 +4,7 @@
 #include "model/NameList.h"
 #include "platform/Framework.h"
 #include "res/Resource.h"
+#include "res/StringTable.h"
 
 namespace {
 
@@ -14,11 +15,24 @@ std::vector<const CNameList*> HistoryOf(const CNameList* pPrevious)
 
 } // namespace
 
+namespace {
+
+// A person without a name can neither be drawn nor be told whom he drew.
+bool HasNameless(const CNameList& list, QString& strWhy)
+{
+    if (!list.FindNameless())
+        return false;
+    strWhy = CStringTable::Load(IDS_DRAW_NAMELESS);
+    return true;
+}
+
+} // namespace
+
 int CNameList::DrawNames(const CDrawRules& rules, const std::vector<const CNameList*>& history)
 {
     QRandomGenerator random = CFramework::NewRandomGenerator();
     QString strWhy;
-    if (CDrawing(*this, history, rules).Run(random, strWhy))
+    if (!HasNameless(*this, strWhy) && CDrawing(*this, history, rules).Run(random, strWhy))
         return 1;
     CFramework::MessageBox(IDS_DRAWING_ERROR, EBoxKind::OkExclamation, {strWhy});
     return 0;
@@ -32,6 +46,8 @@ int CNameList::DrawNames(const CNameList* pPrevious)
 bool CNameList::CanBeDrawn(const CDrawRules& rules, const std::vector<const CNameList*>& history,
                            QString& strWhy) const
 {
+    if (HasNameless(*this, strWhy))
+        return false;
     QRandomGenerator random = CFramework::NewRandomGenerator();
     return CDrawing(*this, history, rules).IsPossible(random, strWhy);
 }

@@ -71,6 +71,17 @@ public:
     // stored.
     QString RenamePerson(CPerson* pPerson, const QString& strName);
 
+    // The persons named in a text of names separated by commas (a name may hold commas
+    // itself), as the list spells them; false, with strError, for a name that is nobody's
+    // or the giver's own.
+    bool ParseNames(const QString& strText, const QString& strGiver, QStringList& names,
+                    QString& strError) const;
+    // Makes the giver never draw exactly these persons. With bBothWays they never draw him
+    // either, and those he may draw again may draw him again.
+    void SetExclusionsOf(const QString& strGiver, const QStringList& recipients, bool bBothWays);
+    // Whether every person the giver never draws never draws him either (false for none).
+    bool ExcludesBothWays(const QString& strGiver) const;
+
     // The text rendering of the list used in the notifications.
     void FormatReport(QString& strOut, bool bShowGiftTo) const;
 

@@ -133,6 +133,21 @@ bool CArchive::ReadBlock(QByteArray& data, quint64 nSize)
     return true;
 }
 
+bool CArchive::AtEnd()
+{
+    if (!IsOk())
+        return true;
+    if (m_nBufferPos < m_readBuffer.size())
+        return false;
+    if (m_nUnread >= 0)
+        return m_nUnread == 0;
+    m_readBuffer.resize(qsizetype(kReadChunk));
+    const qint64 nRead = m_pDevice->read(m_readBuffer.data(), qint64(kReadChunk));
+    m_readBuffer.resize(std::max<qint64>(nRead, 0));
+    m_nBufferPos = 0;
+    return nRead <= 0;
+}
+
 qint32 CArchive::ReadInt()
 {
     qint32 nValue = 0;

@@ -41,6 +41,14 @@ public:
     quint8 ReadByte();
     QString ReadString();
 
+    // Raw bytes, for blocks whose length the caller has checked against Unread().
+    void WriteBytes(const QByteArray& data) { WriteRaw(data.constData(), data.size()); }
+    bool ReadBytes(QByteArray& data, qint64 nSize) { return ReadBlock(data, quint64(nSize)); }
+    // Bytes of the device not yet read, or -1 when a sequential device cannot tell.
+    qint64 Unread() const { return m_nUnread; }
+    // Whether everything has been read (also true after a failure).
+    bool AtEnd();
+
 private:
     bool ReadRaw(char* pData, qint64 nSize);
     bool ReadBlock(QByteArray& data, quint64 nSize);

@@ -74,9 +74,10 @@ void Figure(QPainter& painter, qreal x, qreal y, qreal scale, const QColor& colo
 
 } // namespace
 
-QIcon CIcons::PersonIcon()
+namespace {
+
+void PaintFace(QPainter& painter)
 {
-    return Drawn(QStringLiteral("person"), [](QPainter& painter) {
         painter.setPen(QPen(QColor(0xB0, 0x8A, 0x00), 1.5));
         painter.setBrush(QColor(0xFF, 0xD5, 0x4F));
         painter.drawEllipse(QRectF(3, 3, 26, 26));
@@ -87,6 +88,24 @@ QIcon CIcons::PersonIcon()
         painter.setPen(QPen(Qt::black, 1.8, Qt::SolidLine, Qt::RoundCap));
         painter.setBrush(Qt::NoBrush);
         painter.drawArc(QRectF(9, 12, 14, 11), 200 * 16, 140 * 16);
+}
+
+} // namespace
+
+QIcon CIcons::PersonIcon()
+{
+    return Drawn(QStringLiteral("person"), PaintFace);
+}
+
+QIcon CIcons::PersonWithExclusionsIcon()
+{
+    return Drawn(QStringLiteral("person-excluding"), [](QPainter& painter) {
+        PaintFace(painter);
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.setBrush(QColor(0xD3, 0x2F, 0x2F));
+        painter.drawEllipse(QPointF(24.5, 24.5), 7, 7);
+        painter.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(20.5, 24.5), QPointF(28.5, 24.5));
     });
 }
 

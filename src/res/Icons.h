@@ -13,6 +13,8 @@ public:
 
     // Tree images: a yellow face for a person, two standing figures for a group and the list.
     static QIcon PersonIcon();
+    // The face with a small red no-entry sign: a person who never draws some others.
+    static QIcon PersonWithExclusionsIcon();
     static QIcon GroupIcon();
 
     // Toolbar: a top hat with a paper note (Draw Names), a red arrow over a letter (Send Emails).

@@ -44,6 +44,8 @@ constexpr int ID_EDIT_UNDO = 57643;
 constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_APP_EXIT = 57665;
 
+constexpr int ID_RULES = 33000;
+
 // Controls.
 constexpr int IDC_LIST_COMBO = 1000;
 constexpr int IDC_ADDRESS = 1001;
@@ -57,6 +59,8 @@ constexpr int IDC_REVEAL = 1016;
 constexpr int IDC_REVEALED_TEXT = 1017;
 constexpr int IDC_DONE = 1018;
 constexpr int IDC_WEB_LINK = 1020;
+constexpr int IDC_NEVER_DRAWS = 1100;
+constexpr int IDC_BOTH_WAYS = 1101;
 
 // Strings numbered by the resources.
 constexpr int IDS_TOOLS_MENU = 103;
@@ -269,6 +273,39 @@ constexpr int IDS_CHECK_HISTORY = 21006;
 constexpr int IDS_CHECK_MUTUAL = 21007;
 constexpr int IDS_CHECK_NOT_ONE_CIRCLE = 21008;
 constexpr int IDS_EXCLUSIONS_MORE = 21009;
+constexpr int IDS_ERR_EXT_FOREIGN = 21050;
+constexpr int IDS_ERR_EXT_NEWER = 21051;
+constexpr int IDS_ERR_EXT_DAMAGED = 21052;
+constexpr int IDS_NAME_EVERYBODY_FIRST = 21053;
+constexpr int IDS_DRAW_NAMELESS = 21054;
+constexpr int IDS_RULES_TITLE = 21060;
+constexpr int IDS_RULES_HISTORY = 21061;
+constexpr int IDS_RULES_HISTORY_SUFFIX = 21062;
+constexpr int IDS_RULES_HISTORY_NONE = 21063;
+constexpr int IDS_RULES_HISTORY_HELP = 21064;
+constexpr int IDS_RULES_NO_MUTUAL = 21065;
+constexpr int IDS_RULES_NO_MUTUAL_HELP = 21066;
+constexpr int IDS_RULES_ONE_CIRCLE = 21067;
+constexpr int IDS_RULES_ONE_CIRCLE_HELP = 21068;
+constexpr int IDS_RULES_EXCLUSIONS_HELP = 21069;
+constexpr int IDS_MENU_RULES = 21070;
+constexpr int IDS_PERSON_NEVER_DRAWS_LABEL = 21071;
+constexpr int IDS_PERSON_BOTH_WAYS = 21072;
+constexpr int IDS_PERSON_UNKNOWN_NAME = 21073;
+constexpr int IDS_PERSON_SELF_EXCLUDED = 21074;
+constexpr int IDS_TIP_HAS_EXCLUSIONS = 21075;
+constexpr int IDS_CLI_RULES = 21080;
+constexpr int IDS_CLI_HISTORY_NONE = 21081;
+constexpr int IDS_CLI_HISTORY = 21082;
+constexpr int IDS_CLI_ON = 21083;
+constexpr int IDS_CLI_OFF = 21084;
+constexpr int IDS_CLI_EXCLUSIONS_IN = 21085;
+constexpr int IDS_CLI_NO_EXCLUSIONS = 21086;
+constexpr int IDS_CLI_EXCLUSION_REMOVED = 21087;
+constexpr int IDS_CLI_NO_SUCH_EXCLUSION = 21088;
+constexpr int IDS_CLI_BAD_SWITCH = 21089;
+constexpr int IDS_CLI_BAD_HISTORY = 21090;
+constexpr int IDS_CLI_EXCLUSION_KNOWN = 21091;
 // Mail: the SMTP conversation, sending in the background, the mail settings.
 constexpr int IDS_SMTP_NO_CONNECTION = 20600;
 constexpr int IDS_SMTP_NO_GREETING = 20601;

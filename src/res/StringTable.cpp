@@ -206,6 +206,13 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"not why\n"
          u"  copy FILE [--yes]             copies the newest drawing for the next exchange and "
          u"saves\n"
+         u"  exclude FILE GIVER RECIPIENT [--both] [--remove]\n"
+         u"                                GIVER never draws RECIPIENT in the newest drawing "
+         u"(--both:\n"
+         u"                                nor RECIPIENT GIVER); --remove lifts it again\n"
+         u"  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]\n"
+         u"                                shows the rules and exclusions, or changes the "
+         u"rules\n"
          u"  notification FILE PERSON [--list N]\n"
          u"                                the e-mail text for a person of drawing N\n"
          u"  send FILE [--yes] [--person NAME]\n"
@@ -289,6 +296,50 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CHECK_MUTUAL, u"%s and %s draw each other"},
         {IDS_CHECK_NOT_ONE_CIRCLE, u"the gifts do not go round in one single circle"},
         {IDS_EXCLUSIONS_MORE, u"%d more exclusions"},
+        {IDS_ERR_EXT_FOREIGN,
+         u"The file holds data after its lists that Kivvo did not write; it is damaged."},
+        {IDS_ERR_EXT_NEWER, u"The file's rules and exclusions are in format %d, which a newer "
+                            u"version of Kivvo wrote; this version reads format %d."},
+        {IDS_ERR_EXT_DAMAGED, u"The file's rules and exclusions are damaged (in section %d)."},
+        {IDS_NAME_EVERYBODY_FIRST,
+         u"A person of the list has no name. Please name every person before drawing names: "
+         u"a person without a name can neither be drawn nor be told whom he drew."},
+        {IDS_RULES_TITLE, u"Rules of the Drawing"},
+        {IDS_RULES_HISTORY, u"&Avoid the recipients of the last"},
+        {IDS_RULES_HISTORY_SUFFIX, u" exchanges"},
+        {IDS_RULES_HISTORY_NONE, u"0 (none)"},
+        {IDS_RULES_HISTORY_HELP,
+         u"Nobody draws a person he gave a gift to in that many earlier exchanges of this "
+         u"document: 1 is last time only, 0 lets anybody draw the same person again."},
+        {IDS_RULES_NO_MUTUAL, u"&No mutual pairs"},
+        {IDS_RULES_NO_MUTUAL_HELP,
+         u"Nobody draws the person who draws him: no two persons give to each other."},
+        {IDS_RULES_ONE_CIRCLE, u"&One circle"},
+        {IDS_RULES_ONE_CIRCLE_HELP,
+         u"The gifts go round in one single circle (Ann to Bob, Bob to Cid, ... and back to "
+         u"Ann), so that they can be handed on in one chain."},
+        {IDS_RULES_EXCLUSIONS_HELP, u"Who never draws whom is set for each person in his "
+                                    u"properties (Never draws)."},
+        {IDS_MENU_RULES, u"R&ules..."},
+        {IDS_PERSON_NEVER_DRAWS_LABEL, u"Never draws (names, separated by commas):"},
+        {IDS_PERSON_BOTH_WAYS, u"&Both ways: they never draw him either"},
+        {IDS_PERSON_UNKNOWN_NAME, u"\"%s\" is nobody of this list."},
+        {IDS_PERSON_SELF_EXCLUDED, u"Nobody draws himself anyway; leave out \"%s\"."},
+        {IDS_TIP_HAS_EXCLUSIONS, u"Never draws some persons of the list"},
+        {IDS_CLI_RULES, u"history: %s\nno mutual pairs: %s\none circle: %s\n"},
+        {IDS_CLI_HISTORY_NONE, u"0 (the recipients of earlier exchanges may be drawn again)"},
+        {IDS_CLI_HISTORY, u"%d (%s)"},
+        {IDS_CLI_ON, u"on"},
+        {IDS_CLI_OFF, u"off"},
+        {IDS_CLI_EXCLUSIONS_IN, u"exclusions in \"%s\":\n"},
+        {IDS_CLI_NO_EXCLUSIONS, u"no exclusions in \"%s\"\n"},
+        {IDS_CLI_EXCLUSION_REMOVED, u"%s may draw %s again"},
+        {IDS_CLI_NO_SUCH_EXCLUSION, u"kivvo-cli: %s is not kept from drawing %s"},
+        {IDS_CLI_BAD_SWITCH, u"--%s takes on or off, not \"%s\""},
+        {IDS_CLI_BAD_HISTORY, u"--history takes a number from 0 to %d, or all, not \"%s\""},
+        {IDS_CLI_EXCLUSION_KNOWN, u"kivvo-cli: %s already never draws %s"},
+        {IDS_DRAW_NAMELESS, u"A person of the list has no name; name every person, then draw "
+                            u"again."},
 
         {IDS_SMTP_NO_CONNECTION, u"cannot connect to %s port %d: %s"},
         {IDS_SMTP_NO_GREETING, u"the server did not accept this program as a client: %s"},

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSet>
 #include <QTimer>
 
 namespace {
@@ -22,6 +23,7 @@ constexpr int kLongPressSlack = 8; // pixels the pointer may wander during a lon
 
 constexpr int kPersonImage = 0;
 constexpr int kGroupImage = 1;
+constexpr int kExcludingImage = 2;
 
 HTREEITEM Handle(QTreeWidgetItem* pItem)
 {
@@ -31,7 +33,7 @@ HTREEITEM Handle(QTreeWidgetItem* pItem)
 } // namespace
 
 CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
-    : QTreeWidget(pParent), m_pDoc(pDoc), m_imageList{CIcons::PersonIcon(), CIcons::GroupIcon()}
+    : QTreeWidget(pParent), m_pDoc(pDoc), m_imageList{CIcons::PersonIcon(), CIcons::GroupIcon(), CIcons::PersonWithExclusionsIcon()}
 {
     setObjectName(QStringLiteral("listTree"));
     setHeaderHidden(true);
@@ -119,6 +121,24 @@ QTreeWidgetItem* CKivvoView::InsertItem(QTreeWidgetItem* pParent, CListItem* pEn
     return pItem;
 }
 
+void CKivvoView::UpdateExclusionMarks()
+{
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    if (!pList)
+        return;
+    QSet<QString> givers;
+    for (const CExclusions::CPair& pair : pList->m_exclusions.Pairs())
+        givers.insert(pair.m_strGiver);
+    pList->ForEachPerson([&](CPerson* pPerson) {
+        auto* pItem = static_cast<QTreeWidgetItem*>(pPerson->m_hItem);
+        if (!pItem)
+            return;
+        const bool bExcludes = givers.contains(pPerson->m_strName);
+        pItem->setIcon(0, m_imageList[bExcludes ? kExcludingImage : kPersonImage]);
+        pItem->setToolTip(0, bExcludes ? CStringTable::Load(IDS_TIP_HAS_EXCLUSIONS) : QString());
+    });
+}
+
 void CKivvoView::OnUpdate(int nHint)
 {
     if (nHint == HINT_LIST_CHANGED)
@@ -145,6 +165,8 @@ void CKivvoView::Rebuild()
             InsertItem(pItem, pPerson);
         groups.append(pItem);
     }
+    if (pList && !pList->m_exclusions.IsEmpty())
+        UpdateExclusionMarks();
     addTopLevelItem(m_hRootItem);
     for (QTreeWidgetItem* pGroup : std::as_const(groups))
         pGroup->setExpanded(true);
@@ -277,6 +299,7 @@ void CKivvoView::OnDeleteItem()
     const HTREEITEM hSelected = Handle(pSelected);
     delete pSelected; // with its child items
     m_pDoc->GetCurrentList()->Remove(hSelected);
+    UpdateExclusionMarks(); // the exclusions of whoever went are gone
     m_pDoc->SetModifiedFlag();
     emit StateChanged();
 }
@@ -345,6 +368,7 @@ void CKivvoView::OnPersonProperties()
         return;
     if (dialog.m_bNameChanged)
         pSelected->setText(0, pPerson->m_strName);
+    UpdateExclusionMarks();
     m_pDoc->SetModifiedFlag();
     emit StateChanged();
 }

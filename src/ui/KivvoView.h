@@ -60,6 +60,8 @@ private:
     QString NewPersonName() const;
     void SelectItem(QTreeWidgetItem* pItem);
     void Rebuild();
+    // Marks the persons who never draw some others.
+    void UpdateExclusionMarks();
     QMenu* BuildMenu(const QList<QPair<int, int>>& items);
     // Asks the frame for the command when its update handler enables it; false otherwise.
     bool ChooseIfEnabled(int nID);
@@ -76,7 +78,8 @@ private:
 
     CKivvoDoc* m_pDoc;
     QTreeWidgetItem* m_hRootItem = nullptr;
-    QList<QIcon> m_imageList; // cell 0 a person, cell 1 a group and the list
+    // cell 0 a person, cell 1 a group and the list, cell 2 a person with exclusions
+    QList<QIcon> m_imageList;
     QMenu* m_menuRoot;
     QMenu* m_menuGroup;
     QMenu* m_menuPerson;

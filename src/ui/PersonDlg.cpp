@@ -6,14 +6,17 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <QCheckBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QLabel>
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -48,6 +51,7 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
     m_pSuggestions->setObjectName(QStringLiteral("suggestions"));
     m_pSuggestions->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_pSuggestions->setTabChangesFocus(true); // Enter still starts a new line
+    BuildNeverDraws();
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     pButtons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
     pButtons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
@@ -62,8 +66,12 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
     pLayout->addWidget(m_pResolvedAddress);
     pLayout->addWidget(new QLabel(CStringTable::Load(IDS_PERSON_SUGGESTIONS_LABEL)));
     pLayout->addWidget(m_pSuggestions);
+    pLayout->addWidget(new QLabel(CStringTable::Load(IDS_PERSON_NEVER_DRAWS_LABEL)));
+    pLayout->addWidget(m_pNeverDraws);
+    pLayout->addWidget(m_pBothWays);
+    pLayout->addWidget(m_pNeverDrawsError);
     pLayout->addWidget(pButtons);
-    resize(380, 320);
+    resize(380, 400);
 
     connect(pButtons, &QDialogButtonBox::accepted, this, &CPersonDlg::accept);
     connect(pButtons, &QDialogButtonBox::rejected, this, &CPersonDlg::reject);
@@ -83,6 +91,9 @@ void CPersonDlg::OnInitDialog()
     m_pSuggestions->setPlainText(m_pPerson->m_strSuggestions);
     m_pGiftTo->setText(m_pPerson->m_strGiftTo);
     m_pName->setText(m_pPerson->m_strName);
+    const QStringList excluded = m_pList->m_exclusions.RecipientsOf(m_pPerson->m_strName);
+    m_pNeverDraws->setText(excluded.join(QStringLiteral(", ")));
+    m_pBothWays->setChecked(m_pList->ExcludesBothWays(m_pPerson->m_strName));
     FillContactCombo();
     PostUpdateAddress();
     m_pName->setFocus(); // the name is what a new person needs first
@@ -136,10 +147,66 @@ bool CPersonDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
     return QDialog::eventFilter(pWatched, pEvent);
 }
 
+void CPersonDlg::BuildNeverDraws()
+{
+    m_pNeverDraws = new QLineEdit;
+    m_pNeverDraws->setObjectName(QStringLiteral("neverDraws"));
+    QStringList names;
+    m_pList->ForEachPerson([&](CPerson* pPerson) {
+        if (pPerson != m_pPerson)
+            names.append(pPerson->m_strName);
+    });
+    names.sort(Qt::CaseInsensitive);
+    m_pNeverDrawsCompleter = new QCompleter(new QStringListModel(names, this), this);
+    m_pNeverDrawsCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    m_pNeverDrawsCompleter->setFilterMode(Qt::MatchStartsWith);
+    m_pNeverDrawsCompleter->setWidget(m_pNeverDraws);
+    m_pBothWays = new QCheckBox(CStringTable::Load(IDS_PERSON_BOTH_WAYS));
+    m_pBothWays->setObjectName(QStringLiteral("bothWays"));
+    m_pNeverDrawsError = new QLabel;
+    m_pNeverDrawsError->setObjectName(QStringLiteral("neverDrawsError"));
+    m_pNeverDrawsError->setStyleSheet(QStringLiteral("color: #c62828"));
+    m_pNeverDrawsError->setWordWrap(true);
+    m_pNeverDrawsError->hide();
+    connect(m_pNeverDraws, &QLineEdit::textEdited, this, &CPersonDlg::OnNeverDrawsEdited);
+    connect(m_pNeverDrawsCompleter, qOverload<const QString&>(&QCompleter::activated), this,
+            &CPersonDlg::OnNeverDrawsPicked);
+}
+
+void CPersonDlg::OnNeverDrawsEdited(const QString& strText)
+{
+    m_pNeverDrawsError->hide();
+    const QString strPrefix = strText.mid(strText.lastIndexOf(u',') + 1).trimmed();
+    if (strPrefix.isEmpty()) {
+        m_pNeverDrawsCompleter->popup()->hide();
+        return;
+    }
+    m_pNeverDrawsCompleter->setCompletionPrefix(strPrefix);
+    m_pNeverDrawsCompleter->complete();
+}
+
+void CPersonDlg::OnNeverDrawsPicked(const QString& strName)
+{
+    // The picked name takes the place of the part typed after the last comma.
+    const QString strText = m_pNeverDraws->text();
+    const qsizetype nComma = strText.lastIndexOf(u',');
+    const QString strHead = nComma < 0 ? QString() : strText.left(nComma + 1) + u' ';
+    m_pNeverDraws->setText(strHead + strName);
+}
+
 void CPersonDlg::accept()
 {
+    QStringList excluded;
+    QString strError;
+    if (!m_pList->ParseNames(m_pNeverDraws->text(), m_pPerson->m_strName, excluded, strError)) {
+        m_pNeverDrawsError->setText(strError);
+        m_pNeverDrawsError->show();
+        m_pNeverDraws->setFocus();
+        return;
+    }
     const QString strOld = m_pPerson->m_strName;
     m_bNameChanged = m_pList->RenamePerson(m_pPerson, m_pName->text()) != strOld;
+    m_pList->SetExclusionsOf(m_pPerson->m_strName, excluded, m_pBothWays->isChecked());
     m_pPerson->m_strAddress = m_pAddress->currentText();
     m_pPerson->m_strSuggestions = m_pSuggestions->toPlainText();
     QDialog::accept();

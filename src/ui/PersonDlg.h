@@ -5,6 +5,8 @@
 class CContactComboBox;
 class CNameList;
 class CPerson;
+class QCheckBox;
+class QCompleter;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -32,6 +34,10 @@ private:
     // proposes the contact's name.
     void OnUpdateAddress();
     void PostUpdateAddress();
+    // Never draws: offers the list's names for the name being typed after the last comma.
+    void BuildNeverDraws();
+    void OnNeverDrawsEdited(const QString& strText);
+    void OnNeverDrawsPicked(const QString& strName);
 
     CPerson* m_pPerson;
     CNameList* m_pList;
@@ -41,4 +47,8 @@ private:
     CContactComboBox* m_pAddress;
     QLabel* m_pResolvedAddress;
     QPlainTextEdit* m_pSuggestions;
+    QLineEdit* m_pNeverDraws;
+    QCompleter* m_pNeverDrawsCompleter;
+    QCheckBox* m_pBothWays;
+    QLabel* m_pNeverDrawsError;
 };

@@ -1,0 +1,167 @@
+#include "DocumentExtension.h"
+
+#include "NameList.h"
+#include "platform/Archive.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <QBuffer>
+
+namespace {
+
+constexpr char kMark[] = "KivvoExt";
+constexpr qint64 kMarkLength = sizeof kMark - 1;
+constexpr qint64 kSectionHeader = 8;
+// An exclusion is two strings of at least their one-byte length prefix each.
+constexpr qint64 kSmallestPair = 2;
+
+// Writes through a nested archive into memory, so that the length can precede the content.
+template <typename Fn> QByteArray Written(Fn fn)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
+    fn(ar);
+    return bytes;
+}
+
+bool PersonExists(const CNameList& list, const QString& strName)
+{
+    return list.FirstPersonWhere([&strName](CPerson* p) { return p->m_strName == strName; });
+}
+
+} // namespace
+
+bool CDocumentExtension::IsNeeded(const CDrawRules& rules, const std::vector<CNameList*>& lists)
+{
+    if (!rules.IsDefault())
+        return true;
+    for (const CNameList* pList : lists) {
+        if (!pList->m_exclusions.IsEmpty())
+            return true;
+    }
+    return false;
+}
+
+void CDocumentExtension::Store(CArchive& ar, const CDrawRules& rules,
+                               const std::vector<CNameList*>& lists)
+{
+    if (!IsNeeded(rules, lists))
+        return;
+    ar.WriteBytes(QByteArray(kMark, kMarkLength));
+    ar.WriteInt(kFormat);
+    StoreSection(ar, sectionRules, RulesSection(rules));
+    StoreSection(ar, sectionExclusions, ExclusionsSection(lists));
+}
+
+void CDocumentExtension::StoreSection(CArchive& ar, qint32 nKind, const QByteArray& content)
+{
+    ar.WriteInt(nKind);
+    ar.WriteInt(qint32(content.size()));
+    ar.WriteBytes(content);
+}
+
+QByteArray CDocumentExtension::RulesSection(const CDrawRules& rules)
+{
+    return Written([&rules](CArchive& ar) {
+        ar.WriteInt(rules.m_nHistory);
+        ar.WriteByte(rules.m_bNoMutual ? 1 : 0);
+        ar.WriteByte(rules.m_bOneCircle ? 1 : 0);
+    });
+}
+
+QByteArray CDocumentExtension::ExclusionsSection(const std::vector<CNameList*>& lists)
+{
+    return Written([&lists](CArchive& ar) {
+        qint32 nBlocks = 0;
+        for (const CNameList* pList : lists)
+            nBlocks += pList->m_exclusions.IsEmpty() ? 0 : 1;
+        ar.WriteInt(nBlocks);
+        for (size_t n = 0; n < lists.size(); ++n) {
+            const CExclusions& exclusions = lists[n]->m_exclusions;
+            if (exclusions.IsEmpty())
+                continue;
+            ar.WriteByte(quint8(n));
+            ar.WriteInt(qint32(exclusions.Pairs().size()));
+            for (const CExclusions::CPair& pair : exclusions.Pairs()) {
+                ar.WriteString(pair.m_strGiver);
+                ar.WriteString(pair.m_strRecipient);
+            }
+        }
+    });
+}
+
+void CDocumentExtension::Load(CArchive& ar, CDrawRules& rules,
+                              const std::vector<CNameList*>& lists)
+{
+    if (ar.AtEnd())
+        return;
+    QByteArray mark;
+    if (ar.Unread() >= 0 && ar.Unread() < kMarkLength + 4)
+        return ar.SetError(CStringTable::Load(IDS_ERR_EXT_FOREIGN));
+    if (!ar.ReadBytes(mark, kMarkLength) || mark != QByteArray(kMark, kMarkLength))
+        return ar.SetError(CStringTable::Load(IDS_ERR_EXT_FOREIGN));
+    const qint32 nFormat = ar.ReadInt();
+    if (ar.IsOk() && nFormat != kFormat)
+        return ar.SetError(CStringTable::Format(IDS_ERR_EXT_NEWER, {nFormat, kFormat}));
+    while (ar.IsOk() && !ar.AtEnd()) {
+        const qint32 nKind = ar.ReadInt();
+        const qint32 nSize = ar.ReadInt();
+        if (!ar.IsOk())
+            break;
+        if (nSize < 0 || (ar.Unread() >= 0 && nSize > ar.Unread()))
+            return ar.SetError(CStringTable::Format(IDS_ERR_EXT_DAMAGED, {nKind}));
+        QByteArray content;
+        if (!ar.ReadBytes(content, nSize))
+            break;
+        QBuffer buffer(&content);
+        buffer.open(QIODevice::ReadOnly);
+        CArchive section(&buffer, CArchive::load);
+        // Kinds this version does not know are a later version's: skipped.
+        bool bGood = true;
+        if (nKind == sectionRules)
+            bGood = LoadRules(section, rules);
+        else if (nKind == sectionExclusions)
+            bGood = LoadExclusions(section, nSize, lists);
+        if (!bGood || !section.IsOk())
+            return ar.SetError(CStringTable::Format(IDS_ERR_EXT_DAMAGED, {nKind}));
+    }
+}
+
+bool CDocumentExtension::LoadRules(CArchive& ar, CDrawRules& rules)
+{
+    const qint32 nHistory = ar.ReadInt();
+    const quint8 nNoMutual = ar.ReadByte();
+    const quint8 nOneCircle = ar.ReadByte();
+    if (!ar.IsOk() || nHistory < 0 || nHistory > CDrawRules::kAllExchanges || nNoMutual > 1 ||
+        nOneCircle > 1)
+        return false;
+    rules.m_nHistory = nHistory;
+    rules.m_bNoMutual = nNoMutual == 1;
+    rules.m_bOneCircle = nOneCircle == 1;
+    return true;
+}
+
+bool CDocumentExtension::LoadExclusions(CArchive& ar, qint64 nSize,
+                                        const std::vector<CNameList*>& lists)
+{
+    const qint32 nBlocks = ar.ReadInt();
+    if (!ar.IsOk() || nBlocks < 0 || size_t(nBlocks) > lists.size())
+        return false;
+    for (qint32 nBlock = 0; nBlock < nBlocks; ++nBlock) {
+        const quint8 nList = ar.ReadByte();
+        const qint32 nPairs = ar.ReadInt();
+        if (!ar.IsOk() || nList >= lists.size() || nPairs < 0 || nPairs > nSize / kSmallestPair)
+            return false;
+        CNameList& list = *lists[nList];
+        for (qint32 nPair = 0; nPair < nPairs && ar.IsOk(); ++nPair) {
+            const QString strGiver = ar.ReadString();
+            const QString strRecipient = ar.ReadString();
+            // A pair naming nobody of the list (renamed by an older version) bars nobody.
+            if (PersonExists(list, strGiver) && PersonExists(list, strRecipient))
+                list.m_exclusions.Add(strGiver, strRecipient);
+        }
+    }
+    return ar.IsOk();
+}
