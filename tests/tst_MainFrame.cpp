@@ -4,8 +4,10 @@
 #include "app/KivvoDoc.h"
 #include "app/ListBar.h"
 #include "app/MainFrame.h"
+#include "app/RulesDlg.h"
 #include "model/NameList.h"
 #include "res/Resource.h"
+#include "res/StringTable.h"
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
@@ -14,6 +16,10 @@
 #include "ui/PersonDlg.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -68,6 +74,7 @@ private slots:
     void renameRootUpdatesListBar();
     void escapeCancelsRename();
     void drawNamesThroughTheMenu();
+    void rulesAndExclusionMarks();
     void viewNotificationsChecksTheDrawing();
     void copyAndChooseDrawing();
     void listBarReachesDrawingsOfTheSameName();
@@ -437,6 +444,30 @@ void TestMainFrame::listBarReachesDrawingsOfTheSameName()
         emit pCombo->activated(nIndex);
         QTRY_COMPARE(Tree(), QString(strTree));
     }
+}
+
+void TestMainFrame::rulesAndExclusionMarks()
+{
+    Load({"Ann, Bob, Cid"});
+    m_pDoc->GetNewestList()->m_exclusions.Add("Ann", "Bob");
+    m_pDoc->UpdateAllViews(HINT_LIST_CHANGED);
+    const QString strMark = CStringTable::Load(IDS_TIP_HAS_EXCLUSIONS);
+    QCOMPARE(ItemNamed(m_pFrame->View(), "Ann")->toolTip(0), strMark);
+    QCOMPARE(ItemNamed(m_pFrame->View(), "Bob")->toolTip(0), QString());
+
+    QTimer::singleShot(0, this, [] {
+        auto* pDialog = qobject_cast<CRulesDlg*>(QApplication::activeModalWidget());
+        QVERIFY(pDialog);
+        QCOMPARE(pDialog->findChild<QSpinBox*>("history")->value(), 1);
+        pDialog->findChild<QSpinBox*>("history")->setValue(3);
+        pDialog->findChild<QCheckBox*>("noMutual")->setChecked(true);
+        pDialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    Trigger(ID_RULES);
+    QCOMPARE(m_pDoc->GetRules().m_nHistory, 3);
+    QVERIFY(m_pDoc->GetRules().m_bNoMutual);
+    QVERIFY(!m_pDoc->GetRules().m_bOneCircle);
+    QVERIFY(m_pDoc->IsModified());
 }
 
 void TestMainFrame::saveCloseReopen()

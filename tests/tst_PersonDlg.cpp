@@ -5,6 +5,7 @@
 #include "ui/ContactComboBox.h"
 #include "ui/PersonDlg.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,8 @@ private slots:
     void okStoresWhatWasTyped();
     void cancelStoresNothing();
     void dropDownRefillsContacts();
+    void neverDraws_data();
+    void neverDraws();
 
 private:
     CPerson* Open(const QString& strList, const QString& strPerson);
@@ -264,6 +267,67 @@ void TestPersonDlg::dropDownRefillsContacts()
     QCOMPARE(Address()->itemText(0), "Aaron Abel");
     QCOMPARE(Address()->currentText(), "typed text");
     Address()->hidePopup();
+}
+
+void TestPersonDlg::neverDraws_data()
+{
+    QTest::addColumn<QString>("typed");     // after the text the field opens with
+    QTest::addColumn<bool>("bothWays");
+    QTest::addColumn<QString>("error");     // empty when OK closes the dialog
+    QTest::addColumn<QString>("exclusions"); // afterwards
+
+    // Cid opens never drawing Ann, who never draws him either.
+    QTest::newRow("completed from the list") << ", d" << true << ""
+                                             << "Ann>Cid, Cid>Ann, Cid>Dan, Dan>Cid";
+    QTest::newRow("one way") << ", Dan" << false << "" << "Ann>Cid, Cid>Ann, Cid>Dan";
+    QTest::newRow("cleared both ways") << "\b" << true << "" << "";
+    QTest::newRow("nobody of the list") << ", Zed" << true << "\"Zed\" is nobody of this list"
+                                        << "Ann>Cid, Cid>Ann";
+    QTest::newRow("himself") << ", cid" << true << "Nobody draws himself anyway"
+                             << "Ann>Cid, Cid>Ann";
+}
+
+void TestPersonDlg::neverDraws()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, bothWays);
+    QFETCH(QString, error);
+    QFETCH(QString, exclusions);
+    m_pList = ParseList("Ann, Fam[Bob, Cid], Dan");
+    m_pList->m_exclusions.Add("Ann", "Cid");
+    m_pList->m_exclusions.Add("Cid", "Ann");
+    CPerson* pPerson =
+        m_pList->FirstPersonWhere([](CPerson* p) { return p->m_strName == u"Cid"; });
+    m_pDialog = std::make_unique<CPersonDlg>(pPerson, m_pList.get());
+    m_pDialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_pDialog.get()));
+
+    auto* pField = m_pDialog->findChild<QLineEdit*>("neverDraws");
+    auto* pBothWays = m_pDialog->findChild<QCheckBox*>("bothWays");
+    QCOMPARE(pField->text(), "Ann");
+    QVERIFY(pBothWays->isChecked());
+    pField->setFocus();
+    pField->end(false);
+    if (typed == "\b") {
+        pField->selectAll();
+        QTest::keyClick(pField, Qt::Key_Backspace);
+    } else {
+        QTest::keyClicks(pField, typed);
+    }
+    if (QWidget* pPopup = QApplication::activePopupWidget()) {
+        // The offered names complete the part typed after the comma.
+        QTest::keyClick(pPopup, Qt::Key_Down);
+        QTest::keyClick(pPopup, Qt::Key_Return);
+    }
+    pBothWays->setChecked(bothWays);
+    m_pDialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    const auto* pError = m_pDialog->findChild<QLabel*>("neverDrawsError");
+    QCOMPARE(m_pDialog->isVisible(), !error.isEmpty());
+    QVERIFY2(pError->text().contains(error), qPrintable(pError->text()));
+    QStringList pairs;
+    for (const CExclusions::CPair& pair : m_pList->m_exclusions.Pairs())
+        pairs.append(pair.m_strGiver + u'>' + pair.m_strRecipient);
+    QCOMPARE(pairs.join(QStringLiteral(", ")), exclusions);
 }
 
 QTEST_MAIN(TestPersonDlg)
