@@ -36,8 +36,13 @@ CRulesDlg::CRulesDlg(const CDrawRules& rules, QWidget* pParent) : QDialog(pParen
     m_pHistory->setRange(0, CDrawRules::kAllExchanges);
     // The top of the range covers every list a document can hold; 0 is no history rule.
     m_pHistory->setSpecialValueText(CStringTable::Load(IDS_RULES_HISTORY_NONE));
+    const auto suffix = [this](int nValue) {
+        m_pHistory->setSuffix(
+            CStringTable::Load(nValue == 1 ? IDS_RULES_HISTORY_SUFFIX_ONE : IDS_RULES_HISTORY_SUFFIX));
+    };
+    connect(m_pHistory, &QSpinBox::valueChanged, this, suffix);
     m_pHistory->setValue(rules.m_nHistory);
-    m_pHistory->setSuffix(CStringTable::Load(IDS_RULES_HISTORY_SUFFIX));
+    suffix(rules.m_nHistory);
     auto* pHistoryLabel = new QLabel(CStringTable::Load(IDS_RULES_HISTORY));
     pHistoryLabel->setBuddy(m_pHistory);
     m_pNoMutual = new QCheckBox(CStringTable::Load(IDS_RULES_NO_MUTUAL));

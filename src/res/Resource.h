@@ -294,6 +294,7 @@ constexpr int IDS_PERSON_BOTH_WAYS = 21072;
 constexpr int IDS_PERSON_UNKNOWN_NAME = 21073;
 constexpr int IDS_PERSON_SELF_EXCLUDED = 21074;
 constexpr int IDS_TIP_HAS_EXCLUSIONS = 21075;
+constexpr int IDS_RULES_HISTORY_SUFFIX_ONE = 21076;
 constexpr int IDS_CLI_RULES = 21080;
 constexpr int IDS_CLI_HISTORY_NONE = 21081;
 constexpr int IDS_CLI_HISTORY = 21082;

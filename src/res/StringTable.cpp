@@ -307,6 +307,7 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_RULES_TITLE, u"Rules of the Drawing"},
         {IDS_RULES_HISTORY, u"&Avoid the recipients of the last"},
         {IDS_RULES_HISTORY_SUFFIX, u" exchanges"},
+        {IDS_RULES_HISTORY_SUFFIX_ONE, u" exchange"},
         {IDS_RULES_HISTORY_NONE, u"0 (none)"},
         {IDS_RULES_HISTORY_HELP,
          u"Nobody draws a person he gave a gift to in that many earlier exchanges of this "
