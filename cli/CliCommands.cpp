@@ -408,27 +408,21 @@ int CCliCommands::Exclude()
     if (pGiver == pRecipient)
         return UsageError(CStringTable::Format(IDS_PERSON_SELF_EXCLUDED, {strGiver}));
     const bool bBoth = m_parser.isSet("both");
+    const bool bRemove = m_parser.isSet("remove");
     CExclusions& exclusions = list.m_exclusions;
-    QStringList done;
-    if (m_parser.isSet("remove")) {
-        bool bRemoved = exclusions.Remove(strGiver, strRecipient);
-        if (bBoth)
-            bRemoved = exclusions.Remove(strRecipient, strGiver) || bRemoved;
-        if (!bRemoved)
-            return Fail(IDS_CLI_NO_SUCH_EXCLUSION, {strGiver, strRecipient});
-        done.append(CStringTable::Format(IDS_CLI_EXCLUSION_REMOVED, {strGiver, strRecipient}));
-        if (bBoth)
-            done.append(CStringTable::Format(IDS_CLI_EXCLUSION_REMOVED, {strRecipient, strGiver}));
-    } else {
-        bool bAdded = exclusions.Add(strGiver, strRecipient);
-        if (bBoth)
-            bAdded = exclusions.Add(strRecipient, strGiver) || bAdded;
-        if (!bAdded)
-            return Fail(IDS_CLI_EXCLUSION_KNOWN, {strGiver, strRecipient});
-        done.append(CStringTable::Format(IDS_RULE_EXCLUDED, {strGiver, strRecipient}));
-        if (bBoth)
-            done.append(CStringTable::Format(IDS_RULE_EXCLUDED, {strRecipient, strGiver}));
-    }
+    const auto change = [&](const QString& strFrom, const QString& strTo) {
+        return bRemove ? exclusions.Remove(strFrom, strTo) : exclusions.Add(strFrom, strTo);
+    };
+    bool bChanged = change(strGiver, strRecipient);
+    if (bBoth)
+        bChanged = change(strRecipient, strGiver) || bChanged;
+    if (!bChanged)
+        return Fail(bRemove ? IDS_CLI_NO_SUCH_EXCLUSION : IDS_CLI_EXCLUSION_KNOWN,
+                    {strGiver, strRecipient});
+    const int nDone = bRemove ? IDS_CLI_EXCLUSION_REMOVED : IDS_RULE_EXCLUDED;
+    QStringList done{CStringTable::Format(nDone, {strGiver, strRecipient})};
+    if (bBoth)
+        done.append(CStringTable::Format(nDone, {strRecipient, strGiver}));
     doc.SetModifiedFlag();
     return SaveAndReport(doc, done.join(u'\n'));
 }
