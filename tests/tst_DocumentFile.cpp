@@ -157,8 +157,8 @@ void TestDocumentFile::damagedFilesLeaveDocumentAsItWas_data()
         << Int(1) + Hex("01") + Hex("FFFEFFFFFFFFFFFFFF7F") + Int(3);
 
     // What follows the lists: the rules and exclusions, checked like the rest.
-    const QByteArray lists = Int(1) + Hex("01") + Str("L") + Int(1) + Str("Ann") + Str("") +
-                             Str("") + Str("") + Int(3);
+    const QByteArray lists =
+        Int(1) + Hex("01") + Str("L") + Int(1) + Str("Ann") + Str("") + Str("") + Str("") + Int(3);
     const QByteArray mark = QByteArray("KivvoExt") + Int(1);
     QTest::newRow("foreign data after the lists") << lists + "garbage after the lists";
     QTest::newRow("part of the mark") << lists + "Kivvo";

@@ -37,8 +37,8 @@ CRulesDlg::CRulesDlg(const CDrawRules& rules, QWidget* pParent) : QDialog(pParen
     // The top of the range covers every list a document can hold; 0 is no history rule.
     m_pHistory->setSpecialValueText(CStringTable::Load(IDS_RULES_HISTORY_NONE));
     const auto suffix = [this](int nValue) {
-        m_pHistory->setSuffix(
-            CStringTable::Load(nValue == 1 ? IDS_RULES_HISTORY_SUFFIX_ONE : IDS_RULES_HISTORY_SUFFIX));
+        m_pHistory->setSuffix(CStringTable::Load(nValue == 1 ? IDS_RULES_HISTORY_SUFFIX_ONE
+                                                             : IDS_RULES_HISTORY_SUFFIX));
     };
     connect(m_pHistory, &QSpinBox::valueChanged, this, suffix);
     m_pHistory->setValue(rules.m_nHistory);

@@ -92,8 +92,7 @@ QByteArray CDocumentExtension::ExclusionsSection(const std::vector<CNameList*>& 
     });
 }
 
-void CDocumentExtension::Load(CArchive& ar, CDrawRules& rules,
-                              const std::vector<CNameList*>& lists)
+void CDocumentExtension::Load(CArchive& ar, CDrawRules& rules, const std::vector<CNameList*>& lists)
 {
     if (ar.AtEnd())
         return;

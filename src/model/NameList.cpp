@@ -174,7 +174,8 @@ void CNameList::FindGiftTo(const QString& strName, QString& strOut) const
 
 CPerson* CNameList::FindNameless() const
 {
-    return FirstPersonWhere([](CPerson* pPerson) { return pPerson->m_strName.trimmed().isEmpty(); });
+    return FirstPersonWhere(
+        [](CPerson* pPerson) { return pPerson->m_strName.trimmed().isEmpty(); });
 }
 
 QString CNameList::MakeUniqueName(const QString& strName, const QString& strHint) const

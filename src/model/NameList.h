@@ -92,7 +92,6 @@ private:
     bool RemoveEntry(HTREEITEM hItem, QStringList& removed);
 
 public:
-
     // Calls fn for every person in the flattened order until it returns true; returns that
     // person, or null.
     template <typename Fn> CPerson* FirstPersonWhere(Fn fn) const

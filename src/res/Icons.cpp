@@ -78,16 +78,16 @@ namespace {
 
 void PaintFace(QPainter& painter)
 {
-        painter.setPen(QPen(QColor(0xB0, 0x8A, 0x00), 1.5));
-        painter.setBrush(QColor(0xFF, 0xD5, 0x4F));
-        painter.drawEllipse(QRectF(3, 3, 26, 26));
-        painter.setBrush(Qt::black);
-        painter.setPen(Qt::NoPen);
-        painter.drawEllipse(QPointF(11.5, 12.5), 2, 2.5);
-        painter.drawEllipse(QPointF(20.5, 12.5), 2, 2.5);
-        painter.setPen(QPen(Qt::black, 1.8, Qt::SolidLine, Qt::RoundCap));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawArc(QRectF(9, 12, 14, 11), 200 * 16, 140 * 16);
+    painter.setPen(QPen(QColor(0xB0, 0x8A, 0x00), 1.5));
+    painter.setBrush(QColor(0xFF, 0xD5, 0x4F));
+    painter.drawEllipse(QRectF(3, 3, 26, 26));
+    painter.setBrush(Qt::black);
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QPointF(11.5, 12.5), 2, 2.5);
+    painter.drawEllipse(QPointF(20.5, 12.5), 2, 2.5);
+    painter.setPen(QPen(Qt::black, 1.8, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(9, 12, 14, 11), 200 * 16, 140 * 16);
 }
 
 } // namespace

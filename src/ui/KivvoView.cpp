@@ -33,7 +33,8 @@ HTREEITEM Handle(QTreeWidgetItem* pItem)
 } // namespace
 
 CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
-    : QTreeWidget(pParent), m_pDoc(pDoc), m_imageList{CIcons::PersonIcon(), CIcons::GroupIcon(), CIcons::PersonWithExclusionsIcon()}
+    : QTreeWidget(pParent), m_pDoc(pDoc), m_imageList{CIcons::PersonIcon(), CIcons::GroupIcon(),
+                                                      CIcons::PersonWithExclusionsIcon()}
 {
     setObjectName(QStringLiteral("listTree"));
     setHeaderHidden(true);

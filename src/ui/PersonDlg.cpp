@@ -6,13 +6,13 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QLabel>
-#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
