@@ -56,54 +56,18 @@ void TestNameList::makeUniqueName_data()
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("free name kept") << "Ann"
-                                    << "Bob"
-                                    << ""
-                                    << "Bob";
-    QTest::newRow("clash ignores case") << "person, Person1"
-                                        << "Person"
-                                        << ""
-                                        << "Person2";
-    QTest::newRow("hint gives initial") << "John"
-                                        << "John"
-                                        << "Smith"
-                                        << "John S";
-    QTest::newRow("initial taken: number") << "John, John S"
-                                           << "John"
-                                           << "Smith"
-                                           << "John1";
-    QTest::newRow("initial and 1 taken") << "John, John S, John1"
-                                         << "John"
-                                         << "Smith"
-                                         << "John2";
-    QTest::newRow("initial taken in other case") << "John, jOHN s"
-                                                 << "John"
-                                                 << "Smith"
-                                                 << "John1";
-    QTest::newRow("case-only change of own name") << "Ann"
-                                                  << "ANN"
-                                                  << ""
-                                                  << "ANN1";
-    QTest::newRow("grouped persons count") << "Fam[Ann]"
-                                           << "ann"
-                                           << ""
-                                           << "ann1";
-    QTest::newRow("group names do not count") << "Ann[Bob]"
-                                              << "Ann"
-                                              << ""
-                                              << "Ann";
-    QTest::newRow("empty list") << ""
-                                << "Person"
-                                << ""
-                                << "Person";
-    QTest::newRow("initial keeps surrogate pair") << "Zoë"
-                                                  << "Zoë"
-                                                  << "😀Smile"
-                                                  << "Zoë 😀";
-    QTest::newRow("gap in numbers is filled") << "Ann, Ann2"
-                                              << "Ann"
-                                              << ""
-                                              << "Ann1";
+    QTest::newRow("free name kept") << "Ann" << "Bob" << "" << "Bob";
+    QTest::newRow("clash ignores case") << "person, Person1" << "Person" << "" << "Person2";
+    QTest::newRow("hint gives initial") << "John" << "John" << "Smith" << "John S";
+    QTest::newRow("initial taken: number") << "John, John S" << "John" << "Smith" << "John1";
+    QTest::newRow("initial and 1 taken") << "John, John S, John1" << "John" << "Smith" << "John2";
+    QTest::newRow("initial taken in other case") << "John, jOHN s" << "John" << "Smith" << "John1";
+    QTest::newRow("case-only change of own name") << "Ann" << "ANN" << "" << "ANN1";
+    QTest::newRow("grouped persons count") << "Fam[Ann]" << "ann" << "" << "ann1";
+    QTest::newRow("group names do not count") << "Ann[Bob]" << "Ann" << "" << "Ann";
+    QTest::newRow("empty list") << "" << "Person" << "" << "Person";
+    QTest::newRow("initial keeps surrogate pair") << "Zoë" << "Zoë" << "😀Smile" << "Zoë 😀";
+    QTest::newRow("gap in numbers is filled") << "Ann, Ann2" << "Ann" << "" << "Ann1";
 }
 
 void TestNameList::makeUniqueName()
@@ -187,18 +151,15 @@ void TestNameList::remove_data()
     QTest::addColumn<bool>("removed");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("group with its persons") << "Ann, Fam[Bob, Cid], Dan"
-                                            << "Fam" << true << "Ann, Dan";
-    QTest::newRow("grouped person") << "Ann, Fam[Bob, Cid], Dan"
-                                    << "Cid" << true << "Ann, Fam[Bob], Dan";
-    QTest::newRow("last grouped person leaves empty group") << "Fam[Bob]"
-                                                            << "Bob" << true << "Fam[]";
-    QTest::newRow("first entry") << "Ann, Bob"
-                                 << "Ann" << true << "Bob";
-    QTest::newRow("last entry") << "Ann, Bob"
-                                << "Bob" << true << "Ann";
-    QTest::newRow("unknown handle") << "Ann, Bob"
-                                    << "" << false << "Ann, Bob";
+    QTest::newRow("group with its persons") << "Ann, Fam[Bob, Cid], Dan" << "Fam" << true
+                                            << "Ann, Dan";
+    QTest::newRow("grouped person") << "Ann, Fam[Bob, Cid], Dan" << "Cid" << true
+                                    << "Ann, Fam[Bob], Dan";
+    QTest::newRow("last grouped person leaves empty group") << "Fam[Bob]" << "Bob" << true
+                                                            << "Fam[]";
+    QTest::newRow("first entry") << "Ann, Bob" << "Ann" << true << "Bob";
+    QTest::newRow("last entry") << "Ann, Bob" << "Bob" << true << "Ann";
+    QTest::newRow("unknown handle") << "Ann, Bob" << "" << false << "Ann, Bob";
 }
 
 void TestNameList::remove()
@@ -210,7 +171,8 @@ void TestNameList::remove()
     const auto pList = ParseList(list);
     pList->UseEntriesAsHandles();
     const CListItem* pEntry = EntryNamed(*pList, entry);
-    QCOMPARE(pList->Remove(pEntry ? pEntry->m_hItem : reinterpret_cast<HTREEITEM>(0x1)), removed);
+    QCOMPARE(pList->Remove(pEntry ? pEntry->m_hItem : reinterpret_cast<HTREEITEM>(0x1)),
+             removed);
     QCOMPARE(DescribeList(*pList), after);
     for (CListItem* pItem = pList->m_pFirst; pItem; pItem = pItem->m_pNext) {
         if (pItem->IsGroup()) {
@@ -313,30 +275,18 @@ void TestNameList::renamePerson_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("drawn name follows") << "Ann>Bob, Fam[Bob>Cid, Cid>Ann]"
-                                        << "Bob"
-                                        << "Rob"
+    QTest::newRow("drawn name follows") << "Ann>Bob, Fam[Bob>Cid, Cid>Ann]" << "Bob" << "Rob"
                                         << "Ann>Rob, Fam[Rob>Cid, Cid>Ann]";
-    QTest::newRow("taken name made unique, and followed") << "Ann>Bob, Bob>Cid, Cid>Ann"
-                                                          << "Cid"
-                                                          << "ann"
-                                                          << "Ann>Bob, Bob>ann1, ann1>Ann";
-    QTest::newRow("empty keeps the old name") << "Ann>Bob, Bob>Ann"
-                                              << "Bob"
-                                              << ""
+    QTest::newRow("taken name made unique, and followed")
+        << "Ann>Bob, Bob>Cid, Cid>Ann" << "Cid" << "ann" << "Ann>Bob, Bob>ann1, ann1>Ann";
+    QTest::newRow("empty keeps the old name") << "Ann>Bob, Bob>Ann" << "Bob" << ""
                                               << "Ann>Bob, Bob>Ann";
-    QTest::newRow("blanks keep the old name") << "Ann>Bob, Bob>Ann"
-                                              << "Bob"
-                                              << "  "
+    QTest::newRow("blanks keep the old name") << "Ann>Bob, Bob>Ann" << "Bob" << "  "
                                               << "Ann>Bob, Bob>Ann";
-    QTest::newRow("a name two persons share is left where drawn") << "Ann>Bob, Bob>Ann, Bob"
-                                                                  << "Bob"
-                                                                  << "Rob"
-                                                                  << "Ann>Bob, Rob>Ann, Bob";
-    QTest::newRow("naming the nameless draws nobody") << "Ann, , Bob"
-                                                      << ""
-                                                      << "Cid"
-                                                      << "Ann, Cid, Bob";
+    QTest::newRow("a name two persons share is left where drawn")
+        << "Ann>Bob, Bob>Ann, Bob" << "Bob" << "Rob" << "Ann>Bob, Rob>Ann, Bob";
+    QTest::newRow("naming the nameless draws nobody") << "Ann, , Bob" << ""
+                                                      << "Cid" << "Ann, Cid, Bob";
 }
 
 void TestNameList::renamePerson()
@@ -359,19 +309,13 @@ void TestNameList::exclusionsFollowThePersons_data()
 
     // Each row starts from "Ann, Fam[Bob, Cid], Dan" where Ann never draws Bob or Dan, and
     // Bob and Dan never draw each other.
-    QTest::newRow("rename") << "rename Bob Rob"
-                            << "Ann>Rob, Ann>Dan, Rob>Dan, Dan>Rob";
-    QTest::newRow("remove a person") << "remove Dan"
-                                     << "Ann>Bob";
-    QTest::newRow("remove a group") << "remove Fam"
-                                    << "Ann>Dan";
-    QTest::newRow("copy for the next exchange") << "copy"
-                                                << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Bob";
-    QTest::newRow("set one way") << "set Dan Ann"
-                                 << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Ann";
+    QTest::newRow("rename") << "rename Bob Rob" << "Ann>Rob, Ann>Dan, Rob>Dan, Dan>Rob";
+    QTest::newRow("remove a person") << "remove Dan" << "Ann>Bob";
+    QTest::newRow("remove a group") << "remove Fam" << "Ann>Dan";
+    QTest::newRow("copy for the next exchange") << "copy" << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Bob";
+    QTest::newRow("set one way") << "set Dan Ann" << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Ann";
     QTest::newRow("set both ways, names with commas")
-        << "set+ Bob Smith, Dan"
-        << "Ann>Bob, Ann>Dan, Bob>Smith, Dan, Smith, Dan>Bob";
+        << "set+ Bob Smith, Dan" << "Ann>Bob, Ann>Dan, Bob>Smith, Dan, Smith, Dan>Bob";
 }
 
 void TestNameList::exclusionsFollowThePersons()
@@ -380,8 +324,8 @@ void TestNameList::exclusionsFollowThePersons()
     QFETCH(QString, expected);
     auto pList = ParseList("Ann, Fam[Bob, Cid], Dan");
     pList->UseEntriesAsHandles();
-    for (const auto& [strGiver, strRecipient] :
-         {std::pair{"Ann", "Bob"}, {"Ann", "Dan"}, {"Bob", "Dan"}, {"Dan", "Bob"}})
+    for (const auto& [strGiver, strRecipient] : {std::pair{"Ann", "Bob"}, {"Ann", "Dan"},
+                                                  {"Bob", "Dan"}, {"Dan", "Bob"}})
         pList->m_exclusions.Add(strGiver, strRecipient);
     const QStringList words = edit.split(u' ');
     if (words[0] == u"rename") {

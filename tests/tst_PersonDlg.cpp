@@ -5,7 +5,6 @@
 #include "ui/ContactComboBox.h"
 #include "ui/PersonDlg.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QApplication>
 
 class TestPersonDlg : public QObject
 {
@@ -140,34 +140,29 @@ void TestPersonDlg::nameProposal_data()
     QTest::addColumn<QString>("proposed");
     QTest::addColumn<QString>("address");
 
-    QTest::newRow("typed address, nothing completed") << "Person, Zed"
-                                                      << "Person"
-                                                      << "Person"
-                                                      << "andy@example.org";
+    QTest::newRow("typed address, nothing completed")
+        << "Person, Zed"
+        << "Person"
+        << "Person"
+        << "andy@example.org";
     QTest::newRow("first name") << "Person, Zed"
                                 << "Person"
-                                << "Ann"
-                                << "";
+                                << "Ann" << "";
     QTest::newRow("numbered default name") << "Person, Person1"
                                            << "Person1"
-                                           << "Ann"
-                                           << "";
+                                           << "Ann" << "";
     QTest::newRow("first name taken: initial") << "Ann, Person1"
                                                << "Person1"
-                                               << "Ann S"
-                                               << "";
+                                               << "Ann S" << "";
     QTest::newRow("initial taken: number") << "ann, Ann S, Person1"
                                            << "Person1"
-                                           << "Ann1"
-                                           << "";
+                                           << "Ann1" << "";
     QTest::newRow("own name kept") << "Annie"
                                    << "Annie"
-                                   << "Annie"
-                                   << "";
+                                   << "Annie" << "";
     QTest::newRow("lower-case person is not a default") << "person"
                                                         << "person"
-                                                        << "person"
-                                                        << "";
+                                                        << "person" << "";
 }
 
 void TestPersonDlg::nameProposal()
@@ -276,18 +271,16 @@ void TestPersonDlg::dropDownRefillsContacts()
 
 void TestPersonDlg::neverDraws_data()
 {
-    QTest::addColumn<QString>("typed"); // after the text the field opens with
+    QTest::addColumn<QString>("typed");     // after the text the field opens with
     QTest::addColumn<bool>("bothWays");
-    QTest::addColumn<QString>("error");      // empty when OK closes the dialog
+    QTest::addColumn<QString>("error");     // empty when OK closes the dialog
     QTest::addColumn<QString>("exclusions"); // afterwards
 
     // Cid opens never drawing Ann, who never draws him either.
     QTest::newRow("completed from the list") << ", d" << true << ""
                                              << "Ann>Cid, Cid>Ann, Cid>Dan, Dan>Cid";
-    QTest::newRow("one way") << ", Dan" << false << ""
-                             << "Ann>Cid, Cid>Ann, Cid>Dan";
-    QTest::newRow("cleared both ways") << "\b" << true << ""
-                                       << "";
+    QTest::newRow("one way") << ", Dan" << false << "" << "Ann>Cid, Cid>Ann, Cid>Dan";
+    QTest::newRow("cleared both ways") << "\b" << true << "" << "";
     QTest::newRow("nobody of the list") << ", Zed" << true << "\"Zed\" is nobody of this list"
                                         << "Ann>Cid, Cid>Ann";
     QTest::newRow("himself") << ", cid" << true << "Nobody draws himself anyway"
@@ -303,7 +296,8 @@ void TestPersonDlg::neverDraws()
     m_pList = ParseList("Ann, Fam[Bob, Cid], Dan");
     m_pList->m_exclusions.Add("Ann", "Cid");
     m_pList->m_exclusions.Add("Cid", "Ann");
-    CPerson* pPerson = m_pList->FirstPersonWhere([](CPerson* p) { return p->m_strName == u"Cid"; });
+    CPerson* pPerson =
+        m_pList->FirstPersonWhere([](CPerson* p) { return p->m_strName == u"Cid"; });
     m_pDialog = std::make_unique<CPersonDlg>(pPerson, m_pList.get());
     m_pDialog->show();
     QVERIFY(QTest::qWaitForWindowActive(m_pDialog.get()));
