@@ -295,6 +295,13 @@ constexpr int IDS_PERSON_UNKNOWN_NAME = 21073;
 constexpr int IDS_PERSON_SELF_EXCLUDED = 21074;
 constexpr int IDS_TIP_HAS_EXCLUSIONS = 21075;
 constexpr int IDS_RULES_HISTORY_SUFFIX_ONE = 21076;
+// Importing and exporting participants.
+constexpr int IDS_CSV_NOT_UTF8 = 23000;
+constexpr int IDS_CSV_OPEN_QUOTE = 23001;
+constexpr int IDS_IMPORT_UNREADABLE = 23002;
+constexpr int IDS_IMPORT_TOO_MANY_FIELDS = 23003;
+constexpr int IDS_IMPORT_TOO_LONG = 23004;
+constexpr int IDS_IMPORT_NO_NAME = 23005;
 constexpr int IDS_CLI_RULES = 21080;
 constexpr int IDS_CLI_HISTORY_NONE = 21081;
 constexpr int IDS_CLI_HISTORY = 21082;

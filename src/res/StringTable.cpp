@@ -308,6 +308,13 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_RULES_HISTORY, u"&Avoid the recipients of the last"},
         {IDS_RULES_HISTORY_SUFFIX, u" exchanges"},
         {IDS_RULES_HISTORY_SUFFIX_ONE, u" exchange"},
+        {IDS_CSV_NOT_UTF8, u"it is not UTF-8 text; save it from the spreadsheet as CSV UTF-8"},
+        {IDS_CSV_OPEN_QUOTE, u"line %d opens a quoted field that is never closed"},
+        {IDS_IMPORT_UNREADABLE, u"Cannot import participants from \"%s\": %s."},
+        {IDS_IMPORT_TOO_MANY_FIELDS,
+         u"line %d has more than %d fields (name, address, suggestions, group)"},
+        {IDS_IMPORT_TOO_LONG, u"line %d holds a text longer than any Kivvo keeps"},
+        {IDS_IMPORT_NO_NAME, u"line %d has no name"},
         {IDS_RULES_HISTORY_NONE, u"0 (none)"},
         {IDS_RULES_HISTORY_HELP,
          u"Nobody draws a person he gave a gift to in that many earlier exchanges of this "

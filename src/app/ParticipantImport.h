@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class CNameList;
+
+// Participants read from a CSV file (name, address, suggestions, group; a header row naming
+// the columns may come first, in any order) or a vCard file (every card with a name: its
+// name and preferred address), checked against a list before anything is added: a bad row
+// refuses the whole import, and names the list has already are reported and left out.
+class CParticipantImport
+{
+public:
+    struct CRow
+    {
+        int m_nLine = 0; // 0 for a vCard
+        QString m_strName;
+        QString m_strAddress;
+        QString m_strSuggestions;
+        QString m_strGroup;
+    };
+
+    // Reads the file; false with a message that names the file, or the first bad line.
+    bool Read(const QString& strPath, QString& strError);
+    bool ReadBytes(const QByteArray& bytes, bool bVCard, QString& strError);
+
+    // Sorts the rows read into those to add and those whose names the list (or an earlier
+    // row) has already.
+    void Check(const CNameList& list);
+    const QList<CRow>& RowsToAdd() const { return m_toAdd; }
+    const QStringList& Duplicates() const { return m_duplicates; }
+
+    // Adds the rows to add at the end of the list, each grouped person into the first
+    // top-level group of that name, made anew when there is none. Returns how many.
+    int Apply(CNameList& list) const;
+
+private:
+    bool ReadCsv(const QByteArray& bytes, QString& strError);
+    void ReadVCards(const QByteArray& bytes);
+
+    QList<CRow> m_rows;
+    QList<CRow> m_toAdd;
+    QStringList m_duplicates;
+};

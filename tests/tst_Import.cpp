@@ -1,0 +1,135 @@
+// Participants imported from CSV and vCard files, and exported as CSV.
+#include "app/ParticipantExport.h"
+#include "app/ParticipantImport.h"
+#include "model/NameList.h"
+#include "support/ListNotation.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+// "name|address|suggestions|group" of every person, in list order, "; " apart.
+QString Describe(const CNameList& list)
+{
+    QStringList persons;
+    for (const CListItem* pItem = list.m_pFirst; pItem; pItem = pItem->m_pNext) {
+        const bool bGroup = pItem->IsGroup();
+        const CPerson* pFirst = bGroup ? static_cast<const CGroup*>(pItem)->m_pFirst
+                                       : static_cast<const CPerson*>(pItem);
+        for (const CPerson* p = pFirst; p; p = bGroup ? p->Next() : nullptr)
+            persons.append(QStringList{p->m_strName, p->m_strAddress, p->m_strSuggestions,
+                                       bGroup ? pItem->m_strName : QString()}
+                               .join(u'|'));
+    }
+    return persons.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+class TestImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void csv_data();
+    void csv();
+    void vCardFromAnAddressBook();
+    void exportReadsBack();
+};
+
+void TestImport::csv_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("after");      // the list "Ann, Fam[Dan]" afterwards
+    QTest::addColumn<QString>("duplicates"); // reported, not added
+    QTest::addColumn<QString>("error");      // nothing is added when there is one
+
+    const QString strBefore = "Ann|||; Dan|||Fam";
+    QTest::newRow("header, quotes and a line break in a field")
+        << QByteArray("name,address,suggestions,group\r\nBob,bob@x.org,\"Books, tea\",\r\n"
+                      "\"Cid \"\"C\"\"\",,\"Line 1\nLine 2\",Fam\r\n")
+        << "Ann|||; Dan|||Fam; Cid \"C\"||Line 1\nLine 2|Fam; Bob|bob@x.org|Books, tea|"
+        << ""
+        << "";
+    QTest::newRow("semicolons, a byte-order mark, no header, a new group")
+        << QByteArray("\xEF\xBB\xBF"
+                      "Bob;bob@x.org;Tea, cake;Jones\nEve;;;Jones\n\n")
+        << strBefore + "; Bob|bob@x.org|Tea, cake|Jones; Eve|||Jones"
+        << ""
+        << "";
+    QTest::newRow("header in another order, trailing separators")
+        << QByteArray("Group,E-mail,Name\nFam,eve@x.org,Eve,,\n")
+        << "Ann|||; Dan|||Fam; Eve|eve@x.org||Fam"
+        << ""
+        << "";
+    QTest::newRow("names the list has, in any case, and twice in the file")
+        << QByteArray("ann\nBob\nBOB\n") << strBefore + "; Bob|||"
+        << "ann, BOB"
+        << "";
+    QTest::newRow("a row without a name") << QByteArray("Bob\n,x@y.org\n") << strBefore << ""
+                                          << "line 2 has no name";
+    QTest::newRow("a quote never closed") << QByteArray("Bob\n\"Cid,\nEve\n") << strBefore << ""
+                                          << "line 2 opens a quoted field";
+    QTest::newRow("too many fields") << QByteArray("Bob,b@x.org,Tea,Fam,extra\n") << strBefore << ""
+                                     << "line 1 has more than 4 fields";
+    QTest::newRow("not UTF-8") << QByteArray("Zo\xEB\n") << strBefore << ""
+                               << "not UTF-8";
+}
+
+void TestImport::csv()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, after);
+    QFETCH(QString, duplicates);
+    QFETCH(QString, error);
+    const auto pList = ParseList("Ann, Fam[Dan]");
+    CParticipantImport import;
+    QString strError;
+    if (import.ReadBytes(file, false, strError)) {
+        import.Check(*pList);
+        import.Apply(*pList);
+    }
+    QVERIFY2(strError.contains(error) && error.isEmpty() == strError.isEmpty(),
+             qPrintable(strError));
+    QCOMPARE(Describe(*pList), after);
+    QCOMPARE(import.Duplicates().join(QStringLiteral(", ")), duplicates);
+}
+
+void TestImport::vCardFromAnAddressBook()
+{
+    const auto pList = ParseList("Chris Beatle");
+    CParticipantImport import;
+    QString strError;
+    QVERIFY(import.Read(QDir(KIVVO_VCARD_FIXTURES).filePath("ezvcard-gmail-list.vcf"), strError));
+    import.Check(*pList);
+    QCOMPARE(import.Duplicates(), QStringList{"Chris Beatle"});
+    QVERIFY(import.Apply(*pList) > 1);
+    QVERIFY2(Describe(*pList).contains("Arnold Smith|asmithk@gmail.com||; "),
+             qPrintable(Describe(*pList)));
+
+    QVERIFY(!import.Read(QDir(KIVVO_VCARD_FIXTURES).filePath("no-such-file.vcf"), strError));
+    QVERIFY2(strError.contains("no-such-file.vcf"), qPrintable(strError));
+}
+
+void TestImport::exportReadsBack()
+{
+    const auto pList = ParseList("Ann>Bob, Fam[Bob>Cid, Cid>Ann]");
+    auto* pAnn = pList->FindPerson("Ann");
+    pAnn->m_strAddress = "Ann Smith <ann@x.org>";
+    pAnn->m_strSuggestions = "Books, \"good\" ones\nTea";
+    const QByteArray csv = CParticipantExport::Csv(*pList);
+    QVERIFY(!csv.contains("Bob>") && !csv.contains("--"));
+
+    CNameList copy;
+    CParticipantImport import;
+    QString strError;
+    QVERIFY2(import.ReadBytes(csv, false, strError), qPrintable(strError));
+    import.Check(copy);
+    QCOMPARE(import.Apply(copy), 3);
+    QCOMPARE(Describe(copy), Describe(*pList));
+    QVERIFY(!copy.HasDrawnNames());
+}
+
+QTEST_APPLESS_MAIN(TestImport)
+#include "tst_Import.moc"
