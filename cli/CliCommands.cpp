@@ -4,8 +4,12 @@
 #include "CliUserInterface.h"
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
+#include "app/ParticipantExport.h"
+#include "app/ParticipantImport.h"
 #include "draw/DrawExplanation.h"
 #include "model/NameList.h"
+#include "platform/Archive.h"
+#include "platform/DiskFile.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -27,8 +31,9 @@ constexpr int kLockWaitMs = 10000;
 // Commands that read the document, change it and save it.
 bool ChangesDocument(const QString& strCommand)
 {
-    static const QStringList changing = {"new",  "add",  "add-group", "remove", "rename-list",
-                                         "draw", "copy", "exclude",   "rules"};
+    static const QStringList changing = {"new",     "add",   "add-group", "remove", "rename-list",
+                                         "draw",    "copy",  "exclude",   "rules",  "import",
+                                         "set",     "move"};
     return changing.contains(strCommand);
 }
 
@@ -43,15 +48,6 @@ QString LockFileProblem(const QString& strLock)
         strWhy = probe.errorString();
     probe.remove();
     return strWhy;
-}
-
-CGroup* FindGroup(const CNameList& list, const QString& strName)
-{
-    for (CListItem* pItem = list.m_pFirst; pItem; pItem = pItem->m_pNext) {
-        if (pItem->IsGroup() && pItem->m_strName == strName)
-            return static_cast<CGroup*>(pItem);
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -83,6 +79,9 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"history", "", "N"},
         {"no-mutual", "", "on|off"},
         {"one-circle", "", "on|off"},
+        {"csv", "", "OUT"},
+        {"name", "", "N"},
+        {"top", ""},
         {{"h", "help"}, ""},
         {{"v", "version"}, ""},
     });
@@ -156,6 +155,10 @@ int CCliCommands::Run(const QStringList& arguments)
         {"check", {&CCliCommands::Check, file, {}}},
         {"exclude", {&CCliCommands::Exclude, {"FILE", "GIVER", "RECIPIENT"}, {"both", "remove"}}},
         {"rules", {&CCliCommands::Rules, file, {"history", "no-mutual", "one-circle"}}},
+        {"import", {&CCliCommands::Import, {"FILE", "SOURCE"}, {"group"}}},
+        {"export", {&CCliCommands::Export, file, {"csv", "list"}}},
+        {"set", {&CCliCommands::Set, {"FILE", "PERSON"}, {"name", "address", "suggestions"}}},
+        {"move", {&CCliCommands::Move, {"FILE", "PERSON"}, {"group", "top"}}},
         {"notification", {&CCliCommands::Notification, {"FILE", "PERSON"}, {"list"}}},
         {"send", {&CCliCommands::Send, file, {"yes", "person"}}},
         {"config",
@@ -293,7 +296,7 @@ int CCliCommands::Add()
     list.UseEntriesAsHandles();
     CGroup* pGroup = nullptr;
     if (m_parser.isSet("group")) {
-        pGroup = FindGroup(list, m_parser.value("group"));
+        pGroup = list.FindGroup(m_parser.value("group"));
         if (!pGroup)
             return Fail(IDS_CLI_NO_SUCH_GROUP, {m_parser.value("group")});
     }
@@ -327,7 +330,7 @@ int CCliCommands::Remove()
     const QString& strName = m_args.at(0);
     CListItem* pItem = list.FindPerson(strName);
     if (!pItem)
-        pItem = FindGroup(list, strName);
+        pItem = list.FindGroup(strName);
     if (!pItem)
         return Fail(IDS_CLI_NO_SUCH_ENTRY, {strName});
     const QString strRemoved = pItem->m_strName;
@@ -494,6 +497,102 @@ int CCliCommands::Rules()
         return nExit;
     PrintRules(doc);
     return kExitOk;
+}
+
+int CCliCommands::Import()
+{
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    CParticipantImport import;
+    QString strError;
+    if (!import.Read(m_args.at(0), strError)) {
+        m_err << strError << '\n';
+        return kExitFailed;
+    }
+    CNameList& list = *doc.GetNewestList();
+    if (m_parser.isSet("group"))
+        import.PutAllInGroup(m_parser.value("group"));
+    import.Check(list);
+    if (!import.Duplicates().isEmpty())
+        m_err << CStringTable::Format(IDS_IMPORT_DUPLICATES,
+                                      {import.Duplicates().join(QStringLiteral(", "))})
+              << '\n';
+    if (import.RowsToAdd().isEmpty())
+        return Fail(IDS_IMPORT_NOTHING);
+    const int nCount = import.Apply(list);
+    doc.SetModifiedFlag();
+    return SaveAndReport(doc, CStringTable::Format(IDS_IMPORT_DONE, {nCount, list.m_strName}));
+}
+
+int CCliCommands::Export()
+{
+    int nList = 0;
+    if (!ListIndex(nList))
+        return UsageError(CStringTable::Format(IDS_CLI_BAD_NUMBER, {m_parser.value("list")}));
+    if (!m_parser.isSet("csv"))
+        return UsageError(CStringTable::Load(IDS_EXPORT_NEEDS_CSV));
+    CCliUserInterface ui;
+    CKivvoDoc doc;
+    if (const int nExit = OpenAtList(doc, ui, nList))
+        return nExit;
+    const CNameList& list = *doc.GetCurrentList();
+    const QByteArray csv = CParticipantExport::Csv(list);
+    const QString strOut = m_parser.value("csv");
+    QString strError;
+    if (!CDiskFile::Save(strOut, [&csv](CArchive& ar) { ar.WriteBytes(csv); }, strError))
+        return Fail(IDS_EXPORT_FAILED, {strOut, strError});
+    Print(CStringTable::Format(IDS_EXPORT_DONE, {list.CountPersons(), strOut}) + u'\n');
+    return kExitOk;
+}
+
+int CCliCommands::Set()
+{
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    CNameList& list = *doc.GetNewestList();
+    CPerson* pPerson = list.FindPerson(m_args.at(0));
+    if (!pPerson)
+        return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_args.at(0)});
+    if (m_parser.isSet("name")) {
+        const QString strWanted = m_parser.value("name");
+        if (strWanted.trimmed().isEmpty())
+            return UsageError(CStringTable::Load(IDS_CLI_EMPTY_NAME));
+        const QString strStored = list.RenamePerson(pPerson, strWanted);
+        if (strStored != strWanted)
+            m_err << CStringTable::Format(IDS_NAME_MADE_UNIQUE, {strWanted, strStored}) << '\n';
+    }
+    if (m_parser.isSet("address"))
+        pPerson->m_strAddress = m_parser.value("address");
+    if (m_parser.isSet("suggestions"))
+        pPerson->m_strSuggestions = m_parser.value("suggestions");
+    doc.SetModifiedFlag();
+    return SaveAndReport(doc, pPerson->m_strName);
+}
+
+int CCliCommands::Move()
+{
+    if (m_parser.isSet("group") == m_parser.isSet("top"))
+        return UsageError(CStringTable::Load(IDS_MOVE_NEEDS_TARGET));
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    CNameList& list = *doc.GetNewestList();
+    CPerson* pPerson = list.FindPerson(m_args.at(0));
+    if (!pPerson)
+        return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_args.at(0)});
+    CGroup* pGroup = nullptr;
+    if (m_parser.isSet("group")) {
+        pGroup = list.FindGroup(m_parser.value("group"));
+        if (!pGroup)
+            return Fail(IDS_CLI_NO_SUCH_GROUP, {m_parser.value("group")});
+    }
+    list.MovePerson(pPerson, pGroup);
+    doc.SetModifiedFlag();
+    return SaveAndReport(doc, pGroup ? CStringTable::Format(IDS_MOVED_TO_GROUP,
+                                                            {pPerson->m_strName, pGroup->m_strName})
+                                     : CStringTable::Format(IDS_MOVED_TO_TOP, {pPerson->m_strName}));
 }
 
 int CCliCommands::Notification()

@@ -40,6 +40,10 @@ private:
     int Copy();
     int Check();
     int Exclude();
+    int Import();
+    int Export();
+    int Set();
+    int Move();
     int Rules();
     void PrintRules(const CKivvoDoc& doc);
     int Notification();

@@ -77,6 +77,7 @@ private slots:
     void notificationAndSend();
     void checkSaysWhy();
     void rulesAndExclusions();
+    void importExportSetMove();
     void concurrentWritersKeepEveryChange();
     void fullDiskLeavesFilesAlone_data();
     void fullDiskLeavesFilesAlone();
@@ -391,6 +392,36 @@ void TestCli::rulesAndExclusions()
     QCOMPARE(RunCli({"exclude", m_strFile, "Ann", "Bob", "--both", "--remove"}).m_strOut,
              "Ann may draw Bob again\nBob may draw Ann again\n");
     QCOMPARE(RunCli({"check", m_strFile}).m_nExit, 0);
+}
+
+void TestCli::importExportSetMove()
+{
+    RunCli({"new", m_strFile});
+    RunCli({"add", m_strFile, "Ann"});
+    const QString strCsv = m_pDir->filePath("in.csv");
+    QFile csv(strCsv);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("name;address;suggestions\nann;;\nBob;bob@x.org;\"Tea; cake\"\nCid;;\n");
+    csv.close();
+    const CRun imported = RunCli({"import", m_strFile, strCsv, "--group", "Office"});
+    QCOMPARE(imported.m_nExit, 0);
+    QCOMPARE(imported.m_strOut, "Imported 2 participants into \"List\"\n");
+    QVERIFY2(imported.m_strErr.contains("not imported again: ann"), qPrintable(imported.m_strErr));
+    QCOMPARE(RunCli({"report", m_strFile}).m_strOut, "Ann\n***Office\n   Bob\n   Cid\n");
+
+    QCOMPARE(RunCli({"move", m_strFile, "cid", "--top"}).m_nExit, 0);
+    QCOMPARE(RunCli({"move", m_strFile, "Ann", "--group", "Office"}).m_nExit, 0);
+    const CRun renamed = RunCli({"set", m_strFile, "Cid", "--name", "BOB", "--address", "c@x.org"});
+    QCOMPARE(renamed.m_strOut, "BOB1\n");
+    QVERIFY(renamed.m_strErr.contains("so the person is named \"BOB1\""));
+    QCOMPARE(RunCli({"report", m_strFile}).m_strOut, "***Office\n   Bob\n   Ann\nBOB1\n");
+
+    const QString strOut = m_pDir->filePath("out.csv");
+    QCOMPARE(RunCli({"export", m_strFile, "--csv", strOut}).m_nExit, 0);
+    QCOMPARE(ReadAll(strOut), QByteArray("name,address,suggestions,group\r\n"
+                                         "Bob,bob@x.org,Tea; cake,Office\r\nAnn,,,Office\r\n"
+                                         "BOB1,c@x.org,,\r\n"));
+    QCOMPARE(RunCli({"move", m_strFile, "Ann"}).m_nExit, 2);
 }
 
 void TestCli::concurrentWritersKeepEveryChange()

@@ -137,6 +137,12 @@ bool CParticipantImport::ReadCsv(const QByteArray& bytes, QString& strError)
     return true;
 }
 
+void CParticipantImport::PutAllInGroup(const QString& strGroup)
+{
+    for (CRow& row : m_rows)
+        row.m_strGroup = strGroup;
+}
+
 void CParticipantImport::Check(const CNameList& list)
 {
     m_toAdd.clear();

@@ -26,6 +26,9 @@ public:
     bool Read(const QString& strPath, QString& strError);
     bool ReadBytes(const QByteArray& bytes, bool bVCard, QString& strError);
 
+    // Puts every person read into the group of that name, whatever the file says.
+    void PutAllInGroup(const QString& strGroup);
+
     // Sorts the rows read into those to add and those whose names the list (or an earlier
     // row) has already.
     void Check(const CNameList& list);

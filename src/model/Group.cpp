@@ -76,6 +76,25 @@ bool CGroup::Remove(HTREEITEM hItem)
     return false;
 }
 
+bool CGroup::Take(CPerson* pPerson)
+{
+    CPerson* pPrevious = nullptr;
+    for (CPerson* p = m_pFirst; p; pPrevious = p, p = p->Next()) {
+        if (p != pPerson)
+            continue;
+        if (pPrevious)
+            pPrevious->m_pNext = p->m_pNext;
+        else
+            m_pFirst = p->Next();
+        if (m_pLast == p)
+            m_pLast = pPrevious;
+        p->m_pNext = nullptr;
+        --m_nCount;
+        return true;
+    }
+    return false;
+}
+
 void CGroup::RemoveAll()
 {
     while (m_pFirst) {

@@ -21,6 +21,9 @@ public:
     CPerson* Find(HTREEITEM hItem) const;
     int CountPersons() const;
     bool Remove(HTREEITEM hItem);
+    // Unlinks the person without deleting him; the caller owns him then. False when he is
+    // not in the group.
+    bool Take(CPerson* pPerson);
     void RemoveAll();
     void CopyFrom(const CGroup& group);
 

@@ -130,6 +130,57 @@ void CNameList::RemoveAll()
     m_exclusions.Clear();
 }
 
+CGroup* CNameList::GroupOf(const CPerson* pPerson) const
+{
+    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
+        if (!pItem->IsGroup())
+            continue;
+        for (CPerson* p = static_cast<CGroup*>(pItem)->m_pFirst; p; p = p->Next()) {
+            if (p == pPerson)
+                return static_cast<CGroup*>(pItem);
+        }
+    }
+    return nullptr;
+}
+
+CGroup* CNameList::FindGroup(const QString& strName) const
+{
+    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
+        if (pItem->IsGroup() && pItem->m_strName == strName)
+            return static_cast<CGroup*>(pItem);
+    }
+    return nullptr;
+}
+
+bool CNameList::MovePerson(CPerson* pPerson, CGroup* pGroup)
+{
+    CListItem* pBefore = nullptr; // the top-level entry before the person, if he is one
+    bool bTopLevel = false;
+    bool bGroupHere = pGroup == nullptr;
+    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
+        bGroupHere |= pItem == pGroup;
+        if (pItem->m_pNext == pPerson)
+            pBefore = pItem;
+        bTopLevel |= pItem == pPerson;
+    }
+    CGroup* pOwn = bTopLevel ? nullptr : GroupOf(pPerson);
+    if (!bGroupHere || (!bTopLevel && !pOwn))
+        return false;
+    if (pOwn) {
+        pOwn->Take(pPerson);
+    } else {
+        (pBefore ? pBefore->m_pNext : m_pFirst) = pPerson->m_pNext;
+        if (m_pLast == pPerson)
+            m_pLast = pBefore;
+        pPerson->m_pNext = nullptr;
+    }
+    if (pGroup)
+        pGroup->Add(pPerson);
+    else
+        Append(pPerson);
+    return true;
+}
+
 int CNameList::CountPersons() const
 {
     int nCount = 0;

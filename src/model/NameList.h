@@ -36,6 +36,14 @@ public:
     bool Remove(HTREEITEM hItem);
     void RemoveAll();
 
+    // Moves a person of the list to the end of a group of the list, or of the top level
+    // when pGroup is null. False, changing nothing, when either is not of the list.
+    bool MovePerson(CPerson* pPerson, CGroup* pGroup);
+    // The group that holds the person, or null for a top-level person.
+    CGroup* GroupOf(const CPerson* pPerson) const;
+    // The first top-level group of that name (exactly), or null.
+    CGroup* FindGroup(const QString& strName) const;
+
     int CountPersons() const;
     bool HasDrawnNames() const;
     void ResetDrawing();

@@ -213,6 +213,17 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]\n"
          u"                                shows the rules and exclusions, or changes the "
          u"rules\n"
+         u"  import FILE SOURCE [--group GROUP]\n"
+         u"                                adds the participants of a CSV or vCard file to the "
+         u"newest\n"
+         u"                                drawing; names it has already are left out\n"
+         u"  export FILE --csv OUT [--list N]\n"
+         u"                                writes the persons of drawing N as CSV, never the "
+         u"drawn names\n"
+         u"  set FILE PERSON [--name N] [--address A] [--suggestions S]\n"
+         u"                                changes a person of the newest drawing\n"
+         u"  move FILE PERSON (--group GROUP | --top)\n"
+         u"                                moves a person into a group, or out of it\n"
          u"  notification FILE PERSON [--list N]\n"
          u"                                the e-mail text for a person of drawing N\n"
          u"  send FILE [--yes] [--person NAME]\n"
@@ -315,6 +326,17 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"line %d has more than %d fields (name, address, suggestions, group)"},
         {IDS_IMPORT_TOO_LONG, u"line %d holds a text longer than any Kivvo keeps"},
         {IDS_IMPORT_NO_NAME, u"line %d has no name"},
+        {IDS_IMPORT_DUPLICATES, u"Already in the list, so not imported again: %s"},
+        {IDS_IMPORT_NOTHING, u"kivvo-cli: nobody new to import"},
+        {IDS_IMPORT_DONE, u"Imported %d participants into \"%s\""},
+        {IDS_EXPORT_NEEDS_CSV, u"export needs --csv OUT, the file to write"},
+        {IDS_EXPORT_FAILED, u"kivvo-cli: cannot write \"%s\": %s"},
+        {IDS_EXPORT_DONE, u"%d persons written to \"%s\""},
+        {IDS_NAME_MADE_UNIQUE,
+         u"The name \"%s\" is taken already in this list, so the person is named \"%s\"."},
+        {IDS_MOVE_NEEDS_TARGET, u"move takes either --group GROUP or --top"},
+        {IDS_MOVED_TO_GROUP, u"%s moved into %s"},
+        {IDS_MOVED_TO_TOP, u"%s moved out of his group"},
         {IDS_RULES_HISTORY_NONE, u"0 (none)"},
         {IDS_RULES_HISTORY_HELP,
          u"Nobody draws a person he gave a gift to in that many earlier exchanges of this "
