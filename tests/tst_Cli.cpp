@@ -237,6 +237,10 @@ void TestCli::configChecksAndPassword_data()
     QTest::newRow("password on standard input")
         << QStringList{"config", "--password-stdin"} << QByteArray("from stdin\n") << 0
         << "Settings saved" << "from stdin";
+    QTest::newRow("password as a value, visible to others")
+        << QStringList{"config", "--password", "app password"} << QByteArray() << 0
+        << "can be seen by other users in the process list; give it with --password-stdin"
+        << "app password";
     QTest::newRow("password asked without a terminal")
         << QStringList{"config", "--password", "--user", "santa"} << QByteArray() << 2
         << "--password-stdin" << "password";

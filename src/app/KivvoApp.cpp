@@ -3,6 +3,7 @@
 #include "notify/VCardReader.h"
 #include "platform/Archive.h"
 #include "platform/CmdUI.h"
+#include "platform/CoreDumps.h"
 #include "platform/DiskFile.h"
 #include "platform/Framework.h"
 #include "platform/Keyring.h"
@@ -91,7 +92,11 @@ CSettings CKivvoApp::MailAccount() const
 
 bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
 {
+    if (!settings.m_strPassword.isEmpty())
+        CCoreDumps::Disable();
     m_settings = settings;
+    if (SettingsFileUnreadable(strError))
+        return false;
     QString strKeyringError;
     m_bPasswordInKeyring = settings.m_strPassword.isEmpty()
                                ? CKeyring::Remove(strKeyringError)
@@ -121,6 +126,19 @@ void CKivvoApp::ReadKeyringPassword()
     m_settings.m_strPassword = strPassword;
 }
 
+bool CKivvoApp::SettingsFileUnreadable(QString& strError) const
+{
+    const QString strPath = SettingsPath();
+    if (!QFileInfo::exists(strPath) && !QFileInfo(strPath).isSymLink())
+        return false; // nothing there to lose
+    QFile file;
+    QString strWhy;
+    if (CDiskFile::OpenForReading(file, strPath, strWhy))
+        return false;
+    strError = CStringTable::Format(IDS_SETTINGS_NOT_REPLACED, {strWhy});
+    return true;
+}
+
 void CKivvoApp::LoadSettings()
 {
     const QString strPath = SettingsPath();
@@ -139,6 +157,8 @@ void CKivvoApp::LoadSettings()
     CArchive ar(&file, CArchive::load);
     m_settings.Serialize(ar);
     ReadKeyringPassword();
+    if (!m_settings.m_strPassword.isEmpty())
+        CCoreDumps::Disable();
 }
 
 bool CKivvoApp::SaveSettings()
@@ -149,6 +169,10 @@ bool CKivvoApp::SaveSettings()
 
 bool CKivvoApp::SaveSettings(QString& strError)
 {
+    // A file this program cannot read, whatever the reason, may hold settings it never saw:
+    // it is not replaced by the defaults and whatever was changed on top of them.
+    if (SettingsFileUnreadable(strError))
+        return false;
     QDir().mkpath(m_strFolder);
     // It holds the mail password: readable by its owner only.
     return CDiskFile::Save(

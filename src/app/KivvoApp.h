@@ -73,6 +73,8 @@ public:
 
 private:
     void ReadKeyringPassword();
+    // Whether a settings file is there that cannot be read; the reason when it is.
+    bool SettingsFileUnreadable(QString& strError) const;
     void StoreContact(int nIndex, const QString& strRecord);
     // The loader's messages appear on the thread that owns the application object.
     void ShowLoaderMessage(int nId, std::initializer_list<QVariant> args = {});
