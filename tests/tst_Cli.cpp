@@ -2,6 +2,7 @@
 #include "support/SmallDisk.h"
 #include "support/SmtpTestServer.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
@@ -381,6 +382,18 @@ void TestCli::concurrentWritersKeepEveryChange()
     QVERIFY2(blocked.m_strErr.contains("is being changed by another program"),
              qPrintable(blocked.m_strErr));
     QCOMPARE(ReadAll(m_strFile), before);
+    held.unlock();
+
+    // An empty lock file, left by a writer that failed before it could fill it, is taken
+    // over once it is older than any writer needs to fill it.
+    QFile empty(m_strFile + ".lock");
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    QVERIFY(empty.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                              QFileDevice::FileModificationTime));
+    empty.close();
+    const CRun late = RunCli({"add", m_strFile, "Late"});
+    QVERIFY2(late.m_nExit == 0, qPrintable(late.m_strErr));
+    QVERIFY(!QFileInfo::exists(m_strFile + ".lock"));
 }
 
 void TestCli::fullDiskLeavesFilesAlone_data()
