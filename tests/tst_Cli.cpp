@@ -338,6 +338,18 @@ void TestCli::notificationAndSend()
     QCOMPARE(RunCli({"send", m_strFile, "--person", "Ann"}).m_nExit, 1);
     QTest::qWait(200);
     QCOMPARE(server.Messages().size(), 3);
+
+    // The mail layer's traces are for whoever asks for them, and name no source path.
+    RunCli({"remove", m_strFile, "Eve"});
+    RunCli({"config", "--port", "1"});
+    const CRun failed = RunCli({"send", m_strFile, "--person", "Ann"});
+    QCOMPARE(failed.m_nExit, 1);
+    QVERIFY2(!failed.m_strErr.contains("CEMAPI"), qPrintable(failed.m_strErr));
+    qputenv("QT_LOGGING_RULES", "kivvo.mail.debug=true");
+    const CRun traced = RunCli({"send", m_strFile, "--person", "Ann"});
+    qunsetenv("QT_LOGGING_RULES");
+    const QStringList traces = traced.m_strErr.split(u'\n').filter("CEMAPI: FAILED(");
+    QVERIFY2(!traces.isEmpty() && !traces.join(u'\n').contains(u'/'), qPrintable(traced.m_strErr));
 }
 
 void TestCli::checkSaysWhy()
