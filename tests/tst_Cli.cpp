@@ -77,6 +77,7 @@ private slots:
     void contacts();
     void notificationAndSend();
     void checkSaysWhy();
+    void keyringThatNeverAnswers();
     void concurrentWritersKeepEveryChange();
     void fullDiskLeavesFilesAlone_data();
     void fullDiskLeavesFilesAlone();
@@ -350,6 +351,32 @@ void TestCli::notificationAndSend()
     qunsetenv("QT_LOGGING_RULES");
     const QStringList traces = traced.m_strErr.split(u'\n').filter("CEMAPI: FAILED(");
     QVERIFY2(!traces.isEmpty() && !traces.join(u'\n').contains(u'/'), qPrintable(traced.m_strErr));
+}
+
+void TestCli::keyringThatNeverAnswers()
+{
+    // A session bus that takes the connection and never says a word.
+    const QString strBus = m_pDir->filePath("bus");
+    QProcess bus;
+    bus.start("/usr/bin/python3", {KIVVO_SILENT_BUS_SCRIPT, strBus});
+    QVERIFY(bus.waitForReadyRead(10000));
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(strBus));
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    const QString strInput = m_pDir->filePath("input");
+    QFile input(strInput);
+    QVERIFY(input.open(QIODevice::WriteOnly));
+    input.write("secret\n");
+    input.close();
+    const CRun run = RunCli({"config", "--password-stdin"}, strInput);
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    bus.kill();
+    bus.waitForFinished();
+    // Given up on after a few seconds, said so, and the password kept in the file instead.
+    QCOMPARE(run.m_nExit, 0);
+    QVERIFY2(run.m_strErr.contains("The desktop's keyring does not answer"),
+             qPrintable(run.m_strErr));
+    QVERIFY(ReadAll(g_strHome + "/Documents/Kivvo.cfg").contains(QByteArray("s\0e\0c\0r\0e\0t\0")));
 }
 
 void TestCli::checkSaysWhy()

@@ -98,9 +98,12 @@ bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
     if (SettingsFileUnreadable(strError))
         return false;
     QString strKeyringError;
-    m_bPasswordInKeyring = settings.m_strPassword.isEmpty()
-                               ? CKeyring::Remove(strKeyringError)
-                               : CKeyring::Write(settings.m_strPassword, strKeyringError);
+    const CKeyring::EStatus status = settings.m_strPassword.isEmpty()
+                                         ? CKeyring::Remove(strKeyringError)
+                                         : CKeyring::Write(settings.m_strPassword, strKeyringError);
+    m_bPasswordInKeyring = status == CKeyring::EStatus::Ok;
+    if (status == CKeyring::EStatus::TimedOut)
+        KeyringSilent(strKeyringError);
     return SaveSettings(strError);
 }
 
@@ -120,10 +123,18 @@ void CKivvoApp::ReadKeyringPassword()
     QString strPassword;
     QString strError;
     const CKeyring::EStatus status = CKeyring::Read(strPassword, strError);
-    if (status == CKeyring::EStatus::Unavailable)
+    if (status == CKeyring::EStatus::TimedOut)
+        KeyringSilent(strError);
+    if (status == CKeyring::EStatus::Unavailable || status == CKeyring::EStatus::TimedOut)
         return;
     m_bPasswordInKeyring = true;
     m_settings.m_strPassword = strPassword;
+}
+
+void CKivvoApp::KeyringSilent(const QString& strWhy) const
+{
+    CFramework::MessageBox(IDS_KEYRING_SILENT, EBoxKind::OkExclamation,
+                           {strWhy, QDir::toNativeSeparators(SettingsPath())});
 }
 
 bool CKivvoApp::SettingsFileUnreadable(QString& strError) const

@@ -334,3 +334,6 @@ constexpr int IDS_LOCK_NOT_MADE = 22010;
 constexpr int IDS_ERR_SAVE_TOO_LARGE = 22011;
 constexpr int IDS_ERR_TOO_MANY_ENTRIES = 22012;
 constexpr int IDS_ERR_FOLDER_SYNC = 22013;
+constexpr int IDS_KEYRING_WAITING = 22014;
+constexpr int IDS_KEYRING_SILENT = 22015;
+constexpr int IDS_KEYRING_NO_ANSWER = 22016;

@@ -388,6 +388,13 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"it holds more than %d persons and groups, more than this program opens"},
         {IDS_ERR_FOLDER_SYNC,
          u"the file was written, but its folder could not be synced to disk: %s"},
+        {IDS_KEYRING_WAITING,
+         u"Waiting for the desktop's keyring: it asks for its password (to unlock it, or for a "
+         u"new keyring). Answer it to go on."},
+        {IDS_KEYRING_SILENT,
+         u"The desktop's keyring does not answer (%s). Kivvo goes on without it: the mail "
+         u"password is taken from and kept in the settings file %s, which only you can read."},
+        {IDS_KEYRING_NO_ANSWER, u"no answer within %d seconds"},
     };
     return table;
 }
