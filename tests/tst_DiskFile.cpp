@@ -16,8 +16,8 @@
 #include <QThread>
 
 #include <functional>
-#include <thread>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 

@@ -159,7 +159,8 @@ void TestDocumentFile::damagedFilesLeaveDocumentAsItWas_data()
     // Millions of tiny entries would take many times the file's size in memory.
     QTest::newRow("more persons than any document holds")
         << Int(1) + Hex("01") + Str("L") +
-               (Int(1) + Str("") + Str("") + Str("") + Str("")).repeated(CArchive::kMaxEntries + 1) +
+               (Int(1) + Str("") + Str("") + Str("") + Str(""))
+                   .repeated(CArchive::kMaxEntries + 1) +
                Int(3);
     QTest::newRow("group of more persons than any document holds")
         << Int(1) + Hex("01") + Str("L") + Int(2) + Str("G") + Int(CArchive::kMaxEntries) +

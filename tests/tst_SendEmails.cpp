@@ -298,8 +298,8 @@ void TestSendEmails::serverMisbehaving_data()
                                    "may have arrived, so it is not sent again";
     // A server too slow for one message is too slow for the next: no wait per person.
     QTest::newRow("confirmation later than the time-out")
-        << QStringList{"--data-delay", "1.5"} << QList<E>{E::NotSent, E::NotSent}
-        << strUnconfirmed << 1 << 1 << int(IDS_SEND_SERVER_SILENT);
+        << QStringList{"--data-delay", "1.5"} << QList<E>{E::NotSent, E::NotSent} << strUnconfirmed
+        << 1 << 1 << int(IDS_SEND_SERVER_SILENT);
     QTest::newRow("554 to the message")
         << QStringList{"--data-reply", "554 5.7.1 Looks like spam"}
         << QList<E>{E::Failed, E::Failed}
@@ -314,20 +314,19 @@ void TestSendEmails::serverMisbehaving_data()
         << "the server refused the address ann@example.com: 550 5.1.1 Recipient refused" << 1 << 1
         << 0;
     QTest::newRow("server gone after a time-out")
-        << QStringList{"--data-delay", "1.5", "--sessions", "1"}
-        << QList<E>{E::NotSent, E::NotSent} << strUnconfirmed << 1 << 1
-        << int(IDS_SEND_SERVER_SILENT);
+        << QStringList{"--data-delay", "1.5", "--sessions", "1"} << QList<E>{E::NotSent, E::NotSent}
+        << strUnconfirmed << 1 << 1 << int(IDS_SEND_SERVER_SILENT);
     QTest::newRow("kept connection gone at MAIL FROM")
         << QStringList{"--drop-at-mail", "1"} << QList<E>{E::Sent, E::Sent} << "" << 2 << 2 << 0;
     const QString strTooLong = "the server's reply was longer than any mail server's (more than "
                                "4096 characters in a line, or more than 256 lines); the "
                                "connection was closed";
     QTest::newRow("greeting of endless lines")
-        << QStringList{"--greeting", "lines"} << QList<E>{E::NotSent, E::NotSent} << strTooLong
-        << 0 << 1 << int(IDS_LOGON_ERROR);
+        << QStringList{"--greeting", "lines"} << QList<E>{E::NotSent, E::NotSent} << strTooLong << 0
+        << 1 << int(IDS_LOGON_ERROR);
     QTest::newRow("greeting of one endless line")
-        << QStringList{"--greeting", "line"} << QList<E>{E::NotSent, E::NotSent} << strTooLong
-        << 0 << 1 << int(IDS_LOGON_ERROR);
+        << QStringList{"--greeting", "line"} << QList<E>{E::NotSent, E::NotSent} << strTooLong << 0
+        << 1 << int(IDS_LOGON_ERROR);
     QTest::newRow("greeting of a line now and then")
         << QStringList{"--greeting", "drip"} << QList<E>{E::NotSent, E::NotSent}
         << "the server did not answer within 5 seconds" << 0 << 1 << int(IDS_SEND_SERVER_SILENT);

@@ -67,8 +67,8 @@ QByteArray AsciiAddress(const QString& str)
     if (nAt > 0) {
         const QString strLocal = str.left(nAt);
         const QByteArray domain = QUrl::toAce(str.mid(nAt + 1));
-        if (IsPlainAscii(strLocal) && !domain.isEmpty() && IsPlainAscii(QString::fromLatin1(domain)) &&
-            strLocal.size() + domain.size() < 900)
+        if (IsPlainAscii(strLocal) && !domain.isEmpty() &&
+            IsPlainAscii(QString::fromLatin1(domain)) && strLocal.size() + domain.size() < 900)
             return strLocal.toLatin1() + '@' + domain;
     }
     return CMailMessage::EncodeHeaderText(str);

@@ -107,9 +107,9 @@ void CSendProgressDlg::OnRetry()
     QList<int> resend;
     for (const int nIndex : m_pRun->MayHaveArrived()) {
         const CMailJob& job = m_pRun->Jobs().at(nIndex);
-        if (CFramework::MessageBox(IDS_ASK_SEND_AGAIN, EBoxKind::YesNoQuestion,
-                                   {job.m_strName, job.m_strAddress,
-                                    m_pRun->Result(nIndex).m_strReason}) == IDYES)
+        if (CFramework::MessageBox(
+                IDS_ASK_SEND_AGAIN, EBoxKind::YesNoQuestion,
+                {job.m_strName, job.m_strAddress, m_pRun->Result(nIndex).m_strReason}) == IDYES)
             resend.append(nIndex);
     }
     m_pRun->StartRetry(resend);

@@ -380,10 +380,9 @@ CSmtpResult CSmtpSession::SendData(const QByteArray& message)
         return IoFailure(io, ESmtpError::Lost);
     if (reply.m_nCode != 354) {
         Reset();
-        return ReplyFailure(reply.m_nCode / 100 == 4 ? ESmtpError::Transient : ESmtpError::Refused,
-                            reply.m_nCode / 100 == 4 ? IDS_SMTP_TRY_LATER
-                                                     : IDS_SMTP_MESSAGE_REFUSED,
-                            reply);
+        const bool bTransient = reply.m_nCode / 100 == 4;
+        return ReplyFailure(bTransient ? ESmtpError::Transient : ESmtpError::Refused,
+                            bTransient ? IDS_SMTP_TRY_LATER : IDS_SMTP_MESSAGE_REFUSED, reply);
     }
     // From the final dot on the message is the server's: whatever happens now, it is never
     // sent again, since the server may have kept it.

@@ -67,8 +67,8 @@ bool WriteAll(int fd, const QByteArray& data, QString& strError)
 bool SyncFolder(const QString& strPath, QString& strError)
 {
     const QString strFolder = QFileInfo(QFileInfo(strPath).canonicalFilePath()).absolutePath();
-    const int fd = ::open(QFile::encodeName(strFolder).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(strFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         strError = CStringTable::Format(IDS_ERR_FOLDER_SYNC, {SystemError(errno)});
         return false;

@@ -72,27 +72,26 @@ bool CDocument::ChangedOnDisk() const
     return stamp.m_bExists && stamp != m_stamp;
 }
 
+bool CDocument::TakeLock(CDocumentLock& lock, const QString& strShown)
+{
+    QString strWhy;
+    const CDocumentLock::EResult locked = lock.Lock(CDocumentLock::kWaitMs, strWhy);
+    const QString strLock = QDir::toNativeSeparators(lock.LockPath());
+    if (locked == CDocumentLock::EResult::Busy)
+        CFramework::MessageBox(IDS_DOC_LOCKED, EBoxKind::OkExclamation, {strShown, strLock});
+    if (locked == CDocumentLock::EResult::Error)
+        CFramework::MessageBox(
+            IDS_FILE_SAVE_ERROR, EBoxKind::OkExclamation,
+            {strShown, CStringTable::Format(IDS_LOCK_NOT_MADE, {strLock, strWhy})});
+    return locked == CDocumentLock::EResult::Locked;
+}
+
 bool CDocument::OnSaveDocument(const QString& strPathName)
 {
     const QString strShown = QDir::toNativeSeparators(strPathName);
     CDocumentLock lock(strPathName);
-    if (!m_bLockedByCaller) {
-        QString strWhy;
-        const CDocumentLock::EResult locked = lock.Lock(CDocumentLock::kWaitMs, strWhy);
-        if (locked == CDocumentLock::EResult::Busy) {
-            CFramework::MessageBox(IDS_DOC_LOCKED, EBoxKind::OkExclamation,
-                                   {strShown, QDir::toNativeSeparators(lock.LockPath())});
-            return false;
-        }
-        if (locked == CDocumentLock::EResult::Error) {
-            CFramework::MessageBox(
-                IDS_FILE_SAVE_ERROR, EBoxKind::OkExclamation,
-                {strShown, CStringTable::Format(IDS_LOCK_NOT_MADE,
-                                                {QDir::toNativeSeparators(lock.LockPath()),
-                                                 strWhy})});
-            return false;
-        }
-    }
+    if (!m_bLockedByCaller && !TakeLock(lock, strShown))
+        return false;
     // Another program's change is not thrown away without asking.
     if (strPathName == m_strPathName && ChangedOnDisk() &&
         CFramework::MessageBox(IDS_ASK_OVERWRITE_CHANGED, EBoxKind::YesNoQuestion, {strShown}) !=

@@ -7,6 +7,7 @@
 #include <QString>
 
 class CArchive;
+class CDocumentLock;
 
 // The document machinery: a modified flag, the file it belongs to, updates to its views,
 // and opening and saving through an archive. A failed open leaves the contents as they
@@ -52,6 +53,9 @@ signals:
     void PathNameChanged(const QString& strPathName);
 
 private:
+    // Waits for the document's lock; false, with the message shown, when it is not had.
+    bool TakeLock(CDocumentLock& lock, const QString& strShown);
+
     bool m_bModified = false;
     QString m_strPathName;
     CDiskFile::SStamp m_stamp; // the file as this document last read or wrote it

@@ -55,7 +55,7 @@ EProbe Probe()
         return EProbe::Silent;
     if (err.contains("NoSuchObject") || err.contains("UnknownObject"))
         return EProbe::Prompt; // no default keyring yet: the call asks for a new one
-    return EProbe::Answered; // no bus, or another kind of keyring: the call says so at once
+    return EProbe::Answered;   // no bus, or another kind of keyring: the call says so at once
 }
 
 struct SCall
