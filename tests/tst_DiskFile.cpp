@@ -11,13 +11,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <functional>
 #include <sys/stat.h>
-#include <thread>
 
 namespace {
 
@@ -45,6 +44,29 @@ struct CSavePath
 
 // A text long enough that no save of it fits into one free page.
 const QString g_strLong(3000, u'x');
+
+// Another program that holds the document's lock, as kivvo-cli does while it changes the
+// document: after a moment it changes the file in place and lets go of the lock.
+bool StartOtherWriter(QProcess& writer, const QString& strPath)
+{
+    const QString strLock = strPath + ".lock";
+    QList<QByteArray> lines; // the lock file as QLockFile writes it, to name the other program
+    {
+        QLockFile own(strLock);
+        QFile file(strLock);
+        if (!own.lock() || !file.open(QIODevice::ReadOnly))
+            return false;
+        lines = file.readAll().split('\n');
+    }
+    writer.start("/bin/sh", {"-c", "sleep 0.5; printf more >> \"$0\"; rm -f \"$0.lock\"", strPath});
+    if (!writer.waitForStarted() || lines.size() < 2)
+        return false;
+    const QString strExe = QStringLiteral("/proc/%1/exe").arg(writer.processId());
+    lines[0] = QByteArray::number(writer.processId());
+    lines[1] = QFileInfo(QFileInfo(strExe).symLinkTarget()).fileName().toUtf8();
+    QFile lock(strLock);
+    return lock.open(QIODevice::WriteOnly | QIODevice::NewOnly) && lock.write(lines.join('\n')) > 0;
+}
 
 } // namespace
 
@@ -221,8 +243,8 @@ void TestDiskFile::changedOnDiskAsksFirst_data()
     QTest::newRow("rewritten, No keeps the other change") << 1 << int(IDNO) << true << false;
     QTest::newRow("replaced, No keeps the other change") << 2 << int(IDNO) << true << false;
     QTest::newRow("replaced, Yes saves") << 2 << int(IDYES) << true << true;
-    // Another writer holds the lock while the save begins and changes the file before he
-    // lets go: the save waits for him and then sees his change.
+    // Another program holds the lock while the save begins and changes the file before it
+    // lets go: the save waits for it and then sees its change.
     QTest::newRow("changed under the lock while saving") << 3 << int(IDNO) << true << false;
 }
 
@@ -250,23 +272,12 @@ void TestDiskFile::changedOnDiskAsksFirst()
     const QByteArray onDisk = ReadAll(strPath);
     doc.GetNewestList()->Append(new CPerson("Mine", {}, {}));
     doc.SetModifiedFlag();
-    QLockFile lock(strPath + ".lock");
-    std::thread writer;
-    if (change == 3) {
-        QVERIFY(lock.lock());
-        writer = std::thread([&] {
-            QThread::msleep(300);
-            QFile file(strPath); // rewritten in place, as the other writer saves
-            if (file.open(QIODevice::Append))
-                file.write("more");
-            file.close();
-            lock.unlock();
-        });
-    }
+    QProcess writer;
+    if (change == 3)
+        QVERIFY(StartOtherWriter(writer, strPath));
 
     const bool bSaved = doc.OnSaveDocument(strPath);
-    if (writer.joinable())
-        writer.join();
+    QVERIFY(change != 3 || writer.waitForFinished());
     QCOMPARE(bSaved, saved);
     QCOMPARE(messages.Ids().contains(IDS_ASK_OVERWRITE_CHANGED), asked);
     QCOMPARE(doc.IsModified(), !saved);
