@@ -10,7 +10,7 @@ packages=(
     libbenchmark-dev
     qtkeychain-qt6-dev gnome-keyring dbus-daemon dbus-bin libsecret-tools
     clang libclang-rt-14-dev
-    dpkg-dev file appstream desktop-file-utils man-db groff-base bash-completion lintian
+    dpkg-dev file appstream desktop-file-utils man-db groff-base bash-completion lintian strace
 )
 
 missing=()

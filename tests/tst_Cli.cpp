@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,16 +22,22 @@ struct CRun
 // The documents folder of every run: $HOME/Documents of a home made for the test.
 QString g_strHome;
 
-// strInput: the file standard input reads; none, no terminal: questions are No.
-void StartCli(QProcess& process, const QStringList& arguments,
-              const QString& strInput = QProcess::nullDevice())
+// The environment of every run: the home made for the test.
+QProcessEnvironment CliEnvironment()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!g_strHome.isEmpty()) {
         environment.insert(QStringLiteral("HOME"), g_strHome);
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), g_strHome + "/.config");
     }
-    process.setProcessEnvironment(environment);
+    return environment;
+}
+
+// strInput: the file standard input reads; none, no terminal: questions are No.
+void StartCli(QProcess& process, const QStringList& arguments,
+              const QString& strInput = QProcess::nullDevice())
+{
+    process.setProcessEnvironment(CliEnvironment());
     process.setProgram(QStringLiteral(KIVVO_CLI_PATH));
     process.setArguments(arguments);
     process.setStandardInputFile(strInput);
@@ -78,6 +85,8 @@ private slots:
     void notificationAndSend();
     void checkSaysWhy();
     void keyringThatNeverAnswers();
+    void renameIsSyncedInItsFolder_data();
+    void renameIsSyncedInItsFolder();
     void concurrentWritersKeepEveryChange();
     void fullDiskLeavesFilesAlone_data();
     void fullDiskLeavesFilesAlone();
@@ -377,6 +386,51 @@ void TestCli::keyringThatNeverAnswers()
     QVERIFY2(run.m_strErr.contains("The desktop's keyring does not answer"),
              qPrintable(run.m_strErr));
     QVERIFY(ReadAll(g_strHome + "/Documents/Kivvo.cfg").contains(QByteArray("s\0e\0c\0r\0e\0t\0")));
+}
+
+void TestCli::renameIsSyncedInItsFolder_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("file"); // the file the command saves
+    QTest::newRow("document") << QStringList{"add", "FILE", "Cid"} << "FILE";
+    QTest::newRow("settings") << QStringList{"config", "--footer", "Hi"}
+                              << "HOME/Documents/Kivvo.cfg";
+}
+
+void TestCli::renameIsSyncedInItsFolder()
+{
+    // Until the folder is synced, a power cut may lose the new name of a saved file.
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, file);
+    QCOMPARE(RunCli({"new", m_strFile}).m_nExit, 0);
+    QCOMPARE(RunCli({"config"}).m_nExit, 0);
+    file.replace("FILE", m_strFile).replace("HOME", g_strHome);
+    const QString strLog = m_pDir->filePath("strace.log");
+    QProcess strace;
+    strace.setProcessEnvironment(CliEnvironment());
+    strace.setStandardInputFile(QProcess::nullDevice());
+    strace.start("strace", QStringList{"-f", "-e", "trace=rename,renameat,renameat2,openat,fsync",
+                                       "-o", strLog, KIVVO_CLI_PATH} +
+                               arguments.replaceInStrings("FILE", m_strFile));
+    if (!strace.waitForFinished(30000) || strace.exitCode() != 0)
+        QSKIP("strace cannot trace here");
+    const QStringList lines = QString::fromUtf8(ReadAll(strLog)).split(u'\n');
+    const QString strFolder = QFileInfo(file).absolutePath();
+    const QRegularExpression renamed(
+        "rename.*[/\"]" + QRegularExpression::escape(QFileInfo(file).fileName()) + "\"\\) = 0");
+    const QRegularExpression opened("openat\\(.*\"" + QRegularExpression::escape(strFolder) +
+                                    "\".*O_DIRECTORY.*= (\\d+)");
+    qsizetype nLine = 0;
+    while (nLine < lines.size() && !renamed.match(lines.at(nLine)).hasMatch())
+        ++nLine;
+    QVERIFY2(nLine < lines.size(), qPrintable(lines.join(u'\n')));
+    QString strFd;
+    for (++nLine; nLine < lines.size() && strFd.isEmpty(); ++nLine)
+        strFd = opened.match(lines.at(nLine)).captured(1);
+    QVERIFY2(!strFd.isEmpty(), qPrintable(lines.join(u'\n')));
+    QVERIFY2(lines.mid(nLine).join(u'\n').contains(
+                 QRegularExpression("fsync\\(" + strFd + "\\) +=\\s*0")),
+             qPrintable(lines.join(u'\n')));
 }
 
 void TestCli::checkSaysWhy()
