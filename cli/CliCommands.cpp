@@ -10,6 +10,7 @@
 #include "model/NameList.h"
 #include "platform/Archive.h"
 #include "platform/DiskFile.h"
+#include "platform/DocumentLock.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -25,9 +26,6 @@
 
 namespace {
 
-// How long a writer waits for another one to finish before giving up.
-constexpr int kLockWaitMs = 10000;
-
 // Commands that read the document, change it and save it.
 bool ChangesDocument(const QString& strCommand)
 {
@@ -35,19 +33,6 @@ bool ChangesDocument(const QString& strCommand)
                                          "draw",    "copy",  "exclude",   "rules",  "import",
                                          "set",     "move"};
     return changing.contains(strCommand);
-}
-
-// QLockFile does not say why it could not write its file: try the same once more to find out.
-QString LockFileProblem(const QString& strLock)
-{
-    QFile probe(strLock);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return probe.errorString();
-    QString strWhy = QStringLiteral("unknown error");
-    if (probe.write("0\n") != 2 || !probe.flush())
-        strWhy = probe.errorString();
-    probe.remove();
-    return strWhy;
 }
 
 } // namespace
@@ -198,19 +183,20 @@ int CCliCommands::Run(const QStringList& arguments)
     return std::invoke(command.m_pRun, this);
 }
 
+CCliCommands::~CCliCommands() = default;
+
 int CCliCommands::LockDocument()
 {
-    // Beside the file a link points to, so that every path to one document meets one lock.
-    const QFileInfo info(m_strFile);
-    const QString strTarget = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    const QString strLock = strTarget + QStringLiteral(".lock");
-    m_pLock = std::make_unique<QLockFile>(strLock);
-    m_pLock->setStaleLockTime(0); // only the lock of a process that has gone is stale
-    if (m_pLock->tryLock(kLockWaitMs))
+    m_pLock = std::make_unique<CDocumentLock>(m_strFile);
+    QString strWhy;
+    switch (m_pLock->Lock(CDocumentLock::kWaitMs, strWhy)) {
+    case CDocumentLock::EResult::Locked:
         return kExitOk;
-    if (m_pLock->error() == QLockFile::LockFailedError)
-        return Fail(IDS_CLI_LOCKED, {m_strFile, strLock});
-    return Fail(IDS_CLI_LOCK_ERROR, {strLock, LockFileProblem(strLock)});
+    case CDocumentLock::EResult::Busy:
+        return Fail(IDS_CLI_LOCKED, {m_strFile, m_pLock->LockPath()});
+    default:
+        return Fail(IDS_CLI_LOCK_ERROR, {m_pLock->LockPath(), strWhy});
+    }
 }
 
 bool CCliCommands::Open(CKivvoDoc& doc)
@@ -220,6 +206,7 @@ bool CCliCommands::Open(CKivvoDoc& doc)
 
 int CCliCommands::SaveAndReport(CKivvoDoc& doc, const QString& strMessage)
 {
+    doc.SetLockedByCaller(m_pLock != nullptr);
     if (!doc.OnSaveDocument(m_strFile))
         return kExitFailed;
     if (!strMessage.isEmpty())
@@ -722,6 +709,8 @@ int CCliCommands::Config()
         if (m_parser.isSet(pOption))
             *pField = m_parser.value(pOption);
     }
+    if (m_parser.isSet("password"))
+        m_err << CStringTable::Load(IDS_CLI_PASSWORD_VISIBLE) << '\n';
     if (m_parser.isSet("password-stdin"))
         settings.m_strPassword = ReadLine();
     if (m_parser.isSet("password-prompt")) {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QCommandLineParser>
-#include <QLockFile>
 #include <QStringList>
 
 #include <memory>
 
 class CCliUserInterface;
+class CDocumentLock;
 class CKivvoApp;
 class CKivvoDoc;
 class CCliMessageHandler;
@@ -24,6 +24,7 @@ public:
     };
 
     CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandler& messages, CKivvoApp& app);
+    ~CCliCommands();
 
     // Runs one command line (without the program name); returns the exit status.
     int Run(const QStringList& arguments);
@@ -73,5 +74,5 @@ private:
     QCommandLineParser m_parser;
     QString m_strFile;
     QStringList m_args; // positional arguments after the file
-    std::unique_ptr<QLockFile> m_pLock;
+    std::unique_ptr<CDocumentLock> m_pLock;
 };

@@ -3,6 +3,9 @@
 #include "app/KivvoApp.h"
 #include "notify/MapiInit.h"
 #include "platform/Framework.h"
+#include "platform/Keyring.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -27,6 +30,10 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     CCliMessageHandler messages(err);
     CFramework::SetMessageHandler(&messages);
+    CKeyring::SetWaitNotice([&err](bool bWaiting) {
+        if (bWaiting)
+            err << CStringTable::Load(IDS_KEYRING_WAITING) << Qt::endl;
+    });
 
     CKivvoApp kivvo;
     CCliCommands commands(out, err, messages, kivvo);

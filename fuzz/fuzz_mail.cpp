@@ -1,5 +1,5 @@
-// Composing a message from any fields: no bare CR, LF or NUL in the header block, each
-// header once, no line over 998 characters, and the body decodes back.
+// Composing a message from any fields: no bare CR, LF or NUL and no 8-bit byte in the header
+// block, each header once, no line over 998 characters, and the body decodes back.
 #include "FuzzCheck.h"
 #include "notify/MailMessage.h"
 #include "support/MessageCheck.h"

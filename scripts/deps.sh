@@ -8,9 +8,9 @@ packages=(
     qt6-base-dev qt6-multimedia-dev
     python3-aiosmtpd openssl
     libbenchmark-dev
-    qtkeychain-qt6-dev gnome-keyring dbus-daemon libsecret-tools
+    qtkeychain-qt6-dev gnome-keyring dbus-daemon dbus-bin libsecret-tools
     clang libclang-rt-14-dev
-    dpkg-dev file appstream desktop-file-utils man-db groff-base bash-completion
+    dpkg-dev file appstream desktop-file-utils man-db groff-base bash-completion lintian strace
 )
 
 missing=()

@@ -2,9 +2,11 @@
 #include "support/SmallDisk.h"
 #include "support/SmtpTestServer.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,16 +22,22 @@ struct CRun
 // The documents folder of every run: $HOME/Documents of a home made for the test.
 QString g_strHome;
 
-// strInput: the file standard input reads; none, no terminal: questions are No.
-void StartCli(QProcess& process, const QStringList& arguments,
-              const QString& strInput = QProcess::nullDevice())
+// The environment of every run: the home made for the test.
+QProcessEnvironment CliEnvironment()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!g_strHome.isEmpty()) {
         environment.insert(QStringLiteral("HOME"), g_strHome);
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), g_strHome + "/.config");
     }
-    process.setProcessEnvironment(environment);
+    return environment;
+}
+
+// strInput: the file standard input reads; none, no terminal: questions are No.
+void StartCli(QProcess& process, const QStringList& arguments,
+              const QString& strInput = QProcess::nullDevice())
+{
+    process.setProcessEnvironment(CliEnvironment());
     process.setProgram(QStringLiteral(KIVVO_CLI_PATH));
     process.setArguments(arguments);
     process.setStandardInputFile(strInput);
@@ -78,6 +86,9 @@ private slots:
     void checkSaysWhy();
     void rulesAndExclusions();
     void importExportSetMove();
+    void keyringThatNeverAnswers();
+    void renameIsSyncedInItsFolder_data();
+    void renameIsSyncedInItsFolder();
     void concurrentWritersKeepEveryChange();
     void fullDiskLeavesFilesAlone_data();
     void fullDiskLeavesFilesAlone();
@@ -250,6 +261,10 @@ void TestCli::configChecksAndPassword_data()
     QTest::newRow("password on standard input")
         << QStringList{"config", "--password-stdin"} << QByteArray("from stdin\n") << 0
         << "Settings saved" << "from stdin";
+    QTest::newRow("password as a value, visible to others")
+        << QStringList{"config", "--password", "app password"} << QByteArray() << 0
+        << "can be seen by other users in the process list; give it with --password-stdin"
+        << "app password";
     QTest::newRow("password asked without a terminal")
         << QStringList{"config", "--password", "--user", "santa"} << QByteArray() << 2
         << "--password-stdin" << "password";
@@ -346,6 +361,89 @@ void TestCli::notificationAndSend()
     QCOMPARE(RunCli({"send", m_strFile, "--person", "Ann"}).m_nExit, 1);
     QTest::qWait(200);
     QCOMPARE(server.Messages().size(), 3);
+
+    // The mail layer's traces are for whoever asks for them, and name no source path.
+    RunCli({"remove", m_strFile, "Eve"});
+    RunCli({"config", "--port", "1"});
+    const CRun failed = RunCli({"send", m_strFile, "--person", "Ann"});
+    QCOMPARE(failed.m_nExit, 1);
+    QVERIFY2(!failed.m_strErr.contains("CEMAPI"), qPrintable(failed.m_strErr));
+    qputenv("QT_LOGGING_RULES", "kivvo.mail.debug=true");
+    const CRun traced = RunCli({"send", m_strFile, "--person", "Ann"});
+    qunsetenv("QT_LOGGING_RULES");
+    const QStringList traces = traced.m_strErr.split(u'\n').filter("CEMAPI: FAILED(");
+    QVERIFY2(!traces.isEmpty() && !traces.join(u'\n').contains(u'/'), qPrintable(traced.m_strErr));
+}
+
+void TestCli::keyringThatNeverAnswers()
+{
+    // A session bus that takes the connection and never says a word.
+    const QString strBus = m_pDir->filePath("bus");
+    QProcess bus;
+    bus.start("/usr/bin/python3", {KIVVO_SILENT_BUS_SCRIPT, strBus});
+    QVERIFY(bus.waitForReadyRead(10000));
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(strBus));
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    const QString strInput = m_pDir->filePath("input");
+    QFile input(strInput);
+    QVERIFY(input.open(QIODevice::WriteOnly));
+    input.write("secret\n");
+    input.close();
+    const CRun run = RunCli({"config", "--password-stdin"}, strInput);
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    bus.kill();
+    bus.waitForFinished();
+    // Given up on after a few seconds, said so, and the password kept in the file instead.
+    QCOMPARE(run.m_nExit, 0);
+    QVERIFY2(run.m_strErr.contains("The desktop's keyring does not answer"),
+             qPrintable(run.m_strErr));
+    QVERIFY(ReadAll(g_strHome + "/Documents/Kivvo.cfg").contains(QByteArray("s\0e\0c\0r\0e\0t\0")));
+}
+
+void TestCli::renameIsSyncedInItsFolder_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("file"); // the file the command saves
+    QTest::newRow("document") << QStringList{"add", "FILE", "Cid"} << "FILE";
+    QTest::newRow("settings") << QStringList{"config", "--footer", "Hi"}
+                              << "HOME/Documents/Kivvo.cfg";
+}
+
+void TestCli::renameIsSyncedInItsFolder()
+{
+    // Until the folder is synced, a power cut may lose the new name of a saved file.
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, file);
+    QCOMPARE(RunCli({"new", m_strFile}).m_nExit, 0);
+    QCOMPARE(RunCli({"config"}).m_nExit, 0);
+    file.replace("FILE", m_strFile).replace("HOME", g_strHome);
+    const QString strLog = m_pDir->filePath("strace.log");
+    QProcess strace;
+    strace.setProcessEnvironment(CliEnvironment());
+    strace.setStandardInputFile(QProcess::nullDevice());
+    strace.start("strace", QStringList{"-f", "-e", "trace=rename,renameat,renameat2,openat,fsync",
+                                       "-o", strLog, KIVVO_CLI_PATH} +
+                               arguments.replaceInStrings("FILE", m_strFile));
+    if (!strace.waitForFinished(30000) || strace.exitCode() != 0)
+        QSKIP("strace cannot trace here");
+    const QStringList lines = QString::fromUtf8(ReadAll(strLog)).split(u'\n');
+    const QString strFolder = QFileInfo(file).absolutePath();
+    const QRegularExpression renamed(
+        "rename.*[/\"]" + QRegularExpression::escape(QFileInfo(file).fileName()) + "\"\\) = 0");
+    const QRegularExpression opened("openat\\(.*\"" + QRegularExpression::escape(strFolder) +
+                                    "\".*O_DIRECTORY.*= (\\d+)");
+    qsizetype nLine = 0;
+    while (nLine < lines.size() && !renamed.match(lines.at(nLine)).hasMatch())
+        ++nLine;
+    QVERIFY2(nLine < lines.size(), qPrintable(lines.join(u'\n')));
+    QString strFd;
+    for (++nLine; nLine < lines.size() && strFd.isEmpty(); ++nLine)
+        strFd = opened.match(lines.at(nLine)).captured(1);
+    QVERIFY2(!strFd.isEmpty(), qPrintable(lines.join(u'\n')));
+    QVERIFY2(lines.mid(nLine).join(u'\n').contains(
+                 QRegularExpression("fsync\\(" + strFd + "\\) +=\\s*0")),
+             qPrintable(lines.join(u'\n')));
 }
 
 void TestCli::checkSaysWhy()
@@ -450,6 +548,18 @@ void TestCli::concurrentWritersKeepEveryChange()
     QVERIFY2(blocked.m_strErr.contains("is being changed by another program"),
              qPrintable(blocked.m_strErr));
     QCOMPARE(ReadAll(m_strFile), before);
+    held.unlock();
+
+    // An empty lock file, left by a writer that failed before it could fill it, is taken
+    // over once it is older than any writer needs to fill it.
+    QFile empty(m_strFile + ".lock");
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    QVERIFY(empty.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                              QFileDevice::FileModificationTime));
+    empty.close();
+    const CRun late = RunCli({"add", m_strFile, "Late"});
+    QVERIFY2(late.m_nExit == 0, qPrintable(late.m_strErr));
+    QVERIFY(!QFileInfo::exists(m_strFile + ".lock"));
 }
 
 void TestCli::fullDiskLeavesFilesAlone_data()

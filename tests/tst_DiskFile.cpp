@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,6 +45,29 @@ struct CSavePath
 // A text long enough that no save of it fits into one free page.
 const QString g_strLong(3000, u'x');
 
+// Another program that holds the document's lock, as kivvo-cli does while it changes the
+// document: after a moment it changes the file in place and lets go of the lock.
+bool StartOtherWriter(QProcess& writer, const QString& strPath)
+{
+    const QString strLock = strPath + ".lock";
+    QList<QByteArray> lines; // the lock file as QLockFile writes it, to name the other program
+    {
+        QLockFile own(strLock);
+        QFile file(strLock);
+        if (!own.lock() || !file.open(QIODevice::ReadOnly))
+            return false;
+        lines = file.readAll().split('\n');
+    }
+    writer.start("/bin/sh", {"-c", "sleep 0.5; printf more >> \"$0\"; rm -f \"$0.lock\"", strPath});
+    if (!writer.waitForStarted() || lines.size() < 2)
+        return false;
+    const QString strExe = QStringLiteral("/proc/%1/exe").arg(writer.processId());
+    lines[0] = QByteArray::number(writer.processId());
+    lines[1] = QFileInfo(QFileInfo(strExe).symLinkTarget()).fileName().toUtf8();
+    QFile lock(strLock);
+    return lock.open(QIODevice::WriteOnly | QIODevice::NewOnly) && lock.write(lines.join('\n')) > 0;
+}
+
 } // namespace
 
 using FMake = std::function<void(const QString& strPath)>;
@@ -60,18 +85,24 @@ private slots:
     void linkKeepsPointingAtTheSavedFile();
     void changedOnDiskAsksFirst_data();
     void changedOnDiskAsksFirst();
+    void modeOfSavedDocument_data();
+    void modeOfSavedDocument();
 };
 
 void TestDiskFile::fullDiskKeepsTheOldFile_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("document") << "document";
-    QTest::newRow("settings") << "settings";
+    QTest::addColumn<int>("free"); // bytes left on the disk
+    QTest::newRow("document") << "document" << 4096;
+    QTest::newRow("settings") << "settings" << 4096;
+    // Not even the lock file fits: none is left behind to keep out every later writer.
+    QTest::newRow("document, no room for its lock") << "document" << 0;
 }
 
 void TestDiskFile::fullDiskKeepsTheOldFile()
 {
     QFETCH(QString, path);
+    QFETCH(int, free);
     CSmallDisk disk(256);
     if (!disk.IsMounted())
         QSKIP("mounting a small tmpfs needs root");
@@ -114,7 +145,7 @@ void TestDiskFile::fullDiskKeepsTheOldFile()
     const QString strFile = savePath.m_prepare(disk.FilePath({}) + QDir::separator());
     const QByteArray before = ReadAll(strFile);
     QVERIFY(!before.isEmpty());
-    QVERIFY(disk.FillLeaving(4096));
+    QVERIFY(disk.FillLeaving(free));
     const QStringList entries = QDir(disk.FilePath({})).entryList(QDir::Files | QDir::Hidden);
 
     savePath.m_change();
@@ -212,6 +243,9 @@ void TestDiskFile::changedOnDiskAsksFirst_data()
     QTest::newRow("rewritten, No keeps the other change") << 1 << int(IDNO) << true << false;
     QTest::newRow("replaced, No keeps the other change") << 2 << int(IDNO) << true << false;
     QTest::newRow("replaced, Yes saves") << 2 << int(IDYES) << true << true;
+    // Another program holds the lock while the save begins and changes the file before it
+    // lets go: the save waits for it and then sees its change.
+    QTest::newRow("changed under the lock while saving") << 3 << int(IDNO) << true << false;
 }
 
 void TestDiskFile::changedOnDiskAsksFirst()
@@ -238,14 +272,51 @@ void TestDiskFile::changedOnDiskAsksFirst()
     const QByteArray onDisk = ReadAll(strPath);
     doc.GetNewestList()->Append(new CPerson("Mine", {}, {}));
     doc.SetModifiedFlag();
+    QProcess writer;
+    if (change == 3)
+        QVERIFY(StartOtherWriter(writer, strPath));
 
-    QCOMPARE(doc.OnSaveDocument(strPath), saved);
+    const bool bSaved = doc.OnSaveDocument(strPath);
+    QVERIFY(change != 3 || writer.waitForFinished());
+    QCOMPARE(bSaved, saved);
     QCOMPARE(messages.Ids().contains(IDS_ASK_OVERWRITE_CHANGED), asked);
     QCOMPARE(doc.IsModified(), !saved);
-    QCOMPARE(ReadAll(strPath) == onDisk, !saved);
+    QCOMPARE(ReadAll(strPath) == onDisk + (change == 3 ? "more" : ""), !saved);
     if (saved) // and the next save asks nothing: the file is the document's own again
         QVERIFY(doc.OnSaveDocument(strPath));
     QCOMPARE(messages.Ids().count(IDS_ASK_OVERWRITE_CHANGED), asked ? 1 : 0);
+}
+
+void TestDiskFile::modeOfSavedDocument_data()
+{
+    QTest::addColumn<int>("before"); // -1: no file yet
+    QTest::addColumn<int>("after");
+    // Who gives to whom is for the owner's eyes, whatever the umask says.
+    QTest::newRow("new document") << -1 << 0600;
+    QTest::newRow("existing, shared with the group") << 0640 << 0640;
+    QTest::newRow("existing, readable by all") << 0644 << 0644;
+}
+
+void TestDiskFile::modeOfSavedDocument()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath("circle.kv");
+    CKivvoDoc doc;
+    BuildDocument(doc, {"Ann"});
+    if (before >= 0) {
+        QVERIFY(doc.OnSaveDocument(strPath));
+        QCOMPARE(chmod(QFile::encodeName(strPath).constData(), mode_t(before)), 0);
+        doc.SetModifiedFlag();
+    }
+    const mode_t oldMask = umask(022);
+    const bool bSaved = doc.OnSaveDocument(strPath);
+    umask(oldMask);
+    QVERIFY(bSaved);
+    struct stat info = {};
+    QCOMPARE(stat(QFile::encodeName(strPath).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 0777), after);
 }
 
 QTEST_GUILESS_MAIN(TestDiskFile)

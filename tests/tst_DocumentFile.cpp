@@ -51,6 +51,8 @@ private slots:
     void extensionAfterTheLists();
     void openAndSaveThroughFiles();
     void failedSaveKeepsTheOldFile();
+    void saveThatCouldNotBeOpenedIsRefused_data();
+    void saveThatCouldNotBeOpenedIsRefused();
     void writeErrorIsReported();
 };
 
@@ -174,6 +176,16 @@ void TestDocumentFile::damagedFilesLeaveDocumentAsItWas_data()
     QTest::newRow("more exclusions than the section holds")
         << lists + mark + Int(2) + Int(9) + Int(1) + Hex("00") + Int(0x7FFFFFFF);
     QTest::newRow("section cut short") << lists + mark + Int(1) + Int(6) + Int(1);
+    // Millions of tiny entries would take many times the file's size in memory.
+    QTest::newRow("more persons than any document holds")
+        << Int(1) + Hex("01") + Str("L") +
+               (Int(1) + Str("") + Str("") + Str("") + Str(""))
+                   .repeated(CArchive::kMaxEntries + 1) +
+               Int(3);
+    QTest::newRow("group of more persons than any document holds")
+        << Int(1) + Hex("01") + Str("L") + Int(2) + Str("G") + Int(CArchive::kMaxEntries) +
+               (Int(1) + Str("") + Str("") + Str("") + Str("")).repeated(CArchive::kMaxEntries) +
+               Int(3);
 }
 
 void TestDocumentFile::damagedFilesLeaveDocumentAsItWas()
@@ -289,6 +301,40 @@ void TestDocumentFile::failedSaveKeepsTheOldFile()
     QVERIFY(doc.GetPathName().isEmpty());
     QCOMPARE(messages.Ids(), QList<int>{IDS_FILE_SAVE_ERROR});
     QVERIFY(messages.m_boxes.at(0).m_strText.contains(QStringLiteral("circle.kv")));
+}
+
+void TestDocumentFile::saveThatCouldNotBeOpenedIsRefused_data()
+{
+    QTest::addColumn<int>("persons");
+    QTest::addColumn<int>("nameLength");
+    QTest::addColumn<QString>("why");
+
+    // Each name takes 2 MiB: 257 of them are more than the largest file that is opened.
+    QTest::newRow("larger than any file opened")
+        << 257 << int(CArchive::kMaxTextLength) << "more than the 536870912 bytes";
+    QTest::newRow("more entries than any document opened")
+        << CArchive::kMaxEntries + 1 << 0 << "more than 500000 persons and groups";
+}
+
+void TestDocumentFile::saveThatCouldNotBeOpenedIsRefused()
+{
+    QFETCH(int, persons);
+    QFETCH(int, nameLength);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    CRecordingMessageHandler messages;
+    CKivvoDoc doc;
+    doc.OnNewDocument();
+    const QString strName(nameLength, u'x'); // shared by every person: little memory
+    for (int i = 0; i < persons; ++i)
+        doc.GetNewestList()->Append(new CPerson(strName, {}, {}));
+    const QString strPath = dir.filePath("circle.kv");
+    QVERIFY(!doc.OnSaveDocument(strPath));
+    QCOMPARE(messages.Ids(), QList<int>{IDS_FILE_SAVE_ERROR});
+    QVERIFY2(messages.m_boxes.at(0).m_strText.contains(why),
+             qPrintable(messages.m_boxes.at(0).m_strText));
+    QVERIFY(!QFileInfo::exists(strPath));
+    QVERIFY(doc.IsModified() || doc.GetPathName().isEmpty());
 }
 
 void TestDocumentFile::writeErrorIsReported()

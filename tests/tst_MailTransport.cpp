@@ -172,6 +172,10 @@ void TestMailTransport::composedHeadersAreClean_data()
     QTest::newRow("many recipients")
         << "santa@example.com" << QStringList(300, QStringLiteral("someone@example.com"))
         << QString();
+    QTest::newRow("names and addresses beyond ASCII")
+        << "Zoë Löwe <zoe@exämple.org>"
+        << QStringList{"Łukasz <łukasz@example.com>", "李雷@例子.中国", "ann@example.com"}
+        << QString();
     QTest::newRow("one endless word")
         << "santa@example.com" << QStringList{QString(3000, u'a') + "@example.com"}
         << QString(2000, u'x');

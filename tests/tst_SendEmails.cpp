@@ -11,6 +11,8 @@
 #include "support/RecordingUserInterface.h"
 #include "support/SmtpTestServer.h"
 
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -35,6 +37,7 @@ class TestSendEmails : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void fivePersonsOneFailing();
@@ -53,7 +56,15 @@ private slots:
 private:
     std::unique_ptr<CSmtpTestServer> m_pServer;
     std::unique_ptr<CKivvoApp> m_pApp;
+    QTemporaryDir m_dir;
+    QString m_strCert;
+    QString m_strKey;
 };
+
+void TestSendEmails::initTestCase()
+{
+    QVERIFY(CSmtpTestServer::MakeCertificate(m_dir.path(), m_strCert, m_strKey));
+}
 
 void TestSendEmails::init()
 {
@@ -283,11 +294,12 @@ void TestSendEmails::serverMisbehaving_data()
     QTest::addColumn<int>("stopMessage");
 
     using E = ESendOutcome;
+    const QString strUnconfirmed = "the server did not confirm the message within 1 seconds; it "
+                                   "may have arrived, so it is not sent again";
+    // A server too slow for one message is too slow for the next: no wait per person.
     QTest::newRow("confirmation later than the time-out")
-        << QStringList{"--data-delay", "1.5"} << QList<E>{E::Failed, E::Failed}
-        << "the server did not confirm the message within 1 seconds; it may have arrived, so it "
-           "is not sent again"
-        << 2 << 2 << 0;
+        << QStringList{"--data-delay", "1.5"} << QList<E>{E::NotSent, E::NotSent} << strUnconfirmed
+        << 1 << 1 << int(IDS_SEND_SERVER_SILENT);
     QTest::newRow("554 to the message")
         << QStringList{"--data-reply", "554 5.7.1 Looks like spam"}
         << QList<E>{E::Failed, E::Failed}
@@ -302,12 +314,41 @@ void TestSendEmails::serverMisbehaving_data()
         << "the server refused the address ann@example.com: 550 5.1.1 Recipient refused" << 1 << 1
         << 0;
     QTest::newRow("server gone after a time-out")
-        << QStringList{"--data-delay", "1.5", "--sessions", "1"} << QList<E>{E::Failed, E::NotSent}
-        << "the server did not confirm the message within 1 seconds; it may have arrived, so it "
-           "is not sent again"
-        << 1 << 2 << int(IDS_LOGON_ERROR);
+        << QStringList{"--data-delay", "1.5", "--sessions", "1"} << QList<E>{E::NotSent, E::NotSent}
+        << strUnconfirmed << 1 << 1 << int(IDS_SEND_SERVER_SILENT);
     QTest::newRow("kept connection gone at MAIL FROM")
         << QStringList{"--drop-at-mail", "1"} << QList<E>{E::Sent, E::Sent} << "" << 2 << 2 << 0;
+    const QString strTooLong = "the server's reply was longer than any mail server's (more than "
+                               "4096 characters in a line, or more than 256 lines); the "
+                               "connection was closed";
+    QTest::newRow("greeting of endless lines")
+        << QStringList{"--greeting", "lines"} << QList<E>{E::NotSent, E::NotSent} << strTooLong << 0
+        << 1 << int(IDS_LOGON_ERROR);
+    QTest::newRow("greeting of one endless line")
+        << QStringList{"--greeting", "line"} << QList<E>{E::NotSent, E::NotSent} << strTooLong << 0
+        << 1 << int(IDS_LOGON_ERROR);
+    QTest::newRow("greeting of a line now and then")
+        << QStringList{"--greeting", "drip"} << QList<E>{E::NotSent, E::NotSent}
+        << "the server did not answer within 5 seconds" << 0 << 1 << int(IDS_SEND_SERVER_SILENT);
+    QTest::newRow("plaintext queued behind the go-ahead to STARTTLS")
+        << QStringList{"--cert", "CERT", "--key", "KEY", "--starttls-inject"}
+        << QList<E>{E::NotSent, E::NotSent}
+        << "the server sent more than its go-ahead for encryption (STARTTLS) before encryption "
+           "began; somebody between this computer and the server may be tampering with the "
+           "connection, so it was closed"
+        << 0 << 1 << int(IDS_LOGON_ERROR);
+    QTest::newRow("451 to MAIL FROM")
+        << QStringList{"--mail-reply", "451 4.7.1 Greylisted, come back later"}
+        << QList<E>{E::Failed, E::Failed}
+        << "the server cannot take the message now: 451 4.7.1 Greylisted, come back later; try "
+           "again later"
+        << 0 << 1 << 0;
+    QTest::newRow("control characters in the server's reply")
+        << QStringList{"--mail-reply", "550 5.7.1 \x1b]0;owned\x07\x1b[2J\rgone"}
+        << QList<E>{E::NotSent, E::NotSent}
+        << "the server refused the sender address santa@example.com: 550 5.7.1 \uFFFD]0;owned"
+           "\uFFFD\uFFFD[2J\uFFFDgone"
+        << 0 << 1 << int(IDS_SENDER_ERROR);
 }
 
 void TestSendEmails::serverMisbehaving()
@@ -318,6 +359,8 @@ void TestSendEmails::serverMisbehaving()
     QFETCH(int, bodiesReceived);
     QFETCH(int, connections);
     QFETCH(int, stopMessage);
+    server.replaceInStrings(QRegularExpression("^CERT$"), m_strCert)
+        .replaceInStrings(QRegularExpression("^KEY$"), m_strKey);
     CSmtpTestServer smtp(server);
     QVERIFY(smtp.IsReady());
     CSettings account = m_pApp->m_settings;
@@ -333,6 +376,10 @@ void TestSendEmails::serverMisbehaving()
     QCOMPARE(QList<ESendOutcome>({run.Result(0).m_outcome, run.Result(1).m_outcome}), outcomes);
     QCOMPARE(run.Result(0).m_strReason, annsReason);
     QCOMPARE(run.StopMessageId(), stopMessage);
+    if (stopMessage) // the user stopped nothing: the others are not sent because of the server
+        QVERIFY2(run.Result(1).m_strReason.startsWith("not sent, since the mail server could not "
+                                                      "go on: "),
+                 qPrintable(run.Result(1).m_strReason));
     QCOMPARE(run.AllSent(),
              outcomes == QList<ESendOutcome>({ESendOutcome::Sent, ESendOutcome::Sent}));
     QTest::qWait(outcomes.contains(ESendOutcome::Failed) ? 1000 : 100); // late copies would show

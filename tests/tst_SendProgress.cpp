@@ -96,18 +96,25 @@ void TestSendProgress::windowLiveWhileSendingAndCancel_data()
 {
     QTest::addColumn<bool>("stopNow"); // Cancel clicked a second time
     QTest::addColumn<QString>("bobsLine");
+    QTest::addColumn<int>("sendBobAgain"); // the answer when asked; 0: not asked
+    const QString strBobUnconfirmed = "Not sent to [Bob] email address [Bob <bob@example.com>]: "
+                                      "sending was stopped before the server confirmed the "
+                                      "message; it may have arrived";
     QTest::newRow("after the message in flight")
-        << false << "Email sent to: Bob, address: Bob <bob@example.com>";
-    QTest::newRow("stop now") << true
-                              << "Not sent to [Bob] email address [Bob <bob@example.com>]: "
-                                 "sending was stopped before the server confirmed the message; "
-                                 "it may have arrived";
+        << false << "Email sent to: Bob, address: Bob <bob@example.com>" << 0;
+    QTest::newRow("stop now, Bob's message not sent again")
+        << true << strBobUnconfirmed << int(IDNO);
+    QTest::newRow("stop now, Bob's message again on the user's word")
+        << true << strBobUnconfirmed << int(IDYES);
 }
 
 void TestSendProgress::windowLiveWhileSendingAndCancel()
 {
     QFETCH(bool, stopNow);
     QFETCH(QString, bobsLine);
+    QFETCH(int, sendBobAgain);
+    if (sendBobAgain)
+        m_pMessages->Answer(IDS_ASK_SEND_AGAIN, sendBobAgain);
     QElapsedTimer clock;
     qint64 nLongestGap = 0;
     qint64 nLastTick = 0;
@@ -134,19 +141,23 @@ void TestSendProgress::windowLiveWhileSendingAndCancel()
     QCOMPARE(Line(1), bobsLine);
     QCOMPARE(Line(2), "Not sent to [Cid] email address [cid@example.com]: sending was stopped");
     QCOMPARE(Line(3), "Skipped [Dan]: no email address");
-    if (stopNow)
-        return;
-    QCOMPARE(m_pDialog->Status()->text(), "Sent emails to 2 out of 4 participants");
-    QVERIFY(m_pFrame->Action(ID_SEND_EMAILS)->isEnabled());
-    // The timer kept its pace although each message took the server a second.
-    QVERIFY2(nLongestGap < 500, qPrintable(QString::number(nLongestGap)));
+    if (!stopNow) {
+        QCOMPARE(m_pDialog->Status()->text(), "Sent emails to 2 out of 4 participants");
+        QVERIFY(m_pFrame->Action(ID_SEND_EMAILS)->isEnabled());
+        // The timer kept its pace although each message took the server a second.
+        QVERIFY2(nLongestGap < 500, qPrintable(QString::number(nLongestGap)));
+    }
 
-    m_pDialog->RetryButton()->click(); // only Cid
+    // Cid, and Bob, whose message may have arrived, only when the user says so for him.
+    m_pDialog->RetryButton()->click();
+    QCOMPARE(m_pMessages->Ids().contains(IDS_ASK_SEND_AGAIN), sendBobAgain != 0);
     QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
-    QTRY_COMPARE(Line(2), "Email sent to: Cid, address: cid@example.com");
-    QVERIFY(m_pServer->WaitForMessages(3));
-    QCOMPARE(m_pServer->DataCount(), 3);
-    QCOMPARE(m_pServer->Messages().at(1).m_recipients, QStringList{"bob@example.com"});
+    QTRY_COMPARE_WITH_TIMEOUT(Line(2), "Email sent to: Cid, address: cid@example.com", 10000);
+    const int nBodies = sendBobAgain == IDYES ? 4 : 3;
+    QVERIFY(m_pServer->WaitForMessages(nBodies - (stopNow ? 1 : 0)));
+    QTest::qWait(200);
+    QCOMPARE(m_pServer->DataCount(), nBodies);
+    QCOMPARE(Line(1).startsWith("Email sent to: Bob"), sendBobAgain != IDNO);
     QVERIFY(!m_pMessages->Ids().contains(IDS_SEND_ERROR)); // no box per participant
 }
 

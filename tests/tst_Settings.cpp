@@ -6,6 +6,7 @@
 #include "support/ArchiveBytes.h"
 #include "support/RecordingMessageHandler.h"
 
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,9 +87,12 @@ void TestSettings::changedFileIsRead()
 
     CKivvoApp app;
     app.m_strFolder = dir.path() + QDir::separator();
+    prctl(PR_SET_DUMPABLE, 1, 0, 0, 0);
     app.LoadSettings();
     QCOMPARE(app.m_settings.m_strFooter, changed.m_strFooter);
     QCOMPARE(app.m_settings.m_nPort, 465);
+    // It holds a password now: no core dump may carry it away.
+    QCOMPARE(prctl(PR_GET_DUMPABLE, 0, 0, 0, 0), 0);
 }
 
 void TestSettings::shortFileKeepsDefaultsForTheRest_data()
@@ -212,6 +216,12 @@ void TestSettings::unreadableFileLeftAsItWas()
     QCOMPARE(app.m_settings.m_strServer, CSettings().m_strServer); // the defaults, for this run
     QCOMPARE(messages.Ids(), QList<int>{IDS_SETTINGS_READ_ERROR});
     QVERIFY(messages.m_boxes.at(0).m_strText.contains(strPath));
+    // Nor do new settings replace it: they would bring back every default.
+    CSettings changed = app.m_settings;
+    changed.m_strFooter = "From the Smiths";
+    QString strError;
+    QVERIFY(!app.StoreSettings(changed, strError));
+    QVERIFY2(strError.contains("cannot be read"), qPrintable(strError));
     struct stat after = {};
     QCOMPARE(stat(QFile::encodeName(strPath).constData(), &after), 0);
     QCOMPARE(after.st_ino, before.st_ino);

@@ -3,6 +3,7 @@
 #include "notify/VCardReader.h"
 #include "platform/Archive.h"
 #include "platform/CmdUI.h"
+#include "platform/CoreDumps.h"
 #include "platform/DiskFile.h"
 #include "platform/Framework.h"
 #include "platform/Keyring.h"
@@ -91,11 +92,18 @@ CSettings CKivvoApp::MailAccount() const
 
 bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
 {
+    if (!settings.m_strPassword.isEmpty())
+        CCoreDumps::Disable();
     m_settings = settings;
+    if (SettingsFileUnreadable(strError))
+        return false;
     QString strKeyringError;
-    m_bPasswordInKeyring = settings.m_strPassword.isEmpty()
-                               ? CKeyring::Remove(strKeyringError)
-                               : CKeyring::Write(settings.m_strPassword, strKeyringError);
+    const CKeyring::EStatus status = settings.m_strPassword.isEmpty()
+                                         ? CKeyring::Remove(strKeyringError)
+                                         : CKeyring::Write(settings.m_strPassword, strKeyringError);
+    m_bPasswordInKeyring = status == CKeyring::EStatus::Ok;
+    if (status == CKeyring::EStatus::TimedOut)
+        KeyringSilent(strKeyringError);
     return SaveSettings(strError);
 }
 
@@ -115,10 +123,31 @@ void CKivvoApp::ReadKeyringPassword()
     QString strPassword;
     QString strError;
     const CKeyring::EStatus status = CKeyring::Read(strPassword, strError);
-    if (status == CKeyring::EStatus::Unavailable)
+    if (status == CKeyring::EStatus::TimedOut)
+        KeyringSilent(strError);
+    if (status == CKeyring::EStatus::Unavailable || status == CKeyring::EStatus::TimedOut)
         return;
     m_bPasswordInKeyring = true;
     m_settings.m_strPassword = strPassword;
+}
+
+void CKivvoApp::KeyringSilent(const QString& strWhy) const
+{
+    CFramework::MessageBox(IDS_KEYRING_SILENT, EBoxKind::OkExclamation,
+                           {strWhy, QDir::toNativeSeparators(SettingsPath())});
+}
+
+bool CKivvoApp::SettingsFileUnreadable(QString& strError) const
+{
+    const QString strPath = SettingsPath();
+    if (!QFileInfo::exists(strPath) && !QFileInfo(strPath).isSymLink())
+        return false; // nothing there to lose
+    QFile file;
+    QString strWhy;
+    if (CDiskFile::OpenForReading(file, strPath, strWhy))
+        return false;
+    strError = CStringTable::Format(IDS_SETTINGS_NOT_REPLACED, {strWhy});
+    return true;
 }
 
 void CKivvoApp::LoadSettings()
@@ -139,6 +168,8 @@ void CKivvoApp::LoadSettings()
     CArchive ar(&file, CArchive::load);
     m_settings.Serialize(ar);
     ReadKeyringPassword();
+    if (!m_settings.m_strPassword.isEmpty())
+        CCoreDumps::Disable();
 }
 
 bool CKivvoApp::SaveSettings()
@@ -149,6 +180,10 @@ bool CKivvoApp::SaveSettings()
 
 bool CKivvoApp::SaveSettings(QString& strError)
 {
+    // A file this program cannot read, whatever the reason, may hold settings it never saw:
+    // it is not replaced by the defaults and whatever was changed on top of them.
+    if (SettingsFileUnreadable(strError))
+        return false;
     QDir().mkpath(m_strFolder);
     // It holds the mail password: readable by its owner only.
     return CDiskFile::Save(

@@ -73,6 +73,10 @@ public:
 
 private:
     void ReadKeyringPassword();
+    // Whether a settings file is there that cannot be read; the reason when it is.
+    bool SettingsFileUnreadable(QString& strError) const;
+    // Says that the keyring did not answer and the settings file stands in for it.
+    void KeyringSilent(const QString& strWhy) const;
     void StoreContact(int nIndex, const QString& strRecord);
     // The loader's messages appear on the thread that owns the application object.
     void ShowLoaderMessage(int nId, std::initializer_list<QVariant> args = {});

@@ -5,13 +5,17 @@
 #include "MainFrame.h"
 #include "notify/MapiInit.h"
 #include "platform/Framework.h"
+#include "platform/Keyring.h"
 #include "platform/QtMessageHandler.h"
 #include "platform/QtSoundPlayer.h"
 #include "res/Icons.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
 #include "ui/ScreenFit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTimer>
 
 #include <cstdio>
@@ -70,6 +74,19 @@ int main(int argc, char* argv[])
     CFramework::SetMessageHandler(&messages);
     CQtSoundPlayer sounds;
     CFramework::SetSoundPlayer(&sounds);
+    // While the keyring shows its prompt, a window says what the program waits for.
+    std::unique_ptr<QLabel> pKeyringNotice;
+    CKeyring::SetWaitNotice([&pKeyringNotice](bool bWaiting) {
+        pKeyringNotice.reset();
+        if (!bWaiting)
+            return;
+        pKeyringNotice = std::make_unique<QLabel>(CStringTable::Load(IDS_KEYRING_WAITING));
+        pKeyringNotice->setWindowTitle(QCoreApplication::applicationName());
+        pKeyringNotice->setWordWrap(true);
+        pKeyringNotice->setMargin(24);
+        pKeyringNotice->setObjectName(QStringLiteral("keyringNotice"));
+        pKeyringNotice->show();
+    });
 
     int nExit = 0;
     {
@@ -92,6 +109,7 @@ int main(int argc, char* argv[])
         }
         nExit = QApplication::exec();
     }
+    CKeyring::SetWaitNotice({});
     CFramework::SetSoundPlayer(nullptr);
     CFramework::SetMessageHandler(nullptr);
     return nExit;

@@ -9,6 +9,8 @@ CGroup::~CGroup()
 
 void CGroup::Store(CArchive& ar) const
 {
+    if (!ar.TakeEntry())
+        return;
     ar.WriteInt(TAG_GROUP);
     ar.WriteString(m_strName);
     ar.WriteInt(m_nCount);
@@ -23,6 +25,8 @@ void CGroup::Load(CArchive& ar)
     // The count comes from the file: stop at the first failed read rather than trust it.
     for (qint32 i = 0; i < nCount && ar.IsOk(); ++i) {
         ar.ReadInt(); // the person's tag, not looked at
+        if (!ar.TakeEntry())
+            return;
         auto* pPerson = new CPerson;
         pPerson->Load(ar);
         Add(pPerson);

@@ -299,6 +299,8 @@ void CNameList::Serialize(CArchive& ar)
         const qint32 nTag = ar.ReadInt();
         if (!ar.IsOk())
             break;
+        if ((nTag == TAG_PERSON || nTag == TAG_GROUP) && !ar.TakeEntry())
+            break;
         if (nTag == TAG_PERSON) {
             auto* pPerson = new CPerson;
             pPerson->Load(ar);

@@ -9,6 +9,8 @@ CPerson::CPerson(const QString& strName, const QString& strAddress, const QStrin
 
 void CPerson::Store(CArchive& ar) const
 {
+    if (!ar.TakeEntry())
+        return;
     ar.WriteInt(TAG_PERSON);
     ar.WriteString(m_strName);
     ar.WriteString(m_strAddress);

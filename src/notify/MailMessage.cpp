@@ -1,5 +1,6 @@
 #include "MailMessage.h"
 
+#include <QUrl>
 #include <QUuid>
 
 namespace {
@@ -57,6 +58,54 @@ QString Token(const QString& str, const QString& strExtra)
     return strToken;
 }
 
+// An address in 7-bit header text: the domain in its ASCII form; one that cannot be written
+// so (a local part beyond ASCII, a domain that is no name) goes out as encoded words, for no
+// 8-bit byte may reach the header.
+QByteArray AsciiAddress(const QString& str)
+{
+    const qsizetype nAt = str.lastIndexOf(u'@');
+    if (nAt > 0) {
+        const QString strLocal = str.left(nAt);
+        const QByteArray domain = QUrl::toAce(str.mid(nAt + 1));
+        if (IsPlainAscii(strLocal) && !domain.isEmpty() &&
+            IsPlainAscii(QString::fromLatin1(domain)) && strLocal.size() + domain.size() < 900)
+            return strLocal.toLatin1() + '@' + domain;
+    }
+    return CMailMessage::EncodeHeaderText(str);
+}
+
+// A mailbox ("Name <address>" or a bare address) as header text; bFolded tells that it may
+// span continuation lines of its own.
+QByteArray Mailbox(const QString& strText, bool& bFolded)
+{
+    const QString str = CMailMessage::SingleLine(strText).trimmed();
+    bFolded = !IsPlainAscii(str) || str.size() >= 900;
+    if (!bFolded)
+        return str.toLatin1();
+    const qsizetype nOpen = str.lastIndexOf(u'<');
+    const qsizetype nClose = nOpen < 0 ? -1 : str.indexOf(u'>', nOpen);
+    if (nClose < 0)
+        return AsciiAddress(str);
+    const QString strName = str.left(nOpen).trimmed();
+    const QByteArray address = '<' + AsciiAddress(str.mid(nOpen + 1, nClose - nOpen - 1)) + '>';
+    return strName.isEmpty() ? address : CMailMessage::EncodeHeaderText(strName) + ' ' + address;
+}
+
+// A header of mailboxes: folded by HeaderLine when all are plain, else one mailbox a line.
+QByteArray MailboxHeader(const QByteArray& name, const QStringList& mailboxes)
+{
+    QList<QByteArray> texts;
+    bool bAnyFolded = false;
+    for (const QString& strMailbox : mailboxes) {
+        bool bFolded = false;
+        texts.append(Mailbox(strMailbox, bFolded));
+        bAnyFolded = bAnyFolded || bFolded;
+    }
+    if (!bAnyFolded)
+        return HeaderLine(name, texts.join(", "));
+    return name + ": " + texts.join(",\r\n ") + "\r\n";
+}
+
 } // namespace
 
 QString CMailMessage::SingleLine(const QString& str)
@@ -109,15 +158,13 @@ QByteArray CMailMessage::Compose(const QString& strFrom, const QStringList& reci
 {
     // Every field is cleaned here, whatever the caller checked: no line break, no control
     // character, no line too long, so that no value can add a header of its own.
-    QStringList to;
-    for (const QString& strRecipient : recipients)
-        to.append(SingleLine(strRecipient).trimmed());
     QString strId = Token(strMessageId, QStringLiteral("!#$%&'*+-/=?^_`{|}~.@<>"));
     if (strId.size() > kMaxMessageId || strId.isEmpty())
         strId = NewMessageId(QString());
     QByteArray message;
-    message += HeaderLine("From", SingleLine(strFrom).toUtf8());
-    message += HeaderLine("To", to.join(QStringLiteral(", ")).toUtf8());
+    // Headers are 7-bit: names beyond ASCII go as encoded words, domains in their ASCII form.
+    message += MailboxHeader("From", {strFrom});
+    message += MailboxHeader("To", recipients);
     // Folded into encoded words of its own when long or not plain ASCII.
     message += "Subject: " + EncodeHeaderText(SingleLine(strSubject)) + "\r\n";
     message += HeaderLine("Date", date.toString(Qt::RFC2822Date).toLatin1());

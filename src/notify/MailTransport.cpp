@@ -6,9 +6,13 @@
 #include "res/StringTable.h"
 
 #include <QDateTime>
+#include <QLoggingCategory>
 
 #include <algorithm>
-#include <cstdio>
+
+// Traces for whoever looks into a failure; silent unless asked for with
+// QT_LOGGING_RULES="kivvo.mail.debug=true".
+Q_LOGGING_CATEGORY(lcMail, "kivvo.mail", QtInfoMsg)
 
 namespace {
 
@@ -16,8 +20,7 @@ constexpr HRESULT kFacilityMail = static_cast<HRESULT>(0x80040000);
 
 void Trace(HRESULT hr, int nLine)
 {
-    std::fprintf(stderr, "CEMAPI: FAILED(%x) at %s:%d\n", static_cast<unsigned>(hr), __FILE__,
-                 nLine);
+    qCDebug(lcMail, "CEMAPI: FAILED(%x) at MailTransport:%d", static_cast<unsigned>(hr), nLine);
 }
 
 bool HasControlCharacter(const QString& str)
@@ -82,6 +85,8 @@ HRESULT CMailTransport::Fail(const CSmtpResult& result, int nLine)
 HRESULT CMailTransport::Logon()
 {
     m_bLoggedOn = 0;
+    m_bLastFresh = true;
+    m_bUnused = true;
     const CSmtpResult result = m_session.Open(m_account);
     if (!result.Ok())
         return Fail(result, __LINE__);
@@ -106,7 +111,9 @@ HRESULT CMailTransport::Send(const QString& strTo, const QString& strSubject,
     }
     const QStringList recipients = Recipients(strTo);
     if (recipients.isEmpty()) {
-        Fail({ESmtpError::Address, CStringTable::Format(IDS_SMTP_BAD_ADDRESS, {strTo})}, __LINE__);
+        Fail({ESmtpError::Address,
+              CStringTable::Format(IDS_SMTP_BAD_ADDRESS, {CSmtpSession::Printable(strTo)})},
+             __LINE__);
         return E_INVALIDARG;
     }
     const QByteArray message = CMailMessage::Compose(
@@ -114,12 +121,15 @@ HRESULT CMailTransport::Send(const QString& strTo, const QString& strSubject,
         CMailMessage::NewMessageId(m_account.m_strFrom));
     const QString strSender = CMailAddress::Bare(m_account.m_strFrom);
     const bool bReused = m_session.IsOpen();
+    m_bLastFresh = !bReused || m_bUnused; // the connection of the Logon is fresh as well
+    m_bUnused = false;
     CSmtpResult result = bReused ? CSmtpResult() : m_session.Open(m_account);
     if (result.Ok())
         result = m_session.Deliver(strSender, recipients, message);
     if (result.m_error == ESmtpError::LostBeforeMail && bReused) {
         // The kept connection had been closed by the server before it took the sender:
         // nothing of this message reached it, so a fresh connection may try once more.
+        m_bLastFresh = true;
         result = m_session.Open(m_account);
         if (result.Ok())
             result = m_session.Deliver(strSender, recipients, message);

@@ -20,8 +20,8 @@ inline bool FAILED(HRESULT hr)
 // (TLS and authentication included); the sends that follow reuse it. A message is never
 // handed over twice: the only retry is on a fresh connection when a reused one turns out to
 // have been closed before the server accepted the sender. Every failure writes one trace
-// line to stderr and keeps its reason in LastResult(); the transport never talks to the user,
-// its callers do. It lives on one thread, the one that logs on.
+// line to the logging category kivvo.mail and keeps its reason in LastResult(); the transport
+// never talks to the user, its callers do. It lives on one thread, the one that logs on.
 class CMailTransport
 {
 public:
@@ -43,6 +43,9 @@ public:
     // Says goodbye to the server; the next Send needs a Logon again.
     void Logoff();
     const CSmtpResult& LastResult() const { return m_last; }
+    // Whether the last Logon or Send spoke over a connection opened for it, rather than one
+    // kept from before: a time-out there means the server itself is not answering.
+    bool LastWasFresh() const { return m_bLastFresh; }
 
     // Whether a password may only travel encrypted to this host: every host but loopback.
     static bool RequiresTls(const QString& strHost, const QString& strUser);
@@ -58,4 +61,6 @@ private:
     CSmtpSession m_session;
     CSmtpResult m_last;
     CSettings m_account;
+    bool m_bLastFresh = false;
+    bool m_bUnused = false; // opened by Logon, no message sent over it yet
 };

@@ -1,6 +1,7 @@
 #include "SendProgressDlg.h"
 
 #include "SendRun.h"
+#include "platform/Framework.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -86,8 +87,7 @@ void CSendProgressDlg::OnFinished()
         strStatus = m_pRun->StopMessage() + QStringLiteral("\r\n\r\n") + strStatus;
     m_pStatus->setText(strStatus);
     m_pCancel->setEnabled(false);
-    m_pRetry->setEnabled(
-        m_pRun->CountOf(ESendOutcome::Failed) + m_pRun->CountOf(ESendOutcome::NotSent) > 0);
+    m_pRetry->setEnabled(m_pRun->CanRetry());
     m_pClose->setEnabled(true);
     m_pClose->setDefault(true);
 }
@@ -103,9 +103,20 @@ void CSendProgressDlg::OnCancel()
 
 void CSendProgressDlg::OnRetry()
 {
-    m_pClose->setEnabled(false);
-    m_pRun->StartRetry();
-    ShowRunning();
+    // A message the server may have kept goes again only on the user's word for that person.
+    QList<int> resend;
+    for (const int nIndex : m_pRun->MayHaveArrived()) {
+        const CMailJob& job = m_pRun->Jobs().at(nIndex);
+        if (CFramework::MessageBox(
+                IDS_ASK_SEND_AGAIN, EBoxKind::YesNoQuestion,
+                {job.m_strName, job.m_strAddress, m_pRun->Result(nIndex).m_strReason}) == IDYES)
+            resend.append(nIndex);
+    }
+    m_pRun->StartRetry(resend);
+    if (m_pRun->IsRunning())
+        ShowRunning();
+    else
+        OnFinished(); // nobody left to send to
 }
 
 void CSendProgressDlg::reject()

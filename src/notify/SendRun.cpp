@@ -42,7 +42,33 @@ void CSendRun::Start()
     Launch(indices);
 }
 
-void CSendRun::StartRetry()
+namespace {
+
+bool NotDone(const CSendRun::CResult& result)
+{
+    return result.m_outcome == ESendOutcome::Failed || result.m_outcome == ESendOutcome::NotSent;
+}
+
+} // namespace
+
+QList<int> CSendRun::MayHaveArrived() const
+{
+    QMutexLocker lock(&m_mutex);
+    QList<int> indices;
+    for (int i = 0; i < m_results.size(); ++i) {
+        if (NotDone(m_results.at(i)) && m_results.at(i).m_bMayHaveArrived)
+            indices.append(i);
+    }
+    return indices;
+}
+
+bool CSendRun::CanRetry() const
+{
+    QMutexLocker lock(&m_mutex);
+    return std::any_of(m_results.cbegin(), m_results.cend(), NotDone);
+}
+
+void CSendRun::StartRetry(const QList<int>& resend)
 {
     if (IsRunning())
         return;
@@ -50,16 +76,20 @@ void CSendRun::StartRetry()
     {
         QMutexLocker lock(&m_mutex);
         for (int i = 0; i < m_results.size(); ++i) {
-            const ESendOutcome outcome = m_results.at(i).m_outcome;
-            if (outcome == ESendOutcome::Failed || outcome == ESendOutcome::NotSent) {
+            const CResult& result = m_results.at(i);
+            if (NotDone(result) && (!result.m_bMayHaveArrived || resend.contains(i))) {
                 m_results[i] = {};
                 indices.append(i);
             }
         }
         m_nStopMessageId = 0;
         m_stopArguments.clear();
+        m_strStopReason.clear();
     }
+    if (indices.isEmpty())
+        return;
     m_bCancel = false;
+    m_bAbort = false; // a run stopped at once may be sent again
     for (const int nIndex : std::as_const(indices))
         emit OutcomeReady(nIndex);
     Launch(indices);
@@ -101,11 +131,12 @@ bool CSendRun::IsRunning() const
     return m_pThread && m_pThread->isRunning();
 }
 
-void CSendRun::SetResult(int nIndex, ESendOutcome outcome, const QString& strReason)
+void CSendRun::SetResult(int nIndex, ESendOutcome outcome, const QString& strReason,
+                         bool bMayHaveArrived)
 {
     {
         QMutexLocker lock(&m_mutex);
-        m_results[nIndex] = {outcome, strReason};
+        m_results[nIndex] = {outcome, strReason, bMayHaveArrived};
     }
     emit OutcomeReady(nIndex);
 }
@@ -132,17 +163,31 @@ bool CSendRun::SendOne(CMailTransport& mail, int nIndex, bool& bLoggedOn)
         return true;
     }
     const CSmtpResult& result = mail.LastResult();
-    if (!StopsTheRun(result.m_error)) {
-        SetResult(nIndex, ESendOutcome::Failed, result.m_strReason);
+    // A time-out on a connection opened for this very message is the server itself not
+    // answering: every further person would cost the same wait again.
+    const bool bSilent = result.m_error == ESmtpError::TimedOut && mail.LastWasFresh();
+    if (!StopsTheRun(result.m_error) && !bSilent) {
+        SetResult(nIndex, ESendOutcome::Failed, result.m_strReason, result.m_bMayHaveArrived);
         return true;
     }
-    if (result.m_error == ESmtpError::Cancelled)
-        Stop(IDS_SEND_STOPPED);
-    else
-        Stop(result.m_error == ESmtpError::Sender ? IDS_SENDER_ERROR : IDS_LOGON_ERROR,
-             {ServerName(m_account), result.m_strReason});
-    SetResult(nIndex, ESendOutcome::NotSent, result.m_strReason);
+    StopRun(nIndex, mail);
     return false;
+}
+
+void CSendRun::StopRun(int nIndex, const CMailTransport& mail)
+{
+    const CSmtpResult& result = mail.LastResult();
+    if (result.m_error == ESmtpError::Cancelled) {
+        Stop(IDS_SEND_STOPPED);
+    } else {
+        const int nMessageId = result.m_error == ESmtpError::Sender     ? IDS_SENDER_ERROR
+                               : result.m_error == ESmtpError::TimedOut ? IDS_SEND_SERVER_SILENT
+                                                                        : IDS_LOGON_ERROR;
+        Stop(nMessageId, {ServerName(m_account), result.m_strReason});
+        QMutexLocker lock(&m_mutex);
+        m_strStopReason = result.m_strReason;
+    }
+    SetResult(nIndex, ESendOutcome::NotSent, result.m_strReason, result.m_bMayHaveArrived);
 }
 
 void CSendRun::Work(const QList<int>& indices)
@@ -157,12 +202,21 @@ void CSendRun::Work(const QList<int>& indices)
         if (m_jobs.at(nIndex).m_strAddressField.isEmpty())
             SetResult(nIndex, ESendOutcome::Skipped);
         else if (!bGoOn || m_bCancel)
-            SetResult(nIndex, ESendOutcome::NotSent, CStringTable::Load(IDS_SMTP_CANCELLED));
+            SetResult(nIndex, ESendOutcome::NotSent, NotSentReason());
         else
             bGoOn = SendOne(mail, nIndex, bLoggedOn);
     }
     if (bLoggedOn)
         mail.Logoff();
+}
+
+QString CSendRun::NotSentReason() const
+{
+    QMutexLocker lock(&m_mutex);
+    // The user stopped nothing when the server did.
+    return m_strStopReason.isEmpty()
+               ? CStringTable::Load(IDS_SMTP_CANCELLED)
+               : CStringTable::Format(IDS_SEND_SERVER_STOPPED, {m_strStopReason});
 }
 
 CSendRun::CResult CSendRun::Result(int nIndex) const

@@ -33,7 +33,9 @@ enum class ESendOutcome
 // One run of notifications through the SMTP server: logs on afresh, sends one job after the
 // other and reports each outcome as it arrives. Start() works on a thread of its own and
 // signals on the thread that owns the run; Run() does the same work on the calling thread.
-// A run that cannot go on (server gone, login or sender refused) stops with one message.
+// A run that cannot go on (server gone or silent, login or sender refused) stops with one
+// message. A message the server took in full but never confirmed is not sent again unless the
+// user asks for that person by name.
 class CSendRun : public QObject
 {
     Q_OBJECT
@@ -43,6 +45,7 @@ public:
     {
         ESendOutcome m_outcome = ESendOutcome::Pending;
         QString m_strReason;
+        bool m_bMayHaveArrived = false; // handed over in full, never confirmed
     };
 
     CSendRun(const CSettings& account, QList<CMailJob> jobs, QObject* pParent = nullptr);
@@ -52,8 +55,13 @@ public:
 
     void Start();
     void Run();
-    // Sends again, in the background, to those that failed or were not sent.
-    void StartRetry();
+    // Sends again, in the background, to those that failed or were not sent, leaving out those
+    // whose message may have arrived, except the ones named in resend.
+    void StartRetry(const QList<int>& resend = {});
+    // Those that failed or were not sent and whose message may have arrived nonetheless.
+    QList<int> MayHaveArrived() const;
+    // Whether StartRetry has anybody to send to, with resend naming every one of them.
+    bool CanRetry() const;
     // Stops after the message in flight.
     void Cancel() { m_bCancel = true; }
     // Stops now, leaving the message in flight unconfirmed; waits for the thread.
@@ -84,9 +92,12 @@ signals:
 private:
     void Work(const QList<int>& indices);
     bool SendOne(class CMailTransport& mail, int nIndex, bool& bLoggedOn);
-    void SetResult(int nIndex, ESendOutcome outcome, const QString& strReason = {});
+    void StopRun(int nIndex, const class CMailTransport& mail);
+    void SetResult(int nIndex, ESendOutcome outcome, const QString& strReason = {},
+                   bool bMayHaveArrived = false);
     void Stop(int nMessageId, const QStringList& arguments = {});
     void Launch(const QList<int>& indices);
+    QString NotSentReason() const;
 
     CSettings m_account;
     QList<CMailJob> m_jobs;
@@ -95,6 +106,7 @@ private:
     QList<CResult> m_results;
     int m_nStopMessageId = 0;
     QStringList m_stopArguments;
+    QString m_strStopReason; // why the server stopped the run; empty when the user did
     std::atomic<bool> m_bCancel{false};
     std::atomic<bool> m_bAbort{false};
     QThread* m_pThread = nullptr;

@@ -14,6 +14,11 @@ namespace {
 constexpr int kSliceMs = 50; // how often a wait looks at the abort flag
 constexpr int kQuitMs = 2000;
 constexpr int kImplicitTlsPort = 465;
+// RFC 5321 allows 512 octets a reply line; a generous multiple of that, and far more lines
+// than any EHLO reply has, still keep a hostile server from filling the memory.
+constexpr qint64 kMaxLineLength = 4096;
+constexpr int kMaxReplyLines = 256;
+constexpr qint64 kReadBufferSize = 64 * 1024;
 
 int Seconds(int nMs)
 {
@@ -97,10 +102,22 @@ void CSmtpSession::Close()
     Drop();
 }
 
-CSmtpSession::EIo CSmtpSession::WaitForLine(int nTimeoutMs)
+QString CSmtpSession::Printable(const QString& strText)
 {
-    const QDeadlineTimer deadline(nTimeoutMs);
+    QString strShown = strText;
+    for (QChar& ch : strShown) {
+        const QChar::Category category = ch.category();
+        if (category == QChar::Other_Control || category == QChar::Other_Format)
+            ch = QChar::ReplacementCharacter;
+    }
+    return strShown;
+}
+
+CSmtpSession::EIo CSmtpSession::WaitForLine(const QDeadlineTimer& deadline)
+{
     while (!m_pSocket->canReadLine()) {
+        if (m_pSocket->bytesAvailable() > kMaxLineLength)
+            return EIo::TooLong;
         if (Aborted())
             return EIo::Aborted;
         if (m_pSocket->state() != QAbstractSocket::ConnectedState)
@@ -130,14 +147,20 @@ CSmtpSession::EIo CSmtpSession::Flush(int nTimeoutMs)
 CSmtpSession::EIo CSmtpSession::ReadReply(CReply& reply, int nTimeoutMs)
 {
     reply = {};
+    // One deadline for the whole reply: a server that sends a line now and then is not
+    // waited on for ever.
+    const QDeadlineTimer deadline(nTimeoutMs);
     QStringList text;
-    for (;;) {
-        const EIo io = WaitForLine(nTimeoutMs);
+    for (int nLine = 0; nLine < kMaxReplyLines; ++nLine) {
+        const EIo io = WaitForLine(deadline);
         if (io != EIo::Ok)
             return io;
-        const QByteArray line = m_pSocket->readLine().trimmed();
-        text.append(QString::fromUtf8(line));
-        reply.m_lines.append(QString::fromUtf8(line.mid(4)));
+        QByteArray line = m_pSocket->readLine(kMaxLineLength + 1);
+        if (!line.endsWith('\n'))
+            return EIo::TooLong;
+        line = line.trimmed();
+        text.append(Printable(QString::fromUtf8(line)));
+        reply.m_lines.append(Printable(QString::fromUtf8(line.mid(4))));
         if (line.size() <= 3 || line.at(3) != '-') {
             bool bOk = false;
             reply.m_nCode = line.left(3).toInt(&bOk);
@@ -147,6 +170,7 @@ CSmtpSession::EIo CSmtpSession::ReadReply(CReply& reply, int nTimeoutMs)
             return EIo::Ok;
         }
     }
+    return EIo::TooLong;
 }
 
 CSmtpSession::EIo CSmtpSession::Command(const QByteArray& line, CReply& reply, int nTimeoutMs)
@@ -168,6 +192,8 @@ CSmtpResult CSmtpSession::IoFailure(EIo io, ESmtpError lost)
         return Failure(
             ESmtpError::TimedOut,
             CStringTable::Format(IDS_SMTP_TIMED_OUT, {Seconds(m_timeouts.m_nCommandMs)}));
+    case EIo::TooLong:
+        return Failure(lost, CStringTable::Load(IDS_SMTP_REPLY_TOO_LONG));
     default:
         return Failure(lost, CStringTable::Load(IDS_SMTP_LOST));
     }
@@ -205,6 +231,7 @@ CSmtpResult CSmtpSession::Connect(const QString& strHost, int nPort)
     if (!caFile.isEmpty())
         config.addCaCertificates(QString::fromLocal8Bit(caFile));
     m_pSocket->setSslConfiguration(config);
+    m_pSocket->setReadBufferSize(kReadBufferSize);
     if (nPort == kImplicitTlsPort)
         m_pSocket->connectToHostEncrypted(strHost, quint16(nPort));
     else
@@ -223,7 +250,7 @@ CSmtpResult CSmtpSession::Connect(const QString& strHost, int nPort)
             const QString strWhy =
                 deadline.hasExpired()
                     ? CStringTable::Format(IDS_SMTP_TIMED_OUT, {Seconds(m_timeouts.m_nConnectMs)})
-                    : m_pSocket->errorString();
+                    : Printable(m_pSocket->errorString());
             Drop();
             if (bTls)
                 return Failure(ESmtpError::Tls,
@@ -261,13 +288,19 @@ CSmtpResult CSmtpSession::StartTls(QStringList& extensions)
         SetupStep(Command("STARTTLS", reply), reply, 220, ESmtpError::Tls, IDS_SMTP_TLS_FAILED);
     if (!started.Ok())
         return started;
+    // Whatever came with the go-ahead was written before encryption, by the server or by
+    // somebody in between; read inside TLS it would pass for the server's replies.
+    if (m_pSocket->bytesAvailable() > 0) {
+        Drop();
+        return Failure(ESmtpError::Tls, CStringTable::Load(IDS_SMTP_TLS_INJECTION));
+    }
     m_pSocket->startClientEncryption();
     const QDeadlineTimer deadline(m_timeouts.m_nConnectMs);
     while (!m_pSocket->isEncrypted()) {
         if (Aborted())
             return IoFailure(EIo::Aborted, ESmtpError::Tls);
         if (deadline.hasExpired() || m_pSocket->state() != QAbstractSocket::ConnectedState) {
-            const QString strWhy = m_pSocket->errorString();
+            const QString strWhy = Printable(m_pSocket->errorString());
             Drop();
             return Failure(ESmtpError::Tls, CStringTable::Format(IDS_SMTP_TLS_FAILED, {strWhy}));
         }
@@ -325,6 +358,10 @@ CSmtpResult CSmtpSession::Recipients(const QStringList& recipients)
         const EIo io = Command("RCPT TO:<" + strRecipient.toUtf8() + '>', reply);
         if (io != EIo::Ok)
             return IoFailure(io, ESmtpError::Lost);
+        if (reply.m_nCode / 100 == 4) {
+            Reset();
+            return ReplyFailure(ESmtpError::Transient, IDS_SMTP_TRY_LATER, reply);
+        }
         if (reply.m_nCode / 100 != 2) {
             Reset();
             return Failure(
@@ -343,7 +380,9 @@ CSmtpResult CSmtpSession::SendData(const QByteArray& message)
         return IoFailure(io, ESmtpError::Lost);
     if (reply.m_nCode != 354) {
         Reset();
-        return ReplyFailure(ESmtpError::Refused, IDS_SMTP_MESSAGE_REFUSED, reply);
+        const bool bTransient = reply.m_nCode / 100 == 4;
+        return ReplyFailure(bTransient ? ESmtpError::Transient : ESmtpError::Refused,
+                            bTransient ? IDS_SMTP_TRY_LATER : IDS_SMTP_MESSAGE_REFUSED, reply);
     }
     // From the final dot on the message is the server's: whatever happens now, it is never
     // sent again, since the server may have kept it.
@@ -351,25 +390,33 @@ CSmtpResult CSmtpSession::SendData(const QByteArray& message)
     io = Flush(m_timeouts.m_nCommandMs);
     if (io == EIo::Ok)
         io = ReadReply(reply, m_timeouts.m_nFinalReplyMs);
-    if (io == EIo::TimedOut) {
-        Drop();
-        return Failure(
-            ESmtpError::TimedOut,
-            CStringTable::Format(IDS_SMTP_UNCONFIRMED, {Seconds(m_timeouts.m_nFinalReplyMs)}));
+    if (io != EIo::Ok) {
+        CSmtpResult result = Unconfirmed(io);
+        result.m_bMayHaveArrived = true;
+        return result;
     }
-    if (io == EIo::Lost) {
-        Drop();
-        return Failure(ESmtpError::Lost, CStringTable::Load(IDS_SMTP_LOST_UNCONFIRMED));
-    }
-    if (io == EIo::Aborted) {
-        Drop();
-        return Failure(ESmtpError::Cancelled, CStringTable::Load(IDS_SMTP_STOPPED_UNCONFIRMED));
-    }
-    if (io != EIo::Ok)
-        return IoFailure(io, ESmtpError::Lost);
+    if (reply.m_nCode / 100 == 4)
+        return ReplyFailure(ESmtpError::Transient, IDS_SMTP_TRY_LATER, reply);
     if (reply.m_nCode / 100 != 2)
         return ReplyFailure(ESmtpError::Refused, IDS_SMTP_MESSAGE_REFUSED, reply);
     return {};
+}
+
+CSmtpResult CSmtpSession::Unconfirmed(EIo io)
+{
+    Drop();
+    switch (io) {
+    case EIo::TimedOut:
+        return Failure(
+            ESmtpError::TimedOut,
+            CStringTable::Format(IDS_SMTP_UNCONFIRMED, {Seconds(m_timeouts.m_nFinalReplyMs)}));
+    case EIo::Aborted:
+        return Failure(ESmtpError::Cancelled, CStringTable::Load(IDS_SMTP_STOPPED_UNCONFIRMED));
+    case EIo::TooLong:
+        return Failure(ESmtpError::Lost, CStringTable::Load(IDS_SMTP_TOO_LONG_UNCONFIRMED));
+    default:
+        return Failure(ESmtpError::Lost, CStringTable::Load(IDS_SMTP_LOST_UNCONFIRMED));
+    }
 }
 
 CSmtpResult CSmtpSession::Deliver(const QString& strSender, const QStringList& recipients,
@@ -386,6 +433,10 @@ CSmtpResult CSmtpSession::Deliver(const QString& strSender, const QStringList& r
     if (reply.m_nCode == 530) {
         Reset();
         return ReplyFailure(ESmtpError::Login, IDS_SMTP_LOGIN_REQUIRED, reply);
+    }
+    if (reply.m_nCode / 100 == 4) {
+        Reset();
+        return ReplyFailure(ESmtpError::Transient, IDS_SMTP_TRY_LATER, reply);
     }
     if (reply.m_nCode / 100 != 2) {
         Reset();

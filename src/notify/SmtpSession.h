@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QStringList>
 
 #include <atomic>
@@ -31,6 +32,7 @@ enum class ESmtpError
     Sender,         // the server refused the envelope sender
     Recipient,      // the server refused a recipient
     Refused,        // the server refused the message
+    Transient,      // the server cannot take it now (a 4xx reply); worth trying again later
     TimedOut,       // no reply in time; the connection has been closed
     Lost,           // the connection closed during the transaction
     Cancelled,      // stopped from outside
@@ -40,13 +42,17 @@ struct CSmtpResult
 {
     ESmtpError m_error = ESmtpError::None;
     QString m_strReason; // in words, with the server's own reply where there is one
+    // The message was handed over in full, but the server never confirmed it: it may have
+    // arrived, and sending it again may deliver a second copy.
+    bool m_bMayHaveArrived = false;
 
     bool Ok() const { return m_error == ESmtpError::None; }
 };
 
 // One SMTP connection, spoken over a socket on the calling thread with blocking waits: the
-// greeting, EHLO, STARTTLS, AUTH and then one transaction per message. Every wait is bounded
-// by a time-out and ends early when the abort flag is raised.
+// greeting, EHLO, STARTTLS, AUTH and then one transaction per message. Every reply is bounded
+// in its line length, its number of lines and the time it may take as a whole, and every
+// wait ends early when the abort flag is raised.
 class CSmtpSession
 {
 public:
@@ -66,6 +72,10 @@ public:
     CSmtpResult Deliver(const QString& strSender, const QStringList& recipients,
                         const QByteArray& message);
 
+    // Text from the server, fit to show: control and format characters (terminal escapes,
+    // line breaks, direction overrides) become U+FFFD.
+    static QString Printable(const QString& strText);
+
 private:
     enum class EIo
     {
@@ -73,6 +83,7 @@ private:
         TimedOut,
         Lost,
         Aborted,
+        TooLong, // a reply line or a reply larger than any server sends
     };
     struct CReply
     {
@@ -82,7 +93,7 @@ private:
     };
 
     bool Aborted() const { return m_pAbort && m_pAbort->load(); }
-    EIo WaitForLine(int nTimeoutMs);
+    EIo WaitForLine(const QDeadlineTimer& deadline);
     EIo Flush(int nTimeoutMs);
     EIo ReadReply(CReply& reply, int nTimeoutMs);
     EIo Command(const QByteArray& line, CReply& reply, int nTimeoutMs = -1);
@@ -93,6 +104,8 @@ private:
     CSmtpResult Recipients(const QStringList& recipients);
     CSmtpResult SendData(const QByteArray& message);
     CSmtpResult IoFailure(EIo io, ESmtpError lost);
+    // The message was sent in full but not confirmed.
+    CSmtpResult Unconfirmed(EIo io);
     CSmtpResult ReplyFailure(ESmtpError error, int nTextId, const CReply& reply);
     // One step of setting up the connection: the expected reply, or the failure that ends it.
     CSmtpResult SetupStep(EIo io, const CReply& reply, int nExpected, ESmtpError error,

@@ -45,6 +45,15 @@ void CArchive::SetError(const QString& strError)
         m_strError = strError.isEmpty() ? QStringLiteral("?") : strError;
 }
 
+bool CArchive::TakeEntry()
+{
+    if (++m_nEntries <= kMaxEntries)
+        return IsOk();
+    m_nEntries = kMaxEntries + 1; // stays above the limit, never wraps
+    SetError(CStringTable::Format(IDS_ERR_TOO_MANY_ENTRIES, {kMaxEntries}));
+    return false;
+}
+
 void CArchive::WriteRaw(const char* pData, qint64 nSize)
 {
     if (!IsOk())

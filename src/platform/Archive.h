@@ -15,6 +15,9 @@ public:
     // No text the program stores is longer; a longer one is refused on reading and writing
     // alike, before any memory is taken for it.
     static constexpr qint64 kMaxTextLength = qint64(1) << 20;
+    // No document holds more persons and groups, all lists together: far above any circle of
+    // people, and low enough that a file within the size limit opens in about a gigabyte.
+    static constexpr qint32 kMaxEntries = 500000;
 
     enum EMode
     {
@@ -32,6 +35,9 @@ public:
     // Records a failure found by the caller (for example a structure that makes no sense).
     // Only the first failure is kept.
     void SetError(const QString& strError);
+    // Counts one more person or group, read or written; false, with the error recorded, once
+    // there are more than kMaxEntries, before anything is made for it.
+    bool TakeEntry();
 
     void WriteInt(qint32 nValue);
     void WriteByte(quint8 nValue);
@@ -63,4 +69,5 @@ private:
     QByteArray m_readBuffer;
     qsizetype m_nBufferPos = 0;
     qint64 m_nUnread = -1; // bytes of the device not yet taken; -1 for a sequential device
+    qint32 m_nEntries = 0;
 };

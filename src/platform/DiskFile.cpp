@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -61,6 +62,25 @@ bool WriteAll(int fd, const QByteArray& data, QString& strError)
     return true;
 }
 
+// The rename of a save lives in the folder: until the folder is on disk too, a power cut may
+// bring back the old name or none at all.
+bool SyncFolder(const QString& strPath, QString& strError)
+{
+    const QString strFolder = QFileInfo(QFileInfo(strPath).canonicalFilePath()).absolutePath();
+    const int fd =
+        ::open(QFile::encodeName(strFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        strError = CStringTable::Format(IDS_ERR_FOLDER_SYNC, {SystemError(errno)});
+        return false;
+    }
+    // A file system that cannot sync a folder (EINVAL) has nothing to lose there.
+    const bool bOk = fsync(fd) == 0 || errno == EINVAL;
+    if (!bOk)
+        strError = CStringTable::Format(IDS_ERR_FOLDER_SYNC, {SystemError(errno)});
+    ::close(fd);
+    return bOk;
+}
+
 } // namespace
 
 bool CDiskFile::OpenForReading(QFile& file, const QString& strPath, QString& strError)
@@ -102,6 +122,11 @@ bool CDiskFile::Save(const QString& strPath, const std::function<void(CArchive&)
         strError = ar.ErrorString();
         return false;
     }
+    // Never write what the next open would refuse.
+    if (buffer.size() > kMaxFileSize) {
+        strError = CStringTable::Format(IDS_ERR_SAVE_TOO_LARGE, {buffer.size(), kMaxFileSize});
+        return false;
+    }
     // QSaveFile writes beside the file and renames over it, following a symbolic link to its
     // target. Its own writes and commit() are not trusted with errors: Qt 6.4 reports a full
     // disk as an unknown error or even as success, so the bytes go out here, each write and
@@ -121,7 +146,7 @@ bool CDiskFile::Save(const QString& strPath, const std::function<void(CArchive&)
         strError = file.errorString();
         return false;
     }
-    return true;
+    return SyncFolder(strPath, strError);
 }
 
 CDiskFile::SStamp CDiskFile::Stamp(const QString& strPath)

@@ -2,11 +2,14 @@
 
 #include "Archive.h"
 #include "DiskFile.h"
+#include "DocumentLock.h"
 #include "Framework.h"
 #include "res/Resource.h"
+#include "res/StringTable.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 CDocument::CDocument(QObject* pParent) : QObject(pParent) {}
 
@@ -69,17 +72,37 @@ bool CDocument::ChangedOnDisk() const
     return stamp.m_bExists && stamp != m_stamp;
 }
 
+bool CDocument::TakeLock(CDocumentLock& lock, const QString& strShown)
+{
+    QString strWhy;
+    const CDocumentLock::EResult locked = lock.Lock(CDocumentLock::kWaitMs, strWhy);
+    const QString strLock = QDir::toNativeSeparators(lock.LockPath());
+    if (locked == CDocumentLock::EResult::Busy)
+        CFramework::MessageBox(IDS_DOC_LOCKED, EBoxKind::OkExclamation, {strShown, strLock});
+    if (locked == CDocumentLock::EResult::Error)
+        CFramework::MessageBox(
+            IDS_FILE_SAVE_ERROR, EBoxKind::OkExclamation,
+            {strShown, CStringTable::Format(IDS_LOCK_NOT_MADE, {strLock, strWhy})});
+    return locked == CDocumentLock::EResult::Locked;
+}
+
 bool CDocument::OnSaveDocument(const QString& strPathName)
 {
     const QString strShown = QDir::toNativeSeparators(strPathName);
+    CDocumentLock lock(strPathName);
+    if (!m_bLockedByCaller && !TakeLock(lock, strShown))
+        return false;
     // Another program's change is not thrown away without asking.
     if (strPathName == m_strPathName && ChangedOnDisk() &&
         CFramework::MessageBox(IDS_ASK_OVERWRITE_CHANGED, EBoxKind::YesNoQuestion, {strShown}) !=
             IDYES)
         return false;
     QString strError;
+    // Who gives to whom is nobody else's business: a new file is the owner's alone, while an
+    // existing one keeps the mode its owner gave it.
+    const bool bNew = !QFileInfo::exists(strPathName);
     if (!CDiskFile::Save(
-            strPathName, [this](CArchive& ar) { Serialize(ar); }, strError)) {
+            strPathName, [this](CArchive& ar) { Serialize(ar); }, strError, bNew)) {
         CFramework::MessageBox(IDS_FILE_SAVE_ERROR, EBoxKind::OkExclamation, {strShown, strError});
         return false;
     }

@@ -7,6 +7,7 @@
 #include <QString>
 
 class CArchive;
+class CDocumentLock;
 
 // The document machinery: a modified flag, the file it belongs to, updates to its views,
 // and opening and saving through an archive. A failed open leaves the contents as they
@@ -31,9 +32,13 @@ public:
     virtual bool OnNewDocument();
 
     // Both show a message box naming the file when they fail and return false. Saving over
-    // the document's own file asks first when another program has changed it since.
+    // the document's own file asks first when another program has changed it since. A save
+    // holds the document's lock file from that comparison to the end of the write, so that
+    // no other writer slips in between; a new file is readable by its owner only.
     bool OnOpenDocument(const QString& strPathName);
     bool OnSaveDocument(const QString& strPathName);
+    // The caller holds the document's lock already (kivvo-cli, from reading to saving).
+    void SetLockedByCaller(bool bLocked) { m_bLockedByCaller = bLocked; }
 
     // Whether the document's file was written or replaced since it was opened or saved here.
     bool ChangedOnDisk() const;
@@ -48,7 +53,11 @@ signals:
     void PathNameChanged(const QString& strPathName);
 
 private:
+    // Waits for the document's lock; false, with the message shown, when it is not had.
+    bool TakeLock(CDocumentLock& lock, const QString& strShown);
+
     bool m_bModified = false;
     QString m_strPathName;
     CDiskFile::SStamp m_stamp; // the file as this document last read or wrote it
+    bool m_bLockedByCaller = false;
 };

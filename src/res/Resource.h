@@ -383,3 +383,23 @@ constexpr int IDS_CLI_NO_TERMINAL = 20663;
 constexpr int IDS_CLI_PASSWORD_SET = 20664;
 constexpr int IDS_SMTP_STOPPED_UNCONFIRMED = 20665;
 constexpr int IDS_SEND_STOP_NOW = 20666;
+
+// Faults of hostile servers and odd machines: bounded replies, lost and silent servers, locks,
+// limits of what is saved and opened, the keyring that does not answer.
+constexpr int IDS_SMTP_REPLY_TOO_LONG = 22000;
+constexpr int IDS_SMTP_TLS_INJECTION = 22001;
+constexpr int IDS_SMTP_TRY_LATER = 22002;
+constexpr int IDS_SMTP_TOO_LONG_UNCONFIRMED = 22003;
+constexpr int IDS_SEND_SERVER_SILENT = 22004;
+constexpr int IDS_SEND_SERVER_STOPPED = 22005;
+constexpr int IDS_ASK_SEND_AGAIN = 22006;
+constexpr int IDS_CLI_PASSWORD_VISIBLE = 22007;
+constexpr int IDS_SETTINGS_NOT_REPLACED = 22008;
+constexpr int IDS_DOC_LOCKED = 22009;
+constexpr int IDS_LOCK_NOT_MADE = 22010;
+constexpr int IDS_ERR_SAVE_TOO_LARGE = 22011;
+constexpr int IDS_ERR_TOO_MANY_ENTRIES = 22012;
+constexpr int IDS_ERR_FOLDER_SYNC = 22013;
+constexpr int IDS_KEYRING_WAITING = 22014;
+constexpr int IDS_KEYRING_SILENT = 22015;
+constexpr int IDS_KEYRING_NO_ANSWER = 22016;

@@ -444,6 +444,50 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_SMTP_STOPPED_UNCONFIRMED, u"sending was stopped before the server confirmed the "
                                        u"message; it may have arrived"},
         {IDS_SEND_STOP_NOW, u"Stop now"},
+
+        {IDS_SMTP_REPLY_TOO_LONG,
+         u"the server's reply was longer than any mail server's (more than 4096 characters in a "
+         u"line, or more than 256 lines); the connection was closed"},
+        {IDS_SMTP_TLS_INJECTION,
+         u"the server sent more than its go-ahead for encryption (STARTTLS) before encryption "
+         u"began; somebody between this computer and the server may be tampering with the "
+         u"connection, so it was closed"},
+        {IDS_SMTP_TRY_LATER, u"the server cannot take the message now: %s; try again later"},
+        {IDS_SMTP_TOO_LONG_UNCONFIRMED,
+         u"the server's confirmation of the message was longer than any mail server's; it may "
+         u"have arrived, so it is not sent again"},
+        {IDS_SEND_SERVER_SILENT, u"The mail server %s stopped answering.\r\n%s\r\n\r\nNothing "
+                                 u"more was sent. Try again later."},
+        {IDS_SEND_SERVER_STOPPED, u"not sent, since the mail server could not go on: %s"},
+        {IDS_ASK_SEND_AGAIN,
+         u"The e-mail to %s (%s) may have arrived already: %s.\r\n\r\nSend it again anyway? "
+         u"If it did arrive, the recipient gets two copies."},
+        {IDS_CLI_PASSWORD_VISIBLE,
+         u"kivvo-cli: warning: a password given as --password VALUE can be seen by other users "
+         u"in the process list; give it with --password-stdin instead, or with --password alone "
+         u"to be asked for it"},
+        {IDS_SETTINGS_NOT_REPLACED,
+         u"the settings file there cannot be read (%s); it is left as it is rather than "
+         u"replaced by settings that never saw what it holds. Make it readable or remove it, "
+         u"then try again"},
+        {IDS_DOC_LOCKED,
+         u"\"%s\" is being changed by another program (lock file \"%s\"), so it was not saved. "
+         u"Try again in a moment."},
+        {IDS_LOCK_NOT_MADE, u"cannot create the lock file \"%s\" beside it: %s"},
+        {IDS_ERR_SAVE_TOO_LARGE,
+         u"it would take %d bytes, more than the %d bytes of the largest file this program "
+         u"opens; nothing was written. Remove drawings or shorten texts, then save again"},
+        {IDS_ERR_TOO_MANY_ENTRIES,
+         u"it holds more than %d persons and groups, more than this program opens"},
+        {IDS_ERR_FOLDER_SYNC,
+         u"the file was written, but its folder could not be synced to disk: %s"},
+        {IDS_KEYRING_WAITING,
+         u"Waiting for the desktop's keyring: it asks for its password (to unlock it, or for a "
+         u"new keyring). Answer it to go on."},
+        {IDS_KEYRING_SILENT,
+         u"The desktop's keyring does not answer (%s). Kivvo goes on without it: the mail "
+         u"password is taken from and kept in the settings file %s, which only you can read."},
+        {IDS_KEYRING_NO_ANSWER, u"no answer within %d seconds"},
     };
     return table;
 }

@@ -58,6 +58,14 @@ for page in kivvo kivvo-cli; do
     [ -z "$warnings" ] || fail "man --warnings $page: $warnings"
 done
 echo "appstreamcli, desktop-file-validate and man report nothing"
+grep -qxF /usr/share/doc/kivvo/copyright "$work/contents" || fail "no copyright file"
+grep -q '^License: GPL-3+' "$root/usr/share/doc/kivvo/copyright" || fail "copyright: no GPL-3+"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+    "$root/usr/share/metainfo/com.example.kivvo.metainfo.xml" || fail "metainfo: project_license"
+if command -v lintian >/dev/null; then
+    remarks=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $remarks"
+    echo "lintian reports no error and no warning"
+fi
 # Every command the tool knows has its entry in the manual page.
 manual=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -E UTF-8 -l "$root/usr/share/man/man1/kivvo-cli.1.gz" 2>/dev/null)
 for command in $("$root/usr/bin/kivvo-cli" --help | sed -n 's/^  \([a-z][a-z-]*\).*/\1/p'); do

@@ -5,6 +5,7 @@ Prints one JSON object per line on stdout: {"event": "ready", "port": N} once li
 {"event": "connect"} per connection, {"event": "message", ...} per accepted message, {"event": "data"} per message body received
 (accepted or not).
 Reads commands from stdin: "drop" closes every open connection, "quit" stops.
+The options make it a faulty or hostile server, one fault each (see --help).
 """
 import argparse
 import asyncio
@@ -34,6 +35,7 @@ class Handler:
         self.drops_at_mail = args.drop_at_mail
         self.data_delay = args.data_delay
         self.data_reply = args.data_reply
+        self.mail_reply = args.mail_reply
 
     async def handle_MAIL(self, server, session, envelope, address, mail_options):
         if self.drops_at_mail > 0:
@@ -44,6 +46,8 @@ class Handler:
             return "421 closing"
         if address in self.refused_senders:
             return "553 5.7.1 Sender address rejected"
+        if self.mail_reply:
+            return self.mail_reply
         envelope.mail_from = address
         return "250 OK"
 
@@ -77,11 +81,25 @@ class Authenticator:
         return AuthResult(success=ok, handled=False)
 
 
+async def flood(transport, mode):
+    """Writes a greeting that never ends, as fast as the client takes it or line by line."""
+    while not transport.is_closing():
+        if mode == "drip":
+            transport.write(b"220-still here\r\n")
+            await asyncio.sleep(0.2)
+            continue
+        if transport.get_write_buffer_size() < 65536:
+            transport.write(b"220-" + b"x" * 1000 + b"\r\n" if mode == "lines" else b"x" * 4096)
+        await asyncio.sleep(0.001)
+
+
 class CountingSMTP(SMTP):
     sessions = []
     counting = False  # the controller's own start-up probe is not a client
 
     sessions_left = None  # None: no limit
+    greeting = None  # "lines", "line" or "drip": a greeting that never ends
+    starttls_inject = False
 
     def connection_made(self, transport):
         if CountingSMTP.counting:
@@ -92,7 +110,29 @@ class CountingSMTP(SMTP):
                     transport.close()  # a server that has gone: no greeting
                     return
                 CountingSMTP.sessions_left -= 1
+            if CountingSMTP.greeting:
+                self.flooding = True
+                self.loop.create_task(flood(transport, CountingSMTP.greeting))
+                return
         super().connection_made(transport)
+
+    def connection_lost(self, error):
+        if not getattr(self, "flooding", False):
+            super().connection_lost(error)
+
+    def data_received(self, data):
+        if not getattr(self, "flooding", False):
+            super().data_received(data)
+
+    async def smtp_STARTTLS(self, arg):
+        if not CountingSMTP.starttls_inject:
+            return await super().smtp_STARTTLS(arg)
+        # A man in the middle: plaintext replies queued behind the go-ahead, for the client
+        # to read as if they came through TLS.
+        self._writer.write(b"220 Ready to start TLS\r\n250-injected\r\n250 AUTH PLAIN\r\n"
+                           b"235 ok\r\n250 ok\r\n250 ok\r\n354 go\r\n250 ok\r\n")
+        await self._writer.drain()
+        emit(event="injected")
 
 
 class CountingController(Controller):
@@ -120,6 +160,12 @@ def main():
     parser.add_argument("--data-reply", help="reply to the end of DATA instead of 250")
     parser.add_argument("--sessions", type=int,
                         help="serve only the first N connections, close later ones at once")
+    parser.add_argument("--mail-reply", help="reply to MAIL FROM instead of 250")
+    parser.add_argument("--greeting", choices=["lines", "line", "drip"],
+                        help="a greeting that never ends: endless lines, one endless line, "
+                             "or a line every 0.2 seconds")
+    parser.add_argument("--starttls-inject", action="store_true",
+                        help="queue plaintext replies behind the go-ahead to STARTTLS")
     args = parser.parse_args()
 
     kwargs = {}
@@ -138,6 +184,8 @@ def main():
                                     **kwargs)
     controller.start()
     CountingSMTP.sessions_left = args.sessions
+    CountingSMTP.greeting = args.greeting
+    CountingSMTP.starttls_inject = args.starttls_inject
     CountingSMTP.counting = True
     emit(event="ready", port=port)
 

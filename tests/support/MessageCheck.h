@@ -4,15 +4,21 @@
 #include <QList>
 #include <QString>
 
-// What is wrong with a composed message, or an empty string: a bare CR, LF or NUL in the
-// header block, a header missing or given twice, a line over 998 characters, or a body that
-// does not decode back to strBody.
+// What is wrong with a composed message, or an empty string: a bare CR, LF or NUL or an 8-bit
+// byte in the header block (headers are 7-bit, RFC 5322), a header missing or given twice, a
+// line over 998 characters, or a body that does not decode back to strBody.
 inline QString MessageProblem(const QByteArray& message, const QString& strBody)
 {
     const qsizetype nEnd = message.indexOf("\r\n\r\n");
     if (nEnd < 0)
         return QStringLiteral("no end of the header block");
     const QByteArray header = message.left(nEnd + 2);
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        if (static_cast<unsigned char>(header.at(i)) >= 0x80)
+            return QStringLiteral("8-bit byte 0x%1 at %2 of the header block")
+                .arg(static_cast<unsigned char>(header.at(i)), 2, 16, QLatin1Char('0'))
+                .arg(i);
+    }
     const QList<QByteArray> lines = header.chopped(2).split('\n');
     for (const char* pName :
          {"From: ", "To: ", "Subject: ", "Date: ", "Message-ID: ", "MIME-Version: "}) {

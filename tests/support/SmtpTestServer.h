@@ -24,7 +24,7 @@ public:
 
     // extraArguments: --cert/--key, --auth LOGIN:PASSWORD, --refuse ADDRESS,
     // --refuse-sender ADDRESS, --drop-at-mail N, --data-delay SECONDS, --data-reply TEXT,
-    // --sessions N
+    // --sessions N, --mail-reply TEXT, --greeting lines|line|drip, --starttls-inject
     explicit CSmtpTestServer(const QStringList& extraArguments = {});
     ~CSmtpTestServer();
 
