@@ -25,10 +25,16 @@ public:
     CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent = nullptr);
 
     void accept() override;
+    void reject() override;
+
+    // Participants who have not seen their drawn name in this round.
+    int CountNotLooked() const;
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void keyReleaseEvent(QKeyEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     void SetFontSize(int nPoints);
@@ -42,6 +48,10 @@ private:
     void OnReveal();
     void OnDone();
     void SetRevealText(int nStringId);
+    // Puts the focus on the button that takes the next step for whoever holds the screen.
+    void FocusNextStep(QPushButton* pMove);
+    // Whether the round may end now: asks when somebody has not looked yet.
+    bool MayEndRound();
 
     CNameList* m_pList;
     CPerson* m_pPerson = nullptr;
@@ -51,10 +61,12 @@ private:
     int m_nIndex = 0;
     int m_nCount;
     bool m_bInitialised = false;
+    bool m_bEnterHeld = false; // a held Enter takes one step, not one per auto-repeat
 
     QPushButton* m_pPrevious;
     QPushButton* m_pNext;
     QPushButton* m_pReveal;
     QPlainTextEdit* m_pText;
     QPushButton* m_pDone;
+    QPushButton* m_pOk;
 };

@@ -28,21 +28,29 @@ QByteArray Base64Lines(const QByteArray& data)
 }
 
 // "Name: value" with CRLF, folded onto continuation lines where it is too long: before a
-// blank where there is one, else (a single word longer than any real one) anywhere.
+// blank where there is one, else (a single word longer than any real one) anywhere. The
+// value may hold folds of its own ("\r\n ").
 QByteArray HeaderLine(const QByteArray& name, const QByteArray& value)
 {
-    QByteArray rest = name + ": " + value;
     QByteArray lines;
-    while (rest.size() > kMaxLineLength) {
-        qsizetype nBreak = rest.lastIndexOf(' ', kMaxLineLength);
-        if (nBreak <= name.size() + 1) {
-            nBreak = kMaxLineLength - 1;
-            rest.insert(nBreak, ' ');
+    const QList<QByteArray> parts = value.split('\n');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QByteArray rest = i == 0 ? name + ": " + parts.at(i) : parts.at(i);
+        if (rest.endsWith('\r'))
+            rest.chop(1);
+        const qsizetype nFirstBreak = i == 0 ? name.size() + 1 : 0;
+        while (rest.size() > kMaxLineLength) {
+            qsizetype nBreak = rest.lastIndexOf(' ', kMaxLineLength);
+            if (nBreak <= nFirstBreak) {
+                nBreak = kMaxLineLength - 1;
+                rest.insert(nBreak, ' ');
+            }
+            lines += rest.left(nBreak) + "\r\n";
+            rest.remove(0, nBreak);
         }
-        lines += rest.left(nBreak) + "\r\n";
-        rest.remove(0, nBreak);
+        lines += rest + "\r\n";
     }
-    return lines + rest + "\r\n";
+    return lines;
 }
 
 // Printable ASCII without blanks: what may stand between the angle brackets of an id, or in
@@ -57,7 +65,46 @@ QString Token(const QString& str, const QString& strExtra)
     return strToken;
 }
 
+// Characters of an atom (RFC 5322): a display name of these and blanks needs no quotes.
+bool IsAtomText(const QString& str)
+{
+    for (const QChar ch : str) {
+        if (!(ch.isLetterOrNumber() && ch.unicode() < 0x80) && ch != u' ' &&
+            !QStringView(u"!#$%&'*+-/=?^_`{|}~").contains(ch))
+            return false;
+    }
+    return true;
+}
+
+QByteArray QuotedString(const QString& str)
+{
+    QByteArray quoted = "\"";
+    for (const char ch : str.toLatin1()) {
+        if (ch == '"' || ch == '\\')
+            quoted += '\\';
+        quoted += ch;
+    }
+    return quoted + '"';
+}
+
 } // namespace
+
+QByteArray CMailMessage::EncodeAddress(const QString& strAddress)
+{
+    const QString strText = SingleLine(strAddress).trimmed();
+    const qsizetype nOpen = strText.lastIndexOf(u'<');
+    if (nOpen < 0 || !strText.endsWith(u'>'))
+        return strText.toUtf8();
+    QString strName = strText.left(nOpen).trimmed();
+    if (strName.size() >= 2 && strName.startsWith(u'"') && strName.endsWith(u'"'))
+        strName = strName.mid(1, strName.size() - 2);
+    const QByteArray address = strText.mid(nOpen).toUtf8();
+    if (strName.isEmpty())
+        return address;
+    if (!IsPlainAscii(strName) || strName.size() >= 900)
+        return EncodeHeaderText(strName) + "\r\n " + address;
+    return (IsAtomText(strName) ? strName.toLatin1() : QuotedString(strName)) + ' ' + address;
+}
 
 QString CMailMessage::SingleLine(const QString& str)
 {
@@ -109,15 +156,16 @@ QByteArray CMailMessage::Compose(const QString& strFrom, const QStringList& reci
 {
     // Every field is cleaned here, whatever the caller checked: no line break, no control
     // character, no line too long, so that no value can add a header of its own.
-    QStringList to;
+    QList<QByteArray> to;
     for (const QString& strRecipient : recipients)
-        to.append(SingleLine(strRecipient).trimmed());
+        to.append(EncodeAddress(strRecipient));
     QString strId = Token(strMessageId, QStringLiteral("!#$%&'*+-/=?^_`{|}~.@<>"));
     if (strId.size() > kMaxMessageId || strId.isEmpty())
         strId = NewMessageId(QString());
     QByteArray message;
-    message += HeaderLine("From", SingleLine(strFrom).toUtf8());
-    message += HeaderLine("To", to.join(QStringLiteral(", ")).toUtf8());
+    // Display names that are not plain ASCII go as encoded words, which fold on their own.
+    message += HeaderLine("From", EncodeAddress(strFrom));
+    message += HeaderLine("To", to.join(", "));
     // Folded into encoded words of its own when long or not plain ASCII.
     message += "Subject: " + EncodeHeaderText(SingleLine(strSubject)) + "\r\n";
     message += HeaderLine("Date", date.toString(Qt::RFC2822Date).toLatin1());

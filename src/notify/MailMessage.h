@@ -17,6 +17,9 @@ public:
     static QString SingleLine(const QString& str);
     // The subject as it goes into the header: as is when plain ASCII, else RFC 2047 words.
     static QByteArray EncodeHeaderText(const QString& str);
+    // "Name <address>" as it goes into From or To: a display name of plain ASCII as a phrase
+    // (quoted where it holds specials), any other as RFC 2047 words; a bare address as is.
+    static QByteArray EncodeAddress(const QString& strAddress);
     // "<unique@domain-of-sender>"
     static QString NewMessageId(const QString& strFrom);
 };

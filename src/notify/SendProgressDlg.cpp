@@ -20,6 +20,7 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     : QDialog(pParent), m_pRun(pRun), m_pList(new QListWidget), m_pStatus(new QLabel),
       m_pCancel(new QPushButton(CStringTable::Load(IDS_SEND_CANCEL))),
       m_pRetry(new QPushButton(CStringTable::Load(IDS_SEND_RETRY))),
+      m_pPrintSkipped(new QPushButton(CStringTable::Load(IDS_SEND_PRINT_SKIPPED))),
       m_pClose(new QPushButton(CStringTable::Load(IDS_SEND_CLOSE)))
 {
     setObjectName(QStringLiteral("sendProgress"));
@@ -34,6 +35,10 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     m_pList->setResizeMode(QListView::Adjust);
     auto* pButtons = new QDialogButtonBox;
     pButtons->addButton(m_pRetry, QDialogButtonBox::ActionRole);
+    pButtons->addButton(m_pPrintSkipped, QDialogButtonBox::ActionRole);
+    m_pPrintSkipped->setObjectName(QStringLiteral("printSkipped"));
+    m_pPrintSkipped->setAutoDefault(false);
+    m_pPrintSkipped->hide();
     pButtons->addButton(m_pCancel, QDialogButtonBox::RejectRole);
     pButtons->addButton(m_pClose, QDialogButtonBox::AcceptRole);
     auto* pLayout = new QVBoxLayout(this);
@@ -47,6 +52,14 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     connect(m_pRun, &CSendRun::Finished, this, &CSendProgressDlg::OnFinished);
     connect(m_pCancel, &QPushButton::clicked, this, &CSendProgressDlg::OnCancel);
     connect(m_pRetry, &QPushButton::clicked, this, &CSendProgressDlg::OnRetry);
+    connect(m_pPrintSkipped, &QPushButton::clicked, this, [this] {
+        QStringList names;
+        for (int i = 0; i < m_pRun->Jobs().size(); ++i) {
+            if (m_pRun->Result(i).m_outcome == ESendOutcome::Skipped)
+                names.append(m_pRun->Jobs().at(i).m_strName);
+        }
+        emit PrintCardsFor(names);
+    });
     connect(m_pClose, &QPushButton::clicked, this, &QDialog::accept);
     ShowRunning();
 }
@@ -90,6 +103,8 @@ void CSendProgressDlg::OnFinished()
         m_pRun->CountOf(ESendOutcome::Failed) + m_pRun->CountOf(ESendOutcome::NotSent) > 0);
     m_pClose->setEnabled(true);
     m_pClose->setDefault(true);
+    // Those without an address still need their name: on paper.
+    m_pPrintSkipped->setVisible(m_pRun->CountOf(ESendOutcome::Skipped) > 0);
 }
 
 void CSendProgressDlg::OnCancel()
@@ -103,8 +118,9 @@ void CSendProgressDlg::OnCancel()
 
 void CSendProgressDlg::OnRetry()
 {
+    if (!m_pRun->StartRetry())
+        return; // the drawing changed or no longer fits; the user has been told
     m_pClose->setEnabled(false);
-    m_pRun->StartRetry();
     ShowRunning();
 }
 

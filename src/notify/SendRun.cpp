@@ -42,10 +42,15 @@ void CSendRun::Start()
     Launch(indices);
 }
 
-void CSendRun::StartRetry()
+bool CSendRun::StartRetry()
 {
     if (IsRunning())
-        return;
+        return false;
+    // Only the jobs are replaced, never their order: each keeps its line and its result.
+    QList<CMailJob> jobs = m_jobs;
+    if (m_recompose && (!m_recompose(jobs) || jobs.size() != m_jobs.size()))
+        return false;
+    m_jobs = jobs;
     QList<int> indices;
     {
         QMutexLocker lock(&m_mutex);
@@ -63,6 +68,7 @@ void CSendRun::StartRetry()
     for (const int nIndex : std::as_const(indices))
         emit OutcomeReady(nIndex);
     Launch(indices);
+    return true;
 }
 
 void CSendRun::Launch(const QList<int>& indices)

@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 
 class QThread;
 
@@ -49,11 +50,15 @@ public:
     ~CSendRun() override;
 
     void SetTimeouts(const CSmtpTimeouts& timeouts) { m_timeouts = timeouts; }
+    // Composes the jobs afresh before a retry; false (having said why) stops the retry.
+    using Recompose = std::function<bool(QList<CMailJob>& jobs)>;
+    void SetRecompose(Recompose recompose) { m_recompose = std::move(recompose); }
 
     void Start();
     void Run();
-    // Sends again, in the background, to those that failed or were not sent.
-    void StartRetry();
+    // Sends again, in the background, to those that failed or were not sent, with texts
+    // composed afresh; false when it did not start.
+    bool StartRetry();
     // Stops after the message in flight.
     void Cancel() { m_bCancel = true; }
     // Stops now, leaving the message in flight unconfirmed; waits for the thread.
@@ -91,6 +96,7 @@ private:
     CSettings m_account;
     QList<CMailJob> m_jobs;
     CSmtpTimeouts m_timeouts;
+    Recompose m_recompose;
     mutable QMutex m_mutex; // guards m_results and the stop message
     QList<CResult> m_results;
     int m_nStopMessageId = 0;

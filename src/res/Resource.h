@@ -317,3 +317,37 @@ constexpr int IDS_CLI_NO_TERMINAL = 20663;
 constexpr int IDS_CLI_PASSWORD_SET = 20664;
 constexpr int IDS_SMTP_STOPPED_UNCONFIRMED = 20665;
 constexpr int IDS_SEND_STOP_NOW = 20666;
+
+// The pass-around round, the right drawing while sending, paper cards.
+constexpr int ID_PRINT_CARDS = 33050;
+
+constexpr int IDS_DRAWNAMES_TITLE = 21500;
+constexpr int IDS_SHOWNAMES_TITLE = 21501;
+constexpr int IDS_ASK_END_ROUND = 21502;
+constexpr int IDS_ASK_END_ROUND_ONE = 21503;
+constexpr int IDS_ASK_VIEW_NOTIFICATIONS = 21504;
+constexpr int IDS_ACC_PREVIOUS = 21505;
+constexpr int IDS_ACC_NEXT = 21506;
+constexpr int IDS_ACC_REVEALED_TEXT = 21507;
+constexpr int IDS_ACC_DONE = 21508;
+constexpr int IDS_ACC_END_ROUND = 21509;
+constexpr int IDS_ACC_NAME_HIDDEN = 21510;
+constexpr int IDS_ASK_SEND_NEWEST = 21511;
+constexpr int IDS_ASK_SEND_ONE_NEWEST = 21512;
+constexpr int IDS_NOT_IN_NEWEST = 21513;
+constexpr int IDS_BUSY_SENDING = 21514;
+constexpr int IDS_RETRY_REDRAWN = 21515;
+constexpr int IDS_MENU_PRINT_CARDS = 21520;
+constexpr int IDS_CARD_FOR = 21521;
+constexpr int IDS_CARD_FOLD_HINT = 21522;
+constexpr int IDS_CARD_GIVES_TO = 21523;
+constexpr int IDS_CARD_SUGGESTIONS = 21524;
+constexpr int IDS_CARD_FLAP = 21525;
+constexpr int IDS_CARDS_WRITE_ERROR = 21526;
+constexpr int IDS_CARDS_PRINT_TITLE = 21527;
+constexpr int IDS_CLI_CARDS_WRITTEN = 21528;
+constexpr int IDS_CARDS_NOBODY = 21529;
+constexpr int IDS_SEND_PRINT_SKIPPED = 21530;
+constexpr int IDS_CARDS_PRINT_ERROR = 21531;
+constexpr int IDS_CARDS_NO_PDF_NAME = 21532;
+constexpr int IDS_CARDS_PRINTED = 21533;

@@ -351,6 +351,48 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_SMTP_STOPPED_UNCONFIRMED, u"sending was stopped before the server confirmed the "
                                        u"message; it may have arrived"},
         {IDS_SEND_STOP_NOW, u"Stop now"},
+
+        {IDS_DRAWNAMES_TITLE, u"Draw names \u2014 %s"},
+        {IDS_SHOWNAMES_TITLE, u"View notifications \u2014 %s"},
+        {IDS_ASK_END_ROUND, u"%d participants have not seen their name yet. End the round?"},
+        {IDS_ASK_END_ROUND_ONE, u"1 participant has not seen his name yet. End the round?"},
+        {IDS_ASK_VIEW_NOTIFICATIONS,
+         u"This shows every participant's drawn name to whoever is at the screen.\r\n\r\n"
+         u"Show the drawn names now?"},
+        {IDS_ACC_PREVIOUS, u"Previous participant"},
+        {IDS_ACC_NEXT, u"Next participant"},
+        {IDS_ACC_REVEALED_TEXT, u"Drawn name"},
+        {IDS_ACC_DONE, u"Done: hide the name again"},
+        {IDS_ACC_END_ROUND, u"OK: end the round"},
+        {IDS_ACC_NAME_HIDDEN, u"hidden"},
+        {IDS_ASK_SEND_NEWEST,
+         u"Send email now to all participants of the newest list, \"%s\", with email addresses "
+         u"entered.\r\n\r\nThe list shown, \"%s\", is an older one: its drawing is not sent."},
+        {IDS_ASK_SEND_ONE_NEWEST,
+         u"Send %s the name drawn in the newest list, \"%s\"?\r\n\r\nThe list shown, \"%s\", is "
+         u"an older one: its drawing is not sent."},
+        {IDS_NOT_IN_NEWEST, u"%s is not in the newest list, \"%s\"; nothing was sent."},
+        {IDS_BUSY_SENDING,
+         u"The e-mails of the newest list are being sent. Wait until sending has ended, or "
+         u"cancel it, before you draw again or change the newest list."},
+        {IDS_RETRY_REDRAWN,
+         u"The names have been drawn again since these e-mails were sent.\r\n\r\nSending again "
+         u"would mix two drawings. Send the new drawing to everybody with Send Emails."},
+        {IDS_MENU_PRINT_CARDS, u"&Print Cards..."},
+        {IDS_CARD_FOR, u"For %s"},
+        {IDS_CARD_FOLD_HINT, u"Fold the flap up along the dashed line. Open it only when you "
+                             u"are alone."},
+        {IDS_CARD_GIVES_TO, u"%s gives a gift to"},
+        {IDS_CARD_SUGGESTIONS, u"Suggestions: %s"},
+        {IDS_CARD_FLAP, u"fold up"},
+        {IDS_CARDS_WRITE_ERROR, u"Cannot write the cards to \"%s\": %s"},
+        {IDS_CARDS_PRINT_TITLE, u"Print Cards \u2014 %s"},
+        {IDS_CLI_CARDS_WRITTEN, u"%d cards of \"%s\" written to \"%s\""},
+        {IDS_CARDS_NOBODY, u"The newest list has nobody to print a card for."},
+        {IDS_SEND_PRINT_SKIPPED, u"Print cards for those without an address"},
+        {IDS_CARDS_PRINT_ERROR, u"The cards could not be printed: %s"},
+        {IDS_CARDS_NO_PDF_NAME, u"the file name must end in .pdf"},
+        {IDS_CARDS_PRINTED, u"%d cards sent to the printer."},
     };
     return table;
 }
