@@ -41,6 +41,7 @@ private:
     int Check();
     int Notification();
     int Send();
+    int Cards();
     int Config();
     void PrintSettings();
     int Contacts();

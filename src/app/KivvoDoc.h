@@ -94,8 +94,8 @@ private:
     const CPerson* NewestPersonToMail(const CPerson* pShown) const;
     // Fresh texts for a retry of a run, from the newest drawing as it is now; false, after
     // telling why, when that is no longer the drawing the run began with.
-    bool RecomposeJobs(const QList<QPair<QString, QString>>& drawing,
-                       QList<CMailJob>& jobs) const;
+    bool IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const;
+    QList<CMailJob> RecomposeJobs(const QList<CMailJob>& jobs) const;
 
     quint8 m_nListCount = 0;
     CListNode* m_pHead = nullptr;

@@ -95,25 +95,26 @@ bool CKivvoDoc::RefuseWhileSending(const CNameList* pList) const
     return true;
 }
 
-bool CKivvoDoc::RecomposeJobs(const QList<QPair<QString, QString>>& drawing,
-                              QList<CMailJob>& jobs) const
+bool CKivvoDoc::IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const
 {
     if (!CheckNewestDrawing())
         return false;
-    const CNameList* pNewest = GetNewestList();
-    if (DrawingOf(pNewest) != drawing) {
-        CFramework::MessageBox(IDS_RETRY_REDRAWN, EBoxKind::OkExclamation);
-        return false;
-    }
+    if (DrawingOf(GetNewestList()) == drawing)
+        return true;
+    CFramework::MessageBox(IDS_RETRY_REDRAWN, EBoxKind::OkExclamation);
+    return false;
+}
+
+QList<CMailJob> CKivvoDoc::RecomposeJobs(const QList<CMailJob>& jobs) const
+{
     // The same persons drawing the same names: addresses, suggestions and the footer may
     // have been corrected since, and that is what the retry is for.
     QList<const CPerson*> persons;
-    for (const CMailJob& job : std::as_const(jobs))
-        persons.append(PersonNamedExactly(pNewest, job.m_strName));
-    if (persons.contains(nullptr))
-        return false; // cannot be: the drawing names the same persons
-    jobs = MailJobs(persons);
-    return true;
+    for (const CMailJob& job : jobs) {
+        if (const CPerson* pPerson = PersonNamedExactly(GetNewestList(), job.m_strName))
+            persons.append(pPerson);
+    }
+    return persons.size() == jobs.size() ? MailJobs(persons) : QList<CMailJob>();
 }
 
 void CKivvoDoc::StopSending()
@@ -128,8 +129,14 @@ void CKivvoDoc::StartSending(const QList<CMailJob>& jobs, bool bConfirm)
     auto* pRun = new CSendRun(pApp ? pApp->MailAccount() : CSettings(), jobs);
     pRun->SetTimeouts(m_mailTimeouts);
     const QPointer<const CKivvoDoc> pDoc(this);
-    pRun->SetRecompose([pDoc, drawing = DrawingOf(GetNewestList())](QList<CMailJob>& retried) {
-        return pDoc && pDoc->RecomposeJobs(drawing, retried);
+    pRun->SetDrawingCheck([pDoc, drawing = DrawingOf(GetNewestList())] {
+        return pDoc && pDoc->IsStillDrawing(drawing);
+    });
+    pRun->SetRecompose([pDoc](QList<CMailJob>& jobs) {
+        if (!pDoc)
+            return false;
+        jobs = pDoc->RecomposeJobs(jobs);
+        return !jobs.isEmpty();
     });
     m_pRun = pRun;
     if (m_pUi && m_pUi->RunSend(pRun, bConfirm))

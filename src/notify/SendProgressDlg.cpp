@@ -58,7 +58,9 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
             if (m_pRun->Result(i).m_outcome == ESendOutcome::Skipped)
                 names.append(m_pRun->Jobs().at(i).m_strName);
         }
-        emit PrintCardsFor(names);
+        // Cards of a drawing other than the one mailed would mix two drawings.
+        if (m_pRun->CheckDrawing())
+            emit PrintCardsFor(names);
     });
     connect(m_pClose, &QPushButton::clicked, this, &QDialog::accept);
     ShowRunning();

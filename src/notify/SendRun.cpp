@@ -48,7 +48,7 @@ bool CSendRun::StartRetry()
         return false;
     // Only the jobs are replaced, never their order: each keeps its line and its result.
     QList<CMailJob> jobs = m_jobs;
-    if (m_recompose && (!m_recompose(jobs) || jobs.size() != m_jobs.size()))
+    if (!CheckDrawing() || (m_recompose && (!m_recompose(jobs) || jobs.size() != m_jobs.size())))
         return false;
     m_jobs = jobs;
     QList<int> indices;

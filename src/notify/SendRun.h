@@ -53,6 +53,10 @@ public:
     // Composes the jobs afresh before a retry; false (having said why) stops the retry.
     using Recompose = std::function<bool(QList<CMailJob>& jobs)>;
     void SetRecompose(Recompose recompose) { m_recompose = std::move(recompose); }
+    // Whether the drawing the run began with is still the one to give out; when not, the
+    // check has told the user why.
+    void SetDrawingCheck(std::function<bool()> check) { m_checkDrawing = std::move(check); }
+    bool CheckDrawing() const { return !m_checkDrawing || m_checkDrawing(); }
 
     void Start();
     void Run();
@@ -97,6 +101,7 @@ private:
     QList<CMailJob> m_jobs;
     CSmtpTimeouts m_timeouts;
     Recompose m_recompose;
+    std::function<bool()> m_checkDrawing;
     mutable QMutex m_mutex; // guards m_results and the stop message
     QList<CResult> m_results;
     int m_nStopMessageId = 0;

@@ -349,5 +349,6 @@ constexpr int IDS_CLI_CARDS_WRITTEN = 21528;
 constexpr int IDS_CARDS_NOBODY = 21529;
 constexpr int IDS_SEND_PRINT_SKIPPED = 21530;
 constexpr int IDS_CARDS_PRINT_ERROR = 21531;
-constexpr int IDS_CARDS_NO_PDF_NAME = 21532;
+constexpr int IDS_CARDS_NO_DEVICE = 21532;
+constexpr int IDS_CARDS_NO_PAGE = 21534;
 constexpr int IDS_CARDS_PRINTED = 21533;

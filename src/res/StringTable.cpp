@@ -211,6 +211,9 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"  send FILE [--yes] [--person NAME]\n"
          u"                                sends the notifications of the newest drawing, or "
          u"one\n"
+         u"  cards FILE --pdf OUT.pdf [--person NAME]\n"
+         u"                                paper cards of the newest drawing, four to an A4 "
+         u"page\n"
          u"  config [--server H] [--port N] [--from A] [--user U] [--password [P]]\n"
          u"         [--password-stdin] [--footer T]\n"
          u"                                shows the mail settings, or changes them; --password\n"
@@ -391,7 +394,8 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CARDS_NOBODY, u"The newest list has nobody to print a card for."},
         {IDS_SEND_PRINT_SKIPPED, u"Print cards for those without an address"},
         {IDS_CARDS_PRINT_ERROR, u"The cards could not be printed: %s"},
-        {IDS_CARDS_NO_PDF_NAME, u"the file name must end in .pdf"},
+        {IDS_CARDS_NO_DEVICE, u"the printer or the file could not be written"},
+        {IDS_CARDS_NO_PAGE, u"a new page could not be started"},
         {IDS_CARDS_PRINTED, u"%d cards sent to the printer."},
     };
     return table;
