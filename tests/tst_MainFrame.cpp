@@ -68,6 +68,7 @@ private slots:
     void renameRootUpdatesListBar();
     void escapeCancelsRename();
     void drawNamesThroughTheMenu();
+    void viewNotificationsChecksTheDrawing_data();
     void viewNotificationsChecksTheDrawing();
     void copyAndChooseDrawing();
     void listBarReachesDrawingsOfTheSameName();
@@ -218,7 +219,7 @@ void TestMainFrame::enableRules_data()
         << QList<int>{ID_ADD_PERSON, ID_ADD_GROUP,   ID_RENAME_ITEM,      ID_VIEW_NOTIFICATIONS,
                       ID_CONFIGURE,  ID_DELETE_ITEM, ID_PERSON_PROPERTIES}
         << QList<int>{ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_SEND_EMAILS, ID_ADD_PERSON_TO_GROUP,
-                      ID_SEND_EMAIL_TO_PERSON};
+                      ID_SEND_EMAIL_TO_PERSON, ID_PRINT_CARDS};
     QTest::newRow("root selected")
         << QStringList{"Ann, Bob"} << "List" << QList<int>{ID_ADD_PERSON, ID_RENAME_ITEM}
         << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_PERSON_PROPERTIES,
@@ -237,13 +238,14 @@ void TestMainFrame::enableRules_data()
         << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_SEND_EMAIL_TO_PERSON};
     QTest::newRow("drawn person with address")
         << QStringList{"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"} << "Cid"
-        << QList<int>{ID_SEND_EMAIL_TO_PERSON, ID_SEND_EMAILS, ID_DRAW_NAMES} << QList<int>{};
+        << QList<int>{ID_SEND_EMAIL_TO_PERSON, ID_SEND_EMAILS, ID_DRAW_NAMES, ID_PRINT_CARDS}
+        << QList<int>{};
     QTest::newRow("drawn person without address")
         << QStringList{"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"} << "Bob" << QList<int>{ID_SEND_EMAILS}
         << QList<int>{ID_SEND_EMAIL_TO_PERSON};
     QTest::newRow("only the newest list counts")
         << QStringList{"Ann, Bob", "Ann>Bob, Bob>Cid, Cid>Ann"} << "" << QList<int>{}
-        << QList<int>{ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_SEND_EMAILS};
+        << QList<int>{ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_SEND_EMAILS, ID_PRINT_CARDS};
 }
 
 void TestMainFrame::enableRules()
@@ -394,12 +396,26 @@ void TestMainFrame::drawNamesThroughTheMenu()
     QVERIFY(Enabled(ID_SEND_EMAILS));
 }
 
+void TestMainFrame::viewNotificationsChecksTheDrawing_data()
+{
+    QTest::addColumn<int>("answer"); // to "This shows every participant's drawn name..."
+    QTest::addColumn<QList<int>>("boxes");
+    QTest::newRow("not shown") << int(IDNO) << QList<int>{IDS_ASK_VIEW_NOTIFICATIONS};
+    QTest::newRow("shown, checked first")
+        << int(IDYES) << QList<int>{IDS_ASK_VIEW_NOTIFICATIONS, IDS_DRAWING_INVALID};
+}
+
 void TestMainFrame::viewNotificationsChecksTheDrawing()
 {
+    QFETCH(int, answer);
+    QFETCH(QList<int>, boxes);
     Load({"Ann>Bob, Bob>Cid, Cid>Ann, Eve"});
+    m_pMessages->Answer(IDS_ASK_VIEW_NOTIFICATIONS, answer);
     Trigger(ID_VIEW_NOTIFICATIONS);
-    QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_DRAWING_INVALID});
-    QVERIFY(m_pMessages->m_boxes.at(0).m_strText.contains("Eve has no drawn name"));
+    QCOMPARE(m_pMessages->Ids(), boxes);
+    QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
+    if (answer == IDYES)
+        QVERIFY(m_pMessages->m_boxes.at(1).m_strText.contains("Eve has no drawn name"));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -321,10 +321,12 @@ bool CMainFrame::OnCommand(int nID)
 {
     switch (nID) {
     case ID_FILE_NEW:
-        OnFileNew();
+        if (!m_pDoc->RefuseWhileSending(m_pDoc->GetNewestList()))
+            OnFileNew();
         return true;
     case ID_FILE_OPEN:
-        OnFileOpen();
+        if (!m_pDoc->RefuseWhileSending(m_pDoc->GetNewestList()))
+            OnFileOpen();
         return true;
     case ID_FILE_SAVE:
         DoSave(m_pDoc->GetPathName().isEmpty());

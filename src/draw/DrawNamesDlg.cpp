@@ -164,13 +164,13 @@ void CDrawNamesDlg::changeEvent(QEvent* pEvent)
 
 void CDrawNamesDlg::FocusNextStep(QPushButton* pMove)
 {
-    for (QPushButton* pButton : {m_pReveal, m_pDone, pMove, m_pNext, m_pPrevious}) {
+    for (QPushButton* pButton : {m_pReveal, m_pDone, pMove, m_pNext}) {
         if (pButton->isEnabled()) {
             pButton->setFocus(Qt::OtherFocusReason);
             return;
         }
     }
-    // Nothing left to step: the focus rests on the text, never on OK.
+    // The round is through: the focus rests on the text, never on OK.
     m_pText->setFocus(Qt::OtherFocusReason);
 }
 
