@@ -110,29 +110,40 @@ void TestDrawNamesDlg::PressKey(const QString& strKey)
     const bool bHold = strKey.startsWith(QStringLiteral("hold "));
     const bool bEnter = strKey.endsWith(QStringLiteral("Enter"));
     if (QGuiApplication::platformName() == u"xcb") {
-        // Through the X server, to whichever window has the focus, as from a keyboard.
+        // Through the X server, to whichever window has the focus, as from a keyboard; the
+        // events are taken as they come, as in the program's own event loop.
         const QString strName = bEnter ? QStringLiteral("Return") : QStringLiteral("space");
         const QStringList arguments =
             bHold ? QStringList{"keydown", strName, "sleep", "0.6", "keyup", strName}
                   : QStringList{"key", strName};
-        QCOMPARE(QProcess::execute("xdotool", arguments), 0);
+        QProcess xdotool;
+        xdotool.start("xdotool", arguments);
+        QTRY_VERIFY_WITH_TIMEOUT(xdotool.state() == QProcess::NotRunning, 5000);
+        QCOMPARE(xdotool.exitCode(), 0);
         QTest::qWait(200);
         return;
     }
-    // Offscreen: the events a held key brings, sent to the focused control.
+    // Offscreen: the events a held key brings, sent to the focused control. A repeat is a
+    // release and a press of one moment, marked as a repeat or, as X does when the press has
+    // not yet arrived with the release, not.
+    static quint64 nTime = 1000;
     const int nKey = bEnter ? Qt::Key_Return : Qt::Key_Space;
     const QString strText = bEnter ? QStringLiteral("\r") : QStringLiteral(" ");
     const auto send = [&](QEvent::Type type, bool bRepeat) {
         QKeyEvent event(type, nKey, Qt::NoModifier, strText, bRepeat);
+        event.setTimestamp(nTime);
         QWidget* pTarget = m_pDialog->focusWidget() ? m_pDialog->focusWidget() : m_pDialog.get();
         QApplication::sendEvent(pTarget, &event);
     };
     send(QEvent::KeyPress, false);
     for (int i = 0; bHold && i < 10; ++i) {
-        send(QEvent::KeyRelease, true);
-        send(QEvent::KeyPress, true);
+        nTime += 40;
+        send(QEvent::KeyRelease, i < 5);
+        send(QEvent::KeyPress, i < 5);
     }
+    nTime += 100;
     send(QEvent::KeyRelease, false);
+    nTime += 100;
 }
 
 void TestDrawNamesDlg::onePerson()

@@ -1,5 +1,6 @@
 #include "DrawNamesDlg.h"
 
+#include "StepKeys.h"
 #include "model/NameList.h"
 #include "platform/Framework.h"
 #include "res/Resource.h"
@@ -28,11 +29,6 @@ QPushButton* MakeButton(const QString& strText, const QString& strName, int nAcc
     if (nAccessibleId)
         pButton->setAccessibleName(CStringTable::Load(nAccessibleId));
     return pButton;
-}
-
-bool IsEnter(const QKeyEvent* pEvent)
-{
-    return pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -78,6 +74,13 @@ CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent)
     pLayout->addWidget(pButtons);
     FitToScreen();
 
+    // A held key is one step: Enter or Space held down must not walk through the round and
+    // show every name.
+    m_pKeys = new CStepKeys(this, [this](int nKey) { OnStepKey(nKey); });
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{this, m_pPrevious, m_pNext, m_pReveal,
+                                                            m_pText, m_pDone, m_pOk})
+        m_pKeys->Watch(pWidget);
+
     connect(m_pPrevious, &QPushButton::clicked, this, &CDrawNamesDlg::OnPrevious);
     connect(m_pNext, &QPushButton::clicked, this, &CDrawNamesDlg::OnNext);
     connect(m_pReveal, &QPushButton::clicked, this, &CDrawNamesDlg::OnReveal);
@@ -120,45 +123,29 @@ void CDrawNamesDlg::showEvent(QShowEvent* pEvent)
     }
 }
 
-void CDrawNamesDlg::keyPressEvent(QKeyEvent* pEvent)
+void CDrawNamesDlg::OnStepKey(int nKey)
 {
-    if (!IsEnter(pEvent)) {
-        QDialog::keyPressEvent(pEvent);
-        return;
-    }
-    pEvent->accept();
-    // A held key repeats; one press is one step, or Enter held down would walk through
-    // the whole round and show every name.
-    if (pEvent->isAutoRepeat() || m_bEnterHeld)
-        return;
-    m_bEnterHeld = true;
-    // Enter presses the focused step button; else it takes the step the participant is at.
     auto* pFocused = qobject_cast<QPushButton*>(focusWidget());
     if (pFocused && pFocused != m_pOk && pFocused->isEnabled()) {
         pFocused->click();
         return;
     }
+    if (nKey != Qt::Key_Return)
+        return;
     for (QPushButton* pButton : {m_pReveal, m_pDone, m_pNext}) {
         if (pButton->isEnabled()) {
             pButton->click();
-            break;
+            return;
         }
     }
-}
-
-void CDrawNamesDlg::keyReleaseEvent(QKeyEvent* pEvent)
-{
-    if (IsEnter(pEvent) && !pEvent->isAutoRepeat())
-        m_bEnterHeld = false;
-    QDialog::keyReleaseEvent(pEvent);
 }
 
 void CDrawNamesDlg::changeEvent(QEvent* pEvent)
 {
     // A release that went to another window (a question asked meanwhile) must not leave
     // Enter dead here.
-    if (pEvent->type() == QEvent::ActivationChange)
-        m_bEnterHeld = false;
+    if (pEvent->type() == QEvent::ActivationChange && m_pKeys)
+        m_pKeys->Reset();
     QDialog::changeEvent(pEvent);
 }
 

@@ -6,6 +6,7 @@
 
 class CNameList;
 class CPerson;
+class CStepKeys;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -32,8 +33,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
-    void keyPressEvent(QKeyEvent* pEvent) override;
-    void keyReleaseEvent(QKeyEvent* pEvent) override;
     void changeEvent(QEvent* pEvent) override;
 
 private:
@@ -48,6 +47,9 @@ private:
     void OnReveal();
     void OnDone();
     void SetRevealText(int nStringId);
+    // Enter or Space pressed: the focused step button, or for Enter the step the participant
+    // is at: reveal, hide again, or go on.
+    void OnStepKey(int nKey);
     // Puts the focus on the button that takes the next step for whoever holds the screen.
     void FocusNextStep(QPushButton* pMove);
     // Whether the round may end now: asks when somebody has not looked yet.
@@ -61,7 +63,7 @@ private:
     int m_nIndex = 0;
     int m_nCount;
     bool m_bInitialised = false;
-    bool m_bEnterHeld = false; // a held Enter takes one step, not one per auto-repeat
+    CStepKeys* m_pKeys = nullptr;
 
     QPushButton* m_pPrevious;
     QPushButton* m_pNext;

@@ -381,7 +381,7 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_RETRY_REDRAWN,
          u"The names have been drawn again since these e-mails were sent.\r\n\r\nSending again "
          u"would mix two drawings. Send the new drawing to everybody with Send Emails."},
-        {IDS_MENU_PRINT_CARDS, u"&Print Cards..."},
+        {IDS_MENU_PRINT_CARDS, u"Print &Cards..."},
         {IDS_CARD_FOR, u"For %s"},
         {IDS_CARD_FOLD_HINT, u"Fold the flap up along the dashed line. Open it only when you "
                              u"are alone."},
