@@ -7,6 +7,7 @@
 #include "support/RecordingMessageHandler.h"
 #include "support/RecordingSoundPlayer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -149,8 +150,13 @@ void TestDrawNamesDlg::PressKey(const QString& strKey)
 void TestDrawNamesDlg::onePerson()
 {
     Open("Ann>Bob");
+    m_pList->m_strName = QStringLiteral("Christmas 2026");
     CompareState({false, false, true, false});
     QCOMPARE(RevealText(), "Draw name\nfor Ann");
+    QCOMPARE(CDrawNamesDlg(m_pList.get(), CDrawNamesDlg::kDrawMode).windowTitle(),
+             "Draw names — Christmas 2026");
+    QCOMPARE(CDrawNamesDlg(m_pList.get(), CDrawNamesDlg::kShowMode).windowTitle(),
+             "View notifications — Christmas 2026");
     QCOMPARE(m_pSounds->Take(), QStringList{"kvstart.wav"});
     QVERIFY(ShownText().isEmpty());
 }
@@ -177,13 +183,25 @@ void TestDrawNamesDlg::revealDoneAndBack()
     m_pList->GetPersonAt(1)->m_strSuggestions = QStringLiteral("Tea\r\nSocks");
     m_pSounds->Take();
 
+    // A screen reader finds every control by name, and the drawn name only while it is shown.
+    for (QWidget* pControl : m_pDialog->findChildren<QWidget*>()) {
+        if (qobject_cast<QPushButton*>(pControl) || qobject_cast<QPlainTextEdit*>(pControl))
+            QVERIFY2(!pControl->accessibleName().isEmpty(), qPrintable(pControl->objectName()));
+    }
+    QAccessibleInterface* pShown =
+        QAccessible::queryAccessibleInterface(m_pDialog->findChild<QPlainTextEdit*>());
+    QVERIFY(pShown->textInterface());
+    QCOMPARE(pShown->textInterface()->characterCount(), 0);
+
     Click("reveal");
     QCOMPARE(ShownText(), "Get gift for: Bob\nSuggestions: Tea\nSocks");
+    QVERIFY(pShown->textInterface()->text(0, 17) == "Get gift for: Bob");
     CompareState({false, false, false, true}); // only Done while a name is revealed
     QCOMPARE(m_pSounds->Take(), QStringList{"kvshow.wav"});
 
     Click("done");
     QVERIFY(ShownText().isEmpty());
+    QCOMPARE(pShown->textInterface()->characterCount(), 0);
     QCOMPARE(RevealText(), "Name already shown\n for Ann");
     CompareState({false, true, false, false});
 

@@ -293,6 +293,9 @@ void TestSendEmails::newestIsMailedWithAnOlderShown_data()
     QTest::newRow("somebody no longer taking part")
         << "Old" << QList<int>{IDS_NOT_IN_NEWEST}
         << "Old is not in the newest list, \"2026\"; nothing was sent.";
+    QTest::newRow("no address in the newest list")
+        << "Bob" << QList<int>{IDS_NO_ADDRESS_NEWEST}
+        << "Bob has no e-mail address in the newest list, \"2026\"; nothing was sent.";
 }
 
 void TestSendEmails::newestIsMailedWithAnOlderShown()
@@ -313,6 +316,7 @@ void TestSendEmails::newestIsMailedWithAnOlderShown()
     doc.GetCurrentList()->m_strName = QStringLiteral("2025");
     SetAddress(doc, "Ann", "old-address@example.com");
     SetAddress(doc, "Old", "old@example.com");
+    SetAddress(doc, "Bob", "bob@example.com");
 
     if (person.isEmpty()) {
         doc.OnSendEmails();

@@ -176,9 +176,9 @@ const CPerson* CKivvoDoc::NewestPersonToMail(const CPerson* pShown) const
         return pShown;
     const CNameList* pNewest = GetNewestList();
     const CPerson* pPerson = PersonNamedExactly(pNewest, pShown->m_strName);
-    if (!pPerson) {
-        CFramework::MessageBox(IDS_NOT_IN_NEWEST, EBoxKind::OkExclamation,
-                               {pShown->m_strName, pNewest->m_strName});
+    if (!pPerson || pPerson->m_strAddress.isEmpty()) {
+        CFramework::MessageBox(pPerson ? IDS_NO_ADDRESS_NEWEST : IDS_NOT_IN_NEWEST,
+                               EBoxKind::OkExclamation, {pShown->m_strName, pNewest->m_strName});
         return nullptr;
     }
     if (CFramework::MessageBox(IDS_ASK_SEND_ONE_NEWEST, EBoxKind::YesNoQuestion,

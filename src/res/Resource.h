@@ -337,6 +337,7 @@ constexpr int IDS_ASK_SEND_ONE_NEWEST = 21512;
 constexpr int IDS_NOT_IN_NEWEST = 21513;
 constexpr int IDS_BUSY_SENDING = 21514;
 constexpr int IDS_RETRY_REDRAWN = 21515;
+constexpr int IDS_NO_ADDRESS_NEWEST = 21516;
 constexpr int IDS_MENU_PRINT_CARDS = 21520;
 constexpr int IDS_CARD_FOR = 21521;
 constexpr int IDS_CARD_FOLD_HINT = 21522;

@@ -381,6 +381,8 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_RETRY_REDRAWN,
          u"The names have been drawn again since these e-mails were sent.\r\n\r\nSending again "
          u"would mix two drawings. Send the new drawing to everybody with Send Emails."},
+        {IDS_NO_ADDRESS_NEWEST,
+         u"%s has no e-mail address in the newest list, \"%s\"; nothing was sent."},
         {IDS_MENU_PRINT_CARDS, u"Print &Cards..."},
         {IDS_CARD_FOR, u"For %s"},
         {IDS_CARD_FOLD_HINT, u"Fold the flap up along the dashed line. Open it only when you "
