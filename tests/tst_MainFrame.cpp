@@ -19,6 +19,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -70,6 +72,8 @@ private slots:
     void drawNamesThroughTheMenu();
     void viewNotificationsChecksTheDrawing_data();
     void viewNotificationsChecksTheDrawing();
+    void printCardsChecksTheDrawing_data();
+    void printCardsChecksTheDrawing();
     void copyAndChooseDrawing();
     void listBarReachesDrawingsOfTheSameName();
     void saveCloseReopen();
@@ -417,6 +421,47 @@ void TestMainFrame::viewNotificationsChecksTheDrawing()
     if (answer == IDYES)
         QVERIFY(m_pMessages->m_boxes.at(1).m_strText.contains("Eve has no drawn name"));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void TestMainFrame::printCardsChecksTheDrawing_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("givers"); // on the cards; none: nothing printed
+    QTest::newRow("drawn") << "Ann>Bob, Fam[Bob>Dan, Cid>Ann], Dan>Cid"
+                           << QStringList{"Ann", "Bob", "Cid", "Dan"};
+    QTest::newRow("added since the drawing") << "Ann>Bob, Bob>Cid, Cid>Ann, Eve" << QStringList{};
+}
+
+void TestMainFrame::printCardsChecksTheDrawing()
+{
+    QFETCH(QString, list);
+    QFETCH(QStringList, givers);
+    Load({list});
+    const QString strPdf = m_pDir->filePath("cards.pdf");
+    QString strTitle;
+    m_pFrame->SetPrinterChooser([&](QPrinter& printer, const QString& strDialogTitle) {
+        strTitle = strDialogTitle;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(strPdf);
+        return true;
+    });
+    QVERIFY(Enabled(ID_PRINT_CARDS));
+    Trigger(ID_PRINT_CARDS);
+    if (givers.isEmpty()) {
+        QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_DRAWING_INVALID});
+        QVERIFY(strTitle.isEmpty());
+        QVERIFY(!QFile::exists(strPdf));
+        return;
+    }
+    QVERIFY2(m_pMessages->m_boxes.isEmpty(), qPrintable(m_pMessages->m_boxes.value(0).m_strText));
+    QCOMPARE(strTitle, "Print Cards — List");
+    QProcess text;
+    text.start("pdftotext", {strPdf, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString strText = QString::fromUtf8(text.readAllStandardOutput());
+    QCOMPARE(strText.count("For "), givers.size());
+    for (const QString& strGiver : std::as_const(givers))
+        QVERIFY2(strText.contains("For " + strGiver), qPrintable(strText));
 }
 
 void TestMainFrame::copyAndChooseDrawing()

@@ -17,6 +17,8 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +38,7 @@ private slots:
     void drawingStaysWhileSending();
     void retryComposesAfresh_data();
     void retryComposesAfresh();
+    void printCardsForThoseSkipped();
 
 private:
     QString Line(int nRow) { return m_pDialog->List()->item(nRow)->text(); }
@@ -256,6 +259,28 @@ void TestSendProgress::retryComposesAfresh()
     QTRY_COMPARE(Line(2), "Email sent to: Cid, address: cid@example.com");
     QVERIFY(m_pServer->WaitForMessages(3));
     QCOMPARE(m_pServer->Messages().at(2).m_recipients, QStringList{"cid@example.com"});
+}
+
+void TestSendProgress::printCardsForThoseSkipped()
+{
+    const QString strPdf = m_pDir->filePath("skipped.pdf");
+    m_pFrame->SetPrinterChooser([&](QPrinter& printer, const QString&) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(strPdf);
+        return true;
+    });
+    StartSending();
+    QVERIFY(!m_pDialog->PrintSkippedButton()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
+    QTRY_VERIFY(m_pDialog->PrintSkippedButton()->isVisible()); // Dan has no address
+    m_pDialog->PrintSkippedButton()->click();
+    QProcess text;
+    text.start("pdftotext", {strPdf, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString strText = QString::fromUtf8(text.readAllStandardOutput());
+    QCOMPARE(strText.count("For "), 1);
+    QVERIFY2(strText.contains("For Dan"), qPrintable(strText));
+    QVERIFY(strText.contains("Dan gives a gift to\n\nAnn"));
 }
 
 QTEST_MAIN(TestSendProgress)

@@ -35,7 +35,6 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     m_pList->setResizeMode(QListView::Adjust);
     auto* pButtons = new QDialogButtonBox;
     pButtons->addButton(m_pRetry, QDialogButtonBox::ActionRole);
-    pButtons->addButton(m_pPrintSkipped, QDialogButtonBox::ActionRole);
     m_pPrintSkipped->setObjectName(QStringLiteral("printSkipped"));
     m_pPrintSkipped->setAutoDefault(false);
     m_pPrintSkipped->hide();
@@ -44,6 +43,7 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(m_pList);
     pLayout->addWidget(m_pStatus);
+    pLayout->addWidget(m_pPrintSkipped, 0, Qt::AlignLeft);
     pLayout->addWidget(pButtons);
     for (int i = 0; i < m_pRun->Jobs().size(); ++i)
         m_pList->addItem(m_pRun->OutcomeLine(i));
