@@ -78,10 +78,10 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"password-prompt", ""},
         {"footer", "", "T"},
         {"lookup", "", "TEXT"},
-        {"pdf", "", "OUT.pdf"},
         {{"h", "help"}, ""},
         {{"v", "version"}, ""},
     });
+    m_parser.addOption({"pdf", "", "FILE"});
 }
 
 void CCliCommands::Print(const QString& strText)
@@ -456,8 +456,11 @@ int CCliCommands::Cards()
     const QString strError = CCardSheet(cards, list.m_strName).WritePdf(strPdf);
     if (!strError.isEmpty())
         return Fail(IDS_CARDS_WRITE_ERROR, {strPdf, strError});
-    Print(CStringTable::Format(IDS_CLI_CARDS_WRITTEN, {cards.size(), list.m_strName, strPdf}) +
-          u'\n');
+    const QString strDone =
+        cards.size() == 1
+            ? CStringTable::Format(IDS_CLI_CARD_WRITTEN, {list.m_strName, strPdf})
+            : CStringTable::Format(IDS_CLI_CARDS_WRITTEN, {cards.size(), list.m_strName, strPdf});
+    Print(strDone + u'\n');
     return kExitOk;
 }
 

@@ -186,7 +186,7 @@ void TestCli::failures()
 
 void TestCli::cardsHoldEveryName_data()
 {
-    QTest::addColumn<QString>("person"); // --person, or empty for everybody
+    QTest::addColumn<QString>("person");  // --person, or empty for everybody
     QTest::addColumn<bool>("addedSince"); // somebody joined after the drawing
     QTest::addColumn<int>("cards");
     QTest::addColumn<int>("pages");
@@ -223,7 +223,8 @@ void TestCli::cardsHoldEveryName()
         return;
     }
     QCOMPARE(run.m_nExit, 0);
-    QVERIFY2(run.m_strOut.startsWith(QString::number(cards) + " cards"), qPrintable(run.m_strOut));
+    QVERIFY2(run.m_strOut.startsWith(QString::number(cards) + (cards == 1 ? " card " : " cards ")),
+             qPrintable(run.m_strOut));
     QProcess info;
     info.start("pdfinfo", {strPdf});
     QVERIFY(info.waitForFinished());

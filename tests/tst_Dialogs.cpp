@@ -96,8 +96,8 @@ void TestDialogs::boxKinds_data()
                              << int(QMessageBox::NoButton);
     QTest::newRow("question") << int(EBoxKind::YesNoQuestion) << int(QMessageBox::Question)
                               << int(QMessageBox::Yes);
-    QTest::newRow("question, default No") << int(EBoxKind::YesNoDefaultNo)
-                                          << int(QMessageBox::Question) << int(QMessageBox::No);
+    QTest::newRow("question, default No")
+        << int(EBoxKind::YesNoDefaultNo) << int(QMessageBox::Question) << int(QMessageBox::No);
 }
 
 void TestDialogs::boxKinds()

@@ -318,14 +318,14 @@ void TestDrawNamesDlg::focusAndHeldKeys_data()
     QTest::newRow("on opening") << QStringList{} << 3 << "reveal" << strAnnWaits;
     QTest::newRow("Enter shows") << QStringList{"Enter"} << 2 << "done" << strAnnWaits;
     QTest::newRow("Space shows") << QStringList{"Space"} << 2 << "done" << strAnnWaits;
-    QTest::newRow("held Enter is one step") << QStringList{"hold Enter"} << 2 << "done"
-                                            << strAnnWaits;
-    QTest::newRow("held Space is one step") << QStringList{"hold Space"} << 2 << "done"
-                                            << strAnnWaits;
-    QTest::newRow("Done, then on to Next") << QStringList{"Enter", "Space"} << 2 << "next"
-                                           << strAnnShown;
-    QTest::newRow("held twice, two steps") << QStringList{"hold Enter", "hold Enter"} << 2
-                                           << "next" << strAnnShown;
+    QTest::newRow("held Enter is one step")
+        << QStringList{"hold Enter"} << 2 << "done" << strAnnWaits;
+    QTest::newRow("held Space is one step")
+        << QStringList{"hold Space"} << 2 << "done" << strAnnWaits;
+    QTest::newRow("Done, then on to Next")
+        << QStringList{"Enter", "Space"} << 2 << "next" << strAnnShown;
+    QTest::newRow("held twice, two steps")
+        << QStringList{"hold Enter", "hold Enter"} << 2 << "next" << strAnnShown;
     QTest::newRow("next person waits") << QStringList{"Enter", "Enter", "Enter"} << 2 << "reveal"
                                        << "Draw name\nfor Bob";
     QTest::newRow("through the round, never OK")

@@ -231,22 +231,27 @@ void TestMailTransport::addressHeadersParseStrictly_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<QStringList>("parsed"); // header, display name, address
 
-    QTest::newRow("accented sender") << "Zoë's Gift Draw <zoe@example.com>" << "ann@example.org"
-                                     << QStringList{"From|Zoë's Gift Draw|zoe@example.com",
-                                                    "To||ann@example.org"};
+    QTest::newRow("accented sender")
+        << "Zoë's Gift Draw <zoe@example.com>"
+        << "ann@example.org"
+        << QStringList{"From|Zoë's Gift Draw|zoe@example.com", "To||ann@example.org"};
     QTest::newRow("chinese recipient")
-        << "santa@example.com" << "李雷 <li@example.org>"
+        << "santa@example.com"
+        << "李雷 <li@example.org>"
         << QStringList{"From||santa@example.com", "To|李雷|li@example.org"};
     QTest::newRow("quoted sender with a comma")
-        << "\"Smith, Ann\" <ann@example.org>" << "Bob <bob@example.org>"
+        << "\"Smith, Ann\" <ann@example.org>"
+        << "Bob <bob@example.org>"
         << QStringList{"From|Smith, Ann|ann@example.org", "To|Bob|bob@example.org"};
     QTest::newRow("specials in a plain name")
-        << "Ann (the elf) <ann@example.org>" << "Zoë <zoe@example.org>"
+        << "Ann (the elf) <ann@example.org>"
+        << "Zoë <zoe@example.org>"
         << QStringList{"From|Ann (the elf)|ann@example.org", "To|Zoë|zoe@example.org"};
     const QString strLong = QStringLiteral("Zoë ").repeated(80).trimmed();
-    QTest::newRow("long name folded") << strLong + " <zoe@example.com>" << "ann@example.org"
-                                      << QStringList{"From|" + strLong + "|zoe@example.com",
-                                                     "To||ann@example.org"};
+    QTest::newRow("long name folded")
+        << strLong + " <zoe@example.com>"
+        << "ann@example.org"
+        << QStringList{"From|" + strLong + "|zoe@example.com", "To||ann@example.org"};
 }
 
 void TestMailTransport::addressHeadersParseStrictly()

@@ -222,8 +222,8 @@ void TestMainFrame::enableRules_data()
         << QStringList{""} << ""
         << QList<int>{ID_ADD_PERSON, ID_ADD_GROUP,   ID_RENAME_ITEM,      ID_VIEW_NOTIFICATIONS,
                       ID_CONFIGURE,  ID_DELETE_ITEM, ID_PERSON_PROPERTIES}
-        << QList<int>{ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_SEND_EMAILS, ID_ADD_PERSON_TO_GROUP,
-                      ID_SEND_EMAIL_TO_PERSON, ID_PRINT_CARDS};
+        << QList<int>{ID_DRAW_NAMES,          ID_COPY_FOR_NEXT,        ID_SEND_EMAILS,
+                      ID_ADD_PERSON_TO_GROUP, ID_SEND_EMAIL_TO_PERSON, ID_PRINT_CARDS};
     QTest::newRow("root selected")
         << QStringList{"Ann, Bob"} << "List" << QList<int>{ID_ADD_PERSON, ID_RENAME_ITEM}
         << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_PERSON_PROPERTIES,

@@ -7,11 +7,11 @@
 #include "notify/SendProgressDlg.h"
 #include "notify/SendRun.h"
 #include "res/Resource.h"
-#include "ui/KivvoView.h"
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/SmtpTestServer.h"
+#include "ui/KivvoView.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -196,9 +196,9 @@ void TestSendProgress::drawingStaysWhileSending()
     m_pFrame->UpdateCommandUI();
     // Each refused: its action is disabled, and the command itself, reached another way, says
     // why. The answers Yes would let every one of them go ahead.
-    for (const int nID : {ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_ADD_PERSON, ID_ADD_GROUP,
-                          ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_RENAME_ITEM,
-                          ID_PERSON_PROPERTIES, ID_FILE_NEW, ID_FILE_OPEN}) {
+    for (const int nID :
+         {ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP,
+          ID_DELETE_ITEM, ID_RENAME_ITEM, ID_PERSON_PROPERTIES, ID_FILE_NEW, ID_FILE_OPEN}) {
         QVERIFY2(!m_pFrame->Action(nID)->isEnabled(), qPrintable(QString::number(nID)));
         m_pMessages->Clear();
         m_pFrame->RouteCommand(nID);
@@ -221,7 +221,7 @@ void TestSendProgress::drawingStaysWhileSending()
 void TestSendProgress::retryComposesAfresh_data()
 {
     QTest::addColumn<QString>("change"); // made between the run and the retry
-    QTest::addColumn<int>("refusal");     // the message that refuses the retry, or 0
+    QTest::addColumn<int>("refusal");    // the message that refuses the retry, or 0
     QTest::newRow("address corrected") << "address" << 0;
     QTest::newRow("drawn again") << "draw" << int(IDS_RETRY_REDRAWN);
     QTest::newRow("list changed") << "add" << int(IDS_DRAWING_INVALID);

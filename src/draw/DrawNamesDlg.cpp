@@ -37,9 +37,9 @@ CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent)
     : QDialog(pParent), m_pList(pList), m_nMode(nMode), m_nCount(pList ? pList->CountPersons() : 0)
 {
     m_pShown.assign(static_cast<size_t>(m_nCount), 0);
-    setWindowTitle(CStringTable::Format(nMode == kDrawMode ? IDS_DRAWNAMES_TITLE
-                                                           : IDS_SHOWNAMES_TITLE,
-                                        {pList ? pList->m_strName : QString()}));
+    setWindowTitle(
+        CStringTable::Format(nMode == kDrawMode ? IDS_DRAWNAMES_TITLE : IDS_SHOWNAMES_TITLE,
+                             {pList ? pList->m_strName : QString()}));
     setObjectName(QStringLiteral("drawNamesDialog"));
 
     m_pPrevious =

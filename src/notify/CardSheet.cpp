@@ -17,7 +17,7 @@ constexpr int kPdfResolution = 300;
 constexpr qreal kOutsideShare = 0.30; // the giver's name, always in view
 constexpr qreal kInsideShare = 0.35;  // the drawn name, under the flap once folded
 constexpr qreal kPaddingMm = 4;
-constexpr qreal kMeshStepMm = 1.2;    // the flap's mesh keeps the name from showing through
+constexpr qreal kMeshStepMm = 1.2; // the flap's mesh keeps the name from showing through
 constexpr qreal kSmallestPoints = 6;
 
 qreal Mm(const QPainter& painter, qreal mm)
@@ -175,12 +175,12 @@ void CCardSheet::PaintInside(QPainter& painter, const QRectF& band, const CCard&
                Qt::AlignHCenter | Qt::AlignTop);
     DrawFitted(painter, QRectF(area.left(), area.top() + nLine, area.width(), 2 * nLine),
                card.m_strGiftTo, Font(26, true), Qt::AlignCenter);
-    if (!card.m_strSuggestions.isEmpty())
-        DrawFitted(painter, QRectF(area.left(), area.top() + 3 * nLine, area.width(), 3 * nLine),
-                   CStringTable::Format(IDS_CARD_SUGGESTIONS,
-                                        {QString(card.m_strSuggestions)
-                                             .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))}),
-                   Font(10), Qt::AlignHCenter | Qt::AlignTop);
+    if (card.m_strSuggestions.isEmpty())
+        return;
+    QString strSuggestions = CStringTable::Format(IDS_CARD_SUGGESTIONS, {card.m_strSuggestions});
+    strSuggestions.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    DrawFitted(painter, QRectF(area.left(), area.top() + 3 * nLine, area.width(), 3 * nLine),
+               strSuggestions, Font(10), Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void CCardSheet::PaintFlap(QPainter& painter, const QRectF& band) const
@@ -196,8 +196,8 @@ void CCardSheet::PaintFlap(QPainter& painter, const QRectF& band) const
         painter.drawLine(QLineF(x, band.bottom(), x + band.height(), band.top()));
     }
     painter.restore();
-    const QString strLabel = QStringLiteral("\u2191 ") + CStringTable::Load(IDS_CARD_FLAP) +
-                             QStringLiteral(" \u2191");
+    const QString strLabel =
+        QStringLiteral("\u2191 ") + CStringTable::Load(IDS_CARD_FLAP) + QStringLiteral(" \u2191");
     const QFont font = Font(10, true);
     const QRectF label =
         QFontMetricsF(font, painter.device()).boundingRect(strLabel).adjusted(-8, -4, 8, 4);

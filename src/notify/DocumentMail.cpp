@@ -181,9 +181,9 @@ const CPerson* CKivvoDoc::NewestPersonToMail(const CPerson* pShown) const
                                EBoxKind::OkExclamation, {pShown->m_strName, pNewest->m_strName});
         return nullptr;
     }
-    if (CFramework::MessageBox(IDS_ASK_SEND_ONE_NEWEST, EBoxKind::YesNoQuestion,
-                               {pPerson->m_strName, pNewest->m_strName,
-                                GetCurrentList()->m_strName}) != IDYES)
+    if (CFramework::MessageBox(
+            IDS_ASK_SEND_ONE_NEWEST, EBoxKind::YesNoQuestion,
+            {pPerson->m_strName, pNewest->m_strName, GetCurrentList()->m_strName}) != IDYES)
         return nullptr;
     return pPerson;
 }

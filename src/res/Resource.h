@@ -352,4 +352,5 @@ constexpr int IDS_SEND_PRINT_SKIPPED = 21530;
 constexpr int IDS_CARDS_PRINT_ERROR = 21531;
 constexpr int IDS_CARDS_NO_DEVICE = 21532;
 constexpr int IDS_CARDS_NO_PAGE = 21534;
+constexpr int IDS_CLI_CARD_WRITTEN = 21535;
 constexpr int IDS_CARDS_PRINTED = 21533;

@@ -390,7 +390,7 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CARD_GIVES_TO, u"%s gives a gift to"},
         {IDS_CARD_SUGGESTIONS, u"Suggestions: %s"},
         {IDS_CARD_FLAP, u"fold up"},
-        {IDS_CARDS_WRITE_ERROR, u"Cannot write the cards to \"%s\": %s"},
+        {IDS_CARDS_WRITE_ERROR, u"kivvo-cli: cannot write the cards to \"%s\": %s"},
         {IDS_CARDS_PRINT_TITLE, u"Print Cards \u2014 %s"},
         {IDS_CLI_CARDS_WRITTEN, u"%d cards of \"%s\" written to \"%s\""},
         {IDS_CARDS_NOBODY, u"The newest list has nobody to print a card for."},
@@ -398,6 +398,7 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CARDS_PRINT_ERROR, u"The cards could not be printed: %s"},
         {IDS_CARDS_NO_DEVICE, u"the printer or the file could not be written"},
         {IDS_CARDS_NO_PAGE, u"a new page could not be started"},
+        {IDS_CLI_CARD_WRITTEN, u"1 card of \"%s\" written to \"%s\""},
         {IDS_CARDS_PRINTED, u"%d cards sent to the printer."},
     };
     return table;

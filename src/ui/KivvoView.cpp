@@ -191,8 +191,7 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
         return true;
     }
     case ID_PERSON_PROPERTIES:
-        cmdUI.Enable(!bRoot && bEditable &&
-                     !(pList && pSelected && pList->IsGroupItem(hSelected)));
+        cmdUI.Enable(!bRoot && bEditable && !(pList && pSelected && pList->IsGroupItem(hSelected)));
         return true;
     default:
         return false;
@@ -203,8 +202,8 @@ bool CKivvoView::OnCommand(int nID)
 {
     if (!m_pDoc->GetCurrentList() && nID != ID_CONTEXT_MENU)
         return false;
-    static const QList<int> edits = {ID_ADD_PERSON,    ID_ADD_GROUP,    ID_ADD_PERSON_TO_GROUP,
-                                     ID_DELETE_ITEM,   ID_RENAME_ITEM,  ID_PERSON_PROPERTIES};
+    static const QList<int> edits = {ID_ADD_PERSON,  ID_ADD_GROUP,   ID_ADD_PERSON_TO_GROUP,
+                                     ID_DELETE_ITEM, ID_RENAME_ITEM, ID_PERSON_PROPERTIES};
     if (edits.contains(nID) && m_pDoc->RefuseWhileSending(m_pDoc->GetCurrentList()))
         return true;
     switch (nID) {
