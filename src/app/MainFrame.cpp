@@ -475,8 +475,11 @@ void CMainFrame::PrintCards(const QStringList& names)
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(CStringTable::Format(IDS_CARDS_PRINT_TITLE, {pNewest->m_strName}));
-    if (!m_choosePrinter(printer, printer.docName()))
+    // Also the name of a file the cards are printed to: no folder separators in it.
+    printer.setDocName(CStringTable::Format(IDS_CARDS_DOC_NAME,
+                                            {QString(pNewest->m_strName).replace(u'/', u'-')}));
+    if (!m_choosePrinter(printer,
+                         CStringTable::Format(IDS_CARDS_PRINT_TITLE, {pNewest->m_strName})))
         return;
     const QString strError = CCardSheet(cards, pNewest->m_strName).Paint(printer);
     if (!strError.isEmpty())

@@ -353,4 +353,5 @@ constexpr int IDS_CARDS_PRINT_ERROR = 21531;
 constexpr int IDS_CARDS_NO_DEVICE = 21532;
 constexpr int IDS_CARDS_NO_PAGE = 21534;
 constexpr int IDS_CLI_CARD_WRITTEN = 21535;
+constexpr int IDS_CARDS_DOC_NAME = 21536;
 constexpr int IDS_CARDS_PRINTED = 21533;

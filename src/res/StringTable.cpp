@@ -398,6 +398,7 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CARDS_PRINT_ERROR, u"The cards could not be printed: %s"},
         {IDS_CARDS_NO_DEVICE, u"the printer or the file could not be written"},
         {IDS_CARDS_NO_PAGE, u"a new page could not be started"},
+        {IDS_CARDS_DOC_NAME, u"Cards %s"},
         {IDS_CLI_CARD_WRITTEN, u"1 card of \"%s\" written to \"%s\""},
         {IDS_CARDS_PRINTED, u"%d cards sent to the printer."},
     };
