@@ -102,6 +102,7 @@ private:
     CListNode* m_pTail = nullptr;
     CListNode* m_pCurrent = nullptr;
     CUserInterface* m_pUi = nullptr;
-    QPointer<CSendRun> m_pRun; // owned by whoever shows it
+    // Owned by whoever shows them; an earlier run's window may still send again.
+    QList<QPointer<CSendRun>> m_runs;
     CSmtpTimeouts m_mailTimeouts;
 };

@@ -9,6 +9,8 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <algorithm>
+
 namespace {
 
 QString Footer()
@@ -79,7 +81,8 @@ QList<CMailJob> CKivvoDoc::MailJobs(const QList<const CPerson*>& persons) const
 
 bool CKivvoDoc::IsSending() const
 {
-    return m_pRun && m_pRun->IsRunning();
+    return std::any_of(m_runs.cbegin(), m_runs.cend(),
+                       [](const QPointer<CSendRun>& pRun) { return pRun && pRun->IsRunning(); });
 }
 
 bool CKivvoDoc::IsListLocked(const CNameList* pList) const
@@ -119,8 +122,10 @@ QList<CMailJob> CKivvoDoc::RecomposeJobs(const QList<CMailJob>& jobs) const
 
 void CKivvoDoc::StopSending()
 {
-    if (m_pRun)
-        m_pRun->Abort();
+    for (const QPointer<CSendRun>& pRun : std::as_const(m_runs)) {
+        if (pRun)
+            pRun->Abort();
+    }
 }
 
 void CKivvoDoc::StartSending(const QList<CMailJob>& jobs, bool bConfirm)
@@ -138,7 +143,8 @@ void CKivvoDoc::StartSending(const QList<CMailJob>& jobs, bool bConfirm)
         jobs = pDoc->RecomposeJobs(jobs);
         return !jobs.isEmpty();
     });
-    m_pRun = pRun;
+    m_runs.removeAll(nullptr);
+    m_runs.append(pRun);
     if (m_pUi && m_pUi->RunSend(pRun, bConfirm))
         return;
     // No window to show the progress in: the run is done here and told in message boxes.
