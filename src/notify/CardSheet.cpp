@@ -19,6 +19,8 @@ constexpr qreal kInsideShare = 0.35;  // the drawn name, under the flap once fol
 constexpr qreal kPaddingMm = 4;
 constexpr qreal kMeshStepMm = 1.2; // the flap's mesh keeps the name from showing through
 constexpr qreal kSmallestPoints = 6;
+// Far more than a card has room for; a longer text is cut before it is laid out at all.
+constexpr qsizetype kMostCharacters = 1000;
 
 qreal Mm(const QPainter& painter, qreal mm)
 {
@@ -35,9 +37,11 @@ QFont Font(qreal points, bool bBold = false)
 
 // Draws the text in the rectangle with the largest font up to the given one that lets it
 // fit, down to a size still readable; what does not fit even then is cut off with "…".
-void DrawFitted(QPainter& painter, const QRectF& rect, const QString& strText, QFont font,
+void DrawFitted(QPainter& painter, const QRectF& rect, const QString& strWhole, QFont font,
                 int nFlags)
 {
+    const QString strText =
+        strWhole.size() > kMostCharacters ? strWhole.left(kMostCharacters) + u'…' : strWhole;
     const int nWrap = nFlags | Qt::TextWordWrap;
     QFontMetricsF metrics(font, painter.device());
     while (font.pointSizeF() > kSmallestPoints &&
