@@ -11,6 +11,7 @@
 #include "platform/Archive.h"
 #include "platform/DiskFile.h"
 #include "platform/DocumentLock.h"
+#include "notify/CardSheet.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -70,6 +71,7 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {{"h", "help"}, ""},
         {{"v", "version"}, ""},
     });
+    m_parser.addOption({"pdf", "", "FILE"});
 }
 
 void CCliCommands::Print(const QString& strText)
@@ -146,6 +148,7 @@ int CCliCommands::Run(const QStringList& arguments)
         {"move", {&CCliCommands::Move, {"FILE", "PERSON"}, {"group", "top"}}},
         {"notification", {&CCliCommands::Notification, {"FILE", "PERSON"}, {"list"}}},
         {"send", {&CCliCommands::Send, file, {"yes", "person"}}},
+        {"cards", {&CCliCommands::Cards, file, {"pdf", "person"}}},
         {"config",
          {&CCliCommands::Config,
           {},
@@ -623,6 +626,39 @@ int CCliCommands::Send()
     list.UseEntriesAsHandles();
     doc.SendEmailTo(pPerson->m_hItem);
     return ui.AllSent() ? kExitOk : kExitFailed;
+}
+
+int CCliCommands::Cards()
+{
+    if (!m_parser.isSet("pdf") || m_parser.value("pdf").isEmpty())
+        return UsageError(QStringLiteral("cards needs --pdf OUT.pdf"));
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    // The same check as before sending: a drawing that no longer fits its list is not printed.
+    if (!doc.CheckNewestDrawing())
+        return kExitFailed;
+    const CNameList& list = *doc.GetNewestList();
+    QStringList names;
+    if (m_parser.isSet("person")) {
+        const CPerson* pPerson = list.FindPerson(m_parser.value("person"));
+        if (!pPerson)
+            return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_parser.value("person")});
+        names.append(pPerson->m_strName);
+    }
+    const QList<CCard> cards = CCardSheet::CardsOf(list, names);
+    if (cards.isEmpty())
+        return Fail(IDS_CARDS_NOBODY);
+    const QString strPdf = m_parser.value("pdf");
+    const QString strError = CCardSheet(cards, list.m_strName).WritePdf(strPdf);
+    if (!strError.isEmpty())
+        return Fail(IDS_CARDS_WRITE_ERROR, {strPdf, strError});
+    const QString strDone =
+        cards.size() == 1
+            ? CStringTable::Format(IDS_CLI_CARD_WRITTEN, {list.m_strName, strPdf})
+            : CStringTable::Format(IDS_CLI_CARDS_WRITTEN, {cards.size(), list.m_strName, strPdf});
+    Print(strDone + u'\n');
+    return kExitOk;
 }
 
 namespace {

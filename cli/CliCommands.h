@@ -49,6 +49,7 @@ private:
     void PrintRules(const CKivvoDoc& doc);
     int Notification();
     int Send();
+    int Cards();
     int Config();
     void PrintSettings();
     int Contacts();

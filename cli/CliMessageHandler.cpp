@@ -14,7 +14,7 @@ int CCliMessageHandler::Show(int nStringId, EBoxKind kind, const QString& strTex
     QString strShown = strText;
     strShown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_err << strShown;
-    if (kind != EBoxKind::YesNoQuestion && kind != EBoxKind::YesNoCancelQuestion) {
+    if (!IsQuestion(kind)) {
         m_err << '\n';
         m_err.flush();
         return IDOK;

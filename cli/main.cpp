@@ -8,20 +8,34 @@
 #include "res/StringTable.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
 // The mail library lives as long as the process.
 CMapiInit g_mapi;
 
+// Paper cards need fonts, which only a GUI application has; it never shows a window, and
+// needs no display.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "cards") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> pApp = MakeApplication(argc, argv);
+    QCoreApplication& app = *pApp;
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvale"));
     QCoreApplication::setApplicationName(QStringLiteral("Kivvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KIVVO_VERSION));

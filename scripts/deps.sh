@@ -11,6 +11,7 @@ packages=(
     qtkeychain-qt6-dev gnome-keyring dbus-daemon dbus-bin libsecret-tools
     clang libclang-rt-14-dev
     dpkg-dev file appstream desktop-file-utils man-db groff-base bash-completion lintian strace
+    xvfb openbox xdotool x11-utils x11-xserver-utils poppler-utils fonts-wqy-microhei
 )
 
 missing=()

@@ -89,6 +89,8 @@ private slots:
     void keyringThatNeverAnswers();
     void renameIsSyncedInItsFolder_data();
     void renameIsSyncedInItsFolder();
+    void cardsHoldEveryName_data();
+    void cardsHoldEveryName();
     void concurrentWritersKeepEveryChange();
     void fullDiskLeavesFilesAlone_data();
     void fullDiskLeavesFilesAlone();
@@ -178,6 +180,10 @@ void TestCli::failures_data()
         << QStringList{"rules", "FILE", "--history", "256"} << 2 << "from 0 to 255, or all";
     QTest::newRow("a rule neither on nor off")
         << QStringList{"rules", "FILE", "--one-circle", "yes"} << 2 << "takes on or off";
+    QTest::newRow("cards need a file to write")
+        << QStringList{"cards", "FILE"} << 2 << "cards needs --pdf OUT.pdf";
+    QTest::newRow("cards of an undrawn list")
+        << QStringList{"cards", "FILE", "--pdf", "FILE.pdf"} << 1 << "no names have been drawn";
 }
 
 void TestCli::failures()
@@ -199,6 +205,75 @@ void TestCli::failures()
     QVERIFY2(run.m_strErr.contains(error), qPrintable(run.m_strErr));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
+}
+
+void TestCli::cardsHoldEveryName_data()
+{
+    QTest::addColumn<QString>("person");  // --person, or empty for everybody
+    QTest::addColumn<bool>("addedSince"); // somebody joined after the drawing
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<int>("pages");
+
+    QTest::newRow("everybody, two pages") << "" << false << 5 << 2;
+    QTest::newRow("one person") << "zoë" << false << 1 << 1;
+    QTest::newRow("stale drawing") << "" << true << 0 << 0;
+}
+
+void TestCli::cardsHoldEveryName()
+{
+    QFETCH(QString, person);
+    QFETCH(bool, addedSince);
+    QFETCH(int, cards);
+    QFETCH(int, pages);
+    RunCli({"new", m_strFile});
+    for (const char* pName : {"Zoë", "李雷", "Ann", "Bob", "Łukasz"})
+        RunCli({"add", m_strFile, QString::fromUtf8(pName), "--suggestions", "Tea"});
+    QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
+    if (addedSince)
+        RunCli({"add", m_strFile, "Eve"});
+    QStringList pairs = RunCli({"report", m_strFile, "--gift-to"}).m_strOut.split(u'\n');
+    pairs.removeAll(QString());
+    const QString strPdf = m_pDir->filePath("cards.pdf");
+    QStringList arguments{"cards", m_strFile, "--pdf", strPdf};
+    if (!person.isEmpty())
+        arguments << "--person" << person;
+
+    const CRun run = RunCli(arguments);
+    if (cards == 0) {
+        QCOMPARE(run.m_nExit, 1);
+        QVERIFY2(run.m_strErr.contains("Eve has no drawn name"), qPrintable(run.m_strErr));
+        QVERIFY(!QFile::exists(strPdf));
+        return;
+    }
+    QCOMPARE(run.m_nExit, 0);
+    QVERIFY2(run.m_strOut.startsWith(QString::number(cards) + (cards == 1 ? " card " : " cards ")),
+             qPrintable(run.m_strOut));
+    QProcess info;
+    info.start("pdfinfo", {strPdf});
+    QVERIFY(info.waitForFinished());
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                .contains(QRegularExpression(QStringLiteral("Pages: +%1\n").arg(pages))));
+    // Each card is a quarter of its A4 page (595 x 842 points), in list order.
+    int nCard = 0;
+    for (const QString& strPair : std::as_const(pairs)) {
+        const QString strGiver = strPair.section(" --> ", 0, 0);
+        const QString strGiftTo = strPair.section(" --> ", 1);
+        if (!person.isEmpty() && strGiver.compare(person, Qt::CaseInsensitive) != 0)
+            continue;
+        const int nPage = nCard / 4 + 1;
+        const int nQuarter = nCard++ % 4;
+        QProcess text;
+        text.start("pdftotext",
+                   {"-f", QString::number(nPage), "-l", QString::number(nPage), "-x",
+                    QString::number(nQuarter % 2 * 297), "-y", QString::number(nQuarter / 2 * 421),
+                    "-W", "297", "-H", "421", strPdf, "-"});
+        QVERIFY(text.waitForFinished());
+        const QString strCard = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(strCard.contains("For " + strGiver), qPrintable(strCard));
+        QVERIFY2(strCard.contains(strGiver + " gives a gift to\n\n" + strGiftTo + "\n"),
+                 qPrintable(strCard));
+    }
+    QCOMPARE(nCard, cards);
 }
 
 void TestCli::removeAndRename()

@@ -86,28 +86,40 @@ void TestDialogs::boxKinds_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("icon");
+    QTest::addColumn<int>("defaultButton"); // what Enter answers
 
-    QTest::newRow("information") << int(EBoxKind::OkInformation) << int(QMessageBox::Information);
-    QTest::newRow("exclamation") << int(EBoxKind::OkExclamation) << int(QMessageBox::Warning);
-    QTest::newRow("no icon") << int(EBoxKind::OkPlain) << int(QMessageBox::NoIcon);
-    QTest::newRow("question") << int(EBoxKind::YesNoQuestion) << int(QMessageBox::Question);
+    QTest::newRow("information") << int(EBoxKind::OkInformation) << int(QMessageBox::Information)
+                                 << int(QMessageBox::NoButton);
+    QTest::newRow("exclamation") << int(EBoxKind::OkExclamation) << int(QMessageBox::Warning)
+                                 << int(QMessageBox::NoButton);
+    QTest::newRow("no icon") << int(EBoxKind::OkPlain) << int(QMessageBox::NoIcon)
+                             << int(QMessageBox::NoButton);
+    QTest::newRow("question") << int(EBoxKind::YesNoQuestion) << int(QMessageBox::Question)
+                              << int(QMessageBox::Yes);
+    QTest::newRow("question, default No")
+        << int(EBoxKind::YesNoDefaultNo) << int(QMessageBox::Question) << int(QMessageBox::No);
 }
 
 void TestDialogs::boxKinds()
 {
     QFETCH(int, kind);
     QFETCH(int, icon);
+    QFETCH(int, defaultButton);
     int nIcon = -1;
     int nButtons = 0;
+    int nDefault = -1;
     WhenBoxIsUp([&](QMessageBox* pBox) {
         nIcon = pBox->icon();
         nButtons = static_cast<int>(pBox->buttons().size());
+        nDefault = pBox->standardButton(pBox->defaultButton());
         pBox->buttons().first()->click();
     });
     CQtMessageHandler handler;
     handler.Show(0, static_cast<EBoxKind>(kind), "Text");
     QCOMPARE(nIcon, icon);
-    QCOMPARE(nButtons, kind == int(EBoxKind::YesNoQuestion) ? 2 : 1);
+    QCOMPARE(nButtons, IsQuestion(static_cast<EBoxKind>(kind)) ? 2 : 1);
+    if (defaultButton != QMessageBox::NoButton)
+        QCOMPARE(nDefault, defaultButton);
 }
 
 void TestDialogs::boxFromAnotherThread()

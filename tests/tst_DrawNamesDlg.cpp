@@ -1,10 +1,17 @@
-// The pass-around dialog, driven through its real buttons.
+// The pass-around dialog, driven through its real buttons and keys. Run offscreen and on a
+// real X server with a window manager, where the keys come from xdotool as a person's would.
 #include "draw/DrawNamesDlg.h"
 #include "model/NameList.h"
+#include "res/Resource.h"
 #include "support/ListNotation.h"
+#include "support/RecordingMessageHandler.h"
 #include "support/RecordingSoundPlayer.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -38,8 +45,19 @@ private slots:
     void okPlaysEndSoundCancelPlaysNothing();
     void emptyListRevealsNothing();
     void enterTakesTheNextStepNeverEndsTheRound();
+    void focusAndHeldKeys_data();
+    void focusAndHeldKeys();
+    void endingTheRoundEarlyAsks_data();
+    void endingTheRoundEarlyAsks();
 
 private:
+    // "Enter", "Space", or either with "hold " before it: pressed, kept down while the key
+    // repeats, released.
+    void PressKey(const QString& strKey);
+    QString FocusName() const
+    {
+        return m_pDialog->focusWidget() ? m_pDialog->focusWidget()->objectName() : QString();
+    }
     void Open(const QString& strList, int nMode = CDrawNamesDlg::kDrawMode);
     QPushButton* Button(const char* pName) { return m_pDialog->findChild<QPushButton*>(pName); }
     QString RevealText() { return Button("reveal")->text(); }
@@ -62,17 +80,21 @@ private:
     std::unique_ptr<CNameList> m_pList;
     std::unique_ptr<CDrawNamesDlg> m_pDialog;
     std::unique_ptr<CRecordingSoundPlayer> m_pSounds;
+    std::unique_ptr<CRecordingMessageHandler> m_pMessages;
 };
 
 void TestDrawNamesDlg::init()
 {
     m_pSounds = std::make_unique<CRecordingSoundPlayer>();
+    m_pMessages = std::make_unique<CRecordingMessageHandler>();
+    m_pMessages->AnswerAllQuestions(IDYES);
 }
 
 void TestDrawNamesDlg::cleanup()
 {
     m_pDialog.reset();
     m_pList.reset();
+    m_pMessages.reset();
     m_pSounds.reset();
 }
 
@@ -81,14 +103,60 @@ void TestDrawNamesDlg::Open(const QString& strList, int nMode)
     m_pList = ParseList(strList);
     m_pDialog = std::make_unique<CDrawNamesDlg>(m_pList.get(), nMode);
     m_pDialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_pDialog.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_pDialog.get()));
+}
+
+void TestDrawNamesDlg::PressKey(const QString& strKey)
+{
+    const bool bHold = strKey.startsWith(QStringLiteral("hold "));
+    const bool bEnter = strKey.endsWith(QStringLiteral("Enter"));
+    if (QGuiApplication::platformName() == u"xcb") {
+        // Through the X server, to whichever window has the focus, as from a keyboard; the
+        // events are taken as they come, as in the program's own event loop.
+        const QString strName = bEnter ? QStringLiteral("Return") : QStringLiteral("space");
+        const QStringList arguments =
+            bHold ? QStringList{"keydown", strName, "sleep", "0.6", "keyup", strName}
+                  : QStringList{"key", strName};
+        QProcess xdotool;
+        xdotool.start("xdotool", arguments);
+        QTRY_VERIFY_WITH_TIMEOUT(xdotool.state() == QProcess::NotRunning, 5000);
+        QCOMPARE(xdotool.exitCode(), 0);
+        QTest::qWait(200);
+        return;
+    }
+    // Offscreen: the events a held key brings, sent to the focused control. A repeat is a
+    // release and a press of one moment, marked as a repeat or, as X does when the press has
+    // not yet arrived with the release, not.
+    static quint64 nTime = 1000;
+    const int nKey = bEnter ? Qt::Key_Return : Qt::Key_Space;
+    const QString strText = bEnter ? QStringLiteral("\r") : QStringLiteral(" ");
+    const auto send = [&](QEvent::Type type, bool bRepeat) {
+        QKeyEvent event(type, nKey, Qt::NoModifier, strText, bRepeat);
+        event.setTimestamp(nTime);
+        QWidget* pTarget = m_pDialog->focusWidget() ? m_pDialog->focusWidget() : m_pDialog.get();
+        QApplication::sendEvent(pTarget, &event);
+    };
+    send(QEvent::KeyPress, false);
+    for (int i = 0; bHold && i < 10; ++i) {
+        nTime += 40;
+        send(QEvent::KeyRelease, i < 5);
+        send(QEvent::KeyPress, i < 5);
+    }
+    nTime += 100;
+    send(QEvent::KeyRelease, false);
+    nTime += 100;
 }
 
 void TestDrawNamesDlg::onePerson()
 {
     Open("Ann>Bob");
+    m_pList->m_strName = QStringLiteral("Christmas 2026");
     CompareState({false, false, true, false});
     QCOMPARE(RevealText(), "Draw name\nfor Ann");
+    QCOMPARE(CDrawNamesDlg(m_pList.get(), CDrawNamesDlg::kDrawMode).windowTitle(),
+             "Draw names — Christmas 2026");
+    QCOMPARE(CDrawNamesDlg(m_pList.get(), CDrawNamesDlg::kShowMode).windowTitle(),
+             "View notifications — Christmas 2026");
     QCOMPARE(m_pSounds->Take(), QStringList{"kvstart.wav"});
     QVERIFY(ShownText().isEmpty());
 }
@@ -115,13 +183,25 @@ void TestDrawNamesDlg::revealDoneAndBack()
     m_pList->GetPersonAt(1)->m_strSuggestions = QStringLiteral("Tea\r\nSocks");
     m_pSounds->Take();
 
+    // A screen reader finds every control by name, and the drawn name only while it is shown.
+    for (QWidget* pControl : m_pDialog->findChildren<QWidget*>()) {
+        if (qobject_cast<QPushButton*>(pControl) || qobject_cast<QPlainTextEdit*>(pControl))
+            QVERIFY2(!pControl->accessibleName().isEmpty(), qPrintable(pControl->objectName()));
+    }
+    QAccessibleInterface* pShown =
+        QAccessible::queryAccessibleInterface(m_pDialog->findChild<QPlainTextEdit*>());
+    QVERIFY(pShown->textInterface());
+    QCOMPARE(pShown->textInterface()->characterCount(), 0);
+
     Click("reveal");
     QCOMPARE(ShownText(), "Get gift for: Bob\nSuggestions: Tea\nSocks");
+    QVERIFY(pShown->textInterface()->text(0, 17) == "Get gift for: Bob");
     CompareState({false, false, false, true}); // only Done while a name is revealed
     QCOMPARE(m_pSounds->Take(), QStringList{"kvshow.wav"});
 
     Click("done");
     QVERIFY(ShownText().isEmpty());
+    QCOMPARE(pShown->textInterface()->characterCount(), 0);
     QCOMPARE(RevealText(), "Name already shown\n for Ann");
     CompareState({false, true, false, false});
 
@@ -224,6 +304,103 @@ void TestDrawNamesDlg::enterTakesTheNextStepNeverEndsTheRound()
     QTest::keyClick(m_pDialog.get(), Qt::Key_Enter);
     QVERIFY(m_pDialog->isVisible());
     QVERIFY(!m_pSounds->Take().contains("kvend.wav"));
+}
+
+void TestDrawNamesDlg::focusAndHeldKeys_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("notLooked");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("revealText");
+
+    const QString strAnnWaits = QStringLiteral("Draw name\nfor Ann");
+    const QString strAnnShown = QStringLiteral("Name already shown\n for Ann");
+    QTest::newRow("on opening") << QStringList{} << 3 << "reveal" << strAnnWaits;
+    QTest::newRow("Enter shows") << QStringList{"Enter"} << 2 << "done" << strAnnWaits;
+    QTest::newRow("Space shows") << QStringList{"Space"} << 2 << "done" << strAnnWaits;
+    QTest::newRow("held Enter is one step")
+        << QStringList{"hold Enter"} << 2 << "done" << strAnnWaits;
+    QTest::newRow("held Space is one step")
+        << QStringList{"hold Space"} << 2 << "done" << strAnnWaits;
+    QTest::newRow("Done, then on to Next")
+        << QStringList{"Enter", "Space"} << 2 << "next" << strAnnShown;
+    QTest::newRow("held twice, two steps")
+        << QStringList{"hold Enter", "hold Enter"} << 2 << "next" << strAnnShown;
+    QTest::newRow("next person waits") << QStringList{"Enter", "Enter", "Enter"} << 2 << "reveal"
+                                       << "Draw name\nfor Bob";
+    QTest::newRow("through the round, never OK")
+        << QStringList(10, QStringLiteral("Enter")) << 0 << "revealedText"
+        << "Name already shown\n for Cid";
+}
+
+void TestDrawNamesDlg::focusAndHeldKeys()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(int, notLooked);
+    QFETCH(QString, focus);
+    QFETCH(QString, revealText);
+    Open("Ann>Bob, Bob>Cid, Cid>Ann");
+    for (const QString& strKey : std::as_const(keys))
+        PressKey(strKey);
+    QCOMPARE(m_pDialog->CountNotLooked(), notLooked);
+    QCOMPARE(FocusName(), focus);
+    QCOMPARE(RevealText(), revealText);
+    QVERIFY(m_pDialog->isVisible());
+    QVERIFY(m_pMessages->m_boxes.isEmpty());
+}
+
+void TestDrawNamesDlg::endingTheRoundEarlyAsks_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("looked"); // participants who saw their name first
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("question"); // empty: none asked
+
+    const QString strThree =
+        QStringLiteral("3 participants have not seen their name yet. End the round?");
+    const QString strOne =
+        QStringLiteral("1 participant has not seen his name yet. End the round?");
+    const int nDraw = CDrawNamesDlg::kDrawMode;
+    QTest::newRow("OK, nobody looked, No") << "ok" << 0 << nDraw << int(IDNO) << strThree;
+    QTest::newRow("OK, nobody looked, Yes") << "ok" << 0 << nDraw << int(IDYES) << strThree;
+    QTest::newRow("Escape, two looked") << "escape" << 2 << nDraw << int(IDNO) << strOne;
+    QTest::newRow("close button, two looked") << "close" << 2 << nDraw << int(IDYES) << strOne;
+    QTest::newRow("everybody looked") << "ok" << 3 << nDraw << int(IDNO) << QString();
+    QTest::newRow("viewing notifications")
+        << "escape" << 0 << int(CDrawNamesDlg::kShowMode) << int(IDNO) << QString();
+}
+
+void TestDrawNamesDlg::endingTheRoundEarlyAsks()
+{
+    QFETCH(QString, how);
+    QFETCH(int, looked);
+    QFETCH(int, mode);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    m_pMessages->AnswerAllQuestions(answer);
+    Open("Ann>Bob, Bob>Cid, Cid>Ann", mode);
+    for (int i = 0; i < looked; ++i) {
+        Click("reveal");
+        Click("done");
+        if (Button("next")->isEnabled())
+            Click("next");
+    }
+    if (how == u"ok")
+        Click("ok");
+    else if (how == u"escape")
+        QTest::keyClick(m_pDialog.get(), Qt::Key_Escape);
+    else
+        m_pDialog->close();
+    if (question.isEmpty()) {
+        QVERIFY(m_pMessages->m_boxes.isEmpty());
+        QVERIFY(!m_pDialog->isVisible());
+        return;
+    }
+    QCOMPARE(m_pMessages->m_boxes.size(), 1);
+    QCOMPARE(m_pMessages->m_boxes.at(0).m_strText, question);
+    QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
+    QCOMPARE(m_pDialog->isVisible(), answer != IDYES);
 }
 
 QTEST_MAIN(TestDrawNamesDlg)

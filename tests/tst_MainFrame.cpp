@@ -24,6 +24,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QPrinter>
+#include <QProcess>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -75,7 +77,10 @@ private slots:
     void escapeCancelsRename();
     void drawNamesThroughTheMenu();
     void rulesAndExclusionMarks();
+    void viewNotificationsChecksTheDrawing_data();
     void viewNotificationsChecksTheDrawing();
+    void printCardsChecksTheDrawing_data();
+    void printCardsChecksTheDrawing();
     void copyAndChooseDrawing();
     void listBarReachesDrawingsOfTheSameName();
     void saveCloseReopen();
@@ -224,8 +229,8 @@ void TestMainFrame::enableRules_data()
         << QStringList{""} << ""
         << QList<int>{ID_ADD_PERSON, ID_ADD_GROUP,   ID_RENAME_ITEM,      ID_VIEW_NOTIFICATIONS,
                       ID_CONFIGURE,  ID_DELETE_ITEM, ID_PERSON_PROPERTIES}
-        << QList<int>{ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_SEND_EMAILS, ID_ADD_PERSON_TO_GROUP,
-                      ID_SEND_EMAIL_TO_PERSON};
+        << QList<int>{ID_DRAW_NAMES,          ID_COPY_FOR_NEXT,        ID_SEND_EMAILS,
+                      ID_ADD_PERSON_TO_GROUP, ID_SEND_EMAIL_TO_PERSON, ID_PRINT_CARDS};
     QTest::newRow("root selected")
         << QStringList{"Ann, Bob"} << "List" << QList<int>{ID_ADD_PERSON, ID_RENAME_ITEM}
         << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_PERSON_PROPERTIES,
@@ -244,13 +249,14 @@ void TestMainFrame::enableRules_data()
         << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_SEND_EMAIL_TO_PERSON};
     QTest::newRow("drawn person with address")
         << QStringList{"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"} << "Cid"
-        << QList<int>{ID_SEND_EMAIL_TO_PERSON, ID_SEND_EMAILS, ID_DRAW_NAMES} << QList<int>{};
+        << QList<int>{ID_SEND_EMAIL_TO_PERSON, ID_SEND_EMAILS, ID_DRAW_NAMES, ID_PRINT_CARDS}
+        << QList<int>{};
     QTest::newRow("drawn person without address")
         << QStringList{"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"} << "Bob" << QList<int>{ID_SEND_EMAILS}
         << QList<int>{ID_SEND_EMAIL_TO_PERSON};
     QTest::newRow("only the newest list counts")
         << QStringList{"Ann, Bob", "Ann>Bob, Bob>Cid, Cid>Ann"} << "" << QList<int>{}
-        << QList<int>{ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_SEND_EMAILS};
+        << QList<int>{ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_SEND_EMAILS, ID_PRINT_CARDS};
 }
 
 void TestMainFrame::enableRules()
@@ -401,13 +407,68 @@ void TestMainFrame::drawNamesThroughTheMenu()
     QVERIFY(Enabled(ID_SEND_EMAILS));
 }
 
+void TestMainFrame::viewNotificationsChecksTheDrawing_data()
+{
+    QTest::addColumn<int>("answer"); // to "This shows every participant's drawn name..."
+    QTest::addColumn<QList<int>>("boxes");
+    QTest::newRow("not shown") << int(IDNO) << QList<int>{IDS_ASK_VIEW_NOTIFICATIONS};
+    QTest::newRow("shown, checked first")
+        << int(IDYES) << QList<int>{IDS_ASK_VIEW_NOTIFICATIONS, IDS_DRAWING_INVALID};
+}
+
 void TestMainFrame::viewNotificationsChecksTheDrawing()
 {
+    QFETCH(int, answer);
+    QFETCH(QList<int>, boxes);
     Load({"Ann>Bob, Bob>Cid, Cid>Ann, Eve"});
+    m_pMessages->Answer(IDS_ASK_VIEW_NOTIFICATIONS, answer);
     Trigger(ID_VIEW_NOTIFICATIONS);
-    QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_DRAWING_INVALID});
-    QVERIFY(m_pMessages->m_boxes.at(0).m_strText.contains("Eve has no drawn name"));
+    QCOMPARE(m_pMessages->Ids(), boxes);
+    QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
+    if (answer == IDYES)
+        QVERIFY(m_pMessages->m_boxes.at(1).m_strText.contains("Eve has no drawn name"));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void TestMainFrame::printCardsChecksTheDrawing_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("givers"); // on the cards; none: nothing printed
+    QTest::newRow("drawn") << "Ann>Bob, Fam[Bob>Dan, Cid>Ann], Dan>Cid"
+                           << QStringList{"Ann", "Bob", "Cid", "Dan"};
+    QTest::newRow("added since the drawing") << "Ann>Bob, Bob>Cid, Cid>Ann, Eve" << QStringList{};
+}
+
+void TestMainFrame::printCardsChecksTheDrawing()
+{
+    QFETCH(QString, list);
+    QFETCH(QStringList, givers);
+    Load({list});
+    const QString strPdf = m_pDir->filePath("cards.pdf");
+    QString strTitle;
+    m_pFrame->SetPrinterChooser([&](QPrinter& printer, const QString& strDialogTitle) {
+        strTitle = strDialogTitle;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(strPdf);
+        return true;
+    });
+    QVERIFY(Enabled(ID_PRINT_CARDS));
+    Trigger(ID_PRINT_CARDS);
+    if (givers.isEmpty()) {
+        QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_DRAWING_INVALID});
+        QVERIFY(strTitle.isEmpty());
+        QVERIFY(!QFile::exists(strPdf));
+        return;
+    }
+    QVERIFY2(m_pMessages->m_boxes.isEmpty(), qPrintable(m_pMessages->m_boxes.value(0).m_strText));
+    QCOMPARE(strTitle, "Print Cards — List");
+    QProcess text;
+    text.start("pdftotext", {strPdf, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString strText = QString::fromUtf8(text.readAllStandardOutput());
+    QCOMPARE(strText.count("For "), givers.size());
+    for (const QString& strGiver : std::as_const(givers))
+        QVERIFY2(strText.contains("For " + strGiver), qPrintable(strText));
 }
 
 void TestMainFrame::copyAndChooseDrawing()

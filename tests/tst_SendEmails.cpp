@@ -50,6 +50,8 @@ private slots:
     void invalidDrawingIsNeverSent_data();
     void invalidDrawingIsNeverSent();
     void newestIsDrawnAndMailedWithAnOlderSelected();
+    void newestIsMailedWithAnOlderShown_data();
+    void newestIsMailedWithAnOlderShown();
     void serverMisbehaving_data();
     void serverMisbehaving();
 
@@ -282,6 +284,72 @@ void TestSendEmails::newestIsDrawnAndMailedWithAnOlderSelected()
     const CSmtpTestServer::CMessage mail = m_pServer->Messages().at(0);
     QCOMPARE(mail.Header("Subject"), "2026");
     QVERIFY(mail.Body().contains("Ann to give a gift to is Bob"));
+}
+
+void TestSendEmails::newestIsMailedWithAnOlderShown_data()
+{
+    QTest::addColumn<QString>("person"); // empty: Send Emails
+    QTest::addColumn<QList<int>>("boxes");
+    QTest::addColumn<QString>("question");
+
+    QTest::newRow("send emails")
+        << "" << QList<int>{IDS_ASK_SEND_NEWEST, IDS_SENT_SUMMARY}
+        << "Send email now to all participants of the newest list, \"2026\", with email "
+           "addresses entered.\r\n\r\nThe list shown, \"2025\", is an older one: its "
+           "drawing is not sent.";
+    QTest::newRow("send email to one person")
+        << "Ann" << QList<int>{IDS_ASK_SEND_ONE_NEWEST, IDS_EMAIL_SENT}
+        << "Send Ann the name drawn in the newest list, \"2026\"?\r\n\r\nThe list shown, "
+           "\"2025\", is an older one: its drawing is not sent.";
+    QTest::newRow("somebody no longer taking part")
+        << "Old" << QList<int>{IDS_NOT_IN_NEWEST}
+        << "Old is not in the newest list, \"2026\"; nothing was sent.";
+    QTest::newRow("no address in the newest list")
+        << "Bob" << QList<int>{IDS_NO_ADDRESS_NEWEST}
+        << "Bob has no e-mail address in the newest list, \"2026\"; nothing was sent.";
+}
+
+void TestSendEmails::newestIsMailedWithAnOlderShown()
+{
+    QFETCH(QString, person);
+    QFETCH(QList<int>, boxes);
+    QFETCH(QString, question);
+    CRecordingMessageHandler messages;
+    messages.AnswerAllQuestions(IDYES);
+    CRecordingUserInterface ui;
+    CKivvoDoc doc;
+    doc.SetUserInterface(&ui);
+    LoadDocument(doc, {"Ann>Cid, Bob>Ann, Cid>Bob", "Ann>Bob, Bob>Old, Old>Ann"});
+    doc.GetNewestList()->m_strName = QStringLiteral("2026");
+    SetAddress(doc, "Ann", "ann@example.com");
+    ui.m_selector.SetCurSel(1);
+    doc.OnListSelected();
+    doc.GetCurrentList()->m_strName = QStringLiteral("2025");
+    SetAddress(doc, "Ann", "old-address@example.com");
+    SetAddress(doc, "Old", "old@example.com");
+    SetAddress(doc, "Bob", "bob@example.com");
+
+    if (person.isEmpty()) {
+        doc.OnSendEmails();
+    } else {
+        doc.GetCurrentList()->UseEntriesAsHandles();
+        doc.SendEmailTo(PersonNamed(doc, person)->m_hItem);
+    }
+    QCOMPARE(messages.Ids(), boxes);
+    QCOMPARE(messages.m_boxes.at(0).m_strText, question);
+    if (boxes.size() == 1) {
+        QTest::qWait(100);
+        QCOMPARE(m_pServer->ConnectionCount(), 0);
+        return;
+    }
+    QVERIFY(m_pServer->WaitForMessages(1));
+    QTest::qWait(100);
+    const QList<CSmtpTestServer::CMessage> mails = m_pServer->Messages();
+    QCOMPARE(mails.size(), 1);
+    QCOMPARE(mails.at(0).m_recipients, QStringList{"ann@example.com"});
+    QCOMPARE(mails.at(0).Header("Subject"), "2026");
+    QVERIFY(mails.at(0).Body().contains("Ann to give a gift to is Cid"));
+    QVERIFY(mails.at(0).Body().contains("Ann --> Bob")); // the older drawing, as history
 }
 
 void TestSendEmails::serverMisbehaving_data()

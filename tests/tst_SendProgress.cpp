@@ -8,13 +8,17 @@
 #include "notify/SendRun.h"
 #include "res/Resource.h"
 #include "support/DocumentNotation.h"
+#include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/SmtpTestServer.h"
+#include "ui/KivvoView.h"
 
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +35,10 @@ private slots:
     void windowLiveWhileSendingAndCancel();
     void closingWhileSending_data();
     void closingWhileSending();
+    void drawingStaysWhileSending();
+    void retryComposesAfresh_data();
+    void retryComposesAfresh();
+    void printCardsForThoseSkipped();
 
 private:
     QString Line(int nRow) { return m_pDialog->List()->item(nRow)->text(); }
@@ -186,6 +194,104 @@ void TestSendProgress::closingWhileSending()
         QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
         QCOMPARE(m_pServer->DataCount(), 3);
     }
+}
+
+void TestSendProgress::drawingStaysWhileSending()
+{
+    const QString strDrawing = DescribeList(*m_pDoc->GetNewestList());
+    StartSending();
+    QTreeWidgetItem* pAnn =
+        m_pFrame->View()->findItems("Ann", Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    QVERIFY(pAnn);
+    m_pFrame->View()->setCurrentItem(pAnn);
+    m_pFrame->UpdateCommandUI();
+    // Each refused: its action is disabled, and the command itself, reached another way, says
+    // why. The answers Yes would let every one of them go ahead.
+    for (const int nID :
+         {ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP,
+          ID_DELETE_ITEM, ID_RENAME_ITEM, ID_PERSON_PROPERTIES, ID_FILE_NEW, ID_FILE_OPEN}) {
+        QVERIFY2(!m_pFrame->Action(nID)->isEnabled(), qPrintable(QString::number(nID)));
+        m_pMessages->Clear();
+        m_pFrame->RouteCommand(nID);
+        QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_BUSY_SENDING});
+    }
+    m_pFrame->View()->editItem(pAnn); // F2
+    QVERIFY(!m_pFrame->View()->indexWidget(m_pFrame->View()->currentIndex()));
+    QCOMPARE(DescribeList(*m_pDoc->GetNewestList()), strDrawing);
+    QCOMPARE(m_pDoc->GetListCount(), 1);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
+    QVERIFY(m_pServer->WaitForMessages(3));
+    QVERIFY(m_pServer->Messages().at(0).Body().contains("Ann to give a gift to is Bob"));
+    QVERIFY(m_pServer->Messages().at(2).Body().contains("Cid to give a gift to is Dan"));
+    m_pFrame->UpdateCommandUI();
+    QVERIFY(m_pFrame->Action(ID_DRAW_NAMES)->isEnabled());
+    QVERIFY(m_pFrame->Action(ID_ADD_PERSON)->isEnabled());
+}
+
+void TestSendProgress::retryComposesAfresh_data()
+{
+    QTest::addColumn<QString>("change"); // made between the run and the retry
+    QTest::addColumn<int>("refusal");    // the message that refuses the retry, or 0
+    QTest::newRow("address corrected") << "address" << 0;
+    QTest::newRow("drawn again") << "draw" << int(IDS_RETRY_REDRAWN);
+    QTest::newRow("list changed") << "add" << int(IDS_DRAWING_INVALID);
+}
+
+void TestSendProgress::retryComposesAfresh()
+{
+    QFETCH(QString, change);
+    QFETCH(int, refusal);
+    CPerson* pCid = m_pDoc->GetNewestList()->GetPersonAt(2);
+    pCid->m_strAddress = QStringLiteral("Cid in no address book");
+    StartSending();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
+    QVERIFY(m_pDialog->RetryButton()->isEnabled());
+    if (change == u"address") {
+        pCid->m_strAddress = QStringLiteral("cid@example.com");
+    } else if (change == u"draw") {
+        m_pMessages->Answer(IDS_ASK_PASS_AROUND, IDNO);
+        m_pMessages->Answer(IDS_ASK_SEND_NOW, IDNO);
+        m_pFrame->Action(ID_DRAW_NAMES)->trigger();
+        pCid->m_strAddress = QStringLiteral("cid@example.com");
+    } else {
+        m_pDoc->GetNewestList()->Append(new CPerson("Eve", {}, {}));
+    }
+    m_pMessages->Clear();
+    m_pDialog->RetryButton()->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
+    if (refusal) {
+        QCOMPARE(m_pMessages->Ids(), QList<int>{refusal});
+        QTest::qWait(100);
+        QCOMPARE(m_pServer->DataCount(), 2);
+        QVERIFY(m_pDialog->RetryButton()->isEnabled());
+        return;
+    }
+    QTRY_COMPARE(Line(2), "Email sent to: Cid, address: cid@example.com");
+    QVERIFY(m_pServer->WaitForMessages(3));
+    QCOMPARE(m_pServer->Messages().at(2).m_recipients, QStringList{"cid@example.com"});
+}
+
+void TestSendProgress::printCardsForThoseSkipped()
+{
+    const QString strPdf = m_pDir->filePath("skipped.pdf");
+    m_pFrame->SetPrinterChooser([&](QPrinter& printer, const QString&) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(strPdf);
+        return true;
+    });
+    StartSending();
+    QVERIFY(!m_pDialog->PrintSkippedButton()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
+    QTRY_VERIFY(m_pDialog->PrintSkippedButton()->isVisible()); // Dan has no address
+    m_pDialog->PrintSkippedButton()->click();
+    QProcess text;
+    text.start("pdftotext", {strPdf, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString strText = QString::fromUtf8(text.readAllStandardOutput());
+    QCOMPARE(strText.count("For "), 1);
+    QVERIFY2(strText.contains("For Dan"), qPrintable(strText));
+    QVERIFY(strText.contains("Dan gives a gift to\n\nAnn"));
 }
 
 QTEST_MAIN(TestSendProgress)

@@ -222,7 +222,7 @@ bool CKivvoDoc::OnUpdateCommand(CCmdUI& cmdUI)
     switch (cmdUI.m_nID) {
     case ID_DRAW_NAMES:
     case ID_COPY_FOR_NEXT:
-        cmdUI.Enable(CanDrawNames());
+        cmdUI.Enable(CanDrawNames() && !IsSending());
         return true;
     case ID_SEND_EMAILS:
         cmdUI.Enable(CanSendEmails() && !IsSending());
@@ -255,7 +255,7 @@ bool CKivvoDoc::OnCommand(int nID)
 void CKivvoDoc::OnDrawNames()
 {
     CNameList* pNewest = GetNewestList();
-    if (!pNewest)
+    if (!pNewest || RefuseWhileSending(pNewest))
         return;
     // A person without a name can neither be drawn nor be told whom he drew.
     if (pNewest->FindNameless()) {
@@ -287,17 +287,27 @@ void CKivvoDoc::MakeNewestCurrent()
 
 bool CKivvoDoc::CheckCurrentDrawing() const
 {
-    const CNameList* pCurrent = GetCurrentList();
+    return CheckDrawingOf(m_pCurrent);
+}
+
+bool CKivvoDoc::CheckNewestDrawing() const
+{
+    return CheckDrawingOf(m_pHead);
+}
+
+bool CKivvoDoc::CheckDrawingOf(const CListNode* pNode) const
+{
+    const CNameList* pList = pNode ? pNode->m_pList : nullptr;
     QString strWhy;
-    if (!pCurrent || pCurrent->CheckDrawing(m_rules, GetHistory(m_pCurrent), strWhy))
-        return pCurrent != nullptr;
+    if (!pList || pList->CheckDrawing(m_rules, GetHistory(pNode), strWhy))
+        return pList != nullptr;
     CFramework::MessageBox(IDS_DRAWING_INVALID, EBoxKind::OkExclamation, {strWhy});
     return false;
 }
 
 void CKivvoDoc::OnCopyForNextExchange()
 {
-    if (!m_pHead)
+    if (!m_pHead || RefuseWhileSending(m_pHead->m_pList))
         return;
     // The count is one byte in memory and in the file: a 256th list would wrap it to 0 and
     // the next save would lose every drawing.

@@ -54,13 +54,18 @@ public:
 
     // Appends the notification text for a person of the current list to strBody.
     void ComposeNotification(const CPerson* pPerson, QString& strBody) const;
-    // The notifications of these persons of the current list, addressed and composed, in
+    // The notifications of these persons of the newest list, addressed and composed, in
     // the order given; a person without address gets a job with nothing to send.
     QList<CMailJob> MailJobs(const QList<const CPerson*>& persons) const;
-    // Send email for the person behind a tree item of the current list.
+    // Send email for the person behind a tree item of the current list; what is sent is
+    // always the newest list's drawing.
     void SendEmailTo(HTREEITEM hItem);
     // A send run is working in the background.
     bool IsSending() const;
+    // The list may not be changed now: it is the newest one, whose e-mails are being sent.
+    bool IsListLocked(const CNameList* pList) const;
+    // IsListLocked, told to the user when true.
+    bool RefuseWhileSending(const CNameList* pList) const;
     // Ends the send run at once, without waiting for the server's confirmation.
     void StopSending();
     // Time-outs of the SMTP conversation for the runs that follow.
@@ -80,6 +85,8 @@ public:
     // Whether the current list's drawing may be revealed or sent; when not, tells the user
     // what is wrong and to draw again.
     bool CheckCurrentDrawing() const;
+    // The same for the newest list's drawing, the one that is mailed and printed.
+    bool CheckNewestDrawing() const;
 
     bool CanDrawNames() const;
     bool CanSendEmails() const;
@@ -92,6 +99,14 @@ private:
     // Each run logs on afresh, with the settings of the moment.
     void StartSending(const QList<CMailJob>& jobs, bool bConfirm);
     static void ReportInBoxes(const CSendRun& run, bool bConfirm);
+    bool CheckDrawingOf(const CListNode* pNode) const;
+    // The person of the newest list that a person of the shown list stands for, asking first
+    // when an older list is shown; null when nothing is to be sent.
+    const CPerson* NewestPersonToMail(const CPerson* pShown) const;
+    // Fresh texts for a retry of a run, from the newest drawing as it is now; false, after
+    // telling why, when that is no longer the drawing the run began with.
+    bool IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const;
+    QList<CMailJob> RecomposeJobs(const QList<CMailJob>& jobs) const;
 
     CDrawRules m_rules;
     quint8 m_nListCount = 0;
@@ -99,6 +114,7 @@ private:
     CListNode* m_pTail = nullptr;
     CListNode* m_pCurrent = nullptr;
     CUserInterface* m_pUi = nullptr;
-    QPointer<CSendRun> m_pRun; // owned by whoever shows it
+    // Owned by whoever shows them; an earlier run's window may still send again.
+    QList<QPointer<CSendRun>> m_runs;
     CSmtpTimeouts m_mailTimeouts;
 };

@@ -8,6 +8,8 @@
 #include "RulesDlg.h"
 #include "SettingsDlg.h"
 #include "draw/DrawNamesDlg.h"
+#include "model/NameList.h"
+#include "notify/CardSheet.h"
 #include "notify/SendProgressDlg.h"
 #include "notify/SendRun.h"
 #include "platform/CmdUI.h"
@@ -23,6 +25,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QThread>
@@ -51,6 +55,13 @@ QString DefaultChooser(QWidget* pParent, bool bSave, const QString& strSuggested
                  : QFileDialog::getOpenFileName(pParent, {}, strSuggested, FileFilter());
 }
 
+bool DefaultPrinterChooser(QWidget* pParent, QPrinter& printer, const QString& strTitle)
+{
+    QPrintDialog dialog(&printer, pParent);
+    dialog.setWindowTitle(strTitle);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 // The short form of a prompt string ("prompt\nshort form").
 QString ShortForm(int nStringId)
 {
@@ -66,6 +77,9 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
     setWindowIcon(CIcons::AppIcon());
     m_chooseFile = [this](bool bSave, const QString& strSuggested) {
         return DefaultChooser(this, bSave, strSuggested);
+    };
+    m_choosePrinter = [this](QPrinter& printer, const QString& strTitle) {
+        return DefaultPrinterChooser(this, printer, strTitle);
     };
 
     m_pView = new CKivvoView(pDoc);
@@ -144,6 +158,7 @@ void CMainFrame::BuildBars()
     AddAction(ID_DRAW_NAMES, IDS_MENU_DRAW_NAMES);
     AddAction(ID_SEND_EMAILS, IDS_MENU_SEND_EMAILS);
     AddAction(ID_VIEW_NOTIFICATIONS, IDS_MENU_VIEW_NOTIFICATIONS);
+    AddAction(ID_PRINT_CARDS, IDS_MENU_PRINT_CARDS);
     AddAction(ID_COPY_FOR_NEXT, IDS_MENU_COPY_FOR_NEXT);
     AddAction(ID_RULES, IDS_MENU_RULES);
     AddAction(ID_FILE_NEW, IDS_MENU_NEW, QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -165,7 +180,7 @@ void CMainFrame::BuildBars()
         {CStringTable::Load(IDS_EXCHANGE_MENU),
          {ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_RENAME_ITEM,
           ID_SEND_EMAIL_TO_PERSON, ID_PERSON_PROPERTIES, 0, ID_DRAW_NAMES, ID_SEND_EMAILS,
-          ID_VIEW_NOTIFICATIONS, 0, ID_RULES, ID_COPY_FOR_NEXT}},
+          ID_VIEW_NOTIFICATIONS, ID_PRINT_CARDS, 0, ID_RULES, ID_COPY_FOR_NEXT}},
         {CStringTable::Load(IDS_TOOLS_MENU),
          {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_APP_ABOUT, 0, ID_APP_EXIT}},
     };
@@ -284,6 +299,12 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
     switch (cmdUI.m_nID) {
     case ID_FILE_NEW:
     case ID_FILE_OPEN:
+        // The drawing being mailed stays open until its run has ended.
+        cmdUI.Enable(!m_pDoc->IsSending());
+        return true;
+    case ID_PRINT_CARDS:
+        cmdUI.Enable(m_pDoc->CanSendEmails() && !IsDocumentListUp());
+        return true;
     case ID_APP_EXIT:
     case ID_APP_ABOUT:
     case ID_CONFIGURE:
@@ -305,16 +326,21 @@ bool CMainFrame::OnCommand(int nID)
 {
     switch (nID) {
     case ID_FILE_NEW:
-        OnFileNew();
+        if (!m_pDoc->RefuseWhileSending(m_pDoc->GetNewestList()))
+            OnFileNew();
         return true;
     case ID_FILE_OPEN:
-        OnFileOpen();
+        if (!m_pDoc->RefuseWhileSending(m_pDoc->GetNewestList()))
+            OnFileOpen();
         return true;
     case ID_FILE_SAVE:
         DoSave(m_pDoc->GetPathName().isEmpty());
         return true;
     case ID_FILE_SAVE_AS:
         DoSave(true);
+        return true;
+    case ID_PRINT_CARDS:
+        PrintCards();
         return true;
     case ID_APP_EXIT:
         close();
@@ -441,10 +467,34 @@ bool CMainFrame::RunSend(CSendRun* pRun, bool)
     // Beside the main window, which stays usable; the send commands wait for the run.
     auto* pDialog = new CSendProgressDlg(pRun, this);
     connect(pRun, &CSendRun::Finished, this, &CMainFrame::UpdateCommandUI);
+    connect(pDialog, &CSendProgressDlg::PrintCardsFor, this, &CMainFrame::PrintCards);
     pDialog->show();
     pRun->Start();
     UpdateCommandUI();
     return true;
+}
+
+void CMainFrame::PrintCards(const QStringList& names)
+{
+    // The same check as before sending: a stale drawing is never printed.
+    if (!m_pDoc->CheckNewestDrawing())
+        return;
+    const CNameList* pNewest = m_pDoc->GetNewestList();
+    const QList<CCard> cards = CCardSheet::CardsOf(*pNewest, names);
+    if (cards.isEmpty()) {
+        CFramework::MessageBox(IDS_CARDS_NOBODY, EBoxKind::OkExclamation);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    // Also the name of a file the cards are printed to: no folder separators in it.
+    printer.setDocName(CStringTable::Format(IDS_CARDS_DOC_NAME,
+                                            {QString(pNewest->m_strName).replace(u'/', u'-')}));
+    if (!m_choosePrinter(printer,
+                         CStringTable::Format(IDS_CARDS_PRINT_TITLE, {pNewest->m_strName})))
+        return;
+    const QString strError = CCardSheet(cards, pNewest->m_strName).Paint(printer);
+    if (!strError.isEmpty())
+        CFramework::MessageBox(IDS_CARDS_PRINT_ERROR, EBoxKind::OkExclamation, {strError});
 }
 
 bool CMainFrame::StopSendingToClose()

@@ -15,6 +15,7 @@ class CKivvoView;
 class CListBar;
 class QAction;
 class QMenu;
+class QPrinter;
 class QStackedWidget;
 class QToolBar;
 
@@ -29,6 +30,8 @@ class CMainFrame : public QMainWindow, public CCmdTarget, public CUserInterface
 public:
     // Picks a file to open (bSave false) or to save to; empty when the user gave up.
     using FileChooser = std::function<QString(bool bSave, const QString& strSuggested)>;
+    // Sets up the printer for the cards (the print dialog); false when the user gave up.
+    using PrinterChooser = std::function<bool(QPrinter& printer, const QString& strTitle)>;
 
     CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent = nullptr);
     ~CMainFrame() override;
@@ -38,6 +41,10 @@ public:
     QAction* Action(int nID) const { return m_actions.value(nID); }
     CDocListWidget* DocumentList() const { return m_pDocList; }
     void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    void SetPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
+
+    // Prints the paper cards of the newest drawing: everybody's, or those of the persons named.
+    void PrintCards(const QStringList& names = {});
 
     // Offers the command to the view, the document, the frame and the application.
     bool RouteCommand(int nID);
@@ -90,4 +97,5 @@ private:
     CListBar* m_wndListBar;
     QHash<int, QAction*> m_actions;
     FileChooser m_chooseFile;
+    PrinterChooser m_choosePrinter;
 };

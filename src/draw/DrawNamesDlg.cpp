@@ -1,5 +1,6 @@
 #include "DrawNamesDlg.h"
 
+#include "StepKeys.h"
 #include "model/NameList.h"
 #include "platform/Framework.h"
 #include "res/Resource.h"
@@ -20,11 +21,13 @@ constexpr int kSmallestFontPoints = 9;
 // The size the dialog takes with its large font, where the screen has room for it.
 constexpr QSize kLargeSize(420, 520);
 
-QPushButton* MakeButton(const QString& strText, const QString& strName)
+QPushButton* MakeButton(const QString& strText, const QString& strName, int nAccessibleId)
 {
     auto* pButton = new QPushButton(strText);
     pButton->setObjectName(strName);
     pButton->setAutoDefault(false);
+    if (nAccessibleId)
+        pButton->setAccessibleName(CStringTable::Load(nAccessibleId));
     return pButton;
 }
 
@@ -34,22 +37,31 @@ CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent)
     : QDialog(pParent), m_pList(pList), m_nMode(nMode), m_nCount(pList ? pList->CountPersons() : 0)
 {
     m_pShown.assign(static_cast<size_t>(m_nCount), 0);
-    setWindowTitle(QStringLiteral("Dialog"));
+    setWindowTitle(
+        CStringTable::Format(nMode == kDrawMode ? IDS_DRAWNAMES_TITLE : IDS_SHOWNAMES_TITLE,
+                             {pList ? pList->m_strName : QString()}));
     setObjectName(QStringLiteral("drawNamesDialog"));
 
-    m_pPrevious = MakeButton(CStringTable::Load(IDS_PREVIOUS), QStringLiteral("previous"));
-    m_pNext = MakeButton(CStringTable::Load(IDS_NEXT), QStringLiteral("next"));
-    m_pReveal = MakeButton(CStringTable::Load(IDS_REVEAL_INITIAL), QStringLiteral("reveal"));
+    m_pPrevious =
+        MakeButton(CStringTable::Load(IDS_PREVIOUS), QStringLiteral("previous"), IDS_ACC_PREVIOUS);
+    m_pNext = MakeButton(CStringTable::Load(IDS_NEXT), QStringLiteral("next"), IDS_ACC_NEXT);
+    m_pReveal = MakeButton(CStringTable::Load(IDS_REVEAL_INITIAL), QStringLiteral("reveal"), 0);
     m_pReveal->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_pText = new QPlainTextEdit;
     m_pText->setObjectName(QStringLiteral("revealedText"));
     m_pText->setReadOnly(true);
     m_pText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_pDone = MakeButton(CStringTable::Load(IDS_DONE), QStringLiteral("done"));
+    m_pText->setAccessibleName(CStringTable::Load(IDS_ACC_REVEALED_TEXT));
+    m_pText->setAccessibleDescription(CStringTable::Load(IDS_ACC_NAME_HIDDEN));
+    m_pDone = MakeButton(CStringTable::Load(IDS_DONE), QStringLiteral("done"), IDS_ACC_DONE);
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok);
-    pButtons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
-    // Enter must never end the round for those still waiting; only a click on OK does.
-    pButtons->button(QDialogButtonBox::Ok)->setAutoDefault(false);
+    m_pOk = pButtons->button(QDialogButtonBox::Ok);
+    m_pOk->setObjectName(QStringLiteral("ok"));
+    m_pOk->setAccessibleName(CStringTable::Load(IDS_ACC_END_ROUND));
+    // Neither Enter nor Space may end the round for those still waiting: OK never takes the
+    // focus, so only a click on it (or Escape, which asks) does.
+    m_pOk->setAutoDefault(false);
+    m_pOk->setFocusPolicy(Qt::NoFocus);
 
     auto* pMoves = new QHBoxLayout;
     pMoves->addWidget(m_pPrevious);
@@ -61,6 +73,13 @@ CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent)
     pLayout->addWidget(m_pDone);
     pLayout->addWidget(pButtons);
     FitToScreen();
+
+    // A held key is one step: Enter or Space held down must not walk through the round and
+    // show every name.
+    m_pKeys = new CStepKeys(this, [this](int nKey) { OnStepKey(nKey); });
+    for (QWidget* pWidget : std::initializer_list<QWidget*>{this, m_pPrevious, m_pNext, m_pReveal,
+                                                            m_pText, m_pDone, m_pOk})
+        m_pKeys->Watch(pWidget);
 
     connect(m_pPrevious, &QPushButton::clicked, this, &CDrawNamesDlg::OnPrevious);
     connect(m_pNext, &QPushButton::clicked, this, &CDrawNamesDlg::OnNext);
@@ -104,19 +123,42 @@ void CDrawNamesDlg::showEvent(QShowEvent* pEvent)
     }
 }
 
-void CDrawNamesDlg::keyPressEvent(QKeyEvent* pEvent)
+void CDrawNamesDlg::OnStepKey(int nKey)
 {
-    if (pEvent->key() != Qt::Key_Return && pEvent->key() != Qt::Key_Enter) {
-        QDialog::keyPressEvent(pEvent);
+    auto* pFocused = qobject_cast<QPushButton*>(focusWidget());
+    if (pFocused && pFocused != m_pOk && pFocused->isEnabled()) {
+        pFocused->click();
         return;
     }
-    // Enter takes the step the participant is at: reveal, hide again, or go on.
+    if (nKey != Qt::Key_Return)
+        return;
     for (QPushButton* pButton : {m_pReveal, m_pDone, m_pNext}) {
         if (pButton->isEnabled()) {
             pButton->click();
-            break;
+            return;
         }
     }
+}
+
+void CDrawNamesDlg::changeEvent(QEvent* pEvent)
+{
+    // A release that went to another window (a question asked meanwhile) must not leave
+    // Enter dead here.
+    if (pEvent->type() == QEvent::ActivationChange && m_pKeys)
+        m_pKeys->Reset();
+    QDialog::changeEvent(pEvent);
+}
+
+void CDrawNamesDlg::FocusNextStep(QPushButton* pMove)
+{
+    for (QPushButton* pButton : {m_pReveal, m_pDone, pMove, m_pNext}) {
+        if (pButton->isEnabled()) {
+            pButton->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    // The round is through: the focus rests on the text, never on OK.
+    m_pText->setFocus(Qt::OtherFocusReason);
 }
 
 void CDrawNamesDlg::OnInitDialog()
@@ -127,14 +169,18 @@ void CDrawNamesDlg::OnInitDialog()
         // Nobody to reveal: say so, and give the button nothing to act on.
         m_pReveal->setEnabled(false);
         m_pReveal->setText(CStringTable::Load(IDS_REVEAL_NOBODY));
+        m_pReveal->setAccessibleName(m_pReveal->text().replace(u'\n', u' '));
     }
+    FocusNextStep(m_pNext);
     CFramework::PlaySound(QStringLiteral("kvstart.wav"));
 }
 
 void CDrawNamesDlg::SetRevealText(int nStringId)
 {
-    if (m_pPerson)
-        m_pReveal->setText(CStringTable::Format(nStringId, {m_pPerson->m_strName}));
+    if (!m_pPerson)
+        return;
+    m_pReveal->setText(CStringTable::Format(nStringId, {m_pPerson->m_strName}));
+    m_pReveal->setAccessibleName(m_pReveal->text().replace(u'\n', u' ').simplified());
 }
 
 void CDrawNamesDlg::EnableMoves()
@@ -160,6 +206,7 @@ void CDrawNamesDlg::OnNext()
         ++m_nIndex;
     CFramework::PlaySound(QStringLiteral("kvnext.wav"));
     BringUpPerson();
+    FocusNextStep(m_pNext);
 }
 
 void CDrawNamesDlg::OnPrevious()
@@ -168,6 +215,7 @@ void CDrawNamesDlg::OnPrevious()
         --m_nIndex;
     CFramework::PlaySound(QStringLiteral("kvprev.wav"));
     BringUpPerson();
+    FocusNextStep(m_pPrevious);
 }
 
 void CDrawNamesDlg::OnReveal()
@@ -184,21 +232,54 @@ void CDrawNamesDlg::OnReveal()
     if (pRecipient && !pRecipient->m_strSuggestions.isEmpty())
         strText += CStringTable::Load(IDS_REVEAL_SUGGESTIONS) + pRecipient->m_strSuggestions;
     m_pText->setPlainText(strText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_pText->setAccessibleDescription(QString());
     m_bRevealed = true;
+    FocusNextStep(m_pDone);
 }
 
 void CDrawNamesDlg::OnDone()
 {
     m_pText->clear();
+    m_pText->setAccessibleDescription(CStringTable::Load(IDS_ACC_NAME_HIDDEN));
     m_pDone->setEnabled(false);
     SetRevealText(IDS_REVEAL_SHOWN);
     if (m_bRevealed)
         m_pShown[static_cast<size_t>(m_nIndex)] = 1;
     EnableMoves();
+    FocusNextStep(m_pNext);
+}
+
+int CDrawNamesDlg::CountNotLooked() const
+{
+    int nCount = 0;
+    for (size_t i = 0; i < m_pShown.size(); ++i) {
+        const bool bLooking = m_bRevealed && i == static_cast<size_t>(m_nIndex);
+        nCount += m_pShown[i] || bLooking ? 0 : 1;
+    }
+    return nCount;
+}
+
+bool CDrawNamesDlg::MayEndRound()
+{
+    // Viewing the notifications is the organiser's own look: nobody is waiting for a turn.
+    const int nNotLooked = m_nMode == kDrawMode ? CountNotLooked() : 0;
+    if (nNotLooked == 0)
+        return true;
+    return CFramework::MessageBox(nNotLooked == 1 ? IDS_ASK_END_ROUND_ONE : IDS_ASK_END_ROUND,
+                                  EBoxKind::YesNoDefaultNo, {nNotLooked}) == IDYES;
 }
 
 void CDrawNamesDlg::accept()
 {
+    if (!MayEndRound())
+        return;
     CFramework::PlaySound(QStringLiteral("kvend.wav"));
     QDialog::accept();
+}
+
+void CDrawNamesDlg::reject()
+{
+    if (!MayEndRound())
+        return;
+    QDialog::reject();
 }

@@ -6,6 +6,7 @@
 
 class CNameList;
 class CPerson;
+class CStepKeys;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -25,10 +26,14 @@ public:
     CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent = nullptr);
 
     void accept() override;
+    void reject() override;
+
+    // Participants who have not seen their drawn name in this round.
+    int CountNotLooked() const;
 
 protected:
     void showEvent(QShowEvent* pEvent) override;
-    void keyPressEvent(QKeyEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     void SetFontSize(int nPoints);
@@ -42,6 +47,13 @@ private:
     void OnReveal();
     void OnDone();
     void SetRevealText(int nStringId);
+    // Enter or Space pressed: the focused step button, or for Enter the step the participant
+    // is at: reveal, hide again, or go on.
+    void OnStepKey(int nKey);
+    // Puts the focus on the button that takes the next step for whoever holds the screen.
+    void FocusNextStep(QPushButton* pMove);
+    // Whether the round may end now: asks when somebody has not looked yet.
+    bool MayEndRound();
 
     CNameList* m_pList;
     CPerson* m_pPerson = nullptr;
@@ -51,10 +63,12 @@ private:
     int m_nIndex = 0;
     int m_nCount;
     bool m_bInitialised = false;
+    CStepKeys* m_pKeys = nullptr;
 
     QPushButton* m_pPrevious;
     QPushButton* m_pNext;
     QPushButton* m_pReveal;
     QPlainTextEdit* m_pText;
     QPushButton* m_pDone;
+    QPushButton* m_pOk;
 };

@@ -9,6 +9,8 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <algorithm>
+
 namespace {
 
 QString Footer()
@@ -31,6 +33,24 @@ QString ResolveAddress(const QString& strField)
     return strAddress;
 }
 
+// Who draws whom, in list order: what a run's drawing is recognised by.
+QList<QPair<QString, QString>> DrawingOf(const CNameList* pList)
+{
+    QList<QPair<QString, QString>> drawing;
+    if (pList)
+        pList->ForEachPerson([&drawing](const CPerson* pPerson) {
+            drawing.append({pPerson->m_strName, pPerson->m_strGiftTo});
+        });
+    return drawing;
+}
+
+const CPerson* PersonNamedExactly(const CNameList* pList, const QString& strName)
+{
+    return pList ? pList->FirstPersonWhere(
+                       [&strName](const CPerson* pPerson) { return pPerson->m_strName == strName; })
+                 : nullptr;
+}
+
 } // namespace
 
 void CKivvoDoc::ComposeNotification(const CPerson* pPerson, QString& strBody) const
@@ -41,8 +61,8 @@ void CKivvoDoc::ComposeNotification(const CPerson* pPerson, QString& strBody) co
 
 QList<CMailJob> CKivvoDoc::MailJobs(const QList<const CPerson*>& persons) const
 {
-    const CNameList* pCurrent = GetCurrentList();
-    const CNotificationComposer composer(pCurrent, GetPreviousList(m_pCurrent), Footer());
+    const CNameList* pCurrent = GetNewestList();
+    const CNotificationComposer composer(pCurrent, GetPreviousList(m_pHead), Footer());
     QList<CMailJob> jobs;
     jobs.reserve(persons.size());
     for (const CPerson* pPerson : persons) {
@@ -61,13 +81,51 @@ QList<CMailJob> CKivvoDoc::MailJobs(const QList<const CPerson*>& persons) const
 
 bool CKivvoDoc::IsSending() const
 {
-    return m_pRun && m_pRun->IsRunning();
+    return std::any_of(m_runs.cbegin(), m_runs.cend(),
+                       [](const QPointer<CSendRun>& pRun) { return pRun && pRun->IsRunning(); });
+}
+
+bool CKivvoDoc::IsListLocked(const CNameList* pList) const
+{
+    return pList && pList == GetNewestList() && IsSending();
+}
+
+bool CKivvoDoc::RefuseWhileSending(const CNameList* pList) const
+{
+    if (!IsListLocked(pList))
+        return false;
+    CFramework::MessageBox(IDS_BUSY_SENDING, EBoxKind::OkExclamation);
+    return true;
+}
+
+bool CKivvoDoc::IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const
+{
+    if (!CheckNewestDrawing())
+        return false;
+    if (DrawingOf(GetNewestList()) == drawing)
+        return true;
+    CFramework::MessageBox(IDS_RETRY_REDRAWN, EBoxKind::OkExclamation);
+    return false;
+}
+
+QList<CMailJob> CKivvoDoc::RecomposeJobs(const QList<CMailJob>& jobs) const
+{
+    // The same persons drawing the same names: addresses, suggestions and the footer may
+    // have been corrected since, and that is what the retry is for.
+    QList<const CPerson*> persons;
+    for (const CMailJob& job : jobs) {
+        if (const CPerson* pPerson = PersonNamedExactly(GetNewestList(), job.m_strName))
+            persons.append(pPerson);
+    }
+    return persons.size() == jobs.size() ? MailJobs(persons) : QList<CMailJob>();
 }
 
 void CKivvoDoc::StopSending()
 {
-    if (m_pRun)
-        m_pRun->Abort();
+    for (const QPointer<CSendRun>& pRun : std::as_const(m_runs)) {
+        if (pRun)
+            pRun->Abort();
+    }
 }
 
 void CKivvoDoc::StartSending(const QList<CMailJob>& jobs, bool bConfirm)
@@ -75,7 +133,18 @@ void CKivvoDoc::StartSending(const QList<CMailJob>& jobs, bool bConfirm)
     const CKivvoApp* pApp = CKivvoApp::Get();
     auto* pRun = new CSendRun(pApp ? pApp->MailAccount() : CSettings(), jobs);
     pRun->SetTimeouts(m_mailTimeouts);
-    m_pRun = pRun;
+    const QPointer<const CKivvoDoc> pDoc(this);
+    pRun->SetDrawingCheck([pDoc, drawing = DrawingOf(GetNewestList())] {
+        return pDoc && pDoc->IsStillDrawing(drawing);
+    });
+    pRun->SetRecompose([pDoc](QList<CMailJob>& jobs) {
+        if (!pDoc)
+            return false;
+        jobs = pDoc->RecomposeJobs(jobs);
+        return !jobs.isEmpty();
+    });
+    m_runs.removeAll(nullptr);
+    m_runs.append(pRun);
     if (m_pUi && m_pUi->RunSend(pRun, bConfirm))
         return;
     // No window to show the progress in: the run is done here and told in message boxes.
@@ -107,28 +176,51 @@ void CKivvoDoc::ReportInBoxes(const CSendRun& run, bool bConfirm)
                                {run.CountOf(ESendOutcome::Sent), run.Jobs().size()});
 }
 
+const CPerson* CKivvoDoc::NewestPersonToMail(const CPerson* pShown) const
+{
+    if (m_pCurrent == m_pHead)
+        return pShown;
+    const CNameList* pNewest = GetNewestList();
+    const CPerson* pPerson = PersonNamedExactly(pNewest, pShown->m_strName);
+    if (!pPerson || pPerson->m_strAddress.isEmpty()) {
+        CFramework::MessageBox(pPerson ? IDS_NO_ADDRESS_NEWEST : IDS_NOT_IN_NEWEST,
+                               EBoxKind::OkExclamation, {pShown->m_strName, pNewest->m_strName});
+        return nullptr;
+    }
+    if (CFramework::MessageBox(
+            IDS_ASK_SEND_ONE_NEWEST, EBoxKind::YesNoQuestion,
+            {pPerson->m_strName, pNewest->m_strName, GetCurrentList()->m_strName}) != IDYES)
+        return nullptr;
+    return pPerson;
+}
+
 void CKivvoDoc::SendEmailTo(HTREEITEM hItem)
 {
     const CNameList* pCurrent = GetCurrentList();
     const CListItem* pItem = pCurrent ? pCurrent->FindItem(hItem) : nullptr;
     if (!pItem || pItem->IsGroup() || IsSending())
         return;
-    const auto* pPerson = static_cast<const CPerson*>(pItem);
-    if (pPerson->m_strAddress.isEmpty() || !CheckCurrentDrawing())
+    const CPerson* pPerson = NewestPersonToMail(static_cast<const CPerson*>(pItem));
+    if (!pPerson || pPerson->m_strAddress.isEmpty() || !CheckNewestDrawing())
         return;
     StartSending(MailJobs({pPerson}), true);
 }
 
 void CKivvoDoc::OnSendEmails()
 {
-    if (IsSending() || !CheckCurrentDrawing())
+    const CNameList* pNewest = GetNewestList();
+    if (!pNewest || IsSending() || !CheckNewestDrawing())
         return;
-    if (CFramework::MessageBox(IDS_ASK_SEND_ALL, EBoxKind::YesNoQuestion) != IDYES)
-        return;
-    const CNameList* pCurrent = GetCurrentList();
-    if (!pCurrent)
+    // What goes out is always the newest drawing; with an older list on screen, the question
+    // says so.
+    const int nAnswer =
+        m_pCurrent == m_pHead
+            ? CFramework::MessageBox(IDS_ASK_SEND_ALL, EBoxKind::YesNoQuestion)
+            : CFramework::MessageBox(IDS_ASK_SEND_NEWEST, EBoxKind::YesNoQuestion,
+                                     {pNewest->m_strName, GetCurrentList()->m_strName});
+    if (nAnswer != IDYES)
         return;
     QList<const CPerson*> persons;
-    pCurrent->ForEachPerson([&persons](CPerson* pPerson) { persons.append(pPerson); });
+    pNewest->ForEachPerson([&persons](CPerson* pPerson) { persons.append(pPerson); });
     StartSending(MailJobs(persons), false);
 }

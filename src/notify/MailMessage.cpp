@@ -29,21 +29,29 @@ QByteArray Base64Lines(const QByteArray& data)
 }
 
 // "Name: value" with CRLF, folded onto continuation lines where it is too long: before a
-// blank where there is one, else (a single word longer than any real one) anywhere.
+// blank where there is one, else (a single word longer than any real one) anywhere. The
+// value may hold folds of its own ("\r\n ").
 QByteArray HeaderLine(const QByteArray& name, const QByteArray& value)
 {
-    QByteArray rest = name + ": " + value;
     QByteArray lines;
-    while (rest.size() > kMaxLineLength) {
-        qsizetype nBreak = rest.lastIndexOf(' ', kMaxLineLength);
-        if (nBreak <= name.size() + 1) {
-            nBreak = kMaxLineLength - 1;
-            rest.insert(nBreak, ' ');
+    const QList<QByteArray> parts = value.split('\n');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QByteArray rest = i == 0 ? name + ": " + parts.at(i) : parts.at(i);
+        if (rest.endsWith('\r'))
+            rest.chop(1);
+        const qsizetype nFirstBreak = i == 0 ? name.size() + 1 : 0;
+        while (rest.size() > kMaxLineLength) {
+            qsizetype nBreak = rest.lastIndexOf(' ', kMaxLineLength);
+            if (nBreak <= nFirstBreak) {
+                nBreak = kMaxLineLength - 1;
+                rest.insert(nBreak, ' ');
+            }
+            lines += rest.left(nBreak) + "\r\n";
+            rest.remove(0, nBreak);
         }
-        lines += rest.left(nBreak) + "\r\n";
-        rest.remove(0, nBreak);
+        lines += rest + "\r\n";
     }
-    return lines + rest + "\r\n";
+    return lines;
 }
 
 // Printable ASCII without blanks: what may stand between the angle brackets of an id, or in
@@ -74,21 +82,49 @@ QByteArray AsciiAddress(const QString& str)
     return CMailMessage::EncodeHeaderText(str);
 }
 
-// A mailbox ("Name <address>" or a bare address) as header text; bFolded tells that it may
-// span continuation lines of its own.
+// Characters of an atom (RFC 5322): a display name of these and blanks needs no quotes.
+bool IsAtomText(const QString& str)
+{
+    for (const QChar ch : str) {
+        if (!(ch.isLetterOrNumber() && ch.unicode() < 0x80) && ch != u' ' &&
+            !QStringView(u"!#$%&'*+-/=?^_`{|}~").contains(ch))
+            return false;
+    }
+    return true;
+}
+
+QByteArray QuotedString(const QString& str)
+{
+    QByteArray quoted = "\"";
+    for (const char ch : str.toLatin1()) {
+        if (ch == '"' || ch == '\\')
+            quoted += '\\';
+        quoted += ch;
+    }
+    return quoted + '"';
+}
+
+// A mailbox ("Name <address>" or a bare address) as header text: a display name of plain
+// ASCII as a phrase (quoted where it holds specials), any other as encoded words; bFolded
+// tells that it may span continuation lines of its own.
 QByteArray Mailbox(const QString& strText, bool& bFolded)
 {
     const QString str = CMailMessage::SingleLine(strText).trimmed();
     bFolded = !IsPlainAscii(str) || str.size() >= 900;
-    if (!bFolded)
-        return str.toLatin1();
     const qsizetype nOpen = str.lastIndexOf(u'<');
     const qsizetype nClose = nOpen < 0 ? -1 : str.indexOf(u'>', nOpen);
     if (nClose < 0)
-        return AsciiAddress(str);
-    const QString strName = str.left(nOpen).trimmed();
+        return bFolded ? AsciiAddress(str) : str.toLatin1();
+    QString strName = str.left(nOpen).trimmed();
+    if (strName.size() >= 2 && strName.startsWith(u'"') && strName.endsWith(u'"'))
+        strName = strName.mid(1, strName.size() - 2);
     const QByteArray address = '<' + AsciiAddress(str.mid(nOpen + 1, nClose - nOpen - 1)) + '>';
-    return strName.isEmpty() ? address : CMailMessage::EncodeHeaderText(strName) + ' ' + address;
+    if (strName.isEmpty())
+        return address;
+    if (!IsPlainAscii(strName) || strName.size() >= 900)
+        return CMailMessage::EncodeHeaderText(strName) + ' ' + address;
+    // "Smith, Ann" would be two addresses unquoted.
+    return (IsAtomText(strName) ? strName.toLatin1() : QuotedString(strName)) + ' ' + address;
 }
 
 // A header of mailboxes: folded by HeaderLine when all are plain, else one mailbox a line.

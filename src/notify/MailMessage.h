@@ -17,6 +17,7 @@ public:
     static QString SingleLine(const QString& str);
     // The subject as it goes into the header: as is when plain ASCII, else RFC 2047 words.
     static QByteArray EncodeHeaderText(const QString& str);
+
     // "<unique@domain-of-sender>"
     static QString NewMessageId(const QString& strFrom);
 };

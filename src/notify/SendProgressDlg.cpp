@@ -21,6 +21,7 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     : QDialog(pParent), m_pRun(pRun), m_pList(new QListWidget), m_pStatus(new QLabel),
       m_pCancel(new QPushButton(CStringTable::Load(IDS_SEND_CANCEL))),
       m_pRetry(new QPushButton(CStringTable::Load(IDS_SEND_RETRY))),
+      m_pPrintSkipped(new QPushButton(CStringTable::Load(IDS_SEND_PRINT_SKIPPED))),
       m_pClose(new QPushButton(CStringTable::Load(IDS_SEND_CLOSE)))
 {
     setObjectName(QStringLiteral("sendProgress"));
@@ -35,11 +36,15 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     m_pList->setResizeMode(QListView::Adjust);
     auto* pButtons = new QDialogButtonBox;
     pButtons->addButton(m_pRetry, QDialogButtonBox::ActionRole);
+    m_pPrintSkipped->setObjectName(QStringLiteral("printSkipped"));
+    m_pPrintSkipped->setAutoDefault(false);
+    m_pPrintSkipped->hide();
     pButtons->addButton(m_pCancel, QDialogButtonBox::RejectRole);
     pButtons->addButton(m_pClose, QDialogButtonBox::AcceptRole);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(m_pList);
     pLayout->addWidget(m_pStatus);
+    pLayout->addWidget(m_pPrintSkipped, 0, Qt::AlignLeft);
     pLayout->addWidget(pButtons);
     for (int i = 0; i < m_pRun->Jobs().size(); ++i)
         m_pList->addItem(m_pRun->OutcomeLine(i));
@@ -48,6 +53,16 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     connect(m_pRun, &CSendRun::Finished, this, &CSendProgressDlg::OnFinished);
     connect(m_pCancel, &QPushButton::clicked, this, &CSendProgressDlg::OnCancel);
     connect(m_pRetry, &QPushButton::clicked, this, &CSendProgressDlg::OnRetry);
+    connect(m_pPrintSkipped, &QPushButton::clicked, this, [this] {
+        QStringList names;
+        for (int i = 0; i < m_pRun->Jobs().size(); ++i) {
+            if (m_pRun->Result(i).m_outcome == ESendOutcome::Skipped)
+                names.append(m_pRun->Jobs().at(i).m_strName);
+        }
+        // Cards of a drawing other than the one mailed would mix two drawings.
+        if (m_pRun->CheckDrawing())
+            emit PrintCardsFor(names);
+    });
     connect(m_pClose, &QPushButton::clicked, this, &QDialog::accept);
     ShowRunning();
 }
@@ -90,6 +105,8 @@ void CSendProgressDlg::OnFinished()
     m_pRetry->setEnabled(m_pRun->CanRetry());
     m_pClose->setEnabled(true);
     m_pClose->setDefault(true);
+    // Those without an address still need their name: on paper.
+    m_pPrintSkipped->setVisible(m_pRun->CountOf(ESendOutcome::Skipped) > 0);
 }
 
 void CSendProgressDlg::OnCancel()
@@ -112,11 +129,12 @@ void CSendProgressDlg::OnRetry()
                 {job.m_strName, job.m_strAddress, m_pRun->Result(nIndex).m_strReason}) == IDYES)
             resend.append(nIndex);
     }
-    m_pRun->StartRetry(resend);
-    if (m_pRun->IsRunning())
-        ShowRunning();
-    else
-        OnFinished(); // nobody left to send to
+    // Nobody left to send to, or the drawing changed since (the user has been told).
+    if (!m_pRun->StartRetry(resend)) {
+        OnFinished();
+        return;
+    }
+    ShowRunning();
 }
 
 void CSendProgressDlg::reject()

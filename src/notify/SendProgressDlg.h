@@ -22,8 +22,13 @@ public:
     QLabel* Status() const { return m_pStatus; }
     QPushButton* CancelButton() const { return m_pCancel; }
     QPushButton* RetryButton() const { return m_pRetry; }
+    QPushButton* PrintSkippedButton() const { return m_pPrintSkipped; }
 
     void reject() override;
+
+signals:
+    // Paper cards are wanted for these participants, who have no address.
+    void PrintCardsFor(const QStringList& names);
 
 private:
     void OnOutcome(int nIndex);
@@ -37,5 +42,6 @@ private:
     QLabel* m_pStatus;
     QPushButton* m_pCancel;
     QPushButton* m_pRetry;
+    QPushButton* m_pPrintSkipped;
     QPushButton* m_pClose;
 };

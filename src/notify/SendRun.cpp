@@ -68,10 +68,15 @@ bool CSendRun::CanRetry() const
     return std::any_of(m_results.cbegin(), m_results.cend(), NotDone);
 }
 
-void CSendRun::StartRetry(const QList<int>& resend)
+bool CSendRun::StartRetry(const QList<int>& resend)
 {
     if (IsRunning())
-        return;
+        return false;
+    // Only the jobs are replaced, never their order: each keeps its line and its result.
+    QList<CMailJob> jobs = m_jobs;
+    if (!CheckDrawing() || (m_recompose && (!m_recompose(jobs) || jobs.size() != m_jobs.size())))
+        return false;
+    m_jobs = jobs;
     QList<int> indices;
     {
         QMutexLocker lock(&m_mutex);
@@ -87,12 +92,13 @@ void CSendRun::StartRetry(const QList<int>& resend)
         m_strStopReason.clear();
     }
     if (indices.isEmpty())
-        return;
+        return false;
     m_bCancel = false;
     m_bAbort = false; // a run stopped at once may be sent again
     for (const int nIndex : std::as_const(indices))
         emit OutcomeReady(nIndex);
     Launch(indices);
+    return true;
 }
 
 void CSendRun::Launch(const QList<int>& indices)

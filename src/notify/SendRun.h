@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 
 class QThread;
 
@@ -52,12 +53,21 @@ public:
     ~CSendRun() override;
 
     void SetTimeouts(const CSmtpTimeouts& timeouts) { m_timeouts = timeouts; }
+    // Composes the jobs afresh before a retry; false (having said why) stops the retry.
+    using Recompose = std::function<bool(QList<CMailJob>& jobs)>;
+    void SetRecompose(Recompose recompose) { m_recompose = std::move(recompose); }
+    // Whether the drawing the run began with is still the one to give out; when not, the
+    // check has told the user why.
+    void SetDrawingCheck(std::function<bool()> check) { m_checkDrawing = std::move(check); }
+    bool CheckDrawing() const { return !m_checkDrawing || m_checkDrawing(); }
 
     void Start();
     void Run();
-    // Sends again, in the background, to those that failed or were not sent, leaving out those
-    // whose message may have arrived, except the ones named in resend.
-    void StartRetry(const QList<int>& resend = {});
+    // Sends again, in the background, with texts composed afresh from the drawing, to those
+    // that failed or were not sent, leaving out those whose message may have arrived, except
+    // the ones named in resend; false when it did not start (the drawing changed, or nobody
+    // is left to send to).
+    bool StartRetry(const QList<int>& resend = {});
     // Those that failed or were not sent and whose message may have arrived nonetheless.
     QList<int> MayHaveArrived() const;
     // Whether StartRetry has anybody to send to, with resend naming every one of them.
@@ -102,6 +112,8 @@ private:
     CSettings m_account;
     QList<CMailJob> m_jobs;
     CSmtpTimeouts m_timeouts;
+    Recompose m_recompose;
+    std::function<bool()> m_checkDrawing;
     mutable QMutex m_mutex; // guards m_results and the stop message
     QList<CResult> m_results;
     int m_nStopMessageId = 0;

@@ -36,7 +36,7 @@ int CFramework::MessageBox(int nId, EBoxKind kind, std::initializer_list<QVarian
     const QString strText = CStringTable::Format(nId, args);
     if (CMessageHandler* pHandler = g_pMessageHandler.load())
         return pHandler->Show(nId, kind, strText);
-    return kind == EBoxKind::YesNoQuestion ? IDNO : IDOK;
+    return IsQuestion(kind) ? IDNO : IDOK;
 }
 
 void CFramework::SetSoundPlayer(CSoundPlayer* pPlayer)

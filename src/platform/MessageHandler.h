@@ -10,7 +10,15 @@ enum class EBoxKind
     OkExclamation,
     OkPlain,
     YesNoCancelQuestion, // the save question before a document is closed
+    YesNoDefaultNo,      // a question where the careless answer must be No: No is the default
 };
+
+// The kinds that ask, and whose answer counts.
+inline bool IsQuestion(EBoxKind kind)
+{
+    return kind == EBoxKind::YesNoQuestion || kind == EBoxKind::YesNoCancelQuestion ||
+           kind == EBoxKind::YesNoDefaultNo;
+}
 
 // Buttons a message box reports; callers test only for IDYES.
 enum EBoxResult

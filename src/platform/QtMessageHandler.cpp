@@ -10,7 +10,7 @@ int CQtMessageHandler::Show(int, EBoxKind kind, const QString& strText)
     QCoreApplication* pApp = QCoreApplication::instance();
     if (!pApp || QThread::currentThread() == pApp->thread())
         return ShowHere(kind, strText);
-    int nResult = kind == EBoxKind::YesNoQuestion ? IDNO : IDOK;
+    int nResult = IsQuestion(kind) ? IDNO : IDOK;
     QMetaObject::invokeMethod(
         pApp, [&] { nResult = ShowHere(kind, strText); }, Qt::BlockingQueuedConnection);
     return nResult;
@@ -23,11 +23,12 @@ int CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
     box.setText(QString(strText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setObjectName(QStringLiteral("messageBox"));
     switch (kind) {
-    case EBoxKind::YesNoQuestion: {
+    case EBoxKind::YesNoQuestion:
+    case EBoxKind::YesNoDefaultNo: {
         box.setIcon(QMessageBox::Question);
         QPushButton* pYes = box.addButton(QMessageBox::Yes);
         QPushButton* pNo = box.addButton(QMessageBox::No);
-        box.setDefaultButton(pYes);
+        box.setDefaultButton(kind == EBoxKind::YesNoDefaultNo ? pNo : pYes);
         box.setEscapeButton(pNo); // Escape and the close button mean No
         box.exec();
         return box.clickedButton() == pYes ? IDYES : IDNO;

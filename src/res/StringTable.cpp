@@ -229,6 +229,9 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"  send FILE [--yes] [--person NAME]\n"
          u"                                sends the notifications of the newest drawing, or "
          u"one\n"
+         u"  cards FILE --pdf OUT.pdf [--person NAME]\n"
+         u"                                paper cards of the newest drawing, four to an A4 "
+         u"page\n"
          u"  config [--server H] [--port N] [--from A] [--user U] [--password [P]]\n"
          u"         [--password-stdin] [--footer T]\n"
          u"                                shows the mail settings, or changes them; --password\n"
@@ -488,6 +491,52 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"The desktop's keyring does not answer (%s). Kivvo goes on without it: the mail "
          u"password is taken from and kept in the settings file %s, which only you can read."},
         {IDS_KEYRING_NO_ANSWER, u"no answer within %d seconds"},
+        {IDS_DRAWNAMES_TITLE, u"Draw names \u2014 %s"},
+        {IDS_SHOWNAMES_TITLE, u"View notifications \u2014 %s"},
+        {IDS_ASK_END_ROUND, u"%d participants have not seen their name yet. End the round?"},
+        {IDS_ASK_END_ROUND_ONE, u"1 participant has not seen his name yet. End the round?"},
+        {IDS_ASK_VIEW_NOTIFICATIONS,
+         u"This shows every participant's drawn name to whoever is at the screen.\r\n\r\n"
+         u"Show the drawn names now?"},
+        {IDS_ACC_PREVIOUS, u"Previous participant"},
+        {IDS_ACC_NEXT, u"Next participant"},
+        {IDS_ACC_REVEALED_TEXT, u"Drawn name"},
+        {IDS_ACC_DONE, u"Done: hide the name again"},
+        {IDS_ACC_END_ROUND, u"OK: end the round"},
+        {IDS_ACC_NAME_HIDDEN, u"hidden"},
+        {IDS_ASK_SEND_NEWEST,
+         u"Send email now to all participants of the newest list, \"%s\", with email addresses "
+         u"entered.\r\n\r\nThe list shown, \"%s\", is an older one: its drawing is not sent."},
+        {IDS_ASK_SEND_ONE_NEWEST,
+         u"Send %s the name drawn in the newest list, \"%s\"?\r\n\r\nThe list shown, \"%s\", is "
+         u"an older one: its drawing is not sent."},
+        {IDS_NOT_IN_NEWEST, u"%s is not in the newest list, \"%s\"; nothing was sent."},
+        {IDS_BUSY_SENDING,
+         u"The e-mails of the newest list are being sent. Wait until sending has ended, or "
+         u"cancel it, before you draw again or change the newest list."},
+        {IDS_RETRY_REDRAWN,
+         u"The names have been drawn again since these e-mails were sent.\r\n\r\nSending again "
+         u"would mix two drawings. Send the new drawing to everybody with Send Emails."},
+        {IDS_NO_ADDRESS_NEWEST,
+         u"%s has no e-mail address in the newest list, \"%s\"; nothing was sent."},
+        {IDS_MENU_PRINT_CARDS, u"Print &Cards..."},
+        {IDS_CARD_FOR, u"For %s"},
+        {IDS_CARD_FOLD_HINT, u"Fold the flap up along the dashed line. Open it only when you "
+                             u"are alone."},
+        {IDS_CARD_GIVES_TO, u"%s gives a gift to"},
+        {IDS_CARD_SUGGESTIONS, u"Suggestions: %s"},
+        {IDS_CARD_FLAP, u"fold up"},
+        {IDS_CARDS_WRITE_ERROR, u"kivvo-cli: cannot write the cards to \"%s\": %s"},
+        {IDS_CARDS_PRINT_TITLE, u"Print Cards \u2014 %s"},
+        {IDS_CLI_CARDS_WRITTEN, u"%d cards of \"%s\" written to \"%s\""},
+        {IDS_CARDS_NOBODY, u"The newest list has nobody to print a card for."},
+        {IDS_SEND_PRINT_SKIPPED, u"Print cards for those without an address"},
+        {IDS_CARDS_PRINT_ERROR, u"The cards could not be printed: %s"},
+        {IDS_CARDS_NO_DEVICE, u"the printer or the file could not be written"},
+        {IDS_CARDS_NO_PAGE, u"a new page could not be started"},
+        {IDS_CARDS_DOC_NAME, u"Cards %s"},
+        {IDS_CLI_CARD_WRITTEN, u"1 card of \"%s\" written to \"%s\""},
+        {IDS_CARDS_PRINTED, u"%d cards sent to the printer."},
     };
     return table;
 }

@@ -5,6 +5,7 @@
 #include "draw/DrawNamesDlg.h"
 #include "model/NameList.h"
 #include "platform/CmdUI.h"
+#include "platform/Framework.h"
 #include "res/Icons.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -188,19 +189,23 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
     QTreeWidgetItem* pSelected = SelectedItem();
     const HTREEITEM hSelected = Handle(pSelected);
     const bool bRoot = pSelected && pSelected == m_hRootItem;
+    // The newest list stays as it is while its e-mails are being sent.
+    const bool bEditable = !m_pDoc->IsListLocked(pList);
     switch (cmdUI.m_nID) {
     case ID_ADD_PERSON:
     case ID_ADD_GROUP:
     case ID_RENAME_ITEM:
+        cmdUI.Enable(pList != nullptr && bEditable);
+        return true;
     case ID_VIEW_NOTIFICATIONS:
         cmdUI.Enable(pList != nullptr);
         return true;
     case ID_ADD_PERSON_TO_GROUP:
-        cmdUI.Enable(pList && pSelected && !bRoot &&
+        cmdUI.Enable(pList && pSelected && !bRoot && bEditable &&
                      (pList->IsGroupItem(hSelected) || pList->FindGroupItem(hSelected)));
         return true;
     case ID_DELETE_ITEM:
-        cmdUI.Enable(!bRoot);
+        cmdUI.Enable(!bRoot && bEditable);
         return true;
     case ID_SEND_EMAIL_TO_PERSON: {
         const CPerson* pPerson = pSelected ? m_pDoc->GetPersonItem(hSelected) : nullptr;
@@ -209,7 +214,7 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
         return true;
     }
     case ID_PERSON_PROPERTIES:
-        cmdUI.Enable(!bRoot && !(pList && pSelected && pList->IsGroupItem(hSelected)));
+        cmdUI.Enable(!bRoot && bEditable && !(pList && pSelected && pList->IsGroupItem(hSelected)));
         return true;
     default:
         return false;
@@ -220,6 +225,10 @@ bool CKivvoView::OnCommand(int nID)
 {
     if (!m_pDoc->GetCurrentList() && nID != ID_CONTEXT_MENU)
         return false;
+    static const QList<int> edits = {ID_ADD_PERSON,  ID_ADD_GROUP,   ID_ADD_PERSON_TO_GROUP,
+                                     ID_DELETE_ITEM, ID_RENAME_ITEM, ID_PERSON_PROPERTIES};
+    if (edits.contains(nID) && m_pDoc->RefuseWhileSending(m_pDoc->GetCurrentList()))
+        return true;
     switch (nID) {
     case ID_ADD_PERSON:
         OnAddPerson();
@@ -313,6 +322,9 @@ void CKivvoView::OnRenameItem()
 
 bool CKivvoView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEvent)
 {
+    // F2 and a click on the selected name rename without a command: the same lock holds.
+    if (trigger != NoEditTriggers && m_pDoc->IsListLocked(m_pDoc->GetCurrentList()))
+        return false;
     const bool bEditing = QTreeWidget::edit(index, trigger, pEvent);
     if (bEditing)
         m_pEditedItem = itemFromIndex(index);
@@ -333,6 +345,9 @@ void CKivvoView::commitData(QWidget* pEditor)
 {
     // The label's text is applied here, by the naming rules, instead of written as typed.
     auto* pLineEdit = qobject_cast<QLineEdit*>(pEditor);
+    // An edit begun before the e-mails went out keeps the name as it was.
+    if (m_pDoc->RefuseWhileSending(m_pDoc->GetCurrentList()))
+        return;
     if (pLineEdit && m_pEditedItem)
         OnEndLabelEdit(m_pEditedItem, pLineEdit->text());
 }
@@ -381,6 +396,8 @@ void CKivvoView::OnSendEmailToPerson()
 
 void CKivvoView::OnViewNotifications()
 {
+    if (CFramework::MessageBox(IDS_ASK_VIEW_NOTIFICATIONS, EBoxKind::YesNoDefaultNo) != IDYES)
+        return;
     if (!m_pDoc->CheckCurrentDrawing())
         return;
     CDrawNamesDlg dialog(m_pDoc->GetCurrentList(), CDrawNamesDlg::kShowMode, this);

@@ -26,7 +26,7 @@ public:
     int Show(int nStringId, EBoxKind kind, const QString& strText) override
     {
         m_boxes.append({nStringId, kind, strText});
-        if (kind != EBoxKind::YesNoQuestion && kind != EBoxKind::YesNoCancelQuestion)
+        if (!IsQuestion(kind))
             return IDOK;
         return m_answers.value(nStringId, m_nDefaultAnswer);
     }

@@ -1,0 +1,42 @@
+#!/bin/sh
+# Runs a command on a private X server (Xvfb) with a window manager (openbox), so that focus,
+# window activation and key auto-repeat are those of a real desktop. The server and the window
+# manager end with the command.
+set -eu
+dir=$(mktemp -d)
+xvfb=""
+wm=""
+cleanup() {
+    [ -n "$wm" ] && kill "$wm" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$dir"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$dir/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$dir/display" ]; then
+    cat "$dir/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(cat "$dir/display")"
+
+HOME="$dir" openbox --sm-disable >"$dir/openbox.log" 2>&1 &
+wm=$!
+# The window manager is ready once it has claimed the screen.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+# A held key repeats after 150 ms, 30 times a second.
+xset r on
+xset r rate 150 30
+
+export QT_QPA_PLATFORM=xcb
+"$@"
