@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -245,29 +247,41 @@ void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
         return;
     }
     QByteArray data;
-    while (!file.atEnd() && !m_bClosing) {
-        const QByteArray chunk = file.read(kReadChunk);
-        if (chunk.isEmpty()) {
+    if (!ReadAll(file, data)) {
+        if (!m_bClosing)
             ShowLoaderMessage(IDS_CONTACTS_CLSID_ERROR, {strPath, file.errorString()});
-            return;
-        }
-        data += chunk;
-    }
-    if (m_bClosing)
         return;
+    }
     if (!CVCardReader::LooksLikeVCard(data)) {
         ShowLoaderMessage(IDS_CONTACTS_LOGIN_ERROR,
                           {strPath, CStringTable::Load(IDS_CONTACTS_NOT_VCARD)});
         return;
     }
-    for (const CVCardContact& contact : CVCardReader::Parse(data)) {
+    const QList<CVCardContact> contacts = CVCardReader::Parse(data);
+    data = QByteArray(); // the records need the memory more than the bytes do
+    for (const CVCardContact& contact : contacts) {
         if (m_bClosing)
             return;
-        QThread::yieldCurrentThread();
-        if (contact.m_emails.isEmpty())
-            continue;
-        StoreContact(nNextRecord++, ContactRecord(contact));
+        if (!contact.m_emails.isEmpty())
+            StoreContact(nNextRecord++, ContactRecord(contact));
     }
+}
+
+bool CKivvoApp::ReadAll(QFile& file, QByteArray& data) const
+{
+    // In place, into room for the whole file: an address book can be large.
+    data.reserve(qsizetype(std::max<qint64>(file.size(), 0) + kReadChunk));
+    while (!file.atEnd()) {
+        if (m_bClosing)
+            return false;
+        const qsizetype nOld = data.size();
+        data.resize(nOld + qsizetype(kReadChunk));
+        const qint64 nRead = file.read(data.data() + nOld, kReadChunk);
+        data.resize(nOld + qsizetype(std::max<qint64>(nRead, 0)));
+        if (nRead <= 0)
+            return false;
+    }
+    return true;
 }
 
 bool CKivvoApp::LookupContact(const QString& strText, QString& strAddress, QString& strFirstName,

@@ -14,6 +14,7 @@
 #include <thread>
 
 struct CVCardContact;
+class QFile;
 
 // The application's shared state: the settings, the documents folder and the address-book
 // cache that the contacts loader fills on its own thread. One per process; Get() finds it.
@@ -77,6 +78,8 @@ private:
     // The loader's messages appear on the thread that owns the application object.
     void ShowLoaderMessage(int nId, std::initializer_list<QVariant> args = {});
     void LoadFile(const QString& strPath, int& nNextRecord);
+    // The whole file; false on a failed read or when the application closes meanwhile.
+    bool ReadAll(QFile& file, QByteArray& data) const;
 
     std::thread m_loader;
     std::mutex m_loaderMutex;
