@@ -5,7 +5,7 @@
 #include "platform/CmdUI.h"
 #include "platform/DiskFile.h"
 #include "platform/Framework.h"
-#include "platform/Keyring.h"
+#include "platform/LazyKeyring.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -75,10 +75,10 @@ QString CKivvoApp::DocumentsFolder()
     return QDir::toNativeSeparators(strFolder) + QDir::separator();
 }
 
-void CKivvoApp::Initialise()
+void CKivvoApp::Initialise(EPassword password)
 {
     m_strFolder = DocumentsFolder();
-    LoadSettings();
+    LoadSettings(password);
 }
 
 QString CKivvoApp::SettingsPath() const
@@ -88,21 +88,38 @@ QString CKivvoApp::SettingsPath() const
 
 CSettings CKivvoApp::MailAccount() const
 {
+    // Filling in what loading left for later changes nothing a caller could see as a change;
+    // the one application object is never const itself.
+    const_cast<CKivvoApp*>(this)->UsePassword();
     return m_settings;
+}
+
+void CKivvoApp::UsePassword()
+{
+    if (m_bPasswordPending)
+        ReadKeyringPassword();
+}
+
+bool CKivvoApp::IsPasswordInKeyring()
+{
+    UsePassword();
+    return m_bPasswordInKeyring;
 }
 
 bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
 {
     m_settings = settings;
+    m_bPasswordPending = false; // the new password replaces whatever the keyring holds
     QString strKeyringError;
     m_bPasswordInKeyring = settings.m_strPassword.isEmpty()
-                               ? CKeyring::Remove(strKeyringError)
-                               : CKeyring::Write(settings.m_strPassword, strKeyringError);
+                               ? CLazyKeyring::Remove(strKeyringError)
+                               : CLazyKeyring::Write(settings.m_strPassword, strKeyringError);
     return SaveSettings(strError);
 }
 
-QString CKivvoApp::PasswordPlace() const
+QString CKivvoApp::PasswordPlace()
 {
+    UsePassword();
     return m_bPasswordInKeyring ? CStringTable::Load(IDS_PASSWORD_IN_KEYRING)
                                 : CStringTable::Format(IDS_PASSWORD_IN_FILE,
                                                        {QDir::toNativeSeparators(SettingsPath())});
@@ -111,20 +128,22 @@ QString CKivvoApp::PasswordPlace() const
 void CKivvoApp::ReadKeyringPassword()
 {
     // A file that still holds the password keeps working; the next save moves it.
+    m_bPasswordPending = false;
     m_bPasswordInKeyring = false;
     if (!m_settings.m_strPassword.isEmpty())
         return;
     QString strPassword;
     QString strError;
-    const CKeyring::EStatus status = CKeyring::Read(strPassword, strError);
+    const CKeyring::EStatus status = CLazyKeyring::Read(strPassword, strError);
     if (status == CKeyring::EStatus::Unavailable)
         return;
     m_bPasswordInKeyring = true;
     m_settings.m_strPassword = strPassword;
 }
 
-void CKivvoApp::LoadSettings()
+void CKivvoApp::LoadSettings(EPassword password)
 {
+    m_bPasswordPending = false;
     const QString strPath = SettingsPath();
     QFile file;
     QString strError;
@@ -140,7 +159,10 @@ void CKivvoApp::LoadSettings()
     // A file that ends early keeps the defaults of the fields it lacks.
     CArchive ar(&file, CArchive::load);
     m_settings.Serialize(ar);
-    ReadKeyringPassword();
+    if (password == EPassword::Later)
+        m_bPasswordPending = true;
+    else
+        ReadKeyringPassword();
 }
 
 bool CKivvoApp::SaveSettings()

@@ -74,7 +74,9 @@ int main(int argc, char* argv[])
     int nExit = 0;
     {
         CKivvoApp app;
-        app.Initialise(); // the documents folder and the settings file
+        // The documents folder and the settings file; the keyring is asked when the password
+        // is first needed, so that the window does not wait for it.
+        app.Initialise(CKivvoApp::EPassword::Later);
         CKivvoDoc doc;
         doc.OnNewDocument();
         CMainFrame frame(&doc, &app);

@@ -415,6 +415,8 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_SMTP_STOPPED_UNCONFIRMED, u"sending was stopped before the server confirmed the "
                                        u"message; it may have arrived"},
         {IDS_SEND_STOP_NOW, u"Stop now"},
+        // 22500-22599
+        {IDS_KEYRING_MODULE_MISSING, u"The keyring support (%s) could not be loaded: %s"},
     };
     return table;
 }
