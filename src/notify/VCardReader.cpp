@@ -9,8 +9,8 @@
 
 // The reader walks the bytes once and looks at them in place: a logical line is copied only
 // when it is folded over several physical lines, and only the properties the address book uses
-// (FN, N, ORG, EMAIL) are decoded. Address books of a hundred megabytes are read at the speed
-// of the disk, in little more memory than the file itself.
+// (FN, N, ORG, EMAIL) are taken apart and decoded. A large address book costs little more time
+// than one pass over its bytes, and little more memory than the file itself.
 
 namespace {
 
@@ -153,7 +153,6 @@ struct CProperty
     View m_name;
     std::vector<View> m_params;
     View m_value;
-    bool m_bVersion21 = false;
 };
 
 // The parameter's values without quotes ("TYPE=HOME,PREF" gives HOME and PREF; a bare 2.1
