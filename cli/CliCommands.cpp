@@ -784,9 +784,19 @@ int CCliCommands::Contacts()
     }
     QStringList names;
     m_app.FillContactCombo(names);
+    // Written in blocks, not a write per name: address books run to many thousands.
+    constexpr qsizetype kBlock = 32 * 1024;
+    QString strBlock;
     for (const QString& strName : std::as_const(names)) {
-        if (!strName.isEmpty())
-            Print(strName + u'\n');
+        if (strName.isEmpty())
+            continue;
+        strBlock += strName + u'\n';
+        if (strBlock.size() >= kBlock) {
+            Print(strBlock);
+            strBlock.clear();
+        }
     }
+    if (!strBlock.isEmpty())
+        Print(strBlock);
     return kExitOk;
 }

@@ -3,7 +3,7 @@
 #include "app/KivvoApp.h"
 #include "notify/MapiInit.h"
 #include "platform/Framework.h"
-#include "platform/Keyring.h"
+#include "platform/LazyKeyring.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     CCliMessageHandler messages(err);
     CFramework::SetMessageHandler(&messages);
-    CKeyring::SetWaitNotice([&err](bool bWaiting) {
+    CLazyKeyring::SetWaitNotice([&err](bool bWaiting) {
         if (bWaiting)
             err << CStringTable::Load(IDS_KEYRING_WAITING) << Qt::endl;
     });

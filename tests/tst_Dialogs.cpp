@@ -174,7 +174,9 @@ void TestDialogs::soundsAreFoundBesideTheProgram()
         QVERIFY2(!player.Locate(pSound).isEmpty(), pSound);
     QVERIFY(player.Locate("missing.wav").isEmpty());
     player.Play("missing.wav"); // silently nothing
+    QVERIFY(!player.IsBackendLoaded()); // the audio libraries wait for the first sound
     player.Play("kvnext.wav");  // returns at once, with or without an audio device
+    QVERIFY(player.IsBackendLoaded());
 }
 
 QTEST_MAIN(TestDialogs)

@@ -34,7 +34,7 @@ private slots:
     void roundTrip();
 
 private:
-    std::unique_ptr<CKivvoApp> Started();
+    std::unique_ptr<CKivvoApp> Started(CKivvoApp::EPassword password = CKivvoApp::EPassword::Now);
 
     std::unique_ptr<QTemporaryDir> m_pDir;
 };
@@ -44,11 +44,11 @@ void TestKeyring::init()
     m_pDir = std::make_unique<QTemporaryDir>();
 }
 
-std::unique_ptr<CKivvoApp> TestKeyring::Started()
+std::unique_ptr<CKivvoApp> TestKeyring::Started(CKivvoApp::EPassword password)
 {
     auto pApp = std::make_unique<CKivvoApp>();
     pApp->m_strFolder = m_pDir->path() + QDir::separator();
-    pApp->LoadSettings();
+    pApp->LoadSettings(password);
     return pApp;
 }
 
@@ -80,21 +80,24 @@ void TestKeyring::fileWithPasswordMovesIntoKeyring()
 void TestKeyring::roundTrip_data()
 {
     QTest::addColumn<QString>("password");
-    QTest::newRow("plain") << "ho ho ho";
-    QTest::newRow("unicode") << "Pässwörd 🎁 李";
-    QTest::newRow("none") << "";
+    QTest::addColumn<CKivvoApp::EPassword>("asked"); // when the next start asks the keyring
+    QTest::newRow("plain") << "ho ho ho" << CKivvoApp::EPassword::Now;
+    QTest::newRow("unicode") << "Pässwörd 🎁 李" << CKivvoApp::EPassword::Now;
+    QTest::newRow("none") << "" << CKivvoApp::EPassword::Now;
+    QTest::newRow("asked at first use") << "ho ho ho" << CKivvoApp::EPassword::Later;
 }
 
 void TestKeyring::roundTrip()
 {
     QFETCH(QString, password);
+    QFETCH(CKivvoApp::EPassword, asked);
     std::unique_ptr<CKivvoApp> pApp = Started();
     CSettings settings = pApp->m_settings;
     settings.m_strPassword = password;
     QString strError;
     QVERIFY2(pApp->StoreSettings(settings, strError), qPrintable(strError));
     QVERIFY(pApp->IsPasswordInKeyring());
-    std::unique_ptr<CKivvoApp> pNext = Started();
+    std::unique_ptr<CKivvoApp> pNext = Started(asked);
     QCOMPARE(pNext->MailAccount().m_strPassword, password);
     QVERIFY(pNext->IsPasswordInKeyring());
     // The file's password field is empty: the default fields with "" in its place.

@@ -6,7 +6,7 @@
 #include "platform/CoreDumps.h"
 #include "platform/DiskFile.h"
 #include "platform/Framework.h"
-#include "platform/Keyring.h"
+#include "platform/LazyKeyring.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -15,6 +15,8 @@
 #include <QMutexLocker>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <sys/resource.h>
@@ -74,10 +76,10 @@ QString CKivvoApp::DocumentsFolder()
     return QDir::toNativeSeparators(strFolder) + QDir::separator();
 }
 
-void CKivvoApp::Initialise()
+void CKivvoApp::Initialise(EPassword password)
 {
     m_strFolder = DocumentsFolder();
-    LoadSettings();
+    LoadSettings(password);
 }
 
 QString CKivvoApp::SettingsPath() const
@@ -87,7 +89,25 @@ QString CKivvoApp::SettingsPath() const
 
 CSettings CKivvoApp::MailAccount() const
 {
+    // Filling in what loading left for later changes nothing a caller could see as a change;
+    // the one application object is never const itself.
+    const_cast<CKivvoApp*>(this)->UsePassword();
     return m_settings;
+}
+
+void CKivvoApp::UsePassword()
+{
+    if (!m_bPasswordPending)
+        return;
+    ReadKeyringPassword();
+    if (!m_settings.m_strPassword.isEmpty())
+        CCoreDumps::Disable();
+}
+
+bool CKivvoApp::IsPasswordInKeyring()
+{
+    UsePassword();
+    return m_bPasswordInKeyring;
 }
 
 bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
@@ -97,18 +117,21 @@ bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
     m_settings = settings;
     if (SettingsFileUnreadable(strError))
         return false;
+    m_bPasswordPending = false; // the new password replaces whatever the keyring holds
     QString strKeyringError;
-    const CKeyring::EStatus status = settings.m_strPassword.isEmpty()
-                                         ? CKeyring::Remove(strKeyringError)
-                                         : CKeyring::Write(settings.m_strPassword, strKeyringError);
+    const CKeyring::EStatus status =
+        settings.m_strPassword.isEmpty()
+            ? CLazyKeyring::Remove(strKeyringError)
+            : CLazyKeyring::Write(settings.m_strPassword, strKeyringError);
     m_bPasswordInKeyring = status == CKeyring::EStatus::Ok;
     if (status == CKeyring::EStatus::TimedOut)
         KeyringSilent(strKeyringError);
     return SaveSettings(strError);
 }
 
-QString CKivvoApp::PasswordPlace() const
+QString CKivvoApp::PasswordPlace()
 {
+    UsePassword();
     return m_bPasswordInKeyring ? CStringTable::Load(IDS_PASSWORD_IN_KEYRING)
                                 : CStringTable::Format(IDS_PASSWORD_IN_FILE,
                                                        {QDir::toNativeSeparators(SettingsPath())});
@@ -117,12 +140,13 @@ QString CKivvoApp::PasswordPlace() const
 void CKivvoApp::ReadKeyringPassword()
 {
     // A file that still holds the password keeps working; the next save moves it.
+    m_bPasswordPending = false;
     m_bPasswordInKeyring = false;
     if (!m_settings.m_strPassword.isEmpty())
         return;
     QString strPassword;
     QString strError;
-    const CKeyring::EStatus status = CKeyring::Read(strPassword, strError);
+    const CKeyring::EStatus status = CLazyKeyring::Read(strPassword, strError);
     if (status == CKeyring::EStatus::TimedOut)
         KeyringSilent(strError);
     if (status == CKeyring::EStatus::Unavailable || status == CKeyring::EStatus::TimedOut)
@@ -150,8 +174,9 @@ bool CKivvoApp::SettingsFileUnreadable(QString& strError) const
     return true;
 }
 
-void CKivvoApp::LoadSettings()
+void CKivvoApp::LoadSettings(EPassword password)
 {
+    m_bPasswordPending = false;
     const QString strPath = SettingsPath();
     QFile file;
     QString strError;
@@ -167,7 +192,10 @@ void CKivvoApp::LoadSettings()
     // A file that ends early keeps the defaults of the fields it lacks.
     CArchive ar(&file, CArchive::load);
     m_settings.Serialize(ar);
-    ReadKeyringPassword();
+    if (password == EPassword::Later)
+        m_bPasswordPending = true;
+    else
+        ReadKeyringPassword();
     if (!m_settings.m_strPassword.isEmpty())
         CCoreDumps::Disable();
 }
@@ -280,29 +308,41 @@ void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
         return;
     }
     QByteArray data;
-    while (!file.atEnd() && !m_bClosing) {
-        const QByteArray chunk = file.read(kReadChunk);
-        if (chunk.isEmpty()) {
+    if (!ReadAll(file, data)) {
+        if (!m_bClosing)
             ShowLoaderMessage(IDS_CONTACTS_CLSID_ERROR, {strPath, file.errorString()});
-            return;
-        }
-        data += chunk;
-    }
-    if (m_bClosing)
         return;
+    }
     if (!CVCardReader::LooksLikeVCard(data)) {
         ShowLoaderMessage(IDS_CONTACTS_LOGIN_ERROR,
                           {strPath, CStringTable::Load(IDS_CONTACTS_NOT_VCARD)});
         return;
     }
-    for (const CVCardContact& contact : CVCardReader::Parse(data)) {
+    const QList<CVCardContact> contacts = CVCardReader::Parse(data);
+    data = QByteArray(); // the records need the memory more than the bytes do
+    for (const CVCardContact& contact : contacts) {
         if (m_bClosing)
             return;
-        QThread::yieldCurrentThread();
-        if (contact.m_emails.isEmpty())
-            continue;
-        StoreContact(nNextRecord++, ContactRecord(contact));
+        if (!contact.m_emails.isEmpty())
+            StoreContact(nNextRecord++, ContactRecord(contact));
     }
+}
+
+bool CKivvoApp::ReadAll(QFile& file, QByteArray& data) const
+{
+    // In place, into room for the whole file: an address book can be large.
+    data.reserve(qsizetype(std::max<qint64>(file.size(), 0) + kReadChunk));
+    while (!file.atEnd()) {
+        if (m_bClosing)
+            return false;
+        const qsizetype nOld = data.size();
+        data.resize(nOld + qsizetype(kReadChunk));
+        const qint64 nRead = file.read(data.data() + nOld, kReadChunk);
+        data.resize(nOld + qsizetype(std::max<qint64>(nRead, 0)));
+        if (nRead <= 0)
+            return false;
+    }
+    return true;
 }
 
 bool CKivvoApp::LookupContact(const QString& strText, QString& strAddress, QString& strFirstName,

@@ -14,6 +14,7 @@
 #include <thread>
 
 struct CVCardContact;
+class QFile;
 
 // The application's shared state: the settings, the documents folder and the address-book
 // cache that the contacts loader fills on its own thread. One per process; Get() finds it.
@@ -29,19 +30,28 @@ public:
 
     // The user's documents folder with a separator appended.
     static QString DocumentsFolder();
+    enum class EPassword
+    {
+        Now,   // the keyring is asked while the settings are loaded
+        Later, // at the first use of the password: a window need not wait for the keyring
+    };
+
     // Sets m_strFolder to the documents folder and loads the settings file from it.
-    void Initialise();
+    void Initialise(EPassword password = EPassword::Now);
 
     QString SettingsPath() const;
     // The mail settings to send with, password included.
     CSettings MailAccount() const;
+    // Asks the keyring for the password when that was left for later; whoever reads the
+    // password from m_settings directly calls it first.
+    void UsePassword();
     // Takes new settings into use and saves them: the password into the desktop's keyring
     // where one runs (the file's field then stays empty), else into the owner-only file.
     bool StoreSettings(const CSettings& settings, QString& strError);
     // Where the password is kept, in a sentence for the settings dialog and kivvo-cli config.
-    QString PasswordPlace() const;
-    bool IsPasswordInKeyring() const { return m_bPasswordInKeyring; }
-    void LoadSettings();
+    QString PasswordPlace();
+    bool IsPasswordInKeyring();
+    void LoadSettings(EPassword password = EPassword::Now);
     bool SaveSettings();
     // False with the reason when the file could not be written; the old file is then intact.
     bool SaveSettings(QString& strError);
@@ -81,10 +91,13 @@ private:
     // The loader's messages appear on the thread that owns the application object.
     void ShowLoaderMessage(int nId, std::initializer_list<QVariant> args = {});
     void LoadFile(const QString& strPath, int& nNextRecord);
+    // The whole file; false on a failed read or when the application closes meanwhile.
+    bool ReadAll(QFile& file, QByteArray& data) const;
 
     std::thread m_loader;
     std::mutex m_loaderMutex;
     std::condition_variable m_loaderDone;
     bool m_bLoaderDone = false; // guarded by m_loaderMutex
     bool m_bPasswordInKeyring = false;
+    bool m_bPasswordPending = false; // the keyring is still to be asked
 };

@@ -54,6 +54,7 @@ void CSettingsDlg::AddProblemLabel(QFormLayout* pForm, ESettingsField field)
 
 void CSettingsDlg::Build()
 {
+    m_pApp->UsePassword(); // the desktop asks the keyring when the password is first needed
     const CSettings& settings = m_pApp->m_settings;
     auto* pForm = new QFormLayout;
     m_pServer =

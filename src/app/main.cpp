@@ -5,7 +5,7 @@
 #include "MainFrame.h"
 #include "notify/MapiInit.h"
 #include "platform/Framework.h"
-#include "platform/Keyring.h"
+#include "platform/LazyKeyring.h"
 #include "platform/QtMessageHandler.h"
 #include "platform/QtSoundPlayer.h"
 #include "res/Icons.h"
@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
     CFramework::SetSoundPlayer(&sounds);
     // While the keyring shows its prompt, a window says what the program waits for.
     std::unique_ptr<QLabel> pKeyringNotice;
-    CKeyring::SetWaitNotice([&pKeyringNotice](bool bWaiting) {
+    CLazyKeyring::SetWaitNotice([&pKeyringNotice](bool bWaiting) {
         pKeyringNotice.reset();
         if (!bWaiting)
             return;
@@ -91,7 +91,9 @@ int main(int argc, char* argv[])
     int nExit = 0;
     {
         CKivvoApp app;
-        app.Initialise(); // the documents folder and the settings file
+        // The documents folder and the settings file; the keyring is asked when the password
+        // is first needed, so that the window does not wait for it.
+        app.Initialise(CKivvoApp::EPassword::Later);
         CKivvoDoc doc;
         doc.OnNewDocument();
         CMainFrame frame(&doc, &app);
@@ -109,7 +111,7 @@ int main(int argc, char* argv[])
         }
         nExit = QApplication::exec();
     }
-    CKeyring::SetWaitNotice({});
+    CLazyKeyring::SetWaitNotice({});
     CFramework::SetSoundPlayer(nullptr);
     CFramework::SetMessageHandler(nullptr);
     return nExit;

@@ -288,6 +288,7 @@ void CNameList::CopyForNextDrawing(const CNameList& source)
 void CNameList::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
+        const CArchive::CRecord record(ar);
         ar.WriteString(m_strName);
         for (const CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext)
             pItem->Store(ar);

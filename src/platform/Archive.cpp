@@ -4,6 +4,7 @@
 #include "res/StringTable.h"
 
 #include <QIODevice>
+#include <QSysInfo>
 #include <QtEndian>
 
 #include <array>
@@ -54,10 +55,27 @@ bool CArchive::TakeEntry()
     return false;
 }
 
+CArchive::CRecord::CRecord(CArchive& ar) : m_ar(ar)
+{
+    ++m_ar.m_nRecordDepth;
+}
+
+CArchive::CRecord::~CRecord()
+{
+    if (--m_ar.m_nRecordDepth > 0)
+        return;
+    m_ar.WriteRaw(m_ar.m_record.data(), qint64(m_ar.m_record.size()));
+    m_ar.m_record.clear();
+}
+
 void CArchive::WriteRaw(const char* pData, qint64 nSize)
 {
     if (!IsOk())
         return;
+    if (m_nRecordDepth > 0) {
+        m_record.append(pData, size_t(nSize));
+        return;
+    }
     if (m_pDevice->write(pData, nSize) != nSize)
         SetError(CStringTable::Format(IDS_ERR_DEVICE, {m_pDevice->errorString()}));
 }
@@ -78,28 +96,47 @@ void CArchive::WriteString(const QString& str)
     // What could not be read back is not written.
     if (str.size() > kMaxTextLength)
         SetError(CStringTable::Format(IDS_ERR_TEXT_TOO_LONG, {str.size(), kMaxTextLength}));
-    QByteArray prefix("\xFF\xFE\xFF", 3);
+    if (!IsOk())
+        return;
     const auto nLength = static_cast<quint32>(str.size());
+    std::array<char, 11> prefix = {'\xFF', '\xFE', '\xFF'};
+    qsizetype nPrefix = 3;
     if (nLength < 0xFF) {
-        prefix.append(static_cast<char>(nLength));
+        prefix[nPrefix++] = static_cast<char>(nLength);
     } else if (nLength < 0xFFFE) {
-        const quint16 nWord = qToLittleEndian(static_cast<quint16>(nLength));
-        prefix.append('\xFF').append(reinterpret_cast<const char*>(&nWord), 2);
+        prefix[nPrefix++] = '\xFF';
+        qToLittleEndian(static_cast<quint16>(nLength), &prefix[nPrefix]);
+        nPrefix += 2;
     } else {
-        const quint32 nDword = qToLittleEndian(nLength);
-        prefix.append("\xFF\xFF\xFF", 3).append(reinterpret_cast<const char*>(&nDword), 4);
+        prefix[nPrefix++] = '\xFF';
+        prefix[nPrefix++] = '\xFF';
+        prefix[nPrefix++] = '\xFF';
+        qToLittleEndian(nLength, &prefix[nPrefix]);
+        nPrefix += 4;
     }
-    WriteRaw(prefix.constData(), prefix.size());
-
-    QByteArray units(str.size() * 2, Qt::Uninitialized);
-    qToLittleEndian<quint16>(str.utf16(), str.size(), units.data());
-    WriteRaw(units.constData(), units.size());
+    WriteRaw(prefix.data(), nPrefix);
+    // The text's UTF-16 units are little-endian already on most machines: written as they are.
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        WriteRaw(reinterpret_cast<const char*>(str.utf16()), str.size() * 2);
+    } else {
+        QByteArray units(str.size() * 2, Qt::Uninitialized);
+        qToLittleEndian<quint16>(str.utf16(), str.size(), units.data());
+        WriteRaw(units.constData(), units.size());
+    }
 }
 
 bool CArchive::ReadRaw(char* pData, qint64 nSize)
 {
     if (!IsOk())
         return false;
+    // Most reads are a few bytes out of the buffer.
+    if (nSize <= m_readBuffer.size() - m_nBufferPos) {
+        std::memcpy(pData, m_readBuffer.constData() + m_nBufferPos, size_t(nSize));
+        m_nBufferPos += nSize;
+        if (m_nUnread >= 0)
+            m_nUnread = std::max<qint64>(0, m_nUnread - nSize);
+        return true;
+    }
     qint64 nDone = 0;
     while (nDone < nSize) {
         if (m_nBufferPos == m_readBuffer.size()) {
@@ -185,6 +222,18 @@ quint32 CArchive::ReadDword()
 
 bool CArchive::ReadLengthPrefix(quint64& nLength, bool& bUnicode)
 {
+    // The common form, a Unicode text shorter than 255, taken from the buffer in one step.
+    const auto* pBuffered =
+        reinterpret_cast<const quint8*>(m_readBuffer.constData()) + m_nBufferPos;
+    if (IsOk() && m_readBuffer.size() - m_nBufferPos >= 4 && pBuffered[0] == 0xFF &&
+        pBuffered[1] == 0xFE && pBuffered[2] == 0xFF && pBuffered[3] < 0xFF) {
+        bUnicode = true;
+        nLength = pBuffered[3];
+        m_nBufferPos += 4;
+        if (m_nUnread >= 0)
+            m_nUnread = std::max<qint64>(0, m_nUnread - 4);
+        return true;
+    }
     bUnicode = false;
     quint8 nByte = ReadByte();
     if (!IsOk())
@@ -235,6 +284,20 @@ QString CArchive::ReadString()
             {qint64(std::min<quint64>(nLength, std::numeric_limits<qint64>::max())),
              kMaxTextLength}));
         return {};
+    }
+    if (bUnicode && m_nUnread >= 0) {
+        // The device's size is known: the length is checked against it, then the text is read
+        // straight into the string.
+        if (nLength * 2 > static_cast<quint64>(m_nUnread)) {
+            SetError(CStringTable::Load(IDS_ERR_STRING_TOO_LONG));
+            return {};
+        }
+        QString str(static_cast<qsizetype>(nLength), Qt::Uninitialized);
+        if (!ReadRaw(reinterpret_cast<char*>(str.data()), qint64(nLength) * 2))
+            return {};
+        if constexpr (QSysInfo::ByteOrder == QSysInfo::BigEndian)
+            qFromLittleEndian<quint16>(str.constData(), str.size(), str.data());
+        return str;
     }
     QByteArray data;
     if (!ReadBlock(data, bUnicode ? nLength * 2 : nLength))

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <string>
+
 class QIODevice;
 
 // Reads or writes the binary file formats: 32-bit little-endian integers, single bytes and
@@ -26,6 +28,21 @@ public:
     };
 
     CArchive(QIODevice* pDevice, EMode mode);
+
+    // While one lives, what is written is gathered and reaches the device in one write when
+    // the outermost one ends: a list of persons is one write, not five per person. A failure
+    // meanwhile drops what was gathered.
+    class CRecord
+    {
+    public:
+        explicit CRecord(CArchive& ar);
+        ~CRecord();
+        CRecord(const CRecord&) = delete;
+        CRecord& operator=(const CRecord&) = delete;
+
+    private:
+        CArchive& m_ar;
+    };
 
     bool IsLoading() const { return m_mode == load; }
     bool IsStoring() const { return m_mode == store; }
@@ -67,6 +84,8 @@ private:
     EMode m_mode;
     QString m_strError;
     QByteArray m_readBuffer;
+    std::string m_record; // what the open records gathered
+    int m_nRecordDepth = 0;
     qsizetype m_nBufferPos = 0;
     qint64 m_nUnread = -1; // bytes of the device not yet taken; -1 for a sequential device
     qint32 m_nEntries = 0;

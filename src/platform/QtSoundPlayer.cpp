@@ -1,18 +1,16 @@
 #include "QtSoundPlayer.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QThread>
-#include <QUrl>
-
-#include <algorithm>
+#include <QLibrary>
 
 namespace {
 
-constexpr int kLoadWaitMs = 2000;
+constexpr char kModule[] = "kivvosound";
+constexpr char kEntryPoint[] = "KivvoCreateSoundEffects";
+
+using FnCreate = CSoundPlayer* (*)();
 
 } // namespace
 
@@ -21,24 +19,12 @@ CQtSoundPlayer::CQtSoundPlayer()
     const QString strProgram = QCoreApplication::applicationDirPath();
     m_folders = {strProgram, strProgram + QStringLiteral("/sounds"),
                  strProgram + QStringLiteral("/../share/kivvo/sounds")};
+    m_moduleFolders = {strProgram, strProgram + QStringLiteral("/../lib/kivvo/plugins")};
 }
 
-CQtSoundPlayer::~CQtSoundPlayer()
-{
-    // Qt's sample cache deadlocks at exit when a sound is still being decoded: let every
-    // load finish first (bounded, and loads take milliseconds).
-    QDeadlineTimer deadline(kLoadWaitMs);
-    const auto loading = [this] {
-        return std::any_of(m_effects.cbegin(), m_effects.cend(), [](const QSoundEffect* pEffect) {
-            return pEffect->status() == QSoundEffect::Loading;
-        });
-    };
-    while (loading() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    qDeleteAll(m_effects);
-}
+// The module stays loaded to the end of the process: its effects end in the backend's
+// destructor, and Qt Multimedia keeps threads of its own.
+CQtSoundPlayer::~CQtSoundPlayer() = default;
 
 QString CQtSoundPlayer::Locate(const QString& strFile) const
 {
@@ -50,18 +36,28 @@ QString CQtSoundPlayer::Locate(const QString& strFile) const
     return {};
 }
 
+CSoundPlayer* CQtSoundPlayer::Backend()
+{
+    if (m_bBackendTried)
+        return m_pBackend.get();
+    m_bBackendTried = true;
+    for (const QString& strFolder : std::as_const(m_moduleFolders)) {
+        QLibrary module(QDir(strFolder).filePath(QString::fromLatin1(kModule)));
+        if (!module.load())
+            continue;
+        if (const auto fnCreate = reinterpret_cast<FnCreate>(module.resolve(kEntryPoint))) {
+            m_pBackend.reset(fnCreate());
+            break;
+        }
+    }
+    return m_pBackend.get();
+}
+
 void CQtSoundPlayer::Play(const QString& strFile)
 {
-    QSoundEffect* pEffect = m_effects.value(strFile);
-    if (!pEffect) {
-        const QString strPath = Locate(strFile);
-        if (strPath.isEmpty())
-            return;
-        pEffect = new QSoundEffect;
-        pEffect->setSource(QUrl::fromLocalFile(strPath));
-        m_effects.insert(strFile, pEffect);
-    }
-    // Without an audio device the effect may claim to play forever: never wait for it.
-    pEffect->stop();
-    pEffect->play();
+    const QString strPath = Locate(strFile);
+    if (strPath.isEmpty())
+        return;
+    if (CSoundPlayer* pBackend = Backend())
+        pBackend->Play(strPath);
 }

@@ -2,14 +2,14 @@
 
 #include "SoundPlayer.h"
 
-#include <QHash>
 #include <QStringList>
 
-class QSoundEffect;
+#include <memory>
 
-// Plays the program's .wav files through Qt Multimedia, found by name beside the program
-// or in its installed share folder. Returns at once; a missing file or a machine without
-// audio is silently ignored.
+// Plays the program's .wav files, found by name beside the program or in its installed share
+// folder. Qt Multimedia and the audio libraries come in a module loaded at the first sound,
+// not at start. Returns at once; a missing file, a missing module or a machine without audio
+// is silently ignored.
 class CQtSoundPlayer : public CSoundPlayer
 {
 public:
@@ -21,7 +21,14 @@ public:
     // Where a sound of that name lies; empty when it is nowhere.
     QString Locate(const QString& strFile) const;
 
+    // Whether the audio module is loaded (after the first sound played).
+    bool IsBackendLoaded() const { return m_pBackend != nullptr; }
+
 private:
+    CSoundPlayer* Backend();
+
     QStringList m_folders;
-    QHash<QString, QSoundEffect*> m_effects;
+    QStringList m_moduleFolders;
+    std::unique_ptr<CSoundPlayer> m_pBackend;
+    bool m_bBackendTried = false;
 };

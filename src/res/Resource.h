@@ -440,3 +440,5 @@ constexpr int IDS_CARDS_NO_PAGE = 21534;
 constexpr int IDS_CLI_CARD_WRITTEN = 21535;
 constexpr int IDS_CARDS_DOC_NAME = 21536;
 constexpr int IDS_CARDS_PRINTED = 21533;
+// 22500-22599
+constexpr int IDS_KEYRING_MODULE_MISSING = 22500;

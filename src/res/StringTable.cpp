@@ -537,6 +537,8 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CARDS_DOC_NAME, u"Cards %s"},
         {IDS_CLI_CARD_WRITTEN, u"1 card of \"%s\" written to \"%s\""},
         {IDS_CARDS_PRINTED, u"%d cards sent to the printer."},
+        // 22500-22599
+        {IDS_KEYRING_MODULE_MISSING, u"The keyring support (%s) could not be loaded: %s"},
     };
     return table;
 }
