@@ -269,6 +269,10 @@ constexpr int IDS_CHECK_HISTORY = 21006;
 constexpr int IDS_CHECK_MUTUAL = 21007;
 constexpr int IDS_CHECK_NOT_ONE_CIRCLE = 21008;
 constexpr int IDS_EXCLUSIONS_MORE = 21009;
+constexpr int IDS_DRAW_EACH_OTHER = 21010;
+constexpr int IDS_DRAW_EACH_OTHER_NO_WAY = 21011;
+constexpr int IDS_DRAW_NO_WAY = 21012;
+constexpr int IDS_DRAW_GAVE_UP = 21013;
 // Mail: the SMTP conversation, sending in the background, the mail settings.
 constexpr int IDS_SMTP_NO_CONNECTION = 20600;
 constexpr int IDS_SMTP_NO_GREETING = 20601;
