@@ -1,6 +1,7 @@
 #include "Drawing.h"
 
 #include "CircleDraw.h"
+#include "CyclePatch.h"
 #include "DrawExplanation.h"
 #include "DrawMatching.h"
 #include "GreedyDraw.h"
@@ -100,8 +101,15 @@ bool CDrawing::DrawShaped(QRandomGenerator& random, std::vector<int>& drawing, Q
                 return true;
         }
     }
-    if (!bSearchFirst && search.CanSearch())
-        result = search.Search(random, kBoundedSearchWork, found);
+    if (!bSearchFirst) {
+        found = matching;
+        if (CCyclePatch(m_graph).Run(found, bCircle, random, kPatchWork)) {
+            drawing = found;
+            return true;
+        }
+        if (search.CanSearch())
+            result = search.Search(random, kBoundedSearchWork, found);
+    }
     if (result == CShapeSearch::resultFound) {
         drawing = found;
         return true;

@@ -18,7 +18,8 @@ class QRandomGenerator;
 // Without pairs who draw each other, the attempts are the same, and one with such a pair is
 // rejected. In one circle, an attempt is a random circular order (see CCircleDraw). When
 // attempts fail, a search settles the list (see CShapeSearch): completely up to
-// kSearchedFirst persons, within a bound of work beyond, up to CShapeSearch::kMaxPersons.
+// kSearchedFirst persons; beyond, a drawing under the other rules is reshaped (see
+// CCyclePatch), else searched within a bound of work, up to CShapeSearch::kMaxPersons.
 class CDrawing
 {
 public:
@@ -30,6 +31,7 @@ public:
     static constexpr int kSearchedFirst = 64;
     static constexpr qint64 kCompleteSearchWork = 2'000'000'000;
     static constexpr qint64 kBoundedSearchWork = 50'000'000;
+    static constexpr qint64 kPatchWork = 20'000'000;
 
     // history: the earlier drawings whose recipients are avoided, newest first, as many as
     // the rules' history window takes.
