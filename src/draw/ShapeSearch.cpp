@@ -4,6 +4,7 @@
 #include "DrawGraph.h"
 
 #include <algorithm>
+#include <utility>
 
 CShapeSearch::CShapeSearch(const CDrawGraph& graph, const CDrawRules& rules)
     : m_graph(graph), m_rules(rules)
@@ -17,8 +18,30 @@ bool CShapeSearch::CanSearch() const
 
 bool CShapeSearch::Analyse(const std::vector<int>& drawing)
 {
-    const int nCount = m_graph.Count();
     const CBitRows allowed = Allowed();
+    m_possible = PossibleGifts(allowed, drawing);
+    std::vector<int> partOf;
+    m_parts.assign(size_t(m_possible.Components(partOf)), {});
+    for (int n = 0; n < m_graph.Count(); ++n)
+        m_parts[size_t(partOf[size_t(n)])].push_back(n);
+    // The parts that block: any of several for a circle, those of two for the other rule.
+    // The one to name is a part the rules keep directly from the others, if there is one,
+    // else the smallest.
+    const bool bSplit = m_rules.m_bOneCircle && m_parts.size() > 1;
+    std::pair<bool, size_t> best;
+    for (const std::vector<int>& part : m_parts) {
+        if (!bSplit && !(m_rules.m_bNoMutual && part.size() == 2))
+            continue;
+        const std::pair<bool, size_t> key{!ClosedIn(allowed, part), part.size()};
+        if (m_blocking.empty() || key < best)
+            m_blocking = part, best = key;
+    }
+    return m_blocking.empty();
+}
+
+CBitRows CShapeSearch::PossibleGifts(const CBitRows& allowed, const std::vector<int>& drawing)
+{
+    const int nCount = allowed.Count();
     std::vector<int> giverOf(static_cast<size_t>(nCount));
     for (int n = 0; n < nCount; ++n)
         giverOf[size_t(drawing[size_t(n)])] = n;
@@ -33,34 +56,16 @@ bool CShapeSearch::Analyse(const std::vector<int>& drawing)
     }
     std::vector<int> cycleOf;
     swaps.Components(cycleOf);
-    m_possible = CBitRows(nCount);
+    CBitRows possible(nCount);
     for (int n = 0; n < nCount; ++n) {
         bits.clear();
         CBitRows::Append(allowed.Row(n), allowed.Words(), bits);
         for (const int nRecipient : bits) {
             if (cycleOf[size_t(giverOf[size_t(nRecipient)])] == cycleOf[size_t(n)])
-                m_possible.Set(n, nRecipient);
+                possible.Set(n, nRecipient);
         }
     }
-    std::vector<int> partOf;
-    m_parts.assign(size_t(m_possible.Components(partOf)), {});
-    for (int n = 0; n < nCount; ++n)
-        m_parts[size_t(partOf[size_t(n)])].push_back(n);
-    // The parts that block: any of several for a circle, those of two for the other rule.
-    // The one to name is a part the rules keep directly from the others, if there is one,
-    // else the smallest.
-    const bool bSplit = m_rules.m_bOneCircle && m_parts.size() > 1;
-    const auto best = [&allowed](const std::vector<int>& a, const std::vector<int>& b) {
-        const bool bClosedA = ClosedIn(allowed, a);
-        const bool bClosedB = ClosedIn(allowed, b);
-        return bClosedA != bClosedB ? bClosedA : a.size() < b.size();
-    };
-    for (const std::vector<int>& part : m_parts) {
-        if ((bSplit || (m_rules.m_bNoMutual && part.size() == 2)) &&
-            (m_blocking.empty() || best(part, m_blocking)))
-            m_blocking = part;
-    }
-    return m_blocking.empty();
+    return possible;
 }
 
 bool CShapeSearch::ClosedIn(const CBitRows& allowed, const std::vector<int>& part)

@@ -40,6 +40,8 @@ public:
 
 private:
     CBitRows Allowed() const;
+    // The gifts allowed that occur in some drawing, from one drawing.
+    static CBitRows PossibleGifts(const CBitRows& allowed, const std::vector<int>& drawing);
     // Whether the part's persons may give only among themselves.
     static bool ClosedIn(const CBitRows& allowed, const std::vector<int>& part);
     // The gifts of the part that occur in some drawing, the part's persons numbered from 0.
