@@ -18,7 +18,7 @@ public:
     bool Run(QRandomGenerator& random);
     // Per person: the person he gives to, after a successful attempt.
     const std::vector<int>& Recipients() const { return m_recipient; }
-    // The work done since construction, in persons placed.
+    // The work done since construction, in persons placed and bars looked at.
     qint64 Steps() const { return m_nSteps; }
 
 private:

@@ -6,8 +6,8 @@
 #include <bit>
 
 CCycleSearch::CCycleSearch(const CBitRows& allowed, bool bOneCircle)
-    : m_allowed(allowed), m_reversed(allowed.Transposed()), m_bOneCircle(bOneCircle),
-      m_nCount(allowed.Count()), m_nWords(allowed.Words())
+    : m_allowed(allowed), m_bOneCircle(bOneCircle), m_nCount(allowed.Count()),
+      m_nWords(allowed.Words())
 {
 }
 
@@ -42,6 +42,8 @@ CCycleSearch::EOutcome CCycleSearch::Run(QRandomGenerator& random, qint64 nBudge
         if (!Augment(n))
             return outcomeNone;
     }
+    m_endCandidates.assign(size_t(m_nWords), 0);
+    m_index.assign(nCount, -1);
     if (m_bOneCircle && !Connected())
         return outcomeNone;
     if (Node(random)) {
@@ -61,13 +63,15 @@ bool CCycleSearch::Node(QRandomGenerator& random)
     if (nGiver < 0)
         return true;
     Candidates(nGiver);
+    if (m_bOneCircle) {
+        for (int i = 0; i < m_nWords; ++i)
+            m_row[size_t(i)] &= m_endCandidates[size_t(i)];
+    }
     std::vector<int> candidates;
     CBitRows::Append(m_row.data(), m_nWords, candidates);
     for (size_t i = candidates.size(); i > 1; --i)
         std::swap(candidates[i - 1], candidates[random.bounded(quint32(i))]);
-    const auto itMate = std::find(candidates.begin(), candidates.end(), m_mate[size_t(nGiver)]);
-    if (itMate != candidates.end())
-        std::iter_swap(candidates.begin(), itMate);
+    Order(nGiver, candidates);
     const std::vector<int> mate = m_mate;
     const std::vector<int> mateOf = m_mateOf;
     for (const int nRecipient : candidates) {
@@ -81,6 +85,32 @@ bool CCycleSearch::Node(QRandomGenerator& random)
             return false;
     }
     return false;
+}
+
+void CCycleSearch::Order(int nGiver, std::vector<int>& candidates)
+{
+    if (!m_bOneCircle) {
+        // The recipient of the matching first: it leaves the rest as drawable as it was.
+        const auto it = std::find(candidates.begin(), candidates.end(), m_mate[size_t(nGiver)]);
+        if (it != candidates.end())
+            std::iter_swap(candidates.begin(), it);
+        return;
+    }
+    // On a circle, those with the fewest ways on first (Warnsdorff): they are the ones that
+    // would be stranded.
+    std::vector<std::pair<int, int>> ways;
+    for (const int nCandidate : candidates) {
+        m_nWork += m_nWords;
+        int nWays = 0;
+        const quint64* pRow = m_allowed.Row(nCandidate);
+        for (int i = 0; i < m_nWords; ++i)
+            nWays += std::popcount(pRow[i] & m_freeRecipients[size_t(i)]);
+        ways.emplace_back(nWays, nCandidate);
+    }
+    std::stable_sort(ways.begin(), ways.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i < ways.size(); ++i)
+        candidates[i] = ways[i].second;
 }
 
 int CCycleSearch::NextGiver()
@@ -204,27 +234,39 @@ bool CCycleSearch::Augment(int nStart)
 
 bool CCycleSearch::Connected()
 {
-    return Reaches(m_allowed, m_nEnd) && Reaches(m_reversed, m_nStart);
-}
-
-bool CCycleSearch::Reaches(const CBitRows& rows, int nFrom)
-{
-    // Those left besides the end; m_seen is what was reached of them.
-    std::vector<quint64> left = m_openGivers;
-    left[size_t(m_nEnd / 64)] &= ~CBitRows::Bit(m_nEnd);
-    std::fill(m_seen.begin(), m_seen.end(), 0);
-    m_queue.assign(1, nFrom);
-    for (size_t i = 0; i < m_queue.size(); ++i) {
-        const quint64* pRow = rows.Row(m_queue[i]);
-        m_nWork += m_nWords;
-        for (int w = 0; w < m_nWords; ++w) {
-            for (quint64 nBits = pRow[w] & left[size_t(w)] & ~m_seen[size_t(w)]; nBits != 0;
-                 nBits &= nBits - 1) {
-                const int n = w * 64 + std::countr_zero(nBits);
-                m_seen[size_t(w)] |= CBitRows::Bit(n);
-                m_queue.push_back(n);
-            }
-        }
+    // The rest of the circle, with its open end and its start as one person, must be one
+    // strongly connected whole in the gifts that occur in some drawing of the rest; those of
+    // the end are the candidates of the next choice.
+    if (m_nLeft == 0)
+        return true;
+    std::vector<int> open;
+    CBitRows::Append(m_openGivers.data(), m_nWords, open);
+    const int nOpen = int(open.size());
+    for (int i = 0; i < nOpen; ++i)
+        m_index[size_t(open[size_t(i)])] = i;
+    const auto node = [this](int nRecipient) {
+        return m_index[size_t(nRecipient == m_nStart ? m_nEnd : nRecipient)];
+    };
+    CBitRows swaps(nOpen);
+    for (int i = 0; i < nOpen; ++i) {
+        Candidates(open[size_t(i)]);
+        ForEachBit([&](int r) { swaps.Set(i, m_index[size_t(m_mateOf[size_t(r)])]); });
     }
-    return std::equal(m_seen.begin(), m_seen.end(), left.begin());
+    std::vector<int> cycleOf;
+    swaps.Components(cycleOf);
+    CBitRows possible(nOpen);
+    std::fill(m_endCandidates.begin(), m_endCandidates.end(), 0);
+    for (int i = 0; i < nOpen; ++i) {
+        Candidates(open[size_t(i)]);
+        ForEachBit([&](int r) {
+            if (cycleOf[size_t(m_index[size_t(m_mateOf[size_t(r)])])] != cycleOf[size_t(i)])
+                return;
+            possible.Set(i, node(r));
+            if (open[size_t(i)] == m_nEnd)
+                m_endCandidates[size_t(r / 64)] |= CBitRows::Bit(r);
+        });
+    }
+    std::vector<int> partOf;
+    m_nWork += qint64(nOpen) * m_nWords * 4;
+    return possible.Components(partOf) == 1;
 }

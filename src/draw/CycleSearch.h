@@ -2,16 +2,20 @@
 
 #include "BitRows.h"
 
+#include <bit>
+
 #include <vector>
 
 class QRandomGenerator;
 
 // A complete search for a drawing of a few persons that keeps a rule of shape as well:
-// one circle through them all, or no pair who draw each other. Recipients are tried in a
-// random order, the one of a drawing under the other rules first. After each choice the
-// rest must still allow a drawing under the other rules (a perfect matching of the givers
-// left to the recipients left, repaired from the last one) and, for a circle, the persons
-// left must still be reachable from its open end and able to reach its start.
+// one circle through them all, or no pair who draw each other. After each choice the rest
+// must still allow a drawing under the other rules (a perfect matching of the givers left to
+// the recipients left, repaired from the last one). A circle grows from its start; the rest,
+// with the circle's open end and start taken as one person, must stay one strongly connected
+// whole in the gifts that occur in some drawing of the rest, and only those gifts are tried
+// for the end, those leading to persons with the fewest ways on first. Without pairs, the
+// giver with the fewest candidates chooses next, the recipient of the matching first.
 class CCycleSearch
 {
 public:
@@ -34,6 +38,8 @@ private:
     // The giver to choose for next, -1 when everybody gives; on a circle its open end,
     // else the one with the fewest candidates.
     int NextGiver();
+    // The order in which to try the candidates, shuffled already.
+    void Order(int nGiver, std::vector<int>& candidates);
     // Those the giver may still draw, into m_row.
     void Candidates(int nGiver);
     void Assign(int nGiver, int nRecipient);
@@ -43,12 +49,18 @@ private:
     bool Repair(int nGiver, int nRecipient);
     bool Augment(int nGiver);
     void Unmatch(int nGiver);
-    // On a circle: everybody left is reachable from its end and reaches its start.
+    // On a circle: the rest can still be joined into it; sets m_endCandidates.
     bool Connected();
-    bool Reaches(const CBitRows& rows, int nFrom);
+    // Calls fn with each bit set in m_row.
+    template <typename Fn> void ForEachBit(Fn fn) const
+    {
+        for (int w = 0; w < m_nWords; ++w) {
+            for (quint64 nBits = m_row[size_t(w)]; nBits != 0; nBits &= nBits - 1)
+                fn(w * 64 + std::countr_zero(nBits));
+        }
+    }
 
     CBitRows m_allowed;
-    CBitRows m_reversed;
     bool m_bOneCircle;
     int m_nCount;
     int m_nWords;
@@ -62,6 +74,8 @@ private:
     std::vector<int> m_mate;   // per open giver: his recipient in the matching of the rest
     std::vector<int> m_mateOf; // per free recipient: his giver in that matching
     std::vector<quint64> m_row;
+    std::vector<quint64> m_endCandidates; // on a circle: where its end may go on
+    std::vector<int> m_index;             // per open giver: his place among them
     std::vector<quint64> m_seen;
     std::vector<int> m_reachedBy;
     std::vector<int> m_queue;
