@@ -14,6 +14,22 @@ CCycleSearch::CCycleSearch(const CBitRows& allowed, bool bOneCircle)
 CCycleSearch::EOutcome CCycleSearch::Run(QRandomGenerator& random, qint64 nBudget,
                                          std::vector<int>& recipients)
 {
+    Reset(nBudget);
+    for (int n = 0; n < m_nCount; ++n) {
+        if (!Augment(n))
+            return outcomeNone;
+    }
+    if (m_bOneCircle && !Connected())
+        return outcomeNone;
+    if (Node(random)) {
+        recipients = m_recipient;
+        return outcomeFound;
+    }
+    return m_bGaveUp ? outcomeGaveUp : outcomeNone;
+}
+
+void CCycleSearch::Reset(qint64 nBudget)
+{
     const auto nCount = size_t(m_nCount);
     m_recipient.assign(nCount, -1);
     m_drawnBy.assign(nCount, -1);
@@ -38,19 +54,8 @@ CCycleSearch::EOutcome CCycleSearch::Run(QRandomGenerator& random, qint64 nBudge
             nFewest = nOut, m_nStart = n;
     }
     m_nEnd = m_nStart;
-    for (int n = 0; n < m_nCount; ++n) {
-        if (!Augment(n))
-            return outcomeNone;
-    }
     m_endCandidates.assign(size_t(m_nWords), 0);
     m_index.assign(nCount, -1);
-    if (m_bOneCircle && !Connected())
-        return outcomeNone;
-    if (Node(random)) {
-        recipients = m_recipient;
-        return outcomeFound;
-    }
-    return m_bGaveUp ? outcomeGaveUp : outcomeNone;
 }
 
 bool CCycleSearch::Node(QRandomGenerator& random)

@@ -34,6 +34,8 @@ public:
     qint64 Work() const { return m_nWork; }
 
 private:
+    // Nobody gives yet, nothing is matched, and the circle's start is chosen.
+    void Reset(qint64 nBudget);
     bool Node(QRandomGenerator& random);
     // The giver to choose for next, -1 when everybody gives; on a circle its open end,
     // else the one with the fewest candidates.
