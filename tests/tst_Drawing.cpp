@@ -1,15 +1,14 @@
 // Name drawing: success whenever a drawing exists, the three rules, the law of the choice,
-// and why a list cannot be drawn.
+// and why a list cannot be drawn; the same with no mutual pairs and in one circle.
 #include "model/NameList.h"
 #include "res/Resource.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
 
+#include <QRandomGenerator>
 #include <QSet>
 #include <QStringList>
 #include <QTest>
-
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -143,8 +142,7 @@ public:
                 pPrevious->FindGiftTo(pGiver->m_strName, strLast);
             for (const CPerson* pRecipient : std::as_const(m_persons)) {
                 const CGroup* pGroup = GroupOf(list, pGiver);
-                allowed.append(pRecipient != pGiver &&
-                               (!pGroup || pGroup != GroupOf(list, pRecipient)) &&
+                allowed.append(pRecipient != pGiver && (!pGroup || pGroup != GroupOf(list, pRecipient)) &&
                                (strLast.isEmpty() || strLast != pRecipient->m_strName));
             }
             m_allowed.append(allowed);
@@ -223,7 +221,7 @@ private:
     double m_dSuccess = 0;
 };
 
-// Draws the list nDraws times, each with its own seed, and compares how often each drawing
+// Draws the list kDraws times, each with its own seed, and compares how often each drawing
 // comes out with the law: a chi-square test at 99.9 %. An empty string when it holds.
 QString LawProblem(CNameList& list, const CDrawRules& rules,
                    const std::vector<const CNameList*>& history, const QHash<QString, double>& law)
@@ -289,57 +287,44 @@ void TestDrawing::drawsWheneverPossible_data()
     QTest::addColumn<QString>("blocked");  // empty when every drawing must succeed
 
     QTest::newRow("three top-level persons") << "Ann, Bob, Cid"
-                                             << "-"
-                                             << "";
+                                             << "-" << "";
     QTest::newRow("two persons, no history") << "Ann, Bob"
-                                             << "-"
-                                             << "";
+                                             << "-" << "";
     QTest::newRow("groups draw first whatever the order") << "Ann, Dan, Fam[Bob, Cid]"
-                                                          << "-"
-                                                          << "";
+                                                          << "-" << "";
     QTest::newRow("households with history")
         << "Ann, Smiths[Bob, Carl], Dora, Lee[Kim, Max, Ned], Oli"
         << "Ann>Bob, Smiths[Bob>Dora, Carl>Ann], Dora>Carl, Lee[Kim>Oli, Max>Ann, Ned>Bob], Oli>Kim"
         << "";
     QTest::newRow("newcomer is free of history") << "Ann, Bob, Cid, New"
-                                                 << "Ann>Bob, Bob>Cid, Cid>Ann"
-                                                 << "";
+                                                 << "Ann>Bob, Bob>Cid, Cid>Ann" << "";
     QTest::newRow("person with empty name can be drawn") << "Ann, , Bob, Cid"
-                                                         << "-"
-                                                         << "";
+                                                         << "-" << "";
     QTest::newRow("empty groups are harmless") << "E[], Ann, F[], Bob, Cid"
-                                               << "-"
-                                               << "";
+                                               << "-" << "";
     QTest::newRow("three couples") << "A[Ann, Abe], B[Bea, Bob], C[Cy, Cat]"
-                                   << "drawn"
-                                   << "";
+                                   << "drawn" << "";
     QTest::newRow("households of 2, 3 and 4 and one more")
         << Household("H", 2) + ", " + Household("K", 3) + ", " + Household("L", 4) + ", Sol"
-        << "drawn"
-        << "";
-    QTest::newRow("four persons") << Singles("P", 4) << "drawn"
-                                  << "";
-    QTest::newRow("office of 12") << Singles("P", 12) << "drawn"
-                                  << "";
+        << "drawn" << "";
+    QTest::newRow("four persons") << Singles("P", 4) << "drawn" << "";
+    QTest::newRow("office of 12") << Singles("P", 12) << "drawn" << "";
     QTest::newRow("two households of 10")
-        << Household("H", 10) + ", " + Household("K", 10) << "drawn"
-        << "";
-    QTest::newRow("a group of exactly half")
-        << Household("H", 4) + ", " + Singles("P", 4) << "drawn"
-        << "";
+        << Household("H", 10) + ", " + Household("K", 10) << "drawn" << "";
+    QTest::newRow("a group of exactly half") << Household("H", 4) + ", " + Singles("P", 4)
+                                             << "drawn" << "";
 
     QTest::newRow("one group only") << "Fam[Ann, Bob, Cid]"
-                                    << "-"
-                                    << "Ann, Bob and Cid cannot give to anybody";
-    QTest::newRow("group of three and one person") << "Fam[Ann, Bob, Cid], Dan"
-                                                   << "-"
-                                                   << "Ann, Bob and Cid can only give to Dan";
+                                    << "-" << "Ann, Bob and Cid cannot give to anybody";
+    QTest::newRow("group of three and one person")
+        << "Fam[Ann, Bob, Cid], Dan"
+        << "-" << "Ann, Bob and Cid can only give to Dan";
     QTest::newRow("a group of more than half")
-        << Household("H", 6) + ", " + Singles("P", 5) << "-"
-        << "H1, H2, H3, H4 and 2 others can only give to P1, P2, P3, P4 and P5";
-    QTest::newRow("two persons who gave to each other") << "Ann, Bob"
-                                                        << "Ann>Bob, Bob>Ann"
-                                                        << "Ann and Bob cannot give to anybody";
+        << Household("H", 6) + ", " + Singles("P", 5)
+        << "-" << "H1, H2, H3, H4 and 2 others can only give to P1, P2, P3, P4 and P5";
+    QTest::newRow("two persons who gave to each other")
+        << "Ann, Bob"
+        << "Ann>Bob, Bob>Ann" << "Ann and Bob cannot give to anybody";
 }
 
 void TestDrawing::drawsWheneverPossible()
@@ -691,38 +676,28 @@ void TestDrawing::checkAfterEdits_data()
     QTest::addColumn<QString>("problem"); // empty for a valid drawing
 
     QTest::newRow("valid") << "Ann>Bob, Fam[Bob>Dan, Cid>Ann], Dan>Cid"
-                           << "-"
-                           << "";
+                           << "-" << "";
     QTest::newRow("nothing drawn") << "Ann, Bob, Cid"
-                                   << "-"
-                                   << "no names have been drawn";
+                                   << "-" << "no names have been drawn";
     QTest::newRow("person added") << "Ann>Bob, Bob>Cid, Cid>Ann, Eve"
-                                  << "-"
-                                  << "Eve has no drawn name";
+                                  << "-" << "Eve has no drawn name";
     QTest::newRow("person removed") << "Ann>Bob, Cid>Ann"
-                                    << "-"
-                                    << "Bob, drawn by Ann, is no longer in the list";
+                                    << "-" << "Bob, drawn by Ann, is no longer in the list";
     QTest::newRow("person renamed elsewhere") << "Ann>Bob, Rob>Cid, Cid>Ann"
-                                              << "-"
-                                              << "Bob, drawn by Ann, is no longer";
+                                              << "-" << "Bob, drawn by Ann, is no longer";
     QTest::newRow("moved into a group") << "Fam[Ann>Bob, Bob>Cid], Cid>Ann"
-                                        << "-"
-                                        << "Ann drew Bob of his own group";
+                                        << "-" << "Ann drew Bob of his own group";
     QTest::newRow("drawn twice") << "Ann>Cid, Bob>Cid, Cid>Ann"
-                                 << "-"
-                                 << "Cid is drawn by both Ann and Bob";
+                                 << "-" << "Cid is drawn by both Ann and Bob";
     QTest::newRow("himself") << "Ann>Ann, Bob>Cid, Cid>Bob"
-                             << "-"
-                             << "Ann drew himself";
+                             << "-" << "Ann drew himself";
     QTest::newRow("last time's recipient") << "Ann>Bob, Bob>Cid, Cid>Ann"
                                            << "Ann>Bob, Bob>Ann, Cid>Ann"
                                            << "Ann drew Bob, the person he gave to last time";
     QTest::newRow("a name of two persons") << "Ann>Bob, Bob>Ann, Bob>Ann"
-                                           << "-"
-                                           << "Bob, drawn by Ann, is the name of more";
+                                           << "-" << "Bob, drawn by Ann, is the name of more";
     QTest::newRow("a few named, the rest counted") << "A>V, B>W, C>X, D>Y, E>Z"
-                                                   << "-"
-                                                   << "; and 2 more";
+                                                   << "-" << "; and 2 more";
 }
 
 void TestDrawing::checkAfterEdits()
