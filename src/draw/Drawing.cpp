@@ -60,6 +60,7 @@ bool CDrawing::Draw(QRandomGenerator& random, std::vector<int>& drawing, QString
             return true;
         }
     }
+    // The matching found serves.
     return true;
 }
 
@@ -80,6 +81,7 @@ bool CDrawing::DrawShaped(QRandomGenerator& random, std::vector<int>& drawing, Q
     };
     if (attempt())
         return true;
+    // Whether the other rules allow a drawing, and whether its parts allow the shape.
     std::vector<int> matching;
     if (!FindMatching(random, matching, strWhy))
         return false;
@@ -88,6 +90,8 @@ bool CDrawing::DrawShaped(QRandomGenerator& random, std::vector<int>& drawing, Q
         strWhy = CShapeExplanation::Closed(m_graph, m_rules, search.Blocking());
         return false;
     }
+    // The attempts choose the drawing by their law; search and reshaping only settle what
+    // they leave open.
     std::vector<int> found;
     auto result = CShapeSearch::resultGaveUp;
     const bool bSearchFirst = m_graph.Count() <= kSearchedFirst;
