@@ -94,6 +94,24 @@ void DrawBench(benchmark::State& state, CCircle& circle, int nExpected)
     CFramework::SetMessageHandler(nullptr);
 }
 
+// One Draw Names under the rules, against earlier drawings, newest first.
+void DrawBench(benchmark::State& state, CNameList& list, const CDrawRules& rules,
+               const std::vector<const CNameList*>& history, int nExpected)
+{
+    CSilentMessages messages;
+    CFramework::SetMessageHandler(&messages);
+    quint32 nSeed = 1000;
+    int nUnexpected = 0;
+    for (auto _ : state) {
+        CFramework::SetSeedSource([nSeed] { return nSeed; });
+        ++nSeed;
+        nUnexpected += list.DrawNames(rules, history) == nExpected ? 0 : 1;
+    }
+    state.counters["unexpected"] = nUnexpected;
+    CFramework::SetSeedSource({});
+    CFramework::SetMessageHandler(nullptr);
+}
+
 // Half the persons in households of 5, with a previous drawing.
 void BM_DrawHalfInHouseholds(benchmark::State& state)
 {
@@ -124,6 +142,89 @@ void BM_DrawImpossibleList(benchmark::State& state)
     DrawBench(state, circle, 0);
 }
 BENCHMARK(BM_DrawImpossibleList)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Answered without a drawing: one group holds 60 % of 100,000 (target: under 0.5 s).
+void BM_DrawImpossibleLarge(benchmark::State& state)
+{
+    CCircle circle(100000, 60000, 60000, false);
+    DrawBench(state, circle, 0);
+}
+BENCHMARK(BM_DrawImpossibleLarge)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+// Feasible but tight: one group holds exactly half of 1,000,000 (target: under 3 s).
+void BM_DrawTightLarge(benchmark::State& state)
+{
+    CCircle circle(1000000, 500000, 500000);
+    DrawBench(state, circle, 1);
+}
+BENCHMARK(BM_DrawTightLarge)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+// 10,000 persons, half in households of 5, each never drawing 5 others, with the recipients
+// of the last 3 exchanges avoided (target: under 20 ms).
+void BM_DrawExclusionsAndHistory(benchmark::State& state)
+{
+    constexpr int nCount = 10000;
+    CDrawRules rules;
+    CNameList lists[4];
+    FillCircle(lists[3], nCount, nCount / 2, 5);
+    DrawUntilDone(lists[3], nullptr);
+    for (int n = 2; n >= 0; --n) {
+        lists[n].CopyForNextDrawing(lists[n + 1]);
+        rules.m_nHistory = 3 - n;
+        std::vector<const CNameList*> history;
+        for (int k = n + 1; k < 4; ++k)
+            history.push_back(&lists[k]);
+        CSilentMessages messages;
+        CFramework::SetMessageHandler(&messages);
+        lists[n].DrawNames(rules, history);
+        CFramework::SetMessageHandler(nullptr);
+    }
+    CNameList list;
+    list.CopyForNextDrawing(lists[0]);
+    QRandomGenerator random(7);
+    for (int n = 0; n < nCount; ++n) {
+        for (int k = 0; k < 5;) {
+            const int nOther = int(random.bounded(quint32(nCount)));
+            k += list.m_exclusions.Add(QStringLiteral("Person %1").arg(n),
+                                       QStringLiteral("Person %1").arg(nOther))
+                     ? 1
+                     : 0;
+        }
+    }
+    rules.m_nHistory = 3;
+    DrawBench(state, list, rules, {&lists[0], &lists[1], &lists[2]}, 1);
+}
+BENCHMARK(BM_DrawExclusionsAndHistory)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// One circle through 10,000 persons in households of 5, with a previous drawing (target:
+// under 50 ms); the same list without mutual pairs; and one circle through 1,000 persons of
+// whom one group holds half, which random circles practically never find.
+void BM_DrawShaped(benchmark::State& state)
+{
+    const bool bTight = state.range(0) == 2;
+    CCircle circle(bTight ? 1000 : 10000, bTight ? 500 : 10000, bTight ? 500 : 5);
+    CDrawRules rules;
+    rules.m_bOneCircle = state.range(0) >= 1;
+    rules.m_bNoMutual = state.range(0) == 0;
+    DrawBench(state, circle.list, rules, {&circle.previous}, 1);
+}
+BENCHMARK(BM_DrawShaped)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

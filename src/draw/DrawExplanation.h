@@ -19,8 +19,8 @@ public:
     // The history rule in words, for a window of that many exchanges.
     static QString HistoryRule(int nHistory);
 
-private:
-    // bEditable: rules of the user's own making (exclusions, history) block too.
+    // The rules that keep the givers from persons outside the recipients. bEditable: rules
+    // of the user's own making (exclusions, history) block too.
     static QString Rules(const CDrawGraph& graph, const std::vector<int>& givers,
                          const std::vector<int>& recipients, bool& bEditable);
 };

@@ -1,8 +1,12 @@
 #include "Drawing.h"
 
+#include "CircleDraw.h"
+#include "CyclePatch.h"
 #include "DrawExplanation.h"
 #include "DrawMatching.h"
 #include "GreedyDraw.h"
+#include "ShapeExplanation.h"
+#include "ShapeSearch.h"
 #include "model/NameList.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -23,29 +27,101 @@ CDrawing::CDrawing(const CNameList& list, const std::vector<const CNameList*>& h
 
 bool CDrawing::Run(QRandomGenerator& random, QString& strWhy)
 {
-    CGreedyDraw greedy(m_graph);
-    if (greedy.Run(random, false)) {
-        Apply(greedy.Recipients());
-        return true;
-    }
-    // Settle first whether trying again can succeed at all.
-    std::vector<int> matching;
-    if (!FindMatching(random, matching, strWhy))
+    std::vector<int> drawing;
+    if (!Draw(random, drawing, strWhy))
         return false;
-    for (int nAttempt = 1; nAttempt < kMaxAttempts && greedy.Steps() < kMaxSteps; ++nAttempt) {
-        if (greedy.Run(random, false)) {
-            Apply(greedy.Recipients());
-            return true;
-        }
-    }
-    Apply(matching);
+    Apply(drawing);
     return true;
 }
 
 bool CDrawing::IsPossible(QRandomGenerator& random, QString& strWhy)
 {
+    std::vector<int> drawing;
+    if (Shaped())
+        return DrawShaped(random, drawing, strWhy);
+    return FindMatching(random, drawing, strWhy);
+}
+
+bool CDrawing::Draw(QRandomGenerator& random, std::vector<int>& drawing, QString& strWhy)
+{
+    if (Shaped())
+        return DrawShaped(random, drawing, strWhy);
+    CGreedyDraw greedy(m_graph);
+    if (greedy.Run(random, false)) {
+        drawing = greedy.Recipients();
+        return true;
+    }
+    // Settle first whether trying again can succeed at all.
+    if (!FindMatching(random, drawing, strWhy))
+        return false;
+    for (int nAttempt = 1; nAttempt < kMaxAttempts && greedy.Steps() < kMaxSteps; ++nAttempt) {
+        if (greedy.Run(random, false)) {
+            drawing = greedy.Recipients();
+            return true;
+        }
+    }
+    // The matching found serves.
+    return true;
+}
+
+bool CDrawing::DrawShaped(QRandomGenerator& random, std::vector<int>& drawing, QString& strWhy)
+{
+    CGreedyDraw greedy(m_graph);
+    CCircleDraw circle(m_graph);
+    const bool bCircle = m_rules.m_bOneCircle;
+    // A circle of two is a pair who draw each other.
+    const bool bPairCircle = m_rules.m_bNoMutual && m_graph.Count() == 2;
+    const auto attempt = [&] {
+        if (bCircle ? circle.Run(random) && !bPairCircle
+                    : greedy.Run(random, false, m_rules.m_bNoMutual)) {
+            drawing = bCircle ? circle.Recipients() : greedy.Recipients();
+            return true;
+        }
+        return false;
+    };
+    if (attempt())
+        return true;
+    // Whether the other rules allow a drawing, and whether its parts allow the shape.
     std::vector<int> matching;
-    return FindMatching(random, matching, strWhy);
+    if (!FindMatching(random, matching, strWhy))
+        return false;
+    CShapeSearch search(m_graph, m_rules);
+    if (search.CanSearch() && !search.Analyse(matching)) {
+        strWhy = CShapeExplanation::Closed(m_graph, m_rules, search.Blocking());
+        return false;
+    }
+    // The attempts choose the drawing by their law; search and reshaping only settle what
+    // they leave open.
+    std::vector<int> found;
+    auto result = CShapeSearch::resultGaveUp;
+    const bool bSearchFirst = m_graph.Count() <= kSearchedFirst;
+    if (bSearchFirst)
+        result = search.Search(random, kCompleteSearchWork, found);
+    if (result != CShapeSearch::resultImpossible) {
+        const int nMaxAttempts = bCircle ? kMaxCircleAttempts : kMaxAttempts;
+        for (int nAttempt = 1;
+             nAttempt < nMaxAttempts && greedy.Steps() + circle.Steps() < kMaxSteps; ++nAttempt) {
+            if (attempt())
+                return true;
+        }
+    }
+    if (!bSearchFirst) {
+        found = matching;
+        if (CCyclePatch(m_graph).Run(found, bCircle, random, kPatchWork)) {
+            drawing = found;
+            return true;
+        }
+        if (search.CanSearch())
+            result = search.Search(random, kBoundedSearchWork, found);
+    }
+    if (result == CShapeSearch::resultFound) {
+        drawing = found;
+        return true;
+    }
+    strWhy = result == CShapeSearch::resultImpossible
+                 ? CShapeExplanation::NoneFound(m_graph, m_rules, search.Blocking())
+                 : CShapeExplanation::GaveUp();
+    return false;
 }
 
 bool CDrawing::FindMatching(QRandomGenerator& random, std::vector<int>& recipients, QString& strWhy)
@@ -103,8 +179,9 @@ bool CDrawing::CheckShape(const std::vector<int>& drawnBy, QString& strWhy) cons
         for (int nRecipient = 0; nRecipient < nCount; ++nRecipient) {
             const int nGiver = drawnBy[size_t(nRecipient)];
             if (drawnBy[size_t(nGiver)] == nRecipient && nGiver < nRecipient) {
-                strWhy = CStringTable::Format(IDS_CHECK_MUTUAL, {m_graph.Person(nGiver)->m_strName,
-                                                                 m_graph.Person(nRecipient)->m_strName});
+                strWhy =
+                    CStringTable::Format(IDS_CHECK_MUTUAL, {m_graph.Person(nGiver)->m_strName,
+                                                            m_graph.Person(nRecipient)->m_strName});
                 return false;
             }
         }

@@ -14,11 +14,24 @@ class QRandomGenerator;
 // each with fresh randomness, at most kMaxAttempts times and for no more than kMaxSteps
 // candidates looked at in all; a list whose attempts all fail is settled by an exact search
 // for a drawing, which also says, when there is none, which persons block it and why.
+//
+// Without pairs who draw each other, the attempts are the same, and one with such a pair is
+// rejected. In one circle, an attempt is a random circular order (see CCircleDraw). When
+// attempts fail, a search settles the list (see CShapeSearch): completely up to
+// kSearchedFirst persons; beyond, a drawing under the other rules is reshaped (see
+// CCyclePatch), else searched within a bound of work, up to CShapeSearch::kMaxPersons.
 class CDrawing
 {
 public:
     static constexpr int kMaxAttempts = 1000;
+    static constexpr int kMaxCircleAttempts = 1'000'000;
     static constexpr qint64 kMaxSteps = 4'000'000;
+    // Lists this small are settled by a complete search before the attempts, which still
+    // choose the drawing; the search's own drawing serves when they all fail.
+    static constexpr int kSearchedFirst = 64;
+    static constexpr qint64 kCompleteSearchWork = 2'000'000'000;
+    static constexpr qint64 kBoundedSearchWork = 50'000'000;
+    static constexpr qint64 kPatchWork = 20'000'000;
 
     // history: the earlier drawings whose recipients are avoided, newest first, as many as
     // the rules' history window takes.
@@ -35,6 +48,9 @@ public:
     bool CheckStored(QString& strWhy) const;
 
 private:
+    bool Draw(QRandomGenerator& random, std::vector<int>& drawing, QString& strWhy);
+    bool DrawShaped(QRandomGenerator& random, std::vector<int>& drawing, QString& strWhy);
+    bool Shaped() const { return m_rules.m_bNoMutual || m_rules.m_bOneCircle; }
     bool FindMatching(QRandomGenerator& random, std::vector<int>& recipients, QString& strWhy);
     void Apply(const std::vector<int>& recipients) const;
     // Whether the stored drawing, valid person by person, has the shape the rules ask for.

@@ -48,7 +48,7 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_LOGON_ERROR, u"The mail server %s could not be reached or refused the login.\r\n%s"
                           u"\r\n\r\nCheck the mail settings (Settings > Configure, or "
                           u"kivvo-cli config)."},
-        {IDS_DRAWING_ERROR, u"No drawing is possible for this list.\r\n\r\n%s"},
+        {IDS_DRAWING_ERROR, u"No drawing was found for this list.\r\n\r\n%s"},
         {IDS_CONTACTS_LOGIN_ERROR, u"The address book %s cannot be read: %s"},
         {IDS_CONTACTS_CLSID_ERROR, u"The address book %s cannot be read: %s"},
         {IDS_CONTACTS_CREATE_ERROR, u"The address book %s cannot be opened: %s"},
@@ -310,6 +310,14 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CHECK_MUTUAL, u"%s and %s draw each other"},
         {IDS_CHECK_NOT_ONE_CIRCLE, u"the gifts do not go round in one single circle"},
         {IDS_EXCLUSIONS_MORE, u"%d more exclusions"},
+        {IDS_DRAW_EACH_OTHER, u"%s can only give to each other."},
+        {IDS_DRAW_EACH_OTHER_NO_WAY,
+         u"%s can only give to each other, and no way of doing so keeps every rule."},
+        {IDS_DRAW_NO_WAY, u"No drawing of the whole list keeps every rule."},
+        {IDS_DRAW_GAVE_UP,
+         u"No drawing that keeps every rule was found, and it could not be proven that none "
+         u"exists: the list is too large or too tightly bound to be searched through. Draw "
+         u"again to try once more, or relax a rule (Exchange > Rules)."},
         {IDS_ERR_EXT_FOREIGN,
          u"The file holds data after its lists that Kivvo did not write; it is damaged."},
         {IDS_ERR_EXT_NEWER, u"The file's rules and exclusions are in format %d, which a newer "
