@@ -81,7 +81,7 @@ CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
     m_menuMove->setObjectName(QStringLiteral("moveMenu"));
     m_menuMove->menuAction()->setData(ID_MOVE_TO_GROUP);
     connect(m_menuMove, &QMenu::aboutToShow, this, &CKivvoView::FillMoveMenu);
-    m_menuPerson->insertMenu(m_menuPerson->actions().value(2), m_menuMove);
+    m_menuPerson->insertMenu(m_menuPerson->actions().value(3), m_menuMove);
     m_menuEmpty->setObjectName(QStringLiteral("emptyMenu"));
     m_menuRoot->setObjectName(QStringLiteral("rootMenu"));
     m_menuGroup->setObjectName(QStringLiteral("groupMenu"));
@@ -251,7 +251,7 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
                      (pList->IsGroupItem(hSelected) || pList->FindGroupItem(hSelected)));
         return true;
     case ID_DELETE_ITEM:
-        cmdUI.Enable(pSelected && !bRoot && bEditable);
+        cmdUI.Enable(!bRoot && bEditable);
         return true;
     case ID_SEND_EMAIL_TO_PERSON: {
         const CPerson* pPerson = pSelected ? m_pDoc->GetPersonItem(hSelected) : nullptr;
@@ -260,8 +260,7 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
         return true;
     }
     case ID_PERSON_PROPERTIES:
-        cmdUI.Enable(pSelected && !bRoot && bEditable &&
-                     !(pList && pList->IsGroupItem(hSelected)));
+        cmdUI.Enable(!bRoot && bEditable && !(pList && pSelected && pList->IsGroupItem(hSelected)));
         return true;
     default:
         return false;
@@ -333,8 +332,7 @@ QTreeWidgetItem* CKivvoView::SelectedGroupItem() const
 
 void CKivvoView::OnAddPerson()
 {
-    // Into the group that is selected, or that holds the selected person.
-    AddPerson(SelectedGroupItem());
+    AddPerson(nullptr);
 }
 
 void CKivvoView::AddPerson(QTreeWidgetItem* pGroupItem)
@@ -675,8 +673,9 @@ void CKivvoView::keyPressEvent(QKeyEvent* pEvent)
     const bool bPlain =
         pEvent->modifiers() == Qt::NoModifier || pEvent->modifiers() == Qt::KeypadModifier;
     int nID = 0;
+    // Insert adds into the group that is selected, or that holds the selected person.
     if (bPlain && pEvent->key() == Qt::Key_Insert)
-        nID = ID_ADD_PERSON;
+        nID = SelectedGroupItem() ? ID_ADD_PERSON_TO_GROUP : ID_ADD_PERSON;
     else if (bPlain && pEvent->key() == Qt::Key_Delete)
         nID = SelectedItem() ? ID_DELETE_ITEM : 0;
     else if (bPlain && (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter))
