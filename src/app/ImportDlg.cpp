@@ -42,6 +42,8 @@ CImportDlg::CImportDlg(const CParticipantImport& import, const QString& strError
         m_pSummary->setText(CStringTable::Format(IDS_IMPORT_FAILED, {strError}));
     else if (rows.isEmpty())
         m_pSummary->setText(CStringTable::Format(IDS_IMPORT_NOBODY_NEW, {strListName}));
+    else if (rows.size() == 1)
+        m_pSummary->setText(CStringTable::Format(IDS_IMPORT_TO_ADD_ONE, {strListName}));
     else
         m_pSummary->setText(CStringTable::Format(IDS_IMPORT_TO_ADD, {rows.size(), strListName}));
 

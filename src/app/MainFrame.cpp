@@ -86,7 +86,8 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
         return DefaultPrinterChooser(this, printer, strTitle);
     };
     m_chooseImport = [this] {
-        return QFileDialog::getOpenFileName(this, {}, m_pApp->m_strFolder,
+        return QFileDialog::getOpenFileName(this, CStringTable::Load(IDS_EDIT_IMPORT),
+                                            m_pApp->m_strFolder,
                                             CStringTable::Load(IDS_IMPORT_FILTER));
     };
 

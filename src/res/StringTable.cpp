@@ -568,6 +568,7 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_IMPORT_COL_NAME, u"Name"},
         {IDS_IMPORT_COL_ADDRESS, u"Address"},
         {IDS_IMPORT_COL_GROUP, u"Group"},
+        {IDS_IMPORT_TO_ADD_ONE, u"1 person will be added to \"%s\":"},
     };
     return table;
 }
