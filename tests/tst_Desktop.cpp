@@ -275,9 +275,8 @@ void TestDesktop::treeKeys_data()
 
     const QString strStart = QStringLiteral("List Ann Fam Bob");
     // The dialog is cancelled: the person added goes again.
-    QTest::newRow("Insert adds a person")
-        << "Fam" << int(Qt::Key_Insert) << "List Ann Fam Bob"
-        << "Person";
+    QTest::newRow("Insert adds a person") << "Fam" << int(Qt::Key_Insert) << "List Ann Fam Bob"
+                                          << "Person";
     QTest::newRow("Delete deletes a person") << "Ann" << int(Qt::Key_Delete) << "List Fam Bob"
                                              << "";
     QTest::newRow("Delete deletes a group") << "Fam" << int(Qt::Key_Delete) << "List Ann"

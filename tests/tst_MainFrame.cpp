@@ -23,16 +23,16 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTableWidget>
-#include <QLabel>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -425,38 +425,31 @@ void TestMainFrame::renameInPlace_data()
     QTest::newRow("new name") << "Ann"
                               << "Anna"
                               << "Anna, Bob, Fam[Cid], Fam2[]"
-                              << "List[Anna, Bob, Fam[Cid], Fam2]"
-        << false;
+                              << "List[Anna, Bob, Fam[Cid], Fam2]" << false;
     QTest::newRow("case-only change") << "Ann"
                                       << "ANN"
                                       << "ANN, Bob, Fam[Cid], Fam2[]"
-                                      << "List[ANN, Bob, Fam[Cid], Fam2]"
-        << false;
+                                      << "List[ANN, Bob, Fam[Cid], Fam2]" << false;
     QTest::newRow("another person's name") << "Cid"
                                            << "bob"
                                            << "Ann, Bob, Fam[bob1], Fam2[]"
-                                           << "List[Ann, Bob, Fam[bob1], Fam2]"
-        << true;
+                                           << "List[Ann, Bob, Fam[bob1], Fam2]" << true;
     QTest::newRow("unchanged") << "Bob"
                                << "Bob"
                                << "Ann, Bob, Fam[Cid], Fam2[]"
-                               << "List[Ann, Bob, Fam[Cid], Fam2]"
-        << false;
+                               << "List[Ann, Bob, Fam[Cid], Fam2]" << false;
     QTest::newRow("group to another group's name") << "Fam2"
                                                    << "Fam"
                                                    << "Ann, Bob, Fam[Cid], Fam[]"
-                                                   << "List[Ann, Bob, Fam[Cid], Fam]"
-        << false;
+                                                   << "List[Ann, Bob, Fam[Cid], Fam]" << false;
     QTest::newRow("person to nothing keeps his name") << "Ann"
                                                       << ""
                                                       << "Ann, Bob, Fam[Cid], Fam2[]"
-                                                      << "List[Ann, Bob, Fam[Cid], Fam2]"
-        << false;
+                                                      << "List[Ann, Bob, Fam[Cid], Fam2]" << false;
     QTest::newRow("group to nothing") << "Fam"
                                       << ""
                                       << "Ann, Bob, [Cid], Fam2[]"
-                                      << "List[Ann, Bob, [Cid], Fam2]"
-        << false;
+                                      << "List[Ann, Bob, [Cid], Fam2]" << false;
 }
 
 void TestMainFrame::renameInPlace()
@@ -851,8 +844,8 @@ void TestMainFrame::closingWhileRenaming()
 void TestMainFrame::undoGivesBackTheSavedBytes_data()
 {
     QTest::addColumn<QString>("change");
-    for (const char* pChange : {"add person", "add group", "delete", "rename", "properties",
-                                "move", "drop", "rules", "draw", "copy", "import"})
+    for (const char* pChange : {"add person", "add group", "delete", "rename", "properties", "move",
+                                "drop", "rules", "draw", "copy", "import"})
         QTest::newRow(pChange) << QString(pChange);
 }
 
@@ -886,8 +879,8 @@ void TestMainFrame::undoGivesBackTheSavedBytes()
     QVERIFY(m_pDoc->IsModified());
     // Every item the tree shows is an entry of the list again.
     const CNameList* pList = m_pDoc->GetCurrentList();
-    for (QTreeWidgetItem* pItem : m_pFrame->View()->findItems("*", Qt::MatchWildcard |
-                                                                        Qt::MatchRecursive)) {
+    for (QTreeWidgetItem* pItem :
+         m_pFrame->View()->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
         if (pItem != m_pFrame->View()->GetRootItem())
             QVERIFY2(pList->FindItem(pItem), qPrintable(pItem->text(0)));
     }
@@ -937,18 +930,42 @@ void TestMainFrame::moveBetweenGroups_data()
     QTest::addColumn<QString>("target"); // a group, a person or "" for the menu's No group
     QTest::addColumn<QString>("list");   // "" when refused
 
-    QTest::newRow("menu: into a group") << "menu" << "Ann" << "Kin" << "Fam[Bob], Kin[Cid, Ann]";
-    QTest::newRow("menu: out of a group") << "menu" << "Bob" << "" << "Ann, Fam[], Kin[Cid], Bob";
-    QTest::newRow("menu: to another group") << "menu" << "Bob" << "Kin"
+    QTest::newRow("menu: into a group") << "menu"
+                                        << "Ann"
+                                        << "Kin"
+                                        << "Fam[Bob], Kin[Cid, Ann]";
+    QTest::newRow("menu: out of a group") << "menu"
+                                          << "Bob"
+                                          << ""
+                                          << "Ann, Fam[], Kin[Cid], Bob";
+    QTest::newRow("menu: to another group") << "menu"
+                                            << "Bob"
+                                            << "Kin"
                                             << "Ann, Fam[], Kin[Cid, Bob]";
-    QTest::newRow("drop on a group") << "drop" << "Ann" << "Fam" << "Fam[Bob, Ann], Kin[Cid]";
-    QTest::newRow("drop on a grouped person") << "drop" << "Cid" << "Bob"
+    QTest::newRow("drop on a group") << "drop"
+                                     << "Ann"
+                                     << "Fam"
+                                     << "Fam[Bob, Ann], Kin[Cid]";
+    QTest::newRow("drop on a grouped person") << "drop"
+                                              << "Cid"
+                                              << "Bob"
                                               << "Ann, Fam[Bob, Cid], Kin[]";
-    QTest::newRow("drop on the list") << "drop" << "Bob" << "List" << "Ann, Fam[], Kin[Cid], Bob";
-    QTest::newRow("drop on a top-level person") << "drop" << "Cid" << "Ann"
+    QTest::newRow("drop on the list") << "drop"
+                                      << "Bob"
+                                      << "List"
+                                      << "Ann, Fam[], Kin[Cid], Bob";
+    QTest::newRow("drop on a top-level person") << "drop"
+                                                << "Cid"
+                                                << "Ann"
                                                 << "Ann, Fam[Bob], Kin[], Cid";
-    QTest::newRow("drop into its own group") << "drop" << "Bob" << "Fam" << "";
-    QTest::newRow("drop a group") << "drop" << "Kin" << "Fam" << "";
+    QTest::newRow("drop into its own group") << "drop"
+                                             << "Bob"
+                                             << "Fam"
+                                             << "";
+    QTest::newRow("drop a group") << "drop"
+                                  << "Kin"
+                                  << "Fam"
+                                  << "";
 }
 
 void TestMainFrame::moveBetweenGroups()
@@ -983,8 +1000,8 @@ void TestMainFrame::moveBetweenGroups()
     if (bMoved) {
         // The moved item is the person's own, selected where it went.
         CPerson* pMoved = m_pDoc->GetCurrentList()->FindPerson(person);
-        QCOMPARE(pView->selectedItems(), QList<QTreeWidgetItem*>{
-                                             static_cast<QTreeWidgetItem*>(pMoved->m_hItem)});
+        QCOMPARE(pView->selectedItems(),
+                 QList<QTreeWidgetItem*>{static_cast<QTreeWidgetItem*>(pMoved->m_hItem)});
         QCOMPARE(pView->selectedItems().first()->text(0), person);
     }
 }
@@ -1049,21 +1066,28 @@ void TestMainFrame::importPreview_data()
 
     QTest::newRow("CSV with a header and a group")
         << "p.csv" << QByteArray("name;email;group\nGus;gus@example.com;Fam\nHal;;\n")
-        << QStringList{"Gus|gus@example.com|Fam", "Hal||"} << "" << ""
+        << QStringList{"Gus|gus@example.com|Fam", "Hal||"} << ""
+        << ""
         << "Ann, Fam[Bob, Gus], Hal";
     QTest::newRow("names in the list already")
         << "p.csv" << QByteArray("ANN,a@example.com\nIda,ida@example.com\n")
-        << QStringList{"Ida|ida@example.com|"} << "ANN" << "" << "Ann, Fam[Bob], Ida";
+        << QStringList{"Ida|ida@example.com|"} << "ANN"
+        << ""
+        << "Ann, Fam[Bob], Ida";
     QTest::newRow("nobody new") << "p.csv" << QByteArray("Bob\n") << QStringList{} << "Bob"
-                                << "" << "";
+                                << ""
+                                << "";
     QTest::newRow("vCard") << "p.vcf"
                            << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jo Kim\r\n"
                                          "EMAIL;TYPE=INTERNET:jo@example.com\r\nEND:VCARD\r\n")
-                           << QStringList{"Jo Kim|jo@example.com|"} << "" << ""
+                           << QStringList{"Jo Kim|jo@example.com|"} << ""
+                           << ""
                            << "Ann, Fam[Bob], Jo Kim";
-    QTest::newRow("bad row") << "p.csv" << QByteArray("Gus\n\"Hal,\n")
-                             << QStringList{} << "" << "2" << "";
-    QTest::newRow("missing file") << "" << QByteArray() << QStringList{} << "" << "nowhere.csv"
+    QTest::newRow("bad row") << "p.csv" << QByteArray("Gus\n\"Hal,\n") << QStringList{} << ""
+                             << "2"
+                             << "";
+    QTest::newRow("missing file") << "" << QByteArray() << QStringList{} << ""
+                                  << "nowhere.csv"
                                   << "";
 }
 
@@ -1076,7 +1100,8 @@ void TestMainFrame::importPreview()
     QFETCH(QString, error);
     QFETCH(QString, list);
     Load({"Ann, Fam[Bob]"});
-    const QString strPath = file.isEmpty() ? m_pDir->filePath("nowhere.csv") : WriteFile(file, content);
+    const QString strPath =
+        file.isEmpty() ? m_pDir->filePath("nowhere.csv") : WriteFile(file, content);
     m_pFrame->SetImportChooser([strPath] { return strPath; });
     QStringList shown;
     QString strSummary;

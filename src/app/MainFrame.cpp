@@ -2,8 +2,8 @@
 
 #include "AboutDlg.h"
 #include "DocListWidget.h"
-#include "KivvoApp.h"
 #include "ImportDlg.h"
+#include "KivvoApp.h"
 #include "KivvoDoc.h"
 #include "ListBar.h"
 #include "ParticipantImport.h"
@@ -213,8 +213,8 @@ void CMainFrame::BuildBars()
         {CStringTable::Load(IDS_EXCHANGE_MENU),
          {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP,
           ID_DELETE_ITEM, ID_RENAME_ITEM, ID_MOVE_TO_GROUP, ID_SEND_EMAIL_TO_PERSON,
-          ID_PERSON_PROPERTIES, 0, ID_DRAW_NAMES, ID_SEND_EMAILS,
-          ID_VIEW_NOTIFICATIONS, ID_PRINT_CARDS, 0, ID_RULES, ID_COPY_FOR_NEXT}},
+          ID_PERSON_PROPERTIES, 0, ID_DRAW_NAMES, ID_SEND_EMAILS, ID_VIEW_NOTIFICATIONS,
+          ID_PRINT_CARDS, 0, ID_RULES, ID_COPY_FOR_NEXT}},
         {CStringTable::Load(IDS_TOOLS_MENU),
          {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_IMPORT_PARTICIPANTS, 0, ID_APP_ABOUT, 0,
           ID_APP_EXIT}},

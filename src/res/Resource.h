@@ -475,4 +475,3 @@ constexpr int IDS_IMPORT_COL_NAME = 24025;
 constexpr int IDS_IMPORT_COL_ADDRESS = 24026;
 constexpr int IDS_IMPORT_COL_GROUP = 24027;
 constexpr int IDS_IMPORT_TO_ADD_ONE = 24028;
-

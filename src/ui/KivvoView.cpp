@@ -75,8 +75,8 @@ CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
                               {IDS_MENU_PERSON_DELETE, ID_DELETE_ITEM},
                               {IDS_MENU_PERSON_SEND, ID_SEND_EMAIL_TO_PERSON},
                               {IDS_MENU_CONTEXT_PROPERTIES, ID_PERSON_PROPERTIES}});
-    m_menuEmpty = BuildMenu({{IDS_MENU_ROOT_ADD_PERSON, ID_ADD_PERSON},
-                             {IDS_MENU_ROOT_ADD_GROUP, ID_ADD_GROUP}});
+    m_menuEmpty = BuildMenu(
+        {{IDS_MENU_ROOT_ADD_PERSON, ID_ADD_PERSON}, {IDS_MENU_ROOT_ADD_GROUP, ID_ADD_GROUP}});
     m_menuMove = new QMenu(CStringTable::Load(IDS_MENU_MOVE_TO_GROUP), this);
     m_menuMove->setObjectName(QStringLiteral("moveMenu"));
     m_menuMove->menuAction()->setData(ID_MOVE_TO_GROUP);

@@ -210,7 +210,8 @@ void CPersonDlg::accept()
     const QString strStored = m_pList->RenamePerson(m_pPerson, strTyped);
     m_bNameChanged = strStored != strOld;
     if (strStored != strTyped && strStored != strOld)
-        CFramework::MessageBox(IDS_NAME_MADE_UNIQUE, EBoxKind::OkInformation, {strTyped, strStored});
+        CFramework::MessageBox(IDS_NAME_MADE_UNIQUE, EBoxKind::OkInformation,
+                               {strTyped, strStored});
     m_pList->SetExclusionsOf(m_pPerson->m_strName, excluded, m_pBothWays->isChecked());
     m_pPerson->m_strAddress = m_pAddress->currentText();
     m_pPerson->m_strSuggestions = m_pSuggestions->toPlainText();
