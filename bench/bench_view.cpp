@@ -10,11 +10,9 @@
 
 namespace {
 
-void BM_RebuildTreeOfThousandPersons(benchmark::State& state)
+// A thousand persons, half of them in households of five.
+void FillThousandPersons(CNameList& list)
 {
-    CKivvoDoc doc;
-    doc.OnNewDocument();
-    CNameList& list = *doc.GetCurrentList();
     int nPerson = 0;
     for (int g = 0; g < 100; ++g) {
         auto* pGroup = new CGroup(QStringLiteral("Household %1").arg(g));
@@ -24,6 +22,14 @@ void BM_RebuildTreeOfThousandPersons(benchmark::State& state)
     }
     for (int i = 0; i < 500; ++i, ++nPerson)
         list.Append(new CPerson(QStringLiteral("Person %1").arg(nPerson), {}, {}));
+}
+
+void BM_RebuildTreeOfThousandPersons(benchmark::State& state)
+{
+    CKivvoDoc doc;
+    doc.OnNewDocument();
+    CNameList& list = *doc.GetCurrentList();
+    FillThousandPersons(list);
     CKivvoView view(&doc);
     view.resize(400, 600);
     view.show();
@@ -34,6 +40,29 @@ void BM_RebuildTreeOfThousandPersons(benchmark::State& state)
     state.counters["items"] = list.CountPersons() + 100 + 1;
 }
 BENCHMARK(BM_RebuildTreeOfThousandPersons)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// One edit recorded as an undo step, undone and redone: each keeps the document twice and
+// every undo or redo rebuilds the tree.
+void BM_EditUndoRedoOfThousandPersons(benchmark::State& state)
+{
+    CKivvoDoc doc;
+    doc.OnNewDocument();
+    FillThousandPersons(*doc.GetCurrentList());
+    CKivvoView view(&doc);
+    view.resize(400, 600);
+    view.show();
+    doc.UpdateAllViews(HINT_LIST_CHANGED);
+    int nEdit = 0;
+    for (auto _ : state) {
+        const CKivvoDoc::CState before = doc.SaveState();
+        doc.GetCurrentList()->m_strName = QString::number(++nEdit);
+        doc.PushEdit(before, IDS_EDIT_RENAME);
+        doc.UndoStack()->undo();
+        doc.UndoStack()->redo();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_EditUndoRedoOfThousandPersons)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // The main window driven through its real actions, tree, in-place editor and list bar.
 #include "app/DocListWidget.h"
+#include "app/ImportDlg.h"
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "app/ListBar.h"
@@ -21,14 +22,17 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -92,6 +96,16 @@ private slots:
     void contextMenuFollowsTheItem();
     void longPressOpensTheMenu();
     void closingWhileRenaming();
+    void undoGivesBackTheSavedBytes_data();
+    void undoGivesBackTheSavedBytes();
+    void newPersonDialog_data();
+    void newPersonDialog();
+    void moveBetweenGroups_data();
+    void moveBetweenGroups();
+    void pastExchangeIsReadOnly_data();
+    void pastExchangeIsReadOnly();
+    void importPreview_data();
+    void importPreview();
     void screenshot();
 
 private:
@@ -102,6 +116,11 @@ private:
     void Trigger(int nID) { m_pFrame->Action(nID)->trigger(); }
     // Closes each person dialog as soon as it appears; returns how many came up.
     void AnswerPersonDialogs(bool bAccept);
+    // Runs fn on the next modal dialog of that class as soon as it is up.
+    template <typename Dialog> void WhenUp(std::function<void(Dialog*)> fn);
+    // One change of the document made through the window, by its name in the undo tests.
+    void Change(const QString& strChange);
+    QString WriteFile(const QString& strName, const QByteArray& content);
     void Rename(const QString& strLabel, const QString& strText);
     QString Tree() { return TreeText(m_pFrame->View()->GetRootItem()); }
 
@@ -186,6 +205,80 @@ void TestMainFrame::AnswerPersonDialogs(bool bAccept)
         }
     });
     m_pDialogCloser->start(5);
+}
+
+template <typename Dialog> void TestMainFrame::WhenUp(std::function<void(Dialog*)> fn)
+{
+    auto* pTimer = new QTimer(this);
+    connect(pTimer, &QTimer::timeout, this, [pTimer, fn] {
+        if (auto* pDialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            pTimer->deleteLater();
+            pTimer->stop();
+            fn(pDialog);
+        }
+    });
+    pTimer->start(5);
+}
+
+QString TestMainFrame::WriteFile(const QString& strName, const QByteArray& content)
+{
+    const QString strPath = m_pDir->filePath(strName);
+    QFile file(strPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return QString();
+    return strPath;
+}
+
+void TestMainFrame::Change(const QString& strChange)
+{
+    CKivvoView* pView = m_pFrame->View();
+    if (strChange == "add person") {
+        AnswerPersonDialogs(true);
+        Trigger(ID_ADD_PERSON);
+        QTRY_COMPARE(m_nPersonDialogs, 1);
+    } else if (strChange == "add group") {
+        Trigger(ID_ADD_GROUP);
+        // The name open for typing is a step of its own.
+        QTRY_VERIFY(pView->indexWidget(pView->currentIndex()));
+        pView->EndEditing();
+    } else if (strChange == "delete") {
+        Select("Dan");
+        Trigger(ID_DELETE_ITEM);
+    } else if (strChange == "rename") {
+        Rename("Ann", "Anna");
+    } else if (strChange == "properties") {
+        WhenUp<CPersonDlg>([](CPersonDlg* pDialog) {
+            pDialog->findChild<QLineEdit*>("neverDraws")->setText("Bob");
+            pDialog->findChild<QCheckBox*>("bothWays")->setChecked(true);
+            pDialog->accept();
+        });
+        Select("Ann");
+        Trigger(ID_PERSON_PROPERTIES);
+    } else if (strChange == "move") {
+        Select("Ann");
+        emit pView->MoveMenu()->aboutToShow();
+        pView->MoveMenu()->actions().first()->trigger(); // the group Fam
+    } else if (strChange == "drop") {
+        Select("Dan");
+        QVERIFY(pView->DropOn(ItemNamed(pView, "Dan"), pView->viewport()->rect().bottomLeft()));
+    } else if (strChange == "rules") {
+        WhenUp<CRulesDlg>([](CRulesDlg* pDialog) {
+            pDialog->findChild<QCheckBox*>("noMutual")->setChecked(true);
+            pDialog->accept();
+        });
+        Trigger(ID_RULES);
+    } else if (strChange == "draw") {
+        m_pMessages->Answer(IDS_ASK_DRAW_NOW, IDYES);
+        Trigger(ID_DRAW_NAMES);
+    } else if (strChange == "copy") {
+        m_pMessages->Answer(IDS_ASK_COPY_LIST, IDYES);
+        Trigger(ID_COPY_FOR_NEXT);
+    } else if (strChange == "import") {
+        const QString strPath = WriteFile("in.csv", "Gus,gus@example.com,,Fam\nHal\n");
+        m_pFrame->SetImportChooser([strPath] { return strPath; });
+        WhenUp<CImportDlg>([](CImportDlg* pDialog) { pDialog->accept(); });
+        Trigger(ID_IMPORT_PARTICIPANTS);
+    }
 }
 
 void TestMainFrame::Rename(const QString& strLabel, const QString& strText)
@@ -281,7 +374,7 @@ void TestMainFrame::enableRules()
 
 void TestMainFrame::addPersonThreeTimes()
 {
-    AnswerPersonDialogs(false);
+    AnswerPersonDialogs(true);
     for (int i = 1; i <= 3; ++i) {
         Trigger(ID_ADD_PERSON);
         QTRY_COMPARE(m_nPersonDialogs, i);
@@ -297,7 +390,7 @@ void TestMainFrame::addPersonThreeTimes()
 void TestMainFrame::addToGroupAndDelete()
 {
     Load({"Ann, Fam[Bob], Solo[Dan]"});
-    AnswerPersonDialogs(false);
+    AnswerPersonDialogs(true);
     Select("Bob");
     Trigger(ID_ADD_PERSON_TO_GROUP);
     QTRY_COMPARE(m_nPersonDialogs, 1);
@@ -327,35 +420,36 @@ void TestMainFrame::renameInPlace_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("tree");
+    QTest::addColumn<bool>("madeUnique"); // told that the name was taken
 
     QTest::newRow("new name") << "Ann"
                               << "Anna"
                               << "Anna, Bob, Fam[Cid], Fam2[]"
-                              << "List[Anna, Bob, Fam[Cid], Fam2]";
+                              << "List[Anna, Bob, Fam[Cid], Fam2]" << false;
     QTest::newRow("case-only change") << "Ann"
                                       << "ANN"
-                                      << "ANN1, Bob, Fam[Cid], Fam2[]"
-                                      << "List[ANN1, Bob, Fam[Cid], Fam2]";
+                                      << "ANN, Bob, Fam[Cid], Fam2[]"
+                                      << "List[ANN, Bob, Fam[Cid], Fam2]" << false;
     QTest::newRow("another person's name") << "Cid"
                                            << "bob"
                                            << "Ann, Bob, Fam[bob1], Fam2[]"
-                                           << "List[Ann, Bob, Fam[bob1], Fam2]";
+                                           << "List[Ann, Bob, Fam[bob1], Fam2]" << true;
     QTest::newRow("unchanged") << "Bob"
                                << "Bob"
                                << "Ann, Bob, Fam[Cid], Fam2[]"
-                               << "List[Ann, Bob, Fam[Cid], Fam2]";
+                               << "List[Ann, Bob, Fam[Cid], Fam2]" << false;
     QTest::newRow("group to another group's name") << "Fam2"
                                                    << "Fam"
                                                    << "Ann, Bob, Fam[Cid], Fam[]"
-                                                   << "List[Ann, Bob, Fam[Cid], Fam]";
+                                                   << "List[Ann, Bob, Fam[Cid], Fam]" << false;
     QTest::newRow("person to nothing keeps his name") << "Ann"
                                                       << ""
                                                       << "Ann, Bob, Fam[Cid], Fam2[]"
-                                                      << "List[Ann, Bob, Fam[Cid], Fam2]";
+                                                      << "List[Ann, Bob, Fam[Cid], Fam2]" << false;
     QTest::newRow("group to nothing") << "Fam"
                                       << ""
                                       << "Ann, Bob, [Cid], Fam2[]"
-                                      << "List[Ann, Bob, [Cid], Fam2]";
+                                      << "List[Ann, Bob, [Cid], Fam2]" << false;
 }
 
 void TestMainFrame::renameInPlace()
@@ -364,11 +458,13 @@ void TestMainFrame::renameInPlace()
     QFETCH(QString, typed);
     QFETCH(QString, list);
     QFETCH(QString, tree);
+    QFETCH(bool, madeUnique);
     Load({"Ann, Bob, Fam[Cid], Fam2[]"});
     Rename(item, typed);
     QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()), list);
     QCOMPARE(Tree(), tree);
-    QVERIFY(m_pDoc->IsModified()); // also when nothing changed
+    QCOMPARE(m_pDoc->IsModified(), list != "Ann, Bob, Fam[Cid], Fam2[]");
+    QCOMPARE(m_pMessages->Ids().contains(IDS_NAME_MADE_UNIQUE), madeUnique);
 }
 
 void TestMainFrame::renameRootUpdatesListBar()
@@ -513,8 +609,8 @@ void TestMainFrame::rulesAndExclusionMarks()
     m_pDoc->GetNewestList()->m_exclusions.Add("Ann", "Bob");
     m_pDoc->UpdateAllViews(HINT_LIST_CHANGED);
     const QString strMark = CStringTable::Load(IDS_TIP_HAS_EXCLUSIONS);
-    QCOMPARE(ItemNamed(m_pFrame->View(), "Ann")->toolTip(0), strMark);
-    QCOMPARE(ItemNamed(m_pFrame->View(), "Bob")->toolTip(0), QString());
+    QVERIFY(ItemNamed(m_pFrame->View(), "Ann")->toolTip(0).contains(strMark));
+    QVERIFY(!ItemNamed(m_pFrame->View(), "Bob")->toolTip(0).contains(strMark));
 
     QTimer::singleShot(0, this, [] {
         auto* pDialog = qobject_cast<CRulesDlg*>(QApplication::activeModalWidget());
@@ -680,6 +776,8 @@ void TestMainFrame::contextMenuFollowsTheItem_data()
                                     << "personMenu";
     QTest::newRow("top-level person") << "Ann"
                                       << "personMenu";
+    QTest::newRow("empty space") << ""
+                                 << "emptyMenu";
 }
 
 void TestMainFrame::contextMenuFollowsTheItem()
@@ -688,13 +786,15 @@ void TestMainFrame::contextMenuFollowsTheItem()
     QFETCH(QString, menu);
     Load({"Ann, Fam[Bob]"});
     CKivvoView* pView = m_pFrame->View();
-    const QRect rect = pView->visualItemRect(ItemNamed(pView, item));
-    QContextMenuEvent event(QContextMenuEvent::Mouse, rect.center(),
-                            pView->viewport()->mapToGlobal(rect.center()));
+    Select("Ann"); // a click on empty space leaves no selection behind
+    const QPoint pt = item.isEmpty() ? pView->viewport()->rect().bottomLeft() + QPoint(8, -8)
+                                     : pView->visualItemRect(ItemNamed(pView, item)).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pt, pView->viewport()->mapToGlobal(pt));
     QApplication::sendEvent(pView->viewport(), &event);
     auto* pMenu = pView->findChild<QMenu*>(menu);
     QTRY_VERIFY(pMenu->isVisible());
-    QCOMPARE(pView->selectedItems().first()->text(0), item);
+    const QList<QTreeWidgetItem*> selected = pView->selectedItems();
+    QCOMPARE(selected.isEmpty() ? QString() : selected.first()->text(0), item);
     if (menu == "personMenu") {
         // The enable rules hold in the context menu too.
         const QList<QAction*> actions = pMenu->actions();
@@ -739,6 +839,294 @@ void TestMainFrame::closingWhileRenaming()
     QVERIFY(saved.OnOpenDocument(m_strSaveAs));
     QCOMPARE(DescribeDocument(saved), QStringList{"List: Anna, Bob"});
     m_pFrame.reset(); // with the editor gone, nothing reaches the frame any more
+}
+
+void TestMainFrame::undoGivesBackTheSavedBytes_data()
+{
+    QTest::addColumn<QString>("change");
+    for (const char* pChange : {"add person", "add group", "delete", "rename", "properties", "move",
+                                "drop", "rules", "draw", "copy", "import"})
+        QTest::newRow(pChange) << QString(pChange);
+}
+
+void TestMainFrame::undoGivesBackTheSavedBytes()
+{
+    QFETCH(QString, change);
+    Load({"Ann, Bob, Cid, Fam[Dan, Eve]", "Ann, Bob, Cid"});
+    const QString strPath = m_pDir->filePath("saved.kv");
+    QVERIFY(m_pDoc->OnSaveDocument(strPath));
+    QFile file(strPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    const QString strTree = Tree();
+
+    Change(change);
+    const QByteArray changed = m_pDoc->SaveState().m_bytes;
+    QVERIFY(changed != saved);
+    QVERIFY(m_pDoc->IsModified());
+    QVERIFY(Enabled(ID_EDIT_UNDO));
+
+    Trigger(ID_EDIT_UNDO);
+    QCOMPARE(m_pDoc->SaveState().m_bytes, saved);
+    QVERIFY(!m_pDoc->IsModified());
+    QCOMPARE(Tree(), strTree);
+    QVERIFY(!Enabled(ID_EDIT_UNDO));
+
+    // A dialog that was up may have left another window active.
+    QApplication::setActiveWindow(m_pFrame.get());
+    QTest::keySequence(m_pFrame.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    QCOMPARE(m_pDoc->SaveState().m_bytes, changed);
+    QVERIFY(m_pDoc->IsModified());
+    // Every item the tree shows is an entry of the list again.
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    for (QTreeWidgetItem* pItem :
+         m_pFrame->View()->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
+        if (pItem != m_pFrame->View()->GetRootItem())
+            QVERIFY2(pList->FindItem(pItem), qPrintable(pItem->text(0)));
+    }
+    // Saving makes this the clean state: undoing leaves it modified, redoing comes back.
+    QVERIFY(m_pDoc->OnSaveDocument(strPath));
+    QTest::keySequence(m_pFrame.get(), QKeySequence::Undo);
+    QVERIFY(m_pDoc->IsModified());
+    Trigger(ID_EDIT_REDO);
+    QVERIFY(!m_pDoc->IsModified());
+}
+
+void TestMainFrame::newPersonDialog_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QString>("list");
+
+    const QString strStart = "Ann, Fam[Bob]";
+    QTest::newRow("OK, top level") << "Ann" << true << "Ann, Fam[Bob], Person";
+    QTest::newRow("OK, group selected") << "Fam" << true << "Ann, Fam[Bob, Person]";
+    QTest::newRow("OK, grouped person selected") << "Bob" << true << "Ann, Fam[Bob, Person]";
+    QTest::newRow("Cancel, top level") << "Ann" << false << strStart;
+    QTest::newRow("Cancel, group") << "Bob" << false << strStart;
+}
+
+void TestMainFrame::newPersonDialog()
+{
+    QFETCH(QString, selected);
+    QFETCH(bool, accept);
+    QFETCH(QString, list);
+    Load({"Ann, Fam[Bob]"});
+    AnswerPersonDialogs(accept);
+    Select(selected);
+    QTest::keyClick(m_pFrame->View(), Qt::Key_Insert);
+    QTRY_COMPARE(m_nPersonDialogs, 1);
+    QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()), list);
+    QCOMPARE(Tree(), "List[" + QString(list).remove("[]").replace(", Fam[", ", Fam[") + "]");
+    // Taken back without a trace: nothing to undo, nothing to save.
+    QCOMPARE(m_pDoc->IsModified(), accept);
+    QCOMPARE(Enabled(ID_EDIT_UNDO), accept);
+}
+
+void TestMainFrame::moveBetweenGroups_data()
+{
+    QTest::addColumn<QString>("how"); // "menu" or "drop"
+    QTest::addColumn<QString>("person");
+    QTest::addColumn<QString>("target"); // a group, a person or "" for the menu's No group
+    QTest::addColumn<QString>("list");   // "" when refused
+
+    QTest::newRow("menu: into a group") << "menu"
+                                        << "Ann"
+                                        << "Kin"
+                                        << "Fam[Bob], Kin[Cid, Ann]";
+    QTest::newRow("menu: out of a group") << "menu"
+                                          << "Bob"
+                                          << ""
+                                          << "Ann, Fam[], Kin[Cid], Bob";
+    QTest::newRow("menu: to another group") << "menu"
+                                            << "Bob"
+                                            << "Kin"
+                                            << "Ann, Fam[], Kin[Cid, Bob]";
+    QTest::newRow("drop on a group") << "drop"
+                                     << "Ann"
+                                     << "Fam"
+                                     << "Fam[Bob, Ann], Kin[Cid]";
+    QTest::newRow("drop on a grouped person") << "drop"
+                                              << "Cid"
+                                              << "Bob"
+                                              << "Ann, Fam[Bob, Cid], Kin[]";
+    QTest::newRow("drop on the list") << "drop"
+                                      << "Bob"
+                                      << "List"
+                                      << "Ann, Fam[], Kin[Cid], Bob";
+    QTest::newRow("drop on a top-level person") << "drop"
+                                                << "Cid"
+                                                << "Ann"
+                                                << "Ann, Fam[Bob], Kin[], Cid";
+    QTest::newRow("drop into its own group") << "drop"
+                                             << "Bob"
+                                             << "Fam"
+                                             << "";
+    QTest::newRow("drop a group") << "drop"
+                                  << "Kin"
+                                  << "Fam"
+                                  << "";
+}
+
+void TestMainFrame::moveBetweenGroups()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, person);
+    QFETCH(QString, target);
+    QFETCH(QString, list);
+    const QString strStart = "Ann, Fam[Bob], Kin[Cid]";
+    Load({strStart});
+    CKivvoView* pView = m_pFrame->View();
+    Select(person);
+    bool bMoved = false;
+    if (how == "menu") {
+        QVERIFY(Enabled(ID_MOVE_TO_GROUP));
+        emit pView->MoveMenu()->aboutToShow();
+        const QString strEntry = target.isEmpty() ? CStringTable::Load(IDS_MENU_NO_GROUP) : target;
+        for (QAction* pAction : pView->MoveMenu()->actions()) {
+            if (pAction->text() == strEntry) {
+                QVERIFY(pAction->isEnabled());
+                pAction->trigger();
+                bMoved = true;
+            }
+        }
+    } else {
+        const QPoint pt = pView->visualItemRect(ItemNamed(pView, target)).center();
+        bMoved = pView->DropOn(ItemNamed(pView, person), pt);
+    }
+    QCOMPARE(bMoved, !list.isEmpty());
+    QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()), list.isEmpty() ? strStart : list);
+    QCOMPARE(m_pDoc->IsModified(), bMoved);
+    if (bMoved) {
+        // The moved item is the person's own, selected where it went.
+        CPerson* pMoved = m_pDoc->GetCurrentList()->FindPerson(person);
+        QCOMPARE(pView->selectedItems(),
+                 QList<QTreeWidgetItem*>{static_cast<QTreeWidgetItem*>(pMoved->m_hItem)});
+        QCOMPARE(pView->selectedItems().first()->text(0), person);
+    }
+}
+
+void TestMainFrame::pastExchangeIsReadOnly_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("onPastList");
+
+    QTest::newRow("rename the list") << "List" << int(ID_RENAME_ITEM) << true;
+    QTest::newRow("rename a person") << "Ann" << int(ID_RENAME_ITEM) << false;
+    QTest::newRow("add a person") << "List" << int(ID_ADD_PERSON) << false;
+    QTest::newRow("add a group") << "List" << int(ID_ADD_GROUP) << false;
+    QTest::newRow("add to a group") << "Fam" << int(ID_ADD_PERSON_TO_GROUP) << false;
+    QTest::newRow("delete") << "Ann" << int(ID_DELETE_ITEM) << false;
+    QTest::newRow("properties") << "Ann" << int(ID_PERSON_PROPERTIES) << false;
+    QTest::newRow("move") << "Ann" << int(ID_MOVE_TO_GROUP) << false;
+    QTest::newRow("import") << "Ann" << int(ID_IMPORT_PARTICIPANTS) << true; // into the newest
+}
+
+void TestMainFrame::pastExchangeIsReadOnly()
+{
+    QFETCH(QString, selected);
+    QFETCH(int, command);
+    QFETCH(bool, onPastList);
+    Load({"Ann, Fam[Bob]", "Ann, Fam[Bob]"});
+    m_pDoc->GetLists().back()->m_strName = "Christmas 2025";
+    m_pDoc->FillListSelector();
+    QLabel* pNote = m_pFrame->HistoryNote();
+    QVERIFY(!pNote->isVisible());
+    Select(selected == "List" ? m_pDoc->GetNewestList()->m_strName : selected);
+    QVERIFY(Enabled(command));
+
+    m_pFrame->ListBar()->Combo()->setCurrentIndex(1);
+    emit m_pFrame->ListBar()->Combo()->activated(1);
+    QTRY_VERIFY(pNote->isVisible());
+    QVERIFY(pNote->text().startsWith("Christmas 2025 \u2014 a past exchange"));
+    Select(selected == "List" ? "Christmas 2025" : selected);
+    QCOMPARE(Enabled(command), onPastList);
+    // Neither the keys nor the mouse get round it.
+    QTest::keyClick(m_pFrame->View(), Qt::Key_F2);
+    CKivvoView* pView = m_pFrame->View();
+    QCOMPARE(pView->indexWidget(pView->currentIndex()) != nullptr, selected == "List");
+    m_pFrame->View()->EndEditing();
+    QTest::keyClick(m_pFrame->View(), Qt::Key_Delete);
+    QTest::keyClick(m_pFrame->View(), Qt::Key_Insert);
+    QVERIFY(!m_pFrame->View()->DropOn(ItemNamed(m_pFrame->View(), "Ann"),
+                                      m_pFrame->View()->viewport()->rect().bottomLeft()));
+    QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()), "Ann, Fam[Bob]");
+    QVERIFY(!m_pDoc->IsModified());
+}
+
+void TestMainFrame::importPreview_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("rows"); // "name|address|group" as the preview lists them
+    QTest::addColumn<QString>("leftOut");  // the duplicates line, "" when hidden
+    QTest::addColumn<QString>("error");    // a part of the message, "" when read
+    QTest::addColumn<QString>("list");     // after OK, or "" when OK is not offered
+
+    QTest::newRow("CSV with a header and a group")
+        << "p.csv" << QByteArray("name;email;group\nGus;gus@example.com;Fam\nHal;;\n")
+        << QStringList{"Gus|gus@example.com|Fam", "Hal||"} << ""
+        << ""
+        << "Ann, Fam[Bob, Gus], Hal";
+    QTest::newRow("names in the list already")
+        << "p.csv" << QByteArray("ANN,a@example.com\nIda,ida@example.com\n")
+        << QStringList{"Ida|ida@example.com|"} << "ANN"
+        << ""
+        << "Ann, Fam[Bob], Ida";
+    QTest::newRow("nobody new") << "p.csv" << QByteArray("Bob\n") << QStringList{} << "Bob"
+                                << ""
+                                << "";
+    QTest::newRow("vCard") << "p.vcf"
+                           << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jo Kim\r\n"
+                                         "EMAIL;TYPE=INTERNET:jo@example.com\r\nEND:VCARD\r\n")
+                           << QStringList{"Jo Kim|jo@example.com|"} << ""
+                           << ""
+                           << "Ann, Fam[Bob], Jo Kim";
+    QTest::newRow("bad row") << "p.csv" << QByteArray("Gus\n\"Hal,\n") << QStringList{} << ""
+                             << "2"
+                             << "";
+    QTest::newRow("missing file") << "" << QByteArray() << QStringList{} << ""
+                                  << "nowhere.csv"
+                                  << "";
+}
+
+void TestMainFrame::importPreview()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, leftOut);
+    QFETCH(QString, error);
+    QFETCH(QString, list);
+    Load({"Ann, Fam[Bob]"});
+    const QString strPath =
+        file.isEmpty() ? m_pDir->filePath("nowhere.csv") : WriteFile(file, content);
+    m_pFrame->SetImportChooser([strPath] { return strPath; });
+    QStringList shown;
+    QString strSummary;
+    QString strLeftOut;
+    bool bOkEnabled = false;
+    WhenUp<CImportDlg>([&](CImportDlg* pDialog) {
+        auto* pTable = pDialog->findChild<QTableWidget*>("importRows");
+        for (int n = 0; n < pTable->rowCount(); ++n)
+            shown.append(pTable->item(n, 0)->text() + u'|' + pTable->item(n, 1)->text() + u'|' +
+                         pTable->item(n, 2)->text());
+        strSummary = pDialog->findChild<QLabel*>("importSummary")->text();
+        auto* pLeftOut = pDialog->findChild<QLabel*>("importDuplicates");
+        strLeftOut = pLeftOut->isVisibleTo(pDialog) ? pLeftOut->text() : QString();
+        auto* pOk = pDialog->findChild<QPushButton*>("ok");
+        bOkEnabled = pOk->isEnabled();
+        bOkEnabled ? pOk->click() : pDialog->reject();
+    });
+    Trigger(ID_IMPORT_PARTICIPANTS);
+    QCOMPARE(shown, rows);
+    QCOMPARE(strLeftOut.isEmpty(), leftOut.isEmpty());
+    QVERIFY2(leftOut.isEmpty() || strLeftOut.endsWith(leftOut), qPrintable(strLeftOut));
+    QVERIFY2(strSummary.contains(error), qPrintable(strSummary));
+    QCOMPARE(bOkEnabled, !list.isEmpty());
+    QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()), list.isEmpty() ? "Ann, Fam[Bob]" : list);
+    QCOMPARE(m_pDoc->IsModified(), !list.isEmpty());
 }
 
 void TestMainFrame::screenshot()

@@ -199,6 +199,10 @@ void TestSendProgress::closingWhileSending()
 void TestSendProgress::drawingStaysWhileSending()
 {
     const QString strDrawing = DescribeList(*m_pDoc->GetNewestList());
+    // Something to undo and to redo, which would bring back every list.
+    for (const int nHistory : {2, 3})
+        m_pDoc->SetRules(CDrawRules{nHistory});
+    m_pDoc->UndoStack()->undo();
     StartSending();
     QTreeWidgetItem* pAnn =
         m_pFrame->View()->findItems("Ann", Qt::MatchExactly | Qt::MatchRecursive).value(0);
@@ -209,7 +213,8 @@ void TestSendProgress::drawingStaysWhileSending()
     // why. The answers Yes would let every one of them go ahead.
     for (const int nID :
          {ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP,
-          ID_DELETE_ITEM, ID_RENAME_ITEM, ID_PERSON_PROPERTIES, ID_FILE_NEW, ID_FILE_OPEN}) {
+          ID_DELETE_ITEM, ID_RENAME_ITEM, ID_PERSON_PROPERTIES, ID_FILE_NEW, ID_FILE_OPEN,
+          ID_EDIT_UNDO, ID_EDIT_REDO, ID_IMPORT_PARTICIPANTS}) {
         QVERIFY2(!m_pFrame->Action(nID)->isEnabled(), qPrintable(QString::number(nID)));
         m_pMessages->Clear();
         m_pFrame->RouteCommand(nID);

@@ -1,5 +1,7 @@
 #include "KivvoDoc.h"
 
+#include "EditCommand.h"
+#include "ParticipantImport.h"
 #include "model/DocumentExtension.h"
 #include "model/NameList.h"
 #include "platform/Archive.h"
@@ -10,16 +12,86 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <QBuffer>
+
 #include <memory>
 #include <vector>
 
 namespace {
 
 constexpr qint32 kFormatNumber = 1;
+// Each step holds the document twice: enough to go back a long way, bounded all the same.
+constexpr int kUndoLimit = 100;
 
 } // namespace
 
-CKivvoDoc::CKivvoDoc(QObject* pParent) : CDocument(pParent) {}
+CKivvoDoc::CKivvoDoc(QObject* pParent) : CDocument(pParent)
+{
+    m_undo.setUndoLimit(kUndoLimit);
+    KeepModifiedWithStack();
+}
+
+void CKivvoDoc::KeepModifiedWithStack()
+{
+    // Undoing back to the saved state leaves the document unmodified; a save marks the state
+    // it wrote as the clean one; a change made outside the stack never counts as saved.
+    connect(&m_undo, &QUndoStack::cleanChanged, this,
+            [this](bool bClean) { SetModifiedFlag(!bClean); });
+    connect(this, &CDocument::ModifiedChanged, this, [this](bool bModified) {
+        if (!bModified && !m_undo.isClean())
+            m_undo.setClean();
+        else if (bModified && m_undo.isClean())
+            m_undo.resetClean();
+    });
+}
+
+CKivvoDoc::CState CKivvoDoc::SaveState() const
+{
+    CState state;
+    QBuffer buffer(&state.m_bytes);
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
+    StoreLists(ar);
+    for (const CListNode* pNode = m_pHead; pNode && pNode != m_pCurrent; pNode = pNode->m_pNext)
+        ++state.m_nCurrent;
+    return state;
+}
+
+void CKivvoDoc::RestoreState(const CState& state)
+{
+    QBuffer buffer;
+    buffer.setData(state.m_bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(&buffer, CArchive::load);
+    LoadLists(ar, state.m_nCurrent);
+}
+
+void CKivvoDoc::PushEdit(const CState& before, int nTextId)
+{
+    CState after = SaveState();
+    if (after.m_bytes == before.m_bytes)
+        return;
+    m_undo.push(new CEditCommand(this, before, std::move(after), CStringTable::Load(nTextId)));
+}
+
+bool CKivvoDoc::IsHistory(const CNameList* pList) const
+{
+    return pList && pList != GetNewestList();
+}
+
+int CKivvoDoc::ImportParticipants(const CParticipantImport& import)
+{
+    CNameList* pNewest = GetNewestList();
+    if (!pNewest || RefuseWhileSending(pNewest))
+        return 0;
+    const CState before = SaveState();
+    const int nAdded = import.Apply(*pNewest);
+    m_pCurrent = m_pHead;
+    FillListSelector();
+    UpdateAllViews(HINT_LIST_CHANGED);
+    PushEdit(before, IDS_EDIT_IMPORT);
+    return nAdded;
+}
 
 CKivvoDoc::~CKivvoDoc()
 {
@@ -93,8 +165,9 @@ void CKivvoDoc::SetRules(const CDrawRules& rules)
 {
     if (rules == m_rules)
         return;
+    const CState before = SaveState();
     m_rules = rules;
-    SetModifiedFlag();
+    PushEdit(before, IDS_EDIT_RULES);
 }
 
 bool CKivvoDoc::CanDrawNewest(QString& strWhy) const
@@ -148,6 +221,7 @@ bool CKivvoDoc::OnNewDocument()
     DeleteLists();
     AddList();
     m_rules = CDrawRules();
+    m_undo.clear();
     FillListSelector();
     UpdateAllViews(HINT_LIST_CHANGED);
     return true;
@@ -155,10 +229,14 @@ bool CKivvoDoc::OnNewDocument()
 
 void CKivvoDoc::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
+    if (ar.IsStoring()) {
         StoreLists(ar);
-    else
-        LoadLists(ar);
+        return;
+    }
+    LoadLists(ar);
+    // Another file's steps make no sense here.
+    if (ar.IsOk())
+        m_undo.clear();
 }
 
 void CKivvoDoc::StoreLists(CArchive& ar) const
@@ -170,7 +248,7 @@ void CKivvoDoc::StoreLists(CArchive& ar) const
     CDocumentExtension::Store(ar, m_rules, GetLists());
 }
 
-void CKivvoDoc::LoadLists(CArchive& ar)
+void CKivvoDoc::LoadLists(CArchive& ar, int nCurrent)
 {
     const qint32 nFormat = ar.ReadInt();
     const quint8 nCount = ar.ReadByte();
@@ -201,6 +279,8 @@ void CKivvoDoc::LoadLists(CArchive& ar)
     for (auto& pList : lists)
         AppendNode(pList.release());
     m_pCurrent = m_pHead;
+    for (; nCurrent > 0 && m_pCurrent->m_pNext; --nCurrent)
+        m_pCurrent = m_pCurrent->m_pNext;
     FillListSelector();
     UpdateAllViews(HINT_LIST_CHANGED);
 }
@@ -227,6 +307,12 @@ bool CKivvoDoc::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_SEND_EMAILS:
         cmdUI.Enable(CanSendEmails() && !IsSending());
         return true;
+    case ID_EDIT_UNDO:
+        cmdUI.Enable(m_undo.canUndo() && !IsSending());
+        return true;
+    case ID_EDIT_REDO:
+        cmdUI.Enable(m_undo.canRedo() && !IsSending());
+        return true;
     default:
         return false;
     }
@@ -247,6 +333,12 @@ bool CKivvoDoc::OnCommand(int nID)
     case ID_LIST_SELECTED:
         OnListSelected();
         return true;
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+        // Every list comes back from the step, the one being mailed too.
+        if (!RefuseWhileSending(GetNewestList()))
+            nID == ID_EDIT_UNDO ? m_undo.undo() : m_undo.redo();
+        return true;
     default:
         return false;
     }
@@ -265,15 +357,17 @@ void CKivvoDoc::OnDrawNames()
     const int nQuestion = pNewest->HasDrawnNames() ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW;
     if (CFramework::MessageBox(nQuestion, EBoxKind::YesNoQuestion) != IDYES)
         return;
+    const CState before = SaveState();
     // What is revealed and sent next is the current list: the one drawn now.
     MakeNewestCurrent();
     if (!pNewest->DrawNames(m_rules, GetHistory(m_pHead)))
         return;
+    // Recorded before the send, which must find the drawing saved as a step already.
+    PushEdit(before, IDS_EDIT_DRAW);
     if (CFramework::MessageBox(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == IDYES && m_pUi)
         m_pUi->RunDrawNamesDialog(GetCurrentList(), 0);
     if (CFramework::MessageBox(IDS_ASK_SEND_NOW, EBoxKind::YesNoQuestion) == IDYES)
         OnSendEmails();
-    SetModifiedFlag();
 }
 
 void CKivvoDoc::MakeNewestCurrent()
@@ -317,6 +411,7 @@ void CKivvoDoc::OnCopyForNextExchange()
     }
     if (CFramework::MessageBox(IDS_ASK_COPY_LIST, EBoxKind::YesNoQuestion) != IDYES)
         return;
+    const CState before = SaveState();
     ++m_nListCount;
     const CNameList* pSource = m_pHead->m_pList;
     auto* pNode = new CListNode{new CNameList, m_pHead};
@@ -325,6 +420,6 @@ void CKivvoDoc::OnCopyForNextExchange()
     pNode->m_pList->CopyForNextDrawing(*pSource);
     UpdateAllViews(HINT_LIST_CHANGED);
     FillListSelector();
-    SetModifiedFlag();
+    PushEdit(before, IDS_EDIT_COPY);
     CFramework::MessageBox(IDS_COPY_DONE, EBoxKind::OkInformation);
 }

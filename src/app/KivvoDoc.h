@@ -6,10 +6,13 @@
 #include "notify/SendRun.h"
 #include "platform/Document.h"
 
+#include <QByteArray>
 #include <QPointer>
+#include <QUndoStack>
 
 class CCmdUI;
 class CNameList;
+class CParticipantImport;
 class CPerson;
 class CUserInterface;
 
@@ -42,12 +45,33 @@ public:
     std::vector<CNameList*> GetLists() const;
 
     const CDrawRules& GetRules() const { return m_rules; }
+    // An undoable change.
     void SetRules(const CDrawRules& rules);
     // Whether the newest list can be drawn under the rules; when not, strWhy says why.
     bool CanDrawNewest(QString& strWhy) const;
     const CListNode* GetHeadNode() const { return m_pHead; }
     const CListNode* GetCurrentNode() const { return m_pCurrent; }
     int GetListCount() const { return m_nListCount; }
+
+    // The whole document as a file holds it, and which list is shown.
+    struct CState
+    {
+        QByteArray m_bytes;
+        int m_nCurrent = 0;
+    };
+    CState SaveState() const;
+    // Puts the document back as it was in the state; the views are rebuilt.
+    void RestoreState(const CState& state);
+    // Records what changed since the state as one step of the undo stack, named by the string
+    // id; nothing when nothing changed. The modified flag follows the stack's clean state.
+    void PushEdit(const CState& before, int nTextId);
+    QUndoStack* UndoStack() { return &m_undo; }
+
+    // A list other than the newest: a past exchange, which only its name may change in.
+    bool IsHistory(const CNameList* pList) const;
+    // Adds the rows the import checked against the newest list to it, as one undoable
+    // change, and shows it. Returns how many persons came in.
+    int ImportParticipants(const CParticipantImport& import);
 
     void FillListSelector();
     CPerson* GetPersonItem(HTREEITEM hItem) const;
@@ -95,7 +119,9 @@ private:
     void AppendNode(CNameList* pList);
     void MakeNewestCurrent();
     void StoreLists(CArchive& ar) const;
-    void LoadLists(CArchive& ar);
+    // Shows the list at that position afterwards.
+    void LoadLists(CArchive& ar, int nCurrent = 0);
+    void KeepModifiedWithStack();
     // Each run logs on afresh, with the settings of the moment.
     void StartSending(const QList<CMailJob>& jobs, bool bConfirm);
     static void ReportInBoxes(const CSendRun& run, bool bConfirm);
@@ -117,4 +143,5 @@ private:
     // Owned by whoever shows them; an earlier run's window may still send again.
     QList<QPointer<CSendRun>> m_runs;
     CSmtpTimeouts m_mailTimeouts;
+    QUndoStack m_undo;
 };

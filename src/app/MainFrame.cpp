@@ -2,9 +2,11 @@
 
 #include "AboutDlg.h"
 #include "DocListWidget.h"
+#include "ImportDlg.h"
 #include "KivvoApp.h"
 #include "KivvoDoc.h"
 #include "ListBar.h"
+#include "ParticipantImport.h"
 #include "RulesDlg.h"
 #include "SettingsDlg.h"
 #include "draw/DrawNamesDlg.h"
@@ -24,6 +26,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -33,6 +36,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -81,11 +85,27 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
     m_choosePrinter = [this](QPrinter& printer, const QString& strTitle) {
         return DefaultPrinterChooser(this, printer, strTitle);
     };
+    m_chooseImport = [this] {
+        return QFileDialog::getOpenFileName(this, CStringTable::Load(IDS_EDIT_IMPORT),
+                                            m_pApp->m_strFolder,
+                                            CStringTable::Load(IDS_IMPORT_FILTER));
+    };
 
     m_pView = new CKivvoView(pDoc);
+    m_pHistoryNote = new QLabel;
+    m_pHistoryNote->setObjectName(QStringLiteral("historyNote"));
+    m_pHistoryNote->setWordWrap(true);
+    m_pHistoryNote->setMargin(4);
+    m_pHistoryNote->hide();
+    m_pListPage = new QWidget;
+    auto* pPageLayout = new QVBoxLayout(m_pListPage);
+    pPageLayout->setContentsMargins(0, 0, 0, 0);
+    pPageLayout->setSpacing(0);
+    pPageLayout->addWidget(m_pHistoryNote);
+    pPageLayout->addWidget(m_pView);
     m_pDocList = new CDocListWidget;
     m_pStack = new QStackedWidget;
-    m_pStack->addWidget(m_pView);
+    m_pStack->addWidget(m_pListPage);
     m_pStack->addWidget(m_pDocList);
     setCentralWidget(m_pStack);
     BuildBars();
@@ -95,6 +115,14 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
     connect(m_pView, &CKivvoView::MenuAboutToShow, this, &CMainFrame::UpdateMenu);
     connect(m_pView, &CKivvoView::StateChanged, this, &CMainFrame::UpdateCommandUI);
     connect(m_pDoc, &CDocument::ViewsUpdated, this, &CMainFrame::UpdateCommandUI);
+    connect(m_pDoc, &CDocument::ViewsUpdated, this, &CMainFrame::UpdateHistoryNote);
+    // A past list's name may change: the note names it.
+    connect(m_pDoc, &CDocument::ModifiedChanged, this, &CMainFrame::UpdateHistoryNote);
+    connect(m_pDoc->UndoStack(), &QUndoStack::indexChanged, this, [this] {
+        UpdateHistoryNote();
+        UpdateUndoTexts();
+        UpdateCommandUI();
+    });
     connect(m_pDoc, &CDocument::ModifiedChanged, this, &CMainFrame::UpdateTitle);
     connect(m_pDoc, &CDocument::PathNameChanged, this, &CMainFrame::UpdateTitle);
     connect(m_wndListBar, &CListBar::ListPicked, this, [this] {
@@ -161,6 +189,11 @@ void CMainFrame::BuildBars()
     AddAction(ID_PRINT_CARDS, IDS_MENU_PRINT_CARDS);
     AddAction(ID_COPY_FOR_NEXT, IDS_MENU_COPY_FOR_NEXT);
     AddAction(ID_RULES, IDS_MENU_RULES);
+    AddAction(ID_EDIT_UNDO, IDS_MENU_UNDO, QKeySequence::Undo);
+    AddAction(ID_EDIT_REDO, IDS_MENU_REDO, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    AddAction(ID_IMPORT_PARTICIPANTS, IDS_MENU_IMPORT);
+    // Enabled like a command; its own entries move the selected person.
+    m_actions.insert(ID_MOVE_TO_GROUP, m_pView->MoveMenu()->menuAction());
     AddAction(ID_FILE_NEW, IDS_MENU_NEW, QKeySequence(Qt::CTRL | Qt::Key_N));
     AddAction(ID_FILE_OPEN, IDS_MENU_OPEN, QKeySequence(Qt::CTRL | Qt::Key_O));
     AddAction(ID_FILE_SAVE, IDS_MENU_SAVE, QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -178,11 +211,13 @@ void CMainFrame::BuildBars()
     const QList<QPair<QString, QList<int>>> menus = {
         {CStringTable::Load(IDS_SETTINGS_MENU), {ID_CONFIGURE}},
         {CStringTable::Load(IDS_EXCHANGE_MENU),
-         {ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_RENAME_ITEM,
-          ID_SEND_EMAIL_TO_PERSON, ID_PERSON_PROPERTIES, 0, ID_DRAW_NAMES, ID_SEND_EMAILS,
-          ID_VIEW_NOTIFICATIONS, ID_PRINT_CARDS, 0, ID_RULES, ID_COPY_FOR_NEXT}},
+         {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP,
+          ID_DELETE_ITEM, ID_RENAME_ITEM, ID_MOVE_TO_GROUP, ID_SEND_EMAIL_TO_PERSON,
+          ID_PERSON_PROPERTIES, 0, ID_DRAW_NAMES, ID_SEND_EMAILS, ID_VIEW_NOTIFICATIONS,
+          ID_PRINT_CARDS, 0, ID_RULES, ID_COPY_FOR_NEXT}},
         {CStringTable::Load(IDS_TOOLS_MENU),
-         {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_APP_ABOUT, 0, ID_APP_EXIT}},
+         {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_IMPORT_PARTICIPANTS, 0, ID_APP_ABOUT, 0,
+          ID_APP_EXIT}},
     };
     m_wndCommandBar = new QToolBar(this);
     m_wndCommandBar->setObjectName(QStringLiteral("commandBar"));
@@ -283,6 +318,28 @@ void CMainFrame::UpdateCommandUI()
     }
 }
 
+void CMainFrame::UpdateHistoryNote()
+{
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    const bool bHistory = m_pDoc->IsHistory(pList);
+    m_pHistoryNote->setText(bHistory ? CStringTable::Format(IDS_HISTORY_NOTE, {pList->m_strName})
+                                     : QString());
+    m_pHistoryNote->setVisible(bHistory);
+}
+
+void CMainFrame::UpdateUndoTexts()
+{
+    const QUndoStack* pStack = m_pDoc->UndoStack();
+    const QString strUndo = pStack->undoText();
+    const QString strRedo = pStack->redoText();
+    m_actions.value(ID_EDIT_UNDO)
+        ->setText(strUndo.isEmpty() ? CStringTable::Load(IDS_MENU_UNDO)
+                                    : CStringTable::Format(IDS_MENU_UNDO_WHAT, {strUndo}));
+    m_actions.value(ID_EDIT_REDO)
+        ->setText(strRedo.isEmpty() ? CStringTable::Load(IDS_MENU_REDO)
+                                    : CStringTable::Format(IDS_MENU_REDO_WHAT, {strRedo}));
+}
+
 void CMainFrame::UpdateTitle()
 {
     QString strName = QFileInfo(m_pDoc->GetPathName()).completeBaseName();
@@ -316,6 +373,9 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
         cmdUI.Enable(!IsDocumentListUp());
+        return true;
+    case ID_IMPORT_PARTICIPANTS:
+        cmdUI.Enable(!IsDocumentListUp() && !m_pDoc->IsSending());
         return true;
     default:
         return false;
@@ -361,6 +421,10 @@ bool CMainFrame::OnCommand(int nID)
             m_pDoc->SetRules(rules.Rules());
         return true;
     }
+    case ID_IMPORT_PARTICIPANTS:
+        if (!m_pDoc->RefuseWhileSending(m_pDoc->GetNewestList()))
+            OnImportParticipants();
+        return true;
     default:
         return false;
     }
@@ -398,6 +462,23 @@ bool CMainFrame::DoSave(bool bAskName)
             strPath += QStringLiteral(".kv");
     }
     return m_pDoc->OnSaveDocument(strPath);
+}
+
+void CMainFrame::OnImportParticipants()
+{
+    m_pView->EndEditing();
+    const QString strPath = m_chooseImport();
+    if (strPath.isEmpty())
+        return;
+    // Always into the newest list: the past ones stay as they were.
+    const CNameList* pNewest = m_pDoc->GetNewestList();
+    CParticipantImport import;
+    QString strError;
+    if (import.Read(strPath, strError))
+        import.Check(*pNewest);
+    CImportDlg preview(import, strError, pNewest->m_strName, this);
+    if (preview.exec() == QDialog::Accepted)
+        m_pDoc->ImportParticipants(import);
 }
 
 void CMainFrame::OnFileNew()
@@ -439,7 +520,7 @@ void CMainFrame::ShowDocumentList()
 
 void CMainFrame::CloseDocumentList()
 {
-    m_pStack->setCurrentWidget(m_pView);
+    m_pStack->setCurrentWidget(m_pListPage);
     m_wndCommandBar->show();
     m_wndToolBar->show();
     m_wndListBand->show();

@@ -14,6 +14,7 @@ class CKivvoDoc;
 class CKivvoView;
 class CListBar;
 class QAction;
+class QLabel;
 class QMenu;
 class QPrinter;
 class QStackedWidget;
@@ -42,6 +43,10 @@ public:
     CDocListWidget* DocumentList() const { return m_pDocList; }
     void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
     void SetPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
+    // Picks a file of participants to import; empty when the user gave up.
+    void SetImportChooser(std::function<QString()> chooser) { m_chooseImport = std::move(chooser); }
+    // The line above the tree that tells a past exchange apart.
+    QLabel* HistoryNote() const { return m_pHistoryNote; }
 
     // Prints the paper cards of the newest drawing: everybody's, or those of the persons named.
     void PrintCards(const QStringList& names = {});
@@ -83,6 +88,9 @@ private:
     // Asked while e-mails are being sent; false when the user wants them to go on.
     bool StopSendingToClose();
 
+    void UpdateHistoryNote();
+    void UpdateUndoTexts();
+    void OnImportParticipants();
     void OnFileNew();
     void OnFileOpen();
 
@@ -90,6 +98,8 @@ private:
     CKivvoApp* m_pApp;
     CKivvoView* m_pView;
     CDocListWidget* m_pDocList;
+    QWidget* m_pListPage;
+    QLabel* m_pHistoryNote;
     QStackedWidget* m_pStack;
     QToolBar* m_wndCommandBar;
     QToolBar* m_wndToolBar;
@@ -98,4 +108,5 @@ private:
     QHash<int, QAction*> m_actions;
     FileChooser m_chooseFile;
     PrinterChooser m_choosePrinter;
+    std::function<QString()> m_chooseImport;
 };

@@ -253,6 +253,8 @@ QString CNameList::RenamePerson(CPerson* pPerson, const QString& strName)
     const QString strOld = pPerson->m_strName;
     if (strName.trimmed().isEmpty() || strName == strOld)
         return strOld;
+    // His own name is no other person's: a change of case alone keeps the name his.
+    pPerson->m_strName.clear();
     const QString strNew = MakeUniqueName(strName, QString());
     pPerson->m_strName = strNew;
     // A name that still names somebody else never was his alone to carry along; nor does

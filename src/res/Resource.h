@@ -446,3 +446,38 @@ constexpr int IDS_CARDS_DOC_NAME = 21536;
 constexpr int IDS_CARDS_PRINTED = 21533;
 // 22500-22599
 constexpr int IDS_KEYRING_MODULE_MISSING = 22500;
+
+// Undo and redo, groups built in the tree, past exchanges kept as they were, imports.
+constexpr int ID_EDIT_REDO = 33200;
+constexpr int ID_MOVE_TO_GROUP = 33201;
+constexpr int ID_IMPORT_PARTICIPANTS = 33202;
+
+constexpr int IDS_MENU_UNDO = 24000;
+constexpr int IDS_MENU_REDO = 24001;
+constexpr int IDS_MENU_UNDO_WHAT = 24002;
+constexpr int IDS_MENU_REDO_WHAT = 24003;
+constexpr int IDS_EDIT_ADD_PERSON = 24004;
+constexpr int IDS_EDIT_ADD_GROUP = 24005;
+constexpr int IDS_EDIT_DELETE = 24006;
+constexpr int IDS_EDIT_RENAME = 24007;
+constexpr int IDS_EDIT_PROPERTIES = 24008;
+constexpr int IDS_EDIT_MOVE = 24009;
+constexpr int IDS_EDIT_RULES = 24010;
+constexpr int IDS_EDIT_DRAW = 24011;
+constexpr int IDS_EDIT_COPY = 24012;
+constexpr int IDS_EDIT_IMPORT = 24013;
+constexpr int IDS_MENU_MOVE_TO_GROUP = 24014;
+constexpr int IDS_MENU_NO_GROUP = 24015;
+constexpr int IDS_HISTORY_NOTE = 24016;
+constexpr int IDS_TIP_NO_ADDRESS = 24017;
+constexpr int IDS_MENU_IMPORT = 24018;
+constexpr int IDS_IMPORT_FILTER = 24019;
+constexpr int IDS_IMPORT_TITLE = 24020;
+constexpr int IDS_IMPORT_TO_ADD = 24021;
+constexpr int IDS_IMPORT_LEFT_OUT = 24022;
+constexpr int IDS_IMPORT_FAILED = 24023;
+constexpr int IDS_IMPORT_NOBODY_NEW = 24024;
+constexpr int IDS_IMPORT_COL_NAME = 24025;
+constexpr int IDS_IMPORT_COL_ADDRESS = 24026;
+constexpr int IDS_IMPORT_COL_GROUP = 24027;
+constexpr int IDS_IMPORT_TO_ADD_ONE = 24028;

@@ -547,6 +547,38 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CARDS_PRINTED, u"%d cards sent to the printer."},
         // 22500-22599
         {IDS_KEYRING_MODULE_MISSING, u"The keyring support (%s) could not be loaded: %s"},
+        {IDS_MENU_UNDO, u"&Undo"},
+        {IDS_MENU_REDO, u"&Redo"},
+        {IDS_MENU_UNDO_WHAT, u"&Undo %s"},
+        {IDS_MENU_REDO_WHAT, u"&Redo %s"},
+        {IDS_EDIT_ADD_PERSON, u"Add Person"},
+        {IDS_EDIT_ADD_GROUP, u"Add Group"},
+        {IDS_EDIT_DELETE, u"Delete"},
+        {IDS_EDIT_RENAME, u"Rename"},
+        {IDS_EDIT_PROPERTIES, u"Person Properties"},
+        {IDS_EDIT_MOVE, u"Move to Group"},
+        {IDS_EDIT_RULES, u"Rules"},
+        {IDS_EDIT_DRAW, u"Draw Names"},
+        {IDS_EDIT_COPY, u"Copy for Next Exchange"},
+        {IDS_EDIT_IMPORT, u"Import Participants"},
+        {IDS_MENU_MOVE_TO_GROUP, u"&Move to Group"},
+        {IDS_MENU_NO_GROUP, u"No group"},
+        {IDS_HISTORY_NOTE, u"%s \u2014 a past exchange; its drawing keeps anyone from drawing "
+                           u"the same person again. Only its name can be changed."},
+        {IDS_TIP_NO_ADDRESS, u"No e-mail address: %s will get no e-mail."},
+        {IDS_MENU_IMPORT, u"&Import Participants..."},
+        {IDS_IMPORT_FILTER,
+         u"Participants (*.csv *.vcf *.vcard);;CSV files (*.csv);;vCard files (*.vcf *.vcard);;"
+         u"All files (*)"},
+        {IDS_IMPORT_TITLE, u"Import Participants \u2014 %s"},
+        {IDS_IMPORT_TO_ADD, u"%d persons will be added to \"%s\":"},
+        {IDS_IMPORT_LEFT_OUT, u"Already in the list, so left out: %s"},
+        {IDS_IMPORT_FAILED, u"Nothing will be imported. %s"},
+        {IDS_IMPORT_NOBODY_NEW, u"Everybody in the file is in \"%s\" already: nobody to add."},
+        {IDS_IMPORT_COL_NAME, u"Name"},
+        {IDS_IMPORT_COL_ADDRESS, u"Address"},
+        {IDS_IMPORT_COL_GROUP, u"Group"},
+        {IDS_IMPORT_TO_ADD_ONE, u"1 person will be added to \"%s\":"},
     };
     return table;
 }

@@ -11,6 +11,7 @@
 #include "res/StringTable.h"
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,6 +32,21 @@ HTREEITEM Handle(QTreeWidgetItem* pItem)
     return pItem;
 }
 
+bool HasGroup(const CNameList& list)
+{
+    for (const CListItem* pEntry = list.m_pFirst; pEntry; pEntry = pEntry->m_pNext) {
+        if (pEntry->IsGroup())
+            return true;
+    }
+    return false;
+}
+
+// A menu shows "&" as a mnemonic unless doubled.
+QString MenuText(const QString& strName)
+{
+    return QString(strName).replace(u'&', QStringLiteral("&&"));
+}
+
 } // namespace
 
 CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
@@ -43,6 +59,11 @@ CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setContextMenuPolicy(Qt::DefaultContextMenu);
+    // Persons are dragged between groups and the top level; the model moves them, not Qt.
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::InternalMove);
 
     m_menuRoot = BuildMenu({{IDS_MENU_ROOT_RENAME, ID_RENAME_ITEM},
                             {IDS_MENU_ROOT_ADD_GROUP, ID_ADD_GROUP},
@@ -54,6 +75,14 @@ CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
                               {IDS_MENU_PERSON_DELETE, ID_DELETE_ITEM},
                               {IDS_MENU_PERSON_SEND, ID_SEND_EMAIL_TO_PERSON},
                               {IDS_MENU_CONTEXT_PROPERTIES, ID_PERSON_PROPERTIES}});
+    m_menuEmpty = BuildMenu(
+        {{IDS_MENU_ROOT_ADD_PERSON, ID_ADD_PERSON}, {IDS_MENU_ROOT_ADD_GROUP, ID_ADD_GROUP}});
+    m_menuMove = new QMenu(CStringTable::Load(IDS_MENU_MOVE_TO_GROUP), this);
+    m_menuMove->setObjectName(QStringLiteral("moveMenu"));
+    m_menuMove->menuAction()->setData(ID_MOVE_TO_GROUP);
+    connect(m_menuMove, &QMenu::aboutToShow, this, &CKivvoView::FillMoveMenu);
+    m_menuPerson->insertMenu(m_menuPerson->actions().value(3), m_menuMove);
+    m_menuEmpty->setObjectName(QStringLiteral("emptyMenu"));
     m_menuRoot->setObjectName(QStringLiteral("rootMenu"));
     m_menuGroup->setObjectName(QStringLiteral("groupMenu"));
     m_menuPerson->setObjectName(QStringLiteral("personMenu"));
@@ -119,6 +148,8 @@ QTreeWidgetItem* CKivvoView::InsertItem(QTreeWidgetItem* pParent, CListItem* pEn
     auto* pItem = new QTreeWidgetItem(pParent, {pEntry->m_strName});
     pItem->setIcon(0, m_imageList[pEntry->IsGroup() ? kGroupImage : kPersonImage]);
     pItem->setFlags(pItem->flags() | Qt::ItemIsEditable);
+    if (pEntry->IsGroup())
+        pItem->setFlags(pItem->flags() & ~Qt::ItemIsDragEnabled);
     pEntry->m_hItem = Handle(pItem);
     return pItem;
 }
@@ -131,13 +162,22 @@ void CKivvoView::UpdateExclusionMarks()
     QSet<QString> givers;
     for (const CExclusions::CPair& pair : pList->m_exclusions.Pairs())
         givers.insert(pair.m_strGiver);
+    const QBrush dimmed = palette().brush(QPalette::Disabled, QPalette::Text);
     pList->ForEachPerson([&](CPerson* pPerson) {
         auto* pItem = static_cast<QTreeWidgetItem*>(pPerson->m_hItem);
         if (!pItem)
             return;
         const bool bExcludes = givers.contains(pPerson->m_strName);
         pItem->setIcon(0, m_imageList[bExcludes ? kExcludingImage : kPersonImage]);
-        pItem->setToolTip(0, bExcludes ? CStringTable::Load(IDS_TIP_HAS_EXCLUSIONS) : QString());
+        QStringList tips;
+        if (bExcludes)
+            tips.append(CStringTable::Load(IDS_TIP_HAS_EXCLUSIONS));
+        // Nobody is told whom he drew without an address: his name is greyed.
+        const bool bNoAddress = pPerson->m_strAddress.trimmed().isEmpty();
+        if (bNoAddress)
+            tips.append(CStringTable::Format(IDS_TIP_NO_ADDRESS, {pPerson->m_strName}));
+        pItem->setForeground(0, bNoAddress ? dimmed : QBrush());
+        pItem->setToolTip(0, tips.join(u'\n'));
     });
 }
 
@@ -156,7 +196,7 @@ void CKivvoView::Rebuild()
     // Built apart and handed to the tree whole: one insertion instead of one per entry.
     m_hRootItem = new QTreeWidgetItem({pList ? pList->m_strName : QString()});
     m_hRootItem->setIcon(0, m_imageList[kGroupImage]);
-    m_hRootItem->setFlags(m_hRootItem->flags() | Qt::ItemIsEditable);
+    m_hRootItem->setFlags((m_hRootItem->flags() | Qt::ItemIsEditable) & ~Qt::ItemIsDragEnabled);
     QList<QTreeWidgetItem*> groups;
     for (CListItem* pEntry = pList ? pList->m_pFirst : nullptr; pEntry; pEntry = pEntry->m_pNext) {
         QTreeWidgetItem* pItem = InsertItem(m_hRootItem, pEntry);
@@ -167,8 +207,7 @@ void CKivvoView::Rebuild()
             InsertItem(pItem, pPerson);
         groups.append(pItem);
     }
-    if (pList && !pList->m_exclusions.IsEmpty())
-        UpdateExclusionMarks();
+    UpdateExclusionMarks();
     addTopLevelItem(m_hRootItem);
     for (QTreeWidgetItem* pGroup : std::as_const(groups))
         pGroup->setExpanded(true);
@@ -189,14 +228,21 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
     QTreeWidgetItem* pSelected = SelectedItem();
     const HTREEITEM hSelected = Handle(pSelected);
     const bool bRoot = pSelected && pSelected == m_hRootItem;
-    // The newest list stays as it is while its e-mails are being sent.
-    const bool bEditable = !m_pDoc->IsListLocked(pList);
+    const bool bEditable = IsEditable();
     switch (cmdUI.m_nID) {
     case ID_ADD_PERSON:
     case ID_ADD_GROUP:
-    case ID_RENAME_ITEM:
         cmdUI.Enable(pList != nullptr && bEditable);
         return true;
+    case ID_RENAME_ITEM:
+        // A past exchange keeps its entries, but its name may change.
+        cmdUI.Enable(pList && !m_pDoc->IsListLocked(pList) && (bEditable || bRoot));
+        return true;
+    case ID_MOVE_TO_GROUP: {
+        const CPerson* pPerson = pSelected ? PersonOf(pSelected) : nullptr;
+        cmdUI.Enable(pPerson && bEditable && (pList->GroupOf(pPerson) || HasGroup(*pList)));
+        return true;
+    }
     case ID_VIEW_NOTIFICATIONS:
         cmdUI.Enable(pList != nullptr);
         return true;
@@ -228,6 +274,10 @@ bool CKivvoView::OnCommand(int nID)
     static const QList<int> edits = {ID_ADD_PERSON,  ID_ADD_GROUP,   ID_ADD_PERSON_TO_GROUP,
                                      ID_DELETE_ITEM, ID_RENAME_ITEM, ID_PERSON_PROPERTIES};
     if (edits.contains(nID) && m_pDoc->RefuseWhileSending(m_pDoc->GetCurrentList()))
+        return true;
+    // A past exchange is never changed but for its name, however the command came.
+    CCmdUI cmdUI(nID);
+    if (edits.contains(nID) && OnUpdateCommand(cmdUI) && !cmdUI.m_bEnabled)
         return true;
     switch (nID) {
     case ID_ADD_PERSON:
@@ -262,43 +312,87 @@ bool CKivvoView::OnCommand(int nID)
     }
 }
 
+bool CKivvoView::IsEditable() const
+{
+    // The newest list stays as it is while its e-mails are being sent; older ones always.
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    return pList && !m_pDoc->IsListLocked(pList) && !m_pDoc->IsHistory(pList);
+}
+
+QTreeWidgetItem* CKivvoView::SelectedGroupItem() const
+{
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    QTreeWidgetItem* pSelected = SelectedItem();
+    if (!pList || !pSelected || pSelected == m_hRootItem)
+        return nullptr;
+    const HTREEITEM hSelected = Handle(pSelected);
+    return static_cast<QTreeWidgetItem*>(
+        pList->IsGroupItem(hSelected) ? hSelected : pList->FindGroupItem(hSelected));
+}
+
 void CKivvoView::OnAddPerson()
 {
+    AddPerson(nullptr);
+}
+
+void CKivvoView::AddPerson(QTreeWidgetItem* pGroupItem)
+{
+    CNameList* pList = m_pDoc->GetCurrentList();
+    const CKivvoDoc::CState before = m_pDoc->SaveState();
     auto* pPerson = new CPerson(NewPersonName(), {}, {});
-    SelectItem(InsertItem(m_hRootItem, pPerson));
-    m_pDoc->GetCurrentList()->Append(pPerson);
-    m_pDoc->SetModifiedFlag();
+    QTreeWidgetItem* pParent = pGroupItem ? pGroupItem : m_hRootItem;
+    QTreeWidgetItem* pItem = InsertItem(pParent, pPerson);
+    if (!pGroupItem)
+        pList->Append(pPerson);
+    else if (!pList->AddToGroup(pPerson, Handle(pGroupItem)))
+        return delete pItem, delete pPerson;
+    pParent->setExpanded(true);
     m_hRootItem->setExpanded(true);
+    SelectItem(pItem);
+    UpdateExclusionMarks();
     // The new person is edited at once, once this command is over.
-    QTimer::singleShot(0, this, [this] { OnCommand(ID_PERSON_PROPERTIES); });
+    QTimer::singleShot(0, this, [this, before, pItem] { EditNewPerson(before, pItem); });
+}
+
+void CKivvoView::EditNewPerson(const CKivvoDoc::CState& before, QTreeWidgetItem* pItem)
+{
+    CNameList* pList = m_pDoc->GetCurrentList();
+    // Compared as a handle only: the item may have gone with a rebuild meanwhile.
+    if (!pList || !pList->FindItem(Handle(pItem)))
+        return;
+    SelectItem(pItem);
+    if (RunPersonDialog(pItem)) {
+        m_pDoc->PushEdit(before, IDS_EDIT_ADD_PERSON);
+        return;
+    }
+    // Cancelled: nobody called "Person" is left to be drawn.
+    pList->Remove(Handle(pItem));
+    delete pItem;
+    UpdateExclusionMarks();
+    emit StateChanged();
 }
 
 void CKivvoView::OnAddGroup()
 {
+    const CKivvoDoc::CState before = m_pDoc->SaveState();
     auto* pGroup = new CGroup(CStringTable::Load(IDS_NEW_GROUP_NAME));
     QTreeWidgetItem* pItem = InsertItem(m_hRootItem, pGroup);
     m_pDoc->GetCurrentList()->Append(pGroup);
     SelectItem(pItem);
-    m_pDoc->SetModifiedFlag();
     m_hRootItem->setExpanded(true);
+    m_pDoc->PushEdit(before, IDS_EDIT_ADD_GROUP);
+    // The name is open for typing, as a new person's dialog is; once the command is over.
+    QTimer::singleShot(0, this, [this, pItem] {
+        const CNameList* pList = m_pDoc->GetCurrentList();
+        if (pList && pList->FindItem(Handle(pItem)) && IsEditable())
+            editItem(pItem);
+    });
 }
 
 void CKivvoView::OnAddPersonToGroup()
 {
-    CNameList* pList = m_pDoc->GetCurrentList();
-    const HTREEITEM hSelected = GetSelectedHandle();
-    if (!hSelected || hSelected == Handle(m_hRootItem))
-        return;
-    const HTREEITEM hGroup =
-        pList->IsGroupItem(hSelected) ? hSelected : pList->FindGroupItem(hSelected);
-    if (!hGroup)
-        return;
-    auto* pPerson = new CPerson(NewPersonName(), {}, {});
-    QTreeWidgetItem* pItem = InsertItem(static_cast<QTreeWidgetItem*>(hGroup), pPerson);
-    SelectItem(pItem);
-    pList->AddToGroup(pPerson, hGroup);
-    m_pDoc->SetModifiedFlag();
-    QTimer::singleShot(0, this, [this] { OnCommand(ID_PERSON_PROPERTIES); });
+    if (QTreeWidgetItem* pGroupItem = SelectedGroupItem())
+        AddPerson(pGroupItem);
 }
 
 void CKivvoView::OnDeleteItem()
@@ -306,12 +400,124 @@ void CKivvoView::OnDeleteItem()
     QTreeWidgetItem* pSelected = SelectedItem();
     if (!pSelected || pSelected == m_hRootItem)
         return;
+    const CKivvoDoc::CState before = m_pDoc->SaveState();
     const HTREEITEM hSelected = Handle(pSelected);
     delete pSelected; // with its child items
     m_pDoc->GetCurrentList()->Remove(hSelected);
     UpdateExclusionMarks(); // the exclusions of whoever went are gone
-    m_pDoc->SetModifiedFlag();
+    m_pDoc->PushEdit(before, IDS_EDIT_DELETE);
     emit StateChanged();
+}
+
+CPerson* CKivvoView::PersonOf(QTreeWidgetItem* pItem) const
+{
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    CListItem* pEntry = pList && pItem ? pList->FindItem(Handle(pItem)) : nullptr;
+    return pEntry && !pEntry->IsGroup() ? static_cast<CPerson*>(pEntry) : nullptr;
+}
+
+bool CKivvoView::MoveItem(QTreeWidgetItem* pItem, CGroup* pGroup)
+{
+    CNameList* pList = m_pDoc->GetCurrentList();
+    CPerson* pPerson = PersonOf(pItem);
+    if (!pPerson || !IsEditable() || pList->GroupOf(pPerson) == pGroup)
+        return false;
+    const CKivvoDoc::CState before = m_pDoc->SaveState();
+    if (!pList->MovePerson(pPerson, pGroup))
+        return false;
+    // The item moves along, so every handle stays as it was.
+    auto* pTarget = pGroup ? static_cast<QTreeWidgetItem*>(pGroup->m_hItem) : m_hRootItem;
+    pItem->parent()->removeChild(pItem);
+    pTarget->addChild(pItem);
+    pTarget->setExpanded(true);
+    SelectItem(pItem);
+    m_pDoc->PushEdit(before, IDS_EDIT_MOVE);
+    emit StateChanged();
+    return true;
+}
+
+bool CKivvoView::MoveSelectedTo(HTREEITEM hGroup)
+{
+    CNameList* pList = m_pDoc->GetCurrentList();
+    if (!pList || m_pDoc->RefuseWhileSending(pList))
+        return false;
+    CListItem* pEntry = hGroup ? pList->FindItem(hGroup) : nullptr;
+    if (hGroup && (!pEntry || !pEntry->IsGroup()))
+        return false;
+    return MoveItem(SelectedItem(), static_cast<CGroup*>(pEntry));
+}
+
+void CKivvoView::FillMoveMenu()
+{
+    m_menuMove->clear();
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    const CPerson* pPerson = PersonOf(SelectedItem());
+    if (!pList || !pPerson)
+        return;
+    const CGroup* pOwn = pList->GroupOf(pPerson);
+    auto addTarget = [this](const QString& strText, HTREEITEM hGroup, bool bHere) {
+        QAction* pAction = m_menuMove->addAction(strText);
+        pAction->setCheckable(true);
+        pAction->setChecked(bHere);
+        pAction->setEnabled(!bHere);
+        connect(pAction, &QAction::triggered, this, [this, hGroup] { MoveSelectedTo(hGroup); });
+    };
+    for (const CListItem* pEntry = pList->m_pFirst; pEntry; pEntry = pEntry->m_pNext) {
+        if (pEntry->IsGroup())
+            addTarget(MenuText(pEntry->m_strName), pEntry->m_hItem, pEntry == pOwn);
+    }
+    m_menuMove->addSeparator();
+    addTarget(CStringTable::Load(IDS_MENU_NO_GROUP), nullptr, pOwn == nullptr);
+}
+
+bool CKivvoView::DropTarget(QTreeWidgetItem* pDragged, const QPoint& ptViewport,
+                            CGroup*& pTarget) const
+{
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    const CPerson* pPerson = PersonOf(pDragged);
+    if (!pPerson || !IsEditable())
+        return false;
+    // A group takes what is dropped on it or on its persons; anything else is the top level.
+    pTarget = nullptr;
+    if (QTreeWidgetItem* pOver = itemAt(ptViewport); pOver && pOver != m_hRootItem) {
+        CListItem* pEntry = pList->FindItem(Handle(pOver));
+        if (pEntry && pEntry->IsGroup())
+            pTarget = static_cast<CGroup*>(pEntry);
+        else if (pEntry)
+            pTarget = pList->GroupOf(static_cast<CPerson*>(pEntry));
+    }
+    return pTarget != pList->GroupOf(pPerson);
+}
+
+bool CKivvoView::DropOn(QTreeWidgetItem* pDragged, const QPoint& ptViewport)
+{
+    CGroup* pTarget = nullptr;
+    return DropTarget(pDragged, ptViewport, pTarget) && MoveItem(pDragged, pTarget);
+}
+
+void CKivvoView::dragMoveEvent(QDragMoveEvent* pEvent)
+{
+    QTreeWidget::dragMoveEvent(pEvent); // scrolling and the drop indicator
+    CGroup* pTarget = nullptr;
+    if (pEvent->source() == this &&
+        DropTarget(SelectedItem(), pEvent->position().toPoint(), pTarget)) {
+        pEvent->setDropAction(Qt::MoveAction);
+        pEvent->accept();
+    } else {
+        pEvent->ignore();
+    }
+}
+
+void CKivvoView::dropEvent(QDropEvent* pEvent)
+{
+    // Whatever the drop does, Qt must not move or remove items itself.
+    pEvent->setDropAction(Qt::IgnoreAction);
+    pEvent->accept();
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+    if (pEvent->source() == this && !m_pDoc->RefuseWhileSending(m_pDoc->GetCurrentList()))
+        DropOn(SelectedItem(), pEvent->position().toPoint());
 }
 
 void CKivvoView::OnRenameItem()
@@ -324,6 +530,9 @@ bool CKivvoView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEv
 {
     // F2 and a click on the selected name rename without a command: the same lock holds.
     if (trigger != NoEditTriggers && m_pDoc->IsListLocked(m_pDoc->GetCurrentList()))
+        return false;
+    // Of a past exchange only the list's own name may change.
+    if (trigger != NoEditTriggers && !IsEditable() && itemFromIndex(index) != m_hRootItem)
         return false;
     const bool bEditing = QTreeWidget::edit(index, trigger, pEvent);
     if (bEditing)
@@ -355,38 +564,48 @@ void CKivvoView::commitData(QWidget* pEditor)
 void CKivvoView::OnEndLabelEdit(QTreeWidgetItem* pItem, const QString& strText)
 {
     CNameList* pList = m_pDoc->GetCurrentList();
+    const CKivvoDoc::CState before = m_pDoc->SaveState();
     QString strStored = strText;
+    bool bPerson = false;
     if (pItem == m_hRootItem) {
         pList->m_strName = strText;
         m_pDoc->FillListSelector();
     } else if (CListItem* pEntry = pList->FindItem(Handle(pItem))) {
-        if (pEntry->IsGroup())
-            pEntry->m_strName = strStored;
-        else
+        bPerson = !pEntry->IsGroup();
+        if (bPerson)
             strStored = pList->RenamePerson(static_cast<CPerson*>(pEntry), strText);
+        else
+            pEntry->m_strName = strStored;
     } else {
         return;
     }
     pItem->setText(0, strStored);
-    m_pDoc->SetModifiedFlag();
+    UpdateExclusionMarks();
+    m_pDoc->PushEdit(before, IDS_EDIT_RENAME);
+    if (bPerson && strStored != strText && !strText.trimmed().isEmpty())
+        CFramework::MessageBox(IDS_NAME_MADE_UNIQUE, EBoxKind::OkInformation, {strText, strStored});
 }
 
 void CKivvoView::OnPersonProperties()
 {
-    CNameList* pList = m_pDoc->GetCurrentList();
-    QTreeWidgetItem* pSelected = SelectedItem();
-    CListItem* pEntry = pSelected ? pList->FindItem(Handle(pSelected)) : nullptr;
-    if (!pEntry || pEntry->IsGroup())
-        return;
-    auto* pPerson = static_cast<CPerson*>(pEntry);
-    CPersonDlg dialog(pPerson, pList, this);
+    const CKivvoDoc::CState before = m_pDoc->SaveState();
+    if (RunPersonDialog(SelectedItem()))
+        m_pDoc->PushEdit(before, IDS_EDIT_PROPERTIES);
+}
+
+bool CKivvoView::RunPersonDialog(QTreeWidgetItem* pItem)
+{
+    CPerson* pPerson = PersonOf(pItem);
+    if (!pPerson)
+        return false;
+    CPersonDlg dialog(pPerson, m_pDoc->GetCurrentList(), this);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return false;
     if (dialog.m_bNameChanged)
-        pSelected->setText(0, pPerson->m_strName);
+        pItem->setText(0, pPerson->m_strName);
     UpdateExclusionMarks();
-    m_pDoc->SetModifiedFlag();
     emit StateChanged();
+    return true;
 }
 
 void CKivvoView::OnSendEmailToPerson()
@@ -409,7 +628,7 @@ void CKivvoView::ShowContextMenu(const QPoint& ptScreen)
     m_pLongPress->stop();
     CNameList* pList = m_pDoc->GetCurrentList();
     QTreeWidgetItem* pSelected = SelectedItem();
-    QMenu* pMenu = m_menuPerson;
+    QMenu* pMenu = pSelected ? m_menuPerson : m_menuEmpty;
     if (pSelected && pSelected == m_hRootItem)
         pMenu = m_menuRoot;
     else if (pSelected && pList && pList->IsGroupItem(Handle(pSelected)))
@@ -422,8 +641,13 @@ void CKivvoView::contextMenuEvent(QContextMenuEvent* pEvent)
     // A right-click selects the item under the pointer first; the context-menu key keeps
     // the selection and opens the menu at the selected item.
     if (pEvent->reason() == QContextMenuEvent::Mouse) {
-        if (QTreeWidgetItem* pItem = itemAt(pEvent->pos()))
+        if (QTreeWidgetItem* pItem = itemAt(pEvent->pos())) {
             SelectItem(pItem);
+        } else {
+            // Empty space: the menu of what can be added to the list.
+            setCurrentItem(nullptr);
+            clearSelection();
+        }
         m_ptContextMenu = pEvent->globalPos();
     } else {
         QTreeWidgetItem* pSelected = SelectedItem();
@@ -449,8 +673,9 @@ void CKivvoView::keyPressEvent(QKeyEvent* pEvent)
     const bool bPlain =
         pEvent->modifiers() == Qt::NoModifier || pEvent->modifiers() == Qt::KeypadModifier;
     int nID = 0;
+    // Insert adds into the group that is selected, or that holds the selected person.
     if (bPlain && pEvent->key() == Qt::Key_Insert)
-        nID = ID_ADD_PERSON;
+        nID = SelectedGroupItem() ? ID_ADD_PERSON_TO_GROUP : ID_ADD_PERSON;
     else if (bPlain && pEvent->key() == Qt::Key_Delete)
         nID = SelectedItem() ? ID_DELETE_ITEM : 0;
     else if (bPlain && (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter))

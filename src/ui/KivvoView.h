@@ -1,12 +1,13 @@
 #pragma once
 
+#include "app/KivvoDoc.h"
 #include "model/ListItem.h"
 #include "platform/CmdTarget.h"
 
 #include <QIcon>
 #include <QTreeWidget>
 
-class CKivvoDoc;
+class CGroup;
 class CNameList;
 class QMenu;
 class QTimer;
@@ -26,6 +27,15 @@ public:
     HTREEITEM GetSelectedHandle() const;
     QTreeWidgetItem* GetRootItem() const { return m_hRootItem; }
     QMenu* ContextMenu(int nMenuId) const;
+    // The groups of the list and "No group", for the selected person.
+    QMenu* MoveMenu() const { return m_menuMove; }
+
+    // Moves the selected person into the group with that tree handle, or to the top level for
+    // null, as one undoable step; false when that is no move.
+    bool MoveSelectedTo(HTREEITEM hGroup);
+    // What dropping the dragged item at a point of the viewport does; false when the drop is
+    // refused there.
+    bool DropOn(QTreeWidgetItem* pDragged, const QPoint& ptViewport);
 
     void OnUpdate(int nHint);
     bool OnCommand(int nID) override;
@@ -52,6 +62,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* pEvent) override;
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEvent) override;
+    void dragMoveEvent(QDragMoveEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
     void commitData(QWidget* pEditor) override;
 
 private:
@@ -60,12 +72,26 @@ private:
     QString NewPersonName() const;
     void SelectItem(QTreeWidgetItem* pItem);
     void Rebuild();
-    // Marks the persons who never draw some others.
+    // Marks the persons who never draw some others, and those without an address.
     void UpdateExclusionMarks();
+    // Entries of the shown list may change: it is the newest and not being mailed.
+    bool IsEditable() const;
+    // The group item the selection stands for: the group itself or a grouped person's; null
+    // otherwise.
+    QTreeWidgetItem* SelectedGroupItem() const;
+    // The person a drop or a move is about, with the group the point or handle leads to.
+    CPerson* PersonOf(QTreeWidgetItem* pItem) const;
+    bool DropTarget(QTreeWidgetItem* pDragged, const QPoint& ptViewport, CGroup*& pTarget) const;
+    bool MoveItem(QTreeWidgetItem* pItem, CGroup* pGroup);
+    void FillMoveMenu();
     QMenu* BuildMenu(const QList<QPair<int, int>>& items);
     // Asks the frame for the command when its update handler enables it; false otherwise.
     bool ChooseIfEnabled(int nID);
 
+    void AddPerson(QTreeWidgetItem* pGroupItem);
+    // The dialog of a person just added: OK records the addition, Cancel takes it back.
+    void EditNewPerson(const CKivvoDoc::CState& before, QTreeWidgetItem* pItem);
+    bool RunPersonDialog(QTreeWidgetItem* pItem);
     void OnAddPerson();
     void OnAddGroup();
     void OnAddPersonToGroup();
@@ -83,6 +109,8 @@ private:
     QMenu* m_menuRoot;
     QMenu* m_menuGroup;
     QMenu* m_menuPerson;
+    QMenu* m_menuEmpty;
+    QMenu* m_menuMove;
     QPoint m_ptContextMenu;
     QTimer* m_pLongPress;
     QPoint m_ptPress;

@@ -3,6 +3,7 @@
 #include "ContactComboBox.h"
 #include "app/KivvoApp.h"
 #include "model/NameList.h"
+#include "platform/Framework.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -205,7 +206,12 @@ void CPersonDlg::accept()
         return;
     }
     const QString strOld = m_pPerson->m_strName;
-    m_bNameChanged = m_pList->RenamePerson(m_pPerson, m_pName->text()) != strOld;
+    const QString strTyped = m_pName->text();
+    const QString strStored = m_pList->RenamePerson(m_pPerson, strTyped);
+    m_bNameChanged = strStored != strOld;
+    if (strStored != strTyped && strStored != strOld)
+        CFramework::MessageBox(IDS_NAME_MADE_UNIQUE, EBoxKind::OkInformation,
+                               {strTyped, strStored});
     m_pList->SetExclusionsOf(m_pPerson->m_strName, excluded, m_pBothWays->isChecked());
     m_pPerson->m_strAddress = m_pAddress->currentText();
     m_pPerson->m_strSuggestions = m_pSuggestions->toPlainText();
