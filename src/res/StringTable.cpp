@@ -537,6 +537,16 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CARDS_DOC_NAME, u"Cards %s"},
         {IDS_CLI_CARD_WRITTEN, u"1 card of \"%s\" written to \"%s\""},
         {IDS_CARDS_PRINTED, u"%d cards sent to the printer."},
+        {IDS_NOTE_PREVIOUS_NOT_QUOTED,
+         u"The list of who gave a gift to whom in the previous exchange (%d persons) is too "
+         u"long to quote in every e-mail; the organiser has it.\r\n"},
+        {IDS_NOTE_CURRENT_NOT_QUOTED,
+         u"\r\nThe current list of names (%d persons) is too long to quote in every e-mail; "
+         u"the organiser has it.\r\n"},
+        {IDS_NOTE_DRAWN_NAME_LISTS_KEPT,
+         u"\r\n\r\n\r\nThe name randomly drawn for %s to give a gift to is %s.\r\n\r\nThe "
+         u"lists of this circle are too long to quote in every e-mail: ask the organiser if "
+         u"you want to see them.\r\n\r\nThank you.\r\n\r\n"},
     };
     return table;
 }
