@@ -77,8 +77,8 @@ void BM_ComposeEveryNotification(benchmark::State& state)
     const CNameList& list = *doc.GetCurrentList();
     qsizetype nBytes = 0;
     for (auto _ : state) {
-        const CNotificationComposer composer(&list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()),
-                                             CSettings().m_strFooter);
+        const CNotificationComposer composer(
+            &list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()), CSettings().m_strFooter);
         list.ForEachPerson([&](CPerson* pPerson) {
             QString strBody;
             composer.Compose(pPerson, strBody);
@@ -156,8 +156,10 @@ void BM_JobSourceOfTenThousand(benchmark::State& state)
     FillCircleWithHistory(doc, 10000);
     QList<const CPerson*> persons;
     doc.GetNewestList()->ForEachPerson([&persons](CPerson* pPerson) { persons.append(pPerson); });
-    const CMailDrawing drawing{doc.GetNewestList(), CKivvoDoc::GetPreviousList(doc.GetHeadNode()),
-                               CSettings().m_strFooter, {}};
+    const CMailDrawing drawing{doc.GetNewestList(),
+                               CKivvoDoc::GetPreviousList(doc.GetHeadNode()),
+                               CSettings().m_strFooter,
+                               {}};
     for (auto _ : state) {
         const CMailJobSource source(drawing, persons);
         benchmark::DoNotOptimize(source.Jobs().size());

@@ -9,10 +9,9 @@ constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx
 
 void CBase64Lines::Group(const unsigned char* pBytes)
 {
-    const char group[4] = {kAlphabet[pBytes[0] >> 2],
-                           kAlphabet[((pBytes[0] & 0x03) << 4) | (pBytes[1] >> 4)],
-                           kAlphabet[((pBytes[1] & 0x0F) << 2) | (pBytes[2] >> 6)],
-                           kAlphabet[pBytes[2] & 0x3F]};
+    const char group[4] = {
+        kAlphabet[pBytes[0] >> 2], kAlphabet[((pBytes[0] & 0x03) << 4) | (pBytes[1] >> 4)],
+        kAlphabet[((pBytes[1] & 0x0F) << 2) | (pBytes[2] >> 6)], kAlphabet[pBytes[2] & 0x3F]};
     m_out.append(group, 4);
     if (++m_nGroups == kGroupsPerLine) {
         m_out.append("\r\n", 2);

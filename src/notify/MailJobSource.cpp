@@ -16,8 +16,8 @@ CMailJobSource::~CMailJobSource() = default;
 
 void CMailJobSource::Take(const CMailDrawing& drawing, const QList<const CPerson*>& persons)
 {
-    auto pComposer = std::make_unique<CNotificationComposer>(drawing.m_pNewest,
-                                                             drawing.m_pPrevious, drawing.m_strFooter);
+    auto pComposer = std::make_unique<CNotificationComposer>(drawing.m_pNewest, drawing.m_pPrevious,
+                                                             drawing.m_strFooter);
     const QString strSubject = drawing.m_pNewest ? drawing.m_pNewest->m_strName : QString();
     QList<CMailJob> jobs;
     QList<CNotificationFacts> facts;

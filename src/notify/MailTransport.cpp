@@ -1,7 +1,7 @@
 #include "MailTransport.h"
 
-#include "MailAddress.h"
 #include "Base64Lines.h"
+#include "MailAddress.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 

@@ -14,8 +14,8 @@ struct CNotificationFacts
 {
     QString m_strName;
     QString m_strGiftTo;
-    QString m_strPreviousGiftTo;   // whom he gave to in the previous drawing
-    QString m_strRecipientIdeas;   // the gift suggestions of the person he gives to
+    QString m_strPreviousGiftTo; // whom he gave to in the previous drawing
+    QString m_strRecipientIdeas; // the gift suggestions of the person he gives to
 };
 
 // Composes the notification texts of one run: the two list reports, the texts of the string
@@ -46,9 +46,7 @@ private:
     struct CSection
     {
         CSection() = default;
-        explicit CSection(const QString& strText) : m_strText(strText), m_utf8(strText.toUtf8())
-        {
-        }
+        explicit CSection(const QString& strText) : m_strText(strText), m_utf8(strText.toUtf8()) {}
         QString m_strText;
         QByteArray m_utf8;
     };

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SmtpSession.h"
 #include "MailAccount.h"
 #include "MailJobSource.h"
+#include "SmtpSession.h"
 
 #include <QList>
 #include <QMutex>
@@ -24,8 +24,9 @@ enum class ESendOutcome
 };
 
 // One run of notifications through the SMTP server: logs on afresh, sends one job after the
-// other, each message built only when its turn comes, and reports each outcome as it arrives. Start() works on a thread of its own and
-// signals on the thread that owns the run; Run() does the same work on the calling thread.
+// other, each message built only when its turn comes, and reports each outcome as it
+// arrives. Start() works on a thread of its own and signals on the thread that owns the run;
+// Run() does the same work on the calling thread.
 // A run that cannot go on (server gone or silent, login or sender refused) stops with one
 // message. A message the server took in full but never confirmed is not sent again unless the
 // user asks for that person by name.

@@ -211,7 +211,7 @@ CSmtpResult CSmtpSession::IoFailure(EIo io, ESmtpError lost)
 }
 
 CSmtpResult CSmtpSession::SetupStep(EIo io, const CReply& reply, int nExpected, ESmtpError error,
-                                     int nTextId)
+                                    int nTextId)
 {
     if (io != EIo::Ok)
         return IoFailure(io, error);
