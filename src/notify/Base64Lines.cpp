@@ -29,10 +29,27 @@ void CBase64Lines::Append(QByteArrayView utf8)
         Group(m_pending);
         m_nPending = 0;
     }
+    // The whole groups straight into the room made for them and their line ends.
     const qsizetype nGroups = (pEnd - p) / 3;
-    m_out.reserve(m_out.size() + nGroups * 4 + (nGroups / kGroupsPerLine + 1) * 2);
-    for (; pEnd - p >= 3; p += 3)
-        Group(p);
+    if (nGroups > 0) {
+        const qsizetype nAt = m_out.size();
+        m_out.resize(nAt + nGroups * 4 + (m_nGroups + nGroups) / kGroupsPerLine * 2);
+        char* q = m_out.data() + nAt;
+        int nColumn = m_nGroups;
+        for (qsizetype i = 0; i < nGroups; ++i, p += 3, q += 4) {
+            q[0] = kAlphabet[p[0] >> 2];
+            q[1] = kAlphabet[((p[0] & 0x03) << 4) | (p[1] >> 4)];
+            q[2] = kAlphabet[((p[1] & 0x0F) << 2) | (p[2] >> 6)];
+            q[3] = kAlphabet[p[2] & 0x3F];
+            if (++nColumn == kGroupsPerLine) {
+                q[4] = '\r';
+                q[5] = '\n';
+                q += 2;
+                nColumn = 0;
+            }
+        }
+        m_nGroups = nColumn;
+    }
     while (p < pEnd)
         m_pending[m_nPending++] = *p++;
 }
