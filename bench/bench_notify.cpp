@@ -2,6 +2,9 @@
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
+#include "notify/Base64Lines.h"
+#include "notify/MailJobSource.h"
+#include "notify/MailMessage.h"
 #include "notify/MapiInit.h"
 #include "notify/NotificationComposer.h"
 #include "platform/Archive.h"
@@ -31,23 +34,26 @@ public:
     int m_nLast = 0;
 };
 
-// 100 households of 5 and 500 persons on their own, drawn, with last year's drawing behind.
-void FillCircleWithHistory(CKivvoDoc& doc)
+// Households of 5 for half the circle and persons on their own for the other half (1,000:
+// 100 households and 500 persons), drawn, with last year's drawing behind.
+void FillCircleWithHistory(CKivvoDoc& doc, int nPersons = 1000)
 {
     doc.DeleteLists();
     CNameList* pCurrent = doc.AddList()->m_pList;
     CNameList* pPrevious = doc.AddList()->m_pList;
     for (CNameList* pList : {pCurrent, pPrevious}) {
         int nPerson = 0;
-        for (int g = 0; g < 100; ++g) {
+        for (int g = 0; g < nPersons / 10; ++g) {
             auto* pGroup = new CGroup(QStringLiteral("Household %1").arg(g));
             for (int i = 0; i < 5; ++i, ++nPerson)
                 pGroup->Add(new CPerson(QStringLiteral("Person %1").arg(nPerson), {},
                                         QStringLiteral("Books")));
             pList->Append(pGroup);
         }
-        for (int i = 0; i < 500; ++i, ++nPerson)
+        while (nPerson < nPersons) {
             pList->Append(new CPerson(QStringLiteral("Person %1").arg(nPerson), {}, {}));
+            ++nPerson;
+        }
     }
     CSilentMessages messages;
     CFramework::SetMessageHandler(&messages);
@@ -71,8 +77,8 @@ void BM_ComposeEveryNotification(benchmark::State& state)
     const CNameList& list = *doc.GetCurrentList();
     qsizetype nBytes = 0;
     for (auto _ : state) {
-        const CNotificationComposer composer(&list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()),
-                                             CSettings().m_strFooter);
+        const CNotificationComposer composer(
+            &list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()), CSettings().m_strFooter);
         list.ForEachPerson([&](CPerson* pPerson) {
             QString strBody;
             composer.Compose(pPerson, strBody);
@@ -83,6 +89,83 @@ void BM_ComposeEveryNotification(benchmark::State& state)
     state.counters["texts"] = list.CountPersons();
 }
 BENCHMARK(BM_ComposeEveryNotification)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+const QString kFrom = QStringLiteral("Santa <santa@example.com>");
+const QString kTo = QStringLiteral("person@example.com");
+const QString kMessageId = QStringLiteral("<bench@example.com>");
+
+// One message from text to wire for a circle of 500, the largest whose lists are quoted.
+// The reference builds it as it once was: the whole text in UTF-16, then copied into UTF-8,
+// base64, its lines, the message and a dot-stuffed copy.
+void BM_MessageThroughFiveBuffers(benchmark::State& state)
+{
+    CKivvoDoc doc;
+    FillCircleWithHistory(doc, 500);
+    const CNameList& list = *doc.GetCurrentList();
+    const CNotificationComposer composer(&list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()),
+                                         CSettings().m_strFooter);
+    const CPerson* pPerson = list.GetPersonAt(0);
+    const QDateTime date = QDateTime::currentDateTime();
+    qsizetype nBytes = 0;
+    for (auto _ : state) {
+        QString strBody;
+        composer.Compose(pPerson, strBody);
+        const QByteArray encoded = strBody.toUtf8().toBase64();
+        QByteArray lines;
+        for (qsizetype i = 0; i < encoded.size(); i += 76)
+            lines += encoded.mid(i, 76) + "\r\n";
+        QByteArray message =
+            CMailMessage::Compose(kFrom, {kTo}, list.m_strName, QString(), date, kMessageId);
+        message += lines;
+        QByteArray wire = message;
+        wire.replace("\r\n.", "\r\n..");
+        wire += ".\r\n";
+        nBytes += wire.size();
+    }
+    state.SetBytesProcessed(nBytes);
+}
+BENCHMARK(BM_MessageThroughFiveBuffers)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+// The same message as a send run builds it now: the text written straight into the message
+// as base64 lines.
+void BM_MessageWrittenStraight(benchmark::State& state)
+{
+    CKivvoDoc doc;
+    FillCircleWithHistory(doc, 500);
+    const CNameList& list = *doc.GetCurrentList();
+    const CNotificationComposer composer(&list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()),
+                                         CSettings().m_strFooter);
+    const CNotificationFacts facts = composer.Facts(list.GetPersonAt(0));
+    const QDateTime date = QDateTime::currentDateTime();
+    qsizetype nBytes = 0;
+    for (auto _ : state) {
+        const QByteArray message =
+            CMailMessage::Compose(kFrom, {kTo}, list.m_strName, date, kMessageId,
+                                  [&](CBase64Lines& body) { composer.Encode(facts, body); });
+        nBytes += message.size();
+    }
+    state.SetBytesProcessed(nBytes);
+}
+BENCHMARK(BM_MessageWrittenStraight)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+
+// What a send run of 10,000 takes before its first message: the jobs, addressed, with what
+// each text needs, but no text.
+void BM_JobSourceOfTenThousand(benchmark::State& state)
+{
+    CKivvoDoc doc;
+    FillCircleWithHistory(doc, 10000);
+    QList<const CPerson*> persons;
+    doc.GetNewestList()->ForEachPerson([&persons](CPerson* pPerson) { persons.append(pPerson); });
+    const CMailDrawing drawing{doc.GetNewestList(),
+                               CKivvoDoc::GetPreviousList(doc.GetHeadNode()),
+                               CSettings().m_strFooter,
+                               {}};
+    for (auto _ : state) {
+        const CMailJobSource source(drawing, persons);
+        benchmark::DoNotOptimize(source.Jobs().size());
+    }
+}
+BENCHMARK(BM_JobSourceOfTenThousand)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 QByteArray ManyContacts(int nCount)
 {

@@ -1,4 +1,5 @@
 // The SMTP transport against a real server on loopback.
+#include "app/Settings.h"
 #include "notify/MailMessage.h"
 #include "notify/MailTransport.h"
 #include "notify/MapiInit.h"

@@ -72,6 +72,8 @@ private slots:
     void sections_data();
     void sections();
     void footerFromSettings();
+    void largeCircle_data();
+    void largeCircle();
 };
 
 void TestNotification::workedExample()
@@ -156,6 +158,57 @@ void TestNotification::footerFromSettings()
     doc.ComposeNotification(PersonNamed(doc, "Ann"), strBody);
     QVERIFY(strBody.endsWith(QStringLiteral("Bob.\r\n\r\nThank you.\r\n\r\n\r\n\r\n\r\nMerry "
                                             "Christmas from the Smiths")));
+}
+
+void TestNotification::largeCircle_data()
+{
+    QTest::addColumn<int>("persons");
+    QTest::addColumn<bool>("quoted");
+    QTest::newRow("500 persons: both lists quoted") << 500 << true;
+    QTest::newRow("501 persons: a line for each list") << 501 << false;
+}
+
+void TestNotification::largeCircle()
+{
+    QFETCH(int, persons);
+    QFETCH(bool, quoted);
+    CKivvoApp app;
+    app.m_settings.m_strFooter.clear();
+    QStringList drawing;
+    for (int i = 0; i < persons; ++i)
+        drawing.append(QStringLiteral("P%1>P%2").arg(i).arg((i + 1) % persons));
+    CKivvoDoc doc;
+    LoadDocument(doc, {drawing.join(", "), drawing.join(", ")});
+    QString strPrevious;
+    QString strCurrent;
+    doc.GetLists().at(1)->FormatReport(strPrevious, true);
+    doc.GetLists().at(0)->FormatReport(strCurrent, false);
+    const QString strLists =
+        quoted ? "The following list shows who each person gave a gift to in the previous "
+                 "exchange.\r\n\r\n" +
+                     strPrevious +
+                     "\r\nThis is the current list of names.\r\nThe indented group persons "
+                     "cannot draw a name in the same group.\r\n" +
+                     strCurrent
+               : QStringLiteral("The list of who gave a gift to whom in the previous exchange (%1 "
+                                "persons) is too long to quote in every e-mail; the organiser has "
+                                "it.\r\n\r\nThe current list of names (%1 persons) is too long to "
+                                "quote in every e-mail; the organiser has it.\r\n")
+                     .arg(persons);
+    const QString strClosing =
+        quoted ? QString()
+               : "The lists of this circle are too long to quote in every e-mail: ask the "
+                 "organiser if you want to see them.\r\n\r\n";
+    QString strBody;
+    doc.ComposeNotification(PersonNamed(doc, "P0"), strBody);
+    QCOMPARE(strBody, "Hi P0!\r\n\r\nThis is your automatic kivvo name drawing message\r\n\r\n"
+                      "This message is for P0 only.\r\nPlease do not read further if you are not "
+                      "the designated person.\r\n\r\nIn the previous exchange you gave a gift to: "
+                      "P1.\r\nYou will not draw the same name in this exchange.\r\n\r\n" +
+                          strLists +
+                          "\r\n\r\n\r\nThe name randomly drawn for P0 to give a gift to is "
+                          "P1.\r\n\r\n" +
+                          strClosing + "Thank you.\r\n\r\n\r\n\r\n\r\n");
 }
 
 QTEST_GUILESS_MAIN(TestNotification)

@@ -78,9 +78,6 @@ public:
 
     // Appends the notification text for a person of the current list to strBody.
     void ComposeNotification(const CPerson* pPerson, QString& strBody) const;
-    // The notifications of these persons of the newest list, addressed and composed, in
-    // the order given; a person without address gets a job with nothing to send.
-    QList<CMailJob> MailJobs(const QList<const CPerson*>& persons) const;
     // Send email for the person behind a tree item of the current list; what is sent is
     // always the newest list's drawing.
     void SendEmailTo(HTREEITEM hItem);
@@ -123,16 +120,16 @@ private:
     void LoadLists(CArchive& ar, int nCurrent = 0);
     void KeepModifiedWithStack();
     // Each run logs on afresh, with the settings of the moment.
-    void StartSending(const QList<CMailJob>& jobs, bool bConfirm);
+    void StartSending(const QList<const CPerson*>& persons, bool bConfirm);
+    // What the e-mails are composed from: the newest drawing as it is now.
+    CMailDrawing MailDrawing() const;
     static void ReportInBoxes(const CSendRun& run, bool bConfirm);
     bool CheckDrawingOf(const CListNode* pNode) const;
     // The person of the newest list that a person of the shown list stands for, asking first
     // when an older list is shown; null when nothing is to be sent.
     const CPerson* NewestPersonToMail(const CPerson* pShown) const;
-    // Fresh texts for a retry of a run, from the newest drawing as it is now; false, after
-    // telling why, when that is no longer the drawing the run began with.
+    // Whether the newest drawing is still the one a run began with; when not, tells why.
     bool IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const;
-    QList<CMailJob> RecomposeJobs(const QList<CMailJob>& jobs) const;
 
     CDrawRules m_rules;
     quint8 m_nListCount = 0;

@@ -1,11 +1,12 @@
 #include "MailMessage.h"
 
+#include "Base64Lines.h"
+
 #include <QUrl>
 #include <QUuid>
 
 namespace {
 
-constexpr qsizetype kBase64LineLength = 76;
 constexpr qsizetype kMaxLineLength = 998;   // without CRLF, the limit of RFC 5322
 constexpr qsizetype kMaxMessageId = 250;    // far more than any real one needs
 constexpr qsizetype kEncodedWordBytes = 45; // 60 base64 characters per encoded word
@@ -17,15 +18,6 @@ bool IsPlainAscii(const QString& str)
             return false;
     }
     return true;
-}
-
-QByteArray Base64Lines(const QByteArray& data)
-{
-    const QByteArray encoded = data.toBase64();
-    QByteArray lines;
-    for (qsizetype i = 0; i < encoded.size(); i += kBase64LineLength)
-        lines += encoded.mid(i, kBase64LineLength) + "\r\n";
-    return lines;
 }
 
 // "Name: value" with CRLF, folded onto continuation lines where it is too long: before a
@@ -192,6 +184,14 @@ QByteArray CMailMessage::Compose(const QString& strFrom, const QStringList& reci
                                  const QString& strSubject, const QString& strBody,
                                  const QDateTime& date, const QString& strMessageId)
 {
+    return Compose(strFrom, recipients, strSubject, date, strMessageId,
+                   [&strBody](CBase64Lines& body) { body.Append(QStringView(strBody)); });
+}
+
+QByteArray CMailMessage::Compose(const QString& strFrom, const QStringList& recipients,
+                                 const QString& strSubject, const QDateTime& date,
+                                 const QString& strMessageId, const WriteBody& writeBody)
+{
     // Every field is cleaned here, whatever the caller checked: no line break, no control
     // character, no line too long, so that no value can add a header of its own.
     QString strId = Token(strMessageId, QStringLiteral("!#$%&'*+-/=?^_`{|}~.@<>"));
@@ -209,6 +209,8 @@ QByteArray CMailMessage::Compose(const QString& strFrom, const QStringList& reci
     message += "Content-Type: text/plain; charset=UTF-8\r\n";
     message += "Content-Transfer-Encoding: base64\r\n";
     message += "\r\n";
-    message += Base64Lines(strBody.toUtf8());
+    CBase64Lines body(message);
+    writeBody(body);
+    body.Finish();
     return message;
 }

@@ -1,7 +1,7 @@
 #include "MailTransport.h"
 
+#include "Base64Lines.h"
 #include "MailAddress.h"
-#include "MailMessage.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -34,30 +34,6 @@ bool HasControlCharacter(const QString& str)
 CMailTransport::CMailTransport() = default;
 
 CMailTransport::~CMailTransport() = default;
-
-bool CMailTransport::RequiresTls(const QString& strHost, const QString& strUser)
-{
-    if (strUser.isEmpty())
-        return false;
-    if (strHost.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0)
-        return false;
-    QString strAddress = strHost;
-    if (strAddress.startsWith(u'[') && strAddress.endsWith(u']'))
-        strAddress = strAddress.mid(1, strAddress.size() - 2);
-    if (strAddress == u"::1" || strAddress == u"0:0:0:0:0:0:0:1")
-        return false;
-    // 127.0.0.0/8, written as four decimal numbers.
-    const QStringList octets = strAddress.split(u'.');
-    if (octets.size() != 4 || octets.first() != u"127")
-        return true;
-    for (const QString& strOctet : octets) {
-        bool bOk = false;
-        const int nOctet = strOctet.toInt(&bOk);
-        if (!bOk || nOctet < 0 || nOctet > 255)
-            return true;
-    }
-    return false;
-}
 
 QStringList CMailTransport::Recipients(const QString& strTo)
 {
@@ -104,6 +80,13 @@ void CMailTransport::Logoff()
 HRESULT CMailTransport::Send(const QString& strTo, const QString& strSubject,
                              const QString& strBody)
 {
+    return Send(strTo, strSubject,
+                [&strBody](CBase64Lines& body) { body.Append(QStringView(strBody)); });
+}
+
+HRESULT CMailTransport::Send(const QString& strTo, const QString& strSubject,
+                             const CMailMessage::WriteBody& writeBody)
+{
     if (!m_bLoggedOn) {
         Trace(E_FAIL, __LINE__);
         m_last = {ESmtpError::Unreachable, CStringTable::Load(IDS_SMTP_LOST)};
@@ -117,8 +100,8 @@ HRESULT CMailTransport::Send(const QString& strTo, const QString& strSubject,
         return E_INVALIDARG;
     }
     const QByteArray message = CMailMessage::Compose(
-        m_account.m_strFrom, recipients, strSubject, strBody, QDateTime::currentDateTime(),
-        CMailMessage::NewMessageId(m_account.m_strFrom));
+        m_account.m_strFrom, recipients, strSubject, QDateTime::currentDateTime(),
+        CMailMessage::NewMessageId(m_account.m_strFrom), writeBody);
     const QString strSender = CMailAddress::Bare(m_account.m_strFrom);
     const bool bReused = m_session.IsOpen();
     m_bLastFresh = !bReused || m_bUnused; // the connection of the Logon is fresh as well

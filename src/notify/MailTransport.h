@@ -1,7 +1,8 @@
 #pragma once
 
+#include "MailAccount.h"
+#include "MailMessage.h"
 #include "SmtpSession.h"
-#include "app/Settings.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -31,7 +32,7 @@ public:
     CMailTransport& operator=(const CMailTransport&) = delete;
 
     // Server, port, sender and account; takes effect at the next Logon.
-    void Configure(const CSettings& settings) { m_account = settings; }
+    void Configure(const CMailAccount& settings) { m_account = settings; }
     void SetTimeouts(const CSmtpTimeouts& timeouts) { m_session.SetTimeouts(timeouts); }
     // Raised from another thread, it ends any wait at once.
     void SetAbortFlag(const std::atomic<bool>* pAbort) { m_session.SetAbortFlag(pAbort); }
@@ -40,6 +41,9 @@ public:
     // to: one address or several separated by ";"; each is trimmed, empty ones are skipped,
     // and "Name <address>" goes to the address.
     HRESULT Send(const QString& strTo, const QString& strSubject, const QString& strBody);
+    // The same with a body that writes itself into the message as the message is built.
+    HRESULT Send(const QString& strTo, const QString& strSubject,
+                 const CMailMessage::WriteBody& writeBody);
     // Says goodbye to the server; the next Send needs a Logon again.
     void Logoff();
     const CSmtpResult& LastResult() const { return m_last; }
@@ -48,7 +52,10 @@ public:
     bool LastWasFresh() const { return m_bLastFresh; }
 
     // Whether a password may only travel encrypted to this host: every host but loopback.
-    static bool RequiresTls(const QString& strHost, const QString& strUser);
+    static bool RequiresTls(const QString& strHost, const QString& strUser)
+    {
+        return CSmtpSession::RequiresTls(strHost, strUser);
+    }
     // The bare addresses that will become recipients, or an empty list when there is none or
     // when one is not an address (a control character, a blank, a bracket left over).
     static QStringList Recipients(const QString& strTo);
@@ -60,7 +67,7 @@ private:
 
     CSmtpSession m_session;
     CSmtpResult m_last;
-    CSettings m_account;
+    CMailAccount m_account;
     bool m_bLastFresh = false;
     bool m_bUnused = false; // opened by Logon, no message sent over it yet
 };

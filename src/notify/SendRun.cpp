@@ -17,15 +17,22 @@ bool StopsTheRun(ESmtpError error)
            error == ESmtpError::Cancelled;
 }
 
-QString ServerName(const CSettings& account)
+QString ServerName(const CMailAccount& account)
 {
     return QStringLiteral("%1:%2").arg(account.m_strServer.trimmed()).arg(account.m_nPort);
 }
 
 } // namespace
 
-CSendRun::CSendRun(const CSettings& account, QList<CMailJob> jobs, QObject* pParent)
-    : QObject(pParent), m_account(account), m_jobs(std::move(jobs)), m_results(m_jobs.size())
+CSendRun::CSendRun(const CMailAccount& account, std::unique_ptr<CMailJobSource> pSource,
+                   QObject* pParent)
+    : QObject(pParent), m_account(account), m_pSource(std::move(pSource)),
+      m_results(m_pSource->Jobs().size())
+{
+}
+
+CSendRun::CSendRun(const CMailAccount& account, QList<CMailJob> jobs, QObject* pParent)
+    : CSendRun(account, std::make_unique<CMailJobSource>(std::move(jobs)), pParent)
 {
 }
 
@@ -37,7 +44,7 @@ CSendRun::~CSendRun()
 void CSendRun::Start()
 {
     QList<int> indices;
-    for (int i = 0; i < m_jobs.size(); ++i)
+    for (int i = 0; i < Jobs().size(); ++i)
         indices.append(i);
     Launch(indices);
 }
@@ -72,11 +79,10 @@ bool CSendRun::StartRetry(const QList<int>& resend)
 {
     if (IsRunning())
         return false;
-    // Only the jobs are replaced, never their order: each keeps its line and its result.
-    QList<CMailJob> jobs = m_jobs;
-    if (!CheckDrawing() || (m_recompose && (!m_recompose(jobs) || jobs.size() != m_jobs.size())))
+    // The texts are renewed, never the persons or their order: each keeps his line and his
+    // result.
+    if (!CheckDrawing() || (m_recompose && !m_recompose(*m_pSource)))
         return false;
-    m_jobs = jobs;
     QList<int> indices;
     {
         QMutexLocker lock(&m_mutex);
@@ -115,7 +121,7 @@ void CSendRun::Launch(const QList<int>& indices)
 void CSendRun::Run()
 {
     QList<int> indices;
-    for (int i = 0; i < m_jobs.size(); ++i)
+    for (int i = 0; i < Jobs().size(); ++i)
         indices.append(i);
     Work(indices);
     emit Finished();
@@ -156,7 +162,7 @@ void CSendRun::Stop(int nMessageId, const QStringList& arguments)
 
 bool CSendRun::SendOne(CMailTransport& mail, int nIndex, bool& bLoggedOn)
 {
-    const CMailJob& job = m_jobs.at(nIndex);
+    const CMailJob& job = Jobs().at(nIndex);
     if (job.m_strAddress.trimmed().isEmpty()) {
         SetResult(nIndex, ESendOutcome::Failed,
                   CStringTable::Format(IDS_SMTP_NO_ADDRESS, {job.m_strAddressField}));
@@ -164,7 +170,11 @@ bool CSendRun::SendOne(CMailTransport& mail, int nIndex, bool& bLoggedOn)
     }
     if (!bLoggedOn && !FAILED(mail.Logon()))
         bLoggedOn = true;
-    if (bLoggedOn && !FAILED(mail.Send(job.m_strAddress, job.m_strSubject, job.m_strBody))) {
+    // The text is written into the message as the message is built, and gone with it.
+    const auto writeBody = [this, nIndex](CBase64Lines& body) {
+        m_pSource->EncodeBody(nIndex, body);
+    };
+    if (bLoggedOn && !FAILED(mail.Send(job.m_strAddress, job.m_strSubject, writeBody))) {
         SetResult(nIndex, ESendOutcome::Sent);
         return true;
     }
@@ -205,7 +215,7 @@ void CSendRun::Work(const QList<int>& indices)
     bool bLoggedOn = false;
     bool bGoOn = true;
     for (const int nIndex : indices) {
-        if (m_jobs.at(nIndex).m_strAddressField.isEmpty())
+        if (Jobs().at(nIndex).m_strAddressField.isEmpty())
             SetResult(nIndex, ESendOutcome::Skipped);
         else if (!bGoOn || m_bCancel)
             SetResult(nIndex, ESendOutcome::NotSent, NotSentReason());
@@ -243,7 +253,7 @@ bool CSendRun::AllSent() const
 {
     QMutexLocker lock(&m_mutex);
     for (int i = 0; i < m_results.size(); ++i) {
-        if (!m_jobs.at(i).m_strAddressField.isEmpty() &&
+        if (!Jobs().at(i).m_strAddressField.isEmpty() &&
             m_results.at(i).m_outcome != ESendOutcome::Sent)
             return false;
     }
@@ -270,7 +280,7 @@ QString CSendRun::StopMessage() const
 
 QString CSendRun::OutcomeLine(int nIndex) const
 {
-    const CMailJob& job = m_jobs.at(nIndex);
+    const CMailJob& job = Jobs().at(nIndex);
     const CResult result = Result(nIndex);
     QString strLine;
     switch (result.m_outcome) {
@@ -293,5 +303,5 @@ QString CSendRun::OutcomeLine(int nIndex) const
 
 QString CSendRun::Summary() const
 {
-    return CStringTable::Format(IDS_SENT_SUMMARY, {CountOf(ESendOutcome::Sent), m_jobs.size()});
+    return CStringTable::Format(IDS_SENT_SUMMARY, {CountOf(ESendOutcome::Sent), Jobs().size()});
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "MailAccount.h"
+#include "MailJobSource.h"
 #include "SmtpSession.h"
-#include "app/Settings.h"
 
 #include <QList>
 #include <QMutex>
@@ -9,18 +10,9 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
 class QThread;
-
-// One participant's notification, composed and addressed before the run starts.
-struct CMailJob
-{
-    QString m_strName;
-    QString m_strAddressField; // as the person holds it; empty: nothing to send
-    QString m_strAddress;      // resolved through the address book
-    QString m_strSubject;
-    QString m_strBody;
-};
 
 enum class ESendOutcome
 {
@@ -32,8 +24,9 @@ enum class ESendOutcome
 };
 
 // One run of notifications through the SMTP server: logs on afresh, sends one job after the
-// other and reports each outcome as it arrives. Start() works on a thread of its own and
-// signals on the thread that owns the run; Run() does the same work on the calling thread.
+// other, each message built only when its turn comes, and reports each outcome as it
+// arrives. Start() works on a thread of its own and signals on the thread that owns the run;
+// Run() does the same work on the calling thread.
 // A run that cannot go on (server gone or silent, login or sender refused) stops with one
 // message. A message the server took in full but never confirmed is not sent again unless the
 // user asks for that person by name.
@@ -49,12 +42,16 @@ public:
         bool m_bMayHaveArrived = false; // handed over in full, never confirmed
     };
 
-    CSendRun(const CSettings& account, QList<CMailJob> jobs, QObject* pParent = nullptr);
+    CSendRun(const CMailAccount& account, std::unique_ptr<CMailJobSource> pSource,
+             QObject* pParent = nullptr);
+    // Finished messages.
+    CSendRun(const CMailAccount& account, QList<CMailJob> jobs, QObject* pParent = nullptr);
     ~CSendRun() override;
 
     void SetTimeouts(const CSmtpTimeouts& timeouts) { m_timeouts = timeouts; }
-    // Composes the jobs afresh before a retry; false (having said why) stops the retry.
-    using Recompose = std::function<bool(QList<CMailJob>& jobs)>;
+    // Renews the source for texts composed afresh before a retry; false (having said why)
+    // stops the retry.
+    using Recompose = std::function<bool(CMailJobSource& source)>;
     void SetRecompose(Recompose recompose) { m_recompose = std::move(recompose); }
     // Whether the drawing the run began with is still the one to give out; when not, the
     // check has told the user why.
@@ -79,7 +76,7 @@ public:
     bool IsRunning() const;
     bool IsCancelled() const { return m_bCancel; }
 
-    const QList<CMailJob>& Jobs() const { return m_jobs; }
+    const QList<CMailJob>& Jobs() const { return m_pSource->Jobs(); }
     CResult Result(int nIndex) const;
     int CountOf(ESendOutcome outcome) const;
     // Every participant with an address was sent his notification.
@@ -109,8 +106,8 @@ private:
     void Launch(const QList<int>& indices);
     QString NotSentReason() const;
 
-    CSettings m_account;
-    QList<CMailJob> m_jobs;
+    CMailAccount m_account;
+    std::unique_ptr<CMailJobSource> m_pSource;
     CSmtpTimeouts m_timeouts;
     Recompose m_recompose;
     std::function<bool()> m_checkDrawing;

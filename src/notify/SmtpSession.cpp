@@ -1,6 +1,5 @@
 #include "SmtpSession.h"
 
-#include "MailTransport.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -55,18 +54,6 @@ bool OffersAuth(const QStringList& extensions, const QString& strMechanism)
     return false;
 }
 
-// Lines that begin with a dot get a second one, and the text ends with CRLF.
-QByteArray DotStuffed(const QByteArray& message)
-{
-    QByteArray data = message;
-    data.replace("\r\n.", "\r\n..");
-    if (data.startsWith('.'))
-        data.prepend('.');
-    if (!data.endsWith("\r\n"))
-        data += "\r\n";
-    return data;
-}
-
 CSmtpResult Failure(ESmtpError error, const QString& strReason)
 {
     return {error, strReason};
@@ -75,6 +62,30 @@ CSmtpResult Failure(ESmtpError error, const QString& strReason)
 } // namespace
 
 CSmtpSession::CSmtpSession() = default;
+
+bool CSmtpSession::RequiresTls(const QString& strHost, const QString& strUser)
+{
+    if (strUser.isEmpty())
+        return false;
+    if (strHost.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0)
+        return false;
+    QString strAddress = strHost;
+    if (strAddress.startsWith(u'[') && strAddress.endsWith(u']'))
+        strAddress = strAddress.mid(1, strAddress.size() - 2);
+    if (strAddress == u"::1" || strAddress == u"0:0:0:0:0:0:0:1")
+        return false;
+    // 127.0.0.0/8, written as four decimal numbers.
+    const QStringList octets = strAddress.split(u'.');
+    if (octets.size() != 4 || octets.first() != u"127")
+        return true;
+    for (const QString& strOctet : octets) {
+        bool bOk = false;
+        const int nOctet = strOctet.toInt(&bOk);
+        if (!bOk || nOctet < 0 || nOctet > 255)
+            return true;
+    }
+    return false;
+}
 
 CSmtpSession::~CSmtpSession()
 {
@@ -200,7 +211,7 @@ CSmtpResult CSmtpSession::IoFailure(EIo io, ESmtpError lost)
 }
 
 CSmtpResult CSmtpSession::SetupStep(EIo io, const CReply& reply, int nExpected, ESmtpError error,
-                                     int nTextId)
+                                    int nTextId)
 {
     if (io != EIo::Ok)
         return IoFailure(io, error);
@@ -309,7 +320,7 @@ CSmtpResult CSmtpSession::StartTls(QStringList& extensions)
     return Hello(extensions);
 }
 
-CSmtpResult CSmtpSession::Login(const CSettings& account, const QStringList& extensions)
+CSmtpResult CSmtpSession::Login(const CMailAccount& account, const QStringList& extensions)
 {
     const QByteArray user = account.m_strUser.toUtf8();
     const QByteArray password = account.m_strPassword.toUtf8();
@@ -330,7 +341,7 @@ CSmtpResult CSmtpSession::Login(const CSettings& account, const QStringList& ext
     return SetupStep(io, reply, 235, ESmtpError::Login, IDS_SMTP_LOGIN_REFUSED);
 }
 
-CSmtpResult CSmtpSession::Open(const CSettings& account)
+CSmtpResult CSmtpSession::Open(const CMailAccount& account)
 {
     Drop();
     QString strHost = account.m_strServer.trimmed();
@@ -344,7 +355,7 @@ CSmtpResult CSmtpSession::Open(const CSettings& account)
         result = StartTls(extensions);
     if (!result.Ok())
         return result;
-    if (!m_pSocket->isEncrypted() && CMailTransport::RequiresTls(strHost, account.m_strUser)) {
+    if (!m_pSocket->isEncrypted() && RequiresTls(strHost, account.m_strUser)) {
         Drop();
         return Failure(ESmtpError::Tls, CStringTable::Load(IDS_SMTP_NO_TLS));
     }
@@ -372,6 +383,26 @@ CSmtpResult CSmtpSession::Recipients(const QStringList& recipients)
     return {};
 }
 
+void CSmtpSession::WriteStuffed(const QByteArray& message)
+{
+    // Lines that begin with a dot get a second one, and the text ends with CRLF; the pieces go
+    // straight into the socket, without a stuffed copy of the message.
+    const char* pData = message.constData();
+    if (message.startsWith('.'))
+        m_pSocket->write(".", 1);
+    qsizetype nFrom = 0;
+    for (qsizetype nAt = message.indexOf("\r\n.", nFrom); nAt >= 0;
+         nAt = message.indexOf("\r\n.", nFrom)) {
+        m_pSocket->write(pData + nFrom, nAt + 2 - nFrom);
+        m_pSocket->write(".", 1);
+        nFrom = nAt + 2;
+    }
+    m_pSocket->write(pData + nFrom, message.size() - nFrom);
+    if (!message.endsWith("\r\n"))
+        m_pSocket->write("\r\n", 2);
+    m_pSocket->write(".\r\n", 3);
+}
+
 CSmtpResult CSmtpSession::SendData(const QByteArray& message)
 {
     CReply reply;
@@ -386,7 +417,7 @@ CSmtpResult CSmtpSession::SendData(const QByteArray& message)
     }
     // From the final dot on the message is the server's: whatever happens now, it is never
     // sent again, since the server may have kept it.
-    m_pSocket->write(DotStuffed(message) + ".\r\n");
+    WriteStuffed(message);
     io = Flush(m_timeouts.m_nCommandMs);
     if (io == EIo::Ok)
         io = ReadReply(reply, m_timeouts.m_nFinalReplyMs);

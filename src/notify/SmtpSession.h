@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Settings.h"
+#include "MailAccount.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -64,7 +64,7 @@ public:
     void SetTimeouts(const CSmtpTimeouts& timeouts) { m_timeouts = timeouts; }
     void SetAbortFlag(const std::atomic<bool>* pAbort) { m_pAbort = pAbort; }
 
-    CSmtpResult Open(const CSettings& account);
+    CSmtpResult Open(const CMailAccount& account);
     bool IsOpen() const;
     // Says QUIT when the connection is still good, then closes it.
     void Close();
@@ -75,6 +75,8 @@ public:
     // Text from the server, fit to show: control and format characters (terminal escapes,
     // line breaks, direction overrides) become U+FFFD.
     static QString Printable(const QString& strText);
+    // Whether a password may only travel encrypted to this host: every host but loopback.
+    static bool RequiresTls(const QString& strHost, const QString& strUser);
 
 private:
     enum class EIo
@@ -100,9 +102,11 @@ private:
     CSmtpResult Connect(const QString& strHost, int nPort);
     CSmtpResult Hello(QStringList& extensions);
     CSmtpResult StartTls(QStringList& extensions);
-    CSmtpResult Login(const CSettings& account, const QStringList& extensions);
+    CSmtpResult Login(const CMailAccount& account, const QStringList& extensions);
     CSmtpResult Recipients(const QStringList& recipients);
     CSmtpResult SendData(const QByteArray& message);
+    // The message, dot-stuffed, and the dot that ends it.
+    void WriteStuffed(const QByteArray& message);
     CSmtpResult IoFailure(EIo io, ESmtpError lost);
     // The message was sent in full but not confirmed.
     CSmtpResult Unconfirmed(EIo io);

@@ -579,6 +579,16 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_IMPORT_COL_ADDRESS, u"Address"},
         {IDS_IMPORT_COL_GROUP, u"Group"},
         {IDS_IMPORT_TO_ADD_ONE, u"1 person will be added to \"%s\":"},
+        {IDS_NOTE_PREVIOUS_NOT_QUOTED,
+         u"The list of who gave a gift to whom in the previous exchange (%d persons) is too "
+         u"long to quote in every e-mail; the organiser has it.\r\n"},
+        {IDS_NOTE_CURRENT_NOT_QUOTED,
+         u"\r\nThe current list of names (%d persons) is too long to quote in every e-mail; "
+         u"the organiser has it.\r\n"},
+        {IDS_NOTE_DRAWN_NAME_LISTS_KEPT,
+         u"\r\n\r\n\r\nThe name randomly drawn for %s to give a gift to is %s.\r\n\r\nThe "
+         u"lists of this circle are too long to quote in every e-mail: ask the organiser if "
+         u"you want to see them.\r\n\r\nThank you.\r\n\r\n"},
     };
     return table;
 }

@@ -6,7 +6,7 @@
 
 // What is wrong with a composed message, or an empty string: a bare CR, LF or NUL or an 8-bit
 // byte in the header block (headers are 7-bit, RFC 5322), a header missing or given twice, a
-// line over 998 characters, or a body that does not decode back to strBody.
+// line over 998 characters, or a body that is not strBody in base64 lines of 76 characters.
 inline QString MessageProblem(const QByteArray& message, const QString& strBody)
 {
     const qsizetype nEnd = message.indexOf("\r\n\r\n");
@@ -45,6 +45,13 @@ inline QString MessageProblem(const QByteArray& message, const QString& strBody)
         if (line.size() > 998)
             return QStringLiteral("body line too long");
     }
+    // The body in base64 lines of 76 characters, the last one shorter.
+    const QByteArray whole = strBody.toUtf8().toBase64();
+    QByteArray expected;
+    for (qsizetype i = 0; i < whole.size(); i += 76)
+        expected += whole.mid(i, 76) + "\r\n";
+    if (encoded != expected)
+        return QStringLiteral("the body is not in base64 lines of 76 characters");
     encoded.replace("\r\n", "");
     if (QString::fromUtf8(QByteArray::fromBase64(encoded)) != QString::fromUtf8(strBody.toUtf8()))
         return QStringLiteral("the body does not decode back");

@@ -1,7 +1,10 @@
-// The document's notification e-mails: their text and their sending.
-#include "app/KivvoApp.h"
-#include "app/KivvoDoc.h"
+// The document's commands that send its drawing by e-mail. The mail side composes the texts,
+// one at a time as they are sent; the document offers its lists, the footer and the address
+// book.
+#include "KivvoApp.h"
+#include "KivvoDoc.h"
 #include "model/NameList.h"
+#include "notify/MailJobSource.h"
 #include "notify/NotificationComposer.h"
 #include "notify/SendRun.h"
 #include "platform/Framework.h"
@@ -59,24 +62,9 @@ void CKivvoDoc::ComposeNotification(const CPerson* pPerson, QString& strBody) co
         .Compose(pPerson, strBody);
 }
 
-QList<CMailJob> CKivvoDoc::MailJobs(const QList<const CPerson*>& persons) const
+CMailDrawing CKivvoDoc::MailDrawing() const
 {
-    const CNameList* pCurrent = GetNewestList();
-    const CNotificationComposer composer(pCurrent, GetPreviousList(m_pHead), Footer());
-    QList<CMailJob> jobs;
-    jobs.reserve(persons.size());
-    for (const CPerson* pPerson : persons) {
-        CMailJob job;
-        job.m_strName = pPerson->m_strName;
-        job.m_strAddressField = pPerson->m_strAddress;
-        if (!pPerson->m_strAddress.isEmpty()) {
-            job.m_strAddress = ResolveAddress(pPerson->m_strAddress);
-            job.m_strSubject = pCurrent ? pCurrent->m_strName : QString();
-            composer.Compose(pPerson, job.m_strBody);
-        }
-        jobs.append(job);
-    }
-    return jobs;
+    return {GetNewestList(), GetPreviousList(m_pHead), Footer(), ResolveAddress};
 }
 
 bool CKivvoDoc::IsSending() const
@@ -108,18 +96,6 @@ bool CKivvoDoc::IsStillDrawing(const QList<QPair<QString, QString>>& drawing) co
     return false;
 }
 
-QList<CMailJob> CKivvoDoc::RecomposeJobs(const QList<CMailJob>& jobs) const
-{
-    // The same persons drawing the same names: addresses, suggestions and the footer may
-    // have been corrected since, and that is what the retry is for.
-    QList<const CPerson*> persons;
-    for (const CMailJob& job : jobs) {
-        if (const CPerson* pPerson = PersonNamedExactly(GetNewestList(), job.m_strName))
-            persons.append(pPerson);
-    }
-    return persons.size() == jobs.size() ? MailJobs(persons) : QList<CMailJob>();
-}
-
 void CKivvoDoc::StopSending()
 {
     for (const QPointer<CSendRun>& pRun : std::as_const(m_runs)) {
@@ -128,21 +104,18 @@ void CKivvoDoc::StopSending()
     }
 }
 
-void CKivvoDoc::StartSending(const QList<CMailJob>& jobs, bool bConfirm)
+void CKivvoDoc::StartSending(const QList<const CPerson*>& persons, bool bConfirm)
 {
     const CKivvoApp* pApp = CKivvoApp::Get();
-    auto* pRun = new CSendRun(pApp ? pApp->MailAccount() : CSettings(), jobs);
+    auto* pRun = new CSendRun(pApp ? pApp->MailAccount() : CSettings(),
+                              std::make_unique<CMailJobSource>(MailDrawing(), persons));
     pRun->SetTimeouts(m_mailTimeouts);
     const QPointer<const CKivvoDoc> pDoc(this);
     pRun->SetDrawingCheck([pDoc, drawing = DrawingOf(GetNewestList())] {
         return pDoc && pDoc->IsStillDrawing(drawing);
     });
-    pRun->SetRecompose([pDoc](QList<CMailJob>& jobs) {
-        if (!pDoc)
-            return false;
-        jobs = pDoc->RecomposeJobs(jobs);
-        return !jobs.isEmpty();
-    });
+    pRun->SetRecompose(
+        [pDoc](CMailJobSource& source) { return pDoc && source.Renew(pDoc->MailDrawing()); });
     m_runs.removeAll(nullptr);
     m_runs.append(pRun);
     if (m_pUi && m_pUi->RunSend(pRun, bConfirm))
@@ -203,7 +176,7 @@ void CKivvoDoc::SendEmailTo(HTREEITEM hItem)
     const CPerson* pPerson = NewestPersonToMail(static_cast<const CPerson*>(pItem));
     if (!pPerson || pPerson->m_strAddress.isEmpty() || !CheckNewestDrawing())
         return;
-    StartSending(MailJobs({pPerson}), true);
+    StartSending({pPerson}, true);
 }
 
 void CKivvoDoc::OnSendEmails()
@@ -222,5 +195,5 @@ void CKivvoDoc::OnSendEmails()
         return;
     QList<const CPerson*> persons;
     pNewest->ForEachPerson([&persons](CPerson* pPerson) { persons.append(pPerson); });
-    StartSending(MailJobs(persons), false);
+    StartSending(persons, false);
 }
