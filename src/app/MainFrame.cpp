@@ -474,6 +474,12 @@ bool CMainFrame::RunSend(CSendRun* pRun, bool)
     return true;
 }
 
+bool CMainFrame::SetUpMail()
+{
+    CSettingsDlg settings(m_pApp, this);
+    return settings.exec() == QDialog::Accepted && m_pApp->m_settings.IsMailSetUp();
+}
+
 void CMainFrame::PrintCards(const QStringList& names)
 {
     // The same check as before sending: a stale drawing is never printed.

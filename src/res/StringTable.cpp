@@ -537,6 +537,29 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_CARDS_DOC_NAME, u"Cards %s"},
         {IDS_CLI_CARD_WRITTEN, u"1 card of \"%s\" written to \"%s\""},
         {IDS_CARDS_PRINTED, u"%d cards sent to the printer."},
+        {IDS_MAIL_NOT_SET_UP, u"Mail is not set up yet, so no e-mail was sent. Enter your mail "
+                              u"server and your address in Settings > Configure first."},
+        {IDS_CLI_MAIL_NOT_SET_UP,
+         u"kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with\n"
+         u"  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]"},
+        {IDS_SETTINGS_NOT_SET_UP, u"Mail is not set up yet. Enter the outgoing mail server of "
+                                  u"your mail provider and your own address: the e-mails are "
+                                  u"sent from it."},
+        {IDS_SETTINGS_SERVER_HINT, u"smtp.example.org"},
+        {IDS_SETTINGS_FROM_HINT, u"Your Name <you@example.org>"},
+        {IDS_SETTINGS_USER_HINT, u"you@example.org — empty: no login"},
+        {IDS_SETTINGS_FOOTER_HINT, u"A last line for every e-mail, such as: From the Smiths"},
+        {IDS_CLI_NOT_SET, u"(not set)"},
+        {IDS_CLI_MAIL_STILL_NOT_SET_UP,
+         u"Mail is not set up yet: %s still to be set before e-mails can be sent."},
+        {IDS_ASK_DELETE_GROUP, u"Delete the group %s with its %d persons?"},
+        {IDS_ASK_DELETE_GROUP_ONE, u"Delete the group %s with its one person?"},
+        {IDS_ADDRESS_NOT_PLAUSIBLE,
+         u"Neither an e-mail address (such as ann@example.org) nor a name from your address "
+         u"book: no e-mail can be sent to it."},
+        {IDS_CLI_ADDRESS_NOT_PLAUSIBLE,
+         u"kivvo-cli: warning: \"%s\" is neither an e-mail address nor a name from the "
+         u"address book; no e-mail can be sent to it"},
     };
     return table;
 }

@@ -31,6 +31,21 @@ HTREEITEM Handle(QTreeWidgetItem* pItem)
     return pItem;
 }
 
+// A group goes with its persons, their addresses and wishes: asked first, No the default.
+bool ConfirmDelete(const QTreeWidgetItem* pItem)
+{
+    const int nMembers = pItem->childCount();
+    if (nMembers == 0)
+        return true;
+    const QString strName = pItem->text(0);
+    const int nAnswer =
+        nMembers == 1
+            ? CFramework::MessageBox(IDS_ASK_DELETE_GROUP_ONE, EBoxKind::YesNoDefaultNo, {strName})
+            : CFramework::MessageBox(IDS_ASK_DELETE_GROUP, EBoxKind::YesNoDefaultNo,
+                                     {strName, nMembers});
+    return nAnswer == IDYES;
+}
+
 } // namespace
 
 CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
@@ -305,6 +320,8 @@ void CKivvoView::OnDeleteItem()
 {
     QTreeWidgetItem* pSelected = SelectedItem();
     if (!pSelected || pSelected == m_hRootItem)
+        return;
+    if (!ConfirmDelete(pSelected))
         return;
     const HTREEITEM hSelected = Handle(pSelected);
     delete pSelected; // with its child items
