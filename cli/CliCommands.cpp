@@ -294,6 +294,7 @@ int CCliCommands::Add()
             return Fail(IDS_CLI_NO_SUCH_GROUP, {m_parser.value("group")});
     }
     const QString strName = list.MakeUniqueName(m_args.at(0), QString());
+    WarnOfAddress(m_parser.value("address"));
     auto* pPerson = new CPerson(strName, m_parser.value("address"), m_parser.value("suggestions"));
     if (pGroup)
         list.AddToGroup(pPerson, pGroup->m_hItem);
@@ -539,6 +540,17 @@ int CCliCommands::Export()
     return kExitOk;
 }
 
+void CCliCommands::WarnOfAddress(const QString& strAddress)
+{
+    // A name is looked up in the address books; they are read only when one is given.
+    if (strAddress.indexOf(u'@') < 1 && !strAddress.trimmed().isEmpty()) {
+        m_app.m_strFolder = CKivvoApp::DocumentsFolder();
+        CKivvoApp::LoadContactsProc(&m_app);
+    }
+    if (m_app.CheckAddress(strAddress) == CKivvoApp::EAddress::Neither)
+        m_err << CStringTable::Format(IDS_CLI_ADDRESS_NOT_PLAUSIBLE, {strAddress}) << '\n';
+}
+
 int CCliCommands::Set()
 {
     CKivvoDoc doc;
@@ -556,8 +568,10 @@ int CCliCommands::Set()
         if (strStored != strWanted)
             m_err << CStringTable::Format(IDS_NAME_MADE_UNIQUE, {strWanted, strStored}) << '\n';
     }
-    if (m_parser.isSet("address"))
+    if (m_parser.isSet("address")) {
         pPerson->m_strAddress = m_parser.value("address");
+        WarnOfAddress(pPerson->m_strAddress);
+    }
     if (m_parser.isSet("suggestions"))
         pPerson->m_strSuggestions = m_parser.value("suggestions");
     doc.SetModifiedFlag();
