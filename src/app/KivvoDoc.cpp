@@ -264,7 +264,8 @@ void CKivvoDoc::OnDrawNames()
     }
     const int nQuestion = pNewest->HasDrawnNames() ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW;
     // Drawing again throws the drawn names away: the careless answer must keep them.
-    const EBoxKind kind = pNewest->HasDrawnNames() ? EBoxKind::YesNoDefaultNo : EBoxKind::YesNoQuestion;
+    const EBoxKind kind =
+        pNewest->HasDrawnNames() ? EBoxKind::YesNoDefaultNo : EBoxKind::YesNoQuestion;
     if (CFramework::MessageBox(nQuestion, kind) != IDYES)
         return;
     // What is revealed and sent next is the current list: the one drawn now.
