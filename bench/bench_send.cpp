@@ -35,6 +35,7 @@ void BM_SendTwoHundredNotifications(benchmark::State& state)
     app.m_settings.m_strServer = QStringLiteral("127.0.0.1");
     app.m_settings.m_nPort = server.Port();
     app.m_settings.m_strUser.clear();
+    app.m_settings.m_strFrom = QStringLiteral("santa@example.com");
     CAgreeingMessages messages;
     CFramework::SetMessageHandler(&messages);
 

@@ -36,6 +36,9 @@ bool ChangesDocument(const QString& strCommand)
     return changing.contains(strCommand);
 }
 
+// The options of kivvo-cli config that mail still needs, for a message.
+QString MailOptionsToSet(const CSettings& settings);
+
 } // namespace
 
 CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandler& messages,
@@ -291,6 +294,7 @@ int CCliCommands::Add()
             return Fail(IDS_CLI_NO_SUCH_GROUP, {m_parser.value("group")});
     }
     const QString strName = list.MakeUniqueName(m_args.at(0), QString());
+    WarnOfAddress(m_parser.value("address"));
     auto* pPerson = new CPerson(strName, m_parser.value("address"), m_parser.value("suggestions"));
     if (pGroup)
         list.AddToGroup(pPerson, pGroup->m_hItem);
@@ -536,6 +540,17 @@ int CCliCommands::Export()
     return kExitOk;
 }
 
+void CCliCommands::WarnOfAddress(const QString& strAddress)
+{
+    // A name is looked up in the address books; they are read only when one is given.
+    if (strAddress.indexOf(u'@') < 1 && !strAddress.trimmed().isEmpty()) {
+        m_app.m_strFolder = CKivvoApp::DocumentsFolder();
+        CKivvoApp::LoadContactsProc(&m_app);
+    }
+    if (m_app.CheckAddress(strAddress) == CKivvoApp::EAddress::Neither)
+        m_err << CStringTable::Format(IDS_CLI_ADDRESS_NOT_PLAUSIBLE, {strAddress}) << '\n';
+}
+
 int CCliCommands::Set()
 {
     CKivvoDoc doc;
@@ -553,8 +568,10 @@ int CCliCommands::Set()
         if (strStored != strWanted)
             m_err << CStringTable::Format(IDS_NAME_MADE_UNIQUE, {strWanted, strStored}) << '\n';
     }
-    if (m_parser.isSet("address"))
+    if (m_parser.isSet("address")) {
         pPerson->m_strAddress = m_parser.value("address");
+        WarnOfAddress(pPerson->m_strAddress);
+    }
     if (m_parser.isSet("suggestions"))
         pPerson->m_strSuggestions = m_parser.value("suggestions");
     doc.SetModifiedFlag();
@@ -607,6 +624,9 @@ int CCliCommands::Notification()
 int CCliCommands::Send()
 {
     m_app.Initialise();
+    // At once, before any server is tried: nothing stands in for a server or sender not set.
+    if (!m_app.m_settings.IsMailSetUp())
+        return Fail(IDS_CLI_MAIL_NOT_SET_UP, {MailOptionsToSet(m_app.m_settings)});
     CKivvoApp::LoadContactsProc(&m_app);
     CCliUserInterface ui(&m_out, &m_err);
     CKivvoDoc doc;
@@ -708,6 +728,33 @@ QString OptionOf(ESettingsField field)
     return QStringLiteral("from");
 }
 
+// The text of a field; empty when it was never set.
+QString ValueOf(const CSettings& settings, ESettingsField field)
+{
+    switch (field) {
+    case ESettingsField::Server:
+        return settings.m_strServer;
+    case ESettingsField::Port:
+        return QString::number(settings.m_nPort);
+    case ESettingsField::From:
+        break;
+    }
+    return settings.m_strFrom;
+}
+
+QString MailOptionsToSet(const CSettings& settings)
+{
+    QStringList options;
+    for (const CSettingsProblem& problem : settings.Problems())
+        options.append(QStringLiteral("--") + OptionOf(problem.m_field));
+    return options.join(QStringLiteral(", "));
+}
+
+QString ShownSetting(const QString& strValue)
+{
+    return strValue.isEmpty() ? CStringTable::Load(IDS_CLI_NOT_SET) : strValue;
+}
+
 } // namespace
 
 void CCliCommands::PrintSettings()
@@ -716,9 +763,11 @@ void CCliCommands::PrintSettings()
     const QString strPassword = CStringTable::Load(
         settings.m_strPassword.isEmpty() ? IDS_PASSWORD_NONE : IDS_CLI_PASSWORD_SET);
     Print(
-        CStringTable::Format(IDS_CLI_SETTINGS, {settings.m_strServer, settings.m_nPort,
-                                                settings.m_strFrom, settings.m_strUser, strPassword,
-                                                settings.m_strFooter, m_app.SettingsPath()}) +
+        CStringTable::Format(IDS_CLI_SETTINGS,
+                             {ShownSetting(settings.m_strServer), settings.m_nPort,
+                              ShownSetting(settings.m_strFrom), ShownSetting(settings.m_strUser),
+                              strPassword, ShownSetting(settings.m_strFooter),
+                              m_app.SettingsPath()}) +
         m_app.PasswordPlace() + u'\n');
 }
 
@@ -754,18 +803,26 @@ int CCliCommands::Config()
             return UsageError(CStringTable::Load(IDS_CLI_NO_TERMINAL));
         settings.m_strPassword = AskHidden(m_err, CStringTable::Load(IDS_CLI_PASSWORD_PROMPT));
     }
-    const QList<CSettingsProblem> problems = settings.Problems();
-    for (const CSettingsProblem& problem : problems)
+    // A value given is checked; one still to be set may come with a later call.
+    bool bBad = false;
+    for (const CSettingsProblem& problem : settings.Problems()) {
+        if (ValueOf(settings, problem.m_field).isEmpty())
+            continue;
         m_err << CStringTable::Format(IDS_CLI_BAD_SETTING,
                                       {OptionOf(problem.m_field), problem.m_strMessage})
               << '\n';
-    if (!problems.isEmpty())
+        bBad = true;
+    }
+    if (bBad)
         return kExitUsage;
     QString strError;
     if (!m_app.StoreSettings(settings, strError))
         return Fail(IDS_CLI_SETTINGS_NOT_SAVED, {m_app.SettingsPath(), strError});
     Print(CStringTable::Format(IDS_CLI_SETTINGS_SAVED, {m_app.SettingsPath()}) + u'\n' +
           m_app.PasswordPlace() + u'\n');
+    if (!settings.IsMailSetUp())
+        m_err << CStringTable::Format(IDS_CLI_MAIL_STILL_NOT_SET_UP, {MailOptionsToSet(settings)})
+              << '\n';
     return kExitOk;
 }
 

@@ -46,6 +46,8 @@ private:
     int Set();
     int Move();
     int Rules();
+    // Says on standard error when an address names neither an e-mail address nor a contact.
+    void WarnOfAddress(const QString& strAddress);
     void PrintRules(const CKivvoDoc& doc);
     int Notification();
     int Send();

@@ -1,4 +1,5 @@
 // kivvo-cli end to end: the real program on real files.
+#include "support/ArchiveBytes.h"
 #include "support/SmallDisk.h"
 #include "support/SmtpTestServer.h"
 
@@ -83,6 +84,8 @@ private slots:
     void configChecksAndPassword();
     void contacts();
     void notificationAndSend();
+    void sendNeedsMailSetUp_data();
+    void sendNeedsMailSetUp();
     void checkSaysWhy();
     void rulesAndExclusions();
     void importExportSetMove();
@@ -309,9 +312,10 @@ void TestCli::config()
     const CRun defaults = RunCli({"config"});
     QCOMPARE(defaults.m_nExit, 0);
     QVERIFY(defaults.m_strOut.contains("port: 25\n"));
-    QVERIFY(defaults.m_strOut.contains("password: set\n"));
-    QVERIFY(defaults.m_strOut.contains("No keyring is running: the password is kept in the "
-                                       "settings file " + g_strHome + "/Documents/Kivvo.cfg"));
+    // Nothing stands in for what was never set.
+    QVERIFY2(defaults.m_strOut.contains("server: (not set)\nport: 25\nfrom: (not set)\nuser: (not "
+                                        "set)\npassword: not set\nfooter: (not set)\n"),
+             qPrintable(defaults.m_strOut));
     QVERIFY(defaults.m_strOut.contains(g_strHome + "/Documents/Kivvo.cfg"));
 
     QCOMPARE(RunCli({"config", "--server", "mail.example.org", "--port", "587", "--user", "",
@@ -320,7 +324,7 @@ void TestCli::config()
              0);
     const CRun changed = RunCli({"config"});
     QVERIFY(changed.m_strOut.contains("server: mail.example.org\nport: 587\n"));
-    QVERIFY(changed.m_strOut.contains("user: \npassword: set\nfooter: Ho ho ho\n"));
+    QVERIFY(changed.m_strOut.contains("user: (not set)\npassword: set\nfooter: Ho ho ho\n"));
     QVERIFY(!changed.m_strOut.contains("secret"));
     QCOMPARE(RunCli({"config", "extra"}).m_nExit, 2);
 }
@@ -342,16 +346,19 @@ void TestCli::configChecksAndPassword_data()
         << "app password";
     QTest::newRow("password asked without a terminal")
         << QStringList{"config", "--password", "--user", "santa"} << QByteArray() << 2
-        << "--password-stdin" << "password";
+        << "--password-stdin" << "";
     QTest::newRow("two senders")
         << QStringList{"config", "--from", "a@b.c; d@e.f", "--password", "new"} << QByteArray()
-        << 2 << "--from: Enter one e-mail address" << "password";
+        << 2 << "--from: Enter one e-mail address" << "";
     QTest::newRow("port out of range") << QStringList{"config", "--port", "70000"} << QByteArray()
                                        << 2 << "--port: The port is a number from 1 to 65535"
-                                       << "password";
+                                       << "";
     QTest::newRow("server with a blank")
         << QStringList{"config", "--server", "smtp example.org"} << QByteArray() << 2
-        << "--server: Enter the name of the mail server" << "password";
+        << "--server: Enter the name of the mail server" << "";
+    QTest::newRow("first of several calls: what is still missing is said")
+        << QStringList{"config", "--server", "smtp.example.org", "--password", "pw"}
+        << QByteArray() << 0 << "Mail is not set up yet: --from still to be set" << "pw";
 }
 
 void TestCli::configChecksAndPassword()
@@ -367,6 +374,8 @@ void TestCli::configChecksAndPassword()
     file.write(input);
     file.close();
     QCOMPARE(RunCli({"config"}).m_nExit, 0); // the defaults, written
+    QVERIFY(QFile::copy(g_strHome + "/Documents/Kivvo.cfg",
+                        g_strHome + "/Documents/Kivvo.cfg.before"));
 
     const CRun run = RunCli(arguments, strInput);
     QCOMPARE(run.m_nExit, exit);
@@ -374,6 +383,8 @@ void TestCli::configChecksAndPassword()
     const QByteArray stored = ReadAll(g_strHome + "/Documents/Kivvo.cfg");
     QVERIFY(stored.contains(QByteArray(reinterpret_cast<const char*>(password.utf16()),
                                        password.size() * 2)));
+    if (exit != 0)
+        QCOMPARE(stored, ReadAll(g_strHome + "/Documents/Kivvo.cfg.before"));
 }
 
 void TestCli::contacts()
@@ -390,6 +401,46 @@ void TestCli::contacts()
     const CRun missing = RunCli({"contacts", "--lookup", "Bob"});
     QCOMPARE(missing.m_nExit, 1);
     QVERIFY(missing.m_strErr.contains("no address-book entry matches \"Bob\""));
+}
+
+void TestCli::sendNeedsMailSetUp_data()
+{
+    QTest::addColumn<QByteArray>("settings"); // Kivvo.cfg; none when empty
+    QTest::addColumn<QString>("missing");
+
+    const QByteArray rest = Int(0) + Int(2) + Str("kivvo.example.com") + Str("").repeated(6);
+    QTest::newRow("never set up") << QByteArray() << "--server, --from";
+    QTest::newRow("stand-ins an earlier version wrote")
+        << Str("smtp.example.com") + Int(25) + Str("kivvo@example.com") + Str("kivvo") +
+               Str("password") + rest
+        << "--server, --from";
+    QTest::newRow("sender still the stand-in")
+        << Str("127.0.0.1") + Int(25) + Str("kivvo@example.com") + Str("") + Str("") + rest
+        << "--from";
+}
+
+void TestCli::sendNeedsMailSetUp()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, missing);
+    if (!settings.isEmpty()) {
+        QFile file(g_strHome + "/Documents/Kivvo.cfg");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(settings);
+    }
+    RunCli({"new", m_strFile});
+    for (const char* pName : {"Ann", "Bob", "Cid"})
+        RunCli({"add", m_strFile, pName, "--address", QString(pName) + "@example.org"});
+    QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
+    // Stopped at once, before any server is looked up or tried.
+    const CRun run = RunCli({"send", m_strFile, "--yes"});
+    QCOMPARE(run.m_nExit, 1);
+    QCOMPARE(run.m_strOut, "");
+    QCOMPARE(run.m_strErr, "kivvo-cli: mail is not set up yet (" + missing +
+                               "); nothing was sent. Set it up first with\n  kivvo-cli config "
+                               "--server HOST --from ADDRESS [--user NAME --password]\n");
+    // The stand-in footer never reaches an e-mail.
+    QVERIFY(RunCli({"notification", m_strFile, "Ann"}).m_strOut.endsWith("\n\n\n"));
 }
 
 void TestCli::notificationAndSend()

@@ -71,6 +71,8 @@ private slots:
     void everyRealExportLoads();
     void lookup_data();
     void lookup();
+    void addressCheck_data();
+    void addressCheck();
     void comboFill();
     void loaderReadsTheDocumentsFolder();
     void loaderReportsFailuresOnTheUserInterfaceThread();
@@ -78,6 +80,7 @@ private slots:
     void loaderStopsWhenClosing();
     void closingWhileLoading();
     void lookupsWhileLoading();
+    void watchedFolderIsReadAgain();
 };
 
 void TestContacts::reader_data()
@@ -243,6 +246,14 @@ void TestContacts::lookup_data()
                                              << "unchanged";
     QTest::newRow("empty text with selector names nobody") << ":1" << false << "unchanged"
                                                            << "unchanged";
+    QTest::newRow("a colon in the name") << "dr: who" << true << "who@tardis.org;doctor@x.org"
+                                         << "Doctor";
+    QTest::newRow("a colon in the name, and a number") << "Dr: Who:2" << true << "doctor@x.org"
+                                                       << "Doctor";
+    QTest::newRow("the whole text wins over a number") << "Route:66" << true << "route@x.org"
+                                                       << "Mother";
+    QTest::newRow("only digits make a number") << "Ann Smith:home" << false << "unchanged"
+                                               << "unchanged";
 }
 
 void TestContacts::lookup()
@@ -257,12 +268,43 @@ void TestContacts::lookup()
     app.m_arrContacts[2] = "Cid;First;C;first@x.org;;;";
     app.m_arrContacts[3] = "cid;Second;C;second@x.org;;;";
     app.m_arrContacts[4] = ";;;nameless@x.org;;;";
+    app.m_arrContacts[5] = "Dr: Who;Doctor;Who;who@tardis.org;doctor@x.org;;";
+    app.m_arrContacts[6] = "Route;Not;Me;wrong@x.org;;;";
+    app.m_arrContacts[7] = "Route:66;Mother;Road;route@x.org;;;";
     QString strAddress = "unchanged";
     QString strFirst = "unchanged";
     QString strLast = "unchanged";
     QCOMPARE(app.LookupContact(text, strAddress, strFirst, strLast), found);
     QCOMPARE(strAddress, address);
     QCOMPARE(strFirst, firstName);
+}
+
+void TestContacts::addressCheck_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("kind");
+    using E = CKivvoApp::EAddress;
+    QTest::newRow("empty") << " " << int(E::Empty);
+    QTest::newRow("address") << "ann@example.org" << int(E::Mail);
+    QTest::newRow("with display name, and a second") << "Ann <ann@example.org>; bob@x.co"
+                                                     << int(E::Mail);
+    QTest::newRow("words for the at-sign") << "farah at example" << int(E::Neither);
+    QTest::newRow("domain without a dot") << "farah@example" << int(E::Neither);
+    QTest::newRow("blank inside") << "farah @example.org" << int(E::Neither);
+    QTest::newRow("one good, one bad") << "ann@example.org; bob@" << int(E::Neither);
+    QTest::newRow("address-book name") << "ann smith" << int(E::BookName);
+    QTest::newRow("address-book name with a colon") << "Dr: Who" << int(E::BookName);
+    QTest::newRow("unknown name") << "Farah" << int(E::Neither);
+}
+
+void TestContacts::addressCheck()
+{
+    QFETCH(QString, field);
+    QFETCH(int, kind);
+    CKivvoApp app;
+    app.m_arrContacts[0] = "Ann Smith;Ann;Smith;ann@home.org;;;";
+    app.m_arrContacts[1] = "Dr: Who;Doctor;Who;who@tardis.org;;;";
+    QCOMPARE(int(app.CheckAddress(field)), kind);
 }
 
 void TestContacts::comboFill()
@@ -395,6 +437,42 @@ void TestContacts::lookupsWhileLoading()
     QCOMPARE(strAddress, "p2999@x.org");
     app.FillContactCombo(names);
     QCOMPARE(names.size(), 3000);
+}
+
+void TestContacts::watchedFolderIsReadAgain()
+{
+    // Address books copied in, rewritten and removed while the program runs.
+    QTemporaryDir dir;
+    WriteFile(dir.filePath("a.vcf"), Card("FN:Ann\r\nEMAIL:ann@x.org\r\n"));
+    CKivvoApp app;
+    app.m_strFolder = dir.path() + QDir::separator();
+    int nChanged = 0;
+    connect(&app, &CKivvoApp::ContactsChanged, this, [&nChanged] { ++nChanged; });
+    app.OnCommand(ID_LOAD_CONTACTS);
+    QVERIFY(app.WaitForContacts(10000));
+    const QStringList steps[][2] = {
+        {{"b.vcf", "FN:Bob\r\nEMAIL:bob@x.org\r\n"}, {"Ann;;;ann@x.org;;;", "Bob;;;bob@x.org;;;"}},
+        {{"a.vcf", "FN:Ann\r\nEMAIL:ann@new.org\r\n"},
+         {"Ann;;;ann@new.org;;;", "Bob;;;bob@x.org;;;"}},
+        {{"a.vcf", ""}, {"Bob;;;bob@x.org;;;"}},
+        {{"Kivvo.cfg", "not an address book"}, {"Bob;;;bob@x.org;;;"}},
+    };
+    int nStep = 0;
+    for (const auto& [change, records] : steps) {
+        if (change.at(1).isEmpty())
+            QVERIFY(QFile::remove(dir.filePath(change.at(0))));
+        else
+            WriteFile(dir.filePath(change.at(0)), change.at(0).endsWith(".vcf")
+                                                     ? Card(change.at(1).toUtf8())
+                                                     : change.at(1).toUtf8());
+        ++nStep;
+        if (change.at(0).endsWith(".vcf"))
+            QTRY_COMPARE_WITH_TIMEOUT(nChanged, nStep, 10000);
+        QCOMPARE(CachedRecords(app), records);
+    }
+    QTest::qWait(500);
+    QCOMPARE(nChanged, 3); // the settings file is no address book
+    QCOMPARE(app.m_arrContacts.size(), 50);
 }
 
 QTEST_GUILESS_MAIN(TestContacts)

@@ -279,8 +279,8 @@ void TestDesktop::treeKeys_data()
                                           << "Person";
     QTest::newRow("Delete deletes a person") << "Ann" << int(Qt::Key_Delete) << "List Fam Bob"
                                              << "";
-    QTest::newRow("Delete deletes a group") << "Fam" << int(Qt::Key_Delete) << "List Ann"
-                                            << "";
+    QTest::newRow("Delete asks before a group goes with its persons: No by default")
+        << "Fam" << int(Qt::Key_Delete) << strStart << "";
     QTest::newRow("Delete spares the root") << "List" << int(Qt::Key_Delete) << strStart << "";
     QTest::newRow("Enter opens a person") << "Bob" << int(Qt::Key_Return) << strStart << "Bob";
     QTest::newRow("Enter on a group opens nothing")

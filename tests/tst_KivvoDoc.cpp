@@ -144,6 +144,9 @@ void TestKivvoDoc::drawNamesQuestions()
     doc.OnCommand(ID_DRAW_NAMES);
 
     QCOMPARE(messages.Ids(), boxes);
+    // Drawing again throws names away: the careless answer is No.
+    QCOMPARE(messages.m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo,
+             boxes.at(0) == IDS_ASK_DRAW_AGAIN);
     QCOMPARE(doc.GetNewestList()->HasDrawnNames(), drawn);
     QCOMPARE(doc.IsModified(), answerDraw == IDYES);
     QCOMPARE(m_ui.m_dialogs.size(), dialogs);

@@ -13,6 +13,7 @@
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/RecordingSoundPlayer.h"
+#include "support/SmtpTestServer.h"
 #include "ui/KivvoView.h"
 #include "ui/PersonDlg.h"
 
@@ -37,6 +38,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -94,6 +96,9 @@ private slots:
     void documentListAtStartUp();
     void contextMenuFollowsTheItem_data();
     void contextMenuFollowsTheItem();
+    void menusHaveOneMnemonicPerLetter();
+    void sendEmailsSetsUpMailFirst_data();
+    void sendEmailsSetsUpMailFirst();
     void longPressOpensTheMenu();
     void closingWhileRenaming();
     void undoGivesBackTheSavedBytes_data();
@@ -406,6 +411,13 @@ void TestMainFrame::addToGroupAndDelete()
              "Ann, Fam[Bob, Person, Person1], Solo[Dan], Person2, New Group[], New Group[]");
 
     Select("Fam");
+    Trigger(ID_DELETE_ITEM); // asked, and No is the default
+    QCOMPARE(m_pMessages->m_boxes.size(), 1);
+    QCOMPARE(m_pMessages->m_boxes.at(0).m_strText, "Delete the group Fam with its 3 persons?");
+    QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
+    QCOMPARE(Tree(), "List[Ann, Fam[Bob, Person, Person1], Solo[Dan], Person2, New Group, "
+                     "New Group]");
+    m_pMessages->Answer(IDS_ASK_DELETE_GROUP, IDYES);
     Trigger(ID_DELETE_ITEM);
     Select("Dan");
     Trigger(ID_DELETE_ITEM);
@@ -666,6 +678,7 @@ void TestMainFrame::fileChangedElsewhereIsNotOverwrittenSilently()
     m_pMessages->Answer(IDS_ASK_OVERWRITE_CHANGED, IDNO);
     QTest::keyClick(m_pFrame.get(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_ASK_OVERWRITE_CHANGED});
+    QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
     QVERIFY(m_pMessages->m_boxes.at(0).m_strText.contains("circle.kv"));
     QVERIFY(m_pDoc->IsModified());
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -802,6 +815,85 @@ void TestMainFrame::contextMenuFollowsTheItem()
         QVERIFY(!actions.at(2)->isEnabled());
     }
     pMenu->close();
+}
+
+void TestMainFrame::menusHaveOneMnemonicPerLetter()
+{
+    QStringList faults;
+    QList<QMenu*> menus = m_pFrame->findChildren<QMenu*>();
+    for (QMenu* pMenu : std::as_const(menus)) {
+        QSet<QChar> letters;
+        for (QAction* pAction : pMenu->actions()) {
+            if (pAction->isSeparator())
+                continue;
+            const QString strText = QString(pAction->text()).remove(QStringLiteral("&&"));
+            const qsizetype nAmp = strText.indexOf(u'&');
+            if (nAmp < 0 || strText.indexOf(u'&', nAmp + 1) >= 0 ||
+                letters.contains(strText.at(nAmp + 1).toLower()))
+                faults.append(pAction->text());
+            else
+                letters.insert(strText.at(nAmp + 1).toLower());
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(" | ")));
+    QSet<QChar> bar;
+    for (QToolButton* pButton : m_pFrame->findChildren<QToolButton*>()) {
+        if (!pButton->menu())
+            continue;
+        const qsizetype nAmp = pButton->text().indexOf(u'&');
+        QVERIFY2(nAmp >= 0, qPrintable(pButton->text()));
+        QVERIFY2(!bar.contains(pButton->text().at(nAmp + 1).toLower()), qPrintable(pButton->text()));
+        bar.insert(pButton->text().at(nAmp + 1).toLower());
+    }
+    // The keys the tree takes are shown beside their commands.
+    for (const auto& [nID, strKey] : {std::pair{ID_ADD_PERSON, "Ins"}, {ID_DELETE_ITEM, "Del"},
+                                      {ID_RENAME_ITEM, "F2"}, {ID_PERSON_PROPERTIES, "Enter"}})
+        QVERIFY2(m_pFrame->Action(nID)->text().endsWith(u'\t' + QString(strKey)),
+                 qPrintable(m_pFrame->Action(nID)->text()));
+}
+
+void TestMainFrame::sendEmailsSetsUpMailFirst_data()
+{
+    QTest::addColumn<bool>("setUp");
+    QTest::newRow("cancelled: nothing is sent") << false;
+    QTest::newRow("set up: the e-mails go out") << true;
+}
+
+void TestMainFrame::sendEmailsSetsUpMailFirst()
+{
+    QFETCH(bool, setUp);
+    CSmtpTestServer server;
+    QVERIFY(server.IsReady());
+    Load({"Ann>Bob, Bob>Cid, Cid>Ann"});
+    for (int i = 0; i < 3; ++i)
+        m_pDoc->GetNewestList()->GetPersonAt(i)->m_strAddress = QStringLiteral("p%1@example.org").arg(i);
+    m_pMessages->Answer(IDS_ASK_SEND_ALL, IDYES);
+    QStringList shown; // the fields as Configure came up, and their hints
+    QTimer::singleShot(0, this, [&] {
+        auto* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(pDialog && pDialog->objectName() == "settingsDialog");
+        for (const char* pField : {"server", "from", "user"}) {
+            auto* pEdit = pDialog->findChild<QLineEdit*>(pField);
+            shown << pEdit->text() + "|" + pEdit->placeholderText();
+        }
+        if (!setUp) {
+            pDialog->reject();
+            return;
+        }
+        pDialog->findChild<QLineEdit*>("server")->setText("127.0.0.1");
+        pDialog->findChild<QLineEdit*>("port")->setText(QString::number(server.Port()));
+        pDialog->findChild<QLineEdit*>("from")->setText("santa@example.org");
+        pDialog->accept();
+    });
+    Trigger(ID_SEND_EMAILS);
+    QCOMPARE(shown, (QStringList{"|smtp.example.org", "|Your Name <you@example.org>",
+                                 "|you@example.org \u2014 empty: no login"}));
+    QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_ASK_SEND_ALL});
+    QCOMPARE(m_pApp->m_settings.IsMailSetUp(), setUp);
+    if (setUp)
+        QVERIFY(server.WaitForMessages(3));
+    else
+        QVERIFY(!m_pDoc->IsSending());
 }
 
 void TestMainFrame::longPressOpensTheMenu()

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QApplication>
+#include <QClipboard>
 
 class TestPersonDlg : public QObject
 {
@@ -23,7 +24,7 @@ private slots:
     void cleanup();
     void addressLineOnOpening_data();
     void addressLineOnOpening();
-    void addressLineFollowsLeavingTheField();
+    void addressLineFollowsEveryChange();
     void nameProposal_data();
     void nameProposal();
     void pickingFromTheList();
@@ -96,41 +97,59 @@ void TestPersonDlg::addressLineOnOpening_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("resolved");
+    QTest::addColumn<bool>("warned"); // neither an address nor a name of the address book
 
     QTest::newRow("address-book name") << "ann smith"
-                                       << "ann@home.org;ann@work.org";
+                                       << "ann@home.org;ann@work.org" << false;
     QTest::newRow("with selector") << "Ann Smith:2"
-                                   << "ann@work.org";
+                                   << "ann@work.org" << false;
+    QTest::newRow("name with a colon") << "Dr: Who"
+                                       << "who@tardis.org" << false;
     QTest::newRow("e-mail address") << "ann@example.com"
-                                    << "";
+                                    << "" << false;
+    QTest::newRow("none") << ""
+                          << "" << false;
     QTest::newRow("unknown name") << "Nobody"
-                                  << "";
+                                  << "" << true;
+    QTest::newRow("not an address") << "farah at example"
+                                    << "" << true;
 }
 
 void TestPersonDlg::addressLineOnOpening()
 {
     QFETCH(QString, address);
     QFETCH(QString, resolved);
+    QFETCH(bool, warned);
+    m_pApp->m_arrContacts[2] = "Dr: Who;Doctor;Who;who@tardis.org;;;";
     m_pList = ParseList("Ann");
     m_pList->GetPersonAt(0)->m_strAddress = address;
     m_pDialog = std::make_unique<CPersonDlg>(m_pList->GetPersonAt(0), m_pList.get());
     m_pDialog->show();
     QTRY_COMPARE(Resolved(), resolved);
+    QCOMPARE(m_pDialog->findChild<QLabel*>("addressProblem")->isVisible(), warned);
     QCOMPARE(Address()->currentText(), address);
     QCOMPARE(Name()->text(), "Ann"); // a named person keeps his name
     QVERIFY(!m_pDialog->findChild<QLineEdit*>("giftTo")->isVisible());
 }
 
-void TestPersonDlg::addressLineFollowsLeavingTheField()
+void TestPersonDlg::addressLineFollowsEveryChange()
 {
     QVERIFY(Open("Zed", "Zed"));
+    auto* pProblem = m_pDialog->findChild<QLabel*>("addressProblem");
     Address()->setFocus();
     TypeAddress("Bob Jones");
-    QCOMPARE(Resolved(), ""); // not at each keystroke
-    LeaveAddress();
-    QCOMPARE(Resolved(), "bob@jones.org");
+    QCOMPARE(Resolved(), "bob@jones.org"); // typed, still in the field
+    QVERIFY(!pProblem->isVisible());
+    QTest::keyClick(Address()->lineEdit(), Qt::Key_Backspace);
+    QCOMPARE(Resolved(), ""); // never the address of what the text was before
+    QVERIFY(pProblem->isVisible());
+    QApplication::clipboard()->setText("Ann Smith:2");
+    Address()->lineEdit()->selectAll();
+    Address()->lineEdit()->paste();
+    QCOMPARE(Resolved(), "ann@work.org");
     EnterAddress("bob@elsewhere.org");
     QCOMPARE(Resolved(), "");
+    QVERIFY(!pProblem->isVisible());
 }
 
 void TestPersonDlg::nameProposal_data()

@@ -66,6 +66,7 @@ void TestSendProgress::init()
     m_pApp->m_settings.m_strServer = QStringLiteral("127.0.0.1");
     m_pApp->m_settings.m_nPort = m_pServer->Port();
     m_pApp->m_settings.m_strUser.clear();
+    m_pApp->m_settings.m_strFrom = QStringLiteral("santa@example.com");
     m_pDoc = std::make_unique<CKivvoDoc>();
     m_pFrame = std::make_unique<CMainFrame>(m_pDoc.get(), m_pApp.get());
     m_pDoc->OnNewDocument();

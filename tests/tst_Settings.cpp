@@ -36,6 +36,8 @@ private slots:
     void changedFileIsRead();
     void shortFileKeepsDefaultsForTheRest_data();
     void shortFileKeepsDefaultsForTheRest();
+    void oldStandInsReadAsNotSet_data();
+    void oldStandInsReadAsNotSet();
     void documentsFolder();
     void problems_data();
     void problems();
@@ -80,6 +82,7 @@ void TestSettings::changedFileIsRead()
     CSettings changed;
     changed.m_strFooter = "Merry Christmas from the Smiths";
     changed.m_nPort = 465;
+    changed.m_strPassword = "secret";
     QFile file(dir.filePath("Kivvo.cfg"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(Stored(changed));
@@ -127,6 +130,62 @@ void TestSettings::shortFileKeepsDefaultsForTheRest()
     QCOMPARE(app.m_settings.m_strFooter, CSettings().m_strFooter);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes); // read, never rewritten
+}
+
+void TestSettings::oldStandInsReadAsNotSet_data()
+{
+    // server, from, user, password, footer: as stored, then as read
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("read");
+    QTest::addColumn<bool>("setUp");
+
+    const QStringList old{"smtp.example.com", "kivvo@example.com", "kivvo", "password",
+                          "kivvo.example.com"};
+    QTest::newRow("every stand-in") << old << QStringList{"", "", "", "", ""} << false;
+    QTest::newRow("server and sender set, account left as it was")
+        << QStringList{"mail.local", "me@home.org", "kivvo", "password", "kivvo.example.com"}
+        << QStringList{"mail.local", "me@home.org", "", "", ""} << true;
+    QTest::newRow("user set, password left as it was")
+        << QStringList{"mail.local", "me@home.org", "me", "password", "From us"}
+        << QStringList{"mail.local", "me@home.org", "me", "", "From us"} << true;
+    QTest::newRow("password in the keyring: the user alone is no account")
+        << QStringList{"mail.local", "me@home.org", "kivvo", "", ""}
+        << QStringList{"mail.local", "me@home.org", "", "", ""} << true;
+    QTest::newRow("a real account named kivvo stays")
+        << QStringList{"mail.local", "me@home.org", "kivvo", "s3cret", ""}
+        << QStringList{"mail.local", "me@home.org", "kivvo", "s3cret", ""} << true;
+    QTest::newRow("only exact stand-ins go")
+        << QStringList{"SMTP.example.com", "Kivvo <kivvo@example.com>", "Kivvo", "Password",
+                       "kivvo.example.com!"}
+        << QStringList{"SMTP.example.com", "Kivvo <kivvo@example.com>", "Kivvo", "Password",
+                       "kivvo.example.com!"}
+        << true;
+}
+
+void TestSettings::oldStandInsReadAsNotSet()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, read);
+    QFETCH(bool, setUp);
+    QTemporaryDir dir;
+    const QByteArray bytes = Str(stored.at(0).toLatin1()) + Int(25) + Str(stored.at(1).toLatin1()) +
+                             Str(stored.at(2).toLatin1()) + Str(stored.at(3).toLatin1()) + Int(0) +
+                             Int(2) + Str(stored.at(4).toLatin1()) + Str("").repeated(6);
+    QFile file(dir.filePath("Kivvo.cfg"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    CKivvoApp app;
+    app.m_strFolder = dir.path() + QDir::separator();
+    app.LoadSettings();
+    const CSettings& settings = app.m_settings;
+    QCOMPARE((QStringList{settings.m_strServer, settings.m_strFrom, settings.m_strUser,
+                          settings.m_strPassword, settings.m_strFooter}),
+             read);
+    QCOMPARE(settings.IsMailSetUp(), setUp);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes); // the layout and the file stay as they were
 }
 
 void TestSettings::documentsFolder()

@@ -1,5 +1,8 @@
 #include "KivvoApp.h"
 
+#include "ContactsWatcher.h"
+
+#include "notify/MailAddress.h"
 #include "notify/VCardReader.h"
 #include "platform/Archive.h"
 #include "platform/CmdUI.h"
@@ -52,6 +55,9 @@ CKivvoApp::CKivvoApp(QObject* pParent)
 
 CKivvoApp::~CKivvoApp()
 {
+    // The watcher's reading writes into this object too; it stops at its next contact.
+    m_bClosing = true;
+    m_pWatcher.reset();
     if (m_loader.joinable()) {
         // The loader writes into this object: it must stop before the object goes. It
         // checks the flag between contacts and between reads, so the wait is short.
@@ -152,7 +158,9 @@ void CKivvoApp::ReadKeyringPassword()
     if (status == CKeyring::EStatus::Unavailable || status == CKeyring::EStatus::TimedOut)
         return;
     m_bPasswordInKeyring = true;
-    m_settings.m_strPassword = strPassword;
+    // The stand-in an earlier version moved there is no password.
+    if (strPassword != CSettings::kOldPassword)
+        m_settings.m_strPassword = strPassword;
 }
 
 void CKivvoApp::KeyringSilent(const QString& strWhy) const
@@ -192,6 +200,7 @@ void CKivvoApp::LoadSettings(EPassword password)
     // A file that ends early keeps the defaults of the fields it lacks.
     CArchive ar(&file, CArchive::load);
     m_settings.Serialize(ar);
+    m_settings.ForgetStandIns();
     if (password == EPassword::Later)
         m_bPasswordPending = true;
     else
@@ -296,7 +305,24 @@ int CKivvoApp::LoadContactsProc(CKivvoApp* pApp)
             continue;
         pApp->LoadFile(file.filePath(), nNextRecord);
     }
-    return 0;
+    return nNextRecord;
+}
+
+void CKivvoApp::EndContacts(int nRecords)
+{
+    QMutexLocker lock(&m_csContacts);
+    for (qsizetype i = nRecords; i < m_arrContacts.size(); ++i)
+        m_arrContacts[i].clear();
+    m_arrContacts.resize(std::max<qsizetype>(nRecords, kInitialContacts));
+}
+
+void CKivvoApp::WatchContacts()
+{
+    if (m_pWatcher)
+        return;
+    m_pWatcher = std::make_unique<CContactsWatcher>(this);
+    connect(m_pWatcher.get(), &CContactsWatcher::Reloaded, this, &CKivvoApp::ContactsChanged);
+    m_pWatcher->Start();
 }
 
 void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
@@ -348,38 +374,66 @@ bool CKivvoApp::ReadAll(QFile& file, QByteArray& data) const
 bool CKivvoApp::LookupContact(const QString& strText, QString& strAddress, QString& strFirstName,
                               QString& strLastName)
 {
-    QString strKey = strText;
+    QMutexLocker lock(&m_csContacts);
+    // The whole text first: a name may hold a colon itself ("Dr: Who"). Only then is a
+    // trailing ":<digits>" taken for the number of the entry's address.
     QString strSelector;
-    const qsizetype nColon = strText.indexOf(u':');
-    if (nColon >= 1) {
-        strKey = strText.left(nColon);
-        strSelector = strText.mid(nColon + 1);
+    const QString* pRecord = FindContact(strText);
+    if (!pRecord) {
+        const qsizetype nColon = strText.lastIndexOf(u':');
+        strSelector = nColon >= 1 ? strText.mid(nColon + 1) : QString();
+        const bool bDigits =
+            !strSelector.isEmpty() &&
+            std::all_of(strSelector.cbegin(), strSelector.cend(),
+                        [](QChar ch) { return ch >= u'0' && ch <= u'9'; });
+        if (!bDigits)
+            return false;
+        pRecord = FindContact(strText.left(nColon));
     }
+    if (!pRecord)
+        return false;
+    const QStringList fields = pRecord->split(u';');
+    strFirstName = fields.value(1);
+    strLastName = fields.value(2);
+    if (strSelector == u"1" || strSelector == u"2" || strSelector == u"3") {
+        strAddress = fields.value(2 + strSelector.toInt());
+    } else {
+        strAddress = fields.value(3);
+        for (int i = 4; i <= 5; ++i) {
+            if (!fields.value(i).isEmpty())
+                strAddress += u';' + fields.value(i);
+        }
+    }
+    return true;
+}
+
+const QString* CKivvoApp::FindContact(const QString& strKey) const
+{
     // An entry without name is no match for an empty text: that names nobody.
     if (strKey.isEmpty())
-        return false;
-    QMutexLocker lock(&m_csContacts);
-    for (const QString& strRecord : std::as_const(m_arrContacts)) {
+        return nullptr;
+    for (const QString& strRecord : m_arrContacts) {
         // Only the first field decides; the record is split once it matches.
         const qsizetype nSemicolon = strRecord.indexOf(u';');
-        if (nSemicolon < 0 ||
-            QStringView(strRecord).left(nSemicolon).compare(strKey, Qt::CaseInsensitive) != 0)
-            continue;
-        const QStringList fields = strRecord.split(u';');
-        strFirstName = fields.value(1);
-        strLastName = fields.value(2);
-        if (strSelector == u"1" || strSelector == u"2" || strSelector == u"3") {
-            strAddress = fields.value(2 + strSelector.toInt());
-        } else {
-            strAddress = fields.value(3);
-            for (int i = 4; i <= 5; ++i) {
-                if (!fields.value(i).isEmpty())
-                    strAddress += u';' + fields.value(i);
-            }
-        }
-        return true;
+        if (nSemicolon >= 0 &&
+            QStringView(strRecord).left(nSemicolon).compare(strKey, Qt::CaseInsensitive) == 0)
+            return &strRecord;
     }
-    return false;
+    return nullptr;
+}
+
+CKivvoApp::EAddress CKivvoApp::CheckAddress(const QString& strField)
+{
+    if (strField.trimmed().isEmpty())
+        return EAddress::Empty;
+    // The same test as sending makes: an "@" after the first character means addresses.
+    if (strField.indexOf(u'@') >= 1)
+        return CMailAddress::IsPlausible(strField) ? EAddress::Mail : EAddress::Neither;
+    QString strAddress;
+    QString strFirstName;
+    QString strLastName;
+    return LookupContact(strField, strAddress, strFirstName, strLastName) ? EAddress::BookName
+                                                                          : EAddress::Neither;
 }
 
 void CKivvoApp::FillContactCombo(QStringList& items)
@@ -396,6 +450,8 @@ bool CKivvoApp::OnCommand(int nID)
 {
     if (nID != ID_LOAD_CONTACTS)
         return false;
+    // Watching first: a file changed while the loader reads it is read again.
+    WatchContacts();
     OnLoadContacts();
     return true;
 }

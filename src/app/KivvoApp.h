@@ -10,9 +10,11 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <thread>
 
+class CContactsWatcher;
 struct CVCardContact;
 class QFile;
 
@@ -60,12 +62,29 @@ public:
     void OnLoadContacts();
     // Waits for the loader to finish; false when it is still running after nMilliseconds.
     bool WaitForContacts(int nMilliseconds);
-    // The loader's work: reads every *.vcf file of m_strFolder, in file-name order.
+    // The loader's work: reads every *.vcf file of m_strFolder, in file-name order. Returns
+    // the number of records stored.
     static int LoadContactsProc(CKivvoApp* pApp);
+    // After a reading of nRecords records: empties the records an earlier reading left
+    // behind them.
+    void EndContacts(int nRecords);
+    // Starts watching the documents folder: address books added, changed or removed are
+    // read again in the background, then ContactsChanged() is emitted.
+    void WatchContacts();
 
-    // text is an address-book name, optionally followed by ":1", ":2" or ":3".
+    // text is an address-book name, optionally followed by ":1", ":2" or ":3"; the whole text
+    // matching a name wins over a number after its last colon.
     bool LookupContact(const QString& strText, QString& strAddress, QString& strFirstName,
                        QString& strLastName);
+    // What a person's address field holds, for a warning where it names nobody to mail.
+    enum class EAddress
+    {
+        Empty,
+        Mail,     // one or more plausible e-mail addresses
+        BookName, // the name of an address-book entry
+        Neither,
+    };
+    EAddress CheckAddress(const QString& strField);
     // Replaces the items with the address-book names of every cache entry.
     void FillContactCombo(QStringList& items);
 
@@ -73,6 +92,11 @@ public:
     static QString ContactRecord(const CVCardContact& contact);
 
     bool OnCommand(int nID) override;
+
+signals:
+    void ContactsChanged();
+
+public:
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 
     QString m_strFolder;
@@ -88,12 +112,15 @@ private:
     // Says that the keyring did not answer and the settings file stands in for it.
     void KeyringSilent(const QString& strWhy) const;
     void StoreContact(int nIndex, const QString& strRecord);
+    // The first record whose name is strKey, case aside; the caller holds m_csContacts.
+    const QString* FindContact(const QString& strKey) const;
     // The loader's messages appear on the thread that owns the application object.
     void ShowLoaderMessage(int nId, std::initializer_list<QVariant> args = {});
     void LoadFile(const QString& strPath, int& nNextRecord);
     // The whole file; false on a failed read or when the application closes meanwhile.
     bool ReadAll(QFile& file, QByteArray& data) const;
 
+    std::unique_ptr<CContactsWatcher> m_pWatcher;
     std::thread m_loader;
     std::mutex m_loaderMutex;
     std::condition_variable m_loaderDone;

@@ -355,7 +355,10 @@ void CKivvoDoc::OnDrawNames()
         return;
     }
     const int nQuestion = pNewest->HasDrawnNames() ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW;
-    if (CFramework::MessageBox(nQuestion, EBoxKind::YesNoQuestion) != IDYES)
+    // Drawing again throws the drawn names away: the careless answer must keep them.
+    const EBoxKind kind =
+        pNewest->HasDrawnNames() ? EBoxKind::YesNoDefaultNo : EBoxKind::YesNoQuestion;
+    if (CFramework::MessageBox(nQuestion, kind) != IDYES)
         return;
     const CState before = SaveState();
     // What is revealed and sent next is the current list: the one drawn now.

@@ -22,6 +22,18 @@ QString Footer()
     return pApp ? pApp->m_settings.m_strFooter : CSettings().m_strFooter;
 }
 
+// Mail goes out only with the user's own server and sender, never with a value he did not set.
+bool MailReady(CUserInterface* pUi)
+{
+    const CKivvoApp* pApp = CKivvoApp::Get();
+    if (pApp && pApp->m_settings.IsMailSetUp())
+        return true;
+    if (pUi)
+        return pUi->SetUpMail();
+    CFramework::MessageBox(IDS_MAIL_NOT_SET_UP, EBoxKind::OkExclamation);
+    return false;
+}
+
 // "ann@example.com" is an address; "Ann Smith" (or "@Ann") names an address-book entry.
 QString ResolveAddress(const QString& strField)
 {
@@ -106,6 +118,8 @@ void CKivvoDoc::StopSending()
 
 void CKivvoDoc::StartSending(const QList<const CPerson*>& persons, bool bConfirm)
 {
+    if (!MailReady(m_pUi))
+        return;
     const CKivvoApp* pApp = CKivvoApp::Get();
     auto* pRun = new CSendRun(pApp ? pApp->MailAccount() : CSettings(),
                               std::make_unique<CMailJobSource>(MailDrawing(), persons));

@@ -200,6 +200,15 @@ void CMainFrame::BuildBars()
     AddAction(ID_FILE_SAVE_AS, IDS_MENU_SAVE_AS);
     AddAction(ID_APP_EXIT, IDS_MENU_EXIT, QKeySequence(Qt::CTRL | Qt::Key_Q));
     AddAction(ID_APP_ABOUT, IDS_MENU_ABOUT);
+    // The tree takes these keys itself (not while a name is edited); the menu only shows them.
+    for (const auto& [nID, key] : {std::pair{ID_ADD_PERSON, Qt::Key_Insert},
+                                   {ID_DELETE_ITEM, Qt::Key_Delete},
+                                   {ID_RENAME_ITEM, Qt::Key_F2},
+                                   {ID_PERSON_PROPERTIES, Qt::Key_Enter}}) {
+        QAction* pAction = m_actions.value(nID);
+        pAction->setText(pAction->text() + u'\t' +
+                         QKeySequence(key).toString(QKeySequence::NativeText));
+    }
     m_actions.value(ID_DRAW_NAMES)->setIcon(CIcons::DrawNamesIcon());
     m_actions.value(ID_DRAW_NAMES)->setToolTip(ShortForm(IDS_TIP_DRAW_NAMES));
     m_actions.value(ID_SEND_EMAILS)->setIcon(CIcons::SendEmailsIcon());
@@ -553,6 +562,12 @@ bool CMainFrame::RunSend(CSendRun* pRun, bool)
     pRun->Start();
     UpdateCommandUI();
     return true;
+}
+
+bool CMainFrame::SetUpMail()
+{
+    CSettingsDlg settings(m_pApp, this);
+    return settings.exec() == QDialog::Accepted && m_pApp->m_settings.IsMailSetUp();
 }
 
 void CMainFrame::PrintCards(const QStringList& names)

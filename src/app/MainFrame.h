@@ -70,6 +70,8 @@ public:
     CListSelector* GetListSelector() override;
     void RunDrawNamesDialog(CNameList* pList, int nMode) override;
     bool RunSend(CSendRun* pRun, bool bConfirm) override;
+    // Opens Configure; true when mail is set up once it closes.
+    bool SetUpMail() override;
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;

@@ -34,6 +34,12 @@ void Exchange(CArchive& ar, qint32& n)
         n = nRead;
 }
 
+// The stand-ins earlier versions wrote for values never set.
+const QString kOldServer = QStringLiteral("smtp.example.com");
+const QString kOldFrom = QStringLiteral("kivvo@example.com");
+const QString kOldUser = QStringLiteral("kivvo");
+const QString kOldFooter = QStringLiteral("kivvo.example.com");
+
 constexpr qsizetype kMaxHostLength = 253;
 constexpr qsizetype kMaxLabelLength = 63;
 constexpr int kMaxPort = 65535;
@@ -81,6 +87,8 @@ bool IsSender(const QString& strText)
 
 } // namespace
 
+const QString CSettings::kOldPassword = QStringLiteral("password");
+
 QList<CSettingsProblem> CSettings::Problems() const
 {
     QList<CSettingsProblem> problems;
@@ -95,14 +103,37 @@ QList<CSettingsProblem> CSettings::Problems() const
 
 void CSettings::SetDefaults()
 {
-    m_strServer = QStringLiteral("smtp.example.com");
+    // Nothing stands in for what the user has not set: mail is not set up until he has.
+    m_strServer.clear();
     m_nPort = 25;
-    m_strFrom = QStringLiteral("kivvo@example.com");
-    m_strUser = QStringLiteral("kivvo");
-    m_strPassword = QStringLiteral("password");
+    m_strFrom.clear();
+    m_strUser.clear();
+    m_strPassword.clear();
     m_nReserved1 = 0;
     m_nReserved2 = 2;
-    m_strFooter = QStringLiteral("kivvo.example.com");
+    m_strFooter.clear();
+}
+
+bool CSettings::IsMailSetUp() const
+{
+    return Problems().isEmpty();
+}
+
+void CSettings::ForgetStandIns()
+{
+    // Earlier versions wrote stand-ins where nothing was set. The example.com names can never
+    // be real. "kivvo" goes only together with the stand-in password or none at all, since it
+    // could be somebody's real account name.
+    if (m_strServer == kOldServer)
+        m_strServer.clear();
+    if (m_strFrom == kOldFrom)
+        m_strFrom.clear();
+    if (m_strFooter == kOldFooter)
+        m_strFooter.clear();
+    if (m_strUser == kOldUser && (m_strPassword.isEmpty() || m_strPassword == kOldPassword))
+        m_strUser.clear();
+    if (m_strPassword == kOldPassword)
+        m_strPassword.clear();
 }
 
 void CSettings::Serialize(CArchive& ar)

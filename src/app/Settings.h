@@ -32,6 +32,13 @@ public:
     // What keeps the mail values from being used, field by field; empty when nothing does.
     // The settings dialog and kivvo-cli config both check with it.
     QList<CSettingsProblem> Problems() const;
+    // Server, port and sender are set and usable: mail can be sent.
+    bool IsMailSetUp() const;
+    // Empties the fields that still hold what earlier versions wrote where nothing was set.
+    void ForgetStandIns();
+
+    // The password earlier versions wrote where none was set.
+    static const QString kOldPassword;
 
     QString m_strServer; // outgoing mail server
     qint32 m_nPort = 25; // 465 means TLS from the start; otherwise STARTTLS when offered

@@ -33,10 +33,13 @@ CSettingsDlg::CSettingsDlg(CKivvoApp* pApp, QWidget* pParent) : QDialog(pParent)
 }
 
 QLineEdit* CSettingsDlg::AddField(QFormLayout* pForm, int nLabelId, const QString& strName,
-                                  const QString& strText)
+                                  const QString& strText, int nHintId)
 {
     auto* pEdit = new QLineEdit(strText);
     pEdit->setObjectName(strName);
+    // An example, never a value: a field left empty stays empty.
+    if (nHintId)
+        pEdit->setPlaceholderText(CStringTable::Load(nHintId));
     pForm->addRow(CStringTable::Load(nLabelId), pEdit);
     return pEdit;
 }
@@ -57,15 +60,17 @@ void CSettingsDlg::Build()
     m_pApp->UsePassword(); // the desktop asks the keyring when the password is first needed
     const CSettings& settings = m_pApp->m_settings;
     auto* pForm = new QFormLayout;
-    m_pServer =
-        AddField(pForm, IDS_SETTINGS_SERVER, QStringLiteral("server"), settings.m_strServer);
+    m_pServer = AddField(pForm, IDS_SETTINGS_SERVER, QStringLiteral("server"),
+                         settings.m_strServer, IDS_SETTINGS_SERVER_HINT);
     AddProblemLabel(pForm, ESettingsField::Server);
     m_pPort = AddField(pForm, IDS_SETTINGS_PORT, QStringLiteral("port"),
                        QString::number(settings.m_nPort));
     AddProblemLabel(pForm, ESettingsField::Port);
-    m_pFrom = AddField(pForm, IDS_SETTINGS_FROM, QStringLiteral("from"), settings.m_strFrom);
+    m_pFrom = AddField(pForm, IDS_SETTINGS_FROM, QStringLiteral("from"), settings.m_strFrom,
+                       IDS_SETTINGS_FROM_HINT);
     AddProblemLabel(pForm, ESettingsField::From);
-    m_pUser = AddField(pForm, IDS_SETTINGS_USER, QStringLiteral("user"), settings.m_strUser);
+    m_pUser = AddField(pForm, IDS_SETTINGS_USER, QStringLiteral("user"), settings.m_strUser,
+                       IDS_SETTINGS_USER_HINT);
     m_pPassword =
         AddField(pForm, IDS_SETTINGS_PASSWORD, QStringLiteral("password"), settings.m_strPassword);
     m_pPassword->setEchoMode(QLineEdit::Password);
@@ -78,6 +83,7 @@ void CSettingsDlg::Build()
     pForm->addRow(QString(), m_pPasswordPlace);
     m_pFooter = new QPlainTextEdit(settings.m_strFooter);
     m_pFooter->setObjectName(QStringLiteral("footer"));
+    m_pFooter->setPlaceholderText(CStringTable::Load(IDS_SETTINGS_FOOTER_HINT));
     m_pFooter->setFixedHeight(m_pFooter->fontMetrics().lineSpacing() * (kFooterLines + 1));
     pForm->addRow(CStringTable::Load(IDS_SETTINGS_FOOTER), m_pFooter);
 
@@ -89,6 +95,12 @@ void CSettingsDlg::Build()
     m_pTestResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     auto* pLayout = new QVBoxLayout(this);
+    if (!settings.IsMailSetUp()) {
+        auto* pNotSetUp = new QLabel(CStringTable::Load(IDS_SETTINGS_NOT_SET_UP));
+        pNotSetUp->setObjectName(QStringLiteral("notSetUp"));
+        pNotSetUp->setWordWrap(true);
+        pLayout->addWidget(pNotSetUp);
+    }
     pLayout->addLayout(pForm);
     pLayout->addWidget(m_pTest, 0, Qt::AlignLeft);
     pLayout->addWidget(m_pTestResult);

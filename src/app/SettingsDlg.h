@@ -35,7 +35,7 @@ public:
 private:
     void Build();
     QLineEdit* AddField(class QFormLayout* pForm, int nLabelId, const QString& strName,
-                        const QString& strText);
+                        const QString& strText, int nHintId = 0);
     void AddProblemLabel(class QFormLayout* pForm, ESettingsField field);
     // Shows the problems beside their fields; true when there are none.
     bool ShowProblems(const CSettings& values);

@@ -1,5 +1,9 @@
 #include "MailAddress.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 QString CMailAddress::Bare(const QString& strText)
 {
     const qsizetype nOpen = strText.lastIndexOf(u'<');
@@ -20,4 +24,31 @@ bool CMailAddress::IsValid(const QString& strBare)
             return false;
     }
     return true;
+}
+
+namespace {
+
+bool HasPlausibleDomain(const QString& strBare)
+{
+    const QString strDomain = strBare.mid(strBare.lastIndexOf(u'@') + 1);
+    const QStringList labels = strDomain.split(u'.');
+    return labels.size() >= 2 &&
+           std::none_of(labels.cbegin(), labels.cend(),
+                        [](const QString& strLabel) { return strLabel.isEmpty(); });
+}
+
+} // namespace
+
+bool CMailAddress::IsPlausible(const QString& strField)
+{
+    bool bAny = false;
+    for (const QString& strPart : strField.split(u';')) {
+        if (strPart.trimmed().isEmpty())
+            continue; // the transport passes over empty parts too
+        const QString strBare = Bare(strPart);
+        if (!IsValid(strBare) || !HasPlausibleDomain(strBare))
+            return false;
+        bAny = true;
+    }
+    return bAny;
 }

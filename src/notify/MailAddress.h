@@ -11,4 +11,7 @@ public:
     // One bare address: a local part, one "@", a domain, and nothing a command could hide in
     // (blanks, control characters, brackets, separators).
     static bool IsValid(const QString& strBare);
+    // What an address field with "@" holds: one address or several separated by ";", each
+    // bare or after a display name, each with a domain of at least two labels.
+    static bool IsPlausible(const QString& strField);
 };

@@ -94,7 +94,7 @@ bool CDocument::OnSaveDocument(const QString& strPathName)
         return false;
     // Another program's change is not thrown away without asking.
     if (strPathName == m_strPathName && ChangedOnDisk() &&
-        CFramework::MessageBox(IDS_ASK_OVERWRITE_CHANGED, EBoxKind::YesNoQuestion, {strShown}) !=
+        CFramework::MessageBox(IDS_ASK_OVERWRITE_CHANGED, EBoxKind::YesNoDefaultNo, {strShown}) !=
             IDYES)
         return false;
     QString strError;

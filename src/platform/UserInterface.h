@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Framework.h"
+#include "res/Resource.h"
+
 class CListSelector;
 class CNameList;
 class CSendRun;
@@ -21,4 +24,12 @@ public:
     // Runs the send run and shows its progress, taking the run over (it is a QObject to
     // parent or delete). false: not taken; the document runs it and reports in message boxes.
     virtual bool RunSend(CSendRun* /*pRun*/, bool /*bConfirm*/) { return false; }
+
+    // Mail is not set up: lets the user set it up now. true when it is set up then; false
+    // when it is not, the user having been told why nothing is sent.
+    virtual bool SetUpMail()
+    {
+        CFramework::MessageBox(IDS_MAIL_NOT_SET_UP, EBoxKind::OkExclamation);
+        return false;
+    }
 };

@@ -120,6 +120,13 @@ QIcon CIcons::GroupIcon()
 QIcon CIcons::DrawNamesIcon()
 {
     return Drawn(QStringLiteral("drawnames"), [](QPainter& painter) {
+        // A light rim keeps the black hat apart from a dark background; on a light one it
+        // melts into it.
+        painter.setPen(QPen(QColor(0xEE, 0xEE, 0xEE), 3, Qt::SolidLine, Qt::SquareCap,
+                            Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(9, 9, 14, 15));
+        painter.drawRoundedRect(QRectF(3, 23, 26, 4), 2, 2);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(QColor(0x21, 0x21, 0x21));
         painter.drawRect(QRectF(9, 9, 14, 15));              // crown

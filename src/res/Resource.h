@@ -484,3 +484,18 @@ constexpr int IDS_IMPORT_TO_ADD_ONE = 24028;
 constexpr int IDS_NOTE_PREVIOUS_NOT_QUOTED = 22600;
 constexpr int IDS_NOTE_CURRENT_NOT_QUOTED = 22601;
 constexpr int IDS_NOTE_DRAWN_NAME_LISTS_KEPT = 22602;
+
+// Addresses, watched address books, mail set up on first use, safe questions
+constexpr int IDS_MAIL_NOT_SET_UP = 24200;
+constexpr int IDS_CLI_MAIL_NOT_SET_UP = 24201;
+constexpr int IDS_SETTINGS_NOT_SET_UP = 24202;
+constexpr int IDS_SETTINGS_SERVER_HINT = 24203;
+constexpr int IDS_SETTINGS_FROM_HINT = 24204;
+constexpr int IDS_SETTINGS_USER_HINT = 24205;
+constexpr int IDS_SETTINGS_FOOTER_HINT = 24206;
+constexpr int IDS_CLI_NOT_SET = 24207;
+constexpr int IDS_CLI_MAIL_STILL_NOT_SET_UP = 24208;
+constexpr int IDS_ASK_DELETE_GROUP = 24209;
+constexpr int IDS_ASK_DELETE_GROUP_ONE = 24210;
+constexpr int IDS_ADDRESS_NOT_PLAUSIBLE = 24211;
+constexpr int IDS_CLI_ADDRESS_NOT_PLAUSIBLE = 24212;

@@ -9,7 +9,7 @@ namespace {
 const std::unordered_map<int, const char16_t*>& Table()
 {
     static const std::unordered_map<int, const char16_t*> table = {
-        {IDS_TOOLS_MENU, u"Tools"},
+        {IDS_TOOLS_MENU, u"&Tools"},
         {IDS_DOC_TEMPLATE, u"Kivvo\n\nKivvo\nKivvo (*.kv)\n.kv\nKivvo.Document\nKivvo Document"},
         {IDS_SETTINGS_MENU, u"&Settings"},
         {IDS_EXCHANGE_MENU, u"E&xchange"},
@@ -107,20 +107,20 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_MENU_ADD_PERSON, u"&Add Person"},
         {IDS_MENU_ADD_GROUP, u"Add &Group"},
         {IDS_MENU_ADD_PERSON_TO_GROUP, u"Add &Person to Group"},
-        {IDS_MENU_DELETE_ITEM, u"Delete Item"},
-        {IDS_MENU_RENAME_ITEM, u"Rename Item"},
-        {IDS_MENU_SEND_EMAIL_TO_PERSON, u"Send email to Person"},
-        {IDS_MENU_PERSON_PROPERTIES, u"Person Properties"},
+        {IDS_MENU_DELETE_ITEM, u"&Delete Item"},
+        {IDS_MENU_RENAME_ITEM, u"Rename &Item"},
+        {IDS_MENU_SEND_EMAIL_TO_PERSON, u"Send &email to Person"},
+        {IDS_MENU_PERSON_PROPERTIES, u"Person Pr&operties"},
         {IDS_MENU_DRAW_NAMES, u"Draw &Names"},
         {IDS_MENU_SEND_EMAILS, u"&Send Emails"},
         {IDS_MENU_VIEW_NOTIFICATIONS, u"&View Notifications"},
-        {IDS_MENU_COPY_FOR_NEXT, u"Copy for &Next Exchange"},
-        {IDS_MENU_SAVE_AS, u"Save As..."},
-        {IDS_MENU_ABOUT, u"About Kivvo..."},
+        {IDS_MENU_COPY_FOR_NEXT, u"Copy for Ne&xt Exchange"},
+        {IDS_MENU_SAVE_AS, u"Save &As..."},
+        {IDS_MENU_ABOUT, u"A&bout Kivvo..."},
         {IDS_MENU_NEW, u"New"},
-        {IDS_MENU_OPEN, u"Open..."},
-        {IDS_MENU_SAVE, u"Save"},
-        {IDS_MENU_EXIT, u"Exit"},
+        {IDS_MENU_OPEN, u"&Open..."},
+        {IDS_MENU_SAVE, u"&Save"},
+        {IDS_MENU_EXIT, u"E&xit"},
         {IDS_MENU_ROOT_RENAME, u"&Rename"},
         {IDS_MENU_ROOT_ADD_GROUP, u"Add &Group"},
         {IDS_MENU_ROOT_ADD_PERSON, u"Add &Person"},
@@ -361,7 +361,7 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"Ann), so that they can be handed on in one chain."},
         {IDS_RULES_EXCLUSIONS_HELP, u"Who never draws whom is set for each person in his "
                                     u"properties (Never draws)."},
-        {IDS_MENU_RULES, u"R&ules..."},
+        {IDS_MENU_RULES, u"Ru&les..."},
         {IDS_PERSON_NEVER_DRAWS_LABEL, u"Never draws (names, separated by commas):"},
         {IDS_PERSON_BOTH_WAYS, u"&Both ways: they never draw him either"},
         {IDS_PERSON_UNKNOWN_NAME, u"\"%s\" is nobody of this list."},
@@ -589,6 +589,29 @@ const std::unordered_map<int, const char16_t*>& Table()
          u"\r\n\r\n\r\nThe name randomly drawn for %s to give a gift to is %s.\r\n\r\nThe "
          u"lists of this circle are too long to quote in every e-mail: ask the organiser if "
          u"you want to see them.\r\n\r\nThank you.\r\n\r\n"},
+        {IDS_MAIL_NOT_SET_UP, u"Mail is not set up yet, so no e-mail was sent. Enter your mail "
+                              u"server and your address in Settings > Configure first."},
+        {IDS_CLI_MAIL_NOT_SET_UP,
+         u"kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with\n"
+         u"  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]"},
+        {IDS_SETTINGS_NOT_SET_UP, u"Mail is not set up yet. Enter the outgoing mail server of "
+                                  u"your mail provider and your own address: the e-mails are "
+                                  u"sent from it."},
+        {IDS_SETTINGS_SERVER_HINT, u"smtp.example.org"},
+        {IDS_SETTINGS_FROM_HINT, u"Your Name <you@example.org>"},
+        {IDS_SETTINGS_USER_HINT, u"you@example.org — empty: no login"},
+        {IDS_SETTINGS_FOOTER_HINT, u"A last line for every e-mail, such as: From the Smiths"},
+        {IDS_CLI_NOT_SET, u"(not set)"},
+        {IDS_CLI_MAIL_STILL_NOT_SET_UP,
+         u"Mail is not set up yet: %s still to be set before e-mails can be sent."},
+        {IDS_ASK_DELETE_GROUP, u"Delete the group %s with its %d persons?"},
+        {IDS_ASK_DELETE_GROUP_ONE, u"Delete the group %s with its one person?"},
+        {IDS_ADDRESS_NOT_PLAUSIBLE,
+         u"Neither an e-mail address (such as ann@example.org) nor a name from your address "
+         u"book: no e-mail can be sent to it."},
+        {IDS_CLI_ADDRESS_NOT_PLAUSIBLE,
+         u"kivvo-cli: warning: \"%s\" is neither an e-mail address nor a name from the "
+         u"address book; no e-mail can be sent to it"},
     };
     return table;
 }

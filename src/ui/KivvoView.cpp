@@ -47,6 +47,21 @@ QString MenuText(const QString& strName)
     return QString(strName).replace(u'&', QStringLiteral("&&"));
 }
 
+// A group goes with its persons, their addresses and wishes: asked first, No the default.
+bool ConfirmDelete(const QTreeWidgetItem* pItem)
+{
+    const int nMembers = pItem->childCount();
+    if (nMembers == 0)
+        return true;
+    const QString strName = pItem->text(0);
+    const int nAnswer =
+        nMembers == 1
+            ? CFramework::MessageBox(IDS_ASK_DELETE_GROUP_ONE, EBoxKind::YesNoDefaultNo, {strName})
+            : CFramework::MessageBox(IDS_ASK_DELETE_GROUP, EBoxKind::YesNoDefaultNo,
+                                     {strName, nMembers});
+    return nAnswer == IDYES;
+}
+
 } // namespace
 
 CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
@@ -399,6 +414,8 @@ void CKivvoView::OnDeleteItem()
 {
     QTreeWidgetItem* pSelected = SelectedItem();
     if (!pSelected || pSelected == m_hRootItem)
+        return;
+    if (!ConfirmDelete(pSelected))
         return;
     const CKivvoDoc::CState before = m_pDoc->SaveState();
     const HTREEITEM hSelected = Handle(pSelected);

@@ -48,6 +48,11 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
     m_pResolvedAddress = new QLabel;
     m_pResolvedAddress->setObjectName(QStringLiteral("resolvedAddress"));
     m_pResolvedAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_pAddressProblem = new QLabel(CStringTable::Load(IDS_ADDRESS_NOT_PLAUSIBLE));
+    m_pAddressProblem->setObjectName(QStringLiteral("addressProblem"));
+    m_pAddressProblem->setStyleSheet(QStringLiteral("color: #c62828"));
+    m_pAddressProblem->setWordWrap(true);
+    m_pAddressProblem->hide();
     m_pSuggestions = new QPlainTextEdit;
     m_pSuggestions->setObjectName(QStringLiteral("suggestions"));
     m_pSuggestions->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -65,6 +70,7 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
     pLayout->addWidget(new QLabel(CStringTable::Load(IDS_PERSON_ADDRESS_LABEL)));
     pLayout->addWidget(m_pAddress);
     pLayout->addWidget(m_pResolvedAddress);
+    pLayout->addWidget(m_pAddressProblem);
     pLayout->addWidget(new QLabel(CStringTable::Load(IDS_PERSON_SUGGESTIONS_LABEL)));
     pLayout->addWidget(m_pSuggestions);
     pLayout->addWidget(new QLabel(CStringTable::Load(IDS_PERSON_NEVER_DRAWS_LABEL)));
@@ -80,6 +86,13 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
     connect(m_pAddress->completer(), qOverload<const QString&>(&QCompleter::activated), this,
             &CPersonDlg::PostUpdateAddress);
     connect(m_pAddress, &CContactComboBox::AboutToShowPopup, this, &CPersonDlg::FillContactCombo);
+    // Typed, picked or pasted: the line underneath never shows what the text was before.
+    connect(m_pAddress, &QComboBox::editTextChanged, this, &CPersonDlg::OnUpdateAddress);
+    if (CKivvoApp* pApp = CKivvoApp::Get())
+        connect(pApp, &CKivvoApp::ContactsChanged, this, [this] {
+            FillContactCombo();
+            OnUpdateAddress();
+        });
     m_pAddress->installEventFilter(this);
     m_pAddress->lineEdit()->installEventFilter(this);
 
@@ -127,6 +140,8 @@ void CPersonDlg::OnUpdateAddress()
     const QString strText = m_pAddress->currentText();
     m_pResolvedAddress->clear();
     CKivvoApp* pApp = CKivvoApp::Get();
+    m_pAddressProblem->setVisible(pApp &&
+                                  pApp->CheckAddress(strText) == CKivvoApp::EAddress::Neither);
     if (strText.contains(u'@') || !pApp)
         return;
     QString strAddress;

@@ -46,6 +46,7 @@ private:
     QLineEdit* m_pGiftTo;
     CContactComboBox* m_pAddress;
     QLabel* m_pResolvedAddress;
+    QLabel* m_pAddressProblem; // the text names neither an address nor a contact
     QPlainTextEdit* m_pSuggestions;
     QLineEdit* m_pNeverDraws;
     QCompleter* m_pNeverDrawsCompleter;

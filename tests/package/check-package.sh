@@ -109,4 +109,14 @@ expect folder kivvo-cli report ""
 expect --gift-to kivvo-cli report circle.kv --g
 expect --footer kivvo-cli config --
 [[ $(offered kivvo-cli report "") != *notes.txt* ]] || fail "completion offered a file that is no document"
+# Person and group names come from the document itself.
+cli=$root/usr/bin/kivvo-cli
+"$cli" new "$work/files/names.kv" >/dev/null && "$cli" add-group "$work/files/names.kv" "The Smiths" >/dev/null &&
+    "$cli" add "$work/files/names.kv" "Ann Lee" --group "The Smiths" >/dev/null &&
+    "$cli" add "$work/files/names.kv" Bob >/dev/null || fail "kivvo-cli could not build a document"
+expect 'Ann\ Lee' kivvo-cli set names.kv ""
+expect Bob kivvo-cli exclude names.kv 'Ann\ Lee' ""
+expect 'Ann\ Lee' kivvo-cli send names.kv --person A
+expect 'The\ Smiths' kivvo-cli move names.kv Bob --group ""
+[[ $(offered kivvo-cli move names.kv Bob --group "") != *Bob* ]] || fail "completion offered a person for --group"
 echo "PASS"
