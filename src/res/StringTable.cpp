@@ -99,8 +99,9 @@ const std::unordered_map<int, const char16_t*>& Table()
         {IDS_PERSON_SUGGESTIONS_LABEL, u"Gift Suggestions:"},
         {IDS_ABOUT_TITLE, u"About Kivvo"},
         {IDS_ABOUT_VERSION, u"Kivvo\nVersion 1.0"},
-        {IDS_ABOUT_COPYRIGHT, u"Copyright \u00A9 2026\nQuorvale"},
-        {IDS_ABOUT_WEB_ADDRESS, u"https://kivvo.example.com"},
+        {IDS_ABOUT_COPYRIGHT, u"Copyright \u00A9 2026\nQuorvale\n\nFree software under the GNU "
+                              u"General Public License, version 3 or later"},
+        {IDS_ABOUT_WEB_ADDRESS, u"https://www.gnu.org/licenses/gpl-3.0.html"},
         {IDS_ABOUT_CLOSE, u"Close"},
 
         {IDS_MENU_CONFIGURE, u"&Configure..."},
