@@ -63,21 +63,11 @@ int CGroup::CountPersons() const
 
 bool CGroup::Remove(HTREEITEM hItem)
 {
-    CPerson* pPrevious = nullptr;
-    for (CPerson* pPerson = m_pFirst; pPerson; pPrevious = pPerson, pPerson = pPerson->Next()) {
-        if (pPerson->m_hItem != hItem)
-            continue;
-        if (pPrevious)
-            pPrevious->m_pNext = pPerson->m_pNext;
-        else
-            m_pFirst = pPerson->Next();
-        if (m_pLast == pPerson)
-            m_pLast = pPrevious;
-        delete pPerson;
-        --m_nCount;
-        return true;
-    }
-    return false;
+    CPerson* pPerson = Find(hItem);
+    if (!pPerson || !Take(pPerson))
+        return false;
+    delete pPerson;
+    return true;
 }
 
 bool CGroup::Take(CPerson* pPerson)
