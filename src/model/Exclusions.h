@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,8 +31,12 @@ public:
 
     const QList<CPair>& Pairs() const { return m_pairs; }
     bool IsEmpty() const { return m_pairs.isEmpty(); }
-    void Clear() { m_pairs.clear(); }
+    void Clear();
 
 private:
-    QList<CPair> m_pairs;
+    static QString Key(const QString& strGiver, const QString& strRecipient);
+    void Reindex();
+
+    QList<CPair> m_pairs;         // in the order they were made, as they are stored
+    QHash<QString, bool> m_index; // every pair, for lookups in constant time
 };
