@@ -168,14 +168,12 @@ int CParticipantImport::Apply(CNameList& list) const
             list.Append(pPerson);
             continue;
         }
-        CListItem* pGroup = list.m_pFirst;
-        while (pGroup && !(pGroup->IsGroup() && pGroup->m_strName == row.m_strGroup))
-            pGroup = pGroup->m_pNext;
+        CGroup* pGroup = list.FindGroup(row.m_strGroup);
         if (!pGroup) {
             pGroup = new CGroup(row.m_strGroup);
             list.Append(pGroup);
         }
-        static_cast<CGroup*>(pGroup)->Add(pPerson);
+        pGroup->Add(pPerson);
     }
     return int(m_toAdd.size());
 }
