@@ -78,7 +78,8 @@ void BM_ComposeEveryNotification(benchmark::State& state)
     qsizetype nBytes = 0;
     for (auto _ : state) {
         const CNotificationComposer composer(
-            &list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()), CSettings().m_strFooter);
+            &list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()), CSettings().m_strFooter,
+            CTextLanguage());
         list.ForEachPerson([&](CPerson* pPerson) {
             QString strBody;
             composer.Compose(pPerson, strBody);
@@ -103,7 +104,7 @@ void BM_MessageThroughFiveBuffers(benchmark::State& state)
     FillCircleWithHistory(doc, 500);
     const CNameList& list = *doc.GetCurrentList();
     const CNotificationComposer composer(&list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()),
-                                         CSettings().m_strFooter);
+                                         CSettings().m_strFooter, CTextLanguage());
     const CPerson* pPerson = list.GetPersonAt(0);
     const QDateTime date = QDateTime::currentDateTime();
     qsizetype nBytes = 0;
@@ -134,7 +135,7 @@ void BM_MessageWrittenStraight(benchmark::State& state)
     FillCircleWithHistory(doc, 500);
     const CNameList& list = *doc.GetCurrentList();
     const CNotificationComposer composer(&list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()),
-                                         CSettings().m_strFooter);
+                                         CSettings().m_strFooter, CTextLanguage());
     const CNotificationFacts facts = composer.Facts(list.GetPersonAt(0));
     const QDateTime date = QDateTime::currentDateTime();
     qsizetype nBytes = 0;
@@ -159,7 +160,8 @@ void BM_JobSourceOfTenThousand(benchmark::State& state)
     const CMailDrawing drawing{doc.GetNewestList(),
                                CKivvoDoc::GetPreviousList(doc.GetHeadNode()),
                                CSettings().m_strFooter,
-                               {}};
+                               {},
+                               CTextLanguage()};
     for (auto _ : state) {
         const CMailJobSource source(drawing, persons);
         benchmark::DoNotOptimize(source.Jobs().size());

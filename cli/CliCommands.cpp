@@ -14,6 +14,7 @@
 #include "notify/CardSheet.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "res/TextLanguage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,7 +33,7 @@ bool ChangesDocument(const QString& strCommand)
 {
     static const QStringList changing = {"new",     "add",   "add-group", "remove", "rename-list",
                                          "draw",    "copy",  "exclude",   "rules",  "import",
-                                         "set",     "move"};
+                                         "set",     "move",  "details"};
     return changing.contains(strCommand);
 }
 
@@ -71,6 +72,11 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"csv", "", "OUT"},
         {"name", "", "N"},
         {"top", ""},
+        {"language", "", "CODE"},
+        {"date", "", "YYYY-MM-DD"},
+        {"budget", "", "T"},
+        {"place", "", "T"},
+        {"note", "", "T"},
         {{"h", "help"}, ""},
         {{"v", "version"}, ""},
     });
@@ -149,9 +155,10 @@ int CCliCommands::Run(const QStringList& arguments)
         {"export", {&CCliCommands::Export, file, {"csv", "list"}}},
         {"set", {&CCliCommands::Set, {"FILE", "PERSON"}, {"name", "address", "suggestions"}}},
         {"move", {&CCliCommands::Move, {"FILE", "PERSON"}, {"group", "top"}}},
-        {"notification", {&CCliCommands::Notification, {"FILE", "PERSON"}, {"list"}}},
-        {"send", {&CCliCommands::Send, file, {"yes", "person"}}},
-        {"cards", {&CCliCommands::Cards, file, {"pdf", "person"}}},
+        {"details", {&CCliCommands::Details, file, {"date", "budget", "place", "note"}}},
+        {"notification", {&CCliCommands::Notification, {"FILE", "PERSON"}, {"list", "language"}}},
+        {"send", {&CCliCommands::Send, file, {"yes", "person", "language"}}},
+        {"cards", {&CCliCommands::Cards, file, {"pdf", "person", "language"}}},
         {"config",
          {&CCliCommands::Config,
           {},
@@ -171,11 +178,19 @@ int CCliCommands::Run(const QStringList& arguments)
     if (positional.size() != command.m_params.size())
         return UsageError(
             command.m_params.isEmpty()
-                ? QStringLiteral("%1 takes no arguments besides options").arg(strCommand)
-                : QStringLiteral("%1 takes %2").arg(strCommand, command.m_params.join(u' ')));
+                ? CStringTable::Format(IDS_CLI_TAKES_NOTHING, {strCommand})
+                : CStringTable::Format(IDS_CLI_TAKES, {strCommand, command.m_params.join(u' ')}));
     for (const QString& strOption : m_parser.optionNames()) {
         if (!command.m_options.contains(strOption))
-            return UsageError(QStringLiteral("%1 does not take --%2").arg(strCommand, strOption));
+            return UsageError(CStringTable::Format(IDS_CLI_NO_SUCH_OPTION, {strCommand, strOption}));
+    }
+    if (m_parser.isSet("language")) {
+        CTextLanguage language;
+        if (!CTextLanguage::ForCode(m_parser.value("language"), language))
+            return UsageError(CStringTable::Format(
+                IDS_CLI_BAD_LANGUAGE, {CTextLanguage::Codes().join(QStringLiteral(", ")),
+                                       m_parser.value("language")}));
+        m_runLanguage = language;
     }
     if (command.m_params.value(0) == u"FILE")
         m_strFile = positional.takeFirst();
@@ -207,6 +222,8 @@ int CCliCommands::LockDocument()
 
 bool CCliCommands::Open(CKivvoDoc& doc)
 {
+    if (m_runLanguage)
+        doc.SetRunLanguage(*m_runLanguage);
     return doc.OnOpenDocument(m_strFile);
 }
 
@@ -493,6 +510,51 @@ int CCliCommands::Rules()
     return kExitOk;
 }
 
+void CCliCommands::PrintDetails(const CNameList& list)
+{
+    const CExchangeDetails& details = list.m_details;
+    const auto shown = [](const QString& strText) {
+        return strText.isEmpty() ? CStringTable::Load(IDS_CLI_NOT_SET) : strText;
+    };
+    Print(CStringTable::Format(
+              IDS_CLI_DETAILS,
+              {shown(details.m_date.isValid() ? details.m_date.toString(Qt::ISODate) : QString()),
+               shown(details.m_strBudget), shown(details.m_strPlace), shown(details.m_strNote)}) +
+          u'\n');
+}
+
+int CCliCommands::Details()
+{
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    CNameList& list = *doc.GetNewestList();
+    if (m_parser.optionNames().isEmpty()) {
+        PrintDetails(list);
+        return kExitOk;
+    }
+    CExchangeDetails details = list.m_details;
+    if (m_parser.isSet("date")) {
+        const QString strDate = m_parser.value("date").trimmed();
+        details.m_date = QDate::fromString(strDate, QStringLiteral("yyyy-MM-dd"));
+        if (!strDate.isEmpty() && !details.m_date.isValid())
+            return UsageError(CStringTable::Format(IDS_CLI_BAD_DATE, {strDate}));
+    }
+    const std::pair<const char*, QString*> texts[] = {{"budget", &details.m_strBudget},
+                                                      {"place", &details.m_strPlace},
+                                                      {"note", &details.m_strNote}};
+    for (const auto& [pOption, pText] : texts) {
+        if (m_parser.isSet(pOption))
+            *pText = m_parser.value(pOption).trimmed();
+    }
+    doc.SetDetails(&list, details);
+    if (const int nExit =
+            SaveAndReport(doc, CStringTable::Format(IDS_CLI_DETAILS_SAVED, {list.m_strName})))
+        return nExit;
+    PrintDetails(list);
+    return kExitOk;
+}
+
 int CCliCommands::Import()
 {
     CKivvoDoc doc;
@@ -651,7 +713,7 @@ int CCliCommands::Send()
 int CCliCommands::Cards()
 {
     if (!m_parser.isSet("pdf") || m_parser.value("pdf").isEmpty())
-        return UsageError(QStringLiteral("cards needs --pdf OUT.pdf"));
+        return UsageError(CStringTable::Load(IDS_CLI_CARDS_NEED_PDF));
     CKivvoDoc doc;
     if (!Open(doc))
         return kExitFailed;
@@ -670,7 +732,7 @@ int CCliCommands::Cards()
     if (cards.isEmpty())
         return Fail(IDS_CARDS_NOBODY);
     const QString strPdf = m_parser.value("pdf");
-    const QString strError = CCardSheet(cards, list.m_strName).WritePdf(strPdf);
+    const QString strError = CCardSheet(cards, list, doc.MailLanguage()).WritePdf(strPdf);
     if (!strError.isEmpty())
         return Fail(IDS_CARDS_WRITE_ERROR, {strPdf, strError});
     const QString strDone =

@@ -3,12 +3,16 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include "res/TextLanguage.h"
+
 #include <memory>
+#include <optional>
 
 class CCliUserInterface;
 class CDocumentLock;
 class CKivvoApp;
 class CKivvoDoc;
+class CNameList;
 class CCliMessageHandler;
 class QTextStream;
 
@@ -46,6 +50,8 @@ private:
     int Set();
     int Move();
     int Rules();
+    int Details();
+    void PrintDetails(const CNameList& list);
     // Says on standard error when an address names neither an e-mail address nor a contact.
     void WarnOfAddress(const QString& strAddress);
     void PrintRules(const CKivvoDoc& doc);
@@ -76,6 +82,7 @@ private:
     CKivvoApp& m_app;
     QCommandLineParser m_parser;
     QString m_strFile;
+    std::optional<CTextLanguage> m_runLanguage; // --language: of the e-mails and cards
     QStringList m_args; // positional arguments after the file
     std::unique_ptr<CDocumentLock> m_pLock;
 };

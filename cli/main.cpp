@@ -6,6 +6,7 @@
 #include "platform/LazyKeyring.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "res/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvale"));
     QCoreApplication::setApplicationName(QStringLiteral("Kivvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KIVVO_VERSION));
+    CTextLanguage::SetUiFromEnvironment();
 
     QTextStream out(stdout);
     QTextStream err(stderr);

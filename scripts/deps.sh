@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev
+    qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     python3-aiosmtpd openssl
     libbenchmark-dev
     qtkeychain-qt6-dev gnome-keyring dbus-daemon dbus-bin libsecret-tools

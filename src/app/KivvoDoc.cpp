@@ -170,6 +170,35 @@ void CKivvoDoc::SetRules(const CDrawRules& rules)
     PushEdit(before, IDS_EDIT_RULES);
 }
 
+void CKivvoDoc::SetMailLanguageCode(const QString& strCode)
+{
+    if (strCode == m_strMailLanguage)
+        return;
+    const CState before = SaveState();
+    m_strMailLanguage = strCode;
+    PushEdit(before, IDS_EDIT_MAIL_LANGUAGE);
+}
+
+CTextLanguage CKivvoDoc::MailLanguage() const
+{
+    if (m_runLanguage)
+        return *m_runLanguage;
+    CTextLanguage language;
+    // A code this version has no translation for (a later one's) falls back to the desktop's.
+    if (!m_strMailLanguage.isEmpty() && CTextLanguage::ForCode(m_strMailLanguage, language))
+        return language;
+    return CTextLanguage::Ui();
+}
+
+void CKivvoDoc::SetDetails(CNameList* pList, const CExchangeDetails& details)
+{
+    if (!pList || pList->m_details == details || RefuseWhileSending(pList))
+        return;
+    const CState before = SaveState();
+    pList->m_details = details;
+    PushEdit(before, IDS_EDIT_DETAILS);
+}
+
 bool CKivvoDoc::CanDrawNewest(QString& strWhy) const
 {
     const CNameList* pNewest = GetNewestList();
@@ -221,6 +250,7 @@ bool CKivvoDoc::OnNewDocument()
     DeleteLists();
     AddList();
     m_rules = CDrawRules();
+    m_strMailLanguage.clear();
     m_undo.clear();
     FillListSelector();
     UpdateAllViews(HINT_LIST_CHANGED);
@@ -245,7 +275,7 @@ void CKivvoDoc::StoreLists(CArchive& ar) const
     ar.WriteByte(m_nListCount);
     for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
         pNode->m_pList->Serialize(ar);
-    CDocumentExtension::Store(ar, m_rules, GetLists());
+    CDocumentExtension::Store(ar, {m_rules, m_strMailLanguage}, GetLists());
 }
 
 void CKivvoDoc::LoadLists(CArchive& ar, int nCurrent)
@@ -270,12 +300,13 @@ void CKivvoDoc::LoadLists(CArchive& ar, int nCurrent)
     std::vector<CNameList*> loaded;
     for (auto& pList : lists)
         loaded.push_back(pList.get());
-    CDrawRules rules;
-    CDocumentExtension::Load(ar, rules, loaded);
+    CDocumentExtension::CDocumentWide wide;
+    CDocumentExtension::Load(ar, wide, loaded);
     if (!ar.IsOk())
         return;
     DeleteLists();
-    m_rules = rules;
+    m_rules = wide.m_rules;
+    m_strMailLanguage = wide.m_strMailLanguage;
     for (auto& pList : lists)
         AppendNode(pList.release());
     m_pCurrent = m_pHead;

@@ -2,9 +2,13 @@
 
 #include "ListNode.h"
 #include "model/DrawRules.h"
+#include "model/ExchangeDetails.h"
 #include "model/ListItem.h"
 #include "notify/SendRun.h"
 #include "platform/Document.h"
+#include "res/TextLanguage.h"
+
+#include <optional>
 
 #include <QByteArray>
 #include <QPointer>
@@ -47,6 +51,16 @@ public:
     const CDrawRules& GetRules() const { return m_rules; }
     // An undoable change.
     void SetRules(const CDrawRules& rules);
+    // The language of the document's e-mails and cards as stored: a code, or empty for the
+    // desktop's. An undoable change.
+    const QString& GetMailLanguageCode() const { return m_strMailLanguage; }
+    void SetMailLanguageCode(const QString& strCode);
+    // The language the e-mails and cards are written in: the one given for this run (the
+    // command line's --language), else the document's, else the desktop's.
+    CTextLanguage MailLanguage() const;
+    void SetRunLanguage(const CTextLanguage& language) { m_runLanguage = language; }
+    // An undoable change of a list's details.
+    void SetDetails(CNameList* pList, const CExchangeDetails& details);
     // Whether the newest list can be drawn under the rules; when not, strWhy says why.
     bool CanDrawNewest(QString& strWhy) const;
     const CListNode* GetHeadNode() const { return m_pHead; }
@@ -132,6 +146,8 @@ private:
     bool IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const;
 
     CDrawRules m_rules;
+    QString m_strMailLanguage;
+    std::optional<CTextLanguage> m_runLanguage;
     quint8 m_nListCount = 0;
     CListNode* m_pHead = nullptr;
     CListNode* m_pTail = nullptr;

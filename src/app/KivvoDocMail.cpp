@@ -70,13 +70,13 @@ const CPerson* PersonNamedExactly(const CNameList* pList, const QString& strName
 
 void CKivvoDoc::ComposeNotification(const CPerson* pPerson, QString& strBody) const
 {
-    CNotificationComposer(GetCurrentList(), GetPreviousList(m_pCurrent), Footer())
+    CNotificationComposer(GetCurrentList(), GetPreviousList(m_pCurrent), Footer(), MailLanguage())
         .Compose(pPerson, strBody);
 }
 
 CMailDrawing CKivvoDoc::MailDrawing() const
 {
-    return {GetNewestList(), GetPreviousList(m_pHead), Footer(), ResolveAddress};
+    return {GetNewestList(), GetPreviousList(m_pHead), Footer(), ResolveAddress, MailLanguage()};
 }
 
 bool CKivvoDoc::IsSending() const

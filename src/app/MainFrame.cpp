@@ -7,6 +7,7 @@
 #include "KivvoDoc.h"
 #include "ListBar.h"
 #include "ParticipantImport.h"
+#include "DetailsDlg.h"
 #include "RulesDlg.h"
 #include "SettingsDlg.h"
 #include "draw/DrawNamesDlg.h"
@@ -189,6 +190,7 @@ void CMainFrame::BuildBars()
     AddAction(ID_PRINT_CARDS, IDS_MENU_PRINT_CARDS);
     AddAction(ID_COPY_FOR_NEXT, IDS_MENU_COPY_FOR_NEXT);
     AddAction(ID_RULES, IDS_MENU_RULES);
+    AddAction(ID_DETAILS, IDS_MENU_DETAILS);
     AddAction(ID_EDIT_UNDO, IDS_MENU_UNDO, QKeySequence::Undo);
     AddAction(ID_EDIT_REDO, IDS_MENU_REDO, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     AddAction(ID_IMPORT_PARTICIPANTS, IDS_MENU_IMPORT);
@@ -216,6 +218,8 @@ void CMainFrame::BuildBars()
     m_actions.value(ID_COPY_FOR_NEXT)
         ->setStatusTip(CStringTable::Load(IDS_PROMPT_COPY_FOR_NEXT).section(u'\n', 0, 0));
     m_actions.value(ID_FILE_NEW)->setToolTip(CStringTable::Load(IDS_TIP_NEW));
+    m_actions.value(ID_DETAILS)->setStatusTip(
+        CStringTable::Load(IDS_PROMPT_DETAILS).section(u'\n', 0, 0));
 
     const QList<QPair<QString, QList<int>>> menus = {
         {CStringTable::Load(IDS_SETTINGS_MENU), {ID_CONFIGURE}},
@@ -223,7 +227,7 @@ void CMainFrame::BuildBars()
          {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP,
           ID_DELETE_ITEM, ID_RENAME_ITEM, ID_MOVE_TO_GROUP, ID_SEND_EMAIL_TO_PERSON,
           ID_PERSON_PROPERTIES, 0, ID_DRAW_NAMES, ID_SEND_EMAILS, ID_VIEW_NOTIFICATIONS,
-          ID_PRINT_CARDS, 0, ID_RULES, ID_COPY_FOR_NEXT}},
+          ID_PRINT_CARDS, 0, ID_RULES, ID_DETAILS, ID_COPY_FOR_NEXT}},
         {CStringTable::Load(IDS_TOOLS_MENU),
          {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_IMPORT_PARTICIPANTS, 0, ID_APP_ABOUT, 0,
           ID_APP_EXIT}},
@@ -377,6 +381,7 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
         cmdUI.Enable(true);
         return true;
     case ID_RULES:
+    case ID_DETAILS:
         cmdUI.Enable(!IsDocumentListUp());
         return true;
     case ID_FILE_SAVE:
@@ -420,7 +425,7 @@ bool CMainFrame::OnCommand(int nID)
         return true;
     }
     case ID_CONFIGURE: {
-        CSettingsDlg settings(m_pApp, this);
+        CSettingsDlg settings(m_pApp, this, m_pDoc);
         settings.exec();
         return true;
     }
@@ -430,6 +435,9 @@ bool CMainFrame::OnCommand(int nID)
             m_pDoc->SetRules(rules.Rules());
         return true;
     }
+    case ID_DETAILS:
+        OnDetails();
+        return true;
     case ID_IMPORT_PARTICIPANTS:
         if (!m_pDoc->RefuseWhileSending(m_pDoc->GetNewestList()))
             OnImportParticipants();
@@ -566,8 +574,18 @@ bool CMainFrame::RunSend(CSendRun* pRun, bool)
 
 bool CMainFrame::SetUpMail()
 {
-    CSettingsDlg settings(m_pApp, this);
+    CSettingsDlg settings(m_pApp, this, m_pDoc);
     return settings.exec() == QDialog::Accepted && m_pApp->m_settings.IsMailSetUp();
+}
+
+void CMainFrame::OnDetails()
+{
+    CNameList* pList = m_pDoc->GetCurrentList();
+    if (!pList)
+        return;
+    CDetailsDlg details(pList->m_strName, pList->m_details, m_pDoc->IsHistory(pList), this);
+    if (details.exec() == QDialog::Accepted)
+        m_pDoc->SetDetails(pList, details.Details());
 }
 
 void CMainFrame::PrintCards(const QStringList& names)
@@ -588,7 +606,7 @@ void CMainFrame::PrintCards(const QStringList& names)
     if (!m_choosePrinter(printer,
                          CStringTable::Format(IDS_CARDS_PRINT_TITLE, {pNewest->m_strName})))
         return;
-    const QString strError = CCardSheet(cards, pNewest->m_strName).Paint(printer);
+    const QString strError = CCardSheet(cards, *pNewest, m_pDoc->MailLanguage()).Paint(printer);
     if (!strError.isEmpty())
         CFramework::MessageBox(IDS_CARDS_PRINT_ERROR, EBoxKind::OkExclamation, {strError});
 }

@@ -49,6 +49,8 @@ public:
     QLabel* HistoryNote() const { return m_pHistoryNote; }
 
     // Prints the paper cards of the newest drawing: everybody's, or those of the persons named.
+    // Exchange → Details: the shown list's date, budget, place and note.
+    void OnDetails();
     void PrintCards(const QStringList& names = {});
 
     // Offers the command to the view, the document, the frame and the application.

@@ -1,13 +1,16 @@
 #include "SettingsDlg.h"
 
 #include "KivvoApp.h"
+#include "KivvoDoc.h"
 #include "notify/MailAddress.h"
 #include "notify/SendRun.h"
 #include "platform/Framework.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "res/TextLanguage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFormLayout>
@@ -24,7 +27,8 @@ constexpr int kFooterLines = 3;
 
 } // namespace
 
-CSettingsDlg::CSettingsDlg(CKivvoApp* pApp, QWidget* pParent) : QDialog(pParent), m_pApp(pApp)
+CSettingsDlg::CSettingsDlg(CKivvoApp* pApp, QWidget* pParent, CKivvoDoc* pDoc)
+    : QDialog(pParent), m_pApp(pApp), m_pDoc(pDoc)
 {
     setObjectName(QStringLiteral("settingsDialog"));
     setWindowTitle(CStringTable::Load(IDS_SETTINGS_TITLE));
@@ -86,6 +90,8 @@ void CSettingsDlg::Build()
     m_pFooter->setPlaceholderText(CStringTable::Load(IDS_SETTINGS_FOOTER_HINT));
     m_pFooter->setFixedHeight(m_pFooter->fontMetrics().lineSpacing() * (kFooterLines + 1));
     pForm->addRow(CStringTable::Load(IDS_SETTINGS_FOOTER), m_pFooter);
+    if (m_pDoc)
+        AddMailLanguage(pForm);
 
     m_pTest = new QPushButton(CStringTable::Load(IDS_SETTINGS_TEST));
     m_pTest->setObjectName(QStringLiteral("sendTestMail"));
@@ -110,6 +116,32 @@ void CSettingsDlg::Build()
     connect(m_pTest, &QPushButton::clicked, this, &CSettingsDlg::OnTest);
     connect(pButtons, &QDialogButtonBox::accepted, this, &CSettingsDlg::accept);
     connect(pButtons, &QDialogButtonBox::rejected, this, &CSettingsDlg::reject);
+}
+
+void CSettingsDlg::AddMailLanguage(QFormLayout* pForm)
+{
+    m_pMailLanguage = new QComboBox;
+    m_pMailLanguage->setObjectName(QStringLiteral("mailLanguage"));
+    m_pMailLanguage->addItem(
+        CStringTable::Format(IDS_SETTINGS_LANGUAGE_DESKTOP, {CTextLanguage::Ui().NativeName()}),
+        QString());
+    for (const QString& strCode : CTextLanguage::Codes()) {
+        CTextLanguage language;
+        if (CTextLanguage::ForCode(strCode, language))
+            m_pMailLanguage->addItem(language.NativeName(), strCode);
+    }
+    // A language a later version offers stays as it is unless another is chosen.
+    const QString strCode = m_pDoc->GetMailLanguageCode();
+    if (m_pMailLanguage->findData(strCode) < 0)
+        m_pMailLanguage->addItem(strCode, strCode);
+    m_pMailLanguage->setCurrentIndex(m_pMailLanguage->findData(strCode));
+    m_pMailLanguage->setToolTip(CStringTable::Load(IDS_SETTINGS_LANGUAGE_HELP));
+    auto* pLabel = new QLabel(CStringTable::Load(IDS_SETTINGS_MAIL_LANGUAGE));
+    pLabel->setBuddy(m_pMailLanguage);
+    pForm->addRow(pLabel, m_pMailLanguage);
+    auto* pHelp = new QLabel(CStringTable::Load(IDS_SETTINGS_LANGUAGE_HELP));
+    pHelp->setWordWrap(true);
+    pForm->addRow(QString(), pHelp);
 }
 
 CSettings CSettingsDlg::Values() const
@@ -186,5 +218,7 @@ void CSettingsDlg::accept()
     if (!m_pApp->StoreSettings(values, strError))
         CFramework::MessageBox(IDS_SETTINGS_SAVE_ERROR, EBoxKind::OkExclamation,
                                {QDir::toNativeSeparators(m_pApp->SettingsPath()), strError});
+    if (m_pMailLanguage)
+        m_pDoc->SetMailLanguageCode(m_pMailLanguage->currentData().toString());
     QDialog::accept();
 }

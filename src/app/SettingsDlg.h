@@ -6,6 +6,8 @@
 #include <QHash>
 
 class CKivvoApp;
+class CKivvoDoc;
+class QComboBox;
 class CSendRun;
 class QCheckBox;
 class QLabel;
@@ -13,7 +15,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-// Settings > Configure: the mail server, the account and the footer. OK checks the values,
+// Settings > Configure: the mail server, the account and the footer, and the language of the
+// open document's e-mails and cards. OK checks the values,
 // with a message beside each field that is wrong, then saves them and puts them into use.
 // "Send test mail" sends the values as typed to the sender's own address, in the background.
 class CSettingsDlg : public QDialog
@@ -21,7 +24,8 @@ class CSettingsDlg : public QDialog
     Q_OBJECT
 
 public:
-    explicit CSettingsDlg(CKivvoApp* pApp, QWidget* pParent = nullptr);
+    // pDoc: the open document, whose e-mail language is offered; may be null.
+    explicit CSettingsDlg(CKivvoApp* pApp, QWidget* pParent = nullptr, CKivvoDoc* pDoc = nullptr);
 
     // The values as typed; the port is 0 when it is not a number.
     CSettings Values() const;
@@ -37,6 +41,7 @@ private:
     QLineEdit* AddField(class QFormLayout* pForm, int nLabelId, const QString& strName,
                         const QString& strText, int nHintId = 0);
     void AddProblemLabel(class QFormLayout* pForm, ESettingsField field);
+    void AddMailLanguage(class QFormLayout* pForm);
     // Shows the problems beside their fields; true when there are none.
     bool ShowProblems(const CSettings& values);
     void OnShowPassword(bool bShow);
@@ -44,6 +49,8 @@ private:
     void OnTestFinished();
 
     CKivvoApp* m_pApp;
+    CKivvoDoc* m_pDoc;
+    QComboBox* m_pMailLanguage = nullptr;
     QLineEdit* m_pServer = nullptr;
     QLineEdit* m_pPort = nullptr;
     QLineEdit* m_pFrom = nullptr;

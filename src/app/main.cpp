@@ -11,6 +11,7 @@
 #include "res/Icons.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "res/TextLanguage.h"
 #include "ui/ScreenFit.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ void SetNames()
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvale"));
     QCoreApplication::setApplicationName(QStringLiteral("Kivvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KIVVO_VERSION));
+    CTextLanguage::SetUiFromEnvironment();
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kMark[] = "KivvoExt";
@@ -33,26 +35,33 @@ bool PersonExists(const CNameList& list, const QString& strName)
 
 } // namespace
 
-bool CDocumentExtension::IsNeeded(const CDrawRules& rules, const std::vector<CNameList*>& lists)
+bool CDocumentExtension::IsNeeded(const CDocumentWide& wide, const std::vector<CNameList*>& lists)
 {
-    if (!rules.IsDefault())
+    if (!wide.m_rules.IsDefault() || !wide.m_strMailLanguage.isEmpty())
         return true;
-    for (const CNameList* pList : lists) {
-        if (!pList->m_exclusions.IsEmpty())
-            return true;
-    }
-    return false;
+    return std::any_of(lists.begin(), lists.end(), [](const CNameList* pList) {
+        return !pList->m_exclusions.IsEmpty() || !pList->m_details.IsEmpty();
+    });
 }
 
-void CDocumentExtension::Store(CArchive& ar, const CDrawRules& rules,
+void CDocumentExtension::Store(CArchive& ar, const CDocumentWide& wide,
                                const std::vector<CNameList*>& lists)
 {
-    if (!IsNeeded(rules, lists))
+    if (!IsNeeded(wide, lists))
         return;
     ar.WriteBytes(QByteArray(kMark, kMarkLength));
     ar.WriteInt(kFormat);
-    StoreSection(ar, sectionRules, RulesSection(rules));
+    StoreSection(ar, sectionRules, RulesSection(wide.m_rules));
     StoreSection(ar, sectionExclusions, ExclusionsSection(lists));
+    // Later sections only when they hold something, so that a document without them stays
+    // as the first version of this extension wrote it.
+    const QByteArray details = DetailsSection(lists);
+    if (!details.isEmpty())
+        StoreSection(ar, sectionDetails, details);
+    if (!wide.m_strMailLanguage.isEmpty())
+        StoreSection(ar, sectionMailLanguage, Written([&wide](CArchive& section) {
+                         section.WriteString(wide.m_strMailLanguage);
+                     }));
 }
 
 void CDocumentExtension::StoreSection(CArchive& ar, qint32 nKind, const QByteArray& content)
@@ -92,7 +101,31 @@ QByteArray CDocumentExtension::ExclusionsSection(const std::vector<CNameList*>& 
     });
 }
 
-void CDocumentExtension::Load(CArchive& ar, CDrawRules& rules, const std::vector<CNameList*>& lists)
+QByteArray CDocumentExtension::DetailsSection(const std::vector<CNameList*>& lists)
+{
+    const auto nBlocks = std::count_if(lists.begin(), lists.end(), [](const CNameList* pList) {
+        return !pList->m_details.IsEmpty();
+    });
+    if (nBlocks == 0)
+        return QByteArray();
+    return Written([&lists, nBlocks](CArchive& ar) {
+        ar.WriteInt(qint32(nBlocks));
+        for (size_t n = 0; n < lists.size(); ++n) {
+            const CExchangeDetails& details = lists[n]->m_details;
+            if (details.IsEmpty())
+                continue;
+            ar.WriteByte(quint8(n));
+            ar.WriteString(details.m_date.isValid() ? details.m_date.toString(Qt::ISODate)
+                                                    : QString());
+            ar.WriteString(details.m_strBudget);
+            ar.WriteString(details.m_strPlace);
+            ar.WriteString(details.m_strNote);
+        }
+    });
+}
+
+void CDocumentExtension::Load(CArchive& ar, CDocumentWide& wide,
+                              const std::vector<CNameList*>& lists)
 {
     if (ar.AtEnd())
         return;
@@ -120,9 +153,13 @@ void CDocumentExtension::Load(CArchive& ar, CDrawRules& rules, const std::vector
         // Kinds this version does not know are a later version's: skipped.
         bool bGood = true;
         if (nKind == sectionRules)
-            bGood = LoadRules(section, rules);
+            bGood = LoadRules(section, wide.m_rules);
         else if (nKind == sectionExclusions)
             bGood = LoadExclusions(section, nSize, lists);
+        else if (nKind == sectionDetails)
+            bGood = LoadDetails(section, lists);
+        else if (nKind == sectionMailLanguage)
+            wide.m_strMailLanguage = section.ReadString();
         if (!bGood || !section.IsOk())
             return ar.SetError(CStringTable::Format(IDS_ERR_EXT_DAMAGED, {nKind}));
     }
@@ -163,4 +200,28 @@ bool CDocumentExtension::LoadExclusions(CArchive& ar, qint64 nSize,
         }
     }
     return ar.IsOk();
+}
+
+bool CDocumentExtension::LoadDetails(CArchive& ar, const std::vector<CNameList*>& lists)
+{
+    const qint32 nBlocks = ar.ReadInt();
+    if (!ar.IsOk() || nBlocks < 0 || size_t(nBlocks) > lists.size())
+        return false;
+    for (qint32 nBlock = 0; nBlock < nBlocks; ++nBlock) {
+        const quint8 nList = ar.ReadByte();
+        CExchangeDetails details;
+        const QString strDate = ar.ReadString();
+        details.m_strBudget = ar.ReadString();
+        details.m_strPlace = ar.ReadString();
+        details.m_strNote = ar.ReadString();
+        if (!ar.IsOk() || nList >= lists.size())
+            return false;
+        if (!strDate.isEmpty()) {
+            details.m_date = QDate::fromString(strDate, Qt::ISODate);
+            if (!details.m_date.isValid())
+                return false;
+        }
+        lists[nList]->m_details = details;
+    }
+    return true;
 }

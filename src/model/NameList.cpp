@@ -128,6 +128,7 @@ void CNameList::RemoveAll()
     }
     m_pLast = nullptr;
     m_exclusions.Clear();
+    m_details = CExchangeDetails();
 }
 
 CGroup* CNameList::GroupOf(const CPerson* pPerson) const
@@ -274,6 +275,7 @@ void CNameList::CopyForNextDrawing(const CNameList& source)
 {
     m_strName = source.m_strName + CStringTable::Load(IDS_COPY_SUFFIX);
     m_exclusions = source.m_exclusions;
+    m_details = source.m_details.ForNextExchange();
     for (const CListItem* pItem = source.m_pFirst; pItem; pItem = pItem->m_pNext) {
         if (pItem->IsGroup()) {
             auto* pGroup = new CGroup;

@@ -2,6 +2,7 @@
 
 #include "DrawRules.h"
 #include "Exclusions.h"
+#include "ExchangeDetails.h"
 #include "Group.h"
 
 #include <vector>
@@ -131,4 +132,5 @@ public:
     CListItem* m_pLast = nullptr;
     QString m_strName;
     CExclusions m_exclusions; // who never draws whom in this list
+    CExchangeDetails m_details;
 };

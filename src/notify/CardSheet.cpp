@@ -1,5 +1,6 @@
 #include "CardSheet.h"
 
+#include "NotificationComposer.h"
 #include "model/NameList.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -81,9 +82,15 @@ QList<CCard> CCardSheet::CardsOf(const CNameList& list, const QStringList& names
     return cards;
 }
 
-CCardSheet::CCardSheet(QList<CCard> cards, QString strListName)
-    : m_cards(std::move(cards)), m_strListName(std::move(strListName))
+CCardSheet::CCardSheet(QList<CCard> cards, const CNameList& list, CTextLanguage language)
+    : m_cards(std::move(cards)), m_strListName(list.m_strName),
+      m_strTitle(CNotificationComposer::Title(list, language)), m_language(std::move(language))
 {
+    CExchangeDetails details = list.m_details;
+    details.m_date = QDate();
+    m_strDetails = CNotificationComposer::DetailLines(details, m_language)
+                       .join(u'\n')
+                       .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 int CCardSheet::PageCount() const
@@ -157,15 +164,24 @@ void CCardSheet::PaintOutside(QPainter& painter, const QRectF& band, const CCard
 {
     const qreal nPad = Mm(painter, kPaddingMm);
     const QRectF area = band.adjusted(nPad, nPad, -nPad, -nPad);
-    const qreal nLine = area.height() / 5;
+    // The details are no secret: they go outside, between the giver's name and the hint.
+    const qreal nDetails = m_strDetails.isEmpty() ? 0 : 2;
+    const qreal nLine = area.height() / (5 + nDetails);
+    const qreal nHintLines = nDetails > 0 ? 1 : 1.5;
     painter.setPen(Qt::black);
-    DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine), m_strListName,
-               Font(9), Qt::AlignHCenter | Qt::AlignTop);
+    DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine), m_strTitle, Font(9),
+               Qt::AlignHCenter | Qt::AlignTop);
     DrawFitted(painter, QRectF(area.left(), area.top() + nLine, area.width(), 2.5 * nLine),
-               CStringTable::Format(IDS_CARD_FOR, {card.m_strGiver}), Font(22, true),
+               m_language.Format(IDS_CARD_FOR, {card.m_strGiver}), Font(22, true),
                Qt::AlignCenter);
-    DrawFitted(painter, QRectF(area.left(), area.top() + 3.5 * nLine, area.width(), 1.5 * nLine),
-               CStringTable::Load(IDS_CARD_FOLD_HINT), Font(8), Qt::AlignHCenter | Qt::AlignBottom);
+    if (nDetails > 0)
+        DrawFitted(painter,
+                   QRectF(area.left(), area.top() + 3.5 * nLine, area.width(), 2.5 * nLine),
+                   m_strDetails, Font(8), Qt::AlignHCenter | Qt::AlignVCenter);
+    DrawFitted(painter,
+               QRectF(area.left(), area.bottom() - nHintLines * nLine, area.width(),
+                      nHintLines * nLine),
+               m_language.Text(IDS_CARD_FOLD_HINT), Font(8), Qt::AlignHCenter | Qt::AlignBottom);
 }
 
 void CCardSheet::PaintInside(QPainter& painter, const QRectF& band, const CCard& card) const
@@ -175,13 +191,13 @@ void CCardSheet::PaintInside(QPainter& painter, const QRectF& band, const CCard&
     const qreal nLine = area.height() / 6;
     painter.setPen(Qt::black);
     DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine),
-               CStringTable::Format(IDS_CARD_GIVES_TO, {card.m_strGiver}), Font(10),
+               m_language.Format(IDS_CARD_GIVES_TO, {card.m_strGiver}), Font(10),
                Qt::AlignHCenter | Qt::AlignTop);
     DrawFitted(painter, QRectF(area.left(), area.top() + nLine, area.width(), 2 * nLine),
                card.m_strGiftTo, Font(26, true), Qt::AlignCenter);
     if (card.m_strSuggestions.isEmpty())
         return;
-    QString strSuggestions = CStringTable::Format(IDS_CARD_SUGGESTIONS, {card.m_strSuggestions});
+    QString strSuggestions = m_language.Format(IDS_CARD_SUGGESTIONS, {card.m_strSuggestions});
     strSuggestions.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     DrawFitted(painter, QRectF(area.left(), area.top() + 3 * nLine, area.width(), 3 * nLine),
                strSuggestions, Font(10), Qt::AlignHCenter | Qt::AlignTop);
@@ -201,7 +217,7 @@ void CCardSheet::PaintFlap(QPainter& painter, const QRectF& band) const
     }
     painter.restore();
     const QString strLabel =
-        QStringLiteral("\u2191 ") + CStringTable::Load(IDS_CARD_FLAP) + QStringLiteral(" \u2191");
+        QStringLiteral("\u2191 ") + m_language.Text(IDS_CARD_FLAP) + QStringLiteral(" \u2191");
     const QFont font = Font(10, true);
     const QRectF label =
         QFontMetricsF(font, painter.device()).boundingRect(strLabel).adjusted(-8, -4, 8, 4);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "res/TextLanguage.h"
+
 class CNameList;
 class QPagedPaintDevice;
 class QPainter;
@@ -31,7 +33,8 @@ public:
     // names are given (compared exactly).
     static QList<CCard> CardsOf(const CNameList& list, const QStringList& names = {});
 
-    CCardSheet(QList<CCard> cards, QString strListName);
+    // The cards of the list's drawing, with its name and details, in the language given.
+    CCardSheet(QList<CCard> cards, const CNameList& list, CTextLanguage language);
 
     int PageCount() const;
     // Empty on success, else why the cards could not be painted.
@@ -48,4 +51,7 @@ private:
 
     QList<CCard> m_cards;
     QString m_strListName;
+    QString m_strTitle;   // the list's name, with the date of the exchange when it has one
+    QString m_strDetails; // the budget, place and note, a line each
+    CTextLanguage m_language;
 };

@@ -14,11 +14,18 @@ CMailJobSource::CMailJobSource(const CMailDrawing& drawing, const QList<const CP
 
 CMailJobSource::~CMailJobSource() = default;
 
+QString CMailJobSource::Subject(const CMailDrawing& drawing)
+{
+    if (!drawing.m_pNewest)
+        return QString();
+    return CNotificationComposer::Title(*drawing.m_pNewest, drawing.m_language);
+}
+
 void CMailJobSource::Take(const CMailDrawing& drawing, const QList<const CPerson*>& persons)
 {
-    auto pComposer = std::make_unique<CNotificationComposer>(drawing.m_pNewest, drawing.m_pPrevious,
-                                                             drawing.m_strFooter);
-    const QString strSubject = drawing.m_pNewest ? drawing.m_pNewest->m_strName : QString();
+    auto pComposer = std::make_unique<CNotificationComposer>(
+        drawing.m_pNewest, drawing.m_pPrevious, drawing.m_strFooter, drawing.m_language);
+    const QString strSubject = Subject(drawing);
     QList<CMailJob> jobs;
     QList<CNotificationFacts> facts;
     jobs.reserve(persons.size());

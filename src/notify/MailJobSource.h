@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NotificationComposer.h"
+#include "res/TextLanguage.h"
 
 #include <QList>
 #include <QString>
@@ -30,6 +31,7 @@ struct CMailDrawing
     const CNameList* m_pPrevious = nullptr;
     QString m_strFooter;
     std::function<QString(const QString& strField)> m_resolveAddress;
+    CTextLanguage m_language; // of the texts and the subject
 };
 
 // The e-mails of a send run, one per participant. A notification's text is not kept: it is
@@ -57,6 +59,8 @@ public:
 
 private:
     void Take(const CMailDrawing& drawing, const QList<const CPerson*>& persons);
+    // The list's name, with the date of the exchange when it has one.
+    static QString Subject(const CMailDrawing& drawing);
 
     QList<CMailJob> m_jobs;
     QList<CNotificationFacts> m_facts; // empty for finished messages

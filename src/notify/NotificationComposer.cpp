@@ -4,6 +4,7 @@
 #include "model/NameList.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "res/TextLanguage.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -12,14 +13,15 @@ namespace {
 
 // The heading and report of a list, or, for a list too long to quote, one line that gives
 // its size.
-QString ListSection(const CNameList& list, bool bShowGiftTo, int nHeadingId, int nNotQuotedId)
+QString ListSection(const CNameList& list, bool bShowGiftTo, int nHeadingId, int nNotQuotedId,
+                    const CTextLanguage& language)
 {
     const int nPersons = list.CountPersons();
     if (nPersons > CNotificationComposer::kMaxQuotedPersons)
-        return CStringTable::Format(nNotQuotedId, {nPersons});
+        return language.Format(nNotQuotedId, {nPersons});
     QString strReport;
     list.FormatReport(strReport, bShowGiftTo);
-    return CStringTable::Load(nHeadingId) + strReport;
+    return language.Text(nHeadingId) + strReport;
 }
 
 bool TooLongToQuote(const CNameList* pList)
@@ -39,36 +41,74 @@ void Put(CBase64Lines& out, const QString& strText)
 
 } // namespace
 
-CNotificationComposer::CNotificationComposer(const CNameList* pCurrent, const CNameList* pPrevious,
-                                             const QString& strFooter)
-    : m_pCurrent(pCurrent), m_bHasPrevious(pPrevious != nullptr),
-      m_strGreeting(CStringTable::Load(IDS_NOTE_GREETING)),
-      m_strPrivacy(CStringTable::Load(IDS_NOTE_PRIVACY)),
-      m_strPreviousGift(CStringTable::Load(IDS_NOTE_PREVIOUS_GIFT)),
-      m_strDrawnName(CStringTable::Load(TooLongToQuote(pCurrent) || TooLongToQuote(pPrevious)
-                                            ? IDS_NOTE_DRAWN_NAME_LISTS_KEPT
-                                            : IDS_NOTE_DRAWN_NAME)),
-      m_strSuggestions(CStringTable::Load(IDS_NOTE_SUGGESTIONS)),
-      m_end(CStringTable::Load(IDS_NOTE_BEFORE_FOOTER) + strFooter)
+QStringList CNotificationComposer::DetailLines(const CExchangeDetails& details,
+                                               const CTextLanguage& language)
 {
+    QStringList lines;
+    if (details.m_date.isValid())
+        lines.append(language.Format(IDS_DETAIL_DATE, {language.LongDate(details.m_date)}));
+    const std::pair<int, QString> texts[] = {{IDS_DETAIL_BUDGET, details.m_strBudget},
+                                             {IDS_DETAIL_PLACE, details.m_strPlace},
+                                             {IDS_DETAIL_NOTE, details.m_strNote}};
+    for (const auto& [nId, strText] : texts) {
+        // A note of several lines keeps them, with the line ends of mail.
+        QString strLine = strText.trimmed();
+        strLine.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        strLine.replace(u'\n', QStringLiteral("\r\n"));
+        if (!strLine.isEmpty())
+            lines.append(language.Format(nId, {strLine}));
+    }
+    return lines;
+}
+
+QString CNotificationComposer::Title(const CNameList& list, const CTextLanguage& language)
+{
+    if (!list.m_details.m_date.isValid())
+        return list.m_strName;
+    return language.Format(IDS_SUBJECT_WITH_DATE,
+                           {list.m_strName, language.LongDate(list.m_details.m_date)});
+}
+
+CNotificationComposer::CNotificationComposer(const CNameList* pCurrent, const CNameList* pPrevious,
+                                             const QString& strFooter,
+                                             const CTextLanguage& language)
+    : m_pCurrent(pCurrent), m_bHasPrevious(pPrevious != nullptr),
+      m_strGreeting(language.Text(IDS_NOTE_GREETING)),
+      m_strPrivacy(language.Text(IDS_NOTE_PRIVACY)),
+      m_strPreviousGift(language.Text(IDS_NOTE_PREVIOUS_GIFT)),
+      m_strSuggestions(language.Text(IDS_NOTE_SUGGESTIONS)),
+      m_end(language.Text(IDS_NOTE_BEFORE_FOOTER) + strFooter)
+{
+    const bool bListsKept = TooLongToQuote(pCurrent) || TooLongToQuote(pPrevious);
+    const QStringList details =
+        pCurrent ? DetailLines(pCurrent->m_details, language) : QStringList();
+    if (details.isEmpty()) {
+        m_strDrawnName =
+            language.Text(bListsKept ? IDS_NOTE_DRAWN_NAME_LISTS_KEPT : IDS_NOTE_DRAWN_NAME);
+    } else {
+        m_strDrawnName = language.Text(IDS_NOTE_DRAWN_NAME_ONLY);
+        m_strAfterDrawnName = details.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n") +
+                              language.Text(bListsKept ? IDS_NOTE_LISTS_KEPT_THANKS
+                                                       : IDS_NOTE_THANKS);
+    }
     if (pPrevious) {
-        m_previousSection = CSection(
-            ListSection(*pPrevious, true, IDS_NOTE_PREVIOUS_LIST, IDS_NOTE_PREVIOUS_NOT_QUOTED));
+        m_previousSection = CSection(ListSection(*pPrevious, true, IDS_NOTE_PREVIOUS_LIST,
+                                                 IDS_NOTE_PREVIOUS_NOT_QUOTED, language));
         pPrevious->ForEachPerson([this](CPerson* pPerson) {
             if (!m_previousGiftTo.contains(pPerson->m_strName))
                 m_previousGiftTo.insert(pPerson->m_strName, pPerson->m_strGiftTo);
         });
     }
     if (pCurrent) {
-        m_currentSection = CSection(
-            ListSection(*pCurrent, false, IDS_NOTE_CURRENT_LIST, IDS_NOTE_CURRENT_NOT_QUOTED));
+        m_currentSection = CSection(ListSection(*pCurrent, false, IDS_NOTE_CURRENT_LIST,
+                                                IDS_NOTE_CURRENT_NOT_QUOTED, language));
         pCurrent->ForEachPerson([this](CPerson* pPerson) {
             const QString strKey = pPerson->m_strName.toCaseFolded();
             if (!m_currentByName.contains(strKey))
                 m_currentByName.insert(strKey, pPerson);
         });
     } else {
-        m_currentSection = CSection(CStringTable::Load(IDS_NOTE_CURRENT_LIST));
+        m_currentSection = CSection(language.Text(IDS_NOTE_CURRENT_LIST));
     }
 }
 
@@ -112,6 +152,8 @@ void CNotificationComposer::Write(const CNotificationFacts& facts, Out& out) con
     }
     putSection(m_currentSection);
     Put(out, CStringTable::FormatText(m_strDrawnName, {facts.m_strName, facts.m_strGiftTo}));
+    if (!m_strAfterDrawnName.isEmpty())
+        Put(out, m_strAfterDrawnName);
     if (!facts.m_strRecipientIdeas.isEmpty())
         Put(out, CStringTable::FormatText(m_strSuggestions, {facts.m_strRecipientIdeas}));
     putSection(m_end);

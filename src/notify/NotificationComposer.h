@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 class CBase64Lines;
+class CTextLanguage;
+struct CExchangeDetails;
 class CNameList;
 class CPerson;
 
@@ -27,9 +30,17 @@ class CNotificationComposer
 public:
     static constexpr int kMaxQuotedPersons = 500;
 
-    // pPrevious may be null (no previous drawing); pCurrent may be null too.
+    // pPrevious may be null (no previous drawing); pCurrent may be null too. The texts are in
+    // the language given.
     CNotificationComposer(const CNameList* pCurrent, const CNameList* pPrevious,
-                          const QString& strFooter);
+                          const QString& strFooter, const CTextLanguage& language);
+
+    // The exchange's details as the lines a notification gives them in ("Date: 24 December
+    // 2026"); empty when none is set. Cards show the same lines.
+    static QStringList DetailLines(const CExchangeDetails& details, const CTextLanguage& language);
+    // The list's name, with the date of the exchange when it has one: the subject of the
+    // e-mails and the heading of the cards.
+    static QString Title(const CNameList& list, const CTextLanguage& language);
 
     // Appends the notification for a person of the current list to strBody.
     void Compose(const CPerson* pPerson, QString& strBody) const;
@@ -62,6 +73,7 @@ private:
     CSection m_previousSection; // heading and report of the previous drawing
     CSection m_currentSection;  // heading and report of the current list
     QString m_strDrawnName;
+    QString m_strAfterDrawnName; // the details and the thanks, when the exchange has details
     QString m_strSuggestions;
     CSection m_end;                                 // the blank lines and the footer
     QHash<QString, QString> m_previousGiftTo;       // exact name, first person of that name

@@ -4,19 +4,28 @@
 #include <QVariant>
 #include <initializer_list>
 
-// The program's texts, looked up by their resource number.
+class QTranslator;
+
+// The program's texts, looked up by their resource number, in English or a translation.
+// Without a number the text is in the language of the user interface (the translator the
+// application has installed); the "In" forms take the language of their own, where null
+// stands for English. A text that shows a count picks its plural form by that count.
 class CStringTable
 {
 public:
     // The text with that number; empty when the table has none.
     static QString Load(int nId);
+    // The plural form for nCount (-1: none).
+    static QString Load(int nId, int nCount);
+    static QString LoadIn(const QTranslator* pLanguage, int nId, int nCount = -1);
+    // The English text, whatever the language.
+    static QString Source(int nId);
 
     // Replaces each %d and %s of the format, left to right, by the next argument
     // (%d as a decimal number, %s unchanged); "%%" gives one percent sign.
     static QString FormatText(const QString& strFormat, std::initializer_list<QVariant> args);
 
-    static QString Format(int nId, std::initializer_list<QVariant> args)
-    {
-        return FormatText(Load(nId), args);
-    }
+    static QString Format(int nId, std::initializer_list<QVariant> args);
+    static QString FormatIn(const QTranslator* pLanguage, int nId,
+                            std::initializer_list<QVariant> args);
 };

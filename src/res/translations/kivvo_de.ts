@@ -1,0 +1,2646 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Kivvo</name>
+    <message>
+        <source>&amp;Tools</source>
+        <comment>IDS_TOOLS_MENU</comment>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Kivvo
+
+Kivvo
+Kivvo (*.kv)
+.kv
+Kivvo.Document
+Kivvo Document</source>
+        <comment>IDS_DOC_TEMPLATE</comment>
+        <translation>Kivvo
+
+Kivvo
+Kivvo-Dokumente (*.kv)
+.kv
+Kivvo.Document
+Kivvo-Dokument</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <comment>IDS_SETTINGS_MENU</comment>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>E&amp;xchange</source>
+        <comment>IDS_EXCHANGE_MENU</comment>
+        <translation>&amp;Wichteln</translation>
+    </message>
+    <message>
+        <source>Copy current list for next exchange
+Copy List</source>
+        <comment>IDS_PROMPT_COPY_FOR_NEXT</comment>
+        <translation>Aktuelle Liste für das nächste Wichteln kopieren
+Liste kopieren</translation>
+    </message>
+    <message>
+        <source>Send email notification of &apos;who to get gift for&apos; to all participants with email addresses
+Send emails</source>
+        <comment>IDS_PROMPT_SEND_EMAILS</comment>
+        <translation>Allen Teilnehmern mit E-Mail-Adresse per E-Mail mitteilen, wen sie beschenken
+E-Mails senden</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_TIP_NEW</comment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>IDS_TIP_FILE</comment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>IDS_TIP_HELP</comment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <comment>IDS_TIP_CUT</comment>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>IDS_TIP_COPY</comment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <comment>IDS_TIP_PASTE</comment>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Would you like to pass around this computer for participants to draw their own names? You can skip any participants not present. Click OK when finished.</source>
+        <comment>IDS_ASK_PASS_AROUND</comment>
+        <translation>Möchtest du diesen Computer herumreichen, damit die Teilnehmer ihre Namen selbst ziehen? Wer nicht da ist, kann übersprungen werden. Klicke auf OK, wenn alle fertig sind.</translation>
+    </message>
+    <message>
+        <source>Name drawing is complete. Would you like to send emails now?</source>
+        <comment>IDS_ASK_SEND_NOW</comment>
+        <translation>Die Namen sind ausgelost. Möchtest du die E-Mails jetzt senden?</translation>
+    </message>
+    <message>
+        <source>Names have already been drawn. Are you sure you want to draw again?<byte value="xd"/>
+<byte value="xd"/>
+If you would like to use the same list of names for a new drawing you should use the &apos;Copy for new drawing&apos; feature.</source>
+        <comment>IDS_ASK_DRAW_AGAIN</comment>
+        <translation>Die Namen wurden bereits ausgelost. Möchtest du wirklich neu auslosen?<byte value="xd"/>
+<byte value="xd"/>
+Wenn du dieselbe Namensliste für eine neue Auslosung verwenden möchtest, nimm stattdessen „Für nächstes Wichteln kopieren“.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to draw names now?<byte value="xd"/>
+<byte value="xd"/>
+Please make sure all participant names have been entered.</source>
+        <comment>IDS_ASK_DRAW_NOW</comment>
+        <translation>Möchtest du die Namen jetzt wirklich auslosen?<byte value="xd"/>
+<byte value="xd"/>
+Bitte prüfe vorher, ob alle Teilnehmer eingetragen sind.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to copy the current list to create a new list?<byte value="xd"/>
+<byte value="xd"/>
+This should normally only be performed after the current list is complete and gifts have been exchanged to setup for the next exchange based on the same group of people.</source>
+        <comment>IDS_ASK_COPY_LIST</comment>
+        <translation>Möchtest du die aktuelle Liste wirklich kopieren und damit eine neue Liste anlegen?<byte value="xd"/>
+<byte value="xd"/>
+Das machst du normalerweise erst, wenn die aktuelle Liste abgeschlossen ist und die Geschenke verteilt sind, um mit denselben Leuten das nächste Wichteln vorzubereiten.</translation>
+    </message>
+    <message>
+        <source>Copy current list for new drawing is complete.<byte value="xd"/>
+It is recommended to rename the root node to identify the drawing such as &apos;Christmas 2004&apos;</source>
+        <comment>IDS_COPY_DONE</comment>
+        <translation>Die aktuelle Liste wurde für eine neue Auslosung kopiert.<byte value="xd"/>
+Am besten benennst du den obersten Eintrag so um, dass man die Auslosung erkennt, etwa „Weihnachten 2004“.</translation>
+    </message>
+    <message>
+        <source>Send email now to all participants with email addresses entered.<byte value="xd"/>
+<byte value="xd"/>
+You may repeat the operation as a reminder or if any email addresses are changed.</source>
+        <comment>IDS_ASK_SEND_ALL</comment>
+        <translation>Jetzt allen Teilnehmern mit eingetragener E-Mail-Adresse eine E-Mail senden.<byte value="xd"/>
+<byte value="xd"/>
+Du kannst das als Erinnerung wiederholen oder wenn sich E-Mail-Adressen geändert haben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent emails to %d out of %d participants</source>
+        <comment>IDS_SENT_SUMMARY</comment>
+        <translation>
+            <numerusform>%d von %d Teilnehmer per E-Mail benachrichtigt</numerusform>
+            <numerusform>%d von %d Teilnehmern per E-Mail benachrichtigt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error sending to [%s] email address [%s]</source>
+        <comment>IDS_SEND_ERROR</comment>
+        <translation>Fehler beim Senden an [%s], E-Mail-Adresse [%s]</translation>
+    </message>
+    <message>
+        <source>Email sent to: %s<byte value="xd"/>
+address: %s</source>
+        <comment>IDS_EMAIL_SENT</comment>
+        <translation>E-Mail gesendet an: %s<byte value="xd"/>
+Adresse: %s</translation>
+    </message>
+    <message>
+        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
+        <comment>IDS_LOGON_ERROR</comment>
+        <translation>Der Mailserver %s ist nicht erreichbar oder hat die Anmeldung abgelehnt.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Prüfe die Mail-Einstellungen (Einstellungen &gt; Einrichten oder kivvo-cli config).</translation>
+    </message>
+    <message>
+        <source>No drawing was found for this list.<byte value="xd"/>
+<byte value="xd"/>
+%s</source>
+        <comment>IDS_DRAWING_ERROR</comment>
+        <translation>Für diese Liste wurde keine Auslosung gefunden.<byte value="xd"/>
+<byte value="xd"/>
+%s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be read: %s</source>
+        <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <translation>Das Adressbuch %s kann nicht gelesen werden: %s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be read: %s</source>
+        <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <translation>Das Adressbuch %s kann nicht gelesen werden: %s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be opened: %s</source>
+        <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <translation>Das Adressbuch %s kann nicht geöffnet werden: %s</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>IDS_NEW_LIST_NAME</comment>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>New Group</source>
+        <comment>IDS_NEW_GROUP_NAME</comment>
+        <translation>Neue Gruppe</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>IDS_NEW_PERSON_NAME</comment>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source> New Copy</source>
+        <comment>IDS_COPY_SUFFIX</comment>
+        <translation> (neue Kopie)</translation>
+    </message>
+    <message>
+        <source>%s %s</source>
+        <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <translation>%s %s</translation>
+    </message>
+    <message>
+        <source>%s%d</source>
+        <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <translation>%s%d</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <comment>IDS_ROOT_PLACEHOLDER</comment>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <source> --&gt; </source>
+        <comment>IDS_REPORT_GIFT_ARROW</comment>
+        <translation> --&gt; </translation>
+    </message>
+    <message>
+        <source>***</source>
+        <comment>IDS_REPORT_GROUP_MARK</comment>
+        <translation>***</translation>
+    </message>
+    <message>
+        <source>   </source>
+        <comment>IDS_REPORT_MEMBER_INDENT</comment>
+        <translation>   </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+</source>
+        <comment>IDS_REPORT_LINE_END</comment>
+        <translation><byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Hi %s!<byte value="xd"/>
+<byte value="xd"/>
+This is your automatic kivvo name drawing message<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_GREETING</comment>
+        <translation>Hallo %s!<byte value="xd"/>
+<byte value="xd"/>
+Hier ist deine automatische Wichtel-Nachricht von Kivvo.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>This message is for %s only.<byte value="xd"/>
+Please do not read further if you are not the designated person.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PRIVACY</comment>
+        <translation>Diese Nachricht ist nur für %s bestimmt.<byte value="xd"/>
+Wenn du nicht gemeint bist, lies bitte nicht weiter.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+You will not draw the same name in this exchange.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <translation>Beim letzten Wichteln hast du %s beschenkt.<byte value="xd"/>
+Diesen Namen ziehst du diesmal nicht.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The following list shows who each person gave a gift to in the previous exchange.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_LIST</comment>
+        <translation>Die folgende Liste zeigt, wen jede Person beim letzten Wichteln beschenkt hat.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This is the current list of names.<byte value="xd"/>
+The indented group persons cannot draw a name in the same group.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_CURRENT_LIST</comment>
+        <translation><byte value="xd"/>
+Das ist die aktuelle Namensliste.<byte value="xd"/>
+Eingerückte Personen bilden eine Gruppe und ziehen niemanden aus ihrer eigenen Gruppe.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Das Los hat für %s entschieden: Du beschenkst %s.<byte value="xd"/>
+<byte value="xd"/>
+Vielen Dank!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Gift Suggestions: %s<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Geschenkideen: %s<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_BEFORE_FOOTER</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Draw name
+for %s</source>
+        <comment>IDS_REVEAL_DRAW</comment>
+        <translation>Namen ziehen
+für %s</translation>
+    </message>
+    <message>
+        <source>Show name
+for %s</source>
+        <comment>IDS_REVEAL_SHOW</comment>
+        <translation>Namen zeigen
+für %s</translation>
+    </message>
+    <message>
+        <source>Name already shown
+ for %s</source>
+        <comment>IDS_REVEAL_SHOWN</comment>
+        <translation>Name schon gezeigt
+ für %s</translation>
+    </message>
+    <message>
+        <source>Draw Name
+for XXXXX</source>
+        <comment>IDS_REVEAL_INITIAL</comment>
+        <translation>Namen ziehen
+für XXXXX</translation>
+    </message>
+    <message>
+        <source>Get gift for: %s</source>
+        <comment>IDS_GET_GIFT_FOR</comment>
+        <translation>Du beschenkst: %s</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Suggestions: </source>
+        <comment>IDS_REVEAL_SUGGESTIONS</comment>
+        <translation><byte value="xd"/>
+Geschenkideen: </translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <comment>IDS_PREVIOUS</comment>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <comment>IDS_NEXT</comment>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>IDS_DONE</comment>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>No participants
+in this list</source>
+        <comment>IDS_REVEAL_NOBODY</comment>
+        <translation>Keine Teilnehmer
+in dieser Liste</translation>
+    </message>
+    <message>
+        <source>Person Properties</source>
+        <comment>IDS_PERSON_TITLE</comment>
+        <translation>Eigenschaften der Person</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <comment>IDS_PERSON_NAME_LABEL</comment>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Gift To:</source>
+        <comment>IDS_PERSON_GIFT_TO_LABEL</comment>
+        <translation>Geschenk für:</translation>
+    </message>
+    <message>
+        <source>E-mail or address book name:</source>
+        <comment>IDS_PERSON_ADDRESS_LABEL</comment>
+        <translation>E-Mail oder Name im Adressbuch:</translation>
+    </message>
+    <message>
+        <source>Gift Suggestions:</source>
+        <comment>IDS_PERSON_SUGGESTIONS_LABEL</comment>
+        <translation>Geschenkideen:</translation>
+    </message>
+    <message>
+        <source>About Kivvo</source>
+        <comment>IDS_ABOUT_TITLE</comment>
+        <translation>Über Kivvo</translation>
+    </message>
+    <message>
+        <source>Kivvo
+Version 1.0</source>
+        <comment>IDS_ABOUT_VERSION</comment>
+        <translation>Kivvo
+Version 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026
+Quorvale
+
+Free software under the GNU General Public License, version 3 or later</source>
+        <comment>IDS_ABOUT_COPYRIGHT</comment>
+        <translation>Copyright © 2026
+Quorvale
+
+Freie Software unter der GNU General Public License, Version 3 oder neuer</translation>
+    </message>
+    <message>
+        <source>https://www.gnu.org/licenses/gpl-3.0.html</source>
+        <comment>IDS_ABOUT_WEB_ADDRESS</comment>
+        <translation>https://www.gnu.org/licenses/gpl-3.0.html</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>IDS_ABOUT_CLOSE</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Configure...</source>
+        <comment>IDS_MENU_CONFIGURE</comment>
+        <translation>&amp;Einrichten...</translation>
+    </message>
+    <message>
+        <source>&amp;Add Person</source>
+        <comment>IDS_MENU_ADD_PERSON</comment>
+        <translation>Person &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Group</source>
+        <comment>IDS_MENU_ADD_GROUP</comment>
+        <translation>&amp;Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Person to Group</source>
+        <comment>IDS_MENU_ADD_PERSON_TO_GROUP</comment>
+        <translation>&amp;Person zur Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Item</source>
+        <comment>IDS_MENU_DELETE_ITEM</comment>
+        <translation>Eintrag &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Item</source>
+        <comment>IDS_MENU_RENAME_ITEM</comment>
+        <translation>Eintrag &amp;umbenennen</translation>
+    </message>
+    <message>
+        <source>Send &amp;email to Person</source>
+        <comment>IDS_MENU_SEND_EMAIL_TO_PERSON</comment>
+        <translation>E-&amp;Mail an Person senden</translation>
+    </message>
+    <message>
+        <source>Person Pr&amp;operties</source>
+        <comment>IDS_MENU_PERSON_PROPERTIES</comment>
+        <translation>Eigenschaften der Pers&amp;on</translation>
+    </message>
+    <message>
+        <source>Draw &amp;Names</source>
+        <comment>IDS_MENU_DRAW_NAMES</comment>
+        <translation>&amp;Namen auslosen</translation>
+    </message>
+    <message>
+        <source>&amp;Send Emails</source>
+        <comment>IDS_MENU_SEND_EMAILS</comment>
+        <translation>E-Mails &amp;senden</translation>
+    </message>
+    <message>
+        <source>&amp;View Notifications</source>
+        <comment>IDS_MENU_VIEW_NOTIFICATIONS</comment>
+        <translation>Benachrichtigungen &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>Copy for Ne&amp;xt Exchange</source>
+        <comment>IDS_MENU_COPY_FOR_NEXT</comment>
+        <translation>Für nächstes Wi&amp;chteln kopieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <comment>IDS_MENU_SAVE_AS</comment>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>A&amp;bout Kivvo...</source>
+        <comment>IDS_MENU_ABOUT</comment>
+        <translation>Ü&amp;ber Kivvo...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_MENU_NEW</comment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <comment>IDS_MENU_OPEN</comment>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <comment>IDS_MENU_SAVE</comment>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>IDS_MENU_EXIT</comment>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <comment>IDS_MENU_ROOT_RENAME</comment>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Group</source>
+        <comment>IDS_MENU_ROOT_ADD_GROUP</comment>
+        <translation>&amp;Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Person</source>
+        <comment>IDS_MENU_ROOT_ADD_PERSON</comment>
+        <translation>&amp;Person hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Group</source>
+        <comment>IDS_MENU_GROUP_RENAME</comment>
+        <translation>Gruppe &amp;umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Person to Group</source>
+        <comment>IDS_MENU_GROUP_ADD_PERSON</comment>
+        <translation>&amp;Person zur Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Group</source>
+        <comment>IDS_MENU_GROUP_DELETE</comment>
+        <translation>Gruppe &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Person</source>
+        <comment>IDS_MENU_PERSON_RENAME</comment>
+        <translation>Person &amp;umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Person</source>
+        <comment>IDS_MENU_PERSON_DELETE</comment>
+        <translation>Person &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Send email</source>
+        <comment>IDS_MENU_PERSON_SEND</comment>
+        <translation>E-Mail &amp;senden</translation>
+    </message>
+    <message>
+        <source>&amp;Properties...</source>
+        <comment>IDS_MENU_CONTEXT_PROPERTIES</comment>
+        <translation>&amp;Eigenschaften...</translation>
+    </message>
+    <message>
+        <source>Draw names for the newest list
+Draw Names</source>
+        <comment>IDS_TIP_DRAW_NAMES</comment>
+        <translation>Namen für die neueste Liste auslosen
+Namen auslosen</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <comment>IDS_UNTITLED</comment>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Save changes to %s?</source>
+        <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <translation>Änderungen an %s speichern?</translation>
+    </message>
+    <message>
+        <source>Kivvo (*.kv)</source>
+        <comment>IDS_FILE_FILTER</comment>
+        <translation>Kivvo-Dokumente (*.kv)</translation>
+    </message>
+    <message>
+        <source>Kivvo Files</source>
+        <comment>IDS_DOCLIST_TITLE</comment>
+        <translation>Kivvo-Dokumente</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <comment>IDS_DOCLIST_ALL_FOLDERS</comment>
+        <translation>Alle Ordner</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_DOCLIST_NAME</comment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>IDS_DOCLIST_FOLDER</comment>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <comment>IDS_DOCLIST_MODIFIED</comment>
+        <translation>Geändert am</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_DOCLIST_NEW</comment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>IDS_DOCLIST_OPEN</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <comment>IDS_DOCLIST_EMPTY</comment>
+        <translation>In %s gibt es noch keine Kivvo-Dokumente. Wähle „Neu“, um eines anzulegen.</translation>
+    </message>
+    <message>
+        <source>%s[*] - Kivvo</source>
+        <comment>IDS_WINDOW_TITLE</comment>
+        <translation>%s[*] - Kivvo</translation>
+    </message>
+    <message>
+        <source>%s %s</source>
+        <comment>IDS_PROGRAM_VERSION</comment>
+        <translation>%s %s</translation>
+    </message>
+    <message>
+        <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
+        <comment>IDS_GUI_DESCRIPTION</comment>
+        <translation>Kivvo organisiert eine Wichtel-Auslosung. Ohne FILE bietet es die Kivvo-Dokumente aus deinem Dokumente-Ordner an.</translation>
+    </message>
+    <message>
+        <source>A Kivvo document (*.kv) to open.</source>
+        <comment>IDS_GUI_FILE_ARGUMENT</comment>
+        <translation>Ein Kivvo-Dokument (*.kv), das geöffnet werden soll.</translation>
+    </message>
+    <message>
+        <source>kivvo: %s; see kivvo --help</source>
+        <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <translation>kivvo: %s; siehe kivvo --help</translation>
+    </message>
+    <message>
+        <source>only one document can be opened at a time</source>
+        <comment>IDS_GUI_TOO_MANY_FILES</comment>
+        <translation>es kann immer nur ein Dokument geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <comment>IDS_OPTION_HELP</comment>
+        <translation>Zeigt diese Hilfe an und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <comment>IDS_OPTION_VERSION</comment>
+        <translation>Zeigt die Version an und beendet das Programm.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+<byte value="xd"/>
+Nothing was copied. Start a new document for the next exchange.</source>
+        <comment>IDS_TOO_MANY_LISTS</comment>
+        <translation>
+            <numerusform>Dieses Dokument enthält bereits %d Auslosung – mehr kann ein Dokument nicht aufnehmen.<byte value="xd"/>
+<byte value="xd"/>
+Es wurde nichts kopiert. Lege für das nächste Wichteln ein neues Dokument an.</numerusform>
+            <numerusform>Dieses Dokument enthält bereits %d Auslosungen – mehr kann ein Dokument nicht aufnehmen.<byte value="xd"/>
+<byte value="xd"/>
+Es wurde nichts kopiert. Lege für das nächste Wichteln ein neues Dokument an.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
+%s</source>
+        <comment>IDS_FILE_OPEN_ERROR</comment>
+        <translation>Die Datei „%s“ kann nicht geöffnet werden:<byte value="xd"/>
+%s</translation>
+    </message>
+    <message>
+        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Nothing was opened.</source>
+        <comment>IDS_FILE_READ_ERROR</comment>
+        <translation>Die Datei „%s“ kann nicht gelesen werden:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Es wurde nichts geöffnet.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The file on disk was not changed.</source>
+        <comment>IDS_FILE_SAVE_ERROR</comment>
+        <translation>Die Datei „%s“ kann nicht gespeichert werden:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Die Datei auf dem Datenträger wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The file ends before the document is complete; it is damaged.</source>
+        <comment>IDS_ERR_TRUNCATED</comment>
+        <translation>Die Datei endet, bevor das Dokument vollständig ist; sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>It is not a Kivvo document.</source>
+        <comment>IDS_ERR_NOT_KIVVO</comment>
+        <translation>Das ist kein Kivvo-Dokument.</translation>
+    </message>
+    <message>
+        <source>The document holds no list; it is damaged.</source>
+        <comment>IDS_ERR_NO_LISTS</comment>
+        <translation>Das Dokument enthält keine Liste; es ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>A text is longer than the rest of the file; it is damaged.</source>
+        <comment>IDS_ERR_STRING_TOO_LONG</comment>
+        <translation>Ein Text ist länger als der Rest der Datei; sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%s</source>
+        <comment>IDS_ERR_DEVICE</comment>
+        <translation>%s</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <comment>IDS_ERR_IS_FOLDER</comment>
+        <translation>Das ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file (it is a pipe, a socket or a device).</source>
+        <comment>IDS_ERR_NOT_REGULAR</comment>
+        <translation>Das ist keine gewöhnliche Datei (sondern eine Pipe, ein Socket oder ein Gerät).</translation>
+    </message>
+    <message>
+        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <translation>Die Datei ist %d Byte groß, mehr als die höchstens %d Byte, die eine Datei dieses Programms haben darf; sie wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <translation>Ein Text ist %d Zeichen lang, mehr als die höchstens %d Zeichen, die ein Name, eine Adresse oder ein anderer Text haben darf.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The default settings are used; the file was not changed.</source>
+        <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <translation>Die Einstellungsdatei „%s“ kann nicht gelesen werden:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Es gelten die Standardeinstellungen; die Datei wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+<byte value="xd"/>
+Save anyway and replace the other program&apos;s changes?</source>
+        <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <translation>„%s“ wurde seit dem Öffnen oder letzten Speichern von einem anderen Programm geändert.<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem speichern und die Änderungen des anderen Programms überschreiben?</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <comment>IDS_CLI_LOCKED</comment>
+        <translation>kivvo-cli: „%s“ wird gerade von einem anderen Programm geändert (Sperrdatei „%s“); es wurde nichts geändert. Versuche es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <comment>IDS_CLI_LOCK_ERROR</comment>
+        <translation>kivvo-cli: die Sperrdatei „%s“ kann neben dem Dokument nicht angelegt werden: %s; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
+       kivvo-cli --help | --version
+
+Commands:
+  new FILE                      a new document with one empty list named &quot;List&quot;
+  lists FILE                    the names of the document&apos;s drawings, newest first
+  report FILE [--list N] [--gift-to]
+                                the report of drawing N (0 = newest)
+  add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+                                adds a person to the newest drawing
+  add-group FILE NAME           adds a group to the newest drawing
+  remove FILE NAME              removes the first person, else the first group, of that name
+  rename-list FILE NAME         renames the newest drawing
+  draw FILE [--yes]             draws names in the newest drawing and saves
+  check FILE                    whether the newest drawing can be drawn, and if not why
+  copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  exclude FILE GIVER RECIPIENT [--both] [--remove]
+                                GIVER never draws RECIPIENT in the newest drawing (--both:
+                                nor RECIPIENT GIVER); --remove lifts it again
+  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+                                shows the rules and exclusions, or changes the rules
+  import FILE SOURCE [--group GROUP]
+                                adds the participants of a CSV or vCard file to the newest
+                                drawing; names it has already are left out
+  export FILE --csv OUT [--list N]
+                                writes the persons of drawing N as CSV, never the drawn names
+  set FILE PERSON [--name N] [--address A] [--suggestions S]
+                                changes a person of the newest drawing
+  move FILE PERSON (--group GROUP | --top)
+                                moves a person into a group, or out of it
+  notification FILE PERSON [--list N] [--language CODE]
+                                the e-mail text for a person of drawing N
+  send FILE [--yes] [--person NAME] [--language CODE]
+                                sends the notifications of the newest drawing, or one
+  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+                                paper cards of the newest drawing, four to an A4 page
+  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
+                                shows the date, budget, place and note of the newest
+                                drawing, or changes them; an empty value clears one
+  config [--server H] [--port N] [--from A] [--user U] [--password [P]]
+         [--password-stdin] [--footer T]
+                                shows the mail settings, or changes them; --password
+                                without a value asks on the terminal
+  contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
+                                documents folder, or what TEXT resolves to
+
+Questions are answered Yes with --yes, asked on a terminal otherwise, and answered No
+without a terminal. E-mails and cards are in the language of --language CODE (en, de,
+es, fr, it, nl, pl, pt), else in the document&apos;s e-mail language, else in the locale&apos;s.
+Exit status: 0 success, 1 failure, 2 usage error.
+</source>
+        <comment>IDS_CLI_USAGE</comment>
+        <translation>Aufruf: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
+        kivvo-cli --help | --version
+
+Befehle:
+  new FILE                      ein neues Dokument mit einer leeren Liste namens „Liste“
+  lists FILE                    die Namen der Auslosungen des Dokuments, neueste zuerst
+  report FILE [--list N] [--gift-to]
+                                der Bericht zu Auslosung N (0 = neueste)
+  add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+                                fügt der neuesten Auslosung eine Person hinzu
+  add-group FILE NAME           fügt der neuesten Auslosung eine Gruppe hinzu
+  remove FILE NAME              entfernt die erste Person dieses Namens, sonst die erste
+                                Gruppe dieses Namens
+  rename-list FILE NAME         benennt die neueste Auslosung um
+  draw FILE [--yes]             lost die Namen der neuesten Auslosung aus und speichert
+  check FILE                    ob die Namen der neuesten Auslosung ausgelost werden
+                                können, und falls nicht, warum
+  copy FILE [--yes]             kopiert die neueste Auslosung für das nächste Wichteln und
+                                speichert
+  exclude FILE GIVER RECIPIENT [--both] [--remove]
+                                GIVER zieht in der neuesten Auslosung nie RECIPIENT (--both:
+                                und RECIPIENT nie GIVER); --remove hebt das wieder auf
+  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+                                zeigt die Regeln und Ausschlüsse oder ändert die Regeln
+  import FILE SOURCE [--group GROUP]
+                                fügt der neuesten Auslosung die Teilnehmer einer CSV- oder
+                                vCard-Datei hinzu; bereits vorhandene Namen werden ausgelassen
+  export FILE --csv OUT [--list N]
+                                schreibt die Personen von Auslosung N als CSV, nie die
+                                gezogenen Namen
+  set FILE PERSON [--name N] [--address A] [--suggestions S]
+                                ändert eine Person der neuesten Auslosung
+  move FILE PERSON (--group GROUP | --top)
+                                verschiebt eine Person in eine Gruppe oder aus ihr heraus
+  notification FILE PERSON [--list N] [--language CODE]
+                                der E-Mail-Text für eine Person von Auslosung N
+  send FILE [--yes] [--person NAME] [--language CODE]
+                                sendet die Benachrichtigungen der neuesten Auslosung,
+                                oder nur eine
+  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+                                Papierkarten der neuesten Auslosung, vier pro A4-Seite
+  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
+                                zeigt Datum, Budget, Ort und Hinweis der neuesten
+                                Auslosung oder ändert sie; ein leerer Wert löscht eine
+                                Angabe
+  config [--server H] [--port N] [--from A] [--user U] [--password [P]]
+         [--password-stdin] [--footer T]
+                                zeigt die Mail-Einstellungen oder ändert sie; --password
+                                ohne Wert fragt am Terminal danach
+  contacts [--lookup TEXT]      die Adressbuch-Namen aus den *.vcf-Dateien des
+                                Dokumente-Ordners, oder worauf TEXT verweist
+
+Fragen werden mit --yes mit Ja beantwortet, sonst am Terminal gestellt und ohne Terminal
+mit Nein beantwortet. E-Mails und Karten sind in der Sprache von --language CODE (en, de,
+es, fr, it, nl, pl, pt), sonst in der E-Mail-Sprache des Dokuments, sonst in der Sprache
+des Systems.
+Exit-Status: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
+</translation>
+    </message>
+    <message>
+        <source>Kivvo gift-exchange name drawing, command-line tool</source>
+        <comment>IDS_CLI_DESCRIPTION</comment>
+        <translation>Kivvo – Auslosung fürs Wichteln, Kommandozeilenwerkzeug</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <translation>kivvo-cli: unbekannter Befehl „%s“; siehe kivvo-cli --help</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <translation>kivvo-cli: %s; siehe kivvo-cli --help</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <comment>IDS_CLI_FILE_EXISTS</comment>
+        <translation>kivvo-cli: „%s“ existiert bereits und wird nicht überschrieben</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <translation>kivvo-cli: das Dokument hat keine Auslosung Nummer %d (Anzahl der Auslosungen: %d)</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <translation>kivvo-cli: die neueste Auslosung hat keine Gruppe namens „%s“</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <translation>kivvo-cli: die neueste Auslosung hat keine Person oder Gruppe namens „%s“</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
+        <comment>IDS_CLI_DRAW_UNAVAILABLE</comment>
+        <translation>kivvo-cli: „Namen auslosen“ braucht mehr als zwei Personen in der neuesten Auslosung</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: no names were drawn; the file was not changed</source>
+        <comment>IDS_CLI_NOT_DRAWN</comment>
+        <translation>kivvo-cli: es wurden keine Namen ausgelost; die Datei wurde nicht verändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_DRAWN</comment>
+        <translation>
+            <numerusform>Namen für %d Person ausgelost; „%s“ gespeichert</numerusform>
+            <numerusform>Namen für %d Personen ausgelost; „%s“ gespeichert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>kivvo-cli: nothing was copied; the file was not changed</source>
+        <comment>IDS_CLI_NOT_COPIED</comment>
+        <translation>kivvo-cli: es wurde nichts kopiert; die Datei wurde nicht verändert</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_COPIED</comment>
+        <translation>„%s“ hinzugefügt; „%s“ gespeichert</translation>
+    </message>
+    <message>
+        <source> [y/N] </source>
+        <comment>IDS_CLI_QUESTION_SUFFIX</comment>
+        <translation> [y/N] </translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a number</source>
+        <comment>IDS_CLI_BAD_NUMBER</comment>
+        <translation>„%s“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%s&quot;</source>
+        <comment>IDS_CLI_REMOVED</comment>
+        <translation>„%s“ entfernt</translation>
+    </message>
+    <message>
+        <source>Created &quot;%s&quot;</source>
+        <comment>IDS_CLI_CREATED</comment>
+        <translation>„%s“ angelegt</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <translation>kivvo-cli: Auslosung %d hat keine Person namens „%s“</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <comment>IDS_CLI_NO_ADDRESS</comment>
+        <translation>kivvo-cli: %s hat keine E-Mail-Adresse; es wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: not every notification was sent</source>
+        <comment>IDS_CLI_NOT_SENT</comment>
+        <translation>kivvo-cli: nicht alle Benachrichtigungen wurden gesendet</translation>
+    </message>
+    <message>
+        <source>server: %s
+port: %d
+from: %s
+user: %s
+password: %s
+footer: %s
+settings file: %s
+</source>
+        <comment>IDS_CLI_SETTINGS</comment>
+        <translation>Server: %s
+Port: %d
+Absender: %s
+Benutzer: %s
+Passwort: %s
+Fußzeile: %s
+Einstellungsdatei: %s
+</translation>
+    </message>
+    <message>
+        <source>Settings saved to &quot;%s&quot;</source>
+        <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <translation>Einstellungen in „%s“ gespeichert</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <translation>kivvo-cli: die Einstellungen konnten nicht in „%s“ gespeichert werden: %s; die Datei wurde nicht verändert</translation>
+    </message>
+    <message>
+        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_PORT</comment>
+        <translation>der Port muss eine Zahl von 1 bis 65535 sein, nicht „%s“</translation>
+    </message>
+    <message>
+        <source>address: %s
+first name: %s
+last name: %s
+</source>
+        <comment>IDS_CLI_LOOKUP</comment>
+        <translation>Adresse: %s
+Vorname: %s
+Nachname: %s
+</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_CONTACT</comment>
+        <translation>kivvo-cli: kein Adressbucheintrag passt zu „%s“</translation>
+    </message>
+    <message>
+        <source>%s can only give to %s.</source>
+        <comment>IDS_DRAW_BLOCKED</comment>
+        <translation>%s kann nur %s beschenken.</translation>
+    </message>
+    <message>
+        <source>%s cannot give to anybody.</source>
+        <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <translation>%s kann niemanden beschenken.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+What blocks them: %s. Change the groups or add persons, then draw again.</source>
+        <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Das verhindern diese Regeln: %s. Ändere die Gruppen oder füge Personen hinzu und lose dann erneut aus.</translation>
+    </message>
+    <message>
+        <source>nobody draws himself</source>
+        <comment>IDS_RULE_HIMSELF</comment>
+        <translation>niemand zieht sich selbst</translation>
+    </message>
+    <message>
+        <source>nobody draws a person of his own group</source>
+        <comment>IDS_RULE_OWN_GROUP</comment>
+        <translation>niemand zieht eine Person aus der eigenen Gruppe</translation>
+    </message>
+    <message>
+        <source>nobody draws the person he gave to last time</source>
+        <comment>IDS_RULE_LAST_TIME</comment>
+        <translation>niemand zieht die Person, die er beim letzten Mal beschenkt hat</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>IDS_RULES_SEPARATOR</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>IDS_NAMES_SEPARATOR</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <comment>IDS_NAMES_LAST</comment>
+        <translation>%s und %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%s and %d others</source>
+        <comment>IDS_NAMES_OTHERS</comment>
+        <translation>
+            <numerusform>%s und %d weitere Person</numerusform>
+            <numerusform>%s und %d weitere Personen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+<byte value="xd"/>
+Please draw names again. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_INVALID</comment>
+        <translation>Die ausgelosten Namen passen nicht mehr zur Liste: %s.<byte value="xd"/>
+<byte value="xd"/>
+Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translation>
+    </message>
+    <message>
+        <source>%s has no drawn name</source>
+        <comment>IDS_CHECK_NO_NAME</comment>
+        <translation>%s hat keinen Namen gezogen</translation>
+    </message>
+    <message>
+        <source>%s, drawn by %s, is no longer in the list</source>
+        <comment>IDS_CHECK_GONE</comment>
+        <translation>%s, gezogen von %s, ist nicht mehr in der Liste</translation>
+    </message>
+    <message>
+        <source>%s, drawn by %s, is the name of more than one person</source>
+        <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <translation>%s, gezogen von %s, ist der Name mehrerer Personen</translation>
+    </message>
+    <message>
+        <source>%s is drawn by both %s and %s</source>
+        <comment>IDS_CHECK_TWICE</comment>
+        <translation>%s wurde sowohl von %s als auch von %s gezogen</translation>
+    </message>
+    <message>
+        <source>%s drew himself</source>
+        <comment>IDS_CHECK_HIMSELF</comment>
+        <translation>%s hat sich selbst gezogen</translation>
+    </message>
+    <message>
+        <source>%s drew %s of his own group</source>
+        <comment>IDS_CHECK_OWN_GROUP</comment>
+        <translation>%s hat %s aus der eigenen Gruppe gezogen</translation>
+    </message>
+    <message>
+        <source>%s drew %s, the person he gave to last time</source>
+        <comment>IDS_CHECK_LAST_TIME</comment>
+        <translation>%s hat %s gezogen, also dieselbe Person wie beim letzten Mal</translation>
+    </message>
+    <message>
+        <source>a person of the list has no name</source>
+        <comment>IDS_CHECK_NAMELESS</comment>
+        <translation>eine Person der Liste hat keinen Namen</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %d more</source>
+        <comment>IDS_CHECK_MORE</comment>
+        <translation>
+            <numerusform>und %d weiterer Fehler</numerusform>
+            <numerusform>und %d weitere Fehler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no names have been drawn</source>
+        <comment>IDS_CHECK_NOT_DRAWN</comment>
+        <translation>es wurden keine Namen ausgelost</translation>
+    </message>
+    <message>
+        <source>The newest drawing can be drawn.</source>
+        <comment>IDS_CLI_CAN_DRAW</comment>
+        <translation>In der neuesten Auslosung können die Namen ausgelost werden.</translation>
+    </message>
+    <message>
+        <source>a person&apos;s name cannot be empty</source>
+        <comment>IDS_CLI_EMPTY_NAME</comment>
+        <translation>der Name einer Person darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: Copy for Next Exchange needs more than two persons in the newest drawing</source>
+        <comment>IDS_CLI_COPY_UNAVAILABLE</comment>
+        <translation>kivvo-cli: „Für nächstes Wichteln kopieren“ braucht mehr als zwei Personen in der neuesten Auslosung</translation>
+    </message>
+    <message numerus="yes">
+        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <comment>IDS_RULE_HISTORY</comment>
+        <translation>
+            <numerusform>niemand zieht eine Person, die er in der letzten Wichtelrunde beschenkt hat (%d Runde)</numerusform>
+            <numerusform>niemand zieht eine Person, die er in den letzten %d Wichtelrunden beschenkt hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s never draws %s</source>
+        <comment>IDS_RULE_EXCLUDED</comment>
+        <translation>%s zieht nie %s</translation>
+    </message>
+    <message>
+        <source>nobody draws the person who draws him</source>
+        <comment>IDS_RULE_NO_MUTUAL</comment>
+        <translation>niemand zieht die Person, die ihn zieht</translation>
+    </message>
+    <message>
+        <source>the gifts go round in one single circle</source>
+        <comment>IDS_RULE_ONE_CIRCLE</comment>
+        <translation>die Geschenke gehen reihum in einem einzigen Kreis</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+        <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Das verhindern diese Regeln: %s. Ändere die Gruppen, die Ausschlüsse oder die Regeln (Wichteln &gt; Regeln) oder füge Personen hinzu und lose dann erneut aus.</translation>
+    </message>
+    <message>
+        <source>%s drew %s, whom he never draws</source>
+        <comment>IDS_CHECK_EXCLUDED</comment>
+        <translation>%s hat %s gezogen, obwohl diese Person für ihn ausgeschlossen ist</translation>
+    </message>
+    <message numerus="yes">
+        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <comment>IDS_CHECK_HISTORY</comment>
+        <translation>
+            <numerusform>%s hat %s gezogen, obwohl er diese Person in der letzten Wichtelrunde beschenkt hat (%d Runde)</numerusform>
+            <numerusform>%s hat %s gezogen, obwohl er diese Person in den letzten %d Wichtelrunden beschenkt hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s and %s draw each other</source>
+        <comment>IDS_CHECK_MUTUAL</comment>
+        <translation>%s und %s ziehen sich gegenseitig</translation>
+    </message>
+    <message>
+        <source>the gifts do not go round in one single circle</source>
+        <comment>IDS_CHECK_NOT_ONE_CIRCLE</comment>
+        <translation>die Geschenke gehen nicht reihum in einem einzigen Kreis</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d more exclusions</source>
+        <comment>IDS_EXCLUSIONS_MORE</comment>
+        <translation>
+            <numerusform>%d weiterer Ausschluss</numerusform>
+            <numerusform>%d weitere Ausschlüsse</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s can only give to each other.</source>
+        <comment>IDS_DRAW_EACH_OTHER</comment>
+        <translation>%s können sich nur gegenseitig beschenken.</translation>
+    </message>
+    <message>
+        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <translation>%s können sich nur gegenseitig beschenken, und keine Möglichkeit dafür hält alle Regeln ein.</translation>
+    </message>
+    <message>
+        <source>No drawing of the whole list keeps every rule.</source>
+        <comment>IDS_DRAW_NO_WAY</comment>
+        <translation>Keine Auslosung der ganzen Liste hält alle Regeln ein.</translation>
+    </message>
+    <message>
+        <source>No drawing that keeps every rule was found, and it could not be proven that none exists: the list is too large or too tightly bound to be searched through. Draw again to try once more, or relax a rule (Exchange &gt; Rules).</source>
+        <comment>IDS_DRAW_GAVE_UP</comment>
+        <translation>Es wurde keine Auslosung gefunden, die alle Regeln einhält, und es ließ sich auch nicht beweisen, dass es keine gibt: Die Liste ist zu groß oder zu stark eingeschränkt, um sie vollständig zu durchsuchen. Lose erneut aus, um es noch einmal zu versuchen, oder lockere eine Regel (Wichteln &gt; Regeln).</translation>
+    </message>
+    <message>
+        <source>The file holds data after its lists that Kivvo did not write; it is damaged.</source>
+        <comment>IDS_ERR_EXT_FOREIGN</comment>
+        <translation>Die Datei enthält nach ihren Listen Daten, die nicht von Kivvo stammen; sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <comment>IDS_ERR_EXT_NEWER</comment>
+        <translation>Die Regeln und Ausschlüsse der Datei liegen im Format %d vor, das von einer neueren Kivvo-Version stammt; diese Version liest Format %d.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <translation>Die Regeln und Ausschlüsse der Datei sind beschädigt (in Abschnitt %d).</translation>
+    </message>
+    <message>
+        <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
+        <comment>IDS_NAME_EVERYBODY_FIRST</comment>
+        <translation>Eine Person der Liste hat keinen Namen. Bitte gib jeder Person einen Namen, bevor du die Namen auslost: Eine Person ohne Namen kann weder gezogen werden noch erfahren, wen sie gezogen hat.</translation>
+    </message>
+    <message>
+        <source>Rules of the Drawing</source>
+        <comment>IDS_RULES_TITLE</comment>
+        <translation>Regeln der Auslosung</translation>
+    </message>
+    <message>
+        <source>&amp;Avoid the recipients of the last</source>
+        <comment>IDS_RULES_HISTORY</comment>
+        <translation>&amp;Beschenkte nicht erneut ziehen für</translation>
+    </message>
+    <message>
+        <source> exchanges</source>
+        <comment>IDS_RULES_HISTORY_SUFFIX</comment>
+        <translation> Wichtelrunden</translation>
+    </message>
+    <message>
+        <source> exchange</source>
+        <comment>IDS_RULES_HISTORY_SUFFIX_ONE</comment>
+        <translation> Wichtelrunde</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text; save it from the spreadsheet as CSV UTF-8</source>
+        <comment>IDS_CSV_NOT_UTF8</comment>
+        <translation>die Datei ist kein UTF-8-Text; speichere sie in der Tabellenkalkulation als „CSV UTF-8“</translation>
+    </message>
+    <message>
+        <source>line %d opens a quoted field that is never closed</source>
+        <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <translation>Zeile %d öffnet ein Feld in Anführungszeichen, das nie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <comment>IDS_IMPORT_UNREADABLE</comment>
+        <translation>Aus „%s“ können keine Teilnehmer importiert werden: %s.</translation>
+    </message>
+    <message>
+        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <translation>Zeile %d hat mehr als %d Felder (Name, Adresse, Geschenkideen, Gruppe)</translation>
+    </message>
+    <message>
+        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <comment>IDS_IMPORT_TOO_LONG</comment>
+        <translation>Zeile %d enthält einen Text, der länger ist, als Kivvo ihn speichern kann</translation>
+    </message>
+    <message>
+        <source>line %d has no name</source>
+        <comment>IDS_IMPORT_NO_NAME</comment>
+        <translation>Zeile %d enthält keinen Namen</translation>
+    </message>
+    <message>
+        <source>Already in the list, so not imported again: %s</source>
+        <comment>IDS_IMPORT_DUPLICATES</comment>
+        <translation>Schon in der Liste, daher nicht erneut importiert: %s</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: nobody new to import</source>
+        <comment>IDS_IMPORT_NOTHING</comment>
+        <translation>kivvo-cli: niemand Neues zu importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %d participants into &quot;%s&quot;</source>
+        <comment>IDS_IMPORT_DONE</comment>
+        <translation>
+            <numerusform>%d Teilnehmer in „%s“ importiert</numerusform>
+            <numerusform>%d Teilnehmer in „%s“ importiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>export needs --csv OUT, the file to write</source>
+        <comment>IDS_EXPORT_NEEDS_CSV</comment>
+        <translation>export braucht --csv OUT, die zu schreibende Datei</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <comment>IDS_EXPORT_FAILED</comment>
+        <translation>kivvo-cli: „%s“ kann nicht geschrieben werden: %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d persons written to &quot;%s&quot;</source>
+        <comment>IDS_EXPORT_DONE</comment>
+        <translation>
+            <numerusform>%d Person in „%s“ geschrieben</numerusform>
+            <numerusform>%d Personen in „%s“ geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <translation>Der Name „%s“ ist in dieser Liste schon vergeben, daher heißt die Person „%s“.</translation>
+    </message>
+    <message>
+        <source>move takes either --group GROUP or --top</source>
+        <comment>IDS_MOVE_NEEDS_TARGET</comment>
+        <translation>move braucht entweder --group GROUP oder --top</translation>
+    </message>
+    <message>
+        <source>%s moved into %s</source>
+        <comment>IDS_MOVED_TO_GROUP</comment>
+        <translation>%s in %s verschoben</translation>
+    </message>
+    <message>
+        <source>%s moved out of his group</source>
+        <comment>IDS_MOVED_TO_TOP</comment>
+        <translation>%s aus der Gruppe genommen</translation>
+    </message>
+    <message>
+        <source>0 (none)</source>
+        <comment>IDS_RULES_HISTORY_NONE</comment>
+        <translation>0 (keine)</translation>
+    </message>
+    <message>
+        <source>Nobody draws a person he gave a gift to in that many earlier exchanges of this document: 1 is last time only, 0 lets anybody draw the same person again.</source>
+        <comment>IDS_RULES_HISTORY_HELP</comment>
+        <translation>Niemand zieht eine Person, die er in so vielen früheren Wichtelrunden dieses Dokuments beschenkt hat: 1 heißt nur beim letzten Mal, bei 0 darf jeder dieselbe Person wieder ziehen.</translation>
+    </message>
+    <message>
+        <source>&amp;No mutual pairs</source>
+        <comment>IDS_RULES_NO_MUTUAL</comment>
+        <translation>&amp;Keine gegenseitigen Paare</translation>
+    </message>
+    <message>
+        <source>Nobody draws the person who draws him: no two persons give to each other.</source>
+        <comment>IDS_RULES_NO_MUTUAL_HELP</comment>
+        <translation>Niemand zieht die Person, die ihn zieht: Keine zwei Personen beschenken sich gegenseitig.</translation>
+    </message>
+    <message>
+        <source>&amp;One circle</source>
+        <comment>IDS_RULES_ONE_CIRCLE</comment>
+        <translation>&amp;Ein einziger Kreis</translation>
+    </message>
+    <message>
+        <source>The gifts go round in one single circle (Ann to Bob, Bob to Cid, ... and back to Ann), so that they can be handed on in one chain.</source>
+        <comment>IDS_RULES_ONE_CIRCLE_HELP</comment>
+        <translation>Die Geschenke gehen reihum in einem einzigen Kreis (Anna an Ben, Ben an Clara, ... und zurück an Anna), sodass sie in einer Kette weitergereicht werden können.</translation>
+    </message>
+    <message>
+        <source>Who never draws whom is set for each person in his properties (Never draws).</source>
+        <comment>IDS_RULES_EXCLUSIONS_HELP</comment>
+        <translation>Wer wen nie zieht, legst du bei jeder Person in ihren Eigenschaften fest (Zieht nie).</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les...</source>
+        <comment>IDS_MENU_RULES</comment>
+        <translation>Reg&amp;eln...</translation>
+    </message>
+    <message>
+        <source>Never draws (names, separated by commas):</source>
+        <comment>IDS_PERSON_NEVER_DRAWS_LABEL</comment>
+        <translation>Zieht nie (Namen, durch Kommas getrennt):</translation>
+    </message>
+    <message>
+        <source>&amp;Both ways: they never draw him either</source>
+        <comment>IDS_PERSON_BOTH_WAYS</comment>
+        <translation>&amp;Beidseitig: Diese Personen ziehen ihn auch nie</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is nobody of this list.</source>
+        <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <translation>„%s“ gehört nicht zu dieser Liste.</translation>
+    </message>
+    <message>
+        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <translation>Niemand zieht sich ohnehin selbst; lass „%s“ weg.</translation>
+    </message>
+    <message>
+        <source>Never draws some persons of the list</source>
+        <comment>IDS_TIP_HAS_EXCLUSIONS</comment>
+        <translation>Zieht einige Personen der Liste nie</translation>
+    </message>
+    <message>
+        <source>history: %s
+no mutual pairs: %s
+one circle: %s
+</source>
+        <comment>IDS_CLI_RULES</comment>
+        <translation>Frühere Wichtelrunden: %s
+Keine gegenseitigen Paare: %s
+Ein einziger Kreis: %s
+</translation>
+    </message>
+    <message>
+        <source>0 (the recipients of earlier exchanges may be drawn again)</source>
+        <comment>IDS_CLI_HISTORY_NONE</comment>
+        <translation>0 (die Beschenkten früherer Wichtelrunden dürfen wieder gezogen werden)</translation>
+    </message>
+    <message>
+        <source>%d (%s)</source>
+        <comment>IDS_CLI_HISTORY</comment>
+        <translation>%d (%s)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <comment>IDS_CLI_ON</comment>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <comment>IDS_CLI_OFF</comment>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>exclusions in &quot;%s&quot;:
+</source>
+        <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <translation>Ausschlüsse in „%s“:
+</translation>
+    </message>
+    <message>
+        <source>no exclusions in &quot;%s&quot;
+</source>
+        <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <translation>keine Ausschlüsse in „%s“
+</translation>
+    </message>
+    <message>
+        <source>%s may draw %s again</source>
+        <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <translation>%s darf %s wieder ziehen</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <translation>kivvo-cli: %s darf %s bereits ziehen (kein Ausschluss)</translation>
+    </message>
+    <message>
+        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_SWITCH</comment>
+        <translation>--%s erwartet on oder off, nicht „%s“</translation>
+    </message>
+    <message>
+        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_HISTORY</comment>
+        <translation>--history erwartet eine Zahl von 0 bis %d oder all, nicht „%s“</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s already never draws %s</source>
+        <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <translation>kivvo-cli: %s zieht %s bereits nie</translation>
+    </message>
+    <message>
+        <source>A person of the list has no name; name every person, then draw again.</source>
+        <comment>IDS_DRAW_NAMELESS</comment>
+        <translation>Eine Person der Liste hat keinen Namen; gib jeder Person einen Namen und lose dann erneut aus.</translation>
+    </message>
+    <message>
+        <source>cannot connect to %s port %d: %s</source>
+        <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <translation>keine Verbindung zu %s, Port %d: %s</translation>
+    </message>
+    <message>
+        <source>the server did not accept this program as a client: %s</source>
+        <comment>IDS_SMTP_NO_GREETING</comment>
+        <translation>der Server hat dieses Programm nicht als Client akzeptiert: %s</translation>
+    </message>
+    <message>
+        <source>the encrypted connection (TLS) failed: %s</source>
+        <comment>IDS_SMTP_TLS_FAILED</comment>
+        <translation>die verschlüsselte Verbindung (TLS) ist fehlgeschlagen: %s</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
+        <comment>IDS_SMTP_NO_TLS</comment>
+        <translation>der Server bietet keine Verschlüsselung (STARTTLS) an, und das Passwort wird nur verschlüsselt gesendet</translation>
+    </message>
+    <message>
+        <source>the server refused the login: %s; check the user name and the password</source>
+        <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <translation>der Server hat die Anmeldung abgelehnt: %s; prüfe Benutzername und Passwort</translation>
+    </message>
+    <message>
+        <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
+        <comment>IDS_SMTP_NO_LOGIN_METHOD</comment>
+        <translation>der Server bietet kein Anmeldeverfahren an, das dieses Programm kennt (PLAIN oder LOGIN)</translation>
+    </message>
+    <message>
+        <source>the server wants a login: %s; enter the user name and the password</source>
+        <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <translation>der Server verlangt eine Anmeldung: %s; gib Benutzername und Passwort ein</translation>
+    </message>
+    <message>
+        <source>the server refused the sender address %s: %s</source>
+        <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <translation>der Server hat die Absenderadresse %s abgelehnt: %s</translation>
+    </message>
+    <message>
+        <source>the server refused the address %s: %s</source>
+        <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <translation>der Server hat die Adresse %s abgelehnt: %s</translation>
+    </message>
+    <message>
+        <source>the server refused the message: %s</source>
+        <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <translation>der Server hat die Nachricht abgelehnt: %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server did not answer within %d seconds</source>
+        <comment>IDS_SMTP_TIMED_OUT</comment>
+        <translation>
+            <numerusform>der Server hat nicht innerhalb von %d Sekunde geantwortet</numerusform>
+            <numerusform>der Server hat nicht innerhalb von %d Sekunden geantwortet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <translation>
+            <numerusform>der Server hat die Nachricht nicht innerhalb von %d Sekunde bestätigt; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</numerusform>
+            <numerusform>der Server hat die Nachricht nicht innerhalb von %d Sekunden bestätigt; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <comment>IDS_SMTP_LOST</comment>
+        <translation>der Server hat die Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before it confirmed the message; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_LOST_UNCONFIRMED</comment>
+        <translation>der Server hat die Verbindung getrennt, bevor er die Nachricht bestätigt hat; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</translation>
+    </message>
+    <message>
+        <source>sending was stopped</source>
+        <comment>IDS_SMTP_CANCELLED</comment>
+        <translation>das Senden wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not an e-mail address</source>
+        <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <translation>„%s“ ist keine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <translation>keine E-Mail-Adresse: „%s“ steht nicht im Adressbuch</translation>
+    </message>
+    <message>
+        <source>Skipped [%s]: no email address</source>
+        <comment>IDS_SEND_SKIPPED</comment>
+        <translation>Übersprungen [%s]: keine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Not sent to [%s] email address [%s]</source>
+        <comment>IDS_SEND_NOT_SENT</comment>
+        <translation>Nicht gesendet an [%s], E-Mail-Adresse [%s]</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <comment>IDS_SEND_LINE_REASON</comment>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>The mail server %s refused the sender address.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
+        <comment>IDS_SENDER_ERROR</comment>
+        <translation>Der Mailserver %s hat die Absenderadresse abgelehnt.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Korrigiere die Absenderadresse (Einstellungen &gt; Einrichten oder kivvo-cli config). Es wurde nichts weiter gesendet.</translation>
+    </message>
+    <message>
+        <source>Sending stopped; nothing more was sent.</source>
+        <comment>IDS_SEND_STOPPED</comment>
+        <translation>Senden abgebrochen; es wurde nichts weiter gesendet.</translation>
+    </message>
+    <message>
+        <source>E-mails are still being sent. Stop sending and close?<byte value="xd"/>
+<byte value="xd"/>
+Whoever has not been sent his e-mail yet gets none.</source>
+        <comment>IDS_ASK_STOP_SENDING</comment>
+        <translation>Es werden noch E-Mails gesendet. Senden abbrechen und schließen?<byte value="xd"/>
+<byte value="xd"/>
+Wer seine E-Mail noch nicht bekommen hat, bekommt dann keine mehr.</translation>
+    </message>
+    <message>
+        <source>Sending Emails</source>
+        <comment>IDS_SEND_TITLE</comment>
+        <translation>E-Mails senden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>IDS_SEND_CANCEL</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Send again to those that failed</source>
+        <comment>IDS_SEND_RETRY</comment>
+        <translation>Fehlgeschlagene erneut senden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>IDS_SEND_CLOSE</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Sending %d of %d...</source>
+        <comment>IDS_SEND_RUNNING</comment>
+        <translation>Sende %d von %d...</translation>
+    </message>
+    <message>
+        <source>Stopping after the message being sent...</source>
+        <comment>IDS_SEND_CANCELLING</comment>
+        <translation>Wird nach der aktuellen Nachricht angehalten...</translation>
+    </message>
+    <message>
+        <source>%s: waiting</source>
+        <comment>IDS_SEND_WAITING</comment>
+        <translation>%s: wartet</translation>
+    </message>
+    <message>
+        <source>it is not a vCard file</source>
+        <comment>IDS_CONTACTS_NOT_VCARD</comment>
+        <translation>das ist keine vCard-Datei</translation>
+    </message>
+    <message>
+        <source>Enter the name of the mail server, such as smtp.example.org.</source>
+        <comment>IDS_SETTINGS_BAD_SERVER</comment>
+        <translation>Gib den Namen des Mailservers ein, etwa smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535, most often 587 or 465.</source>
+        <comment>IDS_SETTINGS_BAD_PORT</comment>
+        <translation>Der Port ist eine Zahl von 1 bis 65535, meist 587 oder 465.</translation>
+    </message>
+    <message>
+        <source>Enter one e-mail address, such as you@example.org or Your Name &lt;you@example.org&gt;.</source>
+        <comment>IDS_SETTINGS_BAD_FROM</comment>
+        <translation>Gib eine einzelne E-Mail-Adresse ein, etwa du@example.org oder Dein Name &lt;du@example.org&gt;.</translation>
+    </message>
+    <message>
+        <source>Mail Settings</source>
+        <comment>IDS_SETTINGS_TITLE</comment>
+        <translation>Mail-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Mail server (SMTP):</source>
+        <comment>IDS_SETTINGS_SERVER</comment>
+        <translation>Mailserver (SMTP):</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <comment>IDS_SETTINGS_PORT</comment>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Sender address:</source>
+        <comment>IDS_SETTINGS_FROM</comment>
+        <translation>Absenderadresse:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <comment>IDS_SETTINGS_USER</comment>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <comment>IDS_SETTINGS_PASSWORD</comment>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <comment>IDS_SETTINGS_SHOW_PASSWORD</comment>
+        <translation>Passwort anzeigen</translation>
+    </message>
+    <message>
+        <source>Footer of every e-mail:</source>
+        <comment>IDS_SETTINGS_FOOTER</comment>
+        <translation>Fußzeile jeder E-Mail:</translation>
+    </message>
+    <message>
+        <source>Send test mail</source>
+        <comment>IDS_SETTINGS_TEST</comment>
+        <translation>Testmail senden</translation>
+    </message>
+    <message>
+        <source>Sending a test mail to %s...</source>
+        <comment>IDS_SETTINGS_TESTING</comment>
+        <translation>Sende eine Testmail an %s...</translation>
+    </message>
+    <message>
+        <source>A test mail was sent to %s.</source>
+        <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <translation>Eine Testmail wurde an %s gesendet.</translation>
+    </message>
+    <message>
+        <source>The test mail could not be sent: %s</source>
+        <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <translation>Die Testmail konnte nicht gesendet werden: %s</translation>
+    </message>
+    <message>
+        <source>Kivvo test mail</source>
+        <comment>IDS_TEST_MAIL_SUBJECT</comment>
+        <translation>Kivvo-Testmail</translation>
+    </message>
+    <message>
+        <source>This test mail shows that Kivvo can send the name drawing&apos;s e-mails with these settings.<byte value="xd"/>
+</source>
+        <comment>IDS_TEST_MAIL_BODY</comment>
+        <translation>Diese Testmail zeigt, dass Kivvo mit diesen Einstellungen die E-Mails der Auslosung senden kann.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The new settings are used until the program ends.</source>
+        <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <translation>Die Einstellungsdatei „%s“ kann nicht gespeichert werden:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Die neuen Einstellungen gelten, bis das Programm beendet wird.</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <comment>IDS_PASSWORD_IN_KEYRING</comment>
+        <translation>Das Passwort wird im Schlüsselbund der Arbeitsumgebung aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <comment>IDS_PASSWORD_IN_FILE</comment>
+        <translation>Es läuft kein Schlüsselbund: Das Passwort wird in der Einstellungsdatei %s aufbewahrt, die nur du lesen kannst.</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <comment>IDS_PASSWORD_NONE</comment>
+        <translation>nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <comment>IDS_CLI_BAD_SETTING</comment>
+        <translation>kivvo-cli: --%s: %s Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <comment>IDS_CLI_PASSWORD_PROMPT</comment>
+        <translation>Passwort: </translation>
+    </message>
+    <message>
+        <source>--password without a value asks on a terminal; without one, give it with --password-stdin</source>
+        <comment>IDS_CLI_NO_TERMINAL</comment>
+        <translation>--password ohne Wert fragt am Terminal danach; ohne Terminal gib es mit --password-stdin an</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <comment>IDS_CLI_PASSWORD_SET</comment>
+        <translation>festgelegt</translation>
+    </message>
+    <message>
+        <source>sending was stopped before the server confirmed the message; it may have arrived</source>
+        <comment>IDS_SMTP_STOPPED_UNCONFIRMED</comment>
+        <translation>das Senden wurde abgebrochen, bevor der Server die Nachricht bestätigt hat; sie ist vielleicht angekommen</translation>
+    </message>
+    <message>
+        <source>Stop now</source>
+        <comment>IDS_SEND_STOP_NOW</comment>
+        <translation>Jetzt abbrechen</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply was longer than any mail server&apos;s (more than 4096 characters in a line, or more than 256 lines); the connection was closed</source>
+        <comment>IDS_SMTP_REPLY_TOO_LONG</comment>
+        <translation>die Antwort des Servers war länger als die jedes Mailservers (mehr als 4096 Zeichen in einer Zeile oder mehr als 256 Zeilen); die Verbindung wurde getrennt</translation>
+    </message>
+    <message>
+        <source>the server sent more than its go-ahead for encryption (STARTTLS) before encryption began; somebody between this computer and the server may be tampering with the connection, so it was closed</source>
+        <comment>IDS_SMTP_TLS_INJECTION</comment>
+        <translation>der Server hat vor Beginn der Verschlüsselung mehr gesendet als nur seine Zustimmung dazu (STARTTLS); möglicherweise manipuliert jemand zwischen diesem Computer und dem Server die Verbindung, daher wurde sie getrennt</translation>
+    </message>
+    <message>
+        <source>the server cannot take the message now: %s; try again later</source>
+        <comment>IDS_SMTP_TRY_LATER</comment>
+        <translation>der Server kann die Nachricht gerade nicht annehmen: %s; versuche es später noch einmal</translation>
+    </message>
+    <message>
+        <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_TOO_LONG_UNCONFIRMED</comment>
+        <translation>die Bestätigung der Nachricht durch den Server war länger als die jedes Mailservers; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</translation>
+    </message>
+    <message>
+        <source>The mail server %s stopped answering.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent. Try again later.</source>
+        <comment>IDS_SEND_SERVER_SILENT</comment>
+        <translation>Der Mailserver %s antwortet nicht mehr.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Es wurde nichts weiter gesendet. Versuche es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>not sent, since the mail server could not go on: %s</source>
+        <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <translation>nicht gesendet, da der Mailserver nicht weitermachen konnte: %s</translation>
+    </message>
+    <message>
+        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+<byte value="xd"/>
+Send it again anyway? If it did arrive, the recipient gets two copies.</source>
+        <comment>IDS_ASK_SEND_AGAIN</comment>
+        <translation>Die E-Mail an %s (%s) ist vielleicht schon angekommen: %s.<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem erneut senden? Falls sie angekommen ist, bekommt der Empfänger sie doppelt.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: warning: a password given as --password VALUE can be seen by other users in the process list; give it with --password-stdin instead, or with --password alone to be asked for it</source>
+        <comment>IDS_CLI_PASSWORD_VISIBLE</comment>
+        <translation>kivvo-cli: Warnung: ein mit --password VALUE angegebenes Passwort können andere Benutzer in der Prozessliste sehen; gib es stattdessen mit --password-stdin an oder nur mit --password, um danach gefragt zu werden</translation>
+    </message>
+    <message>
+        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <translation>die dort vorhandene Einstellungsdatei kann nicht gelesen werden (%s); sie bleibt unverändert, statt durch Einstellungen ersetzt zu werden, die ihren Inhalt nicht kennen. Mach sie lesbar oder entferne sie und versuche es dann erneut</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <comment>IDS_DOC_LOCKED</comment>
+        <translation>„%s“ wird gerade von einem anderen Programm geändert (Sperrdatei „%s“) und wurde daher nicht gespeichert. Versuche es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <comment>IDS_LOCK_NOT_MADE</comment>
+        <translation>die Sperrdatei „%s“ kann neben der Datei nicht angelegt werden: %s</translation>
+    </message>
+    <message>
+        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <translation>die Datei wäre %d Byte groß, mehr als die höchstens %d Byte, die dieses Programm öffnet; es wurde nichts geschrieben. Entferne Auslosungen oder kürze Texte und speichere dann erneut</translation>
+    </message>
+    <message>
+        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <translation>die Datei enthält mehr als %d Personen und Gruppen, mehr als dieses Programm öffnen kann</translation>
+    </message>
+    <message>
+        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <translation>die Datei wurde geschrieben, aber ihr Ordner konnte nicht auf den Datenträger synchronisiert werden: %s</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
+        <comment>IDS_KEYRING_WAITING</comment>
+        <translation>Warte auf den Schlüsselbund der Arbeitsumgebung: Er fragt nach seinem Passwort (zum Entsperren oder für einen neuen Schlüsselbund). Antworte ihm, damit es weitergeht.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <comment>IDS_KEYRING_SILENT</comment>
+        <translation>Der Schlüsselbund der Arbeitsumgebung antwortet nicht (%s). Kivvo macht ohne ihn weiter: Das Mail-Passwort wird aus der Einstellungsdatei %s gelesen und dort aufbewahrt; nur du kannst sie lesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %d seconds</source>
+        <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <translation>
+            <numerusform>keine Antwort innerhalb von %d Sekunde</numerusform>
+            <numerusform>keine Antwort innerhalb von %d Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draw names — %s</source>
+        <comment>IDS_DRAWNAMES_TITLE</comment>
+        <translation>Namen auslosen — %s</translation>
+    </message>
+    <message>
+        <source>View notifications — %s</source>
+        <comment>IDS_SHOWNAMES_TITLE</comment>
+        <translation>Benachrichtigungen anzeigen — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d participants have not seen their name yet. End the round?</source>
+        <comment>IDS_ASK_END_ROUND</comment>
+        <translation>
+            <numerusform>%d Teilnehmer hat seinen gezogenen Namen noch nicht gesehen. Runde beenden?</numerusform>
+            <numerusform>%d Teilnehmer haben ihren gezogenen Namen noch nicht gesehen. Runde beenden?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 participant has not seen his name yet. End the round?</source>
+        <comment>IDS_ASK_END_ROUND_ONE</comment>
+        <translation>Ein Teilnehmer hat seinen gezogenen Namen noch nicht gesehen. Runde beenden?</translation>
+    </message>
+    <message>
+        <source>This shows every participant&apos;s drawn name to whoever is at the screen.<byte value="xd"/>
+<byte value="xd"/>
+Show the drawn names now?</source>
+        <comment>IDS_ASK_VIEW_NOTIFICATIONS</comment>
+        <translation>Damit sieht jeder, der gerade vor dem Bildschirm sitzt, die gezogenen Namen aller Teilnehmer.<byte value="xd"/>
+<byte value="xd"/>
+Die gezogenen Namen jetzt anzeigen?</translation>
+    </message>
+    <message>
+        <source>Previous participant</source>
+        <comment>IDS_ACC_PREVIOUS</comment>
+        <translation>Vorheriger Teilnehmer</translation>
+    </message>
+    <message>
+        <source>Next participant</source>
+        <comment>IDS_ACC_NEXT</comment>
+        <translation>Nächster Teilnehmer</translation>
+    </message>
+    <message>
+        <source>Drawn name</source>
+        <comment>IDS_ACC_REVEALED_TEXT</comment>
+        <translation>Gezogener Name</translation>
+    </message>
+    <message>
+        <source>Done: hide the name again</source>
+        <comment>IDS_ACC_DONE</comment>
+        <translation>Fertig: Namen wieder verbergen</translation>
+    </message>
+    <message>
+        <source>OK: end the round</source>
+        <comment>IDS_ACC_END_ROUND</comment>
+        <translation>OK: Runde beenden</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <comment>IDS_ACC_NAME_HIDDEN</comment>
+        <translation>verborgen</translation>
+    </message>
+    <message>
+        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+<byte value="xd"/>
+The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+        <comment>IDS_ASK_SEND_NEWEST</comment>
+        <translation>Jetzt allen Teilnehmern der neuesten Liste „%s“ mit eingetragener E-Mail-Adresse eine E-Mail senden.<byte value="xd"/>
+<byte value="xd"/>
+Die angezeigte Liste „%s“ ist eine ältere: Ihre Auslosung wird nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+<byte value="xd"/>
+The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+        <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <translation>%s den in der neuesten Liste „%s“ gezogenen Namen senden?<byte value="xd"/>
+<byte value="xd"/>
+Die angezeigte Liste „%s“ ist eine ältere: Ihre Auslosung wird nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <comment>IDS_NOT_IN_NEWEST</comment>
+        <translation>%s steht nicht in der neuesten Liste „%s“; es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
+        <comment>IDS_BUSY_SENDING</comment>
+        <translation>Die E-Mails der neuesten Liste werden gerade gesendet. Warte, bis das Senden beendet ist, oder brich es ab, bevor du erneut auslost oder die neueste Liste änderst.</translation>
+    </message>
+    <message>
+        <source>The names have been drawn again since these e-mails were sent.<byte value="xd"/>
+<byte value="xd"/>
+Sending again would mix two drawings. Send the new drawing to everybody with Send Emails.</source>
+        <comment>IDS_RETRY_REDRAWN</comment>
+        <translation>Die Namen wurden neu ausgelost, seit diese E-Mails gesendet wurden.<byte value="xd"/>
+<byte value="xd"/>
+Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit „E-Mails senden“ an alle.</translation>
+    </message>
+    <message>
+        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <translation>%s hat in der neuesten Liste „%s“ keine E-Mail-Adresse; es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Print &amp;Cards...</source>
+        <comment>IDS_MENU_PRINT_CARDS</comment>
+        <translation>&amp;Karten drucken...</translation>
+    </message>
+    <message>
+        <source>For %s</source>
+        <comment>IDS_CARD_FOR</comment>
+        <translation>Für %s</translation>
+    </message>
+    <message>
+        <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
+        <comment>IDS_CARD_FOLD_HINT</comment>
+        <translation>Falte die Lasche an der gestrichelten Linie nach oben. Öffne sie erst, wenn du allein bist.</translation>
+    </message>
+    <message>
+        <source>%s gives a gift to</source>
+        <comment>IDS_CARD_GIVES_TO</comment>
+        <translation>%s beschenkt</translation>
+    </message>
+    <message>
+        <source>Suggestions: %s</source>
+        <comment>IDS_CARD_SUGGESTIONS</comment>
+        <translation>Geschenkideen: %s</translation>
+    </message>
+    <message>
+        <source>fold up</source>
+        <comment>IDS_CARD_FLAP</comment>
+        <translation>nach oben falten</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <translation>kivvo-cli: die Karten können nicht in „%s“ geschrieben werden: %s</translation>
+    </message>
+    <message>
+        <source>Print Cards — %s</source>
+        <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <translation>Karten drucken — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <translation>
+            <numerusform>%d Karte von „%s“ in „%s“ geschrieben</numerusform>
+            <numerusform>%d Karten von „%s“ in „%s“ geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The newest list has nobody to print a card for.</source>
+        <comment>IDS_CARDS_NOBODY</comment>
+        <translation>In der neuesten Liste gibt es niemanden, für den eine Karte gedruckt werden kann.</translation>
+    </message>
+    <message>
+        <source>Print cards for those without an address</source>
+        <comment>IDS_SEND_PRINT_SKIPPED</comment>
+        <translation>Karten für alle ohne Adresse drucken</translation>
+    </message>
+    <message>
+        <source>The cards could not be printed: %s</source>
+        <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <translation>Die Karten konnten nicht gedruckt werden: %s</translation>
+    </message>
+    <message>
+        <source>the printer or the file could not be written</source>
+        <comment>IDS_CARDS_NO_DEVICE</comment>
+        <translation>der Drucker oder die Datei konnte nicht beschrieben werden</translation>
+    </message>
+    <message>
+        <source>a new page could not be started</source>
+        <comment>IDS_CARDS_NO_PAGE</comment>
+        <translation>eine neue Seite konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Cards %s</source>
+        <comment>IDS_CARDS_DOC_NAME</comment>
+        <translation>Karten %s</translation>
+    </message>
+    <message>
+        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <translation>1 Karte von „%s“ in „%s“ geschrieben</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d cards sent to the printer.</source>
+        <comment>IDS_CARDS_PRINTED</comment>
+        <translation>
+            <numerusform>%d Karte an den Drucker gesendet.</numerusform>
+            <numerusform>%d Karten an den Drucker gesendet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring support (%s) could not be loaded: %s</source>
+        <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <translation>Die Schlüsselbund-Unterstützung (%s) konnte nicht geladen werden: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <comment>IDS_MENU_UNDO</comment>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <comment>IDS_MENU_REDO</comment>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <comment>IDS_MENU_UNDO_WHAT</comment>
+        <translation>&amp;Rückgängig: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <comment>IDS_MENU_REDO_WHAT</comment>
+        <translation>&amp;Wiederholen: %s</translation>
+    </message>
+    <message>
+        <source>Add Person</source>
+        <comment>IDS_EDIT_ADD_PERSON</comment>
+        <translation>Person hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <comment>IDS_EDIT_ADD_GROUP</comment>
+        <translation>Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>IDS_EDIT_DELETE</comment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <comment>IDS_EDIT_RENAME</comment>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Person Properties</source>
+        <comment>IDS_EDIT_PROPERTIES</comment>
+        <translation>Eigenschaften der Person</translation>
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <comment>IDS_EDIT_MOVE</comment>
+        <translation>In Gruppe verschieben</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <comment>IDS_EDIT_RULES</comment>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Draw Names</source>
+        <comment>IDS_EDIT_DRAW</comment>
+        <translation>Namen auslosen</translation>
+    </message>
+    <message>
+        <source>Copy for Next Exchange</source>
+        <comment>IDS_EDIT_COPY</comment>
+        <translation>Für nächstes Wichteln kopieren</translation>
+    </message>
+    <message>
+        <source>Import Participants</source>
+        <comment>IDS_EDIT_IMPORT</comment>
+        <translation>Teilnehmer importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Group</source>
+        <comment>IDS_MENU_MOVE_TO_GROUP</comment>
+        <translation>In Gruppe &amp;verschieben</translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <comment>IDS_MENU_NO_GROUP</comment>
+        <translation>Keine Gruppe</translation>
+    </message>
+    <message>
+        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <comment>IDS_HISTORY_NOTE</comment>
+        <translation>%s — ein vergangenes Wichteln; seine Auslosung verhindert, dass jemand dieselbe Person erneut zieht. Nur der Name lässt sich noch ändern.</translation>
+    </message>
+    <message>
+        <source>No e-mail address: %s will get no e-mail.</source>
+        <comment>IDS_TIP_NO_ADDRESS</comment>
+        <translation>Keine E-Mail-Adresse: %s bekommt keine E-Mail.</translation>
+    </message>
+    <message>
+        <source>&amp;Import Participants...</source>
+        <comment>IDS_MENU_IMPORT</comment>
+        <translation>Teilnehmer &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Participants (*.csv *.vcf *.vcard);;CSV files (*.csv);;vCard files (*.vcf *.vcard);;All files (*)</source>
+        <comment>IDS_IMPORT_FILTER</comment>
+        <translation>Teilnehmer (*.csv *.vcf *.vcard);;CSV-Dateien (*.csv);;vCard-Dateien (*.vcf *.vcard);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import Participants — %s</source>
+        <comment>IDS_IMPORT_TITLE</comment>
+        <translation>Teilnehmer importieren — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <comment>IDS_IMPORT_TO_ADD</comment>
+        <translation>
+            <numerusform>%d Person wird zu „%s“ hinzugefügt:</numerusform>
+            <numerusform>%d Personen werden zu „%s“ hinzugefügt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already in the list, so left out: %s</source>
+        <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <translation>Schon in der Liste, daher ausgelassen: %s</translation>
+    </message>
+    <message>
+        <source>Nothing will be imported. %s</source>
+        <comment>IDS_IMPORT_FAILED</comment>
+        <translation>Es wird nichts importiert. %s</translation>
+    </message>
+    <message>
+        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <translation>Alle aus der Datei sind schon in „%s“: Es gibt niemanden hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_IMPORT_COL_NAME</comment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <comment>IDS_IMPORT_COL_ADDRESS</comment>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <comment>IDS_IMPORT_COL_GROUP</comment>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>1 person will be added to &quot;%s&quot;:</source>
+        <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <translation>Eine Person wird zu „%s“ hinzugefügt:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <translation>
+            <numerusform>Die Liste, wer wen beim letzten Wichteln beschenkt hat (%d Person), ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
+</numerusform>
+            <numerusform>Die Liste, wer wen beim letzten Wichteln beschenkt hat (%d Personen), ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source><byte value="xd"/>
+The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <translation>
+            <numerusform><byte value="xd"/>
+Die aktuelle Namensliste (%d Person) ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
+</numerusform>
+            <numerusform><byte value="xd"/>
+Die aktuelle Namensliste (%d Personen) ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Das Los hat für %s entschieden: Du beschenkst %s.<byte value="xd"/>
+<byte value="xd"/>
+Die Listen dieser Wichtelrunde sind zu lang für jede E-Mail: Frag einfach, wer das Wichteln organisiert, wenn du sie sehen möchtest.<byte value="xd"/>
+<byte value="xd"/>
+Vielen Dank!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet, so no e-mail was sent. Enter your mail server and your address in Settings &gt; Configure first.</source>
+        <comment>IDS_MAIL_NOT_SET_UP</comment>
+        <translation>Der E-Mail-Versand ist noch nicht eingerichtet, daher wurde keine E-Mail gesendet. Gib zuerst unter Einstellungen &gt; Einrichten deinen Mailserver und deine Adresse ein.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
+        <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <translation>kivvo-cli: der E-Mail-Versand ist noch nicht eingerichtet (%s); es wurde nichts gesendet. Richte ihn zuerst ein mit
+  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet. Enter the outgoing mail server of your mail provider and your own address: the e-mails are sent from it.</source>
+        <comment>IDS_SETTINGS_NOT_SET_UP</comment>
+        <translation>Der E-Mail-Versand ist noch nicht eingerichtet. Gib den Postausgangsserver deines E-Mail-Anbieters und deine eigene Adresse ein: Die E-Mails werden von dieser Adresse aus gesendet.</translation>
+    </message>
+    <message>
+        <source>smtp.example.org</source>
+        <comment>IDS_SETTINGS_SERVER_HINT</comment>
+        <translation>smtp.example.org</translation>
+    </message>
+    <message>
+        <source>Your Name &lt;you@example.org&gt;</source>
+        <comment>IDS_SETTINGS_FROM_HINT</comment>
+        <translation>Dein Name &lt;du@example.org&gt;</translation>
+    </message>
+    <message>
+        <source>you@example.org — empty: no login</source>
+        <comment>IDS_SETTINGS_USER_HINT</comment>
+        <translation>du@example.org — leer: keine Anmeldung</translation>
+    </message>
+    <message>
+        <source>A last line for every e-mail, such as: From the Smiths</source>
+        <comment>IDS_SETTINGS_FOOTER_HINT</comment>
+        <translation>Eine letzte Zeile für jede E-Mail, etwa: Viele Grüße von Familie Müller</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <comment>IDS_CLI_NOT_SET</comment>
+        <translation>(nicht festgelegt)</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <translation>Der E-Mail-Versand ist noch nicht eingerichtet. Bevor E-Mails gesendet werden können, fehlt noch: %s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the group %s with its %d persons?</source>
+        <comment>IDS_ASK_DELETE_GROUP</comment>
+        <translation>
+            <numerusform>Die Gruppe %s mit ihrer %d Person löschen?</numerusform>
+            <numerusform>Die Gruppe %s mit ihren %d Personen löschen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the group %s with its one person?</source>
+        <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <translation>Die Gruppe %s mit ihrem einzigen Mitglied löschen?</translation>
+    </message>
+    <message>
+        <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
+        <comment>IDS_ADDRESS_NOT_PLAUSIBLE</comment>
+        <translation>Weder eine E-Mail-Adresse (etwa anna@example.org) noch ein Name aus deinem Adressbuch: Dorthin kann keine E-Mail gesendet werden.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <translation>kivvo-cli: Warnung: „%s“ ist weder eine E-Mail-Adresse noch ein Name aus dem Adressbuch; dorthin kann keine E-Mail gesendet werden</translation>
+    </message>
+    <message>
+        <source>Exchange Details — %s</source>
+        <comment>IDS_DETAILS_TITLE</comment>
+        <translation>Details zum Wichteln — %s</translation>
+    </message>
+    <message>
+        <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
+        <comment>IDS_DETAILS_INTRO</comment>
+        <translation>Das erfahren die Teilnehmer aus jeder E-Mail und jeder Karte dieses Wichtelns. Lass leer, was nicht zutrifft.</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <comment>IDS_DETAILS_HAS_DATE</comment>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Budget:</source>
+        <comment>IDS_DETAILS_BUDGET</comment>
+        <translation>&amp;Budget:</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <comment>IDS_DETAILS_PLACE</comment>
+        <translation>&amp;Ort:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <comment>IDS_DETAILS_NOTE</comment>
+        <translation>&amp;Hinweis:</translation>
+    </message>
+    <message>
+        <source>such as 25 €</source>
+        <comment>IDS_DETAILS_BUDGET_HINT</comment>
+        <translation>etwa 25 €</translation>
+    </message>
+    <message>
+        <source>A past exchange: its details can no longer be changed.</source>
+        <comment>IDS_DETAILS_PAST</comment>
+        <translation>Ein vergangenes Wichteln: Seine Details lassen sich nicht mehr ändern.</translation>
+    </message>
+    <message>
+        <source>Exchange Details</source>
+        <comment>IDS_EDIT_DETAILS</comment>
+        <translation>Details zum Wichteln</translation>
+    </message>
+    <message>
+        <source>Date: %s</source>
+        <comment>IDS_DETAIL_DATE</comment>
+        <translation>Datum: %s</translation>
+    </message>
+    <message>
+        <source>Budget: %s</source>
+        <comment>IDS_DETAIL_BUDGET</comment>
+        <translation>Budget: %s</translation>
+    </message>
+    <message>
+        <source>Place: %s</source>
+        <comment>IDS_DETAIL_PLACE</comment>
+        <translation>Ort: %s</translation>
+    </message>
+    <message>
+        <source>Note: %s</source>
+        <comment>IDS_DETAIL_NOTE</comment>
+        <translation>Hinweis: %s</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>IDS_DETAIL_DATE_FORMAT</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Das Los hat für %s entschieden: Du beschenkst %s.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_THANKS</comment>
+        <translation><byte value="xd"/>
+Vielen Dank!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_LISTS_KEPT_THANKS</comment>
+        <translation><byte value="xd"/>
+Die Listen dieser Wichtelrunde sind zu lang für jede E-Mail: Frag einfach, wer das Wichteln organisiert, wenn du sie sehen möchtest.<byte value="xd"/>
+<byte value="xd"/>
+Vielen Dank!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%s — %s</source>
+        <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <translation>%s — %s</translation>
+    </message>
+    <message>
+        <source>date: %s
+budget: %s
+place: %s
+note: %s</source>
+        <comment>IDS_CLI_DETAILS</comment>
+        <translation>Datum: %s
+Budget: %s
+Ort: %s
+Hinweis: %s</translation>
+    </message>
+    <message>
+        <source>Details of &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <translation>Details von „%s“ gespeichert</translation>
+    </message>
+    <message>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_DATE</comment>
+        <translation>--date erwartet ein Datum als YYYY-MM-DD oder einen leeren Wert zum Löschen, nicht „%s“</translation>
+    </message>
+    <message>
+        <source>E-mail &amp;language:</source>
+        <comment>IDS_SETTINGS_MAIL_LANGUAGE</comment>
+        <translation>&amp;Sprache der E-Mails:</translation>
+    </message>
+    <message>
+        <source>As the desktop (%s)</source>
+        <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <translation>Wie die Arbeitsumgebung (%s)</translation>
+    </message>
+    <message>
+        <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
+        <comment>IDS_SETTINGS_LANGUAGE_HELP</comment>
+        <translation>Die Sprache der E-Mails und Papierkarten nur dieses Dokuments; das Programm selbst richtet sich nach der Arbeitsumgebung.</translation>
+    </message>
+    <message>
+        <source>E-mail Language</source>
+        <comment>IDS_EDIT_MAIL_LANGUAGE</comment>
+        <translation>Sprache der E-Mails</translation>
+    </message>
+    <message>
+        <source>%s takes no arguments besides options</source>
+        <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <translation>%s erwartet außer Optionen keine Argumente</translation>
+    </message>
+    <message>
+        <source>%s takes %s</source>
+        <comment>IDS_CLI_TAKES</comment>
+        <translation>%s erwartet %s</translation>
+    </message>
+    <message>
+        <source>%s does not take --%s</source>
+        <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <translation>%s kennt die Option --%s nicht</translation>
+    </message>
+    <message>
+        <source>cards needs --pdf OUT.pdf</source>
+        <comment>IDS_CLI_CARDS_NEED_PDF</comment>
+        <translation>cards braucht --pdf OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Date, budget, place and a note for the e-mails and cards of this exchange
+Details</source>
+        <comment>IDS_PROMPT_DETAILS</comment>
+        <translation>Datum, Budget, Ort und ein Hinweis für die E-Mails und Karten dieses Wichtelns
+Details</translation>
+    </message>
+    <message>
+        <source>The date of an exchange is damaged.</source>
+        <comment>IDS_ERR_DETAILS_DATE</comment>
+        <translation>Das Datum eines Wichtelns ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>De&amp;tails...</source>
+        <comment>IDS_MENU_DETAILS</comment>
+        <translation>&amp;Details...</translation>
+    </message>
+    <message>
+        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <translation>--language erwartet eine von %s, nicht „%s“</translation>
+    </message>
+</context>
+</TS>

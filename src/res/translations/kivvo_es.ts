@@ -1,0 +1,2645 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Kivvo</name>
+    <message>
+        <source>&amp;Tools</source>
+        <comment>IDS_TOOLS_MENU</comment>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Kivvo
+
+Kivvo
+Kivvo (*.kv)
+.kv
+Kivvo.Document
+Kivvo Document</source>
+        <comment>IDS_DOC_TEMPLATE</comment>
+        <translation>Kivvo
+
+Kivvo
+Documentos de Kivvo (*.kv)
+.kv
+Kivvo.Document
+Documento de Kivvo</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <comment>IDS_SETTINGS_MENU</comment>
+        <translation>A&amp;justes</translation>
+    </message>
+    <message>
+        <source>E&amp;xchange</source>
+        <comment>IDS_EXCHANGE_MENU</comment>
+        <translation>&amp;Intercambio</translation>
+    </message>
+    <message>
+        <source>Copy current list for next exchange
+Copy List</source>
+        <comment>IDS_PROMPT_COPY_FOR_NEXT</comment>
+        <translation>Copia la lista actual para el siguiente intercambio
+Copiar lista</translation>
+    </message>
+    <message>
+        <source>Send email notification of &apos;who to get gift for&apos; to all participants with email addresses
+Send emails</source>
+        <comment>IDS_PROMPT_SEND_EMAILS</comment>
+        <translation>Envía por correo a cada participante con dirección de correo el nombre de la persona a quien le toca hacer un regalo
+Enviar correos</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_TIP_NEW</comment>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>IDS_TIP_FILE</comment>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>IDS_TIP_HELP</comment>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <comment>IDS_TIP_CUT</comment>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>IDS_TIP_COPY</comment>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <comment>IDS_TIP_PASTE</comment>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Would you like to pass around this computer for participants to draw their own names? You can skip any participants not present. Click OK when finished.</source>
+        <comment>IDS_ASK_PASS_AROUND</comment>
+        <translation>¿Quieres pasar este ordenador de mano en mano para que cada participante saque por sí mismo el nombre que le toca? Puedes saltarte a quien no esté presente. Pulsa Aceptar cuando hayas terminado.</translation>
+    </message>
+    <message>
+        <source>Name drawing is complete. Would you like to send emails now?</source>
+        <comment>IDS_ASK_SEND_NOW</comment>
+        <translation>El sorteo de nombres ha terminado. ¿Quieres enviar los correos ahora?</translation>
+    </message>
+    <message>
+        <source>Names have already been drawn. Are you sure you want to draw again?<byte value="xd"/>
+<byte value="xd"/>
+If you would like to use the same list of names for a new drawing you should use the &apos;Copy for new drawing&apos; feature.</source>
+        <comment>IDS_ASK_DRAW_AGAIN</comment>
+        <translation>Los nombres ya se han sorteado. ¿Seguro que quieres volver a sortearlos?<byte value="xd"/>
+<byte value="xd"/>
+Si quieres usar la misma lista de nombres para un sorteo nuevo, usa «Copiar para el siguiente intercambio».</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to draw names now?<byte value="xd"/>
+<byte value="xd"/>
+Please make sure all participant names have been entered.</source>
+        <comment>IDS_ASK_DRAW_NOW</comment>
+        <translation>¿Seguro que quieres sortear los nombres ahora?<byte value="xd"/>
+<byte value="xd"/>
+Asegúrate de haber introducido los nombres de todos los participantes.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to copy the current list to create a new list?<byte value="xd"/>
+<byte value="xd"/>
+This should normally only be performed after the current list is complete and gifts have been exchanged to setup for the next exchange based on the same group of people.</source>
+        <comment>IDS_ASK_COPY_LIST</comment>
+        <translation>¿Seguro que quieres copiar la lista actual para crear una lista nueva?<byte value="xd"/>
+<byte value="xd"/>
+Normalmente esto solo se hace cuando la lista actual ya está terminada y se han intercambiado los regalos, para preparar el siguiente intercambio con el mismo grupo de personas.</translation>
+    </message>
+    <message>
+        <source>Copy current list for new drawing is complete.<byte value="xd"/>
+It is recommended to rename the root node to identify the drawing such as &apos;Christmas 2004&apos;</source>
+        <comment>IDS_COPY_DONE</comment>
+        <translation>Se ha copiado la lista actual para un sorteo nuevo.<byte value="xd"/>
+Te recomendamos cambiar el nombre de la nueva lista para identificar el sorteo, por ejemplo «Navidad 2004».</translation>
+    </message>
+    <message>
+        <source>Send email now to all participants with email addresses entered.<byte value="xd"/>
+<byte value="xd"/>
+You may repeat the operation as a reminder or if any email addresses are changed.</source>
+        <comment>IDS_ASK_SEND_ALL</comment>
+        <translation>Enviar ahora un correo a todos los participantes que tengan dirección de correo.<byte value="xd"/>
+<byte value="xd"/>
+Puedes repetir el envío como recordatorio o si cambia alguna dirección.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent emails to %d out of %d participants</source>
+        <comment>IDS_SENT_SUMMARY</comment>
+        <translation>
+            <numerusform>Correos enviados a %d de %d participante</numerusform>
+            <numerusform>Correos enviados a %d de %d participantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error sending to [%s] email address [%s]</source>
+        <comment>IDS_SEND_ERROR</comment>
+        <translation>Error al enviar a [%s] en la dirección [%s]</translation>
+    </message>
+    <message>
+        <source>Email sent to: %s<byte value="xd"/>
+address: %s</source>
+        <comment>IDS_EMAIL_SENT</comment>
+        <translation>Correo enviado a: %s<byte value="xd"/>
+dirección: %s</translation>
+    </message>
+    <message>
+        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
+        <comment>IDS_LOGON_ERROR</comment>
+        <translation>No se ha podido conectar con el servidor de correo %s o este ha rechazado el inicio de sesión.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Revisa los ajustes de correo (Ajustes &gt; Configurar, o kivvo-cli config).</translation>
+    </message>
+    <message>
+        <source>No drawing was found for this list.<byte value="xd"/>
+<byte value="xd"/>
+%s</source>
+        <comment>IDS_DRAWING_ERROR</comment>
+        <translation>No se ha encontrado ningún sorteo para esta lista.<byte value="xd"/>
+<byte value="xd"/>
+%s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be read: %s</source>
+        <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <translation>No se puede leer la libreta de direcciones %s: %s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be read: %s</source>
+        <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <translation>No se puede leer la libreta de direcciones %s: %s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be opened: %s</source>
+        <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <translation>No se puede abrir la libreta de direcciones %s: %s</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>IDS_NEW_LIST_NAME</comment>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>New Group</source>
+        <comment>IDS_NEW_GROUP_NAME</comment>
+        <translation>Grupo nuevo</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>IDS_NEW_PERSON_NAME</comment>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source> New Copy</source>
+        <comment>IDS_COPY_SUFFIX</comment>
+        <translation> (nueva copia)</translation>
+    </message>
+    <message>
+        <source>%s %s</source>
+        <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <translation>%s %s</translation>
+    </message>
+    <message>
+        <source>%s%d</source>
+        <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <translation>%s%d</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <comment>IDS_ROOT_PLACEHOLDER</comment>
+        <translation>Personas</translation>
+    </message>
+    <message>
+        <source> --&gt; </source>
+        <comment>IDS_REPORT_GIFT_ARROW</comment>
+        <translation> --&gt; </translation>
+    </message>
+    <message>
+        <source>***</source>
+        <comment>IDS_REPORT_GROUP_MARK</comment>
+        <translation>***</translation>
+    </message>
+    <message>
+        <source>   </source>
+        <comment>IDS_REPORT_MEMBER_INDENT</comment>
+        <translation>   </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+</source>
+        <comment>IDS_REPORT_LINE_END</comment>
+        <translation><byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Hi %s!<byte value="xd"/>
+<byte value="xd"/>
+This is your automatic kivvo name drawing message<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_GREETING</comment>
+        <translation>¡Hola, %s!<byte value="xd"/>
+<byte value="xd"/>
+Este es el mensaje automático de tu sorteo de Kivvo.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>This message is for %s only.<byte value="xd"/>
+Please do not read further if you are not the designated person.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PRIVACY</comment>
+        <translation>Este mensaje es solo para %s.<byte value="xd"/>
+Si no eres tú, por favor, no sigas leyendo.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+You will not draw the same name in this exchange.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <translation>En el intercambio anterior le hiciste un regalo a %s.<byte value="xd"/>
+En este intercambio no te tocará el mismo nombre.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The following list shows who each person gave a gift to in the previous exchange.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_LIST</comment>
+        <translation>En la siguiente lista puedes ver a quién le hizo un regalo cada persona en el intercambio anterior.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This is the current list of names.<byte value="xd"/>
+The indented group persons cannot draw a name in the same group.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_CURRENT_LIST</comment>
+        <translation><byte value="xd"/>
+Esta es la lista actual de nombres.<byte value="xd"/>
+Las personas que aparecen con sangría forman un grupo y no pueden sacar a nadie de su propio grupo.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+En el sorteo, a %s le ha tocado hacerle un regalo a %s.<byte value="xd"/>
+<byte value="xd"/>
+Gracias.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Gift Suggestions: %s<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Sugerencias de regalo: %s<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_BEFORE_FOOTER</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Draw name
+for %s</source>
+        <comment>IDS_REVEAL_DRAW</comment>
+        <translation>Sacar nombre
+para %s</translation>
+    </message>
+    <message>
+        <source>Show name
+for %s</source>
+        <comment>IDS_REVEAL_SHOW</comment>
+        <translation>Mostrar nombre
+para %s</translation>
+    </message>
+    <message>
+        <source>Name already shown
+ for %s</source>
+        <comment>IDS_REVEAL_SHOWN</comment>
+        <translation>Nombre ya mostrado
+ para %s</translation>
+    </message>
+    <message>
+        <source>Draw Name
+for XXXXX</source>
+        <comment>IDS_REVEAL_INITIAL</comment>
+        <translation>Sacar nombre
+para XXXXX</translation>
+    </message>
+    <message>
+        <source>Get gift for: %s</source>
+        <comment>IDS_GET_GIFT_FOR</comment>
+        <translation>Regalo para: %s</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Suggestions: </source>
+        <comment>IDS_REVEAL_SUGGESTIONS</comment>
+        <translation><byte value="xd"/>
+Sugerencias: </translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <comment>IDS_PREVIOUS</comment>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <comment>IDS_NEXT</comment>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>IDS_DONE</comment>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>No participants
+in this list</source>
+        <comment>IDS_REVEAL_NOBODY</comment>
+        <translation>No hay participantes
+en esta lista</translation>
+    </message>
+    <message>
+        <source>Person Properties</source>
+        <comment>IDS_PERSON_TITLE</comment>
+        <translation>Propiedades de la persona</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <comment>IDS_PERSON_NAME_LABEL</comment>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Gift To:</source>
+        <comment>IDS_PERSON_GIFT_TO_LABEL</comment>
+        <translation>Regala a:</translation>
+    </message>
+    <message>
+        <source>E-mail or address book name:</source>
+        <comment>IDS_PERSON_ADDRESS_LABEL</comment>
+        <translation>Correo o nombre en la libreta de direcciones:</translation>
+    </message>
+    <message>
+        <source>Gift Suggestions:</source>
+        <comment>IDS_PERSON_SUGGESTIONS_LABEL</comment>
+        <translation>Sugerencias de regalo:</translation>
+    </message>
+    <message>
+        <source>About Kivvo</source>
+        <comment>IDS_ABOUT_TITLE</comment>
+        <translation>Acerca de Kivvo</translation>
+    </message>
+    <message>
+        <source>Kivvo
+Version 1.0</source>
+        <comment>IDS_ABOUT_VERSION</comment>
+        <translation>Kivvo
+Versión 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026
+Quorvale
+
+Free software under the GNU General Public License, version 3 or later</source>
+        <comment>IDS_ABOUT_COPYRIGHT</comment>
+        <translation>Copyright © 2026
+Quorvale
+
+Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior</translation>
+    </message>
+    <message>
+        <source>https://www.gnu.org/licenses/gpl-3.0.html</source>
+        <comment>IDS_ABOUT_WEB_ADDRESS</comment>
+        <translation>https://www.gnu.org/licenses/gpl-3.0.html</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>IDS_ABOUT_CLOSE</comment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Configure...</source>
+        <comment>IDS_MENU_CONFIGURE</comment>
+        <translation>&amp;Configurar...</translation>
+    </message>
+    <message>
+        <source>&amp;Add Person</source>
+        <comment>IDS_MENU_ADD_PERSON</comment>
+        <translation>&amp;Añadir persona</translation>
+    </message>
+    <message>
+        <source>Add &amp;Group</source>
+        <comment>IDS_MENU_ADD_GROUP</comment>
+        <translation>Añadir &amp;grupo</translation>
+    </message>
+    <message>
+        <source>Add &amp;Person to Group</source>
+        <comment>IDS_MENU_ADD_PERSON_TO_GROUP</comment>
+        <translation>Añadir &amp;persona al grupo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Item</source>
+        <comment>IDS_MENU_DELETE_ITEM</comment>
+        <translation>&amp;Eliminar elemento</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Item</source>
+        <comment>IDS_MENU_RENAME_ITEM</comment>
+        <translation>Cambiar &amp;nombre del elemento</translation>
+    </message>
+    <message>
+        <source>Send &amp;email to Person</source>
+        <comment>IDS_MENU_SEND_EMAIL_TO_PERSON</comment>
+        <translation>Enviar &amp;correo a la persona</translation>
+    </message>
+    <message>
+        <source>Person Pr&amp;operties</source>
+        <comment>IDS_MENU_PERSON_PROPERTIES</comment>
+        <translation>Pr&amp;opiedades de la persona</translation>
+    </message>
+    <message>
+        <source>Draw &amp;Names</source>
+        <comment>IDS_MENU_DRAW_NAMES</comment>
+        <translation>Sortear nom&amp;bres</translation>
+    </message>
+    <message>
+        <source>&amp;Send Emails</source>
+        <comment>IDS_MENU_SEND_EMAILS</comment>
+        <translation>Env&amp;iar correos</translation>
+    </message>
+    <message>
+        <source>&amp;View Notifications</source>
+        <comment>IDS_MENU_VIEW_NOTIFICATIONS</comment>
+        <translation>&amp;Ver notificaciones</translation>
+    </message>
+    <message>
+        <source>Copy for Ne&amp;xt Exchange</source>
+        <comment>IDS_MENU_COPY_FOR_NEXT</comment>
+        <translation>Copiar para el &amp;siguiente intercambio</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <comment>IDS_MENU_SAVE_AS</comment>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>A&amp;bout Kivvo...</source>
+        <comment>IDS_MENU_ABOUT</comment>
+        <translation>Ace&amp;rca de Kivvo...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_MENU_NEW</comment>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <comment>IDS_MENU_OPEN</comment>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <comment>IDS_MENU_SAVE</comment>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>IDS_MENU_EXIT</comment>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <comment>IDS_MENU_ROOT_RENAME</comment>
+        <translation>&amp;Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Add &amp;Group</source>
+        <comment>IDS_MENU_ROOT_ADD_GROUP</comment>
+        <translation>Añadir &amp;grupo</translation>
+    </message>
+    <message>
+        <source>Add &amp;Person</source>
+        <comment>IDS_MENU_ROOT_ADD_PERSON</comment>
+        <translation>Añadir &amp;persona</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Group</source>
+        <comment>IDS_MENU_GROUP_RENAME</comment>
+        <translation>&amp;Cambiar nombre del grupo</translation>
+    </message>
+    <message>
+        <source>&amp;Add Person to Group</source>
+        <comment>IDS_MENU_GROUP_ADD_PERSON</comment>
+        <translation>&amp;Añadir persona al grupo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Group</source>
+        <comment>IDS_MENU_GROUP_DELETE</comment>
+        <translation>&amp;Eliminar grupo</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Person</source>
+        <comment>IDS_MENU_PERSON_RENAME</comment>
+        <translation>&amp;Cambiar nombre de la persona</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Person</source>
+        <comment>IDS_MENU_PERSON_DELETE</comment>
+        <translation>&amp;Eliminar persona</translation>
+    </message>
+    <message>
+        <source>&amp;Send email</source>
+        <comment>IDS_MENU_PERSON_SEND</comment>
+        <translation>E&amp;nviar correo</translation>
+    </message>
+    <message>
+        <source>&amp;Properties...</source>
+        <comment>IDS_MENU_CONTEXT_PROPERTIES</comment>
+        <translation>&amp;Propiedades...</translation>
+    </message>
+    <message>
+        <source>Draw names for the newest list
+Draw Names</source>
+        <comment>IDS_TIP_DRAW_NAMES</comment>
+        <translation>Sortea los nombres de la lista más reciente
+Sortear nombres</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <comment>IDS_UNTITLED</comment>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Save changes to %s?</source>
+        <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <translation>¿Guardar los cambios en %s?</translation>
+    </message>
+    <message>
+        <source>Kivvo (*.kv)</source>
+        <comment>IDS_FILE_FILTER</comment>
+        <translation>Documentos de Kivvo (*.kv)</translation>
+    </message>
+    <message>
+        <source>Kivvo Files</source>
+        <comment>IDS_DOCLIST_TITLE</comment>
+        <translation>Archivos de Kivvo</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <comment>IDS_DOCLIST_ALL_FOLDERS</comment>
+        <translation>Todas las carpetas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_DOCLIST_NAME</comment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>IDS_DOCLIST_FOLDER</comment>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <comment>IDS_DOCLIST_MODIFIED</comment>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_DOCLIST_NEW</comment>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>IDS_DOCLIST_OPEN</comment>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <comment>IDS_DOCLIST_EMPTY</comment>
+        <translation>Todavía no hay documentos de Kivvo en %s. Elige Nuevo para empezar uno.</translation>
+    </message>
+    <message>
+        <source>%s[*] - Kivvo</source>
+        <comment>IDS_WINDOW_TITLE</comment>
+        <translation>%s[*] - Kivvo</translation>
+    </message>
+    <message>
+        <source>%s %s</source>
+        <comment>IDS_PROGRAM_VERSION</comment>
+        <translation>%s %s</translation>
+    </message>
+    <message>
+        <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
+        <comment>IDS_GUI_DESCRIPTION</comment>
+        <translation>Kivvo organiza el sorteo de nombres de un intercambio de regalos. Sin FILE, ofrece los documentos de Kivvo de tu carpeta de documentos.</translation>
+    </message>
+    <message>
+        <source>A Kivvo document (*.kv) to open.</source>
+        <comment>IDS_GUI_FILE_ARGUMENT</comment>
+        <translation>Documento de Kivvo (*.kv) que se va a abrir.</translation>
+    </message>
+    <message>
+        <source>kivvo: %s; see kivvo --help</source>
+        <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <translation>kivvo: %s; consulta kivvo --help</translation>
+    </message>
+    <message>
+        <source>only one document can be opened at a time</source>
+        <comment>IDS_GUI_TOO_MANY_FILES</comment>
+        <translation>solo se puede abrir un documento a la vez</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <comment>IDS_OPTION_HELP</comment>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <comment>IDS_OPTION_VERSION</comment>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+<byte value="xd"/>
+Nothing was copied. Start a new document for the next exchange.</source>
+        <comment>IDS_TOO_MANY_LISTS</comment>
+        <translation>
+            <numerusform>Este documento ya contiene %d sorteo, el máximo que puede guardar un documento.<byte value="xd"/>
+<byte value="xd"/>
+No se ha copiado nada. Empieza un documento nuevo para el siguiente intercambio.</numerusform>
+            <numerusform>Este documento ya contiene %d sorteos, el máximo que puede guardar un documento.<byte value="xd"/>
+<byte value="xd"/>
+No se ha copiado nada. Empieza un documento nuevo para el siguiente intercambio.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
+%s</source>
+        <comment>IDS_FILE_OPEN_ERROR</comment>
+        <translation>No se puede abrir el archivo &quot;%s&quot;:<byte value="xd"/>
+%s</translation>
+    </message>
+    <message>
+        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Nothing was opened.</source>
+        <comment>IDS_FILE_READ_ERROR</comment>
+        <translation>No se puede leer el archivo &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+No se ha abierto nada.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The file on disk was not changed.</source>
+        <comment>IDS_FILE_SAVE_ERROR</comment>
+        <translation>No se puede guardar el archivo &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+El archivo del disco no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>The file ends before the document is complete; it is damaged.</source>
+        <comment>IDS_ERR_TRUNCATED</comment>
+        <translation>El archivo termina antes de que el documento esté completo; está dañado.</translation>
+    </message>
+    <message>
+        <source>It is not a Kivvo document.</source>
+        <comment>IDS_ERR_NOT_KIVVO</comment>
+        <translation>No es un documento de Kivvo.</translation>
+    </message>
+    <message>
+        <source>The document holds no list; it is damaged.</source>
+        <comment>IDS_ERR_NO_LISTS</comment>
+        <translation>El documento no contiene ninguna lista; está dañado.</translation>
+    </message>
+    <message>
+        <source>A text is longer than the rest of the file; it is damaged.</source>
+        <comment>IDS_ERR_STRING_TOO_LONG</comment>
+        <translation>Un texto es más largo que el resto del archivo; está dañado.</translation>
+    </message>
+    <message>
+        <source>%s</source>
+        <comment>IDS_ERR_DEVICE</comment>
+        <translation>%s</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <comment>IDS_ERR_IS_FOLDER</comment>
+        <translation>Es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file (it is a pipe, a socket or a device).</source>
+        <comment>IDS_ERR_NOT_REGULAR</comment>
+        <translation>No es un archivo normal (es una tubería, un socket o un dispositivo).</translation>
+    </message>
+    <message>
+        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <translation>El archivo es demasiado grande (tamaño en bytes: %d; máximo para cualquier archivo de este programa: %d); no se ha leído.</translation>
+    </message>
+    <message>
+        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <translation>Un texto es demasiado largo (número de caracteres: %d; un nombre, una dirección u otro texto admite como máximo %d).</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The default settings are used; the file was not changed.</source>
+        <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <translation>No se puede leer el archivo de ajustes &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Se usan los ajustes predeterminados; el archivo no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+<byte value="xd"/>
+Save anyway and replace the other program&apos;s changes?</source>
+        <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <translation>Otro programa ha modificado &quot;%s&quot; en el disco desde que se abrió o se guardó por última vez.<byte value="xd"/>
+<byte value="xd"/>
+¿Guardar de todos modos y reemplazar los cambios del otro programa?</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <comment>IDS_CLI_LOCKED</comment>
+        <translation>kivvo-cli: otro programa está modificando &quot;%s&quot; (archivo de bloqueo &quot;%s&quot;); no se ha cambiado nada. Inténtalo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <comment>IDS_CLI_LOCK_ERROR</comment>
+        <translation>kivvo-cli: no se puede crear el archivo de bloqueo &quot;%s&quot; junto al documento: %s; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
+       kivvo-cli --help | --version
+
+Commands:
+  new FILE                      a new document with one empty list named &quot;List&quot;
+  lists FILE                    the names of the document&apos;s drawings, newest first
+  report FILE [--list N] [--gift-to]
+                                the report of drawing N (0 = newest)
+  add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+                                adds a person to the newest drawing
+  add-group FILE NAME           adds a group to the newest drawing
+  remove FILE NAME              removes the first person, else the first group, of that name
+  rename-list FILE NAME         renames the newest drawing
+  draw FILE [--yes]             draws names in the newest drawing and saves
+  check FILE                    whether the newest drawing can be drawn, and if not why
+  copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  exclude FILE GIVER RECIPIENT [--both] [--remove]
+                                GIVER never draws RECIPIENT in the newest drawing (--both:
+                                nor RECIPIENT GIVER); --remove lifts it again
+  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+                                shows the rules and exclusions, or changes the rules
+  import FILE SOURCE [--group GROUP]
+                                adds the participants of a CSV or vCard file to the newest
+                                drawing; names it has already are left out
+  export FILE --csv OUT [--list N]
+                                writes the persons of drawing N as CSV, never the drawn names
+  set FILE PERSON [--name N] [--address A] [--suggestions S]
+                                changes a person of the newest drawing
+  move FILE PERSON (--group GROUP | --top)
+                                moves a person into a group, or out of it
+  notification FILE PERSON [--list N] [--language CODE]
+                                the e-mail text for a person of drawing N
+  send FILE [--yes] [--person NAME] [--language CODE]
+                                sends the notifications of the newest drawing, or one
+  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+                                paper cards of the newest drawing, four to an A4 page
+  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
+                                shows the date, budget, place and note of the newest
+                                drawing, or changes them; an empty value clears one
+  config [--server H] [--port N] [--from A] [--user U] [--password [P]]
+         [--password-stdin] [--footer T]
+                                shows the mail settings, or changes them; --password
+                                without a value asks on the terminal
+  contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
+                                documents folder, or what TEXT resolves to
+
+Questions are answered Yes with --yes, asked on a terminal otherwise, and answered No
+without a terminal. E-mails and cards are in the language of --language CODE (en, de,
+es, fr, it, nl, pl, pt), else in the document&apos;s e-mail language, else in the locale&apos;s.
+Exit status: 0 success, 1 failure, 2 usage error.
+</source>
+        <comment>IDS_CLI_USAGE</comment>
+        <translation>Uso: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
+     kivvo-cli --help | --version
+
+Comandos:
+  new FILE                      crea un documento nuevo con una lista vacía llamada &quot;Lista&quot;
+  lists FILE                    los nombres de los sorteos del documento, el más reciente
+                                primero
+  report FILE [--list N] [--gift-to]
+                                el informe del sorteo N (0 = el más reciente)
+  add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+                                añade una persona al sorteo más reciente
+  add-group FILE NAME           añade un grupo al sorteo más reciente
+  remove FILE NAME              elimina la primera persona con ese nombre o, si no la hay,
+                                el primer grupo con ese nombre
+  rename-list FILE NAME         cambia el nombre del sorteo más reciente
+  draw FILE [--yes]             sortea los nombres del sorteo más reciente y guarda
+  check FILE                    si el sorteo más reciente se puede realizar y, si no, por qué
+  copy FILE [--yes]             copia el sorteo más reciente para el siguiente intercambio
+                                y guarda
+  exclude FILE GIVER RECIPIENT [--both] [--remove]
+                                GIVER nunca saca a RECIPIENT en el sorteo más reciente
+                                (--both: ni RECIPIENT a GIVER); --remove vuelve a permitirlo
+  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+                                muestra las reglas y las exclusiones, o cambia las reglas
+  import FILE SOURCE [--group GROUP]
+                                añade al sorteo más reciente los participantes de un archivo
+                                CSV o vCard; se omiten los nombres que ya tiene
+  export FILE --csv OUT [--list N]
+                                escribe las personas del sorteo N en formato CSV, nunca los
+                                nombres sorteados
+  set FILE PERSON [--name N] [--address A] [--suggestions S]
+                                cambia los datos de una persona del sorteo más reciente
+  move FILE PERSON (--group GROUP | --top)
+                                mueve una persona a un grupo, o la saca de él
+  notification FILE PERSON [--list N] [--language CODE]
+                                el texto del correo para una persona del sorteo N
+  send FILE [--yes] [--person NAME] [--language CODE]
+                                envía las notificaciones del sorteo más reciente, o solo una
+  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+                                tarjetas de papel del sorteo más reciente, cuatro por hoja A4
+  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
+                                muestra la fecha, el presupuesto, el lugar y la nota del
+                                sorteo más reciente, o los cambia; un valor vacío borra uno
+  config [--server H] [--port N] [--from A] [--user U] [--password [P]]
+         [--password-stdin] [--footer T]
+                                muestra los ajustes de correo, o los cambia; --password sin
+                                valor la pide en el terminal
+  contacts [--lookup TEXT]      los nombres de la libreta de direcciones leídos de los
+                                archivos *.vcf de la carpeta de documentos, o a qué
+                                corresponde TEXT
+
+Las preguntas se responden Sí con --yes; si no, se preguntan en el terminal, y sin terminal
+se responden No. Los correos y las tarjetas salen en el idioma de --language CODE (en, de,
+es, fr, it, nl, pl, pt); si no, en el idioma de correo del documento, y si no, en el del
+sistema.
+Estado de salida: 0 éxito, 1 fallo, 2 error de uso.
+</translation>
+    </message>
+    <message>
+        <source>Kivvo gift-exchange name drawing, command-line tool</source>
+        <comment>IDS_CLI_DESCRIPTION</comment>
+        <translation>Kivvo, sorteo de nombres para intercambios de regalos: herramienta de línea de comandos</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <translation>kivvo-cli: comando desconocido &quot;%s&quot;; consulta kivvo-cli --help</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <translation>kivvo-cli: %s; consulta kivvo-cli --help</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <comment>IDS_CLI_FILE_EXISTS</comment>
+        <translation>kivvo-cli: &quot;%s&quot; ya existe; no se sobrescribe</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <translation>kivvo-cli: el documento no tiene el sorteo número %d (número de sorteos: %d)</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <translation>kivvo-cli: el sorteo más reciente no tiene ningún grupo llamado &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <translation>kivvo-cli: el sorteo más reciente no tiene ninguna persona ni grupo llamado &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
+        <comment>IDS_CLI_DRAW_UNAVAILABLE</comment>
+        <translation>kivvo-cli: Sortear nombres necesita más de dos personas en el sorteo más reciente</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: no names were drawn; the file was not changed</source>
+        <comment>IDS_CLI_NOT_DRAWN</comment>
+        <translation>kivvo-cli: no se ha sorteado ningún nombre; el archivo no se ha modificado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_DRAWN</comment>
+        <translation>
+            <numerusform>Nombres sorteados para %d persona; &quot;%s&quot; guardado</numerusform>
+            <numerusform>Nombres sorteados para %d personas; &quot;%s&quot; guardado</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>kivvo-cli: nothing was copied; the file was not changed</source>
+        <comment>IDS_CLI_NOT_COPIED</comment>
+        <translation>kivvo-cli: no se ha copiado nada; el archivo no se ha modificado</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_COPIED</comment>
+        <translation>Se ha añadido &quot;%s&quot;; se ha guardado &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source> [y/N] </source>
+        <comment>IDS_CLI_QUESTION_SUFFIX</comment>
+        <translation> [y/N] </translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a number</source>
+        <comment>IDS_CLI_BAD_NUMBER</comment>
+        <translation>&quot;%s&quot; no es un número</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%s&quot;</source>
+        <comment>IDS_CLI_REMOVED</comment>
+        <translation>Se ha eliminado &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Created &quot;%s&quot;</source>
+        <comment>IDS_CLI_CREATED</comment>
+        <translation>Se ha creado &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <translation>kivvo-cli: el sorteo %d no tiene ninguna persona llamada &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <comment>IDS_CLI_NO_ADDRESS</comment>
+        <translation>kivvo-cli: %s no tiene dirección de correo; no se ha enviado nada</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: not every notification was sent</source>
+        <comment>IDS_CLI_NOT_SENT</comment>
+        <translation>kivvo-cli: no se han enviado todas las notificaciones</translation>
+    </message>
+    <message>
+        <source>server: %s
+port: %d
+from: %s
+user: %s
+password: %s
+footer: %s
+settings file: %s
+</source>
+        <comment>IDS_CLI_SETTINGS</comment>
+        <translation>servidor: %s
+puerto: %d
+remitente: %s
+usuario: %s
+contraseña: %s
+pie de correo: %s
+archivo de ajustes: %s
+</translation>
+    </message>
+    <message>
+        <source>Settings saved to &quot;%s&quot;</source>
+        <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <translation>Ajustes guardados en &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <translation>kivvo-cli: no se han podido guardar los ajustes en &quot;%s&quot;: %s; el archivo no se ha modificado</translation>
+    </message>
+    <message>
+        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_PORT</comment>
+        <translation>el puerto debe ser un número del 1 al 65535, no &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>address: %s
+first name: %s
+last name: %s
+</source>
+        <comment>IDS_CLI_LOOKUP</comment>
+        <translation>dirección: %s
+nombre: %s
+apellidos: %s
+</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_CONTACT</comment>
+        <translation>kivvo-cli: ninguna entrada de la libreta de direcciones coincide con &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>%s can only give to %s.</source>
+        <comment>IDS_DRAW_BLOCKED</comment>
+        <translation>%s solo puede regalar a %s.</translation>
+    </message>
+    <message>
+        <source>%s cannot give to anybody.</source>
+        <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <translation>%s no puede regalar a nadie.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+What blocks them: %s. Change the groups or add persons, then draw again.</source>
+        <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Lo que lo impide: %s. Cambia los grupos o añade personas y vuelve a sortear.</translation>
+    </message>
+    <message>
+        <source>nobody draws himself</source>
+        <comment>IDS_RULE_HIMSELF</comment>
+        <translation>nadie se saca a sí mismo</translation>
+    </message>
+    <message>
+        <source>nobody draws a person of his own group</source>
+        <comment>IDS_RULE_OWN_GROUP</comment>
+        <translation>nadie saca a una persona de su propio grupo</translation>
+    </message>
+    <message>
+        <source>nobody draws the person he gave to last time</source>
+        <comment>IDS_RULE_LAST_TIME</comment>
+        <translation>nadie saca a la persona a la que regaló la última vez</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>IDS_RULES_SEPARATOR</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>IDS_NAMES_SEPARATOR</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <comment>IDS_NAMES_LAST</comment>
+        <translation>%s y %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%s and %d others</source>
+        <comment>IDS_NAMES_OTHERS</comment>
+        <translation>
+            <numerusform>%s y %d más</numerusform>
+            <numerusform>%s y %d más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+<byte value="xd"/>
+Please draw names again. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_INVALID</comment>
+        <translation>Los nombres sorteados ya no coinciden con la lista: %s.<byte value="xd"/>
+<byte value="xd"/>
+Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
+    </message>
+    <message>
+        <source>%s has no drawn name</source>
+        <comment>IDS_CHECK_NO_NAME</comment>
+        <translation>a %s no le ha tocado ningún nombre</translation>
+    </message>
+    <message>
+        <source>%s, drawn by %s, is no longer in the list</source>
+        <comment>IDS_CHECK_GONE</comment>
+        <translation>%s, a quien ha sacado %s, ya no está en la lista</translation>
+    </message>
+    <message>
+        <source>%s, drawn by %s, is the name of more than one person</source>
+        <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <translation>%s, a quien ha sacado %s, es el nombre de más de una persona</translation>
+    </message>
+    <message>
+        <source>%s is drawn by both %s and %s</source>
+        <comment>IDS_CHECK_TWICE</comment>
+        <translation>%s ha salido dos veces: para %s y para %s</translation>
+    </message>
+    <message>
+        <source>%s drew himself</source>
+        <comment>IDS_CHECK_HIMSELF</comment>
+        <translation>%s ha sacado su propio nombre</translation>
+    </message>
+    <message>
+        <source>%s drew %s of his own group</source>
+        <comment>IDS_CHECK_OWN_GROUP</comment>
+        <translation>%s ha sacado a %s, de su propio grupo</translation>
+    </message>
+    <message>
+        <source>%s drew %s, the person he gave to last time</source>
+        <comment>IDS_CHECK_LAST_TIME</comment>
+        <translation>%s ha sacado a %s, la persona a la que regaló la última vez</translation>
+    </message>
+    <message>
+        <source>a person of the list has no name</source>
+        <comment>IDS_CHECK_NAMELESS</comment>
+        <translation>una persona de la lista no tiene nombre</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %d more</source>
+        <comment>IDS_CHECK_MORE</comment>
+        <translation>
+            <numerusform>y %d más</numerusform>
+            <numerusform>y %d más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no names have been drawn</source>
+        <comment>IDS_CHECK_NOT_DRAWN</comment>
+        <translation>no se han sorteado los nombres</translation>
+    </message>
+    <message>
+        <source>The newest drawing can be drawn.</source>
+        <comment>IDS_CLI_CAN_DRAW</comment>
+        <translation>El sorteo más reciente se puede realizar.</translation>
+    </message>
+    <message>
+        <source>a person&apos;s name cannot be empty</source>
+        <comment>IDS_CLI_EMPTY_NAME</comment>
+        <translation>el nombre de una persona no puede estar vacío</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: Copy for Next Exchange needs more than two persons in the newest drawing</source>
+        <comment>IDS_CLI_COPY_UNAVAILABLE</comment>
+        <translation>kivvo-cli: Copiar para el siguiente intercambio necesita más de dos personas en el sorteo más reciente</translation>
+    </message>
+    <message numerus="yes">
+        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <comment>IDS_RULE_HISTORY</comment>
+        <translation>
+            <numerusform>nadie saca a una persona a la que regaló en %d intercambio anterior</numerusform>
+            <numerusform>nadie saca a una persona a la que regaló en los últimos %d intercambios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s never draws %s</source>
+        <comment>IDS_RULE_EXCLUDED</comment>
+        <translation>%s nunca saca a %s</translation>
+    </message>
+    <message>
+        <source>nobody draws the person who draws him</source>
+        <comment>IDS_RULE_NO_MUTUAL</comment>
+        <translation>no hay dos personas que se saquen mutuamente</translation>
+    </message>
+    <message>
+        <source>the gifts go round in one single circle</source>
+        <comment>IDS_RULE_ONE_CIRCLE</comment>
+        <translation>los regalos forman un único círculo</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+        <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Lo que lo impide: %s. Cambia los grupos, las exclusiones o las reglas (Intercambio &gt; Reglas), o añade personas, y vuelve a sortear.</translation>
+    </message>
+    <message>
+        <source>%s drew %s, whom he never draws</source>
+        <comment>IDS_CHECK_EXCLUDED</comment>
+        <translation>%s ha sacado a %s, a quien nunca debe sacar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <comment>IDS_CHECK_HISTORY</comment>
+        <translation>
+            <numerusform>%s ha sacado a %s, a quien regaló en %d intercambio anterior</numerusform>
+            <numerusform>%s ha sacado a %s, a quien regaló en los últimos %d intercambios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s and %s draw each other</source>
+        <comment>IDS_CHECK_MUTUAL</comment>
+        <translation>%s y %s se han sacado mutuamente</translation>
+    </message>
+    <message>
+        <source>the gifts do not go round in one single circle</source>
+        <comment>IDS_CHECK_NOT_ONE_CIRCLE</comment>
+        <translation>los regalos no forman un único círculo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d more exclusions</source>
+        <comment>IDS_EXCLUSIONS_MORE</comment>
+        <translation>
+            <numerusform>%d exclusión más</numerusform>
+            <numerusform>%d exclusiones más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s can only give to each other.</source>
+        <comment>IDS_DRAW_EACH_OTHER</comment>
+        <translation>%s solo pueden regalarse entre sí.</translation>
+    </message>
+    <message>
+        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <translation>%s solo pueden regalarse entre sí, y no hay forma de hacerlo que cumpla todas las reglas.</translation>
+    </message>
+    <message>
+        <source>No drawing of the whole list keeps every rule.</source>
+        <comment>IDS_DRAW_NO_WAY</comment>
+        <translation>Ningún sorteo de toda la lista cumple todas las reglas.</translation>
+    </message>
+    <message>
+        <source>No drawing that keeps every rule was found, and it could not be proven that none exists: the list is too large or too tightly bound to be searched through. Draw again to try once more, or relax a rule (Exchange &gt; Rules).</source>
+        <comment>IDS_DRAW_GAVE_UP</comment>
+        <translation>No se ha encontrado ningún sorteo que cumpla todas las reglas, y tampoco se ha podido demostrar que no exista: la lista es demasiado grande o tiene demasiadas restricciones para revisarla entera. Vuelve a sortear para intentarlo otra vez o relaja alguna regla (Intercambio &gt; Reglas).</translation>
+    </message>
+    <message>
+        <source>The file holds data after its lists that Kivvo did not write; it is damaged.</source>
+        <comment>IDS_ERR_EXT_FOREIGN</comment>
+        <translation>El archivo contiene, después de sus listas, datos que no ha escrito Kivvo; está dañado.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <comment>IDS_ERR_EXT_NEWER</comment>
+        <translation>Las reglas y exclusiones del archivo están en el formato %d, escrito por una versión más reciente de Kivvo; esta versión lee el formato %d.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <translation>Las reglas y exclusiones del archivo están dañadas (en la sección %d).</translation>
+    </message>
+    <message>
+        <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
+        <comment>IDS_NAME_EVERYBODY_FIRST</comment>
+        <translation>Una persona de la lista no tiene nombre. Pon nombre a todas las personas antes de sortear: a una persona sin nombre no se la puede sacar en el sorteo ni se le puede decir a quién le ha tocado.</translation>
+    </message>
+    <message>
+        <source>Rules of the Drawing</source>
+        <comment>IDS_RULES_TITLE</comment>
+        <translation>Reglas del sorteo</translation>
+    </message>
+    <message>
+        <source>&amp;Avoid the recipients of the last</source>
+        <comment>IDS_RULES_HISTORY</comment>
+        <translation>&amp;Evitar a los destinatarios de</translation>
+    </message>
+    <message>
+        <source> exchanges</source>
+        <comment>IDS_RULES_HISTORY_SUFFIX</comment>
+        <translation> intercambios anteriores</translation>
+    </message>
+    <message>
+        <source> exchange</source>
+        <comment>IDS_RULES_HISTORY_SUFFIX_ONE</comment>
+        <translation> intercambio anterior</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text; save it from the spreadsheet as CSV UTF-8</source>
+        <comment>IDS_CSV_NOT_UTF8</comment>
+        <translation>no es texto UTF-8; guárdalo desde la hoja de cálculo como CSV UTF-8</translation>
+    </message>
+    <message>
+        <source>line %d opens a quoted field that is never closed</source>
+        <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <translation>la línea %d abre un campo entre comillas que nunca se cierra</translation>
+    </message>
+    <message>
+        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <comment>IDS_IMPORT_UNREADABLE</comment>
+        <translation>No se pueden importar participantes de &quot;%s&quot;: %s.</translation>
+    </message>
+    <message>
+        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <translation>la línea %d tiene demasiados campos (máximo: %d; nombre, dirección, sugerencias, grupo)</translation>
+    </message>
+    <message>
+        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <comment>IDS_IMPORT_TOO_LONG</comment>
+        <translation>la línea %d contiene un texto más largo de lo que admite Kivvo</translation>
+    </message>
+    <message>
+        <source>line %d has no name</source>
+        <comment>IDS_IMPORT_NO_NAME</comment>
+        <translation>la línea %d no tiene nombre</translation>
+    </message>
+    <message>
+        <source>Already in the list, so not imported again: %s</source>
+        <comment>IDS_IMPORT_DUPLICATES</comment>
+        <translation>Ya están en la lista, así que no se vuelven a importar: %s</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: nobody new to import</source>
+        <comment>IDS_IMPORT_NOTHING</comment>
+        <translation>kivvo-cli: no hay nadie nuevo que importar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %d participants into &quot;%s&quot;</source>
+        <comment>IDS_IMPORT_DONE</comment>
+        <translation>
+            <numerusform>Se ha importado %d participante en &quot;%s&quot;</numerusform>
+            <numerusform>Se han importado %d participantes en &quot;%s&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>export needs --csv OUT, the file to write</source>
+        <comment>IDS_EXPORT_NEEDS_CSV</comment>
+        <translation>export necesita --csv OUT, el archivo que se va a escribir</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <comment>IDS_EXPORT_FAILED</comment>
+        <translation>kivvo-cli: no se puede escribir &quot;%s&quot;: %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d persons written to &quot;%s&quot;</source>
+        <comment>IDS_EXPORT_DONE</comment>
+        <translation>
+            <numerusform>Se ha escrito %d persona en &quot;%s&quot;</numerusform>
+            <numerusform>Se han escrito %d personas en &quot;%s&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <translation>El nombre &quot;%s&quot; ya existe en esta lista, así que la persona se llamará &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>move takes either --group GROUP or --top</source>
+        <comment>IDS_MOVE_NEEDS_TARGET</comment>
+        <translation>move admite --group GROUP o --top</translation>
+    </message>
+    <message>
+        <source>%s moved into %s</source>
+        <comment>IDS_MOVED_TO_GROUP</comment>
+        <translation>%s: se ha movido al grupo %s</translation>
+    </message>
+    <message>
+        <source>%s moved out of his group</source>
+        <comment>IDS_MOVED_TO_TOP</comment>
+        <translation>%s ya no está en ningún grupo</translation>
+    </message>
+    <message>
+        <source>0 (none)</source>
+        <comment>IDS_RULES_HISTORY_NONE</comment>
+        <translation>0 (ninguno)</translation>
+    </message>
+    <message>
+        <source>Nobody draws a person he gave a gift to in that many earlier exchanges of this document: 1 is last time only, 0 lets anybody draw the same person again.</source>
+        <comment>IDS_RULES_HISTORY_HELP</comment>
+        <translation>Nadie saca a una persona a la que ya regaló en ese número de intercambios anteriores de este documento: 1 es solo la última vez; 0 permite que cualquiera vuelva a sacar a la misma persona.</translation>
+    </message>
+    <message>
+        <source>&amp;No mutual pairs</source>
+        <comment>IDS_RULES_NO_MUTUAL</comment>
+        <translation>&amp;Sin parejas mutuas</translation>
+    </message>
+    <message>
+        <source>Nobody draws the person who draws him: no two persons give to each other.</source>
+        <comment>IDS_RULES_NO_MUTUAL_HELP</comment>
+        <translation>Nadie regala a quien le regala: no hay dos personas que se regalen mutuamente.</translation>
+    </message>
+    <message>
+        <source>&amp;One circle</source>
+        <comment>IDS_RULES_ONE_CIRCLE</comment>
+        <translation>&amp;Un solo círculo</translation>
+    </message>
+    <message>
+        <source>The gifts go round in one single circle (Ann to Bob, Bob to Cid, ... and back to Ann), so that they can be handed on in one chain.</source>
+        <comment>IDS_RULES_ONE_CIRCLE_HELP</comment>
+        <translation>Los regalos forman un único círculo (Ana a Beto, Beto a Carla, ... y de vuelta a Ana), de modo que se pueden entregar en una sola cadena.</translation>
+    </message>
+    <message>
+        <source>Who never draws whom is set for each person in his properties (Never draws).</source>
+        <comment>IDS_RULES_EXCLUSIONS_HELP</comment>
+        <translation>Para cada persona, en sus propiedades (Nunca saca a) se indica a quién no saca nunca.</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les...</source>
+        <comment>IDS_MENU_RULES</comment>
+        <translation>Reg&amp;las...</translation>
+    </message>
+    <message>
+        <source>Never draws (names, separated by commas):</source>
+        <comment>IDS_PERSON_NEVER_DRAWS_LABEL</comment>
+        <translation>Nunca saca a (nombres separados por comas):</translation>
+    </message>
+    <message>
+        <source>&amp;Both ways: they never draw him either</source>
+        <comment>IDS_PERSON_BOTH_WAYS</comment>
+        <translation>&amp;Recíproco: tampoco ellos sacan a esta persona</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is nobody of this list.</source>
+        <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <translation>&quot;%s&quot; no está en esta lista.</translation>
+    </message>
+    <message>
+        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <translation>Nadie se saca a sí mismo de todos modos; quita &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Never draws some persons of the list</source>
+        <comment>IDS_TIP_HAS_EXCLUSIONS</comment>
+        <translation>Nunca saca a algunas personas de la lista</translation>
+    </message>
+    <message>
+        <source>history: %s
+no mutual pairs: %s
+one circle: %s
+</source>
+        <comment>IDS_CLI_RULES</comment>
+        <translation>historial: %s
+sin parejas mutuas: %s
+un solo círculo: %s
+</translation>
+    </message>
+    <message>
+        <source>0 (the recipients of earlier exchanges may be drawn again)</source>
+        <comment>IDS_CLI_HISTORY_NONE</comment>
+        <translation>0 (los destinatarios de intercambios anteriores pueden volver a salir)</translation>
+    </message>
+    <message>
+        <source>%d (%s)</source>
+        <comment>IDS_CLI_HISTORY</comment>
+        <translation>%d (%s)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <comment>IDS_CLI_ON</comment>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <comment>IDS_CLI_OFF</comment>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>exclusions in &quot;%s&quot;:
+</source>
+        <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <translation>exclusiones en &quot;%s&quot;:
+</translation>
+    </message>
+    <message>
+        <source>no exclusions in &quot;%s&quot;
+</source>
+        <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <translation>no hay exclusiones en &quot;%s&quot;
+</translation>
+    </message>
+    <message>
+        <source>%s may draw %s again</source>
+        <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <translation>%s puede volver a sacar a %s</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <translation>kivvo-cli: ninguna exclusión impide a %s sacar a %s</translation>
+    </message>
+    <message>
+        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_SWITCH</comment>
+        <translation>--%s admite on u off, no &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_HISTORY</comment>
+        <translation>--history admite un número del 0 al %d, o all, no &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s already never draws %s</source>
+        <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <translation>kivvo-cli: ya está excluido que %s saque a %s</translation>
+    </message>
+    <message>
+        <source>A person of the list has no name; name every person, then draw again.</source>
+        <comment>IDS_DRAW_NAMELESS</comment>
+        <translation>Una persona de la lista no tiene nombre; pon nombre a todas las personas y vuelve a sortear.</translation>
+    </message>
+    <message>
+        <source>cannot connect to %s port %d: %s</source>
+        <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <translation>no se puede conectar con %s en el puerto %d: %s</translation>
+    </message>
+    <message>
+        <source>the server did not accept this program as a client: %s</source>
+        <comment>IDS_SMTP_NO_GREETING</comment>
+        <translation>el servidor no ha aceptado este programa como cliente: %s</translation>
+    </message>
+    <message>
+        <source>the encrypted connection (TLS) failed: %s</source>
+        <comment>IDS_SMTP_TLS_FAILED</comment>
+        <translation>ha fallado la conexión cifrada (TLS): %s</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
+        <comment>IDS_SMTP_NO_TLS</comment>
+        <translation>el servidor no ofrece cifrado (STARTTLS), y la contraseña solo se envía cifrada</translation>
+    </message>
+    <message>
+        <source>the server refused the login: %s; check the user name and the password</source>
+        <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <translation>el servidor ha rechazado el inicio de sesión: %s; comprueba el nombre de usuario y la contraseña</translation>
+    </message>
+    <message>
+        <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
+        <comment>IDS_SMTP_NO_LOGIN_METHOD</comment>
+        <translation>el servidor no ofrece ningún método de inicio de sesión que conozca este programa (PLAIN o LOGIN)</translation>
+    </message>
+    <message>
+        <source>the server wants a login: %s; enter the user name and the password</source>
+        <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <translation>el servidor exige iniciar sesión: %s; introduce el nombre de usuario y la contraseña</translation>
+    </message>
+    <message>
+        <source>the server refused the sender address %s: %s</source>
+        <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <translation>el servidor ha rechazado la dirección del remitente %s: %s</translation>
+    </message>
+    <message>
+        <source>the server refused the address %s: %s</source>
+        <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <translation>el servidor ha rechazado la dirección %s: %s</translation>
+    </message>
+    <message>
+        <source>the server refused the message: %s</source>
+        <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <translation>el servidor ha rechazado el mensaje: %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server did not answer within %d seconds</source>
+        <comment>IDS_SMTP_TIMED_OUT</comment>
+        <translation>
+            <numerusform>el servidor no ha respondido en %d segundo</numerusform>
+            <numerusform>el servidor no ha respondido en %d segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <translation>
+            <numerusform>el servidor no ha confirmado el mensaje en %d segundo; puede que haya llegado, así que no se vuelve a enviar</numerusform>
+            <numerusform>el servidor no ha confirmado el mensaje en %d segundos; puede que haya llegado, así que no se vuelve a enviar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <comment>IDS_SMTP_LOST</comment>
+        <translation>el servidor ha cerrado la conexión</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before it confirmed the message; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_LOST_UNCONFIRMED</comment>
+        <translation>el servidor ha cerrado la conexión antes de confirmar el mensaje; puede que haya llegado, así que no se vuelve a enviar</translation>
+    </message>
+    <message>
+        <source>sending was stopped</source>
+        <comment>IDS_SMTP_CANCELLED</comment>
+        <translation>se ha detenido el envío</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not an e-mail address</source>
+        <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <translation>&quot;%s&quot; no es una dirección de correo</translation>
+    </message>
+    <message>
+        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <translation>no hay dirección de correo: &quot;%s&quot; no está en la libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Skipped [%s]: no email address</source>
+        <comment>IDS_SEND_SKIPPED</comment>
+        <translation>Se omite a [%s]: no tiene dirección de correo</translation>
+    </message>
+    <message>
+        <source>Not sent to [%s] email address [%s]</source>
+        <comment>IDS_SEND_NOT_SENT</comment>
+        <translation>No enviado a [%s] en la dirección [%s]</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <comment>IDS_SEND_LINE_REASON</comment>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>The mail server %s refused the sender address.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
+        <comment>IDS_SENDER_ERROR</comment>
+        <translation>El servidor de correo %s ha rechazado la dirección del remitente.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Corrige la dirección del remitente (Ajustes &gt; Configurar, o kivvo-cli config). No se ha enviado nada más.</translation>
+    </message>
+    <message>
+        <source>Sending stopped; nothing more was sent.</source>
+        <comment>IDS_SEND_STOPPED</comment>
+        <translation>Envío detenido; no se ha enviado nada más.</translation>
+    </message>
+    <message>
+        <source>E-mails are still being sent. Stop sending and close?<byte value="xd"/>
+<byte value="xd"/>
+Whoever has not been sent his e-mail yet gets none.</source>
+        <comment>IDS_ASK_STOP_SENDING</comment>
+        <translation>Todavía se están enviando correos. ¿Detener el envío y cerrar?<byte value="xd"/>
+<byte value="xd"/>
+Quien aún no haya recibido su correo se quedará sin él.</translation>
+    </message>
+    <message>
+        <source>Sending Emails</source>
+        <comment>IDS_SEND_TITLE</comment>
+        <translation>Envío de correos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>IDS_SEND_CANCEL</comment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Send again to those that failed</source>
+        <comment>IDS_SEND_RETRY</comment>
+        <translation>Reintentar los envíos fallidos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>IDS_SEND_CLOSE</comment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Sending %d of %d...</source>
+        <comment>IDS_SEND_RUNNING</comment>
+        <translation>Enviando %d de %d...</translation>
+    </message>
+    <message>
+        <source>Stopping after the message being sent...</source>
+        <comment>IDS_SEND_CANCELLING</comment>
+        <translation>Deteniendo tras el mensaje que se está enviando...</translation>
+    </message>
+    <message>
+        <source>%s: waiting</source>
+        <comment>IDS_SEND_WAITING</comment>
+        <translation>%s: en espera</translation>
+    </message>
+    <message>
+        <source>it is not a vCard file</source>
+        <comment>IDS_CONTACTS_NOT_VCARD</comment>
+        <translation>no es un archivo vCard</translation>
+    </message>
+    <message>
+        <source>Enter the name of the mail server, such as smtp.example.org.</source>
+        <comment>IDS_SETTINGS_BAD_SERVER</comment>
+        <translation>Introduce el nombre del servidor de correo, por ejemplo smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535, most often 587 or 465.</source>
+        <comment>IDS_SETTINGS_BAD_PORT</comment>
+        <translation>El puerto es un número del 1 al 65535; lo más habitual es 587 o 465.</translation>
+    </message>
+    <message>
+        <source>Enter one e-mail address, such as you@example.org or Your Name &lt;you@example.org&gt;.</source>
+        <comment>IDS_SETTINGS_BAD_FROM</comment>
+        <translation>Introduce una sola dirección de correo, como tu@example.org o Tu nombre &lt;tu@example.org&gt;.</translation>
+    </message>
+    <message>
+        <source>Mail Settings</source>
+        <comment>IDS_SETTINGS_TITLE</comment>
+        <translation>Ajustes de correo</translation>
+    </message>
+    <message>
+        <source>Mail server (SMTP):</source>
+        <comment>IDS_SETTINGS_SERVER</comment>
+        <translation>Servidor de correo (SMTP):</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <comment>IDS_SETTINGS_PORT</comment>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Sender address:</source>
+        <comment>IDS_SETTINGS_FROM</comment>
+        <translation>Dirección del remitente:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <comment>IDS_SETTINGS_USER</comment>
+        <translation>Nombre de usuario:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <comment>IDS_SETTINGS_PASSWORD</comment>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <comment>IDS_SETTINGS_SHOW_PASSWORD</comment>
+        <translation>Mostrar contraseña</translation>
+    </message>
+    <message>
+        <source>Footer of every e-mail:</source>
+        <comment>IDS_SETTINGS_FOOTER</comment>
+        <translation>Pie de cada correo:</translation>
+    </message>
+    <message>
+        <source>Send test mail</source>
+        <comment>IDS_SETTINGS_TEST</comment>
+        <translation>Enviar correo de prueba</translation>
+    </message>
+    <message>
+        <source>Sending a test mail to %s...</source>
+        <comment>IDS_SETTINGS_TESTING</comment>
+        <translation>Enviando un correo de prueba a %s...</translation>
+    </message>
+    <message>
+        <source>A test mail was sent to %s.</source>
+        <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <translation>Se ha enviado un correo de prueba a %s.</translation>
+    </message>
+    <message>
+        <source>The test mail could not be sent: %s</source>
+        <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <translation>No se ha podido enviar el correo de prueba: %s</translation>
+    </message>
+    <message>
+        <source>Kivvo test mail</source>
+        <comment>IDS_TEST_MAIL_SUBJECT</comment>
+        <translation>Correo de prueba de Kivvo</translation>
+    </message>
+    <message>
+        <source>This test mail shows that Kivvo can send the name drawing&apos;s e-mails with these settings.<byte value="xd"/>
+</source>
+        <comment>IDS_TEST_MAIL_BODY</comment>
+        <translation>Este correo de prueba demuestra que Kivvo puede enviar los correos del sorteo de nombres con estos ajustes.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The new settings are used until the program ends.</source>
+        <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <translation>No se puede guardar el archivo de ajustes &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Los ajustes nuevos se usarán hasta que se cierre el programa.</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <comment>IDS_PASSWORD_IN_KEYRING</comment>
+        <translation>La contraseña se guarda en el anillo de claves del escritorio.</translation>
+    </message>
+    <message>
+        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <comment>IDS_PASSWORD_IN_FILE</comment>
+        <translation>No hay ningún anillo de claves en funcionamiento: la contraseña se guarda en el archivo de ajustes %s, que solo tú puedes leer.</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <comment>IDS_PASSWORD_NONE</comment>
+        <translation>sin definir</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <comment>IDS_CLI_BAD_SETTING</comment>
+        <translation>kivvo-cli: --%s: %s No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <comment>IDS_CLI_PASSWORD_PROMPT</comment>
+        <translation>Contraseña: </translation>
+    </message>
+    <message>
+        <source>--password without a value asks on a terminal; without one, give it with --password-stdin</source>
+        <comment>IDS_CLI_NO_TERMINAL</comment>
+        <translation>--password sin valor pide la contraseña en un terminal; si no hay terminal, indícala con --password-stdin</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <comment>IDS_CLI_PASSWORD_SET</comment>
+        <translation>definida</translation>
+    </message>
+    <message>
+        <source>sending was stopped before the server confirmed the message; it may have arrived</source>
+        <comment>IDS_SMTP_STOPPED_UNCONFIRMED</comment>
+        <translation>se ha detenido el envío antes de que el servidor confirmara el mensaje; puede que haya llegado</translation>
+    </message>
+    <message>
+        <source>Stop now</source>
+        <comment>IDS_SEND_STOP_NOW</comment>
+        <translation>Detener ahora</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply was longer than any mail server&apos;s (more than 4096 characters in a line, or more than 256 lines); the connection was closed</source>
+        <comment>IDS_SMTP_REPLY_TOO_LONG</comment>
+        <translation>la respuesta del servidor es más larga que la de cualquier servidor de correo (más de 4096 caracteres en una línea o más de 256 líneas); se ha cerrado la conexión</translation>
+    </message>
+    <message>
+        <source>the server sent more than its go-ahead for encryption (STARTTLS) before encryption began; somebody between this computer and the server may be tampering with the connection, so it was closed</source>
+        <comment>IDS_SMTP_TLS_INJECTION</comment>
+        <translation>el servidor ha enviado algo más que su visto bueno para el cifrado (STARTTLS) antes de que empezara el cifrado; puede que alguien entre este ordenador y el servidor esté manipulando la conexión, así que se ha cerrado</translation>
+    </message>
+    <message>
+        <source>the server cannot take the message now: %s; try again later</source>
+        <comment>IDS_SMTP_TRY_LATER</comment>
+        <translation>el servidor no puede aceptar el mensaje ahora: %s; inténtalo de nuevo más tarde</translation>
+    </message>
+    <message>
+        <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_TOO_LONG_UNCONFIRMED</comment>
+        <translation>la confirmación del mensaje por parte del servidor es más larga que la de cualquier servidor de correo; puede que haya llegado, así que no se vuelve a enviar</translation>
+    </message>
+    <message>
+        <source>The mail server %s stopped answering.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent. Try again later.</source>
+        <comment>IDS_SEND_SERVER_SILENT</comment>
+        <translation>El servidor de correo %s ha dejado de responder.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+No se ha enviado nada más. Inténtalo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>not sent, since the mail server could not go on: %s</source>
+        <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <translation>no enviado, porque el servidor de correo no ha podido continuar: %s</translation>
+    </message>
+    <message>
+        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+<byte value="xd"/>
+Send it again anyway? If it did arrive, the recipient gets two copies.</source>
+        <comment>IDS_ASK_SEND_AGAIN</comment>
+        <translation>Puede que el correo para %s (%s) ya haya llegado: %s.<byte value="xd"/>
+<byte value="xd"/>
+¿Enviarlo de nuevo de todos modos? Si ya llegó, el destinatario recibirá dos copias.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: warning: a password given as --password VALUE can be seen by other users in the process list; give it with --password-stdin instead, or with --password alone to be asked for it</source>
+        <comment>IDS_CLI_PASSWORD_VISIBLE</comment>
+        <translation>kivvo-cli: aviso: otros usuarios pueden ver en la lista de procesos una contraseña indicada como --password VALUE; indícala mejor con --password-stdin, o solo con --password para que se te pida</translation>
+    </message>
+    <message>
+        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <translation>el archivo de ajustes que hay ahí no se puede leer (%s); se deja como está en lugar de sustituirlo por unos ajustes que no tienen en cuenta su contenido. Haz que se pueda leer o elimínalo y vuelve a intentarlo</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <comment>IDS_DOC_LOCKED</comment>
+        <translation>Otro programa está modificando &quot;%s&quot; (archivo de bloqueo &quot;%s&quot;), así que no se ha guardado. Inténtalo de nuevo dentro de un momento.</translation>
+    </message>
+    <message>
+        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <comment>IDS_LOCK_NOT_MADE</comment>
+        <translation>no se puede crear el archivo de bloqueo &quot;%s&quot; junto a él: %s</translation>
+    </message>
+    <message>
+        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <translation>ocuparía demasiado (tamaño en bytes: %d; el archivo más grande que abre este programa: %d); no se ha escrito nada. Elimina sorteos o acorta textos y vuelve a guardar</translation>
+    </message>
+    <message>
+        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <translation>contiene más personas y grupos de los que abre este programa (máximo: %d)</translation>
+    </message>
+    <message>
+        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <translation>el archivo se ha escrito, pero su carpeta no se ha podido sincronizar con el disco: %s</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
+        <comment>IDS_KEYRING_WAITING</comment>
+        <translation>Esperando al anillo de claves del escritorio: está pidiendo su contraseña (para desbloquearlo o para crear uno nuevo). Respóndele para continuar.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <comment>IDS_KEYRING_SILENT</comment>
+        <translation>El anillo de claves del escritorio no responde (%s). Kivvo continúa sin él: la contraseña del correo se lee del archivo de ajustes %s y se guarda en él; solo tú puedes leer ese archivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %d seconds</source>
+        <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <translation>
+            <numerusform>sin respuesta en %d segundo</numerusform>
+            <numerusform>sin respuesta en %d segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draw names — %s</source>
+        <comment>IDS_DRAWNAMES_TITLE</comment>
+        <translation>Sortear nombres — %s</translation>
+    </message>
+    <message>
+        <source>View notifications — %s</source>
+        <comment>IDS_SHOWNAMES_TITLE</comment>
+        <translation>Ver notificaciones — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d participants have not seen their name yet. End the round?</source>
+        <comment>IDS_ASK_END_ROUND</comment>
+        <translation>
+            <numerusform>%d participante aún no ha visto el nombre que le ha tocado. ¿Terminar la ronda?</numerusform>
+            <numerusform>%d participantes aún no han visto el nombre que les ha tocado. ¿Terminar la ronda?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 participant has not seen his name yet. End the round?</source>
+        <comment>IDS_ASK_END_ROUND_ONE</comment>
+        <translation>1 participante aún no ha visto el nombre que le ha tocado. ¿Terminar la ronda?</translation>
+    </message>
+    <message>
+        <source>This shows every participant&apos;s drawn name to whoever is at the screen.<byte value="xd"/>
+<byte value="xd"/>
+Show the drawn names now?</source>
+        <comment>IDS_ASK_VIEW_NOTIFICATIONS</comment>
+        <translation>Se mostrará a quien esté delante de la pantalla el nombre que le ha tocado a cada participante.<byte value="xd"/>
+<byte value="xd"/>
+¿Mostrar ahora los nombres sorteados?</translation>
+    </message>
+    <message>
+        <source>Previous participant</source>
+        <comment>IDS_ACC_PREVIOUS</comment>
+        <translation>Participante anterior</translation>
+    </message>
+    <message>
+        <source>Next participant</source>
+        <comment>IDS_ACC_NEXT</comment>
+        <translation>Participante siguiente</translation>
+    </message>
+    <message>
+        <source>Drawn name</source>
+        <comment>IDS_ACC_REVEALED_TEXT</comment>
+        <translation>Nombre sorteado</translation>
+    </message>
+    <message>
+        <source>Done: hide the name again</source>
+        <comment>IDS_ACC_DONE</comment>
+        <translation>Hecho: volver a ocultar el nombre</translation>
+    </message>
+    <message>
+        <source>OK: end the round</source>
+        <comment>IDS_ACC_END_ROUND</comment>
+        <translation>Aceptar: terminar la ronda</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <comment>IDS_ACC_NAME_HIDDEN</comment>
+        <translation>oculto</translation>
+    </message>
+    <message>
+        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+<byte value="xd"/>
+The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+        <comment>IDS_ASK_SEND_NEWEST</comment>
+        <translation>Enviar ahora un correo a todos los participantes de la lista más reciente, &quot;%s&quot;, que tengan dirección de correo.<byte value="xd"/>
+<byte value="xd"/>
+La lista que se muestra, &quot;%s&quot;, es anterior: su sorteo no se envía.</translation>
+    </message>
+    <message>
+        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+<byte value="xd"/>
+The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+        <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <translation>¿Enviar a %s el nombre que le ha tocado en la lista más reciente, &quot;%s&quot;?<byte value="xd"/>
+<byte value="xd"/>
+La lista que se muestra, &quot;%s&quot;, es anterior: su sorteo no se envía.</translation>
+    </message>
+    <message>
+        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <comment>IDS_NOT_IN_NEWEST</comment>
+        <translation>%s no está en la lista más reciente, &quot;%s&quot;; no se ha enviado nada.</translation>
+    </message>
+    <message>
+        <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
+        <comment>IDS_BUSY_SENDING</comment>
+        <translation>Se están enviando los correos de la lista más reciente. Espera a que termine el envío, o cancélalo, antes de volver a sortear o de modificar la lista más reciente.</translation>
+    </message>
+    <message>
+        <source>The names have been drawn again since these e-mails were sent.<byte value="xd"/>
+<byte value="xd"/>
+Sending again would mix two drawings. Send the new drawing to everybody with Send Emails.</source>
+        <comment>IDS_RETRY_REDRAWN</comment>
+        <translation>Los nombres se han vuelto a sortear desde que se enviaron estos correos.<byte value="xd"/>
+<byte value="xd"/>
+Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con Enviar correos.</translation>
+    </message>
+    <message>
+        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <translation>%s no tiene dirección de correo en la lista más reciente, &quot;%s&quot;; no se ha enviado nada.</translation>
+    </message>
+    <message>
+        <source>Print &amp;Cards...</source>
+        <comment>IDS_MENU_PRINT_CARDS</comment>
+        <translation>Imprimir tar&amp;jetas...</translation>
+    </message>
+    <message>
+        <source>For %s</source>
+        <comment>IDS_CARD_FOR</comment>
+        <translation>Para %s</translation>
+    </message>
+    <message>
+        <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
+        <comment>IDS_CARD_FOLD_HINT</comment>
+        <translation>Dobla la solapa hacia arriba por la línea discontinua. Ábrela solo cuando estés a solas.</translation>
+    </message>
+    <message>
+        <source>%s gives a gift to</source>
+        <comment>IDS_CARD_GIVES_TO</comment>
+        <translation>%s le hace un regalo a</translation>
+    </message>
+    <message>
+        <source>Suggestions: %s</source>
+        <comment>IDS_CARD_SUGGESTIONS</comment>
+        <translation>Sugerencias: %s</translation>
+    </message>
+    <message>
+        <source>fold up</source>
+        <comment>IDS_CARD_FLAP</comment>
+        <translation>doblar hacia arriba</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <translation>kivvo-cli: no se pueden escribir las tarjetas en &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+        <source>Print Cards — %s</source>
+        <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <translation>Imprimir tarjetas — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <translation>
+            <numerusform>%d tarjeta de &quot;%s&quot; guardada en &quot;%s&quot;</numerusform>
+            <numerusform>%d tarjetas de &quot;%s&quot; guardadas en &quot;%s&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The newest list has nobody to print a card for.</source>
+        <comment>IDS_CARDS_NOBODY</comment>
+        <translation>En la lista más reciente no hay nadie para quien imprimir una tarjeta.</translation>
+    </message>
+    <message>
+        <source>Print cards for those without an address</source>
+        <comment>IDS_SEND_PRINT_SKIPPED</comment>
+        <translation>Imprimir tarjetas para quienes no tienen dirección</translation>
+    </message>
+    <message>
+        <source>The cards could not be printed: %s</source>
+        <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <translation>No se han podido imprimir las tarjetas: %s</translation>
+    </message>
+    <message>
+        <source>the printer or the file could not be written</source>
+        <comment>IDS_CARDS_NO_DEVICE</comment>
+        <translation>no se ha podido escribir en la impresora o en el archivo</translation>
+    </message>
+    <message>
+        <source>a new page could not be started</source>
+        <comment>IDS_CARDS_NO_PAGE</comment>
+        <translation>no se ha podido empezar una página nueva</translation>
+    </message>
+    <message>
+        <source>Cards %s</source>
+        <comment>IDS_CARDS_DOC_NAME</comment>
+        <translation>Tarjetas %s</translation>
+    </message>
+    <message>
+        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <translation>1 tarjeta de &quot;%s&quot; guardada en &quot;%s&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d cards sent to the printer.</source>
+        <comment>IDS_CARDS_PRINTED</comment>
+        <translation>
+            <numerusform>%d tarjeta enviada a la impresora.</numerusform>
+            <numerusform>%d tarjetas enviadas a la impresora.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring support (%s) could not be loaded: %s</source>
+        <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <translation>No se ha podido cargar la compatibilidad con el anillo de claves (%s): %s</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <comment>IDS_MENU_UNDO</comment>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <comment>IDS_MENU_REDO</comment>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <comment>IDS_MENU_UNDO_WHAT</comment>
+        <translation>&amp;Deshacer %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <comment>IDS_MENU_REDO_WHAT</comment>
+        <translation>&amp;Rehacer %s</translation>
+    </message>
+    <message>
+        <source>Add Person</source>
+        <comment>IDS_EDIT_ADD_PERSON</comment>
+        <translation>añadir persona</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <comment>IDS_EDIT_ADD_GROUP</comment>
+        <translation>añadir grupo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>IDS_EDIT_DELETE</comment>
+        <translation>eliminar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <comment>IDS_EDIT_RENAME</comment>
+        <translation>cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Person Properties</source>
+        <comment>IDS_EDIT_PROPERTIES</comment>
+        <translation>cambiar propiedades de la persona</translation>
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <comment>IDS_EDIT_MOVE</comment>
+        <translation>mover al grupo</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <comment>IDS_EDIT_RULES</comment>
+        <translation>cambiar reglas</translation>
+    </message>
+    <message>
+        <source>Draw Names</source>
+        <comment>IDS_EDIT_DRAW</comment>
+        <translation>sortear nombres</translation>
+    </message>
+    <message>
+        <source>Copy for Next Exchange</source>
+        <comment>IDS_EDIT_COPY</comment>
+        <translation>copiar para el siguiente intercambio</translation>
+    </message>
+    <message>
+        <source>Import Participants</source>
+        <comment>IDS_EDIT_IMPORT</comment>
+        <translation>importar participantes</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Group</source>
+        <comment>IDS_MENU_MOVE_TO_GROUP</comment>
+        <translation>&amp;Mover al grupo</translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <comment>IDS_MENU_NO_GROUP</comment>
+        <translation>Sin grupo</translation>
+    </message>
+    <message>
+        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <comment>IDS_HISTORY_NOTE</comment>
+        <translation>%s — un intercambio pasado; su sorteo impide que alguien vuelva a sacar a la misma persona. Solo se puede cambiar su nombre.</translation>
+    </message>
+    <message>
+        <source>No e-mail address: %s will get no e-mail.</source>
+        <comment>IDS_TIP_NO_ADDRESS</comment>
+        <translation>Sin dirección de correo: %s no recibirá ningún correo.</translation>
+    </message>
+    <message>
+        <source>&amp;Import Participants...</source>
+        <comment>IDS_MENU_IMPORT</comment>
+        <translation>&amp;Importar participantes...</translation>
+    </message>
+    <message>
+        <source>Participants (*.csv *.vcf *.vcard);;CSV files (*.csv);;vCard files (*.vcf *.vcard);;All files (*)</source>
+        <comment>IDS_IMPORT_FILTER</comment>
+        <translation>Participantes (*.csv *.vcf *.vcard);;Archivos CSV (*.csv);;Archivos vCard (*.vcf *.vcard);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import Participants — %s</source>
+        <comment>IDS_IMPORT_TITLE</comment>
+        <translation>Importar participantes — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <comment>IDS_IMPORT_TO_ADD</comment>
+        <translation>
+            <numerusform>Se añadirá %d persona a &quot;%s&quot;:</numerusform>
+            <numerusform>Se añadirán %d personas a &quot;%s&quot;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already in the list, so left out: %s</source>
+        <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <translation>Ya están en la lista, así que se omiten: %s</translation>
+    </message>
+    <message>
+        <source>Nothing will be imported. %s</source>
+        <comment>IDS_IMPORT_FAILED</comment>
+        <translation>No se importará nada. %s</translation>
+    </message>
+    <message>
+        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <translation>Todas las personas del archivo ya están en &quot;%s&quot;: no hay nadie que añadir.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_IMPORT_COL_NAME</comment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <comment>IDS_IMPORT_COL_ADDRESS</comment>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <comment>IDS_IMPORT_COL_GROUP</comment>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>1 person will be added to &quot;%s&quot;:</source>
+        <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <translation>Se añadirá 1 persona a &quot;%s&quot;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <translation>
+            <numerusform>La lista de quién regaló a quién en el intercambio anterior (%d persona) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
+</numerusform>
+            <numerusform>La lista de quién regaló a quién en el intercambio anterior (%d personas) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source><byte value="xd"/>
+The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <translation>
+            <numerusform><byte value="xd"/>
+La lista actual de nombres (%d persona) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
+</numerusform>
+            <numerusform><byte value="xd"/>
+La lista actual de nombres (%d personas) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+En el sorteo, a %s le ha tocado hacerle un regalo a %s.<byte value="xd"/>
+<byte value="xd"/>
+Las listas de este sorteo son demasiado largas para incluirlas en cada correo: si quieres verlas, pídeselas a quien organiza el sorteo.<byte value="xd"/>
+<byte value="xd"/>
+Gracias.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet, so no e-mail was sent. Enter your mail server and your address in Settings &gt; Configure first.</source>
+        <comment>IDS_MAIL_NOT_SET_UP</comment>
+        <translation>El correo aún no está configurado, así que no se ha enviado ningún correo. Primero introduce tu servidor de correo y tu dirección en Ajustes &gt; Configurar.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
+        <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <translation>kivvo-cli: el correo aún no está configurado (%s); no se ha enviado nada. Configúralo primero con
+  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet. Enter the outgoing mail server of your mail provider and your own address: the e-mails are sent from it.</source>
+        <comment>IDS_SETTINGS_NOT_SET_UP</comment>
+        <translation>El correo aún no está configurado. Introduce el servidor de correo saliente de tu proveedor y tu propia dirección: los correos se enviarán desde ella.</translation>
+    </message>
+    <message>
+        <source>smtp.example.org</source>
+        <comment>IDS_SETTINGS_SERVER_HINT</comment>
+        <translation>smtp.example.org</translation>
+    </message>
+    <message>
+        <source>Your Name &lt;you@example.org&gt;</source>
+        <comment>IDS_SETTINGS_FROM_HINT</comment>
+        <translation>Tu nombre &lt;tu@example.org&gt;</translation>
+    </message>
+    <message>
+        <source>you@example.org — empty: no login</source>
+        <comment>IDS_SETTINGS_USER_HINT</comment>
+        <translation>tu@example.org — vacío: sin inicio de sesión</translation>
+    </message>
+    <message>
+        <source>A last line for every e-mail, such as: From the Smiths</source>
+        <comment>IDS_SETTINGS_FOOTER_HINT</comment>
+        <translation>Una última línea para cada correo, por ejemplo: De parte de la familia García</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <comment>IDS_CLI_NOT_SET</comment>
+        <translation>(sin definir)</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <translation>El correo aún no está configurado: falta definir %s para poder enviar correos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the group %s with its %d persons?</source>
+        <comment>IDS_ASK_DELETE_GROUP</comment>
+        <translation>
+            <numerusform>¿Eliminar el grupo %s con su %d persona?</numerusform>
+            <numerusform>¿Eliminar el grupo %s con sus %d personas?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the group %s with its one person?</source>
+        <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <translation>¿Eliminar el grupo %s con su única persona?</translation>
+    </message>
+    <message>
+        <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
+        <comment>IDS_ADDRESS_NOT_PLAUSIBLE</comment>
+        <translation>No es ni una dirección de correo (como ana@example.org) ni un nombre de tu libreta de direcciones: no se le puede enviar ningún correo.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <translation>kivvo-cli: aviso: &quot;%s&quot; no es ni una dirección de correo ni un nombre de la libreta de direcciones; no se le puede enviar ningún correo</translation>
+    </message>
+    <message>
+        <source>Exchange Details — %s</source>
+        <comment>IDS_DETAILS_TITLE</comment>
+        <translation>Detalles del intercambio — %s</translation>
+    </message>
+    <message>
+        <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
+        <comment>IDS_DETAILS_INTRO</comment>
+        <translation>Lo que cada correo y cada tarjeta de este intercambio comunica a los participantes. Deja vacío lo que no corresponda.</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <comment>IDS_DETAILS_HAS_DATE</comment>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>&amp;Budget:</source>
+        <comment>IDS_DETAILS_BUDGET</comment>
+        <translation>&amp;Presupuesto:</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <comment>IDS_DETAILS_PLACE</comment>
+        <translation>&amp;Lugar:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <comment>IDS_DETAILS_NOTE</comment>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>such as 25 €</source>
+        <comment>IDS_DETAILS_BUDGET_HINT</comment>
+        <translation>por ejemplo, 25 €</translation>
+    </message>
+    <message>
+        <source>A past exchange: its details can no longer be changed.</source>
+        <comment>IDS_DETAILS_PAST</comment>
+        <translation>Un intercambio pasado: sus detalles ya no se pueden cambiar.</translation>
+    </message>
+    <message>
+        <source>Exchange Details</source>
+        <comment>IDS_EDIT_DETAILS</comment>
+        <translation>cambiar detalles del intercambio</translation>
+    </message>
+    <message>
+        <source>Date: %s</source>
+        <comment>IDS_DETAIL_DATE</comment>
+        <translation>Fecha: %s</translation>
+    </message>
+    <message>
+        <source>Budget: %s</source>
+        <comment>IDS_DETAIL_BUDGET</comment>
+        <translation>Presupuesto: %s</translation>
+    </message>
+    <message>
+        <source>Place: %s</source>
+        <comment>IDS_DETAIL_PLACE</comment>
+        <translation>Lugar: %s</translation>
+    </message>
+    <message>
+        <source>Note: %s</source>
+        <comment>IDS_DETAIL_NOTE</comment>
+        <translation>Nota: %s</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>IDS_DETAIL_DATE_FORMAT</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+En el sorteo, a %s le ha tocado hacerle un regalo a %s.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_THANKS</comment>
+        <translation><byte value="xd"/>
+Gracias.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_LISTS_KEPT_THANKS</comment>
+        <translation><byte value="xd"/>
+Las listas de este sorteo son demasiado largas para incluirlas en cada correo: si quieres verlas, pídeselas a quien organiza el sorteo.<byte value="xd"/>
+<byte value="xd"/>
+Gracias.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%s — %s</source>
+        <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <translation>%s — %s</translation>
+    </message>
+    <message>
+        <source>date: %s
+budget: %s
+place: %s
+note: %s</source>
+        <comment>IDS_CLI_DETAILS</comment>
+        <translation>fecha: %s
+presupuesto: %s
+lugar: %s
+nota: %s</translation>
+    </message>
+    <message>
+        <source>Details of &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <translation>Detalles de &quot;%s&quot; guardados</translation>
+    </message>
+    <message>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_DATE</comment>
+        <translation>--date admite una fecha con el formato YYYY-MM-DD, o un valor vacío para borrarla, no &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>E-mail &amp;language:</source>
+        <comment>IDS_SETTINGS_MAIL_LANGUAGE</comment>
+        <translation>&amp;Idioma del correo:</translation>
+    </message>
+    <message>
+        <source>As the desktop (%s)</source>
+        <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <translation>Como el escritorio (%s)</translation>
+    </message>
+    <message>
+        <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
+        <comment>IDS_SETTINGS_LANGUAGE_HELP</comment>
+        <translation>El idioma de los correos y de las tarjetas de papel, solo para este documento; el propio programa usa el idioma del escritorio.</translation>
+    </message>
+    <message>
+        <source>E-mail Language</source>
+        <comment>IDS_EDIT_MAIL_LANGUAGE</comment>
+        <translation>cambiar idioma del correo</translation>
+    </message>
+    <message>
+        <source>%s takes no arguments besides options</source>
+        <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <translation>%s no admite argumentos, solo opciones</translation>
+    </message>
+    <message>
+        <source>%s takes %s</source>
+        <comment>IDS_CLI_TAKES</comment>
+        <translation>%s espera %s</translation>
+    </message>
+    <message>
+        <source>%s does not take --%s</source>
+        <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <translation>%s no admite --%s</translation>
+    </message>
+    <message>
+        <source>cards needs --pdf OUT.pdf</source>
+        <comment>IDS_CLI_CARDS_NEED_PDF</comment>
+        <translation>cards necesita --pdf OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Date, budget, place and a note for the e-mails and cards of this exchange
+Details</source>
+        <comment>IDS_PROMPT_DETAILS</comment>
+        <translation>Fecha, presupuesto, lugar y una nota para los correos y las tarjetas de este intercambio
+Detalles</translation>
+    </message>
+    <message>
+        <source>The date of an exchange is damaged.</source>
+        <comment>IDS_ERR_DETAILS_DATE</comment>
+        <translation>La fecha de un intercambio está dañada.</translation>
+    </message>
+    <message>
+        <source>De&amp;tails...</source>
+        <comment>IDS_MENU_DETAILS</comment>
+        <translation>De&amp;talles...</translation>
+    </message>
+    <message>
+        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <translation>--language admite uno de estos idiomas: %s, no &quot;%s&quot;</translation>
+    </message>
+</context>
+</TS>

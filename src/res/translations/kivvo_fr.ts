@@ -1,0 +1,2641 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Kivvo</name>
+    <message>
+        <source>&amp;Tools</source>
+        <comment>IDS_TOOLS_MENU</comment>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Kivvo
+
+Kivvo
+Kivvo (*.kv)
+.kv
+Kivvo.Document
+Kivvo Document</source>
+        <comment>IDS_DOC_TEMPLATE</comment>
+        <translation>Kivvo
+
+Kivvo
+Documents Kivvo (*.kv)
+.kv
+Kivvo.Document
+Document Kivvo</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <comment>IDS_SETTINGS_MENU</comment>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>E&amp;xchange</source>
+        <comment>IDS_EXCHANGE_MENU</comment>
+        <translation>É&amp;change</translation>
+    </message>
+    <message>
+        <source>Copy current list for next exchange
+Copy List</source>
+        <comment>IDS_PROMPT_COPY_FOR_NEXT</comment>
+        <translation>Copier la liste actuelle pour le prochain échange
+Copier la liste</translation>
+    </message>
+    <message>
+        <source>Send email notification of &apos;who to get gift for&apos; to all participants with email addresses
+Send emails</source>
+        <comment>IDS_PROMPT_SEND_EMAILS</comment>
+        <translation>Envoyer à chaque participant ayant une adresse e-mail le nom de la personne à qui il offre un cadeau
+Envoyer les e-mails</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_TIP_NEW</comment>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>IDS_TIP_FILE</comment>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>IDS_TIP_HELP</comment>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <comment>IDS_TIP_CUT</comment>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>IDS_TIP_COPY</comment>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <comment>IDS_TIP_PASTE</comment>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Would you like to pass around this computer for participants to draw their own names? You can skip any participants not present. Click OK when finished.</source>
+        <comment>IDS_ASK_PASS_AROUND</comment>
+        <translation>Voulez-vous faire passer cet ordinateur de main en main pour que chaque participant tire lui-même son nom&#xa0;? Vous pouvez sauter les participants absents. Cliquez sur OK quand vous avez terminé.</translation>
+    </message>
+    <message>
+        <source>Name drawing is complete. Would you like to send emails now?</source>
+        <comment>IDS_ASK_SEND_NOW</comment>
+        <translation>Le tirage au sort est terminé. Voulez-vous envoyer les e-mails maintenant&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Names have already been drawn. Are you sure you want to draw again?<byte value="xd"/>
+<byte value="xd"/>
+If you would like to use the same list of names for a new drawing you should use the &apos;Copy for new drawing&apos; feature.</source>
+        <comment>IDS_ASK_DRAW_AGAIN</comment>
+        <translation>Les noms ont déjà été tirés. Voulez-vous vraiment refaire le tirage&#xa0;?<byte value="xd"/>
+<byte value="xd"/>
+Pour réutiliser la même liste de noms pour un nouveau tirage, utilisez plutôt «&#xa0;Copier pour le prochain échange&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to draw names now?<byte value="xd"/>
+<byte value="xd"/>
+Please make sure all participant names have been entered.</source>
+        <comment>IDS_ASK_DRAW_NOW</comment>
+        <translation>Voulez-vous vraiment tirer les noms au sort maintenant&#xa0;?<byte value="xd"/>
+<byte value="xd"/>
+Vérifiez que tous les participants ont bien été saisis.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to copy the current list to create a new list?<byte value="xd"/>
+<byte value="xd"/>
+This should normally only be performed after the current list is complete and gifts have been exchanged to setup for the next exchange based on the same group of people.</source>
+        <comment>IDS_ASK_COPY_LIST</comment>
+        <translation>Voulez-vous vraiment copier la liste actuelle pour en créer une nouvelle&#xa0;?<byte value="xd"/>
+<byte value="xd"/>
+Normalement, on ne le fait qu&apos;une fois la liste actuelle terminée et les cadeaux échangés, pour préparer le prochain échange entre les mêmes personnes.</translation>
+    </message>
+    <message>
+        <source>Copy current list for new drawing is complete.<byte value="xd"/>
+It is recommended to rename the root node to identify the drawing such as &apos;Christmas 2004&apos;</source>
+        <comment>IDS_COPY_DONE</comment>
+        <translation>La liste actuelle a été copiée pour un nouveau tirage.<byte value="xd"/>
+Nous vous conseillons de renommer la nouvelle liste pour reconnaître le tirage, par exemple «&#xa0;Noël 2004&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Send email now to all participants with email addresses entered.<byte value="xd"/>
+<byte value="xd"/>
+You may repeat the operation as a reminder or if any email addresses are changed.</source>
+        <comment>IDS_ASK_SEND_ALL</comment>
+        <translation>Envoyer maintenant un e-mail à tous les participants dont l&apos;adresse e-mail est renseignée.<byte value="xd"/>
+<byte value="xd"/>
+Vous pourrez recommencer pour un rappel ou si des adresses e-mail changent.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent emails to %d out of %d participants</source>
+        <comment>IDS_SENT_SUMMARY</comment>
+        <translation>
+            <numerusform>E-mails envoyés&#xa0;: %d sur %d participant</numerusform>
+            <numerusform>E-mails envoyés&#xa0;: %d sur %d participants</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error sending to [%s] email address [%s]</source>
+        <comment>IDS_SEND_ERROR</comment>
+        <translation>Erreur lors de l&apos;envoi à [%s], adresse e-mail [%s]</translation>
+    </message>
+    <message>
+        <source>Email sent to: %s<byte value="xd"/>
+address: %s</source>
+        <comment>IDS_EMAIL_SENT</comment>
+        <translation>E-mail envoyé à&#xa0;: %s<byte value="xd"/>
+adresse&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
+        <comment>IDS_LOGON_ERROR</comment>
+        <translation>Le serveur de messagerie %s est injoignable ou a refusé la connexion.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Vérifiez les paramètres de messagerie (Paramètres &gt; Configurer, ou kivvo-cli config).</translation>
+    </message>
+    <message>
+        <source>No drawing was found for this list.<byte value="xd"/>
+<byte value="xd"/>
+%s</source>
+        <comment>IDS_DRAWING_ERROR</comment>
+        <translation>Aucun tirage n&apos;a été trouvé pour cette liste.<byte value="xd"/>
+<byte value="xd"/>
+%s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be read: %s</source>
+        <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <translation>Impossible de lire le carnet d&apos;adresses %s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be read: %s</source>
+        <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <translation>Impossible de lire le carnet d&apos;adresses %s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be opened: %s</source>
+        <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <translation>Impossible d&apos;ouvrir le carnet d&apos;adresses %s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>IDS_NEW_LIST_NAME</comment>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>New Group</source>
+        <comment>IDS_NEW_GROUP_NAME</comment>
+        <translation>Nouveau groupe</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>IDS_NEW_PERSON_NAME</comment>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source> New Copy</source>
+        <comment>IDS_COPY_SUFFIX</comment>
+        <translation> (copie)</translation>
+    </message>
+    <message>
+        <source>%s %s</source>
+        <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <translation>%s %s</translation>
+    </message>
+    <message>
+        <source>%s%d</source>
+        <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <translation>%s%d</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <comment>IDS_ROOT_PLACEHOLDER</comment>
+        <translation>Participants</translation>
+    </message>
+    <message>
+        <source> --&gt; </source>
+        <comment>IDS_REPORT_GIFT_ARROW</comment>
+        <translation> --&gt; </translation>
+    </message>
+    <message>
+        <source>***</source>
+        <comment>IDS_REPORT_GROUP_MARK</comment>
+        <translation>***</translation>
+    </message>
+    <message>
+        <source>   </source>
+        <comment>IDS_REPORT_MEMBER_INDENT</comment>
+        <translation>   </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+</source>
+        <comment>IDS_REPORT_LINE_END</comment>
+        <translation><byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Hi %s!<byte value="xd"/>
+<byte value="xd"/>
+This is your automatic kivvo name drawing message<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_GREETING</comment>
+        <translation>Bonjour %s&#xa0;!<byte value="xd"/>
+<byte value="xd"/>
+Voici le message automatique de votre tirage au sort Kivvo.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>This message is for %s only.<byte value="xd"/>
+Please do not read further if you are not the designated person.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PRIVACY</comment>
+        <translation>Ce message est destiné uniquement à %s.<byte value="xd"/>
+Si vous n&apos;êtes pas cette personne, merci de ne pas lire la suite.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+You will not draw the same name in this exchange.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <translation>Lors de l&apos;échange précédent, vous avez offert un cadeau à&#xa0;: %s.<byte value="xd"/>
+Vous ne tirerez pas le même nom cette fois-ci.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The following list shows who each person gave a gift to in the previous exchange.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_LIST</comment>
+        <translation>Voici à qui chacun a offert un cadeau lors de l&apos;échange précédent.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This is the current list of names.<byte value="xd"/>
+The indented group persons cannot draw a name in the same group.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_CURRENT_LIST</comment>
+        <translation><byte value="xd"/>
+Voici la liste actuelle des noms.<byte value="xd"/>
+Les membres d&apos;un groupe (en retrait) ne peuvent pas tirer le nom d&apos;une personne de leur propre groupe.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+%s, voici le nom tiré au sort de la personne à qui vous offrirez un cadeau&#xa0;: %s.<byte value="xd"/>
+<byte value="xd"/>
+Merci&#xa0;!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Gift Suggestions: %s<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Idées de cadeaux&#xa0;: %s<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_BEFORE_FOOTER</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Draw name
+for %s</source>
+        <comment>IDS_REVEAL_DRAW</comment>
+        <translation>Tirer le nom
+pour %s</translation>
+    </message>
+    <message>
+        <source>Show name
+for %s</source>
+        <comment>IDS_REVEAL_SHOW</comment>
+        <translation>Afficher le nom
+pour %s</translation>
+    </message>
+    <message>
+        <source>Name already shown
+ for %s</source>
+        <comment>IDS_REVEAL_SHOWN</comment>
+        <translation>Nom déjà affiché
+pour %s</translation>
+    </message>
+    <message>
+        <source>Draw Name
+for XXXXX</source>
+        <comment>IDS_REVEAL_INITIAL</comment>
+        <translation>Tirer le nom
+pour XXXXX</translation>
+    </message>
+    <message>
+        <source>Get gift for: %s</source>
+        <comment>IDS_GET_GIFT_FOR</comment>
+        <translation>Offrir un cadeau à&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Suggestions: </source>
+        <comment>IDS_REVEAL_SUGGESTIONS</comment>
+        <translation><byte value="xd"/>
+Idées de cadeaux&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <comment>IDS_PREVIOUS</comment>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <comment>IDS_NEXT</comment>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>IDS_DONE</comment>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>No participants
+in this list</source>
+        <comment>IDS_REVEAL_NOBODY</comment>
+        <translation>Aucun participant
+dans cette liste</translation>
+    </message>
+    <message>
+        <source>Person Properties</source>
+        <comment>IDS_PERSON_TITLE</comment>
+        <translation>Propriétés de la personne</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <comment>IDS_PERSON_NAME_LABEL</comment>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Gift To:</source>
+        <comment>IDS_PERSON_GIFT_TO_LABEL</comment>
+        <translation>Offre à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>E-mail or address book name:</source>
+        <comment>IDS_PERSON_ADDRESS_LABEL</comment>
+        <translation>E-mail ou nom dans le carnet d&apos;adresses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Gift Suggestions:</source>
+        <comment>IDS_PERSON_SUGGESTIONS_LABEL</comment>
+        <translation>Idées de cadeaux&#xa0;:</translation>
+    </message>
+    <message>
+        <source>About Kivvo</source>
+        <comment>IDS_ABOUT_TITLE</comment>
+        <translation>À propos de Kivvo</translation>
+    </message>
+    <message>
+        <source>Kivvo
+Version 1.0</source>
+        <comment>IDS_ABOUT_VERSION</comment>
+        <translation>Kivvo
+Version 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026
+Quorvale
+
+Free software under the GNU General Public License, version 3 or later</source>
+        <comment>IDS_ABOUT_COPYRIGHT</comment>
+        <translation>Copyright © 2026
+Quorvale
+
+Logiciel libre sous licence publique générale GNU (GNU GPL), version 3 ou ultérieure</translation>
+    </message>
+    <message>
+        <source>https://www.gnu.org/licenses/gpl-3.0.html</source>
+        <comment>IDS_ABOUT_WEB_ADDRESS</comment>
+        <translation>https://www.gnu.org/licenses/gpl-3.0.html</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>IDS_ABOUT_CLOSE</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Configure...</source>
+        <comment>IDS_MENU_CONFIGURE</comment>
+        <translation>&amp;Configurer...</translation>
+    </message>
+    <message>
+        <source>&amp;Add Person</source>
+        <comment>IDS_MENU_ADD_PERSON</comment>
+        <translation>Ajouter une &amp;personne</translation>
+    </message>
+    <message>
+        <source>Add &amp;Group</source>
+        <comment>IDS_MENU_ADD_GROUP</comment>
+        <translation>Ajouter un &amp;groupe</translation>
+    </message>
+    <message>
+        <source>Add &amp;Person to Group</source>
+        <comment>IDS_MENU_ADD_PERSON_TO_GROUP</comment>
+        <translation>Ajouter une personne a&amp;u groupe</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Item</source>
+        <comment>IDS_MENU_DELETE_ITEM</comment>
+        <translation>&amp;Supprimer l&apos;élément</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Item</source>
+        <comment>IDS_MENU_RENAME_ITEM</comment>
+        <translation>Re&amp;nommer l&apos;élément</translation>
+    </message>
+    <message>
+        <source>Send &amp;email to Person</source>
+        <comment>IDS_MENU_SEND_EMAIL_TO_PERSON</comment>
+        <translation>&amp;Envoyer un e-mail à la personne</translation>
+    </message>
+    <message>
+        <source>Person Pr&amp;operties</source>
+        <comment>IDS_MENU_PERSON_PROPERTIES</comment>
+        <translation>Pr&amp;opriétés de la personne</translation>
+    </message>
+    <message>
+        <source>Draw &amp;Names</source>
+        <comment>IDS_MENU_DRAW_NAMES</comment>
+        <translation>&amp;Tirer les noms au sort</translation>
+    </message>
+    <message>
+        <source>&amp;Send Emails</source>
+        <comment>IDS_MENU_SEND_EMAILS</comment>
+        <translation>En&amp;voyer les e-mails</translation>
+    </message>
+    <message>
+        <source>&amp;View Notifications</source>
+        <comment>IDS_MENU_VIEW_NOTIFICATIONS</comment>
+        <translation>A&amp;fficher les noms tirés</translation>
+    </message>
+    <message>
+        <source>Copy for Ne&amp;xt Exchange</source>
+        <comment>IDS_MENU_COPY_FOR_NEXT</comment>
+        <translation>&amp;Copier pour le prochain échange</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <comment>IDS_MENU_SAVE_AS</comment>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>A&amp;bout Kivvo...</source>
+        <comment>IDS_MENU_ABOUT</comment>
+        <translation>À &amp;propos de Kivvo...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_MENU_NEW</comment>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <comment>IDS_MENU_OPEN</comment>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <comment>IDS_MENU_SAVE</comment>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>IDS_MENU_EXIT</comment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <comment>IDS_MENU_ROOT_RENAME</comment>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>Add &amp;Group</source>
+        <comment>IDS_MENU_ROOT_ADD_GROUP</comment>
+        <translation>Ajouter un &amp;groupe</translation>
+    </message>
+    <message>
+        <source>Add &amp;Person</source>
+        <comment>IDS_MENU_ROOT_ADD_PERSON</comment>
+        <translation>Ajouter une &amp;personne</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Group</source>
+        <comment>IDS_MENU_GROUP_RENAME</comment>
+        <translation>&amp;Renommer le groupe</translation>
+    </message>
+    <message>
+        <source>&amp;Add Person to Group</source>
+        <comment>IDS_MENU_GROUP_ADD_PERSON</comment>
+        <translation>&amp;Ajouter une personne au groupe</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Group</source>
+        <comment>IDS_MENU_GROUP_DELETE</comment>
+        <translation>&amp;Supprimer le groupe</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Person</source>
+        <comment>IDS_MENU_PERSON_RENAME</comment>
+        <translation>&amp;Renommer la personne</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Person</source>
+        <comment>IDS_MENU_PERSON_DELETE</comment>
+        <translation>&amp;Supprimer la personne</translation>
+    </message>
+    <message>
+        <source>&amp;Send email</source>
+        <comment>IDS_MENU_PERSON_SEND</comment>
+        <translation>&amp;Envoyer un e-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Properties...</source>
+        <comment>IDS_MENU_CONTEXT_PROPERTIES</comment>
+        <translation>&amp;Propriétés...</translation>
+    </message>
+    <message>
+        <source>Draw names for the newest list
+Draw Names</source>
+        <comment>IDS_TIP_DRAW_NAMES</comment>
+        <translation>Tirer au sort les noms de la liste la plus récente
+Tirer les noms au sort</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <comment>IDS_UNTITLED</comment>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Save changes to %s?</source>
+        <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <translation>Enregistrer les modifications de %s&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Kivvo (*.kv)</source>
+        <comment>IDS_FILE_FILTER</comment>
+        <translation>Documents Kivvo (*.kv)</translation>
+    </message>
+    <message>
+        <source>Kivvo Files</source>
+        <comment>IDS_DOCLIST_TITLE</comment>
+        <translation>Fichiers Kivvo</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <comment>IDS_DOCLIST_ALL_FOLDERS</comment>
+        <translation>Tous les dossiers</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_DOCLIST_NAME</comment>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>IDS_DOCLIST_FOLDER</comment>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <comment>IDS_DOCLIST_MODIFIED</comment>
+        <translation>Modifié le</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_DOCLIST_NEW</comment>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>IDS_DOCLIST_OPEN</comment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <comment>IDS_DOCLIST_EMPTY</comment>
+        <translation>Aucun document Kivvo dans %s pour l&apos;instant. Choisissez Nouveau pour en créer un.</translation>
+    </message>
+    <message>
+        <source>%s[*] - Kivvo</source>
+        <comment>IDS_WINDOW_TITLE</comment>
+        <translation>%s[*] - Kivvo</translation>
+    </message>
+    <message>
+        <source>%s %s</source>
+        <comment>IDS_PROGRAM_VERSION</comment>
+        <translation>%s %s</translation>
+    </message>
+    <message>
+        <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
+        <comment>IDS_GUI_DESCRIPTION</comment>
+        <translation>Kivvo organise le tirage au sort d&apos;un échange de cadeaux. Sans FILE, il propose les documents Kivvo de votre dossier Documents.</translation>
+    </message>
+    <message>
+        <source>A Kivvo document (*.kv) to open.</source>
+        <comment>IDS_GUI_FILE_ARGUMENT</comment>
+        <translation>Un document Kivvo (*.kv) à ouvrir.</translation>
+    </message>
+    <message>
+        <source>kivvo: %s; see kivvo --help</source>
+        <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <translation>kivvo: %s&#xa0;; voir kivvo --help</translation>
+    </message>
+    <message>
+        <source>only one document can be opened at a time</source>
+        <comment>IDS_GUI_TOO_MANY_FILES</comment>
+        <translation>un seul document peut être ouvert à la fois</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <comment>IDS_OPTION_HELP</comment>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <comment>IDS_OPTION_VERSION</comment>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+<byte value="xd"/>
+Nothing was copied. Start a new document for the next exchange.</source>
+        <comment>IDS_TOO_MANY_LISTS</comment>
+        <translation>
+            <numerusform>Ce document contient déjà %d tirage, le maximum qu&apos;un document peut conserver.<byte value="xd"/>
+<byte value="xd"/>
+Rien n&apos;a été copié. Créez un nouveau document pour le prochain échange.</numerusform>
+            <numerusform>Ce document contient déjà %d tirages, le maximum qu&apos;un document peut conserver.<byte value="xd"/>
+<byte value="xd"/>
+Rien n&apos;a été copié. Créez un nouveau document pour le prochain échange.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
+%s</source>
+        <comment>IDS_FILE_OPEN_ERROR</comment>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%s&#xa0;»&#xa0;:<byte value="xd"/>
+%s</translation>
+    </message>
+    <message>
+        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Nothing was opened.</source>
+        <comment>IDS_FILE_READ_ERROR</comment>
+        <translation>Impossible de lire le fichier «&#xa0;%s&#xa0;»&#xa0;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Rien n&apos;a été ouvert.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The file on disk was not changed.</source>
+        <comment>IDS_FILE_SAVE_ERROR</comment>
+        <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%s&#xa0;»&#xa0;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Le fichier sur le disque n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The file ends before the document is complete; it is damaged.</source>
+        <comment>IDS_ERR_TRUNCATED</comment>
+        <translation>Le fichier s&apos;arrête avant la fin du document&#xa0;; il est endommagé.</translation>
+    </message>
+    <message>
+        <source>It is not a Kivvo document.</source>
+        <comment>IDS_ERR_NOT_KIVVO</comment>
+        <translation>Ce n&apos;est pas un document Kivvo.</translation>
+    </message>
+    <message>
+        <source>The document holds no list; it is damaged.</source>
+        <comment>IDS_ERR_NO_LISTS</comment>
+        <translation>Le document ne contient aucune liste&#xa0;; il est endommagé.</translation>
+    </message>
+    <message>
+        <source>A text is longer than the rest of the file; it is damaged.</source>
+        <comment>IDS_ERR_STRING_TOO_LONG</comment>
+        <translation>Un texte est plus long que le reste du fichier&#xa0;; il est endommagé.</translation>
+    </message>
+    <message>
+        <source>%s</source>
+        <comment>IDS_ERR_DEVICE</comment>
+        <translation>%s</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <comment>IDS_ERR_IS_FOLDER</comment>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file (it is a pipe, a socket or a device).</source>
+        <comment>IDS_ERR_NOT_REGULAR</comment>
+        <translation>Ce n&apos;est pas un fichier ordinaire (c&apos;est un tube, un socket ou un périphérique).</translation>
+    </message>
+    <message>
+        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <translation>Le fichier est trop gros (taille&#xa0;: %d octets&#xa0;; maximum pour un fichier de ce programme&#xa0;: %d octets)&#xa0;; il n&apos;a pas été lu.</translation>
+    </message>
+    <message>
+        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <translation>Un texte est trop long (longueur&#xa0;: %d caractères&#xa0;; maximum pour un nom, une adresse ou un autre texte&#xa0;: %d caractères).</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The default settings are used; the file was not changed.</source>
+        <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <translation>Impossible de lire le fichier de paramètres «&#xa0;%s&#xa0;»&#xa0;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Les paramètres par défaut sont utilisés&#xa0;; le fichier n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+<byte value="xd"/>
+Save anyway and replace the other program&apos;s changes?</source>
+        <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <translation>«&#xa0;%s&#xa0;» a été modifié sur le disque par un autre programme depuis son ouverture ou son dernier enregistrement.<byte value="xd"/>
+<byte value="xd"/>
+Enregistrer quand même et remplacer les modifications de l&apos;autre programme&#xa0;?</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <comment>IDS_CLI_LOCKED</comment>
+        <translation>kivvo-cli: «&#xa0;%s&#xa0;» est en cours de modification par un autre programme (fichier de verrou «&#xa0;%s&#xa0;»)&#xa0;; rien n&apos;a été modifié. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <comment>IDS_CLI_LOCK_ERROR</comment>
+        <translation>kivvo-cli: impossible de créer le fichier de verrou «&#xa0;%s&#xa0;» à côté du document&#xa0;: %s&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
+       kivvo-cli --help | --version
+
+Commands:
+  new FILE                      a new document with one empty list named &quot;List&quot;
+  lists FILE                    the names of the document&apos;s drawings, newest first
+  report FILE [--list N] [--gift-to]
+                                the report of drawing N (0 = newest)
+  add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+                                adds a person to the newest drawing
+  add-group FILE NAME           adds a group to the newest drawing
+  remove FILE NAME              removes the first person, else the first group, of that name
+  rename-list FILE NAME         renames the newest drawing
+  draw FILE [--yes]             draws names in the newest drawing and saves
+  check FILE                    whether the newest drawing can be drawn, and if not why
+  copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  exclude FILE GIVER RECIPIENT [--both] [--remove]
+                                GIVER never draws RECIPIENT in the newest drawing (--both:
+                                nor RECIPIENT GIVER); --remove lifts it again
+  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+                                shows the rules and exclusions, or changes the rules
+  import FILE SOURCE [--group GROUP]
+                                adds the participants of a CSV or vCard file to the newest
+                                drawing; names it has already are left out
+  export FILE --csv OUT [--list N]
+                                writes the persons of drawing N as CSV, never the drawn names
+  set FILE PERSON [--name N] [--address A] [--suggestions S]
+                                changes a person of the newest drawing
+  move FILE PERSON (--group GROUP | --top)
+                                moves a person into a group, or out of it
+  notification FILE PERSON [--list N] [--language CODE]
+                                the e-mail text for a person of drawing N
+  send FILE [--yes] [--person NAME] [--language CODE]
+                                sends the notifications of the newest drawing, or one
+  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+                                paper cards of the newest drawing, four to an A4 page
+  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
+                                shows the date, budget, place and note of the newest
+                                drawing, or changes them; an empty value clears one
+  config [--server H] [--port N] [--from A] [--user U] [--password [P]]
+         [--password-stdin] [--footer T]
+                                shows the mail settings, or changes them; --password
+                                without a value asks on the terminal
+  contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
+                                documents folder, or what TEXT resolves to
+
+Questions are answered Yes with --yes, asked on a terminal otherwise, and answered No
+without a terminal. E-mails and cards are in the language of --language CODE (en, de,
+es, fr, it, nl, pl, pt), else in the document&apos;s e-mail language, else in the locale&apos;s.
+Exit status: 0 success, 1 failure, 2 usage error.
+</source>
+        <comment>IDS_CLI_USAGE</comment>
+        <translation>Utilisation&#xa0;: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
+              kivvo-cli --help | --version
+
+Commandes&#xa0;:
+  new FILE                      un nouveau document avec une liste vide nommée «&#xa0;Liste&#xa0;»
+  lists FILE                    les noms des tirages du document, du plus récent au plus ancien
+  report FILE [--list N] [--gift-to]
+                                le compte rendu du tirage N (0 = le plus récent)
+  add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+                                ajoute une personne au tirage le plus récent
+  add-group FILE NAME           ajoute un groupe au tirage le plus récent
+  remove FILE NAME              retire la première personne de ce nom, sinon le premier groupe
+  rename-list FILE NAME         renomme le tirage le plus récent
+  draw FILE [--yes]             tire au sort les noms du tirage le plus récent et enregistre
+  check FILE                    si le tirage le plus récent est possible, et sinon pourquoi
+  copy FILE [--yes]             copie le tirage le plus récent pour le prochain échange, puis
+                                enregistre
+  exclude FILE GIVER RECIPIENT [--both] [--remove]
+                                GIVER ne tire jamais RECIPIENT dans le tirage le plus récent
+                                (--both&#xa0;: ni RECIPIENT GIVER)&#xa0;; --remove lève l&apos;exclusion
+  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+                                affiche les règles et les exclusions, ou modifie les règles
+  import FILE SOURCE [--group GROUP]
+                                ajoute au tirage le plus récent les participants d&apos;un fichier
+                                CSV ou vCard&#xa0;; les noms déjà présents sont ignorés
+  export FILE --csv OUT [--list N]
+                                écrit les personnes du tirage N en CSV, jamais les noms tirés
+  set FILE PERSON [--name N] [--address A] [--suggestions S]
+                                modifie une personne du tirage le plus récent
+  move FILE PERSON (--group GROUP | --top)
+                                déplace une personne dans un groupe, ou l&apos;en fait sortir
+  notification FILE PERSON [--list N] [--language CODE]
+                                le texte de l&apos;e-mail d&apos;une personne du tirage N
+  send FILE [--yes] [--person NAME] [--language CODE]
+                                envoie les e-mails du tirage le plus récent, ou un seul
+  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+                                cartes papier du tirage le plus récent, quatre par page A4
+  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
+                                affiche la date, le budget, le lieu et la remarque du tirage le
+                                plus récent, ou les modifie&#xa0;; une valeur vide en efface un
+  config [--server H] [--port N] [--from A] [--user U] [--password [P]]
+         [--password-stdin] [--footer T]
+                                affiche les paramètres de messagerie, ou les modifie&#xa0;;
+                                --password sans valeur le demande dans le terminal
+  contacts [--lookup TEXT]      les noms du carnet d&apos;adresses lus dans les fichiers *.vcf du
+                                dossier des documents, ou ce à quoi TEXT correspond
+
+Avec --yes, les questions reçoivent la réponse Oui&#xa0;; sinon, elles sont posées dans le
+terminal, ou reçoivent la réponse Non en l&apos;absence de terminal. Les e-mails et les cartes
+sont dans la langue de --language CODE (en, de, es, fr, it, nl, pl, pt), sinon dans la
+langue des e-mails du document, sinon dans celle de la locale.
+Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
+</translation>
+    </message>
+    <message>
+        <source>Kivvo gift-exchange name drawing, command-line tool</source>
+        <comment>IDS_CLI_DESCRIPTION</comment>
+        <translation>Kivvo, tirage au sort pour échange de cadeaux, outil en ligne de commande</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <translation>kivvo-cli: commande inconnue «&#xa0;%s&#xa0;»&#xa0;; voir kivvo-cli --help</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <translation>kivvo-cli: %s&#xa0;; voir kivvo-cli --help</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <comment>IDS_CLI_FILE_EXISTS</comment>
+        <translation>kivvo-cli: «&#xa0;%s&#xa0;» existe déjà&#xa0;; il n&apos;est pas écrasé</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <translation>kivvo-cli: le document n&apos;a pas de tirage numéro %d (nombre de tirages&#xa0;: %d)</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <translation>kivvo-cli: le tirage le plus récent n&apos;a aucun groupe nommé «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <translation>kivvo-cli: le tirage le plus récent n&apos;a aucune personne ni aucun groupe nommé «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
+        <comment>IDS_CLI_DRAW_UNAVAILABLE</comment>
+        <translation>kivvo-cli: Tirer les noms au sort demande plus de deux personnes dans le tirage le plus récent</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: no names were drawn; the file was not changed</source>
+        <comment>IDS_CLI_NOT_DRAWN</comment>
+        <translation>kivvo-cli: aucun nom n&apos;a été tiré&#xa0;; le fichier n&apos;a pas été modifié</translation>
+    </message>
+    <message numerus="yes">
+        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_DRAWN</comment>
+        <translation>
+            <numerusform>Noms tirés pour %d personne&#xa0;; «&#xa0;%s&#xa0;» enregistré</numerusform>
+            <numerusform>Noms tirés pour %d personnes&#xa0;; «&#xa0;%s&#xa0;» enregistré</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>kivvo-cli: nothing was copied; the file was not changed</source>
+        <comment>IDS_CLI_NOT_COPIED</comment>
+        <translation>kivvo-cli: rien n&apos;a été copié&#xa0;; le fichier n&apos;a pas été modifié</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_COPIED</comment>
+        <translation>«&#xa0;%s&#xa0;» ajouté&#xa0;; «&#xa0;%s&#xa0;» enregistré</translation>
+    </message>
+    <message>
+        <source> [y/N] </source>
+        <comment>IDS_CLI_QUESTION_SUFFIX</comment>
+        <translation> [y/N] </translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a number</source>
+        <comment>IDS_CLI_BAD_NUMBER</comment>
+        <translation>«&#xa0;%s&#xa0;» n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%s&quot;</source>
+        <comment>IDS_CLI_REMOVED</comment>
+        <translation>«&#xa0;%s&#xa0;» supprimé</translation>
+    </message>
+    <message>
+        <source>Created &quot;%s&quot;</source>
+        <comment>IDS_CLI_CREATED</comment>
+        <translation>«&#xa0;%s&#xa0;» créé</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <translation>kivvo-cli: le tirage %d n&apos;a aucune personne nommée «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <comment>IDS_CLI_NO_ADDRESS</comment>
+        <translation>kivvo-cli: %s n&apos;a pas d&apos;adresse e-mail&#xa0;; rien n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: not every notification was sent</source>
+        <comment>IDS_CLI_NOT_SENT</comment>
+        <translation>kivvo-cli: tous les messages n&apos;ont pas été envoyés</translation>
+    </message>
+    <message>
+        <source>server: %s
+port: %d
+from: %s
+user: %s
+password: %s
+footer: %s
+settings file: %s
+</source>
+        <comment>IDS_CLI_SETTINGS</comment>
+        <translation>serveur&#xa0;: %s
+port&#xa0;: %d
+expéditeur&#xa0;: %s
+utilisateur&#xa0;: %s
+mot de passe&#xa0;: %s
+pied de page&#xa0;: %s
+fichier de paramètres&#xa0;: %s
+</translation>
+    </message>
+    <message>
+        <source>Settings saved to &quot;%s&quot;</source>
+        <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <translation>Paramètres enregistrés dans «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <translation>kivvo-cli: impossible d&apos;enregistrer les paramètres dans «&#xa0;%s&#xa0;»&#xa0;: %s&#xa0;; le fichier n&apos;a pas été modifié</translation>
+    </message>
+    <message>
+        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_PORT</comment>
+        <translation>le port doit être un nombre de 1 à 65535, et non «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>address: %s
+first name: %s
+last name: %s
+</source>
+        <comment>IDS_CLI_LOOKUP</comment>
+        <translation>adresse&#xa0;: %s
+prénom&#xa0;: %s
+nom&#xa0;: %s
+</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_CONTACT</comment>
+        <translation>kivvo-cli: aucune entrée du carnet d&apos;adresses ne correspond à «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%s can only give to %s.</source>
+        <comment>IDS_DRAW_BLOCKED</comment>
+        <translation>Les cadeaux de %s ne peuvent aller qu&apos;à %s.</translation>
+    </message>
+    <message>
+        <source>%s cannot give to anybody.</source>
+        <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <translation>Personne ne peut recevoir de cadeau de %s.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+What blocks them: %s. Change the groups or add persons, then draw again.</source>
+        <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Ce qui bloque&#xa0;: %s. Modifiez les groupes ou ajoutez des personnes, puis relancez le tirage.</translation>
+    </message>
+    <message>
+        <source>nobody draws himself</source>
+        <comment>IDS_RULE_HIMSELF</comment>
+        <translation>on ne se tire jamais soi-même</translation>
+    </message>
+    <message>
+        <source>nobody draws a person of his own group</source>
+        <comment>IDS_RULE_OWN_GROUP</comment>
+        <translation>on ne tire jamais quelqu&apos;un de son propre groupe</translation>
+    </message>
+    <message>
+        <source>nobody draws the person he gave to last time</source>
+        <comment>IDS_RULE_LAST_TIME</comment>
+        <translation>on ne tire jamais la personne à qui on a offert un cadeau la dernière fois</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>IDS_RULES_SEPARATOR</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>IDS_NAMES_SEPARATOR</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <comment>IDS_NAMES_LAST</comment>
+        <translation>%s et %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%s and %d others</source>
+        <comment>IDS_NAMES_OTHERS</comment>
+        <translation>
+            <numerusform>%s et %d autre</numerusform>
+            <numerusform>%s et %d autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+<byte value="xd"/>
+Please draw names again. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_INVALID</comment>
+        <translation>Les noms tirés ne correspondent plus à la liste&#xa0;: %s.<byte value="xd"/>
+<byte value="xd"/>
+Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translation>
+    </message>
+    <message>
+        <source>%s has no drawn name</source>
+        <comment>IDS_CHECK_NO_NAME</comment>
+        <translation>%s n&apos;a pas de nom tiré</translation>
+    </message>
+    <message>
+        <source>%s, drawn by %s, is no longer in the list</source>
+        <comment>IDS_CHECK_GONE</comment>
+        <translation>%s, tiré par %s, n&apos;est plus dans la liste</translation>
+    </message>
+    <message>
+        <source>%s, drawn by %s, is the name of more than one person</source>
+        <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <translation>%s, tiré par %s, est le nom de plusieurs personnes</translation>
+    </message>
+    <message>
+        <source>%s is drawn by both %s and %s</source>
+        <comment>IDS_CHECK_TWICE</comment>
+        <translation>%s est tiré à la fois par %s et par %s</translation>
+    </message>
+    <message>
+        <source>%s drew himself</source>
+        <comment>IDS_CHECK_HIMSELF</comment>
+        <translation>%s a tiré son propre nom</translation>
+    </message>
+    <message>
+        <source>%s drew %s of his own group</source>
+        <comment>IDS_CHECK_OWN_GROUP</comment>
+        <translation>%s a tiré %s, membre de son propre groupe</translation>
+    </message>
+    <message>
+        <source>%s drew %s, the person he gave to last time</source>
+        <comment>IDS_CHECK_LAST_TIME</comment>
+        <translation>%s a tiré %s, à qui il a offert un cadeau la dernière fois</translation>
+    </message>
+    <message>
+        <source>a person of the list has no name</source>
+        <comment>IDS_CHECK_NAMELESS</comment>
+        <translation>une personne de la liste n&apos;a pas de nom</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %d more</source>
+        <comment>IDS_CHECK_MORE</comment>
+        <translation>
+            <numerusform>et %d autre</numerusform>
+            <numerusform>et %d autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no names have been drawn</source>
+        <comment>IDS_CHECK_NOT_DRAWN</comment>
+        <translation>aucun nom n&apos;a été tiré</translation>
+    </message>
+    <message>
+        <source>The newest drawing can be drawn.</source>
+        <comment>IDS_CLI_CAN_DRAW</comment>
+        <translation>Le tirage le plus récent peut être effectué.</translation>
+    </message>
+    <message>
+        <source>a person&apos;s name cannot be empty</source>
+        <comment>IDS_CLI_EMPTY_NAME</comment>
+        <translation>le nom d&apos;une personne ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: Copy for Next Exchange needs more than two persons in the newest drawing</source>
+        <comment>IDS_CLI_COPY_UNAVAILABLE</comment>
+        <translation>kivvo-cli: Copier pour le prochain échange demande plus de deux personnes dans le tirage le plus récent</translation>
+    </message>
+    <message numerus="yes">
+        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <comment>IDS_RULE_HISTORY</comment>
+        <translation>
+            <numerusform>on ne tire jamais quelqu&apos;un à qui on a offert un cadeau lors du dernier échange (historique&#xa0;: %d échange)</numerusform>
+            <numerusform>on ne tire jamais quelqu&apos;un à qui on a offert un cadeau lors des %d derniers échanges</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s never draws %s</source>
+        <comment>IDS_RULE_EXCLUDED</comment>
+        <translation>%s ne tire jamais %s</translation>
+    </message>
+    <message>
+        <source>nobody draws the person who draws him</source>
+        <comment>IDS_RULE_NO_MUTUAL</comment>
+        <translation>deux personnes ne se tirent jamais mutuellement</translation>
+    </message>
+    <message>
+        <source>the gifts go round in one single circle</source>
+        <comment>IDS_RULE_ONE_CIRCLE</comment>
+        <translation>les cadeaux circulent en un seul et même cercle</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+        <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Ce qui bloque&#xa0;: %s. Modifiez les groupes, les exclusions ou les règles (Échange &gt; Règles), ou ajoutez des personnes, puis relancez le tirage.</translation>
+    </message>
+    <message>
+        <source>%s drew %s, whom he never draws</source>
+        <comment>IDS_CHECK_EXCLUDED</comment>
+        <translation>%s a tiré %s, qu&apos;il ne doit jamais tirer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <comment>IDS_CHECK_HISTORY</comment>
+        <translation>
+            <numerusform>%s a tiré %s, à qui il a offert un cadeau lors du dernier échange (historique&#xa0;: %d échange)</numerusform>
+            <numerusform>%s a tiré %s, à qui il a offert un cadeau lors des %d derniers échanges</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s and %s draw each other</source>
+        <comment>IDS_CHECK_MUTUAL</comment>
+        <translation>%s et %s se tirent mutuellement</translation>
+    </message>
+    <message>
+        <source>the gifts do not go round in one single circle</source>
+        <comment>IDS_CHECK_NOT_ONE_CIRCLE</comment>
+        <translation>les cadeaux ne circulent pas en un seul et même cercle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d more exclusions</source>
+        <comment>IDS_EXCLUSIONS_MORE</comment>
+        <translation>
+            <numerusform>%d autre exclusion</numerusform>
+            <numerusform>%d autres exclusions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s can only give to each other.</source>
+        <comment>IDS_DRAW_EACH_OTHER</comment>
+        <translation>%s ne peuvent s&apos;offrir des cadeaux qu&apos;entre eux.</translation>
+    </message>
+    <message>
+        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <translation>%s ne peuvent s&apos;offrir des cadeaux qu&apos;entre eux, et aucune répartition entre eux ne respecte toutes les règles.</translation>
+    </message>
+    <message>
+        <source>No drawing of the whole list keeps every rule.</source>
+        <comment>IDS_DRAW_NO_WAY</comment>
+        <translation>Aucun tirage de l&apos;ensemble de la liste ne respecte toutes les règles.</translation>
+    </message>
+    <message>
+        <source>No drawing that keeps every rule was found, and it could not be proven that none exists: the list is too large or too tightly bound to be searched through. Draw again to try once more, or relax a rule (Exchange &gt; Rules).</source>
+        <comment>IDS_DRAW_GAVE_UP</comment>
+        <translation>Aucun tirage respectant toutes les règles n&apos;a été trouvé, sans qu&apos;on puisse prouver qu&apos;il n&apos;en existe aucun&#xa0;: la liste est trop grande ou trop contrainte pour être explorée entièrement. Relancez le tirage pour réessayer, ou assouplissez une règle (Échange &gt; Règles).</translation>
+    </message>
+    <message>
+        <source>The file holds data after its lists that Kivvo did not write; it is damaged.</source>
+        <comment>IDS_ERR_EXT_FOREIGN</comment>
+        <translation>Le fichier contient, après ses listes, des données que Kivvo n&apos;a pas écrites&#xa0;; il est endommagé.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <comment>IDS_ERR_EXT_NEWER</comment>
+        <translation>Les règles et exclusions du fichier sont au format %d, écrit par une version plus récente de Kivvo&#xa0;; cette version lit le format %d.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <translation>Les règles et exclusions du fichier sont endommagées (section %d).</translation>
+    </message>
+    <message>
+        <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
+        <comment>IDS_NAME_EVERYBODY_FIRST</comment>
+        <translation>Une personne de la liste n&apos;a pas de nom. Donnez un nom à chaque personne avant le tirage&#xa0;: une personne sans nom ne peut ni être tirée ni apprendre qui elle a tiré.</translation>
+    </message>
+    <message>
+        <source>Rules of the Drawing</source>
+        <comment>IDS_RULES_TITLE</comment>
+        <translation>Règles du tirage</translation>
+    </message>
+    <message>
+        <source>&amp;Avoid the recipients of the last</source>
+        <comment>IDS_RULES_HISTORY</comment>
+        <translation>É&amp;viter les destinataires des derniers échanges&#xa0;:</translation>
+    </message>
+    <message>
+        <source> exchanges</source>
+        <comment>IDS_RULES_HISTORY_SUFFIX</comment>
+        <translation> échanges</translation>
+    </message>
+    <message>
+        <source> exchange</source>
+        <comment>IDS_RULES_HISTORY_SUFFIX_ONE</comment>
+        <translation> échange</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text; save it from the spreadsheet as CSV UTF-8</source>
+        <comment>IDS_CSV_NOT_UTF8</comment>
+        <translation>ce n&apos;est pas du texte UTF-8&#xa0;; enregistrez-le depuis le tableur au format CSV UTF-8</translation>
+    </message>
+    <message>
+        <source>line %d opens a quoted field that is never closed</source>
+        <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <translation>la ligne %d ouvre un champ entre guillemets qui n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <comment>IDS_IMPORT_UNREADABLE</comment>
+        <translation>Impossible d&apos;importer des participants depuis «&#xa0;%s&#xa0;»&#xa0;: %s.</translation>
+    </message>
+    <message>
+        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <translation>la ligne %d compte plus de %d champs (nom, adresse, idées de cadeaux, groupe)</translation>
+    </message>
+    <message>
+        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <comment>IDS_IMPORT_TOO_LONG</comment>
+        <translation>la ligne %d contient un texte plus long que ce que Kivvo peut conserver</translation>
+    </message>
+    <message>
+        <source>line %d has no name</source>
+        <comment>IDS_IMPORT_NO_NAME</comment>
+        <translation>la ligne %d n&apos;a pas de nom</translation>
+    </message>
+    <message>
+        <source>Already in the list, so not imported again: %s</source>
+        <comment>IDS_IMPORT_DUPLICATES</comment>
+        <translation>Déjà dans la liste, donc pas importés à nouveau&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: nobody new to import</source>
+        <comment>IDS_IMPORT_NOTHING</comment>
+        <translation>kivvo-cli: personne de nouveau à importer</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %d participants into &quot;%s&quot;</source>
+        <comment>IDS_IMPORT_DONE</comment>
+        <translation>
+            <numerusform>%d participant importé dans «&#xa0;%s&#xa0;»</numerusform>
+            <numerusform>%d participants importés dans «&#xa0;%s&#xa0;»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>export needs --csv OUT, the file to write</source>
+        <comment>IDS_EXPORT_NEEDS_CSV</comment>
+        <translation>export demande --csv OUT, le fichier à écrire</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <comment>IDS_EXPORT_FAILED</comment>
+        <translation>kivvo-cli: impossible d&apos;écrire «&#xa0;%s&#xa0;»&#xa0;: %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d persons written to &quot;%s&quot;</source>
+        <comment>IDS_EXPORT_DONE</comment>
+        <translation>
+            <numerusform>%d personne écrite dans «&#xa0;%s&#xa0;»</numerusform>
+            <numerusform>%d personnes écrites dans «&#xa0;%s&#xa0;»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <translation>Le nom «&#xa0;%s&#xa0;» est déjà pris dans cette liste&#xa0;; la personne s&apos;appelle donc «&#xa0;%s&#xa0;».</translation>
+    </message>
+    <message>
+        <source>move takes either --group GROUP or --top</source>
+        <comment>IDS_MOVE_NEEDS_TARGET</comment>
+        <translation>move demande soit --group GROUP, soit --top</translation>
+    </message>
+    <message>
+        <source>%s moved into %s</source>
+        <comment>IDS_MOVED_TO_GROUP</comment>
+        <translation>%s déplacé dans %s</translation>
+    </message>
+    <message>
+        <source>%s moved out of his group</source>
+        <comment>IDS_MOVED_TO_TOP</comment>
+        <translation>%s ne fait plus partie d&apos;aucun groupe</translation>
+    </message>
+    <message>
+        <source>0 (none)</source>
+        <comment>IDS_RULES_HISTORY_NONE</comment>
+        <translation>0 (aucun)</translation>
+    </message>
+    <message>
+        <source>Nobody draws a person he gave a gift to in that many earlier exchanges of this document: 1 is last time only, 0 lets anybody draw the same person again.</source>
+        <comment>IDS_RULES_HISTORY_HELP</comment>
+        <translation>Nombre d&apos;échanges précédents de ce document pris en compte&#xa0;: on ne tire jamais quelqu&apos;un à qui on a offert un cadeau lors de ces échanges. 1&#xa0;: la dernière fois seulement&#xa0;; 0&#xa0;: chacun peut tirer à nouveau la même personne.</translation>
+    </message>
+    <message>
+        <source>&amp;No mutual pairs</source>
+        <comment>IDS_RULES_NO_MUTUAL</comment>
+        <translation>&amp;Pas de paires réciproques</translation>
+    </message>
+    <message>
+        <source>Nobody draws the person who draws him: no two persons give to each other.</source>
+        <comment>IDS_RULES_NO_MUTUAL_HELP</comment>
+        <translation>Personne ne tire celui qui l&apos;a tiré&#xa0;: deux personnes ne s&apos;offrent jamais de cadeau mutuellement.</translation>
+    </message>
+    <message>
+        <source>&amp;One circle</source>
+        <comment>IDS_RULES_ONE_CIRCLE</comment>
+        <translation>&amp;Un seul cercle</translation>
+    </message>
+    <message>
+        <source>The gifts go round in one single circle (Ann to Bob, Bob to Cid, ... and back to Ann), so that they can be handed on in one chain.</source>
+        <comment>IDS_RULES_ONE_CIRCLE_HELP</comment>
+        <translation>Les cadeaux circulent en un seul et même cercle (Anne à Bruno, Bruno à Claire, ... et retour à Anne), pour pouvoir être remis en une seule chaîne.</translation>
+    </message>
+    <message>
+        <source>Who never draws whom is set for each person in his properties (Never draws).</source>
+        <comment>IDS_RULES_EXCLUSIONS_HELP</comment>
+        <translation>Les exclusions (qui ne tire jamais qui) se règlent pour chaque personne dans ses propriétés (Ne tire jamais).</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les...</source>
+        <comment>IDS_MENU_RULES</comment>
+        <translation>Règ&amp;les...</translation>
+    </message>
+    <message>
+        <source>Never draws (names, separated by commas):</source>
+        <comment>IDS_PERSON_NEVER_DRAWS_LABEL</comment>
+        <translation>Ne tire jamais (noms séparés par des virgules)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Both ways: they never draw him either</source>
+        <comment>IDS_PERSON_BOTH_WAYS</comment>
+        <translation>&amp;Dans les deux sens&#xa0;: eux non plus ne tirent jamais cette personne</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is nobody of this list.</source>
+        <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <translation>«&#xa0;%s&#xa0;» ne fait pas partie de cette liste.</translation>
+    </message>
+    <message>
+        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <translation>Personne ne se tire soi-même de toute façon&#xa0;; retirez «&#xa0;%s&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Never draws some persons of the list</source>
+        <comment>IDS_TIP_HAS_EXCLUSIONS</comment>
+        <translation>Ne tire jamais certaines personnes de la liste</translation>
+    </message>
+    <message>
+        <source>history: %s
+no mutual pairs: %s
+one circle: %s
+</source>
+        <comment>IDS_CLI_RULES</comment>
+        <translation>historique&#xa0;: %s
+pas de paires réciproques&#xa0;: %s
+un seul cercle&#xa0;: %s
+</translation>
+    </message>
+    <message>
+        <source>0 (the recipients of earlier exchanges may be drawn again)</source>
+        <comment>IDS_CLI_HISTORY_NONE</comment>
+        <translation>0 (les destinataires des échanges précédents peuvent être tirés à nouveau)</translation>
+    </message>
+    <message>
+        <source>%d (%s)</source>
+        <comment>IDS_CLI_HISTORY</comment>
+        <translation>%d (%s)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <comment>IDS_CLI_ON</comment>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <comment>IDS_CLI_OFF</comment>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>exclusions in &quot;%s&quot;:
+</source>
+        <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <translation>exclusions dans «&#xa0;%s&#xa0;»&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>no exclusions in &quot;%s&quot;
+</source>
+        <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <translation>aucune exclusion dans «&#xa0;%s&#xa0;»
+</translation>
+    </message>
+    <message>
+        <source>%s may draw %s again</source>
+        <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <translation>%s peut de nouveau tirer %s</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <translation>kivvo-cli: rien n&apos;empêche %s de tirer %s</translation>
+    </message>
+    <message>
+        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_SWITCH</comment>
+        <translation>--%s prend on ou off, et non «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_HISTORY</comment>
+        <translation>--history prend un nombre de 0 à %d, ou all, et non «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s already never draws %s</source>
+        <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <translation>kivvo-cli: l&apos;exclusion existe déjà&#xa0;: %s ne tire jamais %s</translation>
+    </message>
+    <message>
+        <source>A person of the list has no name; name every person, then draw again.</source>
+        <comment>IDS_DRAW_NAMELESS</comment>
+        <translation>Une personne de la liste n&apos;a pas de nom&#xa0;; donnez un nom à chaque personne, puis relancez le tirage.</translation>
+    </message>
+    <message>
+        <source>cannot connect to %s port %d: %s</source>
+        <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <translation>impossible de se connecter à %s, port %d&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>the server did not accept this program as a client: %s</source>
+        <comment>IDS_SMTP_NO_GREETING</comment>
+        <translation>le serveur n&apos;a pas accepté ce programme comme client&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>the encrypted connection (TLS) failed: %s</source>
+        <comment>IDS_SMTP_TLS_FAILED</comment>
+        <translation>la connexion chiffrée (TLS) a échoué&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
+        <comment>IDS_SMTP_NO_TLS</comment>
+        <translation>le serveur ne propose pas de chiffrement (STARTTLS), or le mot de passe n&apos;est jamais envoyé autrement que chiffré</translation>
+    </message>
+    <message>
+        <source>the server refused the login: %s; check the user name and the password</source>
+        <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <translation>le serveur a refusé la connexion&#xa0;: %s&#xa0;; vérifiez le nom d&apos;utilisateur et le mot de passe</translation>
+    </message>
+    <message>
+        <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
+        <comment>IDS_SMTP_NO_LOGIN_METHOD</comment>
+        <translation>le serveur ne propose aucune méthode de connexion connue de ce programme (PLAIN ou LOGIN)</translation>
+    </message>
+    <message>
+        <source>the server wants a login: %s; enter the user name and the password</source>
+        <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <translation>le serveur demande une connexion&#xa0;: %s&#xa0;; saisissez le nom d&apos;utilisateur et le mot de passe</translation>
+    </message>
+    <message>
+        <source>the server refused the sender address %s: %s</source>
+        <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <translation>le serveur a refusé l&apos;adresse de l&apos;expéditeur %s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>the server refused the address %s: %s</source>
+        <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <translation>le serveur a refusé l&apos;adresse %s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>the server refused the message: %s</source>
+        <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <translation>le serveur a refusé le message&#xa0;: %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server did not answer within %d seconds</source>
+        <comment>IDS_SMTP_TIMED_OUT</comment>
+        <translation>
+            <numerusform>le serveur n&apos;a pas répondu en %d seconde</numerusform>
+            <numerusform>le serveur n&apos;a pas répondu en %d secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <translation>
+            <numerusform>le serveur n&apos;a pas confirmé le message en %d seconde&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</numerusform>
+            <numerusform>le serveur n&apos;a pas confirmé le message en %d secondes&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <comment>IDS_SMTP_LOST</comment>
+        <translation>le serveur a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before it confirmed the message; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_LOST_UNCONFIRMED</comment>
+        <translation>le serveur a fermé la connexion avant de confirmer le message&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</translation>
+    </message>
+    <message>
+        <source>sending was stopped</source>
+        <comment>IDS_SMTP_CANCELLED</comment>
+        <translation>l&apos;envoi a été interrompu</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not an e-mail address</source>
+        <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <translation>«&#xa0;%s&#xa0;» n&apos;est pas une adresse e-mail</translation>
+    </message>
+    <message>
+        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <translation>pas d&apos;adresse e-mail&#xa0;: «&#xa0;%s&#xa0;» n&apos;est pas dans le carnet d&apos;adresses</translation>
+    </message>
+    <message>
+        <source>Skipped [%s]: no email address</source>
+        <comment>IDS_SEND_SKIPPED</comment>
+        <translation>Ignoré [%s]&#xa0;: pas d&apos;adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Not sent to [%s] email address [%s]</source>
+        <comment>IDS_SEND_NOT_SENT</comment>
+        <translation>Non envoyé à [%s], adresse e-mail [%s]</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <comment>IDS_SEND_LINE_REASON</comment>
+        <translation>%s&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The mail server %s refused the sender address.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
+        <comment>IDS_SENDER_ERROR</comment>
+        <translation>Le serveur de messagerie %s a refusé l&apos;adresse de l&apos;expéditeur.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Corrigez l&apos;adresse de l&apos;expéditeur (Paramètres &gt; Configurer, ou kivvo-cli config). Rien d&apos;autre n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Sending stopped; nothing more was sent.</source>
+        <comment>IDS_SEND_STOPPED</comment>
+        <translation>Envoi interrompu&#xa0;; rien d&apos;autre n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>E-mails are still being sent. Stop sending and close?<byte value="xd"/>
+<byte value="xd"/>
+Whoever has not been sent his e-mail yet gets none.</source>
+        <comment>IDS_ASK_STOP_SENDING</comment>
+        <translation>Des e-mails sont encore en cours d&apos;envoi. Interrompre l&apos;envoi et fermer&#xa0;?<byte value="xd"/>
+<byte value="xd"/>
+Les participants dont l&apos;e-mail n&apos;est pas encore parti n&apos;en recevront pas.</translation>
+    </message>
+    <message>
+        <source>Sending Emails</source>
+        <comment>IDS_SEND_TITLE</comment>
+        <translation>Envoi des e-mails</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>IDS_SEND_CANCEL</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Send again to those that failed</source>
+        <comment>IDS_SEND_RETRY</comment>
+        <translation>Renvoyer les e-mails qui ont échoué</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>IDS_SEND_CLOSE</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Sending %d of %d...</source>
+        <comment>IDS_SEND_RUNNING</comment>
+        <translation>Envoi %d sur %d...</translation>
+    </message>
+    <message>
+        <source>Stopping after the message being sent...</source>
+        <comment>IDS_SEND_CANCELLING</comment>
+        <translation>Arrêt après le message en cours d&apos;envoi...</translation>
+    </message>
+    <message>
+        <source>%s: waiting</source>
+        <comment>IDS_SEND_WAITING</comment>
+        <translation>%s&#xa0;: en attente</translation>
+    </message>
+    <message>
+        <source>it is not a vCard file</source>
+        <comment>IDS_CONTACTS_NOT_VCARD</comment>
+        <translation>ce n&apos;est pas un fichier vCard</translation>
+    </message>
+    <message>
+        <source>Enter the name of the mail server, such as smtp.example.org.</source>
+        <comment>IDS_SETTINGS_BAD_SERVER</comment>
+        <translation>Saisissez le nom du serveur de messagerie, par exemple smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535, most often 587 or 465.</source>
+        <comment>IDS_SETTINGS_BAD_PORT</comment>
+        <translation>Le port est un nombre de 1 à 65535, le plus souvent 587 ou 465.</translation>
+    </message>
+    <message>
+        <source>Enter one e-mail address, such as you@example.org or Your Name &lt;you@example.org&gt;.</source>
+        <comment>IDS_SETTINGS_BAD_FROM</comment>
+        <translation>Saisissez une seule adresse e-mail, par exemple vous@example.org ou Votre Nom &lt;vous@example.org&gt;.</translation>
+    </message>
+    <message>
+        <source>Mail Settings</source>
+        <comment>IDS_SETTINGS_TITLE</comment>
+        <translation>Paramètres de messagerie</translation>
+    </message>
+    <message>
+        <source>Mail server (SMTP):</source>
+        <comment>IDS_SETTINGS_SERVER</comment>
+        <translation>Serveur de messagerie (SMTP)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <comment>IDS_SETTINGS_PORT</comment>
+        <translation>Port&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sender address:</source>
+        <comment>IDS_SETTINGS_FROM</comment>
+        <translation>Adresse de l&apos;expéditeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <comment>IDS_SETTINGS_USER</comment>
+        <translation>Nom d&apos;utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <comment>IDS_SETTINGS_PASSWORD</comment>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <comment>IDS_SETTINGS_SHOW_PASSWORD</comment>
+        <translation>Afficher le mot de passe</translation>
+    </message>
+    <message>
+        <source>Footer of every e-mail:</source>
+        <comment>IDS_SETTINGS_FOOTER</comment>
+        <translation>Pied de page de chaque e-mail&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Send test mail</source>
+        <comment>IDS_SETTINGS_TEST</comment>
+        <translation>Envoyer un e-mail de test</translation>
+    </message>
+    <message>
+        <source>Sending a test mail to %s...</source>
+        <comment>IDS_SETTINGS_TESTING</comment>
+        <translation>Envoi d&apos;un e-mail de test à %s...</translation>
+    </message>
+    <message>
+        <source>A test mail was sent to %s.</source>
+        <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <translation>Un e-mail de test a été envoyé à %s.</translation>
+    </message>
+    <message>
+        <source>The test mail could not be sent: %s</source>
+        <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <translation>Impossible d&apos;envoyer l&apos;e-mail de test&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Kivvo test mail</source>
+        <comment>IDS_TEST_MAIL_SUBJECT</comment>
+        <translation>E-mail de test de Kivvo</translation>
+    </message>
+    <message>
+        <source>This test mail shows that Kivvo can send the name drawing&apos;s e-mails with these settings.<byte value="xd"/>
+</source>
+        <comment>IDS_TEST_MAIL_BODY</comment>
+        <translation>Cet e-mail de test montre que Kivvo peut envoyer les e-mails du tirage au sort avec ces paramètres.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The new settings are used until the program ends.</source>
+        <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <translation>Impossible d&apos;enregistrer le fichier de paramètres «&#xa0;%s&#xa0;»&#xa0;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Les nouveaux paramètres restent en vigueur jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <comment>IDS_PASSWORD_IN_KEYRING</comment>
+        <translation>Le mot de passe est conservé dans le trousseau de clés du bureau.</translation>
+    </message>
+    <message>
+        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <comment>IDS_PASSWORD_IN_FILE</comment>
+        <translation>Aucun trousseau de clés n&apos;est actif&#xa0;: le mot de passe est conservé dans le fichier de paramètres %s, qui n&apos;est lisible que par vous.</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <comment>IDS_PASSWORD_NONE</comment>
+        <translation>non défini</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <comment>IDS_CLI_BAD_SETTING</comment>
+        <translation>kivvo-cli: --%s&#xa0;: %s Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <comment>IDS_CLI_PASSWORD_PROMPT</comment>
+        <translation>Mot de passe&#xa0;: </translation>
+    </message>
+    <message>
+        <source>--password without a value asks on a terminal; without one, give it with --password-stdin</source>
+        <comment>IDS_CLI_NO_TERMINAL</comment>
+        <translation>--password sans valeur le demande dans un terminal&#xa0;; sans terminal, donnez-le avec --password-stdin</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <comment>IDS_CLI_PASSWORD_SET</comment>
+        <translation>défini</translation>
+    </message>
+    <message>
+        <source>sending was stopped before the server confirmed the message; it may have arrived</source>
+        <comment>IDS_SMTP_STOPPED_UNCONFIRMED</comment>
+        <translation>l&apos;envoi a été interrompu avant que le serveur ne confirme le message&#xa0;; il est peut-être arrivé</translation>
+    </message>
+    <message>
+        <source>Stop now</source>
+        <comment>IDS_SEND_STOP_NOW</comment>
+        <translation>Arrêter maintenant</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply was longer than any mail server&apos;s (more than 4096 characters in a line, or more than 256 lines); the connection was closed</source>
+        <comment>IDS_SMTP_REPLY_TOO_LONG</comment>
+        <translation>la réponse du serveur était plus longue que celle de n&apos;importe quel serveur de messagerie (plus de 4096 caractères sur une ligne, ou plus de 256 lignes)&#xa0;; la connexion a été fermée</translation>
+    </message>
+    <message>
+        <source>the server sent more than its go-ahead for encryption (STARTTLS) before encryption began; somebody between this computer and the server may be tampering with the connection, so it was closed</source>
+        <comment>IDS_SMTP_TLS_INJECTION</comment>
+        <translation>le serveur a envoyé plus que son accord pour le chiffrement (STARTTLS) avant que le chiffrement ne commence&#xa0;; quelqu&apos;un entre cet ordinateur et le serveur manipule peut-être la connexion, elle a donc été fermée</translation>
+    </message>
+    <message>
+        <source>the server cannot take the message now: %s; try again later</source>
+        <comment>IDS_SMTP_TRY_LATER</comment>
+        <translation>le serveur ne peut pas accepter le message pour l&apos;instant&#xa0;: %s&#xa0;; réessayez plus tard</translation>
+    </message>
+    <message>
+        <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_TOO_LONG_UNCONFIRMED</comment>
+        <translation>la confirmation du message par le serveur était plus longue que celle de n&apos;importe quel serveur de messagerie&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</translation>
+    </message>
+    <message>
+        <source>The mail server %s stopped answering.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent. Try again later.</source>
+        <comment>IDS_SEND_SERVER_SILENT</comment>
+        <translation>Le serveur de messagerie %s ne répond plus.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Rien d&apos;autre n&apos;a été envoyé. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>not sent, since the mail server could not go on: %s</source>
+        <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <translation>non envoyé, car le serveur de messagerie n&apos;a pas pu continuer&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+<byte value="xd"/>
+Send it again anyway? If it did arrive, the recipient gets two copies.</source>
+        <comment>IDS_ASK_SEND_AGAIN</comment>
+        <translation>L&apos;e-mail destiné à %s (%s) est peut-être déjà arrivé&#xa0;: %s.<byte value="xd"/>
+<byte value="xd"/>
+Le renvoyer quand même&#xa0;? S&apos;il est bien arrivé, le destinataire le recevra en double.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: warning: a password given as --password VALUE can be seen by other users in the process list; give it with --password-stdin instead, or with --password alone to be asked for it</source>
+        <comment>IDS_CLI_PASSWORD_VISIBLE</comment>
+        <translation>kivvo-cli: avertissement&#xa0;: un mot de passe donné sous la forme --password VALUE est visible par les autres utilisateurs dans la liste des processus&#xa0;; donnez-le plutôt avec --password-stdin, ou avec --password seul pour qu&apos;il vous soit demandé</translation>
+    </message>
+    <message>
+        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <translation>le fichier de paramètres qui s&apos;y trouve est illisible (%s)&#xa0;; il est laissé tel quel plutôt que d&apos;être remplacé par des paramètres qui ignorent son contenu. Rendez-le lisible ou supprimez-le, puis réessayez</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <comment>IDS_DOC_LOCKED</comment>
+        <translation>«&#xa0;%s&#xa0;» est en cours de modification par un autre programme (fichier de verrou «&#xa0;%s&#xa0;»)&#xa0;; il n&apos;a donc pas été enregistré. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <comment>IDS_LOCK_NOT_MADE</comment>
+        <translation>impossible de créer le fichier de verrou «&#xa0;%s&#xa0;» à côté&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <translation>il serait trop gros (taille&#xa0;: %d octets&#xa0;; maximum pour un fichier que ce programme ouvre&#xa0;: %d octets)&#xa0;; rien n&apos;a été écrit. Supprimez des tirages ou raccourcissez des textes, puis enregistrez à nouveau</translation>
+    </message>
+    <message>
+        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <translation>il contient plus de personnes et de groupes que ce programme ne peut en ouvrir (maximum&#xa0;: %d)</translation>
+    </message>
+    <message>
+        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <translation>le fichier a été écrit, mais son dossier n&apos;a pas pu être synchronisé sur le disque&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
+        <comment>IDS_KEYRING_WAITING</comment>
+        <translation>En attente du trousseau de clés du bureau&#xa0;: il demande son mot de passe (pour se déverrouiller, ou pour un nouveau trousseau). Répondez-lui pour continuer.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <comment>IDS_KEYRING_SILENT</comment>
+        <translation>Le trousseau de clés du bureau ne répond pas (%s). Kivvo continue sans lui&#xa0;: le mot de passe de messagerie est lu et conservé dans le fichier de paramètres %s, qui n&apos;est lisible que par vous.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %d seconds</source>
+        <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <translation>
+            <numerusform>pas de réponse en %d seconde</numerusform>
+            <numerusform>pas de réponse en %d secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draw names — %s</source>
+        <comment>IDS_DRAWNAMES_TITLE</comment>
+        <translation>Tirer les noms au sort — %s</translation>
+    </message>
+    <message>
+        <source>View notifications — %s</source>
+        <comment>IDS_SHOWNAMES_TITLE</comment>
+        <translation>Afficher les noms tirés — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d participants have not seen their name yet. End the round?</source>
+        <comment>IDS_ASK_END_ROUND</comment>
+        <translation>
+            <numerusform>%d participant n&apos;a pas encore vu son nom. Terminer le tour&#xa0;?</numerusform>
+            <numerusform>%d participants n&apos;ont pas encore vu leur nom. Terminer le tour&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 participant has not seen his name yet. End the round?</source>
+        <comment>IDS_ASK_END_ROUND_ONE</comment>
+        <translation>1 participant n&apos;a pas encore vu son nom. Terminer le tour&#xa0;?</translation>
+    </message>
+    <message>
+        <source>This shows every participant&apos;s drawn name to whoever is at the screen.<byte value="xd"/>
+<byte value="xd"/>
+Show the drawn names now?</source>
+        <comment>IDS_ASK_VIEW_NOTIFICATIONS</comment>
+        <translation>Le nom tiré de chaque participant va s&apos;afficher pour quiconque se trouve devant l&apos;écran.<byte value="xd"/>
+<byte value="xd"/>
+Afficher les noms tirés maintenant&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Previous participant</source>
+        <comment>IDS_ACC_PREVIOUS</comment>
+        <translation>Participant précédent</translation>
+    </message>
+    <message>
+        <source>Next participant</source>
+        <comment>IDS_ACC_NEXT</comment>
+        <translation>Participant suivant</translation>
+    </message>
+    <message>
+        <source>Drawn name</source>
+        <comment>IDS_ACC_REVEALED_TEXT</comment>
+        <translation>Nom tiré</translation>
+    </message>
+    <message>
+        <source>Done: hide the name again</source>
+        <comment>IDS_ACC_DONE</comment>
+        <translation>Terminé&#xa0;: masquer à nouveau le nom</translation>
+    </message>
+    <message>
+        <source>OK: end the round</source>
+        <comment>IDS_ACC_END_ROUND</comment>
+        <translation>OK&#xa0;: terminer le tour</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <comment>IDS_ACC_NAME_HIDDEN</comment>
+        <translation>masqué</translation>
+    </message>
+    <message>
+        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+<byte value="xd"/>
+The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+        <comment>IDS_ASK_SEND_NEWEST</comment>
+        <translation>Envoyer maintenant un e-mail à tous les participants de la liste la plus récente, «&#xa0;%s&#xa0;», dont l&apos;adresse e-mail est renseignée.<byte value="xd"/>
+<byte value="xd"/>
+La liste affichée, «&#xa0;%s&#xa0;», est plus ancienne&#xa0;: son tirage n&apos;est pas envoyé.</translation>
+    </message>
+    <message>
+        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+<byte value="xd"/>
+The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+        <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <translation>Envoyer à %s le nom tiré dans la liste la plus récente, «&#xa0;%s&#xa0;»&#xa0;?<byte value="xd"/>
+<byte value="xd"/>
+La liste affichée, «&#xa0;%s&#xa0;», est plus ancienne&#xa0;: son tirage n&apos;est pas envoyé.</translation>
+    </message>
+    <message>
+        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <comment>IDS_NOT_IN_NEWEST</comment>
+        <translation>%s ne figure pas dans la liste la plus récente, «&#xa0;%s&#xa0;»&#xa0;; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
+        <comment>IDS_BUSY_SENDING</comment>
+        <translation>Les e-mails de la liste la plus récente sont en cours d&apos;envoi. Attendez la fin de l&apos;envoi, ou annulez-le, avant de refaire le tirage ou de modifier la liste la plus récente.</translation>
+    </message>
+    <message>
+        <source>The names have been drawn again since these e-mails were sent.<byte value="xd"/>
+<byte value="xd"/>
+Sending again would mix two drawings. Send the new drawing to everybody with Send Emails.</source>
+        <comment>IDS_RETRY_REDRAWN</comment>
+        <translation>Les noms ont été tirés à nouveau depuis l&apos;envoi de ces e-mails.<byte value="xd"/>
+<byte value="xd"/>
+Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le monde avec Envoyer les e-mails.</translation>
+    </message>
+    <message>
+        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <translation>%s n&apos;a pas d&apos;adresse e-mail dans la liste la plus récente, «&#xa0;%s&#xa0;»&#xa0;; rien n&apos;a été envoyé.</translation>
+    </message>
+    <message>
+        <source>Print &amp;Cards...</source>
+        <comment>IDS_MENU_PRINT_CARDS</comment>
+        <translation>I&amp;mprimer les cartes...</translation>
+    </message>
+    <message>
+        <source>For %s</source>
+        <comment>IDS_CARD_FOR</comment>
+        <translation>Pour %s</translation>
+    </message>
+    <message>
+        <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
+        <comment>IDS_CARD_FOLD_HINT</comment>
+        <translation>Repliez le rabat le long des pointillés. Ne l&apos;ouvrez qu&apos;à l&apos;abri des regards.</translation>
+    </message>
+    <message>
+        <source>%s gives a gift to</source>
+        <comment>IDS_CARD_GIVES_TO</comment>
+        <translation>%s offre un cadeau à</translation>
+    </message>
+    <message>
+        <source>Suggestions: %s</source>
+        <comment>IDS_CARD_SUGGESTIONS</comment>
+        <translation>Idées de cadeaux&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>fold up</source>
+        <comment>IDS_CARD_FLAP</comment>
+        <translation>replier</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <translation>kivvo-cli: impossible d&apos;écrire les cartes dans «&#xa0;%s&#xa0;»&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Print Cards — %s</source>
+        <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <translation>Imprimer les cartes — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <translation>
+            <numerusform>%d carte de «&#xa0;%s&#xa0;» écrite dans «&#xa0;%s&#xa0;»</numerusform>
+            <numerusform>%d cartes de «&#xa0;%s&#xa0;» écrites dans «&#xa0;%s&#xa0;»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The newest list has nobody to print a card for.</source>
+        <comment>IDS_CARDS_NOBODY</comment>
+        <translation>La liste la plus récente ne contient personne pour qui imprimer une carte.</translation>
+    </message>
+    <message>
+        <source>Print cards for those without an address</source>
+        <comment>IDS_SEND_PRINT_SKIPPED</comment>
+        <translation>Imprimer les cartes des participants sans adresse</translation>
+    </message>
+    <message>
+        <source>The cards could not be printed: %s</source>
+        <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <translation>Impossible d&apos;imprimer les cartes&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>the printer or the file could not be written</source>
+        <comment>IDS_CARDS_NO_DEVICE</comment>
+        <translation>impossible d&apos;écrire sur l&apos;imprimante ou dans le fichier</translation>
+    </message>
+    <message>
+        <source>a new page could not be started</source>
+        <comment>IDS_CARDS_NO_PAGE</comment>
+        <translation>impossible de commencer une nouvelle page</translation>
+    </message>
+    <message>
+        <source>Cards %s</source>
+        <comment>IDS_CARDS_DOC_NAME</comment>
+        <translation>Cartes %s</translation>
+    </message>
+    <message>
+        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <translation>1 carte de «&#xa0;%s&#xa0;» écrite dans «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d cards sent to the printer.</source>
+        <comment>IDS_CARDS_PRINTED</comment>
+        <translation>
+            <numerusform>%d carte envoyée à l&apos;imprimante.</numerusform>
+            <numerusform>%d cartes envoyées à l&apos;imprimante.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring support (%s) could not be loaded: %s</source>
+        <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <translation>Impossible de charger la prise en charge du trousseau de clés (%s)&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <comment>IDS_MENU_UNDO</comment>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <comment>IDS_MENU_REDO</comment>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <comment>IDS_MENU_UNDO_WHAT</comment>
+        <translation>&amp;Annuler&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <comment>IDS_MENU_REDO_WHAT</comment>
+        <translation>&amp;Rétablir&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Add Person</source>
+        <comment>IDS_EDIT_ADD_PERSON</comment>
+        <translation>Ajout d&apos;une personne</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <comment>IDS_EDIT_ADD_GROUP</comment>
+        <translation>Ajout d&apos;un groupe</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>IDS_EDIT_DELETE</comment>
+        <translation>Suppression</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <comment>IDS_EDIT_RENAME</comment>
+        <translation>Changement de nom</translation>
+    </message>
+    <message>
+        <source>Person Properties</source>
+        <comment>IDS_EDIT_PROPERTIES</comment>
+        <translation>Propriétés de la personne</translation>
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <comment>IDS_EDIT_MOVE</comment>
+        <translation>Déplacement vers un groupe</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <comment>IDS_EDIT_RULES</comment>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Draw Names</source>
+        <comment>IDS_EDIT_DRAW</comment>
+        <translation>Tirage au sort</translation>
+    </message>
+    <message>
+        <source>Copy for Next Exchange</source>
+        <comment>IDS_EDIT_COPY</comment>
+        <translation>Copie pour le prochain échange</translation>
+    </message>
+    <message>
+        <source>Import Participants</source>
+        <comment>IDS_EDIT_IMPORT</comment>
+        <translation>Import de participants</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Group</source>
+        <comment>IDS_MENU_MOVE_TO_GROUP</comment>
+        <translation>&amp;Déplacer vers le groupe</translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <comment>IDS_MENU_NO_GROUP</comment>
+        <translation>Aucun groupe</translation>
+    </message>
+    <message>
+        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <comment>IDS_HISTORY_NOTE</comment>
+        <translation>%s — un échange passé&#xa0;; son tirage empêche quiconque de tirer à nouveau la même personne. Seul son nom peut être modifié.</translation>
+    </message>
+    <message>
+        <source>No e-mail address: %s will get no e-mail.</source>
+        <comment>IDS_TIP_NO_ADDRESS</comment>
+        <translation>Pas d&apos;adresse e-mail&#xa0;: %s ne recevra pas d&apos;e-mail.</translation>
+    </message>
+    <message>
+        <source>&amp;Import Participants...</source>
+        <comment>IDS_MENU_IMPORT</comment>
+        <translation>&amp;Importer des participants...</translation>
+    </message>
+    <message>
+        <source>Participants (*.csv *.vcf *.vcard);;CSV files (*.csv);;vCard files (*.vcf *.vcard);;All files (*)</source>
+        <comment>IDS_IMPORT_FILTER</comment>
+        <translation>Participants (*.csv *.vcf *.vcard);;Fichiers CSV (*.csv);;Fichiers vCard (*.vcf *.vcard);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import Participants — %s</source>
+        <comment>IDS_IMPORT_TITLE</comment>
+        <translation>Importer des participants — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <comment>IDS_IMPORT_TO_ADD</comment>
+        <translation>
+            <numerusform>%d personne sera ajoutée à «&#xa0;%s&#xa0;»&#xa0;:</numerusform>
+            <numerusform>%d personnes seront ajoutées à «&#xa0;%s&#xa0;»&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already in the list, so left out: %s</source>
+        <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <translation>Déjà dans la liste, donc ignorés&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Nothing will be imported. %s</source>
+        <comment>IDS_IMPORT_FAILED</comment>
+        <translation>Rien ne sera importé. %s</translation>
+    </message>
+    <message>
+        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <translation>Tous les participants du fichier sont déjà dans «&#xa0;%s&#xa0;»&#xa0;: personne à ajouter.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_IMPORT_COL_NAME</comment>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <comment>IDS_IMPORT_COL_ADDRESS</comment>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <comment>IDS_IMPORT_COL_GROUP</comment>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>1 person will be added to &quot;%s&quot;:</source>
+        <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <translation>1 personne sera ajoutée à «&#xa0;%s&#xa0;»&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <translation>
+            <numerusform>La liste de qui a offert un cadeau à qui lors de l&apos;échange précédent (%d personne) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
+</numerusform>
+            <numerusform>La liste de qui a offert un cadeau à qui lors de l&apos;échange précédent (%d personnes) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source><byte value="xd"/>
+The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <translation>
+            <numerusform><byte value="xd"/>
+La liste actuelle des noms (%d personne) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
+</numerusform>
+            <numerusform><byte value="xd"/>
+La liste actuelle des noms (%d personnes) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+%s, voici le nom tiré au sort de la personne à qui vous offrirez un cadeau&#xa0;: %s.<byte value="xd"/>
+<byte value="xd"/>
+Les listes de ce cercle de participants sont trop longues pour figurer dans chaque e-mail&#xa0;: demandez-les à l&apos;organisateur si vous souhaitez les voir.<byte value="xd"/>
+<byte value="xd"/>
+Merci&#xa0;!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet, so no e-mail was sent. Enter your mail server and your address in Settings &gt; Configure first.</source>
+        <comment>IDS_MAIL_NOT_SET_UP</comment>
+        <translation>La messagerie n&apos;est pas encore configurée, aucun e-mail n&apos;a donc été envoyé. Saisissez d&apos;abord votre serveur de messagerie et votre adresse dans Paramètres &gt; Configurer.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
+        <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <translation>kivvo-cli: la messagerie n&apos;est pas encore configurée (%s)&#xa0;; rien n&apos;a été envoyé. Configurez-la d&apos;abord avec
+  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet. Enter the outgoing mail server of your mail provider and your own address: the e-mails are sent from it.</source>
+        <comment>IDS_SETTINGS_NOT_SET_UP</comment>
+        <translation>La messagerie n&apos;est pas encore configurée. Saisissez le serveur d&apos;envoi (SMTP) de votre fournisseur de messagerie et votre propre adresse&#xa0;: les e-mails seront envoyés depuis celle-ci.</translation>
+    </message>
+    <message>
+        <source>smtp.example.org</source>
+        <comment>IDS_SETTINGS_SERVER_HINT</comment>
+        <translation>smtp.example.org</translation>
+    </message>
+    <message>
+        <source>Your Name &lt;you@example.org&gt;</source>
+        <comment>IDS_SETTINGS_FROM_HINT</comment>
+        <translation>Votre Nom &lt;vous@example.org&gt;</translation>
+    </message>
+    <message>
+        <source>you@example.org — empty: no login</source>
+        <comment>IDS_SETTINGS_USER_HINT</comment>
+        <translation>vous@example.org — vide&#xa0;: pas de connexion</translation>
+    </message>
+    <message>
+        <source>A last line for every e-mail, such as: From the Smiths</source>
+        <comment>IDS_SETTINGS_FOOTER_HINT</comment>
+        <translation>Une dernière ligne pour chaque e-mail, par exemple&#xa0;: De la part de la famille Martin</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <comment>IDS_CLI_NOT_SET</comment>
+        <translation>(non défini)</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <translation>La messagerie n&apos;est pas encore configurée&#xa0;: il reste à définir %s avant de pouvoir envoyer des e-mails.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the group %s with its %d persons?</source>
+        <comment>IDS_ASK_DELETE_GROUP</comment>
+        <translation>
+            <numerusform>Supprimer le groupe %s (%d personne)&#xa0;?</numerusform>
+            <numerusform>Supprimer le groupe %s et ses %d personnes&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the group %s with its one person?</source>
+        <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <translation>Supprimer le groupe %s et la personne qui en fait partie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
+        <comment>IDS_ADDRESS_NOT_PLAUSIBLE</comment>
+        <translation>Ni une adresse e-mail (par exemple anne@example.org) ni un nom de votre carnet d&apos;adresses&#xa0;: aucun e-mail ne pourra y être envoyé.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <translation>kivvo-cli: avertissement&#xa0;: «&#xa0;%s&#xa0;» n&apos;est ni une adresse e-mail ni un nom du carnet d&apos;adresses&#xa0;; aucun e-mail ne pourra y être envoyé</translation>
+    </message>
+    <message>
+        <source>Exchange Details — %s</source>
+        <comment>IDS_DETAILS_TITLE</comment>
+        <translation>Détails de l&apos;échange — %s</translation>
+    </message>
+    <message>
+        <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
+        <comment>IDS_DETAILS_INTRO</comment>
+        <translation>Ces informations figurent dans chaque e-mail et sur chaque carte de cet échange. Laissez vide ce qui ne s&apos;applique pas.</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <comment>IDS_DETAILS_HAS_DATE</comment>
+        <translation>&amp;Date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Budget:</source>
+        <comment>IDS_DETAILS_BUDGET</comment>
+        <translation>&amp;Budget&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <comment>IDS_DETAILS_PLACE</comment>
+        <translation>&amp;Lieu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <comment>IDS_DETAILS_NOTE</comment>
+        <translation>&amp;Remarque&#xa0;:</translation>
+    </message>
+    <message>
+        <source>such as 25 €</source>
+        <comment>IDS_DETAILS_BUDGET_HINT</comment>
+        <translation>par exemple 25 €</translation>
+    </message>
+    <message>
+        <source>A past exchange: its details can no longer be changed.</source>
+        <comment>IDS_DETAILS_PAST</comment>
+        <translation>Un échange passé&#xa0;: ses détails ne peuvent plus être modifiés.</translation>
+    </message>
+    <message>
+        <source>Exchange Details</source>
+        <comment>IDS_EDIT_DETAILS</comment>
+        <translation>Détails de l&apos;échange</translation>
+    </message>
+    <message>
+        <source>Date: %s</source>
+        <comment>IDS_DETAIL_DATE</comment>
+        <translation>Date&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Budget: %s</source>
+        <comment>IDS_DETAIL_BUDGET</comment>
+        <translation>Budget&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Place: %s</source>
+        <comment>IDS_DETAIL_PLACE</comment>
+        <translation>Lieu&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Note: %s</source>
+        <comment>IDS_DETAIL_NOTE</comment>
+        <translation>Remarque&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>IDS_DETAIL_DATE_FORMAT</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+%s, voici le nom tiré au sort de la personne à qui vous offrirez un cadeau&#xa0;: %s.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_THANKS</comment>
+        <translation><byte value="xd"/>
+Merci&#xa0;!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_LISTS_KEPT_THANKS</comment>
+        <translation><byte value="xd"/>
+Les listes de ce cercle de participants sont trop longues pour figurer dans chaque e-mail&#xa0;: demandez-les à l&apos;organisateur si vous souhaitez les voir.<byte value="xd"/>
+<byte value="xd"/>
+Merci&#xa0;!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%s — %s</source>
+        <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <translation>%s — %s</translation>
+    </message>
+    <message>
+        <source>date: %s
+budget: %s
+place: %s
+note: %s</source>
+        <comment>IDS_CLI_DETAILS</comment>
+        <translation>date&#xa0;: %s
+budget&#xa0;: %s
+lieu&#xa0;: %s
+remarque&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>Details of &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <translation>Détails de «&#xa0;%s&#xa0;» enregistrés</translation>
+    </message>
+    <message>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_DATE</comment>
+        <translation>--date prend une date au format YYYY-MM-DD, ou une valeur vide pour l&apos;effacer, et non «&#xa0;%s&#xa0;»</translation>
+    </message>
+    <message>
+        <source>E-mail &amp;language:</source>
+        <comment>IDS_SETTINGS_MAIL_LANGUAGE</comment>
+        <translation>&amp;Langue des e-mails&#xa0;:</translation>
+    </message>
+    <message>
+        <source>As the desktop (%s)</source>
+        <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <translation>Comme le bureau (%s)</translation>
+    </message>
+    <message>
+        <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
+        <comment>IDS_SETTINGS_LANGUAGE_HELP</comment>
+        <translation>La langue des e-mails et des cartes papier de ce document uniquement&#xa0;; le programme lui-même suit la langue du bureau.</translation>
+    </message>
+    <message>
+        <source>E-mail Language</source>
+        <comment>IDS_EDIT_MAIL_LANGUAGE</comment>
+        <translation>Langue des e-mails</translation>
+    </message>
+    <message>
+        <source>%s takes no arguments besides options</source>
+        <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <translation>%s ne prend aucun argument en dehors des options</translation>
+    </message>
+    <message>
+        <source>%s takes %s</source>
+        <comment>IDS_CLI_TAKES</comment>
+        <translation>%s prend %s</translation>
+    </message>
+    <message>
+        <source>%s does not take --%s</source>
+        <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <translation>%s ne prend pas --%s</translation>
+    </message>
+    <message>
+        <source>cards needs --pdf OUT.pdf</source>
+        <comment>IDS_CLI_CARDS_NEED_PDF</comment>
+        <translation>cards demande --pdf OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Date, budget, place and a note for the e-mails and cards of this exchange
+Details</source>
+        <comment>IDS_PROMPT_DETAILS</comment>
+        <translation>Date, budget, lieu et remarque pour les e-mails et les cartes de cet échange
+Détails</translation>
+    </message>
+    <message>
+        <source>The date of an exchange is damaged.</source>
+        <comment>IDS_ERR_DETAILS_DATE</comment>
+        <translation>La date d&apos;un échange est endommagée.</translation>
+    </message>
+    <message>
+        <source>De&amp;tails...</source>
+        <comment>IDS_MENU_DETAILS</comment>
+        <translation>Déta&amp;ils...</translation>
+    </message>
+    <message>
+        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <translation>--language prend l&apos;une de ces langues : %s, et non « %s »</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2643 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Kivvo</name>
+    <message>
+        <source>&amp;Tools</source>
+        <comment>IDS_TOOLS_MENU</comment>
+        <translation>S&amp;trumenti</translation>
+    </message>
+    <message>
+        <source>Kivvo
+
+Kivvo
+Kivvo (*.kv)
+.kv
+Kivvo.Document
+Kivvo Document</source>
+        <comment>IDS_DOC_TEMPLATE</comment>
+        <translation>Kivvo
+
+Kivvo
+Kivvo (*.kv)
+.kv
+Kivvo.Document
+Documento Kivvo</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <comment>IDS_SETTINGS_MENU</comment>
+        <translation>&amp;Impostazioni</translation>
+    </message>
+    <message>
+        <source>E&amp;xchange</source>
+        <comment>IDS_EXCHANGE_MENU</comment>
+        <translation>&amp;Scambio</translation>
+    </message>
+    <message>
+        <source>Copy current list for next exchange
+Copy List</source>
+        <comment>IDS_PROMPT_COPY_FOR_NEXT</comment>
+        <translation>Copia la lista attuale per il prossimo scambio
+Copia lista</translation>
+    </message>
+    <message>
+        <source>Send email notification of &apos;who to get gift for&apos; to all participants with email addresses
+Send emails</source>
+        <comment>IDS_PROMPT_SEND_EMAILS</comment>
+        <translation>Invia a ogni partecipante con un indirizzo e-mail il nome della persona a cui fare il regalo
+Invia le e-mail</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_TIP_NEW</comment>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>IDS_TIP_FILE</comment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>IDS_TIP_HELP</comment>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <comment>IDS_TIP_CUT</comment>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>IDS_TIP_COPY</comment>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <comment>IDS_TIP_PASTE</comment>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Would you like to pass around this computer for participants to draw their own names? You can skip any participants not present. Click OK when finished.</source>
+        <comment>IDS_ASK_PASS_AROUND</comment>
+        <translation>Vuoi passare questo computer di mano in mano, così che ogni partecipante faccia da sé la propria estrazione? Puoi saltare i partecipanti non presenti. Al termine fai clic su OK.</translation>
+    </message>
+    <message>
+        <source>Name drawing is complete. Would you like to send emails now?</source>
+        <comment>IDS_ASK_SEND_NOW</comment>
+        <translation>L&apos;estrazione dei nomi è completata. Vuoi inviare le e-mail adesso?</translation>
+    </message>
+    <message>
+        <source>Names have already been drawn. Are you sure you want to draw again?<byte value="xd"/>
+<byte value="xd"/>
+If you would like to use the same list of names for a new drawing you should use the &apos;Copy for new drawing&apos; feature.</source>
+        <comment>IDS_ASK_DRAW_AGAIN</comment>
+        <translation>I nomi sono già stati estratti. Vuoi davvero estrarli di nuovo?<byte value="xd"/>
+<byte value="xd"/>
+Se vuoi usare la stessa lista di nomi per una nuova estrazione, usa la funzione «Copia per il prossimo scambio».</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to draw names now?<byte value="xd"/>
+<byte value="xd"/>
+Please make sure all participant names have been entered.</source>
+        <comment>IDS_ASK_DRAW_NOW</comment>
+        <translation>Vuoi davvero estrarre i nomi adesso?<byte value="xd"/>
+<byte value="xd"/>
+Assicurati di aver inserito i nomi di tutti i partecipanti.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to copy the current list to create a new list?<byte value="xd"/>
+<byte value="xd"/>
+This should normally only be performed after the current list is complete and gifts have been exchanged to setup for the next exchange based on the same group of people.</source>
+        <comment>IDS_ASK_COPY_LIST</comment>
+        <translation>Vuoi davvero copiare la lista attuale per crearne una nuova?<byte value="xd"/>
+<byte value="xd"/>
+Di solito lo si fa solo quando la lista attuale è conclusa e i regali sono già stati scambiati, per preparare il prossimo scambio con lo stesso gruppo di persone.</translation>
+    </message>
+    <message>
+        <source>Copy current list for new drawing is complete.<byte value="xd"/>
+It is recommended to rename the root node to identify the drawing such as &apos;Christmas 2004&apos;</source>
+        <comment>IDS_COPY_DONE</comment>
+        <translation>La lista attuale è stata copiata per la nuova estrazione.<byte value="xd"/>
+Ti consigliamo di rinominare la voce principale per riconoscere l&apos;estrazione, ad esempio «Natale 2026»</translation>
+    </message>
+    <message>
+        <source>Send email now to all participants with email addresses entered.<byte value="xd"/>
+<byte value="xd"/>
+You may repeat the operation as a reminder or if any email addresses are changed.</source>
+        <comment>IDS_ASK_SEND_ALL</comment>
+        <translation>Invia ora un&apos;e-mail a tutti i partecipanti di cui è stato inserito l&apos;indirizzo e-mail.<byte value="xd"/>
+<byte value="xd"/>
+Puoi ripetere l&apos;operazione come promemoria o se qualche indirizzo e-mail è cambiato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent emails to %d out of %d participants</source>
+        <comment>IDS_SENT_SUMMARY</comment>
+        <translation>
+            <numerusform>E-mail inviate a %d su %d partecipante</numerusform>
+            <numerusform>E-mail inviate a %d su %d partecipanti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error sending to [%s] email address [%s]</source>
+        <comment>IDS_SEND_ERROR</comment>
+        <translation>Errore nell&apos;invio a [%s], indirizzo e-mail [%s]</translation>
+    </message>
+    <message>
+        <source>Email sent to: %s<byte value="xd"/>
+address: %s</source>
+        <comment>IDS_EMAIL_SENT</comment>
+        <translation>E-mail inviata a: %s<byte value="xd"/>
+indirizzo: %s</translation>
+    </message>
+    <message>
+        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
+        <comment>IDS_LOGON_ERROR</comment>
+        <translation>Il server di posta %s non è raggiungibile o ha rifiutato l&apos;accesso.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Controlla le impostazioni di posta (Impostazioni &gt; Configura, oppure kivvo-cli config).</translation>
+    </message>
+    <message>
+        <source>No drawing was found for this list.<byte value="xd"/>
+<byte value="xd"/>
+%s</source>
+        <comment>IDS_DRAWING_ERROR</comment>
+        <translation>Non è stata trovata nessuna estrazione per questa lista.<byte value="xd"/>
+<byte value="xd"/>
+%s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be read: %s</source>
+        <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <translation>Impossibile leggere la rubrica %s: %s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be read: %s</source>
+        <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <translation>Impossibile leggere la rubrica %s: %s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be opened: %s</source>
+        <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <translation>Impossibile aprire la rubrica %s: %s</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>IDS_NEW_LIST_NAME</comment>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>New Group</source>
+        <comment>IDS_NEW_GROUP_NAME</comment>
+        <translation>Nuovo gruppo</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>IDS_NEW_PERSON_NAME</comment>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source> New Copy</source>
+        <comment>IDS_COPY_SUFFIX</comment>
+        <translation> (nuova copia)</translation>
+    </message>
+    <message>
+        <source>%s %s</source>
+        <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <translation>%s %s</translation>
+    </message>
+    <message>
+        <source>%s%d</source>
+        <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <translation>%s%d</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <comment>IDS_ROOT_PLACEHOLDER</comment>
+        <translation>Persone</translation>
+    </message>
+    <message>
+        <source> --&gt; </source>
+        <comment>IDS_REPORT_GIFT_ARROW</comment>
+        <translation> --&gt; </translation>
+    </message>
+    <message>
+        <source>***</source>
+        <comment>IDS_REPORT_GROUP_MARK</comment>
+        <translation>***</translation>
+    </message>
+    <message>
+        <source>   </source>
+        <comment>IDS_REPORT_MEMBER_INDENT</comment>
+        <translation>   </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+</source>
+        <comment>IDS_REPORT_LINE_END</comment>
+        <translation><byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Hi %s!<byte value="xd"/>
+<byte value="xd"/>
+This is your automatic kivvo name drawing message<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_GREETING</comment>
+        <translation>Ciao %s!<byte value="xd"/>
+<byte value="xd"/>
+Ecco il tuo messaggio automatico dell&apos;estrazione dei nomi di Kivvo<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>This message is for %s only.<byte value="xd"/>
+Please do not read further if you are not the designated person.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PRIVACY</comment>
+        <translation>Questo messaggio è solo per %s.<byte value="xd"/>
+Se non sei tu la persona a cui è destinato, per favore non leggere oltre.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+You will not draw the same name in this exchange.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <translation>Nello scambio precedente hai fatto un regalo a: %s.<byte value="xd"/>
+In questo scambio non ti toccherà lo stesso nome.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The following list shows who each person gave a gift to in the previous exchange.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_LIST</comment>
+        <translation>La lista seguente mostra a chi ha fatto un regalo ciascuno nello scambio precedente.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This is the current list of names.<byte value="xd"/>
+The indented group persons cannot draw a name in the same group.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_CURRENT_LIST</comment>
+        <translation><byte value="xd"/>
+Questa è la lista attuale dei nomi.<byte value="xd"/>
+Le persone elencate con un rientro sotto un gruppo non possono estrarre un nome dello stesso gruppo.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+La persona estratta a sorte a cui %s farà un regalo è %s.<byte value="xd"/>
+<byte value="xd"/>
+Grazie.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Gift Suggestions: %s<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Idee regalo: %s<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_BEFORE_FOOTER</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Draw name
+for %s</source>
+        <comment>IDS_REVEAL_DRAW</comment>
+        <translation>Estrai il nome
+per %s</translation>
+    </message>
+    <message>
+        <source>Show name
+for %s</source>
+        <comment>IDS_REVEAL_SHOW</comment>
+        <translation>Mostra il nome
+per %s</translation>
+    </message>
+    <message>
+        <source>Name already shown
+ for %s</source>
+        <comment>IDS_REVEAL_SHOWN</comment>
+        <translation>Nome già mostrato
+per %s</translation>
+    </message>
+    <message>
+        <source>Draw Name
+for XXXXX</source>
+        <comment>IDS_REVEAL_INITIAL</comment>
+        <translation>Estrai il nome
+per XXXXX</translation>
+    </message>
+    <message>
+        <source>Get gift for: %s</source>
+        <comment>IDS_GET_GIFT_FOR</comment>
+        <translation>Fai un regalo a: %s</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Suggestions: </source>
+        <comment>IDS_REVEAL_SUGGESTIONS</comment>
+        <translation><byte value="xd"/>
+Idee regalo: </translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <comment>IDS_PREVIOUS</comment>
+        <translation>Precedente</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <comment>IDS_NEXT</comment>
+        <translation>Successivo</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>IDS_DONE</comment>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>No participants
+in this list</source>
+        <comment>IDS_REVEAL_NOBODY</comment>
+        <translation>Nessun partecipante
+in questa lista</translation>
+    </message>
+    <message>
+        <source>Person Properties</source>
+        <comment>IDS_PERSON_TITLE</comment>
+        <translation>Proprietà della persona</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <comment>IDS_PERSON_NAME_LABEL</comment>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Gift To:</source>
+        <comment>IDS_PERSON_GIFT_TO_LABEL</comment>
+        <translation>Regalo a:</translation>
+    </message>
+    <message>
+        <source>E-mail or address book name:</source>
+        <comment>IDS_PERSON_ADDRESS_LABEL</comment>
+        <translation>E-mail o nome nella rubrica:</translation>
+    </message>
+    <message>
+        <source>Gift Suggestions:</source>
+        <comment>IDS_PERSON_SUGGESTIONS_LABEL</comment>
+        <translation>Idee regalo:</translation>
+    </message>
+    <message>
+        <source>About Kivvo</source>
+        <comment>IDS_ABOUT_TITLE</comment>
+        <translation>Informazioni su Kivvo</translation>
+    </message>
+    <message>
+        <source>Kivvo
+Version 1.0</source>
+        <comment>IDS_ABOUT_VERSION</comment>
+        <translation>Kivvo
+Versione 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026
+Quorvale
+
+Free software under the GNU General Public License, version 3 or later</source>
+        <comment>IDS_ABOUT_COPYRIGHT</comment>
+        <translation>Copyright © 2026
+Quorvale
+
+Software libero distribuito secondo i termini della GNU General Public License, versione 3 o successiva</translation>
+    </message>
+    <message>
+        <source>https://www.gnu.org/licenses/gpl-3.0.html</source>
+        <comment>IDS_ABOUT_WEB_ADDRESS</comment>
+        <translation>https://www.gnu.org/licenses/gpl-3.0.html</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>IDS_ABOUT_CLOSE</comment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Configure...</source>
+        <comment>IDS_MENU_CONFIGURE</comment>
+        <translation>&amp;Configura...</translation>
+    </message>
+    <message>
+        <source>&amp;Add Person</source>
+        <comment>IDS_MENU_ADD_PERSON</comment>
+        <translation>Aggi&amp;ungi persona</translation>
+    </message>
+    <message>
+        <source>Add &amp;Group</source>
+        <comment>IDS_MENU_ADD_GROUP</comment>
+        <translation>Aggiungi &amp;gruppo</translation>
+    </message>
+    <message>
+        <source>Add &amp;Person to Group</source>
+        <comment>IDS_MENU_ADD_PERSON_TO_GROUP</comment>
+        <translation>Aggiungi &amp;persona al gruppo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Item</source>
+        <comment>IDS_MENU_DELETE_ITEM</comment>
+        <translation>&amp;Elimina elemento</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Item</source>
+        <comment>IDS_MENU_RENAME_ITEM</comment>
+        <translation>Rinomina elemen&amp;to</translation>
+    </message>
+    <message>
+        <source>Send &amp;email to Person</source>
+        <comment>IDS_MENU_SEND_EMAIL_TO_PERSON</comment>
+        <translation>Invia e-&amp;mail alla persona</translation>
+    </message>
+    <message>
+        <source>Person Pr&amp;operties</source>
+        <comment>IDS_MENU_PERSON_PROPERTIES</comment>
+        <translation>Pr&amp;oprietà della persona</translation>
+    </message>
+    <message>
+        <source>Draw &amp;Names</source>
+        <comment>IDS_MENU_DRAW_NAMES</comment>
+        <translation>Estrai i &amp;nomi</translation>
+    </message>
+    <message>
+        <source>&amp;Send Emails</source>
+        <comment>IDS_MENU_SEND_EMAILS</comment>
+        <translation>&amp;Invia le e-mail</translation>
+    </message>
+    <message>
+        <source>&amp;View Notifications</source>
+        <comment>IDS_MENU_VIEW_NOTIFICATIONS</comment>
+        <translation>&amp;Visualizza notifiche</translation>
+    </message>
+    <message>
+        <source>Copy for Ne&amp;xt Exchange</source>
+        <comment>IDS_MENU_COPY_FOR_NEXT</comment>
+        <translation>&amp;Copia per il prossimo scambio</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <comment>IDS_MENU_SAVE_AS</comment>
+        <translation>Salva co&amp;n nome...</translation>
+    </message>
+    <message>
+        <source>A&amp;bout Kivvo...</source>
+        <comment>IDS_MENU_ABOUT</comment>
+        <translation>&amp;Informazioni su Kivvo...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_MENU_NEW</comment>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <comment>IDS_MENU_OPEN</comment>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <comment>IDS_MENU_SAVE</comment>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>IDS_MENU_EXIT</comment>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <comment>IDS_MENU_ROOT_RENAME</comment>
+        <translation>&amp;Rinomina</translation>
+    </message>
+    <message>
+        <source>Add &amp;Group</source>
+        <comment>IDS_MENU_ROOT_ADD_GROUP</comment>
+        <translation>Aggiungi &amp;gruppo</translation>
+    </message>
+    <message>
+        <source>Add &amp;Person</source>
+        <comment>IDS_MENU_ROOT_ADD_PERSON</comment>
+        <translation>Aggiungi &amp;persona</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Group</source>
+        <comment>IDS_MENU_GROUP_RENAME</comment>
+        <translation>&amp;Rinomina gruppo</translation>
+    </message>
+    <message>
+        <source>&amp;Add Person to Group</source>
+        <comment>IDS_MENU_GROUP_ADD_PERSON</comment>
+        <translation>&amp;Aggiungi persona al gruppo</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Group</source>
+        <comment>IDS_MENU_GROUP_DELETE</comment>
+        <translation>&amp;Elimina gruppo</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Person</source>
+        <comment>IDS_MENU_PERSON_RENAME</comment>
+        <translation>&amp;Rinomina persona</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Person</source>
+        <comment>IDS_MENU_PERSON_DELETE</comment>
+        <translation>&amp;Elimina persona</translation>
+    </message>
+    <message>
+        <source>&amp;Send email</source>
+        <comment>IDS_MENU_PERSON_SEND</comment>
+        <translation>&amp;Invia e-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Properties...</source>
+        <comment>IDS_MENU_CONTEXT_PROPERTIES</comment>
+        <translation>&amp;Proprietà...</translation>
+    </message>
+    <message>
+        <source>Draw names for the newest list
+Draw Names</source>
+        <comment>IDS_TIP_DRAW_NAMES</comment>
+        <translation>Estrai i nomi per la lista più recente
+Estrai i nomi</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <comment>IDS_UNTITLED</comment>
+        <translation>Senza titolo</translation>
+    </message>
+    <message>
+        <source>Save changes to %s?</source>
+        <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <translation>Vuoi salvare le modifiche a %s?</translation>
+    </message>
+    <message>
+        <source>Kivvo (*.kv)</source>
+        <comment>IDS_FILE_FILTER</comment>
+        <translation>Kivvo (*.kv)</translation>
+    </message>
+    <message>
+        <source>Kivvo Files</source>
+        <comment>IDS_DOCLIST_TITLE</comment>
+        <translation>File Kivvo</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <comment>IDS_DOCLIST_ALL_FOLDERS</comment>
+        <translation>Tutte le cartelle</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_DOCLIST_NAME</comment>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>IDS_DOCLIST_FOLDER</comment>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <comment>IDS_DOCLIST_MODIFIED</comment>
+        <translation>Modificato</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_DOCLIST_NEW</comment>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>IDS_DOCLIST_OPEN</comment>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <comment>IDS_DOCLIST_EMPTY</comment>
+        <translation>Ancora nessun documento Kivvo in %s. Scegli Nuovo per crearne uno.</translation>
+    </message>
+    <message>
+        <source>%s[*] - Kivvo</source>
+        <comment>IDS_WINDOW_TITLE</comment>
+        <translation>%s[*] - Kivvo</translation>
+    </message>
+    <message>
+        <source>%s %s</source>
+        <comment>IDS_PROGRAM_VERSION</comment>
+        <translation>%s %s</translation>
+    </message>
+    <message>
+        <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
+        <comment>IDS_GUI_DESCRIPTION</comment>
+        <translation>Kivvo organizza l&apos;estrazione dei nomi per uno scambio di regali. Senza FILE propone i documenti Kivvo della tua cartella Documenti.</translation>
+    </message>
+    <message>
+        <source>A Kivvo document (*.kv) to open.</source>
+        <comment>IDS_GUI_FILE_ARGUMENT</comment>
+        <translation>Un documento Kivvo (*.kv) da aprire.</translation>
+    </message>
+    <message>
+        <source>kivvo: %s; see kivvo --help</source>
+        <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <translation>kivvo: %s; vedi kivvo --help</translation>
+    </message>
+    <message>
+        <source>only one document can be opened at a time</source>
+        <comment>IDS_GUI_TOO_MANY_FILES</comment>
+        <translation>si può aprire un solo documento alla volta</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <comment>IDS_OPTION_HELP</comment>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <comment>IDS_OPTION_VERSION</comment>
+        <translation>Mostra la versione ed esce.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+<byte value="xd"/>
+Nothing was copied. Start a new document for the next exchange.</source>
+        <comment>IDS_TOO_MANY_LISTS</comment>
+        <translation>
+            <numerusform>Questo documento contiene già %d estrazione, il massimo che un documento può conservare.<byte value="xd"/>
+<byte value="xd"/>
+Non è stato copiato nulla. Per il prossimo scambio crea un nuovo documento.</numerusform>
+            <numerusform>Questo documento contiene già %d estrazioni, il massimo che un documento può conservare.<byte value="xd"/>
+<byte value="xd"/>
+Non è stato copiato nulla. Per il prossimo scambio crea un nuovo documento.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
+%s</source>
+        <comment>IDS_FILE_OPEN_ERROR</comment>
+        <translation>Impossibile aprire il file &quot;%s&quot;:<byte value="xd"/>
+%s</translation>
+    </message>
+    <message>
+        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Nothing was opened.</source>
+        <comment>IDS_FILE_READ_ERROR</comment>
+        <translation>Impossibile leggere il file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Non è stato aperto nulla.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The file on disk was not changed.</source>
+        <comment>IDS_FILE_SAVE_ERROR</comment>
+        <translation>Impossibile salvare il file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Il file sul disco non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>The file ends before the document is complete; it is damaged.</source>
+        <comment>IDS_ERR_TRUNCATED</comment>
+        <translation>Il file finisce prima che il documento sia completo; è danneggiato.</translation>
+    </message>
+    <message>
+        <source>It is not a Kivvo document.</source>
+        <comment>IDS_ERR_NOT_KIVVO</comment>
+        <translation>Non è un documento Kivvo.</translation>
+    </message>
+    <message>
+        <source>The document holds no list; it is damaged.</source>
+        <comment>IDS_ERR_NO_LISTS</comment>
+        <translation>Il documento non contiene nessuna lista; è danneggiato.</translation>
+    </message>
+    <message>
+        <source>A text is longer than the rest of the file; it is damaged.</source>
+        <comment>IDS_ERR_STRING_TOO_LONG</comment>
+        <translation>Un testo è più lungo del resto del file; il file è danneggiato.</translation>
+    </message>
+    <message>
+        <source>%s</source>
+        <comment>IDS_ERR_DEVICE</comment>
+        <translation>%s</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <comment>IDS_ERR_IS_FOLDER</comment>
+        <translation>È una cartella, non un file.</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file (it is a pipe, a socket or a device).</source>
+        <comment>IDS_ERR_NOT_REGULAR</comment>
+        <translation>Non è un file normale (è una pipe, un socket o un dispositivo).</translation>
+    </message>
+    <message>
+        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <translation>Il file misura %d byte, oltre il limite di %d byte previsto per qualsiasi file di questo programma; non è stato letto.</translation>
+    </message>
+    <message>
+        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <translation>Un testo ha una lunghezza di %d, oltre il limite di %d caratteri previsto per un nome, un indirizzo o un altro testo.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The default settings are used; the file was not changed.</source>
+        <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <translation>Impossibile leggere il file delle impostazioni &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Vengono usate le impostazioni predefinite; il file non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+<byte value="xd"/>
+Save anyway and replace the other program&apos;s changes?</source>
+        <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <translation>&quot;%s&quot; è stato modificato sul disco da un altro programma dopo l&apos;apertura o l&apos;ultimo salvataggio.<byte value="xd"/>
+<byte value="xd"/>
+Vuoi salvare comunque, sostituendo le modifiche dell&apos;altro programma?</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <comment>IDS_CLI_LOCKED</comment>
+        <translation>kivvo-cli: &quot;%s&quot; è in corso di modifica da parte di un altro programma (file di blocco &quot;%s&quot;); non è stato modificato nulla. Riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <comment>IDS_CLI_LOCK_ERROR</comment>
+        <translation>kivvo-cli: impossibile creare il file di blocco &quot;%s&quot; accanto al documento: %s; non è stato modificato nulla.</translation>
+    </message>
+    <message>
+        <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
+       kivvo-cli --help | --version
+
+Commands:
+  new FILE                      a new document with one empty list named &quot;List&quot;
+  lists FILE                    the names of the document&apos;s drawings, newest first
+  report FILE [--list N] [--gift-to]
+                                the report of drawing N (0 = newest)
+  add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+                                adds a person to the newest drawing
+  add-group FILE NAME           adds a group to the newest drawing
+  remove FILE NAME              removes the first person, else the first group, of that name
+  rename-list FILE NAME         renames the newest drawing
+  draw FILE [--yes]             draws names in the newest drawing and saves
+  check FILE                    whether the newest drawing can be drawn, and if not why
+  copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  exclude FILE GIVER RECIPIENT [--both] [--remove]
+                                GIVER never draws RECIPIENT in the newest drawing (--both:
+                                nor RECIPIENT GIVER); --remove lifts it again
+  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+                                shows the rules and exclusions, or changes the rules
+  import FILE SOURCE [--group GROUP]
+                                adds the participants of a CSV or vCard file to the newest
+                                drawing; names it has already are left out
+  export FILE --csv OUT [--list N]
+                                writes the persons of drawing N as CSV, never the drawn names
+  set FILE PERSON [--name N] [--address A] [--suggestions S]
+                                changes a person of the newest drawing
+  move FILE PERSON (--group GROUP | --top)
+                                moves a person into a group, or out of it
+  notification FILE PERSON [--list N] [--language CODE]
+                                the e-mail text for a person of drawing N
+  send FILE [--yes] [--person NAME] [--language CODE]
+                                sends the notifications of the newest drawing, or one
+  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+                                paper cards of the newest drawing, four to an A4 page
+  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
+                                shows the date, budget, place and note of the newest
+                                drawing, or changes them; an empty value clears one
+  config [--server H] [--port N] [--from A] [--user U] [--password [P]]
+         [--password-stdin] [--footer T]
+                                shows the mail settings, or changes them; --password
+                                without a value asks on the terminal
+  contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
+                                documents folder, or what TEXT resolves to
+
+Questions are answered Yes with --yes, asked on a terminal otherwise, and answered No
+without a terminal. E-mails and cards are in the language of --language CODE (en, de,
+es, fr, it, nl, pl, pt), else in the document&apos;s e-mail language, else in the locale&apos;s.
+Exit status: 0 success, 1 failure, 2 usage error.
+</source>
+        <comment>IDS_CLI_USAGE</comment>
+        <translation>Uso: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
+     kivvo-cli --help | --version
+
+Comandi:
+  new FILE                      un nuovo documento con una lista vuota di nome &quot;Lista&quot;
+  lists FILE                    i nomi delle estrazioni del documento, dalla più recente
+  report FILE [--list N] [--gift-to]
+                                il resoconto dell&apos;estrazione N (0 = la più recente)
+  add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+                                aggiunge una persona all&apos;estrazione più recente
+  add-group FILE NAME           aggiunge un gruppo all&apos;estrazione più recente
+  remove FILE NAME              rimuove la prima persona con quel nome, altrimenti il primo
+                                gruppo con quel nome
+  rename-list FILE NAME         rinomina l&apos;estrazione più recente
+  draw FILE [--yes]             estrae i nomi nell&apos;estrazione più recente e salva
+  check FILE                    se l&apos;estrazione più recente si può effettuare, e se no perché
+  copy FILE [--yes]             copia l&apos;estrazione più recente per il prossimo scambio e salva
+  exclude FILE GIVER RECIPIENT [--both] [--remove]
+                                GIVER non estrae mai RECIPIENT nell&apos;estrazione più recente
+                                (--both: e nemmeno RECIPIENT estrae GIVER); --remove toglie
+                                di nuovo l&apos;esclusione
+  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+                                mostra le regole e le esclusioni, o modifica le regole
+  import FILE SOURCE [--group GROUP]
+                                aggiunge all&apos;estrazione più recente i partecipanti di un file
+                                CSV o vCard; i nomi già presenti vengono tralasciati
+  export FILE --csv OUT [--list N]
+                                scrive in CSV le persone dell&apos;estrazione N, mai i nomi estratti
+  set FILE PERSON [--name N] [--address A] [--suggestions S]
+                                modifica una persona dell&apos;estrazione più recente
+  move FILE PERSON (--group GROUP | --top)
+                                sposta una persona in un gruppo, o fuori dal suo gruppo
+  notification FILE PERSON [--list N] [--language CODE]
+                                il testo dell&apos;e-mail per una persona dell&apos;estrazione N
+  send FILE [--yes] [--person NAME] [--language CODE]
+                                invia le notifiche dell&apos;estrazione più recente, o una sola
+  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+                                biglietti di carta dell&apos;estrazione più recente, quattro per
+                                pagina A4
+  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
+                                mostra data, budget, luogo e nota dell&apos;estrazione più
+                                recente, o li modifica; un valore vuoto ne cancella uno
+  config [--server H] [--port N] [--from A] [--user U] [--password [P]]
+         [--password-stdin] [--footer T]
+                                mostra le impostazioni di posta, o le modifica; --password
+                                senza valore chiede la password sul terminale
+  contacts [--lookup TEXT]      i nomi della rubrica letti dai file *.vcf della cartella dei
+                                documenti, o ciò a cui corrisponde TEXT
+
+Con --yes alle domande si risponde Sì; altrimenti vengono poste sul terminale, e senza
+terminale la risposta è No. E-mail e biglietti sono nella lingua di --language CODE (en, de,
+es, fr, it, nl, pl, pt), altrimenti nella lingua delle e-mail del documento, altrimenti in
+quella del sistema.
+Stato di uscita: 0 successo, 1 errore, 2 errore di utilizzo.
+</translation>
+    </message>
+    <message>
+        <source>Kivvo gift-exchange name drawing, command-line tool</source>
+        <comment>IDS_CLI_DESCRIPTION</comment>
+        <translation>Kivvo, estrazione dei nomi per lo scambio di regali: strumento da riga di comando</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <translation>kivvo-cli: comando sconosciuto &quot;%s&quot;; vedi kivvo-cli --help</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <translation>kivvo-cli: %s; vedi kivvo-cli --help</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <comment>IDS_CLI_FILE_EXISTS</comment>
+        <translation>kivvo-cli: &quot;%s&quot; esiste già; non viene sovrascritto</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <translation>kivvo-cli: il documento non ha un&apos;estrazione numero %d (ne ha %d)</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <translation>kivvo-cli: l&apos;estrazione più recente non ha nessun gruppo di nome &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <translation>kivvo-cli: l&apos;estrazione più recente non ha nessuna persona o gruppo di nome &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
+        <comment>IDS_CLI_DRAW_UNAVAILABLE</comment>
+        <translation>kivvo-cli: per estrarre i nomi servono più di due persone nell&apos;estrazione più recente</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: no names were drawn; the file was not changed</source>
+        <comment>IDS_CLI_NOT_DRAWN</comment>
+        <translation>kivvo-cli: non è stato estratto nessun nome; il file non è stato modificato</translation>
+    </message>
+    <message numerus="yes">
+        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_DRAWN</comment>
+        <translation>
+            <numerusform>Nomi estratti per %d persona; &quot;%s&quot; salvato</numerusform>
+            <numerusform>Nomi estratti per %d persone; &quot;%s&quot; salvato</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>kivvo-cli: nothing was copied; the file was not changed</source>
+        <comment>IDS_CLI_NOT_COPIED</comment>
+        <translation>kivvo-cli: non è stato copiato nulla; il file non è stato modificato</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_COPIED</comment>
+        <translation>&quot;%s&quot; aggiunta; &quot;%s&quot; salvato</translation>
+    </message>
+    <message>
+        <source> [y/N] </source>
+        <comment>IDS_CLI_QUESTION_SUFFIX</comment>
+        <translation> [y/N] </translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a number</source>
+        <comment>IDS_CLI_BAD_NUMBER</comment>
+        <translation>&quot;%s&quot; non è un numero</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%s&quot;</source>
+        <comment>IDS_CLI_REMOVED</comment>
+        <translation>Rimosso: &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Created &quot;%s&quot;</source>
+        <comment>IDS_CLI_CREATED</comment>
+        <translation>Creato: &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <translation>kivvo-cli: l&apos;estrazione %d non ha nessuna persona di nome &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <comment>IDS_CLI_NO_ADDRESS</comment>
+        <translation>kivvo-cli: %s non ha un indirizzo e-mail; non è stato inviato nulla</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: not every notification was sent</source>
+        <comment>IDS_CLI_NOT_SENT</comment>
+        <translation>kivvo-cli: non tutte le notifiche sono state inviate</translation>
+    </message>
+    <message>
+        <source>server: %s
+port: %d
+from: %s
+user: %s
+password: %s
+footer: %s
+settings file: %s
+</source>
+        <comment>IDS_CLI_SETTINGS</comment>
+        <translation>server: %s
+porta: %d
+mittente: %s
+utente: %s
+password: %s
+riga finale: %s
+file delle impostazioni: %s
+</translation>
+    </message>
+    <message>
+        <source>Settings saved to &quot;%s&quot;</source>
+        <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <translation>Impostazioni salvate in &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <translation>kivvo-cli: impossibile salvare le impostazioni in &quot;%s&quot;: %s; il file non è stato modificato</translation>
+    </message>
+    <message>
+        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_PORT</comment>
+        <translation>la porta deve essere un numero da 1 a 65535, non &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>address: %s
+first name: %s
+last name: %s
+</source>
+        <comment>IDS_CLI_LOOKUP</comment>
+        <translation>indirizzo: %s
+nome: %s
+cognome: %s
+</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_CONTACT</comment>
+        <translation>kivvo-cli: nessuna voce della rubrica corrisponde a &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>%s can only give to %s.</source>
+        <comment>IDS_DRAW_BLOCKED</comment>
+        <translation>Destinatari possibili per %s: solo %s.</translation>
+    </message>
+    <message>
+        <source>%s cannot give to anybody.</source>
+        <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <translation>Per %s non c&apos;è nessun destinatario possibile.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+What blocks them: %s. Change the groups or add persons, then draw again.</source>
+        <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Motivo del blocco: %s. Modifica i gruppi o aggiungi persone, poi estrai di nuovo.</translation>
+    </message>
+    <message>
+        <source>nobody draws himself</source>
+        <comment>IDS_RULE_HIMSELF</comment>
+        <translation>nessuno estrae il proprio nome</translation>
+    </message>
+    <message>
+        <source>nobody draws a person of his own group</source>
+        <comment>IDS_RULE_OWN_GROUP</comment>
+        <translation>nessuno estrae una persona del proprio gruppo</translation>
+    </message>
+    <message>
+        <source>nobody draws the person he gave to last time</source>
+        <comment>IDS_RULE_LAST_TIME</comment>
+        <translation>nessuno estrae la persona a cui ha fatto il regalo l&apos;ultima volta</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>IDS_RULES_SEPARATOR</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>IDS_NAMES_SEPARATOR</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <comment>IDS_NAMES_LAST</comment>
+        <translation>%s e %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%s and %d others</source>
+        <comment>IDS_NAMES_OTHERS</comment>
+        <translation>
+            <numerusform>%s e %d altra persona</numerusform>
+            <numerusform>%s e altre %d persone</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+<byte value="xd"/>
+Please draw names again. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_INVALID</comment>
+        <translation>I nomi estratti non corrispondono più alla lista: %s.<byte value="xd"/>
+<byte value="xd"/>
+Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
+    </message>
+    <message>
+        <source>%s has no drawn name</source>
+        <comment>IDS_CHECK_NO_NAME</comment>
+        <translation>%s non ha un nome estratto</translation>
+    </message>
+    <message>
+        <source>%s, drawn by %s, is no longer in the list</source>
+        <comment>IDS_CHECK_GONE</comment>
+        <translation>%s, il nome estratto da %s, non è più nella lista</translation>
+    </message>
+    <message>
+        <source>%s, drawn by %s, is the name of more than one person</source>
+        <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <translation>%s, il nome estratto da %s, appartiene a più di una persona</translation>
+    </message>
+    <message>
+        <source>%s is drawn by both %s and %s</source>
+        <comment>IDS_CHECK_TWICE</comment>
+        <translation>il nome %s è stato estratto sia da %s sia da %s</translation>
+    </message>
+    <message>
+        <source>%s drew himself</source>
+        <comment>IDS_CHECK_HIMSELF</comment>
+        <translation>%s ha estratto il proprio nome</translation>
+    </message>
+    <message>
+        <source>%s drew %s of his own group</source>
+        <comment>IDS_CHECK_OWN_GROUP</comment>
+        <translation>%s ha estratto %s, del suo stesso gruppo</translation>
+    </message>
+    <message>
+        <source>%s drew %s, the person he gave to last time</source>
+        <comment>IDS_CHECK_LAST_TIME</comment>
+        <translation>%s ha estratto %s, a cui ha fatto il regalo l&apos;ultima volta</translation>
+    </message>
+    <message>
+        <source>a person of the list has no name</source>
+        <comment>IDS_CHECK_NAMELESS</comment>
+        <translation>una persona della lista non ha un nome</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %d more</source>
+        <comment>IDS_CHECK_MORE</comment>
+        <translation>
+            <numerusform>e %d altro</numerusform>
+            <numerusform>e altri %d</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no names have been drawn</source>
+        <comment>IDS_CHECK_NOT_DRAWN</comment>
+        <translation>non è stato estratto nessun nome</translation>
+    </message>
+    <message>
+        <source>The newest drawing can be drawn.</source>
+        <comment>IDS_CLI_CAN_DRAW</comment>
+        <translation>L&apos;estrazione più recente si può effettuare.</translation>
+    </message>
+    <message>
+        <source>a person&apos;s name cannot be empty</source>
+        <comment>IDS_CLI_EMPTY_NAME</comment>
+        <translation>il nome di una persona non può essere vuoto</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: Copy for Next Exchange needs more than two persons in the newest drawing</source>
+        <comment>IDS_CLI_COPY_UNAVAILABLE</comment>
+        <translation>kivvo-cli: per copiare la lista per il prossimo scambio servono più di due persone nell&apos;estrazione più recente</translation>
+    </message>
+    <message numerus="yes">
+        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <comment>IDS_RULE_HISTORY</comment>
+        <translation>
+            <numerusform>nessuno estrae una persona a cui ha fatto un regalo %d scambio fa</numerusform>
+            <numerusform>nessuno estrae una persona a cui ha fatto un regalo negli ultimi %d scambi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s never draws %s</source>
+        <comment>IDS_RULE_EXCLUDED</comment>
+        <translation>%s non estrae mai %s</translation>
+    </message>
+    <message>
+        <source>nobody draws the person who draws him</source>
+        <comment>IDS_RULE_NO_MUTUAL</comment>
+        <translation>due persone non si estraggono a vicenda</translation>
+    </message>
+    <message>
+        <source>the gifts go round in one single circle</source>
+        <comment>IDS_RULE_ONE_CIRCLE</comment>
+        <translation>i regali girano in un unico cerchio</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+        <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Motivo del blocco: %s. Modifica i gruppi, le esclusioni o le regole (Scambio &gt; Regole), oppure aggiungi persone, poi estrai di nuovo.</translation>
+    </message>
+    <message>
+        <source>%s drew %s, whom he never draws</source>
+        <comment>IDS_CHECK_EXCLUDED</comment>
+        <translation>%s ha estratto %s, che non deve mai estrarre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <comment>IDS_CHECK_HISTORY</comment>
+        <translation>
+            <numerusform>%s ha estratto %s, a cui ha fatto un regalo %d scambio fa</numerusform>
+            <numerusform>%s ha estratto %s, a cui ha fatto un regalo negli ultimi %d scambi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s and %s draw each other</source>
+        <comment>IDS_CHECK_MUTUAL</comment>
+        <translation>%s e %s si sono estratti a vicenda</translation>
+    </message>
+    <message>
+        <source>the gifts do not go round in one single circle</source>
+        <comment>IDS_CHECK_NOT_ONE_CIRCLE</comment>
+        <translation>i regali non girano in un unico cerchio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d more exclusions</source>
+        <comment>IDS_EXCLUSIONS_MORE</comment>
+        <translation>
+            <numerusform>%d altra esclusione</numerusform>
+            <numerusform>altre %d esclusioni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s can only give to each other.</source>
+        <comment>IDS_DRAW_EACH_OTHER</comment>
+        <translation>%s possono farsi regali solo tra loro.</translation>
+    </message>
+    <message>
+        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <translation>%s possono farsi regali solo tra loro, e non c&apos;è modo di farlo rispettando tutte le regole.</translation>
+    </message>
+    <message>
+        <source>No drawing of the whole list keeps every rule.</source>
+        <comment>IDS_DRAW_NO_WAY</comment>
+        <translation>Nessuna estrazione dell&apos;intera lista rispetta tutte le regole.</translation>
+    </message>
+    <message>
+        <source>No drawing that keeps every rule was found, and it could not be proven that none exists: the list is too large or too tightly bound to be searched through. Draw again to try once more, or relax a rule (Exchange &gt; Rules).</source>
+        <comment>IDS_DRAW_GAVE_UP</comment>
+        <translation>Non è stata trovata nessuna estrazione che rispetti tutte le regole, ma non è stato possibile dimostrare che non ne esista nessuna: la lista è troppo grande o troppo vincolata per esaminarla tutta. Estrai di nuovo per riprovare, oppure allenta una regola (Scambio &gt; Regole).</translation>
+    </message>
+    <message>
+        <source>The file holds data after its lists that Kivvo did not write; it is damaged.</source>
+        <comment>IDS_ERR_EXT_FOREIGN</comment>
+        <translation>Il file contiene, dopo le liste, dati che non sono stati scritti da Kivvo; è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <comment>IDS_ERR_EXT_NEWER</comment>
+        <translation>Le regole e le esclusioni del file sono nel formato %d, scritto da una versione più recente di Kivvo; questa versione legge il formato %d.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <translation>Le regole e le esclusioni del file sono danneggiate (nella sezione %d).</translation>
+    </message>
+    <message>
+        <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
+        <comment>IDS_NAME_EVERYBODY_FIRST</comment>
+        <translation>Una persona della lista non ha un nome. Dai un nome a ogni persona prima di estrarre i nomi: una persona senza nome non può essere estratta né sapere chi le è toccato.</translation>
+    </message>
+    <message>
+        <source>Rules of the Drawing</source>
+        <comment>IDS_RULES_TITLE</comment>
+        <translation>Regole dell&apos;estrazione</translation>
+    </message>
+    <message>
+        <source>&amp;Avoid the recipients of the last</source>
+        <comment>IDS_RULES_HISTORY</comment>
+        <translation>&amp;Evita i destinatari di</translation>
+    </message>
+    <message>
+        <source> exchanges</source>
+        <comment>IDS_RULES_HISTORY_SUFFIX</comment>
+        <translation> scambi precedenti</translation>
+    </message>
+    <message>
+        <source> exchange</source>
+        <comment>IDS_RULES_HISTORY_SUFFIX_ONE</comment>
+        <translation> scambio precedente</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text; save it from the spreadsheet as CSV UTF-8</source>
+        <comment>IDS_CSV_NOT_UTF8</comment>
+        <translation>non è testo UTF-8; salvalo dal foglio di calcolo come CSV UTF-8</translation>
+    </message>
+    <message>
+        <source>line %d opens a quoted field that is never closed</source>
+        <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <translation>la riga %d apre un campo tra virgolette che non viene mai chiuso</translation>
+    </message>
+    <message>
+        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <comment>IDS_IMPORT_UNREADABLE</comment>
+        <translation>Impossibile importare i partecipanti da &quot;%s&quot;: %s.</translation>
+    </message>
+    <message>
+        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <translation>la riga %d ha più campi del massimo di %d (nome, indirizzo, idee regalo, gruppo)</translation>
+    </message>
+    <message>
+        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <comment>IDS_IMPORT_TOO_LONG</comment>
+        <translation>la riga %d contiene un testo più lungo di quanto Kivvo possa conservare</translation>
+    </message>
+    <message>
+        <source>line %d has no name</source>
+        <comment>IDS_IMPORT_NO_NAME</comment>
+        <translation>la riga %d non ha un nome</translation>
+    </message>
+    <message>
+        <source>Already in the list, so not imported again: %s</source>
+        <comment>IDS_IMPORT_DUPLICATES</comment>
+        <translation>Già nella lista, quindi non importati di nuovo: %s</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: nobody new to import</source>
+        <comment>IDS_IMPORT_NOTHING</comment>
+        <translation>kivvo-cli: nessuna persona nuova da importare</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %d participants into &quot;%s&quot;</source>
+        <comment>IDS_IMPORT_DONE</comment>
+        <translation>
+            <numerusform>%d partecipante importato in &quot;%s&quot;</numerusform>
+            <numerusform>%d partecipanti importati in &quot;%s&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>export needs --csv OUT, the file to write</source>
+        <comment>IDS_EXPORT_NEEDS_CSV</comment>
+        <translation>export richiede --csv OUT, il file da scrivere</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <comment>IDS_EXPORT_FAILED</comment>
+        <translation>kivvo-cli: impossibile scrivere &quot;%s&quot;: %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d persons written to &quot;%s&quot;</source>
+        <comment>IDS_EXPORT_DONE</comment>
+        <translation>
+            <numerusform>%d persona scritta in &quot;%s&quot;</numerusform>
+            <numerusform>%d persone scritte in &quot;%s&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <translation>Il nome &quot;%s&quot; è già usato in questa lista, quindi la persona si chiamerà &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>move takes either --group GROUP or --top</source>
+        <comment>IDS_MOVE_NEEDS_TARGET</comment>
+        <translation>move richiede --group GROUP oppure --top</translation>
+    </message>
+    <message>
+        <source>%s moved into %s</source>
+        <comment>IDS_MOVED_TO_GROUP</comment>
+        <translation>%s ora fa parte del gruppo %s</translation>
+    </message>
+    <message>
+        <source>%s moved out of his group</source>
+        <comment>IDS_MOVED_TO_TOP</comment>
+        <translation>%s non fa più parte di un gruppo</translation>
+    </message>
+    <message>
+        <source>0 (none)</source>
+        <comment>IDS_RULES_HISTORY_NONE</comment>
+        <translation>0 (nessuno)</translation>
+    </message>
+    <message>
+        <source>Nobody draws a person he gave a gift to in that many earlier exchanges of this document: 1 is last time only, 0 lets anybody draw the same person again.</source>
+        <comment>IDS_RULES_HISTORY_HELP</comment>
+        <translation>Nessuno estrae una persona a cui ha fatto un regalo in quel numero di scambi precedenti di questo documento: 1 significa solo l&apos;ultima volta, 0 permette a chiunque di estrarre di nuovo la stessa persona.</translation>
+    </message>
+    <message>
+        <source>&amp;No mutual pairs</source>
+        <comment>IDS_RULES_NO_MUTUAL</comment>
+        <translation>&amp;Nessuna coppia reciproca</translation>
+    </message>
+    <message>
+        <source>Nobody draws the person who draws him: no two persons give to each other.</source>
+        <comment>IDS_RULES_NO_MUTUAL_HELP</comment>
+        <translation>Due persone non si estraggono a vicenda: se A fa un regalo a B, B non fa un regalo ad A.</translation>
+    </message>
+    <message>
+        <source>&amp;One circle</source>
+        <comment>IDS_RULES_ONE_CIRCLE</comment>
+        <translation>Un &amp;unico cerchio</translation>
+    </message>
+    <message>
+        <source>The gifts go round in one single circle (Ann to Bob, Bob to Cid, ... and back to Ann), so that they can be handed on in one chain.</source>
+        <comment>IDS_RULES_ONE_CIRCLE_HELP</comment>
+        <translation>I regali girano in un unico cerchio (da Anna a Bruno, da Bruno a Carla, ... e di nuovo ad Anna), così si possono consegnare in un&apos;unica catena.</translation>
+    </message>
+    <message>
+        <source>Who never draws whom is set for each person in his properties (Never draws).</source>
+        <comment>IDS_RULES_EXCLUSIONS_HELP</comment>
+        <translation>Chi non estrae mai chi si imposta per ogni persona nelle sue proprietà (Non estrae mai).</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les...</source>
+        <comment>IDS_MENU_RULES</comment>
+        <translation>Rego&amp;le...</translation>
+    </message>
+    <message>
+        <source>Never draws (names, separated by commas):</source>
+        <comment>IDS_PERSON_NEVER_DRAWS_LABEL</comment>
+        <translation>Non estrae mai (nomi separati da virgole):</translation>
+    </message>
+    <message>
+        <source>&amp;Both ways: they never draw him either</source>
+        <comment>IDS_PERSON_BOTH_WAYS</comment>
+        <translation>In &amp;entrambi i sensi: neanche loro estraggono questa persona</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is nobody of this list.</source>
+        <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <translation>In questa lista non c&apos;è nessuno di nome &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <translation>In ogni caso nessuno estrae il proprio nome: togli &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>Never draws some persons of the list</source>
+        <comment>IDS_TIP_HAS_EXCLUSIONS</comment>
+        <translation>Non estrae mai alcune persone della lista</translation>
+    </message>
+    <message>
+        <source>history: %s
+no mutual pairs: %s
+one circle: %s
+</source>
+        <comment>IDS_CLI_RULES</comment>
+        <translation>storico: %s
+nessuna coppia reciproca: %s
+un unico cerchio: %s
+</translation>
+    </message>
+    <message>
+        <source>0 (the recipients of earlier exchanges may be drawn again)</source>
+        <comment>IDS_CLI_HISTORY_NONE</comment>
+        <translation>0 (i destinatari degli scambi precedenti possono essere estratti di nuovo)</translation>
+    </message>
+    <message>
+        <source>%d (%s)</source>
+        <comment>IDS_CLI_HISTORY</comment>
+        <translation>%d (%s)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <comment>IDS_CLI_ON</comment>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <comment>IDS_CLI_OFF</comment>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>exclusions in &quot;%s&quot;:
+</source>
+        <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <translation>esclusioni in &quot;%s&quot;:
+</translation>
+    </message>
+    <message>
+        <source>no exclusions in &quot;%s&quot;
+</source>
+        <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <translation>nessuna esclusione in &quot;%s&quot;
+</translation>
+    </message>
+    <message>
+        <source>%s may draw %s again</source>
+        <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <translation>%s può di nuovo estrarre %s</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <translation>kivvo-cli: non c&apos;è nessuna esclusione che impedisca a %s di estrarre %s</translation>
+    </message>
+    <message>
+        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_SWITCH</comment>
+        <translation>--%s accetta on oppure off, non &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_HISTORY</comment>
+        <translation>--history accetta un numero da 0 a %d, oppure all, non &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s already never draws %s</source>
+        <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <translation>kivvo-cli: è già escluso che %s estragga %s</translation>
+    </message>
+    <message>
+        <source>A person of the list has no name; name every person, then draw again.</source>
+        <comment>IDS_DRAW_NAMELESS</comment>
+        <translation>Una persona della lista non ha un nome; dai un nome a ogni persona, poi estrai di nuovo.</translation>
+    </message>
+    <message>
+        <source>cannot connect to %s port %d: %s</source>
+        <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <translation>impossibile connettersi a %s sulla porta %d: %s</translation>
+    </message>
+    <message>
+        <source>the server did not accept this program as a client: %s</source>
+        <comment>IDS_SMTP_NO_GREETING</comment>
+        <translation>il server non ha accettato questo programma come client: %s</translation>
+    </message>
+    <message>
+        <source>the encrypted connection (TLS) failed: %s</source>
+        <comment>IDS_SMTP_TLS_FAILED</comment>
+        <translation>la connessione cifrata (TLS) non è riuscita: %s</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
+        <comment>IDS_SMTP_NO_TLS</comment>
+        <translation>il server non offre la cifratura (STARTTLS), e la password viene inviata solo in forma cifrata</translation>
+    </message>
+    <message>
+        <source>the server refused the login: %s; check the user name and the password</source>
+        <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <translation>il server ha rifiutato l&apos;accesso: %s; controlla il nome utente e la password</translation>
+    </message>
+    <message>
+        <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
+        <comment>IDS_SMTP_NO_LOGIN_METHOD</comment>
+        <translation>il server non offre nessun metodo di accesso noto a questo programma (PLAIN o LOGIN)</translation>
+    </message>
+    <message>
+        <source>the server wants a login: %s; enter the user name and the password</source>
+        <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <translation>il server richiede l&apos;accesso: %s; inserisci il nome utente e la password</translation>
+    </message>
+    <message>
+        <source>the server refused the sender address %s: %s</source>
+        <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <translation>il server ha rifiutato l&apos;indirizzo del mittente %s: %s</translation>
+    </message>
+    <message>
+        <source>the server refused the address %s: %s</source>
+        <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <translation>il server ha rifiutato l&apos;indirizzo %s: %s</translation>
+    </message>
+    <message>
+        <source>the server refused the message: %s</source>
+        <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <translation>il server ha rifiutato il messaggio: %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server did not answer within %d seconds</source>
+        <comment>IDS_SMTP_TIMED_OUT</comment>
+        <translation>
+            <numerusform>il server non ha risposto entro %d secondo</numerusform>
+            <numerusform>il server non ha risposto entro %d secondi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <translation>
+            <numerusform>il server non ha confermato il messaggio entro %d secondo; potrebbe essere arrivato, quindi non viene inviato di nuovo</numerusform>
+            <numerusform>il server non ha confermato il messaggio entro %d secondi; potrebbe essere arrivato, quindi non viene inviato di nuovo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <comment>IDS_SMTP_LOST</comment>
+        <translation>il server ha chiuso la connessione</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before it confirmed the message; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_LOST_UNCONFIRMED</comment>
+        <translation>il server ha chiuso la connessione prima di confermare il messaggio; potrebbe essere arrivato, quindi non viene inviato di nuovo</translation>
+    </message>
+    <message>
+        <source>sending was stopped</source>
+        <comment>IDS_SMTP_CANCELLED</comment>
+        <translation>l&apos;invio è stato interrotto</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not an e-mail address</source>
+        <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <translation>&quot;%s&quot; non è un indirizzo e-mail</translation>
+    </message>
+    <message>
+        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <translation>nessun indirizzo e-mail: &quot;%s&quot; non è nella rubrica</translation>
+    </message>
+    <message>
+        <source>Skipped [%s]: no email address</source>
+        <comment>IDS_SEND_SKIPPED</comment>
+        <translation>Saltato [%s]: nessun indirizzo e-mail</translation>
+    </message>
+    <message>
+        <source>Not sent to [%s] email address [%s]</source>
+        <comment>IDS_SEND_NOT_SENT</comment>
+        <translation>Non inviata a [%s], indirizzo e-mail [%s]</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <comment>IDS_SEND_LINE_REASON</comment>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>The mail server %s refused the sender address.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
+        <comment>IDS_SENDER_ERROR</comment>
+        <translation>Il server di posta %s ha rifiutato l&apos;indirizzo del mittente.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Correggi l&apos;indirizzo del mittente (Impostazioni &gt; Configura, oppure kivvo-cli config). Non è stato inviato nient&apos;altro.</translation>
+    </message>
+    <message>
+        <source>Sending stopped; nothing more was sent.</source>
+        <comment>IDS_SEND_STOPPED</comment>
+        <translation>Invio interrotto; non è stato inviato nient&apos;altro.</translation>
+    </message>
+    <message>
+        <source>E-mails are still being sent. Stop sending and close?<byte value="xd"/>
+<byte value="xd"/>
+Whoever has not been sent his e-mail yet gets none.</source>
+        <comment>IDS_ASK_STOP_SENDING</comment>
+        <translation>L&apos;invio delle e-mail è ancora in corso. Vuoi interrompere l&apos;invio e chiudere?<byte value="xd"/>
+<byte value="xd"/>
+Chi non ha ancora ricevuto la propria e-mail non la riceverà.</translation>
+    </message>
+    <message>
+        <source>Sending Emails</source>
+        <comment>IDS_SEND_TITLE</comment>
+        <translation>Invio delle e-mail</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>IDS_SEND_CANCEL</comment>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Send again to those that failed</source>
+        <comment>IDS_SEND_RETRY</comment>
+        <translation>Riprova gli invii non riusciti</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>IDS_SEND_CLOSE</comment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Sending %d of %d...</source>
+        <comment>IDS_SEND_RUNNING</comment>
+        <translation>Invio %d di %d...</translation>
+    </message>
+    <message>
+        <source>Stopping after the message being sent...</source>
+        <comment>IDS_SEND_CANCELLING</comment>
+        <translation>Interruzione dopo il messaggio in corso di invio...</translation>
+    </message>
+    <message>
+        <source>%s: waiting</source>
+        <comment>IDS_SEND_WAITING</comment>
+        <translation>%s: in attesa</translation>
+    </message>
+    <message>
+        <source>it is not a vCard file</source>
+        <comment>IDS_CONTACTS_NOT_VCARD</comment>
+        <translation>non è un file vCard</translation>
+    </message>
+    <message>
+        <source>Enter the name of the mail server, such as smtp.example.org.</source>
+        <comment>IDS_SETTINGS_BAD_SERVER</comment>
+        <translation>Inserisci il nome del server di posta, ad esempio smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535, most often 587 or 465.</source>
+        <comment>IDS_SETTINGS_BAD_PORT</comment>
+        <translation>La porta è un numero da 1 a 65535, di solito 587 o 465.</translation>
+    </message>
+    <message>
+        <source>Enter one e-mail address, such as you@example.org or Your Name &lt;you@example.org&gt;.</source>
+        <comment>IDS_SETTINGS_BAD_FROM</comment>
+        <translation>Inserisci un solo indirizzo e-mail, ad esempio tu@example.org oppure Il tuo nome &lt;tu@example.org&gt;.</translation>
+    </message>
+    <message>
+        <source>Mail Settings</source>
+        <comment>IDS_SETTINGS_TITLE</comment>
+        <translation>Impostazioni di posta</translation>
+    </message>
+    <message>
+        <source>Mail server (SMTP):</source>
+        <comment>IDS_SETTINGS_SERVER</comment>
+        <translation>Server di posta (SMTP):</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <comment>IDS_SETTINGS_PORT</comment>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Sender address:</source>
+        <comment>IDS_SETTINGS_FROM</comment>
+        <translation>Indirizzo del mittente:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <comment>IDS_SETTINGS_USER</comment>
+        <translation>Nome utente:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <comment>IDS_SETTINGS_PASSWORD</comment>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <comment>IDS_SETTINGS_SHOW_PASSWORD</comment>
+        <translation>Mostra la password</translation>
+    </message>
+    <message>
+        <source>Footer of every e-mail:</source>
+        <comment>IDS_SETTINGS_FOOTER</comment>
+        <translation>Riga finale di ogni e-mail:</translation>
+    </message>
+    <message>
+        <source>Send test mail</source>
+        <comment>IDS_SETTINGS_TEST</comment>
+        <translation>Invia un&apos;e-mail di prova</translation>
+    </message>
+    <message>
+        <source>Sending a test mail to %s...</source>
+        <comment>IDS_SETTINGS_TESTING</comment>
+        <translation>Invio di un&apos;e-mail di prova a %s...</translation>
+    </message>
+    <message>
+        <source>A test mail was sent to %s.</source>
+        <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <translation>È stata inviata un&apos;e-mail di prova a %s.</translation>
+    </message>
+    <message>
+        <source>The test mail could not be sent: %s</source>
+        <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <translation>Impossibile inviare l&apos;e-mail di prova: %s</translation>
+    </message>
+    <message>
+        <source>Kivvo test mail</source>
+        <comment>IDS_TEST_MAIL_SUBJECT</comment>
+        <translation>E-mail di prova di Kivvo</translation>
+    </message>
+    <message>
+        <source>This test mail shows that Kivvo can send the name drawing&apos;s e-mails with these settings.<byte value="xd"/>
+</source>
+        <comment>IDS_TEST_MAIL_BODY</comment>
+        <translation>Questa e-mail di prova dimostra che, con queste impostazioni, Kivvo può inviare le e-mail dell&apos;estrazione dei nomi.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The new settings are used until the program ends.</source>
+        <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <translation>Impossibile salvare il file delle impostazioni &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Le nuove impostazioni restano valide fino alla chiusura del programma.</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <comment>IDS_PASSWORD_IN_KEYRING</comment>
+        <translation>La password è conservata nel portachiavi del desktop.</translation>
+    </message>
+    <message>
+        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <comment>IDS_PASSWORD_IN_FILE</comment>
+        <translation>Nessun portachiavi attivo: la password è conservata nel file delle impostazioni %s, che solo tu puoi leggere.</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <comment>IDS_PASSWORD_NONE</comment>
+        <translation>non impostata</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <comment>IDS_CLI_BAD_SETTING</comment>
+        <translation>kivvo-cli: --%s: %s Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <comment>IDS_CLI_PASSWORD_PROMPT</comment>
+        <translation>Password: </translation>
+    </message>
+    <message>
+        <source>--password without a value asks on a terminal; without one, give it with --password-stdin</source>
+        <comment>IDS_CLI_NO_TERMINAL</comment>
+        <translation>--password senza valore chiede la password sul terminale; senza terminale, passala con --password-stdin</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <comment>IDS_CLI_PASSWORD_SET</comment>
+        <translation>impostata</translation>
+    </message>
+    <message>
+        <source>sending was stopped before the server confirmed the message; it may have arrived</source>
+        <comment>IDS_SMTP_STOPPED_UNCONFIRMED</comment>
+        <translation>l&apos;invio è stato interrotto prima che il server confermasse il messaggio; potrebbe essere arrivato</translation>
+    </message>
+    <message>
+        <source>Stop now</source>
+        <comment>IDS_SEND_STOP_NOW</comment>
+        <translation>Interrompi ora</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply was longer than any mail server&apos;s (more than 4096 characters in a line, or more than 256 lines); the connection was closed</source>
+        <comment>IDS_SMTP_REPLY_TOO_LONG</comment>
+        <translation>la risposta del server era più lunga di quella di qualsiasi server di posta (più di 4096 caratteri in una riga, o più di 256 righe); la connessione è stata chiusa</translation>
+    </message>
+    <message>
+        <source>the server sent more than its go-ahead for encryption (STARTTLS) before encryption began; somebody between this computer and the server may be tampering with the connection, so it was closed</source>
+        <comment>IDS_SMTP_TLS_INJECTION</comment>
+        <translation>prima dell&apos;inizio della cifratura il server ha inviato più del semplice via libera alla cifratura (STARTTLS); qualcuno tra questo computer e il server potrebbe manomettere la connessione, quindi è stata chiusa</translation>
+    </message>
+    <message>
+        <source>the server cannot take the message now: %s; try again later</source>
+        <comment>IDS_SMTP_TRY_LATER</comment>
+        <translation>al momento il server non può accettare il messaggio: %s; riprova più tardi</translation>
+    </message>
+    <message>
+        <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_TOO_LONG_UNCONFIRMED</comment>
+        <translation>la conferma del messaggio da parte del server era più lunga di quella di qualsiasi server di posta; potrebbe essere arrivato, quindi non viene inviato di nuovo</translation>
+    </message>
+    <message>
+        <source>The mail server %s stopped answering.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent. Try again later.</source>
+        <comment>IDS_SEND_SERVER_SILENT</comment>
+        <translation>Il server di posta %s ha smesso di rispondere.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Non è stato inviato nient&apos;altro. Riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>not sent, since the mail server could not go on: %s</source>
+        <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <translation>non inviata, perché il server di posta non ha potuto continuare: %s</translation>
+    </message>
+    <message>
+        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+<byte value="xd"/>
+Send it again anyway? If it did arrive, the recipient gets two copies.</source>
+        <comment>IDS_ASK_SEND_AGAIN</comment>
+        <translation>L&apos;e-mail per %s (%s) potrebbe essere già arrivata: %s.<byte value="xd"/>
+<byte value="xd"/>
+Vuoi inviarla di nuovo comunque? Se era già arrivata, il destinatario ne riceverà due copie.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: warning: a password given as --password VALUE can be seen by other users in the process list; give it with --password-stdin instead, or with --password alone to be asked for it</source>
+        <comment>IDS_CLI_PASSWORD_VISIBLE</comment>
+        <translation>kivvo-cli: attenzione: una password passata come --password VALUE è visibile agli altri utenti nell&apos;elenco dei processi; passala invece con --password-stdin, oppure usa solo --password perché ti venga chiesta</translation>
+    </message>
+    <message>
+        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <translation>il file delle impostazioni già presente non si può leggere (%s); viene lasciato com&apos;è invece di sostituirlo con impostazioni che non ne conoscono il contenuto. Rendilo leggibile o rimuovilo, poi riprova</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <comment>IDS_DOC_LOCKED</comment>
+        <translation>&quot;%s&quot; è in corso di modifica da parte di un altro programma (file di blocco &quot;%s&quot;), quindi non è stato salvato. Riprova tra un momento.</translation>
+    </message>
+    <message>
+        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <comment>IDS_LOCK_NOT_MADE</comment>
+        <translation>impossibile creare il file di blocco &quot;%s&quot; accanto al file: %s</translation>
+    </message>
+    <message>
+        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <translation>occuperebbe %d byte, oltre il limite di %d byte del file più grande che questo programma apre; non è stato scritto nulla. Rimuovi qualche estrazione o accorcia qualche testo, poi salva di nuovo</translation>
+    </message>
+    <message>
+        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <translation>contiene più di %d persone e gruppi, più di quanti questo programma ne apra</translation>
+    </message>
+    <message>
+        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <translation>il file è stato scritto, ma non è stato possibile sincronizzare la sua cartella sul disco: %s</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
+        <comment>IDS_KEYRING_WAITING</comment>
+        <translation>In attesa del portachiavi del desktop: chiede la sua password (per sbloccarlo o per creare un nuovo portachiavi). Rispondi per continuare.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <comment>IDS_KEYRING_SILENT</comment>
+        <translation>Il portachiavi del desktop non risponde (%s). Kivvo continua senza: la password di posta viene letta dal file delle impostazioni %s e conservata lì; solo tu puoi leggere quel file.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %d seconds</source>
+        <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <translation>
+            <numerusform>nessuna risposta entro %d secondo</numerusform>
+            <numerusform>nessuna risposta entro %d secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draw names — %s</source>
+        <comment>IDS_DRAWNAMES_TITLE</comment>
+        <translation>Estrai i nomi — %s</translation>
+    </message>
+    <message>
+        <source>View notifications — %s</source>
+        <comment>IDS_SHOWNAMES_TITLE</comment>
+        <translation>Visualizza notifiche — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d participants have not seen their name yet. End the round?</source>
+        <comment>IDS_ASK_END_ROUND</comment>
+        <translation>
+            <numerusform>%d partecipante non ha ancora visto il nome estratto. Vuoi terminare il giro?</numerusform>
+            <numerusform>%d partecipanti non hanno ancora visto il nome estratto. Vuoi terminare il giro?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 participant has not seen his name yet. End the round?</source>
+        <comment>IDS_ASK_END_ROUND_ONE</comment>
+        <translation>1 partecipante non ha ancora visto il nome estratto. Vuoi terminare il giro?</translation>
+    </message>
+    <message>
+        <source>This shows every participant&apos;s drawn name to whoever is at the screen.<byte value="xd"/>
+<byte value="xd"/>
+Show the drawn names now?</source>
+        <comment>IDS_ASK_VIEW_NOTIFICATIONS</comment>
+        <translation>Così il nome estratto di ogni partecipante viene mostrato a chiunque si trovi davanti allo schermo.<byte value="xd"/>
+<byte value="xd"/>
+Vuoi mostrare adesso i nomi estratti?</translation>
+    </message>
+    <message>
+        <source>Previous participant</source>
+        <comment>IDS_ACC_PREVIOUS</comment>
+        <translation>Partecipante precedente</translation>
+    </message>
+    <message>
+        <source>Next participant</source>
+        <comment>IDS_ACC_NEXT</comment>
+        <translation>Partecipante successivo</translation>
+    </message>
+    <message>
+        <source>Drawn name</source>
+        <comment>IDS_ACC_REVEALED_TEXT</comment>
+        <translation>Nome estratto</translation>
+    </message>
+    <message>
+        <source>Done: hide the name again</source>
+        <comment>IDS_ACC_DONE</comment>
+        <translation>Fatto: nascondi di nuovo il nome</translation>
+    </message>
+    <message>
+        <source>OK: end the round</source>
+        <comment>IDS_ACC_END_ROUND</comment>
+        <translation>OK: termina il giro</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <comment>IDS_ACC_NAME_HIDDEN</comment>
+        <translation>nascosto</translation>
+    </message>
+    <message>
+        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+<byte value="xd"/>
+The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+        <comment>IDS_ASK_SEND_NEWEST</comment>
+        <translation>Invia ora un&apos;e-mail a tutti i partecipanti della lista più recente, &quot;%s&quot;, di cui è stato inserito l&apos;indirizzo e-mail.<byte value="xd"/>
+<byte value="xd"/>
+La lista mostrata, &quot;%s&quot;, è una lista precedente: la sua estrazione non viene inviata.</translation>
+    </message>
+    <message>
+        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+<byte value="xd"/>
+The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+        <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <translation>Vuoi inviare a %s il nome estratto nella lista più recente, &quot;%s&quot;?<byte value="xd"/>
+<byte value="xd"/>
+La lista mostrata, &quot;%s&quot;, è una lista precedente: la sua estrazione non viene inviata.</translation>
+    </message>
+    <message>
+        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <comment>IDS_NOT_IN_NEWEST</comment>
+        <translation>%s non è nella lista più recente, &quot;%s&quot;; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
+        <comment>IDS_BUSY_SENDING</comment>
+        <translation>È in corso l&apos;invio delle e-mail della lista più recente. Attendi la fine dell&apos;invio, oppure annullalo, prima di estrarre di nuovo o di modificare la lista più recente.</translation>
+    </message>
+    <message>
+        <source>The names have been drawn again since these e-mails were sent.<byte value="xd"/>
+<byte value="xd"/>
+Sending again would mix two drawings. Send the new drawing to everybody with Send Emails.</source>
+        <comment>IDS_RETRY_REDRAWN</comment>
+        <translation>I nomi sono stati estratti di nuovo dopo l&apos;invio di queste e-mail.<byte value="xd"/>
+<byte value="xd"/>
+Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione con «Invia le e-mail».</translation>
+    </message>
+    <message>
+        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <translation>%s non ha un indirizzo e-mail nella lista più recente, &quot;%s&quot;; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Print &amp;Cards...</source>
+        <comment>IDS_MENU_PRINT_CARDS</comment>
+        <translation>Stampa &amp;biglietti...</translation>
+    </message>
+    <message>
+        <source>For %s</source>
+        <comment>IDS_CARD_FOR</comment>
+        <translation>Per %s</translation>
+    </message>
+    <message>
+        <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
+        <comment>IDS_CARD_FOLD_HINT</comment>
+        <translation>Piega la linguetta verso l&apos;alto lungo la linea tratteggiata. Aprila solo quando nessuno ti vede.</translation>
+    </message>
+    <message>
+        <source>%s gives a gift to</source>
+        <comment>IDS_CARD_GIVES_TO</comment>
+        <translation>%s fa un regalo a</translation>
+    </message>
+    <message>
+        <source>Suggestions: %s</source>
+        <comment>IDS_CARD_SUGGESTIONS</comment>
+        <translation>Idee regalo: %s</translation>
+    </message>
+    <message>
+        <source>fold up</source>
+        <comment>IDS_CARD_FLAP</comment>
+        <translation>piega verso l&apos;alto</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <translation>kivvo-cli: impossibile scrivere i biglietti in &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+        <source>Print Cards — %s</source>
+        <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <translation>Stampa biglietti — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <translation>
+            <numerusform>%d biglietto di &quot;%s&quot; scritto in &quot;%s&quot;</numerusform>
+            <numerusform>%d biglietti di &quot;%s&quot; scritti in &quot;%s&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The newest list has nobody to print a card for.</source>
+        <comment>IDS_CARDS_NOBODY</comment>
+        <translation>Nella lista più recente non c&apos;è nessuno per cui stampare un biglietto.</translation>
+    </message>
+    <message>
+        <source>Print cards for those without an address</source>
+        <comment>IDS_SEND_PRINT_SKIPPED</comment>
+        <translation>Stampa i biglietti per chi non ha un indirizzo</translation>
+    </message>
+    <message>
+        <source>The cards could not be printed: %s</source>
+        <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <translation>Impossibile stampare i biglietti: %s</translation>
+    </message>
+    <message>
+        <source>the printer or the file could not be written</source>
+        <comment>IDS_CARDS_NO_DEVICE</comment>
+        <translation>non è stato possibile scrivere sulla stampante o nel file</translation>
+    </message>
+    <message>
+        <source>a new page could not be started</source>
+        <comment>IDS_CARDS_NO_PAGE</comment>
+        <translation>non è stato possibile iniziare una nuova pagina</translation>
+    </message>
+    <message>
+        <source>Cards %s</source>
+        <comment>IDS_CARDS_DOC_NAME</comment>
+        <translation>Biglietti %s</translation>
+    </message>
+    <message>
+        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <translation>1 biglietto di &quot;%s&quot; scritto in &quot;%s&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d cards sent to the printer.</source>
+        <comment>IDS_CARDS_PRINTED</comment>
+        <translation>
+            <numerusform>%d biglietto inviato alla stampante.</numerusform>
+            <numerusform>%d biglietti inviati alla stampante.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring support (%s) could not be loaded: %s</source>
+        <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <translation>Impossibile caricare il supporto per il portachiavi (%s): %s</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <comment>IDS_MENU_UNDO</comment>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <comment>IDS_MENU_REDO</comment>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <comment>IDS_MENU_UNDO_WHAT</comment>
+        <translation>&amp;Annulla %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <comment>IDS_MENU_REDO_WHAT</comment>
+        <translation>&amp;Ripeti %s</translation>
+    </message>
+    <message>
+        <source>Add Person</source>
+        <comment>IDS_EDIT_ADD_PERSON</comment>
+        <translation>aggiunta persona</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <comment>IDS_EDIT_ADD_GROUP</comment>
+        <translation>aggiunta gruppo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>IDS_EDIT_DELETE</comment>
+        <translation>eliminazione</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <comment>IDS_EDIT_RENAME</comment>
+        <translation>cambio nome</translation>
+    </message>
+    <message>
+        <source>Person Properties</source>
+        <comment>IDS_EDIT_PROPERTIES</comment>
+        <translation>modifica delle proprietà</translation>
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <comment>IDS_EDIT_MOVE</comment>
+        <translation>spostamento nel gruppo</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <comment>IDS_EDIT_RULES</comment>
+        <translation>modifica delle regole</translation>
+    </message>
+    <message>
+        <source>Draw Names</source>
+        <comment>IDS_EDIT_DRAW</comment>
+        <translation>estrazione dei nomi</translation>
+    </message>
+    <message>
+        <source>Copy for Next Exchange</source>
+        <comment>IDS_EDIT_COPY</comment>
+        <translation>copia per il prossimo scambio</translation>
+    </message>
+    <message>
+        <source>Import Participants</source>
+        <comment>IDS_EDIT_IMPORT</comment>
+        <translation>importazione partecipanti</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Group</source>
+        <comment>IDS_MENU_MOVE_TO_GROUP</comment>
+        <translation>&amp;Sposta nel gruppo</translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <comment>IDS_MENU_NO_GROUP</comment>
+        <translation>Nessun gruppo</translation>
+    </message>
+    <message>
+        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <comment>IDS_HISTORY_NOTE</comment>
+        <translation>%s — uno scambio passato; la sua estrazione impedisce a chiunque di estrarre di nuovo la stessa persona. Se ne può cambiare solo il nome.</translation>
+    </message>
+    <message>
+        <source>No e-mail address: %s will get no e-mail.</source>
+        <comment>IDS_TIP_NO_ADDRESS</comment>
+        <translation>Nessun indirizzo e-mail: %s non riceverà nessuna e-mail.</translation>
+    </message>
+    <message>
+        <source>&amp;Import Participants...</source>
+        <comment>IDS_MENU_IMPORT</comment>
+        <translation>Impor&amp;ta partecipanti...</translation>
+    </message>
+    <message>
+        <source>Participants (*.csv *.vcf *.vcard);;CSV files (*.csv);;vCard files (*.vcf *.vcard);;All files (*)</source>
+        <comment>IDS_IMPORT_FILTER</comment>
+        <translation>Partecipanti (*.csv *.vcf *.vcard);;File CSV (*.csv);;File vCard (*.vcf *.vcard);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Import Participants — %s</source>
+        <comment>IDS_IMPORT_TITLE</comment>
+        <translation>Importa partecipanti — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <comment>IDS_IMPORT_TO_ADD</comment>
+        <translation>
+            <numerusform>%d persona verrà aggiunta a &quot;%s&quot;:</numerusform>
+            <numerusform>%d persone verranno aggiunte a &quot;%s&quot;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already in the list, so left out: %s</source>
+        <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <translation>Già nella lista, quindi tralasciati: %s</translation>
+    </message>
+    <message>
+        <source>Nothing will be imported. %s</source>
+        <comment>IDS_IMPORT_FAILED</comment>
+        <translation>Non verrà importato nulla. %s</translation>
+    </message>
+    <message>
+        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <translation>Tutte le persone del file sono già in &quot;%s&quot;: nessuno da aggiungere.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_IMPORT_COL_NAME</comment>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <comment>IDS_IMPORT_COL_ADDRESS</comment>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <comment>IDS_IMPORT_COL_GROUP</comment>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>1 person will be added to &quot;%s&quot;:</source>
+        <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <translation>1 persona verrà aggiunta a &quot;%s&quot;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <translation>
+            <numerusform>La lista di chi ha fatto un regalo a chi nello scambio precedente (%d persona) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
+</numerusform>
+            <numerusform>La lista di chi ha fatto un regalo a chi nello scambio precedente (%d persone) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source><byte value="xd"/>
+The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <translation>
+            <numerusform><byte value="xd"/>
+La lista attuale dei nomi (%d persona) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
+</numerusform>
+            <numerusform><byte value="xd"/>
+La lista attuale dei nomi (%d persone) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+La persona estratta a sorte a cui %s farà un regalo è %s.<byte value="xd"/>
+<byte value="xd"/>
+Le liste di questa cerchia sono troppo lunghe per riportarle in ogni e-mail: se vuoi vederle, chiedile a chi organizza lo scambio.<byte value="xd"/>
+<byte value="xd"/>
+Grazie.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet, so no e-mail was sent. Enter your mail server and your address in Settings &gt; Configure first.</source>
+        <comment>IDS_MAIL_NOT_SET_UP</comment>
+        <translation>La posta non è ancora configurata, quindi non è stata inviata nessuna e-mail. Prima inserisci il tuo server di posta e il tuo indirizzo in Impostazioni &gt; Configura.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
+        <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <translation>kivvo-cli: la posta non è ancora configurata (%s); non è stato inviato nulla. Configurala prima con
+  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet. Enter the outgoing mail server of your mail provider and your own address: the e-mails are sent from it.</source>
+        <comment>IDS_SETTINGS_NOT_SET_UP</comment>
+        <translation>La posta non è ancora configurata. Inserisci il server della posta in uscita del tuo provider e il tuo indirizzo: le e-mail partiranno da questo indirizzo.</translation>
+    </message>
+    <message>
+        <source>smtp.example.org</source>
+        <comment>IDS_SETTINGS_SERVER_HINT</comment>
+        <translation>smtp.example.org</translation>
+    </message>
+    <message>
+        <source>Your Name &lt;you@example.org&gt;</source>
+        <comment>IDS_SETTINGS_FROM_HINT</comment>
+        <translation>Il tuo nome &lt;tu@example.org&gt;</translation>
+    </message>
+    <message>
+        <source>you@example.org — empty: no login</source>
+        <comment>IDS_SETTINGS_USER_HINT</comment>
+        <translation>tu@example.org — vuoto: nessun accesso</translation>
+    </message>
+    <message>
+        <source>A last line for every e-mail, such as: From the Smiths</source>
+        <comment>IDS_SETTINGS_FOOTER_HINT</comment>
+        <translation>Un&apos;ultima riga per ogni e-mail, ad esempio: Dalla famiglia Rossi</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <comment>IDS_CLI_NOT_SET</comment>
+        <translation>(non impostato)</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <translation>La posta non è ancora configurata: prima di poter inviare e-mail occorre ancora impostare %s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the group %s with its %d persons?</source>
+        <comment>IDS_ASK_DELETE_GROUP</comment>
+        <translation>
+            <numerusform>Vuoi eliminare il gruppo %s con %d persona?</numerusform>
+            <numerusform>Vuoi eliminare il gruppo %s con le sue %d persone?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the group %s with its one person?</source>
+        <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <translation>Vuoi eliminare il gruppo %s con la sua unica persona?</translation>
+    </message>
+    <message>
+        <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
+        <comment>IDS_ADDRESS_NOT_PLAUSIBLE</comment>
+        <translation>Non è né un indirizzo e-mail (ad esempio anna@example.org) né un nome della tua rubrica: a questo indirizzo non si può inviare nessuna e-mail.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <translation>kivvo-cli: attenzione: &quot;%s&quot; non è né un indirizzo e-mail né un nome della rubrica; a questo indirizzo non si può inviare nessuna e-mail</translation>
+    </message>
+    <message>
+        <source>Exchange Details — %s</source>
+        <comment>IDS_DETAILS_TITLE</comment>
+        <translation>Dettagli dello scambio — %s</translation>
+    </message>
+    <message>
+        <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
+        <comment>IDS_DETAILS_INTRO</comment>
+        <translation>Ciò che ogni e-mail e ogni biglietto di questo scambio comunica ai partecipanti. Lascia vuoto ciò che non serve.</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <comment>IDS_DETAILS_HAS_DATE</comment>
+        <translation>&amp;Data:</translation>
+    </message>
+    <message>
+        <source>&amp;Budget:</source>
+        <comment>IDS_DETAILS_BUDGET</comment>
+        <translation>&amp;Budget:</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <comment>IDS_DETAILS_PLACE</comment>
+        <translation>&amp;Luogo:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <comment>IDS_DETAILS_NOTE</comment>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>such as 25 €</source>
+        <comment>IDS_DETAILS_BUDGET_HINT</comment>
+        <translation>ad esempio 25 €</translation>
+    </message>
+    <message>
+        <source>A past exchange: its details can no longer be changed.</source>
+        <comment>IDS_DETAILS_PAST</comment>
+        <translation>Uno scambio passato: i suoi dettagli non si possono più modificare.</translation>
+    </message>
+    <message>
+        <source>Exchange Details</source>
+        <comment>IDS_EDIT_DETAILS</comment>
+        <translation>modifica dei dettagli</translation>
+    </message>
+    <message>
+        <source>Date: %s</source>
+        <comment>IDS_DETAIL_DATE</comment>
+        <translation>Data: %s</translation>
+    </message>
+    <message>
+        <source>Budget: %s</source>
+        <comment>IDS_DETAIL_BUDGET</comment>
+        <translation>Budget: %s</translation>
+    </message>
+    <message>
+        <source>Place: %s</source>
+        <comment>IDS_DETAIL_PLACE</comment>
+        <translation>Luogo: %s</translation>
+    </message>
+    <message>
+        <source>Note: %s</source>
+        <comment>IDS_DETAIL_NOTE</comment>
+        <translation>Nota: %s</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>IDS_DETAIL_DATE_FORMAT</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+La persona estratta a sorte a cui %s farà un regalo è %s.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_THANKS</comment>
+        <translation><byte value="xd"/>
+Grazie.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_LISTS_KEPT_THANKS</comment>
+        <translation><byte value="xd"/>
+Le liste di questa cerchia sono troppo lunghe per riportarle in ogni e-mail: se vuoi vederle, chiedile a chi organizza lo scambio.<byte value="xd"/>
+<byte value="xd"/>
+Grazie.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%s — %s</source>
+        <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <translation>%s — %s</translation>
+    </message>
+    <message>
+        <source>date: %s
+budget: %s
+place: %s
+note: %s</source>
+        <comment>IDS_CLI_DETAILS</comment>
+        <translation>data: %s
+budget: %s
+luogo: %s
+nota: %s</translation>
+    </message>
+    <message>
+        <source>Details of &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <translation>Dettagli di &quot;%s&quot; salvati</translation>
+    </message>
+    <message>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_DATE</comment>
+        <translation>--date accetta una data nel formato YYYY-MM-DD, oppure un valore vuoto per cancellarla, non &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>E-mail &amp;language:</source>
+        <comment>IDS_SETTINGS_MAIL_LANGUAGE</comment>
+        <translation>&amp;Lingua delle e-mail:</translation>
+    </message>
+    <message>
+        <source>As the desktop (%s)</source>
+        <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <translation>Come il desktop (%s)</translation>
+    </message>
+    <message>
+        <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
+        <comment>IDS_SETTINGS_LANGUAGE_HELP</comment>
+        <translation>La lingua delle e-mail e dei biglietti, solo per questo documento; il programma stesso segue la lingua del desktop.</translation>
+    </message>
+    <message>
+        <source>E-mail Language</source>
+        <comment>IDS_EDIT_MAIL_LANGUAGE</comment>
+        <translation>cambio della lingua delle e-mail</translation>
+    </message>
+    <message>
+        <source>%s takes no arguments besides options</source>
+        <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <translation>%s non accetta argomenti oltre alle opzioni</translation>
+    </message>
+    <message>
+        <source>%s takes %s</source>
+        <comment>IDS_CLI_TAKES</comment>
+        <translation>%s richiede %s</translation>
+    </message>
+    <message>
+        <source>%s does not take --%s</source>
+        <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <translation>%s non accetta --%s</translation>
+    </message>
+    <message>
+        <source>cards needs --pdf OUT.pdf</source>
+        <comment>IDS_CLI_CARDS_NEED_PDF</comment>
+        <translation>cards richiede --pdf OUT.pdf</translation>
+    </message>
+    <message>
+        <source>Date, budget, place and a note for the e-mails and cards of this exchange
+Details</source>
+        <comment>IDS_PROMPT_DETAILS</comment>
+        <translation>Data, budget, luogo e una nota per le e-mail e i biglietti di questo scambio
+Dettagli</translation>
+    </message>
+    <message>
+        <source>The date of an exchange is damaged.</source>
+        <comment>IDS_ERR_DETAILS_DATE</comment>
+        <translation>La data di uno scambio è danneggiata.</translation>
+    </message>
+    <message>
+        <source>De&amp;tails...</source>
+        <comment>IDS_MENU_DETAILS</comment>
+        <translation>&amp;Dettagli...</translation>
+    </message>
+    <message>
+        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <translation>--language accetta una di queste lingue: %s, non &quot;%s&quot;</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2646 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Kivvo</name>
+    <message>
+        <source>&amp;Tools</source>
+        <comment>IDS_TOOLS_MENU</comment>
+        <translation>E&amp;xtra</translation>
+    </message>
+    <message>
+        <source>Kivvo
+
+Kivvo
+Kivvo (*.kv)
+.kv
+Kivvo.Document
+Kivvo Document</source>
+        <comment>IDS_DOC_TEMPLATE</comment>
+        <translation>Kivvo
+
+Kivvo
+Kivvo-documenten (*.kv)
+.kv
+Kivvo.Document
+Kivvo-document</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <comment>IDS_SETTINGS_MENU</comment>
+        <translation>&amp;Instellingen</translation>
+    </message>
+    <message>
+        <source>E&amp;xchange</source>
+        <comment>IDS_EXCHANGE_MENU</comment>
+        <translation>&amp;Ronde</translation>
+    </message>
+    <message>
+        <source>Copy current list for next exchange
+Copy List</source>
+        <comment>IDS_PROMPT_COPY_FOR_NEXT</comment>
+        <translation>De huidige lijst kopiëren voor de volgende ronde
+Lijst kopiëren</translation>
+    </message>
+    <message>
+        <source>Send email notification of &apos;who to get gift for&apos; to all participants with email addresses
+Send emails</source>
+        <comment>IDS_PROMPT_SEND_EMAILS</comment>
+        <translation>Alle deelnemers met een e-mailadres per e-mail laten weten voor wie ze een cadeau kopen
+E-mails verzenden</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_TIP_NEW</comment>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>IDS_TIP_FILE</comment>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>IDS_TIP_HELP</comment>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <comment>IDS_TIP_CUT</comment>
+        <translation>Knippen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>IDS_TIP_COPY</comment>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <comment>IDS_TIP_PASTE</comment>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Would you like to pass around this computer for participants to draw their own names? You can skip any participants not present. Click OK when finished.</source>
+        <comment>IDS_ASK_PASS_AROUND</comment>
+        <translation>Wil je deze computer laten rondgaan, zodat iedere deelnemer zelf een naam trekt? Deelnemers die er niet zijn, kun je overslaan. Klik op OK als je klaar bent.</translation>
+    </message>
+    <message>
+        <source>Name drawing is complete. Would you like to send emails now?</source>
+        <comment>IDS_ASK_SEND_NOW</comment>
+        <translation>De lootjes zijn getrokken. Wil je de e-mails nu verzenden?</translation>
+    </message>
+    <message>
+        <source>Names have already been drawn. Are you sure you want to draw again?<byte value="xd"/>
+<byte value="xd"/>
+If you would like to use the same list of names for a new drawing you should use the &apos;Copy for new drawing&apos; feature.</source>
+        <comment>IDS_ASK_DRAW_AGAIN</comment>
+        <translation>Er zijn al lootjes getrokken. Weet je zeker dat je opnieuw wilt trekken?<byte value="xd"/>
+<byte value="xd"/>
+Wil je dezelfde namenlijst voor een nieuwe trekking gebruiken, kies dan &apos;Kopiëren voor volgende ronde&apos;.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to draw names now?<byte value="xd"/>
+<byte value="xd"/>
+Please make sure all participant names have been entered.</source>
+        <comment>IDS_ASK_DRAW_NOW</comment>
+        <translation>Weet je zeker dat je nu de lootjes wilt trekken?<byte value="xd"/>
+<byte value="xd"/>
+Controleer eerst of de namen van alle deelnemers zijn ingevoerd.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to copy the current list to create a new list?<byte value="xd"/>
+<byte value="xd"/>
+This should normally only be performed after the current list is complete and gifts have been exchanged to setup for the next exchange based on the same group of people.</source>
+        <comment>IDS_ASK_COPY_LIST</comment>
+        <translation>Weet je zeker dat je de huidige lijst wilt kopiëren naar een nieuwe lijst?<byte value="xd"/>
+<byte value="xd"/>
+Doe dit normaal gesproken pas als de huidige ronde helemaal klaar is en de cadeaus zijn uitgewisseld, om de volgende ronde met dezelfde groep mensen voor te bereiden.</translation>
+    </message>
+    <message>
+        <source>Copy current list for new drawing is complete.<byte value="xd"/>
+It is recommended to rename the root node to identify the drawing such as &apos;Christmas 2004&apos;</source>
+        <comment>IDS_COPY_DONE</comment>
+        <translation>De huidige lijst is gekopieerd voor een nieuwe trekking.<byte value="xd"/>
+Je kunt het bovenste item het best een naam geven die de trekking aanduidt, zoals &apos;Kerst 2004&apos;</translation>
+    </message>
+    <message>
+        <source>Send email now to all participants with email addresses entered.<byte value="xd"/>
+<byte value="xd"/>
+You may repeat the operation as a reminder or if any email addresses are changed.</source>
+        <comment>IDS_ASK_SEND_ALL</comment>
+        <translation>Nu een e-mail verzenden naar alle deelnemers van wie een e-mailadres is ingevoerd.<byte value="xd"/>
+<byte value="xd"/>
+Je kunt dit herhalen als herinnering of als er e-mailadressen zijn gewijzigd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Sent emails to %d out of %d participants</source>
+        <comment>IDS_SENT_SUMMARY</comment>
+        <translation>
+            <numerusform>E-mail verzonden naar %d van %d deelnemer</numerusform>
+            <numerusform>E-mails verzonden naar %d van de %d deelnemers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error sending to [%s] email address [%s]</source>
+        <comment>IDS_SEND_ERROR</comment>
+        <translation>Fout bij het verzenden naar [%s], e-mailadres [%s]</translation>
+    </message>
+    <message>
+        <source>Email sent to: %s<byte value="xd"/>
+address: %s</source>
+        <comment>IDS_EMAIL_SENT</comment>
+        <translation>E-mail verzonden naar: %s<byte value="xd"/>
+adres: %s</translation>
+    </message>
+    <message>
+        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
+        <comment>IDS_LOGON_ERROR</comment>
+        <translation>De mailserver %s is niet bereikbaar of heeft de aanmelding geweigerd.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Controleer de e-mailinstellingen (Instellingen &gt; Configureren, of kivvo-cli config).</translation>
+    </message>
+    <message>
+        <source>No drawing was found for this list.<byte value="xd"/>
+<byte value="xd"/>
+%s</source>
+        <comment>IDS_DRAWING_ERROR</comment>
+        <translation>Voor deze lijst is geen trekking gevonden.<byte value="xd"/>
+<byte value="xd"/>
+%s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be read: %s</source>
+        <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <translation>Het adresboek %s kan niet worden gelezen: %s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be read: %s</source>
+        <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <translation>Het adresboek %s kan niet worden gelezen: %s</translation>
+    </message>
+    <message>
+        <source>The address book %s cannot be opened: %s</source>
+        <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <translation>Het adresboek %s kan niet worden geopend: %s</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <comment>IDS_NEW_LIST_NAME</comment>
+        <translation>Lijst</translation>
+    </message>
+    <message>
+        <source>New Group</source>
+        <comment>IDS_NEW_GROUP_NAME</comment>
+        <translation>Nieuwe groep</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <comment>IDS_NEW_PERSON_NAME</comment>
+        <translation>Persoon</translation>
+    </message>
+    <message>
+        <source> New Copy</source>
+        <comment>IDS_COPY_SUFFIX</comment>
+        <translation> nieuwe kopie</translation>
+    </message>
+    <message>
+        <source>%s %s</source>
+        <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <translation>%s %s</translation>
+    </message>
+    <message>
+        <source>%s%d</source>
+        <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <translation>%s%d</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <comment>IDS_ROOT_PLACEHOLDER</comment>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <source> --&gt; </source>
+        <comment>IDS_REPORT_GIFT_ARROW</comment>
+        <translation> --&gt; </translation>
+    </message>
+    <message>
+        <source>***</source>
+        <comment>IDS_REPORT_GROUP_MARK</comment>
+        <translation>***</translation>
+    </message>
+    <message>
+        <source>   </source>
+        <comment>IDS_REPORT_MEMBER_INDENT</comment>
+        <translation>   </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+</source>
+        <comment>IDS_REPORT_LINE_END</comment>
+        <translation><byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Hi %s!<byte value="xd"/>
+<byte value="xd"/>
+This is your automatic kivvo name drawing message<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_GREETING</comment>
+        <translation>Hallo %s!<byte value="xd"/>
+<byte value="xd"/>
+Dit is je automatische lootjesbericht van Kivvo.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>This message is for %s only.<byte value="xd"/>
+Please do not read further if you are not the designated person.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PRIVACY</comment>
+        <translation>Dit bericht is alleen bedoeld voor %s.<byte value="xd"/>
+Ben jij dat niet? Lees dan alsjeblieft niet verder.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+You will not draw the same name in this exchange.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <translation>In de vorige ronde gaf je een cadeau aan: %s.<byte value="xd"/>
+Die naam trek je deze keer dus niet.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>The following list shows who each person gave a gift to in the previous exchange.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_LIST</comment>
+        <translation>Hieronder zie je aan wie iedereen in de vorige ronde een cadeau gaf.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+This is the current list of names.<byte value="xd"/>
+The indented group persons cannot draw a name in the same group.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_CURRENT_LIST</comment>
+        <translation><byte value="xd"/>
+Dit is de huidige namenlijst.<byte value="xd"/>
+Wie ingesprongen in een groep staat, kan niemand uit dezelfde groep trekken.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Het lot heeft beslist: %s, jij geeft een cadeau aan %s.<byte value="xd"/>
+<byte value="xd"/>
+Dank je wel!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Gift Suggestions: %s<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Cadeautips: %s<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_BEFORE_FOOTER</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Draw name
+for %s</source>
+        <comment>IDS_REVEAL_DRAW</comment>
+        <translation>Naam trekken
+voor %s</translation>
+    </message>
+    <message>
+        <source>Show name
+for %s</source>
+        <comment>IDS_REVEAL_SHOW</comment>
+        <translation>Naam tonen
+voor %s</translation>
+    </message>
+    <message>
+        <source>Name already shown
+ for %s</source>
+        <comment>IDS_REVEAL_SHOWN</comment>
+        <translation>Naam al getoond
+ voor %s</translation>
+    </message>
+    <message>
+        <source>Draw Name
+for XXXXX</source>
+        <comment>IDS_REVEAL_INITIAL</comment>
+        <translation>Naam trekken
+voor XXXXX</translation>
+    </message>
+    <message>
+        <source>Get gift for: %s</source>
+        <comment>IDS_GET_GIFT_FOR</comment>
+        <translation>Cadeau voor: %s</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Suggestions: </source>
+        <comment>IDS_REVEAL_SUGGESTIONS</comment>
+        <translation><byte value="xd"/>
+Cadeautips: </translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <comment>IDS_PREVIOUS</comment>
+        <translation>Vorige</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <comment>IDS_NEXT</comment>
+        <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>IDS_DONE</comment>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>No participants
+in this list</source>
+        <comment>IDS_REVEAL_NOBODY</comment>
+        <translation>Geen deelnemers
+in deze lijst</translation>
+    </message>
+    <message>
+        <source>Person Properties</source>
+        <comment>IDS_PERSON_TITLE</comment>
+        <translation>Eigenschappen van persoon</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <comment>IDS_PERSON_NAME_LABEL</comment>
+        <translation>Naam:</translation>
+    </message>
+    <message>
+        <source>Gift To:</source>
+        <comment>IDS_PERSON_GIFT_TO_LABEL</comment>
+        <translation>Cadeau voor:</translation>
+    </message>
+    <message>
+        <source>E-mail or address book name:</source>
+        <comment>IDS_PERSON_ADDRESS_LABEL</comment>
+        <translation>E-mailadres of naam in het adresboek:</translation>
+    </message>
+    <message>
+        <source>Gift Suggestions:</source>
+        <comment>IDS_PERSON_SUGGESTIONS_LABEL</comment>
+        <translation>Cadeautips:</translation>
+    </message>
+    <message>
+        <source>About Kivvo</source>
+        <comment>IDS_ABOUT_TITLE</comment>
+        <translation>Over Kivvo</translation>
+    </message>
+    <message>
+        <source>Kivvo
+Version 1.0</source>
+        <comment>IDS_ABOUT_VERSION</comment>
+        <translation>Kivvo
+Versie 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026
+Quorvale
+
+Free software under the GNU General Public License, version 3 or later</source>
+        <comment>IDS_ABOUT_COPYRIGHT</comment>
+        <translation>Copyright © 2026
+Quorvale
+
+Vrije software onder de GNU General Public License, versie 3 of later</translation>
+    </message>
+    <message>
+        <source>https://www.gnu.org/licenses/gpl-3.0.html</source>
+        <comment>IDS_ABOUT_WEB_ADDRESS</comment>
+        <translation>https://www.gnu.org/licenses/gpl-3.0.html</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>IDS_ABOUT_CLOSE</comment>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Configure...</source>
+        <comment>IDS_MENU_CONFIGURE</comment>
+        <translation>&amp;Configureren...</translation>
+    </message>
+    <message>
+        <source>&amp;Add Person</source>
+        <comment>IDS_MENU_ADD_PERSON</comment>
+        <translation>Persoon &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Group</source>
+        <comment>IDS_MENU_ADD_GROUP</comment>
+        <translation>&amp;Groep toevoegen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Person to Group</source>
+        <comment>IDS_MENU_ADD_PERSON_TO_GROUP</comment>
+        <translation>&amp;Persoon aan groep toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Item</source>
+        <comment>IDS_MENU_DELETE_ITEM</comment>
+        <translation>Item &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Item</source>
+        <comment>IDS_MENU_RENAME_ITEM</comment>
+        <translation>Naam &amp;wijzigen</translation>
+    </message>
+    <message>
+        <source>Send &amp;email to Person</source>
+        <comment>IDS_MENU_SEND_EMAIL_TO_PERSON</comment>
+        <translation>E-mail naar persoon ver&amp;zenden</translation>
+    </message>
+    <message>
+        <source>Person Pr&amp;operties</source>
+        <comment>IDS_MENU_PERSON_PROPERTIES</comment>
+        <translation>&amp;Eigenschappen van persoon</translation>
+    </message>
+    <message>
+        <source>Draw &amp;Names</source>
+        <comment>IDS_MENU_DRAW_NAMES</comment>
+        <translation>&amp;Lootjes trekken</translation>
+    </message>
+    <message>
+        <source>&amp;Send Emails</source>
+        <comment>IDS_MENU_SEND_EMAILS</comment>
+        <translation>E-&amp;mails verzenden</translation>
+    </message>
+    <message>
+        <source>&amp;View Notifications</source>
+        <comment>IDS_MENU_VIEW_NOTIFICATIONS</comment>
+        <translation>Getrokken namen &amp;bekijken</translation>
+    </message>
+    <message>
+        <source>Copy for Ne&amp;xt Exchange</source>
+        <comment>IDS_MENU_COPY_FOR_NEXT</comment>
+        <translation>Kopiëren voor volgende &amp;ronde</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <comment>IDS_MENU_SAVE_AS</comment>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>A&amp;bout Kivvo...</source>
+        <comment>IDS_MENU_ABOUT</comment>
+        <translation>O&amp;ver Kivvo...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_MENU_NEW</comment>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <comment>IDS_MENU_OPEN</comment>
+        <translation>&amp;Openen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <comment>IDS_MENU_SAVE</comment>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>IDS_MENU_EXIT</comment>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <comment>IDS_MENU_ROOT_RENAME</comment>
+        <translation>Naam &amp;wijzigen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Group</source>
+        <comment>IDS_MENU_ROOT_ADD_GROUP</comment>
+        <translation>&amp;Groep toevoegen</translation>
+    </message>
+    <message>
+        <source>Add &amp;Person</source>
+        <comment>IDS_MENU_ROOT_ADD_PERSON</comment>
+        <translation>&amp;Persoon toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Group</source>
+        <comment>IDS_MENU_GROUP_RENAME</comment>
+        <translation>Groepsnaam &amp;wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Person to Group</source>
+        <comment>IDS_MENU_GROUP_ADD_PERSON</comment>
+        <translation>&amp;Persoon aan groep toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Group</source>
+        <comment>IDS_MENU_GROUP_DELETE</comment>
+        <translation>Groep &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Person</source>
+        <comment>IDS_MENU_PERSON_RENAME</comment>
+        <translation>Naam &amp;wijzigen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Person</source>
+        <comment>IDS_MENU_PERSON_DELETE</comment>
+        <translation>Persoon &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Send email</source>
+        <comment>IDS_MENU_PERSON_SEND</comment>
+        <translation>E-mail ver&amp;zenden</translation>
+    </message>
+    <message>
+        <source>&amp;Properties...</source>
+        <comment>IDS_MENU_CONTEXT_PROPERTIES</comment>
+        <translation>&amp;Eigenschappen...</translation>
+    </message>
+    <message>
+        <source>Draw names for the newest list
+Draw Names</source>
+        <comment>IDS_TIP_DRAW_NAMES</comment>
+        <translation>Lootjes trekken voor de nieuwste lijst
+Lootjes trekken</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <comment>IDS_UNTITLED</comment>
+        <translation>Naamloos</translation>
+    </message>
+    <message>
+        <source>Save changes to %s?</source>
+        <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <translation>Wijzigingen in %s opslaan?</translation>
+    </message>
+    <message>
+        <source>Kivvo (*.kv)</source>
+        <comment>IDS_FILE_FILTER</comment>
+        <translation>Kivvo-documenten (*.kv)</translation>
+    </message>
+    <message>
+        <source>Kivvo Files</source>
+        <comment>IDS_DOCLIST_TITLE</comment>
+        <translation>Kivvo-bestanden</translation>
+    </message>
+    <message>
+        <source>All Folders</source>
+        <comment>IDS_DOCLIST_ALL_FOLDERS</comment>
+        <translation>Alle mappen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_DOCLIST_NAME</comment>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <comment>IDS_DOCLIST_FOLDER</comment>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <comment>IDS_DOCLIST_MODIFIED</comment>
+        <translation>Gewijzigd</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>IDS_DOCLIST_NEW</comment>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>IDS_DOCLIST_OPEN</comment>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <comment>IDS_DOCLIST_EMPTY</comment>
+        <translation>Nog geen Kivvo-documenten in %s. Kies Nieuw om er een te beginnen.</translation>
+    </message>
+    <message>
+        <source>%s[*] - Kivvo</source>
+        <comment>IDS_WINDOW_TITLE</comment>
+        <translation>%s[*] - Kivvo</translation>
+    </message>
+    <message>
+        <source>%s %s</source>
+        <comment>IDS_PROGRAM_VERSION</comment>
+        <translation>%s %s</translation>
+    </message>
+    <message>
+        <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
+        <comment>IDS_GUI_DESCRIPTION</comment>
+        <translation>Kivvo regelt het lootjes trekken voor een cadeauronde. Zonder FILE toont het de Kivvo-documenten uit je documentenmap.</translation>
+    </message>
+    <message>
+        <source>A Kivvo document (*.kv) to open.</source>
+        <comment>IDS_GUI_FILE_ARGUMENT</comment>
+        <translation>Een Kivvo-document (*.kv) om te openen.</translation>
+    </message>
+    <message>
+        <source>kivvo: %s; see kivvo --help</source>
+        <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <translation>kivvo: %s; zie kivvo --help</translation>
+    </message>
+    <message>
+        <source>only one document can be opened at a time</source>
+        <comment>IDS_GUI_TOO_MANY_FILES</comment>
+        <translation>er kan maar één document tegelijk worden geopend</translation>
+    </message>
+    <message>
+        <source>Shows this help and ends.</source>
+        <comment>IDS_OPTION_HELP</comment>
+        <translation>Toont deze hulp en stopt.</translation>
+    </message>
+    <message>
+        <source>Shows the version and ends.</source>
+        <comment>IDS_OPTION_VERSION</comment>
+        <translation>Toont de versie en stopt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+<byte value="xd"/>
+Nothing was copied. Start a new document for the next exchange.</source>
+        <comment>IDS_TOO_MANY_LISTS</comment>
+        <translation>
+            <numerusform>Dit document bevat al %d trekking, het maximum dat één document kan bewaren.<byte value="xd"/>
+<byte value="xd"/>
+Er is niets gekopieerd. Begin een nieuw document voor de volgende ronde.</numerusform>
+            <numerusform>Dit document bevat al %d trekkingen, het maximum dat één document kan bewaren.<byte value="xd"/>
+<byte value="xd"/>
+Er is niets gekopieerd. Begin een nieuw document voor de volgende ronde.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
+%s</source>
+        <comment>IDS_FILE_OPEN_ERROR</comment>
+        <translation>Kan het bestand &quot;%s&quot; niet openen:<byte value="xd"/>
+%s</translation>
+    </message>
+    <message>
+        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Nothing was opened.</source>
+        <comment>IDS_FILE_READ_ERROR</comment>
+        <translation>Kan het bestand &quot;%s&quot; niet lezen:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Er is niets geopend.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The file on disk was not changed.</source>
+        <comment>IDS_FILE_SAVE_ERROR</comment>
+        <translation>Kan het bestand &quot;%s&quot; niet opslaan:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Het bestand op schijf is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The file ends before the document is complete; it is damaged.</source>
+        <comment>IDS_ERR_TRUNCATED</comment>
+        <translation>Het bestand houdt op voordat het document compleet is; het is beschadigd.</translation>
+    </message>
+    <message>
+        <source>It is not a Kivvo document.</source>
+        <comment>IDS_ERR_NOT_KIVVO</comment>
+        <translation>Het is geen Kivvo-document.</translation>
+    </message>
+    <message>
+        <source>The document holds no list; it is damaged.</source>
+        <comment>IDS_ERR_NO_LISTS</comment>
+        <translation>Het document bevat geen lijst; het is beschadigd.</translation>
+    </message>
+    <message>
+        <source>A text is longer than the rest of the file; it is damaged.</source>
+        <comment>IDS_ERR_STRING_TOO_LONG</comment>
+        <translation>Een tekst is langer dan de rest van het bestand; het is beschadigd.</translation>
+    </message>
+    <message>
+        <source>%s</source>
+        <comment>IDS_ERR_DEVICE</comment>
+        <translation>%s</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <comment>IDS_ERR_IS_FOLDER</comment>
+        <translation>Het is een map, geen bestand.</translation>
+    </message>
+    <message>
+        <source>It is not an ordinary file (it is a pipe, a socket or a device).</source>
+        <comment>IDS_ERR_NOT_REGULAR</comment>
+        <translation>Het is geen gewoon bestand (maar een pipe, een socket of een apparaat).</translation>
+    </message>
+    <message>
+        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <translation>Het bestand is te groot (grootte: %d bytes; een bestand van dit programma mag hoogstens %d bytes zijn); het is niet gelezen.</translation>
+    </message>
+    <message>
+        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <translation>Een tekst is te lang (lengte: %d tekens; een naam, adres of andere tekst mag hoogstens %d tekens hebben).</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The default settings are used; the file was not changed.</source>
+        <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <translation>Kan het instellingenbestand &quot;%s&quot; niet lezen:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+De standaardinstellingen worden gebruikt; het bestand is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+<byte value="xd"/>
+Save anyway and replace the other program&apos;s changes?</source>
+        <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <translation>&quot;%s&quot; is op schijf door een ander programma gewijzigd sinds het werd geopend of voor het laatst werd opgeslagen.<byte value="xd"/>
+<byte value="xd"/>
+Toch opslaan en de wijzigingen van het andere programma vervangen?</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <comment>IDS_CLI_LOCKED</comment>
+        <translation>kivvo-cli: &quot;%s&quot; wordt door een ander programma gewijzigd (vergrendelingsbestand &quot;%s&quot;); er is niets gewijzigd. Probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <comment>IDS_CLI_LOCK_ERROR</comment>
+        <translation>kivvo-cli: kan het vergrendelingsbestand &quot;%s&quot; naast het document niet aanmaken: %s; er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
+       kivvo-cli --help | --version
+
+Commands:
+  new FILE                      a new document with one empty list named &quot;List&quot;
+  lists FILE                    the names of the document&apos;s drawings, newest first
+  report FILE [--list N] [--gift-to]
+                                the report of drawing N (0 = newest)
+  add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+                                adds a person to the newest drawing
+  add-group FILE NAME           adds a group to the newest drawing
+  remove FILE NAME              removes the first person, else the first group, of that name
+  rename-list FILE NAME         renames the newest drawing
+  draw FILE [--yes]             draws names in the newest drawing and saves
+  check FILE                    whether the newest drawing can be drawn, and if not why
+  copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  exclude FILE GIVER RECIPIENT [--both] [--remove]
+                                GIVER never draws RECIPIENT in the newest drawing (--both:
+                                nor RECIPIENT GIVER); --remove lifts it again
+  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+                                shows the rules and exclusions, or changes the rules
+  import FILE SOURCE [--group GROUP]
+                                adds the participants of a CSV or vCard file to the newest
+                                drawing; names it has already are left out
+  export FILE --csv OUT [--list N]
+                                writes the persons of drawing N as CSV, never the drawn names
+  set FILE PERSON [--name N] [--address A] [--suggestions S]
+                                changes a person of the newest drawing
+  move FILE PERSON (--group GROUP | --top)
+                                moves a person into a group, or out of it
+  notification FILE PERSON [--list N] [--language CODE]
+                                the e-mail text for a person of drawing N
+  send FILE [--yes] [--person NAME] [--language CODE]
+                                sends the notifications of the newest drawing, or one
+  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+                                paper cards of the newest drawing, four to an A4 page
+  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
+                                shows the date, budget, place and note of the newest
+                                drawing, or changes them; an empty value clears one
+  config [--server H] [--port N] [--from A] [--user U] [--password [P]]
+         [--password-stdin] [--footer T]
+                                shows the mail settings, or changes them; --password
+                                without a value asks on the terminal
+  contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
+                                documents folder, or what TEXT resolves to
+
+Questions are answered Yes with --yes, asked on a terminal otherwise, and answered No
+without a terminal. E-mails and cards are in the language of --language CODE (en, de,
+es, fr, it, nl, pl, pt), else in the document&apos;s e-mail language, else in the locale&apos;s.
+Exit status: 0 success, 1 failure, 2 usage error.
+</source>
+        <comment>IDS_CLI_USAGE</comment>
+        <translation>Gebruik: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
+         kivvo-cli --help | --version
+
+Opdrachten:
+  new FILE                      een nieuw document met één lege lijst met de naam &quot;Lijst&quot;
+  lists FILE                    de namen van de trekkingen in het document, nieuwste eerst
+  report FILE [--list N] [--gift-to]
+                                het overzicht van trekking N (0 = nieuwste)
+  add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+                                voegt een persoon toe aan de nieuwste trekking
+  add-group FILE NAME           voegt een groep toe aan de nieuwste trekking
+  remove FILE NAME              verwijdert de eerste persoon met die naam, anders de eerste
+                                groep met die naam
+  rename-list FILE NAME         wijzigt de naam van de nieuwste trekking
+  draw FILE [--yes]             trekt de lootjes in de nieuwste trekking en slaat op
+  check FILE                    of de lootjes in de nieuwste trekking getrokken kunnen
+                                worden, en zo niet, waarom niet
+  copy FILE [--yes]             kopieert de nieuwste trekking voor de volgende ronde en
+                                slaat op
+  exclude FILE GIVER RECIPIENT [--both] [--remove]
+                                GIVER trekt in de nieuwste trekking nooit RECIPIENT (--both:
+                                en RECIPIENT ook nooit GIVER); --remove heft dat weer op
+  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+                                toont de regels en uitsluitingen, of wijzigt de regels
+  import FILE SOURCE [--group GROUP]
+                                voegt de deelnemers uit een CSV- of vCard-bestand toe aan
+                                de nieuwste trekking; namen die er al in staan, worden
+                                overgeslagen
+  export FILE --csv OUT [--list N]
+                                schrijft de personen van trekking N als CSV weg, nooit de
+                                getrokken namen
+  set FILE PERSON [--name N] [--address A] [--suggestions S]
+                                wijzigt een persoon in de nieuwste trekking
+  move FILE PERSON (--group GROUP | --top)
+                                verplaatst een persoon naar een groep, of haalt hem eruit
+  notification FILE PERSON [--list N] [--language CODE]
+                                de e-mailtekst voor een persoon uit trekking N
+  send FILE [--yes] [--person NAME] [--language CODE]
+                                verzendt de berichten van de nieuwste trekking, of één ervan
+  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+                                papieren kaartjes van de nieuwste trekking, vier per A4
+  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
+                                toont de datum, het budget, de plaats en de opmerking van
+                                de nieuwste trekking, of wijzigt ze; een lege waarde wist
+                                er één
+  config [--server H] [--port N] [--from A] [--user U] [--password [P]]
+         [--password-stdin] [--footer T]
+                                toont de e-mailinstellingen, of wijzigt ze; --password
+                                zonder waarde vraagt erom in de terminal
+  contacts [--lookup TEXT]      de namen uit het adresboek, gelezen uit de bestanden *.vcf
+                                in de documentenmap, of waar TEXT naar verwijst
+
+Vragen worden met --yes met Ja beantwoord, anders in de terminal gesteld, en zonder
+terminal met Nee beantwoord. E-mails en kaartjes zijn in de taal van --language CODE (en,
+de, es, fr, it, nl, pl, pt), anders in de e-mailtaal van het document, anders in de taal
+van de landinstellingen.
+Afsluitstatus: 0 gelukt, 1 mislukt, 2 gebruiksfout.
+</translation>
+    </message>
+    <message>
+        <source>Kivvo gift-exchange name drawing, command-line tool</source>
+        <comment>IDS_CLI_DESCRIPTION</comment>
+        <translation>Kivvo-opdrachtregelprogramma voor het lootjes trekken bij een cadeauronde</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <translation>kivvo-cli: onbekende opdracht &quot;%s&quot;; zie kivvo-cli --help</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <translation>kivvo-cli: %s; zie kivvo-cli --help</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <comment>IDS_CLI_FILE_EXISTS</comment>
+        <translation>kivvo-cli: &quot;%s&quot; bestaat al; het wordt niet overschreven</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <translation>kivvo-cli: het document heeft geen trekking nummer %d (aantal trekkingen: %d)</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <translation>kivvo-cli: de nieuwste trekking heeft geen groep met de naam &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <translation>kivvo-cli: de nieuwste trekking heeft geen persoon of groep met de naam &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
+        <comment>IDS_CLI_DRAW_UNAVAILABLE</comment>
+        <translation>kivvo-cli: Lootjes trekken kan alleen met meer dan twee personen in de nieuwste trekking</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: no names were drawn; the file was not changed</source>
+        <comment>IDS_CLI_NOT_DRAWN</comment>
+        <translation>kivvo-cli: er zijn geen lootjes getrokken; het bestand is niet gewijzigd</translation>
+    </message>
+    <message numerus="yes">
+        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_DRAWN</comment>
+        <translation>
+            <numerusform>Lootjes getrokken voor %d persoon; &quot;%s&quot; opgeslagen</numerusform>
+            <numerusform>Lootjes getrokken voor %d personen; &quot;%s&quot; opgeslagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>kivvo-cli: nothing was copied; the file was not changed</source>
+        <comment>IDS_CLI_NOT_COPIED</comment>
+        <translation>kivvo-cli: er is niets gekopieerd; het bestand is niet gewijzigd</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_COPIED</comment>
+        <translation>&quot;%s&quot; toegevoegd; &quot;%s&quot; opgeslagen</translation>
+    </message>
+    <message>
+        <source> [y/N] </source>
+        <comment>IDS_CLI_QUESTION_SUFFIX</comment>
+        <translation> [y/N] </translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not a number</source>
+        <comment>IDS_CLI_BAD_NUMBER</comment>
+        <translation>&quot;%s&quot; is geen getal</translation>
+    </message>
+    <message>
+        <source>Removed &quot;%s&quot;</source>
+        <comment>IDS_CLI_REMOVED</comment>
+        <translation>&quot;%s&quot; verwijderd</translation>
+    </message>
+    <message>
+        <source>Created &quot;%s&quot;</source>
+        <comment>IDS_CLI_CREATED</comment>
+        <translation>&quot;%s&quot; aangemaakt</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <translation>kivvo-cli: trekking %d heeft geen persoon met de naam &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <comment>IDS_CLI_NO_ADDRESS</comment>
+        <translation>kivvo-cli: %s heeft geen e-mailadres; er is niets verzonden</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: not every notification was sent</source>
+        <comment>IDS_CLI_NOT_SENT</comment>
+        <translation>kivvo-cli: niet alle berichten zijn verzonden</translation>
+    </message>
+    <message>
+        <source>server: %s
+port: %d
+from: %s
+user: %s
+password: %s
+footer: %s
+settings file: %s
+</source>
+        <comment>IDS_CLI_SETTINGS</comment>
+        <translation>server: %s
+poort: %d
+afzender: %s
+gebruiker: %s
+wachtwoord: %s
+voettekst: %s
+instellingenbestand: %s
+</translation>
+    </message>
+    <message>
+        <source>Settings saved to &quot;%s&quot;</source>
+        <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <translation>Instellingen opgeslagen in &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <translation>kivvo-cli: de instellingen konden niet worden opgeslagen in &quot;%s&quot;: %s; het bestand is niet gewijzigd</translation>
+    </message>
+    <message>
+        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_PORT</comment>
+        <translation>de poort moet een getal van 1 tot en met 65535 zijn, niet &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>address: %s
+first name: %s
+last name: %s
+</source>
+        <comment>IDS_CLI_LOOKUP</comment>
+        <translation>adres: %s
+voornaam: %s
+achternaam: %s
+</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <comment>IDS_CLI_NO_CONTACT</comment>
+        <translation>kivvo-cli: niets in het adresboek komt overeen met &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>%s can only give to %s.</source>
+        <comment>IDS_DRAW_BLOCKED</comment>
+        <translation>%s kan alleen aan %s geven.</translation>
+    </message>
+    <message>
+        <source>%s cannot give to anybody.</source>
+        <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <translation>%s kan aan niemand geven.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+What blocks them: %s. Change the groups or add persons, then draw again.</source>
+        <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Oorzaak: %s. Pas de groepen aan of voeg personen toe, en trek dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>nobody draws himself</source>
+        <comment>IDS_RULE_HIMSELF</comment>
+        <translation>niemand trekt zichzelf</translation>
+    </message>
+    <message>
+        <source>nobody draws a person of his own group</source>
+        <comment>IDS_RULE_OWN_GROUP</comment>
+        <translation>niemand trekt iemand uit de eigen groep</translation>
+    </message>
+    <message>
+        <source>nobody draws the person he gave to last time</source>
+        <comment>IDS_RULE_LAST_TIME</comment>
+        <translation>niemand trekt dezelfde persoon als de vorige keer</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <comment>IDS_RULES_SEPARATOR</comment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>IDS_NAMES_SEPARATOR</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%s and %s</source>
+        <comment>IDS_NAMES_LAST</comment>
+        <translation>%s en %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%s and %d others</source>
+        <comment>IDS_NAMES_OTHERS</comment>
+        <translation>
+            <numerusform>%s en %d andere</numerusform>
+            <numerusform>%s en %d anderen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+<byte value="xd"/>
+Please draw names again. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_INVALID</comment>
+        <translation>De getrokken namen passen niet meer bij de lijst: %s.<byte value="xd"/>
+<byte value="xd"/>
+Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
+    </message>
+    <message>
+        <source>%s has no drawn name</source>
+        <comment>IDS_CHECK_NO_NAME</comment>
+        <translation>voor %s is geen naam getrokken</translation>
+    </message>
+    <message>
+        <source>%s, drawn by %s, is no longer in the list</source>
+        <comment>IDS_CHECK_GONE</comment>
+        <translation>%s, getrokken door %s, staat niet meer in de lijst</translation>
+    </message>
+    <message>
+        <source>%s, drawn by %s, is the name of more than one person</source>
+        <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <translation>%s, getrokken door %s, is de naam van meer dan één persoon</translation>
+    </message>
+    <message>
+        <source>%s is drawn by both %s and %s</source>
+        <comment>IDS_CHECK_TWICE</comment>
+        <translation>%s is getrokken door zowel %s als %s</translation>
+    </message>
+    <message>
+        <source>%s drew himself</source>
+        <comment>IDS_CHECK_HIMSELF</comment>
+        <translation>%s heeft zichzelf getrokken</translation>
+    </message>
+    <message>
+        <source>%s drew %s of his own group</source>
+        <comment>IDS_CHECK_OWN_GROUP</comment>
+        <translation>%s heeft %s uit de eigen groep getrokken</translation>
+    </message>
+    <message>
+        <source>%s drew %s, the person he gave to last time</source>
+        <comment>IDS_CHECK_LAST_TIME</comment>
+        <translation>%s heeft %s getrokken, net als de vorige keer</translation>
+    </message>
+    <message>
+        <source>a person of the list has no name</source>
+        <comment>IDS_CHECK_NAMELESS</comment>
+        <translation>een persoon in de lijst heeft geen naam</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %d more</source>
+        <comment>IDS_CHECK_MORE</comment>
+        <translation>
+            <numerusform>en nog %d</numerusform>
+            <numerusform>en nog %d</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no names have been drawn</source>
+        <comment>IDS_CHECK_NOT_DRAWN</comment>
+        <translation>er zijn geen lootjes getrokken</translation>
+    </message>
+    <message>
+        <source>The newest drawing can be drawn.</source>
+        <comment>IDS_CLI_CAN_DRAW</comment>
+        <translation>In de nieuwste trekking kunnen de lootjes worden getrokken.</translation>
+    </message>
+    <message>
+        <source>a person&apos;s name cannot be empty</source>
+        <comment>IDS_CLI_EMPTY_NAME</comment>
+        <translation>de naam van een persoon mag niet leeg zijn</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: Copy for Next Exchange needs more than two persons in the newest drawing</source>
+        <comment>IDS_CLI_COPY_UNAVAILABLE</comment>
+        <translation>kivvo-cli: Kopiëren voor volgende ronde kan alleen met meer dan twee personen in de nieuwste trekking</translation>
+    </message>
+    <message numerus="yes">
+        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <comment>IDS_RULE_HISTORY</comment>
+        <translation>
+            <numerusform>niemand trekt iemand aan wie hij in de laatste %d ronde een cadeau gaf</numerusform>
+            <numerusform>niemand trekt iemand aan wie hij in de laatste %d rondes een cadeau gaf</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s never draws %s</source>
+        <comment>IDS_RULE_EXCLUDED</comment>
+        <translation>%s trekt nooit %s</translation>
+    </message>
+    <message>
+        <source>nobody draws the person who draws him</source>
+        <comment>IDS_RULE_NO_MUTUAL</comment>
+        <translation>niemand trekt degene die hem trekt</translation>
+    </message>
+    <message>
+        <source>the gifts go round in one single circle</source>
+        <comment>IDS_RULE_ONE_CIRCLE</comment>
+        <translation>de cadeaus gaan rond in één enkele kring</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+        <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Oorzaak: %s. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regels) of voeg personen toe, en trek dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>%s drew %s, whom he never draws</source>
+        <comment>IDS_CHECK_EXCLUDED</comment>
+        <translation>%s heeft %s getrokken, hoewel dat uitgesloten is</translation>
+    </message>
+    <message numerus="yes">
+        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <comment>IDS_CHECK_HISTORY</comment>
+        <translation>
+            <numerusform>%s heeft %s getrokken, aan wie hij in de laatste %d ronde al een cadeau gaf</numerusform>
+            <numerusform>%s heeft %s getrokken, aan wie hij in de laatste %d rondes al een cadeau gaf</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s and %s draw each other</source>
+        <comment>IDS_CHECK_MUTUAL</comment>
+        <translation>%s en %s trekken elkaar</translation>
+    </message>
+    <message>
+        <source>the gifts do not go round in one single circle</source>
+        <comment>IDS_CHECK_NOT_ONE_CIRCLE</comment>
+        <translation>de cadeaus gaan niet rond in één enkele kring</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d more exclusions</source>
+        <comment>IDS_EXCLUSIONS_MORE</comment>
+        <translation>
+            <numerusform>nog %d uitsluiting</numerusform>
+            <numerusform>nog %d uitsluitingen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%s can only give to each other.</source>
+        <comment>IDS_DRAW_EACH_OTHER</comment>
+        <translation>%s kunnen alleen aan elkaar geven.</translation>
+    </message>
+    <message>
+        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <translation>%s kunnen alleen aan elkaar geven, en dat kan op geen enkele manier binnen alle regels.</translation>
+    </message>
+    <message>
+        <source>No drawing of the whole list keeps every rule.</source>
+        <comment>IDS_DRAW_NO_WAY</comment>
+        <translation>Geen enkele trekking van de hele lijst voldoet aan alle regels.</translation>
+    </message>
+    <message>
+        <source>No drawing that keeps every rule was found, and it could not be proven that none exists: the list is too large or too tightly bound to be searched through. Draw again to try once more, or relax a rule (Exchange &gt; Rules).</source>
+        <comment>IDS_DRAW_GAVE_UP</comment>
+        <translation>Er is geen trekking gevonden die aan alle regels voldoet, maar ook niet bewezen dat er geen bestaat: de lijst is te groot of te sterk door regels beperkt om helemaal te doorzoeken. Trek opnieuw om het nog eens te proberen, of versoepel een regel (Ronde &gt; Regels).</translation>
+    </message>
+    <message>
+        <source>The file holds data after its lists that Kivvo did not write; it is damaged.</source>
+        <comment>IDS_ERR_EXT_FOREIGN</comment>
+        <translation>Het bestand bevat na de lijsten gegevens die niet door Kivvo zijn geschreven; het is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <comment>IDS_ERR_EXT_NEWER</comment>
+        <translation>De regels en uitsluitingen in het bestand hebben formaat %d en zijn door een nieuwere versie van Kivvo geschreven; deze versie leest formaat %d.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <translation>De regels en uitsluitingen in het bestand zijn beschadigd (in sectie %d).</translation>
+    </message>
+    <message>
+        <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
+        <comment>IDS_NAME_EVERYBODY_FIRST</comment>
+        <translation>Een persoon in de lijst heeft geen naam. Geef iedereen een naam voordat je lootjes trekt: iemand zonder naam kan niet getrokken worden en ook niet te horen krijgen wie hij heeft getrokken.</translation>
+    </message>
+    <message>
+        <source>Rules of the Drawing</source>
+        <comment>IDS_RULES_TITLE</comment>
+        <translation>Regels van de trekking</translation>
+    </message>
+    <message>
+        <source>&amp;Avoid the recipients of the last</source>
+        <comment>IDS_RULES_HISTORY</comment>
+        <translation>&amp;Vermijd de ontvangers van de laatste</translation>
+    </message>
+    <message>
+        <source> exchanges</source>
+        <comment>IDS_RULES_HISTORY_SUFFIX</comment>
+        <translation> rondes</translation>
+    </message>
+    <message>
+        <source> exchange</source>
+        <comment>IDS_RULES_HISTORY_SUFFIX_ONE</comment>
+        <translation> ronde</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text; save it from the spreadsheet as CSV UTF-8</source>
+        <comment>IDS_CSV_NOT_UTF8</comment>
+        <translation>het is geen UTF-8-tekst; sla het in je spreadsheetprogramma op als CSV UTF-8</translation>
+    </message>
+    <message>
+        <source>line %d opens a quoted field that is never closed</source>
+        <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <translation>regel %d opent een veld tussen aanhalingstekens dat nergens wordt gesloten</translation>
+    </message>
+    <message>
+        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <comment>IDS_IMPORT_UNREADABLE</comment>
+        <translation>Kan geen deelnemers importeren uit &quot;%s&quot;: %s.</translation>
+    </message>
+    <message>
+        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <translation>regel %d heeft meer dan %d velden (naam, adres, cadeautips, groep)</translation>
+    </message>
+    <message>
+        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <comment>IDS_IMPORT_TOO_LONG</comment>
+        <translation>regel %d bevat een tekst die langer is dan Kivvo kan bewaren</translation>
+    </message>
+    <message>
+        <source>line %d has no name</source>
+        <comment>IDS_IMPORT_NO_NAME</comment>
+        <translation>regel %d heeft geen naam</translation>
+    </message>
+    <message>
+        <source>Already in the list, so not imported again: %s</source>
+        <comment>IDS_IMPORT_DUPLICATES</comment>
+        <translation>Staan al in de lijst en zijn dus niet opnieuw geïmporteerd: %s</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: nobody new to import</source>
+        <comment>IDS_IMPORT_NOTHING</comment>
+        <translation>kivvo-cli: geen nieuwe personen om te importeren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %d participants into &quot;%s&quot;</source>
+        <comment>IDS_IMPORT_DONE</comment>
+        <translation>
+            <numerusform>%d deelnemer geïmporteerd in &quot;%s&quot;</numerusform>
+            <numerusform>%d deelnemers geïmporteerd in &quot;%s&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>export needs --csv OUT, the file to write</source>
+        <comment>IDS_EXPORT_NEEDS_CSV</comment>
+        <translation>export heeft --csv OUT nodig, het bestand om naar te schrijven</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <comment>IDS_EXPORT_FAILED</comment>
+        <translation>kivvo-cli: kan &quot;%s&quot; niet schrijven: %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d persons written to &quot;%s&quot;</source>
+        <comment>IDS_EXPORT_DONE</comment>
+        <translation>
+            <numerusform>%d persoon weggeschreven naar &quot;%s&quot;</numerusform>
+            <numerusform>%d personen weggeschreven naar &quot;%s&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <translation>De naam &quot;%s&quot; komt in deze lijst al voor, dus de persoon heet nu &quot;%s&quot;.</translation>
+    </message>
+    <message>
+        <source>move takes either --group GROUP or --top</source>
+        <comment>IDS_MOVE_NEEDS_TARGET</comment>
+        <translation>move verwacht --group GROUP of --top</translation>
+    </message>
+    <message>
+        <source>%s moved into %s</source>
+        <comment>IDS_MOVED_TO_GROUP</comment>
+        <translation>%s verplaatst naar %s</translation>
+    </message>
+    <message>
+        <source>%s moved out of his group</source>
+        <comment>IDS_MOVED_TO_TOP</comment>
+        <translation>%s uit de groep gehaald</translation>
+    </message>
+    <message>
+        <source>0 (none)</source>
+        <comment>IDS_RULES_HISTORY_NONE</comment>
+        <translation>0 (geen)</translation>
+    </message>
+    <message>
+        <source>Nobody draws a person he gave a gift to in that many earlier exchanges of this document: 1 is last time only, 0 lets anybody draw the same person again.</source>
+        <comment>IDS_RULES_HISTORY_HELP</comment>
+        <translation>Niemand trekt iemand aan wie hij in zoveel eerdere rondes van dit document een cadeau gaf: 1 betekent alleen de vorige keer, bij 0 mag iedereen dezelfde persoon opnieuw trekken.</translation>
+    </message>
+    <message>
+        <source>&amp;No mutual pairs</source>
+        <comment>IDS_RULES_NO_MUTUAL</comment>
+        <translation>&amp;Geen wederzijdse paren</translation>
+    </message>
+    <message>
+        <source>Nobody draws the person who draws him: no two persons give to each other.</source>
+        <comment>IDS_RULES_NO_MUTUAL_HELP</comment>
+        <translation>Niemand trekt degene die hem trekt: geen twee personen geven aan elkaar.</translation>
+    </message>
+    <message>
+        <source>&amp;One circle</source>
+        <comment>IDS_RULES_ONE_CIRCLE</comment>
+        <translation>Eén &amp;kring</translation>
+    </message>
+    <message>
+        <source>The gifts go round in one single circle (Ann to Bob, Bob to Cid, ... and back to Ann), so that they can be handed on in one chain.</source>
+        <comment>IDS_RULES_ONE_CIRCLE_HELP</comment>
+        <translation>De cadeaus gaan rond in één enkele kring (Ann aan Bob, Bob aan Cid, ... en terug naar Ann), zodat ze in één ketting kunnen worden doorgegeven.</translation>
+    </message>
+    <message>
+        <source>Who never draws whom is set for each person in his properties (Never draws).</source>
+        <comment>IDS_RULES_EXCLUSIONS_HELP</comment>
+        <translation>Wie nooit wie trekt, stel je per persoon in bij de eigenschappen (Trekt nooit).</translation>
+    </message>
+    <message>
+        <source>Ru&amp;les...</source>
+        <comment>IDS_MENU_RULES</comment>
+        <translation>Regel&amp;s...</translation>
+    </message>
+    <message>
+        <source>Never draws (names, separated by commas):</source>
+        <comment>IDS_PERSON_NEVER_DRAWS_LABEL</comment>
+        <translation>Trekt nooit (namen, gescheiden door komma&apos;s):</translation>
+    </message>
+    <message>
+        <source>&amp;Both ways: they never draw him either</source>
+        <comment>IDS_PERSON_BOTH_WAYS</comment>
+        <translation>&amp;In beide richtingen: zij trekken deze persoon ook nooit</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is nobody of this list.</source>
+        <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <translation>&quot;%s&quot; staat niet in deze lijst.</translation>
+    </message>
+    <message>
+        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <translation>Niemand trekt zichzelf, dus laat &quot;%s&quot; weg.</translation>
+    </message>
+    <message>
+        <source>Never draws some persons of the list</source>
+        <comment>IDS_TIP_HAS_EXCLUSIONS</comment>
+        <translation>Trekt sommige personen uit de lijst nooit</translation>
+    </message>
+    <message>
+        <source>history: %s
+no mutual pairs: %s
+one circle: %s
+</source>
+        <comment>IDS_CLI_RULES</comment>
+        <translation>geschiedenis: %s
+geen wederzijdse paren: %s
+één kring: %s
+</translation>
+    </message>
+    <message>
+        <source>0 (the recipients of earlier exchanges may be drawn again)</source>
+        <comment>IDS_CLI_HISTORY_NONE</comment>
+        <translation>0 (ontvangers uit eerdere rondes mogen opnieuw getrokken worden)</translation>
+    </message>
+    <message>
+        <source>%d (%s)</source>
+        <comment>IDS_CLI_HISTORY</comment>
+        <translation>%d (%s)</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <comment>IDS_CLI_ON</comment>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <comment>IDS_CLI_OFF</comment>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>exclusions in &quot;%s&quot;:
+</source>
+        <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <translation>uitsluitingen in &quot;%s&quot;:
+</translation>
+    </message>
+    <message>
+        <source>no exclusions in &quot;%s&quot;
+</source>
+        <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <translation>geen uitsluitingen in &quot;%s&quot;
+</translation>
+    </message>
+    <message>
+        <source>%s may draw %s again</source>
+        <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <translation>%s mag %s weer trekken</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <translation>kivvo-cli: %s mag %s al trekken</translation>
+    </message>
+    <message>
+        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_SWITCH</comment>
+        <translation>--%s verwacht on of off, niet &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_HISTORY</comment>
+        <translation>--history verwacht een getal van 0 tot en met %d, of all, niet &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: %s already never draws %s</source>
+        <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <translation>kivvo-cli: %s trekt %s al nooit</translation>
+    </message>
+    <message>
+        <source>A person of the list has no name; name every person, then draw again.</source>
+        <comment>IDS_DRAW_NAMELESS</comment>
+        <translation>Een persoon in de lijst heeft geen naam; geef iedereen een naam en trek dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>cannot connect to %s port %d: %s</source>
+        <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <translation>kan geen verbinding maken met %s, poort %d: %s</translation>
+    </message>
+    <message>
+        <source>the server did not accept this program as a client: %s</source>
+        <comment>IDS_SMTP_NO_GREETING</comment>
+        <translation>de server accepteerde dit programma niet als client: %s</translation>
+    </message>
+    <message>
+        <source>the encrypted connection (TLS) failed: %s</source>
+        <comment>IDS_SMTP_TLS_FAILED</comment>
+        <translation>de versleutelde verbinding (TLS) is mislukt: %s</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
+        <comment>IDS_SMTP_NO_TLS</comment>
+        <translation>de server biedt geen versleuteling (STARTTLS), en het wachtwoord wordt alleen versleuteld verzonden</translation>
+    </message>
+    <message>
+        <source>the server refused the login: %s; check the user name and the password</source>
+        <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <translation>de server weigerde de aanmelding: %s; controleer de gebruikersnaam en het wachtwoord</translation>
+    </message>
+    <message>
+        <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
+        <comment>IDS_SMTP_NO_LOGIN_METHOD</comment>
+        <translation>de server biedt geen aanmeldmethode die dit programma kent (PLAIN of LOGIN)</translation>
+    </message>
+    <message>
+        <source>the server wants a login: %s; enter the user name and the password</source>
+        <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <translation>de server vraagt om aanmelding: %s; vul de gebruikersnaam en het wachtwoord in</translation>
+    </message>
+    <message>
+        <source>the server refused the sender address %s: %s</source>
+        <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <translation>de server weigerde het afzenderadres %s: %s</translation>
+    </message>
+    <message>
+        <source>the server refused the address %s: %s</source>
+        <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <translation>de server weigerde het adres %s: %s</translation>
+    </message>
+    <message>
+        <source>the server refused the message: %s</source>
+        <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <translation>de server weigerde het bericht: %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>the server did not answer within %d seconds</source>
+        <comment>IDS_SMTP_TIMED_OUT</comment>
+        <translation>
+            <numerusform>de server antwoordde niet binnen %d seconde</numerusform>
+            <numerusform>de server antwoordde niet binnen %d seconden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <translation>
+            <numerusform>de server heeft het bericht niet binnen %d seconde bevestigd; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</numerusform>
+            <numerusform>de server heeft het bericht niet binnen %d seconden bevestigd; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <comment>IDS_SMTP_LOST</comment>
+        <translation>de server heeft de verbinding verbroken</translation>
+    </message>
+    <message>
+        <source>the server closed the connection before it confirmed the message; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_LOST_UNCONFIRMED</comment>
+        <translation>de server heeft de verbinding verbroken voordat het bericht was bevestigd; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</translation>
+    </message>
+    <message>
+        <source>sending was stopped</source>
+        <comment>IDS_SMTP_CANCELLED</comment>
+        <translation>het verzenden is gestopt</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is not an e-mail address</source>
+        <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <translation>&quot;%s&quot; is geen e-mailadres</translation>
+    </message>
+    <message>
+        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <translation>geen e-mailadres: &quot;%s&quot; staat niet in het adresboek</translation>
+    </message>
+    <message>
+        <source>Skipped [%s]: no email address</source>
+        <comment>IDS_SEND_SKIPPED</comment>
+        <translation>[%s] overgeslagen: geen e-mailadres</translation>
+    </message>
+    <message>
+        <source>Not sent to [%s] email address [%s]</source>
+        <comment>IDS_SEND_NOT_SENT</comment>
+        <translation>Niet verzonden naar [%s], e-mailadres [%s]</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <comment>IDS_SEND_LINE_REASON</comment>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>The mail server %s refused the sender address.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
+        <comment>IDS_SENDER_ERROR</comment>
+        <translation>De mailserver %s weigerde het afzenderadres.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Verbeter het afzenderadres (Instellingen &gt; Configureren, of kivvo-cli config). Er is verder niets verzonden.</translation>
+    </message>
+    <message>
+        <source>Sending stopped; nothing more was sent.</source>
+        <comment>IDS_SEND_STOPPED</comment>
+        <translation>Verzenden gestopt; er is verder niets verzonden.</translation>
+    </message>
+    <message>
+        <source>E-mails are still being sent. Stop sending and close?<byte value="xd"/>
+<byte value="xd"/>
+Whoever has not been sent his e-mail yet gets none.</source>
+        <comment>IDS_ASK_STOP_SENDING</comment>
+        <translation>Er worden nog e-mails verzonden. Het verzenden stoppen en sluiten?<byte value="xd"/>
+<byte value="xd"/>
+Wie zijn e-mail nog niet heeft gekregen, krijgt er dan geen.</translation>
+    </message>
+    <message>
+        <source>Sending Emails</source>
+        <comment>IDS_SEND_TITLE</comment>
+        <translation>E-mails verzenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>IDS_SEND_CANCEL</comment>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Send again to those that failed</source>
+        <comment>IDS_SEND_RETRY</comment>
+        <translation>Mislukte e-mails opnieuw verzenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>IDS_SEND_CLOSE</comment>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Sending %d of %d...</source>
+        <comment>IDS_SEND_RUNNING</comment>
+        <translation>Bezig met verzenden: %d van %d...</translation>
+    </message>
+    <message>
+        <source>Stopping after the message being sent...</source>
+        <comment>IDS_SEND_CANCELLING</comment>
+        <translation>Stoppen na het bericht dat nu wordt verzonden...</translation>
+    </message>
+    <message>
+        <source>%s: waiting</source>
+        <comment>IDS_SEND_WAITING</comment>
+        <translation>%s: in de wachtrij</translation>
+    </message>
+    <message>
+        <source>it is not a vCard file</source>
+        <comment>IDS_CONTACTS_NOT_VCARD</comment>
+        <translation>het is geen vCard-bestand</translation>
+    </message>
+    <message>
+        <source>Enter the name of the mail server, such as smtp.example.org.</source>
+        <comment>IDS_SETTINGS_BAD_SERVER</comment>
+        <translation>Vul de naam van de mailserver in, bijvoorbeeld smtp.example.org.</translation>
+    </message>
+    <message>
+        <source>The port is a number from 1 to 65535, most often 587 or 465.</source>
+        <comment>IDS_SETTINGS_BAD_PORT</comment>
+        <translation>De poort is een getal van 1 tot en met 65535, meestal 587 of 465.</translation>
+    </message>
+    <message>
+        <source>Enter one e-mail address, such as you@example.org or Your Name &lt;you@example.org&gt;.</source>
+        <comment>IDS_SETTINGS_BAD_FROM</comment>
+        <translation>Vul één e-mailadres in, bijvoorbeeld jij@example.org of Jouw Naam &lt;jij@example.org&gt;.</translation>
+    </message>
+    <message>
+        <source>Mail Settings</source>
+        <comment>IDS_SETTINGS_TITLE</comment>
+        <translation>E-mailinstellingen</translation>
+    </message>
+    <message>
+        <source>Mail server (SMTP):</source>
+        <comment>IDS_SETTINGS_SERVER</comment>
+        <translation>Mailserver (SMTP):</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <comment>IDS_SETTINGS_PORT</comment>
+        <translation>Poort:</translation>
+    </message>
+    <message>
+        <source>Sender address:</source>
+        <comment>IDS_SETTINGS_FROM</comment>
+        <translation>Afzenderadres:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <comment>IDS_SETTINGS_USER</comment>
+        <translation>Gebruikersnaam:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <comment>IDS_SETTINGS_PASSWORD</comment>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <comment>IDS_SETTINGS_SHOW_PASSWORD</comment>
+        <translation>Wachtwoord tonen</translation>
+    </message>
+    <message>
+        <source>Footer of every e-mail:</source>
+        <comment>IDS_SETTINGS_FOOTER</comment>
+        <translation>Voettekst van elke e-mail:</translation>
+    </message>
+    <message>
+        <source>Send test mail</source>
+        <comment>IDS_SETTINGS_TEST</comment>
+        <translation>Testmail verzenden</translation>
+    </message>
+    <message>
+        <source>Sending a test mail to %s...</source>
+        <comment>IDS_SETTINGS_TESTING</comment>
+        <translation>Testmail verzenden naar %s...</translation>
+    </message>
+    <message>
+        <source>A test mail was sent to %s.</source>
+        <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <translation>Er is een testmail verzonden naar %s.</translation>
+    </message>
+    <message>
+        <source>The test mail could not be sent: %s</source>
+        <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <translation>De testmail kon niet worden verzonden: %s</translation>
+    </message>
+    <message>
+        <source>Kivvo test mail</source>
+        <comment>IDS_TEST_MAIL_SUBJECT</comment>
+        <translation>Kivvo-testmail</translation>
+    </message>
+    <message>
+        <source>This test mail shows that Kivvo can send the name drawing&apos;s e-mails with these settings.<byte value="xd"/>
+</source>
+        <comment>IDS_TEST_MAIL_BODY</comment>
+        <translation>Deze testmail laat zien dat Kivvo met deze instellingen de e-mails van de lootjestrekking kan verzenden.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+The new settings are used until the program ends.</source>
+        <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <translation>Kan het instellingenbestand &quot;%s&quot; niet opslaan:<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+De nieuwe instellingen gelden tot het programma wordt afgesloten.</translation>
+    </message>
+    <message>
+        <source>The password is kept in the desktop&apos;s keyring.</source>
+        <comment>IDS_PASSWORD_IN_KEYRING</comment>
+        <translation>Het wachtwoord wordt bewaard in de sleutelbos van het bureaublad.</translation>
+    </message>
+    <message>
+        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <comment>IDS_PASSWORD_IN_FILE</comment>
+        <translation>Er draait geen sleutelbos: het wachtwoord wordt bewaard in het instellingenbestand %s, dat alleen jij kunt lezen.</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <comment>IDS_PASSWORD_NONE</comment>
+        <translation>niet ingesteld</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <comment>IDS_CLI_BAD_SETTING</comment>
+        <translation>kivvo-cli: --%s: %s Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Password: </source>
+        <comment>IDS_CLI_PASSWORD_PROMPT</comment>
+        <translation>Wachtwoord: </translation>
+    </message>
+    <message>
+        <source>--password without a value asks on a terminal; without one, give it with --password-stdin</source>
+        <comment>IDS_CLI_NO_TERMINAL</comment>
+        <translation>--password zonder waarde vraagt erom in de terminal; zonder terminal geef je het op met --password-stdin</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <comment>IDS_CLI_PASSWORD_SET</comment>
+        <translation>ingesteld</translation>
+    </message>
+    <message>
+        <source>sending was stopped before the server confirmed the message; it may have arrived</source>
+        <comment>IDS_SMTP_STOPPED_UNCONFIRMED</comment>
+        <translation>het verzenden is gestopt voordat de server het bericht had bevestigd; misschien is het toch aangekomen</translation>
+    </message>
+    <message>
+        <source>Stop now</source>
+        <comment>IDS_SEND_STOP_NOW</comment>
+        <translation>Nu stoppen</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply was longer than any mail server&apos;s (more than 4096 characters in a line, or more than 256 lines); the connection was closed</source>
+        <comment>IDS_SMTP_REPLY_TOO_LONG</comment>
+        <translation>het antwoord van de server was langer dan dat van welke mailserver ook (meer dan 4096 tekens op een regel, of meer dan 256 regels); de verbinding is verbroken</translation>
+    </message>
+    <message>
+        <source>the server sent more than its go-ahead for encryption (STARTTLS) before encryption began; somebody between this computer and the server may be tampering with the connection, so it was closed</source>
+        <comment>IDS_SMTP_TLS_INJECTION</comment>
+        <translation>de server stuurde meer dan alleen zijn startsein voor de versleuteling (STARTTLS) voordat de versleuteling begon; mogelijk knoeit iemand tussen deze computer en de server met de verbinding, dus die is verbroken</translation>
+    </message>
+    <message>
+        <source>the server cannot take the message now: %s; try again later</source>
+        <comment>IDS_SMTP_TRY_LATER</comment>
+        <translation>de server kan het bericht nu niet aannemen: %s; probeer het later opnieuw</translation>
+    </message>
+    <message>
+        <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_TOO_LONG_UNCONFIRMED</comment>
+        <translation>de bevestiging van het bericht door de server was langer dan die van welke mailserver ook; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</translation>
+    </message>
+    <message>
+        <source>The mail server %s stopped answering.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent. Try again later.</source>
+        <comment>IDS_SEND_SERVER_SILENT</comment>
+        <translation>De mailserver %s antwoordt niet meer.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Er is verder niets verzonden. Probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>not sent, since the mail server could not go on: %s</source>
+        <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <translation>niet verzonden, omdat de mailserver niet verder kon: %s</translation>
+    </message>
+    <message>
+        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+<byte value="xd"/>
+Send it again anyway? If it did arrive, the recipient gets two copies.</source>
+        <comment>IDS_ASK_SEND_AGAIN</comment>
+        <translation>De e-mail aan %s (%s) is misschien al aangekomen: %s.<byte value="xd"/>
+<byte value="xd"/>
+Toch opnieuw verzenden? Als hij wel is aangekomen, krijgt de ontvanger hem twee keer.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: warning: a password given as --password VALUE can be seen by other users in the process list; give it with --password-stdin instead, or with --password alone to be asked for it</source>
+        <comment>IDS_CLI_PASSWORD_VISIBLE</comment>
+        <translation>kivvo-cli: waarschuwing: een wachtwoord dat als --password VALUE wordt opgegeven, is voor andere gebruikers zichtbaar in de proceslijst; geef het liever op met --password-stdin, of met alleen --password om ernaar gevraagd te worden</translation>
+    </message>
+    <message>
+        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <translation>het instellingenbestand daar kan niet worden gelezen (%s); het blijft zoals het is, in plaats van te worden vervangen door instellingen die de inhoud ervan nooit hebben gezien. Maak het leesbaar of verwijder het, en probeer het dan opnieuw</translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <comment>IDS_DOC_LOCKED</comment>
+        <translation>&quot;%s&quot; wordt door een ander programma gewijzigd (vergrendelingsbestand &quot;%s&quot;) en is daarom niet opgeslagen. Probeer het zo meteen opnieuw.</translation>
+    </message>
+    <message>
+        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <comment>IDS_LOCK_NOT_MADE</comment>
+        <translation>kan het vergrendelingsbestand &quot;%s&quot; ernaast niet aanmaken: %s</translation>
+    </message>
+    <message>
+        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <translation>het zou te groot worden (grootte: %d bytes; het grootste bestand dat dit programma opent, is %d bytes); er is niets geschreven. Verwijder trekkingen of maak teksten korter, en sla dan opnieuw op</translation>
+    </message>
+    <message>
+        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <translation>het bevat meer dan %d personen en groepen, meer dan dit programma kan openen</translation>
+    </message>
+    <message>
+        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <translation>het bestand is geschreven, maar de map kon niet naar schijf worden gesynchroniseerd: %s</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
+        <comment>IDS_KEYRING_WAITING</comment>
+        <translation>Wachten op de sleutelbos van het bureaublad: die vraagt om zijn wachtwoord (om hem te ontgrendelen, of voor een nieuwe sleutelbos). Beantwoord die vraag om verder te gaan.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <comment>IDS_KEYRING_SILENT</comment>
+        <translation>De sleutelbos van het bureaublad antwoordt niet (%s). Kivvo gaat verder zonder: het e-mailwachtwoord wordt gelezen uit en bewaard in het instellingenbestand %s, dat alleen jij kunt lezen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %d seconds</source>
+        <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <translation>
+            <numerusform>geen antwoord binnen %d seconde</numerusform>
+            <numerusform>geen antwoord binnen %d seconden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Draw names — %s</source>
+        <comment>IDS_DRAWNAMES_TITLE</comment>
+        <translation>Lootjes trekken — %s</translation>
+    </message>
+    <message>
+        <source>View notifications — %s</source>
+        <comment>IDS_SHOWNAMES_TITLE</comment>
+        <translation>Getrokken namen bekijken — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d participants have not seen their name yet. End the round?</source>
+        <comment>IDS_ASK_END_ROUND</comment>
+        <translation>
+            <numerusform>%d deelnemer heeft de getrokken naam nog niet gezien. Het doorgeven beëindigen?</numerusform>
+            <numerusform>%d deelnemers hebben hun getrokken naam nog niet gezien. Het doorgeven beëindigen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 participant has not seen his name yet. End the round?</source>
+        <comment>IDS_ASK_END_ROUND_ONE</comment>
+        <translation>1 deelnemer heeft de getrokken naam nog niet gezien. Het doorgeven beëindigen?</translation>
+    </message>
+    <message>
+        <source>This shows every participant&apos;s drawn name to whoever is at the screen.<byte value="xd"/>
+<byte value="xd"/>
+Show the drawn names now?</source>
+        <comment>IDS_ASK_VIEW_NOTIFICATIONS</comment>
+        <translation>Wie er achter het scherm zit, ziet hiermee de getrokken naam van elke deelnemer.<byte value="xd"/>
+<byte value="xd"/>
+De getrokken namen nu tonen?</translation>
+    </message>
+    <message>
+        <source>Previous participant</source>
+        <comment>IDS_ACC_PREVIOUS</comment>
+        <translation>Vorige deelnemer</translation>
+    </message>
+    <message>
+        <source>Next participant</source>
+        <comment>IDS_ACC_NEXT</comment>
+        <translation>Volgende deelnemer</translation>
+    </message>
+    <message>
+        <source>Drawn name</source>
+        <comment>IDS_ACC_REVEALED_TEXT</comment>
+        <translation>Getrokken naam</translation>
+    </message>
+    <message>
+        <source>Done: hide the name again</source>
+        <comment>IDS_ACC_DONE</comment>
+        <translation>Klaar: naam weer verbergen</translation>
+    </message>
+    <message>
+        <source>OK: end the round</source>
+        <comment>IDS_ACC_END_ROUND</comment>
+        <translation>OK: het doorgeven beëindigen</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <comment>IDS_ACC_NAME_HIDDEN</comment>
+        <translation>verborgen</translation>
+    </message>
+    <message>
+        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+<byte value="xd"/>
+The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+        <comment>IDS_ASK_SEND_NEWEST</comment>
+        <translation>Nu een e-mail verzenden naar alle deelnemers van de nieuwste lijst, &quot;%s&quot;, van wie een e-mailadres is ingevoerd.<byte value="xd"/>
+<byte value="xd"/>
+De getoonde lijst, &quot;%s&quot;, is een oudere: die trekking wordt niet verzonden.</translation>
+    </message>
+    <message>
+        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+<byte value="xd"/>
+The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+        <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <translation>Aan %s de getrokken naam uit de nieuwste lijst, &quot;%s&quot;, sturen?<byte value="xd"/>
+<byte value="xd"/>
+De getoonde lijst, &quot;%s&quot;, is een oudere: die trekking wordt niet verzonden.</translation>
+    </message>
+    <message>
+        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <comment>IDS_NOT_IN_NEWEST</comment>
+        <translation>%s staat niet in de nieuwste lijst, &quot;%s&quot;; er is niets verzonden.</translation>
+    </message>
+    <message>
+        <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
+        <comment>IDS_BUSY_SENDING</comment>
+        <translation>De e-mails van de nieuwste lijst worden verzonden. Wacht tot het verzenden klaar is, of annuleer het, voordat je opnieuw trekt of de nieuwste lijst wijzigt.</translation>
+    </message>
+    <message>
+        <source>The names have been drawn again since these e-mails were sent.<byte value="xd"/>
+<byte value="xd"/>
+Sending again would mix two drawings. Send the new drawing to everybody with Send Emails.</source>
+        <comment>IDS_RETRY_REDRAWN</comment>
+        <translation>De lootjes zijn opnieuw getrokken sinds deze e-mails zijn verzonden.<byte value="xd"/>
+<byte value="xd"/>
+Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekking naar iedereen met E-mails verzenden.</translation>
+    </message>
+    <message>
+        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <translation>%s heeft geen e-mailadres in de nieuwste lijst, &quot;%s&quot;; er is niets verzonden.</translation>
+    </message>
+    <message>
+        <source>Print &amp;Cards...</source>
+        <comment>IDS_MENU_PRINT_CARDS</comment>
+        <translation>&amp;Kaartjes afdrukken...</translation>
+    </message>
+    <message>
+        <source>For %s</source>
+        <comment>IDS_CARD_FOR</comment>
+        <translation>Voor %s</translation>
+    </message>
+    <message>
+        <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
+        <comment>IDS_CARD_FOLD_HINT</comment>
+        <translation>Vouw de flap langs de stippellijn omhoog. Maak hem pas open als je alleen bent.</translation>
+    </message>
+    <message>
+        <source>%s gives a gift to</source>
+        <comment>IDS_CARD_GIVES_TO</comment>
+        <translation>%s geeft een cadeau aan</translation>
+    </message>
+    <message>
+        <source>Suggestions: %s</source>
+        <comment>IDS_CARD_SUGGESTIONS</comment>
+        <translation>Cadeautips: %s</translation>
+    </message>
+    <message>
+        <source>fold up</source>
+        <comment>IDS_CARD_FLAP</comment>
+        <translation>omhoog vouwen</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <translation>kivvo-cli: kan de kaartjes niet schrijven naar &quot;%s&quot;: %s</translation>
+    </message>
+    <message>
+        <source>Print Cards — %s</source>
+        <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <translation>Kaartjes afdrukken — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <translation>
+            <numerusform>%d kaartje van &quot;%s&quot; weggeschreven naar &quot;%s&quot;</numerusform>
+            <numerusform>%d kaartjes van &quot;%s&quot; weggeschreven naar &quot;%s&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The newest list has nobody to print a card for.</source>
+        <comment>IDS_CARDS_NOBODY</comment>
+        <translation>In de nieuwste lijst staat niemand voor wie een kaartje kan worden afgedrukt.</translation>
+    </message>
+    <message>
+        <source>Print cards for those without an address</source>
+        <comment>IDS_SEND_PRINT_SKIPPED</comment>
+        <translation>Kaartjes afdrukken voor wie geen adres heeft</translation>
+    </message>
+    <message>
+        <source>The cards could not be printed: %s</source>
+        <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <translation>De kaartjes konden niet worden afgedrukt: %s</translation>
+    </message>
+    <message>
+        <source>the printer or the file could not be written</source>
+        <comment>IDS_CARDS_NO_DEVICE</comment>
+        <translation>er kon niet naar de printer of het bestand worden geschreven</translation>
+    </message>
+    <message>
+        <source>a new page could not be started</source>
+        <comment>IDS_CARDS_NO_PAGE</comment>
+        <translation>er kon geen nieuwe pagina worden begonnen</translation>
+    </message>
+    <message>
+        <source>Cards %s</source>
+        <comment>IDS_CARDS_DOC_NAME</comment>
+        <translation>Kaartjes %s</translation>
+    </message>
+    <message>
+        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <translation>1 kaartje van &quot;%s&quot; weggeschreven naar &quot;%s&quot;</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d cards sent to the printer.</source>
+        <comment>IDS_CARDS_PRINTED</comment>
+        <translation>
+            <numerusform>%d kaartje naar de printer gestuurd.</numerusform>
+            <numerusform>%d kaartjes naar de printer gestuurd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The keyring support (%s) could not be loaded: %s</source>
+        <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <translation>De ondersteuning voor de sleutelbos (%s) kon niet worden geladen: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <comment>IDS_MENU_UNDO</comment>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <comment>IDS_MENU_REDO</comment>
+        <translation>Opnieuw &amp;uitvoeren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <comment>IDS_MENU_UNDO_WHAT</comment>
+        <translation>&amp;Ongedaan maken: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <comment>IDS_MENU_REDO_WHAT</comment>
+        <translation>Opnieuw &amp;uitvoeren: %s</translation>
+    </message>
+    <message>
+        <source>Add Person</source>
+        <comment>IDS_EDIT_ADD_PERSON</comment>
+        <translation>Persoon toevoegen</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <comment>IDS_EDIT_ADD_GROUP</comment>
+        <translation>Groep toevoegen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>IDS_EDIT_DELETE</comment>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <comment>IDS_EDIT_RENAME</comment>
+        <translation>Naam wijzigen</translation>
+    </message>
+    <message>
+        <source>Person Properties</source>
+        <comment>IDS_EDIT_PROPERTIES</comment>
+        <translation>Eigenschappen van persoon</translation>
+    </message>
+    <message>
+        <source>Move to Group</source>
+        <comment>IDS_EDIT_MOVE</comment>
+        <translation>Naar groep verplaatsen</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <comment>IDS_EDIT_RULES</comment>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>Draw Names</source>
+        <comment>IDS_EDIT_DRAW</comment>
+        <translation>Lootjes trekken</translation>
+    </message>
+    <message>
+        <source>Copy for Next Exchange</source>
+        <comment>IDS_EDIT_COPY</comment>
+        <translation>Kopiëren voor volgende ronde</translation>
+    </message>
+    <message>
+        <source>Import Participants</source>
+        <comment>IDS_EDIT_IMPORT</comment>
+        <translation>Deelnemers importeren</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Group</source>
+        <comment>IDS_MENU_MOVE_TO_GROUP</comment>
+        <translation>&amp;Naar groep verplaatsen</translation>
+    </message>
+    <message>
+        <source>No group</source>
+        <comment>IDS_MENU_NO_GROUP</comment>
+        <translation>Geen groep</translation>
+    </message>
+    <message>
+        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <comment>IDS_HISTORY_NOTE</comment>
+        <translation>%s — een eerdere ronde; de trekking ervan zorgt dat niemand dezelfde persoon nog eens trekt. Alleen de naam kan nog worden gewijzigd.</translation>
+    </message>
+    <message>
+        <source>No e-mail address: %s will get no e-mail.</source>
+        <comment>IDS_TIP_NO_ADDRESS</comment>
+        <translation>Geen e-mailadres: %s krijgt geen e-mail.</translation>
+    </message>
+    <message>
+        <source>&amp;Import Participants...</source>
+        <comment>IDS_MENU_IMPORT</comment>
+        <translation>Deelnemers &amp;importeren...</translation>
+    </message>
+    <message>
+        <source>Participants (*.csv *.vcf *.vcard);;CSV files (*.csv);;vCard files (*.vcf *.vcard);;All files (*)</source>
+        <comment>IDS_IMPORT_FILTER</comment>
+        <translation>Deelnemers (*.csv *.vcf *.vcard);;CSV-bestanden (*.csv);;vCard-bestanden (*.vcf *.vcard);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Import Participants — %s</source>
+        <comment>IDS_IMPORT_TITLE</comment>
+        <translation>Deelnemers importeren — %s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <comment>IDS_IMPORT_TO_ADD</comment>
+        <translation>
+            <numerusform>%d persoon wordt toegevoegd aan &quot;%s&quot;:</numerusform>
+            <numerusform>%d personen worden toegevoegd aan &quot;%s&quot;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Already in the list, so left out: %s</source>
+        <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <translation>Staan al in de lijst en worden dus overgeslagen: %s</translation>
+    </message>
+    <message>
+        <source>Nothing will be imported. %s</source>
+        <comment>IDS_IMPORT_FAILED</comment>
+        <translation>Er wordt niets geïmporteerd. %s</translation>
+    </message>
+    <message>
+        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <translation>Iedereen uit het bestand staat al in &quot;%s&quot;: er is niemand om toe te voegen.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_IMPORT_COL_NAME</comment>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <comment>IDS_IMPORT_COL_ADDRESS</comment>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <comment>IDS_IMPORT_COL_GROUP</comment>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>1 person will be added to &quot;%s&quot;:</source>
+        <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <translation>1 persoon wordt toegevoegd aan &quot;%s&quot;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <translation>
+            <numerusform>De lijst van wie in de vorige ronde aan wie een cadeau gaf (%d persoon) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
+</numerusform>
+            <numerusform>De lijst van wie in de vorige ronde aan wie een cadeau gaf (%d personen) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source><byte value="xd"/>
+The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <translation>
+            <numerusform><byte value="xd"/>
+De huidige namenlijst (%d persoon) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
+</numerusform>
+            <numerusform><byte value="xd"/>
+De huidige namenlijst (%d personen) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Het lot heeft beslist: %s, jij geeft een cadeau aan %s.<byte value="xd"/>
+<byte value="xd"/>
+De lijsten van dit gezelschap zijn te lang om in elke e-mail op te nemen: vraag de organisator ernaar als je ze wilt zien.<byte value="xd"/>
+<byte value="xd"/>
+Dank je wel!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet, so no e-mail was sent. Enter your mail server and your address in Settings &gt; Configure first.</source>
+        <comment>IDS_MAIL_NOT_SET_UP</comment>
+        <translation>E-mail is nog niet ingesteld, dus er is geen e-mail verzonden. Vul eerst je mailserver en je adres in bij Instellingen &gt; Configureren.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
+        <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <translation>kivvo-cli: e-mail is nog niet ingesteld (%s); er is niets verzonden. Stel het eerst in met
+  kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet. Enter the outgoing mail server of your mail provider and your own address: the e-mails are sent from it.</source>
+        <comment>IDS_SETTINGS_NOT_SET_UP</comment>
+        <translation>E-mail is nog niet ingesteld. Vul de server voor uitgaande mail van je e-mailprovider in en je eigen adres: vanaf dat adres worden de e-mails verzonden.</translation>
+    </message>
+    <message>
+        <source>smtp.example.org</source>
+        <comment>IDS_SETTINGS_SERVER_HINT</comment>
+        <translation>smtp.example.org</translation>
+    </message>
+    <message>
+        <source>Your Name &lt;you@example.org&gt;</source>
+        <comment>IDS_SETTINGS_FROM_HINT</comment>
+        <translation>Jouw Naam &lt;jij@example.org&gt;</translation>
+    </message>
+    <message>
+        <source>you@example.org — empty: no login</source>
+        <comment>IDS_SETTINGS_USER_HINT</comment>
+        <translation>jij@example.org — leeg: geen aanmelding</translation>
+    </message>
+    <message>
+        <source>A last line for every e-mail, such as: From the Smiths</source>
+        <comment>IDS_SETTINGS_FOOTER_HINT</comment>
+        <translation>Een laatste regel voor elke e-mail, bijvoorbeeld: Groetjes van de familie Jansen</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <comment>IDS_CLI_NOT_SET</comment>
+        <translation>(niet ingesteld)</translation>
+    </message>
+    <message>
+        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <translation>E-mail is nog niet ingesteld: stel eerst %s in, dan kunnen er e-mails worden verzonden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the group %s with its %d persons?</source>
+        <comment>IDS_ASK_DELETE_GROUP</comment>
+        <translation>
+            <numerusform>De groep %s met %d persoon verwijderen?</numerusform>
+            <numerusform>De groep %s met alle %d personen verwijderen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete the group %s with its one person?</source>
+        <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <translation>De groep %s met die ene persoon erin verwijderen?</translation>
+    </message>
+    <message>
+        <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
+        <comment>IDS_ADDRESS_NOT_PLAUSIBLE</comment>
+        <translation>Geen e-mailadres (zoals ann@example.org) en ook geen naam uit je adresboek: hier kan geen e-mail naartoe worden verzonden.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <translation>kivvo-cli: waarschuwing: &quot;%s&quot; is geen e-mailadres en ook geen naam uit het adresboek; er kan geen e-mail naartoe worden verzonden</translation>
+    </message>
+    <message>
+        <source>Exchange Details — %s</source>
+        <comment>IDS_DETAILS_TITLE</comment>
+        <translation>Details van de ronde — %s</translation>
+    </message>
+    <message>
+        <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
+        <comment>IDS_DETAILS_INTRO</comment>
+        <translation>Deze gegevens staan in elke e-mail en op elk kaartje van deze ronde. Laat leeg wat niet van toepassing is.</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <comment>IDS_DETAILS_HAS_DATE</comment>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Budget:</source>
+        <comment>IDS_DETAILS_BUDGET</comment>
+        <translation>&amp;Budget:</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <comment>IDS_DETAILS_PLACE</comment>
+        <translation>&amp;Plaats:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <comment>IDS_DETAILS_NOTE</comment>
+        <translation>&amp;Opmerking:</translation>
+    </message>
+    <message>
+        <source>such as 25 €</source>
+        <comment>IDS_DETAILS_BUDGET_HINT</comment>
+        <translation>bijvoorbeeld € 25</translation>
+    </message>
+    <message>
+        <source>A past exchange: its details can no longer be changed.</source>
+        <comment>IDS_DETAILS_PAST</comment>
+        <translation>Een eerdere ronde: de details kunnen niet meer worden gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Exchange Details</source>
+        <comment>IDS_EDIT_DETAILS</comment>
+        <translation>Details van de ronde</translation>
+    </message>
+    <message>
+        <source>Date: %s</source>
+        <comment>IDS_DETAIL_DATE</comment>
+        <translation>Datum: %s</translation>
+    </message>
+    <message>
+        <source>Budget: %s</source>
+        <comment>IDS_DETAIL_BUDGET</comment>
+        <translation>Budget: %s</translation>
+    </message>
+    <message>
+        <source>Place: %s</source>
+        <comment>IDS_DETAIL_PLACE</comment>
+        <translation>Plaats: %s</translation>
+    </message>
+    <message>
+        <source>Note: %s</source>
+        <comment>IDS_DETAIL_NOTE</comment>
+        <translation>Opmerking: %s</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>IDS_DETAIL_DATE_FORMAT</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Het lot heeft beslist: %s, jij geeft een cadeau aan %s.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_THANKS</comment>
+        <translation><byte value="xd"/>
+Dank je wel!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_LISTS_KEPT_THANKS</comment>
+        <translation><byte value="xd"/>
+De lijsten van dit gezelschap zijn te lang om in elke e-mail op te nemen: vraag de organisator ernaar als je ze wilt zien.<byte value="xd"/>
+<byte value="xd"/>
+Dank je wel!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%s — %s</source>
+        <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <translation>%s — %s</translation>
+    </message>
+    <message>
+        <source>date: %s
+budget: %s
+place: %s
+note: %s</source>
+        <comment>IDS_CLI_DETAILS</comment>
+        <translation>datum: %s
+budget: %s
+plaats: %s
+opmerking: %s</translation>
+    </message>
+    <message>
+        <source>Details of &quot;%s&quot; saved</source>
+        <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <translation>Details van &quot;%s&quot; opgeslagen</translation>
+    </message>
+    <message>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_DATE</comment>
+        <translation>--date verwacht een datum als YYYY-MM-DD, of een lege waarde om hem te wissen, niet &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>E-mail &amp;language:</source>
+        <comment>IDS_SETTINGS_MAIL_LANGUAGE</comment>
+        <translation>&amp;Taal van de e-mails:</translation>
+    </message>
+    <message>
+        <source>As the desktop (%s)</source>
+        <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <translation>Zoals het bureaublad (%s)</translation>
+    </message>
+    <message>
+        <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
+        <comment>IDS_SETTINGS_LANGUAGE_HELP</comment>
+        <translation>De taal van de e-mails en papieren kaartjes van alleen dit document; het programma zelf volgt het bureaublad.</translation>
+    </message>
+    <message>
+        <source>E-mail Language</source>
+        <comment>IDS_EDIT_MAIL_LANGUAGE</comment>
+        <translation>Taal van de e-mails</translation>
+    </message>
+    <message>
+        <source>%s takes no arguments besides options</source>
+        <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <translation>%s accepteert naast opties geen argumenten</translation>
+    </message>
+    <message>
+        <source>%s takes %s</source>
+        <comment>IDS_CLI_TAKES</comment>
+        <translation>%s verwacht %s</translation>
+    </message>
+    <message>
+        <source>%s does not take --%s</source>
+        <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <translation>%s kent geen --%s</translation>
+    </message>
+    <message>
+        <source>cards needs --pdf OUT.pdf</source>
+        <comment>IDS_CLI_CARDS_NEED_PDF</comment>
+        <translation>cards heeft --pdf OUT.pdf nodig</translation>
+    </message>
+    <message>
+        <source>Date, budget, place and a note for the e-mails and cards of this exchange
+Details</source>
+        <comment>IDS_PROMPT_DETAILS</comment>
+        <translation>Datum, budget, plaats en een opmerking voor de e-mails en kaartjes van deze ronde
+Details</translation>
+    </message>
+    <message>
+        <source>The date of an exchange is damaged.</source>
+        <comment>IDS_ERR_DETAILS_DATE</comment>
+        <translation>De datum van een ronde is beschadigd.</translation>
+    </message>
+    <message>
+        <source>De&amp;tails...</source>
+        <comment>IDS_MENU_DETAILS</comment>
+        <translation>&amp;Details...</translation>
+    </message>
+    <message>
+        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <translation>--language verwacht een van %s, niet &quot;%s&quot;</translation>
+    </message>
+</context>
+</TS>
