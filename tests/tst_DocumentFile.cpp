@@ -176,6 +176,12 @@ void TestDocumentFile::damagedFilesLeaveDocumentAsItWas_data()
     QTest::newRow("more exclusions than the section holds")
         << lists + mark + Int(2) + Int(9) + Int(1) + Hex("00") + Int(0x7FFFFFFF);
     QTest::newRow("section cut short") << lists + mark + Int(1) + Int(6) + Int(1);
+    const QByteArray badDate = Int(1) + Hex("00") + Str("2026-02-30") + Str("") + Str("") + Str("");
+    QTest::newRow("a date that is no day")
+        << lists + mark + Int(3) + Int(int(badDate.size())) + badDate;
+    const QByteArray elsewhere = Int(1) + Hex("03") + Str("") + Str("5") + Str("") + Str("");
+    QTest::newRow("details of a list not there")
+        << lists + mark + Int(3) + Int(int(elsewhere.size())) + elsewhere;
     // Millions of tiny entries would take many times the file's size in memory.
     QTest::newRow("more persons than any document holds")
         << Int(1) + Hex("01") + Str("L") +
@@ -254,6 +260,21 @@ void TestDocumentFile::extensionAfterTheLists()
     QCOMPARE(loaded.GetRules(), rules);
     QVERIFY(loaded.GetNewestList()->m_exclusions.Contains("Ann", "Bob"));
     QCOMPARE(Save(loaded), bytes);
+
+    // An exchange's details and the e-mail language come after, each only when set.
+    const CExchangeDetails details{QDate(2026, 12, 24), "25 EUR", "Grandma's", "Wrap it"};
+    doc.SetDetails(doc.GetLists().at(1), details);
+    doc.SetMailLanguageCode(QStringLiteral("de"));
+    const QByteArray detailsSection =
+        Int(1) + Hex("01") + Str("2026-12-24") + Str("25 EUR") + Str("Grandma's") + Str("Wrap it");
+    const QByteArray withDetails = Save(doc);
+    QCOMPARE(withDetails.toHex(' '), (bytes + Int(3) + Int(int(detailsSection.size())) +
+                                      detailsSection + Int(4) + Int(8) + Str("de"))
+                                         .toHex(' '));
+    QVERIFY(Load(loaded, withDetails));
+    QCOMPARE(loaded.GetLists().at(1)->m_details, details);
+    QCOMPARE(loaded.GetMailLanguageCode(), QStringLiteral("de"));
+    QCOMPARE(Save(loaded), withDetails);
 }
 
 void TestDocumentFile::openAndSaveThroughFiles()

@@ -2,6 +2,9 @@
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
+#include "notify/MailJobSource.h"
+#include "notify/NotificationComposer.h"
+#include "res/TextLanguage.h"
 #include "support/DocumentNotation.h"
 
 #include <QTest>
@@ -63,6 +66,8 @@ CPerson* PersonNamed(const CKivvoDoc& doc, const QString& strName)
 
 } // namespace
 
+Q_DECLARE_METATYPE(CExchangeDetails)
+
 class TestNotification : public QObject
 {
     Q_OBJECT
@@ -74,6 +79,8 @@ private slots:
     void footerFromSettings();
     void largeCircle_data();
     void largeCircle();
+    void details_data();
+    void details();
 };
 
 void TestNotification::workedExample()
@@ -209,6 +216,58 @@ void TestNotification::largeCircle()
                           "\r\n\r\n\r\nThe name randomly drawn for P0 to give a gift to is "
                           "P1.\r\n\r\n" +
                           strClosing + "Thank you.\r\n\r\n\r\n\r\n\r\n");
+}
+
+void TestNotification::details_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<CExchangeDetails>("details");
+    QTest::addColumn<QString>("afterDrawnName"); // up to the gift suggestions
+    QTest::addColumn<QString>("subject");
+
+    const CExchangeDetails all{QDate(2026, 12, 24), "25 €", "Grandma's", "Bring it\nwrapped"};
+    QTest::newRow("all four, the note's lines kept")
+        << "en" << all
+        << "Date: 24 December 2026\r\nBudget: 25 €\r\nPlace: Grandma's\r\nNote: Bring "
+           "it\r\nwrapped\r\n\r\nThank you.\r\n\r\n"
+        << QString::fromUtf8("Christmas \u2014 24 December 2026");
+    QTest::newRow("a budget only: no date in the subject")
+        << "en" << CExchangeDetails{{}, "25 €", {}, {}}
+        << "Budget: 25 €\r\n\r\nThank you.\r\n\r\n" << "Christmas";
+    QTest::newRow("in German, the German date")
+        << "de" << all
+        << "Datum: 24. Dezember 2026\r\nBudget: 25 €\r\nOrt: Grandma's\r\nHinweis: Bring "
+           "it\r\nwrapped\r\n\r\nVielen Dank!\r\n\r\n"
+        << QString::fromUtf8("Christmas \u2014 24. Dezember 2026");
+}
+
+// Without details the text stays as the worked example shows it.
+void TestNotification::details()
+{
+    QFETCH(QString, language);
+    QFETCH(CExchangeDetails, details);
+    QFETCH(QString, afterDrawnName);
+    QFETCH(QString, subject);
+    CTextLanguage text;
+    QVERIFY(CTextLanguage::ForCode(language, text));
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann>Bob, Bob>Ann"});
+    CNameList* pList = doc.GetNewestList();
+    pList->m_strName = QStringLiteral("Christmas");
+    pList->m_details = details;
+    PersonNamed(doc, "Bob")->m_strSuggestions = QStringLiteral("Books");
+    QString strBody;
+    CNotificationComposer(pList, nullptr, QString(), text)
+        .Compose(PersonNamed(doc, "Ann"), strBody);
+    const qsizetype nDrawn = strBody.indexOf(QStringLiteral(" Bob.\r\n\r\n"));
+    QVERIFY(nDrawn > 0);
+    const QString strAfter = strBody.mid(nDrawn + 9);
+    QCOMPARE(strAfter.left(afterDrawnName.size()), afterDrawnName);
+    QVERIFY(strAfter.mid(afterDrawnName.size()).contains(QStringLiteral("Books")));
+
+    PersonNamed(doc, "Ann")->m_strAddress = QStringLiteral("ann@example.org");
+    const CMailJobSource source({pList, nullptr, QString(), {}, text}, {PersonNamed(doc, "Ann")});
+    QCOMPARE(source.Jobs().at(0).m_strSubject, subject);
 }
 
 QTEST_GUILESS_MAIN(TestNotification)

@@ -1,0 +1,136 @@
+// The languages Kivvo speaks: which one the environment asks for, and each one in use.
+#include "app/KivvoDoc.h"
+#include "model/NameList.h"
+#include "notify/NotificationComposer.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+#include "res/TextLanguage.h"
+#include "support/DocumentNotation.h"
+#include "support/RecordingMessageHandler.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTest>
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void environment_data();
+    void environment();
+    void speaksEachLanguage_data();
+    void speaksEachLanguage();
+};
+
+void TestLanguages::environment_data()
+{
+    QTest::addColumn<QStringList>("variables"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+    QTest::addColumn<QString>("language");
+    QTest::newRow("nothing set") << QStringList{"", "", "", ""} << "en";
+    QTest::newRow("LANG") << QStringList{"", "", "", "de_DE.UTF-8"} << "de";
+    QTest::newRow("LC_MESSAGES before LANG")
+        << QStringList{"", "", "pl_PL.UTF-8", "de_DE.UTF-8"} << "pl";
+    QTest::newRow("LC_ALL before both")
+        << QStringList{"", "fr_FR.UTF-8", "pl_PL.UTF-8", "de_DE.UTF-8"} << "fr";
+    QTest::newRow("LANGUAGE: its first language Kivvo has")
+        << QStringList{"sv:nl_BE:de", "", "", "de_DE.UTF-8"} << "nl";
+    QTest::newRow("LANGUAGE: English asked first") << QStringList{"en:de", "", "", "de_DE.UTF-8"}
+                                                   << "en";
+    QTest::newRow("LANGUAGE ignored in the C locale") << QStringList{"de", "C", "", "it_IT"}
+                                                      << "en";
+    QTest::newRow("LANGUAGE ignored without a locale") << QStringList{"de", "", "", ""} << "en";
+    QTest::newRow("a language Kivvo does not have") << QStringList{"", "", "", "sv_SE.UTF-8"}
+                                                    << "en";
+    QTest::newRow("Brazilian Portuguese") << QStringList{"", "", "", "pt_BR.UTF-8@x"} << "pt";
+}
+
+void TestLanguages::environment()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QString, language);
+    QProcessEnvironment environment;
+    const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    for (int i = 0; i < 4; ++i) {
+        if (!variables.at(i).isEmpty())
+            environment.insert(QString::fromLatin1(names[i]), variables.at(i));
+    }
+    QCOMPARE(CTextLanguage::CodeFromEnvironment(environment), language);
+}
+
+void TestLanguages::speaksEachLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("greeting"); // the notification's first line
+    QTest::addColumn<QString>("question"); // the message box before a drawing
+    QTest::addColumn<QString>("cliError"); // kivvo-cli on an unknown command
+
+    QTest::newRow("en") << "en" << "Hi Ann!" << "Are you sure you want to draw names now?"
+                        << "kivvo-cli: unknown command \"bogus\"";
+    QTest::newRow("de") << "de" << "Hallo Ann!" << "Möchtest du die Namen jetzt wirklich"
+                        << "kivvo-cli: unbekannter Befehl „bogus“";
+    QTest::newRow("es") << "es" << "¡Hola, Ann!" << "¿Seguro que quieres sortear"
+                        << "kivvo-cli: comando desconocido \"bogus\"";
+    QTest::newRow("fr") << "fr" << "Bonjour Ann\u00a0!" << "Voulez-vous vraiment tirer"
+                        << "kivvo-cli: commande inconnue «\u00a0bogus\u00a0»";
+    QTest::newRow("it") << "it" << "Ciao Ann!" << "Vuoi davvero estrarre"
+                        << "kivvo-cli: comando sconosciuto \"bogus\"";
+    QTest::newRow("nl") << "nl" << "Hallo Ann!" << "Weet je zeker dat je nu de lootjes"
+                        << "kivvo-cli: onbekende opdracht \"bogus\"";
+    QTest::newRow("pl") << "pl" << "Cześć, Ann!" << "Czy na pewno chcesz teraz wylosować"
+                        << "kivvo-cli: nieznane polecenie „bogus”";
+    QTest::newRow("pt") << "pt" << "Olá, Ann!" << "Tem certeza de que deseja sortear"
+                        << "kivvo-cli: comando desconhecido \"bogus\"";
+}
+
+void TestLanguages::speaksEachLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, greeting);
+    QFETCH(QString, question);
+    QFETCH(QString, cliError);
+    CTextLanguage text;
+    QVERIFY(CTextLanguage::ForCode(language, text));
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann>Bob, Bob>Cid, Cid>Ann"});
+    const CPerson* pAnn = doc.GetNewestList()->FindPerson(QStringLiteral("Ann"));
+
+    // The e-mail, in the language given, whatever the desktop's.
+    QString strBody;
+    CNotificationComposer(doc.GetNewestList(), nullptr, QString(), text).Compose(pAnn, strBody);
+    QVERIFY2(strBody.startsWith(greeting + QStringLiteral("\r\n")), qPrintable(strBody.left(40)));
+
+    // A message box of the desktop in its language.
+    CTextLanguage::SetUi(text);
+    const auto english = qScopeGuard([] { CTextLanguage::SetUi(CTextLanguage()); });
+    CRecordingMessageHandler messages;
+    LoadDocument(doc, {"Ann, Bob, Cid"});
+    doc.OnDrawNames();
+    QVERIFY(!messages.m_boxes.isEmpty());
+    QVERIFY2(messages.m_boxes.first().m_strText.startsWith(question),
+             qPrintable(messages.m_boxes.first().m_strText));
+
+    // A count picks its plural form; one participant and five read differently. English keeps
+    // its one form, as it always had.
+    const auto withoutDigits = [](int n) {
+        return CStringTable::Format(IDS_SENT_SUMMARY, {n, n}).remove(QRegularExpression("\\d"));
+    };
+    QCOMPARE(withoutDigits(1) != withoutDigits(5), language != u"en");
+
+    // kivvo-cli in the language of the locale it runs in.
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* pszName : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QString::fromLatin1(pszName));
+    environment.insert(QStringLiteral("LANG"), language + QStringLiteral(".UTF-8"));
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(KIVVO_CLI_PATH), {QStringLiteral("bogus")});
+    QVERIFY(cli.waitForFinished(30000));
+    const QString strError = QString::fromUtf8(cli.readAllStandardError());
+    QVERIFY2(strError.startsWith(cliError), qPrintable(strError));
+}
+
+QTEST_GUILESS_MAIN(TestLanguages)
+#include "tst_Languages.moc"
