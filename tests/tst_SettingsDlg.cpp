@@ -1,11 +1,13 @@
 // Settings > Configure: the checks beside the fields, the saved file, and the test mail.
 #include "app/KivvoApp.h"
+#include "app/KivvoDoc.h"
 #include "app/SettingsDlg.h"
 #include "notify/MapiInit.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/SmtpTestServer.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +26,7 @@ private slots:
     void okChecksThenSaves_data();
     void okChecksThenSaves();
     void showPassword();
+    void mailLanguageOfTheDocument();
     void testMail_data();
     void testMail();
 
@@ -111,6 +114,25 @@ void TestSettingsDlg::okChecksThenSaves()
     }
     QCOMPARE(QFile(m_pApp->SettingsPath()).permissions() & (QFile::ReadGroup | QFile::ReadOther),
              QFile::Permissions());
+}
+
+// Chosen with mail not set up and left so: the mail fields do not keep OK from closing.
+void TestSettingsDlg::mailLanguageOfTheDocument()
+{
+    CKivvoDoc doc;
+    doc.OnNewDocument();
+    CSettingsDlg dialog(m_pApp.get(), nullptr, &doc);
+    dialog.show();
+    auto* pLanguage = dialog.findChild<QComboBox*>("mailLanguage");
+    QCOMPARE(pLanguage->currentData().toString(), QString()); // the desktop's
+    pLanguage->setCurrentIndex(pLanguage->findData(QStringLiteral("pl")));
+    dialog.accept();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(doc.GetMailLanguageCode(), QStringLiteral("pl"));
+    QCOMPARE(doc.MailLanguage().Code(), QStringLiteral("pl"));
+    QVERIFY(doc.IsModified());
+    doc.UndoStack()->undo();
+    QCOMPARE(doc.GetMailLanguageCode(), QString());
 }
 
 void TestSettingsDlg::showPassword()

@@ -169,6 +169,9 @@ bool CSettingsDlg::ShowProblems(const CSettings& values)
         pLabel->setText(problem.m_strMessage);
         pLabel->show();
     }
+    // Room for the messages, which the dialog was not laid out for.
+    if (!problems.isEmpty())
+        adjustSize();
     return problems.isEmpty();
 }
 
@@ -209,15 +212,27 @@ void CSettingsDlg::OnTestFinished()
             : CStringTable::Format(IDS_SETTINGS_TEST_FAILED, {result.m_strReason}));
 }
 
+bool CSettingsDlg::MailValuesChanged(const CSettings& values) const
+{
+    const CSettings& stored = m_pApp->m_settings;
+    return values.m_strServer != stored.m_strServer || values.m_nPort != stored.m_nPort ||
+           values.m_strFrom != stored.m_strFrom || values.m_strUser != stored.m_strUser ||
+           values.m_strPassword != stored.m_strPassword || values.m_strFooter != stored.m_strFooter;
+}
+
 void CSettingsDlg::accept()
 {
     const CSettings values = Values();
-    if (!ShowProblems(values))
-        return;
-    QString strError;
-    if (!m_pApp->StoreSettings(values, strError))
-        CFramework::MessageBox(IDS_SETTINGS_SAVE_ERROR, EBoxKind::OkExclamation,
-                               {QDir::toNativeSeparators(m_pApp->SettingsPath()), strError});
+    // Mail left as it was, not set up yet, does not keep the document's language from
+    // being chosen; mail that is typed in must be right.
+    if (MailValuesChanged(values)) {
+        if (!ShowProblems(values))
+            return;
+        QString strError;
+        if (!m_pApp->StoreSettings(values, strError))
+            CFramework::MessageBox(IDS_SETTINGS_SAVE_ERROR, EBoxKind::OkExclamation,
+                                   {QDir::toNativeSeparators(m_pApp->SettingsPath()), strError});
+    }
     if (m_pMailLanguage)
         m_pDoc->SetMailLanguageCode(m_pMailLanguage->currentData().toString());
     QDialog::accept();

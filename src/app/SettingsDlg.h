@@ -44,6 +44,7 @@ private:
     void AddMailLanguage(class QFormLayout* pForm);
     // Shows the problems beside their fields; true when there are none.
     bool ShowProblems(const CSettings& values);
+    bool MailValuesChanged(const CSettings& values) const;
     void OnShowPassword(bool bShow);
     void OnTest();
     void OnTestFinished();
