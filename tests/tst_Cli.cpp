@@ -216,10 +216,12 @@ void TestCli::cardsHoldEveryName_data()
     QTest::addColumn<bool>("addedSince"); // somebody joined after the drawing
     QTest::addColumn<int>("cards");
     QTest::addColumn<int>("pages");
+    QTest::addColumn<bool>("details"); // the exchange has a date and a budget
 
-    QTest::newRow("everybody, two pages") << "" << false << 5 << 2;
-    QTest::newRow("one person") << "zoë" << false << 1 << 1;
-    QTest::newRow("stale drawing") << "" << true << 0 << 0;
+    QTest::newRow("everybody, two pages") << "" << false << 5 << 2 << false;
+    QTest::newRow("one person") << "zoë" << false << 1 << 1 << false;
+    QTest::newRow("stale drawing") << "" << true << 0 << 0 << false;
+    QTest::newRow("with the exchange's details") << "Ann" << false << 1 << 1 << true;
 }
 
 void TestCli::cardsHoldEveryName()
@@ -228,7 +230,11 @@ void TestCli::cardsHoldEveryName()
     QFETCH(bool, addedSince);
     QFETCH(int, cards);
     QFETCH(int, pages);
+    QFETCH(bool, details);
     RunCli({"new", m_strFile});
+    if (details)
+        QCOMPARE(RunCli({"details", m_strFile, "--date", "2026-12-24", "--budget", "25 €"}).m_nExit,
+                 0);
     for (const char* pName : {"Zoë", "李雷", "Ann", "Bob", "Łukasz"})
         RunCli({"add", m_strFile, QString::fromUtf8(pName), "--suggestions", "Tea"});
     QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
@@ -275,6 +281,9 @@ void TestCli::cardsHoldEveryName()
         QVERIFY2(strCard.contains("For " + strGiver), qPrintable(strCard));
         QVERIFY2(strCard.contains(strGiver + " gives a gift to\n\n" + strGiftTo + "\n"),
                  qPrintable(strCard));
+        QCOMPARE(strCard.contains(QString::fromUtf8("List \u2014 24 December 2026")) &&
+                     strCard.contains(QString::fromUtf8("Budget: 25 €")),
+                 details);
     }
     QCOMPARE(nCard, cards);
 }

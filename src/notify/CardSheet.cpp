@@ -167,7 +167,7 @@ void CCardSheet::PaintOutside(QPainter& painter, const QRectF& band, const CCard
     // The details are no secret: they go outside, between the giver's name and the hint.
     const qreal nDetails = m_strDetails.isEmpty() ? 0 : 2;
     const qreal nLine = area.height() / (5 + nDetails);
-    const qreal nHintLines = nDetails > 0 ? 1 : 1.5;
+    const qreal nHintLines = 1.5;
     painter.setPen(Qt::black);
     DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine), m_strTitle, Font(9),
                Qt::AlignHCenter | Qt::AlignTop);
@@ -176,7 +176,7 @@ void CCardSheet::PaintOutside(QPainter& painter, const QRectF& band, const CCard
                Qt::AlignCenter);
     if (nDetails > 0)
         DrawFitted(painter,
-                   QRectF(area.left(), area.top() + 3.5 * nLine, area.width(), 2.5 * nLine),
+                   QRectF(area.left(), area.top() + 3.5 * nLine, area.width(), nDetails * nLine),
                    m_strDetails, Font(8), Qt::AlignHCenter | Qt::AlignVCenter);
     DrawFitted(painter,
                QRectF(area.left(), area.bottom() - nHintLines * nLine, area.width(),
