@@ -26,8 +26,14 @@ const QStringList kQtOptions = {"platform",      "platformpluginpath",
 
 } // namespace
 
-CCommandLine::CCommandLine()
+CCommandLine::CCommandLine() = default;
+
+void CCommandLine::AddOptions()
 {
+    // Their texts in the language of the application, which is only known once it is made.
+    if (m_bOptionsAdded)
+        return;
+    m_bOptionsAdded = true;
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.setApplicationDescription(CStringTable::Load(IDS_GUI_DESCRIPTION));
     m_parser.addOption({{"h", "help"}, CStringTable::Load(IDS_OPTION_HELP)});
@@ -39,6 +45,7 @@ CCommandLine::CCommandLine()
 
 CCommandLine::EAction CCommandLine::Parse(const QStringList& arguments)
 {
+    AddOptions();
     m_strFile.clear();
     if (!m_parser.parse(arguments)) {
         QString strWhy = m_parser.errorText();

@@ -29,7 +29,10 @@ public:
     bool NamesQtOption() const;
 
 private:
+    void AddOptions();
+
     QCommandLineParser m_parser;
+    bool m_bOptionsAdded = false;
     QString m_strFile;
     QString m_strText;
 };
