@@ -25,7 +25,8 @@ SModule LoadModule()
     SModule module;
     const QString strProgram = QCoreApplication::applicationDirPath();
     QString strReason;
-    for (const QString& strFolder : {strProgram, strProgram + QStringLiteral("/../lib/kivvo/plugins")}) {
+    for (const QString& strFolder :
+         {strProgram, strProgram + QStringLiteral("/../lib/kivvo/plugins")}) {
         QLibrary library(QDir(strFolder).filePath(QString::fromLatin1(kModule)));
         if (!library.load()) {
             if (strReason.isEmpty())

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "LazyMailSession.h"
 #include "MailAccount.h"
 #include "MailMessage.h"
-#include "LazyMailSession.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -196,10 +196,11 @@ void CSendRun::StopRun(int nIndex, const CMailTransport& mail)
     if (result.m_error == ESmtpError::Cancelled) {
         Stop(IDS_SEND_STOPPED);
     } else {
-        const int nMessageId = result.m_error == ESmtpError::Sender      ? IDS_SENDER_ERROR
-                               : result.m_error == ESmtpError::TimedOut  ? IDS_SEND_SERVER_SILENT
-                               : result.m_error == ESmtpError::Unavailable ? IDS_SEND_NO_MAIL_SUPPORT
-                                                                           : IDS_LOGON_ERROR;
+        const int nMessageId = result.m_error == ESmtpError::Sender     ? IDS_SENDER_ERROR
+                               : result.m_error == ESmtpError::TimedOut ? IDS_SEND_SERVER_SILENT
+                               : result.m_error == ESmtpError::Unavailable
+                                   ? IDS_SEND_NO_MAIL_SUPPORT
+                                   : IDS_LOGON_ERROR;
         Stop(nMessageId, {ServerName(m_account), result.m_strReason});
         QMutexLocker lock(&m_mutex);
         m_strStopReason = result.m_strReason;
