@@ -86,6 +86,8 @@ private slots:
     void notificationAndSend();
     void sendNeedsMailSetUp_data();
     void sendNeedsMailSetUp();
+    void networkLoadsAtTheFirstSend_data();
+    void networkLoadsAtTheFirstSend();
     void checkSaysWhy();
     void rulesAndExclusions();
     void importExportSetMove();
@@ -508,6 +510,56 @@ void TestCli::notificationAndSend()
     qunsetenv("QT_LOGGING_RULES");
     const QStringList traces = traced.m_strErr.split(u'\n').filter("CEMAPI: FAILED(");
     QVERIFY2(!traces.isEmpty() && !traces.join(u'\n').contains(u'/'), qPrintable(traced.m_strErr));
+}
+
+void TestCli::networkLoadsAtTheFirstSend_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("network");
+    QTest::addColumn<QString>("said");
+
+#ifdef KIVVO_DESKTOP_PATH
+    QTest::newRow("desktop to its first window")
+        << KIVVO_DESKTOP_PATH << QStringList{} << false << QString();
+#endif
+    QTest::newRow("lists") << KIVVO_CLI_PATH << QStringList{"lists", "FILE"} << false << QString();
+    QTest::newRow("send") << KIVVO_CLI_PATH << QStringList{"send", "FILE", "--yes"} << true
+                          << "could not be reached";
+    QTest::newRow("send without the mail module")
+        << "" << QStringList{"send", "FILE", "--yes"} << false
+        << "The mail support (kivvomail) could not be loaded";
+}
+
+void TestCli::networkLoadsAtTheFirstSend()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, network);
+    QFETCH(QString, said);
+    // A drawn circle, and a server that refuses every connection.
+    RunCli({"config", "--server", "127.0.0.1", "--port", "1", "--user", "", "--from",
+            "santa@example.com"});
+    RunCli({"new", m_strFile});
+    RunCli({"add", m_strFile, "Ann", "--address", "ann@example.com"});
+    RunCli({"add", m_strFile, "Bob"});
+    RunCli({"add", m_strFile, "Cid"});
+    QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
+    if (program.isEmpty()) {
+        // A copy of the program with no module beside it.
+        program = m_pDir->filePath("kivvo-cli");
+        QVERIFY(QFile::copy(KIVVO_CLI_PATH, program));
+    }
+    QProcessEnvironment environment = CliEnvironment();
+    environment.insert("LD_DEBUG", "files"); // the dynamic loader names each library it loads
+    environment.insert("KIVVO_STARTUP_PROBE", "1");
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments.replaceInStrings("FILE", m_strFile));
+    const CRun run = Finish(process);
+    QVERIFY2(run.m_strErr.contains("libQt6Core.so"), qPrintable(run.m_strErr.right(2000)));
+    QCOMPARE(run.m_strErr.contains("libQt6Network.so"), network);
+    QVERIFY2(run.m_strErr.contains(said), qPrintable(run.m_strErr.right(2000)));
 }
 
 void TestCli::keyringThatNeverAnswers()

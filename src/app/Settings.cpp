@@ -5,7 +5,6 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
-#include <QHostAddress>
 #include <QUrl>
 
 #include <algorithm>
@@ -55,6 +54,80 @@ bool IsHostLabel(const QString& strLabel)
     });
 }
 
+bool IsDigit(QChar ch)
+{
+    return ch >= u'0' && ch <= u'9';
+}
+
+bool IsHexDigit(QChar ch)
+{
+    return IsDigit(ch) || (ch >= u'a' && ch <= u'f') || (ch >= u'A' && ch <= u'F');
+}
+
+// A network interface's name or number, as the zone of a link-local address.
+bool IsZoneCharacter(QChar ch)
+{
+    return IsDigit(ch) || (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || ch == u'-' ||
+           ch == u'_' || ch == u'.';
+}
+
+// 0 to 255 in decimal, without leading zeros.
+bool IsDecimalOctet(QStringView number)
+{
+    if (number.isEmpty() || number.size() > 3 || (number.size() > 1 && number.front() == u'0'))
+        return false;
+    return std::all_of(number.cbegin(), number.cend(), IsDigit) && number.toUInt() <= 255;
+}
+
+bool IsDottedQuad(QStringView text)
+{
+    const QList<QStringView> numbers = text.split(u'.');
+    return numbers.size() == 4 && std::all_of(numbers.cbegin(), numbers.cend(), IsDecimalOctet);
+}
+
+// Adds up the 16-bit groups of one side of an IPv6 address; false when one is malformed. Only
+// the last group of the address may be an IPv4 address, which counts for two.
+bool CountGroups(QStringView text, bool bEndsAddress, int& nGroups)
+{
+    if (text.isEmpty())
+        return true;
+    const QList<QStringView> groups = text.split(u':');
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        const QStringView group = groups.at(i);
+        if (bEndsAddress && i == groups.size() - 1 && group.contains(u'.')) {
+            if (!IsDottedQuad(group))
+                return false;
+            nGroups += 2;
+        } else if (group.isEmpty() || group.size() > 4 ||
+                   !std::all_of(group.cbegin(), group.cend(), IsHexDigit)) {
+            return false;
+        } else {
+            ++nGroups;
+        }
+    }
+    return true;
+}
+
+// An IPv6 address as text: eight groups of up to four hex digits, one run of zero groups
+// written as "::", the last two groups possibly as an IPv4 address, and a zone such as "%eth0"
+// after it. IPv4 addresses need no check of their own: they pass as names.
+bool IsIpv6Address(QStringView text)
+{
+    if (const qsizetype nZone = text.indexOf(u'%'); nZone >= 0) {
+        const QStringView zone = text.mid(nZone + 1);
+        if (zone.isEmpty() || !std::all_of(zone.cbegin(), zone.cend(), IsZoneCharacter))
+            return false;
+        text = text.first(nZone);
+    }
+    int nGroups = 0;
+    const qsizetype nGap = text.indexOf(u"::");
+    if (nGap < 0)
+        return CountGroups(text, true, nGroups) && nGroups == 8;
+    // A second "::", or a ":::", leaves an empty group behind.
+    return CountGroups(text.first(nGap), false, nGroups) &&
+           CountGroups(text.mid(nGap + 2), true, nGroups) && nGroups < 8;
+}
+
 // A DNS name (international ones in their ASCII form) or an IP address, IPv6 in brackets or
 // without.
 bool IsHostName(const QString& strText)
@@ -62,7 +135,7 @@ bool IsHostName(const QString& strText)
     QString strHost = strText.trimmed();
     if (strHost.startsWith(u'[') && strHost.endsWith(u']'))
         strHost = strHost.mid(1, strHost.size() - 2);
-    if (QHostAddress address; address.setAddress(strHost))
+    if (IsIpv6Address(strHost))
         return true;
     if (strHost.endsWith(u'.'))
         strHost.chop(1); // the root label

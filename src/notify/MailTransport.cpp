@@ -95,7 +95,7 @@ HRESULT CMailTransport::Send(const QString& strTo, const QString& strSubject,
     const QStringList recipients = Recipients(strTo);
     if (recipients.isEmpty()) {
         Fail({ESmtpError::Address,
-              CStringTable::Format(IDS_SMTP_BAD_ADDRESS, {CSmtpSession::Printable(strTo)})},
+              CStringTable::Format(IDS_SMTP_BAD_ADDRESS, {CMailSession::Printable(strTo)})},
              __LINE__);
         return E_INVALIDARG;
     }

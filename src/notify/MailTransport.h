@@ -1,8 +1,8 @@
 #pragma once
 
+#include "LazyMailSession.h"
 #include "MailAccount.h"
 #include "MailMessage.h"
-#include "SmtpSession.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -54,7 +54,7 @@ public:
     // Whether a password may only travel encrypted to this host: every host but loopback.
     static bool RequiresTls(const QString& strHost, const QString& strUser)
     {
-        return CSmtpSession::RequiresTls(strHost, strUser);
+        return CMailSession::RequiresTls(strHost, strUser);
     }
     // The bare addresses that will become recipients, or an empty list when there is none or
     // when one is not an address (a control character, a blank, a bracket left over).
@@ -65,7 +65,7 @@ public:
 private:
     HRESULT Fail(const CSmtpResult& result, int nLine);
 
-    CSmtpSession m_session;
+    CLazyMailSession m_session;
     CSmtpResult m_last;
     CMailAccount m_account;
     bool m_bLastFresh = false;

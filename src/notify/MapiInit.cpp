@@ -1,10 +1,10 @@
 #include "MapiInit.h"
 
-#include <QSslSocket>
+#include "LazyMailSession.h"
 
 bool CMapiInit::IsOk() const
 {
-    return QSslSocket::supportsSsl();
+    return CLazyMailSession::SupportsTls();
 }
 
 CMapiInit::CMapiInit() = default;

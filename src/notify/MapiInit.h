@@ -1,7 +1,8 @@
 #pragma once
 
 // The mail layer's process-wide part; one global instance, built before anything sends and
-// destroyed after everything has. The TLS library is Qt's and loads on first use.
+// destroyed after everything has. The network stack and the TLS library come with the mail
+// module, loaded at the first send or question, never at start.
 class CMapiInit
 {
 public:
@@ -10,6 +11,7 @@ public:
     CMapiInit(const CMapiInit&) = delete;
     CMapiInit& operator=(const CMapiInit&) = delete;
 
-    // Whether encrypted connections are possible; loads the TLS library when called first.
+    // Whether encrypted connections are possible; loads the mail module and the TLS library
+    // when called first, and false without the module.
     bool IsOk() const;
 };

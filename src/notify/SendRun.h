@@ -2,7 +2,7 @@
 
 #include "MailAccount.h"
 #include "MailJobSource.h"
-#include "SmtpSession.h"
+#include "MailSession.h"
 
 #include <QList>
 #include <QMutex>

@@ -535,3 +535,7 @@ constexpr int IDS_CLI_NO_SUCH_OPTION = 25029;
 constexpr int IDS_CLI_CARDS_NEED_PDF = 25030;
 constexpr int IDS_PROMPT_DETAILS = 25031;
 constexpr int IDS_ERR_DETAILS_DATE = 25032;
+
+// The mail module, loaded at the first send
+constexpr int IDS_MAIL_MODULE_MISSING = 25500;
+constexpr int IDS_SEND_NO_MAIL_SUPPORT = 25501;

@@ -1320,6 +1320,16 @@ const std::unordered_map<int, SEntry>& Table()
         {IDS_ERR_DETAILS_DATE,
          {QT_TRANSLATE_NOOP3("Kivvo", "The date of an exchange is damaged.",
                              "IDS_ERR_DETAILS_DATE")}},
+        // 25500-25599
+        {IDS_MAIL_MODULE_MISSING,
+         {QT_TRANSLATE_NOOP3("Kivvo", "The mail support (%s) could not be loaded: %s",
+                             "IDS_MAIL_MODULE_MISSING")}},
+        {IDS_SEND_NO_MAIL_SUPPORT,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "No e-mail could be sent through %s.\r\n%s\r\n\r\nThis "
+                             "installation of Kivvo is incomplete: installing it again brings "
+                             "the mail support back.",
+                             "IDS_SEND_NO_MAIL_SUPPORT")}},
     };
     return table;
 }

@@ -30,7 +30,8 @@ for path in /usr/bin/kivvo /usr/bin/kivvo-cli \
     /usr/share/icons/hicolor/256x256/apps/kivvo.png \
     /usr/share/mime/packages/kivvo.xml \
     /usr/share/bash-completion/completions/kivvo-cli \
-    /usr/share/kivvo/sounds/kvstart.wav; do
+    /usr/share/kivvo/sounds/kvstart.wav \
+    /usr/lib/kivvo/plugins/libkivvomail.so; do
     grep -qxF "$path" "$work/contents" || fail "$path is missing"
 done
 # The system's triggers build the shared caches; a package that shipped them would clash.
@@ -76,6 +77,21 @@ echo "== the programs in the package"
 [ "$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/kivvo" --version)" = "kivvo $version" ] ||
     fail "kivvo --version"
 [ "$("$root/usr/bin/kivvo-cli" --version)" = "kivvo-cli $version" ] || fail "kivvo-cli --version"
+# The installed tool finds its mail module: a send gets as far as the (closed) server.
+home=$work/home
+mkdir -p "$home/Documents"
+sent=$(
+    export HOME=$home XDG_CONFIG_HOME=$home/.config LC_ALL=C.UTF-8 LANGUAGE=
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/kivvo-test-bus
+    cli=$root/usr/bin/kivvo-cli doc=$work/mail.kv
+    {
+        "$cli" config --server 127.0.0.1 --port 1 --user "" --from santa@example.com &&
+            "$cli" new "$doc" && "$cli" add "$doc" Ann --address ann@example.com &&
+            "$cli" add "$doc" Bob && "$cli" add "$doc" Cid && "$cli" draw "$doc" --yes
+    } >/dev/null 2>&1 || exit
+    "$cli" send "$doc" --yes 2>&1
+) || true
+[[ $sent == *"could not be reached"* ]] || fail "kivvo-cli send from the package: $sent"
 status=0
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/kivvo" --no-such-option 2>/dev/null || status=$?
 [ "$status" = 2 ] || fail "kivvo refused an unknown option with $status, not 2"

@@ -2633,6 +2633,22 @@ Details</translation>
         <translation>Das Datum eines Wichtelns ist beschädigt.</translation>
     </message>
     <message>
+        <source>The mail support (%s) could not be loaded: %s</source>
+        <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <translation>Die E-Mail-Unterstützung (%s) konnte nicht geladen werden: %s</translation>
+    </message>
+    <message>
+        <source>No e-mail could be sent through %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
+        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <translation>Über %s konnte keine E-Mail gesendet werden.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Diese Installation von Kivvo ist unvollständig: Eine erneute Installation bringt die E-Mail-Unterstützung zurück.</translation>
+    </message>
+    <message>
         <source>De&amp;tails...</source>
         <comment>IDS_MENU_DETAILS</comment>
         <translation>&amp;Details...</translation>

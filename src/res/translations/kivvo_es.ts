@@ -2632,6 +2632,22 @@ Detalles</translation>
         <translation>La fecha de un intercambio está dañada.</translation>
     </message>
     <message>
+        <source>The mail support (%s) could not be loaded: %s</source>
+        <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <translation>No se ha podido cargar la compatibilidad con el correo (%s): %s</translation>
+    </message>
+    <message>
+        <source>No e-mail could be sent through %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
+        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <translation>No se ha podido enviar ningún correo a través de %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Esta instalación de Kivvo está incompleta: al volver a instalarlo se recupera la compatibilidad con el correo.</translation>
+    </message>
+    <message>
         <source>De&amp;tails...</source>
         <comment>IDS_MENU_DETAILS</comment>
         <translation>De&amp;talles...</translation>

@@ -2628,6 +2628,22 @@ Détails</translation>
         <translation>La date d&apos;un échange est endommagée.</translation>
     </message>
     <message>
+        <source>The mail support (%s) could not be loaded: %s</source>
+        <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <translation>Impossible de charger la prise en charge de la messagerie (%s)&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>No e-mail could be sent through %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
+        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <translation>Aucun e-mail n&apos;a pu être envoyé via %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Cette installation de Kivvo est incomplète&#xa0;: la réinstaller rétablit la prise en charge de la messagerie.</translation>
+    </message>
+    <message>
         <source>De&amp;tails...</source>
         <comment>IDS_MENU_DETAILS</comment>
         <translation>Déta&amp;ils...</translation>

@@ -2630,6 +2630,22 @@ Dettagli</translation>
         <translation>La data di uno scambio è danneggiata.</translation>
     </message>
     <message>
+        <source>The mail support (%s) could not be loaded: %s</source>
+        <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <translation>Impossibile caricare il supporto per la posta (%s): %s</translation>
+    </message>
+    <message>
+        <source>No e-mail could be sent through %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
+        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <translation>Impossibile inviare e-mail tramite %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Questa installazione di Kivvo è incompleta: reinstallarlo ripristina il supporto per la posta.</translation>
+    </message>
+    <message>
         <source>De&amp;tails...</source>
         <comment>IDS_MENU_DETAILS</comment>
         <translation>&amp;Dettagli...</translation>

@@ -2633,6 +2633,22 @@ Details</translation>
         <translation>De datum van een ronde is beschadigd.</translation>
     </message>
     <message>
+        <source>The mail support (%s) could not be loaded: %s</source>
+        <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <translation>De ondersteuning voor e-mail (%s) kon niet worden geladen: %s</translation>
+    </message>
+    <message>
+        <source>No e-mail could be sent through %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
+        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <translation>Er kon geen e-mail worden verzonden via %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Deze installatie van Kivvo is onvolledig: opnieuw installeren brengt de ondersteuning voor e-mail terug.</translation>
+    </message>
+    <message>
         <source>De&amp;tails...</source>
         <comment>IDS_MENU_DETAILS</comment>
         <translation>&amp;Details...</translation>

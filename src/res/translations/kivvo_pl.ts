@@ -2656,6 +2656,22 @@ Szczegóły</translation>
         <translation>Data jednej z wymian jest uszkodzona.</translation>
     </message>
     <message>
+        <source>The mail support (%s) could not be loaded: %s</source>
+        <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <translation>Nie udało się wczytać obsługi poczty (%s): %s</translation>
+    </message>
+    <message>
+        <source>No e-mail could be sent through %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
+        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <translation>Nie udało się wysłać żadnej wiadomości przez %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Ta instalacja Kivvo jest niekompletna: ponowna instalacja przywróci obsługę poczty.</translation>
+    </message>
+    <message>
         <source>De&amp;tails...</source>
         <comment>IDS_MENU_DETAILS</comment>
         <translation>&amp;Szczegóły...</translation>

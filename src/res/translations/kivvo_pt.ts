@@ -2628,6 +2628,22 @@ Detalhes</translation>
         <translation>A data de uma troca está danificada.</translation>
     </message>
     <message>
+        <source>The mail support (%s) could not be loaded: %s</source>
+        <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <translation>Não foi possível carregar o suporte a e-mail (%s): %s</translation>
+    </message>
+    <message>
+        <source>No e-mail could be sent through %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
+        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <translation>Nenhum e-mail pôde ser enviado por %s.<byte value="xd"/>
+%s<byte value="xd"/>
+<byte value="xd"/>
+Esta instalação do Kivvo está incompleta: instalá-lo novamente traz de volta o suporte a e-mail.</translation>
+    </message>
+    <message>
         <source>De&amp;tails...</source>
         <comment>IDS_MENU_DETAILS</comment>
         <translation>Deta&amp;lhes...</translation>
