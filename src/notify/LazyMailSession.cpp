@@ -1,11 +1,8 @@
 #include "LazyMailSession.h"
 
+#include "platform/ModuleLoader.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
 
 namespace {
 
@@ -18,29 +15,21 @@ struct SModule
     QString m_strError; // why the module could not be used
 };
 
-// Beside the program, or where it is installed; loaded once and for the life of the process,
-// since the network stack keeps threads and state of its own.
+// Loaded once and for the life of the process, since the network stack keeps threads and
+// state of its own.
 SModule LoadModule()
 {
     SModule module;
-    const QString strProgram = QCoreApplication::applicationDirPath();
+    QFunctionPointer fnCreate = nullptr;
+    QFunctionPointer fnSupportsTls = nullptr;
     QString strReason;
-    for (const QString& strFolder :
-         {strProgram, strProgram + QStringLiteral("/../lib/kivvo/plugins")}) {
-        QLibrary library(QDir(strFolder).filePath(QString::fromLatin1(kModule)));
-        if (!library.load()) {
-            if (strReason.isEmpty())
-                strReason = library.errorString();
-            continue;
-        }
-        module.m_fnCreate = reinterpret_cast<decltype(module.m_fnCreate)>(
-            library.resolve("KivvoCreateMailSession"));
-        module.m_fnSupportsTls = reinterpret_cast<decltype(module.m_fnSupportsTls)>(
-            library.resolve("KivvoMailSupportsTls"));
-        if (module.m_fnCreate && module.m_fnSupportsTls)
-            return module;
-        strReason = library.errorString();
-        module = SModule();
+    if (CModuleLoader::Load(
+            kModule,
+            {{"KivvoCreateMailSession", &fnCreate}, {"KivvoMailSupportsTls", &fnSupportsTls}},
+            strReason)) {
+        module.m_fnCreate = reinterpret_cast<decltype(module.m_fnCreate)>(fnCreate);
+        module.m_fnSupportsTls = reinterpret_cast<decltype(module.m_fnSupportsTls)>(fnSupportsTls);
+        return module;
     }
     module.m_strError = CStringTable::Format(IDS_MAIL_MODULE_MISSING, {kModule, strReason});
     return module;

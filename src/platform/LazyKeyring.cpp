@@ -1,11 +1,8 @@
 #include "LazyKeyring.h"
 
+#include "ModuleLoader.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
 
 namespace {
 
@@ -33,34 +30,28 @@ void CallWaitNotice(bool bWaiting)
         WaitNotice()(bWaiting);
 }
 
-// Beside the program, or where it is installed; loaded once and for the life of the process.
+// Loaded once and for the life of the process.
 SModule LoadModule()
 {
     SModule module;
-    const QString strProgram = QCoreApplication::applicationDirPath();
+    QFunctionPointer fnRead = nullptr;
+    QFunctionPointer fnWrite = nullptr;
+    QFunctionPointer fnRemove = nullptr;
+    QFunctionPointer fnSetWaitNotice = nullptr;
     QString strReason;
-    for (const QString& strFolder : {strProgram, strProgram + QStringLiteral("/../lib/kivvo/plugins")}) {
-        QLibrary library(QDir(strFolder).filePath(QString::fromLatin1(kModule)));
-        if (!library.load()) {
-            if (strReason.isEmpty())
-                strReason = library.errorString();
-            continue;
-        }
-        module.m_fnRead = reinterpret_cast<decltype(module.m_fnRead)>(
-            library.resolve("KivvoKeyringRead"));
-        module.m_fnWrite = reinterpret_cast<decltype(module.m_fnWrite)>(
-            library.resolve("KivvoKeyringWrite"));
-        module.m_fnRemove = reinterpret_cast<decltype(module.m_fnRemove)>(
-            library.resolve("KivvoKeyringRemove"));
-        module.m_fnSetWaitNotice = reinterpret_cast<decltype(module.m_fnSetWaitNotice)>(
-            library.resolve("KivvoKeyringSetWaitNotice"));
-        if (module.m_fnRead && module.m_fnWrite && module.m_fnRemove &&
-            module.m_fnSetWaitNotice) {
-            module.m_fnSetWaitNotice(CallWaitNotice);
-            return module;
-        }
-        strReason = library.errorString();
-        module = SModule();
+    if (CModuleLoader::Load(kModule,
+                            {{"KivvoKeyringRead", &fnRead},
+                             {"KivvoKeyringWrite", &fnWrite},
+                             {"KivvoKeyringRemove", &fnRemove},
+                             {"KivvoKeyringSetWaitNotice", &fnSetWaitNotice}},
+                            strReason)) {
+        module.m_fnRead = reinterpret_cast<decltype(module.m_fnRead)>(fnRead);
+        module.m_fnWrite = reinterpret_cast<decltype(module.m_fnWrite)>(fnWrite);
+        module.m_fnRemove = reinterpret_cast<decltype(module.m_fnRemove)>(fnRemove);
+        module.m_fnSetWaitNotice =
+            reinterpret_cast<decltype(module.m_fnSetWaitNotice)>(fnSetWaitNotice);
+        module.m_fnSetWaitNotice(CallWaitNotice);
+        return module;
     }
     module.m_strError = CStringTable::Format(IDS_KEYRING_MODULE_MISSING, {kModule, strReason});
     return module;

@@ -1,9 +1,10 @@
 #include "QtSoundPlayer.h"
 
+#include "ModuleLoader.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
 
 namespace {
 
@@ -19,7 +20,6 @@ CQtSoundPlayer::CQtSoundPlayer()
     const QString strProgram = QCoreApplication::applicationDirPath();
     m_folders = {strProgram, strProgram + QStringLiteral("/sounds"),
                  strProgram + QStringLiteral("/../share/kivvo/sounds")};
-    m_moduleFolders = {strProgram, strProgram + QStringLiteral("/../lib/kivvo/plugins")};
 }
 
 // The module stays loaded to the end of the process: its effects end in the backend's
@@ -41,15 +41,11 @@ CSoundPlayer* CQtSoundPlayer::Backend()
     if (m_bBackendTried)
         return m_pBackend.get();
     m_bBackendTried = true;
-    for (const QString& strFolder : std::as_const(m_moduleFolders)) {
-        QLibrary module(QDir(strFolder).filePath(QString::fromLatin1(kModule)));
-        if (!module.load())
-            continue;
-        if (const auto fnCreate = reinterpret_cast<FnCreate>(module.resolve(kEntryPoint))) {
-            m_pBackend.reset(fnCreate());
-            break;
-        }
-    }
+    // Without the module the program is silent, as on a machine without sound.
+    QFunctionPointer fnCreate = nullptr;
+    QString strReason;
+    if (CModuleLoader::Load(kModule, {{kEntryPoint, &fnCreate}}, strReason))
+        m_pBackend.reset(reinterpret_cast<FnCreate>(fnCreate)());
     return m_pBackend.get();
 }
 

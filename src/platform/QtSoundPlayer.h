@@ -28,7 +28,6 @@ private:
     CSoundPlayer* Backend();
 
     QStringList m_folders;
-    QStringList m_moduleFolders;
     std::unique_ptr<CSoundPlayer> m_pBackend;
     bool m_bBackendTried = false;
 };
