@@ -1,11 +1,17 @@
 // Desktop message boxes and the about box.
 #include "app/AboutDlg.h"
+#include "app/DetailsDlg.h"
 #include "platform/QtMessageHandler.h"
 #include "platform/QtSoundPlayer.h"
 #include "res/Resource.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -44,6 +50,8 @@ private slots:
     void aboutBoxOpensTheWebAddress_data();
     void aboutBoxOpensTheWebAddress();
     void soundsAreFoundBesideTheProgram();
+    void detailsDialog_data();
+    void detailsDialog();
 };
 
 void TestDialogs::questionAnswers_data()
@@ -177,6 +185,33 @@ void TestDialogs::soundsAreFoundBesideTheProgram()
     QVERIFY(!player.IsBackendLoaded()); // the audio libraries wait for the first sound
     player.Play("kvnext.wav");  // returns at once, with or without an audio device
     QVERIFY(player.IsBackendLoaded());
+}
+
+void TestDialogs::detailsDialog_data()
+{
+    QTest::addColumn<bool>("past");
+    QTest::newRow("the newest exchange: edited") << false;
+    QTest::newRow("a past exchange: shown only") << true;
+}
+
+void TestDialogs::detailsDialog()
+{
+    QFETCH(bool, past);
+    const CExchangeDetails details{QDate(2026, 12, 24), "25 €", "Home", "Wrap it"};
+    CDetailsDlg dialog("Christmas", details, past);
+    QCOMPARE(dialog.Details(), details);
+    auto* pHasDate = dialog.findChild<QCheckBox*>("hasDate");
+    QCOMPARE(pHasDate->isEnabled(), !past);
+    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok) != nullptr,
+             !past);
+    if (past)
+        return;
+    // Spaces around a text are not kept; no date is no date, whatever the field shows.
+    pHasDate->setChecked(false);
+    QVERIFY(!dialog.findChild<QDateEdit*>("date")->isEnabled());
+    dialog.findChild<QLineEdit*>("budget")->setText("  30 €  ");
+    dialog.findChild<QPlainTextEdit*>("note")->clear();
+    QCOMPARE(dialog.Details(), (CExchangeDetails{{}, "30 €", "Home", {}}));
 }
 
 QTEST_MAIN(TestDialogs)

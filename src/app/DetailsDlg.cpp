@@ -65,12 +65,10 @@ CDetailsDlg::CDetailsDlg(const QString& strListName, const CExchangeDetails& det
         pLabel->setBuddy(pField);
         pForm->addRow(pLabel, pField);
     }
-    for (QWidget* pField : {static_cast<QWidget*>(m_pHasDate), static_cast<QWidget*>(m_pDate),
-                            static_cast<QWidget*>(m_pBudget), static_cast<QWidget*>(m_pPlace),
-                            static_cast<QWidget*>(m_pNote)}) {
-        if (bReadOnly)
-            pField->setEnabled(false);
-    }
+    pForm->setContentsMargins(0, 0, 0, 0);
+    auto* pFields = new QWidget;
+    pFields->setLayout(pForm);
+    pFields->setEnabled(!bReadOnly);
 
     auto* pButtons = new QDialogButtonBox(bReadOnly ? QDialogButtonBox::Close
                                                     : QDialogButtonBox::Ok |
@@ -79,7 +77,7 @@ CDetailsDlg::CDetailsDlg(const QString& strListName, const CExchangeDetails& det
         pOk->setObjectName(QStringLiteral("ok"));
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(pIntro);
-    pLayout->addLayout(pForm);
+    pLayout->addWidget(pFields);
     pLayout->addWidget(pButtons);
     setMinimumWidth(440);
     connect(pButtons, &QDialogButtonBox::accepted, this, &CDetailsDlg::accept);

@@ -94,10 +94,10 @@ void CTextLanguage::SetUi(const CTextLanguage& language)
 {
     CTextLanguage& ui = UiLanguage();
     if (ui.m_pTranslator)
-        QCoreApplication::removeTranslator(const_cast<QTranslator*>(ui.m_pTranslator.get()));
+        QCoreApplication::removeTranslator(ui.m_pTranslator.get());
     ui = language;
     if (ui.m_pTranslator)
-        QCoreApplication::installTranslator(const_cast<QTranslator*>(ui.m_pTranslator.get()));
+        QCoreApplication::installTranslator(ui.m_pTranslator.get());
     // Qt's own texts: standard buttons, the command-line parser's messages, print dialogs.
     static QTranslator* pQtTexts = nullptr;
     if (pQtTexts) {

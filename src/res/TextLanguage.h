@@ -50,5 +50,5 @@ public:
 
 private:
     QString m_strCode = QStringLiteral("en");
-    std::shared_ptr<const QTranslator> m_pTranslator;
+    std::shared_ptr<QTranslator> m_pTranslator; // installed as it is for the user interface
 };
