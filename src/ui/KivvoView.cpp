@@ -572,8 +572,10 @@ void CKivvoView::commitData(QWidget* pEditor)
     // The label's text is applied here, by the naming rules, instead of written as typed.
     auto* pLineEdit = qobject_cast<QLineEdit*>(pEditor);
     // An edit begun before the e-mails went out keeps the name as it was.
-    if (m_pDoc->RefuseWhileSending(m_pDoc->GetCurrentList()))
+    if (m_pDoc->IsListLocked(m_pDoc->GetCurrentList())) {
+        AfterEditing([this] { m_pDoc->RefuseWhileSending(m_pDoc->GetCurrentList()); });
         return;
+    }
     if (pLineEdit && m_pEditedItem)
         OnEndLabelEdit(m_pEditedItem, pLineEdit->text());
 }
@@ -600,7 +602,18 @@ void CKivvoView::OnEndLabelEdit(QTreeWidgetItem* pItem, const QString& strText)
     UpdateExclusionMarks();
     m_pDoc->PushEdit(before, IDS_EDIT_RENAME);
     if (bPerson && strStored != strText && !strText.trimmed().isEmpty())
-        CFramework::MessageBox(IDS_NAME_MADE_UNIQUE, EBoxKind::OkInformation, {strText, strStored});
+        AfterEditing([strText, strStored] {
+            CFramework::MessageBox(IDS_NAME_MADE_UNIQUE, EBoxKind::OkInformation,
+                                   {strText, strStored});
+        });
+}
+
+void CKivvoView::AfterEditing(std::function<void()> fnShow)
+{
+    // A message box while the editor is being closed takes the focus from it, and the view
+    // would close the same editor a second time once the box is gone: the box waits until
+    // the editor is closed.
+    QTimer::singleShot(0, this, std::move(fnShow));
 }
 
 void CKivvoView::OnPersonProperties()

@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QTreeWidget>
 
+#include <functional>
+
 class CGroup;
 class CNameList;
 class QMenu;
@@ -97,6 +99,8 @@ private:
     void OnAddPersonToGroup();
     void OnDeleteItem();
     void OnRenameItem();
+    // Shows a message once the name editor has closed.
+    void AfterEditing(std::function<void()> fnShow);
     void OnEndLabelEdit(QTreeWidgetItem* pItem, const QString& strText);
     void OnPersonProperties();
     void OnSendEmailToPerson();

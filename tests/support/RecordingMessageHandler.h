@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QList>
 
+#include <functional>
+
 // Installs itself as the message handler for its lifetime, answers questions from a script
 // and records every box in order.
 class CRecordingMessageHandler : public CMessageHandler
@@ -26,6 +28,8 @@ public:
     int Show(int nStringId, EBoxKind kind, const QString& strText) override
     {
         m_boxes.append({nStringId, kind, strText});
+        if (m_fnOnShow)
+            m_fnOnShow();
         if (!IsQuestion(kind))
             return IDOK;
         return m_answers.value(nStringId, m_nDefaultAnswer);
@@ -41,6 +45,7 @@ public:
     void Clear() { m_boxes.clear(); }
 
     QList<CBox> m_boxes;
+    std::function<void()> m_fnOnShow; // called as each box is shown
 
 private:
     QHash<int, int> m_answers;
