@@ -165,7 +165,7 @@ void CCardSheet::PaintOutside(QPainter& painter, const QRectF& band, const CCard
     const qreal nPad = Mm(painter, kPaddingMm);
     const QRectF area = band.adjusted(nPad, nPad, -nPad, -nPad);
     // The details are no secret: they go outside, between the giver's name and the hint.
-    const qreal nDetails = m_strDetails.isEmpty() ? 0 : 2;
+    const qreal nDetails = m_strDetails.isEmpty() ? 0 : 3;
     const qreal nLine = area.height() / (5 + nDetails);
     const qreal nHintLines = 1.5;
     painter.setPen(Qt::black);

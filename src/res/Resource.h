@@ -535,6 +535,14 @@ constexpr int IDS_CLI_NO_SUCH_OPTION = 25029;
 constexpr int IDS_CLI_CARDS_NEED_PDF = 25030;
 constexpr int IDS_PROMPT_DETAILS = 25031;
 constexpr int IDS_ERR_DETAILS_DATE = 25032;
+constexpr int IDS_LANGUAGE_NAME_EN = 25040;
+constexpr int IDS_LANGUAGE_NAME_DE = 25041;
+constexpr int IDS_LANGUAGE_NAME_ES = 25042;
+constexpr int IDS_LANGUAGE_NAME_FR = 25043;
+constexpr int IDS_LANGUAGE_NAME_IT = 25044;
+constexpr int IDS_LANGUAGE_NAME_NL = 25045;
+constexpr int IDS_LANGUAGE_NAME_PL = 25046;
+constexpr int IDS_LANGUAGE_NAME_PT = 25047;
 
 // The mail module, loaded at the first send
 constexpr int IDS_MAIL_MODULE_MISSING = 25500;

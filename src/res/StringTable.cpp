@@ -1290,9 +1290,8 @@ const std::unordered_map<int, SEntry>& Table()
              "--date takes a date as YYYY-MM-DD, or an empty value to clear it, not \"%s\"",
              "IDS_CLI_BAD_DATE")}},
         {IDS_CLI_BAD_LANGUAGE,
-         {QT_TRANSLATE_NOOP3(
-             "Kivvo", "--language takes one of %s, not \"%s\"",
-             "IDS_CLI_BAD_LANGUAGE")}},
+         {QT_TRANSLATE_NOOP3("Kivvo", "--language takes one of %s, not \"%s\"",
+                             "IDS_CLI_BAD_LANGUAGE")}},
         {IDS_SETTINGS_MAIL_LANGUAGE,
          {QT_TRANSLATE_NOOP3("Kivvo", "E-mail &language:", "IDS_SETTINGS_MAIL_LANGUAGE")}},
         {IDS_SETTINGS_LANGUAGE_DESKTOP,
@@ -1330,6 +1329,15 @@ const std::unordered_map<int, SEntry>& Table()
                              "installation of Kivvo is incomplete: installing it again brings "
                              "the mail support back.",
                              "IDS_SEND_NO_MAIL_SUPPORT")}},
+        // Each language by its own name, the same in every language.
+        {IDS_LANGUAGE_NAME_EN, {QT_TRANSLATE_NOOP3("Kivvo", "English", "IDS_LANGUAGE_NAME_EN")}},
+        {IDS_LANGUAGE_NAME_DE, {QT_TRANSLATE_NOOP3("Kivvo", "Deutsch", "IDS_LANGUAGE_NAME_DE")}},
+        {IDS_LANGUAGE_NAME_ES, {QT_TRANSLATE_NOOP3("Kivvo", "Español", "IDS_LANGUAGE_NAME_ES")}},
+        {IDS_LANGUAGE_NAME_FR, {QT_TRANSLATE_NOOP3("Kivvo", "Français", "IDS_LANGUAGE_NAME_FR")}},
+        {IDS_LANGUAGE_NAME_IT, {QT_TRANSLATE_NOOP3("Kivvo", "Italiano", "IDS_LANGUAGE_NAME_IT")}},
+        {IDS_LANGUAGE_NAME_NL, {QT_TRANSLATE_NOOP3("Kivvo", "Nederlands", "IDS_LANGUAGE_NAME_NL")}},
+        {IDS_LANGUAGE_NAME_PL, {QT_TRANSLATE_NOOP3("Kivvo", "Polski", "IDS_LANGUAGE_NAME_PL")}},
+        {IDS_LANGUAGE_NAME_PT, {QT_TRANSLATE_NOOP3("Kivvo", "Português", "IDS_LANGUAGE_NAME_PT")}},
     };
     return table;
 }

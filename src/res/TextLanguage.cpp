@@ -126,12 +126,12 @@ void CTextLanguage::SetUiFromEnvironment()
 
 QString CTextLanguage::NativeName() const
 {
-    if (m_strCode == kEnglish)
-        return QLocale::languageToString(QLocale::English);
-    QString strName = Locale().nativeLanguageName();
-    if (!strName.isEmpty())
-        strName[0] = strName.at(0).toUpper();
-    return strName;
+    // In the order of Codes().
+    static const int kNames[] = {IDS_LANGUAGE_NAME_EN, IDS_LANGUAGE_NAME_DE, IDS_LANGUAGE_NAME_ES,
+                                 IDS_LANGUAGE_NAME_FR, IDS_LANGUAGE_NAME_IT, IDS_LANGUAGE_NAME_NL,
+                                 IDS_LANGUAGE_NAME_PL, IDS_LANGUAGE_NAME_PT};
+    const qsizetype nIndex = Codes().indexOf(m_strCode);
+    return nIndex < 0 ? m_strCode : CStringTable::Load(kNames[nIndex]);
 }
 
 QString CTextLanguage::Text(int nId) const

@@ -312,7 +312,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-Das Los hat für %s entschieden: Du beschenkst %s.<byte value="xd"/>
+%s, das Los hat entschieden: Du beschenkst %s.<byte value="xd"/>
 <byte value="xd"/>
 Vielen Dank!<byte value="xd"/>
 <byte value="xd"/>
@@ -1085,7 +1085,7 @@ Nachname: %s
     <message>
         <source>%s can only give to %s.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
-        <translation>%s kann nur %s beschenken.</translation>
+        <translation>Mögliche Beschenkte für %s: nur %s.</translation>
     </message>
     <message>
         <source>%s cannot give to anybody.</source>
@@ -2365,7 +2365,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-Das Los hat für %s entschieden: Du beschenkst %s.<byte value="xd"/>
+%s, das Los hat entschieden: Du beschenkst %s.<byte value="xd"/>
 <byte value="xd"/>
 Die Listen dieser Wichtelrunde sind zu lang für jede E-Mail: Frag einfach, wer das Wichteln organisiert, wenn du sie sehen möchtest.<byte value="xd"/>
 <byte value="xd"/>
@@ -2524,7 +2524,7 @@ The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-Das Los hat für %s entschieden: Du beschenkst %s.<byte value="xd"/>
+%s, das Los hat entschieden: Du beschenkst %s.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -2657,6 +2657,46 @@ Diese Installation von Kivvo ist unvollständig: Eine erneute Installation bring
         <source>--language takes one of %s, not &quot;%s&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
         <translation>--language erwartet eine von %s, nicht „%s“</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>IDS_LANGUAGE_NAME_EN</comment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <comment>IDS_LANGUAGE_NAME_DE</comment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <comment>IDS_LANGUAGE_NAME_ES</comment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <comment>IDS_LANGUAGE_NAME_FR</comment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <comment>IDS_LANGUAGE_NAME_IT</comment>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Nederlands</source>
+        <comment>IDS_LANGUAGE_NAME_NL</comment>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Polski</source>
+        <comment>IDS_LANGUAGE_NAME_PL</comment>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <comment>IDS_LANGUAGE_NAME_PT</comment>
+        <translation>Português</translation>
     </message>
 </context>
 </TS>

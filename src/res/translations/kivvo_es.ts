@@ -1084,7 +1084,7 @@ apellidos: %s
     <message>
         <source>%s can only give to %s.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
-        <translation>%s solo puede regalar a %s.</translation>
+        <translation>Destinatarios posibles para %s: solo %s.</translation>
     </message>
     <message>
         <source>%s cannot give to anybody.</source>
@@ -2656,6 +2656,46 @@ Esta instalación de Kivvo está incompleta: al volver a instalarlo se recupera 
         <source>--language takes one of %s, not &quot;%s&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
         <translation>--language admite uno de estos idiomas: %s, no &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>IDS_LANGUAGE_NAME_EN</comment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <comment>IDS_LANGUAGE_NAME_DE</comment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <comment>IDS_LANGUAGE_NAME_ES</comment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <comment>IDS_LANGUAGE_NAME_FR</comment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <comment>IDS_LANGUAGE_NAME_IT</comment>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Nederlands</source>
+        <comment>IDS_LANGUAGE_NAME_NL</comment>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Polski</source>
+        <comment>IDS_LANGUAGE_NAME_PL</comment>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <comment>IDS_LANGUAGE_NAME_PT</comment>
+        <translation>Português</translation>
     </message>
 </context>
 </TS>

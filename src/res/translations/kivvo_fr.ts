@@ -274,7 +274,7 @@ You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
-        <translation>Lors de l&apos;échange précédent, vous avez offert un cadeau à&#xa0;: %s.<byte value="xd"/>
+        <translation>Lors de l&apos;échange précédent, vous avez offert un cadeau à %s.<byte value="xd"/>
 Vous ne tirerez pas le même nom cette fois-ci.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
@@ -1025,7 +1025,7 @@ Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
     <message>
         <source>kivvo-cli: not every notification was sent</source>
         <comment>IDS_CLI_NOT_SENT</comment>
-        <translation>kivvo-cli: tous les messages n&apos;ont pas été envoyés</translation>
+        <translation>kivvo-cli: les messages n&apos;ont pas tous été envoyés</translation>
     </message>
     <message>
         <source>server: %s
@@ -2398,7 +2398,7 @@ Merci&#xa0;!<byte value="xd"/>
     <message>
         <source>you@example.org — empty: no login</source>
         <comment>IDS_SETTINGS_USER_HINT</comment>
-        <translation>vous@example.org — vide&#xa0;: pas de connexion</translation>
+        <translation>vous@example.org — vide : sans connexion</translation>
     </message>
     <message>
         <source>A last line for every e-mail, such as: From the Smiths</source>
@@ -2652,6 +2652,46 @@ Cette installation de Kivvo est incomplète&#xa0;: la réinstaller rétablit la 
         <source>--language takes one of %s, not &quot;%s&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
         <translation>--language prend l&apos;une de ces langues : %s, et non « %s »</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>IDS_LANGUAGE_NAME_EN</comment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <comment>IDS_LANGUAGE_NAME_DE</comment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <comment>IDS_LANGUAGE_NAME_ES</comment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <comment>IDS_LANGUAGE_NAME_FR</comment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <comment>IDS_LANGUAGE_NAME_IT</comment>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Nederlands</source>
+        <comment>IDS_LANGUAGE_NAME_NL</comment>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Polski</source>
+        <comment>IDS_LANGUAGE_NAME_PL</comment>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <comment>IDS_LANGUAGE_NAME_PT</comment>
+        <translation>Português</translation>
     </message>
 </context>
 </TS>

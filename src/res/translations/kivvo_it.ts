@@ -2655,5 +2655,45 @@ Questa installazione di Kivvo è incompleta: reinstallarlo ripristina il support
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
         <translation>--language accetta una di queste lingue: %s, non &quot;%s&quot;</translation>
     </message>
+    <message>
+        <source>English</source>
+        <comment>IDS_LANGUAGE_NAME_EN</comment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <comment>IDS_LANGUAGE_NAME_DE</comment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <comment>IDS_LANGUAGE_NAME_ES</comment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <comment>IDS_LANGUAGE_NAME_FR</comment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <comment>IDS_LANGUAGE_NAME_IT</comment>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Nederlands</source>
+        <comment>IDS_LANGUAGE_NAME_NL</comment>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Polski</source>
+        <comment>IDS_LANGUAGE_NAME_PL</comment>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <comment>IDS_LANGUAGE_NAME_PT</comment>
+        <translation>Português</translation>
+    </message>
 </context>
 </TS>

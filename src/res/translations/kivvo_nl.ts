@@ -1085,7 +1085,7 @@ achternaam: %s
     <message>
         <source>%s can only give to %s.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
-        <translation>%s kan alleen aan %s geven.</translation>
+        <translation>Mogelijke ontvangers voor %s: alleen %s.</translation>
     </message>
     <message>
         <source>%s cannot give to anybody.</source>
@@ -2657,6 +2657,46 @@ Deze installatie van Kivvo is onvolledig: opnieuw installeren brengt de onderste
         <source>--language takes one of %s, not &quot;%s&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
         <translation>--language verwacht een van %s, niet &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>IDS_LANGUAGE_NAME_EN</comment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <comment>IDS_LANGUAGE_NAME_DE</comment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <comment>IDS_LANGUAGE_NAME_ES</comment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <comment>IDS_LANGUAGE_NAME_FR</comment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <comment>IDS_LANGUAGE_NAME_IT</comment>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Nederlands</source>
+        <comment>IDS_LANGUAGE_NAME_NL</comment>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Polski</source>
+        <comment>IDS_LANGUAGE_NAME_PL</comment>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <comment>IDS_LANGUAGE_NAME_PT</comment>
+        <translation>Português</translation>
     </message>
 </context>
 </TS>

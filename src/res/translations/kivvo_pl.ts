@@ -121,7 +121,7 @@ Zwykle robi się to dopiero wtedy, gdy bieżąca lista jest zakończona, a preze
 It is recommended to rename the root node to identify the drawing such as &apos;Christmas 2004&apos;</source>
         <comment>IDS_COPY_DONE</comment>
         <translation>Bieżąca lista została skopiowana na nowe losowanie.<byte value="xd"/>
-Zalecamy nadanie nowej liście nazwy, która opisuje losowanie, np. „Boże Narodzenie 2004”</translation>
+Zalecamy nadanie nowej liście nazwy, która opisuje losowanie, np. „Boże Narodzenie 2004”.</translation>
     </message>
     <message>
         <source>Send email now to all participants with email addresses entered.<byte value="xd"/>
@@ -2680,6 +2680,46 @@ Ta instalacja Kivvo jest niekompletna: ponowna instalacja przywróci obsługę p
         <source>--language takes one of %s, not &quot;%s&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
         <translation>--language przyjmuje jeden z języków: %s, a nie „%s”</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>IDS_LANGUAGE_NAME_EN</comment>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <comment>IDS_LANGUAGE_NAME_DE</comment>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <comment>IDS_LANGUAGE_NAME_ES</comment>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <comment>IDS_LANGUAGE_NAME_FR</comment>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Italiano</source>
+        <comment>IDS_LANGUAGE_NAME_IT</comment>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Nederlands</source>
+        <comment>IDS_LANGUAGE_NAME_NL</comment>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Polski</source>
+        <comment>IDS_LANGUAGE_NAME_PL</comment>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <comment>IDS_LANGUAGE_NAME_PT</comment>
+        <translation>Português</translation>
     </message>
 </context>
 </TS>
