@@ -188,7 +188,8 @@ void TestCli::failures_data()
     QTest::newRow("cards need a file to write")
         << QStringList{"cards", "FILE"} << 2 << "cards needs --pdf OUT.pdf";
     QTest::newRow("cards of an undrawn list")
-        << QStringList{"cards", "FILE", "--pdf", "FILE.pdf"} << 1 << "no names have been drawn";
+        << QStringList{"cards", "FILE", "--pdf", "FILE.pdf"} << 1
+        << "No names have been drawn in this list yet";
 }
 
 void TestCli::failures()

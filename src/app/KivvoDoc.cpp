@@ -429,7 +429,11 @@ bool CKivvoDoc::CheckDrawingOf(const CListNode* pNode) const
     QString strWhy;
     if (!pList || pList->CheckDrawing(m_rules, GetHistory(pNode), strWhy))
         return pList != nullptr;
-    CFramework::MessageBox(IDS_DRAWING_INVALID, EBoxKind::OkExclamation, {strWhy});
+    // A list never drawn is not a drawing that went stale: it wants its first drawing.
+    if (!pList->HasDrawnNames())
+        CFramework::MessageBox(IDS_DRAWING_NONE, EBoxKind::OkExclamation);
+    else
+        CFramework::MessageBox(IDS_DRAWING_INVALID, EBoxKind::OkExclamation, {strWhy});
     return false;
 }
 

@@ -535,6 +535,7 @@ constexpr int IDS_CLI_NO_SUCH_OPTION = 25029;
 constexpr int IDS_CLI_CARDS_NEED_PDF = 25030;
 constexpr int IDS_PROMPT_DETAILS = 25031;
 constexpr int IDS_ERR_DETAILS_DATE = 25032;
+constexpr int IDS_DRAWING_NONE = 25033;
 constexpr int IDS_LANGUAGE_NAME_EN = 25040;
 constexpr int IDS_LANGUAGE_NAME_DE = 25041;
 constexpr int IDS_LANGUAGE_NAME_ES = 25042;

@@ -1329,6 +1329,11 @@ const std::unordered_map<int, SEntry>& Table()
                              "installation of Kivvo is incomplete: installing it again brings "
                              "the mail support back.",
                              "IDS_SEND_NO_MAIL_SUPPORT")}},
+        {IDS_DRAWING_NONE,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "No names have been drawn in this list yet.\r\n\r\nDraw names "
+                             "first. Nothing has been shown or sent.",
+                             "IDS_DRAWING_NONE")}},
         // Each language by its own name, the same in every language.
         {IDS_LANGUAGE_NAME_EN, {QT_TRANSLATE_NOOP3("Kivvo", "English", "IDS_LANGUAGE_NAME_EN")}},
         {IDS_LANGUAGE_NAME_DE, {QT_TRANSLATE_NOOP3("Kivvo", "Deutsch", "IDS_LANGUAGE_NAME_DE")}},

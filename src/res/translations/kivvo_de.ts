@@ -2698,5 +2698,14 @@ Diese Installation von Kivvo ist unvollständig: Eine erneute Installation bring
         <comment>IDS_LANGUAGE_NAME_PT</comment>
         <translation>Português</translation>
     </message>
+    <message>
+        <source>No names have been drawn in this list yet.<byte value="xd"/>
+<byte value="xd"/>
+Draw names first. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_NONE</comment>
+        <translation>In dieser Liste wurden noch keine Namen ausgelost.<byte value="xd"/>
+<byte value="xd"/>
+Lose zuerst die Namen aus. Es wurde nichts angezeigt oder gesendet.</translation>
+    </message>
 </context>
 </TS>

@@ -2697,5 +2697,14 @@ Esta instalación de Kivvo está incompleta: al volver a instalarlo se recupera 
         <comment>IDS_LANGUAGE_NAME_PT</comment>
         <translation>Português</translation>
     </message>
+    <message>
+        <source>No names have been drawn in this list yet.<byte value="xd"/>
+<byte value="xd"/>
+Draw names first. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_NONE</comment>
+        <translation>Todavía no se han sorteado nombres en esta lista.<byte value="xd"/>
+<byte value="xd"/>
+Sortea primero los nombres. No se ha mostrado ni enviado nada.</translation>
+    </message>
 </context>
 </TS>

@@ -2398,7 +2398,7 @@ Merci&#xa0;!<byte value="xd"/>
     <message>
         <source>you@example.org — empty: no login</source>
         <comment>IDS_SETTINGS_USER_HINT</comment>
-        <translation>vous@example.org — vide : sans connexion</translation>
+        <translation>vous@example.org — vide&#xa0;: sans connexion</translation>
     </message>
     <message>
         <source>A last line for every e-mail, such as: From the Smiths</source>
@@ -2692,6 +2692,15 @@ Cette installation de Kivvo est incomplète&#xa0;: la réinstaller rétablit la 
         <source>Português</source>
         <comment>IDS_LANGUAGE_NAME_PT</comment>
         <translation>Português</translation>
+    </message>
+    <message>
+        <source>No names have been drawn in this list yet.<byte value="xd"/>
+<byte value="xd"/>
+Draw names first. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_NONE</comment>
+        <translation>Aucun nom n&apos;a encore été tiré au sort dans cette liste.<byte value="xd"/>
+<byte value="xd"/>
+Tirez d&apos;abord les noms au sort. Rien n&apos;a été affiché ni envoyé.</translation>
     </message>
 </context>
 </TS>

@@ -2695,5 +2695,14 @@ Questa installazione di Kivvo è incompleta: reinstallarlo ripristina il support
         <comment>IDS_LANGUAGE_NAME_PT</comment>
         <translation>Português</translation>
     </message>
+    <message>
+        <source>No names have been drawn in this list yet.<byte value="xd"/>
+<byte value="xd"/>
+Draw names first. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_NONE</comment>
+        <translation>In questa lista non sono ancora stati estratti i nomi.<byte value="xd"/>
+<byte value="xd"/>
+Estrai prima i nomi. Non è stato mostrato né inviato nulla.</translation>
+    </message>
 </context>
 </TS>

@@ -2698,5 +2698,14 @@ Deze installatie van Kivvo is onvolledig: opnieuw installeren brengt de onderste
         <comment>IDS_LANGUAGE_NAME_PT</comment>
         <translation>Português</translation>
     </message>
+    <message>
+        <source>No names have been drawn in this list yet.<byte value="xd"/>
+<byte value="xd"/>
+Draw names first. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_NONE</comment>
+        <translation>In deze lijst zijn nog geen lootjes getrokken.<byte value="xd"/>
+<byte value="xd"/>
+Trek eerst de lootjes. Er is niets getoond of verzonden.</translation>
+    </message>
 </context>
 </TS>

@@ -2721,5 +2721,14 @@ Ta instalacja Kivvo jest niekompletna: ponowna instalacja przywróci obsługę p
         <comment>IDS_LANGUAGE_NAME_PT</comment>
         <translation>Português</translation>
     </message>
+    <message>
+        <source>No names have been drawn in this list yet.<byte value="xd"/>
+<byte value="xd"/>
+Draw names first. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_NONE</comment>
+        <translation>W tej liście nie wylosowano jeszcze imion.<byte value="xd"/>
+<byte value="xd"/>
+Najpierw wylosuj imiona. Nic nie zostało pokazane ani wysłane.</translation>
+    </message>
 </context>
 </TS>

@@ -2693,5 +2693,14 @@ Esta instalação do Kivvo está incompleta: instalá-lo novamente traz de volta
         <comment>IDS_LANGUAGE_NAME_PT</comment>
         <translation>Português</translation>
     </message>
+    <message>
+        <source>No names have been drawn in this list yet.<byte value="xd"/>
+<byte value="xd"/>
+Draw names first. Nothing has been shown or sent.</source>
+        <comment>IDS_DRAWING_NONE</comment>
+        <translation>Ainda não foram sorteados nomes nesta lista.<byte value="xd"/>
+<byte value="xd"/>
+Sorteie os nomes primeiro. Nada foi mostrado nem enviado.</translation>
+    </message>
 </context>
 </TS>
