@@ -97,6 +97,10 @@ void CSendProgressDlg::OnOutcome(int nIndex)
 
 void CSendProgressDlg::OnFinished()
 {
+    // A run stopped at once ends before its last outcomes have arrived here: every line is
+    // shown as it ended.
+    for (int i = 0; i < m_pList->count(); ++i)
+        m_pList->item(i)->setText(m_pRun->OutcomeLine(i));
     QString strStatus = m_pRun->Summary();
     if (m_pRun->StopMessageId())
         strStatus = m_pRun->StopMessage() + QStringLiteral("\r\n\r\n") + strStatus;
@@ -112,10 +116,11 @@ void CSendProgressDlg::OnFinished()
 void CSendProgressDlg::OnCancel()
 {
     if (m_pRun->IsCancelled())
-        m_pRun->Abort();
+        m_pRun->Abort(); // ends the run at once: the window has been told already
     else
         m_pRun->Cancel();
-    ShowRunning();
+    if (m_pRun->IsRunning())
+        ShowRunning();
 }
 
 void CSendProgressDlg::OnRetry()

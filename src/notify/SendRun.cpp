@@ -38,6 +38,8 @@ CSendRun::CSendRun(const CMailAccount& account, QList<CMailJob> jobs, QObject* p
 
 CSendRun::~CSendRun()
 {
+    // Nobody is told of an end while the run is going away.
+    m_bRunning = false;
     Abort();
 }
 
@@ -113,9 +115,26 @@ void CSendRun::Launch(const QList<int>& indices)
         m_pThread->wait();
         delete m_pThread;
     }
+    const int nLaunch = ++m_nLaunch;
+    m_bRunning = true;
     m_pThread = QThread::create([this, indices] { Work(indices); });
-    connect(m_pThread, &QThread::finished, this, &CSendRun::Finished);
+    // Queued to this thread: the outcomes the worker signalled arrive before its end does.
+    connect(m_pThread, &QThread::finished, this, [this, nLaunch] { OnWorkerEnded(nLaunch); },
+            Qt::QueuedConnection);
     m_pThread->start();
+}
+
+void CSendRun::OnWorkerEnded(int nLaunch)
+{
+    // An aborted launch has been ended already; a later one is not over yet.
+    if (nLaunch == m_nLaunch && m_bRunning)
+        EndRun();
+}
+
+void CSendRun::EndRun()
+{
+    m_bRunning = false;
+    emit Finished();
 }
 
 void CSendRun::Run()
@@ -123,8 +142,9 @@ void CSendRun::Run()
     QList<int> indices;
     for (int i = 0; i < Jobs().size(); ++i)
         indices.append(i);
+    m_bRunning = true;
     Work(indices);
-    emit Finished();
+    EndRun();
 }
 
 void CSendRun::Abort()
@@ -136,11 +156,9 @@ void CSendRun::Abort()
         delete m_pThread;
         m_pThread = nullptr;
     }
-}
-
-bool CSendRun::IsRunning() const
-{
-    return m_pThread && m_pThread->isRunning();
+    // Told at once: nothing of this launch is left to wait for.
+    if (m_bRunning)
+        EndRun();
 }
 
 void CSendRun::SetResult(int nIndex, ESendOutcome outcome, const QString& strReason,

@@ -73,7 +73,9 @@ public:
     void Cancel() { m_bCancel = true; }
     // Stops now, leaving the message in flight unconfirmed; waits for the thread.
     void Abort();
-    bool IsRunning() const;
+    // Whether the owner has not yet been told the run ended: false only once Finished has
+    // been emitted on the owner's thread, so whoever sees it false sees the final outcome.
+    bool IsRunning() const { return m_bRunning; }
     bool IsCancelled() const { return m_bCancel; }
 
     const QList<CMailJob>& Jobs() const { return m_pSource->Jobs(); }
@@ -104,6 +106,9 @@ private:
                    bool bMayHaveArrived = false);
     void Stop(int nMessageId, const QStringList& arguments = {});
     void Launch(const QList<int>& indices);
+    // On the owner's thread: the worker of that launch has ended.
+    void OnWorkerEnded(int nLaunch);
+    void EndRun();
     QString NotSentReason() const;
 
     CMailAccount m_account;
@@ -119,4 +124,7 @@ private:
     std::atomic<bool> m_bCancel{false};
     std::atomic<bool> m_bAbort{false};
     QThread* m_pThread = nullptr;
+    // Owner's thread only: a launch is under way and Finished not yet emitted for it.
+    bool m_bRunning = false;
+    int m_nLaunch = 0; // which launch a worker's end belongs to
 };
