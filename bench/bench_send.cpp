@@ -3,7 +3,7 @@
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "notify/MapiInit.h"
-#include "platform/Framework.h"
+#include "notify/SendRun.h"
 #include "support/SmtpTestServer.h"
 
 #include <benchmark/benchmark.h>
@@ -12,17 +12,6 @@ namespace {
 
 CMapiInit g_mapi;
 constexpr int kPersons = 200;
-
-class CAgreeingMessages : public CMessageHandler
-{
-public:
-    int Show(int, EBoxKind kind, const QString& strText) override
-    {
-        m_strLast = strText;
-        return kind == EBoxKind::YesNoQuestion ? IDYES : IDOK;
-    }
-    QString m_strLast;
-};
 
 void BM_SendTwoHundredNotifications(benchmark::State& state)
 {
@@ -36,9 +25,7 @@ void BM_SendTwoHundredNotifications(benchmark::State& state)
     app.m_settings.m_nPort = server.Port();
     app.m_settings.m_strUser.clear();
     app.m_settings.m_strFrom = QStringLiteral("santa@example.com");
-    CAgreeingMessages messages;
-    CFramework::SetMessageHandler(&messages);
-
+    QString strSummary;
     int nRuns = 0;
     for (auto _ : state) {
         CKivvoDoc doc;
@@ -50,15 +37,21 @@ void BM_SendTwoHundredNotifications(benchmark::State& state)
             pPerson->m_strGiftTo = QStringLiteral("Person %1").arg((i + 1) % kPersons);
             list.Append(pPerson);
         }
-        doc.OnSendEmails();
+        CDocResult result;
+        std::unique_ptr<CSendRun> pRun(doc.CreateSendRun(doc.NewestPersons(), result));
+        if (!pRun) {
+            state.SkipWithError(qPrintable(result.Message()));
+            return;
+        }
+        pRun->Run();
+        strSummary = pRun->Summary();
         ++nRuns;
     }
-    CFramework::SetMessageHandler(nullptr);
     server.WaitForMessages(nRuns * kPersons);
     state.counters["messages_per_second"] =
         benchmark::Counter(double(kPersons), benchmark::Counter::kIsIterationInvariantRate);
     state.counters["connections_per_run"] = double(server.ConnectionCount()) / nRuns;
-    state.SetLabel(messages.m_strLast.toStdString());
+    state.SetLabel(strSummary.toStdString());
 }
 BENCHMARK(BM_SendTwoHundredNotifications)
     ->Unit(benchmark::kMillisecond)

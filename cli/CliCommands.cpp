@@ -8,10 +8,10 @@
 #include "app/ParticipantImport.h"
 #include "draw/DrawExplanation.h"
 #include "model/NameList.h"
+#include "notify/CardSheet.h"
 #include "platform/Archive.h"
 #include "platform/DiskFile.h"
 #include "platform/DocumentLock.h"
-#include "notify/CardSheet.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "res/TextLanguage.h"
@@ -31,9 +31,9 @@ namespace {
 // Commands that read the document, change it and save it.
 bool ChangesDocument(const QString& strCommand)
 {
-    static const QStringList changing = {"new",     "add",   "add-group", "remove", "rename-list",
-                                         "draw",    "copy",  "exclude",   "rules",  "import",
-                                         "set",     "move",  "details"};
+    static const QStringList changing = {"new",  "add",  "add-group", "remove", "rename-list",
+                                         "draw", "copy", "exclude",   "rules",  "import",
+                                         "set",  "move", "details"};
     return changing.contains(strCommand);
 }
 
@@ -182,14 +182,15 @@ int CCliCommands::Run(const QStringList& arguments)
                 : CStringTable::Format(IDS_CLI_TAKES, {strCommand, command.m_params.join(u' ')}));
     for (const QString& strOption : m_parser.optionNames()) {
         if (!command.m_options.contains(strOption))
-            return UsageError(CStringTable::Format(IDS_CLI_NO_SUCH_OPTION, {strCommand, strOption}));
+            return UsageError(
+                CStringTable::Format(IDS_CLI_NO_SUCH_OPTION, {strCommand, strOption}));
     }
     if (m_parser.isSet("language")) {
         CTextLanguage language;
         if (!CTextLanguage::ForCode(m_parser.value("language"), language))
             return UsageError(CStringTable::Format(
-                IDS_CLI_BAD_LANGUAGE, {CTextLanguage::Codes().join(QStringLiteral(", ")),
-                                       m_parser.value("language")}));
+                IDS_CLI_BAD_LANGUAGE,
+                {CTextLanguage::Codes().join(QStringLiteral(", ")), m_parser.value("language")}));
         m_runLanguage = language;
     }
     if (command.m_params.value(0) == u"FILE")
@@ -224,13 +225,17 @@ bool CCliCommands::Open(CKivvoDoc& doc)
 {
     if (m_runLanguage)
         doc.SetRunLanguage(*m_runLanguage);
-    return doc.OnOpenDocument(m_strFile);
+    return m_messages.Tell(doc.OnOpenDocument(m_strFile));
 }
 
 int CCliCommands::SaveAndReport(CKivvoDoc& doc, const QString& strMessage)
 {
     doc.SetLockedByCaller(m_pLock != nullptr);
-    if (!doc.OnSaveDocument(m_strFile))
+    // Another program's change is not thrown away without asking.
+    const CDocResult result = doc.OnSaveDocument(m_strFile, [this](const CDocResult& question) {
+        return m_messages.Ask(question.Message());
+    });
+    if (result.MessageId() == IDS_ASK_OVERWRITE_CHANGED || !m_messages.Tell(result))
         return kExitFailed;
     if (!strMessage.isEmpty())
         Print(strMessage + u'\n');
@@ -302,23 +307,20 @@ int CCliCommands::Add()
         return kExitFailed;
     if (m_args.at(0).trimmed().isEmpty())
         return UsageError(CStringTable::Load(IDS_CLI_EMPTY_NAME));
-    CNameList& list = *doc.GetNewestList();
-    list.UseEntriesAsHandles();
     CGroup* pGroup = nullptr;
     if (m_parser.isSet("group")) {
-        pGroup = list.FindGroup(m_parser.value("group"));
+        pGroup = doc.GetNewestList()->FindGroup(m_parser.value("group"));
         if (!pGroup)
             return Fail(IDS_CLI_NO_SUCH_GROUP, {m_parser.value("group")});
     }
-    const QString strName = list.MakeUniqueName(m_args.at(0), QString());
     WarnOfAddress(m_parser.value("address"));
-    auto* pPerson = new CPerson(strName, m_parser.value("address"), m_parser.value("suggestions"));
-    if (pGroup)
-        list.AddToGroup(pPerson, pGroup->m_hItem);
-    else
-        list.Append(pPerson);
-    doc.SetModifiedFlag();
-    return SaveAndReport(doc, strName);
+    CPerson* pPerson = nullptr;
+    // The stored name is printed: that it was made unique needs no message of its own.
+    if (!doc.AddPerson(pGroup,
+                       {m_args.at(0), m_parser.value("address"), m_parser.value("suggestions")},
+                       &pPerson))
+        return kExitFailed;
+    return SaveAndReport(doc, pPerson->m_strName);
 }
 
 int CCliCommands::AddGroup()
@@ -326,8 +328,8 @@ int CCliCommands::AddGroup()
     CKivvoDoc doc;
     if (!Open(doc))
         return kExitFailed;
-    doc.GetNewestList()->Append(new CGroup(m_args.at(0)));
-    doc.SetModifiedFlag();
+    if (!m_messages.Tell(doc.AddGroup(m_args.at(0))))
+        return kExitFailed;
     return SaveAndReport(doc, m_args.at(0));
 }
 
@@ -337,7 +339,6 @@ int CCliCommands::Remove()
     if (!Open(doc))
         return kExitFailed;
     CNameList& list = *doc.GetNewestList();
-    list.UseEntriesAsHandles();
     const QString& strName = m_args.at(0);
     CListItem* pItem = list.FindPerson(strName);
     if (!pItem)
@@ -345,8 +346,8 @@ int CCliCommands::Remove()
     if (!pItem)
         return Fail(IDS_CLI_NO_SUCH_ENTRY, {strName});
     const QString strRemoved = pItem->m_strName;
-    list.Remove(pItem->m_hItem);
-    doc.SetModifiedFlag();
+    if (!m_messages.Tell(doc.RemoveEntry(pItem)))
+        return kExitFailed;
     return SaveAndReport(doc, CStringTable::Format(IDS_CLI_REMOVED, {strRemoved}));
 }
 
@@ -355,8 +356,8 @@ int CCliCommands::RenameList()
     CKivvoDoc doc;
     if (!Open(doc))
         return kExitFailed;
-    doc.GetNewestList()->m_strName = m_args.at(0);
-    doc.SetModifiedFlag();
+    if (!m_messages.Tell(doc.Rename(doc.GetNewestList(), nullptr, m_args.at(0))))
+        return kExitFailed;
     return SaveAndReport(doc, m_args.at(0));
 }
 
@@ -367,12 +368,18 @@ int CCliCommands::Draw()
         return kExitFailed;
     if (!doc.CanDrawNames())
         return Fail(IDS_CLI_DRAW_UNAVAILABLE);
-    // Nobody can pass a terminal around, and e-mails are their own command.
-    m_messages.SetFixedAnswer(IDS_ASK_PASS_AROUND, IDNO);
-    m_messages.SetFixedAnswer(IDS_ASK_SEND_NOW, IDNO);
-    doc.OnDrawNames();
-    if (!doc.IsModified())
+    const CNameList* pNewest = doc.GetNewestList();
+    // A person without a name can neither be drawn nor be told whom he drew.
+    if (pNewest->FindNameless()) {
+        m_messages.Tell(CStringTable::Load(IDS_NAME_EVERYBODY_FIRST));
         return Fail(IDS_CLI_NOT_DRAWN);
+    }
+    if (!m_messages.Ask(pNewest->HasDrawnNames() ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW) ||
+        !m_messages.Tell(doc.DrawNames()))
+        return Fail(IDS_CLI_NOT_DRAWN);
+    // Nobody can pass a terminal around, and e-mails are their own command.
+    m_messages.Decline(IDS_ASK_PASS_AROUND);
+    m_messages.Decline(IDS_ASK_SEND_NOW);
     return SaveAndReport(
         doc, CStringTable::Format(IDS_CLI_DRAWN, {doc.GetNewestList()->CountPersons(), m_strFile}));
 }
@@ -384,8 +391,11 @@ int CCliCommands::Copy()
         return kExitFailed;
     if (!doc.CanDrawNames())
         return Fail(IDS_CLI_COPY_UNAVAILABLE);
-    doc.OnCopyForNextExchange();
-    if (!doc.IsModified())
+    if (doc.GetListCount() >= CKivvoDoc::kMaxLists) {
+        m_messages.Tell(CStringTable::Format(IDS_TOO_MANY_LISTS, {CKivvoDoc::kMaxLists}));
+        return Fail(IDS_CLI_NOT_COPIED);
+    }
+    if (!m_messages.Ask(IDS_ASK_COPY_LIST) || !m_messages.Tell(doc.CopyForNextExchange()))
         return Fail(IDS_CLI_NOT_COPIED);
     return SaveAndReport(
         doc, CStringTable::Format(IDS_CLI_COPIED, {doc.GetNewestList()->m_strName, m_strFile}));
@@ -417,27 +427,21 @@ int CCliCommands::Exclude()
     const CPerson* pRecipient = list.FindPerson(m_args.at(1));
     if (!pGiver || !pRecipient)
         return Fail(IDS_CLI_NO_SUCH_PERSON, {0, pGiver ? m_args.at(1) : m_args.at(0)});
-    const QString& strGiver = pGiver->m_strName;
-    const QString& strRecipient = pRecipient->m_strName;
+    const QString strGiver = pGiver->m_strName;
+    const QString strRecipient = pRecipient->m_strName;
     if (pGiver == pRecipient)
         return UsageError(CStringTable::Format(IDS_PERSON_SELF_EXCLUDED, {strGiver}));
     const bool bBoth = m_parser.isSet("both");
     const bool bRemove = m_parser.isSet("remove");
-    CExclusions& exclusions = list.m_exclusions;
-    const auto change = [&](const QString& strFrom, const QString& strTo) {
-        return bRemove ? exclusions.Remove(strFrom, strTo) : exclusions.Add(strFrom, strTo);
-    };
-    bool bChanged = change(strGiver, strRecipient);
-    if (bBoth)
-        bChanged = change(strRecipient, strGiver) || bChanged;
-    if (!bChanged)
-        return Fail(bRemove ? IDS_CLI_NO_SUCH_EXCLUSION : IDS_CLI_EXCLUSION_KNOWN,
-                    {strGiver, strRecipient});
+    if (const CDocResult result = doc.Exclude(strGiver, strRecipient, bBoth, bRemove); !result) {
+        m_err << result.Message() << '\n';
+        m_err.flush();
+        return kExitFailed;
+    }
     const int nDone = bRemove ? IDS_CLI_EXCLUSION_REMOVED : IDS_RULE_EXCLUDED;
     QStringList done{CStringTable::Format(nDone, {strGiver, strRecipient})};
     if (bBoth)
         done.append(CStringTable::Format(nDone, {strRecipient, strGiver}));
-    doc.SetModifiedFlag();
     return SaveAndReport(doc, done.join(u'\n'));
 }
 
@@ -461,8 +465,9 @@ void CCliCommands::PrintRules(const CKivvoDoc& doc)
     const QString strHistory =
         rules.m_nHistory == 0
             ? CStringTable::Load(IDS_CLI_HISTORY_NONE)
-            : CStringTable::Format(IDS_CLI_HISTORY,
-                                   {rules.m_nHistory, CDrawExplanation::HistoryRule(rules.m_nHistory)});
+            : CStringTable::Format(
+                  IDS_CLI_HISTORY,
+                  {rules.m_nHistory, CDrawExplanation::HistoryRule(rules.m_nHistory)});
     Print(CStringTable::Format(IDS_CLI_RULES,
                                {strHistory, onOff(rules.m_bNoMutual), onOff(rules.m_bOneCircle)}));
     const CNameList& list = *doc.GetNewestList();
@@ -503,7 +508,8 @@ int CCliCommands::Rules()
             return UsageError(
                 CStringTable::Format(IDS_CLI_BAD_SWITCH, {pOption, m_parser.value(pOption)}));
     }
-    doc.SetRules(rules);
+    if (!m_messages.Tell(doc.SetRules(rules)))
+        return kExitFailed;
     if (const int nExit = SaveAndReport(doc, QString()))
         return nExit;
     PrintRules(doc);
@@ -547,7 +553,8 @@ int CCliCommands::Details()
         if (m_parser.isSet(pOption))
             *pText = m_parser.value(pOption).trimmed();
     }
-    doc.SetDetails(&list, details);
+    if (!m_messages.Tell(doc.SetDetails(&list, details)))
+        return kExitFailed;
     if (const int nExit =
             SaveAndReport(doc, CStringTable::Format(IDS_CLI_DETAILS_SAVED, {list.m_strName})))
         return nExit;
@@ -576,8 +583,9 @@ int CCliCommands::Import()
               << '\n';
     if (import.RowsToAdd().isEmpty())
         return Fail(IDS_IMPORT_NOTHING);
-    const int nCount = import.Apply(list);
-    doc.SetModifiedFlag();
+    int nCount = 0;
+    if (!m_messages.Tell(doc.ImportParticipants(import, &nCount)))
+        return kExitFailed;
     return SaveAndReport(doc, CStringTable::Format(IDS_IMPORT_DONE, {nCount, list.m_strName}));
 }
 
@@ -596,7 +604,8 @@ int CCliCommands::Export()
     const QByteArray csv = CParticipantExport::Csv(list);
     const QString strOut = m_parser.value("csv");
     QString strError;
-    if (!CDiskFile::Save(strOut, [&csv](CArchive& ar) { ar.WriteBytes(csv); }, strError))
+    if (!CDiskFile::Save(
+            strOut, [&csv](CArchive& ar) { ar.WriteBytes(csv); }, strError))
         return Fail(IDS_EXPORT_FAILED, {strOut, strError});
     Print(CStringTable::Format(IDS_EXPORT_DONE, {list.CountPersons(), strOut}) + u'\n');
     return kExitOk;
@@ -622,21 +631,27 @@ int CCliCommands::Set()
     CPerson* pPerson = list.FindPerson(m_args.at(0));
     if (!pPerson)
         return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_args.at(0)});
+    CPersonFields fields = CPersonFields::Of(*pPerson);
     if (m_parser.isSet("name")) {
-        const QString strWanted = m_parser.value("name");
-        if (strWanted.trimmed().isEmpty())
+        fields.m_strName = m_parser.value("name");
+        if (fields.m_strName.trimmed().isEmpty())
             return UsageError(CStringTable::Load(IDS_CLI_EMPTY_NAME));
-        const QString strStored = list.RenamePerson(pPerson, strWanted);
-        if (strStored != strWanted)
-            m_err << CStringTable::Format(IDS_NAME_MADE_UNIQUE, {strWanted, strStored}) << '\n';
     }
-    if (m_parser.isSet("address")) {
-        pPerson->m_strAddress = m_parser.value("address");
-        WarnOfAddress(pPerson->m_strAddress);
-    }
+    if (m_parser.isSet("address"))
+        fields.m_strAddress = m_parser.value("address");
     if (m_parser.isSet("suggestions"))
-        pPerson->m_strSuggestions = m_parser.value("suggestions");
-    doc.SetModifiedFlag();
+        fields.m_strSuggestions = m_parser.value("suggestions");
+    const CDocResult result = doc.SetPerson(pPerson, fields);
+    // A name made unique is told below, as before the address's warning.
+    if (!result) {
+        m_messages.Tell(result);
+        return kExitFailed;
+    }
+    if (m_parser.isSet("name") && pPerson->m_strName != fields.m_strName)
+        m_err << CStringTable::Format(IDS_NAME_MADE_UNIQUE, {fields.m_strName, pPerson->m_strName})
+              << '\n';
+    if (m_parser.isSet("address"))
+        WarnOfAddress(pPerson->m_strAddress);
     return SaveAndReport(doc, pPerson->m_strName);
 }
 
@@ -657,11 +672,12 @@ int CCliCommands::Move()
         if (!pGroup)
             return Fail(IDS_CLI_NO_SUCH_GROUP, {m_parser.value("group")});
     }
-    list.MovePerson(pPerson, pGroup);
-    doc.SetModifiedFlag();
-    return SaveAndReport(doc, pGroup ? CStringTable::Format(IDS_MOVED_TO_GROUP,
-                                                            {pPerson->m_strName, pGroup->m_strName})
-                                     : CStringTable::Format(IDS_MOVED_TO_TOP, {pPerson->m_strName}));
+    if (!m_messages.Tell(doc.MovePerson(pPerson, pGroup)))
+        return kExitFailed;
+    return SaveAndReport(
+        doc, pGroup
+                 ? CStringTable::Format(IDS_MOVED_TO_GROUP, {pPerson->m_strName, pGroup->m_strName})
+                 : CStringTable::Format(IDS_MOVED_TO_TOP, {pPerson->m_strName}));
 }
 
 int CCliCommands::Notification()
@@ -690,24 +706,32 @@ int CCliCommands::Send()
     if (!m_app.m_settings.IsMailSetUp())
         return Fail(IDS_CLI_MAIL_NOT_SET_UP, {MailOptionsToSet(m_app.m_settings)});
     CKivvoApp::LoadContactsProc(&m_app);
-    CCliUserInterface ui(&m_out, &m_err);
+    CCliUserInterface ui;
     CKivvoDoc doc;
     doc.SetUserInterface(&ui);
     if (!Open(doc))
         return kExitFailed;
-    if (!m_parser.isSet("person")) {
-        doc.OnSendEmails();
-        return ui.AllSent() ? kExitOk : Fail(IDS_CLI_NOT_SENT);
+    QList<const CPerson*> persons;
+    if (m_parser.isSet("person")) {
+        const CPerson* pPerson = doc.GetNewestList()->FindPerson(m_parser.value("person"));
+        if (!pPerson)
+            return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_parser.value("person")});
+        if (pPerson->m_strAddress.isEmpty())
+            return Fail(IDS_CLI_NO_ADDRESS, {pPerson->m_strName});
+        persons.append(pPerson);
     }
-    CNameList& list = *doc.GetCurrentList();
-    CPerson* pPerson = list.FindPerson(m_parser.value("person"));
-    if (!pPerson)
-        return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_parser.value("person")});
-    if (pPerson->m_strAddress.isEmpty())
-        return Fail(IDS_CLI_NO_ADDRESS, {pPerson->m_strName});
-    list.UseEntriesAsHandles();
-    doc.SendEmailTo(pPerson->m_hItem);
-    return ui.AllSent() ? kExitOk : kExitFailed;
+    // The question is asked for everybody, not for one person named on the command line.
+    if (!m_messages.Tell(doc.CheckNewestDrawing()) ||
+        (persons.isEmpty() && !m_messages.Ask(IDS_ASK_SEND_ALL)))
+        return persons.isEmpty() ? Fail(IDS_CLI_NOT_SENT) : kExitFailed;
+    CDocResult result;
+    CSendRun* pRun = doc.CreateSendRun(persons.isEmpty() ? doc.NewestPersons() : persons, result);
+    if (!m_messages.Tell(result))
+        return persons.isEmpty() ? Fail(IDS_CLI_NOT_SENT) : kExitFailed;
+    const bool bAllSent = CCliUserInterface::RunSend(pRun, m_out, m_err);
+    if (bAllSent)
+        return kExitOk;
+    return persons.isEmpty() ? Fail(IDS_CLI_NOT_SENT) : kExitFailed;
 }
 
 int CCliCommands::Cards()
@@ -718,7 +742,7 @@ int CCliCommands::Cards()
     if (!Open(doc))
         return kExitFailed;
     // The same check as before sending: a drawing that no longer fits its list is not printed.
-    if (!doc.CheckNewestDrawing())
+    if (!m_messages.Tell(doc.CheckNewestDrawing()))
         return kExitFailed;
     const CNameList& list = *doc.GetNewestList();
     QStringList names;
@@ -824,13 +848,12 @@ void CCliCommands::PrintSettings()
     const CSettings& settings = m_app.m_settings;
     const QString strPassword = CStringTable::Load(
         settings.m_strPassword.isEmpty() ? IDS_PASSWORD_NONE : IDS_CLI_PASSWORD_SET);
-    Print(
-        CStringTable::Format(IDS_CLI_SETTINGS,
-                             {ShownSetting(settings.m_strServer), settings.m_nPort,
-                              ShownSetting(settings.m_strFrom), ShownSetting(settings.m_strUser),
-                              strPassword, ShownSetting(settings.m_strFooter),
-                              m_app.SettingsPath()}) +
-        m_app.PasswordPlace() + u'\n');
+    Print(CStringTable::Format(IDS_CLI_SETTINGS,
+                               {ShownSetting(settings.m_strServer), settings.m_nPort,
+                                ShownSetting(settings.m_strFrom), ShownSetting(settings.m_strUser),
+                                strPassword, ShownSetting(settings.m_strFooter),
+                                m_app.SettingsPath()}) +
+          m_app.PasswordPlace() + u'\n');
 }
 
 int CCliCommands::Config()

@@ -1,5 +1,6 @@
 #include "CliMessageHandler.h"
 
+#include "platform/DocResult.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -8,34 +9,50 @@
 #include <cstdio>
 #include <unistd.h>
 
-int CCliMessageHandler::Show(int nStringId, EBoxKind kind, const QString& strText)
+void CCliMessageHandler::Show(const QString& strText)
 {
-    m_shown.insert(nStringId);
     QString strShown = strText;
     strShown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_err << strShown;
-    if (!IsQuestion(kind)) {
-        m_err << '\n';
-        m_err.flush();
-        return IDOK;
-    }
-    int nAnswer = IDNO;
-    if (m_fixedAnswers.contains(nStringId))
-        nAnswer = m_fixedAnswers.value(nStringId);
-    else if (m_bAssumeYes)
-        nAnswer = IDYES;
-    else if (isatty(STDIN_FILENO))
-        return Ask();
-    m_err << (nAnswer == IDYES ? " yes" : " no") << '\n';
-    m_err.flush();
-    return nAnswer;
 }
 
-int CCliMessageHandler::Ask() const
+void CCliMessageHandler::Tell(const QString& strText)
 {
-    m_err << CStringTable::Load(IDS_CLI_QUESTION_SUFFIX);
+    Show(strText);
+    m_err << '\n';
     m_err.flush();
-    QTextStream in(stdin);
-    const QString strAnswer = in.readLine().trimmed().toLower();
-    return strAnswer == u"y" || strAnswer == u"yes" ? IDYES : IDNO;
+}
+
+bool CCliMessageHandler::Tell(const CDocResult& result)
+{
+    if (result.MessageId())
+        Tell(result.Message());
+    return result.IsDone();
+}
+
+bool CCliMessageHandler::Ask(int nStringId)
+{
+    return Ask(CStringTable::Load(nStringId));
+}
+
+bool CCliMessageHandler::Ask(const QString& strQuestion)
+{
+    Show(strQuestion);
+    if (!m_bAssumeYes && isatty(STDIN_FILENO)) {
+        m_err << CStringTable::Load(IDS_CLI_QUESTION_SUFFIX);
+        m_err.flush();
+        QTextStream in(stdin);
+        const QString strAnswer = in.readLine().trimmed().toLower();
+        return strAnswer == u"y" || strAnswer == u"yes";
+    }
+    m_err << (m_bAssumeYes ? " yes" : " no") << '\n';
+    m_err.flush();
+    return m_bAssumeYes;
+}
+
+void CCliMessageHandler::Decline(int nStringId)
+{
+    Show(CStringTable::Load(nStringId));
+    m_err << " no" << '\n';
+    m_err.flush();
 }

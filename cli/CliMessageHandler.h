@@ -1,30 +1,31 @@
 #pragma once
 
-#include "platform/MessageHandler.h"
+#include <QString>
 
-#include <QHash>
-#include <QSet>
-
+class CDocResult;
 class QTextStream;
 
-// Message boxes on a terminal: every text goes to the error stream; a question is answered
-// by a fixed answer for its number, else Yes with --yes, else asked on a terminal, else No.
-class CCliMessageHandler : public CMessageHandler
+// What kivvo-cli tells and asks, on the error stream: a message as a line; a question
+// answered Yes with --yes, else asked on a terminal, else No, the answer echoed.
+class CCliMessageHandler
 {
 public:
     explicit CCliMessageHandler(QTextStream& err) : m_err(err) {}
 
     void SetAssumeYes(bool bYes) { m_bAssumeYes = bYes; }
-    void SetFixedAnswer(int nStringId, int nAnswer) { m_fixedAnswers.insert(nStringId, nAnswer); }
 
-    int Show(int nStringId, EBoxKind kind, const QString& strText) override;
-    bool HasShown(int nStringId) const { return m_shown.contains(nStringId); }
+    void Tell(const QString& strText);
+    // Tells a result's message, if it has one; returns whether it was a success.
+    bool Tell(const CDocResult& result);
+    // Asks the question (or the one with that number); true for Yes.
+    bool Ask(const QString& strQuestion);
+    bool Ask(int nStringId);
+    // A question that nobody at a terminal can answer Yes to here: shown, answered No.
+    void Decline(int nStringId);
 
 private:
-    int Ask() const;
+    void Show(const QString& strText);
 
     QTextStream& m_err;
     bool m_bAssumeYes = false;
-    QHash<int, int> m_fixedAnswers;
-    QSet<int> m_shown;
 };

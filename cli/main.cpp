@@ -45,15 +45,14 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     CCliMessageHandler messages(err);
-    CFramework::SetMessageHandler(&messages);
     CLazyKeyring::SetWaitNotice([&err](bool bWaiting) {
         if (bWaiting)
             err << CStringTable::Load(IDS_KEYRING_WAITING) << Qt::endl;
     });
 
     CKivvoApp kivvo;
+    QObject::connect(&kivvo, &CKivvoApp::Warning,
+                     [&messages](int, const QString& strText) { messages.Tell(strText); });
     CCliCommands commands(out, err, messages, kivvo);
-    const int nExit = commands.Run(app.arguments().mid(1));
-    CFramework::SetMessageHandler(nullptr);
-    return nExit;
+    return commands.Run(app.arguments().mid(1));
 }

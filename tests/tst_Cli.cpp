@@ -133,6 +133,16 @@ void TestCli::buildDrawCopy()
     const CRun drawn = RunCli({"draw", m_strFile, "--yes"});
     QCOMPARE(drawn.m_nExit, 0);
     QVERIFY(drawn.m_strErr.contains("pass around this computer"));
+    // Three persons have two drawings: a redraw often gives the same one, and it is drawn.
+    const QString strThree = m_pDir->filePath("three.kv");
+    RunCli({"new", strThree});
+    for (const char* pName : {"Ann", "Bob", "Cid"})
+        RunCli({"add", strThree, pName});
+    for (int i = 0; i < 8; ++i) {
+        const CRun redrawn = RunCli({"draw", strThree, "--yes"});
+        QCOMPARE(redrawn.m_nExit, 0);
+        QVERIFY(redrawn.m_strOut.startsWith("Names drawn for 3 persons"));
+    }
     const QString strReport = RunCli({"report", m_strFile, "--gift-to"}).m_strOut;
     QCOMPARE(strReport.count(" --> "), 4);
     QVERIFY(!strReport.contains(" --> \n"));

@@ -286,8 +286,8 @@ void TestContacts::addressCheck_data()
     using E = CKivvoApp::EAddress;
     QTest::newRow("empty") << " " << int(E::Empty);
     QTest::newRow("address") << "ann@example.org" << int(E::Mail);
-    QTest::newRow("with display name, and a second") << "Ann <ann@example.org>; bob@x.co"
-                                                     << int(E::Mail);
+    QTest::newRow("with display name, and a second")
+        << "Ann <ann@example.org>; bob@x.co" << int(E::Mail);
     QTest::newRow("words for the at-sign") << "farah at example" << int(E::Neither);
     QTest::newRow("domain without a dot") << "farah@example" << int(E::Neither);
     QTest::newRow("blank inside") << "farah @example.org" << int(E::Neither);
@@ -334,6 +334,7 @@ void TestContacts::loaderReadsTheDocumentsFolder()
     WriteFile(dir.filePath("notes.txt"), Card("FN:Not Read\r\nEMAIL:n@x.org\r\n"));
     CThreadNotingHandler messages;
     CKivvoApp app;
+    messages.Watch(app);
     app.m_strFolder = dir.path() + QDir::separator();
     app.OnCommand(ID_LOAD_CONTACTS);
     app.OnLoadContacts(); // started once only
@@ -352,16 +353,17 @@ void TestContacts::loaderReportsFailuresOnTheUserInterfaceThread()
     WriteFile(dir.filePath("c-good.vcf"), Card("FN:Ann\r\nEMAIL:ann@x.org\r\n"));
     CThreadNotingHandler messages;
     CKivvoApp app;
+    messages.Watch(app);
     app.m_strFolder = dir.path() + QDir::separator();
     app.OnLoadContacts();
     QVERIFY(app.WaitForContacts(10000));
     QTRY_COMPARE(messages.m_boxes.size(), 2);
     QCOMPARE(messages.Ids(), (QList<int>{IDS_CONTACTS_CREATE_ERROR, IDS_CONTACTS_LOGIN_ERROR}));
-    QCOMPARE(messages.m_boxes.at(0).m_strText, "The address book " +
-                                                   dir.filePath("a-broken.vcf") +
+    QCOMPARE(messages.m_boxes.at(0).m_strText, "The address book " + dir.filePath("a-broken.vcf") +
                                                    " cannot be opened: No such file or directory");
-    QVERIFY(messages.m_boxes.at(1).m_strText.endsWith("b-not-a-card.vcf cannot be read: it is not a "
-                                                      "vCard file"));
+    QVERIFY(
+        messages.m_boxes.at(1).m_strText.endsWith("b-not-a-card.vcf cannot be read: it is not a "
+                                                  "vCard file"));
     QCOMPARE(messages.m_threads,
              (QList<QThread*>{QThread::currentThread(), QThread::currentThread()}));
     QCOMPARE(CachedRecords(app), QStringList{"Ann;;;ann@x.org;;;"}); // the others still load
@@ -463,8 +465,8 @@ void TestContacts::watchedFolderIsReadAgain()
             QVERIFY(QFile::remove(dir.filePath(change.at(0))));
         else
             WriteFile(dir.filePath(change.at(0)), change.at(0).endsWith(".vcf")
-                                                     ? Card(change.at(1).toUtf8())
-                                                     : change.at(1).toUtf8());
+                                                      ? Card(change.at(1).toUtf8())
+                                                      : change.at(1).toUtf8());
         ++nStep;
         if (change.at(0).endsWith(".vcf"))
             QTRY_COMPARE_WITH_TIMEOUT(nChanged, nStep, 10000);

@@ -222,8 +222,7 @@ void TestDesktop::dialogsFitTheScreen_data()
                return new CDrawNamesDlg(doc.GetCurrentList(), CDrawNamesDlg::kShowMode, pParent);
            });
     QTest::newRow("person") << DialogMaker([](CKivvoDoc& doc, CKivvoApp&, QWidget* pParent) {
-        CNameList* pList = doc.GetCurrentList();
-        return new CPersonDlg(pList->GetPersonAt(0), pList, pParent);
+        return new CPersonDlg(doc.GetNewestList()->GetPersonAt(0), &doc, pParent);
     });
     QTest::newRow("about") << DialogMaker([](CKivvoDoc&, CKivvoApp&, QWidget* pParent) {
         return new CAboutDlg(pParent, [](const QUrl&) { return true; });
@@ -319,8 +318,9 @@ void TestDesktop::treeKeys()
 void TestDesktop::personDialogKeys()
 {
     // Focus starts in the name; Tab and Shift+Tab leave the suggestions; Enter adds a line.
-    auto pList = ParseList(QStringLiteral("Ann"));
-    CPersonDlg dialog(pList->GetPersonAt(0), pList.get());
+    CKivvoDoc doc;
+    BuildDocument(doc, {QStringLiteral("Ann")});
+    CPersonDlg dialog(doc.GetNewestList()->GetPersonAt(0), &doc);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QCOMPARE(QApplication::focusWidget()->objectName(), "name");
@@ -335,7 +335,7 @@ void TestDesktop::personDialogKeys()
     QTest::keyClick(pSuggestions, Qt::Key_Backtab, Qt::ShiftModifier);
     QVERIFY(QApplication::focusWidget() != pSuggestions);
     dialog.accept();
-    QCOMPARE(pList->GetPersonAt(0)->m_strSuggestions, "Socks\nTea");
+    QCOMPARE(doc.GetNewestList()->GetPersonAt(0)->m_strSuggestions, "Socks\nTea");
 }
 
 void TestDesktop::menuKeys_data()

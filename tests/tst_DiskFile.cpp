@@ -124,9 +124,10 @@ void TestDiskFile::fullDiskKeepsTheOldFile()
           },
           [&] {
               // A failed save leaves the document modified, to be saved elsewhere.
-              if (doc.OnSaveDocument(doc.GetPathName()) || !doc.IsModified())
+              const CDocResult result = doc.OnSaveDocument(doc.GetPathName());
+              if (result || !doc.IsModified())
                   return QString();
-              return messages.m_boxes.value(0).m_strText;
+              return result.Message();
           }}},
         {"settings",
          {[&](const QString& strFolder) {
@@ -189,10 +190,11 @@ void TestDiskFile::oddFilesAreRefused()
 
     CKivvoDoc doc;
     BuildDocument(doc, {"Ann"});
-    QVERIFY(!doc.OnOpenDocument(dir.filePath("odd.kv")));
+    QVERIFY(!messages.Tell(doc.OnOpenDocument(dir.filePath("odd.kv"))));
     QCOMPARE(DescribeDocument(doc), QStringList{"List: Ann"});
 
     CKivvoApp app;
+    messages.Watch(app);
     app.m_strFolder = dir.path() + QDir::separator();
     app.m_settings.m_strServer = "kept";
     struct stat before = {};
@@ -276,14 +278,14 @@ void TestDiskFile::changedOnDiskAsksFirst()
     if (change == 3)
         QVERIFY(StartOtherWriter(writer, strPath));
 
-    const bool bSaved = doc.OnSaveDocument(strPath);
+    const bool bSaved = bool(doc.OnSaveDocument(strPath, messages.Confirm()));
     QVERIFY(change != 3 || writer.waitForFinished());
     QCOMPARE(bSaved, saved);
     QCOMPARE(messages.Ids().contains(IDS_ASK_OVERWRITE_CHANGED), asked);
     QCOMPARE(doc.IsModified(), !saved);
     QCOMPARE(ReadAll(strPath) == onDisk + (change == 3 ? "more" : ""), !saved);
     if (saved) // and the next save asks nothing: the file is the document's own again
-        QVERIFY(doc.OnSaveDocument(strPath));
+        QVERIFY(doc.OnSaveDocument(strPath, messages.Confirm()));
     QCOMPARE(messages.Ids().count(IDS_ASK_OVERWRITE_CHANGED), asked ? 1 : 0);
 }
 
@@ -311,7 +313,7 @@ void TestDiskFile::modeOfSavedDocument()
         doc.SetModifiedFlag();
     }
     const mode_t oldMask = umask(022);
-    const bool bSaved = doc.OnSaveDocument(strPath);
+    const bool bSaved = bool(doc.OnSaveDocument(strPath));
     umask(oldMask);
     QVERIFY(bSaved);
     struct stat info = {};

@@ -298,13 +298,13 @@ void TestDocumentFile::openAndSaveThroughFiles()
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write(Int(1) + Hex("01"));
     damaged.close();
-    QVERIFY(!reopened.OnOpenDocument(damaged.fileName()));
+    QVERIFY(!messages.Tell(reopened.OnOpenDocument(damaged.fileName())));
     QCOMPARE(DescribeDocument(reopened), QStringList{"List: Ann"});
     QCOMPARE(reopened.GetPathName(), strPath);
     QCOMPARE(messages.Ids(), QList<int>{IDS_FILE_READ_ERROR});
     QVERIFY(messages.m_boxes.at(0).m_strText.contains(QStringLiteral("damaged.kv")));
 
-    QVERIFY(!reopened.OnOpenDocument(dir.filePath(QStringLiteral("missing.kv"))));
+    QVERIFY(!messages.Tell(reopened.OnOpenDocument(dir.filePath(QStringLiteral("missing.kv")))));
     QCOMPARE(messages.Ids().last(), IDS_FILE_OPEN_ERROR);
     QVERIFY(messages.m_boxes.last().m_strText.contains(QStringLiteral("missing.kv")));
 }
@@ -317,7 +317,7 @@ void TestDocumentFile::failedSaveKeepsTheOldFile()
     doc.OnNewDocument();
     doc.SetModifiedFlag();
     const QString strPath = dir.filePath(QStringLiteral("no-such-folder/circle.kv"));
-    QVERIFY(!doc.OnSaveDocument(strPath));
+    QVERIFY(!messages.Tell(doc.OnSaveDocument(strPath)));
     QVERIFY(doc.IsModified());
     QVERIFY(doc.GetPathName().isEmpty());
     QCOMPARE(messages.Ids(), QList<int>{IDS_FILE_SAVE_ERROR});
@@ -350,7 +350,7 @@ void TestDocumentFile::saveThatCouldNotBeOpenedIsRefused()
     for (int i = 0; i < persons; ++i)
         doc.GetNewestList()->Append(new CPerson(strName, {}, {}));
     const QString strPath = dir.filePath("circle.kv");
-    QVERIFY(!doc.OnSaveDocument(strPath));
+    QVERIFY(!messages.Tell(doc.OnSaveDocument(strPath)));
     QCOMPARE(messages.Ids(), QList<int>{IDS_FILE_SAVE_ERROR});
     QVERIFY2(messages.m_boxes.at(0).m_strText.contains(why),
              qPrintable(messages.m_boxes.at(0).m_strText));

@@ -37,13 +37,13 @@ void TestLanguages::environment_data()
         << QStringList{"", "fr_FR.UTF-8", "pl_PL.UTF-8", "de_DE.UTF-8"} << "fr";
     QTest::newRow("LANGUAGE: its first language Kivvo has")
         << QStringList{"sv:nl_BE:de", "", "", "de_DE.UTF-8"} << "nl";
-    QTest::newRow("LANGUAGE: English asked first") << QStringList{"en:de", "", "", "de_DE.UTF-8"}
-                                                   << "en";
-    QTest::newRow("LANGUAGE ignored in the C locale") << QStringList{"de", "C", "", "it_IT"}
-                                                      << "en";
+    QTest::newRow("LANGUAGE: English asked first")
+        << QStringList{"en:de", "", "", "de_DE.UTF-8"} << "en";
+    QTest::newRow("LANGUAGE ignored in the C locale")
+        << QStringList{"de", "C", "", "it_IT"} << "en";
     QTest::newRow("LANGUAGE ignored without a locale") << QStringList{"de", "", "", ""} << "en";
-    QTest::newRow("a language Kivvo does not have") << QStringList{"", "", "", "sv_SE.UTF-8"}
-                                                    << "en";
+    QTest::newRow("a language Kivvo does not have")
+        << QStringList{"", "", "", "sv_SE.UTF-8"} << "en";
     QTest::newRow("Brazilian Portuguese") << QStringList{"", "", "", "pt_BR.UTF-8@x"} << "pt";
 }
 
@@ -67,21 +67,37 @@ void TestLanguages::speaksEachLanguage_data()
     QTest::addColumn<QString>("question"); // the message box before a drawing
     QTest::addColumn<QString>("cliError"); // kivvo-cli on an unknown command
 
-    QTest::newRow("en") << "en" << "Hi Ann!" << "Are you sure you want to draw names now?"
+    QTest::newRow("en") << "en"
+                        << "Hi Ann!"
+                        << "Are you sure you want to draw names now?"
                         << "kivvo-cli: unknown command \"bogus\"";
-    QTest::newRow("de") << "de" << "Hallo Ann!" << "Möchtest du die Namen jetzt wirklich"
+    QTest::newRow("de") << "de"
+                        << "Hallo Ann!"
+                        << "Möchtest du die Namen jetzt wirklich"
                         << "kivvo-cli: unbekannter Befehl „bogus“";
-    QTest::newRow("es") << "es" << "¡Hola, Ann!" << "¿Seguro que quieres sortear"
+    QTest::newRow("es") << "es"
+                        << "¡Hola, Ann!"
+                        << "¿Seguro que quieres sortear"
                         << "kivvo-cli: comando desconocido \"bogus\"";
-    QTest::newRow("fr") << "fr" << "Bonjour Ann\u00a0!" << "Voulez-vous vraiment tirer"
+    QTest::newRow("fr") << "fr"
+                        << "Bonjour Ann\u00a0!"
+                        << "Voulez-vous vraiment tirer"
                         << "kivvo-cli: commande inconnue «\u00a0bogus\u00a0»";
-    QTest::newRow("it") << "it" << "Ciao Ann!" << "Vuoi davvero estrarre"
+    QTest::newRow("it") << "it"
+                        << "Ciao Ann!"
+                        << "Vuoi davvero estrarre"
                         << "kivvo-cli: comando sconosciuto \"bogus\"";
-    QTest::newRow("nl") << "nl" << "Hallo Ann!" << "Weet je zeker dat je nu de lootjes"
+    QTest::newRow("nl") << "nl"
+                        << "Hallo Ann!"
+                        << "Weet je zeker dat je nu de lootjes"
                         << "kivvo-cli: onbekende opdracht \"bogus\"";
-    QTest::newRow("pl") << "pl" << "Cześć, Ann!" << "Czy na pewno chcesz teraz wylosować"
+    QTest::newRow("pl") << "pl"
+                        << "Cześć, Ann!"
+                        << "Czy na pewno chcesz teraz wylosować"
                         << "kivvo-cli: nieznane polecenie „bogus”";
-    QTest::newRow("pt") << "pt" << "Olá, Ann!" << "Tem certeza de que deseja sortear"
+    QTest::newRow("pt") << "pt"
+                        << "Olá, Ann!"
+                        << "Tem certeza de que deseja sortear"
                         << "kivvo-cli: comando desconhecido \"bogus\"";
 }
 
@@ -105,12 +121,8 @@ void TestLanguages::speaksEachLanguage()
     // A message box of the desktop in its language.
     CTextLanguage::SetUi(text);
     const auto english = qScopeGuard([] { CTextLanguage::SetUi(CTextLanguage()); });
-    CRecordingMessageHandler messages;
-    LoadDocument(doc, {"Ann, Bob, Cid"});
-    doc.OnDrawNames();
-    QVERIFY(!messages.m_boxes.isEmpty());
-    QVERIFY2(messages.m_boxes.first().m_strText.startsWith(question),
-             qPrintable(messages.m_boxes.first().m_strText));
+    const QString strAsked = CStringTable::Load(IDS_ASK_DRAW_NOW);
+    QVERIFY2(strAsked.startsWith(question), qPrintable(strAsked));
 
     // A count picks its plural form; one participant and five read differently. English keeps
     // its one form, as it always had.

@@ -31,12 +31,12 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -871,14 +871,17 @@ void TestMainFrame::menusHaveOneMnemonicPerLetter()
             continue;
         const qsizetype nAmp = pButton->text().indexOf(u'&');
         QVERIFY2(nAmp >= 0, qPrintable(pButton->text()));
-        QVERIFY2(!bar.contains(pButton->text().at(nAmp + 1).toLower()), qPrintable(pButton->text()));
+        QVERIFY2(!bar.contains(pButton->text().at(nAmp + 1).toLower()),
+                 qPrintable(pButton->text()));
         bar.insert(pButton->text().at(nAmp + 1).toLower());
     }
     // The keys the tree takes are shown beside their commands, named in English here.
     if (language != u"en")
         return;
-    for (const auto& [nID, strKey] : {std::pair{ID_ADD_PERSON, "Ins"}, {ID_DELETE_ITEM, "Del"},
-                                      {ID_RENAME_ITEM, "F2"}, {ID_PERSON_PROPERTIES, "Enter"}})
+    for (const auto& [nID, strKey] : {std::pair{ID_ADD_PERSON, "Ins"},
+                                      {ID_DELETE_ITEM, "Del"},
+                                      {ID_RENAME_ITEM, "F2"},
+                                      {ID_PERSON_PROPERTIES, "Enter"}})
         QVERIFY2(m_pFrame->Action(nID)->text().endsWith(u'\t' + QString(strKey)),
                  qPrintable(m_pFrame->Action(nID)->text()));
 }
@@ -897,7 +900,8 @@ void TestMainFrame::sendEmailsSetsUpMailFirst()
     QVERIFY(server.IsReady());
     Load({"Ann>Bob, Bob>Cid, Cid>Ann"});
     for (int i = 0; i < 3; ++i)
-        m_pDoc->GetNewestList()->GetPersonAt(i)->m_strAddress = QStringLiteral("p%1@example.org").arg(i);
+        m_pDoc->GetNewestList()->GetPersonAt(i)->m_strAddress =
+            QStringLiteral("p%1@example.org").arg(i);
     m_pMessages->Answer(IDS_ASK_SEND_ALL, IDYES);
     QStringList shown; // the fields as Configure came up, and their hints
     QTimer::singleShot(0, this, [&] {
@@ -984,13 +988,13 @@ void TestMainFrame::undoGivesBackTheSavedBytes()
     const QString strTree = Tree();
 
     Change(change);
-    const QByteArray changed = m_pDoc->SaveState().m_bytes;
+    const QByteArray changed = DocumentBytes(*m_pDoc);
     QVERIFY(changed != saved);
     QVERIFY(m_pDoc->IsModified());
     QVERIFY(Enabled(ID_EDIT_UNDO));
 
     Trigger(ID_EDIT_UNDO);
-    QCOMPARE(m_pDoc->SaveState().m_bytes, saved);
+    QCOMPARE(DocumentBytes(*m_pDoc), saved);
     QVERIFY(!m_pDoc->IsModified());
     QCOMPARE(Tree(), strTree);
     QVERIFY(!Enabled(ID_EDIT_UNDO));
@@ -998,14 +1002,14 @@ void TestMainFrame::undoGivesBackTheSavedBytes()
     // A dialog that was up may have left another window active.
     QApplication::setActiveWindow(m_pFrame.get());
     QTest::keySequence(m_pFrame.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    QCOMPARE(m_pDoc->SaveState().m_bytes, changed);
+    QCOMPARE(DocumentBytes(*m_pDoc), changed);
     QVERIFY(m_pDoc->IsModified());
     // Every item the tree shows is an entry of the list again.
     const CNameList* pList = m_pDoc->GetCurrentList();
     for (QTreeWidgetItem* pItem :
          m_pFrame->View()->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
         if (pItem != m_pFrame->View()->GetRootItem())
-            QVERIFY2(pList->FindItem(pItem), qPrintable(pItem->text(0)));
+            QVERIFY2(pList->Contains(m_pFrame->View()->EntryOf(pItem)), qPrintable(pItem->text(0)));
     }
     // Saving makes this the clean state: undoing leaves it modified, redoing comes back.
     QVERIFY(m_pDoc->OnSaveDocument(strPath));
@@ -1123,8 +1127,7 @@ void TestMainFrame::moveBetweenGroups()
     if (bMoved) {
         // The moved item is the person's own, selected where it went.
         CPerson* pMoved = m_pDoc->GetCurrentList()->FindPerson(person);
-        QCOMPARE(pView->selectedItems(),
-                 QList<QTreeWidgetItem*>{static_cast<QTreeWidgetItem*>(pMoved->m_hItem)});
+        QCOMPARE(pView->selectedItems(), QList<QTreeWidgetItem*>{pView->ItemOf(pMoved)});
         QCOMPARE(pView->selectedItems().first()->text(0), person);
     }
 }

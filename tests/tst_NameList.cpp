@@ -56,18 +56,54 @@ void TestNameList::makeUniqueName_data()
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("free name kept") << "Ann" << "Bob" << "" << "Bob";
-    QTest::newRow("clash ignores case") << "person, Person1" << "Person" << "" << "Person2";
-    QTest::newRow("hint gives initial") << "John" << "John" << "Smith" << "John S";
-    QTest::newRow("initial taken: number") << "John, John S" << "John" << "Smith" << "John1";
-    QTest::newRow("initial and 1 taken") << "John, John S, John1" << "John" << "Smith" << "John2";
-    QTest::newRow("initial taken in other case") << "John, jOHN s" << "John" << "Smith" << "John1";
-    QTest::newRow("case-only change of own name") << "Ann" << "ANN" << "" << "ANN1";
-    QTest::newRow("grouped persons count") << "Fam[Ann]" << "ann" << "" << "ann1";
-    QTest::newRow("group names do not count") << "Ann[Bob]" << "Ann" << "" << "Ann";
-    QTest::newRow("empty list") << "" << "Person" << "" << "Person";
-    QTest::newRow("initial keeps surrogate pair") << "Zoë" << "Zoë" << "😀Smile" << "Zoë 😀";
-    QTest::newRow("gap in numbers is filled") << "Ann, Ann2" << "Ann" << "" << "Ann1";
+    QTest::newRow("free name kept") << "Ann"
+                                    << "Bob"
+                                    << ""
+                                    << "Bob";
+    QTest::newRow("clash ignores case") << "person, Person1"
+                                        << "Person"
+                                        << ""
+                                        << "Person2";
+    QTest::newRow("hint gives initial") << "John"
+                                        << "John"
+                                        << "Smith"
+                                        << "John S";
+    QTest::newRow("initial taken: number") << "John, John S"
+                                           << "John"
+                                           << "Smith"
+                                           << "John1";
+    QTest::newRow("initial and 1 taken") << "John, John S, John1"
+                                         << "John"
+                                         << "Smith"
+                                         << "John2";
+    QTest::newRow("initial taken in other case") << "John, jOHN s"
+                                                 << "John"
+                                                 << "Smith"
+                                                 << "John1";
+    QTest::newRow("case-only change of own name") << "Ann"
+                                                  << "ANN"
+                                                  << ""
+                                                  << "ANN1";
+    QTest::newRow("grouped persons count") << "Fam[Ann]"
+                                           << "ann"
+                                           << ""
+                                           << "ann1";
+    QTest::newRow("group names do not count") << "Ann[Bob]"
+                                              << "Ann"
+                                              << ""
+                                              << "Ann";
+    QTest::newRow("empty list") << ""
+                                << "Person"
+                                << ""
+                                << "Person";
+    QTest::newRow("initial keeps surrogate pair") << "Zoë"
+                                                  << "Zoë"
+                                                  << "😀Smile"
+                                                  << "Zoë 😀";
+    QTest::newRow("gap in numbers is filled") << "Ann, Ann2"
+                                              << "Ann"
+                                              << ""
+                                              << "Ann1";
 }
 
 void TestNameList::makeUniqueName()
@@ -122,26 +158,39 @@ void TestNameList::nameSearchesTellCaseApart()
 void TestNameList::handleLookups()
 {
     const auto pList = ParseList("Ann, Fam[Bob, Cid], Dan");
-    pList->UseEntriesAsHandles();
     CListItem* pFam = EntryNamed(*pList, "Fam");
     CListItem* pBob = EntryNamed(*pList, "Bob");
+    CListItem* pDan = EntryNamed(*pList, "Dan");
 
-    QCOMPARE(pList->FindItem(pBob->m_hItem), pBob);
-    QCOMPARE(pList->FindItem(pFam->m_hItem), pFam);
-    QVERIFY(pList->IsGroupItem(pFam->m_hItem));
-    QVERIFY(!pList->IsGroupItem(pBob->m_hItem)); // persons in groups are not searched
-    QVERIFY(!pList->IsGroupItem(EntryNamed(*pList, "Ann")->m_hItem));
-    QCOMPARE(pList->FindGroupItem(pBob->m_hItem), pFam->m_hItem);
-    QCOMPARE(pList->FindGroupItem(EntryNamed(*pList, "Dan")->m_hItem), nullptr);
-    QCOMPARE(pList->FindItem(reinterpret_cast<HTREEITEM>(0x1)), nullptr);
+    CNameList::CPlace place;
+    QVERIFY(pList->PlaceOf(pBob, place));
+    QCOMPARE(place.m_pGroup, pFam);
+    QCOMPARE(place.m_pBefore, nullptr);
+    QVERIFY(pList->PlaceOf(pDan, place));
+    QCOMPARE(place.m_pGroup, nullptr);
+    QCOMPARE(place.m_pBefore, pFam);
+    CPerson stray(QStringLiteral("Stray"), {}, {});
+    QVERIFY(!pList->Contains(&stray));
+    QCOMPARE(pList->GroupOf(static_cast<CPerson*>(pBob)), pFam);
+
+    // Taken out and put back at its place, an entry stands where it stood.
+    for (CListItem* pEntry : {pBob, pDan, EntryNamed(*pList, "Ann"), EntryNamed(*pList, "Cid")}) {
+        QVERIFY(pList->PlaceOf(pEntry, place));
+        pList->Unlink(pEntry, place);
+        QVERIFY(!pList->Contains(pEntry));
+        pList->Link(pEntry, place);
+        QCOMPARE(DescribeList(*pList), QStringLiteral("Ann, Fam[Bob, Cid], Dan"));
+    }
 
     auto* pEve = new CPerson(QStringLiteral("Eve"), {}, {});
-    QVERIFY(pList->AddToGroup(pEve, pFam->m_hItem));
+    QVERIFY(pList->AddToGroup(pEve, static_cast<CGroup*>(pFam)));
     QCOMPARE(DescribeList(*pList), QStringLiteral("Ann, Fam[Bob, Cid, Eve], Dan"));
     QCOMPARE(static_cast<CGroup*>(pFam)->m_nCount, 3);
+    pList->Append(new CPerson(QStringLiteral("Fay"), {}, {}));
+    QCOMPARE(DescribeList(*pList), QStringLiteral("Ann, Fam[Bob, Cid, Eve], Dan, Fay"));
 
-    CPerson stray(QStringLiteral("Stray"), {}, {});
-    QVERIFY(!pList->AddToGroup(&stray, EntryNamed(*pList, "Ann")->m_hItem));
+    CGroup strayGroup(QStringLiteral("Stray"));
+    QVERIFY(!pList->AddToGroup(&stray, &strayGroup));
 }
 
 void TestNameList::remove_data()
@@ -151,15 +200,18 @@ void TestNameList::remove_data()
     QTest::addColumn<bool>("removed");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("group with its persons") << "Ann, Fam[Bob, Cid], Dan" << "Fam" << true
-                                            << "Ann, Dan";
-    QTest::newRow("grouped person") << "Ann, Fam[Bob, Cid], Dan" << "Cid" << true
-                                    << "Ann, Fam[Bob], Dan";
-    QTest::newRow("last grouped person leaves empty group") << "Fam[Bob]" << "Bob" << true
-                                                            << "Fam[]";
-    QTest::newRow("first entry") << "Ann, Bob" << "Ann" << true << "Bob";
-    QTest::newRow("last entry") << "Ann, Bob" << "Bob" << true << "Ann";
-    QTest::newRow("unknown handle") << "Ann, Bob" << "" << false << "Ann, Bob";
+    QTest::newRow("group with its persons") << "Ann, Fam[Bob, Cid], Dan"
+                                            << "Fam" << true << "Ann, Dan";
+    QTest::newRow("grouped person") << "Ann, Fam[Bob, Cid], Dan"
+                                    << "Cid" << true << "Ann, Fam[Bob], Dan";
+    QTest::newRow("last grouped person leaves empty group") << "Fam[Bob]"
+                                                            << "Bob" << true << "Fam[]";
+    QTest::newRow("first entry") << "Ann, Bob"
+                                 << "Ann" << true << "Bob";
+    QTest::newRow("last entry") << "Ann, Bob"
+                                << "Bob" << true << "Ann";
+    QTest::newRow("not of the list") << "Ann, Bob"
+                                     << "" << false << "Ann, Bob";
 }
 
 void TestNameList::remove()
@@ -169,10 +221,9 @@ void TestNameList::remove()
     QFETCH(bool, removed);
     QFETCH(QString, after);
     const auto pList = ParseList(list);
-    pList->UseEntriesAsHandles();
-    const CListItem* pEntry = EntryNamed(*pList, entry);
-    QCOMPARE(pList->Remove(pEntry ? pEntry->m_hItem : reinterpret_cast<HTREEITEM>(0x1)),
-             removed);
+    CListItem* pEntry = EntryNamed(*pList, entry);
+    CPerson stray(QStringLiteral("Stray"), {}, {});
+    QCOMPARE(pList->Remove(pEntry ? pEntry : &stray), removed);
     QCOMPARE(DescribeList(*pList), after);
     for (CListItem* pItem = pList->m_pFirst; pItem; pItem = pItem->m_pNext) {
         if (pItem->IsGroup()) {
@@ -186,11 +237,10 @@ void TestNameList::appendAfterRemovingLastEntry()
 {
     // The last pointers must be mended, or the next entry is linked to a deleted one.
     const auto pList = ParseList("Ann, Fam[Bob, Cid]");
-    pList->UseEntriesAsHandles();
     auto* pGroup = static_cast<CGroup*>(EntryNamed(*pList, "Fam"));
-    pGroup->Remove(EntryNamed(*pList, "Cid")->m_hItem);
+    pList->Remove(EntryNamed(*pList, "Cid"));
     pGroup->Add(new CPerson(QStringLiteral("Dan"), {}, {}));
-    pList->Remove(pGroup->m_hItem);
+    pList->Remove(pGroup);
     pList->Append(new CPerson(QStringLiteral("Eve"), {}, {}));
     QCOMPARE(DescribeList(*pList), QStringLiteral("Ann, Eve"));
 }
@@ -226,8 +276,6 @@ void TestNameList::copyForNextDrawing()
     pSource->m_strName = QStringLiteral("Christmas 2004");
     static_cast<CPerson*>(pSource->m_pFirst)->m_strAddress = QStringLiteral("ann@example.com");
     static_cast<CPerson*>(pSource->m_pFirst)->m_strSuggestions = QStringLiteral("Books");
-    pSource->UseEntriesAsHandles();
-
     CNameList copy;
     copy.CopyForNextDrawing(*pSource);
 
@@ -237,7 +285,6 @@ void TestNameList::copyForNextDrawing()
     const auto* pAnn = static_cast<const CPerson*>(copy.m_pFirst);
     QCOMPARE(pAnn->m_strAddress, QStringLiteral("ann@example.com"));
     QCOMPARE(pAnn->m_strSuggestions, QStringLiteral("Books"));
-    QCOMPARE(pAnn->m_hItem, nullptr);
     QCOMPARE(static_cast<const CGroup*>(pAnn->m_pNext)->m_nCount, 2);
     QCOMPARE(DescribeList(*pSource), QStringLiteral("Ann>Bob, Fam[Bob>Cid, Cid>Ann], Fam2[]"));
 }
@@ -275,18 +322,30 @@ void TestNameList::renamePerson_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("drawn name follows") << "Ann>Bob, Fam[Bob>Cid, Cid>Ann]" << "Bob" << "Rob"
+    QTest::newRow("drawn name follows") << "Ann>Bob, Fam[Bob>Cid, Cid>Ann]"
+                                        << "Bob"
+                                        << "Rob"
                                         << "Ann>Rob, Fam[Rob>Cid, Cid>Ann]";
-    QTest::newRow("taken name made unique, and followed")
-        << "Ann>Bob, Bob>Cid, Cid>Ann" << "Cid" << "ann" << "Ann>Bob, Bob>ann1, ann1>Ann";
-    QTest::newRow("empty keeps the old name") << "Ann>Bob, Bob>Ann" << "Bob" << ""
+    QTest::newRow("taken name made unique, and followed") << "Ann>Bob, Bob>Cid, Cid>Ann"
+                                                          << "Cid"
+                                                          << "ann"
+                                                          << "Ann>Bob, Bob>ann1, ann1>Ann";
+    QTest::newRow("empty keeps the old name") << "Ann>Bob, Bob>Ann"
+                                              << "Bob"
+                                              << ""
                                               << "Ann>Bob, Bob>Ann";
-    QTest::newRow("blanks keep the old name") << "Ann>Bob, Bob>Ann" << "Bob" << "  "
+    QTest::newRow("blanks keep the old name") << "Ann>Bob, Bob>Ann"
+                                              << "Bob"
+                                              << "  "
                                               << "Ann>Bob, Bob>Ann";
-    QTest::newRow("a name two persons share is left where drawn")
-        << "Ann>Bob, Bob>Ann, Bob" << "Bob" << "Rob" << "Ann>Bob, Rob>Ann, Bob";
-    QTest::newRow("naming the nameless draws nobody") << "Ann, , Bob" << ""
-                                                      << "Cid" << "Ann, Cid, Bob";
+    QTest::newRow("a name two persons share is left where drawn") << "Ann>Bob, Bob>Ann, Bob"
+                                                                  << "Bob"
+                                                                  << "Rob"
+                                                                  << "Ann>Bob, Rob>Ann, Bob";
+    QTest::newRow("naming the nameless draws nobody") << "Ann, , Bob"
+                                                      << ""
+                                                      << "Cid"
+                                                      << "Ann, Cid, Bob";
 }
 
 void TestNameList::renamePerson()
@@ -309,13 +368,19 @@ void TestNameList::exclusionsFollowThePersons_data()
 
     // Each row starts from "Ann, Fam[Bob, Cid], Dan" where Ann never draws Bob or Dan, and
     // Bob and Dan never draw each other.
-    QTest::newRow("rename") << "rename Bob Rob" << "Ann>Rob, Ann>Dan, Rob>Dan, Dan>Rob";
-    QTest::newRow("remove a person") << "remove Dan" << "Ann>Bob";
-    QTest::newRow("remove a group") << "remove Fam" << "Ann>Dan";
-    QTest::newRow("copy for the next exchange") << "copy" << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Bob";
-    QTest::newRow("set one way") << "set Dan Ann" << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Ann";
+    QTest::newRow("rename") << "rename Bob Rob"
+                            << "Ann>Rob, Ann>Dan, Rob>Dan, Dan>Rob";
+    QTest::newRow("remove a person") << "remove Dan"
+                                     << "Ann>Bob";
+    QTest::newRow("remove a group") << "remove Fam"
+                                    << "Ann>Dan";
+    QTest::newRow("copy for the next exchange") << "copy"
+                                                << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Bob";
+    QTest::newRow("set one way") << "set Dan Ann"
+                                 << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Ann";
     QTest::newRow("set both ways, names with commas")
-        << "set+ Bob Smith, Dan" << "Ann>Bob, Ann>Dan, Bob>Smith, Dan, Smith, Dan>Bob";
+        << "set+ Bob Smith, Dan"
+        << "Ann>Bob, Ann>Dan, Bob>Smith, Dan, Smith, Dan>Bob";
 }
 
 void TestNameList::exclusionsFollowThePersons()
@@ -323,15 +388,14 @@ void TestNameList::exclusionsFollowThePersons()
     QFETCH(QString, edit);
     QFETCH(QString, expected);
     auto pList = ParseList("Ann, Fam[Bob, Cid], Dan");
-    pList->UseEntriesAsHandles();
-    for (const auto& [strGiver, strRecipient] : {std::pair{"Ann", "Bob"}, {"Ann", "Dan"},
-                                                  {"Bob", "Dan"}, {"Dan", "Bob"}})
+    for (const auto& [strGiver, strRecipient] :
+         {std::pair{"Ann", "Bob"}, {"Ann", "Dan"}, {"Bob", "Dan"}, {"Dan", "Bob"}})
         pList->m_exclusions.Add(strGiver, strRecipient);
     const QStringList words = edit.split(u' ');
     if (words[0] == u"rename") {
         pList->RenamePerson(pList->FindPerson(words[1]), words[2]);
     } else if (words[0] == u"remove") {
-        pList->Remove(EntryNamed(*pList, words[1])->m_hItem);
+        pList->Remove(EntryNamed(*pList, words[1]));
     } else if (words[0] == u"copy") {
         auto pCopy = std::make_unique<CNameList>();
         pCopy->CopyForNextDrawing(*pList);

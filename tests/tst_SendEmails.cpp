@@ -1,13 +1,12 @@
-// Send Emails and Send email to one person, from the document through a real SMTP server.
+// Sending the newest drawing to everybody or to one person, through the document's
+// operation and a real SMTP server.
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "notify/MapiInit.h"
 #include "notify/SendRun.h"
-#include "platform/CmdUI.h"
 #include "res/Resource.h"
 #include "support/DocumentNotation.h"
-#include "support/RecordingMessageHandler.h"
 #include "support/RecordingUserInterface.h"
 #include "support/SmtpTestServer.h"
 
@@ -88,23 +87,39 @@ void TestSendEmails::cleanup()
     m_pServer.reset();
 }
 
+namespace {
+
+// Sends as a front end does, through the document's operation, on this thread.
+std::unique_ptr<CSendRun> Send(CKivvoDoc& doc, const QList<const CPerson*>& persons,
+                               CDocResult& result)
+{
+    std::unique_ptr<CSendRun> pRun(doc.CreateSendRun(persons, result));
+    if (pRun)
+        pRun->Run();
+    return pRun;
+}
+
+std::unique_ptr<CSendRun> SendAll(CKivvoDoc& doc, CDocResult& result)
+{
+    return Send(doc, doc.NewestPersons(), result);
+}
+
+} // namespace
+
 void TestSendEmails::fivePersonsOneFailing()
 {
-    CRecordingMessageHandler messages;
-    messages.AnswerAllQuestions(IDYES);
     CKivvoDoc doc;
     LoadDocument(doc, {"Ann>Bob, Fam[Bob>Dan, Cid>Ann], Dan>Eve, Eve>Cid"});
     SetAddress(doc, "Ann", "Ann Smith:1");
     SetAddress(doc, "Cid", "gone@example.com");
     SetAddress(doc, "Eve", "eve@example.com");
-
-    doc.OnCommand(ID_SEND_EMAILS);
-
-    QCOMPARE(messages.Ids(), (QList<int>{IDS_ASK_SEND_ALL, IDS_SEND_ERROR, IDS_SENT_SUMMARY}));
-    QCOMPARE(messages.m_boxes.at(1).m_strText,
-             "Error sending to [Cid] email address [gone@example.com]");
-    QCOMPARE(messages.m_boxes.at(2).m_strText, "Sent emails to 2 out of 5 participants");
-    QCOMPARE(messages.m_boxes.at(2).m_kind, EBoxKind::OkInformation);
+    CDocResult result;
+    const auto pRun = SendAll(doc, result);
+    QVERIFY(result);
+    QCOMPARE(pRun->CountOf(ESendOutcome::Failed), 1);
+    QVERIFY(
+        pRun->OutcomeLine(2).startsWith("Error sending to [Cid] email address [gone@example.com]"));
+    QCOMPARE(pRun->Summary(), "Sent emails to 2 out of 5 participants");
     QVERIFY(m_pServer->WaitForMessages(2));
     const QList<CSmtpTestServer::CMessage> received = m_pServer->Messages();
     QCOMPARE(received.at(0).m_recipients, QStringList{"ann@example.com"});
@@ -118,120 +133,105 @@ void TestSendEmails::fivePersonsOneFailing()
 
 void TestSendEmails::oneConnectionPerRun()
 {
-    CRecordingMessageHandler messages;
-    messages.AnswerAllQuestions(IDYES);
     CKivvoDoc doc;
     LoadDocument(doc, {"A>B, B>C, C>D, D>E, E>A"});
     for (const char* pName : {"A", "B", "C", "D", "E"})
         SetAddress(doc, pName, QStringLiteral("%1@example.com").arg(pName));
-    doc.OnSendEmails();
-    doc.OnSendEmails(); // a reminder logs on afresh, with the settings of the moment
+    CDocResult result;
+    SendAll(doc, result);
+    // A reminder logs on afresh, with the settings of the moment.
+    const auto pReminder = SendAll(doc, result);
     QVERIFY(m_pServer->WaitForMessages(10));
     QCOMPARE(m_pServer->ConnectionCount(), 2);
-    QCOMPARE(messages.m_boxes.last().m_strText, "Sent emails to 5 out of 5 participants");
+    QCOMPARE(pReminder->Summary(), "Sent emails to 5 out of 5 participants");
 }
 
 void TestSendEmails::logonFailureShowsOneMessage()
 {
     m_pApp->m_settings.m_nPort = 1; // nothing listens there
-    CRecordingMessageHandler messages;
-    messages.AnswerAllQuestions(IDYES);
     CKivvoDoc doc;
     LoadDocument(doc, {"Ann>Bob, Bob>Cid, Cid>Ann"});
     SetAddress(doc, "Ann", "ann@example.com");
     SetAddress(doc, "Bob", "bob@example.com");
-    doc.OnSendEmails();
-    QCOMPARE(messages.Ids(), (QList<int>{IDS_ASK_SEND_ALL, IDS_LOGON_ERROR}));
-    QVERIFY2(messages.m_boxes.at(1).m_strText.startsWith(
+    CDocResult result;
+    auto pRun = SendAll(doc, result);
+    QCOMPARE(pRun->StopMessageId(), IDS_LOGON_ERROR);
+    QVERIFY2(pRun->StopMessage().startsWith(
                  "The mail server 127.0.0.1:1 could not be reached or refused the login.\r\n"
                  "cannot connect to 127.0.0.1 port 1: Connection refused"),
-             qPrintable(messages.m_boxes.at(1).m_strText));
+             qPrintable(pRun->StopMessage()));
 
     // The next run tries again and succeeds once the server is right.
     m_pApp->m_settings.m_nPort = m_pServer->Port();
-    messages.Clear();
-    doc.OnSendEmails();
-    QCOMPARE(messages.Ids(), (QList<int>{IDS_ASK_SEND_ALL, IDS_SENT_SUMMARY}));
+    pRun = SendAll(doc, result);
+    QCOMPARE(pRun->StopMessageId(), 0);
+    QVERIFY(pRun->AllSent());
 }
 
 void TestSendEmails::sendToOnePerson_data()
 {
     QTest::addColumn<QString>("address");
-    QTest::addColumn<int>("box");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("recipients");
 
     QTest::newRow("address as typed")
-        << "ann@example.com" << int(IDS_EMAIL_SENT)
-        << "Email sent to: Ann\r\naddress: ann@example.com" << QStringList{"ann@example.com"};
+        << "ann@example.com"
+        << "Email sent to: Ann, address: ann@example.com" << QStringList{"ann@example.com"};
     QTest::newRow("address-book name, every address")
-        << "ann smith" << int(IDS_EMAIL_SENT)
-        << "Email sent to: Ann\r\naddress: ann@example.com;ann@work.example.com"
+        << "ann smith"
+        << "Email sent to: Ann, address: ann@example.com;ann@work.example.com"
         << QStringList{"ann@example.com", "ann@work.example.com"};
     QTest::newRow("address-book name, second address")
-        << "Ann Smith:2" << int(IDS_EMAIL_SENT)
-        << "Email sent to: Ann\r\naddress: ann@work.example.com"
+        << "Ann Smith:2"
+        << "Email sent to: Ann, address: ann@work.example.com"
         << QStringList{"ann@work.example.com"};
     QTest::newRow("leading at-sign is a name")
-        << "@Ann Smith" << int(IDS_SEND_ERROR) << "Error sending to [Ann] email address []"
-        << QStringList{};
-    QTest::newRow("unknown name") << "Nobody" << int(IDS_SEND_ERROR)
+        << "@Ann Smith"
+        << "Error sending to [Ann] email address []" << QStringList{};
+    QTest::newRow("unknown name") << "Nobody"
                                   << "Error sending to [Ann] email address []" << QStringList{};
 }
 
 void TestSendEmails::sendToOnePerson()
 {
     QFETCH(QString, address);
-    QFETCH(int, box);
-    QFETCH(QString, text);
+    QFETCH(QString, line);
     QFETCH(QStringList, recipients);
-    CRecordingMessageHandler messages;
     CKivvoDoc doc;
     LoadDocument(doc, {"Ann>Bob, Bob>Cid, Group[Cid>Ann]"});
     SetAddress(doc, "Ann", address);
-    CNameList& list = *doc.GetCurrentList();
-    list.UseEntriesAsHandles();
 
-    doc.SendEmailTo(PersonNamed(doc, "Ann")->m_hItem);
-    QCOMPARE(messages.Ids(), QList<int>{box});
-    QCOMPARE(messages.m_boxes.at(0).m_strText, text);
+    CDocResult result;
+    const CPerson* pAnn = doc.NewestPersonToMail(PersonNamed(doc, "Ann"), result);
+    QCOMPARE(pAnn, PersonNamed(doc, "Ann"));
+    const auto pRun = Send(doc, {pAnn}, result);
+    QVERIFY2(pRun->OutcomeLine(0).startsWith(line), qPrintable(pRun->OutcomeLine(0)));
     if (!recipients.isEmpty()) {
         QVERIFY(m_pServer->WaitForMessages(1));
         QCOMPARE(m_pServer->Messages().at(0).m_recipients, recipients);
     }
-
-    messages.Clear();
-    doc.SendEmailTo(list.m_pLast->m_hItem); // a group: nothing
-    doc.SendEmailTo(nullptr);
-    QVERIFY(messages.m_boxes.isEmpty());
+    QCOMPARE(doc.NewestPersonToMail(nullptr, result), nullptr);
+    QCOMPARE(result.MessageId(), 0);
 }
 
 void TestSendEmails::enableRule()
 {
     CKivvoDoc doc;
     doc.OnNewDocument();
-    CCmdUI update(ID_SEND_EMAILS);
-    QVERIFY(doc.OnUpdateCommand(update));
-    QVERIFY(!update.m_bEnabled);
-
+    QVERIFY(!doc.CanSendEmails());
     LoadDocument(doc, {"F[Ann>Cid, Bob>Dan], G[Cid>Ann, Dan>Bob]"});
-    CCmdUI drawn(ID_SEND_EMAILS);
-    doc.OnUpdateCommand(drawn);
-    QVERIFY(drawn.m_bEnabled);
+    QVERIFY(doc.CanSendEmails());
 }
 
 void TestSendEmails::drawThenSend()
 {
-    CRecordingMessageHandler messages;
-    messages.AnswerAllQuestions(IDYES);
-    messages.Answer(IDS_ASK_PASS_AROUND, IDNO);
     CKivvoDoc doc;
     LoadDocument(doc, {"Ann, Dan, Fam[Bob, Cid]"});
     SetAddress(doc, "Dan", "dan@example.com");
-    doc.OnDrawNames();
-    QCOMPARE(messages.Ids(), (QList<int>{IDS_ASK_DRAW_NOW, IDS_ASK_PASS_AROUND, IDS_ASK_SEND_NOW,
-                                         IDS_ASK_SEND_ALL, IDS_SENT_SUMMARY}));
-    QCOMPARE(messages.m_boxes.last().m_strText, "Sent emails to 1 out of 4 participants");
+    QVERIFY(doc.DrawNames());
+    CDocResult result;
+    const auto pRun = SendAll(doc, result);
+    QCOMPARE(pRun->Summary(), "Sent emails to 1 out of 4 participants");
     QVERIFY(doc.IsModified());
 }
 
@@ -246,29 +246,22 @@ void TestSendEmails::invalidDrawingIsNeverSent()
 {
     // Dan was removed after the drawing, Eve added.
     QFETCH(bool, toOne);
-    CRecordingMessageHandler messages;
-    messages.AnswerAllQuestions(IDYES);
     CKivvoDoc doc;
     LoadDocument(doc, {"Ann>Bob, Bob>Cid, Cid>Dan, Eve"});
     SetAddress(doc, "Ann", "ann@example.com");
-    doc.GetCurrentList()->UseEntriesAsHandles();
-    if (toOne)
-        doc.SendEmailTo(PersonNamed(doc, "Ann")->m_hItem);
-    else
-        doc.OnSendEmails();
-    QCOMPARE(messages.Ids(), QList<int>{IDS_DRAWING_INVALID});
-    QVERIFY2(messages.m_boxes.at(0).m_strText.contains(
+    CDocResult result;
+    const auto pRun = toOne ? Send(doc, {PersonNamed(doc, "Ann")}, result) : SendAll(doc, result);
+    QVERIFY(!pRun);
+    QCOMPARE(result.MessageId(), IDS_DRAWING_INVALID);
+    QVERIFY2(result.Message().contains(
                  "Dan, drawn by Cid, is no longer in the list; Eve has no drawn name"),
-             qPrintable(messages.m_boxes.at(0).m_strText));
+             qPrintable(result.Message()));
     QTest::qWait(100);
     QCOMPARE(m_pServer->ConnectionCount(), 0);
 }
 
 void TestSendEmails::newestIsDrawnAndMailedWithAnOlderSelected()
 {
-    CRecordingMessageHandler messages;
-    messages.AnswerAllQuestions(IDYES);
-    messages.Answer(IDS_ASK_PASS_AROUND, IDNO);
     CRecordingUserInterface ui;
     CKivvoDoc doc;
     doc.SetUserInterface(&ui);
@@ -278,8 +271,10 @@ void TestSendEmails::newestIsDrawnAndMailedWithAnOlderSelected()
     ui.m_selector.SetCurSel(1);
     doc.OnListSelected();
 
-    doc.OnDrawNames();
-    QCOMPARE(messages.m_boxes.last().m_strText, "Sent emails to 1 out of 3 participants");
+    QVERIFY(doc.DrawNames());
+    CDocResult result;
+    const auto pRun = SendAll(doc, result);
+    QCOMPARE(pRun->Summary(), "Sent emails to 1 out of 3 participants");
     QVERIFY(m_pServer->WaitForMessages(1));
     const CSmtpTestServer::CMessage mail = m_pServer->Messages().at(0);
     QCOMPARE(mail.Header("Subject"), "2026");
@@ -289,33 +284,24 @@ void TestSendEmails::newestIsDrawnAndMailedWithAnOlderSelected()
 void TestSendEmails::newestIsMailedWithAnOlderShown_data()
 {
     QTest::addColumn<QString>("person"); // empty: Send Emails
-    QTest::addColumn<QList<int>>("boxes");
-    QTest::addColumn<QString>("question");
+    QTest::addColumn<int>("refusal");
+    QTest::addColumn<QString>("text");
 
-    QTest::newRow("send emails")
-        << "" << QList<int>{IDS_ASK_SEND_NEWEST, IDS_SENT_SUMMARY}
-        << "Send email now to all participants of the newest list, \"2026\", with email "
-           "addresses entered.\r\n\r\nThe list shown, \"2025\", is an older one: its "
-           "drawing is not sent.";
-    QTest::newRow("send email to one person")
-        << "Ann" << QList<int>{IDS_ASK_SEND_ONE_NEWEST, IDS_EMAIL_SENT}
-        << "Send Ann the name drawn in the newest list, \"2026\"?\r\n\r\nThe list shown, "
-           "\"2025\", is an older one: its drawing is not sent.";
+    QTest::newRow("send emails") << "" << 0 << "";
+    QTest::newRow("send email to one person") << "Ann" << 0 << "";
     QTest::newRow("somebody no longer taking part")
-        << "Old" << QList<int>{IDS_NOT_IN_NEWEST}
+        << "Old" << int(IDS_NOT_IN_NEWEST)
         << "Old is not in the newest list, \"2026\"; nothing was sent.";
     QTest::newRow("no address in the newest list")
-        << "Bob" << QList<int>{IDS_NO_ADDRESS_NEWEST}
+        << "Bob" << int(IDS_NO_ADDRESS_NEWEST)
         << "Bob has no e-mail address in the newest list, \"2026\"; nothing was sent.";
 }
 
 void TestSendEmails::newestIsMailedWithAnOlderShown()
 {
     QFETCH(QString, person);
-    QFETCH(QList<int>, boxes);
-    QFETCH(QString, question);
-    CRecordingMessageHandler messages;
-    messages.AnswerAllQuestions(IDYES);
+    QFETCH(int, refusal);
+    QFETCH(QString, text);
     CRecordingUserInterface ui;
     CKivvoDoc doc;
     doc.SetUserInterface(&ui);
@@ -329,15 +315,20 @@ void TestSendEmails::newestIsMailedWithAnOlderShown()
     SetAddress(doc, "Old", "old@example.com");
     SetAddress(doc, "Bob", "bob@example.com");
 
+    CDocResult result;
+    std::unique_ptr<CSendRun> pRun;
     if (person.isEmpty()) {
-        doc.OnSendEmails();
+        pRun = SendAll(doc, result);
     } else {
-        doc.GetCurrentList()->UseEntriesAsHandles();
-        doc.SendEmailTo(PersonNamed(doc, person)->m_hItem);
+        // The person of the shown list stands for his namesake in the newest one.
+        const CPerson* pNewest = doc.NewestPersonToMail(PersonNamed(doc, person), result);
+        QCOMPARE(result.MessageId(), refusal);
+        QCOMPARE(result.Message(), text);
+        if (pNewest)
+            pRun = Send(doc, {pNewest}, result);
     }
-    QCOMPARE(messages.Ids(), boxes);
-    QCOMPARE(messages.m_boxes.at(0).m_strText, question);
-    if (boxes.size() == 1) {
+    if (refusal) {
+        QVERIFY(!pRun);
         QTest::qWait(100);
         QCOMPARE(m_pServer->ConnectionCount(), 0);
         return;

@@ -214,24 +214,23 @@ void TestSettings::problems_data()
     QTest::newRow("everything empty") << "" << 0 << "" << QList<F>{F::Server, F::Port, F::From};
     QTest::newRow("host with blank, port too high")
         << "smtp example.org" << 65536 << "a@b.c" << QList<F>{F::Server, F::Port};
-    QTest::newRow("URL instead of host") << "smtp://mail.example.org" << 25 << "a@b.c"
-                                         << QList<F>{F::Server};
+    QTest::newRow("URL instead of host")
+        << "smtp://mail.example.org" << 25 << "a@b.c" << QList<F>{F::Server};
     QTest::newRow("IPv6 loopback without brackets") << "::1" << 25 << "a@b.c" << QList<F>{};
     QTest::newRow("IPv6 with an IPv4 tail and a zone")
         << "[::ffff:192.0.2.7%eth0]" << 25 << "a@b.c" << QList<F>{};
     QTest::newRow("IPv6 with two gaps") << "2001::db8::1" << 25 << "a@b.c" << QList<F>{F::Server};
-    QTest::newRow("IPv6 with nine groups") << "1:2:3:4:5:6:7:8:9" << 25 << "a@b.c"
-                                           << QList<F>{F::Server};
-    QTest::newRow("IPv6 group of five digits") << "2001:db8::12345" << 25 << "a@b.c"
-                                               << QList<F>{F::Server};
-    QTest::newRow("IPv4 tail out of range") << "::ffff:192.0.2.256" << 25 << "a@b.c"
-                                            << QList<F>{F::Server};
-    QTest::newRow("IPv6 with an empty zone") << "fe80::1%" << 25 << "a@b.c"
-                                             << QList<F>{F::Server};
+    QTest::newRow("IPv6 with nine groups")
+        << "1:2:3:4:5:6:7:8:9" << 25 << "a@b.c" << QList<F>{F::Server};
+    QTest::newRow("IPv6 group of five digits")
+        << "2001:db8::12345" << 25 << "a@b.c" << QList<F>{F::Server};
+    QTest::newRow("IPv4 tail out of range")
+        << "::ffff:192.0.2.256" << 25 << "a@b.c" << QList<F>{F::Server};
+    QTest::newRow("IPv6 with an empty zone") << "fe80::1%" << 25 << "a@b.c" << QList<F>{F::Server};
     QTest::newRow("two senders") << "mx" << 25 << "a@b.c; d@e.f" << QList<F>{F::From};
     QTest::newRow("sender without domain") << "mx" << 25 << "santa" << QList<F>{F::From};
-    QTest::newRow("line break in sender") << "mx" << 25 << "a@b.c\r\nBcc: x@y.z"
-                                          << QList<F>{F::From};
+    QTest::newRow("line break in sender")
+        << "mx" << 25 << "a@b.c\r\nBcc: x@y.z" << QList<F>{F::From};
 }
 
 void TestSettings::problems()
@@ -281,6 +280,7 @@ void TestSettings::unreadableFileLeftAsItWas()
     QCOMPARE(stat(QFile::encodeName(strPath).constData(), &before), 0);
     CRecordingMessageHandler messages;
     CKivvoApp app;
+    messages.Watch(app);
     app.m_strFolder = dir.path() + QDir::separator();
     app.LoadSettings();
 

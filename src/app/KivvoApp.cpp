@@ -163,10 +163,11 @@ void CKivvoApp::ReadKeyringPassword()
         m_settings.m_strPassword = strPassword;
 }
 
-void CKivvoApp::KeyringSilent(const QString& strWhy) const
+void CKivvoApp::KeyringSilent(const QString& strWhy)
 {
-    CFramework::MessageBox(IDS_KEYRING_SILENT, EBoxKind::OkExclamation,
-                           {strWhy, QDir::toNativeSeparators(SettingsPath())});
+    emit Warning(IDS_KEYRING_SILENT,
+                 CStringTable::Format(IDS_KEYRING_SILENT,
+                                      {strWhy, QDir::toNativeSeparators(SettingsPath())}));
 }
 
 bool CKivvoApp::SettingsFileUnreadable(QString& strError) const
@@ -193,8 +194,9 @@ void CKivvoApp::LoadSettings(EPassword password)
         if (!QFileInfo::exists(strPath) && !QFileInfo(strPath).isSymLink())
             SaveSettings();
         else
-            CFramework::MessageBox(IDS_SETTINGS_READ_ERROR, EBoxKind::OkExclamation,
-                                   {QDir::toNativeSeparators(strPath), strError});
+            emit Warning(IDS_SETTINGS_READ_ERROR,
+                         CStringTable::Format(IDS_SETTINGS_READ_ERROR,
+                                              {QDir::toNativeSeparators(strPath), strError}));
         return;
     }
     // A file that ends early keeps the defaults of the fields it lacks.
@@ -269,14 +271,8 @@ bool CKivvoApp::WaitForContacts(int nMilliseconds)
 
 void CKivvoApp::ShowLoaderMessage(int nId, std::initializer_list<QVariant> args)
 {
-    const QVariantList arguments(args);
-    const auto show = [nId, arguments] {
-        CFramework::MessageBox(nId, EBoxKind::OkPlain, {arguments.value(0), arguments.value(1)});
-    };
-    if (QThread::currentThread() == thread())
-        show();
-    else
-        QMetaObject::invokeMethod(this, show, Qt::QueuedConnection);
+    // The desktop's receiver lives on the main thread: a loader's message reaches it queued.
+    emit Warning(nId, CStringTable::Format(nId, args));
 }
 
 void CKivvoApp::StoreContact(int nIndex, const QString& strRecord)
@@ -382,10 +378,9 @@ bool CKivvoApp::LookupContact(const QString& strText, QString& strAddress, QStri
     if (!pRecord) {
         const qsizetype nColon = strText.lastIndexOf(u':');
         strSelector = nColon >= 1 ? strText.mid(nColon + 1) : QString();
-        const bool bDigits =
-            !strSelector.isEmpty() &&
-            std::all_of(strSelector.cbegin(), strSelector.cend(),
-                        [](QChar ch) { return ch >= u'0' && ch <= u'9'; });
+        const bool bDigits = !strSelector.isEmpty() &&
+                             std::all_of(strSelector.cbegin(), strSelector.cend(),
+                                         [](QChar ch) { return ch >= u'0' && ch <= u'9'; });
         if (!bDigits)
             return false;
         pRecord = FindContact(strText.left(nColon));

@@ -95,6 +95,10 @@ public:
 
 signals:
     void ContactsChanged();
+    // Something went wrong that the user should know of; strText is the message with that
+    // number. Emitted on the thread that found it: the desktop shows it in a box, the
+    // command line prints it.
+    void Warning(int nId, const QString& strText);
 
 public:
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
@@ -110,7 +114,7 @@ private:
     // Whether a settings file is there that cannot be read; the reason when it is.
     bool SettingsFileUnreadable(QString& strError) const;
     // Says that the keyring did not answer and the settings file stands in for it.
-    void KeyringSilent(const QString& strWhy) const;
+    void KeyringSilent(const QString& strWhy);
     void StoreContact(int nIndex, const QString& strRecord);
     // The first record whose name is strKey, case aside; the caller holds m_csContacts.
     const QString* FindContact(const QString& strKey) const;

@@ -1,18 +1,14 @@
 #include "KivvoDoc.h"
 
-#include "EditCommand.h"
+#include "EditCommands.h"
 #include "ParticipantImport.h"
 #include "model/DocumentExtension.h"
 #include "model/NameList.h"
 #include "platform/Archive.h"
-#include "platform/CmdUI.h"
-#include "platform/Framework.h"
 #include "platform/ListSelector.h"
 #include "platform/UserInterface.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
-
-#include <QBuffer>
 
 #include <memory>
 #include <vector>
@@ -20,7 +16,8 @@
 namespace {
 
 constexpr qint32 kFormatNumber = 1;
-// Each step holds the document twice: enough to go back a long way, bounded all the same.
+// Each step holds only what its edit changed: enough to go back a long way, bounded all the
+// same.
 constexpr int kUndoLimit = 100;
 
 } // namespace
@@ -45,52 +42,9 @@ void CKivvoDoc::KeepModifiedWithStack()
     });
 }
 
-CKivvoDoc::CState CKivvoDoc::SaveState() const
-{
-    CState state;
-    QBuffer buffer(&state.m_bytes);
-    buffer.open(QIODevice::WriteOnly);
-    CArchive ar(&buffer, CArchive::store);
-    StoreLists(ar);
-    for (const CListNode* pNode = m_pHead; pNode && pNode != m_pCurrent; pNode = pNode->m_pNext)
-        ++state.m_nCurrent;
-    return state;
-}
-
-void CKivvoDoc::RestoreState(const CState& state)
-{
-    QBuffer buffer;
-    buffer.setData(state.m_bytes);
-    buffer.open(QIODevice::ReadOnly);
-    CArchive ar(&buffer, CArchive::load);
-    LoadLists(ar, state.m_nCurrent);
-}
-
-void CKivvoDoc::PushEdit(const CState& before, int nTextId)
-{
-    CState after = SaveState();
-    if (after.m_bytes == before.m_bytes)
-        return;
-    m_undo.push(new CEditCommand(this, before, std::move(after), CStringTable::Load(nTextId)));
-}
-
 bool CKivvoDoc::IsHistory(const CNameList* pList) const
 {
     return pList && pList != GetNewestList();
-}
-
-int CKivvoDoc::ImportParticipants(const CParticipantImport& import)
-{
-    CNameList* pNewest = GetNewestList();
-    if (!pNewest || RefuseWhileSending(pNewest))
-        return 0;
-    const CState before = SaveState();
-    const int nAdded = import.Apply(*pNewest);
-    m_pCurrent = m_pHead;
-    FillListSelector();
-    UpdateAllViews(HINT_LIST_CHANGED);
-    PushEdit(before, IDS_EDIT_IMPORT);
-    return nAdded;
 }
 
 CKivvoDoc::~CKivvoDoc()
@@ -161,24 +115,6 @@ std::vector<CNameList*> CKivvoDoc::GetLists() const
     return lists;
 }
 
-void CKivvoDoc::SetRules(const CDrawRules& rules)
-{
-    if (rules == m_rules)
-        return;
-    const CState before = SaveState();
-    m_rules = rules;
-    PushEdit(before, IDS_EDIT_RULES);
-}
-
-void CKivvoDoc::SetMailLanguageCode(const QString& strCode)
-{
-    if (strCode == m_strMailLanguage)
-        return;
-    const CState before = SaveState();
-    m_strMailLanguage = strCode;
-    PushEdit(before, IDS_EDIT_MAIL_LANGUAGE);
-}
-
 CTextLanguage CKivvoDoc::MailLanguage() const
 {
     if (m_runLanguage)
@@ -188,15 +124,6 @@ CTextLanguage CKivvoDoc::MailLanguage() const
     if (!m_strMailLanguage.isEmpty() && CTextLanguage::ForCode(m_strMailLanguage, language))
         return language;
     return CTextLanguage::Ui();
-}
-
-void CKivvoDoc::SetDetails(CNameList* pList, const CExchangeDetails& details)
-{
-    if (!pList || pList->m_details == details || RefuseWhileSending(pList))
-        return;
-    const CState before = SaveState();
-    pList->m_details = details;
-    PushEdit(before, IDS_EDIT_DETAILS);
 }
 
 bool CKivvoDoc::CanDrawNewest(QString& strWhy) const
@@ -222,9 +149,12 @@ void CKivvoDoc::FillListSelector()
 void CKivvoDoc::OnListSelected()
 {
     CListSelector* pSelector = m_pUi ? m_pUi->GetListSelector() : nullptr;
-    if (!pSelector)
-        return;
-    int nIndex = pSelector->GetCurSel();
+    if (pSelector)
+        SelectList(pSelector->GetCurSel());
+}
+
+void CKivvoDoc::SelectList(int nIndex)
+{
     if (nIndex < 0)
         return;
     CListNode* pNode = m_pHead;
@@ -234,13 +164,6 @@ void CKivvoDoc::OnListSelected()
         return;
     m_pCurrent = pNode;
     UpdateAllViews(HINT_LIST_CHANGED);
-}
-
-CPerson* CKivvoDoc::GetPersonItem(HTREEITEM hItem) const
-{
-    const CNameList* pList = GetCurrentList();
-    CListItem* pItem = pList ? pList->FindItem(hItem) : nullptr;
-    return pItem && !pItem->IsGroup() ? static_cast<CPerson*>(pItem) : nullptr;
 }
 
 bool CKivvoDoc::OnNewDocument()
@@ -278,7 +201,7 @@ void CKivvoDoc::StoreLists(CArchive& ar) const
     CDocumentExtension::Store(ar, {m_rules, m_strMailLanguage}, GetLists());
 }
 
-void CKivvoDoc::LoadLists(CArchive& ar, int nCurrent)
+void CKivvoDoc::LoadLists(CArchive& ar)
 {
     const qint32 nFormat = ar.ReadInt();
     const quint8 nCount = ar.ReadByte();
@@ -310,8 +233,6 @@ void CKivvoDoc::LoadLists(CArchive& ar, int nCurrent)
     for (auto& pList : lists)
         AppendNode(pList.release());
     m_pCurrent = m_pHead;
-    for (; nCurrent > 0 && m_pCurrent->m_pNext; --nCurrent)
-        m_pCurrent = m_pCurrent->m_pNext;
     FillListSelector();
     UpdateAllViews(HINT_LIST_CHANGED);
 }
@@ -328,82 +249,6 @@ bool CKivvoDoc::CanSendEmails() const
     return pNewest && pNewest->HasDrawnNames();
 }
 
-bool CKivvoDoc::OnUpdateCommand(CCmdUI& cmdUI)
-{
-    switch (cmdUI.m_nID) {
-    case ID_DRAW_NAMES:
-    case ID_COPY_FOR_NEXT:
-        cmdUI.Enable(CanDrawNames() && !IsSending());
-        return true;
-    case ID_SEND_EMAILS:
-        cmdUI.Enable(CanSendEmails() && !IsSending());
-        return true;
-    case ID_EDIT_UNDO:
-        cmdUI.Enable(m_undo.canUndo() && !IsSending());
-        return true;
-    case ID_EDIT_REDO:
-        cmdUI.Enable(m_undo.canRedo() && !IsSending());
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CKivvoDoc::OnCommand(int nID)
-{
-    switch (nID) {
-    case ID_DRAW_NAMES:
-        OnDrawNames();
-        return true;
-    case ID_COPY_FOR_NEXT:
-        OnCopyForNextExchange();
-        return true;
-    case ID_SEND_EMAILS:
-        OnSendEmails();
-        return true;
-    case ID_LIST_SELECTED:
-        OnListSelected();
-        return true;
-    case ID_EDIT_UNDO:
-    case ID_EDIT_REDO:
-        // Every list comes back from the step, the one being mailed too.
-        if (!RefuseWhileSending(GetNewestList()))
-            nID == ID_EDIT_UNDO ? m_undo.undo() : m_undo.redo();
-        return true;
-    default:
-        return false;
-    }
-}
-
-void CKivvoDoc::OnDrawNames()
-{
-    CNameList* pNewest = GetNewestList();
-    if (!pNewest || RefuseWhileSending(pNewest))
-        return;
-    // A person without a name can neither be drawn nor be told whom he drew.
-    if (pNewest->FindNameless()) {
-        CFramework::MessageBox(IDS_NAME_EVERYBODY_FIRST, EBoxKind::OkExclamation);
-        return;
-    }
-    const int nQuestion = pNewest->HasDrawnNames() ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW;
-    // Drawing again throws the drawn names away: the careless answer must keep them.
-    const EBoxKind kind =
-        pNewest->HasDrawnNames() ? EBoxKind::YesNoDefaultNo : EBoxKind::YesNoQuestion;
-    if (CFramework::MessageBox(nQuestion, kind) != IDYES)
-        return;
-    const CState before = SaveState();
-    // What is revealed and sent next is the current list: the one drawn now.
-    MakeNewestCurrent();
-    if (!pNewest->DrawNames(m_rules, GetHistory(m_pHead)))
-        return;
-    // Recorded before the send, which must find the drawing saved as a step already.
-    PushEdit(before, IDS_EDIT_DRAW);
-    if (CFramework::MessageBox(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == IDYES && m_pUi)
-        m_pUi->RunDrawNamesDialog(GetCurrentList(), 0);
-    if (CFramework::MessageBox(IDS_ASK_SEND_NOW, EBoxKind::YesNoQuestion) == IDYES)
-        OnSendEmails();
-}
-
 void CKivvoDoc::MakeNewestCurrent()
 {
     if (m_pCurrent == m_pHead)
@@ -413,51 +258,26 @@ void CKivvoDoc::MakeNewestCurrent()
     UpdateAllViews(HINT_LIST_CHANGED);
 }
 
-bool CKivvoDoc::CheckCurrentDrawing() const
+CDocResult CKivvoDoc::CheckCurrentDrawing() const
 {
     return CheckDrawingOf(m_pCurrent);
 }
 
-bool CKivvoDoc::CheckNewestDrawing() const
+CDocResult CKivvoDoc::CheckNewestDrawing() const
 {
     return CheckDrawingOf(m_pHead);
 }
 
-bool CKivvoDoc::CheckDrawingOf(const CListNode* pNode) const
+CDocResult CKivvoDoc::CheckDrawingOf(const CListNode* pNode) const
 {
     const CNameList* pList = pNode ? pNode->m_pList : nullptr;
     QString strWhy;
-    if (!pList || pList->CheckDrawing(m_rules, GetHistory(pNode), strWhy))
-        return pList != nullptr;
+    if (!pList)
+        return CDocResult::Refused(IDS_DRAWING_NONE);
+    if (pList->CheckDrawing(m_rules, GetHistory(pNode), strWhy))
+        return {};
     // A list never drawn is not a drawing that went stale: it wants its first drawing.
     if (!pList->HasDrawnNames())
-        CFramework::MessageBox(IDS_DRAWING_NONE, EBoxKind::OkExclamation);
-    else
-        CFramework::MessageBox(IDS_DRAWING_INVALID, EBoxKind::OkExclamation, {strWhy});
-    return false;
-}
-
-void CKivvoDoc::OnCopyForNextExchange()
-{
-    if (!m_pHead || RefuseWhileSending(m_pHead->m_pList))
-        return;
-    // The count is one byte in memory and in the file: a 256th list would wrap it to 0 and
-    // the next save would lose every drawing.
-    if (m_nListCount >= kMaxLists) {
-        CFramework::MessageBox(IDS_TOO_MANY_LISTS, EBoxKind::OkExclamation, {kMaxLists});
-        return;
-    }
-    if (CFramework::MessageBox(IDS_ASK_COPY_LIST, EBoxKind::YesNoQuestion) != IDYES)
-        return;
-    const CState before = SaveState();
-    ++m_nListCount;
-    const CNameList* pSource = m_pHead->m_pList;
-    auto* pNode = new CListNode{new CNameList, m_pHead};
-    m_pHead = pNode;
-    m_pCurrent = pNode;
-    pNode->m_pList->CopyForNextDrawing(*pSource);
-    UpdateAllViews(HINT_LIST_CHANGED);
-    FillListSelector();
-    PushEdit(before, IDS_EDIT_COPY);
-    CFramework::MessageBox(IDS_COPY_DONE, EBoxKind::OkInformation);
+        return CDocResult::Refused(IDS_DRAWING_NONE);
+    return CDocResult::Refused(IDS_DRAWING_INVALID, {strWhy});
 }

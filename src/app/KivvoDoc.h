@@ -4,7 +4,9 @@
 #include "model/DrawRules.h"
 #include "model/ExchangeDetails.h"
 #include "model/ListItem.h"
+#include "model/Person.h"
 #include "notify/SendRun.h"
+#include "platform/DocResult.h"
 #include "platform/Document.h"
 #include "res/TextLanguage.h"
 
@@ -14,14 +16,19 @@
 #include <QPointer>
 #include <QUndoStack>
 
-class CCmdUI;
+class CGroup;
+class CListItem;
 class CNameList;
 class CParticipantImport;
 class CPerson;
 class CUserInterface;
 
 // The document: every drawing made with one circle of people, newest first, and the
-// commands that work on the drawings as a whole.
+// operations on it. Every edit is one operation, used alike by the desktop's views and
+// dialogs and by kivvo-cli: it checks what may be changed (a past exchange keeps its entries,
+// the list being mailed stays as it is), makes the change, pushes one undo step holding what
+// it changed, tells the views, and returns what happened. No operation asks or shows
+// anything: each front end asks its questions before and tells the result after.
 class CKivvoDoc : public CDocument
 {
     Q_OBJECT
@@ -49,58 +56,97 @@ public:
     std::vector<CNameList*> GetLists() const;
 
     const CDrawRules& GetRules() const { return m_rules; }
-    // An undoable change.
-    void SetRules(const CDrawRules& rules);
+    CDocResult SetRules(const CDrawRules& rules);
     // The language of the document's e-mails and cards as stored: a code, or empty for the
     // desktop's. An undoable change.
     const QString& GetMailLanguageCode() const { return m_strMailLanguage; }
-    void SetMailLanguageCode(const QString& strCode);
+    CDocResult SetMailLanguageCode(const QString& strCode);
     // The language the e-mails and cards are written in: the one given for this run (the
     // command line's --language), else the document's, else the desktop's.
     CTextLanguage MailLanguage() const;
     void SetRunLanguage(const CTextLanguage& language) { m_runLanguage = language; }
-    // An undoable change of a list's details.
-    void SetDetails(CNameList* pList, const CExchangeDetails& details);
+    CDocResult SetDetails(CNameList* pList, const CExchangeDetails& details);
     // Whether the newest list can be drawn under the rules; when not, strWhy says why.
     bool CanDrawNewest(QString& strWhy) const;
     const CListNode* GetHeadNode() const { return m_pHead; }
     const CListNode* GetCurrentNode() const { return m_pCurrent; }
     int GetListCount() const { return m_nListCount; }
 
-    // The whole document as a file holds it, and which list is shown.
-    struct CState
-    {
-        QByteArray m_bytes;
-        int m_nCurrent = 0;
-    };
-    CState SaveState() const;
-    // Puts the document back as it was in the state; the views are rebuilt.
-    void RestoreState(const CState& state);
-    // Records what changed since the state as one step of the undo stack, named by the string
-    // id; nothing when nothing changed. The modified flag follows the stack's clean state.
-    void PushEdit(const CState& before, int nTextId);
     QUndoStack* UndoStack() { return &m_undo; }
+    // Refused while the newest list is being mailed: every list comes back from a step.
+    CDocResult Undo();
+    CDocResult Redo();
+
+    // The edits of a list's entries. Names are made unique within the list as everywhere
+    // (Ann, Ann1); the result then carries the message that says so.
+    //
+    // A person at the end of the newest list, or of one of its groups.
+    CDocResult AddPerson(CGroup* pGroup, const CPersonFields& fields, CPerson** ppAdded = nullptr);
+    CDocResult AddGroup(const QString& strName, CGroup** ppAdded = nullptr);
+    // A person or a group (with its persons) of the newest list, with their exclusions.
+    CDocResult RemoveEntry(CListItem* pEntry);
+    // A person's, a group's or (pEntry null) the list's own name; only the list's name may
+    // change in a past exchange. An empty name keeps a person's old one.
+    CDocResult Rename(CNameList* pList, CListItem* pEntry, const QString& strName);
+    // A person's fields and whom he never draws (bBothWays: nor they him), as one step.
+    CDocResult SetPerson(CPerson* pPerson, const CPersonFields& fields,
+                         const QStringList& neverDraws, bool bBothWays);
+    CDocResult SetPerson(CPerson* pPerson, const CPersonFields& fields);
+    // A person of the newest list moved to the end of a group, or of the top level (null).
+    CDocResult MovePerson(CPerson* pPerson, CGroup* pGroup);
+    // One pair of the newest list's exclusions, and its reverse with bBothWays.
+    CDocResult Exclude(const QString& strGiver, const QString& strRecipient, bool bBothWays,
+                       bool bRemove);
+    // Adds the rows the import checked against the newest list to it, as one step, and shows
+    // it; nCount receives how many persons came in.
+    CDocResult ImportParticipants(const CParticipantImport& import, int* pCount = nullptr);
+    // Draws the newest list under the rules and shows it; refused with the reason when no
+    // drawing exists, the list left as it was. Drawn is drawn, even when the new drawing
+    // happens to equal the old one (then no undo step is left).
+    CDocResult DrawNames();
+    // A new drawing in front, copied from the newest one without its drawn names, shown.
+    CDocResult CopyForNextExchange();
+
+    // The person of the newest list that a person of the shown list stands for (the same
+    // person when the newest list is shown); null, with the reason, when nothing can be
+    // mailed to him.
+    const CPerson* NewestPersonToMail(const CPerson* pShown, CDocResult& result) const;
+
+    // For the undo steps: which list to show, and what changed in it.
+    void ShowList(const CNameList* pList);
+    void NotifyAdded(CNameList* pList, CListItem* pEntry);
+    void NotifyRemoved(CNameList* pList, CListItem* pEntry);
+    void NotifyChanged(CNameList* pList, CListItem* pEntry);
+    void NotifyMarks(CNameList* pList);
+    void NotifyListRenamed(CNameList* pList);
+    void NotifyDrawn(CNameList* pList);
+    void NotifyListEdited(CNameList* pList);
+    void PutNewest(CListNode* pNode);
+    void TakeNewest(CListNode* pNode, CListNode* pShowAfter);
 
     // A list other than the newest: a past exchange, which only its name may change in.
     bool IsHistory(const CNameList* pList) const;
-    // Adds the rows the import checked against the newest list to it, as one undoable
-    // change, and shows it. Returns how many persons came in.
-    int ImportParticipants(const CParticipantImport& import);
-
     void FillListSelector();
-    CPerson* GetPersonItem(HTREEITEM hItem) const;
+    // Shows the list at that position of the chain, newest first.
+    void SelectList(int nIndex);
 
     // Appends the notification text for a person of the current list to strBody.
     void ComposeNotification(const CPerson* pPerson, QString& strBody) const;
-    // Send email for the person behind a tree item of the current list; what is sent is
-    // always the newest list's drawing.
-    void SendEmailTo(HTREEITEM hItem);
-    // A send run is working in the background.
+    // A send run of this document has not told its end yet.
     bool IsSending() const;
     // The list may not be changed now: it is the newest one, whose e-mails are being sent.
     bool IsListLocked(const CNameList* pList) const;
-    // IsListLocked, told to the user when true.
-    bool RefuseWhileSending(const CNameList* pList) const;
+    // Refused, with the message that says why, while the list is locked.
+    CDocResult CheckNotSending(const CNameList* pList) const;
+    // Whether mail is set up with the user's own server and sender; refused with what is
+    // missing when not.
+    static CDocResult CheckMailReady();
+    // A send run of the newest drawing to these persons of the newest list, not started:
+    // the front end shows and starts it (or runs it here). Each run logs on afresh, with the
+    // settings of the moment. Null, with the reason, when it may not be sent.
+    CSendRun* CreateSendRun(const QList<const CPerson*>& persons, CDocResult& result);
+    // Every person of the newest list.
+    QList<const CPerson*> NewestPersons() const;
     // Ends the send run at once, without waiting for the server's confirmation.
     void StopSending();
     // Time-outs of the SMTP conversation for the runs that follow.
@@ -109,41 +155,46 @@ public:
     bool OnNewDocument() override;
     void Serialize(CArchive& ar) override;
 
-    bool OnCommand(int nID) override;
-    bool OnUpdateCommand(CCmdUI& cmdUI) override;
-
-    void OnDrawNames();
-    void OnCopyForNextExchange();
     void OnListSelected();
-    void OnSendEmails();
 
-    // Whether the current list's drawing may be revealed or sent; when not, tells the user
+    // Whether the current list's drawing may be revealed or sent; when not, the result says
     // what is wrong and to draw again.
-    bool CheckCurrentDrawing() const;
+    CDocResult CheckCurrentDrawing() const;
     // The same for the newest list's drawing, the one that is mailed and printed.
-    bool CheckNewestDrawing() const;
+    CDocResult CheckNewestDrawing() const;
 
     bool CanDrawNames() const;
     bool CanSendEmails() const;
+
+signals:
+    // An entry was put into a list, at its place, or taken out of it.
+    void EntryAdded(CNameList* pList, CListItem* pEntry);
+    void EntryRemoved(CNameList* pList, CListItem* pEntry);
+    // An entry's name or fields changed.
+    void EntryChanged(CNameList* pList, CListItem* pEntry);
+    // Who never draws whom changed in a list.
+    void ExclusionsChanged(CNameList* pList);
+    // The drawn names of a list changed.
+    void DrawingChanged(CNameList* pList);
 
 private:
     void AppendNode(CNameList* pList);
     void MakeNewestCurrent();
     void StoreLists(CArchive& ar) const;
-    // Shows the list at that position afterwards.
-    void LoadLists(CArchive& ar, int nCurrent = 0);
+    void LoadLists(CArchive& ar);
     void KeepModifiedWithStack();
-    // Each run logs on afresh, with the settings of the moment.
-    void StartSending(const QList<const CPerson*>& persons, bool bConfirm);
     // What the e-mails are composed from: the newest drawing as it is now.
     CMailDrawing MailDrawing() const;
-    static void ReportInBoxes(const CSendRun& run, bool bConfirm);
-    bool CheckDrawingOf(const CListNode* pNode) const;
-    // The person of the newest list that a person of the shown list stands for, asking first
-    // when an older list is shown; null when nothing is to be sent.
-    const CPerson* NewestPersonToMail(const CPerson* pShown) const;
-    // Whether the newest drawing is still the one a run began with; when not, tells why.
-    bool IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const;
+    CDocResult CheckDrawingOf(const CListNode* pNode) const;
+    // Whether the newest drawing is still the one a run began with; when not, why.
+    CDocResult IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const;
+    // The newest list when it may be edited now; null, with the reason, when not.
+    CNameList* EditableNewest(CDocResult& result) const;
+    // A name made unique: the message that says so, or none.
+    static CDocResult NameStored(const QString& strWanted, const QString& strStored);
+    CListNode* NodeOf(const CNameList* pList) const;
+    // Pushes the step; the modified flag follows the stack.
+    void Push(QUndoCommand* pCommand);
 
     CDrawRules m_rules;
     QString m_strMailLanguage;

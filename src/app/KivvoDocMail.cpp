@@ -7,8 +7,6 @@
 #include "notify/MailJobSource.h"
 #include "notify/NotificationComposer.h"
 #include "notify/SendRun.h"
-#include "platform/Framework.h"
-#include "platform/UserInterface.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -20,18 +18,6 @@ QString Footer()
 {
     const CKivvoApp* pApp = CKivvoApp::Get();
     return pApp ? pApp->m_settings.m_strFooter : CSettings().m_strFooter;
-}
-
-// Mail goes out only with the user's own server and sender, never with a value he did not set.
-bool MailReady(CUserInterface* pUi)
-{
-    const CKivvoApp* pApp = CKivvoApp::Get();
-    if (pApp && pApp->m_settings.IsMailSetUp())
-        return true;
-    if (pUi)
-        return pUi->SetUpMail();
-    CFramework::MessageBox(IDS_MAIL_NOT_SET_UP, EBoxKind::OkExclamation);
-    return false;
 }
 
 // "ann@example.com" is an address; "Ann Smith" (or "@Ann") names an address-book entry.
@@ -90,22 +76,22 @@ bool CKivvoDoc::IsListLocked(const CNameList* pList) const
     return pList && pList == GetNewestList() && IsSending();
 }
 
-bool CKivvoDoc::RefuseWhileSending(const CNameList* pList) const
+CDocResult CKivvoDoc::CheckMailReady()
 {
-    if (!IsListLocked(pList))
-        return false;
-    CFramework::MessageBox(IDS_BUSY_SENDING, EBoxKind::OkExclamation);
-    return true;
+    // Mail goes out only with the user's own server and sender, never with a value he did
+    // not set.
+    const CKivvoApp* pApp = CKivvoApp::Get();
+    return pApp && pApp->m_settings.IsMailSetUp() ? CDocResult()
+                                                  : CDocResult::Refused(IDS_MAIL_NOT_SET_UP);
 }
 
-bool CKivvoDoc::IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const
+CDocResult CKivvoDoc::IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const
 {
-    if (!CheckNewestDrawing())
-        return false;
+    if (CDocResult result = CheckNewestDrawing(); !result)
+        return result;
     if (DrawingOf(GetNewestList()) == drawing)
-        return true;
-    CFramework::MessageBox(IDS_RETRY_REDRAWN, EBoxKind::OkExclamation);
-    return false;
+        return {};
+    return CDocResult::Refused(IDS_RETRY_REDRAWN);
 }
 
 void CKivvoDoc::StopSending()
@@ -116,98 +102,48 @@ void CKivvoDoc::StopSending()
     }
 }
 
-void CKivvoDoc::StartSending(const QList<const CPerson*>& persons, bool bConfirm)
+QList<const CPerson*> CKivvoDoc::NewestPersons() const
 {
-    if (!MailReady(m_pUi))
-        return;
+    QList<const CPerson*> persons;
+    if (const CNameList* pNewest = GetNewestList())
+        pNewest->ForEachPerson([&persons](CPerson* pPerson) { persons.append(pPerson); });
+    return persons;
+}
+
+CSendRun* CKivvoDoc::CreateSendRun(const QList<const CPerson*>& persons, CDocResult& result)
+{
+    result = IsSending() ? CDocResult::Refused(IDS_BUSY_SENDING) : CheckNewestDrawing();
+    if (result)
+        result = CheckMailReady();
+    if (!result)
+        return nullptr;
     const CKivvoApp* pApp = CKivvoApp::Get();
     auto* pRun = new CSendRun(pApp ? pApp->MailAccount() : CSettings(),
                               std::make_unique<CMailJobSource>(MailDrawing(), persons));
     pRun->SetTimeouts(m_mailTimeouts);
     const QPointer<const CKivvoDoc> pDoc(this);
     pRun->SetDrawingCheck([pDoc, drawing = DrawingOf(GetNewestList())] {
-        return pDoc && pDoc->IsStillDrawing(drawing);
+        return pDoc ? pDoc->IsStillDrawing(drawing) : CDocResult();
     });
     pRun->SetRecompose(
         [pDoc](CMailJobSource& source) { return pDoc && source.Renew(pDoc->MailDrawing()); });
     m_runs.removeAll(nullptr);
     m_runs.append(pRun);
-    if (m_pUi && m_pUi->RunSend(pRun, bConfirm))
-        return;
-    // No window to show the progress in: the run is done here and told in message boxes.
-    pRun->Run();
-    ReportInBoxes(*pRun, bConfirm);
-    delete pRun;
+    return pRun;
 }
 
-void CKivvoDoc::ReportInBoxes(const CSendRun& run, bool bConfirm)
+const CPerson* CKivvoDoc::NewestPersonToMail(const CPerson* pShown, CDocResult& result) const
 {
-    if (run.StopMessageId()) {
-        const QStringList arguments = run.StopArguments();
-        CFramework::MessageBox(run.StopMessageId(), EBoxKind::OkPlain,
-                               {arguments.value(0), arguments.value(1)});
-        return;
-    }
-    for (int i = 0; i < run.Jobs().size(); ++i) {
-        const CMailJob& job = run.Jobs().at(i);
-        const ESendOutcome outcome = run.Result(i).m_outcome;
-        if (outcome == ESendOutcome::Failed)
-            CFramework::MessageBox(IDS_SEND_ERROR, EBoxKind::OkPlain,
-                                   {job.m_strName, job.m_strAddress});
-        else if (outcome == ESendOutcome::Sent && bConfirm)
-            CFramework::MessageBox(IDS_EMAIL_SENT, EBoxKind::OkInformation,
-                                   {job.m_strName, job.m_strAddress});
-    }
-    if (!bConfirm)
-        CFramework::MessageBox(IDS_SENT_SUMMARY, EBoxKind::OkInformation,
-                               {run.CountOf(ESendOutcome::Sent), run.Jobs().size()});
-}
-
-const CPerson* CKivvoDoc::NewestPersonToMail(const CPerson* pShown) const
-{
+    result = {};
+    if (!pShown)
+        return nullptr;
     if (m_pCurrent == m_pHead)
         return pShown;
     const CNameList* pNewest = GetNewestList();
     const CPerson* pPerson = PersonNamedExactly(pNewest, pShown->m_strName);
-    if (!pPerson || pPerson->m_strAddress.isEmpty()) {
-        CFramework::MessageBox(pPerson ? IDS_NO_ADDRESS_NEWEST : IDS_NOT_IN_NEWEST,
-                               EBoxKind::OkExclamation, {pShown->m_strName, pNewest->m_strName});
-        return nullptr;
-    }
-    if (CFramework::MessageBox(
-            IDS_ASK_SEND_ONE_NEWEST, EBoxKind::YesNoQuestion,
-            {pPerson->m_strName, pNewest->m_strName, GetCurrentList()->m_strName}) != IDYES)
-        return nullptr;
-    return pPerson;
-}
-
-void CKivvoDoc::SendEmailTo(HTREEITEM hItem)
-{
-    const CNameList* pCurrent = GetCurrentList();
-    const CListItem* pItem = pCurrent ? pCurrent->FindItem(hItem) : nullptr;
-    if (!pItem || pItem->IsGroup() || IsSending())
-        return;
-    const CPerson* pPerson = NewestPersonToMail(static_cast<const CPerson*>(pItem));
-    if (!pPerson || pPerson->m_strAddress.isEmpty() || !CheckNewestDrawing())
-        return;
-    StartSending({pPerson}, true);
-}
-
-void CKivvoDoc::OnSendEmails()
-{
-    const CNameList* pNewest = GetNewestList();
-    if (!pNewest || IsSending() || !CheckNewestDrawing())
-        return;
-    // What goes out is always the newest drawing; with an older list on screen, the question
-    // says so.
-    const int nAnswer =
-        m_pCurrent == m_pHead
-            ? CFramework::MessageBox(IDS_ASK_SEND_ALL, EBoxKind::YesNoQuestion)
-            : CFramework::MessageBox(IDS_ASK_SEND_NEWEST, EBoxKind::YesNoQuestion,
-                                     {pNewest->m_strName, GetCurrentList()->m_strName});
-    if (nAnswer != IDYES)
-        return;
-    QList<const CPerson*> persons;
-    pNewest->ForEachPerson([&persons](CPerson* pPerson) { persons.append(pPerson); });
-    StartSending(persons, false);
+    if (pPerson && !pPerson->m_strAddress.isEmpty())
+        return pPerson;
+    result = CDocResult::Refused(pPerson ? IDS_NO_ADDRESS_NEWEST : IDS_NOT_IN_NEWEST,
+                                 {pShown->m_strName, pNewest->m_strName});
+    return nullptr;
 }

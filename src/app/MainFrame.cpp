@@ -1,13 +1,14 @@
 #include "MainFrame.h"
 
 #include "AboutDlg.h"
+#include "DetailsDlg.h"
+#include "DocFlow.h"
 #include "DocListWidget.h"
 #include "ImportDlg.h"
 #include "KivvoApp.h"
 #include "KivvoDoc.h"
 #include "ListBar.h"
 #include "ParticipantImport.h"
-#include "DetailsDlg.h"
 #include "RulesDlg.h"
 #include "SettingsDlg.h"
 #include "draw/DrawNamesDlg.h"
@@ -17,6 +18,7 @@
 #include "notify/SendRun.h"
 #include "platform/CmdUI.h"
 #include "platform/Framework.h"
+#include "platform/MessageBox.h"
 #include "res/Icons.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -43,7 +45,6 @@
 
 namespace {
 
-constexpr int kClosePauseMs = 50;
 constexpr qsizetype kMaxTitleNameLength = 60;
 constexpr int kFirstHeight = 480;
 constexpr int kBarSlack = 24; // the bars' line: margins, separators and a little air
@@ -111,6 +112,17 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
     setCentralWidget(m_pStack);
     BuildBars();
     m_pDoc->SetUserInterface(this);
+    m_pFlow = std::make_unique<CDocFlow>(m_pDoc, this);
+    connect(m_pView, &CKivvoView::SendEmailRequested, this,
+            [this](const CPerson* pPerson) { m_pFlow->SendEmailTo(pPerson); });
+    // Shown on this thread, also when a loader thread found it.
+    connect(m_pApp, &CKivvoApp::Warning, this, [](int nId, const QString& strText) {
+        CMessageBox::ShowText(nId,
+                              nId == IDS_KEYRING_SILENT || nId == IDS_SETTINGS_READ_ERROR
+                                  ? EBoxKind::OkExclamation
+                                  : EBoxKind::OkPlain,
+                              strText);
+    });
 
     connect(m_pView, &CKivvoView::CommandChosen, this, &CMainFrame::RouteCommand);
     connect(m_pView, &CKivvoView::MenuAboutToShow, this, &CMainFrame::UpdateMenu);
@@ -218,16 +230,32 @@ void CMainFrame::BuildBars()
     m_actions.value(ID_COPY_FOR_NEXT)
         ->setStatusTip(CStringTable::Load(IDS_PROMPT_COPY_FOR_NEXT).section(u'\n', 0, 0));
     m_actions.value(ID_FILE_NEW)->setToolTip(CStringTable::Load(IDS_TIP_NEW));
-    m_actions.value(ID_DETAILS)->setStatusTip(
-        CStringTable::Load(IDS_PROMPT_DETAILS).section(u'\n', 0, 0));
+    m_actions.value(ID_DETAILS)
+        ->setStatusTip(CStringTable::Load(IDS_PROMPT_DETAILS).section(u'\n', 0, 0));
 
     const QList<QPair<QString, QList<int>>> menus = {
         {CStringTable::Load(IDS_SETTINGS_MENU), {ID_CONFIGURE}},
         {CStringTable::Load(IDS_EXCHANGE_MENU),
-         {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_ADD_PERSON, ID_ADD_GROUP, ID_ADD_PERSON_TO_GROUP,
-          ID_DELETE_ITEM, ID_RENAME_ITEM, ID_MOVE_TO_GROUP, ID_SEND_EMAIL_TO_PERSON,
-          ID_PERSON_PROPERTIES, 0, ID_DRAW_NAMES, ID_SEND_EMAILS, ID_VIEW_NOTIFICATIONS,
-          ID_PRINT_CARDS, 0, ID_RULES, ID_DETAILS, ID_COPY_FOR_NEXT}},
+         {ID_EDIT_UNDO,
+          ID_EDIT_REDO,
+          0,
+          ID_ADD_PERSON,
+          ID_ADD_GROUP,
+          ID_ADD_PERSON_TO_GROUP,
+          ID_DELETE_ITEM,
+          ID_RENAME_ITEM,
+          ID_MOVE_TO_GROUP,
+          ID_SEND_EMAIL_TO_PERSON,
+          ID_PERSON_PROPERTIES,
+          0,
+          ID_DRAW_NAMES,
+          ID_SEND_EMAILS,
+          ID_VIEW_NOTIFICATIONS,
+          ID_PRINT_CARDS,
+          0,
+          ID_RULES,
+          ID_DETAILS,
+          ID_COPY_FOR_NEXT}},
         {CStringTable::Load(IDS_TOOLS_MENU),
          {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_IMPORT_PARTICIPANTS, 0, ID_APP_ABOUT, 0,
           ID_APP_EXIT}},
@@ -289,7 +317,7 @@ void CMainFrame::SaveWindowState() const
 
 bool CMainFrame::RouteUpdate(CCmdUI& cmdUI)
 {
-    const std::array<CCmdTarget*, 4> targets = {m_pView, m_pDoc, this, m_pApp};
+    const std::array<CCmdTarget*, 4> targets = {m_pView, m_pFlow.get(), this, m_pApp};
     for (CCmdTarget* pTarget : targets) {
         if (pTarget && pTarget->OnUpdateCommand(cmdUI))
             return true;
@@ -299,7 +327,7 @@ bool CMainFrame::RouteUpdate(CCmdUI& cmdUI)
 
 bool CMainFrame::RouteCommand(int nID)
 {
-    const std::array<CCmdTarget*, 4> targets = {m_pView, m_pDoc, this, m_pApp};
+    const std::array<CCmdTarget*, 4> targets = {m_pView, m_pFlow.get(), this, m_pApp};
     bool bHandled = false;
     for (CCmdTarget* pTarget : targets) {
         if (pTarget && pTarget->OnCommand(nID)) {
@@ -400,11 +428,11 @@ bool CMainFrame::OnCommand(int nID)
 {
     switch (nID) {
     case ID_FILE_NEW:
-        if (!m_pDoc->RefuseWhileSending(m_pDoc->GetNewestList()))
+        if (CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
             OnFileNew();
         return true;
     case ID_FILE_OPEN:
-        if (!m_pDoc->RefuseWhileSending(m_pDoc->GetNewestList()))
+        if (CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
             OnFileOpen();
         return true;
     case ID_FILE_SAVE:
@@ -432,14 +460,14 @@ bool CMainFrame::OnCommand(int nID)
     case ID_RULES: {
         CRulesDlg rules(m_pDoc->GetRules(), this);
         if (rules.exec() == QDialog::Accepted)
-            m_pDoc->SetRules(rules.Rules());
+            CMessageBox::Tell(m_pDoc->SetRules(rules.Rules()));
         return true;
     }
     case ID_DETAILS:
         OnDetails();
         return true;
     case ID_IMPORT_PARTICIPANTS:
-        if (!m_pDoc->RefuseWhileSending(m_pDoc->GetNewestList()))
+        if (CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
             OnImportParticipants();
         return true;
     default:
@@ -454,8 +482,7 @@ bool CMainFrame::SaveModified()
     QString strName = QFileInfo(m_pDoc->GetPathName()).fileName();
     if (strName.isEmpty())
         strName = CStringTable::Load(IDS_UNTITLED);
-    switch (
-        CFramework::MessageBox(IDS_ASK_SAVE_CHANGES, EBoxKind::YesNoCancelQuestion, {strName})) {
+    switch (CMessageBox::Show(IDS_ASK_SAVE_CHANGES, EBoxKind::YesNoCancelQuestion, {strName})) {
     case IDYES:
         return DoSave(m_pDoc->GetPathName().isEmpty());
     case IDNO:
@@ -478,7 +505,12 @@ bool CMainFrame::DoSave(bool bAskName)
         if (QFileInfo(strPath).suffix().isEmpty())
             strPath += QStringLiteral(".kv");
     }
-    return m_pDoc->OnSaveDocument(strPath);
+    // Another program's change is not thrown away without asking; No is the default.
+    const CDocResult result = m_pDoc->OnSaveDocument(strPath, [](const CDocResult& question) {
+        return CMessageBox::ShowText(question.MessageId(), EBoxKind::YesNoDefaultNo,
+                                     question.Message()) == IDYES;
+    });
+    return result.MessageId() == IDS_ASK_OVERWRITE_CHANGED ? false : CMessageBox::Tell(result);
 }
 
 void CMainFrame::OnImportParticipants()
@@ -495,7 +527,7 @@ void CMainFrame::OnImportParticipants()
         import.Check(*pNewest);
     CImportDlg preview(import, strError, pNewest->m_strName, this);
     if (preview.exec() == QDialog::Accepted)
-        m_pDoc->ImportParticipants(import);
+        CMessageBox::Tell(m_pDoc->ImportParticipants(import));
 }
 
 void CMainFrame::OnFileNew()
@@ -519,7 +551,7 @@ void CMainFrame::OnFileOpen()
 
 bool CMainFrame::OpenDocument(const QString& strPath)
 {
-    if (!m_pDoc->OnOpenDocument(strPath))
+    if (!CMessageBox::Tell(m_pDoc->OnOpenDocument(strPath)))
         return false; // the document that was open stays as it was
     CloseDocumentList();
     return true;
@@ -560,7 +592,7 @@ void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
     dialog.exec();
 }
 
-bool CMainFrame::RunSend(CSendRun* pRun, bool)
+void CMainFrame::RunSend(CSendRun* pRun)
 {
     // Beside the main window, which stays usable; the send commands wait for the run.
     auto* pDialog = new CSendProgressDlg(pRun, this);
@@ -569,7 +601,6 @@ bool CMainFrame::RunSend(CSendRun* pRun, bool)
     pDialog->show();
     pRun->Start();
     UpdateCommandUI();
-    return true;
 }
 
 bool CMainFrame::SetUpMail()
@@ -585,18 +616,18 @@ void CMainFrame::OnDetails()
         return;
     CDetailsDlg details(pList->m_strName, pList->m_details, m_pDoc->IsHistory(pList), this);
     if (details.exec() == QDialog::Accepted)
-        m_pDoc->SetDetails(pList, details.Details());
+        CMessageBox::Tell(m_pDoc->SetDetails(pList, details.Details()));
 }
 
 void CMainFrame::PrintCards(const QStringList& names)
 {
     // The same check as before sending: a stale drawing is never printed.
-    if (!m_pDoc->CheckNewestDrawing())
+    if (!CMessageBox::Tell(m_pDoc->CheckNewestDrawing()))
         return;
     const CNameList* pNewest = m_pDoc->GetNewestList();
     const QList<CCard> cards = CCardSheet::CardsOf(*pNewest, names);
     if (cards.isEmpty()) {
-        CFramework::MessageBox(IDS_CARDS_NOBODY, EBoxKind::OkExclamation);
+        CMessageBox::Show(IDS_CARDS_NOBODY, EBoxKind::OkExclamation);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -608,14 +639,14 @@ void CMainFrame::PrintCards(const QStringList& names)
         return;
     const QString strError = CCardSheet(cards, *pNewest, m_pDoc->MailLanguage()).Paint(printer);
     if (!strError.isEmpty())
-        CFramework::MessageBox(IDS_CARDS_PRINT_ERROR, EBoxKind::OkExclamation, {strError});
+        CMessageBox::Show(IDS_CARDS_PRINT_ERROR, EBoxKind::OkExclamation, {strError});
 }
 
 bool CMainFrame::StopSendingToClose()
 {
     if (!m_pDoc->IsSending())
         return true;
-    if (CFramework::MessageBox(IDS_ASK_STOP_SENDING, EBoxKind::YesNoQuestion) != IDYES)
+    if (CMessageBox::Show(IDS_ASK_STOP_SENDING, EBoxKind::YesNoQuestion) != IDYES)
         return false;
     m_pDoc->StopSending();
     return true;
@@ -633,9 +664,8 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
         pEvent->ignore(); // cancelled: everything goes on, the address book keeps loading
         return;
     }
-    // Tell the contacts loader to stop, and give it a moment.
+    // The contacts loader stops at its next contact; nothing waits for it here.
     m_pApp->m_bClosing = true;
     SaveWindowState();
-    QThread::msleep(kClosePauseMs);
     pEvent->accept();
 }

@@ -7,12 +7,16 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
+class CDocFlow;
 class CDocListWidget;
 class CKivvoApp;
 class CKivvoDoc;
 class CKivvoView;
 class CListBar;
+class CNameList;
+class CSendRun;
 class QAction;
 class QLabel;
 class QMenu;
@@ -70,10 +74,11 @@ public:
     bool OnCommand(int nID) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
     CListSelector* GetListSelector() override;
-    void RunDrawNamesDialog(CNameList* pList, int nMode) override;
-    bool RunSend(CSendRun* pRun, bool bConfirm) override;
+    void RunDrawNamesDialog(CNameList* pList, int nMode);
+    // Shows the run's progress beside the window and starts it; the window owns it then.
+    void RunSend(CSendRun* pRun);
     // Opens Configure; true when mail is set up once it closes.
-    bool SetUpMail() override;
+    bool SetUpMail();
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
@@ -100,6 +105,7 @@ private:
 
     CKivvoDoc* m_pDoc;
     CKivvoApp* m_pApp;
+    std::unique_ptr<CDocFlow> m_pFlow;
     CKivvoView* m_pView;
     CDocListWidget* m_pDocList;
     QWidget* m_pListPage;

@@ -160,20 +160,22 @@ void CParticipantImport::Check(const CNameList& list)
     }
 }
 
-int CParticipantImport::Apply(CNameList& list) const
+int CParticipantImport::Apply(CNameList& list, const Added& added) const
 {
+    const auto put = [&list, &added](CListItem* pEntry, CGroup* pGroup) {
+        const CNameList::CPlace place = CNameList::EndOf(list, pGroup);
+        list.Link(pEntry, place);
+        if (added)
+            added(pEntry, place);
+    };
     for (const CRow& row : m_toAdd) {
         auto* pPerson = new CPerson(row.m_strName, row.m_strAddress, row.m_strSuggestions);
-        if (row.m_strGroup.isEmpty()) {
-            list.Append(pPerson);
-            continue;
-        }
-        CGroup* pGroup = list.FindGroup(row.m_strGroup);
-        if (!pGroup) {
+        CGroup* pGroup = row.m_strGroup.isEmpty() ? nullptr : list.FindGroup(row.m_strGroup);
+        if (!row.m_strGroup.isEmpty() && !pGroup) {
             pGroup = new CGroup(row.m_strGroup);
-            list.Append(pGroup);
+            put(pGroup, nullptr);
         }
-        pGroup->Add(pPerson);
+        put(pPerson, pGroup);
     }
     return int(m_toAdd.size());
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/NameList.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-class CNameList;
+#include <functional>
 
 // Participants read from a CSV file (name, address, suggestions, group; a header row naming
 // the columns may come first, in any order) or a vCard file (every card with a name: its
@@ -36,8 +38,10 @@ public:
     const QStringList& Duplicates() const { return m_duplicates; }
 
     // Adds the rows to add at the end of the list, each grouped person into the first
-    // top-level group of that name, made anew when there is none. Returns how many.
-    int Apply(CNameList& list) const;
+    // top-level group of that name, made anew when there is none. Returns how many. Each
+    // entry put in is told to added with its place, in order.
+    using Added = std::function<void(CListItem* pEntry, const CNameList::CPlace& place)>;
+    int Apply(CNameList& list, const Added& added = {}) const;
 
 private:
     bool ReadCsv(const QByteArray& bytes, QString& strError);

@@ -5,6 +5,7 @@
 #include "notify/MailAddress.h"
 #include "notify/SendRun.h"
 #include "platform/Framework.h"
+#include "platform/MessageBox.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "res/TextLanguage.h"
@@ -64,8 +65,8 @@ void CSettingsDlg::Build()
     m_pApp->UsePassword(); // the desktop asks the keyring when the password is first needed
     const CSettings& settings = m_pApp->m_settings;
     auto* pForm = new QFormLayout;
-    m_pServer = AddField(pForm, IDS_SETTINGS_SERVER, QStringLiteral("server"),
-                         settings.m_strServer, IDS_SETTINGS_SERVER_HINT);
+    m_pServer = AddField(pForm, IDS_SETTINGS_SERVER, QStringLiteral("server"), settings.m_strServer,
+                         IDS_SETTINGS_SERVER_HINT);
     AddProblemLabel(pForm, ESettingsField::Server);
     m_pPort = AddField(pForm, IDS_SETTINGS_PORT, QStringLiteral("port"),
                        QString::number(settings.m_nPort));
@@ -230,8 +231,8 @@ void CSettingsDlg::accept()
             return;
         QString strError;
         if (!m_pApp->StoreSettings(values, strError))
-            CFramework::MessageBox(IDS_SETTINGS_SAVE_ERROR, EBoxKind::OkExclamation,
-                                   {QDir::toNativeSeparators(m_pApp->SettingsPath()), strError});
+            CMessageBox::Show(IDS_SETTINGS_SAVE_ERROR, EBoxKind::OkExclamation,
+                              {QDir::toNativeSeparators(m_pApp->SettingsPath()), strError});
     }
     if (m_pMailLanguage)
         m_pDoc->SetMailLanguageCode(m_pMailLanguage->currentData().toString());

@@ -3,6 +3,7 @@
 #include "StepKeys.h"
 #include "model/NameList.h"
 #include "platform/Framework.h"
+#include "platform/MessageBox.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "ui/ScreenFit.h"
@@ -265,8 +266,8 @@ bool CDrawNamesDlg::MayEndRound()
     const int nNotLooked = m_nMode == kDrawMode ? CountNotLooked() : 0;
     if (nNotLooked == 0)
         return true;
-    return CFramework::MessageBox(nNotLooked == 1 ? IDS_ASK_END_ROUND_ONE : IDS_ASK_END_ROUND,
-                                  EBoxKind::YesNoDefaultNo, {nNotLooked}) == IDYES;
+    return CMessageBox::Show(nNotLooked == 1 ? IDS_ASK_END_ROUND_ONE : IDS_ASK_END_ROUND,
+                             EBoxKind::YesNoDefaultNo, {nNotLooked}) == IDYES;
 }
 
 void CDrawNamesDlg::accept()

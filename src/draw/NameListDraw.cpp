@@ -28,14 +28,17 @@ bool HasNameless(const CNameList& list, QString& strWhy)
 
 } // namespace
 
-int CNameList::DrawNames(const CDrawRules& rules, const std::vector<const CNameList*>& history)
+bool CNameList::DrawNames(const CDrawRules& rules, const std::vector<const CNameList*>& history,
+                          QString& strWhy)
 {
     QRandomGenerator random = CFramework::NewRandomGenerator();
+    return !HasNameless(*this, strWhy) && CDrawing(*this, history, rules).Run(random, strWhy);
+}
+
+int CNameList::DrawNames(const CDrawRules& rules, const std::vector<const CNameList*>& history)
+{
     QString strWhy;
-    if (!HasNameless(*this, strWhy) && CDrawing(*this, history, rules).Run(random, strWhy))
-        return 1;
-    CFramework::MessageBox(IDS_DRAWING_ERROR, EBoxKind::OkExclamation, {strWhy});
-    return 0;
+    return DrawNames(rules, history, strWhy) ? 1 : 0;
 }
 
 int CNameList::DrawNames(const CNameList* pPrevious)

@@ -19,6 +19,12 @@ void CExclusions::Clear()
     m_index.clear();
 }
 
+void CExclusions::SetPairs(const QList<CPair>& pairs)
+{
+    m_pairs = pairs;
+    Reindex();
+}
+
 bool CExclusions::Add(const QString& strGiver, const QString& strRecipient)
 {
     if (strGiver == strRecipient || Contains(strGiver, strRecipient))

@@ -32,6 +32,8 @@ public:
     const QList<CPair>& Pairs() const { return m_pairs; }
     bool IsEmpty() const { return m_pairs.isEmpty(); }
     void Clear();
+    // Every pair, as another list had them: an edit undone.
+    void SetPairs(const QList<CPair>& pairs);
 
 private:
     static QString Key(const QString& strGiver, const QString& strRecipient);

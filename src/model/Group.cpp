@@ -44,13 +44,39 @@ void CGroup::Add(CPerson* pPerson)
     ++m_nCount;
 }
 
-CPerson* CGroup::Find(HTREEITEM hItem) const
+bool CGroup::Contains(const CPerson* pPerson) const
 {
-    for (CPerson* pPerson = m_pFirst; pPerson; pPerson = pPerson->Next()) {
-        if (pPerson->m_hItem == hItem)
-            return pPerson;
+    for (const CPerson* p = m_pFirst; p; p = p->Next()) {
+        if (p == pPerson)
+            return true;
     }
-    return nullptr;
+    return false;
+}
+
+void CGroup::InsertAfter(CPerson* pPerson, CPerson* pBefore)
+{
+    if (pBefore) {
+        pPerson->m_pNext = pBefore->m_pNext;
+        pBefore->m_pNext = pPerson;
+    } else {
+        pPerson->m_pNext = m_pFirst;
+        m_pFirst = pPerson;
+    }
+    if (m_pLast == pBefore)
+        m_pLast = pPerson;
+    ++m_nCount;
+}
+
+void CGroup::TakeAfter(CPerson* pPerson, CPerson* pBefore)
+{
+    if (pBefore)
+        pBefore->m_pNext = pPerson->m_pNext;
+    else
+        m_pFirst = pPerson->Next();
+    if (m_pLast == pPerson)
+        m_pLast = pBefore;
+    pPerson->m_pNext = nullptr;
+    --m_nCount;
 }
 
 int CGroup::CountPersons() const
@@ -59,15 +85,6 @@ int CGroup::CountPersons() const
     for (const CPerson* pPerson = m_pFirst; pPerson; pPerson = pPerson->Next())
         ++nCount;
     return nCount;
-}
-
-bool CGroup::Remove(HTREEITEM hItem)
-{
-    CPerson* pPerson = Find(hItem);
-    if (!pPerson || !Take(pPerson))
-        return false;
-    delete pPerson;
-    return true;
 }
 
 bool CGroup::Take(CPerson* pPerson)

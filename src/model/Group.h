@@ -18,12 +18,15 @@ public:
 
     // Takes ownership of the person and appends it.
     void Add(CPerson* pPerson);
-    CPerson* Find(HTREEITEM hItem) const;
+    bool Contains(const CPerson* pPerson) const;
     int CountPersons() const;
-    bool Remove(HTREEITEM hItem);
+    // Takes ownership of the person and puts him right after another (null: first).
+    void InsertAfter(CPerson* pPerson, CPerson* pBefore);
     // Unlinks the person without deleting him; the caller owns him then. False when he is
     // not in the group.
     bool Take(CPerson* pPerson);
+    // The same for a person known to stand right after pBefore (null: first).
+    void TakeAfter(CPerson* pPerson, CPerson* pBefore);
     void RemoveAll();
     void CopyFrom(const CGroup& group);
 

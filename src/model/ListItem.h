@@ -4,9 +4,6 @@
 
 class CArchive;
 
-// Handle of an entry's item in the view's tree; opaque to the model, 0 until shown.
-using HTREEITEM = void*;
-
 // Entry tags of the document file.
 constexpr qint32 TAG_PERSON = 1;
 constexpr qint32 TAG_GROUP = 2;
@@ -26,7 +23,6 @@ public:
     virtual void Store(CArchive& ar) const = 0;
 
     CListItem* m_pNext = nullptr;
-    HTREEITEM m_hItem = nullptr;
     QString m_strName;
 
 protected:

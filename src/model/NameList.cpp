@@ -21,102 +21,115 @@ void CNameList::Append(CListItem* pItem)
     m_pLast = pItem;
 }
 
-bool CNameList::AddToGroup(CPerson* pPerson, HTREEITEM hGroupItem)
+bool CNameList::AddToGroup(CPerson* pPerson, CGroup* pGroup)
 {
     for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
-        if (pItem->m_hItem != hGroupItem)
+        if (pItem == pGroup) {
+            pGroup->Add(pPerson);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CNameList::Contains(const CListItem* pItem) const
+{
+    CPlace place;
+    return PlaceOf(pItem, place);
+}
+
+bool CNameList::PlaceOf(const CListItem* pItem, CPlace& place) const
+{
+    CListItem* pPrevious = nullptr;
+    for (CListItem* pEntry = m_pFirst; pEntry; pPrevious = pEntry, pEntry = pEntry->m_pNext) {
+        if (pEntry == pItem) {
+            place = {nullptr, pPrevious};
+            return true;
+        }
+        if (!pEntry->IsGroup())
             continue;
-        if (!pItem->IsGroup())
-            return false;
-        static_cast<CGroup*>(pItem)->Add(pPerson);
-        return true;
+        auto* pGroup = static_cast<CGroup*>(pEntry);
+        CPerson* pBefore = nullptr;
+        for (CPerson* pPerson = pGroup->m_pFirst; pPerson;
+             pBefore = pPerson, pPerson = pPerson->Next()) {
+            if (pPerson == pItem) {
+                place = {pGroup, pBefore};
+                return true;
+            }
+        }
     }
     return false;
 }
 
-void CNameList::UseEntriesAsHandles()
+CNameList::CPlace CNameList::EndOf(const CNameList& list, CGroup* pGroup)
 {
-    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
-        pItem->m_hItem = pItem;
-        if (pItem->IsGroup()) {
-            for (CPerson* pPerson = static_cast<CGroup*>(pItem)->m_pFirst; pPerson;
-                 pPerson = pPerson->Next())
-                pPerson->m_hItem = pPerson;
-        }
-    }
+    return {pGroup, pGroup ? pGroup->m_pLast : list.m_pLast};
 }
 
-CListItem* CNameList::FindItem(HTREEITEM hItem) const
+void CNameList::Link(CListItem* pItem, const CPlace& place)
 {
-    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
-        if (pItem->m_hItem == hItem)
-            return pItem;
-        if (pItem->IsGroup()) {
-            if (CPerson* pPerson = static_cast<CGroup*>(pItem)->Find(hItem))
-                return pPerson;
-        }
+    if (place.m_pGroup) {
+        place.m_pGroup->InsertAfter(static_cast<CPerson*>(pItem),
+                                    static_cast<CPerson*>(place.m_pBefore));
+        return;
     }
-    return nullptr;
+    if (place.m_pBefore) {
+        pItem->m_pNext = place.m_pBefore->m_pNext;
+        place.m_pBefore->m_pNext = pItem;
+    } else {
+        pItem->m_pNext = m_pFirst;
+        m_pFirst = pItem;
+    }
+    if (m_pLast == place.m_pBefore)
+        m_pLast = pItem;
 }
 
-bool CNameList::IsGroupItem(HTREEITEM hItem) const
+void CNameList::Unlink(CListItem* pItem, const CPlace& place)
 {
-    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
-        if (pItem->m_hItem == hItem)
-            return pItem->IsGroup();
+    if (place.m_pGroup) {
+        place.m_pGroup->TakeAfter(static_cast<CPerson*>(pItem),
+                                  static_cast<CPerson*>(place.m_pBefore));
+        return;
     }
-    return false;
+    if (place.m_pBefore)
+        place.m_pBefore->m_pNext = pItem->m_pNext;
+    else
+        m_pFirst = pItem->m_pNext;
+    if (m_pLast == pItem)
+        m_pLast = place.m_pBefore;
+    pItem->m_pNext = nullptr;
 }
 
-HTREEITEM CNameList::FindGroupItem(HTREEITEM hItem) const
+QStringList CNameList::PersonNamesOf(const CListItem* pItem)
 {
-    for (CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
-        if (pItem->IsGroup() && static_cast<CGroup*>(pItem)->Find(hItem))
-            return pItem->m_hItem;
-    }
-    return nullptr;
+    if (!pItem->IsGroup())
+        return {pItem->m_strName};
+    QStringList names;
+    for (const CPerson* pPerson = static_cast<const CGroup*>(pItem)->m_pFirst; pPerson;
+         pPerson = pPerson->Next())
+        names.append(pPerson->m_strName);
+    return names;
 }
 
-bool CNameList::Remove(HTREEITEM hItem)
+void CNameList::DropExclusionsOf(const QStringList& names)
 {
-    // The exclusions of whoever goes go with him, unless another person bears his name.
-    QStringList removed;
-    const bool bRemoved = RemoveEntry(hItem, removed);
-    for (const QString& strName : removed) {
+    // The exclusions of whoever went go with him, unless another person bears his name.
+    for (const QString& strName : names) {
         if (!FirstPersonWhere([&strName](CPerson* p) { return p->m_strName == strName; }))
             m_exclusions.RemovePerson(strName);
     }
-    return bRemoved;
 }
 
-bool CNameList::RemoveEntry(HTREEITEM hItem, QStringList& removed)
+bool CNameList::Remove(CListItem* pItem)
 {
-    CListItem* pPrevious = nullptr;
-    for (CListItem* pItem = m_pFirst; pItem; pPrevious = pItem, pItem = pItem->m_pNext) {
-        if (pItem->IsGroup()) {
-            auto* pGroup = static_cast<CGroup*>(pItem);
-            if (CPerson* pPerson = pGroup->Find(hItem)) {
-                removed.append(pPerson->m_strName);
-                return pGroup->Remove(hItem);
-            }
-        }
-        if (pItem->m_hItem != hItem)
-            continue;
-        if (!pItem->IsGroup())
-            removed.append(pItem->m_strName);
-        for (CPerson* pPerson = pItem->IsGroup() ? static_cast<CGroup*>(pItem)->m_pFirst : nullptr;
-             pPerson; pPerson = pPerson->Next())
-            removed.append(pPerson->m_strName);
-        if (pPrevious)
-            pPrevious->m_pNext = pItem->m_pNext;
-        else
-            m_pFirst = pItem->m_pNext;
-        if (m_pLast == pItem)
-            m_pLast = pPrevious;
-        delete pItem; // a group deletes its persons
-        return true;
-    }
-    return false;
+    CPlace place;
+    if (!pItem || !PlaceOf(pItem, place))
+        return false;
+    Unlink(pItem, place);
+    const QStringList removed = PersonNamesOf(pItem);
+    delete pItem; // a group deletes its persons
+    DropExclusionsOf(removed);
+    return true;
 }
 
 void CNameList::RemoveAll()
@@ -142,6 +155,15 @@ CGroup* CNameList::GroupOf(const CPerson* pPerson) const
         }
     }
     return nullptr;
+}
+
+bool CNameList::HasGroup() const
+{
+    for (const CListItem* pItem = m_pFirst; pItem; pItem = pItem->m_pNext) {
+        if (pItem->IsGroup())
+            return true;
+    }
+    return false;
 }
 
 CGroup* CNameList::FindGroup(const QString& strName) const
@@ -249,7 +271,8 @@ QString CNameList::MakeUniqueName(const QString& strName, const QString& strHint
     }
 }
 
-QString CNameList::RenamePerson(CPerson* pPerson, const QString& strName)
+QString CNameList::RenamePerson(CPerson* pPerson, const QString& strName,
+                                std::vector<CPerson*>* pDrewHim)
 {
     const QString strOld = pPerson->m_strName;
     if (strName.trimmed().isEmpty() || strName == strOld)
@@ -265,8 +288,11 @@ QString CNameList::RenamePerson(CPerson* pPerson, const QString& strName)
         return strNew;
     m_exclusions.RenamePerson(strOld, strNew);
     ForEachPerson([&](CPerson* p) {
-        if (p->m_strGiftTo == strOld)
-            p->m_strGiftTo = strNew;
+        if (p->m_strGiftTo != strOld)
+            return;
+        p->m_strGiftTo = strNew;
+        if (pDrewHim)
+            pDrewHim->push_back(p);
     });
     return strNew;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DrawRules.h"
-#include "Exclusions.h"
 #include "ExchangeDetails.h"
+#include "Exclusions.h"
 #include "Group.h"
 
 #include <vector>
@@ -21,20 +21,36 @@ public:
     CNameList(const CNameList&) = delete;
     CNameList& operator=(const CNameList&) = delete;
 
+    // Where an entry stands: in a group of the list or at the top level (null), right after
+    // another entry of the same level (null: first). Edits keep an entry's place to put it
+    // back exactly where it was.
+    struct CPlace
+    {
+        CGroup* m_pGroup = nullptr;
+        CListItem* m_pBefore = nullptr;
+    };
+
     // Takes ownership of the entry and appends it at the end of the top level.
     void Append(CListItem* pItem);
-    // Takes ownership of the person and appends it to the top-level group with that handle;
-    // when no top-level entry has the handle, nothing happens and the caller keeps it.
-    bool AddToGroup(CPerson* pPerson, HTREEITEM hGroupItem);
+    // Takes ownership of the person and appends it to a top-level group of the list; false,
+    // the caller keeping him, when the group is not of the list.
+    bool AddToGroup(CPerson* pPerson, CGroup* pGroup);
 
-    // For front ends without a tree: every entry's handle becomes the entry itself, so the
-    // handle-based operations below can find it.
-    void UseEntriesAsHandles();
-
-    CListItem* FindItem(HTREEITEM hItem) const;
-    bool IsGroupItem(HTREEITEM hItem) const;
-    HTREEITEM FindGroupItem(HTREEITEM hItem) const;
-    bool Remove(HTREEITEM hItem);
+    // Whether the entry is of this list, at the top level or in a group.
+    bool Contains(const CListItem* pItem) const;
+    // Where the entry stands; false when it is not of the list.
+    bool PlaceOf(const CListItem* pItem, CPlace& place) const;
+    // The place after the last entry of a group, or of the top level for null.
+    static CPlace EndOf(const CNameList& list, CGroup* pGroup);
+    // Takes ownership of the entry and puts it at the place, which must be of this list.
+    void Link(CListItem* pItem, const CPlace& place);
+    // Gives up the entry that stands at the place, without deleting it.
+    void Unlink(CListItem* pItem, const CPlace& place);
+    // Removes the entry and deletes it, with the exclusions of the persons that went unless
+    // another person bears their name; false when it is not of the list.
+    bool Remove(CListItem* pItem);
+    // The exclusions no person of the list gives or receives in any more, dropped.
+    void DropExclusionsOf(const QStringList& names);
     void RemoveAll();
 
     // Moves a person of the list to the end of a group of the list, or of the top level
@@ -44,6 +60,7 @@ public:
     CGroup* GroupOf(const CPerson* pPerson) const;
     // The first top-level group of that name (exactly), or null.
     CGroup* FindGroup(const QString& strName) const;
+    bool HasGroup() const;
 
     int CountPersons() const;
     bool HasDrawnNames() const;
@@ -59,14 +76,18 @@ public:
     // avoided (newest first, as many as the rules' history window takes); the forms with one
     // previous list draw under the default rules.
     //
-    // Draws every person's recipient; 1 on success, 0 when no drawing exists (with a message
-    // that says why, and the list left as it was).
+    // Draws every person's recipient; 1 on success, 0 when no drawing exists (the list left
+    // as it was).
     int DrawNames(const CDrawRules& rules, const std::vector<const CNameList*>& history);
     int DrawNames(const CNameList* pPrevious);
     // Whether a drawing exists; when none, strWhy says which persons block it and why.
     bool CanBeDrawn(const CDrawRules& rules, const std::vector<const CNameList*>& history,
                     QString& strWhy) const;
     bool CanBeDrawn(const CNameList* pPrevious, QString& strWhy) const;
+    // The same, with the reason when no drawing exists.
+    bool DrawNames(const CDrawRules& rules, const std::vector<const CNameList*>& history,
+                   QString& strWhy);
+
     // Whether the stored drawn names are a valid drawing of this list as it is now: everybody
     // gives to exactly one person of the list, nobody is drawn twice, and the rules hold.
     // When not, strWhy names what is wrong.
@@ -77,8 +98,9 @@ public:
     CPerson* FindNameless() const;
     // Renames a person and, where he was drawn in this list and in its exclusions, his name
     // with him. An empty name keeps the old one; a taken one is made unique. Returns the name
-    // stored.
-    QString RenamePerson(CPerson* pPerson, const QString& strName);
+    // stored. pDrewHim receives the persons whose drawn name followed his.
+    QString RenamePerson(CPerson* pPerson, const QString& strName,
+                         std::vector<CPerson*>* pDrewHim = nullptr);
 
     // The persons named in a text of names separated by commas (a name may hold commas
     // itself), as the list spells them; false, with strError, for a name that is nobody's
@@ -96,11 +118,9 @@ public:
 
     virtual void Serialize(CArchive& ar);
 
-private:
-    // Removes the entry; removed receives the names of the persons that went with it.
-    bool RemoveEntry(HTREEITEM hItem, QStringList& removed);
+    // The names of the person, or of the persons of a group.
+    static QStringList PersonNamesOf(const CListItem* pItem);
 
-public:
     // Calls fn for every person in the flattened order until it returns true; returns that
     // person, or null.
     template <typename Fn> CPerson* FirstPersonWhere(Fn fn) const

@@ -25,3 +25,22 @@ public:
     QString m_strGiftTo;      // whom this person gives to; empty until drawn
     bool m_bPicked = false;   // already pulled from a hat in the drawing under way
 };
+
+// The fields of a person that are edited: his name, address and suggestions.
+struct CPersonFields
+{
+    QString m_strName;
+    QString m_strAddress;
+    QString m_strSuggestions;
+    bool operator==(const CPersonFields&) const = default;
+    static CPersonFields Of(const CPerson& person)
+    {
+        return {person.m_strName, person.m_strAddress, person.m_strSuggestions};
+    }
+    void ApplyTo(CPerson& person) const
+    {
+        person.m_strName = m_strName;
+        person.m_strAddress = m_strAddress;
+        person.m_strSuggestions = m_strSuggestions;
+    }
+};

@@ -1,7 +1,9 @@
 #include "SendProgressDlg.h"
 
 #include "SendRun.h"
+#include "platform/DocResult.h"
 #include "platform/Framework.h"
+#include "platform/MessageBox.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -60,7 +62,7 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
                 names.append(m_pRun->Jobs().at(i).m_strName);
         }
         // Cards of a drawing other than the one mailed would mix two drawings.
-        if (m_pRun->CheckDrawing())
+        if (CMessageBox::Tell(m_pRun->CheckDrawing()))
             emit PrintCardsFor(names);
     });
     connect(m_pClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -129,13 +131,15 @@ void CSendProgressDlg::OnRetry()
     QList<int> resend;
     for (const int nIndex : m_pRun->MayHaveArrived()) {
         const CMailJob& job = m_pRun->Jobs().at(nIndex);
-        if (CFramework::MessageBox(
+        if (CMessageBox::Show(
                 IDS_ASK_SEND_AGAIN, EBoxKind::YesNoQuestion,
                 {job.m_strName, job.m_strAddress, m_pRun->Result(nIndex).m_strReason}) == IDYES)
             resend.append(nIndex);
     }
-    // Nobody left to send to, or the drawing changed since (the user has been told).
-    if (!m_pRun->StartRetry(resend)) {
+    // Nobody left to send to, or the drawing changed since.
+    CDocResult why;
+    if (!m_pRun->StartRetry(resend, why)) {
+        CMessageBox::Tell(why);
         OnFinished();
         return;
     }

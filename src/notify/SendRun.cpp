@@ -77,13 +77,15 @@ bool CSendRun::CanRetry() const
     return std::any_of(m_results.cbegin(), m_results.cend(), NotDone);
 }
 
-bool CSendRun::StartRetry(const QList<int>& resend)
+bool CSendRun::StartRetry(const QList<int>& resend, CDocResult& why)
 {
+    why = {};
     if (IsRunning())
         return false;
     // The texts are renewed, never the persons or their order: each keeps his line and his
     // result.
-    if (!CheckDrawing() || (m_recompose && !m_recompose(*m_pSource)))
+    why = CheckDrawing();
+    if (!why || (m_recompose && !m_recompose(*m_pSource)))
         return false;
     QList<int> indices;
     {
@@ -119,8 +121,9 @@ void CSendRun::Launch(const QList<int>& indices)
     m_bRunning = true;
     m_pThread = QThread::create([this, indices] { Work(indices); });
     // Queued to this thread: the outcomes the worker signalled arrive before its end does.
-    connect(m_pThread, &QThread::finished, this, [this, nLaunch] { OnWorkerEnded(nLaunch); },
-            Qt::QueuedConnection);
+    connect(
+        m_pThread, &QThread::finished, this, [this, nLaunch] { OnWorkerEnded(nLaunch); },
+        Qt::QueuedConnection);
     m_pThread->start();
 }
 

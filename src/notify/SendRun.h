@@ -3,6 +3,7 @@
 #include "MailAccount.h"
 #include "MailJobSource.h"
 #include "MailSession.h"
+#include "platform/DocResult.h"
 
 #include <QList>
 #include <QMutex>
@@ -54,17 +55,17 @@ public:
     using Recompose = std::function<bool(CMailJobSource& source)>;
     void SetRecompose(Recompose recompose) { m_recompose = std::move(recompose); }
     // Whether the drawing the run began with is still the one to give out; when not, the
-    // check has told the user why.
-    void SetDrawingCheck(std::function<bool()> check) { m_checkDrawing = std::move(check); }
-    bool CheckDrawing() const { return !m_checkDrawing || m_checkDrawing(); }
+    // check's result says why.
+    void SetDrawingCheck(std::function<CDocResult()> check) { m_checkDrawing = std::move(check); }
+    CDocResult CheckDrawing() const { return m_checkDrawing ? m_checkDrawing() : CDocResult(); }
 
     void Start();
     void Run();
     // Sends again, in the background, with texts composed afresh from the drawing, to those
     // that failed or were not sent, leaving out those whose message may have arrived, except
     // the ones named in resend; false when it did not start (the drawing changed, or nobody
-    // is left to send to).
-    bool StartRetry(const QList<int>& resend = {});
+    // is left to send to); why then says why when the drawing changed.
+    bool StartRetry(const QList<int>& resend, CDocResult& why);
     // Those that failed or were not sent and whose message may have arrived nonetheless.
     QList<int> MayHaveArrived() const;
     // Whether StartRetry has anybody to send to, with resend naming every one of them.
@@ -115,7 +116,7 @@ private:
     std::unique_ptr<CMailJobSource> m_pSource;
     CSmtpTimeouts m_timeouts;
     Recompose m_recompose;
-    std::function<bool()> m_checkDrawing;
+    std::function<CDocResult()> m_checkDrawing;
     mutable QMutex m_mutex; // guards m_results and the stop message
     QList<CResult> m_results;
     int m_nStopMessageId = 0;

@@ -3,7 +3,6 @@
 #include "Archive.h"
 #include "DiskFile.h"
 #include "DocumentLock.h"
-#include "Framework.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -41,27 +40,22 @@ bool CDocument::OnNewDocument()
     return true;
 }
 
-bool CDocument::OnOpenDocument(const QString& strPathName)
+CDocResult CDocument::OnOpenDocument(const QString& strPathName)
 {
     const QString strShown = QDir::toNativeSeparators(strPathName);
     QFile file;
     QString strError;
-    if (!CDiskFile::OpenForReading(file, strPathName, strError)) {
-        CFramework::MessageBox(IDS_FILE_OPEN_ERROR, EBoxKind::OkExclamation, {strShown, strError});
-        return false;
-    }
+    if (!CDiskFile::OpenForReading(file, strPathName, strError))
+        return CDocResult::Refused(IDS_FILE_OPEN_ERROR, {strShown, strError});
     const CDiskFile::SStamp stamp = CDiskFile::Stamp(strPathName);
     CArchive ar(&file, CArchive::load);
     Serialize(ar);
-    if (!ar.IsOk()) {
-        CFramework::MessageBox(IDS_FILE_READ_ERROR, EBoxKind::OkExclamation,
-                               {strShown, ar.ErrorString()});
-        return false;
-    }
+    if (!ar.IsOk())
+        return CDocResult::Refused(IDS_FILE_READ_ERROR, {strShown, ar.ErrorString()});
     m_stamp = stamp;
     SetPathName(strPathName);
     SetModifiedFlag(false);
-    return true;
+    return {};
 }
 
 bool CDocument::ChangedOnDisk() const
@@ -72,42 +66,43 @@ bool CDocument::ChangedOnDisk() const
     return stamp.m_bExists && stamp != m_stamp;
 }
 
-bool CDocument::TakeLock(CDocumentLock& lock, const QString& strShown)
+CDocResult CDocument::TakeLock(CDocumentLock& lock, const QString& strShown)
 {
     QString strWhy;
     const CDocumentLock::EResult locked = lock.Lock(CDocumentLock::kWaitMs, strWhy);
     const QString strLock = QDir::toNativeSeparators(lock.LockPath());
     if (locked == CDocumentLock::EResult::Busy)
-        CFramework::MessageBox(IDS_DOC_LOCKED, EBoxKind::OkExclamation, {strShown, strLock});
+        return CDocResult::Refused(IDS_DOC_LOCKED, {strShown, strLock});
     if (locked == CDocumentLock::EResult::Error)
-        CFramework::MessageBox(
-            IDS_FILE_SAVE_ERROR, EBoxKind::OkExclamation,
+        return CDocResult::Refused(
+            IDS_FILE_SAVE_ERROR,
             {strShown, CStringTable::Format(IDS_LOCK_NOT_MADE, {strLock, strWhy})});
-    return locked == CDocumentLock::EResult::Locked;
+    return {};
 }
 
-bool CDocument::OnSaveDocument(const QString& strPathName)
+CDocResult CDocument::OnSaveDocument(const QString& strPathName, const ConfirmOverwrite& confirm)
 {
     const QString strShown = QDir::toNativeSeparators(strPathName);
     CDocumentLock lock(strPathName);
-    if (!m_bLockedByCaller && !TakeLock(lock, strShown))
-        return false;
+    if (!m_bLockedByCaller) {
+        if (CDocResult locked = TakeLock(lock, strShown); !locked)
+            return locked;
+    }
     // Another program's change is not thrown away without asking.
-    if (strPathName == m_strPathName && ChangedOnDisk() &&
-        CFramework::MessageBox(IDS_ASK_OVERWRITE_CHANGED, EBoxKind::YesNoDefaultNo, {strShown}) !=
-            IDYES)
-        return false;
+    if (strPathName == m_strPathName && ChangedOnDisk()) {
+        const CDocResult question = CDocResult::Refused(IDS_ASK_OVERWRITE_CHANGED, {strShown});
+        if (!confirm || !confirm(question))
+            return question;
+    }
     QString strError;
     // Who gives to whom is nobody else's business: a new file is the owner's alone, while an
     // existing one keeps the mode its owner gave it.
     const bool bNew = !QFileInfo::exists(strPathName);
     if (!CDiskFile::Save(
-            strPathName, [this](CArchive& ar) { Serialize(ar); }, strError, bNew)) {
-        CFramework::MessageBox(IDS_FILE_SAVE_ERROR, EBoxKind::OkExclamation, {strShown, strError});
-        return false;
-    }
+            strPathName, [this](CArchive& ar) { Serialize(ar); }, strError, bNew))
+        return CDocResult::Refused(IDS_FILE_SAVE_ERROR, {strShown, strError});
     m_stamp = CDiskFile::Stamp(strPathName);
     SetPathName(strPathName);
     SetModifiedFlag(false);
-    return true;
+    return {};
 }

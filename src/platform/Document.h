@@ -1,10 +1,12 @@
 #pragma once
 
-#include "CmdTarget.h"
 #include "DiskFile.h"
+#include "DocResult.h"
 
 #include <QObject>
+
 #include <QString>
+#include <functional>
 
 class CArchive;
 class CDocumentLock;
@@ -12,7 +14,7 @@ class CDocumentLock;
 // The document machinery: a modified flag, the file it belongs to, updates to its views,
 // and opening and saving through an archive. A failed open leaves the contents as they
 // were; a save replaces the file only once everything has been written.
-class CDocument : public QObject, public CCmdTarget
+class CDocument : public QObject
 {
     Q_OBJECT
 
@@ -31,12 +33,17 @@ public:
     // Starts an untitled, unmodified document; derived classes fill it.
     virtual bool OnNewDocument();
 
-    // Both show a message box naming the file when they fail and return false. Saving over
-    // the document's own file asks first when another program has changed it since. A save
-    // holds the document's lock file from that comparison to the end of the write, so that
-    // no other writer slips in between; a new file is readable by its owner only.
-    bool OnOpenDocument(const QString& strPathName);
-    bool OnSaveDocument(const QString& strPathName);
+    // Whether to save over the document's own file although another program has changed it
+    // since: the front end asks the question the result holds; true to go on.
+    using ConfirmOverwrite = std::function<bool(const CDocResult& question)>;
+
+    // Both refuse with the message that names the file when they fail. Saving over the
+    // document's own file after another program changed it goes on only when confirm says
+    // so (without one it is refused with that question). A save holds the document's lock
+    // file from that comparison to the end of the write, so that no other writer slips in
+    // between; a new file is readable by its owner only.
+    CDocResult OnOpenDocument(const QString& strPathName);
+    CDocResult OnSaveDocument(const QString& strPathName, const ConfirmOverwrite& confirm = {});
     // The caller holds the document's lock already (kivvo-cli, from reading to saving).
     void SetLockedByCaller(bool bLocked) { m_bLockedByCaller = bLocked; }
 
@@ -53,8 +60,8 @@ signals:
     void PathNameChanged(const QString& strPathName);
 
 private:
-    // Waits for the document's lock; false, with the message shown, when it is not had.
-    bool TakeLock(CDocumentLock& lock, const QString& strShown);
+    // Waits for the document's lock; refused, with the message, when it is not had.
+    static CDocResult TakeLock(CDocumentLock& lock, const QString& strShown);
 
     bool m_bModified = false;
     QString m_strPathName;

@@ -31,14 +31,6 @@ CMessageHandler* CFramework::GetMessageHandler()
     return g_pMessageHandler.load();
 }
 
-int CFramework::MessageBox(int nId, EBoxKind kind, std::initializer_list<QVariant> args)
-{
-    const QString strText = CStringTable::Format(nId, args);
-    if (CMessageHandler* pHandler = g_pMessageHandler.load())
-        return pHandler->Show(nId, kind, strText);
-    return IsQuestion(kind) ? IDNO : IDOK;
-}
-
 void CFramework::SetSoundPlayer(CSoundPlayer* pPlayer)
 {
     g_pSoundPlayer.store(pPlayer);

@@ -9,17 +9,15 @@
 #include <functional>
 #include <initializer_list>
 
-// Process-wide services the core reaches through this layer, so that each front end
-// (and each test) can supply its own: message boxes, the tick count, the seed of each drawing.
+// Process-wide services reached through this layer, so that each front end (and each test)
+// can supply its own: the message boxes of the desktop, the tick count, the seed of each
+// drawing. The core itself never shows a box: it returns results.
 class CFramework
 {
 public:
     // Not owned. Without a handler, questions are answered No and other boxes are dropped.
     static void SetMessageHandler(CMessageHandler* pHandler);
     static CMessageHandler* GetMessageHandler();
-
-    // Loads string nId, formats it with the arguments and shows it; returns the button.
-    static int MessageBox(int nId, EBoxKind kind, std::initializer_list<QVariant> args = {});
 
     // Not owned. Without a player, sounds are silently skipped.
     static void SetSoundPlayer(CSoundPlayer* pPlayer);

@@ -4,6 +4,7 @@
 
 // Update hints sent by the document to its views.
 constexpr int HINT_LIST_CHANGED = 101;
+constexpr int HINT_LIST_RENAMED = 102; // the shown list's own name changed
 
 // Resources shared by number (menu bars, icons, templates).
 constexpr int IDR_MAINFRAME = 128;       // menu, accelerators, toolbar, icon, document template

@@ -6,6 +6,7 @@
 #include "model/NameList.h"
 #include "platform/CmdUI.h"
 #include "platform/Framework.h"
+#include "platform/MessageBox.h"
 #include "res/Icons.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -27,18 +28,14 @@ constexpr int kPersonImage = 0;
 constexpr int kGroupImage = 1;
 constexpr int kExcludingImage = 2;
 
-HTREEITEM Handle(QTreeWidgetItem* pItem)
+// Where an entry stands among its container's entries.
+int IndexOf(const CNameList& list, const CListItem* pEntry, const CGroup* pGroup)
 {
-    return pItem;
-}
-
-bool HasGroup(const CNameList& list)
-{
-    for (const CListItem* pEntry = list.m_pFirst; pEntry; pEntry = pEntry->m_pNext) {
-        if (pEntry->IsGroup())
-            return true;
-    }
-    return false;
+    int nIndex = 0;
+    const CListItem* pFirst = pGroup ? pGroup->m_pFirst : list.m_pFirst;
+    for (const CListItem* p = pFirst; p && p != pEntry; p = p->m_pNext)
+        ++nIndex;
+    return nIndex;
 }
 
 // A menu shows "&" as a mnemonic unless doubled.
@@ -56,9 +53,9 @@ bool ConfirmDelete(const QTreeWidgetItem* pItem)
     const QString strName = pItem->text(0);
     const int nAnswer =
         nMembers == 1
-            ? CFramework::MessageBox(IDS_ASK_DELETE_GROUP_ONE, EBoxKind::YesNoDefaultNo, {strName})
-            : CFramework::MessageBox(IDS_ASK_DELETE_GROUP, EBoxKind::YesNoDefaultNo,
-                                     {strName, nMembers});
+            ? CMessageBox::Show(IDS_ASK_DELETE_GROUP_ONE, EBoxKind::YesNoDefaultNo, {strName})
+            : CMessageBox::Show(IDS_ASK_DELETE_GROUP, EBoxKind::YesNoDefaultNo,
+                                {strName, nMembers});
     return nAnswer == IDYES;
 }
 
@@ -113,6 +110,13 @@ CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
             [this] { ShowContextMenu(viewport()->mapToGlobal(m_ptPress)); });
     connect(this, &QTreeWidget::itemSelectionChanged, this, &CKivvoView::StateChanged);
     connect(m_pDoc, &CDocument::ViewsUpdated, this, &CKivvoView::OnUpdate);
+    connect(m_pDoc, &CKivvoDoc::EntryAdded, this, &CKivvoView::OnEntryAdded);
+    connect(m_pDoc, &CKivvoDoc::EntryRemoved, this, &CKivvoView::OnEntryRemoved);
+    connect(m_pDoc, &CKivvoDoc::EntryChanged, this, &CKivvoView::OnEntryChanged);
+    connect(m_pDoc, &CKivvoDoc::ExclusionsChanged, this, [this](CNameList* pList) {
+        if (pList == m_pDoc->GetCurrentList())
+            UpdateExclusionMarks();
+    });
 }
 
 QMenu* CKivvoView::BuildMenu(const QList<QPair<int, int>>& items)
@@ -146,9 +150,15 @@ QTreeWidgetItem* CKivvoView::SelectedItem() const
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
-HTREEITEM CKivvoView::GetSelectedHandle() const
+CListItem* CKivvoView::EntryOf(const QTreeWidgetItem* pItem) const
 {
-    return Handle(SelectedItem());
+    return pItem ? reinterpret_cast<CListItem*>(pItem->data(0, Qt::UserRole).value<quintptr>())
+                 : nullptr;
+}
+
+CListItem* CKivvoView::SelectedEntry() const
+{
+    return EntryOf(SelectedItem());
 }
 
 void CKivvoView::SelectItem(QTreeWidgetItem* pItem)
@@ -158,15 +168,69 @@ void CKivvoView::SelectItem(QTreeWidgetItem* pItem)
     scrollToItem(pItem);
 }
 
-QTreeWidgetItem* CKivvoView::InsertItem(QTreeWidgetItem* pParent, CListItem* pEntry)
+QTreeWidgetItem* CKivvoView::InsertItem(QTreeWidgetItem* pParent, CListItem* pEntry, int nIndex)
 {
-    auto* pItem = new QTreeWidgetItem(pParent, {pEntry->m_strName});
+    auto* pItem = new QTreeWidgetItem({pEntry->m_strName});
+    if (nIndex < 0 || nIndex > pParent->childCount())
+        pParent->addChild(pItem);
+    else
+        pParent->insertChild(nIndex, pItem);
     pItem->setIcon(0, m_imageList[pEntry->IsGroup() ? kGroupImage : kPersonImage]);
     pItem->setFlags(pItem->flags() | Qt::ItemIsEditable);
     if (pEntry->IsGroup())
         pItem->setFlags(pItem->flags() & ~Qt::ItemIsDragEnabled);
-    pEntry->m_hItem = Handle(pItem);
+    pItem->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(pEntry)));
+    m_items.insert(pEntry, pItem);
     return pItem;
+}
+
+void CKivvoView::Forget(QTreeWidgetItem* pItem)
+{
+    for (int i = 0; i < pItem->childCount(); ++i)
+        Forget(pItem->child(i));
+    m_items.remove(EntryOf(pItem));
+    if (m_pEditedItem == pItem)
+        m_pEditedItem = nullptr;
+}
+
+void CKivvoView::OnEntryAdded(CNameList* pList, CListItem* pEntry)
+{
+    if (pList != m_pDoc->GetCurrentList() || m_items.contains(pEntry))
+        return;
+    CGroup* pGroup = pEntry->IsGroup() ? nullptr : pList->GroupOf(static_cast<CPerson*>(pEntry));
+    QTreeWidgetItem* pParent = pGroup ? m_items.value(pGroup) : m_hRootItem;
+    if (!pParent)
+        return;
+    QTreeWidgetItem* pItem = InsertItem(pParent, pEntry, IndexOf(*pList, pEntry, pGroup));
+    if (pEntry->IsGroup()) {
+        for (CPerson* pPerson = static_cast<CGroup*>(pEntry)->m_pFirst; pPerson;
+             pPerson = pPerson->Next())
+            InsertItem(pItem, pPerson);
+        pItem->setExpanded(true);
+    }
+    pParent->setExpanded(true);
+    UpdateExclusionMarks();
+    emit StateChanged();
+}
+
+void CKivvoView::OnEntryRemoved(CNameList* pList, CListItem* pEntry)
+{
+    QTreeWidgetItem* pItem = pList == m_pDoc->GetCurrentList() ? m_items.value(pEntry) : nullptr;
+    if (!pItem)
+        return;
+    Forget(pItem);
+    delete pItem; // with its child items
+    emit StateChanged();
+}
+
+void CKivvoView::OnEntryChanged(CNameList* pList, CListItem* pEntry)
+{
+    QTreeWidgetItem* pItem = pList == m_pDoc->GetCurrentList() ? m_items.value(pEntry) : nullptr;
+    if (!pItem)
+        return;
+    pItem->setText(0, pEntry->m_strName);
+    UpdateExclusionMarks();
+    emit StateChanged();
 }
 
 void CKivvoView::UpdateExclusionMarks()
@@ -179,7 +243,7 @@ void CKivvoView::UpdateExclusionMarks()
         givers.insert(pair.m_strGiver);
     const QBrush dimmed = palette().brush(QPalette::Disabled, QPalette::Text);
     pList->ForEachPerson([&](CPerson* pPerson) {
-        auto* pItem = static_cast<QTreeWidgetItem*>(pPerson->m_hItem);
+        QTreeWidgetItem* pItem = m_items.value(pPerson);
         if (!pItem)
             return;
         const bool bExcludes = givers.contains(pPerson->m_strName);
@@ -200,12 +264,16 @@ void CKivvoView::OnUpdate(int nHint)
 {
     if (nHint == HINT_LIST_CHANGED)
         Rebuild();
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    if (nHint == HINT_LIST_RENAMED && pList)
+        m_hRootItem->setText(0, pList->m_strName);
 }
 
 void CKivvoView::Rebuild()
 {
     const QSignalBlocker block(this);
     clear();
+    m_items.clear();
     m_pEditedItem = nullptr;
     CNameList* pList = m_pDoc->GetCurrentList();
     // Built apart and handed to the tree whole: one insertion instead of one per entry.
@@ -241,7 +309,8 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
 {
     CNameList* pList = m_pDoc->GetCurrentList();
     QTreeWidgetItem* pSelected = SelectedItem();
-    const HTREEITEM hSelected = Handle(pSelected);
+    const CListItem* pEntry = EntryOf(pSelected);
+    const bool bGroup = pEntry && pEntry->IsGroup();
     const bool bRoot = pSelected && pSelected == m_hRootItem;
     const bool bEditable = IsEditable();
     switch (cmdUI.m_nID) {
@@ -255,27 +324,26 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
         return true;
     case ID_MOVE_TO_GROUP: {
         const CPerson* pPerson = pSelected ? PersonOf(pSelected) : nullptr;
-        cmdUI.Enable(pPerson && bEditable && (pList->GroupOf(pPerson) || HasGroup(*pList)));
+        cmdUI.Enable(pPerson && bEditable && (pList->GroupOf(pPerson) || pList->HasGroup()));
         return true;
     }
     case ID_VIEW_NOTIFICATIONS:
         cmdUI.Enable(pList != nullptr);
         return true;
     case ID_ADD_PERSON_TO_GROUP:
-        cmdUI.Enable(pList && pSelected && !bRoot && bEditable &&
-                     (pList->IsGroupItem(hSelected) || pList->FindGroupItem(hSelected)));
+        cmdUI.Enable(pList && bEditable && SelectedGroupItem() != nullptr);
         return true;
     case ID_DELETE_ITEM:
         cmdUI.Enable(!bRoot && bEditable);
         return true;
     case ID_SEND_EMAIL_TO_PERSON: {
-        const CPerson* pPerson = pSelected ? m_pDoc->GetPersonItem(hSelected) : nullptr;
+        const CPerson* pPerson = PersonOf(pSelected);
         cmdUI.Enable(pPerson && !pPerson->m_strAddress.isEmpty() &&
                      !pPerson->m_strGiftTo.isEmpty() && !m_pDoc->IsSending());
         return true;
     }
     case ID_PERSON_PROPERTIES:
-        cmdUI.Enable(!bRoot && bEditable && !(pList && pSelected && pList->IsGroupItem(hSelected)));
+        cmdUI.Enable(!bRoot && bEditable && !bGroup);
         return true;
     default:
         return false;
@@ -288,7 +356,8 @@ bool CKivvoView::OnCommand(int nID)
         return false;
     static const QList<int> edits = {ID_ADD_PERSON,  ID_ADD_GROUP,   ID_ADD_PERSON_TO_GROUP,
                                      ID_DELETE_ITEM, ID_RENAME_ITEM, ID_PERSON_PROPERTIES};
-    if (edits.contains(nID) && m_pDoc->RefuseWhileSending(m_pDoc->GetCurrentList()))
+    if (edits.contains(nID) &&
+        !CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetCurrentList())))
         return true;
     // A past exchange is never changed but for its name, however the command came.
     CCmdUI cmdUI(nID);
@@ -337,12 +406,13 @@ bool CKivvoView::IsEditable() const
 QTreeWidgetItem* CKivvoView::SelectedGroupItem() const
 {
     const CNameList* pList = m_pDoc->GetCurrentList();
-    QTreeWidgetItem* pSelected = SelectedItem();
-    if (!pList || !pSelected || pSelected == m_hRootItem)
+    CListItem* pEntry = SelectedEntry();
+    if (!pList || !pEntry)
         return nullptr;
-    const HTREEITEM hSelected = Handle(pSelected);
-    return static_cast<QTreeWidgetItem*>(
-        pList->IsGroupItem(hSelected) ? hSelected : pList->FindGroupItem(hSelected));
+    if (pEntry->IsGroup())
+        return m_items.value(pEntry);
+    const CGroup* pGroup = pList->GroupOf(static_cast<CPerson*>(pEntry));
+    return pGroup ? m_items.value(pGroup) : nullptr;
 }
 
 void CKivvoView::OnAddPerson()
@@ -352,54 +422,56 @@ void CKivvoView::OnAddPerson()
 
 void CKivvoView::AddPerson(QTreeWidgetItem* pGroupItem)
 {
-    CNameList* pList = m_pDoc->GetCurrentList();
-    const CKivvoDoc::CState before = m_pDoc->SaveState();
-    auto* pPerson = new CPerson(NewPersonName(), {}, {});
-    QTreeWidgetItem* pParent = pGroupItem ? pGroupItem : m_hRootItem;
-    QTreeWidgetItem* pItem = InsertItem(pParent, pPerson);
-    if (!pGroupItem)
-        pList->Append(pPerson);
-    else if (!pList->AddToGroup(pPerson, Handle(pGroupItem)))
-        return delete pItem, delete pPerson;
-    pParent->setExpanded(true);
-    m_hRootItem->setExpanded(true);
-    SelectItem(pItem);
-    UpdateExclusionMarks();
-    // The new person is edited at once, once this command is over.
-    QTimer::singleShot(0, this, [this, before, pItem] { EditNewPerson(before, pItem); });
-}
-
-void CKivvoView::EditNewPerson(const CKivvoDoc::CState& before, QTreeWidgetItem* pItem)
-{
-    CNameList* pList = m_pDoc->GetCurrentList();
-    // Compared as a handle only: the item may have gone with a rebuild meanwhile.
-    if (!pList || !pList->FindItem(Handle(pItem)))
-        return;
-    SelectItem(pItem);
-    if (RunPersonDialog(pItem)) {
-        m_pDoc->PushEdit(before, IDS_EDIT_ADD_PERSON);
+    CListItem* pGroupEntry = EntryOf(pGroupItem);
+    auto* pGroup =
+        pGroupEntry && pGroupEntry->IsGroup() ? static_cast<CGroup*>(pGroupEntry) : nullptr;
+    // The addition and what the dialog stores are one step; Cancel takes both back.
+    m_pDoc->UndoStack()->beginMacro(CStringTable::Load(IDS_EDIT_ADD_PERSON));
+    CPerson* pPerson = nullptr;
+    const CDocResult result = m_pDoc->AddPerson(pGroup, {NewPersonName(), {}, {}}, &pPerson);
+    if (!result) {
+        m_pDoc->UndoStack()->endMacro();
+        CMessageBox::Tell(result);
         return;
     }
-    // Cancelled: nobody called "Person" is left to be drawn.
-    pList->Remove(Handle(pItem));
-    delete pItem;
-    UpdateExclusionMarks();
+    m_hRootItem->setExpanded(true);
+    if (QTreeWidgetItem* pItem = m_items.value(pPerson))
+        SelectItem(pItem);
+    // The new person is edited at once, once this command is over.
+    QTimer::singleShot(0, this, [this, pPerson] { EditNewPerson(pPerson); });
+}
+
+void CKivvoView::EditNewPerson(CPerson* pPerson)
+{
+    QUndoStack* pStack = m_pDoc->UndoStack();
+    const bool bKept = m_items.contains(pPerson) && RunPersonDialog(pPerson);
+    pStack->endMacro();
+    if (bKept)
+        return;
+    // Cancelled: nobody called "Person" is left to be drawn, and no step either.
+    // An obsolete step is dropped by the stack without being undone: it is undone first.
+    if (auto* pAdded = const_cast<QUndoCommand*>(pStack->command(pStack->index() - 1))) {
+        pAdded->undo();
+        pAdded->setObsolete(true);
+        pStack->undo();
+    }
     emit StateChanged();
 }
 
 void CKivvoView::OnAddGroup()
 {
-    const CKivvoDoc::CState before = m_pDoc->SaveState();
-    auto* pGroup = new CGroup(CStringTable::Load(IDS_NEW_GROUP_NAME));
-    QTreeWidgetItem* pItem = InsertItem(m_hRootItem, pGroup);
-    m_pDoc->GetCurrentList()->Append(pGroup);
+    CGroup* pGroup = nullptr;
+    if (!CMessageBox::Tell(m_pDoc->AddGroup(CStringTable::Load(IDS_NEW_GROUP_NAME), &pGroup)))
+        return;
+    QTreeWidgetItem* pItem = m_items.value(pGroup);
+    if (!pItem)
+        return;
     SelectItem(pItem);
     m_hRootItem->setExpanded(true);
-    m_pDoc->PushEdit(before, IDS_EDIT_ADD_GROUP);
     // The name is open for typing, as a new person's dialog is; once the command is over.
-    QTimer::singleShot(0, this, [this, pItem] {
-        const CNameList* pList = m_pDoc->GetCurrentList();
-        if (pList && pList->FindItem(Handle(pItem)) && IsEditable())
+    QTimer::singleShot(0, this, [this, pGroup] {
+        QTreeWidgetItem* pItem = m_items.value(pGroup);
+        if (pItem && IsEditable())
             editItem(pItem);
     });
 }
@@ -413,23 +485,16 @@ void CKivvoView::OnAddPersonToGroup()
 void CKivvoView::OnDeleteItem()
 {
     QTreeWidgetItem* pSelected = SelectedItem();
-    if (!pSelected || pSelected == m_hRootItem)
+    CListItem* pEntry = EntryOf(pSelected);
+    if (!pEntry || !ConfirmDelete(pSelected))
         return;
-    if (!ConfirmDelete(pSelected))
-        return;
-    const CKivvoDoc::CState before = m_pDoc->SaveState();
-    const HTREEITEM hSelected = Handle(pSelected);
-    delete pSelected; // with its child items
-    m_pDoc->GetCurrentList()->Remove(hSelected);
-    UpdateExclusionMarks(); // the exclusions of whoever went are gone
-    m_pDoc->PushEdit(before, IDS_EDIT_DELETE);
+    CMessageBox::Tell(m_pDoc->RemoveEntry(pEntry));
     emit StateChanged();
 }
 
 CPerson* CKivvoView::PersonOf(QTreeWidgetItem* pItem) const
 {
-    const CNameList* pList = m_pDoc->GetCurrentList();
-    CListItem* pEntry = pList && pItem ? pList->FindItem(Handle(pItem)) : nullptr;
+    CListItem* pEntry = EntryOf(pItem);
     return pEntry && !pEntry->IsGroup() ? static_cast<CPerson*>(pEntry) : nullptr;
 }
 
@@ -439,29 +504,20 @@ bool CKivvoView::MoveItem(QTreeWidgetItem* pItem, CGroup* pGroup)
     CPerson* pPerson = PersonOf(pItem);
     if (!pPerson || !IsEditable() || pList->GroupOf(pPerson) == pGroup)
         return false;
-    const CKivvoDoc::CState before = m_pDoc->SaveState();
-    if (!pList->MovePerson(pPerson, pGroup))
+    if (!CMessageBox::Tell(m_pDoc->MovePerson(pPerson, pGroup)))
         return false;
-    // The item moves along, so every handle stays as it was.
-    auto* pTarget = pGroup ? static_cast<QTreeWidgetItem*>(pGroup->m_hItem) : m_hRootItem;
-    pItem->parent()->removeChild(pItem);
-    pTarget->addChild(pItem);
-    pTarget->setExpanded(true);
-    SelectItem(pItem);
-    m_pDoc->PushEdit(before, IDS_EDIT_MOVE);
+    if (QTreeWidgetItem* pMoved = m_items.value(pPerson))
+        SelectItem(pMoved);
     emit StateChanged();
     return true;
 }
 
-bool CKivvoView::MoveSelectedTo(HTREEITEM hGroup)
+bool CKivvoView::MoveSelectedTo(CGroup* pGroup)
 {
     CNameList* pList = m_pDoc->GetCurrentList();
-    if (!pList || m_pDoc->RefuseWhileSending(pList))
+    if (!pList || !CMessageBox::Tell(m_pDoc->CheckNotSending(pList)))
         return false;
-    CListItem* pEntry = hGroup ? pList->FindItem(hGroup) : nullptr;
-    if (hGroup && (!pEntry || !pEntry->IsGroup()))
-        return false;
-    return MoveItem(SelectedItem(), static_cast<CGroup*>(pEntry));
+    return MoveItem(SelectedItem(), pGroup);
 }
 
 void CKivvoView::FillMoveMenu()
@@ -472,16 +528,16 @@ void CKivvoView::FillMoveMenu()
     if (!pList || !pPerson)
         return;
     const CGroup* pOwn = pList->GroupOf(pPerson);
-    auto addTarget = [this](const QString& strText, HTREEITEM hGroup, bool bHere) {
+    auto addTarget = [this](const QString& strText, CGroup* pGroup, bool bHere) {
         QAction* pAction = m_menuMove->addAction(strText);
         pAction->setCheckable(true);
         pAction->setChecked(bHere);
         pAction->setEnabled(!bHere);
-        connect(pAction, &QAction::triggered, this, [this, hGroup] { MoveSelectedTo(hGroup); });
+        connect(pAction, &QAction::triggered, this, [this, pGroup] { MoveSelectedTo(pGroup); });
     };
-    for (const CListItem* pEntry = pList->m_pFirst; pEntry; pEntry = pEntry->m_pNext) {
+    for (CListItem* pEntry = pList->m_pFirst; pEntry; pEntry = pEntry->m_pNext) {
         if (pEntry->IsGroup())
-            addTarget(MenuText(pEntry->m_strName), pEntry->m_hItem, pEntry == pOwn);
+            addTarget(MenuText(pEntry->m_strName), static_cast<CGroup*>(pEntry), pEntry == pOwn);
     }
     m_menuMove->addSeparator();
     addTarget(CStringTable::Load(IDS_MENU_NO_GROUP), nullptr, pOwn == nullptr);
@@ -497,7 +553,7 @@ bool CKivvoView::DropTarget(QTreeWidgetItem* pDragged, const QPoint& ptViewport,
     // A group takes what is dropped on it or on its persons; anything else is the top level.
     pTarget = nullptr;
     if (QTreeWidgetItem* pOver = itemAt(ptViewport); pOver && pOver != m_hRootItem) {
-        CListItem* pEntry = pList->FindItem(Handle(pOver));
+        CListItem* pEntry = EntryOf(pOver);
         if (pEntry && pEntry->IsGroup())
             pTarget = static_cast<CGroup*>(pEntry);
         else if (pEntry)
@@ -533,7 +589,8 @@ void CKivvoView::dropEvent(QDropEvent* pEvent)
     stopAutoScroll();
     setState(NoState);
     viewport()->update();
-    if (pEvent->source() == this && !m_pDoc->RefuseWhileSending(m_pDoc->GetCurrentList()))
+    if (pEvent->source() == this &&
+        CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetCurrentList())))
         DropOn(SelectedItem(), pEvent->position().toPoint());
 }
 
@@ -573,7 +630,8 @@ void CKivvoView::commitData(QWidget* pEditor)
     auto* pLineEdit = qobject_cast<QLineEdit*>(pEditor);
     // An edit begun before the e-mails went out keeps the name as it was.
     if (m_pDoc->IsListLocked(m_pDoc->GetCurrentList())) {
-        AfterEditing([this] { m_pDoc->RefuseWhileSending(m_pDoc->GetCurrentList()); });
+        AfterEditing(
+            [this] { CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetCurrentList())); });
         return;
     }
     if (pLineEdit && m_pEditedItem)
@@ -583,29 +641,12 @@ void CKivvoView::commitData(QWidget* pEditor)
 void CKivvoView::OnEndLabelEdit(QTreeWidgetItem* pItem, const QString& strText)
 {
     CNameList* pList = m_pDoc->GetCurrentList();
-    const CKivvoDoc::CState before = m_pDoc->SaveState();
-    QString strStored = strText;
-    bool bPerson = false;
-    if (pItem == m_hRootItem) {
-        pList->m_strName = strText;
-        m_pDoc->FillListSelector();
-    } else if (CListItem* pEntry = pList->FindItem(Handle(pItem))) {
-        bPerson = !pEntry->IsGroup();
-        if (bPerson)
-            strStored = pList->RenamePerson(static_cast<CPerson*>(pEntry), strText);
-        else
-            pEntry->m_strName = strStored;
-    } else {
+    CListItem* pEntry = EntryOf(pItem);
+    if (!pList || (pItem != m_hRootItem && !pEntry))
         return;
-    }
-    pItem->setText(0, strStored);
-    UpdateExclusionMarks();
-    m_pDoc->PushEdit(before, IDS_EDIT_RENAME);
-    if (bPerson && strStored != strText && !strText.trimmed().isEmpty())
-        AfterEditing([strText, strStored] {
-            CFramework::MessageBox(IDS_NAME_MADE_UNIQUE, EBoxKind::OkInformation,
-                                   {strText, strStored});
-        });
+    const CDocResult result = m_pDoc->Rename(pList, pEntry, strText);
+    if (result.MessageId())
+        AfterEditing([result] { CMessageBox::Tell(result); });
 }
 
 void CKivvoView::AfterEditing(std::function<void()> fnShow)
@@ -618,36 +659,31 @@ void CKivvoView::AfterEditing(std::function<void()> fnShow)
 
 void CKivvoView::OnPersonProperties()
 {
-    const CKivvoDoc::CState before = m_pDoc->SaveState();
-    if (RunPersonDialog(SelectedItem()))
-        m_pDoc->PushEdit(before, IDS_EDIT_PROPERTIES);
+    RunPersonDialog(PersonOf(SelectedItem()));
 }
 
-bool CKivvoView::RunPersonDialog(QTreeWidgetItem* pItem)
+bool CKivvoView::RunPersonDialog(CPerson* pPerson)
 {
-    CPerson* pPerson = PersonOf(pItem);
     if (!pPerson)
         return false;
-    CPersonDlg dialog(pPerson, m_pDoc->GetCurrentList(), this);
+    CPersonDlg dialog(pPerson, m_pDoc, this);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    if (dialog.m_bNameChanged)
-        pItem->setText(0, pPerson->m_strName);
-    UpdateExclusionMarks();
     emit StateChanged();
     return true;
 }
 
 void CKivvoView::OnSendEmailToPerson()
 {
-    m_pDoc->SendEmailTo(GetSelectedHandle());
+    if (const CPerson* pPerson = PersonOf(SelectedItem()))
+        emit SendEmailRequested(pPerson);
 }
 
 void CKivvoView::OnViewNotifications()
 {
-    if (CFramework::MessageBox(IDS_ASK_VIEW_NOTIFICATIONS, EBoxKind::YesNoDefaultNo) != IDYES)
+    if (CMessageBox::Show(IDS_ASK_VIEW_NOTIFICATIONS, EBoxKind::YesNoDefaultNo) != IDYES)
         return;
-    if (!m_pDoc->CheckCurrentDrawing())
+    if (!CMessageBox::Tell(m_pDoc->CheckCurrentDrawing()))
         return;
     CDrawNamesDlg dialog(m_pDoc->GetCurrentList(), CDrawNamesDlg::kShowMode, this);
     dialog.exec();
@@ -661,7 +697,7 @@ void CKivvoView::ShowContextMenu(const QPoint& ptScreen)
     QMenu* pMenu = pSelected ? m_menuPerson : m_menuEmpty;
     if (pSelected && pSelected == m_hRootItem)
         pMenu = m_menuRoot;
-    else if (pSelected && pList && pList->IsGroupItem(Handle(pSelected)))
+    else if (pSelected && pList && EntryOf(pSelected) && EntryOf(pSelected)->IsGroup())
         pMenu = m_menuGroup;
     pMenu->popup(ptScreen);
 }

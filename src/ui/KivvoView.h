@@ -4,19 +4,23 @@
 #include "model/ListItem.h"
 #include "platform/CmdTarget.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QTreeWidget>
 
 #include <functional>
 
 class CGroup;
+class CListItem;
+class CPerson;
 class CNameList;
 class QMenu;
 class QTimer;
 
 // The document's current list as a tree: a root item for the list, its entries under it and
-// each group's persons under the group. Holds no list data: every entry remembers its tree
-// item in m_hItem, and every command finds its entry through the selected item.
+// each group's persons under the group. Holds no list data: it keeps its own map between
+// entries and items, every command finds its entry through the selected item and changes the
+// list through the document's operations, and the document's signals keep the tree in step.
 class CKivvoView : public QTreeWidget, public CCmdTarget
 {
     Q_OBJECT
@@ -25,16 +29,19 @@ public:
     explicit CKivvoView(CKivvoDoc* pDoc, QWidget* pParent = nullptr);
 
     CKivvoDoc* GetDocument() const { return m_pDoc; }
-    // The selected item as a model handle; null when nothing is selected.
-    HTREEITEM GetSelectedHandle() const;
+    // The entry of the selected item; null for none or the list's own item.
+    CListItem* SelectedEntry() const;
+    // The entry an item stands for, and the item of an entry; null for none.
+    CListItem* EntryOf(const QTreeWidgetItem* pItem) const;
+    QTreeWidgetItem* ItemOf(const CListItem* pEntry) const { return m_items.value(pEntry); }
     QTreeWidgetItem* GetRootItem() const { return m_hRootItem; }
     QMenu* ContextMenu(int nMenuId) const;
     // The groups of the list and "No group", for the selected person.
     QMenu* MoveMenu() const { return m_menuMove; }
 
-    // Moves the selected person into the group with that tree handle, or to the top level for
-    // null, as one undoable step; false when that is no move.
-    bool MoveSelectedTo(HTREEITEM hGroup);
+    // Moves the selected person into the group, or to the top level for null, as one
+    // undoable step; false when that is no move.
+    bool MoveSelectedTo(CGroup* pGroup);
     // What dropping the dragged item at a point of the viewport does; false when the drop is
     // refused there.
     bool DropOn(QTreeWidgetItem* pDragged, const QPoint& ptViewport);
@@ -56,6 +63,8 @@ signals:
     void MenuAboutToShow(QMenu* pMenu);
     // Something that command states depend on changed.
     void StateChanged();
+    // Send email was chosen for a person of the shown list.
+    void SendEmailRequested(const CPerson* pPerson);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
@@ -70,7 +79,11 @@ protected:
 
 private:
     QTreeWidgetItem* SelectedItem() const;
-    QTreeWidgetItem* InsertItem(QTreeWidgetItem* pParent, CListItem* pEntry);
+    QTreeWidgetItem* InsertItem(QTreeWidgetItem* pParent, CListItem* pEntry, int nIndex = -1);
+    void Forget(QTreeWidgetItem* pItem);
+    void OnEntryAdded(CNameList* pList, CListItem* pEntry);
+    void OnEntryRemoved(CNameList* pList, CListItem* pEntry);
+    void OnEntryChanged(CNameList* pList, CListItem* pEntry);
     QString NewPersonName() const;
     void SelectItem(QTreeWidgetItem* pItem);
     void Rebuild();
@@ -91,9 +104,10 @@ private:
     bool ChooseIfEnabled(int nID);
 
     void AddPerson(QTreeWidgetItem* pGroupItem);
-    // The dialog of a person just added: OK records the addition, Cancel takes it back.
-    void EditNewPerson(const CKivvoDoc::CState& before, QTreeWidgetItem* pItem);
-    bool RunPersonDialog(QTreeWidgetItem* pItem);
+    // The dialog of a person just added: OK keeps the addition with what was typed as one
+    // step, Cancel takes it back and leaves no step.
+    void EditNewPerson(CPerson* pPerson);
+    bool RunPersonDialog(CPerson* pPerson);
     void OnAddPerson();
     void OnAddGroup();
     void OnAddPersonToGroup();
@@ -107,6 +121,7 @@ private:
     void OnViewNotifications();
 
     CKivvoDoc* m_pDoc;
+    QHash<const CListItem*, QTreeWidgetItem*> m_items;
     QTreeWidgetItem* m_hRootItem = nullptr;
     // cell 0 a person, cell 1 a group and the list, cell 2 a person with exclusions
     QList<QIcon> m_imageList;

@@ -2,8 +2,10 @@
 
 #include "ContactComboBox.h"
 #include "app/KivvoApp.h"
+#include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "platform/Framework.h"
+#include "platform/MessageBox.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -28,8 +30,8 @@ const QString kDefaultNamePrefix = QStringLiteral("Person");
 
 } // namespace
 
-CPersonDlg::CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent)
-    : QDialog(pParent), m_pPerson(pPerson), m_pList(pList)
+CPersonDlg::CPersonDlg(CPerson* pPerson, CKivvoDoc* pDoc, QWidget* pParent)
+    : QDialog(pParent), m_pPerson(pPerson), m_pDoc(pDoc), m_pList(pDoc->GetNewestList())
 {
     setWindowTitle(CStringTable::Load(IDS_PERSON_TITLE));
     setObjectName(QStringLiteral("personDialog"));
@@ -220,15 +222,10 @@ void CPersonDlg::accept()
         m_pNeverDraws->setFocus();
         return;
     }
-    const QString strOld = m_pPerson->m_strName;
-    const QString strTyped = m_pName->text();
-    const QString strStored = m_pList->RenamePerson(m_pPerson, strTyped);
-    m_bNameChanged = strStored != strOld;
-    if (strStored != strTyped && strStored != strOld)
-        CFramework::MessageBox(IDS_NAME_MADE_UNIQUE, EBoxKind::OkInformation,
-                               {strTyped, strStored});
-    m_pList->SetExclusionsOf(m_pPerson->m_strName, excluded, m_pBothWays->isChecked());
-    m_pPerson->m_strAddress = m_pAddress->currentText();
-    m_pPerson->m_strSuggestions = m_pSuggestions->toPlainText();
+    const CPersonFields fields{m_pName->text(), m_pAddress->currentText(),
+                               m_pSuggestions->toPlainText()};
+    if (!CMessageBox::Tell(
+            m_pDoc->SetPerson(m_pPerson, fields, excluded, m_pBothWays->isChecked())))
+        return;
     QDialog::accept();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class CContactComboBox;
+class CKivvoDoc;
 class CNameList;
 class CPerson;
 class QCheckBox;
@@ -11,18 +12,17 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
-// Edits one person: name, address (typed, or the name of an address-book entry, whose
-// address is shown underneath) and gift suggestions. Stores only on OK.
+// Edits one person of the document's newest list: name, address (typed, or the name of an
+// address-book entry, whose address is shown underneath), gift suggestions and whom he never
+// draws. OK stores them through the document, as one step; Cancel stores nothing.
 class CPersonDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    CPersonDlg(CPerson* pPerson, CNameList* pList, QWidget* pParent = nullptr);
+    CPersonDlg(CPerson* pPerson, CKivvoDoc* pDoc, QWidget* pParent = nullptr);
 
     void accept() override;
-
-    bool m_bNameChanged = false; // OK stored a changed name
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
@@ -40,6 +40,7 @@ private:
     void OnNeverDrawsPicked(const QString& strName);
 
     CPerson* m_pPerson;
+    CKivvoDoc* m_pDoc;
     CNameList* m_pList;
 
     QLineEdit* m_pName;

@@ -26,6 +26,11 @@ void ReloadDocument(CKivvoDoc& doc)
     LoadBytes(bytes, [&](CArchive& ar) { doc.Serialize(ar); });
 }
 
+QByteArray DocumentBytes(CKivvoDoc& doc)
+{
+    return StoredBytes([&](CArchive& ar) { doc.Serialize(ar); });
+}
+
 void LoadDocument(CKivvoDoc& doc, const QStringList& lists)
 {
     BuildDocument(doc, lists);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
 class CKivvoDoc;
@@ -12,5 +13,7 @@ void LoadDocument(CKivvoDoc& doc, const QStringList& lists);
 // Saves the document and loads it back: the newest list current, selector filled, as after
 // opening a file.
 void ReloadDocument(CKivvoDoc& doc);
+// The bytes a save would write.
+QByteArray DocumentBytes(CKivvoDoc& doc);
 // "name: notation" of every list, newest first.
 QStringList DescribeDocument(const CKivvoDoc& doc);

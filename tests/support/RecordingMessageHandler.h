@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/KivvoApp.h"
+#include "platform/DocResult.h"
+#include "platform/Document.h"
 #include "platform/Framework.h"
 
 #include <QHash>
@@ -33,6 +36,32 @@ public:
         if (!IsQuestion(kind))
             return IDOK;
         return m_answers.value(nStringId, m_nDefaultAnswer);
+    }
+
+    // A result recorded as the desktop tells it: its message, if any, as a box.
+    bool Tell(const CDocResult& result)
+    {
+        if (result.MessageId())
+            Show(result.MessageId(),
+                 result.IsDone() ? EBoxKind::OkInformation : EBoxKind::OkExclamation,
+                 result.Message());
+        return result.IsDone();
+    }
+    // The save question, answered from the script and recorded.
+    CDocument::ConfirmOverwrite Confirm()
+    {
+        return [this](const CDocResult& question) {
+            return Show(question.MessageId(), EBoxKind::YesNoDefaultNo, question.Message()) ==
+                   IDYES;
+        };
+    }
+    // The application's warnings recorded as boxes, on the application's thread as the
+    // desktop shows them.
+    void Watch(CKivvoApp& app)
+    {
+        QObject::connect(&app, &CKivvoApp::Warning, &app, [this](int nId, const QString& strText) {
+            Show(nId, EBoxKind::OkPlain, strText);
+        });
     }
 
     QList<int> Ids() const

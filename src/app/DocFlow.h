@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/CmdTarget.h"
+
+#include <QList>
+
+class CKivvoDoc;
+class CMainFrame;
+class CPerson;
+
+// The desktop's side of the document's commands: the questions before an operation, the
+// offers after it (pass the screen around, send now) and telling its result. The document
+// itself asks nothing.
+class CDocFlow : public CCmdTarget
+{
+public:
+    CDocFlow(CKivvoDoc* pDoc, CMainFrame* pFrame) : m_pDoc(pDoc), m_pFrame(pFrame) {}
+
+    bool OnCommand(int nID) override;
+    bool OnUpdateCommand(CCmdUI& cmdUI) override;
+
+    void OnDrawNames();
+    void OnCopyForNextExchange();
+    void OnSendEmails();
+    // Send email for one person of the shown list; what is sent is always the newest
+    // list's drawing, and the question says so when an older list is shown.
+    void SendEmailTo(const CPerson* pShown);
+
+private:
+    // Opens Configure while mail is not set up; false when it is not set up then.
+    bool MailReady();
+    void StartSending(const QList<const CPerson*>& persons);
+
+    CKivvoDoc* m_pDoc;
+    CMainFrame* m_pFrame;
+};

@@ -1,0 +1,26 @@
+#include "MessageBox.h"
+
+#include "DocResult.h"
+#include "Framework.h"
+#include "res/StringTable.h"
+
+int CMessageBox::Show(int nId, EBoxKind kind, std::initializer_list<QVariant> args)
+{
+    return ShowText(nId, kind, CStringTable::Format(nId, args));
+}
+
+int CMessageBox::ShowText(int nId, EBoxKind kind, const QString& strText)
+{
+    if (CMessageHandler* pHandler = CFramework::GetMessageHandler())
+        return pHandler->Show(nId, kind, strText);
+    return IsQuestion(kind) ? IDNO : IDOK;
+}
+
+bool CMessageBox::Tell(const CDocResult& result)
+{
+    if (result.MessageId())
+        ShowText(result.MessageId(),
+                 result.IsDone() ? EBoxKind::OkInformation : EBoxKind::OkExclamation,
+                 result.Message());
+    return result.IsDone();
+}
