@@ -1,4 +1,6 @@
 // kivvo-cli end to end: the real program on real files.
+#include "app/KivvoDoc.h"
+#include "model/NameList.h"
 #include "support/ArchiveBytes.h"
 #include "support/SmallDisk.h"
 #include "support/SmtpTestServer.h"
@@ -99,6 +101,8 @@ private slots:
     void concurrentWritersKeepEveryChange();
     void fullDiskLeavesFilesAlone_data();
     void fullDiskLeavesFilesAlone();
+    void sameEditsSameBytesAsTheDesktop_data();
+    void sameEditsSameBytesAsTheDesktop();
 
 private:
     std::unique_ptr<QTemporaryDir> m_pDir;
@@ -796,6 +800,101 @@ void TestCli::fullDiskLeavesFilesAlone()
              qPrintable(run.m_strErr));
     QVERIFY(run.m_strOut.isEmpty());
     QCOMPARE(ReadAll(file), before);
+}
+
+namespace {
+
+// The value of an option of a kivvo-cli command line, or the default.
+QString Option(const QStringList& words, const QString& strOption, const QString& strDefault = {})
+{
+    const qsizetype nAt = words.indexOf(strOption);
+    return nAt >= 0 && nAt + 1 < words.size() ? words.at(nAt + 1) : strDefault;
+}
+
+// One kivvo-cli edit made through the document's operations, as the desktop makes it.
+bool EditAsTheDesktop(CKivvoDoc& doc, const QStringList& words)
+{
+    CNameList& list = *doc.GetNewestList();
+    const QString& strCommand = words.at(0);
+    const QString strName = words.value(2);
+    CPerson* pPerson = list.FindPerson(strName);
+    CGroup* pGroup = list.FindGroup(Option(words, "--group"));
+    if (strCommand == u"add")
+        return bool(doc.AddPerson(pGroup, {strName, Option(words, "--address"),
+                                           Option(words, "--suggestions")}));
+    if (strCommand == u"add-group")
+        return bool(doc.AddGroup(strName));
+    if (strCommand == u"remove")
+        return bool(doc.RemoveEntry(pPerson ? static_cast<CListItem*>(pPerson)
+                                            : list.FindGroup(strName)));
+    if (strCommand == u"rename-list")
+        return bool(doc.Rename(&list, nullptr, strName));
+    if (strCommand == u"set") {
+        CPersonFields fields = CPersonFields::Of(*pPerson);
+        fields.m_strName = Option(words, "--name", fields.m_strName);
+        fields.m_strAddress = Option(words, "--address", fields.m_strAddress);
+        return bool(doc.SetPerson(pPerson, fields));
+    }
+    if (strCommand == u"move")
+        return bool(doc.MovePerson(pPerson, pGroup));
+    if (strCommand == u"exclude")
+        return bool(doc.Exclude(pPerson->m_strName, list.FindPerson(words.at(3))->m_strName,
+                                words.contains("--both"), words.contains("--remove")));
+    if (strCommand == u"rules") {
+        CDrawRules rules = doc.GetRules();
+        rules.m_nHistory = Option(words, "--history", QString::number(rules.m_nHistory)).toInt();
+        rules.m_bNoMutual = Option(words, "--no-mutual") == u"on";
+        return bool(doc.SetRules(rules));
+    }
+    if (strCommand == u"details") {
+        CExchangeDetails details = list.m_details;
+        details.m_strBudget = Option(words, "--budget");
+        return bool(doc.SetDetails(&list, details));
+    }
+    if (strCommand == u"copy")
+        return bool(doc.CopyForNextExchange());
+    return false;
+}
+
+} // namespace
+
+void TestCli::sameEditsSameBytesAsTheDesktop_data()
+{
+    QTest::addColumn<QStringList>("edits"); // kivvo-cli command lines, FILE in second place
+    QTest::newRow("persons, groups, moves")
+        << QStringList{"add FILE Ann --address ann@example.com --suggestions Books",
+                       "add-group FILE Smiths", "add FILE Bob --group Smiths", "add FILE ann",
+                       "move FILE Ann --group Smiths", "move FILE Bob --top",
+                       "rename-list FILE Christmas"};
+    QTest::newRow("renames carry exclusions, removals drop them")
+        << QStringList{"add FILE Ann", "add FILE Bob", "add FILE Cid",
+                       "exclude FILE Ann Bob --both", "set FILE Bob --name Rob",
+                       "set FILE Cid --address cid@example.com", "remove FILE Ann",
+                       "exclude FILE Rob Cid"};
+    QTest::newRow("rules, details and the next exchange")
+        << QStringList{"add FILE Ann", "add FILE Bob", "add FILE Cid", "rules FILE --history 2 "
+                       "--no-mutual on", "details FILE --budget 25", "copy FILE --yes",
+                       "add FILE Dan", "remove FILE Bob"};
+}
+
+void TestCli::sameEditsSameBytesAsTheDesktop()
+{
+    QFETCH(QStringList, edits);
+    QCOMPARE(RunCli({"new", m_strFile}).m_nExit, 0);
+    CKivvoDoc doc;
+    doc.OnNewDocument();
+    for (const QString& strEdit : edits) {
+        QStringList words = strEdit.split(u' ');
+        QVERIFY(EditAsTheDesktop(doc, words));
+        words[1] = m_strFile;
+        QCOMPARE(RunCli(words).m_nExit, 0);
+    }
+    const QString strDesktop = m_pDir->filePath("desktop.kv");
+    QVERIFY(doc.OnSaveDocument(strDesktop));
+    QFile cli(m_strFile);
+    QFile desktop(strDesktop);
+    QVERIFY(cli.open(QIODevice::ReadOnly) && desktop.open(QIODevice::ReadOnly));
+    QCOMPARE(desktop.readAll().toHex(), cli.readAll().toHex());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
