@@ -1,9 +1,13 @@
 // Reading large address books shaped like real exports: the real files of tests/fixtures/vcard
 // over and over, each round with a card of its own, against one plain pass over the bytes.
+#include "app/KivvoApp.h"
 #include "notify/VCardReader.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -15,7 +19,8 @@ QByteArray RealShapedExport(qsizetype nBytes)
 {
     QByteArray exports;
     const QDir folder(QStringLiteral(KIVVO_VCARD_FIXTURES));
-    for (const QString& strName : folder.entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name)) {
+    for (const QString& strName :
+         folder.entryList({QStringLiteral("*.vcf")}, QDir::Files, QDir::Name)) {
         QFile file(folder.filePath(strName));
         if (file.open(QIODevice::ReadOnly))
             exports += file.readAll() + "\r\n";
@@ -72,7 +77,12 @@ void BM_VCardSinglePass(benchmark::State& state)
     }
     state.SetBytesProcessed(state.iterations() * data.size());
 }
-BENCHMARK(BM_VCardSinglePass)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_VCardSinglePass)
+    ->Arg(10)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_VCardParse(benchmark::State& state)
 {
@@ -81,7 +91,42 @@ void BM_VCardParse(benchmark::State& state)
         benchmark::DoNotOptimize(CVCardReader::Parse(data).size());
     state.SetBytesProcessed(state.iterations() * data.size());
 }
-BENCHMARK(BM_VCardParse)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_VCardParse)
+    ->Arg(10)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+namespace {
+
+// Closing while a 100 MB address book is being read: how long the application takes to go
+// once it has been told to, the reader stopping at its next contact.
+void BM_CloseWhileReadingContacts(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("large.vcf")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(Export(100)) < 0) {
+        state.SkipWithError("the address book could not be written");
+        return;
+    }
+    file.close();
+    double dLongestMs = 0;
+    for (auto _ : state) {
+        auto pApp = std::make_unique<CKivvoApp>();
+        pApp->m_strFolder = dir.path() + QDir::separator();
+        pApp->OnLoadContacts();
+        QThread::msleep(100); // well into the file
+        QElapsedTimer clock;
+        clock.start();
+        pApp.reset();
+        dLongestMs = std::max(dLongestMs, double(clock.nsecsElapsed()) / 1e6);
+    }
+    state.counters["longest_close_ms"] = dLongestMs;
+}
+BENCHMARK(BM_CloseWhileReadingContacts)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

@@ -15,9 +15,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QMutexLocker>
 #include <QStandardPaths>
 #include <QThread>
+#include <QtConcurrent>
 
 #include <algorithm>
 
@@ -28,7 +30,6 @@
 namespace {
 
 constexpr int kInitialContacts = 50;
-constexpr int kLoaderStopWaitMs = 5000;
 constexpr qint64 kReadChunk = 64 * 1024;
 constexpr int kLoaderNice = 10;
 
@@ -58,13 +59,9 @@ CKivvoApp::~CKivvoApp()
     // The watcher's reading writes into this object too; it stops at its next contact.
     m_bClosing = true;
     m_pWatcher.reset();
-    if (m_loader.joinable()) {
-        // The loader writes into this object: it must stop before the object goes. It
-        // checks the flag between contacts and between reads, so the wait is short.
-        m_bClosing = true;
-        WaitForContacts(kLoaderStopWaitMs);
-        m_loader.join();
-    }
+    // The readers write into this object: they must stop before it goes. They check the
+    // flag between contacts and between reads, so the wait is short.
+    m_readers.waitForDone();
     if (g_pApp == this)
         g_pApp = nullptr;
 }
@@ -248,25 +245,35 @@ QString CKivvoApp::ContactRecord(const CVCardContact& contact)
 
 void CKivvoApp::OnLoadContacts()
 {
-    if (m_loader.joinable())
+    if (m_bLoadStarted)
         return;
-    m_loader = std::thread([this] {
+    m_bLoadStarted = true;
+    m_readers.setMaxThreadCount(1);
+    (void)QtConcurrent::run(&m_readers, [this] {
         // Below normal priority: the user interface comes first.
         setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kLoaderNice);
         LoadContactsProc(this);
-        const std::lock_guard lock(m_loaderMutex);
-        m_bLoaderDone = true;
-        m_loaderDone.notify_all();
     });
+}
+
+void CKivvoApp::ReloadContacts()
+{
+    OnLoadContacts(); // the first reading comes first
+    auto* pWatcher = new QFutureWatcher<void>(this);
+    connect(pWatcher, &QFutureWatcher<void>::finished, this, [this, pWatcher] {
+        pWatcher->deleteLater();
+        if (!m_bClosing)
+            emit ContactsChanged();
+    });
+    pWatcher->setFuture(QtConcurrent::run(&m_readers, [this] {
+        if (!m_bClosing)
+            EndContacts(LoadContactsProc(this));
+    }));
 }
 
 bool CKivvoApp::WaitForContacts(int nMilliseconds)
 {
-    if (!m_loader.joinable())
-        return true;
-    std::unique_lock lock(m_loaderMutex);
-    return m_loaderDone.wait_for(lock, std::chrono::milliseconds(nMilliseconds),
-                                 [this] { return m_bLoaderDone; });
+    return m_readers.waitForDone(nMilliseconds);
 }
 
 void CKivvoApp::ShowLoaderMessage(int nId, std::initializer_list<QVariant> args)
@@ -317,7 +324,6 @@ void CKivvoApp::WatchContacts()
     if (m_pWatcher)
         return;
     m_pWatcher = std::make_unique<CContactsWatcher>(this);
-    connect(m_pWatcher.get(), &CContactsWatcher::Reloaded, this, &CKivvoApp::ContactsChanged);
     m_pWatcher->Start();
 }
 
@@ -340,7 +346,7 @@ void CKivvoApp::LoadFile(const QString& strPath, int& nNextRecord)
                           {strPath, CStringTable::Load(IDS_CONTACTS_NOT_VCARD)});
         return;
     }
-    const QList<CVCardContact> contacts = CVCardReader::Parse(data);
+    const QList<CVCardContact> contacts = CVCardReader::Parse(data, &m_bClosing);
     data = QByteArray(); // the records need the memory more than the bytes do
     for (const CVCardContact& contact : contacts) {
         if (m_bClosing)

@@ -6,13 +6,11 @@
 #include <QMutex>
 #include <QObject>
 #include <QStringList>
+#include <QThreadPool>
 #include <QVariant>
 
 #include <atomic>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 class CContactsWatcher;
 struct CVCardContact;
@@ -60,7 +58,11 @@ public:
 
     // Starts the contacts loader once, below normal priority; later calls do nothing.
     void OnLoadContacts();
-    // Waits for the loader to finish; false when it is still running after nMilliseconds.
+    // Reads every address book again after the first reading, on the same thread, then
+    // emits ContactsChanged() on this object's thread.
+    void ReloadContacts();
+    // Waits for every reading asked for to finish; false when one still runs after
+    // nMilliseconds.
     bool WaitForContacts(int nMilliseconds);
     // The loader's work: reads every *.vcf file of m_strFolder, in file-name order. Returns
     // the number of records stored.
@@ -125,10 +127,10 @@ private:
     bool ReadAll(QFile& file, QByteArray& data) const;
 
     std::unique_ptr<CContactsWatcher> m_pWatcher;
-    std::thread m_loader;
-    std::mutex m_loaderMutex;
-    std::condition_variable m_loaderDone;
-    bool m_bLoaderDone = false; // guarded by m_loaderMutex
+    // One thread, below normal priority: the first reading and every later one, in turn,
+    // since they fill the same records.
+    QThreadPool m_readers;
+    bool m_bLoadStarted = false;
     bool m_bPasswordInKeyring = false;
     bool m_bPasswordPending = false; // the keyring is still to be asked
 };

@@ -103,8 +103,9 @@ private:
     {
         const qsizetype nLeft = m_data.size() - m_nPos;
         const char* pStart = m_data.data() + m_nPos;
-        const auto* pEnd =
-            nLeft > 0 ? static_cast<const char*>(std::memchr(pStart, '\n', size_t(nLeft))) : nullptr;
+        const auto* pEnd = nLeft > 0
+                               ? static_cast<const char*>(std::memchr(pStart, '\n', size_t(nLeft)))
+                               : nullptr;
         const qsizetype nLength = pEnd ? pEnd - pStart : nLeft;
         m_nPos += nLength + 1;
         View line(pStart, nLength);
@@ -157,8 +158,7 @@ struct CProperty
 
 // The parameter's values without quotes ("TYPE=HOME,PREF" gives HOME and PREF; a bare 2.1
 // value counts as a TYPE value), until fnValue returns false.
-template<typename F>
-void ForEachParamValue(const CProperty& property, View name, F fnValue)
+template <typename F> void ForEachParamValue(const CProperty& property, View name, F fnValue)
 {
     std::string value;
     for (const View param : property.m_params) {
@@ -386,7 +386,7 @@ bool IsUsed(View name)
 class CParser
 {
 public:
-    QList<CVCardContact> Run(View data)
+    QList<CVCardContact> Run(View data, const std::atomic<bool>* pStop)
     {
         CLineReader lines(data);
         View line;
@@ -394,6 +394,9 @@ public:
         while (lines.Next(line, nColon)) {
             if (nColon > 0)
                 Take(line, nColon);
+            if (pStop && m_contacts.size() != m_nChecked && *pStop)
+                return {};
+            m_nChecked = m_contacts.size();
         }
         // A card the file forgot to end still counts.
         while (!m_open.empty())
@@ -427,8 +430,7 @@ private:
             m_property.m_params.clear();
             for (qsizetype nStart = nNameEnd + 1; nStart <= nameAndParams.size();) {
                 const qsizetype nEnd = NextSeparator(nameAndParams, nStart, bQuoted);
-                m_property.m_params.push_back(
-                    Trimmed(nameAndParams.sliced(nStart, nEnd - nStart)));
+                m_property.m_params.push_back(Trimmed(nameAndParams.sliced(nStart, nEnd - nStart)));
                 nStart = nEnd + 1;
             }
             Apply(m_open.back(), m_property);
@@ -445,6 +447,7 @@ private:
     QList<CVCardContact> m_contacts; // in the order their cards begin
     std::vector<CCard> m_open;       // nested cards stack up
     CProperty m_property;
+    qsizetype m_nChecked = 0; // how many cards had begun when the stop was last looked at
 };
 
 } // namespace
@@ -454,7 +457,7 @@ bool CVCardReader::LooksLikeVCard(const QByteArray& data)
     return ContainsNoCase(data, "BEGIN:VCARD");
 }
 
-QList<CVCardContact> CVCardReader::Parse(const QByteArray& data)
+QList<CVCardContact> CVCardReader::Parse(const QByteArray& data, const std::atomic<bool>* pStop)
 {
-    return CParser().Run(data);
+    return CParser().Run(data, pStop);
 }
