@@ -1048,6 +1048,8 @@ void TestMainFrame::newPersonDialog()
     // Taken back without a trace: nothing to undo, nothing to save.
     QCOMPARE(m_pDoc->IsModified(), accept);
     QCOMPARE(Enabled(ID_EDIT_UNDO), accept);
+    QVERIFY(!Enabled(ID_EDIT_REDO));
+    QCOMPARE(m_pDoc->UndoStack()->count(), accept ? 1 : 0); // the addition and the dialog
 }
 
 void TestMainFrame::moveBetweenGroups_data()

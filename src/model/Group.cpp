@@ -91,17 +91,10 @@ bool CGroup::Take(CPerson* pPerson)
 {
     CPerson* pPrevious = nullptr;
     for (CPerson* p = m_pFirst; p; pPrevious = p, p = p->Next()) {
-        if (p != pPerson)
-            continue;
-        if (pPrevious)
-            pPrevious->m_pNext = p->m_pNext;
-        else
-            m_pFirst = p->Next();
-        if (m_pLast == p)
-            m_pLast = pPrevious;
-        p->m_pNext = nullptr;
-        --m_nCount;
-        return true;
+        if (p == pPerson) {
+            TakeAfter(p, pPrevious);
+            return true;
+        }
     }
     return false;
 }

@@ -430,7 +430,7 @@ void CKivvoView::AddPerson(QTreeWidgetItem* pGroupItem)
     CPerson* pPerson = nullptr;
     const CDocResult result = m_pDoc->AddPerson(pGroup, {NewPersonName(), {}, {}}, &pPerson);
     if (!result) {
-        m_pDoc->UndoStack()->endMacro();
+        DropLastStep();
         CMessageBox::Tell(result);
         return;
     }
@@ -441,20 +441,26 @@ void CKivvoView::AddPerson(QTreeWidgetItem* pGroupItem)
     QTimer::singleShot(0, this, [this, pPerson] { EditNewPerson(pPerson); });
 }
 
-void CKivvoView::EditNewPerson(CPerson* pPerson)
+void CKivvoView::DropLastStep()
 {
     QUndoStack* pStack = m_pDoc->UndoStack();
-    const bool bKept = m_items.contains(pPerson) && RunPersonDialog(pPerson);
     pStack->endMacro();
-    if (bKept)
-        return;
-    // Cancelled: nobody called "Person" is left to be drawn, and no step either.
     // An obsolete step is dropped by the stack without being undone: it is undone first.
-    if (auto* pAdded = const_cast<QUndoCommand*>(pStack->command(pStack->index() - 1))) {
-        pAdded->undo();
-        pAdded->setObsolete(true);
+    if (auto* pStep = const_cast<QUndoCommand*>(pStack->command(pStack->index() - 1))) {
+        pStep->undo();
+        pStep->setObsolete(true);
         pStack->undo();
     }
+}
+
+void CKivvoView::EditNewPerson(CPerson* pPerson)
+{
+    if (m_items.contains(pPerson) && RunPersonDialog(pPerson)) {
+        m_pDoc->UndoStack()->endMacro();
+        return;
+    }
+    // Cancelled: nobody called "Person" is left to be drawn, and no step either.
+    DropLastStep();
     emit StateChanged();
 }
 

@@ -107,6 +107,8 @@ private:
     // The dialog of a person just added: OK keeps the addition with what was typed as one
     // step, Cancel takes it back and leaves no step.
     void EditNewPerson(CPerson* pPerson);
+    // Ends the step being built and takes it back, leaving nothing to undo or redo.
+    void DropLastStep();
     bool RunPersonDialog(CPerson* pPerson);
     void OnAddPerson();
     void OnAddGroup();
