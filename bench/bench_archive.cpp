@@ -1,5 +1,6 @@
 // Loading and saving the lists of a document through the archive, against a minimal reader
 // and writer of the same bytes that build and walk the same objects without any checks.
+#include "app/KivvoDoc.h"
 #include "model/Group.h"
 #include "model/NameList.h"
 #include "platform/Archive.h"
@@ -181,7 +182,10 @@ void BM_LoadListsMinimal(benchmark::State& state)
     }
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
-BENCHMARK(BM_LoadListsMinimal)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LoadListsMinimal)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
 
 void BM_LoadLists(benchmark::State& state)
 {
@@ -215,7 +219,10 @@ void BM_SaveListsMinimal(benchmark::State& state)
     }
     state.SetBytesProcessed(state.iterations() * expected.size());
 }
-BENCHMARK(BM_SaveListsMinimal)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveListsMinimal)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
 
 void BM_SaveLists(benchmark::State& state)
 {
@@ -232,6 +239,40 @@ void BM_SaveLists(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * nBytes);
 }
 BENCHMARK(BM_SaveLists)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+// A document whose newest list has N persons who each never draw ten others: reading it
+// grows with the file, not with the pairs times the persons.
+void BM_LoadExclusions(benchmark::State& state)
+{
+    const int nPersons = int(state.range(0));
+    CKivvoDoc written;
+    written.OnNewDocument();
+    CNameList& list = *written.GetNewestList();
+    for (int i = 0; i < nPersons; ++i)
+        list.Append(new CPerson(QStringLiteral("Person %1").arg(i), {}, {}));
+    for (int i = 0; i < nPersons; ++i) {
+        for (int k = 1; k <= 10; ++k)
+            list.m_exclusions.Add(QStringLiteral("Person %1").arg(i),
+                                  QStringLiteral("Person %1").arg((i + k) % nPersons));
+    }
+    QBuffer stored;
+    stored.open(QIODevice::WriteOnly);
+    CArchive out(&stored, CArchive::store);
+    written.Serialize(out);
+    QByteArray bytes = stored.data();
+    for (auto _ : state) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        CArchive ar(&buffer, CArchive::load);
+        CKivvoDoc doc;
+        doc.Serialize(ar);
+        if (!ar.IsOk() || doc.GetNewestList()->m_exclusions.Pairs().size() != nPersons * 10)
+            state.SkipWithError("load failed");
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+    state.counters["pairs"] = nPersons * 10;
+}
+BENCHMARK(BM_LoadExclusions)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

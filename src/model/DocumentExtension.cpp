@@ -6,6 +6,8 @@
 #include "res/StringTable.h"
 
 #include <QBuffer>
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -28,9 +30,15 @@ template <typename Fn> QByteArray Written(Fn fn)
     return bytes;
 }
 
-bool PersonExists(const CNameList& list, const QString& strName)
+// Every person's name of a list, looked up once per list rather than once per pair read.
+const QSet<QString>& NamesOf(const CNameList& list, QHash<const CNameList*, QSet<QString>>& names)
 {
-    return list.FirstPersonWhere([&strName](CPerson* p) { return p->m_strName == strName; });
+    auto it = names.find(&list);
+    if (it == names.end()) {
+        it = names.insert(&list, {});
+        list.ForEachPerson([&it](const CPerson* pPerson) { it->insert(pPerson->m_strName); });
+    }
+    return *it;
 }
 
 } // namespace
@@ -185,17 +193,19 @@ bool CDocumentExtension::LoadExclusions(CArchive& ar, qint64 nSize,
     const qint32 nBlocks = ar.ReadInt();
     if (!ar.IsOk() || nBlocks < 0 || size_t(nBlocks) > lists.size())
         return false;
+    QHash<const CNameList*, QSet<QString>> names;
     for (qint32 nBlock = 0; nBlock < nBlocks; ++nBlock) {
         const quint8 nList = ar.ReadByte();
         const qint32 nPairs = ar.ReadInt();
         if (!ar.IsOk() || nList >= lists.size() || nPairs < 0 || nPairs > nSize / kSmallestPair)
             return false;
         CNameList& list = *lists[nList];
+        const QSet<QString>& persons = NamesOf(list, names);
         for (qint32 nPair = 0; nPair < nPairs && ar.IsOk(); ++nPair) {
             const QString strGiver = ar.ReadString();
             const QString strRecipient = ar.ReadString();
             // A pair naming nobody of the list (renamed by an older version) bars nobody.
-            if (PersonExists(list, strGiver) && PersonExists(list, strRecipient))
+            if (persons.contains(strGiver) && persons.contains(strRecipient))
                 list.m_exclusions.Add(strGiver, strRecipient);
         }
     }
