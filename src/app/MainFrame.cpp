@@ -115,14 +115,6 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
     m_pFlow = std::make_unique<CDocFlow>(m_pDoc, this);
     connect(m_pView, &CKivvoView::SendEmailRequested, this,
             [this](const CPerson* pPerson) { m_pFlow->SendEmailTo(pPerson); });
-    // Shown on this thread, also when a loader thread found it.
-    connect(m_pApp, &CKivvoApp::Warning, this, [](int nId, const QString& strText) {
-        CMessageBox::ShowText(nId,
-                              nId == IDS_KEYRING_SILENT || nId == IDS_SETTINGS_READ_ERROR
-                                  ? EBoxKind::OkExclamation
-                                  : EBoxKind::OkPlain,
-                              strText);
-    });
 
     connect(m_pView, &CKivvoView::CommandChosen, this, &CMainFrame::RouteCommand);
     connect(m_pView, &CKivvoView::MenuAboutToShow, this, &CMainFrame::UpdateMenu);

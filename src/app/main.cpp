@@ -6,6 +6,7 @@
 #include "notify/MapiInit.h"
 #include "platform/Framework.h"
 #include "platform/LazyKeyring.h"
+#include "platform/MessageBox.h"
 #include "platform/QtMessageHandler.h"
 #include "platform/QtSoundPlayer.h"
 #include "res/Icons.h"
@@ -93,6 +94,15 @@ int main(int argc, char* argv[])
     int nExit = 0;
     {
         CKivvoApp app;
+        // What goes wrong is shown from the first message on, on this thread also when a
+        // loader thread found it.
+        QObject::connect(&app, &CKivvoApp::Warning, &app, [](int nId, const QString& strText) {
+            CMessageBox::ShowText(nId,
+                                  nId == IDS_KEYRING_SILENT || nId == IDS_SETTINGS_READ_ERROR
+                                      ? EBoxKind::OkExclamation
+                                      : EBoxKind::OkPlain,
+                                  strText);
+        });
         // The documents folder and the settings file; the keyring is asked when the password
         // is first needed, so that the window does not wait for it.
         app.Initialise(CKivvoApp::EPassword::Later);
