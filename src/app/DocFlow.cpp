@@ -1,5 +1,6 @@
 #include "DocFlow.h"
 
+#include "DrawJob.h"
 #include "KivvoDoc.h"
 #include "MainFrame.h"
 #include "model/NameList.h"
@@ -13,16 +14,16 @@ bool CDocFlow::OnUpdateCommand(CCmdUI& cmdUI)
     switch (cmdUI.m_nID) {
     case ID_DRAW_NAMES:
     case ID_COPY_FOR_NEXT:
-        cmdUI.Enable(m_pDoc->CanDrawNames() && !m_pDoc->IsSending());
+        cmdUI.Enable(m_pDoc->CanDrawNames() && !m_pDoc->IsBusy());
         return true;
     case ID_SEND_EMAILS:
-        cmdUI.Enable(m_pDoc->CanSendEmails() && !m_pDoc->IsSending());
+        cmdUI.Enable(m_pDoc->CanSendEmails() && !m_pDoc->IsBusy());
         return true;
     case ID_EDIT_UNDO:
-        cmdUI.Enable(pStack->canUndo() && !m_pDoc->IsSending());
+        cmdUI.Enable(pStack->canUndo() && !m_pDoc->IsBusy());
         return true;
     case ID_EDIT_REDO:
-        cmdUI.Enable(pStack->canRedo() && !m_pDoc->IsSending());
+        cmdUI.Enable(pStack->canRedo() && !m_pDoc->IsBusy());
         return true;
     default:
         return false;
@@ -70,7 +71,19 @@ void CDocFlow::OnDrawNames()
     if (CMessageBox::Show(bDrawn ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW,
                           bDrawn ? EBoxKind::YesNoDefaultNo : EBoxKind::YesNoQuestion) != IDYES)
         return;
-    if (!CMessageBox::Tell(m_pDoc->DrawNames()))
+    // Drawn on a thread of its own: the window stays alive, its commands wait.
+    CDocResult result;
+    CDrawJob* pJob = m_pDoc->StartDrawing(result);
+    if (!CMessageBox::Tell(result) || !pJob)
+        return;
+    QObject::connect(pJob, &CDrawJob::Finished, m_pFrame,
+                     [this](const CDocResult& drawn) { AfterDrawing(drawn); });
+}
+
+void CDocFlow::AfterDrawing(const CDocResult& drawn)
+{
+    m_pFrame->UpdateCommandUI();
+    if (!CMessageBox::Tell(drawn))
         return;
     if (CMessageBox::Show(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == IDYES)
         m_pFrame->RunDrawNamesDialog(m_pDoc->GetCurrentList(), 0);
@@ -112,7 +125,7 @@ void CDocFlow::StartSending(const QList<const CPerson*>& persons)
 void CDocFlow::OnSendEmails()
 {
     const CNameList* pNewest = m_pDoc->GetNewestList();
-    if (!pNewest || m_pDoc->IsSending() || !CMessageBox::Tell(m_pDoc->CheckNewestDrawing()))
+    if (!pNewest || m_pDoc->IsBusy() || !CMessageBox::Tell(m_pDoc->CheckNewestDrawing()))
         return;
     // What goes out is always the newest drawing; with an older list on screen, the question
     // says so.
@@ -127,7 +140,7 @@ void CDocFlow::OnSendEmails()
 
 void CDocFlow::SendEmailTo(const CPerson* pShown)
 {
-    if (!pShown || m_pDoc->IsSending())
+    if (!pShown || m_pDoc->IsBusy())
         return;
     CDocResult result;
     const CPerson* pPerson = m_pDoc->NewestPersonToMail(pShown, result);

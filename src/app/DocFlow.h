@@ -4,6 +4,7 @@
 
 #include <QList>
 
+class CDocResult;
 class CKivvoDoc;
 class CMainFrame;
 class CPerson;
@@ -20,6 +21,8 @@ public:
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 
     void OnDrawNames();
+    // The offers after a drawing: pass the screen around, send now.
+    void AfterDrawing(const CDocResult& drawn);
     void OnCopyForNextExchange();
     void OnSendEmails();
     // Send email for one person of the shown list; what is sent is always the newest

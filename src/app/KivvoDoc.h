@@ -10,13 +10,17 @@
 #include "platform/Document.h"
 #include "res/TextLanguage.h"
 
+#include <memory>
 #include <optional>
 
 #include <QByteArray>
 #include <QPointer>
 #include <QUndoStack>
 
+class CDrawJob;
 class CGroup;
+struct CDrawInput;
+struct CDrawOutput;
 class CListItem;
 class CNameList;
 class CParticipantImport;
@@ -104,6 +108,14 @@ public:
     // drawing exists, the list left as it was. Drawn is drawn, even when the new drawing
     // happens to equal the old one (then no undo step is left).
     CDocResult DrawNames();
+    // The same on a thread of its own, on copies of what the drawing reads; the job's
+    // Finished() says what happened once the drawing is applied here. Null, with the
+    // reason, when the list may not be drawn now. Until then the lists stay as they are.
+    CDrawJob* StartDrawing(CDocResult& result);
+    // A drawing started here has not told its end yet.
+    bool IsDrawing() const;
+    // Sending or drawing: the newest list, and undo, wait.
+    bool IsBusy() const { return IsSending() || IsDrawing(); }
     // A new drawing in front, copied from the newest one without its drawn names, shown.
     CDocResult CopyForNextExchange();
 
@@ -134,7 +146,8 @@ public:
     void ComposeNotification(const CPerson* pPerson, QString& strBody) const;
     // A send run of this document has not told its end yet.
     bool IsSending() const;
-    // The list may not be changed now: it is the newest one, whose e-mails are being sent.
+    // The list may not be changed now: it is the newest one, whose e-mails are being sent or
+    // which is being drawn.
     bool IsListLocked(const CNameList* pList) const;
     // Refused, with the message that says why, while the list is locked.
     CDocResult CheckNotSending(const CNameList* pList) const;
@@ -190,6 +203,11 @@ private:
     CDocResult IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const;
     // The newest list when it may be edited now; null, with the reason, when not.
     CNameList* EditableNewest(CDocResult& result) const;
+    // What drawing the newest list reads, shown first; null, with the reason, when it may
+    // not be drawn now.
+    std::shared_ptr<CDrawInput> PrepareDrawing(CDocResult& result);
+    // The drawn names of a drawing of the newest list, as one step.
+    CDocResult ApplyDrawing(const CDrawOutput& output);
     // A name made unique: the message that says so, or none.
     static CDocResult NameStored(const QString& strWanted, const QString& strStored);
     CListNode* NodeOf(const CNameList* pList) const;
@@ -206,6 +224,7 @@ private:
     CUserInterface* m_pUi = nullptr;
     // Owned by whoever shows them; an earlier run's window may still send again.
     QList<QPointer<CSendRun>> m_runs;
+    QPointer<CDrawJob> m_pDrawing;
     CSmtpTimeouts m_mailTimeouts;
     QUndoStack m_undo;
 };

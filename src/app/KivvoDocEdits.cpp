@@ -1,10 +1,14 @@
 // The document's operations: every edit of the lists, the rules and the drawing, each one
 // step of the undo stack.
+#include "DrawJob.h"
 #include "EditCommands.h"
 #include "KivvoDoc.h"
 #include "ParticipantImport.h"
 #include "model/NameList.h"
 #include "res/Resource.h"
+
+#include <QFutureWatcher>
+#include <QtConcurrent>
 
 namespace {
 
@@ -255,28 +259,70 @@ CDocResult CKivvoDoc::ImportParticipants(const CParticipantImport& import, int* 
     return {};
 }
 
+std::shared_ptr<CDrawInput> CKivvoDoc::PrepareDrawing(CDocResult& result)
+{
+    CNameList* pNewest = EditableNewest(result);
+    if (!pNewest)
+        return nullptr;
+    // A person without a name can neither be drawn nor be told whom he drew.
+    if (pNewest->FindNameless()) {
+        result = CDocResult::Refused(IDS_NAME_EVERYBODY_FIRST);
+        return nullptr;
+    }
+    // What is revealed and sent next is the current list: the one drawn now.
+    MakeNewestCurrent();
+    return CDrawInput::Of(*pNewest, GetHistory(m_pHead), m_rules);
+}
+
+CDocResult CKivvoDoc::ApplyDrawing(const CDrawOutput& output)
+{
+    if (!output.m_bDrawn)
+        return CDocResult::Refused(IDS_DRAWING_ERROR, {output.m_strWhy});
+    CNameList* pNewest = GetNewestList();
+    std::vector<CPerson*> persons;
+    pNewest->ForEachPerson([&persons](CPerson* pPerson) { persons.push_back(pPerson); });
+    if (qsizetype(persons.size()) != output.m_giftTo.size())
+        return CDocResult::Refused(IDS_DRAWING_INVALID, {QString()});
+    const QStringList before = DrawnNamesOf(persons);
+    for (size_t i = 0; i < persons.size(); ++i)
+        persons[i]->m_strGiftTo = output.m_giftTo.at(qsizetype(i));
+    NotifyDrawn(pNewest);
+    // The same drawing again changes no byte: drawn all the same, with no step to undo.
+    if (output.m_giftTo != before)
+        Push(new CDrawCommand(this, pNewest, std::move(persons), before));
+    return {};
+}
+
 CDocResult CKivvoDoc::DrawNames()
 {
     CDocResult result;
-    CNameList* pNewest = EditableNewest(result);
-    if (!pNewest)
-        return result;
-    // A person without a name can neither be drawn nor be told whom he drew.
-    if (pNewest->FindNameless())
-        return CDocResult::Refused(IDS_NAME_EVERYBODY_FIRST);
-    // What is revealed and sent next is the current list: the one drawn now.
-    MakeNewestCurrent();
-    std::vector<CPerson*> persons;
-    pNewest->ForEachPerson([&persons](CPerson* pPerson) { persons.push_back(pPerson); });
-    const QStringList before = DrawnNamesOf(persons);
-    QString strWhy;
-    if (!pNewest->DrawNames(m_rules, GetHistory(m_pHead), strWhy))
-        return CDocResult::Refused(IDS_DRAWING_ERROR, {strWhy});
-    NotifyDrawn(pNewest);
-    // The same drawing again changes no byte: drawn all the same, with no step to undo.
-    if (DrawnNamesOf(persons) != before)
-        Push(new CDrawCommand(this, pNewest, std::move(persons), before));
-    return {};
+    const std::shared_ptr<CDrawInput> pInput = PrepareDrawing(result);
+    return pInput ? ApplyDrawing(CDrawOutput::Run(*pInput)) : result;
+}
+
+bool CKivvoDoc::IsDrawing() const
+{
+    return m_pDrawing != nullptr;
+}
+
+CDrawJob* CKivvoDoc::StartDrawing(CDocResult& result)
+{
+    const std::shared_ptr<CDrawInput> pInput = PrepareDrawing(result);
+    if (!pInput)
+        return nullptr;
+    auto* pJob = new CDrawJob(this);
+    m_pDrawing = pJob;
+    auto* pWatcher = new QFutureWatcher<CDrawOutput>(pJob);
+    connect(pWatcher, &QFutureWatcher<CDrawOutput>::finished, this, [this, pJob, pWatcher] {
+        // The lists waited: the drawing is applied to the list it was drawn from.
+        m_pDrawing = nullptr;
+        const CDocResult drawn = ApplyDrawing(pWatcher->result());
+        emit pJob->Finished(drawn);
+        pJob->deleteLater();
+    });
+    // The copies go with the worker: it never touches the document.
+    pWatcher->setFuture(QtConcurrent::run([pInput] { return CDrawOutput::Run(*pInput); }));
+    return pJob;
 }
 
 CDocResult CKivvoDoc::CopyForNextExchange()

@@ -73,7 +73,7 @@ bool CKivvoDoc::IsSending() const
 
 bool CKivvoDoc::IsListLocked(const CNameList* pList) const
 {
-    return pList && pList == GetNewestList() && IsSending();
+    return pList && pList == GetNewestList() && IsBusy();
 }
 
 CDocResult CKivvoDoc::CheckMailReady()
@@ -112,7 +112,7 @@ QList<const CPerson*> CKivvoDoc::NewestPersons() const
 
 CSendRun* CKivvoDoc::CreateSendRun(const QList<const CPerson*>& persons, CDocResult& result)
 {
-    result = IsSending() ? CDocResult::Refused(IDS_BUSY_SENDING) : CheckNewestDrawing();
+    result = IsBusy() ? CDocResult::Refused(IDS_BUSY_SENDING) : CheckNewestDrawing();
     if (result)
         result = CheckMailReady();
     if (!result)

@@ -390,7 +390,7 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_FILE_NEW:
     case ID_FILE_OPEN:
         // The drawing being mailed stays open until its run has ended.
-        cmdUI.Enable(!m_pDoc->IsSending());
+        cmdUI.Enable(!m_pDoc->IsBusy());
         return true;
     case ID_PRINT_CARDS:
         cmdUI.Enable(m_pDoc->CanSendEmails() && !IsDocumentListUp());
@@ -402,14 +402,15 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
         return true;
     case ID_RULES:
     case ID_DETAILS:
-        cmdUI.Enable(!IsDocumentListUp());
+        // A drawing under way keeps the rules it began with.
+        cmdUI.Enable(!IsDocumentListUp() && !m_pDoc->IsDrawing());
         return true;
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
         cmdUI.Enable(!IsDocumentListUp());
         return true;
     case ID_IMPORT_PARTICIPANTS:
-        cmdUI.Enable(!IsDocumentListUp() && !m_pDoc->IsSending());
+        cmdUI.Enable(!IsDocumentListUp() && !m_pDoc->IsBusy());
         return true;
     default:
         return false;

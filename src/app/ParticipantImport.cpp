@@ -9,6 +9,7 @@
 #include "res/StringTable.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -168,11 +169,18 @@ int CParticipantImport::Apply(CNameList& list, const Added& added) const
         if (added)
             added(pEntry, place);
     };
+    // The first top-level group of each name, found once rather than once per row.
+    QHash<QString, CGroup*> groups;
+    for (CListItem* pEntry = list.m_pFirst; pEntry; pEntry = pEntry->m_pNext) {
+        if (pEntry->IsGroup() && !groups.contains(pEntry->m_strName))
+            groups.insert(pEntry->m_strName, static_cast<CGroup*>(pEntry));
+    }
     for (const CRow& row : m_toAdd) {
         auto* pPerson = new CPerson(row.m_strName, row.m_strAddress, row.m_strSuggestions);
-        CGroup* pGroup = row.m_strGroup.isEmpty() ? nullptr : list.FindGroup(row.m_strGroup);
+        CGroup* pGroup = row.m_strGroup.isEmpty() ? nullptr : groups.value(row.m_strGroup);
         if (!row.m_strGroup.isEmpty() && !pGroup) {
             pGroup = new CGroup(row.m_strGroup);
+            groups.insert(row.m_strGroup, pGroup);
             put(pGroup, nullptr);
         }
         put(pPerson, pGroup);

@@ -339,7 +339,7 @@ bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_SEND_EMAIL_TO_PERSON: {
         const CPerson* pPerson = PersonOf(pSelected);
         cmdUI.Enable(pPerson && !pPerson->m_strAddress.isEmpty() &&
-                     !pPerson->m_strGiftTo.isEmpty() && !m_pDoc->IsSending());
+                     !pPerson->m_strGiftTo.isEmpty() && !m_pDoc->IsBusy());
         return true;
     }
     case ID_PERSON_PROPERTIES:

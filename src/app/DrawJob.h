@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/DrawRules.h"
+#include "platform/DocResult.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class CNameList;
+
+// What a drawing reads, copied, so that it can be drawn away from the document: the list to
+// draw and the earlier drawings it avoids.
+struct CDrawInput
+{
+    std::unique_ptr<CNameList> m_pList;
+    std::vector<std::unique_ptr<CNameList>> m_history;
+    CDrawRules m_rules;
+
+    // Copies of the list (with its exclusions) and of the earlier drawings.
+    static std::shared_ptr<CDrawInput> Of(const CNameList& list,
+                                          const std::vector<const CNameList*>& history,
+                                          const CDrawRules& rules);
+};
+
+// The drawn names, in the list's person order; or why there is no drawing.
+struct CDrawOutput
+{
+    bool m_bDrawn = false;
+    QString m_strWhy;
+    QStringList m_giftTo;
+
+    static CDrawOutput Run(CDrawInput& input);
+};
+
+// A drawing under way on a thread of its own. Finished() comes on the document's thread once
+// the drawing has been applied (or refused); the job then goes.
+class CDrawJob : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+signals:
+    void Finished(const CDocResult& result);
+};
