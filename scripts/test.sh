@@ -24,7 +24,7 @@ if [ "${KIVVO_TSAN:-0}" = 1 ]; then
     flags+=(-DKIVVO_TSAN=ON -DKIVVO_BUILD_BENCH=OFF)
     ctest_args+=(-L threads)
     # The mail tests start their SMTP server (fork and exec) after threads have run.
-    export TSAN_OPTIONS="die_after_fork=0"
+    export TSAN_OPTIONS="die_after_fork=0 suppressions=$PWD/tests/tsan.supp"
 fi
 
 export QT_QPA_PLATFORM=offscreen

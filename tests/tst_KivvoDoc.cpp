@@ -1,4 +1,5 @@
 // The document's operations: Draw Names, Copy for Next Exchange, the list selector.
+#include "app/DrawJob.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "platform/CmdUI.h"
@@ -34,6 +35,7 @@ private slots:
     void enableRules_data();
     void enableRules();
     void drawNames();
+    void drawInTheBackground();
     void drawUsesNewestAndItsPrevious();
     void failedDrawChangesNothing();
     void copyForNextExchange();
@@ -108,6 +110,29 @@ void TestKivvoDoc::drawNames()
         QCOMPARE(doc.UndoStack()->count(), bSame ? 0 : 1);
     }
     QVERIFY(nIdentical > 0 && nIdentical < 16);
+}
+
+void TestKivvoDoc::drawInTheBackground()
+{
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann, Dan, Fam[Bob, Cid]", "Ann>Bob, Bob>Cid, Cid>Dan, Dan>Ann"});
+    CDocResult result;
+    CDrawJob* pJob = doc.StartDrawing(result);
+    QVERIFY(pJob);
+    QSignalSpy finished(pJob, &CDrawJob::Finished);
+    // Meanwhile the lists, and what would bring other lists back, wait.
+    QVERIFY(doc.IsDrawing());
+    QCOMPARE(doc.AddGroup(QStringLiteral("Kin")).MessageId(), IDS_BUSY_SENDING);
+    QCOMPARE(doc.Undo().MessageId(), IDS_BUSY_SENDING);
+    QVERIFY(!doc.StartDrawing(result));
+    QVERIFY(finished.wait(10000));
+    QVERIFY(finished.at(0).at(0).value<CDocResult>().IsDone());
+    QVERIFY(!doc.IsDrawing());
+    QVERIFY(doc.GetNewestList()->HasDrawnNames());
+    QVERIFY2(doc.CheckNewestDrawing(), qPrintable(doc.CheckNewestDrawing().Message()));
+    QVERIFY(doc.IsModified());
+    QVERIFY(doc.Undo());
+    QVERIFY(!doc.GetNewestList()->HasDrawnNames());
 }
 
 void TestKivvoDoc::drawUsesNewestAndItsPrevious()

@@ -2,6 +2,8 @@
 
 #include "model/NameList.h"
 
+#include <QThread>
+
 namespace {
 
 // What a drawing reads of a list: its persons and groups, exclusions and drawn names.
@@ -43,4 +45,20 @@ CDrawOutput CDrawOutput::Run(CDrawInput& input)
         input.m_pList->ForEachPerson(
             [&output](const CPerson* pPerson) { output.m_giftTo.append(pPerson->m_strGiftTo); });
     return output;
+}
+
+CDrawJob::CDrawJob(std::shared_ptr<CDrawInput> pInput, QObject* pParent)
+    : QObject(pParent), m_pOutput(std::make_shared<CDrawOutput>())
+{
+    // The worker has its copies and its output of its own: it never touches the document.
+    m_pThread =
+        QThread::create([pInput, pOutput = m_pOutput] { *pOutput = CDrawOutput::Run(*pInput); });
+    connect(m_pThread, &QThread::finished, this, &CDrawJob::Ended, Qt::QueuedConnection);
+    m_pThread->start();
+}
+
+CDrawJob::~CDrawJob()
+{
+    m_pThread->wait();
+    delete m_pThread;
 }

@@ -35,15 +35,27 @@ struct CDrawOutput
     static CDrawOutput Run(CDrawInput& input);
 };
 
-// A drawing under way on a thread of its own. Finished() comes on the document's thread once
-// the drawing has been applied (or refused); the job then goes.
+class QThread;
+
+// A drawing under way on a thread of its own, on copies of what it reads. Ended() comes on
+// the owner's thread with what was drawn; the owner applies it and says Finished() with what
+// happened; the job then goes.
 class CDrawJob : public QObject
 {
     Q_OBJECT
 
 public:
-    using QObject::QObject;
+    CDrawJob(std::shared_ptr<CDrawInput> pInput, QObject* pParent);
+    // A drawing is short: one still under way is waited for.
+    ~CDrawJob() override;
+
+    const CDrawOutput& Output() const { return *m_pOutput; }
 
 signals:
+    void Ended();
     void Finished(const CDocResult& result);
+
+private:
+    std::shared_ptr<CDrawOutput> m_pOutput;
+    QThread* m_pThread;
 };

@@ -7,9 +7,6 @@
 #include "model/NameList.h"
 #include "res/Resource.h"
 
-#include <QFutureWatcher>
-#include <QtConcurrent>
-
 namespace {
 
 QStringList DrawnNamesOf(const std::vector<CPerson*>& persons)
@@ -310,18 +307,15 @@ CDrawJob* CKivvoDoc::StartDrawing(CDocResult& result)
     const std::shared_ptr<CDrawInput> pInput = PrepareDrawing(result);
     if (!pInput)
         return nullptr;
-    auto* pJob = new CDrawJob(this);
+    auto* pJob = new CDrawJob(pInput, this);
     m_pDrawing = pJob;
-    auto* pWatcher = new QFutureWatcher<CDrawOutput>(pJob);
-    connect(pWatcher, &QFutureWatcher<CDrawOutput>::finished, this, [this, pJob, pWatcher] {
+    connect(pJob, &CDrawJob::Ended, this, [this, pJob] {
         // The lists waited: the drawing is applied to the list it was drawn from.
         m_pDrawing = nullptr;
-        const CDocResult drawn = ApplyDrawing(pWatcher->result());
+        const CDocResult drawn = ApplyDrawing(pJob->Output());
         emit pJob->Finished(drawn);
         pJob->deleteLater();
     });
-    // The copies go with the worker: it never touches the document.
-    pWatcher->setFuture(QtConcurrent::run([pInput] { return CDrawOutput::Run(*pInput); }));
     return pJob;
 }
 
