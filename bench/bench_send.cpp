@@ -6,9 +6,10 @@
 #include "notify/SendRun.h"
 
 #include "support/SmtpTestServer.h"
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+
+#include "ApplicationMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -96,12 +97,4 @@ BENCHMARK(BM_StopWhileSending)->Unit(benchmark::kMillisecond)->Iterations(3)->Us
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    // The mail module is looked for beside the program, which the application knows.
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KIVVO_BENCHMARK_MAIN_WITH_APPLICATION()

@@ -4,7 +4,8 @@
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 
-#include <QCoreApplication>
+
+#include "ApplicationMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -85,11 +86,4 @@ BENCHMARK(BM_HundredPropertyChangesAndUndos)->Unit(benchmark::kMillisecond)->Ite
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+KIVVO_BENCHMARK_MAIN_WITH_APPLICATION()
