@@ -1,15 +1,14 @@
-// Send Emails over 200 participants to an SMTP server on loopback.
+// Send Emails over 200 participants to an SMTP server on loopback, and stopping a send.
+#include "ApplicationMain.h"
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "notify/MapiInit.h"
 #include "notify/SendRun.h"
-
 #include "support/SmtpTestServer.h"
+
 #include <QElapsedTimer>
 #include <QThread>
-
-#include "ApplicationMain.h"
 
 #include <benchmark/benchmark.h>
 
