@@ -1,11 +1,9 @@
 // Edits and their undo steps in the largest kind of document people keep: 255 drawings of a
 // thousand persons. A step holds what its edit changed, so its memory and its time do not
 // grow with the document.
+#include "ApplicationMain.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
-
-
-#include "ApplicationMain.h"
 
 #include <benchmark/benchmark.h>
 
