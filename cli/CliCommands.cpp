@@ -369,11 +369,8 @@ int CCliCommands::Draw()
     if (!doc.CanDrawNames())
         return Fail(IDS_CLI_DRAW_UNAVAILABLE);
     const CNameList* pNewest = doc.GetNewestList();
-    // A person without a name can neither be drawn nor be told whom he drew.
-    if (pNewest->FindNameless()) {
-        m_messages.Tell(CStringTable::Load(IDS_NAME_EVERYBODY_FIRST));
+    if (!m_messages.Tell(doc.CheckDraw()))
         return Fail(IDS_CLI_NOT_DRAWN);
-    }
     if (!m_messages.Ask(pNewest->HasDrawnNames() ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW) ||
         !m_messages.Tell(doc.DrawNames()))
         return Fail(IDS_CLI_NOT_DRAWN);
@@ -391,10 +388,8 @@ int CCliCommands::Copy()
         return kExitFailed;
     if (!doc.CanDrawNames())
         return Fail(IDS_CLI_COPY_UNAVAILABLE);
-    if (doc.GetListCount() >= CKivvoDoc::kMaxLists) {
-        m_messages.Tell(CStringTable::Format(IDS_TOO_MANY_LISTS, {CKivvoDoc::kMaxLists}));
+    if (!m_messages.Tell(doc.CheckCopy()))
         return Fail(IDS_CLI_NOT_COPIED);
-    }
     if (!m_messages.Ask(IDS_ASK_COPY_LIST) || !m_messages.Tell(doc.CopyForNextExchange()))
         return Fail(IDS_CLI_NOT_COPIED);
     return SaveAndReport(
@@ -433,11 +428,8 @@ int CCliCommands::Exclude()
         return UsageError(CStringTable::Format(IDS_PERSON_SELF_EXCLUDED, {strGiver}));
     const bool bBoth = m_parser.isSet("both");
     const bool bRemove = m_parser.isSet("remove");
-    if (const CDocResult result = doc.Exclude(strGiver, strRecipient, bBoth, bRemove); !result) {
-        m_err << result.Message() << '\n';
-        m_err.flush();
+    if (!m_messages.Tell(doc.Exclude(strGiver, strRecipient, bBoth, bRemove)))
         return kExitFailed;
-    }
     const int nDone = bRemove ? IDS_CLI_EXCLUSION_REMOVED : IDS_RULE_EXCLUDED;
     QStringList done{CStringTable::Format(nDone, {strGiver, strRecipient})};
     if (bBoth)
@@ -720,18 +712,20 @@ int CCliCommands::Send()
             return Fail(IDS_CLI_NO_ADDRESS, {pPerson->m_strName});
         persons.append(pPerson);
     }
-    // The question is asked for everybody, not for one person named on the command line.
+    // Everybody is asked for and told of as a whole; one person named on the command line
+    // is neither.
+    const bool bEverybody = persons.isEmpty();
+    const auto notSent = [this, bEverybody] {
+        return bEverybody ? Fail(IDS_CLI_NOT_SENT) : kExitFailed;
+    };
     if (!m_messages.Tell(doc.CheckNewestDrawing()) ||
-        (persons.isEmpty() && !m_messages.Ask(IDS_ASK_SEND_ALL)))
-        return persons.isEmpty() ? Fail(IDS_CLI_NOT_SENT) : kExitFailed;
+        (bEverybody && !m_messages.Ask(IDS_ASK_SEND_ALL)))
+        return notSent();
     CDocResult result;
-    CSendRun* pRun = doc.CreateSendRun(persons.isEmpty() ? doc.NewestPersons() : persons, result);
+    CSendRun* pRun = doc.CreateSendRun(bEverybody ? doc.NewestPersons() : persons, result);
     if (!m_messages.Tell(result))
-        return persons.isEmpty() ? Fail(IDS_CLI_NOT_SENT) : kExitFailed;
-    const bool bAllSent = CCliUserInterface::RunSend(pRun, m_out, m_err);
-    if (bAllSent)
-        return kExitOk;
-    return persons.isEmpty() ? Fail(IDS_CLI_NOT_SENT) : kExitFailed;
+        return notSent();
+    return CCliUserInterface::RunSend(pRun, m_out, m_err) ? kExitOk : notSent();
 }
 
 int CCliCommands::Cards()

@@ -59,13 +59,8 @@ bool CDocFlow::OnCommand(int nID)
 void CDocFlow::OnDrawNames()
 {
     const CNameList* pNewest = m_pDoc->GetNewestList();
-    if (!pNewest || !CMessageBox::Tell(m_pDoc->CheckNotSending(pNewest)))
+    if (!pNewest || !CMessageBox::Tell(m_pDoc->CheckDraw()))
         return;
-    // A person without a name can neither be drawn nor be told whom he drew.
-    if (pNewest->FindNameless()) {
-        CMessageBox::Show(IDS_NAME_EVERYBODY_FIRST, EBoxKind::OkExclamation);
-        return;
-    }
     const bool bDrawn = pNewest->HasDrawnNames();
     // Drawing again throws the drawn names away: the careless answer must keep them.
     if (CMessageBox::Show(bDrawn ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW,
@@ -93,14 +88,8 @@ void CDocFlow::AfterDrawing(const CDocResult& drawn)
 
 void CDocFlow::OnCopyForNextExchange()
 {
-    if (!m_pDoc->GetNewestList() ||
-        !CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
+    if (!m_pDoc->GetNewestList() || !CMessageBox::Tell(m_pDoc->CheckCopy()))
         return;
-    // Refused before the question: the count is one byte in the file.
-    if (m_pDoc->GetListCount() >= CKivvoDoc::kMaxLists) {
-        CMessageBox::Show(IDS_TOO_MANY_LISTS, EBoxKind::OkExclamation, {CKivvoDoc::kMaxLists});
-        return;
-    }
     if (CMessageBox::Show(IDS_ASK_COPY_LIST, EBoxKind::YesNoQuestion) != IDYES)
         return;
     CMessageBox::Tell(m_pDoc->CopyForNextExchange());

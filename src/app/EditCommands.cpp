@@ -133,20 +133,23 @@ CPersonCommand::CPersonCommand(CKivvoDoc* pDoc, CNameList* pList, int nTextId, C
 {
 }
 
+void CPersonCommand::Set(const CPersonFields& fields)
+{
+    fields.ApplyTo(*m_pPerson);
+    for (CPerson* pGiver : m_drewHim)
+        pGiver->m_strGiftTo = fields.m_strName;
+}
+
 void CPersonCommand::Undo()
 {
-    m_before.ApplyTo(*m_pPerson);
-    for (CPerson* pGiver : m_drewHim)
-        pGiver->m_strGiftTo = m_before.m_strName;
+    Set(m_before);
     m_exclusions.Undo(m_pList->m_exclusions);
     m_pDoc->NotifyChanged(m_pList, m_pPerson);
 }
 
 void CPersonCommand::Redo()
 {
-    m_after.ApplyTo(*m_pPerson);
-    for (CPerson* pGiver : m_drewHim)
-        pGiver->m_strGiftTo = m_after.m_strName;
+    Set(m_after);
     m_exclusions.Redo(m_pList->m_exclusions);
     m_pDoc->NotifyChanged(m_pList, m_pPerson);
 }

@@ -105,6 +105,9 @@ protected:
     void Redo() override;
 
 private:
+    // His fields, with the drawn names that named him following his name.
+    void Set(const CPersonFields& fields);
+
     CPerson* m_pPerson;
     CPersonFields m_before;
     CPersonFields m_after;

@@ -108,6 +108,10 @@ public:
     // drawing exists, the list left as it was. Drawn is drawn, even when the new drawing
     // happens to equal the old one (then no undo step is left).
     CDocResult DrawNames();
+    // Whether the newest list may be drawn, or copied for the next exchange, now: asked
+    // before the question, so that nobody says Yes to what is refused anyway.
+    CDocResult CheckDraw() const;
+    CDocResult CheckCopy() const;
     // The same on a thread of its own, on copies of what the drawing reads; the job's
     // Finished() says what happened once the drawing is applied here. Null, with the
     // reason, when the list may not be drawn now. Until then the lists stay as they are.

@@ -9,6 +9,17 @@
 
 namespace {
 
+// Sets a value of the document or of a list, the step keeping the value before and after.
+template <typename T>
+QUndoCommand* SetValue(CKivvoDoc* pDoc, CNameList* pList, int nTextId, T& value, const T& newValue)
+{
+    const T before = value;
+    value = newValue;
+    return new CValueCommand(
+        pDoc, pList, nTextId, [&value, before] { value = before; },
+        [&value, newValue] { value = newValue; });
+}
+
 QStringList DrawnNamesOf(const std::vector<CPerson*>& persons)
 {
     QStringList names;
@@ -256,16 +267,32 @@ CDocResult CKivvoDoc::ImportParticipants(const CParticipantImport& import, int* 
     return {};
 }
 
+CDocResult CKivvoDoc::CheckDraw() const
+{
+    CDocResult result;
+    const CNameList* pNewest = EditableNewest(result);
+    // A person without a name can neither be drawn nor be told whom he drew.
+    if (pNewest && pNewest->FindNameless())
+        return CDocResult::Refused(IDS_NAME_EVERYBODY_FIRST);
+    return result;
+}
+
+CDocResult CKivvoDoc::CheckCopy() const
+{
+    CDocResult result;
+    // The count is one byte in memory and in the file: a 256th list would wrap it to 0 and
+    // the next save would lose every drawing.
+    if (EditableNewest(result) && m_nListCount >= kMaxLists)
+        return CDocResult::Refused(IDS_TOO_MANY_LISTS, {kMaxLists});
+    return result;
+}
+
 std::shared_ptr<CDrawInput> CKivvoDoc::PrepareDrawing(CDocResult& result)
 {
-    CNameList* pNewest = EditableNewest(result);
-    if (!pNewest)
+    result = CheckDraw();
+    if (!result)
         return nullptr;
-    // A person without a name can neither be drawn nor be told whom he drew.
-    if (pNewest->FindNameless()) {
-        result = CDocResult::Refused(IDS_NAME_EVERYBODY_FIRST);
-        return nullptr;
-    }
+    CNameList* pNewest = GetNewestList();
     // What is revealed and sent next is the current list: the one drawn now.
     MakeNewestCurrent();
     return CDrawInput::Of(*pNewest, GetHistory(m_pHead), m_rules);
@@ -321,13 +348,8 @@ CDrawJob* CKivvoDoc::StartDrawing(CDocResult& result)
 
 CDocResult CKivvoDoc::CopyForNextExchange()
 {
-    CDocResult result;
-    if (!EditableNewest(result))
+    if (CDocResult result = CheckCopy(); !result)
         return result;
-    // The count is one byte in memory and in the file: a 256th list would wrap it to 0 and
-    // the next save would lose every drawing.
-    if (m_nListCount >= kMaxLists)
-        return CDocResult::Refused(IDS_TOO_MANY_LISTS, {kMaxLists});
     auto* pNode = new CListNode{new CNameList, m_pHead};
     pNode->m_pList->CopyForNextDrawing(*m_pHead->m_pList);
     CListNode* pShownBefore = m_pCurrent;
@@ -340,11 +362,7 @@ CDocResult CKivvoDoc::SetRules(const CDrawRules& rules)
 {
     if (rules == m_rules)
         return {};
-    const CDrawRules before = m_rules;
-    m_rules = rules;
-    Push(new CValueCommand(
-        this, nullptr, IDS_EDIT_RULES, [this, before] { m_rules = before; },
-        [this, rules] { m_rules = rules; }));
+    Push(SetValue(this, nullptr, IDS_EDIT_RULES, m_rules, rules));
     return {};
 }
 
@@ -352,11 +370,7 @@ CDocResult CKivvoDoc::SetMailLanguageCode(const QString& strCode)
 {
     if (strCode == m_strMailLanguage)
         return {};
-    const QString strBefore = m_strMailLanguage;
-    m_strMailLanguage = strCode;
-    Push(new CValueCommand(
-        this, nullptr, IDS_EDIT_MAIL_LANGUAGE, [this, strBefore] { m_strMailLanguage = strBefore; },
-        [this, strCode] { m_strMailLanguage = strCode; }));
+    Push(SetValue(this, nullptr, IDS_EDIT_MAIL_LANGUAGE, m_strMailLanguage, strCode));
     return {};
 }
 
@@ -366,11 +380,7 @@ CDocResult CKivvoDoc::SetDetails(CNameList* pList, const CExchangeDetails& detai
         return result;
     if (!pList || pList->m_details == details)
         return {};
-    const CExchangeDetails before = pList->m_details;
-    pList->m_details = details;
-    Push(new CValueCommand(
-        this, pList, IDS_EDIT_DETAILS, [pList, before] { pList->m_details = before; },
-        [pList, details] { pList->m_details = details; }));
+    Push(SetValue(this, pList, IDS_EDIT_DETAILS, pList->m_details, details));
     return {};
 }
 
