@@ -336,7 +336,7 @@ void TestContacts::loaderReadsTheDocumentsFolder()
     CKivvoApp app;
     messages.Watch(app);
     app.m_strFolder = dir.path() + QDir::separator();
-    app.OnCommand(ID_LOAD_CONTACTS);
+    app.LoadContacts();
     app.OnLoadContacts(); // started once only
     QVERIFY(app.WaitForContacts(10000));
     QCOMPARE(CachedRecords(app),
@@ -450,7 +450,7 @@ void TestContacts::watchedFolderIsReadAgain()
     app.m_strFolder = dir.path() + QDir::separator();
     int nChanged = 0;
     connect(&app, &CKivvoApp::ContactsChanged, this, [&nChanged] { ++nChanged; });
-    app.OnCommand(ID_LOAD_CONTACTS);
+    app.LoadContacts();
     QVERIFY(app.WaitForContacts(10000));
     const QStringList steps[][2] = {
         {{"b.vcf", "FN:Bob\r\nEMAIL:bob@x.org\r\n"}, {"Ann;;;ann@x.org;;;", "Bob;;;bob@x.org;;;"}},

@@ -2,7 +2,6 @@
 #include "app/DrawJob.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
-#include "platform/CmdUI.h"
 #include "res/Resource.h"
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"

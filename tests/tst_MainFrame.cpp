@@ -95,6 +95,8 @@ private slots:
     void saveQuestion_data();
     void saveQuestion();
     void fileChangedElsewhereIsNotOverwrittenSilently();
+    void openRecentReopensAndForgetsWhatIsGone();
+    void actionsFollowTheDocument();
     void documentListAtStartUp();
     void contextMenuFollowsTheItem_data();
     void contextMenuFollowsTheItem();
@@ -120,8 +122,8 @@ private:
     QTemporaryDir m_settingsDir;
     void Load(const QStringList& lists);
     void Select(const QString& strLabel);
-    bool Enabled(int nID);
-    void Trigger(int nID) { m_pFrame->Action(nID)->trigger(); }
+    bool Enabled(EAction action);
+    void Trigger(EAction action) { m_pFrame->Action(action)->trigger(); }
     // Closes each person dialog as soon as it appears; returns how many came up.
     void AnswerPersonDialogs(bool bAccept);
     // Runs fn on the next modal dialog of that class as soon as it is up.
@@ -197,10 +199,10 @@ void TestMainFrame::Select(const QString& strLabel)
     QCOMPARE(m_pFrame->View()->selectedItems(), QList<QTreeWidgetItem*>{pItem});
 }
 
-bool TestMainFrame::Enabled(int nID)
+bool TestMainFrame::Enabled(EAction action)
 {
-    m_pFrame->UpdateCommandUI();
-    return m_pFrame->Action(nID)->isEnabled();
+    m_pFrame->UpdateActions();
+    return m_pFrame->Action(action)->isEnabled();
 }
 
 void TestMainFrame::AnswerPersonDialogs(bool bAccept)
@@ -242,16 +244,16 @@ void TestMainFrame::Change(const QString& strChange)
     CKivvoView* pView = m_pFrame->View();
     if (strChange == "add person") {
         AnswerPersonDialogs(true);
-        Trigger(ID_ADD_PERSON);
+        Trigger(EAction::AddPerson);
         QTRY_COMPARE(m_nPersonDialogs, 1);
     } else if (strChange == "add group") {
-        Trigger(ID_ADD_GROUP);
+        Trigger(EAction::AddGroup);
         // The name open for typing is a step of its own.
         QTRY_VERIFY(pView->indexWidget(pView->currentIndex()));
         pView->EndEditing();
     } else if (strChange == "delete") {
         Select("Dan");
-        Trigger(ID_DELETE_ITEM);
+        Trigger(EAction::DeleteItem);
     } else if (strChange == "rename") {
         Rename("Ann", "Anna");
     } else if (strChange == "properties") {
@@ -261,7 +263,7 @@ void TestMainFrame::Change(const QString& strChange)
             pDialog->accept();
         });
         Select("Ann");
-        Trigger(ID_PERSON_PROPERTIES);
+        Trigger(EAction::PersonProperties);
     } else if (strChange == "move") {
         Select("Ann");
         emit pView->MoveMenu()->aboutToShow();
@@ -274,20 +276,20 @@ void TestMainFrame::Change(const QString& strChange)
             pDialog->findChild<QCheckBox*>("noMutual")->setChecked(true);
             pDialog->accept();
         });
-        Trigger(ID_RULES);
+        Trigger(EAction::Rules);
     } else if (strChange == "draw") {
         m_pMessages->Answer(IDS_ASK_DRAW_NOW, IDYES);
-        Trigger(ID_DRAW_NAMES);
+        Trigger(EAction::DrawNames);
         // Drawn in the background: done once the offer to send is made.
         QTRY_VERIFY(m_pMessages->Ids().contains(IDS_ASK_SEND_NOW));
     } else if (strChange == "copy") {
         m_pMessages->Answer(IDS_ASK_COPY_LIST, IDYES);
-        Trigger(ID_COPY_FOR_NEXT);
+        Trigger(EAction::CopyForNext);
     } else if (strChange == "import") {
         const QString strPath = WriteFile("in.csv", "Gus,gus@example.com,,Fam\nHal\n");
         m_pFrame->SetImportChooser([strPath] { return strPath; });
         WhenUp<CImportDlg>([](CImportDlg* pDialog) { pDialog->accept(); });
-        Trigger(ID_IMPORT_PARTICIPANTS);
+        Trigger(EAction::Import);
     }
 }
 
@@ -316,8 +318,8 @@ void TestMainFrame::bandsAtTheBottom()
     QVERIFY(m_pFrame->findChild<QObject*>("settingsMenu"));
     QVERIFY(m_pFrame->findChild<QObject*>("exchangeMenu"));
     QVERIFY(m_pFrame->findChild<QObject*>("toolsMenu"));
-    QCOMPARE(m_pFrame->Action(ID_SEND_EMAILS)->toolTip(), "Send emails");
-    QCOMPARE(m_pFrame->Action(ID_FILE_SAVE)->shortcut(), QKeySequence("Ctrl+S"));
+    QCOMPARE(m_pFrame->Action(EAction::SendEmails)->toolTip(), "Send emails");
+    QCOMPARE(m_pFrame->Action(EAction::Save)->shortcut(), QKeySequence("Ctrl+S"));
     QCOMPARE(m_pFrame->ListBar()->Combo()->currentText(), "List");
 }
 
@@ -325,49 +327,56 @@ void TestMainFrame::enableRules_data()
 {
     QTest::addColumn<QStringList>("lists");
     QTest::addColumn<QString>("selected"); // label, or "" for nothing
-    QTest::addColumn<QList<int>>("enabled");
-    QTest::addColumn<QList<int>>("disabled");
+    QTest::addColumn<QList<EAction>>("enabled");
+    QTest::addColumn<QList<EAction>>("disabled");
 
     QTest::newRow("new document, nothing selected")
         << QStringList{""} << ""
-        << QList<int>{ID_ADD_PERSON, ID_ADD_GROUP,   ID_RENAME_ITEM,      ID_VIEW_NOTIFICATIONS,
-                      ID_CONFIGURE,  ID_DELETE_ITEM, ID_PERSON_PROPERTIES}
-        << QList<int>{ID_DRAW_NAMES,          ID_COPY_FOR_NEXT,        ID_SEND_EMAILS,
-                      ID_ADD_PERSON_TO_GROUP, ID_SEND_EMAIL_TO_PERSON, ID_PRINT_CARDS};
+        << QList<EAction>{EAction::AddPerson,         EAction::AddGroup,  EAction::RenameItem,
+                          EAction::ViewNotifications, EAction::Configure, EAction::DeleteItem,
+                          EAction::PersonProperties}
+        << QList<EAction>{EAction::DrawNames,         EAction::CopyForNext,
+                          EAction::SendEmails,        EAction::AddPersonToGroup,
+                          EAction::SendEmailToPerson, EAction::PrintCards};
     QTest::newRow("root selected")
-        << QStringList{"Ann, Bob"} << "List" << QList<int>{ID_ADD_PERSON, ID_RENAME_ITEM}
-        << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_PERSON_PROPERTIES,
-                      ID_SEND_EMAIL_TO_PERSON, ID_DRAW_NAMES};
+        << QStringList{"Ann, Bob"} << "List"
+        << QList<EAction>{EAction::AddPerson, EAction::RenameItem}
+        << QList<EAction>{EAction::AddPersonToGroup, EAction::DeleteItem, EAction::PersonProperties,
+                          EAction::SendEmailToPerson, EAction::DrawNames};
     QTest::newRow("top-level group selected")
         << QStringList{"Ann, Fam[Bob, Cid]"} << "Fam"
-        << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_DRAW_NAMES, ID_COPY_FOR_NEXT}
-        << QList<int>{ID_PERSON_PROPERTIES, ID_SEND_EMAIL_TO_PERSON, ID_SEND_EMAILS};
+        << QList<EAction>{EAction::AddPersonToGroup, EAction::DeleteItem, EAction::DrawNames,
+                          EAction::CopyForNext}
+        << QList<EAction>{EAction::PersonProperties, EAction::SendEmailToPerson,
+                          EAction::SendEmails};
     QTest::newRow("grouped person selected")
         << QStringList{"Ann, Fam[Bob, Cid]"} << "Bob"
-        << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_DELETE_ITEM, ID_PERSON_PROPERTIES}
-        << QList<int>{ID_SEND_EMAIL_TO_PERSON};
+        << QList<EAction>{EAction::AddPersonToGroup, EAction::DeleteItem, EAction::PersonProperties}
+        << QList<EAction>{EAction::SendEmailToPerson};
     QTest::newRow("top-level person selected")
         << QStringList{"Ann, Fam[Bob, Cid]"} << "Ann"
-        << QList<int>{ID_DELETE_ITEM, ID_PERSON_PROPERTIES}
-        << QList<int>{ID_ADD_PERSON_TO_GROUP, ID_SEND_EMAIL_TO_PERSON};
+        << QList<EAction>{EAction::DeleteItem, EAction::PersonProperties}
+        << QList<EAction>{EAction::AddPersonToGroup, EAction::SendEmailToPerson};
     QTest::newRow("drawn person with address")
         << QStringList{"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"} << "Cid"
-        << QList<int>{ID_SEND_EMAIL_TO_PERSON, ID_SEND_EMAILS, ID_DRAW_NAMES, ID_PRINT_CARDS}
-        << QList<int>{};
+        << QList<EAction>{EAction::SendEmailToPerson, EAction::SendEmails, EAction::DrawNames,
+                          EAction::PrintCards}
+        << QList<EAction>{};
     QTest::newRow("drawn person without address")
-        << QStringList{"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"} << "Bob" << QList<int>{ID_SEND_EMAILS}
-        << QList<int>{ID_SEND_EMAIL_TO_PERSON};
+        << QStringList{"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"} << "Bob"
+        << QList<EAction>{EAction::SendEmails} << QList<EAction>{EAction::SendEmailToPerson};
     QTest::newRow("only the newest list counts")
-        << QStringList{"Ann, Bob", "Ann>Bob, Bob>Cid, Cid>Ann"} << "" << QList<int>{}
-        << QList<int>{ID_DRAW_NAMES, ID_COPY_FOR_NEXT, ID_SEND_EMAILS, ID_PRINT_CARDS};
+        << QStringList{"Ann, Bob", "Ann>Bob, Bob>Cid, Cid>Ann"} << "" << QList<EAction>{}
+        << QList<EAction>{EAction::DrawNames, EAction::CopyForNext, EAction::SendEmails,
+                          EAction::PrintCards};
 }
 
 void TestMainFrame::enableRules()
 {
     QFETCH(QStringList, lists);
     QFETCH(QString, selected);
-    QFETCH(QList<int>, enabled);
-    QFETCH(QList<int>, disabled);
+    QFETCH(QList<EAction>, enabled);
+    QFETCH(QList<EAction>, disabled);
     Load(lists);
     m_pDoc->GetCurrentList()->FirstPersonWhere([](CPerson* pPerson) {
         if (pPerson->m_strName == u"Cid")
@@ -376,17 +385,17 @@ void TestMainFrame::enableRules()
     });
     if (!selected.isEmpty())
         Select(selected);
-    for (const int nID : enabled)
-        QVERIFY2(Enabled(nID), qPrintable(QString::number(nID)));
-    for (const int nID : disabled)
-        QVERIFY2(!Enabled(nID), qPrintable(QString::number(nID)));
+    for (const EAction action : enabled)
+        QVERIFY2(Enabled(action), qPrintable(QString::number(int(action))));
+    for (const EAction action : disabled)
+        QVERIFY2(!Enabled(action), qPrintable(QString::number(int(action))));
 }
 
 void TestMainFrame::addPersonThreeTimes()
 {
     AnswerPersonDialogs(true);
     for (int i = 1; i <= 3; ++i) {
-        Trigger(ID_ADD_PERSON);
+        Trigger(EAction::AddPerson);
         QTRY_COMPARE(m_nPersonDialogs, i);
     }
     QCOMPARE(Tree(), "List[Person, Person1, Person2]");
@@ -402,30 +411,30 @@ void TestMainFrame::addToGroupAndDelete()
     Load({"Ann, Fam[Bob], Solo[Dan]"});
     AnswerPersonDialogs(true);
     Select("Bob");
-    Trigger(ID_ADD_PERSON_TO_GROUP);
+    Trigger(EAction::AddPersonToGroup);
     QTRY_COMPARE(m_nPersonDialogs, 1);
     Select("Fam");
-    Trigger(ID_ADD_PERSON_TO_GROUP);
+    Trigger(EAction::AddPersonToGroup);
     QTRY_COMPARE(m_nPersonDialogs, 2);
     Select("Bob");
-    Trigger(ID_ADD_PERSON); // at the top level, whatever is selected
+    Trigger(EAction::AddPerson); // at the top level, whatever is selected
     QTRY_COMPARE(m_nPersonDialogs, 3);
-    Trigger(ID_ADD_GROUP);
-    Trigger(ID_ADD_GROUP);
+    Trigger(EAction::AddGroup);
+    Trigger(EAction::AddGroup);
     QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()),
              "Ann, Fam[Bob, Person, Person1], Solo[Dan], Person2, New Group[], New Group[]");
 
     Select("Fam");
-    Trigger(ID_DELETE_ITEM); // asked, and No is the default
+    Trigger(EAction::DeleteItem); // asked, and No is the default
     QCOMPARE(m_pMessages->m_boxes.size(), 1);
     QCOMPARE(m_pMessages->m_boxes.at(0).m_strText, "Delete the group Fam with its 3 persons?");
     QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
     QCOMPARE(Tree(), "List[Ann, Fam[Bob, Person, Person1], Solo[Dan], Person2, New Group, "
                      "New Group]");
     m_pMessages->Answer(IDS_ASK_DELETE_GROUP, IDYES);
-    Trigger(ID_DELETE_ITEM);
+    Trigger(EAction::DeleteItem);
     Select("Dan");
-    Trigger(ID_DELETE_ITEM);
+    Trigger(EAction::DeleteItem);
     QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()),
              "Ann, Solo[], Person2, New Group[], New Group[]");
     QCOMPARE(Tree(), "List[Ann, Solo, Person2, New Group, New Group]");
@@ -521,13 +530,13 @@ void TestMainFrame::drawNamesThroughTheMenu()
 {
     Load({"Ann, Dan, Fam[Bob, Cid]"});
     m_pMessages->Answer(IDS_ASK_DRAW_NOW, IDYES);
-    Trigger(ID_DRAW_NAMES);
+    Trigger(EAction::DrawNames);
     // Drawn in the background; the offers come once it is done.
     QTRY_COMPARE(m_pMessages->Ids(),
                  (QList<int>{IDS_ASK_DRAW_NOW, IDS_ASK_PASS_AROUND, IDS_ASK_SEND_NOW}));
     QVERIFY(m_pDoc->GetNewestList()->HasDrawnNames());
     QVERIFY(m_pDoc->IsModified());
-    QVERIFY(Enabled(ID_SEND_EMAILS));
+    QVERIFY(Enabled(EAction::SendEmails));
 }
 
 void TestMainFrame::viewNotificationsChecksTheDrawing_data()
@@ -545,7 +554,7 @@ void TestMainFrame::viewNotificationsChecksTheDrawing()
     QFETCH(QList<int>, boxes);
     Load({"Ann>Bob, Bob>Cid, Cid>Ann, Eve"});
     m_pMessages->Answer(IDS_ASK_VIEW_NOTIFICATIONS, answer);
-    Trigger(ID_VIEW_NOTIFICATIONS);
+    Trigger(EAction::ViewNotifications);
     QCOMPARE(m_pMessages->Ids(), boxes);
     QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
     if (answer == IDYES)
@@ -575,8 +584,8 @@ void TestMainFrame::printCardsChecksTheDrawing()
         printer.setOutputFileName(strPdf);
         return true;
     });
-    QVERIFY(Enabled(ID_PRINT_CARDS));
-    Trigger(ID_PRINT_CARDS);
+    QVERIFY(Enabled(EAction::PrintCards));
+    Trigger(EAction::PrintCards);
     if (givers.isEmpty()) {
         QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_DRAWING_INVALID});
         QVERIFY(strTitle.isEmpty());
@@ -600,7 +609,7 @@ void TestMainFrame::copyAndChooseDrawing()
     m_pDoc->GetNewestList()->m_strName = QStringLiteral("Christmas 2025");
     m_pDoc->FillListSelector();
     m_pMessages->Answer(IDS_ASK_COPY_LIST, IDYES);
-    Trigger(ID_COPY_FOR_NEXT);
+    Trigger(EAction::CopyForNext);
     QCOMPARE(m_pMessages->Ids(), (QList<int>{IDS_ASK_COPY_LIST, IDS_COPY_DONE}));
     QComboBox* pCombo = m_pFrame->ListBar()->Combo();
     QCOMPARE(pCombo->count(), 2);
@@ -647,7 +656,7 @@ void TestMainFrame::rulesAndExclusionMarks()
         pDialog->findChild<QCheckBox*>("noMutual")->setChecked(true);
         pDialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
-    Trigger(ID_RULES);
+    Trigger(EAction::Rules);
     QCOMPARE(m_pDoc->GetRules().m_nHistory, 3);
     QVERIFY(m_pDoc->GetRules().m_bNoMutual);
     QVERIFY(!m_pDoc->GetRules().m_bOneCircle);
@@ -672,6 +681,50 @@ void TestMainFrame::saveCloseReopen()
     QCOMPARE(TreeText(reopened.View()->GetRootItem()), strTree);
     QCOMPARE(reopened.ListBar()->Combo()->count(), 2);
     QVERIFY(m_pMessages->m_boxes.isEmpty());
+}
+
+void TestMainFrame::openRecentReopensAndForgetsWhatIsGone()
+{
+    QSettings().remove("MainWindow/recentFiles");
+    const QString strAnn = m_pDir->filePath("ann.kv");
+    const QString strBob = m_pDir->filePath("bob.kv");
+    for (const QString& strPath : {strAnn, strBob}) {
+        CKivvoDoc other;
+        LoadDocument(other, {QFileInfo(strPath).baseName() == "ann" ? "Ann" : "Bob"});
+        QVERIFY(other.OnSaveDocument(strPath));
+        QVERIFY(m_pFrame->OpenDocument(strPath));
+    }
+    QCOMPARE(CMainFrame::RecentFiles(), (QStringList{strBob, strAnn}));
+    auto* pRecent = m_pFrame->findChild<QMenu*>("recentMenu");
+    const auto entry = [pRecent](int nIndex) {
+        emit qobject_cast<QMenu*>(pRecent->parent())->aboutToShow();
+        return pRecent->actions().value(nIndex);
+    };
+    QCOMPARE(entry(1)->text(), "&2 ann.kv");
+    entry(1)->trigger();
+    QCOMPARE(DescribeList(*m_pDoc->GetNewestList()), "Ann");
+    QCOMPARE(CMainFrame::RecentFiles(), (QStringList{strAnn, strBob}));
+
+    QVERIFY(QFile::remove(strBob));
+    entry(1)->trigger();
+    QCOMPARE(m_pMessages->m_boxes.size(), 1); // why it could not be opened
+    QCOMPARE(DescribeList(*m_pDoc->GetNewestList()), "Ann");
+    QCOMPARE(CMainFrame::RecentFiles(), QStringList{strAnn});
+}
+
+void TestMainFrame::actionsFollowTheDocument()
+{
+    // No call to set the states: the document's and the stack's signals do.
+    QAction* pDraw = m_pFrame->Action(EAction::DrawNames);
+    QAction* pUndo = m_pFrame->Action(EAction::Undo);
+    QVERIFY(!pDraw->isEnabled() && !pUndo->isEnabled());
+    for (const char* pName : {"Ann", "Bob", "Cid"})
+        QVERIFY(m_pDoc->AddPerson(nullptr, {pName, {}, {}}));
+    QVERIFY(pDraw->isEnabled() && pUndo->isEnabled());
+    QCOMPARE(pUndo->text(), "&Undo Add Person");
+    pUndo->trigger();
+    QVERIFY(!pDraw->isEnabled());
+    QVERIFY(m_pFrame->Action(EAction::Redo)->isEnabled());
 }
 
 void TestMainFrame::fileChangedElsewhereIsNotOverwrittenSilently()
@@ -826,7 +879,7 @@ void TestMainFrame::contextMenuFollowsTheItem()
     if (menu == "personMenu") {
         // The enable rules hold in the context menu too.
         const QList<QAction*> actions = pMenu->actions();
-        QCOMPARE(actions.at(2)->data().toInt(), ID_SEND_EMAIL_TO_PERSON);
+        QCOMPARE(actions.at(2)->text(), CStringTable::Load(IDS_MENU_PERSON_SEND));
         QVERIFY(!actions.at(2)->isEnabled());
     }
     pMenu->close();
@@ -881,10 +934,10 @@ void TestMainFrame::menusHaveOneMnemonicPerLetter()
     // The keys the tree takes are shown beside their commands, named in English here.
     if (language != u"en")
         return;
-    for (const auto& [nID, strKey] : {std::pair{ID_ADD_PERSON, "Ins"},
-                                      {ID_DELETE_ITEM, "Del"},
-                                      {ID_RENAME_ITEM, "F2"},
-                                      {ID_PERSON_PROPERTIES, "Enter"}})
+    for (const auto& [nID, strKey] : {std::pair{EAction::AddPerson, "Ins"},
+                                      {EAction::DeleteItem, "Del"},
+                                      {EAction::RenameItem, "F2"},
+                                      {EAction::PersonProperties, "Enter"}})
         QVERIFY2(m_pFrame->Action(nID)->text().endsWith(u'\t' + QString(strKey)),
                  qPrintable(m_pFrame->Action(nID)->text()));
 }
@@ -923,7 +976,7 @@ void TestMainFrame::sendEmailsSetsUpMailFirst()
         pDialog->findChild<QLineEdit*>("from")->setText("santa@example.org");
         pDialog->accept();
     });
-    Trigger(ID_SEND_EMAILS);
+    Trigger(EAction::SendEmails);
     QCOMPARE(shown, (QStringList{"|smtp.example.org", "|Your Name <you@example.org>",
                                  "|you@example.org \u2014 empty: no login"}));
     QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_ASK_SEND_ALL});
@@ -994,13 +1047,13 @@ void TestMainFrame::undoGivesBackTheSavedBytes()
     const QByteArray changed = DocumentBytes(*m_pDoc);
     QVERIFY(changed != saved);
     QVERIFY(m_pDoc->IsModified());
-    QVERIFY(Enabled(ID_EDIT_UNDO));
+    QVERIFY(Enabled(EAction::Undo));
 
-    Trigger(ID_EDIT_UNDO);
+    Trigger(EAction::Undo);
     QCOMPARE(DocumentBytes(*m_pDoc), saved);
     QVERIFY(!m_pDoc->IsModified());
     QCOMPARE(Tree(), strTree);
-    QVERIFY(!Enabled(ID_EDIT_UNDO));
+    QVERIFY(!Enabled(EAction::Undo));
 
     // A dialog that was up may have left another window active.
     QApplication::setActiveWindow(m_pFrame.get());
@@ -1018,7 +1071,7 @@ void TestMainFrame::undoGivesBackTheSavedBytes()
     QVERIFY(m_pDoc->OnSaveDocument(strPath));
     QTest::keySequence(m_pFrame.get(), QKeySequence::Undo);
     QVERIFY(m_pDoc->IsModified());
-    Trigger(ID_EDIT_REDO);
+    Trigger(EAction::Redo);
     QVERIFY(!m_pDoc->IsModified());
 }
 
@@ -1050,8 +1103,8 @@ void TestMainFrame::newPersonDialog()
     QCOMPARE(Tree(), "List[" + QString(list).remove("[]").replace(", Fam[", ", Fam[") + "]");
     // Taken back without a trace: nothing to undo, nothing to save.
     QCOMPARE(m_pDoc->IsModified(), accept);
-    QCOMPARE(Enabled(ID_EDIT_UNDO), accept);
-    QVERIFY(!Enabled(ID_EDIT_REDO));
+    QCOMPARE(Enabled(EAction::Undo), accept);
+    QVERIFY(!Enabled(EAction::Redo));
     QCOMPARE(m_pDoc->UndoStack()->count(), accept ? 1 : 0); // the addition and the dialog
 }
 
@@ -1112,7 +1165,7 @@ void TestMainFrame::moveBetweenGroups()
     Select(person);
     bool bMoved = false;
     if (how == "menu") {
-        QVERIFY(Enabled(ID_MOVE_TO_GROUP));
+        QVERIFY(Enabled(EAction::MoveToGroup));
         emit pView->MoveMenu()->aboutToShow();
         const QString strEntry = target.isEmpty() ? CStringTable::Load(IDS_MENU_NO_GROUP) : target;
         for (QAction* pAction : pView->MoveMenu()->actions()) {
@@ -1140,24 +1193,24 @@ void TestMainFrame::moveBetweenGroups()
 void TestMainFrame::pastExchangeIsReadOnly_data()
 {
     QTest::addColumn<QString>("selected");
-    QTest::addColumn<int>("command");
+    QTest::addColumn<EAction>("command");
     QTest::addColumn<bool>("onPastList");
 
-    QTest::newRow("rename the list") << "List" << int(ID_RENAME_ITEM) << true;
-    QTest::newRow("rename a person") << "Ann" << int(ID_RENAME_ITEM) << false;
-    QTest::newRow("add a person") << "List" << int(ID_ADD_PERSON) << false;
-    QTest::newRow("add a group") << "List" << int(ID_ADD_GROUP) << false;
-    QTest::newRow("add to a group") << "Fam" << int(ID_ADD_PERSON_TO_GROUP) << false;
-    QTest::newRow("delete") << "Ann" << int(ID_DELETE_ITEM) << false;
-    QTest::newRow("properties") << "Ann" << int(ID_PERSON_PROPERTIES) << false;
-    QTest::newRow("move") << "Ann" << int(ID_MOVE_TO_GROUP) << false;
-    QTest::newRow("import") << "Ann" << int(ID_IMPORT_PARTICIPANTS) << true; // into the newest
+    QTest::newRow("rename the list") << "List" << EAction::RenameItem << true;
+    QTest::newRow("rename a person") << "Ann" << EAction::RenameItem << false;
+    QTest::newRow("add a person") << "List" << EAction::AddPerson << false;
+    QTest::newRow("add a group") << "List" << EAction::AddGroup << false;
+    QTest::newRow("add to a group") << "Fam" << EAction::AddPersonToGroup << false;
+    QTest::newRow("delete") << "Ann" << EAction::DeleteItem << false;
+    QTest::newRow("properties") << "Ann" << EAction::PersonProperties << false;
+    QTest::newRow("move") << "Ann" << EAction::MoveToGroup << false;
+    QTest::newRow("import") << "Ann" << EAction::Import << true; // into the newest
 }
 
 void TestMainFrame::pastExchangeIsReadOnly()
 {
     QFETCH(QString, selected);
-    QFETCH(int, command);
+    QFETCH(EAction, command);
     QFETCH(bool, onPastList);
     Load({"Ann, Fam[Bob]", "Ann, Fam[Bob]"});
     m_pDoc->GetLists().back()->m_strName = "Christmas 2025";
@@ -1250,7 +1303,7 @@ void TestMainFrame::importPreview()
         bOkEnabled = pOk->isEnabled();
         bOkEnabled ? pOk->click() : pDialog->reject();
     });
-    Trigger(ID_IMPORT_PARTICIPANTS);
+    Trigger(EAction::Import);
     QCOMPARE(shown, rows);
     QCOMPARE(strLeftOut.isEmpty(), leftOut.isEmpty());
     QVERIFY2(leftOut.isEmpty() || strLeftOut.endsWith(leftOut), qPrintable(strLeftOut));

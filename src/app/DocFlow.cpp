@@ -4,56 +4,17 @@
 #include "KivvoDoc.h"
 #include "MainFrame.h"
 #include "model/NameList.h"
-#include "platform/CmdUI.h"
 #include "platform/MessageBox.h"
 #include "res/Resource.h"
 
-bool CDocFlow::OnUpdateCommand(CCmdUI& cmdUI)
+void CDocFlow::OnUndo()
 {
-    const QUndoStack* pStack = m_pDoc->UndoStack();
-    switch (cmdUI.m_nID) {
-    case ID_DRAW_NAMES:
-    case ID_COPY_FOR_NEXT:
-        cmdUI.Enable(m_pDoc->CanDrawNames() && !m_pDoc->IsBusy());
-        return true;
-    case ID_SEND_EMAILS:
-        cmdUI.Enable(m_pDoc->CanSendEmails() && !m_pDoc->IsBusy());
-        return true;
-    case ID_EDIT_UNDO:
-        cmdUI.Enable(pStack->canUndo() && !m_pDoc->IsBusy());
-        return true;
-    case ID_EDIT_REDO:
-        cmdUI.Enable(pStack->canRedo() && !m_pDoc->IsBusy());
-        return true;
-    default:
-        return false;
-    }
+    CMessageBox::Tell(m_pDoc->Undo());
 }
 
-bool CDocFlow::OnCommand(int nID)
+void CDocFlow::OnRedo()
 {
-    switch (nID) {
-    case ID_DRAW_NAMES:
-        OnDrawNames();
-        return true;
-    case ID_COPY_FOR_NEXT:
-        OnCopyForNextExchange();
-        return true;
-    case ID_SEND_EMAILS:
-        OnSendEmails();
-        return true;
-    case ID_LIST_SELECTED:
-        m_pDoc->OnListSelected();
-        return true;
-    case ID_EDIT_UNDO:
-        CMessageBox::Tell(m_pDoc->Undo());
-        return true;
-    case ID_EDIT_REDO:
-        CMessageBox::Tell(m_pDoc->Redo());
-        return true;
-    default:
-        return false;
-    }
+    CMessageBox::Tell(m_pDoc->Redo());
 }
 
 void CDocFlow::OnDrawNames()
@@ -77,7 +38,6 @@ void CDocFlow::OnDrawNames()
 
 void CDocFlow::AfterDrawing(const CDocResult& drawn)
 {
-    m_pFrame->UpdateCommandUI();
     if (!CMessageBox::Tell(drawn))
         return;
     if (CMessageBox::Show(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == IDYES)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/CmdTarget.h"
-
 #include <QList>
 
 class CDocResult;
@@ -12,14 +10,13 @@ class CPerson;
 // The desktop's side of the document's commands: the questions before an operation, the
 // offers after it (pass the screen around, send now) and telling its result. The document
 // itself asks nothing.
-class CDocFlow : public CCmdTarget
+class CDocFlow
 {
 public:
     CDocFlow(CKivvoDoc* pDoc, CMainFrame* pFrame) : m_pDoc(pDoc), m_pFrame(pFrame) {}
 
-    bool OnCommand(int nID) override;
-    bool OnUpdateCommand(CCmdUI& cmdUI) override;
-
+    void OnUndo();
+    void OnRedo();
     void OnDrawNames();
     // The offers after a drawing: pass the screen around, send now.
     void AfterDrawing(const CDocResult& drawn);

@@ -5,7 +5,6 @@
 #include "notify/MailAddress.h"
 #include "notify/VCardReader.h"
 #include "platform/Archive.h"
-#include "platform/CmdUI.h"
 #include "platform/CoreDumps.h"
 #include "platform/DiskFile.h"
 #include "platform/Framework.h"
@@ -447,17 +446,8 @@ void CKivvoApp::FillContactCombo(QStringList& items)
     }
 }
 
-bool CKivvoApp::OnCommand(int nID)
+void CKivvoApp::LoadContacts()
 {
-    if (nID != ID_LOAD_CONTACTS)
-        return false;
-    // Watching first: a file changed while the loader reads it is read again.
     WatchContacts();
     OnLoadContacts();
-    return true;
-}
-
-bool CKivvoApp::OnUpdateCommand(CCmdUI&)
-{
-    return false;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Settings.h"
-#include "platform/CmdTarget.h"
 
 #include <QMutex>
 #include <QObject>
@@ -18,7 +17,7 @@ class QFile;
 
 // The application's shared state: the settings, the documents folder and the address-book
 // cache that the contacts loader fills on its own thread. One per process; Get() finds it.
-class CKivvoApp : public QObject, public CCmdTarget
+class CKivvoApp : public QObject
 {
     Q_OBJECT
 
@@ -93,7 +92,9 @@ public:
     // The cache record of a contact: FileAs;FirstName;LastName;Email1;Email2;Email3;
     static QString ContactRecord(const CVCardContact& contact);
 
-    bool OnCommand(int nID) override;
+    // Starts the contacts loader, watching the address books first: a file changed while
+    // the loader reads it is read again.
+    void LoadContacts();
 
 signals:
     void ContactsChanged();
@@ -103,8 +104,6 @@ signals:
     void Warning(int nId, const QString& strText);
 
 public:
-    bool OnUpdateCommand(CCmdUI& cmdUI) override;
-
     QString m_strFolder;
     CSettings m_settings;
     QStringList m_arrContacts; // guarded by m_csContacts

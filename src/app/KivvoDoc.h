@@ -193,6 +193,8 @@ signals:
     void ExclusionsChanged(CNameList* pList);
     // The drawn names of a list changed.
     void DrawingChanged(CNameList* pList);
+    // A drawing or a send run began or ended: IsBusy() may say otherwise now.
+    void BusyChanged();
 
 private:
     void AppendNode(CNameList* pList);

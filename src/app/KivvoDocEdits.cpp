@@ -336,10 +336,12 @@ CDrawJob* CKivvoDoc::StartDrawing(CDocResult& result)
         return nullptr;
     auto* pJob = new CDrawJob(pInput, this);
     m_pDrawing = pJob;
+    emit BusyChanged();
     connect(pJob, &CDrawJob::Ended, this, [this, pJob] {
         // The lists waited: the drawing is applied to the list it was drawn from.
         m_pDrawing = nullptr;
         const CDocResult drawn = ApplyDrawing(pJob->Output());
+        emit BusyChanged();
         emit pJob->Finished(drawn);
         pJob->deleteLater();
     });

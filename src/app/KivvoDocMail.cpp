@@ -127,6 +127,8 @@ CSendRun* CKivvoDoc::CreateSendRun(const QList<const CPerson*>& persons, CDocRes
     });
     pRun->SetRecompose(
         [pDoc](CMailJobSource& source) { return pDoc && source.Renew(pDoc->MailDrawing()); });
+    connect(pRun, &CSendRun::Started, this, &CKivvoDoc::BusyChanged);
+    connect(pRun, &CSendRun::Finished, this, &CKivvoDoc::BusyChanged);
     m_runs.removeAll(nullptr);
     m_runs.append(pRun);
     return pRun;

@@ -9,7 +9,6 @@ CListBar::CListBar(QWidget* pParent) : QWidget(pParent), m_pCombo(new QComboBox)
 {
     setObjectName(QStringLiteral("listBar"));
     m_pCombo->setObjectName(QStringLiteral("listCombo"));
-    m_pCombo->setProperty("controlId", IDC_LIST_COMBO);
     m_pCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_pCombo->setMinimumContentsLength(16);
     auto* pLayout = new QHBoxLayout(this);

@@ -16,7 +16,6 @@
 #include "notify/CardSheet.h"
 #include "notify/SendProgressDlg.h"
 #include "notify/SendRun.h"
-#include "platform/CmdUI.h"
 #include "platform/Framework.h"
 #include "platform/MessageBox.h"
 #include "res/Icons.h"
@@ -49,6 +48,8 @@ constexpr qsizetype kMaxTitleNameLength = 60;
 constexpr int kFirstHeight = 480;
 constexpr int kBarSlack = 24; // the bars' line: margins, separators and a little air
 const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
+const QString kRecentKey = QStringLiteral("MainWindow/recentFiles");
+constexpr qsizetype kMaxRecent = 8;
 
 QString FileFilter()
 {
@@ -66,12 +67,6 @@ bool DefaultPrinterChooser(QWidget* pParent, QPrinter& printer, const QString& s
     QPrintDialog dialog(&printer, pParent);
     dialog.setWindowTitle(strTitle);
     return dialog.exec() == QDialog::Accepted;
-}
-
-// The short form of a prompt string ("prompt\nshort form").
-QString ShortForm(int nStringId)
-{
-    return CStringTable::Load(nStringId).section(u'\n', 1);
 }
 
 } // namespace
@@ -116,31 +111,37 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
     connect(m_pView, &CKivvoView::SendEmailRequested, this,
             [this](const CPerson* pPerson) { m_pFlow->SendEmailTo(pPerson); });
 
-    connect(m_pView, &CKivvoView::CommandChosen, this, &CMainFrame::RouteCommand);
-    connect(m_pView, &CKivvoView::MenuAboutToShow, this, &CMainFrame::UpdateMenu);
-    connect(m_pView, &CKivvoView::StateChanged, this, &CMainFrame::UpdateCommandUI);
-    connect(m_pDoc, &CDocument::ViewsUpdated, this, &CMainFrame::UpdateCommandUI);
+    connect(m_pView, &CKivvoView::StateChanged, this, &CMainFrame::UpdateActions);
+    connect(m_pDoc, &CDocument::ViewsUpdated, this, &CMainFrame::UpdateActions);
     connect(m_pDoc, &CDocument::ViewsUpdated, this, &CMainFrame::UpdateHistoryNote);
+    connect(m_pDoc, &CKivvoDoc::BusyChanged, this, &CMainFrame::UpdateActions);
+    for (const auto pSignal :
+         {&CKivvoDoc::EntryAdded, &CKivvoDoc::EntryRemoved, &CKivvoDoc::EntryChanged})
+        connect(m_pDoc, pSignal, this, &CMainFrame::UpdateActions);
+    connect(m_pDoc, &CKivvoDoc::DrawingChanged, this, &CMainFrame::UpdateActions);
     // A past list's name may change: the note names it.
     connect(m_pDoc, &CDocument::ModifiedChanged, this, &CMainFrame::UpdateHistoryNote);
-    connect(m_pDoc->UndoStack(), &QUndoStack::indexChanged, this, [this] {
-        UpdateHistoryNote();
-        UpdateUndoTexts();
-        UpdateCommandUI();
-    });
+    // After the stack's own actions have followed it: busy or not is for the frame to say.
+    QUndoStack* pStack = m_pDoc->UndoStack();
+    connect(pStack, &QUndoStack::indexChanged, this, &CMainFrame::UpdateHistoryNote);
+    for (const auto pSignal : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(pStack, pSignal, this, &CMainFrame::UpdateActions);
+    for (const auto pSignal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(pStack, pSignal, this,
+                [this] { m_pActions->UpdateUndoTexts(*m_pDoc->UndoStack()); });
     connect(m_pDoc, &CDocument::ModifiedChanged, this, &CMainFrame::UpdateTitle);
     connect(m_pDoc, &CDocument::PathNameChanged, this, &CMainFrame::UpdateTitle);
     connect(m_wndListBar, &CListBar::ListPicked, this, [this] {
         // Posted, as the list bar's own message must finish first.
-        QTimer::singleShot(0, this, [this] { RouteCommand(ID_LIST_SELECTED); });
+        QTimer::singleShot(0, this, [this] { m_pDoc->OnListSelected(); });
     });
     connect(m_pDocList, &CDocListWidget::OpenRequested, this, &CMainFrame::OpenDocument);
     connect(m_pDocList, &CDocListWidget::NewRequested, this, &CMainFrame::OnFileNew);
 
     UpdateTitle();
-    UpdateCommandUI();
+    UpdateActions();
     // The contacts loader starts once the window exists and the message loop runs.
-    QTimer::singleShot(0, this, [this] { RouteCommand(ID_LOAD_CONTACTS); });
+    QTimer::singleShot(0, m_pApp, &CKivvoApp::LoadContacts);
 }
 
 CMainFrame::~CMainFrame()
@@ -150,128 +151,107 @@ CMainFrame::~CMainFrame()
     m_pDoc->SetUserInterface(nullptr);
 }
 
-QAction* CMainFrame::AddAction(int nID, int nTextId, const QKeySequence& shortcut)
-{
-    auto* pAction = new QAction(CStringTable::Load(nTextId), this);
-    pAction->setData(nID);
-    pAction->setObjectName(QStringLiteral("command%1").arg(nID));
-    if (!shortcut.isEmpty()) {
-        pAction->setShortcut(shortcut);
-        pAction->setShortcutContext(Qt::WindowShortcut);
-        addAction(pAction);
-    }
-    connect(pAction, &QAction::triggered, this, [this, nID] { RouteCommand(nID); });
-    m_actions.insert(nID, pAction);
-    return pAction;
-}
-
-QMenu* CMainFrame::BuildMenu(const QString& strTitle, const QList<int>& commands)
+QMenu* CMainFrame::BuildMenu(const QString& strTitle, const QList<EAction>& actions)
 {
     auto* pMenu = new QMenu(strTitle, this);
-    for (const int nID : commands) {
-        if (nID == 0)
+    for (QAction* pAction : m_pActions->Of(actions)) {
+        if (!pAction)
             pMenu->addSeparator();
         else
-            pMenu->addAction(m_actions.value(nID));
+            pMenu->addAction(pAction);
     }
-    connect(pMenu, &QMenu::aboutToShow, this, [this, pMenu] { UpdateMenu(pMenu); });
     return pMenu;
+}
+
+void CMainFrame::ConnectActions()
+{
+    const CMainActions& actions = *m_pActions;
+    const auto on = [this, &actions](EAction action, auto slot) {
+        connect(actions[action], &QAction::triggered, this, slot);
+    };
+    on(EAction::New, [this] {
+        if (CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
+            OnFileNew();
+    });
+    on(EAction::Open, [this] {
+        if (CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
+            OnFileOpen();
+    });
+    on(EAction::Save, [this] { DoSave(m_pDoc->GetPathName().isEmpty()); });
+    on(EAction::SaveAs, [this] { DoSave(true); });
+    on(EAction::PrintCards, [this] { PrintCards(); });
+    on(EAction::Exit, &CMainFrame::close);
+    on(EAction::About, [this] { CAboutDlg(this).exec(); });
+    on(EAction::Configure, [this] { CSettingsDlg(m_pApp, this, m_pDoc).exec(); });
+    on(EAction::Import, [this] {
+        if (CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
+            OnImportParticipants();
+    });
+    on(EAction::Rules, &CMainFrame::OnRules);
+    on(EAction::Details, &CMainFrame::OnDetails);
+    on(EAction::Undo, [this] { m_pFlow->OnUndo(); });
+    on(EAction::Redo, [this] { m_pFlow->OnRedo(); });
+    on(EAction::DrawNames, [this] { m_pFlow->OnDrawNames(); });
+    on(EAction::CopyForNext, [this] { m_pFlow->OnCopyForNextExchange(); });
+    on(EAction::SendEmails, [this] { m_pFlow->OnSendEmails(); });
+    CKivvoView* pView = m_pView;
+    const auto onView = [&actions, pView](EAction action, void (CKivvoView::*slot)()) {
+        connect(actions[action], &QAction::triggered, pView, slot);
+    };
+    onView(EAction::AddPerson, &CKivvoView::OnAddPerson);
+    onView(EAction::AddGroup, &CKivvoView::OnAddGroup);
+    onView(EAction::AddPersonToGroup, &CKivvoView::OnAddPersonToGroup);
+    onView(EAction::DeleteItem, &CKivvoView::OnDeleteItem);
+    onView(EAction::RenameItem, &CKivvoView::OnRenameItem);
+    onView(EAction::SendEmailToPerson, &CKivvoView::OnSendEmailToPerson);
+    onView(EAction::PersonProperties, &CKivvoView::OnPersonProperties);
+    onView(EAction::ViewNotifications, &CKivvoView::OnViewNotifications);
 }
 
 void CMainFrame::BuildBars()
 {
-    AddAction(ID_CONFIGURE, IDS_MENU_CONFIGURE);
-    AddAction(ID_ADD_PERSON, IDS_MENU_ADD_PERSON);
-    AddAction(ID_ADD_GROUP, IDS_MENU_ADD_GROUP);
-    AddAction(ID_ADD_PERSON_TO_GROUP, IDS_MENU_ADD_PERSON_TO_GROUP);
-    AddAction(ID_DELETE_ITEM, IDS_MENU_DELETE_ITEM);
-    AddAction(ID_RENAME_ITEM, IDS_MENU_RENAME_ITEM);
-    AddAction(ID_SEND_EMAIL_TO_PERSON, IDS_MENU_SEND_EMAIL_TO_PERSON);
-    AddAction(ID_PERSON_PROPERTIES, IDS_MENU_PERSON_PROPERTIES);
-    AddAction(ID_DRAW_NAMES, IDS_MENU_DRAW_NAMES);
-    AddAction(ID_SEND_EMAILS, IDS_MENU_SEND_EMAILS);
-    AddAction(ID_VIEW_NOTIFICATIONS, IDS_MENU_VIEW_NOTIFICATIONS);
-    AddAction(ID_PRINT_CARDS, IDS_MENU_PRINT_CARDS);
-    AddAction(ID_COPY_FOR_NEXT, IDS_MENU_COPY_FOR_NEXT);
-    AddAction(ID_RULES, IDS_MENU_RULES);
-    AddAction(ID_DETAILS, IDS_MENU_DETAILS);
-    AddAction(ID_EDIT_UNDO, IDS_MENU_UNDO, QKeySequence::Undo);
-    AddAction(ID_EDIT_REDO, IDS_MENU_REDO, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    AddAction(ID_IMPORT_PARTICIPANTS, IDS_MENU_IMPORT);
-    // Enabled like a command; its own entries move the selected person.
-    m_actions.insert(ID_MOVE_TO_GROUP, m_pView->MoveMenu()->menuAction());
-    AddAction(ID_FILE_NEW, IDS_MENU_NEW, QKeySequence(Qt::CTRL | Qt::Key_N));
-    AddAction(ID_FILE_OPEN, IDS_MENU_OPEN, QKeySequence(Qt::CTRL | Qt::Key_O));
-    AddAction(ID_FILE_SAVE, IDS_MENU_SAVE, QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddAction(ID_FILE_SAVE_AS, IDS_MENU_SAVE_AS);
-    AddAction(ID_APP_EXIT, IDS_MENU_EXIT, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    AddAction(ID_APP_ABOUT, IDS_MENU_ABOUT);
-    // The tree takes these keys itself (not while a name is edited); the menu only shows them.
-    for (const auto& [nID, key] : {std::pair{ID_ADD_PERSON, Qt::Key_Insert},
-                                   {ID_DELETE_ITEM, Qt::Key_Delete},
-                                   {ID_RENAME_ITEM, Qt::Key_F2},
-                                   {ID_PERSON_PROPERTIES, Qt::Key_Enter}}) {
-        QAction* pAction = m_actions.value(nID);
-        pAction->setText(pAction->text() + u'\t' +
-                         QKeySequence(key).toString(QKeySequence::NativeText));
-    }
-    m_actions.value(ID_DRAW_NAMES)->setIcon(CIcons::DrawNamesIcon());
-    m_actions.value(ID_DRAW_NAMES)->setToolTip(ShortForm(IDS_TIP_DRAW_NAMES));
-    m_actions.value(ID_SEND_EMAILS)->setIcon(CIcons::SendEmailsIcon());
-    m_actions.value(ID_SEND_EMAILS)->setToolTip(ShortForm(IDS_PROMPT_SEND_EMAILS));
-    m_actions.value(ID_COPY_FOR_NEXT)
-        ->setStatusTip(CStringTable::Load(IDS_PROMPT_COPY_FOR_NEXT).section(u'\n', 0, 0));
-    m_actions.value(ID_FILE_NEW)->setToolTip(CStringTable::Load(IDS_TIP_NEW));
-    m_actions.value(ID_DETAILS)
-        ->setStatusTip(CStringTable::Load(IDS_PROMPT_DETAILS).section(u'\n', 0, 0));
-
-    const QList<QPair<QString, QList<int>>> menus = {
-        {CStringTable::Load(IDS_SETTINGS_MENU), {ID_CONFIGURE}},
-        {CStringTable::Load(IDS_EXCHANGE_MENU),
-         {ID_EDIT_UNDO,
-          ID_EDIT_REDO,
-          0,
-          ID_ADD_PERSON,
-          ID_ADD_GROUP,
-          ID_ADD_PERSON_TO_GROUP,
-          ID_DELETE_ITEM,
-          ID_RENAME_ITEM,
-          ID_MOVE_TO_GROUP,
-          ID_SEND_EMAIL_TO_PERSON,
-          ID_PERSON_PROPERTIES,
-          0,
-          ID_DRAW_NAMES,
-          ID_SEND_EMAILS,
-          ID_VIEW_NOTIFICATIONS,
-          ID_PRINT_CARDS,
-          0,
-          ID_RULES,
-          ID_DETAILS,
-          ID_COPY_FOR_NEXT}},
-        {CStringTable::Load(IDS_TOOLS_MENU),
-         {ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_IMPORT_PARTICIPANTS, 0, ID_APP_ABOUT, 0,
-          ID_APP_EXIT}},
+    m_pActions = std::make_unique<CMainActions>(this, m_pDoc->UndoStack(), m_pView->MoveMenu());
+    ConnectActions();
+    using A = EAction;
+    constexpr A kSeparator = A::Count;
+    QMenu* pFileMenu = BuildMenu(
+        CStringTable::Load(IDS_FILE_MENU),
+        {A::New, A::Open, A::Save, A::SaveAs, kSeparator, A::PrintCards, kSeparator, A::Exit});
+    m_pRecentMenu = new QMenu(CStringTable::Load(IDS_MENU_OPEN_RECENT), pFileMenu);
+    m_pRecentMenu->setObjectName(QStringLiteral("recentMenu"));
+    pFileMenu->insertMenu(Action(A::Save), m_pRecentMenu);
+    connect(pFileMenu, &QMenu::aboutToShow, this, &CMainFrame::FillRecentMenu);
+    const QList<QMenu*> menus = {
+        pFileMenu,
+        BuildMenu(CStringTable::Load(IDS_SETTINGS_MENU), {A::Configure}),
+        BuildMenu(CStringTable::Load(IDS_EXCHANGE_MENU),
+                  {A::Undo, A::Redo, kSeparator, A::AddPerson, A::AddGroup, A::AddPersonToGroup,
+                   A::DeleteItem, A::RenameItem, A::MoveToGroup, A::SendEmailToPerson,
+                   A::PersonProperties, kSeparator, A::DrawNames, A::SendEmails,
+                   A::ViewNotifications, kSeparator, A::Rules, A::Details, A::CopyForNext}),
+        BuildMenu(CStringTable::Load(IDS_TOOLS_MENU), {A::Import, kSeparator, A::About}),
     };
     m_wndCommandBar = new QToolBar(this);
     m_wndCommandBar->setObjectName(QStringLiteral("commandBar"));
-    for (const auto& [strTitle, commands] : menus) {
+    for (QMenu* pMenu : menus) {
+        const QString strTitle = pMenu->title();
         auto* pButton = new QToolButton;
         pButton->setText(strTitle);
         pButton->setObjectName(QString(strTitle).remove(u'&').toLower() + QStringLiteral("Menu"));
-        pButton->setMenu(BuildMenu(strTitle, commands));
+        pButton->setMenu(pMenu);
         pButton->setPopupMode(QToolButton::InstantPopup);
         // A title without a mnemonic still opens with Alt and its first letter.
         if (!strTitle.contains(u'&'))
             pButton->setShortcut(QKeySequence(QStringLiteral("Alt+") + strTitle.left(1)));
         m_wndCommandBar->addWidget(pButton);
     }
-    m_wndCommandBar->addAction(m_actions.value(ID_FILE_NEW));
+    m_wndCommandBar->addAction(Action(A::New));
 
     m_wndToolBar = new QToolBar(this);
     m_wndToolBar->setObjectName(QStringLiteral("toolBar"));
     m_wndToolBar->setIconSize(QSize(24, 24));
-    m_wndToolBar->addAction(m_actions.value(ID_DRAW_NAMES));
-    m_wndToolBar->addAction(m_actions.value(ID_SEND_EMAILS));
+    m_wndToolBar->addAction(Action(A::DrawNames));
+    m_wndToolBar->addAction(Action(A::SendEmails));
 
     m_wndListBar = new CListBar;
     m_wndListBand = new QToolBar(this);
@@ -281,6 +261,52 @@ void CMainFrame::BuildBars()
     for (QToolBar* pBar : {m_wndCommandBar, m_wndToolBar, m_wndListBand}) {
         pBar->setMovable(false);
         addToolBar(Qt::BottomToolBarArea, pBar);
+    }
+}
+
+QStringList CMainFrame::RecentFiles()
+{
+    return QSettings().value(kRecentKey).toStringList();
+}
+
+void CMainFrame::RememberRecent(const QString& strPath)
+{
+    const QString strFull = QFileInfo(strPath).absoluteFilePath();
+    QStringList recent = RecentFiles();
+    recent.removeAll(strFull);
+    recent.prepend(strFull);
+    QSettings().setValue(kRecentKey, recent.mid(0, kMaxRecent));
+}
+
+void CMainFrame::FillRecentMenu()
+{
+    m_pRecentMenu->clear();
+    const QStringList recent = RecentFiles();
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        const QString strName =
+            QFileInfo(recent.at(i)).fileName().replace(u'&', QStringLiteral("&&"));
+        QAction* pAction =
+            m_pRecentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(strName));
+        pAction->setToolTip(recent.at(i));
+        pAction->setStatusTip(recent.at(i));
+        connect(pAction, &QAction::triggered, this,
+                [this, strPath = recent.at(i)] { OnOpenRecent(strPath); });
+    }
+    m_pRecentMenu->menuAction()->setEnabled(!recent.isEmpty() && !m_pDoc->IsBusy());
+}
+
+void CMainFrame::OnOpenRecent(const QString& strPath)
+{
+    if (!CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
+        return;
+    m_pView->EndEditing();
+    if (!SaveModified())
+        return;
+    // A file that is gone leaves the list; one that could not be read stays for another try.
+    if (!OpenDocument(strPath) && !QFileInfo::exists(strPath)) {
+        QStringList recent = RecentFiles();
+        recent.removeAll(strPath);
+        QSettings().setValue(kRecentKey, recent);
     }
 }
 
@@ -307,48 +333,41 @@ void CMainFrame::SaveWindowState() const
     QSettings().setValue(kGeometryKey, saveGeometry());
 }
 
-bool CMainFrame::RouteUpdate(CCmdUI& cmdUI)
+void CMainFrame::UpdateActions()
 {
-    const std::array<CCmdTarget*, 4> targets = {m_pView, m_pFlow.get(), this, m_pApp};
-    for (CCmdTarget* pTarget : targets) {
-        if (pTarget && pTarget->OnUpdateCommand(cmdUI))
-            return true;
-    }
-    return false;
-}
-
-bool CMainFrame::RouteCommand(int nID)
-{
-    const std::array<CCmdTarget*, 4> targets = {m_pView, m_pFlow.get(), this, m_pApp};
-    bool bHandled = false;
-    for (CCmdTarget* pTarget : targets) {
-        if (pTarget && pTarget->OnCommand(nID)) {
-            bHandled = true;
-            break;
-        }
-    }
-    UpdateCommandUI();
-    return bHandled;
-}
-
-void CMainFrame::UpdateMenu(QMenu* pMenu)
-{
-    for (QAction* pAction : pMenu->actions()) {
-        if (pAction->isSeparator())
-            continue;
-        CCmdUI cmdUI(pAction->data().toInt());
-        RouteUpdate(cmdUI);
-        pAction->setEnabled(cmdUI.m_bEnabled);
-    }
-}
-
-void CMainFrame::UpdateCommandUI()
-{
-    for (QAction* pAction : std::as_const(m_actions)) {
-        CCmdUI cmdUI(pAction->data().toInt());
-        RouteUpdate(cmdUI);
-        pAction->setEnabled(cmdUI.m_bEnabled);
-    }
+    const bool bListUp = IsDocumentListUp();
+    const bool bBusy = m_pDoc->IsBusy();
+    const QUndoStack* pStack = m_pDoc->UndoStack();
+    const CKivvoView::SCommands view = m_pView->Commands();
+    using A = EAction;
+    const std::initializer_list<std::pair<EAction, bool>> states = {
+        // The drawing being mailed stays open until its run has ended.
+        {A::New, !bBusy},
+        {A::Open, !bBusy},
+        {A::Save, !bListUp},
+        {A::SaveAs, !bListUp},
+        {A::PrintCards, m_pDoc->CanSendEmails() && !bListUp},
+        {A::Import, !bListUp && !bBusy},
+        // A drawing under way keeps the rules it began with.
+        {A::Rules, !bListUp && !m_pDoc->IsDrawing()},
+        {A::Details, !bListUp && !m_pDoc->IsDrawing()},
+        {A::Undo, pStack->canUndo() && !bBusy},
+        {A::Redo, pStack->canRedo() && !bBusy},
+        {A::DrawNames, m_pDoc->CanDrawNames() && !bBusy},
+        {A::CopyForNext, m_pDoc->CanDrawNames() && !bBusy},
+        {A::SendEmails, m_pDoc->CanSendEmails() && !bBusy},
+        {A::AddPerson, view.bAddPerson},
+        {A::AddGroup, view.bAddGroup},
+        {A::AddPersonToGroup, view.bAddPersonToGroup},
+        {A::DeleteItem, view.bDeleteItem},
+        {A::RenameItem, view.bRenameItem},
+        {A::MoveToGroup, view.bMoveToGroup},
+        {A::SendEmailToPerson, view.bSendEmailToPerson},
+        {A::PersonProperties, view.bPersonProperties},
+        {A::ViewNotifications, view.bViewNotifications},
+    };
+    for (const auto& [action, bEnabled] : states)
+        Action(action)->setEnabled(bEnabled);
 }
 
 void CMainFrame::UpdateHistoryNote()
@@ -358,19 +377,6 @@ void CMainFrame::UpdateHistoryNote()
     m_pHistoryNote->setText(bHistory ? CStringTable::Format(IDS_HISTORY_NOTE, {pList->m_strName})
                                      : QString());
     m_pHistoryNote->setVisible(bHistory);
-}
-
-void CMainFrame::UpdateUndoTexts()
-{
-    const QUndoStack* pStack = m_pDoc->UndoStack();
-    const QString strUndo = pStack->undoText();
-    const QString strRedo = pStack->redoText();
-    m_actions.value(ID_EDIT_UNDO)
-        ->setText(strUndo.isEmpty() ? CStringTable::Load(IDS_MENU_UNDO)
-                                    : CStringTable::Format(IDS_MENU_UNDO_WHAT, {strUndo}));
-    m_actions.value(ID_EDIT_REDO)
-        ->setText(strRedo.isEmpty() ? CStringTable::Load(IDS_MENU_REDO)
-                                    : CStringTable::Format(IDS_MENU_REDO_WHAT, {strRedo}));
 }
 
 void CMainFrame::UpdateTitle()
@@ -384,88 +390,11 @@ void CMainFrame::UpdateTitle()
     setWindowModified(m_pDoc->IsModified());
 }
 
-bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
+void CMainFrame::OnRules()
 {
-    switch (cmdUI.m_nID) {
-    case ID_FILE_NEW:
-    case ID_FILE_OPEN:
-        // The drawing being mailed stays open until its run has ended.
-        cmdUI.Enable(!m_pDoc->IsBusy());
-        return true;
-    case ID_PRINT_CARDS:
-        cmdUI.Enable(m_pDoc->CanSendEmails() && !IsDocumentListUp());
-        return true;
-    case ID_APP_EXIT:
-    case ID_APP_ABOUT:
-    case ID_CONFIGURE:
-        cmdUI.Enable(true);
-        return true;
-    case ID_RULES:
-    case ID_DETAILS:
-        // A drawing under way keeps the rules it began with.
-        cmdUI.Enable(!IsDocumentListUp() && !m_pDoc->IsDrawing());
-        return true;
-    case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS:
-        cmdUI.Enable(!IsDocumentListUp());
-        return true;
-    case ID_IMPORT_PARTICIPANTS:
-        cmdUI.Enable(!IsDocumentListUp() && !m_pDoc->IsBusy());
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CMainFrame::OnCommand(int nID)
-{
-    switch (nID) {
-    case ID_FILE_NEW:
-        if (CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
-            OnFileNew();
-        return true;
-    case ID_FILE_OPEN:
-        if (CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
-            OnFileOpen();
-        return true;
-    case ID_FILE_SAVE:
-        DoSave(m_pDoc->GetPathName().isEmpty());
-        return true;
-    case ID_FILE_SAVE_AS:
-        DoSave(true);
-        return true;
-    case ID_PRINT_CARDS:
-        PrintCards();
-        return true;
-    case ID_APP_EXIT:
-        close();
-        return true;
-    case ID_APP_ABOUT: {
-        CAboutDlg about(this);
-        about.exec();
-        return true;
-    }
-    case ID_CONFIGURE: {
-        CSettingsDlg settings(m_pApp, this, m_pDoc);
-        settings.exec();
-        return true;
-    }
-    case ID_RULES: {
-        CRulesDlg rules(m_pDoc->GetRules(), this);
-        if (rules.exec() == QDialog::Accepted)
-            CMessageBox::Tell(m_pDoc->SetRules(rules.Rules()));
-        return true;
-    }
-    case ID_DETAILS:
-        OnDetails();
-        return true;
-    case ID_IMPORT_PARTICIPANTS:
-        if (CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
-            OnImportParticipants();
-        return true;
-    default:
-        return false;
-    }
+    CRulesDlg rules(m_pDoc->GetRules(), this);
+    if (rules.exec() == QDialog::Accepted)
+        CMessageBox::Tell(m_pDoc->SetRules(rules.Rules()));
 }
 
 bool CMainFrame::SaveModified()
@@ -503,7 +432,10 @@ bool CMainFrame::DoSave(bool bAskName)
         return CMessageBox::ShowText(question.MessageId(), EBoxKind::YesNoDefaultNo,
                                      question.Message()) == IDYES;
     });
-    return result.MessageId() == IDS_ASK_OVERWRITE_CHANGED ? false : CMessageBox::Tell(result);
+    if (result.MessageId() == IDS_ASK_OVERWRITE_CHANGED || !CMessageBox::Tell(result))
+        return false;
+    RememberRecent(strPath);
+    return true;
 }
 
 void CMainFrame::OnImportParticipants()
@@ -546,6 +478,7 @@ bool CMainFrame::OpenDocument(const QString& strPath)
 {
     if (!CMessageBox::Tell(m_pDoc->OnOpenDocument(strPath)))
         return false; // the document that was open stays as it was
+    RememberRecent(strPath);
     CloseDocumentList();
     return true;
 }
@@ -557,7 +490,7 @@ void CMainFrame::ShowDocumentList()
     m_wndCommandBar->hide();
     m_wndToolBar->hide();
     m_wndListBand->hide();
-    UpdateCommandUI();
+    UpdateActions();
 }
 
 void CMainFrame::CloseDocumentList()
@@ -566,7 +499,7 @@ void CMainFrame::CloseDocumentList()
     m_wndCommandBar->show();
     m_wndToolBar->show();
     m_wndListBand->show();
-    UpdateCommandUI();
+    UpdateActions();
 }
 
 bool CMainFrame::IsDocumentListUp() const
@@ -589,11 +522,11 @@ void CMainFrame::RunSend(CSendRun* pRun)
 {
     // Beside the main window, which stays usable; the send commands wait for the run.
     auto* pDialog = new CSendProgressDlg(pRun, this);
-    connect(pRun, &CSendRun::Finished, this, &CMainFrame::UpdateCommandUI);
+    connect(pRun, &CSendRun::Finished, this, &CMainFrame::UpdateActions);
     connect(pDialog, &CSendProgressDlg::PrintCardsFor, this, &CMainFrame::PrintCards);
     pDialog->show();
     pRun->Start();
-    UpdateCommandUI();
+    UpdateActions();
 }
 
 bool CMainFrame::SetUpMail()

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "platform/CmdTarget.h"
+#include "MainActions.h"
 #include "platform/UserInterface.h"
 
-#include <QHash>
 #include <QMainWindow>
 
 #include <functional>
@@ -26,9 +25,9 @@ class QToolBar;
 
 // The main window: the list tree in the middle and, docked at the bottom, the command bar
 // (menus and New), the toolbar (Draw Names, Send Emails) and the list bar. Commands go to
-// the view, the document, the frame and the application in turn, and every command's
-// enabled state follows its update handler.
-class CMainFrame : public QMainWindow, public CCmdTarget, public CUserInterface
+// the slots of the view, the document's flow, the frame and the application; UpdateActions()
+// is the one place that sets what is enabled, called whenever what it reads changes.
+class CMainFrame : public QMainWindow, public CUserInterface
 {
     Q_OBJECT
 
@@ -43,7 +42,7 @@ public:
 
     CKivvoView* View() const { return m_pView; }
     CListBar* ListBar() const { return m_wndListBar; }
-    QAction* Action(int nID) const { return m_actions.value(nID); }
+    QAction* Action(EAction action) const { return (*m_pActions)[action]; }
     CDocListWidget* DocumentList() const { return m_pDocList; }
     void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
     void SetPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
@@ -57,9 +56,10 @@ public:
     void OnDetails();
     void PrintCards(const QStringList& names = {});
 
-    // Offers the command to the view, the document, the frame and the application.
-    bool RouteCommand(int nID);
-    void UpdateCommandUI();
+    // Enables each command as the document, the selection and the window are now.
+    void UpdateActions();
+    // The files opened or saved last, newest first.
+    static QStringList RecentFiles();
 
     // The size, place and maximised state of the last run; a first run gets a window in which
     // every command of the bars is in view.
@@ -71,8 +71,6 @@ public:
     void CloseDocumentList();
     bool IsDocumentListUp() const;
 
-    bool OnCommand(int nID) override;
-    bool OnUpdateCommand(CCmdUI& cmdUI) override;
     CListSelector* GetListSelector() override;
     void RunDrawNamesDialog(CNameList* pList, int nMode);
     // Shows the run's progress beside the window and starts it; the window owns it then.
@@ -84,13 +82,13 @@ protected:
     void closeEvent(QCloseEvent* pEvent) override;
 
 private:
-    QAction* AddAction(int nID, int nTextId, const QKeySequence& shortcut = {});
-    QMenu* BuildMenu(const QString& strTitle, const QList<int>& commands);
+    QMenu* BuildMenu(const QString& strTitle, const QList<EAction>& actions);
+    void ConnectActions();
     void BuildBars();
+    void FillRecentMenu();
+    static void RememberRecent(const QString& strPath);
     void SaveWindowState() const;
     void UpdateTitle();
-    void UpdateMenu(QMenu* pMenu);
-    bool RouteUpdate(CCmdUI& cmdUI);
     // The save question; false when the user cancelled or the save failed.
     bool SaveModified();
     bool DoSave(bool bAskName);
@@ -98,10 +96,11 @@ private:
     bool StopSendingToClose();
 
     void UpdateHistoryNote();
-    void UpdateUndoTexts();
     void OnImportParticipants();
     void OnFileNew();
     void OnFileOpen();
+    void OnOpenRecent(const QString& strPath);
+    void OnRules();
 
     CKivvoDoc* m_pDoc;
     CKivvoApp* m_pApp;
@@ -115,7 +114,8 @@ private:
     QToolBar* m_wndToolBar;
     QToolBar* m_wndListBand;
     CListBar* m_wndListBar;
-    QHash<int, QAction*> m_actions;
+    std::unique_ptr<CMainActions> m_pActions;
+    QMenu* m_pRecentMenu = nullptr;
     FileChooser m_chooseFile;
     PrinterChooser m_choosePrinter;
     std::function<QString()> m_chooseImport;

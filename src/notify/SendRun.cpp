@@ -119,6 +119,7 @@ void CSendRun::Launch(const QList<int>& indices)
     }
     const int nLaunch = ++m_nLaunch;
     m_bRunning = true;
+    emit Started();
     m_pThread = QThread::create([this, indices] { Work(indices); });
     // Queued to this thread: the outcomes the worker signalled arrive before its end does.
     connect(

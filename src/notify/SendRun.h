@@ -97,6 +97,8 @@ public:
 
 signals:
     void OutcomeReady(int nIndex);
+    // A launch began (the first or a retry), on the owner's thread.
+    void Started();
     void Finished();
 
 private:

@@ -1,75 +1,18 @@
 #pragma once
 
-// Every numeric id of the program: commands, strings, dialogs, controls, menus, icons.
+// The numbers of the program's texts, and the hints the document sends its views.
 
 // Update hints sent by the document to its views.
 constexpr int HINT_LIST_CHANGED = 101;
 constexpr int HINT_LIST_RENAMED = 102; // the shown list's own name changed
-
-// Resources shared by number (menu bars, icons, templates).
-constexpr int IDR_MAINFRAME = 128;       // menu, accelerators, toolbar, icon, document template
-constexpr int IDR_DOCLIST_MENUBAR = 108; // menu bar while the document chooser is up
-constexpr int IDM_CONTEXT_ROOT = 104;
-constexpr int IDM_CONTEXT_GROUP = 105;
-constexpr int IDM_CONTEXT_PERSON = 106;
-constexpr int IDB_TREE_IMAGES = 103;
-constexpr int IDD_ABOUTBOX = 100;
-constexpr int IDD_LISTBAR = 128;
-constexpr int IDD_PERSON = 143;
-constexpr int IDD_DRAWNAMES = 145;
-
-// Commands.
-constexpr int ID_LIST_SELECTED = 107;
-constexpr int ID_CONTEXT_MENU = 108;
-constexpr int ID_LOAD_CONTACTS = 110; // also: refresh the resolved address inside the person dialog
-constexpr int ID_PERSON_PROPERTIES = 140;
-constexpr int ID_DRAW_NAMES = 32779;
-constexpr int ID_COPY_FOR_NEXT = 32781;
-constexpr int ID_ADD_GROUP = 32782;
-constexpr int ID_ADD_PERSON = 32783;
-constexpr int ID_CONFIGURE = 32795;
-constexpr int ID_SEND_EMAILS = 32796;
-constexpr int ID_ADD_PERSON_TO_GROUP = 32802;
-constexpr int ID_SEND_EMAIL_TO_PERSON = 32805;
-constexpr int ID_DELETE_ITEM = 32814;
-constexpr int ID_RENAME_ITEM = 32815;
-constexpr int ID_VIEW_NOTIFICATIONS = 32818;
-constexpr int ID_FILE_NEW = 57600;
-constexpr int ID_FILE_OPEN = 57601;
-constexpr int ID_FILE_SAVE = 57603;
-constexpr int ID_FILE_SAVE_AS = 57604;
-constexpr int ID_EDIT_COPY = 57634;
-constexpr int ID_EDIT_CUT = 57635;
-constexpr int ID_EDIT_PASTE = 57637;
-constexpr int ID_EDIT_UNDO = 57643;
-constexpr int ID_APP_ABOUT = 57664;
-constexpr int ID_APP_EXIT = 57665;
-
-constexpr int ID_RULES = 33000;
-
-// Controls.
-constexpr int IDC_LIST_COMBO = 1000;
-constexpr int IDC_ADDRESS = 1001;
-constexpr int IDC_SUGGESTIONS = 1002;
-constexpr int IDC_GIFT_TO = 1003;
-constexpr int IDC_RESOLVED_ADDRESS = 1009;
-constexpr int IDC_NAME = 1010;
-constexpr int IDC_PREVIOUS = 1014;
-constexpr int IDC_NEXT = 1015;
-constexpr int IDC_REVEAL = 1016;
-constexpr int IDC_REVEALED_TEXT = 1017;
-constexpr int IDC_DONE = 1018;
-constexpr int IDC_WEB_LINK = 1020;
-constexpr int IDC_NEVER_DRAWS = 1100;
-constexpr int IDC_BOTH_WAYS = 1101;
 
 // Strings numbered by the resources.
 constexpr int IDS_TOOLS_MENU = 103;
 constexpr int IDS_DOC_TEMPLATE = 128;
 constexpr int IDS_SETTINGS_MENU = 32773;
 constexpr int IDS_EXCHANGE_MENU = 32776;
-constexpr int IDS_PROMPT_COPY_FOR_NEXT = ID_COPY_FOR_NEXT;
-constexpr int IDS_PROMPT_SEND_EMAILS = ID_SEND_EMAILS;
+constexpr int IDS_PROMPT_COPY_FOR_NEXT = 32781;
+constexpr int IDS_PROMPT_SEND_EMAILS = 32796;
 constexpr int IDS_TIP_NEW = 65000;
 constexpr int IDS_TIP_FILE = 65001;
 constexpr int IDS_TIP_HELP = 65002;
@@ -156,6 +99,9 @@ constexpr int IDS_MENU_NEW = 20514;
 constexpr int IDS_MENU_OPEN = 20515;
 constexpr int IDS_MENU_SAVE = 20516;
 constexpr int IDS_MENU_EXIT = 20517;
+constexpr int IDS_FILE_MENU = 20518;
+constexpr int IDS_MENU_FILE_NEW = 20519;
+constexpr int IDS_MENU_OPEN_RECENT = 20535;
 constexpr int IDS_MENU_ROOT_RENAME = 20520;
 constexpr int IDS_MENU_ROOT_ADD_GROUP = 20521;
 constexpr int IDS_MENU_ROOT_ADD_PERSON = 20522;
@@ -409,7 +355,6 @@ constexpr int IDS_KEYRING_WAITING = 22014;
 constexpr int IDS_KEYRING_SILENT = 22015;
 constexpr int IDS_KEYRING_NO_ANSWER = 22016;
 // The pass-around round, the right drawing while sending, paper cards.
-constexpr int ID_PRINT_CARDS = 33050;
 
 constexpr int IDS_DRAWNAMES_TITLE = 21500;
 constexpr int IDS_SHOWNAMES_TITLE = 21501;
@@ -449,9 +394,6 @@ constexpr int IDS_CARDS_PRINTED = 21533;
 constexpr int IDS_KEYRING_MODULE_MISSING = 22500;
 
 // Undo and redo, groups built in the tree, past exchanges kept as they were, imports.
-constexpr int ID_EDIT_REDO = 33200;
-constexpr int ID_MOVE_TO_GROUP = 33201;
-constexpr int ID_IMPORT_PARTICIPANTS = 33202;
 
 constexpr int IDS_MENU_UNDO = 24000;
 constexpr int IDS_MENU_REDO = 24001;
@@ -502,7 +444,6 @@ constexpr int IDS_ADDRESS_NOT_PLAUSIBLE = 24211;
 constexpr int IDS_CLI_ADDRESS_NOT_PLAUSIBLE = 24212;
 
 // Languages and the details of an exchange
-constexpr int ID_DETAILS = 33400;
 constexpr int IDS_MENU_DETAILS = 25000;
 constexpr int IDS_DETAILS_TITLE = 25001;
 constexpr int IDS_DETAILS_INTRO = 25002;

@@ -4,7 +4,6 @@
 #include "app/KivvoDoc.h"
 #include "draw/DrawNamesDlg.h"
 #include "model/NameList.h"
-#include "platform/CmdUI.h"
 #include "platform/Framework.h"
 #include "platform/MessageBox.h"
 #include "res/Icons.h"
@@ -77,21 +76,26 @@ CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
     setDropIndicatorShown(true);
     setDragDropMode(QAbstractItemView::InternalMove);
 
-    m_menuRoot = BuildMenu({{IDS_MENU_ROOT_RENAME, ID_RENAME_ITEM},
-                            {IDS_MENU_ROOT_ADD_GROUP, ID_ADD_GROUP},
-                            {IDS_MENU_ROOT_ADD_PERSON, ID_ADD_PERSON}});
-    m_menuGroup = BuildMenu({{IDS_MENU_GROUP_RENAME, ID_RENAME_ITEM},
-                             {IDS_MENU_GROUP_ADD_PERSON, ID_ADD_PERSON_TO_GROUP},
-                             {IDS_MENU_GROUP_DELETE, ID_DELETE_ITEM}});
-    m_menuPerson = BuildMenu({{IDS_MENU_PERSON_RENAME, ID_RENAME_ITEM},
-                              {IDS_MENU_PERSON_DELETE, ID_DELETE_ITEM},
-                              {IDS_MENU_PERSON_SEND, ID_SEND_EMAIL_TO_PERSON},
-                              {IDS_MENU_CONTEXT_PROPERTIES, ID_PERSON_PROPERTIES}});
-    m_menuEmpty = BuildMenu(
-        {{IDS_MENU_ROOT_ADD_PERSON, ID_ADD_PERSON}, {IDS_MENU_ROOT_ADD_GROUP, ID_ADD_GROUP}});
+    using View = CKivvoView;
+    using Can = SCommands;
+    const SContextItem rename = {0, &View::OnRenameItem, &Can::bRenameItem};
+    const SContextItem addGroup = {IDS_MENU_ROOT_ADD_GROUP, &View::OnAddGroup, &Can::bAddGroup};
+    const SContextItem addPerson = {IDS_MENU_ROOT_ADD_PERSON, &View::OnAddPerson, &Can::bAddPerson};
+    const SContextItem remove = {0, &View::OnDeleteItem, &Can::bDeleteItem};
+    m_menuRoot =
+        BuildMenu({{IDS_MENU_ROOT_RENAME, rename.command, rename.pState}, addGroup, addPerson});
+    m_menuGroup =
+        BuildMenu({{IDS_MENU_GROUP_RENAME, rename.command, rename.pState},
+                   {IDS_MENU_GROUP_ADD_PERSON, &View::OnAddPersonToGroup, &Can::bAddPersonToGroup},
+                   {IDS_MENU_GROUP_DELETE, remove.command, remove.pState}});
+    m_menuPerson = BuildMenu(
+        {{IDS_MENU_PERSON_RENAME, rename.command, rename.pState},
+         {IDS_MENU_PERSON_DELETE, remove.command, remove.pState},
+         {IDS_MENU_PERSON_SEND, &View::OnSendEmailToPerson, &Can::bSendEmailToPerson},
+         {IDS_MENU_CONTEXT_PROPERTIES, &View::OnPersonProperties, &Can::bPersonProperties}});
+    m_menuEmpty = BuildMenu({addPerson, addGroup});
     m_menuMove = new QMenu(CStringTable::Load(IDS_MENU_MOVE_TO_GROUP), this);
     m_menuMove->setObjectName(QStringLiteral("moveMenu"));
-    m_menuMove->menuAction()->setData(ID_MOVE_TO_GROUP);
     connect(m_menuMove, &QMenu::aboutToShow, this, &CKivvoView::FillMoveMenu);
     m_menuPerson->insertMenu(m_menuPerson->actions().value(3), m_menuMove);
     m_menuEmpty->setObjectName(QStringLiteral("emptyMenu"));
@@ -119,29 +123,15 @@ CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
     });
 }
 
-QMenu* CKivvoView::BuildMenu(const QList<QPair<int, int>>& items)
+QMenu* CKivvoView::BuildMenu(const QList<SContextItem>& items)
 {
     auto* pMenu = new QMenu(this);
-    for (const auto& [nText, nCommand] : items) {
-        QAction* pAction = pMenu->addAction(CStringTable::Load(nText));
-        pAction->setData(nCommand);
-        connect(pAction, &QAction::triggered, this,
-                [this, nCommand = nCommand] { emit CommandChosen(nCommand); });
+    for (const SContextItem& item : items) {
+        QAction* pAction = pMenu->addAction(CStringTable::Load(item.nText));
+        connect(pAction, &QAction::triggered, this, item.command);
+        m_contextStates.insert(pAction, item.pState);
     }
-    connect(pMenu, &QMenu::aboutToShow, this, [this, pMenu] { emit MenuAboutToShow(pMenu); });
     return pMenu;
-}
-
-QMenu* CKivvoView::ContextMenu(int nMenuId) const
-{
-    switch (nMenuId) {
-    case IDM_CONTEXT_ROOT:
-        return m_menuRoot;
-    case IDM_CONTEXT_GROUP:
-        return m_menuGroup;
-    default:
-        return m_menuPerson;
-    }
 }
 
 QTreeWidgetItem* CKivvoView::SelectedItem() const
@@ -305,95 +295,40 @@ QString CKivvoView::NewPersonName() const
     return m_pDoc->GetCurrentList()->MakeUniqueName(CStringTable::Load(IDS_NEW_PERSON_NAME), {});
 }
 
-bool CKivvoView::OnUpdateCommand(CCmdUI& cmdUI)
+CKivvoView::SCommands CKivvoView::Commands() const
 {
-    CNameList* pList = m_pDoc->GetCurrentList();
+    SCommands commands;
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    if (!pList)
+        return commands;
     QTreeWidgetItem* pSelected = SelectedItem();
     const CListItem* pEntry = EntryOf(pSelected);
-    const bool bGroup = pEntry && pEntry->IsGroup();
     const bool bRoot = pSelected && pSelected == m_hRootItem;
     const bool bEditable = IsEditable();
-    switch (cmdUI.m_nID) {
-    case ID_ADD_PERSON:
-    case ID_ADD_GROUP:
-        cmdUI.Enable(pList != nullptr && bEditable);
-        return true;
-    case ID_RENAME_ITEM:
-        // A past exchange keeps its entries, but its name may change.
-        cmdUI.Enable(pList && !m_pDoc->IsListLocked(pList) && (bEditable || bRoot));
-        return true;
-    case ID_MOVE_TO_GROUP: {
-        const CPerson* pPerson = pSelected ? PersonOf(pSelected) : nullptr;
-        cmdUI.Enable(pPerson && bEditable && (pList->GroupOf(pPerson) || pList->HasGroup()));
-        return true;
-    }
-    case ID_VIEW_NOTIFICATIONS:
-        cmdUI.Enable(pList != nullptr);
-        return true;
-    case ID_ADD_PERSON_TO_GROUP:
-        cmdUI.Enable(pList && bEditable && SelectedGroupItem() != nullptr);
-        return true;
-    case ID_DELETE_ITEM:
-        cmdUI.Enable(!bRoot && bEditable);
-        return true;
-    case ID_SEND_EMAIL_TO_PERSON: {
-        const CPerson* pPerson = PersonOf(pSelected);
-        cmdUI.Enable(pPerson && !pPerson->m_strAddress.isEmpty() &&
-                     !pPerson->m_strGiftTo.isEmpty() && !m_pDoc->IsBusy());
-        return true;
-    }
-    case ID_PERSON_PROPERTIES:
-        cmdUI.Enable(!bRoot && bEditable && !bGroup);
-        return true;
-    default:
-        return false;
-    }
+    const CPerson* pPerson = PersonOf(pSelected);
+    commands.bAddPerson = bEditable;
+    commands.bAddGroup = bEditable;
+    commands.bAddPersonToGroup = bEditable && SelectedGroupItem() != nullptr;
+    commands.bDeleteItem = bEditable && !bRoot;
+    // A past exchange keeps its entries, but its name may change.
+    commands.bRenameItem = !m_pDoc->IsListLocked(pList) && (bEditable || bRoot);
+    commands.bMoveToGroup = pPerson && bEditable && (pList->GroupOf(pPerson) || pList->HasGroup());
+    commands.bSendEmailToPerson = pPerson && !pPerson->m_strAddress.isEmpty() &&
+                                  !pPerson->m_strGiftTo.isEmpty() && !m_pDoc->IsBusy();
+    commands.bPersonProperties = bEditable && !bRoot && !(pEntry && pEntry->IsGroup());
+    commands.bViewNotifications = true;
+    return commands;
 }
 
-bool CKivvoView::OnCommand(int nID)
+bool CKivvoView::MayRun(bool SCommands::*pCommand, bool bEdit) const
 {
-    if (!m_pDoc->GetCurrentList() && nID != ID_CONTEXT_MENU)
+    if (!m_pDoc->GetCurrentList())
         return false;
-    static const QList<int> edits = {ID_ADD_PERSON,  ID_ADD_GROUP,   ID_ADD_PERSON_TO_GROUP,
-                                     ID_DELETE_ITEM, ID_RENAME_ITEM, ID_PERSON_PROPERTIES};
-    if (edits.contains(nID) &&
-        !CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetCurrentList())))
-        return true;
+    // The newest list stays as it is while its e-mails go out: said, however the command came.
+    if (bEdit && !CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetCurrentList())))
+        return false;
     // A past exchange is never changed but for its name, however the command came.
-    CCmdUI cmdUI(nID);
-    if (edits.contains(nID) && OnUpdateCommand(cmdUI) && !cmdUI.m_bEnabled)
-        return true;
-    switch (nID) {
-    case ID_ADD_PERSON:
-        OnAddPerson();
-        return true;
-    case ID_ADD_GROUP:
-        OnAddGroup();
-        return true;
-    case ID_ADD_PERSON_TO_GROUP:
-        OnAddPersonToGroup();
-        return true;
-    case ID_DELETE_ITEM:
-        OnDeleteItem();
-        return true;
-    case ID_RENAME_ITEM:
-        OnRenameItem();
-        return true;
-    case ID_PERSON_PROPERTIES:
-        OnPersonProperties();
-        return true;
-    case ID_SEND_EMAIL_TO_PERSON:
-        OnSendEmailToPerson();
-        return true;
-    case ID_VIEW_NOTIFICATIONS:
-        OnViewNotifications();
-        return true;
-    case ID_CONTEXT_MENU:
-        ShowContextMenu(m_ptContextMenu);
-        return true;
-    default:
-        return false;
-    }
+    return Commands().*pCommand;
 }
 
 bool CKivvoView::IsEditable() const
@@ -417,6 +352,8 @@ QTreeWidgetItem* CKivvoView::SelectedGroupItem() const
 
 void CKivvoView::OnAddPerson()
 {
+    if (!MayRun(&SCommands::bAddPerson, true))
+        return;
     AddPerson(nullptr);
 }
 
@@ -466,6 +403,8 @@ void CKivvoView::EditNewPerson(CPerson* pPerson)
 
 void CKivvoView::OnAddGroup()
 {
+    if (!MayRun(&SCommands::bAddGroup, true))
+        return;
     CGroup* pGroup = nullptr;
     if (!CMessageBox::Tell(m_pDoc->AddGroup(CStringTable::Load(IDS_NEW_GROUP_NAME), &pGroup)))
         return;
@@ -484,12 +423,16 @@ void CKivvoView::OnAddGroup()
 
 void CKivvoView::OnAddPersonToGroup()
 {
+    if (!MayRun(&SCommands::bAddPersonToGroup, true))
+        return;
     if (QTreeWidgetItem* pGroupItem = SelectedGroupItem())
         AddPerson(pGroupItem);
 }
 
 void CKivvoView::OnDeleteItem()
 {
+    if (!MayRun(&SCommands::bDeleteItem, true))
+        return;
     QTreeWidgetItem* pSelected = SelectedItem();
     CListItem* pEntry = EntryOf(pSelected);
     if (!pEntry || !ConfirmDelete(pSelected))
@@ -602,6 +545,8 @@ void CKivvoView::dropEvent(QDropEvent* pEvent)
 
 void CKivvoView::OnRenameItem()
 {
+    if (!MayRun(&SCommands::bRenameItem, true))
+        return;
     if (QTreeWidgetItem* pSelected = SelectedItem())
         editItem(pSelected);
 }
@@ -665,6 +610,8 @@ void CKivvoView::AfterEditing(std::function<void()> fnShow)
 
 void CKivvoView::OnPersonProperties()
 {
+    if (!MayRun(&SCommands::bPersonProperties, true))
+        return;
     RunPersonDialog(PersonOf(SelectedItem()));
 }
 
@@ -681,12 +628,15 @@ bool CKivvoView::RunPersonDialog(CPerson* pPerson)
 
 void CKivvoView::OnSendEmailToPerson()
 {
+    // Refused by the send itself, which says why.
     if (const CPerson* pPerson = PersonOf(SelectedItem()))
         emit SendEmailRequested(pPerson);
 }
 
 void CKivvoView::OnViewNotifications()
 {
+    if (!MayRun(&SCommands::bViewNotifications, false))
+        return;
     if (CMessageBox::Show(IDS_ASK_VIEW_NOTIFICATIONS, EBoxKind::YesNoDefaultNo) != IDYES)
         return;
     if (!CMessageBox::Tell(m_pDoc->CheckCurrentDrawing()))
@@ -705,7 +655,18 @@ void CKivvoView::ShowContextMenu(const QPoint& ptScreen)
         pMenu = m_menuRoot;
     else if (pSelected && pList && EntryOf(pSelected) && EntryOf(pSelected)->IsGroup())
         pMenu = m_menuGroup;
+    UpdateMenu(pMenu);
     pMenu->popup(ptScreen);
+}
+
+void CKivvoView::UpdateMenu(QMenu* pMenu) const
+{
+    const SCommands commands = Commands();
+    for (QAction* pAction : pMenu->actions()) {
+        if (const auto pState = m_contextStates.value(pAction))
+            pAction->setEnabled(commands.*pState);
+    }
+    m_menuMove->menuAction()->setEnabled(commands.bMoveToGroup);
 }
 
 void CKivvoView::contextMenuEvent(QContextMenuEvent* pEvent)
@@ -726,17 +687,8 @@ void CKivvoView::contextMenuEvent(QContextMenuEvent* pEvent)
         const QRect rect = pSelected ? visualItemRect(pSelected) : QRect();
         m_ptContextMenu = viewport()->mapToGlobal(rect.isValid() ? rect.bottomLeft() : QPoint());
     }
-    OnCommand(ID_CONTEXT_MENU);
+    ShowContextMenu(m_ptContextMenu);
     pEvent->accept();
-}
-
-bool CKivvoView::ChooseIfEnabled(int nID)
-{
-    CCmdUI cmdUI(nID);
-    if (!OnUpdateCommand(cmdUI) || !cmdUI.m_bEnabled)
-        return false;
-    emit CommandChosen(nID);
-    return true;
 }
 
 void CKivvoView::keyPressEvent(QKeyEvent* pEvent)
@@ -744,16 +696,24 @@ void CKivvoView::keyPressEvent(QKeyEvent* pEvent)
     // The keys of the context menus' commands, taken only while no name is being edited.
     const bool bPlain =
         pEvent->modifiers() == Qt::NoModifier || pEvent->modifiers() == Qt::KeypadModifier;
-    int nID = 0;
+    const SCommands commands = Commands();
+    Command command = nullptr;
+    bool bEnabled = false;
     // Insert adds into the group that is selected, or that holds the selected person.
-    if (bPlain && pEvent->key() == Qt::Key_Insert)
-        nID = SelectedGroupItem() ? ID_ADD_PERSON_TO_GROUP : ID_ADD_PERSON;
-    else if (bPlain && pEvent->key() == Qt::Key_Delete)
-        nID = SelectedItem() ? ID_DELETE_ITEM : 0;
-    else if (bPlain && (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter))
-        nID = ID_PERSON_PROPERTIES;
-    if (state() != QAbstractItemView::EditingState && nID != 0 && ChooseIfEnabled(nID)) {
+    if (bPlain && pEvent->key() == Qt::Key_Insert) {
+        const bool bIntoGroup = SelectedGroupItem() != nullptr;
+        command = bIntoGroup ? &CKivvoView::OnAddPersonToGroup : &CKivvoView::OnAddPerson;
+        bEnabled = bIntoGroup ? commands.bAddPersonToGroup : commands.bAddPerson;
+    } else if (bPlain && pEvent->key() == Qt::Key_Delete && SelectedItem()) {
+        command = &CKivvoView::OnDeleteItem;
+        bEnabled = commands.bDeleteItem;
+    } else if (bPlain && (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter)) {
+        command = &CKivvoView::OnPersonProperties;
+        bEnabled = commands.bPersonProperties;
+    }
+    if (state() != QAbstractItemView::EditingState && command && bEnabled) {
         pEvent->accept();
+        (this->*command)();
         return;
     }
     if (pEvent->key() == Qt::Key_F10 && pEvent->modifiers() == Qt::ShiftModifier) {

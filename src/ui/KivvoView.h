@@ -2,7 +2,6 @@
 
 #include "app/KivvoDoc.h"
 #include "model/ListItem.h"
-#include "platform/CmdTarget.h"
 
 #include <QHash>
 #include <QIcon>
@@ -21,11 +20,25 @@ class QTimer;
 // each group's persons under the group. Holds no list data: it keeps its own map between
 // entries and items, every command finds its entry through the selected item and changes the
 // list through the document's operations, and the document's signals keep the tree in step.
-class CKivvoView : public QTreeWidget, public CCmdTarget
+class CKivvoView : public QTreeWidget
 {
     Q_OBJECT
 
 public:
+    // Which of the tree's commands may run now, for the list shown and the selection.
+    struct SCommands
+    {
+        bool bAddPerson = false;
+        bool bAddGroup = false;
+        bool bAddPersonToGroup = false;
+        bool bDeleteItem = false;
+        bool bRenameItem = false;
+        bool bMoveToGroup = false;
+        bool bSendEmailToPerson = false;
+        bool bPersonProperties = false;
+        bool bViewNotifications = false;
+    };
+
     explicit CKivvoView(CKivvoDoc* pDoc, QWidget* pParent = nullptr);
 
     CKivvoDoc* GetDocument() const { return m_pDoc; }
@@ -35,7 +48,6 @@ public:
     CListItem* EntryOf(const QTreeWidgetItem* pItem) const;
     QTreeWidgetItem* ItemOf(const CListItem* pEntry) const { return m_items.value(pEntry); }
     QTreeWidgetItem* GetRootItem() const { return m_hRootItem; }
-    QMenu* ContextMenu(int nMenuId) const;
     // The groups of the list and "No group", for the selected person.
     QMenu* MoveMenu() const { return m_menuMove; }
 
@@ -47,8 +59,7 @@ public:
     bool DropOn(QTreeWidgetItem* pDragged, const QPoint& ptViewport);
 
     void OnUpdate(int nHint);
-    bool OnCommand(int nID) override;
-    bool OnUpdateCommand(CCmdUI& cmdUI) override;
+    SCommands Commands() const;
 
     // Takes the text of an in-place edit still open, as if the user had pressed Enter.
     void EndEditing();
@@ -56,11 +67,17 @@ public:
     // Opens the context menu of the selected item at a point of the screen.
     void ShowContextMenu(const QPoint& ptScreen);
 
+    // The tree's commands; each refuses when Commands() says no, however it was reached.
+    void OnAddPerson();
+    void OnAddGroup();
+    void OnAddPersonToGroup();
+    void OnDeleteItem();
+    void OnRenameItem();
+    void OnPersonProperties();
+    void OnSendEmailToPerson();
+    void OnViewNotifications();
+
 signals:
-    // A command picked in one of the view's context menus, for the frame to route.
-    void CommandChosen(int nID);
-    // The menu is about to show: its commands' states need updating.
-    void MenuAboutToShow(QMenu* pMenu);
     // Something that command states depend on changed.
     void StateChanged();
     // Send email was chosen for a person of the shown list.
@@ -99,9 +116,19 @@ private:
     bool DropTarget(QTreeWidgetItem* pDragged, const QPoint& ptViewport, CGroup*& pTarget) const;
     bool MoveItem(QTreeWidgetItem* pItem, CGroup* pGroup);
     void FillMoveMenu();
-    QMenu* BuildMenu(const QList<QPair<int, int>>& items);
-    // Asks the frame for the command when its update handler enables it; false otherwise.
-    bool ChooseIfEnabled(int nID);
+    using Command = void (CKivvoView::*)();
+    // One entry of a context menu: its text, its command and the state that enables it.
+    struct SContextItem
+    {
+        int nText;
+        Command command;
+        bool SCommands::*pState;
+    };
+    QMenu* BuildMenu(const QList<SContextItem>& items);
+    void UpdateMenu(QMenu* pMenu) const;
+    // Whether the command of that state may run now; an edit of a list being mailed is
+    // refused with the reason.
+    bool MayRun(bool SCommands::*pCommand, bool bEdit) const;
 
     void AddPerson(QTreeWidgetItem* pGroupItem);
     // The dialog of a person just added: OK keeps the addition with what was typed as one
@@ -110,17 +137,9 @@ private:
     // Ends the step being built and takes it back, leaving nothing to undo or redo.
     void DropLastStep();
     bool RunPersonDialog(CPerson* pPerson);
-    void OnAddPerson();
-    void OnAddGroup();
-    void OnAddPersonToGroup();
-    void OnDeleteItem();
-    void OnRenameItem();
     // Shows a message once the name editor has closed.
     void AfterEditing(std::function<void()> fnShow);
     void OnEndLabelEdit(QTreeWidgetItem* pItem, const QString& strText);
-    void OnPersonProperties();
-    void OnSendEmailToPerson();
-    void OnViewNotifications();
 
     CKivvoDoc* m_pDoc;
     QHash<const CListItem*, QTreeWidgetItem*> m_items;
@@ -136,4 +155,5 @@ private:
     QTimer* m_pLongPress;
     QPoint m_ptPress;
     QTreeWidgetItem* m_pEditedItem = nullptr;
+    QHash<const QAction*, bool SCommands::*> m_contextStates;
 };

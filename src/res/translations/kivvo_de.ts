@@ -553,6 +553,21 @@ Freie Software unter der GNU General Public License, Version 3 oder neuer</trans
         <translation>B&amp;eenden</translation>
     </message>
     <message>
+        <source>&amp;File</source>
+        <comment>IDS_FILE_MENU</comment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <comment>IDS_MENU_FILE_NEW</comment>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <comment>IDS_MENU_OPEN_RECENT</comment>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
         <source>&amp;Rename</source>
         <comment>IDS_MENU_ROOT_RENAME</comment>
         <translation>&amp;Umbenennen</translation>

@@ -553,6 +553,21 @@ Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior<
         <translation>&amp;Salir</translation>
     </message>
     <message>
+        <source>&amp;File</source>
+        <comment>IDS_FILE_MENU</comment>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <comment>IDS_MENU_FILE_NEW</comment>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <comment>IDS_MENU_OPEN_RECENT</comment>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
         <source>&amp;Rename</source>
         <comment>IDS_MENU_ROOT_RENAME</comment>
         <translation>&amp;Cambiar nombre</translation>

@@ -553,6 +553,21 @@ Logiciel libre sous licence publique générale GNU (GNU GPL), version 3 ou ult�
         <translation>&amp;Quitter</translation>
     </message>
     <message>
+        <source>&amp;File</source>
+        <comment>IDS_FILE_MENU</comment>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <comment>IDS_MENU_FILE_NEW</comment>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <comment>IDS_MENU_OPEN_RECENT</comment>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
         <source>&amp;Rename</source>
         <comment>IDS_MENU_ROOT_RENAME</comment>
         <translation>&amp;Renommer</translation>

@@ -553,6 +553,21 @@ Software libero distribuito secondo i termini della GNU General Public License, 
         <translation>&amp;Esci</translation>
     </message>
     <message>
+        <source>&amp;File</source>
+        <comment>IDS_FILE_MENU</comment>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <comment>IDS_MENU_FILE_NEW</comment>
+        <translation>N&amp;uovo</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <comment>IDS_MENU_OPEN_RECENT</comment>
+        <translation>Apri &amp;recenti</translation>
+    </message>
+    <message>
         <source>&amp;Rename</source>
         <comment>IDS_MENU_ROOT_RENAME</comment>
         <translation>&amp;Rinomina</translation>

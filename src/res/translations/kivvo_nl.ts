@@ -553,6 +553,21 @@ Vrije software onder de GNU General Public License, versie 3 of later</translati
         <translation>A&amp;fsluiten</translation>
     </message>
     <message>
+        <source>&amp;File</source>
+        <comment>IDS_FILE_MENU</comment>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <comment>IDS_MENU_FILE_NEW</comment>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <comment>IDS_MENU_OPEN_RECENT</comment>
+        <translation>&amp;Recent geopend</translation>
+    </message>
+    <message>
         <source>&amp;Rename</source>
         <comment>IDS_MENU_ROOT_RENAME</comment>
         <translation>Naam &amp;wijzigen</translation>
