@@ -18,9 +18,9 @@ namespace {
 class CSilentMessages : public CMessageHandler
 {
 public:
-    int Show(int, EBoxKind kind, const QString&) override
+    EAnswer Show(int, EBoxKind kind, const QString&) override
     {
-        return kind == EBoxKind::YesNoQuestion ? IDYES : IDOK;
+        return kind == EBoxKind::YesNoQuestion ? EAnswer::Yes : EAnswer::Ok;
     }
 };
 
@@ -133,7 +133,10 @@ void BM_DrawTightList(benchmark::State& state)
     CCircle circle(1000, 500, 500);
     DrawBench(state, circle, 1);
 }
-BENCHMARK(BM_DrawTightList)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DrawTightList)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // Impossible: one group of 600 among 1,000 (no previous drawing could exist either).
 void BM_DrawImpossibleList(benchmark::State& state)
@@ -242,7 +245,13 @@ void BM_ExactCheck(benchmark::State& state)
         nUnexpected += circle.list.CanBeDrawn(&circle.previous, strWhy) == bPossible ? 0 : 1;
     state.counters["unexpected"] = nUnexpected;
 }
-BENCHMARK(BM_ExactCheck)->Arg(5)->Arg(5000)->Arg(6000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ExactCheck)
+    ->Arg(5)
+    ->Arg(5000)
+    ->Arg(6000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_DrawLargeCircleWithHistory(benchmark::State& state)
 {

@@ -5,7 +5,6 @@
 #include "notify/Base64Lines.h"
 #include "notify/MailJobSource.h"
 #include "notify/MailMessage.h"
-#include "notify/MapiInit.h"
 #include "notify/NotificationComposer.h"
 #include "platform/Archive.h"
 #include "platform/Framework.h"
@@ -21,15 +20,13 @@
 
 namespace {
 
-CMapiInit g_mapi;
-
 class CSilentMessages : public CMessageHandler
 {
 public:
-    int Show(int nId, EBoxKind kind, const QString&) override
+    EAnswer Show(int nId, EBoxKind kind, const QString&) override
     {
         m_nLast = nId;
-        return kind == EBoxKind::YesNoQuestion ? IDYES : IDOK;
+        return kind == EBoxKind::YesNoQuestion ? EAnswer::Yes : EAnswer::Ok;
     }
     int m_nLast = 0;
 };
@@ -77,9 +74,9 @@ void BM_ComposeEveryNotification(benchmark::State& state)
     const CNameList& list = *doc.GetCurrentList();
     qsizetype nBytes = 0;
     for (auto _ : state) {
-        const CNotificationComposer composer(
-            &list, CKivvoDoc::GetPreviousList(doc.GetCurrentNode()), CSettings().m_strFooter,
-            CTextLanguage());
+        const CNotificationComposer composer(&list,
+                                             CKivvoDoc::GetPreviousList(doc.GetCurrentNode()),
+                                             CSettings().m_strFooter, CTextLanguage());
         list.ForEachPerson([&](CPerson* pPerson) {
             QString strBody;
             composer.Compose(pPerson, strBody);

@@ -3,7 +3,6 @@
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
-#include "notify/MapiInit.h"
 #include "notify/SendRun.h"
 #include "support/SmtpTestServer.h"
 
@@ -14,7 +13,6 @@
 
 namespace {
 
-CMapiInit g_mapi;
 constexpr int kPersons = 200;
 
 void BM_SendTwoHundredNotifications(benchmark::State& state)

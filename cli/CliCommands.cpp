@@ -253,12 +253,10 @@ int CCliCommands::New()
 
 int CCliCommands::Lists()
 {
-    CCliUserInterface ui;
     CKivvoDoc doc;
-    doc.SetUserInterface(&ui);
     if (!Open(doc))
         return kExitFailed;
-    for (const QString& strName : ui.Selector().Items())
+    for (const QString& strName : doc.ListNames())
         Print(strName + u'\n');
     return kExitOk;
 }
@@ -273,15 +271,13 @@ bool CCliCommands::ListIndex(int& nList)
     return bOk && nList >= 0;
 }
 
-int CCliCommands::OpenAtList(CKivvoDoc& doc, CCliUserInterface& ui, int nList)
+int CCliCommands::OpenAtList(CKivvoDoc& doc, int nList)
 {
-    doc.SetUserInterface(&ui);
     if (!Open(doc))
         return kExitFailed;
     if (nList >= doc.GetListCount())
         return Fail(IDS_CLI_NO_SUCH_LIST, {nList, doc.GetListCount()});
-    ui.GetListSelector()->SetCurSel(nList);
-    doc.OnListSelected();
+    doc.SelectList(nList);
     return kExitOk;
 }
 
@@ -290,9 +286,8 @@ int CCliCommands::Report()
     int nList = 0;
     if (!ListIndex(nList))
         return UsageError(CStringTable::Format(IDS_CLI_BAD_NUMBER, {m_parser.value("list")}));
-    CCliUserInterface ui;
     CKivvoDoc doc;
-    if (const int nExit = OpenAtList(doc, ui, nList))
+    if (const int nExit = OpenAtList(doc, nList))
         return nExit;
     QString strReport;
     doc.GetCurrentList()->FormatReport(strReport, m_parser.isSet("gift-to"));
@@ -588,9 +583,8 @@ int CCliCommands::Export()
         return UsageError(CStringTable::Format(IDS_CLI_BAD_NUMBER, {m_parser.value("list")}));
     if (!m_parser.isSet("csv"))
         return UsageError(CStringTable::Load(IDS_EXPORT_NEEDS_CSV));
-    CCliUserInterface ui;
     CKivvoDoc doc;
-    if (const int nExit = OpenAtList(doc, ui, nList))
+    if (const int nExit = OpenAtList(doc, nList))
         return nExit;
     const CNameList& list = *doc.GetCurrentList();
     const QByteArray csv = CParticipantExport::Csv(list);
@@ -678,9 +672,8 @@ int CCliCommands::Notification()
     if (!ListIndex(nList))
         return UsageError(CStringTable::Format(IDS_CLI_BAD_NUMBER, {m_parser.value("list")}));
     m_app.Initialise(); // the footer comes from the settings
-    CCliUserInterface ui;
     CKivvoDoc doc;
-    if (const int nExit = OpenAtList(doc, ui, nList))
+    if (const int nExit = OpenAtList(doc, nList))
         return nExit;
     const CPerson* pPerson = doc.GetCurrentList()->FindPerson(m_args.at(0));
     if (!pPerson)
@@ -698,9 +691,7 @@ int CCliCommands::Send()
     if (!m_app.m_settings.IsMailSetUp())
         return Fail(IDS_CLI_MAIL_NOT_SET_UP, {MailOptionsToSet(m_app.m_settings)});
     CKivvoApp::LoadContactsProc(&m_app);
-    CCliUserInterface ui;
     CKivvoDoc doc;
-    doc.SetUserInterface(&ui);
     if (!Open(doc))
         return kExitFailed;
     QList<const CPerson*> persons;

@@ -73,7 +73,7 @@ private:
     // The --list option: false when it is not a number of 0 or more.
     bool ListIndex(int& nList);
     // Opens the file with drawing nList current; an exit status other than 0 on failure.
-    int OpenAtList(CKivvoDoc& doc, CCliUserInterface& ui, int nList);
+    int OpenAtList(CKivvoDoc& doc, int nList);
     int SaveAndReport(CKivvoDoc& doc, const QString& strMessage);
 
     QTextStream& m_out;
@@ -83,6 +83,6 @@ private:
     QCommandLineParser m_parser;
     QString m_strFile;
     std::optional<CTextLanguage> m_runLanguage; // --language: of the e-mails and cards
-    QStringList m_args; // positional arguments after the file
+    QStringList m_args;                         // positional arguments after the file
     std::unique_ptr<CDocumentLock> m_pLock;
 };

@@ -1,7 +1,6 @@
 #include "CliCommands.h"
 #include "CliMessageHandler.h"
 #include "app/KivvoApp.h"
-#include "notify/MapiInit.h"
 #include "platform/Framework.h"
 #include "platform/LazyKeyring.h"
 #include "res/Resource.h"
@@ -16,9 +15,6 @@
 #include <memory>
 
 namespace {
-
-// The mail library lives as long as the process.
-CMapiInit g_mapi;
 
 // Paper cards need fonts, which only a GUI application has; it never shows a window, and
 // needs no display.

@@ -49,7 +49,7 @@ QStringList CachedRecords(CKivvoApp& app)
 class CThreadNotingHandler : public CRecordingMessageHandler
 {
 public:
-    int Show(int nStringId, EBoxKind kind, const QString& strText) override
+    EAnswer Show(int nStringId, EBoxKind kind, const QString& strText) override
     {
         m_threads.append(QThread::currentThread());
         return CRecordingMessageHandler::Show(nStringId, kind, strText);

@@ -6,13 +6,13 @@
 #include "res/Resource.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QApplication>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
@@ -57,18 +57,18 @@ private slots:
 void TestDialogs::questionAnswers_data()
 {
     QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<EAnswer>("answer");
 
-    QTest::newRow("Yes") << "yes" << int(IDYES);
-    QTest::newRow("No") << "no" << int(IDNO);
-    QTest::newRow("window closed") << "close" << int(IDNO);
-    QTest::newRow("Escape") << "escape" << int(IDNO);
+    QTest::newRow("Yes") << "yes" << EAnswer::Yes;
+    QTest::newRow("No") << "no" << EAnswer::No;
+    QTest::newRow("window closed") << "close" << EAnswer::No;
+    QTest::newRow("Escape") << "escape" << EAnswer::No;
 }
 
 void TestDialogs::questionAnswers()
 {
     QFETCH(QString, action);
-    QFETCH(int, answer);
+    QFETCH(EAnswer, answer);
     QString strShown;
     QString strTitle;
     WhenBoxIsUp([&](QMessageBox* pBox) {
@@ -138,13 +138,13 @@ void TestDialogs::boxFromAnotherThread()
         pBox->button(QMessageBox::Yes)->click();
     });
     CQtMessageHandler handler;
-    int nAnswer = 0;
+    EAnswer answer = EAnswer::Cancel;
     QThread* pWorker = QThread::create(
-        [&] { nAnswer = handler.Show(0, EBoxKind::YesNoQuestion, "From the loader"); });
+        [&] { answer = handler.Show(0, EBoxKind::YesNoQuestion, "From the loader"); });
     pWorker->start();
     QTRY_VERIFY(pWorker->isFinished());
     delete pWorker;
-    QCOMPARE(nAnswer, int(IDYES));
+    QCOMPARE(answer, EAnswer::Yes);
     QCOMPARE(pBoxThread, QThread::currentThread());
 }
 
@@ -181,9 +181,9 @@ void TestDialogs::soundsAreFoundBesideTheProgram()
          {"kvstart.wav", "kvnext.wav", "kvprev.wav", "kvshow.wav", "kvend.wav"})
         QVERIFY2(!player.Locate(pSound).isEmpty(), pSound);
     QVERIFY(player.Locate("missing.wav").isEmpty());
-    player.Play("missing.wav"); // silently nothing
+    player.Play("missing.wav");         // silently nothing
     QVERIFY(!player.IsBackendLoaded()); // the audio libraries wait for the first sound
-    player.Play("kvnext.wav");  // returns at once, with or without an audio device
+    player.Play("kvnext.wav");          // returns at once, with or without an audio device
     QVERIFY(player.IsBackendLoaded());
 }
 
@@ -202,8 +202,7 @@ void TestDialogs::detailsDialog()
     QCOMPARE(dialog.Details(), details);
     auto* pHasDate = dialog.findChild<QCheckBox*>("hasDate");
     QCOMPARE(pHasDate->isEnabled(), !past);
-    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok) != nullptr,
-             !past);
+    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok) != nullptr, !past);
     if (past)
         return;
     // Spaces around a text are not kept; no date is no date, whatever the field shows.

@@ -237,23 +237,23 @@ void TestDiskFile::linkKeepsPointingAtTheSavedFile()
 void TestDiskFile::changedOnDiskAsksFirst_data()
 {
     QTest::addColumn<int>("change"); // 0 none, 1 rewritten in place, 2 replaced
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<EAnswer>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("saved");
 
-    QTest::newRow("unchanged: no question") << 0 << int(IDNO) << false << true;
-    QTest::newRow("rewritten, No keeps the other change") << 1 << int(IDNO) << true << false;
-    QTest::newRow("replaced, No keeps the other change") << 2 << int(IDNO) << true << false;
-    QTest::newRow("replaced, Yes saves") << 2 << int(IDYES) << true << true;
+    QTest::newRow("unchanged: no question") << 0 << EAnswer::No << false << true;
+    QTest::newRow("rewritten, No keeps the other change") << 1 << EAnswer::No << true << false;
+    QTest::newRow("replaced, No keeps the other change") << 2 << EAnswer::No << true << false;
+    QTest::newRow("replaced, Yes saves") << 2 << EAnswer::Yes << true << true;
     // Another program holds the lock while the save begins and changes the file before it
     // lets go: the save waits for it and then sees its change.
-    QTest::newRow("changed under the lock while saving") << 3 << int(IDNO) << true << false;
+    QTest::newRow("changed under the lock while saving") << 3 << EAnswer::No << true << false;
 }
 
 void TestDiskFile::changedOnDiskAsksFirst()
 {
     QFETCH(int, change);
-    QFETCH(int, answer);
+    QFETCH(EAnswer, answer);
     QFETCH(bool, asked);
     QFETCH(bool, saved);
     QTemporaryDir dir;

@@ -87,7 +87,7 @@ void TestDrawNamesDlg::init()
 {
     m_pSounds = std::make_unique<CRecordingSoundPlayer>();
     m_pMessages = std::make_unique<CRecordingMessageHandler>();
-    m_pMessages->AnswerAllQuestions(IDYES);
+    m_pMessages->AnswerAllQuestions(EAnswer::Yes);
 }
 
 void TestDrawNamesDlg::cleanup()
@@ -354,7 +354,7 @@ void TestDrawNamesDlg::endingTheRoundEarlyAsks_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("looked"); // participants who saw their name first
     QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<EAnswer>("answer");
     QTest::addColumn<QString>("question"); // empty: none asked
 
     const QString strThree =
@@ -362,13 +362,13 @@ void TestDrawNamesDlg::endingTheRoundEarlyAsks_data()
     const QString strOne =
         QStringLiteral("1 participant has not seen his name yet. End the round?");
     const int nDraw = CDrawNamesDlg::kDrawMode;
-    QTest::newRow("OK, nobody looked, No") << "ok" << 0 << nDraw << int(IDNO) << strThree;
-    QTest::newRow("OK, nobody looked, Yes") << "ok" << 0 << nDraw << int(IDYES) << strThree;
-    QTest::newRow("Escape, two looked") << "escape" << 2 << nDraw << int(IDNO) << strOne;
-    QTest::newRow("close button, two looked") << "close" << 2 << nDraw << int(IDYES) << strOne;
-    QTest::newRow("everybody looked") << "ok" << 3 << nDraw << int(IDNO) << QString();
+    QTest::newRow("OK, nobody looked, No") << "ok" << 0 << nDraw << EAnswer::No << strThree;
+    QTest::newRow("OK, nobody looked, Yes") << "ok" << 0 << nDraw << EAnswer::Yes << strThree;
+    QTest::newRow("Escape, two looked") << "escape" << 2 << nDraw << EAnswer::No << strOne;
+    QTest::newRow("close button, two looked") << "close" << 2 << nDraw << EAnswer::Yes << strOne;
+    QTest::newRow("everybody looked") << "ok" << 3 << nDraw << EAnswer::No << QString();
     QTest::newRow("viewing notifications")
-        << "escape" << 0 << int(CDrawNamesDlg::kShowMode) << int(IDNO) << QString();
+        << "escape" << 0 << int(CDrawNamesDlg::kShowMode) << EAnswer::No << QString();
 }
 
 void TestDrawNamesDlg::endingTheRoundEarlyAsks()
@@ -376,7 +376,7 @@ void TestDrawNamesDlg::endingTheRoundEarlyAsks()
     QFETCH(QString, how);
     QFETCH(int, looked);
     QFETCH(int, mode);
-    QFETCH(int, answer);
+    QFETCH(EAnswer, answer);
     QFETCH(QString, question);
     m_pMessages->AnswerAllQuestions(answer);
     Open("Ann>Bob, Bob>Cid, Cid>Ann", mode);
@@ -400,7 +400,7 @@ void TestDrawNamesDlg::endingTheRoundEarlyAsks()
     QCOMPARE(m_pMessages->m_boxes.size(), 1);
     QCOMPARE(m_pMessages->m_boxes.at(0).m_strText, question);
     QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
-    QCOMPARE(m_pDialog->isVisible(), answer != IDYES);
+    QCOMPARE(m_pDialog->isVisible(), answer != EAnswer::Yes);
 }
 
 QTEST_MAIN(TestDrawNamesDlg)

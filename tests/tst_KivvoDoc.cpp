@@ -6,7 +6,6 @@
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
-#include "support/RecordingUserInterface.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -41,29 +40,26 @@ private slots:
     void copyRefusedAt255Lists();
     void listSelector();
     void listSelectorReachesListsOfTheSameName();
-
-private:
-    CRecordingUserInterface m_ui;
 };
 
 void TestKivvoDoc::init()
 {
-    m_ui = {};
     CFramework::SetSeedSource([] { return 7u; });
 }
 
 void TestKivvoDoc::newDocument()
 {
     CKivvoDoc doc;
-    doc.SetUserInterface(&m_ui);
     QSignalSpy updates(&doc, &CDocument::ViewsUpdated);
+    QSignalSpy lists(&doc, &CKivvoDoc::ListsChanged);
     QVERIFY(doc.OnNewDocument());
+    QCOMPARE(lists.count(), 1);
     QCOMPARE(doc.GetListCount(), 1);
     QCOMPARE(doc.GetCurrentList(), doc.GetNewestList());
     QCOMPARE(doc.GetCurrentList()->m_strName, QStringLiteral("List"));
     QCOMPARE(doc.GetCurrentList()->m_pFirst, nullptr);
-    QCOMPARE(m_ui.m_selector.Items(), QStringList{"List"});
-    QCOMPARE(m_ui.m_selector.GetCurSel(), 0);
+    QCOMPARE(doc.ListNames(), QStringList{"List"});
+    QCOMPARE(doc.CurrentListIndex(), 0);
     QCOMPARE(updates.count(), 1);
     QVERIFY(!doc.IsModified());
 }
@@ -139,12 +135,10 @@ void TestKivvoDoc::drawUsesNewestAndItsPrevious()
     // The previous list leaves the newest one drawing. An older list is current, yet the
     // newest is drawn, made current, and revealed.
     CRecordingMessageHandler messages;
-    messages.AnswerAllQuestions(IDYES);
+    messages.AnswerAllQuestions(EAnswer::Yes);
     CKivvoDoc doc;
-    doc.SetUserInterface(&m_ui);
     LoadDocument(doc, {"Ann, Bob, Cid", "Ann>Cid, Bob>Ann, Cid>Bob", "Ann>Bob, Bob>Cid, Cid>Ann"});
-    m_ui.m_selector.SetCurSel(2);
-    doc.OnListSelected();
+    doc.SelectList(2);
     QCOMPARE(doc.GetCurrentNode(), NodeAt(doc, 2));
 
     QVERIFY(doc.DrawNames());
@@ -152,13 +146,12 @@ void TestKivvoDoc::drawUsesNewestAndItsPrevious()
     QCOMPARE(DescribeList(newest), QStringLiteral("Ann>Bob, Bob>Cid, Cid>Ann"));
     QCOMPARE(DescribeList(*NodeAt(doc, 1)->m_pList), QStringLiteral("Ann>Cid, Bob>Ann, Cid>Bob"));
     QCOMPARE(doc.GetCurrentNode(), doc.GetHeadNode());
-    QCOMPARE(m_ui.m_selector.GetCurSel(), 0);
+    QCOMPARE(doc.CurrentListIndex(), 0);
 }
 
 void TestKivvoDoc::failedDrawChangesNothing()
 {
     CKivvoDoc doc;
-    doc.SetUserInterface(&m_ui);
     LoadDocument(doc, {"Fam[Ann, Bob, Cid]"});
     const CDocResult result = doc.DrawNames();
     QVERIFY(!result);
@@ -171,14 +164,14 @@ void TestKivvoDoc::failedDrawChangesNothing()
 void TestKivvoDoc::copyForNextExchange()
 {
     CKivvoDoc doc;
-    doc.SetUserInterface(&m_ui);
     LoadDocument(doc, {"Ann>Bob, Fam[Bob>Cid, Cid>Ann]", "Ann, Fam[Bob, Cid]"});
     doc.GetNewestList()->m_strName = QStringLiteral("Christmas 2004");
-    m_ui.m_selector.SetCurSel(1);
-    doc.OnListSelected(); // the copy is made from the newest list whichever is current
+    doc.SelectList(1); // the copy is made from the newest list whichever is current
     QSignalSpy updates(&doc, &CDocument::ViewsUpdated);
+    QSignalSpy lists(&doc, &CKivvoDoc::ListsChanged);
 
     const CDocResult result = doc.CopyForNextExchange();
+    QVERIFY(!lists.isEmpty());
     QVERIFY(result);
     QCOMPARE(result.MessageId(), IDS_COPY_DONE);
     QCOMPARE(doc.GetListCount(), 3);
@@ -187,9 +180,8 @@ void TestKivvoDoc::copyForNextExchange()
     QCOMPARE(DescribeList(*doc.GetNewestList()), QStringLiteral("Ann, Fam[Bob, Cid]"));
     QCOMPARE(DescribeList(*NodeAt(doc, 1)->m_pList),
              QStringLiteral("Ann>Bob, Fam[Bob>Cid, Cid>Ann]"));
-    QCOMPARE(m_ui.m_selector.Items(),
-             (QStringList{"Christmas 2004 New Copy", "Christmas 2004", "List"}));
-    QCOMPARE(m_ui.m_selector.GetCurSel(), 0);
+    QCOMPARE(doc.ListNames(), (QStringList{"Christmas 2004 New Copy", "Christmas 2004", "List"}));
+    QCOMPARE(doc.CurrentListIndex(), 0);
     QCOMPARE(updates.count(), 1);
     QVERIFY(doc.IsModified());
 }
@@ -197,7 +189,6 @@ void TestKivvoDoc::copyForNextExchange()
 void TestKivvoDoc::copyRefusedAt255Lists()
 {
     CKivvoDoc doc;
-    doc.SetUserInterface(&m_ui);
     LoadDocument(doc, {"Ann, Bob, Cid"});
     for (int i = 1; i < CKivvoDoc::kMaxLists; ++i)
         doc.CopyForNextExchange();
@@ -209,46 +200,42 @@ void TestKivvoDoc::copyRefusedAt255Lists()
     QVERIFY(!result);
     QVERIFY(result.Message().contains(QStringLiteral("255")));
     QCOMPARE(doc.GetListCount(), 255);
-    QCOMPARE(m_ui.m_selector.GetCount(), 255);
+    QCOMPARE(doc.ListNames().size(), 255);
     QVERIFY(!doc.IsModified());
 }
 
 void TestKivvoDoc::listSelector()
 {
     CKivvoDoc doc;
-    doc.SetUserInterface(&m_ui);
     LoadDocument(doc, {"Ann", "Bob", "Cid"});
     NodeAt(doc, 0)->m_pList->m_strName = QStringLiteral("2006");
     NodeAt(doc, 1)->m_pList->m_strName = QStringLiteral("2005");
     NodeAt(doc, 2)->m_pList->m_strName = QStringLiteral("2004");
-    doc.FillListSelector();
-    QCOMPARE(m_ui.m_selector.Items(), (QStringList{"2006", "2005", "2004"}));
-    QCOMPARE(m_ui.m_selector.GetCurSel(), 0);
+    doc.NotifyListsChanged();
+    QCOMPARE(doc.ListNames(), (QStringList{"2006", "2005", "2004"}));
+    QCOMPARE(doc.CurrentListIndex(), 0);
 
     QSignalSpy updates(&doc, &CDocument::ViewsUpdated);
-    m_ui.m_selector.SetCurSel(1);
-    doc.OnListSelected();
+    doc.SelectList(1);
     QCOMPARE(doc.GetCurrentList(), NodeAt(doc, 1)->m_pList);
     QCOMPARE(updates.count(), 1);
     QCOMPARE(updates.at(0).at(0).toInt(), HINT_LIST_CHANGED);
     QVERIFY(!doc.IsModified());
 
-    doc.FillListSelector(); // e.g. after the current list was renamed
-    QCOMPARE(m_ui.m_selector.GetCurSel(), 1);
+    doc.NotifyListsChanged(); // e.g. after the current list was renamed
+    QCOMPARE(doc.CurrentListIndex(), 1);
 }
 
 void TestKivvoDoc::listSelectorReachesListsOfTheSameName()
 {
     // Drawings often keep the default name; each must still be reachable.
     CKivvoDoc doc;
-    doc.SetUserInterface(&m_ui);
     LoadDocument(doc, {"Ann", "Bob", "Cid"});
     for (int i = 0; i < 3; ++i) {
-        m_ui.m_selector.SetCurSel(i);
-        doc.OnListSelected();
+        doc.SelectList(i);
         QCOMPARE(doc.GetCurrentNode(), NodeAt(doc, i));
-        doc.FillListSelector();
-        QCOMPARE(m_ui.m_selector.GetCurSel(), i);
+        doc.NotifyListsChanged();
+        QCOMPARE(doc.CurrentListIndex(), i);
     }
 }
 

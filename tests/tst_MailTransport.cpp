@@ -1,8 +1,8 @@
 // The SMTP transport against a real server on loopback.
 #include "app/Settings.h"
+#include "notify/LazyMailSession.h"
 #include "notify/MailMessage.h"
 #include "notify/MailTransport.h"
-#include "notify/MapiInit.h"
 #include "support/MessageCheck.h"
 #include "support/SmtpTestServer.h"
 
@@ -11,8 +11,6 @@
 #include <QTest>
 
 namespace {
-
-CMapiInit g_mapi;
 
 CSettings Account(int nPort, const QString& strUser = {}, const QString& strPassword = {})
 {
@@ -62,7 +60,7 @@ private:
 
 void TestMailTransport::initTestCase()
 {
-    QVERIFY(g_mapi.IsOk());
+    QVERIFY(CLazyMailSession::SupportsTls());
     QVERIFY(CSmtpTestServer::MakeCertificate(m_dir.path(), m_strCert, m_strKey));
 }
 
@@ -206,12 +204,11 @@ void TestMailTransport::messageAsReceived()
     QVERIFY2(server.IsReady(), qPrintable(server.ErrorOutput()));
     CMailTransport mail;
     mail.Configure(Account(server.Port()));
-    QCOMPARE(mail.Logon(), S_OK);
+    QVERIFY(mail.Logon());
     const QString strBody =
         QStringLiteral("Hi Zoë!\r\n\r\nŁukasz gives to 李雷 🎁.\r\n.\r\n..\r\nThank you.\r\n");
-    QCOMPARE(
-        mail.Send("zoe@example.com", QStringLiteral("Noël 2026\r\nBcc: evil@example.com"), strBody),
-        S_OK);
+    QVERIFY(mail.Send("zoe@example.com", QStringLiteral("Noël 2026\r\nBcc: evil@example.com"),
+                      strBody));
     QVERIFY(server.WaitForMessages(1));
     const CSmtpTestServer::CMessage message = server.Messages().at(0);
     QCOMPARE(message.m_strFrom, "santa@example.com");
@@ -293,8 +290,8 @@ void TestMailTransport::severalRecipients()
     CSmtpTestServer server;
     CMailTransport mail;
     mail.Configure(Account(server.Port()));
-    QCOMPARE(mail.Logon(), S_OK);
-    QCOMPARE(mail.Send(";ann@example.com;;bob@example.com;", "List", "Body"), S_OK);
+    QVERIFY(mail.Logon());
+    QVERIFY(mail.Send(";ann@example.com;;bob@example.com;", "List", "Body"));
     QVERIFY(server.WaitForMessages(1));
     const CSmtpTestServer::CMessage message = server.Messages().at(0);
     QCOMPARE(message.m_recipients, (QStringList{"ann@example.com", "bob@example.com"}));
@@ -315,9 +312,9 @@ void TestMailTransport::unsafeOrEmptyAddressSendsNothing()
     CSmtpTestServer server;
     CMailTransport mail;
     mail.Configure(Account(server.Port()));
-    QCOMPARE(mail.Logon(), S_OK);
-    QVERIFY(FAILED(mail.Send(to, "List", "Body")));
-    QCOMPARE(mail.Send("ok@example.com", "List", "Body"), S_OK);
+    QVERIFY(mail.Logon());
+    QVERIFY(!mail.Send(to, "List", "Body"));
+    QVERIFY(mail.Send("ok@example.com", "List", "Body"));
     QVERIFY(server.WaitForMessages(1));
     QCOMPARE(server.Messages().size(), 1);
     QCOMPARE(server.Messages().at(0).m_recipients, QStringList{"ok@example.com"});
@@ -328,9 +325,9 @@ void TestMailTransport::refusedRecipientFailsThatSendOnly()
     CSmtpTestServer server({"--refuse", "nobody@example.com"});
     CMailTransport mail;
     mail.Configure(Account(server.Port()));
-    QCOMPARE(mail.Logon(), S_OK);
-    QVERIFY(FAILED(mail.Send("ann@example.com;nobody@example.com", "List", "Body")));
-    QCOMPARE(mail.Send("bob@example.com", "List", "Body"), S_OK);
+    QVERIFY(mail.Logon());
+    QVERIFY(!mail.Send("ann@example.com;nobody@example.com", "List", "Body"));
+    QVERIFY(mail.Send("bob@example.com", "List", "Body"));
     QVERIFY(server.WaitForMessages(1));
     const QList<CSmtpTestServer::CMessage> messages = server.Messages();
     QCOMPARE(messages.size(), 1);
@@ -342,10 +339,10 @@ void TestMailTransport::serverGoingAwayBetweenSends()
     CSmtpTestServer server;
     CMailTransport mail;
     mail.Configure(Account(server.Port()));
-    QCOMPARE(mail.Logon(), S_OK);
-    QCOMPARE(mail.Send("ann@example.com", "List", "First"), S_OK);
+    QVERIFY(mail.Logon());
+    QVERIFY(mail.Send("ann@example.com", "List", "First"));
     QVERIFY(server.DropConnections());
-    QCOMPARE(mail.Send("bob@example.com", "List", "Second"), S_OK);
+    QVERIFY(mail.Send("bob@example.com", "List", "Second"));
     QVERIFY(server.WaitForMessages(2));
     QCOMPARE(server.Messages().at(1).Body(), "Second");
     QCOMPARE(server.ConnectionCount(), 2);
@@ -360,14 +357,15 @@ void TestMailTransport::serverThatIsNotThere()
     }
     CMailTransport mail;
     mail.Configure(Account(nPort));
-    QVERIFY(FAILED(mail.Logon()));
-    QCOMPARE(mail.m_bLoggedOn, 0);
+    QVERIFY(!mail.Logon());
+    QVERIFY(!mail.IsLoggedOn());
 }
 
 void TestMailTransport::sendBeforeLogonFails()
 {
     CMailTransport mail;
-    QCOMPARE(mail.Send("ann@example.com", "List", "Body"), E_FAIL);
+    QVERIFY(!mail.Send("ann@example.com", "List", "Body"));
+    QCOMPARE(mail.LastResult().m_error, ESmtpError::Unreachable);
 }
 
 void TestMailTransport::oneConnectionForManySends()
@@ -375,9 +373,9 @@ void TestMailTransport::oneConnectionForManySends()
     CSmtpTestServer server;
     CMailTransport mail;
     mail.Configure(Account(server.Port()));
-    QCOMPARE(mail.Logon(), S_OK);
+    QVERIFY(mail.Logon());
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(mail.Send(QStringLiteral("p%1@example.com").arg(i), "List", "Body"), S_OK);
+        QVERIFY(mail.Send(QStringLiteral("p%1@example.com").arg(i), "List", "Body"));
     QVERIFY(server.WaitForMessages(5));
     QCOMPARE(server.ConnectionCount(), 1);
 }
@@ -390,12 +388,12 @@ void TestMailTransport::authenticationOverStartTls()
 
     CMailTransport wrong;
     wrong.Configure(Account(server.Port(), "santa", "wrong"));
-    QVERIFY(FAILED(wrong.Logon()));
+    QVERIFY(!wrong.Logon());
 
     CMailTransport mail;
     mail.Configure(Account(server.Port(), "santa", "ho ho ho"));
-    QCOMPARE(mail.Logon(), S_OK);
-    QCOMPARE(mail.Send("ann@example.com", "List", "Über TLS"), S_OK);
+    QVERIFY(mail.Logon());
+    QVERIFY(mail.Send("ann@example.com", "List", "Über TLS"));
     QVERIFY(server.WaitForMessages(1));
     QVERIFY(server.Messages().at(0).m_bTls);
     QCOMPARE(server.Messages().at(0).Body(), "Über TLS");

@@ -278,12 +278,12 @@ void TestMainFrame::Change(const QString& strChange)
         });
         Trigger(EAction::Rules);
     } else if (strChange == "draw") {
-        m_pMessages->Answer(IDS_ASK_DRAW_NOW, IDYES);
+        m_pMessages->Answer(IDS_ASK_DRAW_NOW, EAnswer::Yes);
         Trigger(EAction::DrawNames);
         // Drawn in the background: done once the offer to send is made.
         QTRY_VERIFY(m_pMessages->Ids().contains(IDS_ASK_SEND_NOW));
     } else if (strChange == "copy") {
-        m_pMessages->Answer(IDS_ASK_COPY_LIST, IDYES);
+        m_pMessages->Answer(IDS_ASK_COPY_LIST, EAnswer::Yes);
         Trigger(EAction::CopyForNext);
     } else if (strChange == "import") {
         const QString strPath = WriteFile("in.csv", "Gus,gus@example.com,,Fam\nHal\n");
@@ -431,7 +431,7 @@ void TestMainFrame::addToGroupAndDelete()
     QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
     QCOMPARE(Tree(), "List[Ann, Fam[Bob, Person, Person1], Solo[Dan], Person2, New Group, "
                      "New Group]");
-    m_pMessages->Answer(IDS_ASK_DELETE_GROUP, IDYES);
+    m_pMessages->Answer(IDS_ASK_DELETE_GROUP, EAnswer::Yes);
     Trigger(EAction::DeleteItem);
     Select("Dan");
     Trigger(EAction::DeleteItem);
@@ -529,7 +529,7 @@ void TestMainFrame::escapeCancelsRename()
 void TestMainFrame::drawNamesThroughTheMenu()
 {
     Load({"Ann, Dan, Fam[Bob, Cid]"});
-    m_pMessages->Answer(IDS_ASK_DRAW_NOW, IDYES);
+    m_pMessages->Answer(IDS_ASK_DRAW_NOW, EAnswer::Yes);
     Trigger(EAction::DrawNames);
     // Drawn in the background; the offers come once it is done.
     QTRY_COMPARE(m_pMessages->Ids(),
@@ -541,23 +541,23 @@ void TestMainFrame::drawNamesThroughTheMenu()
 
 void TestMainFrame::viewNotificationsChecksTheDrawing_data()
 {
-    QTest::addColumn<int>("answer"); // to "This shows every participant's drawn name..."
+    QTest::addColumn<EAnswer>("answer"); // to "This shows every participant's drawn name..."
     QTest::addColumn<QList<int>>("boxes");
-    QTest::newRow("not shown") << int(IDNO) << QList<int>{IDS_ASK_VIEW_NOTIFICATIONS};
+    QTest::newRow("not shown") << EAnswer::No << QList<int>{IDS_ASK_VIEW_NOTIFICATIONS};
     QTest::newRow("shown, checked first")
-        << int(IDYES) << QList<int>{IDS_ASK_VIEW_NOTIFICATIONS, IDS_DRAWING_INVALID};
+        << EAnswer::Yes << QList<int>{IDS_ASK_VIEW_NOTIFICATIONS, IDS_DRAWING_INVALID};
 }
 
 void TestMainFrame::viewNotificationsChecksTheDrawing()
 {
-    QFETCH(int, answer);
+    QFETCH(EAnswer, answer);
     QFETCH(QList<int>, boxes);
     Load({"Ann>Bob, Bob>Cid, Cid>Ann, Eve"});
     m_pMessages->Answer(IDS_ASK_VIEW_NOTIFICATIONS, answer);
     Trigger(EAction::ViewNotifications);
     QCOMPARE(m_pMessages->Ids(), boxes);
     QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
-    if (answer == IDYES)
+    if (answer == EAnswer::Yes)
         QVERIFY(m_pMessages->m_boxes.at(1).m_strText.contains("Eve has no drawn name"));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
@@ -607,8 +607,8 @@ void TestMainFrame::copyAndChooseDrawing()
 {
     Load({"Ann>Bob, Fam[Bob>Cid, Cid>Ann]"});
     m_pDoc->GetNewestList()->m_strName = QStringLiteral("Christmas 2025");
-    m_pDoc->FillListSelector();
-    m_pMessages->Answer(IDS_ASK_COPY_LIST, IDYES);
+    m_pDoc->NotifyListsChanged();
+    m_pMessages->Answer(IDS_ASK_COPY_LIST, EAnswer::Yes);
     Trigger(EAction::CopyForNext);
     QCOMPARE(m_pMessages->Ids(), (QList<int>{IDS_ASK_COPY_LIST, IDS_COPY_DONE}));
     QComboBox* pCombo = m_pFrame->ListBar()->Combo();
@@ -743,7 +743,7 @@ void TestMainFrame::fileChangedElsewhereIsNotOverwrittenSilently()
 
     m_pDoc->GetNewestList()->Append(new CPerson("Mine", {}, {}));
     m_pDoc->SetModifiedFlag();
-    m_pMessages->Answer(IDS_ASK_OVERWRITE_CHANGED, IDNO);
+    m_pMessages->Answer(IDS_ASK_OVERWRITE_CHANGED, EAnswer::No);
     QTest::keyClick(m_pFrame.get(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_ASK_OVERWRITE_CHANGED});
     QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
@@ -756,20 +756,20 @@ void TestMainFrame::fileChangedElsewhereIsNotOverwrittenSilently()
 void TestMainFrame::saveQuestion_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<EAnswer>("answer");
     QTest::addColumn<bool>("kept"); // the modified document is still there afterwards
 
     for (const char* pCommand : {"new", "open", "close"}) {
-        QTest::addRow("%s, Cancel", pCommand) << pCommand << int(IDCANCEL) << true;
-        QTest::addRow("%s, No", pCommand) << pCommand << int(IDNO) << false;
-        QTest::addRow("%s, Yes", pCommand) << pCommand << int(IDYES) << false;
+        QTest::addRow("%s, Cancel", pCommand) << pCommand << EAnswer::Cancel << true;
+        QTest::addRow("%s, No", pCommand) << pCommand << EAnswer::No << false;
+        QTest::addRow("%s, Yes", pCommand) << pCommand << EAnswer::Yes << false;
     }
 }
 
 void TestMainFrame::saveQuestion()
 {
     QFETCH(QString, command);
-    QFETCH(int, answer);
+    QFETCH(EAnswer, answer);
     QFETCH(bool, kept);
     Load({"Ann, Bob, Cid"});
     m_pDoc->SetModifiedFlag();
@@ -800,7 +800,7 @@ void TestMainFrame::saveQuestion()
         QVERIFY(!m_pApp->m_bClosing); // the address book keeps loading
         return;
     }
-    if (answer == IDYES) {
+    if (answer == EAnswer::Yes) {
         CKivvoDoc saved;
         QVERIFY(saved.OnOpenDocument(m_pDir->filePath("saved.kv")));
         QCOMPARE(DescribeDocument(saved), QStringList{"List: Ann, Bob, Cid"});
@@ -958,7 +958,7 @@ void TestMainFrame::sendEmailsSetsUpMailFirst()
     for (int i = 0; i < 3; ++i)
         m_pDoc->GetNewestList()->GetPersonAt(i)->m_strAddress =
             QStringLiteral("p%1@example.org").arg(i);
-    m_pMessages->Answer(IDS_ASK_SEND_ALL, IDYES);
+    m_pMessages->Answer(IDS_ASK_SEND_ALL, EAnswer::Yes);
     QStringList shown; // the fields as Configure came up, and their hints
     QTimer::singleShot(0, this, [&] {
         auto* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -1014,7 +1014,7 @@ void TestMainFrame::closingWhileRenaming()
     QVERIFY(pEditor);
     pEditor->selectAll();
     QTest::keyClicks(pEditor, "Anna");
-    m_pMessages->Answer(IDS_ASK_SAVE_CHANGES, IDYES);
+    m_pMessages->Answer(IDS_ASK_SAVE_CHANGES, EAnswer::Yes);
     m_strSaveAs = m_pDir->filePath("renamed.kv");
     QVERIFY(m_pFrame->close());
     QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_ASK_SAVE_CHANGES});
@@ -1214,7 +1214,7 @@ void TestMainFrame::pastExchangeIsReadOnly()
     QFETCH(bool, onPastList);
     Load({"Ann, Fam[Bob]", "Ann, Fam[Bob]"});
     m_pDoc->GetLists().back()->m_strName = "Christmas 2025";
-    m_pDoc->FillListSelector();
+    m_pDoc->NotifyListsChanged();
     QLabel* pNote = m_pFrame->HistoryNote();
     QVERIFY(!pNote->isVisible());
     Select(selected == "List" ? m_pDoc->GetNewestList()->m_strName : selected);
@@ -1320,7 +1320,7 @@ void TestMainFrame::screenshot()
         QSKIP("set KIVVO_SCREENSHOT to a PNG path to write the README's screenshot");
     Load({"Ann>Carl, Smiths[Bob>Ann, Carl>Dora], Dora>Bob", "Ann, Smiths[Bob, Carl], Dora"});
     m_pDoc->GetNewestList()->m_strName = QStringLiteral("Christmas 2026");
-    m_pDoc->FillListSelector();
+    m_pDoc->NotifyListsChanged();
     m_pDoc->UpdateAllViews(HINT_LIST_CHANGED);
     Select("Carl");
     QVERIFY(m_pFrame->grab().save(strPath));

@@ -3,11 +3,9 @@
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
-#include "notify/MapiInit.h"
 #include "notify/SendRun.h"
 #include "res/Resource.h"
 #include "support/DocumentNotation.h"
-#include "support/RecordingUserInterface.h"
 #include "support/SmtpTestServer.h"
 
 #include <QRegularExpression>
@@ -15,8 +13,6 @@
 #include <QTest>
 
 namespace {
-
-CMapiInit g_mapi;
 
 CPerson* PersonNamed(const CKivvoDoc& doc, const QString& strName)
 {
@@ -262,14 +258,11 @@ void TestSendEmails::invalidDrawingIsNeverSent()
 
 void TestSendEmails::newestIsDrawnAndMailedWithAnOlderSelected()
 {
-    CRecordingUserInterface ui;
     CKivvoDoc doc;
-    doc.SetUserInterface(&ui);
     LoadDocument(doc, {"Ann, Bob, Cid", "Ann>Cid, Bob>Ann, Cid>Bob"});
     doc.GetNewestList()->m_strName = QStringLiteral("2026");
     SetAddress(doc, "Ann", "ann@example.com");
-    ui.m_selector.SetCurSel(1);
-    doc.OnListSelected();
+    doc.SelectList(1);
 
     QVERIFY(doc.DrawNames());
     CDocResult result;
@@ -302,14 +295,11 @@ void TestSendEmails::newestIsMailedWithAnOlderShown()
     QFETCH(QString, person);
     QFETCH(int, refusal);
     QFETCH(QString, text);
-    CRecordingUserInterface ui;
     CKivvoDoc doc;
-    doc.SetUserInterface(&ui);
     LoadDocument(doc, {"Ann>Cid, Bob>Ann, Cid>Bob", "Ann>Bob, Bob>Old, Old>Ann"});
     doc.GetNewestList()->m_strName = QStringLiteral("2026");
     SetAddress(doc, "Ann", "ann@example.com");
-    ui.m_selector.SetCurSel(1);
-    doc.OnListSelected();
+    doc.SelectList(1);
     doc.GetCurrentList()->m_strName = QStringLiteral("2025");
     SetAddress(doc, "Ann", "old-address@example.com");
     SetAddress(doc, "Old", "old@example.com");

@@ -60,7 +60,7 @@ void TestSendProgress::init()
     QVERIFY(m_pServer->IsReady());
     m_pDir = std::make_unique<QTemporaryDir>();
     m_pMessages = std::make_unique<CRecordingMessageHandler>();
-    m_pMessages->AnswerAllQuestions(IDYES);
+    m_pMessages->AnswerAllQuestions(EAnswer::Yes);
     m_pApp = std::make_unique<CKivvoApp>();
     m_pApp->m_strFolder = m_pDir->path() + u'/';
     m_pApp->m_settings.m_strServer = QStringLiteral("127.0.0.1");
@@ -105,24 +105,24 @@ void TestSendProgress::windowLiveWhileSendingAndCancel_data()
 {
     QTest::addColumn<bool>("stopNow"); // Cancel clicked a second time
     QTest::addColumn<QString>("bobsLine");
-    QTest::addColumn<int>("sendBobAgain"); // the answer when asked; 0: not asked
+    QTest::addColumn<EAnswer>("sendBobAgain"); // the answer when asked; Ok: not asked
     const QString strBobUnconfirmed = "Not sent to [Bob] email address [Bob <bob@example.com>]: "
                                       "sending was stopped before the server confirmed the "
                                       "message; it may have arrived";
     QTest::newRow("after the message in flight")
-        << false << "Email sent to: Bob, address: Bob <bob@example.com>" << 0;
+        << false << "Email sent to: Bob, address: Bob <bob@example.com>" << EAnswer::Ok;
     QTest::newRow("stop now, Bob's message not sent again")
-        << true << strBobUnconfirmed << int(IDNO);
+        << true << strBobUnconfirmed << EAnswer::No;
     QTest::newRow("stop now, Bob's message again on the user's word")
-        << true << strBobUnconfirmed << int(IDYES);
+        << true << strBobUnconfirmed << EAnswer::Yes;
 }
 
 void TestSendProgress::windowLiveWhileSendingAndCancel()
 {
     QFETCH(bool, stopNow);
     QFETCH(QString, bobsLine);
-    QFETCH(int, sendBobAgain);
-    if (sendBobAgain)
+    QFETCH(EAnswer, sendBobAgain);
+    if (sendBobAgain != EAnswer::Ok)
         m_pMessages->Answer(IDS_ASK_SEND_AGAIN, sendBobAgain);
     QElapsedTimer clock;
     qint64 nLongestGap = 0;
@@ -160,34 +160,34 @@ void TestSendProgress::windowLiveWhileSendingAndCancel()
 
     // Cid, and Bob, whose message may have arrived, only when the user says so for him.
     m_pDialog->RetryButton()->click();
-    QCOMPARE(m_pMessages->Ids().contains(IDS_ASK_SEND_AGAIN), sendBobAgain != 0);
+    QCOMPARE(m_pMessages->Ids().contains(IDS_ASK_SEND_AGAIN), sendBobAgain != EAnswer::Ok);
     QTRY_VERIFY_WITH_TIMEOUT(!m_pDoc->IsSending(), 10000);
     QTRY_COMPARE_WITH_TIMEOUT(Line(2), "Email sent to: Cid, address: cid@example.com", 10000);
-    const int nBodies = sendBobAgain == IDYES ? 4 : 3;
+    const int nBodies = sendBobAgain == EAnswer::Yes ? 4 : 3;
     QVERIFY(m_pServer->WaitForMessages(nBodies - (stopNow ? 1 : 0)));
     QTest::qWait(200);
     QCOMPARE(m_pServer->DataCount(), nBodies);
-    QCOMPARE(Line(1).startsWith("Email sent to: Bob"), sendBobAgain != IDNO);
+    QCOMPARE(Line(1).startsWith("Email sent to: Bob"), sendBobAgain != EAnswer::No);
     QVERIFY(!m_pMessages->Ids().contains(IDS_SEND_ERROR)); // no box per participant
 }
 
 void TestSendProgress::closingWhileSending_data()
 {
-    QTest::addColumn<int>("answer");
-    QTest::newRow("stop and close") << int(IDYES);
-    QTest::newRow("keep sending") << int(IDNO);
+    QTest::addColumn<EAnswer>("answer");
+    QTest::newRow("stop and close") << EAnswer::Yes;
+    QTest::newRow("keep sending") << EAnswer::No;
 }
 
 void TestSendProgress::closingWhileSending()
 {
-    QFETCH(int, answer);
+    QFETCH(EAnswer, answer);
     StartSending();
     m_pMessages->Answer(IDS_ASK_STOP_SENDING, answer);
     QTRY_VERIFY_WITH_TIMEOUT(Line(0).startsWith("Email sent to: Ann"), 10000);
     m_pFrame->close();
     QVERIFY(m_pMessages->Ids().contains(IDS_ASK_STOP_SENDING));
-    QCOMPARE(m_pFrame->isVisible(), answer != IDYES);
-    if (answer == IDYES) {
+    QCOMPARE(m_pFrame->isVisible(), answer != EAnswer::Yes);
+    if (answer == EAnswer::Yes) {
         QVERIFY(!m_pDoc->IsSending()); // stopped at once, Bob's confirmation not waited for
         QTRY_VERIFY(Line(1).startsWith("Not sent to [Bob]")); // nothing half-sent counts as sent
         QCOMPARE(Line(2), "Not sent to [Cid] email address [cid@example.com]: sending was stopped");
@@ -260,8 +260,8 @@ void TestSendProgress::retryComposesAfresh()
     if (change == u"address") {
         pCid->m_strAddress = QStringLiteral("cid@example.com");
     } else if (change == u"draw") {
-        m_pMessages->Answer(IDS_ASK_PASS_AROUND, IDNO);
-        m_pMessages->Answer(IDS_ASK_SEND_NOW, IDNO);
+        m_pMessages->Answer(IDS_ASK_PASS_AROUND, EAnswer::No);
+        m_pMessages->Answer(IDS_ASK_SEND_NOW, EAnswer::No);
         // A new drawing may by chance be the one mailed; only another one counts as redrawn.
         const QString strMailed = DescribeList(*m_pDoc->GetNewestList());
         do {

@@ -2,7 +2,6 @@
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "app/SettingsDlg.h"
-#include "notify/MapiInit.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/SmtpTestServer.h"
 

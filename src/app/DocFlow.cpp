@@ -25,7 +25,8 @@ void CDocFlow::OnDrawNames()
     const bool bDrawn = pNewest->HasDrawnNames();
     // Drawing again throws the drawn names away: the careless answer must keep them.
     if (CMessageBox::Show(bDrawn ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW,
-                          bDrawn ? EBoxKind::YesNoDefaultNo : EBoxKind::YesNoQuestion) != IDYES)
+                          bDrawn ? EBoxKind::YesNoDefaultNo : EBoxKind::YesNoQuestion) !=
+        EAnswer::Yes)
         return;
     // Drawn on a thread of its own: the window stays alive, its commands wait.
     CDocResult result;
@@ -40,9 +41,9 @@ void CDocFlow::AfterDrawing(const CDocResult& drawn)
 {
     if (!CMessageBox::Tell(drawn))
         return;
-    if (CMessageBox::Show(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == IDYES)
+    if (CMessageBox::Show(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == EAnswer::Yes)
         m_pFrame->RunDrawNamesDialog(m_pDoc->GetCurrentList(), 0);
-    if (CMessageBox::Show(IDS_ASK_SEND_NOW, EBoxKind::YesNoQuestion) == IDYES)
+    if (CMessageBox::Show(IDS_ASK_SEND_NOW, EBoxKind::YesNoQuestion) == EAnswer::Yes)
         OnSendEmails();
 }
 
@@ -50,7 +51,7 @@ void CDocFlow::OnCopyForNextExchange()
 {
     if (!m_pDoc->GetNewestList() || !CMessageBox::Tell(m_pDoc->CheckCopy()))
         return;
-    if (CMessageBox::Show(IDS_ASK_COPY_LIST, EBoxKind::YesNoQuestion) != IDYES)
+    if (CMessageBox::Show(IDS_ASK_COPY_LIST, EBoxKind::YesNoQuestion) != EAnswer::Yes)
         return;
     CMessageBox::Tell(m_pDoc->CopyForNextExchange());
 }
@@ -79,11 +80,11 @@ void CDocFlow::OnSendEmails()
     // What goes out is always the newest drawing; with an older list on screen, the question
     // says so.
     const bool bNewestShown = m_pDoc->GetCurrentList() == pNewest;
-    const int nAnswer =
+    const EAnswer answer =
         bNewestShown ? CMessageBox::Show(IDS_ASK_SEND_ALL, EBoxKind::YesNoQuestion)
                      : CMessageBox::Show(IDS_ASK_SEND_NEWEST, EBoxKind::YesNoQuestion,
                                          {pNewest->m_strName, m_pDoc->GetCurrentList()->m_strName});
-    if (nAnswer == IDYES)
+    if (answer == EAnswer::Yes)
         StartSending(m_pDoc->NewestPersons());
 }
 
@@ -97,9 +98,9 @@ void CDocFlow::SendEmailTo(const CPerson* pShown)
         return;
     const CNameList* pNewest = m_pDoc->GetNewestList();
     if (m_pDoc->GetCurrentList() != pNewest &&
-        CMessageBox::Show(
-            IDS_ASK_SEND_ONE_NEWEST, EBoxKind::YesNoQuestion,
-            {pPerson->m_strName, pNewest->m_strName, m_pDoc->GetCurrentList()->m_strName}) != IDYES)
+        CMessageBox::Show(IDS_ASK_SEND_ONE_NEWEST, EBoxKind::YesNoQuestion,
+                          {pPerson->m_strName, pNewest->m_strName,
+                           m_pDoc->GetCurrentList()->m_strName}) != EAnswer::Yes)
         return;
     if (pPerson->m_strAddress.isEmpty() || !CMessageBox::Tell(m_pDoc->CheckNewestDrawing()))
         return;

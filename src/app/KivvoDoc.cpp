@@ -5,8 +5,6 @@
 #include "model/DocumentExtension.h"
 #include "model/NameList.h"
 #include "platform/Archive.h"
-#include "platform/ListSelector.h"
-#include "platform/UserInterface.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -132,25 +130,27 @@ bool CKivvoDoc::CanDrawNewest(QString& strWhy) const
     return pNewest && pNewest->CanBeDrawn(m_rules, GetHistory(m_pHead), strWhy);
 }
 
-void CKivvoDoc::FillListSelector()
+QStringList CKivvoDoc::ListNames() const
 {
-    CListSelector* pSelector = m_pUi ? m_pUi->GetListSelector() : nullptr;
-    if (!pSelector)
-        return;
-    pSelector->ResetContent();
-    // Selected by position: drawings may share a name, and every one must stay reachable.
-    for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
-        const int nIndex = pSelector->AddString(pNode->m_pList->m_strName);
-        if (pNode == m_pCurrent)
-            pSelector->SetCurSel(nIndex);
-    }
+    QStringList names;
+    for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
+        names.append(pNode->m_pList->m_strName);
+    return names;
 }
 
-void CKivvoDoc::OnListSelected()
+int CKivvoDoc::CurrentListIndex() const
 {
-    CListSelector* pSelector = m_pUi ? m_pUi->GetListSelector() : nullptr;
-    if (pSelector)
-        SelectList(pSelector->GetCurSel());
+    int nIndex = 0;
+    for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext, ++nIndex) {
+        if (pNode == m_pCurrent)
+            return nIndex;
+    }
+    return -1;
+}
+
+void CKivvoDoc::NotifyListsChanged()
+{
+    emit ListsChanged();
 }
 
 void CKivvoDoc::SelectList(int nIndex)
@@ -163,6 +163,7 @@ void CKivvoDoc::SelectList(int nIndex)
     if (!pNode)
         return;
     m_pCurrent = pNode;
+    emit ListsChanged();
     UpdateAllViews(HINT_LIST_CHANGED);
 }
 
@@ -175,7 +176,7 @@ bool CKivvoDoc::OnNewDocument()
     m_rules = CDrawRules();
     m_strMailLanguage.clear();
     m_undo.clear();
-    FillListSelector();
+    NotifyListsChanged();
     UpdateAllViews(HINT_LIST_CHANGED);
     return true;
 }
@@ -233,7 +234,7 @@ void CKivvoDoc::LoadLists(CArchive& ar)
     for (auto& pList : lists)
         AppendNode(pList.release());
     m_pCurrent = m_pHead;
-    FillListSelector();
+    NotifyListsChanged();
     UpdateAllViews(HINT_LIST_CHANGED);
 }
 
@@ -254,7 +255,7 @@ void CKivvoDoc::MakeNewestCurrent()
     if (m_pCurrent == m_pHead)
         return;
     m_pCurrent = m_pHead;
-    FillListSelector();
+    NotifyListsChanged();
     UpdateAllViews(HINT_LIST_CHANGED);
 }
 

@@ -25,7 +25,6 @@ class CListItem;
 class CNameList;
 class CParticipantImport;
 class CPerson;
-class CUserInterface;
 
 // The document: every drawing made with one circle of people, newest first, and the
 // operations on it. Every edit is one operation, used alike by the desktop's views and
@@ -45,7 +44,6 @@ public:
     ~CKivvoDoc() override;
 
     // Not owned; null leaves the document without list selector and pass-around dialog.
-    void SetUserInterface(CUserInterface* pUi) { m_pUi = pUi; }
 
     void DeleteLists();
     CListNode* AddList();
@@ -142,7 +140,12 @@ public:
 
     // A list other than the newest: a past exchange, which only its name may change in.
     bool IsHistory(const CNameList* pList) const;
-    void FillListSelector();
+    // The names of the drawings, newest first, and the position of the one shown; they may
+    // share a name, so a drawing is chosen by its position.
+    QStringList ListNames() const;
+    int CurrentListIndex() const;
+    // Says that the names or the shown drawing changed: ListsChanged().
+    void NotifyListsChanged();
     // Shows the list at that position of the chain, newest first.
     void SelectList(int nIndex);
 
@@ -172,8 +175,6 @@ public:
     bool OnNewDocument() override;
     void Serialize(CArchive& ar) override;
 
-    void OnListSelected();
-
     // Whether the current list's drawing may be revealed or sent; when not, the result says
     // what is wrong and to draw again.
     CDocResult CheckCurrentDrawing() const;
@@ -195,6 +196,8 @@ signals:
     void DrawingChanged(CNameList* pList);
     // A drawing or a send run began or ended: IsBusy() may say otherwise now.
     void BusyChanged();
+    // The drawings' names or which one is shown changed.
+    void ListsChanged();
 
 private:
     void AppendNode(CNameList* pList);
@@ -227,7 +230,6 @@ private:
     CListNode* m_pHead = nullptr;
     CListNode* m_pTail = nullptr;
     CListNode* m_pCurrent = nullptr;
-    CUserInterface* m_pUi = nullptr;
     // Owned by whoever shows them; an earlier run's window may still send again.
     QList<QPointer<CSendRun>> m_runs;
     QPointer<CDrawJob> m_pDrawing;

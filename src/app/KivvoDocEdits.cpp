@@ -392,7 +392,7 @@ void CKivvoDoc::ShowList(const CNameList* pList)
     if (!pNode || pNode == m_pCurrent)
         return;
     m_pCurrent = pNode;
-    FillListSelector();
+    NotifyListsChanged();
     UpdateAllViews(HINT_LIST_CHANGED);
 }
 
@@ -418,7 +418,7 @@ void CKivvoDoc::NotifyMarks(CNameList* pList)
 
 void CKivvoDoc::NotifyListRenamed(CNameList* pList)
 {
-    FillListSelector();
+    NotifyListsChanged();
     if (pList == GetCurrentList())
         UpdateAllViews(HINT_LIST_RENAMED);
 }
@@ -441,7 +441,7 @@ void CKivvoDoc::PutNewest(CListNode* pNode)
     m_pHead = pNode;
     m_pCurrent = pNode;
     UpdateAllViews(HINT_LIST_CHANGED);
-    FillListSelector();
+    NotifyListsChanged();
 }
 
 void CKivvoDoc::TakeNewest(CListNode* pNode, CListNode* pShowAfter)
@@ -452,5 +452,5 @@ void CKivvoDoc::TakeNewest(CListNode* pNode, CListNode* pShowAfter)
     m_pHead = pNode->m_pNext;
     m_pCurrent = pShowAfter ? pShowAfter : m_pHead;
     UpdateAllViews(HINT_LIST_CHANGED);
-    FillListSelector();
+    NotifyListsChanged();
 }

@@ -1,7 +1,5 @@
 #include "ListBar.h"
 
-#include "res/Resource.h"
-
 #include <QComboBox>
 #include <QHBoxLayout>
 
@@ -17,36 +15,10 @@ CListBar::CListBar(QWidget* pParent) : QWidget(pParent), m_pCombo(new QComboBox)
     connect(m_pCombo, &QComboBox::activated, this, &CListBar::ListPicked);
 }
 
-void CListBar::ResetContent()
+void CListBar::SetLists(const QStringList& names, int nCurrent)
 {
     const QSignalBlocker block(m_pCombo);
     m_pCombo->clear();
-}
-
-int CListBar::AddString(const QString& str)
-{
-    const QSignalBlocker block(m_pCombo);
-    m_pCombo->addItem(str);
-    return m_pCombo->count() - 1;
-}
-
-int CListBar::GetCount() const
-{
-    return m_pCombo->count();
-}
-
-QString CListBar::GetText(int nIndex) const
-{
-    return m_pCombo->itemText(nIndex);
-}
-
-void CListBar::SetCurSel(int nIndex)
-{
-    const QSignalBlocker block(m_pCombo);
-    m_pCombo->setCurrentIndex(nIndex);
-}
-
-int CListBar::GetCurSel() const
-{
-    return m_pCombo->currentIndex();
+    m_pCombo->addItems(names);
+    m_pCombo->setCurrentIndex(nCurrent);
 }

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "platform/ListSelector.h"
-
 #include <QWidget>
 
 class QComboBox;
 
-// The drop-down list of the document's drawings. Picking one asks for command 107.
-class CListBar : public QWidget, public CListSelector
+// The drop-down list of the document's drawings, newest first.
+class CListBar : public QWidget
 {
     Q_OBJECT
 
@@ -15,16 +13,12 @@ public:
     explicit CListBar(QWidget* pParent = nullptr);
 
     QComboBox* Combo() const { return m_pCombo; }
-
-    void ResetContent() override;
-    int AddString(const QString& str) override;
-    int GetCount() const override;
-    QString GetText(int nIndex) const override;
-    void SetCurSel(int nIndex) override;
-    int GetCurSel() const override;
+    // Shows these names with the one at nCurrent chosen; says nothing of it.
+    void SetLists(const QStringList& names, int nCurrent);
 
 signals:
-    void ListPicked();
+    // The user picked the drawing at that position.
+    void ListPicked(int nIndex);
 
 private:
     QComboBox* m_pCombo;

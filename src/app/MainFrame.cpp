@@ -106,7 +106,6 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
     m_pStack->addWidget(m_pDocList);
     setCentralWidget(m_pStack);
     BuildBars();
-    m_pDoc->SetUserInterface(this);
     m_pFlow = std::make_unique<CDocFlow>(m_pDoc, this);
     connect(m_pView, &CKivvoView::SendEmailRequested, this,
             [this](const CPerson* pPerson) { m_pFlow->SendEmailTo(pPerson); });
@@ -131,10 +130,13 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
                 [this] { m_pActions->UpdateUndoTexts(*m_pDoc->UndoStack()); });
     connect(m_pDoc, &CDocument::ModifiedChanged, this, &CMainFrame::UpdateTitle);
     connect(m_pDoc, &CDocument::PathNameChanged, this, &CMainFrame::UpdateTitle);
-    connect(m_wndListBar, &CListBar::ListPicked, this, [this] {
+    connect(m_wndListBar, &CListBar::ListPicked, this, [this](int nIndex) {
         // Posted, as the list bar's own message must finish first.
-        QTimer::singleShot(0, this, [this] { m_pDoc->OnListSelected(); });
+        QTimer::singleShot(0, this, [this, nIndex] { m_pDoc->SelectList(nIndex); });
     });
+    connect(m_pDoc, &CKivvoDoc::ListsChanged, this,
+            [this] { m_wndListBar->SetLists(m_pDoc->ListNames(), m_pDoc->CurrentListIndex()); });
+    m_wndListBar->SetLists(m_pDoc->ListNames(), m_pDoc->CurrentListIndex());
     connect(m_pDocList, &CDocListWidget::OpenRequested, this, &CMainFrame::OpenDocument);
     connect(m_pDocList, &CDocListWidget::NewRequested, this, &CMainFrame::OnFileNew);
 
@@ -148,7 +150,6 @@ CMainFrame::~CMainFrame()
 {
     // The document outlives the frame: nothing it says may reach a frame half gone.
     disconnect(m_pDoc, nullptr, this, nullptr);
-    m_pDoc->SetUserInterface(nullptr);
 }
 
 QMenu* CMainFrame::BuildMenu(const QString& strTitle, const QList<EAction>& actions)
@@ -405,9 +406,9 @@ bool CMainFrame::SaveModified()
     if (strName.isEmpty())
         strName = CStringTable::Load(IDS_UNTITLED);
     switch (CMessageBox::Show(IDS_ASK_SAVE_CHANGES, EBoxKind::YesNoCancelQuestion, {strName})) {
-    case IDYES:
+    case EAnswer::Yes:
         return DoSave(m_pDoc->GetPathName().isEmpty());
-    case IDNO:
+    case EAnswer::No:
         return true;
     default:
         return false;
@@ -430,7 +431,7 @@ bool CMainFrame::DoSave(bool bAskName)
     // Another program's change is not thrown away without asking; No is the default.
     const CDocResult result = m_pDoc->OnSaveDocument(strPath, [](const CDocResult& question) {
         return CMessageBox::ShowText(question.MessageId(), EBoxKind::YesNoDefaultNo,
-                                     question.Message()) == IDYES;
+                                     question.Message()) == EAnswer::Yes;
     });
     if (result.MessageId() == IDS_ASK_OVERWRITE_CHANGED || !CMessageBox::Tell(result))
         return false;
@@ -507,11 +508,6 @@ bool CMainFrame::IsDocumentListUp() const
     return m_pStack->currentWidget() == m_pDocList;
 }
 
-CListSelector* CMainFrame::GetListSelector()
-{
-    return m_wndListBar;
-}
-
 void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
 {
     CDrawNamesDlg dialog(pList, nMode, this);
@@ -572,7 +568,7 @@ bool CMainFrame::StopSendingToClose()
 {
     if (!m_pDoc->IsSending())
         return true;
-    if (CMessageBox::Show(IDS_ASK_STOP_SENDING, EBoxKind::YesNoQuestion) != IDYES)
+    if (CMessageBox::Show(IDS_ASK_STOP_SENDING, EBoxKind::YesNoQuestion) != EAnswer::Yes)
         return false;
     m_pDoc->StopSending();
     return true;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "MainActions.h"
-#include "platform/UserInterface.h"
 
 #include <QMainWindow>
 
@@ -27,7 +26,7 @@ class QToolBar;
 // (menus and New), the toolbar (Draw Names, Send Emails) and the list bar. Commands go to
 // the slots of the view, the document's flow, the frame and the application; UpdateActions()
 // is the one place that sets what is enabled, called whenever what it reads changes.
-class CMainFrame : public QMainWindow, public CUserInterface
+class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 
@@ -71,7 +70,6 @@ public:
     void CloseDocumentList();
     bool IsDocumentListUp() const;
 
-    CListSelector* GetListSelector() override;
     void RunDrawNamesDialog(CNameList* pList, int nMode);
     // Shows the run's progress beside the window and starts it; the window owns it then.
     void RunSend(CSendRun* pRun);

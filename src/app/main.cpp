@@ -3,7 +3,6 @@
 #include "KivvoApp.h"
 #include "KivvoDoc.h"
 #include "MainFrame.h"
-#include "notify/MapiInit.h"
 #include "platform/Framework.h"
 #include "platform/LazyKeyring.h"
 #include "platform/MessageBox.h"
@@ -23,9 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-// The mail library lives as long as the process.
-CMapiInit g_mapi;
 
 // Prints what the command line asked for, or why it was refused; the exit status.
 int Answer(const CCommandLine& commandLine, CCommandLine::EAction action)

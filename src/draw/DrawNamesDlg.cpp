@@ -267,7 +267,7 @@ bool CDrawNamesDlg::MayEndRound()
     if (nNotLooked == 0)
         return true;
     return CMessageBox::Show(nNotLooked == 1 ? IDS_ASK_END_ROUND_ONE : IDS_ASK_END_ROUND,
-                             EBoxKind::YesNoDefaultNo, {nNotLooked}) == IDYES;
+                             EBoxKind::YesNoDefaultNo, {nNotLooked}) == EAnswer::Yes;
 }
 
 void CDrawNamesDlg::accept()

@@ -16,11 +16,9 @@ Q_LOGGING_CATEGORY(lcMail, "kivvo.mail", QtInfoMsg)
 
 namespace {
 
-constexpr HRESULT kFacilityMail = static_cast<HRESULT>(0x80040000);
-
-void Trace(HRESULT hr, int nLine)
+void Trace(ESmtpError error, int nLine)
 {
-    qCDebug(lcMail, "CEMAPI: FAILED(%x) at MailTransport:%d", static_cast<unsigned>(hr), nLine);
+    qCDebug(lcMail, "failed at MailTransport:%d, error %d", nLine, static_cast<int>(error));
 }
 
 bool HasControlCharacter(const QString& str)
@@ -50,54 +48,48 @@ QStringList CMailTransport::Recipients(const QString& strTo)
     return recipients;
 }
 
-HRESULT CMailTransport::Fail(const CSmtpResult& result, int nLine)
+bool CMailTransport::Fail(const CSmtpResult& result, int nLine)
 {
     m_last = result;
-    const HRESULT hr = kFacilityMail | static_cast<HRESULT>(result.m_error);
-    Trace(hr, nLine);
-    return hr;
+    Trace(result.m_error, nLine);
+    return false;
 }
 
-HRESULT CMailTransport::Logon()
+bool CMailTransport::Logon()
 {
-    m_bLoggedOn = 0;
+    m_bLoggedOn = false;
     m_bLastFresh = true;
     m_bUnused = true;
     const CSmtpResult result = m_session.Open(m_account);
     if (!result.Ok())
         return Fail(result, __LINE__);
     m_last = {};
-    m_bLoggedOn = 1;
-    return S_OK;
+    m_bLoggedOn = true;
+    return true;
 }
 
 void CMailTransport::Logoff()
 {
     m_session.Close();
-    m_bLoggedOn = 0;
+    m_bLoggedOn = false;
 }
 
-HRESULT CMailTransport::Send(const QString& strTo, const QString& strSubject,
-                             const QString& strBody)
+bool CMailTransport::Send(const QString& strTo, const QString& strSubject, const QString& strBody)
 {
     return Send(strTo, strSubject,
                 [&strBody](CBase64Lines& body) { body.Append(QStringView(strBody)); });
 }
 
-HRESULT CMailTransport::Send(const QString& strTo, const QString& strSubject,
-                             const CMailMessage::WriteBody& writeBody)
+bool CMailTransport::Send(const QString& strTo, const QString& strSubject,
+                          const CMailMessage::WriteBody& writeBody)
 {
-    if (!m_bLoggedOn) {
-        Trace(E_FAIL, __LINE__);
-        m_last = {ESmtpError::Unreachable, CStringTable::Load(IDS_SMTP_LOST)};
-        return E_FAIL;
-    }
+    if (!m_bLoggedOn)
+        return Fail({ESmtpError::Unreachable, CStringTable::Load(IDS_SMTP_LOST)}, __LINE__);
     const QStringList recipients = Recipients(strTo);
     if (recipients.isEmpty()) {
-        Fail({ESmtpError::Address,
-              CStringTable::Format(IDS_SMTP_BAD_ADDRESS, {CMailSession::Printable(strTo)})},
-             __LINE__);
-        return E_INVALIDARG;
+        return Fail({ESmtpError::Address,
+                     CStringTable::Format(IDS_SMTP_BAD_ADDRESS, {CMailSession::Printable(strTo)})},
+                    __LINE__);
     }
     const QByteArray message = CMailMessage::Compose(
         m_account.m_strFrom, recipients, strSubject, QDateTime::currentDateTime(),
@@ -122,5 +114,5 @@ HRESULT CMailTransport::Send(const QString& strTo, const QString& strSubject,
     if (!result.Ok())
         return Fail(result, __LINE__);
     m_last = {};
-    return S_OK;
+    return true;
 }

@@ -7,16 +7,6 @@
 #include <QByteArray>
 #include <QStringList>
 
-// Result codes of the mail layer: negative is failure.
-using HRESULT = qint32;
-constexpr HRESULT S_OK = 0;
-constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005);
-constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057);
-inline bool FAILED(HRESULT hr)
-{
-    return hr < 0;
-}
-
 // Hands finished notifications to the configured SMTP server. Logon opens the connection
 // (TLS and authentication included); the sends that follow reuse it. A message is never
 // handed over twice: the only retry is on a fresh connection when a reused one turns out to
@@ -37,15 +27,17 @@ public:
     // Raised from another thread, it ends any wait at once.
     void SetAbortFlag(const std::atomic<bool>* pAbort) { m_session.SetAbortFlag(pAbort); }
 
-    HRESULT Logon();
+    // Each true when done; false with the reason in LastResult().
+    bool Logon();
     // to: one address or several separated by ";"; each is trimmed, empty ones are skipped,
     // and "Name <address>" goes to the address.
-    HRESULT Send(const QString& strTo, const QString& strSubject, const QString& strBody);
+    bool Send(const QString& strTo, const QString& strSubject, const QString& strBody);
     // The same with a body that writes itself into the message as the message is built.
-    HRESULT Send(const QString& strTo, const QString& strSubject,
-                 const CMailMessage::WriteBody& writeBody);
+    bool Send(const QString& strTo, const QString& strSubject,
+              const CMailMessage::WriteBody& writeBody);
     // Says goodbye to the server; the next Send needs a Logon again.
     void Logoff();
+    bool IsLoggedOn() const { return m_bLoggedOn; }
     const CSmtpResult& LastResult() const { return m_last; }
     // Whether the last Logon or Send spoke over a connection opened for it, rather than one
     // kept from before: a time-out there means the server itself is not answering.
@@ -60,11 +52,11 @@ public:
     // when one is not an address (a control character, a blank, a bracket left over).
     static QStringList Recipients(const QString& strTo);
 
-    int m_bLoggedOn = 0;
-
 private:
-    HRESULT Fail(const CSmtpResult& result, int nLine);
+    // Keeps the reason and traces where it was found; always false.
+    bool Fail(const CSmtpResult& result, int nLine);
 
+    bool m_bLoggedOn = false;
     CLazyMailSession m_session;
     CSmtpResult m_last;
     CMailAccount m_account;

@@ -131,9 +131,9 @@ void CSendProgressDlg::OnRetry()
     QList<int> resend;
     for (const int nIndex : m_pRun->MayHaveArrived()) {
         const CMailJob& job = m_pRun->Jobs().at(nIndex);
-        if (CMessageBox::Show(
-                IDS_ASK_SEND_AGAIN, EBoxKind::YesNoQuestion,
-                {job.m_strName, job.m_strAddress, m_pRun->Result(nIndex).m_strReason}) == IDYES)
+        if (CMessageBox::Show(IDS_ASK_SEND_AGAIN, EBoxKind::YesNoQuestion,
+                              {job.m_strName, job.m_strAddress,
+                               m_pRun->Result(nIndex).m_strReason}) == EAnswer::Yes)
             resend.append(nIndex);
     }
     // Nobody left to send to, or the drawing changed since.

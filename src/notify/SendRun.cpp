@@ -190,13 +190,13 @@ bool CSendRun::SendOne(CMailTransport& mail, int nIndex, bool& bLoggedOn)
                   CStringTable::Format(IDS_SMTP_NO_ADDRESS, {job.m_strAddressField}));
         return true;
     }
-    if (!bLoggedOn && !FAILED(mail.Logon()))
+    if (!bLoggedOn && mail.Logon())
         bLoggedOn = true;
     // The text is written into the message as the message is built, and gone with it.
     const auto writeBody = [this, nIndex](CBase64Lines& body) {
         m_pSource->EncodeBody(nIndex, body);
     };
-    if (bLoggedOn && !FAILED(mail.Send(job.m_strAddress, job.m_strSubject, writeBody))) {
+    if (bLoggedOn && mail.Send(job.m_strAddress, job.m_strSubject, writeBody)) {
         SetResult(nIndex, ESendOutcome::Sent);
         return true;
     }

@@ -4,16 +4,16 @@
 #include "Framework.h"
 #include "res/StringTable.h"
 
-int CMessageBox::Show(int nId, EBoxKind kind, std::initializer_list<QVariant> args)
+EAnswer CMessageBox::Show(int nId, EBoxKind kind, std::initializer_list<QVariant> args)
 {
     return ShowText(nId, kind, CStringTable::Format(nId, args));
 }
 
-int CMessageBox::ShowText(int nId, EBoxKind kind, const QString& strText)
+EAnswer CMessageBox::ShowText(int nId, EBoxKind kind, const QString& strText)
 {
     if (CMessageHandler* pHandler = CFramework::GetMessageHandler())
         return pHandler->Show(nId, kind, strText);
-    return IsQuestion(kind) ? IDNO : IDOK;
+    return IsQuestion(kind) ? EAnswer::No : EAnswer::Ok;
 }
 
 bool CMessageBox::Tell(const CDocResult& result)

@@ -15,8 +15,8 @@ class CMessageBox
 public:
     // Loads string nId, formats it with the arguments and shows it; returns the button.
     // Without a handler, questions are answered No and other boxes are dropped.
-    static int Show(int nId, EBoxKind kind, std::initializer_list<QVariant> args = {});
-    static int ShowText(int nId, EBoxKind kind, const QString& strText);
+    static EAnswer Show(int nId, EBoxKind kind, std::initializer_list<QVariant> args = {});
+    static EAnswer ShowText(int nId, EBoxKind kind, const QString& strText);
     // Tells what a result has to say, if anything: a refusal with an exclamation, a note on
     // success as information. Returns whether the result was a success.
     static bool Tell(const CDocResult& result);

@@ -20,13 +20,13 @@ inline bool IsQuestion(EBoxKind kind)
            kind == EBoxKind::YesNoDefaultNo;
 }
 
-// Buttons a message box reports; callers test only for IDYES.
-enum EBoxResult
+// The button a message box was closed with.
+enum class EAnswer
 {
-    IDOK = 1,
-    IDCANCEL = 2,
-    IDYES = 6,
-    IDNO = 7,
+    Ok,
+    Cancel,
+    Yes,
+    No,
 };
 
 // Shows message boxes for the core. Each front end supplies its own: real dialogs,
@@ -37,5 +37,5 @@ public:
     virtual ~CMessageHandler() = default;
 
     // nStringId is the text's number in the string table; strText is already formatted.
-    virtual int Show(int nStringId, EBoxKind kind, const QString& strText) = 0;
+    virtual EAnswer Show(int nStringId, EBoxKind kind, const QString& strText) = 0;
 };

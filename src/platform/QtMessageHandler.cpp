@@ -5,18 +5,18 @@
 #include <QPushButton>
 #include <QThread>
 
-int CQtMessageHandler::Show(int, EBoxKind kind, const QString& strText)
+EAnswer CQtMessageHandler::Show(int, EBoxKind kind, const QString& strText)
 {
     QCoreApplication* pApp = QCoreApplication::instance();
     if (!pApp || QThread::currentThread() == pApp->thread())
         return ShowHere(kind, strText);
-    int nResult = IsQuestion(kind) ? IDNO : IDOK;
+    EAnswer answer = IsQuestion(kind) ? EAnswer::No : EAnswer::Ok;
     QMetaObject::invokeMethod(
-        pApp, [&] { nResult = ShowHere(kind, strText); }, Qt::BlockingQueuedConnection);
-    return nResult;
+        pApp, [&] { answer = ShowHere(kind, strText); }, Qt::BlockingQueuedConnection);
+    return answer;
 }
 
-int CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
+EAnswer CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QStringLiteral("Kivvo"));
@@ -31,7 +31,7 @@ int CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
         box.setDefaultButton(kind == EBoxKind::YesNoDefaultNo ? pNo : pYes);
         box.setEscapeButton(pNo); // Escape and the close button mean No
         box.exec();
-        return box.clickedButton() == pYes ? IDYES : IDNO;
+        return box.clickedButton() == pYes ? EAnswer::Yes : EAnswer::No;
     }
     case EBoxKind::YesNoCancelQuestion: {
         box.setIcon(QMessageBox::Question);
@@ -42,8 +42,8 @@ int CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
         box.setEscapeButton(pCancel); // closing the box changes nothing
         box.exec();
         if (box.clickedButton() == pYes)
-            return IDYES;
-        return box.clickedButton() == pNo ? IDNO : IDCANCEL;
+            return EAnswer::Yes;
+        return box.clickedButton() == pNo ? EAnswer::No : EAnswer::Cancel;
     }
     case EBoxKind::OkInformation:
         box.setIcon(QMessageBox::Information);
@@ -57,5 +57,5 @@ int CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
     }
     box.addButton(QMessageBox::Ok);
     box.exec();
-    return IDOK;
+    return EAnswer::Ok;
 }

@@ -7,8 +7,8 @@
 class CQtMessageHandler : public CMessageHandler
 {
 public:
-    int Show(int nStringId, EBoxKind kind, const QString& strText) override;
+    EAnswer Show(int nStringId, EBoxKind kind, const QString& strText) override;
 
 private:
-    static int ShowHere(EBoxKind kind, const QString& strText);
+    static EAnswer ShowHere(EBoxKind kind, const QString& strText);
 };

@@ -50,12 +50,12 @@ bool ConfirmDelete(const QTreeWidgetItem* pItem)
     if (nMembers == 0)
         return true;
     const QString strName = pItem->text(0);
-    const int nAnswer =
+    const EAnswer answer =
         nMembers == 1
             ? CMessageBox::Show(IDS_ASK_DELETE_GROUP_ONE, EBoxKind::YesNoDefaultNo, {strName})
             : CMessageBox::Show(IDS_ASK_DELETE_GROUP, EBoxKind::YesNoDefaultNo,
                                 {strName, nMembers});
-    return nAnswer == IDYES;
+    return answer == EAnswer::Yes;
 }
 
 } // namespace
@@ -637,7 +637,7 @@ void CKivvoView::OnViewNotifications()
 {
     if (!MayRun(&SCommands::bViewNotifications, false))
         return;
-    if (CMessageBox::Show(IDS_ASK_VIEW_NOTIFICATIONS, EBoxKind::YesNoDefaultNo) != IDYES)
+    if (CMessageBox::Show(IDS_ASK_VIEW_NOTIFICATIONS, EBoxKind::YesNoDefaultNo) != EAnswer::Yes)
         return;
     if (!CMessageBox::Tell(m_pDoc->CheckCurrentDrawing()))
         return;

@@ -25,17 +25,17 @@ public:
     CRecordingMessageHandler() { CFramework::SetMessageHandler(this); }
     ~CRecordingMessageHandler() override { CFramework::SetMessageHandler(nullptr); }
 
-    void Answer(int nStringId, int nAnswer) { m_answers.insert(nStringId, nAnswer); }
-    void AnswerAllQuestions(int nAnswer) { m_nDefaultAnswer = nAnswer; }
+    void Answer(int nStringId, EAnswer answer) { m_answers.insert(nStringId, answer); }
+    void AnswerAllQuestions(EAnswer answer) { m_defaultAnswer = answer; }
 
-    int Show(int nStringId, EBoxKind kind, const QString& strText) override
+    EAnswer Show(int nStringId, EBoxKind kind, const QString& strText) override
     {
         m_boxes.append({nStringId, kind, strText});
         if (m_fnOnShow)
             m_fnOnShow();
         if (!IsQuestion(kind))
-            return IDOK;
-        return m_answers.value(nStringId, m_nDefaultAnswer);
+            return EAnswer::Ok;
+        return m_answers.value(nStringId, m_defaultAnswer);
     }
 
     // A result recorded as the desktop tells it: its message, if any, as a box.
@@ -52,7 +52,7 @@ public:
     {
         return [this](const CDocResult& question) {
             return Show(question.MessageId(), EBoxKind::YesNoDefaultNo, question.Message()) ==
-                   IDYES;
+                   EAnswer::Yes;
         };
     }
     // The application's warnings recorded as boxes, on the application's thread as the
@@ -77,6 +77,6 @@ public:
     std::function<void()> m_fnOnShow; // called as each box is shown
 
 private:
-    QHash<int, int> m_answers;
-    int m_nDefaultAnswer = IDNO;
+    QHash<int, EAnswer> m_answers;
+    EAnswer m_defaultAnswer = EAnswer::No;
 };
