@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 
 class TestLanguages : public QObject
 {
@@ -23,6 +24,7 @@ private slots:
     void environment();
     void speaksEachLanguage_data();
     void speaksEachLanguage();
+    void translationPutsArgumentsInItsOwnOrder();
 };
 
 void TestLanguages::environment_data()
@@ -58,6 +60,18 @@ void TestLanguages::environment()
             environment.insert(QString::fromLatin1(names[i]), variables.at(i));
     }
     QCOMPARE(CTextLanguage::CodeFromEnvironment(environment), language);
+}
+
+void TestLanguages::translationPutsArgumentsInItsOwnOrder()
+{
+    QTranslator reordered;
+    QVERIFY(reordered.load(QStringLiteral(KIVVO_REORDERED_QM)));
+    const auto format = [](const QTranslator* pLanguage) {
+        return CStringTable::FormatIn(pLanguage, IDS_CONTACTS_LOGIN_ERROR,
+                                      {QStringLiteral("Family %2"), QStringLiteral("no access")});
+    };
+    QCOMPARE(format(&reordered), "no access — Adressbuch Family %2");
+    QCOMPARE(format(nullptr), "The address book Family %2 cannot be read: no access");
 }
 
 void TestLanguages::speaksEachLanguage_data()

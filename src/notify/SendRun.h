@@ -92,7 +92,7 @@ public:
 
     // The line that tells one participant's outcome, for a list or a terminal.
     QString OutcomeLine(int nIndex) const;
-    // "Sent emails to %d out of %d participants"
+    // "Sent emails to 3 out of 4 participants"
     QString Summary() const;
 
 signals:

@@ -21,8 +21,8 @@ public:
     // The English text, whatever the language.
     static QString Source(int nId);
 
-    // Replaces each %d and %s of the format, left to right, by the next argument
-    // (%d as a decimal number, %s unchanged); "%%" gives one percent sign.
+    // Replaces each %1 ... %9 of the format by that argument (a number in decimal digits);
+    // a translation may put them in any order. Any other percent sign stays as it is.
     static QString FormatText(const QString& strFormat, std::initializer_list<QVariant> args);
 
     static QString Format(int nId, std::initializer_list<QVariant> args);

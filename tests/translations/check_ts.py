@@ -9,6 +9,7 @@ import sys
 import xml.etree.ElementTree as ET
 
 PLACEHOLDER = re.compile(r'%(?:%|[sdn]|[1-9])')
+UNNUMBERED = re.compile(r'%[sd]')
 MNEMONIC = re.compile(r'&(?!&)\w')
 # Plural forms Qt uses per language.
 FORMS = {'pl': 3}
@@ -42,9 +43,12 @@ def faults_of(source, key, translation, is_numerus, forms):
     for text in texts:
         if not text.strip() and source.strip():
             faults.append('is empty')
-        if PLACEHOLDER.findall(text) != PLACEHOLDER.findall(source):
-            faults.append('placeholders %s, not %s' % (PLACEHOLDER.findall(text),
-                                                          PLACEHOLDER.findall(source)))
+        # Numbered: a translation may put them in its own order, but keeps every one.
+        if sorted(PLACEHOLDER.findall(text)) != sorted(PLACEHOLDER.findall(source)):
+            faults.append('placeholders %s, not %s' % (sorted(PLACEHOLDER.findall(text)),
+                                                          sorted(PLACEHOLDER.findall(source))))
+        if UNNUMBERED.search(source) or UNNUMBERED.search(text):
+            faults.append('fills in %s or %d: number the arguments (%1, %2, ...)')
         if ('\r' in source) != ('\r' in text) or ('\r' in text and re.search(r'(?<!\r)\n', text)):
             faults.append('line ends differ from the English (\\r\\n or \\n)')
         if edges(text) != edges(source):

@@ -133,59 +133,59 @@ You may repeat the operation as a reminder or if any email addresses are changed
 Du kannst das als Erinnerung wiederholen oder wenn sich E-Mail-Adressen geändert haben.</translation>
     </message>
     <message numerus="yes">
-        <source>Sent emails to %d out of %d participants</source>
+        <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
         <translation>
-            <numerusform>%d von %d Teilnehmer per E-Mail benachrichtigt</numerusform>
-            <numerusform>%d von %d Teilnehmern per E-Mail benachrichtigt</numerusform>
+            <numerusform>%1 von %2 Teilnehmer per E-Mail benachrichtigt</numerusform>
+            <numerusform>%1 von %2 Teilnehmern per E-Mail benachrichtigt</numerusform>
         </translation>
     </message>
     <message>
-        <source>Error sending to [%s] email address [%s]</source>
+        <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
-        <translation>Fehler beim Senden an [%s], E-Mail-Adresse [%s]</translation>
+        <translation>Fehler beim Senden an [%1], E-Mail-Adresse [%2]</translation>
     </message>
     <message>
-        <source>Email sent to: %s<byte value="xd"/>
-address: %s</source>
+        <source>Email sent to: %1<byte value="xd"/>
+address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
-        <translation>E-Mail gesendet an: %s<byte value="xd"/>
-Adresse: %s</translation>
+        <translation>E-Mail gesendet an: %1<byte value="xd"/>
+Adresse: %2</translation>
     </message>
     <message>
-        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 could not be reached or refused the login.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
-        <translation>Der Mailserver %s ist nicht erreichbar oder hat die Anmeldung abgelehnt.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Der Mailserver %1 ist nicht erreichbar oder hat die Anmeldung abgelehnt.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Prüfe die Mail-Einstellungen (Einstellungen &gt; Einrichten oder kivvo-cli config).</translation>
     </message>
     <message>
         <source>No drawing was found for this list.<byte value="xd"/>
 <byte value="xd"/>
-%s</source>
+%1</source>
         <comment>IDS_DRAWING_ERROR</comment>
         <translation>Für diese Liste wurde keine Auslosung gefunden.<byte value="xd"/>
 <byte value="xd"/>
-%s</translation>
+%1</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
-        <translation>Das Adressbuch %s kann nicht gelesen werden: %s</translation>
+        <translation>Das Adressbuch %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
-        <translation>Das Adressbuch %s kann nicht gelesen werden: %s</translation>
+        <translation>Das Adressbuch %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be opened: %s</source>
+        <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
-        <translation>Das Adressbuch %s kann nicht geöffnet werden: %s</translation>
+        <translation>Das Adressbuch %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>List</source>
@@ -208,14 +208,14 @@ Prüfe die Mail-Einstellungen (Einstellungen &gt; Einrichten oder kivvo-cli conf
         <translation> (neue Kopie)</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%s%d</source>
+        <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
-        <translation>%s%d</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>People</source>
@@ -245,36 +245,36 @@ Prüfe die Mail-Einstellungen (Einstellungen &gt; Einrichten oder kivvo-cli conf
 </translation>
     </message>
     <message>
-        <source>Hi %s!<byte value="xd"/>
+        <source>Hi %1!<byte value="xd"/>
 <byte value="xd"/>
 This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
-        <translation>Hallo %s!<byte value="xd"/>
+        <translation>Hallo %1!<byte value="xd"/>
 <byte value="xd"/>
 Hier ist deine automatische Wichtel-Nachricht von Kivvo.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>This message is for %s only.<byte value="xd"/>
+        <source>This message is for %1 only.<byte value="xd"/>
 Please do not read further if you are not the designated person.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
-        <translation>Diese Nachricht ist nur für %s bestimmt.<byte value="xd"/>
+        <translation>Diese Nachricht ist nur für %1 bestimmt.<byte value="xd"/>
 Wenn du nicht gemeint bist, lies bitte nicht weiter.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+        <source>In the previous exchange you gave a gift to: %1.<byte value="xd"/>
 You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
-        <translation>Beim letzten Wichteln hast du %s beschenkt.<byte value="xd"/>
+        <translation>Beim letzten Wichteln hast du %1 beschenkt.<byte value="xd"/>
 Diesen Namen ziehst du diesmal nicht.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
@@ -303,7 +303,7 @@ Eingerückte Personen bilden eine Gruppe und ziehen niemanden aus ihrer eigenen 
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 Thank you.<byte value="xd"/>
 <byte value="xd"/>
@@ -312,7 +312,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-%s, das Los hat entschieden: Du beschenkst %s.<byte value="xd"/>
+%1, das Los hat entschieden: Du beschenkst %2.<byte value="xd"/>
 <byte value="xd"/>
 Vielen Dank!<byte value="xd"/>
 <byte value="xd"/>
@@ -321,13 +321,13 @@ Vielen Dank!<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-Gift Suggestions: %s<byte value="xd"/>
+Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Geschenkideen: %s<byte value="xd"/>
+Geschenkideen: %1<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -344,24 +344,24 @@ Geschenkideen: %s<byte value="xd"/>
     </message>
     <message>
         <source>Draw name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
         <translation>Namen ziehen
-für %s</translation>
+für %1</translation>
     </message>
     <message>
         <source>Show name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
         <translation>Namen zeigen
-für %s</translation>
+für %1</translation>
     </message>
     <message>
         <source>Name already shown
- for %s</source>
+ for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
         <translation>Name schon gezeigt
- für %s</translation>
+ für %1</translation>
     </message>
     <message>
         <source>Draw Name
@@ -371,9 +371,9 @@ for XXXXX</source>
 für XXXXX</translation>
     </message>
     <message>
-        <source>Get gift for: %s</source>
+        <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
-        <translation>Du beschenkst: %s</translation>
+        <translation>Du beschenkst: %1</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -630,9 +630,9 @@ Namen auslosen</translation>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <source>Save changes to %s?</source>
+        <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
-        <translation>Änderungen an %s speichern?</translation>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Kivvo (*.kv)</source>
@@ -675,19 +675,19 @@ Namen auslosen</translation>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
-        <translation>In %s gibt es noch keine Kivvo-Dokumente. Wähle „Neu“, um eines anzulegen.</translation>
+        <translation>In %1 gibt es noch keine Kivvo-Dokumente. Wähle „Neu“, um eines anzulegen.</translation>
     </message>
     <message>
-        <source>%s[*] - Kivvo</source>
+        <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
-        <translation>%s[*] - Kivvo</translation>
+        <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
@@ -700,9 +700,9 @@ Namen auslosen</translation>
         <translation>Ein Kivvo-Dokument (*.kv), das geöffnet werden soll.</translation>
     </message>
     <message>
-        <source>kivvo: %s; see kivvo --help</source>
+        <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo: %s; siehe kivvo --help</translation>
+        <translation>kivvo: %1; siehe kivvo --help</translation>
     </message>
     <message>
         <source>only one document can be opened at a time</source>
@@ -720,45 +720,45 @@ Namen auslosen</translation>
         <translation>Zeigt die Version an und beendet das Programm.</translation>
     </message>
     <message numerus="yes">
-        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+        <source>This document already holds %1 drawings, the most one document can keep.<byte value="xd"/>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
         <translation>
-            <numerusform>Dieses Dokument enthält bereits %d Auslosung – mehr kann ein Dokument nicht aufnehmen.<byte value="xd"/>
+            <numerusform>Dieses Dokument enthält bereits %1 Auslosung – mehr kann ein Dokument nicht aufnehmen.<byte value="xd"/>
 <byte value="xd"/>
 Es wurde nichts kopiert. Lege für das nächste Wichteln ein neues Dokument an.</numerusform>
-            <numerusform>Dieses Dokument enthält bereits %d Auslosungen – mehr kann ein Dokument nicht aufnehmen.<byte value="xd"/>
+            <numerusform>Dieses Dokument enthält bereits %1 Auslosungen – mehr kann ein Dokument nicht aufnehmen.<byte value="xd"/>
 <byte value="xd"/>
 Es wurde nichts kopiert. Lege für das nächste Wichteln ein neues Dokument an.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
-%s</source>
+        <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
+%2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
-        <translation>Die Datei „%s“ kann nicht geöffnet werden:<byte value="xd"/>
-%s</translation>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
-        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
-        <translation>Die Datei „%s“ kann nicht gelesen werden:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Die Datei „%1“ kann nicht gelesen werden:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Es wurde nichts geöffnet.</translation>
     </message>
     <message>
-        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
-        <translation>Die Datei „%s“ kann nicht gespeichert werden:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Die Datei „%1“ kann nicht gespeichert werden:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Die Datei auf dem Datenträger wurde nicht verändert.</translation>
     </message>
@@ -783,9 +783,9 @@ Die Datei auf dem Datenträger wurde nicht verändert.</translation>
         <translation>Ein Text ist länger als der Rest der Datei; sie ist beschädigt.</translation>
     </message>
     <message>
-        <source>%s</source>
+        <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
-        <translation>%s</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
@@ -798,44 +798,44 @@ Die Datei auf dem Datenträger wurde nicht verändert.</translation>
         <translation>Das ist keine gewöhnliche Datei (sondern eine Pipe, ein Socket oder ein Gerät).</translation>
     </message>
     <message>
-        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
-        <translation>Die Datei ist %d Byte groß, mehr als die höchstens %d Byte, die eine Datei dieses Programms haben darf; sie wurde nicht gelesen.</translation>
+        <translation>Die Datei ist %1 Byte groß, mehr als die höchstens %2 Byte, die eine Datei dieses Programms haben darf; sie wurde nicht gelesen.</translation>
     </message>
     <message>
-        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
-        <translation>Ein Text ist %d Zeichen lang, mehr als die höchstens %d Zeichen, die ein Name, eine Adresse oder ein anderer Text haben darf.</translation>
+        <translation>Ein Text ist %1 Zeichen lang, mehr als die höchstens %2 Zeichen, die ein Name, eine Adresse oder ein anderer Text haben darf.</translation>
     </message>
     <message>
-        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
-        <translation>Die Einstellungsdatei „%s“ kann nicht gelesen werden:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Die Einstellungsdatei „%1“ kann nicht gelesen werden:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Es gelten die Standardeinstellungen; die Datei wurde nicht verändert.</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+        <source>&quot;%1&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
-        <translation>„%s“ wurde seit dem Öffnen oder letzten Speichern von einem anderen Programm geändert.<byte value="xd"/>
+        <translation>„%1“ wurde seit dem Öffnen oder letzten Speichern von einem anderen Programm geändert.<byte value="xd"/>
 <byte value="xd"/>
 Trotzdem speichern und die Änderungen des anderen Programms überschreiben?</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
-        <translation>kivvo-cli: „%s“ wird gerade von einem anderen Programm geändert (Sperrdatei „%s“); es wurde nichts geändert. Versuche es später noch einmal.</translation>
+        <translation>kivvo-cli: „%1“ wird gerade von einem anderen Programm geändert (Sperrdatei „%2“); es wurde nichts geändert. Versuche es später noch einmal.</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
-        <translation>kivvo-cli: die Sperrdatei „%s“ kann neben dem Dokument nicht angelegt werden: %s; es wurde nichts geändert.</translation>
+        <translation>kivvo-cli: die Sperrdatei „%1“ kann neben dem Dokument nicht angelegt werden: %2; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
@@ -955,34 +955,34 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>Kivvo – Auslosung fürs Wichteln, Kommandozeilenwerkzeug</translation>
     </message>
     <message>
-        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
-        <translation>kivvo-cli: unbekannter Befehl „%s“; siehe kivvo-cli --help</translation>
+        <translation>kivvo-cli: unbekannter Befehl „%1“; siehe kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo-cli: %s; siehe kivvo-cli --help</translation>
+        <translation>kivvo-cli: %1; siehe kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
-        <translation>kivvo-cli: „%s“ existiert bereits und wird nicht überschrieben</translation>
+        <translation>kivvo-cli: „%1“ existiert bereits und wird nicht überschrieben</translation>
     </message>
     <message>
-        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
-        <translation>kivvo-cli: das Dokument hat keine Auslosung Nummer %d (Anzahl der Auslosungen: %d)</translation>
+        <translation>kivvo-cli: das Dokument hat keine Auslosung Nummer %1 (Anzahl der Auslosungen: %2)</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
-        <translation>kivvo-cli: die neueste Auslosung hat keine Gruppe namens „%s“</translation>
+        <translation>kivvo-cli: die neueste Auslosung hat keine Gruppe namens „%1“</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
-        <translation>kivvo-cli: die neueste Auslosung hat keine Person oder Gruppe namens „%s“</translation>
+        <translation>kivvo-cli: die neueste Auslosung hat keine Person oder Gruppe namens „%1“</translation>
     </message>
     <message>
         <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
@@ -995,11 +995,11 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>kivvo-cli: es wurden keine Namen ausgelost; die Datei wurde nicht verändert</translation>
     </message>
     <message numerus="yes">
-        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
         <translation>
-            <numerusform>Namen für %d Person ausgelost; „%s“ gespeichert</numerusform>
-            <numerusform>Namen für %d Personen ausgelost; „%s“ gespeichert</numerusform>
+            <numerusform>Namen für %1 Person ausgelost; „%2“ gespeichert</numerusform>
+            <numerusform>Namen für %1 Personen ausgelost; „%2“ gespeichert</numerusform>
         </translation>
     </message>
     <message>
@@ -1008,9 +1008,9 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>kivvo-cli: es wurde nichts kopiert; die Datei wurde nicht verändert</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
-        <translation>„%s“ hinzugefügt; „%s“ gespeichert</translation>
+        <translation>„%1“ hinzugefügt; „%2“ gespeichert</translation>
     </message>
     <message>
         <source> [y/N] </source>
@@ -1018,29 +1018,29 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation> [y/N] </translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
-        <translation>„%s“ ist keine Zahl</translation>
+        <translation>„%1“ ist keine Zahl</translation>
     </message>
     <message>
-        <source>Removed &quot;%s&quot;</source>
+        <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
-        <translation>„%s“ entfernt</translation>
+        <translation>„%1“ entfernt</translation>
     </message>
     <message>
-        <source>Created &quot;%s&quot;</source>
+        <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
-        <translation>„%s“ angelegt</translation>
+        <translation>„%1“ angelegt</translation>
     </message>
     <message>
-        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
-        <translation>kivvo-cli: Auslosung %d hat keine Person namens „%s“</translation>
+        <translation>kivvo-cli: Auslosung %1 hat keine Person namens „%2“</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
-        <translation>kivvo-cli: %s hat keine E-Mail-Adresse; es wurde nichts gesendet</translation>
+        <translation>kivvo-cli: %1 hat keine E-Mail-Adresse; es wurde nichts gesendet</translation>
     </message>
     <message>
         <source>kivvo-cli: not every notification was sent</source>
@@ -1048,73 +1048,73 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
         <translation>kivvo-cli: nicht alle Benachrichtigungen wurden gesendet</translation>
     </message>
     <message>
-        <source>server: %s
-port: %d
-from: %s
-user: %s
-password: %s
-footer: %s
-settings file: %s
+        <source>server: %1
+port: %2
+from: %3
+user: %4
+password: %5
+footer: %6
+settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
-        <translation>Server: %s
-Port: %d
-Absender: %s
-Benutzer: %s
-Passwort: %s
-Fußzeile: %s
-Einstellungsdatei: %s
+        <translation>Server: %1
+Port: %2
+Absender: %3
+Benutzer: %4
+Passwort: %5
+Fußzeile: %6
+Einstellungsdatei: %7
 </translation>
     </message>
     <message>
-        <source>Settings saved to &quot;%s&quot;</source>
+        <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
-        <translation>Einstellungen in „%s“ gespeichert</translation>
+        <translation>Einstellungen in „%1“ gespeichert</translation>
     </message>
     <message>
-        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
-        <translation>kivvo-cli: die Einstellungen konnten nicht in „%s“ gespeichert werden: %s; die Datei wurde nicht verändert</translation>
+        <translation>kivvo-cli: die Einstellungen konnten nicht in „%1“ gespeichert werden: %2; die Datei wurde nicht verändert</translation>
     </message>
     <message>
-        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
-        <translation>der Port muss eine Zahl von 1 bis 65535 sein, nicht „%s“</translation>
+        <translation>der Port muss eine Zahl von 1 bis 65535 sein, nicht „%1“</translation>
     </message>
     <message>
-        <source>address: %s
-first name: %s
-last name: %s
+        <source>address: %1
+first name: %2
+last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
-        <translation>Adresse: %s
-Vorname: %s
-Nachname: %s
+        <translation>Adresse: %1
+Vorname: %2
+Nachname: %3
 </translation>
     </message>
     <message>
-        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
-        <translation>kivvo-cli: kein Adressbucheintrag passt zu „%s“</translation>
+        <translation>kivvo-cli: kein Adressbucheintrag passt zu „%1“</translation>
     </message>
     <message>
-        <source>%s can only give to %s.</source>
+        <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
-        <translation>Mögliche Beschenkte für %s: nur %s.</translation>
+        <translation>Mögliche Beschenkte für %1: nur %2.</translation>
     </message>
     <message>
-        <source>%s cannot give to anybody.</source>
+        <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
-        <translation>%s kann niemanden beschenken.</translation>
+        <translation>%1 kann niemanden beschenken.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups or add persons, then draw again.</source>
+What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Das verhindern diese Regeln: %s. Ändere die Gruppen oder füge Personen hinzu und lose dann erneut aus.</translation>
+Das verhindern diese Regeln: %1. Ändere die Gruppen oder füge Personen hinzu und lose dann erneut aus.</translation>
     </message>
     <message>
         <source>nobody draws himself</source>
@@ -1142,61 +1142,61 @@ Das verhindern diese Regeln: %s. Ändere die Gruppen oder füge Personen hinzu u
         <translation>, </translation>
     </message>
     <message>
-        <source>%s and %s</source>
+        <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
-        <translation>%s und %s</translation>
+        <translation>%1 und %2</translation>
     </message>
     <message numerus="yes">
-        <source>%s and %d others</source>
+        <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
         <translation>
-            <numerusform>%s und %d weitere Person</numerusform>
-            <numerusform>%s und %d weitere Personen</numerusform>
+            <numerusform>%1 und %2 weitere Person</numerusform>
+            <numerusform>%1 und %2 weitere Personen</numerusform>
         </translation>
     </message>
     <message>
-        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+        <source>The drawn names no longer match the list: %1.<byte value="xd"/>
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
-        <translation>Die ausgelosten Namen passen nicht mehr zur Liste: %s.<byte value="xd"/>
+        <translation>Die ausgelosten Namen passen nicht mehr zur Liste: %1.<byte value="xd"/>
 <byte value="xd"/>
 Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translation>
     </message>
     <message>
-        <source>%s has no drawn name</source>
+        <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
-        <translation>%s hat keinen Namen gezogen</translation>
+        <translation>%1 hat keinen Namen gezogen</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is no longer in the list</source>
+        <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
-        <translation>%s, gezogen von %s, ist nicht mehr in der Liste</translation>
+        <translation>%1, gezogen von %2, ist nicht mehr in der Liste</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is the name of more than one person</source>
+        <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
-        <translation>%s, gezogen von %s, ist der Name mehrerer Personen</translation>
+        <translation>%1, gezogen von %2, ist der Name mehrerer Personen</translation>
     </message>
     <message>
-        <source>%s is drawn by both %s and %s</source>
+        <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
-        <translation>%s wurde sowohl von %s als auch von %s gezogen</translation>
+        <translation>%1 wurde sowohl von %2 als auch von %3 gezogen</translation>
     </message>
     <message>
-        <source>%s drew himself</source>
+        <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
-        <translation>%s hat sich selbst gezogen</translation>
+        <translation>%1 hat sich selbst gezogen</translation>
     </message>
     <message>
-        <source>%s drew %s of his own group</source>
+        <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
-        <translation>%s hat %s aus der eigenen Gruppe gezogen</translation>
+        <translation>%1 hat %2 aus der eigenen Gruppe gezogen</translation>
     </message>
     <message>
-        <source>%s drew %s, the person he gave to last time</source>
+        <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
-        <translation>%s hat %s gezogen, also dieselbe Person wie beim letzten Mal</translation>
+        <translation>%1 hat %2 gezogen, also dieselbe Person wie beim letzten Mal</translation>
     </message>
     <message>
         <source>a person of the list has no name</source>
@@ -1204,11 +1204,11 @@ Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translat
         <translation>eine Person der Liste hat keinen Namen</translation>
     </message>
     <message numerus="yes">
-        <source>and %d more</source>
+        <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
         <translation>
-            <numerusform>und %d weiterer Fehler</numerusform>
-            <numerusform>und %d weitere Fehler</numerusform>
+            <numerusform>und %1 weiterer Fehler</numerusform>
+            <numerusform>und %1 weitere Fehler</numerusform>
         </translation>
     </message>
     <message>
@@ -1232,17 +1232,17 @@ Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translat
         <translation>kivvo-cli: „Für nächstes Wichteln kopieren“ braucht mehr als zwei Personen in der neuesten Auslosung</translation>
     </message>
     <message numerus="yes">
-        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
         <translation>
-            <numerusform>niemand zieht eine Person, die er in der letzten Wichtelrunde beschenkt hat (%d Runde)</numerusform>
-            <numerusform>niemand zieht eine Person, die er in den letzten %d Wichtelrunden beschenkt hat</numerusform>
+            <numerusform>niemand zieht eine Person, die er in der letzten Wichtelrunde beschenkt hat (%1 Runde)</numerusform>
+            <numerusform>niemand zieht eine Person, die er in den letzten %1 Wichtelrunden beschenkt hat</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s never draws %s</source>
+        <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
-        <translation>%s zieht nie %s</translation>
+        <translation>%1 zieht nie %2</translation>
     </message>
     <message>
         <source>nobody draws the person who draws him</source>
@@ -1257,29 +1257,29 @@ Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translat
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Das verhindern diese Regeln: %s. Ändere die Gruppen, die Ausschlüsse oder die Regeln (Wichteln &gt; Regeln) oder füge Personen hinzu und lose dann erneut aus.</translation>
+Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die Regeln (Wichteln &gt; Regeln) oder füge Personen hinzu und lose dann erneut aus.</translation>
     </message>
     <message>
-        <source>%s drew %s, whom he never draws</source>
+        <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
-        <translation>%s hat %s gezogen, obwohl diese Person für ihn ausgeschlossen ist</translation>
+        <translation>%1 hat %2 gezogen, obwohl diese Person für ihn ausgeschlossen ist</translation>
     </message>
     <message numerus="yes">
-        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
         <translation>
-            <numerusform>%s hat %s gezogen, obwohl er diese Person in der letzten Wichtelrunde beschenkt hat (%d Runde)</numerusform>
-            <numerusform>%s hat %s gezogen, obwohl er diese Person in den letzten %d Wichtelrunden beschenkt hat</numerusform>
+            <numerusform>%1 hat %2 gezogen, obwohl er diese Person in der letzten Wichtelrunde beschenkt hat (%3 Runde)</numerusform>
+            <numerusform>%1 hat %2 gezogen, obwohl er diese Person in den letzten %3 Wichtelrunden beschenkt hat</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s and %s draw each other</source>
+        <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
-        <translation>%s und %s ziehen sich gegenseitig</translation>
+        <translation>%1 und %2 ziehen sich gegenseitig</translation>
     </message>
     <message>
         <source>the gifts do not go round in one single circle</source>
@@ -1287,22 +1287,22 @@ Das verhindern diese Regeln: %s. Ändere die Gruppen, die Ausschlüsse oder die 
         <translation>die Geschenke gehen nicht reihum in einem einzigen Kreis</translation>
     </message>
     <message numerus="yes">
-        <source>%d more exclusions</source>
+        <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
         <translation>
-            <numerusform>%d weiterer Ausschluss</numerusform>
-            <numerusform>%d weitere Ausschlüsse</numerusform>
+            <numerusform>%1 weiterer Ausschluss</numerusform>
+            <numerusform>%1 weitere Ausschlüsse</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s can only give to each other.</source>
+        <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
-        <translation>%s können sich nur gegenseitig beschenken.</translation>
+        <translation>%1 können sich nur gegenseitig beschenken.</translation>
     </message>
     <message>
-        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
-        <translation>%s können sich nur gegenseitig beschenken, und keine Möglichkeit dafür hält alle Regeln ein.</translation>
+        <translation>%1 können sich nur gegenseitig beschenken, und keine Möglichkeit dafür hält alle Regeln ein.</translation>
     </message>
     <message>
         <source>No drawing of the whole list keeps every rule.</source>
@@ -1320,14 +1320,14 @@ Das verhindern diese Regeln: %s. Ändere die Gruppen, die Ausschlüsse oder die 
         <translation>Die Datei enthält nach ihren Listen Daten, die nicht von Kivvo stammen; sie ist beschädigt.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
-        <translation>Die Regeln und Ausschlüsse der Datei liegen im Format %d vor, das von einer neueren Kivvo-Version stammt; diese Version liest Format %d.</translation>
+        <translation>Die Regeln und Ausschlüsse der Datei liegen im Format %1 vor, das von einer neueren Kivvo-Version stammt; diese Version liest Format %2.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
-        <translation>Die Regeln und Ausschlüsse der Datei sind beschädigt (in Abschnitt %d).</translation>
+        <translation>Die Regeln und Ausschlüsse der Datei sind beschädigt (in Abschnitt %1).</translation>
     </message>
     <message>
         <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
@@ -1360,34 +1360,34 @@ Das verhindern diese Regeln: %s. Ändere die Gruppen, die Ausschlüsse oder die 
         <translation>die Datei ist kein UTF-8-Text; speichere sie in der Tabellenkalkulation als „CSV UTF-8“</translation>
     </message>
     <message>
-        <source>line %d opens a quoted field that is never closed</source>
+        <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
-        <translation>Zeile %d öffnet ein Feld in Anführungszeichen, das nie geschlossen wird</translation>
+        <translation>Zeile %1 öffnet ein Feld in Anführungszeichen, das nie geschlossen wird</translation>
     </message>
     <message>
-        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
-        <translation>Aus „%s“ können keine Teilnehmer importiert werden: %s.</translation>
+        <translation>Aus „%1“ können keine Teilnehmer importiert werden: %2.</translation>
     </message>
     <message>
-        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
-        <translation>Zeile %d hat mehr als %d Felder (Name, Adresse, Geschenkideen, Gruppe)</translation>
+        <translation>Zeile %1 hat mehr als %2 Felder (Name, Adresse, Geschenkideen, Gruppe)</translation>
     </message>
     <message>
-        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
-        <translation>Zeile %d enthält einen Text, der länger ist, als Kivvo ihn speichern kann</translation>
+        <translation>Zeile %1 enthält einen Text, der länger ist, als Kivvo ihn speichern kann</translation>
     </message>
     <message>
-        <source>line %d has no name</source>
+        <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
-        <translation>Zeile %d enthält keinen Namen</translation>
+        <translation>Zeile %1 enthält keinen Namen</translation>
     </message>
     <message>
-        <source>Already in the list, so not imported again: %s</source>
+        <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
-        <translation>Schon in der Liste, daher nicht erneut importiert: %s</translation>
+        <translation>Schon in der Liste, daher nicht erneut importiert: %1</translation>
     </message>
     <message>
         <source>kivvo-cli: nobody new to import</source>
@@ -1395,11 +1395,11 @@ Das verhindern diese Regeln: %s. Ändere die Gruppen, die Ausschlüsse oder die 
         <translation>kivvo-cli: niemand Neues zu importieren</translation>
     </message>
     <message numerus="yes">
-        <source>Imported %d participants into &quot;%s&quot;</source>
+        <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
         <translation>
-            <numerusform>%d Teilnehmer in „%s“ importiert</numerusform>
-            <numerusform>%d Teilnehmer in „%s“ importiert</numerusform>
+            <numerusform>%1 Teilnehmer in „%2“ importiert</numerusform>
+            <numerusform>%1 Teilnehmer in „%2“ importiert</numerusform>
         </translation>
     </message>
     <message>
@@ -1408,22 +1408,22 @@ Das verhindern diese Regeln: %s. Ändere die Gruppen, die Ausschlüsse oder die 
         <translation>export braucht --csv OUT, die zu schreibende Datei</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
-        <translation>kivvo-cli: „%s“ kann nicht geschrieben werden: %s</translation>
+        <translation>kivvo-cli: „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons written to &quot;%s&quot;</source>
+        <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
         <translation>
-            <numerusform>%d Person in „%s“ geschrieben</numerusform>
-            <numerusform>%d Personen in „%s“ geschrieben</numerusform>
+            <numerusform>%1 Person in „%2“ geschrieben</numerusform>
+            <numerusform>%1 Personen in „%2“ geschrieben</numerusform>
         </translation>
     </message>
     <message>
-        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
-        <translation>Der Name „%s“ ist in dieser Liste schon vergeben, daher heißt die Person „%s“.</translation>
+        <translation>Der Name „%1“ ist in dieser Liste schon vergeben, daher heißt die Person „%2“.</translation>
     </message>
     <message>
         <source>move takes either --group GROUP or --top</source>
@@ -1431,14 +1431,14 @@ Das verhindern diese Regeln: %s. Ändere die Gruppen, die Ausschlüsse oder die 
         <translation>move braucht entweder --group GROUP oder --top</translation>
     </message>
     <message>
-        <source>%s moved into %s</source>
+        <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
-        <translation>%s in %s verschoben</translation>
+        <translation>%1 in %2 verschoben</translation>
     </message>
     <message>
-        <source>%s moved out of his group</source>
+        <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
-        <translation>%s aus der Gruppe genommen</translation>
+        <translation>%1 aus der Gruppe genommen</translation>
     </message>
     <message>
         <source>0 (none)</source>
@@ -1491,14 +1491,14 @@ Das verhindern diese Regeln: %s. Ändere die Gruppen, die Ausschlüsse oder die 
         <translation>&amp;Beidseitig: Diese Personen ziehen ihn auch nie</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is nobody of this list.</source>
+        <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
-        <translation>„%s“ gehört nicht zu dieser Liste.</translation>
+        <translation>„%1“ gehört nicht zu dieser Liste.</translation>
     </message>
     <message>
-        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
-        <translation>Niemand zieht sich ohnehin selbst; lass „%s“ weg.</translation>
+        <translation>Niemand zieht sich ohnehin selbst; lass „%1“ weg.</translation>
     </message>
     <message>
         <source>Never draws some persons of the list</source>
@@ -1506,14 +1506,14 @@ Das verhindern diese Regeln: %s. Ändere die Gruppen, die Ausschlüsse oder die 
         <translation>Zieht einige Personen der Liste nie</translation>
     </message>
     <message>
-        <source>history: %s
-no mutual pairs: %s
-one circle: %s
+        <source>history: %1
+no mutual pairs: %2
+one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
-        <translation>Frühere Wichtelrunden: %s
-Keine gegenseitigen Paare: %s
-Ein einziger Kreis: %s
+        <translation>Frühere Wichtelrunden: %1
+Keine gegenseitigen Paare: %2
+Ein einziger Kreis: %3
 </translation>
     </message>
     <message>
@@ -1522,9 +1522,9 @@ Ein einziger Kreis: %s
         <translation>0 (die Beschenkten früherer Wichtelrunden dürfen wieder gezogen werden)</translation>
     </message>
     <message>
-        <source>%d (%s)</source>
+        <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
-        <translation>%d (%s)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>on</source>
@@ -1537,43 +1537,43 @@ Ein einziger Kreis: %s
         <translation>off</translation>
     </message>
     <message>
-        <source>exclusions in &quot;%s&quot;:
+        <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
-        <translation>Ausschlüsse in „%s“:
+        <translation>Ausschlüsse in „%1“:
 </translation>
     </message>
     <message>
-        <source>no exclusions in &quot;%s&quot;
+        <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
-        <translation>keine Ausschlüsse in „%s“
+        <translation>keine Ausschlüsse in „%1“
 </translation>
     </message>
     <message>
-        <source>%s may draw %s again</source>
+        <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
-        <translation>%s darf %s wieder ziehen</translation>
+        <translation>%1 darf %2 wieder ziehen</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
-        <translation>kivvo-cli: %s darf %s bereits ziehen (kein Ausschluss)</translation>
+        <translation>kivvo-cli: %1 darf %2 bereits ziehen (kein Ausschluss)</translation>
     </message>
     <message>
-        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
-        <translation>--%s erwartet on oder off, nicht „%s“</translation>
+        <translation>--%1 erwartet on oder off, nicht „%2“</translation>
     </message>
     <message>
-        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
-        <translation>--history erwartet eine Zahl von 0 bis %d oder all, nicht „%s“</translation>
+        <translation>--history erwartet eine Zahl von 0 bis %1 oder all, nicht „%2“</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s already never draws %s</source>
+        <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
-        <translation>kivvo-cli: %s zieht %s bereits nie</translation>
+        <translation>kivvo-cli: %1 zieht %2 bereits nie</translation>
     </message>
     <message>
         <source>A person of the list has no name; name every person, then draw again.</source>
@@ -1581,19 +1581,19 @@ Ein einziger Kreis: %s
         <translation>Eine Person der Liste hat keinen Namen; gib jeder Person einen Namen und lose dann erneut aus.</translation>
     </message>
     <message>
-        <source>cannot connect to %s port %d: %s</source>
+        <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
-        <translation>keine Verbindung zu %s, Port %d: %s</translation>
+        <translation>keine Verbindung zu %1, Port %2: %3</translation>
     </message>
     <message>
-        <source>the server did not accept this program as a client: %s</source>
+        <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
-        <translation>der Server hat dieses Programm nicht als Client akzeptiert: %s</translation>
+        <translation>der Server hat dieses Programm nicht als Client akzeptiert: %1</translation>
     </message>
     <message>
-        <source>the encrypted connection (TLS) failed: %s</source>
+        <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
-        <translation>die verschlüsselte Verbindung (TLS) ist fehlgeschlagen: %s</translation>
+        <translation>die verschlüsselte Verbindung (TLS) ist fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
@@ -1601,9 +1601,9 @@ Ein einziger Kreis: %s
         <translation>der Server bietet keine Verschlüsselung (STARTTLS) an, und das Passwort wird nur verschlüsselt gesendet</translation>
     </message>
     <message>
-        <source>the server refused the login: %s; check the user name and the password</source>
+        <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
-        <translation>der Server hat die Anmeldung abgelehnt: %s; prüfe Benutzername und Passwort</translation>
+        <translation>der Server hat die Anmeldung abgelehnt: %1; prüfe Benutzername und Passwort</translation>
     </message>
     <message>
         <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
@@ -1611,39 +1611,39 @@ Ein einziger Kreis: %s
         <translation>der Server bietet kein Anmeldeverfahren an, das dieses Programm kennt (PLAIN oder LOGIN)</translation>
     </message>
     <message>
-        <source>the server wants a login: %s; enter the user name and the password</source>
+        <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
-        <translation>der Server verlangt eine Anmeldung: %s; gib Benutzername und Passwort ein</translation>
+        <translation>der Server verlangt eine Anmeldung: %1; gib Benutzername und Passwort ein</translation>
     </message>
     <message>
-        <source>the server refused the sender address %s: %s</source>
+        <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
-        <translation>der Server hat die Absenderadresse %s abgelehnt: %s</translation>
+        <translation>der Server hat die Absenderadresse %1 abgelehnt: %2</translation>
     </message>
     <message>
-        <source>the server refused the address %s: %s</source>
+        <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
-        <translation>der Server hat die Adresse %s abgelehnt: %s</translation>
+        <translation>der Server hat die Adresse %1 abgelehnt: %2</translation>
     </message>
     <message>
-        <source>the server refused the message: %s</source>
+        <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
-        <translation>der Server hat die Nachricht abgelehnt: %s</translation>
+        <translation>der Server hat die Nachricht abgelehnt: %1</translation>
     </message>
     <message numerus="yes">
-        <source>the server did not answer within %d seconds</source>
+        <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
         <translation>
-            <numerusform>der Server hat nicht innerhalb von %d Sekunde geantwortet</numerusform>
-            <numerusform>der Server hat nicht innerhalb von %d Sekunden geantwortet</numerusform>
+            <numerusform>der Server hat nicht innerhalb von %1 Sekunde geantwortet</numerusform>
+            <numerusform>der Server hat nicht innerhalb von %1 Sekunden geantwortet</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
         <translation>
-            <numerusform>der Server hat die Nachricht nicht innerhalb von %d Sekunde bestätigt; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</numerusform>
-            <numerusform>der Server hat die Nachricht nicht innerhalb von %d Sekunden bestätigt; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</numerusform>
+            <numerusform>der Server hat die Nachricht nicht innerhalb von %1 Sekunde bestätigt; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</numerusform>
+            <numerusform>der Server hat die Nachricht nicht innerhalb von %1 Sekunden bestätigt; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</numerusform>
         </translation>
     </message>
     <message>
@@ -1662,38 +1662,38 @@ Ein einziger Kreis: %s
         <translation>das Senden wurde abgebrochen</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not an e-mail address</source>
+        <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
-        <translation>„%s“ ist keine E-Mail-Adresse</translation>
+        <translation>„%1“ ist keine E-Mail-Adresse</translation>
     </message>
     <message>
-        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
-        <translation>keine E-Mail-Adresse: „%s“ steht nicht im Adressbuch</translation>
+        <translation>keine E-Mail-Adresse: „%1“ steht nicht im Adressbuch</translation>
     </message>
     <message>
-        <source>Skipped [%s]: no email address</source>
+        <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
-        <translation>Übersprungen [%s]: keine E-Mail-Adresse</translation>
+        <translation>Übersprungen [%1]: keine E-Mail-Adresse</translation>
     </message>
     <message>
-        <source>Not sent to [%s] email address [%s]</source>
+        <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
-        <translation>Nicht gesendet an [%s], E-Mail-Adresse [%s]</translation>
+        <translation>Nicht gesendet an [%1], E-Mail-Adresse [%2]</translation>
     </message>
     <message>
-        <source>%s: %s</source>
+        <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
-        <translation>%s: %s</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The mail server %s refused the sender address.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 refused the sender address.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
-        <translation>Der Mailserver %s hat die Absenderadresse abgelehnt.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Der Mailserver %1 hat die Absenderadresse abgelehnt.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Korrigiere die Absenderadresse (Einstellungen &gt; Einrichten oder kivvo-cli config). Es wurde nichts weiter gesendet.</translation>
     </message>
@@ -1732,9 +1732,9 @@ Wer seine E-Mail noch nicht bekommen hat, bekommt dann keine mehr.</translation>
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Sending %d of %d...</source>
+        <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
-        <translation>Sende %d von %d...</translation>
+        <translation>Sende %1 von %2...</translation>
     </message>
     <message>
         <source>Stopping after the message being sent...</source>
@@ -1742,9 +1742,9 @@ Wer seine E-Mail noch nicht bekommen hat, bekommt dann keine mehr.</translation>
         <translation>Wird nach der aktuellen Nachricht angehalten...</translation>
     </message>
     <message>
-        <source>%s: waiting</source>
+        <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
-        <translation>%s: wartet</translation>
+        <translation>%1: wartet</translation>
     </message>
     <message>
         <source>it is not a vCard file</source>
@@ -1812,19 +1812,19 @@ Wer seine E-Mail noch nicht bekommen hat, bekommt dann keine mehr.</translation>
         <translation>Testmail senden</translation>
     </message>
     <message>
-        <source>Sending a test mail to %s...</source>
+        <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
-        <translation>Sende eine Testmail an %s...</translation>
+        <translation>Sende eine Testmail an %1...</translation>
     </message>
     <message>
-        <source>A test mail was sent to %s.</source>
+        <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
-        <translation>Eine Testmail wurde an %s gesendet.</translation>
+        <translation>Eine Testmail wurde an %1 gesendet.</translation>
     </message>
     <message>
-        <source>The test mail could not be sent: %s</source>
+        <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
-        <translation>Die Testmail konnte nicht gesendet werden: %s</translation>
+        <translation>Die Testmail konnte nicht gesendet werden: %1</translation>
     </message>
     <message>
         <source>Kivvo test mail</source>
@@ -1839,13 +1839,13 @@ Wer seine E-Mail noch nicht bekommen hat, bekommt dann keine mehr.</translation>
 </translation>
     </message>
     <message>
-        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
-        <translation>Die Einstellungsdatei „%s“ kann nicht gespeichert werden:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Die Einstellungsdatei „%1“ kann nicht gespeichert werden:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Die neuen Einstellungen gelten, bis das Programm beendet wird.</translation>
     </message>
@@ -1855,9 +1855,9 @@ Die neuen Einstellungen gelten, bis das Programm beendet wird.</translation>
         <translation>Das Passwort wird im Schlüsselbund der Arbeitsumgebung aufbewahrt.</translation>
     </message>
     <message>
-        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
-        <translation>Es läuft kein Schlüsselbund: Das Passwort wird in der Einstellungsdatei %s aufbewahrt, die nur du lesen kannst.</translation>
+        <translation>Es läuft kein Schlüsselbund: Das Passwort wird in der Einstellungsdatei %1 aufbewahrt, die nur du lesen kannst.</translation>
     </message>
     <message>
         <source>not set</source>
@@ -1865,9 +1865,9 @@ Die neuen Einstellungen gelten, bis das Programm beendet wird.</translation>
         <translation>nicht festgelegt</translation>
     </message>
     <message>
-        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
-        <translation>kivvo-cli: --%s: %s Es wurde nichts gespeichert.</translation>
+        <translation>kivvo-cli: --%1: %2 Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Password: </source>
@@ -1905,9 +1905,9 @@ Die neuen Einstellungen gelten, bis das Programm beendet wird.</translation>
         <translation>der Server hat vor Beginn der Verschlüsselung mehr gesendet als nur seine Zustimmung dazu (STARTTLS); möglicherweise manipuliert jemand zwischen diesem Computer und dem Server die Verbindung, daher wurde sie getrennt</translation>
     </message>
     <message>
-        <source>the server cannot take the message now: %s; try again later</source>
+        <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
-        <translation>der Server kann die Nachricht gerade nicht annehmen: %s; versuche es später noch einmal</translation>
+        <translation>der Server kann die Nachricht gerade nicht annehmen: %1; versuche es später noch einmal</translation>
     </message>
     <message>
         <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
@@ -1915,27 +1915,27 @@ Die neuen Einstellungen gelten, bis das Programm beendet wird.</translation>
         <translation>die Bestätigung der Nachricht durch den Server war länger als die jedes Mailservers; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</translation>
     </message>
     <message>
-        <source>The mail server %s stopped answering.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 stopped answering.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
-        <translation>Der Mailserver %s antwortet nicht mehr.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Der Mailserver %1 antwortet nicht mehr.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Es wurde nichts weiter gesendet. Versuche es später noch einmal.</translation>
     </message>
     <message>
-        <source>not sent, since the mail server could not go on: %s</source>
+        <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
-        <translation>nicht gesendet, da der Mailserver nicht weitermachen konnte: %s</translation>
+        <translation>nicht gesendet, da der Mailserver nicht weitermachen konnte: %1</translation>
     </message>
     <message>
-        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+        <source>The e-mail to %1 (%2) may have arrived already: %3.<byte value="xd"/>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
-        <translation>Die E-Mail an %s (%s) ist vielleicht schon angekommen: %s.<byte value="xd"/>
+        <translation>Die E-Mail an %1 (%2) ist vielleicht schon angekommen: %3.<byte value="xd"/>
 <byte value="xd"/>
 Trotzdem erneut senden? Falls sie angekommen ist, bekommt der Empfänger sie doppelt.</translation>
     </message>
@@ -1945,34 +1945,34 @@ Trotzdem erneut senden? Falls sie angekommen ist, bekommt der Empfänger sie dop
         <translation>kivvo-cli: Warnung: ein mit --password VALUE angegebenes Passwort können andere Benutzer in der Prozessliste sehen; gib es stattdessen mit --password-stdin an oder nur mit --password, um danach gefragt zu werden</translation>
     </message>
     <message>
-        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
-        <translation>die dort vorhandene Einstellungsdatei kann nicht gelesen werden (%s); sie bleibt unverändert, statt durch Einstellungen ersetzt zu werden, die ihren Inhalt nicht kennen. Mach sie lesbar oder entferne sie und versuche es dann erneut</translation>
+        <translation>die dort vorhandene Einstellungsdatei kann nicht gelesen werden (%1); sie bleibt unverändert, statt durch Einstellungen ersetzt zu werden, die ihren Inhalt nicht kennen. Mach sie lesbar oder entferne sie und versuche es dann erneut</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
-        <translation>„%s“ wird gerade von einem anderen Programm geändert (Sperrdatei „%s“) und wurde daher nicht gespeichert. Versuche es gleich noch einmal.</translation>
+        <translation>„%1“ wird gerade von einem anderen Programm geändert (Sperrdatei „%2“) und wurde daher nicht gespeichert. Versuche es gleich noch einmal.</translation>
     </message>
     <message>
-        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
-        <translation>die Sperrdatei „%s“ kann neben der Datei nicht angelegt werden: %s</translation>
+        <translation>die Sperrdatei „%1“ kann neben der Datei nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
-        <translation>die Datei wäre %d Byte groß, mehr als die höchstens %d Byte, die dieses Programm öffnet; es wurde nichts geschrieben. Entferne Auslosungen oder kürze Texte und speichere dann erneut</translation>
+        <translation>die Datei wäre %1 Byte groß, mehr als die höchstens %2 Byte, die dieses Programm öffnet; es wurde nichts geschrieben. Entferne Auslosungen oder kürze Texte und speichere dann erneut</translation>
     </message>
     <message>
-        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
-        <translation>die Datei enthält mehr als %d Personen und Gruppen, mehr als dieses Programm öffnen kann</translation>
+        <translation>die Datei enthält mehr als %1 Personen und Gruppen, mehr als dieses Programm öffnen kann</translation>
     </message>
     <message>
-        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
-        <translation>die Datei wurde geschrieben, aber ihr Ordner konnte nicht auf den Datenträger synchronisiert werden: %s</translation>
+        <translation>die Datei wurde geschrieben, aber ihr Ordner konnte nicht auf den Datenträger synchronisiert werden: %1</translation>
     </message>
     <message>
         <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
@@ -1980,34 +1980,34 @@ Trotzdem erneut senden? Falls sie angekommen ist, bekommt der Empfänger sie dop
         <translation>Warte auf den Schlüsselbund der Arbeitsumgebung: Er fragt nach seinem Passwort (zum Entsperren oder für einen neuen Schlüsselbund). Antworte ihm, damit es weitergeht.</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
-        <translation>Der Schlüsselbund der Arbeitsumgebung antwortet nicht (%s). Kivvo macht ohne ihn weiter: Das Mail-Passwort wird aus der Einstellungsdatei %s gelesen und dort aufbewahrt; nur du kannst sie lesen.</translation>
+        <translation>Der Schlüsselbund der Arbeitsumgebung antwortet nicht (%1). Kivvo macht ohne ihn weiter: Das Mail-Passwort wird aus der Einstellungsdatei %2 gelesen und dort aufbewahrt; nur du kannst sie lesen.</translation>
     </message>
     <message numerus="yes">
-        <source>no answer within %d seconds</source>
+        <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
         <translation>
-            <numerusform>keine Antwort innerhalb von %d Sekunde</numerusform>
-            <numerusform>keine Antwort innerhalb von %d Sekunden</numerusform>
+            <numerusform>keine Antwort innerhalb von %1 Sekunde</numerusform>
+            <numerusform>keine Antwort innerhalb von %1 Sekunden</numerusform>
         </translation>
     </message>
     <message>
-        <source>Draw names — %s</source>
+        <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
-        <translation>Namen auslosen — %s</translation>
+        <translation>Namen auslosen — %1</translation>
     </message>
     <message>
-        <source>View notifications — %s</source>
+        <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
-        <translation>Benachrichtigungen anzeigen — %s</translation>
+        <translation>Benachrichtigungen anzeigen — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d participants have not seen their name yet. End the round?</source>
+        <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
         <translation>
-            <numerusform>%d Teilnehmer hat seinen gezogenen Namen noch nicht gesehen. Runde beenden?</numerusform>
-            <numerusform>%d Teilnehmer haben ihren gezogenen Namen noch nicht gesehen. Runde beenden?</numerusform>
+            <numerusform>%1 Teilnehmer hat seinen gezogenen Namen noch nicht gesehen. Runde beenden?</numerusform>
+            <numerusform>%1 Teilnehmer haben ihren gezogenen Namen noch nicht gesehen. Runde beenden?</numerusform>
         </translation>
     </message>
     <message>
@@ -2055,27 +2055,27 @@ Die gezogenen Namen jetzt anzeigen?</translation>
         <translation>verborgen</translation>
     </message>
     <message>
-        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+        <source>Send email now to all participants of the newest list, &quot;%1&quot;, with email addresses entered.<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
-        <translation>Jetzt allen Teilnehmern der neuesten Liste „%s“ mit eingetragener E-Mail-Adresse eine E-Mail senden.<byte value="xd"/>
+        <translation>Jetzt allen Teilnehmern der neuesten Liste „%1“ mit eingetragener E-Mail-Adresse eine E-Mail senden.<byte value="xd"/>
 <byte value="xd"/>
-Die angezeigte Liste „%s“ ist eine ältere: Ihre Auslosung wird nicht gesendet.</translation>
+Die angezeigte Liste „%2“ ist eine ältere: Ihre Auslosung wird nicht gesendet.</translation>
     </message>
     <message>
-        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+        <source>Send %1 the name drawn in the newest list, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
-        <translation>%s den in der neuesten Liste „%s“ gezogenen Namen senden?<byte value="xd"/>
+        <translation>%1 den in der neuesten Liste „%2“ gezogenen Namen senden?<byte value="xd"/>
 <byte value="xd"/>
-Die angezeigte Liste „%s“ ist eine ältere: Ihre Auslosung wird nicht gesendet.</translation>
+Die angezeigte Liste „%3“ ist eine ältere: Ihre Auslosung wird nicht gesendet.</translation>
     </message>
     <message>
-        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
-        <translation>%s steht nicht in der neuesten Liste „%s“; es wurde nichts gesendet.</translation>
+        <translation>%1 steht nicht in der neuesten Liste „%2“; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
@@ -2092,9 +2092,9 @@ Sending again would mix two drawings. Send the new drawing to everybody with Sen
 Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit „E-Mails senden“ an alle.</translation>
     </message>
     <message>
-        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
-        <translation>%s hat in der neuesten Liste „%s“ keine E-Mail-Adresse; es wurde nichts gesendet.</translation>
+        <translation>%1 hat in der neuesten Liste „%2“ keine E-Mail-Adresse; es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Print &amp;Cards...</source>
@@ -2102,9 +2102,9 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
         <translation>&amp;Karten drucken...</translation>
     </message>
     <message>
-        <source>For %s</source>
+        <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
-        <translation>Für %s</translation>
+        <translation>Für %1</translation>
     </message>
     <message>
         <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
@@ -2112,14 +2112,14 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
         <translation>Falte die Lasche an der gestrichelten Linie nach oben. Öffne sie erst, wenn du allein bist.</translation>
     </message>
     <message>
-        <source>%s gives a gift to</source>
+        <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
-        <translation>%s beschenkt</translation>
+        <translation>%1 beschenkt</translation>
     </message>
     <message>
-        <source>Suggestions: %s</source>
+        <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
-        <translation>Geschenkideen: %s</translation>
+        <translation>Geschenkideen: %1</translation>
     </message>
     <message>
         <source>fold up</source>
@@ -2127,21 +2127,21 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
         <translation>nach oben falten</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
-        <translation>kivvo-cli: die Karten können nicht in „%s“ geschrieben werden: %s</translation>
+        <translation>kivvo-cli: die Karten können nicht in „%1“ geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>Print Cards — %s</source>
+        <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
-        <translation>Karten drucken — %s</translation>
+        <translation>Karten drucken — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
         <translation>
-            <numerusform>%d Karte von „%s“ in „%s“ geschrieben</numerusform>
-            <numerusform>%d Karten von „%s“ in „%s“ geschrieben</numerusform>
+            <numerusform>%1 Karte von „%2“ in „%3“ geschrieben</numerusform>
+            <numerusform>%1 Karten von „%2“ in „%3“ geschrieben</numerusform>
         </translation>
     </message>
     <message>
@@ -2155,9 +2155,9 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
         <translation>Karten für alle ohne Adresse drucken</translation>
     </message>
     <message>
-        <source>The cards could not be printed: %s</source>
+        <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
-        <translation>Die Karten konnten nicht gedruckt werden: %s</translation>
+        <translation>Die Karten konnten nicht gedruckt werden: %1</translation>
     </message>
     <message>
         <source>the printer or the file could not be written</source>
@@ -2170,27 +2170,27 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
         <translation>eine neue Seite konnte nicht begonnen werden</translation>
     </message>
     <message>
-        <source>Cards %s</source>
+        <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
-        <translation>Karten %s</translation>
+        <translation>Karten %1</translation>
     </message>
     <message>
-        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
-        <translation>1 Karte von „%s“ in „%s“ geschrieben</translation>
+        <translation>1 Karte von „%1“ in „%2“ geschrieben</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards sent to the printer.</source>
+        <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
         <translation>
-            <numerusform>%d Karte an den Drucker gesendet.</numerusform>
-            <numerusform>%d Karten an den Drucker gesendet.</numerusform>
+            <numerusform>%1 Karte an den Drucker gesendet.</numerusform>
+            <numerusform>%1 Karten an den Drucker gesendet.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The keyring support (%s) could not be loaded: %s</source>
+        <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <translation>Die Schlüsselbund-Unterstützung (%s) konnte nicht geladen werden: %s</translation>
+        <translation>Die Schlüsselbund-Unterstützung (%1) konnte nicht geladen werden: %2</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2203,14 +2203,14 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <source>&amp;Undo %s</source>
+        <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
-        <translation>&amp;Rückgängig: %s</translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %s</source>
+        <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
-        <translation>&amp;Wiederholen: %s</translation>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>Add Person</source>
@@ -2273,14 +2273,14 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
         <translation>Keine Gruppe</translation>
     </message>
     <message>
-        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
-        <translation>%s — ein vergangenes Wichteln; seine Auslosung verhindert, dass jemand dieselbe Person erneut zieht. Nur der Name lässt sich noch ändern.</translation>
+        <translation>%1 — ein vergangenes Wichteln; seine Auslosung verhindert, dass jemand dieselbe Person erneut zieht. Nur der Name lässt sich noch ändern.</translation>
     </message>
     <message>
-        <source>No e-mail address: %s will get no e-mail.</source>
+        <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
-        <translation>Keine E-Mail-Adresse: %s bekommt keine E-Mail.</translation>
+        <translation>Keine E-Mail-Adresse: %1 bekommt keine E-Mail.</translation>
     </message>
     <message>
         <source>&amp;Import Participants...</source>
@@ -2293,32 +2293,32 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
         <translation>Teilnehmer (*.csv *.vcf *.vcard);;CSV-Dateien (*.csv);;vCard-Dateien (*.vcf *.vcard);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>Import Participants — %s</source>
+        <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
-        <translation>Teilnehmer importieren — %s</translation>
+        <translation>Teilnehmer importieren — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
         <translation>
-            <numerusform>%d Person wird zu „%s“ hinzugefügt:</numerusform>
-            <numerusform>%d Personen werden zu „%s“ hinzugefügt:</numerusform>
+            <numerusform>%1 Person wird zu „%2“ hinzugefügt:</numerusform>
+            <numerusform>%1 Personen werden zu „%2“ hinzugefügt:</numerusform>
         </translation>
     </message>
     <message>
-        <source>Already in the list, so left out: %s</source>
+        <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
-        <translation>Schon in der Liste, daher ausgelassen: %s</translation>
+        <translation>Schon in der Liste, daher ausgelassen: %1</translation>
     </message>
     <message>
-        <source>Nothing will be imported. %s</source>
+        <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
-        <translation>Es wird nichts importiert. %s</translation>
+        <translation>Es wird nichts importiert. %1</translation>
     </message>
     <message>
-        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
-        <translation>Alle aus der Datei sind schon in „%s“: Es gibt niemanden hinzuzufügen.</translation>
+        <translation>Alle aus der Datei sind schon in „%1“: Es gibt niemanden hinzuzufügen.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2336,32 +2336,32 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
         <translation>Gruppe</translation>
     </message>
     <message>
-        <source>1 person will be added to &quot;%s&quot;:</source>
+        <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
-        <translation>Eine Person wird zu „%s“ hinzugefügt:</translation>
+        <translation>Eine Person wird zu „%1“ hinzugefügt:</translation>
     </message>
     <message numerus="yes">
-        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+        <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
         <translation>
-            <numerusform>Die Liste, wer wen beim letzten Wichteln beschenkt hat (%d Person), ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
+            <numerusform>Die Liste, wer wen beim letzten Wichteln beschenkt hat (%1 Person), ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
 </numerusform>
-            <numerusform>Die Liste, wer wen beim letzten Wichteln beschenkt hat (%d Personen), ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
+            <numerusform>Die Liste, wer wen beim letzten Wichteln beschenkt hat (%1 Personen), ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source><byte value="xd"/>
-The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
         <translation>
             <numerusform><byte value="xd"/>
-Die aktuelle Namensliste (%d Person) ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
+Die aktuelle Namensliste (%1 Person) ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
 </numerusform>
             <numerusform><byte value="xd"/>
-Die aktuelle Namensliste (%d Personen) ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
+Die aktuelle Namensliste (%1 Personen) ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
@@ -2369,7 +2369,7 @@ Die aktuelle Namensliste (%d Personen) ist zu lang für jede E-Mail; wer das Wic
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
 <byte value="xd"/>
@@ -2380,7 +2380,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-%s, das Los hat entschieden: Du beschenkst %s.<byte value="xd"/>
+%1, das Los hat entschieden: Du beschenkst %2.<byte value="xd"/>
 <byte value="xd"/>
 Die Listen dieser Wichtelrunde sind zu lang für jede E-Mail: Frag einfach, wer das Wichteln organisiert, wenn du sie sehen möchtest.<byte value="xd"/>
 <byte value="xd"/>
@@ -2394,10 +2394,10 @@ Vielen Dank!<byte value="xd"/>
         <translation>Der E-Mail-Versand ist noch nicht eingerichtet, daher wurde keine E-Mail gesendet. Gib zuerst unter Einstellungen &gt; Einrichten deinen Mailserver und deine Adresse ein.</translation>
     </message>
     <message>
-        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+        <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
-        <translation>kivvo-cli: der E-Mail-Versand ist noch nicht eingerichtet (%s); es wurde nichts gesendet. Richte ihn zuerst ein mit
+        <translation>kivvo-cli: der E-Mail-Versand ist noch nicht eingerichtet (%1); es wurde nichts gesendet. Richte ihn zuerst ein mit
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
     <message>
@@ -2431,22 +2431,22 @@ Vielen Dank!<byte value="xd"/>
         <translation>(nicht festgelegt)</translation>
     </message>
     <message>
-        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
-        <translation>Der E-Mail-Versand ist noch nicht eingerichtet. Bevor E-Mails gesendet werden können, fehlt noch: %s.</translation>
+        <translation>Der E-Mail-Versand ist noch nicht eingerichtet. Bevor E-Mails gesendet werden können, fehlt noch: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete the group %s with its %d persons?</source>
+        <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
         <translation>
-            <numerusform>Die Gruppe %s mit ihrer %d Person löschen?</numerusform>
-            <numerusform>Die Gruppe %s mit ihren %d Personen löschen?</numerusform>
+            <numerusform>Die Gruppe %1 mit ihrer %2 Person löschen?</numerusform>
+            <numerusform>Die Gruppe %1 mit ihren %2 Personen löschen?</numerusform>
         </translation>
     </message>
     <message>
-        <source>Delete the group %s with its one person?</source>
+        <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
-        <translation>Die Gruppe %s mit ihrem einzigen Mitglied löschen?</translation>
+        <translation>Die Gruppe %1 mit ihrem einzigen Mitglied löschen?</translation>
     </message>
     <message>
         <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
@@ -2454,14 +2454,14 @@ Vielen Dank!<byte value="xd"/>
         <translation>Weder eine E-Mail-Adresse (etwa anna@example.org) noch ein Name aus deinem Adressbuch: Dorthin kann keine E-Mail gesendet werden.</translation>
     </message>
     <message>
-        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
-        <translation>kivvo-cli: Warnung: „%s“ ist weder eine E-Mail-Adresse noch ein Name aus dem Adressbuch; dorthin kann keine E-Mail gesendet werden</translation>
+        <translation>kivvo-cli: Warnung: „%1“ ist weder eine E-Mail-Adresse noch ein Name aus dem Adressbuch; dorthin kann keine E-Mail gesendet werden</translation>
     </message>
     <message>
-        <source>Exchange Details — %s</source>
+        <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
-        <translation>Details zum Wichteln — %s</translation>
+        <translation>Details zum Wichteln — %1</translation>
     </message>
     <message>
         <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
@@ -2504,24 +2504,24 @@ Vielen Dank!<byte value="xd"/>
         <translation>Details zum Wichteln</translation>
     </message>
     <message>
-        <source>Date: %s</source>
+        <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
-        <translation>Datum: %s</translation>
+        <translation>Datum: %1</translation>
     </message>
     <message>
-        <source>Budget: %s</source>
+        <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
-        <translation>Budget: %s</translation>
+        <translation>Budget: %1</translation>
     </message>
     <message>
-        <source>Place: %s</source>
+        <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
-        <translation>Ort: %s</translation>
+        <translation>Ort: %1</translation>
     </message>
     <message>
-        <source>Note: %s</source>
+        <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
-        <translation>Hinweis: %s</translation>
+        <translation>Hinweis: %1</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -2532,14 +2532,14 @@ Vielen Dank!<byte value="xd"/>
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-%s, das Los hat entschieden: Du beschenkst %s.<byte value="xd"/>
+%1, das Los hat entschieden: Du beschenkst %2.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -2570,30 +2570,30 @@ Vielen Dank!<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>%s — %s</source>
+        <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
-        <translation>%s — %s</translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>date: %s
-budget: %s
-place: %s
-note: %s</source>
+        <source>date: %1
+budget: %2
+place: %3
+note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
-        <translation>Datum: %s
-Budget: %s
-Ort: %s
-Hinweis: %s</translation>
+        <translation>Datum: %1
+Budget: %2
+Ort: %3
+Hinweis: %4</translation>
     </message>
     <message>
-        <source>Details of &quot;%s&quot; saved</source>
+        <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
-        <translation>Details von „%s“ gespeichert</translation>
+        <translation>Details von „%1“ gespeichert</translation>
     </message>
     <message>
-        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
-        <translation>--date erwartet ein Datum als YYYY-MM-DD oder einen leeren Wert zum Löschen, nicht „%s“</translation>
+        <translation>--date erwartet ein Datum als YYYY-MM-DD oder einen leeren Wert zum Löschen, nicht „%1“</translation>
     </message>
     <message>
         <source>E-mail &amp;language:</source>
@@ -2601,9 +2601,9 @@ Hinweis: %s</translation>
         <translation>&amp;Sprache der E-Mails:</translation>
     </message>
     <message>
-        <source>As the desktop (%s)</source>
+        <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
-        <translation>Wie die Arbeitsumgebung (%s)</translation>
+        <translation>Wie die Arbeitsumgebung (%1)</translation>
     </message>
     <message>
         <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
@@ -2616,19 +2616,19 @@ Hinweis: %s</translation>
         <translation>Sprache der E-Mails</translation>
     </message>
     <message>
-        <source>%s takes no arguments besides options</source>
+        <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
-        <translation>%s erwartet außer Optionen keine Argumente</translation>
+        <translation>%1 erwartet außer Optionen keine Argumente</translation>
     </message>
     <message>
-        <source>%s takes %s</source>
+        <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
-        <translation>%s erwartet %s</translation>
+        <translation>%1 erwartet %2</translation>
     </message>
     <message>
-        <source>%s does not take --%s</source>
+        <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
-        <translation>%s kennt die Option --%s nicht</translation>
+        <translation>%1 kennt die Option --%2 nicht</translation>
     </message>
     <message>
         <source>cards needs --pdf OUT.pdf</source>
@@ -2648,18 +2648,18 @@ Details</translation>
         <translation>Das Datum eines Wichtelns ist beschädigt.</translation>
     </message>
     <message>
-        <source>The mail support (%s) could not be loaded: %s</source>
+        <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <translation>Die E-Mail-Unterstützung (%s) konnte nicht geladen werden: %s</translation>
+        <translation>Die E-Mail-Unterstützung (%1) konnte nicht geladen werden: %2</translation>
     </message>
     <message>
-        <source>No e-mail could be sent through %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>No e-mail could be sent through %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <translation>Über %s konnte keine E-Mail gesendet werden.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Über %1 konnte keine E-Mail gesendet werden.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Diese Installation von Kivvo ist unvollständig: Eine erneute Installation bringt die E-Mail-Unterstützung zurück.</translation>
     </message>
@@ -2669,9 +2669,9 @@ Diese Installation von Kivvo ist unvollständig: Eine erneute Installation bring
         <translation>&amp;Details...</translation>
     </message>
     <message>
-        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
-        <translation>--language erwartet eine von %s, nicht „%s“</translation>
+        <translation>--language erwartet eine von %1, nicht „%2“</translation>
     </message>
     <message>
         <source>English</source>

@@ -133,59 +133,59 @@ You may repeat the operation as a reminder or if any email addresses are changed
 Puedes repetir el envío como recordatorio o si cambia alguna dirección.</translation>
     </message>
     <message numerus="yes">
-        <source>Sent emails to %d out of %d participants</source>
+        <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
         <translation>
-            <numerusform>Correos enviados a %d de %d participante</numerusform>
-            <numerusform>Correos enviados a %d de %d participantes</numerusform>
+            <numerusform>Correos enviados a %1 de %2 participante</numerusform>
+            <numerusform>Correos enviados a %1 de %2 participantes</numerusform>
         </translation>
     </message>
     <message>
-        <source>Error sending to [%s] email address [%s]</source>
+        <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
-        <translation>Error al enviar a [%s] en la dirección [%s]</translation>
+        <translation>Error al enviar a [%1] en la dirección [%2]</translation>
     </message>
     <message>
-        <source>Email sent to: %s<byte value="xd"/>
-address: %s</source>
+        <source>Email sent to: %1<byte value="xd"/>
+address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
-        <translation>Correo enviado a: %s<byte value="xd"/>
-dirección: %s</translation>
+        <translation>Correo enviado a: %1<byte value="xd"/>
+dirección: %2</translation>
     </message>
     <message>
-        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 could not be reached or refused the login.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
-        <translation>No se ha podido conectar con el servidor de correo %s o este ha rechazado el inicio de sesión.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>No se ha podido conectar con el servidor de correo %1 o este ha rechazado el inicio de sesión.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Revisa los ajustes de correo (Ajustes &gt; Configurar, o kivvo-cli config).</translation>
     </message>
     <message>
         <source>No drawing was found for this list.<byte value="xd"/>
 <byte value="xd"/>
-%s</source>
+%1</source>
         <comment>IDS_DRAWING_ERROR</comment>
         <translation>No se ha encontrado ningún sorteo para esta lista.<byte value="xd"/>
 <byte value="xd"/>
-%s</translation>
+%1</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
-        <translation>No se puede leer la libreta de direcciones %s: %s</translation>
+        <translation>No se puede leer la libreta de direcciones %1: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
-        <translation>No se puede leer la libreta de direcciones %s: %s</translation>
+        <translation>No se puede leer la libreta de direcciones %1: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be opened: %s</source>
+        <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
-        <translation>No se puede abrir la libreta de direcciones %s: %s</translation>
+        <translation>No se puede abrir la libreta de direcciones %1: %2</translation>
     </message>
     <message>
         <source>List</source>
@@ -208,14 +208,14 @@ Revisa los ajustes de correo (Ajustes &gt; Configurar, o kivvo-cli config).</tra
         <translation> (nueva copia)</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%s%d</source>
+        <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
-        <translation>%s%d</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>People</source>
@@ -245,36 +245,36 @@ Revisa los ajustes de correo (Ajustes &gt; Configurar, o kivvo-cli config).</tra
 </translation>
     </message>
     <message>
-        <source>Hi %s!<byte value="xd"/>
+        <source>Hi %1!<byte value="xd"/>
 <byte value="xd"/>
 This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
-        <translation>¡Hola, %s!<byte value="xd"/>
+        <translation>¡Hola, %1!<byte value="xd"/>
 <byte value="xd"/>
 Este es el mensaje automático de tu sorteo de Kivvo.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>This message is for %s only.<byte value="xd"/>
+        <source>This message is for %1 only.<byte value="xd"/>
 Please do not read further if you are not the designated person.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
-        <translation>Este mensaje es solo para %s.<byte value="xd"/>
+        <translation>Este mensaje es solo para %1.<byte value="xd"/>
 Si no eres tú, por favor, no sigas leyendo.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+        <source>In the previous exchange you gave a gift to: %1.<byte value="xd"/>
 You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
-        <translation>En el intercambio anterior le hiciste un regalo a %s.<byte value="xd"/>
+        <translation>En el intercambio anterior le hiciste un regalo a %1.<byte value="xd"/>
 En este intercambio no te tocará el mismo nombre.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
@@ -303,7 +303,7 @@ Las personas que aparecen con sangría forman un grupo y no pueden sacar a nadie
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 Thank you.<byte value="xd"/>
 <byte value="xd"/>
@@ -312,7 +312,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-En el sorteo, a %s le ha tocado hacerle un regalo a %s.<byte value="xd"/>
+En el sorteo, a %1 le ha tocado hacerle un regalo a %2.<byte value="xd"/>
 <byte value="xd"/>
 Gracias.<byte value="xd"/>
 <byte value="xd"/>
@@ -321,13 +321,13 @@ Gracias.<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-Gift Suggestions: %s<byte value="xd"/>
+Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Sugerencias de regalo: %s<byte value="xd"/>
+Sugerencias de regalo: %1<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -344,24 +344,24 @@ Sugerencias de regalo: %s<byte value="xd"/>
     </message>
     <message>
         <source>Draw name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
         <translation>Sacar nombre
-para %s</translation>
+para %1</translation>
     </message>
     <message>
         <source>Show name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
         <translation>Mostrar nombre
-para %s</translation>
+para %1</translation>
     </message>
     <message>
         <source>Name already shown
- for %s</source>
+ for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
         <translation>Nombre ya mostrado
- para %s</translation>
+ para %1</translation>
     </message>
     <message>
         <source>Draw Name
@@ -371,9 +371,9 @@ for XXXXX</source>
 para XXXXX</translation>
     </message>
     <message>
-        <source>Get gift for: %s</source>
+        <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
-        <translation>Regalo para: %s</translation>
+        <translation>Regalo para: %1</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -630,9 +630,9 @@ Sortear nombres</translation>
         <translation>Sin título</translation>
     </message>
     <message>
-        <source>Save changes to %s?</source>
+        <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
-        <translation>¿Guardar los cambios en %s?</translation>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>Kivvo (*.kv)</source>
@@ -675,19 +675,19 @@ Sortear nombres</translation>
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
-        <translation>Todavía no hay documentos de Kivvo en %s. Elige Nuevo para empezar uno.</translation>
+        <translation>Todavía no hay documentos de Kivvo en %1. Elige Nuevo para empezar uno.</translation>
     </message>
     <message>
-        <source>%s[*] - Kivvo</source>
+        <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
-        <translation>%s[*] - Kivvo</translation>
+        <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
@@ -700,9 +700,9 @@ Sortear nombres</translation>
         <translation>Documento de Kivvo (*.kv) que se va a abrir.</translation>
     </message>
     <message>
-        <source>kivvo: %s; see kivvo --help</source>
+        <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo: %s; consulta kivvo --help</translation>
+        <translation>kivvo: %1; consulta kivvo --help</translation>
     </message>
     <message>
         <source>only one document can be opened at a time</source>
@@ -720,45 +720,45 @@ Sortear nombres</translation>
         <translation>Muestra la versión y termina.</translation>
     </message>
     <message numerus="yes">
-        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+        <source>This document already holds %1 drawings, the most one document can keep.<byte value="xd"/>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
         <translation>
-            <numerusform>Este documento ya contiene %d sorteo, el máximo que puede guardar un documento.<byte value="xd"/>
+            <numerusform>Este documento ya contiene %1 sorteo, el máximo que puede guardar un documento.<byte value="xd"/>
 <byte value="xd"/>
 No se ha copiado nada. Empieza un documento nuevo para el siguiente intercambio.</numerusform>
-            <numerusform>Este documento ya contiene %d sorteos, el máximo que puede guardar un documento.<byte value="xd"/>
+            <numerusform>Este documento ya contiene %1 sorteos, el máximo que puede guardar un documento.<byte value="xd"/>
 <byte value="xd"/>
 No se ha copiado nada. Empieza un documento nuevo para el siguiente intercambio.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
-%s</source>
+        <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
+%2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
-        <translation>No se puede abrir el archivo &quot;%s&quot;:<byte value="xd"/>
-%s</translation>
+        <translation>No se puede abrir el archivo &quot;%1&quot;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
-        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
-        <translation>No se puede leer el archivo &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>No se puede leer el archivo &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 No se ha abierto nada.</translation>
     </message>
     <message>
-        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
-        <translation>No se puede guardar el archivo &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>No se puede guardar el archivo &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 El archivo del disco no se ha modificado.</translation>
     </message>
@@ -783,9 +783,9 @@ El archivo del disco no se ha modificado.</translation>
         <translation>Un texto es más largo que el resto del archivo; está dañado.</translation>
     </message>
     <message>
-        <source>%s</source>
+        <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
-        <translation>%s</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
@@ -798,44 +798,44 @@ El archivo del disco no se ha modificado.</translation>
         <translation>No es un archivo normal (es una tubería, un socket o un dispositivo).</translation>
     </message>
     <message>
-        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
-        <translation>El archivo es demasiado grande (tamaño en bytes: %d; máximo para cualquier archivo de este programa: %d); no se ha leído.</translation>
+        <translation>El archivo es demasiado grande (tamaño en bytes: %1; máximo para cualquier archivo de este programa: %2); no se ha leído.</translation>
     </message>
     <message>
-        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
-        <translation>Un texto es demasiado largo (número de caracteres: %d; un nombre, una dirección u otro texto admite como máximo %d).</translation>
+        <translation>Un texto es demasiado largo (número de caracteres: %1; un nombre, una dirección u otro texto admite como máximo %2).</translation>
     </message>
     <message>
-        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
-        <translation>No se puede leer el archivo de ajustes &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>No se puede leer el archivo de ajustes &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Se usan los ajustes predeterminados; el archivo no se ha modificado.</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+        <source>&quot;%1&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
-        <translation>Otro programa ha modificado &quot;%s&quot; en el disco desde que se abrió o se guardó por última vez.<byte value="xd"/>
+        <translation>Otro programa ha modificado &quot;%1&quot; en el disco desde que se abrió o se guardó por última vez.<byte value="xd"/>
 <byte value="xd"/>
 ¿Guardar de todos modos y reemplazar los cambios del otro programa?</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
-        <translation>kivvo-cli: otro programa está modificando &quot;%s&quot; (archivo de bloqueo &quot;%s&quot;); no se ha cambiado nada. Inténtalo de nuevo más tarde.</translation>
+        <translation>kivvo-cli: otro programa está modificando &quot;%1&quot; (archivo de bloqueo &quot;%2&quot;); no se ha cambiado nada. Inténtalo de nuevo más tarde.</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
-        <translation>kivvo-cli: no se puede crear el archivo de bloqueo &quot;%s&quot; junto al documento: %s; no se ha cambiado nada.</translation>
+        <translation>kivvo-cli: no se puede crear el archivo de bloqueo &quot;%1&quot; junto al documento: %2; no se ha cambiado nada.</translation>
     </message>
     <message>
         <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
@@ -954,34 +954,34 @@ Estado de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>Kivvo, sorteo de nombres para intercambios de regalos: herramienta de línea de comandos</translation>
     </message>
     <message>
-        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
-        <translation>kivvo-cli: comando desconocido &quot;%s&quot;; consulta kivvo-cli --help</translation>
+        <translation>kivvo-cli: comando desconocido &quot;%1&quot;; consulta kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo-cli: %s; consulta kivvo-cli --help</translation>
+        <translation>kivvo-cli: %1; consulta kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
-        <translation>kivvo-cli: &quot;%s&quot; ya existe; no se sobrescribe</translation>
+        <translation>kivvo-cli: &quot;%1&quot; ya existe; no se sobrescribe</translation>
     </message>
     <message>
-        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
-        <translation>kivvo-cli: el documento no tiene el sorteo número %d (número de sorteos: %d)</translation>
+        <translation>kivvo-cli: el documento no tiene el sorteo número %1 (número de sorteos: %2)</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
-        <translation>kivvo-cli: el sorteo más reciente no tiene ningún grupo llamado &quot;%s&quot;</translation>
+        <translation>kivvo-cli: el sorteo más reciente no tiene ningún grupo llamado &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
-        <translation>kivvo-cli: el sorteo más reciente no tiene ninguna persona ni grupo llamado &quot;%s&quot;</translation>
+        <translation>kivvo-cli: el sorteo más reciente no tiene ninguna persona ni grupo llamado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
@@ -994,11 +994,11 @@ Estado de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>kivvo-cli: no se ha sorteado ningún nombre; el archivo no se ha modificado</translation>
     </message>
     <message numerus="yes">
-        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
         <translation>
-            <numerusform>Nombres sorteados para %d persona; &quot;%s&quot; guardado</numerusform>
-            <numerusform>Nombres sorteados para %d personas; &quot;%s&quot; guardado</numerusform>
+            <numerusform>Nombres sorteados para %1 persona; &quot;%2&quot; guardado</numerusform>
+            <numerusform>Nombres sorteados para %1 personas; &quot;%2&quot; guardado</numerusform>
         </translation>
     </message>
     <message>
@@ -1007,9 +1007,9 @@ Estado de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>kivvo-cli: no se ha copiado nada; el archivo no se ha modificado</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
-        <translation>Se ha añadido &quot;%s&quot;; se ha guardado &quot;%s&quot;</translation>
+        <translation>Se ha añadido &quot;%1&quot;; se ha guardado &quot;%2&quot;</translation>
     </message>
     <message>
         <source> [y/N] </source>
@@ -1017,29 +1017,29 @@ Estado de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation> [y/N] </translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
-        <translation>&quot;%s&quot; no es un número</translation>
+        <translation>&quot;%1&quot; no es un número</translation>
     </message>
     <message>
-        <source>Removed &quot;%s&quot;</source>
+        <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
-        <translation>Se ha eliminado &quot;%s&quot;</translation>
+        <translation>Se ha eliminado &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Created &quot;%s&quot;</source>
+        <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
-        <translation>Se ha creado &quot;%s&quot;</translation>
+        <translation>Se ha creado &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
-        <translation>kivvo-cli: el sorteo %d no tiene ninguna persona llamada &quot;%s&quot;</translation>
+        <translation>kivvo-cli: el sorteo %1 no tiene ninguna persona llamada &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
-        <translation>kivvo-cli: %s no tiene dirección de correo; no se ha enviado nada</translation>
+        <translation>kivvo-cli: %1 no tiene dirección de correo; no se ha enviado nada</translation>
     </message>
     <message>
         <source>kivvo-cli: not every notification was sent</source>
@@ -1047,73 +1047,73 @@ Estado de salida: 0 éxito, 1 fallo, 2 error de uso.
         <translation>kivvo-cli: no se han enviado todas las notificaciones</translation>
     </message>
     <message>
-        <source>server: %s
-port: %d
-from: %s
-user: %s
-password: %s
-footer: %s
-settings file: %s
+        <source>server: %1
+port: %2
+from: %3
+user: %4
+password: %5
+footer: %6
+settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
-        <translation>servidor: %s
-puerto: %d
-remitente: %s
-usuario: %s
-contraseña: %s
-pie de correo: %s
-archivo de ajustes: %s
+        <translation>servidor: %1
+puerto: %2
+remitente: %3
+usuario: %4
+contraseña: %5
+pie de correo: %6
+archivo de ajustes: %7
 </translation>
     </message>
     <message>
-        <source>Settings saved to &quot;%s&quot;</source>
+        <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
-        <translation>Ajustes guardados en &quot;%s&quot;</translation>
+        <translation>Ajustes guardados en &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
-        <translation>kivvo-cli: no se han podido guardar los ajustes en &quot;%s&quot;: %s; el archivo no se ha modificado</translation>
+        <translation>kivvo-cli: no se han podido guardar los ajustes en &quot;%1&quot;: %2; el archivo no se ha modificado</translation>
     </message>
     <message>
-        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
-        <translation>el puerto debe ser un número del 1 al 65535, no &quot;%s&quot;</translation>
+        <translation>el puerto debe ser un número del 1 al 65535, no &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>address: %s
-first name: %s
-last name: %s
+        <source>address: %1
+first name: %2
+last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
-        <translation>dirección: %s
-nombre: %s
-apellidos: %s
+        <translation>dirección: %1
+nombre: %2
+apellidos: %3
 </translation>
     </message>
     <message>
-        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
-        <translation>kivvo-cli: ninguna entrada de la libreta de direcciones coincide con &quot;%s&quot;</translation>
+        <translation>kivvo-cli: ninguna entrada de la libreta de direcciones coincide con &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>%s can only give to %s.</source>
+        <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
-        <translation>Destinatarios posibles para %s: solo %s.</translation>
+        <translation>Destinatarios posibles para %1: solo %2.</translation>
     </message>
     <message>
-        <source>%s cannot give to anybody.</source>
+        <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
-        <translation>%s no puede regalar a nadie.</translation>
+        <translation>%1 no puede regalar a nadie.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups or add persons, then draw again.</source>
+What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Lo que lo impide: %s. Cambia los grupos o añade personas y vuelve a sortear.</translation>
+Lo que lo impide: %1. Cambia los grupos o añade personas y vuelve a sortear.</translation>
     </message>
     <message>
         <source>nobody draws himself</source>
@@ -1141,61 +1141,61 @@ Lo que lo impide: %s. Cambia los grupos o añade personas y vuelve a sortear.</t
         <translation>, </translation>
     </message>
     <message>
-        <source>%s and %s</source>
+        <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
-        <translation>%s y %s</translation>
+        <translation>%1 y %2</translation>
     </message>
     <message numerus="yes">
-        <source>%s and %d others</source>
+        <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
         <translation>
-            <numerusform>%s y %d más</numerusform>
-            <numerusform>%s y %d más</numerusform>
+            <numerusform>%1 y %2 más</numerusform>
+            <numerusform>%1 y %2 más</numerusform>
         </translation>
     </message>
     <message>
-        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+        <source>The drawn names no longer match the list: %1.<byte value="xd"/>
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
-        <translation>Los nombres sorteados ya no coinciden con la lista: %s.<byte value="xd"/>
+        <translation>Los nombres sorteados ya no coinciden con la lista: %1.<byte value="xd"/>
 <byte value="xd"/>
 Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
     </message>
     <message>
-        <source>%s has no drawn name</source>
+        <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
-        <translation>a %s no le ha tocado ningún nombre</translation>
+        <translation>a %1 no le ha tocado ningún nombre</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is no longer in the list</source>
+        <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
-        <translation>%s, a quien ha sacado %s, ya no está en la lista</translation>
+        <translation>%1, a quien ha sacado %2, ya no está en la lista</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is the name of more than one person</source>
+        <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
-        <translation>%s, a quien ha sacado %s, es el nombre de más de una persona</translation>
+        <translation>%1, a quien ha sacado %2, es el nombre de más de una persona</translation>
     </message>
     <message>
-        <source>%s is drawn by both %s and %s</source>
+        <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
-        <translation>%s ha salido dos veces: para %s y para %s</translation>
+        <translation>%1 ha salido dos veces: para %2 y para %3</translation>
     </message>
     <message>
-        <source>%s drew himself</source>
+        <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
-        <translation>%s ha sacado su propio nombre</translation>
+        <translation>%1 ha sacado su propio nombre</translation>
     </message>
     <message>
-        <source>%s drew %s of his own group</source>
+        <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
-        <translation>%s ha sacado a %s, de su propio grupo</translation>
+        <translation>%1 ha sacado a %2, de su propio grupo</translation>
     </message>
     <message>
-        <source>%s drew %s, the person he gave to last time</source>
+        <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
-        <translation>%s ha sacado a %s, la persona a la que regaló la última vez</translation>
+        <translation>%1 ha sacado a %2, la persona a la que regaló la última vez</translation>
     </message>
     <message>
         <source>a person of the list has no name</source>
@@ -1203,11 +1203,11 @@ Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
         <translation>una persona de la lista no tiene nombre</translation>
     </message>
     <message numerus="yes">
-        <source>and %d more</source>
+        <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
         <translation>
-            <numerusform>y %d más</numerusform>
-            <numerusform>y %d más</numerusform>
+            <numerusform>y %1 más</numerusform>
+            <numerusform>y %1 más</numerusform>
         </translation>
     </message>
     <message>
@@ -1231,17 +1231,17 @@ Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
         <translation>kivvo-cli: Copiar para el siguiente intercambio necesita más de dos personas en el sorteo más reciente</translation>
     </message>
     <message numerus="yes">
-        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
         <translation>
-            <numerusform>nadie saca a una persona a la que regaló en %d intercambio anterior</numerusform>
-            <numerusform>nadie saca a una persona a la que regaló en los últimos %d intercambios</numerusform>
+            <numerusform>nadie saca a una persona a la que regaló en %1 intercambio anterior</numerusform>
+            <numerusform>nadie saca a una persona a la que regaló en los últimos %1 intercambios</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s never draws %s</source>
+        <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
-        <translation>%s nunca saca a %s</translation>
+        <translation>%1 nunca saca a %2</translation>
     </message>
     <message>
         <source>nobody draws the person who draws him</source>
@@ -1256,29 +1256,29 @@ Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Lo que lo impide: %s. Cambia los grupos, las exclusiones o las reglas (Intercambio &gt; Reglas), o añade personas, y vuelve a sortear.</translation>
+Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercambio &gt; Reglas), o añade personas, y vuelve a sortear.</translation>
     </message>
     <message>
-        <source>%s drew %s, whom he never draws</source>
+        <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
-        <translation>%s ha sacado a %s, a quien nunca debe sacar</translation>
+        <translation>%1 ha sacado a %2, a quien nunca debe sacar</translation>
     </message>
     <message numerus="yes">
-        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
         <translation>
-            <numerusform>%s ha sacado a %s, a quien regaló en %d intercambio anterior</numerusform>
-            <numerusform>%s ha sacado a %s, a quien regaló en los últimos %d intercambios</numerusform>
+            <numerusform>%1 ha sacado a %2, a quien regaló en %3 intercambio anterior</numerusform>
+            <numerusform>%1 ha sacado a %2, a quien regaló en los últimos %3 intercambios</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s and %s draw each other</source>
+        <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
-        <translation>%s y %s se han sacado mutuamente</translation>
+        <translation>%1 y %2 se han sacado mutuamente</translation>
     </message>
     <message>
         <source>the gifts do not go round in one single circle</source>
@@ -1286,22 +1286,22 @@ Lo que lo impide: %s. Cambia los grupos, las exclusiones o las reglas (Intercamb
         <translation>los regalos no forman un único círculo</translation>
     </message>
     <message numerus="yes">
-        <source>%d more exclusions</source>
+        <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
         <translation>
-            <numerusform>%d exclusión más</numerusform>
-            <numerusform>%d exclusiones más</numerusform>
+            <numerusform>%1 exclusión más</numerusform>
+            <numerusform>%1 exclusiones más</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s can only give to each other.</source>
+        <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
-        <translation>%s solo pueden regalarse entre sí.</translation>
+        <translation>%1 solo pueden regalarse entre sí.</translation>
     </message>
     <message>
-        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
-        <translation>%s solo pueden regalarse entre sí, y no hay forma de hacerlo que cumpla todas las reglas.</translation>
+        <translation>%1 solo pueden regalarse entre sí, y no hay forma de hacerlo que cumpla todas las reglas.</translation>
     </message>
     <message>
         <source>No drawing of the whole list keeps every rule.</source>
@@ -1319,14 +1319,14 @@ Lo que lo impide: %s. Cambia los grupos, las exclusiones o las reglas (Intercamb
         <translation>El archivo contiene, después de sus listas, datos que no ha escrito Kivvo; está dañado.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
-        <translation>Las reglas y exclusiones del archivo están en el formato %d, escrito por una versión más reciente de Kivvo; esta versión lee el formato %d.</translation>
+        <translation>Las reglas y exclusiones del archivo están en el formato %1, escrito por una versión más reciente de Kivvo; esta versión lee el formato %2.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
-        <translation>Las reglas y exclusiones del archivo están dañadas (en la sección %d).</translation>
+        <translation>Las reglas y exclusiones del archivo están dañadas (en la sección %1).</translation>
     </message>
     <message>
         <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
@@ -1359,34 +1359,34 @@ Lo que lo impide: %s. Cambia los grupos, las exclusiones o las reglas (Intercamb
         <translation>no es texto UTF-8; guárdalo desde la hoja de cálculo como CSV UTF-8</translation>
     </message>
     <message>
-        <source>line %d opens a quoted field that is never closed</source>
+        <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
-        <translation>la línea %d abre un campo entre comillas que nunca se cierra</translation>
+        <translation>la línea %1 abre un campo entre comillas que nunca se cierra</translation>
     </message>
     <message>
-        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
-        <translation>No se pueden importar participantes de &quot;%s&quot;: %s.</translation>
+        <translation>No se pueden importar participantes de &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
-        <translation>la línea %d tiene demasiados campos (máximo: %d; nombre, dirección, sugerencias, grupo)</translation>
+        <translation>la línea %1 tiene demasiados campos (máximo: %2; nombre, dirección, sugerencias, grupo)</translation>
     </message>
     <message>
-        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
-        <translation>la línea %d contiene un texto más largo de lo que admite Kivvo</translation>
+        <translation>la línea %1 contiene un texto más largo de lo que admite Kivvo</translation>
     </message>
     <message>
-        <source>line %d has no name</source>
+        <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
-        <translation>la línea %d no tiene nombre</translation>
+        <translation>la línea %1 no tiene nombre</translation>
     </message>
     <message>
-        <source>Already in the list, so not imported again: %s</source>
+        <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
-        <translation>Ya están en la lista, así que no se vuelven a importar: %s</translation>
+        <translation>Ya están en la lista, así que no se vuelven a importar: %1</translation>
     </message>
     <message>
         <source>kivvo-cli: nobody new to import</source>
@@ -1394,11 +1394,11 @@ Lo que lo impide: %s. Cambia los grupos, las exclusiones o las reglas (Intercamb
         <translation>kivvo-cli: no hay nadie nuevo que importar</translation>
     </message>
     <message numerus="yes">
-        <source>Imported %d participants into &quot;%s&quot;</source>
+        <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
         <translation>
-            <numerusform>Se ha importado %d participante en &quot;%s&quot;</numerusform>
-            <numerusform>Se han importado %d participantes en &quot;%s&quot;</numerusform>
+            <numerusform>Se ha importado %1 participante en &quot;%2&quot;</numerusform>
+            <numerusform>Se han importado %1 participantes en &quot;%2&quot;</numerusform>
         </translation>
     </message>
     <message>
@@ -1407,22 +1407,22 @@ Lo que lo impide: %s. Cambia los grupos, las exclusiones o las reglas (Intercamb
         <translation>export necesita --csv OUT, el archivo que se va a escribir</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
-        <translation>kivvo-cli: no se puede escribir &quot;%s&quot;: %s</translation>
+        <translation>kivvo-cli: no se puede escribir &quot;%1&quot;: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons written to &quot;%s&quot;</source>
+        <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
         <translation>
-            <numerusform>Se ha escrito %d persona en &quot;%s&quot;</numerusform>
-            <numerusform>Se han escrito %d personas en &quot;%s&quot;</numerusform>
+            <numerusform>Se ha escrito %1 persona en &quot;%2&quot;</numerusform>
+            <numerusform>Se han escrito %1 personas en &quot;%2&quot;</numerusform>
         </translation>
     </message>
     <message>
-        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
-        <translation>El nombre &quot;%s&quot; ya existe en esta lista, así que la persona se llamará &quot;%s&quot;.</translation>
+        <translation>El nombre &quot;%1&quot; ya existe en esta lista, así que la persona se llamará &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>move takes either --group GROUP or --top</source>
@@ -1430,14 +1430,14 @@ Lo que lo impide: %s. Cambia los grupos, las exclusiones o las reglas (Intercamb
         <translation>move admite --group GROUP o --top</translation>
     </message>
     <message>
-        <source>%s moved into %s</source>
+        <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
-        <translation>%s: se ha movido al grupo %s</translation>
+        <translation>%1: se ha movido al grupo %2</translation>
     </message>
     <message>
-        <source>%s moved out of his group</source>
+        <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
-        <translation>%s ya no está en ningún grupo</translation>
+        <translation>%1 ya no está en ningún grupo</translation>
     </message>
     <message>
         <source>0 (none)</source>
@@ -1490,14 +1490,14 @@ Lo que lo impide: %s. Cambia los grupos, las exclusiones o las reglas (Intercamb
         <translation>&amp;Recíproco: tampoco ellos sacan a esta persona</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is nobody of this list.</source>
+        <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
-        <translation>&quot;%s&quot; no está en esta lista.</translation>
+        <translation>&quot;%1&quot; no está en esta lista.</translation>
     </message>
     <message>
-        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
-        <translation>Nadie se saca a sí mismo de todos modos; quita &quot;%s&quot;.</translation>
+        <translation>Nadie se saca a sí mismo de todos modos; quita &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Never draws some persons of the list</source>
@@ -1505,14 +1505,14 @@ Lo que lo impide: %s. Cambia los grupos, las exclusiones o las reglas (Intercamb
         <translation>Nunca saca a algunas personas de la lista</translation>
     </message>
     <message>
-        <source>history: %s
-no mutual pairs: %s
-one circle: %s
+        <source>history: %1
+no mutual pairs: %2
+one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
-        <translation>historial: %s
-sin parejas mutuas: %s
-un solo círculo: %s
+        <translation>historial: %1
+sin parejas mutuas: %2
+un solo círculo: %3
 </translation>
     </message>
     <message>
@@ -1521,9 +1521,9 @@ un solo círculo: %s
         <translation>0 (los destinatarios de intercambios anteriores pueden volver a salir)</translation>
     </message>
     <message>
-        <source>%d (%s)</source>
+        <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
-        <translation>%d (%s)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>on</source>
@@ -1536,43 +1536,43 @@ un solo círculo: %s
         <translation>off</translation>
     </message>
     <message>
-        <source>exclusions in &quot;%s&quot;:
+        <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
-        <translation>exclusiones en &quot;%s&quot;:
+        <translation>exclusiones en &quot;%1&quot;:
 </translation>
     </message>
     <message>
-        <source>no exclusions in &quot;%s&quot;
+        <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
-        <translation>no hay exclusiones en &quot;%s&quot;
+        <translation>no hay exclusiones en &quot;%1&quot;
 </translation>
     </message>
     <message>
-        <source>%s may draw %s again</source>
+        <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
-        <translation>%s puede volver a sacar a %s</translation>
+        <translation>%1 puede volver a sacar a %2</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
-        <translation>kivvo-cli: ninguna exclusión impide a %s sacar a %s</translation>
+        <translation>kivvo-cli: ninguna exclusión impide a %1 sacar a %2</translation>
     </message>
     <message>
-        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
-        <translation>--%s admite on u off, no &quot;%s&quot;</translation>
+        <translation>--%1 admite on u off, no &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
-        <translation>--history admite un número del 0 al %d, o all, no &quot;%s&quot;</translation>
+        <translation>--history admite un número del 0 al %1, o all, no &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s already never draws %s</source>
+        <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
-        <translation>kivvo-cli: ya está excluido que %s saque a %s</translation>
+        <translation>kivvo-cli: ya está excluido que %1 saque a %2</translation>
     </message>
     <message>
         <source>A person of the list has no name; name every person, then draw again.</source>
@@ -1580,19 +1580,19 @@ un solo círculo: %s
         <translation>Una persona de la lista no tiene nombre; pon nombre a todas las personas y vuelve a sortear.</translation>
     </message>
     <message>
-        <source>cannot connect to %s port %d: %s</source>
+        <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
-        <translation>no se puede conectar con %s en el puerto %d: %s</translation>
+        <translation>no se puede conectar con %1 en el puerto %2: %3</translation>
     </message>
     <message>
-        <source>the server did not accept this program as a client: %s</source>
+        <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
-        <translation>el servidor no ha aceptado este programa como cliente: %s</translation>
+        <translation>el servidor no ha aceptado este programa como cliente: %1</translation>
     </message>
     <message>
-        <source>the encrypted connection (TLS) failed: %s</source>
+        <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
-        <translation>ha fallado la conexión cifrada (TLS): %s</translation>
+        <translation>ha fallado la conexión cifrada (TLS): %1</translation>
     </message>
     <message>
         <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
@@ -1600,9 +1600,9 @@ un solo círculo: %s
         <translation>el servidor no ofrece cifrado (STARTTLS), y la contraseña solo se envía cifrada</translation>
     </message>
     <message>
-        <source>the server refused the login: %s; check the user name and the password</source>
+        <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
-        <translation>el servidor ha rechazado el inicio de sesión: %s; comprueba el nombre de usuario y la contraseña</translation>
+        <translation>el servidor ha rechazado el inicio de sesión: %1; comprueba el nombre de usuario y la contraseña</translation>
     </message>
     <message>
         <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
@@ -1610,39 +1610,39 @@ un solo círculo: %s
         <translation>el servidor no ofrece ningún método de inicio de sesión que conozca este programa (PLAIN o LOGIN)</translation>
     </message>
     <message>
-        <source>the server wants a login: %s; enter the user name and the password</source>
+        <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
-        <translation>el servidor exige iniciar sesión: %s; introduce el nombre de usuario y la contraseña</translation>
+        <translation>el servidor exige iniciar sesión: %1; introduce el nombre de usuario y la contraseña</translation>
     </message>
     <message>
-        <source>the server refused the sender address %s: %s</source>
+        <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
-        <translation>el servidor ha rechazado la dirección del remitente %s: %s</translation>
+        <translation>el servidor ha rechazado la dirección del remitente %1: %2</translation>
     </message>
     <message>
-        <source>the server refused the address %s: %s</source>
+        <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
-        <translation>el servidor ha rechazado la dirección %s: %s</translation>
+        <translation>el servidor ha rechazado la dirección %1: %2</translation>
     </message>
     <message>
-        <source>the server refused the message: %s</source>
+        <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
-        <translation>el servidor ha rechazado el mensaje: %s</translation>
+        <translation>el servidor ha rechazado el mensaje: %1</translation>
     </message>
     <message numerus="yes">
-        <source>the server did not answer within %d seconds</source>
+        <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
         <translation>
-            <numerusform>el servidor no ha respondido en %d segundo</numerusform>
-            <numerusform>el servidor no ha respondido en %d segundos</numerusform>
+            <numerusform>el servidor no ha respondido en %1 segundo</numerusform>
+            <numerusform>el servidor no ha respondido en %1 segundos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
         <translation>
-            <numerusform>el servidor no ha confirmado el mensaje en %d segundo; puede que haya llegado, así que no se vuelve a enviar</numerusform>
-            <numerusform>el servidor no ha confirmado el mensaje en %d segundos; puede que haya llegado, así que no se vuelve a enviar</numerusform>
+            <numerusform>el servidor no ha confirmado el mensaje en %1 segundo; puede que haya llegado, así que no se vuelve a enviar</numerusform>
+            <numerusform>el servidor no ha confirmado el mensaje en %1 segundos; puede que haya llegado, así que no se vuelve a enviar</numerusform>
         </translation>
     </message>
     <message>
@@ -1661,38 +1661,38 @@ un solo círculo: %s
         <translation>se ha detenido el envío</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not an e-mail address</source>
+        <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
-        <translation>&quot;%s&quot; no es una dirección de correo</translation>
+        <translation>&quot;%1&quot; no es una dirección de correo</translation>
     </message>
     <message>
-        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
-        <translation>no hay dirección de correo: &quot;%s&quot; no está en la libreta de direcciones</translation>
+        <translation>no hay dirección de correo: &quot;%1&quot; no está en la libreta de direcciones</translation>
     </message>
     <message>
-        <source>Skipped [%s]: no email address</source>
+        <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
-        <translation>Se omite a [%s]: no tiene dirección de correo</translation>
+        <translation>Se omite a [%1]: no tiene dirección de correo</translation>
     </message>
     <message>
-        <source>Not sent to [%s] email address [%s]</source>
+        <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
-        <translation>No enviado a [%s] en la dirección [%s]</translation>
+        <translation>No enviado a [%1] en la dirección [%2]</translation>
     </message>
     <message>
-        <source>%s: %s</source>
+        <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
-        <translation>%s: %s</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The mail server %s refused the sender address.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 refused the sender address.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
-        <translation>El servidor de correo %s ha rechazado la dirección del remitente.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>El servidor de correo %1 ha rechazado la dirección del remitente.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Corrige la dirección del remitente (Ajustes &gt; Configurar, o kivvo-cli config). No se ha enviado nada más.</translation>
     </message>
@@ -1731,9 +1731,9 @@ Quien aún no haya recibido su correo se quedará sin él.</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Sending %d of %d...</source>
+        <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
-        <translation>Enviando %d de %d...</translation>
+        <translation>Enviando %1 de %2...</translation>
     </message>
     <message>
         <source>Stopping after the message being sent...</source>
@@ -1741,9 +1741,9 @@ Quien aún no haya recibido su correo se quedará sin él.</translation>
         <translation>Deteniendo tras el mensaje que se está enviando...</translation>
     </message>
     <message>
-        <source>%s: waiting</source>
+        <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
-        <translation>%s: en espera</translation>
+        <translation>%1: en espera</translation>
     </message>
     <message>
         <source>it is not a vCard file</source>
@@ -1811,19 +1811,19 @@ Quien aún no haya recibido su correo se quedará sin él.</translation>
         <translation>Enviar correo de prueba</translation>
     </message>
     <message>
-        <source>Sending a test mail to %s...</source>
+        <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
-        <translation>Enviando un correo de prueba a %s...</translation>
+        <translation>Enviando un correo de prueba a %1...</translation>
     </message>
     <message>
-        <source>A test mail was sent to %s.</source>
+        <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
-        <translation>Se ha enviado un correo de prueba a %s.</translation>
+        <translation>Se ha enviado un correo de prueba a %1.</translation>
     </message>
     <message>
-        <source>The test mail could not be sent: %s</source>
+        <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
-        <translation>No se ha podido enviar el correo de prueba: %s</translation>
+        <translation>No se ha podido enviar el correo de prueba: %1</translation>
     </message>
     <message>
         <source>Kivvo test mail</source>
@@ -1838,13 +1838,13 @@ Quien aún no haya recibido su correo se quedará sin él.</translation>
 </translation>
     </message>
     <message>
-        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
-        <translation>No se puede guardar el archivo de ajustes &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>No se puede guardar el archivo de ajustes &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Los ajustes nuevos se usarán hasta que se cierre el programa.</translation>
     </message>
@@ -1854,9 +1854,9 @@ Los ajustes nuevos se usarán hasta que se cierre el programa.</translation>
         <translation>La contraseña se guarda en el anillo de claves del escritorio.</translation>
     </message>
     <message>
-        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
-        <translation>No hay ningún anillo de claves en funcionamiento: la contraseña se guarda en el archivo de ajustes %s, que solo tú puedes leer.</translation>
+        <translation>No hay ningún anillo de claves en funcionamiento: la contraseña se guarda en el archivo de ajustes %1, que solo tú puedes leer.</translation>
     </message>
     <message>
         <source>not set</source>
@@ -1864,9 +1864,9 @@ Los ajustes nuevos se usarán hasta que se cierre el programa.</translation>
         <translation>sin definir</translation>
     </message>
     <message>
-        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
-        <translation>kivvo-cli: --%s: %s No se ha guardado nada.</translation>
+        <translation>kivvo-cli: --%1: %2 No se ha guardado nada.</translation>
     </message>
     <message>
         <source>Password: </source>
@@ -1904,9 +1904,9 @@ Los ajustes nuevos se usarán hasta que se cierre el programa.</translation>
         <translation>el servidor ha enviado algo más que su visto bueno para el cifrado (STARTTLS) antes de que empezara el cifrado; puede que alguien entre este ordenador y el servidor esté manipulando la conexión, así que se ha cerrado</translation>
     </message>
     <message>
-        <source>the server cannot take the message now: %s; try again later</source>
+        <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
-        <translation>el servidor no puede aceptar el mensaje ahora: %s; inténtalo de nuevo más tarde</translation>
+        <translation>el servidor no puede aceptar el mensaje ahora: %1; inténtalo de nuevo más tarde</translation>
     </message>
     <message>
         <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
@@ -1914,27 +1914,27 @@ Los ajustes nuevos se usarán hasta que se cierre el programa.</translation>
         <translation>la confirmación del mensaje por parte del servidor es más larga que la de cualquier servidor de correo; puede que haya llegado, así que no se vuelve a enviar</translation>
     </message>
     <message>
-        <source>The mail server %s stopped answering.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 stopped answering.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
-        <translation>El servidor de correo %s ha dejado de responder.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>El servidor de correo %1 ha dejado de responder.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 No se ha enviado nada más. Inténtalo de nuevo más tarde.</translation>
     </message>
     <message>
-        <source>not sent, since the mail server could not go on: %s</source>
+        <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
-        <translation>no enviado, porque el servidor de correo no ha podido continuar: %s</translation>
+        <translation>no enviado, porque el servidor de correo no ha podido continuar: %1</translation>
     </message>
     <message>
-        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+        <source>The e-mail to %1 (%2) may have arrived already: %3.<byte value="xd"/>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
-        <translation>Puede que el correo para %s (%s) ya haya llegado: %s.<byte value="xd"/>
+        <translation>Puede que el correo para %1 (%2) ya haya llegado: %3.<byte value="xd"/>
 <byte value="xd"/>
 ¿Enviarlo de nuevo de todos modos? Si ya llegó, el destinatario recibirá dos copias.</translation>
     </message>
@@ -1944,34 +1944,34 @@ Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <translation>kivvo-cli: aviso: otros usuarios pueden ver en la lista de procesos una contraseña indicada como --password VALUE; indícala mejor con --password-stdin, o solo con --password para que se te pida</translation>
     </message>
     <message>
-        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
-        <translation>el archivo de ajustes que hay ahí no se puede leer (%s); se deja como está en lugar de sustituirlo por unos ajustes que no tienen en cuenta su contenido. Haz que se pueda leer o elimínalo y vuelve a intentarlo</translation>
+        <translation>el archivo de ajustes que hay ahí no se puede leer (%1); se deja como está en lugar de sustituirlo por unos ajustes que no tienen en cuenta su contenido. Haz que se pueda leer o elimínalo y vuelve a intentarlo</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
-        <translation>Otro programa está modificando &quot;%s&quot; (archivo de bloqueo &quot;%s&quot;), así que no se ha guardado. Inténtalo de nuevo dentro de un momento.</translation>
+        <translation>Otro programa está modificando &quot;%1&quot; (archivo de bloqueo &quot;%2&quot;), así que no se ha guardado. Inténtalo de nuevo dentro de un momento.</translation>
     </message>
     <message>
-        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
-        <translation>no se puede crear el archivo de bloqueo &quot;%s&quot; junto a él: %s</translation>
+        <translation>no se puede crear el archivo de bloqueo &quot;%1&quot; junto a él: %2</translation>
     </message>
     <message>
-        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
-        <translation>ocuparía demasiado (tamaño en bytes: %d; el archivo más grande que abre este programa: %d); no se ha escrito nada. Elimina sorteos o acorta textos y vuelve a guardar</translation>
+        <translation>ocuparía demasiado (tamaño en bytes: %1; el archivo más grande que abre este programa: %2); no se ha escrito nada. Elimina sorteos o acorta textos y vuelve a guardar</translation>
     </message>
     <message>
-        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
-        <translation>contiene más personas y grupos de los que abre este programa (máximo: %d)</translation>
+        <translation>contiene más personas y grupos de los que abre este programa (máximo: %1)</translation>
     </message>
     <message>
-        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
-        <translation>el archivo se ha escrito, pero su carpeta no se ha podido sincronizar con el disco: %s</translation>
+        <translation>el archivo se ha escrito, pero su carpeta no se ha podido sincronizar con el disco: %1</translation>
     </message>
     <message>
         <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
@@ -1979,34 +1979,34 @@ Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <translation>Esperando al anillo de claves del escritorio: está pidiendo su contraseña (para desbloquearlo o para crear uno nuevo). Respóndele para continuar.</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
-        <translation>El anillo de claves del escritorio no responde (%s). Kivvo continúa sin él: la contraseña del correo se lee del archivo de ajustes %s y se guarda en él; solo tú puedes leer ese archivo.</translation>
+        <translation>El anillo de claves del escritorio no responde (%1). Kivvo continúa sin él: la contraseña del correo se lee del archivo de ajustes %2 y se guarda en él; solo tú puedes leer ese archivo.</translation>
     </message>
     <message numerus="yes">
-        <source>no answer within %d seconds</source>
+        <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
         <translation>
-            <numerusform>sin respuesta en %d segundo</numerusform>
-            <numerusform>sin respuesta en %d segundos</numerusform>
+            <numerusform>sin respuesta en %1 segundo</numerusform>
+            <numerusform>sin respuesta en %1 segundos</numerusform>
         </translation>
     </message>
     <message>
-        <source>Draw names — %s</source>
+        <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
-        <translation>Sortear nombres — %s</translation>
+        <translation>Sortear nombres — %1</translation>
     </message>
     <message>
-        <source>View notifications — %s</source>
+        <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
-        <translation>Ver notificaciones — %s</translation>
+        <translation>Ver notificaciones — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d participants have not seen their name yet. End the round?</source>
+        <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
         <translation>
-            <numerusform>%d participante aún no ha visto el nombre que le ha tocado. ¿Terminar la ronda?</numerusform>
-            <numerusform>%d participantes aún no han visto el nombre que les ha tocado. ¿Terminar la ronda?</numerusform>
+            <numerusform>%1 participante aún no ha visto el nombre que le ha tocado. ¿Terminar la ronda?</numerusform>
+            <numerusform>%1 participantes aún no han visto el nombre que les ha tocado. ¿Terminar la ronda?</numerusform>
         </translation>
     </message>
     <message>
@@ -2054,27 +2054,27 @@ Show the drawn names now?</source>
         <translation>oculto</translation>
     </message>
     <message>
-        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+        <source>Send email now to all participants of the newest list, &quot;%1&quot;, with email addresses entered.<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
-        <translation>Enviar ahora un correo a todos los participantes de la lista más reciente, &quot;%s&quot;, que tengan dirección de correo.<byte value="xd"/>
+        <translation>Enviar ahora un correo a todos los participantes de la lista más reciente, &quot;%1&quot;, que tengan dirección de correo.<byte value="xd"/>
 <byte value="xd"/>
-La lista que se muestra, &quot;%s&quot;, es anterior: su sorteo no se envía.</translation>
+La lista que se muestra, &quot;%2&quot;, es anterior: su sorteo no se envía.</translation>
     </message>
     <message>
-        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+        <source>Send %1 the name drawn in the newest list, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
-        <translation>¿Enviar a %s el nombre que le ha tocado en la lista más reciente, &quot;%s&quot;?<byte value="xd"/>
+        <translation>¿Enviar a %1 el nombre que le ha tocado en la lista más reciente, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
-La lista que se muestra, &quot;%s&quot;, es anterior: su sorteo no se envía.</translation>
+La lista que se muestra, &quot;%3&quot;, es anterior: su sorteo no se envía.</translation>
     </message>
     <message>
-        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
-        <translation>%s no está en la lista más reciente, &quot;%s&quot;; no se ha enviado nada.</translation>
+        <translation>%1 no está en la lista más reciente, &quot;%2&quot;; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
@@ -2091,9 +2091,9 @@ Sending again would mix two drawings. Send the new drawing to everybody with Sen
 Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con Enviar correos.</translation>
     </message>
     <message>
-        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
-        <translation>%s no tiene dirección de correo en la lista más reciente, &quot;%s&quot;; no se ha enviado nada.</translation>
+        <translation>%1 no tiene dirección de correo en la lista más reciente, &quot;%2&quot;; no se ha enviado nada.</translation>
     </message>
     <message>
         <source>Print &amp;Cards...</source>
@@ -2101,9 +2101,9 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
         <translation>Imprimir tar&amp;jetas...</translation>
     </message>
     <message>
-        <source>For %s</source>
+        <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
-        <translation>Para %s</translation>
+        <translation>Para %1</translation>
     </message>
     <message>
         <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
@@ -2111,14 +2111,14 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
         <translation>Dobla la solapa hacia arriba por la línea discontinua. Ábrela solo cuando estés a solas.</translation>
     </message>
     <message>
-        <source>%s gives a gift to</source>
+        <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
-        <translation>%s le hace un regalo a</translation>
+        <translation>%1 le hace un regalo a</translation>
     </message>
     <message>
-        <source>Suggestions: %s</source>
+        <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
-        <translation>Sugerencias: %s</translation>
+        <translation>Sugerencias: %1</translation>
     </message>
     <message>
         <source>fold up</source>
@@ -2126,21 +2126,21 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
         <translation>doblar hacia arriba</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
-        <translation>kivvo-cli: no se pueden escribir las tarjetas en &quot;%s&quot;: %s</translation>
+        <translation>kivvo-cli: no se pueden escribir las tarjetas en &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Print Cards — %s</source>
+        <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
-        <translation>Imprimir tarjetas — %s</translation>
+        <translation>Imprimir tarjetas — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
         <translation>
-            <numerusform>%d tarjeta de &quot;%s&quot; guardada en &quot;%s&quot;</numerusform>
-            <numerusform>%d tarjetas de &quot;%s&quot; guardadas en &quot;%s&quot;</numerusform>
+            <numerusform>%1 tarjeta de &quot;%2&quot; guardada en &quot;%3&quot;</numerusform>
+            <numerusform>%1 tarjetas de &quot;%2&quot; guardadas en &quot;%3&quot;</numerusform>
         </translation>
     </message>
     <message>
@@ -2154,9 +2154,9 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
         <translation>Imprimir tarjetas para quienes no tienen dirección</translation>
     </message>
     <message>
-        <source>The cards could not be printed: %s</source>
+        <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
-        <translation>No se han podido imprimir las tarjetas: %s</translation>
+        <translation>No se han podido imprimir las tarjetas: %1</translation>
     </message>
     <message>
         <source>the printer or the file could not be written</source>
@@ -2169,27 +2169,27 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
         <translation>no se ha podido empezar una página nueva</translation>
     </message>
     <message>
-        <source>Cards %s</source>
+        <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
-        <translation>Tarjetas %s</translation>
+        <translation>Tarjetas %1</translation>
     </message>
     <message>
-        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
-        <translation>1 tarjeta de &quot;%s&quot; guardada en &quot;%s&quot;</translation>
+        <translation>1 tarjeta de &quot;%1&quot; guardada en &quot;%2&quot;</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards sent to the printer.</source>
+        <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
         <translation>
-            <numerusform>%d tarjeta enviada a la impresora.</numerusform>
-            <numerusform>%d tarjetas enviadas a la impresora.</numerusform>
+            <numerusform>%1 tarjeta enviada a la impresora.</numerusform>
+            <numerusform>%1 tarjetas enviadas a la impresora.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The keyring support (%s) could not be loaded: %s</source>
+        <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <translation>No se ha podido cargar la compatibilidad con el anillo de claves (%s): %s</translation>
+        <translation>No se ha podido cargar la compatibilidad con el anillo de claves (%1): %2</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2202,14 +2202,14 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <source>&amp;Undo %s</source>
+        <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
-        <translation>&amp;Deshacer %s</translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %s</source>
+        <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
-        <translation>&amp;Rehacer %s</translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <source>Add Person</source>
@@ -2272,14 +2272,14 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
         <translation>Sin grupo</translation>
     </message>
     <message>
-        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
-        <translation>%s — un intercambio pasado; su sorteo impide que alguien vuelva a sacar a la misma persona. Solo se puede cambiar su nombre.</translation>
+        <translation>%1 — un intercambio pasado; su sorteo impide que alguien vuelva a sacar a la misma persona. Solo se puede cambiar su nombre.</translation>
     </message>
     <message>
-        <source>No e-mail address: %s will get no e-mail.</source>
+        <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
-        <translation>Sin dirección de correo: %s no recibirá ningún correo.</translation>
+        <translation>Sin dirección de correo: %1 no recibirá ningún correo.</translation>
     </message>
     <message>
         <source>&amp;Import Participants...</source>
@@ -2292,32 +2292,32 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
         <translation>Participantes (*.csv *.vcf *.vcard);;Archivos CSV (*.csv);;Archivos vCard (*.vcf *.vcard);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>Import Participants — %s</source>
+        <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
-        <translation>Importar participantes — %s</translation>
+        <translation>Importar participantes — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
         <translation>
-            <numerusform>Se añadirá %d persona a &quot;%s&quot;:</numerusform>
-            <numerusform>Se añadirán %d personas a &quot;%s&quot;:</numerusform>
+            <numerusform>Se añadirá %1 persona a &quot;%2&quot;:</numerusform>
+            <numerusform>Se añadirán %1 personas a &quot;%2&quot;:</numerusform>
         </translation>
     </message>
     <message>
-        <source>Already in the list, so left out: %s</source>
+        <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
-        <translation>Ya están en la lista, así que se omiten: %s</translation>
+        <translation>Ya están en la lista, así que se omiten: %1</translation>
     </message>
     <message>
-        <source>Nothing will be imported. %s</source>
+        <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
-        <translation>No se importará nada. %s</translation>
+        <translation>No se importará nada. %1</translation>
     </message>
     <message>
-        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
-        <translation>Todas las personas del archivo ya están en &quot;%s&quot;: no hay nadie que añadir.</translation>
+        <translation>Todas las personas del archivo ya están en &quot;%1&quot;: no hay nadie que añadir.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2335,32 +2335,32 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
         <translation>Grupo</translation>
     </message>
     <message>
-        <source>1 person will be added to &quot;%s&quot;:</source>
+        <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
-        <translation>Se añadirá 1 persona a &quot;%s&quot;:</translation>
+        <translation>Se añadirá 1 persona a &quot;%1&quot;:</translation>
     </message>
     <message numerus="yes">
-        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+        <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
         <translation>
-            <numerusform>La lista de quién regaló a quién en el intercambio anterior (%d persona) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
+            <numerusform>La lista de quién regaló a quién en el intercambio anterior (%1 persona) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
 </numerusform>
-            <numerusform>La lista de quién regaló a quién en el intercambio anterior (%d personas) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
+            <numerusform>La lista de quién regaló a quién en el intercambio anterior (%1 personas) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source><byte value="xd"/>
-The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
         <translation>
             <numerusform><byte value="xd"/>
-La lista actual de nombres (%d persona) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
+La lista actual de nombres (%1 persona) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
 </numerusform>
             <numerusform><byte value="xd"/>
-La lista actual de nombres (%d personas) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
+La lista actual de nombres (%1 personas) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
@@ -2368,7 +2368,7 @@ La lista actual de nombres (%d personas) es demasiado larga para incluirla en ca
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
 <byte value="xd"/>
@@ -2379,7 +2379,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-En el sorteo, a %s le ha tocado hacerle un regalo a %s.<byte value="xd"/>
+En el sorteo, a %1 le ha tocado hacerle un regalo a %2.<byte value="xd"/>
 <byte value="xd"/>
 Las listas de este sorteo son demasiado largas para incluirlas en cada correo: si quieres verlas, pídeselas a quien organiza el sorteo.<byte value="xd"/>
 <byte value="xd"/>
@@ -2393,10 +2393,10 @@ Gracias.<byte value="xd"/>
         <translation>El correo aún no está configurado, así que no se ha enviado ningún correo. Primero introduce tu servidor de correo y tu dirección en Ajustes &gt; Configurar.</translation>
     </message>
     <message>
-        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+        <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
-        <translation>kivvo-cli: el correo aún no está configurado (%s); no se ha enviado nada. Configúralo primero con
+        <translation>kivvo-cli: el correo aún no está configurado (%1); no se ha enviado nada. Configúralo primero con
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
     <message>
@@ -2430,22 +2430,22 @@ Gracias.<byte value="xd"/>
         <translation>(sin definir)</translation>
     </message>
     <message>
-        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
-        <translation>El correo aún no está configurado: falta definir %s para poder enviar correos.</translation>
+        <translation>El correo aún no está configurado: falta definir %1 para poder enviar correos.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete the group %s with its %d persons?</source>
+        <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
         <translation>
-            <numerusform>¿Eliminar el grupo %s con su %d persona?</numerusform>
-            <numerusform>¿Eliminar el grupo %s con sus %d personas?</numerusform>
+            <numerusform>¿Eliminar el grupo %1 con su %2 persona?</numerusform>
+            <numerusform>¿Eliminar el grupo %1 con sus %2 personas?</numerusform>
         </translation>
     </message>
     <message>
-        <source>Delete the group %s with its one person?</source>
+        <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
-        <translation>¿Eliminar el grupo %s con su única persona?</translation>
+        <translation>¿Eliminar el grupo %1 con su única persona?</translation>
     </message>
     <message>
         <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
@@ -2453,14 +2453,14 @@ Gracias.<byte value="xd"/>
         <translation>No es ni una dirección de correo (como ana@example.org) ni un nombre de tu libreta de direcciones: no se le puede enviar ningún correo.</translation>
     </message>
     <message>
-        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
-        <translation>kivvo-cli: aviso: &quot;%s&quot; no es ni una dirección de correo ni un nombre de la libreta de direcciones; no se le puede enviar ningún correo</translation>
+        <translation>kivvo-cli: aviso: &quot;%1&quot; no es ni una dirección de correo ni un nombre de la libreta de direcciones; no se le puede enviar ningún correo</translation>
     </message>
     <message>
-        <source>Exchange Details — %s</source>
+        <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
-        <translation>Detalles del intercambio — %s</translation>
+        <translation>Detalles del intercambio — %1</translation>
     </message>
     <message>
         <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
@@ -2503,24 +2503,24 @@ Gracias.<byte value="xd"/>
         <translation>cambiar detalles del intercambio</translation>
     </message>
     <message>
-        <source>Date: %s</source>
+        <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
-        <translation>Fecha: %s</translation>
+        <translation>Fecha: %1</translation>
     </message>
     <message>
-        <source>Budget: %s</source>
+        <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
-        <translation>Presupuesto: %s</translation>
+        <translation>Presupuesto: %1</translation>
     </message>
     <message>
-        <source>Place: %s</source>
+        <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
-        <translation>Lugar: %s</translation>
+        <translation>Lugar: %1</translation>
     </message>
     <message>
-        <source>Note: %s</source>
+        <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
-        <translation>Nota: %s</translation>
+        <translation>Nota: %1</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -2531,14 +2531,14 @@ Gracias.<byte value="xd"/>
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-En el sorteo, a %s le ha tocado hacerle un regalo a %s.<byte value="xd"/>
+En el sorteo, a %1 le ha tocado hacerle un regalo a %2.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -2569,30 +2569,30 @@ Gracias.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>%s — %s</source>
+        <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
-        <translation>%s — %s</translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>date: %s
-budget: %s
-place: %s
-note: %s</source>
+        <source>date: %1
+budget: %2
+place: %3
+note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
-        <translation>fecha: %s
-presupuesto: %s
-lugar: %s
-nota: %s</translation>
+        <translation>fecha: %1
+presupuesto: %2
+lugar: %3
+nota: %4</translation>
     </message>
     <message>
-        <source>Details of &quot;%s&quot; saved</source>
+        <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
-        <translation>Detalles de &quot;%s&quot; guardados</translation>
+        <translation>Detalles de &quot;%1&quot; guardados</translation>
     </message>
     <message>
-        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
-        <translation>--date admite una fecha con el formato YYYY-MM-DD, o un valor vacío para borrarla, no &quot;%s&quot;</translation>
+        <translation>--date admite una fecha con el formato YYYY-MM-DD, o un valor vacío para borrarla, no &quot;%1&quot;</translation>
     </message>
     <message>
         <source>E-mail &amp;language:</source>
@@ -2600,9 +2600,9 @@ nota: %s</translation>
         <translation>&amp;Idioma del correo:</translation>
     </message>
     <message>
-        <source>As the desktop (%s)</source>
+        <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
-        <translation>Como el escritorio (%s)</translation>
+        <translation>Como el escritorio (%1)</translation>
     </message>
     <message>
         <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
@@ -2615,19 +2615,19 @@ nota: %s</translation>
         <translation>cambiar idioma del correo</translation>
     </message>
     <message>
-        <source>%s takes no arguments besides options</source>
+        <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
-        <translation>%s no admite argumentos, solo opciones</translation>
+        <translation>%1 no admite argumentos, solo opciones</translation>
     </message>
     <message>
-        <source>%s takes %s</source>
+        <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
-        <translation>%s espera %s</translation>
+        <translation>%1 espera %2</translation>
     </message>
     <message>
-        <source>%s does not take --%s</source>
+        <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
-        <translation>%s no admite --%s</translation>
+        <translation>%1 no admite --%2</translation>
     </message>
     <message>
         <source>cards needs --pdf OUT.pdf</source>
@@ -2647,18 +2647,18 @@ Detalles</translation>
         <translation>La fecha de un intercambio está dañada.</translation>
     </message>
     <message>
-        <source>The mail support (%s) could not be loaded: %s</source>
+        <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <translation>No se ha podido cargar la compatibilidad con el correo (%s): %s</translation>
+        <translation>No se ha podido cargar la compatibilidad con el correo (%1): %2</translation>
     </message>
     <message>
-        <source>No e-mail could be sent through %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>No e-mail could be sent through %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <translation>No se ha podido enviar ningún correo a través de %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>No se ha podido enviar ningún correo a través de %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Esta instalación de Kivvo está incompleta: al volver a instalarlo se recupera la compatibilidad con el correo.</translation>
     </message>
@@ -2668,9 +2668,9 @@ Esta instalación de Kivvo está incompleta: al volver a instalarlo se recupera 
         <translation>De&amp;talles...</translation>
     </message>
     <message>
-        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
-        <translation>--language admite uno de estos idiomas: %s, no &quot;%s&quot;</translation>
+        <translation>--language admite uno de estos idiomas: %1, no &quot;%2&quot;</translation>
     </message>
     <message>
         <source>English</source>

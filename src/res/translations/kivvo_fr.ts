@@ -133,59 +133,59 @@ You may repeat the operation as a reminder or if any email addresses are changed
 Vous pourrez recommencer pour un rappel ou si des adresses e-mail changent.</translation>
     </message>
     <message numerus="yes">
-        <source>Sent emails to %d out of %d participants</source>
+        <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
         <translation>
-            <numerusform>E-mails envoyés&#xa0;: %d sur %d participant</numerusform>
-            <numerusform>E-mails envoyés&#xa0;: %d sur %d participants</numerusform>
+            <numerusform>E-mails envoyés&#xa0;: %1 sur %2 participant</numerusform>
+            <numerusform>E-mails envoyés&#xa0;: %1 sur %2 participants</numerusform>
         </translation>
     </message>
     <message>
-        <source>Error sending to [%s] email address [%s]</source>
+        <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
-        <translation>Erreur lors de l&apos;envoi à [%s], adresse e-mail [%s]</translation>
+        <translation>Erreur lors de l&apos;envoi à [%1], adresse e-mail [%2]</translation>
     </message>
     <message>
-        <source>Email sent to: %s<byte value="xd"/>
-address: %s</source>
+        <source>Email sent to: %1<byte value="xd"/>
+address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
-        <translation>E-mail envoyé à&#xa0;: %s<byte value="xd"/>
-adresse&#xa0;: %s</translation>
+        <translation>E-mail envoyé à&#xa0;: %1<byte value="xd"/>
+adresse&#xa0;: %2</translation>
     </message>
     <message>
-        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 could not be reached or refused the login.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
-        <translation>Le serveur de messagerie %s est injoignable ou a refusé la connexion.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Le serveur de messagerie %1 est injoignable ou a refusé la connexion.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Vérifiez les paramètres de messagerie (Paramètres &gt; Configurer, ou kivvo-cli config).</translation>
     </message>
     <message>
         <source>No drawing was found for this list.<byte value="xd"/>
 <byte value="xd"/>
-%s</source>
+%1</source>
         <comment>IDS_DRAWING_ERROR</comment>
         <translation>Aucun tirage n&apos;a été trouvé pour cette liste.<byte value="xd"/>
 <byte value="xd"/>
-%s</translation>
+%1</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
-        <translation>Impossible de lire le carnet d&apos;adresses %s&#xa0;: %s</translation>
+        <translation>Impossible de lire le carnet d&apos;adresses %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
-        <translation>Impossible de lire le carnet d&apos;adresses %s&#xa0;: %s</translation>
+        <translation>Impossible de lire le carnet d&apos;adresses %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be opened: %s</source>
+        <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
-        <translation>Impossible d&apos;ouvrir le carnet d&apos;adresses %s&#xa0;: %s</translation>
+        <translation>Impossible d&apos;ouvrir le carnet d&apos;adresses %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>List</source>
@@ -208,14 +208,14 @@ Vérifiez les paramètres de messagerie (Paramètres &gt; Configurer, ou kivvo-c
         <translation> (copie)</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%s%d</source>
+        <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
-        <translation>%s%d</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>People</source>
@@ -245,36 +245,36 @@ Vérifiez les paramètres de messagerie (Paramètres &gt; Configurer, ou kivvo-c
 </translation>
     </message>
     <message>
-        <source>Hi %s!<byte value="xd"/>
+        <source>Hi %1!<byte value="xd"/>
 <byte value="xd"/>
 This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
-        <translation>Bonjour %s&#xa0;!<byte value="xd"/>
+        <translation>Bonjour %1&#xa0;!<byte value="xd"/>
 <byte value="xd"/>
 Voici le message automatique de votre tirage au sort Kivvo.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>This message is for %s only.<byte value="xd"/>
+        <source>This message is for %1 only.<byte value="xd"/>
 Please do not read further if you are not the designated person.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
-        <translation>Ce message est destiné uniquement à %s.<byte value="xd"/>
+        <translation>Ce message est destiné uniquement à %1.<byte value="xd"/>
 Si vous n&apos;êtes pas cette personne, merci de ne pas lire la suite.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+        <source>In the previous exchange you gave a gift to: %1.<byte value="xd"/>
 You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
-        <translation>Lors de l&apos;échange précédent, vous avez offert un cadeau à %s.<byte value="xd"/>
+        <translation>Lors de l&apos;échange précédent, vous avez offert un cadeau à %1.<byte value="xd"/>
 Vous ne tirerez pas le même nom cette fois-ci.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
@@ -303,7 +303,7 @@ Les membres d&apos;un groupe (en retrait) ne peuvent pas tirer le nom d&apos;une
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 Thank you.<byte value="xd"/>
 <byte value="xd"/>
@@ -312,7 +312,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-%s, voici le nom tiré au sort de la personne à qui vous offrirez un cadeau&#xa0;: %s.<byte value="xd"/>
+%1, voici le nom tiré au sort de la personne à qui vous offrirez un cadeau&#xa0;: %2.<byte value="xd"/>
 <byte value="xd"/>
 Merci&#xa0;!<byte value="xd"/>
 <byte value="xd"/>
@@ -321,13 +321,13 @@ Merci&#xa0;!<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-Gift Suggestions: %s<byte value="xd"/>
+Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Idées de cadeaux&#xa0;: %s<byte value="xd"/>
+Idées de cadeaux&#xa0;: %1<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -344,24 +344,24 @@ Idées de cadeaux&#xa0;: %s<byte value="xd"/>
     </message>
     <message>
         <source>Draw name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
         <translation>Tirer le nom
-pour %s</translation>
+pour %1</translation>
     </message>
     <message>
         <source>Show name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
         <translation>Afficher le nom
-pour %s</translation>
+pour %1</translation>
     </message>
     <message>
         <source>Name already shown
- for %s</source>
+ for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
         <translation>Nom déjà affiché
-pour %s</translation>
+pour %1</translation>
     </message>
     <message>
         <source>Draw Name
@@ -371,9 +371,9 @@ for XXXXX</source>
 pour XXXXX</translation>
     </message>
     <message>
-        <source>Get gift for: %s</source>
+        <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
-        <translation>Offrir un cadeau à&#xa0;: %s</translation>
+        <translation>Offrir un cadeau à&#xa0;: %1</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -630,9 +630,9 @@ Tirer les noms au sort</translation>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <source>Save changes to %s?</source>
+        <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
-        <translation>Enregistrer les modifications de %s&#xa0;?</translation>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
         <source>Kivvo (*.kv)</source>
@@ -675,19 +675,19 @@ Tirer les noms au sort</translation>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
-        <translation>Aucun document Kivvo dans %s pour l&apos;instant. Choisissez Nouveau pour en créer un.</translation>
+        <translation>Aucun document Kivvo dans %1 pour l&apos;instant. Choisissez Nouveau pour en créer un.</translation>
     </message>
     <message>
-        <source>%s[*] - Kivvo</source>
+        <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
-        <translation>%s[*] - Kivvo</translation>
+        <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
@@ -700,9 +700,9 @@ Tirer les noms au sort</translation>
         <translation>Un document Kivvo (*.kv) à ouvrir.</translation>
     </message>
     <message>
-        <source>kivvo: %s; see kivvo --help</source>
+        <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo: %s&#xa0;; voir kivvo --help</translation>
+        <translation>kivvo: %1&#xa0;; voir kivvo --help</translation>
     </message>
     <message>
         <source>only one document can be opened at a time</source>
@@ -720,45 +720,45 @@ Tirer les noms au sort</translation>
         <translation>Affiche la version et quitte.</translation>
     </message>
     <message numerus="yes">
-        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+        <source>This document already holds %1 drawings, the most one document can keep.<byte value="xd"/>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
         <translation>
-            <numerusform>Ce document contient déjà %d tirage, le maximum qu&apos;un document peut conserver.<byte value="xd"/>
+            <numerusform>Ce document contient déjà %1 tirage, le maximum qu&apos;un document peut conserver.<byte value="xd"/>
 <byte value="xd"/>
 Rien n&apos;a été copié. Créez un nouveau document pour le prochain échange.</numerusform>
-            <numerusform>Ce document contient déjà %d tirages, le maximum qu&apos;un document peut conserver.<byte value="xd"/>
+            <numerusform>Ce document contient déjà %1 tirages, le maximum qu&apos;un document peut conserver.<byte value="xd"/>
 <byte value="xd"/>
 Rien n&apos;a été copié. Créez un nouveau document pour le prochain échange.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
-%s</source>
+        <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
+%2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
-        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%s&#xa0;»&#xa0;:<byte value="xd"/>
-%s</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
-        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
-        <translation>Impossible de lire le fichier «&#xa0;%s&#xa0;»&#xa0;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Rien n&apos;a été ouvert.</translation>
     </message>
     <message>
-        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
-        <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%s&#xa0;»&#xa0;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Le fichier sur le disque n&apos;a pas été modifié.</translation>
     </message>
@@ -783,9 +783,9 @@ Le fichier sur le disque n&apos;a pas été modifié.</translation>
         <translation>Un texte est plus long que le reste du fichier&#xa0;; il est endommagé.</translation>
     </message>
     <message>
-        <source>%s</source>
+        <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
-        <translation>%s</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
@@ -798,44 +798,44 @@ Le fichier sur le disque n&apos;a pas été modifié.</translation>
         <translation>Ce n&apos;est pas un fichier ordinaire (c&apos;est un tube, un socket ou un périphérique).</translation>
     </message>
     <message>
-        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
-        <translation>Le fichier est trop gros (taille&#xa0;: %d octets&#xa0;; maximum pour un fichier de ce programme&#xa0;: %d octets)&#xa0;; il n&apos;a pas été lu.</translation>
+        <translation>Le fichier est trop gros (taille&#xa0;: %1 octets&#xa0;; maximum pour un fichier de ce programme&#xa0;: %2 octets)&#xa0;; il n&apos;a pas été lu.</translation>
     </message>
     <message>
-        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
-        <translation>Un texte est trop long (longueur&#xa0;: %d caractères&#xa0;; maximum pour un nom, une adresse ou un autre texte&#xa0;: %d caractères).</translation>
+        <translation>Un texte est trop long (longueur&#xa0;: %1 caractères&#xa0;; maximum pour un nom, une adresse ou un autre texte&#xa0;: %2 caractères).</translation>
     </message>
     <message>
-        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
-        <translation>Impossible de lire le fichier de paramètres «&#xa0;%s&#xa0;»&#xa0;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Impossible de lire le fichier de paramètres «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Les paramètres par défaut sont utilisés&#xa0;; le fichier n&apos;a pas été modifié.</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+        <source>&quot;%1&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
-        <translation>«&#xa0;%s&#xa0;» a été modifié sur le disque par un autre programme depuis son ouverture ou son dernier enregistrement.<byte value="xd"/>
+        <translation>«&#xa0;%1&#xa0;» a été modifié sur le disque par un autre programme depuis son ouverture ou son dernier enregistrement.<byte value="xd"/>
 <byte value="xd"/>
 Enregistrer quand même et remplacer les modifications de l&apos;autre programme&#xa0;?</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
-        <translation>kivvo-cli: «&#xa0;%s&#xa0;» est en cours de modification par un autre programme (fichier de verrou «&#xa0;%s&#xa0;»)&#xa0;; rien n&apos;a été modifié. Réessayez plus tard.</translation>
+        <translation>kivvo-cli: «&#xa0;%1&#xa0;» est en cours de modification par un autre programme (fichier de verrou «&#xa0;%2&#xa0;»)&#xa0;; rien n&apos;a été modifié. Réessayez plus tard.</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
-        <translation>kivvo-cli: impossible de créer le fichier de verrou «&#xa0;%s&#xa0;» à côté du document&#xa0;: %s&#xa0;; rien n&apos;a été modifié.</translation>
+        <translation>kivvo-cli: impossible de créer le fichier de verrou «&#xa0;%1&#xa0;» à côté du document&#xa0;: %2&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
@@ -950,34 +950,34 @@ Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
         <translation>Kivvo, tirage au sort pour échange de cadeaux, outil en ligne de commande</translation>
     </message>
     <message>
-        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
-        <translation>kivvo-cli: commande inconnue «&#xa0;%s&#xa0;»&#xa0;; voir kivvo-cli --help</translation>
+        <translation>kivvo-cli: commande inconnue «&#xa0;%1&#xa0;»&#xa0;; voir kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo-cli: %s&#xa0;; voir kivvo-cli --help</translation>
+        <translation>kivvo-cli: %1&#xa0;; voir kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
-        <translation>kivvo-cli: «&#xa0;%s&#xa0;» existe déjà&#xa0;; il n&apos;est pas écrasé</translation>
+        <translation>kivvo-cli: «&#xa0;%1&#xa0;» existe déjà&#xa0;; il n&apos;est pas écrasé</translation>
     </message>
     <message>
-        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
-        <translation>kivvo-cli: le document n&apos;a pas de tirage numéro %d (nombre de tirages&#xa0;: %d)</translation>
+        <translation>kivvo-cli: le document n&apos;a pas de tirage numéro %1 (nombre de tirages&#xa0;: %2)</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
-        <translation>kivvo-cli: le tirage le plus récent n&apos;a aucun groupe nommé «&#xa0;%s&#xa0;»</translation>
+        <translation>kivvo-cli: le tirage le plus récent n&apos;a aucun groupe nommé «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
-        <translation>kivvo-cli: le tirage le plus récent n&apos;a aucune personne ni aucun groupe nommé «&#xa0;%s&#xa0;»</translation>
+        <translation>kivvo-cli: le tirage le plus récent n&apos;a aucune personne ni aucun groupe nommé «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
@@ -990,11 +990,11 @@ Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
         <translation>kivvo-cli: aucun nom n&apos;a été tiré&#xa0;; le fichier n&apos;a pas été modifié</translation>
     </message>
     <message numerus="yes">
-        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
         <translation>
-            <numerusform>Noms tirés pour %d personne&#xa0;; «&#xa0;%s&#xa0;» enregistré</numerusform>
-            <numerusform>Noms tirés pour %d personnes&#xa0;; «&#xa0;%s&#xa0;» enregistré</numerusform>
+            <numerusform>Noms tirés pour %1 personne&#xa0;; «&#xa0;%2&#xa0;» enregistré</numerusform>
+            <numerusform>Noms tirés pour %1 personnes&#xa0;; «&#xa0;%2&#xa0;» enregistré</numerusform>
         </translation>
     </message>
     <message>
@@ -1003,9 +1003,9 @@ Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
         <translation>kivvo-cli: rien n&apos;a été copié&#xa0;; le fichier n&apos;a pas été modifié</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
-        <translation>«&#xa0;%s&#xa0;» ajouté&#xa0;; «&#xa0;%s&#xa0;» enregistré</translation>
+        <translation>«&#xa0;%1&#xa0;» ajouté&#xa0;; «&#xa0;%2&#xa0;» enregistré</translation>
     </message>
     <message>
         <source> [y/N] </source>
@@ -1013,29 +1013,29 @@ Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
         <translation> [y/N] </translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
-        <translation>«&#xa0;%s&#xa0;» n&apos;est pas un nombre</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
-        <source>Removed &quot;%s&quot;</source>
+        <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
-        <translation>«&#xa0;%s&#xa0;» supprimé</translation>
+        <translation>«&#xa0;%1&#xa0;» supprimé</translation>
     </message>
     <message>
-        <source>Created &quot;%s&quot;</source>
+        <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
-        <translation>«&#xa0;%s&#xa0;» créé</translation>
+        <translation>«&#xa0;%1&#xa0;» créé</translation>
     </message>
     <message>
-        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
-        <translation>kivvo-cli: le tirage %d n&apos;a aucune personne nommée «&#xa0;%s&#xa0;»</translation>
+        <translation>kivvo-cli: le tirage %1 n&apos;a aucune personne nommée «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
-        <translation>kivvo-cli: %s n&apos;a pas d&apos;adresse e-mail&#xa0;; rien n&apos;a été envoyé</translation>
+        <translation>kivvo-cli: %1 n&apos;a pas d&apos;adresse e-mail&#xa0;; rien n&apos;a été envoyé</translation>
     </message>
     <message>
         <source>kivvo-cli: not every notification was sent</source>
@@ -1043,73 +1043,73 @@ Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
         <translation>kivvo-cli: les messages n&apos;ont pas tous été envoyés</translation>
     </message>
     <message>
-        <source>server: %s
-port: %d
-from: %s
-user: %s
-password: %s
-footer: %s
-settings file: %s
+        <source>server: %1
+port: %2
+from: %3
+user: %4
+password: %5
+footer: %6
+settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
-        <translation>serveur&#xa0;: %s
-port&#xa0;: %d
-expéditeur&#xa0;: %s
-utilisateur&#xa0;: %s
-mot de passe&#xa0;: %s
-pied de page&#xa0;: %s
-fichier de paramètres&#xa0;: %s
+        <translation>serveur&#xa0;: %1
+port&#xa0;: %2
+expéditeur&#xa0;: %3
+utilisateur&#xa0;: %4
+mot de passe&#xa0;: %5
+pied de page&#xa0;: %6
+fichier de paramètres&#xa0;: %7
 </translation>
     </message>
     <message>
-        <source>Settings saved to &quot;%s&quot;</source>
+        <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
-        <translation>Paramètres enregistrés dans «&#xa0;%s&#xa0;»</translation>
+        <translation>Paramètres enregistrés dans «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
-        <translation>kivvo-cli: impossible d&apos;enregistrer les paramètres dans «&#xa0;%s&#xa0;»&#xa0;: %s&#xa0;; le fichier n&apos;a pas été modifié</translation>
+        <translation>kivvo-cli: impossible d&apos;enregistrer les paramètres dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier n&apos;a pas été modifié</translation>
     </message>
     <message>
-        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
-        <translation>le port doit être un nombre de 1 à 65535, et non «&#xa0;%s&#xa0;»</translation>
+        <translation>le port doit être un nombre de 1 à 65535, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>address: %s
-first name: %s
-last name: %s
+        <source>address: %1
+first name: %2
+last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
-        <translation>adresse&#xa0;: %s
-prénom&#xa0;: %s
-nom&#xa0;: %s
+        <translation>adresse&#xa0;: %1
+prénom&#xa0;: %2
+nom&#xa0;: %3
 </translation>
     </message>
     <message>
-        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
-        <translation>kivvo-cli: aucune entrée du carnet d&apos;adresses ne correspond à «&#xa0;%s&#xa0;»</translation>
+        <translation>kivvo-cli: aucune entrée du carnet d&apos;adresses ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>%s can only give to %s.</source>
+        <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
-        <translation>Les cadeaux de %s ne peuvent aller qu&apos;à %s.</translation>
+        <translation>Les cadeaux de %1 ne peuvent aller qu&apos;à %2.</translation>
     </message>
     <message>
-        <source>%s cannot give to anybody.</source>
+        <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
-        <translation>Personne ne peut recevoir de cadeau de %s.</translation>
+        <translation>Personne ne peut recevoir de cadeau de %1.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups or add persons, then draw again.</source>
+What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Ce qui bloque&#xa0;: %s. Modifiez les groupes ou ajoutez des personnes, puis relancez le tirage.</translation>
+Ce qui bloque&#xa0;: %1. Modifiez les groupes ou ajoutez des personnes, puis relancez le tirage.</translation>
     </message>
     <message>
         <source>nobody draws himself</source>
@@ -1137,61 +1137,61 @@ Ce qui bloque&#xa0;: %s. Modifiez les groupes ou ajoutez des personnes, puis rel
         <translation>, </translation>
     </message>
     <message>
-        <source>%s and %s</source>
+        <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
-        <translation>%s et %s</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message numerus="yes">
-        <source>%s and %d others</source>
+        <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
         <translation>
-            <numerusform>%s et %d autre</numerusform>
-            <numerusform>%s et %d autres</numerusform>
+            <numerusform>%1 et %2 autre</numerusform>
+            <numerusform>%1 et %2 autres</numerusform>
         </translation>
     </message>
     <message>
-        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+        <source>The drawn names no longer match the list: %1.<byte value="xd"/>
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
-        <translation>Les noms tirés ne correspondent plus à la liste&#xa0;: %s.<byte value="xd"/>
+        <translation>Les noms tirés ne correspondent plus à la liste&#xa0;: %1.<byte value="xd"/>
 <byte value="xd"/>
 Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translation>
     </message>
     <message>
-        <source>%s has no drawn name</source>
+        <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
-        <translation>%s n&apos;a pas de nom tiré</translation>
+        <translation>%1 n&apos;a pas de nom tiré</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is no longer in the list</source>
+        <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
-        <translation>%s, tiré par %s, n&apos;est plus dans la liste</translation>
+        <translation>%1, tiré par %2, n&apos;est plus dans la liste</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is the name of more than one person</source>
+        <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
-        <translation>%s, tiré par %s, est le nom de plusieurs personnes</translation>
+        <translation>%1, tiré par %2, est le nom de plusieurs personnes</translation>
     </message>
     <message>
-        <source>%s is drawn by both %s and %s</source>
+        <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
-        <translation>%s est tiré à la fois par %s et par %s</translation>
+        <translation>%1 est tiré à la fois par %2 et par %3</translation>
     </message>
     <message>
-        <source>%s drew himself</source>
+        <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
-        <translation>%s a tiré son propre nom</translation>
+        <translation>%1 a tiré son propre nom</translation>
     </message>
     <message>
-        <source>%s drew %s of his own group</source>
+        <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
-        <translation>%s a tiré %s, membre de son propre groupe</translation>
+        <translation>%1 a tiré %2, membre de son propre groupe</translation>
     </message>
     <message>
-        <source>%s drew %s, the person he gave to last time</source>
+        <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
-        <translation>%s a tiré %s, à qui il a offert un cadeau la dernière fois</translation>
+        <translation>%1 a tiré %2, à qui il a offert un cadeau la dernière fois</translation>
     </message>
     <message>
         <source>a person of the list has no name</source>
@@ -1199,11 +1199,11 @@ Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translatio
         <translation>une personne de la liste n&apos;a pas de nom</translation>
     </message>
     <message numerus="yes">
-        <source>and %d more</source>
+        <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
         <translation>
-            <numerusform>et %d autre</numerusform>
-            <numerusform>et %d autres</numerusform>
+            <numerusform>et %1 autre</numerusform>
+            <numerusform>et %1 autres</numerusform>
         </translation>
     </message>
     <message>
@@ -1227,17 +1227,17 @@ Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translatio
         <translation>kivvo-cli: Copier pour le prochain échange demande plus de deux personnes dans le tirage le plus récent</translation>
     </message>
     <message numerus="yes">
-        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
         <translation>
-            <numerusform>on ne tire jamais quelqu&apos;un à qui on a offert un cadeau lors du dernier échange (historique&#xa0;: %d échange)</numerusform>
-            <numerusform>on ne tire jamais quelqu&apos;un à qui on a offert un cadeau lors des %d derniers échanges</numerusform>
+            <numerusform>on ne tire jamais quelqu&apos;un à qui on a offert un cadeau lors du dernier échange (historique&#xa0;: %1 échange)</numerusform>
+            <numerusform>on ne tire jamais quelqu&apos;un à qui on a offert un cadeau lors des %1 derniers échanges</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s never draws %s</source>
+        <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
-        <translation>%s ne tire jamais %s</translation>
+        <translation>%1 ne tire jamais %2</translation>
     </message>
     <message>
         <source>nobody draws the person who draws him</source>
@@ -1252,29 +1252,29 @@ Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translatio
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Ce qui bloque&#xa0;: %s. Modifiez les groupes, les exclusions ou les règles (Échange &gt; Règles), ou ajoutez des personnes, puis relancez le tirage.</translation>
+Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (Échange &gt; Règles), ou ajoutez des personnes, puis relancez le tirage.</translation>
     </message>
     <message>
-        <source>%s drew %s, whom he never draws</source>
+        <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
-        <translation>%s a tiré %s, qu&apos;il ne doit jamais tirer</translation>
+        <translation>%1 a tiré %2, qu&apos;il ne doit jamais tirer</translation>
     </message>
     <message numerus="yes">
-        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
         <translation>
-            <numerusform>%s a tiré %s, à qui il a offert un cadeau lors du dernier échange (historique&#xa0;: %d échange)</numerusform>
-            <numerusform>%s a tiré %s, à qui il a offert un cadeau lors des %d derniers échanges</numerusform>
+            <numerusform>%1 a tiré %2, à qui il a offert un cadeau lors du dernier échange (historique&#xa0;: %3 échange)</numerusform>
+            <numerusform>%1 a tiré %2, à qui il a offert un cadeau lors des %3 derniers échanges</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s and %s draw each other</source>
+        <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
-        <translation>%s et %s se tirent mutuellement</translation>
+        <translation>%1 et %2 se tirent mutuellement</translation>
     </message>
     <message>
         <source>the gifts do not go round in one single circle</source>
@@ -1282,22 +1282,22 @@ Ce qui bloque&#xa0;: %s. Modifiez les groupes, les exclusions ou les règles (É
         <translation>les cadeaux ne circulent pas en un seul et même cercle</translation>
     </message>
     <message numerus="yes">
-        <source>%d more exclusions</source>
+        <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
         <translation>
-            <numerusform>%d autre exclusion</numerusform>
-            <numerusform>%d autres exclusions</numerusform>
+            <numerusform>%1 autre exclusion</numerusform>
+            <numerusform>%1 autres exclusions</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s can only give to each other.</source>
+        <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
-        <translation>%s ne peuvent s&apos;offrir des cadeaux qu&apos;entre eux.</translation>
+        <translation>%1 ne peuvent s&apos;offrir des cadeaux qu&apos;entre eux.</translation>
     </message>
     <message>
-        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
-        <translation>%s ne peuvent s&apos;offrir des cadeaux qu&apos;entre eux, et aucune répartition entre eux ne respecte toutes les règles.</translation>
+        <translation>%1 ne peuvent s&apos;offrir des cadeaux qu&apos;entre eux, et aucune répartition entre eux ne respecte toutes les règles.</translation>
     </message>
     <message>
         <source>No drawing of the whole list keeps every rule.</source>
@@ -1315,14 +1315,14 @@ Ce qui bloque&#xa0;: %s. Modifiez les groupes, les exclusions ou les règles (É
         <translation>Le fichier contient, après ses listes, des données que Kivvo n&apos;a pas écrites&#xa0;; il est endommagé.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
-        <translation>Les règles et exclusions du fichier sont au format %d, écrit par une version plus récente de Kivvo&#xa0;; cette version lit le format %d.</translation>
+        <translation>Les règles et exclusions du fichier sont au format %1, écrit par une version plus récente de Kivvo&#xa0;; cette version lit le format %2.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
-        <translation>Les règles et exclusions du fichier sont endommagées (section %d).</translation>
+        <translation>Les règles et exclusions du fichier sont endommagées (section %1).</translation>
     </message>
     <message>
         <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
@@ -1355,34 +1355,34 @@ Ce qui bloque&#xa0;: %s. Modifiez les groupes, les exclusions ou les règles (É
         <translation>ce n&apos;est pas du texte UTF-8&#xa0;; enregistrez-le depuis le tableur au format CSV UTF-8</translation>
     </message>
     <message>
-        <source>line %d opens a quoted field that is never closed</source>
+        <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
-        <translation>la ligne %d ouvre un champ entre guillemets qui n&apos;est jamais fermé</translation>
+        <translation>la ligne %1 ouvre un champ entre guillemets qui n&apos;est jamais fermé</translation>
     </message>
     <message>
-        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
-        <translation>Impossible d&apos;importer des participants depuis «&#xa0;%s&#xa0;»&#xa0;: %s.</translation>
+        <translation>Impossible d&apos;importer des participants depuis «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
-        <translation>la ligne %d compte plus de %d champs (nom, adresse, idées de cadeaux, groupe)</translation>
+        <translation>la ligne %1 compte plus de %2 champs (nom, adresse, idées de cadeaux, groupe)</translation>
     </message>
     <message>
-        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
-        <translation>la ligne %d contient un texte plus long que ce que Kivvo peut conserver</translation>
+        <translation>la ligne %1 contient un texte plus long que ce que Kivvo peut conserver</translation>
     </message>
     <message>
-        <source>line %d has no name</source>
+        <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
-        <translation>la ligne %d n&apos;a pas de nom</translation>
+        <translation>la ligne %1 n&apos;a pas de nom</translation>
     </message>
     <message>
-        <source>Already in the list, so not imported again: %s</source>
+        <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
-        <translation>Déjà dans la liste, donc pas importés à nouveau&#xa0;: %s</translation>
+        <translation>Déjà dans la liste, donc pas importés à nouveau&#xa0;: %1</translation>
     </message>
     <message>
         <source>kivvo-cli: nobody new to import</source>
@@ -1390,11 +1390,11 @@ Ce qui bloque&#xa0;: %s. Modifiez les groupes, les exclusions ou les règles (É
         <translation>kivvo-cli: personne de nouveau à importer</translation>
     </message>
     <message numerus="yes">
-        <source>Imported %d participants into &quot;%s&quot;</source>
+        <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
         <translation>
-            <numerusform>%d participant importé dans «&#xa0;%s&#xa0;»</numerusform>
-            <numerusform>%d participants importés dans «&#xa0;%s&#xa0;»</numerusform>
+            <numerusform>%1 participant importé dans «&#xa0;%2&#xa0;»</numerusform>
+            <numerusform>%1 participants importés dans «&#xa0;%2&#xa0;»</numerusform>
         </translation>
     </message>
     <message>
@@ -1403,22 +1403,22 @@ Ce qui bloque&#xa0;: %s. Modifiez les groupes, les exclusions ou les règles (É
         <translation>export demande --csv OUT, le fichier à écrire</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
-        <translation>kivvo-cli: impossible d&apos;écrire «&#xa0;%s&#xa0;»&#xa0;: %s</translation>
+        <translation>kivvo-cli: impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons written to &quot;%s&quot;</source>
+        <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
         <translation>
-            <numerusform>%d personne écrite dans «&#xa0;%s&#xa0;»</numerusform>
-            <numerusform>%d personnes écrites dans «&#xa0;%s&#xa0;»</numerusform>
+            <numerusform>%1 personne écrite dans «&#xa0;%2&#xa0;»</numerusform>
+            <numerusform>%1 personnes écrites dans «&#xa0;%2&#xa0;»</numerusform>
         </translation>
     </message>
     <message>
-        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
-        <translation>Le nom «&#xa0;%s&#xa0;» est déjà pris dans cette liste&#xa0;; la personne s&apos;appelle donc «&#xa0;%s&#xa0;».</translation>
+        <translation>Le nom «&#xa0;%1&#xa0;» est déjà pris dans cette liste&#xa0;; la personne s&apos;appelle donc «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>move takes either --group GROUP or --top</source>
@@ -1426,14 +1426,14 @@ Ce qui bloque&#xa0;: %s. Modifiez les groupes, les exclusions ou les règles (É
         <translation>move demande soit --group GROUP, soit --top</translation>
     </message>
     <message>
-        <source>%s moved into %s</source>
+        <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
-        <translation>%s déplacé dans %s</translation>
+        <translation>%1 déplacé dans %2</translation>
     </message>
     <message>
-        <source>%s moved out of his group</source>
+        <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
-        <translation>%s ne fait plus partie d&apos;aucun groupe</translation>
+        <translation>%1 ne fait plus partie d&apos;aucun groupe</translation>
     </message>
     <message>
         <source>0 (none)</source>
@@ -1486,14 +1486,14 @@ Ce qui bloque&#xa0;: %s. Modifiez les groupes, les exclusions ou les règles (É
         <translation>&amp;Dans les deux sens&#xa0;: eux non plus ne tirent jamais cette personne</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is nobody of this list.</source>
+        <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
-        <translation>«&#xa0;%s&#xa0;» ne fait pas partie de cette liste.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne fait pas partie de cette liste.</translation>
     </message>
     <message>
-        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
-        <translation>Personne ne se tire soi-même de toute façon&#xa0;; retirez «&#xa0;%s&#xa0;».</translation>
+        <translation>Personne ne se tire soi-même de toute façon&#xa0;; retirez «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Never draws some persons of the list</source>
@@ -1501,14 +1501,14 @@ Ce qui bloque&#xa0;: %s. Modifiez les groupes, les exclusions ou les règles (É
         <translation>Ne tire jamais certaines personnes de la liste</translation>
     </message>
     <message>
-        <source>history: %s
-no mutual pairs: %s
-one circle: %s
+        <source>history: %1
+no mutual pairs: %2
+one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
-        <translation>historique&#xa0;: %s
-pas de paires réciproques&#xa0;: %s
-un seul cercle&#xa0;: %s
+        <translation>historique&#xa0;: %1
+pas de paires réciproques&#xa0;: %2
+un seul cercle&#xa0;: %3
 </translation>
     </message>
     <message>
@@ -1517,9 +1517,9 @@ un seul cercle&#xa0;: %s
         <translation>0 (les destinataires des échanges précédents peuvent être tirés à nouveau)</translation>
     </message>
     <message>
-        <source>%d (%s)</source>
+        <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
-        <translation>%d (%s)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>on</source>
@@ -1532,43 +1532,43 @@ un seul cercle&#xa0;: %s
         <translation>off</translation>
     </message>
     <message>
-        <source>exclusions in &quot;%s&quot;:
+        <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
-        <translation>exclusions dans «&#xa0;%s&#xa0;»&#xa0;:
+        <translation>exclusions dans «&#xa0;%1&#xa0;»&#xa0;:
 </translation>
     </message>
     <message>
-        <source>no exclusions in &quot;%s&quot;
+        <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
-        <translation>aucune exclusion dans «&#xa0;%s&#xa0;»
+        <translation>aucune exclusion dans «&#xa0;%1&#xa0;»
 </translation>
     </message>
     <message>
-        <source>%s may draw %s again</source>
+        <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
-        <translation>%s peut de nouveau tirer %s</translation>
+        <translation>%1 peut de nouveau tirer %2</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
-        <translation>kivvo-cli: rien n&apos;empêche %s de tirer %s</translation>
+        <translation>kivvo-cli: rien n&apos;empêche %1 de tirer %2</translation>
     </message>
     <message>
-        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
-        <translation>--%s prend on ou off, et non «&#xa0;%s&#xa0;»</translation>
+        <translation>--%1 prend on ou off, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
-        <translation>--history prend un nombre de 0 à %d, ou all, et non «&#xa0;%s&#xa0;»</translation>
+        <translation>--history prend un nombre de 0 à %1, ou all, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s already never draws %s</source>
+        <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
-        <translation>kivvo-cli: l&apos;exclusion existe déjà&#xa0;: %s ne tire jamais %s</translation>
+        <translation>kivvo-cli: l&apos;exclusion existe déjà&#xa0;: %1 ne tire jamais %2</translation>
     </message>
     <message>
         <source>A person of the list has no name; name every person, then draw again.</source>
@@ -1576,19 +1576,19 @@ un seul cercle&#xa0;: %s
         <translation>Une personne de la liste n&apos;a pas de nom&#xa0;; donnez un nom à chaque personne, puis relancez le tirage.</translation>
     </message>
     <message>
-        <source>cannot connect to %s port %d: %s</source>
+        <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
-        <translation>impossible de se connecter à %s, port %d&#xa0;: %s</translation>
+        <translation>impossible de se connecter à %1, port %2&#xa0;: %3</translation>
     </message>
     <message>
-        <source>the server did not accept this program as a client: %s</source>
+        <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
-        <translation>le serveur n&apos;a pas accepté ce programme comme client&#xa0;: %s</translation>
+        <translation>le serveur n&apos;a pas accepté ce programme comme client&#xa0;: %1</translation>
     </message>
     <message>
-        <source>the encrypted connection (TLS) failed: %s</source>
+        <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
-        <translation>la connexion chiffrée (TLS) a échoué&#xa0;: %s</translation>
+        <translation>la connexion chiffrée (TLS) a échoué&#xa0;: %1</translation>
     </message>
     <message>
         <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
@@ -1596,9 +1596,9 @@ un seul cercle&#xa0;: %s
         <translation>le serveur ne propose pas de chiffrement (STARTTLS), or le mot de passe n&apos;est jamais envoyé autrement que chiffré</translation>
     </message>
     <message>
-        <source>the server refused the login: %s; check the user name and the password</source>
+        <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
-        <translation>le serveur a refusé la connexion&#xa0;: %s&#xa0;; vérifiez le nom d&apos;utilisateur et le mot de passe</translation>
+        <translation>le serveur a refusé la connexion&#xa0;: %1&#xa0;; vérifiez le nom d&apos;utilisateur et le mot de passe</translation>
     </message>
     <message>
         <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
@@ -1606,39 +1606,39 @@ un seul cercle&#xa0;: %s
         <translation>le serveur ne propose aucune méthode de connexion connue de ce programme (PLAIN ou LOGIN)</translation>
     </message>
     <message>
-        <source>the server wants a login: %s; enter the user name and the password</source>
+        <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
-        <translation>le serveur demande une connexion&#xa0;: %s&#xa0;; saisissez le nom d&apos;utilisateur et le mot de passe</translation>
+        <translation>le serveur demande une connexion&#xa0;: %1&#xa0;; saisissez le nom d&apos;utilisateur et le mot de passe</translation>
     </message>
     <message>
-        <source>the server refused the sender address %s: %s</source>
+        <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
-        <translation>le serveur a refusé l&apos;adresse de l&apos;expéditeur %s&#xa0;: %s</translation>
+        <translation>le serveur a refusé l&apos;adresse de l&apos;expéditeur %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>the server refused the address %s: %s</source>
+        <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
-        <translation>le serveur a refusé l&apos;adresse %s&#xa0;: %s</translation>
+        <translation>le serveur a refusé l&apos;adresse %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>the server refused the message: %s</source>
+        <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
-        <translation>le serveur a refusé le message&#xa0;: %s</translation>
+        <translation>le serveur a refusé le message&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
-        <source>the server did not answer within %d seconds</source>
+        <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
         <translation>
-            <numerusform>le serveur n&apos;a pas répondu en %d seconde</numerusform>
-            <numerusform>le serveur n&apos;a pas répondu en %d secondes</numerusform>
+            <numerusform>le serveur n&apos;a pas répondu en %1 seconde</numerusform>
+            <numerusform>le serveur n&apos;a pas répondu en %1 secondes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
         <translation>
-            <numerusform>le serveur n&apos;a pas confirmé le message en %d seconde&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</numerusform>
-            <numerusform>le serveur n&apos;a pas confirmé le message en %d secondes&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</numerusform>
+            <numerusform>le serveur n&apos;a pas confirmé le message en %1 seconde&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</numerusform>
+            <numerusform>le serveur n&apos;a pas confirmé le message en %1 secondes&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</numerusform>
         </translation>
     </message>
     <message>
@@ -1657,38 +1657,38 @@ un seul cercle&#xa0;: %s
         <translation>l&apos;envoi a été interrompu</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not an e-mail address</source>
+        <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
-        <translation>«&#xa0;%s&#xa0;» n&apos;est pas une adresse e-mail</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse e-mail</translation>
     </message>
     <message>
-        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
-        <translation>pas d&apos;adresse e-mail&#xa0;: «&#xa0;%s&#xa0;» n&apos;est pas dans le carnet d&apos;adresses</translation>
+        <translation>pas d&apos;adresse e-mail&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas dans le carnet d&apos;adresses</translation>
     </message>
     <message>
-        <source>Skipped [%s]: no email address</source>
+        <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
-        <translation>Ignoré [%s]&#xa0;: pas d&apos;adresse e-mail</translation>
+        <translation>Ignoré [%1]&#xa0;: pas d&apos;adresse e-mail</translation>
     </message>
     <message>
-        <source>Not sent to [%s] email address [%s]</source>
+        <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
-        <translation>Non envoyé à [%s], adresse e-mail [%s]</translation>
+        <translation>Non envoyé à [%1], adresse e-mail [%2]</translation>
     </message>
     <message>
-        <source>%s: %s</source>
+        <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
-        <translation>%s&#xa0;: %s</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>The mail server %s refused the sender address.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 refused the sender address.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
-        <translation>Le serveur de messagerie %s a refusé l&apos;adresse de l&apos;expéditeur.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Le serveur de messagerie %1 a refusé l&apos;adresse de l&apos;expéditeur.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Corrigez l&apos;adresse de l&apos;expéditeur (Paramètres &gt; Configurer, ou kivvo-cli config). Rien d&apos;autre n&apos;a été envoyé.</translation>
     </message>
@@ -1727,9 +1727,9 @@ Les participants dont l&apos;e-mail n&apos;est pas encore parti n&apos;en recevr
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Sending %d of %d...</source>
+        <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
-        <translation>Envoi %d sur %d...</translation>
+        <translation>Envoi %1 sur %2...</translation>
     </message>
     <message>
         <source>Stopping after the message being sent...</source>
@@ -1737,9 +1737,9 @@ Les participants dont l&apos;e-mail n&apos;est pas encore parti n&apos;en recevr
         <translation>Arrêt après le message en cours d&apos;envoi...</translation>
     </message>
     <message>
-        <source>%s: waiting</source>
+        <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
-        <translation>%s&#xa0;: en attente</translation>
+        <translation>%1&#xa0;: en attente</translation>
     </message>
     <message>
         <source>it is not a vCard file</source>
@@ -1807,19 +1807,19 @@ Les participants dont l&apos;e-mail n&apos;est pas encore parti n&apos;en recevr
         <translation>Envoyer un e-mail de test</translation>
     </message>
     <message>
-        <source>Sending a test mail to %s...</source>
+        <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
-        <translation>Envoi d&apos;un e-mail de test à %s...</translation>
+        <translation>Envoi d&apos;un e-mail de test à %1...</translation>
     </message>
     <message>
-        <source>A test mail was sent to %s.</source>
+        <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
-        <translation>Un e-mail de test a été envoyé à %s.</translation>
+        <translation>Un e-mail de test a été envoyé à %1.</translation>
     </message>
     <message>
-        <source>The test mail could not be sent: %s</source>
+        <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
-        <translation>Impossible d&apos;envoyer l&apos;e-mail de test&#xa0;: %s</translation>
+        <translation>Impossible d&apos;envoyer l&apos;e-mail de test&#xa0;: %1</translation>
     </message>
     <message>
         <source>Kivvo test mail</source>
@@ -1834,13 +1834,13 @@ Les participants dont l&apos;e-mail n&apos;est pas encore parti n&apos;en recevr
 </translation>
     </message>
     <message>
-        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
-        <translation>Impossible d&apos;enregistrer le fichier de paramètres «&#xa0;%s&#xa0;»&#xa0;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Impossible d&apos;enregistrer le fichier de paramètres «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Les nouveaux paramètres restent en vigueur jusqu&apos;à la fermeture du programme.</translation>
     </message>
@@ -1850,9 +1850,9 @@ Les nouveaux paramètres restent en vigueur jusqu&apos;à la fermeture du progra
         <translation>Le mot de passe est conservé dans le trousseau de clés du bureau.</translation>
     </message>
     <message>
-        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
-        <translation>Aucun trousseau de clés n&apos;est actif&#xa0;: le mot de passe est conservé dans le fichier de paramètres %s, qui n&apos;est lisible que par vous.</translation>
+        <translation>Aucun trousseau de clés n&apos;est actif&#xa0;: le mot de passe est conservé dans le fichier de paramètres %1, qui n&apos;est lisible que par vous.</translation>
     </message>
     <message>
         <source>not set</source>
@@ -1860,9 +1860,9 @@ Les nouveaux paramètres restent en vigueur jusqu&apos;à la fermeture du progra
         <translation>non défini</translation>
     </message>
     <message>
-        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
-        <translation>kivvo-cli: --%s&#xa0;: %s Rien n&apos;a été enregistré.</translation>
+        <translation>kivvo-cli: --%1&#xa0;: %2 Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Password: </source>
@@ -1900,9 +1900,9 @@ Les nouveaux paramètres restent en vigueur jusqu&apos;à la fermeture du progra
         <translation>le serveur a envoyé plus que son accord pour le chiffrement (STARTTLS) avant que le chiffrement ne commence&#xa0;; quelqu&apos;un entre cet ordinateur et le serveur manipule peut-être la connexion, elle a donc été fermée</translation>
     </message>
     <message>
-        <source>the server cannot take the message now: %s; try again later</source>
+        <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
-        <translation>le serveur ne peut pas accepter le message pour l&apos;instant&#xa0;: %s&#xa0;; réessayez plus tard</translation>
+        <translation>le serveur ne peut pas accepter le message pour l&apos;instant&#xa0;: %1&#xa0;; réessayez plus tard</translation>
     </message>
     <message>
         <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
@@ -1910,27 +1910,27 @@ Les nouveaux paramètres restent en vigueur jusqu&apos;à la fermeture du progra
         <translation>la confirmation du message par le serveur était plus longue que celle de n&apos;importe quel serveur de messagerie&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</translation>
     </message>
     <message>
-        <source>The mail server %s stopped answering.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 stopped answering.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
-        <translation>Le serveur de messagerie %s ne répond plus.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Le serveur de messagerie %1 ne répond plus.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Rien d&apos;autre n&apos;a été envoyé. Réessayez plus tard.</translation>
     </message>
     <message>
-        <source>not sent, since the mail server could not go on: %s</source>
+        <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
-        <translation>non envoyé, car le serveur de messagerie n&apos;a pas pu continuer&#xa0;: %s</translation>
+        <translation>non envoyé, car le serveur de messagerie n&apos;a pas pu continuer&#xa0;: %1</translation>
     </message>
     <message>
-        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+        <source>The e-mail to %1 (%2) may have arrived already: %3.<byte value="xd"/>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
-        <translation>L&apos;e-mail destiné à %s (%s) est peut-être déjà arrivé&#xa0;: %s.<byte value="xd"/>
+        <translation>L&apos;e-mail destiné à %1 (%2) est peut-être déjà arrivé&#xa0;: %3.<byte value="xd"/>
 <byte value="xd"/>
 Le renvoyer quand même&#xa0;? S&apos;il est bien arrivé, le destinataire le recevra en double.</translation>
     </message>
@@ -1940,34 +1940,34 @@ Le renvoyer quand même&#xa0;? S&apos;il est bien arrivé, le destinataire le re
         <translation>kivvo-cli: avertissement&#xa0;: un mot de passe donné sous la forme --password VALUE est visible par les autres utilisateurs dans la liste des processus&#xa0;; donnez-le plutôt avec --password-stdin, ou avec --password seul pour qu&apos;il vous soit demandé</translation>
     </message>
     <message>
-        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
-        <translation>le fichier de paramètres qui s&apos;y trouve est illisible (%s)&#xa0;; il est laissé tel quel plutôt que d&apos;être remplacé par des paramètres qui ignorent son contenu. Rendez-le lisible ou supprimez-le, puis réessayez</translation>
+        <translation>le fichier de paramètres qui s&apos;y trouve est illisible (%1)&#xa0;; il est laissé tel quel plutôt que d&apos;être remplacé par des paramètres qui ignorent son contenu. Rendez-le lisible ou supprimez-le, puis réessayez</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
-        <translation>«&#xa0;%s&#xa0;» est en cours de modification par un autre programme (fichier de verrou «&#xa0;%s&#xa0;»)&#xa0;; il n&apos;a donc pas été enregistré. Réessayez dans un instant.</translation>
+        <translation>«&#xa0;%1&#xa0;» est en cours de modification par un autre programme (fichier de verrou «&#xa0;%2&#xa0;»)&#xa0;; il n&apos;a donc pas été enregistré. Réessayez dans un instant.</translation>
     </message>
     <message>
-        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
-        <translation>impossible de créer le fichier de verrou «&#xa0;%s&#xa0;» à côté&#xa0;: %s</translation>
+        <translation>impossible de créer le fichier de verrou «&#xa0;%1&#xa0;» à côté&#xa0;: %2</translation>
     </message>
     <message>
-        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
-        <translation>il serait trop gros (taille&#xa0;: %d octets&#xa0;; maximum pour un fichier que ce programme ouvre&#xa0;: %d octets)&#xa0;; rien n&apos;a été écrit. Supprimez des tirages ou raccourcissez des textes, puis enregistrez à nouveau</translation>
+        <translation>il serait trop gros (taille&#xa0;: %1 octets&#xa0;; maximum pour un fichier que ce programme ouvre&#xa0;: %2 octets)&#xa0;; rien n&apos;a été écrit. Supprimez des tirages ou raccourcissez des textes, puis enregistrez à nouveau</translation>
     </message>
     <message>
-        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
-        <translation>il contient plus de personnes et de groupes que ce programme ne peut en ouvrir (maximum&#xa0;: %d)</translation>
+        <translation>il contient plus de personnes et de groupes que ce programme ne peut en ouvrir (maximum&#xa0;: %1)</translation>
     </message>
     <message>
-        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
-        <translation>le fichier a été écrit, mais son dossier n&apos;a pas pu être synchronisé sur le disque&#xa0;: %s</translation>
+        <translation>le fichier a été écrit, mais son dossier n&apos;a pas pu être synchronisé sur le disque&#xa0;: %1</translation>
     </message>
     <message>
         <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
@@ -1975,34 +1975,34 @@ Le renvoyer quand même&#xa0;? S&apos;il est bien arrivé, le destinataire le re
         <translation>En attente du trousseau de clés du bureau&#xa0;: il demande son mot de passe (pour se déverrouiller, ou pour un nouveau trousseau). Répondez-lui pour continuer.</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
-        <translation>Le trousseau de clés du bureau ne répond pas (%s). Kivvo continue sans lui&#xa0;: le mot de passe de messagerie est lu et conservé dans le fichier de paramètres %s, qui n&apos;est lisible que par vous.</translation>
+        <translation>Le trousseau de clés du bureau ne répond pas (%1). Kivvo continue sans lui&#xa0;: le mot de passe de messagerie est lu et conservé dans le fichier de paramètres %2, qui n&apos;est lisible que par vous.</translation>
     </message>
     <message numerus="yes">
-        <source>no answer within %d seconds</source>
+        <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
         <translation>
-            <numerusform>pas de réponse en %d seconde</numerusform>
-            <numerusform>pas de réponse en %d secondes</numerusform>
+            <numerusform>pas de réponse en %1 seconde</numerusform>
+            <numerusform>pas de réponse en %1 secondes</numerusform>
         </translation>
     </message>
     <message>
-        <source>Draw names — %s</source>
+        <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
-        <translation>Tirer les noms au sort — %s</translation>
+        <translation>Tirer les noms au sort — %1</translation>
     </message>
     <message>
-        <source>View notifications — %s</source>
+        <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
-        <translation>Afficher les noms tirés — %s</translation>
+        <translation>Afficher les noms tirés — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d participants have not seen their name yet. End the round?</source>
+        <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
         <translation>
-            <numerusform>%d participant n&apos;a pas encore vu son nom. Terminer le tour&#xa0;?</numerusform>
-            <numerusform>%d participants n&apos;ont pas encore vu leur nom. Terminer le tour&#xa0;?</numerusform>
+            <numerusform>%1 participant n&apos;a pas encore vu son nom. Terminer le tour&#xa0;?</numerusform>
+            <numerusform>%1 participants n&apos;ont pas encore vu leur nom. Terminer le tour&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -2050,27 +2050,27 @@ Afficher les noms tirés maintenant&#xa0;?</translation>
         <translation>masqué</translation>
     </message>
     <message>
-        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+        <source>Send email now to all participants of the newest list, &quot;%1&quot;, with email addresses entered.<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
-        <translation>Envoyer maintenant un e-mail à tous les participants de la liste la plus récente, «&#xa0;%s&#xa0;», dont l&apos;adresse e-mail est renseignée.<byte value="xd"/>
+        <translation>Envoyer maintenant un e-mail à tous les participants de la liste la plus récente, «&#xa0;%1&#xa0;», dont l&apos;adresse e-mail est renseignée.<byte value="xd"/>
 <byte value="xd"/>
-La liste affichée, «&#xa0;%s&#xa0;», est plus ancienne&#xa0;: son tirage n&apos;est pas envoyé.</translation>
+La liste affichée, «&#xa0;%2&#xa0;», est plus ancienne&#xa0;: son tirage n&apos;est pas envoyé.</translation>
     </message>
     <message>
-        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+        <source>Send %1 the name drawn in the newest list, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
-        <translation>Envoyer à %s le nom tiré dans la liste la plus récente, «&#xa0;%s&#xa0;»&#xa0;?<byte value="xd"/>
+        <translation>Envoyer à %1 le nom tiré dans la liste la plus récente, «&#xa0;%2&#xa0;»&#xa0;?<byte value="xd"/>
 <byte value="xd"/>
-La liste affichée, «&#xa0;%s&#xa0;», est plus ancienne&#xa0;: son tirage n&apos;est pas envoyé.</translation>
+La liste affichée, «&#xa0;%3&#xa0;», est plus ancienne&#xa0;: son tirage n&apos;est pas envoyé.</translation>
     </message>
     <message>
-        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
-        <translation>%s ne figure pas dans la liste la plus récente, «&#xa0;%s&#xa0;»&#xa0;; rien n&apos;a été envoyé.</translation>
+        <translation>%1 ne figure pas dans la liste la plus récente, «&#xa0;%2&#xa0;»&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
@@ -2087,9 +2087,9 @@ Sending again would mix two drawings. Send the new drawing to everybody with Sen
 Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le monde avec Envoyer les e-mails.</translation>
     </message>
     <message>
-        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
-        <translation>%s n&apos;a pas d&apos;adresse e-mail dans la liste la plus récente, «&#xa0;%s&#xa0;»&#xa0;; rien n&apos;a été envoyé.</translation>
+        <translation>%1 n&apos;a pas d&apos;adresse e-mail dans la liste la plus récente, «&#xa0;%2&#xa0;»&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Print &amp;Cards...</source>
@@ -2097,9 +2097,9 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
         <translation>I&amp;mprimer les cartes...</translation>
     </message>
     <message>
-        <source>For %s</source>
+        <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
-        <translation>Pour %s</translation>
+        <translation>Pour %1</translation>
     </message>
     <message>
         <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
@@ -2107,14 +2107,14 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
         <translation>Repliez le rabat le long des pointillés. Ne l&apos;ouvrez qu&apos;à l&apos;abri des regards.</translation>
     </message>
     <message>
-        <source>%s gives a gift to</source>
+        <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
-        <translation>%s offre un cadeau à</translation>
+        <translation>%1 offre un cadeau à</translation>
     </message>
     <message>
-        <source>Suggestions: %s</source>
+        <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
-        <translation>Idées de cadeaux&#xa0;: %s</translation>
+        <translation>Idées de cadeaux&#xa0;: %1</translation>
     </message>
     <message>
         <source>fold up</source>
@@ -2122,21 +2122,21 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
         <translation>replier</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
-        <translation>kivvo-cli: impossible d&apos;écrire les cartes dans «&#xa0;%s&#xa0;»&#xa0;: %s</translation>
+        <translation>kivvo-cli: impossible d&apos;écrire les cartes dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
-        <source>Print Cards — %s</source>
+        <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
-        <translation>Imprimer les cartes — %s</translation>
+        <translation>Imprimer les cartes — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
         <translation>
-            <numerusform>%d carte de «&#xa0;%s&#xa0;» écrite dans «&#xa0;%s&#xa0;»</numerusform>
-            <numerusform>%d cartes de «&#xa0;%s&#xa0;» écrites dans «&#xa0;%s&#xa0;»</numerusform>
+            <numerusform>%1 carte de «&#xa0;%2&#xa0;» écrite dans «&#xa0;%3&#xa0;»</numerusform>
+            <numerusform>%1 cartes de «&#xa0;%2&#xa0;» écrites dans «&#xa0;%3&#xa0;»</numerusform>
         </translation>
     </message>
     <message>
@@ -2150,9 +2150,9 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
         <translation>Imprimer les cartes des participants sans adresse</translation>
     </message>
     <message>
-        <source>The cards could not be printed: %s</source>
+        <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
-        <translation>Impossible d&apos;imprimer les cartes&#xa0;: %s</translation>
+        <translation>Impossible d&apos;imprimer les cartes&#xa0;: %1</translation>
     </message>
     <message>
         <source>the printer or the file could not be written</source>
@@ -2165,27 +2165,27 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
         <translation>impossible de commencer une nouvelle page</translation>
     </message>
     <message>
-        <source>Cards %s</source>
+        <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
-        <translation>Cartes %s</translation>
+        <translation>Cartes %1</translation>
     </message>
     <message>
-        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
-        <translation>1 carte de «&#xa0;%s&#xa0;» écrite dans «&#xa0;%s&#xa0;»</translation>
+        <translation>1 carte de «&#xa0;%1&#xa0;» écrite dans «&#xa0;%2&#xa0;»</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards sent to the printer.</source>
+        <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
         <translation>
-            <numerusform>%d carte envoyée à l&apos;imprimante.</numerusform>
-            <numerusform>%d cartes envoyées à l&apos;imprimante.</numerusform>
+            <numerusform>%1 carte envoyée à l&apos;imprimante.</numerusform>
+            <numerusform>%1 cartes envoyées à l&apos;imprimante.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The keyring support (%s) could not be loaded: %s</source>
+        <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <translation>Impossible de charger la prise en charge du trousseau de clés (%s)&#xa0;: %s</translation>
+        <translation>Impossible de charger la prise en charge du trousseau de clés (%1)&#xa0;: %2</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2198,14 +2198,14 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <source>&amp;Undo %s</source>
+        <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
-        <translation>&amp;Annuler&#xa0;: %s</translation>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %s</source>
+        <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
-        <translation>&amp;Rétablir&#xa0;: %s</translation>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
         <source>Add Person</source>
@@ -2268,14 +2268,14 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
         <translation>Aucun groupe</translation>
     </message>
     <message>
-        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
-        <translation>%s — un échange passé&#xa0;; son tirage empêche quiconque de tirer à nouveau la même personne. Seul son nom peut être modifié.</translation>
+        <translation>%1 — un échange passé&#xa0;; son tirage empêche quiconque de tirer à nouveau la même personne. Seul son nom peut être modifié.</translation>
     </message>
     <message>
-        <source>No e-mail address: %s will get no e-mail.</source>
+        <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
-        <translation>Pas d&apos;adresse e-mail&#xa0;: %s ne recevra pas d&apos;e-mail.</translation>
+        <translation>Pas d&apos;adresse e-mail&#xa0;: %1 ne recevra pas d&apos;e-mail.</translation>
     </message>
     <message>
         <source>&amp;Import Participants...</source>
@@ -2288,32 +2288,32 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
         <translation>Participants (*.csv *.vcf *.vcard);;Fichiers CSV (*.csv);;Fichiers vCard (*.vcf *.vcard);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>Import Participants — %s</source>
+        <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
-        <translation>Importer des participants — %s</translation>
+        <translation>Importer des participants — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
         <translation>
-            <numerusform>%d personne sera ajoutée à «&#xa0;%s&#xa0;»&#xa0;:</numerusform>
-            <numerusform>%d personnes seront ajoutées à «&#xa0;%s&#xa0;»&#xa0;:</numerusform>
+            <numerusform>%1 personne sera ajoutée à «&#xa0;%2&#xa0;»&#xa0;:</numerusform>
+            <numerusform>%1 personnes seront ajoutées à «&#xa0;%2&#xa0;»&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
-        <source>Already in the list, so left out: %s</source>
+        <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
-        <translation>Déjà dans la liste, donc ignorés&#xa0;: %s</translation>
+        <translation>Déjà dans la liste, donc ignorés&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Nothing will be imported. %s</source>
+        <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
-        <translation>Rien ne sera importé. %s</translation>
+        <translation>Rien ne sera importé. %1</translation>
     </message>
     <message>
-        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
-        <translation>Tous les participants du fichier sont déjà dans «&#xa0;%s&#xa0;»&#xa0;: personne à ajouter.</translation>
+        <translation>Tous les participants du fichier sont déjà dans «&#xa0;%1&#xa0;»&#xa0;: personne à ajouter.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2331,32 +2331,32 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
         <translation>Groupe</translation>
     </message>
     <message>
-        <source>1 person will be added to &quot;%s&quot;:</source>
+        <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
-        <translation>1 personne sera ajoutée à «&#xa0;%s&#xa0;»&#xa0;:</translation>
+        <translation>1 personne sera ajoutée à «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message numerus="yes">
-        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+        <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
         <translation>
-            <numerusform>La liste de qui a offert un cadeau à qui lors de l&apos;échange précédent (%d personne) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
+            <numerusform>La liste de qui a offert un cadeau à qui lors de l&apos;échange précédent (%1 personne) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
 </numerusform>
-            <numerusform>La liste de qui a offert un cadeau à qui lors de l&apos;échange précédent (%d personnes) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
+            <numerusform>La liste de qui a offert un cadeau à qui lors de l&apos;échange précédent (%1 personnes) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source><byte value="xd"/>
-The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
         <translation>
             <numerusform><byte value="xd"/>
-La liste actuelle des noms (%d personne) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
+La liste actuelle des noms (%1 personne) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
 </numerusform>
             <numerusform><byte value="xd"/>
-La liste actuelle des noms (%d personnes) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
+La liste actuelle des noms (%1 personnes) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
@@ -2364,7 +2364,7 @@ La liste actuelle des noms (%d personnes) est trop longue pour figurer dans chaq
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
 <byte value="xd"/>
@@ -2375,7 +2375,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-%s, voici le nom tiré au sort de la personne à qui vous offrirez un cadeau&#xa0;: %s.<byte value="xd"/>
+%1, voici le nom tiré au sort de la personne à qui vous offrirez un cadeau&#xa0;: %2.<byte value="xd"/>
 <byte value="xd"/>
 Les listes de ce cercle de participants sont trop longues pour figurer dans chaque e-mail&#xa0;: demandez-les à l&apos;organisateur si vous souhaitez les voir.<byte value="xd"/>
 <byte value="xd"/>
@@ -2389,10 +2389,10 @@ Merci&#xa0;!<byte value="xd"/>
         <translation>La messagerie n&apos;est pas encore configurée, aucun e-mail n&apos;a donc été envoyé. Saisissez d&apos;abord votre serveur de messagerie et votre adresse dans Paramètres &gt; Configurer.</translation>
     </message>
     <message>
-        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+        <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
-        <translation>kivvo-cli: la messagerie n&apos;est pas encore configurée (%s)&#xa0;; rien n&apos;a été envoyé. Configurez-la d&apos;abord avec
+        <translation>kivvo-cli: la messagerie n&apos;est pas encore configurée (%1)&#xa0;; rien n&apos;a été envoyé. Configurez-la d&apos;abord avec
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
     <message>
@@ -2426,22 +2426,22 @@ Merci&#xa0;!<byte value="xd"/>
         <translation>(non défini)</translation>
     </message>
     <message>
-        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
-        <translation>La messagerie n&apos;est pas encore configurée&#xa0;: il reste à définir %s avant de pouvoir envoyer des e-mails.</translation>
+        <translation>La messagerie n&apos;est pas encore configurée&#xa0;: il reste à définir %1 avant de pouvoir envoyer des e-mails.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete the group %s with its %d persons?</source>
+        <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
         <translation>
-            <numerusform>Supprimer le groupe %s (%d personne)&#xa0;?</numerusform>
-            <numerusform>Supprimer le groupe %s et ses %d personnes&#xa0;?</numerusform>
+            <numerusform>Supprimer le groupe %1 (%2 personne)&#xa0;?</numerusform>
+            <numerusform>Supprimer le groupe %1 et ses %2 personnes&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
-        <source>Delete the group %s with its one person?</source>
+        <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
-        <translation>Supprimer le groupe %s et la personne qui en fait partie&#xa0;?</translation>
+        <translation>Supprimer le groupe %1 et la personne qui en fait partie&#xa0;?</translation>
     </message>
     <message>
         <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
@@ -2449,14 +2449,14 @@ Merci&#xa0;!<byte value="xd"/>
         <translation>Ni une adresse e-mail (par exemple anne@example.org) ni un nom de votre carnet d&apos;adresses&#xa0;: aucun e-mail ne pourra y être envoyé.</translation>
     </message>
     <message>
-        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
-        <translation>kivvo-cli: avertissement&#xa0;: «&#xa0;%s&#xa0;» n&apos;est ni une adresse e-mail ni un nom du carnet d&apos;adresses&#xa0;; aucun e-mail ne pourra y être envoyé</translation>
+        <translation>kivvo-cli: avertissement&#xa0;: «&#xa0;%1&#xa0;» n&apos;est ni une adresse e-mail ni un nom du carnet d&apos;adresses&#xa0;; aucun e-mail ne pourra y être envoyé</translation>
     </message>
     <message>
-        <source>Exchange Details — %s</source>
+        <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
-        <translation>Détails de l&apos;échange — %s</translation>
+        <translation>Détails de l&apos;échange — %1</translation>
     </message>
     <message>
         <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
@@ -2499,24 +2499,24 @@ Merci&#xa0;!<byte value="xd"/>
         <translation>Détails de l&apos;échange</translation>
     </message>
     <message>
-        <source>Date: %s</source>
+        <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
-        <translation>Date&#xa0;: %s</translation>
+        <translation>Date&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Budget: %s</source>
+        <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
-        <translation>Budget&#xa0;: %s</translation>
+        <translation>Budget&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Place: %s</source>
+        <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
-        <translation>Lieu&#xa0;: %s</translation>
+        <translation>Lieu&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Note: %s</source>
+        <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
-        <translation>Remarque&#xa0;: %s</translation>
+        <translation>Remarque&#xa0;: %1</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -2527,14 +2527,14 @@ Merci&#xa0;!<byte value="xd"/>
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-%s, voici le nom tiré au sort de la personne à qui vous offrirez un cadeau&#xa0;: %s.<byte value="xd"/>
+%1, voici le nom tiré au sort de la personne à qui vous offrirez un cadeau&#xa0;: %2.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -2565,30 +2565,30 @@ Merci&#xa0;!<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>%s — %s</source>
+        <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
-        <translation>%s — %s</translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>date: %s
-budget: %s
-place: %s
-note: %s</source>
+        <source>date: %1
+budget: %2
+place: %3
+note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
-        <translation>date&#xa0;: %s
-budget&#xa0;: %s
-lieu&#xa0;: %s
-remarque&#xa0;: %s</translation>
+        <translation>date&#xa0;: %1
+budget&#xa0;: %2
+lieu&#xa0;: %3
+remarque&#xa0;: %4</translation>
     </message>
     <message>
-        <source>Details of &quot;%s&quot; saved</source>
+        <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
-        <translation>Détails de «&#xa0;%s&#xa0;» enregistrés</translation>
+        <translation>Détails de «&#xa0;%1&#xa0;» enregistrés</translation>
     </message>
     <message>
-        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
-        <translation>--date prend une date au format YYYY-MM-DD, ou une valeur vide pour l&apos;effacer, et non «&#xa0;%s&#xa0;»</translation>
+        <translation>--date prend une date au format YYYY-MM-DD, ou une valeur vide pour l&apos;effacer, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>E-mail &amp;language:</source>
@@ -2596,9 +2596,9 @@ remarque&#xa0;: %s</translation>
         <translation>&amp;Langue des e-mails&#xa0;:</translation>
     </message>
     <message>
-        <source>As the desktop (%s)</source>
+        <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
-        <translation>Comme le bureau (%s)</translation>
+        <translation>Comme le bureau (%1)</translation>
     </message>
     <message>
         <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
@@ -2611,19 +2611,19 @@ remarque&#xa0;: %s</translation>
         <translation>Langue des e-mails</translation>
     </message>
     <message>
-        <source>%s takes no arguments besides options</source>
+        <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
-        <translation>%s ne prend aucun argument en dehors des options</translation>
+        <translation>%1 ne prend aucun argument en dehors des options</translation>
     </message>
     <message>
-        <source>%s takes %s</source>
+        <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
-        <translation>%s prend %s</translation>
+        <translation>%1 prend %2</translation>
     </message>
     <message>
-        <source>%s does not take --%s</source>
+        <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
-        <translation>%s ne prend pas --%s</translation>
+        <translation>%1 ne prend pas --%2</translation>
     </message>
     <message>
         <source>cards needs --pdf OUT.pdf</source>
@@ -2643,18 +2643,18 @@ Détails</translation>
         <translation>La date d&apos;un échange est endommagée.</translation>
     </message>
     <message>
-        <source>The mail support (%s) could not be loaded: %s</source>
+        <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <translation>Impossible de charger la prise en charge de la messagerie (%s)&#xa0;: %s</translation>
+        <translation>Impossible de charger la prise en charge de la messagerie (%1)&#xa0;: %2</translation>
     </message>
     <message>
-        <source>No e-mail could be sent through %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>No e-mail could be sent through %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <translation>Aucun e-mail n&apos;a pu être envoyé via %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Aucun e-mail n&apos;a pu être envoyé via %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Cette installation de Kivvo est incomplète&#xa0;: la réinstaller rétablit la prise en charge de la messagerie.</translation>
     </message>
@@ -2664,9 +2664,9 @@ Cette installation de Kivvo est incomplète&#xa0;: la réinstaller rétablit la 
         <translation>Déta&amp;ils...</translation>
     </message>
     <message>
-        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
-        <translation>--language prend l&apos;une de ces langues : %s, et non « %s »</translation>
+        <translation>--language prend l&apos;une de ces langues : %1, et non « %2 »</translation>
     </message>
     <message>
         <source>English</source>

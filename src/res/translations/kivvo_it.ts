@@ -133,59 +133,59 @@ You may repeat the operation as a reminder or if any email addresses are changed
 Puoi ripetere l&apos;operazione come promemoria o se qualche indirizzo e-mail è cambiato.</translation>
     </message>
     <message numerus="yes">
-        <source>Sent emails to %d out of %d participants</source>
+        <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
         <translation>
-            <numerusform>E-mail inviate a %d su %d partecipante</numerusform>
-            <numerusform>E-mail inviate a %d su %d partecipanti</numerusform>
+            <numerusform>E-mail inviate a %1 su %2 partecipante</numerusform>
+            <numerusform>E-mail inviate a %1 su %2 partecipanti</numerusform>
         </translation>
     </message>
     <message>
-        <source>Error sending to [%s] email address [%s]</source>
+        <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
-        <translation>Errore nell&apos;invio a [%s], indirizzo e-mail [%s]</translation>
+        <translation>Errore nell&apos;invio a [%1], indirizzo e-mail [%2]</translation>
     </message>
     <message>
-        <source>Email sent to: %s<byte value="xd"/>
-address: %s</source>
+        <source>Email sent to: %1<byte value="xd"/>
+address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
-        <translation>E-mail inviata a: %s<byte value="xd"/>
-indirizzo: %s</translation>
+        <translation>E-mail inviata a: %1<byte value="xd"/>
+indirizzo: %2</translation>
     </message>
     <message>
-        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 could not be reached or refused the login.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
-        <translation>Il server di posta %s non è raggiungibile o ha rifiutato l&apos;accesso.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Il server di posta %1 non è raggiungibile o ha rifiutato l&apos;accesso.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Controlla le impostazioni di posta (Impostazioni &gt; Configura, oppure kivvo-cli config).</translation>
     </message>
     <message>
         <source>No drawing was found for this list.<byte value="xd"/>
 <byte value="xd"/>
-%s</source>
+%1</source>
         <comment>IDS_DRAWING_ERROR</comment>
         <translation>Non è stata trovata nessuna estrazione per questa lista.<byte value="xd"/>
 <byte value="xd"/>
-%s</translation>
+%1</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
-        <translation>Impossibile leggere la rubrica %s: %s</translation>
+        <translation>Impossibile leggere la rubrica %1: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
-        <translation>Impossibile leggere la rubrica %s: %s</translation>
+        <translation>Impossibile leggere la rubrica %1: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be opened: %s</source>
+        <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
-        <translation>Impossibile aprire la rubrica %s: %s</translation>
+        <translation>Impossibile aprire la rubrica %1: %2</translation>
     </message>
     <message>
         <source>List</source>
@@ -208,14 +208,14 @@ Controlla le impostazioni di posta (Impostazioni &gt; Configura, oppure kivvo-cl
         <translation> (nuova copia)</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%s%d</source>
+        <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
-        <translation>%s%d</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>People</source>
@@ -245,36 +245,36 @@ Controlla le impostazioni di posta (Impostazioni &gt; Configura, oppure kivvo-cl
 </translation>
     </message>
     <message>
-        <source>Hi %s!<byte value="xd"/>
+        <source>Hi %1!<byte value="xd"/>
 <byte value="xd"/>
 This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
-        <translation>Ciao %s!<byte value="xd"/>
+        <translation>Ciao %1!<byte value="xd"/>
 <byte value="xd"/>
 Ecco il tuo messaggio automatico dell&apos;estrazione dei nomi di Kivvo<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>This message is for %s only.<byte value="xd"/>
+        <source>This message is for %1 only.<byte value="xd"/>
 Please do not read further if you are not the designated person.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
-        <translation>Questo messaggio è solo per %s.<byte value="xd"/>
+        <translation>Questo messaggio è solo per %1.<byte value="xd"/>
 Se non sei tu la persona a cui è destinato, per favore non leggere oltre.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+        <source>In the previous exchange you gave a gift to: %1.<byte value="xd"/>
 You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
-        <translation>Nello scambio precedente hai fatto un regalo a: %s.<byte value="xd"/>
+        <translation>Nello scambio precedente hai fatto un regalo a: %1.<byte value="xd"/>
 In questo scambio non ti toccherà lo stesso nome.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
@@ -303,7 +303,7 @@ Le persone elencate con un rientro sotto un gruppo non possono estrarre un nome 
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 Thank you.<byte value="xd"/>
 <byte value="xd"/>
@@ -312,7 +312,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-La persona estratta a sorte a cui %s farà un regalo è %s.<byte value="xd"/>
+La persona estratta a sorte a cui %1 farà un regalo è %2.<byte value="xd"/>
 <byte value="xd"/>
 Grazie.<byte value="xd"/>
 <byte value="xd"/>
@@ -321,13 +321,13 @@ Grazie.<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-Gift Suggestions: %s<byte value="xd"/>
+Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Idee regalo: %s<byte value="xd"/>
+Idee regalo: %1<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -344,24 +344,24 @@ Idee regalo: %s<byte value="xd"/>
     </message>
     <message>
         <source>Draw name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
         <translation>Estrai il nome
-per %s</translation>
+per %1</translation>
     </message>
     <message>
         <source>Show name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
         <translation>Mostra il nome
-per %s</translation>
+per %1</translation>
     </message>
     <message>
         <source>Name already shown
- for %s</source>
+ for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
         <translation>Nome già mostrato
-per %s</translation>
+per %1</translation>
     </message>
     <message>
         <source>Draw Name
@@ -371,9 +371,9 @@ for XXXXX</source>
 per XXXXX</translation>
     </message>
     <message>
-        <source>Get gift for: %s</source>
+        <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
-        <translation>Fai un regalo a: %s</translation>
+        <translation>Fai un regalo a: %1</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -630,9 +630,9 @@ Estrai i nomi</translation>
         <translation>Senza titolo</translation>
     </message>
     <message>
-        <source>Save changes to %s?</source>
+        <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
-        <translation>Vuoi salvare le modifiche a %s?</translation>
+        <translation>Vuoi salvare le modifiche a %1?</translation>
     </message>
     <message>
         <source>Kivvo (*.kv)</source>
@@ -675,19 +675,19 @@ Estrai i nomi</translation>
         <translation>Apri</translation>
     </message>
     <message>
-        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
-        <translation>Ancora nessun documento Kivvo in %s. Scegli Nuovo per crearne uno.</translation>
+        <translation>Ancora nessun documento Kivvo in %1. Scegli Nuovo per crearne uno.</translation>
     </message>
     <message>
-        <source>%s[*] - Kivvo</source>
+        <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
-        <translation>%s[*] - Kivvo</translation>
+        <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
@@ -700,9 +700,9 @@ Estrai i nomi</translation>
         <translation>Un documento Kivvo (*.kv) da aprire.</translation>
     </message>
     <message>
-        <source>kivvo: %s; see kivvo --help</source>
+        <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo: %s; vedi kivvo --help</translation>
+        <translation>kivvo: %1; vedi kivvo --help</translation>
     </message>
     <message>
         <source>only one document can be opened at a time</source>
@@ -720,45 +720,45 @@ Estrai i nomi</translation>
         <translation>Mostra la versione ed esce.</translation>
     </message>
     <message numerus="yes">
-        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+        <source>This document already holds %1 drawings, the most one document can keep.<byte value="xd"/>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
         <translation>
-            <numerusform>Questo documento contiene già %d estrazione, il massimo che un documento può conservare.<byte value="xd"/>
+            <numerusform>Questo documento contiene già %1 estrazione, il massimo che un documento può conservare.<byte value="xd"/>
 <byte value="xd"/>
 Non è stato copiato nulla. Per il prossimo scambio crea un nuovo documento.</numerusform>
-            <numerusform>Questo documento contiene già %d estrazioni, il massimo che un documento può conservare.<byte value="xd"/>
+            <numerusform>Questo documento contiene già %1 estrazioni, il massimo che un documento può conservare.<byte value="xd"/>
 <byte value="xd"/>
 Non è stato copiato nulla. Per il prossimo scambio crea un nuovo documento.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
-%s</source>
+        <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
+%2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
-        <translation>Impossibile aprire il file &quot;%s&quot;:<byte value="xd"/>
-%s</translation>
+        <translation>Impossibile aprire il file &quot;%1&quot;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
-        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
-        <translation>Impossibile leggere il file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Impossibile leggere il file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Non è stato aperto nulla.</translation>
     </message>
     <message>
-        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
-        <translation>Impossibile salvare il file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Impossibile salvare il file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Il file sul disco non è stato modificato.</translation>
     </message>
@@ -783,9 +783,9 @@ Il file sul disco non è stato modificato.</translation>
         <translation>Un testo è più lungo del resto del file; il file è danneggiato.</translation>
     </message>
     <message>
-        <source>%s</source>
+        <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
-        <translation>%s</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
@@ -798,44 +798,44 @@ Il file sul disco non è stato modificato.</translation>
         <translation>Non è un file normale (è una pipe, un socket o un dispositivo).</translation>
     </message>
     <message>
-        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
-        <translation>Il file misura %d byte, oltre il limite di %d byte previsto per qualsiasi file di questo programma; non è stato letto.</translation>
+        <translation>Il file misura %1 byte, oltre il limite di %2 byte previsto per qualsiasi file di questo programma; non è stato letto.</translation>
     </message>
     <message>
-        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
-        <translation>Un testo ha una lunghezza di %d, oltre il limite di %d caratteri previsto per un nome, un indirizzo o un altro testo.</translation>
+        <translation>Un testo ha una lunghezza di %1, oltre il limite di %2 caratteri previsto per un nome, un indirizzo o un altro testo.</translation>
     </message>
     <message>
-        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
-        <translation>Impossibile leggere il file delle impostazioni &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Impossibile leggere il file delle impostazioni &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Vengono usate le impostazioni predefinite; il file non è stato modificato.</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+        <source>&quot;%1&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
-        <translation>&quot;%s&quot; è stato modificato sul disco da un altro programma dopo l&apos;apertura o l&apos;ultimo salvataggio.<byte value="xd"/>
+        <translation>&quot;%1&quot; è stato modificato sul disco da un altro programma dopo l&apos;apertura o l&apos;ultimo salvataggio.<byte value="xd"/>
 <byte value="xd"/>
 Vuoi salvare comunque, sostituendo le modifiche dell&apos;altro programma?</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
-        <translation>kivvo-cli: &quot;%s&quot; è in corso di modifica da parte di un altro programma (file di blocco &quot;%s&quot;); non è stato modificato nulla. Riprova più tardi.</translation>
+        <translation>kivvo-cli: &quot;%1&quot; è in corso di modifica da parte di un altro programma (file di blocco &quot;%2&quot;); non è stato modificato nulla. Riprova più tardi.</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
-        <translation>kivvo-cli: impossibile creare il file di blocco &quot;%s&quot; accanto al documento: %s; non è stato modificato nulla.</translation>
+        <translation>kivvo-cli: impossibile creare il file di blocco &quot;%1&quot; accanto al documento: %2; non è stato modificato nulla.</translation>
     </message>
     <message>
         <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
@@ -952,34 +952,34 @@ Stato di uscita: 0 successo, 1 errore, 2 errore di utilizzo.
         <translation>Kivvo, estrazione dei nomi per lo scambio di regali: strumento da riga di comando</translation>
     </message>
     <message>
-        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
-        <translation>kivvo-cli: comando sconosciuto &quot;%s&quot;; vedi kivvo-cli --help</translation>
+        <translation>kivvo-cli: comando sconosciuto &quot;%1&quot;; vedi kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo-cli: %s; vedi kivvo-cli --help</translation>
+        <translation>kivvo-cli: %1; vedi kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
-        <translation>kivvo-cli: &quot;%s&quot; esiste già; non viene sovrascritto</translation>
+        <translation>kivvo-cli: &quot;%1&quot; esiste già; non viene sovrascritto</translation>
     </message>
     <message>
-        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
-        <translation>kivvo-cli: il documento non ha un&apos;estrazione numero %d (ne ha %d)</translation>
+        <translation>kivvo-cli: il documento non ha un&apos;estrazione numero %1 (ne ha %2)</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
-        <translation>kivvo-cli: l&apos;estrazione più recente non ha nessun gruppo di nome &quot;%s&quot;</translation>
+        <translation>kivvo-cli: l&apos;estrazione più recente non ha nessun gruppo di nome &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
-        <translation>kivvo-cli: l&apos;estrazione più recente non ha nessuna persona o gruppo di nome &quot;%s&quot;</translation>
+        <translation>kivvo-cli: l&apos;estrazione più recente non ha nessuna persona o gruppo di nome &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
@@ -992,11 +992,11 @@ Stato di uscita: 0 successo, 1 errore, 2 errore di utilizzo.
         <translation>kivvo-cli: non è stato estratto nessun nome; il file non è stato modificato</translation>
     </message>
     <message numerus="yes">
-        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
         <translation>
-            <numerusform>Nomi estratti per %d persona; &quot;%s&quot; salvato</numerusform>
-            <numerusform>Nomi estratti per %d persone; &quot;%s&quot; salvato</numerusform>
+            <numerusform>Nomi estratti per %1 persona; &quot;%2&quot; salvato</numerusform>
+            <numerusform>Nomi estratti per %1 persone; &quot;%2&quot; salvato</numerusform>
         </translation>
     </message>
     <message>
@@ -1005,9 +1005,9 @@ Stato di uscita: 0 successo, 1 errore, 2 errore di utilizzo.
         <translation>kivvo-cli: non è stato copiato nulla; il file non è stato modificato</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
-        <translation>&quot;%s&quot; aggiunta; &quot;%s&quot; salvato</translation>
+        <translation>&quot;%1&quot; aggiunta; &quot;%2&quot; salvato</translation>
     </message>
     <message>
         <source> [y/N] </source>
@@ -1015,29 +1015,29 @@ Stato di uscita: 0 successo, 1 errore, 2 errore di utilizzo.
         <translation> [y/N] </translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
-        <translation>&quot;%s&quot; non è un numero</translation>
+        <translation>&quot;%1&quot; non è un numero</translation>
     </message>
     <message>
-        <source>Removed &quot;%s&quot;</source>
+        <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
-        <translation>Rimosso: &quot;%s&quot;</translation>
+        <translation>Rimosso: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Created &quot;%s&quot;</source>
+        <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
-        <translation>Creato: &quot;%s&quot;</translation>
+        <translation>Creato: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
-        <translation>kivvo-cli: l&apos;estrazione %d non ha nessuna persona di nome &quot;%s&quot;</translation>
+        <translation>kivvo-cli: l&apos;estrazione %1 non ha nessuna persona di nome &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
-        <translation>kivvo-cli: %s non ha un indirizzo e-mail; non è stato inviato nulla</translation>
+        <translation>kivvo-cli: %1 non ha un indirizzo e-mail; non è stato inviato nulla</translation>
     </message>
     <message>
         <source>kivvo-cli: not every notification was sent</source>
@@ -1045,73 +1045,73 @@ Stato di uscita: 0 successo, 1 errore, 2 errore di utilizzo.
         <translation>kivvo-cli: non tutte le notifiche sono state inviate</translation>
     </message>
     <message>
-        <source>server: %s
-port: %d
-from: %s
-user: %s
-password: %s
-footer: %s
-settings file: %s
+        <source>server: %1
+port: %2
+from: %3
+user: %4
+password: %5
+footer: %6
+settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
-        <translation>server: %s
-porta: %d
-mittente: %s
-utente: %s
-password: %s
-riga finale: %s
-file delle impostazioni: %s
+        <translation>server: %1
+porta: %2
+mittente: %3
+utente: %4
+password: %5
+riga finale: %6
+file delle impostazioni: %7
 </translation>
     </message>
     <message>
-        <source>Settings saved to &quot;%s&quot;</source>
+        <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
-        <translation>Impostazioni salvate in &quot;%s&quot;</translation>
+        <translation>Impostazioni salvate in &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
-        <translation>kivvo-cli: impossibile salvare le impostazioni in &quot;%s&quot;: %s; il file non è stato modificato</translation>
+        <translation>kivvo-cli: impossibile salvare le impostazioni in &quot;%1&quot;: %2; il file non è stato modificato</translation>
     </message>
     <message>
-        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
-        <translation>la porta deve essere un numero da 1 a 65535, non &quot;%s&quot;</translation>
+        <translation>la porta deve essere un numero da 1 a 65535, non &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>address: %s
-first name: %s
-last name: %s
+        <source>address: %1
+first name: %2
+last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
-        <translation>indirizzo: %s
-nome: %s
-cognome: %s
+        <translation>indirizzo: %1
+nome: %2
+cognome: %3
 </translation>
     </message>
     <message>
-        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
-        <translation>kivvo-cli: nessuna voce della rubrica corrisponde a &quot;%s&quot;</translation>
+        <translation>kivvo-cli: nessuna voce della rubrica corrisponde a &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>%s can only give to %s.</source>
+        <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
-        <translation>Destinatari possibili per %s: solo %s.</translation>
+        <translation>Destinatari possibili per %1: solo %2.</translation>
     </message>
     <message>
-        <source>%s cannot give to anybody.</source>
+        <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
-        <translation>Per %s non c&apos;è nessun destinatario possibile.</translation>
+        <translation>Per %1 non c&apos;è nessun destinatario possibile.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups or add persons, then draw again.</source>
+What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Motivo del blocco: %s. Modifica i gruppi o aggiungi persone, poi estrai di nuovo.</translation>
+Motivo del blocco: %1. Modifica i gruppi o aggiungi persone, poi estrai di nuovo.</translation>
     </message>
     <message>
         <source>nobody draws himself</source>
@@ -1139,61 +1139,61 @@ Motivo del blocco: %s. Modifica i gruppi o aggiungi persone, poi estrai di nuovo
         <translation>, </translation>
     </message>
     <message>
-        <source>%s and %s</source>
+        <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
-        <translation>%s e %s</translation>
+        <translation>%1 e %2</translation>
     </message>
     <message numerus="yes">
-        <source>%s and %d others</source>
+        <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
         <translation>
-            <numerusform>%s e %d altra persona</numerusform>
-            <numerusform>%s e altre %d persone</numerusform>
+            <numerusform>%1 e %2 altra persona</numerusform>
+            <numerusform>%1 e altre %2 persone</numerusform>
         </translation>
     </message>
     <message>
-        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+        <source>The drawn names no longer match the list: %1.<byte value="xd"/>
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
-        <translation>I nomi estratti non corrispondono più alla lista: %s.<byte value="xd"/>
+        <translation>I nomi estratti non corrispondono più alla lista: %1.<byte value="xd"/>
 <byte value="xd"/>
 Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
     </message>
     <message>
-        <source>%s has no drawn name</source>
+        <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
-        <translation>%s non ha un nome estratto</translation>
+        <translation>%1 non ha un nome estratto</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is no longer in the list</source>
+        <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
-        <translation>%s, il nome estratto da %s, non è più nella lista</translation>
+        <translation>%1, il nome estratto da %2, non è più nella lista</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is the name of more than one person</source>
+        <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
-        <translation>%s, il nome estratto da %s, appartiene a più di una persona</translation>
+        <translation>%1, il nome estratto da %2, appartiene a più di una persona</translation>
     </message>
     <message>
-        <source>%s is drawn by both %s and %s</source>
+        <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
-        <translation>il nome %s è stato estratto sia da %s sia da %s</translation>
+        <translation>il nome %1 è stato estratto sia da %2 sia da %3</translation>
     </message>
     <message>
-        <source>%s drew himself</source>
+        <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
-        <translation>%s ha estratto il proprio nome</translation>
+        <translation>%1 ha estratto il proprio nome</translation>
     </message>
     <message>
-        <source>%s drew %s of his own group</source>
+        <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
-        <translation>%s ha estratto %s, del suo stesso gruppo</translation>
+        <translation>%1 ha estratto %2, del suo stesso gruppo</translation>
     </message>
     <message>
-        <source>%s drew %s, the person he gave to last time</source>
+        <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
-        <translation>%s ha estratto %s, a cui ha fatto il regalo l&apos;ultima volta</translation>
+        <translation>%1 ha estratto %2, a cui ha fatto il regalo l&apos;ultima volta</translation>
     </message>
     <message>
         <source>a person of the list has no name</source>
@@ -1201,11 +1201,11 @@ Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
         <translation>una persona della lista non ha un nome</translation>
     </message>
     <message numerus="yes">
-        <source>and %d more</source>
+        <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
         <translation>
-            <numerusform>e %d altro</numerusform>
-            <numerusform>e altri %d</numerusform>
+            <numerusform>e %1 altro</numerusform>
+            <numerusform>e altri %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1229,17 +1229,17 @@ Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
         <translation>kivvo-cli: per copiare la lista per il prossimo scambio servono più di due persone nell&apos;estrazione più recente</translation>
     </message>
     <message numerus="yes">
-        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
         <translation>
-            <numerusform>nessuno estrae una persona a cui ha fatto un regalo %d scambio fa</numerusform>
-            <numerusform>nessuno estrae una persona a cui ha fatto un regalo negli ultimi %d scambi</numerusform>
+            <numerusform>nessuno estrae una persona a cui ha fatto un regalo %1 scambio fa</numerusform>
+            <numerusform>nessuno estrae una persona a cui ha fatto un regalo negli ultimi %1 scambi</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s never draws %s</source>
+        <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
-        <translation>%s non estrae mai %s</translation>
+        <translation>%1 non estrae mai %2</translation>
     </message>
     <message>
         <source>nobody draws the person who draws him</source>
@@ -1254,29 +1254,29 @@ Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Motivo del blocco: %s. Modifica i gruppi, le esclusioni o le regole (Scambio &gt; Regole), oppure aggiungi persone, poi estrai di nuovo.</translation>
+Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt; Regole), oppure aggiungi persone, poi estrai di nuovo.</translation>
     </message>
     <message>
-        <source>%s drew %s, whom he never draws</source>
+        <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
-        <translation>%s ha estratto %s, che non deve mai estrarre</translation>
+        <translation>%1 ha estratto %2, che non deve mai estrarre</translation>
     </message>
     <message numerus="yes">
-        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
         <translation>
-            <numerusform>%s ha estratto %s, a cui ha fatto un regalo %d scambio fa</numerusform>
-            <numerusform>%s ha estratto %s, a cui ha fatto un regalo negli ultimi %d scambi</numerusform>
+            <numerusform>%1 ha estratto %2, a cui ha fatto un regalo %3 scambio fa</numerusform>
+            <numerusform>%1 ha estratto %2, a cui ha fatto un regalo negli ultimi %3 scambi</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s and %s draw each other</source>
+        <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
-        <translation>%s e %s si sono estratti a vicenda</translation>
+        <translation>%1 e %2 si sono estratti a vicenda</translation>
     </message>
     <message>
         <source>the gifts do not go round in one single circle</source>
@@ -1284,22 +1284,22 @@ Motivo del blocco: %s. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
         <translation>i regali non girano in un unico cerchio</translation>
     </message>
     <message numerus="yes">
-        <source>%d more exclusions</source>
+        <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
         <translation>
-            <numerusform>%d altra esclusione</numerusform>
-            <numerusform>altre %d esclusioni</numerusform>
+            <numerusform>%1 altra esclusione</numerusform>
+            <numerusform>altre %1 esclusioni</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s can only give to each other.</source>
+        <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
-        <translation>%s possono farsi regali solo tra loro.</translation>
+        <translation>%1 possono farsi regali solo tra loro.</translation>
     </message>
     <message>
-        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
-        <translation>%s possono farsi regali solo tra loro, e non c&apos;è modo di farlo rispettando tutte le regole.</translation>
+        <translation>%1 possono farsi regali solo tra loro, e non c&apos;è modo di farlo rispettando tutte le regole.</translation>
     </message>
     <message>
         <source>No drawing of the whole list keeps every rule.</source>
@@ -1317,14 +1317,14 @@ Motivo del blocco: %s. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
         <translation>Il file contiene, dopo le liste, dati che non sono stati scritti da Kivvo; è danneggiato.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
-        <translation>Le regole e le esclusioni del file sono nel formato %d, scritto da una versione più recente di Kivvo; questa versione legge il formato %d.</translation>
+        <translation>Le regole e le esclusioni del file sono nel formato %1, scritto da una versione più recente di Kivvo; questa versione legge il formato %2.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
-        <translation>Le regole e le esclusioni del file sono danneggiate (nella sezione %d).</translation>
+        <translation>Le regole e le esclusioni del file sono danneggiate (nella sezione %1).</translation>
     </message>
     <message>
         <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
@@ -1357,34 +1357,34 @@ Motivo del blocco: %s. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
         <translation>non è testo UTF-8; salvalo dal foglio di calcolo come CSV UTF-8</translation>
     </message>
     <message>
-        <source>line %d opens a quoted field that is never closed</source>
+        <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
-        <translation>la riga %d apre un campo tra virgolette che non viene mai chiuso</translation>
+        <translation>la riga %1 apre un campo tra virgolette che non viene mai chiuso</translation>
     </message>
     <message>
-        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
-        <translation>Impossibile importare i partecipanti da &quot;%s&quot;: %s.</translation>
+        <translation>Impossibile importare i partecipanti da &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
-        <translation>la riga %d ha più campi del massimo di %d (nome, indirizzo, idee regalo, gruppo)</translation>
+        <translation>la riga %1 ha più campi del massimo di %2 (nome, indirizzo, idee regalo, gruppo)</translation>
     </message>
     <message>
-        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
-        <translation>la riga %d contiene un testo più lungo di quanto Kivvo possa conservare</translation>
+        <translation>la riga %1 contiene un testo più lungo di quanto Kivvo possa conservare</translation>
     </message>
     <message>
-        <source>line %d has no name</source>
+        <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
-        <translation>la riga %d non ha un nome</translation>
+        <translation>la riga %1 non ha un nome</translation>
     </message>
     <message>
-        <source>Already in the list, so not imported again: %s</source>
+        <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
-        <translation>Già nella lista, quindi non importati di nuovo: %s</translation>
+        <translation>Già nella lista, quindi non importati di nuovo: %1</translation>
     </message>
     <message>
         <source>kivvo-cli: nobody new to import</source>
@@ -1392,11 +1392,11 @@ Motivo del blocco: %s. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
         <translation>kivvo-cli: nessuna persona nuova da importare</translation>
     </message>
     <message numerus="yes">
-        <source>Imported %d participants into &quot;%s&quot;</source>
+        <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
         <translation>
-            <numerusform>%d partecipante importato in &quot;%s&quot;</numerusform>
-            <numerusform>%d partecipanti importati in &quot;%s&quot;</numerusform>
+            <numerusform>%1 partecipante importato in &quot;%2&quot;</numerusform>
+            <numerusform>%1 partecipanti importati in &quot;%2&quot;</numerusform>
         </translation>
     </message>
     <message>
@@ -1405,22 +1405,22 @@ Motivo del blocco: %s. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
         <translation>export richiede --csv OUT, il file da scrivere</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
-        <translation>kivvo-cli: impossibile scrivere &quot;%s&quot;: %s</translation>
+        <translation>kivvo-cli: impossibile scrivere &quot;%1&quot;: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons written to &quot;%s&quot;</source>
+        <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
         <translation>
-            <numerusform>%d persona scritta in &quot;%s&quot;</numerusform>
-            <numerusform>%d persone scritte in &quot;%s&quot;</numerusform>
+            <numerusform>%1 persona scritta in &quot;%2&quot;</numerusform>
+            <numerusform>%1 persone scritte in &quot;%2&quot;</numerusform>
         </translation>
     </message>
     <message>
-        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
-        <translation>Il nome &quot;%s&quot; è già usato in questa lista, quindi la persona si chiamerà &quot;%s&quot;.</translation>
+        <translation>Il nome &quot;%1&quot; è già usato in questa lista, quindi la persona si chiamerà &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>move takes either --group GROUP or --top</source>
@@ -1428,14 +1428,14 @@ Motivo del blocco: %s. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
         <translation>move richiede --group GROUP oppure --top</translation>
     </message>
     <message>
-        <source>%s moved into %s</source>
+        <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
-        <translation>%s ora fa parte del gruppo %s</translation>
+        <translation>%1 ora fa parte del gruppo %2</translation>
     </message>
     <message>
-        <source>%s moved out of his group</source>
+        <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
-        <translation>%s non fa più parte di un gruppo</translation>
+        <translation>%1 non fa più parte di un gruppo</translation>
     </message>
     <message>
         <source>0 (none)</source>
@@ -1488,14 +1488,14 @@ Motivo del blocco: %s. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
         <translation>In &amp;entrambi i sensi: neanche loro estraggono questa persona</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is nobody of this list.</source>
+        <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
-        <translation>In questa lista non c&apos;è nessuno di nome &quot;%s&quot;.</translation>
+        <translation>In questa lista non c&apos;è nessuno di nome &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
-        <translation>In ogni caso nessuno estrae il proprio nome: togli &quot;%s&quot;.</translation>
+        <translation>In ogni caso nessuno estrae il proprio nome: togli &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Never draws some persons of the list</source>
@@ -1503,14 +1503,14 @@ Motivo del blocco: %s. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
         <translation>Non estrae mai alcune persone della lista</translation>
     </message>
     <message>
-        <source>history: %s
-no mutual pairs: %s
-one circle: %s
+        <source>history: %1
+no mutual pairs: %2
+one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
-        <translation>storico: %s
-nessuna coppia reciproca: %s
-un unico cerchio: %s
+        <translation>storico: %1
+nessuna coppia reciproca: %2
+un unico cerchio: %3
 </translation>
     </message>
     <message>
@@ -1519,9 +1519,9 @@ un unico cerchio: %s
         <translation>0 (i destinatari degli scambi precedenti possono essere estratti di nuovo)</translation>
     </message>
     <message>
-        <source>%d (%s)</source>
+        <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
-        <translation>%d (%s)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>on</source>
@@ -1534,43 +1534,43 @@ un unico cerchio: %s
         <translation>off</translation>
     </message>
     <message>
-        <source>exclusions in &quot;%s&quot;:
+        <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
-        <translation>esclusioni in &quot;%s&quot;:
+        <translation>esclusioni in &quot;%1&quot;:
 </translation>
     </message>
     <message>
-        <source>no exclusions in &quot;%s&quot;
+        <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
-        <translation>nessuna esclusione in &quot;%s&quot;
+        <translation>nessuna esclusione in &quot;%1&quot;
 </translation>
     </message>
     <message>
-        <source>%s may draw %s again</source>
+        <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
-        <translation>%s può di nuovo estrarre %s</translation>
+        <translation>%1 può di nuovo estrarre %2</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
-        <translation>kivvo-cli: non c&apos;è nessuna esclusione che impedisca a %s di estrarre %s</translation>
+        <translation>kivvo-cli: non c&apos;è nessuna esclusione che impedisca a %1 di estrarre %2</translation>
     </message>
     <message>
-        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
-        <translation>--%s accetta on oppure off, non &quot;%s&quot;</translation>
+        <translation>--%1 accetta on oppure off, non &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
-        <translation>--history accetta un numero da 0 a %d, oppure all, non &quot;%s&quot;</translation>
+        <translation>--history accetta un numero da 0 a %1, oppure all, non &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s already never draws %s</source>
+        <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
-        <translation>kivvo-cli: è già escluso che %s estragga %s</translation>
+        <translation>kivvo-cli: è già escluso che %1 estragga %2</translation>
     </message>
     <message>
         <source>A person of the list has no name; name every person, then draw again.</source>
@@ -1578,19 +1578,19 @@ un unico cerchio: %s
         <translation>Una persona della lista non ha un nome; dai un nome a ogni persona, poi estrai di nuovo.</translation>
     </message>
     <message>
-        <source>cannot connect to %s port %d: %s</source>
+        <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
-        <translation>impossibile connettersi a %s sulla porta %d: %s</translation>
+        <translation>impossibile connettersi a %1 sulla porta %2: %3</translation>
     </message>
     <message>
-        <source>the server did not accept this program as a client: %s</source>
+        <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
-        <translation>il server non ha accettato questo programma come client: %s</translation>
+        <translation>il server non ha accettato questo programma come client: %1</translation>
     </message>
     <message>
-        <source>the encrypted connection (TLS) failed: %s</source>
+        <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
-        <translation>la connessione cifrata (TLS) non è riuscita: %s</translation>
+        <translation>la connessione cifrata (TLS) non è riuscita: %1</translation>
     </message>
     <message>
         <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
@@ -1598,9 +1598,9 @@ un unico cerchio: %s
         <translation>il server non offre la cifratura (STARTTLS), e la password viene inviata solo in forma cifrata</translation>
     </message>
     <message>
-        <source>the server refused the login: %s; check the user name and the password</source>
+        <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
-        <translation>il server ha rifiutato l&apos;accesso: %s; controlla il nome utente e la password</translation>
+        <translation>il server ha rifiutato l&apos;accesso: %1; controlla il nome utente e la password</translation>
     </message>
     <message>
         <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
@@ -1608,39 +1608,39 @@ un unico cerchio: %s
         <translation>il server non offre nessun metodo di accesso noto a questo programma (PLAIN o LOGIN)</translation>
     </message>
     <message>
-        <source>the server wants a login: %s; enter the user name and the password</source>
+        <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
-        <translation>il server richiede l&apos;accesso: %s; inserisci il nome utente e la password</translation>
+        <translation>il server richiede l&apos;accesso: %1; inserisci il nome utente e la password</translation>
     </message>
     <message>
-        <source>the server refused the sender address %s: %s</source>
+        <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
-        <translation>il server ha rifiutato l&apos;indirizzo del mittente %s: %s</translation>
+        <translation>il server ha rifiutato l&apos;indirizzo del mittente %1: %2</translation>
     </message>
     <message>
-        <source>the server refused the address %s: %s</source>
+        <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
-        <translation>il server ha rifiutato l&apos;indirizzo %s: %s</translation>
+        <translation>il server ha rifiutato l&apos;indirizzo %1: %2</translation>
     </message>
     <message>
-        <source>the server refused the message: %s</source>
+        <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
-        <translation>il server ha rifiutato il messaggio: %s</translation>
+        <translation>il server ha rifiutato il messaggio: %1</translation>
     </message>
     <message numerus="yes">
-        <source>the server did not answer within %d seconds</source>
+        <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
         <translation>
-            <numerusform>il server non ha risposto entro %d secondo</numerusform>
-            <numerusform>il server non ha risposto entro %d secondi</numerusform>
+            <numerusform>il server non ha risposto entro %1 secondo</numerusform>
+            <numerusform>il server non ha risposto entro %1 secondi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
         <translation>
-            <numerusform>il server non ha confermato il messaggio entro %d secondo; potrebbe essere arrivato, quindi non viene inviato di nuovo</numerusform>
-            <numerusform>il server non ha confermato il messaggio entro %d secondi; potrebbe essere arrivato, quindi non viene inviato di nuovo</numerusform>
+            <numerusform>il server non ha confermato il messaggio entro %1 secondo; potrebbe essere arrivato, quindi non viene inviato di nuovo</numerusform>
+            <numerusform>il server non ha confermato il messaggio entro %1 secondi; potrebbe essere arrivato, quindi non viene inviato di nuovo</numerusform>
         </translation>
     </message>
     <message>
@@ -1659,38 +1659,38 @@ un unico cerchio: %s
         <translation>l&apos;invio è stato interrotto</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not an e-mail address</source>
+        <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
-        <translation>&quot;%s&quot; non è un indirizzo e-mail</translation>
+        <translation>&quot;%1&quot; non è un indirizzo e-mail</translation>
     </message>
     <message>
-        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
-        <translation>nessun indirizzo e-mail: &quot;%s&quot; non è nella rubrica</translation>
+        <translation>nessun indirizzo e-mail: &quot;%1&quot; non è nella rubrica</translation>
     </message>
     <message>
-        <source>Skipped [%s]: no email address</source>
+        <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
-        <translation>Saltato [%s]: nessun indirizzo e-mail</translation>
+        <translation>Saltato [%1]: nessun indirizzo e-mail</translation>
     </message>
     <message>
-        <source>Not sent to [%s] email address [%s]</source>
+        <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
-        <translation>Non inviata a [%s], indirizzo e-mail [%s]</translation>
+        <translation>Non inviata a [%1], indirizzo e-mail [%2]</translation>
     </message>
     <message>
-        <source>%s: %s</source>
+        <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
-        <translation>%s: %s</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The mail server %s refused the sender address.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 refused the sender address.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
-        <translation>Il server di posta %s ha rifiutato l&apos;indirizzo del mittente.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Il server di posta %1 ha rifiutato l&apos;indirizzo del mittente.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Correggi l&apos;indirizzo del mittente (Impostazioni &gt; Configura, oppure kivvo-cli config). Non è stato inviato nient&apos;altro.</translation>
     </message>
@@ -1729,9 +1729,9 @@ Chi non ha ancora ricevuto la propria e-mail non la riceverà.</translation>
         <translation>Chiudi</translation>
     </message>
     <message>
-        <source>Sending %d of %d...</source>
+        <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
-        <translation>Invio %d di %d...</translation>
+        <translation>Invio %1 di %2...</translation>
     </message>
     <message>
         <source>Stopping after the message being sent...</source>
@@ -1739,9 +1739,9 @@ Chi non ha ancora ricevuto la propria e-mail non la riceverà.</translation>
         <translation>Interruzione dopo il messaggio in corso di invio...</translation>
     </message>
     <message>
-        <source>%s: waiting</source>
+        <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
-        <translation>%s: in attesa</translation>
+        <translation>%1: in attesa</translation>
     </message>
     <message>
         <source>it is not a vCard file</source>
@@ -1809,19 +1809,19 @@ Chi non ha ancora ricevuto la propria e-mail non la riceverà.</translation>
         <translation>Invia un&apos;e-mail di prova</translation>
     </message>
     <message>
-        <source>Sending a test mail to %s...</source>
+        <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
-        <translation>Invio di un&apos;e-mail di prova a %s...</translation>
+        <translation>Invio di un&apos;e-mail di prova a %1...</translation>
     </message>
     <message>
-        <source>A test mail was sent to %s.</source>
+        <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
-        <translation>È stata inviata un&apos;e-mail di prova a %s.</translation>
+        <translation>È stata inviata un&apos;e-mail di prova a %1.</translation>
     </message>
     <message>
-        <source>The test mail could not be sent: %s</source>
+        <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
-        <translation>Impossibile inviare l&apos;e-mail di prova: %s</translation>
+        <translation>Impossibile inviare l&apos;e-mail di prova: %1</translation>
     </message>
     <message>
         <source>Kivvo test mail</source>
@@ -1836,13 +1836,13 @@ Chi non ha ancora ricevuto la propria e-mail non la riceverà.</translation>
 </translation>
     </message>
     <message>
-        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
-        <translation>Impossibile salvare il file delle impostazioni &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Impossibile salvare il file delle impostazioni &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Le nuove impostazioni restano valide fino alla chiusura del programma.</translation>
     </message>
@@ -1852,9 +1852,9 @@ Le nuove impostazioni restano valide fino alla chiusura del programma.</translat
         <translation>La password è conservata nel portachiavi del desktop.</translation>
     </message>
     <message>
-        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
-        <translation>Nessun portachiavi attivo: la password è conservata nel file delle impostazioni %s, che solo tu puoi leggere.</translation>
+        <translation>Nessun portachiavi attivo: la password è conservata nel file delle impostazioni %1, che solo tu puoi leggere.</translation>
     </message>
     <message>
         <source>not set</source>
@@ -1862,9 +1862,9 @@ Le nuove impostazioni restano valide fino alla chiusura del programma.</translat
         <translation>non impostata</translation>
     </message>
     <message>
-        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
-        <translation>kivvo-cli: --%s: %s Non è stato salvato nulla.</translation>
+        <translation>kivvo-cli: --%1: %2 Non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>Password: </source>
@@ -1902,9 +1902,9 @@ Le nuove impostazioni restano valide fino alla chiusura del programma.</translat
         <translation>prima dell&apos;inizio della cifratura il server ha inviato più del semplice via libera alla cifratura (STARTTLS); qualcuno tra questo computer e il server potrebbe manomettere la connessione, quindi è stata chiusa</translation>
     </message>
     <message>
-        <source>the server cannot take the message now: %s; try again later</source>
+        <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
-        <translation>al momento il server non può accettare il messaggio: %s; riprova più tardi</translation>
+        <translation>al momento il server non può accettare il messaggio: %1; riprova più tardi</translation>
     </message>
     <message>
         <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
@@ -1912,27 +1912,27 @@ Le nuove impostazioni restano valide fino alla chiusura del programma.</translat
         <translation>la conferma del messaggio da parte del server era più lunga di quella di qualsiasi server di posta; potrebbe essere arrivato, quindi non viene inviato di nuovo</translation>
     </message>
     <message>
-        <source>The mail server %s stopped answering.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 stopped answering.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
-        <translation>Il server di posta %s ha smesso di rispondere.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Il server di posta %1 ha smesso di rispondere.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Non è stato inviato nient&apos;altro. Riprova più tardi.</translation>
     </message>
     <message>
-        <source>not sent, since the mail server could not go on: %s</source>
+        <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
-        <translation>non inviata, perché il server di posta non ha potuto continuare: %s</translation>
+        <translation>non inviata, perché il server di posta non ha potuto continuare: %1</translation>
     </message>
     <message>
-        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+        <source>The e-mail to %1 (%2) may have arrived already: %3.<byte value="xd"/>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
-        <translation>L&apos;e-mail per %s (%s) potrebbe essere già arrivata: %s.<byte value="xd"/>
+        <translation>L&apos;e-mail per %1 (%2) potrebbe essere già arrivata: %3.<byte value="xd"/>
 <byte value="xd"/>
 Vuoi inviarla di nuovo comunque? Se era già arrivata, il destinatario ne riceverà due copie.</translation>
     </message>
@@ -1942,34 +1942,34 @@ Vuoi inviarla di nuovo comunque? Se era già arrivata, il destinatario ne riceve
         <translation>kivvo-cli: attenzione: una password passata come --password VALUE è visibile agli altri utenti nell&apos;elenco dei processi; passala invece con --password-stdin, oppure usa solo --password perché ti venga chiesta</translation>
     </message>
     <message>
-        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
-        <translation>il file delle impostazioni già presente non si può leggere (%s); viene lasciato com&apos;è invece di sostituirlo con impostazioni che non ne conoscono il contenuto. Rendilo leggibile o rimuovilo, poi riprova</translation>
+        <translation>il file delle impostazioni già presente non si può leggere (%1); viene lasciato com&apos;è invece di sostituirlo con impostazioni che non ne conoscono il contenuto. Rendilo leggibile o rimuovilo, poi riprova</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
-        <translation>&quot;%s&quot; è in corso di modifica da parte di un altro programma (file di blocco &quot;%s&quot;), quindi non è stato salvato. Riprova tra un momento.</translation>
+        <translation>&quot;%1&quot; è in corso di modifica da parte di un altro programma (file di blocco &quot;%2&quot;), quindi non è stato salvato. Riprova tra un momento.</translation>
     </message>
     <message>
-        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
-        <translation>impossibile creare il file di blocco &quot;%s&quot; accanto al file: %s</translation>
+        <translation>impossibile creare il file di blocco &quot;%1&quot; accanto al file: %2</translation>
     </message>
     <message>
-        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
-        <translation>occuperebbe %d byte, oltre il limite di %d byte del file più grande che questo programma apre; non è stato scritto nulla. Rimuovi qualche estrazione o accorcia qualche testo, poi salva di nuovo</translation>
+        <translation>occuperebbe %1 byte, oltre il limite di %2 byte del file più grande che questo programma apre; non è stato scritto nulla. Rimuovi qualche estrazione o accorcia qualche testo, poi salva di nuovo</translation>
     </message>
     <message>
-        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
-        <translation>contiene più di %d persone e gruppi, più di quanti questo programma ne apra</translation>
+        <translation>contiene più di %1 persone e gruppi, più di quanti questo programma ne apra</translation>
     </message>
     <message>
-        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
-        <translation>il file è stato scritto, ma non è stato possibile sincronizzare la sua cartella sul disco: %s</translation>
+        <translation>il file è stato scritto, ma non è stato possibile sincronizzare la sua cartella sul disco: %1</translation>
     </message>
     <message>
         <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
@@ -1977,34 +1977,34 @@ Vuoi inviarla di nuovo comunque? Se era già arrivata, il destinatario ne riceve
         <translation>In attesa del portachiavi del desktop: chiede la sua password (per sbloccarlo o per creare un nuovo portachiavi). Rispondi per continuare.</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
-        <translation>Il portachiavi del desktop non risponde (%s). Kivvo continua senza: la password di posta viene letta dal file delle impostazioni %s e conservata lì; solo tu puoi leggere quel file.</translation>
+        <translation>Il portachiavi del desktop non risponde (%1). Kivvo continua senza: la password di posta viene letta dal file delle impostazioni %2 e conservata lì; solo tu puoi leggere quel file.</translation>
     </message>
     <message numerus="yes">
-        <source>no answer within %d seconds</source>
+        <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
         <translation>
-            <numerusform>nessuna risposta entro %d secondo</numerusform>
-            <numerusform>nessuna risposta entro %d secondi</numerusform>
+            <numerusform>nessuna risposta entro %1 secondo</numerusform>
+            <numerusform>nessuna risposta entro %1 secondi</numerusform>
         </translation>
     </message>
     <message>
-        <source>Draw names — %s</source>
+        <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
-        <translation>Estrai i nomi — %s</translation>
+        <translation>Estrai i nomi — %1</translation>
     </message>
     <message>
-        <source>View notifications — %s</source>
+        <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
-        <translation>Visualizza notifiche — %s</translation>
+        <translation>Visualizza notifiche — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d participants have not seen their name yet. End the round?</source>
+        <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
         <translation>
-            <numerusform>%d partecipante non ha ancora visto il nome estratto. Vuoi terminare il giro?</numerusform>
-            <numerusform>%d partecipanti non hanno ancora visto il nome estratto. Vuoi terminare il giro?</numerusform>
+            <numerusform>%1 partecipante non ha ancora visto il nome estratto. Vuoi terminare il giro?</numerusform>
+            <numerusform>%1 partecipanti non hanno ancora visto il nome estratto. Vuoi terminare il giro?</numerusform>
         </translation>
     </message>
     <message>
@@ -2052,27 +2052,27 @@ Vuoi mostrare adesso i nomi estratti?</translation>
         <translation>nascosto</translation>
     </message>
     <message>
-        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+        <source>Send email now to all participants of the newest list, &quot;%1&quot;, with email addresses entered.<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
-        <translation>Invia ora un&apos;e-mail a tutti i partecipanti della lista più recente, &quot;%s&quot;, di cui è stato inserito l&apos;indirizzo e-mail.<byte value="xd"/>
+        <translation>Invia ora un&apos;e-mail a tutti i partecipanti della lista più recente, &quot;%1&quot;, di cui è stato inserito l&apos;indirizzo e-mail.<byte value="xd"/>
 <byte value="xd"/>
-La lista mostrata, &quot;%s&quot;, è una lista precedente: la sua estrazione non viene inviata.</translation>
+La lista mostrata, &quot;%2&quot;, è una lista precedente: la sua estrazione non viene inviata.</translation>
     </message>
     <message>
-        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+        <source>Send %1 the name drawn in the newest list, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
-        <translation>Vuoi inviare a %s il nome estratto nella lista più recente, &quot;%s&quot;?<byte value="xd"/>
+        <translation>Vuoi inviare a %1 il nome estratto nella lista più recente, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
-La lista mostrata, &quot;%s&quot;, è una lista precedente: la sua estrazione non viene inviata.</translation>
+La lista mostrata, &quot;%3&quot;, è una lista precedente: la sua estrazione non viene inviata.</translation>
     </message>
     <message>
-        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
-        <translation>%s non è nella lista più recente, &quot;%s&quot;; non è stato inviato nulla.</translation>
+        <translation>%1 non è nella lista più recente, &quot;%2&quot;; non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
@@ -2089,9 +2089,9 @@ Sending again would mix two drawings. Send the new drawing to everybody with Sen
 Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione con «Invia le e-mail».</translation>
     </message>
     <message>
-        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
-        <translation>%s non ha un indirizzo e-mail nella lista più recente, &quot;%s&quot;; non è stato inviato nulla.</translation>
+        <translation>%1 non ha un indirizzo e-mail nella lista più recente, &quot;%2&quot;; non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>Print &amp;Cards...</source>
@@ -2099,9 +2099,9 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
         <translation>Stampa &amp;biglietti...</translation>
     </message>
     <message>
-        <source>For %s</source>
+        <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
-        <translation>Per %s</translation>
+        <translation>Per %1</translation>
     </message>
     <message>
         <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
@@ -2109,14 +2109,14 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
         <translation>Piega la linguetta verso l&apos;alto lungo la linea tratteggiata. Aprila solo quando nessuno ti vede.</translation>
     </message>
     <message>
-        <source>%s gives a gift to</source>
+        <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
-        <translation>%s fa un regalo a</translation>
+        <translation>%1 fa un regalo a</translation>
     </message>
     <message>
-        <source>Suggestions: %s</source>
+        <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
-        <translation>Idee regalo: %s</translation>
+        <translation>Idee regalo: %1</translation>
     </message>
     <message>
         <source>fold up</source>
@@ -2124,21 +2124,21 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
         <translation>piega verso l&apos;alto</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
-        <translation>kivvo-cli: impossibile scrivere i biglietti in &quot;%s&quot;: %s</translation>
+        <translation>kivvo-cli: impossibile scrivere i biglietti in &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Print Cards — %s</source>
+        <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
-        <translation>Stampa biglietti — %s</translation>
+        <translation>Stampa biglietti — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
         <translation>
-            <numerusform>%d biglietto di &quot;%s&quot; scritto in &quot;%s&quot;</numerusform>
-            <numerusform>%d biglietti di &quot;%s&quot; scritti in &quot;%s&quot;</numerusform>
+            <numerusform>%1 biglietto di &quot;%2&quot; scritto in &quot;%3&quot;</numerusform>
+            <numerusform>%1 biglietti di &quot;%2&quot; scritti in &quot;%3&quot;</numerusform>
         </translation>
     </message>
     <message>
@@ -2152,9 +2152,9 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
         <translation>Stampa i biglietti per chi non ha un indirizzo</translation>
     </message>
     <message>
-        <source>The cards could not be printed: %s</source>
+        <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
-        <translation>Impossibile stampare i biglietti: %s</translation>
+        <translation>Impossibile stampare i biglietti: %1</translation>
     </message>
     <message>
         <source>the printer or the file could not be written</source>
@@ -2167,27 +2167,27 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
         <translation>non è stato possibile iniziare una nuova pagina</translation>
     </message>
     <message>
-        <source>Cards %s</source>
+        <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
-        <translation>Biglietti %s</translation>
+        <translation>Biglietti %1</translation>
     </message>
     <message>
-        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
-        <translation>1 biglietto di &quot;%s&quot; scritto in &quot;%s&quot;</translation>
+        <translation>1 biglietto di &quot;%1&quot; scritto in &quot;%2&quot;</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards sent to the printer.</source>
+        <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
         <translation>
-            <numerusform>%d biglietto inviato alla stampante.</numerusform>
-            <numerusform>%d biglietti inviati alla stampante.</numerusform>
+            <numerusform>%1 biglietto inviato alla stampante.</numerusform>
+            <numerusform>%1 biglietti inviati alla stampante.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The keyring support (%s) could not be loaded: %s</source>
+        <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <translation>Impossibile caricare il supporto per il portachiavi (%s): %s</translation>
+        <translation>Impossibile caricare il supporto per il portachiavi (%1): %2</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2200,14 +2200,14 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
         <translation>&amp;Ripeti</translation>
     </message>
     <message>
-        <source>&amp;Undo %s</source>
+        <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
-        <translation>&amp;Annulla %s</translation>
+        <translation>&amp;Annulla %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %s</source>
+        <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
-        <translation>&amp;Ripeti %s</translation>
+        <translation>&amp;Ripeti %1</translation>
     </message>
     <message>
         <source>Add Person</source>
@@ -2270,14 +2270,14 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
         <translation>Nessun gruppo</translation>
     </message>
     <message>
-        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
-        <translation>%s — uno scambio passato; la sua estrazione impedisce a chiunque di estrarre di nuovo la stessa persona. Se ne può cambiare solo il nome.</translation>
+        <translation>%1 — uno scambio passato; la sua estrazione impedisce a chiunque di estrarre di nuovo la stessa persona. Se ne può cambiare solo il nome.</translation>
     </message>
     <message>
-        <source>No e-mail address: %s will get no e-mail.</source>
+        <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
-        <translation>Nessun indirizzo e-mail: %s non riceverà nessuna e-mail.</translation>
+        <translation>Nessun indirizzo e-mail: %1 non riceverà nessuna e-mail.</translation>
     </message>
     <message>
         <source>&amp;Import Participants...</source>
@@ -2290,32 +2290,32 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
         <translation>Partecipanti (*.csv *.vcf *.vcard);;File CSV (*.csv);;File vCard (*.vcf *.vcard);;Tutti i file (*)</translation>
     </message>
     <message>
-        <source>Import Participants — %s</source>
+        <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
-        <translation>Importa partecipanti — %s</translation>
+        <translation>Importa partecipanti — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
         <translation>
-            <numerusform>%d persona verrà aggiunta a &quot;%s&quot;:</numerusform>
-            <numerusform>%d persone verranno aggiunte a &quot;%s&quot;:</numerusform>
+            <numerusform>%1 persona verrà aggiunta a &quot;%2&quot;:</numerusform>
+            <numerusform>%1 persone verranno aggiunte a &quot;%2&quot;:</numerusform>
         </translation>
     </message>
     <message>
-        <source>Already in the list, so left out: %s</source>
+        <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
-        <translation>Già nella lista, quindi tralasciati: %s</translation>
+        <translation>Già nella lista, quindi tralasciati: %1</translation>
     </message>
     <message>
-        <source>Nothing will be imported. %s</source>
+        <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
-        <translation>Non verrà importato nulla. %s</translation>
+        <translation>Non verrà importato nulla. %1</translation>
     </message>
     <message>
-        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
-        <translation>Tutte le persone del file sono già in &quot;%s&quot;: nessuno da aggiungere.</translation>
+        <translation>Tutte le persone del file sono già in &quot;%1&quot;: nessuno da aggiungere.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2333,32 +2333,32 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
         <translation>Gruppo</translation>
     </message>
     <message>
-        <source>1 person will be added to &quot;%s&quot;:</source>
+        <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
-        <translation>1 persona verrà aggiunta a &quot;%s&quot;:</translation>
+        <translation>1 persona verrà aggiunta a &quot;%1&quot;:</translation>
     </message>
     <message numerus="yes">
-        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+        <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
         <translation>
-            <numerusform>La lista di chi ha fatto un regalo a chi nello scambio precedente (%d persona) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
+            <numerusform>La lista di chi ha fatto un regalo a chi nello scambio precedente (%1 persona) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
 </numerusform>
-            <numerusform>La lista di chi ha fatto un regalo a chi nello scambio precedente (%d persone) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
+            <numerusform>La lista di chi ha fatto un regalo a chi nello scambio precedente (%1 persone) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source><byte value="xd"/>
-The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
         <translation>
             <numerusform><byte value="xd"/>
-La lista attuale dei nomi (%d persona) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
+La lista attuale dei nomi (%1 persona) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
 </numerusform>
             <numerusform><byte value="xd"/>
-La lista attuale dei nomi (%d persone) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
+La lista attuale dei nomi (%1 persone) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
@@ -2366,7 +2366,7 @@ La lista attuale dei nomi (%d persone) è troppo lunga per riportarla in ogni e-
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
 <byte value="xd"/>
@@ -2377,7 +2377,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-La persona estratta a sorte a cui %s farà un regalo è %s.<byte value="xd"/>
+La persona estratta a sorte a cui %1 farà un regalo è %2.<byte value="xd"/>
 <byte value="xd"/>
 Le liste di questa cerchia sono troppo lunghe per riportarle in ogni e-mail: se vuoi vederle, chiedile a chi organizza lo scambio.<byte value="xd"/>
 <byte value="xd"/>
@@ -2391,10 +2391,10 @@ Grazie.<byte value="xd"/>
         <translation>La posta non è ancora configurata, quindi non è stata inviata nessuna e-mail. Prima inserisci il tuo server di posta e il tuo indirizzo in Impostazioni &gt; Configura.</translation>
     </message>
     <message>
-        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+        <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
-        <translation>kivvo-cli: la posta non è ancora configurata (%s); non è stato inviato nulla. Configurala prima con
+        <translation>kivvo-cli: la posta non è ancora configurata (%1); non è stato inviato nulla. Configurala prima con
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
     <message>
@@ -2428,22 +2428,22 @@ Grazie.<byte value="xd"/>
         <translation>(non impostato)</translation>
     </message>
     <message>
-        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
-        <translation>La posta non è ancora configurata: prima di poter inviare e-mail occorre ancora impostare %s.</translation>
+        <translation>La posta non è ancora configurata: prima di poter inviare e-mail occorre ancora impostare %1.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete the group %s with its %d persons?</source>
+        <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
         <translation>
-            <numerusform>Vuoi eliminare il gruppo %s con %d persona?</numerusform>
-            <numerusform>Vuoi eliminare il gruppo %s con le sue %d persone?</numerusform>
+            <numerusform>Vuoi eliminare il gruppo %1 con %2 persona?</numerusform>
+            <numerusform>Vuoi eliminare il gruppo %1 con le sue %2 persone?</numerusform>
         </translation>
     </message>
     <message>
-        <source>Delete the group %s with its one person?</source>
+        <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
-        <translation>Vuoi eliminare il gruppo %s con la sua unica persona?</translation>
+        <translation>Vuoi eliminare il gruppo %1 con la sua unica persona?</translation>
     </message>
     <message>
         <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
@@ -2451,14 +2451,14 @@ Grazie.<byte value="xd"/>
         <translation>Non è né un indirizzo e-mail (ad esempio anna@example.org) né un nome della tua rubrica: a questo indirizzo non si può inviare nessuna e-mail.</translation>
     </message>
     <message>
-        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
-        <translation>kivvo-cli: attenzione: &quot;%s&quot; non è né un indirizzo e-mail né un nome della rubrica; a questo indirizzo non si può inviare nessuna e-mail</translation>
+        <translation>kivvo-cli: attenzione: &quot;%1&quot; non è né un indirizzo e-mail né un nome della rubrica; a questo indirizzo non si può inviare nessuna e-mail</translation>
     </message>
     <message>
-        <source>Exchange Details — %s</source>
+        <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
-        <translation>Dettagli dello scambio — %s</translation>
+        <translation>Dettagli dello scambio — %1</translation>
     </message>
     <message>
         <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
@@ -2501,24 +2501,24 @@ Grazie.<byte value="xd"/>
         <translation>modifica dei dettagli</translation>
     </message>
     <message>
-        <source>Date: %s</source>
+        <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
-        <translation>Data: %s</translation>
+        <translation>Data: %1</translation>
     </message>
     <message>
-        <source>Budget: %s</source>
+        <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
-        <translation>Budget: %s</translation>
+        <translation>Budget: %1</translation>
     </message>
     <message>
-        <source>Place: %s</source>
+        <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
-        <translation>Luogo: %s</translation>
+        <translation>Luogo: %1</translation>
     </message>
     <message>
-        <source>Note: %s</source>
+        <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
-        <translation>Nota: %s</translation>
+        <translation>Nota: %1</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -2529,14 +2529,14 @@ Grazie.<byte value="xd"/>
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-La persona estratta a sorte a cui %s farà un regalo è %s.<byte value="xd"/>
+La persona estratta a sorte a cui %1 farà un regalo è %2.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -2567,30 +2567,30 @@ Grazie.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>%s — %s</source>
+        <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
-        <translation>%s — %s</translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>date: %s
-budget: %s
-place: %s
-note: %s</source>
+        <source>date: %1
+budget: %2
+place: %3
+note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
-        <translation>data: %s
-budget: %s
-luogo: %s
-nota: %s</translation>
+        <translation>data: %1
+budget: %2
+luogo: %3
+nota: %4</translation>
     </message>
     <message>
-        <source>Details of &quot;%s&quot; saved</source>
+        <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
-        <translation>Dettagli di &quot;%s&quot; salvati</translation>
+        <translation>Dettagli di &quot;%1&quot; salvati</translation>
     </message>
     <message>
-        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
-        <translation>--date accetta una data nel formato YYYY-MM-DD, oppure un valore vuoto per cancellarla, non &quot;%s&quot;</translation>
+        <translation>--date accetta una data nel formato YYYY-MM-DD, oppure un valore vuoto per cancellarla, non &quot;%1&quot;</translation>
     </message>
     <message>
         <source>E-mail &amp;language:</source>
@@ -2598,9 +2598,9 @@ nota: %s</translation>
         <translation>&amp;Lingua delle e-mail:</translation>
     </message>
     <message>
-        <source>As the desktop (%s)</source>
+        <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
-        <translation>Come il desktop (%s)</translation>
+        <translation>Come il desktop (%1)</translation>
     </message>
     <message>
         <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
@@ -2613,19 +2613,19 @@ nota: %s</translation>
         <translation>cambio della lingua delle e-mail</translation>
     </message>
     <message>
-        <source>%s takes no arguments besides options</source>
+        <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
-        <translation>%s non accetta argomenti oltre alle opzioni</translation>
+        <translation>%1 non accetta argomenti oltre alle opzioni</translation>
     </message>
     <message>
-        <source>%s takes %s</source>
+        <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
-        <translation>%s richiede %s</translation>
+        <translation>%1 richiede %2</translation>
     </message>
     <message>
-        <source>%s does not take --%s</source>
+        <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
-        <translation>%s non accetta --%s</translation>
+        <translation>%1 non accetta --%2</translation>
     </message>
     <message>
         <source>cards needs --pdf OUT.pdf</source>
@@ -2645,18 +2645,18 @@ Dettagli</translation>
         <translation>La data di uno scambio è danneggiata.</translation>
     </message>
     <message>
-        <source>The mail support (%s) could not be loaded: %s</source>
+        <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <translation>Impossibile caricare il supporto per la posta (%s): %s</translation>
+        <translation>Impossibile caricare il supporto per la posta (%1): %2</translation>
     </message>
     <message>
-        <source>No e-mail could be sent through %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>No e-mail could be sent through %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <translation>Impossibile inviare e-mail tramite %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Impossibile inviare e-mail tramite %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Questa installazione di Kivvo è incompleta: reinstallarlo ripristina il supporto per la posta.</translation>
     </message>
@@ -2666,9 +2666,9 @@ Questa installazione di Kivvo è incompleta: reinstallarlo ripristina il support
         <translation>&amp;Dettagli...</translation>
     </message>
     <message>
-        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
-        <translation>--language accetta una di queste lingue: %s, non &quot;%s&quot;</translation>
+        <translation>--language accetta una di queste lingue: %1, non &quot;%2&quot;</translation>
     </message>
     <message>
         <source>English</source>

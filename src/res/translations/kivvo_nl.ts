@@ -133,59 +133,59 @@ You may repeat the operation as a reminder or if any email addresses are changed
 Je kunt dit herhalen als herinnering of als er e-mailadressen zijn gewijzigd.</translation>
     </message>
     <message numerus="yes">
-        <source>Sent emails to %d out of %d participants</source>
+        <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
         <translation>
-            <numerusform>E-mail verzonden naar %d van %d deelnemer</numerusform>
-            <numerusform>E-mails verzonden naar %d van de %d deelnemers</numerusform>
+            <numerusform>E-mail verzonden naar %1 van %2 deelnemer</numerusform>
+            <numerusform>E-mails verzonden naar %1 van de %2 deelnemers</numerusform>
         </translation>
     </message>
     <message>
-        <source>Error sending to [%s] email address [%s]</source>
+        <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
-        <translation>Fout bij het verzenden naar [%s], e-mailadres [%s]</translation>
+        <translation>Fout bij het verzenden naar [%1], e-mailadres [%2]</translation>
     </message>
     <message>
-        <source>Email sent to: %s<byte value="xd"/>
-address: %s</source>
+        <source>Email sent to: %1<byte value="xd"/>
+address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
-        <translation>E-mail verzonden naar: %s<byte value="xd"/>
-adres: %s</translation>
+        <translation>E-mail verzonden naar: %1<byte value="xd"/>
+adres: %2</translation>
     </message>
     <message>
-        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 could not be reached or refused the login.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
-        <translation>De mailserver %s is niet bereikbaar of heeft de aanmelding geweigerd.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>De mailserver %1 is niet bereikbaar of heeft de aanmelding geweigerd.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Controleer de e-mailinstellingen (Instellingen &gt; Configureren, of kivvo-cli config).</translation>
     </message>
     <message>
         <source>No drawing was found for this list.<byte value="xd"/>
 <byte value="xd"/>
-%s</source>
+%1</source>
         <comment>IDS_DRAWING_ERROR</comment>
         <translation>Voor deze lijst is geen trekking gevonden.<byte value="xd"/>
 <byte value="xd"/>
-%s</translation>
+%1</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
-        <translation>Het adresboek %s kan niet worden gelezen: %s</translation>
+        <translation>Het adresboek %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
-        <translation>Het adresboek %s kan niet worden gelezen: %s</translation>
+        <translation>Het adresboek %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be opened: %s</source>
+        <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
-        <translation>Het adresboek %s kan niet worden geopend: %s</translation>
+        <translation>Het adresboek %1 kan niet worden geopend: %2</translation>
     </message>
     <message>
         <source>List</source>
@@ -208,14 +208,14 @@ Controleer de e-mailinstellingen (Instellingen &gt; Configureren, of kivvo-cli c
         <translation> nieuwe kopie</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%s%d</source>
+        <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
-        <translation>%s%d</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>People</source>
@@ -245,36 +245,36 @@ Controleer de e-mailinstellingen (Instellingen &gt; Configureren, of kivvo-cli c
 </translation>
     </message>
     <message>
-        <source>Hi %s!<byte value="xd"/>
+        <source>Hi %1!<byte value="xd"/>
 <byte value="xd"/>
 This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
-        <translation>Hallo %s!<byte value="xd"/>
+        <translation>Hallo %1!<byte value="xd"/>
 <byte value="xd"/>
 Dit is je automatische lootjesbericht van Kivvo.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>This message is for %s only.<byte value="xd"/>
+        <source>This message is for %1 only.<byte value="xd"/>
 Please do not read further if you are not the designated person.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
-        <translation>Dit bericht is alleen bedoeld voor %s.<byte value="xd"/>
+        <translation>Dit bericht is alleen bedoeld voor %1.<byte value="xd"/>
 Ben jij dat niet? Lees dan alsjeblieft niet verder.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+        <source>In the previous exchange you gave a gift to: %1.<byte value="xd"/>
 You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
-        <translation>In de vorige ronde gaf je een cadeau aan: %s.<byte value="xd"/>
+        <translation>In de vorige ronde gaf je een cadeau aan: %1.<byte value="xd"/>
 Die naam trek je deze keer dus niet.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
@@ -303,7 +303,7 @@ Wie ingesprongen in een groep staat, kan niemand uit dezelfde groep trekken.<byt
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 Thank you.<byte value="xd"/>
 <byte value="xd"/>
@@ -312,7 +312,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-Het lot heeft beslist: %s, jij geeft een cadeau aan %s.<byte value="xd"/>
+Het lot heeft beslist: %1, jij geeft een cadeau aan %2.<byte value="xd"/>
 <byte value="xd"/>
 Dank je wel!<byte value="xd"/>
 <byte value="xd"/>
@@ -321,13 +321,13 @@ Dank je wel!<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-Gift Suggestions: %s<byte value="xd"/>
+Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Cadeautips: %s<byte value="xd"/>
+Cadeautips: %1<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -344,24 +344,24 @@ Cadeautips: %s<byte value="xd"/>
     </message>
     <message>
         <source>Draw name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
         <translation>Naam trekken
-voor %s</translation>
+voor %1</translation>
     </message>
     <message>
         <source>Show name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
         <translation>Naam tonen
-voor %s</translation>
+voor %1</translation>
     </message>
     <message>
         <source>Name already shown
- for %s</source>
+ for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
         <translation>Naam al getoond
- voor %s</translation>
+ voor %1</translation>
     </message>
     <message>
         <source>Draw Name
@@ -371,9 +371,9 @@ for XXXXX</source>
 voor XXXXX</translation>
     </message>
     <message>
-        <source>Get gift for: %s</source>
+        <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
-        <translation>Cadeau voor: %s</translation>
+        <translation>Cadeau voor: %1</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -630,9 +630,9 @@ Lootjes trekken</translation>
         <translation>Naamloos</translation>
     </message>
     <message>
-        <source>Save changes to %s?</source>
+        <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
-        <translation>Wijzigingen in %s opslaan?</translation>
+        <translation>Wijzigingen in %1 opslaan?</translation>
     </message>
     <message>
         <source>Kivvo (*.kv)</source>
@@ -675,19 +675,19 @@ Lootjes trekken</translation>
         <translation>Openen</translation>
     </message>
     <message>
-        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
-        <translation>Nog geen Kivvo-documenten in %s. Kies Nieuw om er een te beginnen.</translation>
+        <translation>Nog geen Kivvo-documenten in %1. Kies Nieuw om er een te beginnen.</translation>
     </message>
     <message>
-        <source>%s[*] - Kivvo</source>
+        <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
-        <translation>%s[*] - Kivvo</translation>
+        <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
@@ -700,9 +700,9 @@ Lootjes trekken</translation>
         <translation>Een Kivvo-document (*.kv) om te openen.</translation>
     </message>
     <message>
-        <source>kivvo: %s; see kivvo --help</source>
+        <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo: %s; zie kivvo --help</translation>
+        <translation>kivvo: %1; zie kivvo --help</translation>
     </message>
     <message>
         <source>only one document can be opened at a time</source>
@@ -720,45 +720,45 @@ Lootjes trekken</translation>
         <translation>Toont de versie en stopt.</translation>
     </message>
     <message numerus="yes">
-        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+        <source>This document already holds %1 drawings, the most one document can keep.<byte value="xd"/>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
         <translation>
-            <numerusform>Dit document bevat al %d trekking, het maximum dat één document kan bewaren.<byte value="xd"/>
+            <numerusform>Dit document bevat al %1 trekking, het maximum dat één document kan bewaren.<byte value="xd"/>
 <byte value="xd"/>
 Er is niets gekopieerd. Begin een nieuw document voor de volgende ronde.</numerusform>
-            <numerusform>Dit document bevat al %d trekkingen, het maximum dat één document kan bewaren.<byte value="xd"/>
+            <numerusform>Dit document bevat al %1 trekkingen, het maximum dat één document kan bewaren.<byte value="xd"/>
 <byte value="xd"/>
 Er is niets gekopieerd. Begin een nieuw document voor de volgende ronde.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
-%s</source>
+        <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
+%2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
-        <translation>Kan het bestand &quot;%s&quot; niet openen:<byte value="xd"/>
-%s</translation>
+        <translation>Kan het bestand &quot;%1&quot; niet openen:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
-        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
-        <translation>Kan het bestand &quot;%s&quot; niet lezen:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Kan het bestand &quot;%1&quot; niet lezen:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Er is niets geopend.</translation>
     </message>
     <message>
-        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
-        <translation>Kan het bestand &quot;%s&quot; niet opslaan:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Kan het bestand &quot;%1&quot; niet opslaan:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Het bestand op schijf is niet gewijzigd.</translation>
     </message>
@@ -783,9 +783,9 @@ Het bestand op schijf is niet gewijzigd.</translation>
         <translation>Een tekst is langer dan de rest van het bestand; het is beschadigd.</translation>
     </message>
     <message>
-        <source>%s</source>
+        <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
-        <translation>%s</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
@@ -798,44 +798,44 @@ Het bestand op schijf is niet gewijzigd.</translation>
         <translation>Het is geen gewoon bestand (maar een pipe, een socket of een apparaat).</translation>
     </message>
     <message>
-        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
-        <translation>Het bestand is te groot (grootte: %d bytes; een bestand van dit programma mag hoogstens %d bytes zijn); het is niet gelezen.</translation>
+        <translation>Het bestand is te groot (grootte: %1 bytes; een bestand van dit programma mag hoogstens %2 bytes zijn); het is niet gelezen.</translation>
     </message>
     <message>
-        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
-        <translation>Een tekst is te lang (lengte: %d tekens; een naam, adres of andere tekst mag hoogstens %d tekens hebben).</translation>
+        <translation>Een tekst is te lang (lengte: %1 tekens; een naam, adres of andere tekst mag hoogstens %2 tekens hebben).</translation>
     </message>
     <message>
-        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
-        <translation>Kan het instellingenbestand &quot;%s&quot; niet lezen:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Kan het instellingenbestand &quot;%1&quot; niet lezen:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 De standaardinstellingen worden gebruikt; het bestand is niet gewijzigd.</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+        <source>&quot;%1&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
-        <translation>&quot;%s&quot; is op schijf door een ander programma gewijzigd sinds het werd geopend of voor het laatst werd opgeslagen.<byte value="xd"/>
+        <translation>&quot;%1&quot; is op schijf door een ander programma gewijzigd sinds het werd geopend of voor het laatst werd opgeslagen.<byte value="xd"/>
 <byte value="xd"/>
 Toch opslaan en de wijzigingen van het andere programma vervangen?</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
-        <translation>kivvo-cli: &quot;%s&quot; wordt door een ander programma gewijzigd (vergrendelingsbestand &quot;%s&quot;); er is niets gewijzigd. Probeer het later opnieuw.</translation>
+        <translation>kivvo-cli: &quot;%1&quot; wordt door een ander programma gewijzigd (vergrendelingsbestand &quot;%2&quot;); er is niets gewijzigd. Probeer het later opnieuw.</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
-        <translation>kivvo-cli: kan het vergrendelingsbestand &quot;%s&quot; naast het document niet aanmaken: %s; er is niets gewijzigd.</translation>
+        <translation>kivvo-cli: kan het vergrendelingsbestand &quot;%1&quot; naast het document niet aanmaken: %2; er is niets gewijzigd.</translation>
     </message>
     <message>
         <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
@@ -955,34 +955,34 @@ Afsluitstatus: 0 gelukt, 1 mislukt, 2 gebruiksfout.
         <translation>Kivvo-opdrachtregelprogramma voor het lootjes trekken bij een cadeauronde</translation>
     </message>
     <message>
-        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
-        <translation>kivvo-cli: onbekende opdracht &quot;%s&quot;; zie kivvo-cli --help</translation>
+        <translation>kivvo-cli: onbekende opdracht &quot;%1&quot;; zie kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo-cli: %s; zie kivvo-cli --help</translation>
+        <translation>kivvo-cli: %1; zie kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
-        <translation>kivvo-cli: &quot;%s&quot; bestaat al; het wordt niet overschreven</translation>
+        <translation>kivvo-cli: &quot;%1&quot; bestaat al; het wordt niet overschreven</translation>
     </message>
     <message>
-        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
-        <translation>kivvo-cli: het document heeft geen trekking nummer %d (aantal trekkingen: %d)</translation>
+        <translation>kivvo-cli: het document heeft geen trekking nummer %1 (aantal trekkingen: %2)</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
-        <translation>kivvo-cli: de nieuwste trekking heeft geen groep met de naam &quot;%s&quot;</translation>
+        <translation>kivvo-cli: de nieuwste trekking heeft geen groep met de naam &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
-        <translation>kivvo-cli: de nieuwste trekking heeft geen persoon of groep met de naam &quot;%s&quot;</translation>
+        <translation>kivvo-cli: de nieuwste trekking heeft geen persoon of groep met de naam &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
@@ -995,11 +995,11 @@ Afsluitstatus: 0 gelukt, 1 mislukt, 2 gebruiksfout.
         <translation>kivvo-cli: er zijn geen lootjes getrokken; het bestand is niet gewijzigd</translation>
     </message>
     <message numerus="yes">
-        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
         <translation>
-            <numerusform>Lootjes getrokken voor %d persoon; &quot;%s&quot; opgeslagen</numerusform>
-            <numerusform>Lootjes getrokken voor %d personen; &quot;%s&quot; opgeslagen</numerusform>
+            <numerusform>Lootjes getrokken voor %1 persoon; &quot;%2&quot; opgeslagen</numerusform>
+            <numerusform>Lootjes getrokken voor %1 personen; &quot;%2&quot; opgeslagen</numerusform>
         </translation>
     </message>
     <message>
@@ -1008,9 +1008,9 @@ Afsluitstatus: 0 gelukt, 1 mislukt, 2 gebruiksfout.
         <translation>kivvo-cli: er is niets gekopieerd; het bestand is niet gewijzigd</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
-        <translation>&quot;%s&quot; toegevoegd; &quot;%s&quot; opgeslagen</translation>
+        <translation>&quot;%1&quot; toegevoegd; &quot;%2&quot; opgeslagen</translation>
     </message>
     <message>
         <source> [y/N] </source>
@@ -1018,29 +1018,29 @@ Afsluitstatus: 0 gelukt, 1 mislukt, 2 gebruiksfout.
         <translation> [y/N] </translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
-        <translation>&quot;%s&quot; is geen getal</translation>
+        <translation>&quot;%1&quot; is geen getal</translation>
     </message>
     <message>
-        <source>Removed &quot;%s&quot;</source>
+        <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
-        <translation>&quot;%s&quot; verwijderd</translation>
+        <translation>&quot;%1&quot; verwijderd</translation>
     </message>
     <message>
-        <source>Created &quot;%s&quot;</source>
+        <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
-        <translation>&quot;%s&quot; aangemaakt</translation>
+        <translation>&quot;%1&quot; aangemaakt</translation>
     </message>
     <message>
-        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
-        <translation>kivvo-cli: trekking %d heeft geen persoon met de naam &quot;%s&quot;</translation>
+        <translation>kivvo-cli: trekking %1 heeft geen persoon met de naam &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
-        <translation>kivvo-cli: %s heeft geen e-mailadres; er is niets verzonden</translation>
+        <translation>kivvo-cli: %1 heeft geen e-mailadres; er is niets verzonden</translation>
     </message>
     <message>
         <source>kivvo-cli: not every notification was sent</source>
@@ -1048,73 +1048,73 @@ Afsluitstatus: 0 gelukt, 1 mislukt, 2 gebruiksfout.
         <translation>kivvo-cli: niet alle berichten zijn verzonden</translation>
     </message>
     <message>
-        <source>server: %s
-port: %d
-from: %s
-user: %s
-password: %s
-footer: %s
-settings file: %s
+        <source>server: %1
+port: %2
+from: %3
+user: %4
+password: %5
+footer: %6
+settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
-        <translation>server: %s
-poort: %d
-afzender: %s
-gebruiker: %s
-wachtwoord: %s
-voettekst: %s
-instellingenbestand: %s
+        <translation>server: %1
+poort: %2
+afzender: %3
+gebruiker: %4
+wachtwoord: %5
+voettekst: %6
+instellingenbestand: %7
 </translation>
     </message>
     <message>
-        <source>Settings saved to &quot;%s&quot;</source>
+        <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
-        <translation>Instellingen opgeslagen in &quot;%s&quot;</translation>
+        <translation>Instellingen opgeslagen in &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
-        <translation>kivvo-cli: de instellingen konden niet worden opgeslagen in &quot;%s&quot;: %s; het bestand is niet gewijzigd</translation>
+        <translation>kivvo-cli: de instellingen konden niet worden opgeslagen in &quot;%1&quot;: %2; het bestand is niet gewijzigd</translation>
     </message>
     <message>
-        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
-        <translation>de poort moet een getal van 1 tot en met 65535 zijn, niet &quot;%s&quot;</translation>
+        <translation>de poort moet een getal van 1 tot en met 65535 zijn, niet &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>address: %s
-first name: %s
-last name: %s
+        <source>address: %1
+first name: %2
+last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
-        <translation>adres: %s
-voornaam: %s
-achternaam: %s
+        <translation>adres: %1
+voornaam: %2
+achternaam: %3
 </translation>
     </message>
     <message>
-        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
-        <translation>kivvo-cli: niets in het adresboek komt overeen met &quot;%s&quot;</translation>
+        <translation>kivvo-cli: niets in het adresboek komt overeen met &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>%s can only give to %s.</source>
+        <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
-        <translation>Mogelijke ontvangers voor %s: alleen %s.</translation>
+        <translation>Mogelijke ontvangers voor %1: alleen %2.</translation>
     </message>
     <message>
-        <source>%s cannot give to anybody.</source>
+        <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
-        <translation>%s kan aan niemand geven.</translation>
+        <translation>%1 kan aan niemand geven.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups or add persons, then draw again.</source>
+What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Oorzaak: %s. Pas de groepen aan of voeg personen toe, en trek dan opnieuw.</translation>
+Oorzaak: %1. Pas de groepen aan of voeg personen toe, en trek dan opnieuw.</translation>
     </message>
     <message>
         <source>nobody draws himself</source>
@@ -1142,61 +1142,61 @@ Oorzaak: %s. Pas de groepen aan of voeg personen toe, en trek dan opnieuw.</tran
         <translation>, </translation>
     </message>
     <message>
-        <source>%s and %s</source>
+        <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
-        <translation>%s en %s</translation>
+        <translation>%1 en %2</translation>
     </message>
     <message numerus="yes">
-        <source>%s and %d others</source>
+        <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
         <translation>
-            <numerusform>%s en %d andere</numerusform>
-            <numerusform>%s en %d anderen</numerusform>
+            <numerusform>%1 en %2 andere</numerusform>
+            <numerusform>%1 en %2 anderen</numerusform>
         </translation>
     </message>
     <message>
-        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+        <source>The drawn names no longer match the list: %1.<byte value="xd"/>
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
-        <translation>De getrokken namen passen niet meer bij de lijst: %s.<byte value="xd"/>
+        <translation>De getrokken namen passen niet meer bij de lijst: %1.<byte value="xd"/>
 <byte value="xd"/>
 Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
     </message>
     <message>
-        <source>%s has no drawn name</source>
+        <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
-        <translation>voor %s is geen naam getrokken</translation>
+        <translation>voor %1 is geen naam getrokken</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is no longer in the list</source>
+        <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
-        <translation>%s, getrokken door %s, staat niet meer in de lijst</translation>
+        <translation>%1, getrokken door %2, staat niet meer in de lijst</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is the name of more than one person</source>
+        <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
-        <translation>%s, getrokken door %s, is de naam van meer dan één persoon</translation>
+        <translation>%1, getrokken door %2, is de naam van meer dan één persoon</translation>
     </message>
     <message>
-        <source>%s is drawn by both %s and %s</source>
+        <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
-        <translation>%s is getrokken door zowel %s als %s</translation>
+        <translation>%1 is getrokken door zowel %2 als %3</translation>
     </message>
     <message>
-        <source>%s drew himself</source>
+        <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
-        <translation>%s heeft zichzelf getrokken</translation>
+        <translation>%1 heeft zichzelf getrokken</translation>
     </message>
     <message>
-        <source>%s drew %s of his own group</source>
+        <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
-        <translation>%s heeft %s uit de eigen groep getrokken</translation>
+        <translation>%1 heeft %2 uit de eigen groep getrokken</translation>
     </message>
     <message>
-        <source>%s drew %s, the person he gave to last time</source>
+        <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
-        <translation>%s heeft %s getrokken, net als de vorige keer</translation>
+        <translation>%1 heeft %2 getrokken, net als de vorige keer</translation>
     </message>
     <message>
         <source>a person of the list has no name</source>
@@ -1204,11 +1204,11 @@ Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
         <translation>een persoon in de lijst heeft geen naam</translation>
     </message>
     <message numerus="yes">
-        <source>and %d more</source>
+        <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
         <translation>
-            <numerusform>en nog %d</numerusform>
-            <numerusform>en nog %d</numerusform>
+            <numerusform>en nog %1</numerusform>
+            <numerusform>en nog %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1232,17 +1232,17 @@ Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
         <translation>kivvo-cli: Kopiëren voor volgende ronde kan alleen met meer dan twee personen in de nieuwste trekking</translation>
     </message>
     <message numerus="yes">
-        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
         <translation>
-            <numerusform>niemand trekt iemand aan wie hij in de laatste %d ronde een cadeau gaf</numerusform>
-            <numerusform>niemand trekt iemand aan wie hij in de laatste %d rondes een cadeau gaf</numerusform>
+            <numerusform>niemand trekt iemand aan wie hij in de laatste %1 ronde een cadeau gaf</numerusform>
+            <numerusform>niemand trekt iemand aan wie hij in de laatste %1 rondes een cadeau gaf</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s never draws %s</source>
+        <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
-        <translation>%s trekt nooit %s</translation>
+        <translation>%1 trekt nooit %2</translation>
     </message>
     <message>
         <source>nobody draws the person who draws him</source>
@@ -1257,29 +1257,29 @@ Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Oorzaak: %s. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regels) of voeg personen toe, en trek dan opnieuw.</translation>
+Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regels) of voeg personen toe, en trek dan opnieuw.</translation>
     </message>
     <message>
-        <source>%s drew %s, whom he never draws</source>
+        <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
-        <translation>%s heeft %s getrokken, hoewel dat uitgesloten is</translation>
+        <translation>%1 heeft %2 getrokken, hoewel dat uitgesloten is</translation>
     </message>
     <message numerus="yes">
-        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
         <translation>
-            <numerusform>%s heeft %s getrokken, aan wie hij in de laatste %d ronde al een cadeau gaf</numerusform>
-            <numerusform>%s heeft %s getrokken, aan wie hij in de laatste %d rondes al een cadeau gaf</numerusform>
+            <numerusform>%1 heeft %2 getrokken, aan wie hij in de laatste %3 ronde al een cadeau gaf</numerusform>
+            <numerusform>%1 heeft %2 getrokken, aan wie hij in de laatste %3 rondes al een cadeau gaf</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s and %s draw each other</source>
+        <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
-        <translation>%s en %s trekken elkaar</translation>
+        <translation>%1 en %2 trekken elkaar</translation>
     </message>
     <message>
         <source>the gifts do not go round in one single circle</source>
@@ -1287,22 +1287,22 @@ Oorzaak: %s. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
         <translation>de cadeaus gaan niet rond in één enkele kring</translation>
     </message>
     <message numerus="yes">
-        <source>%d more exclusions</source>
+        <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
         <translation>
-            <numerusform>nog %d uitsluiting</numerusform>
-            <numerusform>nog %d uitsluitingen</numerusform>
+            <numerusform>nog %1 uitsluiting</numerusform>
+            <numerusform>nog %1 uitsluitingen</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s can only give to each other.</source>
+        <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
-        <translation>%s kunnen alleen aan elkaar geven.</translation>
+        <translation>%1 kunnen alleen aan elkaar geven.</translation>
     </message>
     <message>
-        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
-        <translation>%s kunnen alleen aan elkaar geven, en dat kan op geen enkele manier binnen alle regels.</translation>
+        <translation>%1 kunnen alleen aan elkaar geven, en dat kan op geen enkele manier binnen alle regels.</translation>
     </message>
     <message>
         <source>No drawing of the whole list keeps every rule.</source>
@@ -1320,14 +1320,14 @@ Oorzaak: %s. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
         <translation>Het bestand bevat na de lijsten gegevens die niet door Kivvo zijn geschreven; het is beschadigd.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
-        <translation>De regels en uitsluitingen in het bestand hebben formaat %d en zijn door een nieuwere versie van Kivvo geschreven; deze versie leest formaat %d.</translation>
+        <translation>De regels en uitsluitingen in het bestand hebben formaat %1 en zijn door een nieuwere versie van Kivvo geschreven; deze versie leest formaat %2.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
-        <translation>De regels en uitsluitingen in het bestand zijn beschadigd (in sectie %d).</translation>
+        <translation>De regels en uitsluitingen in het bestand zijn beschadigd (in sectie %1).</translation>
     </message>
     <message>
         <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
@@ -1360,34 +1360,34 @@ Oorzaak: %s. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
         <translation>het is geen UTF-8-tekst; sla het in je spreadsheetprogramma op als CSV UTF-8</translation>
     </message>
     <message>
-        <source>line %d opens a quoted field that is never closed</source>
+        <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
-        <translation>regel %d opent een veld tussen aanhalingstekens dat nergens wordt gesloten</translation>
+        <translation>regel %1 opent een veld tussen aanhalingstekens dat nergens wordt gesloten</translation>
     </message>
     <message>
-        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
-        <translation>Kan geen deelnemers importeren uit &quot;%s&quot;: %s.</translation>
+        <translation>Kan geen deelnemers importeren uit &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
-        <translation>regel %d heeft meer dan %d velden (naam, adres, cadeautips, groep)</translation>
+        <translation>regel %1 heeft meer dan %2 velden (naam, adres, cadeautips, groep)</translation>
     </message>
     <message>
-        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
-        <translation>regel %d bevat een tekst die langer is dan Kivvo kan bewaren</translation>
+        <translation>regel %1 bevat een tekst die langer is dan Kivvo kan bewaren</translation>
     </message>
     <message>
-        <source>line %d has no name</source>
+        <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
-        <translation>regel %d heeft geen naam</translation>
+        <translation>regel %1 heeft geen naam</translation>
     </message>
     <message>
-        <source>Already in the list, so not imported again: %s</source>
+        <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
-        <translation>Staan al in de lijst en zijn dus niet opnieuw geïmporteerd: %s</translation>
+        <translation>Staan al in de lijst en zijn dus niet opnieuw geïmporteerd: %1</translation>
     </message>
     <message>
         <source>kivvo-cli: nobody new to import</source>
@@ -1395,11 +1395,11 @@ Oorzaak: %s. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
         <translation>kivvo-cli: geen nieuwe personen om te importeren</translation>
     </message>
     <message numerus="yes">
-        <source>Imported %d participants into &quot;%s&quot;</source>
+        <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
         <translation>
-            <numerusform>%d deelnemer geïmporteerd in &quot;%s&quot;</numerusform>
-            <numerusform>%d deelnemers geïmporteerd in &quot;%s&quot;</numerusform>
+            <numerusform>%1 deelnemer geïmporteerd in &quot;%2&quot;</numerusform>
+            <numerusform>%1 deelnemers geïmporteerd in &quot;%2&quot;</numerusform>
         </translation>
     </message>
     <message>
@@ -1408,22 +1408,22 @@ Oorzaak: %s. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
         <translation>export heeft --csv OUT nodig, het bestand om naar te schrijven</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
-        <translation>kivvo-cli: kan &quot;%s&quot; niet schrijven: %s</translation>
+        <translation>kivvo-cli: kan &quot;%1&quot; niet schrijven: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons written to &quot;%s&quot;</source>
+        <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
         <translation>
-            <numerusform>%d persoon weggeschreven naar &quot;%s&quot;</numerusform>
-            <numerusform>%d personen weggeschreven naar &quot;%s&quot;</numerusform>
+            <numerusform>%1 persoon weggeschreven naar &quot;%2&quot;</numerusform>
+            <numerusform>%1 personen weggeschreven naar &quot;%2&quot;</numerusform>
         </translation>
     </message>
     <message>
-        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
-        <translation>De naam &quot;%s&quot; komt in deze lijst al voor, dus de persoon heet nu &quot;%s&quot;.</translation>
+        <translation>De naam &quot;%1&quot; komt in deze lijst al voor, dus de persoon heet nu &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>move takes either --group GROUP or --top</source>
@@ -1431,14 +1431,14 @@ Oorzaak: %s. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
         <translation>move verwacht --group GROUP of --top</translation>
     </message>
     <message>
-        <source>%s moved into %s</source>
+        <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
-        <translation>%s verplaatst naar %s</translation>
+        <translation>%1 verplaatst naar %2</translation>
     </message>
     <message>
-        <source>%s moved out of his group</source>
+        <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
-        <translation>%s uit de groep gehaald</translation>
+        <translation>%1 uit de groep gehaald</translation>
     </message>
     <message>
         <source>0 (none)</source>
@@ -1491,14 +1491,14 @@ Oorzaak: %s. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
         <translation>&amp;In beide richtingen: zij trekken deze persoon ook nooit</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is nobody of this list.</source>
+        <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
-        <translation>&quot;%s&quot; staat niet in deze lijst.</translation>
+        <translation>&quot;%1&quot; staat niet in deze lijst.</translation>
     </message>
     <message>
-        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
-        <translation>Niemand trekt zichzelf, dus laat &quot;%s&quot; weg.</translation>
+        <translation>Niemand trekt zichzelf, dus laat &quot;%1&quot; weg.</translation>
     </message>
     <message>
         <source>Never draws some persons of the list</source>
@@ -1506,14 +1506,14 @@ Oorzaak: %s. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
         <translation>Trekt sommige personen uit de lijst nooit</translation>
     </message>
     <message>
-        <source>history: %s
-no mutual pairs: %s
-one circle: %s
+        <source>history: %1
+no mutual pairs: %2
+one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
-        <translation>geschiedenis: %s
-geen wederzijdse paren: %s
-één kring: %s
+        <translation>geschiedenis: %1
+geen wederzijdse paren: %2
+één kring: %3
 </translation>
     </message>
     <message>
@@ -1522,9 +1522,9 @@ geen wederzijdse paren: %s
         <translation>0 (ontvangers uit eerdere rondes mogen opnieuw getrokken worden)</translation>
     </message>
     <message>
-        <source>%d (%s)</source>
+        <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
-        <translation>%d (%s)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>on</source>
@@ -1537,43 +1537,43 @@ geen wederzijdse paren: %s
         <translation>off</translation>
     </message>
     <message>
-        <source>exclusions in &quot;%s&quot;:
+        <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
-        <translation>uitsluitingen in &quot;%s&quot;:
+        <translation>uitsluitingen in &quot;%1&quot;:
 </translation>
     </message>
     <message>
-        <source>no exclusions in &quot;%s&quot;
+        <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
-        <translation>geen uitsluitingen in &quot;%s&quot;
+        <translation>geen uitsluitingen in &quot;%1&quot;
 </translation>
     </message>
     <message>
-        <source>%s may draw %s again</source>
+        <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
-        <translation>%s mag %s weer trekken</translation>
+        <translation>%1 mag %2 weer trekken</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
-        <translation>kivvo-cli: %s mag %s al trekken</translation>
+        <translation>kivvo-cli: %1 mag %2 al trekken</translation>
     </message>
     <message>
-        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
-        <translation>--%s verwacht on of off, niet &quot;%s&quot;</translation>
+        <translation>--%1 verwacht on of off, niet &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
-        <translation>--history verwacht een getal van 0 tot en met %d, of all, niet &quot;%s&quot;</translation>
+        <translation>--history verwacht een getal van 0 tot en met %1, of all, niet &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s already never draws %s</source>
+        <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
-        <translation>kivvo-cli: %s trekt %s al nooit</translation>
+        <translation>kivvo-cli: %1 trekt %2 al nooit</translation>
     </message>
     <message>
         <source>A person of the list has no name; name every person, then draw again.</source>
@@ -1581,19 +1581,19 @@ geen wederzijdse paren: %s
         <translation>Een persoon in de lijst heeft geen naam; geef iedereen een naam en trek dan opnieuw.</translation>
     </message>
     <message>
-        <source>cannot connect to %s port %d: %s</source>
+        <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
-        <translation>kan geen verbinding maken met %s, poort %d: %s</translation>
+        <translation>kan geen verbinding maken met %1, poort %2: %3</translation>
     </message>
     <message>
-        <source>the server did not accept this program as a client: %s</source>
+        <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
-        <translation>de server accepteerde dit programma niet als client: %s</translation>
+        <translation>de server accepteerde dit programma niet als client: %1</translation>
     </message>
     <message>
-        <source>the encrypted connection (TLS) failed: %s</source>
+        <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
-        <translation>de versleutelde verbinding (TLS) is mislukt: %s</translation>
+        <translation>de versleutelde verbinding (TLS) is mislukt: %1</translation>
     </message>
     <message>
         <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
@@ -1601,9 +1601,9 @@ geen wederzijdse paren: %s
         <translation>de server biedt geen versleuteling (STARTTLS), en het wachtwoord wordt alleen versleuteld verzonden</translation>
     </message>
     <message>
-        <source>the server refused the login: %s; check the user name and the password</source>
+        <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
-        <translation>de server weigerde de aanmelding: %s; controleer de gebruikersnaam en het wachtwoord</translation>
+        <translation>de server weigerde de aanmelding: %1; controleer de gebruikersnaam en het wachtwoord</translation>
     </message>
     <message>
         <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
@@ -1611,39 +1611,39 @@ geen wederzijdse paren: %s
         <translation>de server biedt geen aanmeldmethode die dit programma kent (PLAIN of LOGIN)</translation>
     </message>
     <message>
-        <source>the server wants a login: %s; enter the user name and the password</source>
+        <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
-        <translation>de server vraagt om aanmelding: %s; vul de gebruikersnaam en het wachtwoord in</translation>
+        <translation>de server vraagt om aanmelding: %1; vul de gebruikersnaam en het wachtwoord in</translation>
     </message>
     <message>
-        <source>the server refused the sender address %s: %s</source>
+        <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
-        <translation>de server weigerde het afzenderadres %s: %s</translation>
+        <translation>de server weigerde het afzenderadres %1: %2</translation>
     </message>
     <message>
-        <source>the server refused the address %s: %s</source>
+        <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
-        <translation>de server weigerde het adres %s: %s</translation>
+        <translation>de server weigerde het adres %1: %2</translation>
     </message>
     <message>
-        <source>the server refused the message: %s</source>
+        <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
-        <translation>de server weigerde het bericht: %s</translation>
+        <translation>de server weigerde het bericht: %1</translation>
     </message>
     <message numerus="yes">
-        <source>the server did not answer within %d seconds</source>
+        <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
         <translation>
-            <numerusform>de server antwoordde niet binnen %d seconde</numerusform>
-            <numerusform>de server antwoordde niet binnen %d seconden</numerusform>
+            <numerusform>de server antwoordde niet binnen %1 seconde</numerusform>
+            <numerusform>de server antwoordde niet binnen %1 seconden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
         <translation>
-            <numerusform>de server heeft het bericht niet binnen %d seconde bevestigd; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</numerusform>
-            <numerusform>de server heeft het bericht niet binnen %d seconden bevestigd; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</numerusform>
+            <numerusform>de server heeft het bericht niet binnen %1 seconde bevestigd; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</numerusform>
+            <numerusform>de server heeft het bericht niet binnen %1 seconden bevestigd; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</numerusform>
         </translation>
     </message>
     <message>
@@ -1662,38 +1662,38 @@ geen wederzijdse paren: %s
         <translation>het verzenden is gestopt</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not an e-mail address</source>
+        <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
-        <translation>&quot;%s&quot; is geen e-mailadres</translation>
+        <translation>&quot;%1&quot; is geen e-mailadres</translation>
     </message>
     <message>
-        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
-        <translation>geen e-mailadres: &quot;%s&quot; staat niet in het adresboek</translation>
+        <translation>geen e-mailadres: &quot;%1&quot; staat niet in het adresboek</translation>
     </message>
     <message>
-        <source>Skipped [%s]: no email address</source>
+        <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
-        <translation>[%s] overgeslagen: geen e-mailadres</translation>
+        <translation>[%1] overgeslagen: geen e-mailadres</translation>
     </message>
     <message>
-        <source>Not sent to [%s] email address [%s]</source>
+        <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
-        <translation>Niet verzonden naar [%s], e-mailadres [%s]</translation>
+        <translation>Niet verzonden naar [%1], e-mailadres [%2]</translation>
     </message>
     <message>
-        <source>%s: %s</source>
+        <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
-        <translation>%s: %s</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The mail server %s refused the sender address.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 refused the sender address.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
-        <translation>De mailserver %s weigerde het afzenderadres.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>De mailserver %1 weigerde het afzenderadres.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Verbeter het afzenderadres (Instellingen &gt; Configureren, of kivvo-cli config). Er is verder niets verzonden.</translation>
     </message>
@@ -1732,9 +1732,9 @@ Wie zijn e-mail nog niet heeft gekregen, krijgt er dan geen.</translation>
         <translation>Sluiten</translation>
     </message>
     <message>
-        <source>Sending %d of %d...</source>
+        <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
-        <translation>Bezig met verzenden: %d van %d...</translation>
+        <translation>Bezig met verzenden: %1 van %2...</translation>
     </message>
     <message>
         <source>Stopping after the message being sent...</source>
@@ -1742,9 +1742,9 @@ Wie zijn e-mail nog niet heeft gekregen, krijgt er dan geen.</translation>
         <translation>Stoppen na het bericht dat nu wordt verzonden...</translation>
     </message>
     <message>
-        <source>%s: waiting</source>
+        <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
-        <translation>%s: in de wachtrij</translation>
+        <translation>%1: in de wachtrij</translation>
     </message>
     <message>
         <source>it is not a vCard file</source>
@@ -1812,19 +1812,19 @@ Wie zijn e-mail nog niet heeft gekregen, krijgt er dan geen.</translation>
         <translation>Testmail verzenden</translation>
     </message>
     <message>
-        <source>Sending a test mail to %s...</source>
+        <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
-        <translation>Testmail verzenden naar %s...</translation>
+        <translation>Testmail verzenden naar %1...</translation>
     </message>
     <message>
-        <source>A test mail was sent to %s.</source>
+        <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
-        <translation>Er is een testmail verzonden naar %s.</translation>
+        <translation>Er is een testmail verzonden naar %1.</translation>
     </message>
     <message>
-        <source>The test mail could not be sent: %s</source>
+        <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
-        <translation>De testmail kon niet worden verzonden: %s</translation>
+        <translation>De testmail kon niet worden verzonden: %1</translation>
     </message>
     <message>
         <source>Kivvo test mail</source>
@@ -1839,13 +1839,13 @@ Wie zijn e-mail nog niet heeft gekregen, krijgt er dan geen.</translation>
 </translation>
     </message>
     <message>
-        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
-        <translation>Kan het instellingenbestand &quot;%s&quot; niet opslaan:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Kan het instellingenbestand &quot;%1&quot; niet opslaan:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 De nieuwe instellingen gelden tot het programma wordt afgesloten.</translation>
     </message>
@@ -1855,9 +1855,9 @@ De nieuwe instellingen gelden tot het programma wordt afgesloten.</translation>
         <translation>Het wachtwoord wordt bewaard in de sleutelbos van het bureaublad.</translation>
     </message>
     <message>
-        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
-        <translation>Er draait geen sleutelbos: het wachtwoord wordt bewaard in het instellingenbestand %s, dat alleen jij kunt lezen.</translation>
+        <translation>Er draait geen sleutelbos: het wachtwoord wordt bewaard in het instellingenbestand %1, dat alleen jij kunt lezen.</translation>
     </message>
     <message>
         <source>not set</source>
@@ -1865,9 +1865,9 @@ De nieuwe instellingen gelden tot het programma wordt afgesloten.</translation>
         <translation>niet ingesteld</translation>
     </message>
     <message>
-        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
-        <translation>kivvo-cli: --%s: %s Er is niets opgeslagen.</translation>
+        <translation>kivvo-cli: --%1: %2 Er is niets opgeslagen.</translation>
     </message>
     <message>
         <source>Password: </source>
@@ -1905,9 +1905,9 @@ De nieuwe instellingen gelden tot het programma wordt afgesloten.</translation>
         <translation>de server stuurde meer dan alleen zijn startsein voor de versleuteling (STARTTLS) voordat de versleuteling begon; mogelijk knoeit iemand tussen deze computer en de server met de verbinding, dus die is verbroken</translation>
     </message>
     <message>
-        <source>the server cannot take the message now: %s; try again later</source>
+        <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
-        <translation>de server kan het bericht nu niet aannemen: %s; probeer het later opnieuw</translation>
+        <translation>de server kan het bericht nu niet aannemen: %1; probeer het later opnieuw</translation>
     </message>
     <message>
         <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
@@ -1915,27 +1915,27 @@ De nieuwe instellingen gelden tot het programma wordt afgesloten.</translation>
         <translation>de bevestiging van het bericht door de server was langer dan die van welke mailserver ook; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</translation>
     </message>
     <message>
-        <source>The mail server %s stopped answering.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 stopped answering.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
-        <translation>De mailserver %s antwoordt niet meer.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>De mailserver %1 antwoordt niet meer.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Er is verder niets verzonden. Probeer het later opnieuw.</translation>
     </message>
     <message>
-        <source>not sent, since the mail server could not go on: %s</source>
+        <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
-        <translation>niet verzonden, omdat de mailserver niet verder kon: %s</translation>
+        <translation>niet verzonden, omdat de mailserver niet verder kon: %1</translation>
     </message>
     <message>
-        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+        <source>The e-mail to %1 (%2) may have arrived already: %3.<byte value="xd"/>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
-        <translation>De e-mail aan %s (%s) is misschien al aangekomen: %s.<byte value="xd"/>
+        <translation>De e-mail aan %1 (%2) is misschien al aangekomen: %3.<byte value="xd"/>
 <byte value="xd"/>
 Toch opnieuw verzenden? Als hij wel is aangekomen, krijgt de ontvanger hem twee keer.</translation>
     </message>
@@ -1945,34 +1945,34 @@ Toch opnieuw verzenden? Als hij wel is aangekomen, krijgt de ontvanger hem twee 
         <translation>kivvo-cli: waarschuwing: een wachtwoord dat als --password VALUE wordt opgegeven, is voor andere gebruikers zichtbaar in de proceslijst; geef het liever op met --password-stdin, of met alleen --password om ernaar gevraagd te worden</translation>
     </message>
     <message>
-        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
-        <translation>het instellingenbestand daar kan niet worden gelezen (%s); het blijft zoals het is, in plaats van te worden vervangen door instellingen die de inhoud ervan nooit hebben gezien. Maak het leesbaar of verwijder het, en probeer het dan opnieuw</translation>
+        <translation>het instellingenbestand daar kan niet worden gelezen (%1); het blijft zoals het is, in plaats van te worden vervangen door instellingen die de inhoud ervan nooit hebben gezien. Maak het leesbaar of verwijder het, en probeer het dan opnieuw</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
-        <translation>&quot;%s&quot; wordt door een ander programma gewijzigd (vergrendelingsbestand &quot;%s&quot;) en is daarom niet opgeslagen. Probeer het zo meteen opnieuw.</translation>
+        <translation>&quot;%1&quot; wordt door een ander programma gewijzigd (vergrendelingsbestand &quot;%2&quot;) en is daarom niet opgeslagen. Probeer het zo meteen opnieuw.</translation>
     </message>
     <message>
-        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
-        <translation>kan het vergrendelingsbestand &quot;%s&quot; ernaast niet aanmaken: %s</translation>
+        <translation>kan het vergrendelingsbestand &quot;%1&quot; ernaast niet aanmaken: %2</translation>
     </message>
     <message>
-        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
-        <translation>het zou te groot worden (grootte: %d bytes; het grootste bestand dat dit programma opent, is %d bytes); er is niets geschreven. Verwijder trekkingen of maak teksten korter, en sla dan opnieuw op</translation>
+        <translation>het zou te groot worden (grootte: %1 bytes; het grootste bestand dat dit programma opent, is %2 bytes); er is niets geschreven. Verwijder trekkingen of maak teksten korter, en sla dan opnieuw op</translation>
     </message>
     <message>
-        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
-        <translation>het bevat meer dan %d personen en groepen, meer dan dit programma kan openen</translation>
+        <translation>het bevat meer dan %1 personen en groepen, meer dan dit programma kan openen</translation>
     </message>
     <message>
-        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
-        <translation>het bestand is geschreven, maar de map kon niet naar schijf worden gesynchroniseerd: %s</translation>
+        <translation>het bestand is geschreven, maar de map kon niet naar schijf worden gesynchroniseerd: %1</translation>
     </message>
     <message>
         <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
@@ -1980,34 +1980,34 @@ Toch opnieuw verzenden? Als hij wel is aangekomen, krijgt de ontvanger hem twee 
         <translation>Wachten op de sleutelbos van het bureaublad: die vraagt om zijn wachtwoord (om hem te ontgrendelen, of voor een nieuwe sleutelbos). Beantwoord die vraag om verder te gaan.</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
-        <translation>De sleutelbos van het bureaublad antwoordt niet (%s). Kivvo gaat verder zonder: het e-mailwachtwoord wordt gelezen uit en bewaard in het instellingenbestand %s, dat alleen jij kunt lezen.</translation>
+        <translation>De sleutelbos van het bureaublad antwoordt niet (%1). Kivvo gaat verder zonder: het e-mailwachtwoord wordt gelezen uit en bewaard in het instellingenbestand %2, dat alleen jij kunt lezen.</translation>
     </message>
     <message numerus="yes">
-        <source>no answer within %d seconds</source>
+        <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
         <translation>
-            <numerusform>geen antwoord binnen %d seconde</numerusform>
-            <numerusform>geen antwoord binnen %d seconden</numerusform>
+            <numerusform>geen antwoord binnen %1 seconde</numerusform>
+            <numerusform>geen antwoord binnen %1 seconden</numerusform>
         </translation>
     </message>
     <message>
-        <source>Draw names — %s</source>
+        <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
-        <translation>Lootjes trekken — %s</translation>
+        <translation>Lootjes trekken — %1</translation>
     </message>
     <message>
-        <source>View notifications — %s</source>
+        <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
-        <translation>Getrokken namen bekijken — %s</translation>
+        <translation>Getrokken namen bekijken — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d participants have not seen their name yet. End the round?</source>
+        <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
         <translation>
-            <numerusform>%d deelnemer heeft de getrokken naam nog niet gezien. Het doorgeven beëindigen?</numerusform>
-            <numerusform>%d deelnemers hebben hun getrokken naam nog niet gezien. Het doorgeven beëindigen?</numerusform>
+            <numerusform>%1 deelnemer heeft de getrokken naam nog niet gezien. Het doorgeven beëindigen?</numerusform>
+            <numerusform>%1 deelnemers hebben hun getrokken naam nog niet gezien. Het doorgeven beëindigen?</numerusform>
         </translation>
     </message>
     <message>
@@ -2055,27 +2055,27 @@ De getrokken namen nu tonen?</translation>
         <translation>verborgen</translation>
     </message>
     <message>
-        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+        <source>Send email now to all participants of the newest list, &quot;%1&quot;, with email addresses entered.<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
-        <translation>Nu een e-mail verzenden naar alle deelnemers van de nieuwste lijst, &quot;%s&quot;, van wie een e-mailadres is ingevoerd.<byte value="xd"/>
+        <translation>Nu een e-mail verzenden naar alle deelnemers van de nieuwste lijst, &quot;%1&quot;, van wie een e-mailadres is ingevoerd.<byte value="xd"/>
 <byte value="xd"/>
-De getoonde lijst, &quot;%s&quot;, is een oudere: die trekking wordt niet verzonden.</translation>
+De getoonde lijst, &quot;%2&quot;, is een oudere: die trekking wordt niet verzonden.</translation>
     </message>
     <message>
-        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+        <source>Send %1 the name drawn in the newest list, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
-        <translation>Aan %s de getrokken naam uit de nieuwste lijst, &quot;%s&quot;, sturen?<byte value="xd"/>
+        <translation>Aan %1 de getrokken naam uit de nieuwste lijst, &quot;%2&quot;, sturen?<byte value="xd"/>
 <byte value="xd"/>
-De getoonde lijst, &quot;%s&quot;, is een oudere: die trekking wordt niet verzonden.</translation>
+De getoonde lijst, &quot;%3&quot;, is een oudere: die trekking wordt niet verzonden.</translation>
     </message>
     <message>
-        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
-        <translation>%s staat niet in de nieuwste lijst, &quot;%s&quot;; er is niets verzonden.</translation>
+        <translation>%1 staat niet in de nieuwste lijst, &quot;%2&quot;; er is niets verzonden.</translation>
     </message>
     <message>
         <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
@@ -2092,9 +2092,9 @@ Sending again would mix two drawings. Send the new drawing to everybody with Sen
 Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekking naar iedereen met E-mails verzenden.</translation>
     </message>
     <message>
-        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
-        <translation>%s heeft geen e-mailadres in de nieuwste lijst, &quot;%s&quot;; er is niets verzonden.</translation>
+        <translation>%1 heeft geen e-mailadres in de nieuwste lijst, &quot;%2&quot;; er is niets verzonden.</translation>
     </message>
     <message>
         <source>Print &amp;Cards...</source>
@@ -2102,9 +2102,9 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
         <translation>&amp;Kaartjes afdrukken...</translation>
     </message>
     <message>
-        <source>For %s</source>
+        <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
-        <translation>Voor %s</translation>
+        <translation>Voor %1</translation>
     </message>
     <message>
         <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
@@ -2112,14 +2112,14 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
         <translation>Vouw de flap langs de stippellijn omhoog. Maak hem pas open als je alleen bent.</translation>
     </message>
     <message>
-        <source>%s gives a gift to</source>
+        <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
-        <translation>%s geeft een cadeau aan</translation>
+        <translation>%1 geeft een cadeau aan</translation>
     </message>
     <message>
-        <source>Suggestions: %s</source>
+        <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
-        <translation>Cadeautips: %s</translation>
+        <translation>Cadeautips: %1</translation>
     </message>
     <message>
         <source>fold up</source>
@@ -2127,21 +2127,21 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
         <translation>omhoog vouwen</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
-        <translation>kivvo-cli: kan de kaartjes niet schrijven naar &quot;%s&quot;: %s</translation>
+        <translation>kivvo-cli: kan de kaartjes niet schrijven naar &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Print Cards — %s</source>
+        <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
-        <translation>Kaartjes afdrukken — %s</translation>
+        <translation>Kaartjes afdrukken — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
         <translation>
-            <numerusform>%d kaartje van &quot;%s&quot; weggeschreven naar &quot;%s&quot;</numerusform>
-            <numerusform>%d kaartjes van &quot;%s&quot; weggeschreven naar &quot;%s&quot;</numerusform>
+            <numerusform>%1 kaartje van &quot;%2&quot; weggeschreven naar &quot;%3&quot;</numerusform>
+            <numerusform>%1 kaartjes van &quot;%2&quot; weggeschreven naar &quot;%3&quot;</numerusform>
         </translation>
     </message>
     <message>
@@ -2155,9 +2155,9 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
         <translation>Kaartjes afdrukken voor wie geen adres heeft</translation>
     </message>
     <message>
-        <source>The cards could not be printed: %s</source>
+        <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
-        <translation>De kaartjes konden niet worden afgedrukt: %s</translation>
+        <translation>De kaartjes konden niet worden afgedrukt: %1</translation>
     </message>
     <message>
         <source>the printer or the file could not be written</source>
@@ -2170,27 +2170,27 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
         <translation>er kon geen nieuwe pagina worden begonnen</translation>
     </message>
     <message>
-        <source>Cards %s</source>
+        <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
-        <translation>Kaartjes %s</translation>
+        <translation>Kaartjes %1</translation>
     </message>
     <message>
-        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
-        <translation>1 kaartje van &quot;%s&quot; weggeschreven naar &quot;%s&quot;</translation>
+        <translation>1 kaartje van &quot;%1&quot; weggeschreven naar &quot;%2&quot;</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards sent to the printer.</source>
+        <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
         <translation>
-            <numerusform>%d kaartje naar de printer gestuurd.</numerusform>
-            <numerusform>%d kaartjes naar de printer gestuurd.</numerusform>
+            <numerusform>%1 kaartje naar de printer gestuurd.</numerusform>
+            <numerusform>%1 kaartjes naar de printer gestuurd.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The keyring support (%s) could not be loaded: %s</source>
+        <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <translation>De ondersteuning voor de sleutelbos (%s) kon niet worden geladen: %s</translation>
+        <translation>De ondersteuning voor de sleutelbos (%1) kon niet worden geladen: %2</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2203,14 +2203,14 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
         <translation>Opnieuw &amp;uitvoeren</translation>
     </message>
     <message>
-        <source>&amp;Undo %s</source>
+        <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
-        <translation>&amp;Ongedaan maken: %s</translation>
+        <translation>&amp;Ongedaan maken: %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %s</source>
+        <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
-        <translation>Opnieuw &amp;uitvoeren: %s</translation>
+        <translation>Opnieuw &amp;uitvoeren: %1</translation>
     </message>
     <message>
         <source>Add Person</source>
@@ -2273,14 +2273,14 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
         <translation>Geen groep</translation>
     </message>
     <message>
-        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
-        <translation>%s — een eerdere ronde; de trekking ervan zorgt dat niemand dezelfde persoon nog eens trekt. Alleen de naam kan nog worden gewijzigd.</translation>
+        <translation>%1 — een eerdere ronde; de trekking ervan zorgt dat niemand dezelfde persoon nog eens trekt. Alleen de naam kan nog worden gewijzigd.</translation>
     </message>
     <message>
-        <source>No e-mail address: %s will get no e-mail.</source>
+        <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
-        <translation>Geen e-mailadres: %s krijgt geen e-mail.</translation>
+        <translation>Geen e-mailadres: %1 krijgt geen e-mail.</translation>
     </message>
     <message>
         <source>&amp;Import Participants...</source>
@@ -2293,32 +2293,32 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
         <translation>Deelnemers (*.csv *.vcf *.vcard);;CSV-bestanden (*.csv);;vCard-bestanden (*.vcf *.vcard);;Alle bestanden (*)</translation>
     </message>
     <message>
-        <source>Import Participants — %s</source>
+        <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
-        <translation>Deelnemers importeren — %s</translation>
+        <translation>Deelnemers importeren — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
         <translation>
-            <numerusform>%d persoon wordt toegevoegd aan &quot;%s&quot;:</numerusform>
-            <numerusform>%d personen worden toegevoegd aan &quot;%s&quot;:</numerusform>
+            <numerusform>%1 persoon wordt toegevoegd aan &quot;%2&quot;:</numerusform>
+            <numerusform>%1 personen worden toegevoegd aan &quot;%2&quot;:</numerusform>
         </translation>
     </message>
     <message>
-        <source>Already in the list, so left out: %s</source>
+        <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
-        <translation>Staan al in de lijst en worden dus overgeslagen: %s</translation>
+        <translation>Staan al in de lijst en worden dus overgeslagen: %1</translation>
     </message>
     <message>
-        <source>Nothing will be imported. %s</source>
+        <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
-        <translation>Er wordt niets geïmporteerd. %s</translation>
+        <translation>Er wordt niets geïmporteerd. %1</translation>
     </message>
     <message>
-        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
-        <translation>Iedereen uit het bestand staat al in &quot;%s&quot;: er is niemand om toe te voegen.</translation>
+        <translation>Iedereen uit het bestand staat al in &quot;%1&quot;: er is niemand om toe te voegen.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2336,32 +2336,32 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
         <translation>Groep</translation>
     </message>
     <message>
-        <source>1 person will be added to &quot;%s&quot;:</source>
+        <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
-        <translation>1 persoon wordt toegevoegd aan &quot;%s&quot;:</translation>
+        <translation>1 persoon wordt toegevoegd aan &quot;%1&quot;:</translation>
     </message>
     <message numerus="yes">
-        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+        <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
         <translation>
-            <numerusform>De lijst van wie in de vorige ronde aan wie een cadeau gaf (%d persoon) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
+            <numerusform>De lijst van wie in de vorige ronde aan wie een cadeau gaf (%1 persoon) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
 </numerusform>
-            <numerusform>De lijst van wie in de vorige ronde aan wie een cadeau gaf (%d personen) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
+            <numerusform>De lijst van wie in de vorige ronde aan wie een cadeau gaf (%1 personen) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source><byte value="xd"/>
-The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
         <translation>
             <numerusform><byte value="xd"/>
-De huidige namenlijst (%d persoon) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
+De huidige namenlijst (%1 persoon) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
 </numerusform>
             <numerusform><byte value="xd"/>
-De huidige namenlijst (%d personen) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
+De huidige namenlijst (%1 personen) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
@@ -2369,7 +2369,7 @@ De huidige namenlijst (%d personen) is te lang om in elke e-mail op te nemen; de
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
 <byte value="xd"/>
@@ -2380,7 +2380,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-Het lot heeft beslist: %s, jij geeft een cadeau aan %s.<byte value="xd"/>
+Het lot heeft beslist: %1, jij geeft een cadeau aan %2.<byte value="xd"/>
 <byte value="xd"/>
 De lijsten van dit gezelschap zijn te lang om in elke e-mail op te nemen: vraag de organisator ernaar als je ze wilt zien.<byte value="xd"/>
 <byte value="xd"/>
@@ -2394,10 +2394,10 @@ Dank je wel!<byte value="xd"/>
         <translation>E-mail is nog niet ingesteld, dus er is geen e-mail verzonden. Vul eerst je mailserver en je adres in bij Instellingen &gt; Configureren.</translation>
     </message>
     <message>
-        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+        <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
-        <translation>kivvo-cli: e-mail is nog niet ingesteld (%s); er is niets verzonden. Stel het eerst in met
+        <translation>kivvo-cli: e-mail is nog niet ingesteld (%1); er is niets verzonden. Stel het eerst in met
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
     <message>
@@ -2431,22 +2431,22 @@ Dank je wel!<byte value="xd"/>
         <translation>(niet ingesteld)</translation>
     </message>
     <message>
-        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
-        <translation>E-mail is nog niet ingesteld: stel eerst %s in, dan kunnen er e-mails worden verzonden.</translation>
+        <translation>E-mail is nog niet ingesteld: stel eerst %1 in, dan kunnen er e-mails worden verzonden.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete the group %s with its %d persons?</source>
+        <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
         <translation>
-            <numerusform>De groep %s met %d persoon verwijderen?</numerusform>
-            <numerusform>De groep %s met alle %d personen verwijderen?</numerusform>
+            <numerusform>De groep %1 met %2 persoon verwijderen?</numerusform>
+            <numerusform>De groep %1 met alle %2 personen verwijderen?</numerusform>
         </translation>
     </message>
     <message>
-        <source>Delete the group %s with its one person?</source>
+        <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
-        <translation>De groep %s met die ene persoon erin verwijderen?</translation>
+        <translation>De groep %1 met die ene persoon erin verwijderen?</translation>
     </message>
     <message>
         <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
@@ -2454,14 +2454,14 @@ Dank je wel!<byte value="xd"/>
         <translation>Geen e-mailadres (zoals ann@example.org) en ook geen naam uit je adresboek: hier kan geen e-mail naartoe worden verzonden.</translation>
     </message>
     <message>
-        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
-        <translation>kivvo-cli: waarschuwing: &quot;%s&quot; is geen e-mailadres en ook geen naam uit het adresboek; er kan geen e-mail naartoe worden verzonden</translation>
+        <translation>kivvo-cli: waarschuwing: &quot;%1&quot; is geen e-mailadres en ook geen naam uit het adresboek; er kan geen e-mail naartoe worden verzonden</translation>
     </message>
     <message>
-        <source>Exchange Details — %s</source>
+        <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
-        <translation>Details van de ronde — %s</translation>
+        <translation>Details van de ronde — %1</translation>
     </message>
     <message>
         <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
@@ -2504,24 +2504,24 @@ Dank je wel!<byte value="xd"/>
         <translation>Details van de ronde</translation>
     </message>
     <message>
-        <source>Date: %s</source>
+        <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
-        <translation>Datum: %s</translation>
+        <translation>Datum: %1</translation>
     </message>
     <message>
-        <source>Budget: %s</source>
+        <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
-        <translation>Budget: %s</translation>
+        <translation>Budget: %1</translation>
     </message>
     <message>
-        <source>Place: %s</source>
+        <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
-        <translation>Plaats: %s</translation>
+        <translation>Plaats: %1</translation>
     </message>
     <message>
-        <source>Note: %s</source>
+        <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
-        <translation>Opmerking: %s</translation>
+        <translation>Opmerking: %1</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -2532,14 +2532,14 @@ Dank je wel!<byte value="xd"/>
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-Het lot heeft beslist: %s, jij geeft een cadeau aan %s.<byte value="xd"/>
+Het lot heeft beslist: %1, jij geeft een cadeau aan %2.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -2570,30 +2570,30 @@ Dank je wel!<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>%s — %s</source>
+        <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
-        <translation>%s — %s</translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>date: %s
-budget: %s
-place: %s
-note: %s</source>
+        <source>date: %1
+budget: %2
+place: %3
+note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
-        <translation>datum: %s
-budget: %s
-plaats: %s
-opmerking: %s</translation>
+        <translation>datum: %1
+budget: %2
+plaats: %3
+opmerking: %4</translation>
     </message>
     <message>
-        <source>Details of &quot;%s&quot; saved</source>
+        <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
-        <translation>Details van &quot;%s&quot; opgeslagen</translation>
+        <translation>Details van &quot;%1&quot; opgeslagen</translation>
     </message>
     <message>
-        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
-        <translation>--date verwacht een datum als YYYY-MM-DD, of een lege waarde om hem te wissen, niet &quot;%s&quot;</translation>
+        <translation>--date verwacht een datum als YYYY-MM-DD, of een lege waarde om hem te wissen, niet &quot;%1&quot;</translation>
     </message>
     <message>
         <source>E-mail &amp;language:</source>
@@ -2601,9 +2601,9 @@ opmerking: %s</translation>
         <translation>&amp;Taal van de e-mails:</translation>
     </message>
     <message>
-        <source>As the desktop (%s)</source>
+        <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
-        <translation>Zoals het bureaublad (%s)</translation>
+        <translation>Zoals het bureaublad (%1)</translation>
     </message>
     <message>
         <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
@@ -2616,19 +2616,19 @@ opmerking: %s</translation>
         <translation>Taal van de e-mails</translation>
     </message>
     <message>
-        <source>%s takes no arguments besides options</source>
+        <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
-        <translation>%s accepteert naast opties geen argumenten</translation>
+        <translation>%1 accepteert naast opties geen argumenten</translation>
     </message>
     <message>
-        <source>%s takes %s</source>
+        <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
-        <translation>%s verwacht %s</translation>
+        <translation>%1 verwacht %2</translation>
     </message>
     <message>
-        <source>%s does not take --%s</source>
+        <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
-        <translation>%s kent geen --%s</translation>
+        <translation>%1 kent geen --%2</translation>
     </message>
     <message>
         <source>cards needs --pdf OUT.pdf</source>
@@ -2648,18 +2648,18 @@ Details</translation>
         <translation>De datum van een ronde is beschadigd.</translation>
     </message>
     <message>
-        <source>The mail support (%s) could not be loaded: %s</source>
+        <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <translation>De ondersteuning voor e-mail (%s) kon niet worden geladen: %s</translation>
+        <translation>De ondersteuning voor e-mail (%1) kon niet worden geladen: %2</translation>
     </message>
     <message>
-        <source>No e-mail could be sent through %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>No e-mail could be sent through %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <translation>Er kon geen e-mail worden verzonden via %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Er kon geen e-mail worden verzonden via %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Deze installatie van Kivvo is onvolledig: opnieuw installeren brengt de ondersteuning voor e-mail terug.</translation>
     </message>
@@ -2669,9 +2669,9 @@ Deze installatie van Kivvo is onvolledig: opnieuw installeren brengt de onderste
         <translation>&amp;Details...</translation>
     </message>
     <message>
-        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
-        <translation>--language verwacht een van %s, niet &quot;%s&quot;</translation>
+        <translation>--language verwacht een van %1, niet &quot;%2&quot;</translation>
     </message>
     <message>
         <source>English</source>

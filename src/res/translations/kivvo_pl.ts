@@ -133,60 +133,60 @@ You may repeat the operation as a reminder or if any email addresses are changed
 Możesz powtórzyć tę operację jako przypomnienie lub po zmianie adresów e-mail.</translation>
     </message>
     <message numerus="yes">
-        <source>Sent emails to %d out of %d participants</source>
+        <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
         <translation>
-            <numerusform>Wysłano e-maile do %d z %d uczestnika</numerusform>
-            <numerusform>Wysłano e-maile do %d z %d uczestników</numerusform>
-            <numerusform>Wysłano e-maile do %d z %d uczestników</numerusform>
+            <numerusform>Wysłano e-maile do %1 z %2 uczestnika</numerusform>
+            <numerusform>Wysłano e-maile do %1 z %2 uczestników</numerusform>
+            <numerusform>Wysłano e-maile do %1 z %2 uczestników</numerusform>
         </translation>
     </message>
     <message>
-        <source>Error sending to [%s] email address [%s]</source>
+        <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
-        <translation>Błąd wysyłania do [%s] na adres [%s]</translation>
+        <translation>Błąd wysyłania do [%1] na adres [%2]</translation>
     </message>
     <message>
-        <source>Email sent to: %s<byte value="xd"/>
-address: %s</source>
+        <source>Email sent to: %1<byte value="xd"/>
+address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
-        <translation>Wysłano e-mail do: %s<byte value="xd"/>
-adres: %s</translation>
+        <translation>Wysłano e-mail do: %1<byte value="xd"/>
+adres: %2</translation>
     </message>
     <message>
-        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 could not be reached or refused the login.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
-        <translation>Nie można połączyć się z serwerem poczty %s albo serwer odrzucił logowanie.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Nie można połączyć się z serwerem poczty %1 albo serwer odrzucił logowanie.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Sprawdź ustawienia poczty (Ustawienia &gt; Konfiguruj albo kivvo-cli config).</translation>
     </message>
     <message>
         <source>No drawing was found for this list.<byte value="xd"/>
 <byte value="xd"/>
-%s</source>
+%1</source>
         <comment>IDS_DRAWING_ERROR</comment>
         <translation>Nie znaleziono losowania dla tej listy.<byte value="xd"/>
 <byte value="xd"/>
-%s</translation>
+%1</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
-        <translation>Nie można odczytać książki adresowej %s: %s</translation>
+        <translation>Nie można odczytać książki adresowej %1: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
-        <translation>Nie można odczytać książki adresowej %s: %s</translation>
+        <translation>Nie można odczytać książki adresowej %1: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be opened: %s</source>
+        <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
-        <translation>Nie można otworzyć książki adresowej %s: %s</translation>
+        <translation>Nie można otworzyć książki adresowej %1: %2</translation>
     </message>
     <message>
         <source>List</source>
@@ -209,14 +209,14 @@ Sprawdź ustawienia poczty (Ustawienia &gt; Konfiguruj albo kivvo-cli config).</
         <translation> – nowa kopia</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%s%d</source>
+        <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
-        <translation>%s%d</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>People</source>
@@ -246,36 +246,36 @@ Sprawdź ustawienia poczty (Ustawienia &gt; Konfiguruj albo kivvo-cli config).</
 </translation>
     </message>
     <message>
-        <source>Hi %s!<byte value="xd"/>
+        <source>Hi %1!<byte value="xd"/>
 <byte value="xd"/>
 This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
-        <translation>Cześć, %s!<byte value="xd"/>
+        <translation>Cześć, %1!<byte value="xd"/>
 <byte value="xd"/>
 To automatyczna wiadomość z losowania Kivvo.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>This message is for %s only.<byte value="xd"/>
+        <source>This message is for %1 only.<byte value="xd"/>
 Please do not read further if you are not the designated person.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
-        <translation>Tę wiadomość może przeczytać wyłącznie %s.<byte value="xd"/>
+        <translation>Tę wiadomość może przeczytać wyłącznie %1.<byte value="xd"/>
 Jeśli to nie Ty, prosimy, nie czytaj dalej.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+        <source>In the previous exchange you gave a gift to: %1.<byte value="xd"/>
 You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
-        <translation>W poprzedniej wymianie osoba obdarowana przez Ciebie to %s.<byte value="xd"/>
+        <translation>W poprzedniej wymianie osoba obdarowana przez Ciebie to %1.<byte value="xd"/>
 W tej wymianie nie wylosujesz tej samej osoby.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
@@ -304,7 +304,7 @@ Osoby z wcięciem należą do grupy i nie mogą wylosować nikogo z własnej gru
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 Thank you.<byte value="xd"/>
 <byte value="xd"/>
@@ -313,7 +313,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-%s, los wybrał osobę, którą obdarujesz: to %s.<byte value="xd"/>
+%1, los wybrał osobę, którą obdarujesz: to %2.<byte value="xd"/>
 <byte value="xd"/>
 Dziękujemy.<byte value="xd"/>
 <byte value="xd"/>
@@ -322,13 +322,13 @@ Dziękujemy.<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-Gift Suggestions: %s<byte value="xd"/>
+Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Pomysły na prezent: %s<byte value="xd"/>
+Pomysły na prezent: %1<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -345,24 +345,24 @@ Pomysły na prezent: %s<byte value="xd"/>
     </message>
     <message>
         <source>Draw name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
         <translation>Losuj imię
-(%s)</translation>
+(%1)</translation>
     </message>
     <message>
         <source>Show name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
         <translation>Pokaż imię
-(%s)</translation>
+(%1)</translation>
     </message>
     <message>
         <source>Name already shown
- for %s</source>
+ for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
         <translation>Imię już pokazane
- (%s)</translation>
+ (%1)</translation>
     </message>
     <message>
         <source>Draw Name
@@ -372,9 +372,9 @@ for XXXXX</source>
 (XXXXX)</translation>
     </message>
     <message>
-        <source>Get gift for: %s</source>
+        <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
-        <translation>Kup prezent dla: %s</translation>
+        <translation>Kup prezent dla: %1</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -631,9 +631,9 @@ Losuj imiona</translation>
         <translation>Bez tytułu</translation>
     </message>
     <message>
-        <source>Save changes to %s?</source>
+        <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
-        <translation>Czy zapisać zmiany w dokumencie %s?</translation>
+        <translation>Czy zapisać zmiany w dokumencie %1?</translation>
     </message>
     <message>
         <source>Kivvo (*.kv)</source>
@@ -676,19 +676,19 @@ Losuj imiona</translation>
         <translation>Otwórz</translation>
     </message>
     <message>
-        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
-        <translation>W folderze %s nie ma jeszcze dokumentów Kivvo. Wybierz „Nowy”, aby utworzyć dokument.</translation>
+        <translation>W folderze %1 nie ma jeszcze dokumentów Kivvo. Wybierz „Nowy”, aby utworzyć dokument.</translation>
     </message>
     <message>
-        <source>%s[*] - Kivvo</source>
+        <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
-        <translation>%s[*] - Kivvo</translation>
+        <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
@@ -701,9 +701,9 @@ Losuj imiona</translation>
         <translation>Dokument Kivvo (*.kv) do otwarcia.</translation>
     </message>
     <message>
-        <source>kivvo: %s; see kivvo --help</source>
+        <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo: %s; zobacz kivvo --help</translation>
+        <translation>kivvo: %1; zobacz kivvo --help</translation>
     </message>
     <message>
         <source>only one document can be opened at a time</source>
@@ -721,48 +721,48 @@ Losuj imiona</translation>
         <translation>Wyświetla wersję i kończy działanie.</translation>
     </message>
     <message numerus="yes">
-        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+        <source>This document already holds %1 drawings, the most one document can keep.<byte value="xd"/>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
         <translation>
-            <numerusform>Ten dokument zawiera już %d losowanie, czyli najwięcej, ile może pomieścić jeden dokument.<byte value="xd"/>
+            <numerusform>Ten dokument zawiera już %1 losowanie, czyli najwięcej, ile może pomieścić jeden dokument.<byte value="xd"/>
 <byte value="xd"/>
 Nic nie zostało skopiowane. Następną wymianę zacznij w nowym dokumencie.</numerusform>
-            <numerusform>Ten dokument zawiera już %d losowania, czyli najwięcej, ile może pomieścić jeden dokument.<byte value="xd"/>
+            <numerusform>Ten dokument zawiera już %1 losowania, czyli najwięcej, ile może pomieścić jeden dokument.<byte value="xd"/>
 <byte value="xd"/>
 Nic nie zostało skopiowane. Następną wymianę zacznij w nowym dokumencie.</numerusform>
-            <numerusform>Ten dokument zawiera już %d losowań, czyli najwięcej, ile może pomieścić jeden dokument.<byte value="xd"/>
+            <numerusform>Ten dokument zawiera już %1 losowań, czyli najwięcej, ile może pomieścić jeden dokument.<byte value="xd"/>
 <byte value="xd"/>
 Nic nie zostało skopiowane. Następną wymianę zacznij w nowym dokumencie.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
-%s</source>
+        <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
+%2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
-        <translation>Nie można otworzyć pliku „%s”:<byte value="xd"/>
-%s</translation>
+        <translation>Nie można otworzyć pliku „%1”:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
-        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
-        <translation>Nie można odczytać pliku „%s”:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Nie można odczytać pliku „%1”:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Niczego nie otwarto.</translation>
     </message>
     <message>
-        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
-        <translation>Nie można zapisać pliku „%s”:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Nie można zapisać pliku „%1”:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Plik na dysku nie został zmieniony.</translation>
     </message>
@@ -787,9 +787,9 @@ Plik na dysku nie został zmieniony.</translation>
         <translation>Jeden z tekstów jest dłuższy niż reszta pliku; plik jest uszkodzony.</translation>
     </message>
     <message>
-        <source>%s</source>
+        <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
-        <translation>%s</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
@@ -802,44 +802,44 @@ Plik na dysku nie został zmieniony.</translation>
         <translation>To nie jest zwykły plik (to potok, gniazdo lub urządzenie).</translation>
     </message>
     <message>
-        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
-        <translation>Rozmiar pliku to %d B, a żaden plik tego programu nie może przekraczać %d B; plik nie został odczytany.</translation>
+        <translation>Rozmiar pliku to %1 B, a żaden plik tego programu nie może przekraczać %2 B; plik nie został odczytany.</translation>
     </message>
     <message>
-        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
-        <translation>Długość tekstu to %d zn., a imię, adres czy inny tekst może mieć najwyżej %d zn.</translation>
+        <translation>Długość tekstu to %1 zn., a imię, adres czy inny tekst może mieć najwyżej %2 zn.</translation>
     </message>
     <message>
-        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
-        <translation>Nie można odczytać pliku ustawień „%s”:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Nie można odczytać pliku ustawień „%1”:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Użyto ustawień domyślnych; plik nie został zmieniony.</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+        <source>&quot;%1&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
-        <translation>Plik „%s” został zmieniony na dysku przez inny program od czasu otwarcia lub ostatniego zapisu.<byte value="xd"/>
+        <translation>Plik „%1” został zmieniony na dysku przez inny program od czasu otwarcia lub ostatniego zapisu.<byte value="xd"/>
 <byte value="xd"/>
 Zapisać mimo to i zastąpić zmiany wprowadzone przez inny program?</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
-        <translation>kivvo-cli: dokument „%s” jest właśnie zmieniany przez inny program (plik blokady „%s”); niczego nie zmieniono. Spróbuj ponownie później.</translation>
+        <translation>kivvo-cli: dokument „%1” jest właśnie zmieniany przez inny program (plik blokady „%2”); niczego nie zmieniono. Spróbuj ponownie później.</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
-        <translation>kivvo-cli: nie można utworzyć pliku blokady „%s” obok dokumentu: %s; niczego nie zmieniono.</translation>
+        <translation>kivvo-cli: nie można utworzyć pliku blokady „%1” obok dokumentu: %2; niczego nie zmieniono.</translation>
     </message>
     <message>
         <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
@@ -957,34 +957,34 @@ Kod wyjścia: 0 sukces, 1 niepowodzenie, 2 błąd użycia.
         <translation>Kivvo – losowanie osób do wymiany prezentów, narzędzie wiersza poleceń</translation>
     </message>
     <message>
-        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
-        <translation>kivvo-cli: nieznane polecenie „%s”; zobacz kivvo-cli --help</translation>
+        <translation>kivvo-cli: nieznane polecenie „%1”; zobacz kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo-cli: %s; zobacz kivvo-cli --help</translation>
+        <translation>kivvo-cli: %1; zobacz kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
-        <translation>kivvo-cli: plik „%s” już istnieje; nie zostanie nadpisany</translation>
+        <translation>kivvo-cli: plik „%1” już istnieje; nie zostanie nadpisany</translation>
     </message>
     <message>
-        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
-        <translation>kivvo-cli: dokument nie ma losowania numer %d (liczba losowań: %d)</translation>
+        <translation>kivvo-cli: dokument nie ma losowania numer %1 (liczba losowań: %2)</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
-        <translation>kivvo-cli: w najnowszym losowaniu nie ma grupy o nazwie „%s”</translation>
+        <translation>kivvo-cli: w najnowszym losowaniu nie ma grupy o nazwie „%1”</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
-        <translation>kivvo-cli: w najnowszym losowaniu nie ma osoby ani grupy o nazwie „%s”</translation>
+        <translation>kivvo-cli: w najnowszym losowaniu nie ma osoby ani grupy o nazwie „%1”</translation>
     </message>
     <message>
         <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
@@ -997,12 +997,12 @@ Kod wyjścia: 0 sukces, 1 niepowodzenie, 2 błąd użycia.
         <translation>kivvo-cli: nie wylosowano imion; plik nie został zmieniony</translation>
     </message>
     <message numerus="yes">
-        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
         <translation>
-            <numerusform>Wylosowano imiona dla %d osoby; zapisano „%s”</numerusform>
-            <numerusform>Wylosowano imiona dla %d osób; zapisano „%s”</numerusform>
-            <numerusform>Wylosowano imiona dla %d osób; zapisano „%s”</numerusform>
+            <numerusform>Wylosowano imiona dla %1 osoby; zapisano „%2”</numerusform>
+            <numerusform>Wylosowano imiona dla %1 osób; zapisano „%2”</numerusform>
+            <numerusform>Wylosowano imiona dla %1 osób; zapisano „%2”</numerusform>
         </translation>
     </message>
     <message>
@@ -1011,9 +1011,9 @@ Kod wyjścia: 0 sukces, 1 niepowodzenie, 2 błąd użycia.
         <translation>kivvo-cli: niczego nie skopiowano; plik nie został zmieniony</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
-        <translation>Dodano „%s”; zapisano „%s”</translation>
+        <translation>Dodano „%1”; zapisano „%2”</translation>
     </message>
     <message>
         <source> [y/N] </source>
@@ -1021,29 +1021,29 @@ Kod wyjścia: 0 sukces, 1 niepowodzenie, 2 błąd użycia.
         <translation> [y/N] </translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
-        <translation>„%s” nie jest liczbą</translation>
+        <translation>„%1” nie jest liczbą</translation>
     </message>
     <message>
-        <source>Removed &quot;%s&quot;</source>
+        <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
-        <translation>Usunięto „%s”</translation>
+        <translation>Usunięto „%1”</translation>
     </message>
     <message>
-        <source>Created &quot;%s&quot;</source>
+        <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
-        <translation>Utworzono „%s”</translation>
+        <translation>Utworzono „%1”</translation>
     </message>
     <message>
-        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
-        <translation>kivvo-cli: w losowaniu %d nie ma osoby o imieniu „%s”</translation>
+        <translation>kivvo-cli: w losowaniu %1 nie ma osoby o imieniu „%2”</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
-        <translation>kivvo-cli: %s nie ma adresu e-mail; niczego nie wysłano</translation>
+        <translation>kivvo-cli: %1 nie ma adresu e-mail; niczego nie wysłano</translation>
     </message>
     <message>
         <source>kivvo-cli: not every notification was sent</source>
@@ -1051,73 +1051,73 @@ Kod wyjścia: 0 sukces, 1 niepowodzenie, 2 błąd użycia.
         <translation>kivvo-cli: nie wszystkie powiadomienia zostały wysłane</translation>
     </message>
     <message>
-        <source>server: %s
-port: %d
-from: %s
-user: %s
-password: %s
-footer: %s
-settings file: %s
+        <source>server: %1
+port: %2
+from: %3
+user: %4
+password: %5
+footer: %6
+settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
-        <translation>serwer: %s
-port: %d
-nadawca: %s
-użytkownik: %s
-hasło: %s
-stopka: %s
-plik ustawień: %s
+        <translation>serwer: %1
+port: %2
+nadawca: %3
+użytkownik: %4
+hasło: %5
+stopka: %6
+plik ustawień: %7
 </translation>
     </message>
     <message>
-        <source>Settings saved to &quot;%s&quot;</source>
+        <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
-        <translation>Zapisano ustawienia w „%s”</translation>
+        <translation>Zapisano ustawienia w „%1”</translation>
     </message>
     <message>
-        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
-        <translation>kivvo-cli: nie można zapisać ustawień w „%s”: %s; plik nie został zmieniony</translation>
+        <translation>kivvo-cli: nie można zapisać ustawień w „%1”: %2; plik nie został zmieniony</translation>
     </message>
     <message>
-        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
-        <translation>port musi być liczbą od 1 do 65535, a nie „%s”</translation>
+        <translation>port musi być liczbą od 1 do 65535, a nie „%1”</translation>
     </message>
     <message>
-        <source>address: %s
-first name: %s
-last name: %s
+        <source>address: %1
+first name: %2
+last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
-        <translation>adres: %s
-imię: %s
-nazwisko: %s
+        <translation>adres: %1
+imię: %2
+nazwisko: %3
 </translation>
     </message>
     <message>
-        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
-        <translation>kivvo-cli: żaden wpis w książce adresowej nie pasuje do „%s”</translation>
+        <translation>kivvo-cli: żaden wpis w książce adresowej nie pasuje do „%1”</translation>
     </message>
     <message>
-        <source>%s can only give to %s.</source>
+        <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
-        <translation>%s: prezent może trafić tylko do: %s.</translation>
+        <translation>%1: prezent może trafić tylko do: %2.</translation>
     </message>
     <message>
-        <source>%s cannot give to anybody.</source>
+        <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
-        <translation>%s: prezent nie może trafić do nikogo.</translation>
+        <translation>%1: prezent nie może trafić do nikogo.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups or add persons, then draw again.</source>
+What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Przeszkadzają w tym zasady: %s. Zmień grupy lub dodaj osoby, a potem losuj ponownie.</translation>
+Przeszkadzają w tym zasady: %1. Zmień grupy lub dodaj osoby, a potem losuj ponownie.</translation>
     </message>
     <message>
         <source>nobody draws himself</source>
@@ -1145,62 +1145,62 @@ Przeszkadzają w tym zasady: %s. Zmień grupy lub dodaj osoby, a potem losuj pon
         <translation>, </translation>
     </message>
     <message>
-        <source>%s and %s</source>
+        <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
-        <translation>%s i %s</translation>
+        <translation>%1 i %2</translation>
     </message>
     <message numerus="yes">
-        <source>%s and %d others</source>
+        <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
         <translation>
-            <numerusform>%s i %d inna osoba</numerusform>
-            <numerusform>%s i %d inne osoby</numerusform>
-            <numerusform>%s i %d innych osób</numerusform>
+            <numerusform>%1 i %2 inna osoba</numerusform>
+            <numerusform>%1 i %2 inne osoby</numerusform>
+            <numerusform>%1 i %2 innych osób</numerusform>
         </translation>
     </message>
     <message>
-        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+        <source>The drawn names no longer match the list: %1.<byte value="xd"/>
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
-        <translation>Wylosowane imiona nie pasują już do listy: %s.<byte value="xd"/>
+        <translation>Wylosowane imiona nie pasują już do listy: %1.<byte value="xd"/>
 <byte value="xd"/>
 Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
     </message>
     <message>
-        <source>%s has no drawn name</source>
+        <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
-        <translation>%s nie ma wylosowanego imienia</translation>
+        <translation>%1 nie ma wylosowanego imienia</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is no longer in the list</source>
+        <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
-        <translation>imienia %s (losujący: %s) nie ma już na liście</translation>
+        <translation>imienia %1 (losujący: %2) nie ma już na liście</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is the name of more than one person</source>
+        <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
-        <translation>imię %s (losujący: %s) nosi więcej niż jedna osoba</translation>
+        <translation>imię %1 (losujący: %2) nosi więcej niż jedna osoba</translation>
     </message>
     <message>
-        <source>%s is drawn by both %s and %s</source>
+        <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
-        <translation>imię %s wylosowano dwa razy (losujący: %s i %s)</translation>
+        <translation>imię %1 wylosowano dwa razy (losujący: %2 i %3)</translation>
     </message>
     <message>
-        <source>%s drew himself</source>
+        <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
-        <translation>%s ma wylosowane własne imię</translation>
+        <translation>%1 ma wylosowane własne imię</translation>
     </message>
     <message>
-        <source>%s drew %s of his own group</source>
+        <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
-        <translation>%s ma wylosowane imię %s z własnej grupy</translation>
+        <translation>%1 ma wylosowane imię %2 z własnej grupy</translation>
     </message>
     <message>
-        <source>%s drew %s, the person he gave to last time</source>
+        <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
-        <translation>%s ma wylosowane imię %s, swojego odbiorcy z poprzedniej wymiany</translation>
+        <translation>%1 ma wylosowane imię %2, swojego odbiorcy z poprzedniej wymiany</translation>
     </message>
     <message>
         <source>a person of the list has no name</source>
@@ -1208,12 +1208,12 @@ Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
         <translation>jedna z osób na liście nie ma imienia</translation>
     </message>
     <message numerus="yes">
-        <source>and %d more</source>
+        <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
         <translation>
-            <numerusform>i jeszcze %d</numerusform>
-            <numerusform>i jeszcze %d</numerusform>
-            <numerusform>i jeszcze %d</numerusform>
+            <numerusform>i jeszcze %1</numerusform>
+            <numerusform>i jeszcze %1</numerusform>
+            <numerusform>i jeszcze %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1237,18 +1237,18 @@ Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
         <translation>kivvo-cli: „Kopiuj na następną wymianę” wymaga co najmniej trzech osób w najnowszym losowaniu</translation>
     </message>
     <message numerus="yes">
-        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
         <translation>
-            <numerusform>nikt nie losuje swojego odbiorcy z ostatniej %d wymiany</numerusform>
-            <numerusform>nikt nie losuje swojego odbiorcy z ostatnich %d wymian</numerusform>
-            <numerusform>nikt nie losuje swojego odbiorcy z ostatnich %d wymian</numerusform>
+            <numerusform>nikt nie losuje swojego odbiorcy z ostatniej %1 wymiany</numerusform>
+            <numerusform>nikt nie losuje swojego odbiorcy z ostatnich %1 wymian</numerusform>
+            <numerusform>nikt nie losuje swojego odbiorcy z ostatnich %1 wymian</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s never draws %s</source>
+        <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
-        <translation>%s nigdy nie losuje: %s</translation>
+        <translation>%1 nigdy nie losuje: %2</translation>
     </message>
     <message>
         <source>nobody draws the person who draws him</source>
@@ -1263,30 +1263,30 @@ Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Przeszkadzają w tym zasady: %s. Zmień grupy, wykluczenia lub zasady (Wymiana &gt; Zasady) albo dodaj osoby, a potem losuj ponownie.</translation>
+Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &gt; Zasady) albo dodaj osoby, a potem losuj ponownie.</translation>
     </message>
     <message>
-        <source>%s drew %s, whom he never draws</source>
+        <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
-        <translation>%s ma wylosowane imię %s, choć ta osoba jest wykluczona</translation>
+        <translation>%1 ma wylosowane imię %2, choć ta osoba jest wykluczona</translation>
     </message>
     <message numerus="yes">
-        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
         <translation>
-            <numerusform>%s ma wylosowane imię %s, swojego odbiorcy z ostatniej %d wymiany</numerusform>
-            <numerusform>%s ma wylosowane imię %s, swojego odbiorcy z ostatnich %d wymian</numerusform>
-            <numerusform>%s ma wylosowane imię %s, swojego odbiorcy z ostatnich %d wymian</numerusform>
+            <numerusform>%1 ma wylosowane imię %2, swojego odbiorcy z ostatniej %3 wymiany</numerusform>
+            <numerusform>%1 ma wylosowane imię %2, swojego odbiorcy z ostatnich %3 wymian</numerusform>
+            <numerusform>%1 ma wylosowane imię %2, swojego odbiorcy z ostatnich %3 wymian</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s and %s draw each other</source>
+        <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
-        <translation>%s i %s dają prezenty sobie nawzajem</translation>
+        <translation>%1 i %2 dają prezenty sobie nawzajem</translation>
     </message>
     <message>
         <source>the gifts do not go round in one single circle</source>
@@ -1294,23 +1294,23 @@ Przeszkadzają w tym zasady: %s. Zmień grupy, wykluczenia lub zasady (Wymiana &
         <translation>prezenty nie krążą w jednym zamkniętym kręgu</translation>
     </message>
     <message numerus="yes">
-        <source>%d more exclusions</source>
+        <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
         <translation>
-            <numerusform>jeszcze %d wykluczenie</numerusform>
-            <numerusform>jeszcze %d wykluczenia</numerusform>
-            <numerusform>jeszcze %d wykluczeń</numerusform>
+            <numerusform>jeszcze %1 wykluczenie</numerusform>
+            <numerusform>jeszcze %1 wykluczenia</numerusform>
+            <numerusform>jeszcze %1 wykluczeń</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s can only give to each other.</source>
+        <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
-        <translation>%s mogą dawać prezenty tylko sobie nawzajem.</translation>
+        <translation>%1 mogą dawać prezenty tylko sobie nawzajem.</translation>
     </message>
     <message>
-        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
-        <translation>%s mogą dawać prezenty tylko sobie nawzajem, a żaden taki układ nie spełnia wszystkich zasad.</translation>
+        <translation>%1 mogą dawać prezenty tylko sobie nawzajem, a żaden taki układ nie spełnia wszystkich zasad.</translation>
     </message>
     <message>
         <source>No drawing of the whole list keeps every rule.</source>
@@ -1328,14 +1328,14 @@ Przeszkadzają w tym zasady: %s. Zmień grupy, wykluczenia lub zasady (Wymiana &
         <translation>Plik zawiera za listami dane, których nie zapisał Kivvo; plik jest uszkodzony.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
-        <translation>Zasady i wykluczenia w pliku są zapisane w formacie %d, pochodzącym z nowszej wersji Kivvo; ta wersja odczytuje format %d.</translation>
+        <translation>Zasady i wykluczenia w pliku są zapisane w formacie %1, pochodzącym z nowszej wersji Kivvo; ta wersja odczytuje format %2.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
-        <translation>Zasady i wykluczenia w pliku są uszkodzone (w sekcji %d).</translation>
+        <translation>Zasady i wykluczenia w pliku są uszkodzone (w sekcji %1).</translation>
     </message>
     <message>
         <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
@@ -1368,34 +1368,34 @@ Przeszkadzają w tym zasady: %s. Zmień grupy, wykluczenia lub zasady (Wymiana &
         <translation>to nie jest tekst UTF-8; zapisz plik w arkuszu kalkulacyjnym jako CSV UTF-8</translation>
     </message>
     <message>
-        <source>line %d opens a quoted field that is never closed</source>
+        <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
-        <translation>w wierszu %d pole w cudzysłowie nie zostało zamknięte</translation>
+        <translation>w wierszu %1 pole w cudzysłowie nie zostało zamknięte</translation>
     </message>
     <message>
-        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
-        <translation>Nie można zaimportować uczestników z „%s”: %s.</translation>
+        <translation>Nie można zaimportować uczestników z „%1”: %2.</translation>
     </message>
     <message>
-        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
-        <translation>wiersz %d ma za dużo pól (najwyżej %d: imię, adres, pomysły na prezent, grupa)</translation>
+        <translation>wiersz %1 ma za dużo pól (najwyżej %2: imię, adres, pomysły na prezent, grupa)</translation>
     </message>
     <message>
-        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
-        <translation>wiersz %d zawiera tekst dłuższy, niż Kivvo może przechować</translation>
+        <translation>wiersz %1 zawiera tekst dłuższy, niż Kivvo może przechować</translation>
     </message>
     <message>
-        <source>line %d has no name</source>
+        <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
-        <translation>wiersz %d nie zawiera imienia</translation>
+        <translation>wiersz %1 nie zawiera imienia</translation>
     </message>
     <message>
-        <source>Already in the list, so not imported again: %s</source>
+        <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
-        <translation>Nie zaimportowano ponownie, bo są już na liście: %s</translation>
+        <translation>Nie zaimportowano ponownie, bo są już na liście: %1</translation>
     </message>
     <message>
         <source>kivvo-cli: nobody new to import</source>
@@ -1403,12 +1403,12 @@ Przeszkadzają w tym zasady: %s. Zmień grupy, wykluczenia lub zasady (Wymiana &
         <translation>kivvo-cli: nie ma nikogo nowego do zaimportowania</translation>
     </message>
     <message numerus="yes">
-        <source>Imported %d participants into &quot;%s&quot;</source>
+        <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
         <translation>
-            <numerusform>Zaimportowano %d uczestnika do „%s”</numerusform>
-            <numerusform>Zaimportowano %d uczestników do „%s”</numerusform>
-            <numerusform>Zaimportowano %d uczestników do „%s”</numerusform>
+            <numerusform>Zaimportowano %1 uczestnika do „%2”</numerusform>
+            <numerusform>Zaimportowano %1 uczestników do „%2”</numerusform>
+            <numerusform>Zaimportowano %1 uczestników do „%2”</numerusform>
         </translation>
     </message>
     <message>
@@ -1417,23 +1417,23 @@ Przeszkadzają w tym zasady: %s. Zmień grupy, wykluczenia lub zasady (Wymiana &
         <translation>export wymaga --csv OUT, czyli pliku do zapisania</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
-        <translation>kivvo-cli: nie można zapisać „%s”: %s</translation>
+        <translation>kivvo-cli: nie można zapisać „%1”: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons written to &quot;%s&quot;</source>
+        <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
         <translation>
-            <numerusform>Zapisano %d osobę w „%s”</numerusform>
-            <numerusform>Zapisano %d osoby w „%s”</numerusform>
-            <numerusform>Zapisano %d osób w „%s”</numerusform>
+            <numerusform>Zapisano %1 osobę w „%2”</numerusform>
+            <numerusform>Zapisano %1 osoby w „%2”</numerusform>
+            <numerusform>Zapisano %1 osób w „%2”</numerusform>
         </translation>
     </message>
     <message>
-        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
-        <translation>Imię „%s” jest już zajęte na tej liście, więc osoba otrzymała imię „%s”.</translation>
+        <translation>Imię „%1” jest już zajęte na tej liście, więc osoba otrzymała imię „%2”.</translation>
     </message>
     <message>
         <source>move takes either --group GROUP or --top</source>
@@ -1441,14 +1441,14 @@ Przeszkadzają w tym zasady: %s. Zmień grupy, wykluczenia lub zasady (Wymiana &
         <translation>move przyjmuje --group GROUP albo --top</translation>
     </message>
     <message>
-        <source>%s moved into %s</source>
+        <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
-        <translation>%s: przeniesiono do grupy %s</translation>
+        <translation>%1: przeniesiono do grupy %2</translation>
     </message>
     <message>
-        <source>%s moved out of his group</source>
+        <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
-        <translation>%s: przeniesiono poza grupę</translation>
+        <translation>%1: przeniesiono poza grupę</translation>
     </message>
     <message>
         <source>0 (none)</source>
@@ -1501,14 +1501,14 @@ Przeszkadzają w tym zasady: %s. Zmień grupy, wykluczenia lub zasady (Wymiana &
         <translation>&amp;W obie strony: te osoby też nigdy nie losują tej osoby</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is nobody of this list.</source>
+        <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
-        <translation>Na tej liście nie ma nikogo o imieniu „%s”.</translation>
+        <translation>Na tej liście nie ma nikogo o imieniu „%1”.</translation>
     </message>
     <message>
-        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
-        <translation>I tak nikt nie losuje samego siebie; usuń „%s”.</translation>
+        <translation>I tak nikt nie losuje samego siebie; usuń „%1”.</translation>
     </message>
     <message>
         <source>Never draws some persons of the list</source>
@@ -1516,14 +1516,14 @@ Przeszkadzają w tym zasady: %s. Zmień grupy, wykluczenia lub zasady (Wymiana &
         <translation>Nigdy nie losuje niektórych osób z listy</translation>
     </message>
     <message>
-        <source>history: %s
-no mutual pairs: %s
-one circle: %s
+        <source>history: %1
+no mutual pairs: %2
+one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
-        <translation>historia: %s
-bez wzajemnych par: %s
-jeden krąg: %s
+        <translation>historia: %1
+bez wzajemnych par: %2
+jeden krąg: %3
 </translation>
     </message>
     <message>
@@ -1532,9 +1532,9 @@ jeden krąg: %s
         <translation>0 (odbiorców z wcześniejszych wymian można wylosować ponownie)</translation>
     </message>
     <message>
-        <source>%d (%s)</source>
+        <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
-        <translation>%d (%s)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>on</source>
@@ -1547,43 +1547,43 @@ jeden krąg: %s
         <translation>off</translation>
     </message>
     <message>
-        <source>exclusions in &quot;%s&quot;:
+        <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
-        <translation>wykluczenia w „%s”:
+        <translation>wykluczenia w „%1”:
 </translation>
     </message>
     <message>
-        <source>no exclusions in &quot;%s&quot;
+        <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
-        <translation>brak wykluczeń w „%s”
+        <translation>brak wykluczeń w „%1”
 </translation>
     </message>
     <message>
-        <source>%s may draw %s again</source>
+        <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
-        <translation>%s może znów wylosować: %s</translation>
+        <translation>%1 może znów wylosować: %2</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
-        <translation>kivvo-cli: nie ustawiono, że %s nigdy nie losuje: %s</translation>
+        <translation>kivvo-cli: nie ustawiono, że %1 nigdy nie losuje: %2</translation>
     </message>
     <message>
-        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
-        <translation>--%s przyjmuje on albo off, a nie „%s”</translation>
+        <translation>--%1 przyjmuje on albo off, a nie „%2”</translation>
     </message>
     <message>
-        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
-        <translation>--history przyjmuje liczbę od 0 do %d albo all, a nie „%s”</translation>
+        <translation>--history przyjmuje liczbę od 0 do %1 albo all, a nie „%2”</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s already never draws %s</source>
+        <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
-        <translation>kivvo-cli: już ustawiono, że %s nigdy nie losuje: %s</translation>
+        <translation>kivvo-cli: już ustawiono, że %1 nigdy nie losuje: %2</translation>
     </message>
     <message>
         <source>A person of the list has no name; name every person, then draw again.</source>
@@ -1591,19 +1591,19 @@ jeden krąg: %s
         <translation>Jedna z osób na liście nie ma imienia; nadaj imię każdej osobie, a potem losuj ponownie.</translation>
     </message>
     <message>
-        <source>cannot connect to %s port %d: %s</source>
+        <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
-        <translation>nie można połączyć się z %s na porcie %d: %s</translation>
+        <translation>nie można połączyć się z %1 na porcie %2: %3</translation>
     </message>
     <message>
-        <source>the server did not accept this program as a client: %s</source>
+        <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
-        <translation>serwer nie przyjął tego programu jako klienta: %s</translation>
+        <translation>serwer nie przyjął tego programu jako klienta: %1</translation>
     </message>
     <message>
-        <source>the encrypted connection (TLS) failed: %s</source>
+        <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
-        <translation>nie udało się nawiązać szyfrowanego połączenia (TLS): %s</translation>
+        <translation>nie udało się nawiązać szyfrowanego połączenia (TLS): %1</translation>
     </message>
     <message>
         <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
@@ -1611,9 +1611,9 @@ jeden krąg: %s
         <translation>serwer nie oferuje szyfrowania (STARTTLS), a hasło jest wysyłane wyłącznie w postaci zaszyfrowanej</translation>
     </message>
     <message>
-        <source>the server refused the login: %s; check the user name and the password</source>
+        <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
-        <translation>serwer odrzucił logowanie: %s; sprawdź nazwę użytkownika i hasło</translation>
+        <translation>serwer odrzucił logowanie: %1; sprawdź nazwę użytkownika i hasło</translation>
     </message>
     <message>
         <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
@@ -1621,41 +1621,41 @@ jeden krąg: %s
         <translation>serwer nie oferuje żadnej metody logowania znanej temu programowi (PLAIN lub LOGIN)</translation>
     </message>
     <message>
-        <source>the server wants a login: %s; enter the user name and the password</source>
+        <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
-        <translation>serwer wymaga zalogowania: %s; wpisz nazwę użytkownika i hasło</translation>
+        <translation>serwer wymaga zalogowania: %1; wpisz nazwę użytkownika i hasło</translation>
     </message>
     <message>
-        <source>the server refused the sender address %s: %s</source>
+        <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
-        <translation>serwer odrzucił adres nadawcy %s: %s</translation>
+        <translation>serwer odrzucił adres nadawcy %1: %2</translation>
     </message>
     <message>
-        <source>the server refused the address %s: %s</source>
+        <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
-        <translation>serwer odrzucił adres %s: %s</translation>
+        <translation>serwer odrzucił adres %1: %2</translation>
     </message>
     <message>
-        <source>the server refused the message: %s</source>
+        <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
-        <translation>serwer odrzucił wiadomość: %s</translation>
+        <translation>serwer odrzucił wiadomość: %1</translation>
     </message>
     <message numerus="yes">
-        <source>the server did not answer within %d seconds</source>
+        <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
         <translation>
-            <numerusform>serwer nie odpowiedział w ciągu %d sekundy</numerusform>
-            <numerusform>serwer nie odpowiedział w ciągu %d sekund</numerusform>
-            <numerusform>serwer nie odpowiedział w ciągu %d sekund</numerusform>
+            <numerusform>serwer nie odpowiedział w ciągu %1 sekundy</numerusform>
+            <numerusform>serwer nie odpowiedział w ciągu %1 sekund</numerusform>
+            <numerusform>serwer nie odpowiedział w ciągu %1 sekund</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
         <translation>
-            <numerusform>serwer nie potwierdził wiadomości w ciągu %d sekundy; mogła ona dotrzeć, więc nie zostanie wysłana ponownie</numerusform>
-            <numerusform>serwer nie potwierdził wiadomości w ciągu %d sekund; mogła ona dotrzeć, więc nie zostanie wysłana ponownie</numerusform>
-            <numerusform>serwer nie potwierdził wiadomości w ciągu %d sekund; mogła ona dotrzeć, więc nie zostanie wysłana ponownie</numerusform>
+            <numerusform>serwer nie potwierdził wiadomości w ciągu %1 sekundy; mogła ona dotrzeć, więc nie zostanie wysłana ponownie</numerusform>
+            <numerusform>serwer nie potwierdził wiadomości w ciągu %1 sekund; mogła ona dotrzeć, więc nie zostanie wysłana ponownie</numerusform>
+            <numerusform>serwer nie potwierdził wiadomości w ciągu %1 sekund; mogła ona dotrzeć, więc nie zostanie wysłana ponownie</numerusform>
         </translation>
     </message>
     <message>
@@ -1674,38 +1674,38 @@ jeden krąg: %s
         <translation>wysyłanie zostało przerwane</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not an e-mail address</source>
+        <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
-        <translation>„%s” nie jest adresem e-mail</translation>
+        <translation>„%1” nie jest adresem e-mail</translation>
     </message>
     <message>
-        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
-        <translation>brak adresu e-mail: „%s” nie występuje w książce adresowej</translation>
+        <translation>brak adresu e-mail: „%1” nie występuje w książce adresowej</translation>
     </message>
     <message>
-        <source>Skipped [%s]: no email address</source>
+        <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
-        <translation>Pominięto [%s]: brak adresu e-mail</translation>
+        <translation>Pominięto [%1]: brak adresu e-mail</translation>
     </message>
     <message>
-        <source>Not sent to [%s] email address [%s]</source>
+        <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
-        <translation>Nie wysłano do [%s] na adres [%s]</translation>
+        <translation>Nie wysłano do [%1] na adres [%2]</translation>
     </message>
     <message>
-        <source>%s: %s</source>
+        <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
-        <translation>%s: %s</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The mail server %s refused the sender address.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 refused the sender address.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
-        <translation>Serwer poczty %s odrzucił adres nadawcy.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Serwer poczty %1 odrzucił adres nadawcy.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Popraw adres nadawcy (Ustawienia &gt; Konfiguruj albo kivvo-cli config). Nic więcej nie zostało wysłane.</translation>
     </message>
@@ -1744,9 +1744,9 @@ Osoby, do których e-mail nie został jeszcze wysłany, już go nie dostaną.</t
         <translation>Zamknij</translation>
     </message>
     <message>
-        <source>Sending %d of %d...</source>
+        <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
-        <translation>Wysyłanie %d z %d...</translation>
+        <translation>Wysyłanie %1 z %2...</translation>
     </message>
     <message>
         <source>Stopping after the message being sent...</source>
@@ -1754,9 +1754,9 @@ Osoby, do których e-mail nie został jeszcze wysłany, już go nie dostaną.</t
         <translation>Zatrzymywanie po wysłaniu bieżącej wiadomości...</translation>
     </message>
     <message>
-        <source>%s: waiting</source>
+        <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
-        <translation>%s: oczekuje</translation>
+        <translation>%1: oczekuje</translation>
     </message>
     <message>
         <source>it is not a vCard file</source>
@@ -1824,19 +1824,19 @@ Osoby, do których e-mail nie został jeszcze wysłany, już go nie dostaną.</t
         <translation>Wyślij wiadomość testową</translation>
     </message>
     <message>
-        <source>Sending a test mail to %s...</source>
+        <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
-        <translation>Wysyłanie wiadomości testowej do %s...</translation>
+        <translation>Wysyłanie wiadomości testowej do %1...</translation>
     </message>
     <message>
-        <source>A test mail was sent to %s.</source>
+        <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
-        <translation>Wiadomość testowa została wysłana do %s.</translation>
+        <translation>Wiadomość testowa została wysłana do %1.</translation>
     </message>
     <message>
-        <source>The test mail could not be sent: %s</source>
+        <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
-        <translation>Nie udało się wysłać wiadomości testowej: %s</translation>
+        <translation>Nie udało się wysłać wiadomości testowej: %1</translation>
     </message>
     <message>
         <source>Kivvo test mail</source>
@@ -1851,13 +1851,13 @@ Osoby, do których e-mail nie został jeszcze wysłany, już go nie dostaną.</t
 </translation>
     </message>
     <message>
-        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
-        <translation>Nie można zapisać pliku ustawień „%s”:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Nie można zapisać pliku ustawień „%1”:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nowe ustawienia będą obowiązywać do zamknięcia programu.</translation>
     </message>
@@ -1867,9 +1867,9 @@ Nowe ustawienia będą obowiązywać do zamknięcia programu.</translation>
         <translation>Hasło jest przechowywane w systemowym magazynie haseł.</translation>
     </message>
     <message>
-        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
-        <translation>Żaden magazyn haseł nie jest uruchomiony: hasło jest przechowywane w pliku ustawień %s, który możesz odczytać tylko ty.</translation>
+        <translation>Żaden magazyn haseł nie jest uruchomiony: hasło jest przechowywane w pliku ustawień %1, który możesz odczytać tylko ty.</translation>
     </message>
     <message>
         <source>not set</source>
@@ -1877,9 +1877,9 @@ Nowe ustawienia będą obowiązywać do zamknięcia programu.</translation>
         <translation>nie ustawiono</translation>
     </message>
     <message>
-        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
-        <translation>kivvo-cli: --%s: %s Niczego nie zapisano.</translation>
+        <translation>kivvo-cli: --%1: %2 Niczego nie zapisano.</translation>
     </message>
     <message>
         <source>Password: </source>
@@ -1917,9 +1917,9 @@ Nowe ustawienia będą obowiązywać do zamknięcia programu.</translation>
         <translation>przed rozpoczęciem szyfrowania serwer wysłał coś więcej niż zgodę na szyfrowanie (STARTTLS); ktoś między tym komputerem a serwerem może ingerować w połączenie, więc zostało ono zamknięte</translation>
     </message>
     <message>
-        <source>the server cannot take the message now: %s; try again later</source>
+        <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
-        <translation>serwer nie może teraz przyjąć wiadomości: %s; spróbuj ponownie później</translation>
+        <translation>serwer nie może teraz przyjąć wiadomości: %1; spróbuj ponownie później</translation>
     </message>
     <message>
         <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
@@ -1927,27 +1927,27 @@ Nowe ustawienia będą obowiązywać do zamknięcia programu.</translation>
         <translation>potwierdzenie wiadomości przez serwer było dłuższe niż u jakiegokolwiek serwera poczty; wiadomość mogła dotrzeć, więc nie zostanie wysłana ponownie</translation>
     </message>
     <message>
-        <source>The mail server %s stopped answering.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 stopped answering.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
-        <translation>Serwer poczty %s przestał odpowiadać.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Serwer poczty %1 przestał odpowiadać.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nic więcej nie zostało wysłane. Spróbuj ponownie później.</translation>
     </message>
     <message>
-        <source>not sent, since the mail server could not go on: %s</source>
+        <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
-        <translation>nie wysłano, ponieważ serwer poczty nie mógł kontynuować: %s</translation>
+        <translation>nie wysłano, ponieważ serwer poczty nie mógł kontynuować: %1</translation>
     </message>
     <message>
-        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+        <source>The e-mail to %1 (%2) may have arrived already: %3.<byte value="xd"/>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
-        <translation>Wiadomość do: %s (%s) mogła już dotrzeć: %s.<byte value="xd"/>
+        <translation>Wiadomość do: %1 (%2) mogła już dotrzeć: %3.<byte value="xd"/>
 <byte value="xd"/>
 Wysłać ją mimo to ponownie? Jeśli dotarła, odbiorca dostanie dwie kopie.</translation>
     </message>
@@ -1957,34 +1957,34 @@ Wysłać ją mimo to ponownie? Jeśli dotarła, odbiorca dostanie dwie kopie.</t
         <translation>kivvo-cli: uwaga: hasło podane jako --password VALUE mogą zobaczyć inni użytkownicy na liście procesów; podaj je przez --password-stdin albo użyj samego --password, aby program o nie zapytał</translation>
     </message>
     <message>
-        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
-        <translation>nie można odczytać istniejącego tam pliku ustawień (%s); pozostaje on bez zmian, zamiast zostać zastąpiony ustawieniami, które nie uwzględniają jego zawartości. Udostępnij go do odczytu albo usuń, a potem spróbuj ponownie</translation>
+        <translation>nie można odczytać istniejącego tam pliku ustawień (%1); pozostaje on bez zmian, zamiast zostać zastąpiony ustawieniami, które nie uwzględniają jego zawartości. Udostępnij go do odczytu albo usuń, a potem spróbuj ponownie</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
-        <translation>Dokument „%s” jest właśnie zmieniany przez inny program (plik blokady „%s”), więc nie został zapisany. Spróbuj ponownie za chwilę.</translation>
+        <translation>Dokument „%1” jest właśnie zmieniany przez inny program (plik blokady „%2”), więc nie został zapisany. Spróbuj ponownie za chwilę.</translation>
     </message>
     <message>
-        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
-        <translation>nie można utworzyć pliku blokady „%s” obok dokumentu: %s</translation>
+        <translation>nie można utworzyć pliku blokady „%1” obok dokumentu: %2</translation>
     </message>
     <message>
-        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
-        <translation>plik zająłby %d B, a największy plik, jaki ten program otwiera, może mieć %d B; niczego nie zapisano. Usuń losowania albo skróć teksty i zapisz ponownie</translation>
+        <translation>plik zająłby %1 B, a największy plik, jaki ten program otwiera, może mieć %2 B; niczego nie zapisano. Usuń losowania albo skróć teksty i zapisz ponownie</translation>
     </message>
     <message>
-        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
-        <translation>zawiera więcej osób i grup, niż ten program otwiera (najwyżej %d)</translation>
+        <translation>zawiera więcej osób i grup, niż ten program otwiera (najwyżej %1)</translation>
     </message>
     <message>
-        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
-        <translation>plik został zapisany, ale nie udało się zsynchronizować jego folderu z dyskiem: %s</translation>
+        <translation>plik został zapisany, ale nie udało się zsynchronizować jego folderu z dyskiem: %1</translation>
     </message>
     <message>
         <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
@@ -1992,36 +1992,36 @@ Wysłać ją mimo to ponownie? Jeśli dotarła, odbiorca dostanie dwie kopie.</t
         <translation>Oczekiwanie na systemowy magazyn haseł, który prosi o podanie hasła (aby go odblokować lub utworzyć nowy magazyn). Wpisz je, aby kontynuować.</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
-        <translation>Systemowy magazyn haseł nie odpowiada (%s). Kivvo działa dalej bez niego: hasło do poczty jest odczytywane z pliku ustawień %s i w nim przechowywane, a plik ten możesz odczytać tylko ty.</translation>
+        <translation>Systemowy magazyn haseł nie odpowiada (%1). Kivvo działa dalej bez niego: hasło do poczty jest odczytywane z pliku ustawień %2 i w nim przechowywane, a plik ten możesz odczytać tylko ty.</translation>
     </message>
     <message numerus="yes">
-        <source>no answer within %d seconds</source>
+        <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
         <translation>
-            <numerusform>brak odpowiedzi w ciągu %d sekundy</numerusform>
-            <numerusform>brak odpowiedzi w ciągu %d sekund</numerusform>
-            <numerusform>brak odpowiedzi w ciągu %d sekund</numerusform>
+            <numerusform>brak odpowiedzi w ciągu %1 sekundy</numerusform>
+            <numerusform>brak odpowiedzi w ciągu %1 sekund</numerusform>
+            <numerusform>brak odpowiedzi w ciągu %1 sekund</numerusform>
         </translation>
     </message>
     <message>
-        <source>Draw names — %s</source>
+        <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
-        <translation>Losowanie imion — %s</translation>
+        <translation>Losowanie imion — %1</translation>
     </message>
     <message>
-        <source>View notifications — %s</source>
+        <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
-        <translation>Powiadomienia — %s</translation>
+        <translation>Powiadomienia — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d participants have not seen their name yet. End the round?</source>
+        <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
         <translation>
-            <numerusform>%d uczestnik nie zna jeszcze wylosowanego imienia. Zakończyć rundę?</numerusform>
-            <numerusform>%d uczestników nie zna jeszcze wylosowanego imienia. Zakończyć rundę?</numerusform>
-            <numerusform>%d uczestników nie zna jeszcze wylosowanego imienia. Zakończyć rundę?</numerusform>
+            <numerusform>%1 uczestnik nie zna jeszcze wylosowanego imienia. Zakończyć rundę?</numerusform>
+            <numerusform>%1 uczestników nie zna jeszcze wylosowanego imienia. Zakończyć rundę?</numerusform>
+            <numerusform>%1 uczestników nie zna jeszcze wylosowanego imienia. Zakończyć rundę?</numerusform>
         </translation>
     </message>
     <message>
@@ -2069,27 +2069,27 @@ Pokazać teraz wylosowane imiona?</translation>
         <translation>ukryte</translation>
     </message>
     <message>
-        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+        <source>Send email now to all participants of the newest list, &quot;%1&quot;, with email addresses entered.<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
-        <translation>E-maile zostaną teraz wysłane do wszystkich uczestników najnowszej listy, „%s”, którzy mają wpisany adres e-mail.<byte value="xd"/>
+        <translation>E-maile zostaną teraz wysłane do wszystkich uczestników najnowszej listy, „%1”, którzy mają wpisany adres e-mail.<byte value="xd"/>
 <byte value="xd"/>
-Wyświetlana lista, „%s”, jest starsza: jej losowanie nie zostanie wysłane.</translation>
+Wyświetlana lista, „%2”, jest starsza: jej losowanie nie zostanie wysłane.</translation>
     </message>
     <message>
-        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+        <source>Send %1 the name drawn in the newest list, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
-        <translation>Wysłać do: %s imię wylosowane na najnowszej liście, „%s”?<byte value="xd"/>
+        <translation>Wysłać do: %1 imię wylosowane na najnowszej liście, „%2”?<byte value="xd"/>
 <byte value="xd"/>
-Wyświetlana lista, „%s”, jest starsza: jej losowanie nie zostanie wysłane.</translation>
+Wyświetlana lista, „%3”, jest starsza: jej losowanie nie zostanie wysłane.</translation>
     </message>
     <message>
-        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
-        <translation>%s nie występuje na najnowszej liście, „%s”; niczego nie wysłano.</translation>
+        <translation>%1 nie występuje na najnowszej liście, „%2”; niczego nie wysłano.</translation>
     </message>
     <message>
         <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
@@ -2106,9 +2106,9 @@ Sending again would mix two drawings. Send the new drawing to everybody with Sen
 Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie poleceniem „Wyślij e-maile”.</translation>
     </message>
     <message>
-        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
-        <translation>%s nie ma adresu e-mail na najnowszej liście, „%s”; niczego nie wysłano.</translation>
+        <translation>%1 nie ma adresu e-mail na najnowszej liście, „%2”; niczego nie wysłano.</translation>
     </message>
     <message>
         <source>Print &amp;Cards...</source>
@@ -2116,9 +2116,9 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
         <translation>Drukuj ka&amp;rty...</translation>
     </message>
     <message>
-        <source>For %s</source>
+        <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
-        <translation>Dla: %s</translation>
+        <translation>Dla: %1</translation>
     </message>
     <message>
         <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
@@ -2126,14 +2126,14 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
         <translation>Zegnij klapkę do góry wzdłuż przerywanej linii. Otwórz ją dopiero wtedy, gdy nikt nie patrzy.</translation>
     </message>
     <message>
-        <source>%s gives a gift to</source>
+        <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
-        <translation>%s kupuje prezent dla:</translation>
+        <translation>%1 kupuje prezent dla:</translation>
     </message>
     <message>
-        <source>Suggestions: %s</source>
+        <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
-        <translation>Pomysły na prezent: %s</translation>
+        <translation>Pomysły na prezent: %1</translation>
     </message>
     <message>
         <source>fold up</source>
@@ -2141,22 +2141,22 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
         <translation>zegnij do góry</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
-        <translation>kivvo-cli: nie można zapisać kart w „%s”: %s</translation>
+        <translation>kivvo-cli: nie można zapisać kart w „%1”: %2</translation>
     </message>
     <message>
-        <source>Print Cards — %s</source>
+        <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
-        <translation>Drukuj karty — %s</translation>
+        <translation>Drukuj karty — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
         <translation>
-            <numerusform>%d karta z „%s” zapisana w „%s”</numerusform>
-            <numerusform>%d karty z „%s” zapisane w „%s”</numerusform>
-            <numerusform>%d kart z „%s” zapisano w „%s”</numerusform>
+            <numerusform>%1 karta z „%2” zapisana w „%3”</numerusform>
+            <numerusform>%1 karty z „%2” zapisane w „%3”</numerusform>
+            <numerusform>%1 kart z „%2” zapisano w „%3”</numerusform>
         </translation>
     </message>
     <message>
@@ -2170,9 +2170,9 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
         <translation>Drukuj karty dla osób bez adresu</translation>
     </message>
     <message>
-        <source>The cards could not be printed: %s</source>
+        <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
-        <translation>Nie udało się wydrukować kart: %s</translation>
+        <translation>Nie udało się wydrukować kart: %1</translation>
     </message>
     <message>
         <source>the printer or the file could not be written</source>
@@ -2185,28 +2185,28 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
         <translation>nie udało się rozpocząć nowej strony</translation>
     </message>
     <message>
-        <source>Cards %s</source>
+        <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
-        <translation>Karty %s</translation>
+        <translation>Karty %1</translation>
     </message>
     <message>
-        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
-        <translation>1 karta z „%s” zapisana w „%s”</translation>
+        <translation>1 karta z „%1” zapisana w „%2”</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards sent to the printer.</source>
+        <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
         <translation>
-            <numerusform>Wysłano %d kartę do drukarki.</numerusform>
-            <numerusform>Wysłano %d karty do drukarki.</numerusform>
-            <numerusform>Wysłano %d kart do drukarki.</numerusform>
+            <numerusform>Wysłano %1 kartę do drukarki.</numerusform>
+            <numerusform>Wysłano %1 karty do drukarki.</numerusform>
+            <numerusform>Wysłano %1 kart do drukarki.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The keyring support (%s) could not be loaded: %s</source>
+        <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <translation>Nie udało się wczytać obsługi magazynu haseł (%s): %s</translation>
+        <translation>Nie udało się wczytać obsługi magazynu haseł (%1): %2</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2219,14 +2219,14 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
         <translation>&amp;Ponów</translation>
     </message>
     <message>
-        <source>&amp;Undo %s</source>
+        <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
-        <translation>&amp;Cofnij: %s</translation>
+        <translation>&amp;Cofnij: %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %s</source>
+        <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
-        <translation>&amp;Ponów: %s</translation>
+        <translation>&amp;Ponów: %1</translation>
     </message>
     <message>
         <source>Add Person</source>
@@ -2289,14 +2289,14 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
         <translation>Bez grupy</translation>
     </message>
     <message>
-        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
-        <translation>%s — wcześniejsza wymiana; jej losowanie sprawia, że nikt nie wylosuje ponownie tej samej osoby. Można zmienić tylko jej nazwę.</translation>
+        <translation>%1 — wcześniejsza wymiana; jej losowanie sprawia, że nikt nie wylosuje ponownie tej samej osoby. Można zmienić tylko jej nazwę.</translation>
     </message>
     <message>
-        <source>No e-mail address: %s will get no e-mail.</source>
+        <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
-        <translation>Brak adresu e-mail: %s nie dostanie e-maila.</translation>
+        <translation>Brak adresu e-mail: %1 nie dostanie e-maila.</translation>
     </message>
     <message>
         <source>&amp;Import Participants...</source>
@@ -2309,33 +2309,33 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
         <translation>Uczestnicy (*.csv *.vcf *.vcard);;Pliki CSV (*.csv);;Pliki vCard (*.vcf *.vcard);;Wszystkie pliki (*)</translation>
     </message>
     <message>
-        <source>Import Participants — %s</source>
+        <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
-        <translation>Importuj uczestników — %s</translation>
+        <translation>Importuj uczestników — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
         <translation>
-            <numerusform>%d osoba zostanie dodana do „%s”:</numerusform>
-            <numerusform>%d osoby zostaną dodane do „%s”:</numerusform>
-            <numerusform>%d osób zostanie dodanych do „%s”:</numerusform>
+            <numerusform>%1 osoba zostanie dodana do „%2”:</numerusform>
+            <numerusform>%1 osoby zostaną dodane do „%2”:</numerusform>
+            <numerusform>%1 osób zostanie dodanych do „%2”:</numerusform>
         </translation>
     </message>
     <message>
-        <source>Already in the list, so left out: %s</source>
+        <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
-        <translation>Pominięte, bo są już na liście: %s</translation>
+        <translation>Pominięte, bo są już na liście: %1</translation>
     </message>
     <message>
-        <source>Nothing will be imported. %s</source>
+        <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
-        <translation>Nic nie zostanie zaimportowane. %s</translation>
+        <translation>Nic nie zostanie zaimportowane. %1</translation>
     </message>
     <message>
-        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
-        <translation>Wszystkie osoby z pliku są już w „%s”: nie ma kogo dodać.</translation>
+        <translation>Wszystkie osoby z pliku są już w „%1”: nie ma kogo dodać.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2353,37 +2353,37 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
         <translation>Grupa</translation>
     </message>
     <message>
-        <source>1 person will be added to &quot;%s&quot;:</source>
+        <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
-        <translation>1 osoba zostanie dodana do „%s”:</translation>
+        <translation>1 osoba zostanie dodana do „%1”:</translation>
     </message>
     <message numerus="yes">
-        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+        <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
         <translation>
-            <numerusform>Lista z informacją, kto komu dał prezent w poprzedniej wymianie (%d osoba), jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
+            <numerusform>Lista z informacją, kto komu dał prezent w poprzedniej wymianie (%1 osoba), jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
 </numerusform>
-            <numerusform>Lista z informacją, kto komu dał prezent w poprzedniej wymianie (%d osoby), jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
+            <numerusform>Lista z informacją, kto komu dał prezent w poprzedniej wymianie (%1 osoby), jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
 </numerusform>
-            <numerusform>Lista z informacją, kto komu dał prezent w poprzedniej wymianie (%d osób), jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
+            <numerusform>Lista z informacją, kto komu dał prezent w poprzedniej wymianie (%1 osób), jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source><byte value="xd"/>
-The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
         <translation>
             <numerusform><byte value="xd"/>
-Bieżąca lista osób (%d osoba) jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
+Bieżąca lista osób (%1 osoba) jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
 </numerusform>
             <numerusform><byte value="xd"/>
-Bieżąca lista osób (%d osoby) jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
+Bieżąca lista osób (%1 osoby) jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
 </numerusform>
             <numerusform><byte value="xd"/>
-Bieżąca lista osób (%d osób) jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
+Bieżąca lista osób (%1 osób) jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
@@ -2391,7 +2391,7 @@ Bieżąca lista osób (%d osób) jest zbyt długa, by cytować ją w każdym e-m
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
 <byte value="xd"/>
@@ -2402,7 +2402,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-%s, los wybrał osobę, którą obdarujesz: to %s.<byte value="xd"/>
+%1, los wybrał osobę, którą obdarujesz: to %2.<byte value="xd"/>
 <byte value="xd"/>
 Listy tego grona są zbyt długie, by cytować je w każdym e-mailu: jeśli chcesz je zobaczyć, zapytaj organizatora.<byte value="xd"/>
 <byte value="xd"/>
@@ -2416,10 +2416,10 @@ Dziękujemy.<byte value="xd"/>
         <translation>Poczta nie jest jeszcze skonfigurowana, więc nie wysłano żadnego e-maila. Najpierw wpisz serwer poczty i swój adres w oknie Ustawienia &gt; Konfiguruj.</translation>
     </message>
     <message>
-        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+        <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
-        <translation>kivvo-cli: poczta nie jest jeszcze skonfigurowana (%s); niczego nie wysłano. Najpierw skonfiguruj ją poleceniem
+        <translation>kivvo-cli: poczta nie jest jeszcze skonfigurowana (%1); niczego nie wysłano. Najpierw skonfiguruj ją poleceniem
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
     <message>
@@ -2453,23 +2453,23 @@ Dziękujemy.<byte value="xd"/>
         <translation>(nie ustawiono)</translation>
     </message>
     <message>
-        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
-        <translation>Poczta nie jest jeszcze skonfigurowana: zanim będzie można wysyłać e-maile, trzeba jeszcze ustawić %s.</translation>
+        <translation>Poczta nie jest jeszcze skonfigurowana: zanim będzie można wysyłać e-maile, trzeba jeszcze ustawić %1.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete the group %s with its %d persons?</source>
+        <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
         <translation>
-            <numerusform>Usunąć grupę %s razem z %d osobą?</numerusform>
-            <numerusform>Usunąć grupę %s razem z %d osobami?</numerusform>
-            <numerusform>Usunąć grupę %s razem z %d osobami?</numerusform>
+            <numerusform>Usunąć grupę %1 razem z %2 osobą?</numerusform>
+            <numerusform>Usunąć grupę %1 razem z %2 osobami?</numerusform>
+            <numerusform>Usunąć grupę %1 razem z %2 osobami?</numerusform>
         </translation>
     </message>
     <message>
-        <source>Delete the group %s with its one person?</source>
+        <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
-        <translation>Usunąć grupę %s razem z jedyną osobą, która do niej należy?</translation>
+        <translation>Usunąć grupę %1 razem z jedyną osobą, która do niej należy?</translation>
     </message>
     <message>
         <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
@@ -2477,14 +2477,14 @@ Dziękujemy.<byte value="xd"/>
         <translation>To ani adres e-mail (np. ania@example.org), ani nazwa z książki adresowej: nie da się na to wysłać e-maila.</translation>
     </message>
     <message>
-        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
-        <translation>kivvo-cli: uwaga: „%s” to ani adres e-mail, ani nazwa z książki adresowej; nie da się na to wysłać e-maila</translation>
+        <translation>kivvo-cli: uwaga: „%1” to ani adres e-mail, ani nazwa z książki adresowej; nie da się na to wysłać e-maila</translation>
     </message>
     <message>
-        <source>Exchange Details — %s</source>
+        <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
-        <translation>Szczegóły wymiany — %s</translation>
+        <translation>Szczegóły wymiany — %1</translation>
     </message>
     <message>
         <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
@@ -2527,24 +2527,24 @@ Dziękujemy.<byte value="xd"/>
         <translation>zmiana szczegółów wymiany</translation>
     </message>
     <message>
-        <source>Date: %s</source>
+        <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
-        <translation>Data: %s</translation>
+        <translation>Data: %1</translation>
     </message>
     <message>
-        <source>Budget: %s</source>
+        <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
-        <translation>Budżet: %s</translation>
+        <translation>Budżet: %1</translation>
     </message>
     <message>
-        <source>Place: %s</source>
+        <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
-        <translation>Miejsce: %s</translation>
+        <translation>Miejsce: %1</translation>
     </message>
     <message>
-        <source>Note: %s</source>
+        <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
-        <translation>Notatka: %s</translation>
+        <translation>Notatka: %1</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -2555,14 +2555,14 @@ Dziękujemy.<byte value="xd"/>
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-%s, los wybrał osobę, którą obdarujesz: to %s.<byte value="xd"/>
+%1, los wybrał osobę, którą obdarujesz: to %2.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -2593,30 +2593,30 @@ Dziękujemy.<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>%s — %s</source>
+        <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
-        <translation>%s — %s</translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>date: %s
-budget: %s
-place: %s
-note: %s</source>
+        <source>date: %1
+budget: %2
+place: %3
+note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
-        <translation>data: %s
-budżet: %s
-miejsce: %s
-notatka: %s</translation>
+        <translation>data: %1
+budżet: %2
+miejsce: %3
+notatka: %4</translation>
     </message>
     <message>
-        <source>Details of &quot;%s&quot; saved</source>
+        <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
-        <translation>Zapisano szczegóły „%s”</translation>
+        <translation>Zapisano szczegóły „%1”</translation>
     </message>
     <message>
-        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
-        <translation>--date przyjmuje datę w formacie YYYY-MM-DD albo pustą wartość, która ją usuwa, a nie „%s”</translation>
+        <translation>--date przyjmuje datę w formacie YYYY-MM-DD albo pustą wartość, która ją usuwa, a nie „%1”</translation>
     </message>
     <message>
         <source>E-mail &amp;language:</source>
@@ -2624,9 +2624,9 @@ notatka: %s</translation>
         <translation>&amp;Język e-maili:</translation>
     </message>
     <message>
-        <source>As the desktop (%s)</source>
+        <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
-        <translation>Język pulpitu (%s)</translation>
+        <translation>Język pulpitu (%1)</translation>
     </message>
     <message>
         <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
@@ -2639,19 +2639,19 @@ notatka: %s</translation>
         <translation>zmiana języka e-maili</translation>
     </message>
     <message>
-        <source>%s takes no arguments besides options</source>
+        <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
-        <translation>%s nie przyjmuje argumentów poza opcjami</translation>
+        <translation>%1 nie przyjmuje argumentów poza opcjami</translation>
     </message>
     <message>
-        <source>%s takes %s</source>
+        <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
-        <translation>%s przyjmuje %s</translation>
+        <translation>%1 przyjmuje %2</translation>
     </message>
     <message>
-        <source>%s does not take --%s</source>
+        <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
-        <translation>%s nie przyjmuje --%s</translation>
+        <translation>%1 nie przyjmuje --%2</translation>
     </message>
     <message>
         <source>cards needs --pdf OUT.pdf</source>
@@ -2671,18 +2671,18 @@ Szczegóły</translation>
         <translation>Data jednej z wymian jest uszkodzona.</translation>
     </message>
     <message>
-        <source>The mail support (%s) could not be loaded: %s</source>
+        <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <translation>Nie udało się wczytać obsługi poczty (%s): %s</translation>
+        <translation>Nie udało się wczytać obsługi poczty (%1): %2</translation>
     </message>
     <message>
-        <source>No e-mail could be sent through %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>No e-mail could be sent through %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <translation>Nie udało się wysłać żadnej wiadomości przez %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Nie udało się wysłać żadnej wiadomości przez %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Ta instalacja Kivvo jest niekompletna: ponowna instalacja przywróci obsługę poczty.</translation>
     </message>
@@ -2692,9 +2692,9 @@ Ta instalacja Kivvo jest niekompletna: ponowna instalacja przywróci obsługę p
         <translation>&amp;Szczegóły...</translation>
     </message>
     <message>
-        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
-        <translation>--language przyjmuje jeden z języków: %s, a nie „%s”</translation>
+        <translation>--language przyjmuje jeden z języków: %1, a nie „%2”</translation>
     </message>
     <message>
         <source>English</source>

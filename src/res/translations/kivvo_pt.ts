@@ -133,59 +133,59 @@ You may repeat the operation as a reminder or if any email addresses are changed
 A operação pode ser repetida como lembrete ou se algum endereço de e-mail mudar.</translation>
     </message>
     <message numerus="yes">
-        <source>Sent emails to %d out of %d participants</source>
+        <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
         <translation>
-            <numerusform>E-mails enviados para %d de %d participante</numerusform>
-            <numerusform>E-mails enviados para %d de %d participantes</numerusform>
+            <numerusform>E-mails enviados para %1 de %2 participante</numerusform>
+            <numerusform>E-mails enviados para %1 de %2 participantes</numerusform>
         </translation>
     </message>
     <message>
-        <source>Error sending to [%s] email address [%s]</source>
+        <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
-        <translation>Erro ao enviar para [%s], endereço de e-mail [%s]</translation>
+        <translation>Erro ao enviar para [%1], endereço de e-mail [%2]</translation>
     </message>
     <message>
-        <source>Email sent to: %s<byte value="xd"/>
-address: %s</source>
+        <source>Email sent to: %1<byte value="xd"/>
+address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
-        <translation>E-mail enviado para: %s<byte value="xd"/>
-endereço: %s</translation>
+        <translation>E-mail enviado para: %1<byte value="xd"/>
+endereço: %2</translation>
     </message>
     <message>
-        <source>The mail server %s could not be reached or refused the login.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 could not be reached or refused the login.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
-        <translation>Não foi possível acessar o servidor de e-mail %s, ou ele recusou o login.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Não foi possível acessar o servidor de e-mail %1, ou ele recusou o login.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Verifique as configurações de e-mail (Configurações &gt; Configurar, ou kivvo-cli config).</translation>
     </message>
     <message>
         <source>No drawing was found for this list.<byte value="xd"/>
 <byte value="xd"/>
-%s</source>
+%1</source>
         <comment>IDS_DRAWING_ERROR</comment>
         <translation>Nenhum sorteio foi encontrado para esta lista.<byte value="xd"/>
 <byte value="xd"/>
-%s</translation>
+%1</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
-        <translation>Não é possível ler o catálogo de endereços %s: %s</translation>
+        <translation>Não é possível ler o catálogo de endereços %1: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be read: %s</source>
+        <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
-        <translation>Não é possível ler o catálogo de endereços %s: %s</translation>
+        <translation>Não é possível ler o catálogo de endereços %1: %2</translation>
     </message>
     <message>
-        <source>The address book %s cannot be opened: %s</source>
+        <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
-        <translation>Não é possível abrir o catálogo de endereços %s: %s</translation>
+        <translation>Não é possível abrir o catálogo de endereços %1: %2</translation>
     </message>
     <message>
         <source>List</source>
@@ -208,14 +208,14 @@ Verifique as configurações de e-mail (Configurações &gt; Configurar, ou kivv
         <translation> (nova cópia)</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%s%d</source>
+        <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
-        <translation>%s%d</translation>
+        <translation>%1%2</translation>
     </message>
     <message>
         <source>People</source>
@@ -245,36 +245,36 @@ Verifique as configurações de e-mail (Configurações &gt; Configurar, ou kivv
 </translation>
     </message>
     <message>
-        <source>Hi %s!<byte value="xd"/>
+        <source>Hi %1!<byte value="xd"/>
 <byte value="xd"/>
 This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
-        <translation>Olá, %s!<byte value="xd"/>
+        <translation>Olá, %1!<byte value="xd"/>
 <byte value="xd"/>
 Esta é a sua mensagem automática do sorteio de nomes do Kivvo.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>This message is for %s only.<byte value="xd"/>
+        <source>This message is for %1 only.<byte value="xd"/>
 Please do not read further if you are not the designated person.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
-        <translation>Esta mensagem é só para %s.<byte value="xd"/>
+        <translation>Esta mensagem é só para %1.<byte value="xd"/>
 Se você não for essa pessoa, por favor, não continue lendo.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>In the previous exchange you gave a gift to: %s.<byte value="xd"/>
+        <source>In the previous exchange you gave a gift to: %1.<byte value="xd"/>
 You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
-        <translation>Na troca anterior, você deu um presente para: %s.<byte value="xd"/>
+        <translation>Na troca anterior, você deu um presente para: %1.<byte value="xd"/>
 Você não vai tirar o mesmo nome nesta troca.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
@@ -303,7 +303,7 @@ As pessoas recuadas pertencem a um grupo e não tiram ninguém do próprio grupo
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 Thank you.<byte value="xd"/>
 <byte value="xd"/>
@@ -312,7 +312,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-A pessoa sorteada para %s presentear é: %s.<byte value="xd"/>
+A pessoa sorteada para %1 presentear é: %2.<byte value="xd"/>
 <byte value="xd"/>
 Obrigado!<byte value="xd"/>
 <byte value="xd"/>
@@ -321,13 +321,13 @@ Obrigado!<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-Gift Suggestions: %s<byte value="xd"/>
+Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-Sugestões de presente: %s<byte value="xd"/>
+Sugestões de presente: %1<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -344,24 +344,24 @@ Sugestões de presente: %s<byte value="xd"/>
     </message>
     <message>
         <source>Draw name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
         <translation>Sortear nome
-para %s</translation>
+para %1</translation>
     </message>
     <message>
         <source>Show name
-for %s</source>
+for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
         <translation>Mostrar nome
-para %s</translation>
+para %1</translation>
     </message>
     <message>
         <source>Name already shown
- for %s</source>
+ for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
         <translation>Nome já mostrado
-para %s</translation>
+para %1</translation>
     </message>
     <message>
         <source>Draw Name
@@ -371,9 +371,9 @@ for XXXXX</source>
 para XXXXX</translation>
     </message>
     <message>
-        <source>Get gift for: %s</source>
+        <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
-        <translation>Presente para: %s</translation>
+        <translation>Presente para: %1</translation>
     </message>
     <message>
         <source><byte value="xd"/>
@@ -630,9 +630,9 @@ Sortear nomes</translation>
         <translation>Sem título</translation>
     </message>
     <message>
-        <source>Save changes to %s?</source>
+        <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
-        <translation>Salvar as alterações em %s?</translation>
+        <translation>Salvar as alterações em %1?</translation>
     </message>
     <message>
         <source>Kivvo (*.kv)</source>
@@ -675,19 +675,19 @@ Sortear nomes</translation>
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>No Kivvo documents in %s yet. Choose New to start one.</source>
+        <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
-        <translation>Ainda não há documentos do Kivvo em %s. Escolha Novo para criar um.</translation>
+        <translation>Ainda não há documentos do Kivvo em %1. Escolha Novo para criar um.</translation>
     </message>
     <message>
-        <source>%s[*] - Kivvo</source>
+        <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
-        <translation>%s[*] - Kivvo</translation>
+        <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
-        <source>%s %s</source>
+        <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
-        <translation>%s %s</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Kivvo organises a gift-exchange name draw. Without FILE it offers the Kivvo documents of your documents folder.</source>
@@ -700,9 +700,9 @@ Sortear nomes</translation>
         <translation>Um documento do Kivvo (*.kv) a ser aberto.</translation>
     </message>
     <message>
-        <source>kivvo: %s; see kivvo --help</source>
+        <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo: %s; veja kivvo --help</translation>
+        <translation>kivvo: %1; veja kivvo --help</translation>
     </message>
     <message>
         <source>only one document can be opened at a time</source>
@@ -720,45 +720,45 @@ Sortear nomes</translation>
         <translation>Mostra a versão e sai.</translation>
     </message>
     <message numerus="yes">
-        <source>This document already holds %d drawings, the most one document can keep.<byte value="xd"/>
+        <source>This document already holds %1 drawings, the most one document can keep.<byte value="xd"/>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
         <translation>
-            <numerusform>Este documento já contém %d sorteio, o máximo que um documento pode guardar.<byte value="xd"/>
+            <numerusform>Este documento já contém %1 sorteio, o máximo que um documento pode guardar.<byte value="xd"/>
 <byte value="xd"/>
 Nada foi copiado. Crie um novo documento para a próxima troca.</numerusform>
-            <numerusform>Este documento já contém %d sorteios, o máximo que um documento pode guardar.<byte value="xd"/>
+            <numerusform>Este documento já contém %1 sorteios, o máximo que um documento pode guardar.<byte value="xd"/>
 <byte value="xd"/>
 Nada foi copiado. Crie um novo documento para a próxima troca.</numerusform>
         </translation>
     </message>
     <message>
-        <source>Cannot open the file &quot;%s&quot;:<byte value="xd"/>
-%s</source>
+        <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
+%2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
-        <translation>Não é possível abrir o arquivo &quot;%s&quot;:<byte value="xd"/>
-%s</translation>
+        <translation>Não é possível abrir o arquivo &quot;%1&quot;:<byte value="xd"/>
+%2</translation>
     </message>
     <message>
-        <source>Cannot read the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
-        <translation>Não é possível ler o arquivo &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Não é possível ler o arquivo &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nada foi aberto.</translation>
     </message>
     <message>
-        <source>Cannot save the file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
-        <translation>Não é possível salvar o arquivo &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Não é possível salvar o arquivo &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 O arquivo no disco não foi alterado.</translation>
     </message>
@@ -783,9 +783,9 @@ O arquivo no disco não foi alterado.</translation>
         <translation>Um texto é mais longo que o restante do arquivo; o arquivo está danificado.</translation>
     </message>
     <message>
-        <source>%s</source>
+        <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
-        <translation>%s</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
@@ -798,44 +798,44 @@ O arquivo no disco não foi alterado.</translation>
         <translation>Não é um arquivo comum (é um pipe, um socket ou um dispositivo).</translation>
     </message>
     <message>
-        <source>The file is %d bytes long, more than the %d bytes any file of this program may have; it was not read.</source>
+        <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
-        <translation>O arquivo é grande demais e não foi lido (tamanho: %d bytes; máximo para qualquer arquivo deste programa: %d bytes).</translation>
+        <translation>O arquivo é grande demais e não foi lido (tamanho: %1 bytes; máximo para qualquer arquivo deste programa: %2 bytes).</translation>
     </message>
     <message>
-        <source>A text is %d characters long, more than the %d characters a name, address or other text may have.</source>
+        <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
-        <translation>Um texto é longo demais (tamanho: %d caracteres; máximo para um nome, endereço ou outro texto: %d caracteres).</translation>
+        <translation>Um texto é longo demais (tamanho: %1 caracteres; máximo para um nome, endereço ou outro texto: %2 caracteres).</translation>
     </message>
     <message>
-        <source>Cannot read the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot read the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
-        <translation>Não é possível ler o arquivo de configurações &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Não é possível ler o arquivo de configurações &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Serão usadas as configurações padrão; o arquivo não foi alterado.</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
+        <source>&quot;%1&quot; was changed on disk by another program since it was opened or last saved.<byte value="xd"/>
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
-        <translation>&quot;%s&quot; foi alterado no disco por outro programa depois de ser aberto ou salvo pela última vez.<byte value="xd"/>
+        <translation>&quot;%1&quot; foi alterado no disco por outro programa depois de ser aberto ou salvo pela última vez.<byte value="xd"/>
 <byte value="xd"/>
 Salvar mesmo assim e substituir as alterações do outro programa?</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;); nothing was changed. Try again later.</source>
+        <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
-        <translation>kivvo-cli: &quot;%s&quot; está sendo alterado por outro programa (arquivo de bloqueio &quot;%s&quot;); nada foi alterado. Tente novamente mais tarde.</translation>
+        <translation>kivvo-cli: &quot;%1&quot; está sendo alterado por outro programa (arquivo de bloqueio &quot;%2&quot;); nada foi alterado. Tente novamente mais tarde.</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot create the lock file &quot;%s&quot; beside the document: %s; nothing was changed.</source>
+        <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
-        <translation>kivvo-cli: não é possível criar o arquivo de bloqueio &quot;%s&quot; ao lado do documento: %s; nada foi alterado.</translation>
+        <translation>kivvo-cli: não é possível criar o arquivo de bloqueio &quot;%1&quot; ao lado do documento: %2; nada foi alterado.</translation>
     </message>
     <message>
         <source>Usage: kivvo-cli COMMAND FILE [ARGUMENTS] [OPTIONS]
@@ -950,34 +950,34 @@ Código de saída: 0 sucesso, 1 falha, 2 erro de uso.
         <translation>Kivvo, sorteio de nomes para trocas de presentes: ferramenta de linha de comando</translation>
     </message>
     <message>
-        <source>kivvo-cli: unknown command &quot;%s&quot;; see kivvo-cli --help</source>
+        <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
-        <translation>kivvo-cli: comando desconhecido &quot;%s&quot;; veja kivvo-cli --help</translation>
+        <translation>kivvo-cli: comando desconhecido &quot;%1&quot;; veja kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s; see kivvo-cli --help</source>
+        <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
-        <translation>kivvo-cli: %s; veja kivvo-cli --help</translation>
+        <translation>kivvo-cli: %1; veja kivvo-cli --help</translation>
     </message>
     <message>
-        <source>kivvo-cli: &quot;%s&quot; exists already; it is not overwritten</source>
+        <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
-        <translation>kivvo-cli: &quot;%s&quot; já existe; não será sobrescrito</translation>
+        <translation>kivvo-cli: &quot;%1&quot; já existe; não será sobrescrito</translation>
     </message>
     <message>
-        <source>kivvo-cli: the document has no drawing number %d (it has %d)</source>
+        <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
-        <translation>kivvo-cli: o documento não tem sorteio de número %d (total de sorteios: %d)</translation>
+        <translation>kivvo-cli: o documento não tem sorteio de número %1 (total de sorteios: %2)</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
-        <translation>kivvo-cli: o sorteio mais recente não tem nenhum grupo chamado &quot;%s&quot;</translation>
+        <translation>kivvo-cli: o sorteio mais recente não tem nenhum grupo chamado &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: the newest drawing has no person or group named &quot;%s&quot;</source>
+        <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
-        <translation>kivvo-cli: o sorteio mais recente não tem nenhuma pessoa ou grupo chamado &quot;%s&quot;</translation>
+        <translation>kivvo-cli: o sorteio mais recente não tem nenhuma pessoa ou grupo chamado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: Draw Names needs more than two persons in the newest drawing</source>
@@ -990,11 +990,11 @@ Código de saída: 0 sucesso, 1 falha, 2 erro de uso.
         <translation>kivvo-cli: nenhum nome foi sorteado; o arquivo não foi alterado</translation>
     </message>
     <message numerus="yes">
-        <source>Names drawn for %d persons; &quot;%s&quot; saved</source>
+        <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
         <translation>
-            <numerusform>Nome sorteado para %d pessoa; &quot;%s&quot; salvo</numerusform>
-            <numerusform>Nomes sorteados para %d pessoas; &quot;%s&quot; salvo</numerusform>
+            <numerusform>Nome sorteado para %1 pessoa; &quot;%2&quot; salvo</numerusform>
+            <numerusform>Nomes sorteados para %1 pessoas; &quot;%2&quot; salvo</numerusform>
         </translation>
     </message>
     <message>
@@ -1003,9 +1003,9 @@ Código de saída: 0 sucesso, 1 falha, 2 erro de uso.
         <translation>kivvo-cli: nada foi copiado; o arquivo não foi alterado</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; added; &quot;%s&quot; saved</source>
+        <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
-        <translation>Sorteio &quot;%s&quot; adicionado; &quot;%s&quot; salvo</translation>
+        <translation>Sorteio &quot;%1&quot; adicionado; &quot;%2&quot; salvo</translation>
     </message>
     <message>
         <source> [y/N] </source>
@@ -1013,29 +1013,29 @@ Código de saída: 0 sucesso, 1 falha, 2 erro de uso.
         <translation> [y/N] </translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not a number</source>
+        <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
-        <translation>&quot;%s&quot; não é um número</translation>
+        <translation>&quot;%1&quot; não é um número</translation>
     </message>
     <message>
-        <source>Removed &quot;%s&quot;</source>
+        <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
-        <translation>Removido: &quot;%s&quot;</translation>
+        <translation>Removido: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Created &quot;%s&quot;</source>
+        <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
-        <translation>Criado: &quot;%s&quot;</translation>
+        <translation>Criado: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: drawing %d has no person named &quot;%s&quot;</source>
+        <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
-        <translation>kivvo-cli: o sorteio %d não tem nenhuma pessoa chamada &quot;%s&quot;</translation>
+        <translation>kivvo-cli: o sorteio %1 não tem nenhuma pessoa chamada &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s has no e-mail address; nothing was sent</source>
+        <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
-        <translation>kivvo-cli: %s não tem endereço de e-mail; nada foi enviado</translation>
+        <translation>kivvo-cli: %1 não tem endereço de e-mail; nada foi enviado</translation>
     </message>
     <message>
         <source>kivvo-cli: not every notification was sent</source>
@@ -1043,73 +1043,73 @@ Código de saída: 0 sucesso, 1 falha, 2 erro de uso.
         <translation>kivvo-cli: nem todas as notificações foram enviadas</translation>
     </message>
     <message>
-        <source>server: %s
-port: %d
-from: %s
-user: %s
-password: %s
-footer: %s
-settings file: %s
+        <source>server: %1
+port: %2
+from: %3
+user: %4
+password: %5
+footer: %6
+settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
-        <translation>servidor: %s
-porta: %d
-remetente: %s
-usuário: %s
-senha: %s
-rodapé: %s
-arquivo de configurações: %s
+        <translation>servidor: %1
+porta: %2
+remetente: %3
+usuário: %4
+senha: %5
+rodapé: %6
+arquivo de configurações: %7
 </translation>
     </message>
     <message>
-        <source>Settings saved to &quot;%s&quot;</source>
+        <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
-        <translation>Configurações salvas em &quot;%s&quot;</translation>
+        <translation>Configurações salvas em &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: the settings could not be saved to &quot;%s&quot;: %s; the file was not changed</source>
+        <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
-        <translation>kivvo-cli: não foi possível salvar as configurações em &quot;%s&quot;: %s; o arquivo não foi alterado</translation>
+        <translation>kivvo-cli: não foi possível salvar as configurações em &quot;%1&quot;: %2; o arquivo não foi alterado</translation>
     </message>
     <message>
-        <source>the port must be a number from 1 to 65535, not &quot;%s&quot;</source>
+        <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
-        <translation>a porta deve ser um número de 1 a 65535, não &quot;%s&quot;</translation>
+        <translation>a porta deve ser um número de 1 a 65535, não &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>address: %s
-first name: %s
-last name: %s
+        <source>address: %1
+first name: %2
+last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
-        <translation>endereço: %s
-nome: %s
-sobrenome: %s
+        <translation>endereço: %1
+nome: %2
+sobrenome: %3
 </translation>
     </message>
     <message>
-        <source>kivvo-cli: no address-book entry matches &quot;%s&quot;</source>
+        <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
-        <translation>kivvo-cli: nenhuma entrada do catálogo de endereços corresponde a &quot;%s&quot;</translation>
+        <translation>kivvo-cli: nenhuma entrada do catálogo de endereços corresponde a &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>%s can only give to %s.</source>
+        <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
-        <translation>Destinatários possíveis para %s: apenas %s.</translation>
+        <translation>Destinatários possíveis para %1: apenas %2.</translation>
     </message>
     <message>
-        <source>%s cannot give to anybody.</source>
+        <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
-        <translation>%s não pode presentear ninguém.</translation>
+        <translation>%1 não pode presentear ninguém.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups or add persons, then draw again.</source>
+What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-O que impede o sorteio: %s. Altere os grupos ou adicione pessoas e sorteie novamente.</translation>
+O que impede o sorteio: %1. Altere os grupos ou adicione pessoas e sorteie novamente.</translation>
     </message>
     <message>
         <source>nobody draws himself</source>
@@ -1137,61 +1137,61 @@ O que impede o sorteio: %s. Altere os grupos ou adicione pessoas e sorteie novam
         <translation>, </translation>
     </message>
     <message>
-        <source>%s and %s</source>
+        <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
-        <translation>%s e %s</translation>
+        <translation>%1 e %2</translation>
     </message>
     <message numerus="yes">
-        <source>%s and %d others</source>
+        <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
         <translation>
-            <numerusform>%s e mais %d pessoa</numerusform>
-            <numerusform>%s e mais %d pessoas</numerusform>
+            <numerusform>%1 e mais %2 pessoa</numerusform>
+            <numerusform>%1 e mais %2 pessoas</numerusform>
         </translation>
     </message>
     <message>
-        <source>The drawn names no longer match the list: %s.<byte value="xd"/>
+        <source>The drawn names no longer match the list: %1.<byte value="xd"/>
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
-        <translation>Os nomes sorteados não correspondem mais à lista: %s.<byte value="xd"/>
+        <translation>Os nomes sorteados não correspondem mais à lista: %1.<byte value="xd"/>
 <byte value="xd"/>
 Sorteie os nomes novamente. Nada foi mostrado nem enviado.</translation>
     </message>
     <message>
-        <source>%s has no drawn name</source>
+        <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
-        <translation>%s não tem nenhum nome sorteado</translation>
+        <translation>%1 não tem nenhum nome sorteado</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is no longer in the list</source>
+        <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
-        <translation>%s, nome tirado por %s, não está mais na lista</translation>
+        <translation>%1, nome tirado por %2, não está mais na lista</translation>
     </message>
     <message>
-        <source>%s, drawn by %s, is the name of more than one person</source>
+        <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
-        <translation>%s, nome tirado por %s, é o nome de mais de uma pessoa</translation>
+        <translation>%1, nome tirado por %2, é o nome de mais de uma pessoa</translation>
     </message>
     <message>
-        <source>%s is drawn by both %s and %s</source>
+        <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
-        <translation>o nome %s foi tirado tanto por %s quanto por %s</translation>
+        <translation>o nome %1 foi tirado tanto por %2 quanto por %3</translation>
     </message>
     <message>
-        <source>%s drew himself</source>
+        <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
-        <translation>%s tirou o próprio nome</translation>
+        <translation>%1 tirou o próprio nome</translation>
     </message>
     <message>
-        <source>%s drew %s of his own group</source>
+        <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
-        <translation>%s tirou %s, do próprio grupo</translation>
+        <translation>%1 tirou %2, do próprio grupo</translation>
     </message>
     <message>
-        <source>%s drew %s, the person he gave to last time</source>
+        <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
-        <translation>%s tirou %s, a quem deu presente da última vez</translation>
+        <translation>%1 tirou %2, a quem deu presente da última vez</translation>
     </message>
     <message>
         <source>a person of the list has no name</source>
@@ -1199,11 +1199,11 @@ Sorteie os nomes novamente. Nada foi mostrado nem enviado.</translation>
         <translation>uma pessoa da lista não tem nome</translation>
     </message>
     <message numerus="yes">
-        <source>and %d more</source>
+        <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
         <translation>
-            <numerusform>e mais %d</numerusform>
-            <numerusform>e mais %d</numerusform>
+            <numerusform>e mais %1</numerusform>
+            <numerusform>e mais %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1227,17 +1227,17 @@ Sorteie os nomes novamente. Nada foi mostrado nem enviado.</translation>
         <translation>kivvo-cli: a função Copiar para a próxima troca precisa de mais de duas pessoas no sorteio mais recente</translation>
     </message>
     <message numerus="yes">
-        <source>nobody draws a person he gave to in the last %d exchanges</source>
+        <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
         <translation>
-            <numerusform>ninguém tira uma pessoa que presenteou em %d troca anterior</numerusform>
-            <numerusform>ninguém tira uma pessoa que presenteou nas últimas %d trocas</numerusform>
+            <numerusform>ninguém tira uma pessoa que presenteou em %1 troca anterior</numerusform>
+            <numerusform>ninguém tira uma pessoa que presenteou nas últimas %1 trocas</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s never draws %s</source>
+        <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
-        <translation>%s nunca tira %s</translation>
+        <translation>%1 nunca tira %2</translation>
     </message>
     <message>
         <source>nobody draws the person who draws him</source>
@@ -1252,29 +1252,29 @@ Sorteie os nomes novamente. Nada foi mostrado nem enviado.</translation>
     <message>
         <source><byte value="xd"/>
 <byte value="xd"/>
-What blocks them: %s. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
+What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
-O que impede o sorteio: %s. Altere os grupos, as exclusões ou as regras (Troca &gt; Regras) ou adicione pessoas e sorteie novamente.</translation>
+O que impede o sorteio: %1. Altere os grupos, as exclusões ou as regras (Troca &gt; Regras) ou adicione pessoas e sorteie novamente.</translation>
     </message>
     <message>
-        <source>%s drew %s, whom he never draws</source>
+        <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
-        <translation>%s tirou %s, que nunca deveria tirar</translation>
+        <translation>%1 tirou %2, que nunca deveria tirar</translation>
     </message>
     <message numerus="yes">
-        <source>%s drew %s, whom he gave to in the last %d exchanges</source>
+        <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
         <translation>
-            <numerusform>%s tirou %s, a quem já deu presente em %d troca anterior</numerusform>
-            <numerusform>%s tirou %s, a quem já deu presente nas últimas %d trocas</numerusform>
+            <numerusform>%1 tirou %2, a quem já deu presente em %3 troca anterior</numerusform>
+            <numerusform>%1 tirou %2, a quem já deu presente nas últimas %3 trocas</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s and %s draw each other</source>
+        <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
-        <translation>%s e %s tiraram um ao outro</translation>
+        <translation>%1 e %2 tiraram um ao outro</translation>
     </message>
     <message>
         <source>the gifts do not go round in one single circle</source>
@@ -1282,22 +1282,22 @@ O que impede o sorteio: %s. Altere os grupos, as exclusões ou as regras (Troca 
         <translation>os presentes não formam um único círculo</translation>
     </message>
     <message numerus="yes">
-        <source>%d more exclusions</source>
+        <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
         <translation>
-            <numerusform>mais %d exclusão</numerusform>
-            <numerusform>mais %d exclusões</numerusform>
+            <numerusform>mais %1 exclusão</numerusform>
+            <numerusform>mais %1 exclusões</numerusform>
         </translation>
     </message>
     <message>
-        <source>%s can only give to each other.</source>
+        <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
-        <translation>%s só podem dar presente entre si.</translation>
+        <translation>%1 só podem dar presente entre si.</translation>
     </message>
     <message>
-        <source>%s can only give to each other, and no way of doing so keeps every rule.</source>
+        <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
-        <translation>%s só podem dar presente entre si, e nenhuma forma de fazer isso respeita todas as regras.</translation>
+        <translation>%1 só podem dar presente entre si, e nenhuma forma de fazer isso respeita todas as regras.</translation>
     </message>
     <message>
         <source>No drawing of the whole list keeps every rule.</source>
@@ -1315,14 +1315,14 @@ O que impede o sorteio: %s. Altere os grupos, as exclusões ou as regras (Troca 
         <translation>O arquivo contém, depois das listas, dados que não foram gravados pelo Kivvo; ele está danificado.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are in format %d, which a newer version of Kivvo wrote; this version reads format %d.</source>
+        <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
-        <translation>As regras e exclusões do arquivo estão no formato %d, gravado por uma versão mais nova do Kivvo; esta versão lê o formato %d.</translation>
+        <translation>As regras e exclusões do arquivo estão no formato %1, gravado por uma versão mais nova do Kivvo; esta versão lê o formato %2.</translation>
     </message>
     <message>
-        <source>The file&apos;s rules and exclusions are damaged (in section %d).</source>
+        <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
-        <translation>As regras e exclusões do arquivo estão danificadas (na seção %d).</translation>
+        <translation>As regras e exclusões do arquivo estão danificadas (na seção %1).</translation>
     </message>
     <message>
         <source>A person of the list has no name. Please name every person before drawing names: a person without a name can neither be drawn nor be told whom he drew.</source>
@@ -1355,34 +1355,34 @@ O que impede o sorteio: %s. Altere os grupos, as exclusões ou as regras (Troca 
         <translation>não é texto UTF-8; exporte-o da planilha no formato CSV UTF-8</translation>
     </message>
     <message>
-        <source>line %d opens a quoted field that is never closed</source>
+        <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
-        <translation>a linha %d abre um campo entre aspas que nunca é fechado</translation>
+        <translation>a linha %1 abre um campo entre aspas que nunca é fechado</translation>
     </message>
     <message>
-        <source>Cannot import participants from &quot;%s&quot;: %s.</source>
+        <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
-        <translation>Não é possível importar participantes de &quot;%s&quot;: %s.</translation>
+        <translation>Não é possível importar participantes de &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <source>line %d has more than %d fields (name, address, suggestions, group)</source>
+        <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
-        <translation>a linha %d tem campos demais (no máximo %d: nome, endereço, sugestões, grupo)</translation>
+        <translation>a linha %1 tem campos demais (no máximo %2: nome, endereço, sugestões, grupo)</translation>
     </message>
     <message>
-        <source>line %d holds a text longer than any Kivvo keeps</source>
+        <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
-        <translation>a linha %d contém um texto mais longo do que o Kivvo aceita</translation>
+        <translation>a linha %1 contém um texto mais longo do que o Kivvo aceita</translation>
     </message>
     <message>
-        <source>line %d has no name</source>
+        <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
-        <translation>a linha %d não tem nome</translation>
+        <translation>a linha %1 não tem nome</translation>
     </message>
     <message>
-        <source>Already in the list, so not imported again: %s</source>
+        <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
-        <translation>Já constam da lista e não foram importados de novo: %s</translation>
+        <translation>Já constam da lista e não foram importados de novo: %1</translation>
     </message>
     <message>
         <source>kivvo-cli: nobody new to import</source>
@@ -1390,11 +1390,11 @@ O que impede o sorteio: %s. Altere os grupos, as exclusões ou as regras (Troca 
         <translation>kivvo-cli: ninguém novo para importar</translation>
     </message>
     <message numerus="yes">
-        <source>Imported %d participants into &quot;%s&quot;</source>
+        <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
         <translation>
-            <numerusform>%d participante importado para &quot;%s&quot;</numerusform>
-            <numerusform>%d participantes importados para &quot;%s&quot;</numerusform>
+            <numerusform>%1 participante importado para &quot;%2&quot;</numerusform>
+            <numerusform>%1 participantes importados para &quot;%2&quot;</numerusform>
         </translation>
     </message>
     <message>
@@ -1403,22 +1403,22 @@ O que impede o sorteio: %s. Altere os grupos, as exclusões ou as regras (Troca 
         <translation>export precisa de --csv OUT, o arquivo a ser gravado</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
-        <translation>kivvo-cli: não é possível gravar &quot;%s&quot;: %s</translation>
+        <translation>kivvo-cli: não é possível gravar &quot;%1&quot;: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons written to &quot;%s&quot;</source>
+        <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
         <translation>
-            <numerusform>%d pessoa gravada em &quot;%s&quot;</numerusform>
-            <numerusform>%d pessoas gravadas em &quot;%s&quot;</numerusform>
+            <numerusform>%1 pessoa gravada em &quot;%2&quot;</numerusform>
+            <numerusform>%1 pessoas gravadas em &quot;%2&quot;</numerusform>
         </translation>
     </message>
     <message>
-        <source>The name &quot;%s&quot; is taken already in this list, so the person is named &quot;%s&quot;.</source>
+        <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
-        <translation>O nome &quot;%s&quot; já existe nesta lista, então a pessoa vai se chamar &quot;%s&quot;.</translation>
+        <translation>O nome &quot;%1&quot; já existe nesta lista, então a pessoa vai se chamar &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>move takes either --group GROUP or --top</source>
@@ -1426,14 +1426,14 @@ O que impede o sorteio: %s. Altere os grupos, as exclusões ou as regras (Troca 
         <translation>move aceita --group GROUP ou --top</translation>
     </message>
     <message>
-        <source>%s moved into %s</source>
+        <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
-        <translation>%s agora está em %s</translation>
+        <translation>%1 agora está em %2</translation>
     </message>
     <message>
-        <source>%s moved out of his group</source>
+        <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
-        <translation>%s não está mais em nenhum grupo</translation>
+        <translation>%1 não está mais em nenhum grupo</translation>
     </message>
     <message>
         <source>0 (none)</source>
@@ -1486,14 +1486,14 @@ O que impede o sorteio: %s. Altere os grupos, as exclusões ou as regras (Troca 
         <translation>&amp;Nos dois sentidos: eles também nunca tiram esta pessoa</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is nobody of this list.</source>
+        <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
-        <translation>Não há ninguém chamado &quot;%s&quot; nesta lista.</translation>
+        <translation>Não há ninguém chamado &quot;%1&quot; nesta lista.</translation>
     </message>
     <message>
-        <source>Nobody draws himself anyway; leave out &quot;%s&quot;.</source>
+        <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
-        <translation>De qualquer forma, ninguém tira a si mesmo; deixe &quot;%s&quot; de fora.</translation>
+        <translation>De qualquer forma, ninguém tira a si mesmo; deixe &quot;%1&quot; de fora.</translation>
     </message>
     <message>
         <source>Never draws some persons of the list</source>
@@ -1501,14 +1501,14 @@ O que impede o sorteio: %s. Altere os grupos, as exclusões ou as regras (Troca 
         <translation>Nunca tira algumas pessoas da lista</translation>
     </message>
     <message>
-        <source>history: %s
-no mutual pairs: %s
-one circle: %s
+        <source>history: %1
+no mutual pairs: %2
+one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
-        <translation>histórico: %s
-sem pares recíprocos: %s
-um único círculo: %s
+        <translation>histórico: %1
+sem pares recíprocos: %2
+um único círculo: %3
 </translation>
     </message>
     <message>
@@ -1517,9 +1517,9 @@ um único círculo: %s
         <translation>0 (quem foi presenteado em trocas anteriores pode ser tirado de novo)</translation>
     </message>
     <message>
-        <source>%d (%s)</source>
+        <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
-        <translation>%d (%s)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>on</source>
@@ -1532,43 +1532,43 @@ um único círculo: %s
         <translation>off</translation>
     </message>
     <message>
-        <source>exclusions in &quot;%s&quot;:
+        <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
-        <translation>exclusões em &quot;%s&quot;:
+        <translation>exclusões em &quot;%1&quot;:
 </translation>
     </message>
     <message>
-        <source>no exclusions in &quot;%s&quot;
+        <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
-        <translation>nenhuma exclusão em &quot;%s&quot;
+        <translation>nenhuma exclusão em &quot;%1&quot;
 </translation>
     </message>
     <message>
-        <source>%s may draw %s again</source>
+        <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
-        <translation>%s pode tirar %s novamente</translation>
+        <translation>%1 pode tirar %2 novamente</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s is not kept from drawing %s</source>
+        <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
-        <translation>kivvo-cli: não há exclusão que impeça %s de tirar %s</translation>
+        <translation>kivvo-cli: não há exclusão que impeça %1 de tirar %2</translation>
     </message>
     <message>
-        <source>--%s takes on or off, not &quot;%s&quot;</source>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
-        <translation>--%s aceita on ou off, não &quot;%s&quot;</translation>
+        <translation>--%1 aceita on ou off, não &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>--history takes a number from 0 to %d, or all, not &quot;%s&quot;</source>
+        <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
-        <translation>--history aceita um número de 0 a %d, ou all, não &quot;%s&quot;</translation>
+        <translation>--history aceita um número de 0 a %1, ou all, não &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>kivvo-cli: %s already never draws %s</source>
+        <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
-        <translation>kivvo-cli: essa exclusão já existe: %s nunca tira %s</translation>
+        <translation>kivvo-cli: essa exclusão já existe: %1 nunca tira %2</translation>
     </message>
     <message>
         <source>A person of the list has no name; name every person, then draw again.</source>
@@ -1576,19 +1576,19 @@ um único círculo: %s
         <translation>Uma pessoa da lista não tem nome; dê um nome a todas as pessoas e sorteie novamente.</translation>
     </message>
     <message>
-        <source>cannot connect to %s port %d: %s</source>
+        <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
-        <translation>não é possível conectar a %s na porta %d: %s</translation>
+        <translation>não é possível conectar a %1 na porta %2: %3</translation>
     </message>
     <message>
-        <source>the server did not accept this program as a client: %s</source>
+        <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
-        <translation>o servidor não aceitou este programa como cliente: %s</translation>
+        <translation>o servidor não aceitou este programa como cliente: %1</translation>
     </message>
     <message>
-        <source>the encrypted connection (TLS) failed: %s</source>
+        <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
-        <translation>a conexão criptografada (TLS) falhou: %s</translation>
+        <translation>a conexão criptografada (TLS) falhou: %1</translation>
     </message>
     <message>
         <source>the server offers no encryption (STARTTLS), and the password is only ever sent encrypted</source>
@@ -1596,9 +1596,9 @@ um único círculo: %s
         <translation>o servidor não oferece criptografia (STARTTLS), e a senha só é enviada criptografada</translation>
     </message>
     <message>
-        <source>the server refused the login: %s; check the user name and the password</source>
+        <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
-        <translation>o servidor recusou o login: %s; verifique o nome de usuário e a senha</translation>
+        <translation>o servidor recusou o login: %1; verifique o nome de usuário e a senha</translation>
     </message>
     <message>
         <source>the server offers no login method this program knows (PLAIN or LOGIN)</source>
@@ -1606,39 +1606,39 @@ um único círculo: %s
         <translation>o servidor não oferece nenhum método de login que este programa conheça (PLAIN ou LOGIN)</translation>
     </message>
     <message>
-        <source>the server wants a login: %s; enter the user name and the password</source>
+        <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
-        <translation>o servidor exige login: %s; informe o nome de usuário e a senha</translation>
+        <translation>o servidor exige login: %1; informe o nome de usuário e a senha</translation>
     </message>
     <message>
-        <source>the server refused the sender address %s: %s</source>
+        <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
-        <translation>o servidor recusou o endereço do remetente %s: %s</translation>
+        <translation>o servidor recusou o endereço do remetente %1: %2</translation>
     </message>
     <message>
-        <source>the server refused the address %s: %s</source>
+        <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
-        <translation>o servidor recusou o endereço %s: %s</translation>
+        <translation>o servidor recusou o endereço %1: %2</translation>
     </message>
     <message>
-        <source>the server refused the message: %s</source>
+        <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
-        <translation>o servidor recusou a mensagem: %s</translation>
+        <translation>o servidor recusou a mensagem: %1</translation>
     </message>
     <message numerus="yes">
-        <source>the server did not answer within %d seconds</source>
+        <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
         <translation>
-            <numerusform>o servidor não respondeu em %d segundo</numerusform>
-            <numerusform>o servidor não respondeu em %d segundos</numerusform>
+            <numerusform>o servidor não respondeu em %1 segundo</numerusform>
+            <numerusform>o servidor não respondeu em %1 segundos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>the server did not confirm the message within %d seconds; it may have arrived, so it is not sent again</source>
+        <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
         <translation>
-            <numerusform>o servidor não confirmou a mensagem em %d segundo; ela pode ter chegado, por isso não será enviada de novo</numerusform>
-            <numerusform>o servidor não confirmou a mensagem em %d segundos; ela pode ter chegado, por isso não será enviada de novo</numerusform>
+            <numerusform>o servidor não confirmou a mensagem em %1 segundo; ela pode ter chegado, por isso não será enviada de novo</numerusform>
+            <numerusform>o servidor não confirmou a mensagem em %1 segundos; ela pode ter chegado, por isso não será enviada de novo</numerusform>
         </translation>
     </message>
     <message>
@@ -1657,38 +1657,38 @@ um único círculo: %s
         <translation>o envio foi interrompido</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is not an e-mail address</source>
+        <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
-        <translation>&quot;%s&quot; não é um endereço de e-mail</translation>
+        <translation>&quot;%1&quot; não é um endereço de e-mail</translation>
     </message>
     <message>
-        <source>no e-mail address: &quot;%s&quot; is not in the address book</source>
+        <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
-        <translation>sem endereço de e-mail: &quot;%s&quot; não está no catálogo de endereços</translation>
+        <translation>sem endereço de e-mail: &quot;%1&quot; não está no catálogo de endereços</translation>
     </message>
     <message>
-        <source>Skipped [%s]: no email address</source>
+        <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
-        <translation>[%s] ficou de fora: sem endereço de e-mail</translation>
+        <translation>[%1] ficou de fora: sem endereço de e-mail</translation>
     </message>
     <message>
-        <source>Not sent to [%s] email address [%s]</source>
+        <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
-        <translation>Não enviado para [%s], endereço de e-mail [%s]</translation>
+        <translation>Não enviado para [%1], endereço de e-mail [%2]</translation>
     </message>
     <message>
-        <source>%s: %s</source>
+        <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
-        <translation>%s: %s</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The mail server %s refused the sender address.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 refused the sender address.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
-        <translation>O servidor de e-mail %s recusou o endereço do remetente.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>O servidor de e-mail %1 recusou o endereço do remetente.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Corrija o endereço do remetente (Configurações &gt; Configurar, ou kivvo-cli config). Nada mais foi enviado.</translation>
     </message>
@@ -1727,9 +1727,9 @@ Quem ainda não recebeu o seu e-mail ficará sem ele.</translation>
         <translation>Fechar</translation>
     </message>
     <message>
-        <source>Sending %d of %d...</source>
+        <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
-        <translation>Enviando %d de %d...</translation>
+        <translation>Enviando %1 de %2...</translation>
     </message>
     <message>
         <source>Stopping after the message being sent...</source>
@@ -1737,9 +1737,9 @@ Quem ainda não recebeu o seu e-mail ficará sem ele.</translation>
         <translation>Parando após a mensagem que está sendo enviada...</translation>
     </message>
     <message>
-        <source>%s: waiting</source>
+        <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
-        <translation>%s: aguardando</translation>
+        <translation>%1: aguardando</translation>
     </message>
     <message>
         <source>it is not a vCard file</source>
@@ -1807,19 +1807,19 @@ Quem ainda não recebeu o seu e-mail ficará sem ele.</translation>
         <translation>Enviar e-mail de teste</translation>
     </message>
     <message>
-        <source>Sending a test mail to %s...</source>
+        <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
-        <translation>Enviando um e-mail de teste para %s...</translation>
+        <translation>Enviando um e-mail de teste para %1...</translation>
     </message>
     <message>
-        <source>A test mail was sent to %s.</source>
+        <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
-        <translation>Um e-mail de teste foi enviado para %s.</translation>
+        <translation>Um e-mail de teste foi enviado para %1.</translation>
     </message>
     <message>
-        <source>The test mail could not be sent: %s</source>
+        <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
-        <translation>Não foi possível enviar o e-mail de teste: %s</translation>
+        <translation>Não foi possível enviar o e-mail de teste: %1</translation>
     </message>
     <message>
         <source>Kivvo test mail</source>
@@ -1834,13 +1834,13 @@ Quem ainda não recebeu o seu e-mail ficará sem ele.</translation>
 </translation>
     </message>
     <message>
-        <source>Cannot save the settings file &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>Cannot save the settings file &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
-        <translation>Não é possível salvar o arquivo de configurações &quot;%s&quot;:<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Não é possível salvar o arquivo de configurações &quot;%1&quot;:<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 As novas configurações serão usadas até o programa ser fechado.</translation>
     </message>
@@ -1850,9 +1850,9 @@ As novas configurações serão usadas até o programa ser fechado.</translation
         <translation>A senha fica guardada no chaveiro do sistema.</translation>
     </message>
     <message>
-        <source>No keyring is running: the password is kept in the settings file %s, which only you can read.</source>
+        <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
-        <translation>Nenhum chaveiro está em execução: a senha fica guardada no arquivo de configurações %s, que só você pode ler.</translation>
+        <translation>Nenhum chaveiro está em execução: a senha fica guardada no arquivo de configurações %1, que só você pode ler.</translation>
     </message>
     <message>
         <source>not set</source>
@@ -1860,9 +1860,9 @@ As novas configurações serão usadas até o programa ser fechado.</translation
         <translation>não definida</translation>
     </message>
     <message>
-        <source>kivvo-cli: --%s: %s Nothing was saved.</source>
+        <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
-        <translation>kivvo-cli: --%s: %s Nada foi salvo.</translation>
+        <translation>kivvo-cli: --%1: %2 Nada foi salvo.</translation>
     </message>
     <message>
         <source>Password: </source>
@@ -1900,9 +1900,9 @@ As novas configurações serão usadas até o programa ser fechado.</translation
         <translation>o servidor enviou mais do que a autorização para a criptografia (STARTTLS) antes de ela começar; alguém entre este computador e o servidor pode estar adulterando a conexão, por isso ela foi encerrada</translation>
     </message>
     <message>
-        <source>the server cannot take the message now: %s; try again later</source>
+        <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
-        <translation>o servidor não pode aceitar a mensagem agora: %s; tente novamente mais tarde</translation>
+        <translation>o servidor não pode aceitar a mensagem agora: %1; tente novamente mais tarde</translation>
     </message>
     <message>
         <source>the server&apos;s confirmation of the message was longer than any mail server&apos;s; it may have arrived, so it is not sent again</source>
@@ -1910,27 +1910,27 @@ As novas configurações serão usadas até o programa ser fechado.</translation
         <translation>a confirmação da mensagem pelo servidor foi mais longa que a de qualquer servidor de e-mail; a mensagem pode ter chegado, por isso não será enviada de novo</translation>
     </message>
     <message>
-        <source>The mail server %s stopped answering.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>The mail server %1 stopped answering.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
-        <translation>O servidor de e-mail %s parou de responder.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>O servidor de e-mail %1 parou de responder.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Nada mais foi enviado. Tente novamente mais tarde.</translation>
     </message>
     <message>
-        <source>not sent, since the mail server could not go on: %s</source>
+        <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
-        <translation>não enviado, pois o servidor de e-mail não pôde continuar: %s</translation>
+        <translation>não enviado, pois o servidor de e-mail não pôde continuar: %1</translation>
     </message>
     <message>
-        <source>The e-mail to %s (%s) may have arrived already: %s.<byte value="xd"/>
+        <source>The e-mail to %1 (%2) may have arrived already: %3.<byte value="xd"/>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
-        <translation>O e-mail para %s (%s) pode já ter chegado: %s.<byte value="xd"/>
+        <translation>O e-mail para %1 (%2) pode já ter chegado: %3.<byte value="xd"/>
 <byte value="xd"/>
 Enviar de novo mesmo assim? Se ele tiver chegado, o destinatário receberá duas cópias.</translation>
     </message>
@@ -1940,34 +1940,34 @@ Enviar de novo mesmo assim? Se ele tiver chegado, o destinatário receberá duas
         <translation>kivvo-cli: aviso: uma senha informada como --password VALUE pode ser vista por outros usuários na lista de processos; informe-a com --password-stdin ou use apenas --password para que ela seja solicitada</translation>
     </message>
     <message>
-        <source>the settings file there cannot be read (%s); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
+        <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
-        <translation>o arquivo de configurações que está lá não pode ser lido (%s); ele foi mantido como está, em vez de ser substituído por configurações que não levam em conta o seu conteúdo. Torne-o legível ou remova-o e tente novamente</translation>
+        <translation>o arquivo de configurações que está lá não pode ser lido (%1); ele foi mantido como está, em vez de ser substituído por configurações que não levam em conta o seu conteúdo. Torne-o legível ou remova-o e tente novamente</translation>
     </message>
     <message>
-        <source>&quot;%s&quot; is being changed by another program (lock file &quot;%s&quot;), so it was not saved. Try again in a moment.</source>
+        <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
-        <translation>&quot;%s&quot; está sendo alterado por outro programa (arquivo de bloqueio &quot;%s&quot;), por isso não foi salvo. Tente novamente daqui a pouco.</translation>
+        <translation>&quot;%1&quot; está sendo alterado por outro programa (arquivo de bloqueio &quot;%2&quot;), por isso não foi salvo. Tente novamente daqui a pouco.</translation>
     </message>
     <message>
-        <source>cannot create the lock file &quot;%s&quot; beside it: %s</source>
+        <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
-        <translation>não é possível criar o arquivo de bloqueio &quot;%s&quot; ao lado dele: %s</translation>
+        <translation>não é possível criar o arquivo de bloqueio &quot;%1&quot; ao lado dele: %2</translation>
     </message>
     <message>
-        <source>it would take %d bytes, more than the %d bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
+        <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
-        <translation>o arquivo ficaria grande demais (tamanho: %d bytes; máximo que este programa abre: %d bytes); nada foi gravado. Remova sorteios ou encurte textos e salve novamente</translation>
+        <translation>o arquivo ficaria grande demais (tamanho: %1 bytes; máximo que este programa abre: %2 bytes); nada foi gravado. Remova sorteios ou encurte textos e salve novamente</translation>
     </message>
     <message>
-        <source>it holds more than %d persons and groups, more than this program opens</source>
+        <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
-        <translation>ele contém pessoas e grupos demais: o máximo que este programa abre é %d</translation>
+        <translation>ele contém pessoas e grupos demais: o máximo que este programa abre é %1</translation>
     </message>
     <message>
-        <source>the file was written, but its folder could not be synced to disk: %s</source>
+        <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
-        <translation>o arquivo foi gravado, mas não foi possível sincronizar a pasta dele com o disco: %s</translation>
+        <translation>o arquivo foi gravado, mas não foi possível sincronizar a pasta dele com o disco: %1</translation>
     </message>
     <message>
         <source>Waiting for the desktop&apos;s keyring: it asks for its password (to unlock it, or for a new keyring). Answer it to go on.</source>
@@ -1975,34 +1975,34 @@ Enviar de novo mesmo assim? Se ele tiver chegado, o destinatário receberá duas
         <translation>Aguardando o chaveiro do sistema: ele está pedindo a própria senha (para ser desbloqueado ou para criar um novo chaveiro). Responda a ele para continuar.</translation>
     </message>
     <message>
-        <source>The desktop&apos;s keyring does not answer (%s). Kivvo goes on without it: the mail password is taken from and kept in the settings file %s, which only you can read.</source>
+        <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
-        <translation>O chaveiro do sistema não responde (%s). O Kivvo continua sem ele: a senha de e-mail é lida do arquivo de configurações %s e guardada nele, e só você pode ler esse arquivo.</translation>
+        <translation>O chaveiro do sistema não responde (%1). O Kivvo continua sem ele: a senha de e-mail é lida do arquivo de configurações %2 e guardada nele, e só você pode ler esse arquivo.</translation>
     </message>
     <message numerus="yes">
-        <source>no answer within %d seconds</source>
+        <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
         <translation>
-            <numerusform>nenhuma resposta em %d segundo</numerusform>
-            <numerusform>nenhuma resposta em %d segundos</numerusform>
+            <numerusform>nenhuma resposta em %1 segundo</numerusform>
+            <numerusform>nenhuma resposta em %1 segundos</numerusform>
         </translation>
     </message>
     <message>
-        <source>Draw names — %s</source>
+        <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
-        <translation>Sortear nomes — %s</translation>
+        <translation>Sortear nomes — %1</translation>
     </message>
     <message>
-        <source>View notifications — %s</source>
+        <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
-        <translation>Ver notificações — %s</translation>
+        <translation>Ver notificações — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d participants have not seen their name yet. End the round?</source>
+        <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
         <translation>
-            <numerusform>%d participante ainda não viu o nome sorteado. Encerrar a rodada?</numerusform>
-            <numerusform>%d participantes ainda não viram o nome sorteado. Encerrar a rodada?</numerusform>
+            <numerusform>%1 participante ainda não viu o nome sorteado. Encerrar a rodada?</numerusform>
+            <numerusform>%1 participantes ainda não viram o nome sorteado. Encerrar a rodada?</numerusform>
         </translation>
     </message>
     <message>
@@ -2050,27 +2050,27 @@ Mostrar os nomes sorteados agora?</translation>
         <translation>oculto</translation>
     </message>
     <message>
-        <source>Send email now to all participants of the newest list, &quot;%s&quot;, with email addresses entered.<byte value="xd"/>
+        <source>Send email now to all participants of the newest list, &quot;%1&quot;, with email addresses entered.<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
-        <translation>Enviar e-mail agora a todos os participantes da lista mais recente, &quot;%s&quot;, que têm endereço de e-mail informado.<byte value="xd"/>
+        <translation>Enviar e-mail agora a todos os participantes da lista mais recente, &quot;%1&quot;, que têm endereço de e-mail informado.<byte value="xd"/>
 <byte value="xd"/>
-A lista exibida, &quot;%s&quot;, é mais antiga: o sorteio dela não será enviado.</translation>
+A lista exibida, &quot;%2&quot;, é mais antiga: o sorteio dela não será enviado.</translation>
     </message>
     <message>
-        <source>Send %s the name drawn in the newest list, &quot;%s&quot;?<byte value="xd"/>
+        <source>Send %1 the name drawn in the newest list, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
-The list shown, &quot;%s&quot;, is an older one: its drawing is not sent.</source>
+The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
-        <translation>Enviar a %s o nome sorteado na lista mais recente, &quot;%s&quot;?<byte value="xd"/>
+        <translation>Enviar a %1 o nome sorteado na lista mais recente, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
-A lista exibida, &quot;%s&quot;, é mais antiga: o sorteio dela não será enviado.</translation>
+A lista exibida, &quot;%3&quot;, é mais antiga: o sorteio dela não será enviado.</translation>
     </message>
     <message>
-        <source>%s is not in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
-        <translation>%s não está na lista mais recente, &quot;%s&quot;; nada foi enviado.</translation>
+        <translation>%1 não está na lista mais recente, &quot;%2&quot;; nada foi enviado.</translation>
     </message>
     <message>
         <source>The e-mails of the newest list are being sent. Wait until sending has ended, or cancel it, before you draw again or change the newest list.</source>
@@ -2087,9 +2087,9 @@ Sending again would mix two drawings. Send the new drawing to everybody with Sen
 Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar e-mails.</translation>
     </message>
     <message>
-        <source>%s has no e-mail address in the newest list, &quot;%s&quot;; nothing was sent.</source>
+        <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
-        <translation>%s não tem endereço de e-mail na lista mais recente, &quot;%s&quot;; nada foi enviado.</translation>
+        <translation>%1 não tem endereço de e-mail na lista mais recente, &quot;%2&quot;; nada foi enviado.</translation>
     </message>
     <message>
         <source>Print &amp;Cards...</source>
@@ -2097,9 +2097,9 @@ Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar
         <translation>Imprimir &amp;cartões...</translation>
     </message>
     <message>
-        <source>For %s</source>
+        <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
-        <translation>Para %s</translation>
+        <translation>Para %1</translation>
     </message>
     <message>
         <source>Fold the flap up along the dashed line. Open it only when you are alone.</source>
@@ -2107,14 +2107,14 @@ Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar
         <translation>Dobre a aba para cima pela linha tracejada. Abra-a só quando ninguém estiver olhando.</translation>
     </message>
     <message>
-        <source>%s gives a gift to</source>
+        <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
-        <translation>%s vai dar um presente para</translation>
+        <translation>%1 vai dar um presente para</translation>
     </message>
     <message>
-        <source>Suggestions: %s</source>
+        <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
-        <translation>Sugestões: %s</translation>
+        <translation>Sugestões: %1</translation>
     </message>
     <message>
         <source>fold up</source>
@@ -2122,21 +2122,21 @@ Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar
         <translation>dobre para cima</translation>
     </message>
     <message>
-        <source>kivvo-cli: cannot write the cards to &quot;%s&quot;: %s</source>
+        <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
-        <translation>kivvo-cli: não é possível gravar os cartões em &quot;%s&quot;: %s</translation>
+        <translation>kivvo-cli: não é possível gravar os cartões em &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Print Cards — %s</source>
+        <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
-        <translation>Imprimir cartões — %s</translation>
+        <translation>Imprimir cartões — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
         <translation>
-            <numerusform>%d cartão de &quot;%s&quot; gravado em &quot;%s&quot;</numerusform>
-            <numerusform>%d cartões de &quot;%s&quot; gravados em &quot;%s&quot;</numerusform>
+            <numerusform>%1 cartão de &quot;%2&quot; gravado em &quot;%3&quot;</numerusform>
+            <numerusform>%1 cartões de &quot;%2&quot; gravados em &quot;%3&quot;</numerusform>
         </translation>
     </message>
     <message>
@@ -2150,9 +2150,9 @@ Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar
         <translation>Imprimir cartões para quem não tem endereço</translation>
     </message>
     <message>
-        <source>The cards could not be printed: %s</source>
+        <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
-        <translation>Não foi possível imprimir os cartões: %s</translation>
+        <translation>Não foi possível imprimir os cartões: %1</translation>
     </message>
     <message>
         <source>the printer or the file could not be written</source>
@@ -2165,27 +2165,27 @@ Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar
         <translation>não foi possível iniciar uma nova página</translation>
     </message>
     <message>
-        <source>Cards %s</source>
+        <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
-        <translation>Cartões %s</translation>
+        <translation>Cartões %1</translation>
     </message>
     <message>
-        <source>1 card of &quot;%s&quot; written to &quot;%s&quot;</source>
+        <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
-        <translation>1 cartão de &quot;%s&quot; gravado em &quot;%s&quot;</translation>
+        <translation>1 cartão de &quot;%1&quot; gravado em &quot;%2&quot;</translation>
     </message>
     <message numerus="yes">
-        <source>%d cards sent to the printer.</source>
+        <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
         <translation>
-            <numerusform>%d cartão enviado para a impressora.</numerusform>
-            <numerusform>%d cartões enviados para a impressora.</numerusform>
+            <numerusform>%1 cartão enviado para a impressora.</numerusform>
+            <numerusform>%1 cartões enviados para a impressora.</numerusform>
         </translation>
     </message>
     <message>
-        <source>The keyring support (%s) could not be loaded: %s</source>
+        <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <translation>Não foi possível carregar o suporte ao chaveiro (%s): %s</translation>
+        <translation>Não foi possível carregar o suporte ao chaveiro (%1): %2</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2198,14 +2198,14 @@ Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar
         <translation>Re&amp;fazer</translation>
     </message>
     <message>
-        <source>&amp;Undo %s</source>
+        <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
-        <translation>&amp;Desfazer %s</translation>
+        <translation>&amp;Desfazer %1</translation>
     </message>
     <message>
-        <source>&amp;Redo %s</source>
+        <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
-        <translation>Re&amp;fazer %s</translation>
+        <translation>Re&amp;fazer %1</translation>
     </message>
     <message>
         <source>Add Person</source>
@@ -2268,14 +2268,14 @@ Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar
         <translation>Sem grupo</translation>
     </message>
     <message>
-        <source>%s — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
+        <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
-        <translation>%s — uma troca anterior; o sorteio dela impede que alguém tire a mesma pessoa de novo. Só o nome dela pode ser alterado.</translation>
+        <translation>%1 — uma troca anterior; o sorteio dela impede que alguém tire a mesma pessoa de novo. Só o nome dela pode ser alterado.</translation>
     </message>
     <message>
-        <source>No e-mail address: %s will get no e-mail.</source>
+        <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
-        <translation>Sem endereço de e-mail: %s não receberá e-mail.</translation>
+        <translation>Sem endereço de e-mail: %1 não receberá e-mail.</translation>
     </message>
     <message>
         <source>&amp;Import Participants...</source>
@@ -2288,32 +2288,32 @@ Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar
         <translation>Participantes (*.csv *.vcf *.vcard);;Arquivos CSV (*.csv);;Arquivos vCard (*.vcf *.vcard);;Todos os arquivos (*)</translation>
     </message>
     <message>
-        <source>Import Participants — %s</source>
+        <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
-        <translation>Importar participantes — %s</translation>
+        <translation>Importar participantes — %1</translation>
     </message>
     <message numerus="yes">
-        <source>%d persons will be added to &quot;%s&quot;:</source>
+        <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
         <translation>
-            <numerusform>%d pessoa será adicionada a &quot;%s&quot;:</numerusform>
-            <numerusform>%d pessoas serão adicionadas a &quot;%s&quot;:</numerusform>
+            <numerusform>%1 pessoa será adicionada a &quot;%2&quot;:</numerusform>
+            <numerusform>%1 pessoas serão adicionadas a &quot;%2&quot;:</numerusform>
         </translation>
     </message>
     <message>
-        <source>Already in the list, so left out: %s</source>
+        <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
-        <translation>Já constam da lista e ficam de fora: %s</translation>
+        <translation>Já constam da lista e ficam de fora: %1</translation>
     </message>
     <message>
-        <source>Nothing will be imported. %s</source>
+        <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
-        <translation>Nada será importado. %s</translation>
+        <translation>Nada será importado. %1</translation>
     </message>
     <message>
-        <source>Everybody in the file is in &quot;%s&quot; already: nobody to add.</source>
+        <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
-        <translation>Todos os que estão no arquivo já estão em &quot;%s&quot;: não há ninguém para adicionar.</translation>
+        <translation>Todos os que estão no arquivo já estão em &quot;%1&quot;: não há ninguém para adicionar.</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2331,32 +2331,32 @@ Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar
         <translation>Grupo</translation>
     </message>
     <message>
-        <source>1 person will be added to &quot;%s&quot;:</source>
+        <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
-        <translation>1 pessoa será adicionada a &quot;%s&quot;:</translation>
+        <translation>1 pessoa será adicionada a &quot;%1&quot;:</translation>
     </message>
     <message numerus="yes">
-        <source>The list of who gave a gift to whom in the previous exchange (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+        <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
         <translation>
-            <numerusform>A lista de quem presenteou quem na troca anterior (%d pessoa) é longa demais para ser incluída em cada e-mail; quem organiza o sorteio tem essa lista.<byte value="xd"/>
+            <numerusform>A lista de quem presenteou quem na troca anterior (%1 pessoa) é longa demais para ser incluída em cada e-mail; quem organiza o sorteio tem essa lista.<byte value="xd"/>
 </numerusform>
-            <numerusform>A lista de quem presenteou quem na troca anterior (%d pessoas) é longa demais para ser incluída em cada e-mail; quem organiza o sorteio tem essa lista.<byte value="xd"/>
+            <numerusform>A lista de quem presenteou quem na troca anterior (%1 pessoas) é longa demais para ser incluída em cada e-mail; quem organiza o sorteio tem essa lista.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source><byte value="xd"/>
-The current list of names (%d persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
+The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
         <translation>
             <numerusform><byte value="xd"/>
-A lista atual de nomes (%d pessoa) é longa demais para ser incluída em cada e-mail; quem organiza o sorteio tem essa lista.<byte value="xd"/>
+A lista atual de nomes (%1 pessoa) é longa demais para ser incluída em cada e-mail; quem organiza o sorteio tem essa lista.<byte value="xd"/>
 </numerusform>
             <numerusform><byte value="xd"/>
-A lista atual de nomes (%d pessoas) é longa demais para ser incluída em cada e-mail; quem organiza o sorteio tem essa lista.<byte value="xd"/>
+A lista atual de nomes (%1 pessoas) é longa demais para ser incluída em cada e-mail; quem organiza o sorteio tem essa lista.<byte value="xd"/>
 </numerusform>
         </translation>
     </message>
@@ -2364,7 +2364,7 @@ A lista atual de nomes (%d pessoas) é longa demais para ser incluída em cada e
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
 <byte value="xd"/>
@@ -2375,7 +2375,7 @@ Thank you.<byte value="xd"/>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-A pessoa sorteada para %s presentear é: %s.<byte value="xd"/>
+A pessoa sorteada para %1 presentear é: %2.<byte value="xd"/>
 <byte value="xd"/>
 As listas desta troca são longas demais para serem incluídas em cada e-mail: se quiser vê-las, peça a quem organiza o sorteio.<byte value="xd"/>
 <byte value="xd"/>
@@ -2389,10 +2389,10 @@ Obrigado!<byte value="xd"/>
         <translation>O e-mail ainda não está configurado, por isso nenhum e-mail foi enviado. Primeiro informe o seu servidor de e-mail e o seu endereço em Configurações &gt; Configurar.</translation>
     </message>
     <message>
-        <source>kivvo-cli: mail is not set up yet (%s); nothing was sent. Set it up first with
+        <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
-        <translation>kivvo-cli: o e-mail ainda não está configurado (%s); nada foi enviado. Configure-o primeiro com
+        <translation>kivvo-cli: o e-mail ainda não está configurado (%1); nada foi enviado. Configure-o primeiro com
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
     <message>
@@ -2426,22 +2426,22 @@ Obrigado!<byte value="xd"/>
         <translation>(não definido)</translation>
     </message>
     <message>
-        <source>Mail is not set up yet: %s still to be set before e-mails can be sent.</source>
+        <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
-        <translation>O e-mail ainda não está configurado: falta definir %s para que os e-mails possam ser enviados.</translation>
+        <translation>O e-mail ainda não está configurado: falta definir %1 para que os e-mails possam ser enviados.</translation>
     </message>
     <message numerus="yes">
-        <source>Delete the group %s with its %d persons?</source>
+        <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
         <translation>
-            <numerusform>Remover o grupo %s, com %d pessoa?</numerusform>
-            <numerusform>Remover o grupo %s, com %d pessoas?</numerusform>
+            <numerusform>Remover o grupo %1, com %2 pessoa?</numerusform>
+            <numerusform>Remover o grupo %1, com %2 pessoas?</numerusform>
         </translation>
     </message>
     <message>
-        <source>Delete the group %s with its one person?</source>
+        <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
-        <translation>Remover o grupo %s e a única pessoa dele?</translation>
+        <translation>Remover o grupo %1 e a única pessoa dele?</translation>
     </message>
     <message>
         <source>Neither an e-mail address (such as ann@example.org) nor a name from your address book: no e-mail can be sent to it.</source>
@@ -2449,14 +2449,14 @@ Obrigado!<byte value="xd"/>
         <translation>Não é um endereço de e-mail (como ana@example.org) nem um nome do seu catálogo de endereços: não é possível enviar e-mail para ele.</translation>
     </message>
     <message>
-        <source>kivvo-cli: warning: &quot;%s&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
+        <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
-        <translation>kivvo-cli: aviso: &quot;%s&quot; não é um endereço de e-mail nem um nome do catálogo de endereços; não é possível enviar e-mail para ele</translation>
+        <translation>kivvo-cli: aviso: &quot;%1&quot; não é um endereço de e-mail nem um nome do catálogo de endereços; não é possível enviar e-mail para ele</translation>
     </message>
     <message>
-        <source>Exchange Details — %s</source>
+        <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
-        <translation>Detalhes da troca — %s</translation>
+        <translation>Detalhes da troca — %1</translation>
     </message>
     <message>
         <source>What every e-mail and card of this exchange tells the participants. Leave empty what does not apply.</source>
@@ -2499,24 +2499,24 @@ Obrigado!<byte value="xd"/>
         <translation>alteração dos detalhes da troca</translation>
     </message>
     <message>
-        <source>Date: %s</source>
+        <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
-        <translation>Data: %s</translation>
+        <translation>Data: %1</translation>
     </message>
     <message>
-        <source>Budget: %s</source>
+        <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
-        <translation>Valor do presente: %s</translation>
+        <translation>Valor do presente: %1</translation>
     </message>
     <message>
-        <source>Place: %s</source>
+        <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
-        <translation>Local: %s</translation>
+        <translation>Local: %1</translation>
     </message>
     <message>
-        <source>Note: %s</source>
+        <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
-        <translation>Observação: %s</translation>
+        <translation>Observação: %1</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -2527,14 +2527,14 @@ Obrigado!<byte value="xd"/>
         <source><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-The name randomly drawn for %s to give a gift to is %s.<byte value="xd"/>
+The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
-A pessoa sorteada para %s presentear é: %s.<byte value="xd"/>
+A pessoa sorteada para %1 presentear é: %2.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -2565,30 +2565,30 @@ Obrigado!<byte value="xd"/>
 </translation>
     </message>
     <message>
-        <source>%s — %s</source>
+        <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
-        <translation>%s — %s</translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
-        <source>date: %s
-budget: %s
-place: %s
-note: %s</source>
+        <source>date: %1
+budget: %2
+place: %3
+note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
-        <translation>data: %s
-valor do presente: %s
-local: %s
-observação: %s</translation>
+        <translation>data: %1
+valor do presente: %2
+local: %3
+observação: %4</translation>
     </message>
     <message>
-        <source>Details of &quot;%s&quot; saved</source>
+        <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
-        <translation>Detalhes de &quot;%s&quot; salvos</translation>
+        <translation>Detalhes de &quot;%1&quot; salvos</translation>
     </message>
     <message>
-        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%s&quot;</source>
+        <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
-        <translation>--date aceita uma data no formato YYYY-MM-DD, ou um valor vazio para apagá-la, não &quot;%s&quot;</translation>
+        <translation>--date aceita uma data no formato YYYY-MM-DD, ou um valor vazio para apagá-la, não &quot;%1&quot;</translation>
     </message>
     <message>
         <source>E-mail &amp;language:</source>
@@ -2596,9 +2596,9 @@ observação: %s</translation>
         <translation>&amp;Idioma do e-mail:</translation>
     </message>
     <message>
-        <source>As the desktop (%s)</source>
+        <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
-        <translation>Igual ao sistema (%s)</translation>
+        <translation>Igual ao sistema (%1)</translation>
     </message>
     <message>
         <source>The language of the e-mails and paper cards of this document only; the program itself follows the desktop.</source>
@@ -2611,19 +2611,19 @@ observação: %s</translation>
         <translation>alteração do idioma do e-mail</translation>
     </message>
     <message>
-        <source>%s takes no arguments besides options</source>
+        <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
-        <translation>%s não aceita argumentos além de opções</translation>
+        <translation>%1 não aceita argumentos além de opções</translation>
     </message>
     <message>
-        <source>%s takes %s</source>
+        <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
-        <translation>%s espera %s</translation>
+        <translation>%1 espera %2</translation>
     </message>
     <message>
-        <source>%s does not take --%s</source>
+        <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
-        <translation>%s não aceita --%s</translation>
+        <translation>%1 não aceita --%2</translation>
     </message>
     <message>
         <source>cards needs --pdf OUT.pdf</source>
@@ -2643,18 +2643,18 @@ Detalhes</translation>
         <translation>A data de uma troca está danificada.</translation>
     </message>
     <message>
-        <source>The mail support (%s) could not be loaded: %s</source>
+        <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <translation>Não foi possível carregar o suporte a e-mail (%s): %s</translation>
+        <translation>Não foi possível carregar o suporte a e-mail (%1): %2</translation>
     </message>
     <message>
-        <source>No e-mail could be sent through %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <source>No e-mail could be sent through %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <translation>Nenhum e-mail pôde ser enviado por %s.<byte value="xd"/>
-%s<byte value="xd"/>
+        <translation>Nenhum e-mail pôde ser enviado por %1.<byte value="xd"/>
+%2<byte value="xd"/>
 <byte value="xd"/>
 Esta instalação do Kivvo está incompleta: instalá-lo novamente traz de volta o suporte a e-mail.</translation>
     </message>
@@ -2664,9 +2664,9 @@ Esta instalação do Kivvo está incompleta: instalá-lo novamente traz de volta
         <translation>Deta&amp;lhes...</translation>
     </message>
     <message>
-        <source>--language takes one of %s, not &quot;%s&quot;</source>
+        <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
-        <translation>--language aceita um destes idiomas: %s, não &quot;%s&quot;</translation>
+        <translation>--language aceita um destes idiomas: %1, não &quot;%2&quot;</translation>
     </message>
     <message>
         <source>English</source>
