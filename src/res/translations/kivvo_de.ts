@@ -135,6 +135,7 @@ Du kannst das als Erinnerung wiederholen oder wenn sich E-Mail-Adressen geänder
     <message numerus="yes">
         <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
+        <extracomment>Summary of the sending window and of kivvo-cli send. %1: how many e-mails were sent; %2: the number of participants</extracomment>
         <translation>
             <numerusform>%1 von %2 Teilnehmer per E-Mail benachrichtigt</numerusform>
             <numerusform>%1 von %2 Teilnehmern per E-Mail benachrichtigt</numerusform>
@@ -143,12 +144,14 @@ Du kannst das als Erinnerung wiederholen oder wenn sich E-Mail-Adressen geänder
     <message>
         <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send for a failed e-mail. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Fehler beim Senden an [%1], E-Mail-Adresse [%2]</translation>
     </message>
     <message>
         <source>Email sent to: %1<byte value="xd"/>
 address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send (the line break becomes a comma). %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>E-Mail gesendet an: %1<byte value="xd"/>
 Adresse: %2</translation>
     </message>
@@ -158,6 +161,7 @@ Adresse: %2</translation>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send when no connection comes about. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Der Mailserver %1 ist nicht erreichbar oder hat die Anmeldung abgelehnt.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -168,6 +172,7 @@ Prüfe die Mail-Einstellungen (Einstellungen &gt; Einrichten oder kivvo-cli conf
 <byte value="xd"/>
 %1</source>
         <comment>IDS_DRAWING_ERROR</comment>
+        <extracomment>Message box and kivvo-cli message when names cannot be drawn. %1: why, one or more sentences</extracomment>
         <translation>Für diese Liste wurde keine Auslosung gefunden.<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
@@ -175,16 +180,19 @@ Prüfe die Mail-Einstellungen (Einstellungen &gt; Einrichten oder kivvo-cli conf
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) is no vCard file. %1: the address book&apos;s file path; %2: the reason</extracomment>
         <translation>Das Adressbuch %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be read. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>Das Adressbuch %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be opened. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>Das Adressbuch %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
@@ -210,11 +218,13 @@ Prüfe die Mail-Einstellungen (Einstellungen &gt; Einrichten oder kivvo-cli conf
     <message>
         <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <extracomment>A person&apos;s name made unique with an initial. %1: the first name; %2: the first letter of the last name</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <extracomment>A person&apos;s name made unique with a number. %1: the name; %2: the number</extracomment>
         <translation>%1%2</translation>
     </message>
     <message>
@@ -251,6 +261,7 @@ This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
+        <extracomment>Start of the notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Hallo %1!<byte value="xd"/>
 <byte value="xd"/>
 Hier ist deine automatische Wichtel-Nachricht von Kivvo.<byte value="xd"/>
@@ -263,6 +274,7 @@ Please do not read further if you are not the designated person.<byte value="xd"
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Diese Nachricht ist nur für %1 bestimmt.<byte value="xd"/>
 Wenn du nicht gemeint bist, lies bitte nicht weiter.<byte value="xd"/>
 <byte value="xd"/>
@@ -274,6 +286,7 @@ You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <extracomment>Notification e-mail. %1: the name the participant drew in the previous exchange</extracomment>
         <translation>Beim letzten Wichteln hast du %1 beschenkt.<byte value="xd"/>
 Diesen Namen ziehst du diesmal nicht.<byte value="xd"/>
 <byte value="xd"/>
@@ -309,6 +322,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -325,6 +339,7 @@ Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <extracomment>Notification e-mail. %1: the gift suggestions of the drawn person</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Geschenkideen: %1<byte value="xd"/>
@@ -346,6 +361,7 @@ Geschenkideen: %1<byte value="xd"/>
         <source>Draw name
 for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
+        <extracomment>Button of the Draw names window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Namen ziehen
 für %1</translation>
     </message>
@@ -353,6 +369,7 @@ für %1</translation>
         <source>Show name
 for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
+        <extracomment>Button of the View notifications window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Namen zeigen
 für %1</translation>
     </message>
@@ -360,6 +377,7 @@ für %1</translation>
         <source>Name already shown
  for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
+        <extracomment>Button of the Draw names window once the name was seen, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Name schon gezeigt
  für %1</translation>
     </message>
@@ -373,6 +391,7 @@ für XXXXX</translation>
     <message>
         <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
+        <extracomment>Text revealed in the Draw names window. %1: the name the participant drew</extracomment>
         <translation>Du beschenkst: %1</translation>
     </message>
     <message>
@@ -632,6 +651,7 @@ Namen auslosen</translation>
     <message>
         <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <extracomment>Question before closing a changed document. %1: its file name, or Untitled</extracomment>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
@@ -677,16 +697,19 @@ Namen auslosen</translation>
     <message>
         <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
+        <extracomment>Start window, when the documents folder holds no document. %1: the folder&apos;s path</extracomment>
         <translation>In %1 gibt es noch keine Kivvo-Dokumente. Wähle „Neu“, um eines anzulegen.</translation>
     </message>
     <message>
         <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
+        <extracomment>Main window title; keep [*], the changed-document marker. %1: the document&apos;s file name</extracomment>
         <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
+        <extracomment>Output of --version. %1: the program (kivvo or kivvo-cli); %2: its version number</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -702,6 +725,7 @@ Namen auslosen</translation>
     <message>
         <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo: %1; siehe kivvo --help</translation>
     </message>
     <message>
@@ -724,6 +748,7 @@ Namen auslosen</translation>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
+        <extracomment>Message box and kivvo-cli error when Copy for Next Exchange finds the document full. %1: the most drawings a document keeps</extracomment>
         <translation>
             <numerusform>Dieses Dokument enthält bereits %1 Auslosung – mehr kann ein Dokument nicht aufnehmen.<byte value="xd"/>
 <byte value="xd"/>
@@ -737,6 +762,7 @@ Es wurde nichts kopiert. Lege für das nächste Wichteln ein neues Dokument an.<
         <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
 %2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be opened. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Die Datei „%1“ kann nicht geöffnet werden:<byte value="xd"/>
 %2</translation>
     </message>
@@ -746,6 +772,7 @@ Es wurde nichts kopiert. Lege für das nächste Wichteln ein neues Dokument an.<
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be read. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Die Datei „%1“ kann nicht gelesen werden:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -757,6 +784,7 @@ Es wurde nichts geöffnet.</translation>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be saved. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Die Datei „%1“ kann nicht gespeichert werden:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -785,6 +813,7 @@ Die Datei auf dem Datenträger wurde nicht verändert.</translation>
     <message>
         <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
+        <extracomment>Reason in a file error. %1: the system&apos;s reason a write failed</extracomment>
         <translation>%1</translation>
     </message>
     <message>
@@ -800,11 +829,13 @@ Die Datei auf dem Datenträger wurde nicht verändert.</translation>
     <message>
         <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s size in bytes; %2: the largest size allowed</extracomment>
         <translation>Die Datei ist %1 Byte groß, mehr als die höchstens %2 Byte, die eine Datei dieses Programms haben darf; sie wurde nicht gelesen.</translation>
     </message>
     <message>
         <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <extracomment>Reason in a file error. %1: the text&apos;s length in characters; %2: the longest allowed</extracomment>
         <translation>Ein Text ist %1 Zeichen lang, mehr als die höchstens %2 Zeichen, die ein Name, eine Adresse oder ein anderer Text haben darf.</translation>
     </message>
     <message>
@@ -813,6 +844,7 @@ Die Datei auf dem Datenträger wurde nicht verändert.</translation>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <extracomment>Warning at start when the mail settings cannot be read. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>Die Einstellungsdatei „%1“ kann nicht gelesen werden:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -823,6 +855,7 @@ Es gelten die Standardeinstellungen; die Datei wurde nicht verändert.</translat
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <extracomment>Question (message box or kivvo-cli) before saving over another program&apos;s change. %1: the file&apos;s path</extracomment>
         <translation>„%1“ wurde seit dem Öffnen oder letzten Speichern von einem anderen Programm geändert.<byte value="xd"/>
 <byte value="xd"/>
 Trotzdem speichern und die Änderungen des anderen Programms überschreiben?</translation>
@@ -830,11 +863,13 @@ Trotzdem speichern und die Änderungen des anderen Programms überschreiben?</tr
     <message>
         <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>kivvo-cli: „%1“ wird gerade von einem anderen Programm geändert (Sperrdatei „%2“); es wurde nichts geändert. Versuche es später noch einmal.</translation>
     </message>
     <message>
         <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>kivvo-cli: die Sperrdatei „%1“ kann neben dem Dokument nicht angelegt werden: %2; es wurde nichts geändert.</translation>
     </message>
     <message>
@@ -957,31 +992,37 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     <message>
         <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the command as typed</extracomment>
         <translation>kivvo-cli: unbekannter Befehl „%1“; siehe kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo-cli error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo-cli: %1; siehe kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
+        <extracomment>kivvo-cli error on stderr (kivvo-cli new). %1: the document&apos;s path</extracomment>
         <translation>kivvo-cli: „%1“ existiert bereits und wird nicht überschrieben</translation>
     </message>
     <message>
         <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number asked for (0 = newest); %2: how many drawings the document has</extracomment>
         <translation>kivvo-cli: das Dokument hat keine Auslosung Nummer %1 (Anzahl der Auslosungen: %2)</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the group name as given</extracomment>
         <translation>kivvo-cli: die neueste Auslosung hat keine Gruppe namens „%1“</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <extracomment>Error (kivvo-cli or message box) when removing or renaming. %1: the name as given</extracomment>
         <translation>kivvo-cli: die neueste Auslosung hat keine Person oder Gruppe namens „%1“</translation>
     </message>
     <message>
@@ -997,6 +1038,7 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     <message numerus="yes">
         <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
+        <extracomment>kivvo-cli draw output. %1: the number of persons; %2: the document&apos;s path</extracomment>
         <translation>
             <numerusform>Namen für %1 Person ausgelost; „%2“ gespeichert</numerusform>
             <numerusform>Namen für %1 Personen ausgelost; „%2“ gespeichert</numerusform>
@@ -1010,6 +1052,7 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     <message>
         <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
+        <extracomment>kivvo-cli copy output. %1: the new drawing&apos;s name; %2: the document&apos;s path</extracomment>
         <translation>„%1“ hinzugefügt; „%2“ gespeichert</translation>
     </message>
     <message>
@@ -1020,26 +1063,31 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 Aufruffehler.
     <message>
         <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --list</extracomment>
         <translation>„%1“ ist keine Zahl</translation>
     </message>
     <message>
         <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
+        <extracomment>kivvo-cli remove output. %1: the name of the removed person or group</extracomment>
         <translation>„%1“ entfernt</translation>
     </message>
     <message>
         <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
+        <extracomment>kivvo-cli new output. %1: the new document&apos;s path</extracomment>
         <translation>„%1“ angelegt</translation>
     </message>
     <message>
         <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number (0 = newest); %2: the name as given</extracomment>
         <translation>kivvo-cli: Auslosung %1 hat keine Person namens „%2“</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the person&apos;s name</extracomment>
         <translation>kivvo-cli: %1 hat keine E-Mail-Adresse; es wurde nichts gesendet</translation>
     </message>
     <message>
@@ -1057,6 +1105,7 @@ footer: %6
 settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
+        <extracomment>kivvo-cli config output. %1: the mail server; %2: the port; %3: the sender address; %4: the user name; %5: set or not set; %6: the footer; %7: the settings file&apos;s path</extracomment>
         <translation>Server: %1
 Port: %2
 Absender: %3
@@ -1069,16 +1118,19 @@ Einstellungsdatei: %7
     <message>
         <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <extracomment>kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Einstellungen in „%1“ gespeichert</translation>
     </message>
     <message>
         <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: die Einstellungen konnten nicht in „%1“ gespeichert werden: %2; die Datei wurde nicht verändert</translation>
     </message>
     <message>
         <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --port</extracomment>
         <translation>der Port muss eine Zahl von 1 bis 65535 sein, nicht „%1“</translation>
     </message>
     <message>
@@ -1087,6 +1139,7 @@ first name: %2
 last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
+        <extracomment>kivvo-cli contacts --lookup output. %1: the e-mail address; %2: the first name; %3: the last name</extracomment>
         <translation>Adresse: %1
 Vorname: %2
 Nachname: %3
@@ -1095,16 +1148,19 @@ Nachname: %3
     <message>
         <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the text given to --lookup</extracomment>
         <translation>kivvo-cli: kein Adressbucheintrag passt zu „%1“</translation>
     </message>
     <message>
         <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names; %2: the names they can give to</extracomment>
         <translation>Mögliche Beschenkte für %1: nur %2.</translation>
     </message>
     <message>
         <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names</extracomment>
         <translation>%1 kann niemanden beschenken.</translation>
     </message>
     <message>
@@ -1112,6 +1168,7 @@ Nachname: %3
 <byte value="xd"/>
 What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Das verhindern diese Regeln: %1. Ändere die Gruppen oder füge Personen hinzu und lose dann erneut aus.</translation>
@@ -1144,11 +1201,13 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen oder füge Personen hinzu u
     <message>
         <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
+        <extracomment>End of a list of names. %1: the names before the last, separated by commas; %2: the last name</extracomment>
         <translation>%1 und %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
+        <extracomment>A shortened list of names. %1: the names shown, separated by commas; %2: how many more there are</extracomment>
         <translation>
             <numerusform>%1 und %2 weitere Person</numerusform>
             <numerusform>%1 und %2 weitere Personen</numerusform>
@@ -1159,6 +1218,7 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen oder füge Personen hinzu u
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
+        <extracomment>Message box and kivvo-cli error before names are shown or sent. %1: what no longer matches, separated by semicolons (may be empty)</extracomment>
         <translation>Die ausgelosten Namen passen nicht mehr zur Liste: %1.<byte value="xd"/>
 <byte value="xd"/>
 Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translation>
@@ -1166,36 +1226,43 @@ Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translat
     <message>
         <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>%1 hat keinen Namen gezogen</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>%1, gezogen von %2, ist nicht mehr in der Liste</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>%1, gezogen von %2, ist der Name mehrerer Personen</translation>
     </message>
     <message>
         <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2 and %3: the two who drew it</extracomment>
         <translation>%1 wurde sowohl von %2 als auch von %3 gezogen</translation>
     </message>
     <message>
         <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>%1 hat sich selbst gezogen</translation>
     </message>
     <message>
         <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 hat %2 aus der eigenen Gruppe gezogen</translation>
     </message>
     <message>
         <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 hat %2 gezogen, also dieselbe Person wie beim letzten Mal</translation>
     </message>
     <message>
@@ -1206,6 +1273,7 @@ Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translat
     <message numerus="yes">
         <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
+        <extracomment>Ends the list of problems with the drawn names. %1: how many more there are</extracomment>
         <translation>
             <numerusform>und %1 weiterer Fehler</numerusform>
             <numerusform>und %1 weitere Fehler</numerusform>
@@ -1234,6 +1302,7 @@ Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translat
     <message numerus="yes">
         <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
+        <extracomment>A rule, in the list of what blocks a drawing and in kivvo-cli rules. %1: the number of exchanges</extracomment>
         <translation>
             <numerusform>niemand zieht eine Person, die er in der letzten Wichtelrunde beschenkt hat (%1 Runde)</numerusform>
             <numerusform>niemand zieht eine Person, die er in den letzten %1 Wichtelrunden beschenkt hat</numerusform>
@@ -1242,6 +1311,7 @@ Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translat
     <message>
         <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
+        <extracomment>An exclusion, in the list of what blocks a drawing and in kivvo-cli output. %1: the giver; %2: the person he never draws</extracomment>
         <translation>%1 zieht nie %2</translation>
     </message>
     <message>
@@ -1259,6 +1329,7 @@ Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translat
 <byte value="xd"/>
 What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules and exclusions in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die Regeln (Wichteln &gt; Regeln) oder füge Personen hinzu und lose dann erneut aus.</translation>
@@ -1266,11 +1337,13 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message>
         <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 hat %2 gezogen, obwohl diese Person für ihn ausgeschlossen ist</translation>
     </message>
     <message numerus="yes">
         <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew; %3: the number of exchanges</extracomment>
         <translation>
             <numerusform>%1 hat %2 gezogen, obwohl er diese Person in der letzten Wichtelrunde beschenkt hat (%3 Runde)</numerusform>
             <numerusform>%1 hat %2 gezogen, obwohl er diese Person in den letzten %3 Wichtelrunden beschenkt hat</numerusform>
@@ -1279,6 +1352,7 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message>
         <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1 and %2: the two persons&apos; names</extracomment>
         <translation>%1 und %2 ziehen sich gegenseitig</translation>
     </message>
     <message>
@@ -1289,6 +1363,7 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message numerus="yes">
         <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
+        <extracomment>Ends the list of what blocks a drawing. %1: how many more exclusions there are</extracomment>
         <translation>
             <numerusform>%1 weiterer Ausschluss</numerusform>
             <numerusform>%1 weitere Ausschlüsse</numerusform>
@@ -1297,11 +1372,13 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message>
         <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 können sich nur gegenseitig beschenken.</translation>
     </message>
     <message>
         <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 können sich nur gegenseitig beschenken, und keine Möglichkeit dafür hält alle Regeln ein.</translation>
     </message>
     <message>
@@ -1322,11 +1399,13 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message>
         <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s format number; %2: the format number this version reads</extracomment>
         <translation>Die Regeln und Ausschlüsse der Datei liegen im Format %1 vor, das von einer neueren Kivvo-Version stammt; diese Version liest Format %2.</translation>
     </message>
     <message>
         <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <extracomment>Reason in a file error. %1: the number of the damaged section</extracomment>
         <translation>Die Regeln und Ausschlüsse der Datei sind beschädigt (in Abschnitt %1).</translation>
     </message>
     <message>
@@ -1362,31 +1441,37 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message>
         <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file</extracomment>
         <translation>Zeile %1 öffnet ein Feld in Anführungszeichen, das nie geschlossen wird</translation>
     </message>
     <message>
         <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
+        <extracomment>Import error (Import Participants window and kivvo-cli import). %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Aus „%1“ können keine Teilnehmer importiert werden: %2.</translation>
     </message>
     <message>
         <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file; %2: the number of fields read</extracomment>
         <translation>Zeile %1 hat mehr als %2 Felder (Name, Adresse, Geschenkideen, Gruppe)</translation>
     </message>
     <message>
         <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>Zeile %1 enthält einen Text, der länger ist, als Kivvo ihn speichern kann</translation>
     </message>
     <message>
         <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>Zeile %1 enthält keinen Namen</translation>
     </message>
     <message>
         <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
+        <extracomment>kivvo-cli import note on stderr. %1: the names left out, separated by commas</extracomment>
         <translation>Schon in der Liste, daher nicht erneut importiert: %1</translation>
     </message>
     <message>
@@ -1397,6 +1482,7 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message numerus="yes">
         <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
+        <extracomment>kivvo-cli import output. %1: the number of participants; %2: the drawing&apos;s name</extracomment>
         <translation>
             <numerusform>%1 Teilnehmer in „%2“ importiert</numerusform>
             <numerusform>%1 Teilnehmer in „%2“ importiert</numerusform>
@@ -1410,11 +1496,13 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message>
         <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
+        <extracomment>kivvo-cli export error on stderr. %1: the CSV file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
+        <extracomment>kivvo-cli export output. %1: the number of persons; %2: the CSV file&apos;s path</extracomment>
         <translation>
             <numerusform>%1 Person in „%2“ geschrieben</numerusform>
             <numerusform>%1 Personen in „%2“ geschrieben</numerusform>
@@ -1423,6 +1511,7 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message>
         <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <extracomment>Note (message box or kivvo-cli) when a name was taken. %1: the name asked for; %2: the name given instead</extracomment>
         <translation>Der Name „%1“ ist in dieser Liste schon vergeben, daher heißt die Person „%2“.</translation>
     </message>
     <message>
@@ -1433,11 +1522,13 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message>
         <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name; %2: the group&apos;s name</extracomment>
         <translation>%1 in %2 verschoben</translation>
     </message>
     <message>
         <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name</extracomment>
         <translation>%1 aus der Gruppe genommen</translation>
     </message>
     <message>
@@ -1493,11 +1584,13 @@ Das verhindern diese Regeln: %1. Ändere die Gruppen, die Ausschlüsse oder die 
     <message>
         <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <extracomment>Error in the Person Properties window (Never draws). %1: the name as typed</extracomment>
         <translation>„%1“ gehört nicht zu dieser Liste.</translation>
     </message>
     <message>
         <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <extracomment>Error in the Person Properties window and kivvo-cli exclude. %1: the person&apos;s own name</extracomment>
         <translation>Niemand zieht sich ohnehin selbst; lass „%1“ weg.</translation>
     </message>
     <message>
@@ -1511,6 +1604,7 @@ no mutual pairs: %2
 one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
+        <extracomment>kivvo-cli rules output. %1: the history rule; %2 and %3: on or off</extracomment>
         <translation>Frühere Wichtelrunden: %1
 Keine gegenseitigen Paare: %2
 Ein einziger Kreis: %3
@@ -1524,6 +1618,7 @@ Ein einziger Kreis: %3
     <message>
         <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, history line. %1: the number of exchanges; %2: the rule in words</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1540,6 +1635,7 @@ Ein einziger Kreis: %3
         <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <extracomment>kivvo-cli rules output, heading of the exclusions. %1: the drawing&apos;s name</extracomment>
         <translation>Ausschlüsse in „%1“:
 </translation>
     </message>
@@ -1547,32 +1643,38 @@ Ein einziger Kreis: %3
         <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <extracomment>kivvo-cli rules output. %1: the drawing&apos;s name</extracomment>
         <translation>keine Ausschlüsse in „%1“
 </translation>
     </message>
     <message>
         <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <extracomment>kivvo-cli exclude --remove output. %1: the giver; %2: the person he may draw again</extracomment>
         <translation>%1 darf %2 wieder ziehen</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <extracomment>kivvo-cli exclude --remove error on stderr. %1: the giver; %2: the other person</extracomment>
         <translation>kivvo-cli: %1 darf %2 bereits ziehen (kein Ausschluss)</translation>
     </message>
     <message>
         <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the option without dashes; %2: the value given</extracomment>
         <translation>--%1 erwartet on oder off, nicht „%2“</translation>
     </message>
     <message>
         <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
         <translation>--history erwartet eine Zahl von 0 bis %1 oder all, nicht „%2“</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <extracomment>kivvo-cli exclude error on stderr. %1: the giver; %2: the person he never draws</extracomment>
         <translation>kivvo-cli: %1 zieht %2 bereits nie</translation>
     </message>
     <message>
@@ -1583,16 +1685,19 @@ Ein einziger Kreis: %3
     <message>
         <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s host name; %2: the port number; %3: the system&apos;s reason</extracomment>
         <translation>keine Verbindung zu %1, Port %2: %3</translation>
     </message>
     <message>
         <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>der Server hat dieses Programm nicht als Client akzeptiert: %1</translation>
     </message>
     <message>
         <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
+        <extracomment>Reason why mail failed. %1: the server&apos;s reply or the system&apos;s reason</extracomment>
         <translation>die verschlüsselte Verbindung (TLS) ist fehlgeschlagen: %1</translation>
     </message>
     <message>
@@ -1603,6 +1708,7 @@ Ein einziger Kreis: %3
     <message>
         <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>der Server hat die Anmeldung abgelehnt: %1; prüfe Benutzername und Passwort</translation>
     </message>
     <message>
@@ -1613,26 +1719,31 @@ Ein einziger Kreis: %3
     <message>
         <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>der Server verlangt eine Anmeldung: %1; gib Benutzername und Passwort ein</translation>
     </message>
     <message>
         <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the sender address; %2: the mail server&apos;s reply</extracomment>
         <translation>der Server hat die Absenderadresse %1 abgelehnt: %2</translation>
     </message>
     <message>
         <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the recipient&apos;s address; %2: the mail server&apos;s reply</extracomment>
         <translation>der Server hat die Adresse %1 abgelehnt: %2</translation>
     </message>
     <message>
         <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>der Server hat die Nachricht abgelehnt: %1</translation>
     </message>
     <message numerus="yes">
         <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
+        <extracomment>Reason why mail failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>der Server hat nicht innerhalb von %1 Sekunde geantwortet</numerusform>
             <numerusform>der Server hat nicht innerhalb von %1 Sekunden geantwortet</numerusform>
@@ -1641,6 +1752,7 @@ Ein einziger Kreis: %3
     <message numerus="yes">
         <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>der Server hat die Nachricht nicht innerhalb von %1 Sekunde bestätigt; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</numerusform>
             <numerusform>der Server hat die Nachricht nicht innerhalb von %1 Sekunden bestätigt; sie ist vielleicht angekommen und wird daher nicht erneut gesendet</numerusform>
@@ -1664,26 +1776,31 @@ Ein einziger Kreis: %3
     <message>
         <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address as entered</extracomment>
         <translation>„%1“ ist keine E-Mail-Adresse</translation>
     </message>
     <message>
         <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address-book name entered for the person</extracomment>
         <translation>keine E-Mail-Adresse: „%1“ steht nicht im Adressbuch</translation>
     </message>
     <message>
         <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the participant&apos;s name</extracomment>
         <translation>Übersprungen [%1]: keine E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send after sending stopped. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Nicht gesendet an [%1], E-Mail-Adresse [%2]</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the line (who, which address); %2: the reason</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -1692,6 +1809,7 @@ Ein einziger Kreis: %3
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the server&apos;s reason</extracomment>
         <translation>Der Mailserver %1 hat die Absenderadresse abgelehnt.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1734,6 +1852,7 @@ Wer seine E-Mail noch nicht bekommen hat, bekommt dann keine mehr.</translation>
     <message>
         <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
+        <extracomment>Status line of the sending window. %1: the number of the e-mail being sent; %2: how many there are</extracomment>
         <translation>Sende %1 von %2...</translation>
     </message>
     <message>
@@ -1744,6 +1863,7 @@ Wer seine E-Mail noch nicht bekommen hat, bekommt dann keine mehr.</translation>
     <message>
         <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
+        <extracomment>Line of the sending window. %1: the participant&apos;s name</extracomment>
         <translation>%1: wartet</translation>
     </message>
     <message>
@@ -1814,16 +1934,19 @@ Wer seine E-Mail noch nicht bekommen hat, bekommt dann keine mehr.</translation>
     <message>
         <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
+        <extracomment>Mail Settings window, while the test mail is sent. %1: the address it goes to</extracomment>
         <translation>Sende eine Testmail an %1...</translation>
     </message>
     <message>
         <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <extracomment>Mail Settings window. %1: the address the test mail went to</extracomment>
         <translation>Eine Testmail wurde an %1 gesendet.</translation>
     </message>
     <message>
         <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <extracomment>Mail Settings window. %1: the reason</extracomment>
         <translation>Die Testmail konnte nicht gesendet werden: %1</translation>
     </message>
     <message>
@@ -1844,6 +1967,7 @@ Wer seine E-Mail noch nicht bekommen hat, bekommt dann keine mehr.</translation>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <extracomment>Message box when the mail settings cannot be saved. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>Die Einstellungsdatei „%1“ kann nicht gespeichert werden:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1857,6 +1981,7 @@ Die neuen Einstellungen gelten, bis das Programm beendet wird.</translation>
     <message>
         <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Es läuft kein Schlüsselbund: Das Passwort wird in der Einstellungsdatei %1 aufbewahrt, die nur du lesen kannst.</translation>
     </message>
     <message>
@@ -1867,6 +1992,7 @@ Die neuen Einstellungen gelten, bis das Programm beendet wird.</translation>
     <message>
         <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the option without dashes; %2: what is wrong, a whole sentence</extracomment>
         <translation>kivvo-cli: --%1: %2 Es wurde nichts gespeichert.</translation>
     </message>
     <message>
@@ -1907,6 +2033,7 @@ Die neuen Einstellungen gelten, bis das Programm beendet wird.</translation>
     <message>
         <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>der Server kann die Nachricht gerade nicht annehmen: %1; versuche es später noch einmal</translation>
     </message>
     <message>
@@ -1920,6 +2047,7 @@ Die neuen Einstellungen gelten, bis das Programm beendet wird.</translation>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Der Mailserver %1 antwortet nicht mehr.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1928,6 +2056,7 @@ Es wurde nichts weiter gesendet. Versuche es später noch einmal.</translation>
     <message>
         <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <extracomment>Reason in a line of the sending window, for e-mails not sent. %1: why the server stopped</extracomment>
         <translation>nicht gesendet, da der Mailserver nicht weitermachen konnte: %1</translation>
     </message>
     <message>
@@ -1935,6 +2064,7 @@ Es wurde nichts weiter gesendet. Versuche es später noch einmal.</translation>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
+        <extracomment>Question in the sending window before sending again. %1: the participant&apos;s name; %2: his e-mail address; %3: the reason</extracomment>
         <translation>Die E-Mail an %1 (%2) ist vielleicht schon angekommen: %3.<byte value="xd"/>
 <byte value="xd"/>
 Trotzdem erneut senden? Falls sie angekommen ist, bekommt der Empfänger sie doppelt.</translation>
@@ -1947,31 +2077,37 @@ Trotzdem erneut senden? Falls sie angekommen ist, bekommt der Empfänger sie dop
     <message>
         <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <extracomment>Reason why the settings were not saved. %1: why the settings file there cannot be read</extracomment>
         <translation>die dort vorhandene Einstellungsdatei kann nicht gelesen werden (%1); sie bleibt unverändert, statt durch Einstellungen ersetzt zu werden, die ihren Inhalt nicht kennen. Mach sie lesbar oder entferne sie und versuche es dann erneut</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
+        <extracomment>Message box when a document cannot be saved. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>„%1“ wird gerade von einem anderen Programm geändert (Sperrdatei „%2“) und wurde daher nicht gespeichert. Versuche es gleich noch einmal.</translation>
     </message>
     <message>
         <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
+        <extracomment>Reason in the save error. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>die Sperrdatei „%1“ kann neben der Datei nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <extracomment>Reason in the save error. %1: the size in bytes; %2: the largest size allowed</extracomment>
         <translation>die Datei wäre %1 Byte groß, mehr als die höchstens %2 Byte, die dieses Programm öffnet; es wurde nichts geschrieben. Entferne Auslosungen oder kürze Texte und speichere dann erneut</translation>
     </message>
     <message>
         <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <extracomment>Reason in a file error. %1: the largest number of persons and groups</extracomment>
         <translation>die Datei enthält mehr als %1 Personen und Gruppen, mehr als dieses Programm öffnen kann</translation>
     </message>
     <message>
         <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <extracomment>Reason in the save error. %1: the system&apos;s reason</extracomment>
         <translation>die Datei wurde geschrieben, aber ihr Ordner konnte nicht auf den Datenträger synchronisiert werden: %1</translation>
     </message>
     <message>
@@ -1982,11 +2118,13 @@ Trotzdem erneut senden? Falls sie angekommen ist, bekommt der Empfänger sie dop
     <message>
         <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
+        <extracomment>Warning when the keyring cannot be used. %1: the reason; %2: the settings file&apos;s path</extracomment>
         <translation>Der Schlüsselbund der Arbeitsumgebung antwortet nicht (%1). Kivvo macht ohne ihn weiter: Das Mail-Passwort wird aus der Einstellungsdatei %2 gelesen und dort aufbewahrt; nur du kannst sie lesen.</translation>
     </message>
     <message numerus="yes">
         <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>keine Antwort innerhalb von %1 Sekunde</numerusform>
             <numerusform>keine Antwort innerhalb von %1 Sekunden</numerusform>
@@ -1995,16 +2133,19 @@ Trotzdem erneut senden? Falls sie angekommen ist, bekommt der Empfänger sie dop
     <message>
         <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
+        <extracomment>Title of the Draw names window. %1: the drawing&apos;s name</extracomment>
         <translation>Namen auslosen — %1</translation>
     </message>
     <message>
         <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
+        <extracomment>Title of the View notifications window. %1: the drawing&apos;s name</extracomment>
         <translation>Benachrichtigungen anzeigen — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
+        <extracomment>Question when closing the Draw names window early. %1: the number of participants</extracomment>
         <translation>
             <numerusform>%1 Teilnehmer hat seinen gezogenen Namen noch nicht gesehen. Runde beenden?</numerusform>
             <numerusform>%1 Teilnehmer haben ihren gezogenen Namen noch nicht gesehen. Runde beenden?</numerusform>
@@ -2059,6 +2200,7 @@ Die gezogenen Namen jetzt anzeigen?</translation>
 <byte value="xd"/>
 The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
+        <extracomment>Question before sending when an older list is shown. %1: the newest list&apos;s name; %2: the shown list&apos;s name</extracomment>
         <translation>Jetzt allen Teilnehmern der neuesten Liste „%1“ mit eingetragener E-Mail-Adresse eine E-Mail senden.<byte value="xd"/>
 <byte value="xd"/>
 Die angezeigte Liste „%2“ ist eine ältere: Ihre Auslosung wird nicht gesendet.</translation>
@@ -2068,6 +2210,7 @@ Die angezeigte Liste „%2“ ist eine ältere: Ihre Auslosung wird nicht gesend
 <byte value="xd"/>
 The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <extracomment>Question before sending to one person when an older list is shown. %1: the person&apos;s name; %2: the newest list&apos;s name; %3: the shown list&apos;s name</extracomment>
         <translation>%1 den in der neuesten Liste „%2“ gezogenen Namen senden?<byte value="xd"/>
 <byte value="xd"/>
 Die angezeigte Liste „%3“ ist eine ältere: Ihre Auslosung wird nicht gesendet.</translation>
@@ -2075,6 +2218,7 @@ Die angezeigte Liste „%3“ ist eine ältere: Ihre Auslosung wird nicht gesend
     <message>
         <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 steht nicht in der neuesten Liste „%2“; es wurde nichts gesendet.</translation>
     </message>
     <message>
@@ -2094,6 +2238,7 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 hat in der neuesten Liste „%2“ keine E-Mail-Adresse; es wurde nichts gesendet.</translation>
     </message>
     <message>
@@ -2104,6 +2249,7 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
+        <extracomment>Printed card, outside, in large type. %1: the giver&apos;s name</extracomment>
         <translation>Für %1</translation>
     </message>
     <message>
@@ -2114,11 +2260,13 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
+        <extracomment>Printed card, inside, above the drawn name. %1: the giver&apos;s name</extracomment>
         <translation>%1 beschenkt</translation>
     </message>
     <message>
         <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
+        <extracomment>Printed card. %1: the drawn person&apos;s gift suggestions</extracomment>
         <translation>Geschenkideen: %1</translation>
     </message>
     <message>
@@ -2129,16 +2277,19 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <extracomment>kivvo-cli cards error on stderr. %1: the PDF file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: die Karten können nicht in „%1“ geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <extracomment>Title of the print dialog and of the PDF. %1: the drawing&apos;s name</extracomment>
         <translation>Karten drucken — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the number of cards; %2: the drawing&apos;s name; %3: the PDF file&apos;s path</extracomment>
         <translation>
             <numerusform>%1 Karte von „%2“ in „%3“ geschrieben</numerusform>
             <numerusform>%1 Karten von „%2“ in „%3“ geschrieben</numerusform>
@@ -2157,6 +2308,7 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <extracomment>Message box when printing cards fails. %1: the reason</extracomment>
         <translation>Die Karten konnten nicht gedruckt werden: %1</translation>
     </message>
     <message>
@@ -2172,16 +2324,19 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
+        <extracomment>Name of the print job. %1: the drawing&apos;s name</extracomment>
         <translation>Karten %1</translation>
     </message>
     <message>
         <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the drawing&apos;s name; %2: the PDF file&apos;s path</extracomment>
         <translation>1 Karte von „%1“ in „%2“ geschrieben</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
+        <extracomment>Note after printing cards. %1: the number of cards</extracomment>
         <translation>
             <numerusform>%1 Karte an den Drucker gesendet.</numerusform>
             <numerusform>%1 Karten an den Drucker gesendet.</numerusform>
@@ -2190,6 +2345,7 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>Die Schlüsselbund-Unterstützung (%1) konnte nicht geladen werden: %2</translation>
     </message>
     <message>
@@ -2205,11 +2361,13 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to undo, such as Add Person</extracomment>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to redo, such as Add Person</extracomment>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
@@ -2275,11 +2433,13 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
+        <extracomment>Main window note on a past exchange, and message box when changing it. %1: the list&apos;s name</extracomment>
         <translation>%1 — ein vergangenes Wichteln; seine Auslosung verhindert, dass jemand dieselbe Person erneut zieht. Nur der Name lässt sich noch ändern.</translation>
     </message>
     <message>
         <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
+        <extracomment>Tooltip of a person in the list. %1: the person&apos;s name</extracomment>
         <translation>Keine E-Mail-Adresse: %1 bekommt keine E-Mail.</translation>
     </message>
     <message>
@@ -2295,11 +2455,13 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
+        <extracomment>Title of the Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Teilnehmer importieren — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
+        <extracomment>Import Participants window, above the table. %1: the number of persons; %2: the list&apos;s name</extracomment>
         <translation>
             <numerusform>%1 Person wird zu „%2“ hinzugefügt:</numerusform>
             <numerusform>%1 Personen werden zu „%2“ hinzugefügt:</numerusform>
@@ -2308,16 +2470,19 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <extracomment>Import Participants window. %1: the names left out, separated by commas</extracomment>
         <translation>Schon in der Liste, daher ausgelassen: %1</translation>
     </message>
     <message>
         <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
+        <extracomment>Import Participants window. %1: the reason, a whole sentence</extracomment>
         <translation>Es wird nichts importiert. %1</translation>
     </message>
     <message>
         <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <extracomment>Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Alle aus der Datei sind schon in „%1“: Es gibt niemanden hinzuzufügen.</translation>
     </message>
     <message>
@@ -2338,12 +2503,14 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
     <message>
         <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <extracomment>Import Participants window, above the table. %1: the list&apos;s name</extracomment>
         <translation>Eine Person wird zu „%1“ hinzugefügt:</translation>
     </message>
     <message numerus="yes">
         <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the previous list. %1: the number of persons</extracomment>
         <translation>
             <numerusform>Die Liste, wer wen beim letzten Wichteln beschenkt hat (%1 Person), ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
 </numerusform>
@@ -2356,6 +2523,7 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
 The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the current list. %1: the number of persons</extracomment>
         <translation>
             <numerusform><byte value="xd"/>
 Die aktuelle Namensliste (%1 Person) ist zu lang für jede E-Mail; wer das Wichteln organisiert, hat sie.<byte value="xd"/>
@@ -2377,6 +2545,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2397,6 +2566,7 @@ Vielen Dank!<byte value="xd"/>
         <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>kivvo-cli: der E-Mail-Versand ist noch nicht eingerichtet (%1); es wurde nichts gesendet. Richte ihn zuerst ein mit
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
@@ -2433,11 +2603,13 @@ Vielen Dank!<byte value="xd"/>
     <message>
         <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli config note on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>Der E-Mail-Versand ist noch nicht eingerichtet. Bevor E-Mails gesendet werden können, fehlt noch: %1.</translation>
     </message>
     <message numerus="yes">
         <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name; %2: the number of persons in it</extracomment>
         <translation>
             <numerusform>Die Gruppe %1 mit ihrer %2 Person löschen?</numerusform>
             <numerusform>Die Gruppe %1 mit ihren %2 Personen löschen?</numerusform>
@@ -2446,6 +2618,7 @@ Vielen Dank!<byte value="xd"/>
     <message>
         <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name</extracomment>
         <translation>Die Gruppe %1 mit ihrem einzigen Mitglied löschen?</translation>
     </message>
     <message>
@@ -2456,11 +2629,13 @@ Vielen Dank!<byte value="xd"/>
     <message>
         <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <extracomment>kivvo-cli warning on stderr. %1: the address as given</extracomment>
         <translation>kivvo-cli: Warnung: „%1“ ist weder eine E-Mail-Adresse noch ein Name aus dem Adressbuch; dorthin kann keine E-Mail gesendet werden</translation>
     </message>
     <message>
         <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
+        <extracomment>Title of the Exchange Details window. %1: the list&apos;s name</extracomment>
         <translation>Details zum Wichteln — %1</translation>
     </message>
     <message>
@@ -2506,21 +2681,25 @@ Vielen Dank!<byte value="xd"/>
     <message>
         <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the date, written out</extracomment>
         <translation>Datum: %1</translation>
     </message>
     <message>
         <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the budget as entered</extracomment>
         <translation>Budget: %1</translation>
     </message>
     <message>
         <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the place as entered</extracomment>
         <translation>Ort: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the note as entered</extracomment>
         <translation>Hinweis: %1</translation>
     </message>
     <message>
@@ -2536,6 +2715,7 @@ The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2572,6 +2752,7 @@ Vielen Dank!<byte value="xd"/>
     <message>
         <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <extracomment>Subject line of the e-mail and title of the cards. %1: the list&apos;s name; %2: the exchange&apos;s date, written out</extracomment>
         <translation>%1 — %2</translation>
     </message>
     <message>
@@ -2580,6 +2761,7 @@ budget: %2
 place: %3
 note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
+        <extracomment>kivvo-cli details output. %1: the date as YYYY-MM-DD; %2: the budget; %3: the place; %4: the note</extracomment>
         <translation>Datum: %1
 Budget: %2
 Ort: %3
@@ -2588,11 +2770,13 @@ Hinweis: %4</translation>
     <message>
         <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <extracomment>kivvo-cli details output. %1: the drawing&apos;s name</extracomment>
         <translation>Details von „%1“ gespeichert</translation>
     </message>
     <message>
         <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --date</extracomment>
         <translation>--date erwartet ein Datum als YYYY-MM-DD oder einen leeren Wert zum Löschen, nicht „%1“</translation>
     </message>
     <message>
@@ -2603,6 +2787,7 @@ Hinweis: %4</translation>
     <message>
         <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <extracomment>Choice of the e-mail language in Mail Settings. %1: the desktop language&apos;s own name</extracomment>
         <translation>Wie die Arbeitsumgebung (%1)</translation>
     </message>
     <message>
@@ -2618,16 +2803,19 @@ Hinweis: %4</translation>
     <message>
         <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command</extracomment>
         <translation>%1 erwartet außer Optionen keine Argumente</translation>
     </message>
     <message>
         <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: its arguments, such as FILE NAME</extracomment>
         <translation>%1 erwartet %2</translation>
     </message>
     <message>
         <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: the option without dashes</extracomment>
         <translation>%1 kennt die Option --%2 nicht</translation>
     </message>
     <message>
@@ -2650,6 +2838,7 @@ Details</translation>
     <message>
         <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>Die E-Mail-Unterstützung (%1) konnte nicht geladen werden: %2</translation>
     </message>
     <message>
@@ -2658,6 +2847,7 @@ Details</translation>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Über %1 konnte keine E-Mail gesendet werden.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -2671,6 +2861,7 @@ Diese Installation von Kivvo ist unvollständig: Eine erneute Installation bring
     <message>
         <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the language codes, separated by commas; %2: the value given</extracomment>
         <translation>--language erwartet eine von %1, nicht „%2“</translation>
     </message>
     <message>

@@ -135,6 +135,7 @@ Puedes repetir el envío como recordatorio o si cambia alguna dirección.</trans
     <message numerus="yes">
         <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
+        <extracomment>Summary of the sending window and of kivvo-cli send. %1: how many e-mails were sent; %2: the number of participants</extracomment>
         <translation>
             <numerusform>Correos enviados a %1 de %2 participante</numerusform>
             <numerusform>Correos enviados a %1 de %2 participantes</numerusform>
@@ -143,12 +144,14 @@ Puedes repetir el envío como recordatorio o si cambia alguna dirección.</trans
     <message>
         <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send for a failed e-mail. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Error al enviar a [%1] en la dirección [%2]</translation>
     </message>
     <message>
         <source>Email sent to: %1<byte value="xd"/>
 address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send (the line break becomes a comma). %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Correo enviado a: %1<byte value="xd"/>
 dirección: %2</translation>
     </message>
@@ -158,6 +161,7 @@ dirección: %2</translation>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send when no connection comes about. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>No se ha podido conectar con el servidor de correo %1 o este ha rechazado el inicio de sesión.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -168,6 +172,7 @@ Revisa los ajustes de correo (Ajustes &gt; Configurar, o kivvo-cli config).</tra
 <byte value="xd"/>
 %1</source>
         <comment>IDS_DRAWING_ERROR</comment>
+        <extracomment>Message box and kivvo-cli message when names cannot be drawn. %1: why, one or more sentences</extracomment>
         <translation>No se ha encontrado ningún sorteo para esta lista.<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
@@ -175,16 +180,19 @@ Revisa los ajustes de correo (Ajustes &gt; Configurar, o kivvo-cli config).</tra
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) is no vCard file. %1: the address book&apos;s file path; %2: the reason</extracomment>
         <translation>No se puede leer la libreta de direcciones %1: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be read. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>No se puede leer la libreta de direcciones %1: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be opened. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>No se puede abrir la libreta de direcciones %1: %2</translation>
     </message>
     <message>
@@ -210,11 +218,13 @@ Revisa los ajustes de correo (Ajustes &gt; Configurar, o kivvo-cli config).</tra
     <message>
         <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <extracomment>A person&apos;s name made unique with an initial. %1: the first name; %2: the first letter of the last name</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <extracomment>A person&apos;s name made unique with a number. %1: the name; %2: the number</extracomment>
         <translation>%1%2</translation>
     </message>
     <message>
@@ -251,6 +261,7 @@ This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
+        <extracomment>Start of the notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>¡Hola, %1!<byte value="xd"/>
 <byte value="xd"/>
 Este es el mensaje automático de tu sorteo de Kivvo.<byte value="xd"/>
@@ -263,6 +274,7 @@ Please do not read further if you are not the designated person.<byte value="xd"
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Este mensaje es solo para %1.<byte value="xd"/>
 Si no eres tú, por favor, no sigas leyendo.<byte value="xd"/>
 <byte value="xd"/>
@@ -274,6 +286,7 @@ You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <extracomment>Notification e-mail. %1: the name the participant drew in the previous exchange</extracomment>
         <translation>En el intercambio anterior le hiciste un regalo a %1.<byte value="xd"/>
 En este intercambio no te tocará el mismo nombre.<byte value="xd"/>
 <byte value="xd"/>
@@ -309,6 +322,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -325,6 +339,7 @@ Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <extracomment>Notification e-mail. %1: the gift suggestions of the drawn person</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Sugerencias de regalo: %1<byte value="xd"/>
@@ -346,6 +361,7 @@ Sugerencias de regalo: %1<byte value="xd"/>
         <source>Draw name
 for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
+        <extracomment>Button of the Draw names window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Sacar nombre
 para %1</translation>
     </message>
@@ -353,6 +369,7 @@ para %1</translation>
         <source>Show name
 for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
+        <extracomment>Button of the View notifications window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Mostrar nombre
 para %1</translation>
     </message>
@@ -360,6 +377,7 @@ para %1</translation>
         <source>Name already shown
  for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
+        <extracomment>Button of the Draw names window once the name was seen, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Nombre ya mostrado
  para %1</translation>
     </message>
@@ -373,6 +391,7 @@ para XXXXX</translation>
     <message>
         <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
+        <extracomment>Text revealed in the Draw names window. %1: the name the participant drew</extracomment>
         <translation>Regalo para: %1</translation>
     </message>
     <message>
@@ -632,6 +651,7 @@ Sortear nombres</translation>
     <message>
         <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <extracomment>Question before closing a changed document. %1: its file name, or Untitled</extracomment>
         <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
@@ -677,16 +697,19 @@ Sortear nombres</translation>
     <message>
         <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
+        <extracomment>Start window, when the documents folder holds no document. %1: the folder&apos;s path</extracomment>
         <translation>Todavía no hay documentos de Kivvo en %1. Elige Nuevo para empezar uno.</translation>
     </message>
     <message>
         <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
+        <extracomment>Main window title; keep [*], the changed-document marker. %1: the document&apos;s file name</extracomment>
         <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
+        <extracomment>Output of --version. %1: the program (kivvo or kivvo-cli); %2: its version number</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -702,6 +725,7 @@ Sortear nombres</translation>
     <message>
         <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo: %1; consulta kivvo --help</translation>
     </message>
     <message>
@@ -724,6 +748,7 @@ Sortear nombres</translation>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
+        <extracomment>Message box and kivvo-cli error when Copy for Next Exchange finds the document full. %1: the most drawings a document keeps</extracomment>
         <translation>
             <numerusform>Este documento ya contiene %1 sorteo, el máximo que puede guardar un documento.<byte value="xd"/>
 <byte value="xd"/>
@@ -737,6 +762,7 @@ No se ha copiado nada. Empieza un documento nuevo para el siguiente intercambio.
         <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
 %2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be opened. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>No se puede abrir el archivo &quot;%1&quot;:<byte value="xd"/>
 %2</translation>
     </message>
@@ -746,6 +772,7 @@ No se ha copiado nada. Empieza un documento nuevo para el siguiente intercambio.
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be read. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>No se puede leer el archivo &quot;%1&quot;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -757,6 +784,7 @@ No se ha abierto nada.</translation>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be saved. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>No se puede guardar el archivo &quot;%1&quot;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -785,6 +813,7 @@ El archivo del disco no se ha modificado.</translation>
     <message>
         <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
+        <extracomment>Reason in a file error. %1: the system&apos;s reason a write failed</extracomment>
         <translation>%1</translation>
     </message>
     <message>
@@ -800,11 +829,13 @@ El archivo del disco no se ha modificado.</translation>
     <message>
         <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s size in bytes; %2: the largest size allowed</extracomment>
         <translation>El archivo es demasiado grande (tamaño en bytes: %1; máximo para cualquier archivo de este programa: %2); no se ha leído.</translation>
     </message>
     <message>
         <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <extracomment>Reason in a file error. %1: the text&apos;s length in characters; %2: the longest allowed</extracomment>
         <translation>Un texto es demasiado largo (número de caracteres: %1; un nombre, una dirección u otro texto admite como máximo %2).</translation>
     </message>
     <message>
@@ -813,6 +844,7 @@ El archivo del disco no se ha modificado.</translation>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <extracomment>Warning at start when the mail settings cannot be read. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>No se puede leer el archivo de ajustes &quot;%1&quot;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -823,6 +855,7 @@ Se usan los ajustes predeterminados; el archivo no se ha modificado.</translatio
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <extracomment>Question (message box or kivvo-cli) before saving over another program&apos;s change. %1: the file&apos;s path</extracomment>
         <translation>Otro programa ha modificado &quot;%1&quot; en el disco desde que se abrió o se guardó por última vez.<byte value="xd"/>
 <byte value="xd"/>
 ¿Guardar de todos modos y reemplazar los cambios del otro programa?</translation>
@@ -830,11 +863,13 @@ Save anyway and replace the other program&apos;s changes?</source>
     <message>
         <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>kivvo-cli: otro programa está modificando &quot;%1&quot; (archivo de bloqueo &quot;%2&quot;); no se ha cambiado nada. Inténtalo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>kivvo-cli: no se puede crear el archivo de bloqueo &quot;%1&quot; junto al documento: %2; no se ha cambiado nada.</translation>
     </message>
     <message>
@@ -956,31 +991,37 @@ Estado de salida: 0 éxito, 1 fallo, 2 error de uso.
     <message>
         <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the command as typed</extracomment>
         <translation>kivvo-cli: comando desconocido &quot;%1&quot;; consulta kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo-cli error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo-cli: %1; consulta kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
+        <extracomment>kivvo-cli error on stderr (kivvo-cli new). %1: the document&apos;s path</extracomment>
         <translation>kivvo-cli: &quot;%1&quot; ya existe; no se sobrescribe</translation>
     </message>
     <message>
         <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number asked for (0 = newest); %2: how many drawings the document has</extracomment>
         <translation>kivvo-cli: el documento no tiene el sorteo número %1 (número de sorteos: %2)</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the group name as given</extracomment>
         <translation>kivvo-cli: el sorteo más reciente no tiene ningún grupo llamado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <extracomment>Error (kivvo-cli or message box) when removing or renaming. %1: the name as given</extracomment>
         <translation>kivvo-cli: el sorteo más reciente no tiene ninguna persona ni grupo llamado &quot;%1&quot;</translation>
     </message>
     <message>
@@ -996,6 +1037,7 @@ Estado de salida: 0 éxito, 1 fallo, 2 error de uso.
     <message numerus="yes">
         <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
+        <extracomment>kivvo-cli draw output. %1: the number of persons; %2: the document&apos;s path</extracomment>
         <translation>
             <numerusform>Nombres sorteados para %1 persona; &quot;%2&quot; guardado</numerusform>
             <numerusform>Nombres sorteados para %1 personas; &quot;%2&quot; guardado</numerusform>
@@ -1009,6 +1051,7 @@ Estado de salida: 0 éxito, 1 fallo, 2 error de uso.
     <message>
         <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
+        <extracomment>kivvo-cli copy output. %1: the new drawing&apos;s name; %2: the document&apos;s path</extracomment>
         <translation>Se ha añadido &quot;%1&quot;; se ha guardado &quot;%2&quot;</translation>
     </message>
     <message>
@@ -1019,26 +1062,31 @@ Estado de salida: 0 éxito, 1 fallo, 2 error de uso.
     <message>
         <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --list</extracomment>
         <translation>&quot;%1&quot; no es un número</translation>
     </message>
     <message>
         <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
+        <extracomment>kivvo-cli remove output. %1: the name of the removed person or group</extracomment>
         <translation>Se ha eliminado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
+        <extracomment>kivvo-cli new output. %1: the new document&apos;s path</extracomment>
         <translation>Se ha creado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number (0 = newest); %2: the name as given</extracomment>
         <translation>kivvo-cli: el sorteo %1 no tiene ninguna persona llamada &quot;%2&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the person&apos;s name</extracomment>
         <translation>kivvo-cli: %1 no tiene dirección de correo; no se ha enviado nada</translation>
     </message>
     <message>
@@ -1056,6 +1104,7 @@ footer: %6
 settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
+        <extracomment>kivvo-cli config output. %1: the mail server; %2: the port; %3: the sender address; %4: the user name; %5: set or not set; %6: the footer; %7: the settings file&apos;s path</extracomment>
         <translation>servidor: %1
 puerto: %2
 remitente: %3
@@ -1068,16 +1117,19 @@ archivo de ajustes: %7
     <message>
         <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <extracomment>kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Ajustes guardados en &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: no se han podido guardar los ajustes en &quot;%1&quot;: %2; el archivo no se ha modificado</translation>
     </message>
     <message>
         <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --port</extracomment>
         <translation>el puerto debe ser un número del 1 al 65535, no &quot;%1&quot;</translation>
     </message>
     <message>
@@ -1086,6 +1138,7 @@ first name: %2
 last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
+        <extracomment>kivvo-cli contacts --lookup output. %1: the e-mail address; %2: the first name; %3: the last name</extracomment>
         <translation>dirección: %1
 nombre: %2
 apellidos: %3
@@ -1094,16 +1147,19 @@ apellidos: %3
     <message>
         <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the text given to --lookup</extracomment>
         <translation>kivvo-cli: ninguna entrada de la libreta de direcciones coincide con &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names; %2: the names they can give to</extracomment>
         <translation>Destinatarios posibles para %1: solo %2.</translation>
     </message>
     <message>
         <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names</extracomment>
         <translation>%1 no puede regalar a nadie.</translation>
     </message>
     <message>
@@ -1111,6 +1167,7 @@ apellidos: %3
 <byte value="xd"/>
 What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Lo que lo impide: %1. Cambia los grupos o añade personas y vuelve a sortear.</translation>
@@ -1143,11 +1200,13 @@ Lo que lo impide: %1. Cambia los grupos o añade personas y vuelve a sortear.</t
     <message>
         <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
+        <extracomment>End of a list of names. %1: the names before the last, separated by commas; %2: the last name</extracomment>
         <translation>%1 y %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
+        <extracomment>A shortened list of names. %1: the names shown, separated by commas; %2: how many more there are</extracomment>
         <translation>
             <numerusform>%1 y %2 más</numerusform>
             <numerusform>%1 y %2 más</numerusform>
@@ -1158,6 +1217,7 @@ Lo que lo impide: %1. Cambia los grupos o añade personas y vuelve a sortear.</t
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
+        <extracomment>Message box and kivvo-cli error before names are shown or sent. %1: what no longer matches, separated by semicolons (may be empty)</extracomment>
         <translation>Los nombres sorteados ya no coinciden con la lista: %1.<byte value="xd"/>
 <byte value="xd"/>
 Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
@@ -1165,36 +1225,43 @@ Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
     <message>
         <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>a %1 no le ha tocado ningún nombre</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>%1, a quien ha sacado %2, ya no está en la lista</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>%1, a quien ha sacado %2, es el nombre de más de una persona</translation>
     </message>
     <message>
         <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2 and %3: the two who drew it</extracomment>
         <translation>%1 ha salido dos veces: para %2 y para %3</translation>
     </message>
     <message>
         <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>%1 ha sacado su propio nombre</translation>
     </message>
     <message>
         <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 ha sacado a %2, de su propio grupo</translation>
     </message>
     <message>
         <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 ha sacado a %2, la persona a la que regaló la última vez</translation>
     </message>
     <message>
@@ -1205,6 +1272,7 @@ Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
     <message numerus="yes">
         <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
+        <extracomment>Ends the list of problems with the drawn names. %1: how many more there are</extracomment>
         <translation>
             <numerusform>y %1 más</numerusform>
             <numerusform>y %1 más</numerusform>
@@ -1233,6 +1301,7 @@ Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
     <message numerus="yes">
         <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
+        <extracomment>A rule, in the list of what blocks a drawing and in kivvo-cli rules. %1: the number of exchanges</extracomment>
         <translation>
             <numerusform>nadie saca a una persona a la que regaló en %1 intercambio anterior</numerusform>
             <numerusform>nadie saca a una persona a la que regaló en los últimos %1 intercambios</numerusform>
@@ -1241,6 +1310,7 @@ Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
     <message>
         <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
+        <extracomment>An exclusion, in the list of what blocks a drawing and in kivvo-cli output. %1: the giver; %2: the person he never draws</extracomment>
         <translation>%1 nunca saca a %2</translation>
     </message>
     <message>
@@ -1258,6 +1328,7 @@ Vuelve a sortear los nombres. No se ha mostrado ni enviado nada.</translation>
 <byte value="xd"/>
 What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules and exclusions in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercambio &gt; Reglas), o añade personas, y vuelve a sortear.</translation>
@@ -1265,11 +1336,13 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message>
         <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 ha sacado a %2, a quien nunca debe sacar</translation>
     </message>
     <message numerus="yes">
         <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew; %3: the number of exchanges</extracomment>
         <translation>
             <numerusform>%1 ha sacado a %2, a quien regaló en %3 intercambio anterior</numerusform>
             <numerusform>%1 ha sacado a %2, a quien regaló en los últimos %3 intercambios</numerusform>
@@ -1278,6 +1351,7 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message>
         <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1 and %2: the two persons&apos; names</extracomment>
         <translation>%1 y %2 se han sacado mutuamente</translation>
     </message>
     <message>
@@ -1288,6 +1362,7 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message numerus="yes">
         <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
+        <extracomment>Ends the list of what blocks a drawing. %1: how many more exclusions there are</extracomment>
         <translation>
             <numerusform>%1 exclusión más</numerusform>
             <numerusform>%1 exclusiones más</numerusform>
@@ -1296,11 +1371,13 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message>
         <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 solo pueden regalarse entre sí.</translation>
     </message>
     <message>
         <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 solo pueden regalarse entre sí, y no hay forma de hacerlo que cumpla todas las reglas.</translation>
     </message>
     <message>
@@ -1321,11 +1398,13 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message>
         <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s format number; %2: the format number this version reads</extracomment>
         <translation>Las reglas y exclusiones del archivo están en el formato %1, escrito por una versión más reciente de Kivvo; esta versión lee el formato %2.</translation>
     </message>
     <message>
         <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <extracomment>Reason in a file error. %1: the number of the damaged section</extracomment>
         <translation>Las reglas y exclusiones del archivo están dañadas (en la sección %1).</translation>
     </message>
     <message>
@@ -1361,31 +1440,37 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message>
         <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file</extracomment>
         <translation>la línea %1 abre un campo entre comillas que nunca se cierra</translation>
     </message>
     <message>
         <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
+        <extracomment>Import error (Import Participants window and kivvo-cli import). %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>No se pueden importar participantes de &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file; %2: the number of fields read</extracomment>
         <translation>la línea %1 tiene demasiados campos (máximo: %2; nombre, dirección, sugerencias, grupo)</translation>
     </message>
     <message>
         <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>la línea %1 contiene un texto más largo de lo que admite Kivvo</translation>
     </message>
     <message>
         <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>la línea %1 no tiene nombre</translation>
     </message>
     <message>
         <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
+        <extracomment>kivvo-cli import note on stderr. %1: the names left out, separated by commas</extracomment>
         <translation>Ya están en la lista, así que no se vuelven a importar: %1</translation>
     </message>
     <message>
@@ -1396,6 +1481,7 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message numerus="yes">
         <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
+        <extracomment>kivvo-cli import output. %1: the number of participants; %2: the drawing&apos;s name</extracomment>
         <translation>
             <numerusform>Se ha importado %1 participante en &quot;%2&quot;</numerusform>
             <numerusform>Se han importado %1 participantes en &quot;%2&quot;</numerusform>
@@ -1409,11 +1495,13 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message>
         <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
+        <extracomment>kivvo-cli export error on stderr. %1: the CSV file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: no se puede escribir &quot;%1&quot;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
+        <extracomment>kivvo-cli export output. %1: the number of persons; %2: the CSV file&apos;s path</extracomment>
         <translation>
             <numerusform>Se ha escrito %1 persona en &quot;%2&quot;</numerusform>
             <numerusform>Se han escrito %1 personas en &quot;%2&quot;</numerusform>
@@ -1422,6 +1510,7 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message>
         <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <extracomment>Note (message box or kivvo-cli) when a name was taken. %1: the name asked for; %2: the name given instead</extracomment>
         <translation>El nombre &quot;%1&quot; ya existe en esta lista, así que la persona se llamará &quot;%2&quot;.</translation>
     </message>
     <message>
@@ -1432,11 +1521,13 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message>
         <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name; %2: the group&apos;s name</extracomment>
         <translation>%1: se ha movido al grupo %2</translation>
     </message>
     <message>
         <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name</extracomment>
         <translation>%1 ya no está en ningún grupo</translation>
     </message>
     <message>
@@ -1492,11 +1583,13 @@ Lo que lo impide: %1. Cambia los grupos, las exclusiones o las reglas (Intercamb
     <message>
         <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <extracomment>Error in the Person Properties window (Never draws). %1: the name as typed</extracomment>
         <translation>&quot;%1&quot; no está en esta lista.</translation>
     </message>
     <message>
         <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <extracomment>Error in the Person Properties window and kivvo-cli exclude. %1: the person&apos;s own name</extracomment>
         <translation>Nadie se saca a sí mismo de todos modos; quita &quot;%1&quot;.</translation>
     </message>
     <message>
@@ -1510,6 +1603,7 @@ no mutual pairs: %2
 one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
+        <extracomment>kivvo-cli rules output. %1: the history rule; %2 and %3: on or off</extracomment>
         <translation>historial: %1
 sin parejas mutuas: %2
 un solo círculo: %3
@@ -1523,6 +1617,7 @@ un solo círculo: %3
     <message>
         <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, history line. %1: the number of exchanges; %2: the rule in words</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1539,6 +1634,7 @@ un solo círculo: %3
         <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <extracomment>kivvo-cli rules output, heading of the exclusions. %1: the drawing&apos;s name</extracomment>
         <translation>exclusiones en &quot;%1&quot;:
 </translation>
     </message>
@@ -1546,32 +1642,38 @@ un solo círculo: %3
         <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <extracomment>kivvo-cli rules output. %1: the drawing&apos;s name</extracomment>
         <translation>no hay exclusiones en &quot;%1&quot;
 </translation>
     </message>
     <message>
         <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <extracomment>kivvo-cli exclude --remove output. %1: the giver; %2: the person he may draw again</extracomment>
         <translation>%1 puede volver a sacar a %2</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <extracomment>kivvo-cli exclude --remove error on stderr. %1: the giver; %2: the other person</extracomment>
         <translation>kivvo-cli: ninguna exclusión impide a %1 sacar a %2</translation>
     </message>
     <message>
         <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the option without dashes; %2: the value given</extracomment>
         <translation>--%1 admite on u off, no &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
         <translation>--history admite un número del 0 al %1, o all, no &quot;%2&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <extracomment>kivvo-cli exclude error on stderr. %1: the giver; %2: the person he never draws</extracomment>
         <translation>kivvo-cli: ya está excluido que %1 saque a %2</translation>
     </message>
     <message>
@@ -1582,16 +1684,19 @@ un solo círculo: %3
     <message>
         <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s host name; %2: the port number; %3: the system&apos;s reason</extracomment>
         <translation>no se puede conectar con %1 en el puerto %2: %3</translation>
     </message>
     <message>
         <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>el servidor no ha aceptado este programa como cliente: %1</translation>
     </message>
     <message>
         <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
+        <extracomment>Reason why mail failed. %1: the server&apos;s reply or the system&apos;s reason</extracomment>
         <translation>ha fallado la conexión cifrada (TLS): %1</translation>
     </message>
     <message>
@@ -1602,6 +1707,7 @@ un solo círculo: %3
     <message>
         <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>el servidor ha rechazado el inicio de sesión: %1; comprueba el nombre de usuario y la contraseña</translation>
     </message>
     <message>
@@ -1612,26 +1718,31 @@ un solo círculo: %3
     <message>
         <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>el servidor exige iniciar sesión: %1; introduce el nombre de usuario y la contraseña</translation>
     </message>
     <message>
         <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the sender address; %2: the mail server&apos;s reply</extracomment>
         <translation>el servidor ha rechazado la dirección del remitente %1: %2</translation>
     </message>
     <message>
         <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the recipient&apos;s address; %2: the mail server&apos;s reply</extracomment>
         <translation>el servidor ha rechazado la dirección %1: %2</translation>
     </message>
     <message>
         <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>el servidor ha rechazado el mensaje: %1</translation>
     </message>
     <message numerus="yes">
         <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
+        <extracomment>Reason why mail failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>el servidor no ha respondido en %1 segundo</numerusform>
             <numerusform>el servidor no ha respondido en %1 segundos</numerusform>
@@ -1640,6 +1751,7 @@ un solo círculo: %3
     <message numerus="yes">
         <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>el servidor no ha confirmado el mensaje en %1 segundo; puede que haya llegado, así que no se vuelve a enviar</numerusform>
             <numerusform>el servidor no ha confirmado el mensaje en %1 segundos; puede que haya llegado, así que no se vuelve a enviar</numerusform>
@@ -1663,26 +1775,31 @@ un solo círculo: %3
     <message>
         <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address as entered</extracomment>
         <translation>&quot;%1&quot; no es una dirección de correo</translation>
     </message>
     <message>
         <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address-book name entered for the person</extracomment>
         <translation>no hay dirección de correo: &quot;%1&quot; no está en la libreta de direcciones</translation>
     </message>
     <message>
         <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the participant&apos;s name</extracomment>
         <translation>Se omite a [%1]: no tiene dirección de correo</translation>
     </message>
     <message>
         <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send after sending stopped. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>No enviado a [%1] en la dirección [%2]</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the line (who, which address); %2: the reason</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -1691,6 +1808,7 @@ un solo círculo: %3
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the server&apos;s reason</extracomment>
         <translation>El servidor de correo %1 ha rechazado la dirección del remitente.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1733,6 +1851,7 @@ Quien aún no haya recibido su correo se quedará sin él.</translation>
     <message>
         <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
+        <extracomment>Status line of the sending window. %1: the number of the e-mail being sent; %2: how many there are</extracomment>
         <translation>Enviando %1 de %2...</translation>
     </message>
     <message>
@@ -1743,6 +1862,7 @@ Quien aún no haya recibido su correo se quedará sin él.</translation>
     <message>
         <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
+        <extracomment>Line of the sending window. %1: the participant&apos;s name</extracomment>
         <translation>%1: en espera</translation>
     </message>
     <message>
@@ -1813,16 +1933,19 @@ Quien aún no haya recibido su correo se quedará sin él.</translation>
     <message>
         <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
+        <extracomment>Mail Settings window, while the test mail is sent. %1: the address it goes to</extracomment>
         <translation>Enviando un correo de prueba a %1...</translation>
     </message>
     <message>
         <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <extracomment>Mail Settings window. %1: the address the test mail went to</extracomment>
         <translation>Se ha enviado un correo de prueba a %1.</translation>
     </message>
     <message>
         <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <extracomment>Mail Settings window. %1: the reason</extracomment>
         <translation>No se ha podido enviar el correo de prueba: %1</translation>
     </message>
     <message>
@@ -1843,6 +1966,7 @@ Quien aún no haya recibido su correo se quedará sin él.</translation>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <extracomment>Message box when the mail settings cannot be saved. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>No se puede guardar el archivo de ajustes &quot;%1&quot;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1856,6 +1980,7 @@ Los ajustes nuevos se usarán hasta que se cierre el programa.</translation>
     <message>
         <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>No hay ningún anillo de claves en funcionamiento: la contraseña se guarda en el archivo de ajustes %1, que solo tú puedes leer.</translation>
     </message>
     <message>
@@ -1866,6 +1991,7 @@ Los ajustes nuevos se usarán hasta que se cierre el programa.</translation>
     <message>
         <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the option without dashes; %2: what is wrong, a whole sentence</extracomment>
         <translation>kivvo-cli: --%1: %2 No se ha guardado nada.</translation>
     </message>
     <message>
@@ -1906,6 +2032,7 @@ Los ajustes nuevos se usarán hasta que se cierre el programa.</translation>
     <message>
         <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>el servidor no puede aceptar el mensaje ahora: %1; inténtalo de nuevo más tarde</translation>
     </message>
     <message>
@@ -1919,6 +2046,7 @@ Los ajustes nuevos se usarán hasta que se cierre el programa.</translation>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>El servidor de correo %1 ha dejado de responder.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1927,6 +2055,7 @@ No se ha enviado nada más. Inténtalo de nuevo más tarde.</translation>
     <message>
         <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <extracomment>Reason in a line of the sending window, for e-mails not sent. %1: why the server stopped</extracomment>
         <translation>no enviado, porque el servidor de correo no ha podido continuar: %1</translation>
     </message>
     <message>
@@ -1934,6 +2063,7 @@ No se ha enviado nada más. Inténtalo de nuevo más tarde.</translation>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
+        <extracomment>Question in the sending window before sending again. %1: the participant&apos;s name; %2: his e-mail address; %3: the reason</extracomment>
         <translation>Puede que el correo para %1 (%2) ya haya llegado: %3.<byte value="xd"/>
 <byte value="xd"/>
 ¿Enviarlo de nuevo de todos modos? Si ya llegó, el destinatario recibirá dos copias.</translation>
@@ -1946,31 +2076,37 @@ Send it again anyway? If it did arrive, the recipient gets two copies.</source>
     <message>
         <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <extracomment>Reason why the settings were not saved. %1: why the settings file there cannot be read</extracomment>
         <translation>el archivo de ajustes que hay ahí no se puede leer (%1); se deja como está en lugar de sustituirlo por unos ajustes que no tienen en cuenta su contenido. Haz que se pueda leer o elimínalo y vuelve a intentarlo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
+        <extracomment>Message box when a document cannot be saved. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>Otro programa está modificando &quot;%1&quot; (archivo de bloqueo &quot;%2&quot;), así que no se ha guardado. Inténtalo de nuevo dentro de un momento.</translation>
     </message>
     <message>
         <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
+        <extracomment>Reason in the save error. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>no se puede crear el archivo de bloqueo &quot;%1&quot; junto a él: %2</translation>
     </message>
     <message>
         <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <extracomment>Reason in the save error. %1: the size in bytes; %2: the largest size allowed</extracomment>
         <translation>ocuparía demasiado (tamaño en bytes: %1; el archivo más grande que abre este programa: %2); no se ha escrito nada. Elimina sorteos o acorta textos y vuelve a guardar</translation>
     </message>
     <message>
         <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <extracomment>Reason in a file error. %1: the largest number of persons and groups</extracomment>
         <translation>contiene más personas y grupos de los que abre este programa (máximo: %1)</translation>
     </message>
     <message>
         <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <extracomment>Reason in the save error. %1: the system&apos;s reason</extracomment>
         <translation>el archivo se ha escrito, pero su carpeta no se ha podido sincronizar con el disco: %1</translation>
     </message>
     <message>
@@ -1981,11 +2117,13 @@ Send it again anyway? If it did arrive, the recipient gets two copies.</source>
     <message>
         <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
+        <extracomment>Warning when the keyring cannot be used. %1: the reason; %2: the settings file&apos;s path</extracomment>
         <translation>El anillo de claves del escritorio no responde (%1). Kivvo continúa sin él: la contraseña del correo se lee del archivo de ajustes %2 y se guarda en él; solo tú puedes leer ese archivo.</translation>
     </message>
     <message numerus="yes">
         <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>sin respuesta en %1 segundo</numerusform>
             <numerusform>sin respuesta en %1 segundos</numerusform>
@@ -1994,16 +2132,19 @@ Send it again anyway? If it did arrive, the recipient gets two copies.</source>
     <message>
         <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
+        <extracomment>Title of the Draw names window. %1: the drawing&apos;s name</extracomment>
         <translation>Sortear nombres — %1</translation>
     </message>
     <message>
         <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
+        <extracomment>Title of the View notifications window. %1: the drawing&apos;s name</extracomment>
         <translation>Ver notificaciones — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
+        <extracomment>Question when closing the Draw names window early. %1: the number of participants</extracomment>
         <translation>
             <numerusform>%1 participante aún no ha visto el nombre que le ha tocado. ¿Terminar la ronda?</numerusform>
             <numerusform>%1 participantes aún no han visto el nombre que les ha tocado. ¿Terminar la ronda?</numerusform>
@@ -2058,6 +2199,7 @@ Show the drawn names now?</source>
 <byte value="xd"/>
 The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
+        <extracomment>Question before sending when an older list is shown. %1: the newest list&apos;s name; %2: the shown list&apos;s name</extracomment>
         <translation>Enviar ahora un correo a todos los participantes de la lista más reciente, &quot;%1&quot;, que tengan dirección de correo.<byte value="xd"/>
 <byte value="xd"/>
 La lista que se muestra, &quot;%2&quot;, es anterior: su sorteo no se envía.</translation>
@@ -2067,6 +2209,7 @@ La lista que se muestra, &quot;%2&quot;, es anterior: su sorteo no se envía.</t
 <byte value="xd"/>
 The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <extracomment>Question before sending to one person when an older list is shown. %1: the person&apos;s name; %2: the newest list&apos;s name; %3: the shown list&apos;s name</extracomment>
         <translation>¿Enviar a %1 el nombre que le ha tocado en la lista más reciente, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
 La lista que se muestra, &quot;%3&quot;, es anterior: su sorteo no se envía.</translation>
@@ -2074,6 +2217,7 @@ La lista que se muestra, &quot;%3&quot;, es anterior: su sorteo no se envía.</t
     <message>
         <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 no está en la lista más reciente, &quot;%2&quot;; no se ha enviado nada.</translation>
     </message>
     <message>
@@ -2093,6 +2237,7 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 no tiene dirección de correo en la lista más reciente, &quot;%2&quot;; no se ha enviado nada.</translation>
     </message>
     <message>
@@ -2103,6 +2248,7 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
+        <extracomment>Printed card, outside, in large type. %1: the giver&apos;s name</extracomment>
         <translation>Para %1</translation>
     </message>
     <message>
@@ -2113,11 +2259,13 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
+        <extracomment>Printed card, inside, above the drawn name. %1: the giver&apos;s name</extracomment>
         <translation>%1 le hace un regalo a</translation>
     </message>
     <message>
         <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
+        <extracomment>Printed card. %1: the drawn person&apos;s gift suggestions</extracomment>
         <translation>Sugerencias: %1</translation>
     </message>
     <message>
@@ -2128,16 +2276,19 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <extracomment>kivvo-cli cards error on stderr. %1: the PDF file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: no se pueden escribir las tarjetas en &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <extracomment>Title of the print dialog and of the PDF. %1: the drawing&apos;s name</extracomment>
         <translation>Imprimir tarjetas — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the number of cards; %2: the drawing&apos;s name; %3: the PDF file&apos;s path</extracomment>
         <translation>
             <numerusform>%1 tarjeta de &quot;%2&quot; guardada en &quot;%3&quot;</numerusform>
             <numerusform>%1 tarjetas de &quot;%2&quot; guardadas en &quot;%3&quot;</numerusform>
@@ -2156,6 +2307,7 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <extracomment>Message box when printing cards fails. %1: the reason</extracomment>
         <translation>No se han podido imprimir las tarjetas: %1</translation>
     </message>
     <message>
@@ -2171,16 +2323,19 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
+        <extracomment>Name of the print job. %1: the drawing&apos;s name</extracomment>
         <translation>Tarjetas %1</translation>
     </message>
     <message>
         <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the drawing&apos;s name; %2: the PDF file&apos;s path</extracomment>
         <translation>1 tarjeta de &quot;%1&quot; guardada en &quot;%2&quot;</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
+        <extracomment>Note after printing cards. %1: the number of cards</extracomment>
         <translation>
             <numerusform>%1 tarjeta enviada a la impresora.</numerusform>
             <numerusform>%1 tarjetas enviadas a la impresora.</numerusform>
@@ -2189,6 +2344,7 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>No se ha podido cargar la compatibilidad con el anillo de claves (%1): %2</translation>
     </message>
     <message>
@@ -2204,11 +2360,13 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to undo, such as Add Person</extracomment>
         <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to redo, such as Add Person</extracomment>
         <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
@@ -2274,11 +2432,13 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
+        <extracomment>Main window note on a past exchange, and message box when changing it. %1: the list&apos;s name</extracomment>
         <translation>%1 — un intercambio pasado; su sorteo impide que alguien vuelva a sacar a la misma persona. Solo se puede cambiar su nombre.</translation>
     </message>
     <message>
         <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
+        <extracomment>Tooltip of a person in the list. %1: the person&apos;s name</extracomment>
         <translation>Sin dirección de correo: %1 no recibirá ningún correo.</translation>
     </message>
     <message>
@@ -2294,11 +2454,13 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
+        <extracomment>Title of the Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Importar participantes — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
+        <extracomment>Import Participants window, above the table. %1: the number of persons; %2: the list&apos;s name</extracomment>
         <translation>
             <numerusform>Se añadirá %1 persona a &quot;%2&quot;:</numerusform>
             <numerusform>Se añadirán %1 personas a &quot;%2&quot;:</numerusform>
@@ -2307,16 +2469,19 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <extracomment>Import Participants window. %1: the names left out, separated by commas</extracomment>
         <translation>Ya están en la lista, así que se omiten: %1</translation>
     </message>
     <message>
         <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
+        <extracomment>Import Participants window. %1: the reason, a whole sentence</extracomment>
         <translation>No se importará nada. %1</translation>
     </message>
     <message>
         <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <extracomment>Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Todas las personas del archivo ya están en &quot;%1&quot;: no hay nadie que añadir.</translation>
     </message>
     <message>
@@ -2337,12 +2502,14 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
     <message>
         <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <extracomment>Import Participants window, above the table. %1: the list&apos;s name</extracomment>
         <translation>Se añadirá 1 persona a &quot;%1&quot;:</translation>
     </message>
     <message numerus="yes">
         <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the previous list. %1: the number of persons</extracomment>
         <translation>
             <numerusform>La lista de quién regaló a quién en el intercambio anterior (%1 persona) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
 </numerusform>
@@ -2355,6 +2522,7 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
 The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the current list. %1: the number of persons</extracomment>
         <translation>
             <numerusform><byte value="xd"/>
 La lista actual de nombres (%1 persona) es demasiado larga para incluirla en cada correo; la tiene quien organiza el sorteo.<byte value="xd"/>
@@ -2376,6 +2544,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2396,6 +2565,7 @@ Gracias.<byte value="xd"/>
         <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>kivvo-cli: el correo aún no está configurado (%1); no se ha enviado nada. Configúralo primero con
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
@@ -2432,11 +2602,13 @@ Gracias.<byte value="xd"/>
     <message>
         <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli config note on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>El correo aún no está configurado: falta definir %1 para poder enviar correos.</translation>
     </message>
     <message numerus="yes">
         <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name; %2: the number of persons in it</extracomment>
         <translation>
             <numerusform>¿Eliminar el grupo %1 con su %2 persona?</numerusform>
             <numerusform>¿Eliminar el grupo %1 con sus %2 personas?</numerusform>
@@ -2445,6 +2617,7 @@ Gracias.<byte value="xd"/>
     <message>
         <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name</extracomment>
         <translation>¿Eliminar el grupo %1 con su única persona?</translation>
     </message>
     <message>
@@ -2455,11 +2628,13 @@ Gracias.<byte value="xd"/>
     <message>
         <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <extracomment>kivvo-cli warning on stderr. %1: the address as given</extracomment>
         <translation>kivvo-cli: aviso: &quot;%1&quot; no es ni una dirección de correo ni un nombre de la libreta de direcciones; no se le puede enviar ningún correo</translation>
     </message>
     <message>
         <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
+        <extracomment>Title of the Exchange Details window. %1: the list&apos;s name</extracomment>
         <translation>Detalles del intercambio — %1</translation>
     </message>
     <message>
@@ -2505,21 +2680,25 @@ Gracias.<byte value="xd"/>
     <message>
         <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the date, written out</extracomment>
         <translation>Fecha: %1</translation>
     </message>
     <message>
         <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the budget as entered</extracomment>
         <translation>Presupuesto: %1</translation>
     </message>
     <message>
         <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the place as entered</extracomment>
         <translation>Lugar: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the note as entered</extracomment>
         <translation>Nota: %1</translation>
     </message>
     <message>
@@ -2535,6 +2714,7 @@ The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2571,6 +2751,7 @@ Gracias.<byte value="xd"/>
     <message>
         <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <extracomment>Subject line of the e-mail and title of the cards. %1: the list&apos;s name; %2: the exchange&apos;s date, written out</extracomment>
         <translation>%1 — %2</translation>
     </message>
     <message>
@@ -2579,6 +2760,7 @@ budget: %2
 place: %3
 note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
+        <extracomment>kivvo-cli details output. %1: the date as YYYY-MM-DD; %2: the budget; %3: the place; %4: the note</extracomment>
         <translation>fecha: %1
 presupuesto: %2
 lugar: %3
@@ -2587,11 +2769,13 @@ nota: %4</translation>
     <message>
         <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <extracomment>kivvo-cli details output. %1: the drawing&apos;s name</extracomment>
         <translation>Detalles de &quot;%1&quot; guardados</translation>
     </message>
     <message>
         <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --date</extracomment>
         <translation>--date admite una fecha con el formato YYYY-MM-DD, o un valor vacío para borrarla, no &quot;%1&quot;</translation>
     </message>
     <message>
@@ -2602,6 +2786,7 @@ nota: %4</translation>
     <message>
         <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <extracomment>Choice of the e-mail language in Mail Settings. %1: the desktop language&apos;s own name</extracomment>
         <translation>Como el escritorio (%1)</translation>
     </message>
     <message>
@@ -2617,16 +2802,19 @@ nota: %4</translation>
     <message>
         <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command</extracomment>
         <translation>%1 no admite argumentos, solo opciones</translation>
     </message>
     <message>
         <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: its arguments, such as FILE NAME</extracomment>
         <translation>%1 espera %2</translation>
     </message>
     <message>
         <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: the option without dashes</extracomment>
         <translation>%1 no admite --%2</translation>
     </message>
     <message>
@@ -2649,6 +2837,7 @@ Detalles</translation>
     <message>
         <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>No se ha podido cargar la compatibilidad con el correo (%1): %2</translation>
     </message>
     <message>
@@ -2657,6 +2846,7 @@ Detalles</translation>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>No se ha podido enviar ningún correo a través de %1.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -2670,6 +2860,7 @@ Esta instalación de Kivvo está incompleta: al volver a instalarlo se recupera 
     <message>
         <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the language codes, separated by commas; %2: the value given</extracomment>
         <translation>--language admite uno de estos idiomas: %1, no &quot;%2&quot;</translation>
     </message>
     <message>

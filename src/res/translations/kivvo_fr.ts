@@ -135,6 +135,7 @@ Vous pourrez recommencer pour un rappel ou si des adresses e-mail changent.</tra
     <message numerus="yes">
         <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
+        <extracomment>Summary of the sending window and of kivvo-cli send. %1: how many e-mails were sent; %2: the number of participants</extracomment>
         <translation>
             <numerusform>E-mails envoyés&#xa0;: %1 sur %2 participant</numerusform>
             <numerusform>E-mails envoyés&#xa0;: %1 sur %2 participants</numerusform>
@@ -143,12 +144,14 @@ Vous pourrez recommencer pour un rappel ou si des adresses e-mail changent.</tra
     <message>
         <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send for a failed e-mail. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Erreur lors de l&apos;envoi à [%1], adresse e-mail [%2]</translation>
     </message>
     <message>
         <source>Email sent to: %1<byte value="xd"/>
 address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send (the line break becomes a comma). %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>E-mail envoyé à&#xa0;: %1<byte value="xd"/>
 adresse&#xa0;: %2</translation>
     </message>
@@ -158,6 +161,7 @@ adresse&#xa0;: %2</translation>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send when no connection comes about. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Le serveur de messagerie %1 est injoignable ou a refusé la connexion.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -168,6 +172,7 @@ Vérifiez les paramètres de messagerie (Paramètres &gt; Configurer, ou kivvo-c
 <byte value="xd"/>
 %1</source>
         <comment>IDS_DRAWING_ERROR</comment>
+        <extracomment>Message box and kivvo-cli message when names cannot be drawn. %1: why, one or more sentences</extracomment>
         <translation>Aucun tirage n&apos;a été trouvé pour cette liste.<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
@@ -175,16 +180,19 @@ Vérifiez les paramètres de messagerie (Paramètres &gt; Configurer, ou kivvo-c
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) is no vCard file. %1: the address book&apos;s file path; %2: the reason</extracomment>
         <translation>Impossible de lire le carnet d&apos;adresses %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be read. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>Impossible de lire le carnet d&apos;adresses %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be opened. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>Impossible d&apos;ouvrir le carnet d&apos;adresses %1&#xa0;: %2</translation>
     </message>
     <message>
@@ -210,11 +218,13 @@ Vérifiez les paramètres de messagerie (Paramètres &gt; Configurer, ou kivvo-c
     <message>
         <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <extracomment>A person&apos;s name made unique with an initial. %1: the first name; %2: the first letter of the last name</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <extracomment>A person&apos;s name made unique with a number. %1: the name; %2: the number</extracomment>
         <translation>%1%2</translation>
     </message>
     <message>
@@ -251,6 +261,7 @@ This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
+        <extracomment>Start of the notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Bonjour %1&#xa0;!<byte value="xd"/>
 <byte value="xd"/>
 Voici le message automatique de votre tirage au sort Kivvo.<byte value="xd"/>
@@ -263,6 +274,7 @@ Please do not read further if you are not the designated person.<byte value="xd"
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Ce message est destiné uniquement à %1.<byte value="xd"/>
 Si vous n&apos;êtes pas cette personne, merci de ne pas lire la suite.<byte value="xd"/>
 <byte value="xd"/>
@@ -274,6 +286,7 @@ You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <extracomment>Notification e-mail. %1: the name the participant drew in the previous exchange</extracomment>
         <translation>Lors de l&apos;échange précédent, vous avez offert un cadeau à %1.<byte value="xd"/>
 Vous ne tirerez pas le même nom cette fois-ci.<byte value="xd"/>
 <byte value="xd"/>
@@ -309,6 +322,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -325,6 +339,7 @@ Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <extracomment>Notification e-mail. %1: the gift suggestions of the drawn person</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Idées de cadeaux&#xa0;: %1<byte value="xd"/>
@@ -346,6 +361,7 @@ Idées de cadeaux&#xa0;: %1<byte value="xd"/>
         <source>Draw name
 for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
+        <extracomment>Button of the Draw names window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Tirer le nom
 pour %1</translation>
     </message>
@@ -353,6 +369,7 @@ pour %1</translation>
         <source>Show name
 for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
+        <extracomment>Button of the View notifications window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Afficher le nom
 pour %1</translation>
     </message>
@@ -360,6 +377,7 @@ pour %1</translation>
         <source>Name already shown
  for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
+        <extracomment>Button of the Draw names window once the name was seen, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Nom déjà affiché
 pour %1</translation>
     </message>
@@ -373,6 +391,7 @@ pour XXXXX</translation>
     <message>
         <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
+        <extracomment>Text revealed in the Draw names window. %1: the name the participant drew</extracomment>
         <translation>Offrir un cadeau à&#xa0;: %1</translation>
     </message>
     <message>
@@ -632,6 +651,7 @@ Tirer les noms au sort</translation>
     <message>
         <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <extracomment>Question before closing a changed document. %1: its file name, or Untitled</extracomment>
         <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
@@ -677,16 +697,19 @@ Tirer les noms au sort</translation>
     <message>
         <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
+        <extracomment>Start window, when the documents folder holds no document. %1: the folder&apos;s path</extracomment>
         <translation>Aucun document Kivvo dans %1 pour l&apos;instant. Choisissez Nouveau pour en créer un.</translation>
     </message>
     <message>
         <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
+        <extracomment>Main window title; keep [*], the changed-document marker. %1: the document&apos;s file name</extracomment>
         <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
+        <extracomment>Output of --version. %1: the program (kivvo or kivvo-cli); %2: its version number</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -702,6 +725,7 @@ Tirer les noms au sort</translation>
     <message>
         <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo: %1&#xa0;; voir kivvo --help</translation>
     </message>
     <message>
@@ -724,6 +748,7 @@ Tirer les noms au sort</translation>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
+        <extracomment>Message box and kivvo-cli error when Copy for Next Exchange finds the document full. %1: the most drawings a document keeps</extracomment>
         <translation>
             <numerusform>Ce document contient déjà %1 tirage, le maximum qu&apos;un document peut conserver.<byte value="xd"/>
 <byte value="xd"/>
@@ -737,6 +762,7 @@ Rien n&apos;a été copié. Créez un nouveau document pour le prochain échange
         <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
 %2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be opened. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
 %2</translation>
     </message>
@@ -746,6 +772,7 @@ Rien n&apos;a été copié. Créez un nouveau document pour le prochain échange
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be read. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -757,6 +784,7 @@ Rien n&apos;a été ouvert.</translation>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be saved. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Impossible d&apos;enregistrer le fichier «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -785,6 +813,7 @@ Le fichier sur le disque n&apos;a pas été modifié.</translation>
     <message>
         <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
+        <extracomment>Reason in a file error. %1: the system&apos;s reason a write failed</extracomment>
         <translation>%1</translation>
     </message>
     <message>
@@ -800,11 +829,13 @@ Le fichier sur le disque n&apos;a pas été modifié.</translation>
     <message>
         <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s size in bytes; %2: the largest size allowed</extracomment>
         <translation>Le fichier est trop gros (taille&#xa0;: %1 octets&#xa0;; maximum pour un fichier de ce programme&#xa0;: %2 octets)&#xa0;; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <extracomment>Reason in a file error. %1: the text&apos;s length in characters; %2: the longest allowed</extracomment>
         <translation>Un texte est trop long (longueur&#xa0;: %1 caractères&#xa0;; maximum pour un nom, une adresse ou un autre texte&#xa0;: %2 caractères).</translation>
     </message>
     <message>
@@ -813,6 +844,7 @@ Le fichier sur le disque n&apos;a pas été modifié.</translation>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <extracomment>Warning at start when the mail settings cannot be read. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>Impossible de lire le fichier de paramètres «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -823,6 +855,7 @@ Les paramètres par défaut sont utilisés&#xa0;; le fichier n&apos;a pas été 
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <extracomment>Question (message box or kivvo-cli) before saving over another program&apos;s change. %1: the file&apos;s path</extracomment>
         <translation>«&#xa0;%1&#xa0;» a été modifié sur le disque par un autre programme depuis son ouverture ou son dernier enregistrement.<byte value="xd"/>
 <byte value="xd"/>
 Enregistrer quand même et remplacer les modifications de l&apos;autre programme&#xa0;?</translation>
@@ -830,11 +863,13 @@ Enregistrer quand même et remplacer les modifications de l&apos;autre programme
     <message>
         <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>kivvo-cli: «&#xa0;%1&#xa0;» est en cours de modification par un autre programme (fichier de verrou «&#xa0;%2&#xa0;»)&#xa0;; rien n&apos;a été modifié. Réessayez plus tard.</translation>
     </message>
     <message>
         <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>kivvo-cli: impossible de créer le fichier de verrou «&#xa0;%1&#xa0;» à côté du document&#xa0;: %2&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
@@ -952,31 +987,37 @@ Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
     <message>
         <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the command as typed</extracomment>
         <translation>kivvo-cli: commande inconnue «&#xa0;%1&#xa0;»&#xa0;; voir kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo-cli error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo-cli: %1&#xa0;; voir kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
+        <extracomment>kivvo-cli error on stderr (kivvo-cli new). %1: the document&apos;s path</extracomment>
         <translation>kivvo-cli: «&#xa0;%1&#xa0;» existe déjà&#xa0;; il n&apos;est pas écrasé</translation>
     </message>
     <message>
         <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number asked for (0 = newest); %2: how many drawings the document has</extracomment>
         <translation>kivvo-cli: le document n&apos;a pas de tirage numéro %1 (nombre de tirages&#xa0;: %2)</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the group name as given</extracomment>
         <translation>kivvo-cli: le tirage le plus récent n&apos;a aucun groupe nommé «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <extracomment>Error (kivvo-cli or message box) when removing or renaming. %1: the name as given</extracomment>
         <translation>kivvo-cli: le tirage le plus récent n&apos;a aucune personne ni aucun groupe nommé «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
@@ -992,6 +1033,7 @@ Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
     <message numerus="yes">
         <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
+        <extracomment>kivvo-cli draw output. %1: the number of persons; %2: the document&apos;s path</extracomment>
         <translation>
             <numerusform>Noms tirés pour %1 personne&#xa0;; «&#xa0;%2&#xa0;» enregistré</numerusform>
             <numerusform>Noms tirés pour %1 personnes&#xa0;; «&#xa0;%2&#xa0;» enregistré</numerusform>
@@ -1005,6 +1047,7 @@ Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
     <message>
         <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
+        <extracomment>kivvo-cli copy output. %1: the new drawing&apos;s name; %2: the document&apos;s path</extracomment>
         <translation>«&#xa0;%1&#xa0;» ajouté&#xa0;; «&#xa0;%2&#xa0;» enregistré</translation>
     </message>
     <message>
@@ -1015,26 +1058,31 @@ Code de sortie&#xa0;: 0 succès, 1 échec, 2 erreur d&apos;utilisation.
     <message>
         <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --list</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
+        <extracomment>kivvo-cli remove output. %1: the name of the removed person or group</extracomment>
         <translation>«&#xa0;%1&#xa0;» supprimé</translation>
     </message>
     <message>
         <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
+        <extracomment>kivvo-cli new output. %1: the new document&apos;s path</extracomment>
         <translation>«&#xa0;%1&#xa0;» créé</translation>
     </message>
     <message>
         <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number (0 = newest); %2: the name as given</extracomment>
         <translation>kivvo-cli: le tirage %1 n&apos;a aucune personne nommée «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the person&apos;s name</extracomment>
         <translation>kivvo-cli: %1 n&apos;a pas d&apos;adresse e-mail&#xa0;; rien n&apos;a été envoyé</translation>
     </message>
     <message>
@@ -1052,6 +1100,7 @@ footer: %6
 settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
+        <extracomment>kivvo-cli config output. %1: the mail server; %2: the port; %3: the sender address; %4: the user name; %5: set or not set; %6: the footer; %7: the settings file&apos;s path</extracomment>
         <translation>serveur&#xa0;: %1
 port&#xa0;: %2
 expéditeur&#xa0;: %3
@@ -1064,16 +1113,19 @@ fichier de paramètres&#xa0;: %7
     <message>
         <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <extracomment>kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Paramètres enregistrés dans «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: impossible d&apos;enregistrer les paramètres dans «&#xa0;%1&#xa0;»&#xa0;: %2&#xa0;; le fichier n&apos;a pas été modifié</translation>
     </message>
     <message>
         <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --port</extracomment>
         <translation>le port doit être un nombre de 1 à 65535, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
@@ -1082,6 +1134,7 @@ first name: %2
 last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
+        <extracomment>kivvo-cli contacts --lookup output. %1: the e-mail address; %2: the first name; %3: the last name</extracomment>
         <translation>adresse&#xa0;: %1
 prénom&#xa0;: %2
 nom&#xa0;: %3
@@ -1090,16 +1143,19 @@ nom&#xa0;: %3
     <message>
         <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the text given to --lookup</extracomment>
         <translation>kivvo-cli: aucune entrée du carnet d&apos;adresses ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names; %2: the names they can give to</extracomment>
         <translation>Les cadeaux de %1 ne peuvent aller qu&apos;à %2.</translation>
     </message>
     <message>
         <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names</extracomment>
         <translation>Personne ne peut recevoir de cadeau de %1.</translation>
     </message>
     <message>
@@ -1107,6 +1163,7 @@ nom&#xa0;: %3
 <byte value="xd"/>
 What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Ce qui bloque&#xa0;: %1. Modifiez les groupes ou ajoutez des personnes, puis relancez le tirage.</translation>
@@ -1139,11 +1196,13 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes ou ajoutez des personnes, puis rel
     <message>
         <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
+        <extracomment>End of a list of names. %1: the names before the last, separated by commas; %2: the last name</extracomment>
         <translation>%1 et %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
+        <extracomment>A shortened list of names. %1: the names shown, separated by commas; %2: how many more there are</extracomment>
         <translation>
             <numerusform>%1 et %2 autre</numerusform>
             <numerusform>%1 et %2 autres</numerusform>
@@ -1154,6 +1213,7 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes ou ajoutez des personnes, puis rel
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
+        <extracomment>Message box and kivvo-cli error before names are shown or sent. %1: what no longer matches, separated by semicolons (may be empty)</extracomment>
         <translation>Les noms tirés ne correspondent plus à la liste&#xa0;: %1.<byte value="xd"/>
 <byte value="xd"/>
 Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translation>
@@ -1161,36 +1221,43 @@ Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translatio
     <message>
         <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>%1 n&apos;a pas de nom tiré</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>%1, tiré par %2, n&apos;est plus dans la liste</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>%1, tiré par %2, est le nom de plusieurs personnes</translation>
     </message>
     <message>
         <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2 and %3: the two who drew it</extracomment>
         <translation>%1 est tiré à la fois par %2 et par %3</translation>
     </message>
     <message>
         <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>%1 a tiré son propre nom</translation>
     </message>
     <message>
         <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 a tiré %2, membre de son propre groupe</translation>
     </message>
     <message>
         <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 a tiré %2, à qui il a offert un cadeau la dernière fois</translation>
     </message>
     <message>
@@ -1201,6 +1268,7 @@ Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translatio
     <message numerus="yes">
         <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
+        <extracomment>Ends the list of problems with the drawn names. %1: how many more there are</extracomment>
         <translation>
             <numerusform>et %1 autre</numerusform>
             <numerusform>et %1 autres</numerusform>
@@ -1229,6 +1297,7 @@ Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translatio
     <message numerus="yes">
         <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
+        <extracomment>A rule, in the list of what blocks a drawing and in kivvo-cli rules. %1: the number of exchanges</extracomment>
         <translation>
             <numerusform>on ne tire jamais quelqu&apos;un à qui on a offert un cadeau lors du dernier échange (historique&#xa0;: %1 échange)</numerusform>
             <numerusform>on ne tire jamais quelqu&apos;un à qui on a offert un cadeau lors des %1 derniers échanges</numerusform>
@@ -1237,6 +1306,7 @@ Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translatio
     <message>
         <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
+        <extracomment>An exclusion, in the list of what blocks a drawing and in kivvo-cli output. %1: the giver; %2: the person he never draws</extracomment>
         <translation>%1 ne tire jamais %2</translation>
     </message>
     <message>
@@ -1254,6 +1324,7 @@ Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translatio
 <byte value="xd"/>
 What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules and exclusions in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (Échange &gt; Règles), ou ajoutez des personnes, puis relancez le tirage.</translation>
@@ -1261,11 +1332,13 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message>
         <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 a tiré %2, qu&apos;il ne doit jamais tirer</translation>
     </message>
     <message numerus="yes">
         <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew; %3: the number of exchanges</extracomment>
         <translation>
             <numerusform>%1 a tiré %2, à qui il a offert un cadeau lors du dernier échange (historique&#xa0;: %3 échange)</numerusform>
             <numerusform>%1 a tiré %2, à qui il a offert un cadeau lors des %3 derniers échanges</numerusform>
@@ -1274,6 +1347,7 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message>
         <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1 and %2: the two persons&apos; names</extracomment>
         <translation>%1 et %2 se tirent mutuellement</translation>
     </message>
     <message>
@@ -1284,6 +1358,7 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message numerus="yes">
         <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
+        <extracomment>Ends the list of what blocks a drawing. %1: how many more exclusions there are</extracomment>
         <translation>
             <numerusform>%1 autre exclusion</numerusform>
             <numerusform>%1 autres exclusions</numerusform>
@@ -1292,11 +1367,13 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message>
         <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 ne peuvent s&apos;offrir des cadeaux qu&apos;entre eux.</translation>
     </message>
     <message>
         <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 ne peuvent s&apos;offrir des cadeaux qu&apos;entre eux, et aucune répartition entre eux ne respecte toutes les règles.</translation>
     </message>
     <message>
@@ -1317,11 +1394,13 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message>
         <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s format number; %2: the format number this version reads</extracomment>
         <translation>Les règles et exclusions du fichier sont au format %1, écrit par une version plus récente de Kivvo&#xa0;; cette version lit le format %2.</translation>
     </message>
     <message>
         <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <extracomment>Reason in a file error. %1: the number of the damaged section</extracomment>
         <translation>Les règles et exclusions du fichier sont endommagées (section %1).</translation>
     </message>
     <message>
@@ -1357,31 +1436,37 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message>
         <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file</extracomment>
         <translation>la ligne %1 ouvre un champ entre guillemets qui n&apos;est jamais fermé</translation>
     </message>
     <message>
         <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
+        <extracomment>Import error (Import Participants window and kivvo-cli import). %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Impossible d&apos;importer des participants depuis «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file; %2: the number of fields read</extracomment>
         <translation>la ligne %1 compte plus de %2 champs (nom, adresse, idées de cadeaux, groupe)</translation>
     </message>
     <message>
         <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>la ligne %1 contient un texte plus long que ce que Kivvo peut conserver</translation>
     </message>
     <message>
         <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>la ligne %1 n&apos;a pas de nom</translation>
     </message>
     <message>
         <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
+        <extracomment>kivvo-cli import note on stderr. %1: the names left out, separated by commas</extracomment>
         <translation>Déjà dans la liste, donc pas importés à nouveau&#xa0;: %1</translation>
     </message>
     <message>
@@ -1392,6 +1477,7 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message numerus="yes">
         <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
+        <extracomment>kivvo-cli import output. %1: the number of participants; %2: the drawing&apos;s name</extracomment>
         <translation>
             <numerusform>%1 participant importé dans «&#xa0;%2&#xa0;»</numerusform>
             <numerusform>%1 participants importés dans «&#xa0;%2&#xa0;»</numerusform>
@@ -1405,11 +1491,13 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message>
         <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
+        <extracomment>kivvo-cli export error on stderr. %1: the CSV file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
+        <extracomment>kivvo-cli export output. %1: the number of persons; %2: the CSV file&apos;s path</extracomment>
         <translation>
             <numerusform>%1 personne écrite dans «&#xa0;%2&#xa0;»</numerusform>
             <numerusform>%1 personnes écrites dans «&#xa0;%2&#xa0;»</numerusform>
@@ -1418,6 +1506,7 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message>
         <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <extracomment>Note (message box or kivvo-cli) when a name was taken. %1: the name asked for; %2: the name given instead</extracomment>
         <translation>Le nom «&#xa0;%1&#xa0;» est déjà pris dans cette liste&#xa0;; la personne s&apos;appelle donc «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
@@ -1428,11 +1517,13 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message>
         <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name; %2: the group&apos;s name</extracomment>
         <translation>%1 déplacé dans %2</translation>
     </message>
     <message>
         <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name</extracomment>
         <translation>%1 ne fait plus partie d&apos;aucun groupe</translation>
     </message>
     <message>
@@ -1488,11 +1579,13 @@ Ce qui bloque&#xa0;: %1. Modifiez les groupes, les exclusions ou les règles (É
     <message>
         <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <extracomment>Error in the Person Properties window (Never draws). %1: the name as typed</extracomment>
         <translation>«&#xa0;%1&#xa0;» ne fait pas partie de cette liste.</translation>
     </message>
     <message>
         <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <extracomment>Error in the Person Properties window and kivvo-cli exclude. %1: the person&apos;s own name</extracomment>
         <translation>Personne ne se tire soi-même de toute façon&#xa0;; retirez «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
@@ -1506,6 +1599,7 @@ no mutual pairs: %2
 one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
+        <extracomment>kivvo-cli rules output. %1: the history rule; %2 and %3: on or off</extracomment>
         <translation>historique&#xa0;: %1
 pas de paires réciproques&#xa0;: %2
 un seul cercle&#xa0;: %3
@@ -1519,6 +1613,7 @@ un seul cercle&#xa0;: %3
     <message>
         <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, history line. %1: the number of exchanges; %2: the rule in words</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1535,6 +1630,7 @@ un seul cercle&#xa0;: %3
         <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <extracomment>kivvo-cli rules output, heading of the exclusions. %1: the drawing&apos;s name</extracomment>
         <translation>exclusions dans «&#xa0;%1&#xa0;»&#xa0;:
 </translation>
     </message>
@@ -1542,32 +1638,38 @@ un seul cercle&#xa0;: %3
         <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <extracomment>kivvo-cli rules output. %1: the drawing&apos;s name</extracomment>
         <translation>aucune exclusion dans «&#xa0;%1&#xa0;»
 </translation>
     </message>
     <message>
         <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <extracomment>kivvo-cli exclude --remove output. %1: the giver; %2: the person he may draw again</extracomment>
         <translation>%1 peut de nouveau tirer %2</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <extracomment>kivvo-cli exclude --remove error on stderr. %1: the giver; %2: the other person</extracomment>
         <translation>kivvo-cli: rien n&apos;empêche %1 de tirer %2</translation>
     </message>
     <message>
         <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the option without dashes; %2: the value given</extracomment>
         <translation>--%1 prend on ou off, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
         <translation>--history prend un nombre de 0 à %1, ou all, et non «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <extracomment>kivvo-cli exclude error on stderr. %1: the giver; %2: the person he never draws</extracomment>
         <translation>kivvo-cli: l&apos;exclusion existe déjà&#xa0;: %1 ne tire jamais %2</translation>
     </message>
     <message>
@@ -1578,16 +1680,19 @@ un seul cercle&#xa0;: %3
     <message>
         <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s host name; %2: the port number; %3: the system&apos;s reason</extracomment>
         <translation>impossible de se connecter à %1, port %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>le serveur n&apos;a pas accepté ce programme comme client&#xa0;: %1</translation>
     </message>
     <message>
         <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
+        <extracomment>Reason why mail failed. %1: the server&apos;s reply or the system&apos;s reason</extracomment>
         <translation>la connexion chiffrée (TLS) a échoué&#xa0;: %1</translation>
     </message>
     <message>
@@ -1598,6 +1703,7 @@ un seul cercle&#xa0;: %3
     <message>
         <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>le serveur a refusé la connexion&#xa0;: %1&#xa0;; vérifiez le nom d&apos;utilisateur et le mot de passe</translation>
     </message>
     <message>
@@ -1608,26 +1714,31 @@ un seul cercle&#xa0;: %3
     <message>
         <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>le serveur demande une connexion&#xa0;: %1&#xa0;; saisissez le nom d&apos;utilisateur et le mot de passe</translation>
     </message>
     <message>
         <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the sender address; %2: the mail server&apos;s reply</extracomment>
         <translation>le serveur a refusé l&apos;adresse de l&apos;expéditeur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the recipient&apos;s address; %2: the mail server&apos;s reply</extracomment>
         <translation>le serveur a refusé l&apos;adresse %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>le serveur a refusé le message&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
+        <extracomment>Reason why mail failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>le serveur n&apos;a pas répondu en %1 seconde</numerusform>
             <numerusform>le serveur n&apos;a pas répondu en %1 secondes</numerusform>
@@ -1636,6 +1747,7 @@ un seul cercle&#xa0;: %3
     <message numerus="yes">
         <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>le serveur n&apos;a pas confirmé le message en %1 seconde&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</numerusform>
             <numerusform>le serveur n&apos;a pas confirmé le message en %1 secondes&#xa0;; il est peut-être arrivé, il n&apos;est donc pas renvoyé</numerusform>
@@ -1659,26 +1771,31 @@ un seul cercle&#xa0;: %3
     <message>
         <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address as entered</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse e-mail</translation>
     </message>
     <message>
         <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address-book name entered for the person</extracomment>
         <translation>pas d&apos;adresse e-mail&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas dans le carnet d&apos;adresses</translation>
     </message>
     <message>
         <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the participant&apos;s name</extracomment>
         <translation>Ignoré [%1]&#xa0;: pas d&apos;adresse e-mail</translation>
     </message>
     <message>
         <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send after sending stopped. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Non envoyé à [%1], adresse e-mail [%2]</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the line (who, which address); %2: the reason</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
@@ -1687,6 +1804,7 @@ un seul cercle&#xa0;: %3
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the server&apos;s reason</extracomment>
         <translation>Le serveur de messagerie %1 a refusé l&apos;adresse de l&apos;expéditeur.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1729,6 +1847,7 @@ Les participants dont l&apos;e-mail n&apos;est pas encore parti n&apos;en recevr
     <message>
         <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
+        <extracomment>Status line of the sending window. %1: the number of the e-mail being sent; %2: how many there are</extracomment>
         <translation>Envoi %1 sur %2...</translation>
     </message>
     <message>
@@ -1739,6 +1858,7 @@ Les participants dont l&apos;e-mail n&apos;est pas encore parti n&apos;en recevr
     <message>
         <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
+        <extracomment>Line of the sending window. %1: the participant&apos;s name</extracomment>
         <translation>%1&#xa0;: en attente</translation>
     </message>
     <message>
@@ -1809,16 +1929,19 @@ Les participants dont l&apos;e-mail n&apos;est pas encore parti n&apos;en recevr
     <message>
         <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
+        <extracomment>Mail Settings window, while the test mail is sent. %1: the address it goes to</extracomment>
         <translation>Envoi d&apos;un e-mail de test à %1...</translation>
     </message>
     <message>
         <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <extracomment>Mail Settings window. %1: the address the test mail went to</extracomment>
         <translation>Un e-mail de test a été envoyé à %1.</translation>
     </message>
     <message>
         <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <extracomment>Mail Settings window. %1: the reason</extracomment>
         <translation>Impossible d&apos;envoyer l&apos;e-mail de test&#xa0;: %1</translation>
     </message>
     <message>
@@ -1839,6 +1962,7 @@ Les participants dont l&apos;e-mail n&apos;est pas encore parti n&apos;en recevr
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <extracomment>Message box when the mail settings cannot be saved. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>Impossible d&apos;enregistrer le fichier de paramètres «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1852,6 +1976,7 @@ Les nouveaux paramètres restent en vigueur jusqu&apos;à la fermeture du progra
     <message>
         <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Aucun trousseau de clés n&apos;est actif&#xa0;: le mot de passe est conservé dans le fichier de paramètres %1, qui n&apos;est lisible que par vous.</translation>
     </message>
     <message>
@@ -1862,6 +1987,7 @@ Les nouveaux paramètres restent en vigueur jusqu&apos;à la fermeture du progra
     <message>
         <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the option without dashes; %2: what is wrong, a whole sentence</extracomment>
         <translation>kivvo-cli: --%1&#xa0;: %2 Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
@@ -1902,6 +2028,7 @@ Les nouveaux paramètres restent en vigueur jusqu&apos;à la fermeture du progra
     <message>
         <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>le serveur ne peut pas accepter le message pour l&apos;instant&#xa0;: %1&#xa0;; réessayez plus tard</translation>
     </message>
     <message>
@@ -1915,6 +2042,7 @@ Les nouveaux paramètres restent en vigueur jusqu&apos;à la fermeture du progra
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Le serveur de messagerie %1 ne répond plus.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1923,6 +2051,7 @@ Rien d&apos;autre n&apos;a été envoyé. Réessayez plus tard.</translation>
     <message>
         <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <extracomment>Reason in a line of the sending window, for e-mails not sent. %1: why the server stopped</extracomment>
         <translation>non envoyé, car le serveur de messagerie n&apos;a pas pu continuer&#xa0;: %1</translation>
     </message>
     <message>
@@ -1930,6 +2059,7 @@ Rien d&apos;autre n&apos;a été envoyé. Réessayez plus tard.</translation>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
+        <extracomment>Question in the sending window before sending again. %1: the participant&apos;s name; %2: his e-mail address; %3: the reason</extracomment>
         <translation>L&apos;e-mail destiné à %1 (%2) est peut-être déjà arrivé&#xa0;: %3.<byte value="xd"/>
 <byte value="xd"/>
 Le renvoyer quand même&#xa0;? S&apos;il est bien arrivé, le destinataire le recevra en double.</translation>
@@ -1942,31 +2072,37 @@ Le renvoyer quand même&#xa0;? S&apos;il est bien arrivé, le destinataire le re
     <message>
         <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <extracomment>Reason why the settings were not saved. %1: why the settings file there cannot be read</extracomment>
         <translation>le fichier de paramètres qui s&apos;y trouve est illisible (%1)&#xa0;; il est laissé tel quel plutôt que d&apos;être remplacé par des paramètres qui ignorent son contenu. Rendez-le lisible ou supprimez-le, puis réessayez</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
+        <extracomment>Message box when a document cannot be saved. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>«&#xa0;%1&#xa0;» est en cours de modification par un autre programme (fichier de verrou «&#xa0;%2&#xa0;»)&#xa0;; il n&apos;a donc pas été enregistré. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
+        <extracomment>Reason in the save error. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>impossible de créer le fichier de verrou «&#xa0;%1&#xa0;» à côté&#xa0;: %2</translation>
     </message>
     <message>
         <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <extracomment>Reason in the save error. %1: the size in bytes; %2: the largest size allowed</extracomment>
         <translation>il serait trop gros (taille&#xa0;: %1 octets&#xa0;; maximum pour un fichier que ce programme ouvre&#xa0;: %2 octets)&#xa0;; rien n&apos;a été écrit. Supprimez des tirages ou raccourcissez des textes, puis enregistrez à nouveau</translation>
     </message>
     <message>
         <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <extracomment>Reason in a file error. %1: the largest number of persons and groups</extracomment>
         <translation>il contient plus de personnes et de groupes que ce programme ne peut en ouvrir (maximum&#xa0;: %1)</translation>
     </message>
     <message>
         <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <extracomment>Reason in the save error. %1: the system&apos;s reason</extracomment>
         <translation>le fichier a été écrit, mais son dossier n&apos;a pas pu être synchronisé sur le disque&#xa0;: %1</translation>
     </message>
     <message>
@@ -1977,11 +2113,13 @@ Le renvoyer quand même&#xa0;? S&apos;il est bien arrivé, le destinataire le re
     <message>
         <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
+        <extracomment>Warning when the keyring cannot be used. %1: the reason; %2: the settings file&apos;s path</extracomment>
         <translation>Le trousseau de clés du bureau ne répond pas (%1). Kivvo continue sans lui&#xa0;: le mot de passe de messagerie est lu et conservé dans le fichier de paramètres %2, qui n&apos;est lisible que par vous.</translation>
     </message>
     <message numerus="yes">
         <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>pas de réponse en %1 seconde</numerusform>
             <numerusform>pas de réponse en %1 secondes</numerusform>
@@ -1990,16 +2128,19 @@ Le renvoyer quand même&#xa0;? S&apos;il est bien arrivé, le destinataire le re
     <message>
         <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
+        <extracomment>Title of the Draw names window. %1: the drawing&apos;s name</extracomment>
         <translation>Tirer les noms au sort — %1</translation>
     </message>
     <message>
         <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
+        <extracomment>Title of the View notifications window. %1: the drawing&apos;s name</extracomment>
         <translation>Afficher les noms tirés — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
+        <extracomment>Question when closing the Draw names window early. %1: the number of participants</extracomment>
         <translation>
             <numerusform>%1 participant n&apos;a pas encore vu son nom. Terminer le tour&#xa0;?</numerusform>
             <numerusform>%1 participants n&apos;ont pas encore vu leur nom. Terminer le tour&#xa0;?</numerusform>
@@ -2054,6 +2195,7 @@ Afficher les noms tirés maintenant&#xa0;?</translation>
 <byte value="xd"/>
 The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
+        <extracomment>Question before sending when an older list is shown. %1: the newest list&apos;s name; %2: the shown list&apos;s name</extracomment>
         <translation>Envoyer maintenant un e-mail à tous les participants de la liste la plus récente, «&#xa0;%1&#xa0;», dont l&apos;adresse e-mail est renseignée.<byte value="xd"/>
 <byte value="xd"/>
 La liste affichée, «&#xa0;%2&#xa0;», est plus ancienne&#xa0;: son tirage n&apos;est pas envoyé.</translation>
@@ -2063,6 +2205,7 @@ La liste affichée, «&#xa0;%2&#xa0;», est plus ancienne&#xa0;: son tirage n&ap
 <byte value="xd"/>
 The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <extracomment>Question before sending to one person when an older list is shown. %1: the person&apos;s name; %2: the newest list&apos;s name; %3: the shown list&apos;s name</extracomment>
         <translation>Envoyer à %1 le nom tiré dans la liste la plus récente, «&#xa0;%2&#xa0;»&#xa0;?<byte value="xd"/>
 <byte value="xd"/>
 La liste affichée, «&#xa0;%3&#xa0;», est plus ancienne&#xa0;: son tirage n&apos;est pas envoyé.</translation>
@@ -2070,6 +2213,7 @@ La liste affichée, «&#xa0;%3&#xa0;», est plus ancienne&#xa0;: son tirage n&ap
     <message>
         <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 ne figure pas dans la liste la plus récente, «&#xa0;%2&#xa0;»&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
@@ -2089,6 +2233,7 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 n&apos;a pas d&apos;adresse e-mail dans la liste la plus récente, «&#xa0;%2&#xa0;»&#xa0;; rien n&apos;a été envoyé.</translation>
     </message>
     <message>
@@ -2099,6 +2244,7 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
+        <extracomment>Printed card, outside, in large type. %1: the giver&apos;s name</extracomment>
         <translation>Pour %1</translation>
     </message>
     <message>
@@ -2109,11 +2255,13 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
+        <extracomment>Printed card, inside, above the drawn name. %1: the giver&apos;s name</extracomment>
         <translation>%1 offre un cadeau à</translation>
     </message>
     <message>
         <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
+        <extracomment>Printed card. %1: the drawn person&apos;s gift suggestions</extracomment>
         <translation>Idées de cadeaux&#xa0;: %1</translation>
     </message>
     <message>
@@ -2124,16 +2272,19 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <extracomment>kivvo-cli cards error on stderr. %1: the PDF file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: impossible d&apos;écrire les cartes dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <extracomment>Title of the print dialog and of the PDF. %1: the drawing&apos;s name</extracomment>
         <translation>Imprimer les cartes — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the number of cards; %2: the drawing&apos;s name; %3: the PDF file&apos;s path</extracomment>
         <translation>
             <numerusform>%1 carte de «&#xa0;%2&#xa0;» écrite dans «&#xa0;%3&#xa0;»</numerusform>
             <numerusform>%1 cartes de «&#xa0;%2&#xa0;» écrites dans «&#xa0;%3&#xa0;»</numerusform>
@@ -2152,6 +2303,7 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <extracomment>Message box when printing cards fails. %1: the reason</extracomment>
         <translation>Impossible d&apos;imprimer les cartes&#xa0;: %1</translation>
     </message>
     <message>
@@ -2167,16 +2319,19 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
+        <extracomment>Name of the print job. %1: the drawing&apos;s name</extracomment>
         <translation>Cartes %1</translation>
     </message>
     <message>
         <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the drawing&apos;s name; %2: the PDF file&apos;s path</extracomment>
         <translation>1 carte de «&#xa0;%1&#xa0;» écrite dans «&#xa0;%2&#xa0;»</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
+        <extracomment>Note after printing cards. %1: the number of cards</extracomment>
         <translation>
             <numerusform>%1 carte envoyée à l&apos;imprimante.</numerusform>
             <numerusform>%1 cartes envoyées à l&apos;imprimante.</numerusform>
@@ -2185,6 +2340,7 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>Impossible de charger la prise en charge du trousseau de clés (%1)&#xa0;: %2</translation>
     </message>
     <message>
@@ -2200,11 +2356,13 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to undo, such as Add Person</extracomment>
         <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to redo, such as Add Person</extracomment>
         <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
@@ -2270,11 +2428,13 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
+        <extracomment>Main window note on a past exchange, and message box when changing it. %1: the list&apos;s name</extracomment>
         <translation>%1 — un échange passé&#xa0;; son tirage empêche quiconque de tirer à nouveau la même personne. Seul son nom peut être modifié.</translation>
     </message>
     <message>
         <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
+        <extracomment>Tooltip of a person in the list. %1: the person&apos;s name</extracomment>
         <translation>Pas d&apos;adresse e-mail&#xa0;: %1 ne recevra pas d&apos;e-mail.</translation>
     </message>
     <message>
@@ -2290,11 +2450,13 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
+        <extracomment>Title of the Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Importer des participants — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
+        <extracomment>Import Participants window, above the table. %1: the number of persons; %2: the list&apos;s name</extracomment>
         <translation>
             <numerusform>%1 personne sera ajoutée à «&#xa0;%2&#xa0;»&#xa0;:</numerusform>
             <numerusform>%1 personnes seront ajoutées à «&#xa0;%2&#xa0;»&#xa0;:</numerusform>
@@ -2303,16 +2465,19 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <extracomment>Import Participants window. %1: the names left out, separated by commas</extracomment>
         <translation>Déjà dans la liste, donc ignorés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
+        <extracomment>Import Participants window. %1: the reason, a whole sentence</extracomment>
         <translation>Rien ne sera importé. %1</translation>
     </message>
     <message>
         <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <extracomment>Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Tous les participants du fichier sont déjà dans «&#xa0;%1&#xa0;»&#xa0;: personne à ajouter.</translation>
     </message>
     <message>
@@ -2333,12 +2498,14 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
     <message>
         <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <extracomment>Import Participants window, above the table. %1: the list&apos;s name</extracomment>
         <translation>1 personne sera ajoutée à «&#xa0;%1&#xa0;»&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the previous list. %1: the number of persons</extracomment>
         <translation>
             <numerusform>La liste de qui a offert un cadeau à qui lors de l&apos;échange précédent (%1 personne) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
 </numerusform>
@@ -2351,6 +2518,7 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
 The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the current list. %1: the number of persons</extracomment>
         <translation>
             <numerusform><byte value="xd"/>
 La liste actuelle des noms (%1 personne) est trop longue pour figurer dans chaque e-mail&#xa0;; l&apos;organisateur en dispose.<byte value="xd"/>
@@ -2372,6 +2540,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2392,6 +2561,7 @@ Merci&#xa0;!<byte value="xd"/>
         <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>kivvo-cli: la messagerie n&apos;est pas encore configurée (%1)&#xa0;; rien n&apos;a été envoyé. Configurez-la d&apos;abord avec
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
@@ -2428,11 +2598,13 @@ Merci&#xa0;!<byte value="xd"/>
     <message>
         <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli config note on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>La messagerie n&apos;est pas encore configurée&#xa0;: il reste à définir %1 avant de pouvoir envoyer des e-mails.</translation>
     </message>
     <message numerus="yes">
         <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name; %2: the number of persons in it</extracomment>
         <translation>
             <numerusform>Supprimer le groupe %1 (%2 personne)&#xa0;?</numerusform>
             <numerusform>Supprimer le groupe %1 et ses %2 personnes&#xa0;?</numerusform>
@@ -2441,6 +2613,7 @@ Merci&#xa0;!<byte value="xd"/>
     <message>
         <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name</extracomment>
         <translation>Supprimer le groupe %1 et la personne qui en fait partie&#xa0;?</translation>
     </message>
     <message>
@@ -2451,11 +2624,13 @@ Merci&#xa0;!<byte value="xd"/>
     <message>
         <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <extracomment>kivvo-cli warning on stderr. %1: the address as given</extracomment>
         <translation>kivvo-cli: avertissement&#xa0;: «&#xa0;%1&#xa0;» n&apos;est ni une adresse e-mail ni un nom du carnet d&apos;adresses&#xa0;; aucun e-mail ne pourra y être envoyé</translation>
     </message>
     <message>
         <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
+        <extracomment>Title of the Exchange Details window. %1: the list&apos;s name</extracomment>
         <translation>Détails de l&apos;échange — %1</translation>
     </message>
     <message>
@@ -2501,21 +2676,25 @@ Merci&#xa0;!<byte value="xd"/>
     <message>
         <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the date, written out</extracomment>
         <translation>Date&#xa0;: %1</translation>
     </message>
     <message>
         <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the budget as entered</extracomment>
         <translation>Budget&#xa0;: %1</translation>
     </message>
     <message>
         <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the place as entered</extracomment>
         <translation>Lieu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the note as entered</extracomment>
         <translation>Remarque&#xa0;: %1</translation>
     </message>
     <message>
@@ -2531,6 +2710,7 @@ The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2567,6 +2747,7 @@ Merci&#xa0;!<byte value="xd"/>
     <message>
         <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <extracomment>Subject line of the e-mail and title of the cards. %1: the list&apos;s name; %2: the exchange&apos;s date, written out</extracomment>
         <translation>%1 — %2</translation>
     </message>
     <message>
@@ -2575,6 +2756,7 @@ budget: %2
 place: %3
 note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
+        <extracomment>kivvo-cli details output. %1: the date as YYYY-MM-DD; %2: the budget; %3: the place; %4: the note</extracomment>
         <translation>date&#xa0;: %1
 budget&#xa0;: %2
 lieu&#xa0;: %3
@@ -2583,11 +2765,13 @@ remarque&#xa0;: %4</translation>
     <message>
         <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <extracomment>kivvo-cli details output. %1: the drawing&apos;s name</extracomment>
         <translation>Détails de «&#xa0;%1&#xa0;» enregistrés</translation>
     </message>
     <message>
         <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --date</extracomment>
         <translation>--date prend une date au format YYYY-MM-DD, ou une valeur vide pour l&apos;effacer, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
@@ -2598,6 +2782,7 @@ remarque&#xa0;: %4</translation>
     <message>
         <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <extracomment>Choice of the e-mail language in Mail Settings. %1: the desktop language&apos;s own name</extracomment>
         <translation>Comme le bureau (%1)</translation>
     </message>
     <message>
@@ -2613,16 +2798,19 @@ remarque&#xa0;: %4</translation>
     <message>
         <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command</extracomment>
         <translation>%1 ne prend aucun argument en dehors des options</translation>
     </message>
     <message>
         <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: its arguments, such as FILE NAME</extracomment>
         <translation>%1 prend %2</translation>
     </message>
     <message>
         <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: the option without dashes</extracomment>
         <translation>%1 ne prend pas --%2</translation>
     </message>
     <message>
@@ -2645,6 +2833,7 @@ Détails</translation>
     <message>
         <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>Impossible de charger la prise en charge de la messagerie (%1)&#xa0;: %2</translation>
     </message>
     <message>
@@ -2653,6 +2842,7 @@ Détails</translation>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Aucun e-mail n&apos;a pu être envoyé via %1.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -2666,6 +2856,7 @@ Cette installation de Kivvo est incomplète&#xa0;: la réinstaller rétablit la 
     <message>
         <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the language codes, separated by commas; %2: the value given</extracomment>
         <translation>--language prend l&apos;une de ces langues : %1, et non « %2 »</translation>
     </message>
     <message>

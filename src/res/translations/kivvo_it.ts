@@ -135,6 +135,7 @@ Puoi ripetere l&apos;operazione come promemoria o se qualche indirizzo e-mail è
     <message numerus="yes">
         <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
+        <extracomment>Summary of the sending window and of kivvo-cli send. %1: how many e-mails were sent; %2: the number of participants</extracomment>
         <translation>
             <numerusform>E-mail inviate a %1 su %2 partecipante</numerusform>
             <numerusform>E-mail inviate a %1 su %2 partecipanti</numerusform>
@@ -143,12 +144,14 @@ Puoi ripetere l&apos;operazione come promemoria o se qualche indirizzo e-mail è
     <message>
         <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send for a failed e-mail. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Errore nell&apos;invio a [%1], indirizzo e-mail [%2]</translation>
     </message>
     <message>
         <source>Email sent to: %1<byte value="xd"/>
 address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send (the line break becomes a comma). %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>E-mail inviata a: %1<byte value="xd"/>
 indirizzo: %2</translation>
     </message>
@@ -158,6 +161,7 @@ indirizzo: %2</translation>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send when no connection comes about. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Il server di posta %1 non è raggiungibile o ha rifiutato l&apos;accesso.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -168,6 +172,7 @@ Controlla le impostazioni di posta (Impostazioni &gt; Configura, oppure kivvo-cl
 <byte value="xd"/>
 %1</source>
         <comment>IDS_DRAWING_ERROR</comment>
+        <extracomment>Message box and kivvo-cli message when names cannot be drawn. %1: why, one or more sentences</extracomment>
         <translation>Non è stata trovata nessuna estrazione per questa lista.<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
@@ -175,16 +180,19 @@ Controlla le impostazioni di posta (Impostazioni &gt; Configura, oppure kivvo-cl
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) is no vCard file. %1: the address book&apos;s file path; %2: the reason</extracomment>
         <translation>Impossibile leggere la rubrica %1: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be read. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>Impossibile leggere la rubrica %1: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be opened. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>Impossibile aprire la rubrica %1: %2</translation>
     </message>
     <message>
@@ -210,11 +218,13 @@ Controlla le impostazioni di posta (Impostazioni &gt; Configura, oppure kivvo-cl
     <message>
         <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <extracomment>A person&apos;s name made unique with an initial. %1: the first name; %2: the first letter of the last name</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <extracomment>A person&apos;s name made unique with a number. %1: the name; %2: the number</extracomment>
         <translation>%1%2</translation>
     </message>
     <message>
@@ -251,6 +261,7 @@ This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
+        <extracomment>Start of the notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Ciao %1!<byte value="xd"/>
 <byte value="xd"/>
 Ecco il tuo messaggio automatico dell&apos;estrazione dei nomi di Kivvo<byte value="xd"/>
@@ -263,6 +274,7 @@ Please do not read further if you are not the designated person.<byte value="xd"
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Questo messaggio è solo per %1.<byte value="xd"/>
 Se non sei tu la persona a cui è destinato, per favore non leggere oltre.<byte value="xd"/>
 <byte value="xd"/>
@@ -274,6 +286,7 @@ You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <extracomment>Notification e-mail. %1: the name the participant drew in the previous exchange</extracomment>
         <translation>Nello scambio precedente hai fatto un regalo a: %1.<byte value="xd"/>
 In questo scambio non ti toccherà lo stesso nome.<byte value="xd"/>
 <byte value="xd"/>
@@ -309,6 +322,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -325,6 +339,7 @@ Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <extracomment>Notification e-mail. %1: the gift suggestions of the drawn person</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Idee regalo: %1<byte value="xd"/>
@@ -346,6 +361,7 @@ Idee regalo: %1<byte value="xd"/>
         <source>Draw name
 for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
+        <extracomment>Button of the Draw names window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Estrai il nome
 per %1</translation>
     </message>
@@ -353,6 +369,7 @@ per %1</translation>
         <source>Show name
 for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
+        <extracomment>Button of the View notifications window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Mostra il nome
 per %1</translation>
     </message>
@@ -360,6 +377,7 @@ per %1</translation>
         <source>Name already shown
  for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
+        <extracomment>Button of the Draw names window once the name was seen, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Nome già mostrato
 per %1</translation>
     </message>
@@ -373,6 +391,7 @@ per XXXXX</translation>
     <message>
         <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
+        <extracomment>Text revealed in the Draw names window. %1: the name the participant drew</extracomment>
         <translation>Fai un regalo a: %1</translation>
     </message>
     <message>
@@ -632,6 +651,7 @@ Estrai i nomi</translation>
     <message>
         <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <extracomment>Question before closing a changed document. %1: its file name, or Untitled</extracomment>
         <translation>Vuoi salvare le modifiche a %1?</translation>
     </message>
     <message>
@@ -677,16 +697,19 @@ Estrai i nomi</translation>
     <message>
         <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
+        <extracomment>Start window, when the documents folder holds no document. %1: the folder&apos;s path</extracomment>
         <translation>Ancora nessun documento Kivvo in %1. Scegli Nuovo per crearne uno.</translation>
     </message>
     <message>
         <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
+        <extracomment>Main window title; keep [*], the changed-document marker. %1: the document&apos;s file name</extracomment>
         <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
+        <extracomment>Output of --version. %1: the program (kivvo or kivvo-cli); %2: its version number</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -702,6 +725,7 @@ Estrai i nomi</translation>
     <message>
         <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo: %1; vedi kivvo --help</translation>
     </message>
     <message>
@@ -724,6 +748,7 @@ Estrai i nomi</translation>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
+        <extracomment>Message box and kivvo-cli error when Copy for Next Exchange finds the document full. %1: the most drawings a document keeps</extracomment>
         <translation>
             <numerusform>Questo documento contiene già %1 estrazione, il massimo che un documento può conservare.<byte value="xd"/>
 <byte value="xd"/>
@@ -737,6 +762,7 @@ Non è stato copiato nulla. Per il prossimo scambio crea un nuovo documento.</nu
         <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
 %2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be opened. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Impossibile aprire il file &quot;%1&quot;:<byte value="xd"/>
 %2</translation>
     </message>
@@ -746,6 +772,7 @@ Non è stato copiato nulla. Per il prossimo scambio crea un nuovo documento.</nu
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be read. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Impossibile leggere il file &quot;%1&quot;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -757,6 +784,7 @@ Non è stato aperto nulla.</translation>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be saved. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Impossibile salvare il file &quot;%1&quot;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -785,6 +813,7 @@ Il file sul disco non è stato modificato.</translation>
     <message>
         <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
+        <extracomment>Reason in a file error. %1: the system&apos;s reason a write failed</extracomment>
         <translation>%1</translation>
     </message>
     <message>
@@ -800,11 +829,13 @@ Il file sul disco non è stato modificato.</translation>
     <message>
         <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s size in bytes; %2: the largest size allowed</extracomment>
         <translation>Il file misura %1 byte, oltre il limite di %2 byte previsto per qualsiasi file di questo programma; non è stato letto.</translation>
     </message>
     <message>
         <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <extracomment>Reason in a file error. %1: the text&apos;s length in characters; %2: the longest allowed</extracomment>
         <translation>Un testo ha una lunghezza di %1, oltre il limite di %2 caratteri previsto per un nome, un indirizzo o un altro testo.</translation>
     </message>
     <message>
@@ -813,6 +844,7 @@ Il file sul disco non è stato modificato.</translation>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <extracomment>Warning at start when the mail settings cannot be read. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>Impossibile leggere il file delle impostazioni &quot;%1&quot;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -823,6 +855,7 @@ Vengono usate le impostazioni predefinite; il file non è stato modificato.</tra
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <extracomment>Question (message box or kivvo-cli) before saving over another program&apos;s change. %1: the file&apos;s path</extracomment>
         <translation>&quot;%1&quot; è stato modificato sul disco da un altro programma dopo l&apos;apertura o l&apos;ultimo salvataggio.<byte value="xd"/>
 <byte value="xd"/>
 Vuoi salvare comunque, sostituendo le modifiche dell&apos;altro programma?</translation>
@@ -830,11 +863,13 @@ Vuoi salvare comunque, sostituendo le modifiche dell&apos;altro programma?</tran
     <message>
         <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>kivvo-cli: &quot;%1&quot; è in corso di modifica da parte di un altro programma (file di blocco &quot;%2&quot;); non è stato modificato nulla. Riprova più tardi.</translation>
     </message>
     <message>
         <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>kivvo-cli: impossibile creare il file di blocco &quot;%1&quot; accanto al documento: %2; non è stato modificato nulla.</translation>
     </message>
     <message>
@@ -954,31 +989,37 @@ Stato di uscita: 0 successo, 1 errore, 2 errore di utilizzo.
     <message>
         <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the command as typed</extracomment>
         <translation>kivvo-cli: comando sconosciuto &quot;%1&quot;; vedi kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo-cli error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo-cli: %1; vedi kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
+        <extracomment>kivvo-cli error on stderr (kivvo-cli new). %1: the document&apos;s path</extracomment>
         <translation>kivvo-cli: &quot;%1&quot; esiste già; non viene sovrascritto</translation>
     </message>
     <message>
         <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number asked for (0 = newest); %2: how many drawings the document has</extracomment>
         <translation>kivvo-cli: il documento non ha un&apos;estrazione numero %1 (ne ha %2)</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the group name as given</extracomment>
         <translation>kivvo-cli: l&apos;estrazione più recente non ha nessun gruppo di nome &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <extracomment>Error (kivvo-cli or message box) when removing or renaming. %1: the name as given</extracomment>
         <translation>kivvo-cli: l&apos;estrazione più recente non ha nessuna persona o gruppo di nome &quot;%1&quot;</translation>
     </message>
     <message>
@@ -994,6 +1035,7 @@ Stato di uscita: 0 successo, 1 errore, 2 errore di utilizzo.
     <message numerus="yes">
         <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
+        <extracomment>kivvo-cli draw output. %1: the number of persons; %2: the document&apos;s path</extracomment>
         <translation>
             <numerusform>Nomi estratti per %1 persona; &quot;%2&quot; salvato</numerusform>
             <numerusform>Nomi estratti per %1 persone; &quot;%2&quot; salvato</numerusform>
@@ -1007,6 +1049,7 @@ Stato di uscita: 0 successo, 1 errore, 2 errore di utilizzo.
     <message>
         <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
+        <extracomment>kivvo-cli copy output. %1: the new drawing&apos;s name; %2: the document&apos;s path</extracomment>
         <translation>&quot;%1&quot; aggiunta; &quot;%2&quot; salvato</translation>
     </message>
     <message>
@@ -1017,26 +1060,31 @@ Stato di uscita: 0 successo, 1 errore, 2 errore di utilizzo.
     <message>
         <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --list</extracomment>
         <translation>&quot;%1&quot; non è un numero</translation>
     </message>
     <message>
         <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
+        <extracomment>kivvo-cli remove output. %1: the name of the removed person or group</extracomment>
         <translation>Rimosso: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
+        <extracomment>kivvo-cli new output. %1: the new document&apos;s path</extracomment>
         <translation>Creato: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number (0 = newest); %2: the name as given</extracomment>
         <translation>kivvo-cli: l&apos;estrazione %1 non ha nessuna persona di nome &quot;%2&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the person&apos;s name</extracomment>
         <translation>kivvo-cli: %1 non ha un indirizzo e-mail; non è stato inviato nulla</translation>
     </message>
     <message>
@@ -1054,6 +1102,7 @@ footer: %6
 settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
+        <extracomment>kivvo-cli config output. %1: the mail server; %2: the port; %3: the sender address; %4: the user name; %5: set or not set; %6: the footer; %7: the settings file&apos;s path</extracomment>
         <translation>server: %1
 porta: %2
 mittente: %3
@@ -1066,16 +1115,19 @@ file delle impostazioni: %7
     <message>
         <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <extracomment>kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Impostazioni salvate in &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: impossibile salvare le impostazioni in &quot;%1&quot;: %2; il file non è stato modificato</translation>
     </message>
     <message>
         <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --port</extracomment>
         <translation>la porta deve essere un numero da 1 a 65535, non &quot;%1&quot;</translation>
     </message>
     <message>
@@ -1084,6 +1136,7 @@ first name: %2
 last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
+        <extracomment>kivvo-cli contacts --lookup output. %1: the e-mail address; %2: the first name; %3: the last name</extracomment>
         <translation>indirizzo: %1
 nome: %2
 cognome: %3
@@ -1092,16 +1145,19 @@ cognome: %3
     <message>
         <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the text given to --lookup</extracomment>
         <translation>kivvo-cli: nessuna voce della rubrica corrisponde a &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names; %2: the names they can give to</extracomment>
         <translation>Destinatari possibili per %1: solo %2.</translation>
     </message>
     <message>
         <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names</extracomment>
         <translation>Per %1 non c&apos;è nessun destinatario possibile.</translation>
     </message>
     <message>
@@ -1109,6 +1165,7 @@ cognome: %3
 <byte value="xd"/>
 What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Motivo del blocco: %1. Modifica i gruppi o aggiungi persone, poi estrai di nuovo.</translation>
@@ -1141,11 +1198,13 @@ Motivo del blocco: %1. Modifica i gruppi o aggiungi persone, poi estrai di nuovo
     <message>
         <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
+        <extracomment>End of a list of names. %1: the names before the last, separated by commas; %2: the last name</extracomment>
         <translation>%1 e %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
+        <extracomment>A shortened list of names. %1: the names shown, separated by commas; %2: how many more there are</extracomment>
         <translation>
             <numerusform>%1 e %2 altra persona</numerusform>
             <numerusform>%1 e altre %2 persone</numerusform>
@@ -1156,6 +1215,7 @@ Motivo del blocco: %1. Modifica i gruppi o aggiungi persone, poi estrai di nuovo
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
+        <extracomment>Message box and kivvo-cli error before names are shown or sent. %1: what no longer matches, separated by semicolons (may be empty)</extracomment>
         <translation>I nomi estratti non corrispondono più alla lista: %1.<byte value="xd"/>
 <byte value="xd"/>
 Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
@@ -1163,36 +1223,43 @@ Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
     <message>
         <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>%1 non ha un nome estratto</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>%1, il nome estratto da %2, non è più nella lista</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>%1, il nome estratto da %2, appartiene a più di una persona</translation>
     </message>
     <message>
         <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2 and %3: the two who drew it</extracomment>
         <translation>il nome %1 è stato estratto sia da %2 sia da %3</translation>
     </message>
     <message>
         <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>%1 ha estratto il proprio nome</translation>
     </message>
     <message>
         <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 ha estratto %2, del suo stesso gruppo</translation>
     </message>
     <message>
         <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 ha estratto %2, a cui ha fatto il regalo l&apos;ultima volta</translation>
     </message>
     <message>
@@ -1203,6 +1270,7 @@ Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
     <message numerus="yes">
         <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
+        <extracomment>Ends the list of problems with the drawn names. %1: how many more there are</extracomment>
         <translation>
             <numerusform>e %1 altro</numerusform>
             <numerusform>e altri %1</numerusform>
@@ -1231,6 +1299,7 @@ Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
     <message numerus="yes">
         <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
+        <extracomment>A rule, in the list of what blocks a drawing and in kivvo-cli rules. %1: the number of exchanges</extracomment>
         <translation>
             <numerusform>nessuno estrae una persona a cui ha fatto un regalo %1 scambio fa</numerusform>
             <numerusform>nessuno estrae una persona a cui ha fatto un regalo negli ultimi %1 scambi</numerusform>
@@ -1239,6 +1308,7 @@ Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
     <message>
         <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
+        <extracomment>An exclusion, in the list of what blocks a drawing and in kivvo-cli output. %1: the giver; %2: the person he never draws</extracomment>
         <translation>%1 non estrae mai %2</translation>
     </message>
     <message>
@@ -1256,6 +1326,7 @@ Estrai di nuovo i nomi. Non è stato mostrato né inviato nulla.</translation>
 <byte value="xd"/>
 What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules and exclusions in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt; Regole), oppure aggiungi persone, poi estrai di nuovo.</translation>
@@ -1263,11 +1334,13 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message>
         <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 ha estratto %2, che non deve mai estrarre</translation>
     </message>
     <message numerus="yes">
         <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew; %3: the number of exchanges</extracomment>
         <translation>
             <numerusform>%1 ha estratto %2, a cui ha fatto un regalo %3 scambio fa</numerusform>
             <numerusform>%1 ha estratto %2, a cui ha fatto un regalo negli ultimi %3 scambi</numerusform>
@@ -1276,6 +1349,7 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message>
         <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1 and %2: the two persons&apos; names</extracomment>
         <translation>%1 e %2 si sono estratti a vicenda</translation>
     </message>
     <message>
@@ -1286,6 +1360,7 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message numerus="yes">
         <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
+        <extracomment>Ends the list of what blocks a drawing. %1: how many more exclusions there are</extracomment>
         <translation>
             <numerusform>%1 altra esclusione</numerusform>
             <numerusform>altre %1 esclusioni</numerusform>
@@ -1294,11 +1369,13 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message>
         <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 possono farsi regali solo tra loro.</translation>
     </message>
     <message>
         <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 possono farsi regali solo tra loro, e non c&apos;è modo di farlo rispettando tutte le regole.</translation>
     </message>
     <message>
@@ -1319,11 +1396,13 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message>
         <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s format number; %2: the format number this version reads</extracomment>
         <translation>Le regole e le esclusioni del file sono nel formato %1, scritto da una versione più recente di Kivvo; questa versione legge il formato %2.</translation>
     </message>
     <message>
         <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <extracomment>Reason in a file error. %1: the number of the damaged section</extracomment>
         <translation>Le regole e le esclusioni del file sono danneggiate (nella sezione %1).</translation>
     </message>
     <message>
@@ -1359,31 +1438,37 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message>
         <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file</extracomment>
         <translation>la riga %1 apre un campo tra virgolette che non viene mai chiuso</translation>
     </message>
     <message>
         <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
+        <extracomment>Import error (Import Participants window and kivvo-cli import). %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Impossibile importare i partecipanti da &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file; %2: the number of fields read</extracomment>
         <translation>la riga %1 ha più campi del massimo di %2 (nome, indirizzo, idee regalo, gruppo)</translation>
     </message>
     <message>
         <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>la riga %1 contiene un testo più lungo di quanto Kivvo possa conservare</translation>
     </message>
     <message>
         <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>la riga %1 non ha un nome</translation>
     </message>
     <message>
         <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
+        <extracomment>kivvo-cli import note on stderr. %1: the names left out, separated by commas</extracomment>
         <translation>Già nella lista, quindi non importati di nuovo: %1</translation>
     </message>
     <message>
@@ -1394,6 +1479,7 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message numerus="yes">
         <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
+        <extracomment>kivvo-cli import output. %1: the number of participants; %2: the drawing&apos;s name</extracomment>
         <translation>
             <numerusform>%1 partecipante importato in &quot;%2&quot;</numerusform>
             <numerusform>%1 partecipanti importati in &quot;%2&quot;</numerusform>
@@ -1407,11 +1493,13 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message>
         <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
+        <extracomment>kivvo-cli export error on stderr. %1: the CSV file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: impossibile scrivere &quot;%1&quot;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
+        <extracomment>kivvo-cli export output. %1: the number of persons; %2: the CSV file&apos;s path</extracomment>
         <translation>
             <numerusform>%1 persona scritta in &quot;%2&quot;</numerusform>
             <numerusform>%1 persone scritte in &quot;%2&quot;</numerusform>
@@ -1420,6 +1508,7 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message>
         <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <extracomment>Note (message box or kivvo-cli) when a name was taken. %1: the name asked for; %2: the name given instead</extracomment>
         <translation>Il nome &quot;%1&quot; è già usato in questa lista, quindi la persona si chiamerà &quot;%2&quot;.</translation>
     </message>
     <message>
@@ -1430,11 +1519,13 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message>
         <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name; %2: the group&apos;s name</extracomment>
         <translation>%1 ora fa parte del gruppo %2</translation>
     </message>
     <message>
         <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name</extracomment>
         <translation>%1 non fa più parte di un gruppo</translation>
     </message>
     <message>
@@ -1490,11 +1581,13 @@ Motivo del blocco: %1. Modifica i gruppi, le esclusioni o le regole (Scambio &gt
     <message>
         <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <extracomment>Error in the Person Properties window (Never draws). %1: the name as typed</extracomment>
         <translation>In questa lista non c&apos;è nessuno di nome &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <extracomment>Error in the Person Properties window and kivvo-cli exclude. %1: the person&apos;s own name</extracomment>
         <translation>In ogni caso nessuno estrae il proprio nome: togli &quot;%1&quot;.</translation>
     </message>
     <message>
@@ -1508,6 +1601,7 @@ no mutual pairs: %2
 one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
+        <extracomment>kivvo-cli rules output. %1: the history rule; %2 and %3: on or off</extracomment>
         <translation>storico: %1
 nessuna coppia reciproca: %2
 un unico cerchio: %3
@@ -1521,6 +1615,7 @@ un unico cerchio: %3
     <message>
         <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, history line. %1: the number of exchanges; %2: the rule in words</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1537,6 +1632,7 @@ un unico cerchio: %3
         <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <extracomment>kivvo-cli rules output, heading of the exclusions. %1: the drawing&apos;s name</extracomment>
         <translation>esclusioni in &quot;%1&quot;:
 </translation>
     </message>
@@ -1544,32 +1640,38 @@ un unico cerchio: %3
         <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <extracomment>kivvo-cli rules output. %1: the drawing&apos;s name</extracomment>
         <translation>nessuna esclusione in &quot;%1&quot;
 </translation>
     </message>
     <message>
         <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <extracomment>kivvo-cli exclude --remove output. %1: the giver; %2: the person he may draw again</extracomment>
         <translation>%1 può di nuovo estrarre %2</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <extracomment>kivvo-cli exclude --remove error on stderr. %1: the giver; %2: the other person</extracomment>
         <translation>kivvo-cli: non c&apos;è nessuna esclusione che impedisca a %1 di estrarre %2</translation>
     </message>
     <message>
         <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the option without dashes; %2: the value given</extracomment>
         <translation>--%1 accetta on oppure off, non &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
         <translation>--history accetta un numero da 0 a %1, oppure all, non &quot;%2&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <extracomment>kivvo-cli exclude error on stderr. %1: the giver; %2: the person he never draws</extracomment>
         <translation>kivvo-cli: è già escluso che %1 estragga %2</translation>
     </message>
     <message>
@@ -1580,16 +1682,19 @@ un unico cerchio: %3
     <message>
         <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s host name; %2: the port number; %3: the system&apos;s reason</extracomment>
         <translation>impossibile connettersi a %1 sulla porta %2: %3</translation>
     </message>
     <message>
         <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>il server non ha accettato questo programma come client: %1</translation>
     </message>
     <message>
         <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
+        <extracomment>Reason why mail failed. %1: the server&apos;s reply or the system&apos;s reason</extracomment>
         <translation>la connessione cifrata (TLS) non è riuscita: %1</translation>
     </message>
     <message>
@@ -1600,6 +1705,7 @@ un unico cerchio: %3
     <message>
         <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>il server ha rifiutato l&apos;accesso: %1; controlla il nome utente e la password</translation>
     </message>
     <message>
@@ -1610,26 +1716,31 @@ un unico cerchio: %3
     <message>
         <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>il server richiede l&apos;accesso: %1; inserisci il nome utente e la password</translation>
     </message>
     <message>
         <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the sender address; %2: the mail server&apos;s reply</extracomment>
         <translation>il server ha rifiutato l&apos;indirizzo del mittente %1: %2</translation>
     </message>
     <message>
         <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the recipient&apos;s address; %2: the mail server&apos;s reply</extracomment>
         <translation>il server ha rifiutato l&apos;indirizzo %1: %2</translation>
     </message>
     <message>
         <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>il server ha rifiutato il messaggio: %1</translation>
     </message>
     <message numerus="yes">
         <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
+        <extracomment>Reason why mail failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>il server non ha risposto entro %1 secondo</numerusform>
             <numerusform>il server non ha risposto entro %1 secondi</numerusform>
@@ -1638,6 +1749,7 @@ un unico cerchio: %3
     <message numerus="yes">
         <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>il server non ha confermato il messaggio entro %1 secondo; potrebbe essere arrivato, quindi non viene inviato di nuovo</numerusform>
             <numerusform>il server non ha confermato il messaggio entro %1 secondi; potrebbe essere arrivato, quindi non viene inviato di nuovo</numerusform>
@@ -1661,26 +1773,31 @@ un unico cerchio: %3
     <message>
         <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address as entered</extracomment>
         <translation>&quot;%1&quot; non è un indirizzo e-mail</translation>
     </message>
     <message>
         <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address-book name entered for the person</extracomment>
         <translation>nessun indirizzo e-mail: &quot;%1&quot; non è nella rubrica</translation>
     </message>
     <message>
         <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the participant&apos;s name</extracomment>
         <translation>Saltato [%1]: nessun indirizzo e-mail</translation>
     </message>
     <message>
         <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send after sending stopped. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Non inviata a [%1], indirizzo e-mail [%2]</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the line (who, which address); %2: the reason</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -1689,6 +1806,7 @@ un unico cerchio: %3
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the server&apos;s reason</extracomment>
         <translation>Il server di posta %1 ha rifiutato l&apos;indirizzo del mittente.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1731,6 +1849,7 @@ Chi non ha ancora ricevuto la propria e-mail non la riceverà.</translation>
     <message>
         <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
+        <extracomment>Status line of the sending window. %1: the number of the e-mail being sent; %2: how many there are</extracomment>
         <translation>Invio %1 di %2...</translation>
     </message>
     <message>
@@ -1741,6 +1860,7 @@ Chi non ha ancora ricevuto la propria e-mail non la riceverà.</translation>
     <message>
         <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
+        <extracomment>Line of the sending window. %1: the participant&apos;s name</extracomment>
         <translation>%1: in attesa</translation>
     </message>
     <message>
@@ -1811,16 +1931,19 @@ Chi non ha ancora ricevuto la propria e-mail non la riceverà.</translation>
     <message>
         <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
+        <extracomment>Mail Settings window, while the test mail is sent. %1: the address it goes to</extracomment>
         <translation>Invio di un&apos;e-mail di prova a %1...</translation>
     </message>
     <message>
         <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <extracomment>Mail Settings window. %1: the address the test mail went to</extracomment>
         <translation>È stata inviata un&apos;e-mail di prova a %1.</translation>
     </message>
     <message>
         <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <extracomment>Mail Settings window. %1: the reason</extracomment>
         <translation>Impossibile inviare l&apos;e-mail di prova: %1</translation>
     </message>
     <message>
@@ -1841,6 +1964,7 @@ Chi non ha ancora ricevuto la propria e-mail non la riceverà.</translation>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <extracomment>Message box when the mail settings cannot be saved. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>Impossibile salvare il file delle impostazioni &quot;%1&quot;:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1854,6 +1978,7 @@ Le nuove impostazioni restano valide fino alla chiusura del programma.</translat
     <message>
         <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Nessun portachiavi attivo: la password è conservata nel file delle impostazioni %1, che solo tu puoi leggere.</translation>
     </message>
     <message>
@@ -1864,6 +1989,7 @@ Le nuove impostazioni restano valide fino alla chiusura del programma.</translat
     <message>
         <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the option without dashes; %2: what is wrong, a whole sentence</extracomment>
         <translation>kivvo-cli: --%1: %2 Non è stato salvato nulla.</translation>
     </message>
     <message>
@@ -1904,6 +2030,7 @@ Le nuove impostazioni restano valide fino alla chiusura del programma.</translat
     <message>
         <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>al momento il server non può accettare il messaggio: %1; riprova più tardi</translation>
     </message>
     <message>
@@ -1917,6 +2044,7 @@ Le nuove impostazioni restano valide fino alla chiusura del programma.</translat
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Il server di posta %1 ha smesso di rispondere.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1925,6 +2053,7 @@ Non è stato inviato nient&apos;altro. Riprova più tardi.</translation>
     <message>
         <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <extracomment>Reason in a line of the sending window, for e-mails not sent. %1: why the server stopped</extracomment>
         <translation>non inviata, perché il server di posta non ha potuto continuare: %1</translation>
     </message>
     <message>
@@ -1932,6 +2061,7 @@ Non è stato inviato nient&apos;altro. Riprova più tardi.</translation>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
+        <extracomment>Question in the sending window before sending again. %1: the participant&apos;s name; %2: his e-mail address; %3: the reason</extracomment>
         <translation>L&apos;e-mail per %1 (%2) potrebbe essere già arrivata: %3.<byte value="xd"/>
 <byte value="xd"/>
 Vuoi inviarla di nuovo comunque? Se era già arrivata, il destinatario ne riceverà due copie.</translation>
@@ -1944,31 +2074,37 @@ Vuoi inviarla di nuovo comunque? Se era già arrivata, il destinatario ne riceve
     <message>
         <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <extracomment>Reason why the settings were not saved. %1: why the settings file there cannot be read</extracomment>
         <translation>il file delle impostazioni già presente non si può leggere (%1); viene lasciato com&apos;è invece di sostituirlo con impostazioni che non ne conoscono il contenuto. Rendilo leggibile o rimuovilo, poi riprova</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
+        <extracomment>Message box when a document cannot be saved. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>&quot;%1&quot; è in corso di modifica da parte di un altro programma (file di blocco &quot;%2&quot;), quindi non è stato salvato. Riprova tra un momento.</translation>
     </message>
     <message>
         <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
+        <extracomment>Reason in the save error. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>impossibile creare il file di blocco &quot;%1&quot; accanto al file: %2</translation>
     </message>
     <message>
         <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <extracomment>Reason in the save error. %1: the size in bytes; %2: the largest size allowed</extracomment>
         <translation>occuperebbe %1 byte, oltre il limite di %2 byte del file più grande che questo programma apre; non è stato scritto nulla. Rimuovi qualche estrazione o accorcia qualche testo, poi salva di nuovo</translation>
     </message>
     <message>
         <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <extracomment>Reason in a file error. %1: the largest number of persons and groups</extracomment>
         <translation>contiene più di %1 persone e gruppi, più di quanti questo programma ne apra</translation>
     </message>
     <message>
         <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <extracomment>Reason in the save error. %1: the system&apos;s reason</extracomment>
         <translation>il file è stato scritto, ma non è stato possibile sincronizzare la sua cartella sul disco: %1</translation>
     </message>
     <message>
@@ -1979,11 +2115,13 @@ Vuoi inviarla di nuovo comunque? Se era già arrivata, il destinatario ne riceve
     <message>
         <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
+        <extracomment>Warning when the keyring cannot be used. %1: the reason; %2: the settings file&apos;s path</extracomment>
         <translation>Il portachiavi del desktop non risponde (%1). Kivvo continua senza: la password di posta viene letta dal file delle impostazioni %2 e conservata lì; solo tu puoi leggere quel file.</translation>
     </message>
     <message numerus="yes">
         <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>nessuna risposta entro %1 secondo</numerusform>
             <numerusform>nessuna risposta entro %1 secondi</numerusform>
@@ -1992,16 +2130,19 @@ Vuoi inviarla di nuovo comunque? Se era già arrivata, il destinatario ne riceve
     <message>
         <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
+        <extracomment>Title of the Draw names window. %1: the drawing&apos;s name</extracomment>
         <translation>Estrai i nomi — %1</translation>
     </message>
     <message>
         <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
+        <extracomment>Title of the View notifications window. %1: the drawing&apos;s name</extracomment>
         <translation>Visualizza notifiche — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
+        <extracomment>Question when closing the Draw names window early. %1: the number of participants</extracomment>
         <translation>
             <numerusform>%1 partecipante non ha ancora visto il nome estratto. Vuoi terminare il giro?</numerusform>
             <numerusform>%1 partecipanti non hanno ancora visto il nome estratto. Vuoi terminare il giro?</numerusform>
@@ -2056,6 +2197,7 @@ Vuoi mostrare adesso i nomi estratti?</translation>
 <byte value="xd"/>
 The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
+        <extracomment>Question before sending when an older list is shown. %1: the newest list&apos;s name; %2: the shown list&apos;s name</extracomment>
         <translation>Invia ora un&apos;e-mail a tutti i partecipanti della lista più recente, &quot;%1&quot;, di cui è stato inserito l&apos;indirizzo e-mail.<byte value="xd"/>
 <byte value="xd"/>
 La lista mostrata, &quot;%2&quot;, è una lista precedente: la sua estrazione non viene inviata.</translation>
@@ -2065,6 +2207,7 @@ La lista mostrata, &quot;%2&quot;, è una lista precedente: la sua estrazione no
 <byte value="xd"/>
 The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <extracomment>Question before sending to one person when an older list is shown. %1: the person&apos;s name; %2: the newest list&apos;s name; %3: the shown list&apos;s name</extracomment>
         <translation>Vuoi inviare a %1 il nome estratto nella lista più recente, &quot;%2&quot;?<byte value="xd"/>
 <byte value="xd"/>
 La lista mostrata, &quot;%3&quot;, è una lista precedente: la sua estrazione non viene inviata.</translation>
@@ -2072,6 +2215,7 @@ La lista mostrata, &quot;%3&quot;, è una lista precedente: la sua estrazione no
     <message>
         <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 non è nella lista più recente, &quot;%2&quot;; non è stato inviato nulla.</translation>
     </message>
     <message>
@@ -2091,6 +2235,7 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 non ha un indirizzo e-mail nella lista più recente, &quot;%2&quot;; non è stato inviato nulla.</translation>
     </message>
     <message>
@@ -2101,6 +2246,7 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
+        <extracomment>Printed card, outside, in large type. %1: the giver&apos;s name</extracomment>
         <translation>Per %1</translation>
     </message>
     <message>
@@ -2111,11 +2257,13 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
+        <extracomment>Printed card, inside, above the drawn name. %1: the giver&apos;s name</extracomment>
         <translation>%1 fa un regalo a</translation>
     </message>
     <message>
         <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
+        <extracomment>Printed card. %1: the drawn person&apos;s gift suggestions</extracomment>
         <translation>Idee regalo: %1</translation>
     </message>
     <message>
@@ -2126,16 +2274,19 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <extracomment>kivvo-cli cards error on stderr. %1: the PDF file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: impossibile scrivere i biglietti in &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <extracomment>Title of the print dialog and of the PDF. %1: the drawing&apos;s name</extracomment>
         <translation>Stampa biglietti — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the number of cards; %2: the drawing&apos;s name; %3: the PDF file&apos;s path</extracomment>
         <translation>
             <numerusform>%1 biglietto di &quot;%2&quot; scritto in &quot;%3&quot;</numerusform>
             <numerusform>%1 biglietti di &quot;%2&quot; scritti in &quot;%3&quot;</numerusform>
@@ -2154,6 +2305,7 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <extracomment>Message box when printing cards fails. %1: the reason</extracomment>
         <translation>Impossibile stampare i biglietti: %1</translation>
     </message>
     <message>
@@ -2169,16 +2321,19 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
+        <extracomment>Name of the print job. %1: the drawing&apos;s name</extracomment>
         <translation>Biglietti %1</translation>
     </message>
     <message>
         <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the drawing&apos;s name; %2: the PDF file&apos;s path</extracomment>
         <translation>1 biglietto di &quot;%1&quot; scritto in &quot;%2&quot;</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
+        <extracomment>Note after printing cards. %1: the number of cards</extracomment>
         <translation>
             <numerusform>%1 biglietto inviato alla stampante.</numerusform>
             <numerusform>%1 biglietti inviati alla stampante.</numerusform>
@@ -2187,6 +2342,7 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>Impossibile caricare il supporto per il portachiavi (%1): %2</translation>
     </message>
     <message>
@@ -2202,11 +2358,13 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to undo, such as Add Person</extracomment>
         <translation>&amp;Annulla %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to redo, such as Add Person</extracomment>
         <translation>&amp;Ripeti %1</translation>
     </message>
     <message>
@@ -2272,11 +2430,13 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
+        <extracomment>Main window note on a past exchange, and message box when changing it. %1: the list&apos;s name</extracomment>
         <translation>%1 — uno scambio passato; la sua estrazione impedisce a chiunque di estrarre di nuovo la stessa persona. Se ne può cambiare solo il nome.</translation>
     </message>
     <message>
         <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
+        <extracomment>Tooltip of a person in the list. %1: the person&apos;s name</extracomment>
         <translation>Nessun indirizzo e-mail: %1 non riceverà nessuna e-mail.</translation>
     </message>
     <message>
@@ -2292,11 +2452,13 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
+        <extracomment>Title of the Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Importa partecipanti — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
+        <extracomment>Import Participants window, above the table. %1: the number of persons; %2: the list&apos;s name</extracomment>
         <translation>
             <numerusform>%1 persona verrà aggiunta a &quot;%2&quot;:</numerusform>
             <numerusform>%1 persone verranno aggiunte a &quot;%2&quot;:</numerusform>
@@ -2305,16 +2467,19 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <extracomment>Import Participants window. %1: the names left out, separated by commas</extracomment>
         <translation>Già nella lista, quindi tralasciati: %1</translation>
     </message>
     <message>
         <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
+        <extracomment>Import Participants window. %1: the reason, a whole sentence</extracomment>
         <translation>Non verrà importato nulla. %1</translation>
     </message>
     <message>
         <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <extracomment>Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Tutte le persone del file sono già in &quot;%1&quot;: nessuno da aggiungere.</translation>
     </message>
     <message>
@@ -2335,12 +2500,14 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
     <message>
         <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <extracomment>Import Participants window, above the table. %1: the list&apos;s name</extracomment>
         <translation>1 persona verrà aggiunta a &quot;%1&quot;:</translation>
     </message>
     <message numerus="yes">
         <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the previous list. %1: the number of persons</extracomment>
         <translation>
             <numerusform>La lista di chi ha fatto un regalo a chi nello scambio precedente (%1 persona) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
 </numerusform>
@@ -2353,6 +2520,7 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
 The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the current list. %1: the number of persons</extracomment>
         <translation>
             <numerusform><byte value="xd"/>
 La lista attuale dei nomi (%1 persona) è troppo lunga per riportarla in ogni e-mail; ce l&apos;ha chi organizza lo scambio.<byte value="xd"/>
@@ -2374,6 +2542,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2394,6 +2563,7 @@ Grazie.<byte value="xd"/>
         <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>kivvo-cli: la posta non è ancora configurata (%1); non è stato inviato nulla. Configurala prima con
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
@@ -2430,11 +2600,13 @@ Grazie.<byte value="xd"/>
     <message>
         <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli config note on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>La posta non è ancora configurata: prima di poter inviare e-mail occorre ancora impostare %1.</translation>
     </message>
     <message numerus="yes">
         <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name; %2: the number of persons in it</extracomment>
         <translation>
             <numerusform>Vuoi eliminare il gruppo %1 con %2 persona?</numerusform>
             <numerusform>Vuoi eliminare il gruppo %1 con le sue %2 persone?</numerusform>
@@ -2443,6 +2615,7 @@ Grazie.<byte value="xd"/>
     <message>
         <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name</extracomment>
         <translation>Vuoi eliminare il gruppo %1 con la sua unica persona?</translation>
     </message>
     <message>
@@ -2453,11 +2626,13 @@ Grazie.<byte value="xd"/>
     <message>
         <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <extracomment>kivvo-cli warning on stderr. %1: the address as given</extracomment>
         <translation>kivvo-cli: attenzione: &quot;%1&quot; non è né un indirizzo e-mail né un nome della rubrica; a questo indirizzo non si può inviare nessuna e-mail</translation>
     </message>
     <message>
         <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
+        <extracomment>Title of the Exchange Details window. %1: the list&apos;s name</extracomment>
         <translation>Dettagli dello scambio — %1</translation>
     </message>
     <message>
@@ -2503,21 +2678,25 @@ Grazie.<byte value="xd"/>
     <message>
         <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the date, written out</extracomment>
         <translation>Data: %1</translation>
     </message>
     <message>
         <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the budget as entered</extracomment>
         <translation>Budget: %1</translation>
     </message>
     <message>
         <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the place as entered</extracomment>
         <translation>Luogo: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the note as entered</extracomment>
         <translation>Nota: %1</translation>
     </message>
     <message>
@@ -2533,6 +2712,7 @@ The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2569,6 +2749,7 @@ Grazie.<byte value="xd"/>
     <message>
         <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <extracomment>Subject line of the e-mail and title of the cards. %1: the list&apos;s name; %2: the exchange&apos;s date, written out</extracomment>
         <translation>%1 — %2</translation>
     </message>
     <message>
@@ -2577,6 +2758,7 @@ budget: %2
 place: %3
 note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
+        <extracomment>kivvo-cli details output. %1: the date as YYYY-MM-DD; %2: the budget; %3: the place; %4: the note</extracomment>
         <translation>data: %1
 budget: %2
 luogo: %3
@@ -2585,11 +2767,13 @@ nota: %4</translation>
     <message>
         <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <extracomment>kivvo-cli details output. %1: the drawing&apos;s name</extracomment>
         <translation>Dettagli di &quot;%1&quot; salvati</translation>
     </message>
     <message>
         <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --date</extracomment>
         <translation>--date accetta una data nel formato YYYY-MM-DD, oppure un valore vuoto per cancellarla, non &quot;%1&quot;</translation>
     </message>
     <message>
@@ -2600,6 +2784,7 @@ nota: %4</translation>
     <message>
         <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <extracomment>Choice of the e-mail language in Mail Settings. %1: the desktop language&apos;s own name</extracomment>
         <translation>Come il desktop (%1)</translation>
     </message>
     <message>
@@ -2615,16 +2800,19 @@ nota: %4</translation>
     <message>
         <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command</extracomment>
         <translation>%1 non accetta argomenti oltre alle opzioni</translation>
     </message>
     <message>
         <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: its arguments, such as FILE NAME</extracomment>
         <translation>%1 richiede %2</translation>
     </message>
     <message>
         <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: the option without dashes</extracomment>
         <translation>%1 non accetta --%2</translation>
     </message>
     <message>
@@ -2647,6 +2835,7 @@ Dettagli</translation>
     <message>
         <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>Impossibile caricare il supporto per la posta (%1): %2</translation>
     </message>
     <message>
@@ -2655,6 +2844,7 @@ Dettagli</translation>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Impossibile inviare e-mail tramite %1.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -2668,6 +2858,7 @@ Questa installazione di Kivvo è incompleta: reinstallarlo ripristina il support
     <message>
         <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the language codes, separated by commas; %2: the value given</extracomment>
         <translation>--language accetta una di queste lingue: %1, non &quot;%2&quot;</translation>
     </message>
     <message>

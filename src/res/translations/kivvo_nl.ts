@@ -135,6 +135,7 @@ Je kunt dit herhalen als herinnering of als er e-mailadressen zijn gewijzigd.</t
     <message numerus="yes">
         <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
+        <extracomment>Summary of the sending window and of kivvo-cli send. %1: how many e-mails were sent; %2: the number of participants</extracomment>
         <translation>
             <numerusform>E-mail verzonden naar %1 van %2 deelnemer</numerusform>
             <numerusform>E-mails verzonden naar %1 van de %2 deelnemers</numerusform>
@@ -143,12 +144,14 @@ Je kunt dit herhalen als herinnering of als er e-mailadressen zijn gewijzigd.</t
     <message>
         <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send for a failed e-mail. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Fout bij het verzenden naar [%1], e-mailadres [%2]</translation>
     </message>
     <message>
         <source>Email sent to: %1<byte value="xd"/>
 address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send (the line break becomes a comma). %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>E-mail verzonden naar: %1<byte value="xd"/>
 adres: %2</translation>
     </message>
@@ -158,6 +161,7 @@ adres: %2</translation>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send when no connection comes about. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>De mailserver %1 is niet bereikbaar of heeft de aanmelding geweigerd.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -168,6 +172,7 @@ Controleer de e-mailinstellingen (Instellingen &gt; Configureren, of kivvo-cli c
 <byte value="xd"/>
 %1</source>
         <comment>IDS_DRAWING_ERROR</comment>
+        <extracomment>Message box and kivvo-cli message when names cannot be drawn. %1: why, one or more sentences</extracomment>
         <translation>Voor deze lijst is geen trekking gevonden.<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
@@ -175,16 +180,19 @@ Controleer de e-mailinstellingen (Instellingen &gt; Configureren, of kivvo-cli c
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) is no vCard file. %1: the address book&apos;s file path; %2: the reason</extracomment>
         <translation>Het adresboek %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be read. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>Het adresboek %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be opened. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>Het adresboek %1 kan niet worden geopend: %2</translation>
     </message>
     <message>
@@ -210,11 +218,13 @@ Controleer de e-mailinstellingen (Instellingen &gt; Configureren, of kivvo-cli c
     <message>
         <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <extracomment>A person&apos;s name made unique with an initial. %1: the first name; %2: the first letter of the last name</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <extracomment>A person&apos;s name made unique with a number. %1: the name; %2: the number</extracomment>
         <translation>%1%2</translation>
     </message>
     <message>
@@ -251,6 +261,7 @@ This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
+        <extracomment>Start of the notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Hallo %1!<byte value="xd"/>
 <byte value="xd"/>
 Dit is je automatische lootjesbericht van Kivvo.<byte value="xd"/>
@@ -263,6 +274,7 @@ Please do not read further if you are not the designated person.<byte value="xd"
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Dit bericht is alleen bedoeld voor %1.<byte value="xd"/>
 Ben jij dat niet? Lees dan alsjeblieft niet verder.<byte value="xd"/>
 <byte value="xd"/>
@@ -274,6 +286,7 @@ You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <extracomment>Notification e-mail. %1: the name the participant drew in the previous exchange</extracomment>
         <translation>In de vorige ronde gaf je een cadeau aan: %1.<byte value="xd"/>
 Die naam trek je deze keer dus niet.<byte value="xd"/>
 <byte value="xd"/>
@@ -309,6 +322,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -325,6 +339,7 @@ Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <extracomment>Notification e-mail. %1: the gift suggestions of the drawn person</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Cadeautips: %1<byte value="xd"/>
@@ -346,6 +361,7 @@ Cadeautips: %1<byte value="xd"/>
         <source>Draw name
 for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
+        <extracomment>Button of the Draw names window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Naam trekken
 voor %1</translation>
     </message>
@@ -353,6 +369,7 @@ voor %1</translation>
         <source>Show name
 for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
+        <extracomment>Button of the View notifications window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Naam tonen
 voor %1</translation>
     </message>
@@ -360,6 +377,7 @@ voor %1</translation>
         <source>Name already shown
  for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
+        <extracomment>Button of the Draw names window once the name was seen, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Naam al getoond
  voor %1</translation>
     </message>
@@ -373,6 +391,7 @@ voor XXXXX</translation>
     <message>
         <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
+        <extracomment>Text revealed in the Draw names window. %1: the name the participant drew</extracomment>
         <translation>Cadeau voor: %1</translation>
     </message>
     <message>
@@ -632,6 +651,7 @@ Lootjes trekken</translation>
     <message>
         <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <extracomment>Question before closing a changed document. %1: its file name, or Untitled</extracomment>
         <translation>Wijzigingen in %1 opslaan?</translation>
     </message>
     <message>
@@ -677,16 +697,19 @@ Lootjes trekken</translation>
     <message>
         <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
+        <extracomment>Start window, when the documents folder holds no document. %1: the folder&apos;s path</extracomment>
         <translation>Nog geen Kivvo-documenten in %1. Kies Nieuw om er een te beginnen.</translation>
     </message>
     <message>
         <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
+        <extracomment>Main window title; keep [*], the changed-document marker. %1: the document&apos;s file name</extracomment>
         <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
+        <extracomment>Output of --version. %1: the program (kivvo or kivvo-cli); %2: its version number</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -702,6 +725,7 @@ Lootjes trekken</translation>
     <message>
         <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo: %1; zie kivvo --help</translation>
     </message>
     <message>
@@ -724,6 +748,7 @@ Lootjes trekken</translation>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
+        <extracomment>Message box and kivvo-cli error when Copy for Next Exchange finds the document full. %1: the most drawings a document keeps</extracomment>
         <translation>
             <numerusform>Dit document bevat al %1 trekking, het maximum dat één document kan bewaren.<byte value="xd"/>
 <byte value="xd"/>
@@ -737,6 +762,7 @@ Er is niets gekopieerd. Begin een nieuw document voor de volgende ronde.</numeru
         <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
 %2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be opened. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Kan het bestand &quot;%1&quot; niet openen:<byte value="xd"/>
 %2</translation>
     </message>
@@ -746,6 +772,7 @@ Er is niets gekopieerd. Begin een nieuw document voor de volgende ronde.</numeru
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be read. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Kan het bestand &quot;%1&quot; niet lezen:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -757,6 +784,7 @@ Er is niets geopend.</translation>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be saved. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Kan het bestand &quot;%1&quot; niet opslaan:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -785,6 +813,7 @@ Het bestand op schijf is niet gewijzigd.</translation>
     <message>
         <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
+        <extracomment>Reason in a file error. %1: the system&apos;s reason a write failed</extracomment>
         <translation>%1</translation>
     </message>
     <message>
@@ -800,11 +829,13 @@ Het bestand op schijf is niet gewijzigd.</translation>
     <message>
         <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s size in bytes; %2: the largest size allowed</extracomment>
         <translation>Het bestand is te groot (grootte: %1 bytes; een bestand van dit programma mag hoogstens %2 bytes zijn); het is niet gelezen.</translation>
     </message>
     <message>
         <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <extracomment>Reason in a file error. %1: the text&apos;s length in characters; %2: the longest allowed</extracomment>
         <translation>Een tekst is te lang (lengte: %1 tekens; een naam, adres of andere tekst mag hoogstens %2 tekens hebben).</translation>
     </message>
     <message>
@@ -813,6 +844,7 @@ Het bestand op schijf is niet gewijzigd.</translation>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <extracomment>Warning at start when the mail settings cannot be read. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>Kan het instellingenbestand &quot;%1&quot; niet lezen:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -823,6 +855,7 @@ De standaardinstellingen worden gebruikt; het bestand is niet gewijzigd.</transl
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <extracomment>Question (message box or kivvo-cli) before saving over another program&apos;s change. %1: the file&apos;s path</extracomment>
         <translation>&quot;%1&quot; is op schijf door een ander programma gewijzigd sinds het werd geopend of voor het laatst werd opgeslagen.<byte value="xd"/>
 <byte value="xd"/>
 Toch opslaan en de wijzigingen van het andere programma vervangen?</translation>
@@ -830,11 +863,13 @@ Toch opslaan en de wijzigingen van het andere programma vervangen?</translation>
     <message>
         <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>kivvo-cli: &quot;%1&quot; wordt door een ander programma gewijzigd (vergrendelingsbestand &quot;%2&quot;); er is niets gewijzigd. Probeer het later opnieuw.</translation>
     </message>
     <message>
         <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>kivvo-cli: kan het vergrendelingsbestand &quot;%1&quot; naast het document niet aanmaken: %2; er is niets gewijzigd.</translation>
     </message>
     <message>
@@ -957,31 +992,37 @@ Afsluitstatus: 0 gelukt, 1 mislukt, 2 gebruiksfout.
     <message>
         <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the command as typed</extracomment>
         <translation>kivvo-cli: onbekende opdracht &quot;%1&quot;; zie kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo-cli error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo-cli: %1; zie kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
+        <extracomment>kivvo-cli error on stderr (kivvo-cli new). %1: the document&apos;s path</extracomment>
         <translation>kivvo-cli: &quot;%1&quot; bestaat al; het wordt niet overschreven</translation>
     </message>
     <message>
         <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number asked for (0 = newest); %2: how many drawings the document has</extracomment>
         <translation>kivvo-cli: het document heeft geen trekking nummer %1 (aantal trekkingen: %2)</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the group name as given</extracomment>
         <translation>kivvo-cli: de nieuwste trekking heeft geen groep met de naam &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <extracomment>Error (kivvo-cli or message box) when removing or renaming. %1: the name as given</extracomment>
         <translation>kivvo-cli: de nieuwste trekking heeft geen persoon of groep met de naam &quot;%1&quot;</translation>
     </message>
     <message>
@@ -997,6 +1038,7 @@ Afsluitstatus: 0 gelukt, 1 mislukt, 2 gebruiksfout.
     <message numerus="yes">
         <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
+        <extracomment>kivvo-cli draw output. %1: the number of persons; %2: the document&apos;s path</extracomment>
         <translation>
             <numerusform>Lootjes getrokken voor %1 persoon; &quot;%2&quot; opgeslagen</numerusform>
             <numerusform>Lootjes getrokken voor %1 personen; &quot;%2&quot; opgeslagen</numerusform>
@@ -1010,6 +1052,7 @@ Afsluitstatus: 0 gelukt, 1 mislukt, 2 gebruiksfout.
     <message>
         <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
+        <extracomment>kivvo-cli copy output. %1: the new drawing&apos;s name; %2: the document&apos;s path</extracomment>
         <translation>&quot;%1&quot; toegevoegd; &quot;%2&quot; opgeslagen</translation>
     </message>
     <message>
@@ -1020,26 +1063,31 @@ Afsluitstatus: 0 gelukt, 1 mislukt, 2 gebruiksfout.
     <message>
         <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --list</extracomment>
         <translation>&quot;%1&quot; is geen getal</translation>
     </message>
     <message>
         <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
+        <extracomment>kivvo-cli remove output. %1: the name of the removed person or group</extracomment>
         <translation>&quot;%1&quot; verwijderd</translation>
     </message>
     <message>
         <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
+        <extracomment>kivvo-cli new output. %1: the new document&apos;s path</extracomment>
         <translation>&quot;%1&quot; aangemaakt</translation>
     </message>
     <message>
         <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number (0 = newest); %2: the name as given</extracomment>
         <translation>kivvo-cli: trekking %1 heeft geen persoon met de naam &quot;%2&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the person&apos;s name</extracomment>
         <translation>kivvo-cli: %1 heeft geen e-mailadres; er is niets verzonden</translation>
     </message>
     <message>
@@ -1057,6 +1105,7 @@ footer: %6
 settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
+        <extracomment>kivvo-cli config output. %1: the mail server; %2: the port; %3: the sender address; %4: the user name; %5: set or not set; %6: the footer; %7: the settings file&apos;s path</extracomment>
         <translation>server: %1
 poort: %2
 afzender: %3
@@ -1069,16 +1118,19 @@ instellingenbestand: %7
     <message>
         <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <extracomment>kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Instellingen opgeslagen in &quot;%1&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: de instellingen konden niet worden opgeslagen in &quot;%1&quot;: %2; het bestand is niet gewijzigd</translation>
     </message>
     <message>
         <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --port</extracomment>
         <translation>de poort moet een getal van 1 tot en met 65535 zijn, niet &quot;%1&quot;</translation>
     </message>
     <message>
@@ -1087,6 +1139,7 @@ first name: %2
 last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
+        <extracomment>kivvo-cli contacts --lookup output. %1: the e-mail address; %2: the first name; %3: the last name</extracomment>
         <translation>adres: %1
 voornaam: %2
 achternaam: %3
@@ -1095,16 +1148,19 @@ achternaam: %3
     <message>
         <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the text given to --lookup</extracomment>
         <translation>kivvo-cli: niets in het adresboek komt overeen met &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names; %2: the names they can give to</extracomment>
         <translation>Mogelijke ontvangers voor %1: alleen %2.</translation>
     </message>
     <message>
         <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names</extracomment>
         <translation>%1 kan aan niemand geven.</translation>
     </message>
     <message>
@@ -1112,6 +1168,7 @@ achternaam: %3
 <byte value="xd"/>
 What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Oorzaak: %1. Pas de groepen aan of voeg personen toe, en trek dan opnieuw.</translation>
@@ -1144,11 +1201,13 @@ Oorzaak: %1. Pas de groepen aan of voeg personen toe, en trek dan opnieuw.</tran
     <message>
         <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
+        <extracomment>End of a list of names. %1: the names before the last, separated by commas; %2: the last name</extracomment>
         <translation>%1 en %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
+        <extracomment>A shortened list of names. %1: the names shown, separated by commas; %2: how many more there are</extracomment>
         <translation>
             <numerusform>%1 en %2 andere</numerusform>
             <numerusform>%1 en %2 anderen</numerusform>
@@ -1159,6 +1218,7 @@ Oorzaak: %1. Pas de groepen aan of voeg personen toe, en trek dan opnieuw.</tran
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
+        <extracomment>Message box and kivvo-cli error before names are shown or sent. %1: what no longer matches, separated by semicolons (may be empty)</extracomment>
         <translation>De getrokken namen passen niet meer bij de lijst: %1.<byte value="xd"/>
 <byte value="xd"/>
 Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
@@ -1166,36 +1226,43 @@ Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
     <message>
         <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>voor %1 is geen naam getrokken</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>%1, getrokken door %2, staat niet meer in de lijst</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>%1, getrokken door %2, is de naam van meer dan één persoon</translation>
     </message>
     <message>
         <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2 and %3: the two who drew it</extracomment>
         <translation>%1 is getrokken door zowel %2 als %3</translation>
     </message>
     <message>
         <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>%1 heeft zichzelf getrokken</translation>
     </message>
     <message>
         <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 heeft %2 uit de eigen groep getrokken</translation>
     </message>
     <message>
         <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 heeft %2 getrokken, net als de vorige keer</translation>
     </message>
     <message>
@@ -1206,6 +1273,7 @@ Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
     <message numerus="yes">
         <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
+        <extracomment>Ends the list of problems with the drawn names. %1: how many more there are</extracomment>
         <translation>
             <numerusform>en nog %1</numerusform>
             <numerusform>en nog %1</numerusform>
@@ -1234,6 +1302,7 @@ Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
     <message numerus="yes">
         <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
+        <extracomment>A rule, in the list of what blocks a drawing and in kivvo-cli rules. %1: the number of exchanges</extracomment>
         <translation>
             <numerusform>niemand trekt iemand aan wie hij in de laatste %1 ronde een cadeau gaf</numerusform>
             <numerusform>niemand trekt iemand aan wie hij in de laatste %1 rondes een cadeau gaf</numerusform>
@@ -1242,6 +1311,7 @@ Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
     <message>
         <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
+        <extracomment>An exclusion, in the list of what blocks a drawing and in kivvo-cli output. %1: the giver; %2: the person he never draws</extracomment>
         <translation>%1 trekt nooit %2</translation>
     </message>
     <message>
@@ -1259,6 +1329,7 @@ Trek de lootjes opnieuw. Er is nog niets getoond of verzonden.</translation>
 <byte value="xd"/>
 What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules and exclusions in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regels) of voeg personen toe, en trek dan opnieuw.</translation>
@@ -1266,11 +1337,13 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message>
         <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 heeft %2 getrokken, hoewel dat uitgesloten is</translation>
     </message>
     <message numerus="yes">
         <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew; %3: the number of exchanges</extracomment>
         <translation>
             <numerusform>%1 heeft %2 getrokken, aan wie hij in de laatste %3 ronde al een cadeau gaf</numerusform>
             <numerusform>%1 heeft %2 getrokken, aan wie hij in de laatste %3 rondes al een cadeau gaf</numerusform>
@@ -1279,6 +1352,7 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message>
         <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1 and %2: the two persons&apos; names</extracomment>
         <translation>%1 en %2 trekken elkaar</translation>
     </message>
     <message>
@@ -1289,6 +1363,7 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message numerus="yes">
         <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
+        <extracomment>Ends the list of what blocks a drawing. %1: how many more exclusions there are</extracomment>
         <translation>
             <numerusform>nog %1 uitsluiting</numerusform>
             <numerusform>nog %1 uitsluitingen</numerusform>
@@ -1297,11 +1372,13 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message>
         <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 kunnen alleen aan elkaar geven.</translation>
     </message>
     <message>
         <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 kunnen alleen aan elkaar geven, en dat kan op geen enkele manier binnen alle regels.</translation>
     </message>
     <message>
@@ -1322,11 +1399,13 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message>
         <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s format number; %2: the format number this version reads</extracomment>
         <translation>De regels en uitsluitingen in het bestand hebben formaat %1 en zijn door een nieuwere versie van Kivvo geschreven; deze versie leest formaat %2.</translation>
     </message>
     <message>
         <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <extracomment>Reason in a file error. %1: the number of the damaged section</extracomment>
         <translation>De regels en uitsluitingen in het bestand zijn beschadigd (in sectie %1).</translation>
     </message>
     <message>
@@ -1362,31 +1441,37 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message>
         <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file</extracomment>
         <translation>regel %1 opent een veld tussen aanhalingstekens dat nergens wordt gesloten</translation>
     </message>
     <message>
         <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
+        <extracomment>Import error (Import Participants window and kivvo-cli import). %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Kan geen deelnemers importeren uit &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file; %2: the number of fields read</extracomment>
         <translation>regel %1 heeft meer dan %2 velden (naam, adres, cadeautips, groep)</translation>
     </message>
     <message>
         <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>regel %1 bevat een tekst die langer is dan Kivvo kan bewaren</translation>
     </message>
     <message>
         <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>regel %1 heeft geen naam</translation>
     </message>
     <message>
         <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
+        <extracomment>kivvo-cli import note on stderr. %1: the names left out, separated by commas</extracomment>
         <translation>Staan al in de lijst en zijn dus niet opnieuw geïmporteerd: %1</translation>
     </message>
     <message>
@@ -1397,6 +1482,7 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message numerus="yes">
         <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
+        <extracomment>kivvo-cli import output. %1: the number of participants; %2: the drawing&apos;s name</extracomment>
         <translation>
             <numerusform>%1 deelnemer geïmporteerd in &quot;%2&quot;</numerusform>
             <numerusform>%1 deelnemers geïmporteerd in &quot;%2&quot;</numerusform>
@@ -1410,11 +1496,13 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message>
         <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
+        <extracomment>kivvo-cli export error on stderr. %1: the CSV file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: kan &quot;%1&quot; niet schrijven: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
+        <extracomment>kivvo-cli export output. %1: the number of persons; %2: the CSV file&apos;s path</extracomment>
         <translation>
             <numerusform>%1 persoon weggeschreven naar &quot;%2&quot;</numerusform>
             <numerusform>%1 personen weggeschreven naar &quot;%2&quot;</numerusform>
@@ -1423,6 +1511,7 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message>
         <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <extracomment>Note (message box or kivvo-cli) when a name was taken. %1: the name asked for; %2: the name given instead</extracomment>
         <translation>De naam &quot;%1&quot; komt in deze lijst al voor, dus de persoon heet nu &quot;%2&quot;.</translation>
     </message>
     <message>
@@ -1433,11 +1522,13 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message>
         <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name; %2: the group&apos;s name</extracomment>
         <translation>%1 verplaatst naar %2</translation>
     </message>
     <message>
         <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name</extracomment>
         <translation>%1 uit de groep gehaald</translation>
     </message>
     <message>
@@ -1493,11 +1584,13 @@ Oorzaak: %1. Pas de groepen, de uitsluitingen of de regels aan (Ronde &gt; Regel
     <message>
         <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <extracomment>Error in the Person Properties window (Never draws). %1: the name as typed</extracomment>
         <translation>&quot;%1&quot; staat niet in deze lijst.</translation>
     </message>
     <message>
         <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <extracomment>Error in the Person Properties window and kivvo-cli exclude. %1: the person&apos;s own name</extracomment>
         <translation>Niemand trekt zichzelf, dus laat &quot;%1&quot; weg.</translation>
     </message>
     <message>
@@ -1511,6 +1604,7 @@ no mutual pairs: %2
 one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
+        <extracomment>kivvo-cli rules output. %1: the history rule; %2 and %3: on or off</extracomment>
         <translation>geschiedenis: %1
 geen wederzijdse paren: %2
 één kring: %3
@@ -1524,6 +1618,7 @@ geen wederzijdse paren: %2
     <message>
         <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, history line. %1: the number of exchanges; %2: the rule in words</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1540,6 +1635,7 @@ geen wederzijdse paren: %2
         <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <extracomment>kivvo-cli rules output, heading of the exclusions. %1: the drawing&apos;s name</extracomment>
         <translation>uitsluitingen in &quot;%1&quot;:
 </translation>
     </message>
@@ -1547,32 +1643,38 @@ geen wederzijdse paren: %2
         <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <extracomment>kivvo-cli rules output. %1: the drawing&apos;s name</extracomment>
         <translation>geen uitsluitingen in &quot;%1&quot;
 </translation>
     </message>
     <message>
         <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <extracomment>kivvo-cli exclude --remove output. %1: the giver; %2: the person he may draw again</extracomment>
         <translation>%1 mag %2 weer trekken</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <extracomment>kivvo-cli exclude --remove error on stderr. %1: the giver; %2: the other person</extracomment>
         <translation>kivvo-cli: %1 mag %2 al trekken</translation>
     </message>
     <message>
         <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the option without dashes; %2: the value given</extracomment>
         <translation>--%1 verwacht on of off, niet &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
         <translation>--history verwacht een getal van 0 tot en met %1, of all, niet &quot;%2&quot;</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <extracomment>kivvo-cli exclude error on stderr. %1: the giver; %2: the person he never draws</extracomment>
         <translation>kivvo-cli: %1 trekt %2 al nooit</translation>
     </message>
     <message>
@@ -1583,16 +1685,19 @@ geen wederzijdse paren: %2
     <message>
         <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s host name; %2: the port number; %3: the system&apos;s reason</extracomment>
         <translation>kan geen verbinding maken met %1, poort %2: %3</translation>
     </message>
     <message>
         <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>de server accepteerde dit programma niet als client: %1</translation>
     </message>
     <message>
         <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
+        <extracomment>Reason why mail failed. %1: the server&apos;s reply or the system&apos;s reason</extracomment>
         <translation>de versleutelde verbinding (TLS) is mislukt: %1</translation>
     </message>
     <message>
@@ -1603,6 +1708,7 @@ geen wederzijdse paren: %2
     <message>
         <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>de server weigerde de aanmelding: %1; controleer de gebruikersnaam en het wachtwoord</translation>
     </message>
     <message>
@@ -1613,26 +1719,31 @@ geen wederzijdse paren: %2
     <message>
         <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>de server vraagt om aanmelding: %1; vul de gebruikersnaam en het wachtwoord in</translation>
     </message>
     <message>
         <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the sender address; %2: the mail server&apos;s reply</extracomment>
         <translation>de server weigerde het afzenderadres %1: %2</translation>
     </message>
     <message>
         <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the recipient&apos;s address; %2: the mail server&apos;s reply</extracomment>
         <translation>de server weigerde het adres %1: %2</translation>
     </message>
     <message>
         <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>de server weigerde het bericht: %1</translation>
     </message>
     <message numerus="yes">
         <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
+        <extracomment>Reason why mail failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>de server antwoordde niet binnen %1 seconde</numerusform>
             <numerusform>de server antwoordde niet binnen %1 seconden</numerusform>
@@ -1641,6 +1752,7 @@ geen wederzijdse paren: %2
     <message numerus="yes">
         <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>de server heeft het bericht niet binnen %1 seconde bevestigd; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</numerusform>
             <numerusform>de server heeft het bericht niet binnen %1 seconden bevestigd; misschien is het toch aangekomen, dus het wordt niet opnieuw verzonden</numerusform>
@@ -1664,26 +1776,31 @@ geen wederzijdse paren: %2
     <message>
         <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address as entered</extracomment>
         <translation>&quot;%1&quot; is geen e-mailadres</translation>
     </message>
     <message>
         <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address-book name entered for the person</extracomment>
         <translation>geen e-mailadres: &quot;%1&quot; staat niet in het adresboek</translation>
     </message>
     <message>
         <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the participant&apos;s name</extracomment>
         <translation>[%1] overgeslagen: geen e-mailadres</translation>
     </message>
     <message>
         <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send after sending stopped. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Niet verzonden naar [%1], e-mailadres [%2]</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the line (who, which address); %2: the reason</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -1692,6 +1809,7 @@ geen wederzijdse paren: %2
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the server&apos;s reason</extracomment>
         <translation>De mailserver %1 weigerde het afzenderadres.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1734,6 +1852,7 @@ Wie zijn e-mail nog niet heeft gekregen, krijgt er dan geen.</translation>
     <message>
         <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
+        <extracomment>Status line of the sending window. %1: the number of the e-mail being sent; %2: how many there are</extracomment>
         <translation>Bezig met verzenden: %1 van %2...</translation>
     </message>
     <message>
@@ -1744,6 +1863,7 @@ Wie zijn e-mail nog niet heeft gekregen, krijgt er dan geen.</translation>
     <message>
         <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
+        <extracomment>Line of the sending window. %1: the participant&apos;s name</extracomment>
         <translation>%1: in de wachtrij</translation>
     </message>
     <message>
@@ -1814,16 +1934,19 @@ Wie zijn e-mail nog niet heeft gekregen, krijgt er dan geen.</translation>
     <message>
         <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
+        <extracomment>Mail Settings window, while the test mail is sent. %1: the address it goes to</extracomment>
         <translation>Testmail verzenden naar %1...</translation>
     </message>
     <message>
         <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <extracomment>Mail Settings window. %1: the address the test mail went to</extracomment>
         <translation>Er is een testmail verzonden naar %1.</translation>
     </message>
     <message>
         <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <extracomment>Mail Settings window. %1: the reason</extracomment>
         <translation>De testmail kon niet worden verzonden: %1</translation>
     </message>
     <message>
@@ -1844,6 +1967,7 @@ Wie zijn e-mail nog niet heeft gekregen, krijgt er dan geen.</translation>
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <extracomment>Message box when the mail settings cannot be saved. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>Kan het instellingenbestand &quot;%1&quot; niet opslaan:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1857,6 +1981,7 @@ De nieuwe instellingen gelden tot het programma wordt afgesloten.</translation>
     <message>
         <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Er draait geen sleutelbos: het wachtwoord wordt bewaard in het instellingenbestand %1, dat alleen jij kunt lezen.</translation>
     </message>
     <message>
@@ -1867,6 +1992,7 @@ De nieuwe instellingen gelden tot het programma wordt afgesloten.</translation>
     <message>
         <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the option without dashes; %2: what is wrong, a whole sentence</extracomment>
         <translation>kivvo-cli: --%1: %2 Er is niets opgeslagen.</translation>
     </message>
     <message>
@@ -1907,6 +2033,7 @@ De nieuwe instellingen gelden tot het programma wordt afgesloten.</translation>
     <message>
         <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>de server kan het bericht nu niet aannemen: %1; probeer het later opnieuw</translation>
     </message>
     <message>
@@ -1920,6 +2047,7 @@ De nieuwe instellingen gelden tot het programma wordt afgesloten.</translation>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>De mailserver %1 antwoordt niet meer.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1928,6 +2056,7 @@ Er is verder niets verzonden. Probeer het later opnieuw.</translation>
     <message>
         <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <extracomment>Reason in a line of the sending window, for e-mails not sent. %1: why the server stopped</extracomment>
         <translation>niet verzonden, omdat de mailserver niet verder kon: %1</translation>
     </message>
     <message>
@@ -1935,6 +2064,7 @@ Er is verder niets verzonden. Probeer het later opnieuw.</translation>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
+        <extracomment>Question in the sending window before sending again. %1: the participant&apos;s name; %2: his e-mail address; %3: the reason</extracomment>
         <translation>De e-mail aan %1 (%2) is misschien al aangekomen: %3.<byte value="xd"/>
 <byte value="xd"/>
 Toch opnieuw verzenden? Als hij wel is aangekomen, krijgt de ontvanger hem twee keer.</translation>
@@ -1947,31 +2077,37 @@ Toch opnieuw verzenden? Als hij wel is aangekomen, krijgt de ontvanger hem twee 
     <message>
         <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <extracomment>Reason why the settings were not saved. %1: why the settings file there cannot be read</extracomment>
         <translation>het instellingenbestand daar kan niet worden gelezen (%1); het blijft zoals het is, in plaats van te worden vervangen door instellingen die de inhoud ervan nooit hebben gezien. Maak het leesbaar of verwijder het, en probeer het dan opnieuw</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
+        <extracomment>Message box when a document cannot be saved. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>&quot;%1&quot; wordt door een ander programma gewijzigd (vergrendelingsbestand &quot;%2&quot;) en is daarom niet opgeslagen. Probeer het zo meteen opnieuw.</translation>
     </message>
     <message>
         <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
+        <extracomment>Reason in the save error. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>kan het vergrendelingsbestand &quot;%1&quot; ernaast niet aanmaken: %2</translation>
     </message>
     <message>
         <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <extracomment>Reason in the save error. %1: the size in bytes; %2: the largest size allowed</extracomment>
         <translation>het zou te groot worden (grootte: %1 bytes; het grootste bestand dat dit programma opent, is %2 bytes); er is niets geschreven. Verwijder trekkingen of maak teksten korter, en sla dan opnieuw op</translation>
     </message>
     <message>
         <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <extracomment>Reason in a file error. %1: the largest number of persons and groups</extracomment>
         <translation>het bevat meer dan %1 personen en groepen, meer dan dit programma kan openen</translation>
     </message>
     <message>
         <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <extracomment>Reason in the save error. %1: the system&apos;s reason</extracomment>
         <translation>het bestand is geschreven, maar de map kon niet naar schijf worden gesynchroniseerd: %1</translation>
     </message>
     <message>
@@ -1982,11 +2118,13 @@ Toch opnieuw verzenden? Als hij wel is aangekomen, krijgt de ontvanger hem twee 
     <message>
         <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
+        <extracomment>Warning when the keyring cannot be used. %1: the reason; %2: the settings file&apos;s path</extracomment>
         <translation>De sleutelbos van het bureaublad antwoordt niet (%1). Kivvo gaat verder zonder: het e-mailwachtwoord wordt gelezen uit en bewaard in het instellingenbestand %2, dat alleen jij kunt lezen.</translation>
     </message>
     <message numerus="yes">
         <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>geen antwoord binnen %1 seconde</numerusform>
             <numerusform>geen antwoord binnen %1 seconden</numerusform>
@@ -1995,16 +2133,19 @@ Toch opnieuw verzenden? Als hij wel is aangekomen, krijgt de ontvanger hem twee 
     <message>
         <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
+        <extracomment>Title of the Draw names window. %1: the drawing&apos;s name</extracomment>
         <translation>Lootjes trekken — %1</translation>
     </message>
     <message>
         <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
+        <extracomment>Title of the View notifications window. %1: the drawing&apos;s name</extracomment>
         <translation>Getrokken namen bekijken — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
+        <extracomment>Question when closing the Draw names window early. %1: the number of participants</extracomment>
         <translation>
             <numerusform>%1 deelnemer heeft de getrokken naam nog niet gezien. Het doorgeven beëindigen?</numerusform>
             <numerusform>%1 deelnemers hebben hun getrokken naam nog niet gezien. Het doorgeven beëindigen?</numerusform>
@@ -2059,6 +2200,7 @@ De getrokken namen nu tonen?</translation>
 <byte value="xd"/>
 The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
+        <extracomment>Question before sending when an older list is shown. %1: the newest list&apos;s name; %2: the shown list&apos;s name</extracomment>
         <translation>Nu een e-mail verzenden naar alle deelnemers van de nieuwste lijst, &quot;%1&quot;, van wie een e-mailadres is ingevoerd.<byte value="xd"/>
 <byte value="xd"/>
 De getoonde lijst, &quot;%2&quot;, is een oudere: die trekking wordt niet verzonden.</translation>
@@ -2068,6 +2210,7 @@ De getoonde lijst, &quot;%2&quot;, is een oudere: die trekking wordt niet verzon
 <byte value="xd"/>
 The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <extracomment>Question before sending to one person when an older list is shown. %1: the person&apos;s name; %2: the newest list&apos;s name; %3: the shown list&apos;s name</extracomment>
         <translation>Aan %1 de getrokken naam uit de nieuwste lijst, &quot;%2&quot;, sturen?<byte value="xd"/>
 <byte value="xd"/>
 De getoonde lijst, &quot;%3&quot;, is een oudere: die trekking wordt niet verzonden.</translation>
@@ -2075,6 +2218,7 @@ De getoonde lijst, &quot;%3&quot;, is een oudere: die trekking wordt niet verzon
     <message>
         <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 staat niet in de nieuwste lijst, &quot;%2&quot;; er is niets verzonden.</translation>
     </message>
     <message>
@@ -2094,6 +2238,7 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 heeft geen e-mailadres in de nieuwste lijst, &quot;%2&quot;; er is niets verzonden.</translation>
     </message>
     <message>
@@ -2104,6 +2249,7 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
+        <extracomment>Printed card, outside, in large type. %1: the giver&apos;s name</extracomment>
         <translation>Voor %1</translation>
     </message>
     <message>
@@ -2114,11 +2260,13 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
+        <extracomment>Printed card, inside, above the drawn name. %1: the giver&apos;s name</extracomment>
         <translation>%1 geeft een cadeau aan</translation>
     </message>
     <message>
         <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
+        <extracomment>Printed card. %1: the drawn person&apos;s gift suggestions</extracomment>
         <translation>Cadeautips: %1</translation>
     </message>
     <message>
@@ -2129,16 +2277,19 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <extracomment>kivvo-cli cards error on stderr. %1: the PDF file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: kan de kaartjes niet schrijven naar &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <extracomment>Title of the print dialog and of the PDF. %1: the drawing&apos;s name</extracomment>
         <translation>Kaartjes afdrukken — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the number of cards; %2: the drawing&apos;s name; %3: the PDF file&apos;s path</extracomment>
         <translation>
             <numerusform>%1 kaartje van &quot;%2&quot; weggeschreven naar &quot;%3&quot;</numerusform>
             <numerusform>%1 kaartjes van &quot;%2&quot; weggeschreven naar &quot;%3&quot;</numerusform>
@@ -2157,6 +2308,7 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <extracomment>Message box when printing cards fails. %1: the reason</extracomment>
         <translation>De kaartjes konden niet worden afgedrukt: %1</translation>
     </message>
     <message>
@@ -2172,16 +2324,19 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
+        <extracomment>Name of the print job. %1: the drawing&apos;s name</extracomment>
         <translation>Kaartjes %1</translation>
     </message>
     <message>
         <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the drawing&apos;s name; %2: the PDF file&apos;s path</extracomment>
         <translation>1 kaartje van &quot;%1&quot; weggeschreven naar &quot;%2&quot;</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
+        <extracomment>Note after printing cards. %1: the number of cards</extracomment>
         <translation>
             <numerusform>%1 kaartje naar de printer gestuurd.</numerusform>
             <numerusform>%1 kaartjes naar de printer gestuurd.</numerusform>
@@ -2190,6 +2345,7 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>De ondersteuning voor de sleutelbos (%1) kon niet worden geladen: %2</translation>
     </message>
     <message>
@@ -2205,11 +2361,13 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to undo, such as Add Person</extracomment>
         <translation>&amp;Ongedaan maken: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to redo, such as Add Person</extracomment>
         <translation>Opnieuw &amp;uitvoeren: %1</translation>
     </message>
     <message>
@@ -2275,11 +2433,13 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
+        <extracomment>Main window note on a past exchange, and message box when changing it. %1: the list&apos;s name</extracomment>
         <translation>%1 — een eerdere ronde; de trekking ervan zorgt dat niemand dezelfde persoon nog eens trekt. Alleen de naam kan nog worden gewijzigd.</translation>
     </message>
     <message>
         <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
+        <extracomment>Tooltip of a person in the list. %1: the person&apos;s name</extracomment>
         <translation>Geen e-mailadres: %1 krijgt geen e-mail.</translation>
     </message>
     <message>
@@ -2295,11 +2455,13 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
+        <extracomment>Title of the Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Deelnemers importeren — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
+        <extracomment>Import Participants window, above the table. %1: the number of persons; %2: the list&apos;s name</extracomment>
         <translation>
             <numerusform>%1 persoon wordt toegevoegd aan &quot;%2&quot;:</numerusform>
             <numerusform>%1 personen worden toegevoegd aan &quot;%2&quot;:</numerusform>
@@ -2308,16 +2470,19 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <extracomment>Import Participants window. %1: the names left out, separated by commas</extracomment>
         <translation>Staan al in de lijst en worden dus overgeslagen: %1</translation>
     </message>
     <message>
         <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
+        <extracomment>Import Participants window. %1: the reason, a whole sentence</extracomment>
         <translation>Er wordt niets geïmporteerd. %1</translation>
     </message>
     <message>
         <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <extracomment>Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Iedereen uit het bestand staat al in &quot;%1&quot;: er is niemand om toe te voegen.</translation>
     </message>
     <message>
@@ -2338,12 +2503,14 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
     <message>
         <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <extracomment>Import Participants window, above the table. %1: the list&apos;s name</extracomment>
         <translation>1 persoon wordt toegevoegd aan &quot;%1&quot;:</translation>
     </message>
     <message numerus="yes">
         <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the previous list. %1: the number of persons</extracomment>
         <translation>
             <numerusform>De lijst van wie in de vorige ronde aan wie een cadeau gaf (%1 persoon) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
 </numerusform>
@@ -2356,6 +2523,7 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
 The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the current list. %1: the number of persons</extracomment>
         <translation>
             <numerusform><byte value="xd"/>
 De huidige namenlijst (%1 persoon) is te lang om in elke e-mail op te nemen; de organisator heeft hem.<byte value="xd"/>
@@ -2377,6 +2545,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2397,6 +2566,7 @@ Dank je wel!<byte value="xd"/>
         <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>kivvo-cli: e-mail is nog niet ingesteld (%1); er is niets verzonden. Stel het eerst in met
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
@@ -2433,11 +2603,13 @@ Dank je wel!<byte value="xd"/>
     <message>
         <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli config note on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>E-mail is nog niet ingesteld: stel eerst %1 in, dan kunnen er e-mails worden verzonden.</translation>
     </message>
     <message numerus="yes">
         <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name; %2: the number of persons in it</extracomment>
         <translation>
             <numerusform>De groep %1 met %2 persoon verwijderen?</numerusform>
             <numerusform>De groep %1 met alle %2 personen verwijderen?</numerusform>
@@ -2446,6 +2618,7 @@ Dank je wel!<byte value="xd"/>
     <message>
         <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name</extracomment>
         <translation>De groep %1 met die ene persoon erin verwijderen?</translation>
     </message>
     <message>
@@ -2456,11 +2629,13 @@ Dank je wel!<byte value="xd"/>
     <message>
         <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <extracomment>kivvo-cli warning on stderr. %1: the address as given</extracomment>
         <translation>kivvo-cli: waarschuwing: &quot;%1&quot; is geen e-mailadres en ook geen naam uit het adresboek; er kan geen e-mail naartoe worden verzonden</translation>
     </message>
     <message>
         <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
+        <extracomment>Title of the Exchange Details window. %1: the list&apos;s name</extracomment>
         <translation>Details van de ronde — %1</translation>
     </message>
     <message>
@@ -2506,21 +2681,25 @@ Dank je wel!<byte value="xd"/>
     <message>
         <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the date, written out</extracomment>
         <translation>Datum: %1</translation>
     </message>
     <message>
         <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the budget as entered</extracomment>
         <translation>Budget: %1</translation>
     </message>
     <message>
         <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the place as entered</extracomment>
         <translation>Plaats: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the note as entered</extracomment>
         <translation>Opmerking: %1</translation>
     </message>
     <message>
@@ -2536,6 +2715,7 @@ The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2572,6 +2752,7 @@ Dank je wel!<byte value="xd"/>
     <message>
         <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <extracomment>Subject line of the e-mail and title of the cards. %1: the list&apos;s name; %2: the exchange&apos;s date, written out</extracomment>
         <translation>%1 — %2</translation>
     </message>
     <message>
@@ -2580,6 +2761,7 @@ budget: %2
 place: %3
 note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
+        <extracomment>kivvo-cli details output. %1: the date as YYYY-MM-DD; %2: the budget; %3: the place; %4: the note</extracomment>
         <translation>datum: %1
 budget: %2
 plaats: %3
@@ -2588,11 +2770,13 @@ opmerking: %4</translation>
     <message>
         <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <extracomment>kivvo-cli details output. %1: the drawing&apos;s name</extracomment>
         <translation>Details van &quot;%1&quot; opgeslagen</translation>
     </message>
     <message>
         <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --date</extracomment>
         <translation>--date verwacht een datum als YYYY-MM-DD, of een lege waarde om hem te wissen, niet &quot;%1&quot;</translation>
     </message>
     <message>
@@ -2603,6 +2787,7 @@ opmerking: %4</translation>
     <message>
         <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <extracomment>Choice of the e-mail language in Mail Settings. %1: the desktop language&apos;s own name</extracomment>
         <translation>Zoals het bureaublad (%1)</translation>
     </message>
     <message>
@@ -2618,16 +2803,19 @@ opmerking: %4</translation>
     <message>
         <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command</extracomment>
         <translation>%1 accepteert naast opties geen argumenten</translation>
     </message>
     <message>
         <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: its arguments, such as FILE NAME</extracomment>
         <translation>%1 verwacht %2</translation>
     </message>
     <message>
         <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: the option without dashes</extracomment>
         <translation>%1 kent geen --%2</translation>
     </message>
     <message>
@@ -2650,6 +2838,7 @@ Details</translation>
     <message>
         <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>De ondersteuning voor e-mail (%1) kon niet worden geladen: %2</translation>
     </message>
     <message>
@@ -2658,6 +2847,7 @@ Details</translation>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Er kon geen e-mail worden verzonden via %1.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -2671,6 +2861,7 @@ Deze installatie van Kivvo is onvolledig: opnieuw installeren brengt de onderste
     <message>
         <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the language codes, separated by commas; %2: the value given</extracomment>
         <translation>--language verwacht een van %1, niet &quot;%2&quot;</translation>
     </message>
     <message>

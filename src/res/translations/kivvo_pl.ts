@@ -135,6 +135,7 @@ Możesz powtórzyć tę operację jako przypomnienie lub po zmianie adresów e-m
     <message numerus="yes">
         <source>Sent emails to %1 out of %2 participants</source>
         <comment>IDS_SENT_SUMMARY</comment>
+        <extracomment>Summary of the sending window and of kivvo-cli send. %1: how many e-mails were sent; %2: the number of participants</extracomment>
         <translation>
             <numerusform>Wysłano e-maile do %1 z %2 uczestnika</numerusform>
             <numerusform>Wysłano e-maile do %1 z %2 uczestników</numerusform>
@@ -144,12 +145,14 @@ Możesz powtórzyć tę operację jako przypomnienie lub po zmianie adresów e-m
     <message>
         <source>Error sending to [%1] email address [%2]</source>
         <comment>IDS_SEND_ERROR</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send for a failed e-mail. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Błąd wysyłania do [%1] na adres [%2]</translation>
     </message>
     <message>
         <source>Email sent to: %1<byte value="xd"/>
 address: %2</source>
         <comment>IDS_EMAIL_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send (the line break becomes a comma). %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Wysłano e-mail do: %1<byte value="xd"/>
 adres: %2</translation>
     </message>
@@ -159,6 +162,7 @@ adres: %2</translation>
 <byte value="xd"/>
 Check the mail settings (Settings &gt; Configure, or kivvo-cli config).</source>
         <comment>IDS_LOGON_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send when no connection comes about. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Nie można połączyć się z serwerem poczty %1 albo serwer odrzucił logowanie.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -169,6 +173,7 @@ Sprawdź ustawienia poczty (Ustawienia &gt; Konfiguruj albo kivvo-cli config).</
 <byte value="xd"/>
 %1</source>
         <comment>IDS_DRAWING_ERROR</comment>
+        <extracomment>Message box and kivvo-cli message when names cannot be drawn. %1: why, one or more sentences</extracomment>
         <translation>Nie znaleziono losowania dla tej listy.<byte value="xd"/>
 <byte value="xd"/>
 %1</translation>
@@ -176,16 +181,19 @@ Sprawdź ustawienia poczty (Ustawienia &gt; Konfiguruj albo kivvo-cli config).</
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_LOGIN_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) is no vCard file. %1: the address book&apos;s file path; %2: the reason</extracomment>
         <translation>Nie można odczytać książki adresowej %1: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be read: %2</source>
         <comment>IDS_CONTACTS_CLSID_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be read. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>Nie można odczytać książki adresowej %1: %2</translation>
     </message>
     <message>
         <source>The address book %1 cannot be opened: %2</source>
         <comment>IDS_CONTACTS_CREATE_ERROR</comment>
+        <extracomment>Warning when an address book (*.vcf) cannot be opened. %1: the address book&apos;s file path; %2: the system&apos;s reason</extracomment>
         <translation>Nie można otworzyć książki adresowej %1: %2</translation>
     </message>
     <message>
@@ -211,11 +219,13 @@ Sprawdź ustawienia poczty (Ustawienia &gt; Konfiguruj albo kivvo-cli config).</
     <message>
         <source>%1 %2</source>
         <comment>IDS_UNIQUE_WITH_INITIAL</comment>
+        <extracomment>A person&apos;s name made unique with an initial. %1: the first name; %2: the first letter of the last name</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1%2</source>
         <comment>IDS_UNIQUE_WITH_NUMBER</comment>
+        <extracomment>A person&apos;s name made unique with a number. %1: the name; %2: the number</extracomment>
         <translation>%1%2</translation>
     </message>
     <message>
@@ -252,6 +262,7 @@ This is your automatic kivvo name drawing message<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_GREETING</comment>
+        <extracomment>Start of the notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Cześć, %1!<byte value="xd"/>
 <byte value="xd"/>
 To automatyczna wiadomość z losowania Kivvo.<byte value="xd"/>
@@ -264,6 +275,7 @@ Please do not read further if you are not the designated person.<byte value="xd"
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PRIVACY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name</extracomment>
         <translation>Tę wiadomość może przeczytać wyłącznie %1.<byte value="xd"/>
 Jeśli to nie Ty, prosimy, nie czytaj dalej.<byte value="xd"/>
 <byte value="xd"/>
@@ -275,6 +287,7 @@ You will not draw the same name in this exchange.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_GIFT</comment>
+        <extracomment>Notification e-mail. %1: the name the participant drew in the previous exchange</extracomment>
         <translation>W poprzedniej wymianie osoba obdarowana przez Ciebie to %1.<byte value="xd"/>
 W tej wymianie nie wylosujesz tej samej osoby.<byte value="xd"/>
 <byte value="xd"/>
@@ -310,6 +323,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -326,6 +340,7 @@ Gift Suggestions: %1<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_SUGGESTIONS</comment>
+        <extracomment>Notification e-mail. %1: the gift suggestions of the drawn person</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Pomysły na prezent: %1<byte value="xd"/>
@@ -347,6 +362,7 @@ Pomysły na prezent: %1<byte value="xd"/>
         <source>Draw name
 for %1</source>
         <comment>IDS_REVEAL_DRAW</comment>
+        <extracomment>Button of the Draw names window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Losuj imię
 (%1)</translation>
     </message>
@@ -354,6 +370,7 @@ for %1</source>
         <source>Show name
 for %1</source>
         <comment>IDS_REVEAL_SHOW</comment>
+        <extracomment>Button of the View notifications window, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Pokaż imię
 (%1)</translation>
     </message>
@@ -361,6 +378,7 @@ for %1</source>
         <source>Name already shown
  for %1</source>
         <comment>IDS_REVEAL_SHOWN</comment>
+        <extracomment>Button of the Draw names window once the name was seen, two lines. %1: the participant&apos;s name</extracomment>
         <translation>Imię już pokazane
  (%1)</translation>
     </message>
@@ -374,6 +392,7 @@ for XXXXX</source>
     <message>
         <source>Get gift for: %1</source>
         <comment>IDS_GET_GIFT_FOR</comment>
+        <extracomment>Text revealed in the Draw names window. %1: the name the participant drew</extracomment>
         <translation>Kup prezent dla: %1</translation>
     </message>
     <message>
@@ -633,6 +652,7 @@ Losuj imiona</translation>
     <message>
         <source>Save changes to %1?</source>
         <comment>IDS_ASK_SAVE_CHANGES</comment>
+        <extracomment>Question before closing a changed document. %1: its file name, or Untitled</extracomment>
         <translation>Czy zapisać zmiany w dokumencie %1?</translation>
     </message>
     <message>
@@ -678,16 +698,19 @@ Losuj imiona</translation>
     <message>
         <source>No Kivvo documents in %1 yet. Choose New to start one.</source>
         <comment>IDS_DOCLIST_EMPTY</comment>
+        <extracomment>Start window, when the documents folder holds no document. %1: the folder&apos;s path</extracomment>
         <translation>W folderze %1 nie ma jeszcze dokumentów Kivvo. Wybierz „Nowy”, aby utworzyć dokument.</translation>
     </message>
     <message>
         <source>%1[*] - Kivvo</source>
         <comment>IDS_WINDOW_TITLE</comment>
+        <extracomment>Main window title; keep [*], the changed-document marker. %1: the document&apos;s file name</extracomment>
         <translation>%1[*] - Kivvo</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>IDS_PROGRAM_VERSION</comment>
+        <extracomment>Output of --version. %1: the program (kivvo or kivvo-cli); %2: its version number</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -703,6 +726,7 @@ Losuj imiona</translation>
     <message>
         <source>kivvo: %1; see kivvo --help</source>
         <comment>IDS_GUI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo: %1; zobacz kivvo --help</translation>
     </message>
     <message>
@@ -725,6 +749,7 @@ Losuj imiona</translation>
 <byte value="xd"/>
 Nothing was copied. Start a new document for the next exchange.</source>
         <comment>IDS_TOO_MANY_LISTS</comment>
+        <extracomment>Message box and kivvo-cli error when Copy for Next Exchange finds the document full. %1: the most drawings a document keeps</extracomment>
         <translation>
             <numerusform>Ten dokument zawiera już %1 losowanie, czyli najwięcej, ile może pomieścić jeden dokument.<byte value="xd"/>
 <byte value="xd"/>
@@ -741,6 +766,7 @@ Nic nie zostało skopiowane. Następną wymianę zacznij w nowym dokumencie.</nu
         <source>Cannot open the file &quot;%1&quot;:<byte value="xd"/>
 %2</source>
         <comment>IDS_FILE_OPEN_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be opened. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Nie można otworzyć pliku „%1”:<byte value="xd"/>
 %2</translation>
     </message>
@@ -750,6 +776,7 @@ Nic nie zostało skopiowane. Następną wymianę zacznij w nowym dokumencie.</nu
 <byte value="xd"/>
 Nothing was opened.</source>
         <comment>IDS_FILE_READ_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be read. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Nie można odczytać pliku „%1”:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -761,6 +788,7 @@ Niczego nie otwarto.</translation>
 <byte value="xd"/>
 The file on disk was not changed.</source>
         <comment>IDS_FILE_SAVE_ERROR</comment>
+        <extracomment>Message box and kivvo-cli error when a document cannot be saved. %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Nie można zapisać pliku „%1”:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -789,6 +817,7 @@ Plik na dysku nie został zmieniony.</translation>
     <message>
         <source>%1</source>
         <comment>IDS_ERR_DEVICE</comment>
+        <extracomment>Reason in a file error. %1: the system&apos;s reason a write failed</extracomment>
         <translation>%1</translation>
     </message>
     <message>
@@ -804,11 +833,13 @@ Plik na dysku nie został zmieniony.</translation>
     <message>
         <source>The file is %1 bytes long, more than the %2 bytes any file of this program may have; it was not read.</source>
         <comment>IDS_ERR_FILE_TOO_LARGE</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s size in bytes; %2: the largest size allowed</extracomment>
         <translation>Rozmiar pliku to %1 B, a żaden plik tego programu nie może przekraczać %2 B; plik nie został odczytany.</translation>
     </message>
     <message>
         <source>A text is %1 characters long, more than the %2 characters a name, address or other text may have.</source>
         <comment>IDS_ERR_TEXT_TOO_LONG</comment>
+        <extracomment>Reason in a file error. %1: the text&apos;s length in characters; %2: the longest allowed</extracomment>
         <translation>Długość tekstu to %1 zn., a imię, adres czy inny tekst może mieć najwyżej %2 zn.</translation>
     </message>
     <message>
@@ -817,6 +848,7 @@ Plik na dysku nie został zmieniony.</translation>
 <byte value="xd"/>
 The default settings are used; the file was not changed.</source>
         <comment>IDS_SETTINGS_READ_ERROR</comment>
+        <extracomment>Warning at start when the mail settings cannot be read. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>Nie można odczytać pliku ustawień „%1”:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -827,6 +859,7 @@ Użyto ustawień domyślnych; plik nie został zmieniony.</translation>
 <byte value="xd"/>
 Save anyway and replace the other program&apos;s changes?</source>
         <comment>IDS_ASK_OVERWRITE_CHANGED</comment>
+        <extracomment>Question (message box or kivvo-cli) before saving over another program&apos;s change. %1: the file&apos;s path</extracomment>
         <translation>Plik „%1” został zmieniony na dysku przez inny program od czasu otwarcia lub ostatniego zapisu.<byte value="xd"/>
 <byte value="xd"/>
 Zapisać mimo to i zastąpić zmiany wprowadzone przez inny program?</translation>
@@ -834,11 +867,13 @@ Zapisać mimo to i zastąpić zmiany wprowadzone przez inny program?</translatio
     <message>
         <source>kivvo-cli: &quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;); nothing was changed. Try again later.</source>
         <comment>IDS_CLI_LOCKED</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>kivvo-cli: dokument „%1” jest właśnie zmieniany przez inny program (plik blokady „%2”); niczego nie zmieniono. Spróbuj ponownie później.</translation>
     </message>
     <message>
         <source>kivvo-cli: cannot create the lock file &quot;%1&quot; beside the document: %2; nothing was changed.</source>
         <comment>IDS_CLI_LOCK_ERROR</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>kivvo-cli: nie można utworzyć pliku blokady „%1” obok dokumentu: %2; niczego nie zmieniono.</translation>
     </message>
     <message>
@@ -959,31 +994,37 @@ Kod wyjścia: 0 sukces, 1 niepowodzenie, 2 błąd użycia.
     <message>
         <source>kivvo-cli: unknown command &quot;%1&quot;; see kivvo-cli --help</source>
         <comment>IDS_CLI_UNKNOWN_COMMAND</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the command as typed</extracomment>
         <translation>kivvo-cli: nieznane polecenie „%1”; zobacz kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: %1; see kivvo-cli --help</source>
         <comment>IDS_CLI_WRONG_ARGUMENTS</comment>
+        <extracomment>kivvo-cli error on stderr for a wrong command line. %1: what is wrong</extracomment>
         <translation>kivvo-cli: %1; zobacz kivvo-cli --help</translation>
     </message>
     <message>
         <source>kivvo-cli: &quot;%1&quot; exists already; it is not overwritten</source>
         <comment>IDS_CLI_FILE_EXISTS</comment>
+        <extracomment>kivvo-cli error on stderr (kivvo-cli new). %1: the document&apos;s path</extracomment>
         <translation>kivvo-cli: plik „%1” już istnieje; nie zostanie nadpisany</translation>
     </message>
     <message>
         <source>kivvo-cli: the document has no drawing number %1 (it has %2)</source>
         <comment>IDS_CLI_NO_SUCH_LIST</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number asked for (0 = newest); %2: how many drawings the document has</extracomment>
         <translation>kivvo-cli: dokument nie ma losowania numer %1 (liczba losowań: %2)</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_GROUP</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the group name as given</extracomment>
         <translation>kivvo-cli: w najnowszym losowaniu nie ma grupy o nazwie „%1”</translation>
     </message>
     <message>
         <source>kivvo-cli: the newest drawing has no person or group named &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_SUCH_ENTRY</comment>
+        <extracomment>Error (kivvo-cli or message box) when removing or renaming. %1: the name as given</extracomment>
         <translation>kivvo-cli: w najnowszym losowaniu nie ma osoby ani grupy o nazwie „%1”</translation>
     </message>
     <message>
@@ -999,6 +1040,7 @@ Kod wyjścia: 0 sukces, 1 niepowodzenie, 2 błąd użycia.
     <message numerus="yes">
         <source>Names drawn for %1 persons; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_DRAWN</comment>
+        <extracomment>kivvo-cli draw output. %1: the number of persons; %2: the document&apos;s path</extracomment>
         <translation>
             <numerusform>Wylosowano imiona dla %1 osoby; zapisano „%2”</numerusform>
             <numerusform>Wylosowano imiona dla %1 osób; zapisano „%2”</numerusform>
@@ -1013,6 +1055,7 @@ Kod wyjścia: 0 sukces, 1 niepowodzenie, 2 błąd użycia.
     <message>
         <source>&quot;%1&quot; added; &quot;%2&quot; saved</source>
         <comment>IDS_CLI_COPIED</comment>
+        <extracomment>kivvo-cli copy output. %1: the new drawing&apos;s name; %2: the document&apos;s path</extracomment>
         <translation>Dodano „%1”; zapisano „%2”</translation>
     </message>
     <message>
@@ -1023,26 +1066,31 @@ Kod wyjścia: 0 sukces, 1 niepowodzenie, 2 błąd użycia.
     <message>
         <source>&quot;%1&quot; is not a number</source>
         <comment>IDS_CLI_BAD_NUMBER</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --list</extracomment>
         <translation>„%1” nie jest liczbą</translation>
     </message>
     <message>
         <source>Removed &quot;%1&quot;</source>
         <comment>IDS_CLI_REMOVED</comment>
+        <extracomment>kivvo-cli remove output. %1: the name of the removed person or group</extracomment>
         <translation>Usunięto „%1”</translation>
     </message>
     <message>
         <source>Created &quot;%1&quot;</source>
         <comment>IDS_CLI_CREATED</comment>
+        <extracomment>kivvo-cli new output. %1: the new document&apos;s path</extracomment>
         <translation>Utworzono „%1”</translation>
     </message>
     <message>
         <source>kivvo-cli: drawing %1 has no person named &quot;%2&quot;</source>
         <comment>IDS_CLI_NO_SUCH_PERSON</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the drawing number (0 = newest); %2: the name as given</extracomment>
         <translation>kivvo-cli: w losowaniu %1 nie ma osoby o imieniu „%2”</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 has no e-mail address; nothing was sent</source>
         <comment>IDS_CLI_NO_ADDRESS</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the person&apos;s name</extracomment>
         <translation>kivvo-cli: %1 nie ma adresu e-mail; niczego nie wysłano</translation>
     </message>
     <message>
@@ -1060,6 +1108,7 @@ footer: %6
 settings file: %7
 </source>
         <comment>IDS_CLI_SETTINGS</comment>
+        <extracomment>kivvo-cli config output. %1: the mail server; %2: the port; %3: the sender address; %4: the user name; %5: set or not set; %6: the footer; %7: the settings file&apos;s path</extracomment>
         <translation>serwer: %1
 port: %2
 nadawca: %3
@@ -1072,16 +1121,19 @@ plik ustawień: %7
     <message>
         <source>Settings saved to &quot;%1&quot;</source>
         <comment>IDS_CLI_SETTINGS_SAVED</comment>
+        <extracomment>kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Zapisano ustawienia w „%1”</translation>
     </message>
     <message>
         <source>kivvo-cli: the settings could not be saved to &quot;%1&quot;: %2; the file was not changed</source>
         <comment>IDS_CLI_SETTINGS_NOT_SAVED</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: nie można zapisać ustawień w „%1”: %2; plik nie został zmieniony</translation>
     </message>
     <message>
         <source>the port must be a number from 1 to 65535, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_PORT</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --port</extracomment>
         <translation>port musi być liczbą od 1 do 65535, a nie „%1”</translation>
     </message>
     <message>
@@ -1090,6 +1142,7 @@ first name: %2
 last name: %3
 </source>
         <comment>IDS_CLI_LOOKUP</comment>
+        <extracomment>kivvo-cli contacts --lookup output. %1: the e-mail address; %2: the first name; %3: the last name</extracomment>
         <translation>adres: %1
 imię: %2
 nazwisko: %3
@@ -1098,16 +1151,19 @@ nazwisko: %3
     <message>
         <source>kivvo-cli: no address-book entry matches &quot;%1&quot;</source>
         <comment>IDS_CLI_NO_CONTACT</comment>
+        <extracomment>kivvo-cli error on stderr. %1: the text given to --lookup</extracomment>
         <translation>kivvo-cli: żaden wpis w książce adresowej nie pasuje do „%1”</translation>
     </message>
     <message>
         <source>%1 can only give to %2.</source>
         <comment>IDS_DRAW_BLOCKED</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names; %2: the names they can give to</extracomment>
         <translation>%1: prezent może trafić tylko do: %2.</translation>
     </message>
     <message>
         <source>%1 cannot give to anybody.</source>
         <comment>IDS_DRAW_BLOCKED_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: the givers&apos; names</extracomment>
         <translation>%1: prezent nie może trafić do nikogo.</translation>
     </message>
     <message>
@@ -1115,6 +1171,7 @@ nazwisko: %3
 <byte value="xd"/>
 What blocks them: %1. Change the groups or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Przeszkadzają w tym zasady: %1. Zmień grupy lub dodaj osoby, a potem losuj ponownie.</translation>
@@ -1147,11 +1204,13 @@ Przeszkadzają w tym zasady: %1. Zmień grupy lub dodaj osoby, a potem losuj pon
     <message>
         <source>%1 and %2</source>
         <comment>IDS_NAMES_LAST</comment>
+        <extracomment>End of a list of names. %1: the names before the last, separated by commas; %2: the last name</extracomment>
         <translation>%1 i %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %2 others</source>
         <comment>IDS_NAMES_OTHERS</comment>
+        <extracomment>A shortened list of names. %1: the names shown, separated by commas; %2: how many more there are</extracomment>
         <translation>
             <numerusform>%1 i %2 inna osoba</numerusform>
             <numerusform>%1 i %2 inne osoby</numerusform>
@@ -1163,6 +1222,7 @@ Przeszkadzają w tym zasady: %1. Zmień grupy lub dodaj osoby, a potem losuj pon
 <byte value="xd"/>
 Please draw names again. Nothing has been shown or sent.</source>
         <comment>IDS_DRAWING_INVALID</comment>
+        <extracomment>Message box and kivvo-cli error before names are shown or sent. %1: what no longer matches, separated by semicolons (may be empty)</extracomment>
         <translation>Wylosowane imiona nie pasują już do listy: %1.<byte value="xd"/>
 <byte value="xd"/>
 Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
@@ -1170,36 +1230,43 @@ Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
     <message>
         <source>%1 has no drawn name</source>
         <comment>IDS_CHECK_NO_NAME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>%1 nie ma wylosowanego imienia</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>imienia %1 (losujący: %2) nie ma już na liście</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
         <translation>imię %1 (losujący: %2) nosi więcej niż jedna osoba</translation>
     </message>
     <message>
         <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2 and %3: the two who drew it</extracomment>
         <translation>imię %1 wylosowano dwa razy (losujący: %2 i %3)</translation>
     </message>
     <message>
         <source>%1 drew himself</source>
         <comment>IDS_CHECK_HIMSELF</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person&apos;s name</extracomment>
         <translation>%1 ma wylosowane własne imię</translation>
     </message>
     <message>
         <source>%1 drew %2 of his own group</source>
         <comment>IDS_CHECK_OWN_GROUP</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 ma wylosowane imię %2 z własnej grupy</translation>
     </message>
     <message>
         <source>%1 drew %2, the person he gave to last time</source>
         <comment>IDS_CHECK_LAST_TIME</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 ma wylosowane imię %2, swojego odbiorcy z poprzedniej wymiany</translation>
     </message>
     <message>
@@ -1210,6 +1277,7 @@ Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
     <message numerus="yes">
         <source>and %1 more</source>
         <comment>IDS_CHECK_MORE</comment>
+        <extracomment>Ends the list of problems with the drawn names. %1: how many more there are</extracomment>
         <translation>
             <numerusform>i jeszcze %1</numerusform>
             <numerusform>i jeszcze %1</numerusform>
@@ -1239,6 +1307,7 @@ Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
     <message numerus="yes">
         <source>nobody draws a person he gave to in the last %1 exchanges</source>
         <comment>IDS_RULE_HISTORY</comment>
+        <extracomment>A rule, in the list of what blocks a drawing and in kivvo-cli rules. %1: the number of exchanges</extracomment>
         <translation>
             <numerusform>nikt nie losuje swojego odbiorcy z ostatniej %1 wymiany</numerusform>
             <numerusform>nikt nie losuje swojego odbiorcy z ostatnich %1 wymian</numerusform>
@@ -1248,6 +1317,7 @@ Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
     <message>
         <source>%1 never draws %2</source>
         <comment>IDS_RULE_EXCLUDED</comment>
+        <extracomment>An exclusion, in the list of what blocks a drawing and in kivvo-cli output. %1: the giver; %2: the person he never draws</extracomment>
         <translation>%1 nigdy nie losuje: %2</translation>
     </message>
     <message>
@@ -1265,6 +1335,7 @@ Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
 <byte value="xd"/>
 What blocks them: %1. Change the groups, the exclusions or the rules (Exchange &gt; Rules), or add persons, then draw again.</source>
         <comment>IDS_DRAW_BLOCKING_RULES_EDIT</comment>
+        <extracomment>Follows the sentence why names cannot be drawn. %1: the rules and exclusions in the way, separated by semicolons</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &gt; Zasady) albo dodaj osoby, a potem losuj ponownie.</translation>
@@ -1272,11 +1343,13 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message>
         <source>%1 drew %2, whom he never draws</source>
         <comment>IDS_CHECK_EXCLUDED</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew</extracomment>
         <translation>%1 ma wylosowane imię %2, choć ta osoba jest wykluczona</translation>
     </message>
     <message numerus="yes">
         <source>%1 drew %2, whom he gave to in the last %3 exchanges</source>
         <comment>IDS_CHECK_HISTORY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person he drew; %3: the number of exchanges</extracomment>
         <translation>
             <numerusform>%1 ma wylosowane imię %2, swojego odbiorcy z ostatniej %3 wymiany</numerusform>
             <numerusform>%1 ma wylosowane imię %2, swojego odbiorcy z ostatnich %3 wymian</numerusform>
@@ -1286,6 +1359,7 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message>
         <source>%1 and %2 draw each other</source>
         <comment>IDS_CHECK_MUTUAL</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1 and %2: the two persons&apos; names</extracomment>
         <translation>%1 i %2 dają prezenty sobie nawzajem</translation>
     </message>
     <message>
@@ -1296,6 +1370,7 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message numerus="yes">
         <source>%1 more exclusions</source>
         <comment>IDS_EXCLUSIONS_MORE</comment>
+        <extracomment>Ends the list of what blocks a drawing. %1: how many more exclusions there are</extracomment>
         <translation>
             <numerusform>jeszcze %1 wykluczenie</numerusform>
             <numerusform>jeszcze %1 wykluczenia</numerusform>
@@ -1305,11 +1380,13 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message>
         <source>%1 can only give to each other.</source>
         <comment>IDS_DRAW_EACH_OTHER</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 mogą dawać prezenty tylko sobie nawzajem.</translation>
     </message>
     <message>
         <source>%1 can only give to each other, and no way of doing so keeps every rule.</source>
         <comment>IDS_DRAW_EACH_OTHER_NO_WAY</comment>
+        <extracomment>Why names cannot be drawn. %1: the persons&apos; names</extracomment>
         <translation>%1 mogą dawać prezenty tylko sobie nawzajem, a żaden taki układ nie spełnia wszystkich zasad.</translation>
     </message>
     <message>
@@ -1330,11 +1407,13 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message>
         <source>The file&apos;s rules and exclusions are in format %1, which a newer version of Kivvo wrote; this version reads format %2.</source>
         <comment>IDS_ERR_EXT_NEWER</comment>
+        <extracomment>Reason in a file error. %1: the file&apos;s format number; %2: the format number this version reads</extracomment>
         <translation>Zasady i wykluczenia w pliku są zapisane w formacie %1, pochodzącym z nowszej wersji Kivvo; ta wersja odczytuje format %2.</translation>
     </message>
     <message>
         <source>The file&apos;s rules and exclusions are damaged (in section %1).</source>
         <comment>IDS_ERR_EXT_DAMAGED</comment>
+        <extracomment>Reason in a file error. %1: the number of the damaged section</extracomment>
         <translation>Zasady i wykluczenia w pliku są uszkodzone (w sekcji %1).</translation>
     </message>
     <message>
@@ -1370,31 +1449,37 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message>
         <source>line %1 opens a quoted field that is never closed</source>
         <comment>IDS_CSV_OPEN_QUOTE</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file</extracomment>
         <translation>w wierszu %1 pole w cudzysłowie nie zostało zamknięte</translation>
     </message>
     <message>
         <source>Cannot import participants from &quot;%1&quot;: %2.</source>
         <comment>IDS_IMPORT_UNREADABLE</comment>
+        <extracomment>Import error (Import Participants window and kivvo-cli import). %1: the file&apos;s path; %2: the reason</extracomment>
         <translation>Nie można zaimportować uczestników z „%1”: %2.</translation>
     </message>
     <message>
         <source>line %1 has more than %2 fields (name, address, suggestions, group)</source>
         <comment>IDS_IMPORT_TOO_MANY_FIELDS</comment>
+        <extracomment>Reason in the import error. %1: the line number in the CSV file; %2: the number of fields read</extracomment>
         <translation>wiersz %1 ma za dużo pól (najwyżej %2: imię, adres, pomysły na prezent, grupa)</translation>
     </message>
     <message>
         <source>line %1 holds a text longer than any Kivvo keeps</source>
         <comment>IDS_IMPORT_TOO_LONG</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>wiersz %1 zawiera tekst dłuższy, niż Kivvo może przechować</translation>
     </message>
     <message>
         <source>line %1 has no name</source>
         <comment>IDS_IMPORT_NO_NAME</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
         <translation>wiersz %1 nie zawiera imienia</translation>
     </message>
     <message>
         <source>Already in the list, so not imported again: %1</source>
         <comment>IDS_IMPORT_DUPLICATES</comment>
+        <extracomment>kivvo-cli import note on stderr. %1: the names left out, separated by commas</extracomment>
         <translation>Nie zaimportowano ponownie, bo są już na liście: %1</translation>
     </message>
     <message>
@@ -1405,6 +1490,7 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message numerus="yes">
         <source>Imported %1 participants into &quot;%2&quot;</source>
         <comment>IDS_IMPORT_DONE</comment>
+        <extracomment>kivvo-cli import output. %1: the number of participants; %2: the drawing&apos;s name</extracomment>
         <translation>
             <numerusform>Zaimportowano %1 uczestnika do „%2”</numerusform>
             <numerusform>Zaimportowano %1 uczestników do „%2”</numerusform>
@@ -1419,11 +1505,13 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message>
         <source>kivvo-cli: cannot write &quot;%1&quot;: %2</source>
         <comment>IDS_EXPORT_FAILED</comment>
+        <extracomment>kivvo-cli export error on stderr. %1: the CSV file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: nie można zapisać „%1”: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons written to &quot;%2&quot;</source>
         <comment>IDS_EXPORT_DONE</comment>
+        <extracomment>kivvo-cli export output. %1: the number of persons; %2: the CSV file&apos;s path</extracomment>
         <translation>
             <numerusform>Zapisano %1 osobę w „%2”</numerusform>
             <numerusform>Zapisano %1 osoby w „%2”</numerusform>
@@ -1433,6 +1521,7 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message>
         <source>The name &quot;%1&quot; is taken already in this list, so the person is named &quot;%2&quot;.</source>
         <comment>IDS_NAME_MADE_UNIQUE</comment>
+        <extracomment>Note (message box or kivvo-cli) when a name was taken. %1: the name asked for; %2: the name given instead</extracomment>
         <translation>Imię „%1” jest już zajęte na tej liście, więc osoba otrzymała imię „%2”.</translation>
     </message>
     <message>
@@ -1443,11 +1532,13 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message>
         <source>%1 moved into %2</source>
         <comment>IDS_MOVED_TO_GROUP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name; %2: the group&apos;s name</extracomment>
         <translation>%1: przeniesiono do grupy %2</translation>
     </message>
     <message>
         <source>%1 moved out of his group</source>
         <comment>IDS_MOVED_TO_TOP</comment>
+        <extracomment>kivvo-cli move output. %1: the person&apos;s name</extracomment>
         <translation>%1: przeniesiono poza grupę</translation>
     </message>
     <message>
@@ -1503,11 +1594,13 @@ Przeszkadzają w tym zasady: %1. Zmień grupy, wykluczenia lub zasady (Wymiana &
     <message>
         <source>&quot;%1&quot; is nobody of this list.</source>
         <comment>IDS_PERSON_UNKNOWN_NAME</comment>
+        <extracomment>Error in the Person Properties window (Never draws). %1: the name as typed</extracomment>
         <translation>Na tej liście nie ma nikogo o imieniu „%1”.</translation>
     </message>
     <message>
         <source>Nobody draws himself anyway; leave out &quot;%1&quot;.</source>
         <comment>IDS_PERSON_SELF_EXCLUDED</comment>
+        <extracomment>Error in the Person Properties window and kivvo-cli exclude. %1: the person&apos;s own name</extracomment>
         <translation>I tak nikt nie losuje samego siebie; usuń „%1”.</translation>
     </message>
     <message>
@@ -1521,6 +1614,7 @@ no mutual pairs: %2
 one circle: %3
 </source>
         <comment>IDS_CLI_RULES</comment>
+        <extracomment>kivvo-cli rules output. %1: the history rule; %2 and %3: on or off</extracomment>
         <translation>historia: %1
 bez wzajemnych par: %2
 jeden krąg: %3
@@ -1534,6 +1628,7 @@ jeden krąg: %3
     <message>
         <source>%1 (%2)</source>
         <comment>IDS_CLI_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, history line. %1: the number of exchanges; %2: the rule in words</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
@@ -1550,6 +1645,7 @@ jeden krąg: %3
         <source>exclusions in &quot;%1&quot;:
 </source>
         <comment>IDS_CLI_EXCLUSIONS_IN</comment>
+        <extracomment>kivvo-cli rules output, heading of the exclusions. %1: the drawing&apos;s name</extracomment>
         <translation>wykluczenia w „%1”:
 </translation>
     </message>
@@ -1557,32 +1653,38 @@ jeden krąg: %3
         <source>no exclusions in &quot;%1&quot;
 </source>
         <comment>IDS_CLI_NO_EXCLUSIONS</comment>
+        <extracomment>kivvo-cli rules output. %1: the drawing&apos;s name</extracomment>
         <translation>brak wykluczeń w „%1”
 </translation>
     </message>
     <message>
         <source>%1 may draw %2 again</source>
         <comment>IDS_CLI_EXCLUSION_REMOVED</comment>
+        <extracomment>kivvo-cli exclude --remove output. %1: the giver; %2: the person he may draw again</extracomment>
         <translation>%1 może znów wylosować: %2</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 is not kept from drawing %2</source>
         <comment>IDS_CLI_NO_SUCH_EXCLUSION</comment>
+        <extracomment>kivvo-cli exclude --remove error on stderr. %1: the giver; %2: the other person</extracomment>
         <translation>kivvo-cli: nie ustawiono, że %1 nigdy nie losuje: %2</translation>
     </message>
     <message>
         <source>--%1 takes on or off, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_SWITCH</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the option without dashes; %2: the value given</extracomment>
         <translation>--%1 przyjmuje on albo off, a nie „%2”</translation>
     </message>
     <message>
         <source>--history takes a number from 0 to %1, or all, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_HISTORY</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
         <translation>--history przyjmuje liczbę od 0 do %1 albo all, a nie „%2”</translation>
     </message>
     <message>
         <source>kivvo-cli: %1 already never draws %2</source>
         <comment>IDS_CLI_EXCLUSION_KNOWN</comment>
+        <extracomment>kivvo-cli exclude error on stderr. %1: the giver; %2: the person he never draws</extracomment>
         <translation>kivvo-cli: już ustawiono, że %1 nigdy nie losuje: %2</translation>
     </message>
     <message>
@@ -1593,16 +1695,19 @@ jeden krąg: %3
     <message>
         <source>cannot connect to %1 port %2: %3</source>
         <comment>IDS_SMTP_NO_CONNECTION</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s host name; %2: the port number; %3: the system&apos;s reason</extracomment>
         <translation>nie można połączyć się z %1 na porcie %2: %3</translation>
     </message>
     <message>
         <source>the server did not accept this program as a client: %1</source>
         <comment>IDS_SMTP_NO_GREETING</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>serwer nie przyjął tego programu jako klienta: %1</translation>
     </message>
     <message>
         <source>the encrypted connection (TLS) failed: %1</source>
         <comment>IDS_SMTP_TLS_FAILED</comment>
+        <extracomment>Reason why mail failed. %1: the server&apos;s reply or the system&apos;s reason</extracomment>
         <translation>nie udało się nawiązać szyfrowanego połączenia (TLS): %1</translation>
     </message>
     <message>
@@ -1613,6 +1718,7 @@ jeden krąg: %3
     <message>
         <source>the server refused the login: %1; check the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>serwer odrzucił logowanie: %1; sprawdź nazwę użytkownika i hasło</translation>
     </message>
     <message>
@@ -1623,26 +1729,31 @@ jeden krąg: %3
     <message>
         <source>the server wants a login: %1; enter the user name and the password</source>
         <comment>IDS_SMTP_LOGIN_REQUIRED</comment>
+        <extracomment>Reason why mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>serwer wymaga zalogowania: %1; wpisz nazwę użytkownika i hasło</translation>
     </message>
     <message>
         <source>the server refused the sender address %1: %2</source>
         <comment>IDS_SMTP_SENDER_REFUSED</comment>
+        <extracomment>Reason why mail failed. %1: the sender address; %2: the mail server&apos;s reply</extracomment>
         <translation>serwer odrzucił adres nadawcy %1: %2</translation>
     </message>
     <message>
         <source>the server refused the address %1: %2</source>
         <comment>IDS_SMTP_RECIPIENT_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the recipient&apos;s address; %2: the mail server&apos;s reply</extracomment>
         <translation>serwer odrzucił adres %1: %2</translation>
     </message>
     <message>
         <source>the server refused the message: %1</source>
         <comment>IDS_SMTP_MESSAGE_REFUSED</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>serwer odrzucił wiadomość: %1</translation>
     </message>
     <message numerus="yes">
         <source>the server did not answer within %1 seconds</source>
         <comment>IDS_SMTP_TIMED_OUT</comment>
+        <extracomment>Reason why mail failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>serwer nie odpowiedział w ciągu %1 sekundy</numerusform>
             <numerusform>serwer nie odpowiedział w ciągu %1 sekund</numerusform>
@@ -1652,6 +1763,7 @@ jeden krąg: %3
     <message numerus="yes">
         <source>the server did not confirm the message within %1 seconds; it may have arrived, so it is not sent again</source>
         <comment>IDS_SMTP_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>serwer nie potwierdził wiadomości w ciągu %1 sekundy; mogła ona dotrzeć, więc nie zostanie wysłana ponownie</numerusform>
             <numerusform>serwer nie potwierdził wiadomości w ciągu %1 sekund; mogła ona dotrzeć, więc nie zostanie wysłana ponownie</numerusform>
@@ -1676,26 +1788,31 @@ jeden krąg: %3
     <message>
         <source>&quot;%1&quot; is not an e-mail address</source>
         <comment>IDS_SMTP_BAD_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address as entered</extracomment>
         <translation>„%1” nie jest adresem e-mail</translation>
     </message>
     <message>
         <source>no e-mail address: &quot;%1&quot; is not in the address book</source>
         <comment>IDS_SMTP_NO_ADDRESS</comment>
+        <extracomment>Reason why an e-mail failed. %1: the address-book name entered for the person</extracomment>
         <translation>brak adresu e-mail: „%1” nie występuje w książce adresowej</translation>
     </message>
     <message>
         <source>Skipped [%1]: no email address</source>
         <comment>IDS_SEND_SKIPPED</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the participant&apos;s name</extracomment>
         <translation>Pominięto [%1]: brak adresu e-mail</translation>
     </message>
     <message>
         <source>Not sent to [%1] email address [%2]</source>
         <comment>IDS_SEND_NOT_SENT</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send after sending stopped. %1: the participant&apos;s name; %2: his e-mail address</extracomment>
         <translation>Nie wysłano do [%1] na adres [%2]</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>IDS_SEND_LINE_REASON</comment>
+        <extracomment>Line of the sending window and of kivvo-cli send. %1: the line (who, which address); %2: the reason</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -1704,6 +1821,7 @@ jeden krąg: %3
 <byte value="xd"/>
 Correct the sender address (Settings &gt; Configure, or kivvo-cli config). Nothing more was sent.</source>
         <comment>IDS_SENDER_ERROR</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the server&apos;s reason</extracomment>
         <translation>Serwer poczty %1 odrzucił adres nadawcy.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1746,6 +1864,7 @@ Osoby, do których e-mail nie został jeszcze wysłany, już go nie dostaną.</t
     <message>
         <source>Sending %1 of %2...</source>
         <comment>IDS_SEND_RUNNING</comment>
+        <extracomment>Status line of the sending window. %1: the number of the e-mail being sent; %2: how many there are</extracomment>
         <translation>Wysyłanie %1 z %2...</translation>
     </message>
     <message>
@@ -1756,6 +1875,7 @@ Osoby, do których e-mail nie został jeszcze wysłany, już go nie dostaną.</t
     <message>
         <source>%1: waiting</source>
         <comment>IDS_SEND_WAITING</comment>
+        <extracomment>Line of the sending window. %1: the participant&apos;s name</extracomment>
         <translation>%1: oczekuje</translation>
     </message>
     <message>
@@ -1826,16 +1946,19 @@ Osoby, do których e-mail nie został jeszcze wysłany, już go nie dostaną.</t
     <message>
         <source>Sending a test mail to %1...</source>
         <comment>IDS_SETTINGS_TESTING</comment>
+        <extracomment>Mail Settings window, while the test mail is sent. %1: the address it goes to</extracomment>
         <translation>Wysyłanie wiadomości testowej do %1...</translation>
     </message>
     <message>
         <source>A test mail was sent to %1.</source>
         <comment>IDS_SETTINGS_TEST_SENT</comment>
+        <extracomment>Mail Settings window. %1: the address the test mail went to</extracomment>
         <translation>Wiadomość testowa została wysłana do %1.</translation>
     </message>
     <message>
         <source>The test mail could not be sent: %1</source>
         <comment>IDS_SETTINGS_TEST_FAILED</comment>
+        <extracomment>Mail Settings window. %1: the reason</extracomment>
         <translation>Nie udało się wysłać wiadomości testowej: %1</translation>
     </message>
     <message>
@@ -1856,6 +1979,7 @@ Osoby, do których e-mail nie został jeszcze wysłany, już go nie dostaną.</t
 <byte value="xd"/>
 The new settings are used until the program ends.</source>
         <comment>IDS_SETTINGS_SAVE_ERROR</comment>
+        <extracomment>Message box when the mail settings cannot be saved. %1: the settings file&apos;s path; %2: the reason</extracomment>
         <translation>Nie można zapisać pliku ustawień „%1”:<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1869,6 +1993,7 @@ Nowe ustawienia będą obowiązywać do zamknięcia programu.</translation>
     <message>
         <source>No keyring is running: the password is kept in the settings file %1, which only you can read.</source>
         <comment>IDS_PASSWORD_IN_FILE</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the settings file&apos;s path</extracomment>
         <translation>Żaden magazyn haseł nie jest uruchomiony: hasło jest przechowywane w pliku ustawień %1, który możesz odczytać tylko ty.</translation>
     </message>
     <message>
@@ -1879,6 +2004,7 @@ Nowe ustawienia będą obowiązywać do zamknięcia programu.</translation>
     <message>
         <source>kivvo-cli: --%1: %2 Nothing was saved.</source>
         <comment>IDS_CLI_BAD_SETTING</comment>
+        <extracomment>kivvo-cli config error on stderr. %1: the option without dashes; %2: what is wrong, a whole sentence</extracomment>
         <translation>kivvo-cli: --%1: %2 Niczego nie zapisano.</translation>
     </message>
     <message>
@@ -1919,6 +2045,7 @@ Nowe ustawienia będą obowiązywać do zamknięcia programu.</translation>
     <message>
         <source>the server cannot take the message now: %1; try again later</source>
         <comment>IDS_SMTP_TRY_LATER</comment>
+        <extracomment>Reason why an e-mail failed. %1: the mail server&apos;s reply</extracomment>
         <translation>serwer nie może teraz przyjąć wiadomości: %1; spróbuj ponownie później</translation>
     </message>
     <message>
@@ -1932,6 +2059,7 @@ Nowe ustawienia będą obowiązywać do zamknięcia programu.</translation>
 <byte value="xd"/>
 Nothing more was sent. Try again later.</source>
         <comment>IDS_SEND_SERVER_SILENT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Serwer poczty %1 przestał odpowiadać.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -1940,6 +2068,7 @@ Nic więcej nie zostało wysłane. Spróbuj ponownie później.</translation>
     <message>
         <source>not sent, since the mail server could not go on: %1</source>
         <comment>IDS_SEND_SERVER_STOPPED</comment>
+        <extracomment>Reason in a line of the sending window, for e-mails not sent. %1: why the server stopped</extracomment>
         <translation>nie wysłano, ponieważ serwer poczty nie mógł kontynuować: %1</translation>
     </message>
     <message>
@@ -1947,6 +2076,7 @@ Nic więcej nie zostało wysłane. Spróbuj ponownie później.</translation>
 <byte value="xd"/>
 Send it again anyway? If it did arrive, the recipient gets two copies.</source>
         <comment>IDS_ASK_SEND_AGAIN</comment>
+        <extracomment>Question in the sending window before sending again. %1: the participant&apos;s name; %2: his e-mail address; %3: the reason</extracomment>
         <translation>Wiadomość do: %1 (%2) mogła już dotrzeć: %3.<byte value="xd"/>
 <byte value="xd"/>
 Wysłać ją mimo to ponownie? Jeśli dotarła, odbiorca dostanie dwie kopie.</translation>
@@ -1959,31 +2089,37 @@ Wysłać ją mimo to ponownie? Jeśli dotarła, odbiorca dostanie dwie kopie.</t
     <message>
         <source>the settings file there cannot be read (%1); it is left as it is rather than replaced by settings that never saw what it holds. Make it readable or remove it, then try again</source>
         <comment>IDS_SETTINGS_NOT_REPLACED</comment>
+        <extracomment>Reason why the settings were not saved. %1: why the settings file there cannot be read</extracomment>
         <translation>nie można odczytać istniejącego tam pliku ustawień (%1); pozostaje on bez zmian, zamiast zostać zastąpiony ustawieniami, które nie uwzględniają jego zawartości. Udostępnij go do odczytu albo usuń, a potem spróbuj ponownie</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being changed by another program (lock file &quot;%2&quot;), so it was not saved. Try again in a moment.</source>
         <comment>IDS_DOC_LOCKED</comment>
+        <extracomment>Message box when a document cannot be saved. %1: the document&apos;s path; %2: the lock file&apos;s path</extracomment>
         <translation>Dokument „%1” jest właśnie zmieniany przez inny program (plik blokady „%2”), więc nie został zapisany. Spróbuj ponownie za chwilę.</translation>
     </message>
     <message>
         <source>cannot create the lock file &quot;%1&quot; beside it: %2</source>
         <comment>IDS_LOCK_NOT_MADE</comment>
+        <extracomment>Reason in the save error. %1: the lock file&apos;s path; %2: the system&apos;s reason</extracomment>
         <translation>nie można utworzyć pliku blokady „%1” obok dokumentu: %2</translation>
     </message>
     <message>
         <source>it would take %1 bytes, more than the %2 bytes of the largest file this program opens; nothing was written. Remove drawings or shorten texts, then save again</source>
         <comment>IDS_ERR_SAVE_TOO_LARGE</comment>
+        <extracomment>Reason in the save error. %1: the size in bytes; %2: the largest size allowed</extracomment>
         <translation>plik zająłby %1 B, a największy plik, jaki ten program otwiera, może mieć %2 B; niczego nie zapisano. Usuń losowania albo skróć teksty i zapisz ponownie</translation>
     </message>
     <message>
         <source>it holds more than %1 persons and groups, more than this program opens</source>
         <comment>IDS_ERR_TOO_MANY_ENTRIES</comment>
+        <extracomment>Reason in a file error. %1: the largest number of persons and groups</extracomment>
         <translation>zawiera więcej osób i grup, niż ten program otwiera (najwyżej %1)</translation>
     </message>
     <message>
         <source>the file was written, but its folder could not be synced to disk: %1</source>
         <comment>IDS_ERR_FOLDER_SYNC</comment>
+        <extracomment>Reason in the save error. %1: the system&apos;s reason</extracomment>
         <translation>plik został zapisany, ale nie udało się zsynchronizować jego folderu z dyskiem: %1</translation>
     </message>
     <message>
@@ -1994,11 +2130,13 @@ Wysłać ją mimo to ponownie? Jeśli dotarła, odbiorca dostanie dwie kopie.</t
     <message>
         <source>The desktop&apos;s keyring does not answer (%1). Kivvo goes on without it: the mail password is taken from and kept in the settings file %2, which only you can read.</source>
         <comment>IDS_KEYRING_SILENT</comment>
+        <extracomment>Warning when the keyring cannot be used. %1: the reason; %2: the settings file&apos;s path</extracomment>
         <translation>Systemowy magazyn haseł nie odpowiada (%1). Kivvo działa dalej bez niego: hasło do poczty jest odczytywane z pliku ustawień %2 i w nim przechowywane, a plik ten możesz odczytać tylko ty.</translation>
     </message>
     <message numerus="yes">
         <source>no answer within %1 seconds</source>
         <comment>IDS_KEYRING_NO_ANSWER</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the number of seconds waited</extracomment>
         <translation>
             <numerusform>brak odpowiedzi w ciągu %1 sekundy</numerusform>
             <numerusform>brak odpowiedzi w ciągu %1 sekund</numerusform>
@@ -2008,16 +2146,19 @@ Wysłać ją mimo to ponownie? Jeśli dotarła, odbiorca dostanie dwie kopie.</t
     <message>
         <source>Draw names — %1</source>
         <comment>IDS_DRAWNAMES_TITLE</comment>
+        <extracomment>Title of the Draw names window. %1: the drawing&apos;s name</extracomment>
         <translation>Losowanie imion — %1</translation>
     </message>
     <message>
         <source>View notifications — %1</source>
         <comment>IDS_SHOWNAMES_TITLE</comment>
+        <extracomment>Title of the View notifications window. %1: the drawing&apos;s name</extracomment>
         <translation>Powiadomienia — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 participants have not seen their name yet. End the round?</source>
         <comment>IDS_ASK_END_ROUND</comment>
+        <extracomment>Question when closing the Draw names window early. %1: the number of participants</extracomment>
         <translation>
             <numerusform>%1 uczestnik nie zna jeszcze wylosowanego imienia. Zakończyć rundę?</numerusform>
             <numerusform>%1 uczestników nie zna jeszcze wylosowanego imienia. Zakończyć rundę?</numerusform>
@@ -2073,6 +2214,7 @@ Pokazać teraz wylosowane imiona?</translation>
 <byte value="xd"/>
 The list shown, &quot;%2&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_NEWEST</comment>
+        <extracomment>Question before sending when an older list is shown. %1: the newest list&apos;s name; %2: the shown list&apos;s name</extracomment>
         <translation>E-maile zostaną teraz wysłane do wszystkich uczestników najnowszej listy, „%1”, którzy mają wpisany adres e-mail.<byte value="xd"/>
 <byte value="xd"/>
 Wyświetlana lista, „%2”, jest starsza: jej losowanie nie zostanie wysłane.</translation>
@@ -2082,6 +2224,7 @@ Wyświetlana lista, „%2”, jest starsza: jej losowanie nie zostanie wysłane.
 <byte value="xd"/>
 The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
+        <extracomment>Question before sending to one person when an older list is shown. %1: the person&apos;s name; %2: the newest list&apos;s name; %3: the shown list&apos;s name</extracomment>
         <translation>Wysłać do: %1 imię wylosowane na najnowszej liście, „%2”?<byte value="xd"/>
 <byte value="xd"/>
 Wyświetlana lista, „%3”, jest starsza: jej losowanie nie zostanie wysłane.</translation>
@@ -2089,6 +2232,7 @@ Wyświetlana lista, „%3”, jest starsza: jej losowanie nie zostanie wysłane.
     <message>
         <source>%1 is not in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NOT_IN_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 nie występuje na najnowszej liście, „%2”; niczego nie wysłano.</translation>
     </message>
     <message>
@@ -2108,6 +2252,7 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>%1 has no e-mail address in the newest list, &quot;%2&quot;; nothing was sent.</source>
         <comment>IDS_NO_ADDRESS_NEWEST</comment>
+        <extracomment>Message box when sending to one person. %1: the person&apos;s name; %2: the newest list&apos;s name</extracomment>
         <translation>%1 nie ma adresu e-mail na najnowszej liście, „%2”; niczego nie wysłano.</translation>
     </message>
     <message>
@@ -2118,6 +2263,7 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>For %1</source>
         <comment>IDS_CARD_FOR</comment>
+        <extracomment>Printed card, outside, in large type. %1: the giver&apos;s name</extracomment>
         <translation>Dla: %1</translation>
     </message>
     <message>
@@ -2128,11 +2274,13 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>%1 gives a gift to</source>
         <comment>IDS_CARD_GIVES_TO</comment>
+        <extracomment>Printed card, inside, above the drawn name. %1: the giver&apos;s name</extracomment>
         <translation>%1 kupuje prezent dla:</translation>
     </message>
     <message>
         <source>Suggestions: %1</source>
         <comment>IDS_CARD_SUGGESTIONS</comment>
+        <extracomment>Printed card. %1: the drawn person&apos;s gift suggestions</extracomment>
         <translation>Pomysły na prezent: %1</translation>
     </message>
     <message>
@@ -2143,16 +2291,19 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>kivvo-cli: cannot write the cards to &quot;%1&quot;: %2</source>
         <comment>IDS_CARDS_WRITE_ERROR</comment>
+        <extracomment>kivvo-cli cards error on stderr. %1: the PDF file&apos;s path; %2: the reason</extracomment>
         <translation>kivvo-cli: nie można zapisać kart w „%1”: %2</translation>
     </message>
     <message>
         <source>Print Cards — %1</source>
         <comment>IDS_CARDS_PRINT_TITLE</comment>
+        <extracomment>Title of the print dialog and of the PDF. %1: the drawing&apos;s name</extracomment>
         <translation>Drukuj karty — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards of &quot;%2&quot; written to &quot;%3&quot;</source>
         <comment>IDS_CLI_CARDS_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the number of cards; %2: the drawing&apos;s name; %3: the PDF file&apos;s path</extracomment>
         <translation>
             <numerusform>%1 karta z „%2” zapisana w „%3”</numerusform>
             <numerusform>%1 karty z „%2” zapisane w „%3”</numerusform>
@@ -2172,6 +2323,7 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>The cards could not be printed: %1</source>
         <comment>IDS_CARDS_PRINT_ERROR</comment>
+        <extracomment>Message box when printing cards fails. %1: the reason</extracomment>
         <translation>Nie udało się wydrukować kart: %1</translation>
     </message>
     <message>
@@ -2187,16 +2339,19 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>Cards %1</source>
         <comment>IDS_CARDS_DOC_NAME</comment>
+        <extracomment>Name of the print job. %1: the drawing&apos;s name</extracomment>
         <translation>Karty %1</translation>
     </message>
     <message>
         <source>1 card of &quot;%1&quot; written to &quot;%2&quot;</source>
         <comment>IDS_CLI_CARD_WRITTEN</comment>
+        <extracomment>kivvo-cli cards output. %1: the drawing&apos;s name; %2: the PDF file&apos;s path</extracomment>
         <translation>1 karta z „%1” zapisana w „%2”</translation>
     </message>
     <message numerus="yes">
         <source>%1 cards sent to the printer.</source>
         <comment>IDS_CARDS_PRINTED</comment>
+        <extracomment>Note after printing cards. %1: the number of cards</extracomment>
         <translation>
             <numerusform>Wysłano %1 kartę do drukarki.</numerusform>
             <numerusform>Wysłano %1 karty do drukarki.</numerusform>
@@ -2206,6 +2361,7 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>The keyring support (%1) could not be loaded: %2</source>
         <comment>IDS_KEYRING_MODULE_MISSING</comment>
+        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>Nie udało się wczytać obsługi magazynu haseł (%1): %2</translation>
     </message>
     <message>
@@ -2221,11 +2377,13 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>&amp;Undo %1</source>
         <comment>IDS_MENU_UNDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to undo, such as Add Person</extracomment>
         <translation>&amp;Cofnij: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <comment>IDS_MENU_REDO_WHAT</comment>
+        <extracomment>Edit menu item. %1: the step to redo, such as Add Person</extracomment>
         <translation>&amp;Ponów: %1</translation>
     </message>
     <message>
@@ -2291,11 +2449,13 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>%1 — a past exchange; its drawing keeps anyone from drawing the same person again. Only its name can be changed.</source>
         <comment>IDS_HISTORY_NOTE</comment>
+        <extracomment>Main window note on a past exchange, and message box when changing it. %1: the list&apos;s name</extracomment>
         <translation>%1 — wcześniejsza wymiana; jej losowanie sprawia, że nikt nie wylosuje ponownie tej samej osoby. Można zmienić tylko jej nazwę.</translation>
     </message>
     <message>
         <source>No e-mail address: %1 will get no e-mail.</source>
         <comment>IDS_TIP_NO_ADDRESS</comment>
+        <extracomment>Tooltip of a person in the list. %1: the person&apos;s name</extracomment>
         <translation>Brak adresu e-mail: %1 nie dostanie e-maila.</translation>
     </message>
     <message>
@@ -2311,11 +2471,13 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>Import Participants — %1</source>
         <comment>IDS_IMPORT_TITLE</comment>
+        <extracomment>Title of the Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Importuj uczestników — %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 persons will be added to &quot;%2&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD</comment>
+        <extracomment>Import Participants window, above the table. %1: the number of persons; %2: the list&apos;s name</extracomment>
         <translation>
             <numerusform>%1 osoba zostanie dodana do „%2”:</numerusform>
             <numerusform>%1 osoby zostaną dodane do „%2”:</numerusform>
@@ -2325,16 +2487,19 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>Already in the list, so left out: %1</source>
         <comment>IDS_IMPORT_LEFT_OUT</comment>
+        <extracomment>Import Participants window. %1: the names left out, separated by commas</extracomment>
         <translation>Pominięte, bo są już na liście: %1</translation>
     </message>
     <message>
         <source>Nothing will be imported. %1</source>
         <comment>IDS_IMPORT_FAILED</comment>
+        <extracomment>Import Participants window. %1: the reason, a whole sentence</extracomment>
         <translation>Nic nie zostanie zaimportowane. %1</translation>
     </message>
     <message>
         <source>Everybody in the file is in &quot;%1&quot; already: nobody to add.</source>
         <comment>IDS_IMPORT_NOBODY_NEW</comment>
+        <extracomment>Import Participants window. %1: the list&apos;s name</extracomment>
         <translation>Wszystkie osoby z pliku są już w „%1”: nie ma kogo dodać.</translation>
     </message>
     <message>
@@ -2355,12 +2520,14 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
     <message>
         <source>1 person will be added to &quot;%1&quot;:</source>
         <comment>IDS_IMPORT_TO_ADD_ONE</comment>
+        <extracomment>Import Participants window, above the table. %1: the list&apos;s name</extracomment>
         <translation>1 osoba zostanie dodana do „%1”:</translation>
     </message>
     <message numerus="yes">
         <source>The list of who gave a gift to whom in the previous exchange (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_PREVIOUS_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the previous list. %1: the number of persons</extracomment>
         <translation>
             <numerusform>Lista z informacją, kto komu dał prezent w poprzedniej wymianie (%1 osoba), jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
 </numerusform>
@@ -2375,6 +2542,7 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
 The current list of names (%1 persons) is too long to quote in every e-mail; the organiser has it.<byte value="xd"/>
 </source>
         <comment>IDS_NOTE_CURRENT_NOT_QUOTED</comment>
+        <extracomment>Notification e-mail, instead of the current list. %1: the number of persons</extracomment>
         <translation>
             <numerusform><byte value="xd"/>
 Bieżąca lista osób (%1 osoba) jest zbyt długa, by cytować ją w każdym e-mailu; ma ją organizator.<byte value="xd"/>
@@ -2399,6 +2567,7 @@ Thank you.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2419,6 +2588,7 @@ Dziękujemy.<byte value="xd"/>
         <source>kivvo-cli: mail is not set up yet (%1); nothing was sent. Set it up first with
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</source>
         <comment>IDS_CLI_MAIL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli send error on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>kivvo-cli: poczta nie jest jeszcze skonfigurowana (%1); niczego nie wysłano. Najpierw skonfiguruj ją poleceniem
   kivvo-cli config --server HOST --from ADDRESS [--user NAME --password]</translation>
     </message>
@@ -2455,11 +2625,13 @@ Dziękujemy.<byte value="xd"/>
     <message>
         <source>Mail is not set up yet: %1 still to be set before e-mails can be sent.</source>
         <comment>IDS_CLI_MAIL_STILL_NOT_SET_UP</comment>
+        <extracomment>kivvo-cli config note on stderr. %1: the options still to set, such as --server, --from</extracomment>
         <translation>Poczta nie jest jeszcze skonfigurowana: zanim będzie można wysyłać e-maile, trzeba jeszcze ustawić %1.</translation>
     </message>
     <message numerus="yes">
         <source>Delete the group %1 with its %2 persons?</source>
         <comment>IDS_ASK_DELETE_GROUP</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name; %2: the number of persons in it</extracomment>
         <translation>
             <numerusform>Usunąć grupę %1 razem z %2 osobą?</numerusform>
             <numerusform>Usunąć grupę %1 razem z %2 osobami?</numerusform>
@@ -2469,6 +2641,7 @@ Dziękujemy.<byte value="xd"/>
     <message>
         <source>Delete the group %1 with its one person?</source>
         <comment>IDS_ASK_DELETE_GROUP_ONE</comment>
+        <extracomment>Question before deleting a group. %1: the group&apos;s name</extracomment>
         <translation>Usunąć grupę %1 razem z jedyną osobą, która do niej należy?</translation>
     </message>
     <message>
@@ -2479,11 +2652,13 @@ Dziękujemy.<byte value="xd"/>
     <message>
         <source>kivvo-cli: warning: &quot;%1&quot; is neither an e-mail address nor a name from the address book; no e-mail can be sent to it</source>
         <comment>IDS_CLI_ADDRESS_NOT_PLAUSIBLE</comment>
+        <extracomment>kivvo-cli warning on stderr. %1: the address as given</extracomment>
         <translation>kivvo-cli: uwaga: „%1” to ani adres e-mail, ani nazwa z książki adresowej; nie da się na to wysłać e-maila</translation>
     </message>
     <message>
         <source>Exchange Details — %1</source>
         <comment>IDS_DETAILS_TITLE</comment>
+        <extracomment>Title of the Exchange Details window. %1: the list&apos;s name</extracomment>
         <translation>Szczegóły wymiany — %1</translation>
     </message>
     <message>
@@ -2529,21 +2704,25 @@ Dziękujemy.<byte value="xd"/>
     <message>
         <source>Date: %1</source>
         <comment>IDS_DETAIL_DATE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the date, written out</extracomment>
         <translation>Data: %1</translation>
     </message>
     <message>
         <source>Budget: %1</source>
         <comment>IDS_DETAIL_BUDGET</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the budget as entered</extracomment>
         <translation>Budżet: %1</translation>
     </message>
     <message>
         <source>Place: %1</source>
         <comment>IDS_DETAIL_PLACE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the place as entered</extracomment>
         <translation>Miejsce: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
         <comment>IDS_DETAIL_NOTE</comment>
+        <extracomment>Line of the notification e-mail and of the printed card. %1: the note as entered</extracomment>
         <translation>Notatka: %1</translation>
     </message>
     <message>
@@ -2559,6 +2738,7 @@ The name randomly drawn for %1 to give a gift to is %2.<byte value="xd"/>
 <byte value="xd"/>
 </source>
         <comment>IDS_NOTE_DRAWN_NAME_ONLY</comment>
+        <extracomment>Notification e-mail. %1: the participant&apos;s name; %2: the name he drew</extracomment>
         <translation><byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
@@ -2595,6 +2775,7 @@ Dziękujemy.<byte value="xd"/>
     <message>
         <source>%1 — %2</source>
         <comment>IDS_SUBJECT_WITH_DATE</comment>
+        <extracomment>Subject line of the e-mail and title of the cards. %1: the list&apos;s name; %2: the exchange&apos;s date, written out</extracomment>
         <translation>%1 — %2</translation>
     </message>
     <message>
@@ -2603,6 +2784,7 @@ budget: %2
 place: %3
 note: %4</source>
         <comment>IDS_CLI_DETAILS</comment>
+        <extracomment>kivvo-cli details output. %1: the date as YYYY-MM-DD; %2: the budget; %3: the place; %4: the note</extracomment>
         <translation>data: %1
 budżet: %2
 miejsce: %3
@@ -2611,11 +2793,13 @@ notatka: %4</translation>
     <message>
         <source>Details of &quot;%1&quot; saved</source>
         <comment>IDS_CLI_DETAILS_SAVED</comment>
+        <extracomment>kivvo-cli details output. %1: the drawing&apos;s name</extracomment>
         <translation>Zapisano szczegóły „%1”</translation>
     </message>
     <message>
         <source>--date takes a date as YYYY-MM-DD, or an empty value to clear it, not &quot;%1&quot;</source>
         <comment>IDS_CLI_BAD_DATE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the value given to --date</extracomment>
         <translation>--date przyjmuje datę w formacie YYYY-MM-DD albo pustą wartość, która ją usuwa, a nie „%1”</translation>
     </message>
     <message>
@@ -2626,6 +2810,7 @@ notatka: %4</translation>
     <message>
         <source>As the desktop (%1)</source>
         <comment>IDS_SETTINGS_LANGUAGE_DESKTOP</comment>
+        <extracomment>Choice of the e-mail language in Mail Settings. %1: the desktop language&apos;s own name</extracomment>
         <translation>Język pulpitu (%1)</translation>
     </message>
     <message>
@@ -2641,16 +2826,19 @@ notatka: %4</translation>
     <message>
         <source>%1 takes no arguments besides options</source>
         <comment>IDS_CLI_TAKES_NOTHING</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command</extracomment>
         <translation>%1 nie przyjmuje argumentów poza opcjami</translation>
     </message>
     <message>
         <source>%1 takes %2</source>
         <comment>IDS_CLI_TAKES</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: its arguments, such as FILE NAME</extracomment>
         <translation>%1 przyjmuje %2</translation>
     </message>
     <message>
         <source>%1 does not take --%2</source>
         <comment>IDS_CLI_NO_SUCH_OPTION</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the command; %2: the option without dashes</extracomment>
         <translation>%1 nie przyjmuje --%2</translation>
     </message>
     <message>
@@ -2673,6 +2861,7 @@ Szczegóły</translation>
     <message>
         <source>The mail support (%1) could not be loaded: %2</source>
         <comment>IDS_MAIL_MODULE_MISSING</comment>
+        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
         <translation>Nie udało się wczytać obsługi poczty (%1): %2</translation>
     </message>
     <message>
@@ -2681,6 +2870,7 @@ Szczegóły</translation>
 <byte value="xd"/>
 This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
         <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
         <translation>Nie udało się wysłać żadnej wiadomości przez %1.<byte value="xd"/>
 %2<byte value="xd"/>
 <byte value="xd"/>
@@ -2694,6 +2884,7 @@ Ta instalacja Kivvo jest niekompletna: ponowna instalacja przywróci obsługę p
     <message>
         <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the language codes, separated by commas; %2: the value given</extracomment>
         <translation>--language przyjmuje jeden z języków: %1, a nie „%2”</translation>
     </message>
     <message>
