@@ -1233,13 +1233,13 @@ Bitte lose die Namen neu aus. Es wurde nichts angezeigt oder gesendet.</translat
         <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
         <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
-        <translation>%1, gezogen von %2, ist nicht mehr in der Liste</translation>
+        <translation>%2 hat %1 gezogen, aber dieser Name steht nicht mehr in der Liste</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
         <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
-        <translation>%1, gezogen von %2, ist der Name mehrerer Personen</translation>
+        <translation>%2 hat %1 gezogen, aber diesen Namen tragen mehrere Personen</translation>
     </message>
     <message>
         <source>%1 is drawn by both %2 and %3</source>
@@ -2211,7 +2211,7 @@ Die angezeigte Liste „%2“ ist eine ältere: Ihre Auslosung wird nicht gesend
 The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
         <extracomment>Question before sending to one person when an older list is shown. %1: the person&apos;s name; %2: the newest list&apos;s name; %3: the shown list&apos;s name</extracomment>
-        <translation>%1 den in der neuesten Liste „%2“ gezogenen Namen senden?<byte value="xd"/>
+        <translation>Den in der neuesten Liste „%2“ gezogenen Namen an %1 senden?<byte value="xd"/>
 <byte value="xd"/>
 Die angezeigte Liste „%3“ ist eine ältere: Ihre Auslosung wird nicht gesendet.</translation>
     </message>

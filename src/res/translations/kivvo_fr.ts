@@ -1228,19 +1228,19 @@ Veuillez refaire le tirage. Rien n&apos;a été affiché ni envoyé.</translatio
         <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
         <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
-        <translation>%1, tiré par %2, n&apos;est plus dans la liste</translation>
+        <translation>%2 a tiré %1, qui n&apos;est plus dans la liste</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
         <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
-        <translation>%1, tiré par %2, est le nom de plusieurs personnes</translation>
+        <translation>%2 a tiré %1, mais plusieurs personnes portent ce nom</translation>
     </message>
     <message>
         <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
         <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2 and %3: the two who drew it</extracomment>
-        <translation>%1 est tiré à la fois par %2 et par %3</translation>
+        <translation>%2 et %3 ont tiré le même nom&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 drew himself</source>

@@ -1237,19 +1237,19 @@ Wylosuj imiona ponownie. Niczego nie pokazano ani nie wysłano.</translation>
         <source>%1, drawn by %2, is no longer in the list</source>
         <comment>IDS_CHECK_GONE</comment>
         <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
-        <translation>imienia %1 (losujący: %2) nie ma już na liście</translation>
+        <translation>%2 ma wylosowane imię %1, którego nie ma już na liście</translation>
     </message>
     <message>
         <source>%1, drawn by %2, is the name of more than one person</source>
         <comment>IDS_CHECK_AMBIGUOUS</comment>
         <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2: who drew it</extracomment>
-        <translation>imię %1 (losujący: %2) nosi więcej niż jedna osoba</translation>
+        <translation>%2 ma wylosowane imię %1, które nosi więcej niż jedna osoba</translation>
     </message>
     <message>
         <source>%1 is drawn by both %2 and %3</source>
         <comment>IDS_CHECK_TWICE</comment>
         <extracomment>Problem with the drawn names, listed after a colon. %1: the drawn name; %2 and %3: the two who drew it</extracomment>
-        <translation>imię %1 wylosowano dwa razy (losujący: %2 i %3)</translation>
+        <translation>%2 i %3 mają wylosowane to samo imię: %1</translation>
     </message>
     <message>
         <source>%1 drew himself</source>
@@ -2225,7 +2225,7 @@ Wyświetlana lista, „%2”, jest starsza: jej losowanie nie zostanie wysłane.
 The list shown, &quot;%3&quot;, is an older one: its drawing is not sent.</source>
         <comment>IDS_ASK_SEND_ONE_NEWEST</comment>
         <extracomment>Question before sending to one person when an older list is shown. %1: the person&apos;s name; %2: the newest list&apos;s name; %3: the shown list&apos;s name</extracomment>
-        <translation>Wysłać do: %1 imię wylosowane na najnowszej liście, „%2”?<byte value="xd"/>
+        <translation>Wysłać imię wylosowane na najnowszej liście, „%2”, do: %1?<byte value="xd"/>
 <byte value="xd"/>
 Wyświetlana lista, „%3”, jest starsza: jej losowanie nie zostanie wysłane.</translation>
     </message>
