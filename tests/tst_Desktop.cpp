@@ -14,6 +14,7 @@
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
 #include "support/RecordingSoundPlayer.h"
+#include "support/TreeRows.h"
 #include "ui/KivvoView.h"
 #include "ui/PersonDlg.h"
 #include "ui/ScreenFit.h"
@@ -56,11 +57,11 @@ QStringList ButtonsOutside(const QWidget* pWindow)
     return outside;
 }
 
-QString TreeLabels(QTreeWidgetItem* pItem)
+QString TreeLabels(const QModelIndex& index)
 {
-    QStringList labels{pItem->text(0)};
-    for (int i = 0; i < pItem->childCount(); ++i)
-        labels.append(TreeLabels(pItem->child(i)));
+    QStringList labels{index.data().toString()};
+    for (int i = 0; i < index.model()->rowCount(index); ++i)
+        labels.append(TreeLabels(index.model()->index(i, 0, index)));
     return labels.join(u' ');
 }
 
@@ -297,10 +298,9 @@ void TestDesktop::treeKeys()
     pFrame->show();
     QVERIFY(QTest::qWaitForWindowExposed(pFrame.get()));
     CKivvoView* pView = pFrame->View();
-    const QList<QTreeWidgetItem*> items =
-        pView->findItems(selected, Qt::MatchExactly | Qt::MatchRecursive);
-    QVERIFY(!items.isEmpty());
-    pView->setCurrentItem(items.first());
+    const QModelIndex row = RowNamed(pView->model(), selected);
+    QVERIFY(row.isValid());
+    pView->setCurrentIndex(row);
     pView->setFocus();
 
     QString strDialogFor;
@@ -309,7 +309,7 @@ void TestDesktop::treeKeys()
     });
     QTest::keyClick(pView, Qt::Key(key));
     QTest::qWait(50); // a dialog comes up after the key's command has finished
-    QCOMPARE(TreeLabels(pView->GetRootItem()), tree);
+    QCOMPARE(TreeLabels(pView->RootIndex()), tree);
     QCOMPARE(strDialogFor, dialogFor);
     QCoreApplication::processEvents();
     m_pDoc->SetModifiedFlag(false);

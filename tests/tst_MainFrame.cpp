@@ -5,6 +5,7 @@
 #include "app/KivvoDoc.h"
 #include "app/ListBar.h"
 #include "app/MainFrame.h"
+#include "app/ParticipantImport.h"
 #include "app/RulesDlg.h"
 #include "model/NameList.h"
 #include "res/Resource.h"
@@ -15,6 +16,7 @@
 #include "support/RecordingMessageHandler.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/SmtpTestServer.h"
+#include "support/TreeRows.h"
 #include "ui/KivvoView.h"
 #include "ui/PersonDlg.h"
 
@@ -33,6 +35,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -46,22 +49,9 @@
 namespace {
 
 // "Root[Ann, Fam[Bob]]": the tree's labels.
-QString TreeText(QTreeWidgetItem* pItem)
+QModelIndex ItemNamed(const CKivvoView* pTree, const QString& strName)
 {
-    const QString strText = pItem->text(0);
-    if (pItem->childCount() == 0)
-        return strText;
-    QStringList children;
-    for (int i = 0; i < pItem->childCount(); ++i)
-        children.append(TreeText(pItem->child(i)));
-    return strText + u'[' + children.join(QStringLiteral(", ")) + u']';
-}
-
-QTreeWidgetItem* ItemNamed(QTreeWidget* pTree, const QString& strName)
-{
-    const QList<QTreeWidgetItem*> items =
-        pTree->findItems(strName, Qt::MatchExactly | Qt::MatchRecursive);
-    return items.isEmpty() ? nullptr : items.first();
+    return RowNamed(pTree->model(), strName);
 }
 
 } // namespace
@@ -97,6 +87,8 @@ private slots:
     void fileChangedElsewhereIsNotOverwrittenSilently();
     void openRecentReopensAndForgetsWhatIsGone();
     void actionsFollowTheDocument();
+    void selectionAndClosedGroupsSurviveUndo_data();
+    void selectionAndClosedGroupsSurviveUndo();
     void documentListAtStartUp();
     void contextMenuFollowsTheItem_data();
     void contextMenuFollowsTheItem();
@@ -132,7 +124,7 @@ private:
     void Change(const QString& strChange);
     QString WriteFile(const QString& strName, const QByteArray& content);
     void Rename(const QString& strLabel, const QString& strText);
-    QString Tree() { return TreeText(m_pFrame->View()->GetRootItem()); }
+    QString Tree() { return TreeText(m_pFrame->View()->RootIndex()); }
 
     std::unique_ptr<QTemporaryDir> m_pDir;
     std::unique_ptr<CRecordingMessageHandler> m_pMessages;
@@ -192,11 +184,11 @@ void TestMainFrame::Load(const QStringList& lists)
 
 void TestMainFrame::Select(const QString& strLabel)
 {
-    QTreeWidgetItem* pItem = ItemNamed(m_pFrame->View(), strLabel);
-    QVERIFY2(pItem, qPrintable(strLabel));
-    const QRect rect = m_pFrame->View()->visualItemRect(pItem);
+    const QModelIndex item = ItemNamed(m_pFrame->View(), strLabel);
+    QVERIFY2(item.isValid(), qPrintable(strLabel));
+    const QRect rect = m_pFrame->View()->visualRect(item);
     QTest::mouseClick(m_pFrame->View()->viewport(), Qt::LeftButton, {}, rect.center());
-    QCOMPARE(m_pFrame->View()->selectedItems(), QList<QTreeWidgetItem*>{pItem});
+    QCOMPARE(m_pFrame->View()->selectionModel()->selectedIndexes(), QModelIndexList{item});
 }
 
 bool TestMainFrame::Enabled(EAction action)
@@ -400,7 +392,7 @@ void TestMainFrame::addPersonThreeTimes()
     }
     QCOMPARE(Tree(), "List[Person, Person1, Person2]");
     QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()), "Person, Person1, Person2");
-    QCOMPARE(m_pFrame->View()->selectedItems().first()->text(0), "Person2");
+    QCOMPARE(m_pFrame->View()->SelectedEntry()->m_strName, "Person2");
     QVERIFY(m_pDoc->IsModified());
     QVERIFY(m_pFrame->windowTitle().startsWith("Untitled"));
     QVERIFY(m_pFrame->isWindowModified());
@@ -623,8 +615,8 @@ void TestMainFrame::copyAndChooseDrawing()
     emit pCombo->activated(1);
     QTRY_COMPARE(Tree(), "Christmas 2025[Ann, Fam[Bob, Cid]]");
     QCOMPARE(m_pDoc->GetCurrentList(), m_pDoc->GetHeadNode()->m_pNext->m_pList);
-    QVERIFY(ItemNamed(m_pFrame->View(), "Fam")->isExpanded());
-    QVERIFY(m_pFrame->View()->selectedItems().isEmpty());
+    QVERIFY(m_pFrame->View()->isExpanded(ItemNamed(m_pFrame->View(), "Fam")));
+    QVERIFY(!m_pFrame->View()->selectionModel()->hasSelection());
 }
 
 void TestMainFrame::listBarReachesDrawingsOfTheSameName()
@@ -645,8 +637,8 @@ void TestMainFrame::rulesAndExclusionMarks()
     m_pDoc->GetNewestList()->m_exclusions.Add("Ann", "Bob");
     m_pDoc->UpdateAllViews(HINT_LIST_CHANGED);
     const QString strMark = CStringTable::Load(IDS_TIP_HAS_EXCLUSIONS);
-    QVERIFY(ItemNamed(m_pFrame->View(), "Ann")->toolTip(0).contains(strMark));
-    QVERIFY(!ItemNamed(m_pFrame->View(), "Bob")->toolTip(0).contains(strMark));
+    QVERIFY(ItemNamed(m_pFrame->View(), "Ann").data(Qt::ToolTipRole).toString().contains(strMark));
+    QVERIFY(!ItemNamed(m_pFrame->View(), "Bob").data(Qt::ToolTipRole).toString().contains(strMark));
 
     QTimer::singleShot(0, this, [] {
         auto* pDialog = qobject_cast<CRulesDlg*>(QApplication::activeModalWidget());
@@ -678,7 +670,7 @@ void TestMainFrame::saveCloseReopen()
     CKivvoDoc reopenedDoc;
     CMainFrame reopened(&reopenedDoc, m_pApp.get());
     QVERIFY(reopened.OpenDocument(m_pDir->filePath("circle.kv")));
-    QCOMPARE(TreeText(reopened.View()->GetRootItem()), strTree);
+    QCOMPARE(TreeText(reopened.View()->RootIndex()), strTree);
     QCOMPARE(reopened.ListBar()->Combo()->count(), 2);
     QVERIFY(m_pMessages->m_boxes.isEmpty());
 }
@@ -725,6 +717,44 @@ void TestMainFrame::actionsFollowTheDocument()
     pUndo->trigger();
     QVERIFY(!pDraw->isEnabled());
     QVERIFY(m_pFrame->Action(EAction::Redo)->isEnabled());
+}
+
+void TestMainFrame::selectionAndClosedGroupsSurviveUndo_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("wholeList"); // the tree is refilled rather than changed row by row
+    QTest::newRow("a person removed") << "remove Ann" << false;
+    QTest::newRow("a person moved") << "move Dan" << false;
+    QTest::newRow("an import") << "import" << true;
+}
+
+void TestMainFrame::selectionAndClosedGroupsSurviveUndo()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, wholeList);
+    Load({"Ann, Dan, Fam[Bob], Kin[Cid]"});
+    CKivvoView* pView = m_pFrame->View();
+    pView->collapse(ItemNamed(pView, "Kin"));
+    Select("Bob");
+    QSignalSpy resets(pView->model(), &QAbstractItemModel::modelReset);
+    CNameList* pList = m_pDoc->GetCurrentList();
+    if (change == "remove Ann") {
+        QVERIFY(m_pDoc->RemoveEntry(pList->FindPerson("Ann")));
+    } else if (change == "move Dan") {
+        QVERIFY(m_pDoc->MovePerson(pList->FindPerson("Dan"), pList->FindGroup("Fam")));
+    } else {
+        CParticipantImport import;
+        QString strError;
+        QVERIFY(import.ReadBytes("Eve,eve@example.com\n", false, strError));
+        import.Check(*pList);
+        QVERIFY(m_pDoc->ImportParticipants(import));
+    }
+    QVERIFY(m_pDoc->Undo());
+    QCOMPARE(resets.count(), wholeList ? 2 : 0);
+    QCOMPARE(Tree(), "List[Ann, Dan, Fam[Bob], Kin[Cid]]");
+    QCOMPARE(pView->SelectedEntry()->m_strName, "Bob");
+    QVERIFY(pView->isExpanded(ItemNamed(pView, "Fam")));
+    QVERIFY(!pView->isExpanded(ItemNamed(pView, "Kin")));
 }
 
 void TestMainFrame::fileChangedElsewhereIsNotOverwrittenSilently()
@@ -869,13 +899,13 @@ void TestMainFrame::contextMenuFollowsTheItem()
     CKivvoView* pView = m_pFrame->View();
     Select("Ann"); // a click on empty space leaves no selection behind
     const QPoint pt = item.isEmpty() ? pView->viewport()->rect().bottomLeft() + QPoint(8, -8)
-                                     : pView->visualItemRect(ItemNamed(pView, item)).center();
+                                     : pView->visualRect(ItemNamed(pView, item)).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, pt, pView->viewport()->mapToGlobal(pt));
     QApplication::sendEvent(pView->viewport(), &event);
     auto* pMenu = pView->findChild<QMenu*>(menu);
     QTRY_VERIFY(pMenu->isVisible());
-    const QList<QTreeWidgetItem*> selected = pView->selectedItems();
-    QCOMPARE(selected.isEmpty() ? QString() : selected.first()->text(0), item);
+    const QModelIndexList selected = pView->selectionModel()->selectedIndexes();
+    QCOMPARE(selected.isEmpty() ? QString() : selected.first().data().toString(), item);
     if (menu == "personMenu") {
         // The enable rules hold in the context menu too.
         const QList<QAction*> actions = pMenu->actions();
@@ -991,7 +1021,7 @@ void TestMainFrame::longPressOpensTheMenu()
 {
     Load({"Ann, Fam[Bob]"});
     CKivvoView* pView = m_pFrame->View();
-    const QPoint ptFam = pView->visualItemRect(ItemNamed(pView, "Fam")).center();
+    const QPoint ptFam = pView->visualRect(ItemNamed(pView, "Fam")).center();
     QTest::mousePress(pView->viewport(), Qt::LeftButton, {}, ptFam);
     auto* pMenu = pView->findChild<QMenu*>("groupMenu");
     QTRY_VERIFY(pMenu->isVisible());
@@ -1062,10 +1092,12 @@ void TestMainFrame::undoGivesBackTheSavedBytes()
     QVERIFY(m_pDoc->IsModified());
     // Every item the tree shows is an entry of the list again.
     const CNameList* pList = m_pDoc->GetCurrentList();
-    for (QTreeWidgetItem* pItem :
-         m_pFrame->View()->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
-        if (pItem != m_pFrame->View()->GetRootItem())
-            QVERIFY2(pList->Contains(m_pFrame->View()->EntryOf(pItem)), qPrintable(pItem->text(0)));
+    const QAbstractItemModel* pModel = m_pFrame->View()->model();
+    for (const QModelIndex& row : pModel->match(m_pFrame->View()->RootIndex(), Qt::DisplayRole, "*",
+                                                -1, Qt::MatchWildcard | Qt::MatchRecursive)) {
+        if (row != m_pFrame->View()->RootIndex())
+            QVERIFY2(pList->Contains(m_pFrame->View()->EntryOf(row)),
+                     qPrintable(row.data().toString()));
     }
     // Saving makes this the clean state: undoing leaves it modified, redoing comes back.
     QVERIFY(m_pDoc->OnSaveDocument(strPath));
@@ -1176,7 +1208,7 @@ void TestMainFrame::moveBetweenGroups()
             }
         }
     } else {
-        const QPoint pt = pView->visualItemRect(ItemNamed(pView, target)).center();
+        const QPoint pt = pView->visualRect(ItemNamed(pView, target)).center();
         bMoved = pView->DropOn(ItemNamed(pView, person), pt);
     }
     QCOMPARE(bMoved, !list.isEmpty());
@@ -1185,8 +1217,9 @@ void TestMainFrame::moveBetweenGroups()
     if (bMoved) {
         // The moved item is the person's own, selected where it went.
         CPerson* pMoved = m_pDoc->GetCurrentList()->FindPerson(person);
-        QCOMPARE(pView->selectedItems(), QList<QTreeWidgetItem*>{pView->ItemOf(pMoved)});
-        QCOMPARE(pView->selectedItems().first()->text(0), person);
+        QCOMPARE(pView->selectionModel()->selectedIndexes(),
+                 QModelIndexList{pView->IndexOf(pMoved)});
+        QCOMPARE(pView->SelectedEntry()->m_strName, person);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/SmtpTestServer.h"
+#include "support/TreeRows.h"
 #include "ui/KivvoView.h"
 
 #include <QAction>
@@ -206,10 +207,9 @@ void TestSendProgress::drawingStaysWhileSending()
         m_pDoc->SetRules(CDrawRules{nHistory});
     m_pDoc->UndoStack()->undo();
     StartSending();
-    QTreeWidgetItem* pAnn =
-        m_pFrame->View()->findItems("Ann", Qt::MatchExactly | Qt::MatchRecursive).value(0);
-    QVERIFY(pAnn);
-    m_pFrame->View()->setCurrentItem(pAnn);
+    const QModelIndex ann = RowNamed(m_pFrame->View()->model(), "Ann");
+    QVERIFY(ann.isValid());
+    m_pFrame->View()->setCurrentIndex(ann);
     m_pFrame->UpdateActions();
     // Each refused: its action is disabled, and the command itself, reached another way, says
     // why. The answers Yes would let every one of them go ahead.
@@ -225,7 +225,7 @@ void TestSendProgress::drawingStaysWhileSending()
         pAction->trigger();
         QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_BUSY_SENDING});
     }
-    m_pFrame->View()->editItem(pAnn); // F2
+    m_pFrame->View()->edit(ann); // F2
     QVERIFY(!m_pFrame->View()->indexWidget(m_pFrame->View()->currentIndex()));
     QCOMPARE(DescribeList(*m_pDoc->GetNewestList()), strDrawing);
     QCOMPARE(m_pDoc->GetListCount(), 1);

@@ -52,6 +52,8 @@ CKivvoDoc::~CKivvoDoc()
 
 void CKivvoDoc::DeleteLists()
 {
+    if (m_pHead)
+        emit ListsAboutToBeDeleted();
     while (m_pHead) {
         CListNode* pNext = m_pHead->m_pNext;
         delete m_pHead->m_pList;

@@ -198,6 +198,9 @@ signals:
     void BusyChanged();
     // The drawings' names or which one is shown changed.
     void ListsChanged();
+    // Every list and entry is about to be deleted (a new or another document): nothing may
+    // point into them afterwards.
+    void ListsAboutToBeDeleted();
 
 private:
     void AppendNode(CNameList* pList);

@@ -431,7 +431,7 @@ void CKivvoDoc::NotifyDrawn(CNameList* pList)
 void CKivvoDoc::NotifyListEdited(CNameList* pList)
 {
     if (pList == GetCurrentList())
-        UpdateAllViews(HINT_LIST_CHANGED);
+        UpdateAllViews(HINT_LIST_EDITED);
 }
 
 void CKivvoDoc::PutNewest(CListNode* pNode)

@@ -5,6 +5,7 @@
 // Update hints sent by the document to its views.
 constexpr int HINT_LIST_CHANGED = 101;
 constexpr int HINT_LIST_RENAMED = 102; // the shown list's own name changed
+constexpr int HINT_LIST_EDITED = 103;  // the shown list changed as a whole (an import)
 
 // Strings numbered by the resources.
 constexpr int IDS_TOOLS_MENU = 103;

@@ -1,5 +1,6 @@
 #include "KivvoView.h"
 
+#include "ListModel.h"
 #include "PersonDlg.h"
 #include "app/KivvoDoc.h"
 #include "draw/DrawNamesDlg.h"
@@ -15,27 +16,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSet>
 #include <QTimer>
 
 namespace {
 
 constexpr int kLongPressMs = 600;
 constexpr int kLongPressSlack = 8; // pixels the pointer may wander during a long press
-
-constexpr int kPersonImage = 0;
-constexpr int kGroupImage = 1;
-constexpr int kExcludingImage = 2;
-
-// Where an entry stands among its container's entries.
-int IndexOf(const CNameList& list, const CListItem* pEntry, const CGroup* pGroup)
-{
-    int nIndex = 0;
-    const CListItem* pFirst = pGroup ? pGroup->m_pFirst : list.m_pFirst;
-    for (const CListItem* p = pFirst; p && p != pEntry; p = p->m_pNext)
-        ++nIndex;
-    return nIndex;
-}
 
 // A menu shows "&" as a mnemonic unless doubled.
 QString MenuText(const QString& strName)
@@ -44,12 +30,12 @@ QString MenuText(const QString& strName)
 }
 
 // A group goes with its persons, their addresses and wishes: asked first, No the default.
-bool ConfirmDelete(const QTreeWidgetItem* pItem)
+bool ConfirmDelete(const QModelIndex& index)
 {
-    const int nMembers = pItem->childCount();
+    const int nMembers = index.model()->rowCount(index);
     if (nMembers == 0)
         return true;
-    const QString strName = pItem->text(0);
+    const QString strName = index.data().toString();
     const EAnswer answer =
         nMembers == 1
             ? CMessageBox::Show(IDS_ASK_DELETE_GROUP_ONE, EBoxKind::YesNoDefaultNo, {strName})
@@ -61,10 +47,12 @@ bool ConfirmDelete(const QTreeWidgetItem* pItem)
 } // namespace
 
 CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
-    : QTreeWidget(pParent), m_pDoc(pDoc), m_imageList{CIcons::PersonIcon(), CIcons::GroupIcon(),
-                                                      CIcons::PersonWithExclusionsIcon()}
+    : QTreeView(pParent), m_pDoc(pDoc), m_pModel(new CListModel(pDoc, this))
 {
     setObjectName(QStringLiteral("listTree"));
+    setModel(m_pModel);
+    // Every row is one line: a long list is laid out without measuring each row.
+    setUniformRowHeights(true);
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -103,24 +91,18 @@ CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
     m_menuGroup->setObjectName(QStringLiteral("groupMenu"));
     m_menuPerson->setObjectName(QStringLiteral("personMenu"));
 
-    // Until the first rebuild the tree shows a placeholder root.
-    m_hRootItem = new QTreeWidgetItem(this, {CStringTable::Load(IDS_ROOT_PLACEHOLDER)});
-    m_hRootItem->setIcon(0, m_imageList[kGroupImage]);
-
     m_pLongPress = new QTimer(this);
     m_pLongPress->setSingleShot(true);
     m_pLongPress->setInterval(kLongPressMs);
     connect(m_pLongPress, &QTimer::timeout, this,
             [this] { ShowContextMenu(viewport()->mapToGlobal(m_ptPress)); });
-    connect(this, &QTreeWidget::itemSelectionChanged, this, &CKivvoView::StateChanged);
-    connect(m_pDoc, &CDocument::ViewsUpdated, this, &CKivvoView::OnUpdate);
-    connect(m_pDoc, &CKivvoDoc::EntryAdded, this, &CKivvoView::OnEntryAdded);
-    connect(m_pDoc, &CKivvoDoc::EntryRemoved, this, &CKivvoView::OnEntryRemoved);
-    connect(m_pDoc, &CKivvoDoc::EntryChanged, this, &CKivvoView::OnEntryChanged);
-    connect(m_pDoc, &CKivvoDoc::ExclusionsChanged, this, [this](CNameList* pList) {
-        if (pList == m_pDoc->GetCurrentList())
-            UpdateExclusionMarks();
-    });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CKivvoView::StateChanged);
+    connect(m_pModel, &QAbstractItemModel::rowsInserted, this, &CKivvoView::OnRowsInserted);
+    connect(m_pModel, &QAbstractItemModel::rowsRemoved, this, &CKivvoView::StateChanged);
+    connect(m_pModel, &QAbstractItemModel::modelAboutToBeReset, this, &CKivvoView::RememberState);
+    connect(m_pModel, &QAbstractItemModel::modelReset, this, &CKivvoView::RestoreState);
+    RestoreState();
 }
 
 QMenu* CKivvoView::BuildMenu(const QList<SContextItem>& items)
@@ -134,159 +116,88 @@ QMenu* CKivvoView::BuildMenu(const QList<SContextItem>& items)
     return pMenu;
 }
 
-QTreeWidgetItem* CKivvoView::SelectedItem() const
+QModelIndex CKivvoView::SelectedIndex() const
 {
-    const QList<QTreeWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
+    return selectionModel()->selectedIndexes().value(0);
 }
 
-CListItem* CKivvoView::EntryOf(const QTreeWidgetItem* pItem) const
+CListItem* CKivvoView::EntryOf(const QModelIndex& index) const
 {
-    return pItem ? reinterpret_cast<CListItem*>(pItem->data(0, Qt::UserRole).value<quintptr>())
-                 : nullptr;
+    return m_pModel->EntryAt(index);
+}
+
+QModelIndex CKivvoView::IndexOf(const CListItem* pEntry) const
+{
+    return m_pModel->IndexOf(pEntry);
+}
+
+QModelIndex CKivvoView::RootIndex() const
+{
+    return m_pModel->RootIndex();
 }
 
 CListItem* CKivvoView::SelectedEntry() const
 {
-    return EntryOf(SelectedItem());
+    return EntryOf(SelectedIndex());
 }
 
-void CKivvoView::SelectItem(QTreeWidgetItem* pItem)
+void CKivvoView::SelectItem(const QModelIndex& index)
 {
-    setCurrentItem(pItem);
-    pItem->setSelected(true);
-    scrollToItem(pItem);
+    setCurrentIndex(index);
+    scrollTo(index);
 }
 
-QTreeWidgetItem* CKivvoView::InsertItem(QTreeWidgetItem* pParent, CListItem* pEntry, int nIndex)
+void CKivvoView::OnRowsInserted(const QModelIndex& parent, int nFirst, int nLast)
 {
-    auto* pItem = new QTreeWidgetItem({pEntry->m_strName});
-    if (nIndex < 0 || nIndex > pParent->childCount())
-        pParent->addChild(pItem);
-    else
-        pParent->insertChild(nIndex, pItem);
-    pItem->setIcon(0, m_imageList[pEntry->IsGroup() ? kGroupImage : kPersonImage]);
-    pItem->setFlags(pItem->flags() | Qt::ItemIsEditable);
-    if (pEntry->IsGroup())
-        pItem->setFlags(pItem->flags() & ~Qt::ItemIsDragEnabled);
-    pItem->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(pEntry)));
-    m_items.insert(pEntry, pItem);
-    return pItem;
-}
-
-void CKivvoView::Forget(QTreeWidgetItem* pItem)
-{
-    for (int i = 0; i < pItem->childCount(); ++i)
-        Forget(pItem->child(i));
-    m_items.remove(EntryOf(pItem));
-    if (m_pEditedItem == pItem)
-        m_pEditedItem = nullptr;
-}
-
-void CKivvoView::OnEntryAdded(CNameList* pList, CListItem* pEntry)
-{
-    if (pList != m_pDoc->GetCurrentList() || m_items.contains(pEntry))
-        return;
-    CGroup* pGroup = pEntry->IsGroup() ? nullptr : pList->GroupOf(static_cast<CPerson*>(pEntry));
-    QTreeWidgetItem* pParent = pGroup ? m_items.value(pGroup) : m_hRootItem;
-    if (!pParent)
-        return;
-    QTreeWidgetItem* pItem = InsertItem(pParent, pEntry, IndexOf(*pList, pEntry, pGroup));
-    if (pEntry->IsGroup()) {
-        for (CPerson* pPerson = static_cast<CGroup*>(pEntry)->m_pFirst; pPerson;
-             pPerson = pPerson->Next())
-            InsertItem(pItem, pPerson);
-        pItem->setExpanded(true);
+    // What is added shows: its container opens, and so does a group that comes back whole.
+    expand(parent);
+    for (int nRow = nFirst; nRow <= nLast; ++nRow) {
+        const QModelIndex index = m_pModel->index(nRow, 0, parent);
+        if (m_pModel->rowCount(index) > 0)
+            expand(index);
     }
-    pParent->setExpanded(true);
-    UpdateExclusionMarks();
     emit StateChanged();
 }
 
-void CKivvoView::OnEntryRemoved(CNameList* pList, CListItem* pEntry)
+void CKivvoView::RememberState()
 {
-    QTreeWidgetItem* pItem = pList == m_pDoc->GetCurrentList() ? m_items.value(pEntry) : nullptr;
-    if (!pItem)
+    m_bRestore = m_pModel->ResetKeepsList();
+    m_collapsed.clear();
+    m_pSelectedBefore = nullptr;
+    // Another list's entries may be gone already: only the same list's are looked at.
+    if (!m_bRestore)
         return;
-    Forget(pItem);
-    delete pItem; // with its child items
-    emit StateChanged();
-}
-
-void CKivvoView::OnEntryChanged(CNameList* pList, CListItem* pEntry)
-{
-    QTreeWidgetItem* pItem = pList == m_pDoc->GetCurrentList() ? m_items.value(pEntry) : nullptr;
-    if (!pItem)
-        return;
-    pItem->setText(0, pEntry->m_strName);
-    UpdateExclusionMarks();
-    emit StateChanged();
-}
-
-void CKivvoView::UpdateExclusionMarks()
-{
-    const CNameList* pList = m_pDoc->GetCurrentList();
-    if (!pList)
-        return;
-    QSet<QString> givers;
-    for (const CExclusions::CPair& pair : pList->m_exclusions.Pairs())
-        givers.insert(pair.m_strGiver);
-    const QBrush dimmed = palette().brush(QPalette::Disabled, QPalette::Text);
-    pList->ForEachPerson([&](CPerson* pPerson) {
-        QTreeWidgetItem* pItem = m_items.value(pPerson);
-        if (!pItem)
-            return;
-        const bool bExcludes = givers.contains(pPerson->m_strName);
-        pItem->setIcon(0, m_imageList[bExcludes ? kExcludingImage : kPersonImage]);
-        QStringList tips;
-        if (bExcludes)
-            tips.append(CStringTable::Load(IDS_TIP_HAS_EXCLUSIONS));
-        // Nobody is told whom he drew without an address: his name is greyed.
-        const bool bNoAddress = pPerson->m_strAddress.trimmed().isEmpty();
-        if (bNoAddress)
-            tips.append(CStringTable::Format(IDS_TIP_NO_ADDRESS, {pPerson->m_strName}));
-        pItem->setForeground(0, bNoAddress ? dimmed : QBrush());
-        pItem->setToolTip(0, tips.join(u'\n'));
-    });
-}
-
-void CKivvoView::OnUpdate(int nHint)
-{
-    if (nHint == HINT_LIST_CHANGED)
-        Rebuild();
-    const CNameList* pList = m_pDoc->GetCurrentList();
-    if (nHint == HINT_LIST_RENAMED && pList)
-        m_hRootItem->setText(0, pList->m_strName);
-}
-
-void CKivvoView::Rebuild()
-{
-    const QSignalBlocker block(this);
-    clear();
-    m_items.clear();
-    m_pEditedItem = nullptr;
-    CNameList* pList = m_pDoc->GetCurrentList();
-    // Built apart and handed to the tree whole: one insertion instead of one per entry.
-    m_hRootItem = new QTreeWidgetItem({pList ? pList->m_strName : QString()});
-    m_hRootItem->setIcon(0, m_imageList[kGroupImage]);
-    m_hRootItem->setFlags((m_hRootItem->flags() | Qt::ItemIsEditable) & ~Qt::ItemIsDragEnabled);
-    QList<QTreeWidgetItem*> groups;
-    for (CListItem* pEntry = pList ? pList->m_pFirst : nullptr; pEntry; pEntry = pEntry->m_pNext) {
-        QTreeWidgetItem* pItem = InsertItem(m_hRootItem, pEntry);
-        if (!pEntry->IsGroup())
-            continue;
-        for (CPerson* pPerson = static_cast<CGroup*>(pEntry)->m_pFirst; pPerson;
-             pPerson = pPerson->Next())
-            InsertItem(pItem, pPerson);
-        groups.append(pItem);
+    m_pSelectedBefore = SelectedEntry();
+    for (int nRow = 0; nRow < m_pModel->rowCount(RootIndex()); ++nRow) {
+        const QModelIndex index = m_pModel->index(nRow, 0, RootIndex());
+        if (m_pModel->rowCount(index) > 0 && !isExpanded(index))
+            m_collapsed.insert(EntryOf(index));
     }
-    UpdateExclusionMarks();
-    addTopLevelItem(m_hRootItem);
-    for (QTreeWidgetItem* pGroup : std::as_const(groups))
-        pGroup->setExpanded(true);
-    m_hRootItem->setExpanded(true);
-    setCurrentItem(nullptr);
-    clearSelection();
+    m_bRootCollapsed = RootIndex().isValid() && !isExpanded(RootIndex());
+}
+
+void CKivvoView::RestoreState()
+{
+    m_editedIndex = QPersistentModelIndex();
+    // The same list again (an import undone, say): it looks as it did; another one opens whole
+    // with nothing selected.
+    const bool bSameList = m_bRestore;
+    expandAll();
+    if (bSameList) {
+        for (const CListItem* pEntry : std::as_const(m_collapsed))
+            collapse(IndexOf(pEntry));
+        if (m_bRootCollapsed)
+            collapse(RootIndex());
+    }
+    const QModelIndex selected = bSameList ? IndexOf(m_pSelectedBefore) : QModelIndex();
+    if (selected.isValid()) {
+        SelectItem(selected);
+    } else {
+        setCurrentIndex({});
+        clearSelection();
+    }
+    m_bRestore = false;
+    m_pSelectedBefore = nullptr;
     emit StateChanged();
 }
 
@@ -301,18 +212,19 @@ CKivvoView::SCommands CKivvoView::Commands() const
     const CNameList* pList = m_pDoc->GetCurrentList();
     if (!pList)
         return commands;
-    QTreeWidgetItem* pSelected = SelectedItem();
-    const CListItem* pEntry = EntryOf(pSelected);
-    const bool bRoot = pSelected && pSelected == m_hRootItem;
+    const QModelIndex selected = SelectedIndex();
+    const CListItem* pEntry = EntryOf(selected);
+    const bool bRoot = m_pModel->IsRoot(selected);
     const bool bEditable = IsEditable();
-    const CPerson* pPerson = PersonOf(pSelected);
+    const CPerson* pPerson = PersonOf(selected);
     commands.bAddPerson = bEditable;
     commands.bAddGroup = bEditable;
-    commands.bAddPersonToGroup = bEditable && SelectedGroupItem() != nullptr;
+    commands.bAddPersonToGroup = bEditable && SelectedGroupIndex().isValid();
     commands.bDeleteItem = bEditable && !bRoot;
     // A past exchange keeps its entries, but its name may change.
     commands.bRenameItem = !m_pDoc->IsListLocked(pList) && (bEditable || bRoot);
-    commands.bMoveToGroup = pPerson && bEditable && (pList->GroupOf(pPerson) || pList->HasGroup());
+    commands.bMoveToGroup =
+        pPerson && bEditable && (m_pModel->GroupOf(pPerson) || pList->HasGroup());
     commands.bSendEmailToPerson = pPerson && !pPerson->m_strAddress.isEmpty() &&
                                   !pPerson->m_strGiftTo.isEmpty() && !m_pDoc->IsBusy();
     commands.bPersonProperties = bEditable && !bRoot && !(pEntry && pEntry->IsGroup());
@@ -338,28 +250,26 @@ bool CKivvoView::IsEditable() const
     return pList && !m_pDoc->IsListLocked(pList) && !m_pDoc->IsHistory(pList);
 }
 
-QTreeWidgetItem* CKivvoView::SelectedGroupItem() const
+QModelIndex CKivvoView::SelectedGroupIndex() const
 {
-    const CNameList* pList = m_pDoc->GetCurrentList();
     CListItem* pEntry = SelectedEntry();
-    if (!pList || !pEntry)
-        return nullptr;
+    if (!pEntry)
+        return {};
     if (pEntry->IsGroup())
-        return m_items.value(pEntry);
-    const CGroup* pGroup = pList->GroupOf(static_cast<CPerson*>(pEntry));
-    return pGroup ? m_items.value(pGroup) : nullptr;
+        return IndexOf(pEntry);
+    return IndexOf(m_pModel->GroupOf(static_cast<CPerson*>(pEntry)));
 }
 
 void CKivvoView::OnAddPerson()
 {
     if (!MayRun(&SCommands::bAddPerson, true))
         return;
-    AddPerson(nullptr);
+    AddPerson({});
 }
 
-void CKivvoView::AddPerson(QTreeWidgetItem* pGroupItem)
+void CKivvoView::AddPerson(const QModelIndex& groupIndex)
 {
-    CListItem* pGroupEntry = EntryOf(pGroupItem);
+    CListItem* pGroupEntry = EntryOf(groupIndex);
     auto* pGroup =
         pGroupEntry && pGroupEntry->IsGroup() ? static_cast<CGroup*>(pGroupEntry) : nullptr;
     // The addition and what the dialog stores are one step; Cancel takes both back.
@@ -371,9 +281,8 @@ void CKivvoView::AddPerson(QTreeWidgetItem* pGroupItem)
         CMessageBox::Tell(result);
         return;
     }
-    m_hRootItem->setExpanded(true);
-    if (QTreeWidgetItem* pItem = m_items.value(pPerson))
-        SelectItem(pItem);
+    if (const QModelIndex index = IndexOf(pPerson); index.isValid())
+        SelectItem(index);
     // The new person is edited at once, once this command is over.
     QTimer::singleShot(0, this, [this, pPerson] { EditNewPerson(pPerson); });
 }
@@ -392,7 +301,7 @@ void CKivvoView::DropLastStep()
 
 void CKivvoView::EditNewPerson(CPerson* pPerson)
 {
-    if (m_items.contains(pPerson) && RunPersonDialog(pPerson)) {
+    if (IndexOf(pPerson).isValid() && RunPersonDialog(pPerson)) {
         m_pDoc->UndoStack()->endMacro();
         return;
     }
@@ -408,16 +317,15 @@ void CKivvoView::OnAddGroup()
     CGroup* pGroup = nullptr;
     if (!CMessageBox::Tell(m_pDoc->AddGroup(CStringTable::Load(IDS_NEW_GROUP_NAME), &pGroup)))
         return;
-    QTreeWidgetItem* pItem = m_items.value(pGroup);
-    if (!pItem)
+    const QModelIndex index = IndexOf(pGroup);
+    if (!index.isValid())
         return;
-    SelectItem(pItem);
-    m_hRootItem->setExpanded(true);
+    SelectItem(index);
     // The name is open for typing, as a new person's dialog is; once the command is over.
     QTimer::singleShot(0, this, [this, pGroup] {
-        QTreeWidgetItem* pItem = m_items.value(pGroup);
-        if (pItem && IsEditable())
-            editItem(pItem);
+        const QModelIndex index = IndexOf(pGroup);
+        if (index.isValid() && IsEditable())
+            edit(index);
     });
 }
 
@@ -425,38 +333,37 @@ void CKivvoView::OnAddPersonToGroup()
 {
     if (!MayRun(&SCommands::bAddPersonToGroup, true))
         return;
-    if (QTreeWidgetItem* pGroupItem = SelectedGroupItem())
-        AddPerson(pGroupItem);
+    if (const QModelIndex group = SelectedGroupIndex(); group.isValid())
+        AddPerson(group);
 }
 
 void CKivvoView::OnDeleteItem()
 {
     if (!MayRun(&SCommands::bDeleteItem, true))
         return;
-    QTreeWidgetItem* pSelected = SelectedItem();
-    CListItem* pEntry = EntryOf(pSelected);
-    if (!pEntry || !ConfirmDelete(pSelected))
+    const QModelIndex selected = SelectedIndex();
+    CListItem* pEntry = EntryOf(selected);
+    if (!pEntry || !ConfirmDelete(selected))
         return;
     CMessageBox::Tell(m_pDoc->RemoveEntry(pEntry));
     emit StateChanged();
 }
 
-CPerson* CKivvoView::PersonOf(QTreeWidgetItem* pItem) const
+CPerson* CKivvoView::PersonOf(const QModelIndex& index) const
 {
-    CListItem* pEntry = EntryOf(pItem);
+    CListItem* pEntry = EntryOf(index);
     return pEntry && !pEntry->IsGroup() ? static_cast<CPerson*>(pEntry) : nullptr;
 }
 
-bool CKivvoView::MoveItem(QTreeWidgetItem* pItem, CGroup* pGroup)
+bool CKivvoView::MoveItem(const QModelIndex& index, CGroup* pGroup)
 {
-    CNameList* pList = m_pDoc->GetCurrentList();
-    CPerson* pPerson = PersonOf(pItem);
-    if (!pPerson || !IsEditable() || pList->GroupOf(pPerson) == pGroup)
+    CPerson* pPerson = PersonOf(index);
+    if (!pPerson || !IsEditable() || m_pModel->GroupOf(pPerson) == pGroup)
         return false;
     if (!CMessageBox::Tell(m_pDoc->MovePerson(pPerson, pGroup)))
         return false;
-    if (QTreeWidgetItem* pMoved = m_items.value(pPerson))
-        SelectItem(pMoved);
+    if (const QModelIndex moved = IndexOf(pPerson); moved.isValid())
+        SelectItem(moved);
     emit StateChanged();
     return true;
 }
@@ -466,17 +373,17 @@ bool CKivvoView::MoveSelectedTo(CGroup* pGroup)
     CNameList* pList = m_pDoc->GetCurrentList();
     if (!pList || !CMessageBox::Tell(m_pDoc->CheckNotSending(pList)))
         return false;
-    return MoveItem(SelectedItem(), pGroup);
+    return MoveItem(SelectedIndex(), pGroup);
 }
 
 void CKivvoView::FillMoveMenu()
 {
     m_menuMove->clear();
     const CNameList* pList = m_pDoc->GetCurrentList();
-    const CPerson* pPerson = PersonOf(SelectedItem());
+    const CPerson* pPerson = PersonOf(SelectedIndex());
     if (!pList || !pPerson)
         return;
-    const CGroup* pOwn = pList->GroupOf(pPerson);
+    const CGroup* pOwn = m_pModel->GroupOf(pPerson);
     auto addTarget = [this](const QString& strText, CGroup* pGroup, bool bHere) {
         QAction* pAction = m_menuMove->addAction(strText);
         pAction->setCheckable(true);
@@ -492,37 +399,33 @@ void CKivvoView::FillMoveMenu()
     addTarget(CStringTable::Load(IDS_MENU_NO_GROUP), nullptr, pOwn == nullptr);
 }
 
-bool CKivvoView::DropTarget(QTreeWidgetItem* pDragged, const QPoint& ptViewport,
+bool CKivvoView::DropTarget(const QModelIndex& dragged, const QPoint& ptViewport,
                             CGroup*& pTarget) const
 {
-    const CNameList* pList = m_pDoc->GetCurrentList();
-    const CPerson* pPerson = PersonOf(pDragged);
+    const CPerson* pPerson = PersonOf(dragged);
     if (!pPerson || !IsEditable())
         return false;
     // A group takes what is dropped on it or on its persons; anything else is the top level.
     pTarget = nullptr;
-    if (QTreeWidgetItem* pOver = itemAt(ptViewport); pOver && pOver != m_hRootItem) {
-        CListItem* pEntry = EntryOf(pOver);
-        if (pEntry && pEntry->IsGroup())
-            pTarget = static_cast<CGroup*>(pEntry);
-        else if (pEntry)
-            pTarget = pList->GroupOf(static_cast<CPerson*>(pEntry));
-    }
-    return pTarget != pList->GroupOf(pPerson);
+    if (CListItem* pEntry = EntryOf(indexAt(ptViewport)); pEntry && pEntry->IsGroup())
+        pTarget = static_cast<CGroup*>(pEntry);
+    else if (pEntry)
+        pTarget = m_pModel->GroupOf(static_cast<CPerson*>(pEntry));
+    return pTarget != m_pModel->GroupOf(pPerson);
 }
 
-bool CKivvoView::DropOn(QTreeWidgetItem* pDragged, const QPoint& ptViewport)
+bool CKivvoView::DropOn(const QModelIndex& dragged, const QPoint& ptViewport)
 {
     CGroup* pTarget = nullptr;
-    return DropTarget(pDragged, ptViewport, pTarget) && MoveItem(pDragged, pTarget);
+    return DropTarget(dragged, ptViewport, pTarget) && MoveItem(dragged, pTarget);
 }
 
 void CKivvoView::dragMoveEvent(QDragMoveEvent* pEvent)
 {
-    QTreeWidget::dragMoveEvent(pEvent); // scrolling and the drop indicator
+    QTreeView::dragMoveEvent(pEvent); // scrolling and the drop indicator
     CGroup* pTarget = nullptr;
     if (pEvent->source() == this &&
-        DropTarget(SelectedItem(), pEvent->position().toPoint(), pTarget)) {
+        DropTarget(SelectedIndex(), pEvent->position().toPoint(), pTarget)) {
         pEvent->setDropAction(Qt::MoveAction);
         pEvent->accept();
     } else {
@@ -540,15 +443,15 @@ void CKivvoView::dropEvent(QDropEvent* pEvent)
     viewport()->update();
     if (pEvent->source() == this &&
         CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetCurrentList())))
-        DropOn(SelectedItem(), pEvent->position().toPoint());
+        DropOn(SelectedIndex(), pEvent->position().toPoint());
 }
 
 void CKivvoView::OnRenameItem()
 {
     if (!MayRun(&SCommands::bRenameItem, true))
         return;
-    if (QTreeWidgetItem* pSelected = SelectedItem())
-        editItem(pSelected);
+    if (const QModelIndex selected = SelectedIndex(); selected.isValid())
+        edit(selected);
 }
 
 bool CKivvoView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEvent)
@@ -557,11 +460,11 @@ bool CKivvoView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEv
     if (trigger != NoEditTriggers && m_pDoc->IsListLocked(m_pDoc->GetCurrentList()))
         return false;
     // Of a past exchange only the list's own name may change.
-    if (trigger != NoEditTriggers && !IsEditable() && itemFromIndex(index) != m_hRootItem)
+    if (trigger != NoEditTriggers && !IsEditable() && !m_pModel->IsRoot(index))
         return false;
-    const bool bEditing = QTreeWidget::edit(index, trigger, pEvent);
+    const bool bEditing = QTreeView::edit(index, trigger, pEvent);
     if (bEditing)
-        m_pEditedItem = itemFromIndex(index);
+        m_editedIndex = index;
     return bEditing;
 }
 
@@ -585,15 +488,15 @@ void CKivvoView::commitData(QWidget* pEditor)
             [this] { CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetCurrentList())); });
         return;
     }
-    if (pLineEdit && m_pEditedItem)
-        OnEndLabelEdit(m_pEditedItem, pLineEdit->text());
+    if (pLineEdit && m_editedIndex.isValid())
+        OnEndLabelEdit(m_editedIndex, pLineEdit->text());
 }
 
-void CKivvoView::OnEndLabelEdit(QTreeWidgetItem* pItem, const QString& strText)
+void CKivvoView::OnEndLabelEdit(const QModelIndex& index, const QString& strText)
 {
     CNameList* pList = m_pDoc->GetCurrentList();
-    CListItem* pEntry = EntryOf(pItem);
-    if (!pList || (pItem != m_hRootItem && !pEntry))
+    CListItem* pEntry = EntryOf(index);
+    if (!pList || (!m_pModel->IsRoot(index) && !pEntry))
         return;
     const CDocResult result = m_pDoc->Rename(pList, pEntry, strText);
     if (result.MessageId())
@@ -612,7 +515,7 @@ void CKivvoView::OnPersonProperties()
 {
     if (!MayRun(&SCommands::bPersonProperties, true))
         return;
-    RunPersonDialog(PersonOf(SelectedItem()));
+    RunPersonDialog(PersonOf(SelectedIndex()));
 }
 
 bool CKivvoView::RunPersonDialog(CPerson* pPerson)
@@ -629,7 +532,7 @@ bool CKivvoView::RunPersonDialog(CPerson* pPerson)
 void CKivvoView::OnSendEmailToPerson()
 {
     // Refused by the send itself, which says why.
-    if (const CPerson* pPerson = PersonOf(SelectedItem()))
+    if (const CPerson* pPerson = PersonOf(SelectedIndex()))
         emit SendEmailRequested(pPerson);
 }
 
@@ -648,12 +551,12 @@ void CKivvoView::OnViewNotifications()
 void CKivvoView::ShowContextMenu(const QPoint& ptScreen)
 {
     m_pLongPress->stop();
-    CNameList* pList = m_pDoc->GetCurrentList();
-    QTreeWidgetItem* pSelected = SelectedItem();
-    QMenu* pMenu = pSelected ? m_menuPerson : m_menuEmpty;
-    if (pSelected && pSelected == m_hRootItem)
+    const QModelIndex selected = SelectedIndex();
+    const CListItem* pEntry = EntryOf(selected);
+    QMenu* pMenu = selected.isValid() ? m_menuPerson : m_menuEmpty;
+    if (m_pModel->IsRoot(selected))
         pMenu = m_menuRoot;
-    else if (pSelected && pList && EntryOf(pSelected) && EntryOf(pSelected)->IsGroup())
+    else if (pEntry && pEntry->IsGroup())
         pMenu = m_menuGroup;
     UpdateMenu(pMenu);
     pMenu->popup(ptScreen);
@@ -674,17 +577,17 @@ void CKivvoView::contextMenuEvent(QContextMenuEvent* pEvent)
     // A right-click selects the item under the pointer first; the context-menu key keeps
     // the selection and opens the menu at the selected item.
     if (pEvent->reason() == QContextMenuEvent::Mouse) {
-        if (QTreeWidgetItem* pItem = itemAt(pEvent->pos())) {
-            SelectItem(pItem);
+        if (const QModelIndex index = indexAt(pEvent->pos()); index.isValid()) {
+            SelectItem(index);
         } else {
             // Empty space: the menu of what can be added to the list.
-            setCurrentItem(nullptr);
+            setCurrentIndex({});
             clearSelection();
         }
         m_ptContextMenu = pEvent->globalPos();
     } else {
-        QTreeWidgetItem* pSelected = SelectedItem();
-        const QRect rect = pSelected ? visualItemRect(pSelected) : QRect();
+        const QModelIndex selected = SelectedIndex();
+        const QRect rect = selected.isValid() ? visualRect(selected) : QRect();
         m_ptContextMenu = viewport()->mapToGlobal(rect.isValid() ? rect.bottomLeft() : QPoint());
     }
     ShowContextMenu(m_ptContextMenu);
@@ -701,10 +604,10 @@ void CKivvoView::keyPressEvent(QKeyEvent* pEvent)
     bool bEnabled = false;
     // Insert adds into the group that is selected, or that holds the selected person.
     if (bPlain && pEvent->key() == Qt::Key_Insert) {
-        const bool bIntoGroup = SelectedGroupItem() != nullptr;
+        const bool bIntoGroup = SelectedGroupIndex().isValid();
         command = bIntoGroup ? &CKivvoView::OnAddPersonToGroup : &CKivvoView::OnAddPerson;
         bEnabled = bIntoGroup ? commands.bAddPersonToGroup : commands.bAddPerson;
-    } else if (bPlain && pEvent->key() == Qt::Key_Delete && SelectedItem()) {
+    } else if (bPlain && pEvent->key() == Qt::Key_Delete && SelectedIndex().isValid()) {
         command = &CKivvoView::OnDeleteItem;
         bEnabled = commands.bDeleteItem;
     } else if (bPlain && (pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter)) {
@@ -722,12 +625,12 @@ void CKivvoView::keyPressEvent(QKeyEvent* pEvent)
         contextMenuEvent(&menuEvent);
         return;
     }
-    QTreeWidget::keyPressEvent(pEvent);
+    QTreeView::keyPressEvent(pEvent);
 }
 
 void CKivvoView::mousePressEvent(QMouseEvent* pEvent)
 {
-    QTreeWidget::mousePressEvent(pEvent);
+    QTreeView::mousePressEvent(pEvent);
     if (pEvent->button() == Qt::LeftButton) {
         m_ptPress = pEvent->position().toPoint();
         m_ptContextMenu = pEvent->globalPosition().toPoint();
@@ -739,11 +642,11 @@ void CKivvoView::mouseMoveEvent(QMouseEvent* pEvent)
 {
     if ((pEvent->position().toPoint() - m_ptPress).manhattanLength() > kLongPressSlack)
         m_pLongPress->stop();
-    QTreeWidget::mouseMoveEvent(pEvent);
+    QTreeView::mouseMoveEvent(pEvent);
 }
 
 void CKivvoView::mouseReleaseEvent(QMouseEvent* pEvent)
 {
     m_pLongPress->stop();
-    QTreeWidget::mouseReleaseEvent(pEvent);
+    QTreeView::mouseReleaseEvent(pEvent);
 }

@@ -4,23 +4,25 @@
 #include "model/ListItem.h"
 
 #include <QHash>
-#include <QIcon>
-#include <QTreeWidget>
+#include <QPersistentModelIndex>
+#include <QSet>
+#include <QTreeView>
 
 #include <functional>
 
 class CGroup;
 class CListItem;
+class CListModel;
 class CPerson;
 class CNameList;
 class QMenu;
 class QTimer;
 
-// The document's current list as a tree: a root item for the list, its entries under it and
-// each group's persons under the group. Holds no list data: it keeps its own map between
-// entries and items, every command finds its entry through the selected item and changes the
-// list through the document's operations, and the document's signals keep the tree in step.
-class CKivvoView : public QTreeWidget
+// The document's current list as a tree (the rows of a CListModel): a root row for the list,
+// its entries under it and each group's persons under the group. Holds no list data: every
+// command finds its entry through the selected row and changes the list through the
+// document's operations, and the model follows the document row by row.
+class CKivvoView : public QTreeView
 {
     Q_OBJECT
 
@@ -42,12 +44,14 @@ public:
     explicit CKivvoView(CKivvoDoc* pDoc, QWidget* pParent = nullptr);
 
     CKivvoDoc* GetDocument() const { return m_pDoc; }
-    // The entry of the selected item; null for none or the list's own item.
+    CListModel* Model() const { return m_pModel; }
+    // The entry of the selected row; null for none or the list's own row.
     CListItem* SelectedEntry() const;
-    // The entry an item stands for, and the item of an entry; null for none.
-    CListItem* EntryOf(const QTreeWidgetItem* pItem) const;
-    QTreeWidgetItem* ItemOf(const CListItem* pEntry) const { return m_items.value(pEntry); }
-    QTreeWidgetItem* GetRootItem() const { return m_hRootItem; }
+    // The entry a row stands for, and the row of an entry; null and invalid for none.
+    CListItem* EntryOf(const QModelIndex& index) const;
+    QModelIndex IndexOf(const CListItem* pEntry) const;
+    // The row of the list itself.
+    QModelIndex RootIndex() const;
     // The groups of the list and "No group", for the selected person.
     QMenu* MoveMenu() const { return m_menuMove; }
 
@@ -56,10 +60,11 @@ public:
     bool MoveSelectedTo(CGroup* pGroup);
     // What dropping the dragged item at a point of the viewport does; false when the drop is
     // refused there.
-    bool DropOn(QTreeWidgetItem* pDragged, const QPoint& ptViewport);
+    bool DropOn(const QModelIndex& dragged, const QPoint& ptViewport);
 
-    void OnUpdate(int nHint);
     SCommands Commands() const;
+    // Opens the name of a row for typing, as F2 does.
+    using QTreeView::edit;
 
     // Takes the text of an in-place edit still open, as if the user had pressed Enter.
     void EndEditing();
@@ -95,26 +100,22 @@ protected:
     void commitData(QWidget* pEditor) override;
 
 private:
-    QTreeWidgetItem* SelectedItem() const;
-    QTreeWidgetItem* InsertItem(QTreeWidgetItem* pParent, CListItem* pEntry, int nIndex = -1);
-    void Forget(QTreeWidgetItem* pItem);
-    void OnEntryAdded(CNameList* pList, CListItem* pEntry);
-    void OnEntryRemoved(CNameList* pList, CListItem* pEntry);
-    void OnEntryChanged(CNameList* pList, CListItem* pEntry);
+    QModelIndex SelectedIndex() const;
+    void OnRowsInserted(const QModelIndex& parent, int nFirst, int nLast);
+    // Around a reset of the model: the same list keeps its selection and closed groups.
+    void RememberState();
+    void RestoreState();
     QString NewPersonName() const;
-    void SelectItem(QTreeWidgetItem* pItem);
-    void Rebuild();
-    // Marks the persons who never draw some others, and those without an address.
-    void UpdateExclusionMarks();
+    void SelectItem(const QModelIndex& index);
     // Entries of the shown list may change: it is the newest and not being mailed.
     bool IsEditable() const;
-    // The group item the selection stands for: the group itself or a grouped person's; null
-    // otherwise.
-    QTreeWidgetItem* SelectedGroupItem() const;
+    // The group row the selection stands for: the group itself or a grouped person's;
+    // invalid otherwise.
+    QModelIndex SelectedGroupIndex() const;
     // The person a drop or a move is about, with the group the point or handle leads to.
-    CPerson* PersonOf(QTreeWidgetItem* pItem) const;
-    bool DropTarget(QTreeWidgetItem* pDragged, const QPoint& ptViewport, CGroup*& pTarget) const;
-    bool MoveItem(QTreeWidgetItem* pItem, CGroup* pGroup);
+    CPerson* PersonOf(const QModelIndex& index) const;
+    bool DropTarget(const QModelIndex& dragged, const QPoint& ptViewport, CGroup*& pTarget) const;
+    bool MoveItem(const QModelIndex& index, CGroup* pGroup);
     void FillMoveMenu();
     using Command = void (CKivvoView::*)();
     // One entry of a context menu: its text, its command and the state that enables it.
@@ -130,7 +131,7 @@ private:
     // refused with the reason.
     bool MayRun(bool SCommands::*pCommand, bool bEdit) const;
 
-    void AddPerson(QTreeWidgetItem* pGroupItem);
+    void AddPerson(const QModelIndex& groupIndex);
     // The dialog of a person just added: OK keeps the addition with what was typed as one
     // step, Cancel takes it back and leaves no step.
     void EditNewPerson(CPerson* pPerson);
@@ -139,13 +140,10 @@ private:
     bool RunPersonDialog(CPerson* pPerson);
     // Shows a message once the name editor has closed.
     void AfterEditing(std::function<void()> fnShow);
-    void OnEndLabelEdit(QTreeWidgetItem* pItem, const QString& strText);
+    void OnEndLabelEdit(const QModelIndex& index, const QString& strText);
 
     CKivvoDoc* m_pDoc;
-    QHash<const CListItem*, QTreeWidgetItem*> m_items;
-    QTreeWidgetItem* m_hRootItem = nullptr;
-    // cell 0 a person, cell 1 a group and the list, cell 2 a person with exclusions
-    QList<QIcon> m_imageList;
+    CListModel* m_pModel;
     QMenu* m_menuRoot;
     QMenu* m_menuGroup;
     QMenu* m_menuPerson;
@@ -154,6 +152,11 @@ private:
     QPoint m_ptContextMenu;
     QTimer* m_pLongPress;
     QPoint m_ptPress;
-    QTreeWidgetItem* m_pEditedItem = nullptr;
+    QPersistentModelIndex m_editedIndex;
+    // What RememberState() saw before a reset.
+    bool m_bRestore = false;
+    const CListItem* m_pSelectedBefore = nullptr;
+    QSet<const CListItem*> m_collapsed;
+    bool m_bRootCollapsed = false;
     QHash<const QAction*, bool SCommands::*> m_contextStates;
 };
