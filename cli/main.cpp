@@ -2,7 +2,7 @@
 #include "CliMessageHandler.h"
 #include "app/KivvoApp.h"
 #include "platform/Framework.h"
-#include "platform/LazyKeyring.h"
+#include "platform/Keyring.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "res/TextLanguage.h"
@@ -41,7 +41,7 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     CCliMessageHandler messages(err);
-    CLazyKeyring::SetWaitNotice([&err](bool bWaiting) {
+    CKeyring::SetWaitNotice([&err](bool bWaiting) {
         if (bWaiting)
             err << CStringTable::Load(IDS_KEYRING_WAITING) << Qt::endl;
     });

@@ -1,6 +1,5 @@
 // The SMTP transport against a real server on loopback.
 #include "app/Settings.h"
-#include "notify/LazyMailSession.h"
 #include "notify/MailMessage.h"
 #include "notify/MailTransport.h"
 #include "support/MessageCheck.h"
@@ -60,7 +59,7 @@ private:
 
 void TestMailTransport::initTestCase()
 {
-    QVERIFY(CLazyMailSession::SupportsTls());
+    QVERIFY(CSmtpSession::SupportsTls());
     QVERIFY(CSmtpTestServer::MakeCertificate(m_dir.path(), m_strCert, m_strKey));
 }
 

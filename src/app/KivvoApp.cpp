@@ -8,7 +8,7 @@
 #include "platform/CoreDumps.h"
 #include "platform/DiskFile.h"
 #include "platform/Framework.h"
-#include "platform/LazyKeyring.h"
+#include "platform/Keyring.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -123,8 +123,8 @@ bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
     QString strKeyringError;
     const CKeyring::EStatus status =
         settings.m_strPassword.isEmpty()
-            ? CLazyKeyring::Remove(strKeyringError)
-            : CLazyKeyring::Write(settings.m_strPassword, strKeyringError);
+            ? CKeyring::Remove(strKeyringError)
+            : CKeyring::Write(settings.m_strPassword, strKeyringError);
     m_bPasswordInKeyring = status == CKeyring::EStatus::Ok;
     if (status == CKeyring::EStatus::TimedOut)
         KeyringSilent(strKeyringError);
@@ -148,7 +148,7 @@ void CKivvoApp::ReadKeyringPassword()
         return;
     QString strPassword;
     QString strError;
-    const CKeyring::EStatus status = CLazyKeyring::Read(strPassword, strError);
+    const CKeyring::EStatus status = CKeyring::Read(strPassword, strError);
     if (status == CKeyring::EStatus::TimedOut)
         KeyringSilent(strError);
     if (status == CKeyring::EStatus::Unavailable || status == CKeyring::EStatus::TimedOut)

@@ -4,7 +4,7 @@
 #include "KivvoDoc.h"
 #include "MainFrame.h"
 #include "platform/Framework.h"
-#include "platform/LazyKeyring.h"
+#include "platform/Keyring.h"
 #include "platform/MessageBox.h"
 #include "platform/QtMessageHandler.h"
 #include "platform/QtSoundPlayer.h"
@@ -75,7 +75,7 @@ int main(int argc, char* argv[])
     CFramework::SetSoundPlayer(&sounds);
     // While the keyring shows its prompt, a window says what the program waits for.
     std::unique_ptr<QLabel> pKeyringNotice;
-    CLazyKeyring::SetWaitNotice([&pKeyringNotice](bool bWaiting) {
+    CKeyring::SetWaitNotice([&pKeyringNotice](bool bWaiting) {
         pKeyringNotice.reset();
         if (!bWaiting)
             return;
@@ -119,7 +119,7 @@ int main(int argc, char* argv[])
         }
         nExit = QApplication::exec();
     }
-    CLazyKeyring::SetWaitNotice({});
+    CKeyring::SetWaitNotice({});
     CFramework::SetSoundPlayer(nullptr);
     CFramework::SetMessageHandler(nullptr);
     return nExit;

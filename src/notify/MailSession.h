@@ -32,7 +32,6 @@ enum class ESmtpError
     TimedOut,       // no reply in time; the connection has been closed
     Lost,           // the connection closed during the transaction
     Cancelled,      // stopped from outside
-    Unavailable,    // this installation cannot send mail at all: its mail module is missing
 };
 
 struct CSmtpResult

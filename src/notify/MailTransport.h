@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LazyMailSession.h"
 #include "MailAccount.h"
 #include "MailMessage.h"
+#include "SmtpSession.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -57,7 +57,7 @@ private:
     bool Fail(const CSmtpResult& result, int nLine);
 
     bool m_bLoggedOn = false;
-    CLazyMailSession m_session;
+    CSmtpSession m_session;
     CSmtpResult m_last;
     CMailAccount m_account;
     bool m_bLastFresh = false;

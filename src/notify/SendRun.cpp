@@ -14,7 +14,7 @@ bool StopsTheRun(ESmtpError error)
 {
     return error == ESmtpError::Unreachable || error == ESmtpError::Tls ||
            error == ESmtpError::Login || error == ESmtpError::Sender ||
-           error == ESmtpError::Cancelled || error == ESmtpError::Unavailable;
+           error == ESmtpError::Cancelled;
 }
 
 QString ServerName(const CMailAccount& account)
@@ -220,9 +220,7 @@ void CSendRun::StopRun(int nIndex, const CMailTransport& mail)
     } else {
         const int nMessageId = result.m_error == ESmtpError::Sender     ? IDS_SENDER_ERROR
                                : result.m_error == ESmtpError::TimedOut ? IDS_SEND_SERVER_SILENT
-                               : result.m_error == ESmtpError::Unavailable
-                                   ? IDS_SEND_NO_MAIL_SUPPORT
-                                   : IDS_LOGON_ERROR;
+                                                                        : IDS_LOGON_ERROR;
         Stop(nMessageId, {ServerName(m_account), result.m_strReason});
         QMutexLocker lock(&m_mutex);
         m_strStopReason = result.m_strReason;

@@ -442,3 +442,8 @@ CSmtpResult CSmtpSession::Deliver(const QString& strSender, const QStringList& r
     const CSmtpResult result = Recipients(recipients);
     return result.Ok() ? SendData(message) : result;
 }
+
+bool CSmtpSession::SupportsTls()
+{
+    return QSslSocket::supportsSsl();
+}

@@ -11,8 +11,7 @@ class QSslSocket;
 // One SMTP connection, spoken over a socket on the calling thread with blocking waits: the
 // greeting, EHLO, STARTTLS, AUTH and then one transaction per message. Every reply is bounded
 // in its line length, its number of lines and the time it may take as a whole, and every
-// wait ends early when the abort flag is raised. It lives in the mail module with the network
-// stack; KivvoCreateMailSession() makes one.
+// wait ends early when the abort flag is raised.
 class CSmtpSession : public CMailSession
 {
 public:
@@ -27,6 +26,9 @@ public:
     void Close() override;
     CSmtpResult Deliver(const QString& strSender, const QStringList& recipients,
                         const QByteArray& message) override;
+
+    // Whether encrypted connections are possible (the TLS library is there).
+    static bool SupportsTls();
 
 private:
     enum class EIo
@@ -72,9 +74,4 @@ private:
     const std::atomic<bool>* m_pAbort = nullptr;
 };
 
-// The mail module's entry points, looked up by name (CLazyMailSession).
-extern "C" {
-CMailSession* KivvoCreateMailSession();
-// Whether encrypted connections are possible; loads the TLS library when first asked.
-int KivvoMailSupportsTls();
-}
+

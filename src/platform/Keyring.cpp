@@ -3,12 +3,18 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QEventLoop>
-#include <QProcess>
+#include <QLocalSocket>
 #include <QTimer>
+#include <QUrl>
 #include <qt6keychain/keychain.h>
 
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -26,36 +32,69 @@ enum class EProbe
     Silent,   // the bus or the keyring does not answer
 };
 
+// Whether the bus at a unix socket answers the first words of a connection within the bound.
+// Spoken over a socket of our own: a bus that takes the connection and never answers holds
+// up whoever connects to it through the D-Bus library, and this socket can be given up.
+bool BusAnswers(const QString& strPath, bool bAbstract)
+{
+    QLocalSocket socket;
+    if (bAbstract)
+        socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    socket.connectToServer(strPath);
+    if (!socket.waitForConnected(kProbeMs))
+        return true; // nobody listens: the call itself fails at once and says why
+    socket.write(QByteArray(1, '\0') + "AUTH EXTERNAL " +
+                 QByteArray::number(quint64(getuid())).toHex() + "\r\n");
+    return socket.waitForReadyRead(kProbeMs);
+}
+
+// The session bus's first unix socket, from an address such as
+// "unix:path=/run/user/1000/bus,guid=…"; false when there is none to ask.
+bool SessionBusSocket(QString& strPath, bool& bAbstract)
+{
+    const QString strAddress = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+    for (const QString& strEntry : strAddress.split(u';', Qt::SkipEmptyParts)) {
+        if (!strEntry.startsWith(QStringLiteral("unix:")))
+            continue;
+        for (const QString& strPair : strEntry.mid(5).split(u',')) {
+            bAbstract = strPair.startsWith(QStringLiteral("abstract="));
+            if (bAbstract || strPair.startsWith(QStringLiteral("path="))) {
+                strPath = QUrl::fromPercentEncoding(strPair.section(u'=', 1).toUtf8());
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // Asks the Secret Service whether its default keyring is locked, which tells whether the call
-// to come shows a prompt. A process of its own asks, since a bus that never answers can hold
-// up whoever connects to it, and a process can be ended.
+// to come shows a prompt, after making sure the bus answers at all.
 EProbe Probe()
 {
-    QProcess probe;
-    probe.start(QStringLiteral("dbus-send"),
-                {QStringLiteral("--session"), QStringLiteral("--print-reply"),
-                 QStringLiteral("--reply-timeout=%1").arg(kProbeMs),
-                 QStringLiteral("--dest=org.freedesktop.secrets"),
-                 QStringLiteral("/org/freedesktop/secrets/aliases/default"),
-                 QStringLiteral("org.freedesktop.DBus.Properties.Get"),
-                 QStringLiteral("string:org.freedesktop.Secret.Collection"),
-                 QStringLiteral("string:Locked")});
-    if (!probe.waitForStarted())
-        return EProbe::Answered; // no way to ask: the call itself is bounded still
-    if (!probe.waitForFinished(kProbeMs)) {
-        probe.kill();
-        probe.waitForFinished();
+    QString strPath;
+    bool bAbstract = false;
+    if (!SessionBusSocket(strPath, bAbstract))
+        return EProbe::Answered; // no bus to ask: the call says so at once
+    if (!BusAnswers(strPath, bAbstract))
         return EProbe::Silent;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.secrets"),
+        QStringLiteral("/org/freedesktop/secrets/aliases/default"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    call << QStringLiteral("org.freedesktop.Secret.Collection") << QStringLiteral("Locked");
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, kProbeMs);
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        const QVariant locked = reply.arguments().value(0).value<QDBusVariant>().variant();
+        return locked.toBool() ? EProbe::Prompt : EProbe::Answered;
     }
-    const QByteArray out = probe.readAllStandardOutput();
-    const QByteArray err = probe.readAllStandardError();
-    if (probe.exitCode() == 0)
-        return out.contains("boolean true") ? EProbe::Prompt : EProbe::Answered;
-    if (err.contains("NoReply") || err.contains("Timeout"))
+    const QString strError = reply.errorName();
+    if (strError.endsWith(QStringLiteral(".NoReply")) ||
+        strError.endsWith(QStringLiteral(".Timeout")))
         return EProbe::Silent;
-    if (err.contains("NoSuchObject") || err.contains("UnknownObject"))
+    if (strError.endsWith(QStringLiteral("NoSuchObject")) ||
+        strError.endsWith(QStringLiteral("UnknownObject")))
         return EProbe::Prompt; // no default keyring yet: the call asks for a new one
-    return EProbe::Answered;   // no bus, or another kind of keyring: the call says so at once
+    return EProbe::Answered;   // another kind of keyring, or none: the call says so at once
 }
 
 struct SCall

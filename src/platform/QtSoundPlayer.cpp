@@ -1,19 +1,11 @@
 #include "QtSoundPlayer.h"
 
-#include "ModuleLoader.h"
+#include "SoundPlugin.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-
-constexpr char kModule[] = "kivvosound";
-constexpr char kEntryPoint[] = "KivvoCreateSoundEffects";
-
-using FnCreate = CSoundPlayer* (*)();
-
-} // namespace
+#include <QPluginLoader>
 
 CQtSoundPlayer::CQtSoundPlayer()
 {
@@ -22,8 +14,6 @@ CQtSoundPlayer::CQtSoundPlayer()
                  strProgram + QStringLiteral("/../share/kivvo/sounds")};
 }
 
-// The module stays loaded to the end of the process: its effects end in the backend's
-// destructor, and Qt Multimedia keeps threads of its own.
 CQtSoundPlayer::~CQtSoundPlayer() = default;
 
 QString CQtSoundPlayer::Locate(const QString& strFile) const
@@ -41,11 +31,17 @@ CSoundPlayer* CQtSoundPlayer::Backend()
     if (m_bBackendTried)
         return m_pBackend.get();
     m_bBackendTried = true;
-    // Without the module the program is silent, as on a machine without sound.
-    QFunctionPointer fnCreate = nullptr;
-    QString strReason;
-    if (CModuleLoader::Load(kModule, {{kEntryPoint, &fnCreate}}, strReason))
-        m_pBackend.reset(reinterpret_cast<FnCreate>(fnCreate)());
+    // Without the plugin the program is silent, as on a machine without sound. The plugin
+    // stays loaded: Qt Multimedia keeps threads of its own to the end of the process.
+    const QString strProgram = QCoreApplication::applicationDirPath();
+    for (const QString& strFolder :
+         {strProgram, strProgram + QStringLiteral("/../lib/kivvo/plugins")}) {
+        QPluginLoader loader(QDir(strFolder).filePath(QStringLiteral("libkivvosound.so")));
+        if (auto* pPlugin = qobject_cast<CSoundPlugin*>(loader.instance())) {
+            m_pBackend = pPlugin->CreatePlayer();
+            break;
+        }
+    }
     return m_pBackend.get();
 }
 

@@ -7,9 +7,8 @@
 #include <memory>
 
 // Plays the program's .wav files, found by name beside the program or in its installed share
-// folder. Qt Multimedia and the audio libraries come in a module loaded at the first sound,
-// not at start. Returns at once; a missing file, a missing module or a machine without audio
-// is silently ignored.
+// folder. The audio back end comes from the sound plugin, loaded at the first sound. Returns
+// at once; a missing file, a missing plugin or a machine without audio is silently ignored.
 class CQtSoundPlayer : public CSoundPlayer
 {
 public:
@@ -21,7 +20,7 @@ public:
     // Where a sound of that name lies; empty when it is nowhere.
     QString Locate(const QString& strFile) const;
 
-    // Whether the audio module is loaded (after the first sound played).
+    // Whether the audio plugin is loaded (after the first sound played).
     bool IsBackendLoaded() const { return m_pBackend != nullptr; }
 
 private:

@@ -43,8 +43,3 @@ void CSoundEffects::Play(const QString& strPath)
     pEffect->stop();
     pEffect->play();
 }
-
-CSoundPlayer* KivvoCreateSoundEffects()
-{
-    return new CSoundEffects;
-}

@@ -6,9 +6,7 @@
 
 class QSoundEffect;
 
-// Plays .wav files through Qt Multimedia, given by full path. It lives in a module of its own
-// that the program loads at the first sound, so that the audio libraries are not loaded at
-// start; KivvoCreateSoundEffects() makes one.
+// Plays .wav files through Qt Multimedia, given by full path.
 class CSoundEffects : public CSoundPlayer
 {
 public:
@@ -22,6 +20,3 @@ public:
 private:
     QHash<QString, QSoundEffect*> m_effects;
 };
-
-// The module's entry point, looked up by name.
-extern "C" CSoundPlayer* KivvoCreateSoundEffects();

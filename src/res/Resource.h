@@ -43,7 +43,6 @@ constexpr int IDS_NEW_PERSON_NAME = 20002;
 constexpr int IDS_COPY_SUFFIX = 20003;
 constexpr int IDS_UNIQUE_WITH_INITIAL = 20004;
 constexpr int IDS_UNIQUE_WITH_NUMBER = 20005;
-constexpr int IDS_ROOT_PLACEHOLDER = 20006;
 
 constexpr int IDS_REPORT_GIFT_ARROW = 20100;
 constexpr int IDS_REPORT_GROUP_MARK = 20101;
@@ -391,8 +390,6 @@ constexpr int IDS_CARDS_NO_PAGE = 21534;
 constexpr int IDS_CLI_CARD_WRITTEN = 21535;
 constexpr int IDS_CARDS_DOC_NAME = 21536;
 constexpr int IDS_CARDS_PRINTED = 21533;
-// 22500-22599
-constexpr int IDS_KEYRING_MODULE_MISSING = 22500;
 
 // Undo and redo, groups built in the tree, past exchanges kept as they were, imports.
 
@@ -487,7 +484,3 @@ constexpr int IDS_LANGUAGE_NAME_IT = 25044;
 constexpr int IDS_LANGUAGE_NAME_NL = 25045;
 constexpr int IDS_LANGUAGE_NAME_PL = 25046;
 constexpr int IDS_LANGUAGE_NAME_PT = 25047;
-
-// The mail module, loaded at the first send
-constexpr int IDS_MAIL_MODULE_MISSING = 25500;
-constexpr int IDS_SEND_NO_MAIL_SUPPORT = 25501;

@@ -150,7 +150,6 @@ const std::unordered_map<int, SEntry>& Table()
         //: A person's name made unique with a number.
         //: %1: the name; %2: the number
         {IDS_UNIQUE_WITH_NUMBER, {QT_TRANSLATE_NOOP3("Kivvo", "%1%2", "IDS_UNIQUE_WITH_NUMBER")}},
-        {IDS_ROOT_PLACEHOLDER, {QT_TRANSLATE_NOOP3("Kivvo", "People", "IDS_ROOT_PLACEHOLDER")}},
 
         {IDS_REPORT_GIFT_ARROW, {QT_TRANSLATE_NOOP3("Kivvo", " --> ", "IDS_REPORT_GIFT_ARROW")}},
         {IDS_REPORT_GROUP_MARK, {QT_TRANSLATE_NOOP3("Kivvo", "***", "IDS_REPORT_GROUP_MARK")}},
@@ -1428,11 +1427,6 @@ const std::unordered_map<int, SEntry>& Table()
         {IDS_CARDS_PRINTED,
          {QT_TRANSLATE_N_NOOP3("Kivvo", "%1 cards sent to the printer.", "IDS_CARDS_PRINTED"), 0}},
         // 22500-22599
-        //: Reason why the keyring cannot be used.
-        //: %1: the module's name; %2: the system's reason
-        {IDS_KEYRING_MODULE_MISSING,
-         {QT_TRANSLATE_NOOP3("Kivvo", "The keyring support (%1) could not be loaded: %2",
-                             "IDS_KEYRING_MODULE_MISSING")}},
         {IDS_MENU_UNDO, {QT_TRANSLATE_NOOP3("Kivvo", "&Undo", "IDS_MENU_UNDO")}},
         {IDS_MENU_REDO, {QT_TRANSLATE_NOOP3("Kivvo", "&Redo", "IDS_MENU_REDO")}},
         //: Edit menu item.
@@ -1702,19 +1696,6 @@ const std::unordered_map<int, SEntry>& Table()
          {QT_TRANSLATE_NOOP3("Kivvo", "The date of an exchange is damaged.",
                              "IDS_ERR_DETAILS_DATE")}},
         // 25500-25599
-        //: Reason why mail cannot be sent.
-        //: %1: the module's name; %2: the system's reason
-        {IDS_MAIL_MODULE_MISSING,
-         {QT_TRANSLATE_NOOP3("Kivvo", "The mail support (%1) could not be loaded: %2",
-                             "IDS_MAIL_MODULE_MISSING")}},
-        //: Shown in the sending window and by kivvo-cli send.
-        //: %1: the mail server as host:port; %2: the reason
-        {IDS_SEND_NO_MAIL_SUPPORT,
-         {QT_TRANSLATE_NOOP3("Kivvo",
-                             "No e-mail could be sent through %1.\r\n%2\r\n\r\nThis "
-                             "installation of Kivvo is incomplete: installing it again brings "
-                             "the mail support back.",
-                             "IDS_SEND_NO_MAIL_SUPPORT")}},
         {IDS_DRAWING_NONE,
          {QT_TRANSLATE_NOOP3("Kivvo",
                              "No names have been drawn in this list yet.\r\n\r\nDraw names "

@@ -182,12 +182,15 @@ void CKivvoView::RestoreState()
     // The same list again (an import undone, say): it looks as it did; another one opens whole
     // with nothing selected.
     const bool bSameList = m_bRestore;
-    expandAll();
-    if (bSameList) {
-        for (const CListItem* pEntry : std::as_const(m_collapsed))
-            collapse(IndexOf(pEntry));
-        if (m_bRootCollapsed)
-            collapse(RootIndex());
+    // Row by row rather than expandAll(), which lays the tree out at once: this way the layout
+    // waits until the tree is shown.
+    const QModelIndex root = RootIndex();
+    if (!(bSameList && m_bRootCollapsed))
+        expand(root);
+    for (int nRow = 0; nRow < m_pModel->rowCount(root); ++nRow) {
+        const QModelIndex index = m_pModel->index(nRow, 0, root);
+        if (m_pModel->rowCount(index) > 0 && !(bSameList && m_collapsed.contains(EntryOf(index))))
+            expand(index);
     }
     const QModelIndex selected = bSameList ? IndexOf(m_pSelectedBefore) : QModelIndex();
     if (selected.isValid()) {

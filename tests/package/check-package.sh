@@ -31,7 +31,7 @@ for path in /usr/bin/kivvo /usr/bin/kivvo-cli \
     /usr/share/mime/packages/kivvo.xml \
     /usr/share/bash-completion/completions/kivvo-cli \
     /usr/share/kivvo/sounds/kvstart.wav \
-    /usr/lib/kivvo/plugins/libkivvomail.so; do
+    /usr/lib/kivvo/plugins/libkivvosound.so; do
     grep -qxF "$path" "$work/contents" || fail "$path is missing"
 done
 # The system's triggers build the shared caches; a package that shipped them would clash.

@@ -228,11 +228,6 @@ Prüfe die Mail-Einstellungen (Einstellungen &gt; Einrichten oder kivvo-cli conf
         <translation>%1%2</translation>
     </message>
     <message>
-        <source>People</source>
-        <comment>IDS_ROOT_PLACEHOLDER</comment>
-        <translation>Personen</translation>
-    </message>
-    <message>
         <source> --&gt; </source>
         <comment>IDS_REPORT_GIFT_ARROW</comment>
         <translation> --&gt; </translation>
@@ -2343,12 +2338,6 @@ Erneutes Senden würde zwei Auslosungen vermischen. Sende die neue Auslosung mit
         </translation>
     </message>
     <message>
-        <source>The keyring support (%1) could not be loaded: %2</source>
-        <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>Die Schlüsselbund-Unterstützung (%1) konnte nicht geladen werden: %2</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <comment>IDS_MENU_UNDO</comment>
         <translation>&amp;Rückgängig</translation>
@@ -2834,24 +2823,6 @@ Details</translation>
         <source>The date of an exchange is damaged.</source>
         <comment>IDS_ERR_DETAILS_DATE</comment>
         <translation>Das Datum eines Wichtelns ist beschädigt.</translation>
-    </message>
-    <message>
-        <source>The mail support (%1) could not be loaded: %2</source>
-        <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>Die E-Mail-Unterstützung (%1) konnte nicht geladen werden: %2</translation>
-    </message>
-    <message>
-        <source>No e-mail could be sent through %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
-        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
-        <translation>Über %1 konnte keine E-Mail gesendet werden.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-Diese Installation von Kivvo ist unvollständig: Eine erneute Installation bringt die E-Mail-Unterstützung zurück.</translation>
     </message>
     <message>
         <source>De&amp;tails...</source>

@@ -228,11 +228,6 @@ Revisa los ajustes de correo (Ajustes &gt; Configurar, o kivvo-cli config).</tra
         <translation>%1%2</translation>
     </message>
     <message>
-        <source>People</source>
-        <comment>IDS_ROOT_PLACEHOLDER</comment>
-        <translation>Personas</translation>
-    </message>
-    <message>
         <source> --&gt; </source>
         <comment>IDS_REPORT_GIFT_ARROW</comment>
         <translation> --&gt; </translation>
@@ -2342,12 +2337,6 @@ Volver a enviarlos mezclaría dos sorteos. Envía el nuevo sorteo a todos con En
         </translation>
     </message>
     <message>
-        <source>The keyring support (%1) could not be loaded: %2</source>
-        <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>No se ha podido cargar la compatibilidad con el anillo de claves (%1): %2</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <comment>IDS_MENU_UNDO</comment>
         <translation>&amp;Deshacer</translation>
@@ -2833,24 +2822,6 @@ Detalles</translation>
         <source>The date of an exchange is damaged.</source>
         <comment>IDS_ERR_DETAILS_DATE</comment>
         <translation>La fecha de un intercambio está dañada.</translation>
-    </message>
-    <message>
-        <source>The mail support (%1) could not be loaded: %2</source>
-        <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>No se ha podido cargar la compatibilidad con el correo (%1): %2</translation>
-    </message>
-    <message>
-        <source>No e-mail could be sent through %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
-        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
-        <translation>No se ha podido enviar ningún correo a través de %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-Esta instalación de Kivvo está incompleta: al volver a instalarlo se recupera la compatibilidad con el correo.</translation>
     </message>
     <message>
         <source>De&amp;tails...</source>

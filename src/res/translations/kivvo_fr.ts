@@ -228,11 +228,6 @@ Vérifiez les paramètres de messagerie (Paramètres &gt; Configurer, ou kivvo-c
         <translation>%1%2</translation>
     </message>
     <message>
-        <source>People</source>
-        <comment>IDS_ROOT_PLACEHOLDER</comment>
-        <translation>Participants</translation>
-    </message>
-    <message>
         <source> --&gt; </source>
         <comment>IDS_REPORT_GIFT_ARROW</comment>
         <translation> --&gt; </translation>
@@ -2338,12 +2333,6 @@ Les renvoyer mélangerait deux tirages. Envoyez le nouveau tirage à tout le mon
         </translation>
     </message>
     <message>
-        <source>The keyring support (%1) could not be loaded: %2</source>
-        <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>Impossible de charger la prise en charge du trousseau de clés (%1)&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <comment>IDS_MENU_UNDO</comment>
         <translation>&amp;Annuler</translation>
@@ -2829,24 +2818,6 @@ Détails</translation>
         <source>The date of an exchange is damaged.</source>
         <comment>IDS_ERR_DETAILS_DATE</comment>
         <translation>La date d&apos;un échange est endommagée.</translation>
-    </message>
-    <message>
-        <source>The mail support (%1) could not be loaded: %2</source>
-        <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>Impossible de charger la prise en charge de la messagerie (%1)&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>No e-mail could be sent through %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
-        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
-        <translation>Aucun e-mail n&apos;a pu être envoyé via %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-Cette installation de Kivvo est incomplète&#xa0;: la réinstaller rétablit la prise en charge de la messagerie.</translation>
     </message>
     <message>
         <source>De&amp;tails...</source>

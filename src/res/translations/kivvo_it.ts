@@ -228,11 +228,6 @@ Controlla le impostazioni di posta (Impostazioni &gt; Configura, oppure kivvo-cl
         <translation>%1%2</translation>
     </message>
     <message>
-        <source>People</source>
-        <comment>IDS_ROOT_PLACEHOLDER</comment>
-        <translation>Persone</translation>
-    </message>
-    <message>
         <source> --&gt; </source>
         <comment>IDS_REPORT_GIFT_ARROW</comment>
         <translation> --&gt; </translation>
@@ -2340,12 +2335,6 @@ Un nuovo invio mescolerebbe due estrazioni. Invia a tutti la nuova estrazione co
         </translation>
     </message>
     <message>
-        <source>The keyring support (%1) could not be loaded: %2</source>
-        <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>Impossibile caricare il supporto per il portachiavi (%1): %2</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <comment>IDS_MENU_UNDO</comment>
         <translation>&amp;Annulla</translation>
@@ -2831,24 +2820,6 @@ Dettagli</translation>
         <source>The date of an exchange is damaged.</source>
         <comment>IDS_ERR_DETAILS_DATE</comment>
         <translation>La data di uno scambio è danneggiata.</translation>
-    </message>
-    <message>
-        <source>The mail support (%1) could not be loaded: %2</source>
-        <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>Impossibile caricare il supporto per la posta (%1): %2</translation>
-    </message>
-    <message>
-        <source>No e-mail could be sent through %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
-        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
-        <translation>Impossibile inviare e-mail tramite %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-Questa installazione di Kivvo è incompleta: reinstallarlo ripristina il supporto per la posta.</translation>
     </message>
     <message>
         <source>De&amp;tails...</source>

@@ -228,11 +228,6 @@ Controleer de e-mailinstellingen (Instellingen &gt; Configureren, of kivvo-cli c
         <translation>%1%2</translation>
     </message>
     <message>
-        <source>People</source>
-        <comment>IDS_ROOT_PLACEHOLDER</comment>
-        <translation>Personen</translation>
-    </message>
-    <message>
         <source> --&gt; </source>
         <comment>IDS_REPORT_GIFT_ARROW</comment>
         <translation> --&gt; </translation>
@@ -2343,12 +2338,6 @@ Opnieuw verzenden zou twee trekkingen door elkaar halen. Stuur de nieuwe trekkin
         </translation>
     </message>
     <message>
-        <source>The keyring support (%1) could not be loaded: %2</source>
-        <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>De ondersteuning voor de sleutelbos (%1) kon niet worden geladen: %2</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <comment>IDS_MENU_UNDO</comment>
         <translation>&amp;Ongedaan maken</translation>
@@ -2834,24 +2823,6 @@ Details</translation>
         <source>The date of an exchange is damaged.</source>
         <comment>IDS_ERR_DETAILS_DATE</comment>
         <translation>De datum van een ronde is beschadigd.</translation>
-    </message>
-    <message>
-        <source>The mail support (%1) could not be loaded: %2</source>
-        <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>De ondersteuning voor e-mail (%1) kon niet worden geladen: %2</translation>
-    </message>
-    <message>
-        <source>No e-mail could be sent through %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
-        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
-        <translation>Er kon geen e-mail worden verzonden via %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-Deze installatie van Kivvo is onvolledig: opnieuw installeren brengt de ondersteuning voor e-mail terug.</translation>
     </message>
     <message>
         <source>De&amp;tails...</source>

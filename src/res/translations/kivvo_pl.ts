@@ -229,11 +229,6 @@ Sprawdź ustawienia poczty (Ustawienia &gt; Konfiguruj albo kivvo-cli config).</
         <translation>%1%2</translation>
     </message>
     <message>
-        <source>People</source>
-        <comment>IDS_ROOT_PLACEHOLDER</comment>
-        <translation>Osoby</translation>
-    </message>
-    <message>
         <source> --&gt; </source>
         <comment>IDS_REPORT_GIFT_ARROW</comment>
         <translation> --&gt; </translation>
@@ -2359,12 +2354,6 @@ Ponowne wysłanie pomieszałoby dwa losowania. Wyślij wszystkim nowe losowanie 
         </translation>
     </message>
     <message>
-        <source>The keyring support (%1) could not be loaded: %2</source>
-        <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>Nie udało się wczytać obsługi magazynu haseł (%1): %2</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <comment>IDS_MENU_UNDO</comment>
         <translation>&amp;Cofnij</translation>
@@ -2857,24 +2846,6 @@ Szczegóły</translation>
         <source>The date of an exchange is damaged.</source>
         <comment>IDS_ERR_DETAILS_DATE</comment>
         <translation>Data jednej z wymian jest uszkodzona.</translation>
-    </message>
-    <message>
-        <source>The mail support (%1) could not be loaded: %2</source>
-        <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>Nie udało się wczytać obsługi poczty (%1): %2</translation>
-    </message>
-    <message>
-        <source>No e-mail could be sent through %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
-        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
-        <translation>Nie udało się wysłać żadnej wiadomości przez %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-Ta instalacja Kivvo jest niekompletna: ponowna instalacja przywróci obsługę poczty.</translation>
     </message>
     <message>
         <source>De&amp;tails...</source>

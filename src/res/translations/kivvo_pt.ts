@@ -228,11 +228,6 @@ Verifique as configurações de e-mail (Configurações &gt; Configurar, ou kivv
         <translation>%1%2</translation>
     </message>
     <message>
-        <source>People</source>
-        <comment>IDS_ROOT_PLACEHOLDER</comment>
-        <translation>Pessoas</translation>
-    </message>
-    <message>
         <source> --&gt; </source>
         <comment>IDS_REPORT_GIFT_ARROW</comment>
         <translation> --&gt; </translation>
@@ -2338,12 +2333,6 @@ Enviar de novo misturaria dois sorteios. Envie o novo sorteio a todos com Enviar
         </translation>
     </message>
     <message>
-        <source>The keyring support (%1) could not be loaded: %2</source>
-        <comment>IDS_KEYRING_MODULE_MISSING</comment>
-        <extracomment>Reason why the keyring cannot be used. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>Não foi possível carregar o suporte ao chaveiro (%1): %2</translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <comment>IDS_MENU_UNDO</comment>
         <translation>&amp;Desfazer</translation>
@@ -2829,24 +2818,6 @@ Detalhes</translation>
         <source>The date of an exchange is damaged.</source>
         <comment>IDS_ERR_DETAILS_DATE</comment>
         <translation>A data de uma troca está danificada.</translation>
-    </message>
-    <message>
-        <source>The mail support (%1) could not be loaded: %2</source>
-        <comment>IDS_MAIL_MODULE_MISSING</comment>
-        <extracomment>Reason why mail cannot be sent. %1: the module&apos;s name; %2: the system&apos;s reason</extracomment>
-        <translation>Não foi possível carregar o suporte a e-mail (%1): %2</translation>
-    </message>
-    <message>
-        <source>No e-mail could be sent through %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-This installation of Kivvo is incomplete: installing it again brings the mail support back.</source>
-        <comment>IDS_SEND_NO_MAIL_SUPPORT</comment>
-        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
-        <translation>Nenhum e-mail pôde ser enviado por %1.<byte value="xd"/>
-%2<byte value="xd"/>
-<byte value="xd"/>
-Esta instalação do Kivvo está incompleta: instalá-lo novamente traz de volta o suporte a e-mail.</translation>
     </message>
     <message>
         <source>De&amp;tails...</source>
