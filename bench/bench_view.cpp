@@ -1,9 +1,9 @@
 // The list tree of a large circle: opened, scrolled, edited, rebuilt; at 1,000, 10,000 and
 // 100,000 persons the time should grow no faster than the list.
 #include "app/KivvoDoc.h"
+#include "desktop/KivvoView.h"
 #include "model/NameList.h"
-#include "res/Resource.h"
-#include "ui/KivvoView.h"
+#include "text/Resource.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -12,9 +12,9 @@
 #include "platform/Archive.h"
 #include "platform/DiskFile.h"
 #include "platform/DocumentLock.h"
-#include "res/Resource.h"
-#include "res/StringTable.h"
-#include "res/TextLanguage.h"
+#include "text/Resource.h"
+#include "text/StringTable.h"
+#include "text/TextLanguage.h"
 
 #include <QFile>
 #include <QFileInfo>

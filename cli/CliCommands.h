@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
-#include "res/TextLanguage.h"
+#include "text/TextLanguage.h"
 
 #include <memory>
 #include <optional>

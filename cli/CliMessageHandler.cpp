@@ -1,8 +1,8 @@
 #include "CliMessageHandler.h"
 
 #include "platform/DocResult.h"
-#include "res/Resource.h"
-#include "res/StringTable.h"
+#include "text/Resource.h"
+#include "text/StringTable.h"
 
 #include <QTextStream>
 

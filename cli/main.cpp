@@ -3,9 +3,9 @@
 #include "app/KivvoApp.h"
 #include "platform/Framework.h"
 #include "platform/Keyring.h"
-#include "res/Resource.h"
-#include "res/StringTable.h"
-#include "res/TextLanguage.h"
+#include "text/Resource.h"
+#include "text/StringTable.h"
+#include "text/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // The address book: the vCard reader, the contacts cache, its lookup and its loader thread.
 #include "app/KivvoApp.h"
 #include "notify/VCardReader.h"
-#include "res/Resource.h"
 #include "support/RecordingMessageHandler.h"
+#include "text/Resource.h"
 
 #include <QDir>
 #include <QFile>

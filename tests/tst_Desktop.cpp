@@ -1,23 +1,23 @@
 // The program on a desktop: its window and dialogs on a small screen (the scale factor comes
 // from the environment the test runs in), its keys and icons, and its command line.
-#include "app/AboutDlg.h"
-#include "app/CommandLine.h"
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
-#include "app/MainFrame.h"
-#include "app/SettingsDlg.h"
-#include "draw/DrawNamesDlg.h"
+#include "desktop/AboutDlg.h"
+#include "desktop/CommandLine.h"
+#include "desktop/DrawNamesDlg.h"
+#include "desktop/Icons.h"
+#include "desktop/KivvoView.h"
+#include "desktop/MainFrame.h"
+#include "desktop/PersonDlg.h"
+#include "desktop/ScreenFit.h"
+#include "desktop/SendProgressDlg.h"
+#include "desktop/SettingsDlg.h"
 #include "model/NameList.h"
-#include "notify/SendProgressDlg.h"
 #include "notify/SendRun.h"
-#include "res/Icons.h"
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/TreeRows.h"
-#include "ui/KivvoView.h"
-#include "ui/PersonDlg.h"
-#include "ui/ScreenFit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Desktop message boxes and the about box.
-#include "app/AboutDlg.h"
-#include "app/DetailsDlg.h"
-#include "platform/QtMessageHandler.h"
-#include "platform/QtSoundPlayer.h"
-#include "res/Resource.h"
+#include "desktop/AboutDlg.h"
+#include "desktop/DetailsDlg.h"
+#include "desktop/QtMessageHandler.h"
+#include "desktop/QtSoundPlayer.h"
+#include "text/Resource.h"
 
 #include <QAbstractButton>
 #include <QApplication>

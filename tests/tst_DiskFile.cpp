@@ -3,10 +3,10 @@
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
-#include "res/Resource.h"
 #include "support/DocumentNotation.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/SmallDisk.h"
+#include "text/Resource.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,12 +2,12 @@
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "platform/Archive.h"
-#include "res/Resource.h"
 #include "support/ArchiveBytes.h"
 #include "support/DocumentNotation.h"
 #include "support/FailingDevice.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
+#include "text/Resource.h"
 
 #include <QBuffer>
 #include <QSignalSpy>

@@ -1,11 +1,11 @@
 // The pass-around dialog, driven through its real buttons and keys. Run offscreen and on a
 // real X server with a window manager, where the keys come from xdotool as a person's would.
-#include "draw/DrawNamesDlg.h"
+#include "desktop/DrawNamesDlg.h"
 #include "model/NameList.h"
-#include "res/Resource.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/RecordingSoundPlayer.h"
+#include "text/Resource.h"
 
 #include <QAccessible>
 #include <QApplication>

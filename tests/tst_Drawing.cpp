@@ -1,9 +1,9 @@
 // Name drawing: success whenever a drawing exists, the three rules, the law of the choice,
 // and why a list cannot be drawn; the same with no mutual pairs and in one circle.
 #include "model/NameList.h"
-#include "res/Resource.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
+#include "text/Resource.h"
 
 #include <QRandomGenerator>
 #include <QSet>

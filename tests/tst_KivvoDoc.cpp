@@ -2,10 +2,10 @@
 #include "app/DrawJob.h"
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
-#include "res/Resource.h"
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
+#include "text/Resource.h"
 
 #include <QSignalSpy>
 #include <QTest>

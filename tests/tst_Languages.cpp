@@ -2,11 +2,11 @@
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "notify/NotificationComposer.h"
-#include "res/Resource.h"
-#include "res/StringTable.h"
-#include "res/TextLanguage.h"
 #include "support/DocumentNotation.h"
 #include "support/RecordingMessageHandler.h"
+#include "text/Resource.h"
+#include "text/StringTable.h"
+#include "text/TextLanguage.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

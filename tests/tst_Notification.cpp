@@ -4,8 +4,8 @@
 #include "model/NameList.h"
 #include "notify/MailJobSource.h"
 #include "notify/NotificationComposer.h"
-#include "res/TextLanguage.h"
 #include "support/DocumentNotation.h"
+#include "text/TextLanguage.h"
 
 #include <QTest>
 
@@ -232,8 +232,8 @@ void TestNotification::details_data()
            "it\r\nwrapped\r\n\r\nThank you.\r\n\r\n"
         << QString::fromUtf8("Christmas \u2014 24 December 2026");
     QTest::newRow("a budget only: no date in the subject")
-        << "en" << CExchangeDetails{{}, "25 €", {}, {}}
-        << "Budget: 25 €\r\n\r\nThank you.\r\n\r\n" << "Christmas";
+        << "en" << CExchangeDetails{{}, "25 €", {}, {}} << "Budget: 25 €\r\n\r\nThank you.\r\n\r\n"
+        << "Christmas";
     QTest::newRow("in German, the German date")
         << "de" << all
         << "Datum: 24. Dezember 2026\r\nBudget: 25 €\r\nOrt: Grandma's\r\nHinweis: Bring "

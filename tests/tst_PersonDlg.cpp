@@ -1,11 +1,11 @@
 // The person properties dialog, driven through its real fields and buttons.
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
+#include "desktop/ContactComboBox.h"
+#include "desktop/PersonDlg.h"
 #include "model/NameList.h"
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
-#include "ui/ContactComboBox.h"
-#include "ui/PersonDlg.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,9 +4,9 @@
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "notify/SendRun.h"
-#include "res/Resource.h"
 #include "support/DocumentNotation.h"
 #include "support/SmtpTestServer.h"
+#include "text/Resource.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

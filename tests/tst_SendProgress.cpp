@@ -2,17 +2,17 @@
 // Cancel and closing the window stop the run.
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
-#include "app/MainFrame.h"
+#include "desktop/KivvoView.h"
+#include "desktop/MainFrame.h"
+#include "desktop/SendProgressDlg.h"
 #include "model/NameList.h"
-#include "notify/SendProgressDlg.h"
 #include "notify/SendRun.h"
-#include "res/Resource.h"
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/SmtpTestServer.h"
 #include "support/TreeRows.h"
-#include "ui/KivvoView.h"
+#include "text/Resource.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -2,9 +2,9 @@
 #include "app/KivvoApp.h"
 #include "platform/Archive.h"
 #include "platform/DiskFile.h"
-#include "res/Resource.h"
 #include "support/ArchiveBytes.h"
 #include "support/RecordingMessageHandler.h"
+#include "text/Resource.h"
 
 #include <sys/prctl.h>
 #include <sys/stat.h>

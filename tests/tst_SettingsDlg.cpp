@@ -1,7 +1,7 @@
 // Settings > Configure: the checks beside the fields, the saved file, and the test mail.
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
-#include "app/SettingsDlg.h"
+#include "desktop/SettingsDlg.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/SmtpTestServer.h"
 

@@ -1,0 +1,233 @@
+#include "draw/Drawing.h"
+
+#include "draw/CircleDraw.h"
+#include "draw/CyclePatch.h"
+#include "draw/DrawExplanation.h"
+#include "draw/DrawMatching.h"
+#include "draw/GreedyDraw.h"
+#include "draw/ShapeExplanation.h"
+#include "draw/ShapeSearch.h"
+#include "model/NameList.h"
+#include "text/Resource.h"
+#include "text/StringTable.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr int kProblemsShown = 3;
+
+} // namespace
+
+CDrawing::CDrawing(const CNameList& list, const std::vector<const CNameList*>& history,
+                   const CDrawRules& rules)
+    : m_graph(list, history), m_rules(rules)
+{
+}
+
+bool CDrawing::Run(QRandomGenerator& random, QString& strWhy)
+{
+    std::vector<int> drawing;
+    if (!Draw(random, drawing, strWhy))
+        return false;
+    Apply(drawing);
+    return true;
+}
+
+bool CDrawing::IsPossible(QRandomGenerator& random, QString& strWhy)
+{
+    std::vector<int> drawing;
+    if (Shaped())
+        return DrawShaped(random, drawing, strWhy);
+    return FindMatching(random, drawing, strWhy);
+}
+
+bool CDrawing::Draw(QRandomGenerator& random, std::vector<int>& drawing, QString& strWhy)
+{
+    if (Shaped())
+        return DrawShaped(random, drawing, strWhy);
+    CGreedyDraw greedy(m_graph);
+    if (greedy.Run(random, false)) {
+        drawing = greedy.Recipients();
+        return true;
+    }
+    // Settle first whether trying again can succeed at all.
+    if (!FindMatching(random, drawing, strWhy))
+        return false;
+    for (int nAttempt = 1; nAttempt < kMaxAttempts && greedy.Steps() < kMaxSteps; ++nAttempt) {
+        if (greedy.Run(random, false)) {
+            drawing = greedy.Recipients();
+            return true;
+        }
+    }
+    // The matching found serves.
+    return true;
+}
+
+bool CDrawing::DrawShaped(QRandomGenerator& random, std::vector<int>& drawing, QString& strWhy)
+{
+    CGreedyDraw greedy(m_graph);
+    CCircleDraw circle(m_graph);
+    const bool bCircle = m_rules.m_bOneCircle;
+    // A circle of two is a pair who draw each other.
+    const bool bPairCircle = m_rules.m_bNoMutual && m_graph.Count() == 2;
+    const auto attempt = [&] {
+        if (bCircle ? circle.Run(random) && !bPairCircle
+                    : greedy.Run(random, false, m_rules.m_bNoMutual)) {
+            drawing = bCircle ? circle.Recipients() : greedy.Recipients();
+            return true;
+        }
+        return false;
+    };
+    if (attempt())
+        return true;
+    // Whether the other rules allow a drawing, and whether its parts allow the shape.
+    std::vector<int> matching;
+    if (!FindMatching(random, matching, strWhy))
+        return false;
+    CShapeSearch search(m_graph, m_rules);
+    if (search.CanSearch() && !search.Analyse(matching)) {
+        strWhy = CShapeExplanation::Closed(m_graph, m_rules, search.Blocking());
+        return false;
+    }
+    // The attempts choose the drawing by their law; search and reshaping only settle what
+    // they leave open.
+    std::vector<int> found;
+    auto result = CShapeSearch::resultGaveUp;
+    const bool bSearchFirst = m_graph.Count() <= kSearchedFirst;
+    if (bSearchFirst)
+        result = search.Search(random, kCompleteSearchWork, found);
+    if (result != CShapeSearch::resultImpossible) {
+        const int nMaxAttempts = bCircle ? kMaxCircleAttempts : kMaxAttempts;
+        for (int nAttempt = 1;
+             nAttempt < nMaxAttempts && greedy.Steps() + circle.Steps() < kMaxSteps; ++nAttempt) {
+            if (attempt())
+                return true;
+        }
+    }
+    if (!bSearchFirst) {
+        found = matching;
+        if (CCyclePatch(m_graph).Run(found, bCircle, random, kPatchWork)) {
+            drawing = found;
+            return true;
+        }
+        if (search.CanSearch())
+            result = search.Search(random, kBoundedSearchWork, found);
+    }
+    if (result == CShapeSearch::resultFound) {
+        drawing = found;
+        return true;
+    }
+    strWhy = result == CShapeSearch::resultImpossible
+                 ? CShapeExplanation::NoneFound(m_graph, m_rules, search.Blocking())
+                 : CShapeExplanation::GaveUp();
+    return false;
+}
+
+bool CDrawing::FindMatching(QRandomGenerator& random, std::vector<int>& recipients, QString& strWhy)
+{
+    // A greedy pass that goes on past a giver without candidate leaves few to search for.
+    CGreedyDraw greedy(m_graph);
+    greedy.Run(random, true);
+    recipients = greedy.Recipients();
+    CDrawMatching matching(m_graph);
+    if (matching.Complete(recipients, random))
+        return true;
+    strWhy =
+        CDrawExplanation::Blocked(m_graph, matching.BlockedGivers(), matching.TheirRecipients());
+    return false;
+}
+
+void CDrawing::Apply(const std::vector<int>& recipients) const
+{
+    for (int n = 0; n < m_graph.Count(); ++n) {
+        CPerson* pPerson = m_graph.Person(n);
+        pPerson->m_strGiftTo = m_graph.Person(recipients[size_t(n)])->m_strName;
+        pPerson->m_bPicked = true;
+    }
+}
+
+bool CDrawing::CheckStored(QString& strWhy) const
+{
+    QStringList problems;
+    int nProblems = 0;
+    int nUndrawn = 0;
+    std::vector<int> drawnBy(size_t(m_graph.Count()), -1);
+    for (int n = 0; n < m_graph.Count(); ++n) {
+        nUndrawn += m_graph.Person(n)->m_strGiftTo.isEmpty() ? 1 : 0;
+        const QString strProblem = StoredProblem(n, drawnBy);
+        if (strProblem.isEmpty())
+            continue;
+        if (++nProblems <= kProblemsShown)
+            problems.append(strProblem);
+    }
+    if (nProblems == 0)
+        return CheckShape(drawnBy, strWhy);
+    if (nUndrawn == m_graph.Count())
+        problems = QStringList{CStringTable::Load(IDS_CHECK_NOT_DRAWN)};
+    else if (nProblems > kProblemsShown)
+        problems.append(CStringTable::Format(IDS_CHECK_MORE, {nProblems - kProblemsShown}));
+    strWhy = problems.join(CStringTable::Load(IDS_RULES_SEPARATOR));
+    return false;
+}
+
+bool CDrawing::CheckShape(const std::vector<int>& drawnBy, QString& strWhy) const
+{
+    // Every person gives to one and is drawn by one: drawnBy is the whole drawing, reversed.
+    const int nCount = m_graph.Count();
+    if (m_rules.m_bNoMutual) {
+        for (int nRecipient = 0; nRecipient < nCount; ++nRecipient) {
+            const int nGiver = drawnBy[size_t(nRecipient)];
+            if (drawnBy[size_t(nGiver)] == nRecipient && nGiver < nRecipient) {
+                strWhy =
+                    CStringTable::Format(IDS_CHECK_MUTUAL, {m_graph.Person(nGiver)->m_strName,
+                                                            m_graph.Person(nRecipient)->m_strName});
+                return false;
+            }
+        }
+    }
+    if (m_rules.m_bOneCircle && nCount > 0) {
+        int nLength = 1;
+        for (int n = drawnBy[0]; n != 0 && nLength <= nCount; n = drawnBy[size_t(n)])
+            ++nLength;
+        if (nLength != nCount) {
+            strWhy = CStringTable::Load(IDS_CHECK_NOT_ONE_CIRCLE);
+            return false;
+        }
+    }
+    return true;
+}
+
+QString CDrawing::StoredProblem(int nGiver, std::vector<int>& drawnBy) const
+{
+    const CPerson* pGiver = m_graph.Person(nGiver);
+    const QString& strGiver = pGiver->m_strName;
+    if (strGiver.isEmpty())
+        return CStringTable::Load(IDS_CHECK_NAMELESS);
+    if (pGiver->m_strGiftTo.isEmpty())
+        return CStringTable::Format(IDS_CHECK_NO_NAME, {strGiver});
+    const std::vector<int> named = m_graph.PersonsNamed(pGiver->m_strGiftTo);
+    if (named.size() != 1)
+        return CStringTable::Format(named.empty() ? IDS_CHECK_GONE : IDS_CHECK_AMBIGUOUS,
+                                    {pGiver->m_strGiftTo, strGiver});
+    const int nRecipient = named.front();
+    const QString& strRecipient = pGiver->m_strGiftTo;
+    if (drawnBy[size_t(nRecipient)] >= 0)
+        return CStringTable::Format(
+            IDS_CHECK_TWICE,
+            {strRecipient, m_graph.Person(drawnBy[size_t(nRecipient)])->m_strName, strGiver});
+    drawnBy[size_t(nRecipient)] = nGiver;
+    if (nRecipient == nGiver)
+        return CStringTable::Format(IDS_CHECK_HIMSELF, {strGiver});
+    if (m_graph.SameGroup(nGiver, nRecipient))
+        return CStringTable::Format(IDS_CHECK_OWN_GROUP, {strGiver, strRecipient});
+    const unsigned char nBarred = m_graph.Barred(nGiver, nRecipient);
+    if (nBarred & CDrawGraph::barExcluded)
+        return CStringTable::Format(IDS_CHECK_EXCLUDED, {strGiver, strRecipient});
+    if (nBarred & CDrawGraph::barHistory)
+        return m_graph.HistoryLength() == 1
+                   ? CStringTable::Format(IDS_CHECK_LAST_TIME, {strGiver, strRecipient})
+                   : CStringTable::Format(IDS_CHECK_HISTORY,
+                                          {strGiver, strRecipient, m_graph.HistoryLength()});
+    return {};
+}

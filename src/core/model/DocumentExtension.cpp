@@ -1,0 +1,237 @@
+#include "model/DocumentExtension.h"
+
+#include "model/NameList.h"
+#include "platform/Archive.h"
+#include "text/Resource.h"
+#include "text/StringTable.h"
+
+#include <QBuffer>
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+constexpr char kMark[] = "KivvoExt";
+constexpr qint64 kMarkLength = sizeof kMark - 1;
+constexpr qint64 kSectionHeader = 8;
+// An exclusion is two strings of at least their one-byte length prefix each.
+constexpr qint64 kSmallestPair = 2;
+
+// Writes through a nested archive into memory, so that the length can precede the content.
+template <typename Fn> QByteArray Written(Fn fn)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
+    fn(ar);
+    return bytes;
+}
+
+// Every person's name of a list, looked up once per list rather than once per pair read.
+const QSet<QString>& NamesOf(const CNameList& list, QHash<const CNameList*, QSet<QString>>& names)
+{
+    auto it = names.find(&list);
+    if (it == names.end()) {
+        it = names.insert(&list, {});
+        list.ForEachPerson([&it](const CPerson* pPerson) { it->insert(pPerson->m_strName); });
+    }
+    return *it;
+}
+
+} // namespace
+
+bool CDocumentExtension::IsNeeded(const CDocumentWide& wide, const std::vector<CNameList*>& lists)
+{
+    if (!wide.m_rules.IsDefault() || !wide.m_strMailLanguage.isEmpty())
+        return true;
+    return std::any_of(lists.begin(), lists.end(), [](const CNameList* pList) {
+        return !pList->m_exclusions.IsEmpty() || !pList->m_details.IsEmpty();
+    });
+}
+
+void CDocumentExtension::Store(CArchive& ar, const CDocumentWide& wide,
+                               const std::vector<CNameList*>& lists)
+{
+    if (!IsNeeded(wide, lists))
+        return;
+    ar.WriteBytes(QByteArray(kMark, kMarkLength));
+    ar.WriteInt(kFormat);
+    StoreSection(ar, sectionRules, RulesSection(wide.m_rules));
+    StoreSection(ar, sectionExclusions, ExclusionsSection(lists));
+    // Later sections only when they hold something, so that a document without them stays
+    // as the first version of this extension wrote it.
+    const QByteArray details = DetailsSection(lists);
+    if (!details.isEmpty())
+        StoreSection(ar, sectionDetails, details);
+    if (!wide.m_strMailLanguage.isEmpty())
+        StoreSection(ar, sectionMailLanguage, Written([&wide](CArchive& section) {
+                         section.WriteString(wide.m_strMailLanguage);
+                     }));
+}
+
+void CDocumentExtension::StoreSection(CArchive& ar, qint32 nKind, const QByteArray& content)
+{
+    ar.WriteInt(nKind);
+    ar.WriteInt(qint32(content.size()));
+    ar.WriteBytes(content);
+}
+
+QByteArray CDocumentExtension::RulesSection(const CDrawRules& rules)
+{
+    return Written([&rules](CArchive& ar) {
+        ar.WriteInt(rules.m_nHistory);
+        ar.WriteByte(rules.m_bNoMutual ? 1 : 0);
+        ar.WriteByte(rules.m_bOneCircle ? 1 : 0);
+    });
+}
+
+QByteArray CDocumentExtension::ExclusionsSection(const std::vector<CNameList*>& lists)
+{
+    return Written([&lists](CArchive& ar) {
+        qint32 nBlocks = 0;
+        for (const CNameList* pList : lists)
+            nBlocks += pList->m_exclusions.IsEmpty() ? 0 : 1;
+        ar.WriteInt(nBlocks);
+        for (size_t n = 0; n < lists.size(); ++n) {
+            const CExclusions& exclusions = lists[n]->m_exclusions;
+            if (exclusions.IsEmpty())
+                continue;
+            ar.WriteByte(quint8(n));
+            ar.WriteInt(qint32(exclusions.Pairs().size()));
+            for (const CExclusions::CPair& pair : exclusions.Pairs()) {
+                ar.WriteString(pair.m_strGiver);
+                ar.WriteString(pair.m_strRecipient);
+            }
+        }
+    });
+}
+
+QByteArray CDocumentExtension::DetailsSection(const std::vector<CNameList*>& lists)
+{
+    const auto nBlocks = std::count_if(lists.begin(), lists.end(), [](const CNameList* pList) {
+        return !pList->m_details.IsEmpty();
+    });
+    if (nBlocks == 0)
+        return QByteArray();
+    return Written([&lists, nBlocks](CArchive& ar) {
+        ar.WriteInt(qint32(nBlocks));
+        for (size_t n = 0; n < lists.size(); ++n) {
+            const CExchangeDetails& details = lists[n]->m_details;
+            if (details.IsEmpty())
+                continue;
+            ar.WriteByte(quint8(n));
+            ar.WriteString(details.m_date.isValid() ? details.m_date.toString(Qt::ISODate)
+                                                    : QString());
+            ar.WriteString(details.m_strBudget);
+            ar.WriteString(details.m_strPlace);
+            ar.WriteString(details.m_strNote);
+        }
+    });
+}
+
+void CDocumentExtension::Load(CArchive& ar, CDocumentWide& wide,
+                              const std::vector<CNameList*>& lists)
+{
+    if (ar.AtEnd())
+        return;
+    QByteArray mark;
+    if (ar.Unread() >= 0 && ar.Unread() < kMarkLength + 4)
+        return ar.SetError(CStringTable::Load(IDS_ERR_EXT_FOREIGN));
+    if (!ar.ReadBytes(mark, kMarkLength) || mark != QByteArray(kMark, kMarkLength))
+        return ar.SetError(CStringTable::Load(IDS_ERR_EXT_FOREIGN));
+    const qint32 nFormat = ar.ReadInt();
+    if (ar.IsOk() && nFormat != kFormat)
+        return ar.SetError(CStringTable::Format(IDS_ERR_EXT_NEWER, {nFormat, kFormat}));
+    while (ar.IsOk() && !ar.AtEnd()) {
+        const qint32 nKind = ar.ReadInt();
+        const qint32 nSize = ar.ReadInt();
+        if (!ar.IsOk())
+            break;
+        if (nSize < 0 || (ar.Unread() >= 0 && nSize > ar.Unread()))
+            return ar.SetError(CStringTable::Format(IDS_ERR_EXT_DAMAGED, {nKind}));
+        QByteArray content;
+        if (!ar.ReadBytes(content, nSize))
+            break;
+        QBuffer buffer(&content);
+        buffer.open(QIODevice::ReadOnly);
+        CArchive section(&buffer, CArchive::load);
+        // Kinds this version does not know are a later version's: skipped.
+        bool bGood = true;
+        if (nKind == sectionRules)
+            bGood = LoadRules(section, wide.m_rules);
+        else if (nKind == sectionExclusions)
+            bGood = LoadExclusions(section, nSize, lists);
+        else if (nKind == sectionDetails)
+            bGood = LoadDetails(section, lists);
+        else if (nKind == sectionMailLanguage)
+            wide.m_strMailLanguage = section.ReadString();
+        if (!bGood || !section.IsOk())
+            return ar.SetError(CStringTable::Format(IDS_ERR_EXT_DAMAGED, {nKind}));
+    }
+}
+
+bool CDocumentExtension::LoadRules(CArchive& ar, CDrawRules& rules)
+{
+    const qint32 nHistory = ar.ReadInt();
+    const quint8 nNoMutual = ar.ReadByte();
+    const quint8 nOneCircle = ar.ReadByte();
+    if (!ar.IsOk() || nHistory < 0 || nHistory > CDrawRules::kAllExchanges || nNoMutual > 1 ||
+        nOneCircle > 1)
+        return false;
+    rules.m_nHistory = nHistory;
+    rules.m_bNoMutual = nNoMutual == 1;
+    rules.m_bOneCircle = nOneCircle == 1;
+    return true;
+}
+
+bool CDocumentExtension::LoadExclusions(CArchive& ar, qint64 nSize,
+                                        const std::vector<CNameList*>& lists)
+{
+    const qint32 nBlocks = ar.ReadInt();
+    if (!ar.IsOk() || nBlocks < 0 || size_t(nBlocks) > lists.size())
+        return false;
+    QHash<const CNameList*, QSet<QString>> names;
+    for (qint32 nBlock = 0; nBlock < nBlocks; ++nBlock) {
+        const quint8 nList = ar.ReadByte();
+        const qint32 nPairs = ar.ReadInt();
+        if (!ar.IsOk() || nList >= lists.size() || nPairs < 0 || nPairs > nSize / kSmallestPair)
+            return false;
+        CNameList& list = *lists[nList];
+        const QSet<QString>& persons = NamesOf(list, names);
+        for (qint32 nPair = 0; nPair < nPairs && ar.IsOk(); ++nPair) {
+            const QString strGiver = ar.ReadString();
+            const QString strRecipient = ar.ReadString();
+            // A pair naming nobody of the list (renamed by an older version) bars nobody.
+            if (persons.contains(strGiver) && persons.contains(strRecipient))
+                list.m_exclusions.Add(strGiver, strRecipient);
+        }
+    }
+    return ar.IsOk();
+}
+
+bool CDocumentExtension::LoadDetails(CArchive& ar, const std::vector<CNameList*>& lists)
+{
+    const qint32 nBlocks = ar.ReadInt();
+    if (!ar.IsOk() || nBlocks < 0 || size_t(nBlocks) > lists.size())
+        return false;
+    for (qint32 nBlock = 0; nBlock < nBlocks; ++nBlock) {
+        const quint8 nList = ar.ReadByte();
+        CExchangeDetails details;
+        const QString strDate = ar.ReadString();
+        details.m_strBudget = ar.ReadString();
+        details.m_strPlace = ar.ReadString();
+        details.m_strNote = ar.ReadString();
+        if (!ar.IsOk() || nList >= lists.size())
+            return false;
+        if (!strDate.isEmpty()) {
+            details.m_date = QDate::fromString(strDate, Qt::ISODate);
+            if (!details.m_date.isValid())
+                return false;
+        }
+        lists[nList]->m_details = details;
+    }
+    return true;
+}

@@ -1,0 +1,229 @@
+#include "notify/CardSheet.h"
+
+#include "model/NameList.h"
+#include "notify/NotificationComposer.h"
+#include "text/Resource.h"
+#include "text/StringTable.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kPdfResolution = 300;
+constexpr qreal kOutsideShare = 0.30; // the giver's name, always in view
+constexpr qreal kInsideShare = 0.35;  // the drawn name, under the flap once folded
+constexpr qreal kPaddingMm = 4;
+constexpr qreal kMeshStepMm = 1.2; // the flap's mesh keeps the name from showing through
+constexpr qreal kSmallestPoints = 6;
+// Far more than a card has room for; a longer text is cut before it is laid out at all.
+constexpr qsizetype kMostCharacters = 1000;
+
+qreal Mm(const QPainter& painter, qreal mm)
+{
+    return mm * painter.device()->logicalDpiY() / 25.4;
+}
+
+QFont Font(qreal points, bool bBold = false)
+{
+    QFont font;
+    font.setPointSizeF(points);
+    font.setBold(bBold);
+    return font;
+}
+
+// Draws the text in the rectangle with the largest font up to the given one that lets it
+// fit, down to a size still readable; what does not fit even then is cut off with "…".
+void DrawFitted(QPainter& painter, const QRectF& rect, const QString& strWhole, QFont font,
+                int nFlags)
+{
+    const QString strText =
+        strWhole.size() > kMostCharacters ? strWhole.left(kMostCharacters) + u'…' : strWhole;
+    const int nWrap = nFlags | Qt::TextWordWrap;
+    QFontMetricsF metrics(font, painter.device());
+    while (font.pointSizeF() > kSmallestPoints &&
+           !rect.contains(metrics.boundingRect(rect, nWrap, strText))) {
+        font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() * 0.9));
+        metrics = QFontMetricsF(font, painter.device());
+    }
+    QString strShown = strText;
+    if (!rect.contains(metrics.boundingRect(rect, nWrap, strShown))) {
+        qsizetype nLow = 0;
+        qsizetype nHigh = strText.size();
+        while (nLow < nHigh) {
+            const qsizetype nMid = (nLow + nHigh + 1) / 2;
+            if (rect.contains(metrics.boundingRect(rect, nWrap, strText.left(nMid) + u'…')))
+                nLow = nMid;
+            else
+                nHigh = nMid - 1;
+        }
+        strShown = strText.left(nLow) + u'…';
+    }
+    painter.setFont(font);
+    painter.drawText(rect, nWrap, strShown);
+}
+
+} // namespace
+
+QList<CCard> CCardSheet::CardsOf(const CNameList& list, const QStringList& names)
+{
+    QList<CCard> cards;
+    list.ForEachPerson([&](const CPerson* pPerson) {
+        if (!names.isEmpty() && !names.contains(pPerson->m_strName))
+            return;
+        const CPerson* pRecipient = list.FindPerson(pPerson->m_strGiftTo);
+        cards.append({pPerson->m_strName, pPerson->m_strGiftTo,
+                      pRecipient ? pRecipient->m_strSuggestions : QString()});
+    });
+    return cards;
+}
+
+CCardSheet::CCardSheet(QList<CCard> cards, const CNameList& list, CTextLanguage language)
+    : m_cards(std::move(cards)), m_strListName(list.m_strName),
+      m_strTitle(CNotificationComposer::Title(list, language)), m_language(std::move(language))
+{
+    CExchangeDetails details = list.m_details;
+    details.m_date = QDate();
+    m_strDetails = CNotificationComposer::DetailLines(details, m_language)
+                       .join(u'\n')
+                       .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+int CCardSheet::PageCount() const
+{
+    return int((m_cards.size() + kCardsPerPage - 1) / kCardsPerPage);
+}
+
+QString CCardSheet::WritePdf(const QString& strPath) const
+{
+    QSaveFile file(strPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfResolution);
+        writer.setTitle(CStringTable::Format(IDS_CARDS_PRINT_TITLE, {m_strListName}));
+        writer.setCreator(QStringLiteral("Kivvo"));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter));
+        const QString strError = Paint(writer);
+        if (!strError.isEmpty()) {
+            file.cancelWriting();
+            return strError;
+        }
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+QString CCardSheet::Paint(QPagedPaintDevice& device) const
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return CStringTable::Load(IDS_CARDS_NO_DEVICE);
+    const QRectF page(0, 0, device.width(), device.height());
+    const QSizeF cell(page.width() / 2, page.height() / 2);
+    for (qsizetype i = 0; i < m_cards.size(); ++i) {
+        const qsizetype nOnPage = i % kCardsPerPage;
+        if (i > 0 && nOnPage == 0 && !device.newPage())
+            return CStringTable::Load(IDS_CARDS_NO_PAGE);
+        const QPointF corner(page.left() + (nOnPage % 2) * cell.width(),
+                             page.top() + (nOnPage / 2) * cell.height());
+        PaintCard(painter, QRectF(corner, cell), m_cards.at(i));
+    }
+    if (!painter.end())
+        return CStringTable::Load(IDS_CARDS_NO_DEVICE);
+    return {};
+}
+
+void CCardSheet::PaintCard(QPainter& painter, const QRectF& cell, const CCard& card) const
+{
+    // Cut along the dotted outline; fold the flap up along the dashed line.
+    QPen cut(Qt::darkGray, Mm(painter, 0.2), Qt::DotLine);
+    painter.setPen(cut);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cell);
+    const qreal nOutside = cell.height() * kOutsideShare;
+    const qreal nInside = cell.height() * kInsideShare;
+    const QRectF outside(cell.left(), cell.top(), cell.width(), nOutside);
+    const QRectF inside(cell.left(), outside.bottom(), cell.width(), nInside);
+    const QRectF flap(cell.left(), inside.bottom(), cell.width(), cell.bottom() - inside.bottom());
+    PaintOutside(painter, outside, card);
+    PaintInside(painter, inside, card);
+    PaintFlap(painter, flap);
+    painter.setPen(QPen(Qt::black, Mm(painter, 0.3), Qt::DashLine));
+    painter.drawLine(QLineF(flap.topLeft(), flap.topRight()));
+}
+
+void CCardSheet::PaintOutside(QPainter& painter, const QRectF& band, const CCard& card) const
+{
+    const qreal nPad = Mm(painter, kPaddingMm);
+    const QRectF area = band.adjusted(nPad, nPad, -nPad, -nPad);
+    // The details are no secret: they go outside, between the giver's name and the hint.
+    const qreal nDetails = m_strDetails.isEmpty() ? 0 : 3;
+    const qreal nLine = area.height() / (5 + nDetails);
+    const qreal nHintLines = 1.5;
+    painter.setPen(Qt::black);
+    DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine), m_strTitle, Font(9),
+               Qt::AlignHCenter | Qt::AlignTop);
+    DrawFitted(painter, QRectF(area.left(), area.top() + nLine, area.width(), 2.5 * nLine),
+               m_language.Format(IDS_CARD_FOR, {card.m_strGiver}), Font(22, true), Qt::AlignCenter);
+    if (nDetails > 0)
+        DrawFitted(painter,
+                   QRectF(area.left(), area.top() + 3.5 * nLine, area.width(), nDetails * nLine),
+                   m_strDetails, Font(8), Qt::AlignHCenter | Qt::AlignVCenter);
+    DrawFitted(
+        painter,
+        QRectF(area.left(), area.bottom() - nHintLines * nLine, area.width(), nHintLines * nLine),
+        m_language.Text(IDS_CARD_FOLD_HINT), Font(8), Qt::AlignHCenter | Qt::AlignBottom);
+}
+
+void CCardSheet::PaintInside(QPainter& painter, const QRectF& band, const CCard& card) const
+{
+    const qreal nPad = Mm(painter, kPaddingMm);
+    const QRectF area = band.adjusted(nPad, nPad, -nPad, -nPad);
+    const qreal nLine = area.height() / 6;
+    painter.setPen(Qt::black);
+    DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine),
+               m_language.Format(IDS_CARD_GIVES_TO, {card.m_strGiver}), Font(10),
+               Qt::AlignHCenter | Qt::AlignTop);
+    DrawFitted(painter, QRectF(area.left(), area.top() + nLine, area.width(), 2 * nLine),
+               card.m_strGiftTo, Font(26, true), Qt::AlignCenter);
+    if (card.m_strSuggestions.isEmpty())
+        return;
+    QString strSuggestions = m_language.Format(IDS_CARD_SUGGESTIONS, {card.m_strSuggestions});
+    strSuggestions.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    DrawFitted(painter, QRectF(area.left(), area.top() + 3 * nLine, area.width(), 3 * nLine),
+               strSuggestions, Font(10), Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void CCardSheet::PaintFlap(QPainter& painter, const QRectF& band) const
+{
+    // A dense mesh on the flap, which lies on the drawn name once folded, so that holding
+    // the card against the light shows nothing readable.
+    painter.save();
+    painter.setClipRect(band);
+    painter.setPen(QPen(Qt::gray, Mm(painter, 0.35)));
+    const qreal nStep = Mm(painter, kMeshStepMm);
+    for (qreal x = band.left() - band.height(); x < band.right(); x += nStep) {
+        painter.drawLine(QLineF(x, band.top(), x + band.height(), band.bottom()));
+        painter.drawLine(QLineF(x, band.bottom(), x + band.height(), band.top()));
+    }
+    painter.restore();
+    const QString strLabel =
+        QStringLiteral("\u2191 ") + m_language.Text(IDS_CARD_FLAP) + QStringLiteral(" \u2191");
+    const QFont font = Font(10, true);
+    const QRectF label =
+        QFontMetricsF(font, painter.device()).boundingRect(strLabel).adjusted(-8, -4, 8, 4);
+    const QRectF box(QPointF(band.center().x() - label.width() / 2, band.top() + Mm(painter, 3)),
+                     label.size());
+    painter.fillRect(box, Qt::white);
+    painter.setPen(Qt::black);
+    painter.setFont(font);
+    painter.drawText(box, Qt::AlignCenter, strLabel);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "text/TextLanguage.h"
+
+class CNameList;
+class QPagedPaintDevice;
+class QPainter;
+class QRectF;
+
+// One participant's paper card: his name outside, the name he drew and that person's gift
+// suggestions inside.
+struct CCard
+{
+    QString m_strGiver;
+    QString m_strGiftTo;
+    QString m_strSuggestions;
+};
+
+// Paper cards for those who get their drawn name on paper: four cards to a page, each cut
+// out along its dotted outline and closed by folding its flap up over the drawn name, so
+// that only the giver's name can be read until the flap is opened. Paints onto any paged
+// device: a PDF file, or a printer the desktop program has set up.
+class CCardSheet
+{
+public:
+    static constexpr int kCardsPerPage = 4;
+
+    // The cards of a list's drawing, in list order: every person's, or only those whose
+    // names are given (compared exactly).
+    static QList<CCard> CardsOf(const CNameList& list, const QStringList& names = {});
+
+    // The cards of the list's drawing, with its name and details, in the language given.
+    CCardSheet(QList<CCard> cards, const CNameList& list, CTextLanguage language);
+
+    int PageCount() const;
+    // Empty on success, else why the cards could not be painted.
+    QString Paint(QPagedPaintDevice& device) const;
+    // Writes the cards as an A4 PDF; the file is replaced only once it is complete. Empty on
+    // success, else why not.
+    QString WritePdf(const QString& strPath) const;
+
+private:
+    void PaintCard(QPainter& painter, const QRectF& cell, const CCard& card) const;
+    void PaintOutside(QPainter& painter, const QRectF& band, const CCard& card) const;
+    void PaintInside(QPainter& painter, const QRectF& band, const CCard& card) const;
+    void PaintFlap(QPainter& painter, const QRectF& band) const;
+
+    QList<CCard> m_cards;
+    QString m_strListName;
+    QString m_strTitle;   // the list's name, with the date of the exchange when it has one
+    QString m_strDetails; // the budget, place and note, a line each
+    CTextLanguage m_language;
+};

@@ -1,0 +1,108 @@
+#include "desktop/DocFlow.h"
+
+#include "app/DrawJob.h"
+#include "app/KivvoDoc.h"
+#include "desktop/MainFrame.h"
+#include "desktop/MessageBox.h"
+#include "model/NameList.h"
+#include "text/Resource.h"
+
+void CDocFlow::OnUndo()
+{
+    CMessageBox::Tell(m_pDoc->Undo());
+}
+
+void CDocFlow::OnRedo()
+{
+    CMessageBox::Tell(m_pDoc->Redo());
+}
+
+void CDocFlow::OnDrawNames()
+{
+    const CNameList* pNewest = m_pDoc->GetNewestList();
+    if (!pNewest || !CMessageBox::Tell(m_pDoc->CheckDraw()))
+        return;
+    const bool bDrawn = pNewest->HasDrawnNames();
+    // Drawing again throws the drawn names away: the careless answer must keep them.
+    if (CMessageBox::Show(bDrawn ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW,
+                          bDrawn ? EBoxKind::YesNoDefaultNo : EBoxKind::YesNoQuestion) !=
+        EAnswer::Yes)
+        return;
+    // Drawn on a thread of its own: the window stays alive, its commands wait.
+    CDocResult result;
+    CDrawJob* pJob = m_pDoc->StartDrawing(result);
+    if (!CMessageBox::Tell(result) || !pJob)
+        return;
+    QObject::connect(pJob, &CDrawJob::Finished, m_pFrame,
+                     [this](const CDocResult& drawn) { AfterDrawing(drawn); });
+}
+
+void CDocFlow::AfterDrawing(const CDocResult& drawn)
+{
+    if (!CMessageBox::Tell(drawn))
+        return;
+    if (CMessageBox::Show(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == EAnswer::Yes)
+        m_pFrame->RunDrawNamesDialog(m_pDoc->GetCurrentList(), 0);
+    if (CMessageBox::Show(IDS_ASK_SEND_NOW, EBoxKind::YesNoQuestion) == EAnswer::Yes)
+        OnSendEmails();
+}
+
+void CDocFlow::OnCopyForNextExchange()
+{
+    if (!m_pDoc->GetNewestList() || !CMessageBox::Tell(m_pDoc->CheckCopy()))
+        return;
+    if (CMessageBox::Show(IDS_ASK_COPY_LIST, EBoxKind::YesNoQuestion) != EAnswer::Yes)
+        return;
+    CMessageBox::Tell(m_pDoc->CopyForNextExchange());
+}
+
+bool CDocFlow::MailReady()
+{
+    return CKivvoDoc::CheckMailReady() || m_pFrame->SetUpMail();
+}
+
+void CDocFlow::StartSending(const QList<const CPerson*>& persons)
+{
+    if (!MailReady())
+        return;
+    CDocResult result;
+    CSendRun* pRun = m_pDoc->CreateSendRun(persons, result);
+    if (!CMessageBox::Tell(result))
+        return;
+    m_pFrame->RunSend(pRun);
+}
+
+void CDocFlow::OnSendEmails()
+{
+    const CNameList* pNewest = m_pDoc->GetNewestList();
+    if (!pNewest || m_pDoc->IsBusy() || !CMessageBox::Tell(m_pDoc->CheckNewestDrawing()))
+        return;
+    // What goes out is always the newest drawing; with an older list on screen, the question
+    // says so.
+    const bool bNewestShown = m_pDoc->GetCurrentList() == pNewest;
+    const EAnswer answer =
+        bNewestShown ? CMessageBox::Show(IDS_ASK_SEND_ALL, EBoxKind::YesNoQuestion)
+                     : CMessageBox::Show(IDS_ASK_SEND_NEWEST, EBoxKind::YesNoQuestion,
+                                         {pNewest->m_strName, m_pDoc->GetCurrentList()->m_strName});
+    if (answer == EAnswer::Yes)
+        StartSending(m_pDoc->NewestPersons());
+}
+
+void CDocFlow::SendEmailTo(const CPerson* pShown)
+{
+    if (!pShown || m_pDoc->IsBusy())
+        return;
+    CDocResult result;
+    const CPerson* pPerson = m_pDoc->NewestPersonToMail(pShown, result);
+    if (!CMessageBox::Tell(result) || !pPerson)
+        return;
+    const CNameList* pNewest = m_pDoc->GetNewestList();
+    if (m_pDoc->GetCurrentList() != pNewest &&
+        CMessageBox::Show(IDS_ASK_SEND_ONE_NEWEST, EBoxKind::YesNoQuestion,
+                          {pPerson->m_strName, pNewest->m_strName,
+                           m_pDoc->GetCurrentList()->m_strName}) != EAnswer::Yes)
+        return;
+    if (pPerson->m_strAddress.isEmpty() || !CMessageBox::Tell(m_pDoc->CheckNewestDrawing()))
+        return;
+    StartSending({pPerson});
+}

@@ -1,0 +1,117 @@
+#include "desktop/DocListWidget.h"
+
+#include "text/Resource.h"
+#include "text/StringTable.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+// Enter opens the current document, as a double-click does.
+class CEnterOpens : public QObject
+{
+public:
+    using QObject::QObject;
+    std::function<void()> m_open;
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::KeyPress) {
+            const int nKey = static_cast<QKeyEvent*>(pEvent)->key();
+            if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter) {
+                m_open();
+                return true;
+            }
+        }
+        return QObject::eventFilter(pWatched, pEvent);
+    }
+};
+
+} // namespace
+
+CDocListWidget::CDocListWidget(QWidget* pParent) : QWidget(pParent)
+{
+    setObjectName(QStringLiteral("documentList"));
+    auto* pTitle = new QLabel(QStringLiteral("<b>%1</b> — %2")
+                                  .arg(CStringTable::Load(IDS_DOCLIST_TITLE),
+                                       CStringTable::Load(IDS_DOCLIST_ALL_FOLDERS)));
+    m_pList = new QTreeWidget;
+    m_pList->setObjectName(QStringLiteral("documents"));
+    m_pList->setHeaderLabels({CStringTable::Load(IDS_DOCLIST_NAME),
+                              CStringTable::Load(IDS_DOCLIST_FOLDER),
+                              CStringTable::Load(IDS_DOCLIST_MODIFIED)});
+    m_pList->setRootIsDecorated(false);
+    m_pList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_pEmpty = new QLabel;
+    m_pEmpty->setWordWrap(true);
+    auto* pNew = new QPushButton(CStringTable::Load(IDS_DOCLIST_NEW));
+    pNew->setObjectName(QStringLiteral("newDocument"));
+    auto* pOpen = new QPushButton(CStringTable::Load(IDS_DOCLIST_OPEN));
+    pOpen->setObjectName(QStringLiteral("openDocument"));
+
+    auto* pButtons = new QHBoxLayout;
+    pButtons->addStretch();
+    pButtons->addWidget(pOpen);
+    pButtons->addWidget(pNew);
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addWidget(pTitle);
+    pLayout->addWidget(m_pList);
+    pLayout->addWidget(m_pEmpty);
+    pLayout->addLayout(pButtons);
+
+    auto* pEnter = new CEnterOpens(this);
+    pEnter->m_open = [this] { OpenItem(m_pList->currentItem()); };
+    m_pList->installEventFilter(pEnter);
+    connect(m_pList, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* pItem) { OpenItem(pItem); });
+    connect(pOpen, &QPushButton::clicked, this, [this] { OpenItem(m_pList->currentItem()); });
+    connect(pNew, &QPushButton::clicked, this, &CDocListWidget::NewRequested);
+}
+
+void CDocListWidget::Refresh(const QString& strFolder)
+{
+    QFileInfoList files;
+    QDirIterator it(strFolder, {QStringLiteral("*.kv")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        files.append(it.fileInfo());
+    }
+    std::sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.lastModified() > b.lastModified();
+    });
+    m_pList->clear();
+    const QDir root(strFolder);
+    for (const QFileInfo& file : std::as_const(files)) {
+        auto* pItem = new QTreeWidgetItem(
+            m_pList, {file.completeBaseName(),
+                      QDir::toNativeSeparators(root.relativeFilePath(file.absolutePath())),
+                      QLocale().toString(file.lastModified(), QLocale::ShortFormat)});
+        pItem->setData(0, kPathRole, file.absoluteFilePath());
+    }
+    m_pList->setCurrentItem(m_pList->topLevelItem(0));
+    m_pEmpty->setText(files.isEmpty() ? CStringTable::Format(IDS_DOCLIST_EMPTY,
+                                                             {QDir::toNativeSeparators(strFolder)})
+                                      : QString());
+    m_pEmpty->setVisible(files.isEmpty());
+    m_pList->setFocus();
+}
+
+void CDocListWidget::OpenItem(QTreeWidgetItem* pItem)
+{
+    if (pItem)
+        emit OpenRequested(pItem->data(0, kPathRole).toString());
+}

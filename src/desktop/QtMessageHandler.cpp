@@ -1,0 +1,61 @@
+#include "desktop/QtMessageHandler.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+
+EAnswer CQtMessageHandler::Show(int, EBoxKind kind, const QString& strText)
+{
+    QCoreApplication* pApp = QCoreApplication::instance();
+    if (!pApp || QThread::currentThread() == pApp->thread())
+        return ShowHere(kind, strText);
+    EAnswer answer = IsQuestion(kind) ? EAnswer::No : EAnswer::Ok;
+    QMetaObject::invokeMethod(
+        pApp, [&] { answer = ShowHere(kind, strText); }, Qt::BlockingQueuedConnection);
+    return answer;
+}
+
+EAnswer CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QStringLiteral("Kivvo"));
+    box.setText(QString(strText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setObjectName(QStringLiteral("messageBox"));
+    switch (kind) {
+    case EBoxKind::YesNoQuestion:
+    case EBoxKind::YesNoDefaultNo: {
+        box.setIcon(QMessageBox::Question);
+        QPushButton* pYes = box.addButton(QMessageBox::Yes);
+        QPushButton* pNo = box.addButton(QMessageBox::No);
+        box.setDefaultButton(kind == EBoxKind::YesNoDefaultNo ? pNo : pYes);
+        box.setEscapeButton(pNo); // Escape and the close button mean No
+        box.exec();
+        return box.clickedButton() == pYes ? EAnswer::Yes : EAnswer::No;
+    }
+    case EBoxKind::YesNoCancelQuestion: {
+        box.setIcon(QMessageBox::Question);
+        QPushButton* pYes = box.addButton(QMessageBox::Yes);
+        QPushButton* pNo = box.addButton(QMessageBox::No);
+        QPushButton* pCancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(pYes);
+        box.setEscapeButton(pCancel); // closing the box changes nothing
+        box.exec();
+        if (box.clickedButton() == pYes)
+            return EAnswer::Yes;
+        return box.clickedButton() == pNo ? EAnswer::No : EAnswer::Cancel;
+    }
+    case EBoxKind::OkInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case EBoxKind::OkExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case EBoxKind::OkPlain:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    box.addButton(QMessageBox::Ok);
+    box.exec();
+    return EAnswer::Ok;
+}
