@@ -1,4 +1,5 @@
-// The drawing members of CNameList: all or nothing, and never wrong.
+// The drawing members of CNameList: all or nothing, and never wrong. They live with the
+// drawing, which reads the list: beside the list they would make each folder include the other.
 #include "draw/Drawing.h"
 
 #include "model/NameList.h"
