@@ -62,11 +62,11 @@ QModelIndex CListModel::index(int nRow, int nColumn, const QModelIndex& parent) 
     if (!parent.isValid())
         return nRow == 0 ? RootIndex() : QModelIndex();
     const CListItem* pParent = EntryAt(parent);
-    if (pParent && !pParent->IsGroup())
+    // Only a group has members: a person's row has no rows under it.
+    const auto itMembers = pParent ? m_members.constFind(pParent) : m_members.cend();
+    if (pParent && itMembers == m_members.cend())
         return {};
-    const QList<CListItem*>& children =
-        pParent ? m_members.value(static_cast<const CGroup*>(pParent)) : m_top;
-    // value() of a temporary copy would be cheap too, but the shared list is never copied.
+    const QList<CListItem*>& children = pParent ? *itMembers : m_top;
     return nRow < children.size() ? createIndex(nRow, 0, children.at(nRow)) : QModelIndex();
 }
 
@@ -90,7 +90,7 @@ int CListModel::rowCount(const QModelIndex& parent) const
     if (!pEntry)
         return int(m_top.size());
     // Found by its address alone: nothing of an entry is read that the model need not.
-    const auto it = m_members.constFind(static_cast<const CGroup*>(pEntry));
+    const auto it = m_members.constFind(pEntry);
     return it == m_members.cend() ? 0 : int(it->size());
 }
 
@@ -236,7 +236,7 @@ void CListModel::OnEntryRemoved(CNameList* pList, CListItem* pEntry)
     if (pGroup) {
         m_groupOf.remove(static_cast<CPerson*>(pEntry));
     } else if (pEntry->IsGroup()) {
-        for (const CListItem* pMember : m_members.take(static_cast<CGroup*>(pEntry))) {
+        for (const CListItem* pMember : m_members.take(pEntry)) {
             m_rows.remove(pMember);
             m_groupOf.remove(static_cast<const CPerson*>(pMember));
         }

@@ -66,7 +66,8 @@ private:
     CKivvoDoc* m_pDoc;
     const CNameList* m_pList = nullptr;
     QList<CListItem*> m_top;
-    QHash<const CGroup*, QList<CListItem*>> m_members;
+    // A group's persons, by the group (keyed as an entry: any row is looked up unconverted).
+    QHash<const CListItem*, QList<CListItem*>> m_members;
     QHash<const CListItem*, int> m_rows;
     QHash<const CPerson*, CGroup*> m_groupOf;
     // The persons who never draw somebody, by name: their rows carry the mark.
