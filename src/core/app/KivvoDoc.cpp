@@ -1,13 +1,19 @@
 #include "app/KivvoDoc.h"
 
+#include "app/DrawJob.h"
 #include "app/EditCommands.h"
+#include "app/KivvoApp.h"
 #include "app/ParticipantImport.h"
 #include "model/DocumentExtension.h"
 #include "model/NameList.h"
+#include "notify/MailJobSource.h"
+#include "notify/NotificationComposer.h"
+#include "notify/SendRun.h"
 #include "platform/Archive.h"
 #include "text/Resource.h"
 #include "text/StringTable.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -283,4 +289,597 @@ CDocResult CKivvoDoc::CheckDrawingOf(const CListNode* pNode) const
     if (!pList->HasDrawnNames())
         return CDocResult::Refused(IDS_DRAWING_NONE);
     return CDocResult::Refused(IDS_DRAWING_INVALID, {strWhy});
+}
+
+// The document's operations: every edit of the lists, the rules and the drawing, each one
+// step of the undo stack.
+
+namespace {
+
+// Sets a value of the document or of a list, the step keeping the value before and after.
+template <typename T>
+QUndoCommand* SetValue(CKivvoDoc* pDoc, CNameList* pList, int nTextId, T& value, const T& newValue)
+{
+    const T before = value;
+    value = newValue;
+    return new CValueCommand(
+        pDoc, pList, nTextId, [&value, before] { value = before; },
+        [&value, newValue] { value = newValue; });
+}
+
+QStringList DrawnNamesOf(const std::vector<CPerson*>& persons)
+{
+    QStringList names;
+    names.reserve(qsizetype(persons.size()));
+    for (const CPerson* pPerson : persons)
+        names.append(pPerson->m_strGiftTo);
+    return names;
+}
+
+} // namespace
+
+void CKivvoDoc::Push(QUndoCommand* pCommand)
+{
+    m_undo.push(pCommand);
+}
+
+CDocResult CKivvoDoc::Undo()
+{
+    if (CDocResult result = CheckNotSending(GetNewestList()); !result)
+        return result;
+    m_undo.undo();
+    return {};
+}
+
+CDocResult CKivvoDoc::Redo()
+{
+    if (CDocResult result = CheckNotSending(GetNewestList()); !result)
+        return result;
+    m_undo.redo();
+    return {};
+}
+
+CDocResult CKivvoDoc::CheckNotSending(const CNameList* pList) const
+{
+    return IsListLocked(pList) ? CDocResult::Refused(IDS_BUSY_SENDING) : CDocResult();
+}
+
+CNameList* CKivvoDoc::EditableNewest(CDocResult& result) const
+{
+    CNameList* pNewest = GetNewestList();
+    result = pNewest ? CheckNotSending(pNewest) : CDocResult::Refused(IDS_ERR_NO_LISTS);
+    return result ? pNewest : nullptr;
+}
+
+CDocResult CKivvoDoc::NameStored(const QString& strWanted, const QString& strStored)
+{
+    if (strStored == strWanted || strWanted.trimmed().isEmpty())
+        return {};
+    return CDocResult::DoneWith(IDS_NAME_MADE_UNIQUE, {strWanted, strStored});
+}
+
+CListNode* CKivvoDoc::NodeOf(const CNameList* pList) const
+{
+    for (CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
+        if (pNode->m_pList == pList)
+            return pNode;
+    }
+    return nullptr;
+}
+
+CDocResult CKivvoDoc::AddPerson(CGroup* pGroup, const CPersonFields& fields, CPerson** ppAdded)
+{
+    CDocResult result;
+    CNameList* pList = EditableNewest(result);
+    if (!pList)
+        return result;
+    CNameList::CPlace place = CNameList::EndOf(*pList, pGroup);
+    if (pGroup && !pList->Contains(pGroup))
+        return CDocResult::Refused(IDS_CLI_NO_SUCH_GROUP, {pGroup->m_strName});
+    const QString strName = pList->MakeUniqueName(fields.m_strName, QString());
+    auto* pPerson = new CPerson(strName, fields.m_strAddress, fields.m_strSuggestions);
+    pList->Link(pPerson, place);
+    NotifyAdded(pList, pPerson);
+    Push(new CEntryCommand(this, pList, pPerson, place, true, {}));
+    if (ppAdded)
+        *ppAdded = pPerson;
+    return NameStored(fields.m_strName, strName);
+}
+
+CDocResult CKivvoDoc::AddGroup(const QString& strName, CGroup** ppAdded)
+{
+    CDocResult result;
+    CNameList* pList = EditableNewest(result);
+    if (!pList)
+        return result;
+    const CNameList::CPlace place = CNameList::EndOf(*pList, nullptr);
+    auto* pGroup = new CGroup(strName);
+    pList->Link(pGroup, place);
+    NotifyAdded(pList, pGroup);
+    Push(new CEntryCommand(this, pList, pGroup, place, true, {}));
+    if (ppAdded)
+        *ppAdded = pGroup;
+    return {};
+}
+
+CDocResult CKivvoDoc::RemoveEntry(CListItem* pEntry)
+{
+    CDocResult result;
+    CNameList* pList = EditableNewest(result);
+    if (!pList)
+        return result;
+    CNameList::CPlace place;
+    if (!pEntry || !pList->PlaceOf(pEntry, place))
+        return CDocResult::Refused(IDS_CLI_NO_SUCH_ENTRY, {pEntry ? pEntry->m_strName : QString()});
+    const QList<CExclusions::CPair> before = pList->m_exclusions.Pairs();
+    pList->Unlink(pEntry, place);
+    NotifyRemoved(pList, pEntry);
+    pList->DropExclusionsOf(CNameList::PersonNamesOf(pEntry));
+    CExclusionsChange exclusions(before, pList->m_exclusions);
+    if (!exclusions.IsEmpty())
+        NotifyMarks(pList);
+    Push(new CEntryCommand(this, pList, pEntry, place, false, std::move(exclusions)));
+    return {};
+}
+
+CDocResult CKivvoDoc::Rename(CNameList* pList, CListItem* pEntry, const QString& strName)
+{
+    if (CDocResult result = CheckNotSending(pList); !result)
+        return result;
+    if (!pList || !NodeOf(pList) || (pEntry && !pList->Contains(pEntry)))
+        return CDocResult::Refused(IDS_CLI_NO_SUCH_ENTRY, {strName});
+    // Of a past exchange only the list's own name may change.
+    if (pEntry && IsHistory(pList))
+        return CDocResult::Refused(IDS_HISTORY_NOTE, {pList->m_strName});
+    if (pEntry && !pEntry->IsGroup()) {
+        auto* pPerson = static_cast<CPerson*>(pEntry);
+        CPersonFields fields = CPersonFields::Of(*pPerson);
+        fields.m_strName = strName;
+        return SetPerson(pPerson, fields);
+    }
+    QString& strStored = pEntry ? pEntry->m_strName : pList->m_strName;
+    if (strStored == strName)
+        return {};
+    const QString strBefore = strStored;
+    strStored = strName;
+    if (pEntry)
+        NotifyChanged(pList, pEntry);
+    else
+        NotifyListRenamed(pList);
+    Push(new CNameCommand(this, pList, pEntry, strBefore));
+    return {};
+}
+
+CDocResult CKivvoDoc::SetPerson(CPerson* pPerson, const CPersonFields& fields)
+{
+    CNameList* pList = GetNewestList();
+    const bool bBoth = pList && pPerson && pList->ExcludesBothWays(pPerson->m_strName);
+    const QStringList neverDraws =
+        pList && pPerson ? pList->m_exclusions.RecipientsOf(pPerson->m_strName) : QStringList();
+    return SetPerson(pPerson, fields, neverDraws, bBoth);
+}
+
+CDocResult CKivvoDoc::SetPerson(CPerson* pPerson, const CPersonFields& fields,
+                                const QStringList& neverDraws, bool bBothWays)
+{
+    CDocResult result;
+    CNameList* pList = EditableNewest(result);
+    if (!pList)
+        return result;
+    if (!pPerson || !pList->Contains(pPerson))
+        return CDocResult::Refused(IDS_CLI_NO_SUCH_PERSON, {0, fields.m_strName});
+    const CPersonFields before = CPersonFields::Of(*pPerson);
+    const QList<CExclusions::CPair> exclusionsBefore = pList->m_exclusions.Pairs();
+    std::vector<CPerson*> drewHim;
+    const QString strStored = pList->RenamePerson(pPerson, fields.m_strName, &drewHim);
+    // The names he never draws follow his rename as his exclusions did.
+    pList->SetExclusionsOf(strStored, neverDraws, bBothWays);
+    pPerson->m_strAddress = fields.m_strAddress;
+    pPerson->m_strSuggestions = fields.m_strSuggestions;
+    CExclusionsChange exclusions(exclusionsBefore, pList->m_exclusions);
+    if (CPersonFields::Of(*pPerson) == before && exclusions.IsEmpty())
+        return {};
+    NotifyChanged(pList, pPerson);
+    const int nText = fields.m_strAddress == before.m_strAddress &&
+                              fields.m_strSuggestions == before.m_strSuggestions &&
+                              exclusions.IsEmpty()
+                          ? IDS_EDIT_RENAME
+                          : IDS_EDIT_PROPERTIES;
+    Push(new CPersonCommand(this, pList, nText, pPerson, before, std::move(drewHim),
+                            std::move(exclusions)));
+    return NameStored(fields.m_strName, strStored);
+}
+
+CDocResult CKivvoDoc::MovePerson(CPerson* pPerson, CGroup* pGroup)
+{
+    CDocResult result;
+    CNameList* pList = EditableNewest(result);
+    if (!pList)
+        return result;
+    CNameList::CPlace from;
+    if (!pPerson || !pList->PlaceOf(pPerson, from) || (pGroup && !pList->Contains(pGroup)))
+        return CDocResult::Refused(IDS_CLI_NO_SUCH_PERSON,
+                                   {0, pPerson ? pPerson->m_strName : QString()});
+    if (from.m_pGroup == pGroup)
+        return {};
+    pList->Unlink(pPerson, from);
+    NotifyRemoved(pList, pPerson);
+    const CNameList::CPlace to = CNameList::EndOf(*pList, pGroup);
+    pList->Link(pPerson, to);
+    NotifyAdded(pList, pPerson);
+    Push(new CMoveCommand(this, pList, pPerson, from, to));
+    return {};
+}
+
+CDocResult CKivvoDoc::Exclude(const QString& strGiver, const QString& strRecipient, bool bBothWays,
+                              bool bRemove)
+{
+    CDocResult result;
+    CNameList* pList = EditableNewest(result);
+    if (!pList)
+        return result;
+    CExclusions& exclusions = pList->m_exclusions;
+    const QList<CExclusions::CPair> before = exclusions.Pairs();
+    const auto change = [&](const QString& strFrom, const QString& strTo) {
+        return bRemove ? exclusions.Remove(strFrom, strTo) : exclusions.Add(strFrom, strTo);
+    };
+    bool bChanged = change(strGiver, strRecipient);
+    if (bBothWays)
+        bChanged = change(strRecipient, strGiver) || bChanged;
+    if (!bChanged)
+        return CDocResult::Refused(bRemove ? IDS_CLI_NO_SUCH_EXCLUSION : IDS_CLI_EXCLUSION_KNOWN,
+                                   {strGiver, strRecipient});
+    NotifyMarks(pList);
+    Push(new CExclusionsCommand(this, pList, CExclusionsChange(before, exclusions)));
+    return {};
+}
+
+CDocResult CKivvoDoc::ImportParticipants(const CParticipantImport& import, int* pCount)
+{
+    CDocResult result;
+    CNameList* pList = EditableNewest(result);
+    if (!pList)
+        return result;
+    std::vector<CAppendCommand::CAppended> added;
+    const int nAdded =
+        import.Apply(*pList, [&added](CListItem* pEntry, const CNameList::CPlace& place) {
+            added.push_back({pEntry, place});
+        });
+    if (pCount)
+        *pCount = nAdded;
+    MakeNewestCurrent();
+    NotifyListEdited(pList);
+    if (!added.empty())
+        Push(new CAppendCommand(this, pList, IDS_EDIT_IMPORT, std::move(added)));
+    return {};
+}
+
+CDocResult CKivvoDoc::CheckDraw() const
+{
+    CDocResult result;
+    const CNameList* pNewest = EditableNewest(result);
+    // A person without a name can neither be drawn nor be told whom he drew.
+    if (pNewest && pNewest->FindNameless())
+        return CDocResult::Refused(IDS_NAME_EVERYBODY_FIRST);
+    return result;
+}
+
+CDocResult CKivvoDoc::CheckCopy() const
+{
+    CDocResult result;
+    // The count is one byte in memory and in the file: a 256th list would wrap it to 0 and
+    // the next save would lose every drawing.
+    if (EditableNewest(result) && m_nListCount >= kMaxLists)
+        return CDocResult::Refused(IDS_TOO_MANY_LISTS, {kMaxLists});
+    return result;
+}
+
+std::shared_ptr<CDrawInput> CKivvoDoc::PrepareDrawing(CDocResult& result)
+{
+    result = CheckDraw();
+    if (!result)
+        return nullptr;
+    CNameList* pNewest = GetNewestList();
+    // What is revealed and sent next is the current list: the one drawn now.
+    MakeNewestCurrent();
+    return CDrawInput::Of(*pNewest, GetHistory(m_pHead), m_rules);
+}
+
+CDocResult CKivvoDoc::ApplyDrawing(const CDrawOutput& output)
+{
+    if (!output.m_bDrawn)
+        return CDocResult::Refused(IDS_DRAWING_ERROR, {output.m_strWhy});
+    CNameList* pNewest = GetNewestList();
+    std::vector<CPerson*> persons;
+    pNewest->ForEachPerson([&persons](CPerson* pPerson) { persons.push_back(pPerson); });
+    if (qsizetype(persons.size()) != output.m_giftTo.size())
+        return CDocResult::Refused(IDS_DRAWING_INVALID, {QString()});
+    const QStringList before = DrawnNamesOf(persons);
+    for (size_t i = 0; i < persons.size(); ++i)
+        persons[i]->m_strGiftTo = output.m_giftTo.at(qsizetype(i));
+    NotifyDrawn(pNewest);
+    // The same drawing again changes no byte: drawn all the same, with no step to undo.
+    if (output.m_giftTo != before)
+        Push(new CDrawCommand(this, pNewest, std::move(persons), before));
+    return {};
+}
+
+CDocResult CKivvoDoc::DrawNames()
+{
+    CDocResult result;
+    const std::shared_ptr<CDrawInput> pInput = PrepareDrawing(result);
+    return pInput ? ApplyDrawing(CDrawOutput::Run(*pInput)) : result;
+}
+
+bool CKivvoDoc::IsDrawing() const
+{
+    return m_pDrawing != nullptr;
+}
+
+CDrawJob* CKivvoDoc::StartDrawing(CDocResult& result)
+{
+    const std::shared_ptr<CDrawInput> pInput = PrepareDrawing(result);
+    if (!pInput)
+        return nullptr;
+    auto* pJob = new CDrawJob(pInput, this);
+    m_pDrawing = pJob;
+    emit BusyChanged();
+    connect(pJob, &CDrawJob::Ended, this, [this, pJob] {
+        // The lists waited: the drawing is applied to the list it was drawn from.
+        m_pDrawing = nullptr;
+        const CDocResult drawn = ApplyDrawing(pJob->Output());
+        emit BusyChanged();
+        emit pJob->Finished(drawn);
+        pJob->deleteLater();
+    });
+    return pJob;
+}
+
+CDocResult CKivvoDoc::CopyForNextExchange()
+{
+    if (CDocResult result = CheckCopy(); !result)
+        return result;
+    auto* pNode = new CListNode{new CNameList, m_pHead};
+    pNode->m_pList->CopyForNextDrawing(*m_pHead->m_pList);
+    CListNode* pShownBefore = m_pCurrent;
+    PutNewest(pNode);
+    Push(new CNewListCommand(this, pNode, pShownBefore));
+    return CDocResult::DoneWith(IDS_COPY_DONE);
+}
+
+CDocResult CKivvoDoc::SetRules(const CDrawRules& rules)
+{
+    if (rules == m_rules)
+        return {};
+    Push(SetValue(this, nullptr, IDS_EDIT_RULES, m_rules, rules));
+    return {};
+}
+
+CDocResult CKivvoDoc::SetMailLanguageCode(const QString& strCode)
+{
+    if (strCode == m_strMailLanguage)
+        return {};
+    Push(SetValue(this, nullptr, IDS_EDIT_MAIL_LANGUAGE, m_strMailLanguage, strCode));
+    return {};
+}
+
+CDocResult CKivvoDoc::SetDetails(CNameList* pList, const CExchangeDetails& details)
+{
+    if (CDocResult result = CheckNotSending(pList); !result)
+        return result;
+    if (!pList || pList->m_details == details)
+        return {};
+    Push(SetValue(this, pList, IDS_EDIT_DETAILS, pList->m_details, details));
+    return {};
+}
+
+void CKivvoDoc::ShowList(const CNameList* pList)
+{
+    CListNode* pNode = pList ? NodeOf(pList) : nullptr;
+    if (!pNode || pNode == m_pCurrent)
+        return;
+    m_pCurrent = pNode;
+    NotifyListsChanged();
+    UpdateAllViews(HINT_LIST_CHANGED);
+}
+
+void CKivvoDoc::NotifyAdded(CNameList* pList, CListItem* pEntry)
+{
+    emit EntryAdded(pList, pEntry);
+}
+
+void CKivvoDoc::NotifyRemoved(CNameList* pList, CListItem* pEntry)
+{
+    emit EntryRemoved(pList, pEntry);
+}
+
+void CKivvoDoc::NotifyChanged(CNameList* pList, CListItem* pEntry)
+{
+    emit EntryChanged(pList, pEntry);
+}
+
+void CKivvoDoc::NotifyMarks(CNameList* pList)
+{
+    emit ExclusionsChanged(pList);
+}
+
+void CKivvoDoc::NotifyListRenamed(CNameList* pList)
+{
+    NotifyListsChanged();
+    if (pList == GetCurrentList())
+        UpdateAllViews(HINT_LIST_RENAMED);
+}
+
+void CKivvoDoc::NotifyDrawn(CNameList* pList)
+{
+    emit DrawingChanged(pList);
+}
+
+void CKivvoDoc::NotifyListEdited(CNameList* pList)
+{
+    if (pList == GetCurrentList())
+        UpdateAllViews(HINT_LIST_EDITED);
+}
+
+void CKivvoDoc::PutNewest(CListNode* pNode)
+{
+    ++m_nListCount;
+    pNode->m_pNext = m_pHead;
+    m_pHead = pNode;
+    m_pCurrent = pNode;
+    UpdateAllViews(HINT_LIST_CHANGED);
+    NotifyListsChanged();
+}
+
+void CKivvoDoc::TakeNewest(CListNode* pNode, CListNode* pShowAfter)
+{
+    if (m_pHead != pNode)
+        return;
+    --m_nListCount;
+    m_pHead = pNode->m_pNext;
+    m_pCurrent = pShowAfter ? pShowAfter : m_pHead;
+    UpdateAllViews(HINT_LIST_CHANGED);
+    NotifyListsChanged();
+}
+
+// The document's commands that send its drawing by e-mail. The mail side composes the texts,
+// one at a time as they are sent; the document offers its lists, the footer and the address
+// book.
+
+namespace {
+
+QString Footer()
+{
+    const CKivvoApp* pApp = CKivvoApp::Get();
+    return pApp ? pApp->m_settings.m_strFooter : CSettings().m_strFooter;
+}
+
+// "ann@example.com" is an address; "Ann Smith" (or "@Ann") names an address-book entry.
+QString ResolveAddress(const QString& strField)
+{
+    if (strField.indexOf(u'@') >= 1)
+        return strField;
+    QString strAddress;
+    if (CKivvoApp* pApp = CKivvoApp::Get()) {
+        QString strFirstName;
+        QString strLastName;
+        pApp->LookupContact(strField, strAddress, strFirstName, strLastName);
+    }
+    return strAddress;
+}
+
+// Who draws whom, in list order: what a run's drawing is recognised by.
+QList<QPair<QString, QString>> DrawingOf(const CNameList* pList)
+{
+    QList<QPair<QString, QString>> drawing;
+    if (pList)
+        pList->ForEachPerson([&drawing](const CPerson* pPerson) {
+            drawing.append({pPerson->m_strName, pPerson->m_strGiftTo});
+        });
+    return drawing;
+}
+
+const CPerson* PersonNamedExactly(const CNameList* pList, const QString& strName)
+{
+    return pList ? pList->FirstPersonWhere(
+                       [&strName](const CPerson* pPerson) { return pPerson->m_strName == strName; })
+                 : nullptr;
+}
+
+} // namespace
+
+void CKivvoDoc::ComposeNotification(const CPerson* pPerson, QString& strBody) const
+{
+    CNotificationComposer(GetCurrentList(), GetPreviousList(m_pCurrent), Footer(), MailLanguage())
+        .Compose(pPerson, strBody);
+}
+
+CMailDrawing CKivvoDoc::MailDrawing() const
+{
+    return {GetNewestList(), GetPreviousList(m_pHead), Footer(), ResolveAddress, MailLanguage()};
+}
+
+bool CKivvoDoc::IsSending() const
+{
+    return std::any_of(m_runs.cbegin(), m_runs.cend(),
+                       [](const QPointer<CSendRun>& pRun) { return pRun && pRun->IsRunning(); });
+}
+
+bool CKivvoDoc::IsListLocked(const CNameList* pList) const
+{
+    return pList && pList == GetNewestList() && IsBusy();
+}
+
+CDocResult CKivvoDoc::CheckMailReady()
+{
+    // Mail goes out only with the user's own server and sender, never with a value he did
+    // not set.
+    const CKivvoApp* pApp = CKivvoApp::Get();
+    return pApp && pApp->m_settings.IsMailSetUp() ? CDocResult()
+                                                  : CDocResult::Refused(IDS_MAIL_NOT_SET_UP);
+}
+
+CDocResult CKivvoDoc::IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const
+{
+    if (CDocResult result = CheckNewestDrawing(); !result)
+        return result;
+    if (DrawingOf(GetNewestList()) == drawing)
+        return {};
+    return CDocResult::Refused(IDS_RETRY_REDRAWN);
+}
+
+void CKivvoDoc::StopSending()
+{
+    for (const QPointer<CSendRun>& pRun : std::as_const(m_runs)) {
+        if (pRun)
+            pRun->Abort();
+    }
+}
+
+QList<const CPerson*> CKivvoDoc::NewestPersons() const
+{
+    QList<const CPerson*> persons;
+    if (const CNameList* pNewest = GetNewestList())
+        pNewest->ForEachPerson([&persons](CPerson* pPerson) { persons.append(pPerson); });
+    return persons;
+}
+
+CSendRun* CKivvoDoc::CreateSendRun(const QList<const CPerson*>& persons, CDocResult& result)
+{
+    result = IsBusy() ? CDocResult::Refused(IDS_BUSY_SENDING) : CheckNewestDrawing();
+    if (result)
+        result = CheckMailReady();
+    if (!result)
+        return nullptr;
+    const CKivvoApp* pApp = CKivvoApp::Get();
+    auto* pRun = new CSendRun(pApp ? pApp->MailAccount() : CSettings(),
+                              std::make_unique<CMailJobSource>(MailDrawing(), persons));
+    pRun->SetTimeouts(m_mailTimeouts);
+    const QPointer<const CKivvoDoc> pDoc(this);
+    pRun->SetDrawingCheck([pDoc, drawing = DrawingOf(GetNewestList())] {
+        return pDoc ? pDoc->IsStillDrawing(drawing) : CDocResult();
+    });
+    pRun->SetRecompose(
+        [pDoc](CMailJobSource& source) { return pDoc && source.Renew(pDoc->MailDrawing()); });
+    connect(pRun, &CSendRun::Started, this, &CKivvoDoc::BusyChanged);
+    connect(pRun, &CSendRun::Finished, this, &CKivvoDoc::BusyChanged);
+    m_runs.removeAll(nullptr);
+    m_runs.append(pRun);
+    return pRun;
+}
+
+const CPerson* CKivvoDoc::NewestPersonToMail(const CPerson* pShown, CDocResult& result) const
+{
+    result = {};
+    if (!pShown)
+        return nullptr;
+    if (m_pCurrent == m_pHead)
+        return pShown;
+    const CNameList* pNewest = GetNewestList();
+    const CPerson* pPerson = PersonNamedExactly(pNewest, pShown->m_strName);
+    if (pPerson && !pPerson->m_strAddress.isEmpty())
+        return pPerson;
+    result = CDocResult::Refused(pPerson ? IDS_NO_ADDRESS_NEWEST : IDS_NOT_IN_NEWEST,
+                                 {pShown->m_strName, pNewest->m_strName});
+    return nullptr;
 }
