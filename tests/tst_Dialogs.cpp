@@ -11,6 +11,7 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,6 +51,7 @@ private slots:
     void aboutBoxOpensTheWebAddress_data();
     void aboutBoxOpensTheWebAddress();
     void soundsAreFoundBesideTheProgram();
+    void boxOverTheMainWindowWhenNoneIsActive();
     void detailsDialog_data();
     void detailsDialog();
 };
@@ -172,6 +174,22 @@ void TestDialogs::aboutBoxOpensTheWebAddress()
     QVERIFY(about.isVisible()); // stays open, whatever the browser did
     QTest::mouseClick(about.findChild<QPushButton*>("close"), Qt::LeftButton);
     QVERIFY(!about.isVisible());
+}
+
+void TestDialogs::boxOverTheMainWindowWhenNoneIsActive()
+{
+    // As right after another box closed, before the window system has made a window active.
+    QMainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(nullptr);
+    const QWidget* pParent = nullptr;
+    WhenBoxIsUp([&](QMessageBox* pBox) {
+        pParent = pBox->parentWidget();
+        pBox->close();
+    });
+    CQtMessageHandler().Show(IDS_COPY_DONE, EBoxKind::OkInformation, "Done");
+    QCOMPARE(pParent, &window);
 }
 
 void TestDialogs::soundsAreFoundBesideTheProgram()

@@ -722,24 +722,35 @@ void TestMainFrame::actionsFollowTheDocument()
 void TestMainFrame::selectionAndClosedGroupsSurviveUndo_data()
 {
     QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("selected");
     QTest::addColumn<bool>("wholeList"); // the tree is refilled rather than changed row by row
-    QTest::newRow("a person removed") << "remove Ann" << false;
-    QTest::newRow("a person moved") << "move Dan" << false;
-    QTest::newRow("an import") << "import" << true;
+    QTest::newRow("a person removed") << "remove Ann"
+                                      << "Bob" << false;
+    QTest::newRow("the selected person removed") << "remove Ann"
+                                                 << "Ann" << false;
+    QTest::newRow("the closed group removed") << "remove Kin"
+                                              << "Kin" << false;
+    QTest::newRow("a person moved") << "move Dan"
+                                    << "Bob" << false;
+    QTest::newRow("an import") << "import"
+                               << "Bob" << true;
 }
 
 void TestMainFrame::selectionAndClosedGroupsSurviveUndo()
 {
     QFETCH(QString, change);
+    QFETCH(QString, selected);
     QFETCH(bool, wholeList);
     Load({"Ann, Dan, Fam[Bob], Kin[Cid]"});
     CKivvoView* pView = m_pFrame->View();
     pView->collapse(ItemNamed(pView, "Kin"));
-    Select("Bob");
+    Select(selected);
     QSignalSpy resets(pView->model(), &QAbstractItemModel::modelReset);
     CNameList* pList = m_pDoc->GetCurrentList();
     if (change == "remove Ann") {
         QVERIFY(m_pDoc->RemoveEntry(pList->FindPerson("Ann")));
+    } else if (change == "remove Kin") {
+        QVERIFY(m_pDoc->RemoveEntry(pList->FindGroup("Kin")));
     } else if (change == "move Dan") {
         QVERIFY(m_pDoc->MovePerson(pList->FindPerson("Dan"), pList->FindGroup("Fam")));
     } else {
@@ -752,7 +763,7 @@ void TestMainFrame::selectionAndClosedGroupsSurviveUndo()
     QVERIFY(m_pDoc->Undo());
     QCOMPARE(resets.count(), wholeList ? 2 : 0);
     QCOMPARE(Tree(), "List[Ann, Dan, Fam[Bob], Kin[Cid]]");
-    QCOMPARE(pView->SelectedEntry()->m_strName, "Bob");
+    QCOMPARE(pView->SelectedEntry()->m_strName, selected);
     QVERIFY(pView->isExpanded(ItemNamed(pView, "Fam")));
     QVERIFY(!pView->isExpanded(ItemNamed(pView, "Kin")));
 }

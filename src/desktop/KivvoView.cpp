@@ -50,6 +50,9 @@ CKivvoView::CKivvoView(CKivvoDoc* pDoc, QWidget* pParent)
     : QTreeView(pParent), m_pDoc(pDoc), m_pModel(new CListModel(pDoc, this))
 {
     setObjectName(QStringLiteral("listTree"));
+    // Before the view's own: the selection of a row about to go is seen before it moves on.
+    connect(m_pModel, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            &CKivvoView::OnRowsAboutToBeRemoved);
     setModel(m_pModel);
     // Every row is one line: a long list is laid out without measuring each row.
     setUniformRowHeights(true);
@@ -147,20 +150,43 @@ void CKivvoView::SelectItem(const QModelIndex& index)
     scrollTo(index);
 }
 
+void CKivvoView::OnRowsAboutToBeRemoved(const QModelIndex& parent, int nFirst, int nLast)
+{
+    // An entry taken out may come back (an undo): it returns as it went, closed or selected.
+    const CListItem* pSelected = SelectedEntry();
+    for (int nRow = nFirst; nRow <= nLast; ++nRow) {
+        const QModelIndex index = m_pModel->index(nRow, 0, parent);
+        const CListItem* pEntry = EntryOf(index);
+        if (m_pModel->rowCount(index) > 0 && !isExpanded(index))
+            m_removedClosed.insert(pEntry);
+        if (pEntry == pSelected)
+            m_pRemovedSelected = pEntry;
+    }
+}
+
 void CKivvoView::OnRowsInserted(const QModelIndex& parent, int nFirst, int nLast)
 {
-    // What is added shows: its container opens, and so does a group that comes back whole.
+    // What is added shows: its container opens, and so does a group that comes in whole,
+    // unless it went out closed.
     expand(parent);
     for (int nRow = nFirst; nRow <= nLast; ++nRow) {
         const QModelIndex index = m_pModel->index(nRow, 0, parent);
-        if (m_pModel->rowCount(index) > 0)
+        const CListItem* pEntry = EntryOf(index);
+        if (m_pModel->rowCount(index) > 0 && !m_removedClosed.remove(pEntry))
             expand(index);
+        if (pEntry && pEntry == m_pRemovedSelected) {
+            m_pRemovedSelected = nullptr;
+            SelectItem(index);
+        }
     }
     emit StateChanged();
 }
 
 void CKivvoView::RememberState()
 {
+    // Rows that went out before are not coming back as rows: the entries may be gone.
+    m_removedClosed.clear();
+    m_pRemovedSelected = nullptr;
     m_bRestore = m_pModel->ResetKeepsList();
     m_collapsed.clear();
     m_pSelectedBefore = nullptr;

@@ -101,6 +101,7 @@ protected:
 
 private:
     QModelIndex SelectedIndex() const;
+    void OnRowsAboutToBeRemoved(const QModelIndex& parent, int nFirst, int nLast);
     void OnRowsInserted(const QModelIndex& parent, int nFirst, int nLast);
     // Around a reset of the model: the same list keeps its selection and closed groups.
     void RememberState();
@@ -158,5 +159,8 @@ private:
     const CListItem* m_pSelectedBefore = nullptr;
     QSet<const CListItem*> m_collapsed;
     bool m_bRootCollapsed = false;
+    // Entries taken out while closed, and the one taken out while selected.
+    QSet<const CListItem*> m_removedClosed;
+    const CListItem* m_pRemovedSelected = nullptr;
     QHash<const QAction*, bool SCommands::*> m_contextStates;
 };

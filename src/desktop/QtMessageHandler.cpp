@@ -1,9 +1,12 @@
 #include "desktop/QtMessageHandler.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
+
+#include <algorithm>
 
 EAnswer CQtMessageHandler::Show(int, EBoxKind kind, const QString& strText)
 {
@@ -16,9 +19,26 @@ EAnswer CQtMessageHandler::Show(int, EBoxKind kind, const QString& strText)
     return answer;
 }
 
+namespace {
+
+// The window a box is centred on: the active one, else the main window. Right after another
+// box or a dialog has closed, the window system may not have made any window active yet.
+QWidget* BoxParent()
+{
+    if (QWidget* pActive = QApplication::activeWindow())
+        return pActive;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto it = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget* pWindow) {
+        return pWindow->isVisible() && qobject_cast<const QMainWindow*>(pWindow);
+    });
+    return it == windows.cend() ? nullptr : *it;
+}
+
+} // namespace
+
 EAnswer CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(BoxParent());
     box.setWindowTitle(QStringLiteral("Kivvo"));
     box.setText(QString(strText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setObjectName(QStringLiteral("messageBox"));
