@@ -740,6 +740,8 @@ void TestCli::fullDiskLeavesFilesAlone_data()
     QTest::newRow("add") << QStringList{"add", "FILE", "Cid"} << "FILE";
     QTest::newRow("config") << QStringList{"config", "--server", "mail.example.org"}
                             << "HOME/Documents/Kivvo.cfg";
+    QTest::newRow("cards") << QStringList{"cards", "FILE", "--pdf", "DISK/cards.pdf"}
+                           << "DISK/cards.pdf";
 }
 
 void TestCli::fullDiskLeavesFilesAlone()
@@ -757,9 +759,19 @@ void TestCli::fullDiskLeavesFilesAlone()
     QCOMPARE(RunCli({"new", m_strFile}).m_nExit, 0);
     QCOMPARE(RunCli({"add", m_strFile, strLong}).m_nExit, 0);
     QCOMPARE(RunCli({"config", "--footer", strLong}).m_nExit, 0);
-    file.replace("FILE", m_strFile).replace("HOME", g_strHome);
+    arguments.replaceInStrings("DISK", disk.FilePath({}));
+    if (arguments.first() == u"cards") {
+        // Last year's cards are there; this year's do not fit beside them.
+        for (const char* pName : {"Bob", "Cid"})
+            QCOMPARE(RunCli({"add", m_strFile, pName}).m_nExit, 0);
+        QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
+        QCOMPARE(RunCli(QStringList(arguments).replaceInStrings("FILE", m_strFile)).m_nExit, 0);
+    }
+    file.replace("FILE", m_strFile).replace("HOME", g_strHome).replace("DISK", disk.FilePath({}));
     const QByteArray before = ReadAll(file);
-    QVERIFY(disk.FillLeaving(4096));
+    // One page free; for the cards, all of the old file's size but a part of its last page, so
+    // that most of the new one is written before the disk is full.
+    QVERIFY(disk.FillLeaving(arguments.first() == u"cards" ? before.size() / 4096 * 4096 : 4096));
 
     const CRun run = RunCli(arguments.replaceInStrings("FILE", m_strFile));
     QCOMPARE(run.m_nExit, 1);

@@ -177,6 +177,9 @@ void TestMailTransport::composedHeadersAreClean_data()
         << "Zoë Löwe <zoe@exämple.org>"
         << QStringList{"Łukasz <łukasz@example.com>", "李雷@例子.中国", "ann@example.com"}
         << QString();
+    QTest::newRow("a display name that quoting makes too long")
+        << QString(600, u'"') + " <" + QString(800, u's') + "@example.com>"
+        << QStringList{"ann@example.com"} << QString();
     QTest::newRow("one endless word")
         << "santa@example.com" << QStringList{QString(3000, u'a') + "@example.com"}
         << QString(2000, u'x');

@@ -2,15 +2,17 @@
 
 #include "model/NameList.h"
 #include "notify/NotificationComposer.h"
+#include "platform/Archive.h"
+#include "platform/DiskFile.h"
 #include "text/Resource.h"
 #include "text/StringTable.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -100,25 +102,24 @@ int CCardSheet::PageCount() const
 
 QString CCardSheet::WritePdf(const QString& strPath) const
 {
-    QSaveFile file(strPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    // Made whole first, then written as documents are: beside the old file, every write and
+    // the sync checked, and only then renamed over it. A full disk leaves the old cards.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setResolution(kPdfResolution);
         writer.setTitle(CStringTable::Format(IDS_CARDS_PRINT_TITLE, {m_strListName}));
         writer.setCreator(QStringLiteral("Kivvo"));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter));
-        const QString strError = Paint(writer);
-        if (!strError.isEmpty()) {
-            file.cancelWriting();
+        if (const QString strError = Paint(writer); !strError.isEmpty())
             return strError;
-        }
     }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    QString strError;
+    CDiskFile::Save(
+        strPath, [&pdf](CArchive& ar) { ar.WriteBytes(pdf.data()); }, strError);
+    return strError;
 }
 
 QString CCardSheet::Paint(QPagedPaintDevice& device) const

@@ -10,6 +10,10 @@ namespace {
 constexpr qsizetype kMaxLineLength = 998;   // without CRLF, the limit of RFC 5322
 constexpr qsizetype kMaxMessageId = 250;    // far more than any real one needs
 constexpr qsizetype kEncodedWordBytes = 45; // 60 base64 characters per encoded word
+// Header text shorter than this fits one line whatever header name it follows.
+constexpr qsizetype kFoldedPartLength = 900;
+// What a line keeps free for the header's name and ": " before a mailbox.
+constexpr qsizetype kHeaderNameRoom = 16;
 
 bool IsPlainAscii(const QString& str)
 {
@@ -58,6 +62,27 @@ QString Token(const QString& str, const QString& strExtra)
     return strToken;
 }
 
+// Header text as UTF-8 encoded words of whole characters, folded onto continuation lines:
+// no line grows past the limit, however long the text.
+QByteArray EncodedWords(const QString& str)
+{
+    QList<QByteArray> words;
+    QByteArray chunk;
+    for (qsizetype i = 0; i < str.size(); ++i) {
+        const qsizetype nUnits = str[i].isHighSurrogate() && i + 1 < str.size() ? 2 : 1;
+        const QByteArray character = str.mid(i, nUnits).toUtf8();
+        i += nUnits - 1;
+        if (chunk.size() + character.size() > kEncodedWordBytes) {
+            words.append("=?UTF-8?B?" + chunk.toBase64() + "?=");
+            chunk.clear();
+        }
+        chunk += character;
+    }
+    if (!chunk.isEmpty() || words.isEmpty())
+        words.append("=?UTF-8?B?" + chunk.toBase64() + "?=");
+    return words.join("\r\n ");
+}
+
 // An address in 7-bit header text: the domain in its ASCII form; one that cannot be written
 // so (a local part beyond ASCII, a domain that is no name) goes out as encoded words, for no
 // 8-bit byte may reach the header.
@@ -68,7 +93,8 @@ QByteArray AsciiAddress(const QString& str)
         const QString strLocal = str.left(nAt);
         const QByteArray domain = QUrl::toAce(str.mid(nAt + 1));
         if (IsPlainAscii(strLocal) && !domain.isEmpty() &&
-            IsPlainAscii(QString::fromLatin1(domain)) && strLocal.size() + domain.size() < 900)
+            IsPlainAscii(QString::fromLatin1(domain)) &&
+            strLocal.size() + domain.size() < kFoldedPartLength)
             return strLocal.toLatin1() + '@' + domain;
     }
     return CMailMessage::EncodeHeaderText(str);
@@ -102,7 +128,7 @@ QByteArray QuotedString(const QString& str)
 QByteArray Mailbox(const QString& strText, bool& bFolded)
 {
     const QString str = CMailMessage::SingleLine(strText).trimmed();
-    bFolded = !IsPlainAscii(str) || str.size() >= 900;
+    bFolded = !IsPlainAscii(str) || str.size() >= kFoldedPartLength;
     const qsizetype nOpen = str.lastIndexOf(u'<');
     const qsizetype nClose = nOpen < 0 ? -1 : str.indexOf(u'>', nOpen);
     if (nClose < 0)
@@ -113,10 +139,15 @@ QByteArray Mailbox(const QString& strText, bool& bFolded)
     const QByteArray address = '<' + AsciiAddress(str.mid(nOpen + 1, nClose - nOpen - 1)) + '>';
     if (strName.isEmpty())
         return address;
-    if (!IsPlainAscii(strName) || strName.size() >= 900)
+    if (!IsPlainAscii(strName) || strName.size() >= kFoldedPartLength)
         return CMailMessage::EncodeHeaderText(strName) + ' ' + address;
     // "Smith, Ann" would be two addresses unquoted.
-    return (IsAtomText(strName) ? strName.toLatin1() : QuotedString(strName)) + ' ' + address;
+    const QByteArray phrase = IsAtomText(strName) ? strName.toLatin1() : QuotedString(strName);
+    if (phrase.size() + 1 + address.size() <= kMaxLineLength - kHeaderNameRoom)
+        return phrase + ' ' + address;
+    // Quoting or the address made it too long for one line: encoded words, which fold.
+    bFolded = true;
+    return EncodedWords(strName) + ' ' + address;
 }
 
 // A header of mailboxes: folded by HeaderLine when all are plain, else one mailbox a line.
@@ -148,24 +179,7 @@ QString CMailMessage::SingleLine(const QString& str)
 
 QByteArray CMailMessage::EncodeHeaderText(const QString& str)
 {
-    if (IsPlainAscii(str) && str.size() < 900)
-        return str.toLatin1();
-    // Encoded words of whole characters, folded onto continuation lines.
-    QList<QByteArray> words;
-    QByteArray chunk;
-    for (qsizetype i = 0; i < str.size(); ++i) {
-        const qsizetype nUnits = str[i].isHighSurrogate() && i + 1 < str.size() ? 2 : 1;
-        const QByteArray character = str.mid(i, nUnits).toUtf8();
-        i += nUnits - 1;
-        if (chunk.size() + character.size() > kEncodedWordBytes) {
-            words.append("=?UTF-8?B?" + chunk.toBase64() + "?=");
-            chunk.clear();
-        }
-        chunk += character;
-    }
-    if (!chunk.isEmpty() || words.isEmpty())
-        words.append("=?UTF-8?B?" + chunk.toBase64() + "?=");
-    return words.join("\r\n ");
+    return IsPlainAscii(str) && str.size() < kFoldedPartLength ? str.toLatin1() : EncodedWords(str);
 }
 
 QString CMailMessage::NewMessageId(const QString& strFrom)
