@@ -36,6 +36,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 namespace {
 
 using DialogMaker = std::function<QDialog*(CKivvoDoc& doc, CKivvoApp& app, QWidget* pParent)>;
@@ -208,6 +210,15 @@ void TestDesktop::windowStateRemembered()
     QVERIFY(QTest::qWaitForWindowExposed(pFrame.get()));
     QCOMPARE(pFrame->isMaximized(), maximised);
     QCOMPARE(pFrame->normalGeometry(), geometry);
+    // Closed as it was opened: the settings file is not written again.
+    const QByteArray settingsFile = QFile::encodeName(QSettings().fileName());
+    struct stat before = {};
+    QCOMPARE(::stat(settingsFile.constData(), &before), 0);
+    QVERIFY(pFrame->close());
+    struct stat after = {};
+    QCOMPARE(::stat(settingsFile.constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
 }
 
 void TestDesktop::dialogsFitTheScreen_data()

@@ -331,7 +331,11 @@ void CMainFrame::RestoreWindowState()
 
 void CMainFrame::SaveWindowState() const
 {
-    QSettings().setValue(kGeometryKey, saveGeometry());
+    // Written only when it changed: an unchanged window costs no file write at every exit.
+    QSettings settings;
+    const QByteArray geometry = saveGeometry();
+    if (settings.value(kGeometryKey).toByteArray() != geometry)
+        settings.setValue(kGeometryKey, geometry);
 }
 
 void CMainFrame::UpdateActions()
