@@ -136,6 +136,7 @@ void TestMailTransport::encodedSubject_data()
     QTest::newRow("accent") << "Noël 2026" << false;
     QTest::newRow("chinese") << QString(40, QChar(0x674E)) << false;
     QTest::newRow("emoji") << QString("Gifts 🎁").repeated(12) << false;
+    QTest::newRow("looks encoded") << "=?UTF-8?B?R2lmdHM=?=" << false;
 }
 
 void TestMailTransport::encodedSubject()
@@ -247,6 +248,10 @@ void TestMailTransport::addressHeadersParseStrictly_data()
         << "\"Smith, Ann\" <ann@example.org>"
         << "Bob <bob@example.org>"
         << QStringList{"From|Smith, Ann|ann@example.org", "To|Bob|bob@example.org"};
+    QTest::newRow("quoted name with quotes in it")
+        << R"("Quoted \"Boss\"" <boss@example.org>)"
+        << "ann@example.org"
+        << QStringList{R"(From|Quoted "Boss"|boss@example.org)", "To||ann@example.org"};
     QTest::newRow("specials in a plain name")
         << "Ann (the elf) <ann@example.org>"
         << "Zoë <zoe@example.org>"

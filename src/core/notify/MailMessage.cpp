@@ -111,6 +111,19 @@ bool IsAtomText(const QString& str)
     return true;
 }
 
+// The text of a quoted string: each backslash pair stands for its second character.
+QString Unquoted(const QString& strQuoted)
+{
+    QString str;
+    str.reserve(strQuoted.size());
+    for (qsizetype i = 0; i < strQuoted.size(); ++i) {
+        if (strQuoted.at(i) == u'\\' && i + 1 < strQuoted.size())
+            ++i;
+        str += strQuoted.at(i);
+    }
+    return str;
+}
+
 QByteArray QuotedString(const QString& str)
 {
     QByteArray quoted = "\"";
@@ -135,7 +148,7 @@ QByteArray Mailbox(const QString& strText, bool& bFolded)
         return bFolded ? AsciiAddress(str) : str.toLatin1();
     QString strName = str.left(nOpen).trimmed();
     if (strName.size() >= 2 && strName.startsWith(u'"') && strName.endsWith(u'"'))
-        strName = strName.mid(1, strName.size() - 2);
+        strName = Unquoted(strName.mid(1, strName.size() - 2));
     const QByteArray address = '<' + AsciiAddress(str.mid(nOpen + 1, nClose - nOpen - 1)) + '>';
     if (strName.isEmpty())
         return address;
@@ -179,7 +192,10 @@ QString CMailMessage::SingleLine(const QString& str)
 
 QByteArray CMailMessage::EncodeHeaderText(const QString& str)
 {
-    return IsPlainAscii(str) && str.size() < kFoldedPartLength ? str.toLatin1() : EncodedWords(str);
+    // Text that looks like an encoded word is encoded too: a mail reader would decode it.
+    const bool bPlain =
+        IsPlainAscii(str) && str.size() < kFoldedPartLength && !str.contains(QStringLiteral("=?"));
+    return bPlain ? str.toLatin1() : EncodedWords(str);
 }
 
 QString CMailMessage::NewMessageId(const QString& strFrom)
