@@ -252,6 +252,10 @@ void TestMailTransport::addressHeadersParseStrictly_data()
         << R"("Quoted \"Boss\"" <boss@example.org>)"
         << "ann@example.org"
         << QStringList{R"(From|Quoted "Boss"|boss@example.org)", "To||ann@example.org"};
+    QTest::newRow("name that looks encoded")
+        << "=?UTF-8?B?Qm9zcw==?= <boss@example.org>"
+        << "ann@example.org"
+        << QStringList{"From|=?UTF-8?B?Qm9zcw==?=|boss@example.org", "To||ann@example.org"};
     QTest::newRow("specials in a plain name")
         << "Ann (the elf) <ann@example.org>"
         << "Zoë <zoe@example.org>"

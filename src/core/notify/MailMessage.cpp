@@ -152,7 +152,8 @@ QByteArray Mailbox(const QString& strText, bool& bFolded)
     const QByteArray address = '<' + AsciiAddress(str.mid(nOpen + 1, nClose - nOpen - 1)) + '>';
     if (strName.isEmpty())
         return address;
-    if (!IsPlainAscii(strName) || strName.size() >= kFoldedPartLength)
+    if (!IsPlainAscii(strName) || strName.size() >= kFoldedPartLength ||
+        strName.contains(QStringLiteral("=?")))
         return CMailMessage::EncodeHeaderText(strName) + ' ' + address;
     // "Smith, Ann" would be two addresses unquoted.
     const QByteArray phrase = IsAtomText(strName) ? strName.toLatin1() : QuotedString(strName);
