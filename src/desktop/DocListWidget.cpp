@@ -46,9 +46,16 @@ protected:
 CDocListWidget::CDocListWidget(QWidget* pParent) : QWidget(pParent)
 {
     setObjectName(QStringLiteral("documentList"));
-    auto* pTitle = new QLabel(QStringLiteral("<b>%1</b> — %2")
-                                  .arg(CStringTable::Load(IDS_DOCLIST_TITLE),
-                                       CStringTable::Load(IDS_DOCLIST_ALL_FOLDERS)));
+    // Plain labels: a rich-text one would build a text document before the first window.
+    auto* pTitle = new QLabel(CStringTable::Load(IDS_DOCLIST_TITLE));
+    QFont bold = pTitle->font();
+    bold.setBold(true);
+    pTitle->setFont(bold);
+    auto* pScope =
+        new QLabel(QStringLiteral("— %1").arg(CStringTable::Load(IDS_DOCLIST_ALL_FOLDERS)));
+    auto* pHeading = new QHBoxLayout;
+    pHeading->addWidget(pTitle);
+    pHeading->addWidget(pScope, 1);
     m_pList = new QTreeWidget;
     m_pList->setObjectName(QStringLiteral("documents"));
     m_pList->setHeaderLabels({CStringTable::Load(IDS_DOCLIST_NAME),
@@ -68,7 +75,7 @@ CDocListWidget::CDocListWidget(QWidget* pParent) : QWidget(pParent)
     pButtons->addWidget(pOpen);
     pButtons->addWidget(pNew);
     auto* pLayout = new QVBoxLayout(this);
-    pLayout->addWidget(pTitle);
+    pLayout->addLayout(pHeading);
     pLayout->addWidget(m_pList);
     pLayout->addWidget(m_pEmpty);
     pLayout->addLayout(pButtons);

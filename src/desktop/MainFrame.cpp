@@ -130,13 +130,6 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
                 [this] { m_pActions->UpdateUndoTexts(*m_pDoc->UndoStack()); });
     connect(m_pDoc, &CDocument::ModifiedChanged, this, &CMainFrame::UpdateTitle);
     connect(m_pDoc, &CDocument::PathNameChanged, this, &CMainFrame::UpdateTitle);
-    connect(m_wndListBar, &CListBar::ListPicked, this, [this](int nIndex) {
-        // Posted, as the list bar's own message must finish first.
-        QTimer::singleShot(0, this, [this, nIndex] { m_pDoc->SelectList(nIndex); });
-    });
-    connect(m_pDoc, &CKivvoDoc::ListsChanged, this,
-            [this] { m_wndListBar->SetLists(m_pDoc->ListNames(), m_pDoc->CurrentListIndex()); });
-    m_wndListBar->SetLists(m_pDoc->ListNames(), m_pDoc->CurrentListIndex());
     connect(m_pDocList, &CDocListWidget::OpenRequested, this, &CMainFrame::OpenDocument);
     connect(m_pDocList, &CDocListWidget::NewRequested, this, &CMainFrame::OnFileNew);
 
@@ -144,6 +137,19 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
     UpdateActions();
     // The contacts loader starts once the window exists and the message loop runs.
     QTimer::singleShot(0, m_pApp, &CKivvoApp::LoadContacts);
+}
+
+CListBar* CMainFrame::ListBar()
+{
+    EnsureBars();
+    return m_wndListBar;
+}
+
+void CMainFrame::showEvent(QShowEvent* pEvent)
+{
+    if (!IsDocumentListUp())
+        EnsureBars();
+    QMainWindow::showEvent(pEvent);
 }
 
 CMainFrame::~CMainFrame()
@@ -232,9 +238,18 @@ void CMainFrame::BuildBars()
                    A::ViewNotifications, kSeparator, A::Rules, A::Details, A::CopyForNext}),
         BuildMenu(CStringTable::Load(IDS_TOOLS_MENU), {A::Import, kSeparator, A::About}),
     };
+    m_menus = menus;
+}
+
+void CMainFrame::EnsureBars()
+{
+    // Built when first shown: the chooser of documents, the first window, has none.
+    using A = EAction;
+    if (m_wndCommandBar)
+        return;
     m_wndCommandBar = new QToolBar(this);
     m_wndCommandBar->setObjectName(QStringLiteral("commandBar"));
-    for (QMenu* pMenu : menus) {
+    for (QMenu* pMenu : std::as_const(m_menus)) {
         const QString strTitle = pMenu->title();
         auto* pButton = new QToolButton;
         pButton->setText(strTitle);
@@ -262,7 +277,15 @@ void CMainFrame::BuildBars()
     for (QToolBar* pBar : {m_wndCommandBar, m_wndToolBar, m_wndListBand}) {
         pBar->setMovable(false);
         addToolBar(Qt::BottomToolBarArea, pBar);
+        pBar->setVisible(!IsDocumentListUp());
     }
+    connect(m_wndListBar, &CListBar::ListPicked, this, [this](int nIndex) {
+        // Posted, as the list bar's own message must finish first.
+        QTimer::singleShot(0, this, [this, nIndex] { m_pDoc->SelectList(nIndex); });
+    });
+    connect(m_pDoc, &CKivvoDoc::ListsChanged, this,
+            [this] { m_wndListBar->SetLists(m_pDoc->ListNames(), m_pDoc->CurrentListIndex()); });
+    m_wndListBar->SetLists(m_pDoc->ListNames(), m_pDoc->CurrentListIndex());
 }
 
 QStringList CMainFrame::RecentFiles()
@@ -311,8 +334,9 @@ void CMainFrame::OnOpenRecent(const QString& strPath)
     }
 }
 
-QSize CMainFrame::FirstSize() const
+QSize CMainFrame::FirstSize()
 {
+    EnsureBars();
     // The bars share one line at the bottom: the window is as wide as all of them together.
     int nWidth = kBarSlack;
     for (const QToolBar* pBar : {m_wndCommandBar, m_wndToolBar, m_wndListBand})
@@ -492,15 +516,18 @@ void CMainFrame::ShowDocumentList()
 {
     m_pDocList->Refresh(m_pApp->m_strFolder);
     m_pStack->setCurrentWidget(m_pDocList);
-    m_wndCommandBar->hide();
-    m_wndToolBar->hide();
-    m_wndListBand->hide();
+    if (m_wndCommandBar) {
+        m_wndCommandBar->hide();
+        m_wndToolBar->hide();
+        m_wndListBand->hide();
+    }
     UpdateActions();
 }
 
 void CMainFrame::CloseDocumentList()
 {
     m_pStack->setCurrentWidget(m_pListPage);
+    EnsureBars();
     m_wndCommandBar->show();
     m_wndToolBar->show();
     m_wndListBand->show();

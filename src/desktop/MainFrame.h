@@ -40,7 +40,7 @@ public:
     ~CMainFrame() override;
 
     CKivvoView* View() const { return m_pView; }
-    CListBar* ListBar() const { return m_wndListBar; }
+    CListBar* ListBar();
     QAction* Action(EAction action) const { return (*m_pActions)[action]; }
     CDocListWidget* DocumentList() const { return m_pDocList; }
     void SetFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
@@ -63,7 +63,7 @@ public:
     // The size, place and maximised state of the last run; a first run gets a window in which
     // every command of the bars is in view.
     void RestoreWindowState();
-    QSize FirstSize() const;
+    QSize FirstSize();
 
     bool OpenDocument(const QString& strPath);
     void ShowDocumentList();
@@ -78,11 +78,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
 
 private:
     QMenu* BuildMenu(const QString& strTitle, const QList<EAction>& actions);
     void ConnectActions();
     void BuildBars();
+    void EnsureBars();
     void FillRecentMenu();
     static void RememberRecent(const QString& strPath);
     void SaveWindowState() const;
@@ -108,10 +110,11 @@ private:
     QWidget* m_pListPage;
     QLabel* m_pHistoryNote;
     QStackedWidget* m_pStack;
-    QToolBar* m_wndCommandBar;
-    QToolBar* m_wndToolBar;
-    QToolBar* m_wndListBand;
-    CListBar* m_wndListBar;
+    QList<QMenu*> m_menus;
+    QToolBar* m_wndCommandBar = nullptr;
+    QToolBar* m_wndToolBar = nullptr;
+    QToolBar* m_wndListBand = nullptr;
+    CListBar* m_wndListBar = nullptr;
     std::unique_ptr<CMainActions> m_pActions;
     QMenu* m_pRecentMenu = nullptr;
     FileChooser m_chooseFile;
