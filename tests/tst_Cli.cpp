@@ -198,6 +198,9 @@ void TestCli::failures_data()
         << QStringList{"rules", "FILE", "--history", "256"} << 2 << "from 0 to 255, or all";
     QTest::newRow("a rule neither on nor off")
         << QStringList{"rules", "FILE", "--one-circle", "yes"} << 2 << "takes on or off";
+    QTest::newRow("a language code with more after it")
+        << QStringList{"cards", "FILE", "--pdf", "FILE.pdf", "--language", "de!x"} << 2
+        << "--language takes one of";
     QTest::newRow("cards need a file to write")
         << QStringList{"cards", "FILE"} << 2 << "cards needs --pdf OUT.pdf";
     QTest::newRow("cards of an undrawn list") << QStringList{"cards", "FILE", "--pdf", "FILE.pdf"}

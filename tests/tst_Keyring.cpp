@@ -3,6 +3,7 @@
 #include "platform/Archive.h"
 #include "support/ArchiveBytes.h"
 
+#include <QDBusInterface>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -32,6 +33,7 @@ private slots:
     void fileWithPasswordMovesIntoKeyring();
     void roundTrip_data();
     void roundTrip();
+    void lockedKeyringThatRefuses();
 
 private:
     std::unique_ptr<CKivvoApp> Started(CKivvoApp::EPassword password = CKivvoApp::EPassword::Now);
@@ -105,6 +107,28 @@ void TestKeyring::roundTrip()
     expected.m_strPassword.clear();
     QCOMPARE(FileBytes(pApp->SettingsPath()),
              StoredBytes([&](CArchive& ar) { expected.Serialize(ar); }));
+}
+
+void TestKeyring::lockedKeyringThatRefuses()
+{
+    // Locked, and no prompt can be shown to unlock it: the keyring runs, and says no.
+    QDBusInterface service("org.freedesktop.secrets", "/org/freedesktop/secrets",
+                           "org.freedesktop.Secret.Service");
+    const QDBusMessage locked =
+        service.call("Lock", QVariant::fromValue(QList<QDBusObjectPath>{
+                                 QDBusObjectPath("/org/freedesktop/secrets/collection/login")}));
+    QVERIFY2(locked.type() == QDBusMessage::ReplyMessage, qPrintable(locked.errorMessage()));
+    std::unique_ptr<CKivvoApp> pApp = Started();
+    CSettings settings = pApp->m_settings;
+    settings.m_strPassword = QStringLiteral("ho ho ho");
+    QString strError;
+    QVERIFY2(pApp->StoreSettings(settings, strError), qPrintable(strError));
+    QVERIFY(!pApp->IsPasswordInKeyring());
+    const QString strPlace = pApp->PasswordPlace();
+    QVERIFY2(strPlace.startsWith("The desktop's keyring refused to keep the password (") &&
+                 strPlace.endsWith("which only you can read."),
+             qPrintable(strPlace));
+    QCOMPARE(Started()->MailAccount().m_strPassword, "ho ho ho"); // from the file
 }
 
 QTEST_GUILESS_MAIN(TestKeyring)

@@ -42,6 +42,8 @@ private slots:
     void addressHeadersParseStrictly_data();
     void addressHeadersParseStrictly();
     void severalRecipients();
+    void envelopeAddresses_data();
+    void envelopeAddresses();
     void unsafeOrEmptyAddressSendsNothing_data();
     void unsafeOrEmptyAddressSendsNothing();
     void refusedRecipientFailsThatSendOnly();
@@ -307,6 +309,44 @@ void TestMailTransport::severalRecipients()
     const CSmtpTestServer::CMessage message = server.Messages().at(0);
     QCOMPARE(message.m_recipients, (QStringList{"ann@example.com", "bob@example.com"}));
     QCOMPARE(message.Header("To"), "ann@example.com, bob@example.com");
+}
+
+void TestMailTransport::envelopeAddresses_data()
+{
+    QTest::addColumn<QStringList>("server");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("received"); // empty: refused before the server was asked
+
+    QTest::newRow("domain beyond ASCII goes in its ASCII form")
+        << QStringList{} << "ann@bücher.example"
+        << "ann@xn--bcher-kva.example";
+    QTest::newRow("local part beyond ASCII, no SMTPUTF8") << QStringList{} << "jürgen@example.com"
+                                                          << "";
+    QTest::newRow("local part beyond ASCII, SMTPUTF8")
+        << QStringList{"--smtputf8"} << "jürgen@bücher.example"
+        << "jürgen@bücher.example";
+}
+
+void TestMailTransport::envelopeAddresses()
+{
+    QFETCH(QStringList, server);
+    QFETCH(QString, to);
+    QFETCH(QString, received);
+    CSmtpTestServer smtp(server);
+    CMailTransport mail;
+    mail.Configure(Account(smtp.Port()));
+    QVERIFY(mail.Logon());
+    QCOMPARE(mail.Send(to, "List", "Body"), !received.isEmpty());
+    if (received.isEmpty()) {
+        QCOMPARE(mail.LastResult().m_strReason,
+                 "the address " + to +
+                     " has characters beyond ASCII before the @, which this server does not "
+                     "take (it offers no SMTPUTF8)");
+        QVERIFY(mail.Send("ok@example.com", "List", "Body")); // the connection is still good
+    }
+    QVERIFY(smtp.WaitForMessages(1));
+    QCOMPARE(smtp.Messages().at(0).m_recipients,
+             QStringList{received.isEmpty() ? "ok@example.com" : received});
 }
 
 void TestMailTransport::unsafeOrEmptyAddressSendsNothing_data()

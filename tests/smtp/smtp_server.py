@@ -100,6 +100,7 @@ class CountingSMTP(SMTP):
     sessions_left = None  # None: no limit
     greeting = None  # "lines", "line" or "drip": a greeting that never ends
     starttls_inject = False
+    extra_reply = None  # a reply written with the go-ahead to DATA, in the same write
 
     def connection_made(self, transport):
         if CountingSMTP.counting:
@@ -135,6 +136,15 @@ class CountingSMTP(SMTP):
         emit(event="injected")
 
 
+    async def push(self, status):
+        if CountingSMTP.extra_reply and status.startswith("354"):
+            # Two replies in one piece: the second answers nothing the client has sent.
+            self._writer.write(f"{status}\r\n{CountingSMTP.extra_reply}\r\n".encode())
+            await self._writer.drain()
+            return
+        await super().push(status)
+
+
 class CountingController(Controller):
     def factory(self):
         return CountingSMTP(self.handler, **self.SMTP_kwargs)
@@ -166,6 +176,9 @@ def main():
                              "or a line every 0.2 seconds")
     parser.add_argument("--starttls-inject", action="store_true",
                         help="queue plaintext replies behind the go-ahead to STARTTLS")
+    parser.add_argument("--extra-reply", help="a reply sent right after the go-ahead to DATA")
+    parser.add_argument("--smtputf8", action="store_true",
+                        help="offer SMTPUTF8; without it, addresses beyond ASCII are refused")
     args = parser.parse_args()
 
     kwargs = {}
@@ -179,6 +192,7 @@ def main():
         kwargs["auth_require_tls"] = bool(args.cert)
         kwargs["auth_required"] = True
 
+    kwargs["enable_SMTPUTF8"] = args.smtputf8
     port = free_port()
     controller = CountingController(Handler(args), hostname="127.0.0.1", port=port,
                                     **kwargs)
@@ -186,6 +200,7 @@ def main():
     CountingSMTP.sessions_left = args.sessions
     CountingSMTP.greeting = args.greeting
     CountingSMTP.starttls_inject = args.starttls_inject
+    CountingSMTP.extra_reply = args.extra_reply
     CountingSMTP.counting = True
     emit(event="ready", port=port)
 

@@ -3,6 +3,7 @@
 #include "app/ContactsWatcher.h"
 
 #include "notify/MailAddress.h"
+#include "notify/MailSession.h"
 #include "notify/VCardReader.h"
 #include "platform/Archive.h"
 #include "platform/CoreDumps.h"
@@ -125,6 +126,7 @@ bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
                                          ? CKeyring::Remove(strKeyringError)
                                          : CKeyring::Write(settings.m_strPassword, strKeyringError);
     m_bPasswordInKeyring = status == CKeyring::EStatus::Ok;
+    m_strKeyringRefusal = status == CKeyring::EStatus::Refused ? strKeyringError : QString();
     if (status == CKeyring::EStatus::TimedOut)
         KeyringSilent(strKeyringError);
     return SaveSettings(strError);
@@ -133,9 +135,14 @@ bool CKivvoApp::StoreSettings(const CSettings& settings, QString& strError)
 QString CKivvoApp::PasswordPlace()
 {
     UsePassword();
-    return m_bPasswordInKeyring ? CStringTable::Load(IDS_PASSWORD_IN_KEYRING)
-                                : CStringTable::Format(IDS_PASSWORD_IN_FILE,
-                                                       {QDir::toNativeSeparators(SettingsPath())});
+    const QString strFile = QDir::toNativeSeparators(SettingsPath());
+    if (m_bPasswordInKeyring)
+        return CStringTable::Load(IDS_PASSWORD_IN_KEYRING);
+    // A keyring that runs but said no is no keyring missing.
+    return m_strKeyringRefusal.isEmpty()
+               ? CStringTable::Format(IDS_PASSWORD_IN_FILE, {strFile})
+               : CStringTable::Format(IDS_PASSWORD_KEYRING_REFUSED,
+                                      {CMailSession::Printable(m_strKeyringRefusal), strFile});
 }
 
 void CKivvoApp::ReadKeyringPassword()
@@ -143,6 +150,7 @@ void CKivvoApp::ReadKeyringPassword()
     // A file that still holds the password keeps working; the next save moves it.
     m_bPasswordPending = false;
     m_bPasswordInKeyring = false;
+    m_strKeyringRefusal.clear();
     if (!m_settings.m_strPassword.isEmpty())
         return;
     QString strPassword;
@@ -150,7 +158,10 @@ void CKivvoApp::ReadKeyringPassword()
     const CKeyring::EStatus status = CKeyring::Read(strPassword, strError);
     if (status == CKeyring::EStatus::TimedOut)
         KeyringSilent(strError);
-    if (status == CKeyring::EStatus::Unavailable || status == CKeyring::EStatus::TimedOut)
+    if (status == CKeyring::EStatus::Refused)
+        m_strKeyringRefusal = strError;
+    if (status == CKeyring::EStatus::Unavailable || status == CKeyring::EStatus::TimedOut ||
+        status == CKeyring::EStatus::Refused)
         return;
     m_bPasswordInKeyring = true;
     // The stand-in an earlier version moved there is no password.

@@ -131,5 +131,6 @@ private:
     QThreadPool m_readers;
     bool m_bLoadStarted = false;
     bool m_bPasswordInKeyring = false;
+    QString m_strKeyringRefusal;     // why a running keyring would not keep the password
     bool m_bPasswordPending = false; // the keyring is still to be asked
 };

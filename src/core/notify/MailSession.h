@@ -31,6 +31,7 @@ enum class ESmtpError
     Transient,      // the server cannot take it now (a 4xx reply); worth trying again later
     TimedOut,       // no reply in time; the connection has been closed
     Lost,           // the connection closed during the transaction
+    Protocol,       // the server broke the protocol: a reply out of turn, or no SMTP at all
     Cancelled,      // stopped from outside
 };
 
@@ -41,6 +42,9 @@ struct CSmtpResult
     // The message was handed over in full, but the server never confirmed it: it may have
     // arrived, and sending it again may deliver a second copy.
     bool m_bMayHaveArrived = false;
+    // Where the reason speaks of this message, the cause alone: what those who were never
+    // sent anything are told.
+    QString m_strCause{};
 
     bool Ok() const { return m_error == ESmtpError::None; }
 };

@@ -14,7 +14,7 @@ bool StopsTheRun(ESmtpError error)
 {
     return error == ESmtpError::Unreachable || error == ESmtpError::Tls ||
            error == ESmtpError::Login || error == ESmtpError::Sender ||
-           error == ESmtpError::Cancelled;
+           error == ESmtpError::Protocol || error == ESmtpError::Cancelled;
 }
 
 QString ServerName(const CMailAccount& account)
@@ -220,10 +220,12 @@ void CSendRun::StopRun(int nIndex, const CMailTransport& mail)
     } else {
         const int nMessageId = result.m_error == ESmtpError::Sender     ? IDS_SENDER_ERROR
                                : result.m_error == ESmtpError::TimedOut ? IDS_SEND_SERVER_SILENT
+                               : result.m_error == ESmtpError::Protocol ? IDS_SEND_SERVER_FAULT
                                                                         : IDS_LOGON_ERROR;
         Stop(nMessageId, {ServerName(m_account), result.m_strReason});
         QMutexLocker lock(&m_mutex);
-        m_strStopReason = result.m_strReason;
+        // What may have become of this message is nothing the others need to hear.
+        m_strStopReason = result.m_strCause.isEmpty() ? result.m_strReason : result.m_strCause;
     }
     SetResult(nIndex, ESendOutcome::NotSent, result.m_strReason, result.m_bMayHaveArrived);
 }

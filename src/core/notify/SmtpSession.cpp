@@ -7,6 +7,7 @@
 #include <QSslConfiguration>
 #include <QSslSocket>
 #include <QSysInfo>
+#include <QUrl>
 
 namespace {
 
@@ -57,6 +58,23 @@ bool OffersAuth(const QStringList& extensions, const QString& strMechanism)
 CSmtpResult Failure(ESmtpError error, const QString& strReason)
 {
     return {error, strReason};
+}
+
+// "250 text", "250-text" or a bare "250": a code the protocol knows, then a blank or a dash.
+bool IsReplyLine(const QByteArray& line)
+{
+    if (line.size() < 3 || line.at(0) < '2' || line.at(0) > '5')
+        return false;
+    if (!std::isdigit(static_cast<unsigned char>(line.at(1))) ||
+        !std::isdigit(static_cast<unsigned char>(line.at(2))))
+        return false;
+    return line.size() == 3 || line.at(3) == ' ' || line.at(3) == '-';
+}
+
+bool IsAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(),
+                       [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
 }
 
 } // namespace
@@ -135,15 +153,16 @@ CSmtpSession::EIo CSmtpSession::ReadReply(CReply& reply, int nTimeoutMs)
         if (!line.endsWith('\n'))
             return EIo::TooLong;
         line = line.trimmed();
-        text.append(Printable(QString::fromUtf8(line)));
+        m_strLastLine = Printable(QString::fromUtf8(line));
+        if (!IsReplyLine(line))
+            return EIo::NotSmtp;
+        text.append(m_strLastLine);
         reply.m_lines.append(Printable(QString::fromUtf8(line.mid(4))));
-        if (line.size() <= 3 || line.at(3) != '-') {
-            bool bOk = false;
-            reply.m_nCode = line.left(3).toInt(&bOk);
-            if (!bOk)
-                reply.m_nCode = 0; // not SMTP: callers treat it as a refusal
+        if (line.size() == 3 || line.at(3) != '-') {
+            reply.m_nCode = line.left(3).toInt();
             reply.m_strText = text.join(u' ');
-            return EIo::Ok;
+            // Nothing was asked that this could answer.
+            return m_pSocket->bytesAvailable() > 0 ? EIo::OutOfTurn : EIo::Ok;
         }
     }
     return EIo::TooLong;
@@ -153,25 +172,52 @@ CSmtpSession::EIo CSmtpSession::Command(const QByteArray& line, CReply& reply, i
 {
     if (nTimeoutMs < 0)
         nTimeoutMs = m_timeouts.m_nCommandMs;
+    if (const EIo io = Quiet(); io != EIo::Ok)
+        return io;
     m_pSocket->write(line + "\r\n");
     const EIo io = Flush(nTimeoutMs);
     return io == EIo::Ok ? ReadReply(reply, nTimeoutMs) : io;
 }
 
+CSmtpSession::EIo CSmtpSession::Quiet()
+{
+    if (m_pSocket->bytesAvailable() == 0)
+        m_pSocket->waitForReadyRead(0); // takes in what has arrived, without waiting
+    return m_pSocket->bytesAvailable() > 0 ? EIo::OutOfTurn : EIo::Ok;
+}
+
+QString CSmtpSession::IoReason(EIo io) const
+{
+    switch (io) {
+    case EIo::Aborted:
+        return CStringTable::Load(IDS_SMTP_CANCELLED);
+    case EIo::TimedOut:
+        return CStringTable::Format(IDS_SMTP_TIMED_OUT, {Seconds(m_timeouts.m_nCommandMs)});
+    case EIo::TooLong:
+        return CStringTable::Load(IDS_SMTP_REPLY_TOO_LONG);
+    case EIo::NotSmtp:
+        return CStringTable::Format(IDS_SMTP_NOT_SMTP, {m_strLastLine});
+    case EIo::OutOfTurn:
+        return CStringTable::Load(IDS_SMTP_OUT_OF_TURN);
+    default:
+        return CStringTable::Load(IDS_SMTP_LOST);
+    }
+}
+
 CSmtpResult CSmtpSession::IoFailure(EIo io, ESmtpError lost)
 {
+    const QString strReason = IoReason(io);
     Drop();
     switch (io) {
     case EIo::Aborted:
-        return Failure(ESmtpError::Cancelled, CStringTable::Load(IDS_SMTP_CANCELLED));
+        return Failure(ESmtpError::Cancelled, strReason);
     case EIo::TimedOut:
-        return Failure(
-            ESmtpError::TimedOut,
-            CStringTable::Format(IDS_SMTP_TIMED_OUT, {Seconds(m_timeouts.m_nCommandMs)}));
-    case EIo::TooLong:
-        return Failure(lost, CStringTable::Load(IDS_SMTP_REPLY_TOO_LONG));
+        return Failure(ESmtpError::TimedOut, strReason);
+    case EIo::NotSmtp:
+    case EIo::OutOfTurn:
+        return Failure(ESmtpError::Protocol, strReason);
     default:
-        return Failure(lost, CStringTable::Load(IDS_SMTP_LOST));
+        return Failure(lost, strReason);
     }
 }
 
@@ -260,16 +306,16 @@ CSmtpResult CSmtpSession::Hello(QStringList& extensions)
 CSmtpResult CSmtpSession::StartTls(QStringList& extensions)
 {
     CReply reply;
-    const CSmtpResult started =
-        SetupStep(Command("STARTTLS", reply), reply, 220, ESmtpError::Tls, IDS_SMTP_TLS_FAILED);
-    if (!started.Ok())
-        return started;
+    const EIo io = Command("STARTTLS", reply);
     // Whatever came with the go-ahead was written before encryption, by the server or by
     // somebody in between; read inside TLS it would pass for the server's replies.
-    if (m_pSocket->bytesAvailable() > 0) {
+    if (io == EIo::OutOfTurn) {
         Drop();
         return Failure(ESmtpError::Tls, CStringTable::Load(IDS_SMTP_TLS_INJECTION));
     }
+    const CSmtpResult started = SetupStep(io, reply, 220, ESmtpError::Tls, IDS_SMTP_TLS_FAILED);
+    if (!started.Ok())
+        return started;
     m_pSocket->startClientEncryption();
     const QDeadlineTimer deadline(m_timeouts.m_nConnectMs);
     while (!m_pSocket->isEncrypted()) {
@@ -320,6 +366,7 @@ CSmtpResult CSmtpSession::Open(const CMailAccount& account)
         result = StartTls(extensions);
     if (!result.Ok())
         return result;
+    m_bUtf8 = HasExtension(extensions, "SMTPUTF8");
     if (!m_pSocket->isEncrypted() && RequiresTls(strHost, account.m_strUser)) {
         Drop();
         return Failure(ESmtpError::Tls, CStringTable::Load(IDS_SMTP_NO_TLS));
@@ -327,11 +374,12 @@ CSmtpResult CSmtpSession::Open(const CMailAccount& account)
     return account.m_strUser.isEmpty() ? CSmtpResult() : Login(account, extensions);
 }
 
-CSmtpResult CSmtpSession::Recipients(const QStringList& recipients)
+CSmtpResult CSmtpSession::Recipients(const QList<QByteArray>& recipients)
 {
-    for (const QString& strRecipient : recipients) {
+    for (const QByteArray& recipient : recipients) {
+        const QString strRecipient = QString::fromUtf8(recipient);
         CReply reply;
-        const EIo io = Command("RCPT TO:<" + strRecipient.toUtf8() + '>', reply);
+        const EIo io = Command("RCPT TO:<" + recipient + '>', reply);
         if (io != EIo::Ok)
             return IoFailure(io, ESmtpError::Lost);
         if (reply.m_nCode / 100 == 4) {
@@ -365,7 +413,6 @@ void CSmtpSession::WriteStuffed(const QByteArray& message)
     m_pSocket->write(pData + nFrom, message.size() - nFrom);
     if (!message.endsWith("\r\n"))
         m_pSocket->write("\r\n", 2);
-    m_pSocket->write(".\r\n", 3);
 }
 
 CSmtpResult CSmtpSession::SendData(const QByteArray& message)
@@ -380,9 +427,17 @@ CSmtpResult CSmtpSession::SendData(const QByteArray& message)
         return ReplyFailure(bTransient ? ESmtpError::Transient : ESmtpError::Refused,
                             bTransient ? IDS_SMTP_TRY_LATER : IDS_SMTP_MESSAGE_REFUSED, reply);
     }
+    WriteStuffed(message);
+    io = Flush(m_timeouts.m_nCommandMs);
+    // A reply before the final dot answers nothing this program sent: the message is not
+    // ended, so it cannot have arrived.
+    if (io == EIo::Ok)
+        io = Quiet();
+    if (io != EIo::Ok)
+        return IoFailure(io, ESmtpError::Lost);
     // From the final dot on the message is the server's: whatever happens now, it is never
     // sent again, since the server may have kept it.
-    WriteStuffed(message);
+    m_pSocket->write(".\r\n", 3);
     io = Flush(m_timeouts.m_nCommandMs);
     if (io == EIo::Ok)
         io = ReadReply(reply, m_timeouts.m_nFinalReplyMs);
@@ -400,19 +455,35 @@ CSmtpResult CSmtpSession::SendData(const QByteArray& message)
 
 CSmtpResult CSmtpSession::Unconfirmed(EIo io)
 {
+    // The cause alone, for those who were never sent anything.
+    const QString strCause =
+        io == EIo::TimedOut
+            ? CStringTable::Format(IDS_SMTP_TIMED_OUT, {Seconds(m_timeouts.m_nFinalReplyMs)})
+            : IoReason(io);
     Drop();
+    CSmtpResult result;
     switch (io) {
     case EIo::TimedOut:
-        return Failure(
+        result = Failure(
             ESmtpError::TimedOut,
             CStringTable::Format(IDS_SMTP_UNCONFIRMED, {Seconds(m_timeouts.m_nFinalReplyMs)}));
+        break;
     case EIo::Aborted:
-        return Failure(ESmtpError::Cancelled, CStringTable::Load(IDS_SMTP_STOPPED_UNCONFIRMED));
+        result = Failure(ESmtpError::Cancelled, CStringTable::Load(IDS_SMTP_STOPPED_UNCONFIRMED));
+        break;
     case EIo::TooLong:
-        return Failure(ESmtpError::Lost, CStringTable::Load(IDS_SMTP_TOO_LONG_UNCONFIRMED));
+        result = Failure(ESmtpError::Lost, CStringTable::Load(IDS_SMTP_TOO_LONG_UNCONFIRMED));
+        break;
+    case EIo::NotSmtp:
+    case EIo::OutOfTurn:
+        result = Failure(ESmtpError::Protocol,
+                         CStringTable::Format(IDS_SMTP_FAULT_UNCONFIRMED, {strCause}));
+        break;
     default:
-        return Failure(ESmtpError::Lost, CStringTable::Load(IDS_SMTP_LOST_UNCONFIRMED));
+        result = Failure(ESmtpError::Lost, CStringTable::Load(IDS_SMTP_LOST_UNCONFIRMED));
     }
+    result.m_strCause = strCause;
+    return result;
 }
 
 CSmtpResult CSmtpSession::Deliver(const QString& strSender, const QStringList& recipients,
@@ -420,8 +491,20 @@ CSmtpResult CSmtpSession::Deliver(const QString& strSender, const QStringList& r
 {
     if (!IsOpen())
         return Failure(ESmtpError::LostBeforeMail, CStringTable::Load(IDS_SMTP_LOST));
+    const QByteArray sender = EnvelopeAddress(strSender);
+    if (sender.isEmpty())
+        return Failure(ESmtpError::Sender, CStringTable::Format(IDS_SMTP_NEEDS_UTF8, {strSender}));
+    QList<QByteArray> envelope;
+    bool bUtf8 = NeedsUtf8(sender);
+    for (const QString& strRecipient : recipients) {
+        envelope.append(EnvelopeAddress(strRecipient));
+        if (envelope.last().isEmpty())
+            return Failure(ESmtpError::Recipient,
+                           CStringTable::Format(IDS_SMTP_NEEDS_UTF8, {strRecipient}));
+        bUtf8 = bUtf8 || NeedsUtf8(envelope.last());
+    }
     CReply reply;
-    const EIo io = Command("MAIL FROM:<" + strSender.toUtf8() + '>', reply);
+    const EIo io = Command("MAIL FROM:<" + sender + '>' + (bUtf8 ? " SMTPUTF8" : ""), reply);
     if (io == EIo::Lost || (io == EIo::Ok && reply.m_nCode == 421))
         return IoFailure(EIo::Lost, ESmtpError::LostBeforeMail);
     if (io != EIo::Ok)
@@ -439,8 +522,24 @@ CSmtpResult CSmtpSession::Deliver(const QString& strSender, const QStringList& r
         return Failure(ESmtpError::Sender,
                        CStringTable::Format(IDS_SMTP_SENDER_REFUSED, {strSender, reply.m_strText}));
     }
-    const CSmtpResult result = Recipients(recipients);
+    const CSmtpResult result = Recipients(envelope);
     return result.Ok() ? SendData(message) : result;
+}
+
+QByteArray CSmtpSession::EnvelopeAddress(const QString& strAddress) const
+{
+    const qsizetype nAt = strAddress.lastIndexOf(u'@');
+    const QByteArray local = strAddress.left(nAt).toUtf8();
+    const QString strDomain = strAddress.mid(nAt + 1);
+    const QByteArray domain = QUrl::toAce(strDomain);
+    if (IsAscii(local) && !domain.isEmpty() && IsAscii(domain))
+        return local + '@' + domain;
+    return m_bUtf8 ? strAddress.toUtf8() : QByteArray();
+}
+
+bool CSmtpSession::NeedsUtf8(const QByteArray& address)
+{
+    return !IsAscii(address);
 }
 
 bool CSmtpSession::SupportsTls()

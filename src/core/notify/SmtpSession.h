@@ -37,7 +37,9 @@ private:
         TimedOut,
         Lost,
         Aborted,
-        TooLong, // a reply line or a reply larger than any server sends
+        TooLong,   // a reply line or a reply larger than any server sends
+        NotSmtp,   // a line that is no SMTP reply
+        OutOfTurn, // bytes before the command they would answer was sent
     };
     struct CReply
     {
@@ -51,15 +53,23 @@ private:
     EIo Flush(int nTimeoutMs);
     EIo ReadReply(CReply& reply, int nTimeoutMs);
     EIo Command(const QByteArray& line, CReply& reply, int nTimeoutMs = -1);
+    // Nothing may wait unasked before this program speaks: a reply ahead of its command
+    // would be taken for the answer to the next one.
+    EIo Quiet();
+    // The address as the envelope carries it: the domain in its ASCII form, the local part
+    // beyond ASCII only where the server takes it (SMTPUTF8); empty when it cannot go.
+    QByteArray EnvelopeAddress(const QString& strAddress) const;
+    static bool NeedsUtf8(const QByteArray& address);
     CSmtpResult Connect(const QString& strHost, int nPort);
     CSmtpResult Hello(QStringList& extensions);
     CSmtpResult StartTls(QStringList& extensions);
     CSmtpResult Login(const CMailAccount& account, const QStringList& extensions);
-    CSmtpResult Recipients(const QStringList& recipients);
+    CSmtpResult Recipients(const QList<QByteArray>& recipients);
     CSmtpResult SendData(const QByteArray& message);
     // The message, dot-stuffed, and the dot that ends it.
     void WriteStuffed(const QByteArray& message);
     CSmtpResult IoFailure(EIo io, ESmtpError lost);
+    QString IoReason(EIo io) const;
     // The message was sent in full but not confirmed.
     CSmtpResult Unconfirmed(EIo io);
     CSmtpResult ReplyFailure(ESmtpError error, int nTextId, const CReply& reply);
@@ -70,6 +80,8 @@ private:
     void Drop();
 
     std::unique_ptr<QSslSocket> m_pSocket;
+    QString m_strLastLine; // the last line read, for a reply that is no SMTP
+    bool m_bUtf8 = false;  // the server takes addresses beyond ASCII (SMTPUTF8)
     CSmtpTimeouts m_timeouts;
     const std::atomic<bool>* m_pAbort = nullptr;
 };

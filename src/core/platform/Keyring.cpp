@@ -97,6 +97,14 @@ EProbe Probe()
     return EProbe::Answered;   // another kind of keyring, or none: the call says so at once
 }
 
+// What a keyring's failure means to the caller: none there, or one that said no.
+CKeyring::EStatus Failed(QKeychain::Error error)
+{
+    return error == QKeychain::NoBackendAvailable || error == QKeychain::NotImplemented
+               ? CKeyring::EStatus::Unavailable
+               : CKeyring::EStatus::Refused;
+}
+
 struct SCall
 {
     bool m_bDone = false;
@@ -163,7 +171,7 @@ CKeyring::EStatus CKeyring::Read(QString& strPassword, QString& strError)
         return EStatus::NotFound;
     if (call.m_error != QKeychain::NoError) {
         strError = call.m_strError;
-        return EStatus::Unavailable;
+        return Failed(call.m_error);
     }
     strPassword = call.m_strText;
     return EStatus::Ok;
@@ -178,7 +186,7 @@ CKeyring::EStatus CKeyring::Write(const QString& strPassword, QString& strError)
     if (status != EStatus::Ok)
         return status;
     strError = call.m_strError;
-    return call.m_error == QKeychain::NoError ? EStatus::Ok : EStatus::Unavailable;
+    return call.m_error == QKeychain::NoError ? EStatus::Ok : Failed(call.m_error);
 }
 
 CKeyring::EStatus CKeyring::Remove(QString& strError)
@@ -190,5 +198,5 @@ CKeyring::EStatus CKeyring::Remove(QString& strError)
     strError = call.m_strError;
     return call.m_error == QKeychain::NoError || call.m_error == QKeychain::EntryNotFound
                ? EStatus::Ok
-               : EStatus::Unavailable;
+               : Failed(call.m_error);
 }

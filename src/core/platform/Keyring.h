@@ -17,7 +17,8 @@ public:
     {
         Ok,
         NotFound,    // the keyring runs but holds no password for the program
-        Unavailable, // no keyring, or it refused
+        Unavailable, // no keyring
+        Refused,     // a keyring runs but would not do it (locked and not unlocked, denied)
         TimedOut,    // it did not answer in time; the call was given up
     };
 

@@ -354,6 +354,12 @@ constexpr int IDS_ERR_FOLDER_SYNC = 22013;
 constexpr int IDS_KEYRING_WAITING = 22014;
 constexpr int IDS_KEYRING_SILENT = 22015;
 constexpr int IDS_KEYRING_NO_ANSWER = 22016;
+constexpr int IDS_SMTP_NOT_SMTP = 22020;
+constexpr int IDS_SMTP_OUT_OF_TURN = 22021;
+constexpr int IDS_SMTP_FAULT_UNCONFIRMED = 22022;
+constexpr int IDS_SMTP_NEEDS_UTF8 = 22023;
+constexpr int IDS_SEND_SERVER_FAULT = 22024;
+constexpr int IDS_PASSWORD_KEYRING_REFUSED = 22025;
 // The pass-around round, the right drawing while sending, paper cards.
 
 constexpr int IDS_DRAWNAMES_TITLE = 21500;

@@ -1159,6 +1159,13 @@ const std::unordered_map<int, SEntry>& Table()
                              "No keyring is running: the password is kept in the settings "
                              "file %1, which only you can read.",
                              "IDS_PASSWORD_IN_FILE")}},
+        //: Mail Settings window and kivvo-cli config output.
+        //: %1: the keyring's own reason; %2: the settings file's path
+        {IDS_PASSWORD_KEYRING_REFUSED,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "The desktop's keyring refused to keep the password (%1): it is "
+                             "kept in the settings file %2, which only you can read.",
+                             "IDS_PASSWORD_KEYRING_REFUSED")}},
         {IDS_PASSWORD_NONE, {QT_TRANSLATE_NOOP3("Kivvo", "not set", "IDS_PASSWORD_NONE")}},
         //: kivvo-cli config error on stderr.
         //: %1: the option without dashes; %2: what is wrong, a whole sentence
@@ -1204,6 +1211,39 @@ const std::unordered_map<int, SEntry>& Table()
              "the server's confirmation of the message was longer than any mail server's; it may "
              "have arrived, so it is not sent again",
              "IDS_SMTP_TOO_LONG_UNCONFIRMED")}},
+        //: Reason why mail failed.
+        //: %1: the line the server sent
+        {IDS_SMTP_NOT_SMTP,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "the server's reply is not SMTP: \"%1\"; the connection was closed",
+                             "IDS_SMTP_NOT_SMTP")}},
+        {IDS_SMTP_OUT_OF_TURN,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "the server sent a reply to a command this program had not sent "
+                             "yet; the connection was closed",
+                             "IDS_SMTP_OUT_OF_TURN")}},
+        //: Reason why an e-mail may have failed.
+        //: %1: what the server did wrong, one of the two texts above
+        {IDS_SMTP_FAULT_UNCONFIRMED,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "%1, after the message had been sent in full; it may have arrived, "
+                             "so it is not sent again",
+                             "IDS_SMTP_FAULT_UNCONFIRMED")}},
+        //: Reason why an e-mail failed.
+        //: %1: the e-mail address
+        {IDS_SMTP_NEEDS_UTF8,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "the address %1 has characters beyond ASCII before the @, which "
+                             "this server does not take (it offers no SMTPUTF8)",
+                             "IDS_SMTP_NEEDS_UTF8")}},
+        //: Shown in the sending window and by kivvo-cli send.
+        //: %1: the mail server as host:port; %2: the reason
+        {IDS_SEND_SERVER_FAULT,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "The mail server %1 did not keep to the mail protocol (SMTP).\r\n%2"
+                             "\r\n\r\nNothing more was sent, so that no reply is taken for "
+                             "another message's. Tell whoever runs the server.",
+                             "IDS_SEND_SERVER_FAULT")}},
         //: Shown in the sending window and by kivvo-cli send.
         //: %1: the mail server as host:port; %2: the reason
         {IDS_SEND_SERVER_SILENT,

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QLibraryInfo>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTranslator>
 
 namespace {
@@ -55,6 +56,12 @@ QStringList CTextLanguage::Codes()
 
 bool CTextLanguage::ForCode(const QString& strCode, CTextLanguage& language)
 {
+    // A language, a region and what a locale name may carry after them ("de", "pt-BR",
+    // "de_AT.UTF-8@euro"); anything else is no code, even when it begins like one.
+    static const QRegularExpression kCode(QStringLiteral(
+        "^[A-Za-z]{2,3}([_-]([A-Za-z]{2}|[0-9]{3}))?(\\.[A-Za-z0-9-]+)?(@[A-Za-z0-9]+)?$"));
+    if (!kCode.match(strCode.trimmed()).hasMatch())
+        return false;
     const QString strLanguage = LanguageOf(strCode.trimmed());
     if (strLanguage.isEmpty() || !Codes().contains(strLanguage))
         return false;

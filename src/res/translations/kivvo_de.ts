@@ -2884,5 +2884,46 @@ Draw names first. Nothing has been shown or sent.</source>
 <byte value="xd"/>
 Lose zuerst die Namen aus. Es wurde nichts angezeigt oder gesendet.</translation>
     </message>
+    <message>
+        <source>the server&apos;s reply is not SMTP: &quot;%1&quot;; the connection was closed</source>
+        <comment>IDS_SMTP_NOT_SMTP</comment>
+        <extracomment>Reason why mail failed. %1: the line the server sent</extracomment>
+        <translation>die Antwort des Servers ist kein SMTP: „%1“; die Verbindung wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>the server sent a reply to a command this program had not sent yet; the connection was closed</source>
+        <comment>IDS_SMTP_OUT_OF_TURN</comment>
+        <translation>der Server hat auf einen Befehl geantwortet, den dieses Programm noch nicht gesendet hatte; die Verbindung wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>%1, after the message had been sent in full; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_FAULT_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: what the server did wrong, one of the two texts above</extracomment>
+        <translation>%1, nachdem die Nachricht vollständig gesendet war; sie ist vielleicht angekommen und wird deshalb nicht noch einmal gesendet</translation>
+    </message>
+    <message>
+        <source>the address %1 has characters beyond ASCII before the @, which this server does not take (it offers no SMTPUTF8)</source>
+        <comment>IDS_SMTP_NEEDS_UTF8</comment>
+        <extracomment>Reason why an e-mail failed. %1: the e-mail address</extracomment>
+        <translation>die Adresse %1 enthält vor dem @ Zeichen außerhalb von ASCII, die dieser Server nicht annimmt (er bietet kein SMTPUTF8 an)</translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not keep to the mail protocol (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent, so that no reply is taken for another message&apos;s. Tell whoever runs the server.</source>
+        <comment>IDS_SEND_SERVER_FAULT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
+        <translation>Der Mailserver %1 hat sich nicht an das Mail-Protokoll (SMTP) gehalten.<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Es wurde nichts mehr gesendet, damit keine Antwort für die einer anderen Nachricht gehalten wird. Sag Bescheid, wer den Server betreibt.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring refused to keep the password (%1): it is kept in the settings file %2, which only you can read.</source>
+        <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
+        <translation>Der Schlüsselbund des Desktops hat es abgelehnt, das Passwort aufzubewahren (%1): Es wird in der Einstellungsdatei %2 aufbewahrt, die nur du lesen kannst.</translation>
+    </message>
 </context>
 </TS>

@@ -2883,5 +2883,46 @@ Draw names first. Nothing has been shown or sent.</source>
 <byte value="xd"/>
 Sortea primero los nombres. No se ha mostrado ni enviado nada.</translation>
     </message>
+    <message>
+        <source>the server&apos;s reply is not SMTP: &quot;%1&quot;; the connection was closed</source>
+        <comment>IDS_SMTP_NOT_SMTP</comment>
+        <extracomment>Reason why mail failed. %1: the line the server sent</extracomment>
+        <translation>la respuesta del servidor no es SMTP: «%1»; se ha cerrado la conexión</translation>
+    </message>
+    <message>
+        <source>the server sent a reply to a command this program had not sent yet; the connection was closed</source>
+        <comment>IDS_SMTP_OUT_OF_TURN</comment>
+        <translation>el servidor respondió a una orden que este programa aún no había enviado; se ha cerrado la conexión</translation>
+    </message>
+    <message>
+        <source>%1, after the message had been sent in full; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_FAULT_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: what the server did wrong, one of the two texts above</extracomment>
+        <translation>%1, después de enviar el mensaje completo; puede que haya llegado, así que no se vuelve a enviar</translation>
+    </message>
+    <message>
+        <source>the address %1 has characters beyond ASCII before the @, which this server does not take (it offers no SMTPUTF8)</source>
+        <comment>IDS_SMTP_NEEDS_UTF8</comment>
+        <extracomment>Reason why an e-mail failed. %1: the e-mail address</extracomment>
+        <translation>la dirección %1 tiene caracteres fuera de ASCII antes de la @, que este servidor no acepta (no ofrece SMTPUTF8)</translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not keep to the mail protocol (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent, so that no reply is taken for another message&apos;s. Tell whoever runs the server.</source>
+        <comment>IDS_SEND_SERVER_FAULT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
+        <translation>El servidor de correo %1 no respetó el protocolo de correo (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+No se envió nada más, para que ninguna respuesta se tome por la de otro mensaje. Avisa a quien gestione el servidor.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring refused to keep the password (%1): it is kept in the settings file %2, which only you can read.</source>
+        <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
+        <translation>El llavero del escritorio se negó a guardar la contraseña (%1): se guarda en el archivo de configuración %2, que solo tú puedes leer.</translation>
+    </message>
 </context>
 </TS>

@@ -2879,5 +2879,46 @@ Draw names first. Nothing has been shown or sent.</source>
 <byte value="xd"/>
 Tirez d&apos;abord les noms au sort. Rien n&apos;a été affiché ni envoyé.</translation>
     </message>
+    <message>
+        <source>the server&apos;s reply is not SMTP: &quot;%1&quot;; the connection was closed</source>
+        <comment>IDS_SMTP_NOT_SMTP</comment>
+        <extracomment>Reason why mail failed. %1: the line the server sent</extracomment>
+        <translation>la réponse du serveur n&apos;est pas du SMTP : « %1 » ; la connexion a été fermée</translation>
+    </message>
+    <message>
+        <source>the server sent a reply to a command this program had not sent yet; the connection was closed</source>
+        <comment>IDS_SMTP_OUT_OF_TURN</comment>
+        <translation>le serveur a répondu à une commande que ce programme n&apos;avait pas encore envoyée ; la connexion a été fermée</translation>
+    </message>
+    <message>
+        <source>%1, after the message had been sent in full; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_FAULT_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: what the server did wrong, one of the two texts above</extracomment>
+        <translation>%1, après l&apos;envoi complet du message ; il est peut-être arrivé, il n&apos;est donc pas renvoyé</translation>
+    </message>
+    <message>
+        <source>the address %1 has characters beyond ASCII before the @, which this server does not take (it offers no SMTPUTF8)</source>
+        <comment>IDS_SMTP_NEEDS_UTF8</comment>
+        <extracomment>Reason why an e-mail failed. %1: the e-mail address</extracomment>
+        <translation>l&apos;adresse %1 contient avant le @ des caractères hors ASCII, que ce serveur n&apos;accepte pas (il ne propose pas SMTPUTF8)</translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not keep to the mail protocol (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent, so that no reply is taken for another message&apos;s. Tell whoever runs the server.</source>
+        <comment>IDS_SEND_SERVER_FAULT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
+        <translation>Le serveur de messagerie %1 n&apos;a pas respecté le protocole de messagerie (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Rien d&apos;autre n&apos;a été envoyé, afin qu&apos;aucune réponse ne soit prise pour celle d&apos;un autre message. Prévenez la personne qui gère le serveur.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring refused to keep the password (%1): it is kept in the settings file %2, which only you can read.</source>
+        <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
+        <translation>Le trousseau de clés du bureau a refusé de conserver le mot de passe (%1) : il est conservé dans le fichier de paramètres %2, qui n&apos;est lisible que par vous.</translation>
+    </message>
 </context>
 </TS>

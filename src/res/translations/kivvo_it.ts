@@ -2881,5 +2881,46 @@ Draw names first. Nothing has been shown or sent.</source>
 <byte value="xd"/>
 Estrai prima i nomi. Non è stato mostrato né inviato nulla.</translation>
     </message>
+    <message>
+        <source>the server&apos;s reply is not SMTP: &quot;%1&quot;; the connection was closed</source>
+        <comment>IDS_SMTP_NOT_SMTP</comment>
+        <extracomment>Reason why mail failed. %1: the line the server sent</extracomment>
+        <translation>la risposta del server non è SMTP: «%1»; la connessione è stata chiusa</translation>
+    </message>
+    <message>
+        <source>the server sent a reply to a command this program had not sent yet; the connection was closed</source>
+        <comment>IDS_SMTP_OUT_OF_TURN</comment>
+        <translation>il server ha risposto a un comando che questo programma non aveva ancora inviato; la connessione è stata chiusa</translation>
+    </message>
+    <message>
+        <source>%1, after the message had been sent in full; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_FAULT_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: what the server did wrong, one of the two texts above</extracomment>
+        <translation>%1, dopo che il messaggio era stato inviato per intero; potrebbe essere arrivato, quindi non viene inviato di nuovo</translation>
+    </message>
+    <message>
+        <source>the address %1 has characters beyond ASCII before the @, which this server does not take (it offers no SMTPUTF8)</source>
+        <comment>IDS_SMTP_NEEDS_UTF8</comment>
+        <extracomment>Reason why an e-mail failed. %1: the e-mail address</extracomment>
+        <translation>l&apos;indirizzo %1 contiene prima della @ caratteri non ASCII, che questo server non accetta (non offre SMTPUTF8)</translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not keep to the mail protocol (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent, so that no reply is taken for another message&apos;s. Tell whoever runs the server.</source>
+        <comment>IDS_SEND_SERVER_FAULT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
+        <translation>Il server di posta %1 non ha rispettato il protocollo di posta (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Non è stato inviato altro, perché nessuna risposta venga presa per quella di un altro messaggio. Avvisa chi gestisce il server.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring refused to keep the password (%1): it is kept in the settings file %2, which only you can read.</source>
+        <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
+        <translation>Il portachiavi del desktop si è rifiutato di conservare la password (%1): viene conservata nel file delle impostazioni %2, che solo tu puoi leggere.</translation>
+    </message>
 </context>
 </TS>

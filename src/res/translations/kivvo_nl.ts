@@ -2884,5 +2884,46 @@ Draw names first. Nothing has been shown or sent.</source>
 <byte value="xd"/>
 Trek eerst de lootjes. Er is niets getoond of verzonden.</translation>
     </message>
+    <message>
+        <source>the server&apos;s reply is not SMTP: &quot;%1&quot;; the connection was closed</source>
+        <comment>IDS_SMTP_NOT_SMTP</comment>
+        <extracomment>Reason why mail failed. %1: the line the server sent</extracomment>
+        <translation>het antwoord van de server is geen SMTP: ‘%1’; de verbinding is gesloten</translation>
+    </message>
+    <message>
+        <source>the server sent a reply to a command this program had not sent yet; the connection was closed</source>
+        <comment>IDS_SMTP_OUT_OF_TURN</comment>
+        <translation>de server antwoordde op een opdracht die dit programma nog niet had verstuurd; de verbinding is gesloten</translation>
+    </message>
+    <message>
+        <source>%1, after the message had been sent in full; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_FAULT_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: what the server did wrong, one of the two texts above</extracomment>
+        <translation>%1, nadat het bericht volledig was verstuurd; het is misschien aangekomen en wordt daarom niet opnieuw verstuurd</translation>
+    </message>
+    <message>
+        <source>the address %1 has characters beyond ASCII before the @, which this server does not take (it offers no SMTPUTF8)</source>
+        <comment>IDS_SMTP_NEEDS_UTF8</comment>
+        <extracomment>Reason why an e-mail failed. %1: the e-mail address</extracomment>
+        <translation>het adres %1 bevat vóór de @ tekens buiten ASCII, die deze server niet aanneemt (hij biedt geen SMTPUTF8)</translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not keep to the mail protocol (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent, so that no reply is taken for another message&apos;s. Tell whoever runs the server.</source>
+        <comment>IDS_SEND_SERVER_FAULT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
+        <translation>De mailserver %1 hield zich niet aan het mailprotocol (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Er is niets meer verstuurd, zodat geen antwoord wordt aangezien voor dat op een ander bericht. Laat het weten aan wie de server beheert.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring refused to keep the password (%1): it is kept in the settings file %2, which only you can read.</source>
+        <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
+        <translation>De sleutelbos van het bureaublad weigerde het wachtwoord te bewaren (%1): het wordt bewaard in het instellingenbestand %2, dat alleen jij kunt lezen.</translation>
+    </message>
 </context>
 </TS>

@@ -2907,5 +2907,46 @@ Draw names first. Nothing has been shown or sent.</source>
 <byte value="xd"/>
 Najpierw wylosuj imiona. Nic nie zostało pokazane ani wysłane.</translation>
     </message>
+    <message>
+        <source>the server&apos;s reply is not SMTP: &quot;%1&quot;; the connection was closed</source>
+        <comment>IDS_SMTP_NOT_SMTP</comment>
+        <extracomment>Reason why mail failed. %1: the line the server sent</extracomment>
+        <translation>odpowiedź serwera nie jest w protokole SMTP: „%1”; połączenie zostało zamknięte</translation>
+    </message>
+    <message>
+        <source>the server sent a reply to a command this program had not sent yet; the connection was closed</source>
+        <comment>IDS_SMTP_OUT_OF_TURN</comment>
+        <translation>serwer odpowiedział na polecenie, którego ten program jeszcze nie wysłał; połączenie zostało zamknięte</translation>
+    </message>
+    <message>
+        <source>%1, after the message had been sent in full; it may have arrived, so it is not sent again</source>
+        <comment>IDS_SMTP_FAULT_UNCONFIRMED</comment>
+        <extracomment>Reason why an e-mail may have failed. %1: what the server did wrong, one of the two texts above</extracomment>
+        <translation>%1, po wysłaniu całej wiadomości; mogła dotrzeć, więc nie zostanie wysłana ponownie</translation>
+    </message>
+    <message>
+        <source>the address %1 has characters beyond ASCII before the @, which this server does not take (it offers no SMTPUTF8)</source>
+        <comment>IDS_SMTP_NEEDS_UTF8</comment>
+        <extracomment>Reason why an e-mail failed. %1: the e-mail address</extracomment>
+        <translation>adres %1 ma przed @ znaki spoza ASCII, których ten serwer nie przyjmuje (nie oferuje SMTPUTF8)</translation>
+    </message>
+    <message>
+        <source>The mail server %1 did not keep to the mail protocol (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Nothing more was sent, so that no reply is taken for another message&apos;s. Tell whoever runs the server.</source>
+        <comment>IDS_SEND_SERVER_FAULT</comment>
+        <extracomment>Shown in the sending window and by kivvo-cli send. %1: the mail server as host:port; %2: the reason</extracomment>
+        <translation>Serwer poczty %1 nie przestrzegał protokołu poczty (SMTP).<byte value="xd"/>
+%2<byte value="xd"/>
+<byte value="xd"/>
+Nic więcej nie zostało wysłane, aby żadna odpowiedź nie została wzięta za odpowiedź na inną wiadomość. Powiadom osobę, która prowadzi serwer.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s keyring refused to keep the password (%1): it is kept in the settings file %2, which only you can read.</source>
+        <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
+        <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
+        <translation>Pęk kluczy pulpitu odmówił przechowania hasła (%1): jest ono przechowywane w pliku ustawień %2, który tylko ty możesz odczytać.</translation>
+    </message>
 </context>
 </TS>
