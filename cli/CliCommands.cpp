@@ -63,6 +63,8 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"password-stdin", ""},
         {"password-prompt", ""},
         {"footer", "", "T"},
+        {"require-tls", "", "on|off"},
+        {"spreadsheet", ""},
         {"lookup", "", "TEXT"},
         {"both", ""},
         {"remove", ""},
@@ -152,7 +154,7 @@ int CCliCommands::Run(const QStringList& arguments)
         {"exclude", {&CCliCommands::Exclude, {"FILE", "GIVER", "RECIPIENT"}, {"both", "remove"}}},
         {"rules", {&CCliCommands::Rules, file, {"history", "no-mutual", "one-circle"}}},
         {"import", {&CCliCommands::Import, {"FILE", "SOURCE"}, {"group"}}},
-        {"export", {&CCliCommands::Export, file, {"csv", "list"}}},
+        {"export", {&CCliCommands::Export, file, {"csv", "list", "spreadsheet"}}},
         {"set", {&CCliCommands::Set, {"FILE", "PERSON"}, {"name", "address", "suggestions"}}},
         {"move", {&CCliCommands::Move, {"FILE", "PERSON"}, {"group", "top"}}},
         {"details", {&CCliCommands::Details, file, {"date", "budget", "place", "note"}}},
@@ -163,7 +165,7 @@ int CCliCommands::Run(const QStringList& arguments)
          {&CCliCommands::Config,
           {},
           {"server", "port", "from", "user", "password", "password-stdin", "password-prompt",
-           "footer"}}},
+           "footer", "require-tls"}}},
         {"contacts", {&CCliCommands::Contacts, {}, {"lookup"}}},
     };
 
@@ -587,7 +589,9 @@ int CCliCommands::Export()
     if (const int nExit = OpenAtList(doc, nList))
         return nExit;
     const CNameList& list = *doc.GetCurrentList();
-    const QByteArray csv = CParticipantExport::Csv(list);
+    const QByteArray csv = CParticipantExport::Csv(
+        list, m_parser.isSet("spreadsheet") ? CParticipantExport::EForm::Spreadsheet
+                                            : CParticipantExport::EForm::Plain);
     const QString strOut = m_parser.value("csv");
     QString strError;
     if (!CDiskFile::Save(
@@ -833,12 +837,14 @@ void CCliCommands::PrintSettings()
     const CSettings& settings = m_app.m_settings;
     const QString strPassword = CStringTable::Load(
         settings.m_strPassword.isEmpty() ? IDS_PASSWORD_NONE : IDS_CLI_PASSWORD_SET);
-    Print(CStringTable::Format(IDS_CLI_SETTINGS,
-                               {ShownSetting(settings.m_strServer), settings.m_nPort,
-                                ShownSetting(settings.m_strFrom), ShownSetting(settings.m_strUser),
-                                strPassword, ShownSetting(settings.m_strFooter),
-                                m_app.SettingsPath()}) +
-          m_app.PasswordPlace() + u'\n');
+    Print(
+        CStringTable::Format(IDS_CLI_SETTINGS,
+                             {ShownSetting(settings.m_strServer), settings.m_nPort,
+                              ShownSetting(settings.m_strFrom), ShownSetting(settings.m_strUser),
+                              strPassword, ShownSetting(settings.m_strFooter),
+                              m_app.SettingsPath()}) +
+        (settings.m_bRequireTls ? CStringTable::Load(IDS_CLI_REQUIRE_TLS_ON) + u'\n' : QString()) +
+        m_app.PasswordPlace() + u'\n');
 }
 
 int CCliCommands::Config()
@@ -864,6 +870,10 @@ int CCliCommands::Config()
         if (m_parser.isSet(pOption))
             *pField = m_parser.value(pOption);
     }
+    if (m_parser.isSet("require-tls") &&
+        !ParseSwitch(m_parser.value("require-tls"), settings.m_bRequireTls))
+        return UsageError(CStringTable::Format(IDS_CLI_BAD_SWITCH,
+                                               {"require-tls", m_parser.value("require-tls")}));
     if (m_parser.isSet("password"))
         m_err << CStringTable::Load(IDS_CLI_PASSWORD_VISIBLE) << '\n';
     if (m_parser.isSet("password-stdin"))

@@ -344,16 +344,19 @@ void TestCli::config()
                                         "set)\npassword: not set\nfooter: (not set)\n"),
              qPrintable(defaults.m_strOut));
     QVERIFY(defaults.m_strOut.contains(g_strHome + "/Documents/Kivvo.cfg"));
+    QVERIFY(!defaults.m_strOut.contains("require-tls"));
 
     QCOMPARE(RunCli({"config", "--server", "mail.example.org", "--port", "587", "--user", "",
-                     "--password", "secret", "--footer", "Ho ho ho"})
+                     "--password", "secret", "--footer", "Ho ho ho", "--require-tls", "on"})
                  .m_nExit,
              0);
     const CRun changed = RunCli({"config"});
     QVERIFY(changed.m_strOut.contains("server: mail.example.org\nport: 587\n"));
     QVERIFY(changed.m_strOut.contains("user: (not set)\npassword: set\nfooter: Ho ho ho\n"));
     QVERIFY(!changed.m_strOut.contains("secret"));
+    QVERIFY(changed.m_strOut.contains("\nrequire-tls: on\n"));
     QCOMPARE(RunCli({"config", "extra"}).m_nExit, 2);
+    QCOMPARE(RunCli({"config", "--require-tls", "yes"}).m_nExit, 2);
 }
 
 void TestCli::configChecksAndPassword_data()

@@ -1,7 +1,9 @@
 // The document's operations: Draw Names, Copy for Next Exchange, the list selector.
 #include "app/DrawJob.h"
 #include "app/KivvoDoc.h"
+#include "app/ParticipantImport.h"
 #include "model/NameList.h"
+#include "platform/Archive.h"
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
@@ -38,6 +40,7 @@ private slots:
     void failedDrawChangesNothing();
     void copyForNextExchange();
     void copyRefusedAt255Lists();
+    void importRefusedBeyondWhatTheFileHolds();
     void listSelector();
     void listSelectorReachesListsOfTheSameName();
 };
@@ -202,6 +205,26 @@ void TestKivvoDoc::copyRefusedAt255Lists()
     QCOMPARE(doc.GetListCount(), 255);
     QCOMPARE(doc.ListNames().size(), 255);
     QVERIFY(!doc.IsModified());
+}
+
+void TestKivvoDoc::importRefusedBeyondWhatTheFileHolds()
+{
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann, Fam[Bob]"});
+    doc.SetModifiedFlag(false);
+    QByteArray rows;
+    for (int i = 0; i < CArchive::kMaxEntries - 2; ++i)
+        rows += 'P' + QByteArray::number(i) + '\n';
+    CParticipantImport import;
+    QString strError;
+    QVERIFY(import.ReadBytes(rows, false, strError));
+    import.Check(*doc.GetNewestList());
+    // With the three entries there, one more than the file holds.
+    const CDocResult result = doc.ImportParticipants(import);
+    QCOMPARE(result.MessageId(), IDS_IMPORT_OVER_LIMIT);
+    QCOMPARE(DescribeList(*doc.GetNewestList()), "Ann, Fam[Bob]");
+    QVERIFY(!doc.IsModified());
+    QVERIFY(!doc.UndoStack()->canUndo());
 }
 
 void TestKivvoDoc::listSelector()

@@ -52,6 +52,7 @@ private slots:
     void sendBeforeLogonFails();
     void oneConnectionForManySends();
     void authenticationOverStartTls();
+    void encryptionRequiredWithoutLogin();
 
 private:
     QTemporaryDir m_dir;
@@ -448,6 +449,30 @@ void TestMailTransport::authenticationOverStartTls()
     QVERIFY(server.WaitForMessages(1));
     QVERIFY(server.Messages().at(0).m_bTls);
     QCOMPARE(server.Messages().at(0).Body(), "Über TLS");
+    qunsetenv("KIVVO_SMTP_CA_FILE");
+}
+
+void TestMailTransport::encryptionRequiredWithoutLogin()
+{
+    CSmtpTestServer plain;
+    CSettings account = Account(plain.Port());
+    account.m_bRequireTls = true;
+    CMailTransport refused;
+    refused.Configure(account);
+    QVERIFY(!refused.Logon());
+    QCOMPARE(refused.LastResult().m_strReason,
+             "the server offers no encryption (STARTTLS), and the settings allow only encrypted "
+             "connections");
+
+    qputenv("KIVVO_SMTP_CA_FILE", m_strCert.toLocal8Bit());
+    CSmtpTestServer server({"--cert", m_strCert, "--key", m_strKey});
+    account.m_nPort = server.Port();
+    CMailTransport mail;
+    mail.Configure(account);
+    QVERIFY(mail.Logon());
+    QVERIFY(mail.Send("ann@example.com", "List", "Body"));
+    QVERIFY(server.WaitForMessages(1));
+    QVERIFY(server.Messages().at(0).m_bTls);
     qunsetenv("KIVVO_SMTP_CA_FILE");
 }
 

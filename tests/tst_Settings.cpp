@@ -83,6 +83,7 @@ void TestSettings::changedFileIsRead()
     changed.m_strFooter = "Merry Christmas from the Smiths";
     changed.m_nPort = 465;
     changed.m_strPassword = "secret";
+    changed.m_bRequireTls = true;
     QFile file(dir.filePath("Kivvo.cfg"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(Stored(changed));
@@ -94,6 +95,7 @@ void TestSettings::changedFileIsRead()
     app.LoadSettings();
     QCOMPARE(app.m_settings.m_strFooter, changed.m_strFooter);
     QCOMPARE(app.m_settings.m_nPort, 465);
+    QVERIFY(app.m_settings.m_bRequireTls);
     // It holds a password now: no core dump may carry it away.
     QCOMPARE(prctl(PR_GET_DUMPABLE, 0, 0, 0, 0), 0);
 }

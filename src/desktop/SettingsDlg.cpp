@@ -86,6 +86,10 @@ void CSettingsDlg::Build()
     m_pPasswordPlace->setObjectName(QStringLiteral("passwordPlace"));
     m_pPasswordPlace->setWordWrap(true);
     pForm->addRow(QString(), m_pPasswordPlace);
+    m_pRequireTls = new QCheckBox(CStringTable::Load(IDS_SETTINGS_REQUIRE_TLS));
+    m_pRequireTls->setObjectName(QStringLiteral("requireTls"));
+    m_pRequireTls->setChecked(settings.m_bRequireTls);
+    pForm->addRow(QString(), m_pRequireTls);
     m_pFooter = new QPlainTextEdit(settings.m_strFooter);
     m_pFooter->setObjectName(QStringLiteral("footer"));
     m_pFooter->setPlaceholderText(CStringTable::Load(IDS_SETTINGS_FOOTER_HINT));
@@ -157,6 +161,7 @@ CSettings CSettingsDlg::Values() const
     values.m_strUser = m_pUser->text();
     values.m_strPassword = m_pPassword->text();
     values.m_strFooter = m_pFooter->toPlainText();
+    values.m_bRequireTls = m_pRequireTls->isChecked();
     return values;
 }
 

@@ -58,6 +58,7 @@ private:
     QLineEdit* m_pUser = nullptr;
     QLineEdit* m_pPassword = nullptr;
     QCheckBox* m_pShowPassword = nullptr;
+    QCheckBox* m_pRequireTls = nullptr;
     QPlainTextEdit* m_pFooter = nullptr;
     QLabel* m_pPasswordPlace = nullptr;
     QPushButton* m_pTest = nullptr;

@@ -540,6 +540,10 @@ CDocResult CKivvoDoc::ImportParticipants(const CParticipantImport& import, int* 
     CNameList* pList = EditableNewest(result);
     if (!pList)
         return result;
+    // Beyond what a document may hold, the import could be neither saved nor opened again.
+    const qsizetype nToAdd = import.EntriesToAdd(*pList);
+    if (EntryCount() + nToAdd > CArchive::kMaxEntries)
+        return CDocResult::Refused(IDS_IMPORT_OVER_LIMIT, {int(nToAdd), CArchive::kMaxEntries});
     std::vector<CAppendCommand::CAppended> added;
     const int nAdded =
         import.Apply(*pList, [&added](CListItem* pEntry, const CNameList::CPlace& place) {
@@ -552,6 +556,16 @@ CDocResult CKivvoDoc::ImportParticipants(const CParticipantImport& import, int* 
     if (!added.empty())
         Push(new CAppendCommand(this, pList, IDS_EDIT_IMPORT, std::move(added)));
     return {};
+}
+
+qsizetype CKivvoDoc::EntryCount() const
+{
+    qsizetype nCount = 0;
+    for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext) {
+        for (const CListItem* pEntry = pNode->m_pList->m_pFirst; pEntry; pEntry = pEntry->m_pNext)
+            nCount += 1 + (pEntry->IsGroup() ? static_cast<const CGroup*>(pEntry)->m_nCount : 0);
+    }
+    return nCount;
 }
 
 CDocResult CKivvoDoc::CheckDraw() const

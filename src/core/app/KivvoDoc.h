@@ -109,6 +109,8 @@ public:
     // Whether the newest list may be drawn, or copied for the next exchange, now: asked
     // before the question, so that nobody says Yes to what is refused anyway.
     CDocResult CheckDraw() const;
+    // The persons and groups of every drawing, as the file counts them.
+    qsizetype EntryCount() const;
     CDocResult CheckCopy() const;
     // The same on a thread of its own, on copies of what the drawing reads; the job's
     // Finished() says what happened once the drawing is applied here. Null, with the

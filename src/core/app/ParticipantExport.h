@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocale>
 
 class CNameList;
 
@@ -9,5 +10,18 @@ class CNameList;
 class CParticipantExport
 {
 public:
-    static QByteArray Csv(const CNameList& list);
+    enum class EForm
+    {
+        Plain,       // UTF-8, commas: read back byte for byte
+        Spreadsheet, // a byte-order mark, the locale's list separator, formulas disarmed
+    };
+
+    static QByteArray Csv(const CNameList& list, EForm form = EForm::Plain,
+                          const QLocale& locale = QLocale());
+    // A cell as the export writes it, and the cell the import takes from it: a spreadsheet
+    // runs a cell that begins with = + - @ (or a tab or a return before them), so that form
+    // puts an apostrophe in front, as spreadsheets mark text; an apostrophe already there is
+    // doubled in both forms, so that taking one off on import gives back every cell.
+    static QString Cell(const QString& strValue, EForm form);
+    static QString Uncell(const QString& strCell);
 };

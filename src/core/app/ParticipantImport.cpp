@@ -1,18 +1,22 @@
 #include "app/ParticipantImport.h"
 
+#include "app/ParticipantExport.h"
 #include "model/CsvReader.h"
 #include "model/NameList.h"
+#include "notify/MailSession.h"
 #include "notify/VCardReader.h"
 #include "platform/Archive.h"
 #include "platform/DiskFile.h"
 #include "text/Resource.h"
 #include "text/StringTable.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -58,6 +62,41 @@ bool HeaderColumns(const QStringList& fields, QList<int>& columns)
     return true;
 }
 
+// A character no name, address or group holds: a control character (a line break, a tab, a
+// terminal escape) or a line or paragraph separator. Suggestions may have line breaks.
+bool IsControl(QChar ch)
+{
+    return ch.category() == QChar::Other_Control || ch == QChar::LineSeparator ||
+           ch == QChar::ParagraphSeparator;
+}
+
+bool HasControl(const QString& strText)
+{
+    return std::any_of(strText.cbegin(), strText.cend(), IsControl);
+}
+
+// Why a row's values cannot be taken: the text of the fault, or 0.
+int Fault(const QStringList& values)
+{
+    for (const QString& strValue : values) {
+        if (strValue.size() > CArchive::kMaxTextLength)
+            return IDS_IMPORT_TOO_LONG;
+    }
+    if (values.at(columnName).isEmpty())
+        return IDS_IMPORT_NO_NAME;
+    for (const int nColumn : {columnName, columnAddress, columnGroup}) {
+        if (HasControl(values.at(nColumn)))
+            return IDS_IMPORT_CONTROL;
+    }
+    const QString& strSuggestions = values.at(columnSuggestions);
+    if (std::any_of(strSuggestions.cbegin(), strSuggestions.cend(),
+                    [](QChar ch) { return IsControl(ch) && ch != u'\n' && ch != u'\t'; }))
+        return IDS_IMPORT_CONTROL;
+    return 0;
+}
+
+constexpr qint64 kVCardSniffBytes = 64 * 1024;
+
 } // namespace
 
 bool CParticipantImport::Read(const QString& strPath, QString& strError)
@@ -68,12 +107,7 @@ bool CParticipantImport::Read(const QString& strPath, QString& strError)
         strError = CStringTable::Format(IDS_IMPORT_UNREADABLE, {strPath, strWhy});
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        strError = CStringTable::Format(IDS_IMPORT_UNREADABLE, {strPath, file.errorString()});
-        return false;
-    }
-    if (!ReadBytes(bytes, CVCardReader::LooksLikeVCard(bytes), strWhy)) {
+    if (!ReadDevice(file, strWhy)) {
         strError = CStringTable::Format(IDS_IMPORT_UNREADABLE, {strPath, strWhy});
         return false;
     }
@@ -83,14 +117,29 @@ bool CParticipantImport::Read(const QString& strPath, QString& strError)
 bool CParticipantImport::ReadBytes(const QByteArray& bytes, bool bVCard, QString& strError)
 {
     m_rows.clear();
-    if (bVCard) {
-        ReadVCards(bytes);
-        return true;
-    }
-    return ReadCsv(bytes, strError);
+    if (bVCard)
+        return ReadVCards(bytes, strError);
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadCsv(buffer, strError);
 }
 
-void CParticipantImport::ReadVCards(const QByteArray& bytes)
+bool CParticipantImport::ReadDevice(QFileDevice& device, QString& strError)
+{
+    m_rows.clear();
+    // An address book says so in its first card; a table is read row by row, never whole.
+    if (!CVCardReader::LooksLikeVCard(device.peek(kVCardSniffBytes)))
+        return ReadCsv(device, strError);
+    const QByteArray bytes = device.readAll();
+    if (device.error() != QFileDevice::NoError) {
+        strError = device.errorString();
+        return false;
+    }
+    return ReadVCards(bytes, strError);
+}
+
+bool CParticipantImport::ReadVCards(const QByteArray& bytes, QString& strError)
 {
     for (const CVCardContact& contact : CVCardReader::Parse(bytes)) {
         if (contact.m_strFileAs.trimmed().isEmpty())
@@ -98,19 +147,37 @@ void CParticipantImport::ReadVCards(const QByteArray& bytes)
         CRow row;
         row.m_strName = contact.m_strFileAs.trimmed();
         row.m_strAddress = contact.m_emails.value(0);
-        m_rows.append(row);
+        if (HasControl(row.m_strName) || HasControl(row.m_strAddress)) {
+            strError = CStringTable::Format(IDS_IMPORT_CONTROL_CARD,
+                                            {CMailSession::Printable(row.m_strName)});
+            return false;
+        }
+        if (!AddRow(row, strError))
+            return false;
     }
+    return true;
 }
 
-bool CParticipantImport::ReadCsv(const QByteArray& bytes, QString& strError)
+bool CParticipantImport::AddRow(const CRow& row, QString& strError)
 {
-    QList<CCsvRecord> records;
-    if (!CCsvReader::Read(bytes, records, strError))
+    // More than a document holds is refused as it is read, before the rest costs anything.
+    if (m_rows.size() >= CArchive::kMaxEntries) {
+        strError = CStringTable::Format(IDS_ERR_TOO_MANY_ENTRIES, {CArchive::kMaxEntries});
         return false;
+    }
+    m_rows.append(row);
+    return true;
+}
+
+bool CParticipantImport::ReadCsv(QIODevice& device, QString& strError)
+{
+    CCsvReader reader(&device);
     QList<int> columns{columnName, columnAddress, columnSuggestions, columnGroup};
-    if (!records.isEmpty() && HeaderColumns(records.first().m_fields, columns))
-        records.removeFirst();
-    for (const CCsvRecord& record : std::as_const(records)) {
+    CCsvRecord record;
+    bool bFirst = true;
+    while (reader.Next(record)) {
+        if (std::exchange(bFirst, false) && HeaderColumns(record.m_fields, columns))
+            continue;
         // Empty fields past the last column (a spreadsheet's trailing separators) are nothing.
         const auto extra = record.m_fields.mid(columns.size());
         if (std::any_of(extra.begin(), extra.end(),
@@ -121,21 +188,18 @@ bool CParticipantImport::ReadCsv(const QByteArray& bytes, QString& strError)
         }
         QStringList values(columnCount);
         for (qsizetype n = 0; n < std::min(record.m_fields.size(), columns.size()); ++n)
-            values[columns.at(n)] = record.m_fields.at(n).trimmed();
-        for (const QString& strValue : std::as_const(values)) {
-            if (strValue.size() > CArchive::kMaxTextLength) {
-                strError = CStringTable::Format(IDS_IMPORT_TOO_LONG, {record.m_nLine});
-                return false;
-            }
-        }
-        if (values.at(columnName).isEmpty()) {
-            strError = CStringTable::Format(IDS_IMPORT_NO_NAME, {record.m_nLine});
+            values[columns.at(n)] = CParticipantExport::Uncell(record.m_fields.at(n)).trimmed();
+        if (const int nTextId = Fault(values)) {
+            strError = CStringTable::Format(nTextId, {record.m_nLine});
             return false;
         }
-        m_rows.append({record.m_nLine, values.at(columnName), values.at(columnAddress),
-                       values.at(columnSuggestions), values.at(columnGroup)});
+        if (!AddRow({record.m_nLine, values.at(columnName), values.at(columnAddress),
+                     values.at(columnSuggestions), values.at(columnGroup)},
+                    strError))
+            return false;
     }
-    return true;
+    strError = reader.Error();
+    return strError.isEmpty();
 }
 
 void CParticipantImport::PutAllInGroup(const QString& strGroup)
@@ -159,6 +223,23 @@ void CParticipantImport::Check(const CNameList& list)
         taken.insert(strKey);
         m_toAdd.append(row);
     }
+}
+
+qsizetype CParticipantImport::EntriesToAdd(const CNameList& list) const
+{
+    QSet<QString> groups;
+    for (const CListItem* pEntry = list.m_pFirst; pEntry; pEntry = pEntry->m_pNext) {
+        if (pEntry->IsGroup())
+            groups.insert(pEntry->m_strName);
+    }
+    qsizetype nNewGroups = 0;
+    for (const CRow& row : m_toAdd) {
+        if (!row.m_strGroup.isEmpty() && !groups.contains(row.m_strGroup)) {
+            groups.insert(row.m_strGroup);
+            ++nNewGroups;
+        }
+    }
+    return m_toAdd.size() + nNewGroups;
 }
 
 int CParticipantImport::Apply(CNameList& list, const Added& added) const

@@ -8,6 +8,9 @@
 
 #include <functional>
 
+class QFileDevice;
+class QIODevice;
+
 // Participants read from a CSV file (name, address, suggestions, group; a header row naming
 // the columns may come first, in any order) or a vCard file (every card with a name: its
 // name and preferred address), checked against a list before anything is added: a bad row
@@ -41,11 +44,15 @@ public:
     // top-level group of that name, made anew when there is none. Returns how many. Each
     // entry put in is told to added with its place, in order.
     using Added = std::function<void(CListItem* pEntry, const CNameList::CPlace& place)>;
+    // How many persons and groups Apply would put into the list.
+    qsizetype EntriesToAdd(const CNameList& list) const;
     int Apply(CNameList& list, const Added& added = {}) const;
 
 private:
-    bool ReadCsv(const QByteArray& bytes, QString& strError);
-    void ReadVCards(const QByteArray& bytes);
+    bool ReadDevice(QFileDevice& device, QString& strError);
+    bool ReadCsv(QIODevice& device, QString& strError);
+    bool ReadVCards(const QByteArray& bytes, QString& strError);
+    bool AddRow(const CRow& row, QString& strError);
 
     QList<CRow> m_rows;
     QList<CRow> m_toAdd;

@@ -33,6 +33,9 @@ void Exchange(CArchive& ar, qint32& n)
         n = nRead;
 }
 
+// The word of flags after the reserved fields.
+constexpr qint32 kRequireTlsFlag = 1;
+
 // The stand-ins earlier versions wrote for values never set.
 const QString kOldServer = QStringLiteral("smtp.example.com");
 const QString kOldFrom = QStringLiteral("kivvo@example.com");
@@ -185,6 +188,7 @@ void CSettings::SetDefaults()
     m_nReserved1 = 0;
     m_nReserved2 = 2;
     m_strFooter.clear();
+    m_bRequireTls = false;
 }
 
 bool CSettings::IsMailSetUp() const
@@ -222,4 +226,12 @@ void CSettings::Serialize(CArchive& ar)
     for (QString* pReserved : {&m_strReserved1, &m_strReserved2, &m_strReserved3, &m_strReserved4,
                                &m_strReserved5, &m_strReserved6})
         Exchange(ar, *pReserved);
+    if (ar.IsStoring()) {
+        if (m_bRequireTls)
+            ar.WriteInt(kRequireTlsFlag);
+    } else if (!ar.AtEnd()) {
+        const qint32 nFlags = ar.ReadInt();
+        if (ar.IsOk())
+            m_bRequireTls = (nFlags & kRequireTlsFlag) != 0;
+    }
 }

@@ -54,4 +54,7 @@ public:
     QString m_strReserved4;
     QString m_strReserved5;
     QString m_strReserved6;
+    // Mail goes out only over an encrypted connection, also without a login. Written after
+    // the fields above, and only when set: a file without it stays byte for byte as it was.
+    bool m_bRequireTls = false;
 };

@@ -3,6 +3,7 @@
 #include "text/Resource.h"
 #include "text/StringTable.h"
 
+#include <QBuffer>
 #include <QStringDecoder>
 
 namespace {
@@ -56,14 +57,15 @@ bool ReadQuoted(CCsvCursor& cursor, QString& strField)
     return false;
 }
 
-} // namespace
-
-QChar CCsvReader::Separator(const QString& strText)
+// The one of comma, semicolon and tab that the first line holds most of outside quotes;
+// the comma when it holds none.
+QChar SeparatorOf(QStringView text)
 {
     int nCommas = 0;
     int nSemicolons = 0;
+    int nTabs = 0;
     bool bQuoted = false;
-    for (const QChar ch : strText) {
+    for (const QChar ch : text) {
         if (ch == u'"')
             bQuoted = !bQuoted;
         else if (!bQuoted && (ch == u'\n' || ch == u'\r'))
@@ -72,50 +74,223 @@ QChar CCsvReader::Separator(const QString& strText)
             ++nCommas;
         else if (!bQuoted && ch == u';')
             ++nSemicolons;
+        else if (!bQuoted && ch == u'\t')
+            ++nTabs;
     }
+    if (nTabs > nCommas && nTabs > nSemicolons)
+        return u'\t';
     return nSemicolons > nCommas ? u';' : u',';
+}
+
+// The fields of one record's text, which holds no line end outside quotes.
+QStringList FieldsOf(const QString& strText, QChar separator)
+{
+    QStringList fields;
+    CCsvCursor cursor{strText};
+    QString strField;
+    for (;;) {
+        if (cursor.Peek() == u'"' && strField.trimmed().isEmpty()) {
+            strField.clear();
+            ReadQuoted(cursor, strField);
+        }
+        if (cursor.AtEnd()) {
+            fields.append(strField);
+            return fields;
+        }
+        if (cursor.Peek() == separator) {
+            fields.append(strField);
+            strField.clear();
+        } else {
+            strField += cursor.Peek();
+        }
+        ++cursor.m_nPos;
+    }
+}
+
+// Where the record that starts in the text ends, found in pieces as the text grows: the
+// same rules for quotes as FieldsOf, so that both agree on where a record ends.
+struct CRecordScan
+{
+    qsizetype m_nPos = 0;
+    bool m_bQuoted = false;
+    bool m_bBlank = true; // the field so far is blank: a quote here opens a quoted field
+    int m_nLineEnds = 0;  // inside quotes, so far
+
+    enum class EFound
+    {
+        End,      // a line end outside quotes stands at m_nPos
+        NeedMore, // the text so far holds no end, or ends where one more character decides
+    };
+
+    EFound Scan(QStringView text, QChar separator, bool bAtEof)
+    {
+        for (; m_nPos < text.size(); ++m_nPos) {
+            const QChar ch = text.at(m_nPos);
+            const bool bLast = m_nPos + 1 == text.size();
+            if (m_bQuoted) {
+                if (ch == u'"') {
+                    if (bLast && !bAtEof)
+                        return EFound::NeedMore; // a doubled quote, or the closing one
+                    if (!bLast && text.at(m_nPos + 1) == u'"') {
+                        ++m_nPos;
+                        m_bBlank = false;
+                    } else {
+                        m_bQuoted = false;
+                    }
+                } else if (ch == u'\r' || ch == u'\n') {
+                    if (ch == u'\r' && bLast && !bAtEof)
+                        return EFound::NeedMore;
+                    if (ch == u'\r' && !bLast && text.at(m_nPos + 1) == u'\n')
+                        ++m_nPos;
+                    ++m_nLineEnds;
+                } else if (!ch.isSpace()) {
+                    m_bBlank = false;
+                }
+            } else if (ch == u'\r' || ch == u'\n') {
+                return EFound::End;
+            } else if (ch == separator) {
+                m_bBlank = true;
+            } else if (ch == u'"' && m_bBlank) {
+                m_bQuoted = true;
+            } else if (!ch.isSpace()) {
+                m_bBlank = false;
+            }
+        }
+        return EFound::NeedMore;
+    }
+};
+
+constexpr qint64 kChunkBytes = 64 * 1024;
+
+// Whether the bytes end inside a UTF-8 sequence: a lead byte without all its followers.
+bool EndsMidSequence(const QByteArray& bytes)
+{
+    for (qsizetype n = 1; n <= std::min<qsizetype>(3, bytes.size()); ++n) {
+        const auto ch = static_cast<unsigned char>(bytes.at(bytes.size() - n));
+        if ((ch & 0xC0) == 0x80)
+            continue; // a follower: look further back
+        const int nLength = ch >= 0xF0 ? 4 : ch >= 0xE0 ? 3 : ch >= 0xC0 ? 2 : 1;
+        return nLength > n;
+    }
+    return false;
+}
+
+} // namespace
+
+struct CCsvReader::CState
+{
+    QStringDecoder m_decoder{QStringDecoder::Utf8};
+    QString m_strText;      // decoded, not yet taken
+    qsizetype m_nStart = 0; // where the next record starts in it
+    bool m_bEof = false;
+    bool m_bCutOff = false; // the last piece ended inside a UTF-8 sequence
+    QChar m_separator;
+};
+
+CCsvReader::CCsvReader(QIODevice* pDevice)
+    : m_pDevice(pDevice), m_pState(std::make_unique<CState>())
+{
+}
+
+CCsvReader::~CCsvReader() = default;
+
+bool CCsvReader::Fail(int nTextId, int nLine)
+{
+    m_strError = nLine > 0 ? CStringTable::Format(nTextId, {nLine}) : CStringTable::Load(nTextId);
+    return false;
+}
+
+bool CCsvReader::ReadMore()
+{
+    CState& state = *m_pState;
+    // What was taken goes, once it is most of the text: each character is moved at most once.
+    if (state.m_nStart > state.m_strText.size() / 2) {
+        state.m_strText.remove(0, state.m_nStart);
+        state.m_nStart = 0;
+    }
+    QByteArray chunk(kChunkBytes, Qt::Uninitialized);
+    const qint64 nRead = m_pDevice->read(chunk.data(), kChunkBytes);
+    if (nRead < 0) {
+        m_strError = m_pDevice->errorString();
+        return false;
+    }
+    chunk.truncate(nRead);
+    const bool bFirst = m_nLine == 1 && state.m_strText.isEmpty() && state.m_nStart == 0;
+    state.m_strText += state.m_decoder(chunk);
+    if (nRead == 0)
+        state.m_bEof = true;
+    else
+        state.m_bCutOff = EndsMidSequence(chunk);
+    if (state.m_decoder.hasError() || (state.m_bEof && state.m_bCutOff))
+        return Fail(IDS_CSV_NOT_UTF8, 0);
+    if (bFirst && state.m_strText.startsWith(QChar(0xFEFF)))
+        state.m_strText.remove(0, 1);
+    return true;
+}
+
+bool CCsvReader::Next(CCsvRecord& record)
+{
+    CState& state = *m_pState;
+    m_strError.clear();
+    if (state.m_separator.isNull()) {
+        // The separator is the first line's: read until it is whole.
+        while (!state.m_bEof && !state.m_strText.contains(u'\n') &&
+               !state.m_strText.contains(u'\r') && state.m_strText.size() < kMaxRecordBytes) {
+            if (!ReadMore())
+                return false;
+        }
+        state.m_separator = SeparatorOf(state.m_strText);
+    }
+    for (;;) {
+        CRecordScan scan;
+        for (;;) {
+            const QStringView rest = QStringView(state.m_strText).mid(state.m_nStart);
+            if (scan.Scan(rest, state.m_separator, state.m_bEof) == CRecordScan::EFound::End ||
+                state.m_bEof)
+                break;
+            if (scan.m_nPos * 2 > kMaxRecordBytes)
+                return Fail(IDS_IMPORT_TOO_LONG, m_nLine);
+            if (!ReadMore())
+                return false;
+        }
+        const QStringView rest = QStringView(state.m_strText).mid(state.m_nStart);
+        if (scan.m_bQuoted)
+            return Fail(IDS_CSV_OPEN_QUOTE, m_nLine);
+        const int nFirstLine = m_nLine;
+        const QString strRecord = rest.left(scan.m_nPos).toString();
+        qsizetype nTaken = scan.m_nPos;
+        m_nLine += scan.m_nLineEnds;
+        if (nTaken < rest.size()) { // the line end: CRLF, LF or a lone CR
+            nTaken +=
+                rest.at(nTaken) == u'\r' && nTaken + 1 < rest.size() && rest.at(nTaken + 1) == u'\n'
+                    ? 2
+                    : 1;
+            ++m_nLine;
+        }
+        state.m_nStart += nTaken;
+        if (strRecord.isEmpty()) {
+            if (nTaken == 0)
+                return false; // the end of the file
+            continue;         // a blank line
+        }
+        record.m_nLine = nFirstLine;
+        record.m_fields = FieldsOf(strRecord, state.m_separator);
+        return true;
+    }
 }
 
 bool CCsvReader::Read(const QByteArray& bytes, QList<CCsvRecord>& records, QString& strError)
 {
     records.clear();
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString strText = decoder(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
-    if (decoder.hasError()) {
-        strError = CStringTable::Load(IDS_CSV_NOT_UTF8);
-        return false;
-    }
-    const QChar separator = Separator(strText);
-    CCsvCursor cursor{strText};
-    while (!cursor.AtEnd()) {
-        if (cursor.TakeLineEnd())
-            continue; // a blank line
-        CCsvRecord record;
-        record.m_nLine = cursor.m_nLine;
-        QString strField;
-        for (;;) {
-            if (cursor.Peek() == u'"' && strField.trimmed().isEmpty()) {
-                strField.clear();
-                if (!ReadQuoted(cursor, strField)) {
-                    strError = CStringTable::Format(IDS_CSV_OPEN_QUOTE, {record.m_nLine});
-                    return false;
-                }
-            }
-            if (cursor.AtEnd() || cursor.TakeLineEnd()) {
-                record.m_fields.append(strField);
-                break;
-            }
-            if (cursor.Peek() == separator) {
-                record.m_fields.append(strField);
-                strField.clear();
-            } else {
-                strField += cursor.Peek();
-            }
-            ++cursor.m_nPos;
-        }
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    CCsvReader reader(&buffer);
+    CCsvRecord record;
+    while (reader.Next(record))
         records.append(record);
-    }
-    return true;
+    strError = reader.Error();
+    return strError.isEmpty();
 }
 
 QString CCsvReader::Line(const QStringList& fields, QChar separator)

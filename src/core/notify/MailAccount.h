@@ -11,7 +11,8 @@ struct CMailAccount
     template <typename Record>
     CMailAccount(const Record& record) // NOLINT(google-explicit-constructor)
         : m_strServer(record.m_strServer), m_nPort(record.m_nPort), m_strFrom(record.m_strFrom),
-          m_strUser(record.m_strUser), m_strPassword(record.m_strPassword)
+          m_strUser(record.m_strUser), m_strPassword(record.m_strPassword),
+          m_bRequireTls(record.m_bRequireTls)
     {
     }
 
@@ -20,4 +21,5 @@ struct CMailAccount
     QString m_strFrom;
     QString m_strUser; // empty: no authentication
     QString m_strPassword;
+    bool m_bRequireTls = false; // encrypted also without a login
 };

@@ -371,6 +371,10 @@ CSmtpResult CSmtpSession::Open(const CMailAccount& account)
         Drop();
         return Failure(ESmtpError::Tls, CStringTable::Load(IDS_SMTP_NO_TLS));
     }
+    if (!m_pSocket->isEncrypted() && account.m_bRequireTls) {
+        Drop();
+        return Failure(ESmtpError::Tls, CStringTable::Load(IDS_SMTP_TLS_REQUIRED));
+    }
     return account.m_strUser.isEmpty() ? CSmtpResult() : Login(account, extensions);
 }
 

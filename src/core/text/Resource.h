@@ -360,6 +360,12 @@ constexpr int IDS_SMTP_FAULT_UNCONFIRMED = 22022;
 constexpr int IDS_SMTP_NEEDS_UTF8 = 22023;
 constexpr int IDS_SEND_SERVER_FAULT = 22024;
 constexpr int IDS_PASSWORD_KEYRING_REFUSED = 22025;
+constexpr int IDS_IMPORT_CONTROL = 22026;
+constexpr int IDS_IMPORT_CONTROL_CARD = 22027;
+constexpr int IDS_IMPORT_OVER_LIMIT = 22028;
+constexpr int IDS_SMTP_TLS_REQUIRED = 22029;
+constexpr int IDS_SETTINGS_REQUIRE_TLS = 22030;
+constexpr int IDS_CLI_REQUIRE_TLS_ON = 22031;
 // The pass-around round, the right drawing while sending, paper cards.
 
 constexpr int IDS_DRAWNAMES_TITLE = 21500;

@@ -473,9 +473,11 @@ const std::unordered_map<int, SEntry>& Table()
              "                                adds the participants of a CSV or vCard file to the "
              "newest\n"
              "                                drawing; names it has already are left out\n"
-             "  export FILE --csv OUT [--list N]\n"
+             "  export FILE --csv OUT [--list N] [--spreadsheet]\n"
              "                                writes the persons of drawing N as CSV, never the "
              "drawn names\n"
+             "                                (--spreadsheet: for spreadsheets, formulas "
+             "disarmed)\n"
              "  set FILE PERSON [--name N] [--address A] [--suggestions S]\n"
              "                                changes a person of the newest drawing\n"
              "  move FILE PERSON (--group GROUP | --top)\n"
@@ -493,10 +495,11 @@ const std::unordered_map<int, SEntry>& Table()
              "newest\n"
              "                                drawing, or changes them; an empty value clears one\n"
              "  config [--server H] [--port N] [--from A] [--user U] [--password [P]]\n"
-             "         [--password-stdin] [--footer T]\n"
+             "         [--password-stdin] [--footer T] [--require-tls on|off]\n"
              "                                shows the mail settings, or changes them; "
              "--password\n"
              "                                without a value asks on the terminal\n"
+             "                                --require-tls on: mail only encrypted (TLS)\n"
              "  contacts [--lookup TEXT]      the address-book names read from the *.vcf files of "
              "the\n"
              "                                documents folder, or what TEXT resolves to\n"
@@ -829,6 +832,27 @@ const std::unordered_map<int, SEntry>& Table()
                              "IDS_IMPORT_TOO_LONG")}},
         //: Reason in the import error.
         //: %1: the line number in the file
+        {IDS_IMPORT_CONTROL,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "line %1 holds a control character (a line break, a tab or a "
+                             "terminal escape) in a name, an address or a group",
+                             "IDS_IMPORT_CONTROL")}},
+        //: Reason in the import error.
+        //: %1: the name on the card, control characters shown as a replacement sign
+        {IDS_IMPORT_CONTROL_CARD,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "the card \"%1\" holds a control character (a line break, a tab "
+                             "or a terminal escape) in its name or its address",
+                             "IDS_IMPORT_CONTROL_CARD")}},
+        //: Import error (Import Participants window).
+        //: %1: how many persons and groups the import would add; %2: the most a document holds
+        {IDS_IMPORT_OVER_LIMIT,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Importing %1 persons and groups would make the document hold more "
+                             "than %2, more than it can save. Nothing was imported.",
+                             "IDS_IMPORT_OVER_LIMIT")}},
+        //: Reason in the import error.
+        //: %1: the line number in the file
         {IDS_IMPORT_NO_NAME,
          {QT_TRANSLATE_NOOP3("Kivvo", "line %1 has no name", "IDS_IMPORT_NO_NAME")}},
         //: kivvo-cli import note on stderr.
@@ -1117,6 +1141,17 @@ const std::unordered_map<int, SEntry>& Table()
         {IDS_SETTINGS_USER, {QT_TRANSLATE_NOOP3("Kivvo", "User name:", "IDS_SETTINGS_USER")}},
         {IDS_SETTINGS_PASSWORD,
          {QT_TRANSLATE_NOOP3("Kivvo", "Password:", "IDS_SETTINGS_PASSWORD")}},
+        {IDS_SETTINGS_REQUIRE_TLS,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Encrypted connections only (TLS), also without a login",
+                             "IDS_SETTINGS_REQUIRE_TLS")}},
+        //: kivvo-cli config output, after the settings, only when the setting is on.
+        {IDS_CLI_REQUIRE_TLS_ON,
+         {QT_TRANSLATE_NOOP3("Kivvo", "require-tls: on", "IDS_CLI_REQUIRE_TLS_ON")}},
+        {IDS_SMTP_TLS_REQUIRED,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "the server offers no encryption (STARTTLS), and the settings allow "
+                             "only encrypted connections",
+                             "IDS_SMTP_TLS_REQUIRED")}},
         {IDS_SETTINGS_SHOW_PASSWORD,
          {QT_TRANSLATE_NOOP3("Kivvo", "Show password", "IDS_SETTINGS_SHOW_PASSWORD")}},
         {IDS_SETTINGS_FOOTER,

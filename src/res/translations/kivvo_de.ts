@@ -892,8 +892,9 @@ Commands:
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 writes the persons of drawing N as CSV, never the drawn names
+                                (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 changes a person of the newest drawing
   move FILE PERSON (--group GROUP | --top)
@@ -908,9 +909,10 @@ Commands:
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
+                                --require-tls on: mail only encrypted (TLS)
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -947,9 +949,10 @@ Befehle:
   import FILE SOURCE [--group GROUP]
                                 fügt der neuesten Auslosung die Teilnehmer einer CSV- oder
                                 vCard-Datei hinzu; bereits vorhandene Namen werden ausgelassen
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 schreibt die Personen von Auslosung N als CSV, nie die
                                 gezogenen Namen
+                                (--spreadsheet: für Tabellenkalkulationen, Formeln entschärft)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 ändert eine Person der neuesten Auslosung
   move FILE PERSON (--group GROUP | --top)
@@ -966,9 +969,10 @@ Befehle:
                                 Auslosung oder ändert sie; ein leerer Wert löscht eine
                                 Angabe
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 zeigt die Mail-Einstellungen oder ändert sie; --password
                                 ohne Wert fragt am Terminal danach
+                                --require-tls on: Mail nur verschlüsselt (TLS)
   contacts [--lookup TEXT]      die Adressbuch-Namen aus den *.vcf-Dateien des
                                 Dokumente-Ordners, oder worauf TEXT verweist
 
@@ -2924,6 +2928,40 @@ Es wurde nichts mehr gesendet, damit keine Antwort für die einer anderen Nachri
         <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
         <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
         <translation>Der Schlüsselbund des Desktops hat es abgelehnt, das Passwort aufzubewahren (%1): Es wird in der Einstellungsdatei %2 aufbewahrt, die nur du lesen kannst.</translation>
+    </message>
+    <message>
+        <source>line %1 holds a control character (a line break, a tab or a terminal escape) in a name, an address or a group</source>
+        <comment>IDS_IMPORT_CONTROL</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
+        <translation>Zeile %1 enthält ein Steuerzeichen (einen Zeilenumbruch, einen Tabulator oder eine Terminal-Escape-Sequenz) in einem Namen, einer Adresse oder einer Gruppe</translation>
+    </message>
+    <message>
+        <source>the card &quot;%1&quot; holds a control character (a line break, a tab or a terminal escape) in its name or its address</source>
+        <comment>IDS_IMPORT_CONTROL_CARD</comment>
+        <extracomment>Reason in the import error. %1: the name on the card, control characters shown as a replacement sign</extracomment>
+        <translation>die Karte „%1“ enthält ein Steuerzeichen (einen Zeilenumbruch, einen Tabulator oder eine Terminal-Escape-Sequenz) im Namen oder in der Adresse</translation>
+    </message>
+    <message>
+        <source>Importing %1 persons and groups would make the document hold more than %2, more than it can save. Nothing was imported.</source>
+        <comment>IDS_IMPORT_OVER_LIMIT</comment>
+        <extracomment>Import error (Import Participants window). %1: how many persons and groups the import would add; %2: the most a document holds</extracomment>
+        <translation>Der Import von %1 Personen und Gruppen würde das Dokument auf mehr als %2 bringen, mehr als es speichern kann. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the settings allow only encrypted connections</source>
+        <comment>IDS_SMTP_TLS_REQUIRED</comment>
+        <translation>der Server bietet keine Verschlüsselung (STARTTLS) an, und die Einstellungen erlauben nur verschlüsselte Verbindungen</translation>
+    </message>
+    <message>
+        <source>Encrypted connections only (TLS), also without a login</source>
+        <comment>IDS_SETTINGS_REQUIRE_TLS</comment>
+        <translation>Nur verschlüsselte Verbindungen (TLS), auch ohne Anmeldung</translation>
+    </message>
+    <message>
+        <source>require-tls: on</source>
+        <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
+        <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
+        <translation>require-tls: an</translation>
     </message>
 </context>
 </TS>

@@ -892,8 +892,9 @@ Commands:
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 writes the persons of drawing N as CSV, never the drawn names
+                                (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 changes a person of the newest drawing
   move FILE PERSON (--group GROUP | --top)
@@ -908,9 +909,10 @@ Commands:
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
+                                --require-tls on: mail only encrypted (TLS)
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -947,9 +949,10 @@ Comandos:
   import FILE SOURCE [--group GROUP]
                                 añade al sorteo más reciente los participantes de un archivo
                                 CSV o vCard; se omiten los nombres que ya tiene
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 escribe las personas del sorteo N en formato CSV, nunca los
                                 nombres sorteados
+                                (--spreadsheet: para hojas de cálculo, fórmulas desactivadas)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 cambia los datos de una persona del sorteo más reciente
   move FILE PERSON (--group GROUP | --top)
@@ -964,9 +967,10 @@ Comandos:
                                 muestra la fecha, el presupuesto, el lugar y la nota del
                                 sorteo más reciente, o los cambia; un valor vacío borra uno
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 muestra los ajustes de correo, o los cambia; --password sin
                                 valor la pide en el terminal
+                                --require-tls on: correo solo cifrado (TLS)
   contacts [--lookup TEXT]      los nombres de la libreta de direcciones leídos de los
                                 archivos *.vcf de la carpeta de documentos, o a qué
                                 corresponde TEXT
@@ -2923,6 +2927,40 @@ No se envió nada más, para que ninguna respuesta se tome por la de otro mensaj
         <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
         <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
         <translation>El llavero del escritorio se negó a guardar la contraseña (%1): se guarda en el archivo de configuración %2, que solo tú puedes leer.</translation>
+    </message>
+    <message>
+        <source>line %1 holds a control character (a line break, a tab or a terminal escape) in a name, an address or a group</source>
+        <comment>IDS_IMPORT_CONTROL</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
+        <translation>la línea %1 contiene un carácter de control (un salto de línea, un tabulador o un escape de terminal) en un nombre, una dirección o un grupo</translation>
+    </message>
+    <message>
+        <source>the card &quot;%1&quot; holds a control character (a line break, a tab or a terminal escape) in its name or its address</source>
+        <comment>IDS_IMPORT_CONTROL_CARD</comment>
+        <extracomment>Reason in the import error. %1: the name on the card, control characters shown as a replacement sign</extracomment>
+        <translation>la tarjeta «%1» contiene un carácter de control (un salto de línea, un tabulador o un escape de terminal) en su nombre o su dirección</translation>
+    </message>
+    <message>
+        <source>Importing %1 persons and groups would make the document hold more than %2, more than it can save. Nothing was imported.</source>
+        <comment>IDS_IMPORT_OVER_LIMIT</comment>
+        <extracomment>Import error (Import Participants window). %1: how many persons and groups the import would add; %2: the most a document holds</extracomment>
+        <translation>Importar %1 personas y grupos haría que el documento tuviera más de %2, más de lo que puede guardar. No se ha importado nada.</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the settings allow only encrypted connections</source>
+        <comment>IDS_SMTP_TLS_REQUIRED</comment>
+        <translation>el servidor no ofrece cifrado (STARTTLS) y la configuración solo permite conexiones cifradas</translation>
+    </message>
+    <message>
+        <source>Encrypted connections only (TLS), also without a login</source>
+        <comment>IDS_SETTINGS_REQUIRE_TLS</comment>
+        <translation>Solo conexiones cifradas (TLS), también sin inicio de sesión</translation>
+    </message>
+    <message>
+        <source>require-tls: on</source>
+        <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
+        <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
+        <translation>require-tls: activado</translation>
     </message>
 </context>
 </TS>

@@ -892,8 +892,9 @@ Commands:
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 writes the persons of drawing N as CSV, never the drawn names
+                                (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 changes a person of the newest drawing
   move FILE PERSON (--group GROUP | --top)
@@ -908,9 +909,10 @@ Commands:
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
+                                --require-tls on: mail only encrypted (TLS)
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -945,8 +947,9 @@ Commandes&#xa0;:
   import FILE SOURCE [--group GROUP]
                                 ajoute au tirage le plus récent les participants d&apos;un fichier
                                 CSV ou vCard&#xa0;; les noms déjà présents sont ignorés
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 écrit les personnes du tirage N en CSV, jamais les noms tirés
+                                (--spreadsheet : pour un tableur, formules désamorcées)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 modifie une personne du tirage le plus récent
   move FILE PERSON (--group GROUP | --top)
@@ -961,9 +964,10 @@ Commandes&#xa0;:
                                 affiche la date, le budget, le lieu et la remarque du tirage le
                                 plus récent, ou les modifie&#xa0;; une valeur vide en efface un
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 affiche les paramètres de messagerie, ou les modifie&#xa0;;
                                 --password sans valeur le demande dans le terminal
+                                --require-tls on : envoi chiffré seulement (TLS)
   contacts [--lookup TEXT]      les noms du carnet d&apos;adresses lus dans les fichiers *.vcf du
                                 dossier des documents, ou ce à quoi TEXT correspond
 
@@ -2919,6 +2923,40 @@ Rien d&apos;autre n&apos;a été envoyé, afin qu&apos;aucune réponse ne soit p
         <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
         <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
         <translation>Le trousseau de clés du bureau a refusé de conserver le mot de passe (%1) : il est conservé dans le fichier de paramètres %2, qui n&apos;est lisible que par vous.</translation>
+    </message>
+    <message>
+        <source>line %1 holds a control character (a line break, a tab or a terminal escape) in a name, an address or a group</source>
+        <comment>IDS_IMPORT_CONTROL</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
+        <translation>la ligne %1 contient un caractère de contrôle (un saut de ligne, une tabulation ou un échappement de terminal) dans un nom, une adresse ou un groupe</translation>
+    </message>
+    <message>
+        <source>the card &quot;%1&quot; holds a control character (a line break, a tab or a terminal escape) in its name or its address</source>
+        <comment>IDS_IMPORT_CONTROL_CARD</comment>
+        <extracomment>Reason in the import error. %1: the name on the card, control characters shown as a replacement sign</extracomment>
+        <translation>la fiche « %1 » contient un caractère de contrôle (un saut de ligne, une tabulation ou un échappement de terminal) dans son nom ou son adresse</translation>
+    </message>
+    <message>
+        <source>Importing %1 persons and groups would make the document hold more than %2, more than it can save. Nothing was imported.</source>
+        <comment>IDS_IMPORT_OVER_LIMIT</comment>
+        <extracomment>Import error (Import Participants window). %1: how many persons and groups the import would add; %2: the most a document holds</extracomment>
+        <translation>Importer %1 personnes et groupes porterait le document au-delà de %2, plus qu&apos;il ne peut en enregistrer. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the settings allow only encrypted connections</source>
+        <comment>IDS_SMTP_TLS_REQUIRED</comment>
+        <translation>le serveur ne propose pas de chiffrement (STARTTLS), et les paramètres n&apos;autorisent que les connexions chiffrées</translation>
+    </message>
+    <message>
+        <source>Encrypted connections only (TLS), also without a login</source>
+        <comment>IDS_SETTINGS_REQUIRE_TLS</comment>
+        <translation>Connexions chiffrées uniquement (TLS), même sans identifiant</translation>
+    </message>
+    <message>
+        <source>require-tls: on</source>
+        <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
+        <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
+        <translation>require-tls : activé</translation>
     </message>
 </context>
 </TS>

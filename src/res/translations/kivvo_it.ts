@@ -892,8 +892,9 @@ Commands:
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 writes the persons of drawing N as CSV, never the drawn names
+                                (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 changes a person of the newest drawing
   move FILE PERSON (--group GROUP | --top)
@@ -908,9 +909,10 @@ Commands:
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
+                                --require-tls on: mail only encrypted (TLS)
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -946,8 +948,9 @@ Comandi:
   import FILE SOURCE [--group GROUP]
                                 aggiunge all&apos;estrazione più recente i partecipanti di un file
                                 CSV o vCard; i nomi già presenti vengono tralasciati
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 scrive in CSV le persone dell&apos;estrazione N, mai i nomi estratti
+                                (--spreadsheet: per fogli di calcolo, formule disinnescate)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 modifica una persona dell&apos;estrazione più recente
   move FILE PERSON (--group GROUP | --top)
@@ -963,9 +966,10 @@ Comandi:
                                 mostra data, budget, luogo e nota dell&apos;estrazione più
                                 recente, o li modifica; un valore vuoto ne cancella uno
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 mostra le impostazioni di posta, o le modifica; --password
                                 senza valore chiede la password sul terminale
+                                --require-tls on: posta solo cifrata (TLS)
   contacts [--lookup TEXT]      i nomi della rubrica letti dai file *.vcf della cartella dei
                                 documenti, o ciò a cui corrisponde TEXT
 
@@ -2921,6 +2925,40 @@ Non è stato inviato altro, perché nessuna risposta venga presa per quella di u
         <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
         <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
         <translation>Il portachiavi del desktop si è rifiutato di conservare la password (%1): viene conservata nel file delle impostazioni %2, che solo tu puoi leggere.</translation>
+    </message>
+    <message>
+        <source>line %1 holds a control character (a line break, a tab or a terminal escape) in a name, an address or a group</source>
+        <comment>IDS_IMPORT_CONTROL</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
+        <translation>la riga %1 contiene un carattere di controllo (un a capo, una tabulazione o un escape di terminale) in un nome, un indirizzo o un gruppo</translation>
+    </message>
+    <message>
+        <source>the card &quot;%1&quot; holds a control character (a line break, a tab or a terminal escape) in its name or its address</source>
+        <comment>IDS_IMPORT_CONTROL_CARD</comment>
+        <extracomment>Reason in the import error. %1: the name on the card, control characters shown as a replacement sign</extracomment>
+        <translation>la scheda «%1» contiene un carattere di controllo (un a capo, una tabulazione o un escape di terminale) nel nome o nell&apos;indirizzo</translation>
+    </message>
+    <message>
+        <source>Importing %1 persons and groups would make the document hold more than %2, more than it can save. Nothing was imported.</source>
+        <comment>IDS_IMPORT_OVER_LIMIT</comment>
+        <extracomment>Import error (Import Participants window). %1: how many persons and groups the import would add; %2: the most a document holds</extracomment>
+        <translation>Importare %1 persone e gruppi porterebbe il documento oltre %2, più di quanti ne possa salvare. Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the settings allow only encrypted connections</source>
+        <comment>IDS_SMTP_TLS_REQUIRED</comment>
+        <translation>il server non offre la cifratura (STARTTLS) e le impostazioni consentono solo connessioni cifrate</translation>
+    </message>
+    <message>
+        <source>Encrypted connections only (TLS), also without a login</source>
+        <comment>IDS_SETTINGS_REQUIRE_TLS</comment>
+        <translation>Solo connessioni cifrate (TLS), anche senza accesso</translation>
+    </message>
+    <message>
+        <source>require-tls: on</source>
+        <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
+        <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
+        <translation>require-tls: attivo</translation>
     </message>
 </context>
 </TS>

@@ -892,8 +892,9 @@ Commands:
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 writes the persons of drawing N as CSV, never the drawn names
+                                (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 changes a person of the newest drawing
   move FILE PERSON (--group GROUP | --top)
@@ -908,9 +909,10 @@ Commands:
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
+                                --require-tls on: mail only encrypted (TLS)
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -948,9 +950,10 @@ Opdrachten:
                                 voegt de deelnemers uit een CSV- of vCard-bestand toe aan
                                 de nieuwste trekking; namen die er al in staan, worden
                                 overgeslagen
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 schrijft de personen van trekking N als CSV weg, nooit de
                                 getrokken namen
+                                (--spreadsheet: voor spreadsheets, formules onschadelijk)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 wijzigt een persoon in de nieuwste trekking
   move FILE PERSON (--group GROUP | --top)
@@ -966,9 +969,10 @@ Opdrachten:
                                 de nieuwste trekking, of wijzigt ze; een lege waarde wist
                                 er één
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 toont de e-mailinstellingen, of wijzigt ze; --password
                                 zonder waarde vraagt erom in de terminal
+                                --require-tls on: mail alleen versleuteld (TLS)
   contacts [--lookup TEXT]      de namen uit het adresboek, gelezen uit de bestanden *.vcf
                                 in de documentenmap, of waar TEXT naar verwijst
 
@@ -2924,6 +2928,40 @@ Er is niets meer verstuurd, zodat geen antwoord wordt aangezien voor dat op een 
         <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
         <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
         <translation>De sleutelbos van het bureaublad weigerde het wachtwoord te bewaren (%1): het wordt bewaard in het instellingenbestand %2, dat alleen jij kunt lezen.</translation>
+    </message>
+    <message>
+        <source>line %1 holds a control character (a line break, a tab or a terminal escape) in a name, an address or a group</source>
+        <comment>IDS_IMPORT_CONTROL</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
+        <translation>regel %1 bevat een stuurteken (een regeleinde, een tab of een terminal-escape) in een naam, een adres of een groep</translation>
+    </message>
+    <message>
+        <source>the card &quot;%1&quot; holds a control character (a line break, a tab or a terminal escape) in its name or its address</source>
+        <comment>IDS_IMPORT_CONTROL_CARD</comment>
+        <extracomment>Reason in the import error. %1: the name on the card, control characters shown as a replacement sign</extracomment>
+        <translation>de kaart ‘%1’ bevat een stuurteken (een regeleinde, een tab of een terminal-escape) in de naam of het adres</translation>
+    </message>
+    <message>
+        <source>Importing %1 persons and groups would make the document hold more than %2, more than it can save. Nothing was imported.</source>
+        <comment>IDS_IMPORT_OVER_LIMIT</comment>
+        <extracomment>Import error (Import Participants window). %1: how many persons and groups the import would add; %2: the most a document holds</extracomment>
+        <translation>Het importeren van %1 personen en groepen zou het document meer dan %2 laten bevatten, meer dan het kan opslaan. Er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the settings allow only encrypted connections</source>
+        <comment>IDS_SMTP_TLS_REQUIRED</comment>
+        <translation>de server biedt geen versleuteling (STARTTLS) en de instellingen staan alleen versleutelde verbindingen toe</translation>
+    </message>
+    <message>
+        <source>Encrypted connections only (TLS), also without a login</source>
+        <comment>IDS_SETTINGS_REQUIRE_TLS</comment>
+        <translation>Alleen versleutelde verbindingen (TLS), ook zonder aanmelding</translation>
+    </message>
+    <message>
+        <source>require-tls: on</source>
+        <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
+        <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
+        <translation>require-tls: aan</translation>
     </message>
 </context>
 </TS>

@@ -896,8 +896,9 @@ Commands:
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 writes the persons of drawing N as CSV, never the drawn names
+                                (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 changes a person of the newest drawing
   move FILE PERSON (--group GROUP | --top)
@@ -912,9 +913,10 @@ Commands:
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
+                                --require-tls on: mail only encrypted (TLS)
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -951,8 +953,9 @@ Polecenia:
   import FILE SOURCE [--group GROUP]
                                 dodaje uczestników z pliku CSV lub vCard do najnowszego
                                 losowania; imiona, które już w nim są, zostają pominięte
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 zapisuje osoby z losowania N w CSV, bez wylosowanych imion
+                                (--spreadsheet: dla arkuszy kalkulacyjnych, formuły rozbrojone)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 zmienia dane osoby w najnowszym losowaniu
   move FILE PERSON (--group GROUP | --top)
@@ -968,9 +971,10 @@ Polecenia:
                                 pokazuje datę, budżet, miejsce i notatkę najnowszego
                                 losowania albo je zmienia; pusta wartość usuwa pozycję
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 pokazuje ustawienia poczty albo je zmienia; --password
                                 bez wartości pyta o hasło w terminalu
+                                --require-tls on: poczta tylko szyfrowana (TLS)
   contacts [--lookup TEXT]      nazwy z książki adresowej odczytane z plików *.vcf
                                 folderu dokumentów albo to, na co wskazuje TEXT
 
@@ -2947,6 +2951,40 @@ Nic więcej nie zostało wysłane, aby żadna odpowiedź nie została wzięta za
         <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
         <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
         <translation>Pęk kluczy pulpitu odmówił przechowania hasła (%1): jest ono przechowywane w pliku ustawień %2, który tylko ty możesz odczytać.</translation>
+    </message>
+    <message>
+        <source>line %1 holds a control character (a line break, a tab or a terminal escape) in a name, an address or a group</source>
+        <comment>IDS_IMPORT_CONTROL</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
+        <translation>wiersz %1 zawiera znak sterujący (koniec wiersza, tabulator lub sekwencję sterującą terminala) w nazwie, adresie lub grupie</translation>
+    </message>
+    <message>
+        <source>the card &quot;%1&quot; holds a control character (a line break, a tab or a terminal escape) in its name or its address</source>
+        <comment>IDS_IMPORT_CONTROL_CARD</comment>
+        <extracomment>Reason in the import error. %1: the name on the card, control characters shown as a replacement sign</extracomment>
+        <translation>wizytówka „%1” zawiera znak sterujący (koniec wiersza, tabulator lub sekwencję sterującą terminala) w nazwie lub adresie</translation>
+    </message>
+    <message>
+        <source>Importing %1 persons and groups would make the document hold more than %2, more than it can save. Nothing was imported.</source>
+        <comment>IDS_IMPORT_OVER_LIMIT</comment>
+        <extracomment>Import error (Import Participants window). %1: how many persons and groups the import would add; %2: the most a document holds</extracomment>
+        <translation>Import %1 osób i grup sprawiłby, że dokument zawierałby ich więcej niż %2, więcej, niż można zapisać. Nic nie zostało zaimportowane.</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the settings allow only encrypted connections</source>
+        <comment>IDS_SMTP_TLS_REQUIRED</comment>
+        <translation>serwer nie oferuje szyfrowania (STARTTLS), a ustawienia dopuszczają tylko szyfrowane połączenia</translation>
+    </message>
+    <message>
+        <source>Encrypted connections only (TLS), also without a login</source>
+        <comment>IDS_SETTINGS_REQUIRE_TLS</comment>
+        <translation>Tylko szyfrowane połączenia (TLS), także bez logowania</translation>
+    </message>
+    <message>
+        <source>require-tls: on</source>
+        <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
+        <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
+        <translation>require-tls: włączone</translation>
     </message>
 </context>
 </TS>

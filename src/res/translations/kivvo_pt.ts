@@ -892,8 +892,9 @@ Commands:
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 writes the persons of drawing N as CSV, never the drawn names
+                                (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 changes a person of the newest drawing
   move FILE PERSON (--group GROUP | --top)
@@ -908,9 +909,10 @@ Commands:
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
+                                --require-tls on: mail only encrypted (TLS)
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -945,8 +947,9 @@ Comandos:
   import FILE SOURCE [--group GROUP]
                                 adiciona ao sorteio mais recente os participantes de um arquivo
                                 CSV ou vCard; os nomes que ele já tem ficam de fora
-  export FILE --csv OUT [--list N]
+  export FILE --csv OUT [--list N] [--spreadsheet]
                                 grava as pessoas do sorteio N em CSV, nunca os nomes sorteados
+                                (--spreadsheet: para planilhas, fórmulas desarmadas)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
                                 altera uma pessoa do sorteio mais recente
   move FILE PERSON (--group GROUP | --top)
@@ -961,9 +964,10 @@ Comandos:
                                 mostra ou altera a data, o valor, o local e a observação do
                                 sorteio mais recente; um valor vazio apaga o campo
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
-         [--password-stdin] [--footer T]
+         [--password-stdin] [--footer T] [--require-tls on|off]
                                 mostra as configurações de e-mail, ou as altera; --password sem
                                 valor pergunta no terminal
+                                --require-tls on: e-mail só criptografado (TLS)
   contacts [--lookup TEXT]      os nomes do catálogo de endereços lidos dos arquivos *.vcf da
                                 pasta de documentos, ou o que TEXT indica
 
@@ -2919,6 +2923,40 @@ Não foi enviado mais nada, para que nenhuma resposta seja tomada pela de outra 
         <comment>IDS_PASSWORD_KEYRING_REFUSED</comment>
         <extracomment>Mail Settings window and kivvo-cli config output. %1: the keyring&apos;s own reason; %2: the settings file&apos;s path</extracomment>
         <translation>O chaveiro da área de trabalho se recusou a guardar a senha (%1): ela fica guardada no arquivo de configurações %2, que só você pode ler.</translation>
+    </message>
+    <message>
+        <source>line %1 holds a control character (a line break, a tab or a terminal escape) in a name, an address or a group</source>
+        <comment>IDS_IMPORT_CONTROL</comment>
+        <extracomment>Reason in the import error. %1: the line number in the file</extracomment>
+        <translation>a linha %1 contém um caractere de controle (uma quebra de linha, uma tabulação ou um escape de terminal) num nome, num endereço ou num grupo</translation>
+    </message>
+    <message>
+        <source>the card &quot;%1&quot; holds a control character (a line break, a tab or a terminal escape) in its name or its address</source>
+        <comment>IDS_IMPORT_CONTROL_CARD</comment>
+        <extracomment>Reason in the import error. %1: the name on the card, control characters shown as a replacement sign</extracomment>
+        <translation>o cartão “%1” contém um caractere de controle (uma quebra de linha, uma tabulação ou um escape de terminal) no nome ou no endereço</translation>
+    </message>
+    <message>
+        <source>Importing %1 persons and groups would make the document hold more than %2, more than it can save. Nothing was imported.</source>
+        <comment>IDS_IMPORT_OVER_LIMIT</comment>
+        <extracomment>Import error (Import Participants window). %1: how many persons and groups the import would add; %2: the most a document holds</extracomment>
+        <translation>Importar %1 pessoas e grupos faria o documento ter mais de %2, mais do que ele consegue salvar. Nada foi importado.</translation>
+    </message>
+    <message>
+        <source>the server offers no encryption (STARTTLS), and the settings allow only encrypted connections</source>
+        <comment>IDS_SMTP_TLS_REQUIRED</comment>
+        <translation>o servidor não oferece criptografia (STARTTLS), e as configurações só permitem conexões criptografadas</translation>
+    </message>
+    <message>
+        <source>Encrypted connections only (TLS), also without a login</source>
+        <comment>IDS_SETTINGS_REQUIRE_TLS</comment>
+        <translation>Somente conexões criptografadas (TLS), também sem login</translation>
+    </message>
+    <message>
+        <source>require-tls: on</source>
+        <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
+        <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
+        <translation>require-tls: ativado</translation>
     </message>
 </context>
 </TS>
