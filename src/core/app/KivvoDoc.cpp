@@ -183,6 +183,7 @@ bool CKivvoDoc::OnNewDocument()
     AddList();
     m_rules = CDrawRules();
     m_strMailLanguage.clear();
+    m_foreignSections.clear();
     m_undo.clear();
     NotifyListsChanged();
     UpdateAllViews(HINT_LIST_CHANGED);
@@ -207,7 +208,7 @@ void CKivvoDoc::StoreLists(CArchive& ar) const
     ar.WriteByte(m_nListCount);
     for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
         pNode->m_pList->Serialize(ar);
-    CDocumentExtension::Store(ar, {m_rules, m_strMailLanguage}, GetLists());
+    CDocumentExtension::Store(ar, {m_rules, m_strMailLanguage, m_foreignSections}, GetLists());
 }
 
 void CKivvoDoc::LoadLists(CArchive& ar)
@@ -239,6 +240,7 @@ void CKivvoDoc::LoadLists(CArchive& ar)
     DeleteLists();
     m_rules = wide.m_rules;
     m_strMailLanguage = wide.m_strMailLanguage;
+    m_foreignSections = std::move(wide.m_foreign);
     for (auto& pList : lists)
         AppendNode(pList.release());
     m_pCurrent = m_pHead;

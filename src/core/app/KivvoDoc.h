@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ListNode.h"
+#include "model/DocumentExtension.h"
 #include "model/DrawRules.h"
 #include "model/ExchangeDetails.h"
 #include "model/ListItem.h"
@@ -230,6 +231,8 @@ private:
 
     CDrawRules m_rules;
     QString m_strMailLanguage;
+    // Sections of the file a later version wrote, written back unchanged.
+    std::vector<CDocumentExtension::CForeignSection> m_foreignSections;
     std::optional<CTextLanguage> m_runLanguage;
     quint8 m_nListCount = 0;
     CListNode* m_pHead = nullptr;

@@ -45,7 +45,7 @@ const QSet<QString>& NamesOf(const CNameList& list, QHash<const CNameList*, QSet
 
 bool CDocumentExtension::IsNeeded(const CDocumentWide& wide, const std::vector<CNameList*>& lists)
 {
-    if (!wide.m_rules.IsDefault() || !wide.m_strMailLanguage.isEmpty())
+    if (!wide.m_rules.IsDefault() || !wide.m_strMailLanguage.isEmpty() || !wide.m_foreign.empty())
         return true;
     return std::any_of(lists.begin(), lists.end(), [](const CNameList* pList) {
         return !pList->m_exclusions.IsEmpty() || !pList->m_details.IsEmpty();
@@ -70,6 +70,9 @@ void CDocumentExtension::Store(CArchive& ar, const CDocumentWide& wide,
         StoreSection(ar, sectionMailLanguage, Written([&wide](CArchive& section) {
                          section.WriteString(wide.m_strMailLanguage);
                      }));
+    // A later version's sections go back as they came: this one cannot know what they mean.
+    for (const CForeignSection& foreign : wide.m_foreign)
+        StoreSection(ar, foreign.m_nKind, foreign.m_content);
 }
 
 void CDocumentExtension::StoreSection(CArchive& ar, qint32 nKind, const QByteArray& content)
@@ -158,7 +161,6 @@ void CDocumentExtension::Load(CArchive& ar, CDocumentWide& wide,
         QBuffer buffer(&content);
         buffer.open(QIODevice::ReadOnly);
         CArchive section(&buffer, CArchive::load);
-        // Kinds this version does not know are a later version's: skipped.
         bool bGood = true;
         if (nKind == sectionRules)
             bGood = LoadRules(section, wide.m_rules);
@@ -168,6 +170,8 @@ void CDocumentExtension::Load(CArchive& ar, CDocumentWide& wide,
             bGood = LoadDetails(section, lists);
         else if (nKind == sectionMailLanguage)
             wide.m_strMailLanguage = section.ReadString();
+        else // a later version's kind: kept for the next save
+            wide.m_foreign.push_back({nKind, content});
         if (!bGood || !section.IsOk())
             return ar.SetError(CStringTable::Format(IDS_ERR_EXT_DAMAGED, {nKind}));
     }

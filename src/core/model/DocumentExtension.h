@@ -21,11 +21,21 @@ class CDocumentExtension
 public:
     static constexpr qint32 kFormat = 1;
 
+    // A section of a kind this version does not know, kept as read and written back so.
+    struct CForeignSection
+    {
+        qint32 m_nKind = 0;
+        QByteArray m_content;
+        bool operator==(const CForeignSection&) const = default;
+    };
+
     // What the document holds besides its lists.
     struct CDocumentWide
     {
         CDrawRules m_rules;
         QString m_strMailLanguage; // a language code; empty: the desktop's
+        // A later version's sections, in the order read.
+        std::vector<CForeignSection> m_foreign;
     };
 
     // lists: the document's lists, newest first.
