@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
-targets=(${KIVVO_FUZZ_TARGETS:-document settings vcard mail})
+targets=(${KIVVO_FUZZ_TARGETS:-document settings vcard mail csv import})
 build=build-fuzz
 lock=()
 if [ -n "${KIVVO_BUILD_LOCK:-}" ]; then
@@ -36,7 +36,7 @@ for target in "${targets[@]}"; do
     [ "$target" = vcard ] && seeds=tests/fixtures/vcard
     echo "== fuzz_$target for ${seconds}s"
     nice -n 19 "$build/bin/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix="$build/crashes/$target-" -rss_limit_mb=4096 "$corpus" "$seeds" \
+        -artifact_prefix="$build/crashes/$target-" -rss_limit_mb=4096 -timeout=25 "$corpus" "$seeds" \
         2>"$build/fuzz_$target.log" || { tail -60 "$build/fuzz_$target.log"; exit 1; }
     grep -E "^stat::number_of_executed_units|^stat::peak_rss_mb|cov: " "$build/fuzz_$target.log" |
         tail -3

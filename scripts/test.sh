@@ -2,7 +2,7 @@
 # Builds Kivvo and runs every test.
 #   KIVVO_SANITIZE=1 scripts/test.sh   the same under AddressSanitizer + UBSan
 #   KIVVO_TSAN=1 scripts/test.sh       the threaded tests under ThreadSanitizer
-# The plain run also builds the fuzz targets and runs each briefly (KIVVO_FUZZ_SECONDS, 20 by
+# The plain run also builds the fuzz targets and runs each briefly (KIVVO_FUZZ_SECONDS, 12 by
 # default; 0 skips them), so that they keep working.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -32,8 +32,8 @@ cmake -S . -B "$build" -G Ninja "${flags[@]}"
 cmake --build "$build" --parallel "$(nproc)"
 # The fuzz targets get a short run first, so the test summary is what the run ends with.
 if [ "${KIVVO_SANITIZE:-0}" != 1 ] && [ "${KIVVO_TSAN:-0}" != 1 ] &&
-    [ "${KIVVO_FUZZ_SECONDS:-20}" != 0 ]; then
-    bash scripts/fuzz.sh "${KIVVO_FUZZ_SECONDS:-20}"
+    [ "${KIVVO_FUZZ_SECONDS:-12}" != 0 ]; then
+    bash scripts/fuzz.sh "${KIVVO_FUZZ_SECONDS:-12}"
 fi
 
 ctest --test-dir "$build" --output-on-failure --timeout 300 "${ctest_args[@]}"

@@ -57,19 +57,31 @@ bool ReadQuoted(CCsvCursor& cursor, QString& strField)
     return false;
 }
 
+// Where the first line ends outside quotes, or -1 while it has not ended yet.
+qsizetype FirstLineEnd(QStringView text)
+{
+    bool bQuoted = false;
+    for (qsizetype n = 0; n < text.size(); ++n) {
+        if (text.at(n) == u'"')
+            bQuoted = !bQuoted;
+        else if (!bQuoted && (text.at(n) == u'\n' || text.at(n) == u'\r'))
+            return n;
+    }
+    return -1;
+}
+
 // The one of comma, semicolon and tab that the first line holds most of outside quotes;
 // the comma when it holds none.
 QChar SeparatorOf(QStringView text)
 {
+    const qsizetype nEnd = FirstLineEnd(text);
     int nCommas = 0;
     int nSemicolons = 0;
     int nTabs = 0;
     bool bQuoted = false;
-    for (const QChar ch : text) {
+    for (const QChar ch : nEnd < 0 ? text : text.left(nEnd)) {
         if (ch == u'"')
             bQuoted = !bQuoted;
-        else if (!bQuoted && (ch == u'\n' || ch == u'\r'))
-            break;
         else if (!bQuoted && ch == u',')
             ++nCommas;
         else if (!bQuoted && ch == u';')
@@ -147,7 +159,8 @@ struct CRecordScan
                     m_bBlank = false;
                 }
             } else if (ch == u'\r' || ch == u'\n') {
-                return EFound::End;
+                // A CR the next piece may pair with an LF: one line end, not two.
+                return ch == u'\r' && bLast && !bAtEof ? EFound::NeedMore : EFound::End;
             } else if (ch == separator) {
                 m_bBlank = true;
             } else if (ch == u'"' && m_bBlank) {
@@ -179,11 +192,14 @@ bool EndsMidSequence(const QByteArray& bytes)
 
 struct CCsvReader::CState
 {
-    QStringDecoder m_decoder{QStringDecoder::Utf8};
-    QString m_strText;      // decoded, not yet taken
-    qsizetype m_nStart = 0; // where the next record starts in it
+    // The byte-order mark is taken off here, once: the decoder would take one off each
+    // time it starts anew.
+    QStringDecoder m_decoder{QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom};
+    bool m_bStarted = false; // the first character has been decoded
+    QString m_strText;       // decoded, not yet taken
+    qsizetype m_nStart = 0;  // where the next record starts in it
     bool m_bEof = false;
-    bool m_bCutOff = false; // the last piece ended inside a UTF-8 sequence
+    QByteArray m_tail; // the last bytes read: the end may cut a UTF-8 sequence short
     QChar m_separator;
 };
 
@@ -215,16 +231,18 @@ bool CCsvReader::ReadMore()
         return false;
     }
     chunk.truncate(nRead);
-    const bool bFirst = m_nLine == 1 && state.m_strText.isEmpty() && state.m_nStart == 0;
     state.m_strText += state.m_decoder(chunk);
     if (nRead == 0)
         state.m_bEof = true;
     else
-        state.m_bCutOff = EndsMidSequence(chunk);
-    if (state.m_decoder.hasError() || (state.m_bEof && state.m_bCutOff))
+        state.m_tail = (state.m_tail + chunk).right(3);
+    if (state.m_decoder.hasError() || (state.m_bEof && EndsMidSequence(state.m_tail)))
         return Fail(IDS_CSV_NOT_UTF8, 0);
-    if (bFirst && state.m_strText.startsWith(QChar(0xFEFF)))
-        state.m_strText.remove(0, 1);
+    if (!state.m_bStarted && !state.m_strText.isEmpty()) {
+        state.m_bStarted = true;
+        if (state.m_strText.startsWith(QChar(0xFEFF)))
+            state.m_strText.remove(0, 1);
+    }
     return true;
 }
 
@@ -234,8 +252,8 @@ bool CCsvReader::Next(CCsvRecord& record)
     m_strError.clear();
     if (state.m_separator.isNull()) {
         // The separator is the first line's: read until it is whole.
-        while (!state.m_bEof && !state.m_strText.contains(u'\n') &&
-               !state.m_strText.contains(u'\r') && state.m_strText.size() < kMaxRecordBytes) {
+        while (!state.m_bEof && FirstLineEnd(state.m_strText) < 0 &&
+               state.m_strText.size() < kMaxRecordBytes) {
             if (!ReadMore())
                 return false;
         }
