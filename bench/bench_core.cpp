@@ -232,6 +232,23 @@ BENCHMARK(BM_DrawShaped)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// One circle (0) or no mutual pairs (1) through 1,000, 2,000 and 3,000 persons, half of them
+// in households of 5, with a previous drawing: where the first attempt often fails. The time
+// should grow with the persons, and no faster on either side of the bound of the search.
+void BM_DrawShapedMidSize(benchmark::State& state)
+{
+    CCircle circle(int(state.range(1)), int(state.range(1)) / 2, 5);
+    CDrawRules rules;
+    rules.m_bOneCircle = state.range(0) == 0;
+    rules.m_bNoMutual = state.range(0) == 1;
+    DrawBench(state, circle.list, rules, {&circle.previous}, 1);
+}
+BENCHMARK(BM_DrawShapedMidSize)
+    ->ArgsProduct({{0, 1}, {1000, 2000, 3000}})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
 // The exact check alone on 10,000 persons with a previous drawing, half of them in
 // households of the given size (5, or one household of 5,000: tight) or of 6,000 (impossible).
 void BM_ExactCheck(benchmark::State& state)

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <map>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -34,6 +36,90 @@ QByteArray RealShapedExport(qsizetype nBytes)
                 "@example.com\r\nEND:VCARD\r\n";
         data += exports;
     }
+    return data;
+}
+
+// Base64 folded as 3.0 writes it: 75 characters a line, each further line led by a blank.
+QByteArray FoldedBase64(qsizetype nBytes, int nSeed)
+{
+    QByteArray raw(nBytes, Qt::Uninitialized);
+    for (qsizetype i = 0; i < nBytes; ++i)
+        raw[i] = char((i * 131 + nSeed * 17) & 0xFF);
+    const QByteArray text = raw.toBase64();
+    QByteArray folded;
+    for (qsizetype i = 0; i < text.size(); i += 75)
+        folded += (i == 0 ? "" : "\r\n ") + text.mid(i, 75);
+    return folded;
+}
+
+// Quoted-printable as 2.1 writes it: every byte beyond ASCII as =XX, soft breaks at 76.
+QByteArray QuotedPrintable(const QString& strText)
+{
+    QByteArray out;
+    qsizetype nLine = 0;
+    for (const char ch : strText.toUtf8()) {
+        const QByteArray piece = static_cast<unsigned char>(ch) < 0x80 && ch != '='
+                                     ? QByteArray(1, ch)
+                                     : "=" + QByteArray::number(static_cast<unsigned char>(ch), 16)
+                                                 .toUpper()
+                                                 .rightJustified(2, '0');
+        if (nLine + piece.size() > 73) {
+            out += "=\r\n";
+            nLine = 0;
+        }
+        out += piece;
+        nLine += piece.size();
+    }
+    return out;
+}
+
+// Address books as phones and mail programs export them, every card a person of its own and
+// the three shapes in turn: 2.1 with quoted-printable names and addresses, 3.0 with a photo of
+// some kilobytes, 4.0 with several ranked addresses and telephone numbers.
+QByteArray MixedExport(qsizetype nBytes)
+{
+    QByteArray data;
+    data.reserve(nBytes + 64 * 1024);
+    for (int n = 0; data.size() < nBytes; ++n) {
+        const QByteArray number = QByteArray::number(n);
+        const QString strFamily = QStringLiteral("Müller-Šťastný %1").arg(n);
+        switch (n % 3) {
+        case 0:
+            data += "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:" +
+                    QuotedPrintable(strFamily + QStringLiteral(";Jürgen;;;")) +
+                    "\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:" +
+                    QuotedPrintable(QStringLiteral("Jürgen ") + strFamily) +
+                    "\r\nTEL;CELL:+49 170 " + number +
+                    "\r\nADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:" +
+                    QuotedPrintable(QStringLiteral(";;Hauptstraße %1\nHinterhaus;München;;80331;"
+                                                   "Deutschland")
+                                        .arg(n)) +
+                    "\r\nEMAIL;HOME:j" + number + "@example.de\r\nEND:VCARD\r\n";
+            break;
+        case 1:
+            data += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Smith " + number + ";Ann;;;\r\nFN:Ann Smith " +
+                    number + "\r\nORG:Example Ltd.\r\nEMAIL;TYPE=INTERNET,HOME:ann" + number +
+                    "@example.com\r\nTEL;TYPE=CELL:+1 555 " + number +
+                    "\r\nPHOTO;ENCODING=b;TYPE=JPEG:" + FoldedBase64(1500 + (n % 7) * 700, n) +
+                    "\r\nNOTE:Met at the \\, conference\\; bring cake\r\nEND:VCARD\r\n";
+            break;
+        default:
+            data += "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Li Wei " + number + "\r\nN:Li " + number +
+                    ";Wei;;;\r\nEMAIL;TYPE=work;PREF=2:wei" + number +
+                    "@work.example\r\nEMAIL;TYPE=home;PREF=1:wei" + number +
+                    "@home.example\r\nTEL;VALUE=uri;TYPE=\"voice,cell\":tel:+86-10-" + number +
+                    "\r\nEND:VCARD\r\n";
+        }
+    }
+    return data;
+}
+
+const QByteArray& Mixed(qsizetype nMegabytes)
+{
+    static std::map<qsizetype, QByteArray> exports;
+    QByteArray& data = exports[nMegabytes];
+    if (data.isEmpty())
+        data = MixedExport(nMegabytes * 1'000'000);
     return data;
 }
 
@@ -92,6 +178,62 @@ void BM_VCardParse(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * data.size());
 }
 BENCHMARK(BM_VCardParse)
+    ->Arg(10)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Mixed real-shaped exports, each card different, at 1, 10 and 100 MB: the growth, and the
+// parse against one plain pass over the same bytes (the floor).
+void BM_MixedSinglePass(benchmark::State& state)
+{
+    const QByteArray& data = Mixed(state.range(0));
+    for (auto _ : state) {
+        qsizetype nLines = 0;
+        qsizetype nValues = 0;
+        bool bInValue = false;
+        bool bQuoted = false;
+        for (const char ch : data) {
+            if (ch == '\n') {
+                ++nLines;
+                bInValue = false;
+                bQuoted = false;
+            } else if (!bInValue) {
+                if (ch == '"') {
+                    bQuoted = !bQuoted;
+                } else if (ch == ':' && !bQuoted) {
+                    bInValue = true;
+                    ++nValues;
+                }
+            }
+        }
+        benchmark::DoNotOptimize(nLines);
+        benchmark::DoNotOptimize(nValues);
+    }
+    state.SetBytesProcessed(state.iterations() * data.size());
+}
+BENCHMARK(BM_MixedSinglePass)
+    ->Arg(1)
+    ->Arg(10)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+void BM_MixedParse(benchmark::State& state)
+{
+    const QByteArray& data = Mixed(state.range(0));
+    qsizetype nContacts = 0;
+    for (auto _ : state) {
+        nContacts = CVCardReader::Parse(data).size();
+        benchmark::DoNotOptimize(nContacts);
+    }
+    state.SetBytesProcessed(state.iterations() * data.size());
+    state.counters["contacts"] = double(nContacts);
+}
+BENCHMARK(BM_MixedParse)
+    ->Arg(1)
     ->Arg(10)
     ->Arg(100)
     ->Unit(benchmark::kMillisecond)

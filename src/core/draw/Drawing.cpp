@@ -86,15 +86,22 @@ bool CDrawing::DrawShaped(QRandomGenerator& random, std::vector<int>& drawing, Q
     if (!FindMatching(random, matching, strWhy))
         return false;
     CShapeSearch search(m_graph, m_rules);
-    if (search.CanSearch() && !search.Analyse(matching)) {
+    // The analysis looks at every pair: a small list has it first, a larger one only when
+    // the attempts and the reshaping have left the list open, so that a drawing the second
+    // attempt finds costs no more below the bound of the search than above it.
+    const auto analysed = [&] {
+        if (!search.CanSearch() || search.Analyse(matching))
+            return true;
         strWhy = CShapeExplanation::Closed(m_graph, m_rules, search.Blocking());
         return false;
-    }
+    };
+    const bool bSearchFirst = m_graph.Count() <= kSearchedFirst;
+    if (bSearchFirst && !analysed())
+        return false;
     // The attempts choose the drawing by their law; search and reshaping only settle what
     // they leave open.
     std::vector<int> found;
     auto result = CShapeSearch::resultGaveUp;
-    const bool bSearchFirst = m_graph.Count() <= kSearchedFirst;
     if (bSearchFirst)
         result = search.Search(random, kCompleteSearchWork, found);
     if (result != CShapeSearch::resultImpossible) {
@@ -111,6 +118,8 @@ bool CDrawing::DrawShaped(QRandomGenerator& random, std::vector<int>& drawing, Q
             drawing = found;
             return true;
         }
+        if (!analysed())
+            return false;
         if (search.CanSearch())
             result = search.Search(random, kBoundedSearchWork, found);
     }
