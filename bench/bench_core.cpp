@@ -1,6 +1,7 @@
 // Drawing a large circle, saving and loading a document with a long history, and reading
 // contacts files of arbitrary bytes.
 #include "app/KivvoDoc.h"
+#include "app/ParticipantImport.h"
 #include "model/NameList.h"
 #include "notify/VCardReader.h"
 #include "platform/Archive.h"
@@ -248,6 +249,65 @@ BENCHMARK(BM_DrawShapedMidSize)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
+
+// A CSV of nRows persons, every fifth row a household of its own, one group per row.
+QByteArray ImportRows(int nRows)
+{
+    QByteArray csv = "name,address,suggestions,group\r\n";
+    for (int n = 0; n < nRows; ++n)
+        csv += "Person " + QByteArray::number(n) + ",p" + QByteArray::number(n) +
+               "@example.com,\"Books, tea\",Household " + QByteArray::number(n / 5) + "\r\n";
+    return csv;
+}
+
+// Import into a document as both front ends do it: read, checked against the list, added as
+// one undo step.
+void BM_ImportCsv(benchmark::State& state)
+{
+    const QByteArray csv = ImportRows(int(state.range(0)));
+    for (auto _ : state) {
+        CKivvoDoc doc;
+        doc.OnNewDocument();
+        CParticipantImport import;
+        QString strError;
+        if (!import.ReadBytes(csv, false, strError))
+            state.SkipWithError(qPrintable(strError));
+        import.Check(*doc.GetNewestList());
+        benchmark::DoNotOptimize(doc.ImportParticipants(import));
+    }
+}
+BENCHMARK(BM_ImportCsv)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The floor: the same rows split at their commas (the quoted one cut out) and put into a
+// list with a hash of the groups, nothing checked.
+void BM_ImportFloor(benchmark::State& state)
+{
+    const QByteArray csv = ImportRows(int(state.range(0)));
+    for (auto _ : state) {
+        CNameList list;
+        QHash<QString, CGroup*> groups;
+        const QList<QByteArray> lines = csv.split('\n');
+        for (qsizetype n = 1; n < lines.size(); ++n) {
+            const QByteArray& line = lines.at(n);
+            const qsizetype nQuote = line.indexOf('"');
+            const qsizetype nClose = line.indexOf('"', nQuote + 1);
+            if (nQuote < 0 || nClose < 0)
+                continue;
+            const QList<QByteArray> head = line.left(nQuote).split(',');
+            const QString strGroup = QString::fromUtf8(line.mid(nClose + 2).trimmed());
+            CGroup*& pGroup = groups[strGroup];
+            if (!pGroup) {
+                pGroup = new CGroup(strGroup);
+                list.Append(pGroup);
+            }
+            pGroup->Add(new CPerson(QString::fromUtf8(head.value(0)),
+                                    QString::fromUtf8(head.value(1)),
+                                    QString::fromUtf8(line.mid(nQuote + 1, nClose - nQuote - 1))));
+        }
+        benchmark::DoNotOptimize(list.m_pFirst);
+    }
+}
+BENCHMARK(BM_ImportFloor)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The exact check alone on 10,000 persons with a previous drawing, half of them in
 // households of the given size (5, or one household of 5,000: tight) or of 6,000 (impossible).

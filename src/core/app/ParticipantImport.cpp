@@ -16,6 +16,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -66,6 +67,8 @@ bool HeaderColumns(const QStringList& fields, QList<int>& columns)
 // terminal escape) or a line or paragraph separator. Suggestions may have line breaks.
 bool IsControl(QChar ch)
 {
+    if (ch.unicode() < 0x7F) // most text: only the C0 codes are control characters there
+        return ch.unicode() < 0x20;
     return ch.category() == QChar::Other_Control || ch == QChar::LineSeparator ||
            ch == QChar::ParagraphSeparator;
 }
@@ -96,6 +99,31 @@ int Fault(const QStringList& values)
 }
 
 constexpr qint64 kVCardSniffBytes = 64 * 1024;
+
+// Equal in any case, as QString::compare with Qt::CaseInsensitive has it, and a hash to match.
+struct CaseInsensitiveEqual
+{
+    bool operator()(QStringView a, QStringView b) const
+    {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    }
+};
+
+struct CaseInsensitiveHash
+{
+    size_t operator()(QStringView str) const
+    {
+        // Each character case-folded, as the comparison folds it; the halves of a character
+        // beyond the first plane are left out, so that the hash never tells apart two names
+        // the comparison takes as one.
+        size_t nHash = 0;
+        for (const QChar ch : str) {
+            if (!ch.isSurrogate())
+                nHash = nHash * 31 + ch.toCaseFolded().unicode();
+        }
+        return nHash;
+    }
+};
 
 } // namespace
 
@@ -152,20 +180,20 @@ bool CParticipantImport::ReadVCards(const QByteArray& bytes, QString& strError)
                                             {CMailSession::Printable(row.m_strName)});
             return false;
         }
-        if (!AddRow(row, strError))
+        if (!AddRow(std::move(row), strError))
             return false;
     }
     return true;
 }
 
-bool CParticipantImport::AddRow(const CRow& row, QString& strError)
+bool CParticipantImport::AddRow(CRow row, QString& strError)
 {
     // More than a document holds is refused as it is read, before the rest costs anything.
     if (m_rows.size() >= CArchive::kMaxEntries) {
         strError = CStringTable::Format(IDS_ERR_TOO_MANY_ENTRIES, {CArchive::kMaxEntries});
         return false;
     }
-    m_rows.append(row);
+    m_rows.append(std::move(row));
     return true;
 }
 
@@ -179,8 +207,8 @@ bool CParticipantImport::ReadCsv(QIODevice& device, QString& strError)
         if (std::exchange(bFirst, false) && HeaderColumns(record.m_fields, columns))
             continue;
         // Empty fields past the last column (a spreadsheet's trailing separators) are nothing.
-        const auto extra = record.m_fields.mid(columns.size());
-        if (std::any_of(extra.begin(), extra.end(),
+        if (std::any_of(record.m_fields.cbegin() + std::min(record.m_fields.size(), columns.size()),
+                        record.m_fields.cend(),
                         [](const QString& s) { return !s.trimmed().isEmpty(); })) {
             strError =
                 CStringTable::Format(IDS_IMPORT_TOO_MANY_FIELDS, {record.m_nLine, columns.size()});
@@ -212,15 +240,16 @@ void CParticipantImport::Check(const CNameList& list)
 {
     m_toAdd.clear();
     m_duplicates.clear();
-    QSet<QString> taken;
-    list.ForEachPerson([&taken](CPerson* pPerson) { taken.insert(pPerson->m_strName.toLower()); });
+    // Names compared in any case, without a lowered copy of each.
+    std::unordered_set<QStringView, CaseInsensitiveHash, CaseInsensitiveEqual> taken;
+    taken.reserve(size_t(m_rows.size()));
+    list.ForEachPerson([&taken](CPerson* pPerson) { taken.insert(pPerson->m_strName); });
+    m_toAdd.reserve(m_rows.size());
     for (const CRow& row : std::as_const(m_rows)) {
-        const QString strKey = row.m_strName.toLower();
-        if (taken.contains(strKey)) {
+        if (!taken.insert(row.m_strName).second) {
             m_duplicates.append(row.m_strName);
             continue;
         }
-        taken.insert(strKey);
         m_toAdd.append(row);
     }
 }

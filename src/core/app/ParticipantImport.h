@@ -52,7 +52,7 @@ private:
     bool ReadDevice(QFileDevice& device, QString& strError);
     bool ReadCsv(QIODevice& device, QString& strError);
     bool ReadVCards(const QByteArray& bytes, QString& strError);
-    bool AddRow(const CRow& row, QString& strError);
+    bool AddRow(CRow row, QString& strError);
 
     QList<CRow> m_rows;
     QList<CRow> m_toAdd;

@@ -8,55 +8,6 @@
 
 namespace {
 
-// Where a field or record boundary stands, and what the character there does.
-struct CCsvCursor
-{
-    const QString& m_strText;
-    qsizetype m_nPos = 0;
-    int m_nLine = 1;
-
-    bool AtEnd() const { return m_nPos >= m_strText.size(); }
-    QChar Peek(qsizetype nAhead = 0) const
-    {
-        return m_nPos + nAhead < m_strText.size() ? m_strText.at(m_nPos + nAhead) : QChar();
-    }
-    // Takes a line end (CRLF, LF or a lone CR); false when none stands here.
-    bool TakeLineEnd()
-    {
-        if (Peek() == u'\r') {
-            m_nPos += Peek(1) == u'\n' ? 2 : 1;
-        } else if (Peek() == u'\n') {
-            ++m_nPos;
-        } else {
-            return false;
-        }
-        ++m_nLine;
-        return true;
-    }
-};
-
-// A quoted field, from its opening quote on; false when it never closes.
-bool ReadQuoted(CCsvCursor& cursor, QString& strField)
-{
-    ++cursor.m_nPos;
-    while (!cursor.AtEnd()) {
-        const QChar ch = cursor.Peek();
-        if (ch == u'"' && cursor.Peek(1) == u'"') {
-            strField += u'"';
-            cursor.m_nPos += 2;
-        } else if (ch == u'"') {
-            ++cursor.m_nPos;
-            return true;
-        } else if (cursor.TakeLineEnd()) {
-            strField += u'\n';
-        } else {
-            strField += ch;
-            ++cursor.m_nPos;
-        }
-    }
-    return false;
-}
-
 // Where the first line ends outside quotes, or -1 while it has not ended yet.
 qsizetype FirstLineEnd(QStringView text)
 {
@@ -94,28 +45,72 @@ QChar SeparatorOf(QStringView text)
     return nSemicolons > nCommas ? u';' : u',';
 }
 
-// The fields of one record's text, which holds no line end outside quotes.
-QStringList FieldsOf(const QString& strText, QChar separator)
+bool IsBlank(const QString& str)
+{
+    return std::all_of(str.cbegin(), str.cend(), [](QChar ch) { return ch.isSpace(); });
+}
+
+// A quoted field's text, from after its opening quote to after its closing one (or the end),
+// added to strField: doubled quotes as one, every line end as "\n". Taken in runs between
+// quotes rather than a character at a time.
+void TakeQuoted(QStringView text, qsizetype& nPos, QString& strField)
+{
+    for (;;) {
+        const qsizetype nQuote = text.indexOf(u'"', nPos);
+        const QStringView run = text.sliced(nPos, (nQuote < 0 ? text.size() : nQuote) - nPos);
+        if (run.contains(u'\r'))
+            strField += run.toString()
+                            .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                            .replace(u'\r', u'\n');
+        else
+            strField += run;
+        if (nQuote < 0) {
+            nPos = text.size();
+            return;
+        }
+        if (nQuote + 1 < text.size() && text.at(nQuote + 1) == u'"') {
+            strField += u'"';
+            nPos = nQuote + 2;
+            continue;
+        }
+        nPos = nQuote + 1;
+        return;
+    }
+}
+
+// The fields of one record's text, which holds no line end outside quotes. A quote opens a
+// quoted field where the field so far is blank; anywhere else it is text.
+QStringList FieldsOf(QStringView text, QChar separator)
 {
     QStringList fields;
-    CCsvCursor cursor{strText};
-    QString strField;
+    fields.reserve(4); // name, address, suggestions, group
+    qsizetype nPos = 0;
     for (;;) {
-        if (cursor.Peek() == u'"' && strField.trimmed().isEmpty()) {
-            strField.clear();
-            ReadQuoted(cursor, strField);
+        QString strField;
+        for (;;) {
+            if (nPos < text.size() && text.at(nPos) == u'"' && IsBlank(strField)) {
+                strField.clear();
+                TakeQuoted(text, ++nPos, strField);
+            }
+            qsizetype nEnd = nPos;
+            while (nEnd < text.size() && text.at(nEnd) != separator && text.at(nEnd) != u'"')
+                ++nEnd;
+            strField += text.sliced(nPos, nEnd - nPos);
+            nPos = nEnd;
+            if (nPos >= text.size()) {
+                fields.append(strField);
+                return fields;
+            }
+            if (text.at(nPos) == separator) {
+                fields.append(strField);
+                ++nPos;
+                break;
+            }
+            if (!IsBlank(strField)) { // a quote inside the text
+                strField += u'"';
+                ++nPos;
+            }
         }
-        if (cursor.AtEnd()) {
-            fields.append(strField);
-            return fields;
-        }
-        if (cursor.Peek() == separator) {
-            fields.append(strField);
-            strField.clear();
-        } else {
-            strField += cursor.Peek();
-        }
-        ++cursor.m_nPos;
     }
 }
 
@@ -246,7 +241,7 @@ bool CCsvReader::ReadMore()
     return true;
 }
 
-bool CCsvReader::Next(CCsvRecord& record)
+bool CCsvReader::Next(CCsvRecord& into)
 {
     CState& state = *m_pState;
     m_strError.clear();
@@ -275,7 +270,7 @@ bool CCsvReader::Next(CCsvRecord& record)
         if (scan.m_bQuoted)
             return Fail(IDS_CSV_OPEN_QUOTE, m_nLine);
         const int nFirstLine = m_nLine;
-        const QString strRecord = rest.left(scan.m_nPos).toString();
+        const QStringView record = rest.left(scan.m_nPos);
         qsizetype nTaken = scan.m_nPos;
         m_nLine += scan.m_nLineEnds;
         if (nTaken < rest.size()) { // the line end: CRLF, LF or a lone CR
@@ -286,13 +281,13 @@ bool CCsvReader::Next(CCsvRecord& record)
             ++m_nLine;
         }
         state.m_nStart += nTaken;
-        if (strRecord.isEmpty()) {
+        if (record.isEmpty()) {
             if (nTaken == 0)
                 return false; // the end of the file
             continue;         // a blank line
         }
-        record.m_nLine = nFirstLine;
-        record.m_fields = FieldsOf(strRecord, state.m_separator);
+        into.m_nLine = nFirstLine;
+        into.m_fields = FieldsOf(record, state.m_separator);
         return true;
     }
 }

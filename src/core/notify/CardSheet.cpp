@@ -9,10 +9,12 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSet>
 
 namespace {
 
@@ -38,15 +40,20 @@ QFont Font(qreal points, bool bBold = false)
     return font;
 }
 
-// Draws the text in the rectangle with the largest font up to the given one that lets it
-// fit, down to a size still readable; what does not fit even then is cut off with "…".
-void DrawFitted(QPainter& painter, const QRectF& rect, const QString& strWhole, QFont font,
-                int nFlags)
+// The largest font up to the given one that lets the text fit a rectangle of that size, down
+// to a size still readable, and the text cut off with "…" where even that does not fit.
+std::pair<QFont, QString> Fit(const QPainter& painter, const QSizeF& size, const QString& strWhole,
+                              QFont font, int nFlags)
 {
+    const QRectF rect(QPointF(0, 0), size);
     const QString strText =
         strWhole.size() > kMostCharacters ? strWhole.left(kMostCharacters) + u'…' : strWhole;
     const int nWrap = nFlags | Qt::TextWordWrap;
     QFontMetricsF metrics(font, painter.device());
+    // Most texts are one short line: that it fits needs no wrapping to tell.
+    if (!strText.contains(u'\n') && metrics.height() <= rect.height() &&
+        metrics.horizontalAdvance(strText) <= rect.width())
+        return {font, strText};
     while (font.pointSizeF() > kSmallestPoints &&
            !rect.contains(metrics.boundingRect(rect, nWrap, strText))) {
         font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() * 0.9));
@@ -65,19 +72,46 @@ void DrawFitted(QPainter& painter, const QRectF& rect, const QString& strWhole, 
         }
         strShown = strText.left(nLow) + u'…';
     }
-    painter.setFont(font);
-    painter.drawText(rect, nWrap, strShown);
+    return {font, strShown};
 }
+
+} // namespace
+
+// Draws the text in the rectangle with the largest font up to the given one that lets it
+// fit, down to a size still readable; what does not fit even then is cut off with "…".
+void CCardSheet::DrawFitted(QPainter& painter, const QRectF& rect, const QString& strText,
+                            const QFont& font, int nFlags, CFitted* pSameOnEveryCard) const
+{
+    CFitted fitted;
+    CFitted& slot = pSameOnEveryCard ? *pSameOnEveryCard : fitted;
+    if (!pSameOnEveryCard || slot.m_size != rect.size()) {
+        auto [fittedFont, strShown] = Fit(painter, rect.size(), strText, font, nFlags);
+        slot = {std::move(fittedFont), std::move(strShown), rect.size()};
+    }
+    painter.setFont(slot.m_font);
+    painter.drawText(rect, nFlags | Qt::TextWordWrap, slot.m_strShown);
+}
+
+namespace {
 
 } // namespace
 
 QList<CCard> CCardSheet::CardsOf(const CNameList& list, const QStringList& names)
 {
+    // Each recipient found once by name, not by a walk through the list per card.
+    QHash<QString, const CPerson*> persons;
+    list.ForEachPerson([&persons](const CPerson* pPerson) {
+        // The first of a name in any case, as FindPerson finds him.
+        const QString strKey = pPerson->m_strName.toCaseFolded();
+        if (!persons.contains(strKey))
+            persons.insert(strKey, pPerson);
+    });
+    const QSet<QString> wanted(names.cbegin(), names.cend());
     QList<CCard> cards;
     list.ForEachPerson([&](const CPerson* pPerson) {
-        if (!names.isEmpty() && !names.contains(pPerson->m_strName))
+        if (!wanted.isEmpty() && !wanted.contains(pPerson->m_strName))
             return;
-        const CPerson* pRecipient = list.FindPerson(pPerson->m_strGiftTo);
+        const CPerson* pRecipient = persons.value(pPerson->m_strGiftTo.toCaseFolded());
         cards.append({pPerson->m_strName, pPerson->m_strGiftTo,
                       pRecipient ? pRecipient->m_strSuggestions : QString()});
     });
@@ -88,6 +122,11 @@ CCardSheet::CCardSheet(QList<CCard> cards, const CNameList& list, CTextLanguage 
     : m_cards(std::move(cards)), m_strListName(list.m_strName),
       m_strTitle(CNotificationComposer::Title(list, language)), m_language(std::move(language))
 {
+    // The texts of every card, looked up once.
+    m_strFor = m_language.Text(IDS_CARD_FOR);
+    m_strGivesTo = m_language.Text(IDS_CARD_GIVES_TO);
+    m_strSuggestions = m_language.Text(IDS_CARD_SUGGESTIONS);
+    m_strFoldHint = m_language.Text(IDS_CARD_FOLD_HINT);
     CExchangeDetails details = list.m_details;
     details.m_date = QDate();
     m_strDetails = CNotificationComposer::DetailLines(details, m_language)
@@ -171,17 +210,18 @@ void CCardSheet::PaintOutside(QPainter& painter, const QRectF& band, const CCard
     const qreal nHintLines = 1.5;
     painter.setPen(Qt::black);
     DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine), m_strTitle, Font(9),
-               Qt::AlignHCenter | Qt::AlignTop);
+               Qt::AlignHCenter | Qt::AlignTop, &m_title);
     DrawFitted(painter, QRectF(area.left(), area.top() + nLine, area.width(), 2.5 * nLine),
-               m_language.Format(IDS_CARD_FOR, {card.m_strGiver}), Font(22, true), Qt::AlignCenter);
+               CStringTable::FormatText(m_strFor, {card.m_strGiver}), Font(22, true),
+               Qt::AlignCenter);
     if (nDetails > 0)
         DrawFitted(painter,
                    QRectF(area.left(), area.top() + 3.5 * nLine, area.width(), nDetails * nLine),
-                   m_strDetails, Font(8), Qt::AlignHCenter | Qt::AlignVCenter);
+                   m_strDetails, Font(8), Qt::AlignHCenter | Qt::AlignVCenter, &m_details);
     DrawFitted(
         painter,
         QRectF(area.left(), area.bottom() - nHintLines * nLine, area.width(), nHintLines * nLine),
-        m_language.Text(IDS_CARD_FOLD_HINT), Font(8), Qt::AlignHCenter | Qt::AlignBottom);
+        m_strFoldHint, Font(8), Qt::AlignHCenter | Qt::AlignBottom, &m_foldHint);
 }
 
 void CCardSheet::PaintInside(QPainter& painter, const QRectF& band, const CCard& card) const
@@ -191,13 +231,13 @@ void CCardSheet::PaintInside(QPainter& painter, const QRectF& band, const CCard&
     const qreal nLine = area.height() / 6;
     painter.setPen(Qt::black);
     DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine),
-               m_language.Format(IDS_CARD_GIVES_TO, {card.m_strGiver}), Font(10),
+               CStringTable::FormatText(m_strGivesTo, {card.m_strGiver}), Font(10),
                Qt::AlignHCenter | Qt::AlignTop);
     DrawFitted(painter, QRectF(area.left(), area.top() + nLine, area.width(), 2 * nLine),
                card.m_strGiftTo, Font(26, true), Qt::AlignCenter);
     if (card.m_strSuggestions.isEmpty())
         return;
-    QString strSuggestions = m_language.Format(IDS_CARD_SUGGESTIONS, {card.m_strSuggestions});
+    QString strSuggestions = CStringTable::FormatText(m_strSuggestions, {card.m_strSuggestions});
     strSuggestions.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     DrawFitted(painter, QRectF(area.left(), area.top() + 3 * nLine, area.width(), 3 * nLine),
                strSuggestions, Font(10), Qt::AlignHCenter | Qt::AlignTop);
@@ -219,8 +259,10 @@ void CCardSheet::PaintFlap(QPainter& painter, const QRectF& band) const
     const QString strLabel =
         QStringLiteral("\u2191 ") + m_language.Text(IDS_CARD_FLAP) + QStringLiteral(" \u2191");
     const QFont font = Font(10, true);
-    const QRectF label =
-        QFontMetricsF(font, painter.device()).boundingRect(strLabel).adjusted(-8, -4, 8, 4);
+    if (m_flapLabel.isNull()) // the same on every card
+        m_flapLabel =
+            QFontMetricsF(font, painter.device()).boundingRect(strLabel).adjusted(-8, -4, 8, 4);
+    const QRectF label = m_flapLabel;
     const QRectF box(QPointF(band.center().x() - label.width() / 2, band.top() + Mm(painter, 3)),
                      label.size());
     painter.fillRect(box, Qt::white);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QFont>
+#include <QRectF>
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,7 +12,6 @@
 class CNameList;
 class QPagedPaintDevice;
 class QPainter;
-class QRectF;
 
 // One participant's paper card: his name outside, the name he drew and that person's gift
 // suggestions inside.
@@ -44,14 +46,33 @@ public:
     QString WritePdf(const QString& strPath) const;
 
 private:
+    // The font and the text that fit a rectangle of a size: found once for a text that is
+    // the same on every card (the title, the details, the hint), not again for each card.
+    struct CFitted
+    {
+        QFont m_font;
+        QString m_strShown;
+        QSizeF m_size;
+    };
+
     void PaintCard(QPainter& painter, const QRectF& cell, const CCard& card) const;
     void PaintOutside(QPainter& painter, const QRectF& band, const CCard& card) const;
     void PaintInside(QPainter& painter, const QRectF& band, const CCard& card) const;
     void PaintFlap(QPainter& painter, const QRectF& band) const;
+    void DrawFitted(QPainter& painter, const QRectF& rect, const QString& strText,
+                    const QFont& font, int nFlags, CFitted* pSameOnEveryCard = nullptr) const;
 
     QList<CCard> m_cards;
     QString m_strListName;
     QString m_strTitle;   // the list's name, with the date of the exchange when it has one
     QString m_strDetails; // the budget, place and note, a line each
     CTextLanguage m_language;
+    mutable CFitted m_title;
+    mutable CFitted m_details;
+    mutable CFitted m_foldHint;
+    mutable QRectF m_flapLabel;
+    QString m_strFor;
+    QString m_strGivesTo;
+    QString m_strSuggestions;
+    QString m_strFoldHint;
 };
