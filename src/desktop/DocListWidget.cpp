@@ -46,16 +46,10 @@ protected:
 CDocListWidget::CDocListWidget(QWidget* pParent) : QWidget(pParent)
 {
     setObjectName(QStringLiteral("documentList"));
-    // Plain labels: a rich-text one would build a text document before the first window.
-    auto* pTitle = new QLabel(CStringTable::Load(IDS_DOCLIST_TITLE));
-    QFont bold = pTitle->font();
-    bold.setBold(true);
-    pTitle->setFont(bold);
-    auto* pScope =
-        new QLabel(QStringLiteral("— %1").arg(CStringTable::Load(IDS_DOCLIST_ALL_FOLDERS)));
-    auto* pHeading = new QHBoxLayout;
-    pHeading->addWidget(pTitle);
-    pHeading->addWidget(pScope, 1);
+    // One plain label in the window's font: a rich-text or bold one would lay out a text
+    // document or load a second font before the first window shows.
+    auto* pTitle = new QLabel(QStringLiteral("%1 — %2").arg(
+        CStringTable::Load(IDS_DOCLIST_TITLE), CStringTable::Load(IDS_DOCLIST_ALL_FOLDERS)));
     m_pList = new QTreeWidget;
     m_pList->setObjectName(QStringLiteral("documents"));
     m_pList->setHeaderLabels({CStringTable::Load(IDS_DOCLIST_NAME),
@@ -75,7 +69,7 @@ CDocListWidget::CDocListWidget(QWidget* pParent) : QWidget(pParent)
     pButtons->addWidget(pOpen);
     pButtons->addWidget(pNew);
     auto* pLayout = new QVBoxLayout(this);
-    pLayout->addLayout(pHeading);
+    pLayout->addWidget(pTitle);
     pLayout->addWidget(m_pList);
     pLayout->addWidget(m_pEmpty);
     pLayout->addLayout(pButtons);
