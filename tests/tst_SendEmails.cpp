@@ -386,6 +386,9 @@ void TestSendEmails::serverMisbehaving_data()
            "began; somebody between this computer and the server may be tampering with the "
            "connection, so it was closed"
         << 0 << 1 << int(IDS_LOGON_ERROR);
+    // A server may say it closes at any time: the next message goes over a new connection.
+    QTest::newRow("421 and gone right after each message")
+        << QStringList{"--close-after-message"} << QList<E>{E::Sent, E::Sent} << "" << 2 << 2 << 0;
     // The reply after the go-ahead is taken as nobody's: the message is never ended.
     QTest::newRow("a reply out of turn after the go-ahead to DATA")
         << QStringList{"--extra-reply", "250 2.0.0 Ok", "--data-reply", "554 5.7.1 Spam"}

@@ -101,6 +101,7 @@ class CountingSMTP(SMTP):
     greeting = None  # "lines", "line" or "drip": a greeting that never ends
     starttls_inject = False
     extra_reply = None  # a reply written with the go-ahead to DATA, in the same write
+    close_after_message = False  # "421" right behind the acceptance of each message, then gone
 
     def connection_made(self, transport):
         if CountingSMTP.counting:
@@ -137,6 +138,12 @@ class CountingSMTP(SMTP):
 
 
     async def push(self, status):
+        if CountingSMTP.close_after_message and status.startswith("250 Message accepted"):
+            # An idle limit of nothing: the server says it closes, and does.
+            self._writer.write(f"{status}\r\n421 4.4.2 Closing connection\r\n".encode())
+            await self._writer.drain()
+            self.transport.close()
+            return
         if CountingSMTP.extra_reply and status.startswith("354"):
             # Two replies in one piece: the second answers nothing the client has sent.
             self._writer.write(f"{status}\r\n{CountingSMTP.extra_reply}\r\n".encode())
@@ -177,6 +184,8 @@ def main():
     parser.add_argument("--starttls-inject", action="store_true",
                         help="queue plaintext replies behind the go-ahead to STARTTLS")
     parser.add_argument("--extra-reply", help="a reply sent right after the go-ahead to DATA")
+    parser.add_argument("--close-after-message", action="store_true",
+                        help="say 421 and close right after accepting each message")
     parser.add_argument("--smtputf8", action="store_true",
                         help="offer SMTPUTF8; without it, addresses beyond ASCII are refused")
     args = parser.parse_args()
@@ -201,6 +210,7 @@ def main():
     CountingSMTP.greeting = args.greeting
     CountingSMTP.starttls_inject = args.starttls_inject
     CountingSMTP.extra_reply = args.extra_reply
+    CountingSMTP.close_after_message = args.close_after_message
     CountingSMTP.counting = True
     emit(event="ready", port=port)
 

@@ -161,8 +161,8 @@ CSmtpSession::EIo CSmtpSession::ReadReply(CReply& reply, int nTimeoutMs)
         if (line.size() == 3 || line.at(3) != '-') {
             reply.m_nCode = line.left(3).toInt();
             reply.m_strText = text.join(u' ');
-            // Nothing was asked that this could answer.
-            return m_pSocket->bytesAvailable() > 0 ? EIo::OutOfTurn : EIo::Ok;
+            // Nothing was asked that more could answer, but a server that is closing.
+            return m_pSocket->bytesAvailable() > 0 && !ClosingNotice() ? EIo::OutOfTurn : EIo::Ok;
         }
     }
     return EIo::TooLong;
@@ -183,7 +183,17 @@ CSmtpSession::EIo CSmtpSession::Quiet()
 {
     if (m_pSocket->bytesAvailable() == 0)
         m_pSocket->waitForReadyRead(0); // takes in what has arrived, without waiting
-    return m_pSocket->bytesAvailable() > 0 ? EIo::OutOfTurn : EIo::Ok;
+    if (m_pSocket->bytesAvailable() == 0)
+        return EIo::Ok;
+    return ClosingNotice() ? EIo::Lost : EIo::OutOfTurn;
+}
+
+bool CSmtpSession::ClosingNotice() const
+{
+    // A server may say at any time that it closes the connection (421, RFC 5321 3.8): that
+    // is the connection ending, as a lost one does, not a reply out of turn.
+    const QByteArray waiting = m_pSocket->peek(kMaxLineLength);
+    return waiting.startsWith("421") && waiting.contains('\n');
 }
 
 QString CSmtpSession::IoReason(EIo io) const

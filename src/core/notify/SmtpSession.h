@@ -56,6 +56,7 @@ private:
     // Nothing may wait unasked before this program speaks: a reply ahead of its command
     // would be taken for the answer to the next one.
     EIo Quiet();
+    bool ClosingNotice() const;
     // The address as the envelope carries it: the domain in its ASCII form, the local part
     // beyond ASCII only where the server takes it (SMTPUTF8); empty when it cannot go.
     QByteArray EnvelopeAddress(const QString& strAddress) const;
