@@ -594,8 +594,9 @@ int CCliCommands::Export()
                                             : CParticipantExport::EForm::Plain);
     const QString strOut = m_parser.value("csv");
     QString strError;
+    // Names and addresses of a circle of people: the owner's to read, as the document is.
     if (!CDiskFile::Save(
-            strOut, [&csv](CArchive& ar) { ar.WriteBytes(csv); }, strError))
+            strOut, [&csv](CArchive& ar) { ar.WriteBytes(csv); }, strError, true))
         return Fail(IDS_EXPORT_FAILED, {strOut, strError});
     Print(CStringTable::Format(IDS_EXPORT_DONE, {list.CountPersons(), strOut}) + u'\n');
     return kExitOk;
@@ -682,6 +683,9 @@ int CCliCommands::Notification()
     const CPerson* pPerson = doc.GetCurrentList()->FindPerson(m_args.at(0));
     if (!pPerson)
         return Fail(IDS_CLI_NO_SUCH_PERSON, {nList, m_args.at(0)});
+    // As before sending: a drawing that no longer fits its list tells nobody anything.
+    if (!m_messages.Tell(doc.CheckCurrentDrawing()))
+        return kExitFailed;
     QString strBody;
     doc.ComposeNotification(pPerson, strBody);
     Print(strBody);

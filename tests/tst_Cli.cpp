@@ -15,6 +15,15 @@
 
 namespace {
 
+// Files that hold names and drawn names are the owner's alone.
+constexpr QFileDevice::Permissions kOthersOrGroup{QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                  QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                  QFileDevice::WriteOther | QFileDevice::ExeOther};
+
+} // namespace
+
+namespace {
+
 struct CRun
 {
     int m_nExit;
@@ -270,9 +279,16 @@ void TestCli::cardsHoldEveryName()
         QCOMPARE(run.m_nExit, 1);
         QVERIFY2(run.m_strErr.contains("Eve has no drawn name"), qPrintable(run.m_strErr));
         QVERIFY(!QFile::exists(strPdf));
+        // Nor is anybody's e-mail text shown from it.
+        const CRun text = RunCli({"notification", m_strFile, "Ann"});
+        QCOMPARE(text.m_nExit, 1);
+        QVERIFY(run.m_strErr.endsWith(text.m_strErr)); // the same message as the cards'
+        QVERIFY(text.m_strErr.contains("Eve has no drawn name"));
+        QVERIFY(text.m_strOut.isEmpty());
         return;
     }
     QCOMPARE(run.m_nExit, 0);
+    QCOMPARE(QFile::permissions(strPdf) & kOthersOrGroup, QFileDevice::Permissions());
     QVERIFY2(run.m_strOut.startsWith(QString::number(cards) + (cards == 1 ? " card " : " cards ")),
              qPrintable(run.m_strOut));
     QProcess info;
@@ -692,6 +708,7 @@ void TestCli::importExportSetMove()
 
     const QString strOut = m_pDir->filePath("out.csv");
     QCOMPARE(RunCli({"export", m_strFile, "--csv", strOut}).m_nExit, 0);
+    QCOMPARE(QFile::permissions(strOut) & kOthersOrGroup, QFileDevice::Permissions());
     QCOMPARE(ReadAll(strOut), QByteArray("name,address,suggestions,group\r\n"
                                          "Bob,bob@x.org,Tea; cake,Office\r\nAnn,,,Office\r\n"
                                          "BOB1,c@x.org,,\r\n"));

@@ -586,6 +586,8 @@ void TestMainFrame::printCardsChecksTheDrawing()
     }
     QVERIFY2(m_pMessages->m_boxes.isEmpty(), qPrintable(m_pMessages->m_boxes.value(0).m_strText));
     QCOMPARE(strTitle, "Print Cards — List");
+    QCOMPARE(QFile::permissions(strPdf) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+             QFileDevice::Permissions());
     QProcess text;
     text.start("pdftotext", {strPdf, "-"});
     QVERIFY(text.waitForFinished());

@@ -590,7 +590,12 @@ void CMainFrame::PrintCards(const QStringList& names)
     if (!m_choosePrinter(printer,
                          CStringTable::Format(IDS_CARDS_PRINT_TITLE, {pNewest->m_strName})))
         return;
-    const QString strError = CCardSheet(cards, *pNewest, m_pDoc->MailLanguage()).Paint(printer);
+    const CCardSheet sheet(cards, *pNewest, m_pDoc->MailLanguage());
+    // Printed to a file, the cards are written as the command line writes them: whole, checked,
+    // and readable by the owner only, since every card holds a drawn name.
+    const QString strFile =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    const QString strError = strFile.isEmpty() ? sheet.Paint(printer) : sheet.WritePdf(strFile);
     if (!strError.isEmpty())
         CMessageBox::Show(IDS_CARDS_PRINT_ERROR, EBoxKind::OkExclamation, {strError});
 }

@@ -156,8 +156,9 @@ QString CCardSheet::WritePdf(const QString& strPath) const
             return strError;
     }
     QString strError;
+    // Every card holds a drawn name: readable by the owner only, as documents are.
     CDiskFile::Save(
-        strPath, [&pdf](CArchive& ar) { ar.WriteBytes(pdf.data()); }, strError);
+        strPath, [&pdf](CArchive& ar) { ar.WriteBytes(pdf.data()); }, strError, true);
     return strError;
 }
 
