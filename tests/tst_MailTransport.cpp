@@ -79,6 +79,7 @@ void TestMailTransport::recipients_data()
     QTest::newRow("display name") << "Ann <ann@x.org>; Bob Smith<b@x.org>"
                                   << QStringList{"ann@x.org", "b@x.org"};
     QTest::newRow("blank inside") << "ann @x.org" << QStringList{};
+    QTest::newRow("two at signs") << "farah@@example.org" << QStringList{};
     QTest::newRow("name, no address") << "Ann Smith" << QStringList{};
     QTest::newRow("empty") << "" << QStringList{};
     QTest::newRow("only separators") << ";;" << QStringList{};

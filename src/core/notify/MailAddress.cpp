@@ -15,8 +15,9 @@ QString CMailAddress::Bare(const QString& strText)
 
 bool CMailAddress::IsValid(const QString& strBare)
 {
+    // One "@": a second one ("farah@@example.org") is a typing slip no server takes.
     const qsizetype nAt = strBare.lastIndexOf(u'@');
-    if (nAt < 1 || nAt == strBare.size() - 1)
+    if (nAt < 1 || nAt == strBare.size() - 1 || strBare.indexOf(u'@') != nAt)
         return false;
     for (const QChar ch : strBare) {
         if (ch.unicode() <= 0x20 || ch.unicode() == 0x7F || ch.isSpace() ||
