@@ -6,6 +6,7 @@
 #include "app/ParticipantImport.h"
 #include "model/NameList.h"
 #include "notify/VCardReader.h"
+#include "support/PersonRows.h"
 
 #include <QSet>
 
@@ -19,22 +20,6 @@ bool HasControl(const QString& strText, bool bLineBreaks)
     });
 }
 
-// Every person with his fields and group, in list order.
-QStringList Described(const CNameList& list)
-{
-    QStringList persons;
-    for (const CListItem* pItem = list.m_pFirst; pItem; pItem = pItem->m_pNext) {
-        const bool bGroup = pItem->IsGroup();
-        const CPerson* pFirst = bGroup ? static_cast<const CGroup*>(pItem)->m_pFirst
-                                       : static_cast<const CPerson*>(pItem);
-        for (const CPerson* p = pFirst; p; p = bGroup ? p->Next() : nullptr)
-            persons.append(QStringList{p->m_strName, p->m_strAddress, p->m_strSuggestions,
-                                       bGroup ? pItem->m_strName : QString()}
-                               .join(QChar(0)));
-    }
-    return persons;
-}
-
 void ReadsBackAs(const CNameList& list, CParticipantExport::EForm form, const QLocale& locale)
 {
     CParticipantImport import;
@@ -44,7 +29,7 @@ void ReadsBackAs(const CNameList& list, CParticipantExport::EForm form, const QL
     import.Check(copy);
     FUZZ_CHECK(import.Duplicates().isEmpty());
     import.Apply(copy);
-    FUZZ_CHECK(Described(copy) == Described(list));
+    FUZZ_CHECK(PersonRows(copy) == PersonRows(list));
 }
 
 } // namespace
@@ -68,8 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     FUZZ_CHECK(nAdded == import.RowsToAdd().size());
 
     QSet<QString> names;
-    for (const QString& strPerson : Described(list)) {
-        const QStringList fields = strPerson.split(QChar(0));
+    for (const QStringList& fields : PersonRows(list)) {
         FUZZ_CHECK(!fields.at(0).isEmpty());
         FUZZ_CHECK(!HasControl(fields.at(0), false) && !HasControl(fields.at(1), false) &&
                    !HasControl(fields.at(3), false) && !HasControl(fields.at(2), true));

@@ -4,6 +4,7 @@
 #include "model/NameList.h"
 #include "platform/Archive.h"
 #include "support/ListNotation.h"
+#include "support/PersonRows.h"
 
 #include <QDir>
 #include <QTest>
@@ -14,15 +15,8 @@ namespace {
 QString Describe(const CNameList& list)
 {
     QStringList persons;
-    for (const CListItem* pItem = list.m_pFirst; pItem; pItem = pItem->m_pNext) {
-        const bool bGroup = pItem->IsGroup();
-        const CPerson* pFirst = bGroup ? static_cast<const CGroup*>(pItem)->m_pFirst
-                                       : static_cast<const CPerson*>(pItem);
-        for (const CPerson* p = pFirst; p; p = bGroup ? p->Next() : nullptr)
-            persons.append(QStringList{p->m_strName, p->m_strAddress, p->m_strSuggestions,
-                                       bGroup ? pItem->m_strName : QString()}
-                               .join(u'|'));
-    }
+    for (const QStringList& row : PersonRows(list))
+        persons.append(row.join(u'|'));
     return persons.join(QStringLiteral("; "));
 }
 

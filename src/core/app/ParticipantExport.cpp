@@ -10,22 +10,26 @@ bool StartsFormula(QChar ch)
     return QStringView(u"=+-@\t\r").contains(ch);
 }
 
+// An apostrophe before what a spreadsheet would run, or before another apostrophe: the mark
+// the import takes off.
+bool Marked(const QString& str)
+{
+    return str.size() > 1 && str.front() == u'\'' &&
+           (StartsFormula(str.at(1)) || str.at(1) == u'\'');
+}
+
 } // namespace
 
 QString CParticipantExport::Cell(const QString& strValue, EForm form)
 {
-    const QChar first = strValue.isEmpty() ? QChar() : strValue.front();
-    const bool bMarked = first == u'\'' && strValue.size() > 1 &&
-                         (StartsFormula(strValue.at(1)) || strValue.at(1) == u'\'');
-    const bool bFormula = form == EForm::Spreadsheet && !first.isNull() && StartsFormula(first);
-    return bMarked || bFormula ? u'\'' + strValue : strValue;
+    const bool bFormula =
+        form == EForm::Spreadsheet && !strValue.isEmpty() && StartsFormula(strValue.front());
+    return Marked(strValue) || bFormula ? u'\'' + strValue : strValue;
 }
 
 QString CParticipantExport::Uncell(const QString& strCell)
 {
-    const bool bMarked = strCell.size() > 1 && strCell.front() == u'\'' &&
-                         (StartsFormula(strCell.at(1)) || strCell.at(1) == u'\'');
-    return bMarked ? strCell.mid(1) : strCell;
+    return Marked(strCell) ? strCell.mid(1) : strCell;
 }
 
 QByteArray CParticipantExport::Csv(const CNameList& list, EForm form, const QLocale& locale)
