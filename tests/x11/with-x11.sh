@@ -29,11 +29,18 @@ export DISPLAY=":$(cat "$dir/display")"
 
 HOME="$dir" openbox --sm-disable >"$dir/openbox.log" 2>&1 &
 wm=$!
-# The window manager is ready once it has claimed the screen.
-for _ in $(seq 100); do
+# The window manager is ready once it has claimed the screen. On a machine under heavy load
+# that may take a while; without one no window is ever activated, so say so and stop rather
+# than let every test wait out its own time-out.
+for _ in $(seq 300); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1
 done
+if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+    echo "with-x11.sh: the window manager did not start within 30 s" >&2
+    cat "$dir/openbox.log" >&2
+    exit 1
+fi
 # A held key repeats after 150 ms, 30 times a second.
 xset r on
 xset r rate 150 30
