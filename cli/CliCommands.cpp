@@ -71,6 +71,7 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"history", "", "N"},
         {"no-mutual", "", "on|off"},
         {"one-circle", "", "on|off"},
+        {"seal", "", "on|off"},
         {"csv", "", "OUT"},
         {"name", "", "N"},
         {"top", ""},
@@ -152,7 +153,8 @@ int CCliCommands::Run(const QStringList& arguments)
         {"copy", {&CCliCommands::Copy, file, {"yes"}}},
         {"check", {&CCliCommands::Check, file, {}}},
         {"exclude", {&CCliCommands::Exclude, {"FILE", "GIVER", "RECIPIENT"}, {"both", "remove"}}},
-        {"rules", {&CCliCommands::Rules, file, {"history", "no-mutual", "one-circle"}}},
+        {"rules",
+         {&CCliCommands::Rules, file, {"history", "no-mutual", "one-circle", "seal", "yes"}}},
         {"import", {&CCliCommands::Import, {"FILE", "SOURCE"}, {"group"}}},
         {"export", {&CCliCommands::Export, file, {"csv", "list", "spreadsheet"}}},
         {"set", {&CCliCommands::Set, {"FILE", "PERSON"}, {"name", "address", "suggestions"}}},
@@ -291,9 +293,14 @@ int CCliCommands::Report()
     CKivvoDoc doc;
     if (const int nExit = OpenAtList(doc, nList))
         return nExit;
+    const CNameList* pList = doc.GetCurrentList();
+    if (m_parser.isSet("gift-to") && !m_messages.Tell(doc.CheckMayShowPairs(pList)))
+        return kExitFailed;
     QString strReport;
-    doc.GetCurrentList()->FormatReport(strReport, m_parser.isSet("gift-to"));
+    pList->FormatReport(strReport, m_parser.isSet("gift-to"));
     Print(strReport);
+    if (const QString strRecord = CKivvoDoc::SealRecord(pList); !strRecord.isEmpty())
+        Print(strRecord + u'\n');
     return kExitOk;
 }
 
@@ -459,7 +466,10 @@ void CCliCommands::PrintRules(const CKivvoDoc& doc)
                   {rules.m_nHistory, CDrawExplanation::HistoryRule(rules.m_nHistory)});
     Print(CStringTable::Format(IDS_CLI_RULES,
                                {strHistory, onOff(rules.m_bNoMutual), onOff(rules.m_bOneCircle)}));
+    Print(CStringTable::Format(IDS_CLI_SEAL, {onOff(doc.IsSealed())}));
     const CNameList& list = *doc.GetNewestList();
+    if (const QString strRecord = CKivvoDoc::SealRecord(&list); !strRecord.isEmpty())
+        Print(strRecord + u'\n');
     if (list.m_exclusions.IsEmpty()) {
         Print(CStringTable::Format(IDS_CLI_NO_EXCLUSIONS, {list.m_strName}));
         return;
@@ -497,7 +507,15 @@ int CCliCommands::Rules()
             return UsageError(
                 CStringTable::Format(IDS_CLI_BAD_SWITCH, {pOption, m_parser.value(pOption)}));
     }
-    if (!m_messages.Tell(doc.SetRules(rules)))
+    bool bSealed = doc.IsSealed();
+    if (m_parser.isSet("seal") && !ParseSwitch(m_parser.value("seal"), bSealed))
+        return UsageError(
+            CStringTable::Format(IDS_CLI_BAD_SWITCH, {"seal", m_parser.value("seal")}));
+    // Asked before anything changes: a No keeps the document as it was.
+    if (!bSealed && doc.WouldBreakSeal() &&
+        !m_messages.Ask(CStringTable::Format(IDS_ASK_BREAK_SEAL, {doc.GetNewestList()->m_strName})))
+        return Fail(IDS_CLI_SEAL_KEPT);
+    if (!m_messages.Tell(doc.SetRules(rules)) || !m_messages.Tell(doc.SetSealed(bSealed)))
         return kExitFailed;
     if (const int nExit = SaveAndReport(doc, QString()))
         return nExit;
@@ -683,6 +701,9 @@ int CCliCommands::Notification()
     const CPerson* pPerson = doc.GetCurrentList()->FindPerson(m_args.at(0));
     if (!pPerson)
         return Fail(IDS_CLI_NO_SUCH_PERSON, {nList, m_args.at(0)});
+    // Anyone's e-mail names his recipient: the organiser may not read it under the seal.
+    if (!m_messages.Tell(doc.CheckMayShowPairs(doc.GetCurrentList())))
+        return kExitFailed;
     // As before sending: a drawing that no longer fits its list tells nobody anything.
     if (!m_messages.Tell(doc.CheckCurrentDrawing()))
         return kExitFailed;
@@ -749,7 +770,9 @@ int CCliCommands::Cards()
     if (cards.isEmpty())
         return Fail(IDS_CARDS_NOBODY);
     const QString strPdf = m_parser.value("pdf");
-    const QString strError = CCardSheet(cards, list, doc.MailLanguage()).WritePdf(strPdf);
+    CCardSheet sheet(cards, list, doc.MailLanguage());
+    sheet.SetSealed(doc.IsSealedDrawing(&list));
+    const QString strError = sheet.WritePdf(strPdf);
     if (!strError.isEmpty())
         return Fail(IDS_CARDS_WRITE_ERROR, {strPdf, strError});
     const QString strDone =

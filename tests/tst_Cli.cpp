@@ -664,7 +664,7 @@ void TestCli::rulesAndExclusions()
     const CRun set = RunCli({"rules", m_strFile, "--history", "all", "--no-mutual", "on"});
     QCOMPARE(set.m_nExit, 0);
     QCOMPARE(set.m_strOut, "history: 255 (nobody draws a person he gave to in the last 255 "
-                           "exchanges)\nno mutual pairs: on\none circle: off\n"
+                           "exchanges)\nno mutual pairs: on\none circle: off\nseal: off\n"
                            "exclusions in \"List\":\n  Ann never draws Bob\n  Bob never draws "
                            "Ann\n");
     QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);

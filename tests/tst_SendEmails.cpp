@@ -173,10 +173,10 @@ void TestSendEmails::sendToOnePerson_data()
     QTest::newRow("address as typed")
         << "ann@example.com"
         << "Email sent to: Ann, address: ann@example.com" << QStringList{"ann@example.com"};
-    QTest::newRow("address-book name, every address")
+    // The secret mail never goes to a second address, which may be a shared one.
+    QTest::newRow("address-book name, preferred address only")
         << "ann smith"
-        << "Email sent to: Ann, address: ann@example.com;ann@work.example.com"
-        << QStringList{"ann@example.com", "ann@work.example.com"};
+        << "Email sent to: Ann, address: ann@example.com" << QStringList{"ann@example.com"};
     QTest::newRow("address-book name, second address")
         << "Ann Smith:2"
         << "Email sent to: Ann, address: ann@work.example.com"

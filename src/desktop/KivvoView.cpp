@@ -567,7 +567,8 @@ void CKivvoView::OnSendEmailToPerson()
 
 void CKivvoView::OnViewNotifications()
 {
-    if (!MayRun(&SCommands::bViewNotifications, false))
+    if (!MayRun(&SCommands::bViewNotifications, false) ||
+        !CMessageBox::Tell(m_pDoc->CheckMayShowPairs(m_pDoc->GetCurrentList())))
         return;
     if (CMessageBox::Show(IDS_ASK_VIEW_NOTIFICATIONS, EBoxKind::YesNoDefaultNo) != EAnswer::Yes)
         return;

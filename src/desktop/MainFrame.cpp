@@ -120,6 +120,7 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
     connect(m_pDoc, &CKivvoDoc::DrawingChanged, this, &CMainFrame::UpdateActions);
     // A past list's name may change: the note names it.
     connect(m_pDoc, &CDocument::ModifiedChanged, this, &CMainFrame::UpdateHistoryNote);
+    connect(m_pDoc, &CKivvoDoc::SealChanged, this, &CMainFrame::UpdateHistoryNote);
     // After the stack's own actions have followed it: busy or not is for the frame to say.
     QUndoStack* pStack = m_pDoc->UndoStack();
     connect(pStack, &QUndoStack::indexChanged, this, &CMainFrame::UpdateHistoryNote);
@@ -401,11 +402,17 @@ void CMainFrame::UpdateActions()
 
 void CMainFrame::UpdateHistoryNote()
 {
+    // Whether the list shown is a past one, sealed, or was unsealed: each a line of its own.
     const CNameList* pList = m_pDoc->GetCurrentList();
-    const bool bHistory = m_pDoc->IsHistory(pList);
-    m_pHistoryNote->setText(bHistory ? CStringTable::Format(IDS_HISTORY_NOTE, {pList->m_strName})
-                                     : QString());
-    m_pHistoryNote->setVisible(bHistory);
+    QStringList lines;
+    if (m_pDoc->IsHistory(pList))
+        lines.append(CStringTable::Format(IDS_HISTORY_NOTE, {pList->m_strName}));
+    if (m_pDoc->IsSealedDrawing(pList))
+        lines.append(CStringTable::Load(IDS_SEALED_NOTE));
+    if (const QString strRecord = CKivvoDoc::SealRecord(pList); !strRecord.isEmpty())
+        lines.append(strRecord + u'.');
+    m_pHistoryNote->setText(lines.join(u'\n'));
+    m_pHistoryNote->setVisible(!lines.isEmpty());
 }
 
 void CMainFrame::UpdateTitle()
@@ -421,9 +428,18 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::OnRules()
 {
-    CRulesDlg rules(m_pDoc->GetRules(), this);
-    if (rules.exec() == QDialog::Accepted)
-        CMessageBox::Tell(m_pDoc->SetRules(rules.Rules()));
+    CRulesDlg rules(m_pDoc->GetRules(), m_pDoc->IsSealed(),
+                    CKivvoDoc::SealRecord(m_pDoc->GetNewestList()), this);
+    if (rules.exec() != QDialog::Accepted)
+        return;
+    // The other rules change even when the seal is kept.
+    CMessageBox::Tell(m_pDoc->SetRules(rules.Rules()));
+    const bool bSealed = rules.Sealed();
+    if (!bSealed && m_pDoc->WouldBreakSeal() &&
+        CMessageBox::Show(IDS_ASK_BREAK_SEAL, EBoxKind::YesNoDefaultNo,
+                          {m_pDoc->GetNewestList()->m_strName}) != EAnswer::Yes)
+        return;
+    CMessageBox::Tell(m_pDoc->SetSealed(bSealed));
 }
 
 bool CMainFrame::SaveModified()
@@ -590,7 +606,8 @@ void CMainFrame::PrintCards(const QStringList& names)
     if (!m_choosePrinter(printer,
                          CStringTable::Format(IDS_CARDS_PRINT_TITLE, {pNewest->m_strName})))
         return;
-    const CCardSheet sheet(cards, *pNewest, m_pDoc->MailLanguage());
+    CCardSheet sheet(cards, *pNewest, m_pDoc->MailLanguage());
+    sheet.SetSealed(m_pDoc->IsSealedDrawing(pNewest));
     // Printed to a file, the cards are written as the command line writes them: whole, checked,
     // and readable by the owner only, since every card holds a drawn name.
     const QString strFile =

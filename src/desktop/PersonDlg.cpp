@@ -38,9 +38,6 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CKivvoDoc* pDoc, QWidget* pParent)
 
     m_pName = new QLineEdit;
     m_pName->setObjectName(QStringLiteral("name"));
-    m_pGiftTo = new QLineEdit;
-    m_pGiftTo->setObjectName(QStringLiteral("giftTo"));
-    m_pGiftTo->hide(); // the drawn name is never shown here
     m_pAddress = new CContactComboBox;
     m_pAddress->setObjectName(QStringLiteral("address"));
     m_pAddress->setEditable(true);
@@ -68,7 +65,6 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CKivvoDoc* pDoc, QWidget* pParent)
     pNameRow->addRow(CStringTable::Load(IDS_PERSON_NAME_LABEL), m_pName);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pNameRow);
-    pLayout->addWidget(m_pGiftTo);
     pLayout->addWidget(new QLabel(CStringTable::Load(IDS_PERSON_ADDRESS_LABEL)));
     pLayout->addWidget(m_pAddress);
     pLayout->addWidget(m_pResolvedAddress);
@@ -105,7 +101,6 @@ void CPersonDlg::OnInitDialog()
 {
     m_pAddress->setEditText(m_pPerson->m_strAddress);
     m_pSuggestions->setPlainText(m_pPerson->m_strSuggestions);
-    m_pGiftTo->setText(m_pPerson->m_strGiftTo);
     m_pName->setText(m_pPerson->m_strName);
     const QStringList excluded = m_pList->m_exclusions.RecipientsOf(m_pPerson->m_strName);
     m_pNeverDraws->setText(excluded.join(QStringLiteral(", ")));
@@ -149,9 +144,13 @@ void CPersonDlg::OnUpdateAddress()
     QString strAddress;
     QString strFirstName;
     QString strLastName;
-    if (!pApp->LookupContact(strText, strAddress, strFirstName, strLastName))
+    int nAddresses = 0;
+    if (!pApp->LookupContact(strText, strAddress, strFirstName, strLastName, &nAddresses))
         return;
-    m_pResolvedAddress->setText(strAddress);
+    // The secret mail goes to one address only: which one is said where there is a choice.
+    m_pResolvedAddress->setText(
+        nAddresses > 1 ? CStringTable::Format(IDS_CONTACT_PREFERRED, {strAddress, nAddresses})
+                       : strAddress);
     if (m_pPerson->m_strName.startsWith(kDefaultNamePrefix))
         m_pName->setText(m_pList->MakeUniqueName(strFirstName, strLastName));
 }

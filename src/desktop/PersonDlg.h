@@ -44,7 +44,6 @@ private:
     CNameList* m_pList;
 
     QLineEdit* m_pName;
-    QLineEdit* m_pGiftTo;
     CContactComboBox* m_pAddress;
     QLabel* m_pResolvedAddress;
     QLabel* m_pAddressProblem; // the text names neither an address nor a contact

@@ -26,7 +26,9 @@ QLabel* Explanation(int nId)
 
 } // namespace
 
-CRulesDlg::CRulesDlg(const CDrawRules& rules, QWidget* pParent) : QDialog(pParent)
+CRulesDlg::CRulesDlg(const CDrawRules& rules, bool bSealed, const QString& strSealRecord,
+                     QWidget* pParent)
+    : QDialog(pParent)
 {
     setWindowTitle(CStringTable::Load(IDS_RULES_TITLE));
     setObjectName(QStringLiteral("rulesDialog"));
@@ -51,6 +53,9 @@ CRulesDlg::CRulesDlg(const CDrawRules& rules, QWidget* pParent) : QDialog(pParen
     m_pOneCircle = new QCheckBox(CStringTable::Load(IDS_RULES_ONE_CIRCLE));
     m_pOneCircle->setObjectName(QStringLiteral("oneCircle"));
     m_pOneCircle->setChecked(rules.m_bOneCircle);
+    m_pSeal = new QCheckBox(CStringTable::Load(IDS_RULES_SEAL));
+    m_pSeal->setObjectName(QStringLiteral("seal"));
+    m_pSeal->setChecked(bSealed);
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     pButtons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
 
@@ -66,6 +71,11 @@ CRulesDlg::CRulesDlg(const CDrawRules& rules, QWidget* pParent) : QDialog(pParen
     pLayout->addWidget(m_pOneCircle);
     pLayout->addWidget(Explanation(IDS_RULES_ONE_CIRCLE_HELP));
     pLayout->addWidget(Explanation(IDS_RULES_EXCLUSIONS_HELP));
+    pLayout->addWidget(m_pSeal);
+    QLabel* pSealHelp = Explanation(IDS_RULES_SEAL_HELP);
+    if (!strSealRecord.isEmpty())
+        pSealHelp->setText(pSealHelp->text() + u' ' + strSealRecord + u'.');
+    pLayout->addWidget(pSealHelp);
     pLayout->addWidget(pButtons);
     setMinimumWidth(420);
 
@@ -80,4 +90,9 @@ CDrawRules CRulesDlg::Rules() const
     rules.m_bNoMutual = m_pNoMutual->isChecked();
     rules.m_bOneCircle = m_pOneCircle->isChecked();
     return rules;
+}
+
+bool CRulesDlg::Sealed() const
+{
+    return m_pSeal->isChecked();
 }

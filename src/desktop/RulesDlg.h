@@ -8,18 +8,23 @@ class QCheckBox;
 class QSpinBox;
 
 // Edits the document's rules of the drawing: how many earlier exchanges' recipients are
-// avoided, no mutual pairs, one circle. The caller stores Rules() on OK.
+// avoided, no mutual pairs, one circle, and the seal. The caller stores Rules() and
+// Sealed() on OK.
 class CRulesDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit CRulesDlg(const CDrawRules& rules, QWidget* pParent = nullptr);
+    // strSealRecord: when the seal of the newest drawing was broken, or empty.
+    CRulesDlg(const CDrawRules& rules, bool bSealed, const QString& strSealRecord,
+              QWidget* pParent = nullptr);
 
     CDrawRules Rules() const;
+    bool Sealed() const;
 
 private:
     QSpinBox* m_pHistory;
     QCheckBox* m_pNoMutual;
     QCheckBox* m_pOneCircle;
+    QCheckBox* m_pSeal;
 };

@@ -383,7 +383,7 @@ bool CKivvoApp::ReadAll(QFile& file, QByteArray& data) const
 }
 
 bool CKivvoApp::LookupContact(const QString& strText, QString& strAddress, QString& strFirstName,
-                              QString& strLastName)
+                              QString& strLastName, int* pAddresses)
 {
     QMutexLocker lock(&m_csContacts);
     // The whole text first: a name may hold a colon itself ("Dr: Who"). Only then is a
@@ -405,15 +405,17 @@ bool CKivvoApp::LookupContact(const QString& strText, QString& strAddress, QStri
     const QStringList fields = pRecord->split(u';');
     strFirstName = fields.value(1);
     strLastName = fields.value(2);
+    const QStringList addresses = fields.mid(3, 3);
+    if (pAddresses)
+        *pAddresses = int(std::count_if(addresses.cbegin(), addresses.cend(),
+                                        [](const QString& str) { return !str.isEmpty(); }));
     if (strSelector == u"1" || strSelector == u"2" || strSelector == u"3") {
-        strAddress = fields.value(2 + strSelector.toInt());
-    } else {
-        strAddress = fields.value(3);
-        for (int i = 4; i <= 5; ++i) {
-            if (!fields.value(i).isEmpty())
-                strAddress += u';' + fields.value(i);
-        }
+        strAddress = addresses.value(strSelector.toInt() - 1);
+        return true;
     }
+    const auto it = std::find_if(addresses.cbegin(), addresses.cend(),
+                                 [](const QString& str) { return !str.isEmpty(); });
+    strAddress = it == addresses.cend() ? QString() : *it;
     return true;
 }
 

@@ -74,9 +74,12 @@ public:
     void WatchContacts();
 
     // text is an address-book name, optionally followed by ":1", ":2" or ":3"; the whole text
-    // matching a name wins over a number after its last colon.
+    // matching a name wins over a number after its last colon. Without a number, the entry's
+    // preferred address (its first: the reader puts the preferred ones first), never all of
+    // them: another may be shared with a partner, and the mail is secret. pAddresses receives
+    // how many addresses the entry has.
     bool LookupContact(const QString& strText, QString& strAddress, QString& strFirstName,
-                       QString& strLastName);
+                       QString& strLastName, int* pAddresses = nullptr);
     // What a person's address field holds, for a warning where it names nobody to mail.
     enum class EAddress
     {

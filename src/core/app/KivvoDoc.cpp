@@ -183,6 +183,7 @@ bool CKivvoDoc::OnNewDocument()
     AddList();
     m_rules = CDrawRules();
     m_strMailLanguage.clear();
+    m_bSealed = false;
     m_foreignSections.clear();
     m_undo.clear();
     NotifyListsChanged();
@@ -208,7 +209,12 @@ void CKivvoDoc::StoreLists(CArchive& ar) const
     ar.WriteByte(m_nListCount);
     for (const CListNode* pNode = m_pHead; pNode; pNode = pNode->m_pNext)
         pNode->m_pList->Serialize(ar);
-    CDocumentExtension::Store(ar, {m_rules, m_strMailLanguage, m_foreignSections}, GetLists());
+    CDocumentExtension::CDocumentWide wide;
+    wide.m_rules = m_rules;
+    wide.m_strMailLanguage = m_strMailLanguage;
+    wide.m_bSealed = m_bSealed;
+    wide.m_foreign = m_foreignSections;
+    CDocumentExtension::Store(ar, wide, GetLists());
 }
 
 void CKivvoDoc::LoadLists(CArchive& ar)
@@ -240,6 +246,7 @@ void CKivvoDoc::LoadLists(CArchive& ar)
     DeleteLists();
     m_rules = wide.m_rules;
     m_strMailLanguage = wide.m_strMailLanguage;
+    m_bSealed = wide.m_bSealed;
     m_foreignSections = std::move(wide.m_foreign);
     for (auto& pList : lists)
         AppendNode(pList.release());
@@ -285,7 +292,8 @@ CDocResult CKivvoDoc::CheckDrawingOf(const CListNode* pNode) const
     QString strWhy;
     if (!pList)
         return CDocResult::Refused(IDS_DRAWING_NONE);
-    if (pList->CheckDrawing(m_rules, GetHistory(pNode), strWhy))
+    // A sealed drawing's problems name the givers only, never whom they drew.
+    if (pList->CheckDrawing(m_rules, GetHistory(pNode), strWhy, IsSealedDrawing(pList)))
         return {};
     // A list never drawn is not a drawing that went stale: it wants its first drawing.
     if (!pList->HasDrawnNames())
@@ -669,6 +677,49 @@ CDocResult CKivvoDoc::SetRules(const CDrawRules& rules)
         return {};
     Push(SetValue(this, nullptr, IDS_EDIT_RULES, m_rules, rules));
     return {};
+}
+
+bool CKivvoDoc::IsSealedDrawing(const CNameList* pList) const
+{
+    return m_bSealed && pList && pList == GetNewestList();
+}
+
+bool CKivvoDoc::WouldBreakSeal() const
+{
+    const CNameList* pNewest = GetNewestList();
+    return m_bSealed && pNewest && pNewest->HasDrawnNames();
+}
+
+CDocResult CKivvoDoc::SetSealed(bool bSealed)
+{
+    if (bSealed == m_bSealed)
+        return {};
+    const bool bBreaks = WouldBreakSeal();
+    m_bSealed = bSealed;
+    // Outside the undo stack, the change never counts as saved until a save.
+    SetModifiedFlag();
+    CNameList* pNewest = GetNewestList();
+    if (bBreaks)
+        pNewest->m_sealBroken = QDateTime::currentDateTime();
+    emit SealChanged();
+    if (!bBreaks)
+        return {};
+    return CDocResult::DoneWith(IDS_SEAL_BROKEN_NOW, {SealRecord(pNewest)});
+}
+
+CDocResult CKivvoDoc::CheckMayShowPairs(const CNameList* pList) const
+{
+    return IsSealedDrawing(pList) ? CDocResult::Refused(IDS_SEALED_REFUSED) : CDocResult();
+}
+
+QString CKivvoDoc::SealRecord(const CNameList* pList)
+{
+    if (!pList || !pList->m_sealBroken.isValid())
+        return {};
+    const QDateTime broken = pList->m_sealBroken.toLocalTime();
+    return CStringTable::Format(IDS_SEAL_BROKEN_ON,
+                                {CTextLanguage::Ui().LongDate(broken.date()),
+                                 broken.time().toString(QStringLiteral("HH:mm"))});
 }
 
 CDocResult CKivvoDoc::SetMailLanguageCode(const QString& strCode)

@@ -69,6 +69,22 @@ public:
     CTextLanguage MailLanguage() const;
     void SetRunLanguage(const CTextLanguage& language) { m_runLanguage = language; }
     CDocResult SetDetails(CNameList* pList, const CExchangeDetails& details);
+
+    // The seal: while it is on, the newest drawing's pairs are shown to nobody at this screen
+    // or terminal, the organiser included; every participant still learns his own.
+    bool IsSealed() const { return m_bSealed; }
+    // Whether the list's pairs are hidden now: it is the newest one and the seal is on.
+    bool IsSealedDrawing(const CNameList* pList) const;
+    // Whether turning the seal off now breaks it: the newest list holds a drawing.
+    bool WouldBreakSeal() const;
+    // Turns the seal on or off. Off while the newest list holds a drawing breaks the seal:
+    // the moment is recorded with that drawing for good, and the result says so. Neither is
+    // an undo step: an undo must never unseal a drawing unrecorded, nor take a record back.
+    CDocResult SetSealed(bool bSealed);
+    // Refused, with the message that says so, while the list's pairs are sealed.
+    CDocResult CheckMayShowPairs(const CNameList* pList) const;
+    // "The seal of this drawing was broken on …" for a list whose seal was broken, else empty.
+    static QString SealRecord(const CNameList* pList);
     // Whether the newest list can be drawn under the rules; when not, strWhy says why.
     bool CanDrawNewest(QString& strWhy) const;
     const CListNode* GetHeadNode() const { return m_pHead; }
@@ -199,6 +215,8 @@ signals:
     void DrawingChanged(CNameList* pList);
     // A drawing or a send run began or ended: IsBusy() may say otherwise now.
     void BusyChanged();
+    // The seal was turned on or off, or broken.
+    void SealChanged();
     // The drawings' names or which one is shown changed.
     void ListsChanged();
     // Every list and entry is about to be deleted (a new or another document): nothing may
@@ -231,6 +249,7 @@ private:
 
     CDrawRules m_rules;
     QString m_strMailLanguage;
+    bool m_bSealed = false;
     // Sections of the file a later version wrote, written back unchanged.
     std::vector<CDocumentExtension::CForeignSection> m_foreignSections;
     std::optional<CTextLanguage> m_runLanguage;

@@ -156,7 +156,7 @@ void CDrawing::Apply(const std::vector<int>& recipients) const
     }
 }
 
-bool CDrawing::CheckStored(QString& strWhy) const
+bool CDrawing::CheckStored(QString& strWhy, bool bGiversOnly) const
 {
     QStringList problems;
     int nProblems = 0;
@@ -164,14 +164,15 @@ bool CDrawing::CheckStored(QString& strWhy) const
     std::vector<int> drawnBy(size_t(m_graph.Count()), -1);
     for (int n = 0; n < m_graph.Count(); ++n) {
         nUndrawn += m_graph.Person(n)->m_strGiftTo.isEmpty() ? 1 : 0;
-        const QString strProblem = StoredProblem(n, drawnBy);
+        const QString strProblem =
+            bGiversOnly ? GiverProblem(n, drawnBy) : StoredProblem(n, drawnBy);
         if (strProblem.isEmpty())
             continue;
         if (++nProblems <= kProblemsShown)
             problems.append(strProblem);
     }
     if (nProblems == 0)
-        return CheckShape(drawnBy, strWhy);
+        return CheckShape(drawnBy, strWhy, bGiversOnly);
     if (nUndrawn == m_graph.Count())
         problems = QStringList{CStringTable::Load(IDS_CHECK_NOT_DRAWN)};
     else if (nProblems > kProblemsShown)
@@ -180,7 +181,7 @@ bool CDrawing::CheckStored(QString& strWhy) const
     return false;
 }
 
-bool CDrawing::CheckShape(const std::vector<int>& drawnBy, QString& strWhy) const
+bool CDrawing::CheckShape(const std::vector<int>& drawnBy, QString& strWhy, bool bGiversOnly) const
 {
     // Every person gives to one and is drawn by one: drawnBy is the whole drawing, reversed.
     const int nCount = m_graph.Count();
@@ -188,6 +189,10 @@ bool CDrawing::CheckShape(const std::vector<int>& drawnBy, QString& strWhy) cons
         for (int nRecipient = 0; nRecipient < nCount; ++nRecipient) {
             const int nGiver = drawnBy[size_t(nRecipient)];
             if (drawnBy[size_t(nGiver)] == nRecipient && nGiver < nRecipient) {
+                if (bGiversOnly) {
+                    strWhy = CStringTable::Load(IDS_CHECK_MUTUAL_SEALED);
+                    return false;
+                }
                 strWhy =
                     CStringTable::Format(IDS_CHECK_MUTUAL, {m_graph.Person(nGiver)->m_strName,
                                                             m_graph.Person(nRecipient)->m_strName});
@@ -205,6 +210,16 @@ bool CDrawing::CheckShape(const std::vector<int>& drawnBy, QString& strWhy) cons
         }
     }
     return true;
+}
+
+QString CDrawing::GiverProblem(int nGiver, std::vector<int>& drawnBy) const
+{
+    // Every problem but a missing name says something of whom he drew: said of him alone.
+    const QString strProblem = StoredProblem(nGiver, drawnBy);
+    const CPerson* pGiver = m_graph.Person(nGiver);
+    if (strProblem.isEmpty() || pGiver->m_strName.isEmpty() || pGiver->m_strGiftTo.isEmpty())
+        return strProblem;
+    return CStringTable::Format(IDS_CHECK_SEALED, {pGiver->m_strName});
 }
 
 QString CDrawing::StoredProblem(int nGiver, std::vector<int>& drawnBy) const

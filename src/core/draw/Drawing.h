@@ -44,8 +44,8 @@ public:
     // Whether any drawing exists; when none, strWhy tells why. Changes nothing.
     bool IsPossible(QRandomGenerator& random, QString& strWhy);
     // Whether the drawn names stored in the list form a valid drawing; when not, strWhy
-    // names what is wrong for up to a few persons.
-    bool CheckStored(QString& strWhy) const;
+    // names what is wrong for up to a few persons; with bGiversOnly, never whom they drew.
+    bool CheckStored(QString& strWhy, bool bGiversOnly = false) const;
 
 private:
     bool Draw(QRandomGenerator& random, std::vector<int>& drawing, QString& strWhy);
@@ -54,9 +54,11 @@ private:
     bool FindMatching(QRandomGenerator& random, std::vector<int>& recipients, QString& strWhy);
     void Apply(const std::vector<int>& recipients) const;
     // Whether the stored drawing, valid person by person, has the shape the rules ask for.
-    bool CheckShape(const std::vector<int>& drawnBy, QString& strWhy) const;
+    bool CheckShape(const std::vector<int>& drawnBy, QString& strWhy, bool bGiversOnly) const;
     // The problem of one giver's stored drawn name, or an empty text.
     QString StoredProblem(int nGiver, std::vector<int>& drawnBy) const;
+    // The same, naming the giver only.
+    QString GiverProblem(int nGiver, std::vector<int>& drawnBy) const;
 
     CDrawGraph m_graph;
     CDrawRules m_rules;

@@ -62,9 +62,9 @@ bool CNameList::CanBeDrawn(const CNameList* pPrevious, QString& strWhy) const
 }
 
 bool CNameList::CheckDrawing(const CDrawRules& rules, const std::vector<const CNameList*>& history,
-                             QString& strWhy) const
+                             QString& strWhy, bool bGiversOnly) const
 {
-    return CDrawing(*this, history, rules).CheckStored(strWhy);
+    return CDrawing(*this, history, rules).CheckStored(strWhy, bGiversOnly);
 }
 
 bool CNameList::CheckDrawing(const CNameList* pPrevious, QString& strWhy) const

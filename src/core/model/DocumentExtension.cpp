@@ -45,10 +45,12 @@ const QSet<QString>& NamesOf(const CNameList& list, QHash<const CNameList*, QSet
 
 bool CDocumentExtension::IsNeeded(const CDocumentWide& wide, const std::vector<CNameList*>& lists)
 {
-    if (!wide.m_rules.IsDefault() || !wide.m_strMailLanguage.isEmpty() || !wide.m_foreign.empty())
+    if (!wide.m_rules.IsDefault() || !wide.m_strMailLanguage.isEmpty() || !wide.m_foreign.empty() ||
+        wide.m_bSealed)
         return true;
     return std::any_of(lists.begin(), lists.end(), [](const CNameList* pList) {
-        return !pList->m_exclusions.IsEmpty() || !pList->m_details.IsEmpty();
+        return !pList->m_exclusions.IsEmpty() || !pList->m_details.IsEmpty() ||
+               pList->m_sealBroken.isValid();
     });
 }
 
@@ -70,6 +72,8 @@ void CDocumentExtension::Store(CArchive& ar, const CDocumentWide& wide,
         StoreSection(ar, sectionMailLanguage, Written([&wide](CArchive& section) {
                          section.WriteString(wide.m_strMailLanguage);
                      }));
+    if (const QByteArray seal = SealSection(wide, lists); !seal.isEmpty())
+        StoreSection(ar, sectionSeal, seal);
     // A later version's sections go back as they came: this one cannot know what they mean.
     for (const CForeignSection& foreign : wide.m_foreign)
         StoreSection(ar, foreign.m_nKind, foreign.m_content);
@@ -135,6 +139,27 @@ QByteArray CDocumentExtension::DetailsSection(const std::vector<CNameList*>& lis
     });
 }
 
+QByteArray CDocumentExtension::SealSection(const CDocumentWide& wide,
+                                           const std::vector<CNameList*>& lists)
+{
+    const auto nBroken = std::count_if(lists.begin(), lists.end(), [](const CNameList* pList) {
+        return pList->m_sealBroken.isValid();
+    });
+    if (!wide.m_bSealed && nBroken == 0)
+        return QByteArray();
+    return Written([&wide, &lists, nBroken](CArchive& ar) {
+        ar.WriteByte(wide.m_bSealed ? 1 : 0);
+        ar.WriteInt(qint32(nBroken));
+        for (size_t n = 0; n < lists.size(); ++n) {
+            if (!lists[n]->m_sealBroken.isValid())
+                continue;
+            ar.WriteByte(quint8(n));
+            // In UTC, so that the record means the same moment wherever the file is opened.
+            ar.WriteString(lists[n]->m_sealBroken.toUTC().toString(Qt::ISODate));
+        }
+    });
+}
+
 void CDocumentExtension::Load(CArchive& ar, CDocumentWide& wide,
                               const std::vector<CNameList*>& lists)
 {
@@ -170,11 +195,31 @@ void CDocumentExtension::Load(CArchive& ar, CDocumentWide& wide,
             bGood = LoadDetails(section, lists);
         else if (nKind == sectionMailLanguage)
             wide.m_strMailLanguage = section.ReadString();
+        else if (nKind == sectionSeal)
+            bGood = LoadSeal(section, wide, lists);
         else // a later version's kind: kept for the next save
             wide.m_foreign.push_back({nKind, content});
         if (!bGood || !section.IsOk())
             return ar.SetError(CStringTable::Format(IDS_ERR_EXT_DAMAGED, {nKind}));
     }
+}
+
+bool CDocumentExtension::LoadSeal(CArchive& ar, CDocumentWide& wide,
+                                  const std::vector<CNameList*>& lists)
+{
+    const quint8 nSealed = ar.ReadByte();
+    const qint32 nRecords = ar.ReadInt();
+    if (!ar.IsOk() || nSealed > 1 || nRecords < 0 || size_t(nRecords) > lists.size())
+        return false;
+    wide.m_bSealed = nSealed == 1;
+    for (qint32 nRecord = 0; nRecord < nRecords; ++nRecord) {
+        const quint8 nList = ar.ReadByte();
+        const QDateTime broken = QDateTime::fromString(ar.ReadString(), Qt::ISODate);
+        if (!ar.IsOk() || nList >= lists.size() || !broken.isValid())
+            return false;
+        lists[nList]->m_sealBroken = broken;
+    }
+    return true;
 }
 
 bool CDocumentExtension::LoadRules(CArchive& ar, CDrawRules& rules)

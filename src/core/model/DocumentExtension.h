@@ -34,6 +34,8 @@ public:
     {
         CDrawRules m_rules;
         QString m_strMailLanguage; // a language code; empty: the desktop's
+        // The newest drawing's pairs are hidden from the organiser.
+        bool m_bSealed = false;
         // A later version's sections, in the order read.
         std::vector<CForeignSection> m_foreign;
     };
@@ -53,12 +55,15 @@ private:
         sectionExclusions = 2,
         sectionDetails = 3,
         sectionMailLanguage = 4,
+        sectionSeal = 5,
     };
 
     static void StoreSection(CArchive& ar, qint32 nKind, const QByteArray& content);
     static QByteArray RulesSection(const CDrawRules& rules);
     static QByteArray ExclusionsSection(const std::vector<CNameList*>& lists);
     static QByteArray DetailsSection(const std::vector<CNameList*>& lists);
+    static QByteArray SealSection(const CDocumentWide& wide, const std::vector<CNameList*>& lists);
+    static bool LoadSeal(CArchive& ar, CDocumentWide& wide, const std::vector<CNameList*>& lists);
     static bool LoadRules(CArchive& ar, CDrawRules& rules);
     static bool LoadDetails(CArchive& ar, const std::vector<CNameList*>& lists);
     static bool LoadExclusions(CArchive& ar, qint64 nSize, const std::vector<CNameList*>& lists);

@@ -5,6 +5,8 @@
 #include "model/Exclusions.h"
 #include "model/Group.h"
 
+#include <QDateTime>
+
 #include <vector>
 
 class CArchive;
@@ -90,9 +92,10 @@ public:
 
     // Whether the stored drawn names are a valid drawing of this list as it is now: everybody
     // gives to exactly one person of the list, nobody is drawn twice, and the rules hold.
-    // When not, strWhy names what is wrong.
+    // When not, strWhy names what is wrong; with bGiversOnly, naming the givers only, never
+    // whom they drew.
     bool CheckDrawing(const CDrawRules& rules, const std::vector<const CNameList*>& history,
-                      QString& strWhy) const;
+                      QString& strWhy, bool bGiversOnly = false) const;
     bool CheckDrawing(const CNameList* pPrevious, QString& strWhy) const;
     // The first person without a name, or null: he can be neither drawn nor told apart.
     CPerson* FindNameless() const;
@@ -153,4 +156,7 @@ public:
     QString m_strName;
     CExclusions m_exclusions; // who never draws whom in this list
     CExchangeDetails m_details;
+    // When the organiser broke the seal of this drawing and could see its pairs; invalid
+    // while nobody did. Kept for good: the participants may be told.
+    QDateTime m_sealBroken;
 };

@@ -152,7 +152,7 @@ QString CCardSheet::WritePdf(const QString& strPath) const
         writer.setCreator(QStringLiteral("Kivvo"));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter));
-        if (const QString strError = Paint(writer); !strError.isEmpty())
+        if (const QString strError = PaintPages(writer, m_bSealed); !strError.isEmpty())
             return strError;
     }
     QString strError;
@@ -164,10 +164,20 @@ QString CCardSheet::WritePdf(const QString& strPath) const
 
 QString CCardSheet::Paint(QPagedPaintDevice& device) const
 {
+    return PaintPages(device, false);
+}
+
+QString CCardSheet::PaintPages(QPagedPaintDevice& device, bool bCover) const
+{
     QPainter painter;
     if (!painter.begin(&device))
         return CStringTable::Load(IDS_CARDS_NO_DEVICE);
     const QRectF page(0, 0, device.width(), device.height());
+    if (bCover) {
+        PaintCover(painter, page);
+        if (!device.newPage())
+            return CStringTable::Load(IDS_CARDS_NO_PAGE);
+    }
     const QSizeF cell(page.width() / 2, page.height() / 2);
     for (qsizetype i = 0; i < m_cards.size(); ++i) {
         const qsizetype nOnPage = i % kCardsPerPage;
@@ -180,6 +190,23 @@ QString CCardSheet::Paint(QPagedPaintDevice& device) const
     if (!painter.end())
         return CStringTable::Load(IDS_CARDS_NO_DEVICE);
     return {};
+}
+
+void CCardSheet::PaintCover(QPainter& painter, const QRectF& page) const
+{
+    // Read by the organiser, who prints the file: in his language, not the cards'.
+    const qreal nPad = Mm(painter, 20);
+    const QRectF area = page.adjusted(nPad, nPad, -nPad, -nPad);
+    painter.setPen(Qt::black);
+    painter.setFont(Font(22, true));
+    const QString strHeading = CStringTable::Load(IDS_CARDS_SEALED_COVER);
+    const QRectF heading =
+        painter.boundingRect(area, Qt::AlignHCenter | Qt::TextWordWrap, strHeading);
+    painter.drawText(area, Qt::AlignHCenter | Qt::TextWordWrap, strHeading);
+    painter.setFont(Font(12));
+    painter.drawText(area.adjusted(0, heading.height() + Mm(painter, 10), 0, 0),
+                     Qt::AlignHCenter | Qt::TextWordWrap,
+                     CStringTable::Format(IDS_CARDS_SEALED_COVER_TEXT, {m_strListName}));
 }
 
 void CCardSheet::PaintCard(QPainter& painter, const QRectF& cell, const CCard& card) const

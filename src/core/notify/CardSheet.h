@@ -38,6 +38,10 @@ public:
     // The cards of the list's drawing, with its name and details, in the language given.
     CCardSheet(QList<CCard> cards, const CNameList& list, CTextLanguage language);
 
+    // The cards of a sealed drawing: written to a file, they start with a page that says the
+    // file holds secrets.
+    void SetSealed(bool bSealed) { m_bSealed = bSealed; }
+
     int PageCount() const;
     // Empty on success, else why the cards could not be painted.
     QString Paint(QPagedPaintDevice& device) const;
@@ -46,6 +50,9 @@ public:
     QString WritePdf(const QString& strPath) const;
 
 private:
+    QString PaintPages(QPagedPaintDevice& device, bool bCover) const;
+    void PaintCover(QPainter& painter, const QRectF& page) const;
+
     // The font and the text that fit a rectangle of a size: found once for a text that is
     // the same on every card (the title, the details, the hint), not again for each card.
     struct CFitted
@@ -63,6 +70,7 @@ private:
                     const QFont& font, int nFlags, CFitted* pSameOnEveryCard = nullptr) const;
 
     QList<CCard> m_cards;
+    bool m_bSealed = false;
     QString m_strListName;
     QString m_strTitle;   // the list's name, with the date of the exchange when it has one
     QString m_strDetails; // the budget, place and note, a line each

@@ -366,6 +366,20 @@ constexpr int IDS_IMPORT_OVER_LIMIT = 22028;
 constexpr int IDS_SMTP_TLS_REQUIRED = 22029;
 constexpr int IDS_SETTINGS_REQUIRE_TLS = 22030;
 constexpr int IDS_CLI_REQUIRE_TLS_ON = 22031;
+constexpr int IDS_SEAL_BROKEN_ON = 22032;
+constexpr int IDS_SEAL_BROKEN_NOW = 22033;
+constexpr int IDS_SEALED_REFUSED = 22034;
+constexpr int IDS_CHECK_SEALED = 22035;
+constexpr int IDS_CHECK_MUTUAL_SEALED = 22036;
+constexpr int IDS_RULES_SEAL = 22037;
+constexpr int IDS_RULES_SEAL_HELP = 22038;
+constexpr int IDS_ASK_BREAK_SEAL = 22039;
+constexpr int IDS_CLI_SEAL = 22040;
+constexpr int IDS_CARDS_SEALED_COVER = 22041;
+constexpr int IDS_CARDS_SEALED_COVER_TEXT = 22042;
+constexpr int IDS_SEALED_NOTE = 22043;
+constexpr int IDS_CLI_SEAL_KEPT = 22044;
+constexpr int IDS_CONTACT_PREFERRED = 22045;
 // The pass-around round, the right drawing while sending, paper cards.
 
 constexpr int IDS_DRAWNAMES_TITLE = 21500;

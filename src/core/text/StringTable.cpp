@@ -467,6 +467,7 @@ const std::unordered_map<int, SEntry>& Table()
              "(--both:\n"
              "                                nor RECIPIENT GIVER); --remove lifts it again\n"
              "  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]\n"
+             "             [--seal on|off] [--yes]\n"
              "                                shows the rules and exclusions, or changes the "
              "rules\n"
              "  import FILE SOURCE [--group GROUP]\n"
@@ -1194,6 +1195,79 @@ const std::unordered_map<int, SEntry>& Table()
                              "No keyring is running: the password is kept in the settings "
                              "file %1, which only you can read.",
                              "IDS_PASSWORD_IN_FILE")}},
+        //: Shown with a drawing whose seal was broken, in the window and by kivvo-cli.
+        //: %1: the date, such as "12 December 2026"; %2: the time, such as "20:14"
+        {IDS_SEAL_BROKEN_ON,
+         {QT_TRANSLATE_NOOP3("Kivvo", "The seal of this drawing was broken on %1 at %2",
+                             "IDS_SEAL_BROKEN_ON")}},
+        //: After the seal was broken.
+        //: %1: the sentence of IDS_SEAL_BROKEN_ON
+        {IDS_SEAL_BROKEN_NOW,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "%1. This stays in the document, so that the participants can be "
+                             "told.",
+                             "IDS_SEAL_BROKEN_NOW")}},
+        {IDS_SEALED_REFUSED,
+         {QT_TRANSLATE_NOOP3(
+             "Kivvo",
+             "This drawing is sealed: who gives to whom is shown to nobody here, you included. "
+             "Every participant learns his own recipient by e-mail, on his card or in the "
+             "pass-around round. To see them all, turn off \"Seal the drawing\" in the rules; "
+             "that is recorded in the document.",
+             "IDS_SEALED_REFUSED")}},
+        //: Problem with the drawn names of a sealed drawing, listed after a colon.
+        //: %1: the giver's name
+        {IDS_CHECK_SEALED,
+         {QT_TRANSLATE_NOOP3("Kivvo", "the drawn name of %1 no longer fits the list",
+                             "IDS_CHECK_SEALED")}},
+        //: Problem with the drawn names of a sealed drawing, listed after a colon.
+        {IDS_CHECK_MUTUAL_SEALED,
+         {QT_TRANSLATE_NOOP3("Kivvo", "two persons draw each other", "IDS_CHECK_MUTUAL_SEALED")}},
+        {IDS_RULES_SEAL, {QT_TRANSLATE_NOOP3("Kivvo", "&Seal the drawing", "IDS_RULES_SEAL")}},
+        {IDS_RULES_SEAL_HELP,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "For an organiser who takes part: nobody here, you included, can "
+                             "see who gives to whom. Every participant still learns his own "
+                             "recipient. Turning it off later is recorded in the document.",
+                             "IDS_RULES_SEAL_HELP")}},
+        //: Question before the seal is broken; the default answer is No.
+        //: %1: the drawing's name
+        {IDS_ASK_BREAK_SEAL,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Break the seal of \"%1\"?\r\n\r\nFrom now on, who gives to whom can "
+                             "be seen here: in View Notifications, in reports and in messages. "
+                             "The date and time of the break are kept in the document for good; "
+                             "it cannot be undone.",
+                             "IDS_ASK_BREAK_SEAL")}},
+        //: kivvo-cli rules output, after the rules.
+        //: %1: on or off (IDS_CLI_ON, IDS_CLI_OFF)
+        {IDS_CLI_SEAL, {QT_TRANSLATE_NOOP3("Kivvo", "seal: %1\n", "IDS_CLI_SEAL")}},
+        //: First page of a PDF of the cards of a sealed drawing, a heading.
+        {IDS_CARDS_SEALED_COVER,
+         {QT_TRANSLATE_NOOP3("Kivvo", "These cards hold secrets", "IDS_CARDS_SEALED_COVER")}},
+        //: First page of a PDF of the cards of a sealed drawing, under the heading.
+        //: %1: the drawing's name
+        {IDS_CARDS_SEALED_COVER_TEXT,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "They hold the drawn names of the sealed drawing \"%1\". Print them "
+                             "without looking at them, cut them out and fold each one shut "
+                             "before it is read; then delete this file.",
+                             "IDS_CARDS_SEALED_COVER_TEXT")}},
+        //: Under the list of a sealed drawing in the main window.
+        {IDS_SEALED_NOTE,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "This drawing is sealed: who gives to whom is shown to nobody here.",
+                             "IDS_SEALED_NOTE")}},
+        //: Person dialog, under the address, for an address-book entry with several addresses.
+        //: %1: the address the e-mail goes to; %2: how many addresses the entry has
+        {IDS_CONTACT_PREFERRED,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "%1 (the e-mail goes to this one of the entry's %2 addresses only; "
+                             "add :1, :2 or :3 to the name to choose another)",
+                             "IDS_CONTACT_PREFERRED")}},
+        {IDS_CLI_SEAL_KEPT,
+         {QT_TRANSLATE_NOOP3("Kivvo", "kivvo-cli: the seal was kept; nothing was changed",
+                             "IDS_CLI_SEAL_KEPT")}},
         //: Mail Settings window and kivvo-cli config output.
         //: %1: the keyring's own reason; %2: the settings file's path
         {IDS_PASSWORD_KEYRING_REFUSED,

@@ -888,6 +888,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+             [--seal on|off] [--yes]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -945,6 +946,7 @@ Befehle:
                                 GIVER zieht in der neuesten Auslosung nie RECIPIENT (--both:
                                 und RECIPIENT nie GIVER); --remove hebt das wieder auf
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+             [--seal on|off] [--yes]
                                 zeigt die Regeln und Ausschlüsse oder ändert die Regeln
   import FILE SOURCE [--group GROUP]
                                 fügt der neuesten Auslosung die Teilnehmer einer CSV- oder
@@ -2962,6 +2964,99 @@ Es wurde nichts mehr gesendet, damit keine Antwort für die einer anderen Nachri
         <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
         <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
         <translation>require-tls: an</translation>
+    </message>
+    <message>
+        <source>The seal of this drawing was broken on %1 at %2</source>
+        <comment>IDS_SEAL_BROKEN_ON</comment>
+        <extracomment>Shown with a drawing whose seal was broken, in the window and by kivvo-cli.
+%1: the date, such as &quot;12 December 2026&quot;; %2: the time, such as &quot;20:14&quot;</extracomment>
+        <translation>Das Siegel dieser Auslosung wurde am %1 um %2 gebrochen</translation>
+    </message>
+    <message>
+        <source>%1. This stays in the document, so that the participants can be told.</source>
+        <comment>IDS_SEAL_BROKEN_NOW</comment>
+        <extracomment>After the seal was broken.
+%1: the sentence of IDS_SEAL_BROKEN_ON</extracomment>
+        <translation>%1. Das bleibt im Dokument vermerkt, damit die Teilnehmer es erfahren können.</translation>
+    </message>
+    <message>
+        <source>This drawing is sealed: who gives to whom is shown to nobody here, you included. Every participant learns his own recipient by e-mail, on his card or in the pass-around round. To see them all, turn off &quot;Seal the drawing&quot; in the rules; that is recorded in the document.</source>
+        <comment>IDS_SEALED_REFUSED</comment>
+        <translation>Diese Auslosung ist versiegelt: Wer wen beschenkt, wird hier niemandem angezeigt, auch Ihnen nicht. Jeder Teilnehmer erfährt seinen eigenen Beschenkten per E-Mail, auf seiner Karte oder in der Runde am Bildschirm. Um alle zu sehen, schalten Sie „Auslosung versiegeln“ in den Regeln aus; das wird im Dokument vermerkt.</translation>
+    </message>
+    <message>
+        <source>the drawn name of %1 no longer fits the list</source>
+        <comment>IDS_CHECK_SEALED</comment>
+        <extracomment>Problem with the drawn names of a sealed drawing, listed after a colon.
+%1: the giver&apos;s name</extracomment>
+        <translation>der gezogene Name von %1 passt nicht mehr zur Liste</translation>
+    </message>
+    <message>
+        <source>two persons draw each other</source>
+        <comment>IDS_CHECK_MUTUAL_SEALED</comment>
+        <extracomment>Problem with the drawn names of a sealed drawing, listed after a colon.</extracomment>
+        <translation>zwei Personen ziehen sich gegenseitig</translation>
+    </message>
+    <message>
+        <source>&amp;Seal the drawing</source>
+        <comment>IDS_RULES_SEAL</comment>
+        <translation>Auslosung &amp;versiegeln</translation>
+    </message>
+    <message>
+        <source>For an organiser who takes part: nobody here, you included, can see who gives to whom. Every participant still learns his own recipient. Turning it off later is recorded in the document.</source>
+        <comment>IDS_RULES_SEAL_HELP</comment>
+        <translation>Für einen Organisator, der mitmacht: Niemand hier, auch Sie nicht, kann sehen, wer wen beschenkt. Jeder Teilnehmer erfährt trotzdem seinen eigenen Beschenkten. Wird es später ausgeschaltet, wird das im Dokument vermerkt.</translation>
+    </message>
+    <message>
+        <source>Break the seal of &quot;%1&quot;?<byte value="xd"/>
+<byte value="xd"/>
+From now on, who gives to whom can be seen here: in View Notifications, in reports and in messages. The date and time of the break are kept in the document for good; it cannot be undone.</source>
+        <comment>IDS_ASK_BREAK_SEAL</comment>
+        <extracomment>Question before the seal is broken; the default answer is No.
+%1: the drawing&apos;s name</extracomment>
+        <translation>Das Siegel von „%1“ brechen?<byte value="xd"/>
+<byte value="xd"/>
+Ab jetzt ist hier zu sehen, wer wen beschenkt: in den Benachrichtigungen, in Berichten und in Meldungen. Datum und Uhrzeit des Bruchs bleiben für immer im Dokument; das kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>seal: %1
+</source>
+        <comment>IDS_CLI_SEAL</comment>
+        <extracomment>kivvo-cli rules output, after the rules.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>Siegel: %1
+</translation>
+    </message>
+    <message>
+        <source>These cards hold secrets</source>
+        <comment>IDS_CARDS_SEALED_COVER</comment>
+        <extracomment>First page of a PDF of the cards of a sealed drawing, a heading.</extracomment>
+        <translation>Diese Karten enthalten Geheimnisse</translation>
+    </message>
+    <message>
+        <source>They hold the drawn names of the sealed drawing &quot;%1&quot;. Print them without looking at them, cut them out and fold each one shut before it is read; then delete this file.</source>
+        <comment>IDS_CARDS_SEALED_COVER_TEXT</comment>
+        <extracomment>First page of a PDF of the cards of a sealed drawing, under the heading.
+%1: the drawing&apos;s name</extracomment>
+        <translation>Sie enthalten die gezogenen Namen der versiegelten Auslosung „%1“. Drucken Sie sie, ohne hinzusehen, schneiden Sie sie aus und falten Sie jede zu, bevor sie gelesen wird; löschen Sie danach diese Datei.</translation>
+    </message>
+    <message>
+        <source>This drawing is sealed: who gives to whom is shown to nobody here.</source>
+        <comment>IDS_SEALED_NOTE</comment>
+        <extracomment>Under the list of a sealed drawing in the main window.</extracomment>
+        <translation>Diese Auslosung ist versiegelt: Wer wen beschenkt, wird hier niemandem angezeigt.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the seal was kept; nothing was changed</source>
+        <comment>IDS_CLI_SEAL_KEPT</comment>
+        <translation>kivvo-cli: Das Siegel bleibt; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>%1 (the e-mail goes to this one of the entry&apos;s %2 addresses only; add :1, :2 or :3 to the name to choose another)</source>
+        <comment>IDS_CONTACT_PREFERRED</comment>
+        <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
+%1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
+        <translation>%1 (die E-Mail geht nur an diese der %2 Adressen des Eintrags; hängen Sie :1, :2 oder :3 an den Namen an, um eine andere zu wählen)</translation>
     </message>
 </context>
 </TS>

@@ -888,6 +888,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+             [--seal on|off] [--yes]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -945,6 +946,7 @@ Comandos:
                                 GIVER nunca saca a RECIPIENT en el sorteo más reciente
                                 (--both: ni RECIPIENT a GIVER); --remove vuelve a permitirlo
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+             [--seal on|off] [--yes]
                                 muestra las reglas y las exclusiones, o cambia las reglas
   import FILE SOURCE [--group GROUP]
                                 añade al sorteo más reciente los participantes de un archivo
@@ -2961,6 +2963,99 @@ No se envió nada más, para que ninguna respuesta se tome por la de otro mensaj
         <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
         <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
         <translation>require-tls: activado</translation>
+    </message>
+    <message>
+        <source>The seal of this drawing was broken on %1 at %2</source>
+        <comment>IDS_SEAL_BROKEN_ON</comment>
+        <extracomment>Shown with a drawing whose seal was broken, in the window and by kivvo-cli.
+%1: the date, such as &quot;12 December 2026&quot;; %2: the time, such as &quot;20:14&quot;</extracomment>
+        <translation>El sello de este sorteo se rompió el %1 a las %2</translation>
+    </message>
+    <message>
+        <source>%1. This stays in the document, so that the participants can be told.</source>
+        <comment>IDS_SEAL_BROKEN_NOW</comment>
+        <extracomment>After the seal was broken.
+%1: the sentence of IDS_SEAL_BROKEN_ON</extracomment>
+        <translation>%1. Esto queda en el documento, para que se pueda avisar a los participantes.</translation>
+    </message>
+    <message>
+        <source>This drawing is sealed: who gives to whom is shown to nobody here, you included. Every participant learns his own recipient by e-mail, on his card or in the pass-around round. To see them all, turn off &quot;Seal the drawing&quot; in the rules; that is recorded in the document.</source>
+        <comment>IDS_SEALED_REFUSED</comment>
+        <translation>Este sorteo está sellado: quién regala a quién no se muestra aquí a nadie, tampoco a usted. Cada participante conoce a su propio destinatario por correo, en su tarjeta o en la ronda de mano en mano. Para verlos todos, desactive &quot;Sellar el sorteo&quot; en las reglas; eso queda registrado en el documento.</translation>
+    </message>
+    <message>
+        <source>the drawn name of %1 no longer fits the list</source>
+        <comment>IDS_CHECK_SEALED</comment>
+        <extracomment>Problem with the drawn names of a sealed drawing, listed after a colon.
+%1: the giver&apos;s name</extracomment>
+        <translation>el nombre sorteado de %1 ya no encaja con la lista</translation>
+    </message>
+    <message>
+        <source>two persons draw each other</source>
+        <comment>IDS_CHECK_MUTUAL_SEALED</comment>
+        <extracomment>Problem with the drawn names of a sealed drawing, listed after a colon.</extracomment>
+        <translation>dos personas se sortean mutuamente</translation>
+    </message>
+    <message>
+        <source>&amp;Seal the drawing</source>
+        <comment>IDS_RULES_SEAL</comment>
+        <translation>Se&amp;llar el sorteo</translation>
+    </message>
+    <message>
+        <source>For an organiser who takes part: nobody here, you included, can see who gives to whom. Every participant still learns his own recipient. Turning it off later is recorded in the document.</source>
+        <comment>IDS_RULES_SEAL_HELP</comment>
+        <translation>Para un organizador que participa: nadie aquí, tampoco usted, puede ver quién regala a quién. Cada participante sigue conociendo a su propio destinatario. Si se desactiva después, queda registrado en el documento.</translation>
+    </message>
+    <message>
+        <source>Break the seal of &quot;%1&quot;?<byte value="xd"/>
+<byte value="xd"/>
+From now on, who gives to whom can be seen here: in View Notifications, in reports and in messages. The date and time of the break are kept in the document for good; it cannot be undone.</source>
+        <comment>IDS_ASK_BREAK_SEAL</comment>
+        <extracomment>Question before the seal is broken; the default answer is No.
+%1: the drawing&apos;s name</extracomment>
+        <translation>¿Romper el sello de &quot;%1&quot;?<byte value="xd"/>
+<byte value="xd"/>
+A partir de ahora se podrá ver aquí quién regala a quién: en Ver notificaciones, en los informes y en los mensajes. La fecha y la hora de la ruptura quedan para siempre en el documento; no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>seal: %1
+</source>
+        <comment>IDS_CLI_SEAL</comment>
+        <extracomment>kivvo-cli rules output, after the rules.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>sello: %1
+</translation>
+    </message>
+    <message>
+        <source>These cards hold secrets</source>
+        <comment>IDS_CARDS_SEALED_COVER</comment>
+        <extracomment>First page of a PDF of the cards of a sealed drawing, a heading.</extracomment>
+        <translation>Estas tarjetas contienen secretos</translation>
+    </message>
+    <message>
+        <source>They hold the drawn names of the sealed drawing &quot;%1&quot;. Print them without looking at them, cut them out and fold each one shut before it is read; then delete this file.</source>
+        <comment>IDS_CARDS_SEALED_COVER_TEXT</comment>
+        <extracomment>First page of a PDF of the cards of a sealed drawing, under the heading.
+%1: the drawing&apos;s name</extracomment>
+        <translation>Contienen los nombres sorteados del sorteo sellado &quot;%1&quot;. Imprímalas sin mirarlas, recórtelas y cierre cada una doblándola antes de que se lea; después borre este archivo.</translation>
+    </message>
+    <message>
+        <source>This drawing is sealed: who gives to whom is shown to nobody here.</source>
+        <comment>IDS_SEALED_NOTE</comment>
+        <extracomment>Under the list of a sealed drawing in the main window.</extracomment>
+        <translation>Este sorteo está sellado: quién regala a quién no se muestra aquí a nadie.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the seal was kept; nothing was changed</source>
+        <comment>IDS_CLI_SEAL_KEPT</comment>
+        <translation>kivvo-cli: se mantuvo el sello; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>%1 (the e-mail goes to this one of the entry&apos;s %2 addresses only; add :1, :2 or :3 to the name to choose another)</source>
+        <comment>IDS_CONTACT_PREFERRED</comment>
+        <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
+%1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
+        <translation>%1 (el correo va solo a esta de las %2 direcciones de la entrada; añada :1, :2 o :3 al nombre para elegir otra)</translation>
     </message>
 </context>
 </TS>

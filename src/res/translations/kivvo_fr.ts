@@ -888,6 +888,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+             [--seal on|off] [--yes]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -943,6 +944,7 @@ Commandes&#xa0;:
                                 GIVER ne tire jamais RECIPIENT dans le tirage le plus récent
                                 (--both&#xa0;: ni RECIPIENT GIVER)&#xa0;; --remove lève l&apos;exclusion
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+             [--seal on|off] [--yes]
                                 affiche les règles et les exclusions, ou modifie les règles
   import FILE SOURCE [--group GROUP]
                                 ajoute au tirage le plus récent les participants d&apos;un fichier
@@ -2957,6 +2959,99 @@ Rien d&apos;autre n&apos;a été envoyé, afin qu&apos;aucune réponse ne soit p
         <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
         <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
         <translation>require-tls : activé</translation>
+    </message>
+    <message>
+        <source>The seal of this drawing was broken on %1 at %2</source>
+        <comment>IDS_SEAL_BROKEN_ON</comment>
+        <extracomment>Shown with a drawing whose seal was broken, in the window and by kivvo-cli.
+%1: the date, such as &quot;12 December 2026&quot;; %2: the time, such as &quot;20:14&quot;</extracomment>
+        <translation>Le sceau de ce tirage a été brisé le %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1. This stays in the document, so that the participants can be told.</source>
+        <comment>IDS_SEAL_BROKEN_NOW</comment>
+        <extracomment>After the seal was broken.
+%1: the sentence of IDS_SEAL_BROKEN_ON</extracomment>
+        <translation>%1. Cela reste dans le document, pour que les participants puissent en être informés.</translation>
+    </message>
+    <message>
+        <source>This drawing is sealed: who gives to whom is shown to nobody here, you included. Every participant learns his own recipient by e-mail, on his card or in the pass-around round. To see them all, turn off &quot;Seal the drawing&quot; in the rules; that is recorded in the document.</source>
+        <comment>IDS_SEALED_REFUSED</comment>
+        <translation>Ce tirage est scellé : qui offre à qui n&apos;est montré ici à personne, pas même à vous. Chaque participant apprend son propre destinataire par e-mail, sur sa carte ou lors du tour de l&apos;écran. Pour tous les voir, désactivez « Sceller le tirage » dans les règles ; cela est consigné dans le document.</translation>
+    </message>
+    <message>
+        <source>the drawn name of %1 no longer fits the list</source>
+        <comment>IDS_CHECK_SEALED</comment>
+        <extracomment>Problem with the drawn names of a sealed drawing, listed after a colon.
+%1: the giver&apos;s name</extracomment>
+        <translation>le nom tiré par %1 ne correspond plus à la liste</translation>
+    </message>
+    <message>
+        <source>two persons draw each other</source>
+        <comment>IDS_CHECK_MUTUAL_SEALED</comment>
+        <extracomment>Problem with the drawn names of a sealed drawing, listed after a colon.</extracomment>
+        <translation>deux personnes se tirent l&apos;une l&apos;autre</translation>
+    </message>
+    <message>
+        <source>&amp;Seal the drawing</source>
+        <comment>IDS_RULES_SEAL</comment>
+        <translation>&amp;Sceller le tirage</translation>
+    </message>
+    <message>
+        <source>For an organiser who takes part: nobody here, you included, can see who gives to whom. Every participant still learns his own recipient. Turning it off later is recorded in the document.</source>
+        <comment>IDS_RULES_SEAL_HELP</comment>
+        <translation>Pour un organisateur qui participe : personne ici, pas même vous, ne peut voir qui offre à qui. Chaque participant apprend toujours son propre destinataire. Le désactiver plus tard est consigné dans le document.</translation>
+    </message>
+    <message>
+        <source>Break the seal of &quot;%1&quot;?<byte value="xd"/>
+<byte value="xd"/>
+From now on, who gives to whom can be seen here: in View Notifications, in reports and in messages. The date and time of the break are kept in the document for good; it cannot be undone.</source>
+        <comment>IDS_ASK_BREAK_SEAL</comment>
+        <extracomment>Question before the seal is broken; the default answer is No.
+%1: the drawing&apos;s name</extracomment>
+        <translation>Briser le sceau de « %1 » ?<byte value="xd"/>
+<byte value="xd"/>
+Désormais, qui offre à qui pourra être vu ici : dans Voir les notifications, dans les rapports et dans les messages. La date et l&apos;heure de la rupture restent pour toujours dans le document ; cela ne peut pas être annulé.</translation>
+    </message>
+    <message>
+        <source>seal: %1
+</source>
+        <comment>IDS_CLI_SEAL</comment>
+        <extracomment>kivvo-cli rules output, after the rules.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>sceau : %1
+</translation>
+    </message>
+    <message>
+        <source>These cards hold secrets</source>
+        <comment>IDS_CARDS_SEALED_COVER</comment>
+        <extracomment>First page of a PDF of the cards of a sealed drawing, a heading.</extracomment>
+        <translation>Ces cartes contiennent des secrets</translation>
+    </message>
+    <message>
+        <source>They hold the drawn names of the sealed drawing &quot;%1&quot;. Print them without looking at them, cut them out and fold each one shut before it is read; then delete this file.</source>
+        <comment>IDS_CARDS_SEALED_COVER_TEXT</comment>
+        <extracomment>First page of a PDF of the cards of a sealed drawing, under the heading.
+%1: the drawing&apos;s name</extracomment>
+        <translation>Elles contiennent les noms tirés du tirage scellé « %1 ». Imprimez-les sans les regarder, découpez-les et pliez chacune avant qu&apos;elle ne soit lue ; supprimez ensuite ce fichier.</translation>
+    </message>
+    <message>
+        <source>This drawing is sealed: who gives to whom is shown to nobody here.</source>
+        <comment>IDS_SEALED_NOTE</comment>
+        <extracomment>Under the list of a sealed drawing in the main window.</extracomment>
+        <translation>Ce tirage est scellé : qui offre à qui n&apos;est montré ici à personne.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the seal was kept; nothing was changed</source>
+        <comment>IDS_CLI_SEAL_KEPT</comment>
+        <translation>kivvo-cli : le sceau a été conservé ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>%1 (the e-mail goes to this one of the entry&apos;s %2 addresses only; add :1, :2 or :3 to the name to choose another)</source>
+        <comment>IDS_CONTACT_PREFERRED</comment>
+        <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
+%1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
+        <translation>%1 (l&apos;e-mail part uniquement à celle-ci parmi les %2 adresses de la fiche ; ajoutez :1, :2 ou :3 au nom pour en choisir une autre)</translation>
     </message>
 </context>
 </TS>

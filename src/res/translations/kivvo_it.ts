@@ -888,6 +888,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+             [--seal on|off] [--yes]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -944,6 +945,7 @@ Comandi:
                                 (--both: e nemmeno RECIPIENT estrae GIVER); --remove toglie
                                 di nuovo l&apos;esclusione
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+             [--seal on|off] [--yes]
                                 mostra le regole e le esclusioni, o modifica le regole
   import FILE SOURCE [--group GROUP]
                                 aggiunge all&apos;estrazione più recente i partecipanti di un file
@@ -2959,6 +2961,99 @@ Non è stato inviato altro, perché nessuna risposta venga presa per quella di u
         <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
         <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
         <translation>require-tls: attivo</translation>
+    </message>
+    <message>
+        <source>The seal of this drawing was broken on %1 at %2</source>
+        <comment>IDS_SEAL_BROKEN_ON</comment>
+        <extracomment>Shown with a drawing whose seal was broken, in the window and by kivvo-cli.
+%1: the date, such as &quot;12 December 2026&quot;; %2: the time, such as &quot;20:14&quot;</extracomment>
+        <translation>Il sigillo di questa estrazione è stato rotto il %1 alle %2</translation>
+    </message>
+    <message>
+        <source>%1. This stays in the document, so that the participants can be told.</source>
+        <comment>IDS_SEAL_BROKEN_NOW</comment>
+        <extracomment>After the seal was broken.
+%1: the sentence of IDS_SEAL_BROKEN_ON</extracomment>
+        <translation>%1. Questo resta nel documento, perché i partecipanti possano esserne informati.</translation>
+    </message>
+    <message>
+        <source>This drawing is sealed: who gives to whom is shown to nobody here, you included. Every participant learns his own recipient by e-mail, on his card or in the pass-around round. To see them all, turn off &quot;Seal the drawing&quot; in the rules; that is recorded in the document.</source>
+        <comment>IDS_SEALED_REFUSED</comment>
+        <translation>Questa estrazione è sigillata: chi fa il regalo a chi non viene mostrato qui a nessuno, nemmeno a lei. Ogni partecipante scopre il proprio destinatario per e-mail, sul suo biglietto o nel giro dello schermo. Per vederli tutti, disattivi &quot;Sigilla l&apos;estrazione&quot; nelle regole; ciò viene registrato nel documento.</translation>
+    </message>
+    <message>
+        <source>the drawn name of %1 no longer fits the list</source>
+        <comment>IDS_CHECK_SEALED</comment>
+        <extracomment>Problem with the drawn names of a sealed drawing, listed after a colon.
+%1: the giver&apos;s name</extracomment>
+        <translation>il nome estratto da %1 non corrisponde più alla lista</translation>
+    </message>
+    <message>
+        <source>two persons draw each other</source>
+        <comment>IDS_CHECK_MUTUAL_SEALED</comment>
+        <extracomment>Problem with the drawn names of a sealed drawing, listed after a colon.</extracomment>
+        <translation>due persone si estraggono a vicenda</translation>
+    </message>
+    <message>
+        <source>&amp;Seal the drawing</source>
+        <comment>IDS_RULES_SEAL</comment>
+        <translation>&amp;Sigilla l&apos;estrazione</translation>
+    </message>
+    <message>
+        <source>For an organiser who takes part: nobody here, you included, can see who gives to whom. Every participant still learns his own recipient. Turning it off later is recorded in the document.</source>
+        <comment>IDS_RULES_SEAL_HELP</comment>
+        <translation>Per un organizzatore che partecipa: nessuno qui, nemmeno lei, può vedere chi fa il regalo a chi. Ogni partecipante scopre comunque il proprio destinatario. Disattivarlo in seguito viene registrato nel documento.</translation>
+    </message>
+    <message>
+        <source>Break the seal of &quot;%1&quot;?<byte value="xd"/>
+<byte value="xd"/>
+From now on, who gives to whom can be seen here: in View Notifications, in reports and in messages. The date and time of the break are kept in the document for good; it cannot be undone.</source>
+        <comment>IDS_ASK_BREAK_SEAL</comment>
+        <extracomment>Question before the seal is broken; the default answer is No.
+%1: the drawing&apos;s name</extracomment>
+        <translation>Rompere il sigillo di &quot;%1&quot;?<byte value="xd"/>
+<byte value="xd"/>
+Da ora in poi qui si potrà vedere chi fa il regalo a chi: in Visualizza notifiche, nei resoconti e nei messaggi. La data e l&apos;ora della rottura restano per sempre nel documento; non si può annullare.</translation>
+    </message>
+    <message>
+        <source>seal: %1
+</source>
+        <comment>IDS_CLI_SEAL</comment>
+        <extracomment>kivvo-cli rules output, after the rules.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>sigillo: %1
+</translation>
+    </message>
+    <message>
+        <source>These cards hold secrets</source>
+        <comment>IDS_CARDS_SEALED_COVER</comment>
+        <extracomment>First page of a PDF of the cards of a sealed drawing, a heading.</extracomment>
+        <translation>Questi biglietti contengono segreti</translation>
+    </message>
+    <message>
+        <source>They hold the drawn names of the sealed drawing &quot;%1&quot;. Print them without looking at them, cut them out and fold each one shut before it is read; then delete this file.</source>
+        <comment>IDS_CARDS_SEALED_COVER_TEXT</comment>
+        <extracomment>First page of a PDF of the cards of a sealed drawing, under the heading.
+%1: the drawing&apos;s name</extracomment>
+        <translation>Contengono i nomi estratti dell&apos;estrazione sigillata &quot;%1&quot;. Li stampi senza guardarli, li ritagli e chiuda ciascuno piegandolo prima che venga letto; poi elimini questo file.</translation>
+    </message>
+    <message>
+        <source>This drawing is sealed: who gives to whom is shown to nobody here.</source>
+        <comment>IDS_SEALED_NOTE</comment>
+        <extracomment>Under the list of a sealed drawing in the main window.</extracomment>
+        <translation>Questa estrazione è sigillata: chi fa il regalo a chi non viene mostrato qui a nessuno.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the seal was kept; nothing was changed</source>
+        <comment>IDS_CLI_SEAL_KEPT</comment>
+        <translation>kivvo-cli: il sigillo è stato mantenuto; non è stato cambiato nulla</translation>
+    </message>
+    <message>
+        <source>%1 (the e-mail goes to this one of the entry&apos;s %2 addresses only; add :1, :2 or :3 to the name to choose another)</source>
+        <comment>IDS_CONTACT_PREFERRED</comment>
+        <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
+%1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
+        <translation>%1 (l&apos;e-mail va solo a questo dei %2 indirizzi della voce; aggiunga :1, :2 o :3 al nome per sceglierne un altro)</translation>
     </message>
 </context>
 </TS>

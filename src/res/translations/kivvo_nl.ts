@@ -888,6 +888,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+             [--seal on|off] [--yes]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -945,6 +946,7 @@ Opdrachten:
                                 GIVER trekt in de nieuwste trekking nooit RECIPIENT (--both:
                                 en RECIPIENT ook nooit GIVER); --remove heft dat weer op
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
+             [--seal on|off] [--yes]
                                 toont de regels en uitsluitingen, of wijzigt de regels
   import FILE SOURCE [--group GROUP]
                                 voegt de deelnemers uit een CSV- of vCard-bestand toe aan
@@ -2962,6 +2964,99 @@ Er is niets meer verstuurd, zodat geen antwoord wordt aangezien voor dat op een 
         <comment>IDS_CLI_REQUIRE_TLS_ON</comment>
         <extracomment>kivvo-cli config output, after the settings, only when the setting is on.</extracomment>
         <translation>require-tls: aan</translation>
+    </message>
+    <message>
+        <source>The seal of this drawing was broken on %1 at %2</source>
+        <comment>IDS_SEAL_BROKEN_ON</comment>
+        <extracomment>Shown with a drawing whose seal was broken, in the window and by kivvo-cli.
+%1: the date, such as &quot;12 December 2026&quot;; %2: the time, such as &quot;20:14&quot;</extracomment>
+        <translation>Het zegel van deze trekking is verbroken op %1 om %2</translation>
+    </message>
+    <message>
+        <source>%1. This stays in the document, so that the participants can be told.</source>
+        <comment>IDS_SEAL_BROKEN_NOW</comment>
+        <extracomment>After the seal was broken.
+%1: the sentence of IDS_SEAL_BROKEN_ON</extracomment>
+        <translation>%1. Dit blijft in het document staan, zodat de deelnemers het kunnen horen.</translation>
+    </message>
+    <message>
+        <source>This drawing is sealed: who gives to whom is shown to nobody here, you included. Every participant learns his own recipient by e-mail, on his card or in the pass-around round. To see them all, turn off &quot;Seal the drawing&quot; in the rules; that is recorded in the document.</source>
+        <comment>IDS_SEALED_REFUSED</comment>
+        <translation>Deze trekking is verzegeld: wie aan wie geeft, wordt hier aan niemand getoond, ook niet aan u. Elke deelnemer hoort zijn eigen ontvanger per e-mail, op zijn kaart of in de rondgang langs het scherm. Om ze allemaal te zien, zet u &quot;Trekking verzegelen&quot; in de regels uit; dat wordt in het document vastgelegd.</translation>
+    </message>
+    <message>
+        <source>the drawn name of %1 no longer fits the list</source>
+        <comment>IDS_CHECK_SEALED</comment>
+        <extracomment>Problem with the drawn names of a sealed drawing, listed after a colon.
+%1: the giver&apos;s name</extracomment>
+        <translation>de getrokken naam van %1 past niet meer bij de lijst</translation>
+    </message>
+    <message>
+        <source>two persons draw each other</source>
+        <comment>IDS_CHECK_MUTUAL_SEALED</comment>
+        <extracomment>Problem with the drawn names of a sealed drawing, listed after a colon.</extracomment>
+        <translation>twee personen trekken elkaar</translation>
+    </message>
+    <message>
+        <source>&amp;Seal the drawing</source>
+        <comment>IDS_RULES_SEAL</comment>
+        <translation>Trekking ver&amp;zegelen</translation>
+    </message>
+    <message>
+        <source>For an organiser who takes part: nobody here, you included, can see who gives to whom. Every participant still learns his own recipient. Turning it off later is recorded in the document.</source>
+        <comment>IDS_RULES_SEAL_HELP</comment>
+        <translation>Voor een organisator die meedoet: niemand hier, ook u niet, kan zien wie aan wie geeft. Elke deelnemer hoort nog steeds zijn eigen ontvanger. Later uitzetten wordt in het document vastgelegd.</translation>
+    </message>
+    <message>
+        <source>Break the seal of &quot;%1&quot;?<byte value="xd"/>
+<byte value="xd"/>
+From now on, who gives to whom can be seen here: in View Notifications, in reports and in messages. The date and time of the break are kept in the document for good; it cannot be undone.</source>
+        <comment>IDS_ASK_BREAK_SEAL</comment>
+        <extracomment>Question before the seal is broken; the default answer is No.
+%1: the drawing&apos;s name</extracomment>
+        <translation>Het zegel van &quot;%1&quot; verbreken?<byte value="xd"/>
+<byte value="xd"/>
+Vanaf nu is hier te zien wie aan wie geeft: in Meldingen bekijken, in overzichten en in berichten. Datum en tijd van het verbreken blijven voorgoed in het document; dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>seal: %1
+</source>
+        <comment>IDS_CLI_SEAL</comment>
+        <extracomment>kivvo-cli rules output, after the rules.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>zegel: %1
+</translation>
+    </message>
+    <message>
+        <source>These cards hold secrets</source>
+        <comment>IDS_CARDS_SEALED_COVER</comment>
+        <extracomment>First page of a PDF of the cards of a sealed drawing, a heading.</extracomment>
+        <translation>Deze kaarten bevatten geheimen</translation>
+    </message>
+    <message>
+        <source>They hold the drawn names of the sealed drawing &quot;%1&quot;. Print them without looking at them, cut them out and fold each one shut before it is read; then delete this file.</source>
+        <comment>IDS_CARDS_SEALED_COVER_TEXT</comment>
+        <extracomment>First page of a PDF of the cards of a sealed drawing, under the heading.
+%1: the drawing&apos;s name</extracomment>
+        <translation>Ze bevatten de getrokken namen van de verzegelde trekking &quot;%1&quot;. Druk ze af zonder te kijken, knip ze uit en vouw elke kaart dicht voordat ze gelezen wordt; verwijder daarna dit bestand.</translation>
+    </message>
+    <message>
+        <source>This drawing is sealed: who gives to whom is shown to nobody here.</source>
+        <comment>IDS_SEALED_NOTE</comment>
+        <extracomment>Under the list of a sealed drawing in the main window.</extracomment>
+        <translation>Deze trekking is verzegeld: wie aan wie geeft, wordt hier aan niemand getoond.</translation>
+    </message>
+    <message>
+        <source>kivvo-cli: the seal was kept; nothing was changed</source>
+        <comment>IDS_CLI_SEAL_KEPT</comment>
+        <translation>kivvo-cli: het zegel is behouden; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>%1 (the e-mail goes to this one of the entry&apos;s %2 addresses only; add :1, :2 or :3 to the name to choose another)</source>
+        <comment>IDS_CONTACT_PREFERRED</comment>
+        <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
+%1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
+        <translation>%1 (de e-mail gaat alleen naar dit van de %2 adressen van het item; voeg :1, :2 of :3 aan de naam toe om een ander te kiezen)</translation>
     </message>
 </context>
 </TS>
