@@ -77,6 +77,29 @@ QByteArray ReadAll(const QString& strPath)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString PdfText(const QString& strPdf)
+{
+    QProcess text;
+    text.start("pdftotext", {strPdf, "-"});
+    text.waitForFinished();
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+// The first line of a text that names a giver together with whom he drew, or an empty text.
+QString PairShown(const QString& strText, const QList<QPair<QString, QString>>& pairs)
+{
+    for (const QString& strLine : strText.split(u'\n')) {
+        for (const auto& [strGiver, strRecipient] : pairs) {
+            const auto names = [&strLine](const QString& strName) {
+                return strLine.contains(QRegularExpression("\\b" + strName + "\\b"));
+            };
+            if (names(strGiver) && names(strRecipient))
+                return strLine;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 class TestCli : public QObject
@@ -111,6 +134,8 @@ private slots:
     void fullDiskLeavesFilesAlone();
     void sameEditsSameBytesAsTheDesktop_data();
     void sameEditsSameBytesAsTheDesktop();
+    void sealedDrawingShowsNoPair_data();
+    void sealedDrawingShowsNoPair();
 
 private:
     std::unique_ptr<QTemporaryDir> m_pDir;
@@ -914,3 +939,70 @@ void TestCli::sameEditsSameBytesAsTheDesktop()
 
 QTEST_GUILESS_MAIN(TestCli)
 #include "tst_Cli.moc"
+
+void TestCli::sealedDrawingShowsNoPair_data()
+{
+    QTest::addColumn<bool>("sealed");
+    QTest::newRow("sealed") << true;
+    QTest::newRow("not sealed") << false;
+}
+
+void TestCli::sealedDrawingShowsNoPair()
+{
+    QFETCH(bool, sealed);
+    CSmtpTestServer server;
+    QVERIFY(server.IsReady());
+    RunCli({"config", "--server", "127.0.0.1", "--port", QString::number(server.Port()), "--user",
+            "", "--from", "santa@example.com"});
+    const QStringList names{"Ann", "Bob", "Cid", "Dan", "Eve"};
+    RunCli({"new", m_strFile});
+    for (const QString& strName : names)
+        RunCli({"add", m_strFile, strName, "--address", strName.toLower() + "@example.com"});
+    QCOMPARE(RunCli({"rules", m_strFile, "--seal", sealed ? "on" : "off"}).m_nExit, 0);
+    QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
+    QList<QPair<QString, QString>> pairs;
+    {
+        CKivvoDoc doc;
+        QVERIFY(doc.OnOpenDocument(m_strFile));
+        doc.GetNewestList()->ForEachPerson([&pairs](const CPerson* pPerson) {
+            pairs.append({pPerson->m_strName, pPerson->m_strGiftTo});
+        });
+    }
+
+    // Every command over the drawn list, then over one that no longer fits it.
+    const QString strCsv = m_pDir->filePath("out.csv");
+    const QString strPdf = m_pDir->filePath("cards.pdf");
+    const QString strStalePdf = m_pDir->filePath("stale.pdf");
+    const QList<QStringList> commands = {{"lists", m_strFile},
+                                         {"report", m_strFile},
+                                         {"report", m_strFile, "--gift-to"},
+                                         {"check", m_strFile},
+                                         {"rules", m_strFile},
+                                         {"details", m_strFile},
+                                         {"notification", m_strFile, "Ann"},
+                                         {"export", m_strFile, "--csv", strCsv},
+                                         {"send", m_strFile, "--yes"},
+                                         {"send", m_strFile, "--person", "Bob"},
+                                         {"cards", m_strFile, "--pdf", strPdf},
+                                         {"contacts"},
+                                         {"config"},
+                                         {"remove", m_strFile, pairs.at(0).second},
+                                         {"report", m_strFile, "--gift-to"},
+                                         {"notification", m_strFile, "Ann"},
+                                         {"send", m_strFile, "--yes"},
+                                         {"cards", m_strFile, "--pdf", strStalePdf},
+                                         {"check", m_strFile}};
+    QString strShown;
+    for (const QStringList& command : commands) {
+        const CRun run = RunCli(command);
+        strShown += run.m_strOut + u'\n' + run.m_strErr + u'\n';
+    }
+    strShown += QString::fromUtf8(ReadAll(strCsv));
+    const QString strLeak = PairShown(strShown, pairs);
+    QVERIFY2(strLeak.isEmpty() == sealed, qPrintable(strLeak));
+    // Sealed or not, the participants were told, and the cards are for the printer only.
+    QVERIFY(server.WaitForMessages(6));
+    QCOMPARE(QFile::permissions(strPdf) & kOthersOrGroup, QFileDevice::Permissions());
+    QCOMPARE(PdfText(strPdf).startsWith("These cards hold secrets"), sealed);
+    QVERIFY(!QFile::exists(strStalePdf));
+}

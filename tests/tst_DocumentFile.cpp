@@ -49,6 +49,7 @@ private slots:
     void damagedFilesLeaveDocumentAsItWas();
     void everyTruncationFails();
     void extensionAfterTheLists();
+    void sealAndItsRecord();
     void openAndSaveThroughFiles();
     void failedSaveKeepsTheOldFile();
     void saveThatCouldNotBeOpenedIsRefused_data();
@@ -281,6 +282,53 @@ void TestDocumentFile::extensionAfterTheLists()
     QCOMPARE(loaded.GetLists().at(1)->m_details, details);
     QCOMPARE(loaded.GetMailLanguageCode(), QStringLiteral("de"));
     QCOMPARE(Save(loaded), withDetails);
+}
+
+void TestDocumentFile::sealAndItsRecord()
+{
+    CKivvoDoc doc;
+    BuildDocument(doc, {"Ann>Bob, Bob>Cid, Cid>Ann"});
+    const QByteArray unsealed = Save(doc);
+    doc.SetRules(CDrawRules{2, false, false});
+    QVERIFY(doc.SetSealed(true));
+    QVERIFY(doc.IsSealedDrawing(doc.GetNewestList()));
+    // The seal's own section, after the rules and the (empty) exclusions.
+    const QByteArray sealed = Save(doc);
+    QCOMPARE(sealed.toHex(' '),
+             (unsealed + "KivvoExt" + Int(1) + Int(1) + Int(6) + Int(2) + Hex("0000") + Int(2) +
+              Int(4) + Int(0) + Int(5) + Int(5) + Hex("01") + Int(0))
+                 .toHex(' '));
+
+    // Broken: recorded with the drawing, outside the undo stack, so that no undo takes the
+    // record back or seals the drawing again unrecorded.
+    const CDocResult broken = doc.SetSealed(false);
+    QCOMPARE(broken.MessageId(), IDS_SEAL_BROKEN_NOW);
+    const QDateTime when = doc.GetNewestList()->m_sealBroken;
+    QVERIFY(qAbs(when.secsTo(QDateTime::currentDateTime())) < 60);
+    QVERIFY(broken.Message().startsWith(CKivvoDoc::SealRecord(doc.GetNewestList())));
+    QVERIFY(doc.IsModified());
+    QVERIFY(doc.Undo());
+    QCOMPARE(doc.GetRules(), CDrawRules());
+    QVERIFY(!doc.IsSealed());
+    QCOMPARE(doc.GetNewestList()->m_sealBroken, when);
+
+    // It survives a save, and a copy for the next exchange starts sealed as the setting
+    // says, with no record of its own.
+    CKivvoDoc loaded;
+    QVERIFY(Load(loaded, Save(doc)));
+    QCOMPARE(loaded.GetNewestList()->m_sealBroken.toSecsSinceEpoch(), when.toSecsSinceEpoch());
+    QVERIFY(loaded.SetSealed(true));
+    QVERIFY(loaded.CopyForNextExchange());
+    QVERIFY(!loaded.GetNewestList()->m_sealBroken.isValid());
+    QVERIFY(loaded.IsSealedDrawing(loaded.GetNewestList()));
+    QVERIFY(!loaded.IsSealedDrawing(loaded.GetLists().at(1)));
+    QVERIFY(!loaded.WouldBreakSeal()); // nothing drawn in the copy yet: no question, no record
+    CKivvoDoc reloaded;
+    QVERIFY(Load(reloaded, Save(loaded)));
+    QVERIFY(reloaded.IsSealed());
+    QVERIFY(reloaded.GetLists().at(1)->m_sealBroken.isValid());
+    QVERIFY(reloaded.SetSealed(false));
+    QVERIFY(!reloaded.GetNewestList()->m_sealBroken.isValid());
 }
 
 void TestDocumentFile::openAndSaveThroughFiles()

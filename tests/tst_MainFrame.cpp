@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -41,6 +42,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -108,6 +110,10 @@ private slots:
     void pastExchangeIsReadOnly();
     void importPreview_data();
     void importPreview();
+    void sealedDrawingShowsNoPair_data();
+    void sealedDrawingShowsNoPair();
+    void breakingTheSealAsksFirst_data();
+    void breakingTheSealAsksFirst();
     void screenshot();
 
 private:
@@ -1374,3 +1380,164 @@ void TestMainFrame::screenshot()
 
 QTEST_MAIN(TestMainFrame)
 #include "tst_MainFrame.moc"
+
+namespace {
+
+// Every text a window shows: its title, labels, fields and buttons.
+QStringList TextsOf(const QWidget* pWindow)
+{
+    QStringList texts{pWindow->windowTitle()};
+    for (const QLabel* pLabel : pWindow->findChildren<QLabel*>())
+        texts.append(pLabel->text());
+    for (const QLineEdit* pField : pWindow->findChildren<QLineEdit*>())
+        texts.append(pField->text());
+    for (const QAbstractButton* pButton : pWindow->findChildren<QAbstractButton*>())
+        texts.append(pButton->text());
+    for (const QTextEdit* pText : pWindow->findChildren<QTextEdit*>())
+        texts.append(pText->toPlainText());
+    for (const QPlainTextEdit* pText : pWindow->findChildren<QPlainTextEdit*>())
+        texts.append(pText->toPlainText());
+    return texts;
+}
+
+// Every text of the tree's items and their tips.
+void CollectTreeTexts(const QAbstractItemModel* pModel, const QModelIndex& parent,
+                      QStringList& texts)
+{
+    for (int nRow = 0; nRow < pModel->rowCount(parent); ++nRow) {
+        const QModelIndex item = pModel->index(nRow, 0, parent);
+        texts << item.data().toString() << item.data(Qt::ToolTipRole).toString();
+        CollectTreeTexts(pModel, item, texts);
+    }
+}
+
+} // namespace
+
+void TestMainFrame::sealedDrawingShowsNoPair_data()
+{
+    QTest::addColumn<bool>("sealed");
+    QTest::newRow("sealed") << true;
+    QTest::newRow("not sealed") << false;
+}
+
+void TestMainFrame::sealedDrawingShowsNoPair()
+{
+    QFETCH(bool, sealed);
+    // Names that no help text uses as an example.
+    Load({"Quinn>Ravi, Ravi>Sana, Sana>Tomas, Tomas>Uma, Uma>Quinn"});
+    m_pDoc->SetSealed(sealed);
+    m_strSaveAs = m_pDir->filePath("saved.kv");
+    m_pFrame->SetImportChooser([] { return QString(); });
+    m_pFrame->SetPrinterChooser([this](QPrinter& printer, const QString&) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_pDir->filePath("cards.pdf"));
+        return true;
+    });
+    m_pMessages->AnswerAllQuestions(EAnswer::Yes);
+    m_pMessages->Answer(IDS_ASK_PASS_AROUND, EAnswer::No);
+    QStringList shown;
+    QSet<QPair<QString, QString>> pairs;
+    const auto takePairs = [this, &pairs] {
+        m_pDoc->GetNewestList()->ForEachPerson([&pairs](const CPerson* pPerson) {
+            pairs.insert({pPerson->m_strName, pPerson->m_strGiftTo});
+        });
+    };
+    // Every dialog that comes up is read, then closed.
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&shown] {
+        if (auto* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown << TextsOf(pDialog);
+            pDialog->reject();
+        }
+    });
+    closer.start(5);
+
+    // Every command of the window over the drawn list, then over one that no longer fits it.
+    using A = EAction;
+    const QList<EAction> commands{A::Save,
+                                  A::SaveAs,
+                                  A::PrintCards,
+                                  A::About,
+                                  A::Configure,
+                                  A::Import,
+                                  A::AddPerson,
+                                  A::AddGroup,
+                                  A::RenameItem,
+                                  A::SendEmailToPerson,
+                                  A::PersonProperties,
+                                  A::DrawNames,
+                                  A::SendEmails,
+                                  A::ViewNotifications,
+                                  A::Rules,
+                                  A::Details};
+    for (int nPass = 0; nPass < 2; ++nPass) {
+        for (const EAction command : commands) {
+            if (nPass == 1 && command == A::DrawNames)
+                continue; // the stale drawing stays
+            takePairs();
+            Select("Quinn");
+            const qsizetype nAskedToSend = m_pMessages->Ids().count(IDS_ASK_SEND_NOW);
+            Trigger(command);
+            if (command == A::DrawNames) // drawn in the background: done once sending is offered
+                QTRY_VERIFY(m_pMessages->Ids().count(IDS_ASK_SEND_NOW) > nAskedToSend);
+            QTRY_VERIFY(!QApplication::activeModalWidget());
+            m_pFrame->View()->EndEditing();
+            CollectTreeTexts(m_pFrame->View()->model(), m_pFrame->View()->RootIndex(), shown);
+            shown << m_pFrame->findChild<QLabel*>("historyNote")->text();
+        }
+        takePairs();
+        if (nPass == 0) {
+            Select("Uma");
+            Trigger(A::DeleteItem);
+        }
+    }
+    for (const CRecordingMessageHandler::CBox& box : std::as_const(m_pMessages->m_boxes))
+        shown << box.m_strText;
+
+    QString strLeak;
+    for (const QString& strLine : shown.join(u'\n').split(u'\n')) {
+        for (const auto& [strGiver, strRecipient] : std::as_const(pairs)) {
+            const auto names = [&strLine](const QString& strName) {
+                return strLine.contains(QRegularExpression("\\b" + strName + "\\b"));
+            };
+            if (!strRecipient.isEmpty() && names(strGiver) && names(strRecipient))
+                strLeak = strLine;
+        }
+    }
+    QVERIFY2(strLeak.isEmpty() == sealed, qPrintable(strLeak));
+    QVERIFY(m_pMessages->Ids().contains(IDS_SEALED_REFUSED) == sealed);
+}
+
+void TestMainFrame::breakingTheSealAsksFirst_data()
+{
+    QTest::addColumn<EAnswer>("answer");
+    QTest::newRow("No keeps the seal") << EAnswer::No;
+    QTest::newRow("Yes breaks it for good") << EAnswer::Yes;
+}
+
+void TestMainFrame::breakingTheSealAsksFirst()
+{
+    QFETCH(EAnswer, answer);
+    Load({"Ann>Bob, Bob>Cid, Cid>Ann"});
+    m_pDoc->SetSealed(true);
+    auto* pNote = m_pFrame->findChild<QLabel*>("historyNote");
+    QTRY_VERIFY(pNote->isVisible());
+    QCOMPARE(pNote->text(), CStringTable::Load(IDS_SEALED_NOTE));
+    m_pMessages->Answer(IDS_ASK_BREAK_SEAL, answer);
+    WhenUp<CRulesDlg>([](CRulesDlg* pDialog) {
+        pDialog->findChild<QCheckBox*>("noMutual")->setChecked(true);
+        pDialog->findChild<QCheckBox*>("seal")->setChecked(false);
+        pDialog->accept();
+    });
+    Trigger(EAction::Rules);
+    QTRY_VERIFY(m_pMessages->Ids().contains(IDS_ASK_BREAK_SEAL));
+    QCOMPARE(m_pMessages->m_boxes.at(0).m_kind, EBoxKind::YesNoDefaultNo);
+    QVERIFY(m_pDoc->GetRules().m_bNoMutual); // the other rules change either way
+    const bool bBroken = answer == EAnswer::Yes;
+    QCOMPARE(m_pDoc->IsSealed(), !bBroken);
+    QCOMPARE(m_pDoc->GetNewestList()->m_sealBroken.isValid(), bBroken);
+    QCOMPARE(pNote->text().startsWith("The seal of this drawing was broken on "), bBroken);
+    // Undone, the rules go back; the record stays.
+    QVERIFY(m_pDoc->Undo());
+    QCOMPARE(m_pDoc->GetNewestList()->m_sealBroken.isValid(), bBroken);
+}
