@@ -2982,7 +2982,7 @@ Es wurde nichts mehr gesendet, damit keine Antwort für die einer anderen Nachri
     <message>
         <source>This drawing is sealed: who gives to whom is shown to nobody here, you included. Every participant learns his own recipient by e-mail, on his card or in the pass-around round. To see them all, turn off &quot;Seal the drawing&quot; in the rules; that is recorded in the document.</source>
         <comment>IDS_SEALED_REFUSED</comment>
-        <translation>Diese Auslosung ist versiegelt: Wer wen beschenkt, wird hier niemandem angezeigt, auch Ihnen nicht. Jeder Teilnehmer erfährt seinen eigenen Beschenkten per E-Mail, auf seiner Karte oder in der Runde am Bildschirm. Um alle zu sehen, schalten Sie „Auslosung versiegeln“ in den Regeln aus; das wird im Dokument vermerkt.</translation>
+        <translation>Diese Auslosung ist versiegelt: Wer wen beschenkt, wird hier niemandem angezeigt, auch dir nicht. Jeder Teilnehmer erfährt seinen eigenen Beschenkten per E-Mail, auf seiner Karte oder in der Runde am Bildschirm. Um alle zu sehen, schalte „Auslosung versiegeln“ in den Regeln aus; das wird im Dokument vermerkt.</translation>
     </message>
     <message>
         <source>the drawn name of %1 no longer fits the list</source>
@@ -3005,7 +3005,7 @@ Es wurde nichts mehr gesendet, damit keine Antwort für die einer anderen Nachri
     <message>
         <source>For an organiser who takes part: nobody here, you included, can see who gives to whom. Every participant still learns his own recipient. Turning it off later is recorded in the document.</source>
         <comment>IDS_RULES_SEAL_HELP</comment>
-        <translation>Für einen Organisator, der mitmacht: Niemand hier, auch Sie nicht, kann sehen, wer wen beschenkt. Jeder Teilnehmer erfährt trotzdem seinen eigenen Beschenkten. Wird es später ausgeschaltet, wird das im Dokument vermerkt.</translation>
+        <translation>Für einen Organisator, der mitmacht: Niemand hier, auch du nicht, kann sehen, wer wen beschenkt. Jeder Teilnehmer erfährt trotzdem seinen eigenen Beschenkten. Wird es später ausgeschaltet, wird das im Dokument vermerkt.</translation>
     </message>
     <message>
         <source>Break the seal of &quot;%1&quot;?<byte value="xd"/>
@@ -3038,7 +3038,7 @@ Ab jetzt ist hier zu sehen, wer wen beschenkt: in den Benachrichtigungen, in Ber
         <comment>IDS_CARDS_SEALED_COVER_TEXT</comment>
         <extracomment>First page of a PDF of the cards of a sealed drawing, under the heading.
 %1: the drawing&apos;s name</extracomment>
-        <translation>Sie enthalten die gezogenen Namen der versiegelten Auslosung „%1“. Drucken Sie sie, ohne hinzusehen, schneiden Sie sie aus und falten Sie jede zu, bevor sie gelesen wird; löschen Sie danach diese Datei.</translation>
+        <translation>Sie enthalten die gezogenen Namen der versiegelten Auslosung „%1“. Drucke sie, ohne hinzusehen, schneide sie aus und falte jede zu, bevor sie gelesen wird; lösche danach diese Datei.</translation>
     </message>
     <message>
         <source>This drawing is sealed: who gives to whom is shown to nobody here.</source>
@@ -3056,7 +3056,7 @@ Ab jetzt ist hier zu sehen, wer wen beschenkt: in den Benachrichtigungen, in Ber
         <comment>IDS_CONTACT_PREFERRED</comment>
         <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
 %1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
-        <translation>%1 (die E-Mail geht nur an diese der %2 Adressen des Eintrags; hängen Sie :1, :2 oder :3 an den Namen an, um eine andere zu wählen)</translation>
+        <translation>%1 (die E-Mail geht nur an diese der %2 Adressen des Eintrags; hänge :1, :2 oder :3 an den Namen an, um eine andere zu wählen)</translation>
     </message>
 </context>
 </TS>

@@ -2981,7 +2981,7 @@ No se envió nada más, para que ninguna respuesta se tome por la de otro mensaj
     <message>
         <source>This drawing is sealed: who gives to whom is shown to nobody here, you included. Every participant learns his own recipient by e-mail, on his card or in the pass-around round. To see them all, turn off &quot;Seal the drawing&quot; in the rules; that is recorded in the document.</source>
         <comment>IDS_SEALED_REFUSED</comment>
-        <translation>Este sorteo está sellado: quién regala a quién no se muestra aquí a nadie, tampoco a usted. Cada participante conoce a su propio destinatario por correo, en su tarjeta o en la ronda de mano en mano. Para verlos todos, desactive &quot;Sellar el sorteo&quot; en las reglas; eso queda registrado en el documento.</translation>
+        <translation>Este sorteo está sellado: quién regala a quién no se muestra aquí a nadie, tampoco a ti. Cada participante conoce a su propio destinatario por correo, en su tarjeta o en la ronda de mano en mano. Para verlos todos, desactiva &quot;Sellar el sorteo&quot; en las reglas; eso queda registrado en el documento.</translation>
     </message>
     <message>
         <source>the drawn name of %1 no longer fits the list</source>
@@ -3004,7 +3004,7 @@ No se envió nada más, para que ninguna respuesta se tome por la de otro mensaj
     <message>
         <source>For an organiser who takes part: nobody here, you included, can see who gives to whom. Every participant still learns his own recipient. Turning it off later is recorded in the document.</source>
         <comment>IDS_RULES_SEAL_HELP</comment>
-        <translation>Para un organizador que participa: nadie aquí, tampoco usted, puede ver quién regala a quién. Cada participante sigue conociendo a su propio destinatario. Si se desactiva después, queda registrado en el documento.</translation>
+        <translation>Para un organizador que participa: nadie aquí, tampoco tú, puede ver quién regala a quién. Cada participante sigue conociendo a su propio destinatario. Si se desactiva después, queda registrado en el documento.</translation>
     </message>
     <message>
         <source>Break the seal of &quot;%1&quot;?<byte value="xd"/>
@@ -3037,7 +3037,7 @@ A partir de ahora se podrá ver aquí quién regala a quién: en Ver notificacio
         <comment>IDS_CARDS_SEALED_COVER_TEXT</comment>
         <extracomment>First page of a PDF of the cards of a sealed drawing, under the heading.
 %1: the drawing&apos;s name</extracomment>
-        <translation>Contienen los nombres sorteados del sorteo sellado &quot;%1&quot;. Imprímalas sin mirarlas, recórtelas y cierre cada una doblándola antes de que se lea; después borre este archivo.</translation>
+        <translation>Contienen los nombres sorteados del sorteo sellado &quot;%1&quot;. Imprímelas sin mirarlas, recórtalas y cierra cada una doblándola antes de que se lea; después borra este archivo.</translation>
     </message>
     <message>
         <source>This drawing is sealed: who gives to whom is shown to nobody here.</source>
@@ -3055,7 +3055,7 @@ A partir de ahora se podrá ver aquí quién regala a quién: en Ver notificacio
         <comment>IDS_CONTACT_PREFERRED</comment>
         <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
 %1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
-        <translation>%1 (el correo va solo a esta de las %2 direcciones de la entrada; añada :1, :2 o :3 al nombre para elegir otra)</translation>
+        <translation>%1 (el correo va solo a esta de las %2 direcciones de la entrada; añade :1, :2 o :3 al nombre para elegir otra)</translation>
     </message>
 </context>
 </TS>

@@ -2979,7 +2979,7 @@ Non è stato inviato altro, perché nessuna risposta venga presa per quella di u
     <message>
         <source>This drawing is sealed: who gives to whom is shown to nobody here, you included. Every participant learns his own recipient by e-mail, on his card or in the pass-around round. To see them all, turn off &quot;Seal the drawing&quot; in the rules; that is recorded in the document.</source>
         <comment>IDS_SEALED_REFUSED</comment>
-        <translation>Questa estrazione è sigillata: chi fa il regalo a chi non viene mostrato qui a nessuno, nemmeno a lei. Ogni partecipante scopre il proprio destinatario per e-mail, sul suo biglietto o nel giro dello schermo. Per vederli tutti, disattivi &quot;Sigilla l&apos;estrazione&quot; nelle regole; ciò viene registrato nel documento.</translation>
+        <translation>Questa estrazione è sigillata: chi fa il regalo a chi non viene mostrato qui a nessuno, nemmeno a te. Ogni partecipante scopre il proprio destinatario per e-mail, sul suo biglietto o nel giro dello schermo. Per vederli tutti, disattiva &quot;Sigilla l&apos;estrazione&quot; nelle regole; ciò viene registrato nel documento.</translation>
     </message>
     <message>
         <source>the drawn name of %1 no longer fits the list</source>
@@ -3002,7 +3002,7 @@ Non è stato inviato altro, perché nessuna risposta venga presa per quella di u
     <message>
         <source>For an organiser who takes part: nobody here, you included, can see who gives to whom. Every participant still learns his own recipient. Turning it off later is recorded in the document.</source>
         <comment>IDS_RULES_SEAL_HELP</comment>
-        <translation>Per un organizzatore che partecipa: nessuno qui, nemmeno lei, può vedere chi fa il regalo a chi. Ogni partecipante scopre comunque il proprio destinatario. Disattivarlo in seguito viene registrato nel documento.</translation>
+        <translation>Per un organizzatore che partecipa: nessuno qui, nemmeno tu, può vedere chi fa il regalo a chi. Ogni partecipante scopre comunque il proprio destinatario. Disattivarlo in seguito viene registrato nel documento.</translation>
     </message>
     <message>
         <source>Break the seal of &quot;%1&quot;?<byte value="xd"/>
@@ -3035,7 +3035,7 @@ Da ora in poi qui si potrà vedere chi fa il regalo a chi: in Visualizza notific
         <comment>IDS_CARDS_SEALED_COVER_TEXT</comment>
         <extracomment>First page of a PDF of the cards of a sealed drawing, under the heading.
 %1: the drawing&apos;s name</extracomment>
-        <translation>Contengono i nomi estratti dell&apos;estrazione sigillata &quot;%1&quot;. Li stampi senza guardarli, li ritagli e chiuda ciascuno piegandolo prima che venga letto; poi elimini questo file.</translation>
+        <translation>Contengono i nomi estratti dell&apos;estrazione sigillata &quot;%1&quot;. Stampali senza guardarli, ritagliali e chiudi ciascuno piegandolo prima che venga letto; poi elimina questo file.</translation>
     </message>
     <message>
         <source>This drawing is sealed: who gives to whom is shown to nobody here.</source>
@@ -3053,7 +3053,7 @@ Da ora in poi qui si potrà vedere chi fa il regalo a chi: in Visualizza notific
         <comment>IDS_CONTACT_PREFERRED</comment>
         <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
 %1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
-        <translation>%1 (l&apos;e-mail va solo a questo dei %2 indirizzi della voce; aggiunga :1, :2 o :3 al nome per sceglierne un altro)</translation>
+        <translation>%1 (l&apos;e-mail va solo a questo dei %2 indirizzi della voce; aggiungi :1, :2 o :3 al nome per sceglierne un altro)</translation>
     </message>
 </context>
 </TS>

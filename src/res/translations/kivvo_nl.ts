@@ -2982,7 +2982,7 @@ Er is niets meer verstuurd, zodat geen antwoord wordt aangezien voor dat op een 
     <message>
         <source>This drawing is sealed: who gives to whom is shown to nobody here, you included. Every participant learns his own recipient by e-mail, on his card or in the pass-around round. To see them all, turn off &quot;Seal the drawing&quot; in the rules; that is recorded in the document.</source>
         <comment>IDS_SEALED_REFUSED</comment>
-        <translation>Deze trekking is verzegeld: wie aan wie geeft, wordt hier aan niemand getoond, ook niet aan u. Elke deelnemer hoort zijn eigen ontvanger per e-mail, op zijn kaart of in de rondgang langs het scherm. Om ze allemaal te zien, zet u &quot;Trekking verzegelen&quot; in de regels uit; dat wordt in het document vastgelegd.</translation>
+        <translation>Deze trekking is verzegeld: wie aan wie geeft, wordt hier aan niemand getoond, ook niet aan jou. Elke deelnemer hoort zijn eigen ontvanger per e-mail, op zijn kaart of in de rondgang langs het scherm. Om ze allemaal te zien, zet je &quot;Trekking verzegelen&quot; in de regels uit; dat wordt in het document vastgelegd.</translation>
     </message>
     <message>
         <source>the drawn name of %1 no longer fits the list</source>
@@ -3005,7 +3005,7 @@ Er is niets meer verstuurd, zodat geen antwoord wordt aangezien voor dat op een 
     <message>
         <source>For an organiser who takes part: nobody here, you included, can see who gives to whom. Every participant still learns his own recipient. Turning it off later is recorded in the document.</source>
         <comment>IDS_RULES_SEAL_HELP</comment>
-        <translation>Voor een organisator die meedoet: niemand hier, ook u niet, kan zien wie aan wie geeft. Elke deelnemer hoort nog steeds zijn eigen ontvanger. Later uitzetten wordt in het document vastgelegd.</translation>
+        <translation>Voor een organisator die meedoet: niemand hier, ook jij niet, kan zien wie aan wie geeft. Elke deelnemer hoort nog steeds zijn eigen ontvanger. Later uitzetten wordt in het document vastgelegd.</translation>
     </message>
     <message>
         <source>Break the seal of &quot;%1&quot;?<byte value="xd"/>
