@@ -33,7 +33,7 @@ bool ChangesDocument(const QString& strCommand)
 {
     static const QStringList changing = {"new",  "add",  "add-group", "remove", "rename-list",
                                          "draw", "copy", "exclude",   "rules",  "import",
-                                         "set",  "move", "details"};
+                                         "set",  "move", "details",   "repair"};
     return changing.contains(strCommand);
 }
 
@@ -151,6 +151,7 @@ int CCliCommands::Run(const QStringList& arguments)
         {"rename-list", {&CCliCommands::RenameList, fileAndName, {}}},
         {"draw", {&CCliCommands::Draw, file, {"yes"}}},
         {"copy", {&CCliCommands::Copy, file, {"yes"}}},
+        {"repair", {&CCliCommands::Repair, file, {"yes"}}},
         {"check", {&CCliCommands::Check, file, {}}},
         {"exclude", {&CCliCommands::Exclude, {"FILE", "GIVER", "RECIPIENT"}, {"both", "remove"}}},
         {"rules",
@@ -383,6 +384,31 @@ int CCliCommands::Draw()
     m_messages.Decline(IDS_ASK_SEND_NOW);
     return SaveAndReport(
         doc, CStringTable::Format(IDS_CLI_DRAWN, {doc.GetNewestList()->CountPersons(), m_strFile}));
+}
+
+int CCliCommands::Repair()
+{
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    if (!doc.CanDrawNames())
+        return Fail(IDS_CLI_DRAW_UNAVAILABLE);
+    if (!m_messages.Tell(doc.CheckDraw()))
+        return kExitFailed;
+    if (!doc.CanRepair()) {
+        m_messages.Tell(CDocResult::Refused(IDS_REPAIR_NOTHING));
+        return kExitFailed;
+    }
+    if (!m_messages.Ask(IDS_ASK_REPAIR))
+        return Fail(IDS_CLI_NOT_DRAWN);
+    const CDocResult repaired = doc.DrawNames(true);
+    if (!repaired) {
+        m_messages.Tell(repaired);
+        return kExitFailed;
+    }
+    m_messages.Decline(IDS_ASK_SEND_NOW);
+    return SaveAndReport(doc, repaired.Message() + u'\n' +
+                                  CStringTable::Format(IDS_CLI_REPAIRED, {m_strFile}));
 }
 
 int CCliCommands::Copy()

@@ -43,6 +43,7 @@ private:
     int RenameList();
     int Draw();
     int Copy();
+    int Repair();
     int Check();
     int Exclude();
     int Import();

@@ -991,11 +991,16 @@ void TestCli::sealedDrawingShowsNoPair()
                                          {"notification", m_strFile, "Ann"},
                                          {"send", m_strFile, "--yes"},
                                          {"cards", m_strFile, "--pdf", strStalePdf},
-                                         {"check", m_strFile}};
+                                         {"check", m_strFile},
+                                         {"repair", m_strFile, "--yes"},
+                                         {"report", m_strFile, "--gift-to"}};
     QString strShown;
     for (const QStringList& command : commands) {
         const CRun run = RunCli(command);
         strShown += run.m_strOut + u'\n' + run.m_strErr + u'\n';
+        if (command.first() == "repair")
+            QVERIFY2(run.m_nExit == 0 && run.m_strOut.startsWith("The drawing was repaired: "),
+                     qPrintable(run.m_strOut + run.m_strErr));
     }
     strShown += QString::fromUtf8(ReadAll(strCsv));
     const QString strLeak = PairShown(strShown, pairs);

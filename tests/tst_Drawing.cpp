@@ -281,6 +281,8 @@ private slots:
     void checkAfterEdits();
     void exclusionsAndHistory_data();
     void exclusionsAndHistory();
+    void repairIsMinimal_data();
+    void repairIsMinimal();
 };
 
 void TestDrawing::drawsWheneverPossible_data()
@@ -817,6 +819,146 @@ void TestDrawing::exclusionsAndHistory()
         });
         QVERIFY2(pList->CheckDrawing(rules, window, strWhy), qPrintable(strWhy));
     }
+}
+
+void TestDrawing::repairIsMinimal_data()
+{
+    QTest::addColumn<QString>("rules");
+    for (const char* pRules : {"default", "no mutual", "one circle", "both"})
+        QTest::newRow(pRules) << pRules;
+}
+
+void TestDrawing::repairIsMinimal()
+{
+    // Random small lists with households and exclusions, drawn after an earlier drawing whose
+    // recipients they avoid, then changed once: somebody leaves, somebody joins, or somebody
+    // may no longer give to his recipient. Against every permutation of the changed list: the
+    // repair changes exactly as few givers as some drawing does, keeps every rule, and fails
+    // only when no drawing exists. On the smallest lists, every repair with the fewest changes
+    // comes out for some seed.
+    QFETCH(QString, rules);
+    const CDrawRules drawRules = RulesNamed(rules);
+    QRandomGenerator random(2026);
+    int nRepaired = 0;
+    int nImpossible = 0;
+    for (int nList = 0; nList < 500; ++nList) {
+        const int nCount = 3 + int(random.bounded(6u));
+        QStringList entries;
+        for (int n = 0; n < nCount;) {
+            const int nSize = std::min(nCount - n, 1 + int(random.bounded(3u)));
+            QStringList members;
+            for (int i = 0; i < nSize; ++i, ++n)
+                members.append(QStringLiteral("P%1").arg(n));
+            entries.append(nSize > 1 ? QStringLiteral("G%1[%2]").arg(n).arg(members.join(", "))
+                                     : members.join(""));
+        }
+        const auto pPrevious = ParseList(entries.join(", "));
+        CFramework::SetSeedSource([nList] { return quint32(nList); });
+        CNameList list;
+        list.CopyForNextDrawing(*pPrevious);
+        for (int n = 0; n < nCount; ++n) {
+            if (random.bounded(8u) == 0)
+                list.m_exclusions.Add(QStringLiteral("P%1").arg(n),
+                                      QStringLiteral("P%1").arg(random.bounded(quint32(nCount))));
+        }
+        const std::vector<const CNameList*> history{pPrevious.get()};
+        if (!pPrevious->DrawNames(drawRules, {}) || !list.DrawNames(drawRules, history))
+            continue;
+        CPerson* pChanged = list.GetPersonAt(int(random.bounded(quint32(nCount))));
+        switch (random.bounded(3u)) {
+        case 0:
+            list.Remove(pChanged);
+            break;
+        case 1:
+            if (CGroup* pGroup = list.GroupOf(pChanged); pGroup && random.bounded(2u))
+                list.AddToGroup(new CPerson(QStringLiteral("New"), {}, {}), pGroup);
+            else
+                list.Append(new CPerson(QStringLiteral("New"), {}, {}));
+            break;
+        default:
+            list.m_exclusions.Add(pChanged->m_strName, pChanged->m_strGiftTo);
+        }
+
+        // Every drawing of the changed list, by how many givers it changes.
+        const int nNow = list.CountPersons();
+        QList<const CPerson*> persons;
+        QStringList had;
+        for (int n = 0; n < nNow; ++n) {
+            persons.append(list.GetPersonAt(n));
+            had.append(persons.last()->m_strGiftTo);
+        }
+        QList<QList<bool>> allowed(nNow, QList<bool>(nNow));
+        QList<QList<int>> change(nNow, QList<int>(nNow));
+        for (int g = 0; g < nNow; ++g) {
+            QString strLast;
+            pPrevious->FindGiftTo(persons[g]->m_strName, strLast);
+            const CGroup* pGroup = GroupOf(list, persons[g]);
+            for (int r = 0; r < nNow; ++r) {
+                allowed[g][r] =
+                    g != r && (!pGroup || pGroup != GroupOf(list, persons[r])) &&
+                    !list.m_exclusions.Contains(persons[g]->m_strName, persons[r]->m_strName) &&
+                    strLast != persons[r]->m_strName;
+                change[g][r] = !had[g].isEmpty() && had[g] != persons[r]->m_strName ? 1 : 0;
+            }
+        }
+        QList<int> recipients(nNow);
+        std::iota(recipients.begin(), recipients.end(), 0);
+        int nFewest = -1;
+        QSet<QString> fewest;
+        do {
+            bool bValid = true;
+            int nLength = 1;
+            int nChanges = 0;
+            for (int n = 0; n < nNow && bValid; ++n) {
+                bValid = allowed[n][recipients[n]] &&
+                         !(drawRules.m_bNoMutual && recipients[recipients[n]] == n);
+                nChanges += change[n][recipients[n]];
+            }
+            for (int n = recipients[0]; n != 0 && bValid; n = recipients[n])
+                ++nLength;
+            if (!bValid || (drawRules.m_bOneCircle && nLength != nNow) ||
+                (nFewest >= 0 && nChanges > nFewest))
+                continue;
+            if (nChanges != nFewest)
+                fewest.clear();
+            nFewest = nChanges;
+            QStringList names;
+            for (const int n : std::as_const(recipients))
+                names.append(persons[n]->m_strName);
+            fewest.insert(names.join(u' '));
+        } while (std::next_permutation(recipients.begin(), recipients.end()));
+
+        const QString strList = DescribeList(list);
+        QString strWhy;
+        int nChanged = -1;
+        QCOMPARE(list.RepairDrawing(drawRules, history, strWhy, nChanged), nFewest >= 0);
+        nImpossible += nFewest < 0 ? 1 : 0;
+        if (nFewest < 0)
+            continue;
+        ++nRepaired;
+        QVERIFY2(nChanged == nFewest,
+                 qPrintable(strList +
+                            QStringLiteral(": %1 changes, not %2").arg(nChanged).arg(nFewest)));
+        const QString strBroken = ShapeBroken(list, drawRules) + RuleBroken(list, pPrevious.get());
+        QVERIFY2(strBroken.isEmpty(), qPrintable(strList + QStringLiteral(": ") + strBroken));
+        if (nNow > 5)
+            continue;
+        QSet<QString> chosen;
+        for (int nSeed = 0; nSeed < 200; ++nSeed) {
+            for (int n = 0; n < nNow; ++n)
+                list.GetPersonAt(n)->m_strGiftTo = had[n];
+            CFramework::SetSeedSource([nSeed] { return quint32(nSeed); });
+            QVERIFY(list.RepairDrawing(drawRules, history, strWhy, nChanged));
+            QStringList names;
+            for (int n = 0; n < nNow; ++n)
+                names.append(list.GetPersonAt(n)->m_strGiftTo);
+            chosen.insert(names.join(u' '));
+        }
+        QCOMPARE(chosen, fewest);
+    }
+    QVERIFY2(
+        nRepaired > 200 && nImpossible > 0,
+        qPrintable(QStringLiteral("%1 repaired, %2 impossible").arg(nRepaired).arg(nImpossible)));
 }
 
 QTEST_APPLESS_MAIN(TestDrawing)

@@ -114,6 +114,8 @@ private slots:
     void sealedDrawingShowsNoPair();
     void breakingTheSealAsksFirst_data();
     void breakingTheSealAsksFirst();
+    void drawNamesOffersTheRepair_data();
+    void drawNamesOffersTheRepair();
     void screenshot();
 
 private:
@@ -1540,4 +1542,39 @@ void TestMainFrame::breakingTheSealAsksFirst()
     // Undone, the rules go back; the record stays.
     QVERIFY(m_pDoc->Undo());
     QCOMPARE(m_pDoc->GetNewestList()->m_sealBroken.isValid(), bBroken);
+}
+
+void TestMainFrame::drawNamesOffersTheRepair_data()
+{
+    QTest::addColumn<EAnswer>("answer");
+    QTest::addColumn<QString>("drawing"); // after Dan dropped out; empty: a new drawing
+    QTest::newRow("repair") << EAnswer::Yes << "Ann>Bob, Bob>Cid, Cid>Eve, Eve>Ann";
+    QTest::newRow("draw again") << EAnswer::No << "";
+    QTest::newRow("cancel") << EAnswer::Cancel << "Ann>Bob, Bob>Cid, Cid>Dan, Eve>Ann";
+}
+
+void TestMainFrame::drawNamesOffersTheRepair()
+{
+    QFETCH(EAnswer, answer);
+    QFETCH(QString, drawing);
+    Load({"Ann>Bob, Bob>Cid, Cid>Dan, Dan>Eve, Eve>Ann"});
+    Select("Dan");
+    Trigger(EAction::DeleteItem);
+    m_pMessages->Answer(IDS_ASK_REPAIR, answer);
+    m_pMessages->Answer(IDS_ASK_PASS_AROUND, EAnswer::No);
+    m_pMessages->Answer(IDS_ASK_SEND_NOW, EAnswer::No);
+    Trigger(EAction::DrawNames);
+    QCOMPARE(m_pMessages->m_boxes.at(0).m_kind, EBoxKind::RepairOrDrawAgain);
+    if (answer == EAnswer::Cancel) {
+        QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_ASK_REPAIR});
+        QCOMPARE(DescribeList(*m_pDoc->GetNewestList()), drawing);
+        return;
+    }
+    QTRY_VERIFY(m_pMessages->Ids().contains(IDS_ASK_SEND_NOW));
+    QVERIFY(m_pDoc->CheckNewestDrawing());
+    QCOMPARE(m_pMessages->Ids().contains(IDS_REPAIR_DONE), answer == EAnswer::Yes);
+    if (!drawing.isEmpty()) {
+        QCOMPARE(DescribeList(*m_pDoc->GetNewestList()), drawing);
+        QVERIFY(m_pMessages->m_boxes.at(1).m_strText.contains(": 1 of the givers"));
+    }
 }

@@ -23,14 +23,22 @@ void CDocFlow::OnDrawNames()
     if (!pNewest || !CMessageBox::Tell(m_pDoc->CheckDraw()))
         return;
     const bool bDrawn = pNewest->HasDrawnNames();
-    // Drawing again throws the drawn names away: the careless answer must keep them.
-    if (CMessageBox::Show(bDrawn ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW,
-                          bDrawn ? EBoxKind::YesNoDefaultNo : EBoxKind::YesNoQuestion) !=
-        EAnswer::Yes)
+    bool bRepair = false;
+    if (m_pDoc->CanRepair()) {
+        // The list changed since its names were told: a repair tells the fewest again.
+        const EAnswer answer = CMessageBox::Show(IDS_ASK_REPAIR, EBoxKind::RepairOrDrawAgain);
+        if (answer == EAnswer::Cancel)
+            return;
+        bRepair = answer == EAnswer::Yes;
+    } else if (CMessageBox::Show(bDrawn ? IDS_ASK_DRAW_AGAIN : IDS_ASK_DRAW_NOW,
+                                 bDrawn ? EBoxKind::YesNoDefaultNo : EBoxKind::YesNoQuestion) !=
+               EAnswer::Yes) {
+        // Drawing again throws the drawn names away: the careless answer must keep them.
         return;
+    }
     // Drawn on a thread of its own: the window stays alive, its commands wait.
     CDocResult result;
-    CDrawJob* pJob = m_pDoc->StartDrawing(result);
+    CDrawJob* pJob = m_pDoc->StartDrawing(result, bRepair);
     if (!CMessageBox::Tell(result) || !pJob)
         return;
     QObject::connect(pJob, &CDrawJob::Finished, m_pFrame,

@@ -1,5 +1,8 @@
 #include "desktop/QtMessageHandler.h"
 
+#include "text/Resource.h"
+#include "text/StringTable.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -64,6 +67,20 @@ EAnswer CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
         if (box.clickedButton() == pYes)
             return EAnswer::Yes;
         return box.clickedButton() == pNo ? EAnswer::No : EAnswer::Cancel;
+    }
+    case EBoxKind::RepairOrDrawAgain: {
+        box.setIcon(QMessageBox::Question);
+        QPushButton* pRepair =
+            box.addButton(CStringTable::Load(IDS_BUTTON_REPAIR), QMessageBox::AcceptRole);
+        QPushButton* pDraw =
+            box.addButton(CStringTable::Load(IDS_BUTTON_DRAW_AGAIN), QMessageBox::DestructiveRole);
+        QPushButton* pCancel = box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(pRepair);
+        box.setEscapeButton(pCancel);
+        box.exec();
+        if (box.clickedButton() == pRepair)
+            return EAnswer::Yes;
+        return box.clickedButton() == pDraw ? EAnswer::No : EAnswer::Cancel;
     }
     case EBoxKind::OkInformation:
         box.setIcon(QMessageBox::Information);

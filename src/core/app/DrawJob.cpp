@@ -40,7 +40,10 @@ CDrawOutput CDrawOutput::Run(CDrawInput& input)
     for (const auto& pEarlier : input.m_history)
         history.push_back(pEarlier.get());
     CDrawOutput output;
-    output.m_bDrawn = input.m_pList->DrawNames(input.m_rules, history, output.m_strWhy);
+    output.m_bDrawn = input.m_bRepair
+                          ? input.m_pList->RepairDrawing(input.m_rules, history, output.m_strWhy,
+                                                         output.m_nChanged)
+                          : input.m_pList->DrawNames(input.m_rules, history, output.m_strWhy);
     if (output.m_bDrawn)
         input.m_pList->ForEachPerson(
             [&output](const CPerson* pPerson) { output.m_giftTo.append(pPerson->m_strGiftTo); });

@@ -18,6 +18,8 @@ struct CDrawInput
     std::unique_ptr<CNameList> m_pList;
     std::vector<std::unique_ptr<CNameList>> m_history;
     CDrawRules m_rules;
+    // Repairs the drawn names instead of drawing afresh.
+    bool m_bRepair = false;
 
     // Copies of the list (with its exclusions) and of the earlier drawings.
     static std::shared_ptr<CDrawInput> Of(const CNameList& list,
@@ -31,6 +33,7 @@ struct CDrawOutput
     bool m_bDrawn = false;
     QString m_strWhy;
     QStringList m_giftTo;
+    int m_nChanged = -1; // a repair's givers with another recipient
 
     static CDrawOutput Run(CDrawInput& input);
 };

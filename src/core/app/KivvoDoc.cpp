@@ -598,15 +598,25 @@ CDocResult CKivvoDoc::CheckCopy() const
     return result;
 }
 
-std::shared_ptr<CDrawInput> CKivvoDoc::PrepareDrawing(CDocResult& result)
+bool CKivvoDoc::CanRepair() const
+{
+    const CNameList* pNewest = GetNewestList();
+    return pNewest && pNewest->HasDrawnNames() && !CheckNewestDrawing();
+}
+
+std::shared_ptr<CDrawInput> CKivvoDoc::PrepareDrawing(CDocResult& result, bool bRepair)
 {
     result = CheckDraw();
+    if (result && bRepair && !CanRepair())
+        result = CDocResult::Refused(IDS_REPAIR_NOTHING);
     if (!result)
         return nullptr;
     CNameList* pNewest = GetNewestList();
     // What is revealed and sent next is the current list: the one drawn now.
     MakeNewestCurrent();
-    return CDrawInput::Of(*pNewest, GetHistory(m_pHead), m_rules);
+    auto pInput = CDrawInput::Of(*pNewest, GetHistory(m_pHead), m_rules);
+    pInput->m_bRepair = bRepair;
+    return pInput;
 }
 
 CDocResult CKivvoDoc::ApplyDrawing(const CDrawOutput& output)
@@ -625,13 +635,16 @@ CDocResult CKivvoDoc::ApplyDrawing(const CDrawOutput& output)
     // The same drawing again changes no byte: drawn all the same, with no step to undo.
     if (output.m_giftTo != before)
         Push(new CDrawCommand(this, pNewest, std::move(persons), before));
+    // Only how many: a sealed drawing's repair names nobody.
+    if (output.m_nChanged >= 0)
+        return CDocResult::DoneWith(IDS_REPAIR_DONE, {output.m_nChanged});
     return {};
 }
 
-CDocResult CKivvoDoc::DrawNames()
+CDocResult CKivvoDoc::DrawNames(bool bRepair)
 {
     CDocResult result;
-    const std::shared_ptr<CDrawInput> pInput = PrepareDrawing(result);
+    const std::shared_ptr<CDrawInput> pInput = PrepareDrawing(result, bRepair);
     return pInput ? ApplyDrawing(CDrawOutput::Run(*pInput)) : result;
 }
 
@@ -640,9 +653,9 @@ bool CKivvoDoc::IsDrawing() const
     return m_pDrawing != nullptr;
 }
 
-CDrawJob* CKivvoDoc::StartDrawing(CDocResult& result)
+CDrawJob* CKivvoDoc::StartDrawing(CDocResult& result, bool bRepair)
 {
-    const std::shared_ptr<CDrawInput> pInput = PrepareDrawing(result);
+    const std::shared_ptr<CDrawInput> pInput = PrepareDrawing(result, bRepair);
     if (!pInput)
         return nullptr;
     auto* pJob = new CDrawJob(pInput, this);

@@ -122,17 +122,22 @@ public:
     // Draws the newest list under the rules and shows it; refused with the reason when no
     // drawing exists, the list left as it was. Drawn is drawn, even when the new drawing
     // happens to equal the old one (then no undo step is left).
-    CDocResult DrawNames();
+    CDocResult DrawNames(bool bRepair = false);
     // Whether the newest list may be drawn, or copied for the next exchange, now: asked
     // before the question, so that nobody says Yes to what is refused anyway.
     CDocResult CheckDraw() const;
+    // Whether the newest list changed since its names were drawn, so that its drawing may be
+    // repaired: every rule kept, as few givers as possible given another recipient. A repair
+    // is drawn as names are (DrawNames, StartDrawing with bRepair); its result says how many
+    // givers got another recipient.
+    bool CanRepair() const;
     // The persons and groups of every drawing, as the file counts them.
     qsizetype EntryCount() const;
     CDocResult CheckCopy() const;
     // The same on a thread of its own, on copies of what the drawing reads; the job's
     // Finished() says what happened once the drawing is applied here. Null, with the
     // reason, when the list may not be drawn now. Until then the lists stay as they are.
-    CDrawJob* StartDrawing(CDocResult& result);
+    CDrawJob* StartDrawing(CDocResult& result, bool bRepair = false);
     // A drawing started here has not told its end yet.
     bool IsDrawing() const;
     // Sending or drawing: the newest list, and undo, wait.
@@ -238,7 +243,7 @@ private:
     CNameList* EditableNewest(CDocResult& result) const;
     // What drawing the newest list reads, shown first; null, with the reason, when it may
     // not be drawn now.
-    std::shared_ptr<CDrawInput> PrepareDrawing(CDocResult& result);
+    std::shared_ptr<CDrawInput> PrepareDrawing(CDocResult& result, bool bRepair);
     // The drawn names of a drawing of the newest list, as one step.
     CDocResult ApplyDrawing(const CDrawOutput& output);
     // A name made unique: the message that says so, or none.

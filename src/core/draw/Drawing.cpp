@@ -4,6 +4,7 @@
 #include "draw/CyclePatch.h"
 #include "draw/DrawExplanation.h"
 #include "draw/DrawMatching.h"
+#include "draw/DrawRepair.h"
 #include "draw/GreedyDraw.h"
 #include "draw/ShapeExplanation.h"
 #include "draw/ShapeSearch.h"
@@ -32,6 +33,39 @@ bool CDrawing::Run(QRandomGenerator& random, QString& strWhy)
         return false;
     Apply(drawing);
     return true;
+}
+
+bool CDrawing::Repair(QRandomGenerator& random, QString& strWhy, int& nChanged)
+{
+    const size_t nCount = size_t(m_graph.Count());
+    std::vector<int> had(nCount, -1);
+    std::vector<char> hadAny(nCount, 0);
+    for (size_t n = 0; n < nCount; ++n) {
+        const QString& strHad = m_graph.Person(int(n))->m_strGiftTo;
+        hadAny[n] = strHad.isEmpty() ? 0 : 1;
+        // A name that is nobody's now, or several persons', keeps nobody.
+        if (const std::vector<int> named = m_graph.PersonsNamed(strHad); named.size() == 1)
+            had[n] = named.front();
+    }
+    CDrawRepair repair(m_graph, m_rules,
+                       m_graph.Count() <= kSearchedFirst ? kCompleteSearchWork
+                                                         : kBoundedSearchWork);
+    std::vector<int> recipients;
+    switch (repair.Run(had, hadAny, random, recipients)) {
+    case CDrawRepair::EResult::Repaired:
+        Apply(recipients);
+        nChanged = repair.Changes();
+        return true;
+    case CDrawRepair::EResult::OutOfBound:
+        strWhy = CStringTable::Load(IDS_REPAIR_OUT_OF_BOUND);
+        return false;
+    case CDrawRepair::EResult::Impossible:
+        break;
+    }
+    // No drawing at all keeps the rules: said as for drawing names.
+    if (IsPossible(random, strWhy))
+        strWhy = CStringTable::Load(IDS_REPAIR_OUT_OF_BOUND);
+    return false;
 }
 
 bool CDrawing::IsPossible(QRandomGenerator& random, QString& strWhy)

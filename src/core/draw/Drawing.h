@@ -41,6 +41,11 @@ public:
     // Gives every person a recipient. When no drawing exists the list stays as it was and
     // strWhy tells the user why.
     bool Run(QRandomGenerator& random, QString& strWhy);
+    // Repairs the stored drawn names after the list changed: every rule kept, as few givers as
+    // possible given another recipient than the one they had (see CDrawRepair). When none
+    // exists the list stays as it was and strWhy says why; nChanged receives how many givers
+    // got another recipient.
+    bool Repair(QRandomGenerator& random, QString& strWhy, int& nChanged);
     // Whether any drawing exists; when none, strWhy tells why. Changes nothing.
     bool IsPossible(QRandomGenerator& random, QString& strWhy);
     // Whether the drawn names stored in the list form a valid drawing; when not, strWhy

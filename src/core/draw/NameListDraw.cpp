@@ -36,6 +36,14 @@ bool CNameList::DrawNames(const CDrawRules& rules, const std::vector<const CName
     return !HasNameless(*this, strWhy) && CDrawing(*this, history, rules).Run(random, strWhy);
 }
 
+bool CNameList::RepairDrawing(const CDrawRules& rules, const std::vector<const CNameList*>& history,
+                              QString& strWhy, int& nChanged)
+{
+    QRandomGenerator random = CFramework::NewRandomGenerator();
+    return !HasNameless(*this, strWhy) &&
+           CDrawing(*this, history, rules).Repair(random, strWhy, nChanged);
+}
+
 int CNameList::DrawNames(const CDrawRules& rules, const std::vector<const CNameList*>& history)
 {
     QString strWhy;

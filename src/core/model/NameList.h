@@ -82,6 +82,11 @@ public:
     // as it was).
     int DrawNames(const CDrawRules& rules, const std::vector<const CNameList*>& history);
     int DrawNames(const CNameList* pPrevious);
+    // Repairs the drawn names after the list changed: every rule kept, and as few givers as
+    // possible given another recipient than the one they drew. False, the list left as it
+    // was, with strWhy, when no drawing keeps the rules; nChanged: the givers changed.
+    bool RepairDrawing(const CDrawRules& rules, const std::vector<const CNameList*>& history,
+                       QString& strWhy, int& nChanged);
     // Whether a drawing exists; when none, strWhy says which persons block it and why.
     bool CanBeDrawn(const CDrawRules& rules, const std::vector<const CNameList*>& history,
                     QString& strWhy) const;

@@ -11,13 +11,14 @@ enum class EBoxKind
     OkPlain,
     YesNoCancelQuestion, // the save question before a document is closed
     YesNoDefaultNo,      // a question where the careless answer must be No: No is the default
+    RepairOrDrawAgain,   // Yes repairs the drawing, No draws again, Cancel does neither
 };
 
 // The kinds that ask, and whose answer counts.
 inline bool IsQuestion(EBoxKind kind)
 {
     return kind == EBoxKind::YesNoQuestion || kind == EBoxKind::YesNoCancelQuestion ||
-           kind == EBoxKind::YesNoDefaultNo;
+           kind == EBoxKind::YesNoDefaultNo || kind == EBoxKind::RepairOrDrawAgain;
 }
 
 // The button a message box was closed with.

@@ -380,6 +380,13 @@ constexpr int IDS_CARDS_SEALED_COVER_TEXT = 22042;
 constexpr int IDS_SEALED_NOTE = 22043;
 constexpr int IDS_CLI_SEAL_KEPT = 22044;
 constexpr int IDS_CONTACT_PREFERRED = 22045;
+constexpr int IDS_REPAIR_DONE = 22046;
+constexpr int IDS_REPAIR_NOTHING = 22047;
+constexpr int IDS_REPAIR_OUT_OF_BOUND = 22048;
+constexpr int IDS_ASK_REPAIR = 22049;
+constexpr int IDS_BUTTON_REPAIR = 22050;
+constexpr int IDS_BUTTON_DRAW_AGAIN = 22051;
+constexpr int IDS_CLI_REPAIRED = 22052;
 // The pass-around round, the right drawing while sending, paper cards.
 
 constexpr int IDS_DRAWNAMES_TITLE = 21500;

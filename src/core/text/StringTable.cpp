@@ -462,6 +462,10 @@ const std::unordered_map<int, SEntry>& Table()
              "not why\n"
              "  copy FILE [--yes]             copies the newest drawing for the next exchange and "
              "saves\n"
+             "  repair FILE [--yes]           after the newest drawing's list changed: keeps "
+             "every rule\n"
+             "                                and changes as few givers' recipients as "
+             "possible, and saves\n"
              "  exclude FILE GIVER RECIPIENT [--both] [--remove]\n"
              "                                GIVER never draws RECIPIENT in the newest drawing "
              "(--both:\n"
@@ -1265,6 +1269,40 @@ const std::unordered_map<int, SEntry>& Table()
                              "%1 (the e-mail goes to this one of the entry's %2 addresses only; "
                              "add :1, :2 or :3 to the name to choose another)",
                              "IDS_CONTACT_PREFERRED")}},
+        //: After a repair of the drawing.
+        //: %1: how many givers got another recipient
+        {IDS_REPAIR_DONE,
+         {QT_TRANSLATE_N_NOOP3("Kivvo",
+                               "The drawing was repaired: %1 of the givers got another "
+                               "recipient; everybody else keeps the one he drew.",
+                               "IDS_REPAIR_DONE"),
+          0}},
+        {IDS_REPAIR_NOTHING,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "The drawn names still fit the list: there is nothing to repair.",
+                             "IDS_REPAIR_NOTHING")}},
+        {IDS_REPAIR_OUT_OF_BOUND,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "No repair was found within the bounds of the search, which the "
+                             "rules No mutual pairs and One circle make long for a list this "
+                             "size. Draw names again instead.",
+                             "IDS_REPAIR_OUT_OF_BOUND")}},
+        //: Asked by Draw Names when the list changed after its names were drawn.
+        {IDS_ASK_REPAIR,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "The list changed after its names were drawn.\r\n\r\nRepair the "
+                             "drawing: every rule is kept, and as few givers as possible get "
+                             "another recipient, so that only they need to be told again. Or "
+                             "draw again: everybody gets a new recipient and must be told "
+                             "again.",
+                             "IDS_ASK_REPAIR")}},
+        {IDS_BUTTON_REPAIR,
+         {QT_TRANSLATE_NOOP3("Kivvo", "&Repair the Drawing", "IDS_BUTTON_REPAIR")}},
+        {IDS_BUTTON_DRAW_AGAIN,
+         {QT_TRANSLATE_NOOP3("Kivvo", "&Draw Again", "IDS_BUTTON_DRAW_AGAIN")}},
+        //: kivvo-cli repair output.
+        //: %1: the file
+        {IDS_CLI_REPAIRED, {QT_TRANSLATE_NOOP3("Kivvo", "\"%1\" saved", "IDS_CLI_REPAIRED")}},
         {IDS_CLI_SEAL_KEPT,
          {QT_TRANSLATE_NOOP3("Kivvo", "kivvo-cli: the seal was kept; nothing was changed",
                              "IDS_CLI_SEAL_KEPT")}},

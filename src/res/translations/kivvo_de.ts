@@ -884,6 +884,8 @@ Commands:
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  repair FILE [--yes]           after the newest drawing's list changed: keeps every rule
+                                and changes as few givers' recipients as possible, and saves
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
@@ -942,6 +944,8 @@ Befehle:
                                 können, und falls nicht, warum
   copy FILE [--yes]             kopiert die neueste Auslosung für das nächste Wichteln und
                                 speichert
+  repair FILE [--yes]           repariert die neueste Auslosung, nachdem ihre Liste sich änderte:
+                                jede Regel bleibt, so wenige Beschenkte wie möglich ändern sich; speichert
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER zieht in der neuesten Auslosung nie RECIPIENT (--both:
                                 und RECIPIENT nie GIVER); --remove hebt das wieder auf
@@ -3057,6 +3061,53 @@ Ab jetzt ist hier zu sehen, wer wen beschenkt: in den Benachrichtigungen, in Ber
         <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
 %1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
         <translation>%1 (die E-Mail geht nur an diese der %2 Adressen des Eintrags; hänge :1, :2 oder :3 an den Namen an, um eine andere zu wählen)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got another recipient; everybody else keeps the one he drew.</source>
+        <comment>IDS_REPAIR_DONE</comment>
+        <extracomment>After a repair of the drawing.
+%1: how many givers got another recipient</extracomment>
+        <translation>
+            <numerusform>Die Auslosung wurde repariert: %1 Schenkender bekam einen anderen Beschenkten; alle anderen behalten ihren.</numerusform>
+            <numerusform>Die Auslosung wurde repariert: %1 Schenkende bekamen einen anderen Beschenkten; alle anderen behalten ihren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names still fit the list: there is nothing to repair.</source>
+        <comment>IDS_REPAIR_NOTHING</comment>
+        <translation>Die gezogenen Namen passen noch zur Liste: Es gibt nichts zu reparieren.</translation>
+    </message>
+    <message>
+        <source>No repair was found within the bounds of the search, which the rules No mutual pairs and One circle make long for a list this size. Draw names again instead.</source>
+        <comment>IDS_REPAIR_OUT_OF_BOUND</comment>
+        <translation>Innerhalb der Grenzen der Suche wurde keine Reparatur gefunden; die Regeln „Keine gegenseitigen Paare“ und „Ein einziger Kreis“ machen sie bei einer so großen Liste lang. Lose stattdessen neu aus.</translation>
+    </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few givers as possible get another recipient, so that only they need to be told again. Or draw again: everybody gets a new recipient and must be told again.</source>
+        <comment>IDS_ASK_REPAIR</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn.</extracomment>
+        <translation>Die Liste hat sich geändert, nachdem die Namen gezogen wurden.<byte value="xd"/>
+<byte value="xd"/>
+Auslosung reparieren: Jede Regel bleibt, und so wenige Schenkende wie möglich bekommen einen anderen Beschenkten, sodass nur sie es neu erfahren müssen. Oder neu auslosen: Alle bekommen einen neuen Beschenkten und müssen es neu erfahren.</translation>
+    </message>
+    <message>
+        <source>&amp;Repair the Drawing</source>
+        <comment>IDS_BUTTON_REPAIR</comment>
+        <translation>Auslosung &amp;reparieren</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Again</source>
+        <comment>IDS_BUTTON_DRAW_AGAIN</comment>
+        <translation>&amp;Neu auslosen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; saved</source>
+        <comment>IDS_CLI_REPAIRED</comment>
+        <extracomment>kivvo-cli repair output.
+%1: the file</extracomment>
+        <translation>„%1“ gespeichert</translation>
     </message>
 </context>
 </TS>

@@ -884,6 +884,8 @@ Commands:
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  repair FILE [--yes]           after the newest drawing's list changed: keeps every rule
+                                and changes as few givers' recipients as possible, and saves
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
@@ -942,6 +944,8 @@ Comandos:
   check FILE                    si el sorteo más reciente se puede realizar y, si no, por qué
   copy FILE [--yes]             copia el sorteo más reciente para el siguiente intercambio
                                 y guarda
+  repair FILE [--yes]           repara el sorteo más reciente tras cambiar su lista: se mantienen
+                                todas las reglas y cambian los menos destinatarios posibles; guarda
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER nunca saca a RECIPIENT en el sorteo más reciente
                                 (--both: ni RECIPIENT a GIVER); --remove vuelve a permitirlo
@@ -3056,6 +3060,53 @@ A partir de ahora se podrá ver aquí quién regala a quién: en Ver notificacio
         <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
 %1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
         <translation>%1 (el correo va solo a esta de las %2 direcciones de la entrada; añade :1, :2 o :3 al nombre para elegir otra)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got another recipient; everybody else keeps the one he drew.</source>
+        <comment>IDS_REPAIR_DONE</comment>
+        <extracomment>After a repair of the drawing.
+%1: how many givers got another recipient</extracomment>
+        <translation>
+            <numerusform>El sorteo se reparó: %1 de los que regalan recibió otro destinatario; los demás conservan el suyo.</numerusform>
+            <numerusform>El sorteo se reparó: %1 de los que regalan recibieron otro destinatario; los demás conservan el suyo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names still fit the list: there is nothing to repair.</source>
+        <comment>IDS_REPAIR_NOTHING</comment>
+        <translation>Los nombres sorteados aún encajan con la lista: no hay nada que reparar.</translation>
+    </message>
+    <message>
+        <source>No repair was found within the bounds of the search, which the rules No mutual pairs and One circle make long for a list this size. Draw names again instead.</source>
+        <comment>IDS_REPAIR_OUT_OF_BOUND</comment>
+        <translation>No se encontró ninguna reparación dentro de los límites de la búsqueda, que las reglas Sin parejas mutuas y Un solo círculo hacen larga para una lista de este tamaño. Sortea de nuevo en su lugar.</translation>
+    </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few givers as possible get another recipient, so that only they need to be told again. Or draw again: everybody gets a new recipient and must be told again.</source>
+        <comment>IDS_ASK_REPAIR</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn.</extracomment>
+        <translation>La lista cambió después de sortear los nombres.<byte value="xd"/>
+<byte value="xd"/>
+Reparar el sorteo: se mantienen todas las reglas y el menor número posible de personas recibe otro destinatario, así que solo ellas deben ser avisadas de nuevo. O sortear de nuevo: todos reciben un nuevo destinatario y deben ser avisados de nuevo.</translation>
+    </message>
+    <message>
+        <source>&amp;Repair the Drawing</source>
+        <comment>IDS_BUTTON_REPAIR</comment>
+        <translation>&amp;Reparar el sorteo</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Again</source>
+        <comment>IDS_BUTTON_DRAW_AGAIN</comment>
+        <translation>&amp;Sortear de nuevo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; saved</source>
+        <comment>IDS_CLI_REPAIRED</comment>
+        <extracomment>kivvo-cli repair output.
+%1: the file</extracomment>
+        <translation>&quot;%1&quot; guardado</translation>
     </message>
 </context>
 </TS>

@@ -884,6 +884,8 @@ Commands:
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  repair FILE [--yes]           after the newest drawing's list changed: keeps every rule
+                                and changes as few givers' recipients as possible, and saves
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
@@ -940,6 +942,8 @@ Commandes&#xa0;:
   check FILE                    si le tirage le plus récent est possible, et sinon pourquoi
   copy FILE [--yes]             copie le tirage le plus récent pour le prochain échange, puis
                                 enregistre
+  repair FILE [--yes]           répare le tirage le plus récent après un changement de sa liste :
+                                toutes les règles tiennent, le moins de destinataires possible changent ; enregistre
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER ne tire jamais RECIPIENT dans le tirage le plus récent
                                 (--both&#xa0;: ni RECIPIENT GIVER)&#xa0;; --remove lève l&apos;exclusion
@@ -3052,6 +3056,53 @@ Désormais, qui offre à qui pourra être vu ici : dans Voir les notifications,
         <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
 %1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
         <translation>%1 (l&apos;e-mail part uniquement à celle-ci parmi les %2 adresses de la fiche ; ajoutez :1, :2 ou :3 au nom pour en choisir une autre)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got another recipient; everybody else keeps the one he drew.</source>
+        <comment>IDS_REPAIR_DONE</comment>
+        <extracomment>After a repair of the drawing.
+%1: how many givers got another recipient</extracomment>
+        <translation>
+            <numerusform>Le tirage a été réparé : %1 des donateurs a reçu un autre destinataire ; tous les autres gardent le leur.</numerusform>
+            <numerusform>Le tirage a été réparé : %1 des donateurs ont reçu un autre destinataire ; tous les autres gardent le leur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names still fit the list: there is nothing to repair.</source>
+        <comment>IDS_REPAIR_NOTHING</comment>
+        <translation>Les noms tirés correspondent encore à la liste : il n&apos;y a rien à réparer.</translation>
+    </message>
+    <message>
+        <source>No repair was found within the bounds of the search, which the rules No mutual pairs and One circle make long for a list this size. Draw names again instead.</source>
+        <comment>IDS_REPAIR_OUT_OF_BOUND</comment>
+        <translation>Aucune réparation n&apos;a été trouvée dans les limites de la recherche, que les règles Pas de paires réciproques et Un seul cercle rendent longue pour une liste de cette taille. Refais plutôt le tirage.</translation>
+    </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few givers as possible get another recipient, so that only they need to be told again. Or draw again: everybody gets a new recipient and must be told again.</source>
+        <comment>IDS_ASK_REPAIR</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn.</extracomment>
+        <translation>La liste a changé après le tirage des noms.<byte value="xd"/>
+<byte value="xd"/>
+Réparer le tirage : toutes les règles tiennent, et le moins de donateurs possible reçoivent un autre destinataire, de sorte que seuls eux doivent être de nouveau informés. Ou refaire le tirage : chacun reçoit un nouveau destinataire et doit être de nouveau informé.</translation>
+    </message>
+    <message>
+        <source>&amp;Repair the Drawing</source>
+        <comment>IDS_BUTTON_REPAIR</comment>
+        <translation>&amp;Réparer le tirage</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Again</source>
+        <comment>IDS_BUTTON_DRAW_AGAIN</comment>
+        <translation>Refaire le &amp;tirage</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; saved</source>
+        <comment>IDS_CLI_REPAIRED</comment>
+        <extracomment>kivvo-cli repair output.
+%1: the file</extracomment>
+        <translation>« %1 » enregistré</translation>
     </message>
 </context>
 </TS>

@@ -884,6 +884,8 @@ Commands:
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  repair FILE [--yes]           after the newest drawing's list changed: keeps every rule
+                                and changes as few givers' recipients as possible, and saves
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
@@ -940,6 +942,8 @@ Comandi:
   draw FILE [--yes]             estrae i nomi nell&apos;estrazione più recente e salva
   check FILE                    se l&apos;estrazione più recente si può effettuare, e se no perché
   copy FILE [--yes]             copia l&apos;estrazione più recente per il prossimo scambio e salva
+  repair FILE [--yes]           ripara l'estrazione più recente dopo un cambio della sua lista:
+                                ogni regola resta, cambiano meno destinatari possibile; salva
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER non estrae mai RECIPIENT nell&apos;estrazione più recente
                                 (--both: e nemmeno RECIPIENT estrae GIVER); --remove toglie
@@ -3054,6 +3058,53 @@ Da ora in poi qui si potrà vedere chi fa il regalo a chi: in Visualizza notific
         <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
 %1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
         <translation>%1 (l&apos;e-mail va solo a questo dei %2 indirizzi della voce; aggiungi :1, :2 o :3 al nome per sceglierne un altro)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got another recipient; everybody else keeps the one he drew.</source>
+        <comment>IDS_REPAIR_DONE</comment>
+        <extracomment>After a repair of the drawing.
+%1: how many givers got another recipient</extracomment>
+        <translation>
+            <numerusform>L&apos;estrazione è stata riparata: %1 dei donatori ha ricevuto un altro destinatario; tutti gli altri tengono il proprio.</numerusform>
+            <numerusform>L&apos;estrazione è stata riparata: %1 dei donatori hanno ricevuto un altro destinatario; tutti gli altri tengono il proprio.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names still fit the list: there is nothing to repair.</source>
+        <comment>IDS_REPAIR_NOTHING</comment>
+        <translation>I nomi estratti corrispondono ancora alla lista: non c&apos;è nulla da riparare.</translation>
+    </message>
+    <message>
+        <source>No repair was found within the bounds of the search, which the rules No mutual pairs and One circle make long for a list this size. Draw names again instead.</source>
+        <comment>IDS_REPAIR_OUT_OF_BOUND</comment>
+        <translation>Nessuna riparazione trovata entro i limiti della ricerca, che le regole Nessuna coppia reciproca e Un unico cerchio rendono lunga per una lista di queste dimensioni. Estrai di nuovo i nomi.</translation>
+    </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few givers as possible get another recipient, so that only they need to be told again. Or draw again: everybody gets a new recipient and must be told again.</source>
+        <comment>IDS_ASK_REPAIR</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn.</extracomment>
+        <translation>La lista è cambiata dopo l&apos;estrazione dei nomi.<byte value="xd"/>
+<byte value="xd"/>
+Riparare l&apos;estrazione: ogni regola resta e il minor numero possibile di donatori riceve un altro destinatario, così solo loro vanno avvisati di nuovo. Oppure estrarre di nuovo: tutti ricevono un nuovo destinatario e vanno avvisati di nuovo.</translation>
+    </message>
+    <message>
+        <source>&amp;Repair the Drawing</source>
+        <comment>IDS_BUTTON_REPAIR</comment>
+        <translation>&amp;Ripara l&apos;estrazione</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Again</source>
+        <comment>IDS_BUTTON_DRAW_AGAIN</comment>
+        <translation>&amp;Estrai di nuovo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; saved</source>
+        <comment>IDS_CLI_REPAIRED</comment>
+        <extracomment>kivvo-cli repair output.
+%1: the file</extracomment>
+        <translation>&quot;%1&quot; salvato</translation>
     </message>
 </context>
 </TS>

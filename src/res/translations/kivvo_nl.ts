@@ -884,6 +884,8 @@ Commands:
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  repair FILE [--yes]           after the newest drawing's list changed: keeps every rule
+                                and changes as few givers' recipients as possible, and saves
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
@@ -942,6 +944,8 @@ Opdrachten:
                                 worden, en zo niet, waarom niet
   copy FILE [--yes]             kopieert de nieuwste trekking voor de volgende ronde en
                                 slaat op
+  repair FILE [--yes]           herstelt de nieuwste trekking nadat de lijst veranderde: elke regel
+                                blijft, zo min mogelijk ontvangers veranderen; slaat op
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER trekt in de nieuwste trekking nooit RECIPIENT (--both:
                                 en RECIPIENT ook nooit GIVER); --remove heft dat weer op
@@ -3057,6 +3061,53 @@ Vanaf nu is hier te zien wie aan wie geeft: in Meldingen bekijken, in overzichte
         <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
 %1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
         <translation>%1 (de e-mail gaat alleen naar dit van de %2 adressen van het item; voeg :1, :2 of :3 aan de naam toe om een ander te kiezen)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got another recipient; everybody else keeps the one he drew.</source>
+        <comment>IDS_REPAIR_DONE</comment>
+        <extracomment>After a repair of the drawing.
+%1: how many givers got another recipient</extracomment>
+        <translation>
+            <numerusform>De trekking is hersteld: %1 van de gevers kreeg een andere ontvanger; alle anderen houden de hunne.</numerusform>
+            <numerusform>De trekking is hersteld: %1 van de gevers kregen een andere ontvanger; alle anderen houden de hunne.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names still fit the list: there is nothing to repair.</source>
+        <comment>IDS_REPAIR_NOTHING</comment>
+        <translation>De getrokken namen passen nog bij de lijst: er is niets te herstellen.</translation>
+    </message>
+    <message>
+        <source>No repair was found within the bounds of the search, which the rules No mutual pairs and One circle make long for a list this size. Draw names again instead.</source>
+        <comment>IDS_REPAIR_OUT_OF_BOUND</comment>
+        <translation>Binnen de grenzen van de zoektocht is geen herstel gevonden; de regels Geen wederzijdse paren en Eén kring maken die lang voor een lijst van deze omvang. Trek in plaats daarvan opnieuw.</translation>
+    </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few givers as possible get another recipient, so that only they need to be told again. Or draw again: everybody gets a new recipient and must be told again.</source>
+        <comment>IDS_ASK_REPAIR</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn.</extracomment>
+        <translation>De lijst is veranderd nadat de namen getrokken zijn.<byte value="xd"/>
+<byte value="xd"/>
+De trekking herstellen: elke regel blijft, en zo min mogelijk gevers krijgen een andere ontvanger, zodat alleen zij het opnieuw moeten horen. Of opnieuw trekken: iedereen krijgt een nieuwe ontvanger en moet het opnieuw horen.</translation>
+    </message>
+    <message>
+        <source>&amp;Repair the Drawing</source>
+        <comment>IDS_BUTTON_REPAIR</comment>
+        <translation>Trekking &amp;herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Again</source>
+        <comment>IDS_BUTTON_DRAW_AGAIN</comment>
+        <translation>Opnieuw &amp;trekken</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; saved</source>
+        <comment>IDS_CLI_REPAIRED</comment>
+        <extracomment>kivvo-cli repair output.
+%1: the file</extracomment>
+        <translation>&quot;%1&quot; opgeslagen</translation>
     </message>
 </context>
 </TS>

@@ -888,6 +888,8 @@ Commands:
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  repair FILE [--yes]           after the newest drawing's list changed: keeps every rule
+                                and changes as few givers' recipients as possible, and saves
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
@@ -945,6 +947,8 @@ Polecenia:
   check FILE                    czy najnowsze losowanie da się przeprowadzić, a jeśli nie,
                                 to dlaczego
   copy FILE [--yes]             kopiuje najnowsze losowanie na następną wymianę i zapisuje
+  repair FILE [--yes]           naprawia najnowsze losowanie po zmianie jego listy: wszystkie reguły
+                                obowiązują, zmienia się jak najmniej obdarowanych; zapisuje
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER nigdy nie losuje RECIPIENT w najnowszym losowaniu
                                 (--both: ani RECIPIENT nie losuje GIVER); --remove znosi
@@ -3080,6 +3084,54 @@ Od teraz będzie tu widać, kto komu daje prezent: w podglądzie powiadomień, w
         <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
 %1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
         <translation>%1 (e-mail trafi tylko na ten z %2 adresów wpisu; dopisz :1, :2 lub :3 do nazwy, aby wybrać inny)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got another recipient; everybody else keeps the one he drew.</source>
+        <comment>IDS_REPAIR_DONE</comment>
+        <extracomment>After a repair of the drawing.
+%1: how many givers got another recipient</extracomment>
+        <translation>
+            <numerusform>Losowanie naprawiono: %1 z darczyńców dostał innego obdarowanego; pozostali zachowują swojego.</numerusform>
+            <numerusform>Losowanie naprawiono: %1 z darczyńców dostało innego obdarowanego; pozostali zachowują swojego.</numerusform>
+            <numerusform>Losowanie naprawiono: %1 z darczyńców dostało innego obdarowanego; pozostali zachowują swojego.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names still fit the list: there is nothing to repair.</source>
+        <comment>IDS_REPAIR_NOTHING</comment>
+        <translation>Wylosowane imiona nadal pasują do listy: nie ma czego naprawiać.</translation>
+    </message>
+    <message>
+        <source>No repair was found within the bounds of the search, which the rules No mutual pairs and One circle make long for a list this size. Draw names again instead.</source>
+        <comment>IDS_REPAIR_OUT_OF_BOUND</comment>
+        <translation>W granicach wyszukiwania nie znaleziono naprawy; reguły Bez wzajemnych par i Jeden krąg wydłużają je przy liście tej wielkości. Zamiast tego wylosuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few givers as possible get another recipient, so that only they need to be told again. Or draw again: everybody gets a new recipient and must be told again.</source>
+        <comment>IDS_ASK_REPAIR</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn.</extracomment>
+        <translation>Lista zmieniła się po wylosowaniu imion.<byte value="xd"/>
+<byte value="xd"/>
+Napraw losowanie: wszystkie reguły obowiązują, a jak najmniej darczyńców dostaje innego obdarowanego, więc tylko ich trzeba powiadomić ponownie. Albo losuj ponownie: każdy dostaje nowego obdarowanego i trzeba powiadomić wszystkich.</translation>
+    </message>
+    <message>
+        <source>&amp;Repair the Drawing</source>
+        <comment>IDS_BUTTON_REPAIR</comment>
+        <translation>&amp;Napraw losowanie</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Again</source>
+        <comment>IDS_BUTTON_DRAW_AGAIN</comment>
+        <translation>&amp;Losuj ponownie</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; saved</source>
+        <comment>IDS_CLI_REPAIRED</comment>
+        <extracomment>kivvo-cli repair output.
+%1: the file</extracomment>
+        <translation>Zapisano „%1”</translation>
     </message>
 </context>
 </TS>

@@ -884,6 +884,8 @@ Commands:
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
+  repair FILE [--yes]           after the newest drawing's list changed: keeps every rule
+                                and changes as few givers' recipients as possible, and saves
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
@@ -940,6 +942,8 @@ Comandos:
   draw FILE [--yes]             realiza o sorteio mais recente e salva
   check FILE                    se o sorteio mais recente pode ser realizado e, se não, por quê
   copy FILE [--yes]             copia o sorteio mais recente para a próxima troca e salva
+  repair FILE [--yes]           repara o sorteio mais recente após mudar sua lista: todas as regras
+                                valem e o mínimo possível de destinatários muda; salva
   exclude FILE GIVER RECIPIENT [--both] [--remove]
                                 GIVER nunca tira RECIPIENT no sorteio mais recente (--both: nem
                                 RECIPIENT tira GIVER); --remove desfaz a exclusão
@@ -3052,6 +3056,53 @@ A partir de agora, quem presenteia quem poderá ser visto aqui: em Ver notifica�
         <extracomment>Person dialog, under the address, for an address-book entry with several addresses.
 %1: the address the e-mail goes to; %2: how many addresses the entry has</extracomment>
         <translation>%1 (o e-mail vai só para este dos %2 endereços do contato; acrescente :1, :2 ou :3 ao nome para escolher outro)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got another recipient; everybody else keeps the one he drew.</source>
+        <comment>IDS_REPAIR_DONE</comment>
+        <extracomment>After a repair of the drawing.
+%1: how many givers got another recipient</extracomment>
+        <translation>
+            <numerusform>O sorteio foi reparado: %1 dos que presenteiam recebeu outro destinatário; todos os outros mantêm o seu.</numerusform>
+            <numerusform>O sorteio foi reparado: %1 dos que presenteiam receberam outro destinatário; todos os outros mantêm o seu.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The drawn names still fit the list: there is nothing to repair.</source>
+        <comment>IDS_REPAIR_NOTHING</comment>
+        <translation>Os nomes sorteados ainda correspondem à lista: não há nada a reparar.</translation>
+    </message>
+    <message>
+        <source>No repair was found within the bounds of the search, which the rules No mutual pairs and One circle make long for a list this size. Draw names again instead.</source>
+        <comment>IDS_REPAIR_OUT_OF_BOUND</comment>
+        <translation>Nenhum reparo foi encontrado dentro dos limites da busca, que as regras Sem pares recíprocos e Um único círculo tornam longa para uma lista deste tamanho. Sorteie de novo em vez disso.</translation>
+    </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few givers as possible get another recipient, so that only they need to be told again. Or draw again: everybody gets a new recipient and must be told again.</source>
+        <comment>IDS_ASK_REPAIR</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn.</extracomment>
+        <translation>A lista mudou depois que os nomes foram sorteados.<byte value="xd"/>
+<byte value="xd"/>
+Reparar o sorteio: todas as regras valem e o mínimo possível de pessoas recebe outro destinatário, de modo que só elas precisam ser avisadas de novo. Ou sortear de novo: todos recebem um novo destinatário e precisam ser avisados de novo.</translation>
+    </message>
+    <message>
+        <source>&amp;Repair the Drawing</source>
+        <comment>IDS_BUTTON_REPAIR</comment>
+        <translation>&amp;Reparar o sorteio</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Again</source>
+        <comment>IDS_BUTTON_DRAW_AGAIN</comment>
+        <translation>&amp;Sortear de novo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; saved</source>
+        <comment>IDS_CLI_REPAIRED</comment>
+        <extracomment>kivvo-cli repair output.
+%1: the file</extracomment>
+        <translation>&quot;%1&quot; salvo</translation>
     </message>
 </context>
 </TS>
