@@ -31,9 +31,10 @@ namespace {
 // Commands that read the document, change it and save it.
 bool ChangesDocument(const QString& strCommand)
 {
-    static const QStringList changing = {"new",  "add",  "add-group", "remove", "rename-list",
-                                         "draw", "copy", "exclude",   "rules",  "import",
-                                         "set",  "move", "details",   "repair"};
+    // Sending and printing cards record who was told.
+    static const QStringList changing = {
+        "new",   "add",    "add-group", "remove", "rename-list", "draw",   "copy", "exclude",
+        "rules", "import", "set",       "move",   "details",     "repair", "send", "cards"};
     return changing.contains(strCommand);
 }
 
@@ -72,6 +73,8 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"no-mutual", "", "on|off"},
         {"one-circle", "", "on|off"},
         {"seal", "", "on|off"},
+        {"quote-history", "", "on|off"},
+        {"changed", ""},
         {"csv", "", "OUT"},
         {"name", "", "N"},
         {"top", ""},
@@ -155,15 +158,18 @@ int CCliCommands::Run(const QStringList& arguments)
         {"check", {&CCliCommands::Check, file, {}}},
         {"exclude", {&CCliCommands::Exclude, {"FILE", "GIVER", "RECIPIENT"}, {"both", "remove"}}},
         {"rules",
-         {&CCliCommands::Rules, file, {"history", "no-mutual", "one-circle", "seal", "yes"}}},
+         {&CCliCommands::Rules,
+          file,
+          {"history", "no-mutual", "one-circle", "seal", "yes", "quote-history"}}},
+        {"status", {&CCliCommands::Status, file, {}}},
         {"import", {&CCliCommands::Import, {"FILE", "SOURCE"}, {"group"}}},
         {"export", {&CCliCommands::Export, file, {"csv", "list", "spreadsheet"}}},
         {"set", {&CCliCommands::Set, {"FILE", "PERSON"}, {"name", "address", "suggestions"}}},
         {"move", {&CCliCommands::Move, {"FILE", "PERSON"}, {"group", "top"}}},
         {"details", {&CCliCommands::Details, file, {"date", "budget", "place", "note"}}},
         {"notification", {&CCliCommands::Notification, {"FILE", "PERSON"}, {"list", "language"}}},
-        {"send", {&CCliCommands::Send, file, {"yes", "person", "language"}}},
-        {"cards", {&CCliCommands::Cards, file, {"pdf", "person", "language"}}},
+        {"send", {&CCliCommands::Send, file, {"yes", "person", "language", "changed"}}},
+        {"cards", {&CCliCommands::Cards, file, {"pdf", "person", "language", "changed"}}},
         {"config",
          {&CCliCommands::Config,
           {},
@@ -493,6 +499,7 @@ void CCliCommands::PrintRules(const CKivvoDoc& doc)
     Print(CStringTable::Format(IDS_CLI_RULES,
                                {strHistory, onOff(rules.m_bNoMutual), onOff(rules.m_bOneCircle)}));
     Print(CStringTable::Format(IDS_CLI_SEAL, {onOff(doc.IsSealed())}));
+    Print(CStringTable::Format(IDS_CLI_QUOTE_HISTORY, {onOff(doc.QuotesHistory())}));
     const CNameList& list = *doc.GetNewestList();
     if (const QString strRecord = CKivvoDoc::SealRecord(&list); !strRecord.isEmpty())
         Print(strRecord + u'\n');
@@ -533,6 +540,10 @@ int CCliCommands::Rules()
             return UsageError(
                 CStringTable::Format(IDS_CLI_BAD_SWITCH, {pOption, m_parser.value(pOption)}));
     }
+    bool bQuote = doc.QuotesHistory();
+    if (m_parser.isSet("quote-history") && !ParseSwitch(m_parser.value("quote-history"), bQuote))
+        return UsageError(CStringTable::Format(IDS_CLI_BAD_SWITCH,
+                                               {"quote-history", m_parser.value("quote-history")}));
     bool bSealed = doc.IsSealed();
     if (m_parser.isSet("seal") && !ParseSwitch(m_parser.value("seal"), bSealed))
         return UsageError(
@@ -541,7 +552,8 @@ int CCliCommands::Rules()
     if (!bSealed && doc.WouldBreakSeal() &&
         !m_messages.Ask(CStringTable::Format(IDS_ASK_BREAK_SEAL, {doc.GetNewestList()->m_strName})))
         return Fail(IDS_CLI_SEAL_KEPT);
-    if (!m_messages.Tell(doc.SetRules(rules)) || !m_messages.Tell(doc.SetSealed(bSealed)))
+    if (!m_messages.Tell(doc.SetRules(rules)) || !m_messages.Tell(doc.SetQuoteHistory(bQuote)) ||
+        !m_messages.Tell(doc.SetSealed(bSealed)))
         return kExitFailed;
     if (const int nExit = SaveAndReport(doc, QString()))
         return nExit;
@@ -750,7 +762,13 @@ int CCliCommands::Send()
     if (!Open(doc))
         return kExitFailed;
     QList<const CPerson*> persons;
-    if (m_parser.isSet("person")) {
+    if (m_parser.isSet("changed")) {
+        if (m_parser.isSet("person"))
+            return UsageError(
+                CStringTable::Format(IDS_CLI_NO_SUCH_OPTION, {"send --changed", "person"}));
+        if (const int nExit = ChangedOnly(doc, persons))
+            return nExit;
+    } else if (m_parser.isSet("person")) {
         const CPerson* pPerson = doc.GetNewestList()->FindPerson(m_parser.value("person"));
         if (!pPerson)
             return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_parser.value("person")});
@@ -758,8 +776,8 @@ int CCliCommands::Send()
             return Fail(IDS_CLI_NO_ADDRESS, {pPerson->m_strName});
         persons.append(pPerson);
     }
-    // Everybody is asked for and told of as a whole; one person named on the command line
-    // is neither.
+    // Everybody is asked for and told of as a whole; one person named on the command line,
+    // or those to tell again, are neither.
     const bool bEverybody = persons.isEmpty();
     const auto notSent = [this, bEverybody] {
         return bEverybody ? Fail(IDS_CLI_NOT_SENT) : kExitFailed;
@@ -771,7 +789,54 @@ int CCliCommands::Send()
     CSendRun* pRun = doc.CreateSendRun(bEverybody ? doc.NewestPersons() : persons, result);
     if (!m_messages.Tell(result))
         return notSent();
-    return CCliUserInterface::RunSend(pRun, m_out, m_err) ? kExitOk : notSent();
+    const bool bAllSent = CCliUserInterface::RunSend(pRun, m_out, m_err);
+    // Who was told is kept in the document, sent or not.
+    if (const int nExit = SaveAndReport(doc, QString()))
+        return nExit;
+    return bAllSent ? kExitOk : notSent();
+}
+
+int CCliCommands::ChangedOnly(const CKivvoDoc& doc, QList<const CPerson*>& persons)
+{
+    CDocResult result;
+    persons = doc.ChangedSinceTold(result);
+    if (!m_messages.Tell(result))
+        return kExitFailed;
+    // How many, never who gave to whom.
+    Print(CStringTable::Format(IDS_CLI_CHANGED_COUNT, {persons.size()}) + u'\n');
+    return kExitOk;
+}
+
+int CCliCommands::Status()
+{
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    doc.GetNewestList()->ForEachPerson([this](const CPerson* pPerson) {
+        const CTold& told = pPerson->m_told;
+        if (told.IsEmpty()) {
+            Print(CStringTable::Format(pPerson->m_strGiftTo.isEmpty() ? IDS_STATUS_NOT_DRAWN
+                                                                      : IDS_STATUS_NOT_TOLD,
+                                       {pPerson->m_strName}) +
+                  u'\n');
+            return;
+        }
+        QStringList ways;
+        for (const auto& [how, nText] : {std::pair{CTold::byMail, IDS_TOLD_BY_MAIL},
+                                         {CTold::onCard, IDS_TOLD_ON_CARD},
+                                         {CTold::inRound, IDS_TOLD_IN_ROUND}}) {
+            if (told.m_nHow & how)
+                ways.append(CStringTable::Load(nText));
+        }
+        const QDateTime when = told.m_when.toLocalTime();
+        Print(CStringTable::Format(
+                  pPerson->MustBeToldAgain() ? IDS_STATUS_TOLD_CHANGED : IDS_STATUS_TOLD,
+                  {pPerson->m_strName, ways.join(CStringTable::Load(IDS_NAMES_SEPARATOR)),
+                   CTextLanguage::Ui().LongDate(when.date()),
+                   when.time().toString(QStringLiteral("HH:mm"))}) +
+              u'\n');
+    });
+    return kExitOk;
 }
 
 int CCliCommands::Cards()
@@ -786,7 +851,16 @@ int CCliCommands::Cards()
         return kExitFailed;
     const CNameList& list = *doc.GetNewestList();
     QStringList names;
-    if (m_parser.isSet("person")) {
+    if (m_parser.isSet("changed")) {
+        if (m_parser.isSet("person"))
+            return UsageError(
+                CStringTable::Format(IDS_CLI_NO_SUCH_OPTION, {"cards --changed", "person"}));
+        QList<const CPerson*> persons;
+        if (const int nExit = ChangedOnly(doc, persons))
+            return nExit;
+        for (const CPerson* pPerson : std::as_const(persons))
+            names.append(pPerson->m_strName);
+    } else if (m_parser.isSet("person")) {
         const CPerson* pPerson = list.FindPerson(m_parser.value("person"));
         if (!pPerson)
             return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_parser.value("person")});
@@ -805,8 +879,11 @@ int CCliCommands::Cards()
         cards.size() == 1
             ? CStringTable::Format(IDS_CLI_CARD_WRITTEN, {list.m_strName, strPdf})
             : CStringTable::Format(IDS_CLI_CARDS_WRITTEN, {cards.size(), list.m_strName, strPdf});
-    Print(strDone + u'\n');
-    return kExitOk;
+    QStringList givers;
+    for (const CCard& card : cards)
+        givers.append(card.m_strGiver);
+    doc.RecordTold(givers, CTold::onCard);
+    return SaveAndReport(doc, strDone);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QList>
 #include <QStringList>
 
 #include "text/TextLanguage.h"
@@ -13,6 +14,7 @@ class CDocumentLock;
 class CKivvoApp;
 class CKivvoDoc;
 class CNameList;
+class CPerson;
 class CCliMessageHandler;
 class QTextStream;
 
@@ -59,6 +61,9 @@ private:
     int Notification();
     int Send();
     int Cards();
+    int Status();
+    // Those whose recipient changed since they were told, said how many; 0 or the exit status.
+    int ChangedOnly(const CKivvoDoc& doc, QList<const CPerson*>& persons);
     int Config();
     void PrintSettings();
     int Contacts();

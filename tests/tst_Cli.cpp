@@ -690,6 +690,7 @@ void TestCli::rulesAndExclusions()
     QCOMPARE(set.m_nExit, 0);
     QCOMPARE(set.m_strOut, "history: 255 (nobody draws a person he gave to in the last 255 "
                            "exchanges)\nno mutual pairs: on\none circle: off\nseal: off\n"
+                           "quote earlier drawings: on\n"
                            "exclusions in \"List\":\n  Ann never draws Bob\n  Bob never draws "
                            "Ann\n");
     QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);

@@ -116,6 +116,9 @@ private slots:
     void breakingTheSealAsksFirst();
     void drawNamesOffersTheRepair_data();
     void drawNamesOffersTheRepair();
+    void drawingIsSavedBeforeAnyNameGoesOut();
+    void fileWithAnotherDrawingStopsTheCards_data();
+    void fileWithAnotherDrawingStopsTheCards();
     void screenshot();
 
 private:
@@ -576,6 +579,7 @@ void TestMainFrame::printCardsChecksTheDrawing()
     QFETCH(QString, list);
     QFETCH(QStringList, givers);
     Load({list});
+    QVERIFY(m_pDoc->OnSaveDocument(m_pDir->filePath("circle.kv")));
     const QString strPdf = m_pDir->filePath("cards.pdf");
     QString strTitle;
     m_pFrame->SetPrinterChooser([&](QPrinter& printer, const QString& strDialogTitle) {
@@ -1009,6 +1013,7 @@ void TestMainFrame::sendEmailsSetsUpMailFirst()
     for (int i = 0; i < 3; ++i)
         m_pDoc->GetNewestList()->GetPersonAt(i)->m_strAddress =
             QStringLiteral("p%1@example.org").arg(i);
+    QVERIFY(m_pDoc->OnSaveDocument(m_pDir->filePath("circle.kv")));
     m_pMessages->Answer(IDS_ASK_SEND_ALL, EAnswer::Yes);
     QStringList shown; // the fields as Configure came up, and their hints
     QTimer::singleShot(0, this, [&] {
@@ -1577,4 +1582,62 @@ void TestMainFrame::drawNamesOffersTheRepair()
         QCOMPARE(DescribeList(*m_pDoc->GetNewestList()), drawing);
         QVERIFY(m_pMessages->m_boxes.at(1).m_strText.contains(": 1 of the givers"));
     }
+}
+
+void TestMainFrame::drawingIsSavedBeforeAnyNameGoesOut()
+{
+    // Drawn in a window never saved: the cards are printed only once the drawing is in a
+    // file, and who got a card is kept there at once, whatever the window says later.
+    Load({"Ann>Bob, Bob>Cid, Cid>Ann"});
+    m_pDoc->SetModifiedFlag();
+    m_strSaveAs = m_pDir->filePath("circle.kv");
+    m_pFrame->SetPrinterChooser([this](QPrinter& printer, const QString&) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_pDir->filePath("cards.pdf"));
+        return true;
+    });
+    Trigger(EAction::PrintCards);
+    QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_SAVE_BEFORE_TELLING});
+    QVERIFY(QFile::exists(m_pDir->filePath("cards.pdf")));
+    QVERIFY(!m_pDoc->IsModified());
+    CKivvoDoc saved;
+    QVERIFY(saved.OnOpenDocument(m_strSaveAs));
+    QCOMPARE(DescribeList(*saved.GetNewestList()), "Ann>Bob, Bob>Cid, Cid>Ann");
+    QCOMPARE(saved.GetNewestList()->GetPersonAt(2)->m_told.m_strGiftTo, "Ann");
+    QCOMPARE(saved.GetNewestList()->GetPersonAt(2)->m_told.m_nHow, CTold::onCard);
+}
+
+void TestMainFrame::fileWithAnotherDrawingStopsTheCards_data()
+{
+    QTest::addColumn<EAnswer>("answer"); // to "...Open the file as it is now?"
+    QTest::newRow("keep the window") << EAnswer::No;
+    QTest::newRow("open the file") << EAnswer::Yes;
+}
+
+void TestMainFrame::fileWithAnotherDrawingStopsTheCards()
+{
+    // Another program drew again and saved while the window was open: its old pairs are
+    // never printed, nor sent.
+    QFETCH(EAnswer, answer);
+    const QString strFile = m_pDir->filePath("circle.kv");
+    Load({"Ann>Bob, Bob>Cid, Cid>Dan, Dan>Ann"});
+    QVERIFY(m_pDoc->OnSaveDocument(strFile));
+    {
+        CKivvoDoc elsewhere;
+        QVERIFY(elsewhere.OnOpenDocument(strFile));
+        LoadDocument(elsewhere, {"Ann>Cid, Bob>Dan, Cid>Bob, Dan>Ann"});
+        QVERIFY(elsewhere.OnSaveDocument(strFile));
+    }
+    bool bPrinterAsked = false;
+    m_pFrame->SetPrinterChooser([&bPrinterAsked](QPrinter&, const QString&) {
+        bPrinterAsked = true;
+        return false;
+    });
+    m_pMessages->Answer(IDS_FILE_OTHER_DRAWING, answer);
+    Trigger(EAction::PrintCards);
+    QCOMPARE(m_pMessages->Ids(), QList<int>{IDS_FILE_OTHER_DRAWING});
+    QCOMPARE(DescribeList(*m_pDoc->GetNewestList()), answer == EAnswer::Yes
+                                                         ? "Ann>Cid, Bob>Dan, Cid>Bob, Dan>Ann"
+                                                         : "Ann>Bob, Bob>Cid, Cid>Dan, Dan>Ann");
+    QVERIFY(!bPrinterAsked);
 }

@@ -124,7 +124,10 @@ void TestSendEmails::fivePersonsOneFailing()
     doc.ComposeNotification(PersonNamed(doc, "Ann"), strAnnsText);
     QCOMPARE(received.at(0).Body(), strAnnsText);
     QCOMPARE(received.at(1).m_recipients, QStringList{"eve@example.com"});
-    QVERIFY(!doc.IsModified());
+    // Who was told is recorded: Ann and Eve, by e-mail, and nobody else.
+    QVERIFY(doc.IsModified());
+    QCOMPARE(doc.PersonsToTellAgain().size(), 3);
+    QCOMPARE(PersonNamed(doc, "Eve")->m_told.m_nHow, CTold::byMail);
 }
 
 void TestSendEmails::oneConnectionPerRun()

@@ -78,6 +78,8 @@ void TestSendProgress::init()
     int i = 0;
     m_pDoc->GetCurrentList()->ForEachPerson(
         [&](CPerson* pPerson) { pPerson->m_strAddress = addresses.at(i++); });
+    // Kept in a file, as a drawing is before any name goes out.
+    QVERIFY(m_pDoc->OnSaveDocument(m_pDir->filePath("circle.kv")));
 }
 
 void TestSendProgress::cleanup()

@@ -71,7 +71,7 @@ bool CDocFlow::MailReady()
 
 void CDocFlow::StartSending(const QList<const CPerson*>& persons)
 {
-    if (!MailReady())
+    if (!MailReady() || !m_pFrame->KeepDrawingBeforeTelling())
         return;
     CDocResult result;
     CSendRun* pRun = m_pDoc->CreateSendRun(persons, result);
@@ -88,12 +88,38 @@ void CDocFlow::OnSendEmails()
     // What goes out is always the newest drawing; with an older list on screen, the question
     // says so.
     const bool bNewestShown = m_pDoc->GetCurrentList() == pNewest;
+    // After a change, only those whose recipient changed need telling: asked instead.
+    QList<const CPerson*> persons;
+    const qsizetype nChanged = m_pDoc->PersonsToTellAgain().size();
+    if (nChanged > 0 && nChanged < m_pDoc->NewestPersons().size()) {
+        if (ChooseWhomToTell(persons))
+            StartSending(persons);
+        return;
+    }
     const EAnswer answer =
         bNewestShown ? CMessageBox::Show(IDS_ASK_SEND_ALL, EBoxKind::YesNoQuestion)
                      : CMessageBox::Show(IDS_ASK_SEND_NEWEST, EBoxKind::YesNoQuestion,
                                          {pNewest->m_strName, m_pDoc->GetCurrentList()->m_strName});
     if (answer == EAnswer::Yes)
         StartSending(m_pDoc->NewestPersons());
+}
+
+bool CDocFlow::ChooseWhomToTell(QList<const CPerson*>& persons)
+{
+    persons = m_pDoc->NewestPersons();
+    const QList<const CPerson*> changed = m_pDoc->PersonsToTellAgain();
+    if (changed.isEmpty() || changed.size() == persons.size())
+        return true;
+    switch (
+        CMessageBox::Show(IDS_ASK_TELL_CHANGED, EBoxKind::OnlyThemOrEverybody, {changed.size()})) {
+    case EAnswer::Yes:
+        persons = changed;
+        return true;
+    case EAnswer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CDocFlow::SendEmailTo(const CPerson* pShown)

@@ -235,6 +235,8 @@ void CDrawNamesDlg::OnReveal()
     m_pText->setPlainText(strText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_pText->setAccessibleDescription(QString());
     m_bRevealed = true;
+    if (m_nMode == kDrawMode)
+        emit Revealed(m_pPerson);
     FocusNextStep(m_pDone);
 }
 

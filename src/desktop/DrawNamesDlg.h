@@ -31,6 +31,10 @@ public:
     // Participants who have not seen their drawn name in this round.
     int CountNotLooked() const;
 
+signals:
+    // A participant revealed his drawn name in the round.
+    void Revealed(const CPerson* pPerson);
+
 protected:
     void showEvent(QShowEvent* pEvent) override;
     void changeEvent(QEvent* pEvent) override;

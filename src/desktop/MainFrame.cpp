@@ -187,7 +187,18 @@ void CMainFrame::ConnectActions()
     });
     on(EAction::Save, [this] { DoSave(m_pDoc->GetPathName().isEmpty()); });
     on(EAction::SaveAs, [this] { DoSave(true); });
-    on(EAction::PrintCards, [this] { PrintCards(); });
+    on(EAction::PrintCards, [this] {
+        QList<const CPerson*> persons;
+        if (!m_pFlow->ChooseWhomToTell(persons))
+            return;
+        // Everybody's cards are asked for by no names at all.
+        QStringList names;
+        if (persons.size() != m_pDoc->NewestPersons().size()) {
+            for (const CPerson* pPerson : std::as_const(persons))
+                names.append(pPerson->m_strName);
+        }
+        PrintCards(names);
+    });
     on(EAction::Exit, &CMainFrame::close);
     on(EAction::About, [this] { CAboutDlg(this).exec(); });
     on(EAction::Configure, [this] { CSettingsDlg(m_pApp, this, m_pDoc).exec(); });
@@ -428,12 +439,13 @@ void CMainFrame::UpdateTitle()
 
 void CMainFrame::OnRules()
 {
-    CRulesDlg rules(m_pDoc->GetRules(), m_pDoc->IsSealed(),
+    CRulesDlg rules(m_pDoc->GetRules(), m_pDoc->QuotesHistory(), m_pDoc->IsSealed(),
                     CKivvoDoc::SealRecord(m_pDoc->GetNewestList()), this);
     if (rules.exec() != QDialog::Accepted)
         return;
     // The other rules change even when the seal is kept.
     CMessageBox::Tell(m_pDoc->SetRules(rules.Rules()));
+    CMessageBox::Tell(m_pDoc->SetQuoteHistory(rules.QuotesHistory()));
     const bool bSealed = rules.Sealed();
     if (!bSealed && m_pDoc->WouldBreakSeal() &&
         CMessageBox::Show(IDS_ASK_BREAK_SEAL, EBoxKind::YesNoDefaultNo,
@@ -481,6 +493,32 @@ bool CMainFrame::DoSave(bool bAskName)
         return false;
     RememberRecent(strPath);
     return true;
+}
+
+bool CMainFrame::KeepDrawingBeforeTelling()
+{
+    const CDocResult onDisk = m_pDoc->CheckFileHoldsDrawing();
+    if (!onDisk) {
+        // Reloaded, the window shows what the file holds; nothing goes out this time.
+        if (CMessageBox::ShowText(onDisk.MessageId(), EBoxKind::YesNoQuestion, onDisk.Message()) ==
+                EAnswer::Yes &&
+            SaveModified())
+            CMessageBox::Tell(m_pDoc->OnOpenDocument(m_pDoc->GetPathName()));
+        return false;
+    }
+    if (!m_pDoc->IsModified() && !m_pDoc->GetPathName().isEmpty())
+        return true;
+    if (m_pDoc->GetPathName().isEmpty())
+        CMessageBox::Show(IDS_SAVE_BEFORE_TELLING, EBoxKind::OkInformation);
+    return DoSave(false);
+}
+
+void CMainFrame::KeepWhoWasTold()
+{
+    // Saved just before the names went out: only the record of who was told is new. A file
+    // changed elsewhere meanwhile is not written over unasked; the window stays modified.
+    if (m_pDoc->IsModified() && !m_pDoc->GetPathName().isEmpty() && !m_pDoc->ChangedOnDisk())
+        CMessageBox::Tell(m_pDoc->OnSaveDocument(m_pDoc->GetPathName()));
 }
 
 void CMainFrame::OnImportParticipants()
@@ -557,8 +595,15 @@ bool CMainFrame::IsDocumentListUp() const
 
 void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
 {
+    const bool bRound = nMode == CDrawNamesDlg::kDrawMode && pList == m_pDoc->GetNewestList();
+    if (bRound && !KeepDrawingBeforeTelling())
+        return;
     CDrawNamesDlg dialog(pList, nMode, this);
+    connect(&dialog, &CDrawNamesDlg::Revealed, this,
+            [this](const CPerson* pPerson) { m_pDoc->RecordTold({pPerson}, CTold::inRound); });
     dialog.exec();
+    if (bRound)
+        KeepWhoWasTold();
 }
 
 void CMainFrame::RunSend(CSendRun* pRun)
@@ -566,6 +611,7 @@ void CMainFrame::RunSend(CSendRun* pRun)
     // Beside the main window, which stays usable; the send commands wait for the run.
     auto* pDialog = new CSendProgressDlg(pRun, this);
     connect(pRun, &CSendRun::Finished, this, &CMainFrame::UpdateActions);
+    connect(pRun, &CSendRun::Finished, this, &CMainFrame::KeepWhoWasTold);
     connect(pDialog, &CSendProgressDlg::PrintCardsFor, this, &CMainFrame::PrintCards);
     pDialog->show();
     pRun->Start();
@@ -603,7 +649,8 @@ void CMainFrame::PrintCards(const QStringList& names)
     // Also the name of a file the cards are printed to: no folder separators in it.
     printer.setDocName(CStringTable::Format(IDS_CARDS_DOC_NAME,
                                             {QString(pNewest->m_strName).replace(u'/', u'-')}));
-    if (!m_choosePrinter(printer,
+    if (!KeepDrawingBeforeTelling() ||
+        !m_choosePrinter(printer,
                          CStringTable::Format(IDS_CARDS_PRINT_TITLE, {pNewest->m_strName})))
         return;
     CCardSheet sheet(cards, *pNewest, m_pDoc->MailLanguage());
@@ -613,8 +660,15 @@ void CMainFrame::PrintCards(const QStringList& names)
     const QString strFile =
         printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     const QString strError = strFile.isEmpty() ? sheet.Paint(printer) : sheet.WritePdf(strFile);
-    if (!strError.isEmpty())
+    if (!strError.isEmpty()) {
         CMessageBox::Show(IDS_CARDS_PRINT_ERROR, EBoxKind::OkExclamation, {strError});
+        return;
+    }
+    QStringList givers;
+    for (const CCard& card : cards)
+        givers.append(card.m_strGiver);
+    m_pDoc->RecordTold(givers, CTold::onCard);
+    KeepWhoWasTold();
 }
 
 bool CMainFrame::StopSendingToClose()

@@ -76,6 +76,13 @@ public:
     // Opens Configure; true when mail is set up once it closes.
     bool SetUpMail();
 
+    // Before names go out to the participants: the file must hold the drawing shown, and the
+    // drawing must be in the file, so that what people are told is never only in memory.
+    // False, having said why, when not (or the user cancelled the save).
+    bool KeepDrawingBeforeTelling();
+    // After names went out: who was told is kept in the file at once.
+    void KeepWhoWasTold();
+
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;

@@ -39,6 +39,26 @@ QWidget* BoxParent()
 
 } // namespace
 
+namespace {
+
+// A question of two named choices besides Cancel: Yes for the first, the default; No for the
+// second.
+EAnswer ChooseHere(QMessageBox& box, int nFirstId, int nSecondId)
+{
+    box.setIcon(QMessageBox::Question);
+    QPushButton* pFirst = box.addButton(CStringTable::Load(nFirstId), QMessageBox::AcceptRole);
+    QPushButton* pSecond = box.addButton(CStringTable::Load(nSecondId), QMessageBox::ActionRole);
+    QPushButton* pCancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(pFirst);
+    box.setEscapeButton(pCancel);
+    box.exec();
+    if (box.clickedButton() == pFirst)
+        return EAnswer::Yes;
+    return box.clickedButton() == pSecond ? EAnswer::No : EAnswer::Cancel;
+}
+
+} // namespace
+
 EAnswer CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
 {
     QMessageBox box(BoxParent());
@@ -68,20 +88,10 @@ EAnswer CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
             return EAnswer::Yes;
         return box.clickedButton() == pNo ? EAnswer::No : EAnswer::Cancel;
     }
-    case EBoxKind::RepairOrDrawAgain: {
-        box.setIcon(QMessageBox::Question);
-        QPushButton* pRepair =
-            box.addButton(CStringTable::Load(IDS_BUTTON_REPAIR), QMessageBox::AcceptRole);
-        QPushButton* pDraw =
-            box.addButton(CStringTable::Load(IDS_BUTTON_DRAW_AGAIN), QMessageBox::DestructiveRole);
-        QPushButton* pCancel = box.addButton(QMessageBox::Cancel);
-        box.setDefaultButton(pRepair);
-        box.setEscapeButton(pCancel);
-        box.exec();
-        if (box.clickedButton() == pRepair)
-            return EAnswer::Yes;
-        return box.clickedButton() == pDraw ? EAnswer::No : EAnswer::Cancel;
-    }
+    case EBoxKind::RepairOrDrawAgain:
+        return ChooseHere(box, IDS_BUTTON_REPAIR, IDS_BUTTON_DRAW_AGAIN);
+    case EBoxKind::OnlyThemOrEverybody:
+        return ChooseHere(box, IDS_BUTTON_ONLY_CHANGED, IDS_BUTTON_EVERYBODY);
     case EBoxKind::OkInformation:
         box.setIcon(QMessageBox::Information);
         break;

@@ -26,8 +26,8 @@ QLabel* Explanation(int nId)
 
 } // namespace
 
-CRulesDlg::CRulesDlg(const CDrawRules& rules, bool bSealed, const QString& strSealRecord,
-                     QWidget* pParent)
+CRulesDlg::CRulesDlg(const CDrawRules& rules, bool bQuoteHistory, bool bSealed,
+                     const QString& strSealRecord, QWidget* pParent)
     : QDialog(pParent)
 {
     setWindowTitle(CStringTable::Load(IDS_RULES_TITLE));
@@ -53,6 +53,9 @@ CRulesDlg::CRulesDlg(const CDrawRules& rules, bool bSealed, const QString& strSe
     m_pOneCircle = new QCheckBox(CStringTable::Load(IDS_RULES_ONE_CIRCLE));
     m_pOneCircle->setObjectName(QStringLiteral("oneCircle"));
     m_pOneCircle->setChecked(rules.m_bOneCircle);
+    m_pQuoteHistory = new QCheckBox(CStringTable::Load(IDS_RULES_QUOTE_HISTORY));
+    m_pQuoteHistory->setObjectName(QStringLiteral("quoteHistory"));
+    m_pQuoteHistory->setChecked(bQuoteHistory);
     m_pSeal = new QCheckBox(CStringTable::Load(IDS_RULES_SEAL));
     m_pSeal->setObjectName(QStringLiteral("seal"));
     m_pSeal->setChecked(bSealed);
@@ -71,6 +74,8 @@ CRulesDlg::CRulesDlg(const CDrawRules& rules, bool bSealed, const QString& strSe
     pLayout->addWidget(m_pOneCircle);
     pLayout->addWidget(Explanation(IDS_RULES_ONE_CIRCLE_HELP));
     pLayout->addWidget(Explanation(IDS_RULES_EXCLUSIONS_HELP));
+    pLayout->addWidget(m_pQuoteHistory);
+    pLayout->addWidget(Explanation(IDS_RULES_QUOTE_HISTORY_HELP));
     pLayout->addWidget(m_pSeal);
     QLabel* pSealHelp = Explanation(IDS_RULES_SEAL_HELP);
     if (!strSealRecord.isEmpty())
@@ -90,6 +95,11 @@ CDrawRules CRulesDlg::Rules() const
     rules.m_bNoMutual = m_pNoMutual->isChecked();
     rules.m_bOneCircle = m_pOneCircle->isChecked();
     return rules;
+}
+
+bool CRulesDlg::QuotesHistory() const
+{
+    return m_pQuoteHistory->isChecked();
 }
 
 bool CRulesDlg::Sealed() const

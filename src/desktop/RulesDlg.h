@@ -16,15 +16,17 @@ class CRulesDlg : public QDialog
 
 public:
     // strSealRecord: when the seal of the newest drawing was broken, or empty.
-    CRulesDlg(const CDrawRules& rules, bool bSealed, const QString& strSealRecord,
-              QWidget* pParent = nullptr);
+    CRulesDlg(const CDrawRules& rules, bool bQuoteHistory, bool bSealed,
+              const QString& strSealRecord, QWidget* pParent = nullptr);
 
     CDrawRules Rules() const;
     bool Sealed() const;
+    bool QuotesHistory() const;
 
 private:
     QSpinBox* m_pHistory;
     QCheckBox* m_pNoMutual;
     QCheckBox* m_pOneCircle;
     QCheckBox* m_pSeal;
+    QCheckBox* m_pQuoteHistory;
 };

@@ -15,8 +15,10 @@ std::unique_ptr<CNameList> CopyOf(const CNameList& list)
     std::vector<CPerson*> persons;
     pCopy->ForEachPerson([&persons](CPerson* pPerson) { persons.push_back(pPerson); });
     size_t nPerson = 0;
-    list.ForEachPerson(
-        [&](const CPerson* pPerson) { persons[nPerson++]->m_strGiftTo = pPerson->m_strGiftTo; });
+    list.ForEachPerson([&](const CPerson* pPerson) {
+        persons[nPerson]->m_strGiftTo = pPerson->m_strGiftTo;
+        persons[nPerson++]->m_told = pPerson->m_told; // what a repair keeps
+    });
     return pCopy;
 }
 

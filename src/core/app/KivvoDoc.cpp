@@ -13,6 +13,8 @@
 #include "text/Resource.h"
 #include "text/StringTable.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -184,6 +186,7 @@ bool CKivvoDoc::OnNewDocument()
     m_rules = CDrawRules();
     m_strMailLanguage.clear();
     m_bSealed = false;
+    m_bQuoteHistory = true;
     m_foreignSections.clear();
     m_undo.clear();
     NotifyListsChanged();
@@ -213,6 +216,7 @@ void CKivvoDoc::StoreLists(CArchive& ar) const
     wide.m_rules = m_rules;
     wide.m_strMailLanguage = m_strMailLanguage;
     wide.m_bSealed = m_bSealed;
+    wide.m_bQuoteHistory = m_bQuoteHistory;
     wide.m_foreign = m_foreignSections;
     CDocumentExtension::Store(ar, wide, GetLists());
 }
@@ -247,6 +251,7 @@ void CKivvoDoc::LoadLists(CArchive& ar)
     m_rules = wide.m_rules;
     m_strMailLanguage = wide.m_strMailLanguage;
     m_bSealed = wide.m_bSealed;
+    m_bQuoteHistory = wide.m_bQuoteHistory;
     m_foreignSections = std::move(wide.m_foreign);
     for (auto& pList : lists)
         AppendNode(pList.release());
@@ -735,6 +740,14 @@ QString CKivvoDoc::SealRecord(const CNameList* pList)
                                  broken.time().toString(QStringLiteral("HH:mm"))});
 }
 
+CDocResult CKivvoDoc::SetQuoteHistory(bool bQuote)
+{
+    if (bQuote == m_bQuoteHistory)
+        return {};
+    Push(SetValue(this, nullptr, IDS_EDIT_QUOTE_HISTORY, m_bQuoteHistory, bQuote));
+    return {};
+}
+
 CDocResult CKivvoDoc::SetMailLanguageCode(const QString& strCode)
 {
     if (strCode == m_strMailLanguage)
@@ -870,13 +883,15 @@ const CPerson* PersonNamedExactly(const CNameList* pList, const QString& strName
 
 void CKivvoDoc::ComposeNotification(const CPerson* pPerson, QString& strBody) const
 {
-    CNotificationComposer(GetCurrentList(), GetPreviousList(m_pCurrent), Footer(), MailLanguage())
+    CNotificationComposer(GetCurrentList(), m_bQuoteHistory ? GetPreviousList(m_pCurrent) : nullptr,
+                          Footer(), MailLanguage())
         .Compose(pPerson, strBody);
 }
 
 CMailDrawing CKivvoDoc::MailDrawing() const
 {
-    return {GetNewestList(), GetPreviousList(m_pHead), Footer(), ResolveAddress, MailLanguage()};
+    return {GetNewestList(), m_bQuoteHistory ? GetPreviousList(m_pHead) : nullptr, Footer(),
+            ResolveAddress, MailLanguage()};
 }
 
 bool CKivvoDoc::IsSending() const
@@ -941,11 +956,79 @@ CSendRun* CKivvoDoc::CreateSendRun(const QList<const CPerson*>& persons, CDocRes
     });
     pRun->SetRecompose(
         [pDoc](CMailJobSource& source) { return pDoc && source.Renew(pDoc->MailDrawing()); });
+    // Whoever's message the server confirmed knows his recipient from now on.
+    connect(pRun, &CSendRun::OutcomeReady, this, [this, pRun](int nIndex) {
+        if (pRun->Result(nIndex).m_outcome != ESendOutcome::Sent)
+            return;
+        if (const CPerson* pPerson =
+                PersonNamedExactly(GetNewestList(), pRun->Jobs().at(nIndex).m_strName))
+            RecordTold({pPerson}, CTold::byMail);
+    });
     connect(pRun, &CSendRun::Started, this, &CKivvoDoc::BusyChanged);
     connect(pRun, &CSendRun::Finished, this, &CKivvoDoc::BusyChanged);
     m_runs.removeAll(nullptr);
     m_runs.append(pRun);
     return pRun;
+}
+
+void CKivvoDoc::RecordTold(const QList<const CPerson*>& persons, CTold::EHow how)
+{
+    const CNameList* pNewest = GetNewestList();
+    bool bTold = false;
+    for (const CPerson* pPerson : persons) {
+        // Only a person of the newest list with a drawn name can have been told one.
+        if (!pPerson || pPerson->m_strGiftTo.isEmpty() || !pNewest || !pNewest->Contains(pPerson))
+            continue;
+        const_cast<CPerson*>(pPerson)->Tell(how);
+        bTold = true;
+    }
+    if (bTold)
+        SetModifiedFlag();
+}
+
+void CKivvoDoc::RecordTold(const QStringList& names, CTold::EHow how)
+{
+    QList<const CPerson*> persons;
+    for (const QString& strName : names)
+        persons.append(PersonNamedExactly(GetNewestList(), strName));
+    RecordTold(persons, how);
+}
+
+QList<const CPerson*> CKivvoDoc::PersonsToTellAgain() const
+{
+    QList<const CPerson*> persons;
+    bool bAnybodyTold = false;
+    if (const CNameList* pNewest = GetNewestList()) {
+        pNewest->ForEachPerson([&](const CPerson* pPerson) {
+            bAnybodyTold |= !pPerson->m_told.IsEmpty();
+            if (pPerson->MustBeToldAgain())
+                persons.append(pPerson);
+        });
+    }
+    return bAnybodyTold ? persons : QList<const CPerson*>();
+}
+
+CDocResult CKivvoDoc::CheckFileHoldsDrawing() const
+{
+    if (!ChangedOnDisk())
+        return {};
+    CKivvoDoc onDisk;
+    const bool bRead = onDisk.OnOpenDocument(GetPathName()).IsDone();
+    if (bRead && DrawingOf(onDisk.GetNewestList()) == DrawingOf(GetNewestList()))
+        return {};
+    return CDocResult::Refused(IDS_FILE_OTHER_DRAWING, {QDir::toNativeSeparators(GetPathName())});
+}
+
+QList<const CPerson*> CKivvoDoc::ChangedSinceTold(CDocResult& result) const
+{
+    const CNameList* pNewest = GetNewestList();
+    const bool bAnybodyTold =
+        pNewest && pNewest->FirstPersonWhere([](const CPerson* p) { return !p->m_told.IsEmpty(); });
+    const QList<const CPerson*> persons = PersonsToTellAgain();
+    result = !bAnybodyTold       ? CDocResult::Refused(IDS_NOBODY_TOLD_YET)
+             : persons.isEmpty() ? CDocResult::Refused(IDS_NOBODY_TO_TELL_AGAIN)
+                                 : CDocResult();
+    return result ? persons : QList<const CPerson*>();
 }
 
 const CPerson* CKivvoDoc::NewestPersonToMail(const CPerson* pShown, CDocResult& result) const

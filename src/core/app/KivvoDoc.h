@@ -73,6 +73,10 @@ public:
     // The seal: while it is on, the newest drawing's pairs are shown to nobody at this screen
     // or terminal, the organiser included; every participant still learns his own.
     bool IsSealed() const { return m_bSealed; }
+    // Whether the e-mails quote the previous drawing: whom each gave to and its list (on
+    // unless turned off, as in an office where the givers stay unknown). An undoable change.
+    bool QuotesHistory() const { return m_bQuoteHistory; }
+    CDocResult SetQuoteHistory(bool bQuote);
     // Whether the list's pairs are hidden now: it is the newest one and the seal is on.
     bool IsSealedDrawing(const CNameList* pList) const;
     // Whether turning the seal off now breaks it: the newest list holds a drawing.
@@ -175,6 +179,23 @@ public:
 
     // Appends the notification text for a person of the current list to strBody.
     void ComposeNotification(const CPerson* pPerson, QString& strBody) const;
+    // Before a name goes out: whether the document's file, when another program changed it
+    // since it was read or saved here, still holds the newest drawing shown here. Refused,
+    // with the question whether to open the file as it is now, when it holds another: what
+    // goes out must be what the file keeps.
+    CDocResult CheckFileHoldsDrawing() const;
+    // Records that these persons of the newest list were told their recipient now, this way.
+    // A fact, not an edit: no undo step takes it back; the document is modified.
+    void RecordTold(const QList<const CPerson*>& persons, CTold::EHow how);
+    // The same for the persons named (exactly), as the cards name their givers.
+    void RecordTold(const QStringList& names, CTold::EHow how);
+    // The persons of the newest list whose recipient is not the one they were told, when
+    // somebody was told something: after a repair, only they need telling. Empty while
+    // nobody was told anything.
+    QList<const CPerson*> PersonsToTellAgain() const;
+    // The same for telling only them: refused with the reason when nobody was told anything
+    // yet, or when everybody knows his recipient.
+    QList<const CPerson*> ChangedSinceTold(CDocResult& result) const;
     // A send run of this document has not told its end yet.
     bool IsSending() const;
     // The list may not be changed now: it is the newest one, whose e-mails are being sent or
@@ -255,6 +276,7 @@ private:
     CDrawRules m_rules;
     QString m_strMailLanguage;
     bool m_bSealed = false;
+    bool m_bQuoteHistory = true;
     // Sections of the file a later version wrote, written back unchanged.
     std::vector<CDocumentExtension::CForeignSection> m_foreignSections;
     std::optional<CTextLanguage> m_runLanguage;

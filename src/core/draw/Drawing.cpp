@@ -41,7 +41,10 @@ bool CDrawing::Repair(QRandomGenerator& random, QString& strWhy, int& nChanged)
     std::vector<int> had(nCount, -1);
     std::vector<char> hadAny(nCount, 0);
     for (size_t n = 0; n < nCount; ++n) {
-        const QString& strHad = m_graph.Person(int(n))->m_strGiftTo;
+        // What he was told counts; what he drew only while he was told nothing.
+        const CPerson* pGiver = m_graph.Person(int(n));
+        const QString& strHad =
+            pGiver->m_told.IsEmpty() ? pGiver->m_strGiftTo : pGiver->m_told.m_strGiftTo;
         hadAny[n] = strHad.isEmpty() ? 0 : 1;
         // A name that is nobody's now, or several persons', keeps nobody.
         if (const std::vector<int> named = m_graph.PersonsNamed(strHad); named.size() == 1)

@@ -41,16 +41,21 @@ const QSet<QString>& NamesOf(const CNameList& list, QHash<const CNameList*, QSet
     return *it;
 }
 
+bool HasTold(const CNameList& list)
+{
+    return list.FirstPersonWhere([](const CPerson* pPerson) { return !pPerson->m_told.IsEmpty(); });
+}
+
 } // namespace
 
 bool CDocumentExtension::IsNeeded(const CDocumentWide& wide, const std::vector<CNameList*>& lists)
 {
     if (!wide.m_rules.IsDefault() || !wide.m_strMailLanguage.isEmpty() || !wide.m_foreign.empty() ||
-        wide.m_bSealed)
+        wide.m_bSealed || !wide.m_bQuoteHistory)
         return true;
     return std::any_of(lists.begin(), lists.end(), [](const CNameList* pList) {
         return !pList->m_exclusions.IsEmpty() || !pList->m_details.IsEmpty() ||
-               pList->m_sealBroken.isValid();
+               pList->m_sealBroken.isValid() || HasTold(*pList);
     });
 }
 
@@ -74,6 +79,11 @@ void CDocumentExtension::Store(CArchive& ar, const CDocumentWide& wide,
                      }));
     if (const QByteArray seal = SealSection(wide, lists); !seal.isEmpty())
         StoreSection(ar, sectionSeal, seal);
+    if (const QByteArray told = ToldSection(lists); !told.isEmpty())
+        StoreSection(ar, sectionTold, told);
+    if (!wide.m_bQuoteHistory)
+        StoreSection(ar, sectionMailOptions,
+                     Written([](CArchive& section) { section.WriteByte(0); }));
     // A later version's sections go back as they came: this one cannot know what they mean.
     for (const CForeignSection& foreign : wide.m_foreign)
         StoreSection(ar, foreign.m_nKind, foreign.m_content);
@@ -160,6 +170,37 @@ QByteArray CDocumentExtension::SealSection(const CDocumentWide& wide,
     });
 }
 
+QByteArray CDocumentExtension::ToldSection(const std::vector<CNameList*>& lists)
+{
+    const auto nBlocks = std::count_if(lists.begin(), lists.end(),
+                                       [](const CNameList* pList) { return HasTold(*pList); });
+    if (nBlocks == 0)
+        return QByteArray();
+    return Written([&lists, nBlocks](CArchive& ar) {
+        ar.WriteInt(qint32(nBlocks));
+        for (size_t n = 0; n < lists.size(); ++n) {
+            if (!HasTold(*lists[n]))
+                continue;
+            ar.WriteByte(quint8(n));
+            // Each told person by his place in the list's person order.
+            std::vector<std::pair<qint32, const CTold*>> told;
+            qint32 nPerson = 0;
+            lists[n]->ForEachPerson([&told, &nPerson](const CPerson* pPerson) {
+                if (!pPerson->m_told.IsEmpty())
+                    told.emplace_back(nPerson, &pPerson->m_told);
+                ++nPerson;
+            });
+            ar.WriteInt(qint32(told.size()));
+            for (const auto& [nIndex, pTold] : told) {
+                ar.WriteInt(nIndex);
+                ar.WriteString(pTold->m_strGiftTo);
+                ar.WriteByte(pTold->m_nHow);
+                ar.WriteString(pTold->m_when.toUTC().toString(Qt::ISODate));
+            }
+        }
+    });
+}
+
 void CDocumentExtension::Load(CArchive& ar, CDocumentWide& wide,
                               const std::vector<CNameList*>& lists)
 {
@@ -197,7 +238,13 @@ void CDocumentExtension::Load(CArchive& ar, CDocumentWide& wide,
             wide.m_strMailLanguage = section.ReadString();
         else if (nKind == sectionSeal)
             bGood = LoadSeal(section, wide, lists);
-        else // a later version's kind: kept for the next save
+        else if (nKind == sectionTold)
+            bGood = LoadTold(section, lists);
+        else if (nKind == sectionMailOptions) {
+            const quint8 nQuote = section.ReadByte();
+            bGood = nQuote <= 1;
+            wide.m_bQuoteHistory = nQuote == 1;
+        } else // a later version's kind: kept for the next save
             wide.m_foreign.push_back({nKind, content});
         if (!bGood || !section.IsOk())
             return ar.SetError(CStringTable::Format(IDS_ERR_EXT_DAMAGED, {nKind}));
@@ -218,6 +265,36 @@ bool CDocumentExtension::LoadSeal(CArchive& ar, CDocumentWide& wide,
         if (!ar.IsOk() || nList >= lists.size() || !broken.isValid())
             return false;
         lists[nList]->m_sealBroken = broken;
+    }
+    return true;
+}
+
+bool CDocumentExtension::LoadTold(CArchive& ar, const std::vector<CNameList*>& lists)
+{
+    const qint32 nBlocks = ar.ReadInt();
+    if (!ar.IsOk() || nBlocks < 0 || size_t(nBlocks) > lists.size())
+        return false;
+    for (qint32 nBlock = 0; nBlock < nBlocks; ++nBlock) {
+        const quint8 nList = ar.ReadByte();
+        const qint32 nTold = ar.ReadInt();
+        if (!ar.IsOk() || nList >= lists.size() || nTold < 0)
+            return false;
+        std::vector<CPerson*> persons;
+        lists[nList]->ForEachPerson([&persons](CPerson* pPerson) { persons.push_back(pPerson); });
+        if (size_t(nTold) > persons.size())
+            return false;
+        for (qint32 n = 0; n < nTold; ++n) {
+            const qint32 nIndex = ar.ReadInt();
+            CTold told;
+            told.m_strGiftTo = ar.ReadString();
+            told.m_nHow = ar.ReadByte();
+            told.m_when = QDateTime::fromString(ar.ReadString(), Qt::ISODate);
+            if (!ar.IsOk() || nIndex < 0 || size_t(nIndex) >= persons.size() ||
+                told.m_strGiftTo.isEmpty() || (told.m_nHow & ~CTold::allWays) != 0 ||
+                !told.m_when.isValid())
+                return false;
+            persons[size_t(nIndex)]->m_told = told;
+        }
     }
     return true;
 }

@@ -36,6 +36,8 @@ public:
         QString m_strMailLanguage; // a language code; empty: the desktop's
         // The newest drawing's pairs are hidden from the organiser.
         bool m_bSealed = false;
+        // The e-mails quote the previous drawing's pairs.
+        bool m_bQuoteHistory = true;
         // A later version's sections, in the order read.
         std::vector<CForeignSection> m_foreign;
     };
@@ -56,6 +58,8 @@ private:
         sectionDetails = 3,
         sectionMailLanguage = 4,
         sectionSeal = 5,
+        sectionTold = 6,
+        sectionMailOptions = 7,
     };
 
     static void StoreSection(CArchive& ar, qint32 nKind, const QByteArray& content);
@@ -64,6 +68,8 @@ private:
     static QByteArray DetailsSection(const std::vector<CNameList*>& lists);
     static QByteArray SealSection(const CDocumentWide& wide, const std::vector<CNameList*>& lists);
     static bool LoadSeal(CArchive& ar, CDocumentWide& wide, const std::vector<CNameList*>& lists);
+    static QByteArray ToldSection(const std::vector<CNameList*>& lists);
+    static bool LoadTold(CArchive& ar, const std::vector<CNameList*>& lists);
     static bool LoadRules(CArchive& ar, CDrawRules& rules);
     static bool LoadDetails(CArchive& ar, const std::vector<CNameList*>& lists);
     static bool LoadExclusions(CArchive& ar, qint64 nSize, const std::vector<CNameList*>& lists);

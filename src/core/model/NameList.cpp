@@ -288,6 +288,9 @@ QString CNameList::RenamePerson(CPerson* pPerson, const QString& strName,
         return strNew;
     m_exclusions.RenamePerson(strOld, strNew);
     ForEachPerson([&](CPerson* p) {
+        // He was told the person, not the name: the record follows the name.
+        if (p->m_told.m_strGiftTo == strOld)
+            p->m_told.m_strGiftTo = strNew;
         if (p->m_strGiftTo != strOld)
             return;
         p->m_strGiftTo = strNew;

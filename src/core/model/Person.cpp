@@ -32,3 +32,12 @@ void CPerson::CopyFrom(const CPerson& person)
     m_strAddress = person.m_strAddress;
     m_strSuggestions = person.m_strSuggestions;
 }
+
+void CPerson::Tell(CTold::EHow how)
+{
+    // Told another recipient than before: only this way counts now.
+    if (m_told.m_strGiftTo != m_strGiftTo)
+        m_told = {m_strGiftTo, 0, {}};
+    m_told.m_nHow |= how;
+    m_told.m_when = QDateTime::currentDateTime();
+}

@@ -2,6 +2,26 @@
 
 #include "model/ListItem.h"
 
+#include <QDateTime>
+
+// What a participant was told of his recipient, and how: kept so that after a change only
+// those whose recipient changed are told again, and so that a repair keeps what they know.
+struct CTold
+{
+    enum EHow : quint8
+    {
+        byMail = 1,
+        onCard = 2,
+        inRound = 4, // seen in the pass-around round
+        allWays = byMail | onCard | inRound,
+    };
+    QString m_strGiftTo; // the recipient he was told; empty while told nothing
+    quint8 m_nHow = 0;   // EHow bits: every way he was told that recipient
+    QDateTime m_when;    // the last time
+    bool IsEmpty() const { return m_strGiftTo.isEmpty(); }
+    bool operator==(const CTold&) const = default;
+};
+
 // One participant.
 class CPerson : public CListItem
 {
@@ -24,6 +44,12 @@ public:
     QString m_strSuggestions; // gift suggestions for this person
     QString m_strGiftTo;      // whom this person gives to; empty until drawn
     bool m_bPicked = false;   // already pulled from a hat in the drawing under way
+    CTold m_told;             // what he was told, in the newest list
+
+    // Whether his recipient is not (or not only) the one he was told.
+    bool MustBeToldAgain() const { return m_told.m_strGiftTo != m_strGiftTo; }
+    // Records that he was told his recipient now, in this way.
+    void Tell(CTold::EHow how);
 };
 
 // The fields of a person that are edited: his name, address and suggestions.

@@ -75,6 +75,7 @@ CNotificationComposer::CNotificationComposer(const CNameList* pCurrent, const CN
     : m_pCurrent(pCurrent), m_bHasPrevious(pPrevious != nullptr),
       m_strGreeting(language.Text(IDS_NOTE_GREETING)),
       m_strPrivacy(language.Text(IDS_NOTE_PRIVACY)),
+      m_strReplacesEarlier(language.Text(IDS_NOTE_REPLACES_EARLIER)),
       m_strPreviousGift(language.Text(IDS_NOTE_PREVIOUS_GIFT)),
       m_strSuggestions(language.Text(IDS_NOTE_SUGGESTIONS)),
       m_end(language.Text(IDS_NOTE_BEFORE_FOOTER) + strFooter)
@@ -126,6 +127,7 @@ const CPerson* CNotificationComposer::CurrentPerson(const QString& strName) cons
 CNotificationFacts CNotificationComposer::Facts(const CPerson* pPerson) const
 {
     CNotificationFacts facts{pPerson->m_strName, pPerson->m_strGiftTo, {}, {}};
+    facts.m_bReplacesEarlier = !pPerson->m_told.IsEmpty() && pPerson->MustBeToldAgain();
     if (m_bHasPrevious)
         facts.m_strPreviousGiftTo = m_previousGiftTo.value(pPerson->m_strName);
     if (const CPerson* pRecipient = CurrentPerson(pPerson->m_strGiftTo))
@@ -145,6 +147,8 @@ void CNotificationComposer::Write(const CNotificationFacts& facts, Out& out) con
     };
     Put(out, CStringTable::FormatText(m_strGreeting, {facts.m_strName}));
     Put(out, CStringTable::FormatText(m_strPrivacy, {facts.m_strName}));
+    if (facts.m_bReplacesEarlier)
+        Put(out, m_strReplacesEarlier);
     if (m_bHasPrevious) {
         if (!facts.m_strPreviousGiftTo.isEmpty())
             Put(out, CStringTable::FormatText(m_strPreviousGift, {facts.m_strPreviousGiftTo}));

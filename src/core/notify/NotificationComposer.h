@@ -17,8 +17,9 @@ struct CNotificationFacts
 {
     QString m_strName;
     QString m_strGiftTo;
-    QString m_strPreviousGiftTo; // whom he gave to in the previous drawing
-    QString m_strRecipientIdeas; // the gift suggestions of the person he gives to
+    QString m_strPreviousGiftTo;     // whom he gave to in the previous drawing
+    QString m_strRecipientIdeas;     // the gift suggestions of the person he gives to
+    bool m_bReplacesEarlier = false; // he was told another recipient before
 };
 
 // Composes the notification texts of one run: the two list reports, the texts of the string
@@ -69,6 +70,7 @@ private:
     bool m_bHasPrevious;
     QString m_strGreeting;
     QString m_strPrivacy;
+    QString m_strReplacesEarlier;
     QString m_strPreviousGift;
     CSection m_previousSection; // heading and report of the previous drawing
     CSection m_currentSection;  // heading and report of the current list

@@ -12,13 +12,15 @@ enum class EBoxKind
     YesNoCancelQuestion, // the save question before a document is closed
     YesNoDefaultNo,      // a question where the careless answer must be No: No is the default
     RepairOrDrawAgain,   // Yes repairs the drawing, No draws again, Cancel does neither
+    OnlyThemOrEverybody, // Yes tells only those whose recipient changed, No everybody
 };
 
 // The kinds that ask, and whose answer counts.
 inline bool IsQuestion(EBoxKind kind)
 {
     return kind == EBoxKind::YesNoQuestion || kind == EBoxKind::YesNoCancelQuestion ||
-           kind == EBoxKind::YesNoDefaultNo || kind == EBoxKind::RepairOrDrawAgain;
+           kind == EBoxKind::YesNoDefaultNo || kind == EBoxKind::RepairOrDrawAgain ||
+           kind == EBoxKind::OnlyThemOrEverybody;
 }
 
 // The button a message box was closed with.

@@ -387,6 +387,26 @@ constexpr int IDS_ASK_REPAIR = 22049;
 constexpr int IDS_BUTTON_REPAIR = 22050;
 constexpr int IDS_BUTTON_DRAW_AGAIN = 22051;
 constexpr int IDS_CLI_REPAIRED = 22052;
+constexpr int IDS_NOTE_REPLACES_EARLIER = 22053;
+constexpr int IDS_EDIT_QUOTE_HISTORY = 22054;
+constexpr int IDS_RULES_QUOTE_HISTORY = 22055;
+constexpr int IDS_RULES_QUOTE_HISTORY_HELP = 22056;
+constexpr int IDS_CLI_QUOTE_HISTORY = 22057;
+constexpr int IDS_ASK_TELL_CHANGED = 22058;
+constexpr int IDS_BUTTON_ONLY_CHANGED = 22059;
+constexpr int IDS_BUTTON_EVERYBODY = 22060;
+constexpr int IDS_CLI_CHANGED_COUNT = 22061;
+constexpr int IDS_NOBODY_TOLD_YET = 22062;
+constexpr int IDS_NOBODY_TO_TELL_AGAIN = 22063;
+constexpr int IDS_STATUS_TOLD = 22064;
+constexpr int IDS_STATUS_TOLD_CHANGED = 22065;
+constexpr int IDS_STATUS_NOT_TOLD = 22066;
+constexpr int IDS_STATUS_NOT_DRAWN = 22067;
+constexpr int IDS_TOLD_BY_MAIL = 22068;
+constexpr int IDS_TOLD_ON_CARD = 22069;
+constexpr int IDS_TOLD_IN_ROUND = 22070;
+constexpr int IDS_FILE_OTHER_DRAWING = 22071;
+constexpr int IDS_SAVE_BEFORE_TELLING = 22072;
 // The pass-around round, the right drawing while sending, paper cards.
 
 constexpr int IDS_DRAWNAMES_TITLE = 21500;

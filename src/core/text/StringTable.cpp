@@ -471,7 +471,7 @@ const std::unordered_map<int, SEntry>& Table()
              "(--both:\n"
              "                                nor RECIPIENT GIVER); --remove lifts it again\n"
              "  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]\n"
-             "             [--seal on|off] [--yes]\n"
+             "             [--seal on|off] [--yes] [--quote-history on|off]\n"
              "                                shows the rules and exclusions, or changes the "
              "rules\n"
              "  import FILE SOURCE [--group GROUP]\n"
@@ -489,12 +489,17 @@ const std::unordered_map<int, SEntry>& Table()
              "                                moves a person into a group, or out of it\n"
              "  notification FILE PERSON [--list N] [--language CODE]\n"
              "                                the e-mail text for a person of drawing N\n"
-             "  send FILE [--yes] [--person NAME] [--language CODE]\n"
+             "  send FILE [--yes] [--person NAME] [--changed] [--language CODE]\n"
              "                                sends the notifications of the newest drawing, or "
              "one\n"
-             "  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]\n"
+             "  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]\n"
              "                                paper cards of the newest drawing, four to an A4 "
              "page\n"
+             "  status FILE                   who of the newest drawing was told, how and when "
+             "(never whom\n"
+             "                                he gives to); --changed of send and cards tells "
+             "only those\n"
+             "                                whose recipient changed since\n"
              "  details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]\n"
              "                                shows the date, budget, place and note of the "
              "newest\n"
@@ -1303,6 +1308,93 @@ const std::unordered_map<int, SEntry>& Table()
         //: kivvo-cli repair output.
         //: %1: the file
         {IDS_CLI_REPAIRED, {QT_TRANSLATE_NOOP3("Kivvo", "\"%1\" saved", "IDS_CLI_REPAIRED")}},
+        //: Notification e-mail, after the privacy note, to a participant told another recipient
+        //: before the drawing was repaired.
+        {IDS_NOTE_REPLACES_EARLIER,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Please note: the drawing has changed since you were told whom you "
+                             "give a gift to. What you were told before no longer holds; this "
+                             "message does.\r\n\r\n",
+                             "IDS_NOTE_REPLACES_EARLIER")}},
+        //: Undo and redo: the change of the setting.
+        {IDS_EDIT_QUOTE_HISTORY,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Quote Earlier Drawings", "IDS_EDIT_QUOTE_HISTORY")}},
+        {IDS_RULES_QUOTE_HISTORY,
+         {QT_TRANSLATE_NOOP3("Kivvo", "&Quote earlier drawings in the e-mails",
+                             "IDS_RULES_QUOTE_HISTORY")}},
+        {IDS_RULES_QUOTE_HISTORY_HELP,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Each e-mail says whom the participant gave to last time and lists "
+                             "last time's pairs. Turn it off where the givers stay unknown, as "
+                             "in an office.",
+                             "IDS_RULES_QUOTE_HISTORY_HELP")}},
+        //: kivvo-cli rules output, after the seal.
+        //: %1: on or off (IDS_CLI_ON, IDS_CLI_OFF)
+        {IDS_CLI_QUOTE_HISTORY,
+         {QT_TRANSLATE_NOOP3("Kivvo", "quote earlier drawings: %1\n", "IDS_CLI_QUOTE_HISTORY")}},
+        //: Asked before sending, printing cards or the round after a repair.
+        //: %1: how many participants were told a recipient that is no longer theirs
+        {IDS_ASK_TELL_CHANGED,
+         {QT_TRANSLATE_N_NOOP3("Kivvo",
+                               "Participants whose recipient is not the one they were told: "
+                               "%1.\r\n\r\nTell only them, or everybody?",
+                               "IDS_ASK_TELL_CHANGED"),
+          0}},
+        {IDS_BUTTON_ONLY_CHANGED,
+         {QT_TRANSLATE_NOOP3("Kivvo", "&Only Them", "IDS_BUTTON_ONLY_CHANGED")}},
+        {IDS_BUTTON_EVERYBODY, {QT_TRANSLATE_NOOP3("Kivvo", "&Everybody", "IDS_BUTTON_EVERYBODY")}},
+        //: kivvo-cli send and cards with --changed.
+        //: %1: how many participants are told again
+        {IDS_CLI_CHANGED_COUNT,
+         {QT_TRANSLATE_N_NOOP3("Kivvo",
+                               "Participants whose recipient is not the one they were told: %1",
+                               "IDS_CLI_CHANGED_COUNT"),
+          0}},
+        {IDS_NOBODY_TOLD_YET,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Nobody has been told anything of this drawing yet: tell "
+                             "everybody.",
+                             "IDS_NOBODY_TOLD_YET")}},
+        {IDS_NOBODY_TO_TELL_AGAIN,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Everybody already knows his recipient: nobody's changed since he "
+                             "was told.",
+                             "IDS_NOBODY_TO_TELL_AGAIN")}},
+        //: kivvo-cli status, one line per participant.
+        //: %1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the
+        //: time
+        {IDS_STATUS_TOLD,
+         {QT_TRANSLATE_NOOP3("Kivvo", "%1: told %2, last on %3 at %4", "IDS_STATUS_TOLD")}},
+        //: kivvo-cli status, one line per participant.
+        //: %1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the
+        //: time
+        {IDS_STATUS_TOLD_CHANGED,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "%1: told %2, last on %3 at %4; his recipient changed since: tell "
+                             "him again",
+                             "IDS_STATUS_TOLD_CHANGED")}},
+        //: kivvo-cli status. %1: the participant
+        {IDS_STATUS_NOT_TOLD,
+         {QT_TRANSLATE_NOOP3("Kivvo", "%1: not told yet", "IDS_STATUS_NOT_TOLD")}},
+        //: kivvo-cli status. %1: the participant
+        {IDS_STATUS_NOT_DRAWN,
+         {QT_TRANSLATE_NOOP3("Kivvo", "%1: no drawn name yet", "IDS_STATUS_NOT_DRAWN")}},
+        {IDS_TOLD_BY_MAIL, {QT_TRANSLATE_NOOP3("Kivvo", "by e-mail", "IDS_TOLD_BY_MAIL")}},
+        {IDS_TOLD_ON_CARD, {QT_TRANSLATE_NOOP3("Kivvo", "on a card", "IDS_TOLD_ON_CARD")}},
+        {IDS_TOLD_IN_ROUND,
+         {QT_TRANSLATE_NOOP3("Kivvo", "in the pass-around round", "IDS_TOLD_IN_ROUND")}},
+        //: Before names are sent, printed or shown in the round. %1: the document's file
+        {IDS_FILE_OTHER_DRAWING,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Another program changed %1 since it was opened here, and the file "
+                             "now holds another drawing than this window. Nothing was sent, "
+                             "printed or shown.\r\n\r\nOpen the file as it is now?",
+                             "IDS_FILE_OTHER_DRAWING")}},
+        {IDS_SAVE_BEFORE_TELLING,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Before the first name goes out, the drawing is saved, so that what "
+                             "the participants are told is never lost. Choose where to keep it.",
+                             "IDS_SAVE_BEFORE_TELLING")}},
         {IDS_CLI_SEAL_KEPT,
          {QT_TRANSLATE_NOOP3("Kivvo", "kivvo-cli: the seal was kept; nothing was changed",
                              "IDS_CLI_SEAL_KEPT")}},

@@ -890,7 +890,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -904,10 +904,13 @@ Commands:
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
                                 the e-mail text for a person of drawing N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 sends the notifications of the newest drawing, or one
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 paper cards of the newest drawing, four to an A4 page
+  status FILE                   who of the newest drawing was told, how and when (never whom
+                                he gives to); --changed of send and cards tells only those
+                                whose recipient changed since
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
@@ -950,7 +953,7 @@ Befehle:
                                 GIVER zieht in der neuesten Auslosung nie RECIPIENT (--both:
                                 und RECIPIENT nie GIVER); --remove hebt das wieder auf
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 zeigt die Regeln und Ausschlüsse oder ändert die Regeln
   import FILE SOURCE [--group GROUP]
                                 fügt der neuesten Auslosung die Teilnehmer einer CSV- oder
@@ -965,11 +968,14 @@ Befehle:
                                 verschiebt eine Person in eine Gruppe oder aus ihr heraus
   notification FILE PERSON [--list N] [--language CODE]
                                 der E-Mail-Text für eine Person von Auslosung N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 sendet die Benachrichtigungen der neuesten Auslosung,
                                 oder nur eine
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 Papierkarten der neuesten Auslosung, vier pro A4-Seite
+  status FILE                   wer von der neuesten Auslosung benachrichtigt wurde, wie und wann (nie,
+                                wen er beschenkt); --changed von send und cards benachrichtigt nur die,
+                                deren Beschenkter sich seitdem geändert hat
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 zeigt Datum, Budget, Ort und Hinweis der neuesten
                                 Auslosung oder ändert sie; ein leerer Wert löscht eine
@@ -3108,6 +3114,144 @@ Auslosung reparieren: Jede Regel bleibt, und so wenige Schenkende wie möglich b
         <extracomment>kivvo-cli repair output.
 %1: the file</extracomment>
         <translation>„%1“ gespeichert</translation>
+    </message>
+    <message>
+        <source>Please note: the drawing has changed since you were told whom you give a gift to. What you were told before no longer holds; this message does.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_REPLACES_EARLIER</comment>
+        <extracomment>Notification e-mail, after the privacy note, to a participant told another recipient
+before the drawing was repaired.</extracomment>
+        <translation>Bitte beachte: Die Auslosung hat sich geändert, seit du erfahren hast, wen du beschenkst. Was dir vorher mitgeteilt wurde, gilt nicht mehr; es gilt diese Nachricht.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Quote Earlier Drawings</source>
+        <comment>IDS_EDIT_QUOTE_HISTORY</comment>
+        <extracomment>Undo and redo: the change of the setting.</extracomment>
+        <translation>Frühere Auslosungen zitieren</translation>
+    </message>
+    <message>
+        <source>&amp;Quote earlier drawings in the e-mails</source>
+        <comment>IDS_RULES_QUOTE_HISTORY</comment>
+        <translation>Frühere Auslosungen in den E-Mails &amp;zitieren</translation>
+    </message>
+    <message>
+        <source>Each e-mail says whom the participant gave to last time and lists last time&apos;s pairs. Turn it off where the givers stay unknown, as in an office.</source>
+        <comment>IDS_RULES_QUOTE_HISTORY_HELP</comment>
+        <translation>Jede E-Mail nennt, wen der Teilnehmer beim letzten Mal beschenkt hat, und listet die Paare vom letzten Mal auf. Schalte es aus, wo die Schenkenden unbekannt bleiben, etwa im Büro.</translation>
+    </message>
+    <message>
+        <source>quote earlier drawings: %1
+</source>
+        <comment>IDS_CLI_QUOTE_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, after the seal.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>frühere Auslosungen zitieren: %1
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1.<byte value="xd"/>
+<byte value="xd"/>
+Tell only them, or everybody?</source>
+        <comment>IDS_ASK_TELL_CHANGED</comment>
+        <extracomment>Asked before sending, printing cards or the round after a repair.
+%1: how many participants were told a recipient that is no longer theirs</extracomment>
+        <translation>
+            <numerusform>Teilnehmer, deren Beschenkter nicht der ist, der ihnen mitgeteilt wurde: %1.<byte value="xd"/>
+<byte value="xd"/>
+Nur sie benachrichtigen oder alle?</numerusform>
+            <numerusform>Teilnehmer, deren Beschenkter nicht der ist, der ihnen mitgeteilt wurde: %1.<byte value="xd"/>
+<byte value="xd"/>
+Nur sie benachrichtigen oder alle?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Only Them</source>
+        <comment>IDS_BUTTON_ONLY_CHANGED</comment>
+        <translation>&amp;Nur sie</translation>
+    </message>
+    <message>
+        <source>&amp;Everybody</source>
+        <comment>IDS_BUTTON_EVERYBODY</comment>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1</source>
+        <comment>IDS_CLI_CHANGED_COUNT</comment>
+        <extracomment>kivvo-cli send and cards with --changed.
+%1: how many participants are told again</extracomment>
+        <translation>
+            <numerusform>Teilnehmer, deren Beschenkter nicht der ist, der ihnen mitgeteilt wurde: %1</numerusform>
+            <numerusform>Teilnehmer, deren Beschenkter nicht der ist, der ihnen mitgeteilt wurde: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nobody has been told anything of this drawing yet: tell everybody.</source>
+        <comment>IDS_NOBODY_TOLD_YET</comment>
+        <translation>Von dieser Auslosung wurde noch niemandem etwas mitgeteilt: Benachrichtige alle.</translation>
+    </message>
+    <message>
+        <source>Everybody already knows his recipient: nobody&apos;s changed since he was told.</source>
+        <comment>IDS_NOBODY_TO_TELL_AGAIN</comment>
+        <translation>Alle kennen ihren Beschenkten schon: Bei niemandem hat er sich geändert, seit es ihm mitgeteilt wurde.</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4</source>
+        <comment>IDS_STATUS_TOLD</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1: benachrichtigt %2, zuletzt am %3 um %4</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4; his recipient changed since: tell him again</source>
+        <comment>IDS_STATUS_TOLD_CHANGED</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1: benachrichtigt %2, zuletzt am %3 um %4; sein Beschenkter hat sich seitdem geändert: erneut benachrichtigen</translation>
+    </message>
+    <message>
+        <source>%1: not told yet</source>
+        <comment>IDS_STATUS_NOT_TOLD</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1: noch nicht benachrichtigt</translation>
+    </message>
+    <message>
+        <source>%1: no drawn name yet</source>
+        <comment>IDS_STATUS_NOT_DRAWN</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1: noch kein gezogener Name</translation>
+    </message>
+    <message>
+        <source>by e-mail</source>
+        <comment>IDS_TOLD_BY_MAIL</comment>
+        <translation>per E-Mail</translation>
+    </message>
+    <message>
+        <source>on a card</source>
+        <comment>IDS_TOLD_ON_CARD</comment>
+        <translation>auf einer Karte</translation>
+    </message>
+    <message>
+        <source>in the pass-around round</source>
+        <comment>IDS_TOLD_IN_ROUND</comment>
+        <translation>in der Runde am Bildschirm</translation>
+    </message>
+    <message>
+        <source>Another program changed %1 since it was opened here, and the file now holds another drawing than this window. Nothing was sent, printed or shown.<byte value="xd"/>
+<byte value="xd"/>
+Open the file as it is now?</source>
+        <comment>IDS_FILE_OTHER_DRAWING</comment>
+        <extracomment>Before names are sent, printed or shown in the round. %1: the document&apos;s file</extracomment>
+        <translation>Ein anderes Programm hat %1 geändert, seit die Datei hier geöffnet wurde, und sie enthält jetzt eine andere Auslosung als dieses Fenster. Es wurde nichts gesendet, gedruckt oder gezeigt.<byte value="xd"/>
+<byte value="xd"/>
+Die Datei so öffnen, wie sie jetzt ist?</translation>
+    </message>
+    <message>
+        <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
+        <comment>IDS_SAVE_BEFORE_TELLING</comment>
+        <translation>Bevor der erste Name hinausgeht, wird die Auslosung gespeichert, damit nie verloren geht, was den Teilnehmern mitgeteilt wurde. Wähle, wo sie liegen soll.</translation>
     </message>
 </context>
 </TS>

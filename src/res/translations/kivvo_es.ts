@@ -890,7 +890,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -904,10 +904,13 @@ Commands:
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
                                 the e-mail text for a person of drawing N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 sends the notifications of the newest drawing, or one
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 paper cards of the newest drawing, four to an A4 page
+  status FILE                   who of the newest drawing was told, how and when (never whom
+                                he gives to); --changed of send and cards tells only those
+                                whose recipient changed since
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
@@ -950,7 +953,7 @@ Comandos:
                                 GIVER nunca saca a RECIPIENT en el sorteo más reciente
                                 (--both: ni RECIPIENT a GIVER); --remove vuelve a permitirlo
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 muestra las reglas y las exclusiones, o cambia las reglas
   import FILE SOURCE [--group GROUP]
                                 añade al sorteo más reciente los participantes de un archivo
@@ -965,10 +968,13 @@ Comandos:
                                 mueve una persona a un grupo, o la saca de él
   notification FILE PERSON [--list N] [--language CODE]
                                 el texto del correo para una persona del sorteo N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 envía las notificaciones del sorteo más reciente, o solo una
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 tarjetas de papel del sorteo más reciente, cuatro por hoja A4
+  status FILE                   a quién del sorteo más reciente se avisó, cómo y cuándo (nunca a quién
+                                regala); --changed de send y cards avisa solo a aquellos cuyo
+                                destinatario cambió desde entonces
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 muestra la fecha, el presupuesto, el lugar y la nota del
                                 sorteo más reciente, o los cambia; un valor vacío borra uno
@@ -3107,6 +3113,144 @@ Reparar el sorteo: se mantienen todas las reglas y el menor número posible de p
         <extracomment>kivvo-cli repair output.
 %1: the file</extracomment>
         <translation>&quot;%1&quot; guardado</translation>
+    </message>
+    <message>
+        <source>Please note: the drawing has changed since you were told whom you give a gift to. What you were told before no longer holds; this message does.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_REPLACES_EARLIER</comment>
+        <extracomment>Notification e-mail, after the privacy note, to a participant told another recipient
+before the drawing was repaired.</extracomment>
+        <translation>Ten en cuenta: el sorteo ha cambiado desde que se te dijo a quién le haces un regalo. Lo que se te dijo antes ya no vale; vale este mensaje.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Quote Earlier Drawings</source>
+        <comment>IDS_EDIT_QUOTE_HISTORY</comment>
+        <extracomment>Undo and redo: the change of the setting.</extracomment>
+        <translation>Citar sorteos anteriores</translation>
+    </message>
+    <message>
+        <source>&amp;Quote earlier drawings in the e-mails</source>
+        <comment>IDS_RULES_QUOTE_HISTORY</comment>
+        <translation>&amp;Citar sorteos anteriores en los correos</translation>
+    </message>
+    <message>
+        <source>Each e-mail says whom the participant gave to last time and lists last time&apos;s pairs. Turn it off where the givers stay unknown, as in an office.</source>
+        <comment>IDS_RULES_QUOTE_HISTORY_HELP</comment>
+        <translation>Cada correo dice a quién regaló el participante la última vez y enumera las parejas de la última vez. Desactívalo donde quienes regalan siguen siendo anónimos, como en una oficina.</translation>
+    </message>
+    <message>
+        <source>quote earlier drawings: %1
+</source>
+        <comment>IDS_CLI_QUOTE_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, after the seal.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>citar sorteos anteriores: %1
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1.<byte value="xd"/>
+<byte value="xd"/>
+Tell only them, or everybody?</source>
+        <comment>IDS_ASK_TELL_CHANGED</comment>
+        <extracomment>Asked before sending, printing cards or the round after a repair.
+%1: how many participants were told a recipient that is no longer theirs</extracomment>
+        <translation>
+            <numerusform>Participantes cuyo destinatario no es el que se les dijo: %1.<byte value="xd"/>
+<byte value="xd"/>
+¿Avisar solo a ellos o a todos?</numerusform>
+            <numerusform>Participantes cuyo destinatario no es el que se les dijo: %1.<byte value="xd"/>
+<byte value="xd"/>
+¿Avisar solo a ellos o a todos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Only Them</source>
+        <comment>IDS_BUTTON_ONLY_CHANGED</comment>
+        <translation>&amp;Solo a ellos</translation>
+    </message>
+    <message>
+        <source>&amp;Everybody</source>
+        <comment>IDS_BUTTON_EVERYBODY</comment>
+        <translation>&amp;Todos</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1</source>
+        <comment>IDS_CLI_CHANGED_COUNT</comment>
+        <extracomment>kivvo-cli send and cards with --changed.
+%1: how many participants are told again</extracomment>
+        <translation>
+            <numerusform>Participantes cuyo destinatario no es el que se les dijo: %1</numerusform>
+            <numerusform>Participantes cuyo destinatario no es el que se les dijo: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nobody has been told anything of this drawing yet: tell everybody.</source>
+        <comment>IDS_NOBODY_TOLD_YET</comment>
+        <translation>Todavía no se ha dicho nada de este sorteo a nadie: avisa a todos.</translation>
+    </message>
+    <message>
+        <source>Everybody already knows his recipient: nobody&apos;s changed since he was told.</source>
+        <comment>IDS_NOBODY_TO_TELL_AGAIN</comment>
+        <translation>Todos conocen ya a su destinatario: el de nadie ha cambiado desde que se le dijo.</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4</source>
+        <comment>IDS_STATUS_TOLD</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1: avisado %2, la última vez el %3 a las %4</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4; his recipient changed since: tell him again</source>
+        <comment>IDS_STATUS_TOLD_CHANGED</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1: avisado %2, la última vez el %3 a las %4; su destinatario ha cambiado desde entonces: avísale de nuevo</translation>
+    </message>
+    <message>
+        <source>%1: not told yet</source>
+        <comment>IDS_STATUS_NOT_TOLD</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1: aún no avisado</translation>
+    </message>
+    <message>
+        <source>%1: no drawn name yet</source>
+        <comment>IDS_STATUS_NOT_DRAWN</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1: aún sin nombre sorteado</translation>
+    </message>
+    <message>
+        <source>by e-mail</source>
+        <comment>IDS_TOLD_BY_MAIL</comment>
+        <translation>por correo</translation>
+    </message>
+    <message>
+        <source>on a card</source>
+        <comment>IDS_TOLD_ON_CARD</comment>
+        <translation>en una tarjeta</translation>
+    </message>
+    <message>
+        <source>in the pass-around round</source>
+        <comment>IDS_TOLD_IN_ROUND</comment>
+        <translation>en la ronda de mano en mano</translation>
+    </message>
+    <message>
+        <source>Another program changed %1 since it was opened here, and the file now holds another drawing than this window. Nothing was sent, printed or shown.<byte value="xd"/>
+<byte value="xd"/>
+Open the file as it is now?</source>
+        <comment>IDS_FILE_OTHER_DRAWING</comment>
+        <extracomment>Before names are sent, printed or shown in the round. %1: the document&apos;s file</extracomment>
+        <translation>Otro programa cambió %1 desde que se abrió aquí, y el archivo contiene ahora otro sorteo que esta ventana. No se envió, imprimió ni mostró nada.<byte value="xd"/>
+<byte value="xd"/>
+¿Abrir el archivo tal como está ahora?</translation>
+    </message>
+    <message>
+        <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
+        <comment>IDS_SAVE_BEFORE_TELLING</comment>
+        <translation>Antes de que salga el primer nombre, el sorteo se guarda, para que nunca se pierda lo que se dice a los participantes. Elige dónde guardarlo.</translation>
     </message>
 </context>
 </TS>

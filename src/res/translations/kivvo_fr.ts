@@ -890,7 +890,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -904,10 +904,13 @@ Commands:
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
                                 the e-mail text for a person of drawing N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 sends the notifications of the newest drawing, or one
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 paper cards of the newest drawing, four to an A4 page
+  status FILE                   who of the newest drawing was told, how and when (never whom
+                                he gives to); --changed of send and cards tells only those
+                                whose recipient changed since
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
@@ -948,7 +951,7 @@ Commandes&#xa0;:
                                 GIVER ne tire jamais RECIPIENT dans le tirage le plus récent
                                 (--both&#xa0;: ni RECIPIENT GIVER)&#xa0;; --remove lève l&apos;exclusion
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 affiche les règles et les exclusions, ou modifie les règles
   import FILE SOURCE [--group GROUP]
                                 ajoute au tirage le plus récent les participants d&apos;un fichier
@@ -962,10 +965,13 @@ Commandes&#xa0;:
                                 déplace une personne dans un groupe, ou l&apos;en fait sortir
   notification FILE PERSON [--list N] [--language CODE]
                                 le texte de l&apos;e-mail d&apos;une personne du tirage N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 envoie les e-mails du tirage le plus récent, ou un seul
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 cartes papier du tirage le plus récent, quatre par page A4
+  status FILE                   qui du tirage le plus récent a été prévenu, comment et quand (jamais à
+                                qui il offre) ; --changed de send et cards ne prévient que ceux dont
+                                le destinataire a changé depuis
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 affiche la date, le budget, le lieu et la remarque du tirage le
                                 plus récent, ou les modifie&#xa0;; une valeur vide en efface un
@@ -3103,6 +3109,144 @@ Réparer le tirage : toutes les règles tiennent, et le moins de donateurs poss
         <extracomment>kivvo-cli repair output.
 %1: the file</extracomment>
         <translation>« %1 » enregistré</translation>
+    </message>
+    <message>
+        <source>Please note: the drawing has changed since you were told whom you give a gift to. What you were told before no longer holds; this message does.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_REPLACES_EARLIER</comment>
+        <extracomment>Notification e-mail, after the privacy note, to a participant told another recipient
+before the drawing was repaired.</extracomment>
+        <translation>Attention : le tirage a changé depuis qu&apos;on t&apos;a dit à qui tu offres un cadeau. Ce qu&apos;on t&apos;a dit avant ne vaut plus ; c&apos;est ce message qui compte.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Quote Earlier Drawings</source>
+        <comment>IDS_EDIT_QUOTE_HISTORY</comment>
+        <extracomment>Undo and redo: the change of the setting.</extracomment>
+        <translation>Citer les tirages précédents</translation>
+    </message>
+    <message>
+        <source>&amp;Quote earlier drawings in the e-mails</source>
+        <comment>IDS_RULES_QUOTE_HISTORY</comment>
+        <translation>&amp;Citer les tirages précédents dans les e-mails</translation>
+    </message>
+    <message>
+        <source>Each e-mail says whom the participant gave to last time and lists last time&apos;s pairs. Turn it off where the givers stay unknown, as in an office.</source>
+        <comment>IDS_RULES_QUOTE_HISTORY_HELP</comment>
+        <translation>Chaque e-mail dit à qui le participant a offert la dernière fois et liste les paires de la dernière fois. Désactive-le là où les donateurs restent inconnus, comme au bureau.</translation>
+    </message>
+    <message>
+        <source>quote earlier drawings: %1
+</source>
+        <comment>IDS_CLI_QUOTE_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, after the seal.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>citer les tirages précédents : %1
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1.<byte value="xd"/>
+<byte value="xd"/>
+Tell only them, or everybody?</source>
+        <comment>IDS_ASK_TELL_CHANGED</comment>
+        <extracomment>Asked before sending, printing cards or the round after a repair.
+%1: how many participants were told a recipient that is no longer theirs</extracomment>
+        <translation>
+            <numerusform>Participants dont le destinataire n&apos;est pas celui qu&apos;on leur a dit : %1.<byte value="xd"/>
+<byte value="xd"/>
+Prévenir seulement eux, ou tout le monde ?</numerusform>
+            <numerusform>Participants dont le destinataire n&apos;est pas celui qu&apos;on leur a dit : %1.<byte value="xd"/>
+<byte value="xd"/>
+Prévenir seulement eux, ou tout le monde ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Only Them</source>
+        <comment>IDS_BUTTON_ONLY_CHANGED</comment>
+        <translation>&amp;Seulement eux</translation>
+    </message>
+    <message>
+        <source>&amp;Everybody</source>
+        <comment>IDS_BUTTON_EVERYBODY</comment>
+        <translation>&amp;Tout le monde</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1</source>
+        <comment>IDS_CLI_CHANGED_COUNT</comment>
+        <extracomment>kivvo-cli send and cards with --changed.
+%1: how many participants are told again</extracomment>
+        <translation>
+            <numerusform>Participants dont le destinataire n&apos;est pas celui qu&apos;on leur a dit : %1</numerusform>
+            <numerusform>Participants dont le destinataire n&apos;est pas celui qu&apos;on leur a dit : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nobody has been told anything of this drawing yet: tell everybody.</source>
+        <comment>IDS_NOBODY_TOLD_YET</comment>
+        <translation>Personne n&apos;a encore rien appris de ce tirage : préviens tout le monde.</translation>
+    </message>
+    <message>
+        <source>Everybody already knows his recipient: nobody&apos;s changed since he was told.</source>
+        <comment>IDS_NOBODY_TO_TELL_AGAIN</comment>
+        <translation>Tout le monde connaît déjà son destinataire : celui de personne n&apos;a changé depuis qu&apos;on le lui a dit.</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4</source>
+        <comment>IDS_STATUS_TOLD</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1 : prévenu %2, la dernière fois le %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4; his recipient changed since: tell him again</source>
+        <comment>IDS_STATUS_TOLD_CHANGED</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1 : prévenu %2, la dernière fois le %3 à %4 ; son destinataire a changé depuis : préviens-le de nouveau</translation>
+    </message>
+    <message>
+        <source>%1: not told yet</source>
+        <comment>IDS_STATUS_NOT_TOLD</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1 : pas encore prévenu</translation>
+    </message>
+    <message>
+        <source>%1: no drawn name yet</source>
+        <comment>IDS_STATUS_NOT_DRAWN</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1 : pas encore de nom tiré</translation>
+    </message>
+    <message>
+        <source>by e-mail</source>
+        <comment>IDS_TOLD_BY_MAIL</comment>
+        <translation>par e-mail</translation>
+    </message>
+    <message>
+        <source>on a card</source>
+        <comment>IDS_TOLD_ON_CARD</comment>
+        <translation>sur une carte</translation>
+    </message>
+    <message>
+        <source>in the pass-around round</source>
+        <comment>IDS_TOLD_IN_ROUND</comment>
+        <translation>lors du tour de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Another program changed %1 since it was opened here, and the file now holds another drawing than this window. Nothing was sent, printed or shown.<byte value="xd"/>
+<byte value="xd"/>
+Open the file as it is now?</source>
+        <comment>IDS_FILE_OTHER_DRAWING</comment>
+        <extracomment>Before names are sent, printed or shown in the round. %1: the document&apos;s file</extracomment>
+        <translation>Un autre programme a modifié %1 depuis son ouverture ici, et le fichier contient maintenant un autre tirage que cette fenêtre. Rien n&apos;a été envoyé, imprimé ni montré.<byte value="xd"/>
+<byte value="xd"/>
+Ouvrir le fichier tel qu&apos;il est maintenant ?</translation>
+    </message>
+    <message>
+        <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
+        <comment>IDS_SAVE_BEFORE_TELLING</comment>
+        <translation>Avant que le premier nom ne parte, le tirage est enregistré, pour que ce qu&apos;on dit aux participants ne soit jamais perdu. Choisis où le garder.</translation>
     </message>
 </context>
 </TS>

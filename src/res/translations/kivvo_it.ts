@@ -890,7 +890,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -904,10 +904,13 @@ Commands:
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
                                 the e-mail text for a person of drawing N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 sends the notifications of the newest drawing, or one
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 paper cards of the newest drawing, four to an A4 page
+  status FILE                   who of the newest drawing was told, how and when (never whom
+                                he gives to); --changed of send and cards tells only those
+                                whose recipient changed since
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
@@ -949,7 +952,7 @@ Comandi:
                                 (--both: e nemmeno RECIPIENT estrae GIVER); --remove toglie
                                 di nuovo l&apos;esclusione
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 mostra le regole e le esclusioni, o modifica le regole
   import FILE SOURCE [--group GROUP]
                                 aggiunge all&apos;estrazione più recente i partecipanti di un file
@@ -963,11 +966,14 @@ Comandi:
                                 sposta una persona in un gruppo, o fuori dal suo gruppo
   notification FILE PERSON [--list N] [--language CODE]
                                 il testo dell&apos;e-mail per una persona dell&apos;estrazione N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 invia le notifiche dell&apos;estrazione più recente, o una sola
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 biglietti di carta dell&apos;estrazione più recente, quattro per
                                 pagina A4
+  status FILE                   chi dell'estrazione più recente è stato avvisato, come e quando (mai a
+                                chi fa il regalo); --changed di send e cards avvisa solo chi ha un
+                                destinatario cambiato da allora
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 mostra data, budget, luogo e nota dell&apos;estrazione più
                                 recente, o li modifica; un valore vuoto ne cancella uno
@@ -3105,6 +3111,144 @@ Riparare l&apos;estrazione: ogni regola resta e il minor numero possibile di don
         <extracomment>kivvo-cli repair output.
 %1: the file</extracomment>
         <translation>&quot;%1&quot; salvato</translation>
+    </message>
+    <message>
+        <source>Please note: the drawing has changed since you were told whom you give a gift to. What you were told before no longer holds; this message does.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_REPLACES_EARLIER</comment>
+        <extracomment>Notification e-mail, after the privacy note, to a participant told another recipient
+before the drawing was repaired.</extracomment>
+        <translation>Nota bene: l&apos;estrazione è cambiata da quando ti è stato detto a chi fai il regalo. Quello che ti è stato detto prima non vale più; vale questo messaggio.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Quote Earlier Drawings</source>
+        <comment>IDS_EDIT_QUOTE_HISTORY</comment>
+        <extracomment>Undo and redo: the change of the setting.</extracomment>
+        <translation>Cita le estrazioni precedenti</translation>
+    </message>
+    <message>
+        <source>&amp;Quote earlier drawings in the e-mails</source>
+        <comment>IDS_RULES_QUOTE_HISTORY</comment>
+        <translation>&amp;Cita le estrazioni precedenti nelle e-mail</translation>
+    </message>
+    <message>
+        <source>Each e-mail says whom the participant gave to last time and lists last time&apos;s pairs. Turn it off where the givers stay unknown, as in an office.</source>
+        <comment>IDS_RULES_QUOTE_HISTORY_HELP</comment>
+        <translation>Ogni e-mail dice a chi il partecipante ha fatto il regalo l&apos;ultima volta ed elenca le coppie dell&apos;ultima volta. Disattivalo dove chi regala resta sconosciuto, come in ufficio.</translation>
+    </message>
+    <message>
+        <source>quote earlier drawings: %1
+</source>
+        <comment>IDS_CLI_QUOTE_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, after the seal.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>cita le estrazioni precedenti: %1
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1.<byte value="xd"/>
+<byte value="xd"/>
+Tell only them, or everybody?</source>
+        <comment>IDS_ASK_TELL_CHANGED</comment>
+        <extracomment>Asked before sending, printing cards or the round after a repair.
+%1: how many participants were told a recipient that is no longer theirs</extracomment>
+        <translation>
+            <numerusform>Partecipanti il cui destinatario non è quello che è stato loro detto: %1.<byte value="xd"/>
+<byte value="xd"/>
+Avvisare solo loro o tutti?</numerusform>
+            <numerusform>Partecipanti il cui destinatario non è quello che è stato loro detto: %1.<byte value="xd"/>
+<byte value="xd"/>
+Avvisare solo loro o tutti?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Only Them</source>
+        <comment>IDS_BUTTON_ONLY_CHANGED</comment>
+        <translation>&amp;Solo loro</translation>
+    </message>
+    <message>
+        <source>&amp;Everybody</source>
+        <comment>IDS_BUTTON_EVERYBODY</comment>
+        <translation>&amp;Tutti</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1</source>
+        <comment>IDS_CLI_CHANGED_COUNT</comment>
+        <extracomment>kivvo-cli send and cards with --changed.
+%1: how many participants are told again</extracomment>
+        <translation>
+            <numerusform>Partecipanti il cui destinatario non è quello che è stato loro detto: %1</numerusform>
+            <numerusform>Partecipanti il cui destinatario non è quello che è stato loro detto: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nobody has been told anything of this drawing yet: tell everybody.</source>
+        <comment>IDS_NOBODY_TOLD_YET</comment>
+        <translation>Di questa estrazione non è stato ancora detto nulla a nessuno: avvisa tutti.</translation>
+    </message>
+    <message>
+        <source>Everybody already knows his recipient: nobody&apos;s changed since he was told.</source>
+        <comment>IDS_NOBODY_TO_TELL_AGAIN</comment>
+        <translation>Tutti conoscono già il proprio destinatario: per nessuno è cambiato da quando gli è stato detto.</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4</source>
+        <comment>IDS_STATUS_TOLD</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1: avvisato %2, l&apos;ultima volta il %3 alle %4</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4; his recipient changed since: tell him again</source>
+        <comment>IDS_STATUS_TOLD_CHANGED</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1: avvisato %2, l&apos;ultima volta il %3 alle %4; il suo destinatario è cambiato da allora: avvisalo di nuovo</translation>
+    </message>
+    <message>
+        <source>%1: not told yet</source>
+        <comment>IDS_STATUS_NOT_TOLD</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1: non ancora avvisato</translation>
+    </message>
+    <message>
+        <source>%1: no drawn name yet</source>
+        <comment>IDS_STATUS_NOT_DRAWN</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1: ancora nessun nome estratto</translation>
+    </message>
+    <message>
+        <source>by e-mail</source>
+        <comment>IDS_TOLD_BY_MAIL</comment>
+        <translation>per e-mail</translation>
+    </message>
+    <message>
+        <source>on a card</source>
+        <comment>IDS_TOLD_ON_CARD</comment>
+        <translation>su un biglietto</translation>
+    </message>
+    <message>
+        <source>in the pass-around round</source>
+        <comment>IDS_TOLD_IN_ROUND</comment>
+        <translation>nel giro dello schermo</translation>
+    </message>
+    <message>
+        <source>Another program changed %1 since it was opened here, and the file now holds another drawing than this window. Nothing was sent, printed or shown.<byte value="xd"/>
+<byte value="xd"/>
+Open the file as it is now?</source>
+        <comment>IDS_FILE_OTHER_DRAWING</comment>
+        <extracomment>Before names are sent, printed or shown in the round. %1: the document&apos;s file</extracomment>
+        <translation>Un altro programma ha modificato %1 da quando è stato aperto qui, e il file contiene ora un&apos;altra estrazione rispetto a questa finestra. Non è stato inviato, stampato né mostrato nulla.<byte value="xd"/>
+<byte value="xd"/>
+Aprire il file com&apos;è adesso?</translation>
+    </message>
+    <message>
+        <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
+        <comment>IDS_SAVE_BEFORE_TELLING</comment>
+        <translation>Prima che esca il primo nome, l&apos;estrazione viene salvata, così ciò che viene detto ai partecipanti non va mai perso. Scegli dove conservarla.</translation>
     </message>
 </context>
 </TS>

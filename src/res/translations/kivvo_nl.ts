@@ -890,7 +890,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -904,10 +904,13 @@ Commands:
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
                                 the e-mail text for a person of drawing N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 sends the notifications of the newest drawing, or one
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 paper cards of the newest drawing, four to an A4 page
+  status FILE                   who of the newest drawing was told, how and when (never whom
+                                he gives to); --changed of send and cards tells only those
+                                whose recipient changed since
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
@@ -950,7 +953,7 @@ Opdrachten:
                                 GIVER trekt in de nieuwste trekking nooit RECIPIENT (--both:
                                 en RECIPIENT ook nooit GIVER); --remove heft dat weer op
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 toont de regels en uitsluitingen, of wijzigt de regels
   import FILE SOURCE [--group GROUP]
                                 voegt de deelnemers uit een CSV- of vCard-bestand toe aan
@@ -966,10 +969,13 @@ Opdrachten:
                                 verplaatst een persoon naar een groep, of haalt hem eruit
   notification FILE PERSON [--list N] [--language CODE]
                                 de e-mailtekst voor een persoon uit trekking N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 verzendt de berichten van de nieuwste trekking, of één ervan
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 papieren kaartjes van de nieuwste trekking, vier per A4
+  status FILE                   wie van de nieuwste trekking is ingelicht, hoe en wanneer (nooit aan wie
+                                hij geeft); --changed van send en cards licht alleen wie in van wie de
+                                ontvanger sindsdien veranderd is
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 toont de datum, het budget, de plaats en de opmerking van
                                 de nieuwste trekking, of wijzigt ze; een lege waarde wist
@@ -3108,6 +3114,144 @@ De trekking herstellen: elke regel blijft, en zo min mogelijk gevers krijgen een
         <extracomment>kivvo-cli repair output.
 %1: the file</extracomment>
         <translation>&quot;%1&quot; opgeslagen</translation>
+    </message>
+    <message>
+        <source>Please note: the drawing has changed since you were told whom you give a gift to. What you were told before no longer holds; this message does.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_REPLACES_EARLIER</comment>
+        <extracomment>Notification e-mail, after the privacy note, to a participant told another recipient
+before the drawing was repaired.</extracomment>
+        <translation>Let op: de trekking is veranderd sinds je hoorde aan wie je een cadeau geeft. Wat je eerder hoorde, geldt niet meer; dit bericht geldt.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Quote Earlier Drawings</source>
+        <comment>IDS_EDIT_QUOTE_HISTORY</comment>
+        <extracomment>Undo and redo: the change of the setting.</extracomment>
+        <translation>Eerdere trekkingen citeren</translation>
+    </message>
+    <message>
+        <source>&amp;Quote earlier drawings in the e-mails</source>
+        <comment>IDS_RULES_QUOTE_HISTORY</comment>
+        <translation>Eerdere trekkingen &amp;citeren in de e-mails</translation>
+    </message>
+    <message>
+        <source>Each e-mail says whom the participant gave to last time and lists last time&apos;s pairs. Turn it off where the givers stay unknown, as in an office.</source>
+        <comment>IDS_RULES_QUOTE_HISTORY_HELP</comment>
+        <translation>Elke e-mail zegt aan wie de deelnemer de vorige keer gaf en noemt de paren van de vorige keer. Zet het uit waar de gevers onbekend blijven, zoals op kantoor.</translation>
+    </message>
+    <message>
+        <source>quote earlier drawings: %1
+</source>
+        <comment>IDS_CLI_QUOTE_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, after the seal.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>eerdere trekkingen citeren: %1
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1.<byte value="xd"/>
+<byte value="xd"/>
+Tell only them, or everybody?</source>
+        <comment>IDS_ASK_TELL_CHANGED</comment>
+        <extracomment>Asked before sending, printing cards or the round after a repair.
+%1: how many participants were told a recipient that is no longer theirs</extracomment>
+        <translation>
+            <numerusform>Deelnemers van wie de ontvanger niet is wat hun verteld is: %1.<byte value="xd"/>
+<byte value="xd"/>
+Alleen hen inlichten, of iedereen?</numerusform>
+            <numerusform>Deelnemers van wie de ontvanger niet is wat hun verteld is: %1.<byte value="xd"/>
+<byte value="xd"/>
+Alleen hen inlichten, of iedereen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Only Them</source>
+        <comment>IDS_BUTTON_ONLY_CHANGED</comment>
+        <translation>&amp;Alleen hen</translation>
+    </message>
+    <message>
+        <source>&amp;Everybody</source>
+        <comment>IDS_BUTTON_EVERYBODY</comment>
+        <translation>&amp;Iedereen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1</source>
+        <comment>IDS_CLI_CHANGED_COUNT</comment>
+        <extracomment>kivvo-cli send and cards with --changed.
+%1: how many participants are told again</extracomment>
+        <translation>
+            <numerusform>Deelnemers van wie de ontvanger niet is wat hun verteld is: %1</numerusform>
+            <numerusform>Deelnemers van wie de ontvanger niet is wat hun verteld is: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nobody has been told anything of this drawing yet: tell everybody.</source>
+        <comment>IDS_NOBODY_TOLD_YET</comment>
+        <translation>Van deze trekking is nog niemand iets verteld: licht iedereen in.</translation>
+    </message>
+    <message>
+        <source>Everybody already knows his recipient: nobody&apos;s changed since he was told.</source>
+        <comment>IDS_NOBODY_TO_TELL_AGAIN</comment>
+        <translation>Iedereen kent zijn ontvanger al: bij niemand is die veranderd sinds het hem verteld is.</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4</source>
+        <comment>IDS_STATUS_TOLD</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1: ingelicht %2, laatst op %3 om %4</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4; his recipient changed since: tell him again</source>
+        <comment>IDS_STATUS_TOLD_CHANGED</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1: ingelicht %2, laatst op %3 om %4; zijn ontvanger is sindsdien veranderd: licht hem opnieuw in</translation>
+    </message>
+    <message>
+        <source>%1: not told yet</source>
+        <comment>IDS_STATUS_NOT_TOLD</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1: nog niet ingelicht</translation>
+    </message>
+    <message>
+        <source>%1: no drawn name yet</source>
+        <comment>IDS_STATUS_NOT_DRAWN</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1: nog geen getrokken naam</translation>
+    </message>
+    <message>
+        <source>by e-mail</source>
+        <comment>IDS_TOLD_BY_MAIL</comment>
+        <translation>per e-mail</translation>
+    </message>
+    <message>
+        <source>on a card</source>
+        <comment>IDS_TOLD_ON_CARD</comment>
+        <translation>op een kaart</translation>
+    </message>
+    <message>
+        <source>in the pass-around round</source>
+        <comment>IDS_TOLD_IN_ROUND</comment>
+        <translation>in de rondgang langs het scherm</translation>
+    </message>
+    <message>
+        <source>Another program changed %1 since it was opened here, and the file now holds another drawing than this window. Nothing was sent, printed or shown.<byte value="xd"/>
+<byte value="xd"/>
+Open the file as it is now?</source>
+        <comment>IDS_FILE_OTHER_DRAWING</comment>
+        <extracomment>Before names are sent, printed or shown in the round. %1: the document&apos;s file</extracomment>
+        <translation>Een ander programma heeft %1 gewijzigd sinds het hier geopend werd, en het bestand bevat nu een andere trekking dan dit venster. Er is niets verzonden, afgedrukt of getoond.<byte value="xd"/>
+<byte value="xd"/>
+Het bestand openen zoals het nu is?</translation>
+    </message>
+    <message>
+        <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
+        <comment>IDS_SAVE_BEFORE_TELLING</comment>
+        <translation>Voordat de eerste naam de deur uitgaat, wordt de trekking opgeslagen, zodat wat de deelnemers te horen krijgen nooit verloren gaat. Kies waar je hem bewaart.</translation>
     </message>
 </context>
 </TS>

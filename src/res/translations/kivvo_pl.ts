@@ -894,7 +894,7 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -908,10 +908,13 @@ Commands:
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
                                 the e-mail text for a person of drawing N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 sends the notifications of the newest drawing, or one
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 paper cards of the newest drawing, four to an A4 page
+  status FILE                   who of the newest drawing was told, how and when (never whom
+                                he gives to); --changed of send and cards tells only those
+                                whose recipient changed since
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 shows the date, budget, place and note of the newest
                                 drawing, or changes them; an empty value clears one
@@ -954,7 +957,7 @@ Polecenia:
                                 (--both: ani RECIPIENT nie losuje GIVER); --remove znosi
                                 to wykluczenie
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes]
+             [--seal on|off] [--yes] [--quote-history on|off]
                                 pokazuje zasady i wykluczenia albo zmienia zasady
   import FILE SOURCE [--group GROUP]
                                 dodaje uczestników z pliku CSV lub vCard do najnowszego
@@ -968,11 +971,14 @@ Polecenia:
                                 przenosi osobę do grupy albo poza grupę
   notification FILE PERSON [--list N] [--language CODE]
                                 tekst e-maila dla osoby z losowania N
-  send FILE [--yes] [--person NAME] [--language CODE]
+  send FILE [--yes] [--person NAME] [--changed] [--language CODE]
                                 wysyła powiadomienia z najnowszego losowania (wszystkie
                                 albo jedno)
-  cards FILE --pdf OUT.pdf [--person NAME] [--language CODE]
+  cards FILE --pdf OUT.pdf [--person NAME] [--changed] [--language CODE]
                                 papierowe karty z najnowszego losowania, cztery na stronie A4
+  status FILE                   kto z najnowszego losowania został powiadomiony, jak i kiedy (nigdy,
+                                komu daje prezent); --changed w send i cards powiadamia tylko tych,
+                                których obdarowany zmienił się od tego czasu
   details FILE [--date YYYY-MM-DD] [--budget T] [--place T] [--note T]
                                 pokazuje datę, budżet, miejsce i notatkę najnowszego
                                 losowania albo je zmienia; pusta wartość usuwa pozycję
@@ -3132,6 +3138,148 @@ Napraw losowanie: wszystkie reguły obowiązują, a jak najmniej darczyńców do
         <extracomment>kivvo-cli repair output.
 %1: the file</extracomment>
         <translation>Zapisano „%1”</translation>
+    </message>
+    <message>
+        <source>Please note: the drawing has changed since you were told whom you give a gift to. What you were told before no longer holds; this message does.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_REPLACES_EARLIER</comment>
+        <extracomment>Notification e-mail, after the privacy note, to a participant told another recipient
+before the drawing was repaired.</extracomment>
+        <translation>Uwaga: losowanie zmieniło się od chwili, gdy dowiedziałeś się, komu dajesz prezent. To, co wcześniej usłyszałeś, już nie obowiązuje; obowiązuje ta wiadomość.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Quote Earlier Drawings</source>
+        <comment>IDS_EDIT_QUOTE_HISTORY</comment>
+        <extracomment>Undo and redo: the change of the setting.</extracomment>
+        <translation>Cytowanie wcześniejszych losowań</translation>
+    </message>
+    <message>
+        <source>&amp;Quote earlier drawings in the e-mails</source>
+        <comment>IDS_RULES_QUOTE_HISTORY</comment>
+        <translation>&amp;Cytuj wcześniejsze losowania w e-mailach</translation>
+    </message>
+    <message>
+        <source>Each e-mail says whom the participant gave to last time and lists last time&apos;s pairs. Turn it off where the givers stay unknown, as in an office.</source>
+        <comment>IDS_RULES_QUOTE_HISTORY_HELP</comment>
+        <translation>Każdy e-mail mówi, komu uczestnik dał prezent ostatnim razem, i wymienia pary z ostatniego razu. Wyłącz to tam, gdzie darczyńcy pozostają nieznani, jak w biurze.</translation>
+    </message>
+    <message>
+        <source>quote earlier drawings: %1
+</source>
+        <comment>IDS_CLI_QUOTE_HISTORY</comment>
+        <extracomment>kivvo-cli rules output, after the seal.
+%1: on or off (IDS_CLI_ON, IDS_CLI_OFF)</extracomment>
+        <translation>cytowanie wcześniejszych losowań: %1
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1.<byte value="xd"/>
+<byte value="xd"/>
+Tell only them, or everybody?</source>
+        <comment>IDS_ASK_TELL_CHANGED</comment>
+        <extracomment>Asked before sending, printing cards or the round after a repair.
+%1: how many participants were told a recipient that is no longer theirs</extracomment>
+        <translation>
+            <numerusform>Uczestnicy, których obdarowany nie jest tym, o którym im powiedziano: %1.<byte value="xd"/>
+<byte value="xd"/>
+Powiadomić tylko ich czy wszystkich?</numerusform>
+            <numerusform>Uczestnicy, których obdarowany nie jest tym, o którym im powiedziano: %1.<byte value="xd"/>
+<byte value="xd"/>
+Powiadomić tylko ich czy wszystkich?</numerusform>
+            <numerusform>Uczestnicy, których obdarowany nie jest tym, o którym im powiedziano: %1.<byte value="xd"/>
+<byte value="xd"/>
+Powiadomić tylko ich czy wszystkich?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Only Them</source>
+        <comment>IDS_BUTTON_ONLY_CHANGED</comment>
+        <translation>&amp;Tylko ich</translation>
+    </message>
+    <message>
+        <source>&amp;Everybody</source>
+        <comment>IDS_BUTTON_EVERYBODY</comment>
+        <translation>&amp;Wszystkich</translation>
+    </message>
+    <message numerus="yes">
+        <source>Participants whose recipient is not the one they were told: %1</source>
+        <comment>IDS_CLI_CHANGED_COUNT</comment>
+        <extracomment>kivvo-cli send and cards with --changed.
+%1: how many participants are told again</extracomment>
+        <translation>
+            <numerusform>Uczestnicy, których obdarowany nie jest tym, o którym im powiedziano: %1</numerusform>
+            <numerusform>Uczestnicy, których obdarowany nie jest tym, o którym im powiedziano: %1</numerusform>
+            <numerusform>Uczestnicy, których obdarowany nie jest tym, o którym im powiedziano: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nobody has been told anything of this drawing yet: tell everybody.</source>
+        <comment>IDS_NOBODY_TOLD_YET</comment>
+        <translation>Nikomu jeszcze nic nie powiedziano o tym losowaniu: powiadom wszystkich.</translation>
+    </message>
+    <message>
+        <source>Everybody already knows his recipient: nobody&apos;s changed since he was told.</source>
+        <comment>IDS_NOBODY_TO_TELL_AGAIN</comment>
+        <translation>Wszyscy znają już swojego obdarowanego: nikomu się nie zmienił, odkąd mu powiedziano.</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4</source>
+        <comment>IDS_STATUS_TOLD</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1: powiadomiony %2, ostatnio %3 o %4</translation>
+    </message>
+    <message>
+        <source>%1: told %2, last on %3 at %4; his recipient changed since: tell him again</source>
+        <comment>IDS_STATUS_TOLD_CHANGED</comment>
+        <extracomment>kivvo-cli status, one line per participant.
+%1: the participant; %2: how he was told (IDS_TOLD_BY_MAIL...); %3: the date; %4: the time</extracomment>
+        <translation>%1: powiadomiony %2, ostatnio %3 o %4; jego obdarowany od tego czasu się zmienił: powiadom go ponownie</translation>
+    </message>
+    <message>
+        <source>%1: not told yet</source>
+        <comment>IDS_STATUS_NOT_TOLD</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1: jeszcze nie powiadomiony</translation>
+    </message>
+    <message>
+        <source>%1: no drawn name yet</source>
+        <comment>IDS_STATUS_NOT_DRAWN</comment>
+        <extracomment>kivvo-cli status. %1: the participant</extracomment>
+        <translation>%1: jeszcze bez wylosowanego imienia</translation>
+    </message>
+    <message>
+        <source>by e-mail</source>
+        <comment>IDS_TOLD_BY_MAIL</comment>
+        <translation>e-mailem</translation>
+    </message>
+    <message>
+        <source>on a card</source>
+        <comment>IDS_TOLD_ON_CARD</comment>
+        <translation>na kartce</translation>
+    </message>
+    <message>
+        <source>in the pass-around round</source>
+        <comment>IDS_TOLD_IN_ROUND</comment>
+        <translation>podczas rundy przy ekranie</translation>
+    </message>
+    <message>
+        <source>Another program changed %1 since it was opened here, and the file now holds another drawing than this window. Nothing was sent, printed or shown.<byte value="xd"/>
+<byte value="xd"/>
+Open the file as it is now?</source>
+        <comment>IDS_FILE_OTHER_DRAWING</comment>
+        <extracomment>Before names are sent, printed or shown in the round. %1: the document&apos;s file</extracomment>
+        <translation>Inny program zmienił %1 od czasu otwarcia tutaj i plik zawiera teraz inne losowanie niż to okno. Niczego nie wysłano, nie wydrukowano ani nie pokazano.<byte value="xd"/>
+<byte value="xd"/>
+Otworzyć plik w obecnej postaci?</translation>
+    </message>
+    <message>
+        <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
+        <comment>IDS_SAVE_BEFORE_TELLING</comment>
+        <translation>Zanim wyjdzie pierwsze imię, losowanie zostaje zapisane, aby to, co usłyszą uczestnicy, nigdy nie przepadło. Wybierz, gdzie je zachować.</translation>
     </message>
 </context>
 </TS>
