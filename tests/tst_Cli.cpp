@@ -136,6 +136,7 @@ private slots:
     void sameEditsSameBytesAsTheDesktop();
     void sealedDrawingShowsNoPair_data();
     void sealedDrawingShowsNoPair();
+    void afterARepairOnlyThoseAffectedAreTold();
 
 private:
     std::unique_ptr<QTemporaryDir> m_pDir;
@@ -1011,4 +1012,50 @@ void TestCli::sealedDrawingShowsNoPair()
     QCOMPARE(QFile::permissions(strPdf) & kOthersOrGroup, QFileDevice::Permissions());
     QCOMPARE(PdfText(strPdf).startsWith("These cards hold secrets"), sealed);
     QVERIFY(!QFile::exists(strStalePdf));
+}
+
+void TestCli::afterARepairOnlyThoseAffectedAreTold()
+{
+    CSmtpTestServer server;
+    QVERIFY(server.IsReady());
+    RunCli({"config", "--server", "127.0.0.1", "--port", QString::number(server.Port()), "--user",
+            "", "--from", "santa@example.com"});
+    const QStringList names{"Ann", "Bob", "Cid", "Dan", "Eve", "Fay"};
+    RunCli({"new", m_strFile});
+    for (const QString& strName : names)
+        RunCli({"add", m_strFile, strName, "--address", strName.toLower() + "@example.com"});
+    QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
+    QCOMPARE(RunCli({"send", m_strFile, "--changed"}).m_nExit, 1); // nobody told yet
+    QCOMPARE(RunCli({"send", m_strFile, "--yes"}).m_nExit, 0);
+    QVERIFY(server.WaitForMessages(6));
+    QVERIFY(RunCli({"status", m_strFile}).m_strOut.startsWith("Ann: told by e-mail, last on "));
+
+    // Cid drops out; the repair changes the fewest givers, and only they are mailed again.
+    RunCli({"remove", m_strFile, "Cid"});
+    const CRun repaired = RunCli({"repair", m_strFile, "--yes"});
+    QVERIFY2(repaired.m_nExit == 0, qPrintable(repaired.m_strErr));
+    QStringList affected;
+    for (const QString& strLine : RunCli({"status", m_strFile}).m_strOut.split(u'\n')) {
+        if (strLine.endsWith("tell him again"))
+            affected.append(strLine.section(u':', 0, 0).toLower() + "@example.com");
+    }
+    QVERIFY(repaired.m_strOut.startsWith(
+        QStringLiteral("The drawing was repaired: %1 of the givers").arg(affected.size())));
+    const CRun changed = RunCli({"send", m_strFile, "--changed"});
+    QCOMPARE(changed.m_nExit, 0);
+    QVERIFY(changed.m_strOut.startsWith(
+        QStringLiteral("Participants whose recipient is not the one they were told: %1\n")
+            .arg(affected.size())));
+    QVERIFY(server.WaitForMessages(6 + int(affected.size())));
+    QTest::qWait(200);
+    const QList<CSmtpTestServer::CMessage> messages = server.Messages().mid(6);
+    QStringList mailed;
+    for (const CSmtpTestServer::CMessage& message : messages) {
+        mailed += message.m_recipients;
+        QVERIFY(message.Body().contains("What you were told before no longer holds"));
+    }
+    mailed.sort();
+    affected.sort();
+    QCOMPARE(mailed, affected);
+    QCOMPARE(RunCli({"send", m_strFile, "--changed"}).m_nExit, 1); // everybody knows now
 }

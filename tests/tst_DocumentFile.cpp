@@ -50,6 +50,7 @@ private slots:
     void everyTruncationFails();
     void extensionAfterTheLists();
     void sealAndItsRecord();
+    void whoWasToldAndTheQuoteSetting();
     void openAndSaveThroughFiles();
     void failedSaveKeepsTheOldFile();
     void saveThatCouldNotBeOpenedIsRefused_data();
@@ -329,6 +330,38 @@ void TestDocumentFile::sealAndItsRecord()
     QVERIFY(reloaded.GetLists().at(1)->m_sealBroken.isValid());
     QVERIFY(reloaded.SetSealed(false));
     QVERIFY(!reloaded.GetNewestList()->m_sealBroken.isValid());
+}
+
+void TestDocumentFile::whoWasToldAndTheQuoteSetting()
+{
+    CKivvoDoc doc;
+    BuildDocument(doc, {"Ann>Bob, Bob>Cid, Cid>Ann"});
+    const QByteArray untold = Save(doc);
+    doc.RecordTold(QStringList{"Bob", "Nobody"}, CTold::byMail);
+    doc.RecordTold(QStringList{"Bob"}, CTold::onCard);
+    QVERIFY(doc.IsModified());
+    QVERIFY(doc.UndoStack()->count() == 0);
+    const CTold told = doc.GetNewestList()->GetPersonAt(1)->m_told;
+    QCOMPARE(told.m_strGiftTo, "Cid");
+    QCOMPARE(told.m_nHow, CTold::byMail | CTold::onCard);
+    QCOMPARE(doc.PersonsToTellAgain().size(), 2); // Ann and Cid were told nothing
+
+    // In a section of its own, only while somebody was told; a name follows its person.
+    CKivvoDoc loaded;
+    QVERIFY(Load(loaded, Save(doc)));
+    QVERIFY(Save(doc).startsWith(untold));
+    QCOMPARE(loaded.GetNewestList()->GetPersonAt(1)->m_told.m_nHow, told.m_nHow);
+    QVERIFY(loaded.Rename(loaded.GetNewestList(), loaded.GetNewestList()->GetPersonAt(2), "Cyd"));
+    QCOMPARE(loaded.GetNewestList()->GetPersonAt(1)->m_told.m_strGiftTo, "Cyd");
+    QVERIFY(!loaded.GetNewestList()->GetPersonAt(1)->MustBeToldAgain());
+
+    // Unquoted history is a setting of its own section, an undoable change.
+    QVERIFY(loaded.SetQuoteHistory(false));
+    CKivvoDoc unquoted;
+    QVERIFY(Load(unquoted, Save(loaded)));
+    QVERIFY(!unquoted.QuotesHistory());
+    QVERIFY(loaded.Undo());
+    QVERIFY(loaded.QuotesHistory());
 }
 
 void TestDocumentFile::openAndSaveThroughFiles()
