@@ -3,6 +3,7 @@
 #include "app/KivvoDoc.h"
 #include "app/ParticipantImport.h"
 #include "desktop/DocListWidget.h"
+#include "desktop/DrawNamesDlg.h"
 #include "desktop/ImportDlg.h"
 #include "desktop/KivvoView.h"
 #include "desktop/ListBar.h"
@@ -117,6 +118,8 @@ private slots:
     void drawNamesOffersTheRepair_data();
     void drawNamesOffersTheRepair();
     void drawingIsSavedBeforeAnyNameGoesOut();
+    void roundAfterARepair_data();
+    void roundAfterARepair();
     void fileWithAnotherDrawingStopsTheCards_data();
     void fileWithAnotherDrawingStopsTheCards();
     void screenshot();
@@ -1640,4 +1643,36 @@ void TestMainFrame::fileWithAnotherDrawingStopsTheCards()
                                                          ? "Ann>Cid, Bob>Dan, Cid>Bob, Dan>Ann"
                                                          : "Ann>Bob, Bob>Cid, Cid>Dan, Dan>Ann");
     QVERIFY(!bPrinterAsked);
+}
+
+void TestMainFrame::roundAfterARepair_data()
+{
+    QTest::addColumn<EAnswer>("answer"); // to "Tell only them, or everybody?"
+    QTest::addColumn<int>("inRound");
+    QTest::newRow("only them") << EAnswer::Yes << 1;
+    QTest::newRow("everybody") << EAnswer::No << 4;
+    QTest::newRow("cancel") << EAnswer::Cancel << -1;
+}
+
+void TestMainFrame::roundAfterARepair()
+{
+    QFETCH(EAnswer, answer);
+    QFETCH(int, inRound);
+    Load({"Ann>Bob, Bob>Cid, Cid>Dan, Dan>Eve, Eve>Ann"});
+    QVERIFY(m_pDoc->OnSaveDocument(m_pDir->filePath("circle.kv")));
+    m_pDoc->RecordTold(m_pDoc->NewestPersons(), CTold::byMail);
+    Select("Dan");
+    Trigger(EAction::DeleteItem);
+    QVERIFY(m_pDoc->DrawNames(true)); // Cid now gives to Eve
+    m_pMessages->Answer(IDS_ASK_TELL_CHANGED, answer);
+    int nShown = -1;
+    if (inRound >= 0)
+        WhenUp<CDrawNamesDlg>([&nShown](CDrawNamesDlg* pDialog) {
+            nShown = pDialog->CountNotLooked();
+            pDialog->done(QDialog::Rejected);
+        });
+    m_pMessages->Answer(IDS_ASK_END_ROUND, EAnswer::Yes);
+    m_pFrame->RunDrawNamesDialog(m_pDoc->GetNewestList(), CDrawNamesDlg::kDrawMode);
+    QCOMPARE(m_pMessages->Ids().first(), IDS_ASK_TELL_CHANGED);
+    QCOMPARE(nShown, inRound);
 }

@@ -34,9 +34,16 @@ QPushButton* MakeButton(const QString& strText, const QString& strName, int nAcc
 
 } // namespace
 
-CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent)
-    : QDialog(pParent), m_pList(pList), m_nMode(nMode), m_nCount(pList ? pList->CountPersons() : 0)
+CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent,
+                             const QList<const CPerson*>& only)
+    : QDialog(pParent), m_pList(pList), m_nMode(nMode)
 {
+    if (pList)
+        pList->ForEachPerson([this, &only](CPerson* pPerson) {
+            if (only.isEmpty() || only.contains(pPerson))
+                m_persons.push_back(pPerson);
+        });
+    m_nCount = int(m_persons.size());
     m_pShown.assign(static_cast<size_t>(m_nCount), 0);
     setWindowTitle(
         CStringTable::Format(nMode == kDrawMode ? IDS_DRAWNAMES_TITLE : IDS_SHOWNAMES_TITLE,
@@ -192,7 +199,7 @@ void CDrawNamesDlg::EnableMoves()
 
 void CDrawNamesDlg::BringUpPerson()
 {
-    m_pPerson = m_pList ? m_pList->GetPersonAt(m_nIndex) : nullptr;
+    m_pPerson = m_nIndex < m_nCount ? m_persons[size_t(m_nIndex)] : nullptr;
     const bool bShown = m_nIndex < m_nCount && m_pShown[static_cast<size_t>(m_nIndex)];
     m_pReveal->setEnabled(!bShown && m_pPerson);
     SetRevealText(bShown ? IDS_REVEAL_SHOWN

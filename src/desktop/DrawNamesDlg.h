@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 #include <vector>
 
@@ -23,7 +24,9 @@ public:
         kShowMode = 1,
     };
 
-    CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent = nullptr);
+    // only: the persons of the round, in list order; empty: everybody of the list.
+    CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent = nullptr,
+                  const QList<const CPerson*>& only = {});
 
     void accept() override;
     void reject() override;
@@ -60,6 +63,7 @@ private:
     bool MayEndRound();
 
     CNameList* m_pList;
+    std::vector<CPerson*> m_persons; // of the round, in list order
     CPerson* m_pPerson = nullptr;
     std::vector<quint8> m_pShown; // per person in list order: revealed and closed
     bool m_bRevealed = false;

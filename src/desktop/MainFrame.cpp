@@ -596,9 +596,13 @@ bool CMainFrame::IsDocumentListUp() const
 void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
 {
     const bool bRound = nMode == CDrawNamesDlg::kDrawMode && pList == m_pDoc->GetNewestList();
-    if (bRound && !KeepDrawingBeforeTelling())
+    // After a change, the round may be for those whose recipient changed alone.
+    QList<const CPerson*> persons;
+    if (bRound && (!m_pFlow->ChooseWhomToTell(persons) || !KeepDrawingBeforeTelling()))
         return;
-    CDrawNamesDlg dialog(pList, nMode, this);
+    if (persons.size() == m_pDoc->NewestPersons().size())
+        persons.clear();
+    CDrawNamesDlg dialog(pList, nMode, this, persons);
     connect(&dialog, &CDrawNamesDlg::Revealed, this,
             [this](const CPerson* pPerson) { m_pDoc->RecordTold({pPerson}, CTold::inRound); });
     dialog.exec();
