@@ -318,6 +318,7 @@ bool CDrawRepair::MayGive(int nGiver, int nRecipient) const
     int n = nRecipient;
     for (; m_recipientOf[size_t(n)] >= 0; n = m_recipientOf[size_t(n)])
         ++nLength;
+    m_nWork += nLength;
     return n != nGiver || nLength == m_nCount;
 }
 

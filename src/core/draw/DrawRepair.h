@@ -71,6 +71,6 @@ private:
     // The search with the shape: givers in the order tried, each one's candidates in order.
     std::vector<int> m_searchOrder;
     std::vector<std::vector<int>> m_candidates;
-    qint64 m_nWork = 0;
+    mutable qint64 m_nWork = 0; // candidates and circle steps looked at
     int m_nChanges = 0;
 };
