@@ -9,6 +9,8 @@
 #include "draw/DrawExplanation.h"
 #include "model/NameList.h"
 #include "notify/CardSheet.h"
+#include "notify/MailAddress.h"
+#include "notify/SendRun.h"
 #include "platform/Archive.h"
 #include "platform/DiskFile.h"
 #include "platform/DocumentLock.h"
@@ -75,6 +77,7 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"seal", "", "on|off"},
         {"quote-history", "", "on|off"},
         {"changed", ""},
+        {"test-mail", "", "ADDRESS"},
         {"csv", "", "OUT"},
         {"name", "", "N"},
         {"top", ""},
@@ -152,6 +155,7 @@ int CCliCommands::Run(const QStringList& arguments)
         {"add-group", {&CCliCommands::AddGroup, fileAndName, {}}},
         {"remove", {&CCliCommands::Remove, fileAndName, {}}},
         {"rename-list", {&CCliCommands::RenameList, fileAndName, {}}},
+        {"rename-group", {&CCliCommands::RenameGroup, {"FILE", "GROUP", "NAME"}, {}}},
         {"draw", {&CCliCommands::Draw, file, {"yes"}}},
         {"copy", {&CCliCommands::Copy, file, {"yes"}}},
         {"repair", {&CCliCommands::Repair, file, {"yes"}}},
@@ -160,7 +164,7 @@ int CCliCommands::Run(const QStringList& arguments)
         {"rules",
          {&CCliCommands::Rules,
           file,
-          {"history", "no-mutual", "one-circle", "seal", "yes", "quote-history"}}},
+          {"history", "no-mutual", "one-circle", "seal", "yes", "quote-history", "language"}}},
         {"status", {&CCliCommands::Status, file, {}}},
         {"import", {&CCliCommands::Import, {"FILE", "SOURCE"}, {"group"}}},
         {"export", {&CCliCommands::Export, file, {"csv", "list", "spreadsheet"}}},
@@ -174,7 +178,7 @@ int CCliCommands::Run(const QStringList& arguments)
          {&CCliCommands::Config,
           {},
           {"server", "port", "from", "user", "password", "password-stdin", "password-prompt",
-           "footer", "require-tls"}}},
+           "footer", "require-tls", "test-mail"}}},
         {"contacts", {&CCliCommands::Contacts, {}, {"lookup"}}},
     };
 
@@ -372,6 +376,21 @@ int CCliCommands::RenameList()
     return SaveAndReport(doc, m_args.at(0));
 }
 
+int CCliCommands::RenameGroup()
+{
+    CKivvoDoc doc;
+    if (!Open(doc))
+        return kExitFailed;
+    CGroup* pGroup = doc.GetNewestList()->FindGroup(m_args.at(0));
+    if (!pGroup)
+        return Fail(IDS_CLI_NO_SUCH_GROUP, {m_args.at(0)});
+    if (m_args.at(1).trimmed().isEmpty())
+        return UsageError(CStringTable::Load(IDS_CLI_EMPTY_NAME));
+    if (!m_messages.Tell(doc.Rename(doc.GetNewestList(), pGroup, m_args.at(1))))
+        return kExitFailed;
+    return SaveAndReport(doc, m_args.at(1));
+}
+
 int CCliCommands::Draw()
 {
     CKivvoDoc doc;
@@ -500,6 +519,10 @@ void CCliCommands::PrintRules(const CKivvoDoc& doc)
                                {strHistory, onOff(rules.m_bNoMutual), onOff(rules.m_bOneCircle)}));
     Print(CStringTable::Format(IDS_CLI_SEAL, {onOff(doc.IsSealed())}));
     Print(CStringTable::Format(IDS_CLI_QUOTE_HISTORY, {onOff(doc.QuotesHistory())}));
+    CTextLanguage language;
+    if (CTextLanguage::ForCode(doc.GetMailLanguageCode(), language))
+        Print(
+            CStringTable::Format(IDS_CLI_MAIL_LANGUAGE, {language.NativeName(), language.Code()}));
     const CNameList& list = *doc.GetNewestList();
     if (const QString strRecord = CKivvoDoc::SealRecord(&list); !strRecord.isEmpty())
         Print(strRecord + u'\n');
@@ -540,6 +563,9 @@ int CCliCommands::Rules()
             return UsageError(
                 CStringTable::Format(IDS_CLI_BAD_SWITCH, {pOption, m_parser.value(pOption)}));
     }
+    // --language here is the document's own e-mail language, kept in it.
+    if (m_runLanguage && !m_messages.Tell(doc.SetMailLanguageCode(m_runLanguage->Code())))
+        return kExitFailed;
     bool bQuote = doc.QuotesHistory();
     if (m_parser.isSet("quote-history") && !ParseSwitch(m_parser.value("quote-history"), bQuote))
         return UsageError(CStringTable::Format(IDS_CLI_BAD_SWITCH,
@@ -984,6 +1010,9 @@ int CCliCommands::Config()
         PrintSettings();
         return kExitOk;
     }
+    // The test mail alone changes no setting.
+    if (m_parser.optionNames() == QStringList{"test-mail"})
+        return SendTestMail(m_app.m_settings);
     CSettings settings = m_app.m_settings;
     if (m_parser.isSet("port")) {
         bool bOk = false;
@@ -1033,7 +1062,26 @@ int CCliCommands::Config()
     if (!settings.IsMailSetUp())
         m_err << CStringTable::Format(IDS_CLI_MAIL_STILL_NOT_SET_UP, {MailOptionsToSet(settings)})
               << '\n';
-    return kExitOk;
+    return m_parser.isSet("test-mail") ? SendTestMail(settings) : kExitOk;
+}
+
+int CCliCommands::SendTestMail(const CSettings& settings)
+{
+    const QString strTo = CMailAddress::Bare(m_parser.value("test-mail"));
+    if (!CMailAddress::IsValid(strTo))
+        return UsageError(
+            CStringTable::Format(IDS_SMTP_BAD_ADDRESS, {m_parser.value("test-mail")}));
+    if (!settings.IsMailSetUp())
+        return Fail(IDS_CLI_MAIL_NOT_SET_UP, {MailOptionsToSet(settings)});
+    CSendRun run(settings, {CMailJob::Test(strTo)});
+    run.Run();
+    if (run.Result(0).m_outcome == ESendOutcome::Sent) {
+        Print(CStringTable::Format(IDS_SETTINGS_TEST_SENT, {strTo}) + u'\n');
+        return kExitOk;
+    }
+    QString strWhy = run.StopMessageId() ? run.StopMessage() : run.Result(0).m_strReason;
+    return Fail(IDS_SETTINGS_TEST_FAILED,
+                {strWhy.replace(QStringLiteral("\r\n"), QStringLiteral(" "))});
 }
 
 int CCliCommands::Contacts()

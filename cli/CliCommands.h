@@ -12,6 +12,7 @@
 class CCliUserInterface;
 class CDocumentLock;
 class CKivvoApp;
+class CSettings;
 class CKivvoDoc;
 class CNameList;
 class CPerson;
@@ -43,6 +44,7 @@ private:
     int AddGroup();
     int Remove();
     int RenameList();
+    int RenameGroup();
     int Draw();
     int Copy();
     int Repair();
@@ -65,6 +67,7 @@ private:
     // Those whose recipient changed since they were told, said how many; 0 or the exit status.
     int ChangedOnly(const CKivvoDoc& doc, QList<const CPerson*>& persons);
     int Config();
+    int SendTestMail(const CSettings& settings);
     void PrintSettings();
     int Contacts();
 

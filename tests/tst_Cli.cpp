@@ -137,6 +137,7 @@ private slots:
     void sealedDrawingShowsNoPair_data();
     void sealedDrawingShowsNoPair();
     void afterARepairOnlyThoseAffectedAreTold();
+    void groupNameMailLanguageAndTestMail();
 
 private:
     std::unique_ptr<QTemporaryDir> m_pDir;
@@ -1058,4 +1059,32 @@ void TestCli::afterARepairOnlyThoseAffectedAreTold()
     affected.sort();
     QCOMPARE(mailed, affected);
     QCOMPARE(RunCli({"send", m_strFile, "--changed"}).m_nExit, 1); // everybody knows now
+}
+
+void TestCli::groupNameMailLanguageAndTestMail()
+{
+    RunCli({"new", m_strFile});
+    RunCli({"add-group", m_strFile, "Fam"});
+    for (const char* pName : {"Ann", "Bob", "Cid"})
+        RunCli({"add", m_strFile, pName});
+    QCOMPARE(RunCli({"rename-group", m_strFile, "Fam", "Family"}).m_strOut, "Family\n");
+    QCOMPARE(RunCli({"rename-group", m_strFile, "Fam", "X"}).m_nExit, 1);
+    // The e-mail language kept in the document, for every later command.
+    QCOMPARE(RunCli({"rules", m_strFile, "--language", "de"}).m_nExit, 0);
+    QCOMPARE(RunCli({"rules", m_strFile, "--language", "xx"}).m_nExit, 2);
+    RunCli({"draw", m_strFile, "--yes"});
+    QVERIFY(RunCli({"notification", m_strFile, "Ann"}).m_strOut.startsWith("Hallo Ann!"));
+
+    CSmtpTestServer server;
+    QVERIFY(server.IsReady());
+    QCOMPARE(RunCli({"config", "--test-mail", "me@example.com"}).m_nExit, 1); // not set up
+    const CRun tested =
+        RunCli({"config", "--server", "127.0.0.1", "--port", QString::number(server.Port()),
+                "--user", "", "--from", "santa@example.com", "--test-mail", "me@example.com"});
+    QVERIFY2(tested.m_nExit == 0 && tested.m_strOut.endsWith("A test mail was sent to "
+                                                             "me@example.com.\n"),
+             qPrintable(tested.m_strOut + tested.m_strErr));
+    QVERIFY(server.WaitForMessages(1));
+    QCOMPARE(server.Messages().at(0).m_recipients, QStringList{"me@example.com"});
+    QCOMPARE(RunCli({"config", "--test-mail", "farah@@example.org"}).m_nExit, 2);
 }

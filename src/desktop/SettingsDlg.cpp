@@ -197,10 +197,8 @@ void CSettingsDlg::OnTest()
     if (!ShowProblems(values) || IsTesting())
         return;
     const QString strTo = CMailAddress::Bare(values.m_strFrom);
-    const CMailJob job{strTo, strTo, strTo, CStringTable::Load(IDS_TEST_MAIL_SUBJECT),
-                       CStringTable::Load(IDS_TEST_MAIL_BODY)};
     delete m_pTestRun;
-    m_pTestRun = new CSendRun(values, {job}, this);
+    m_pTestRun = new CSendRun(values, {CMailJob::Test(strTo)}, this);
     connect(m_pTestRun, &CSendRun::Finished, this, &CSettingsDlg::OnTestFinished);
     m_pTest->setEnabled(false);
     m_pTestResult->setText(CStringTable::Format(IDS_SETTINGS_TESTING, {strTo}));

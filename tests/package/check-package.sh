@@ -124,6 +124,8 @@ expect circle.kv kivvo-cli report ""
 expect folder kivvo-cli report ""
 expect --gift-to kivvo-cli report circle.kv --g
 expect --footer kivvo-cli config --
+expect de kivvo-cli send circle.kv --language ""
+expect --changed kivvo-cli cards circle.kv --ch
 [[ $(offered kivvo-cli report "") != *notes.txt* ]] || fail "completion offered a file that is no document"
 # Person and group names come from the document itself.
 cli=$root/usr/bin/kivvo-cli

@@ -2,8 +2,16 @@
 
 #include "model/NameList.h"
 #include "notify/Base64Lines.h"
+#include "text/Resource.h"
+#include "text/StringTable.h"
 
 #include <QHash>
+
+CMailJob CMailJob::Test(const QString& strTo)
+{
+    return {strTo, strTo, strTo, CStringTable::Load(IDS_TEST_MAIL_SUBJECT),
+            CStringTable::Load(IDS_TEST_MAIL_BODY)};
+}
 
 CMailJobSource::CMailJobSource(QList<CMailJob> jobs) : m_jobs(std::move(jobs)) {}
 

@@ -21,6 +21,9 @@ struct CMailJob
     QString m_strAddress;      // resolved through the address book
     QString m_strSubject;
     QString m_strBody; // a finished message's text; a notification is composed when sent
+
+    // The test mail of the mail settings, to one address.
+    static CMailJob Test(const QString& strTo);
 };
 
 // What a send run's notifications are composed from, as the document offers it: its newest

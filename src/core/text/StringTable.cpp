@@ -457,6 +457,7 @@ const std::unordered_map<int, SEntry>& Table()
              "  remove FILE NAME              removes the first person, else the first group, "
              "of that name\n"
              "  rename-list FILE NAME         renames the newest drawing\n"
+             "  rename-group FILE GROUP NAME  renames a group of the newest drawing\n"
              "  draw FILE [--yes]             draws names in the newest drawing and saves\n"
              "  check FILE                    whether the newest drawing can be drawn, and if "
              "not why\n"
@@ -472,6 +473,7 @@ const std::unordered_map<int, SEntry>& Table()
              "                                nor RECIPIENT GIVER); --remove lifts it again\n"
              "  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]\n"
              "             [--seal on|off] [--yes] [--quote-history on|off]\n"
+             "             [--language CODE]\n"
              "                                shows the rules and exclusions, or changes the "
              "rules\n"
              "  import FILE SOURCE [--group GROUP]\n"
@@ -506,10 +508,12 @@ const std::unordered_map<int, SEntry>& Table()
              "                                drawing, or changes them; an empty value clears one\n"
              "  config [--server H] [--port N] [--from A] [--user U] [--password [P]]\n"
              "         [--password-stdin] [--footer T] [--require-tls on|off]\n"
+             "         [--test-mail ADDRESS]\n"
              "                                shows the mail settings, or changes them; "
              "--password\n"
              "                                without a value asks on the terminal\n"
              "                                --require-tls on: mail only encrypted (TLS)\n"
+             "                                --test-mail: sends a test e-mail to ADDRESS\n"
              "  contacts [--lookup TEXT]      the address-book names read from the *.vcf files of "
              "the\n"
              "                                documents folder, or what TEXT resolves to\n"
@@ -1395,6 +1399,10 @@ const std::unordered_map<int, SEntry>& Table()
                              "Before the first name goes out, the drawing is saved, so that what "
                              "the participants are told is never lost. Choose where to keep it.",
                              "IDS_SAVE_BEFORE_TELLING")}},
+        //: kivvo-cli rules output, when the document has an e-mail language of its own.
+        //: %1: the language's own name; %2: its code
+        {IDS_CLI_MAIL_LANGUAGE,
+         {QT_TRANSLATE_NOOP3("Kivvo", "e-mail language: %1 (%2)\n", "IDS_CLI_MAIL_LANGUAGE")}},
         {IDS_CLI_SEAL_KEPT,
          {QT_TRANSLATE_NOOP3("Kivvo", "kivvo-cli: the seal was kept; nothing was changed",
                              "IDS_CLI_SEAL_KEPT")}},

@@ -881,6 +881,7 @@ Commands:
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
   rename-list FILE NAME         renames the newest drawing
+  rename-group FILE GROUP NAME  renames a group of the newest drawing
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
@@ -891,6 +892,7 @@ Commands:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -916,9 +918,11 @@ Commands:
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
                                 --require-tls on: mail only encrypted (TLS)
+                                --test-mail: sends a test e-mail to ADDRESS
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -942,6 +946,7 @@ Befehle:
   remove FILE NAME              entfernt die erste Person dieses Namens, sonst die erste
                                 Gruppe dieses Namens
   rename-list FILE NAME         benennt die neueste Auslosung um
+  rename-group FILE GROUP NAME  benennt eine Gruppe der neuesten Auslosung um
   draw FILE [--yes]             lost die Namen der neuesten Auslosung aus und speichert
   check FILE                    ob die Namen der neuesten Auslosung ausgelost werden
                                 können, und falls nicht, warum
@@ -954,6 +959,7 @@ Befehle:
                                 und RECIPIENT nie GIVER); --remove hebt das wieder auf
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 zeigt die Regeln und Ausschlüsse oder ändert die Regeln
   import FILE SOURCE [--group GROUP]
                                 fügt der neuesten Auslosung die Teilnehmer einer CSV- oder
@@ -982,9 +988,11 @@ Befehle:
                                 Angabe
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 zeigt die Mail-Einstellungen oder ändert sie; --password
                                 ohne Wert fragt am Terminal danach
                                 --require-tls on: Mail nur verschlüsselt (TLS)
+                                --test-mail: sendet eine Test-E-Mail an ADDRESS
   contacts [--lookup TEXT]      die Adressbuch-Namen aus den *.vcf-Dateien des
                                 Dokumente-Ordners, oder worauf TEXT verweist
 
@@ -3252,6 +3260,15 @@ Die Datei so öffnen, wie sie jetzt ist?</translation>
         <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
         <comment>IDS_SAVE_BEFORE_TELLING</comment>
         <translation>Bevor der erste Name hinausgeht, wird die Auslosung gespeichert, damit nie verloren geht, was den Teilnehmern mitgeteilt wurde. Wähle, wo sie liegen soll.</translation>
+    </message>
+    <message>
+        <source>e-mail language: %1 (%2)
+</source>
+        <comment>IDS_CLI_MAIL_LANGUAGE</comment>
+        <extracomment>kivvo-cli rules output, when the document has an e-mail language of its own.
+%1: the language&apos;s own name; %2: its code</extracomment>
+        <translation>E-Mail-Sprache: %1 (%2)
+</translation>
     </message>
 </context>
 </TS>

@@ -881,6 +881,7 @@ Commands:
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
   rename-list FILE NAME         renames the newest drawing
+  rename-group FILE GROUP NAME  renames a group of the newest drawing
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
@@ -891,6 +892,7 @@ Commands:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -916,9 +918,11 @@ Commands:
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
                                 --require-tls on: mail only encrypted (TLS)
+                                --test-mail: sends a test e-mail to ADDRESS
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -943,6 +947,7 @@ Comandos:
   remove FILE NAME              elimina la primera persona con ese nombre o, si no la hay,
                                 el primer grupo con ese nombre
   rename-list FILE NAME         cambia el nombre del sorteo más reciente
+  rename-group FILE GROUP NAME  cambia el nombre de un grupo del sorteo más reciente
   draw FILE [--yes]             sortea los nombres del sorteo más reciente y guarda
   check FILE                    si el sorteo más reciente se puede realizar y, si no, por qué
   copy FILE [--yes]             copia el sorteo más reciente para el siguiente intercambio
@@ -954,6 +959,7 @@ Comandos:
                                 (--both: ni RECIPIENT a GIVER); --remove vuelve a permitirlo
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 muestra las reglas y las exclusiones, o cambia las reglas
   import FILE SOURCE [--group GROUP]
                                 añade al sorteo más reciente los participantes de un archivo
@@ -980,9 +986,11 @@ Comandos:
                                 sorteo más reciente, o los cambia; un valor vacío borra uno
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 muestra los ajustes de correo, o los cambia; --password sin
                                 valor la pide en el terminal
                                 --require-tls on: correo solo cifrado (TLS)
+                                --test-mail: envía un correo de prueba a ADDRESS
   contacts [--lookup TEXT]      los nombres de la libreta de direcciones leídos de los
                                 archivos *.vcf de la carpeta de documentos, o a qué
                                 corresponde TEXT
@@ -3251,6 +3259,15 @@ Open the file as it is now?</source>
         <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
         <comment>IDS_SAVE_BEFORE_TELLING</comment>
         <translation>Antes de que salga el primer nombre, el sorteo se guarda, para que nunca se pierda lo que se dice a los participantes. Elige dónde guardarlo.</translation>
+    </message>
+    <message>
+        <source>e-mail language: %1 (%2)
+</source>
+        <comment>IDS_CLI_MAIL_LANGUAGE</comment>
+        <extracomment>kivvo-cli rules output, when the document has an e-mail language of its own.
+%1: the language&apos;s own name; %2: its code</extracomment>
+        <translation>idioma de los correos: %1 (%2)
+</translation>
     </message>
 </context>
 </TS>

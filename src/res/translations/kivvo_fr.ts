@@ -881,6 +881,7 @@ Commands:
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
   rename-list FILE NAME         renames the newest drawing
+  rename-group FILE GROUP NAME  renames a group of the newest drawing
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
@@ -891,6 +892,7 @@ Commands:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -916,9 +918,11 @@ Commands:
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
                                 --require-tls on: mail only encrypted (TLS)
+                                --test-mail: sends a test e-mail to ADDRESS
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -941,6 +945,7 @@ Commandes&#xa0;:
   add-group FILE NAME           ajoute un groupe au tirage le plus récent
   remove FILE NAME              retire la première personne de ce nom, sinon le premier groupe
   rename-list FILE NAME         renomme le tirage le plus récent
+  rename-group FILE GROUP NAME  renomme un groupe du tirage le plus récent
   draw FILE [--yes]             tire au sort les noms du tirage le plus récent et enregistre
   check FILE                    si le tirage le plus récent est possible, et sinon pourquoi
   copy FILE [--yes]             copie le tirage le plus récent pour le prochain échange, puis
@@ -952,6 +957,7 @@ Commandes&#xa0;:
                                 (--both&#xa0;: ni RECIPIENT GIVER)&#xa0;; --remove lève l&apos;exclusion
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 affiche les règles et les exclusions, ou modifie les règles
   import FILE SOURCE [--group GROUP]
                                 ajoute au tirage le plus récent les participants d&apos;un fichier
@@ -977,9 +983,11 @@ Commandes&#xa0;:
                                 plus récent, ou les modifie&#xa0;; une valeur vide en efface un
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 affiche les paramètres de messagerie, ou les modifie&#xa0;;
                                 --password sans valeur le demande dans le terminal
                                 --require-tls on : envoi chiffré seulement (TLS)
+                                --test-mail : envoie un e-mail de test à ADDRESS
   contacts [--lookup TEXT]      les noms du carnet d&apos;adresses lus dans les fichiers *.vcf du
                                 dossier des documents, ou ce à quoi TEXT correspond
 
@@ -3247,6 +3255,15 @@ Ouvrir le fichier tel qu&apos;il est maintenant ?</translation>
         <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
         <comment>IDS_SAVE_BEFORE_TELLING</comment>
         <translation>Avant que le premier nom ne parte, le tirage est enregistré, pour que ce qu&apos;on dit aux participants ne soit jamais perdu. Choisis où le garder.</translation>
+    </message>
+    <message>
+        <source>e-mail language: %1 (%2)
+</source>
+        <comment>IDS_CLI_MAIL_LANGUAGE</comment>
+        <extracomment>kivvo-cli rules output, when the document has an e-mail language of its own.
+%1: the language&apos;s own name; %2: its code</extracomment>
+        <translation>langue des e-mails : %1 (%2)
+</translation>
     </message>
 </context>
 </TS>

@@ -881,6 +881,7 @@ Commands:
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
   rename-list FILE NAME         renames the newest drawing
+  rename-group FILE GROUP NAME  renames a group of the newest drawing
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
@@ -891,6 +892,7 @@ Commands:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -916,9 +918,11 @@ Commands:
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
                                 --require-tls on: mail only encrypted (TLS)
+                                --test-mail: sends a test e-mail to ADDRESS
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -942,6 +946,7 @@ Comandi:
   remove FILE NAME              rimuove la prima persona con quel nome, altrimenti il primo
                                 gruppo con quel nome
   rename-list FILE NAME         rinomina l&apos;estrazione più recente
+  rename-group FILE GROUP NAME  rinomina un gruppo dell'estrazione più recente
   draw FILE [--yes]             estrae i nomi nell&apos;estrazione più recente e salva
   check FILE                    se l&apos;estrazione più recente si può effettuare, e se no perché
   copy FILE [--yes]             copia l&apos;estrazione più recente per il prossimo scambio e salva
@@ -953,6 +958,7 @@ Comandi:
                                 di nuovo l&apos;esclusione
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 mostra le regole e le esclusioni, o modifica le regole
   import FILE SOURCE [--group GROUP]
                                 aggiunge all&apos;estrazione più recente i partecipanti di un file
@@ -979,9 +985,11 @@ Comandi:
                                 recente, o li modifica; un valore vuoto ne cancella uno
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 mostra le impostazioni di posta, o le modifica; --password
                                 senza valore chiede la password sul terminale
                                 --require-tls on: posta solo cifrata (TLS)
+                                --test-mail: invia un'e-mail di prova a ADDRESS
   contacts [--lookup TEXT]      i nomi della rubrica letti dai file *.vcf della cartella dei
                                 documenti, o ciò a cui corrisponde TEXT
 
@@ -3249,6 +3257,15 @@ Aprire il file com&apos;è adesso?</translation>
         <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
         <comment>IDS_SAVE_BEFORE_TELLING</comment>
         <translation>Prima che esca il primo nome, l&apos;estrazione viene salvata, così ciò che viene detto ai partecipanti non va mai perso. Scegli dove conservarla.</translation>
+    </message>
+    <message>
+        <source>e-mail language: %1 (%2)
+</source>
+        <comment>IDS_CLI_MAIL_LANGUAGE</comment>
+        <extracomment>kivvo-cli rules output, when the document has an e-mail language of its own.
+%1: the language&apos;s own name; %2: its code</extracomment>
+        <translation>lingua delle e-mail: %1 (%2)
+</translation>
     </message>
 </context>
 </TS>

@@ -881,6 +881,7 @@ Commands:
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
   rename-list FILE NAME         renames the newest drawing
+  rename-group FILE GROUP NAME  renames a group of the newest drawing
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
@@ -891,6 +892,7 @@ Commands:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -916,9 +918,11 @@ Commands:
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
                                 --require-tls on: mail only encrypted (TLS)
+                                --test-mail: sends a test e-mail to ADDRESS
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -942,6 +946,7 @@ Opdrachten:
   remove FILE NAME              verwijdert de eerste persoon met die naam, anders de eerste
                                 groep met die naam
   rename-list FILE NAME         wijzigt de naam van de nieuwste trekking
+  rename-group FILE GROUP NAME  hernoemt een groep van de nieuwste trekking
   draw FILE [--yes]             trekt de lootjes in de nieuwste trekking en slaat op
   check FILE                    of de lootjes in de nieuwste trekking getrokken kunnen
                                 worden, en zo niet, waarom niet
@@ -954,6 +959,7 @@ Opdrachten:
                                 en RECIPIENT ook nooit GIVER); --remove heft dat weer op
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 toont de regels en uitsluitingen, of wijzigt de regels
   import FILE SOURCE [--group GROUP]
                                 voegt de deelnemers uit een CSV- of vCard-bestand toe aan
@@ -982,9 +988,11 @@ Opdrachten:
                                 er één
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 toont de e-mailinstellingen, of wijzigt ze; --password
                                 zonder waarde vraagt erom in de terminal
                                 --require-tls on: mail alleen versleuteld (TLS)
+                                --test-mail: stuurt een test-e-mail naar ADDRESS
   contacts [--lookup TEXT]      de namen uit het adresboek, gelezen uit de bestanden *.vcf
                                 in de documentenmap, of waar TEXT naar verwijst
 
@@ -3252,6 +3260,15 @@ Het bestand openen zoals het nu is?</translation>
         <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
         <comment>IDS_SAVE_BEFORE_TELLING</comment>
         <translation>Voordat de eerste naam de deur uitgaat, wordt de trekking opgeslagen, zodat wat de deelnemers te horen krijgen nooit verloren gaat. Kies waar je hem bewaart.</translation>
+    </message>
+    <message>
+        <source>e-mail language: %1 (%2)
+</source>
+        <comment>IDS_CLI_MAIL_LANGUAGE</comment>
+        <extracomment>kivvo-cli rules output, when the document has an e-mail language of its own.
+%1: the language&apos;s own name; %2: its code</extracomment>
+        <translation>taal van de e-mails: %1 (%2)
+</translation>
     </message>
 </context>
 </TS>

@@ -885,6 +885,7 @@ Commands:
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
   rename-list FILE NAME         renames the newest drawing
+  rename-group FILE GROUP NAME  renames a group of the newest drawing
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
@@ -895,6 +896,7 @@ Commands:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -920,9 +922,11 @@ Commands:
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
                                 --require-tls on: mail only encrypted (TLS)
+                                --test-mail: sends a test e-mail to ADDRESS
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -946,6 +950,7 @@ Polecenia:
   remove FILE NAME              usuwa pierwszą osobę o tej nazwie, a jeśli jej nie ma,
                                 pierwszą grupę o tej nazwie
   rename-list FILE NAME         zmienia nazwę najnowszego losowania
+  rename-group FILE GROUP NAME  zmienia nazwę grupy w najnowszym losowaniu
   draw FILE [--yes]             losuje imiona w najnowszym losowaniu i zapisuje
   check FILE                    czy najnowsze losowanie da się przeprowadzić, a jeśli nie,
                                 to dlaczego
@@ -958,6 +963,7 @@ Polecenia:
                                 to wykluczenie
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 pokazuje zasady i wykluczenia albo zmienia zasady
   import FILE SOURCE [--group GROUP]
                                 dodaje uczestników z pliku CSV lub vCard do najnowszego
@@ -984,9 +990,11 @@ Polecenia:
                                 losowania albo je zmienia; pusta wartość usuwa pozycję
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 pokazuje ustawienia poczty albo je zmienia; --password
                                 bez wartości pyta o hasło w terminalu
                                 --require-tls on: poczta tylko szyfrowana (TLS)
+                                --test-mail: wysyła testowy e-mail na ADDRESS
   contacts [--lookup TEXT]      nazwy z książki adresowej odczytane z plików *.vcf
                                 folderu dokumentów albo to, na co wskazuje TEXT
 
@@ -3280,6 +3288,15 @@ Otworzyć plik w obecnej postaci?</translation>
         <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
         <comment>IDS_SAVE_BEFORE_TELLING</comment>
         <translation>Zanim wyjdzie pierwsze imię, losowanie zostaje zapisane, aby to, co usłyszą uczestnicy, nigdy nie przepadło. Wybierz, gdzie je zachować.</translation>
+    </message>
+    <message>
+        <source>e-mail language: %1 (%2)
+</source>
+        <comment>IDS_CLI_MAIL_LANGUAGE</comment>
+        <extracomment>kivvo-cli rules output, when the document has an e-mail language of its own.
+%1: the language&apos;s own name; %2: its code</extracomment>
+        <translation>język e-maili: %1 (%2)
+</translation>
     </message>
 </context>
 </TS>

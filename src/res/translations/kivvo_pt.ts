@@ -881,6 +881,7 @@ Commands:
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
   rename-list FILE NAME         renames the newest drawing
+  rename-group FILE GROUP NAME  renames a group of the newest drawing
   draw FILE [--yes]             draws names in the newest drawing and saves
   check FILE                    whether the newest drawing can be drawn, and if not why
   copy FILE [--yes]             copies the newest drawing for the next exchange and saves
@@ -891,6 +892,7 @@ Commands:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 shows the rules and exclusions, or changes the rules
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
@@ -916,9 +918,11 @@ Commands:
                                 drawing, or changes them; an empty value clears one
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 shows the mail settings, or changes them; --password
                                 without a value asks on the terminal
                                 --require-tls on: mail only encrypted (TLS)
+                                --test-mail: sends a test e-mail to ADDRESS
   contacts [--lookup TEXT]      the address-book names read from the *.vcf files of the
                                 documents folder, or what TEXT resolves to
 
@@ -942,6 +946,7 @@ Comandos:
   remove FILE NAME              remove a primeira pessoa com esse nome ou, se não houver, o
                                 primeiro grupo
   rename-list FILE NAME         renomeia o sorteio mais recente
+  rename-group FILE GROUP NAME  renomeia um grupo do sorteio mais recente
   draw FILE [--yes]             realiza o sorteio mais recente e salva
   check FILE                    se o sorteio mais recente pode ser realizado e, se não, por quê
   copy FILE [--yes]             copia o sorteio mais recente para a próxima troca e salva
@@ -952,6 +957,7 @@ Comandos:
                                 RECIPIENT tira GIVER); --remove desfaz a exclusão
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
              [--seal on|off] [--yes] [--quote-history on|off]
+             [--language CODE]
                                 mostra as regras e as exclusões, ou altera as regras
   import FILE SOURCE [--group GROUP]
                                 adiciona ao sorteio mais recente os participantes de um arquivo
@@ -977,9 +983,11 @@ Comandos:
                                 sorteio mais recente; um valor vazio apaga o campo
   config [--server H] [--port N] [--from A] [--user U] [--password [P]]
          [--password-stdin] [--footer T] [--require-tls on|off]
+         [--test-mail ADDRESS]
                                 mostra as configurações de e-mail, ou as altera; --password sem
                                 valor pergunta no terminal
                                 --require-tls on: e-mail só criptografado (TLS)
+                                --test-mail: envia um e-mail de teste para ADDRESS
   contacts [--lookup TEXT]      os nomes do catálogo de endereços lidos dos arquivos *.vcf da
                                 pasta de documentos, ou o que TEXT indica
 
@@ -3247,6 +3255,15 @@ Abrir o arquivo como está agora?</translation>
         <source>Before the first name goes out, the drawing is saved, so that what the participants are told is never lost. Choose where to keep it.</source>
         <comment>IDS_SAVE_BEFORE_TELLING</comment>
         <translation>Antes que o primeiro nome saia, o sorteio é salvo, para que o que os participantes ficam sabendo nunca se perca. Escolha onde guardá-lo.</translation>
+    </message>
+    <message>
+        <source>e-mail language: %1 (%2)
+</source>
+        <comment>IDS_CLI_MAIL_LANGUAGE</comment>
+        <extracomment>kivvo-cli rules output, when the document has an e-mail language of its own.
+%1: the language&apos;s own name; %2: its code</extracomment>
+        <translation>idioma dos e-mails: %1 (%2)
+</translation>
     </message>
 </context>
 </TS>
