@@ -2,6 +2,7 @@
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
 #include "support/ArchiveBytes.h"
+#include "support/PairShown.h"
 #include "support/SmallDisk.h"
 #include "support/SmtpTestServer.h"
 
@@ -83,21 +84,6 @@ QString PdfText(const QString& strPdf)
     text.start("pdftotext", {strPdf, "-"});
     text.waitForFinished();
     return QString::fromUtf8(text.readAllStandardOutput());
-}
-
-// The first line of a text that names a giver together with whom he drew, or an empty text.
-QString PairShown(const QString& strText, const QList<QPair<QString, QString>>& pairs)
-{
-    for (const QString& strLine : strText.split(u'\n')) {
-        for (const auto& [strGiver, strRecipient] : pairs) {
-            const auto names = [&strLine](const QString& strName) {
-                return strLine.contains(QRegularExpression("\\b" + strName + "\\b"));
-            };
-            if (names(strGiver) && names(strRecipient))
-                return strLine;
-        }
-    }
-    return {};
 }
 
 } // namespace

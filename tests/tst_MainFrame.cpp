@@ -13,6 +13,7 @@
 #include "model/NameList.h"
 #include "support/DocumentNotation.h"
 #include "support/ListNotation.h"
+#include "support/PairShown.h"
 #include "support/RecordingMessageHandler.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/SmtpTestServer.h"
@@ -1504,16 +1505,7 @@ void TestMainFrame::sealedDrawingShowsNoPair()
     for (const CRecordingMessageHandler::CBox& box : std::as_const(m_pMessages->m_boxes))
         shown << box.m_strText;
 
-    QString strLeak;
-    for (const QString& strLine : shown.join(u'\n').split(u'\n')) {
-        for (const auto& [strGiver, strRecipient] : std::as_const(pairs)) {
-            const auto names = [&strLine](const QString& strName) {
-                return strLine.contains(QRegularExpression("\\b" + strName + "\\b"));
-            };
-            if (!strRecipient.isEmpty() && names(strGiver) && names(strRecipient))
-                strLeak = strLine;
-        }
-    }
+    const QString strLeak = PairShown(shown.join(u'\n'), pairs.values());
     QVERIFY2(strLeak.isEmpty() == sealed, qPrintable(strLeak));
     QVERIFY(m_pMessages->Ids().contains(IDS_SEALED_REFUSED) == sealed);
 }
