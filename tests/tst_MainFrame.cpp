@@ -121,6 +121,7 @@ private slots:
     void drawingIsSavedBeforeAnyNameGoesOut();
     void roundAfterARepair_data();
     void roundAfterARepair();
+    void emptyListAndGreyedDrawSayWhy();
     void fileWithAnotherDrawingStopsTheCards_data();
     void fileWithAnotherDrawingStopsTheCards();
     void screenshot();
@@ -1667,4 +1668,21 @@ void TestMainFrame::roundAfterARepair()
     m_pFrame->RunDrawNamesDialog(m_pDoc->GetNewestList(), CDrawNamesDlg::kDrawMode);
     QCOMPARE(m_pMessages->Ids().first(), IDS_ASK_TELL_CHANGED);
     QCOMPARE(nShown, inRound);
+}
+
+void TestMainFrame::emptyListAndGreyedDrawSayWhy()
+{
+    auto* pNote = m_pFrame->findChild<QLabel*>("historyNote");
+    m_pDoc->OnNewDocument();
+    QTRY_COMPARE(pNote->text(), "This list is empty. Add the first person with Ins or Exchange → "
+                                "Add Person.");
+    Load({"Ann, Bob"});
+    QVERIFY(!Enabled(EAction::DrawNames));
+    QCOMPARE(m_pFrame->Action(EAction::DrawNames)->toolTip(),
+             "Draw Names needs at least three persons in the list");
+    Load({"Ann, Bob, Cid"});
+    QVERIFY(Enabled(EAction::DrawNames));
+    QVERIFY(m_pFrame->Action(EAction::DrawNames)->toolTip() !=
+            "Draw Names needs at least three persons in the list");
+    QTRY_VERIFY(!pNote->isVisible());
 }

@@ -95,6 +95,15 @@ CMainActions::CMainActions(QWidget* pWindow, QUndoStack* pStack, QMenu* pMoveMen
     (*this)[EAction::Details]->setStatusTip(FirstLine(IDS_PROMPT_DETAILS));
 }
 
+void CMainActions::SayWhyDrawIsOff(bool bTooFewPersons) const
+{
+    QAction* pDraw = (*this)[EAction::DrawNames];
+    const QString strTip = bTooFewPersons ? CStringTable::Load(IDS_TIP_DRAW_NEEDS_THREE)
+                                          : ShortForm(IDS_TIP_DRAW_NAMES);
+    pDraw->setToolTip(strTip);
+    pDraw->setStatusTip(strTip);
+}
+
 QAction* CMainActions::Add(EAction action, int nTextId)
 {
     auto* pAction = new QAction(CStringTable::Load(nTextId), m_pWindow);

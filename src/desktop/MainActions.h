@@ -52,6 +52,8 @@ public:
     QList<QAction*> Of(const QList<EAction>& actions) const;
     // Shows what the next undo and redo take back, in the user's language.
     void UpdateUndoTexts(const QUndoStack& stack) const;
+    // Draw Names greyed for want of persons says so in its tips; else its usual ones.
+    void SayWhyDrawIsOff(bool bTooFewPersons) const;
 
 private:
     QAction* Add(EAction action, int nTextId);

@@ -409,6 +409,7 @@ void CMainFrame::UpdateActions()
     };
     for (const auto& [action, bEnabled] : states)
         Action(action)->setEnabled(bEnabled);
+    m_pActions->SayWhyDrawIsOff(!m_pDoc->CanDrawNames());
 }
 
 void CMainFrame::UpdateHistoryNote()
@@ -420,6 +421,13 @@ void CMainFrame::UpdateHistoryNote()
         lines.append(CStringTable::Format(IDS_HISTORY_NOTE, {pList->m_strName}));
     if (m_pDoc->IsSealedDrawing(pList))
         lines.append(CStringTable::Load(IDS_SEALED_NOTE));
+    // Where to start, in a list still empty.
+    if (pList && pList == m_pDoc->GetNewestList() && !pList->m_pFirst) {
+        const auto menu = [](int nId) { return CStringTable::Load(nId).remove(u'&'); };
+        lines.append(CStringTable::Format(
+            IDS_EMPTY_LIST_HINT, {QKeySequence(Qt::Key_Insert).toString(QKeySequence::NativeText),
+                                  menu(IDS_EXCHANGE_MENU), menu(IDS_MENU_ADD_PERSON)}));
+    }
     if (const QString strRecord = CKivvoDoc::SealRecord(pList); !strRecord.isEmpty())
         lines.append(strRecord + u'.');
     m_pHistoryNote->setText(lines.join(u'\n'));

@@ -408,6 +408,8 @@ constexpr int IDS_TOLD_IN_ROUND = 22070;
 constexpr int IDS_FILE_OTHER_DRAWING = 22071;
 constexpr int IDS_SAVE_BEFORE_TELLING = 22072;
 constexpr int IDS_CLI_MAIL_LANGUAGE = 22073;
+constexpr int IDS_EMPTY_LIST_HINT = 22074;
+constexpr int IDS_TIP_DRAW_NEEDS_THREE = 22075;
 // The pass-around round, the right drawing while sending, paper cards.
 
 constexpr int IDS_DRAWNAMES_TITLE = 21500;

@@ -1403,6 +1403,16 @@ const std::unordered_map<int, SEntry>& Table()
         //: %1: the language's own name; %2: its code
         {IDS_CLI_MAIL_LANGUAGE,
          {QT_TRANSLATE_NOOP3("Kivvo", "e-mail language: %1 (%2)\n", "IDS_CLI_MAIL_LANGUAGE")}},
+        //: Above an empty list in the main window.
+        //: %1: the Insert key's name; %2: the Exchange menu; %3: its item Add Person
+        {IDS_EMPTY_LIST_HINT,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "This list is empty. Add the first person with %1 or %2 → %3.",
+                             "IDS_EMPTY_LIST_HINT")}},
+        //: Tip of Draw Names while it is greyed.
+        {IDS_TIP_DRAW_NEEDS_THREE,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Draw Names needs at least three persons in the list",
+                             "IDS_TIP_DRAW_NEEDS_THREE")}},
         {IDS_CLI_SEAL_KEPT,
          {QT_TRANSLATE_NOOP3("Kivvo", "kivvo-cli: the seal was kept; nothing was changed",
                              "IDS_CLI_SEAL_KEPT")}},

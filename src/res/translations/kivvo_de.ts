@@ -3270,5 +3270,18 @@ Die Datei so öffnen, wie sie jetzt ist?</translation>
         <translation>E-Mail-Sprache: %1 (%2)
 </translation>
     </message>
+    <message>
+        <source>This list is empty. Add the first person with %1 or %2 → %3.</source>
+        <comment>IDS_EMPTY_LIST_HINT</comment>
+        <extracomment>Above an empty list in the main window.
+%1: the Insert key&apos;s name; %2: the Exchange menu; %3: its item Add Person</extracomment>
+        <translation>Diese Liste ist leer. Füge die erste Person mit %1 oder %2 → %3 hinzu.</translation>
+    </message>
+    <message>
+        <source>Draw Names needs at least three persons in the list</source>
+        <comment>IDS_TIP_DRAW_NEEDS_THREE</comment>
+        <extracomment>Tip of Draw Names while it is greyed.</extracomment>
+        <translation>Zum Auslosen braucht die Liste mindestens drei Personen</translation>
+    </message>
 </context>
 </TS>

@@ -3269,5 +3269,18 @@ Open the file as it is now?</source>
         <translation>idioma de los correos: %1 (%2)
 </translation>
     </message>
+    <message>
+        <source>This list is empty. Add the first person with %1 or %2 → %3.</source>
+        <comment>IDS_EMPTY_LIST_HINT</comment>
+        <extracomment>Above an empty list in the main window.
+%1: the Insert key&apos;s name; %2: the Exchange menu; %3: its item Add Person</extracomment>
+        <translation>Esta lista está vacía. Añade la primera persona con %1 o %2 → %3.</translation>
+    </message>
+    <message>
+        <source>Draw Names needs at least three persons in the list</source>
+        <comment>IDS_TIP_DRAW_NEEDS_THREE</comment>
+        <extracomment>Tip of Draw Names while it is greyed.</extracomment>
+        <translation>Para sortear, la lista necesita al menos tres personas</translation>
+    </message>
 </context>
 </TS>

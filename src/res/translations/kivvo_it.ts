@@ -3267,5 +3267,18 @@ Aprire il file com&apos;è adesso?</translation>
         <translation>lingua delle e-mail: %1 (%2)
 </translation>
     </message>
+    <message>
+        <source>This list is empty. Add the first person with %1 or %2 → %3.</source>
+        <comment>IDS_EMPTY_LIST_HINT</comment>
+        <extracomment>Above an empty list in the main window.
+%1: the Insert key&apos;s name; %2: the Exchange menu; %3: its item Add Person</extracomment>
+        <translation>Questa lista è vuota. Aggiungi la prima persona con %1 o %2 → %3.</translation>
+    </message>
+    <message>
+        <source>Draw Names needs at least three persons in the list</source>
+        <comment>IDS_TIP_DRAW_NEEDS_THREE</comment>
+        <extracomment>Tip of Draw Names while it is greyed.</extracomment>
+        <translation>Per estrarre i nomi servono almeno tre persone nella lista</translation>
+    </message>
 </context>
 </TS>

@@ -3270,5 +3270,18 @@ Het bestand openen zoals het nu is?</translation>
         <translation>taal van de e-mails: %1 (%2)
 </translation>
     </message>
+    <message>
+        <source>This list is empty. Add the first person with %1 or %2 → %3.</source>
+        <comment>IDS_EMPTY_LIST_HINT</comment>
+        <extracomment>Above an empty list in the main window.
+%1: the Insert key&apos;s name; %2: the Exchange menu; %3: its item Add Person</extracomment>
+        <translation>Deze lijst is leeg. Voeg de eerste persoon toe met %1 of %2 → %3.</translation>
+    </message>
+    <message>
+        <source>Draw Names needs at least three persons in the list</source>
+        <comment>IDS_TIP_DRAW_NEEDS_THREE</comment>
+        <extracomment>Tip of Draw Names while it is greyed.</extracomment>
+        <translation>Voor het trekken zijn minstens drie personen in de lijst nodig</translation>
+    </message>
 </context>
 </TS>

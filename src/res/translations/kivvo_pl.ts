@@ -3298,5 +3298,18 @@ Otworzyć plik w obecnej postaci?</translation>
         <translation>język e-maili: %1 (%2)
 </translation>
     </message>
+    <message>
+        <source>This list is empty. Add the first person with %1 or %2 → %3.</source>
+        <comment>IDS_EMPTY_LIST_HINT</comment>
+        <extracomment>Above an empty list in the main window.
+%1: the Insert key&apos;s name; %2: the Exchange menu; %3: its item Add Person</extracomment>
+        <translation>Ta lista jest pusta. Dodaj pierwszą osobę klawiszem %1 lub przez %2 → %3.</translation>
+    </message>
+    <message>
+        <source>Draw Names needs at least three persons in the list</source>
+        <comment>IDS_TIP_DRAW_NEEDS_THREE</comment>
+        <extracomment>Tip of Draw Names while it is greyed.</extracomment>
+        <translation>Do losowania lista potrzebuje co najmniej trzech osób</translation>
+    </message>
 </context>
 </TS>
