@@ -90,8 +90,7 @@ void CDocFlow::OnSendEmails()
     const bool bNewestShown = m_pDoc->GetCurrentList() == pNewest;
     // After a change, only those whose recipient changed need telling: asked instead.
     QList<const CPerson*> persons;
-    const qsizetype nChanged = m_pDoc->PersonsToTellAgain().size();
-    if (nChanged > 0 && nChanged < m_pDoc->NewestPersons().size()) {
+    if (SomeMustBeToldAgain()) {
         if (ChooseWhomToTell(persons))
             StartSending(persons);
         return;
@@ -104,12 +103,18 @@ void CDocFlow::OnSendEmails()
         StartSending(m_pDoc->NewestPersons());
 }
 
+bool CDocFlow::SomeMustBeToldAgain() const
+{
+    const qsizetype nChanged = m_pDoc->PersonsToTellAgain().size();
+    return nChanged > 0 && nChanged < m_pDoc->NewestPersons().size();
+}
+
 bool CDocFlow::ChooseWhomToTell(QList<const CPerson*>& persons)
 {
     persons = m_pDoc->NewestPersons();
-    const QList<const CPerson*> changed = m_pDoc->PersonsToTellAgain();
-    if (changed.isEmpty() || changed.size() == persons.size())
+    if (!SomeMustBeToldAgain())
         return true;
+    const QList<const CPerson*> changed = m_pDoc->PersonsToTellAgain();
     switch (
         CMessageBox::Show(IDS_ASK_TELL_CHANGED, EBoxKind::OnlyThemOrEverybody, {changed.size()})) {
     case EAnswer::Yes:

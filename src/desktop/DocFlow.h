@@ -25,6 +25,8 @@ public:
     // Whom to tell: everybody of the newest list, or, after a change and when the user
     // chooses so, only those whose recipient changed; false when he cancelled.
     bool ChooseWhomToTell(QList<const CPerson*>& persons);
+    // Some, not all, of the newest list's persons were told another recipient than theirs.
+    bool SomeMustBeToldAgain() const;
     // Send email for one person of the shown list; what is sent is always the newest
     // list's drawing, and the question says so when an older list is shown.
     void SendEmailTo(const CPerson* pShown);

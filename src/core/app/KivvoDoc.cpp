@@ -994,18 +994,22 @@ void CKivvoDoc::RecordTold(const QStringList& names, CTold::EHow how)
     RecordTold(persons, how);
 }
 
+bool CKivvoDoc::AnybodyTold() const
+{
+    const CNameList* pNewest = GetNewestList();
+    return pNewest &&
+           pNewest->FirstPersonWhere([](const CPerson* p) { return !p->m_told.IsEmpty(); });
+}
+
 QList<const CPerson*> CKivvoDoc::PersonsToTellAgain() const
 {
     QList<const CPerson*> persons;
-    bool bAnybodyTold = false;
-    if (const CNameList* pNewest = GetNewestList()) {
-        pNewest->ForEachPerson([&](const CPerson* pPerson) {
-            bAnybodyTold |= !pPerson->m_told.IsEmpty();
+    if (AnybodyTold())
+        GetNewestList()->ForEachPerson([&persons](const CPerson* pPerson) {
             if (pPerson->MustBeToldAgain())
                 persons.append(pPerson);
         });
-    }
-    return bAnybodyTold ? persons : QList<const CPerson*>();
+    return persons;
 }
 
 CDocResult CKivvoDoc::CheckFileHoldsDrawing() const
@@ -1021,11 +1025,8 @@ CDocResult CKivvoDoc::CheckFileHoldsDrawing() const
 
 QList<const CPerson*> CKivvoDoc::ChangedSinceTold(CDocResult& result) const
 {
-    const CNameList* pNewest = GetNewestList();
-    const bool bAnybodyTold =
-        pNewest && pNewest->FirstPersonWhere([](const CPerson* p) { return !p->m_told.IsEmpty(); });
     const QList<const CPerson*> persons = PersonsToTellAgain();
-    result = !bAnybodyTold       ? CDocResult::Refused(IDS_NOBODY_TOLD_YET)
+    result = !AnybodyTold()      ? CDocResult::Refused(IDS_NOBODY_TOLD_YET)
              : persons.isEmpty() ? CDocResult::Refused(IDS_NOBODY_TO_TELL_AGAIN)
                                  : CDocResult();
     return result ? persons : QList<const CPerson*>();

@@ -270,6 +270,8 @@ private:
     // A name made unique: the message that says so, or none.
     static CDocResult NameStored(const QString& strWanted, const QString& strStored);
     CListNode* NodeOf(const CNameList* pList) const;
+    // Whether somebody of the newest list was told his recipient.
+    bool AnybodyTold() const;
     // Pushes the step; the modified flag follows the stack.
     void Push(QUndoCommand* pCommand);
 
