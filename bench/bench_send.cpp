@@ -40,7 +40,7 @@ void BM_SendTwoHundredNotifications(benchmark::State& state)
             list.Append(pPerson);
         }
         CDocResult result;
-        std::unique_ptr<CSendRun> pRun(doc.CreateSendRun(doc.NewestPersons(), result));
+        std::unique_ptr<CSendRun> pRun(doc.CreateSendRun(doc.NewestGivers(), result));
         if (!pRun) {
             state.SkipWithError(qPrintable(result.Message()));
             return;

@@ -30,6 +30,20 @@
 
 namespace {
 
+bool ParseRole(const QString& strText, ERole& role)
+{
+    static const std::pair<const char*, ERole> roles[] = {
+        {"both", ERole::both}, {"gives", ERole::givesOnly}, {"receives", ERole::receivesOnly}};
+    for (const auto& [pName, value] : roles) {
+        if (strText == QLatin1StringView(pName)) {
+            role = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+
 // Commands that read the document, change it and save it.
 bool ChangesDocument(const QString& strCommand)
 {
@@ -74,6 +88,8 @@ CCliCommands::CCliCommands(QTextStream& out, QTextStream& err, CCliMessageHandle
         {"history", "", "N"},
         {"no-mutual", "", "on|off"},
         {"one-circle", "", "on|off"},
+        {"gifts", "", "N"},
+        {"role", "", "both|gives|receives"},
         {"seal", "", "on|off"},
         {"quote-history", "", "on|off"},
         {"changed", ""},
@@ -151,7 +167,7 @@ int CCliCommands::Run(const QStringList& arguments)
         {"new", {&CCliCommands::New, file, {}}},
         {"lists", {&CCliCommands::Lists, file, {}}},
         {"report", {&CCliCommands::Report, file, {"list", "gift-to"}}},
-        {"add", {&CCliCommands::Add, fileAndName, {"group", "address", "suggestions"}}},
+        {"add", {&CCliCommands::Add, fileAndName, {"group", "address", "suggestions", "role"}}},
         {"add-group", {&CCliCommands::AddGroup, fileAndName, {}}},
         {"remove", {&CCliCommands::Remove, fileAndName, {}}},
         {"rename-list", {&CCliCommands::RenameList, fileAndName, {}}},
@@ -164,11 +180,13 @@ int CCliCommands::Run(const QStringList& arguments)
         {"rules",
          {&CCliCommands::Rules,
           file,
-          {"history", "no-mutual", "one-circle", "seal", "yes", "quote-history", "language"}}},
+          {"history", "no-mutual", "one-circle", "gifts", "seal", "yes", "quote-history",
+           "language"}}},
         {"status", {&CCliCommands::Status, file, {}}},
         {"import", {&CCliCommands::Import, {"FILE", "SOURCE"}, {"group"}}},
         {"export", {&CCliCommands::Export, file, {"csv", "list", "spreadsheet"}}},
-        {"set", {&CCliCommands::Set, {"FILE", "PERSON"}, {"name", "address", "suggestions"}}},
+        {"set",
+         {&CCliCommands::Set, {"FILE", "PERSON"}, {"name", "address", "suggestions", "role"}}},
         {"move", {&CCliCommands::Move, {"FILE", "PERSON"}, {"group", "top"}}},
         {"details", {&CCliCommands::Details, file, {"date", "budget", "place", "note"}}},
         {"notification", {&CCliCommands::Notification, {"FILE", "PERSON"}, {"list", "language"}}},
@@ -328,12 +346,13 @@ int CCliCommands::Add()
         if (!pGroup)
             return Fail(IDS_CLI_NO_SUCH_GROUP, {m_parser.value("group")});
     }
+    CPersonFields fields{m_args.at(0), m_parser.value("address"), m_parser.value("suggestions")};
+    if (m_parser.isSet("role") && !ParseRole(m_parser.value("role"), fields.m_role))
+        return UsageError(CStringTable::Load(IDS_CLI_BAD_ROLE));
     WarnOfAddress(m_parser.value("address"));
     CPerson* pPerson = nullptr;
     // The stored name is printed: that it was made unique needs no message of its own.
-    if (!doc.AddPerson(pGroup,
-                       {m_args.at(0), m_parser.value("address"), m_parser.value("suggestions")},
-                       &pPerson))
+    if (!doc.AddPerson(pGroup, fields, &pPerson))
         return kExitFailed;
     return SaveAndReport(doc, pPerson->m_strName);
 }
@@ -517,6 +536,8 @@ void CCliCommands::PrintRules(const CKivvoDoc& doc)
                   {rules.m_nHistory, CDrawExplanation::HistoryRule(rules.m_nHistory)});
     Print(CStringTable::Format(IDS_CLI_RULES,
                                {strHistory, onOff(rules.m_bNoMutual), onOff(rules.m_bOneCircle)}));
+    if (rules.m_nGifts != 1)
+        Print(CStringTable::Format(IDS_CLI_GIFTS_LINE, {rules.m_nGifts}));
     Print(CStringTable::Format(IDS_CLI_SEAL, {onOff(doc.IsSealed())}));
     Print(CStringTable::Format(IDS_CLI_QUOTE_HISTORY, {onOff(doc.QuotesHistory())}));
     CTextLanguage language;
@@ -555,6 +576,12 @@ int CCliCommands::Rules()
         if (!bOk || rules.m_nHistory < 0 || rules.m_nHistory > CDrawRules::kAllExchanges)
             return UsageError(
                 CStringTable::Format(IDS_CLI_BAD_HISTORY, {CDrawRules::kAllExchanges, strHistory}));
+    }
+    if (m_parser.isSet("gifts")) {
+        bool bOk = false;
+        rules.m_nGifts = m_parser.value("gifts").toInt(&bOk);
+        if (!bOk || rules.m_nGifts < 1 || rules.m_nGifts > CDrawRules::kMaxGifts)
+            return UsageError(CStringTable::Format(IDS_CLI_BAD_GIFTS, {CDrawRules::kMaxGifts}));
     }
     const std::pair<const char*, bool*> switches[] = {{"no-mutual", &rules.m_bNoMutual},
                                                       {"one-circle", &rules.m_bOneCircle}};
@@ -714,6 +741,8 @@ int CCliCommands::Set()
         fields.m_strAddress = m_parser.value("address");
     if (m_parser.isSet("suggestions"))
         fields.m_strSuggestions = m_parser.value("suggestions");
+    if (m_parser.isSet("role") && !ParseRole(m_parser.value("role"), fields.m_role))
+        return UsageError(CStringTable::Load(IDS_CLI_BAD_ROLE));
     const CDocResult result = doc.SetPerson(pPerson, fields);
     // A name made unique is told below, as before the address's warning.
     if (!result) {
@@ -812,7 +841,7 @@ int CCliCommands::Send()
         (bEverybody && !m_messages.Ask(IDS_ASK_SEND_ALL)))
         return notSent();
     CDocResult result;
-    CSendRun* pRun = doc.CreateSendRun(bEverybody ? doc.NewestPersons() : persons, result);
+    CSendRun* pRun = doc.CreateSendRun(bEverybody ? doc.NewestGivers() : persons, result);
     if (!m_messages.Tell(result))
         return notSent();
     const bool bAllSent = CCliUserInterface::RunSend(pRun, m_out, m_err);

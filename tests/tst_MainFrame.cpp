@@ -1653,7 +1653,7 @@ void TestMainFrame::roundAfterARepair()
     QFETCH(int, inRound);
     Load({"Ann>Bob, Bob>Cid, Cid>Dan, Dan>Eve, Eve>Ann"});
     QVERIFY(m_pDoc->OnSaveDocument(m_pDir->filePath("circle.kv")));
-    m_pDoc->RecordTold(m_pDoc->NewestPersons(), CTold::byMail);
+    m_pDoc->RecordTold(m_pDoc->NewestGivers(), CTold::byMail);
     Select("Dan");
     Trigger(EAction::DeleteItem);
     QVERIFY(m_pDoc->DrawNames(true)); // Cid now gives to Eve

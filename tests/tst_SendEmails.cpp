@@ -97,7 +97,7 @@ std::unique_ptr<CSendRun> Send(CKivvoDoc& doc, const QList<const CPerson*>& pers
 
 std::unique_ptr<CSendRun> SendAll(CKivvoDoc& doc, CDocResult& result)
 {
-    return Send(doc, doc.NewestPersons(), result);
+    return Send(doc, doc.NewestGivers(), result);
 }
 
 } // namespace

@@ -100,18 +100,18 @@ void CDocFlow::OnSendEmails()
                      : CMessageBox::Show(IDS_ASK_SEND_NEWEST, EBoxKind::YesNoQuestion,
                                          {pNewest->m_strName, m_pDoc->GetCurrentList()->m_strName});
     if (answer == EAnswer::Yes)
-        StartSending(m_pDoc->NewestPersons());
+        StartSending(m_pDoc->NewestGivers());
 }
 
 bool CDocFlow::SomeMustBeToldAgain() const
 {
     const qsizetype nChanged = m_pDoc->PersonsToTellAgain().size();
-    return nChanged > 0 && nChanged < m_pDoc->NewestPersons().size();
+    return nChanged > 0 && nChanged < m_pDoc->NewestGivers().size();
 }
 
 bool CDocFlow::ChooseWhomToTell(QList<const CPerson*>& persons)
 {
-    persons = m_pDoc->NewestPersons();
+    persons = m_pDoc->NewestGivers();
     if (!SomeMustBeToldAgain())
         return true;
     const QList<const CPerson*> changed = m_pDoc->PersonsToTellAgain();

@@ -40,7 +40,8 @@ CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent,
 {
     if (pList)
         pList->ForEachPerson([this, &only](CPerson* pPerson) {
-            if (only.isEmpty() || only.contains(pPerson))
+            // One who receives only has nobody to look up.
+            if ((only.isEmpty() || only.contains(pPerson)) && pPerson->Gives())
                 m_persons.push_back(pPerson);
         });
     m_nCount = int(m_persons.size());
@@ -235,16 +236,32 @@ void CDrawNamesDlg::OnReveal()
     m_pReveal->setEnabled(false);
     m_pDone->setEnabled(true);
     CFramework::PlaySound(QStringLiteral("kvshow.wav"));
-    QString strText = CStringTable::Format(IDS_GET_GIFT_FOR, {m_pPerson->m_strGiftTo});
-    const CPerson* pRecipient = m_pList->FindPerson(m_pPerson->m_strGiftTo);
-    if (pRecipient && !pRecipient->m_strSuggestions.isEmpty())
-        strText += CStringTable::Load(IDS_REVEAL_SUGGESTIONS) + pRecipient->m_strSuggestions;
-    m_pText->setPlainText(strText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_pText->setPlainText(RecipientText(*m_pPerson));
     m_pText->setAccessibleDescription(QString());
     m_bRevealed = true;
     if (m_nMode == kDrawMode)
         emit Revealed(m_pPerson);
     FocusNextStep(m_pDone);
+}
+
+QString CDrawNamesDlg::RecipientText(const CPerson& giver) const
+{
+    const QStringList giftsTo = giver.GiftsTo();
+    QString strText =
+        CStringTable::Format(giftsTo.size() > 1 ? IDS_GET_GIFTS_FOR : IDS_GET_GIFT_FOR,
+                             {giftsTo.join(CStringTable::Load(IDS_NAMES_SEPARATOR))});
+    for (const QString& strName : giftsTo) {
+        const CPerson* pRecipient = m_pList->FindPerson(strName);
+        if (!pRecipient || pRecipient->m_strSuggestions.isEmpty())
+            continue;
+        // With several recipients, each one's suggestions under his name.
+        strText += CStringTable::Load(IDS_REVEAL_SUGGESTIONS);
+        if (giftsTo.size() > 1)
+            strText += CStringTable::Format(IDS_IDEAS_OF, {strName, pRecipient->m_strSuggestions});
+        else
+            strText += pRecipient->m_strSuggestions;
+    }
+    return strText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 void CDrawNamesDlg::OnDone()

@@ -43,6 +43,8 @@ protected:
     void changeEvent(QEvent* pEvent) override;
 
 private:
+    // What the giver is shown: whom he gives to, with their suggestions.
+    QString RecipientText(const CPerson& giver) const;
     void SetFontSize(int nPoints);
     // Chooses the largest font, up to the large one, with which the dialog fits the screen.
     void FitToScreen();

@@ -104,11 +104,25 @@ QVariant CListModel::data(const QModelIndex& index, int nRole) const
     if (!index.isValid() || !m_pList)
         return {};
     const CListItem* pEntry = EntryAt(index);
-    if (nRole == Qt::DisplayRole || nRole == Qt::EditRole)
+    if (nRole == Qt::EditRole)
         return pEntry ? pEntry->m_strName : m_pList->m_strName;
+    if (nRole == Qt::DisplayRole)
+        return pEntry ? Shown(pEntry) : m_pList->m_strName;
     if (!pEntry || pEntry->IsGroup())
         return nRole == Qt::DecorationRole ? QVariant(m_groupIcon) : QVariant();
     return PersonData(static_cast<const CPerson*>(pEntry), nRole);
+}
+
+QString CListModel::Shown(const CListItem* pEntry)
+{
+    // A person who gives only or receives only carries it as a mark after his name.
+    const auto* pPerson = pEntry->IsGroup() ? nullptr : static_cast<const CPerson*>(pEntry);
+    if (!pPerson || pPerson->m_role == ERole::both)
+        return pEntry->m_strName;
+    return CStringTable::Format(
+        IDS_ROLE_MARKED, {pPerson->m_strName, CStringTable::Load(pPerson->m_role == ERole::givesOnly
+                                                                     ? IDS_ROLE_MARK_GIVES
+                                                                     : IDS_ROLE_MARK_RECEIVES)});
 }
 
 QVariant CListModel::PersonData(const CPerson* pPerson, int nRole) const

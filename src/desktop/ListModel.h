@@ -62,6 +62,8 @@ private:
     void OnUpdate(int nHint);
     void CollectGivers();
     QVariant PersonData(const CPerson* pPerson, int nRole) const;
+    // The text shown for an entry: his name, with a mark of his role.
+    static QString Shown(const CListItem* pEntry);
 
     CKivvoDoc* m_pDoc;
     const CNameList* m_pList = nullptr;

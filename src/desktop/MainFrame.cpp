@@ -193,7 +193,7 @@ void CMainFrame::ConnectActions()
             return;
         // Everybody's cards are asked for by no names at all.
         QStringList names;
-        if (persons.size() != m_pDoc->NewestPersons().size()) {
+        if (persons.size() != m_pDoc->NewestGivers().size()) {
             for (const CPerson* pPerson : std::as_const(persons))
                 names.append(pPerson->m_strName);
         }
@@ -449,6 +449,7 @@ void CMainFrame::OnRules()
 {
     CRulesDlg rules(m_pDoc->GetRules(), m_pDoc->QuotesHistory(), m_pDoc->IsSealed(),
                     CKivvoDoc::SealRecord(m_pDoc->GetNewestList()), this);
+    rules.SetListHasRoles(m_pDoc->GetNewestList() && m_pDoc->GetNewestList()->HasRoles());
     if (rules.exec() != QDialog::Accepted)
         return;
     // The other rules change even when the seal is kept.
@@ -608,7 +609,7 @@ void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
     QList<const CPerson*> persons;
     if (bRound && (!m_pFlow->ChooseWhomToTell(persons) || !KeepDrawingBeforeTelling()))
         return;
-    if (persons.size() == m_pDoc->NewestPersons().size())
+    if (persons.size() == m_pDoc->NewestGivers().size())
         persons.clear();
     CDrawNamesDlg dialog(pList, nMode, this, persons);
     connect(&dialog, &CDrawNamesDlg::Revealed, this,

@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFocusEvent>
@@ -61,8 +62,15 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CKivvoDoc* pDoc, QWidget* pParent)
     pButtons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
     pButtons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
 
+    m_pRole = new QComboBox;
+    m_pRole->setObjectName(QStringLiteral("role"));
+    // In the order of ERole.
+    for (const int nId : {IDS_ROLE_BOTH, IDS_ROLE_GIVES, IDS_ROLE_RECEIVES})
+        m_pRole->addItem(CStringTable::Load(nId));
+
     auto* pNameRow = new QFormLayout;
     pNameRow->addRow(CStringTable::Load(IDS_PERSON_NAME_LABEL), m_pName);
+    pNameRow->addRow(CStringTable::Load(IDS_ROLE_LABEL), m_pRole);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pNameRow);
     pLayout->addWidget(new QLabel(CStringTable::Load(IDS_PERSON_ADDRESS_LABEL)));
@@ -102,6 +110,7 @@ void CPersonDlg::OnInitDialog()
     m_pAddress->setEditText(m_pPerson->m_strAddress);
     m_pSuggestions->setPlainText(m_pPerson->m_strSuggestions);
     m_pName->setText(m_pPerson->m_strName);
+    m_pRole->setCurrentIndex(int(m_pPerson->m_role));
     const QStringList excluded = m_pList->m_exclusions.RecipientsOf(m_pPerson->m_strName);
     m_pNeverDraws->setText(excluded.join(QStringLiteral(", ")));
     m_pBothWays->setChecked(m_pList->ExcludesBothWays(m_pPerson->m_strName));
@@ -222,7 +231,7 @@ void CPersonDlg::accept()
         return;
     }
     const CPersonFields fields{m_pName->text(), m_pAddress->currentText(),
-                               m_pSuggestions->toPlainText()};
+                               m_pSuggestions->toPlainText(), ERole(m_pRole->currentIndex())};
     if (!CMessageBox::Tell(
             m_pDoc->SetPerson(m_pPerson, fields, excluded, m_pBothWays->isChecked())))
         return;

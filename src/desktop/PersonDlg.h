@@ -7,6 +7,7 @@ class CKivvoDoc;
 class CNameList;
 class CPerson;
 class QCheckBox;
+class QComboBox;
 class QCompleter;
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,7 @@ private:
     CNameList* m_pList;
 
     QLineEdit* m_pName;
+    QComboBox* m_pRole;
     CContactComboBox* m_pAddress;
     QLabel* m_pResolvedAddress;
     QLabel* m_pAddressProblem; // the text names neither an address nor a contact

@@ -53,6 +53,13 @@ CRulesDlg::CRulesDlg(const CDrawRules& rules, bool bQuoteHistory, bool bSealed,
     m_pOneCircle = new QCheckBox(CStringTable::Load(IDS_RULES_ONE_CIRCLE));
     m_pOneCircle->setObjectName(QStringLiteral("oneCircle"));
     m_pOneCircle->setChecked(rules.m_bOneCircle);
+    m_pGifts = new QSpinBox;
+    m_pGifts->setObjectName(QStringLiteral("gifts"));
+    m_pGifts->setRange(1, CDrawRules::kMaxGifts);
+    m_pGifts->setValue(rules.m_nGifts);
+    auto* pGiftsLabel = new QLabel(CStringTable::Load(IDS_GIFTS_LABEL));
+    pGiftsLabel->setBuddy(m_pGifts);
+    connect(m_pGifts, &QSpinBox::valueChanged, this, &CRulesDlg::OfferCircle);
     m_pQuoteHistory = new QCheckBox(CStringTable::Load(IDS_RULES_QUOTE_HISTORY));
     m_pQuoteHistory->setObjectName(QStringLiteral("quoteHistory"));
     m_pQuoteHistory->setChecked(bQuoteHistory);
@@ -66,13 +73,19 @@ CRulesDlg::CRulesDlg(const CDrawRules& rules, bool bQuoteHistory, bool bSealed,
     pHistoryRow->addWidget(pHistoryLabel);
     pHistoryRow->addWidget(m_pHistory);
     pHistoryRow->addStretch();
+    auto* pGiftsRow = new QHBoxLayout;
+    pGiftsRow->addWidget(pGiftsLabel);
+    pGiftsRow->addWidget(m_pGifts);
+    pGiftsRow->addStretch();
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pHistoryRow);
     pLayout->addWidget(Explanation(IDS_RULES_HISTORY_HELP));
+    pLayout->addLayout(pGiftsRow);
     pLayout->addWidget(m_pNoMutual);
     pLayout->addWidget(Explanation(IDS_RULES_NO_MUTUAL_HELP));
     pLayout->addWidget(m_pOneCircle);
-    pLayout->addWidget(Explanation(IDS_RULES_ONE_CIRCLE_HELP));
+    m_pCircleHelp = Explanation(IDS_RULES_ONE_CIRCLE_HELP);
+    pLayout->addWidget(m_pCircleHelp);
     pLayout->addWidget(Explanation(IDS_RULES_EXCLUSIONS_HELP));
     pLayout->addWidget(m_pQuoteHistory);
     pLayout->addWidget(Explanation(IDS_RULES_QUOTE_HISTORY_HELP));
@@ -86,6 +99,24 @@ CRulesDlg::CRulesDlg(const CDrawRules& rules, bool bQuoteHistory, bool bSealed,
 
     connect(pButtons, &QDialogButtonBox::accepted, this, &CRulesDlg::accept);
     connect(pButtons, &QDialogButtonBox::rejected, this, &CRulesDlg::reject);
+    OfferCircle();
+}
+
+void CRulesDlg::SetListHasRoles(bool bRoles)
+{
+    m_bListHasRoles = bRoles;
+    OfferCircle();
+}
+
+void CRulesDlg::OfferCircle()
+{
+    // One circle is a single cycle through everybody: one gift each, every person in it.
+    const bool bAvailable = m_pGifts->value() == 1 && !m_bListHasRoles;
+    if (!bAvailable)
+        m_pOneCircle->setChecked(false);
+    m_pOneCircle->setEnabled(bAvailable);
+    m_pCircleHelp->setText(
+        CStringTable::Load(bAvailable ? IDS_RULES_ONE_CIRCLE_HELP : IDS_CIRCLE_UNAVAILABLE));
 }
 
 CDrawRules CRulesDlg::Rules() const
@@ -94,6 +125,7 @@ CDrawRules CRulesDlg::Rules() const
     rules.m_nHistory = m_pHistory->value();
     rules.m_bNoMutual = m_pNoMutual->isChecked();
     rules.m_bOneCircle = m_pOneCircle->isChecked();
+    rules.m_nGifts = m_pGifts->value();
     return rules;
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QSpinBox;
 
 // Edits the document's rules of the drawing: how many earlier exchanges' recipients are
@@ -19,12 +20,20 @@ public:
     CRulesDlg(const CDrawRules& rules, bool bQuoteHistory, bool bSealed,
               const QString& strSealRecord, QWidget* pParent = nullptr);
 
+    // Whether anybody in the list gives only or receives only: then one circle is out.
+    void SetListHasRoles(bool bRoles);
+
     CDrawRules Rules() const;
     bool Sealed() const;
     bool QuotesHistory() const;
 
 private:
+    void OfferCircle();
+
     QSpinBox* m_pHistory;
+    QSpinBox* m_pGifts;
+    QLabel* m_pCircleHelp;
+    bool m_bListHasRoles = false;
     QCheckBox* m_pNoMutual;
     QCheckBox* m_pOneCircle;
     QCheckBox* m_pSeal;

@@ -16,7 +16,7 @@ std::unique_ptr<CNameList> CopyOf(const CNameList& list)
     pCopy->ForEachPerson([&persons](CPerson* pPerson) { persons.push_back(pPerson); });
     size_t nPerson = 0;
     list.ForEachPerson([&](const CPerson* pPerson) {
-        persons[nPerson]->m_strGiftTo = pPerson->m_strGiftTo;
+        persons[nPerson]->SetGiftsTo(pPerson->GiftsTo());
         persons[nPerson++]->m_told = pPerson->m_told; // what a repair keeps
     });
     return pCopy;
@@ -48,7 +48,7 @@ CDrawOutput CDrawOutput::Run(CDrawInput& input)
                           : input.m_pList->DrawNames(input.m_rules, history, output.m_strWhy);
     if (output.m_bDrawn)
         input.m_pList->ForEachPerson(
-            [&output](const CPerson* pPerson) { output.m_giftTo.append(pPerson->m_strGiftTo); });
+            [&output](const CPerson* pPerson) { output.m_giftTo.append(pPerson->GiftsTo()); });
     return output;
 }
 

@@ -32,8 +32,8 @@ struct CDrawOutput
 {
     bool m_bDrawn = false;
     QString m_strWhy;
-    QStringList m_giftTo;
-    int m_nChanged = -1; // a repair's givers with another recipient
+    QList<QStringList> m_giftTo; // per person, every person he gives to
+    int m_nChanged = -1;         // a repair's givers with another recipient
 
     static CDrawOutput Run(CDrawInput& input);
 };

@@ -135,9 +135,10 @@ CPersonCommand::CPersonCommand(CKivvoDoc* pDoc, CNameList* pList, int nTextId, C
 
 void CPersonCommand::Set(const CPersonFields& fields)
 {
+    const QString strFormer = m_pPerson->m_strName;
     fields.ApplyTo(*m_pPerson);
     for (CPerson* pGiver : m_drewHim)
-        pGiver->m_strGiftTo = fields.m_strName;
+        pGiver->RenameRecipient(strFormer, fields.m_strName);
 }
 
 void CPersonCommand::Undo()
@@ -190,18 +191,18 @@ void CExclusionsCommand::Redo()
 }
 
 CDrawCommand::CDrawCommand(CKivvoDoc* pDoc, CNameList* pList, std::vector<CPerson*> persons,
-                           QStringList before)
+                           QList<QStringList> before)
     : CDocCommand(pDoc, pList, IDS_EDIT_DRAW), m_persons(std::move(persons)),
       m_before(std::move(before))
 {
     for (const CPerson* pPerson : m_persons)
-        m_after.append(pPerson->m_strGiftTo);
+        m_after.append(pPerson->GiftsTo());
 }
 
-void CDrawCommand::Set(const QStringList& giftTo)
+void CDrawCommand::Set(const QList<QStringList>& giftsTo)
 {
     for (size_t i = 0; i < m_persons.size(); ++i)
-        m_persons[i]->m_strGiftTo = giftTo.at(qsizetype(i));
+        m_persons[i]->SetGiftsTo(giftsTo.at(qsizetype(i)));
     m_pDoc->NotifyDrawn(m_pList);
 }
 

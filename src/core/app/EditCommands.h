@@ -152,18 +152,18 @@ class CDrawCommand : public CDocCommand
 {
 public:
     CDrawCommand(CKivvoDoc* pDoc, CNameList* pList, std::vector<CPerson*> persons,
-                 QStringList before);
+                 QList<QStringList> before);
 
 protected:
     void Undo() override { Set(m_before); }
     void Redo() override { Set(m_after); }
 
 private:
-    void Set(const QStringList& giftTo);
+    void Set(const QList<QStringList>& giftsTo);
 
     std::vector<CPerson*> m_persons;
-    QStringList m_before;
-    QStringList m_after;
+    QList<QStringList> m_before;
+    QList<QStringList> m_after;
 };
 
 // Entries appended to a list as one step: an import.

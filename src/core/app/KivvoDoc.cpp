@@ -322,12 +322,12 @@ QUndoCommand* SetValue(CKivvoDoc* pDoc, CNameList* pList, int nTextId, T& value,
         [&value, newValue] { value = newValue; });
 }
 
-QStringList DrawnNamesOf(const std::vector<CPerson*>& persons)
+QList<QStringList> DrawnNamesOf(const std::vector<CPerson*>& persons)
 {
-    QStringList names;
+    QList<QStringList> names;
     names.reserve(qsizetype(persons.size()));
     for (const CPerson* pPerson : persons)
-        names.append(pPerson->m_strGiftTo);
+        names.append(pPerson->GiftsTo());
     return names;
 }
 
@@ -633,9 +633,9 @@ CDocResult CKivvoDoc::ApplyDrawing(const CDrawOutput& output)
     pNewest->ForEachPerson([&persons](CPerson* pPerson) { persons.push_back(pPerson); });
     if (qsizetype(persons.size()) != output.m_giftTo.size())
         return CDocResult::Refused(IDS_DRAWING_INVALID, {QString()});
-    const QStringList before = DrawnNamesOf(persons);
+    const QList<QStringList> before = DrawnNamesOf(persons);
     for (size_t i = 0; i < persons.size(); ++i)
-        persons[i]->m_strGiftTo = output.m_giftTo.at(qsizetype(i));
+        persons[i]->SetGiftsTo(output.m_giftTo.at(qsizetype(i)));
     NotifyDrawn(pNewest);
     // The same drawing again changes no byte: drawn all the same, with no step to undo.
     if (output.m_giftTo != before)
@@ -693,6 +693,12 @@ CDocResult CKivvoDoc::SetRules(const CDrawRules& rules)
 {
     if (rules == m_rules)
         return {};
+    if (rules.m_nGifts < 1 || rules.m_nGifts > CDrawRules::kMaxGifts)
+        return CDocResult::Refused(IDS_BAD_GIFTS, {CDrawRules::kMaxGifts});
+    // One circle runs once through everybody, one gift each.
+    const CNameList* pNewest = GetNewestList();
+    if (rules.m_bOneCircle && (rules.m_nGifts > 1 || (pNewest && pNewest->HasRoles())))
+        return CDocResult::Refused(IDS_CIRCLE_UNAVAILABLE);
     Push(SetValue(this, nullptr, IDS_EDIT_RULES, m_rules, rules));
     return {};
 }
@@ -862,12 +868,12 @@ QString ResolveAddress(const QString& strField)
 }
 
 // Who draws whom, in list order: what a run's drawing is recognised by.
-QList<QPair<QString, QString>> DrawingOf(const CNameList* pList)
+QList<QPair<QString, QStringList>> DrawingOf(const CNameList* pList)
 {
-    QList<QPair<QString, QString>> drawing;
+    QList<QPair<QString, QStringList>> drawing;
     if (pList)
         pList->ForEachPerson([&drawing](const CPerson* pPerson) {
-            drawing.append({pPerson->m_strName, pPerson->m_strGiftTo});
+            drawing.append({pPerson->m_strName, pPerson->GiftsTo()});
         });
     return drawing;
 }
@@ -914,7 +920,7 @@ CDocResult CKivvoDoc::CheckMailReady()
                                                   : CDocResult::Refused(IDS_MAIL_NOT_SET_UP);
 }
 
-CDocResult CKivvoDoc::IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const
+CDocResult CKivvoDoc::IsStillDrawing(const QList<QPair<QString, QStringList>>& drawing) const
 {
     if (CDocResult result = CheckNewestDrawing(); !result)
         return result;
@@ -931,11 +937,14 @@ void CKivvoDoc::StopSending()
     }
 }
 
-QList<const CPerson*> CKivvoDoc::NewestPersons() const
+QList<const CPerson*> CKivvoDoc::NewestGivers() const
 {
     QList<const CPerson*> persons;
     if (const CNameList* pNewest = GetNewestList())
-        pNewest->ForEachPerson([&persons](CPerson* pPerson) { persons.append(pPerson); });
+        pNewest->ForEachPerson([&persons](CPerson* pPerson) {
+            if (pPerson->Gives())
+                persons.append(pPerson);
+        });
     return persons;
 }
 
@@ -1041,6 +1050,10 @@ const CPerson* CKivvoDoc::NewestPersonToMail(const CPerson* pShown, CDocResult& 
         return pShown;
     const CNameList* pNewest = GetNewestList();
     const CPerson* pPerson = PersonNamedExactly(pNewest, pShown->m_strName);
+    if (pPerson && !pPerson->Gives()) {
+        result = CDocResult::Refused(IDS_NOTHING_TO_TELL, {pPerson->m_strName});
+        return nullptr;
+    }
     if (pPerson && !pPerson->m_strAddress.isEmpty())
         return pPerson;
     result = CDocResult::Refused(pPerson ? IDS_NO_ADDRESS_NEWEST : IDS_NOT_IN_NEWEST,

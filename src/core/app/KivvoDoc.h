@@ -210,8 +210,8 @@ public:
     // the front end shows and starts it (or runs it here). Each run logs on afresh, with the
     // settings of the moment. Null, with the reason, when it may not be sent.
     CSendRun* CreateSendRun(const QList<const CPerson*>& persons, CDocResult& result);
-    // Every person of the newest list.
-    QList<const CPerson*> NewestPersons() const;
+    // Every person of the newest list who gives: who has a recipient to be told.
+    QList<const CPerson*> NewestGivers() const;
     // Ends the send run at once, without waiting for the server's confirmation.
     void StopSending();
     // Time-outs of the SMTP conversation for the runs that follow.
@@ -259,7 +259,7 @@ private:
     CMailDrawing MailDrawing() const;
     CDocResult CheckDrawingOf(const CListNode* pNode) const;
     // Whether the newest drawing is still the one a run began with; when not, why.
-    CDocResult IsStillDrawing(const QList<QPair<QString, QString>>& drawing) const;
+    CDocResult IsStillDrawing(const QList<QPair<QString, QStringList>>& drawing) const;
     // The newest list when it may be edited now; null, with the reason, when not.
     CNameList* EditableNewest(CDocResult& result) const;
     // What drawing the newest list reads, shown first; null, with the reason, when it may

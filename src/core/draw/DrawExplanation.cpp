@@ -104,6 +104,32 @@ QString CDrawExplanation::Rules(const CDrawGraph& graph, const std::vector<int>&
     return rules.join(CStringTable::Load(IDS_RULES_SEPARATOR));
 }
 
+QString CDrawExplanation::Problems(QStringList shown, int nProblems)
+{
+    if (nProblems > kProblemsShown)
+        shown.append(CStringTable::Format(IDS_CHECK_MORE, {nProblems - kProblemsShown}));
+    return shown.join(CStringTable::Load(IDS_RULES_SEPARATOR));
+}
+
+QString CDrawExplanation::PairProblem(const CDrawGraph& graph, int nGiver, int nRecipient)
+{
+    const QString& strGiver = graph.Person(nGiver)->m_strName;
+    const QString& strRecipient = graph.Person(nRecipient)->m_strName;
+    if (nRecipient == nGiver)
+        return CStringTable::Format(IDS_CHECK_HIMSELF, {strGiver});
+    if (graph.SameGroup(nGiver, nRecipient))
+        return CStringTable::Format(IDS_CHECK_OWN_GROUP, {strGiver, strRecipient});
+    const unsigned char nBarred = graph.Barred(nGiver, nRecipient);
+    if (nBarred & CDrawGraph::barExcluded)
+        return CStringTable::Format(IDS_CHECK_EXCLUDED, {strGiver, strRecipient});
+    if (nBarred & CDrawGraph::barHistory)
+        return graph.HistoryLength() == 1
+                   ? CStringTable::Format(IDS_CHECK_LAST_TIME, {strGiver, strRecipient})
+                   : CStringTable::Format(IDS_CHECK_HISTORY,
+                                          {strGiver, strRecipient, graph.HistoryLength()});
+    return {};
+}
+
 QString CDrawExplanation::HistoryRule(int nHistory)
 {
     return nHistory == 1 ? CStringTable::Load(IDS_RULE_LAST_TIME)

@@ -46,21 +46,26 @@ void CDrawGraph::AddPersons(const CNameList& list)
 
 void CDrawGraph::BarHistory(const CNameList& previous, std::vector<CBarOf>& bars) const
 {
-    // Per name of this list, its recipient in that drawing; the first person of the
-    // previous list with the name decides, as a search by name would. -2: not met yet.
-    std::vector<int> recipientOfName(m_firstNamed.size(), -2);
-    previous.ForEachPerson([&](CPerson* pPerson) {
+    // Per name of this list, the person of that drawing who bore it; the first person of
+    // the previous list with the name decides, as a search by name would.
+    std::vector<const CPerson*> previousOfName(m_firstNamed.size(), nullptr);
+    previous.ForEachPerson([&](const CPerson* pPerson) {
         const int nName = m_nameIds.value(pPerson->m_strName, -1);
-        if (nName < 0 || recipientOfName[size_t(nName)] != -2)
-            return;
-        // An unknown previous recipient leaves nobody to avoid, also a person named "".
-        const QString& strLast = pPerson->m_strGiftTo;
-        recipientOfName[size_t(nName)] = strLast.isEmpty() ? -1 : m_nameIds.value(strLast, -1);
+        if (nName >= 0 && !previousOfName[size_t(nName)])
+            previousOfName[size_t(nName)] = pPerson;
     });
     for (int n = 0; n < Count(); ++n) {
-        const int nAvoid = recipientOfName[size_t(m_nameId[size_t(n)])];
-        if (nAvoid >= 0)
-            BarNamed(n, nAvoid, barHistory, bars);
+        const CPerson* pPrevious = previousOfName[size_t(m_nameId[size_t(n)])];
+        if (!pPrevious || pPrevious->m_strGiftTo.isEmpty())
+            continue;
+        // Every one of his recipients then counts; one unknown now is nobody to avoid.
+        const auto bar = [&](const QString& strLast) {
+            if (const int nAvoid = m_nameIds.value(strLast, -1); nAvoid >= 0)
+                BarNamed(n, nAvoid, barHistory, bars);
+        };
+        bar(pPrevious->m_strGiftTo);
+        for (const QString& strLast : pPrevious->m_moreGiftTo)
+            bar(strLast);
     }
 }
 
@@ -111,6 +116,9 @@ void CDrawGraph::AddPerson(CPerson* pPerson, int nGroup)
     const int n = Count();
     m_persons.push_back(pPerson);
     m_group.push_back(nGroup);
+    m_gives.push_back(pPerson->Gives() ? 1 : 0);
+    m_receives.push_back(pPerson->Receives() ? 1 : 0);
+    m_bRoles |= pPerson->m_role != ERole::both;
     if (nGroup >= 0)
         m_members[size_t(nGroup)].push_back(n);
     const auto it = m_nameIds.constFind(pPerson->m_strName);

@@ -67,6 +67,12 @@ public:
     // The persons bearing exactly this name.
     std::vector<int> PersonsNamed(const QString& strName) const;
 
+    // Whether the person gives, and whether he receives (see ERole).
+    bool Gives(int n) const { return m_gives[size_t(n)] != 0; }
+    bool Receives(int n) const { return m_receives[size_t(n)] != 0; }
+    // Whether anybody gives only or receives only.
+    bool HasRoles() const { return m_bRoles; }
+
 private:
     struct CBarOf
     {
@@ -83,7 +89,10 @@ private:
 
     std::vector<CPerson*> m_persons;
     std::vector<int> m_giverOrder;
-    std::vector<int> m_group;  // per person
+    std::vector<int> m_group;     // per person
+    std::vector<char> m_gives;    // per person
+    std::vector<char> m_receives; // per person
+    bool m_bRoles = false;
     std::vector<int> m_nameId; // per person: equal names, equal ids
     std::vector<std::vector<int>> m_members;
     std::vector<int> m_firstNamed; // per name id: the first person bearing it

@@ -5,6 +5,7 @@
 #include "draw/DrawExplanation.h"
 #include "draw/DrawMatching.h"
 #include "draw/DrawRepair.h"
+#include "draw/GiftDrawing.h"
 #include "draw/GreedyDraw.h"
 #include "draw/ShapeExplanation.h"
 #include "draw/ShapeSearch.h"
@@ -14,12 +15,6 @@
 
 #include <QStringList>
 
-namespace {
-
-constexpr int kProblemsShown = 3;
-
-} // namespace
-
 CDrawing::CDrawing(const CNameList& list, const std::vector<const CNameList*>& history,
                    const CDrawRules& rules)
     : m_graph(list, history), m_rules(rules)
@@ -28,6 +23,13 @@ CDrawing::CDrawing(const CNameList& list, const std::vector<const CNameList*>& h
 
 bool CDrawing::Run(QRandomGenerator& random, QString& strWhy)
 {
+    if (Several()) {
+        CGifts gifts;
+        if (!CGiftDrawing(m_graph, m_rules).Draw(random, gifts, strWhy))
+            return false;
+        ApplyGifts(gifts);
+        return true;
+    }
     std::vector<int> drawing;
     if (!Draw(random, drawing, strWhy))
         return false;
@@ -37,6 +39,8 @@ bool CDrawing::Run(QRandomGenerator& random, QString& strWhy)
 
 bool CDrawing::Repair(QRandomGenerator& random, QString& strWhy, int& nChanged)
 {
+    if (Several())
+        return RepairGifts(random, strWhy, nChanged);
     const size_t nCount = size_t(m_graph.Count());
     std::vector<int> had(nCount, -1);
     std::vector<char> hadAny(nCount, 0);
@@ -73,6 +77,10 @@ bool CDrawing::Repair(QRandomGenerator& random, QString& strWhy, int& nChanged)
 
 bool CDrawing::IsPossible(QRandomGenerator& random, QString& strWhy)
 {
+    if (Several()) {
+        CGifts gifts;
+        return CGiftDrawing(m_graph, m_rules).Draw(random, gifts, strWhy);
+    }
     std::vector<int> drawing;
     if (Shaped())
         return DrawShaped(random, drawing, strWhy);
@@ -184,17 +192,54 @@ bool CDrawing::FindMatching(QRandomGenerator& random, std::vector<int>& recipien
     return false;
 }
 
+bool CDrawing::RepairGifts(QRandomGenerator& random, QString& strWhy, int& nChanged)
+{
+    // What he was told counts; what he drew only while he was told nothing. A name that is
+    // nobody's now, or several persons', keeps nobody.
+    CGifts had(static_cast<size_t>(m_graph.Count()), std::vector<int>());
+    for (int n = 0; n < m_graph.Count(); ++n) {
+        const CPerson* pGiver = m_graph.Person(n);
+        const QStringList names =
+            pGiver->m_told.IsEmpty()
+                ? pGiver->GiftsTo()
+                : QStringList{pGiver->m_told.m_strGiftTo} + pGiver->m_told.m_moreGiftTo;
+        for (const QString& strName : names) {
+            if (const std::vector<int> named = m_graph.PersonsNamed(strName); named.size() == 1)
+                had[size_t(n)].push_back(named.front());
+        }
+    }
+    CGifts gifts;
+    if (!CGiftDrawing(m_graph, m_rules).Repair(had, random, gifts, strWhy, nChanged))
+        return false;
+    ApplyGifts(gifts);
+    return true;
+}
+
+void CDrawing::ApplyGifts(const CGifts& gifts) const
+{
+    for (int n = 0; n < m_graph.Count(); ++n) {
+        QStringList names;
+        for (const int nReceiver : gifts[size_t(n)])
+            names.append(m_graph.Person(nReceiver)->m_strName);
+        CPerson* pPerson = m_graph.Person(n);
+        pPerson->SetGiftsTo(names);
+        pPerson->m_bPicked = true;
+    }
+}
+
 void CDrawing::Apply(const std::vector<int>& recipients) const
 {
     for (int n = 0; n < m_graph.Count(); ++n) {
         CPerson* pPerson = m_graph.Person(n);
-        pPerson->m_strGiftTo = m_graph.Person(recipients[size_t(n)])->m_strName;
+        pPerson->SetGiftsTo({m_graph.Person(recipients[size_t(n)])->m_strName});
         pPerson->m_bPicked = true;
     }
 }
 
 bool CDrawing::CheckStored(QString& strWhy, bool bGiversOnly) const
 {
+    if (Several())
+        return CGiftDrawing(m_graph, m_rules).CheckStored(strWhy, bGiversOnly);
     QStringList problems;
     int nProblems = 0;
     int nUndrawn = 0;
@@ -205,16 +250,13 @@ bool CDrawing::CheckStored(QString& strWhy, bool bGiversOnly) const
             bGiversOnly ? GiverProblem(n, drawnBy) : StoredProblem(n, drawnBy);
         if (strProblem.isEmpty())
             continue;
-        if (++nProblems <= kProblemsShown)
+        if (++nProblems <= CDrawExplanation::kProblemsShown)
             problems.append(strProblem);
     }
     if (nProblems == 0)
         return CheckShape(drawnBy, strWhy, bGiversOnly);
-    if (nUndrawn == m_graph.Count())
-        problems = QStringList{CStringTable::Load(IDS_CHECK_NOT_DRAWN)};
-    else if (nProblems > kProblemsShown)
-        problems.append(CStringTable::Format(IDS_CHECK_MORE, {nProblems - kProblemsShown}));
-    strWhy = problems.join(CStringTable::Load(IDS_RULES_SEPARATOR));
+    strWhy = nUndrawn == m_graph.Count() ? CStringTable::Load(IDS_CHECK_NOT_DRAWN)
+                                         : CDrawExplanation::Problems(problems, nProblems);
     return false;
 }
 
@@ -267,6 +309,9 @@ QString CDrawing::StoredProblem(int nGiver, std::vector<int>& drawnBy) const
         return CStringTable::Load(IDS_CHECK_NAMELESS);
     if (pGiver->m_strGiftTo.isEmpty())
         return CStringTable::Format(IDS_CHECK_NO_NAME, {strGiver});
+    if (!pGiver->m_moreGiftTo.isEmpty())
+        return CStringTable::Format(IDS_CHECK_GIFT_COUNT,
+                                    {strGiver, pGiver->m_moreGiftTo.size() + 1, 1});
     const std::vector<int> named = m_graph.PersonsNamed(pGiver->m_strGiftTo);
     if (named.size() != 1)
         return CStringTable::Format(named.empty() ? IDS_CHECK_GONE : IDS_CHECK_AMBIGUOUS,
@@ -278,17 +323,5 @@ QString CDrawing::StoredProblem(int nGiver, std::vector<int>& drawnBy) const
             IDS_CHECK_TWICE,
             {strRecipient, m_graph.Person(drawnBy[size_t(nRecipient)])->m_strName, strGiver});
     drawnBy[size_t(nRecipient)] = nGiver;
-    if (nRecipient == nGiver)
-        return CStringTable::Format(IDS_CHECK_HIMSELF, {strGiver});
-    if (m_graph.SameGroup(nGiver, nRecipient))
-        return CStringTable::Format(IDS_CHECK_OWN_GROUP, {strGiver, strRecipient});
-    const unsigned char nBarred = m_graph.Barred(nGiver, nRecipient);
-    if (nBarred & CDrawGraph::barExcluded)
-        return CStringTable::Format(IDS_CHECK_EXCLUDED, {strGiver, strRecipient});
-    if (nBarred & CDrawGraph::barHistory)
-        return m_graph.HistoryLength() == 1
-                   ? CStringTable::Format(IDS_CHECK_LAST_TIME, {strGiver, strRecipient})
-                   : CStringTable::Format(IDS_CHECK_HISTORY,
-                                          {strGiver, strRecipient, m_graph.HistoryLength()});
-    return {};
+    return CDrawExplanation::PairProblem(m_graph, nGiver, nRecipient);
 }

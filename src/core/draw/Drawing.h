@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/DrawGraph.h"
+#include "draw/GiftCounts.h"
 #include "model/DrawRules.h"
 
 #include <QString>
@@ -56,6 +57,10 @@ private:
     bool Draw(QRandomGenerator& random, std::vector<int>& drawing, QString& strWhy);
     bool DrawShaped(QRandomGenerator& random, std::vector<int>& drawing, QString& strWhy);
     bool Shaped() const { return m_rules.m_bNoMutual || m_rules.m_bOneCircle; }
+    // Roles or several gifts per giver: drawn as CGiftDrawing says.
+    bool Several() const { return m_graph.HasRoles() || m_rules.m_nGifts > 1; }
+    bool RepairGifts(QRandomGenerator& random, QString& strWhy, int& nChanged);
+    void ApplyGifts(const CGifts& gifts) const;
     bool FindMatching(QRandomGenerator& random, std::vector<int>& recipients, QString& strWhy);
     void Apply(const std::vector<int>& recipients) const;
     // Whether the stored drawing, valid person by person, has the shape the rules ask for.

@@ -46,6 +46,100 @@ bool HasTold(const CNameList& list)
     return list.FirstPersonWhere([](const CPerson* pPerson) { return !pPerson->m_told.IsEmpty(); });
 }
 
+bool HasRoles(const CNameList& list)
+{
+    return list.FirstPersonWhere(
+        [](const CPerson* pPerson) { return pPerson->m_role != ERole::both; });
+}
+
+bool HasMoreGiftsTo(const CNameList& list)
+{
+    return list.FirstPersonWhere([](const CPerson* pPerson) {
+        return !pPerson->m_moreGiftTo.isEmpty() || !pPerson->m_told.m_moreGiftTo.isEmpty();
+    });
+}
+
+std::vector<CPerson*> PersonsOf(const CNameList& list)
+{
+    std::vector<CPerson*> persons;
+    list.ForEachPerson([&persons](CPerson* pPerson) { persons.push_back(pPerson); });
+    return persons;
+}
+
+// Blocks of persons, one per list that has any the predicate picks: the list's number, then
+// each picked person's place in the list's person order and what write() writes of him.
+template <typename Picks, typename Write>
+QByteArray PersonBlocks(const std::vector<CNameList*>& lists, Picks picks, Write write)
+{
+    const auto nBlocks = std::count_if(lists.begin(), lists.end(), [&picks](const CNameList* p) {
+        return p->FirstPersonWhere([&picks](const CPerson* pPerson) { return picks(*pPerson); });
+    });
+    if (nBlocks == 0)
+        return QByteArray();
+    return Written([&](CArchive& ar) {
+        ar.WriteInt(qint32(nBlocks));
+        for (size_t n = 0; n < lists.size(); ++n) {
+            std::vector<std::pair<qint32, const CPerson*>> picked;
+            qint32 nPerson = 0;
+            lists[n]->ForEachPerson([&](const CPerson* pPerson) {
+                if (picks(*pPerson))
+                    picked.emplace_back(nPerson, pPerson);
+                ++nPerson;
+            });
+            if (picked.empty())
+                continue;
+            ar.WriteByte(quint8(n));
+            ar.WriteInt(qint32(picked.size()));
+            for (const auto& [nIndex, pPerson] : picked) {
+                ar.WriteInt(nIndex);
+                write(ar, *pPerson);
+            }
+        }
+    });
+}
+
+// Reads what PersonBlocks wrote; read() reads one person's part, false when it is damaged.
+template <typename Read>
+bool LoadPersonBlocks(CArchive& ar, const std::vector<CNameList*>& lists, Read read)
+{
+    const qint32 nBlocks = ar.ReadInt();
+    if (!ar.IsOk() || nBlocks < 0 || size_t(nBlocks) > lists.size())
+        return false;
+    for (qint32 nBlock = 0; nBlock < nBlocks; ++nBlock) {
+        const quint8 nList = ar.ReadByte();
+        const qint32 nPicked = ar.ReadInt();
+        if (!ar.IsOk() || nList >= lists.size() || nPicked < 0)
+            return false;
+        const std::vector<CPerson*> persons = PersonsOf(*lists[nList]);
+        if (size_t(nPicked) > persons.size())
+            return false;
+        for (qint32 n = 0; n < nPicked; ++n) {
+            const qint32 nIndex = ar.ReadInt();
+            if (!ar.IsOk() || nIndex < 0 || size_t(nIndex) >= persons.size() ||
+                !read(ar, *persons[size_t(nIndex)]))
+                return false;
+        }
+    }
+    return ar.IsOk();
+}
+
+void WriteNames(CArchive& ar, const QStringList& names)
+{
+    ar.WriteInt(qint32(names.size()));
+    for (const QString& strName : names)
+        ar.WriteString(strName);
+}
+
+bool ReadNames(CArchive& ar, QStringList& names)
+{
+    const qint32 nNames = ar.ReadInt();
+    if (!ar.IsOk() || nNames < 0 || nNames >= CDrawRules::kMaxGifts)
+        return false;
+    for (qint32 n = 0; n < nNames && ar.IsOk(); ++n)
+        names.append(ar.ReadString());
+    return ar.IsOk() && !names.contains(QString());
+}
+
 } // namespace
 
 bool CDocumentExtension::IsNeeded(const CDocumentWide& wide, const std::vector<CNameList*>& lists)
@@ -55,7 +149,8 @@ bool CDocumentExtension::IsNeeded(const CDocumentWide& wide, const std::vector<C
         return true;
     return std::any_of(lists.begin(), lists.end(), [](const CNameList* pList) {
         return !pList->m_exclusions.IsEmpty() || !pList->m_details.IsEmpty() ||
-               pList->m_sealBroken.isValid() || HasTold(*pList);
+               pList->m_sealBroken.isValid() || HasTold(*pList) || HasRoles(*pList) ||
+               HasMoreGiftsTo(*pList);
     });
 }
 
@@ -84,6 +179,14 @@ void CDocumentExtension::Store(CArchive& ar, const CDocumentWide& wide,
     if (!wide.m_bQuoteHistory)
         StoreSection(ar, sectionMailOptions,
                      Written([](CArchive& section) { section.WriteByte(0); }));
+    if (const QByteArray roles = RolesSection(lists); !roles.isEmpty())
+        StoreSection(ar, sectionRoles, roles);
+    if (wide.m_rules.m_nGifts != 1)
+        StoreSection(ar, sectionGifts, Written([&wide](CArchive& section) {
+                         section.WriteByte(quint8(wide.m_rules.m_nGifts));
+                     }));
+    if (const QByteArray more = MoreGiftsToSection(lists); !more.isEmpty())
+        StoreSection(ar, sectionMoreGiftsTo, more);
     // A later version's sections go back as they came: this one cannot know what they mean.
     for (const CForeignSection& foreign : wide.m_foreign)
         StoreSection(ar, foreign.m_nKind, foreign.m_content);
@@ -172,33 +275,13 @@ QByteArray CDocumentExtension::SealSection(const CDocumentWide& wide,
 
 QByteArray CDocumentExtension::ToldSection(const std::vector<CNameList*>& lists)
 {
-    const auto nBlocks = std::count_if(lists.begin(), lists.end(),
-                                       [](const CNameList* pList) { return HasTold(*pList); });
-    if (nBlocks == 0)
-        return QByteArray();
-    return Written([&lists, nBlocks](CArchive& ar) {
-        ar.WriteInt(qint32(nBlocks));
-        for (size_t n = 0; n < lists.size(); ++n) {
-            if (!HasTold(*lists[n]))
-                continue;
-            ar.WriteByte(quint8(n));
-            // Each told person by his place in the list's person order.
-            std::vector<std::pair<qint32, const CTold*>> told;
-            qint32 nPerson = 0;
-            lists[n]->ForEachPerson([&told, &nPerson](const CPerson* pPerson) {
-                if (!pPerson->m_told.IsEmpty())
-                    told.emplace_back(nPerson, &pPerson->m_told);
-                ++nPerson;
-            });
-            ar.WriteInt(qint32(told.size()));
-            for (const auto& [nIndex, pTold] : told) {
-                ar.WriteInt(nIndex);
-                ar.WriteString(pTold->m_strGiftTo);
-                ar.WriteByte(pTold->m_nHow);
-                ar.WriteString(pTold->m_when.toUTC().toString(Qt::ISODate));
-            }
-        }
-    });
+    return PersonBlocks(
+        lists, [](const CPerson& person) { return !person.m_told.IsEmpty(); },
+        [](CArchive& ar, const CPerson& person) {
+            ar.WriteString(person.m_told.m_strGiftTo);
+            ar.WriteByte(person.m_told.m_nHow);
+            ar.WriteString(person.m_told.m_when.toUTC().toString(Qt::ISODate));
+        });
 }
 
 void CDocumentExtension::Load(CArchive& ar, CDocumentWide& wide,
@@ -244,7 +327,15 @@ void CDocumentExtension::Load(CArchive& ar, CDocumentWide& wide,
             const quint8 nQuote = section.ReadByte();
             bGood = nQuote <= 1;
             wide.m_bQuoteHistory = nQuote == 1;
-        } else // a later version's kind: kept for the next save
+        } else if (nKind == sectionRoles)
+            bGood = LoadRoles(section, lists);
+        else if (nKind == sectionGifts) {
+            const quint8 nGifts = section.ReadByte();
+            bGood = nGifts >= 1 && nGifts <= CDrawRules::kMaxGifts;
+            wide.m_rules.m_nGifts = nGifts;
+        } else if (nKind == sectionMoreGiftsTo)
+            bGood = LoadMoreGiftsTo(section, lists);
+        else // a later version's kind: kept for the next save
             wide.m_foreign.push_back({nKind, content});
         if (!bGood || !section.IsOk())
             return ar.SetError(CStringTable::Format(IDS_ERR_EXT_DAMAGED, {nKind}));
@@ -271,32 +362,66 @@ bool CDocumentExtension::LoadSeal(CArchive& ar, CDocumentWide& wide,
 
 bool CDocumentExtension::LoadTold(CArchive& ar, const std::vector<CNameList*>& lists)
 {
-    const qint32 nBlocks = ar.ReadInt();
-    if (!ar.IsOk() || nBlocks < 0 || size_t(nBlocks) > lists.size())
-        return false;
-    for (qint32 nBlock = 0; nBlock < nBlocks; ++nBlock) {
-        const quint8 nList = ar.ReadByte();
-        const qint32 nTold = ar.ReadInt();
-        if (!ar.IsOk() || nList >= lists.size() || nTold < 0)
+    return LoadPersonBlocks(ar, lists, [](CArchive& section, CPerson& person) {
+        CTold told;
+        told.m_strGiftTo = section.ReadString();
+        told.m_nHow = section.ReadByte();
+        told.m_when = QDateTime::fromString(section.ReadString(), Qt::ISODate);
+        if (!section.IsOk() || told.m_strGiftTo.isEmpty() || (told.m_nHow & ~CTold::allWays) != 0 ||
+            !told.m_when.isValid())
             return false;
-        std::vector<CPerson*> persons;
-        lists[nList]->ForEachPerson([&persons](CPerson* pPerson) { persons.push_back(pPerson); });
-        if (size_t(nTold) > persons.size())
+        person.m_told = told;
+        return true;
+    });
+}
+
+QByteArray CDocumentExtension::RolesSection(const std::vector<CNameList*>& lists)
+{
+    return PersonBlocks(
+        lists, [](const CPerson& person) { return person.m_role != ERole::both; },
+        [](CArchive& ar, const CPerson& person) { ar.WriteByte(quint8(person.m_role)); });
+}
+
+bool CDocumentExtension::LoadRoles(CArchive& ar, const std::vector<CNameList*>& lists)
+{
+    return LoadPersonBlocks(ar, lists, [](CArchive& section, CPerson& person) {
+        const quint8 nRole = section.ReadByte();
+        if (nRole > quint8(ERole::receivesOnly))
             return false;
-        for (qint32 n = 0; n < nTold; ++n) {
-            const qint32 nIndex = ar.ReadInt();
-            CTold told;
-            told.m_strGiftTo = ar.ReadString();
-            told.m_nHow = ar.ReadByte();
-            told.m_when = QDateTime::fromString(ar.ReadString(), Qt::ISODate);
-            if (!ar.IsOk() || nIndex < 0 || size_t(nIndex) >= persons.size() ||
-                told.m_strGiftTo.isEmpty() || (told.m_nHow & ~CTold::allWays) != 0 ||
-                !told.m_when.isValid())
-                return false;
-            persons[size_t(nIndex)]->m_told = told;
-        }
-    }
-    return true;
+        person.m_role = ERole(nRole);
+        return true;
+    });
+}
+
+QByteArray CDocumentExtension::MoreGiftsToSection(const std::vector<CNameList*>& lists)
+{
+    // The first recipient is in the person's own record, for readers that know one only.
+    return PersonBlocks(
+        lists,
+        [](const CPerson& person) {
+            return !person.m_moreGiftTo.isEmpty() || !person.m_told.m_moreGiftTo.isEmpty();
+        },
+        [](CArchive& ar, const CPerson& person) {
+            WriteNames(ar, person.m_moreGiftTo);
+            WriteNames(ar, person.m_told.m_moreGiftTo);
+        });
+}
+
+bool CDocumentExtension::LoadMoreGiftsTo(CArchive& ar, const std::vector<CNameList*>& lists)
+{
+    return LoadPersonBlocks(ar, lists, [](CArchive& section, CPerson& person) {
+        QStringList more;
+        QStringList toldMore;
+        if (!ReadNames(section, more) || !ReadNames(section, toldMore))
+            return false;
+        // Further recipients without a first, or told without being told a first, are damage.
+        if ((!more.isEmpty() && person.m_strGiftTo.isEmpty()) ||
+            (!toldMore.isEmpty() && person.m_told.IsEmpty()))
+            return false;
+        person.m_moreGiftTo = more;
+        person.m_told.m_moreGiftTo = toldMore;
+        return true;
+    });
 }
 
 bool CDocumentExtension::LoadRules(CArchive& ar, CDrawRules& rules)

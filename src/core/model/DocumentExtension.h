@@ -60,6 +60,9 @@ private:
         sectionSeal = 5,
         sectionTold = 6,
         sectionMailOptions = 7,
+        sectionRoles = 8,
+        sectionGifts = 9,
+        sectionMoreGiftsTo = 10,
     };
 
     static void StoreSection(CArchive& ar, qint32 nKind, const QByteArray& content);
@@ -71,6 +74,10 @@ private:
     static QByteArray ToldSection(const std::vector<CNameList*>& lists);
     static bool LoadTold(CArchive& ar, const std::vector<CNameList*>& lists);
     static bool LoadRules(CArchive& ar, CDrawRules& rules);
+    static QByteArray RolesSection(const std::vector<CNameList*>& lists);
+    static bool LoadRoles(CArchive& ar, const std::vector<CNameList*>& lists);
+    static QByteArray MoreGiftsToSection(const std::vector<CNameList*>& lists);
+    static bool LoadMoreGiftsTo(CArchive& ar, const std::vector<CNameList*>& lists);
     static bool LoadDetails(CArchive& ar, const std::vector<CNameList*>& lists);
     static bool LoadExclusions(CArchive& ar, qint64 nSize, const std::vector<CNameList*>& lists);
 };

@@ -12,6 +12,9 @@ struct CDrawRules
     bool m_bNoMutual = false;
     // The drawing forms one single cycle through everybody.
     bool m_bOneCircle = false;
+    // How many different persons every giver gives to.
+    int m_nGifts = 1;
+    static constexpr int kMaxGifts = 5;
 
     bool IsDefault() const { return *this == CDrawRules(); }
     bool operator==(const CDrawRules&) const = default;

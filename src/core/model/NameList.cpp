@@ -216,11 +216,16 @@ bool CNameList::HasDrawnNames() const
     return FirstPersonWhere([](CPerson* pPerson) { return !pPerson->m_strGiftTo.isEmpty(); });
 }
 
+bool CNameList::HasRoles() const
+{
+    return FirstPersonWhere([](CPerson* pPerson) { return pPerson->m_role != ERole::both; });
+}
+
 void CNameList::ResetDrawing()
 {
     ForEachPerson([](CPerson* pPerson) {
         pPerson->m_bPicked = false;
-        pPerson->m_strGiftTo.clear();
+        pPerson->SetGiftsTo({});
     });
 }
 
@@ -288,13 +293,7 @@ QString CNameList::RenamePerson(CPerson* pPerson, const QString& strName,
         return strNew;
     m_exclusions.RenamePerson(strOld, strNew);
     ForEachPerson([&](CPerson* p) {
-        // He was told the person, not the name: the record follows the name.
-        if (p->m_told.m_strGiftTo == strOld)
-            p->m_told.m_strGiftTo = strNew;
-        if (p->m_strGiftTo != strOld)
-            return;
-        p->m_strGiftTo = strNew;
-        if (pDrewHim)
+        if (p->RenameRecipient(strOld, strNew) && pDrewHim)
             pDrewHim->push_back(p);
     });
     return strNew;
@@ -423,7 +422,7 @@ void AppendPersonLine(QString& strOut, const CPerson& person, bool bShowGiftTo,
     strOut += person.m_strName;
     if (bShowGiftTo) {
         strOut += CStringTable::Load(IDS_REPORT_GIFT_ARROW);
-        strOut += person.m_strGiftTo;
+        strOut += person.GiftsTo().join(CStringTable::Load(IDS_NAMES_SEPARATOR));
     }
     strOut += CStringTable::Load(IDS_REPORT_LINE_END);
 }

@@ -66,6 +66,8 @@ public:
 
     int CountPersons() const;
     bool HasDrawnNames() const;
+    // Whether anybody gives only or receives only.
+    bool HasRoles() const;
     void ResetDrawing();
     CPerson* GetPersonAt(int nIndex) const;
     CPerson* FindPerson(const QString& strName) const;              // ignores case

@@ -108,12 +108,25 @@ QList<CCard> CCardSheet::CardsOf(const CNameList& list, const QStringList& names
     });
     const QSet<QString> wanted(names.cbegin(), names.cend());
     QList<CCard> cards;
+    const auto ideasOf = [&persons](const QString& strName) {
+        const CPerson* pRecipient = persons.value(strName.toCaseFolded());
+        return pRecipient ? pRecipient->m_strSuggestions : QString();
+    };
     list.ForEachPerson([&](const CPerson* pPerson) {
-        if (!wanted.isEmpty() && !wanted.contains(pPerson->m_strName))
+        // One who receives only has nothing to be told.
+        if ((!wanted.isEmpty() && !wanted.contains(pPerson->m_strName)) || !pPerson->Gives())
             return;
-        const CPerson* pRecipient = persons.value(pPerson->m_strGiftTo.toCaseFolded());
-        cards.append({pPerson->m_strName, pPerson->m_strGiftTo,
-                      pRecipient ? pRecipient->m_strSuggestions : QString()});
+        if (pPerson->m_moreGiftTo.isEmpty()) {
+            cards.append(
+                {pPerson->m_strName, pPerson->m_strGiftTo, ideasOf(pPerson->m_strGiftTo), {}, {}});
+            return;
+        }
+        CCard card{pPerson->m_strName, pPerson->m_strGiftTo, ideasOf(pPerson->m_strGiftTo), {}, {}};
+        for (const QString& strName : pPerson->m_moreGiftTo) {
+            card.m_moreGiftTo.append(strName);
+            card.m_moreIdeas.append(ideasOf(strName));
+        }
+        cards.append(card);
     });
     return cards;
 }
@@ -261,11 +274,23 @@ void CCardSheet::PaintInside(QPainter& painter, const QRectF& band, const CCard&
     DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine),
                CStringTable::FormatText(m_strGivesTo, {card.m_strGiver}), Font(10),
                Qt::AlignHCenter | Qt::AlignTop);
+    // Several recipients: one per line, and each one's suggestions after his name.
+    const QStringList giftsTo = QStringList{card.m_strGiftTo} + card.m_moreGiftTo;
     DrawFitted(painter, QRectF(area.left(), area.top() + nLine, area.width(), 2 * nLine),
-               card.m_strGiftTo, Font(26, true), Qt::AlignCenter);
-    if (card.m_strSuggestions.isEmpty())
+               giftsTo.join(u'\n'), Font(26, true), Qt::AlignCenter);
+    QString strIdeas = card.m_strSuggestions;
+    if (!card.m_moreGiftTo.isEmpty()) {
+        const QStringList ideas = QStringList{card.m_strSuggestions} + card.m_moreIdeas;
+        QStringList lines;
+        for (qsizetype i = 0; i < giftsTo.size(); ++i) {
+            if (!ideas.at(i).isEmpty())
+                lines.append(m_language.Format(IDS_IDEAS_OF, {giftsTo.at(i), ideas.at(i)}));
+        }
+        strIdeas = lines.join(u'\n');
+    }
+    if (strIdeas.isEmpty())
         return;
-    QString strSuggestions = CStringTable::FormatText(m_strSuggestions, {card.m_strSuggestions});
+    QString strSuggestions = CStringTable::FormatText(m_strSuggestions, {strIdeas});
     strSuggestions.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     DrawFitted(painter, QRectF(area.left(), area.top() + 3 * nLine, area.width(), 3 * nLine),
                strSuggestions, Font(10), Qt::AlignHCenter | Qt::AlignTop);

@@ -20,6 +20,9 @@ struct CCard
     QString m_strGiver;
     QString m_strGiftTo;
     QString m_strSuggestions;
+    // With several gifts: his further recipients, and the suggestions of each.
+    QStringList m_moreGiftTo;
+    QStringList m_moreIdeas;
 };
 
 // Paper cards for those who get their drawn name on paper: four cards to a page, each cut

@@ -78,6 +78,9 @@ CNotificationComposer::CNotificationComposer(const CNameList* pCurrent, const CN
       m_strReplacesEarlier(language.Text(IDS_NOTE_REPLACES_EARLIER)),
       m_strPreviousGift(language.Text(IDS_NOTE_PREVIOUS_GIFT)),
       m_strSuggestions(language.Text(IDS_NOTE_SUGGESTIONS)),
+      m_strSuggestionsFor(language.Text(IDS_NOTE_SUGGESTIONS_FOR)),
+      m_strNamesSeparator(language.Text(IDS_NAMES_SEPARATOR)),
+      m_strNamesLast(language.Text(IDS_NAMES_LAST)),
       m_end(language.Text(IDS_NOTE_BEFORE_FOOTER) + strFooter)
 {
     const bool bListsKept = TooLongToQuote(pCurrent) || TooLongToQuote(pPrevious);
@@ -86,8 +89,11 @@ CNotificationComposer::CNotificationComposer(const CNameList* pCurrent, const CN
     if (details.isEmpty()) {
         m_strDrawnName =
             language.Text(bListsKept ? IDS_NOTE_DRAWN_NAME_LISTS_KEPT : IDS_NOTE_DRAWN_NAME);
+        m_strDrawnNames =
+            language.Text(bListsKept ? IDS_NOTE_DRAWN_NAMES_LISTS_KEPT : IDS_NOTE_DRAWN_NAMES);
     } else {
         m_strDrawnName = language.Text(IDS_NOTE_DRAWN_NAME_ONLY);
+        m_strDrawnNames = language.Text(IDS_NOTE_DRAWN_NAMES_ONLY);
         m_strAfterDrawnName =
             details.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n") +
             language.Text(bListsKept ? IDS_NOTE_LISTS_KEPT_THANKS : IDS_NOTE_THANKS);
@@ -97,7 +103,7 @@ CNotificationComposer::CNotificationComposer(const CNameList* pCurrent, const CN
                                                  IDS_NOTE_PREVIOUS_NOT_QUOTED, language));
         pPrevious->ForEachPerson([this](CPerson* pPerson) {
             if (!m_previousGiftTo.contains(pPerson->m_strName))
-                m_previousGiftTo.insert(pPerson->m_strName, pPerson->m_strGiftTo);
+                m_previousGiftTo.insert(pPerson->m_strName, Names(pPerson->GiftsTo()));
         });
     }
     if (pCurrent) {
@@ -126,12 +132,19 @@ const CPerson* CNotificationComposer::CurrentPerson(const QString& strName) cons
 
 CNotificationFacts CNotificationComposer::Facts(const CPerson* pPerson) const
 {
-    CNotificationFacts facts{pPerson->m_strName, pPerson->m_strGiftTo, {}, {}};
+    CNotificationFacts facts{pPerson->m_strName, pPerson->m_strGiftTo, {}, {}, {}, {}, false};
     facts.m_bReplacesEarlier = !pPerson->m_told.IsEmpty() && pPerson->MustBeToldAgain();
     if (m_bHasPrevious)
         facts.m_strPreviousGiftTo = m_previousGiftTo.value(pPerson->m_strName);
-    if (const CPerson* pRecipient = CurrentPerson(pPerson->m_strGiftTo))
-        facts.m_strRecipientIdeas = pRecipient->m_strSuggestions;
+    const auto ideasOf = [this](const QString& strName) {
+        const CPerson* pRecipient = CurrentPerson(strName);
+        return pRecipient ? pRecipient->m_strSuggestions : QString();
+    };
+    facts.m_strRecipientIdeas = ideasOf(pPerson->m_strGiftTo);
+    for (const QString& strName : pPerson->m_moreGiftTo) {
+        facts.m_moreGiftTo.append(strName);
+        facts.m_moreIdeas.append(ideasOf(strName));
+    }
     return facts;
 }
 
@@ -155,12 +168,34 @@ void CNotificationComposer::Write(const CNotificationFacts& facts, Out& out) con
         putSection(m_previousSection);
     }
     putSection(m_currentSection);
-    Put(out, CStringTable::FormatText(m_strDrawnName, {facts.m_strName, facts.m_strGiftTo}));
-    if (!m_strAfterDrawnName.isEmpty())
-        Put(out, m_strAfterDrawnName);
-    if (!facts.m_strRecipientIdeas.isEmpty())
-        Put(out, CStringTable::FormatText(m_strSuggestions, {facts.m_strRecipientIdeas}));
+    if (facts.m_moreGiftTo.isEmpty()) {
+        Put(out, CStringTable::FormatText(m_strDrawnName, {facts.m_strName, facts.m_strGiftTo}));
+        if (!m_strAfterDrawnName.isEmpty())
+            Put(out, m_strAfterDrawnName);
+        if (!facts.m_strRecipientIdeas.isEmpty())
+            Put(out, CStringTable::FormatText(m_strSuggestions, {facts.m_strRecipientIdeas}));
+    } else {
+        const QStringList giftsTo = QStringList{facts.m_strGiftTo} + facts.m_moreGiftTo;
+        const QStringList ideas = QStringList{facts.m_strRecipientIdeas} + facts.m_moreIdeas;
+        Put(out, CStringTable::FormatText(m_strDrawnNames, {facts.m_strName, Names(giftsTo)}));
+        if (!m_strAfterDrawnName.isEmpty())
+            Put(out, m_strAfterDrawnName);
+        // Each recipient with his own suggestions.
+        for (qsizetype i = 0; i < giftsTo.size(); ++i) {
+            if (!ideas.at(i).isEmpty())
+                Put(out,
+                    CStringTable::FormatText(m_strSuggestionsFor, {giftsTo.at(i), ideas.at(i)}));
+        }
+    }
     putSection(m_end);
+}
+
+QString CNotificationComposer::Names(const QStringList& names) const
+{
+    if (names.size() < 2)
+        return names.value(0);
+    return CStringTable::FormatText(
+        m_strNamesLast, {names.first(names.size() - 1).join(m_strNamesSeparator), names.last()});
 }
 
 void CNotificationComposer::Compose(const CNotificationFacts& facts, QString& strBody) const

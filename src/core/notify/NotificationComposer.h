@@ -17,8 +17,11 @@ struct CNotificationFacts
 {
     QString m_strName;
     QString m_strGiftTo;
-    QString m_strPreviousGiftTo;     // whom he gave to in the previous drawing
-    QString m_strRecipientIdeas;     // the gift suggestions of the person he gives to
+    QString m_strPreviousGiftTo; // whom he gave to in the previous drawing
+    QString m_strRecipientIdeas; // the gift suggestions of the person he gives to
+    // With several gifts: his further recipients, and the suggestions of each.
+    QStringList m_moreGiftTo;
+    QStringList m_moreIdeas;
     bool m_bReplacesEarlier = false; // he was told another recipient before
 };
 
@@ -65,6 +68,8 @@ private:
 
     template <typename Out> void Write(const CNotificationFacts& facts, Out& out) const;
     const CPerson* CurrentPerson(const QString& strName) const;
+    // "Bob", "Bob and Cid", "Bob, Cid and Dan", in the language of the notifications.
+    QString Names(const QStringList& names) const;
 
     const CNameList* m_pCurrent;
     bool m_bHasPrevious;
@@ -77,6 +82,10 @@ private:
     QString m_strDrawnName;
     QString m_strAfterDrawnName; // the details and the thanks, when the exchange has details
     QString m_strSuggestions;
+    QString m_strDrawnNames;     // the same for several recipients
+    QString m_strSuggestionsFor; // one of several recipients' suggestions
+    QString m_strNamesSeparator;
+    QString m_strNamesLast;
     CSection m_end;                                 // the blank lines and the footer
     QHash<QString, QString> m_previousGiftTo;       // exact name, first person of that name
     QHash<QString, const CPerson*> m_currentByName; // case-folded name, first person

@@ -1409,6 +1409,176 @@ const std::unordered_map<int, SEntry>& Table()
          {QT_TRANSLATE_NOOP3("Kivvo",
                              "This list is empty. Add the first person with %1 or %2 → %3.",
                              "IDS_EMPTY_LIST_HINT")}},
+        //: Role of a person, in the person window.
+        {IDS_ROLE_BOTH, {QT_TRANSLATE_NOOP3("Kivvo", "Gives and receives", "IDS_ROLE_BOTH")}},
+        //: Role of a person, in the person window.
+        {IDS_ROLE_GIVES, {QT_TRANSLATE_NOOP3("Kivvo", "Gives only", "IDS_ROLE_GIVES")}},
+        //: Role of a person, in the person window.
+        {IDS_ROLE_RECEIVES, {QT_TRANSLATE_NOOP3("Kivvo", "Receives only", "IDS_ROLE_RECEIVES")}},
+        //: Label in the person window.
+        {IDS_ROLE_LABEL, {QT_TRANSLATE_NOOP3("Kivvo", "&Role:", "IDS_ROLE_LABEL")}},
+        //: Label in the Rules window.
+        {IDS_GIFTS_LABEL, {QT_TRANSLATE_NOOP3("Kivvo", "&Gifts per giver:", "IDS_GIFTS_LABEL")}},
+        //: Rules window and messages: why "one circle" is not available.
+        {IDS_CIRCLE_UNAVAILABLE,
+         {QT_TRANSLATE_NOOP3(
+             "Kivvo", "One circle needs every person to give and receive, with one gift each.",
+             "IDS_CIRCLE_UNAVAILABLE")}},
+        //: Why names cannot be drawn.
+        {IDS_DRAW_CIRCLE_NEEDS_ONE,
+         {QT_TRANSLATE_NOOP3(
+             "Kivvo",
+             "One circle needs every person to give and receive, with one gift each. Turn it off "
+             "in Exchange > Rules, or let every person give and receive one gift, then draw again.",
+             "IDS_DRAW_CIRCLE_NEEDS_ONE")}},
+        //: Why names cannot be drawn.
+        {IDS_DRAW_NOBODY_GIVES,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Nobody in this list gives a gift: every person receives only.",
+                             "IDS_DRAW_NOBODY_GIVES")}},
+        //: Why names cannot be drawn.
+        {IDS_DRAW_NOBODY_RECEIVES,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Nobody in this list receives a gift: every person gives only.",
+                             "IDS_DRAW_NOBODY_RECEIVES")}},
+        //: Why names cannot be drawn.
+        //: %1: persons who receive; %2: gifts given in all; %3: gifts per giver
+        {IDS_DRAW_FEW_GIFTS,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Too few gifts: %1 persons receive a gift, but the givers give only "
+                             "%2 in all (%3 each).",
+                             "IDS_DRAW_FEW_GIFTS")}},
+        //: Follows IDS_DRAW_FEW_GIFTS.
+        //: %1: a number
+        {IDS_DRAW_RECEIVE_ONLY_COUNT,
+         {QT_TRANSLATE_NOOP3("Kivvo", " Persons who receive only: %1.",
+                             "IDS_DRAW_RECEIVE_ONLY_COUNT")}},
+        //: Ends IDS_DRAW_FEW_GIFTS.
+        {IDS_DRAW_FEW_GIFTS_HINT,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "\r\n\r\nLet more persons give, or raise the gifts per giver "
+                             "(Exchange > Rules), then draw again.",
+                             "IDS_DRAW_FEW_GIFTS_HINT")}},
+        //: Why names cannot be drawn.
+        //: %1: givers; %2: their gifts in all; %3: the persons they may give to; %4: a number
+        {IDS_DRAW_GIVERS_SHORT,
+         {QT_TRANSLATE_NOOP3(
+             "Kivvo",
+             "The gifts of %1 (%2 in all) can go only to %3, who can take at most %4 of them.",
+             "IDS_DRAW_GIVERS_SHORT")}},
+        //: Why names cannot be drawn.
+        //: %1: givers
+        {IDS_DRAW_GIVERS_SHORT_NOBODY,
+         {QT_TRANSLATE_NOOP3("Kivvo", "The gifts of %1 can go to nobody.",
+                             "IDS_DRAW_GIVERS_SHORT_NOBODY")}},
+        //: Why names cannot be drawn.
+        //: %1: receivers; %2: a number; %3: givers; %4: a number
+        {IDS_DRAW_RECEIVERS_SHORT,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "%1 must get at least %2 of the gifts, but only %3 may give to them, "
+                             "at most %4 in all.",
+                             "IDS_DRAW_RECEIVERS_SHORT")}},
+        //: Why names cannot be drawn.
+        //: %1: receivers; %2: a number
+        {IDS_DRAW_RECEIVERS_SHORT_NOBODY,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "%1 must get at least %2 of the gifts, but nobody may give to them.",
+                             "IDS_DRAW_RECEIVERS_SHORT_NOBODY")}},
+        //: Why names cannot be drawn.
+        {IDS_DRAW_NO_MUTUAL_NONE,
+         {QT_TRANSLATE_NOOP3(
+             "Kivvo",
+             "In every drawing of this list, two persons would give to each other. Allow pairs who "
+             "draw each other (Exchange > Rules) or give fewer gifts each, then draw again.",
+             "IDS_DRAW_NO_MUTUAL_NONE")}},
+        //: Problem with the drawn names, listed after a colon.
+        //: %1: the giver; %2, %3: numbers
+        {IDS_CHECK_GIFT_COUNT,
+         {QT_TRANSLATE_NOOP3("Kivvo", "%1 has %2 drawn names instead of %3",
+                             "IDS_CHECK_GIFT_COUNT")}},
+        //: Problem with the drawn names, listed after a colon.
+        //: %1: a person
+        {IDS_CHECK_RECEIVES_ONLY,
+         {QT_TRANSLATE_NOOP3("Kivvo", "%1 receives only, but has a drawn name",
+                             "IDS_CHECK_RECEIVES_ONLY")}},
+        //: Problem with the drawn names, listed after a colon.
+        //: %1: the person drawn; %2: who drew him
+        {IDS_CHECK_GIVES_ONLY_DRAWN,
+         {QT_TRANSLATE_NOOP3("Kivvo", "%1 gives only, but %2 drew him",
+                             "IDS_CHECK_GIVES_ONLY_DRAWN")}},
+        //: Problem with the drawn names, listed after a colon.
+        //: %1: the giver; %2: the person drawn
+        {IDS_CHECK_SAME_TWICE,
+         {QT_TRANSLATE_NOOP3("Kivvo", "%1 drew %2 twice", "IDS_CHECK_SAME_TWICE")}},
+        //: Problem with the drawn names, listed after a colon.
+        //: %1: a person; %2: a number; %3: a number, or IDS_COUNT_OR
+        {IDS_CHECK_RECEIVED_COUNT,
+         {QT_TRANSLATE_NOOP3("Kivvo", "%1 gets %2 gifts, where every person gets %3",
+                             "IDS_CHECK_RECEIVED_COUNT")}},
+        //: Two numbers, as in "1 or 2".
+        {IDS_COUNT_OR, {QT_TRANSLATE_NOOP3("Kivvo", "%1 or %2", "IDS_COUNT_OR")}},
+        //: Pass-around round, a giver with several recipients.
+        //: %1: their names
+        {IDS_GET_GIFTS_FOR,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Get gifts for: %1", "IDS_GET_GIFTS_FOR")}},
+        //: kivvo-cli error. Keep the option values in English.
+        {IDS_CLI_BAD_ROLE,
+         {QT_TRANSLATE_NOOP3("Kivvo", "kivvo-cli: --role takes both, gives or receives",
+                             "IDS_CLI_BAD_ROLE")}},
+        //: kivvo-cli error.
+        {IDS_CLI_BAD_GIFTS,
+         {QT_TRANSLATE_NOOP3("Kivvo", "kivvo-cli: --gifts takes a number from 1 to %1",
+                             "IDS_CLI_BAD_GIFTS")}},
+        //: kivvo-cli rules output.
+        {IDS_CLI_GIFTS_LINE,
+         {QT_TRANSLATE_NOOP3("Kivvo", "gifts per giver: %1\n", "IDS_CLI_GIFTS_LINE")}},
+        //: Notification e-mail, a giver with several recipients.
+        //: %1: the giver; %2: the recipients
+        {IDS_NOTE_DRAWN_NAMES,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "\r\n\r\n\r\nThe names randomly drawn for %1 to give gifts to are "
+                             "%2.\r\n\r\nThank you.\r\n\r\n",
+                             "IDS_NOTE_DRAWN_NAMES")}},
+        //: Notification e-mail, a giver with several recipients.
+        //: %1: the giver; %2: the recipients
+        {IDS_NOTE_DRAWN_NAMES_LISTS_KEPT,
+         {QT_TRANSLATE_NOOP3(
+             "Kivvo",
+             "\r\n\r\n\r\nThe names randomly drawn for %1 to give gifts to are %2.\r\n\r\nThe "
+             "lists of this circle are too long to quote in every e-mail: ask the organiser if you "
+             "want to see them.\r\n\r\nThank you.\r\n\r\n",
+             "IDS_NOTE_DRAWN_NAMES_LISTS_KEPT")}},
+        //: Notification e-mail, a giver with several recipients.
+        //: %1: the giver; %2: the recipients
+        {IDS_NOTE_DRAWN_NAMES_ONLY,
+         {QT_TRANSLATE_NOOP3(
+             "Kivvo",
+             "\r\n\r\n\r\nThe names randomly drawn for %1 to give gifts to are %2.\r\n\r\n",
+             "IDS_NOTE_DRAWN_NAMES_ONLY")}},
+        //: Notification e-mail, a giver with several recipients.
+        //: %1: a recipient; %2: his suggestions
+        {IDS_NOTE_SUGGESTIONS_FOR,
+         {QT_TRANSLATE_NOOP3("Kivvo", "\r\n\r\nGift Suggestions for %1: %2\r\n\r\n",
+                             "IDS_NOTE_SUGGESTIONS_FOR")}},
+        //: Cards and the pass-around round: a recipient and his suggestions.
+        {IDS_IDEAS_OF, {QT_TRANSLATE_NOOP3("Kivvo", "%1: %2", "IDS_IDEAS_OF")}},
+        //: Mark after a name in the list.
+        {IDS_ROLE_MARK_GIVES, {QT_TRANSLATE_NOOP3("Kivvo", "gives only", "IDS_ROLE_MARK_GIVES")}},
+        //: Mark after a name in the list.
+        {IDS_ROLE_MARK_RECEIVES,
+         {QT_TRANSLATE_NOOP3("Kivvo", "receives only", "IDS_ROLE_MARK_RECEIVES")}},
+        //: A name in the list with a mark.
+        //: %1: the name; %2: IDS_ROLE_MARK_GIVES or IDS_ROLE_MARK_RECEIVES
+        {IDS_ROLE_MARKED, {QT_TRANSLATE_NOOP3("Kivvo", "%1 (%2)", "IDS_ROLE_MARKED")}},
+        //: Message when a notification is asked for a person who receives only.
+        //: %1: the person
+        {IDS_NOTHING_TO_TELL,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "%1 receives only and gives no gift: there is nothing to tell him.",
+                             "IDS_NOTHING_TO_TELL")}},
+        //: Message.
+        {IDS_BAD_GIFTS,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Every giver gives from 1 to %1 gifts.", "IDS_BAD_GIFTS")}},
         //: Tip of Draw Names while it is greyed.
         {IDS_TIP_DRAW_NEEDS_THREE,
          {QT_TRANSLATE_NOOP3("Kivvo", "Draw Names needs at least three persons in the list",
