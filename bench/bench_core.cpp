@@ -213,6 +213,50 @@ BENCHMARK(BM_DrawExclusionsAndHistory)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// 10,000 persons, half in households of 5, each never drawing 5 others, every giver giving 2
+// gifts and avoiding both of last time's recipients (target: under 100 ms). Argument 1: a
+// fifth of them receive only and a tenth give only, so the gifts spread unevenly.
+void BM_DrawSeveralGifts(benchmark::State& state)
+{
+    constexpr int nCount = 10000;
+    CDrawRules rules;
+    rules.m_nGifts = 2;
+    CNameList previous;
+    FillCircle(previous, nCount, nCount / 2, 5);
+    if (state.range(0) == 1) {
+        int n = 0;
+        previous.ForEachPerson([&n](CPerson* pPerson) {
+            const int nSlot = n++ % 10;
+            pPerson->m_role = nSlot < 2 ? ERole::receivesOnly
+                              : nSlot == 2 ? ERole::givesOnly
+                                           : ERole::both;
+        });
+    }
+    CSilentMessages messages;
+    CFramework::SetMessageHandler(&messages);
+    previous.DrawNames(rules, {});
+    CNameList list;
+    list.CopyForNextDrawing(previous);
+    QRandomGenerator random(7);
+    for (int n = 0; n < nCount; ++n) {
+        for (int k = 0; k < 5;) {
+            const int nOther = int(random.bounded(quint32(nCount)));
+            k += list.m_exclusions.Add(QStringLiteral("Person %1").arg(n),
+                                       QStringLiteral("Person %1").arg(nOther))
+                     ? 1
+                     : 0;
+        }
+    }
+    CFramework::SetMessageHandler(nullptr);
+    DrawBench(state, list, rules, {&previous}, 1);
+}
+BENCHMARK(BM_DrawSeveralGifts)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 // One circle through 10,000 persons in households of 5, with a previous drawing (target:
 // under 50 ms); the same list without mutual pairs; and one circle through 1,000 persons of
 // whom one group holds half, which random circles practically never find.

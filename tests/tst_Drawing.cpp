@@ -1,5 +1,7 @@
 // Name drawing: success whenever a drawing exists, the three rules, the law of the choice,
 // and why a list cannot be drawn; the same with no mutual pairs and in one circle.
+#include "draw/DrawGraph.h"
+#include "draw/GiftDrawing.h"
 #include "model/NameList.h"
 #include "support/ListNotation.h"
 #include "support/RecordingMessageHandler.h"
@@ -11,7 +13,9 @@
 #include <QTest>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <functional>
 #include <numeric>
 
 namespace {
@@ -222,6 +226,14 @@ private:
     double m_dSuccess = 0;
 };
 
+// A giver's recipients as a law's key names them: in name order, joined by "+".
+QString GiftsKey(const CPerson& person)
+{
+    QStringList names = person.GiftsTo();
+    names.sort();
+    return names.join(u'+');
+}
+
 // Draws the list kDraws times, each with its own seed, and compares how often each drawing
 // comes out with the law: a chi-square test at 99.9 %. An empty string when it holds.
 QString LawProblem(CNameList& list, const CDrawRules& rules,
@@ -235,7 +247,7 @@ QString LawProblem(CNameList& list, const CDrawRules& rules,
             return QStringLiteral("drawing failed");
         QStringList names;
         for (int i = 0; i < list.CountPersons(); ++i)
-            names.append(list.GetPersonAt(i)->m_strGiftTo);
+            names.append(GiftsKey(*list.GetPersonAt(i)));
         ++observed[names.join(u' ')];
     }
     double dChiSquare = 0;
@@ -255,6 +267,249 @@ QString LawProblem(CNameList& list, const CDrawRules& rules,
     if (dChiSquare < dLimit)
         return {};
     return QStringLiteral("chi-square %1 over %2 outcomes").arg(dChiSquare).arg(law.size());
+}
+
+// A list with roles or several gifts per giver as the tests see it, persons in list order:
+// who may give to whom, and the spread of the gifts.
+struct CGiftCase
+{
+    CGiftCase(const CNameList& list, const CNameList* pPrevious, const CDrawRules& rules)
+        : m_nGifts(rules.m_nGifts), m_bNoMutual(rules.m_bNoMutual)
+    {
+        m_nCount = list.CountPersons();
+        for (int g = 0; g < m_nCount; ++g) {
+            const CPerson* pGiver = list.GetPersonAt(g);
+            m_persons.append(pGiver);
+            m_nGivers += pGiver->Gives() ? 1 : 0;
+            m_nReceivers += pGiver->Receives() ? 1 : 0;
+        }
+        for (const CPerson* pGiver : std::as_const(m_persons)) {
+            const CPerson* pThen = pPrevious ? pPrevious->FirstPersonWhere([&](CPerson* p) {
+                return p->m_strName == pGiver->m_strName;
+            })
+                                             : nullptr;
+            const QStringList last = pThen ? pThen->GiftsTo() : QStringList();
+            const CGroup* pGroup = GroupOf(list, pGiver);
+            quint32 nAllowed = 0;
+            for (int r = 0; r < m_nCount; ++r) {
+                const CPerson* pRecipient = m_persons[r];
+                if (pRecipient != pGiver && pRecipient->Receives() &&
+                    (!pGroup || pGroup != GroupOf(list, pRecipient)) &&
+                    !list.m_exclusions.Contains(pGiver->m_strName, pRecipient->m_strName) &&
+                    !last.contains(pRecipient->m_strName))
+                    nAllowed |= 1u << r;
+            }
+            m_allowed.append(nAllowed);
+        }
+        if (m_nReceivers > 0) {
+            m_nLow = m_nGivers * m_nGifts / m_nReceivers;
+            m_nExtras = m_nGivers * m_nGifts % m_nReceivers;
+            m_nHigh = m_nLow + (m_nExtras ? 1 : 0);
+        }
+    }
+    bool Allowed(int g, int r) const { return m_allowed[g] >> r & 1; }
+
+    // Whether some drawing keeps every rule: each giver in turn tries every set of receivers;
+    // without the rule of mutual pairs, a state that failed once is not tried again.
+    bool AnyDrawing() const
+    {
+        if (m_nGivers == 0 || m_nReceivers == 0 || m_nGivers * m_nGifts < m_nReceivers)
+            return false;
+        QList<int> givers;
+        for (int g = 0; g < m_nCount; ++g) {
+            if (m_persons[g]->Gives())
+                givers.append(g);
+        }
+        QList<int> received(m_nCount, 0);
+        QList<quint32> gave(m_nCount, 0);
+        QSet<QByteArray> failed;
+        std::function<bool(int)> next = [&](int nAt) {
+            if (nAt == givers.size())
+                return true;
+            QByteArray key = QByteArray::number(nAt);
+            for (const int n : std::as_const(received))
+                key += char('a' + n);
+            if (!m_bNoMutual && failed.contains(key))
+                return false;
+            const int g = givers[nAt];
+            for (quint32 mask = 0; mask < (1u << m_nCount); ++mask) {
+                if (std::popcount(mask) != m_nGifts || (mask & ~m_allowed[g]))
+                    continue;
+                bool bFits = true;
+                int nBeyond = 0;
+                for (int r = 0; r < m_nCount; ++r) {
+                    const int nNow = received[r] + int(mask >> r & 1);
+                    bFits &=
+                        nNow <= m_nHigh && !((mask >> r & 1) && m_bNoMutual && (gave[r] >> g & 1));
+                    nBeyond += std::max(0, nNow - m_nLow);
+                }
+                if (!bFits || nBeyond > m_nExtras)
+                    continue;
+                for (int r = 0; r < m_nCount; ++r)
+                    received[r] += int(mask >> r & 1);
+                gave[g] = mask;
+                if (next(nAt + 1))
+                    return true;
+                gave[g] = 0;
+                for (int r = 0; r < m_nCount; ++r)
+                    received[r] -= int(mask >> r & 1);
+            }
+            failed.insert(key);
+            return false;
+        };
+        return next(0);
+    }
+
+    // Why the list's drawn names break a rule or the spread, or an empty string.
+    QString Broken() const
+    {
+        const auto indexOf = [this](const QString& strName) {
+            for (int n = 0; n < m_nCount; ++n) {
+                if (m_persons[n]->m_strName == strName)
+                    return n;
+            }
+            return -1;
+        };
+        QList<int> received(m_nCount, 0);
+        QList<QStringList> drawn;
+        for (int g = 0; g < m_nCount; ++g) {
+            const QStringList names = m_persons[g]->GiftsTo();
+            drawn.append(names);
+            if (names.size() != (m_persons[g]->Gives() ? m_nGifts : 0))
+                return m_persons[g]->m_strName + QStringLiteral(" has %1 names").arg(names.size());
+            if (QSet<QString>(names.cbegin(), names.cend()).size() != names.size())
+                return m_persons[g]->m_strName + QStringLiteral(" drew somebody twice");
+            for (const QString& strName : names) {
+                const int r = indexOf(strName);
+                if (r < 0 || !Allowed(g, r))
+                    return m_persons[g]->m_strName + QStringLiteral(" may not draw ") + strName;
+                ++received[r];
+            }
+        }
+        for (int r = 0; r < m_nCount; ++r) {
+            const bool bReceives = m_persons[r]->Receives();
+            if (bReceives ? received[r] < m_nLow || received[r] > m_nHigh : received[r] > 0)
+                return m_persons[r]->m_strName + QStringLiteral(" gets %1").arg(received[r]);
+            for (const QString& strName : drawn[r]) {
+                if (m_bNoMutual && drawn.at(indexOf(strName)).contains(m_persons[r]->m_strName))
+                    return m_persons[r]->m_strName + QStringLiteral(" and ") + strName +
+                           QStringLiteral(" draw each other");
+            }
+        }
+        return {};
+    }
+
+    // Whether what the drawing says blocks the list does: its counts prove there is no drawing.
+    QString BlockProblem(const CGiftDrawing::CBlock& block) const
+    {
+        using EKind = CGiftDrawing::CBlock::EKind;
+        const QList<int> persons(block.m_persons.cbegin(), block.m_persons.cend());
+        int nCan = 0;
+        switch (block.m_kind) {
+        case EKind::counts:
+            return m_nGivers * m_nGifts < m_nReceivers || m_nReceivers == 0
+                       ? QString()
+                       : QStringLiteral("counts");
+        case EKind::givers:
+            // Each receiver takes at most the most, one gift from each of them.
+            for (int r = 0; r < m_nCount; ++r) {
+                const auto nFrom = std::count_if(persons.cbegin(), persons.cend(),
+                                                 [&](int g) { return Allowed(g, r); });
+                nCan += std::min(m_nHigh, int(nFrom));
+            }
+            return nCan < m_nGifts * persons.size() ? QString() : QStringLiteral("givers");
+        case EKind::receivers:
+            for (int g = 0; g < m_nCount; ++g) {
+                const auto nTo = std::count_if(persons.cbegin(), persons.cend(),
+                                               [&](int r) { return Allowed(g, r); });
+                nCan += m_persons[g]->Gives() ? std::min(m_nGifts, int(nTo)) : 0;
+            }
+            return nCan < m_nLow * persons.size() ? QString() : QStringLiteral("receivers");
+        case EKind::mutual:
+            return m_bNoMutual ? QString() : QStringLiteral("mutual");
+        default:
+            return QStringLiteral("kind %1").arg(int(block.m_kind));
+        }
+    }
+
+    int m_nCount = 0;
+    int m_nGifts = 1;
+    bool m_bNoMutual = false;
+    int m_nGivers = 0;
+    int m_nReceivers = 0;
+    int m_nLow = 0;
+    int m_nHigh = 0;
+    int m_nExtras = 0;
+    QList<const CPerson*> m_persons;
+    QList<quint32> m_allowed; // per giver, the receivers he may give to
+};
+
+// "Dan:r Eve:g": who receives only and who gives only.
+void SetRoles(CNameList& list, const QString& strRoles)
+{
+    for (const QString& strRole : strRoles.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = strRole.split(u':');
+        list.FindPerson(parts.at(0))->m_role =
+            parts.at(1) == u"r" ? ERole::receivesOnly : ERole::givesOnly;
+    }
+}
+
+// The exact law of the drawing with roles or several gifts: givers of groups first, then the
+// others, each picking his gifts one after another uniformly among the receivers he may give
+// to, has not picked and who have room; given that every giver gets all his gifts (and, with
+// no mutual pairs, that no pick closes a pair). Keys as GiftsKey() writes them.
+QHash<QString, double> GiftLaw(const CNameList& list, const CGiftCase& c)
+{
+    QList<int> order;
+    for (int nPass = 0; nPass < 2; ++nPass) {
+        for (int g = 0; g < c.m_nCount; ++g) {
+            if (c.m_persons[g]->Gives() &&
+                (GroupOf(list, c.m_persons[g]) != nullptr) == (nPass == 0))
+                order.append(g);
+        }
+    }
+    QHash<QString, double> law;
+    double dSuccess = 0;
+    QList<int> received(c.m_nCount, 0);
+    QList<QStringList> picks(c.m_nCount);
+    std::function<void(int, int, double)> walk = [&](int nAt, int nPicked, double dP) {
+        if (nAt == order.size()) {
+            QStringList keys;
+            for (QStringList names : std::as_const(picks)) {
+                names.sort();
+                keys.append(names.join(u'+'));
+            }
+            law[keys.join(u' ')] += dP;
+            dSuccess += dP;
+            return;
+        }
+        if (nPicked == c.m_nGifts)
+            return walk(nAt + 1, 0, dP);
+        const int g = order[nAt];
+        int nBeyond = 0;
+        for (const int n : std::as_const(received))
+            nBeyond += std::max(0, n - c.m_nLow);
+        QList<int> hat;
+        for (int r = 0; r < c.m_nCount; ++r) {
+            const bool bRoom =
+                received[r] < c.m_nLow || (received[r] < c.m_nHigh && nBeyond < c.m_nExtras);
+            if (c.Allowed(g, r) && bRoom && !picks[g].contains(c.m_persons[r]->m_strName))
+                hat.append(r);
+        }
+        for (const int r : std::as_const(hat)) {
+            if (c.m_bNoMutual && picks[r].contains(c.m_persons[g]->m_strName))
+                continue; // the attempt ends there
+            picks[g].append(c.m_persons[r]->m_strName);
+            ++received[r];
+            walk(nAt, nPicked + 1, dP / hat.size());
+            --received[r];
+            picks[g].removeLast();
+        }
+    };
+    walk(0, 0, 1.0);
+    for (double& dP : law)
+        dP /= dSuccess;
+    return law;
 }
 
 } // namespace
@@ -283,6 +538,9 @@ private slots:
     void exclusionsAndHistory();
     void repairIsMinimal_data();
     void repairIsMinimal();
+    void giftsAgainstBruteForce();
+    void lawOfTheGiftDraw_data();
+    void lawOfTheGiftDraw();
 };
 
 void TestDrawing::drawsWheneverPossible_data()
@@ -959,6 +1217,132 @@ void TestDrawing::repairIsMinimal()
     QVERIFY2(
         nRepaired > 200 && nImpossible > 0,
         qPrintable(QStringLiteral("%1 repaired, %2 impossible").arg(nRepaired).arg(nImpossible)));
+}
+
+void TestDrawing::giftsAgainstBruteForce()
+{
+    // Random small lists with households, exclusions, roles, a previous drawing and one to
+    // three gifts each, with and without mutual pairs: a list is drawn exactly when a search
+    // of every drawing finds one, and then every rule and the spread hold; when it is not, the
+    // blockers named prove by their counts that there is none. A drawn list then loses a
+    // person and is repaired: again exactly when some drawing exists, and keeping the spread.
+    QRandomGenerator random(27);
+    int nDrawn = 0;
+    int nBlocked = 0;
+    for (int nList = 0; nList < 2000; ++nList) {
+        CDrawRules rules;
+        rules.m_bNoMutual = random.bounded(3u) == 0;
+        rules.m_nGifts = 1 + int(random.bounded(3u));
+        // Every drawing without mutual pairs is searched for: fewer persons keep that short.
+        const int nCount = 3 + int(random.bounded(rules.m_bNoMutual ? 4u : 7u));
+        QStringList entries;
+        for (int n = 0; n < nCount;) {
+            const int nSize = std::min(nCount - n, 1 + int(random.bounded(3u)));
+            QStringList members;
+            for (int i = 0; i < nSize; ++i, ++n)
+                members.append(QStringLiteral("P%1").arg(n));
+            entries.append(nSize > 1 ? QStringLiteral("G%1[%2]").arg(n).arg(members.join(", "))
+                                     : members.join(""));
+        }
+        const auto pList = ParseList(entries.join(", "));
+        for (int n = 0; n < nCount; ++n) {
+            CPerson* pPerson = pList->GetPersonAt(n);
+            const quint32 nRole = random.bounded(8u);
+            pPerson->m_role = nRole == 0   ? ERole::givesOnly
+                              : nRole == 1 ? ERole::receivesOnly
+                                           : ERole::both;
+            if (random.bounded(6u) == 0)
+                pList->m_exclusions.Add(pPerson->m_strName,
+                                        QStringLiteral("P%1").arg(random.bounded(quint32(nCount))));
+        }
+        std::unique_ptr<CNameList> pPrevious;
+        if (random.bounded(3u) == 0) {
+            pPrevious = std::make_unique<CNameList>();
+            pPrevious->CopyForNextDrawing(*pList);
+            pPrevious->ForEachPerson([&](CPerson* pPerson) {
+                QStringList names;
+                for (int k = 0; k < rules.m_nGifts; ++k)
+                    names.append(QStringLiteral("P%1").arg(random.bounded(quint32(nCount))));
+                names.removeDuplicates();
+                pPerson->SetGiftsTo(names);
+            });
+        }
+        std::vector<const CNameList*> history;
+        if (pPrevious)
+            history.push_back(pPrevious.get());
+        const CGiftCase giftCase(*pList, pPrevious.get(), rules);
+        const QString strList =
+            DescribeList(*pList) + QStringLiteral(" gifts %1%2")
+                                       .arg(rules.m_nGifts)
+                                       .arg(rules.m_bNoMutual ? " no mutual" : "");
+        CFramework::SetSeedSource([nList] { return quint32(nList); });
+        QString strWhy;
+        const bool bDrawn = pList->DrawNames(rules, history, strWhy);
+        QVERIFY2(bDrawn == giftCase.AnyDrawing(), qPrintable(strList + u' ' + strWhy));
+        if (!bDrawn) {
+            ++nBlocked;
+            QVERIFY(!strWhy.isEmpty());
+            const CDrawGraph graph(*pList, history);
+            CGiftDrawing drawing(graph, rules);
+            CGifts gifts;
+            QRandomGenerator again(1);
+            if (graph.HasRoles() || rules.m_nGifts > 1) {
+                QVERIFY(!drawing.Draw(again, gifts, strWhy));
+                const QString strProblem = giftCase.BlockProblem(drawing.Block());
+                QVERIFY2(strProblem.isEmpty(), qPrintable(strList + u' ' + strProblem));
+            }
+            continue;
+        }
+        ++nDrawn;
+        QString strBroken = giftCase.Broken();
+        QVERIFY2(strBroken.isEmpty(), qPrintable(strList + u' ' + strBroken));
+        QVERIFY2(pList->CheckDrawing(rules, history, strWhy), qPrintable(strWhy));
+        if (nCount == 3 || random.bounded(2u))
+            continue;
+        pList->Remove(pList->GetPersonAt(int(random.bounded(quint32(nCount)))));
+        const CGiftCase changed(*pList, pPrevious.get(), rules);
+        int nChanged = 0;
+        const bool bRepaired = pList->RepairDrawing(rules, history, strWhy, nChanged);
+        QVERIFY2(bRepaired == changed.AnyDrawing(), qPrintable(strList + u' ' + strWhy));
+        strBroken = bRepaired ? changed.Broken() : QString();
+        QVERIFY2(strBroken.isEmpty(),
+                 qPrintable(strList + QStringLiteral(" repaired: ") + strBroken));
+    }
+    // Both answers were met often.
+    QVERIFY(nDrawn > 600 && nBlocked > 150);
+}
+
+void TestDrawing::lawOfTheGiftDraw_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("roles");
+    QTest::addColumn<int>("gifts");
+    QTest::addColumn<bool>("noMutual");
+
+    QTest::newRow("four, two gifts each") << "Ann, Bob, Cid, Dan"
+                                          << "" << 2 << false;
+    QTest::newRow("one gives only: four givers for three") << "Ann, Bob, Cid, Dan"
+                                                           << "Dan:g" << 1 << false;
+    QTest::newRow("a couple, two gifts, one receives only") << "Fam[Ann, Bob], Cid, Dan, Eve"
+                                                            << "Eve:r" << 2 << false;
+    QTest::newRow("five, two gifts, no mutual pairs") << "Ann, Bob, Cid, Dan, Eve"
+                                                      << "" << 2 << true;
+}
+
+void TestDrawing::lawOfTheGiftDraw()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, roles);
+    QFETCH(int, gifts);
+    QFETCH(bool, noMutual);
+    const auto pList = ParseList(list);
+    SetRoles(*pList, roles);
+    CDrawRules rules;
+    rules.m_nGifts = gifts;
+    rules.m_bNoMutual = noMutual;
+    const QHash<QString, double> law = GiftLaw(*pList, CGiftCase(*pList, nullptr, rules));
+    const QString strProblem = LawProblem(*pList, rules, {}, law);
+    QVERIFY2(strProblem.isEmpty(), qPrintable(strProblem));
 }
 
 QTEST_APPLESS_MAIN(TestDrawing)

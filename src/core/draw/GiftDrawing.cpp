@@ -52,10 +52,12 @@ CGiftDrawing::CGiftDrawing(const CDrawGraph& graph, const CDrawRules& rules)
 bool CGiftDrawing::Draw(QRandomGenerator& random, CGifts& gifts, QString& strWhy)
 {
     if (m_rules.m_bOneCircle) {
+        m_block = {CBlock::circle, {}};
         strWhy = CStringTable::Load(IDS_DRAW_CIRCLE_NEEDS_ONE);
         return false;
     }
     if (!m_counts.Enough()) {
+        m_block = {CBlock::counts, {}};
         strWhy = CGiftExplanation::Counts(m_counts);
         return false;
     }
@@ -97,6 +99,7 @@ bool CGiftDrawing::Settle(QRandomGenerator& random, CGifts& gifts, QString& strW
         search.CanSearch() ? search.Search(random, kSearchWork, gifts) : CGiftSearch::resultGaveUp;
     if (result == CGiftSearch::resultFound)
         return true;
+    m_block = {result == CGiftSearch::resultImpossible ? CBlock::mutual : CBlock::gaveUp, {}};
     strWhy = result == CGiftSearch::resultImpossible ? CStringTable::Load(IDS_DRAW_NO_MUTUAL_NONE)
                                                      : CShapeExplanation::GaveUp();
     return false;
@@ -111,6 +114,8 @@ bool CGiftDrawing::Unshaped(CGifts& gifts, QRandomGenerator& random, QString& st
     CGiftFlow flow(m_graph, m_counts);
     if (flow.Complete(gifts, random))
         return true;
+    m_block = flow.GiversShort() ? CBlock{CBlock::givers, flow.BlockedGivers()}
+                                 : CBlock{CBlock::receivers, flow.BlockedReceivers()};
     strWhy = flow.GiversShort()
                  ? CGiftExplanation::GiversShort(m_graph, m_counts, flow.BlockedGivers())
                  : CGiftExplanation::ReceiversShort(m_graph, m_counts, flow.BlockedReceivers());

@@ -16,6 +16,23 @@ class QRandomGenerator;
 class CGiftDrawing
 {
 public:
+    // Why a list has no drawing, as Draw() found it.
+    struct CBlock
+    {
+        enum EKind
+        {
+            none,
+            circle,    // one circle asked for
+            counts,    // too few givers or gifts
+            givers,    // m_persons: givers whose gifts cannot all be taken
+            receivers, // m_persons: receivers who cannot all get their least
+            mutual,    // every drawing has a pair who draw each other
+            gaveUp,    // the search ended at its bound of work
+        };
+        EKind m_kind = none;
+        std::vector<int> m_persons;
+    };
+
     static constexpr int kMaxAttempts = 1000;
     static constexpr qint64 kMaxSteps = 4'000'000;
     static constexpr qint64 kSearchWork = 20'000'000;
@@ -32,6 +49,7 @@ public:
     bool CheckStored(QString& strWhy, bool bGiversOnly) const;
 
     const CGiftCounts& Counts() const { return m_counts; }
+    const CBlock& Block() const { return m_block; }
 
 private:
     bool Settle(QRandomGenerator& random, CGifts& gifts, QString& strWhy);
@@ -42,4 +60,5 @@ private:
     const CDrawGraph& m_graph;
     CDrawRules m_rules;
     CGiftCounts m_counts;
+    CBlock m_block;
 };
