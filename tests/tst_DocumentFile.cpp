@@ -51,6 +51,7 @@ private slots:
     void extensionAfterTheLists();
     void sealAndItsRecord();
     void whoWasToldAndTheQuoteSetting();
+    void rolesAndSeveralGifts();
     void openAndSaveThroughFiles();
     void failedSaveKeepsTheOldFile();
     void saveThatCouldNotBeOpenedIsRefused_data();
@@ -362,6 +363,53 @@ void TestDocumentFile::whoWasToldAndTheQuoteSetting()
     QVERIFY(!unquoted.QuotesHistory());
     QVERIFY(loaded.Undo());
     QVERIFY(loaded.QuotesHistory());
+}
+
+void TestDocumentFile::rolesAndSeveralGifts()
+{
+    CKivvoDoc doc;
+    BuildDocument(doc, {"Ann, Bob, Cid, Dan, Eve"});
+    const QByteArray plain = Save(doc);
+    CNameList* pList = doc.GetNewestList();
+    CPersonFields fields = CPersonFields::Of(*pList->GetPersonAt(4));
+    fields.m_role = ERole::receivesOnly;
+    QVERIFY(doc.SetPerson(pList->GetPersonAt(4), fields));
+    CDrawRules rules;
+    rules.m_nGifts = 2;
+    QVERIFY(doc.SetRules(rules));
+    // One circle runs once through everybody with one gift each: refused, nothing changed.
+    rules.m_bOneCircle = true;
+    QVERIFY(!doc.SetRules(rules));
+    QCOMPARE(doc.GetRules().m_nGifts, 2);
+    QVERIFY(doc.DrawNames());
+    doc.RecordTold(QStringList{"Ann"}, CTold::byMail);
+    const QStringList annGives = pList->GetPersonAt(0)->GiftsTo();
+    QCOMPARE(annGives.size(), 2);
+    QVERIFY(pList->GetPersonAt(4)->GiftsTo().isEmpty());
+
+    // Read back: the role, the rule, every recipient and what was told; a renamed recipient
+    // is followed into every place he is named.
+    CKivvoDoc loaded;
+    QVERIFY(Load(loaded, Save(doc)));
+    CNameList* pLoaded = loaded.GetNewestList();
+    QCOMPARE(pLoaded->GetPersonAt(4)->m_role, ERole::receivesOnly);
+    QCOMPARE(loaded.GetRules().m_nGifts, 2);
+    QCOMPARE(pLoaded->GetPersonAt(0)->GiftsTo(), annGives);
+    QVERIFY(!pLoaded->GetPersonAt(0)->MustBeToldAgain());
+    QVERIFY(loaded.CheckNewestDrawing());
+    CPerson* pSecond = pLoaded->FindPerson(annGives.at(1));
+    QVERIFY(loaded.Rename(pLoaded, pSecond, "Zed"));
+    QCOMPARE(pLoaded->GetPersonAt(0)->GiftsTo().at(1), "Zed");
+    QVERIFY(!pLoaded->GetPersonAt(0)->MustBeToldAgain());
+    QVERIFY(loaded.Undo());
+    QCOMPARE(pLoaded->GetPersonAt(0)->GiftsTo(), annGives);
+
+    // Undone to the plain list, the document is written byte for byte as before.
+    while (doc.UndoStack()->canUndo())
+        QVERIFY(doc.Undo());
+    QCOMPARE(doc.GetRules().m_nGifts, 1);
+    doc.GetNewestList()->ForEachPerson([](CPerson* pPerson) { pPerson->m_told = {}; });
+    QCOMPARE(Save(doc), plain);
 }
 
 void TestDocumentFile::openAndSaveThroughFiles()

@@ -393,6 +393,7 @@ CDocResult CKivvoDoc::AddPerson(CGroup* pGroup, const CPersonFields& fields, CPe
         return CDocResult::Refused(IDS_CLI_NO_SUCH_GROUP, {pGroup->m_strName});
     const QString strName = pList->MakeUniqueName(fields.m_strName, QString());
     auto* pPerson = new CPerson(strName, fields.m_strAddress, fields.m_strSuggestions);
+    pPerson->m_role = fields.m_role;
     pList->Link(pPerson, place);
     NotifyAdded(pList, pPerson);
     Push(new CEntryCommand(this, pList, pPerson, place, true, {}));
@@ -491,13 +492,14 @@ CDocResult CKivvoDoc::SetPerson(CPerson* pPerson, const CPersonFields& fields,
     pList->SetExclusionsOf(strStored, neverDraws, bBothWays);
     pPerson->m_strAddress = fields.m_strAddress;
     pPerson->m_strSuggestions = fields.m_strSuggestions;
+    pPerson->m_role = fields.m_role;
     CExclusionsChange exclusions(exclusionsBefore, pList->m_exclusions);
     if (CPersonFields::Of(*pPerson) == before && exclusions.IsEmpty())
         return {};
     NotifyChanged(pList, pPerson);
     const int nText = fields.m_strAddress == before.m_strAddress &&
                               fields.m_strSuggestions == before.m_strSuggestions &&
-                              exclusions.IsEmpty()
+                              fields.m_role == before.m_role && exclusions.IsEmpty()
                           ? IDS_EDIT_RENAME
                           : IDS_EDIT_PROPERTIES;
     Push(new CPersonCommand(this, pList, nText, pPerson, before, std::move(drewHim),
