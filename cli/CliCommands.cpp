@@ -671,6 +671,8 @@ int CCliCommands::Import()
         m_err << strError << '\n';
         return kExitFailed;
     }
+    if (!import.Warning().isEmpty())
+        m_err << import.Warning() << '\n';
     CNameList& list = *doc.GetNewestList();
     if (m_parser.isSet("group"))
         import.PutAllInGroup(m_parser.value("group"));
@@ -698,14 +700,13 @@ int CCliCommands::Export()
     if (const int nExit = OpenAtList(doc, nList))
         return nExit;
     const CNameList& list = *doc.GetCurrentList();
-    const QByteArray csv = CParticipantExport::Csv(
-        list, m_parser.isSet("spreadsheet") ? CParticipantExport::EForm::Spreadsheet
-                                            : CParticipantExport::EForm::Plain);
     const QString strOut = m_parser.value("csv");
     QString strError;
-    // Names and addresses of a circle of people: the owner's to read, as the document is.
-    if (!CDiskFile::Save(
-            strOut, [&csv](CArchive& ar) { ar.WriteBytes(csv); }, strError, true))
+    if (!CParticipantExport::Write(list, strOut,
+                                   m_parser.isSet("spreadsheet")
+                                       ? CParticipantExport::EForm::Spreadsheet
+                                       : CParticipantExport::EForm::Plain,
+                                   strError))
         return Fail(IDS_EXPORT_FAILED, {strOut, strError});
     Print(CStringTable::Format(IDS_EXPORT_DONE, {list.CountPersons(), strOut}) + u'\n');
     return kExitOk;

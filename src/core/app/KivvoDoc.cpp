@@ -467,15 +467,14 @@ CDocResult CKivvoDoc::Rename(CNameList* pList, CListItem* pEntry, const QString&
 
 CDocResult CKivvoDoc::SetPerson(CPerson* pPerson, const CPersonFields& fields)
 {
-    CNameList* pList = GetNewestList();
-    const bool bBoth = pList && pPerson && pList->ExcludesBothWays(pPerson->m_strName);
-    const QStringList neverDraws =
-        pList && pPerson ? pList->m_exclusions.RecipientsOf(pPerson->m_strName) : QStringList();
-    return SetPerson(pPerson, fields, neverDraws, bBoth);
+    const CNameList* pList = GetNewestList();
+    return SetPerson(pPerson, fields,
+                     pList && pPerson ? pList->NeverDrawsOf(pPerson->m_strName)
+                                      : QList<CNeverDraws>());
 }
 
 CDocResult CKivvoDoc::SetPerson(CPerson* pPerson, const CPersonFields& fields,
-                                const QStringList& neverDraws, bool bBothWays)
+                                const QList<CNeverDraws>& neverDraws)
 {
     CDocResult result;
     CNameList* pList = EditableNewest(result);
@@ -488,7 +487,7 @@ CDocResult CKivvoDoc::SetPerson(CPerson* pPerson, const CPersonFields& fields,
     std::vector<CPerson*> drewHim;
     const QString strStored = pList->RenamePerson(pPerson, fields.m_strName, &drewHim);
     // The names he never draws follow his rename as his exclusions did.
-    pList->SetExclusionsOf(strStored, neverDraws, bBothWays);
+    pList->SetExclusionsOf(strStored, neverDraws);
     pPerson->m_strAddress = fields.m_strAddress;
     pPerson->m_strSuggestions = fields.m_strSuggestions;
     CExclusionsChange exclusions(exclusionsBefore, pList->m_exclusions);

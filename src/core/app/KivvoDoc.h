@@ -4,6 +4,7 @@
 #include "model/DocumentExtension.h"
 #include "model/DrawRules.h"
 #include "model/ExchangeDetails.h"
+#include "model/Exclusions.h"
 #include "model/ListItem.h"
 #include "model/Person.h"
 #include "notify/SendRun.h"
@@ -111,9 +112,9 @@ public:
     // A person's, a group's or (pEntry null) the list's own name; only the list's name may
     // change in a past exchange. An empty name keeps a person's old one.
     CDocResult Rename(CNameList* pList, CListItem* pEntry, const QString& strName);
-    // A person's fields and whom he never draws (bBothWays: nor they him), as one step.
+    // A person's fields and whom he never draws, each one way or both ways, as one step.
     CDocResult SetPerson(CPerson* pPerson, const CPersonFields& fields,
-                         const QStringList& neverDraws, bool bBothWays);
+                         const QList<CNeverDraws>& neverDraws);
     CDocResult SetPerson(CPerson* pPerson, const CPersonFields& fields);
     // A person of the newest list moved to the end of a group, or of the top level (null).
     CDocResult MovePerson(CPerson* pPerson, CGroup* pGroup);
