@@ -590,9 +590,6 @@ int CCliCommands::Rules()
             return UsageError(
                 CStringTable::Format(IDS_CLI_BAD_SWITCH, {pOption, m_parser.value(pOption)}));
     }
-    // --language here is the document's own e-mail language, kept in it.
-    if (m_runLanguage && !m_messages.Tell(doc.SetMailLanguageCode(m_runLanguage->Code())))
-        return kExitFailed;
     bool bQuote = doc.QuotesHistory();
     if (m_parser.isSet("quote-history") && !ParseSwitch(m_parser.value("quote-history"), bQuote))
         return UsageError(CStringTable::Format(IDS_CLI_BAD_SWITCH,
@@ -605,9 +602,16 @@ int CCliCommands::Rules()
     if (!bSealed && doc.WouldBreakSeal() &&
         !m_messages.Ask(CStringTable::Format(IDS_ASK_BREAK_SEAL, {doc.GetNewestList()->m_strName})))
         return Fail(IDS_CLI_SEAL_KEPT);
-    if (!m_messages.Tell(doc.SetRules(rules)) || !m_messages.Tell(doc.SetQuoteHistory(bQuote)) ||
-        !m_messages.Tell(doc.SetSealed(bSealed)))
-        return kExitFailed;
+    {
+        // One step, as the window's Rules dialog makes it. --language here is the document's
+        // own e-mail language, kept in it.
+        const CKivvoDoc::CStep step(&doc, IDS_EDIT_RULES);
+        if ((m_runLanguage && !m_messages.Tell(doc.SetMailLanguageCode(m_runLanguage->Code()))) ||
+            !m_messages.Tell(doc.SetRules(rules)) ||
+            !m_messages.Tell(doc.SetQuoteHistory(bQuote)) ||
+            !m_messages.Tell(doc.SetSealed(bSealed)))
+            return kExitFailed;
+    }
     if (const int nExit = SaveAndReport(doc, QString()))
         return nExit;
     PrintRules(doc);

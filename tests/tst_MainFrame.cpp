@@ -262,6 +262,21 @@ void TestMainFrame::Change(const QString& strChange)
         // The name open for typing is a step of its own.
         QTRY_VERIFY(pView->indexWidget(pView->currentIndex()));
         pView->EndEditing();
+    } else if (strChange == "add group and name it") {
+        Trigger(EAction::AddGroup);
+        QTRY_VERIFY(pView->indexWidget(pView->currentIndex()));
+        auto* pEditor = qobject_cast<QLineEdit*>(pView->indexWidget(pView->currentIndex()));
+        pEditor->setText("Smiths");
+        QTest::keyClick(pEditor, Qt::Key_Return);
+        QTRY_VERIFY2(Tree().endsWith("Fam[Dan, Eve], Smiths]"), qPrintable(Tree()));
+    } else if (strChange == "add person and fill in") {
+        WhenUp<CPersonDlg>([](CPersonDlg* pDialog) {
+            pDialog->findChild<QLineEdit*>("name")->setText("Gus");
+            pDialog->findChild<QLineEdit*>("neverDraws")->setText("Ann");
+            pDialog->accept();
+        });
+        Trigger(EAction::AddPerson);
+        QTRY_VERIFY(m_pDoc->GetNewestList()->FindPerson("Gus"));
     } else if (strChange == "delete") {
         Select("Dan");
         Trigger(EAction::DeleteItem);
@@ -288,6 +303,13 @@ void TestMainFrame::Change(const QString& strChange)
     } else if (strChange == "rules") {
         WhenUp<CRulesDlg>([](CRulesDlg* pDialog) {
             pDialog->findChild<QCheckBox*>("noMutual")->setChecked(true);
+            pDialog->accept();
+        });
+        Trigger(EAction::Rules);
+    } else if (strChange == "rules, two at once") {
+        WhenUp<CRulesDlg>([](CRulesDlg* pDialog) {
+            pDialog->findChild<QCheckBox*>("oneCircle")->setChecked(true);
+            pDialog->findChild<QCheckBox*>("quoteHistory")->setChecked(false);
             pDialog->accept();
         });
         Trigger(EAction::Rules);
@@ -1094,8 +1116,10 @@ void TestMainFrame::closingWhileRenaming()
 void TestMainFrame::undoGivesBackTheSavedBytes_data()
 {
     QTest::addColumn<QString>("change");
-    for (const char* pChange : {"add person", "add group", "delete", "rename", "properties", "move",
-                                "drop", "rules", "draw", "copy", "import"})
+    // Each one action of the user, however many things it changes: one Undo takes it back.
+    for (const char* pChange : {"add person", "add person and fill in", "add group",
+                                "add group and name it", "delete", "rename", "properties", "move",
+                                "drop", "rules", "rules, two at once", "draw", "copy", "import"})
         QTest::newRow(pChange) << QString(pChange);
 }
 

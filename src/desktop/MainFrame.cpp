@@ -474,9 +474,12 @@ void CMainFrame::OnRules()
     rules.SetListHasRoles(m_pDoc->GetNewestList() && m_pDoc->GetNewestList()->HasRoles());
     if (rules.exec() != QDialog::Accepted)
         return;
-    // The other rules change even when the seal is kept.
-    CMessageBox::Tell(m_pDoc->SetRules(rules.Rules()));
-    CMessageBox::Tell(m_pDoc->SetQuoteHistory(rules.QuotesHistory()));
+    // The other rules change even when the seal is kept, as one step for Undo.
+    {
+        const CKivvoDoc::CStep step(m_pDoc, IDS_EDIT_RULES);
+        CMessageBox::Tell(m_pDoc->SetRules(rules.Rules()));
+        CMessageBox::Tell(m_pDoc->SetQuoteHistory(rules.QuotesHistory()));
+    }
     const bool bSealed = rules.Sealed();
     if (!bSealed && m_pDoc->WouldBreakSeal() &&
         CMessageBox::Show(IDS_ASK_BREAK_SEAL, EBoxKind::YesNoDefaultNo,

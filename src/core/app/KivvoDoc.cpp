@@ -335,7 +335,29 @@ QList<QStringList> DrawnNamesOf(const std::vector<CPerson*>& persons)
 
 void CKivvoDoc::Push(QUndoCommand* pCommand)
 {
-    m_undo.push(pCommand);
+    if (m_bStepOpen)
+        m_stepParts.emplace_back(pCommand);
+    else
+        m_undo.push(pCommand);
+}
+
+CKivvoDoc::CStep::CStep(CKivvoDoc* pDoc, int nTextId)
+    : m_pDoc(pDoc), m_bOuter(!pDoc->m_bStepOpen), m_nTextId(nTextId)
+{
+    pDoc->m_bStepOpen = true;
+}
+
+CKivvoDoc::CStep::~CStep()
+{
+    if (!m_bOuter)
+        return;
+    m_pDoc->m_bStepOpen = false;
+    std::vector<std::unique_ptr<QUndoCommand>> parts = std::move(m_pDoc->m_stepParts);
+    m_pDoc->m_stepParts.clear();
+    if (parts.size() == 1)
+        m_pDoc->Push(parts.front().release());
+    else if (!parts.empty())
+        m_pDoc->Push(new CStepsCommand(CStringTable::Load(m_nTextId), std::move(parts)));
 }
 
 CDocResult CKivvoDoc::Undo()
@@ -437,7 +459,8 @@ CDocResult CKivvoDoc::RemoveEntry(CListItem* pEntry)
     return {};
 }
 
-CDocResult CKivvoDoc::Rename(CNameList* pList, CListItem* pEntry, const QString& strName)
+CDocResult CKivvoDoc::Rename(CNameList* pList, CListItem* pEntry, const QString& strName,
+                             bool bNamesNew)
 {
     if (CDocResult result = CheckNotSending(pList); !result)
         return result;
@@ -461,7 +484,7 @@ CDocResult CKivvoDoc::Rename(CNameList* pList, CListItem* pEntry, const QString&
         NotifyChanged(pList, pEntry);
     else
         NotifyListRenamed(pList);
-    Push(new CNameCommand(this, pList, pEntry, strBefore));
+    Push(new CNameCommand(this, pList, pEntry, strBefore, bNamesNew));
     return {};
 }
 
