@@ -259,7 +259,7 @@ void TestMainFrame::Change(const QString& strChange)
         QTRY_COMPARE(m_nPersonDialogs, 1);
     } else if (strChange == "add group") {
         Trigger(EAction::AddGroup);
-        // The name open for typing is a step of its own.
+        // The name open for typing is left as it was given.
         QTRY_VERIFY(pView->indexWidget(pView->currentIndex()));
         pView->EndEditing();
     } else if (strChange == "add group and name it") {

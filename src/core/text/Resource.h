@@ -275,6 +275,10 @@ constexpr int IDS_PERSON_ADD_NEVER_DRAWS = 22210;
 constexpr int IDS_PERSON_REMOVE_NEVER_DRAWS = 22211;
 constexpr int IDS_PERSON_COL_NAME = 22212;
 constexpr int IDS_PERSON_COL_BOTH_WAYS = 22213;
+// Paper cards whose texts go on.
+constexpr int IDS_CARD_CONTINUES = 22220;
+constexpr int IDS_CARD_CONTINUED = 22221;
+constexpr int IDS_CARD_TOO_LONG = 22222;
 constexpr int IDS_CLI_RULES = 21080;
 constexpr int IDS_CLI_HISTORY_NONE = 21081;
 constexpr int IDS_CLI_HISTORY = 21082;

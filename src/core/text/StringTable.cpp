@@ -1889,6 +1889,14 @@ const std::unordered_map<int, SEntry>& Table()
         {IDS_CARD_SUGGESTIONS,
          {QT_TRANSLATE_NOOP3("Kivvo", "Suggestions: %1", "IDS_CARD_SUGGESTIONS")}},
         {IDS_CARD_FLAP, {QT_TRANSLATE_NOOP3("Kivvo", "fold up", "IDS_CARD_FLAP")}},
+        //: Paper card, last line of a text too long for the card.
+        {IDS_CARD_CONTINUES,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Continued on the next card", "IDS_CARD_CONTINUES")}},
+        //: Paper card, under the giver's name on a card that goes on with the card before.
+        {IDS_CARD_CONTINUED, {QT_TRANSLATE_NOOP3("Kivvo", "(continued)", "IDS_CARD_CONTINUED")}},
+        //: Paper card, last line of the last card a participant's texts may take.
+        {IDS_CARD_TOO_LONG,
+         {QT_TRANSLATE_NOOP3("Kivvo", "The rest is too long for the cards", "IDS_CARD_TOO_LONG")}},
         //: kivvo-cli cards error on stderr.
         //: %1: the PDF file's path; %2: the reason
         {IDS_CARDS_WRITE_ERROR,

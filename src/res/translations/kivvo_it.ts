@@ -3344,5 +3344,23 @@ its columns in words Kivvo does not know.
 person never draws him either.</extracomment>
         <translation>In entrambi i sensi</translation>
     </message>
+    <message>
+        <source>Continued on the next card</source>
+        <comment>IDS_CARD_CONTINUES</comment>
+        <extracomment>Paper card, last line of a text too long for the card.</extracomment>
+        <translation>Continua sul biglietto successivo</translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <comment>IDS_CARD_CONTINUED</comment>
+        <extracomment>Paper card, under the giver&apos;s name on a card that goes on with the card before.</extracomment>
+        <translation>(continua)</translation>
+    </message>
+    <message>
+        <source>The rest is too long for the cards</source>
+        <comment>IDS_CARD_TOO_LONG</comment>
+        <extracomment>Paper card, last line of the last card a participant&apos;s texts may take.</extracomment>
+        <translation>Il resto è troppo lungo per i biglietti</translation>
+    </message>
 </context>
 </TS>

@@ -3347,5 +3347,23 @@ its columns in words Kivvo does not know.
 person never draws him either.</extracomment>
         <translation>In beide richtingen</translation>
     </message>
+    <message>
+        <source>Continued on the next card</source>
+        <comment>IDS_CARD_CONTINUES</comment>
+        <extracomment>Paper card, last line of a text too long for the card.</extracomment>
+        <translation>Vervolg op de volgende kaart</translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <comment>IDS_CARD_CONTINUED</comment>
+        <extracomment>Paper card, under the giver&apos;s name on a card that goes on with the card before.</extracomment>
+        <translation>(vervolg)</translation>
+    </message>
+    <message>
+        <source>The rest is too long for the cards</source>
+        <comment>IDS_CARD_TOO_LONG</comment>
+        <extracomment>Paper card, last line of the last card a participant&apos;s texts may take.</extracomment>
+        <translation>De rest is te lang voor de kaarten</translation>
+    </message>
 </context>
 </TS>
