@@ -177,6 +177,9 @@ void TestImport::headings_data()
     QTest::newRow("a person first, no headings")
         << QByteArray("Ann,ann@x.org\nBob,bob@x.org\n") << "Ann|ann@x.org||; Bob|bob@x.org||"
         << "";
+    QTest::newRow("a person first, in a group called Family")
+        << QByteArray("Bob,,Books,Family\nEve,eve@x.org\n") << "Bob||Books|Family; Eve|eve@x.org||"
+        << "";
 }
 
 void TestImport::headings()

@@ -44,14 +44,17 @@ QString NameOf(const QString& strWhole, const QString& strGiven, const QString& 
 }
 
 // Whether a first line that named no columns Kivvo knows still reads as headings rather than
-// as a person: it holds no address, and either a heading Kivvo knows or, where the other
-// lines have their addresses, a text.
+// as a person: it holds no address, and either mostly headings Kivvo knows (a person's group
+// may be called "Family") or, where the other lines have their addresses, a text.
 bool LooksLikeHeadings(const QStringList& fields, const QList<CParticipantImport::CRow>& rows)
 {
     if (rows.isEmpty() || std::any_of(fields.cbegin(), fields.cend(),
                                       [](const QString& s) { return s.contains(u'@'); }))
         return false;
-    if (std::any_of(fields.cbegin(), fields.cend(), CImportHeadings::IsKnown))
+    const auto nKnown = std::count_if(fields.cbegin(), fields.cend(), CImportHeadings::IsKnown);
+    const auto nFilled = std::count_if(fields.cbegin(), fields.cend(),
+                                       [](const QString& s) { return !s.trimmed().isEmpty(); });
+    if (nKnown * 2 > nFilled)
         return true;
     const qsizetype nAddresses = std::count_if(rows.cbegin() + 1, rows.cend(), [](const auto& row) {
         return row.m_strAddress.contains(u'@');
