@@ -590,9 +590,6 @@ int CCliCommands::Rules()
             return UsageError(
                 CStringTable::Format(IDS_CLI_BAD_SWITCH, {pOption, m_parser.value(pOption)}));
     }
-    // --language here is the document's own e-mail language, kept in it.
-    if (m_runLanguage && !m_messages.Tell(doc.SetMailLanguageCode(m_runLanguage->Code())))
-        return kExitFailed;
     bool bQuote = doc.QuotesHistory();
     if (m_parser.isSet("quote-history") && !ParseSwitch(m_parser.value("quote-history"), bQuote))
         return UsageError(CStringTable::Format(IDS_CLI_BAD_SWITCH,
@@ -605,9 +602,16 @@ int CCliCommands::Rules()
     if (!bSealed && doc.WouldBreakSeal() &&
         !m_messages.Ask(CStringTable::Format(IDS_ASK_BREAK_SEAL, {doc.GetNewestList()->m_strName})))
         return Fail(IDS_CLI_SEAL_KEPT);
-    if (!m_messages.Tell(doc.SetRules(rules)) || !m_messages.Tell(doc.SetQuoteHistory(bQuote)) ||
-        !m_messages.Tell(doc.SetSealed(bSealed)))
-        return kExitFailed;
+    {
+        // One step, as the window's Rules dialog makes it. --language here is the document's
+        // own e-mail language, kept in it.
+        const CKivvoDoc::CStep step(&doc, IDS_EDIT_RULES);
+        if ((m_runLanguage && !m_messages.Tell(doc.SetMailLanguageCode(m_runLanguage->Code()))) ||
+            !m_messages.Tell(doc.SetRules(rules)) ||
+            !m_messages.Tell(doc.SetQuoteHistory(bQuote)) ||
+            !m_messages.Tell(doc.SetSealed(bSealed)))
+            return kExitFailed;
+    }
     if (const int nExit = SaveAndReport(doc, QString()))
         return nExit;
     PrintRules(doc);
@@ -671,6 +675,8 @@ int CCliCommands::Import()
         m_err << strError << '\n';
         return kExitFailed;
     }
+    if (!import.Warning().isEmpty())
+        m_err << import.Warning() << '\n';
     CNameList& list = *doc.GetNewestList();
     if (m_parser.isSet("group"))
         import.PutAllInGroup(m_parser.value("group"));
@@ -698,14 +704,13 @@ int CCliCommands::Export()
     if (const int nExit = OpenAtList(doc, nList))
         return nExit;
     const CNameList& list = *doc.GetCurrentList();
-    const QByteArray csv = CParticipantExport::Csv(
-        list, m_parser.isSet("spreadsheet") ? CParticipantExport::EForm::Spreadsheet
-                                            : CParticipantExport::EForm::Plain);
     const QString strOut = m_parser.value("csv");
     QString strError;
-    // Names and addresses of a circle of people: the owner's to read, as the document is.
-    if (!CDiskFile::Save(
-            strOut, [&csv](CArchive& ar) { ar.WriteBytes(csv); }, strError, true))
+    if (!CParticipantExport::Write(list, strOut,
+                                   m_parser.isSet("spreadsheet")
+                                       ? CParticipantExport::EForm::Spreadsheet
+                                       : CParticipantExport::EForm::Plain,
+                                   strError))
         return Fail(IDS_EXPORT_FAILED, {strOut, strError});
     Print(CStringTable::Format(IDS_EXPORT_DONE, {list.CountPersons(), strOut}) + u'\n');
     return kExitOk;

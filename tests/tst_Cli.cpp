@@ -1,6 +1,7 @@
 // kivvo-cli end to end: the real program on real files.
 #include "app/KivvoDoc.h"
 #include "model/NameList.h"
+#include "notify/CardSheet.h"
 #include "support/ArchiveBytes.h"
 #include "support/PairShown.h"
 #include "support/SmallDisk.h"
@@ -115,6 +116,8 @@ private slots:
     void renameIsSyncedInItsFolder();
     void cardsHoldEveryName_data();
     void cardsHoldEveryName();
+    void longTextsGoOnOnTheNextCard_data();
+    void longTextsGoOnOnTheNextCard();
     void concurrentWritersKeepEveryChange();
     void fullDiskLeavesFilesAlone_data();
     void fullDiskLeavesFilesAlone();
@@ -333,6 +336,79 @@ void TestCli::cardsHoldEveryName()
                  details);
     }
     QCOMPARE(nCard, cards);
+}
+
+void TestCli::longTextsGoOnOnTheNextCard_data()
+{
+    QTest::addColumn<int>("noteWords");
+    QTest::addColumn<int>("suggestionWords");
+    QTest::addColumn<bool>("tooLong"); // more than one person's cards hold
+
+    QTest::newRow("a long note") << 160 << 3 << false;
+    QTest::newRow("long suggestions") << 0 << 300 << false;
+    QTest::newRow("more than eight cards hold") << 0 << 3000 << true;
+}
+
+void TestCli::longTextsGoOnOnTheNextCard()
+{
+    QFETCH(int, noteWords);
+    QFETCH(int, suggestionWords);
+    QFETCH(bool, tooLong);
+    const auto words = [](const char* pszMark, int nCount) {
+        QStringList list;
+        for (int n = 1; n <= nCount; ++n)
+            list.append(QString::asprintf("%s%04d", pszMark, n));
+        return list;
+    };
+    const QStringList note = words("n", noteWords);
+    const QStringList suggestions = words("s", suggestionWords);
+    RunCli({"new", m_strFile});
+    if (noteWords > 0)
+        QCOMPARE(RunCli({"details", m_strFile, "--note", note.join(u' ')}).m_nExit, 0);
+    for (const char* pName : {"Ann", "Bob", "Cid"})
+        RunCli({"add", m_strFile, pName, "--suggestions", suggestions.join(u' ')});
+    QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
+    const QString strPdf = m_pDir->filePath("cards.pdf");
+    QCOMPARE(RunCli({"cards", m_strFile, "--pdf", strPdf, "--person", "Ann"}).m_nExit, 0);
+
+    // Card by card, a quarter of a page each: every word once, in order, nothing dropped.
+    QStringList noteRead;
+    QStringList suggestionsRead;
+    QString strLast;
+    int nCards = 0;
+    for (;; ++nCards) {
+        QProcess text;
+        text.start("pdftotext",
+                   {"-f", QString::number(nCards / 4 + 1), "-l", QString::number(nCards / 4 + 1),
+                    "-x", QString::number(nCards % 2 * 297), "-y",
+                    QString::number(nCards % 4 / 2 * 421), "-W", "297", "-H", "421", strPdf, "-"});
+        QVERIFY(text.waitForFinished());
+        const QString strCard = QString::fromUtf8(text.readAllStandardOutput());
+        if (!strCard.contains("For Ann"))
+            break;
+        QCOMPARE(strCard.contains("(continued)"), nCards > 0);
+        if (!strLast.isEmpty())
+            QVERIFY2(strLast.contains("Continued on the next card"), qPrintable(strLast));
+        for (const auto& [pRead, strMark] : {std::pair{&noteRead, "n"}, {&suggestionsRead, "s"}}) {
+            QRegularExpressionMatchIterator it =
+                QRegularExpression(QStringLiteral("\\b%1\\d{4}\\b").arg(strMark))
+                    .globalMatch(strCard);
+            while (it.hasNext())
+                pRead->append(it.next().captured());
+        }
+        strLast = strCard;
+    }
+    QVERIFY(nCards > 1);
+    QCOMPARE(noteRead.join(u' '), noteWords > 0 ? note.join(u' ') : QString());
+    if (!tooLong) {
+        QCOMPARE(suggestionsRead, suggestions);
+        QVERIFY(!strLast.contains("Continued on the next card"));
+        return;
+    }
+    // What eight cards do not hold is said to be left out, on the eighth.
+    QCOMPARE(nCards, CCardSheet::kMostCardsEach);
+    QVERIFY2(strLast.contains("The rest is too long for the cards"), qPrintable(strLast));
+    QCOMPARE(suggestionsRead, suggestions.mid(0, suggestionsRead.size()));
 }
 
 void TestCli::removeAndRename()

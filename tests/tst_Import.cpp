@@ -29,6 +29,8 @@ class TestImport : public QObject
 private slots:
     void csv_data();
     void csv();
+    void headings_data();
+    void headings();
     void vCardFromAnAddressBook();
     void exportReadsBack_data();
     void exportReadsBack();
@@ -112,6 +114,99 @@ void TestImport::csv()
              qPrintable(strError));
     QCOMPARE(Describe(*pList), after);
     QCOMPARE(import.Duplicates().join(QStringLiteral(", ")), duplicates);
+}
+
+void TestImport::headings_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("persons"); // imported into an empty list
+    QTest::addColumn<QString>("warning"); // a part of it, "" for none
+
+    QTest::newRow("a mail program's export: first and last name, other columns left out")
+        << QByteArray("\xEF\xBB\xBF"
+                      "First Name;Last Name;Display Name;Nickname;Primary Email;Secondary Email;"
+                      "Work Phone;Notes\r\nBob;Smith;;Bobby;bob@x.org;b2@x.org;555 12;Books\r\n"
+                      ";;Eve Ray;;eve@x.org;;;\r\n")
+        << "Bob Smith|bob@x.org|Books|; Eve Ray|eve@x.org||"
+        << "";
+    QTest::newRow("address book, German; categories are no households")
+        << QByteArray("Vorname;Weitere Vornamen;Nachname;E-Mail-Adresse;E-Mail 2: Adresse;Notizen;"
+                      "Kategorien\nJörg;Karl;Müller;j@x.de;;Tee;Familie\n")
+        << "Jörg Müller|j@x.de|Tee|"
+        << "";
+    QTest::newRow("Spanish: Nombre beside Apellidos is the given name")
+        << QByteArray("Nombre,Apellidos,Correo electrónico,Notas,Grupo\nAna,García,a@x.es,,Casa\n")
+        << "Ana García|a@x.es||Casa"
+        << "";
+    QTest::newRow("French: Nom beside Prénom is the family name")
+        << QByteArray("Prénom,Nom,Adresse de messagerie\nZoé,Martin,z@x.fr\n")
+        << "Zoé Martin|z@x.fr||"
+        << "";
+    QTest::newRow("Italian") << QByteArray("Nome;Cognome;Indirizzo e-mail;Note;Famiglia\n"
+                                           "Luca;Rossi;l@x.it;Libri;Rossi\n")
+                             << "Luca Rossi|l@x.it|Libri|Rossi"
+                             << "";
+    QTest::newRow("Dutch") << QByteArray("Voornaam;Achternaam;E-mailadres;Huishouden\n"
+                                         "Sanne;de Vries;s@x.nl;Thuis\n")
+                           << "Sanne de Vries|s@x.nl||Thuis"
+                           << "";
+    QTest::newRow("Polish") << QByteArray("Imię;Nazwisko;Adres e-mail;Notatki\n"
+                                          "Łukasz;Nowak;l@x.pl;Kawa\n")
+                            << "Łukasz Nowak|l@x.pl|Kawa|"
+                            << "";
+    QTest::newRow("Portuguese") << QByteArray("Nome,Sobrenome,Endereço de e-mail,Anotações\n"
+                                              "João,Silva,j@x.br,Café\n")
+                                << "João Silva|j@x.br|Café|"
+                                << "";
+    QTest::newRow("a whole name beside its parts comes first")
+        << QByteArray("Name,Given Name,Family Name,E-mail 1 - Value\nAnn Lee,Ann,Lee,a@x.org\n"
+                      ",Bo,Kim,b@x.org\n")
+        << "Ann Lee|a@x.org||; Bo Kim|b@x.org||"
+        << "";
+    QTest::newRow("Nome alone is the whole name")
+        << QByteArray("nome;e-mail\nAna Lima;a@x.br\n") << "Ana Lima|a@x.br||"
+        << "";
+    QTest::newRow("headings nobody knows, addresses beneath")
+        << QByteArray("Full Legal Name,Electronic Mail\nBob,bob@x.org\nEve,eve@x.org\n")
+        << "Bob|bob@x.org||; Eve|eve@x.org||"
+        << "Line 1 looks like column headings Kivvo does not know (Full Legal Name, Electronic "
+           "Mail)";
+    QTest::newRow("known headings, but no name")
+        << QByteArray("Phone,E-mail\nBob,bob@x.org\n") << "Bob|bob@x.org||"
+        << "Line 1 looks like";
+    QTest::newRow("a person first, no headings")
+        << QByteArray("Ann,ann@x.org\nBob,bob@x.org\n") << "Ann|ann@x.org||; Bob|bob@x.org||"
+        << "";
+    QTest::newRow("a person first, in a group called Family")
+        << QByteArray("Bob,,Books,Family\nEve,eve@x.org\n") << "Bob||Books|Family; Eve|eve@x.org||"
+        << "";
+}
+
+void TestImport::headings()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, persons);
+    QFETCH(QString, warning);
+    CNameList list;
+    CParticipantImport import;
+    QString strError;
+    QVERIFY2(import.ReadBytes(file, false, strError), qPrintable(strError));
+    QVERIFY2(import.Warning().contains(warning) && warning.isEmpty() == import.Warning().isEmpty(),
+             qPrintable(import.Warning()));
+    import.Check(list);
+    import.Apply(list);
+    QCOMPARE(Describe(list), persons);
+
+    // Through a spreadsheet of a language with a decimal comma and back: the same persons.
+    const QByteArray csv = CParticipantExport::Csv(list, CParticipantExport::EForm::Spreadsheet,
+                                                   QLocale(QLocale::German));
+    QVERIFY(csv.startsWith("\xEF\xBB\xBFname;address;suggestions;group\r\n"));
+    CNameList copy;
+    QVERIFY2(import.ReadBytes(csv, false, strError), qPrintable(strError));
+    QVERIFY(import.Warning().isEmpty());
+    import.Check(copy);
+    import.Apply(copy);
+    QCOMPARE(Describe(copy), persons);
 }
 
 void TestImport::vCardFromAnAddressBook()

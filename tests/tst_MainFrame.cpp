@@ -1,6 +1,7 @@
 // The main window driven through its real actions, tree, in-place editor and list bar.
 #include "app/KivvoApp.h"
 #include "app/KivvoDoc.h"
+#include "app/ParticipantExport.h"
 #include "app/ParticipantImport.h"
 #include "desktop/DocListWidget.h"
 #include "desktop/DrawNamesDlg.h"
@@ -112,6 +113,8 @@ private slots:
     void pastExchangeIsReadOnly();
     void importPreview_data();
     void importPreview();
+    void exportParticipants_data();
+    void exportParticipants();
     void sealedDrawingShowsNoPair_data();
     void sealedDrawingShowsNoPair();
     void breakingTheSealAsksFirst_data();
@@ -256,9 +259,24 @@ void TestMainFrame::Change(const QString& strChange)
         QTRY_COMPARE(m_nPersonDialogs, 1);
     } else if (strChange == "add group") {
         Trigger(EAction::AddGroup);
-        // The name open for typing is a step of its own.
+        // The name open for typing is left as it was given.
         QTRY_VERIFY(pView->indexWidget(pView->currentIndex()));
         pView->EndEditing();
+    } else if (strChange == "add group and name it") {
+        Trigger(EAction::AddGroup);
+        QTRY_VERIFY(pView->indexWidget(pView->currentIndex()));
+        auto* pEditor = qobject_cast<QLineEdit*>(pView->indexWidget(pView->currentIndex()));
+        pEditor->setText("Smiths");
+        QTest::keyClick(pEditor, Qt::Key_Return);
+        QTRY_VERIFY2(Tree().endsWith("Fam[Dan, Eve], Smiths]"), qPrintable(Tree()));
+    } else if (strChange == "add person and fill in") {
+        WhenUp<CPersonDlg>([](CPersonDlg* pDialog) {
+            pDialog->findChild<QLineEdit*>("name")->setText("Gus");
+            pDialog->findChild<QLineEdit*>("neverDraws")->setText("Ann");
+            pDialog->accept();
+        });
+        Trigger(EAction::AddPerson);
+        QTRY_VERIFY(m_pDoc->GetNewestList()->FindPerson("Gus"));
     } else if (strChange == "delete") {
         Select("Dan");
         Trigger(EAction::DeleteItem);
@@ -267,7 +285,10 @@ void TestMainFrame::Change(const QString& strChange)
     } else if (strChange == "properties") {
         WhenUp<CPersonDlg>([](CPersonDlg* pDialog) {
             pDialog->findChild<QLineEdit*>("neverDraws")->setText("Bob");
-            pDialog->findChild<QCheckBox*>("bothWays")->setChecked(true);
+            pDialog->findChild<QPushButton*>("addNeverDraws")->click();
+            pDialog->findChild<QTableWidget*>("neverDrawsTable")
+                ->item(0, 1)
+                ->setCheckState(Qt::Checked);
             pDialog->accept();
         });
         Select("Ann");
@@ -282,6 +303,13 @@ void TestMainFrame::Change(const QString& strChange)
     } else if (strChange == "rules") {
         WhenUp<CRulesDlg>([](CRulesDlg* pDialog) {
             pDialog->findChild<QCheckBox*>("noMutual")->setChecked(true);
+            pDialog->accept();
+        });
+        Trigger(EAction::Rules);
+    } else if (strChange == "rules, two at once") {
+        WhenUp<CRulesDlg>([](CRulesDlg* pDialog) {
+            pDialog->findChild<QCheckBox*>("oneCircle")->setChecked(true);
+            pDialog->findChild<QCheckBox*>("quoteHistory")->setChecked(false);
             pDialog->accept();
         });
         Trigger(EAction::Rules);
@@ -1088,8 +1116,10 @@ void TestMainFrame::closingWhileRenaming()
 void TestMainFrame::undoGivesBackTheSavedBytes_data()
 {
     QTest::addColumn<QString>("change");
-    for (const char* pChange : {"add person", "add group", "delete", "rename", "properties", "move",
-                                "drop", "rules", "draw", "copy", "import"})
+    // Each one action of the user, however many things it changes: one Undo takes it back.
+    for (const char* pChange : {"add person", "add person and fill in", "add group",
+                                "add group and name it", "delete", "rename", "properties", "move",
+                                "drop", "rules", "rules, two at once", "draw", "copy", "import"})
         QTest::newRow(pChange) << QString(pChange);
 }
 
@@ -1337,6 +1367,11 @@ void TestMainFrame::importPreview_data()
     QTest::newRow("missing file") << "" << QByteArray() << QStringList{} << ""
                                   << "nowhere.csv"
                                   << "";
+    QTest::newRow("headings it does not know: said, and no person")
+        << "p.csv" << QByteArray("Who,Mail\nGus,gus@example.com\n")
+        << QStringList{"Gus|gus@example.com|"} << ""
+        << "Line 1 looks like column headings"
+        << "Ann, Fam[Bob], Gus";
 }
 
 void TestMainFrame::importPreview()
@@ -1361,6 +1396,9 @@ void TestMainFrame::importPreview()
             shown.append(pTable->item(n, 0)->text() + u'|' + pTable->item(n, 1)->text() + u'|' +
                          pTable->item(n, 2)->text());
         strSummary = pDialog->findChild<QLabel*>("importSummary")->text();
+        if (auto* pWarning = pDialog->findChild<QLabel*>("importWarning");
+            pWarning->isVisibleTo(pDialog))
+            strSummary += u'\n' + pWarning->text();
         auto* pLeftOut = pDialog->findChild<QLabel*>("importDuplicates");
         strLeftOut = pLeftOut->isVisibleTo(pDialog) ? pLeftOut->text() : QString();
         auto* pOk = pDialog->findChild<QPushButton*>("ok");
@@ -1375,6 +1413,53 @@ void TestMainFrame::importPreview()
     QCOMPARE(bOkEnabled, !list.isEmpty());
     QCOMPARE(DescribeList(*m_pDoc->GetCurrentList()), list.isEmpty() ? "Ann, Fam[Bob]" : list);
     QCOMPARE(m_pDoc->IsModified(), !list.isEmpty());
+}
+
+void TestMainFrame::exportParticipants_data()
+{
+    using F = CParticipantExport::EForm;
+    QTest::addColumn<F>("form");
+    QTest::addColumn<QString>("chosen"); // in the test's folder
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("fails");
+
+    QTest::newRow("for spreadsheets") << F::Spreadsheet << "out.csv"
+                                      << "out.csv" << false;
+    QTest::newRow("plain, the suffix added") << F::Plain << "out"
+                                             << "out.csv" << false;
+    QTest::newRow("a folder that is not there") << F::Plain << "nowhere/out.csv"
+                                                << "" << true;
+}
+
+void TestMainFrame::exportParticipants()
+{
+    QFETCH(CParticipantExport::EForm, form);
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QFETCH(bool, fails);
+    // The list shown is exported, a past one too.
+    Load({"Ann, Fam[Bob]", "Old, Fam[Cid]"});
+    m_pDoc->SelectList(1);
+    QString strSuggested;
+    m_pFrame->SetExportChooser([&](const QString& strName, CParticipantExport::EForm& chosenForm) {
+        strSuggested = strName;
+        chosenForm = form;
+        return m_pDir->filePath(chosen);
+    });
+    Trigger(EAction::Export);
+    QVERIFY2(strSuggested.endsWith(".csv"), qPrintable(strSuggested));
+    QCOMPARE(m_pMessages->Ids(), fails ? QList<int>{IDS_EXPORT_ERROR} : QList<int>{});
+    if (fails) {
+        QVERIFY2(m_pMessages->m_boxes.at(0).m_strText.contains("nowhere"),
+                 qPrintable(m_pMessages->m_boxes.at(0).m_strText));
+        return;
+    }
+    QFile file(m_pDir->filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), CParticipantExport::Csv(*m_pDoc->GetLists().at(1), form));
+    QCOMPARE(file.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+             QFileDevice::Permissions());
+    QVERIFY(!m_pDoc->IsModified());
 }
 
 void TestMainFrame::screenshot()

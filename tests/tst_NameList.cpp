@@ -376,11 +376,16 @@ void TestNameList::exclusionsFollowThePersons_data()
                                     << "Ann>Dan";
     QTest::newRow("copy for the next exchange") << "copy"
                                                 << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Bob";
-    QTest::newRow("set one way") << "set Dan Ann"
-                                 << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Ann";
+    // "set GIVER ONE-WAY NAMES | BOTH-WAYS NAMES"
+    QTest::newRow("set one way: the other may draw him") << "set Dan Ann"
+                                                         << "Ann>Bob, Dan>Ann";
     QTest::newRow("set both ways, names with commas")
-        << "set+ Bob Smith, Dan"
+        << "set Bob | Smith, Dan"
         << "Ann>Bob, Ann>Dan, Bob>Smith, Dan, Smith, Dan>Bob";
+    QTest::newRow("each name its own way") << "set Ann Bob | Dan"
+                                           << "Ann>Bob, Ann>Dan, Bob>Dan, Dan>Bob, Dan>Ann";
+    QTest::newRow("nobody: both ways gone") << "set Dan"
+                                            << "Ann>Bob, Ann>Dan";
 }
 
 void TestNameList::exclusionsFollowThePersons()
@@ -401,12 +406,18 @@ void TestNameList::exclusionsFollowThePersons()
         pCopy->CopyForNextDrawing(*pList);
         pList = std::move(pCopy);
     } else {
-        // "set GIVER NAMES…", "set+" both ways; a person named "Smith, Dan" joins first.
+        // A person named "Smith, Dan" joins first.
         pList->Append(new CPerson(QStringLiteral("Smith, Dan"), {}, {}));
-        QStringList names;
-        QString strError;
-        QVERIFY(pList->ParseNames(words.mid(2).join(u' '), words[1], names, strError));
-        pList->SetExclusionsOf(words[1], names, words[0] == u"set+");
+        const QStringList ways = words.mid(2).join(u' ').split(u'|');
+        QList<CNeverDraws> neverDraws;
+        for (qsizetype nWay = 0; nWay < ways.size(); ++nWay) {
+            QStringList names;
+            QString strError;
+            QVERIFY(pList->ParseNames(ways.at(nWay), words[1], names, strError));
+            for (const QString& strName : std::as_const(names))
+                neverDraws.append({strName, nWay == 1});
+        }
+        pList->SetExclusionsOf(words[1], neverDraws);
     }
     QStringList pairs;
     for (const CExclusions::CPair& pair : pList->m_exclusions.Pairs())

@@ -8,13 +8,13 @@
 #include "support/ListNotation.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 class TestPersonDlg : public QObject
@@ -309,58 +309,93 @@ void TestPersonDlg::dropDownRefillsContacts()
 
 void TestPersonDlg::neverDraws_data()
 {
-    QTest::addColumn<QString>("typed"); // after the text the field opens with
-    QTest::addColumn<bool>("bothWays");
+    QTest::addColumn<QString>("typed");      // added with Enter
+    QTest::addColumn<QStringList>("ticked"); // both ways afterwards; the others one way
+    QTest::addColumn<bool>("removeAnn");
     QTest::addColumn<QString>("error");      // empty when OK closes the dialog
     QTest::addColumn<QString>("exclusions"); // afterwards
+    QTest::addColumn<QString>("reopened");   // the table once the file is read again
 
     // Cid opens never drawing Ann, who never draws him either.
-    QTest::newRow("completed from the list") << ", d" << true << ""
-                                             << "Ann>Cid, Cid>Ann, Cid>Dan, Dan>Cid";
-    QTest::newRow("one way") << ", Dan" << false << ""
-                             << "Ann>Cid, Cid>Ann, Cid>Dan";
-    QTest::newRow("cleared both ways") << "\b" << true << ""
-                                       << "";
-    QTest::newRow("nobody of the list") << ", Zed" << true << "\"Zed\" is nobody of this list"
-                                        << "Ann>Cid, Cid>Ann";
-    QTest::newRow("himself") << ", cid" << true << "Nobody draws himself anyway"
-                             << "Ann>Cid, Cid>Ann";
+    QTest::newRow("completed from the list, both ways")
+        << "d" << QStringList{"Ann", "Dan"} << false << ""
+        << "Ann>Cid, Cid>Ann, Cid>Dan, Dan>Cid"
+        << "Ann both; Dan both";
+    QTest::newRow("a way for each name") << "Dan" << QStringList{"Dan"} << false << ""
+                                         << "Cid>Ann, Cid>Dan, Dan>Cid"
+                                         << "Ann one; Dan both";
+    QTest::newRow("one way added") << "Dan" << QStringList{"Ann"} << false << ""
+                                   << "Ann>Cid, Cid>Ann, Cid>Dan"
+                                   << "Ann both; Dan one";
+    QTest::newRow("removed: both ways gone") << "" << QStringList{} << true << ""
+                                             << ""
+                                             << "";
+    QTest::newRow("nobody of the list")
+        << "Zed" << QStringList{"Ann"} << false << "\"Zed\" is nobody of this list"
+        << "Ann>Cid, Cid>Ann"
+        << "";
+    QTest::newRow("himself") << "cid" << QStringList{"Ann"} << false
+                             << "Nobody draws himself anyway"
+                             << "Ann>Cid, Cid>Ann"
+                             << "";
 }
+
+namespace {
+
+// "Name both; Name one": the table of a person dialog.
+QString NeverDrawsRows(const QTableWidget* pTable)
+{
+    QStringList rows;
+    for (int nRow = 0; nRow < pTable->rowCount(); ++nRow)
+        rows.append(pTable->item(nRow, 0)->text() +
+                    (pTable->item(nRow, 1)->checkState() == Qt::Checked ? " both" : " one"));
+    return rows.join(QStringLiteral("; "));
+}
+
+} // namespace
 
 void TestPersonDlg::neverDraws()
 {
     QFETCH(QString, typed);
-    QFETCH(bool, bothWays);
+    QFETCH(QStringList, ticked);
+    QFETCH(bool, removeAnn);
     QFETCH(QString, error);
     QFETCH(QString, exclusions);
+    QFETCH(QString, reopened);
     m_pDoc = std::make_unique<CKivvoDoc>();
     BuildDocument(*m_pDoc, {"Ann, Fam[Bob, Cid], Dan"});
     m_pList = m_pDoc->GetNewestList();
     m_pList->m_exclusions.Add("Ann", "Cid");
     m_pList->m_exclusions.Add("Cid", "Ann");
-    CPerson* pPerson = m_pList->FirstPersonWhere([](CPerson* p) { return p->m_strName == u"Cid"; });
-    m_pDialog = std::make_unique<CPersonDlg>(pPerson, m_pDoc.get());
-    m_pDialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_pDialog.get()));
-
+    const auto open = [this] {
+        m_pList = m_pDoc->GetNewestList();
+        m_pDialog = std::make_unique<CPersonDlg>(m_pList->FindPerson("Cid"), m_pDoc.get());
+        m_pDialog->show();
+        return QTest::qWaitForWindowActive(m_pDialog.get());
+    };
+    QVERIFY(open());
     auto* pField = m_pDialog->findChild<QLineEdit*>("neverDraws");
-    auto* pBothWays = m_pDialog->findChild<QCheckBox*>("bothWays");
-    QCOMPARE(pField->text(), "Ann");
-    QVERIFY(pBothWays->isChecked());
+    auto* pTable = m_pDialog->findChild<QTableWidget*>("neverDrawsTable");
+    QCOMPARE(NeverDrawsRows(pTable), "Ann both");
     pField->setFocus();
-    pField->end(false);
-    if (typed == "\b") {
-        pField->selectAll();
-        QTest::keyClick(pField, Qt::Key_Backspace);
-    } else {
-        QTest::keyClicks(pField, typed);
-    }
+    QTest::keyClicks(pField, typed);
     if (QWidget* pPopup = QApplication::activePopupWidget()) {
         // The offered names complete the part typed after the comma.
         QTest::keyClick(pPopup, Qt::Key_Down);
         QTest::keyClick(pPopup, Qt::Key_Return);
     }
-    pBothWays->setChecked(bothWays);
+    // Enter puts the names into the table, and an unknown one is said at once.
+    if (!typed.isEmpty()) {
+        QTest::keyClick(pField, Qt::Key_Return);
+        QVERIFY(m_pDialog->isVisible());
+    }
+    for (int nRow = 0; nRow < pTable->rowCount(); ++nRow)
+        pTable->item(nRow, 1)->setCheckState(
+            ticked.contains(pTable->item(nRow, 0)->text()) ? Qt::Checked : Qt::Unchecked);
+    if (removeAnn) {
+        pTable->selectRow(0);
+        m_pDialog->findChild<QPushButton*>("removeNeverDraws")->click();
+    }
     m_pDialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     const auto* pError = m_pDialog->findChild<QLabel*>("neverDrawsError");
     QCOMPARE(m_pDialog->isVisible(), !error.isEmpty());
@@ -369,6 +404,13 @@ void TestPersonDlg::neverDraws()
     for (const CExclusions::CPair& pair : m_pList->m_exclusions.Pairs())
         pairs.append(pair.m_strGiver + u'>' + pair.m_strRecipient);
     QCOMPARE(pairs.join(QStringLiteral(", ")), exclusions);
+    if (!error.isEmpty())
+        return;
+    // Each name's way is in the file: the dialog shows it again after reading it back.
+    m_pDialog.reset();
+    ReloadDocument(*m_pDoc);
+    QVERIFY(open());
+    QCOMPARE(NeverDrawsRows(m_pDialog->findChild<QTableWidget*>("neverDrawsTable")), reopened);
 }
 
 QTEST_MAIN(TestPersonDlg)

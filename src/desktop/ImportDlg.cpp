@@ -47,6 +47,12 @@ CImportDlg::CImportDlg(const CParticipantImport& import, const QString& strError
     else
         m_pSummary->setText(CStringTable::Format(IDS_IMPORT_TO_ADD, {rows.size(), strListName}));
 
+    // A first line left out for looking like headings is said before the table it is not in.
+    m_pWarning = new QLabel(import.Warning());
+    m_pWarning->setObjectName(QStringLiteral("importWarning"));
+    m_pWarning->setWordWrap(true);
+    m_pWarning->setVisible(strError.isEmpty() && !import.Warning().isEmpty());
+
     m_pRows = new QTableWidget(int(rows.size()), 3);
     m_pRows->setObjectName(QStringLiteral("importRows"));
     m_pRows->setHorizontalHeaderLabels({CStringTable::Load(IDS_IMPORT_COL_NAME),
@@ -79,6 +85,7 @@ CImportDlg::CImportDlg(const CParticipantImport& import, const QString& strError
 
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(m_pSummary);
+    pLayout->addWidget(m_pWarning);
     pLayout->addWidget(m_pRows);
     pLayout->addWidget(m_pDuplicates);
     pLayout->addWidget(pButtons);

@@ -7,7 +7,8 @@ class QLabel;
 class QTableWidget;
 
 // What an import of participants will do, before it does it: the persons to be added with
-// their addresses and groups, the names the list has already, or why nothing can be read.
+// their addresses and groups, the names the list has already, a first line left out, or why
+// nothing can be read.
 // OK only when somebody is to be added.
 class CImportDlg : public QDialog
 {
@@ -20,6 +21,7 @@ public:
 
 private:
     QLabel* m_pSummary;
+    QLabel* m_pWarning;
     QTableWidget* m_pRows;
     QLabel* m_pDuplicates;
 };

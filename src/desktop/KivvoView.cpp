@@ -350,11 +350,15 @@ void CKivvoView::OnAddGroup()
     if (!index.isValid())
         return;
     SelectItem(index);
-    // The name is open for typing, as a new person's dialog is; once the command is over.
+    // The name is open for typing, as a new person's dialog is; once the command is over. The
+    // name typed there is part of adding the group: one step.
     QTimer::singleShot(0, this, [this, pGroup] {
         const QModelIndex index = IndexOf(pGroup);
-        if (index.isValid() && IsEditable())
-            edit(index);
+        if (!index.isValid() || !IsEditable())
+            return;
+        edit(index);
+        if (state() == EditingState)
+            m_pNamingNew = pGroup;
     });
 }
 
@@ -491,6 +495,7 @@ bool CKivvoView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* pEv
     // Of a past exchange only the list's own name may change.
     if (trigger != NoEditTriggers && !IsEditable() && !m_pModel->IsRoot(index))
         return false;
+    m_pNamingNew = nullptr; // another edit names no new group
     const bool bEditing = QTreeView::edit(index, trigger, pEvent);
     if (bEditing)
         m_editedIndex = index;
@@ -527,9 +532,17 @@ void CKivvoView::OnEndLabelEdit(const QModelIndex& index, const QString& strText
     CListItem* pEntry = EntryOf(index);
     if (!pList || (!m_pModel->IsRoot(index) && !pEntry))
         return;
-    const CDocResult result = m_pDoc->Rename(pList, pEntry, strText);
+    const bool bNamesNew = pEntry && pEntry == std::exchange(m_pNamingNew, nullptr);
+    const CDocResult result = m_pDoc->Rename(pList, pEntry, strText, bNamesNew);
     if (result.MessageId())
         AfterEditing([result] { CMessageBox::Tell(result); });
+}
+
+void CKivvoView::closeEditor(QWidget* pEditor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Given up (Escape), the group keeps its first name; a later rename is a step of its own.
+    m_pNamingNew = nullptr;
+    QTreeView::closeEditor(pEditor, hint);
 }
 
 void CKivvoView::AfterEditing(std::function<void()> fnShow)

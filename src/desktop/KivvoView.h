@@ -98,6 +98,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* pEvent) override;
     void dropEvent(QDropEvent* pEvent) override;
     void commitData(QWidget* pEditor) override;
+    void closeEditor(QWidget* pEditor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     QModelIndex SelectedIndex() const;
@@ -154,6 +155,8 @@ private:
     QTimer* m_pLongPress;
     QPoint m_ptPress;
     QPersistentModelIndex m_editedIndex;
+    // The group just added whose name is being typed, until the editor closes.
+    const CListItem* m_pNamingNew = nullptr;
     // What RememberState() saw before a reset.
     bool m_bRestore = false;
     const CListItem* m_pSelectedBefore = nullptr;

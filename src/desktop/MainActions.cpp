@@ -44,6 +44,7 @@ CMainActions::CMainActions(QWidget* pWindow, QUndoStack* pStack, QMenu* pMoveMen
     Add(EAction::About, IDS_MENU_ABOUT);
     Add(EAction::Configure, IDS_MENU_CONFIGURE);
     Add(EAction::Import, IDS_MENU_IMPORT);
+    Add(EAction::Export, IDS_MENU_EXPORT);
     Add(EAction::AddPerson, IDS_MENU_ADD_PERSON);
     Add(EAction::AddGroup, IDS_MENU_ADD_GROUP);
     Add(EAction::AddPersonToGroup, IDS_MENU_ADD_PERSON_TO_GROUP);

@@ -21,6 +21,7 @@ enum class EAction
     About,
     Configure,
     Import,
+    Export,
     Undo,
     Redo,
     AddPerson,

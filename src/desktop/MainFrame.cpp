@@ -26,6 +26,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -62,6 +63,21 @@ QString DefaultChooser(QWidget* pParent, bool bSave, const QString& strSuggested
                  : QFileDialog::getOpenFileName(pParent, {}, strSuggested, FileFilter());
 }
 
+// The form is chosen by the file type: the spreadsheet's comes first, as most open it there.
+QString DefaultExportChooser(QWidget* pParent, const QString& strSuggested,
+                             CParticipantExport::EForm& form)
+{
+    const QString strSpreadsheet = CStringTable::Load(IDS_EXPORT_FILTER_SPREADSHEET);
+    QString strFilter = strSpreadsheet;
+    const QString strPath = QFileDialog::getSaveFileName(
+        pParent, CStringTable::Load(IDS_EXPORT_TITLE), strSuggested,
+        strSpreadsheet + QStringLiteral(";;") + CStringTable::Load(IDS_EXPORT_FILTER_PLAIN),
+        &strFilter);
+    form = strFilter == strSpreadsheet ? CParticipantExport::EForm::Spreadsheet
+                                       : CParticipantExport::EForm::Plain;
+    return strPath;
+}
+
 bool DefaultPrinterChooser(QWidget* pParent, QPrinter& printer, const QString& strTitle)
 {
     QPrintDialog dialog(&printer, pParent);
@@ -86,6 +102,10 @@ CMainFrame::CMainFrame(CKivvoDoc* pDoc, CKivvoApp* pApp, QWidget* pParent)
         return QFileDialog::getOpenFileName(this, CStringTable::Load(IDS_EDIT_IMPORT),
                                             m_pApp->m_strFolder,
                                             CStringTable::Load(IDS_IMPORT_FILTER));
+    };
+
+    m_chooseExport = [this](const QString& strSuggested, CParticipantExport::EForm& form) {
+        return DefaultExportChooser(this, strSuggested, form);
     };
 
     m_pView = new CKivvoView(pDoc);
@@ -206,6 +226,7 @@ void CMainFrame::ConnectActions()
         if (CMessageBox::Tell(m_pDoc->CheckNotSending(m_pDoc->GetNewestList())))
             OnImportParticipants();
     });
+    on(EAction::Export, &CMainFrame::OnExportParticipants);
     on(EAction::Rules, &CMainFrame::OnRules);
     on(EAction::Details, &CMainFrame::OnDetails);
     on(EAction::Undo, [this] { m_pFlow->OnUndo(); });
@@ -248,7 +269,7 @@ void CMainFrame::BuildBars()
                    A::DeleteItem, A::RenameItem, A::MoveToGroup, A::SendEmailToPerson,
                    A::PersonProperties, kSeparator, A::DrawNames, A::SendEmails,
                    A::ViewNotifications, kSeparator, A::Rules, A::Details, A::CopyForNext}),
-        BuildMenu(CStringTable::Load(IDS_TOOLS_MENU), {A::Import, kSeparator, A::About}),
+        BuildMenu(CStringTable::Load(IDS_TOOLS_MENU), {A::Import, A::Export, kSeparator, A::About}),
     };
     m_menus = menus;
 }
@@ -389,6 +410,7 @@ void CMainFrame::UpdateActions()
         {A::SaveAs, !bListUp},
         {A::PrintCards, m_pDoc->CanSendEmails() && !bListUp},
         {A::Import, !bListUp && !bBusy},
+        {A::Export, !bListUp},
         // A drawing under way keeps the rules it began with.
         {A::Rules, !bListUp && !m_pDoc->IsDrawing()},
         {A::Details, !bListUp && !m_pDoc->IsDrawing()},
@@ -452,9 +474,12 @@ void CMainFrame::OnRules()
     rules.SetListHasRoles(m_pDoc->GetNewestList() && m_pDoc->GetNewestList()->HasRoles());
     if (rules.exec() != QDialog::Accepted)
         return;
-    // The other rules change even when the seal is kept.
-    CMessageBox::Tell(m_pDoc->SetRules(rules.Rules()));
-    CMessageBox::Tell(m_pDoc->SetQuoteHistory(rules.QuotesHistory()));
+    // The other rules change even when the seal is kept, as one step for Undo.
+    {
+        const CKivvoDoc::CStep step(m_pDoc, IDS_EDIT_RULES);
+        CMessageBox::Tell(m_pDoc->SetRules(rules.Rules()));
+        CMessageBox::Tell(m_pDoc->SetQuoteHistory(rules.QuotesHistory()));
+    }
     const bool bSealed = rules.Sealed();
     if (!bSealed && m_pDoc->WouldBreakSeal() &&
         CMessageBox::Show(IDS_ASK_BREAK_SEAL, EBoxKind::YesNoDefaultNo,
@@ -545,6 +570,26 @@ void CMainFrame::OnImportParticipants()
     CImportDlg preview(import, strError, pNewest->m_strName, this);
     if (preview.exec() == QDialog::Accepted)
         CMessageBox::Tell(m_pDoc->ImportParticipants(import));
+}
+
+void CMainFrame::OnExportParticipants()
+{
+    // The list shown, past exchanges too: a name still being typed belongs to it.
+    m_pView->EndEditing();
+    const CNameList* pList = m_pDoc->GetCurrentList();
+    if (!pList)
+        return;
+    CParticipantExport::EForm form = CParticipantExport::EForm::Spreadsheet;
+    QString strPath = m_chooseExport(
+        m_pApp->m_strFolder + QString(pList->m_strName).replace(u'/', u'-') + ".csv", form);
+    if (strPath.isEmpty())
+        return;
+    if (QFileInfo(strPath).suffix().isEmpty())
+        strPath += QStringLiteral(".csv");
+    QString strError;
+    if (!CParticipantExport::Write(*pList, strPath, form, strError))
+        CMessageBox::Show(IDS_EXPORT_ERROR, EBoxKind::OkExclamation,
+                          {QDir::toNativeSeparators(strPath), strError});
 }
 
 void CMainFrame::OnFileNew()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ParticipantExport.h"
 #include "desktop/MainActions.h"
 
 #include <QMainWindow>
@@ -47,6 +48,10 @@ public:
     void SetPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
     // Picks a file of participants to import; empty when the user gave up.
     void SetImportChooser(std::function<QString()> chooser) { m_chooseImport = std::move(chooser); }
+    // Picks the file to export the participants to, and its form; empty when the user gave up.
+    using ExportChooser =
+        std::function<QString(const QString& strSuggested, CParticipantExport::EForm& form)>;
+    void SetExportChooser(ExportChooser chooser) { m_chooseExport = std::move(chooser); }
     // The line above the tree that tells a past exchange apart.
     QLabel* HistoryNote() const { return m_pHistoryNote; }
 
@@ -104,6 +109,7 @@ private:
 
     void UpdateHistoryNote();
     void OnImportParticipants();
+    void OnExportParticipants();
     void OnFileNew();
     void OnFileOpen();
     void OnOpenRecent(const QString& strPath);
@@ -127,4 +133,5 @@ private:
     FileChooser m_chooseFile;
     PrinterChooser m_choosePrinter;
     std::function<QString()> m_chooseImport;
+    ExportChooser m_chooseExport;
 };

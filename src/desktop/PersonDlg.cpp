@@ -10,17 +10,20 @@
 #include "text/StringTable.h"
 
 #include <QAbstractItemView>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -28,6 +31,8 @@ namespace {
 
 // Persons still carrying the name Add Person gave them.
 const QString kDefaultNamePrefix = QStringLiteral("Person");
+constexpr int kNameColumn = 0;
+constexpr int kBothWaysColumn = 1;
 
 } // namespace
 
@@ -80,11 +85,17 @@ CPersonDlg::CPersonDlg(CPerson* pPerson, CKivvoDoc* pDoc, QWidget* pParent)
     pLayout->addWidget(new QLabel(CStringTable::Load(IDS_PERSON_SUGGESTIONS_LABEL)));
     pLayout->addWidget(m_pSuggestions);
     pLayout->addWidget(new QLabel(CStringTable::Load(IDS_PERSON_NEVER_DRAWS_LABEL)));
-    pLayout->addWidget(m_pNeverDraws);
-    pLayout->addWidget(m_pBothWays);
+    auto* pTyped = new QHBoxLayout;
+    pTyped->addWidget(m_pNeverDraws);
+    pTyped->addWidget(m_pAddNeverDraws);
+    pLayout->addLayout(pTyped);
     pLayout->addWidget(m_pNeverDrawsError);
+    auto* pNames = new QHBoxLayout;
+    pNames->addWidget(m_pNeverDrawsTable);
+    pNames->addWidget(m_pRemoveNeverDraws, 0, Qt::AlignTop);
+    pLayout->addLayout(pNames);
     pLayout->addWidget(pButtons);
-    resize(380, 400);
+    resize(400, 480);
 
     connect(pButtons, &QDialogButtonBox::accepted, this, &CPersonDlg::accept);
     connect(pButtons, &QDialogButtonBox::rejected, this, &CPersonDlg::reject);
@@ -111,9 +122,8 @@ void CPersonDlg::OnInitDialog()
     m_pSuggestions->setPlainText(m_pPerson->m_strSuggestions);
     m_pName->setText(m_pPerson->m_strName);
     m_pRole->setCurrentIndex(int(m_pPerson->m_role));
-    const QStringList excluded = m_pList->m_exclusions.RecipientsOf(m_pPerson->m_strName);
-    m_pNeverDraws->setText(excluded.join(QStringLiteral(", ")));
-    m_pBothWays->setChecked(m_pList->ExcludesBothWays(m_pPerson->m_strName));
+    for (const CNeverDraws& neverDraws : m_pList->NeverDrawsOf(m_pPerson->m_strName))
+        AddNeverDrawsRow(neverDraws);
     FillContactCombo();
     PostUpdateAddress();
     m_pName->setFocus(); // the name is what a new person needs first
@@ -166,8 +176,23 @@ void CPersonDlg::OnUpdateAddress()
 
 bool CPersonDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
+    // Enter after a typed name puts it in the table rather than closing the dialog; Delete
+    // in the table takes the selected names out.
+    if (pEvent->type() == QEvent::KeyPress) {
+        const int nKey = static_cast<QKeyEvent*>(pEvent)->key();
+        const bool bEnter = nKey == Qt::Key_Return || nKey == Qt::Key_Enter;
+        if (pWatched == m_pNeverDraws && bEnter && !m_pNeverDraws->text().trimmed().isEmpty()) {
+            TakeTypedNames();
+            return true;
+        }
+        if (pWatched == m_pNeverDrawsTable && nKey == Qt::Key_Delete) {
+            RemoveSelectedNames();
+            return true;
+        }
+    }
     // A completion list taking the focus is no leaving of the field.
-    if (pEvent->type() == QEvent::FocusOut &&
+    const bool bAddress = pWatched == m_pAddress || pWatched == m_pAddress->lineEdit();
+    if (bAddress && pEvent->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(pEvent)->reason() != Qt::PopupFocusReason)
         OnUpdateAddress();
     return QDialog::eventFilter(pWatched, pEvent);
@@ -187,16 +212,42 @@ void CPersonDlg::BuildNeverDraws()
     m_pNeverDrawsCompleter->setCaseSensitivity(Qt::CaseInsensitive);
     m_pNeverDrawsCompleter->setFilterMode(Qt::MatchStartsWith);
     m_pNeverDrawsCompleter->setWidget(m_pNeverDraws);
-    m_pBothWays = new QCheckBox(CStringTable::Load(IDS_PERSON_BOTH_WAYS));
-    m_pBothWays->setObjectName(QStringLiteral("bothWays"));
+    m_pAddNeverDraws = new QPushButton(CStringTable::Load(IDS_PERSON_ADD_NEVER_DRAWS));
+    m_pAddNeverDraws->setObjectName(QStringLiteral("addNeverDraws"));
+    m_pAddNeverDraws->setAutoDefault(false);
+    m_pNeverDrawsTable = new QTableWidget(0, 2);
+    m_pNeverDrawsTable->setObjectName(QStringLiteral("neverDrawsTable"));
+    m_pNeverDrawsTable->setHorizontalHeaderLabels(
+        {CStringTable::Load(IDS_PERSON_COL_NAME), CStringTable::Load(IDS_PERSON_COL_BOTH_WAYS)});
+    m_pNeverDrawsTable->horizontalHeaderItem(kBothWaysColumn)
+        ->setToolTip(CStringTable::Load(IDS_PERSON_BOTH_WAYS).remove(u'&'));
+    m_pNeverDrawsTable->verticalHeader()->hide();
+    m_pNeverDrawsTable->horizontalHeader()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
+    m_pNeverDrawsTable->horizontalHeader()->setSectionResizeMode(kBothWaysColumn,
+                                                                 QHeaderView::ResizeToContents);
+    m_pNeverDrawsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pNeverDrawsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pNeverDrawsTable->setMinimumHeight(
+        m_pNeverDrawsTable->verticalHeader()->defaultSectionSize() * 4);
+    m_pNeverDrawsTable->installEventFilter(this);
+    m_pRemoveNeverDraws = new QPushButton(CStringTable::Load(IDS_PERSON_REMOVE_NEVER_DRAWS));
+    m_pRemoveNeverDraws->setObjectName(QStringLiteral("removeNeverDraws"));
+    m_pRemoveNeverDraws->setAutoDefault(false);
+    m_pRemoveNeverDraws->setEnabled(false);
     m_pNeverDrawsError = new QLabel;
     m_pNeverDrawsError->setObjectName(QStringLiteral("neverDrawsError"));
     m_pNeverDrawsError->setStyleSheet(QStringLiteral("color: #c62828"));
     m_pNeverDrawsError->setWordWrap(true);
     m_pNeverDrawsError->hide();
+    m_pNeverDraws->installEventFilter(this);
     connect(m_pNeverDraws, &QLineEdit::textEdited, this, &CPersonDlg::OnNeverDrawsEdited);
     connect(m_pNeverDrawsCompleter, qOverload<const QString&>(&QCompleter::activated), this,
             &CPersonDlg::OnNeverDrawsPicked);
+    connect(m_pAddNeverDraws, &QPushButton::clicked, this, &CPersonDlg::TakeTypedNames);
+    connect(m_pRemoveNeverDraws, &QPushButton::clicked, this, &CPersonDlg::RemoveSelectedNames);
+    connect(m_pNeverDrawsTable, &QTableWidget::itemSelectionChanged, this, [this] {
+        m_pRemoveNeverDraws->setEnabled(!m_pNeverDrawsTable->selectedItems().isEmpty());
+    });
 }
 
 void CPersonDlg::OnNeverDrawsEdited(const QString& strText)
@@ -220,20 +271,71 @@ void CPersonDlg::OnNeverDrawsPicked(const QString& strName)
     m_pNeverDraws->setText(strHead + strName);
 }
 
-void CPersonDlg::accept()
+bool CPersonDlg::TakeTypedNames()
 {
-    QStringList excluded;
+    QStringList names;
     QString strError;
-    if (!m_pList->ParseNames(m_pNeverDraws->text(), m_pPerson->m_strName, excluded, strError)) {
+    if (!m_pList->ParseNames(m_pNeverDraws->text(), m_pPerson->m_strName, names, strError)) {
         m_pNeverDrawsError->setText(strError);
         m_pNeverDrawsError->show();
         m_pNeverDraws->setFocus();
-        return;
+        return false;
     }
+    const QList<CNeverDraws> shown = NeverDraws();
+    for (const QString& strName : std::as_const(names)) {
+        if (std::any_of(shown.cbegin(), shown.cend(),
+                        [&strName](const CNeverDraws& n) { return n.m_strName == strName; }))
+            continue;
+        // Both ways from the start when that person never draws him already.
+        AddNeverDrawsRow({strName, m_pList->m_exclusions.Contains(strName, m_pPerson->m_strName)});
+    }
+    m_pNeverDraws->clear();
+    return true;
+}
+
+void CPersonDlg::AddNeverDrawsRow(const CNeverDraws& neverDraws)
+{
+    const int nRow = m_pNeverDrawsTable->rowCount();
+    m_pNeverDrawsTable->insertRow(nRow);
+    auto* pName = new QTableWidgetItem(neverDraws.m_strName);
+    pName->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    m_pNeverDrawsTable->setItem(nRow, kNameColumn, pName);
+    auto* pBothWays = new QTableWidgetItem;
+    pBothWays->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    pBothWays->setCheckState(neverDraws.m_bBothWays ? Qt::Checked : Qt::Unchecked);
+    pBothWays->setToolTip(CStringTable::Load(IDS_PERSON_BOTH_WAYS).remove(u'&'));
+    m_pNeverDrawsTable->setItem(nRow, kBothWaysColumn, pBothWays);
+}
+
+void CPersonDlg::RemoveSelectedNames()
+{
+    // From the bottom up, so that the rows still to go keep their numbers.
+    QList<int> rows;
+    for (const QModelIndex& index : m_pNeverDrawsTable->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    for (const int nRow : std::as_const(rows))
+        m_pNeverDrawsTable->removeRow(nRow);
+}
+
+QList<CNeverDraws> CPersonDlg::NeverDraws() const
+{
+    QList<CNeverDraws> neverDraws;
+    for (int nRow = 0; nRow < m_pNeverDrawsTable->rowCount(); ++nRow)
+        neverDraws.append(
+            {m_pNeverDrawsTable->item(nRow, kNameColumn)->text(),
+             m_pNeverDrawsTable->item(nRow, kBothWaysColumn)->checkState() == Qt::Checked});
+    return neverDraws;
+}
+
+void CPersonDlg::accept()
+{
+    // Names typed but not yet put in the table count as put in.
+    if (!TakeTypedNames())
+        return;
     const CPersonFields fields{m_pName->text(), m_pAddress->currentText(),
                                m_pSuggestions->toPlainText(), ERole(m_pRole->currentIndex())};
-    if (!CMessageBox::Tell(
-            m_pDoc->SetPerson(m_pPerson, fields, excluded, m_pBothWays->isChecked())))
+    if (!CMessageBox::Tell(m_pDoc->SetPerson(m_pPerson, fields, NeverDraws())))
         return;
     QDialog::accept();
 }

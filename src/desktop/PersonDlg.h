@@ -6,16 +6,19 @@ class CContactComboBox;
 class CKivvoDoc;
 class CNameList;
 class CPerson;
-class QCheckBox;
 class QComboBox;
 class QCompleter;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+struct CNeverDraws;
 
 // Edits one person of the document's newest list: name, address (typed, or the name of an
 // address-book entry, whose address is shown underneath), gift suggestions and whom he never
-// draws. OK stores them through the document, as one step; Cancel stores nothing.
+// draws, each one way or both ways. OK stores them through the document, as one step; Cancel
+// stores nothing.
 class CPersonDlg : public QDialog
 {
     Q_OBJECT
@@ -39,6 +42,11 @@ private:
     void BuildNeverDraws();
     void OnNeverDrawsEdited(const QString& strText);
     void OnNeverDrawsPicked(const QString& strName);
+    // The names typed, each a row of the table; false, saying why, for a name nobody has.
+    bool TakeTypedNames();
+    void AddNeverDrawsRow(const CNeverDraws& neverDraws);
+    void RemoveSelectedNames();
+    QList<CNeverDraws> NeverDraws() const;
 
     CPerson* m_pPerson;
     CKivvoDoc* m_pDoc;
@@ -50,8 +58,10 @@ private:
     QLabel* m_pResolvedAddress;
     QLabel* m_pAddressProblem; // the text names neither an address nor a contact
     QPlainTextEdit* m_pSuggestions;
-    QLineEdit* m_pNeverDraws;
+    QLineEdit* m_pNeverDraws; // names typed, to go into the table
     QCompleter* m_pNeverDrawsCompleter;
-    QCheckBox* m_pBothWays;
+    QPushButton* m_pAddNeverDraws;
+    QTableWidget* m_pNeverDrawsTable; // a name a row, ticked where it is both ways
+    QPushButton* m_pRemoveNeverDraws;
     QLabel* m_pNeverDrawsError;
 };

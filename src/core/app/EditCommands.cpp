@@ -65,6 +65,18 @@ CEntryCommand::~CEntryCommand()
         delete m_pEntry;
 }
 
+int CEntryCommand::id() const
+{
+    return m_bAdded && m_pEntry->IsGroup() ? mergeNamesNewGroup : -1;
+}
+
+bool CEntryCommand::mergeWith(const QUndoCommand* pOther)
+{
+    // Another group added is a step of its own; the name stays in the group once taken in.
+    const auto* pName = dynamic_cast<const CNameCommand*>(pOther);
+    return pName && pName->Entry() == m_pEntry;
+}
+
 void CEntryCommand::Link()
 {
     m_pList->Link(m_pEntry, m_place);
@@ -156,9 +168,9 @@ void CPersonCommand::Redo()
 }
 
 CNameCommand::CNameCommand(CKivvoDoc* pDoc, CNameList* pList, CListItem* pGroup,
-                           const QString& strBefore)
+                           const QString& strBefore, bool bNamesNew)
     : CDocCommand(pDoc, pList, IDS_EDIT_RENAME), m_pGroup(pGroup), m_strBefore(strBefore),
-      m_strAfter(pGroup ? pGroup->m_strName : pList->m_strName)
+      m_strAfter(pGroup ? pGroup->m_strName : pList->m_strName), m_bNamesNew(bNamesNew && pGroup)
 {
 }
 
@@ -267,4 +279,23 @@ CValueCommand::CValueCommand(CKivvoDoc* pDoc, CNameList* pList, int nTextId,
                              std::function<void()> undo, std::function<void()> redo)
     : CDocCommand(pDoc, pList, nTextId), m_undo(std::move(undo)), m_redo(std::move(redo))
 {
+}
+
+CStepsCommand::CStepsCommand(const QString& strText,
+                             std::vector<std::unique_ptr<QUndoCommand>> steps)
+    : QUndoCommand(strText), m_steps(std::move(steps))
+{
+}
+
+void CStepsCommand::undo()
+{
+    for (auto it = m_steps.rbegin(); it != m_steps.rend(); ++it)
+        (*it)->undo();
+}
+
+void CStepsCommand::redo()
+{
+    // Pushed, each step is made already and does nothing now.
+    for (const auto& pStep : m_steps)
+        pStep->redo();
 }

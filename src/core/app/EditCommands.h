@@ -6,6 +6,7 @@
 #include <QUndoCommand>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class CKivvoDoc;
@@ -51,6 +52,12 @@ private:
     bool m_bDone = true;
 };
 
+// Steps that merge into the one before them, when it is of the same kind.
+enum EMergeId
+{
+    mergeNamesNewGroup = 1, // a group just added and the name typed for it
+};
+
 // A person or a group added to a list, or taken out of it, with the exclusions that went.
 class CEntryCommand : public CDocCommand
 {
@@ -58,6 +65,11 @@ public:
     CEntryCommand(CKivvoDoc* pDoc, CNameList* pList, CListItem* pEntry,
                   const CNameList::CPlace& place, bool bAdded, CExclusionsChange exclusions);
     ~CEntryCommand() override;
+
+    // A group added takes in the name first typed for it: adding it is one step. Undone, the
+    // group goes with its name; done again, it comes back with it.
+    int id() const override;
+    bool mergeWith(const QUndoCommand* pOther) override;
 
 protected:
     void Undo() override;
@@ -119,7 +131,12 @@ private:
 class CNameCommand : public CDocCommand
 {
 public:
-    CNameCommand(CKivvoDoc* pDoc, CNameList* pList, CListItem* pGroup, const QString& strBefore);
+    // bNamesNew: the name typed for a group just added, part of adding it.
+    CNameCommand(CKivvoDoc* pDoc, CNameList* pList, CListItem* pGroup, const QString& strBefore,
+                 bool bNamesNew = false);
+
+    int id() const override { return m_bNamesNew ? mergeNamesNewGroup : -1; }
+    const CListItem* Entry() const { return m_pGroup; }
 
 protected:
     void Undo() override { Set(m_strBefore); }
@@ -131,6 +148,7 @@ private:
     CListItem* m_pGroup; // null: the list's own name
     QString m_strBefore;
     QString m_strAfter;
+    bool m_bNamesNew;
 };
 
 // The exclusions of a list.
@@ -218,4 +236,17 @@ protected:
 private:
     std::function<void()> m_undo;
     std::function<void()> m_redo;
+};
+
+// Several steps made by one action of the user, taken back and done again as one.
+class CStepsCommand : public QUndoCommand
+{
+public:
+    CStepsCommand(const QString& strText, std::vector<std::unique_ptr<QUndoCommand>> steps);
+
+    void undo() override;
+    void redo() override;
+
+private:
+    std::vector<std::unique_ptr<QUndoCommand>> m_steps;
 };

@@ -335,7 +335,29 @@ QList<QStringList> DrawnNamesOf(const std::vector<CPerson*>& persons)
 
 void CKivvoDoc::Push(QUndoCommand* pCommand)
 {
-    m_undo.push(pCommand);
+    if (m_bStepOpen)
+        m_stepParts.emplace_back(pCommand);
+    else
+        m_undo.push(pCommand);
+}
+
+CKivvoDoc::CStep::CStep(CKivvoDoc* pDoc, int nTextId)
+    : m_pDoc(pDoc), m_bOuter(!pDoc->m_bStepOpen), m_nTextId(nTextId)
+{
+    pDoc->m_bStepOpen = true;
+}
+
+CKivvoDoc::CStep::~CStep()
+{
+    if (!m_bOuter)
+        return;
+    m_pDoc->m_bStepOpen = false;
+    std::vector<std::unique_ptr<QUndoCommand>> parts = std::move(m_pDoc->m_stepParts);
+    m_pDoc->m_stepParts.clear();
+    if (parts.size() == 1)
+        m_pDoc->Push(parts.front().release());
+    else if (!parts.empty())
+        m_pDoc->Push(new CStepsCommand(CStringTable::Load(m_nTextId), std::move(parts)));
 }
 
 CDocResult CKivvoDoc::Undo()
@@ -438,7 +460,8 @@ CDocResult CKivvoDoc::RemoveEntry(CListItem* pEntry)
     return {};
 }
 
-CDocResult CKivvoDoc::Rename(CNameList* pList, CListItem* pEntry, const QString& strName)
+CDocResult CKivvoDoc::Rename(CNameList* pList, CListItem* pEntry, const QString& strName,
+                             bool bNamesNew)
 {
     if (CDocResult result = CheckNotSending(pList); !result)
         return result;
@@ -462,21 +485,20 @@ CDocResult CKivvoDoc::Rename(CNameList* pList, CListItem* pEntry, const QString&
         NotifyChanged(pList, pEntry);
     else
         NotifyListRenamed(pList);
-    Push(new CNameCommand(this, pList, pEntry, strBefore));
+    Push(new CNameCommand(this, pList, pEntry, strBefore, bNamesNew));
     return {};
 }
 
 CDocResult CKivvoDoc::SetPerson(CPerson* pPerson, const CPersonFields& fields)
 {
-    CNameList* pList = GetNewestList();
-    const bool bBoth = pList && pPerson && pList->ExcludesBothWays(pPerson->m_strName);
-    const QStringList neverDraws =
-        pList && pPerson ? pList->m_exclusions.RecipientsOf(pPerson->m_strName) : QStringList();
-    return SetPerson(pPerson, fields, neverDraws, bBoth);
+    const CNameList* pList = GetNewestList();
+    return SetPerson(pPerson, fields,
+                     pList && pPerson ? pList->NeverDrawsOf(pPerson->m_strName)
+                                      : QList<CNeverDraws>());
 }
 
 CDocResult CKivvoDoc::SetPerson(CPerson* pPerson, const CPersonFields& fields,
-                                const QStringList& neverDraws, bool bBothWays)
+                                const QList<CNeverDraws>& neverDraws)
 {
     CDocResult result;
     CNameList* pList = EditableNewest(result);
@@ -489,7 +511,7 @@ CDocResult CKivvoDoc::SetPerson(CPerson* pPerson, const CPersonFields& fields,
     std::vector<CPerson*> drewHim;
     const QString strStored = pList->RenamePerson(pPerson, fields.m_strName, &drewHim);
     // The names he never draws follow his rename as his exclusions did.
-    pList->SetExclusionsOf(strStored, neverDraws, bBothWays);
+    pList->SetExclusionsOf(strStored, neverDraws);
     pPerson->m_strAddress = fields.m_strAddress;
     pPerson->m_strSuggestions = fields.m_strSuggestions;
     pPerson->m_role = fields.m_role;

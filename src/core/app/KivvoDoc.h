@@ -4,6 +4,7 @@
 #include "model/DocumentExtension.h"
 #include "model/DrawRules.h"
 #include "model/ExchangeDetails.h"
+#include "model/Exclusions.h"
 #include "model/ListItem.h"
 #include "model/Person.h"
 #include "notify/SendRun.h"
@@ -96,6 +97,22 @@ public:
     int GetListCount() const { return m_nListCount; }
 
     QUndoStack* UndoStack() { return &m_undo; }
+    // The edits made while a step is open are one step of the undo stack, with the step's
+    // text: one action of the user, however many things it changes, is taken back by one
+    // Undo. A step opened inside another joins it; a step that changed nothing leaves none.
+    class CStep
+    {
+    public:
+        CStep(CKivvoDoc* pDoc, int nTextId);
+        ~CStep();
+        CStep(const CStep&) = delete;
+        CStep& operator=(const CStep&) = delete;
+
+    private:
+        CKivvoDoc* m_pDoc;
+        bool m_bOuter;
+        int m_nTextId;
+    };
     // Refused while the newest list is being mailed: every list comes back from a step.
     CDocResult Undo();
     CDocResult Redo();
@@ -109,11 +126,13 @@ public:
     // A person or a group (with its persons) of the newest list, with their exclusions.
     CDocResult RemoveEntry(CListItem* pEntry);
     // A person's, a group's or (pEntry null) the list's own name; only the list's name may
-    // change in a past exchange. An empty name keeps a person's old one.
-    CDocResult Rename(CNameList* pList, CListItem* pEntry, const QString& strName);
-    // A person's fields and whom he never draws (bBothWays: nor they him), as one step.
+    // change in a past exchange. An empty name keeps a person's old one. bNamesNew: the name
+    // typed for a group just added, one step with adding it when nothing came between.
+    CDocResult Rename(CNameList* pList, CListItem* pEntry, const QString& strName,
+                      bool bNamesNew = false);
+    // A person's fields and whom he never draws, each one way or both ways, as one step.
     CDocResult SetPerson(CPerson* pPerson, const CPersonFields& fields,
-                         const QStringList& neverDraws, bool bBothWays);
+                         const QList<CNeverDraws>& neverDraws);
     CDocResult SetPerson(CPerson* pPerson, const CPersonFields& fields);
     // A person of the newest list moved to the end of a group, or of the top level (null).
     CDocResult MovePerson(CPerson* pPerson, CGroup* pGroup);
@@ -272,7 +291,8 @@ private:
     CListNode* NodeOf(const CNameList* pList) const;
     // Whether somebody of the newest list was told his recipient.
     bool AnybodyTold() const;
-    // Pushes the step; the modified flag follows the stack.
+    // Pushes the step, or keeps it for the step that is open; the modified flag follows the
+    // stack.
     void Push(QUndoCommand* pCommand);
 
     CDrawRules m_rules;
@@ -291,4 +311,6 @@ private:
     QPointer<CDrawJob> m_pDrawing;
     CSmtpTimeouts m_mailTimeouts;
     QUndoStack m_undo;
+    bool m_bStepOpen = false;
+    std::vector<std::unique_ptr<QUndoCommand>> m_stepParts; // of the step that is open
 };

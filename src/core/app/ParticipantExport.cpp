@@ -2,6 +2,8 @@
 
 #include "model/CsvReader.h"
 #include "model/NameList.h"
+#include "platform/Archive.h"
+#include "platform/DiskFile.h"
 
 namespace {
 
@@ -57,4 +59,12 @@ QByteArray CParticipantExport::Csv(const CNameList& list, EForm form, const QLoc
             add(*pPerson, pItem->m_strName);
     }
     return (bSpreadsheet ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + strText.toUtf8();
+}
+
+bool CParticipantExport::Write(const CNameList& list, const QString& strPath, EForm form,
+                               QString& strError, const QLocale& locale)
+{
+    const QByteArray csv = Csv(list, form, locale);
+    return CDiskFile::Save(
+        strPath, [&csv](CArchive& ar) { ar.WriteBytes(csv); }, strError, true);
 }

@@ -1,5 +1,6 @@
 #include "app/ParticipantImport.h"
 
+#include "app/ImportHeadings.h"
 #include "app/ParticipantExport.h"
 #include "model/CsvReader.h"
 #include "model/NameList.h"
@@ -29,38 +30,36 @@ enum EColumn
     columnGroup,
     columnCount,
 };
+// A heading's role is the column it fills.
+static_assert(int(columnAddress) == int(CImportHeadings::roleAddress) &&
+              int(columnGroup) == int(CImportHeadings::roleGroup));
 
-// The column a header names, or -1 when the text names none.
-int ColumnNamed(const QString& strHeader)
+// The name of a row: the whole name when the file has one, else the given and the family
+// name joined.
+QString NameOf(const QString& strWhole, const QString& strGiven, const QString& strFamily)
 {
-    static const QList<QStringList> names = {
-        {"name", "participant", "person"},
-        {"address", "e-mail", "email", "mail", "e-mail address", "email address"},
-        {"suggestions", "gift suggestions", "wishes", "wish list"},
-        {"group", "household", "family"},
-    };
-    const QString strKey = strHeader.trimmed().toLower();
-    for (int n = 0; n < columnCount; ++n) {
-        if (names.at(n).contains(strKey))
-            return n;
-    }
-    return -1;
+    if (!strWhole.isEmpty())
+        return strWhole;
+    return (strGiven + u' ' + strFamily).trimmed();
 }
 
-// Which field holds which column: from the header when the first record is one.
-bool HeaderColumns(const QStringList& fields, QList<int>& columns)
+// Whether a first line that named no columns Kivvo knows still reads as headings rather than
+// as a person: it holds no address, and either mostly headings Kivvo knows (a person's group
+// may be called "Family") or, where the other lines have their addresses, a text.
+bool LooksLikeHeadings(const QStringList& fields, const QList<CParticipantImport::CRow>& rows)
 {
-    QList<int> named;
-    for (const QString& strField : fields) {
-        const int nColumn = ColumnNamed(strField);
-        if (nColumn < 0 || named.contains(nColumn))
-            return false;
-        named.append(nColumn);
-    }
-    if (!named.contains(columnName))
+    if (rows.isEmpty() || std::any_of(fields.cbegin(), fields.cend(),
+                                      [](const QString& s) { return s.contains(u'@'); }))
         return false;
-    columns = named;
-    return true;
+    const auto nKnown = std::count_if(fields.cbegin(), fields.cend(), CImportHeadings::IsKnown);
+    const auto nFilled = std::count_if(fields.cbegin(), fields.cend(),
+                                       [](const QString& s) { return !s.trimmed().isEmpty(); });
+    if (nKnown * 2 > nFilled)
+        return true;
+    const qsizetype nAddresses = std::count_if(rows.cbegin() + 1, rows.cend(), [](const auto& row) {
+        return row.m_strAddress.contains(u'@');
+    });
+    return !rows.first().m_strAddress.isEmpty() && nAddresses * 2 > rows.size() - 1;
 }
 
 // A character no name, address or group holds: a control character (a line break, a tab, a
@@ -145,6 +144,7 @@ bool CParticipantImport::Read(const QString& strPath, QString& strError)
 bool CParticipantImport::ReadBytes(const QByteArray& bytes, bool bVCard, QString& strError)
 {
     m_rows.clear();
+    m_strWarning.clear();
     if (bVCard)
         return ReadVCards(bytes, strError);
     QByteArray copy = bytes;
@@ -156,6 +156,7 @@ bool CParticipantImport::ReadBytes(const QByteArray& bytes, bool bVCard, QString
 bool CParticipantImport::ReadDevice(QFileDevice& device, QString& strError)
 {
     m_rows.clear();
+    m_strWarning.clear();
     // An address book says so in its first card; a table is read row by row, never whole.
     if (!CVCardReader::LooksLikeVCard(device.peek(kVCardSniffBytes)))
         return ReadCsv(device, strError);
@@ -199,24 +200,36 @@ bool CParticipantImport::AddRow(CRow row, QString& strError)
 
 bool CParticipantImport::ReadCsv(QIODevice& device, QString& strError)
 {
+    using H = CImportHeadings;
     CCsvReader reader(&device);
-    QList<int> columns{columnName, columnAddress, columnSuggestions, columnGroup};
+    // Without headings, the columns are Kivvo's own, in its order; more are a fault.
+    QList<int> roles{H::roleName, H::roleAddress, H::roleSuggestions, H::roleGroup};
+    bool bHeadings = false;
+    QStringList firstFields;
     CCsvRecord record;
-    bool bFirst = true;
     while (reader.Next(record)) {
-        if (std::exchange(bFirst, false) && HeaderColumns(record.m_fields, columns))
-            continue;
+        if (firstFields.isEmpty()) {
+            firstFields = record.m_fields;
+            if ((bHeadings = H::Roles(record.m_fields, roles)))
+                continue;
+        }
         // Empty fields past the last column (a spreadsheet's trailing separators) are nothing.
-        if (std::any_of(record.m_fields.cbegin() + std::min(record.m_fields.size(), columns.size()),
+        if (!bHeadings &&
+            std::any_of(record.m_fields.cbegin() + std::min(record.m_fields.size(), roles.size()),
                         record.m_fields.cend(),
                         [](const QString& s) { return !s.trimmed().isEmpty(); })) {
             strError =
-                CStringTable::Format(IDS_IMPORT_TOO_MANY_FIELDS, {record.m_nLine, columns.size()});
+                CStringTable::Format(IDS_IMPORT_TOO_MANY_FIELDS, {record.m_nLine, roles.size()});
             return false;
         }
-        QStringList values(columnCount);
-        for (qsizetype n = 0; n < std::min(record.m_fields.size(), columns.size()); ++n)
-            values[columns.at(n)] = CParticipantExport::Uncell(record.m_fields.at(n)).trimmed();
+        QStringList values(H::roleFamilyName + 1);
+        for (qsizetype n = 0; n < std::min(record.m_fields.size(), roles.size()); ++n) {
+            if (roles.at(n) != H::roleNone)
+                values[roles.at(n)] = CParticipantExport::Uncell(record.m_fields.at(n)).trimmed();
+        }
+        values[H::roleName] = NameOf(values.at(H::roleName), values.at(H::roleGivenName),
+                                     values.at(H::roleFamilyName));
+        values.resize(columnCount);
         if (const int nTextId = Fault(values)) {
             strError = CStringTable::Format(nTextId, {record.m_nLine});
             return false;
@@ -227,7 +240,16 @@ bool CParticipantImport::ReadCsv(QIODevice& device, QString& strError)
             return false;
     }
     strError = reader.Error();
-    return strError.isEmpty();
+    if (!strError.isEmpty())
+        return false;
+    // Headings Kivvo does not know are no person: left out, and said so.
+    if (!bHeadings && LooksLikeHeadings(firstFields, m_rows)) {
+        m_strWarning =
+            CStringTable::Format(IDS_IMPORT_UNKNOWN_HEADINGS,
+                                 {m_rows.first().m_nLine, firstFields.join(QStringLiteral(", "))});
+        m_rows.removeFirst();
+    }
+    return true;
 }
 
 void CParticipantImport::PutAllInGroup(const QString& strGroup)

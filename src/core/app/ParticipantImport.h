@@ -11,10 +11,11 @@
 class QFileDevice;
 class QIODevice;
 
-// Participants read from a CSV file (name, address, suggestions, group; a header row naming
-// the columns may come first, in any order) or a vCard file (every card with a name: its
-// name and preferred address), checked against a list before anything is added: a bad row
-// refuses the whole import, and names the list has already are reported and left out.
+// Participants read from a CSV file (name, address, suggestions, group; a first line naming
+// the columns, as Kivvo and address books write it, may come first, in any order) or a vCard
+// file (every card with a name: its name and preferred address), checked against a list
+// before anything is added: a bad row refuses the whole import, and names the list has
+// already are reported and left out.
 class CParticipantImport
 {
 public:
@@ -30,6 +31,10 @@ public:
     // Reads the file; false with a message that names the file, or the first bad line.
     bool Read(const QString& strPath, QString& strError);
     bool ReadBytes(const QByteArray& bytes, bool bVCard, QString& strError);
+
+    // What the reading left out and the user should know: a first line that looks like
+    // headings Kivvo does not know. Empty when nothing.
+    const QString& Warning() const { return m_strWarning; }
 
     // Puts every person read into the group of that name, whatever the file says.
     void PutAllInGroup(const QString& strGroup);
@@ -57,4 +62,5 @@ private:
     QList<CRow> m_rows;
     QList<CRow> m_toAdd;
     QStringList m_duplicates;
+    QString m_strWarning;
 };

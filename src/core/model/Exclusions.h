@@ -5,6 +5,14 @@
 #include <QString>
 #include <QStringList>
 
+// One person a giver never draws, and whether that person never draws him either.
+struct CNeverDraws
+{
+    QString m_strName;
+    bool m_bBothWays = false;
+    bool operator==(const CNeverDraws&) const = default;
+};
+
 // Who never draws whom in one list, one way each; "both ways" is two pairs. Persons are
 // named by name, exactly as drawn names are, so the pairs follow renames through the list.
 class CExclusions

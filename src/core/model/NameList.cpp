@@ -384,31 +384,30 @@ bool CNameList::ParseNames(const QString& strText, const QString& strGiver, QStr
     return true;
 }
 
-void CNameList::SetExclusionsOf(const QString& strGiver, const QStringList& recipients,
-                                bool bBothWays)
+QList<CNeverDraws> CNameList::NeverDrawsOf(const QString& strGiver) const
 {
-    for (const QString& strFormer : m_exclusions.RecipientsOf(strGiver)) {
-        if (recipients.contains(strFormer))
-            continue;
-        m_exclusions.Remove(strGiver, strFormer);
-        if (bBothWays)
-            m_exclusions.Remove(strFormer, strGiver);
-    }
-    for (const QString& strRecipient : recipients) {
-        m_exclusions.Add(strGiver, strRecipient);
-        if (bBothWays)
-            m_exclusions.Add(strRecipient, strGiver);
-    }
+    QList<CNeverDraws> neverDraws;
+    for (const QString& strRecipient : m_exclusions.RecipientsOf(strGiver))
+        neverDraws.append({strRecipient, m_exclusions.Contains(strRecipient, strGiver)});
+    return neverDraws;
 }
 
-bool CNameList::ExcludesBothWays(const QString& strGiver) const
+void CNameList::SetExclusionsOf(const QString& strGiver, const QList<CNeverDraws>& neverDraws)
 {
-    const QStringList recipients = m_exclusions.RecipientsOf(strGiver);
-    for (const QString& strRecipient : recipients) {
-        if (!m_exclusions.Contains(strRecipient, strGiver))
-            return false;
+    for (const QString& strFormer : m_exclusions.RecipientsOf(strGiver)) {
+        if (std::none_of(neverDraws.cbegin(), neverDraws.cend(),
+                         [&strFormer](const CNeverDraws& n) { return n.m_strName == strFormer; })) {
+            m_exclusions.Remove(strGiver, strFormer);
+            m_exclusions.Remove(strFormer, strGiver);
+        }
     }
-    return !recipients.isEmpty();
+    for (const CNeverDraws& never : neverDraws) {
+        m_exclusions.Add(strGiver, never.m_strName);
+        if (never.m_bBothWays)
+            m_exclusions.Add(never.m_strName, strGiver);
+        else
+            m_exclusions.Remove(never.m_strName, strGiver);
+    }
 }
 
 // The list report, embedded in the notification e-mails.

@@ -117,11 +117,12 @@ public:
     // or the giver's own.
     bool ParseNames(const QString& strText, const QString& strGiver, QStringList& names,
                     QString& strError) const;
-    // Makes the giver never draw exactly these persons. With bBothWays they never draw him
-    // either, and those he may draw again may draw him again.
-    void SetExclusionsOf(const QString& strGiver, const QStringList& recipients, bool bBothWays);
-    // Whether every person the giver never draws never draws him either (false for none).
-    bool ExcludesBothWays(const QString& strGiver) const;
+    // Those the giver never draws, in the order they were added, each both ways when that
+    // person never draws him either.
+    QList<CNeverDraws> NeverDrawsOf(const QString& strGiver) const;
+    // Makes the giver never draw exactly these persons, each one way (that person may draw
+    // him) or both ways. A person he may draw again may draw him again too.
+    void SetExclusionsOf(const QString& strGiver, const QList<CNeverDraws>& neverDraws);
 
     // The text rendering of the list used in the notifications.
     void FormatReport(QString& strOut, bool bShowGiftTo) const;

@@ -75,6 +75,34 @@ std::pair<QFont, QString> Fit(const QPainter& painter, const QSizeF& size, const
     return {font, strShown};
 }
 
+// Whether the text fits the rectangle in that font.
+bool Fits(const QFontMetricsF& metrics, const QRectF& rect, int nFlags, const QString& strText)
+{
+    return rect.contains(metrics.boundingRect(rect, nFlags | Qt::TextWordWrap, strText));
+}
+
+// How much of the text's beginning fits the rectangle with the mark after it: as many
+// characters as fit, back to the last blank when there is one in the second half. Looked for
+// among the first kMostCharacters only: no card holds more.
+qsizetype FittingStart(const QFontMetricsF& metrics, const QRectF& rect, int nFlags,
+                       const QString& strText, const QString& strMark)
+{
+    qsizetype nLow = 0;
+    qsizetype nHigh = std::min(strText.size(), kMostCharacters);
+    while (nLow < nHigh) {
+        const qsizetype nMid = (nLow + nHigh + 1) / 2;
+        if (Fits(metrics, rect, nFlags, strText.left(nMid) + strMark))
+            nLow = nMid;
+        else
+            nHigh = nMid - 1;
+    }
+    for (qsizetype n = nLow; n > nLow / 2; --n) {
+        if (n < strText.size() && strText.at(n).isSpace())
+            return n;
+    }
+    return nLow;
+}
+
 } // namespace
 
 // Draws the text in the rectangle with the largest font up to the given one that lets it
@@ -92,9 +120,106 @@ void CCardSheet::DrawFitted(QPainter& painter, const QRectF& rect, const QString
     painter.drawText(rect, nFlags | Qt::TextWordWrap, slot.m_strShown);
 }
 
-namespace {
+CCardSheet::CFlow CCardSheet::Flow(const QPainter& painter, const QSizeF& size,
+                                   const QString& strText, const QFont& font, int nFlags) const
+{
+    const QRectF rect(QPointF(0, 0), size);
+    // Whole, at the largest size that lets it fit: most texts.
+    if (strText.size() <= kMostCharacters) {
+        auto [fitted, strShown] = Fit(painter, size, strText, font, nFlags);
+        if (strShown == strText)
+            return {fitted, {strText}};
+    }
+    // At the smallest size, as much on each card as fits, the rest on the next ones.
+    QFont smallest = font;
+    smallest.setPointSizeF(kSmallestPoints);
+    const QFontMetricsF metrics(smallest, painter.device());
+    CFlow flow{smallest, {}};
+    QString strRest = strText;
+    while (strRest.size() > kMostCharacters || !Fits(metrics, rect, nFlags, strRest)) {
+        const bool bLast = flow.m_parts.size() + 1 == kMostCardsEach;
+        const QString strMark = QStringLiteral("…\n") + (bLast ? m_strTooLong : m_strContinues);
+        const qsizetype nStart = FittingStart(metrics, rect, nFlags, strRest, strMark);
+        if (nStart == 0) // not even the mark fits: drawn as it is, cut by its place
+            break;
+        flow.m_parts.append(strRest.left(nStart).trimmed() + strMark);
+        strRest = strRest.mid(nStart).trimmed();
+        if (bLast)
+            return flow;
+    }
+    flow.m_parts.append(strRest);
+    return flow;
+}
 
-} // namespace
+const CCardSheet::CLayout& CCardSheet::LayoutFor(const QPainter& painter, const QSizeF& cell) const
+{
+    if (m_layout.m_cell == cell)
+        return m_layout;
+    CLayout& layout = m_layout;
+    layout.m_cell = cell;
+    const qreal nOutside = cell.height() * kOutsideShare;
+    const qreal nInside = cell.height() * kInsideShare;
+    layout.m_outside = QRectF(0, 0, cell.width(), nOutside);
+    layout.m_inside = QRectF(0, nOutside, cell.width(), nInside);
+    layout.m_flap = QRectF(0, nOutside + nInside, cell.width(), cell.height() - nOutside - nInside);
+    const qreal nPad = Mm(painter, kPaddingMm);
+    // Outside: the title, the giver's name, the details (no secret) and the hint.
+    QRectF area = layout.m_outside.adjusted(nPad, nPad, -nPad, -nPad);
+    const qreal nDetails = m_strDetails.isEmpty() ? 0 : 3;
+    qreal nLine = area.height() / (5 + nDetails);
+    const qreal nHintLines = 1.5;
+    layout.m_title = QRectF(area.left(), area.top(), area.width(), nLine);
+    layout.m_giver = QRectF(area.left(), area.top() + nLine, area.width(), 2.5 * nLine);
+    layout.m_details =
+        QRectF(area.left(), area.top() + 3.5 * nLine, area.width(), nDetails * nLine);
+    layout.m_hint =
+        QRectF(area.left(), area.bottom() - nHintLines * nLine, area.width(), nHintLines * nLine);
+    // Inside, under the flap: who gives to whom, and the suggestions.
+    area = layout.m_inside.adjusted(nPad, nPad, -nPad, -nPad);
+    nLine = area.height() / 6;
+    layout.m_givesTo = QRectF(area.left(), area.top(), area.width(), nLine);
+    layout.m_giftTo = QRectF(area.left(), area.top() + nLine, area.width(), 2 * nLine);
+    layout.m_suggestions = QRectF(area.left(), area.top() + 3 * nLine, area.width(), 3 * nLine);
+    // The details are the same on every card: laid out once.
+    m_detailsFlow = m_strDetails.isEmpty() ? CFlow{}
+                                           : Flow(painter, layout.m_details.size(), m_strDetails,
+                                                  Font(8), Qt::AlignHCenter | Qt::AlignVCenter);
+    return layout;
+}
+
+QString CCardSheet::IdeasOf(const CCard& card) const
+{
+    if (card.m_moreGiftTo.isEmpty())
+        return card.m_strSuggestions;
+    // Several recipients: each one's suggestions after his name, a line each.
+    const QStringList giftsTo = QStringList{card.m_strGiftTo} + card.m_moreGiftTo;
+    const QStringList ideas = QStringList{card.m_strSuggestions} + card.m_moreIdeas;
+    QStringList lines;
+    for (qsizetype i = 0; i < giftsTo.size(); ++i) {
+        if (!ideas.at(i).isEmpty())
+            lines.append(m_language.Format(IDS_IDEAS_OF, {giftsTo.at(i), ideas.at(i)}));
+    }
+    return lines.join(u'\n');
+}
+
+QList<CCardSheet::CFace> CCardSheet::FacesOf(const QPainter& painter, const CLayout& layout,
+                                             const CCard& card) const
+{
+    CFlow suggestions;
+    if (const QString strIdeas = IdeasOf(card); !strIdeas.isEmpty()) {
+        QString strSuggestions = CStringTable::FormatText(m_strSuggestions, {strIdeas});
+        strSuggestions.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        suggestions = Flow(painter, layout.m_suggestions.size(), strSuggestions, Font(10),
+                           Qt::AlignHCenter | Qt::AlignTop);
+    }
+    const QStringList& details = m_detailsFlow.m_parts;
+    QList<CFace> faces;
+    for (qsizetype n = 0; n < std::max<qsizetype>({1, details.size(), suggestions.m_parts.size()});
+         ++n)
+        faces.append(
+            {&card, details.value(n), suggestions.m_parts.value(n), suggestions.m_font, n > 0});
+    return faces;
+}
 
 QList<CCard> CCardSheet::CardsOf(const CNameList& list, const QStringList& names)
 {
@@ -140,6 +265,9 @@ CCardSheet::CCardSheet(QList<CCard> cards, const CNameList& list, CTextLanguage 
     m_strGivesTo = m_language.Text(IDS_CARD_GIVES_TO);
     m_strSuggestions = m_language.Text(IDS_CARD_SUGGESTIONS);
     m_strFoldHint = m_language.Text(IDS_CARD_FOLD_HINT);
+    m_strContinues = m_language.Text(IDS_CARD_CONTINUES);
+    m_strContinued = m_language.Text(IDS_CARD_CONTINUED);
+    m_strTooLong = m_language.Text(IDS_CARD_TOO_LONG);
     CExchangeDetails details = list.m_details;
     details.m_date = QDate();
     m_strDetails = CNotificationComposer::DetailLines(details, m_language)
@@ -192,13 +320,17 @@ QString CCardSheet::PaintPages(QPagedPaintDevice& device, bool bCover) const
             return CStringTable::Load(IDS_CARDS_NO_PAGE);
     }
     const QSizeF cell(page.width() / 2, page.height() / 2);
-    for (qsizetype i = 0; i < m_cards.size(); ++i) {
-        const qsizetype nOnPage = i % kCardsPerPage;
-        if (i > 0 && nOnPage == 0 && !device.newPage())
-            return CStringTable::Load(IDS_CARDS_NO_PAGE);
-        const QPointF corner(page.left() + (nOnPage % 2) * cell.width(),
-                             page.top() + (nOnPage / 2) * cell.height());
-        PaintCard(painter, QRectF(corner, cell), m_cards.at(i));
+    const CLayout& layout = LayoutFor(painter, cell);
+    qsizetype nFace = 0;
+    for (const CCard& card : m_cards) {
+        for (const CFace& face : FacesOf(painter, layout, card)) {
+            const qsizetype nOnPage = nFace++ % kCardsPerPage;
+            if (nFace > 1 && nOnPage == 0 && !device.newPage())
+                return CStringTable::Load(IDS_CARDS_NO_PAGE);
+            const QPointF corner(page.left() + (nOnPage % 2) * cell.width(),
+                                 page.top() + (nOnPage / 2) * cell.height());
+            PaintCard(painter, corner, face);
+        }
     }
     if (!painter.end())
         return CStringTable::Load(IDS_CARDS_NO_DEVICE);
@@ -222,78 +354,58 @@ void CCardSheet::PaintCover(QPainter& painter, const QRectF& page) const
                      CStringTable::Format(IDS_CARDS_SEALED_COVER_TEXT, {m_strListName}));
 }
 
-void CCardSheet::PaintCard(QPainter& painter, const QRectF& cell, const CCard& card) const
+void CCardSheet::PaintCard(QPainter& painter, const QPointF& corner, const CFace& face) const
 {
+    const CLayout& layout = m_layout;
     // Cut along the dotted outline; fold the flap up along the dashed line.
     QPen cut(Qt::darkGray, Mm(painter, 0.2), Qt::DotLine);
     painter.setPen(cut);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(cell);
-    const qreal nOutside = cell.height() * kOutsideShare;
-    const qreal nInside = cell.height() * kInsideShare;
-    const QRectF outside(cell.left(), cell.top(), cell.width(), nOutside);
-    const QRectF inside(cell.left(), outside.bottom(), cell.width(), nInside);
-    const QRectF flap(cell.left(), inside.bottom(), cell.width(), cell.bottom() - inside.bottom());
-    PaintOutside(painter, outside, card);
-    PaintInside(painter, inside, card);
+    painter.drawRect(QRectF(corner, layout.m_cell));
+    PaintOutside(painter, corner, face);
+    PaintInside(painter, corner, face);
+    const QRectF flap = layout.m_flap.translated(corner);
     PaintFlap(painter, flap);
     painter.setPen(QPen(Qt::black, Mm(painter, 0.3), Qt::DashLine));
     painter.drawLine(QLineF(flap.topLeft(), flap.topRight()));
 }
 
-void CCardSheet::PaintOutside(QPainter& painter, const QRectF& band, const CCard& card) const
+void CCardSheet::PaintOutside(QPainter& painter, const QPointF& corner, const CFace& face) const
 {
-    const qreal nPad = Mm(painter, kPaddingMm);
-    const QRectF area = band.adjusted(nPad, nPad, -nPad, -nPad);
-    // The details are no secret: they go outside, between the giver's name and the hint.
-    const qreal nDetails = m_strDetails.isEmpty() ? 0 : 3;
-    const qreal nLine = area.height() / (5 + nDetails);
-    const qreal nHintLines = 1.5;
+    const CLayout& layout = m_layout;
     painter.setPen(Qt::black);
-    DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine), m_strTitle, Font(9),
+    DrawFitted(painter, layout.m_title.translated(corner), m_strTitle, Font(9),
                Qt::AlignHCenter | Qt::AlignTop, &m_title);
-    DrawFitted(painter, QRectF(area.left(), area.top() + nLine, area.width(), 2.5 * nLine),
-               CStringTable::FormatText(m_strFor, {card.m_strGiver}), Font(22, true),
-               Qt::AlignCenter);
-    if (nDetails > 0)
-        DrawFitted(painter,
-                   QRectF(area.left(), area.top() + 3.5 * nLine, area.width(), nDetails * nLine),
-                   m_strDetails, Font(8), Qt::AlignHCenter | Qt::AlignVCenter, &m_details);
-    DrawFitted(
-        painter,
-        QRectF(area.left(), area.bottom() - nHintLines * nLine, area.width(), nHintLines * nLine),
-        m_strFoldHint, Font(8), Qt::AlignHCenter | Qt::AlignBottom, &m_foldHint);
+    QString strFor = CStringTable::FormatText(m_strFor, {face.m_pCard->m_strGiver});
+    if (face.m_bContinued)
+        strFor += u'\n' + m_strContinued;
+    DrawFitted(painter, layout.m_giver.translated(corner), strFor, Font(22, true), Qt::AlignCenter);
+    if (!face.m_strDetails.isEmpty()) {
+        painter.setFont(m_detailsFlow.m_font);
+        painter.drawText(layout.m_details.translated(corner),
+                         Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap, face.m_strDetails);
+    }
+    DrawFitted(painter, layout.m_hint.translated(corner), m_strFoldHint, Font(8),
+               Qt::AlignHCenter | Qt::AlignBottom, &m_foldHint);
 }
 
-void CCardSheet::PaintInside(QPainter& painter, const QRectF& band, const CCard& card) const
+void CCardSheet::PaintInside(QPainter& painter, const QPointF& corner, const CFace& face) const
 {
-    const qreal nPad = Mm(painter, kPaddingMm);
-    const QRectF area = band.adjusted(nPad, nPad, -nPad, -nPad);
-    const qreal nLine = area.height() / 6;
+    const CLayout& layout = m_layout;
+    const CCard& card = *face.m_pCard;
     painter.setPen(Qt::black);
-    DrawFitted(painter, QRectF(area.left(), area.top(), area.width(), nLine),
+    DrawFitted(painter, layout.m_givesTo.translated(corner),
                CStringTable::FormatText(m_strGivesTo, {card.m_strGiver}), Font(10),
                Qt::AlignHCenter | Qt::AlignTop);
-    // Several recipients: one per line, and each one's suggestions after his name.
+    // Several recipients: one per line.
     const QStringList giftsTo = QStringList{card.m_strGiftTo} + card.m_moreGiftTo;
-    DrawFitted(painter, QRectF(area.left(), area.top() + nLine, area.width(), 2 * nLine),
-               giftsTo.join(u'\n'), Font(26, true), Qt::AlignCenter);
-    QString strIdeas = card.m_strSuggestions;
-    if (!card.m_moreGiftTo.isEmpty()) {
-        const QStringList ideas = QStringList{card.m_strSuggestions} + card.m_moreIdeas;
-        QStringList lines;
-        for (qsizetype i = 0; i < giftsTo.size(); ++i) {
-            if (!ideas.at(i).isEmpty())
-                lines.append(m_language.Format(IDS_IDEAS_OF, {giftsTo.at(i), ideas.at(i)}));
-        }
-        strIdeas = lines.join(u'\n');
-    }
-    if (strIdeas.isEmpty())
+    DrawFitted(painter, layout.m_giftTo.translated(corner), giftsTo.join(u'\n'), Font(26, true),
+               Qt::AlignCenter);
+    if (face.m_strSuggestions.isEmpty())
         return;
-    QString strSuggestions = CStringTable::FormatText(m_strSuggestions, {strIdeas});
-    strSuggestions.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    DrawFitted(painter, QRectF(area.left(), area.top() + 3 * nLine, area.width(), 3 * nLine),
-               strSuggestions, Font(10), Qt::AlignHCenter | Qt::AlignTop);
+    painter.setFont(face.m_suggestionsFont);
+    painter.drawText(layout.m_suggestions.translated(corner),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, face.m_strSuggestions);
 }
 
 void CCardSheet::PaintFlap(QPainter& painter, const QRectF& band) const

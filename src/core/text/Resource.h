@@ -263,6 +263,22 @@ constexpr int IDS_NAME_MADE_UNIQUE = 23012;
 constexpr int IDS_MOVE_NEEDS_TARGET = 23013;
 constexpr int IDS_MOVED_TO_GROUP = 23014;
 constexpr int IDS_MOVED_TO_TOP = 23015;
+// Exporting from the window, the headings of imported files.
+constexpr int IDS_MENU_EXPORT = 22200;
+constexpr int IDS_EXPORT_TITLE = 22201;
+constexpr int IDS_EXPORT_FILTER_SPREADSHEET = 22202;
+constexpr int IDS_EXPORT_FILTER_PLAIN = 22203;
+constexpr int IDS_EXPORT_ERROR = 22204;
+constexpr int IDS_IMPORT_UNKNOWN_HEADINGS = 22205;
+// Never draws, one way or both ways per name.
+constexpr int IDS_PERSON_ADD_NEVER_DRAWS = 22210;
+constexpr int IDS_PERSON_REMOVE_NEVER_DRAWS = 22211;
+constexpr int IDS_PERSON_COL_NAME = 22212;
+constexpr int IDS_PERSON_COL_BOTH_WAYS = 22213;
+// Paper cards whose texts go on.
+constexpr int IDS_CARD_CONTINUES = 22220;
+constexpr int IDS_CARD_CONTINUED = 22221;
+constexpr int IDS_CARD_TOO_LONG = 22222;
 constexpr int IDS_CLI_RULES = 21080;
 constexpr int IDS_CLI_HISTORY_NONE = 21081;
 constexpr int IDS_CLI_HISTORY = 21082;

@@ -892,6 +892,33 @@ const std::unordered_map<int, SEntry>& Table()
         //: %1: the number of persons; %2: the CSV file's path
         {IDS_EXPORT_DONE,
          {QT_TRANSLATE_N_NOOP3("Kivvo", "%1 persons written to \"%2\"", "IDS_EXPORT_DONE"), 0}},
+        {IDS_MENU_EXPORT,
+         {QT_TRANSLATE_NOOP3("Kivvo", "&Export Participants...", "IDS_MENU_EXPORT")}},
+        //: Title of the file window that exports the participants.
+        {IDS_EXPORT_TITLE,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Export Participants", "IDS_EXPORT_TITLE")}},
+        //: File type in the export's file window: UTF-8 with a byte-order mark and the list
+        //: separator of the user's language (a semicolon where numbers have a decimal comma).
+        {IDS_EXPORT_FILTER_SPREADSHEET,
+         {QT_TRANSLATE_NOOP3("Kivvo", "CSV for spreadsheets (*.csv)",
+                             "IDS_EXPORT_FILTER_SPREADSHEET")}},
+        //: File type in the export's file window: UTF-8 with commas.
+        {IDS_EXPORT_FILTER_PLAIN,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Plain CSV (*.csv)", "IDS_EXPORT_FILTER_PLAIN")}},
+        //: Message box when the export failed.
+        //: %1: the file's path; %2: the reason
+        {IDS_EXPORT_ERROR,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Cannot export the participants to \"%1\": %2.",
+                             "IDS_EXPORT_ERROR")}},
+        //: Import Participants window and kivvo-cli import, when the file's first line names
+        //: its columns in words Kivvo does not know.
+        //: %1: the line number; %2: the line's fields, separated by commas
+        {IDS_IMPORT_UNKNOWN_HEADINGS,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Line %1 looks like column headings Kivvo does not know (%2), so it "
+                             "is left out. The columns are read as name, address, suggestions "
+                             "and group.",
+                             "IDS_IMPORT_UNKNOWN_HEADINGS")}},
         //: Note (message box or kivvo-cli) when a name was taken.
         //: %1: the name asked for; %2: the name given instead
         {IDS_NAME_MADE_UNIQUE,
@@ -944,6 +971,18 @@ const std::unordered_map<int, SEntry>& Table()
         {IDS_PERSON_BOTH_WAYS,
          {QT_TRANSLATE_NOOP3("Kivvo", "&Both ways: they never draw him either",
                              "IDS_PERSON_BOTH_WAYS")}},
+        //: Person Properties window: puts the names typed under Never draws into the table.
+        {IDS_PERSON_ADD_NEVER_DRAWS,
+         {QT_TRANSLATE_NOOP3("Kivvo", "&Add", "IDS_PERSON_ADD_NEVER_DRAWS")}},
+        //: Person Properties window: takes the selected names out of Never draws.
+        {IDS_PERSON_REMOVE_NEVER_DRAWS,
+         {QT_TRANSLATE_NOOP3("Kivvo", "&Remove", "IDS_PERSON_REMOVE_NEVER_DRAWS")}},
+        //: Person Properties window, heading of the Never draws table: whom he never draws.
+        {IDS_PERSON_COL_NAME, {QT_TRANSLATE_NOOP3("Kivvo", "Name", "IDS_PERSON_COL_NAME")}},
+        //: Person Properties window, heading of the Never draws table: ticked where that
+        //: person never draws him either.
+        {IDS_PERSON_COL_BOTH_WAYS,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Both ways", "IDS_PERSON_COL_BOTH_WAYS")}},
         //: Error in the Person Properties window (Never draws).
         //: %1: the name as typed
         {IDS_PERSON_UNKNOWN_NAME,
@@ -1850,6 +1889,14 @@ const std::unordered_map<int, SEntry>& Table()
         {IDS_CARD_SUGGESTIONS,
          {QT_TRANSLATE_NOOP3("Kivvo", "Suggestions: %1", "IDS_CARD_SUGGESTIONS")}},
         {IDS_CARD_FLAP, {QT_TRANSLATE_NOOP3("Kivvo", "fold up", "IDS_CARD_FLAP")}},
+        //: Paper card, last line of a text too long for the card.
+        {IDS_CARD_CONTINUES,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Continued on the next card", "IDS_CARD_CONTINUES")}},
+        //: Paper card, under the giver's name on a card that goes on with the card before.
+        {IDS_CARD_CONTINUED, {QT_TRANSLATE_NOOP3("Kivvo", "(continued)", "IDS_CARD_CONTINUED")}},
+        //: Paper card, last line of the last card a participant's texts may take.
+        {IDS_CARD_TOO_LONG,
+         {QT_TRANSLATE_NOOP3("Kivvo", "The rest is too long for the cards", "IDS_CARD_TOO_LONG")}},
         //: kivvo-cli cards error on stderr.
         //: %1: the PDF file's path; %2: the reason
         {IDS_CARDS_WRITE_ERROR,

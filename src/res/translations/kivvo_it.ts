@@ -3280,5 +3280,87 @@ Aprire il file com&apos;è adesso?</translation>
         <extracomment>Tip of Draw Names while it is greyed.</extracomment>
         <translation>Per estrarre i nomi servono almeno tre persone nella lista</translation>
     </message>
+    <message>
+        <source>&amp;Export Participants...</source>
+        <comment>IDS_MENU_EXPORT</comment>
+        <translation>&amp;Esporta partecipanti...</translation>
+    </message>
+    <message>
+        <source>Export Participants</source>
+        <comment>IDS_EXPORT_TITLE</comment>
+        <extracomment>Title of the file window that exports the participants.</extracomment>
+        <translation>Esporta partecipanti</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <comment>IDS_EXPORT_FILTER_SPREADSHEET</comment>
+        <extracomment>File type in the export&apos;s file window: UTF-8 with a byte-order mark and the list
+separator of the user&apos;s language (a semicolon where numbers have a decimal comma).</extracomment>
+        <translation>CSV per fogli di calcolo (*.csv)</translation>
+    </message>
+    <message>
+        <source>Plain CSV (*.csv)</source>
+        <comment>IDS_EXPORT_FILTER_PLAIN</comment>
+        <extracomment>File type in the export&apos;s file window: UTF-8 with commas.</extracomment>
+        <translation>CSV semplice (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cannot export the participants to &quot;%1&quot;: %2.</source>
+        <comment>IDS_EXPORT_ERROR</comment>
+        <extracomment>Message box when the export failed.
+%1: the file&apos;s path; %2: the reason</extracomment>
+        <translation>Impossibile esportare i partecipanti in &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 looks like column headings Kivvo does not know (%2), so it is left out. The columns are read as name, address, suggestions and group.</source>
+        <comment>IDS_IMPORT_UNKNOWN_HEADINGS</comment>
+        <extracomment>Import Participants window and kivvo-cli import, when the file&apos;s first line names
+its columns in words Kivvo does not know.
+%1: the line number; %2: the line&apos;s fields, separated by commas</extracomment>
+        <translation>La riga %1 sembra contenere intestazioni di colonna che Kivvo non conosce (%2), quindi viene tralasciata. Le colonne vengono lette come nome, indirizzo, suggerimenti e gruppo.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <comment>IDS_PERSON_ADD_NEVER_DRAWS</comment>
+        <extracomment>Person Properties window: puts the names typed under Never draws into the table.</extracomment>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <comment>IDS_PERSON_REMOVE_NEVER_DRAWS</comment>
+        <extracomment>Person Properties window: takes the selected names out of Never draws.</extracomment>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_PERSON_COL_NAME</comment>
+        <extracomment>Person Properties window, heading of the Never draws table: whom he never draws.</extracomment>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Both ways</source>
+        <comment>IDS_PERSON_COL_BOTH_WAYS</comment>
+        <extracomment>Person Properties window, heading of the Never draws table: ticked where that
+person never draws him either.</extracomment>
+        <translation>In entrambi i sensi</translation>
+    </message>
+    <message>
+        <source>Continued on the next card</source>
+        <comment>IDS_CARD_CONTINUES</comment>
+        <extracomment>Paper card, last line of a text too long for the card.</extracomment>
+        <translation>Continua sul biglietto successivo</translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <comment>IDS_CARD_CONTINUED</comment>
+        <extracomment>Paper card, under the giver&apos;s name on a card that goes on with the card before.</extracomment>
+        <translation>(continua)</translation>
+    </message>
+    <message>
+        <source>The rest is too long for the cards</source>
+        <comment>IDS_CARD_TOO_LONG</comment>
+        <extracomment>Paper card, last line of the last card a participant&apos;s texts may take.</extracomment>
+        <translation>Il resto è troppo lungo per i biglietti</translation>
+    </message>
 </context>
 </TS>

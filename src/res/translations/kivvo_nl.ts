@@ -3283,5 +3283,87 @@ Het bestand openen zoals het nu is?</translation>
         <extracomment>Tip of Draw Names while it is greyed.</extracomment>
         <translation>Voor het trekken zijn minstens drie personen in de lijst nodig</translation>
     </message>
+    <message>
+        <source>&amp;Export Participants...</source>
+        <comment>IDS_MENU_EXPORT</comment>
+        <translation>Deelnemers &amp;exporteren...</translation>
+    </message>
+    <message>
+        <source>Export Participants</source>
+        <comment>IDS_EXPORT_TITLE</comment>
+        <extracomment>Title of the file window that exports the participants.</extracomment>
+        <translation>Deelnemers exporteren</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets (*.csv)</source>
+        <comment>IDS_EXPORT_FILTER_SPREADSHEET</comment>
+        <extracomment>File type in the export&apos;s file window: UTF-8 with a byte-order mark and the list
+separator of the user&apos;s language (a semicolon where numbers have a decimal comma).</extracomment>
+        <translation>CSV voor spreadsheets (*.csv)</translation>
+    </message>
+    <message>
+        <source>Plain CSV (*.csv)</source>
+        <comment>IDS_EXPORT_FILTER_PLAIN</comment>
+        <extracomment>File type in the export&apos;s file window: UTF-8 with commas.</extracomment>
+        <translation>Gewone CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Cannot export the participants to &quot;%1&quot;: %2.</source>
+        <comment>IDS_EXPORT_ERROR</comment>
+        <extracomment>Message box when the export failed.
+%1: the file&apos;s path; %2: the reason</extracomment>
+        <translation>Kan de deelnemers niet exporteren naar &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Line %1 looks like column headings Kivvo does not know (%2), so it is left out. The columns are read as name, address, suggestions and group.</source>
+        <comment>IDS_IMPORT_UNKNOWN_HEADINGS</comment>
+        <extracomment>Import Participants window and kivvo-cli import, when the file&apos;s first line names
+its columns in words Kivvo does not know.
+%1: the line number; %2: the line&apos;s fields, separated by commas</extracomment>
+        <translation>Regel %1 lijkt op kolomkoppen die Kivvo niet kent (%2) en wordt daarom overgeslagen. De kolommen worden gelezen als naam, adres, suggesties en groep.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <comment>IDS_PERSON_ADD_NEVER_DRAWS</comment>
+        <extracomment>Person Properties window: puts the names typed under Never draws into the table.</extracomment>
+        <translation>&amp;Toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <comment>IDS_PERSON_REMOVE_NEVER_DRAWS</comment>
+        <extracomment>Person Properties window: takes the selected names out of Never draws.</extracomment>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>IDS_PERSON_COL_NAME</comment>
+        <extracomment>Person Properties window, heading of the Never draws table: whom he never draws.</extracomment>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Both ways</source>
+        <comment>IDS_PERSON_COL_BOTH_WAYS</comment>
+        <extracomment>Person Properties window, heading of the Never draws table: ticked where that
+person never draws him either.</extracomment>
+        <translation>In beide richtingen</translation>
+    </message>
+    <message>
+        <source>Continued on the next card</source>
+        <comment>IDS_CARD_CONTINUES</comment>
+        <extracomment>Paper card, last line of a text too long for the card.</extracomment>
+        <translation>Vervolg op de volgende kaart</translation>
+    </message>
+    <message>
+        <source>(continued)</source>
+        <comment>IDS_CARD_CONTINUED</comment>
+        <extracomment>Paper card, under the giver&apos;s name on a card that goes on with the card before.</extracomment>
+        <translation>(vervolg)</translation>
+    </message>
+    <message>
+        <source>The rest is too long for the cards</source>
+        <comment>IDS_CARD_TOO_LONG</comment>
+        <extracomment>Paper card, last line of the last card a participant&apos;s texts may take.</extracomment>
+        <translation>De rest is te lang voor de kaarten</translation>
+    </message>
 </context>
 </TS>
