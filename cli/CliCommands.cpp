@@ -43,7 +43,6 @@ bool ParseRole(const QString& strText, ERole& role)
     return false;
 }
 
-
 // Commands that read the document, change it and save it.
 bool ChangesDocument(const QString& strCommand)
 {
@@ -799,6 +798,8 @@ int CCliCommands::Notification()
     const CPerson* pPerson = doc.GetCurrentList()->FindPerson(m_args.at(0));
     if (!pPerson)
         return Fail(IDS_CLI_NO_SUCH_PERSON, {nList, m_args.at(0)});
+    if (!m_messages.Tell(CKivvoDoc::CheckGives(*pPerson)))
+        return kExitFailed;
     // Anyone's e-mail names his recipient: the organiser may not read it under the seal.
     if (!m_messages.Tell(doc.CheckMayShowPairs(doc.GetCurrentList())))
         return kExitFailed;
@@ -832,6 +833,8 @@ int CCliCommands::Send()
         const CPerson* pPerson = doc.GetNewestList()->FindPerson(m_parser.value("person"));
         if (!pPerson)
             return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_parser.value("person")});
+        if (!m_messages.Tell(CKivvoDoc::CheckGives(*pPerson)))
+            return kExitFailed;
         if (pPerson->m_strAddress.isEmpty())
             return Fail(IDS_CLI_NO_ADDRESS, {pPerson->m_strName});
         persons.append(pPerson);
@@ -924,6 +927,8 @@ int CCliCommands::Cards()
         const CPerson* pPerson = list.FindPerson(m_parser.value("person"));
         if (!pPerson)
             return Fail(IDS_CLI_NO_SUCH_PERSON, {0, m_parser.value("person")});
+        if (!m_messages.Tell(CKivvoDoc::CheckGives(*pPerson)))
+            return kExitFailed;
         names.append(pPerson->m_strName);
     }
     const QList<CCard> cards = CCardSheet::CardsOf(list, names);

@@ -127,6 +127,7 @@ private slots:
     void sealedDrawingShowsNoPair();
     void afterARepairOnlyThoseAffectedAreTold();
     void groupNameMailLanguageAndTestMail();
+    void rolesAndSeveralGifts();
 
 private:
     std::unique_ptr<QTemporaryDir> m_pDir;
@@ -1149,4 +1150,52 @@ void TestCli::groupNameMailLanguageAndTestMail()
     QVERIFY(server.WaitForMessages(1));
     QCOMPARE(server.Messages().at(0).m_recipients, QStringList{"me@example.com"});
     QCOMPARE(RunCli({"config", "--test-mail", "farah@@example.org"}).m_nExit, 2);
+}
+
+void TestCli::rolesAndSeveralGifts()
+{
+    // Four givers with two gifts each for four receivers: everybody who receives gets two.
+    RunCli({"new", m_strFile});
+    for (const char* pName : {"Ann", "Bob", "Cid", "Dan", "Eve"})
+        RunCli({"add", m_strFile, pName, "--suggestions", QStringLiteral("%1's wish").arg(pName)});
+    QCOMPARE(RunCli({"set", m_strFile, "Dan", "--role", "gives"}).m_nExit, 0);
+    QCOMPARE(RunCli({"set", m_strFile, "Eve", "--role", "receives"}).m_nExit, 0);
+    QCOMPARE(RunCli({"set", m_strFile, "Eve", "--role", "sometimes"}).m_nExit, 2);
+    QCOMPARE(RunCli({"rules", m_strFile, "--gifts", "6"}).m_nExit, 2);
+    const CRun circle = RunCli({"rules", m_strFile, "--one-circle", "on"});
+    QCOMPARE(circle.m_nExit, 1);
+    QVERIFY2(circle.m_strErr.contains("One circle needs every person"),
+             qPrintable(circle.m_strErr));
+    QVERIFY(RunCli({"rules", m_strFile, "--gifts", "2"}).m_strOut.contains("gifts per giver: 2"));
+    QCOMPARE(RunCli({"draw", m_strFile, "--yes"}).m_nExit, 0);
+
+    QHash<QString, QStringList> giftsTo;
+    QHash<QString, int> received;
+    for (const QString& strLine :
+         RunCli({"report", m_strFile, "--gift-to"}).m_strOut.split(u'\n')) {
+        if (!strLine.contains(" --> "))
+            continue;
+        QStringList names = strLine.section(" --> ", 1).split(", ", Qt::SkipEmptyParts);
+        giftsTo.insert(strLine.section(" --> ", 0, 0), names);
+        for (const QString& strName : std::as_const(names))
+            ++received[strName];
+    }
+    for (const char* pGiver : {"Ann", "Bob", "Cid", "Dan"})
+        QCOMPARE(giftsTo.value(pGiver).size(), 2);
+    QVERIFY(giftsTo.value("Eve").isEmpty());
+    QCOMPARE(received, (QHash<QString, int>{{"Ann", 2}, {"Bob", 2}, {"Cid", 2}, {"Eve", 2}}));
+
+    // One card per giver, with both names and each one's suggestions; none for Eve, who is
+    // told nothing.
+    const QString strPdf = m_pDir->filePath("cards.pdf");
+    const CRun cards = RunCli({"cards", m_strFile, "--pdf", strPdf});
+    QVERIFY2(cards.m_strOut.startsWith("4 cards "), qPrintable(cards.m_strOut + cards.m_strErr));
+    const QString strText = PdfText(strPdf);
+    for (const char* pGiver : {"Ann", "Bob", "Cid", "Dan"}) {
+        for (const QString& strName : giftsTo.value(pGiver))
+            QVERIFY2(strText.contains(strName + ": " + strName + "'s wish"), qPrintable(strText));
+    }
+    const CRun eve = RunCli({"notification", m_strFile, "Eve"});
+    QCOMPARE(eve.m_nExit, 1);
+    QVERIFY2(eve.m_strErr.contains("nothing to tell"), qPrintable(eve.m_strErr));
 }

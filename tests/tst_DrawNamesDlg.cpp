@@ -245,6 +245,9 @@ void TestDrawNamesDlg::recipientSuggestionsIgnoreCase_data()
                                 << "Get gift for: BOB\nSuggestions: Books";
     QTest::newRow("renamed since") << "Ann>Robert, Bob>Ann"
                                    << "Get gift for: Robert";
+    // Cid receives only: he has no turn, and Ann's two recipients come with their own ideas.
+    QTest::newRow("two recipients") << "Ann>Bob+Cid, Bob>Ann+Cid, Cid:r"
+                                    << "Get gifts for: Bob, Cid\nSuggestions: Bob: Books";
 }
 
 void TestDrawNamesDlg::recipientSuggestionsIgnoreCase()

@@ -125,6 +125,7 @@ private slots:
     void roundAfterARepair_data();
     void roundAfterARepair();
     void emptyListAndGreyedDrawSayWhy();
+    void rolesAndGiftsInTheWindow();
     void fileWithAnotherDrawingStopsTheCards_data();
     void fileWithAnotherDrawingStopsTheCards();
     void screenshot();
@@ -1753,6 +1754,26 @@ void TestMainFrame::roundAfterARepair()
     m_pFrame->RunDrawNamesDialog(m_pDoc->GetNewestList(), CDrawNamesDlg::kDrawMode);
     QCOMPARE(m_pMessages->Ids().first(), IDS_ASK_TELL_CHANGED);
     QCOMPARE(nShown, inRound);
+}
+
+void TestMainFrame::rolesAndGiftsInTheWindow()
+{
+    // A role shows after the name; with roles in the list one circle is out, and the gifts
+    // per giver are set in the rules.
+    Load({"Ann, Bob, Cid:r, Dan"});
+    QVERIFY2(Tree().contains("Cid (receives only)"), qPrintable(Tree()));
+    bool bCircleOffered = true;
+    WhenUp<CRulesDlg>([&bCircleOffered](CRulesDlg* pDialog) {
+        bCircleOffered = pDialog->findChild<QCheckBox*>("oneCircle")->isEnabled();
+        pDialog->findChild<QSpinBox*>("gifts")->setValue(2);
+        pDialog->accept();
+    });
+    Trigger(EAction::Rules);
+    QTRY_COMPARE(m_pDoc->GetRules().m_nGifts, 2);
+    QVERIFY(!bCircleOffered);
+    QVERIFY(m_pDoc->DrawNames());
+    QCOMPARE(m_pDoc->GetNewestList()->GetPersonAt(0)->GiftsTo().size(), 2);
+    QVERIFY(m_pDoc->GetNewestList()->FindPerson("Cid")->GiftsTo().isEmpty());
 }
 
 void TestMainFrame::emptyListAndGreyedDrawSayWhy()

@@ -270,12 +270,14 @@ void TestPersonDlg::okStoresWhatWasTyped()
     }
     TypeAddress("cid@example.com");
     Suggestions()->setPlainText("Tea\nBooks");
+    m_pDialog->findChild<QComboBox*>("role")->setCurrentIndex(int(ERole::givesOnly));
     QTest::keyClick(m_pDialog.get(), Qt::Key_Return); // Enter confirms
     QCOMPARE(m_pDialog->result(), QDialog::Accepted);
     QCOMPARE(pPerson->m_strName, storedName);
     QCOMPARE(pPerson->m_strName != QStringLiteral("Cid"), nameChanged);
     QCOMPARE(pPerson->m_strAddress, "cid@example.com");
     QCOMPARE(pPerson->m_strSuggestions, "Tea\nBooks");
+    QCOMPARE(pPerson->m_role, ERole::givesOnly);
     QCOMPARE(pPerson->m_strGiftTo, "Ann");
 }
 

@@ -32,16 +32,24 @@ CPerson* ParsePerson(const QString& str)
 {
     auto* pPerson = new CPerson;
     const qsizetype nArrow = str.indexOf(u'>');
-    pPerson->m_strName = nArrow < 0 ? str : str.left(nArrow);
+    QString strName = nArrow < 0 ? str : str.left(nArrow);
+    if (strName.endsWith(QStringLiteral(":g")) || strName.endsWith(QStringLiteral(":r"))) {
+        pPerson->m_role = strName.endsWith(u'g') ? ERole::givesOnly : ERole::receivesOnly;
+        strName.chop(2);
+    }
+    pPerson->m_strName = strName;
     if (nArrow >= 0)
-        pPerson->m_strGiftTo = str.mid(nArrow + 1);
+        pPerson->SetGiftsTo(str.mid(nArrow + 1).split(u'+'));
     return pPerson;
 }
 
 QString DescribePerson(const CPerson& person)
 {
-    return person.m_strGiftTo.isEmpty() ? person.m_strName
-                                        : person.m_strName + u'>' + person.m_strGiftTo;
+    const QString strName =
+        person.m_strName + (person.m_role == ERole::givesOnly      ? QStringLiteral(":g")
+                            : person.m_role == ERole::receivesOnly ? QStringLiteral(":r")
+                                                                   : QString());
+    return person.m_strGiftTo.isEmpty() ? strName : strName + u'>' + person.GiftsTo().join(u'+');
 }
 
 } // namespace

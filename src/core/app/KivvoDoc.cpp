@@ -961,6 +961,12 @@ void CKivvoDoc::StopSending()
     }
 }
 
+CDocResult CKivvoDoc::CheckGives(const CPerson& person)
+{
+    return person.Gives() ? CDocResult()
+                          : CDocResult::Refused(IDS_NOTHING_TO_TELL, {person.m_strName});
+}
+
 QList<const CPerson*> CKivvoDoc::NewestGivers() const
 {
     QList<const CPerson*> persons;
@@ -1074,10 +1080,8 @@ const CPerson* CKivvoDoc::NewestPersonToMail(const CPerson* pShown, CDocResult& 
         return pShown;
     const CNameList* pNewest = GetNewestList();
     const CPerson* pPerson = PersonNamedExactly(pNewest, pShown->m_strName);
-    if (pPerson && !pPerson->Gives()) {
-        result = CDocResult::Refused(IDS_NOTHING_TO_TELL, {pPerson->m_strName});
+    if (pPerson && !(result = CheckGives(*pPerson)))
         return nullptr;
-    }
     if (pPerson && !pPerson->m_strAddress.isEmpty())
         return pPerson;
     result = CDocResult::Refused(pPerson ? IDS_NO_ADDRESS_NEWEST : IDS_NOT_IN_NEWEST,

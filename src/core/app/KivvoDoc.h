@@ -198,6 +198,8 @@ public:
 
     // Appends the notification text for a person of the current list to strBody.
     void ComposeNotification(const CPerson* pPerson, QString& strBody) const;
+    // Refused for one who receives only: there is nothing to tell him.
+    static CDocResult CheckGives(const CPerson& person);
     // Before a name goes out: whether the document's file, when another program changed it
     // since it was read or saved here, still holds the newest drawing shown here. Refused,
     // with the question whether to open the file as it is now, when it holds another: what
