@@ -64,6 +64,21 @@ void FillCircle(CNameList& list, int nCount, int nGrouped, int nHousehold)
         list.Append(new CPerson(QStringLiteral("Person %1").arg(nPerson++), {}, {}));
 }
 
+// Each of the nCount persons never draws 5 others, chosen at random.
+void ExcludeFive(CNameList& list, int nCount)
+{
+    QRandomGenerator random(7);
+    for (int n = 0; n < nCount; ++n) {
+        for (int k = 0; k < 5;) {
+            const int nOther = int(random.bounded(quint32(nCount)));
+            k += list.m_exclusions.Add(QStringLiteral("Person %1").arg(n),
+                                       QStringLiteral("Person %1").arg(nOther))
+                     ? 1
+                     : 0;
+        }
+    }
+}
+
 // A circle drawn last time (previous) and its copy for this time (list).
 struct CCircle
 {
@@ -195,16 +210,7 @@ void BM_DrawExclusionsAndHistory(benchmark::State& state)
     }
     CNameList list;
     list.CopyForNextDrawing(lists[0]);
-    QRandomGenerator random(7);
-    for (int n = 0; n < nCount; ++n) {
-        for (int k = 0; k < 5;) {
-            const int nOther = int(random.bounded(quint32(nCount)));
-            k += list.m_exclusions.Add(QStringLiteral("Person %1").arg(n),
-                                       QStringLiteral("Person %1").arg(nOther))
-                     ? 1
-                     : 0;
-        }
-    }
+    ExcludeFive(list, nCount);
     rules.m_nHistory = 3;
     DrawBench(state, list, rules, {&lists[0], &lists[1], &lists[2]}, 1);
 }
@@ -227,7 +233,7 @@ void BM_DrawSeveralGifts(benchmark::State& state)
         int n = 0;
         previous.ForEachPerson([&n](CPerson* pPerson) {
             const int nSlot = n++ % 10;
-            pPerson->m_role = nSlot < 2 ? ERole::receivesOnly
+            pPerson->m_role = nSlot < 2    ? ERole::receivesOnly
                               : nSlot == 2 ? ERole::givesOnly
                                            : ERole::both;
         });
@@ -237,16 +243,7 @@ void BM_DrawSeveralGifts(benchmark::State& state)
     previous.DrawNames(rules, {});
     CNameList list;
     list.CopyForNextDrawing(previous);
-    QRandomGenerator random(7);
-    for (int n = 0; n < nCount; ++n) {
-        for (int k = 0; k < 5;) {
-            const int nOther = int(random.bounded(quint32(nCount)));
-            k += list.m_exclusions.Add(QStringLiteral("Person %1").arg(n),
-                                       QStringLiteral("Person %1").arg(nOther))
-                     ? 1
-                     : 0;
-        }
-    }
+    ExcludeFive(list, nCount);
     CFramework::SetMessageHandler(nullptr);
     DrawBench(state, list, rules, {&previous}, 1);
 }

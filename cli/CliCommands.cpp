@@ -877,6 +877,13 @@ int CCliCommands::Status()
         return kExitFailed;
     doc.GetNewestList()->ForEachPerson([this](const CPerson* pPerson) {
         const CTold& told = pPerson->m_told;
+        if (!pPerson->Gives()) { // he is told nothing
+            Print(CStringTable::Format(
+                      IDS_ROLE_MARKED,
+                      {pPerson->m_strName, CStringTable::Load(IDS_ROLE_MARK_RECEIVES)}) +
+                  u'\n');
+            return;
+        }
         if (told.IsEmpty()) {
             Print(CStringTable::Format(pPerson->m_strGiftTo.isEmpty() ? IDS_STATUS_NOT_DRAWN
                                                                       : IDS_STATUS_NOT_TOLD,

@@ -97,6 +97,21 @@ void Exclude(CNameList& list, const QString& strPairs)
     }
 }
 
+// P0, P1, … in households of one to three persons, in the list notation.
+QString RandomHouseholds(QRandomGenerator& random, int nCount)
+{
+    QStringList entries;
+    for (int n = 0; n < nCount;) {
+        const int nSize = std::min(nCount - n, 1 + int(random.bounded(3u)));
+        QStringList members;
+        for (int i = 0; i < nSize; ++i, ++n)
+            members.append(QStringLiteral("P%1").arg(n));
+        entries.append(nSize > 1 ? QStringLiteral("G%1[%2]").arg(n).arg(members.join(", "))
+                                 : members.join(""));
+    }
+    return entries.join(", ");
+}
+
 // Why the drawing breaks an exclusion or a rule of shape, or an empty string.
 QString ShapeBroken(const CNameList& list, const CDrawRules& rules)
 {
@@ -1091,16 +1106,7 @@ void TestDrawing::repairIsMinimal()
     int nImpossible = 0;
     for (int nList = 0; nList < 500; ++nList) {
         const int nCount = 3 + int(random.bounded(6u));
-        QStringList entries;
-        for (int n = 0; n < nCount;) {
-            const int nSize = std::min(nCount - n, 1 + int(random.bounded(3u)));
-            QStringList members;
-            for (int i = 0; i < nSize; ++i, ++n)
-                members.append(QStringLiteral("P%1").arg(n));
-            entries.append(nSize > 1 ? QStringLiteral("G%1[%2]").arg(n).arg(members.join(", "))
-                                     : members.join(""));
-        }
-        const auto pPrevious = ParseList(entries.join(", "));
+        const auto pPrevious = ParseList(RandomHouseholds(random, nCount));
         CFramework::SetSeedSource([nList] { return quint32(nList); });
         CNameList list;
         list.CopyForNextDrawing(*pPrevious);
@@ -1225,16 +1231,7 @@ void TestDrawing::giftsAgainstBruteForce()
         rules.m_nGifts = 1 + int(random.bounded(3u));
         // Every drawing without mutual pairs is searched for: fewer persons keep that short.
         const int nCount = 3 + int(random.bounded(rules.m_bNoMutual ? 4u : 7u));
-        QStringList entries;
-        for (int n = 0; n < nCount;) {
-            const int nSize = std::min(nCount - n, 1 + int(random.bounded(3u)));
-            QStringList members;
-            for (int i = 0; i < nSize; ++i, ++n)
-                members.append(QStringLiteral("P%1").arg(n));
-            entries.append(nSize > 1 ? QStringLiteral("G%1[%2]").arg(n).arg(members.join(", "))
-                                     : members.join(""));
-        }
-        const auto pList = ParseList(entries.join(", "));
+        const auto pList = ParseList(RandomHouseholds(random, nCount));
         for (int n = 0; n < nCount; ++n) {
             CPerson* pPerson = pList->GetPersonAt(n);
             const quint32 nRole = random.bounded(8u);

@@ -55,9 +55,8 @@ CDrawRepair::CDrawRepair(const CDrawGraph& graph, const CDrawRules& rules, qint6
 {
 }
 
-CDrawRepair::EResult CDrawRepair::Run(const std::vector<int>& had,
-                                      const std::vector<char>& hadAny, QRandomGenerator& random,
-                                      std::vector<int>& recipients)
+CDrawRepair::EResult CDrawRepair::Run(const std::vector<int>& had, const std::vector<char>& hadAny,
+                                      QRandomGenerator& random, std::vector<int>& recipients)
 {
     m_nCount = m_graph.Count();
     m_pHad = &had;
@@ -152,8 +151,7 @@ bool CDrawRepair::Augment(int nStart)
     };
     const auto scan = [&](int nGiver) {
         for (int nRecipient = 0; nRecipient < m_nCount; ++nRecipient) {
-            if (!recipientDone[size_t(nRecipient)] &&
-                nRecipient != m_recipientOf[size_t(nGiver)] &&
+            if (!recipientDone[size_t(nRecipient)] && nRecipient != m_recipientOf[size_t(nGiver)] &&
                 m_graph.Allows(nGiver, nRecipient))
                 reach(nGiver, nRecipient);
         }
@@ -244,10 +242,8 @@ CDrawRepair::EResult CDrawRepair::SearchShaped(QRandomGenerator& random)
     const int nLeast = [this] {
         int nChanges = 0;
         for (int n = 0; n < m_nCount; ++n)
-            nChanges += (*m_pHadAny)[size_t(n)] &&
-                                m_recipientOf[size_t(n)] != (*m_pHad)[size_t(n)]
-                            ? 1
-                            : 0;
+            nChanges +=
+                (*m_pHadAny)[size_t(n)] && m_recipientOf[size_t(n)] != (*m_pHad)[size_t(n)] ? 1 : 0;
         return nChanges;
     }();
     // Givers who must change first, so that the changes left run out early; each tries the

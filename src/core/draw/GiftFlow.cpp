@@ -26,34 +26,6 @@ void Shuffle(std::vector<int>& values, QRandomGenerator& random)
 
 } // namespace
 
-void CGiftFlow::CWaiting::Reset(const std::vector<int>& members, int nCount)
-{
-    m_members.clear();
-    m_position.assign(size_t(nCount), -1);
-    for (const int n : members)
-        Add(n);
-}
-
-void CGiftFlow::CWaiting::Remove(int n)
-{
-    const int nAt = m_position[size_t(n)];
-    if (nAt < 0)
-        return;
-    const int nLast = m_members.back();
-    m_members[size_t(nAt)] = nLast;
-    m_position[size_t(nLast)] = nAt;
-    m_members.pop_back();
-    m_position[size_t(n)] = -1;
-}
-
-void CGiftFlow::CWaiting::Add(int n)
-{
-    if (m_position[size_t(n)] >= 0)
-        return;
-    m_position[size_t(n)] = int(m_members.size());
-    m_members.push_back(n);
-}
-
 CGiftFlow::CGiftFlow(const CDrawGraph& graph, const CGiftCounts& counts)
     : m_graph(graph), m_counts(counts)
 {
@@ -130,7 +102,7 @@ bool CGiftFlow::Serve(int nStart, QRandomGenerator& random)
     int nFreeFrom = -1;
     for (size_t i = 0; i < givers.size() && nFree < 0; ++i) {
         const int nGiver = givers[i];
-        std::vector<int>& waiting = m_waitingReceivers.m_members;
+        const std::vector<int>& waiting = m_waitingReceivers.Members();
         // A receiver with room ends the path; those without go on through their givers. The
         // look starts at a random place, so that the drawing completed is a random one.
         const size_t nWaiting = waiting.size();
@@ -166,7 +138,8 @@ bool CGiftFlow::Serve(int nStart, QRandomGenerator& random)
     }
     for (const int nGiver : givers)
         m_reached[size_t(nGiver)] = 0;
-    Restore(m_waitingReceivers, receivers);
+    for (const int nReceiver : receivers)
+        m_waitingReceivers.Add(nReceiver);
     if (nFree < 0) {
         m_blockedGivers = givers;
         return false;
@@ -197,7 +170,7 @@ bool CGiftFlow::Fill(int nStart)
     int nSpare = -1;
     for (size_t i = 0; i < receivers.size() && nMover < 0; ++i) {
         const int nReceiver = receivers[i];
-        std::vector<int>& waiting = m_waitingGivers.m_members;
+        const std::vector<int>& waiting = m_waitingGivers.Members();
         for (size_t k = 0; k < waiting.size() && nMover < 0;) {
             const int nGiver = waiting[k];
             if (!MayAdd(nGiver, nReceiver)) {
@@ -224,7 +197,8 @@ bool CGiftFlow::Fill(int nStart)
     }
     for (const int nReceiver : receivers)
         m_reached[size_t(nReceiver)] = 0;
-    Restore(m_waitingGivers, givers);
+    for (const int nGiver : givers)
+        m_waitingGivers.Add(nGiver);
     if (nMover < 0) {
         m_blockedReceivers = receivers;
         return false;
@@ -250,10 +224,4 @@ void CGiftFlow::MoveGift(int nGiver, int nFrom, int nTo)
     std::vector<int>& fromGivers = m_giversOf[size_t(nFrom)];
     fromGivers.erase(std::find(fromGivers.begin(), fromGivers.end(), nGiver));
     m_giversOf[size_t(nTo)].push_back(nGiver);
-}
-
-void CGiftFlow::Restore(CWaiting& waiting, const std::vector<int>& reached)
-{
-    for (const int n : reached)
-        waiting.Add(n);
 }

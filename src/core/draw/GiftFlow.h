@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/GiftCounts.h"
+#include "draw/PersonSet.h"
 
 class QRandomGenerator;
 
@@ -29,22 +30,11 @@ public:
     const std::vector<int>& BlockedReceivers() const { return m_blockedReceivers; }
 
 private:
-    // A set of persons that gives a random member in constant time and takes members back.
-    struct CWaiting
-    {
-        std::vector<int> m_members;
-        std::vector<int> m_position;
-        void Reset(const std::vector<int>& members, int nCount);
-        void Remove(int n);
-        void Add(int n);
-    };
-
     bool Serve(int nGiver, QRandomGenerator& random);
     bool Fill(int nReceiver);
     bool MayAdd(int nGiver, int nReceiver) const;
     void AddGift(int nGiver, int nReceiver);
     void MoveGift(int nGiver, int nFrom, int nTo);
-    void Restore(CWaiting& waiting, const std::vector<int>& reached);
 
     const CDrawGraph& m_graph;
     CGiftCounts m_counts;
@@ -55,8 +45,9 @@ private:
     std::vector<int> m_giverVia;
     std::vector<int> m_receiverVia;
     std::vector<char> m_reached;
-    CWaiting m_waitingReceivers;
-    CWaiting m_waitingGivers;
+    // Those no search has reached yet.
+    CPersonSet m_waitingReceivers;
+    CPersonSet m_waitingGivers;
     std::vector<int> m_givers;
     std::vector<int> m_receivers;
     bool m_bGiversShort = false;

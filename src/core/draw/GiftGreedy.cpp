@@ -18,26 +18,6 @@ bool Contains(const std::vector<int>& values, int nValue)
 
 } // namespace
 
-void CGiftGreedy::CPool::Reset(const std::vector<int>& members, int nCount)
-{
-    m_members = members;
-    m_position.assign(size_t(nCount), -1);
-    for (size_t i = 0; i < m_members.size(); ++i)
-        m_position[size_t(m_members[i])] = int(i);
-}
-
-void CGiftGreedy::CPool::Remove(int n)
-{
-    const int nAt = m_position[size_t(n)];
-    if (nAt < 0)
-        return;
-    const int nLast = m_members.back();
-    m_members[size_t(nAt)] = nLast;
-    m_position[size_t(nLast)] = nAt;
-    m_members.pop_back();
-    m_position[size_t(n)] = -1;
-}
-
 CGiftGreedy::CGiftGreedy(const CDrawGraph& graph, const CGiftCounts& counts)
     : m_graph(graph), m_counts(counts)
 {
@@ -82,19 +62,19 @@ bool CGiftGreedy::Acceptable(int nGiver, int nReceiver) const
 
 int CGiftGreedy::Pick(int nGiver, QRandomGenerator& random)
 {
-    const CPool& pool = m_nBeyondLow < m_counts.m_nExtras ? m_open : m_below;
-    const auto nMembers = quint32(pool.m_members.size());
+    const std::vector<int>& pool = (m_nBeyondLow < m_counts.m_nExtras ? m_open : m_below).Members();
+    const auto nMembers = quint32(pool.size());
     if (nMembers == 0)
         return -1;
     for (int nTry = 0; nTry < kMaxRejections; ++nTry) {
         ++m_nSteps;
-        const int nCandidate = pool.m_members[random.bounded(nMembers)];
+        const int nCandidate = pool[random.bounded(nMembers)];
         if (Acceptable(nGiver, nCandidate))
             return nCandidate;
     }
     m_nSteps += nMembers;
     std::vector<int> acceptable;
-    for (const int nCandidate : pool.m_members) {
+    for (const int nCandidate : pool) {
         if (Acceptable(nGiver, nCandidate))
             acceptable.push_back(nCandidate);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/GiftCounts.h"
+#include "draw/PersonSet.h"
 
 #include <QtGlobal>
 
@@ -25,15 +26,6 @@ public:
     qint64 Steps() const { return m_nSteps; }
 
 private:
-    // The receivers with room, as a set that gives a random member in constant time.
-    struct CPool
-    {
-        std::vector<int> m_members;
-        std::vector<int> m_position; // per person, -1 when not a member
-        void Reset(const std::vector<int>& members, int nCount);
-        void Remove(int n);
-    };
-
     int Pick(int nGiver, QRandomGenerator& random);
     bool Acceptable(int nGiver, int nReceiver) const;
     void Take(int nGiver, int nReceiver);
@@ -44,7 +36,8 @@ private:
     CGifts m_gifts;
     std::vector<int> m_received; // per person
     int m_nBeyondLow = 0;
-    CPool m_below; // fewer than the least everybody gets
-    CPool m_open;  // fewer than the most
+    // The receivers with room: fewer gifts than the least everybody gets, than the most.
+    CPersonSet m_below;
+    CPersonSet m_open;
     qint64 m_nSteps = 0;
 };
