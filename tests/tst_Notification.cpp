@@ -81,6 +81,8 @@ private slots:
     void largeCircle();
     void details_data();
     void details();
+    void severalRecipients_data();
+    void severalRecipients();
 };
 
 void TestNotification::workedExample()
@@ -268,6 +270,63 @@ void TestNotification::details()
     PersonNamed(doc, "Ann")->m_strAddress = QStringLiteral("ann@example.org");
     const CMailJobSource source({pList, nullptr, QString(), {}, text}, {PersonNamed(doc, "Ann")});
     QCOMPARE(source.Jobs().at(0).m_strSubject, subject);
+}
+
+void TestNotification::severalRecipients_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("English") << "en"
+                             << R"(Hi Ann!
+
+This is your automatic kivvo name drawing message
+
+This message is for Ann only.
+Please do not read further if you are not the designated person.
+
+
+This is the current list of names.
+The indented group persons cannot draw a name in the same group.
+Ann
+Bob
+Cid
+Dan
+
+
+
+The names randomly drawn for Ann to give gifts to are Bob and Dan.
+
+Thank you.
+
+
+
+Gift Suggestions for Bob: Books
+Gift Suggestions for Dan: Tea
+
+
+
+
+)";
+}
+
+void TestNotification::severalRecipients()
+{
+    // Each recipient named, and each one's suggestions on a line of its own; Cid has none.
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    CTextLanguage mailLanguage;
+    QVERIFY(CTextLanguage::ForCode(language, mailLanguage));
+    CKivvoDoc doc;
+    LoadDocument(doc, {"Ann, Bob, Cid, Dan"});
+    CPerson* pAnn = PersonNamed(doc, "Ann");
+    pAnn->SetGiftsTo({"Bob", "Dan"});
+    PersonNamed(doc, "Bob")->m_strSuggestions = QStringLiteral("Books");
+    PersonNamed(doc, "Dan")->m_strSuggestions = QStringLiteral("Tea");
+    QString strBody;
+    CNotificationComposer(doc.GetNewestList(), nullptr, QString(), mailLanguage)
+        .Compose(pAnn, strBody);
+    QCOMPARE(strBody, Crlf(text.toUtf8().constData()));
 }
 
 QTEST_GUILESS_MAIN(TestNotification)

@@ -180,12 +180,16 @@ void CNotificationComposer::Write(const CNotificationFacts& facts, Out& out) con
         Put(out, CStringTable::FormatText(m_strDrawnNames, {facts.m_strName, Names(giftsTo)}));
         if (!m_strAfterDrawnName.isEmpty())
             Put(out, m_strAfterDrawnName);
-        // Each recipient with his own suggestions.
+        // Each recipient's suggestions on a line of their own, the lines set off as one.
+        QStringList lines;
         for (qsizetype i = 0; i < giftsTo.size(); ++i) {
             if (!ideas.at(i).isEmpty())
-                Put(out,
+                lines.append(
                     CStringTable::FormatText(m_strSuggestionsFor, {giftsTo.at(i), ideas.at(i)}));
         }
+        if (!lines.isEmpty())
+            Put(out, QStringLiteral("\r\n\r\n") + lines.join(QStringLiteral("\r\n")) +
+                         QStringLiteral("\r\n\r\n"));
     }
     putSection(m_end);
 }

@@ -1595,9 +1595,9 @@ const std::unordered_map<int, SEntry>& Table()
              "\r\n\r\n\r\nThe names randomly drawn for %1 to give gifts to are %2.\r\n\r\n",
              "IDS_NOTE_DRAWN_NAMES_ONLY")}},
         //: Notification e-mail, a giver with several recipients.
-        //: %1: a recipient; %2: his suggestions
+        //: %1: a recipient; %2: his suggestions. One line each, after the drawn names.
         {IDS_NOTE_SUGGESTIONS_FOR,
-         {QT_TRANSLATE_NOOP3("Kivvo", "\r\n\r\nGift Suggestions for %1: %2\r\n\r\n",
+         {QT_TRANSLATE_NOOP3("Kivvo", "Gift Suggestions for %1: %2",
                              "IDS_NOTE_SUGGESTIONS_FOR")}},
         //: Cards and the pass-around round: a recipient and his suggestions.
         {IDS_IDEAS_OF, {QT_TRANSLATE_NOOP3("Kivvo", "%1: %2", "IDS_IDEAS_OF")}},
