@@ -347,7 +347,7 @@ int CCliCommands::Add()
     }
     CPersonFields fields{m_args.at(0), m_parser.value("address"), m_parser.value("suggestions")};
     if (m_parser.isSet("role") && !ParseRole(m_parser.value("role"), fields.m_role))
-        return UsageError(CStringTable::Load(IDS_CLI_BAD_ROLE));
+        return UsageError(CStringTable::Format(IDS_CLI_BAD_ROLE, {m_parser.value("role")}));
     WarnOfAddress(m_parser.value("address"));
     CPerson* pPerson = nullptr;
     // The stored name is printed: that it was made unique needs no message of its own.
@@ -580,7 +580,8 @@ int CCliCommands::Rules()
         bool bOk = false;
         rules.m_nGifts = m_parser.value("gifts").toInt(&bOk);
         if (!bOk || rules.m_nGifts < 1 || rules.m_nGifts > CDrawRules::kMaxGifts)
-            return UsageError(CStringTable::Format(IDS_CLI_BAD_GIFTS, {CDrawRules::kMaxGifts}));
+            return UsageError(CStringTable::Format(
+                IDS_CLI_BAD_GIFTS, {CDrawRules::kMaxGifts, m_parser.value("gifts")}));
     }
     const std::pair<const char*, bool*> switches[] = {{"no-mutual", &rules.m_bNoMutual},
                                                       {"one-circle", &rules.m_bOneCircle}};
@@ -746,7 +747,7 @@ int CCliCommands::Set()
     if (m_parser.isSet("suggestions"))
         fields.m_strSuggestions = m_parser.value("suggestions");
     if (m_parser.isSet("role") && !ParseRole(m_parser.value("role"), fields.m_role))
-        return UsageError(CStringTable::Load(IDS_CLI_BAD_ROLE));
+        return UsageError(CStringTable::Format(IDS_CLI_BAD_ROLE, {m_parser.value("role")}));
     const CDocResult result = doc.SetPerson(pPerson, fields);
     // A name made unique is told below, as before the address's warning.
     if (!result) {

@@ -224,6 +224,12 @@ void TestCli::failures_data()
         << QStringList{"rules", "FILE", "--history", "256"} << 2 << "from 0 to 255, or all";
     QTest::newRow("a rule neither on nor off")
         << QStringList{"rules", "FILE", "--one-circle", "yes"} << 2 << "takes on or off";
+    QTest::newRow("a role it does not know")
+        << QStringList{"set", "FILE", "Ann", "--role", "giver"} << 2
+        << "kivvo-cli: --role takes both, gives or receives, not \"giver\"; see";
+    QTest::newRow("gifts out of range")
+        << QStringList{"rules", "FILE", "--gifts", "6"} << 2
+        << "kivvo-cli: --gifts takes a number from 1 to 5, not \"6\"; see";
     QTest::newRow("a language code with more after it")
         << QStringList{"cards", "FILE", "--pdf", "FILE.pdf", "--language", "de!x"} << 2
         << "--language takes one of";

@@ -99,6 +99,8 @@ private slots:
     void contextMenuFollowsTheItem();
     void menusHaveOneMnemonicPerLetter_data();
     void menusHaveOneMnemonicPerLetter();
+    void dialogsHaveOneMnemonicPerLetter_data();
+    void dialogsHaveOneMnemonicPerLetter();
     void sendEmailsSetsUpMailFirst_data();
     void sendEmailsSetsUpMailFirst();
     void longPressOpensTheMenu();
@@ -972,6 +974,43 @@ void TestMainFrame::contextMenuFollowsTheItem()
         QVERIFY(!actions.at(2)->isEnabled());
     }
     pMenu->close();
+}
+
+void TestMainFrame::dialogsHaveOneMnemonicPerLetter_data()
+{
+    menusHaveOneMnemonicPerLetter_data();
+}
+
+// In the person and the Rules dialogs, Alt and a letter reaches one control in every language.
+void TestMainFrame::dialogsHaveOneMnemonicPerLetter()
+{
+    QFETCH(QString, language);
+    CTextLanguage ui;
+    QVERIFY(CTextLanguage::ForCode(language, ui));
+    CTextLanguage::SetUi(ui);
+    const auto english = qScopeGuard([] { CTextLanguage::SetUi(CTextLanguage()); });
+    Load({"Ann, Bob, Cid"});
+    CPersonDlg person(m_pDoc->GetNewestList()->FindPerson(QStringLiteral("Ann")), m_pDoc.get());
+    CRulesDlg rules(CDrawRules(), true, false, QString());
+    for (const QDialog* pDialog : std::initializer_list<const QDialog*>{&person, &rules}) {
+        QStringList texts;
+        for (const QLabel* pLabel : pDialog->findChildren<QLabel*>())
+            texts.append(pLabel->text());
+        for (const QAbstractButton* pButton : pDialog->findChildren<QAbstractButton*>())
+            texts.append(pButton->text());
+        QHash<QChar, QString> owners;
+        for (const QString& strText : std::as_const(texts)) {
+            const QString strPlain = QString(strText).remove(QStringLiteral("&&"));
+            const qsizetype nAmp = strPlain.indexOf(u'&');
+            if (nAmp < 0 || nAmp + 1 >= strPlain.size())
+                continue;
+            const QChar chLetter = strPlain.at(nAmp + 1).toLower();
+            QVERIFY2(!owners.contains(chLetter),
+                     qPrintable(owners.value(chLetter) + QStringLiteral(" | ") + strText));
+            owners.insert(chLetter, strText);
+        }
+        QVERIFY(owners.size() >= 2); // the texts were read: both dialogs have letters
+    }
 }
 
 void TestMainFrame::menusHaveOneMnemonicPerLetter_data()

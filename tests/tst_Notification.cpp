@@ -308,6 +308,37 @@ Gift Suggestions for Dan: Tea
 
 
 )";
+    QTest::newRow("German") << "de"
+                            << R"(Hallo Ann!
+
+Hier ist deine automatische Wichtel-Nachricht von Kivvo.
+
+Diese Nachricht ist nur für Ann bestimmt.
+Wenn du nicht gemeint bist, lies bitte nicht weiter.
+
+
+Das ist die aktuelle Namensliste.
+Eingerückte Personen bilden eine Gruppe und ziehen niemanden aus ihrer eigenen Gruppe.
+Ann
+Bob
+Cid
+Dan
+
+
+
+Ann, das Los hat entschieden: Du beschenkst Bob und Dan.
+
+Vielen Dank!
+
+
+
+Geschenkideen für Bob: Books
+Geschenkideen für Dan: Tea
+
+
+
+
+)";
 }
 
 void TestNotification::severalRecipients()

@@ -126,6 +126,9 @@ expect --gift-to kivvo-cli report circle.kv --g
 expect --footer kivvo-cli config --
 expect de kivvo-cli send circle.kv --language ""
 expect --changed kivvo-cli cards circle.kv --ch
+expect --role kivvo-cli set circle.kv Ann --r
+expect receives kivvo-cli add circle.kv Ann --role ""
+expect 5 kivvo-cli rules circle.kv --gifts ""
 [[ $(offered kivvo-cli report "") != *notes.txt* ]] || fail "completion offered a file that is no document"
 # Person and group names come from the document itself.
 cli=$root/usr/bin/kivvo-cli

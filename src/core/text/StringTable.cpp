@@ -452,6 +452,7 @@ const std::unordered_map<int, SEntry>& Table()
              "  report FILE [--list N] [--gift-to]\n"
              "                                the report of drawing N (0 = newest)\n"
              "  add FILE NAME [--group GROUP] [--address A] [--suggestions S]\n"
+             "      [--role both|gives|receives]\n"
              "                                adds a person to the newest drawing\n"
              "  add-group FILE NAME           adds a group to the newest drawing\n"
              "  remove FILE NAME              removes the first person, else the first group, "
@@ -472,10 +473,11 @@ const std::unordered_map<int, SEntry>& Table()
              "(--both:\n"
              "                                nor RECIPIENT GIVER); --remove lifts it again\n"
              "  rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]\n"
-             "             [--seal on|off] [--yes] [--quote-history on|off]\n"
+             "             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]\n"
              "             [--language CODE]\n"
              "                                shows the rules and exclusions, or changes the "
-             "rules\n"
+             "rules;\n"
+             "                                --gifts: each giver draws N recipients (1 to 5)\n"
              "  import FILE SOURCE [--group GROUP]\n"
              "                                adds the participants of a CSV or vCard file to the "
              "newest\n"
@@ -486,7 +488,10 @@ const std::unordered_map<int, SEntry>& Table()
              "                                (--spreadsheet: for spreadsheets, formulas "
              "disarmed)\n"
              "  set FILE PERSON [--name N] [--address A] [--suggestions S]\n"
-             "                                changes a person of the newest drawing\n"
+             "      [--role both|gives|receives]\n"
+             "                                changes a person of the newest drawing; --role:\n"
+             "                                the person gives and receives (both), gives only\n"
+             "                                or receives only\n"
              "  move FILE PERSON (--group GROUP | --top)\n"
              "                                moves a person into a group, or out of it\n"
              "  notification FILE PERSON [--list N] [--language CODE]\n"
@@ -1454,9 +1459,9 @@ const std::unordered_map<int, SEntry>& Table()
         {IDS_ROLE_GIVES, {QT_TRANSLATE_NOOP3("Kivvo", "Gives only", "IDS_ROLE_GIVES")}},
         //: Role of a person, in the person window.
         {IDS_ROLE_RECEIVES, {QT_TRANSLATE_NOOP3("Kivvo", "Receives only", "IDS_ROLE_RECEIVES")}},
-        //: Label in the person window.
-        {IDS_ROLE_LABEL, {QT_TRANSLATE_NOOP3("Kivvo", "&Role:", "IDS_ROLE_LABEL")}},
-        //: Label in the Rules window.
+        //: Label in the person window; its & letter differs from those of Add and Remove there.
+        {IDS_ROLE_LABEL, {QT_TRANSLATE_NOOP3("Kivvo", "Ro&le:", "IDS_ROLE_LABEL")}},
+        //: Label in the Rules window; its & letter differs from those of the other rules there.
         {IDS_GIFTS_LABEL, {QT_TRANSLATE_NOOP3("Kivvo", "&Gifts per giver:", "IDS_GIFTS_LABEL")}},
         //: Rules window and messages: why "one circle" is not available.
         {IDS_CIRCLE_UNAVAILABLE,
@@ -1560,13 +1565,15 @@ const std::unordered_map<int, SEntry>& Table()
         //: %1: their names
         {IDS_GET_GIFTS_FOR,
          {QT_TRANSLATE_NOOP3("Kivvo", "Get gifts for: %1", "IDS_GET_GIFTS_FOR")}},
-        //: kivvo-cli error. Keep the option values in English.
+        //: kivvo-cli usage error, after "kivvo-cli: ". Keep the option values in English.
+        //: %1: the value given
         {IDS_CLI_BAD_ROLE,
-         {QT_TRANSLATE_NOOP3("Kivvo", "kivvo-cli: --role takes both, gives or receives",
+         {QT_TRANSLATE_NOOP3("Kivvo", "--role takes both, gives or receives, not \"%1\"",
                              "IDS_CLI_BAD_ROLE")}},
-        //: kivvo-cli error.
+        //: kivvo-cli usage error, after "kivvo-cli: ".
+        //: %1: the largest number allowed; %2: the value given
         {IDS_CLI_BAD_GIFTS,
-         {QT_TRANSLATE_NOOP3("Kivvo", "kivvo-cli: --gifts takes a number from 1 to %1",
+         {QT_TRANSLATE_NOOP3("Kivvo", "--gifts takes a number from 1 to %1, not \"%2\"",
                              "IDS_CLI_BAD_GIFTS")}},
         //: kivvo-cli rules output.
         {IDS_CLI_GIFTS_LINE,
@@ -1597,8 +1604,7 @@ const std::unordered_map<int, SEntry>& Table()
         //: Notification e-mail, a giver with several recipients.
         //: %1: a recipient; %2: his suggestions. One line each, after the drawn names.
         {IDS_NOTE_SUGGESTIONS_FOR,
-         {QT_TRANSLATE_NOOP3("Kivvo", "Gift Suggestions for %1: %2",
-                             "IDS_NOTE_SUGGESTIONS_FOR")}},
+         {QT_TRANSLATE_NOOP3("Kivvo", "Gift Suggestions for %1: %2", "IDS_NOTE_SUGGESTIONS_FOR")}},
         //: Cards and the pass-around round: a recipient and his suggestions.
         {IDS_IDEAS_OF, {QT_TRANSLATE_NOOP3("Kivvo", "%1: %2", "IDS_IDEAS_OF")}},
         //: Mark after a name in the list.

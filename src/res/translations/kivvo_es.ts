@@ -877,6 +877,7 @@ Commands:
   report FILE [--list N] [--gift-to]
                                 the report of drawing N (0 = newest)
   add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+      [--role both|gives|receives]
                                 adds a person to the newest drawing
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
@@ -891,9 +892,10 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes] [--quote-history on|off]
+             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]
              [--language CODE]
-                                shows the rules and exclusions, or changes the rules
+                                shows the rules and exclusions, or changes the rules;
+                                --gifts: each giver draws N recipients (1 to 5)
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
@@ -901,7 +903,10 @@ Commands:
                                 writes the persons of drawing N as CSV, never the drawn names
                                 (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
-                                changes a person of the newest drawing
+      [--role both|gives|receives]
+                                changes a person of the newest drawing; --role:
+                                the person gives and receives (both), gives only
+                                or receives only
   move FILE PERSON (--group GROUP | --top)
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
@@ -942,6 +947,7 @@ Comandos:
   report FILE [--list N] [--gift-to]
                                 el informe del sorteo N (0 = el más reciente)
   add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+      [--role both|gives|receives]
                                 añade una persona al sorteo más reciente
   add-group FILE NAME           añade un grupo al sorteo más reciente
   remove FILE NAME              elimina la primera persona con ese nombre o, si no la hay,
@@ -958,9 +964,10 @@ Comandos:
                                 GIVER nunca saca a RECIPIENT en el sorteo más reciente
                                 (--both: ni RECIPIENT a GIVER); --remove vuelve a permitirlo
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes] [--quote-history on|off]
+             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]
              [--language CODE]
-                                muestra las reglas y las exclusiones, o cambia las reglas
+                                muestra las reglas y las exclusiones, o cambia las reglas;
+                                --gifts: cada persona que regala saca N destinatarios (1 a 5)
   import FILE SOURCE [--group GROUP]
                                 añade al sorteo más reciente los participantes de un archivo
                                 CSV o vCard; se omiten los nombres que ya tiene
@@ -969,7 +976,10 @@ Comandos:
                                 nombres sorteados
                                 (--spreadsheet: para hojas de cálculo, fórmulas desactivadas)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
-                                cambia los datos de una persona del sorteo más reciente
+      [--role both|gives|receives]
+                                cambia los datos de una persona del sorteo más reciente;
+                                --role: la persona regala y recibe (both), solo regala
+                                (gives) o solo recibe (receives)
   move FILE PERSON (--group GROUP | --top)
                                 mueve una persona a un grupo, o la saca de él
   notification FILE PERSON [--list N] [--language CODE]
@@ -3363,6 +3373,276 @@ person never draws him either.</extracomment>
         <comment>IDS_CARD_TOO_LONG</comment>
         <extracomment>Paper card, last line of the last card a participant&apos;s texts may take.</extracomment>
         <translation>El resto es demasiado largo para las tarjetas</translation>
+    </message>
+    <message>
+        <source>Gives and receives</source>
+        <comment>IDS_ROLE_BOTH</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Regala y recibe</translation>
+    </message>
+    <message>
+        <source>Gives only</source>
+        <comment>IDS_ROLE_GIVES</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Solo regala</translation>
+    </message>
+    <message>
+        <source>Receives only</source>
+        <comment>IDS_ROLE_RECEIVES</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Solo recibe</translation>
+    </message>
+    <message>
+        <source>Ro&amp;le:</source>
+        <comment>IDS_ROLE_LABEL</comment>
+        <extracomment>Label in the person window; its &amp; letter differs from those of Add and Remove there.</extracomment>
+        <translation>&amp;Rol:</translation>
+    </message>
+    <message>
+        <source>&amp;Gifts per giver:</source>
+        <comment>IDS_GIFTS_LABEL</comment>
+        <extracomment>Label in the Rules window; its &amp; letter differs from those of the other rules there.</extracomment>
+        <translation>&amp;Regalos por persona que regala:</translation>
+    </message>
+    <message>
+        <source>One circle needs every person to give and receive, with one gift each.</source>
+        <comment>IDS_CIRCLE_UNAVAILABLE</comment>
+        <extracomment>Rules window and messages: why &quot;one circle&quot; is not available.</extracomment>
+        <translation>Un solo círculo requiere que todas las personas regalen y reciban, con un regalo cada una.</translation>
+    </message>
+    <message>
+        <source>One circle needs every person to give and receive, with one gift each. Turn it off in Exchange &gt; Rules, or let every person give and receive one gift, then draw again.</source>
+        <comment>IDS_DRAW_CIRCLE_NEEDS_ONE</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>Un solo círculo requiere que todas las personas regalen y reciban, con un regalo cada una. Desactívalo en Intercambio &gt; Reglas, o haz que todas las personas hagan y reciban un regalo, y vuelve a sortear.</translation>
+    </message>
+    <message>
+        <source>Nobody in this list gives a gift: every person receives only.</source>
+        <comment>IDS_DRAW_NOBODY_GIVES</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>En esta lista nadie hace ningún regalo: todas las personas solo reciben.</translation>
+    </message>
+    <message>
+        <source>Nobody in this list receives a gift: every person gives only.</source>
+        <comment>IDS_DRAW_NOBODY_RECEIVES</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>En esta lista nadie recibe ningún regalo: todas las personas solo regalan.</translation>
+    </message>
+    <message>
+        <source>Too few gifts: %1 persons receive a gift, but the givers give only %2 in all (%3 each).</source>
+        <comment>IDS_DRAW_FEW_GIFTS</comment>
+        <extracomment>Why names cannot be drawn. %1: persons who receive; %2: gifts given in all; %3: gifts per giver</extracomment>
+        <translation>Hay muy pocos regalos: %1 personas reciben un regalo, pero quienes regalan solo hacen %2 en total (%3 cada uno).</translation>
+    </message>
+    <message>
+        <source> Persons who receive only: %1.</source>
+        <comment>IDS_DRAW_RECEIVE_ONLY_COUNT</comment>
+        <extracomment>Follows IDS_DRAW_FEW_GIFTS. %1: a number</extracomment>
+        <translation> Personas que solo reciben: %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Let more persons give, or raise the gifts per giver (Exchange &gt; Rules), then draw again.</source>
+        <comment>IDS_DRAW_FEW_GIFTS_HINT</comment>
+        <extracomment>Ends IDS_DRAW_FEW_GIFTS.</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Haz que regalen más personas o aumenta los regalos por persona que regala (Intercambio &gt; Reglas), y vuelve a sortear.</translation>
+    </message>
+    <message>
+        <source>The gifts of %1 (%2 in all) can go only to %3, who can take at most %4 of them.</source>
+        <comment>IDS_DRAW_GIVERS_SHORT</comment>
+        <extracomment>Why names cannot be drawn. %1: givers; %2: their gifts in all; %3: the persons they may give to; %4: a number</extracomment>
+        <translation>Los regalos de %1 (%2 en total) solo pueden ir a %3, que pueden recibir %4 como máximo.</translation>
+    </message>
+    <message>
+        <source>The gifts of %1 can go to nobody.</source>
+        <comment>IDS_DRAW_GIVERS_SHORT_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: givers</extracomment>
+        <translation>Los regalos de %1 no pueden ir a nadie.</translation>
+    </message>
+    <message>
+        <source>%1 must get at least %2 of the gifts, but only %3 may give to them, at most %4 in all.</source>
+        <comment>IDS_DRAW_RECEIVERS_SHORT</comment>
+        <extracomment>Why names cannot be drawn. %1: receivers; %2: a number; %3: givers; %4: a number</extracomment>
+        <translation>%1 deben recibir al menos %2 de los regalos, pero solo %3 pueden regalarles, como máximo %4 en total.</translation>
+    </message>
+    <message>
+        <source>%1 must get at least %2 of the gifts, but nobody may give to them.</source>
+        <comment>IDS_DRAW_RECEIVERS_SHORT_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: receivers; %2: a number</extracomment>
+        <translation>%1 deben recibir al menos %2 de los regalos, pero nadie puede regalarles.</translation>
+    </message>
+    <message>
+        <source>In every drawing of this list, two persons would give to each other. Allow pairs who draw each other (Exchange &gt; Rules) or give fewer gifts each, then draw again.</source>
+        <comment>IDS_DRAW_NO_MUTUAL_NONE</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>En cualquier sorteo de esta lista, dos personas se regalarían mutuamente. Permite parejas que se sacan mutuamente (Intercambio &gt; Reglas) o reduce los regalos por persona que regala, y vuelve a sortear.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 drawn names instead of %3</source>
+        <comment>IDS_CHECK_GIFT_COUNT</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2, %3: numbers</extracomment>
+        <translation>a %1 le han tocado %2 nombres en lugar de %3</translation>
+    </message>
+    <message>
+        <source>%1 receives only, but has a drawn name</source>
+        <comment>IDS_CHECK_RECEIVES_ONLY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: a person</extracomment>
+        <translation>%1 solo recibe, pero le ha tocado un nombre</translation>
+    </message>
+    <message>
+        <source>%1 gives only, but %2 drew him</source>
+        <comment>IDS_CHECK_GIVES_ONLY_DRAWN</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person drawn; %2: who drew him</extracomment>
+        <translation>%1 solo regala, pero %2 ha sacado su nombre</translation>
+    </message>
+    <message>
+        <source>%1 drew %2 twice</source>
+        <comment>IDS_CHECK_SAME_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person drawn</extracomment>
+        <translation>%1 ha sacado a %2 dos veces</translation>
+    </message>
+    <message>
+        <source>%1 gets %2 gifts, where every person gets %3</source>
+        <comment>IDS_CHECK_RECEIVED_COUNT</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: a person; %2: a number; %3: a number, or IDS_COUNT_OR</extracomment>
+        <translation>%1 recibe %2 regalos, cuando cada persona recibe %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>IDS_COUNT_OR</comment>
+        <extracomment>Two numbers, as in &quot;1 or 2&quot;.</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>Get gifts for: %1</source>
+        <comment>IDS_GET_GIFTS_FOR</comment>
+        <extracomment>Pass-around round, a giver with several recipients. %1: their names</extracomment>
+        <translation>Regalos para: %1</translation>
+    </message>
+    <message>
+        <source>--role takes both, gives or receives, not &quot;%1&quot;</source>
+        <comment>IDS_CLI_BAD_ROLE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. Keep the option values in English. %1: the value given</extracomment>
+        <translation>--role admite both, gives o receives, no &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--gifts takes a number from 1 to %1, not &quot;%2&quot;</source>
+        <comment>IDS_CLI_BAD_GIFTS</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
+        <translation>--gifts admite un número del 1 al %1, no &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>gifts per giver: %1
+</source>
+        <comment>IDS_CLI_GIFTS_LINE</comment>
+        <extracomment>kivvo-cli rules output.</extracomment>
+        <translation>regalos por persona que regala: %1
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+En el sorteo, a %1 le ha tocado hacerles un regalo a %2.<byte value="xd"/>
+<byte value="xd"/>
+Gracias.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+En el sorteo, a %1 le ha tocado hacerles un regalo a %2.<byte value="xd"/>
+<byte value="xd"/>
+Las listas de este sorteo son demasiado largas para incluirlas en cada correo: si quieres verlas, pídeselas a quien organiza el sorteo.<byte value="xd"/>
+<byte value="xd"/>
+Gracias.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES_ONLY</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+En el sorteo, a %1 le ha tocado hacerles un regalo a %2.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Gift Suggestions for %1: %2</source>
+        <comment>IDS_NOTE_SUGGESTIONS_FOR</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: a recipient; %2: his suggestions. One line each, after the drawn names.</extracomment>
+        <translation>Sugerencias de regalo para %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>IDS_IDEAS_OF</comment>
+        <extracomment>Cards and the pass-around round: a recipient and his suggestions.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>gives only</source>
+        <comment>IDS_ROLE_MARK_GIVES</comment>
+        <extracomment>Mark after a name in the list.</extracomment>
+        <translation>solo regala</translation>
+    </message>
+    <message>
+        <source>receives only</source>
+        <comment>IDS_ROLE_MARK_RECEIVES</comment>
+        <extracomment>Mark after a name in the list.</extracomment>
+        <translation>solo recibe</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>IDS_ROLE_MARKED</comment>
+        <extracomment>A name in the list with a mark. %1: the name; %2: IDS_ROLE_MARK_GIVES or IDS_ROLE_MARK_RECEIVES</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 receives only and gives no gift: there is nothing to tell him.</source>
+        <comment>IDS_NOTHING_TO_TELL</comment>
+        <extracomment>Message when a notification is asked for a person who receives only. %1: the person</extracomment>
+        <translation>%1 solo recibe y no hace ningún regalo: no hay nada que comunicarle.</translation>
+    </message>
+    <message>
+        <source>Every giver gives from 1 to %1 gifts.</source>
+        <comment>IDS_BAD_GIFTS</comment>
+        <extracomment>Message.</extracomment>
+        <translation>Cada persona que regala hace de 1 a %1 regalos.</translation>
     </message>
 </context>
 </TS>

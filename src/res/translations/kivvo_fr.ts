@@ -877,6 +877,7 @@ Commands:
   report FILE [--list N] [--gift-to]
                                 the report of drawing N (0 = newest)
   add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+      [--role both|gives|receives]
                                 adds a person to the newest drawing
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
@@ -891,9 +892,10 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes] [--quote-history on|off]
+             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]
              [--language CODE]
-                                shows the rules and exclusions, or changes the rules
+                                shows the rules and exclusions, or changes the rules;
+                                --gifts: each giver draws N recipients (1 to 5)
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
@@ -901,7 +903,10 @@ Commands:
                                 writes the persons of drawing N as CSV, never the drawn names
                                 (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
-                                changes a person of the newest drawing
+      [--role both|gives|receives]
+                                changes a person of the newest drawing; --role:
+                                the person gives and receives (both), gives only
+                                or receives only
   move FILE PERSON (--group GROUP | --top)
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
@@ -941,6 +946,7 @@ Commandes&#xa0;:
   report FILE [--list N] [--gift-to]
                                 le compte rendu du tirage N (0 = le plus récent)
   add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+      [--role both|gives|receives]
                                 ajoute une personne au tirage le plus récent
   add-group FILE NAME           ajoute un groupe au tirage le plus récent
   remove FILE NAME              retire la première personne de ce nom, sinon le premier groupe
@@ -956,9 +962,10 @@ Commandes&#xa0;:
                                 GIVER ne tire jamais RECIPIENT dans le tirage le plus récent
                                 (--both&#xa0;: ni RECIPIENT GIVER)&#xa0;; --remove lève l&apos;exclusion
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes] [--quote-history on|off]
+             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]
              [--language CODE]
-                                affiche les règles et les exclusions, ou modifie les règles
+                                affiche les règles et les exclusions, ou modifie les règles ;
+                                --gifts : chaque donateur tire N destinataires (de 1 à 5)
   import FILE SOURCE [--group GROUP]
                                 ajoute au tirage le plus récent les participants d&apos;un fichier
                                 CSV ou vCard&#xa0;; les noms déjà présents sont ignorés
@@ -966,7 +973,10 @@ Commandes&#xa0;:
                                 écrit les personnes du tirage N en CSV, jamais les noms tirés
                                 (--spreadsheet : pour un tableur, formules désamorcées)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
-                                modifie une personne du tirage le plus récent
+      [--role both|gives|receives]
+                                modifie une personne du tirage le plus récent ; --role :
+                                la personne offre et reçoit (both), offre seulement
+                                (gives) ou reçoit seulement (receives)
   move FILE PERSON (--group GROUP | --top)
                                 déplace une personne dans un groupe, ou l&apos;en fait sortir
   notification FILE PERSON [--list N] [--language CODE]
@@ -3359,6 +3369,276 @@ person never draws him either.</extracomment>
         <comment>IDS_CARD_TOO_LONG</comment>
         <extracomment>Paper card, last line of the last card a participant&apos;s texts may take.</extracomment>
         <translation>La suite est trop longue pour les cartes</translation>
+    </message>
+    <message>
+        <source>Gives and receives</source>
+        <comment>IDS_ROLE_BOTH</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Offre et reçoit</translation>
+    </message>
+    <message>
+        <source>Gives only</source>
+        <comment>IDS_ROLE_GIVES</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Offre seulement</translation>
+    </message>
+    <message>
+        <source>Receives only</source>
+        <comment>IDS_ROLE_RECEIVES</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Reçoit seulement</translation>
+    </message>
+    <message>
+        <source>Ro&amp;le:</source>
+        <comment>IDS_ROLE_LABEL</comment>
+        <extracomment>Label in the person window; its &amp; letter differs from those of Add and Remove there.</extracomment>
+        <translation>Rô&amp;le :</translation>
+    </message>
+    <message>
+        <source>&amp;Gifts per giver:</source>
+        <comment>IDS_GIFTS_LABEL</comment>
+        <extracomment>Label in the Rules window; its &amp; letter differs from those of the other rules there.</extracomment>
+        <translation>&amp;Nombre de cadeaux par donateur :</translation>
+    </message>
+    <message>
+        <source>One circle needs every person to give and receive, with one gift each.</source>
+        <comment>IDS_CIRCLE_UNAVAILABLE</comment>
+        <extracomment>Rules window and messages: why &quot;one circle&quot; is not available.</extracomment>
+        <translation>Un seul cercle demande que chaque personne offre et reçoive, avec un cadeau chacune.</translation>
+    </message>
+    <message>
+        <source>One circle needs every person to give and receive, with one gift each. Turn it off in Exchange &gt; Rules, or let every person give and receive one gift, then draw again.</source>
+        <comment>IDS_DRAW_CIRCLE_NEEDS_ONE</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>Un seul cercle demande que chaque personne offre et reçoive, avec un cadeau chacune. Désactive-le dans Échange &gt; Règles, ou fais en sorte que chaque personne offre et reçoive un cadeau, puis relance le tirage.</translation>
+    </message>
+    <message>
+        <source>Nobody in this list gives a gift: every person receives only.</source>
+        <comment>IDS_DRAW_NOBODY_GIVES</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>Personne dans cette liste n&apos;offre de cadeau : chaque personne reçoit seulement.</translation>
+    </message>
+    <message>
+        <source>Nobody in this list receives a gift: every person gives only.</source>
+        <comment>IDS_DRAW_NOBODY_RECEIVES</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>Personne dans cette liste ne reçoit de cadeau : chaque personne offre seulement.</translation>
+    </message>
+    <message>
+        <source>Too few gifts: %1 persons receive a gift, but the givers give only %2 in all (%3 each).</source>
+        <comment>IDS_DRAW_FEW_GIFTS</comment>
+        <extracomment>Why names cannot be drawn. %1: persons who receive; %2: gifts given in all; %3: gifts per giver</extracomment>
+        <translation>Trop peu de cadeaux : %1 personnes reçoivent un cadeau, mais les donateurs n&apos;en offrent que %2 en tout (%3 chacun).</translation>
+    </message>
+    <message>
+        <source> Persons who receive only: %1.</source>
+        <comment>IDS_DRAW_RECEIVE_ONLY_COUNT</comment>
+        <extracomment>Follows IDS_DRAW_FEW_GIFTS. %1: a number</extracomment>
+        <translation> Personnes qui reçoivent seulement : %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Let more persons give, or raise the gifts per giver (Exchange &gt; Rules), then draw again.</source>
+        <comment>IDS_DRAW_FEW_GIFTS_HINT</comment>
+        <extracomment>Ends IDS_DRAW_FEW_GIFTS.</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Permets à plus de personnes d&apos;offrir un cadeau, ou augmente le nombre de cadeaux par donateur (Échange &gt; Règles), puis relance le tirage.</translation>
+    </message>
+    <message>
+        <source>The gifts of %1 (%2 in all) can go only to %3, who can take at most %4 of them.</source>
+        <comment>IDS_DRAW_GIVERS_SHORT</comment>
+        <extracomment>Why names cannot be drawn. %1: givers; %2: their gifts in all; %3: the persons they may give to; %4: a number</extracomment>
+        <translation>Les cadeaux de %1 (%2 en tout) ne peuvent aller qu&apos;à %3, qui peuvent en recevoir %4 au plus.</translation>
+    </message>
+    <message>
+        <source>The gifts of %1 can go to nobody.</source>
+        <comment>IDS_DRAW_GIVERS_SHORT_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: givers</extracomment>
+        <translation>Les cadeaux de %1 ne peuvent aller à personne.</translation>
+    </message>
+    <message>
+        <source>%1 must get at least %2 of the gifts, but only %3 may give to them, at most %4 in all.</source>
+        <comment>IDS_DRAW_RECEIVERS_SHORT</comment>
+        <extracomment>Why names cannot be drawn. %1: receivers; %2: a number; %3: givers; %4: a number</extracomment>
+        <translation>%1 doivent recevoir au moins %2 des cadeaux, mais seuls %3 peuvent leur en offrir, %4 au plus en tout.</translation>
+    </message>
+    <message>
+        <source>%1 must get at least %2 of the gifts, but nobody may give to them.</source>
+        <comment>IDS_DRAW_RECEIVERS_SHORT_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: receivers; %2: a number</extracomment>
+        <translation>%1 doivent recevoir au moins %2 des cadeaux, mais personne ne peut leur en offrir.</translation>
+    </message>
+    <message>
+        <source>In every drawing of this list, two persons would give to each other. Allow pairs who draw each other (Exchange &gt; Rules) or give fewer gifts each, then draw again.</source>
+        <comment>IDS_DRAW_NO_MUTUAL_NONE</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>Dans tout tirage de cette liste, deux personnes s&apos;offriraient mutuellement un cadeau. Autorise les paires qui se tirent mutuellement (Échange &gt; Règles) ou réduis le nombre de cadeaux par donateur, puis relance le tirage.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 drawn names instead of %3</source>
+        <comment>IDS_CHECK_GIFT_COUNT</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2, %3: numbers</extracomment>
+        <translation>%1 a %2 noms tirés au lieu de %3</translation>
+    </message>
+    <message>
+        <source>%1 receives only, but has a drawn name</source>
+        <comment>IDS_CHECK_RECEIVES_ONLY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: a person</extracomment>
+        <translation>%1 reçoit seulement, mais a un nom tiré</translation>
+    </message>
+    <message>
+        <source>%1 gives only, but %2 drew him</source>
+        <comment>IDS_CHECK_GIVES_ONLY_DRAWN</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person drawn; %2: who drew him</extracomment>
+        <translation>%1 offre seulement, mais %2 a tiré son nom</translation>
+    </message>
+    <message>
+        <source>%1 drew %2 twice</source>
+        <comment>IDS_CHECK_SAME_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person drawn</extracomment>
+        <translation>%1 a tiré %2 deux fois</translation>
+    </message>
+    <message>
+        <source>%1 gets %2 gifts, where every person gets %3</source>
+        <comment>IDS_CHECK_RECEIVED_COUNT</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: a person; %2: a number; %3: a number, or IDS_COUNT_OR</extracomment>
+        <translation>%1 reçoit %2 cadeaux, alors que chaque personne en reçoit %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>IDS_COUNT_OR</comment>
+        <extracomment>Two numbers, as in &quot;1 or 2&quot;.</extracomment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>Get gifts for: %1</source>
+        <comment>IDS_GET_GIFTS_FOR</comment>
+        <extracomment>Pass-around round, a giver with several recipients. %1: their names</extracomment>
+        <translation>Offrir des cadeaux à : %1</translation>
+    </message>
+    <message>
+        <source>--role takes both, gives or receives, not &quot;%1&quot;</source>
+        <comment>IDS_CLI_BAD_ROLE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. Keep the option values in English. %1: the value given</extracomment>
+        <translation>--role prend both, gives ou receives, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>--gifts takes a number from 1 to %1, not &quot;%2&quot;</source>
+        <comment>IDS_CLI_BAD_GIFTS</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
+        <translation>--gifts prend un nombre de 1 à %1, et non « %2 »</translation>
+    </message>
+    <message>
+        <source>gifts per giver: %1
+</source>
+        <comment>IDS_CLI_GIFTS_LINE</comment>
+        <extracomment>kivvo-cli rules output.</extracomment>
+        <translation>cadeaux par donateur : %1
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+%1, voici les noms tirés au sort des personnes à qui offrir un cadeau : %2.<byte value="xd"/>
+<byte value="xd"/>
+Merci !<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+%1, voici les noms tirés au sort des personnes à qui offrir un cadeau : %2.<byte value="xd"/>
+<byte value="xd"/>
+Les listes de ce cercle de participants sont trop longues pour figurer dans chaque e-mail : demandez-les à l&apos;organisateur si vous souhaitez les voir.<byte value="xd"/>
+<byte value="xd"/>
+Merci !<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES_ONLY</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+%1, voici les noms tirés au sort des personnes à qui offrir un cadeau : %2.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Gift Suggestions for %1: %2</source>
+        <comment>IDS_NOTE_SUGGESTIONS_FOR</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: a recipient; %2: his suggestions. One line each, after the drawn names.</extracomment>
+        <translation>Idées de cadeaux pour %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>IDS_IDEAS_OF</comment>
+        <extracomment>Cards and the pass-around round: a recipient and his suggestions.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>gives only</source>
+        <comment>IDS_ROLE_MARK_GIVES</comment>
+        <extracomment>Mark after a name in the list.</extracomment>
+        <translation>offre seulement</translation>
+    </message>
+    <message>
+        <source>receives only</source>
+        <comment>IDS_ROLE_MARK_RECEIVES</comment>
+        <extracomment>Mark after a name in the list.</extracomment>
+        <translation>reçoit seulement</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>IDS_ROLE_MARKED</comment>
+        <extracomment>A name in the list with a mark. %1: the name; %2: IDS_ROLE_MARK_GIVES or IDS_ROLE_MARK_RECEIVES</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 receives only and gives no gift: there is nothing to tell him.</source>
+        <comment>IDS_NOTHING_TO_TELL</comment>
+        <extracomment>Message when a notification is asked for a person who receives only. %1: the person</extracomment>
+        <translation>%1 reçoit seulement et n&apos;offre aucun cadeau : il n&apos;y a rien à lui annoncer.</translation>
+    </message>
+    <message>
+        <source>Every giver gives from 1 to %1 gifts.</source>
+        <comment>IDS_BAD_GIFTS</comment>
+        <extracomment>Message.</extracomment>
+        <translation>Chaque donateur offre de 1 à %1 cadeaux.</translation>
     </message>
 </context>
 </TS>

@@ -877,6 +877,7 @@ Commands:
   report FILE [--list N] [--gift-to]
                                 the report of drawing N (0 = newest)
   add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+      [--role both|gives|receives]
                                 adds a person to the newest drawing
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
@@ -891,9 +892,10 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes] [--quote-history on|off]
+             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]
              [--language CODE]
-                                shows the rules and exclusions, or changes the rules
+                                shows the rules and exclusions, or changes the rules;
+                                --gifts: each giver draws N recipients (1 to 5)
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
@@ -901,7 +903,10 @@ Commands:
                                 writes the persons of drawing N as CSV, never the drawn names
                                 (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
-                                changes a person of the newest drawing
+      [--role both|gives|receives]
+                                changes a person of the newest drawing; --role:
+                                the person gives and receives (both), gives only
+                                or receives only
   move FILE PERSON (--group GROUP | --top)
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
@@ -941,6 +946,7 @@ Comandi:
   report FILE [--list N] [--gift-to]
                                 il resoconto dell&apos;estrazione N (0 = la più recente)
   add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+      [--role both|gives|receives]
                                 aggiunge una persona all&apos;estrazione più recente
   add-group FILE NAME           aggiunge un gruppo all&apos;estrazione più recente
   remove FILE NAME              rimuove la prima persona con quel nome, altrimenti il primo
@@ -957,9 +963,10 @@ Comandi:
                                 (--both: e nemmeno RECIPIENT estrae GIVER); --remove toglie
                                 di nuovo l&apos;esclusione
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes] [--quote-history on|off]
+             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]
              [--language CODE]
-                                mostra le regole e le esclusioni, o modifica le regole
+                                mostra le regole e le esclusioni, o modifica le regole;
+                                --gifts: chi regala estrae N destinatari (da 1 a 5)
   import FILE SOURCE [--group GROUP]
                                 aggiunge all&apos;estrazione più recente i partecipanti di un file
                                 CSV o vCard; i nomi già presenti vengono tralasciati
@@ -967,7 +974,10 @@ Comandi:
                                 scrive in CSV le persone dell&apos;estrazione N, mai i nomi estratti
                                 (--spreadsheet: per fogli di calcolo, formule disinnescate)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
-                                modifica una persona dell&apos;estrazione più recente
+      [--role both|gives|receives]
+                                modifica una persona dell&apos;estrazione più recente; --role:
+                                la persona regala e riceve (both), regala soltanto (gives)
+                                o riceve soltanto (receives)
   move FILE PERSON (--group GROUP | --top)
                                 sposta una persona in un gruppo, o fuori dal suo gruppo
   notification FILE PERSON [--list N] [--language CODE]
@@ -3361,6 +3371,276 @@ person never draws him either.</extracomment>
         <comment>IDS_CARD_TOO_LONG</comment>
         <extracomment>Paper card, last line of the last card a participant&apos;s texts may take.</extracomment>
         <translation>Il resto è troppo lungo per i biglietti</translation>
+    </message>
+    <message>
+        <source>Gives and receives</source>
+        <comment>IDS_ROLE_BOTH</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Regala e riceve</translation>
+    </message>
+    <message>
+        <source>Gives only</source>
+        <comment>IDS_ROLE_GIVES</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Regala soltanto</translation>
+    </message>
+    <message>
+        <source>Receives only</source>
+        <comment>IDS_ROLE_RECEIVES</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Riceve soltanto</translation>
+    </message>
+    <message>
+        <source>Ro&amp;le:</source>
+        <comment>IDS_ROLE_LABEL</comment>
+        <extracomment>Label in the person window; its &amp; letter differs from those of Add and Remove there.</extracomment>
+        <translation>R&amp;uolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Gifts per giver:</source>
+        <comment>IDS_GIFTS_LABEL</comment>
+        <extracomment>Label in the Rules window; its &amp; letter differs from those of the other rules there.</extracomment>
+        <translation>&amp;Regali per chi regala:</translation>
+    </message>
+    <message>
+        <source>One circle needs every person to give and receive, with one gift each.</source>
+        <comment>IDS_CIRCLE_UNAVAILABLE</comment>
+        <extracomment>Rules window and messages: why &quot;one circle&quot; is not available.</extracomment>
+        <translation>Un unico cerchio richiede che ogni persona regali e riceva, con un regalo a testa.</translation>
+    </message>
+    <message>
+        <source>One circle needs every person to give and receive, with one gift each. Turn it off in Exchange &gt; Rules, or let every person give and receive one gift, then draw again.</source>
+        <comment>IDS_DRAW_CIRCLE_NEEDS_ONE</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>Un unico cerchio richiede che ogni persona regali e riceva, con un regalo a testa. Disattivalo in Scambio &gt; Regole, oppure fai in modo che ogni persona faccia e riceva un regalo, poi estrai di nuovo.</translation>
+    </message>
+    <message>
+        <source>Nobody in this list gives a gift: every person receives only.</source>
+        <comment>IDS_DRAW_NOBODY_GIVES</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>In questa lista nessuno fa un regalo: ogni persona riceve soltanto.</translation>
+    </message>
+    <message>
+        <source>Nobody in this list receives a gift: every person gives only.</source>
+        <comment>IDS_DRAW_NOBODY_RECEIVES</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>In questa lista nessuno riceve un regalo: ogni persona regala soltanto.</translation>
+    </message>
+    <message>
+        <source>Too few gifts: %1 persons receive a gift, but the givers give only %2 in all (%3 each).</source>
+        <comment>IDS_DRAW_FEW_GIFTS</comment>
+        <extracomment>Why names cannot be drawn. %1: persons who receive; %2: gifts given in all; %3: gifts per giver</extracomment>
+        <translation>Troppo pochi regali: %1 persone ricevono un regalo, ma chi regala ne fa solo %2 in tutto (%3 a testa).</translation>
+    </message>
+    <message>
+        <source> Persons who receive only: %1.</source>
+        <comment>IDS_DRAW_RECEIVE_ONLY_COUNT</comment>
+        <extracomment>Follows IDS_DRAW_FEW_GIFTS. %1: a number</extracomment>
+        <translation> Persone che ricevono soltanto: %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Let more persons give, or raise the gifts per giver (Exchange &gt; Rules), then draw again.</source>
+        <comment>IDS_DRAW_FEW_GIFTS_HINT</comment>
+        <extracomment>Ends IDS_DRAW_FEW_GIFTS.</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Lascia che più persone facciano regali, oppure aumenta i regali per chi regala (Scambio &gt; Regole), poi estrai di nuovo.</translation>
+    </message>
+    <message>
+        <source>The gifts of %1 (%2 in all) can go only to %3, who can take at most %4 of them.</source>
+        <comment>IDS_DRAW_GIVERS_SHORT</comment>
+        <extracomment>Why names cannot be drawn. %1: givers; %2: their gifts in all; %3: the persons they may give to; %4: a number</extracomment>
+        <translation>I regali di %1 (%2 in tutto) possono andare solo a %3, che ne possono ricevere al massimo %4.</translation>
+    </message>
+    <message>
+        <source>The gifts of %1 can go to nobody.</source>
+        <comment>IDS_DRAW_GIVERS_SHORT_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: givers</extracomment>
+        <translation>I regali di %1 non possono andare a nessuno.</translation>
+    </message>
+    <message>
+        <source>%1 must get at least %2 of the gifts, but only %3 may give to them, at most %4 in all.</source>
+        <comment>IDS_DRAW_RECEIVERS_SHORT</comment>
+        <extracomment>Why names cannot be drawn. %1: receivers; %2: a number; %3: givers; %4: a number</extracomment>
+        <translation>%1 devono ricevere almeno %2 dei regali, ma solo %3 possono fare loro un regalo, al massimo %4 in tutto.</translation>
+    </message>
+    <message>
+        <source>%1 must get at least %2 of the gifts, but nobody may give to them.</source>
+        <comment>IDS_DRAW_RECEIVERS_SHORT_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: receivers; %2: a number</extracomment>
+        <translation>%1 devono ricevere almeno %2 dei regali, ma nessuno può fare loro un regalo.</translation>
+    </message>
+    <message>
+        <source>In every drawing of this list, two persons would give to each other. Allow pairs who draw each other (Exchange &gt; Rules) or give fewer gifts each, then draw again.</source>
+        <comment>IDS_DRAW_NO_MUTUAL_NONE</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>In ogni estrazione di questa lista, due persone si farebbero un regalo a vicenda. Consenti le coppie che si estraggono a vicenda (Scambio &gt; Regole) oppure riduci i regali per chi regala, poi estrai di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 drawn names instead of %3</source>
+        <comment>IDS_CHECK_GIFT_COUNT</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2, %3: numbers</extracomment>
+        <translation>%1 ha %2 nomi estratti invece di %3</translation>
+    </message>
+    <message>
+        <source>%1 receives only, but has a drawn name</source>
+        <comment>IDS_CHECK_RECEIVES_ONLY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: a person</extracomment>
+        <translation>%1 riceve soltanto, ma ha un nome estratto</translation>
+    </message>
+    <message>
+        <source>%1 gives only, but %2 drew him</source>
+        <comment>IDS_CHECK_GIVES_ONLY_DRAWN</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person drawn; %2: who drew him</extracomment>
+        <translation>%1 regala soltanto, ma %2 ha estratto il suo nome</translation>
+    </message>
+    <message>
+        <source>%1 drew %2 twice</source>
+        <comment>IDS_CHECK_SAME_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person drawn</extracomment>
+        <translation>%1 ha estratto %2 due volte</translation>
+    </message>
+    <message>
+        <source>%1 gets %2 gifts, where every person gets %3</source>
+        <comment>IDS_CHECK_RECEIVED_COUNT</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: a person; %2: a number; %3: a number, or IDS_COUNT_OR</extracomment>
+        <translation>%1 riceve %2 regali, mentre ogni persona ne riceve %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>IDS_COUNT_OR</comment>
+        <extracomment>Two numbers, as in &quot;1 or 2&quot;.</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>Get gifts for: %1</source>
+        <comment>IDS_GET_GIFTS_FOR</comment>
+        <extracomment>Pass-around round, a giver with several recipients. %1: their names</extracomment>
+        <translation>Fai un regalo a ognuno di: %1</translation>
+    </message>
+    <message>
+        <source>--role takes both, gives or receives, not &quot;%1&quot;</source>
+        <comment>IDS_CLI_BAD_ROLE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. Keep the option values in English. %1: the value given</extracomment>
+        <translation>--role accetta both, gives oppure receives, non &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--gifts takes a number from 1 to %1, not &quot;%2&quot;</source>
+        <comment>IDS_CLI_BAD_GIFTS</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
+        <translation>--gifts accetta un numero da 1 a %1, non &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>gifts per giver: %1
+</source>
+        <comment>IDS_CLI_GIFTS_LINE</comment>
+        <extracomment>kivvo-cli rules output.</extracomment>
+        <translation>regali per chi regala: %1
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Le persone estratte a sorte a cui %1 farà un regalo sono %2.<byte value="xd"/>
+<byte value="xd"/>
+Grazie.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Le persone estratte a sorte a cui %1 farà un regalo sono %2.<byte value="xd"/>
+<byte value="xd"/>
+Le liste di questa cerchia sono troppo lunghe per riportarle in ogni e-mail: se vuoi vederle, chiedile a chi organizza lo scambio.<byte value="xd"/>
+<byte value="xd"/>
+Grazie.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES_ONLY</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Le persone estratte a sorte a cui %1 farà un regalo sono %2.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Gift Suggestions for %1: %2</source>
+        <comment>IDS_NOTE_SUGGESTIONS_FOR</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: a recipient; %2: his suggestions. One line each, after the drawn names.</extracomment>
+        <translation>Idee regalo per %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>IDS_IDEAS_OF</comment>
+        <extracomment>Cards and the pass-around round: a recipient and his suggestions.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>gives only</source>
+        <comment>IDS_ROLE_MARK_GIVES</comment>
+        <extracomment>Mark after a name in the list.</extracomment>
+        <translation>solo regala</translation>
+    </message>
+    <message>
+        <source>receives only</source>
+        <comment>IDS_ROLE_MARK_RECEIVES</comment>
+        <extracomment>Mark after a name in the list.</extracomment>
+        <translation>solo riceve</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>IDS_ROLE_MARKED</comment>
+        <extracomment>A name in the list with a mark. %1: the name; %2: IDS_ROLE_MARK_GIVES or IDS_ROLE_MARK_RECEIVES</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 receives only and gives no gift: there is nothing to tell him.</source>
+        <comment>IDS_NOTHING_TO_TELL</comment>
+        <extracomment>Message when a notification is asked for a person who receives only. %1: the person</extracomment>
+        <translation>%1 riceve soltanto e non fa regali: non c&apos;è niente da comunicare.</translation>
+    </message>
+    <message>
+        <source>Every giver gives from 1 to %1 gifts.</source>
+        <comment>IDS_BAD_GIFTS</comment>
+        <extracomment>Message.</extracomment>
+        <translation>Chi regala fa da 1 a %1 regali.</translation>
     </message>
 </context>
 </TS>

@@ -877,6 +877,7 @@ Commands:
   report FILE [--list N] [--gift-to]
                                 the report of drawing N (0 = newest)
   add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+      [--role both|gives|receives]
                                 adds a person to the newest drawing
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
@@ -891,9 +892,10 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes] [--quote-history on|off]
+             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]
              [--language CODE]
-                                shows the rules and exclusions, or changes the rules
+                                shows the rules and exclusions, or changes the rules;
+                                --gifts: each giver draws N recipients (1 to 5)
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
@@ -901,7 +903,10 @@ Commands:
                                 writes the persons of drawing N as CSV, never the drawn names
                                 (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
-                                changes a person of the newest drawing
+      [--role both|gives|receives]
+                                changes a person of the newest drawing; --role:
+                                the person gives and receives (both), gives only
+                                or receives only
   move FILE PERSON (--group GROUP | --top)
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
@@ -941,6 +946,7 @@ Opdrachten:
   report FILE [--list N] [--gift-to]
                                 het overzicht van trekking N (0 = nieuwste)
   add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+      [--role both|gives|receives]
                                 voegt een persoon toe aan de nieuwste trekking
   add-group FILE NAME           voegt een groep toe aan de nieuwste trekking
   remove FILE NAME              verwijdert de eerste persoon met die naam, anders de eerste
@@ -958,9 +964,10 @@ Opdrachten:
                                 GIVER trekt in de nieuwste trekking nooit RECIPIENT (--both:
                                 en RECIPIENT ook nooit GIVER); --remove heft dat weer op
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes] [--quote-history on|off]
+             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]
              [--language CODE]
-                                toont de regels en uitsluitingen, of wijzigt de regels
+                                toont de regels en uitsluitingen, of wijzigt de regels;
+                                --gifts: elke gever trekt N ontvangers (1 tot en met 5)
   import FILE SOURCE [--group GROUP]
                                 voegt de deelnemers uit een CSV- of vCard-bestand toe aan
                                 de nieuwste trekking; namen die er al in staan, worden
@@ -970,7 +977,10 @@ Opdrachten:
                                 getrokken namen
                                 (--spreadsheet: voor spreadsheets, formules onschadelijk)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
-                                wijzigt een persoon in de nieuwste trekking
+      [--role both|gives|receives]
+                                wijzigt een persoon in de nieuwste trekking; --role: de
+                                persoon geeft en ontvangt (both), geeft alleen (gives) of
+                                ontvangt alleen (receives)
   move FILE PERSON (--group GROUP | --top)
                                 verplaatst een persoon naar een groep, of haalt hem eruit
   notification FILE PERSON [--list N] [--language CODE]
@@ -3364,6 +3374,276 @@ person never draws him either.</extracomment>
         <comment>IDS_CARD_TOO_LONG</comment>
         <extracomment>Paper card, last line of the last card a participant&apos;s texts may take.</extracomment>
         <translation>De rest is te lang voor de kaarten</translation>
+    </message>
+    <message>
+        <source>Gives and receives</source>
+        <comment>IDS_ROLE_BOTH</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Geeft en ontvangt</translation>
+    </message>
+    <message>
+        <source>Gives only</source>
+        <comment>IDS_ROLE_GIVES</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Geeft alleen</translation>
+    </message>
+    <message>
+        <source>Receives only</source>
+        <comment>IDS_ROLE_RECEIVES</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Ontvangt alleen</translation>
+    </message>
+    <message>
+        <source>Ro&amp;le:</source>
+        <comment>IDS_ROLE_LABEL</comment>
+        <extracomment>Label in the person window; its &amp; letter differs from those of Add and Remove there.</extracomment>
+        <translation>&amp;Rol:</translation>
+    </message>
+    <message>
+        <source>&amp;Gifts per giver:</source>
+        <comment>IDS_GIFTS_LABEL</comment>
+        <extracomment>Label in the Rules window; its &amp; letter differs from those of the other rules there.</extracomment>
+        <translation>Cadeaus &amp;per gever:</translation>
+    </message>
+    <message>
+        <source>One circle needs every person to give and receive, with one gift each.</source>
+        <comment>IDS_CIRCLE_UNAVAILABLE</comment>
+        <extracomment>Rules window and messages: why &quot;one circle&quot; is not available.</extracomment>
+        <translation>Eén kring vraagt dat iedereen geeft en ontvangt, met één cadeau per persoon.</translation>
+    </message>
+    <message>
+        <source>One circle needs every person to give and receive, with one gift each. Turn it off in Exchange &gt; Rules, or let every person give and receive one gift, then draw again.</source>
+        <comment>IDS_DRAW_CIRCLE_NEEDS_ONE</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>Eén kring vraagt dat iedereen geeft en ontvangt, met één cadeau per persoon. Zet hem uit in Ronde &gt; Regels, of laat iedereen één cadeau geven en ontvangen, en trek dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>Nobody in this list gives a gift: every person receives only.</source>
+        <comment>IDS_DRAW_NOBODY_GIVES</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>In deze lijst geeft niemand een cadeau: iedereen ontvangt alleen.</translation>
+    </message>
+    <message>
+        <source>Nobody in this list receives a gift: every person gives only.</source>
+        <comment>IDS_DRAW_NOBODY_RECEIVES</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>In deze lijst ontvangt niemand een cadeau: iedereen geeft alleen.</translation>
+    </message>
+    <message>
+        <source>Too few gifts: %1 persons receive a gift, but the givers give only %2 in all (%3 each).</source>
+        <comment>IDS_DRAW_FEW_GIFTS</comment>
+        <extracomment>Why names cannot be drawn. %1: persons who receive; %2: gifts given in all; %3: gifts per giver</extracomment>
+        <translation>Te weinig cadeaus: %1 personen krijgen een cadeau, maar de gevers geven er in totaal maar %2 (%3 per gever).</translation>
+    </message>
+    <message>
+        <source> Persons who receive only: %1.</source>
+        <comment>IDS_DRAW_RECEIVE_ONLY_COUNT</comment>
+        <extracomment>Follows IDS_DRAW_FEW_GIFTS. %1: a number</extracomment>
+        <translation> Personen die alleen ontvangen: %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Let more persons give, or raise the gifts per giver (Exchange &gt; Rules), then draw again.</source>
+        <comment>IDS_DRAW_FEW_GIFTS_HINT</comment>
+        <extracomment>Ends IDS_DRAW_FEW_GIFTS.</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Laat meer personen geven of verhoog het aantal cadeaus per gever (Ronde &gt; Regels), en trek dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>The gifts of %1 (%2 in all) can go only to %3, who can take at most %4 of them.</source>
+        <comment>IDS_DRAW_GIVERS_SHORT</comment>
+        <extracomment>Why names cannot be drawn. %1: givers; %2: their gifts in all; %3: the persons they may give to; %4: a number</extracomment>
+        <translation>De cadeaus van %1 (%2 in totaal) kunnen alleen naar %3, die er samen hoogstens %4 kunnen krijgen.</translation>
+    </message>
+    <message>
+        <source>The gifts of %1 can go to nobody.</source>
+        <comment>IDS_DRAW_GIVERS_SHORT_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: givers</extracomment>
+        <translation>De cadeaus van %1 kunnen naar niemand.</translation>
+    </message>
+    <message>
+        <source>%1 must get at least %2 of the gifts, but only %3 may give to them, at most %4 in all.</source>
+        <comment>IDS_DRAW_RECEIVERS_SHORT</comment>
+        <extracomment>Why names cannot be drawn. %1: receivers; %2: a number; %3: givers; %4: a number</extracomment>
+        <translation>%1 moeten minstens %2 van de cadeaus krijgen, maar alleen %3 mogen hun iets geven, in totaal hoogstens %4.</translation>
+    </message>
+    <message>
+        <source>%1 must get at least %2 of the gifts, but nobody may give to them.</source>
+        <comment>IDS_DRAW_RECEIVERS_SHORT_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: receivers; %2: a number</extracomment>
+        <translation>%1 moeten minstens %2 van de cadeaus krijgen, maar niemand mag hun iets geven.</translation>
+    </message>
+    <message>
+        <source>In every drawing of this list, two persons would give to each other. Allow pairs who draw each other (Exchange &gt; Rules) or give fewer gifts each, then draw again.</source>
+        <comment>IDS_DRAW_NO_MUTUAL_NONE</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>In elke trekking van deze lijst zouden twee personen aan elkaar geven. Sta paren toe die elkaar trekken (Ronde &gt; Regels) of verlaag het aantal cadeaus per gever, en trek dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 drawn names instead of %3</source>
+        <comment>IDS_CHECK_GIFT_COUNT</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2, %3: numbers</extracomment>
+        <translation>voor %1 zijn %2 namen getrokken in plaats van %3</translation>
+    </message>
+    <message>
+        <source>%1 receives only, but has a drawn name</source>
+        <comment>IDS_CHECK_RECEIVES_ONLY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: a person</extracomment>
+        <translation>%1 ontvangt alleen, maar heeft een getrokken naam</translation>
+    </message>
+    <message>
+        <source>%1 gives only, but %2 drew him</source>
+        <comment>IDS_CHECK_GIVES_ONLY_DRAWN</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person drawn; %2: who drew him</extracomment>
+        <translation>%1 geeft alleen, maar is getrokken door %2</translation>
+    </message>
+    <message>
+        <source>%1 drew %2 twice</source>
+        <comment>IDS_CHECK_SAME_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person drawn</extracomment>
+        <translation>%1 heeft %2 twee keer getrokken</translation>
+    </message>
+    <message>
+        <source>%1 gets %2 gifts, where every person gets %3</source>
+        <comment>IDS_CHECK_RECEIVED_COUNT</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: a person; %2: a number; %3: a number, or IDS_COUNT_OR</extracomment>
+        <translation>%1 krijgt %2 cadeaus, terwijl iedereen er %3 krijgt</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>IDS_COUNT_OR</comment>
+        <extracomment>Two numbers, as in &quot;1 or 2&quot;.</extracomment>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Get gifts for: %1</source>
+        <comment>IDS_GET_GIFTS_FOR</comment>
+        <extracomment>Pass-around round, a giver with several recipients. %1: their names</extracomment>
+        <translation>Cadeaus voor: %1</translation>
+    </message>
+    <message>
+        <source>--role takes both, gives or receives, not &quot;%1&quot;</source>
+        <comment>IDS_CLI_BAD_ROLE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. Keep the option values in English. %1: the value given</extracomment>
+        <translation>--role verwacht both, gives of receives, niet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--gifts takes a number from 1 to %1, not &quot;%2&quot;</source>
+        <comment>IDS_CLI_BAD_GIFTS</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
+        <translation>--gifts verwacht een getal van 1 tot en met %1, niet &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>gifts per giver: %1
+</source>
+        <comment>IDS_CLI_GIFTS_LINE</comment>
+        <extracomment>kivvo-cli rules output.</extracomment>
+        <translation>cadeaus per gever: %1
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Het lot heeft beslist: %1, jij geeft cadeaus aan %2.<byte value="xd"/>
+<byte value="xd"/>
+Dank je wel!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Het lot heeft beslist: %1, jij geeft cadeaus aan %2.<byte value="xd"/>
+<byte value="xd"/>
+De lijsten van dit gezelschap zijn te lang om in elke e-mail op te nemen: vraag de organisator ernaar als je ze wilt zien.<byte value="xd"/>
+<byte value="xd"/>
+Dank je wel!<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES_ONLY</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+Het lot heeft beslist: %1, jij geeft cadeaus aan %2.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Gift Suggestions for %1: %2</source>
+        <comment>IDS_NOTE_SUGGESTIONS_FOR</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: a recipient; %2: his suggestions. One line each, after the drawn names.</extracomment>
+        <translation>Cadeautips voor %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>IDS_IDEAS_OF</comment>
+        <extracomment>Cards and the pass-around round: a recipient and his suggestions.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>gives only</source>
+        <comment>IDS_ROLE_MARK_GIVES</comment>
+        <extracomment>Mark after a name in the list.</extracomment>
+        <translation>geeft alleen</translation>
+    </message>
+    <message>
+        <source>receives only</source>
+        <comment>IDS_ROLE_MARK_RECEIVES</comment>
+        <extracomment>Mark after a name in the list.</extracomment>
+        <translation>ontvangt alleen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>IDS_ROLE_MARKED</comment>
+        <extracomment>A name in the list with a mark. %1: the name; %2: IDS_ROLE_MARK_GIVES or IDS_ROLE_MARK_RECEIVES</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 receives only and gives no gift: there is nothing to tell him.</source>
+        <comment>IDS_NOTHING_TO_TELL</comment>
+        <extracomment>Message when a notification is asked for a person who receives only. %1: the person</extracomment>
+        <translation>%1 ontvangt alleen en geeft geen cadeau: er is niets te melden.</translation>
+    </message>
+    <message>
+        <source>Every giver gives from 1 to %1 gifts.</source>
+        <comment>IDS_BAD_GIFTS</comment>
+        <extracomment>Message.</extracomment>
+        <translation>Elke gever geeft 1 tot en met %1 cadeaus.</translation>
     </message>
 </context>
 </TS>

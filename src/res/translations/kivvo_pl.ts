@@ -881,6 +881,7 @@ Commands:
   report FILE [--list N] [--gift-to]
                                 the report of drawing N (0 = newest)
   add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+      [--role both|gives|receives]
                                 adds a person to the newest drawing
   add-group FILE NAME           adds a group to the newest drawing
   remove FILE NAME              removes the first person, else the first group, of that name
@@ -895,9 +896,10 @@ Commands:
                                 GIVER never draws RECIPIENT in the newest drawing (--both:
                                 nor RECIPIENT GIVER); --remove lifts it again
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes] [--quote-history on|off]
+             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]
              [--language CODE]
-                                shows the rules and exclusions, or changes the rules
+                                shows the rules and exclusions, or changes the rules;
+                                --gifts: each giver draws N recipients (1 to 5)
   import FILE SOURCE [--group GROUP]
                                 adds the participants of a CSV or vCard file to the newest
                                 drawing; names it has already are left out
@@ -905,7 +907,10 @@ Commands:
                                 writes the persons of drawing N as CSV, never the drawn names
                                 (--spreadsheet: for spreadsheets, formulas disarmed)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
-                                changes a person of the newest drawing
+      [--role both|gives|receives]
+                                changes a person of the newest drawing; --role:
+                                the person gives and receives (both), gives only
+                                or receives only
   move FILE PERSON (--group GROUP | --top)
                                 moves a person into a group, or out of it
   notification FILE PERSON [--list N] [--language CODE]
@@ -945,6 +950,7 @@ Polecenia:
   report FILE [--list N] [--gift-to]
                                 raport losowania N (0 = najnowsze)
   add FILE NAME [--group GROUP] [--address A] [--suggestions S]
+      [--role both|gives|receives]
                                 dodaje osobę do najnowszego losowania
   add-group FILE NAME           dodaje grupę do najnowszego losowania
   remove FILE NAME              usuwa pierwszą osobę o tej nazwie, a jeśli jej nie ma,
@@ -962,9 +968,10 @@ Polecenia:
                                 (--both: ani RECIPIENT nie losuje GIVER); --remove znosi
                                 to wykluczenie
   rules FILE [--history N|all] [--no-mutual on|off] [--one-circle on|off]
-             [--seal on|off] [--yes] [--quote-history on|off]
+             [--gifts N] [--seal on|off] [--yes] [--quote-history on|off]
              [--language CODE]
-                                pokazuje zasady i wykluczenia albo zmienia zasady
+                                pokazuje zasady i wykluczenia albo zmienia zasady;
+                                --gifts: każdy darczyńca losuje N odbiorców (od 1 do 5)
   import FILE SOURCE [--group GROUP]
                                 dodaje uczestników z pliku CSV lub vCard do najnowszego
                                 losowania; imiona, które już w nim są, zostają pominięte
@@ -972,7 +979,10 @@ Polecenia:
                                 zapisuje osoby z losowania N w CSV, bez wylosowanych imion
                                 (--spreadsheet: dla arkuszy kalkulacyjnych, formuły rozbrojone)
   set FILE PERSON [--name N] [--address A] [--suggestions S]
-                                zmienia dane osoby w najnowszym losowaniu
+      [--role both|gives|receives]
+                                zmienia dane osoby w najnowszym losowaniu; --role: osoba
+                                daje i dostaje prezenty (both), tylko daje (gives) albo
+                                tylko dostaje (receives)
   move FILE PERSON (--group GROUP | --top)
                                 przenosi osobę do grupy albo poza grupę
   notification FILE PERSON [--list N] [--language CODE]
@@ -3392,6 +3402,276 @@ person never draws him either.</extracomment>
         <comment>IDS_CARD_TOO_LONG</comment>
         <extracomment>Paper card, last line of the last card a participant&apos;s texts may take.</extracomment>
         <translation>Reszta jest za długa na karty</translation>
+    </message>
+    <message>
+        <source>Gives and receives</source>
+        <comment>IDS_ROLE_BOTH</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Daje i dostaje prezenty</translation>
+    </message>
+    <message>
+        <source>Gives only</source>
+        <comment>IDS_ROLE_GIVES</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Tylko daje prezenty</translation>
+    </message>
+    <message>
+        <source>Receives only</source>
+        <comment>IDS_ROLE_RECEIVES</comment>
+        <extracomment>Role of a person, in the person window.</extracomment>
+        <translation>Tylko dostaje prezenty</translation>
+    </message>
+    <message>
+        <source>Ro&amp;le:</source>
+        <comment>IDS_ROLE_LABEL</comment>
+        <extracomment>Label in the person window; its &amp; letter differs from those of Add and Remove there.</extracomment>
+        <translation>&amp;Rola:</translation>
+    </message>
+    <message>
+        <source>&amp;Gifts per giver:</source>
+        <comment>IDS_GIFTS_LABEL</comment>
+        <extracomment>Label in the Rules window; its &amp; letter differs from those of the other rules there.</extracomment>
+        <translation>&amp;Liczba prezentów na darczyńcę:</translation>
+    </message>
+    <message>
+        <source>One circle needs every person to give and receive, with one gift each.</source>
+        <comment>IDS_CIRCLE_UNAVAILABLE</comment>
+        <extracomment>Rules window and messages: why &quot;one circle&quot; is not available.</extracomment>
+        <translation>Jeden krąg wymaga, aby każda osoba dawała i dostawała prezenty, po jednym prezencie.</translation>
+    </message>
+    <message>
+        <source>One circle needs every person to give and receive, with one gift each. Turn it off in Exchange &gt; Rules, or let every person give and receive one gift, then draw again.</source>
+        <comment>IDS_DRAW_CIRCLE_NEEDS_ONE</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>Jeden krąg wymaga, aby każda osoba dawała i dostawała prezenty, po jednym prezencie. Wyłącz go w Wymiana &gt; Zasady albo spraw, aby każda osoba dawała i dostawała jeden prezent, a potem losuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Nobody in this list gives a gift: every person receives only.</source>
+        <comment>IDS_DRAW_NOBODY_GIVES</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>Nikt na tej liście nie daje prezentu: każda osoba tylko dostaje prezenty.</translation>
+    </message>
+    <message>
+        <source>Nobody in this list receives a gift: every person gives only.</source>
+        <comment>IDS_DRAW_NOBODY_RECEIVES</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>Nikt na tej liście nie dostaje prezentu: każda osoba tylko daje prezenty.</translation>
+    </message>
+    <message>
+        <source>Too few gifts: %1 persons receive a gift, but the givers give only %2 in all (%3 each).</source>
+        <comment>IDS_DRAW_FEW_GIFTS</comment>
+        <extracomment>Why names cannot be drawn. %1: persons who receive; %2: gifts given in all; %3: gifts per giver</extracomment>
+        <translation>Za mało prezentów: liczba osób, które dostają prezent, to %1, a darczyńcy dają łącznie tylko %2 (po %3).</translation>
+    </message>
+    <message>
+        <source> Persons who receive only: %1.</source>
+        <comment>IDS_DRAW_RECEIVE_ONLY_COUNT</comment>
+        <extracomment>Follows IDS_DRAW_FEW_GIFTS. %1: a number</extracomment>
+        <translation> Osoby, które tylko dostają prezenty: %1.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Let more persons give, or raise the gifts per giver (Exchange &gt; Rules), then draw again.</source>
+        <comment>IDS_DRAW_FEW_GIFTS_HINT</comment>
+        <extracomment>Ends IDS_DRAW_FEW_GIFTS.</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Pozwól dawać prezenty większej liczbie osób albo zwiększ liczbę prezentów na darczyńcę (Wymiana &gt; Zasady), a potem losuj ponownie.</translation>
+    </message>
+    <message>
+        <source>The gifts of %1 (%2 in all) can go only to %3, who can take at most %4 of them.</source>
+        <comment>IDS_DRAW_GIVERS_SHORT</comment>
+        <extracomment>Why names cannot be drawn. %1: givers; %2: their gifts in all; %3: the persons they may give to; %4: a number</extracomment>
+        <translation>Prezenty od: %1 (łącznie %2) mogą trafić tylko do: %3; te osoby mogą dostać najwyżej %4 z nich.</translation>
+    </message>
+    <message>
+        <source>The gifts of %1 can go to nobody.</source>
+        <comment>IDS_DRAW_GIVERS_SHORT_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: givers</extracomment>
+        <translation>Prezenty od: %1 nie mogą trafić do nikogo.</translation>
+    </message>
+    <message>
+        <source>%1 must get at least %2 of the gifts, but only %3 may give to them, at most %4 in all.</source>
+        <comment>IDS_DRAW_RECEIVERS_SHORT</comment>
+        <extracomment>Why names cannot be drawn. %1: receivers; %2: a number; %3: givers; %4: a number</extracomment>
+        <translation>Osoby: %1 muszą dostać co najmniej %2 spośród prezentów, ale dawać im prezenty mogą tylko: %3, łącznie najwyżej %4.</translation>
+    </message>
+    <message>
+        <source>%1 must get at least %2 of the gifts, but nobody may give to them.</source>
+        <comment>IDS_DRAW_RECEIVERS_SHORT_NOBODY</comment>
+        <extracomment>Why names cannot be drawn. %1: receivers; %2: a number</extracomment>
+        <translation>Osoby: %1 muszą dostać co najmniej %2 spośród prezentów, ale nikt nie może dać im prezentu.</translation>
+    </message>
+    <message>
+        <source>In every drawing of this list, two persons would give to each other. Allow pairs who draw each other (Exchange &gt; Rules) or give fewer gifts each, then draw again.</source>
+        <comment>IDS_DRAW_NO_MUTUAL_NONE</comment>
+        <extracomment>Why names cannot be drawn.</extracomment>
+        <translation>W każdym losowaniu tej listy dwie osoby dawałyby prezenty sobie nawzajem. Zezwól na wzajemne pary (Wymiana &gt; Zasady) albo zmniejsz liczbę prezentów na darczyńcę, a potem losuj ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 drawn names instead of %3</source>
+        <comment>IDS_CHECK_GIFT_COUNT</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2, %3: numbers</extracomment>
+        <translation>%1 ma wylosowanych imion: %2 zamiast %3</translation>
+    </message>
+    <message>
+        <source>%1 receives only, but has a drawn name</source>
+        <comment>IDS_CHECK_RECEIVES_ONLY</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: a person</extracomment>
+        <translation>%1 tylko dostaje prezenty, ale ma wylosowane imię</translation>
+    </message>
+    <message>
+        <source>%1 gives only, but %2 drew him</source>
+        <comment>IDS_CHECK_GIVES_ONLY_DRAWN</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the person drawn; %2: who drew him</extracomment>
+        <translation>%1 tylko daje prezenty, ale %2 ma to imię wylosowane</translation>
+    </message>
+    <message>
+        <source>%1 drew %2 twice</source>
+        <comment>IDS_CHECK_SAME_TWICE</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: the giver; %2: the person drawn</extracomment>
+        <translation>%1 ma dwukrotnie wylosowane imię %2</translation>
+    </message>
+    <message>
+        <source>%1 gets %2 gifts, where every person gets %3</source>
+        <comment>IDS_CHECK_RECEIVED_COUNT</comment>
+        <extracomment>Problem with the drawn names, listed after a colon. %1: a person; %2: a number; %3: a number, or IDS_COUNT_OR</extracomment>
+        <translation>%1 dostaje prezentów: %2, a każda osoba dostaje: %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>IDS_COUNT_OR</comment>
+        <extracomment>Two numbers, as in &quot;1 or 2&quot;.</extracomment>
+        <translation>%1 lub %2</translation>
+    </message>
+    <message>
+        <source>Get gifts for: %1</source>
+        <comment>IDS_GET_GIFTS_FOR</comment>
+        <extracomment>Pass-around round, a giver with several recipients. %1: their names</extracomment>
+        <translation>Kup prezenty dla: %1</translation>
+    </message>
+    <message>
+        <source>--role takes both, gives or receives, not &quot;%1&quot;</source>
+        <comment>IDS_CLI_BAD_ROLE</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. Keep the option values in English. %1: the value given</extracomment>
+        <translation>--role przyjmuje both, gives albo receives, a nie „%1”</translation>
+    </message>
+    <message>
+        <source>--gifts takes a number from 1 to %1, not &quot;%2&quot;</source>
+        <comment>IDS_CLI_BAD_GIFTS</comment>
+        <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the largest number allowed; %2: the value given</extracomment>
+        <translation>--gifts przyjmuje liczbę od 1 do %1, a nie „%2”</translation>
+    </message>
+    <message>
+        <source>gifts per giver: %1
+</source>
+        <comment>IDS_CLI_GIFTS_LINE</comment>
+        <extracomment>kivvo-cli rules output.</extracomment>
+        <translation>liczba prezentów na darczyńcę: %1
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+%1, los wybrał osoby, które obdarujesz: to %2.<byte value="xd"/>
+<byte value="xd"/>
+Dziękujemy.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+The lists of this circle are too long to quote in every e-mail: ask the organiser if you want to see them.<byte value="xd"/>
+<byte value="xd"/>
+Thank you.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES_LISTS_KEPT</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+%1, los wybrał osoby, które obdarujesz: to %2.<byte value="xd"/>
+<byte value="xd"/>
+Listy tego grona są zbyt długie, by cytować je w każdym e-mailu: jeśli chcesz je zobaczyć, zapytaj organizatora.<byte value="xd"/>
+<byte value="xd"/>
+Dziękujemy.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <comment>IDS_NOTE_DRAWN_NAMES_ONLY</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: the giver; %2: the recipients</extracomment>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+%1, los wybrał osoby, które obdarujesz: to %2.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Gift Suggestions for %1: %2</source>
+        <comment>IDS_NOTE_SUGGESTIONS_FOR</comment>
+        <extracomment>Notification e-mail, a giver with several recipients. %1: a recipient; %2: his suggestions. One line each, after the drawn names.</extracomment>
+        <translation>Pomysły na prezent dla osoby %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>IDS_IDEAS_OF</comment>
+        <extracomment>Cards and the pass-around round: a recipient and his suggestions.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>gives only</source>
+        <comment>IDS_ROLE_MARK_GIVES</comment>
+        <extracomment>Mark after a name in the list.</extracomment>
+        <translation>tylko daje</translation>
+    </message>
+    <message>
+        <source>receives only</source>
+        <comment>IDS_ROLE_MARK_RECEIVES</comment>
+        <extracomment>Mark after a name in the list.</extracomment>
+        <translation>tylko dostaje</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>IDS_ROLE_MARKED</comment>
+        <extracomment>A name in the list with a mark. %1: the name; %2: IDS_ROLE_MARK_GIVES or IDS_ROLE_MARK_RECEIVES</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 receives only and gives no gift: there is nothing to tell him.</source>
+        <comment>IDS_NOTHING_TO_TELL</comment>
+        <extracomment>Message when a notification is asked for a person who receives only. %1: the person</extracomment>
+        <translation>%1 tylko dostaje prezenty i nie daje żadnego: nie ma nic do przekazania.</translation>
+    </message>
+    <message>
+        <source>Every giver gives from 1 to %1 gifts.</source>
+        <comment>IDS_BAD_GIFTS</comment>
+        <extracomment>Message.</extracomment>
+        <translation>Każdy darczyńca daje od 1 do %1 prezentów.</translation>
     </message>
 </context>
 </TS>
