@@ -1077,7 +1077,7 @@ const CPerson* CKivvoDoc::NewestPersonToMail(const CPerson* pShown, CDocResult& 
     if (!pShown)
         return nullptr;
     if (m_pCurrent == m_pHead)
-        return pShown;
+        return (result = CheckGives(*pShown)) ? pShown : nullptr;
     const CNameList* pNewest = GetNewestList();
     const CPerson* pPerson = PersonNamedExactly(pNewest, pShown->m_strName);
     if (pPerson && !(result = CheckGives(*pPerson)))
