@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -49,6 +50,9 @@ private slots:
     void focusAndHeldKeys();
     void endingTheRoundEarlyAsks_data();
     void endingTheRoundEarlyAsks();
+    void guidedSteps_data();
+    void guidedSteps();
+    void longNamesFitTheScreen();
 
 private:
     // "Enter", "Space", or either with "hold " before it: pressed, kept down while the key
@@ -62,6 +66,17 @@ private:
     QPushButton* Button(const char* pName) { return m_pDialog->findChild<QPushButton*>(pName); }
     QString RevealText() { return Button("reveal")->text(); }
     QString ShownText() { return m_pDialog->findChild<QPlainTextEdit*>()->toPlainText(); }
+    QLabel* Label(const char* pName) { return m_pDialog->findChild<QLabel*>(pName); }
+    // Whether the button wears the focus ring: its left edge in the highlight colour.
+    bool HasFocusRing(QPushButton* pButton)
+    {
+        const QImage image = pButton->grab().toImage();
+        const QRgb ring = pButton->palette().color(QPalette::Highlight).rgb();
+        int nRing = 0;
+        for (int y = 0; y < image.height(); ++y)
+            nRing += image.pixel(1, y) == ring ? 1 : 0;
+        return nRing > image.height() / 2;
+    }
     void Click(const char* pName) { QTest::mouseClick(Button(pName), Qt::LeftButton); }
     CState State()
     {
@@ -295,11 +310,11 @@ void TestDrawNamesDlg::enterTakesTheNextStepNeverEndsTheRound()
 {
     Open("Ann>Bob, Bob>Ann");
     m_pSounds->Take();
-    const QList<CState> steps = {{false, false, false, true},  // revealed
-                                 {false, true, false, false},  // shown
-                                 {true, false, true, false},   // on to Bob
-                                 {false, false, false, true},  // revealed
-                                 {true, false, false, false}}; // shown; nothing more to do
+    const QList<CState> steps = {{false, false, false, true},   // revealed
+                                 {false, true, false, false},   // shown
+                                 {true, false, true, false},    // on to Bob
+                                 {false, false, false, true},   // revealed
+                                 {false, false, false, false}}; // everybody looked: the end
     for (const CState& state : steps) {
         QTest::keyClick(m_pDialog.get(), Qt::Key_Return);
         CompareState(state);
@@ -404,6 +419,93 @@ void TestDrawNamesDlg::endingTheRoundEarlyAsks()
     QCOMPARE(m_pMessages->m_boxes.at(0).m_strText, question);
     QVERIFY(m_pMessages->m_boxes.at(0).m_kind == EBoxKind::YesNoDefaultNo);
     QCOMPARE(m_pDialog->isVisible(), answer != EAnswer::Yes);
+}
+
+void TestDrawNamesDlg::guidedSteps_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("focus"); // also the button that looks like Enter's
+    QTest::addColumn<bool>("closing");
+
+    const int nDraw = CDrawNamesDlg::kDrawMode;
+    const int nShow = CDrawNamesDlg::kShowMode;
+    const QStringList annLooked{"reveal", "done"};
+    QTest::newRow("on opening") << nDraw << QStringList{}
+                                << "Hand the screen to Ann, then press Draw name."
+                                << "reveal" << false;
+    QTest::newRow("name on screen")
+        << nDraw << QStringList{"reveal"} << "Read the name, then press Done to hide it again."
+        << "done" << false;
+    QTest::newRow("hidden again") << nDraw << annLooked << "Press Next and hand the screen to Bob."
+                                  << "next" << false;
+    QTest::newRow("next one looked already")
+        << nDraw << annLooked + QStringList{"next", "reveal", "done", "previous"}
+        << "Press Next to go on to those who have not looked yet."
+        << "next" << false;
+    QTest::newRow("only those before wait")
+        << nDraw << QStringList{"next", "next", "reveal", "done"}
+        << "Press Previous to go back to those who have not looked yet."
+        << "previous" << false;
+    QTest::newRow("everybody looked")
+        << nDraw << annLooked + QStringList{"next"} + annLooked + QStringList{"next"} + annLooked
+        << "Click OK to close this window."
+        << "revealedText" << true;
+    QTest::newRow("viewing") << nShow << QStringList{}
+                             << "Press Show name to see whom Ann gives a gift to."
+                             << "reveal" << false;
+    QTest::newRow("viewing, hidden again") << nShow << annLooked << "Press Next to go on to Bob."
+                                           << "next" << false;
+}
+
+void TestDrawNamesDlg::guidedSteps()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, step);
+    QFETCH(QString, focus);
+    QFETCH(bool, closing);
+    Open("Ann>Bob, Bob>Cid, Cid>Ann", mode);
+    for (const QString& strButton : std::as_const(clicks))
+        Click(qPrintable(strButton));
+    QCOMPARE(Label("nextStep")->text(), step);
+    QCOMPARE(FocusName(), focus);
+    QCOMPARE(Label("closing")->isVisible(), closing);
+    QCOMPARE(Button("reveal")->isVisible(), !closing);
+    if (closing) {
+        QCOMPARE(Label("closing")->text(), "Everybody has seen his name.");
+        CompareState({false, false, false, false});
+    }
+    // The step is shown plainly; OK, which no key presses, never looks like the default.
+    QVERIFY(!Button("ok")->isDefault());
+    for (QPushButton* pButton : m_pDialog->findChildren<QPushButton*>()) {
+        const bool bFocused = pButton->objectName() == focus;
+        QCOMPARE(pButton->isDefault(), bFocused);
+        QVERIFY2(HasFocusRing(pButton) == bFocused, qPrintable(pButton->objectName()));
+    }
+}
+
+void TestDrawNamesDlg::longNamesFitTheScreen()
+{
+    const QString strLong = QStringLiteral("Maximiliane ") + QString(120, u'x') + " Smith";
+    Open(QStringLiteral("%1>Bob, Bob>%1").arg(strLong));
+    const QRect room = m_pDialog->screen()->availableGeometry();
+    QVERIFY(m_pDialog->width() <= room.width());
+    QVERIFY(m_pDialog->width() >= m_pDialog->minimumSizeHint().width());
+    // Cut short where shown, whole in the tip and for a screen reader.
+    QPushButton* pReveal = Button("reveal");
+    QVERIFY2(RevealText().endsWith(u'…'), qPrintable(RevealText()));
+    QVERIFY(pReveal->fontMetrics().horizontalAdvance(RevealText().section(u'\n', 1)) <
+            pReveal->width());
+    QCOMPARE(pReveal->toolTip(), strLong);
+    QVERIFY(pReveal->accessibleName().contains(strLong));
+    QVERIFY(Label("nextStep")->text().contains(u'…'));
+    Click("next");
+    QCOMPARE(RevealText(), "Draw name\nfor Bob");
+    QVERIFY(pReveal->toolTip().isEmpty());
+    Click("reveal");
+    QCOMPARE(ShownText(), "Get gift for: " + strLong);
 }
 
 QTEST_MAIN(TestDrawNamesDlg)

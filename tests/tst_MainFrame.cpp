@@ -78,6 +78,7 @@ private slots:
     void renameInPlace();
     void renameRootUpdatesListBar();
     void escapeCancelsRename();
+    void drawNamesThroughTheMenu_data();
     void drawNamesThroughTheMenu();
     void rulesAndExclusionMarks();
     void viewNotificationsChecksTheDrawing_data();
@@ -565,16 +566,43 @@ void TestMainFrame::escapeCancelsRename()
     QVERIFY(!m_pDoc->IsModified());
 }
 
+void TestMainFrame::drawNamesThroughTheMenu_data()
+{
+    QTest::addColumn<EAnswer>("passAround");
+    QTest::addColumn<int>("looked"); // participants who saw their name in the round
+    QTest::addColumn<int>("sendQuestion");
+    QTest::newRow("no round") << EAnswer::No << 0 << int(IDS_ASK_SEND_NOW);
+    QTest::newRow("everybody looked") << EAnswer::Yes << 4 << int(IDS_ASK_SEND_NOW);
+    // Not "complete" to those who are still waiting for their name.
+    QTest::newRow("round ended early") << EAnswer::Yes << 3 << int(IDS_ASK_SEND_NOT_ALL_LOOKED);
+}
+
 void TestMainFrame::drawNamesThroughTheMenu()
 {
+    QFETCH(EAnswer, passAround);
+    QFETCH(int, looked);
+    QFETCH(int, sendQuestion);
     Load({"Ann, Dan, Fam[Bob, Cid]"});
+    QVERIFY(m_pDoc->OnSaveDocument(m_pDir->filePath("circle.kv")));
     m_pMessages->Answer(IDS_ASK_DRAW_NOW, EAnswer::Yes);
+    m_pMessages->Answer(IDS_ASK_PASS_AROUND, passAround);
+    m_pMessages->Answer(IDS_ASK_END_ROUND_ONE, EAnswer::Yes);
+    if (passAround == EAnswer::Yes)
+        WhenUp<CDrawNamesDlg>([looked](CDrawNamesDlg* pDialog) {
+            for (int i = 0; i < looked; ++i) {
+                for (const char* pButton : {"reveal", "done", "next"})
+                    pDialog->findChild<QPushButton*>(pButton)->click();
+            }
+            pDialog->findChild<QPushButton*>("ok")->click();
+        });
     Trigger(EAction::DrawNames);
     // Drawn in the background; the offers come once it is done.
-    QTRY_COMPARE(m_pMessages->Ids(),
-                 (QList<int>{IDS_ASK_DRAW_NOW, IDS_ASK_PASS_AROUND, IDS_ASK_SEND_NOW}));
+    QList<int> boxes{IDS_ASK_DRAW_NOW, IDS_ASK_PASS_AROUND};
+    if (passAround == EAnswer::Yes && looked < 4)
+        boxes.append(IDS_ASK_END_ROUND_ONE);
+    boxes.append(sendQuestion);
+    QTRY_COMPARE(m_pMessages->Ids(), boxes);
     QVERIFY(m_pDoc->GetNewestList()->HasDrawnNames());
-    QVERIFY(m_pDoc->IsModified());
     QVERIFY(Enabled(EAction::SendEmails));
 }
 

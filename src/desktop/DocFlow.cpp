@@ -49,9 +49,12 @@ void CDocFlow::AfterDrawing(const CDocResult& drawn)
 {
     if (!CMessageBox::Tell(drawn))
         return;
+    bool bEverybodyLooked = true;
     if (CMessageBox::Show(IDS_ASK_PASS_AROUND, EBoxKind::YesNoQuestion) == EAnswer::Yes)
-        m_pFrame->RunDrawNamesDialog(m_pDoc->GetCurrentList(), 0);
-    if (CMessageBox::Show(IDS_ASK_SEND_NOW, EBoxKind::YesNoQuestion) == EAnswer::Yes)
+        bEverybodyLooked = m_pFrame->RunDrawNamesDialog(m_pDoc->GetCurrentList(), 0);
+    // A round ended early is no complete drawing to those still waiting for their name.
+    if (CMessageBox::Show(bEverybodyLooked ? IDS_ASK_SEND_NOW : IDS_ASK_SEND_NOT_ALL_LOOKED,
+                          EBoxKind::YesNoQuestion) == EAnswer::Yes)
         OnSendEmails();
 }
 

@@ -11,9 +11,13 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +25,28 @@ constexpr int kLargeFontPoints = 16;
 constexpr int kSmallestFontPoints = 9;
 // The size the dialog takes with its large font, where the screen has room for it.
 constexpr QSize kLargeSize(420, 520);
+// Room on a button beside its text: the padding and border below, and a little air.
+constexpr int kButtonTextMargin = 40;
+
+// The step button in focus wears a thick ring in the highlight colour, so that whoever holds
+// the screen sees which button Enter or Space presses. Border and padding add up to the same
+// size in both states: the focus moving does not shift the layout. A button with a style of
+// its own takes no font from the dialog: the size is given here. %1: the font size in points
+const QString kButtonStyle = QStringLiteral(
+    "QPushButton { border: 1px solid palette(dark); border-radius: 5px; padding: 7px 11px;"
+    " background: palette(button); color: palette(button-text); font-size: %1pt; }"
+    "QPushButton:disabled { color: palette(mid); border-color: palette(midlight); }"
+    "QPushButton:pressed { background: palette(midlight); }"
+    "QPushButton:focus { border: 4px solid palette(highlight); padding: 4px 8px; }");
+
+// Each line of a text cut short, with an ellipsis, to the width given.
+QString ElideLines(const QString& strText, const QFontMetrics& metrics, int nWidth)
+{
+    QStringList lines = strText.split(u'\n');
+    for (QString& strLine : lines)
+        strLine = metrics.elidedText(strLine, Qt::ElideRight, nWidth);
+    return lines.join(u'\n');
+}
 
 QPushButton* MakeButton(const QString& strText, const QString& strName, int nAccessibleId)
 {
@@ -54,8 +80,25 @@ CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent,
     m_pPrevious =
         MakeButton(CStringTable::Load(IDS_PREVIOUS), QStringLiteral("previous"), IDS_ACC_PREVIOUS);
     m_pNext = MakeButton(CStringTable::Load(IDS_NEXT), QStringLiteral("next"), IDS_ACC_NEXT);
+    m_pStep = new QLabel;
+    m_pStep->setObjectName(QStringLiteral("nextStep"));
+    m_pStep->setWordWrap(true);
+    m_pStep->setAlignment(Qt::AlignCenter);
+    m_pStep->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_pReveal = MakeButton(CStringTable::Load(IDS_REVEAL_INITIAL), QStringLiteral("reveal"), 0);
-    m_pReveal->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Its width is the dialog's, whatever the name: a long one is cut short to fit.
+    m_pReveal->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    m_pClosing = new QLabel;
+    m_pClosing->setObjectName(QStringLiteral("closing"));
+    m_pClosing->setWordWrap(true);
+    m_pClosing->setAlignment(Qt::AlignCenter);
+    QFont bold = m_pClosing->font();
+    bold.setBold(true);
+    m_pClosing->setFont(bold);
+    m_pClosing->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    m_pRevealArea = new QStackedWidget;
+    m_pRevealArea->addWidget(m_pReveal);
+    m_pRevealArea->addWidget(m_pClosing);
     m_pText = new QPlainTextEdit;
     m_pText->setObjectName(QStringLiteral("revealedText"));
     m_pText->setReadOnly(true);
@@ -77,7 +120,8 @@ CDrawNamesDlg::CDrawNamesDlg(CNameList* pList, int nMode, QWidget* pParent,
     pMoves->addWidget(m_pNext);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pMoves);
-    pLayout->addWidget(m_pReveal, 2);
+    pLayout->addWidget(m_pStep);
+    pLayout->addWidget(m_pRevealArea, 2);
     pLayout->addWidget(m_pText, 1);
     pLayout->addWidget(m_pDone);
     pLayout->addWidget(pButtons);
@@ -102,7 +146,11 @@ void CDrawNamesDlg::SetFontSize(int nPoints)
     QFont large = font();
     large.setPointSize(nPoints);
     setFont(large);
+    for (QPushButton* pButton : findChildren<QPushButton*>())
+        pButton->setStyleSheet(kButtonStyle.arg(nPoints));
     m_pReveal->setMinimumHeight(4 * fontMetrics().height());
+    // Room for a step in words of two lines, so that the buttons below do not move.
+    m_pStep->setMinimumHeight(2 * fontMetrics().height());
     layout()->invalidate();
 }
 
@@ -158,16 +206,94 @@ void CDrawNamesDlg::changeEvent(QEvent* pEvent)
     QDialog::changeEvent(pEvent);
 }
 
+void CDrawNamesDlg::resizeEvent(QResizeEvent* pEvent)
+{
+    QDialog::resizeEvent(pEvent);
+    // The names are cut to the new width.
+    if (m_bInitialised) {
+        SetRevealText(m_nRevealTextId);
+        ShowStep();
+    }
+}
+
 void CDrawNamesDlg::FocusNextStep(QPushButton* pMove)
 {
+    ShowStep();
     for (QPushButton* pButton : {m_pReveal, m_pDone, pMove, m_pNext}) {
         if (pButton->isEnabled()) {
             pButton->setFocus(Qt::OtherFocusReason);
+            // The step looks like the button Enter presses; OK, which takes no key, never does.
+            pButton->setDefault(true);
             return;
         }
     }
     // The round is through: the focus rests on the text, never on OK.
     m_pText->setFocus(Qt::OtherFocusReason);
+    for (QPushButton* pButton : findChildren<QPushButton*>())
+        pButton->setDefault(false);
+}
+
+QPushButton* CDrawNamesDlg::MoveTowardsWaiting() const
+{
+    return !SomebodyWaits(true) && SomebodyWaits(false) ? m_pPrevious : m_pNext;
+}
+
+bool CDrawNamesDlg::IsNameOnScreen() const
+{
+    return m_pDone->isEnabled();
+}
+
+bool CDrawNamesDlg::EverybodyLooked() const
+{
+    return m_nCount > 0 && std::all_of(m_pShown.cbegin(), m_pShown.cend(),
+                                       [](quint8 nShown) { return nShown != 0; });
+}
+
+bool CDrawNamesDlg::SomebodyWaits(bool bAhead) const
+{
+    for (int i = bAhead ? m_nIndex + 1 : 0; i < (bAhead ? m_nCount : m_nIndex); ++i) {
+        if (!IsShown(i))
+            return true;
+    }
+    return false;
+}
+
+QString CDrawNamesDlg::FittedName(const QString& strName) const
+{
+    // Half the width leaves the words around the name room to stay on their lines.
+    return m_pStep->fontMetrics().elidedText(strName, Qt::ElideRight, m_pStep->width() / 2);
+}
+
+QString CDrawNamesDlg::StepText() const
+{
+    const bool bDraw = m_nMode == kDrawMode;
+    if (!m_pPerson)
+        return {};
+    if (IsNameOnScreen())
+        return CStringTable::Load(IDS_STEP_READ);
+    if (!IsShown(m_nIndex))
+        return CStringTable::Format(bDraw ? IDS_STEP_HAND_TO : IDS_STEP_SHOW_FOR,
+                                    {FittedName(m_pPerson->m_strName)});
+    if (EverybodyLooked())
+        return CStringTable::Load(IDS_STEP_CLICK_OK);
+    if (m_nIndex + 1 < m_nCount && !IsShown(m_nIndex + 1))
+        return CStringTable::Format(bDraw ? IDS_STEP_NEXT_TO : IDS_STEP_NEXT_SHOW,
+                                    {FittedName(m_persons[size_t(m_nIndex + 1)]->m_strName)});
+    return CStringTable::Load(SomebodyWaits(true) ? IDS_STEP_GO_ON : IDS_STEP_GO_BACK);
+}
+
+void CDrawNamesDlg::ShowStep()
+{
+    m_pStep->setText(StepText());
+    const bool bClosing = EverybodyLooked() && !IsNameOnScreen();
+    if (bClosing) {
+        // Nothing is left to show: the round ends with OK.
+        m_pClosing->setText(
+            CStringTable::Load(m_nMode == kDrawMode ? IDS_ROUND_ALL_LOOKED : IDS_ROUND_ALL_SHOWN));
+        m_pPrevious->setEnabled(false);
+        m_pNext->setEnabled(false);
+    }
+    m_pRevealArea->setCurrentWidget(bClosing ? static_cast<QWidget*>(m_pClosing) : m_pReveal);
 }
 
 void CDrawNamesDlg::OnInitDialog()
@@ -186,10 +312,16 @@ void CDrawNamesDlg::OnInitDialog()
 
 void CDrawNamesDlg::SetRevealText(int nStringId)
 {
-    if (!m_pPerson)
+    if (!m_pPerson || !nStringId)
         return;
-    m_pReveal->setText(CStringTable::Format(nStringId, {m_pPerson->m_strName}));
-    m_pReveal->setAccessibleName(m_pReveal->text().replace(u'\n', u' ').simplified());
+    m_nRevealTextId = nStringId;
+    const QString strText = CStringTable::Format(nStringId, {m_pPerson->m_strName});
+    const QString strFitted =
+        ElideLines(strText, m_pReveal->fontMetrics(), m_pReveal->width() - kButtonTextMargin);
+    m_pReveal->setText(strFitted);
+    m_pReveal->setToolTip(strFitted == strText ? QString() : m_pPerson->m_strName);
+    // A screen reader hears the whole name.
+    m_pReveal->setAccessibleName(QString(strText).replace(u'\n', u' ').simplified());
 }
 
 void CDrawNamesDlg::EnableMoves()
@@ -273,7 +405,7 @@ void CDrawNamesDlg::OnDone()
     if (m_bRevealed)
         m_pShown[static_cast<size_t>(m_nIndex)] = 1;
     EnableMoves();
-    FocusNextStep(m_pNext);
+    FocusNextStep(MoveTowardsWaiting());
 }
 
 int CDrawNamesDlg::CountNotLooked() const

@@ -8,8 +8,10 @@
 class CNameList;
 class CPerson;
 class CStepKeys;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QStackedWidget;
 
 // The pass-around dialog: the screen goes from hand to hand, and each participant reveals
 // his own drawn name, reads it, and hides it again with Done before passing it on.
@@ -41,6 +43,7 @@ signals:
 protected:
     void showEvent(QShowEvent* pEvent) override;
     void changeEvent(QEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     // What the giver is shown: whom he gives to, with their suggestions.
@@ -56,11 +59,23 @@ private:
     void OnReveal();
     void OnDone();
     void SetRevealText(int nStringId);
+    // The next step in words, or the closing screen once everybody has looked.
+    void ShowStep();
+    QString StepText() const;
+    // A name as it fits a fraction of the dialog's width.
+    QString FittedName(const QString& strName) const;
+    bool IsShown(int nIndex) const { return m_pShown[static_cast<size_t>(nIndex)] != 0; }
+    bool IsNameOnScreen() const;
+    bool EverybodyLooked() const;
+    // Whether somebody after (bAhead) or before the current position has not looked yet.
+    bool SomebodyWaits(bool bAhead) const;
     // Enter or Space pressed: the focused step button, or for Enter the step the participant
     // is at: reveal, hide again, or go on.
     void OnStepKey(int nKey);
     // Puts the focus on the button that takes the next step for whoever holds the screen.
     void FocusNextStep(QPushButton* pMove);
+    // After Done: towards those still waiting.
+    QPushButton* MoveTowardsWaiting() const;
     // Whether the round may end now: asks when somebody has not looked yet.
     bool MayEndRound();
 
@@ -74,10 +89,14 @@ private:
     int m_nCount;
     bool m_bInitialised = false;
     CStepKeys* m_pKeys = nullptr;
+    int m_nRevealTextId = 0;
 
     QPushButton* m_pPrevious;
     QPushButton* m_pNext;
+    QLabel* m_pStep;
+    QStackedWidget* m_pRevealArea; // the reveal button, or the closing words
     QPushButton* m_pReveal;
+    QLabel* m_pClosing;
     QPlainTextEdit* m_pText;
     QPushButton* m_pDone;
     QPushButton* m_pOk;

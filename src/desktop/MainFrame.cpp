@@ -647,13 +647,13 @@ bool CMainFrame::IsDocumentListUp() const
     return m_pStack->currentWidget() == m_pDocList;
 }
 
-void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
+bool CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
 {
     const bool bRound = nMode == CDrawNamesDlg::kDrawMode && pList == m_pDoc->GetNewestList();
     // After a change, the round may be for those whose recipient changed alone.
     QList<const CPerson*> persons;
     if (bRound && (!m_pFlow->ChooseWhomToTell(persons) || !KeepDrawingBeforeTelling()))
-        return;
+        return true;
     if (persons.size() == m_pDoc->NewestGivers().size())
         persons.clear();
     CDrawNamesDlg dialog(pList, nMode, this, persons);
@@ -662,6 +662,7 @@ void CMainFrame::RunDrawNamesDialog(CNameList* pList, int nMode)
     dialog.exec();
     if (bRound)
         KeepWhoWasTold();
+    return dialog.CountNotLooked() == 0;
 }
 
 void CMainFrame::RunSend(CSendRun* pRun)

@@ -75,7 +75,8 @@ public:
     void CloseDocumentList();
     bool IsDocumentListUp() const;
 
-    void RunDrawNamesDialog(CNameList* pList, int nMode);
+    // False when a round was ended before everybody had seen his name.
+    bool RunDrawNamesDialog(CNameList* pList, int nMode);
     // Shows the run's progress beside the window and starts it; the window owns it then.
     void RunSend(CSendRun* pRun);
     // Opens Configure; true when mail is set up once it closes.

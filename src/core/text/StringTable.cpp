@@ -1837,6 +1837,49 @@ const std::unordered_map<int, SEntry>& Table()
         {IDS_ACC_END_ROUND,
          {QT_TRANSLATE_NOOP3("Kivvo", "OK: end the round", "IDS_ACC_END_ROUND")}},
         {IDS_ACC_NAME_HIDDEN, {QT_TRANSLATE_NOOP3("Kivvo", "hidden", "IDS_ACC_NAME_HIDDEN")}},
+        //: The next step in the Draw names window, in words. "Draw name" is the first line of
+        //: the button's text (IDS_REVEAL_DRAW). %1: the participant's name
+        {IDS_STEP_HAND_TO,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Hand the screen to %1, then press Draw name.",
+                             "IDS_STEP_HAND_TO")}},
+        //: The next step in the View notifications window. "Show name" is the first line of
+        //: the button's text (IDS_REVEAL_SHOW). %1: the participant's name
+        {IDS_STEP_SHOW_FOR,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Press Show name to see whom %1 gives a gift to.",
+                             "IDS_STEP_SHOW_FOR")}},
+        //: The next step while the drawn name is on the screen.
+        {IDS_STEP_READ,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Read the name, then press Done to hide it again.",
+                             "IDS_STEP_READ")}},
+        //: The next step in the Draw names window after Done. %1: the next participant's name
+        {IDS_STEP_NEXT_TO,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Press Next and hand the screen to %1.",
+                             "IDS_STEP_NEXT_TO")}},
+        //: The next step in the View notifications window after Done.
+        //: %1: the next participant's name
+        {IDS_STEP_NEXT_SHOW,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Press Next to go on to %1.", "IDS_STEP_NEXT_SHOW")}},
+        {IDS_STEP_GO_ON,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Press Next to go on to those who have not looked yet.",
+                             "IDS_STEP_GO_ON")}},
+        {IDS_STEP_GO_BACK,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Press Previous to go back to those who have not looked yet.",
+                             "IDS_STEP_GO_BACK")}},
+        //: The last step of the Draw names window, once every name was seen.
+        {IDS_STEP_CLICK_OK,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Click OK to close this window.", "IDS_STEP_CLICK_OK")}},
+        //: Closing screen of the Draw names window.
+        {IDS_ROUND_ALL_LOOKED,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Everybody has seen his name.", "IDS_ROUND_ALL_LOOKED")}},
+        //: Closing screen of the View notifications window.
+        {IDS_ROUND_ALL_SHOWN,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Every name has been shown.", "IDS_ROUND_ALL_SHOWN")}},
+        //: Question after a round that was ended before everybody had seen his name.
+        {IDS_ASK_SEND_NOT_ALL_LOOKED,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "Not everybody has seen his name in the round. Would you like to "
+                             "send emails now?",
+                             "IDS_ASK_SEND_NOT_ALL_LOOKED")}},
         //: Question before sending when an older list is shown.
         //: %1: the newest list's name; %2: the shown list's name
         {IDS_ASK_SEND_NEWEST,

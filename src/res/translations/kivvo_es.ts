@@ -3644,5 +3644,69 @@ En el sorteo, a %1 le ha tocado hacerles un regalo a %2.<byte value="xd"/>
         <extracomment>Message.</extracomment>
         <translation>Cada persona que regala hace de 1 a %1 regalos.</translation>
     </message>
+    <message>
+        <source>Hand the screen to %1, then press Draw name.</source>
+        <comment>IDS_STEP_HAND_TO</comment>
+        <extracomment>The next step in the Draw names window, in words. &quot;Draw name&quot; is the first line of the button&apos;s text (IDS_REVEAL_DRAW). %1: the participant&apos;s name</extracomment>
+        <translation>Pasa la pantalla a %1 y pulsa «Sacar nombre».</translation>
+    </message>
+    <message>
+        <source>Press Show name to see whom %1 gives a gift to.</source>
+        <comment>IDS_STEP_SHOW_FOR</comment>
+        <extracomment>The next step in the View notifications window. &quot;Show name&quot; is the first line of the button&apos;s text (IDS_REVEAL_SHOW). %1: the participant&apos;s name</extracomment>
+        <translation>Pulsa «Mostrar nombre» para ver a quién hace un regalo %1.</translation>
+    </message>
+    <message>
+        <source>Read the name, then press Done to hide it again.</source>
+        <comment>IDS_STEP_READ</comment>
+        <extracomment>The next step while the drawn name is on the screen.</extracomment>
+        <translation>Lee el nombre y pulsa «Hecho» para ocultarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Press Next and hand the screen to %1.</source>
+        <comment>IDS_STEP_NEXT_TO</comment>
+        <extracomment>The next step in the Draw names window after Done. %1: the next participant&apos;s name</extracomment>
+        <translation>Pulsa «Siguiente» y pasa la pantalla a %1.</translation>
+    </message>
+    <message>
+        <source>Press Next to go on to %1.</source>
+        <comment>IDS_STEP_NEXT_SHOW</comment>
+        <extracomment>The next step in the View notifications window after Done. %1: the next participant&apos;s name</extracomment>
+        <translation>Pulsa «Siguiente» para pasar a %1.</translation>
+    </message>
+    <message>
+        <source>Press Next to go on to those who have not looked yet.</source>
+        <comment>IDS_STEP_GO_ON</comment>
+        <translation>Pulsa «Siguiente» para pasar a quienes aún no han mirado.</translation>
+    </message>
+    <message>
+        <source>Press Previous to go back to those who have not looked yet.</source>
+        <comment>IDS_STEP_GO_BACK</comment>
+        <translation>Pulsa «Anterior» para volver a quienes aún no han mirado.</translation>
+    </message>
+    <message>
+        <source>Click OK to close this window.</source>
+        <comment>IDS_STEP_CLICK_OK</comment>
+        <extracomment>The last step of the Draw names window, once every name was seen.</extracomment>
+        <translation>Pulsa Aceptar para cerrar esta ventana.</translation>
+    </message>
+    <message>
+        <source>Everybody has seen his name.</source>
+        <comment>IDS_ROUND_ALL_LOOKED</comment>
+        <extracomment>Closing screen of the Draw names window.</extracomment>
+        <translation>Todos han visto su nombre.</translation>
+    </message>
+    <message>
+        <source>Every name has been shown.</source>
+        <comment>IDS_ROUND_ALL_SHOWN</comment>
+        <extracomment>Closing screen of the View notifications window.</extracomment>
+        <translation>Se han mostrado todos los nombres.</translation>
+    </message>
+    <message>
+        <source>Not everybody has seen his name in the round. Would you like to send emails now?</source>
+        <comment>IDS_ASK_SEND_NOT_ALL_LOOKED</comment>
+        <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
+        <translation>No todos han visto su nombre en la ronda. ¿Quieres enviar los correos ahora?</translation>
+    </message>
 </context>
 </TS>

@@ -3642,5 +3642,69 @@ Le persone estratte a sorte a cui %1 farà un regalo sono %2.<byte value="xd"/>
         <extracomment>Message.</extracomment>
         <translation>Chi regala fa da 1 a %1 regali.</translation>
     </message>
+    <message>
+        <source>Hand the screen to %1, then press Draw name.</source>
+        <comment>IDS_STEP_HAND_TO</comment>
+        <extracomment>The next step in the Draw names window, in words. &quot;Draw name&quot; is the first line of the button&apos;s text (IDS_REVEAL_DRAW). %1: the participant&apos;s name</extracomment>
+        <translation>Passa lo schermo a %1, poi premi «Estrai il nome».</translation>
+    </message>
+    <message>
+        <source>Press Show name to see whom %1 gives a gift to.</source>
+        <comment>IDS_STEP_SHOW_FOR</comment>
+        <extracomment>The next step in the View notifications window. &quot;Show name&quot; is the first line of the button&apos;s text (IDS_REVEAL_SHOW). %1: the participant&apos;s name</extracomment>
+        <translation>Premi «Mostra il nome» per vedere a chi fa un regalo %1.</translation>
+    </message>
+    <message>
+        <source>Read the name, then press Done to hide it again.</source>
+        <comment>IDS_STEP_READ</comment>
+        <extracomment>The next step while the drawn name is on the screen.</extracomment>
+        <translation>Leggi il nome, poi premi «Fatto» per nasconderlo di nuovo.</translation>
+    </message>
+    <message>
+        <source>Press Next and hand the screen to %1.</source>
+        <comment>IDS_STEP_NEXT_TO</comment>
+        <extracomment>The next step in the Draw names window after Done. %1: the next participant&apos;s name</extracomment>
+        <translation>Premi «Successivo» e passa lo schermo a %1.</translation>
+    </message>
+    <message>
+        <source>Press Next to go on to %1.</source>
+        <comment>IDS_STEP_NEXT_SHOW</comment>
+        <extracomment>The next step in the View notifications window after Done. %1: the next participant&apos;s name</extracomment>
+        <translation>Premi «Successivo» per passare a %1.</translation>
+    </message>
+    <message>
+        <source>Press Next to go on to those who have not looked yet.</source>
+        <comment>IDS_STEP_GO_ON</comment>
+        <translation>Premi «Successivo» per passare a chi non ha ancora guardato.</translation>
+    </message>
+    <message>
+        <source>Press Previous to go back to those who have not looked yet.</source>
+        <comment>IDS_STEP_GO_BACK</comment>
+        <translation>Premi «Precedente» per tornare a chi non ha ancora guardato.</translation>
+    </message>
+    <message>
+        <source>Click OK to close this window.</source>
+        <comment>IDS_STEP_CLICK_OK</comment>
+        <extracomment>The last step of the Draw names window, once every name was seen.</extracomment>
+        <translation>Fai clic su OK per chiudere questa finestra.</translation>
+    </message>
+    <message>
+        <source>Everybody has seen his name.</source>
+        <comment>IDS_ROUND_ALL_LOOKED</comment>
+        <extracomment>Closing screen of the Draw names window.</extracomment>
+        <translation>Tutti hanno visto il proprio nome.</translation>
+    </message>
+    <message>
+        <source>Every name has been shown.</source>
+        <comment>IDS_ROUND_ALL_SHOWN</comment>
+        <extracomment>Closing screen of the View notifications window.</extracomment>
+        <translation>Tutti i nomi sono stati mostrati.</translation>
+    </message>
+    <message>
+        <source>Not everybody has seen his name in the round. Would you like to send emails now?</source>
+        <comment>IDS_ASK_SEND_NOT_ALL_LOOKED</comment>
+        <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
+        <translation>Non tutti hanno visto il proprio nome nel giro. Vuoi inviare le e-mail adesso?</translation>
+    </message>
 </context>
 </TS>

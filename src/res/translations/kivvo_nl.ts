@@ -3645,5 +3645,69 @@ Het lot heeft beslist: %1, jij geeft cadeaus aan %2.<byte value="xd"/>
         <extracomment>Message.</extracomment>
         <translation>Elke gever geeft 1 tot en met %1 cadeaus.</translation>
     </message>
+    <message>
+        <source>Hand the screen to %1, then press Draw name.</source>
+        <comment>IDS_STEP_HAND_TO</comment>
+        <extracomment>The next step in the Draw names window, in words. &quot;Draw name&quot; is the first line of the button&apos;s text (IDS_REVEAL_DRAW). %1: the participant&apos;s name</extracomment>
+        <translation>Geef het scherm aan %1 en druk dan op ‘Naam trekken’.</translation>
+    </message>
+    <message>
+        <source>Press Show name to see whom %1 gives a gift to.</source>
+        <comment>IDS_STEP_SHOW_FOR</comment>
+        <extracomment>The next step in the View notifications window. &quot;Show name&quot; is the first line of the button&apos;s text (IDS_REVEAL_SHOW). %1: the participant&apos;s name</extracomment>
+        <translation>Druk op ‘Naam tonen’ om te zien wie %1 een cadeau geeft.</translation>
+    </message>
+    <message>
+        <source>Read the name, then press Done to hide it again.</source>
+        <comment>IDS_STEP_READ</comment>
+        <extracomment>The next step while the drawn name is on the screen.</extracomment>
+        <translation>Lees de naam en druk dan op ‘Klaar’ om hem weer te verbergen.</translation>
+    </message>
+    <message>
+        <source>Press Next and hand the screen to %1.</source>
+        <comment>IDS_STEP_NEXT_TO</comment>
+        <extracomment>The next step in the Draw names window after Done. %1: the next participant&apos;s name</extracomment>
+        <translation>Druk op ‘Volgende’ en geef het scherm aan %1.</translation>
+    </message>
+    <message>
+        <source>Press Next to go on to %1.</source>
+        <comment>IDS_STEP_NEXT_SHOW</comment>
+        <extracomment>The next step in the View notifications window after Done. %1: the next participant&apos;s name</extracomment>
+        <translation>Druk op ‘Volgende’ om naar %1 te gaan.</translation>
+    </message>
+    <message>
+        <source>Press Next to go on to those who have not looked yet.</source>
+        <comment>IDS_STEP_GO_ON</comment>
+        <translation>Druk op ‘Volgende’ om verder te gaan naar wie nog niet heeft gekeken.</translation>
+    </message>
+    <message>
+        <source>Press Previous to go back to those who have not looked yet.</source>
+        <comment>IDS_STEP_GO_BACK</comment>
+        <translation>Druk op ‘Vorige’ om terug te gaan naar wie nog niet heeft gekeken.</translation>
+    </message>
+    <message>
+        <source>Click OK to close this window.</source>
+        <comment>IDS_STEP_CLICK_OK</comment>
+        <extracomment>The last step of the Draw names window, once every name was seen.</extracomment>
+        <translation>Klik op OK om dit venster te sluiten.</translation>
+    </message>
+    <message>
+        <source>Everybody has seen his name.</source>
+        <comment>IDS_ROUND_ALL_LOOKED</comment>
+        <extracomment>Closing screen of the Draw names window.</extracomment>
+        <translation>Iedereen heeft zijn naam gezien.</translation>
+    </message>
+    <message>
+        <source>Every name has been shown.</source>
+        <comment>IDS_ROUND_ALL_SHOWN</comment>
+        <extracomment>Closing screen of the View notifications window.</extracomment>
+        <translation>Alle namen zijn getoond.</translation>
+    </message>
+    <message>
+        <source>Not everybody has seen his name in the round. Would you like to send emails now?</source>
+        <comment>IDS_ASK_SEND_NOT_ALL_LOOKED</comment>
+        <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
+        <translation>Niet iedereen heeft zijn naam gezien. Wil je de e-mails nu verzenden?</translation>
+    </message>
 </context>
 </TS>

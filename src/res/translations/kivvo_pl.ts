@@ -3673,5 +3673,69 @@ The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
         <extracomment>Message.</extracomment>
         <translation>Każdy darczyńca daje od 1 do %1 prezentów.</translation>
     </message>
+    <message>
+        <source>Hand the screen to %1, then press Draw name.</source>
+        <comment>IDS_STEP_HAND_TO</comment>
+        <extracomment>The next step in the Draw names window, in words. &quot;Draw name&quot; is the first line of the button&apos;s text (IDS_REVEAL_DRAW). %1: the participant&apos;s name</extracomment>
+        <translation>Przekaż ekran osobie %1, a potem naciśnij „Losuj imię”.</translation>
+    </message>
+    <message>
+        <source>Press Show name to see whom %1 gives a gift to.</source>
+        <comment>IDS_STEP_SHOW_FOR</comment>
+        <extracomment>The next step in the View notifications window. &quot;Show name&quot; is the first line of the button&apos;s text (IDS_REVEAL_SHOW). %1: the participant&apos;s name</extracomment>
+        <translation>Naciśnij „Pokaż imię”, aby zobaczyć, komu %1 daje prezent.</translation>
+    </message>
+    <message>
+        <source>Read the name, then press Done to hide it again.</source>
+        <comment>IDS_STEP_READ</comment>
+        <extracomment>The next step while the drawn name is on the screen.</extracomment>
+        <translation>Przeczytaj imię, a potem naciśnij „Gotowe”, aby je znowu ukryć.</translation>
+    </message>
+    <message>
+        <source>Press Next and hand the screen to %1.</source>
+        <comment>IDS_STEP_NEXT_TO</comment>
+        <extracomment>The next step in the Draw names window after Done. %1: the next participant&apos;s name</extracomment>
+        <translation>Naciśnij „Następny” i przekaż ekran osobie %1.</translation>
+    </message>
+    <message>
+        <source>Press Next to go on to %1.</source>
+        <comment>IDS_STEP_NEXT_SHOW</comment>
+        <extracomment>The next step in the View notifications window after Done. %1: the next participant&apos;s name</extracomment>
+        <translation>Naciśnij „Następny”, aby przejść do osoby %1.</translation>
+    </message>
+    <message>
+        <source>Press Next to go on to those who have not looked yet.</source>
+        <comment>IDS_STEP_GO_ON</comment>
+        <translation>Naciśnij „Następny”, aby przejść do tych, którzy jeszcze nie patrzyli.</translation>
+    </message>
+    <message>
+        <source>Press Previous to go back to those who have not looked yet.</source>
+        <comment>IDS_STEP_GO_BACK</comment>
+        <translation>Naciśnij „Poprzedni”, aby wrócić do tych, którzy jeszcze nie patrzyli.</translation>
+    </message>
+    <message>
+        <source>Click OK to close this window.</source>
+        <comment>IDS_STEP_CLICK_OK</comment>
+        <extracomment>The last step of the Draw names window, once every name was seen.</extracomment>
+        <translation>Kliknij OK, aby zamknąć to okno.</translation>
+    </message>
+    <message>
+        <source>Everybody has seen his name.</source>
+        <comment>IDS_ROUND_ALL_LOOKED</comment>
+        <extracomment>Closing screen of the Draw names window.</extracomment>
+        <translation>Wszyscy poznali wylosowane imiona.</translation>
+    </message>
+    <message>
+        <source>Every name has been shown.</source>
+        <comment>IDS_ROUND_ALL_SHOWN</comment>
+        <extracomment>Closing screen of the View notifications window.</extracomment>
+        <translation>Pokazano wszystkie imiona.</translation>
+    </message>
+    <message>
+        <source>Not everybody has seen his name in the round. Would you like to send emails now?</source>
+        <comment>IDS_ASK_SEND_NOT_ALL_LOOKED</comment>
+        <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
+        <translation>Nie wszyscy poznali w rundzie wylosowane imię. Czy chcesz teraz wysłać e-maile?</translation>
+    </message>
 </context>
 </TS>

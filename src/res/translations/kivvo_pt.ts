@@ -3640,5 +3640,69 @@ As pessoas sorteadas para %1 presentear são: %2.<byte value="xd"/>
         <extracomment>Message.</extracomment>
         <translation>Cada pessoa que presenteia dá de 1 a %1 presentes.</translation>
     </message>
+    <message>
+        <source>Hand the screen to %1, then press Draw name.</source>
+        <comment>IDS_STEP_HAND_TO</comment>
+        <extracomment>The next step in the Draw names window, in words. &quot;Draw name&quot; is the first line of the button&apos;s text (IDS_REVEAL_DRAW). %1: the participant&apos;s name</extracomment>
+        <translation>Passe a tela para %1 e depois pressione “Sortear nome”.</translation>
+    </message>
+    <message>
+        <source>Press Show name to see whom %1 gives a gift to.</source>
+        <comment>IDS_STEP_SHOW_FOR</comment>
+        <extracomment>The next step in the View notifications window. &quot;Show name&quot; is the first line of the button&apos;s text (IDS_REVEAL_SHOW). %1: the participant&apos;s name</extracomment>
+        <translation>Pressione “Mostrar nome” para ver para quem %1 dá um presente.</translation>
+    </message>
+    <message>
+        <source>Read the name, then press Done to hide it again.</source>
+        <comment>IDS_STEP_READ</comment>
+        <extracomment>The next step while the drawn name is on the screen.</extracomment>
+        <translation>Leia o nome e depois pressione “Concluído” para escondê-lo de novo.</translation>
+    </message>
+    <message>
+        <source>Press Next and hand the screen to %1.</source>
+        <comment>IDS_STEP_NEXT_TO</comment>
+        <extracomment>The next step in the Draw names window after Done. %1: the next participant&apos;s name</extracomment>
+        <translation>Pressione “Próximo” e passe a tela para %1.</translation>
+    </message>
+    <message>
+        <source>Press Next to go on to %1.</source>
+        <comment>IDS_STEP_NEXT_SHOW</comment>
+        <extracomment>The next step in the View notifications window after Done. %1: the next participant&apos;s name</extracomment>
+        <translation>Pressione “Próximo” para passar para %1.</translation>
+    </message>
+    <message>
+        <source>Press Next to go on to those who have not looked yet.</source>
+        <comment>IDS_STEP_GO_ON</comment>
+        <translation>Pressione “Próximo” para passar a quem ainda não olhou.</translation>
+    </message>
+    <message>
+        <source>Press Previous to go back to those who have not looked yet.</source>
+        <comment>IDS_STEP_GO_BACK</comment>
+        <translation>Pressione “Anterior” para voltar a quem ainda não olhou.</translation>
+    </message>
+    <message>
+        <source>Click OK to close this window.</source>
+        <comment>IDS_STEP_CLICK_OK</comment>
+        <extracomment>The last step of the Draw names window, once every name was seen.</extracomment>
+        <translation>Clique em OK para fechar esta janela.</translation>
+    </message>
+    <message>
+        <source>Everybody has seen his name.</source>
+        <comment>IDS_ROUND_ALL_LOOKED</comment>
+        <extracomment>Closing screen of the Draw names window.</extracomment>
+        <translation>Todos já viram o seu nome.</translation>
+    </message>
+    <message>
+        <source>Every name has been shown.</source>
+        <comment>IDS_ROUND_ALL_SHOWN</comment>
+        <extracomment>Closing screen of the View notifications window.</extracomment>
+        <translation>Todos os nomes foram mostrados.</translation>
+    </message>
+    <message>
+        <source>Not everybody has seen his name in the round. Would you like to send emails now?</source>
+        <comment>IDS_ASK_SEND_NOT_ALL_LOOKED</comment>
+        <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
+        <translation>Nem todos viram o seu nome na rodada. Deseja enviar os e-mails agora?</translation>
+    </message>
 </context>
 </TS>
