@@ -184,11 +184,13 @@ void TestSendEmails::sendToOnePerson_data()
         << "Ann Smith:2"
         << "Email sent to: Ann, address: ann@work.example.com"
         << QStringList{"ann@work.example.com"};
+    // The name the address book lacks is named, never an empty pair of brackets.
     QTest::newRow("leading at-sign is a name")
         << "@Ann Smith"
-        << "Error sending to [Ann] email address []" << QStringList{};
+        << "Error sending to [Ann] email address [@Ann Smith]: no e-mail address" << QStringList{};
     QTest::newRow("unknown name") << "Nobody"
-                                  << "Error sending to [Ann] email address []" << QStringList{};
+                                  << "Error sending to [Ann] email address [Nobody]: no e-mail"
+                                  << QStringList{};
 }
 
 void TestSendEmails::sendToOnePerson()

@@ -8,19 +8,42 @@
 #include "text/StringTable.h"
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
-constexpr int kMinimumWidth = 520;
+constexpr int kMinimumWidth = 640;
+constexpr int kMinimumHeight = 360;
+
+QTreeWidget* MakeTable()
+{
+    auto* pTable = new QTreeWidget;
+    pTable->setObjectName(QStringLiteral("outcomes"));
+    pTable->setRootIsDecorated(false);
+    pTable->setAlternatingRowColors(true);
+    // One line a participant however long the server's reply: cut short, whole in the tip.
+    pTable->setUniformRowHeights(true);
+    pTable->setTextElideMode(Qt::ElideRight);
+    pTable->setHeaderLabels(
+        {CStringTable::Load(IDS_SEND_COLUMN_PERSON), CStringTable::Load(IDS_SEND_COLUMN_ADDRESS),
+         CStringTable::Load(IDS_SEND_COLUMN_OUTCOME), CStringTable::Load(IDS_SEND_COLUMN_REASON)});
+    QHeaderView* pHeader = pTable->header();
+    pHeader->setStretchLastSection(true);
+    pHeader->setSectionResizeMode(QHeaderView::Interactive);
+    return pTable;
+}
 
 } // namespace
 
 CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
-    : QDialog(pParent), m_pRun(pRun), m_pList(new QListWidget), m_pStatus(new QLabel),
+    : QDialog(pParent), m_pRun(pRun), m_pTable(MakeTable()), m_pStatus(new QLabel),
       m_pCancel(new QPushButton(CStringTable::Load(IDS_SEND_CANCEL))),
       m_pRetry(new QPushButton(CStringTable::Load(IDS_SEND_RETRY))),
       m_pPrintSkipped(new QPushButton(CStringTable::Load(IDS_SEND_PRINT_SKIPPED))),
@@ -29,13 +52,9 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     setObjectName(QStringLiteral("sendProgress"));
     setWindowTitle(CStringTable::Load(IDS_SEND_TITLE));
     setAttribute(Qt::WA_DeleteOnClose);
-    setMinimumWidth(kMinimumWidth);
+    resize(kMinimumWidth, kMinimumHeight);
     m_pRun->setParent(this);
     m_pStatus->setWordWrap(true);
-    // A failure line carries the server's reply: wrap it rather than hide it off to the side.
-    m_pList->setWordWrap(true);
-    m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pList->setResizeMode(QListView::Adjust);
     auto* pButtons = new QDialogButtonBox;
     pButtons->addButton(m_pRetry, QDialogButtonBox::ActionRole);
     m_pPrintSkipped->setObjectName(QStringLiteral("printSkipped"));
@@ -44,12 +63,27 @@ CSendProgressDlg::CSendProgressDlg(CSendRun* pRun, QWidget* pParent)
     pButtons->addButton(m_pCancel, QDialogButtonBox::RejectRole);
     pButtons->addButton(m_pClose, QDialogButtonBox::AcceptRole);
     auto* pLayout = new QVBoxLayout(this);
-    pLayout->addWidget(m_pList);
+    pLayout->addWidget(m_pTable);
     pLayout->addWidget(m_pStatus);
     pLayout->addWidget(m_pPrintSkipped, 0, Qt::AlignLeft);
     pLayout->addWidget(pButtons);
+    QList<QTreeWidgetItem*> rows;
     for (int i = 0; i < m_pRun->Jobs().size(); ++i)
-        m_pList->addItem(m_pRun->OutcomeLine(i));
+        rows.append(new QTreeWidgetItem(QStringList{m_pRun->Jobs().at(i).m_strName}));
+    m_pTable->addTopLevelItems(rows);
+    for (int i = 0; i < m_pRun->Jobs().size(); ++i)
+        ShowOutcome(i);
+    // The columns as wide as what they hold, the outcome as its longest word may be; the
+    // reason takes the rest.
+    for (const int nColumn : {kPersonColumn, kAddressColumn, kOutcomeColumn})
+        m_pTable->resizeColumnToContents(nColumn);
+    const int nCellMargin =
+        2 * (m_pTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_pTable) + 1);
+    int nOutcomeWidth = m_pTable->columnWidth(kOutcomeColumn);
+    for (const QString& strWord : CSendRun::OutcomeWords())
+        nOutcomeWidth = std::max(nOutcomeWidth,
+                                 m_pTable->fontMetrics().horizontalAdvance(strWord) + nCellMargin);
+    m_pTable->setColumnWidth(kOutcomeColumn, nOutcomeWidth);
 
     connect(m_pRun, &CSendRun::OutcomeReady, this, &CSendProgressDlg::OnOutcome);
     connect(m_pRun, &CSendRun::Finished, this, &CSendProgressDlg::OnFinished);
@@ -87,12 +121,26 @@ void CSendProgressDlg::ShowRunning()
     m_pClose->setEnabled(false);
 }
 
+void CSendProgressDlg::ShowOutcome(int nIndex)
+{
+    QTreeWidgetItem* pRow = m_pTable->topLevelItem(nIndex);
+    if (!pRow)
+        return;
+    const QString strReason = m_pRun->OutcomeReason(nIndex);
+    // A retry may send to an address corrected since.
+    pRow->setText(kAddressColumn, m_pRun->ShownAddress(nIndex));
+    pRow->setText(kOutcomeColumn, m_pRun->OutcomeWord(nIndex));
+    pRow->setText(kReasonColumn, strReason);
+    pRow->setToolTip(kReasonColumn, strReason);
+    pRow->setToolTip(kPersonColumn, m_pRun->Jobs().at(nIndex).m_strName);
+    pRow->setToolTip(kAddressColumn, pRow->text(kAddressColumn));
+}
+
 void CSendProgressDlg::OnOutcome(int nIndex)
 {
-    if (QListWidgetItem* pItem = m_pList->item(nIndex)) {
-        pItem->setText(m_pRun->OutcomeLine(nIndex));
-        m_pList->scrollToItem(pItem);
-    }
+    ShowOutcome(nIndex);
+    if (QTreeWidgetItem* pRow = m_pTable->topLevelItem(nIndex))
+        m_pTable->scrollToItem(pRow);
     if (m_pRun->IsRunning())
         ShowRunning();
 }
@@ -101,8 +149,8 @@ void CSendProgressDlg::OnFinished()
 {
     // A run stopped at once ends before its last outcomes have arrived here: every line is
     // shown as it ended.
-    for (int i = 0; i < m_pList->count(); ++i)
-        m_pList->item(i)->setText(m_pRun->OutcomeLine(i));
+    for (int i = 0; i < m_pTable->topLevelItemCount(); ++i)
+        ShowOutcome(i);
     QString strStatus = m_pRun->Summary();
     if (m_pRun->StopMessageId())
         strStatus = m_pRun->StopMessage() + QStringLiteral("\r\n\r\n") + strStatus;

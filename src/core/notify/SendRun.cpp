@@ -306,23 +306,76 @@ QString CSendRun::OutcomeLine(int nIndex) const
 {
     const CMailJob& job = Jobs().at(nIndex);
     const CResult result = Result(nIndex);
+    const QString strAddress = ShownAddress(nIndex);
     QString strLine;
     switch (result.m_outcome) {
     case ESendOutcome::Pending:
         return CStringTable::Format(IDS_SEND_WAITING, {job.m_strName});
     case ESendOutcome::Sent:
-        strLine = CStringTable::Format(IDS_EMAIL_SENT, {job.m_strName, job.m_strAddress});
+        strLine = CStringTable::Format(IDS_EMAIL_SENT, {job.m_strName, strAddress});
         return strLine.replace(QStringLiteral("\r\n"), QStringLiteral(", "));
     case ESendOutcome::Skipped:
         return CStringTable::Format(IDS_SEND_SKIPPED, {job.m_strName});
     case ESendOutcome::Failed:
-        strLine = CStringTable::Format(IDS_SEND_ERROR, {job.m_strName, job.m_strAddress});
+        strLine = CStringTable::Format(IDS_SEND_ERROR, {job.m_strName, strAddress});
         break;
     case ESendOutcome::NotSent:
-        strLine = CStringTable::Format(IDS_SEND_NOT_SENT, {job.m_strName, job.m_strAddress});
+        strLine = CStringTable::Format(IDS_SEND_NOT_SENT, {job.m_strName, strAddress});
         break;
     }
+    // Without a reason the line ends with the address, not with a colon.
+    if (result.m_strReason.isEmpty())
+        return strLine;
     return CStringTable::Format(IDS_SEND_LINE_REASON, {strLine, result.m_strReason});
+}
+
+QString CSendRun::ShownAddress(int nIndex) const
+{
+    const CMailJob& job = Jobs().at(nIndex);
+    return job.m_strAddress.trimmed().isEmpty() ? job.m_strAddressField : job.m_strAddress;
+}
+
+namespace {
+
+int OutcomeWordId(ESendOutcome outcome)
+{
+    switch (outcome) {
+    case ESendOutcome::Pending:
+        return IDS_OUTCOME_WAITING;
+    case ESendOutcome::Sent:
+        return IDS_OUTCOME_SENT;
+    case ESendOutcome::Skipped:
+        return IDS_OUTCOME_SKIPPED;
+    case ESendOutcome::Failed:
+        return IDS_OUTCOME_FAILED;
+    case ESendOutcome::NotSent:
+        return IDS_OUTCOME_NOT_SENT;
+    }
+    return 0;
+}
+
+} // namespace
+
+QString CSendRun::OutcomeWord(int nIndex) const
+{
+    return CStringTable::Load(OutcomeWordId(Result(nIndex).m_outcome));
+}
+
+QStringList CSendRun::OutcomeWords()
+{
+    QStringList words;
+    for (const ESendOutcome outcome :
+         {ESendOutcome::Pending, ESendOutcome::Sent, ESendOutcome::Skipped, ESendOutcome::Failed,
+          ESendOutcome::NotSent})
+        words.append(CStringTable::Load(OutcomeWordId(outcome)));
+    return words;
+}
+
+QString CSendRun::OutcomeReason(int nIndex) const
+{
+    const CResult result = Result(nIndex);
+    return result.m_outcome == ESendOutcome::Skipped ? CStringTable::Load(IDS_OUTCOME_NO_ADDRESS)
+                                                     : result.m_strReason;
 }
 
 QString CSendRun::Summary() const

@@ -92,6 +92,15 @@ public:
 
     // The line that tells one participant's outcome, for a list or a terminal.
     QString OutcomeLine(int nIndex) const;
+    // One participant's outcome in a word ("Sent"), and why it came about, empty when there
+    // is nothing to say: the columns of a table.
+    QString OutcomeWord(int nIndex) const;
+    QString OutcomeReason(int nIndex) const;
+    // Every word OutcomeWord gives.
+    static QStringList OutcomeWords();
+    // The address a participant's e-mail goes to, or, when the address book has none for the
+    // name he holds, that name.
+    QString ShownAddress(int nIndex) const;
     // "Sent emails to 3 out of 4 participants"
     QString Summary() const;
 

@@ -489,6 +489,17 @@ constexpr int IDS_STEP_CLICK_OK = 22307;
 constexpr int IDS_ROUND_ALL_LOOKED = 22308;
 constexpr int IDS_ROUND_ALL_SHOWN = 22309;
 constexpr int IDS_ASK_SEND_NOT_ALL_LOOKED = 22310;
+// The sending window as a table.
+constexpr int IDS_SEND_COLUMN_PERSON = 22311;
+constexpr int IDS_SEND_COLUMN_ADDRESS = 22312;
+constexpr int IDS_SEND_COLUMN_OUTCOME = 22313;
+constexpr int IDS_SEND_COLUMN_REASON = 22314;
+constexpr int IDS_OUTCOME_WAITING = 22315;
+constexpr int IDS_OUTCOME_SENT = 22316;
+constexpr int IDS_OUTCOME_SKIPPED = 22317;
+constexpr int IDS_OUTCOME_FAILED = 22318;
+constexpr int IDS_OUTCOME_NOT_SENT = 22319;
+constexpr int IDS_OUTCOME_NO_ADDRESS = 22320;
 constexpr int IDS_ASK_SEND_NEWEST = 21511;
 constexpr int IDS_ASK_SEND_ONE_NEWEST = 21512;
 constexpr int IDS_NOT_IN_NEWEST = 21513;

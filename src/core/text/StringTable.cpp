@@ -1880,6 +1880,27 @@ const std::unordered_map<int, SEntry>& Table()
                              "Not everybody has seen his name in the round. Would you like to "
                              "send emails now?",
                              "IDS_ASK_SEND_NOT_ALL_LOOKED")}},
+        //: Column headings of the sending window.
+        {IDS_SEND_COLUMN_PERSON,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Participant", "IDS_SEND_COLUMN_PERSON")}},
+        {IDS_SEND_COLUMN_ADDRESS,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Address", "IDS_SEND_COLUMN_ADDRESS")}},
+        {IDS_SEND_COLUMN_OUTCOME,
+         {QT_TRANSLATE_NOOP3("Kivvo", "Outcome", "IDS_SEND_COLUMN_OUTCOME")}},
+        {IDS_SEND_COLUMN_REASON, {QT_TRANSLATE_NOOP3("Kivvo", "Reason", "IDS_SEND_COLUMN_REASON")}},
+        //: One participant's outcome in the sending window: not yet sent.
+        {IDS_OUTCOME_WAITING, {QT_TRANSLATE_NOOP3("Kivvo", "Waiting", "IDS_OUTCOME_WAITING")}},
+        //: One participant's outcome in the sending window: the server confirmed his e-mail.
+        {IDS_OUTCOME_SENT, {QT_TRANSLATE_NOOP3("Kivvo", "Sent", "IDS_OUTCOME_SENT")}},
+        //: One participant's outcome in the sending window: he has no address.
+        {IDS_OUTCOME_SKIPPED, {QT_TRANSLATE_NOOP3("Kivvo", "Skipped", "IDS_OUTCOME_SKIPPED")}},
+        //: One participant's outcome in the sending window: the server refused his e-mail.
+        {IDS_OUTCOME_FAILED, {QT_TRANSLATE_NOOP3("Kivvo", "Failed", "IDS_OUTCOME_FAILED")}},
+        //: One participant's outcome in the sending window: sending stopped before his e-mail.
+        {IDS_OUTCOME_NOT_SENT, {QT_TRANSLATE_NOOP3("Kivvo", "Not sent", "IDS_OUTCOME_NOT_SENT")}},
+        //: Reason column of the sending window for a participant without an address.
+        {IDS_OUTCOME_NO_ADDRESS,
+         {QT_TRANSLATE_NOOP3("Kivvo", "no email address", "IDS_OUTCOME_NO_ADDRESS")}},
         //: Question before sending when an older list is shown.
         //: %1: the newest list's name; %2: the shown list's name
         {IDS_ASK_SEND_NEWEST,

@@ -3709,5 +3709,62 @@ The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
         <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
         <translation>Nicht alle haben ihren Namen in der Runde gesehen. Möchtest du die E-Mails jetzt senden?</translation>
     </message>
+    <message>
+        <source>Participant</source>
+        <comment>IDS_SEND_COLUMN_PERSON</comment>
+        <extracomment>Column headings of the sending window.</extracomment>
+        <translation>Teilnehmer</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <comment>IDS_SEND_COLUMN_ADDRESS</comment>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <comment>IDS_SEND_COLUMN_OUTCOME</comment>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <comment>IDS_SEND_COLUMN_REASON</comment>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <comment>IDS_OUTCOME_WAITING</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: not yet sent.</extracomment>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>IDS_OUTCOME_SENT</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: the server confirmed his e-mail.</extracomment>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <comment>IDS_OUTCOME_SKIPPED</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: he has no address.</extracomment>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <comment>IDS_OUTCOME_FAILED</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: the server refused his e-mail.</extracomment>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <comment>IDS_OUTCOME_NOT_SENT</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: sending stopped before his e-mail.</extracomment>
+        <translation>Nicht gesendet</translation>
+    </message>
+    <message>
+        <source>no email address</source>
+        <comment>IDS_OUTCOME_NO_ADDRESS</comment>
+        <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
+        <translation>keine E-Mail-Adresse</translation>
+    </message>
 </context>
 </TS>

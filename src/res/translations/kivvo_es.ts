@@ -3708,5 +3708,62 @@ En el sorteo, a %1 le ha tocado hacerles un regalo a %2.<byte value="xd"/>
         <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
         <translation>No todos han visto su nombre en la ronda. ¿Quieres enviar los correos ahora?</translation>
     </message>
+    <message>
+        <source>Participant</source>
+        <comment>IDS_SEND_COLUMN_PERSON</comment>
+        <extracomment>Column headings of the sending window.</extracomment>
+        <translation>Participante</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <comment>IDS_SEND_COLUMN_ADDRESS</comment>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <comment>IDS_SEND_COLUMN_OUTCOME</comment>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <comment>IDS_SEND_COLUMN_REASON</comment>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <comment>IDS_OUTCOME_WAITING</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: not yet sent.</extracomment>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>IDS_OUTCOME_SENT</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: the server confirmed his e-mail.</extracomment>
+        <translation>Enviado</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <comment>IDS_OUTCOME_SKIPPED</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: he has no address.</extracomment>
+        <translation>Omitido</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <comment>IDS_OUTCOME_FAILED</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: the server refused his e-mail.</extracomment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <comment>IDS_OUTCOME_NOT_SENT</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: sending stopped before his e-mail.</extracomment>
+        <translation>No enviado</translation>
+    </message>
+    <message>
+        <source>no email address</source>
+        <comment>IDS_OUTCOME_NO_ADDRESS</comment>
+        <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
+        <translation>sin dirección de correo</translation>
+    </message>
 </context>
 </TS>

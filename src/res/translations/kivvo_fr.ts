@@ -3704,5 +3704,62 @@ The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
         <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
         <translation>Tout le monde n&apos;a pas vu son nom pendant le tour. Veux-tu envoyer les e-mails maintenant ?</translation>
     </message>
+    <message>
+        <source>Participant</source>
+        <comment>IDS_SEND_COLUMN_PERSON</comment>
+        <extracomment>Column headings of the sending window.</extracomment>
+        <translation>Participant</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <comment>IDS_SEND_COLUMN_ADDRESS</comment>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <comment>IDS_SEND_COLUMN_OUTCOME</comment>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <comment>IDS_SEND_COLUMN_REASON</comment>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <comment>IDS_OUTCOME_WAITING</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: not yet sent.</extracomment>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>IDS_OUTCOME_SENT</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: the server confirmed his e-mail.</extracomment>
+        <translation>Envoyé</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <comment>IDS_OUTCOME_SKIPPED</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: he has no address.</extracomment>
+        <translation>Ignoré</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <comment>IDS_OUTCOME_FAILED</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: the server refused his e-mail.</extracomment>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <comment>IDS_OUTCOME_NOT_SENT</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: sending stopped before his e-mail.</extracomment>
+        <translation>Non envoyé</translation>
+    </message>
+    <message>
+        <source>no email address</source>
+        <comment>IDS_OUTCOME_NO_ADDRESS</comment>
+        <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
+        <translation>pas d&apos;adresse e-mail</translation>
+    </message>
 </context>
 </TS>

@@ -3706,5 +3706,62 @@ Le persone estratte a sorte a cui %1 farà un regalo sono %2.<byte value="xd"/>
         <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
         <translation>Non tutti hanno visto il proprio nome nel giro. Vuoi inviare le e-mail adesso?</translation>
     </message>
+    <message>
+        <source>Participant</source>
+        <comment>IDS_SEND_COLUMN_PERSON</comment>
+        <extracomment>Column headings of the sending window.</extracomment>
+        <translation>Partecipante</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <comment>IDS_SEND_COLUMN_ADDRESS</comment>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <comment>IDS_SEND_COLUMN_OUTCOME</comment>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <comment>IDS_SEND_COLUMN_REASON</comment>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <comment>IDS_OUTCOME_WAITING</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: not yet sent.</extracomment>
+        <translation>In attesa</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>IDS_OUTCOME_SENT</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: the server confirmed his e-mail.</extracomment>
+        <translation>Inviata</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <comment>IDS_OUTCOME_SKIPPED</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: he has no address.</extracomment>
+        <translation>Saltato</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <comment>IDS_OUTCOME_FAILED</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: the server refused his e-mail.</extracomment>
+        <translation>Non riuscito</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <comment>IDS_OUTCOME_NOT_SENT</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: sending stopped before his e-mail.</extracomment>
+        <translation>Non inviata</translation>
+    </message>
+    <message>
+        <source>no email address</source>
+        <comment>IDS_OUTCOME_NO_ADDRESS</comment>
+        <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
+        <translation>nessun indirizzo e-mail</translation>
+    </message>
 </context>
 </TS>

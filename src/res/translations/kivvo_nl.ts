@@ -3709,5 +3709,62 @@ Het lot heeft beslist: %1, jij geeft cadeaus aan %2.<byte value="xd"/>
         <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
         <translation>Niet iedereen heeft zijn naam gezien. Wil je de e-mails nu verzenden?</translation>
     </message>
+    <message>
+        <source>Participant</source>
+        <comment>IDS_SEND_COLUMN_PERSON</comment>
+        <extracomment>Column headings of the sending window.</extracomment>
+        <translation>Deelnemer</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <comment>IDS_SEND_COLUMN_ADDRESS</comment>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <comment>IDS_SEND_COLUMN_OUTCOME</comment>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <comment>IDS_SEND_COLUMN_REASON</comment>
+        <translation>Reden</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <comment>IDS_OUTCOME_WAITING</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: not yet sent.</extracomment>
+        <translation>Wacht</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <comment>IDS_OUTCOME_SENT</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: the server confirmed his e-mail.</extracomment>
+        <translation>Verzonden</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <comment>IDS_OUTCOME_SKIPPED</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: he has no address.</extracomment>
+        <translation>Overgeslagen</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <comment>IDS_OUTCOME_FAILED</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: the server refused his e-mail.</extracomment>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>Not sent</source>
+        <comment>IDS_OUTCOME_NOT_SENT</comment>
+        <extracomment>One participant&apos;s outcome in the sending window: sending stopped before his e-mail.</extracomment>
+        <translation>Niet verzonden</translation>
+    </message>
+    <message>
+        <source>no email address</source>
+        <comment>IDS_OUTCOME_NO_ADDRESS</comment>
+        <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
+        <translation>geen e-mailadres</translation>
+    </message>
 </context>
 </TS>
