@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -52,6 +54,8 @@ private slots:
     void aboutBoxOpensTheWebAddress();
     void soundsAreFoundBesideTheProgram();
     void boxOverTheMainWindowWhenNoneIsActive();
+    void boxCentredOnItsWindow_data();
+    void boxCentredOnItsWindow();
     void detailsDialog_data();
     void detailsDialog();
 };
@@ -190,6 +194,48 @@ void TestDialogs::boxOverTheMainWindowWhenNoneIsActive()
     });
     CQtMessageHandler().Show(IDS_COPY_DONE, EBoxKind::OkInformation, "Done");
     QCOMPARE(pParent, &window);
+}
+
+void TestDialogs::boxCentredOnItsWindow_data()
+{
+    QTest::addColumn<QString>("over"); // the window active when the box comes
+    QTest::addColumn<int>("lines");
+    QTest::newRow("main window") << "main" << 1;
+    QTest::newRow("main window, a long text") << "main" << 6;
+    QTest::newRow("none active") << "none" << 1;
+    QTest::newRow("a dialog") << "dialog" << 2;
+}
+
+void TestDialogs::boxCentredOnItsWindow()
+{
+    QFETCH(QString, over);
+    QFETCH(int, lines);
+    // Far from the screen's centre, where a box centred on the screen would not be.
+    QMainWindow window;
+    const QRect available = window.screen()->availableGeometry();
+    window.setGeometry(QRect(available.topLeft() + QPoint(20, 40), available.size() / 2));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QDialog dialog(&window);
+    dialog.setGeometry(QRect(available.center(), available.size() / 3));
+    if (over == u"dialog") {
+        dialog.open(); // as the pass-around round is: modal
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    } else if (over == u"none") {
+        QApplication::setActiveWindow(nullptr);
+    }
+    const QWidget* pOver = over == u"dialog" ? static_cast<QWidget*>(&dialog) : &window;
+    QPoint offCentre;
+    WhenBoxIsUp([&](QMessageBox* pBox) {
+        offCentre = pBox->frameGeometry().center() - pOver->frameGeometry().center();
+        pBox->close();
+    });
+    const QString strLine = QStringLiteral("A line of a message that takes some room.");
+    CQtMessageHandler().Show(IDS_COPY_DONE, EBoxKind::OkInformation,
+                             QStringList(lines, strLine).join(u'\n'));
+    // The frame of a window not yet mapped is only estimated: a few pixels either way.
+    QVERIFY2(offCentre.manhattanLength() <= 8,
+             qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 void TestDialogs::soundsAreFoundBesideTheProgram()

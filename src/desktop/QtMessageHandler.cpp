@@ -1,5 +1,6 @@
 #include "desktop/QtMessageHandler.h"
 
+#include "desktop/ScreenFit.h"
 #include "text/Resource.h"
 #include "text/StringTable.h"
 
@@ -24,10 +25,13 @@ EAnswer CQtMessageHandler::Show(int, EBoxKind kind, const QString& strText)
 
 namespace {
 
-// The window a box is centred on: the active one, else the main window. Right after another
-// box or a dialog has closed, the window system may not have made any window active yet.
+// The window a box is centred on: the modal dialog up, else the active window, else the main
+// window. Right after another box or a dialog has closed, the window system may not have made
+// any window active yet.
 QWidget* BoxParent()
 {
+    if (QWidget* pModal = QApplication::activeModalWidget())
+        return pModal;
     if (QWidget* pActive = QApplication::activeWindow())
         return pActive;
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -36,6 +40,23 @@ QWidget* BoxParent()
     });
     return it == windows.cend() ? nullptr : *it;
 }
+
+// A box centred on the window it belongs to. Qt places it before it has taken its size, and
+// by the screen when the window is a dialog; here it is placed once its size is known, still
+// before the window system shows it.
+class CCentredBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* pEvent) override
+    {
+        QMessageBox::showEvent(pEvent);
+        if (const QWidget* pParent = parentWidget())
+            CScreenFit::CentreOn(this, pParent->window());
+    }
+};
 
 } // namespace
 
@@ -61,7 +82,7 @@ EAnswer ChooseHere(QMessageBox& box, int nFirstId, int nSecondId)
 
 EAnswer CQtMessageHandler::ShowHere(EBoxKind kind, const QString& strText)
 {
-    QMessageBox box(BoxParent());
+    CCentredBox box(BoxParent());
     box.setWindowTitle(QStringLiteral("Kivvo"));
     box.setText(QString(strText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setObjectName(QStringLiteral("messageBox"));

@@ -58,6 +58,16 @@ void CScreenFit::Fit(QWidget* pWindow)
         pWindow->setGeometry(rect);
 }
 
+void CScreenFit::CentreOn(QWidget* pWindow, const QWidget* pOn)
+{
+    const QMargins frame = FrameMargins(pWindow);
+    QRect outer(QPoint(), pWindow->size().grownBy(frame));
+    outer.moveCenter(pOn->frameGeometry().center());
+    pWindow->setGeometry(
+        QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), pWindow->size()));
+    Fit(pWindow);
+}
+
 bool CScreenFit::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     if (pEvent->type() != QEvent::Show || !pWatched->isWidgetType())

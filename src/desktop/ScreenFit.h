@@ -21,6 +21,8 @@ public:
     static QRect Room(const QWidget* pWindow);
     // Shrinks and moves a top-level window so that it, with its frame, lies inside the room.
     static void Fit(QWidget* pWindow);
+    // Places a window, with its frame, centred on another one, then fits it to the screen.
+    static void CentreOn(QWidget* pWindow, const QWidget* pOn);
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;

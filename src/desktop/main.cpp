@@ -92,24 +92,32 @@ int main(int argc, char* argv[])
         CKivvoApp app;
         // What goes wrong is shown from the first message on, on this thread also when a
         // loader thread found it.
-        QObject::connect(&app, &CKivvoApp::Warning, &app, [](int nId, const QString& strText) {
-            CMessageBox::ShowText(nId,
-                                  nId == IDS_KEYRING_SILENT || nId == IDS_SETTINGS_READ_ERROR
-                                      ? EBoxKind::OkExclamation
-                                      : EBoxKind::OkPlain,
-                                  strText);
-        });
+        // Queued: what start-up finds is shown once the window is up, over it.
+        QObject::connect(
+            &app, &CKivvoApp::Warning, &app,
+            [](int nId, const QString& strText) {
+                CMessageBox::ShowText(nId,
+                                      nId == IDS_KEYRING_SILENT || nId == IDS_SETTINGS_READ_ERROR
+                                          ? EBoxKind::OkExclamation
+                                          : EBoxKind::OkPlain,
+                                      strText);
+            },
+            Qt::QueuedConnection);
         // The documents folder and the settings file; the keyring is asked when the password
         // is first needed, so that the window does not wait for it.
         app.Initialise(CKivvoApp::EPassword::Later);
         CKivvoDoc doc;
         doc.OnNewDocument();
         CMainFrame frame(&doc, &app);
-        // The document named on the command line, else the chooser of documents.
-        if (commandLine.File().isEmpty() || !frame.OpenDocument(commandLine.File()))
+        // The document named on the command line, else the chooser of documents. The window
+        // is up first, so that a document that cannot be opened is told over it.
+        const QString strFile = commandLine.File();
+        if (strFile.isEmpty())
             frame.ShowDocumentList();
         frame.RestoreWindowState();
         frame.show();
+        if (!strFile.isEmpty() && !frame.OpenDocument(strFile))
+            frame.ShowDocumentList();
         if (qEnvironmentVariableIsSet("KIVVO_STARTUP_PROBE")) {
             // Reports the time to the shown window, then ends: for measuring start-up.
             QTimer::singleShot(0, &frame, [&] {
