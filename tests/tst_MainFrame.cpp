@@ -1078,6 +1078,7 @@ void TestMainFrame::menusHaveOneMnemonicPerLetter()
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(" | ")));
     QSet<QChar> bar;
+    QStringList keys; // of the bar's menus, in their order
     for (QToolButton* pButton : m_pFrame->findChildren<QToolButton*>()) {
         if (!pButton->menu())
             continue;
@@ -1086,7 +1087,19 @@ void TestMainFrame::menusHaveOneMnemonicPerLetter()
         QVERIFY2(!bar.contains(pButton->text().at(nAmp + 1).toLower()),
                  qPrintable(pButton->text()));
         bar.insert(pButton->text().at(nAmp + 1).toLower());
+        keys.append(QStringLiteral("Alt+") + pButton->text().at(nAmp + 1).toUpper());
     }
+    // The README and the manual page tell these keys as they are in each language.
+    QFile readme(QStringLiteral(KIVVO_SOURCE_DIR "/README.md"));
+    QFile manual(QStringLiteral(KIVVO_SOURCE_DIR "/src/res/man/kivvo.1.in"));
+    QVERIFY(readme.open(QIODevice::ReadOnly) && manual.open(QIODevice::ReadOnly));
+    const QString strKeys = keys.join(QStringLiteral(", "));
+    QVERIFY2(QString::fromUtf8(readme.readAll())
+                 .contains(QStringLiteral("| ") + language + QStringLiteral(" | ") + strKeys),
+             qPrintable(strKeys));
+    QVERIFY2(
+        QString::fromUtf8(manual.readAll()).contains(u'\n' + language + u' ' + strKeys + u'\n'),
+        qPrintable(strKeys));
     // The keys the tree takes are shown beside their commands, named in English here.
     if (language != u"en")
         return;

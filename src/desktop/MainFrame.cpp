@@ -170,7 +170,40 @@ void CMainFrame::showEvent(QShowEvent* pEvent)
 {
     if (!IsDocumentListUp())
         EnsureBars();
+    ArrangeBars();
     QMainWindow::showEvent(pEvent);
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* pEvent)
+{
+    ArrangeBars();
+    QMainWindow::resizeEvent(pEvent);
+}
+
+void CMainFrame::SetBarBreak(QToolBar* pBefore, bool bBreak)
+{
+    if (toolBarBreak(pBefore) == bBreak)
+        return;
+    if (bBreak)
+        insertToolBarBreak(pBefore);
+    else
+        removeToolBarBreak(pBefore);
+}
+
+void CMainFrame::ArrangeBars()
+{
+    if (!m_wndCommandBar)
+        return;
+    const int nCommands = m_wndCommandBar->sizeHint().width();
+    const int nTools = m_wndToolBar->sizeHint().width();
+    const int nList = m_wndListBand->sizeHint().width();
+    const int nListLeast = m_wndListBand->minimumSizeHint().width();
+    // Never so narrow that the menus, or the toolbar beside the shortest list, would not fit.
+    setMinimumWidth(std::max(nCommands, nTools + nListLeast) + kBarSlack);
+    const bool bToolsApart = nCommands + nTools + kBarSlack > width();
+    const bool bListApart = !bToolsApart && nCommands + nTools + nList + kBarSlack > width();
+    SetBarBreak(m_wndToolBar, bToolsApart);
+    SetBarBreak(m_wndListBand, bListApart);
 }
 
 CMainFrame::~CMainFrame()
@@ -316,8 +349,10 @@ void CMainFrame::EnsureBars()
         // Posted, as the list bar's own message must finish first.
         QTimer::singleShot(0, this, [this, nIndex] { m_pDoc->SelectList(nIndex); });
     });
-    connect(m_pDoc, &CKivvoDoc::ListsChanged, this,
-            [this] { m_wndListBar->SetLists(m_pDoc->ListNames(), m_pDoc->CurrentListIndex()); });
+    connect(m_pDoc, &CKivvoDoc::ListsChanged, this, [this] {
+        m_wndListBar->SetLists(m_pDoc->ListNames(), m_pDoc->CurrentListIndex());
+        ArrangeBars(); // a longer name asks more of the list's line
+    });
     m_wndListBar->SetLists(m_pDoc->ListNames(), m_pDoc->CurrentListIndex());
 }
 

@@ -92,12 +92,17 @@ public:
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
     void showEvent(QShowEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     QMenu* BuildMenu(const QString& strTitle, const QList<EAction>& actions);
     void ConnectActions();
     void BuildBars();
     void EnsureBars();
+    // The bars share one line while they fit; in a narrower window the list, then the
+    // toolbar with it, go on a line of their own, so that no command hides in an overflow.
+    void ArrangeBars();
+    void SetBarBreak(QToolBar* pBefore, bool bBreak);
     void FillRecentMenu();
     static void RememberRecent(const QString& strPath);
     void SaveWindowState() const;

@@ -2,9 +2,12 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -58,6 +61,19 @@ void CScreenFit::Fit(QWidget* pWindow)
         pWindow->setGeometry(rect);
 }
 
+void CScreenFit::GrowToContents(QWidget* pWindow)
+{
+    const QLayout* pLayout = pWindow->layout();
+    const QRect room = Room(pWindow);
+    if (!pLayout || !pLayout->hasHeightForWidth() || room.isEmpty())
+        return;
+    int nWidth = pWindow->width();
+    while (pLayout->totalHeightForWidth(nWidth) > room.height() && nWidth < room.width())
+        nWidth = std::min(room.width(), nWidth + nWidth / 4);
+    // Fit() then keeps it on the screen.
+    pWindow->resize(pWindow->size().expandedTo({nWidth, pLayout->totalHeightForWidth(nWidth)}));
+}
+
 void CScreenFit::CentreOn(QWidget* pWindow, const QWidget* pOn)
 {
     const QMargins frame = FrameMargins(pWindow);
@@ -79,6 +95,7 @@ bool CScreenFit::eventFilter(QObject* pWatched, QEvent* pEvent)
     // The window prepares itself first (a message box takes its size here); then, still
     // before it is mapped, it is placed.
     static_cast<QObject*>(pWidget)->event(pEvent);
+    GrowToContents(pWidget);
     Fit(pWidget);
     return true;
 }

@@ -21,6 +21,10 @@ public:
     static QRect Room(const QWidget* pWindow);
     // Shrinks and moves a top-level window so that it, with its frame, lies inside the room.
     static void Fit(QWidget* pWindow);
+    // Makes a window as tall as its wrapped texts need at its width, or wider where the
+    // screen is too low for that, so that no line is cut off; Qt itself opens a window at
+    // most two thirds of the screen high.
+    static void GrowToContents(QWidget* pWindow);
     // Places a window, with its frame, centred on another one, then fits it to the screen.
     static void CentreOn(QWidget* pWindow, const QWidget* pOn);
 

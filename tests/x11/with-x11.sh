@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs a command on a private X server (Xvfb) with a window manager (openbox), so that focus,
 # window activation and key auto-repeat are those of a real desktop. The server and the window
-# manager end with the command.
+# manager end with the command. KIVVO_X11_SCREEN sets the screen's size (1280x800 unless told).
 set -eu
 dir=$(mktemp -d)
 xvfb=""
@@ -15,7 +15,7 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb picks a free display itself and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${KIVVO_X11_SCREEN:-1280x800}x24" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$dir/display" ] && break
