@@ -36,4 +36,4 @@ if [ "${KIVVO_SANITIZE:-0}" != 1 ] && [ "${KIVVO_TSAN:-0}" != 1 ] &&
     bash scripts/fuzz.sh "${KIVVO_FUZZ_SECONDS:-12}"
 fi
 
-ctest --test-dir "$build" --output-on-failure --timeout 300 "${ctest_args[@]}"
+ctest --test-dir "$build" --output-on-failure --timeout 300 --parallel "$(nproc)" "${ctest_args[@]}"
