@@ -1,21 +1,12 @@
 #include "draw/DrawMatching.h"
 
 #include "draw/DrawGraph.h"
+#include "draw/Shuffle.h"
 
 #include <QRandomGenerator>
 
 #include <algorithm>
 #include <numeric>
-
-namespace {
-
-void Shuffle(std::vector<int>& values, QRandomGenerator& random)
-{
-    for (size_t i = values.size(); i > 1; --i)
-        std::swap(values[i - 1], values[random.bounded(quint32(i))]);
-}
-
-} // namespace
 
 CDrawMatching::CDrawMatching(const CDrawGraph& graph) : m_graph(graph) {}
 

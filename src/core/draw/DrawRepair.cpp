@@ -1,6 +1,7 @@
 #include "draw/DrawRepair.h"
 
 #include "draw/DrawGraph.h"
+#include "draw/Shuffle.h"
 
 #include <QRandomGenerator>
 
@@ -23,12 +24,6 @@ double Weight(quint64 nSeed, int nGiver, int nRecipient)
     n = (n ^ (n >> 27)) * 0x94d049bb133111ebULL;
     n ^= n >> 31;
     return double(n >> 11) * 0x1.0p-53;
-}
-
-template <typename T> void Shuffle(std::vector<T>& items, QRandomGenerator& random)
-{
-    for (size_t i = items.size(); i > 1; --i)
-        std::swap(items[i - 1], items[random.bounded(quint32(i))]);
 }
 
 // A step of the search for the shortest augmenting path: a recipient reached, a giver reached

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <vector>
 
 class CDrawGraph;
@@ -26,6 +27,12 @@ struct CGiftCounts
         return m_nGivers > 0 && m_nReceivers > 0 && m_nGivers * m_nGifts >= m_nReceivers;
     }
 };
+
+// Whether a giver gives to the person: a giver's few recipients are looked through.
+inline bool Contains(const std::vector<int>& values, int nValue)
+{
+    return std::find(values.begin(), values.end(), nValue) != values.end();
+}
 
 // Whether a giver's pick of a receiver who has nReceived gifts keeps the spread reachable:
 // below the least everybody gets, or up to the most while receivers beyond the least are

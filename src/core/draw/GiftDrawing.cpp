@@ -7,6 +7,7 @@
 #include "draw/GiftGreedy.h"
 #include "draw/GiftSearch.h"
 #include "draw/ShapeExplanation.h"
+#include "draw/Shuffle.h"
 #include "model/Person.h"
 #include "text/Resource.h"
 #include "text/StringTable.h"
@@ -16,15 +17,6 @@
 #include <QStringList>
 
 #include <algorithm>
-
-namespace {
-
-bool Contains(const std::vector<int>& values, int nValue)
-{
-    return std::find(values.begin(), values.end(), nValue) != values.end();
-}
-
-} // namespace
 
 CGiftCounts CGiftCounts::Of(const CDrawGraph& graph, int nGifts)
 {
@@ -147,8 +139,7 @@ bool CGiftDrawing::Repair(const CGifts& had, QRandomGenerator& random, CGifts& g
         if (m_graph.Gives(n))
             order.push_back(n);
     }
-    for (size_t i = order.size(); i > 1; --i)
-        std::swap(order[i - 1], order[random.bounded(quint32(i))]);
+    Shuffle(order, random);
     for (const int nGiver : order) {
         for (const int nReceiver : had[size_t(nGiver)]) {
             if (int(kept[size_t(nGiver)].size()) < m_counts.m_nGifts &&

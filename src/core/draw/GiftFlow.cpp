@@ -1,6 +1,7 @@
 #include "draw/GiftFlow.h"
 
 #include "draw/DrawGraph.h"
+#include "draw/Shuffle.h"
 
 #include <QRandomGenerator>
 
@@ -8,20 +9,9 @@
 
 namespace {
 
-bool Contains(const std::vector<int>& values, int nValue)
-{
-    return std::find(values.begin(), values.end(), nValue) != values.end();
-}
-
 void Replace(std::vector<int>& values, int nOld, int nNew)
 {
     *std::find(values.begin(), values.end(), nOld) = nNew;
-}
-
-void Shuffle(std::vector<int>& values, QRandomGenerator& random)
-{
-    for (size_t i = values.size(); i > 1; --i)
-        std::swap(values[i - 1], values[random.bounded(quint32(i))]);
 }
 
 } // namespace

@@ -11,11 +11,6 @@ namespace {
 // Rejections before a pick is made among the acceptable receivers directly.
 constexpr int kMaxRejections = 24;
 
-bool Contains(const std::vector<int>& values, int nValue)
-{
-    return std::find(values.begin(), values.end(), nValue) != values.end();
-}
-
 } // namespace
 
 CGiftGreedy::CGiftGreedy(const CDrawGraph& graph, const CGiftCounts& counts)

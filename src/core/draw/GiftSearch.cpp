@@ -1,6 +1,7 @@
 #include "draw/GiftSearch.h"
 
 #include "draw/DrawGraph.h"
+#include "draw/Shuffle.h"
 
 #include <QRandomGenerator>
 
@@ -30,8 +31,7 @@ CGiftSearch::EResult CGiftSearch::Search(QRandomGenerator& random, qint64 nMaxWo
         if (m_graph.Receives(n))
             m_byRank.push_back(n);
     }
-    for (size_t i = m_byRank.size(); i > 1; --i)
-        std::swap(m_byRank[i - 1], m_byRank[random.bounded(quint32(i))]);
+    Shuffle(m_byRank, random);
     m_rankOf.assign(size_t(nCount), -1);
     for (size_t k = 0; k < m_byRank.size(); ++k)
         m_rankOf[size_t(m_byRank[k])] = int(k);
