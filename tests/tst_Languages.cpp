@@ -22,6 +22,8 @@ class TestLanguages : public QObject
 private slots:
     void environment_data();
     void environment();
+    void languageCodes_data();
+    void languageCodes();
     void speaksEachLanguage_data();
     void speaksEachLanguage();
     void translationPutsArgumentsInItsOwnOrder();
@@ -60,6 +62,27 @@ void TestLanguages::environment()
             environment.insert(QString::fromLatin1(names[i]), variables.at(i));
     }
     QCOMPARE(CTextLanguage::CodeFromEnvironment(environment), language);
+}
+
+void TestLanguages::languageCodes_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("language"); // empty: refused
+    for (const char* pszCode : {"de", " pt-BR ", "de_AT.UTF-8@euro", "es_419", "fr.UTF-8", "nl@x1"})
+        QTest::newRow(pszCode) << pszCode << QString::fromLatin1(pszCode).trimmed().left(2);
+    for (const char* pszCode : {"d", "deutsch", "de_", "de_ATX", "es_41", "es_4190", "de.", "de@",
+                                "de@e-u", "de_DE.UTF-8 x", "de_DE.UTF_8", "sv_SE", "dé"})
+        QTest::newRow(pszCode) << pszCode << QString();
+}
+
+void TestLanguages::languageCodes()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, language);
+    CTextLanguage found;
+    QCOMPARE(CTextLanguage::ForCode(code, found), !language.isEmpty());
+    if (!language.isEmpty())
+        QCOMPARE(found.Code(), language);
 }
 
 void TestLanguages::translationPutsArgumentsInItsOwnOrder()

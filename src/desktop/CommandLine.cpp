@@ -45,8 +45,10 @@ void CCommandLine::AddOptions()
 
 CCommandLine::EAction CCommandLine::Parse(const QStringList& arguments)
 {
-    AddOptions();
     m_strFile.clear();
+    if (arguments.size() <= 1)
+        return kRun; // the usual start, from a menu: no parser to build before the window
+    AddOptions();
     if (!m_parser.parse(arguments)) {
         QString strWhy = m_parser.errorText();
         if (strWhy.endsWith(u'.'))

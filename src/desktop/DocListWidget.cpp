@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QStyleOptionHeader>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -41,6 +42,25 @@ protected:
     }
 };
 
+// Measures its titles in the window's own font. Qt's header measures them in bold, in case
+// a section is drawn highlighted; these never are, and the bold font would be one more font
+// file to load before the first window shows.
+class CPlainHeader : public QHeaderView
+{
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    QSize sectionSizeFromContents(int nSection) const override
+    {
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = nSection;
+        option.text = model()->headerData(nSection, orientation()).toString();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
+};
+
 } // namespace
 
 CDocListWidget::CDocListWidget(QWidget* pParent) : QWidget(pParent)
@@ -52,6 +72,7 @@ CDocListWidget::CDocListWidget(QWidget* pParent) : QWidget(pParent)
         CStringTable::Load(IDS_DOCLIST_TITLE), CStringTable::Load(IDS_DOCLIST_ALL_FOLDERS)));
     m_pList = new QTreeWidget;
     m_pList->setObjectName(QStringLiteral("documents"));
+    m_pList->setHeader(new CPlainHeader(Qt::Horizontal, m_pList));
     m_pList->setHeaderLabels({CStringTable::Load(IDS_DOCLIST_NAME),
                               CStringTable::Load(IDS_DOCLIST_FOLDER),
                               CStringTable::Load(IDS_DOCLIST_MODIFIED)});
@@ -86,10 +107,13 @@ CDocListWidget::CDocListWidget(QWidget* pParent) : QWidget(pParent)
 void CDocListWidget::Refresh(const QString& strFolder)
 {
     QFileInfoList files;
-    QDirIterator it(strFolder, {QStringLiteral("*.kv")}, QDir::Files, QDirIterator::Subdirectories);
+    // Matched by hand: a name filter would start the regular-expression engine while the
+    // window opens.
+    QDirIterator it(strFolder, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
-        files.append(it.fileInfo());
+        if (it.fileName().endsWith(u".kv", Qt::CaseInsensitive))
+            files.append(it.fileInfo());
     }
     std::sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
         return a.lastModified() > b.lastModified();

@@ -35,10 +35,7 @@ void CContactsWatcher::Start()
 QString CContactsWatcher::FilesState()
 {
     // The loader's choice of files: links too, so that one whose file appears is seen.
-    const QFileInfoList files =
-        QDir(m_pApp->m_strFolder)
-            .entryInfoList({QStringLiteral("*.vcf")}, QDir::Files | QDir::System | QDir::Hidden,
-                           QDir::Name);
+    const QFileInfoList files = CKivvoApp::AddressBookFiles(m_pApp->m_strFolder);
     QString strState;
     QStringList paths;
     for (const QFileInfo& file : files) {

@@ -300,15 +300,24 @@ void CKivvoApp::StoreContact(int nIndex, const QString& strRecord)
         m_arrContacts.append(strRecord);
 }
 
+QFileInfoList CKivvoApp::AddressBookFiles(const QString& strFolder)
+{
+    // System entries too, so that a link whose file has gone is reported. Matched by hand:
+    // a name filter would start the regular-expression engine while the window opens.
+    QFileInfoList files =
+        QDir(strFolder).entryInfoList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    files.removeIf([](const QFileInfo& file) {
+        return !file.fileName().endsWith(u".vcf", Qt::CaseInsensitive);
+    });
+    return files;
+}
+
 int CKivvoApp::LoadContactsProc(CKivvoApp* pApp)
 {
-    QDir folder(pApp->m_strFolder);
-    if (!folder.exists())
+    if (!QDir(pApp->m_strFolder).exists())
         return 0; // no documents folder yet: no contacts, addresses are typed in full
-    // System entries too, so that a link whose file has gone is reported; pipes and devices
-    // are passed over, since reading them could block.
-    const QFileInfoList files = folder.entryInfoList(
-        {QStringLiteral("*.vcf")}, QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    // Pipes and devices are passed over, since reading them could block.
+    const QFileInfoList files = AddressBookFiles(pApp->m_strFolder);
     int nNextRecord = 0;
     for (const QFileInfo& file : files) {
         if (pApp->m_bClosing)

@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 
+#include <QFileInfoList>
 #include <QMutex>
 #include <QObject>
 #include <QStringList>
@@ -66,6 +67,8 @@ public:
     // The loader's work: reads every *.vcf file of m_strFolder, in file-name order. Returns
     // the number of records stored.
     static int LoadContactsProc(CKivvoApp* pApp);
+    // The address books (*.vcf) of strFolder, by name.
+    static QFileInfoList AddressBookFiles(const QString& strFolder);
     // After a reading of nRecords records: empties the records an earlier reading left
     // behind them.
     void EndContacts(int nRecords);

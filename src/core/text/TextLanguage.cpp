@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QLibraryInfo>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QTranslator>
 
 namespace {
@@ -27,6 +26,61 @@ QString LanguageOf(const QString& strLocale)
     while (nEnd < strLocale.size() && strLocale.at(nEnd).isLetter())
         ++nEnd;
     return strLocale.left(nEnd).toLower();
+}
+
+bool IsAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool IsAsciiAlnum(QChar c)
+{
+    return IsAsciiLetter(c) || IsAsciiDigit(c);
+}
+
+// How many characters from nFrom on pass.
+qsizetype RunOf(QStringView text, qsizetype nFrom, bool (*pass)(QChar))
+{
+    qsizetype n = nFrom;
+    while (n < text.size() && pass(text[n]))
+        ++n;
+    return n - nFrom;
+}
+
+// A language, a region and what a locale name may carry after them ("de", "pt-BR",
+// "de_AT.UTF-8@euro"); anything else is no code, even when it begins like one. Read by
+// hand: a regular expression here would start its engine on every start of the program.
+bool IsLocaleCode(QStringView code)
+{
+    qsizetype n = RunOf(code, 0, IsAsciiLetter);
+    if (n < 2 || n > 3)
+        return false;
+    if (n < code.size() && (code[n] == u'_' || code[n] == u'-')) {
+        const qsizetype nLetters = RunOf(code, n + 1, IsAsciiLetter);
+        const qsizetype nDigits = RunOf(code, n + 1, IsAsciiDigit);
+        if (nLetters != 2 && nDigits != 3)
+            return false;
+        n += 1 + nLetters + nDigits;
+    }
+    if (n < code.size() && code[n] == u'.') {
+        const qsizetype nRun =
+            RunOf(code, n + 1, [](QChar c) { return IsAsciiAlnum(c) || c == u'-'; });
+        if (nRun == 0)
+            return false;
+        n += 1 + nRun;
+    }
+    if (n < code.size() && code[n] == u'@') {
+        const qsizetype nRun = RunOf(code, n + 1, IsAsciiAlnum);
+        if (nRun == 0)
+            return false;
+        n += 1 + nRun;
+    }
+    return n == code.size();
 }
 
 bool IsCLocale(const QString& strLocale)
@@ -56,11 +110,7 @@ QStringList CTextLanguage::Codes()
 
 bool CTextLanguage::ForCode(const QString& strCode, CTextLanguage& language)
 {
-    // A language, a region and what a locale name may carry after them ("de", "pt-BR",
-    // "de_AT.UTF-8@euro"); anything else is no code, even when it begins like one.
-    static const QRegularExpression kCode(QStringLiteral(
-        "^[A-Za-z]{2,3}([_-]([A-Za-z]{2}|[0-9]{3}))?(\\.[A-Za-z0-9-]+)?(@[A-Za-z0-9]+)?$"));
-    if (!kCode.match(strCode.trimmed()).hasMatch())
+    if (!IsLocaleCode(strCode.trimmed()))
         return false;
     const QString strLanguage = LanguageOf(strCode.trimmed());
     if (strLanguage.isEmpty() || !Codes().contains(strLanguage))
