@@ -72,7 +72,12 @@ CDocListWidget::CDocListWidget(QWidget* pParent) : QWidget(pParent)
         CStringTable::Load(IDS_DOCLIST_TITLE), CStringTable::Load(IDS_DOCLIST_ALL_FOLDERS)));
     m_pList = new QTreeWidget;
     m_pList->setObjectName(QStringLiteral("documents"));
-    m_pList->setHeader(new CPlainHeader(Qt::Horizontal, m_pList));
+    auto* pHeader = new CPlainHeader(Qt::Horizontal, m_pList);
+    // What a tree view's own header has.
+    pHeader->setSectionsMovable(true);
+    pHeader->setStretchLastSection(true);
+    pHeader->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_pList->setHeader(pHeader);
     m_pList->setHeaderLabels({CStringTable::Load(IDS_DOCLIST_NAME),
                               CStringTable::Load(IDS_DOCLIST_FOLDER),
                               CStringTable::Load(IDS_DOCLIST_MODIFIED)});
