@@ -2862,7 +2862,7 @@ Détails</translation>
         <source>--language takes one of %1, not &quot;%2&quot;</source>
         <comment>IDS_CLI_BAD_LANGUAGE</comment>
         <extracomment>kivvo-cli usage error, after &quot;kivvo-cli: &quot;. %1: the language codes, separated by commas; %2: the value given</extracomment>
-        <translation>--language prend l&apos;une de ces langues : %1, et non « %2 »</translation>
+        <translation>--language prend l&apos;une de ces langues : %1, et non « %2 »</translation>
     </message>
     <message>
         <source>English</source>
@@ -3135,7 +3135,7 @@ Réparer le tirage : toutes les règles tiennent, et le moins de donateurs poss
         <comment>IDS_NOTE_REPLACES_EARLIER</comment>
         <extracomment>Notification e-mail, after the privacy note, to a participant told another recipient
 before the drawing was repaired.</extracomment>
-        <translation>Attention : le tirage a changé depuis qu&apos;on t&apos;a dit à qui tu offres un cadeau. Ce qu&apos;on t&apos;a dit avant ne vaut plus ; c&apos;est ce message qui compte.<byte value="xd"/>
+        <translation>Attention : le tirage a changé depuis qu&apos;on vous a dit à qui vous offrez un cadeau. Ce qu&apos;on vous a dit avant ne vaut plus ; c&apos;est ce message qui compte.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
     </message>
@@ -3702,7 +3702,7 @@ The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
         <source>Not everybody has seen his name in the round. Would you like to send emails now?</source>
         <comment>IDS_ASK_SEND_NOT_ALL_LOOKED</comment>
         <extracomment>Question after a round that was ended before everybody had seen his name.</extracomment>
-        <translation>Tout le monde n&apos;a pas vu son nom pendant le tour. Veux-tu envoyer les e-mails maintenant ?</translation>
+        <translation>Tout le monde n&apos;a pas vu son nom pendant le tour. Voulez-vous envoyer les e-mails maintenant ?</translation>
     </message>
     <message>
         <source>Participant</source>
