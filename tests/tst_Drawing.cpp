@@ -297,6 +297,8 @@ struct CGiftCase
             m_persons.append(pGiver);
             m_nGivers += pGiver->Gives() ? 1 : 0;
             m_nReceivers += pGiver->Receives() ? 1 : 0;
+            if (pGiver->Gives())
+                m_givers.append(g);
         }
         for (const CPerson* pGiver : std::as_const(m_persons)) {
             const CPerson* pThen = pPrevious ? pPrevious->FirstPersonWhere([&](CPerson* p) {
@@ -328,51 +330,106 @@ struct CGiftCase
     // without the rule of mutual pairs, a state that failed once is not tried again.
     bool AnyDrawing() const
     {
-        if (m_nGivers == 0 || m_nReceivers == 0 || m_nGivers * m_nGifts < m_nReceivers)
+        if (!Enough())
             return false;
-        QList<int> givers;
-        for (int g = 0; g < m_nCount; ++g) {
-            if (m_persons[g]->Gives())
-                givers.append(g);
-        }
         QList<int> received(m_nCount, 0);
         QList<quint32> gave(m_nCount, 0);
         QSet<QByteArray> failed;
         std::function<bool(int)> next = [&](int nAt) {
-            if (nAt == givers.size())
+            if (nAt == m_givers.size())
                 return true;
-            QByteArray key = QByteArray::number(nAt);
-            for (const int n : std::as_const(received))
-                key += char('a' + n);
+            const QByteArray key = StateKey(nAt, received);
             if (!m_bNoMutual && failed.contains(key))
                 return false;
-            const int g = givers[nAt];
+            const int g = m_givers[nAt];
             for (quint32 mask = 0; mask < (1u << m_nCount); ++mask) {
-                if (std::popcount(mask) != m_nGifts || (mask & ~m_allowed[g]))
+                if (!Fits(g, mask, received, gave))
                     continue;
-                bool bFits = true;
-                int nBeyond = 0;
-                for (int r = 0; r < m_nCount; ++r) {
-                    const int nNow = received[r] + int(mask >> r & 1);
-                    bFits &=
-                        nNow <= m_nHigh && !((mask >> r & 1) && m_bNoMutual && (gave[r] >> g & 1));
-                    nBeyond += std::max(0, nNow - m_nLow);
-                }
-                if (!bFits || nBeyond > m_nExtras)
-                    continue;
-                for (int r = 0; r < m_nCount; ++r)
-                    received[r] += int(mask >> r & 1);
-                gave[g] = mask;
+                Pick(g, mask, received, gave, 1);
                 if (next(nAt + 1))
                     return true;
-                gave[g] = 0;
-                for (int r = 0; r < m_nCount; ++r)
-                    received[r] -= int(mask >> r & 1);
+                Pick(g, mask, received, gave, -1);
             }
             failed.insert(key);
             return false;
         };
         return next(0);
+    }
+
+    // Per giver, the persons he draws now.
+    QList<quint32> DrawnMasks() const
+    {
+        QList<quint32> drawn;
+        for (const CPerson* pGiver : m_persons) {
+            quint32 nMask = 0;
+            for (int r = 0; r < m_nCount; ++r)
+                nMask |= pGiver->GiftsTo().contains(m_persons[r]->m_strName) ? 1u << r : 0;
+            drawn.append(nMask);
+        }
+        return drawn;
+    }
+
+    // The most pairs of had that a drawing keeps, the rule of mutual pairs aside; -1: none.
+    int MostKept(const QList<quint32>& had) const
+    {
+        if (!Enough())
+            return -1;
+        QList<int> received(m_nCount, 0);
+        QList<quint32> gave(m_nCount, 0);
+        QHash<QByteArray, int> most;
+        std::function<int(int)> next = [&](int nAt) {
+            if (nAt == m_givers.size())
+                return 0;
+            const QByteArray key = StateKey(nAt, received);
+            if (const auto it = most.constFind(key); it != most.cend())
+                return *it;
+            const int g = m_givers[nAt];
+            int nMost = -1;
+            for (quint32 mask = 0; mask < (1u << m_nCount); ++mask) {
+                if (!Fits(g, mask, received, gave))
+                    continue;
+                Pick(g, mask, received, gave, 1);
+                const int nRest = next(nAt + 1);
+                Pick(g, mask, received, gave, -1);
+                if (nRest >= 0)
+                    nMost = std::max(nMost, nRest + std::popcount(mask & had[g]));
+            }
+            most.insert(key, nMost);
+            return nMost;
+        };
+        return next(0);
+    }
+
+    bool Enough() const
+    {
+        return m_nGivers > 0 && m_nReceivers > 0 && m_nGivers * m_nGifts >= m_nReceivers;
+    }
+    static QByteArray StateKey(int nAt, const QList<int>& received)
+    {
+        QByteArray key = QByteArray::number(nAt);
+        for (const int n : received)
+            key += char('a' + n);
+        return key;
+    }
+    // Whether the giver may draw the persons of mask, as the others drew so far.
+    bool Fits(int g, quint32 mask, const QList<int>& received, const QList<quint32>& gave) const
+    {
+        if (std::popcount(mask) != m_nGifts || (mask & ~m_allowed[g]))
+            return false;
+        int nBeyond = 0;
+        for (int r = 0; r < m_nCount; ++r) {
+            const int nNow = received[r] + int(mask >> r & 1);
+            if (nNow > m_nHigh || ((mask >> r & 1) && m_bNoMutual && (gave[r] >> g & 1)))
+                return false;
+            nBeyond += std::max(0, nNow - m_nLow);
+        }
+        return nBeyond <= m_nExtras;
+    }
+    static void Pick(int g, quint32 mask, QList<int>& received, QList<quint32>& gave, int nSign)
+    {
+        for (int r = 0; r < received.size(); ++r)
+            received[r] += nSign * int(mask >> r & 1);
+        gave[g] = nSign > 0 ? mask : 0;
     }
 
     // Why the list's drawn names break a rule or the spread, or an empty string.
@@ -456,6 +513,7 @@ struct CGiftCase
     int m_nHigh = 0;
     int m_nExtras = 0;
     QList<const CPerson*> m_persons;
+    QList<int> m_givers;
     QList<quint32> m_allowed; // per giver, the receivers he may give to
 };
 
@@ -1288,12 +1346,21 @@ void TestDrawing::giftsAgainstBruteForce()
             continue;
         pList->Remove(pList->GetPersonAt(int(random.bounded(quint32(nCount)))));
         const CGiftCase changed(*pList, pPrevious.get(), rules);
+        const QList<quint32> had = changed.DrawnMasks();
         int nChanged = 0;
         const bool bRepaired = pList->RepairDrawing(rules, history, strWhy, nChanged);
         QVERIFY2(bRepaired == changed.AnyDrawing(), qPrintable(strList + u' ' + strWhy));
         strBroken = bRepaired ? changed.Broken() : QString();
         QVERIFY2(strBroken.isEmpty(),
                  qPrintable(strList + QStringLiteral(" repaired: ") + strBroken));
+        // Without the rule of mutual pairs, no drawing keeps more of what they had.
+        if (bRepaired && !rules.m_bNoMutual) {
+            int nKept = 0;
+            const QList<quint32> now = changed.DrawnMasks();
+            for (int g = 0; g < now.size(); ++g)
+                nKept += std::popcount(now[g] & had[g]);
+            QCOMPARE(nKept, changed.MostKept(had));
+        }
     }
     // Both answers were met often.
     QVERIFY(nDrawn > 600 && nBlocked > 150);

@@ -5,6 +5,7 @@
 #include "draw/GiftExplanation.h"
 #include "draw/GiftFlow.h"
 #include "draw/GiftGreedy.h"
+#include "draw/GiftRepair.h"
 #include "draw/GiftSearch.h"
 #include "draw/ShapeExplanation.h"
 #include "draw/Shuffle.h"
@@ -130,7 +131,27 @@ bool CGiftDrawing::Repair(const CGifts& had, QRandomGenerator& random, CGifts& g
 {
     if (m_rules.m_bOneCircle || !m_counts.Enough())
         return Draw(random, gifts, strWhy);
-    // What each giver had and may keep, within the most each receiver gets; then completed.
+    const bool bRepaired =
+        CGiftRepair(m_graph, m_counts).Run(had, random, gifts) &&
+        (!m_rules.m_bNoMutual || !HasMutual(gifts) || KeepAndComplete(had, random, gifts));
+    // No drawing near what they had: a drawing afresh, or why there is none.
+    if (!bRepaired && !Draw(random, gifts, strWhy))
+        return false;
+    nChanged = 0;
+    for (int n = 0; n < m_graph.Count(); ++n) {
+        std::vector<int> before = had[size_t(n)];
+        std::vector<int> after = gifts[size_t(n)];
+        std::sort(before.begin(), before.end());
+        std::sort(after.begin(), after.end());
+        nChanged += before != after ? 1 : 0;
+    }
+    return true;
+}
+
+bool CGiftDrawing::KeepAndComplete(const CGifts& had, QRandomGenerator& random, CGifts& gifts) const
+{
+    // What each giver had and may keep, within the most each receiver gets and without a
+    // pair who draw each other; then completed the same way.
     const int nCount = m_graph.Count();
     CGifts kept(static_cast<size_t>(nCount), std::vector<int>());
     std::vector<int> received(size_t(nCount), 0);
@@ -146,28 +167,14 @@ bool CGiftDrawing::Repair(const CGifts& had, QRandomGenerator& random, CGifts& g
                 m_graph.Receives(nReceiver) && m_graph.Allows(nGiver, nReceiver) &&
                 received[size_t(nReceiver)] < m_counts.m_nHigh &&
                 !Contains(kept[size_t(nGiver)], nReceiver) &&
-                !(m_rules.m_bNoMutual && Contains(kept[size_t(nReceiver)], nGiver))) {
+                !Contains(kept[size_t(nReceiver)], nGiver)) {
                 kept[size_t(nGiver)].push_back(nReceiver);
                 ++received[size_t(nReceiver)];
             }
         }
     }
     gifts = kept;
-    CGiftFlow flow(m_graph, m_counts);
-    if (!flow.Complete(gifts, random, m_rules.m_bNoMutual) || HasMutual(gifts)) {
-        // No completion of what they had: a drawing afresh, or why there is none.
-        if (!Draw(random, gifts, strWhy))
-            return false;
-    }
-    nChanged = 0;
-    for (int n = 0; n < nCount; ++n) {
-        std::vector<int> before = had[size_t(n)];
-        std::vector<int> after = gifts[size_t(n)];
-        std::sort(before.begin(), before.end());
-        std::sort(after.begin(), after.end());
-        nChanged += before != after ? 1 : 0;
-    }
-    return true;
+    return CGiftFlow(m_graph, m_counts).Complete(gifts, random, true) && !HasMutual(gifts);
 }
 
 bool CGiftDrawing::CheckStored(QString& strWhy, bool bGiversOnly) const

@@ -40,8 +40,10 @@ public:
     CGiftDrawing(const CDrawGraph& graph, const CDrawRules& rules);
 
     bool Draw(QRandomGenerator& random, CGifts& gifts, QString& strWhy);
-    // Keeps as many of the gifts the givers had as it can; nChanged: the givers whose
-    // receivers are not all the ones they had.
+    // A drawing in which as few pairs as possible are new (see CGiftRepair); with no pairs
+    // who draw each other, when the fewest new pairs make such a pair, what still fits of
+    // what they had is kept and completed instead. nChanged: the givers whose receivers are
+    // not all the ones they had.
     bool Repair(const CGifts& had, QRandomGenerator& random, CGifts& gifts, QString& strWhy,
                 int& nChanged);
     // Whether the drawn names of the list are such a drawing; when not, strWhy names what is
@@ -55,6 +57,7 @@ private:
     bool Settle(QRandomGenerator& random, CGifts& gifts, QString& strWhy);
     bool Unshaped(CGifts& gifts, QRandomGenerator& random, QString& strWhy);
     bool HasMutual(const CGifts& gifts) const;
+    bool KeepAndComplete(const CGifts& had, QRandomGenerator& random, CGifts& gifts) const;
     bool CheckCounts(const std::vector<int>& received, QStringList& problems) const;
 
     const CDrawGraph& m_graph;
