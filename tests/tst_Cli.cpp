@@ -1204,4 +1204,12 @@ void TestCli::rolesAndSeveralGifts()
     const CRun eve = RunCli({"notification", m_strFile, "Eve"});
     QCOMPARE(eve.m_nExit, 1);
     QVERIFY2(eve.m_strErr.contains("nothing to tell"), qPrintable(eve.m_strErr));
+
+    // Eve leaves: the repair says that givers got other recipients for some of their gifts.
+    QCOMPARE(RunCli({"remove", m_strFile, "Eve"}).m_nExit, 0);
+    const CRun repair = RunCli({"repair", m_strFile, "--yes"});
+    QVERIFY2(repair.m_nExit == 0 && repair.m_strOut.startsWith("The drawing was repaired: ") &&
+                 repair.m_strOut.contains(" of the givers got other recipients for some of "
+                                          "their gifts; everybody else keeps the ones he drew."),
+             qPrintable(repair.m_strOut + repair.m_strErr));
 }

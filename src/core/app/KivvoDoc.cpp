@@ -666,7 +666,8 @@ CDocResult CKivvoDoc::ApplyDrawing(const CDrawOutput& output)
         Push(new CDrawCommand(this, pNewest, std::move(persons), before));
     // Only how many: a sealed drawing's repair names nobody.
     if (output.m_nChanged >= 0)
-        return CDocResult::DoneWith(IDS_REPAIR_DONE, {output.m_nChanged});
+        return CDocResult::DoneWith(m_rules.m_nGifts > 1 ? IDS_REPAIR_DONE_GIFTS : IDS_REPAIR_DONE,
+                                    {output.m_nChanged});
     return {};
 }
 

@@ -1330,6 +1330,14 @@ const std::unordered_map<int, SEntry>& Table()
                                "recipient; everybody else keeps the one he drew.",
                                "IDS_REPAIR_DONE"),
           0}},
+        //: After a repair of a drawing in which every giver draws several recipients.
+        //: %1: how many givers got other recipients
+        {IDS_REPAIR_DONE_GIFTS,
+         {QT_TRANSLATE_N_NOOP3("Kivvo",
+                               "The drawing was repaired: %1 of the givers got other recipients "
+                               "for some of their gifts; everybody else keeps the ones he drew.",
+                               "IDS_REPAIR_DONE_GIFTS"),
+          0}},
         {IDS_REPAIR_NOTHING,
          {QT_TRANSLATE_NOOP3("Kivvo",
                              "The drawn names still fit the list: there is nothing to repair.",

@@ -3766,5 +3766,15 @@ The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
         <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
         <translation>keine E-Mail-Adresse</translation>
     </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got other recipients for some of their gifts; everybody else keeps the ones he drew.</source>
+        <comment>IDS_REPAIR_DONE_GIFTS</comment>
+        <extracomment>After a repair of a drawing in which every giver draws several recipients.
+%1: how many givers got other recipients</extracomment>
+        <translation>
+            <numerusform>Die Auslosung wurde repariert: %1 Schenkender bekam für einige seiner Geschenke andere Beschenkte; alle anderen behalten ihre.</numerusform>
+            <numerusform>Die Auslosung wurde repariert: %1 Schenkende bekamen für einige ihrer Geschenke andere Beschenkte; alle anderen behalten ihre.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -3765,5 +3765,15 @@ En el sorteo, a %1 le ha tocado hacerles un regalo a %2.<byte value="xd"/>
         <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
         <translation>sin dirección de correo</translation>
     </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got other recipients for some of their gifts; everybody else keeps the ones he drew.</source>
+        <comment>IDS_REPAIR_DONE_GIFTS</comment>
+        <extracomment>After a repair of a drawing in which every giver draws several recipients.
+%1: how many givers got other recipients</extracomment>
+        <translation>
+            <numerusform>El sorteo se reparó: %1 de los que regalan recibió otros destinatarios para algunos de sus regalos; los demás conservan los suyos.</numerusform>
+            <numerusform>El sorteo se reparó: %1 de los que regalan recibieron otros destinatarios para algunos de sus regalos; los demás conservan los suyos.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -3761,5 +3761,15 @@ The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
         <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
         <translation>pas d&apos;adresse e-mail</translation>
     </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got other recipients for some of their gifts; everybody else keeps the ones he drew.</source>
+        <comment>IDS_REPAIR_DONE_GIFTS</comment>
+        <extracomment>After a repair of a drawing in which every giver draws several recipients.
+%1: how many givers got other recipients</extracomment>
+        <translation>
+            <numerusform>Le tirage a été réparé : %1 des donateurs a reçu d&apos;autres destinataires pour certains de ses cadeaux ; tous les autres gardent les leurs.</numerusform>
+            <numerusform>Le tirage a été réparé : %1 des donateurs ont reçu d&apos;autres destinataires pour certains de leurs cadeaux ; tous les autres gardent les leurs.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -3763,5 +3763,15 @@ Le persone estratte a sorte a cui %1 farà un regalo sono %2.<byte value="xd"/>
         <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
         <translation>nessun indirizzo e-mail</translation>
     </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got other recipients for some of their gifts; everybody else keeps the ones he drew.</source>
+        <comment>IDS_REPAIR_DONE_GIFTS</comment>
+        <extracomment>After a repair of a drawing in which every giver draws several recipients.
+%1: how many givers got other recipients</extracomment>
+        <translation>
+            <numerusform>L&apos;estrazione è stata riparata: %1 dei donatori ha ricevuto altri destinatari per alcuni dei suoi regali; tutti gli altri tengono i propri.</numerusform>
+            <numerusform>L&apos;estrazione è stata riparata: %1 dei donatori hanno ricevuto altri destinatari per alcuni dei loro regali; tutti gli altri tengono i propri.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -3766,5 +3766,15 @@ Het lot heeft beslist: %1, jij geeft cadeaus aan %2.<byte value="xd"/>
         <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
         <translation>geen e-mailadres</translation>
     </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got other recipients for some of their gifts; everybody else keeps the ones he drew.</source>
+        <comment>IDS_REPAIR_DONE_GIFTS</comment>
+        <extracomment>After a repair of a drawing in which every giver draws several recipients.
+%1: how many givers got other recipients</extracomment>
+        <translation>
+            <numerusform>De trekking is hersteld: %1 van de gevers kreeg voor een deel van zijn cadeaus andere ontvangers; alle anderen houden de hunne.</numerusform>
+            <numerusform>De trekking is hersteld: %1 van de gevers kregen voor een deel van hun cadeaus andere ontvangers; alle anderen houden de hunne.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -3794,5 +3794,16 @@ The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
         <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
         <translation>brak adresu e-mail</translation>
     </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got other recipients for some of their gifts; everybody else keeps the ones he drew.</source>
+        <comment>IDS_REPAIR_DONE_GIFTS</comment>
+        <extracomment>After a repair of a drawing in which every giver draws several recipients.
+%1: how many givers got other recipients</extracomment>
+        <translation>
+            <numerusform>Losowanie naprawiono: %1 z darczyńców dostał innych obdarowanych dla części swoich prezentów; pozostali zachowują swoich.</numerusform>
+            <numerusform>Losowanie naprawiono: %1 z darczyńców dostało innych obdarowanych dla części swoich prezentów; pozostali zachowują swoich.</numerusform>
+            <numerusform>Losowanie naprawiono: %1 z darczyńców dostało innych obdarowanych dla części swoich prezentów; pozostali zachowują swoich.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -3761,5 +3761,15 @@ As pessoas sorteadas para %1 presentear são: %2.<byte value="xd"/>
         <extracomment>Reason column of the sending window for a participant without an address.</extracomment>
         <translation>sem endereço de e-mail</translation>
     </message>
+    <message numerus="yes">
+        <source>The drawing was repaired: %1 of the givers got other recipients for some of their gifts; everybody else keeps the ones he drew.</source>
+        <comment>IDS_REPAIR_DONE_GIFTS</comment>
+        <extracomment>After a repair of a drawing in which every giver draws several recipients.
+%1: how many givers got other recipients</extracomment>
+        <translation>
+            <numerusform>O sorteio foi reparado: %1 dos que presenteiam recebeu outros destinatários para alguns dos seus presentes; todos os outros mantêm os seus.</numerusform>
+            <numerusform>O sorteio foi reparado: %1 dos que presenteiam receberam outros destinatários para alguns dos seus presentes; todos os outros mantêm os seus.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
