@@ -131,9 +131,12 @@ bool CGiftDrawing::Repair(const CGifts& had, QRandomGenerator& random, CGifts& g
 {
     if (m_rules.m_bOneCircle || !m_counts.Enough())
         return Draw(random, gifts, strWhy);
-    const bool bRepaired =
-        CGiftRepair(m_graph, m_counts).Run(had, random, gifts) &&
-        (!m_rules.m_bNoMutual || !HasMutual(gifts) || KeepAndComplete(had, random, gifts));
+    const CGiftRepair::EResult result = CGiftRepair(m_graph, m_counts).Run(had, random, gifts);
+    const bool bRepaired = result == CGiftRepair::EResult::OutOfBound
+                               ? KeepAndComplete(had, random, gifts)
+                               : result == CGiftRepair::EResult::Repaired &&
+                                     (!m_rules.m_bNoMutual || !HasMutual(gifts) ||
+                                      KeepAndComplete(had, random, gifts));
     // No drawing near what they had: a drawing afresh, or why there is none.
     if (!bRepaired && !Draw(random, gifts, strWhy))
         return false;
@@ -150,8 +153,8 @@ bool CGiftDrawing::Repair(const CGifts& had, QRandomGenerator& random, CGifts& g
 
 bool CGiftDrawing::KeepAndComplete(const CGifts& had, QRandomGenerator& random, CGifts& gifts) const
 {
-    // What each giver had and may keep, within the most each receiver gets and without a
-    // pair who draw each other; then completed the same way.
+    // What each giver had and may keep, within the most each receiver gets (and, with that
+    // rule, without a pair who draw each other); then completed the same way.
     const int nCount = m_graph.Count();
     CGifts kept(static_cast<size_t>(nCount), std::vector<int>());
     std::vector<int> received(size_t(nCount), 0);
@@ -167,14 +170,15 @@ bool CGiftDrawing::KeepAndComplete(const CGifts& had, QRandomGenerator& random, 
                 m_graph.Receives(nReceiver) && m_graph.Allows(nGiver, nReceiver) &&
                 received[size_t(nReceiver)] < m_counts.m_nHigh &&
                 !Contains(kept[size_t(nGiver)], nReceiver) &&
-                !Contains(kept[size_t(nReceiver)], nGiver)) {
+                !(m_rules.m_bNoMutual && Contains(kept[size_t(nReceiver)], nGiver))) {
                 kept[size_t(nGiver)].push_back(nReceiver);
                 ++received[size_t(nReceiver)];
             }
         }
     }
     gifts = kept;
-    return CGiftFlow(m_graph, m_counts).Complete(gifts, random, true) && !HasMutual(gifts);
+    return CGiftFlow(m_graph, m_counts).Complete(gifts, random, m_rules.m_bNoMutual) &&
+           !(m_rules.m_bNoMutual && HasMutual(gifts));
 }
 
 bool CGiftDrawing::CheckStored(QString& strWhy, bool bGiversOnly) const

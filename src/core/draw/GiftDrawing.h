@@ -40,10 +40,10 @@ public:
     CGiftDrawing(const CDrawGraph& graph, const CDrawRules& rules);
 
     bool Draw(QRandomGenerator& random, CGifts& gifts, QString& strWhy);
-    // A drawing in which as few pairs as possible are new (see CGiftRepair); with no pairs
-    // who draw each other, when the fewest new pairs make such a pair, what still fits of
-    // what they had is kept and completed instead. nChanged: the givers whose receivers are
-    // not all the ones they had.
+    // A drawing in which as few pairs as possible are new (see CGiftRepair). When its search
+    // runs out of work, or with no pairs who draw each other when the fewest new pairs make
+    // such a pair, what still fits of what they had is kept and completed instead.
+    // nChanged: the givers whose receivers are not all the ones they had.
     bool Repair(const CGifts& had, QRandomGenerator& random, CGifts& gifts, QString& strWhy,
                 int& nChanged);
     // Whether the drawn names of the list are such a drawing; when not, strWhy names what is

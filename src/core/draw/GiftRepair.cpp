@@ -52,7 +52,7 @@ CGiftRepair::CGiftRepair(const CDrawGraph& graph, const CGiftCounts& counts)
 {
 }
 
-bool CGiftRepair::Run(const CGifts& had, QRandomGenerator& random, CGifts& gifts)
+CGiftRepair::EResult CGiftRepair::Run(const CGifts& had, QRandomGenerator& random, CGifts& gifts)
 {
     m_nCount = m_graph.Count();
     const size_t nCount = size_t(m_nCount);
@@ -65,6 +65,7 @@ bool CGiftRepair::Run(const CGifts& had, QRandomGenerator& random, CGifts& gifts
     m_giverPotential.assign(nCount, 0);
     m_receiverPotential.assign(nCount, 0);
     m_nBeyondPotential = 0;
+    m_nWork = 0;
     Keep();
     std::vector<int> givers;
     for (int n = 0; n < m_nCount; ++n) {
@@ -74,12 +75,12 @@ bool CGiftRepair::Run(const CGifts& had, QRandomGenerator& random, CGifts& gifts
     Shuffle(givers, random);
     for (const int nGiver : givers) {
         while (int(m_gifts[size_t(nGiver)].size()) < m_counts.m_nGifts) {
-            if (!Augment(nGiver))
-                return false;
+            if (const EResult result = Augment(nGiver); result != EResult::Repaired)
+                return result;
         }
     }
     gifts = m_gifts;
-    return true;
+    return EResult::Repaired;
 }
 
 int CGiftRepair::Cost(int nGiver, int nReceiver) const
@@ -122,10 +123,11 @@ void CGiftRepair::Keep()
     }
 }
 
-bool CGiftRepair::Augment(int nStart)
+CGiftRepair::EResult CGiftRepair::Augment(int nStart)
 {
     const size_t nCount = size_t(m_nCount);
     const bool bSpread = m_counts.m_nHigh > m_counts.m_nLow;
+    m_nWork += m_nCount;
     std::vector<int> giverDistance(nCount, kUnreached);
     std::vector<int> receiverDistance(nCount, kUnreached);
     int nBeyondDistance = kUnreached;
@@ -157,6 +159,7 @@ bool CGiftRepair::Augment(int nStart)
                   m_giverPotential[size_t(nGiver)] - m_receiverPotential[size_t(nReceiver)]);
     };
     const auto scan = [&](int nGiver) {
+        m_nWork += m_nCount;
         for (int nReceiver = 0; nReceiver < m_nCount; ++nReceiver) {
             if (!receiverDone[size_t(nReceiver)] && MayAdd(nGiver, nReceiver))
                 pair(nGiver, nReceiver);
@@ -169,7 +172,7 @@ bool CGiftRepair::Augment(int nStart)
     int nTarget = kNone;
     giverDistance[size_t(nStart)] = 0;
     push(0, CStep::giver, nStart);
-    while (!steps.empty() && nTarget == kNone) {
+    while (!steps.empty() && nTarget == kNone && m_nWork <= kWork) {
         const CStep step = steps.top();
         steps.pop();
         const int n = step.m_nPerson;
@@ -245,7 +248,7 @@ bool CGiftRepair::Augment(int nStart)
         }
     }
     if (nTarget == kNone)
-        return false;
+        return m_nWork > kWork ? EResult::OutOfBound : EResult::Impossible;
 
     // The path turned over, from its end back to the giver it started from.
     int nReceiver = nTarget;
@@ -274,7 +277,7 @@ bool CGiftRepair::Augment(int nStart)
         m_receiverPotential[n] += std::min(receiverDistance[n], nBest);
     }
     m_nBeyondPotential += std::min(nBeyondDistance, nBest);
-    return true;
+    return EResult::Repaired;
 }
 
 void CGiftRepair::Add(int nGiver, int nReceiver)

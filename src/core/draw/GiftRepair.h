@@ -19,15 +19,26 @@ class QRandomGenerator;
 // start with: that costs nothing, so no flow of as many gifts is cheaper. Then each gift still
 // to give goes along a shortest path (on costs reduced by potentials, so that none is
 // negative) to a receiver still short of the least, or to the gifts beyond it while some are
-// left; when none is reached, the list has no drawing.
+// left; when none is reached, the list has no drawing. The work is bounded: a few gifts to
+// place again take little, but very many at once (the gifts per giver raised for a large
+// list) would take long.
 class CGiftRepair
 {
 public:
     CGiftRepair(const CDrawGraph& graph, const CGiftCounts& counts);
 
-    // had: per giver, the receivers he had (persons of the graph). False when the list has no
-    // drawing.
-    bool Run(const CGifts& had, QRandomGenerator& random, CGifts& gifts);
+    enum class EResult
+    {
+        Repaired,
+        Impossible, // the list has no drawing
+        OutOfBound, // the search ran out of work
+    };
+
+    // Persons looked at in all, a few tens of milliseconds' work.
+    static constexpr qint64 kWork = 2'000'000;
+
+    // had: per giver, the receivers he had (persons of the graph).
+    EResult Run(const CGifts& had, QRandomGenerator& random, CGifts& gifts);
 
 private:
     int Cost(int nGiver, int nReceiver) const;
@@ -35,7 +46,7 @@ private:
     // How many gifts the receiver lacks of the least, his gift beyond it not counted.
     int Short(int nReceiver) const;
     void Keep();
-    bool Augment(int nStart);
+    EResult Augment(int nStart);
     void Add(int nGiver, int nReceiver);
     void Drop(int nGiver, int nReceiver);
 
@@ -51,4 +62,5 @@ private:
     std::vector<int> m_giverPotential;
     std::vector<int> m_receiverPotential;
     int m_nBeyondPotential = 0;
+    qint64 m_nWork = 0;
 };
