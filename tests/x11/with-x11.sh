@@ -6,16 +6,25 @@ set -eu
 dir=$(mktemp -d)
 xvfb=""
 wm=""
+# Each step whatever the one before did: a window manager already gone must not leave the
+# server running, and holding the output CTest waits on.
 cleanup() {
+    set +e
     [ -n "$wm" ] && kill "$wm" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$dir"
 }
 trap cleanup EXIT
+# Ended from outside, the servers end too.
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # Xvfb picks a free display itself and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 "${KIVVO_X11_SCREEN:-1280x800}x24" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+# Its output goes to files, so that even a server left behind holds none of the test's.
+Xvfb -displayfd 3 -screen 0 "${KIVVO_X11_SCREEN:-1280x800}x24" -nolisten tcp 3>"$dir/display" \
+    >"$dir/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$dir/display" ] && break
