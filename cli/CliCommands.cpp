@@ -442,7 +442,7 @@ int CCliCommands::Repair()
         m_messages.Tell(CDocResult::Refused(IDS_REPAIR_NOTHING));
         return kExitFailed;
     }
-    if (!m_messages.Ask(IDS_ASK_REPAIR))
+    if (!m_messages.Ask(doc.RepairQuestion()))
         return Fail(IDS_CLI_NOT_DRAWN);
     const CDocResult repaired = doc.DrawNames(true);
     if (!repaired) {

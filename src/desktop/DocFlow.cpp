@@ -26,7 +26,8 @@ void CDocFlow::OnDrawNames()
     bool bRepair = false;
     if (m_pDoc->CanRepair()) {
         // The list changed since its names were told: a repair tells the fewest again.
-        const EAnswer answer = CMessageBox::Show(IDS_ASK_REPAIR, EBoxKind::RepairOrDrawAgain);
+        const EAnswer answer =
+            CMessageBox::Show(m_pDoc->RepairQuestion(), EBoxKind::RepairOrDrawAgain);
         if (answer == EAnswer::Cancel)
             return;
         bRepair = answer == EAnswer::Yes;

@@ -627,6 +627,11 @@ CDocResult CKivvoDoc::CheckCopy() const
     return result;
 }
 
+int CKivvoDoc::RepairQuestion() const
+{
+    return m_rules.m_nGifts > 1 ? IDS_ASK_REPAIR_GIFTS : IDS_ASK_REPAIR;
+}
+
 bool CKivvoDoc::CanRepair() const
 {
     const CNameList* pNewest = GetNewestList();

@@ -154,6 +154,8 @@ public:
     // is drawn as names are (DrawNames, StartDrawing with bRepair); its result says how many
     // givers got another recipient.
     bool CanRepair() const;
+    // The question that offers the repair, as the drawing's gifts per giver word it.
+    int RepairQuestion() const;
     // The persons and groups of every drawing, as the file counts them.
     qsizetype EntryCount() const;
     CDocResult CheckCopy() const;

@@ -465,6 +465,7 @@ constexpr int IDS_ROLE_MARKED = 22134;
 constexpr int IDS_NOTHING_TO_TELL = 22135;
 constexpr int IDS_BAD_GIFTS = 22136;
 constexpr int IDS_REPAIR_DONE_GIFTS = 22137;
+constexpr int IDS_ASK_REPAIR_GIFTS = 22138;
 // The pass-around round, the right drawing while sending, paper cards.
 
 constexpr int IDS_DRAWNAMES_TITLE = 21500;

@@ -1357,6 +1357,15 @@ const std::unordered_map<int, SEntry>& Table()
                              "draw again: everybody gets a new recipient and must be told "
                              "again.",
                              "IDS_ASK_REPAIR")}},
+        //: Asked by Draw Names when the list changed after its names were drawn and every giver
+        //: draws several recipients.
+        {IDS_ASK_REPAIR_GIFTS,
+         {QT_TRANSLATE_NOOP3("Kivvo",
+                             "The list changed after its names were drawn.\r\n\r\nRepair the "
+                             "drawing: every rule is kept, and as few of the drawn names as "
+                             "possible change, so that only the givers concerned need to be told "
+                             "again. Or draw again: everybody draws anew and must be told again.",
+                             "IDS_ASK_REPAIR_GIFTS")}},
         {IDS_BUTTON_REPAIR,
          {QT_TRANSLATE_NOOP3("Kivvo", "&Repair the Drawing", "IDS_BUTTON_REPAIR")}},
         {IDS_BUTTON_DRAW_AGAIN,

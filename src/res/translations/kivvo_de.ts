@@ -3776,5 +3776,15 @@ The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
             <numerusform>Die Auslosung wurde repariert: %1 Schenkende bekamen für einige ihrer Geschenke andere Beschenkte; alle anderen behalten ihre.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few of the drawn names as possible change, so that only the givers concerned need to be told again. Or draw again: everybody draws anew and must be told again.</source>
+        <comment>IDS_ASK_REPAIR_GIFTS</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn and every giver draws several recipients.</extracomment>
+        <translation>Die Liste hat sich geändert, nachdem die Namen gezogen wurden.<byte value="xd"/>
+<byte value="xd"/>
+Auslosung reparieren: Jede Regel bleibt, und so wenige gezogene Namen wie möglich ändern sich, sodass nur die betroffenen Schenkenden es neu erfahren müssen. Oder neu auslosen: Alle ziehen neu und müssen es neu erfahren.</translation>
+    </message>
 </context>
 </TS>

@@ -3775,5 +3775,15 @@ En el sorteo, a %1 le ha tocado hacerles un regalo a %2.<byte value="xd"/>
             <numerusform>El sorteo se reparó: %1 de los que regalan recibieron otros destinatarios para algunos de sus regalos; los demás conservan los suyos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few of the drawn names as possible change, so that only the givers concerned need to be told again. Or draw again: everybody draws anew and must be told again.</source>
+        <comment>IDS_ASK_REPAIR_GIFTS</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn and every giver draws several recipients.</extracomment>
+        <translation>La lista cambió después de sortear los nombres.<byte value="xd"/>
+<byte value="xd"/>
+Reparar el sorteo: se mantienen todas las reglas y cambian los menos nombres sorteados posibles, así que solo deben ser avisados de nuevo quienes regalan afectados. O sortear de nuevo: todos sortean de nuevo y deben ser avisados de nuevo.</translation>
+    </message>
 </context>
 </TS>

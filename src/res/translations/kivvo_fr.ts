@@ -3771,5 +3771,15 @@ The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
             <numerusform>Le tirage a été réparé : %1 des donateurs ont reçu d&apos;autres destinataires pour certains de leurs cadeaux ; tous les autres gardent les leurs.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few of the drawn names as possible change, so that only the givers concerned need to be told again. Or draw again: everybody draws anew and must be told again.</source>
+        <comment>IDS_ASK_REPAIR_GIFTS</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn and every giver draws several recipients.</extracomment>
+        <translation>La liste a changé après le tirage des noms.<byte value="xd"/>
+<byte value="xd"/>
+Réparer le tirage : toutes les règles tiennent, et le moins possible de noms tirés changent, de sorte que seuls les donateurs concernés doivent être de nouveau informés. Ou refaire le tirage : chacun tire de nouveau et doit être de nouveau informé.</translation>
+    </message>
 </context>
 </TS>

@@ -3773,5 +3773,15 @@ Le persone estratte a sorte a cui %1 farà un regalo sono %2.<byte value="xd"/>
             <numerusform>L&apos;estrazione è stata riparata: %1 dei donatori hanno ricevuto altri destinatari per alcuni dei loro regali; tutti gli altri tengono i propri.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few of the drawn names as possible change, so that only the givers concerned need to be told again. Or draw again: everybody draws anew and must be told again.</source>
+        <comment>IDS_ASK_REPAIR_GIFTS</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn and every giver draws several recipients.</extracomment>
+        <translation>La lista è cambiata dopo l&apos;estrazione dei nomi.<byte value="xd"/>
+<byte value="xd"/>
+Riparare l&apos;estrazione: ogni regola resta e cambia il minor numero possibile di nomi estratti, così vanno avvisati di nuovo solo i donatori interessati. Oppure estrarre di nuovo: tutti estraggono di nuovo e vanno avvisati di nuovo.</translation>
+    </message>
 </context>
 </TS>

@@ -3776,5 +3776,15 @@ Het lot heeft beslist: %1, jij geeft cadeaus aan %2.<byte value="xd"/>
             <numerusform>De trekking is hersteld: %1 van de gevers kregen voor een deel van hun cadeaus andere ontvangers; alle anderen houden de hunne.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few of the drawn names as possible change, so that only the givers concerned need to be told again. Or draw again: everybody draws anew and must be told again.</source>
+        <comment>IDS_ASK_REPAIR_GIFTS</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn and every giver draws several recipients.</extracomment>
+        <translation>De lijst is veranderd nadat de namen getrokken zijn.<byte value="xd"/>
+<byte value="xd"/>
+De trekking herstellen: elke regel blijft, en zo min mogelijk getrokken namen veranderen, zodat alleen de betrokken gevers het opnieuw moeten horen. Of opnieuw trekken: iedereen trekt opnieuw en moet het opnieuw horen.</translation>
+    </message>
 </context>
 </TS>

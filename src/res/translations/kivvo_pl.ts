@@ -3805,5 +3805,15 @@ The names randomly drawn for %1 to give gifts to are %2.<byte value="xd"/>
             <numerusform>Losowanie naprawiono: %1 z darczyńców dostało innych obdarowanych dla części swoich prezentów; pozostali zachowują swoich.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few of the drawn names as possible change, so that only the givers concerned need to be told again. Or draw again: everybody draws anew and must be told again.</source>
+        <comment>IDS_ASK_REPAIR_GIFTS</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn and every giver draws several recipients.</extracomment>
+        <translation>Lista zmieniła się po wylosowaniu imion.<byte value="xd"/>
+<byte value="xd"/>
+Napraw losowanie: wszystkie reguły obowiązują, a zmienia się jak najmniej wylosowanych imion, więc ponownie trzeba powiadomić tylko tych darczyńców, których to dotyczy. Albo losuj ponownie: każdy losuje od nowa i trzeba powiadomić wszystkich.</translation>
+    </message>
 </context>
 </TS>

@@ -3771,5 +3771,15 @@ As pessoas sorteadas para %1 presentear são: %2.<byte value="xd"/>
             <numerusform>O sorteio foi reparado: %1 dos que presenteiam receberam outros destinatários para alguns dos seus presentes; todos os outros mantêm os seus.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The list changed after its names were drawn.<byte value="xd"/>
+<byte value="xd"/>
+Repair the drawing: every rule is kept, and as few of the drawn names as possible change, so that only the givers concerned need to be told again. Or draw again: everybody draws anew and must be told again.</source>
+        <comment>IDS_ASK_REPAIR_GIFTS</comment>
+        <extracomment>Asked by Draw Names when the list changed after its names were drawn and every giver draws several recipients.</extracomment>
+        <translation>A lista mudou depois que os nomes foram sorteados.<byte value="xd"/>
+<byte value="xd"/>
+Reparar o sorteio: todas as regras valem e muda o mínimo possível de nomes sorteados, de modo que só os que presenteiam afetados precisam ser avisados de novo. Ou sortear de novo: todos sorteiam de novo e precisam ser avisados de novo.</translation>
+    </message>
 </context>
 </TS>
