@@ -132,11 +132,10 @@ bool CGiftDrawing::Repair(const CGifts& had, QRandomGenerator& random, CGifts& g
     if (m_rules.m_bOneCircle || !m_counts.Enough())
         return Draw(random, gifts, strWhy);
     const CGiftRepair::EResult result = CGiftRepair(m_graph, m_counts).Run(had, random, gifts);
-    const bool bRepaired = result == CGiftRepair::EResult::OutOfBound
-                               ? KeepAndComplete(had, random, gifts)
-                               : result == CGiftRepair::EResult::Repaired &&
-                                     (!m_rules.m_bNoMutual || !HasMutual(gifts) ||
-                                      KeepAndComplete(had, random, gifts));
+    bool bRepaired =
+        result == CGiftRepair::EResult::Repaired && !(m_rules.m_bNoMutual && HasMutual(gifts));
+    if (!bRepaired && result != CGiftRepair::EResult::Impossible)
+        bRepaired = KeepAndComplete(had, random, gifts);
     // No drawing near what they had: a drawing afresh, or why there is none.
     if (!bRepaired && !Draw(random, gifts, strWhy))
         return false;
